@@ -1,0 +1,127 @@
+# Target helpers shared by every folder.
+#
+# kd_headless_library(<name> [DEPS ...]) builds a static library from the
+# folder's *.cpp files. Headless libraries are plain C++: they never link
+# Qt, and kd_check_headless_targets() fails the configure step if one does,
+# directly or through another target.
+#
+# kd_qt_library(<name> [DEPS ...]) builds a library that may link Qt.
+#
+# Sources are globbed (CONFIGURE_DEPENDS) so that the parallel work on
+# separate folders never edits a shared list of files.
+
+set_property(GLOBAL PROPERTY KD_HEADLESS_TARGETS "")
+
+function(kd_warnings target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE
+      -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+      -Wno-missing-field-initializers)
+    if(KD_WERROR)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
+
+function(kd_sources out dir)
+  file(GLOB _src CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+  set(${out} ${_src} PARENT_SCOPE)
+endfunction()
+
+function(kd_headless_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
+  if(ARG_SOURCES)
+    set(_src ${ARG_SOURCES})
+  else()
+    kd_sources(_src "${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  add_library(${name} STATIC ${_src})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} kd_build_options)
+  kd_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY KD_HEADLESS_TARGETS ${name})
+endfunction()
+
+function(kd_qt_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
+  if(ARG_SOURCES)
+    set(_src ${ARG_SOURCES})
+  else()
+    kd_sources(_src "${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  add_library(${name} STATIC ${_src})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} kd_build_options)
+  kd_warnings(${name})
+endfunction()
+
+# kd_test(<name> [DEPS ...]): one GoogleTest executable from the folder's
+# *.cpp files, registered with CTest test by test.
+function(kd_test name)
+  cmake_parse_arguments(ARG "QT" "" "DEPS;SOURCES" ${ARGN})
+  if(ARG_SOURCES)
+    set(_src ${ARG_SOURCES})
+  else()
+    kd_sources(_src "${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  add_executable(${name} ${_src})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} kd_test_support GTest::gtest GTest::gmock)
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+    target_link_libraries(${name} PRIVATE kd_test_main_qt)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  kd_warnings(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KD_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;KD_SHARE_DIR=${PROJECT_BINARY_DIR}/share")
+endfunction()
+
+function(_kd_collect_links target out)
+  set(_seen ${${out}})
+  if(NOT TARGET ${target})
+    set(${out} ${_seen} PARENT_SCOPE)
+    return()
+  endif()
+  get_target_property(_aliased ${target} ALIASED_TARGET)
+  if(_aliased)
+    set(target ${_aliased})
+  endif()
+  if(target IN_LIST _seen)
+    set(${out} ${_seen} PARENT_SCOPE)
+    return()
+  endif()
+  list(APPEND _seen ${target})
+  get_target_property(_type ${target} TYPE)
+  set(_links "")
+  if(NOT _type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(_l ${target} LINK_LIBRARIES)
+    if(_l)
+      list(APPEND _links ${_l})
+    endif()
+  endif()
+  get_target_property(_il ${target} INTERFACE_LINK_LIBRARIES)
+  if(_il)
+    list(APPEND _links ${_il})
+  endif()
+  foreach(_dep IN LISTS _links)
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" _dep "${_dep}")
+    _kd_collect_links(${_dep} _seen)
+  endforeach()
+  set(${out} ${_seen} PARENT_SCOPE)
+endfunction()
+
+function(kd_check_headless_targets)
+  get_property(_targets GLOBAL PROPERTY KD_HEADLESS_TARGETS)
+  foreach(_t IN LISTS _targets)
+    set(_all "")
+    _kd_collect_links(${_t} _all)
+    foreach(_dep IN LISTS _all)
+      if(_dep MATCHES "^Qt6::|^Qt::")
+        message(FATAL_ERROR "Headless library ${_t} links ${_dep}; headless code must stay free of Qt.")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

@@ -1,0 +1,23 @@
+#pragma once
+// The subset of the original runtime's Format function that the program
+// uses. Rounding is half away from zero on the decimal text of the value
+// (10.25 with "0.0" gives "10.3"), in the C locale.
+//
+// Supported: "0", "0.0", "0.00", "0.000" (any number of 0 and # digits
+// after the point), "0.##", "#,##0", "#,##0.00", "0000" (zero padding),
+// "0%" / "0.0%" (percent: the value times 100), literal text in double
+// quotes or after a backslash, and up to three ";" sections (positive,
+// negative, zero). An empty pattern gives the shortest general text of
+// the value (like Str$ without the leading blank).
+
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+std::string Format(double value, std::string_view pattern);
+
+// The shortest text that reads back as the same double ("10.25", "3", "-0.5").
+std::string GeneralNumber(double value);
+
+}  // namespace runtime

@@ -1,0 +1,41 @@
+#pragma once
+// Text helpers with the original runtime's semantics. Strings are UTF-8;
+// case folding is ASCII-only, as the stored names are.
+
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// Blanks (U+0020) only: tabs, CR and LF are kept, unlike QString::trimmed.
+std::string Trim(std::string_view text);
+std::string LTrim(std::string_view text);
+std::string RTrim(std::string_view text);
+
+std::string UCase(std::string_view text);
+std::string LCase(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// <0, 0, >0 like strcmp, comparing without ASCII case.
+int CompareNoCase(std::string_view a, std::string_view b);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+
+// Val: the numeric prefix of the text (leading blanks, tabs and line feeds
+// skipped, sign, digits, one point, exponent); 0 when there is none.
+// "12abc" -> 12, " -3.5e2x" -> -350, "abc" -> 0. Also "&H1F" / "&O17" prefixes.
+double Val(std::string_view text);
+
+// A strict IsNumeric in the C locale: optional surrounding blanks, optional
+// sign, digits with at most one decimal point, optional exponent. Rejects
+// "", "1,2", "&H10", "1e", ".", "--1".
+bool IsNumeric(std::string_view text);
+
+// Text up to, not including, the first NUL; the whole text when it has none.
+std::string TrimAtNul(std::string_view text);
+
+// Replace every occurrence (exact, case-sensitive); empty `from` changes nothing.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+constexpr std::string_view kCrLf = "\r\n";
+
+}  // namespace runtime

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
+
+#include "FakeSeams.h"
+#include "core/Seams.h"
+
+TEST(Seams, SilentDefaultsShowNothingAndDecline) {
+  seams::ResetAll();
+  EXPECT_EQ(seams::MessageBox().ShowMessage("c", "t", seams::kYesNo, true), "");
+  EXPECT_EQ(seams::MessageBox().PlainMessage("t", seams::PlainButtons::kYesNo, seams::PlainIcon::kNone, "c"),
+            seams::PlainAnswer::kNo);
+  EXPECT_FALSE(seams::FileDialogs().ShowOwnFileDialog({}).has_value());
+  EXPECT_TRUE(seams::FileDialogs().ShowSystemFileDialog({}).cancelled);
+  EXPECT_FALSE(seams::ShellOpen().Open("x"));
+  DoEvents();
+}
+
+TEST(FakeSeams, MessageBoxAnswersFromItsScriptAndRecords) {
+  kdtest::ScopedFakeSeams fakes;
+  fakes.messages.Answer("nosave");
+  EXPECT_EQ(seams::MessageBox().ShowMessage("Cap", "Text", seams::kYesToAllYesNo, true), "nosave");
+  EXPECT_EQ(seams::MessageBox().ShowMessage("Note", "Done", seams::kOk, true), "save");
+  ASSERT_EQ(fakes.messages.messages.size(), 2u);
+  EXPECT_EQ(fakes.messages.messages[0].caption, "Cap");
+  EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kYesToAllYesNo);
+  EXPECT_EQ(fakes.messages.captions, (std::vector<std::string>{"Cap", "Note"}));
+}
+
+TEST(FakeSeams, UnscriptedQuestionFailsTheTest) {
+  EXPECT_NONFATAL_FAILURE(
+      {
+        kdtest::ScopedFakeSeams fakes;
+        seams::MessageBox().ShowMessage("Q", "Overwrite?", seams::kYesNo, true);
+      },
+      "Unscripted question");
+  EXPECT_NONFATAL_FAILURE(
+      {
+        kdtest::ScopedFakeSeams fakes;
+        seams::FileDialogs().ShowOwnFileDialog({});
+      },
+      "Unscripted file dialog");
+}
+
+TEST(FakeSeams, PlainMessagesRecordTextIconAndCaption) {
+  kdtest::ScopedFakeSeams fakes;
+  fakes.messages.AnswerPlain(seams::PlainAnswer::kYes);
+  EXPECT_EQ(seams::MessageBox().PlainMessage("File Not Found:  'x'", seams::PlainButtons::kOk,
+                                             seams::PlainIcon::kExclamation, "File Error"),
+            seams::PlainAnswer::kYes);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].icon, seams::PlainIcon::kExclamation);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "File Error");
+}
+
+TEST(FakeSeams, YieldCountsAndSetsTheCancelFlagOnCue) {
+  kdtest::ScopedFakeSeams fakes;
+  fakes.yield.cancelAfter = 3;
+  DoEvents();
+  DoEvents();
+  EXPECT_FALSE(CancelFlag);
+  DoEvents();
+  EXPECT_TRUE(CancelFlag);
+  EXPECT_EQ(fakes.yield.count, 3);
+}
+
+TEST(FakeSeams, ScopeEndRestoresDefaultsAndClearsCancel) {
+  {
+    kdtest::ScopedFakeSeams fakes;
+    CancelFlag = true;
+  }
+  EXPECT_FALSE(CancelFlag);
+  EXPECT_EQ(seams::MessageBox().ShowMessage("c", "t", seams::kOk, true), "");
+}
+
+TEST(FakeSeams, ProgressTraceShellFilesAndPointerRecord) {
+  kdtest::ScopedFakeSeams fakes;
+  auto& p = seams::Progress();
+  p.Load();
+  p.SetTopText("Scoring");
+  p.Percent(50);
+  p.TotalPercent(10);
+  p.AddListItem("line");
+  p.Unload();
+  EXPECT_EQ(fakes.progress.log,
+            (std::vector<std::string>{"Load", "TopText Scoring", "Percent 50", "TotalPercent 10", "Unload"}));
+  EXPECT_EQ(fakes.progress.listItems, (std::vector<std::string>{"line"}));
+
+  seams::TraceList().AddItem("pick 1");
+  EXPECT_EQ(fakes.trace.lines.size(), 1u);
+  EXPECT_TRUE(seams::ShellOpen().Open("/tmp/x.html"));
+  EXPECT_EQ(fakes.shell.opened, (std::vector<std::string>{"/tmp/x.html"}));
+
+  fakes.files.AnswerOwn(std::string("Sheet"));
+  fakes.files.AnswerOwn(std::nullopt);
+  seams::OwnFileDialogRequest req;
+  req.extension = "sco";
+  EXPECT_EQ(seams::FileDialogs().ShowOwnFileDialog(req), std::optional<std::string>("Sheet"));
+  EXPECT_FALSE(seams::FileDialogs().ShowOwnFileDialog(req).has_value());
+  EXPECT_EQ(fakes.files.ownRequests[0].extension, "sco");
+
+  fakes.pointer.script = {{1, 2, true}, {3, 4, false}};
+  EXPECT_TRUE(seams::Pointer().State().leftDown);
+  EXPECT_EQ(seams::Pointer().State().x, 3);
+  EXPECT_EQ(seams::Pointer().State().x, 3);  // last state holds
+}

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "platform/runtime/ByteStream.h"
+#include "platform/runtime/FileIO.h"
+
+using namespace runtime;
+
+TEST(ByteStream, WritesLittleEndianRecords) {
+  ByteWriter w;
+  w.Long(0x01020304);
+  w.Integer(-2);
+  w.Byte(0xAB);
+  w.Boolean(true);
+  w.Boolean(false);
+  w.Single(1.5f);
+  w.FixedText("é", 3);
+  EXPECT_EQ(w.Data(), std::string("\x04\x03\x02\x01\xFE\xFF\xAB\xFF\xFF\x00\x00\x00\x00\xC0\x3F\xE9  ", 18));
+}
+
+TEST(ByteStream, RoundTripsEveryFieldType) {
+  ByteWriter w;
+  w.Long(-123456);
+  w.Integer(321);
+  w.Byte(7);
+  w.Single(0.1f);
+  w.Double(-2.25);
+  w.Boolean(true);
+  w.FixedText("Name", 8);
+  ByteReader r(w.Data());
+  EXPECT_EQ(r.Long(), -123456);
+  EXPECT_EQ(r.Integer(), 321);
+  EXPECT_EQ(r.Byte(), 7);
+  EXPECT_EQ(r.Single(), 0.1f);
+  EXPECT_EQ(r.Double(), -2.25);
+  EXPECT_TRUE(r.Boolean());
+  EXPECT_EQ(r.FixedText(8), "Name    ");
+  EXPECT_TRUE(r.Ok());
+  EXPECT_EQ(r.Remaining(), 0u);
+}
+
+TEST(ByteStream, ReadPastTheEndFailsAndSticks) {
+  std::string bytes("\x01\x02\x03", 3);
+  ByteReader r(bytes);
+  EXPECT_EQ(r.Integer(), 0x0201);
+  EXPECT_EQ(r.Long(), 0);  // only one byte left
+  EXPECT_FALSE(r.Ok());
+  EXPECT_EQ(r.Position(), 2u);
+  EXPECT_EQ(r.Byte(), 0);  // still failed
+  EXPECT_FALSE(r.CanRead(0));
+}
+
+TEST(ByteStream, HugeCountsAreRefusedWithoutOverflow) {
+  ByteReader r(std::string(16, 'x'));
+  EXPECT_FALSE(r.CanRead(UINT64_MAX));
+  EXPECT_FALSE(r.Skip(UINT64_MAX));
+  EXPECT_FALSE(r.Ok());
+  ByteReader r2(std::string(16, 'x'));
+  EXPECT_FALSE(r2.Seek(17));
+  EXPECT_FALSE(r2.Ok());
+  ByteReader r3(std::string(16, 'x'));
+  EXPECT_TRUE(r3.Seek(16));
+  EXPECT_EQ(r3.Remaining(), 0u);
+}
+
+TEST(FileIO, AtomicSaveReplacesTheWholeFile) {
+  kdtest::TempDir dir;
+  std::string path = dir.File("doc.bin");
+  kdtest::WriteFile(path, "old content that is longer");
+  std::string error;
+  ASSERT_TRUE(SaveFileAtomically(path, "new", &error)) << error;
+  EXPECT_EQ(kdtest::ReadFile(path), "new");
+}
+
+TEST(FileIO, FailedSaveLeavesTheOldFileIntact) {
+  if (geteuid() == 0) {
+    // root ignores folder permissions; a missing folder fails the same way.
+    kdtest::TempDir dir;
+    std::string error;
+    EXPECT_FALSE(SaveFileAtomically(dir.File("missing/doc.bin"), "x", &error));
+    EXPECT_FALSE(error.empty());
+  }
+  kdtest::TempDir dir;
+  std::string path = dir.File("ro/doc.bin");
+  kdtest::WriteFile(path, "precious");
+  chmod(dir.File("ro").c_str(), 0555);
+  std::string error;
+  bool saved = SaveFileAtomically(path, "clobbered", &error);
+  if (geteuid() != 0) {
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(kdtest::ReadFile(path), "precious");
+  }
+  chmod(dir.File("ro").c_str(), 0755);
+}
+
+TEST(FileIO, ReadFileBytesRefusesFoldersMissingFilesAndOversizedFiles) {
+  kdtest::TempDir dir;
+  std::string error;
+  EXPECT_FALSE(ReadFileBytes(dir.File("none"), &error).has_value());
+  EXPECT_FALSE(ReadFileBytes(dir.Path(), &error).has_value());
+  kdtest::WriteFile(dir.File("f"), "12345");
+  EXPECT_FALSE(ReadFileBytes(dir.File("f"), &error, 4).has_value());
+  EXPECT_EQ(ReadFileBytes(dir.File("f"), &error).value(), "12345");
+}

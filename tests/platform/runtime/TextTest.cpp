@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Encoding.h"
+#include "platform/runtime/Text.h"
+
+using namespace runtime;
+
+TEST(Text, TrimRemovesBlanksOnlyAndKeepsTabsAndLineEnds) {
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(Trim("\ta\r\n "), "\ta\r\n");
+  EXPECT_EQ(LTrim("  x "), "x ");
+  EXPECT_EQ(RTrim("  x "), "  x");
+  EXPECT_EQ(Trim("    "), "");
+}
+
+TEST(Text, ValReadsTheNumericPrefix) {
+  EXPECT_EQ(Val("12abc"), 12);
+  EXPECT_EQ(Val("  -3.5e2x"), -350);
+  EXPECT_EQ(Val("abc"), 0);
+  EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("1,234"), 1);
+  EXPECT_EQ(Val(".5"), 0.5);
+  EXPECT_EQ(Val("&H1F"), 31);
+  EXPECT_EQ(Val("7e"), 7);
+}
+
+TEST(Text, IsNumericIsStrict) {
+  EXPECT_TRUE(IsNumeric("12"));
+  EXPECT_TRUE(IsNumeric(" -1.5 "));
+  EXPECT_TRUE(IsNumeric("1e5"));
+  EXPECT_TRUE(IsNumeric(".5"));
+  EXPECT_FALSE(IsNumeric("1,2"));
+  EXPECT_FALSE(IsNumeric("&H10"));
+  EXPECT_FALSE(IsNumeric(""));
+  EXPECT_FALSE(IsNumeric("."));
+  EXPECT_FALSE(IsNumeric("1e"));
+  EXPECT_FALSE(IsNumeric("--1"));
+  EXPECT_FALSE(IsNumeric("1.2.3"));
+  EXPECT_FALSE(IsNumeric("12abc"));
+}
+
+TEST(Text, CaseInsensitiveComparison) {
+  EXPECT_TRUE(EqualsNoCase("Stats.DIS", "stats.dis"));
+  EXPECT_FALSE(EqualsNoCase("a", "ab"));
+  EXPECT_LT(CompareNoCase("apple", "Banana"), 0);
+  EXPECT_TRUE(EndsWithNoCase("AB.DIS", "dis"));
+  EXPECT_TRUE(StartsWithNoCase("Kickwell", "KICK"));
+}
+
+TEST(Text, TrimAtNulAndReplace) {
+  EXPECT_EQ(TrimAtNul(std::string("ab\0cd", 5)), "ab");
+  EXPECT_EQ(TrimAtNul("abc"), "abc");
+  EXPECT_EQ(ReplaceAll("a&b&c", "&", "&amp;"), "a&amp;b&amp;c");
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+}
+
+TEST(Encoding, Windows1252RoundTrip) {
+  for (const char* s : {"é", "€", "—", "Löwe – “quoted”", "plain"}) {
+    std::string bytes = Utf8ToCp1252(s);
+    EXPECT_EQ(Cp1252ToUtf8(bytes), s);
+  }
+  EXPECT_EQ(Utf8ToCp1252("€"), "\x80");
+  EXPECT_EQ(Utf8ToCp1252("é"), "\xE9");
+  EXPECT_EQ(Utf8ToCp1252("—"), "\x97");
+}
+
+TEST(Encoding, UnmappableCharactersBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("日本"), "??");
+  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");
+}
+
+TEST(Encoding, FixedFieldsAreCutByBytesAndPadded) {
+  EXPECT_EQ(ToFixedField("abc", 5), "abc  ");
+  EXPECT_EQ(ToFixedField("abcdef", 4), "abcd");
+  EXPECT_EQ(ToFixedField("é€x", 2), "\xE9\x80");
+  EXPECT_EQ(FromFixedField(std::string("Bob \0\0", 6)), "Bob ");
+  EXPECT_EQ(FromFixedField("\xE9t\xE9"), "été");
+}
+
+TEST(DateTime, EnglishForms) {
+  DateTime d{2026, 12, 6, 7, 5, 9};
+  EXPECT_EQ(FormatLongDate(d), "Dec 6, 2026");
+  EXPECT_EQ(FormatLogStamp(d), "2026/12/06 07:05:09");
+  EXPECT_EQ(FormatLogDate(d), "2026/12/06");
+  EXPECT_EQ(FormatLogTime(d), "07:05:09");
+}
