@@ -4,40 +4,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "EnvironmentFixtures.h"
 #include "TempDir.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/PerformanceCounter.h"
 #include "platform/win32/SpecialFolders.h"
 
-namespace {
-
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* old = std::getenv(name);
-    if (old != nullptr) old_ = old;
-    had_ = old != nullptr;
-    if (value == nullptr) {
-      ::unsetenv(name);
-    } else {
-      ::setenv(name, value, 1);
-    }
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      ::setenv(name_, old_.c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
-
-}  // namespace
+using kdtest::ScopedEnv;
 
 TEST(FileSystem, CopyCarriesTheSourceModificationTimeAndReplacesTheTarget) {
   kdtest::TempDir dir;
