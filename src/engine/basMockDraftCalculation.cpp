@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basFileExists_001.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "engine/clsMockDraftPositionStack.h"
 
 namespace basMockDraftCalculation {
@@ -20,6 +25,31 @@ void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const
     stack.SetADP(i, rows[k].ADP);
     stack.SetDrafted(i, false);
   }
+}
+
+bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption) {
+  std::string message;
+  bool ok = true;
+  CheckProjectFile(kProjLeaguePropertiesFile, kPageLeagueProperties, message, ok);
+  CheckProjectFile(kProjScoringSystemFile, kPageScoringSystem, message, ok);
+  CheckProjectFile(kProjProjectedStatsFile, kPageProjectedStats, message, ok);
+  if (!ok && showMessage) seams::MessageBox().ShowMessage(caption, message, seams::kOk, true);
+  return ok;
+}
+
+void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok) {
+  const std::size_t page = static_cast<std::size_t>(pageCode);
+  const std::string& name = GlobalProject().Value(key);
+  std::string problem;
+  if (name.empty())
+    problem = " is required.";
+  else if (!basFileExists_001::FileExists(FileTypeFolder.at(page) + name, false))
+    problem = ": " + name + " does not exist.";
+  if (problem.empty()) return;
+  // Every line after the first starts with two blanks.
+  if (!message.empty()) message += " ";
+  message += " " + FileTypeDescription.at(page) + problem + "\r\n";
+  ok = false;
 }
 
 }  // namespace basMockDraftCalculation

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 class clsMockDraftPositionStack;
 
@@ -22,5 +23,15 @@ struct StackRow {
 // No rows leave the stack as it was.
 void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const StackRow> rows,
                                int32_t maximum);
+
+// True when the project names its league-properties, scoring-system and
+// projected-stats files and each exists in its work folder. Otherwise, with
+// showMessage, one OK box under `caption` lists what is missing, a line each.
+bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption);
+
+// Checks the file named by project property `key` in the work folder of
+// `pageCode`: when it is not named or missing, appends a line to message and
+// sets ok False.
+void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok);
 
 }  // namespace basMockDraftCalculation
