@@ -409,6 +409,15 @@ int32_t Recordset::RecordCount() {
 
 void Recordset::SetIndex(std::string_view index) {
   if (type_ != Type::kTable) throw JetError("Operation is not supported for this type of object.");
+  if (!loaded_) {
+    // The rows are read, in this order, when they are first needed.
+    Conn();
+    const IndexInfo* info = index.empty() ? nullptr : table_->FindIndex(index);
+    if (!index.empty() && !info) throw JetError("'" + std::string(index) + "' isn't an index in this table.");
+    indexName_ = info ? info->name : std::string();
+    pos_ = 0;
+    return;
+  }
   Refresh();
   CancelUpdate();
   if (index.empty()) {
