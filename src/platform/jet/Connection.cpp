@@ -195,6 +195,11 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
   return info;
 }
 
+int64_t Connection::ReservedRowId(const std::string& lowerName) const {
+  auto it = reservedRowId_.find(lowerName);
+  return it == reservedRowId_.end() ? 0 : it->second;
+}
+
 uint64_t Connection::TableGeneration(const std::string& lowerName) const {
   auto it = tableGeneration_.find(lowerName);
   uint64_t own = it == tableGeneration_.end() ? 0 : it->second;

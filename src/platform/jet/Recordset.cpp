@@ -516,9 +516,14 @@ void Recordset::Edit() {
 }
 
 int64_t Recordset::NextRowId() {
-  auto stmt = Conn().Prepare("SELECT max(rowid) FROM " + QuoteIdentifier(table_->name));
+  Connection& c = Conn();
+  auto stmt = c.Prepare("SELECT max(rowid) FROM " + QuoteIdentifier(table_->name));
   int64_t top = stmt->Step() ? stmt->Column(0).AsInt64() : 0;
+  stmt.reset();
+  // Another recordset may have handed out ids it has not written yet.
+  top = std::max(top, c.ReservedRowId(tableLower_));
   if (top == INT64_MAX) throw JetError("The table '" + table_->name + "' has no free row id.");
+  c.ReserveRowId(tableLower_, top + 1);
   return top + 1;
 }
 
@@ -568,7 +573,10 @@ void Recordset::CancelUpdate() {
 
 void Recordset::MarkOwnWrite() {
   Connection& c = Conn();
+  // Rows that were already stale before this write must still be re-read.
+  bool fresh = type_ != Type::kTable || (loaded_ && generation_ == c.TableGeneration(tableLower_));
   c.MarkWritten(tableLower_);
+  if (!fresh) return;
   if (type_ == Type::kTable) generation_ = c.TableGeneration(tableLower_);
   seenSerial_ = c.WriteSerial();
 }
