@@ -1,12 +1,12 @@
 #include "player_data/clsUpdateFile.h"
 
-#include <unistd.h>
-
 #include "core/Seams.h"
+#include "core/basMockItUp.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/Encoding.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
+#include "platform/win32/FileSystem.h"
 #include "player_data/clsVCZ.h"
 
 namespace {
@@ -74,10 +74,8 @@ void clsUpdateFile::SetRequestFile(int32_t index, bool requested) {
 }
 
 std::string clsUpdateFile::WorkSubFolderFor(const std::string& destDir) {
-  static const char* const kFolders[] = {"sco", "pro", "lgp", "stg", "dis", "kdp",
-                                         "ugm", "def", "str", "mas", "adp"};
   std::string wanted = runtime::Trim(destDir);
-  for (const char* folder : kFolders) {
+  for (const std::string& folder : basMockItUp::WorkSubFolderNames()) {
     if (runtime::EqualsNoCase(wanted, folder)) return folder;
   }
   return {};
@@ -147,4 +145,35 @@ int32_t clsUpdateFile::DownloadRequested(std::vector<std::string>& names) const 
     if (requested_[i]) names.push_back(StoredFileName(entries_[i]));
   }
   return static_cast<int32_t>(names.size()) - 1;
+}
+
+bool clsUpdateFile::UnzipRequested() {
+  bool result = false;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (!requested_[i]) continue;
+    UpdateIndexEntry& entry = entries_[i];
+    const std::string name = StoredFileName(entry);
+    // Entries were checked when the index was read; checked again because
+    // this is where files are written and deleted.
+    // Without a work folder the paths below would be relative ones.
+    if (!WorkFolder.empty() && EntryIsSafe(entry, updateFileName_)) {
+      const std::string archive = WorkFolder + "upd/" + name;
+      const std::string destination = WorkFolder + WorkSubFolderFor(runtime::FromFixedField(entry.DestDir)) + "/";
+      clsVCZ vcz;
+      result = vcz.UnZip(archive, destination);
+    } else {
+      result = false;
+    }
+    if (result) {
+      win32::DeleteFile(WorkFolder + "upd/" + name);
+      entry.FileDownloaded = true;
+      // Saved after each archive, so what was unpacked stays marked even if
+      // the run stops before the next one.
+      SaveUpdateFile();
+    } else {
+      seams::MessageBox().PlainMessage("Unable to GET 'upd/" + name + "'.", seams::PlainButtons::kOk,
+                                       seams::PlainIcon::kExclamation, "Update File Skipped");
+    }
+  }
+  return result;
 }

@@ -60,9 +60,11 @@ class clsUpdateFile {
   // The trimmed names of the requested entries, in entry order; returns the
   // last index of `names`, -1 when none is requested.
   int32_t DownloadRequested(std::vector<std::string>& names) const;
-  // Unpacks every requested archive from the work folder's "upd/" into its
-  // destination folder; see the .cpp. The result is that of the last
-  // archive unpacked, False when none was requested.
+  // Unpacks every requested archive, WorkFolder + "upd/" + name, into
+  // WorkFolder + its sub-folder. Each archive unpacked is deleted and its
+  // entry marked downloaded and saved at once; one that fails is reported
+  // ("Update File Skipped") and stays offered. The result is that of the
+  // last archive unpacked, False when none was requested.
   bool UnzipRequested();
 
   // The file's bytes for the entries in memory (signature, version 1).

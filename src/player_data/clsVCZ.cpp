@@ -13,6 +13,7 @@
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/Encoding.h"
 #include "platform/runtime/FileIO.h"
+#include "platform/runtime/Text.h"
 
 namespace {
 
@@ -22,7 +23,9 @@ namespace {
 class ArchiveReader {
  public:
   explicit ArchiveReader(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking so that a FIFO put where an archive was expected cannot
+    // hang the open; it is then refused as "not a file".
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
       error_ = std::strerror(errno);
       return;
@@ -79,12 +82,12 @@ class ArchiveReader {
 };
 
 void ShowHeaderError(const std::string& description, const std::string& archivePath) {
-  seams::MessageBox().PlainMessage(description + "\n" + archivePath, seams::PlainButtons::kOk,
-                                   seams::PlainIcon::kNone, "VCZ OpenHeader Error");
+  seams::MessageBox().PlainMessage(description + std::string(runtime::kCrLf) + archivePath, seams::PlainButtons::kOk,
+                                   seams::PlainIcon::kCritical, "VCZ OpenHeader Error");
 }
 
 void ShowExtractError(const std::string& description) {
-  seams::MessageBox().PlainMessage(description, seams::PlainButtons::kOk, seams::PlainIcon::kNone,
+  seams::MessageBox().PlainMessage(description, seams::PlainButtons::kOk, seams::PlainIcon::kCritical,
                                    "VCZ ExtractFile Error");
 }
 
@@ -110,6 +113,8 @@ bool clsVCZ::IsBareFileName(const std::string& name) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     auto b = static_cast<unsigned char>(name[i]);
     if (b < 0x20 || b == 0x7F || b == '/' || b == '\\' || b == ':') return false;
+    // Existence tests read '*' and '?' as patterns; no archive we publish uses them.
+    if (b == '*' || b == '?') return false;
     // C1 controls (U+0080..U+009F), which the undefined Windows-1252 bytes become.
     if (b == 0xC2 && i + 1 < name.size()) {
       auto next = static_cast<unsigned char>(name[i + 1]);
@@ -188,8 +193,6 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
 
 bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::string& out) {
   if (expectedLength <= 0 || expectedLength > kMaxUncompressedLength) return false;
-  // A body made by zlib never exceeds compressBound of what it holds; a
-  // larger one is not an archive we wrote and is not worth inflating.
   if (compressed.empty() || compressed.size() > compressBound(static_cast<uLong>(expectedLength))) {
     return false;
   }
@@ -209,7 +212,12 @@ bool clsVCZ::ExtractOne(const std::string& archivePath, std::size_t index,
   const std::string& name = names_[index];
   if (!IsBareFileName(name)) return false;
   if (e.UncompressedLength <= 0 || e.UncompressedLength > kMaxUncompressedLength) return false;
-  if (e.CompressedLength <= 0) return false;
+  // A body made by zlib never exceeds compressBound of what it holds; a
+  // larger one is not an archive we wrote and is not worth reading.
+  if (e.CompressedLength <= 0 ||
+      static_cast<uint64_t>(e.CompressedLength) > compressBound(static_cast<uLong>(e.UncompressedLength))) {
+    return false;
+  }
   std::string compressed;
   {
     // Opened afresh for each entry, so an archive that changed since its
@@ -221,7 +229,12 @@ bool clsVCZ::ExtractOne(const std::string& archivePath, std::size_t index,
   if (!Expand(compressed, e.UncompressedLength, expanded)) return false;
   compressed.clear();
   compressed.shrink_to_fit();
-  return runtime::SaveFileAtomically(destinationFolder + name, expanded);
+  std::string error;
+  if (!runtime::SaveFileAtomically(destinationFolder + name, expanded, &error)) {
+    seams::MessageBox().PlainMessage(error, seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
+    return false;
+  }
+  return true;
 }
 
 bool clsVCZ::ExtractFile(const std::string& archivePath, const std::string& destinationFolder) {

@@ -56,7 +56,7 @@ class clsVCZ {
 
   // True for a name that can only mean a file inside the folder it is joined
   // to: not empty, not "." or "..", no "/", "\", ":", NUL or control
-  // character, and at most kMaxNameLength bytes.
+  // character, no "*" or "?", and at most kMaxNameLength bytes.
   static bool IsBareFileName(const std::string& name);
 
   // zlib's one-shot uncompress into exactly `expectedLength` bytes. The

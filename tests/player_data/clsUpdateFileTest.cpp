@@ -3,7 +3,12 @@
 #include "ArchiveFixtures.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
+#include "WorkTree.h"
 #include "player_data/clsUpdateFile.h"
+
+#include <filesystem>
+
+using kdtest::BuildArchive;
 
 using kdtest::BuildUpdateIndex;
 using kdtest::IndexEntrySpec;
@@ -184,6 +189,93 @@ TEST_F(UpdateFileTest, SaveIntoMissingFolderFailsWithoutWriting) {
   ASSERT_TRUE(index.OpenUpdateFile(dir_.Path(), Write(BuildUpdateIndex({{"a.vcz"}}))));
   index.SetUpdateFilePath(dir_.File("gone/"));
   EXPECT_FALSE(index.SaveUpdateFile());
+}
+
+}  // namespace
+
+namespace {
+
+class UnzipRequestedTest : public ::testing::Test {
+ protected:
+  kdtest::ScopedFakeSeams seams_;
+  WorkTree tree_;
+  std::string Upd() const { return tree_.Sub("upd"); }
+  // Writes the index into upd/ and reads it back.
+  void Load(clsUpdateFile& index, const std::vector<IndexEntrySpec>& entries) {
+    WriteFile(Upd() + "20240002.dat", BuildUpdateIndex(entries));
+    ASSERT_TRUE(index.OpenUpdateFile(Upd(), "20240002.dat"));
+  }
+  bool DownloadedOnDisk(int32_t i) {
+    clsUpdateFile saved;
+    EXPECT_TRUE(saved.OpenUpdateFile(Upd(), "20240002.dat"));
+    return saved.FileDownloaded(i);
+  }
+};
+
+TEST_F(UnzipRequestedTest, UnpacksMarksAndDeletesEachArchiveAndSkipsAMissingOne) {
+  WriteFile(Upd() + "m.vcz", BuildArchive({{"2024 Master 0002.kwr", "records"}}));
+  clsUpdateFile index;
+  Load(index, {{"m.vcz", 0, 10, 7, false, "mas"}, {"s.vcz", 1, 10, 7, false, "str"}});
+  index.SetRequestFile(0, true);
+  index.SetRequestFile(1, true);
+  EXPECT_FALSE(index.UnzipRequested());  // the last one failed
+  EXPECT_EQ(ReadFile(tree_.Sub("mas") + "2024 Master 0002.kwr"), "records");
+  EXPECT_FALSE(std::filesystem::exists(Upd() + "m.vcz"));
+  EXPECT_TRUE(index.FileDownloaded(0));
+  EXPECT_FALSE(index.FileDownloaded(1));
+  EXPECT_TRUE(DownloadedOnDisk(0));
+  EXPECT_FALSE(DownloadedOnDisk(1));
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "Update File Skipped");
+  EXPECT_EQ(seams_.messages.plain[0].text, "Unable to GET 'upd/s.vcz'.");
+  // The index on disk differs from the published one only in that mark.
+  std::string expected = BuildUpdateIndex({{"m.vcz", 0, 10, 7, true, "mas"}, {"s.vcz", 1, 10, 7, false, "str"}});
+  EXPECT_EQ(ReadFile(Upd() + "20240002.dat"), expected);
+}
+
+TEST_F(UnzipRequestedTest, ResultIsThatOfTheLastArchive) {
+  WriteFile(Upd() + "s.vcz", BuildArchive({{"Strain 0001.kwr", "strain"}}));
+  clsUpdateFile index;
+  Load(index, {{"m.vcz"}, {"s.vcz", 1, 10, 6, false, "STR"}});
+  index.SetRequestFile(0, true);
+  index.SetRequestFile(1, true);
+  EXPECT_TRUE(index.UnzipRequested());
+  // A destination given in capitals goes to the folder as it is spelled on disk.
+  EXPECT_EQ(ReadFile(tree_.Sub("str") + "Strain 0001.kwr"), "strain");
+  EXPECT_FALSE(DownloadedOnDisk(0));
+  EXPECT_TRUE(DownloadedOnDisk(1));
+}
+
+TEST_F(UnzipRequestedTest, OnlyRequestedEntriesAreUnpacked) {
+  WriteFile(Upd() + "a.vcz", BuildArchive({{"a.kwr", "a"}}));
+  WriteFile(Upd() + "b.vcz", BuildArchive({{"b.kwr", "b"}}));
+  clsUpdateFile index;
+  Load(index, {{"a.vcz"}, {"b.vcz"}});
+  EXPECT_FALSE(index.UnzipRequested());
+  EXPECT_TRUE(seams_.messages.captions.empty());
+  index.SetRequestFile(1, true);
+  EXPECT_TRUE(index.UnzipRequested());
+  EXPECT_TRUE(std::filesystem::exists(Upd() + "a.vcz"));
+  EXPECT_FALSE(std::filesystem::exists(tree_.Sub("mas") + "a.kwr"));
+  EXPECT_EQ(ReadFile(tree_.Sub("mas") + "b.kwr"), "b");
+}
+
+TEST_F(UnzipRequestedTest, TwoOfThreeUnpackedStayMarkedWhenTheThirdFails) {
+  WriteFile(Upd() + "1.vcz", BuildArchive({{"one.kwr", "1"}}));
+  WriteFile(Upd() + "2.vcz", BuildArchive({{"two.kwr", "2"}}));
+  std::string broken = BuildArchive({{"three.kwr", "3"}});
+  broken.resize(broken.size() - 2);  // body cut short
+  WriteFile(Upd() + "3.vcz", broken);
+  clsUpdateFile index;
+  Load(index, {{"1.vcz"}, {"2.vcz"}, {"3.vcz"}});
+  for (int i = 0; i < 3; ++i) index.SetRequestFile(i, true);
+  EXPECT_FALSE(index.UnzipRequested());
+  EXPECT_TRUE(DownloadedOnDisk(0));
+  EXPECT_TRUE(DownloadedOnDisk(1));
+  EXPECT_FALSE(DownloadedOnDisk(2));
+  // The broken archive is kept, to be fetched again next time.
+  EXPECT_TRUE(std::filesystem::exists(Upd() + "3.vcz"));
+  EXPECT_FALSE(std::filesystem::exists(tree_.Sub("mas") + "three.kwr"));
 }
 
 }  // namespace

@@ -287,6 +287,8 @@ TEST_F(VCZTest, MissingDestinationFolderFailsTheEntry) {
   clsVCZ vcz;
   EXPECT_FALSE(vcz.UnZip(path, dir_.File("nowhere/")));
   EXPECT_FALSE(Exists(dir_.File("nowhere")));
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "Open File Error");
 }
 
 TEST_F(VCZTest, HostileNamesAreListedButNeverWritten) {
@@ -299,15 +301,16 @@ TEST_F(VCZTest, HostileNamesAreListedButNeverWritten) {
                                          {"C:evil.txt", "x"},
                                          {std::string("nul\0.txt", 8), "x"},
                                          {"tab\t.txt", "x"},
+                                         {"*.txt", "x"},
                                          {"c1\x81.txt", "x"},
                                          {std::string(256, 'L'), "x"},
                                          {"fine.txt", "ok"}}));
   clsVCZ vcz;
-  ASSERT_EQ(vcz.OpenHeader(path), 11);
+  ASSERT_EQ(vcz.OpenHeader(path), 12);
   EXPECT_EQ(vcz.FileName(0), "../escaped.txt");
-  EXPECT_EQ(vcz.FileName(9), "");  // longer than any file name: not even read
+  EXPECT_EQ(vcz.FileName(10), "");  // longer than any file name: not even read
   EXPECT_FALSE(vcz.ExtractFile(path, Out()));
-  for (int i = 0; i < 10; ++i) EXPECT_FALSE(vcz.ExtractEntry(path, i, Out())) << i;
+  for (int i = 0; i < 11; ++i) EXPECT_FALSE(vcz.ExtractEntry(path, i, Out())) << i;
   EXPECT_EQ(ReadFile(Out() + "fine.txt"), "ok");
   EXPECT_FALSE(Exists(dir_.File("escaped.txt")));
   EXPECT_FALSE(Exists(Out() + "sub/inner.txt"));
@@ -325,6 +328,7 @@ TEST(VCZNames, BareFileNames) {
       {"...", true},                  {"", false},       {".", false},           {"..", false},
       {"a/b", false},                 {"/abs", false},   {"a\\b", false},        {"c:", false},
       {std::string("a\0b", 3), false}, {"a\nb", false},  {"a\x7F", false},       {"\xC2\x81", false},
+      {"*.kwr", false},               {"a?.kwr", false},
       {std::string(255, 'n'), true},  {std::string(256, 'n'), false},
   };
   for (const auto& c : cases) EXPECT_EQ(clsVCZ::IsBareFileName(c.name), c.bare) << c.name;
