@@ -162,9 +162,9 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     }
     // A name that does not lie inside the file, or could not be a file name
     // by its length alone, is left empty: the entry stays listed but is
-    // refused when extracted.
-    // Names of a sound archive never overlap, so together they fit in the
-    // file; more than that is a directory built to make us allocate.
+    // refused when extracted. Names of a sound archive never overlap, so
+    // together they fit in the file; more is a directory built to make us
+    // allocate.
     std::vector<std::string> names(entries.size());
     int64_t nameBytes = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
