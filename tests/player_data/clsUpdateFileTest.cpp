@@ -11,7 +11,7 @@
 using kdtest::BuildArchive;
 
 using kdtest::BuildUpdateIndex;
-using kdtest::IndexEntrySpec;
+using kdtest::IndexEntryFixture;
 using kdtest::PutLong;
 using kdtest::ReadFile;
 using kdtest::WriteFile;
@@ -201,7 +201,7 @@ class UnzipRequestedTest : public ::testing::Test {
   WorkTree tree_;
   std::string Upd() const { return tree_.Sub("upd"); }
   // Writes the index into upd/ and reads it back.
-  void Load(clsUpdateFile& index, const std::vector<IndexEntrySpec>& entries) {
+  void Load(clsUpdateFile& index, const std::vector<IndexEntryFixture>& entries) {
     WriteFile(Upd() + "20240002.dat", BuildUpdateIndex(entries));
     ASSERT_TRUE(index.OpenUpdateFile(Upd(), "20240002.dat"));
   }

@@ -7,7 +7,7 @@
 #include "TempDir.h"
 #include "player_data/clsVCZ.h"
 
-using kdtest::ArchiveEntrySpec;
+using kdtest::ArchiveEntryFixture;
 using kdtest::BuildArchive;
 using kdtest::PutLong;
 using kdtest::ReadFile;

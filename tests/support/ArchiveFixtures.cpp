@@ -20,7 +20,7 @@ std::string Compress(const std::string& bytes) {
   return out;
 }
 
-std::string BuildArchive(const std::vector<ArchiveEntrySpec>& entries, int32_t version) {
+std::string BuildArchive(const std::vector<ArchiveEntryFixture>& entries, int32_t version) {
   std::vector<std::string> bodies;
   for (const auto& e : entries) bodies.push_back(e.body ? *e.body : Compress(e.content));
   runtime::ByteWriter w;
@@ -49,7 +49,7 @@ std::size_t ArchiveFieldOffset(int32_t index, int32_t field) {
   return 11 + 20 * static_cast<std::size_t>(index) + 4 * static_cast<std::size_t>(field);
 }
 
-std::string BuildUpdateIndex(const std::vector<IndexEntrySpec>& entries, int32_t version) {
+std::string BuildUpdateIndex(const std::vector<IndexEntryFixture>& entries, int32_t version) {
   runtime::ByteWriter w;
   w.Raw("Vellacorn Update");
   w.Long(version);

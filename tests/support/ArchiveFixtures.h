@@ -10,7 +10,7 @@
 
 namespace kdtest {
 
-struct ArchiveEntrySpec {
+struct ArchiveEntryFixture {
   std::string name;      // stored bytes (Windows-1252)
   std::string content;   // what the entry expands to
   // The stored compressed body; compress2(content) when not given.
@@ -24,13 +24,13 @@ std::string Compress(const std::string& bytes);
 
 // "VCZ", version, count, the directory, the names, then the bodies, each
 // directly after the previous one.
-std::string BuildArchive(const std::vector<ArchiveEntrySpec>& entries, int32_t version = 1);
+std::string BuildArchive(const std::vector<ArchiveEntryFixture>& entries, int32_t version = 1);
 
 // Byte offset of directory entry `index`'s field `field` (0 name length,
 // 1 name position, 2 data position, 3 compressed length, 4 uncompressed length).
 std::size_t ArchiveFieldOffset(int32_t index, int32_t field);
 
-struct IndexEntrySpec {
+struct IndexEntryFixture {
   std::string fileName;
   int32_t fileType = 0;
   int32_t fileSize = 0;
@@ -40,7 +40,7 @@ struct IndexEntrySpec {
 };
 
 // "Vellacorn Update", version, count and 73-byte entries.
-std::string BuildUpdateIndex(const std::vector<IndexEntrySpec>& entries, int32_t version = 1);
+std::string BuildUpdateIndex(const std::vector<IndexEntryFixture>& entries, int32_t version = 1);
 
 // Overwrites four bytes at `offset` with a little-endian Long.
 void PutLong(std::string& bytes, std::size_t offset, int32_t value);
