@@ -29,7 +29,7 @@ Region Region::FromPolygon(const std::vector<Point>& points, FillMode mode) {
   std::vector<Crossing> crossings;
   const size_t n = points.size();
   for (int64_t y = minY; y < maxY; ++y) {
-    const double yc = static_cast<double>(y) + 0.5;
+    const double yc = static_cast<double>(y);
     crossings.clear();
     for (size_t i = 0; i < n; ++i) {
       const Point& a = points[i];
@@ -45,10 +45,10 @@ Region Region::FromPolygon(const std::vector<Point>& points, FillMode mode) {
     if (crossings.size() < 2) continue;
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& l, const Crossing& rr) { return l.x < rr.x; });
-    // Pixel x is inside when its centre x + 0.5 lies in [from, to).
+    // Pixel x is inside when x lies in [from, to).
     auto addSpan = [&](double from, double to) {
-      const auto first = static_cast<int64_t>(std::ceil(from - 0.5));
-      const auto last = static_cast<int64_t>(std::ceil(to - 0.5));  // exclusive
+      const auto first = static_cast<int64_t>(std::ceil(from));
+      const auto last = static_cast<int64_t>(std::ceil(to));  // exclusive
       if (last <= first) return;
       Span s{static_cast<int32_t>(y), static_cast<int32_t>(first), static_cast<int32_t>(last)};
       if (!r.spans_.empty() && r.spans_.back().y == s.y && r.spans_.back().right >= s.left) {

@@ -1,8 +1,10 @@
 #pragma once
 // A region of pixels made from a polygon or a rectangle, kept as horizontal
-// spans per row. A pixel belongs to a polygon region when its centre lies
-// inside the polygon; centres exactly on an edge count on the left and top
-// sides only, so the right and bottom edges stay outside as on the platform.
+// spans per row. Pixel (x, y) belongs to a polygon region when the lattice
+// point (x, y) lies inside the polygon; points exactly on an edge count on
+// the left and top sides only, so the right and bottom edges stay outside,
+// as on the platform, and a polygon outlined with a pen through the same
+// vertices closes the region exactly.
 
 #include <cstdint>
 #include <vector>

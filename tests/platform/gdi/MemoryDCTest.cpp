@@ -115,13 +115,12 @@ TEST(Region, RectanglePolygonCoversExactlyItsInside) {
             (std::vector<std::string>{"......", ".####.", ".####.", ".####.", "......", "......"}));
 }
 
-TEST(Region, TriangleFillsPixelsWhoseCentresAreInside) {
+TEST(Region, TriangleTakesLatticePointsOnItsLeftEdgesOnly) {
   MemoryDC dc(7, 4, kWhite);
-  // Apex (3,0), base from (0,3) to (6,3). Row 0 samples y = 0.5, where the
-  // edges run at x = 2.5 and 3.5: the centre 2.5 is on the left edge (in),
-  // 3.5 on the right edge (out).
+  // Apex (3,0), base from (0,3) to (6,3). Row 1 runs from x = 2 (left edge,
+  // in) to x = 4 (right edge, out); the apex row and the base row are empty.
   dc.FillRegion(Region::FromPolygon({{3, 0}, {0, 3}, {6, 3}}, FillMode::kAlternate), kRed);
-  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"..#....", ".###...", "#####..", "......."}));
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{".......", "..##...", ".####..", "......."}));
 }
 
 TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
@@ -133,6 +132,13 @@ TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
   EXPECT_TRUE(alt.Contains(10, 3));
   EXPECT_TRUE(Region::FromPolygon({{0, 0}, {1, 1}}, FillMode::kAlternate).Empty());
   EXPECT_EQ(Region::FromRect({2, 3, 5, 4}).Bounds(), (Rect{2, 3, 5, 4}));
+}
+
+TEST(MemoryDC, OutlinedTriangleIsSymmetric) {
+  MemoryDC dc(9, 5, kWhite);
+  dc.Polygon({{4, 0}, {0, 4}, {8, 4}}, kRed, kRed, FillMode::kAlternate);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.",
+                                                        "#########"}));
 }
 
 TEST(MemoryDC, PolygonFillsThenOutlines) {
