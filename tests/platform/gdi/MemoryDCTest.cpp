@@ -6,6 +6,7 @@
 #include "platform/gdi/LogFont.h"
 #include "platform/gdi/MemoryDC.h"
 #include "platform/gdi/SysColor.h"
+#include "platform/gdi/VirtualKey.h"
 
 using namespace gdi;
 
@@ -274,4 +275,22 @@ TEST(MemoryDC, OpaqueTextPaintsItsBackground) {
   dc.TextOut(0, 0, "Hi");
   EXPECT_EQ(dc.GetPixel(0, 0), kBlue);
   EXPECT_EQ(dc.GetPixel(59, 19), kWhite);
+}
+
+TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Return), 13);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Enter), 13);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape), 27);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Left), 37);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Up), 38);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Right), 39);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Down), 40);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_A), 65);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Z), 90);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_5), 53);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F1), 112);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_unknown), 0);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::ShiftModifier | Qt::AltModifier), 5);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::NoModifier), 0);
 }
