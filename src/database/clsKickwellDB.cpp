@@ -15,8 +15,8 @@ using jet::Value;
 namespace {
 
 const char* const kFixedTableNames[clsKickwellDB::kFixedTableCount + 1] = {
-    "",         "tblPlayers", "tblPositions",   "tblSchedule", "tblScoringSystem",
-    "tblSettings", "tblTeams", "tblPlayersTeam", "tblByeWeeks"};
+    "",         "tblPlayers",     "tblPositions", "tblSchedule", "tblScoringSystem", "tblSettings",
+    "tblTeams", "tblPlayersTeam", "tblByeWeeks"};
 
 const char* const kIDNdx = "IDNdx";
 const char* const kMasterIDNdx = "MasterIDNdx";
@@ -46,20 +46,42 @@ const std::vector<TableRule>& FixedTableRules() {
        {{"ID", 0}, {"MasterID", 1}, {"BackName", 2}, {"DOB", 3}, {"TeamID", 4}, {"PosID", 5}},
        {kIDNdx, kMasterIDNdx}},
       {"tblPositions",
-       {{"ID", -1}, {"Pos", -1}, {"PosFullName", -1}, {"DisplayOrder", -1}, {"MergeAsID", -1},
-        {"RosterMin", -1}, {"RosterMax", -1}, {"FullRosterMin", -1}, {"FullRosterMax", -1}, {"StartMin", -1},
-        {"StartMax", -1}, {"StartRosterMin", -1}, {"StartRosterMax", -1}},
+       {{"ID", -1},
+        {"Pos", -1},
+        {"PosFullName", -1},
+        {"DisplayOrder", -1},
+        {"MergeAsID", -1},
+        {"RosterMin", -1},
+        {"RosterMax", -1},
+        {"FullRosterMin", -1},
+        {"FullRosterMax", -1},
+        {"StartMin", -1},
+        {"StartMax", -1},
+        {"StartRosterMin", -1},
+        {"StartRosterMax", -1}},
        {kIDNdx}},
       {"tblSchedule", {}, {}},
       {"tblScoringSystem",
-       {{"ID", 0}, {"Points", 1}, {"CatID", 2}, {"FieldVal", 3}, {"RangeMin", 4}, {"RangeMax", 5},
-        {"RangeRestrict", 6}, {"ApplyToPos", 7}},
+       {{"ID", 0},
+        {"Points", 1},
+        {"CatID", 2},
+        {"FieldVal", 3},
+        {"RangeMin", 4},
+        {"RangeMax", 5},
+        {"RangeRestrict", 6},
+        {"ApplyToPos", 7}},
        {kIDNdx}},
       {"tblSettings",
-       {{"Year", -1}, {"PlayerDisplayGridID", -1}, {"MasterVersion", -1}, {"StrainName", -1},
-        {"StrainVersion", -1}, {"StrainMaxOffer", -1}, {"LeagueName", -1}},
+       {{"Year", -1},
+        {"PlayerDisplayGridID", -1},
+        {"MasterVersion", -1},
+        {"StrainName", -1},
+        {"StrainVersion", -1},
+        {"StrainMaxOffer", -1},
+        {"LeagueName", -1}},
        {}},
-      {"tblTeams", {{"ID", -1}, {"AbrvA", -1}, {"AbrvB", -1}, {"AbrvC", -1}, {"StartYear", -1}, {"EndYear", -1}},
+      {"tblTeams",
+       {{"ID", -1}, {"AbrvA", -1}, {"AbrvB", -1}, {"AbrvC", -1}, {"StartYear", -1}, {"EndYear", -1}},
        {kIDNdx}},
       {"tblPlayersTeam", {}, {}},
       {"tblByeWeeks", {{"Year", -1}, {"TeamID", -1}, {"ByeWeek", -1}}, {kYearTeamIDNdx}},
@@ -129,7 +151,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
 
     fixed_.clear();
     fixed_.resize(kFixedTableCount + 1);
-    for (int32_t t = 1; t <= kFixedTableCount; ++t) fixed_[static_cast<std::size_t>(t)] = db_->OpenTable(kFixedTableNames[t]);
+    for (int32_t t = 1; t <= kFixedTableCount; ++t)
+      fixed_[static_cast<std::size_t>(t)] = db_->OpenTable(kFixedTableNames[t]);
 
     Value top;
     {
@@ -137,8 +160,9 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       if (!spare->Eof()) top = spare->Field(0);
     }
     if (top.IsNull()) {
-      throw JetError("The file has no stat categories (tblStatProperties is empty); it is not a projected-stats "
-                     "database.");
+      throw JetError(
+          "The file has no stat categories (tblStatProperties is empty); it is not a projected-stats "
+          "database.");
     }
     int64_t n = top.IsNumber() ? top.AsInt64() : -1;
     if (n < 0 || n > 255) {
@@ -158,16 +182,19 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       for (const char* f : {"ID", "PlayerID", "Week", "Year"}) {
         if (!has(f)) throw JetError(MissingColumn(name, f));
       }
-      if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") || !runtime::EqualsNoCase(fields[2].name, "Week") ||
+      if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") ||
+          !runtime::EqualsNoCase(fields[2].name, "Week") ||
           !runtime::EqualsNoCase(fields.back().name, "Year")) {
         throw JetError("The fields of " + name + " are not in the order PlayerID, Week, ..., Year.");
       }
       if (t == 0) {
         const char* stat0[] = {"ID", "PlayerID", "Week", "Points", "TeamID", "DNU", "ADP", "InjuryStatus"};
         for (int k = 0; k < 8; ++k) {
-          if (fields.size() < 9 || !runtime::EqualsNoCase(fields[static_cast<std::size_t>(k)].name, stat0[k])) {
-            throw JetError("The fields of tblStat0 are not ID, PlayerID, Week, Points, TeamID, DNU, ADP, "
-                           "InjuryStatus, ..., Year.");
+          if (fields.size() < 9 ||
+              !runtime::EqualsNoCase(fields[static_cast<std::size_t>(k)].name, stat0[k])) {
+            throw JetError(
+                "The fields of tblStat0 are not ID, PlayerID, Week, Points, TeamID, DNU, ADP, "
+                "InjuryStatus, ..., Year.");
           }
         }
       }
@@ -220,8 +247,8 @@ void clsKickwellDB::CheckSchema() {
       });
       if (at == fields.end()) throw JetError(MissingColumn(rule.table, column.name));
       if (column.position >= 0 && at - fields.begin() != column.position) {
-        throw JetError(std::string("The field ") + column.name + " of " + rule.table + " is not at position " +
-                       std::to_string(column.position) + ".");
+        throw JetError(std::string("The field ") + column.name + " of " + rule.table +
+                       " is not at position " + std::to_string(column.position) + ".");
       }
     }
     auto indexes = db_->TableIndexes(rule.table);
@@ -239,8 +266,9 @@ void clsKickwellDB::pSbUpgradeSettings() {
   for (const char* name : kUpgradeFields) {
     // Field names are compared without case, as the engine does: a field
     // that differs only in case already serves and cannot be added twice.
-    bool present = std::any_of(fields.begin(), fields.end(),
-                               [name](const jet::FieldInfo& f) { return runtime::EqualsNoCase(f.name, name); });
+    bool present = std::any_of(fields.begin(), fields.end(), [name](const jet::FieldInfo& f) {
+      return runtime::EqualsNoCase(f.name, name);
+    });
     if (present) continue;
     // A file that cannot be written stays as it is; its URL fields read "".
     if (db_->ReadOnly()) continue;
@@ -309,20 +337,20 @@ jet::Database& clsKickwellDB::Database() {
 }
 
 std::unique_ptr<jet::Recordset> clsKickwellDB::pSbKickwellSQL(const std::string& sql,
-                                                             const std::vector<Value>& params) {
+                                                              const std::vector<Value>& params) {
   if (!db_ || !db_->IsOpen()) throw JetError("No projected-stats file is open.");
   return db_->OpenSnapshot(sql, params);
 }
 
 std::unique_ptr<jet::Recordset> clsKickwellDB::pSbEditableKickwellSQL(const std::string& sql,
-                                                                     const std::vector<Value>& params) {
+                                                                      const std::vector<Value>& params) {
   if (!db_ || !db_->IsOpen()) throw JetError("No projected-stats file is open.");
   return db_->OpenDynaset(sql, params);
 }
 
 jet::Recordset& clsKickwellDB::FixedCursor(int32_t tableNo) {
-  if (tableNo < 1 || tableNo >= static_cast<int32_t>(fixed_.size()) || !fixed_[static_cast<std::size_t>(tableNo)] ||
-      !fixed_[static_cast<std::size_t>(tableNo)]->IsOpen()) {
+  if (tableNo < 1 || tableNo >= static_cast<int32_t>(fixed_.size()) ||
+      !fixed_[static_cast<std::size_t>(tableNo)] || !fixed_[static_cast<std::size_t>(tableNo)]->IsOpen()) {
     throw JetError("There is no open table cursor " + std::to_string(tableNo) + ".");
   }
   return *fixed_[static_cast<std::size_t>(tableNo)];
@@ -367,7 +395,8 @@ bool clsKickwellDB::SeekTable(int32_t tableNo, const std::string& index, const s
 bool clsKickwellDB::SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year) {
   if (!open_ || table < 0 || table > statTableMax_) return false;
   pSbSetStatIndex(table, kPlayerIDWeekYearNdx);
-  return StatCursor(table).Seek({Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))});
+  return StatCursor(table).Seek(
+      {Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))});
 }
 
 // ------------------------------------------------------------------ sub-categories, units, keyed texts
@@ -449,7 +478,8 @@ void clsKickwellDB::SetADPName(const std::string& value) { SetSettingsField("Lea
 std::string clsKickwellDB::StrainURL() { return SettingsText("StrainURL"); }
 void clsKickwellDB::SetStrainURL(const std::string& value) {
   std::string url = runtime::Trim(value);
-  if (url.size() > static_cast<std::size_t>(kUrlLength)) url = runtime::Trim(FirstCharacters(url, kUrlLength));
+  if (url.size() > static_cast<std::size_t>(kUrlLength))
+    url = runtime::Trim(FirstCharacters(url, kUrlLength));
   SetSettingsField("StrainURL", Value(url));
 }
 
@@ -460,7 +490,8 @@ void clsKickwellDB::SetADPURL(const std::string& value) {
     url = "None";
   } else {
     url = runtime::Trim(value);
-    if (url.size() > static_cast<std::size_t>(kUrlLength)) url = runtime::Trim(FirstCharacters(url, kUrlLength));
+    if (url.size() > static_cast<std::size_t>(kUrlLength))
+      url = runtime::Trim(FirstCharacters(url, kUrlLength));
   }
   SetSettingsField("ADPURL", Value(url));
 }

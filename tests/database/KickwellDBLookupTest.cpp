@@ -61,9 +61,17 @@ TEST_F(KickwellDBLookup, NameStylesSplitLastAndFirstName) {
     int style;
     const char* name;
   } cases[] = {
-      {1001, 13, "Allen, Josh"}, {1001, 18, "Allen, J."}, {1001, 19, "J. Allen"}, {1001, 20, "Josh Allen"},
-      {1001, 5, ""},             {1003, 13, "Cher"},      {1003, 18, "Cher"},     {1003, 19, "Cher"},
-      {1003, 20, "Cher"},        {5555, 13, ""},          {5555, 19, ""},
+      {1001, 13, "Allen, Josh"},
+      {1001, 18, "Allen, J."},
+      {1001, 19, "J. Allen"},
+      {1001, 20, "Josh Allen"},
+      {1001, 5, ""},
+      {1003, 13, "Cher"},
+      {1003, 18, "Cher"},
+      {1003, 19, "Cher"},
+      {1003, 20, "Cher"},
+      {5555, 13, ""},
+      {5555, 19, ""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(c.masterID, c.style), c.name) << c.masterID << " " << c.style;
@@ -147,7 +155,8 @@ TEST_F(KickwellDBLookup, ByeWeekWritesKeepOneRowPerTeamAndSeason) {
   db_.pSbSetByeWeek(4, 2025, 6);
   EXPECT_EQ(db_.pFnGetByeWeek(4, 2025), 6);
   EXPECT_EQ(kdtest::QueryText(path_, "SELECT COUNT(*) FROM tblByeWeeks WHERE TeamID = 4;"), "2");
-  EXPECT_EQ(kdtest::QueryText(path_, "SELECT ByeWeek FROM tblByeWeeks WHERE TeamID = 4 AND Year = 2024;"), "9");
+  EXPECT_EQ(kdtest::QueryText(path_, "SELECT ByeWeek FROM tblByeWeeks WHERE TeamID = 4 AND Year = 2024;"),
+            "9");
   EXPECT_EQ(kdtest::QueryText(path_, "SELECT COUNT(*) FROM tblByeWeeks;"), "33");
 }
 
@@ -159,11 +168,13 @@ TEST_F(KickwellDBLookup, MergeConditionsSelectThePlayersOfMergedPositions) {
   // Nothing merges into 5 any more: the condition is valid SQL that selects no one.
   std::string none = db_.pFnGetSQLPosMerges(5);
   EXPECT_EQ(none, " 1 = 0");
-  auto rs = db_.pSbKickwellSQL("SELECT tblPlayers.MasterID, tblStat0.Points FROM tblStat0, tblPlayers WHERE "
-                               "tblStat0.Week = 250 AND tblPlayers.ID = tblStat0.PlayerID  AND (" + none + " )");
+  auto rs = db_.pSbKickwellSQL(
+      "SELECT tblPlayers.MasterID, tblStat0.Points FROM tblStat0, tblPlayers WHERE "
+      "tblStat0.Week = 250 AND tblPlayers.ID = tblStat0.PlayerID  AND (" +
+      none + " )");
   EXPECT_TRUE(rs->Eof());
-  auto four = db_.pSbKickwellSQL("SELECT tblPlayers.MasterID FROM tblPlayers WHERE" + db_.pFnGetSQLPosMerges(4) +
-                                 " ORDER BY tblPlayers.MasterID");
+  auto four = db_.pSbKickwellSQL("SELECT tblPlayers.MasterID FROM tblPlayers WHERE" +
+                                 db_.pFnGetSQLPosMerges(4) + " ORDER BY tblPlayers.MasterID");
   EXPECT_EQ(four->RecordCount(), 1);  // Cher, a WR; no TE players exist
 }
 

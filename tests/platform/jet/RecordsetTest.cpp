@@ -72,7 +72,8 @@ TEST_F(JetRecordset, AnIndexOrdersTheRowsByItsKeysThenByRowId) {
   auto names = db_->OpenTable("tblPlayers");
   names->SetIndex("BackNameNdx");
   std::vector<std::string> order;
-  for (names->MoveFirst(); !names->Eof(); names->MoveNext()) order.push_back(names->Field("BackName").AsText());
+  for (names->MoveFirst(); !names->Eof(); names->MoveNext())
+    order.push_back(names->Field("BackName").AsText());
   EXPECT_EQ(order, (std::vector<std::string>{"adams, Bo", "Baker, Cy", "Smith, John"}));
   EXPECT_THROW(rs->SetIndex("NoSuchNdx"), JetError);
 }
