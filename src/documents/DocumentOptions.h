@@ -1,0 +1,44 @@
+#pragma once
+// The project's document settings as the document writers use them, read
+// from the project's entries (text) and checked: the project file is plain
+// text a person may edit, so a value out of its range falls back to the
+// entry's default instead of reaching the writers.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "documents/ProjectSummary.h"
+
+struct DocumentOptions {
+  // Defaults of a new project (the palette's heading colour, white, and the
+  // light green of alternate rows).
+  static constexpr int32_t kDefaultHeadingBackColor = 12243138;  // RGB(194, 208, 186)
+  static constexpr int32_t kDefaultRowBackColorA = 16777215;     // RGB(255, 255, 255)
+  static constexpr int32_t kDefaultRowBackColorB = 15331820;     // RGB(236, 241, 233)
+  static constexpr int32_t kDefaultAdditionalPlayers = 10;
+  static constexpr int32_t kMaxAdditionalPlayers = 1000;
+
+  int32_t additionalPlayers = kDefaultAdditionalPlayers;  // entry 0, 0 .. kMaxAdditionalPlayers
+  bool useColor = true;                                   // entry 2
+  int32_t fileType = 0;                                   // entry 3: 0 HTML, 1 text, 2 CSV
+  int32_t headingBackColor = kDefaultHeadingBackColor;    // entry 4
+  int32_t rowBackColorA = kDefaultRowBackColorA;          // entry 5
+  int32_t rowBackColorB = kDefaultRowBackColorB;          // entry 6
+  std::string leagueFile;                                 // entry 7
+  std::string scoringFile;                                // entry 8
+  std::string projectedFile;                              // entry 9
+  bool useGridLines = true;                               // entry 12
+  int32_t mockType = 0;                                   // entry 15: 0 automatic, 1 user generated
+  std::string projectFileName;
+  // Where the summary finds the three files (folder + entry; empty when the
+  // entry is empty).
+  ProjectSummaryFiles summaryFiles;
+};
+
+// entry(index) answers the project's entry as text; folderOf(pageCode) the
+// work sub-folder of a document type (3 league properties, 2 scoring system,
+// 1 projected stats), ending with '/'.
+DocumentOptions ReadDocumentOptions(const std::function<std::string(int32_t index)>& entry,
+                                    const std::string& projectFileName,
+                                    const std::function<std::string(int32_t pageCode)>& folderOf);
