@@ -1,15 +1,36 @@
 #include "documents/ProjectSummary.h"
 
 #include <exception>
+#include <filesystem>
+#include <vector>
+
+#include "draft_inputs/ScoringRuleRecord.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "platform/runtime/FileIO.h"
 
 namespace {
 
+int32_t CountScoringRules(const std::string& path) {
+  // The scoring reader reports a file it cannot read with a message; the
+  // summary must stay silent, so such a file is turned away here first.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || !runtime::ReadFileBytes(path)) return -1;
+  std::vector<ScoringRuleRecord> records;
+  return basSCOFileControl::ReadScoRecords(path, records);
+}
+
 ProjectSummaryReaders& Readers() {
-  static ProjectSummaryReaders readers;
+  static ProjectSummaryReaders readers = DefaultProjectSummaryReaders();
   return readers;
 }
 
 }  // namespace
+
+ProjectSummaryReaders DefaultProjectSummaryReaders() {
+  ProjectSummaryReaders readers;
+  readers.scoring = CountScoringRules;
+  return readers;
+}
 
 void InstallProjectSummaryReaders(ProjectSummaryReaders readers) { Readers() = std::move(readers); }
 

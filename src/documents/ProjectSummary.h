@@ -46,8 +46,13 @@ struct ProjectSummaryReaders {
   std::function<void(const std::string& path, ProjectSummaryValues& values)> projectedStats;
 };
 
-// The readers used by ReadProjectSummaryValues; the application installs the
-// document readers of its draft inputs and database here at start-up.
+// The readers of the program's own formats, installed from the start. The
+// scoring-system reader is wired; the league-properties and projected-stats
+// readers are installed here when those formats can be read.
+ProjectSummaryReaders DefaultProjectSummaryReaders();
+
+// Replaces the readers used by ReadProjectSummaryValues (tests install fakes
+// and put DefaultProjectSummaryReaders() back).
 void InstallProjectSummaryReaders(ProjectSummaryReaders readers);
 const ProjectSummaryReaders& InstalledProjectSummaryReaders();
 

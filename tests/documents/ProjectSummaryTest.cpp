@@ -4,7 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "FakeSeams.h"
+#include "TempDir.h"
 #include "documents/DocumentFile.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "documents/ProjectSummary.h"
 #include "documents/basFlexGridHTML.h"
 
@@ -12,10 +16,11 @@ namespace {
 
 using namespace basFlexGridHTML;
 
-// Restores the empty readers after each test.
+// Each test starts without readers and leaves the defaults behind.
 class ProjectSummary : public ::testing::Test {
  protected:
-  void TearDown() override { InstallProjectSummaryReaders({}); }
+  void SetUp() override { InstallProjectSummaryReaders({}); }
+  void TearDown() override { InstallProjectSummaryReaders(DefaultProjectSummaryReaders()); }
 };
 
 ProjectSummaryValues FullValues() {
@@ -182,6 +187,27 @@ TEST_F(ProjectSummary, WithNoReadersInstalledNothingIsRead) {
   EXPECT_FALSE(v.teamCount);
   EXPECT_FALSE(v.scoringRuleCount);
   EXPECT_FALSE(v.hasSettingsRow);
+}
+
+TEST_F(ProjectSummary, TheScoringFileIsCountedByItsOwnReader) {
+  kdtest::TempDir dir;
+  clsScoringIsolate scoring;
+  for (int i = 0; i < 3; ++i) scoring.AddNew();
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("PPR.sco"), scoring));
+  InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
+  EXPECT_EQ(GetProjectSummaryTexts({"", dir.File("PPR.sco"), ""}).scoring, "[3 Scoring Rules]");
+}
+
+TEST_F(ProjectSummary, AMissingOrUnreadableScoringFileIsSilentAndShowsNoCount) {
+  kdtest::ScopedFakeSeams seams;
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("folder.sco/x"), "");  // a folder where the file should be
+  kdtest::WriteFile(dir.File("short.sco"), "12345");
+  InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
+  for (const char* name : {"missing.sco", "folder.sco", "short.sco"}) {
+    EXPECT_EQ(GetProjectSummaryTexts({"", dir.File(name), ""}).scoring, "") << name;
+  }
+  EXPECT_TRUE(seams.messages.captions.empty());
 }
 
 }  // namespace
