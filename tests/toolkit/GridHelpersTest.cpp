@@ -124,4 +124,28 @@ TEST(DefaultDisplayGridFile, NamesTheDefaultOfEachKind) {
   EXPECT_EQ(DefaultDisplayGridFile(11), "");
 }
 
+TEST(CheckDisplayGridColumns, AGridWithoutColumnsIsRefused) {
+  std::string message = "kept?";
+  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({}, message));
+  EXPECT_EQ(message, "Display grid contains no columns.");
+}
+
+TEST(CheckDisplayGridColumns, WidthsUpTo1600PassAndColumnsCountFromOne) {
+  std::string message;
+  EXPECT_TRUE(basGridValidation::CheckDisplayGridColumns({{1, 1600}, {2, 0}}, message));
+  EXPECT_EQ(message, "");
+  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({{1, 1601}, {2, 10}, {3, 5000}}, message));
+  EXPECT_EQ(message, "Column [1] width exceeds limit.\r\nColumn [3] width exceeds limit.\r\n");
+}
+
+TEST(CheckDisplayGridColumns, ACategoryShownThreeTimesGivesOneLinePerPair) {
+  std::string message = "Earlier.\r\n";
+  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({{84, 50}, {7, 50}, {84, 50}, {84, 50}}, message));
+  EXPECT_EQ(message,
+            "Earlier.\r\n"
+            "Category ID [84] found multiple times.\r\n"
+            "Category ID [84] found multiple times.\r\n"
+            "Category ID [84] found multiple times.\r\n");
+}
+
 }  // namespace
