@@ -34,9 +34,9 @@ DocumentOptions ReadDocumentOptions(const std::function<std::string(int32_t inde
   if (runtime::IsNumeric(players)) {
     const double value = runtime::RoundHalfEven(runtime::Val(players));
     if (std::isfinite(value)) {
-      o.additionalPlayers = value < 0                          ? 0
+      o.additionalPlayers = value < 0                         ? 0
                             : value > o.kMaxAdditionalPlayers ? o.kMaxAdditionalPlayers
-                                                               : static_cast<int32_t>(value);
+                                                              : static_cast<int32_t>(value);
     }
   }
   o.useColor = Code(entry(2), 1, 1) == 1;

@@ -134,10 +134,14 @@ Range ClampRange(int32_t first, int32_t last, int32_t count) {
 
 const char* ColumnClass(int32_t alignment) {
   switch (alignment) {
-    case 1: return " class=algl";
-    case 4: return " class=algc";
-    case 7: return " class=algr";
-    default: return "";
+    case 1:
+      return " class=algl";
+    case 4:
+      return " class=algc";
+    case 7:
+      return " class=algr";
+    default:
+      return "";
   }
 }
 
@@ -222,7 +226,8 @@ void MeasureTextColumns(std::vector<int32_t>& width, std::vector<int32_t>& posit
 
   for (int32_t c = cols.first; c <= cols.last; ++c) width[at(c)] += 2;
   position[at(cols.first)] = 1;
-  for (int32_t c = cols.first + 1; c <= cols.last; ++c) position[at(c)] = position[at(c - 1)] + width[at(c - 1)];
+  for (int32_t c = cols.first + 1; c <= cols.last; ++c)
+    position[at(c)] = position[at(c - 1)] + width[at(c - 1)];
 }
 
 void WriteTextTable(const FlexGridModel& grid, DocumentFile& file, int32_t firstRow, int32_t lastRow,
@@ -274,12 +279,23 @@ std::string HtmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char ch : text) {
     switch (ch) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += ch;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += ch;
     }
   }
   return out;
@@ -295,8 +311,10 @@ void WriteHtmlHead(DocumentFile& file) {
 }
 
 void WriteHtmlStyle(DocumentFile& file, const DocumentOptions& options) {
-  const std::string table = options.useGridLines ? "border-width:1px 0px 0px 1px" : "border-width:0px 0px 0px 0px";
-  const std::string cell = options.useGridLines ? "border-width:0px 1px 1px 0px" : "border-width:0px 0px 0px 0px";
+  const std::string table =
+      options.useGridLines ? "border-width:1px 0px 0px 1px" : "border-width:0px 0px 0px 0px";
+  const std::string cell =
+      options.useGridLines ? "border-width:0px 1px 1px 0px" : "border-width:0px 0px 0px 0px";
   using basFlexGridCommon::ColourToHtml;
   const std::string heading = options.useColor ? ColourToHtml(options.headingBackColor) : "#FFFFFF";
   const std::string rowA = options.useColor ? ColourToHtml(options.rowBackColorA) : "#FFFFFF";
@@ -332,10 +350,17 @@ void WriteHtmlColGroup(const FlexGridModel& grid, DocumentFile& file, int32_t fi
   std::string align;
   for (int32_t c = cols.first; c <= cols.last; ++c) {
     switch (grid.ColAlignment(c)) {
-      case 1: align = " align=left"; break;
-      case 4: align = " align=center"; break;
-      case 7: align = " align=right"; break;
-      default: break;
+      case 1:
+        align = " align=left";
+        break;
+      case 4:
+        align = " align=center";
+        break;
+      case 7:
+        align = " align=right";
+        break;
+      default:
+        break;
     }
     line += "<col" + align + " width=" + std::to_string(runtime::TwipsToPixels(grid.ColWidth(c))) + ">";
   }
@@ -366,11 +391,18 @@ void WriteHtmlHeadingRows(const FlexGridModel& grid, DocumentFile& file, int32_t
         if (code == 0) code = grid.ColAlignment(s);
       }
       switch (code) {
-        case 1: align = " align=left"; break;
-        case 4: align = " align=center"; break;
+        case 1:
+          align = " align=left";
+          break;
+        case 4:
+          align = " align=center";
+          break;
         case 7:
-        case 9: align = " align=right"; break;
-        default: break;
+        case 9:
+          align = " align=right";
+          break;
+        default:
+          break;
       }
       line += "<th";
       if (span > 1) line += " colspan=" + std::to_string(span);
@@ -389,7 +421,8 @@ void WriteHtmlTable(std::string_view className, const FlexGridModel& grid, Docum
   using basFlexGridCommon::ColourToHtml;
   file.WriteLine("<table class=" + std::string(className) + ">");
   WriteHtmlColGroup(grid, file, firstCol, lastCol);
-  if (firstHeadingRow >= 0) WriteHtmlHeadingRows(grid, file, firstHeadingRow, lastHeadingRow, firstCol, lastCol);
+  if (firstHeadingRow >= 0)
+    WriteHtmlHeadingRows(grid, file, firstHeadingRow, lastHeadingRow, firstCol, lastCol);
 
   const Range rows = ClampRange(firstDataRow, lastDataRow, grid.Rows());
   const Range cols = ClampRange(firstCol, lastCol, grid.Cols());
@@ -424,8 +457,8 @@ void WriteHtmlTable(std::string_view className, const FlexGridModel& grid, Docum
 ProjectSummaryTexts SummaryTextsFromValues(const ProjectSummaryValues& values) {
   ProjectSummaryTexts texts;
   if (values.teamCount && values.draftRounds) {
-    texts.league = "[" + std::to_string(*values.teamCount) + " Teams] [" + std::to_string(*values.draftRounds) +
-                   " Draft Rounds] ";
+    texts.league = "[" + std::to_string(*values.teamCount) + " Teams] [" +
+                   std::to_string(*values.draftRounds) + " Draft Rounds] ";
   }
   // A file that could not be read, or holds no rules, shows nothing.
   if (values.scoringRuleCount && *values.scoringRuleCount > 0) {
@@ -459,8 +492,8 @@ void WriteProjectSummary(DocumentFile& file, std::string_view title, const Docum
 void WriteProjectSummary(DocumentFile& file, std::string_view title, const DocumentOptions& options,
                          const ProjectSummaryTexts& texts) {
   file.WriteLine("<br/><table class=\"vctbl\">");
-  file.WriteLine("<tr><th colspan=3 align=left>Kickwell Draftyard Project " + HtmlEscape(options.projectFileName) +
-                 " - " + HtmlEscape(title) + "</th></tr>");
+  file.WriteLine("<tr><th colspan=3 align=left>Kickwell Draftyard Project " +
+                 HtmlEscape(options.projectFileName) + " - " + HtmlEscape(title) + "</th></tr>");
   file.WriteLine("<tr><td>League Properties</td><td>" + HtmlEscape(options.leagueFile) + "</td><td>" +
                  texts.league + "</td></tr>");
   file.WriteLine("<tr><td>Scoring System</td><td>" + HtmlEscape(options.scoringFile) + "</td><td>" +

@@ -54,7 +54,8 @@ Rgb HslToRgb(const Hsl& hsl) {
   }
   const double q = l < 0.5 ? l * (1 + s) : l + s - l * s;
   const double p = 2 * l - q;
-  return {ToByte(Channel(p, q, h + 1.0 / 3.0)), ToByte(Channel(p, q, h)), ToByte(Channel(p, q, h - 1.0 / 3.0))};
+  return {ToByte(Channel(p, q, h + 1.0 / 3.0)), ToByte(Channel(p, q, h)),
+          ToByte(Channel(p, q, h - 1.0 / 3.0))};
 }
 
 int32_t RgbToColour(int32_t red, int32_t green, int32_t blue) {

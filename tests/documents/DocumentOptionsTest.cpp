@@ -31,11 +31,13 @@ TEST_P(ProjectFlags, UseColorAndGridLinesAreZeroOneOrTheDefault) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ProjectFlags,
-                         ::testing::Values(FlagCase{"Zero", "0", false}, FlagCase{"BlankedZero", " 0 ", false},
-                                           FlagCase{"One", "1", true}, FlagCase{"Two", "2", true},
-                                           FlagCase{"MinusOne", "-1", true}, FlagCase{"Word", "abc", true},
-                                           FlagCase{"Empty", "", true}),
-                         [](const ::testing::TestParamInfo<FlagCase>& p) { return std::string(p.param.name); });
+                         ::testing::Values(FlagCase{"Zero", "0", false},
+                                           FlagCase{"BlankedZero", " 0 ", false}, FlagCase{"One", "1", true},
+                                           FlagCase{"Two", "2", true}, FlagCase{"MinusOne", "-1", true},
+                                           FlagCase{"Word", "abc", true}, FlagCase{"Empty", "", true}),
+                         [](const ::testing::TestParamInfo<FlagCase>& p) {
+                           return std::string(p.param.name);
+                         });
 
 TEST(DocumentOptions, FileAndMockTypesOutsideTheirCodesFallBackToZero) {
   EXPECT_EQ(Read({{3, "2"}}).fileType, 2);

@@ -103,26 +103,28 @@ TEST(HtmlStyle, WithoutColoursOrGridLinesEverythingIsWhiteAndBorderless) {
 TEST(HtmlTable, HeadingsColgroupAndRowClassesOfASmallGrid) {
   FlexGridModel grid;
   FillPlayers(grid);
-  EXPECT_EQ(Table(grid, 2, 3, 0, 1, false, false),
-            "<table class=vctbl>\r\n"
-            "<colgroup align=right><col align=left width=80><col align=right width=67>"
-            "<col align=right width=40></colgroup>\r\n"
-            "<tr><th colspan=2 align=left> QB - 2024</th><th align=right> Stats</th></tr>"
-            "<tr><th align=left> Name</th><th align=center> Team</th><th align=right> Pts</th></tr>\r\n"
-            "<tr class=bgrw0><td class=algl>Josh Allen </td><td class=algr>BUF </td><td>412.5 </td></tr>\r\n"
-            "<tr class=bgrw1><td class=algl>Lamar Jackson </td><td class=algr>BAL </td><td>398.0 </td></tr>\r\n"
-            "</table>\r\n");
+  EXPECT_EQ(
+      Table(grid, 2, 3, 0, 1, false, false),
+      "<table class=vctbl>\r\n"
+      "<colgroup align=right><col align=left width=80><col align=right width=67>"
+      "<col align=right width=40></colgroup>\r\n"
+      "<tr><th colspan=2 align=left> QB - 2024</th><th align=right> Stats</th></tr>"
+      "<tr><th align=left> Name</th><th align=center> Team</th><th align=right> Pts</th></tr>\r\n"
+      "<tr class=bgrw0><td class=algl>Josh Allen </td><td class=algr>BUF </td><td>412.5 </td></tr>\r\n"
+      "<tr class=bgrw1><td class=algl>Lamar Jackson </td><td class=algr>BAL </td><td>398.0 </td></tr>\r\n"
+      "</table>\r\n");
 }
 
 TEST(HtmlTable, WithoutHeadingRowsNoHeadingLineIsWritten) {
   FlexGridModel grid;
   FillPlayers(grid);
-  EXPECT_EQ(Table(grid, 3, 3, -1, -1, false, false),
-            "<table class=vctbl>\r\n"
-            "<colgroup align=right><col align=left width=80><col align=right width=67>"
-            "<col align=right width=40></colgroup>\r\n"
-            "<tr class=bgrw1><td class=algl>Lamar Jackson </td><td class=algr>BAL </td><td>398.0 </td></tr>\r\n"
-            "</table>\r\n");
+  EXPECT_EQ(
+      Table(grid, 3, 3, -1, -1, false, false),
+      "<table class=vctbl>\r\n"
+      "<colgroup align=right><col align=left width=80><col align=right width=67>"
+      "<col align=right width=40></colgroup>\r\n"
+      "<tr class=bgrw1><td class=algl>Lamar Jackson </td><td class=algr>BAL </td><td>398.0 </td></tr>\r\n"
+      "</table>\r\n");
 }
 
 TEST(HtmlTable, ThreeEqualHeadingsAtTheStartBecomeOneLeftAlignedCell) {
@@ -131,7 +133,8 @@ TEST(HtmlTable, ThreeEqualHeadingsAtTheStartBecomeOneLeftAlignedCell) {
   grid.SetColAlignment(-1, 4);
   DocumentFile file;
   WriteHtmlHeadingRows(grid, file, 0, 0, 0, 3);
-  EXPECT_EQ(file.Bytes(), "<tr><th colspan=3 align=left> Passing</th><th align=center> Rushing</th></tr>\r\n");
+  EXPECT_EQ(file.Bytes(),
+            "<tr><th colspan=3 align=left> Passing</th><th align=center> Rushing</th></tr>\r\n");
 }
 
 TEST(HtmlTable, HeadingAlignmentsWithoutAnAttributeRepeatThePreviousGroupAcrossRows) {

@@ -7,10 +7,10 @@
 #include "FakeSeams.h"
 #include "TempDir.h"
 #include "documents/DocumentFile.h"
-#include "draft_inputs/basSCOFileControl.h"
-#include "draft_inputs/clsScoringIsolate.h"
 #include "documents/ProjectSummary.h"
 #include "documents/basFlexGridHTML.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
 
 namespace {
 
@@ -106,7 +106,8 @@ TEST_F(ProjectSummary, OnlyAnAddressWithoutASchemeGetsHttp) {
   v.adpUrl = "HTTPS://adp.example";
   EXPECT_EQ(SummaryTextsFromValues(v).adpLink, "<a href=\"HTTPS://adp.example\">HTTPS://adp.example</a>");
   v.adpUrl = "ftp://adp.example/file";
-  EXPECT_EQ(SummaryTextsFromValues(v).adpLink, "<a href=\"ftp://adp.example/file\">ftp://adp.example/file</a>");
+  EXPECT_EQ(SummaryTextsFromValues(v).adpLink,
+            "<a href=\"ftp://adp.example/file\">ftp://adp.example/file</a>");
   v.adpUrl = "adp.example:8080/x";
   EXPECT_EQ(SummaryTextsFromValues(v).adpLink,
             "<a href=\"http://adp.example:8080/x\">adp.example:8080/x</a>");

@@ -200,9 +200,7 @@ class FlexGridModel {
     int16_t alignment = kAlignGeneral;
   };
 
-  bool InGrid(int32_t row, int32_t col) const {
-    return row >= 0 && row < rows_ && col >= 0 && col < cols_;
-  }
+  bool InGrid(int32_t row, int32_t col) const { return row >= 0 && row < rows_ && col >= 0 && col < cols_; }
   Cell* CellAt(int32_t row, int32_t col);
   const Cell* CellAt(int32_t row, int32_t col) const;
   void Resize(int32_t rows, int32_t cols);

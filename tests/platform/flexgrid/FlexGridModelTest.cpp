@@ -14,10 +14,18 @@ struct EventLog {
     id = grid.Subscribe([this](FlexGridEvent e) {
       const std::string cell = std::to_string(grid.Row()) + "," + std::to_string(grid.Col());
       switch (e) {
-        case FlexGridEvent::kLeaveCell: lines.push_back("Leave " + cell); break;
-        case FlexGridEvent::kEnterCell: lines.push_back("Enter " + cell); break;
-        case FlexGridEvent::kScroll: lines.push_back("Scroll"); break;
-        case FlexGridEvent::kChanged: ++changes; break;
+        case FlexGridEvent::kLeaveCell:
+          lines.push_back("Leave " + cell);
+          break;
+        case FlexGridEvent::kEnterCell:
+          lines.push_back("Enter " + cell);
+          break;
+        case FlexGridEvent::kScroll:
+          lines.push_back("Scroll");
+          break;
+        case FlexGridEvent::kChanged:
+          ++changes;
+          break;
       }
     });
   }
