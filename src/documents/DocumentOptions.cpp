@@ -3,6 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "core/PageCode.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 
@@ -30,7 +33,7 @@ DocumentOptions ReadDocumentOptions(const std::function<std::string(int32_t inde
                                     const std::string& projectFileName,
                                     const std::function<std::string(int32_t pageCode)>& folderOf) {
   DocumentOptions o;
-  const std::string players = entry(0);
+  const std::string players = entry(kProjAdditionalPlayers);
   if (runtime::IsNumeric(players)) {
     const double value = runtime::RoundHalfEven(runtime::Val(players));
     if (std::isfinite(value)) {
@@ -39,20 +42,27 @@ DocumentOptions ReadDocumentOptions(const std::function<std::string(int32_t inde
                                                               : static_cast<int32_t>(value);
     }
   }
-  o.useColor = Code(entry(2), 1, 1) == 1;
-  o.fileType = Code(entry(3), 2, 0);
-  o.headingBackColor = Colour(entry(4), o.kDefaultHeadingBackColor);
-  o.rowBackColorA = Colour(entry(5), o.kDefaultRowBackColorA);
-  o.rowBackColorB = Colour(entry(6), o.kDefaultRowBackColorB);
-  o.leagueFile = entry(7);
-  o.scoringFile = entry(8);
-  o.projectedFile = entry(9);
-  o.useGridLines = Code(entry(12), 1, 1) == 1;
-  o.mockType = Code(entry(15), 1, 0);
+  o.useColor = Code(entry(kProjUseColor), 1, 1) == 1;
+  o.fileType = Code(entry(kProjFileType), kExportCsv, kExportHtml);
+  o.headingBackColor = Colour(entry(kProjHeadingBackColor), o.kDefaultHeadingBackColor);
+  o.rowBackColorA = Colour(entry(kProjRowBackColorA), o.kDefaultRowBackColorA);
+  o.rowBackColorB = Colour(entry(kProjRowBackColorB), o.kDefaultRowBackColorB);
+  o.leagueFile = entry(kProjLeaguePropertiesFile);
+  o.scoringFile = entry(kProjScoringSystemFile);
+  o.projectedFile = entry(kProjProjectedStatsFile);
+  o.useGridLines = Code(entry(kProjUseGridLines), 1, 1) == 1;
+  o.mockType = Code(entry(kProjMockDraftType), 1, 0);
   o.projectFileName = projectFileName;
   auto path = [&](int32_t pageCode, const std::string& name) {
     return name.empty() ? std::string() : folderOf(pageCode) + name;
   };
-  o.summaryFiles = {path(3, o.leagueFile), path(2, o.scoringFile), path(1, o.projectedFile)};
+  o.summaryFiles = {path(kPageLeagueProperties, o.leagueFile), path(kPageScoringSystem, o.scoringFile),
+                    path(kPageProjectedStats, o.projectedFile)};
   return o;
+}
+
+DocumentOptions ReadDocumentOptions(const clsCheatIsolate& project) {
+  return ReadDocumentOptions(
+      [&](int32_t index) { return project.Value(index); }, project.FileName(),
+      [](int32_t pageCode) { return FileTypeFolder[static_cast<std::size_t>(pageCode)]; });
 }

@@ -9,13 +9,18 @@
 #include <string>
 
 #include "documents/ProjectSummary.h"
+#include "toolkit/basColourScheme.h"
+
+class clsCheatIsolate;
 
 struct DocumentOptions {
-  // Defaults of a new project (the palette's heading colour, white, and the
-  // light green of alternate rows).
-  static constexpr int32_t kDefaultHeadingBackColor = 12243138;  // RGB(194, 208, 186)
-  static constexpr int32_t kDefaultRowBackColorA = 16777215;     // RGB(255, 255, 255)
-  static constexpr int32_t kDefaultRowBackColorB = 15331820;     // RGB(236, 241, 233)
+  // The colours of a new project: the scheme's heading and project row colours.
+  static constexpr int32_t kDefaultHeadingBackColor =
+      basColourScheme::SchemeColours()[basColourScheme::kHeadingColour];
+  static constexpr int32_t kDefaultRowBackColorA =
+      basColourScheme::SchemeColours()[basColourScheme::kProjectRowColourA];
+  static constexpr int32_t kDefaultRowBackColorB =
+      basColourScheme::SchemeColours()[basColourScheme::kProjectRowColourB];
   static constexpr int32_t kDefaultAdditionalPlayers = 10;
   static constexpr int32_t kMaxAdditionalPlayers = 1000;
 
@@ -35,6 +40,10 @@ struct DocumentOptions {
   // entry is empty).
   ProjectSummaryFiles summaryFiles;
 };
+
+// The open project's options, its files found in the work folders of the
+// file-type table.
+DocumentOptions ReadDocumentOptions(const clsCheatIsolate& project);
 
 // entry(index) answers the project's entry as text; folderOf(pageCode) the
 // work sub-folder of a document type (3 league properties, 2 scoring system,

@@ -3,6 +3,9 @@
 #include <map>
 #include <string>
 
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "documents/DocumentOptions.h"
 
 namespace {
@@ -74,6 +77,26 @@ TEST(DocumentOptions, SummaryPathsJoinTheFoldersOfTheNamedFiles) {
   EXPECT_EQ(o.summaryFiles.projectedPath, "/work/1/b.pro");
   EXPECT_EQ(o.leagueFile, "a.lgp");
   EXPECT_EQ(o.projectFileName, "Mine.kdp");
+}
+
+TEST(DocumentOptions, ANewProjectReadsItsOwnDefaultsAndFindsFilesInTheWorkFolders) {
+  basMockDraftSettings::TerminateSettings();
+  basMockItUp::InitFileTypeTable("/w/");
+  clsCheatIsolate project;
+  project.SetFileName("Home.kdp");
+  project.SetValue(kProjScoringSystemFile, "PPR.sco");
+  const DocumentOptions o = ReadDocumentOptions(project);
+  EXPECT_TRUE(o.useColor);
+  EXPECT_TRUE(o.useGridLines);
+  EXPECT_EQ(o.fileType, 0);
+  EXPECT_EQ(o.additionalPlayers, 10);
+  EXPECT_EQ(o.headingBackColor, 12243138);
+  EXPECT_EQ(o.rowBackColorA, 16777215);
+  EXPECT_EQ(o.rowBackColorB, 15331820);
+  EXPECT_EQ(o.projectFileName, "Home.kdp");
+  EXPECT_EQ(o.summaryFiles.scoringPath, "/w/sco/PPR.sco");
+  EXPECT_EQ(o.summaryFiles.leaguePath, "");
+  basMockDraftSettings::TerminateSettings();
 }
 
 }  // namespace
