@@ -2,10 +2,14 @@
 
 #include <exception>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basSCOFileControl.h"
+#include "platform/jet/Database.h"
 #include "platform/runtime/FileIO.h"
 
 namespace {
@@ -19,6 +23,41 @@ int32_t CountScoringRules(const std::string& path) {
   return basSCOFileControl::ReadScoRecords(path, records);
 }
 
+// The database is opened directly and read-only: the summary only looks.
+// Each value is read on its own, so a missing field (older files lack the
+// address fields) or table leaves only that value unset.
+void ReadProjectedStatsSummary(const std::string& path, ProjectSummaryValues& values) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return;
+  std::unique_ptr<jet::Database> db = jet::Database::Open(path, jet::Database::Access::kReadOnly);
+  try {
+    std::unique_ptr<jet::Recordset> settings = db->OpenSnapshot("SELECT * FROM tblSettings;");
+    if (!settings->Eof()) {
+      values.hasSettingsRow = true;
+      const auto text = [&](std::string_view field) -> std::optional<std::string> {
+        try {
+          const jet::Value& value = settings->Field(field);
+          if (value.IsNull()) return std::nullopt;
+          return value.AsText();
+        } catch (const std::exception&) {
+          return std::nullopt;
+        }
+      };
+      values.strainName = text("StrainName");
+      values.strainVersion = text("StrainVersion");
+      values.leagueName = text("LeagueName");
+      values.adpUrl = text("ADPURL");
+      values.strainUrl = text("StrainURL");
+    }
+  } catch (const std::exception&) {
+  }
+  try {
+    std::unique_ptr<jet::Recordset> mods = db->OpenSnapshot("SELECT COUNT(*) FROM tblStat0 WHERE DNU = 1;");
+    if (!mods->Eof()) values.modsCount = mods->Field(0).AsInt64();
+  } catch (const std::exception&) {
+  }
+}
+
 ProjectSummaryReaders& Readers() {
   static ProjectSummaryReaders readers = DefaultProjectSummaryReaders();
   return readers;
@@ -29,6 +68,7 @@ ProjectSummaryReaders& Readers() {
 ProjectSummaryReaders DefaultProjectSummaryReaders() {
   ProjectSummaryReaders readers;
   readers.scoring = CountScoringRules;
+  readers.projectedStats = ReadProjectedStatsSummary;
   return readers;
 }
 

@@ -46,9 +46,9 @@ struct ProjectSummaryReaders {
   std::function<void(const std::string& path, ProjectSummaryValues& values)> projectedStats;
 };
 
-// The readers of the program's own formats, installed from the start. The
-// scoring-system reader is wired; the league-properties and projected-stats
-// readers are installed here when those formats can be read.
+// The readers of the program's own formats, installed from the start: the
+// scoring-system file and the projected-stats database; the league reader
+// is added here when the league-properties format can be read.
 ProjectSummaryReaders DefaultProjectSummaryReaders();
 
 // Replaces the readers used by ReadProjectSummaryValues (tests install fakes
