@@ -1,5 +1,7 @@
 #include "documents/basDisplayKeywords.h"
 
+#include "core/clsCheatIsolate.h"
+#include "database/clsKickwellDB.h"
 #include "platform/runtime/Text.h"
 
 namespace basDisplayKeywords {
@@ -15,6 +17,20 @@ std::string ReplaceDisplayKeywords(std::string_view text, const KeywordValues& v
   if (values.teamName) out = ReplaceAll(out, "[MockTeam]", Trim(*values.teamName));
   if (values.teamStrategyFile) out = ReplaceAll(out, "[DraftStrategy]", Trim(*values.teamStrategyFile));
   return " " + out;
+}
+
+KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database) {
+  KeywordValues values;
+  values.year = database.pFnGetYear();
+  values.positionAbbreviation = database.pFnGetPosAbrv(positionID, false);
+  values.positionName = database.pFnGetPosFull(positionID);
+  values.projectFileName = GlobalProject().FileName();
+  values.today = runtime::Now();
+  return values;
+}
+
+std::string ReplaceDisplayKeywords(std::string_view text, int32_t positionID, clsKickwellDB& database) {
+  return ReplaceDisplayKeywords(text, KeywordValuesFor(positionID, database));
 }
 
 }  // namespace basDisplayKeywords

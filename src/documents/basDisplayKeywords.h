@@ -10,6 +10,8 @@
 
 #include "platform/runtime/DateTime.h"
 
+class clsKickwellDB;
+
 namespace basDisplayKeywords {
 
 // What the keywords stand for in one heading: the database's season year and
@@ -31,5 +33,13 @@ struct KeywordValues {
 // (so a replacement may itself hold a later keyword); the result starts with
 // a blank.
 std::string ReplaceDisplayKeywords(std::string_view text, const KeywordValues& values);
+
+// The values of a heading of the given position: the season year and the
+// position's abbreviation and full name from the open database, the open
+// project's file name and today's date; no board (team keywords stay).
+KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database);
+
+// A heading without a board: KeywordValuesFor, then the replacement.
+std::string ReplaceDisplayKeywords(std::string_view text, int32_t positionID, clsKickwellDB& database);
 
 }  // namespace basDisplayKeywords

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "DatabaseFixtures.h"
+#include "TempDir.h"
+#include "core/basMockDraftSettings.h"
+#include "core/clsCheatIsolate.h"
+#include "database/clsKickwellDB.h"
 #include "documents/basDisplayKeywords.h"
 
 namespace {
@@ -58,6 +63,22 @@ TEST(DisplayKeywords, ReplacementsAreMadeInOrderSoLaterKeywordsInEarlierValuesAr
 
 TEST(DisplayKeywords, EveryOccurrenceIsReplaced) {
   EXPECT_EQ(ReplaceDisplayKeywords("[Pos][Pos] [Year]/[Year]", Quarterbacks2012()), " QBQB 2012/2012");
+}
+
+TEST(DisplayKeywords, ValuesComeFromTheOpenDatabaseAndProject) {
+  kdtest::TempDir dir;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  kdtest::ExecuteSql(path, "UPDATE tblSettings SET Year = 2012;");
+  clsKickwellDB db;
+  ASSERT_TRUE(db.InitializeKickwellDB(path)) << db.LastError();
+  basMockDraftSettings::TerminateSettings();
+  ReleaseGlobalProject();
+  GlobalProject().SetFileName("Home League.kdp");
+  EXPECT_EQ(basDisplayKeywords::ReplaceDisplayKeywords("[Pos] - [Year] [Position][KDP]", 2, db),
+            " QB - 2012 Quarterback Home League.kdp");
+  EXPECT_EQ(basDisplayKeywords::ReplaceDisplayKeywords("[Pos]", 99, db), " N/A");
+  ReleaseGlobalProject();
+  basMockDraftSettings::TerminateSettings();
 }
 
 }  // namespace
