@@ -1,7 +1,7 @@
 #pragma once
 // The byte forms in which a range of a grid is written to a document: CSV,
 // fixed-width text and HTML 4.01 Transitional with its style sheet, the
-// project summary, the footer link and the closing lines. Every piece is
+// project summary, the footer link and the closing lines. Everything is
 // written as whole lines ending with CR LF. docs/document-formats.md
 // describes the three forms.
 //

@@ -42,7 +42,7 @@ TEST(DocumentFile, AnAbandonedDocumentWritesNothing) {
   EXPECT_EQ(kdtest::ReadFile(path), "kept");
 }
 
-// A grid export as HTML, piece by piece, ending with the tail that saves it.
+// A grid export as HTML, step by step, ending with the tail that saves it.
 TEST(DocumentFile, AWholeHtmlGridDocumentIsSavedByItsTail) {
   FlexGridModel grid;
   kdtest::FillGrid(grid, {{"Team"}, {"Buffalo & Co"}});
