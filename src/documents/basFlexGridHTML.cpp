@@ -130,7 +130,7 @@ Range ClampRange(int32_t first, int32_t last, int32_t count) {
   return {std::max(first, 0), std::min(last, count - 1)};
 }
 
-// --- HTML pieces ---------------------------------------------------------
+// --- HTML helpers --------------------------------------------------------
 
 const char* ColumnClass(int32_t alignment) {
   switch (alignment) {
