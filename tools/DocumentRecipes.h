@@ -1,0 +1,52 @@
+#pragma once
+// Default documents written through the program's own document classes
+// from short text recipes in data/ (data/sco/*.txt, data/stg/*.txt).
+//
+// A recipe is UTF-8 text; blank lines and lines starting with '#' are
+// ignored; fields are separated by commas and blanks around them dropped.
+//
+// Scoring system, one rule a line:
+//   points, category, for every, range min, range max, positions, map
+//   - category: a stat-category ID of the template;
+//   - for every: units per point step, or "Threshold" for a rule that gives
+//     its points once for a value inside the range;
+//   - positions: "All", or position abbreviations separated by blanks;
+//   - map: "Yes" scores through the category's distribution map, else "No".
+//
+// Draft strategy:
+//   Description: <text up to the line end>
+//   Rule: first pick, last pick, method, compare, factors, inclusion, positions, avoid bye conflicts
+//   Factor: kind, <position> <factor>, <position> <factor>, ...
+//   - last pick: a number or "Last";
+//   - method, compare, inclusion and the factor kinds: the texts the
+//     strategy editor shows ("Open Roster", "Roster Value", "Include", "X");
+//   - factors: the kinds the rule applies, separated by blanks, or "None";
+//   - positions: "Any", or position abbreviations separated by blanks;
+//   - avoid bye conflicts: "Yes" or "No".
+
+#include <cstdint>
+#include <string>
+
+#include "tools/TemplateLookups.h"
+
+class clsDraftStrategy;
+class clsScoringIsolate;
+
+namespace bundle {
+
+// Parse a recipe into the document. False with `error` naming the file and
+// line of the first fault (an unknown category, position or text, a field
+// that is not a number, a wrong field count).
+bool ReadScoringRecipe(const std::string& recipePath, const TemplateLookups& lookups,
+                       clsScoringIsolate& scoring, std::string* error);
+bool ReadStrategyRecipe(const std::string& recipePath, const TemplateLookups& lookups,
+                        clsDraftStrategy& strategy, std::string* error);
+
+// Parse and save: the .sco through basSCOFileControl, the .stg through
+// clsDraftStrategy. An existing file is replaced only by a complete one.
+bool WriteScoringSystem(const std::string& recipePath, const TemplateLookups& lookups,
+                        const std::string& outPath, std::string* error);
+bool WriteDraftStrategy(const std::string& recipePath, const TemplateLookups& lookups,
+                        const std::string& outPath, std::string* error);
+
+}  // namespace bundle

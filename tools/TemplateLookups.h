@@ -1,0 +1,32 @@
+#pragma once
+// What the bundle tools take from the template projected-stats database
+// (def/Default.pro): team and position ids by abbreviation and the stat
+// categories, so that the documents they write use the template's numbers
+// rather than copies of them.
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace bundle {
+
+struct TemplateLookups {
+  std::map<std::string, int32_t> teams;      // AbrvA and AbrvB of teams valid in the year
+  std::map<std::string, int32_t> positions;  // Pos -> ID
+  std::map<int32_t, int32_t> categories;     // category ID -> EditType
+  int32_t year = 0;                          // tblSettings.Year
+
+  // 0 when unknown.
+  int32_t TeamID(const std::string& abrv) const;
+  int32_t PositionID(const std::string& abrv) const;
+  bool IsCategory(int32_t catID) const { return categories.count(catID) != 0; }
+  // A category that is one stored field: the only kind a player-record file carries.
+  bool IsEditableCategory(int32_t catID) const;
+};
+
+// Reads the lookups of the template at `path` for the season `year` (0: the
+// template's own year). False with `error` set when the file cannot be
+// opened or lacks a table.
+bool LoadTemplateLookups(const std::string& path, int32_t year, TemplateLookups& out, std::string* error);
+
+}  // namespace bundle
