@@ -45,6 +45,8 @@ struct FormatCase {
   const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.pattern << " of " << c.value; }
+
 class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatTest, MatchesTheRuntime) {

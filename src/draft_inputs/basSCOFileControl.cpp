@@ -1,0 +1,114 @@
+#include "draft_inputs/basSCOFileControl.h"
+
+#include <filesystem>
+
+#include "core/Seams.h"
+#include "draft_inputs/clsScoringIsolate.h"
+#include "platform/runtime/ByteStream.h"
+#include "platform/runtime/FileIO.h"
+
+namespace basSCOFileControl {
+
+namespace {
+
+void ShowOpenFileError(const std::string& description, const std::string& path) {
+  seams::MessageBox().PlainMessage(description + "\r\n" + path, seams::PlainButtons::kOk,
+                                   seams::PlainIcon::kNone, "Open File Error");
+}
+
+bool PathFound(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+ScoringRuleRecord DecodeRecord(runtime::ByteReader& in) {
+  ScoringRuleRecord r;
+  r.Points = in.Single();
+  r.CatID = in.Long();
+  r.FieldVal = in.Single();
+  r.RangeMin = in.Single();
+  r.RangeMax = in.Single();
+  r.RangeRestrict = in.Integer();
+  r.ApplyToPos = in.Long();
+  r.FDM = in.Integer();
+  in.Skip(8);  // reserved
+  return r;
+}
+
+void EncodeRecord(const ScoringRuleRecord& r, runtime::ByteWriter& out) {
+  out.Single(r.Points);
+  out.Long(r.CatID);
+  out.Single(r.FieldVal);
+  out.Single(r.RangeMin);
+  out.Single(r.RangeMax);
+  out.Integer(r.RangeRestrict);
+  out.Long(r.ApplyToPos);
+  out.Integer(r.FDM);
+  out.Raw(std::string(8, '\0'));
+}
+
+}  // namespace
+
+int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records) {
+  if (!PathFound(path)) return -1;
+  std::string error;
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error);
+  if (!bytes) {
+    ShowOpenFileError(error, path);
+    return -1;
+  }
+  // Only whole records count: a cut-off last record is not a rule.
+  const std::size_t n = bytes->size() / kScoRecordBytes;
+  if (n < 1) return -1;
+  runtime::ByteReader in(*bytes);
+  std::vector<ScoringRuleRecord> read;
+  read.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) read.push_back(DecodeRecord(in));
+  records = std::move(read);
+  return static_cast<int32_t>(n);
+}
+
+bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring) {
+  std::vector<ScoringRuleRecord> records;
+  const int32_t n = ReadScoRecords(path, records);
+  if (n < 1) return false;
+  scoring.SetRecordCount(n);
+  scoring.MoveFirst();
+  for (const ScoringRuleRecord& r : records) {
+    scoring.SetApplyToPos(r.ApplyToPos);
+    scoring.SetCatID(r.CatID);
+    scoring.SetFieldVal(r.FieldVal);
+    scoring.SetPoints(r.Points);
+    scoring.SetRangeMax(r.RangeMax);
+    scoring.SetRangeMin(r.RangeMin);
+    scoring.SetRangeRestrict(r.RangeRestrict);
+    scoring.SetFDM(r.FDM);
+    scoring.MoveNext();
+  }
+  return true;
+}
+
+bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
+  runtime::ByteWriter out;
+  for (scoring.MoveFirst(); !scoring.Eof(); scoring.MoveNext()) {
+    if (scoring.CatID() < 0) continue;  // removed in the editor
+    ScoringRuleRecord r;
+    r.Points = scoring.Points();
+    r.CatID = scoring.CatID();
+    r.FieldVal = scoring.FieldVal();
+    r.RangeMin = scoring.RangeMin();
+    r.RangeMax = scoring.RangeMax();
+    r.RangeRestrict = scoring.RangeRestrict();
+    r.ApplyToPos = scoring.ApplyToPos();
+    r.FDM = scoring.FDM();
+    EncodeRecord(r, out);
+  }
+  std::string error;
+  if (!runtime::SaveFileAtomically(path, out.Data(), &error)) {
+    ShowOpenFileError(error, path);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace basSCOFileControl

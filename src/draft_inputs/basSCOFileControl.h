@@ -1,0 +1,33 @@
+#pragma once
+// The scoring-system file (.sco): a headerless sequence of packed 36-byte
+// little-endian rule records (docs/file-format-sco.md).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "draft_inputs/ScoringRuleRecord.h"
+
+class clsScoringIsolate;
+
+namespace basSCOFileControl {
+
+inline constexpr std::size_t kScoRecordBytes = 36;
+
+// The whole records of the file in file order; a trailing partial record is
+// ignored. Returns their count, or -1 when the file is missing, holds no
+// whole record, or cannot be read (the last shows "Open File Error").
+int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records);
+
+// Replaces the rules of the scoring system with those of the file and
+// leaves the cursor at EOF. False, changing nothing, when the file holds no
+// rules. The distribution maps are not rebuilt.
+bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring);
+
+// Saves the rules whose CatID is not negative, in rule order, replacing the
+// file atomically; a system without such a rule leaves an empty file. The
+// cursor stands at EOF afterwards. False (after "Open File Error") when the
+// file cannot be written; the old file is then intact.
+bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring);
+
+}  // namespace basSCOFileControl

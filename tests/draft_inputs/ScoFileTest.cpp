@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
+
+namespace {
+
+// Rule 1: 1.5 points for every 10 units of category 44 from 0 to 99999,
+// range restricted, positions "All" and 3, through the distribution map.
+const std::string kRuleOne(
+    "\x00\x00\xC0\x3F"   // Points 1.5
+    "\x2C\x00\x00\x00"   // CatID 44
+    "\x00\x00\x20\x41"   // FieldVal 10
+    "\x00\x00\x00\x00"   // RangeMin 0
+    "\x80\x4F\xC3\x47"   // RangeMax 99999
+    "\xFF\xFF"           // RangeRestrict True
+    "\x0A\x00\x00\x00"   // ApplyToPos bits 1 and 3
+    "\xFF\xFF"           // FDM True
+    "\x00\x00\x00\x00\x00\x00\x00\x00",
+    36);
+
+// Rule 2: a threshold rule, -2 points for a value of 40 to 49 of category 7,
+// position 1.
+const std::string kRuleTwo(
+    "\x00\x00\x00\xC0"   // Points -2
+    "\x07\x00\x00\x00"   // CatID 7
+    "\x80\x4F\xC3\xC7"   // FieldVal -99999
+    "\x00\x00\x20\x42"   // RangeMin 40
+    "\x00\x00\x44\x42"   // RangeMax 49
+    "\x00\x00"           // RangeRestrict False
+    "\x02\x00\x00\x00"   // ApplyToPos bit 1
+    "\x00\x00"           // FDM False
+    "\x00\x00\x00\x00\x00\x00\x00\x00",
+    36);
+
+void AddRule(clsScoringIsolate& s, float points, int32_t cat, float fieldVal, float lo, float hi,
+             int16_t restrict, int32_t mask, int16_t fdm) {
+  s.AddNew();
+  s.SetPoints(points);
+  s.SetCatID(cat);
+  s.SetFieldVal(fieldVal);
+  s.SetRangeMin(lo);
+  s.SetRangeMax(hi);
+  s.SetRangeRestrict(restrict);
+  s.SetApplyToPos(mask);
+  s.SetFDM(fdm);
+}
+
+}  // namespace
+
+TEST(ScoFile, WritesPackedRecordsExactly) {
+  kdtest::TempDir dir;
+  clsScoringIsolate s;
+  AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
+  AddRule(s, -2.0f, 7, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
+  EXPECT_EQ(kdtest::ReadFile(dir.File("a.sco")), kRuleOne + kRuleTwo);
+  EXPECT_TRUE(s.Eof());
+}
+
+TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
+  clsScoringIsolate s;
+  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("a.sco"), s));
+  ASSERT_EQ(s.RecordCount(), 2);
+  EXPECT_TRUE(s.Eof());
+  s.MoveFirst();
+  EXPECT_EQ(s.Points(), 1.5f);
+  EXPECT_EQ(s.CatID(), 44);
+  EXPECT_EQ(s.FieldVal(), 10.0f);
+  EXPECT_EQ(s.RangeMin(), 0.0f);
+  EXPECT_EQ(s.RangeMax(), 99999.0f);
+  EXPECT_EQ(s.RangeRestrict(), -1);
+  EXPECT_EQ(s.ApplyToPos(), 10);
+  EXPECT_EQ(s.FDM(), -1);
+  EXPECT_TRUE(s.UsePos(17));  // "All"
+  s.MoveNext();
+  EXPECT_EQ(s.Points(), -2.0f);
+  EXPECT_EQ(s.CatID(), 7);
+  EXPECT_EQ(s.FieldVal(), kThresholdRule);
+  EXPECT_EQ(s.RangeMin(), 40.0f);
+  EXPECT_EQ(s.RangeMax(), 49.0f);
+  EXPECT_EQ(s.RangeRestrict(), 0);
+  EXPECT_EQ(s.FDM(), 0);
+}
+
+TEST(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
+  kdtest::TempDir dir;
+  // Singles that a detour through Double or text would change: a NaN with a
+  // payload, a denormal, negative zero, and an odd 16-bit flag value.
+  std::string odd = kRuleOne;
+  const uint32_t nanBits = 0x7FC01234u, denormBits = 0x00000001u, negZeroBits = 0x80000000u;
+  std::memcpy(odd.data() + 0, &nanBits, 4);
+  std::memcpy(odd.data() + 8, &denormBits, 4);
+  std::memcpy(odd.data() + 12, &negZeroBits, 4);
+  odd[20] = '\x05';
+  odd[21] = '\x00';
+  const std::string original = odd + kRuleTwo;
+  kdtest::WriteFile(dir.File("in.sco"), original);
+  clsScoringIsolate s;
+  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("in.sco"), s));
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("out.sco"), s));
+  EXPECT_EQ(kdtest::ReadFile(dir.File("out.sco")), original);
+}
+
+TEST(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
+  kdtest::TempDir dir;
+  struct Case {
+    std::size_t bytes;
+    int32_t count;
+  } cases[] = {{72, 2}, {54, 1}, {71, 1}, {36, 1}, {35, -1}, {18, -1}, {0, -1}};
+  const std::string two = kRuleOne + kRuleTwo;
+  for (const Case& c : cases) {
+    kdtest::WriteFile(dir.File("c.sco"), two.substr(0, c.bytes));
+    std::vector<ScoringRuleRecord> records;
+    EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.File("c.sco"), records), c.count) << c.bytes;
+    if (c.count > 0) {
+      ASSERT_EQ(records.size(), static_cast<std::size_t>(c.count));
+      EXPECT_EQ(records[0].CatID, 44);
+    }
+  }
+}
+
+TEST(ScoFile, TrailingPartialRecordIsIgnoredNotPaddedIntoARule) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("p.sco"), kRuleOne + kRuleTwo.substr(0, 18));
+  clsScoringIsolate s;
+  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("p.sco"), s));
+  EXPECT_EQ(s.RecordCount(), 1);
+}
+
+TEST(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+  clsScoringIsolate s;
+  AddRule(s, 3.0f, 5, 1.0f, 0.0f, 10.0f, 0, 2, 0);
+  std::vector<ScoringRuleRecord> records;
+  EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.File("none.sco"), records), -1);
+  EXPECT_FALSE(basSCOFileControl::ReadScoFileToIsolate(dir.File("none.sco"), s));
+  kdtest::WriteFile(dir.File("short.sco"), std::string(18, '\x01'));
+  EXPECT_FALSE(basSCOFileControl::ReadScoFileToIsolate(dir.File("short.sco"), s));
+  ASSERT_EQ(s.RecordCount(), 1);
+  s.MoveFirst();
+  EXPECT_EQ(s.CatID(), 5);
+  EXPECT_TRUE(fakes.messages.plain.empty());
+}
+
+TEST(ScoFile, UnreadablePathShowsOpenFileError) {
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+  std::vector<ScoringRuleRecord> records;
+  // A folder exists but is not a file.
+  EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.Path() + ".", records), -1);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+  EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + dir.Path() + "."), std::string::npos);
+}
+
+TEST(ScoFile, RulesWithNegativeCategoryAreNotSaved) {
+  kdtest::TempDir dir;
+  clsScoringIsolate s;
+  AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
+  AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
+  AddRule(s, 9.0f, -7, 1.0f, 0.0f, 1.0f, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
+  EXPECT_EQ(kdtest::ReadFile(dir.File("a.sco")), kRuleOne);
+}
+
+TEST(ScoFile, SystemWithoutSavableRuleReplacesFileWithEmptyOne) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
+  clsScoringIsolate s;
+  AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.File("a.sco").c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, 0);
+
+  clsScoringIsolate empty;
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("b.sco"), empty));
+  ASSERT_EQ(::stat(dir.File("b.sco").c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, 0);
+}
+
+TEST(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+  // The target is a folder with a file in it, so the final rename must fail.
+  const std::string target = dir.Path() + "a.sco";
+  kdtest::WriteFile(target + "/keep.sco", kRuleOne);
+  clsScoringIsolate s;
+  AddRule(s, -2.0f, 7, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
+  EXPECT_FALSE(basSCOFileControl::WriteScoFile(target, s));
+  EXPECT_EQ(kdtest::ReadFile(target + "/keep.sco"), kRuleOne);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+  EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + target), std::string::npos);
+}
+
+TEST(ScoFile, FdmFlagSurvivesTheFile) {
+  kdtest::TempDir dir;
+  clsScoringIsolate s;
+  AddRule(s, 1.0f, 3, 1.0f, 0.0f, 5.0f, 0, 2, -1);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("f.sco"), s));
+  clsScoringIsolate back;
+  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("f.sco"), back));
+  back.MoveFirst();
+  EXPECT_EQ(back.FDM(), -1);
+}
