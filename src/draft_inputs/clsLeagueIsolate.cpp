@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr uint64_t kSignatureRecordSize = 31;  // 27 characters and the version
-constexpr uint64_t kHeaderOffset = 31;
+constexpr uint64_t kHeaderOffset = 31;  // after 27 signature characters and the version
 constexpr uint64_t kFirstSectionOffset = 63;
 // Files shorter than this are not even looked at.
 constexpr uint64_t kMinimumFileSize = 32;
@@ -157,18 +156,17 @@ bool clsLeagueIsolate::VerifyHeaderValues(std::string& message, bool collect) co
 
 bool clsLeagueIsolate::LoadLeagueProps() {
   std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_);
-  if (!bytes || bytes->size() < kMinimumFileSize) return false;
+  if (!bytes || bytes->size() < kMinimumFileSize || bytes->size() < kFirstSectionOffset) return false;
+  // The signature and version are not compared: files of every age load.
+  runtime::ByteReader in(*bytes);
+  in.Seek(kHeaderOffset);
+
   // Everything is read into a scratch document that replaces this one only
   // when the whole file was read, so a damaged file changes nothing.
-  runtime::ByteReader in(*bytes);
-  if (!in.Skip(kSignatureRecordSize)) return false;  // the signature is not compared
-  if (bytes->size() < kFirstSectionOffset) return false;
-
   clsLeagueIsolate read;
   read.filePath_ = filePath_;
   read.fileName_ = fileName_;
   LGPFileHeader& h = read.header_;
-  in.Seek(kHeaderOffset);
   h.TeamCount = in.Long();
   h.BoardCount = in.Long();
   h.RosterSizeCount = in.Long();
