@@ -10,9 +10,7 @@
 namespace {
 
 constexpr uint64_t kHeaderOffset = 31;  // after 27 signature characters and the version
-constexpr uint64_t kFirstSectionOffset = 63;
-// Files shorter than this are not even looked at.
-constexpr uint64_t kMinimumFileSize = 32;
+constexpr uint64_t kFirstSectionOffset = 63;  // a shorter file has no whole header
 
 template <typename T>
 T& At(std::vector<T>& list, int32_t count, int32_t index) {
@@ -156,7 +154,7 @@ bool clsLeagueIsolate::VerifyHeaderValues(std::string& message, bool collect) co
 
 bool clsLeagueIsolate::LoadLeagueProps() {
   std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_);
-  if (!bytes || bytes->size() < kMinimumFileSize || bytes->size() < kFirstSectionOffset) return false;
+  if (!bytes || bytes->size() < kFirstSectionOffset) return false;
   // The signature and version are not compared: files of every age load.
   runtime::ByteReader in(*bytes);
   in.Seek(kHeaderOffset);
