@@ -90,7 +90,7 @@ bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring) {
 
 bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
   runtime::ByteWriter out;
-  for (scoring.MoveFirst(); !scoring.Eof(); scoring.MoveNext()) {
+  for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
     if (scoring.CatID() < 0) continue;  // removed in the editor
     ScoringRuleRecord r;
     r.Points = scoring.Points();

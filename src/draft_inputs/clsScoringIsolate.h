@@ -39,8 +39,8 @@ class clsScoringIsolate {
   // rule moves to it.
   void SetRecordCount(int32_t n);
   int32_t RecordCount() const { return static_cast<int32_t>(rules_.size()); }
-  bool Eof() const { return eof_; }
-  bool Bof() const { return bof_; }
+  bool IsEOF() const { return eof_; }
+  bool IsBOF() const { return bof_; }
 
   const std::string& Name() const { return name_; }
   void SetName(const std::string& name) { name_ = name; }

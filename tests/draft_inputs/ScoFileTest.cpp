@@ -61,7 +61,7 @@ TEST(ScoFile, WritesPackedRecordsExactly) {
   AddRule(s, -2.0f, 7, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
   EXPECT_EQ(kdtest::ReadFile(dir.File("a.sco")), kRuleOne + kRuleTwo);
-  EXPECT_TRUE(s.Eof());
+  EXPECT_TRUE(s.IsEOF());
 }
 
 TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
@@ -70,7 +70,7 @@ TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
   clsScoringIsolate s;
   ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("a.sco"), s));
   ASSERT_EQ(s.RecordCount(), 2);
-  EXPECT_TRUE(s.Eof());
+  EXPECT_TRUE(s.IsEOF());
   s.MoveFirst();
   EXPECT_EQ(s.Points(), 1.5f);
   EXPECT_EQ(s.CatID(), 44);

@@ -22,8 +22,8 @@ TEST(ScoringIsolateCursor, NewSystemIsEmptyWithBothEnds) {
   clsScoringIsolate s;
   EXPECT_EQ(s.RecordCount(), 0);
   EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.Bof());
-  EXPECT_TRUE(s.Eof());
+  EXPECT_TRUE(s.IsBOF());
+  EXPECT_TRUE(s.IsEOF());
 }
 
 TEST(ScoringIsolateCursor, MoveFirstOnEmptySystemStandsAtEof) {
@@ -31,8 +31,8 @@ TEST(ScoringIsolateCursor, MoveFirstOnEmptySystemStandsAtEof) {
   clsScoringIsolate s;
   s.MoveFirst();
   EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.Eof());
-  EXPECT_FALSE(s.Bof());
+  EXPECT_TRUE(s.IsEOF());
+  EXPECT_FALSE(s.IsBOF());
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
@@ -40,8 +40,8 @@ TEST(ScoringIsolateCursor, AddNewAppendsEmptyRuleAndMovesToIt) {
   clsScoringIsolate s;
   s.AddNew();
   EXPECT_EQ(s.Index(), 0);
-  EXPECT_FALSE(s.Eof());
-  EXPECT_FALSE(s.Bof());
+  EXPECT_FALSE(s.IsEOF());
+  EXPECT_FALSE(s.IsBOF());
   EXPECT_EQ(s.Points(), 0.0f);
   EXPECT_EQ(s.CatID(), 0);
   EXPECT_EQ(s.ApplyToPos(), 0);
@@ -55,12 +55,12 @@ TEST(ScoringIsolateCursor, MovesAcceptOneStepBeyondEitherEnd) {
   kdtest::ScopedFakeSeams fakes;
   clsScoringIsolate s = ThreeRules();
   s.Move(-1);
-  EXPECT_TRUE(s.Bof());
-  EXPECT_FALSE(s.Eof());
+  EXPECT_TRUE(s.IsBOF());
+  EXPECT_FALSE(s.IsEOF());
   EXPECT_EQ(s.Index(), -1);
   s.Move(s.RecordCount());
-  EXPECT_TRUE(s.Eof());
-  EXPECT_FALSE(s.Bof());
+  EXPECT_TRUE(s.IsEOF());
+  EXPECT_FALSE(s.IsBOF());
   EXPECT_EQ(s.Index(), 3);
   s.MovePrevious();
   EXPECT_EQ(s.CatID(), 12);
@@ -83,14 +83,14 @@ TEST(ScoringIsolateCursor, MoveOutOfRangeShowsMessageAndChangesNothing) {
   EXPECT_EQ(fakes.messages.plain[0].text, "Scoring Isolate Error - Out of Range");
   EXPECT_EQ(fakes.messages.plain[0].buttons, seams::PlainButtons::kOk);
   EXPECT_EQ(s.Index(), 1);
-  EXPECT_FALSE(s.Bof());
-  EXPECT_FALSE(s.Eof());
+  EXPECT_FALSE(s.IsBOF());
+  EXPECT_FALSE(s.IsEOF());
 
   s.Move(3);
   s.MoveNext();  // one past EOF
   EXPECT_EQ(fakes.messages.plain.size(), 3u);
   EXPECT_EQ(s.Index(), 3);
-  EXPECT_TRUE(s.Eof());
+  EXPECT_TRUE(s.IsEOF());
 }
 
 TEST(ScoringIsolateCursor, FieldsOffTheRulesThrowInsteadOfReadingGarbage) {
@@ -110,7 +110,7 @@ TEST(ScoringIsolateCursor, SetRecordCountKeepsFirstRulesAndPullsCursorBack) {
   s.SetRecordCount(2);
   EXPECT_EQ(s.RecordCount(), 2);
   EXPECT_EQ(s.Index(), 1);
-  EXPECT_FALSE(s.Eof());
+  EXPECT_FALSE(s.IsEOF());
   EXPECT_EQ(s.CatID(), 11);
 
   s.SetRecordCount(4);
@@ -122,8 +122,8 @@ TEST(ScoringIsolateCursor, SetRecordCountKeepsFirstRulesAndPullsCursorBack) {
 
   s.SetRecordCount(0);
   EXPECT_EQ(s.RecordCount(), 0);
-  EXPECT_TRUE(s.Eof());
-  EXPECT_TRUE(s.Bof());
+  EXPECT_TRUE(s.IsEOF());
+  EXPECT_TRUE(s.IsBOF());
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
@@ -133,8 +133,8 @@ TEST(ScoringIsolateCursor, ClearReturnsToNewState) {
   s.Clear();
   EXPECT_EQ(s.RecordCount(), 0);
   EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.Bof());
-  EXPECT_TRUE(s.Eof());
+  EXPECT_TRUE(s.IsBOF());
+  EXPECT_TRUE(s.IsEOF());
 }
 
 TEST(ScoringIsolateFields, ApplyToPosRefreshesThePositionSet) {

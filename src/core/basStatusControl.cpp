@@ -1,0 +1,17 @@
+#include "core/basStatusControl.h"
+
+namespace basStatusControl {
+
+std::unique_ptr<clsStatusPlain> CreateStatusWindow(const std::string& caption, bool showList) {
+  seams::ProgressView& window = seams::Progress();
+  window.Load();
+  auto status = std::make_unique<clsStatusPlain>();
+  status->SetStatusForm(window);
+  status->SetStatusList(window);
+  status->SetFormCaption(caption);
+  status->SetListVisible(showList);
+  CancelFlag = false;
+  return status;
+}
+
+}  // namespace basStatusControl

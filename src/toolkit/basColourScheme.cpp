@@ -1,0 +1,7 @@
+#include "toolkit/basColourScheme.h"
+
+namespace basColourScheme {
+
+void SetColourScheme(int32_t buttonFace) { PaletteColour = SchemeColours(buttonFace); }
+
+}  // namespace basColourScheme

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsSettingsKD.h"
+
+namespace {
+
+// Points the work folder at a temporary folder and releases the global
+// settings around each test.
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basMockDraftSettings::TerminateSettings();
+    basMockItUp::InitFileTypeTable(dir.Path());
+  }
+  void TearDown() override { basMockDraftSettings::TerminateSettings(); }
+  std::string SettingsPath() const { return dir.File("kd_settings.ini"); }
+
+  kdtest::TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, BooleansAreTrueOnlyForYesAndTrueInAnyCase) {
+  clsSettingsKD s;
+  const struct {
+    const char* text;
+    bool value;
+  } cases[] = {{"yes", true},  {"Yes", true},  {"TRUE", true}, {"true", true}, {"1", false},
+               {"-1", false},  {"on", false},  {"", false},    {" True", false}};
+  for (const auto& c : cases) {
+    s.SetStringVal(1, c.text);
+    EXPECT_EQ(s.BoolVal(1), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(s.CheckVal(1), c.value ? 1 : 0);
+  }
+  s.SetBoolVal(1, false);
+  EXPECT_EQ(s.StringVal(1), "False");
+  s.SetCheckVal(1, 1);
+  EXPECT_EQ(s.StringVal(1), "True");
+  s.SetCheckVal(1, 2);  // a greyed check box
+  EXPECT_EQ(s.StringVal(1), "False");
+}
+
+TEST_F(SettingsTest, LongValRoundsHalfToEvenAndGivesZeroForAnythingElse) {
+  clsSettingsKD s;
+  const struct {
+    const char* text;
+    int32_t value;
+  } cases[] = {{"12.5", 12},        {"13.5", 14},  {" -7 ", -7},       {"1e3", 1000}, {"abc", 0}, {"", 0},
+               {"2147483647", 2147483647}, {"2147483648", 0}, {"-2147483649", 0}, {"12abc", 0}, {"1,000", 0}};
+  for (const auto& c : cases) {
+    s.SetStringVal(29, c.text);
+    EXPECT_EQ(s.LongVal(29), c.value) << '"' << c.text << '"';
+  }
+  s.SetLongVal(29, -15);
+  EXPECT_EQ(s.StringVal(29), "-15");
+  bool ok = true;
+  EXPECT_EQ(basMockDraftSettings::ValidLong("abc", ok), 0);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(basMockDraftSettings::ValidLong("4", ok), 4);
+  EXPECT_TRUE(ok);
+}
+
+TEST_F(SettingsTest, IndexOutsideTheTableThrows) {
+  clsSettingsKD s;
+  EXPECT_THROW(s.StringVal(44), std::out_of_range);
+  EXPECT_THROW(s.SetBoolVal(-1, true), std::out_of_range);
+}
+
+TEST_F(SettingsTest, DefaultsOfTheTable) {
+  clsSettingsKD s;
+  EXPECT_EQ(s.StringVal(1), "True");
+  EXPECT_EQ(s.StringVal(4), "2010 Default Stats.pro");
+  EXPECT_EQ(s.StringVal(5), "Stats - Offensive.dis");
+  EXPECT_EQ(s.StringVal(6), "Stats - Passing Rushing.dis");
+  EXPECT_EQ(s.StringVal(9), "Stats - Rushing Receiving.dis");
+  EXPECT_EQ(s.StringVal(10), "Stats - Kicking.dis");
+  EXPECT_EQ(s.StringVal(12), "Stats - Defensive.dis");
+  EXPECT_EQ(s.StringVal(14), "Stats - Punting.dis");
+  EXPECT_EQ(s.StringVal(21), "Stats - Team Defense.dis");
+  EXPECT_EQ(s.StringVal(25), "Stats - Offensive.dis");
+  EXPECT_EQ(s.StringVal(26), "False");
+  EXPECT_EQ(s.LongVal(29), 10);
+  EXPECT_EQ(s.LongVal(31), 4);
+  EXPECT_EQ(s.LongVal(35), 0);
+  EXPECT_EQ(s.LongVal(40), 2024);
+  EXPECT_FALSE(s.BoolVal(42));
+  EXPECT_TRUE(s.BoolVal(43));
+  EXPECT_FALSE(s.StringVal(0).empty());
+}
+
+TEST_F(SettingsTest, AssignDefaultsTouchesOnlyItsGroup) {
+  clsSettingsKD s;
+  for (int32_t i = 0; i < clsSettingsKD::kCount; ++i) s.SetStringVal(i, "x");
+  s.AssignDefaults(7);
+  for (int32_t i = 0; i < clsSettingsKD::kCount; ++i) EXPECT_EQ(s.StringVal(i), "x") << i;
+  s.AssignDefaults(kGroupMockDrafts);
+  for (int32_t i = 0; i < clsSettingsKD::kCount; ++i) {
+    const bool inGroup = i == 39 || i == 29 || i == 31 || i == 42 || i == 43;
+    EXPECT_EQ(s.StringVal(i) != "x", inGroup) << i;
+  }
+  EXPECT_EQ(basMockDraftSettings::GroupMembers(kGroupGeneral), (std::vector<int32_t>{27, 0, 30, 3, 2, 40}));
+  EXPECT_EQ(basMockDraftSettings::GroupMembers(kGroupProjectedStats), (std::vector<int32_t>{1, 38, 37, 26, 28, 41}));
+  EXPECT_EQ(basMockDraftSettings::GroupMembers(kGroupDisplayGrids).size(), 21u);
+}
+
+TEST_F(SettingsTest, SaveWritesAll44KeysInOrderWithCrLf) {
+  clsSettingsKD s;
+  for (int32_t i = 0; i < clsSettingsKD::kCount; ++i) s.SetStringVal(i, "v" + std::to_string(i));
+  ASSERT_TRUE(s.Save());
+  std::string expected = "[Kickwell Draftyard Settings]\r\n";
+  for (int32_t i = 0; i < clsSettingsKD::kCount; ++i) expected += std::to_string(i) + "=v" + std::to_string(i) + "\r\n";
+  EXPECT_EQ(kdtest::ReadFile(SettingsPath()), expected);
+}
+
+TEST_F(SettingsTest, EmptyKeyReadsEmptyWhileMissingKeyReadsItsDefault) {
+  kdtest::WriteFile(SettingsPath(), "[Kickwell Draftyard Settings]\r\n29=\r\n1=yes\r\n");
+  clsSettingsKD s;
+  s.SetStringVal(31, "changed");
+  ASSERT_TRUE(s.Load());
+  EXPECT_EQ(s.StringVal(29), "");
+  EXPECT_EQ(s.LongVal(29), 0);
+  EXPECT_FALSE(s.BoolVal(29));
+  EXPECT_TRUE(s.BoolVal(1));
+  EXPECT_EQ(s.StringVal(31), "4");
+  ASSERT_TRUE(s.Save());
+  const std::string written = kdtest::ReadFile(SettingsPath());
+  EXPECT_NE(written.find("\r\n29=\r\n1=yes\r\n0="), std::string::npos);
+  EXPECT_NE(written.find("\r\n43=True\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, LongPathsAreKeptWhole) {
+  clsSettingsKD s;
+  const std::string longFolder = "/home/someone/" + std::string(300, 'd') + "/";
+  s.SetStringVal(2, longFolder);
+  ASSERT_TRUE(s.Save());
+  clsSettingsKD other;
+  ASSERT_TRUE(other.Load());
+  EXPECT_EQ(other.StringVal(2), longFolder);
+}
+
+TEST_F(SettingsTest, SaveReportsFailureAndLoadOfAnUnreadableFileChangesNothing) {
+  kdtest::WriteFile(dir.File("kd_settings.ini/inside"), "");  // a folder where the file should be
+  clsSettingsKD s;
+  s.SetStringVal(29, "7");
+  EXPECT_FALSE(s.Save());
+  EXPECT_FALSE(s.LastError().empty());
+  EXPECT_FALSE(s.Load());
+  EXPECT_EQ(s.StringVal(29), "7");
+}
+
+TEST_F(SettingsTest, FirstRunShowsTheWelcomeWindowOnceAndSavesTheDefaults) {
+  int shown = 0;
+  ASSERT_TRUE(basMockDraftSettings::InitializeSettings([&] {
+    ++shown;
+    basMockDraftSettings::GlobalSettings().SetBoolVal(27, false);
+  }));
+  EXPECT_EQ(shown, 1);
+  const std::string text = kdtest::ReadFile(SettingsPath());
+  EXPECT_NE(text.find("\r\n27=False\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n40=2024\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n43=True\r\n"), std::string::npos);
+
+  basMockDraftSettings::TerminateSettings();
+  ASSERT_TRUE(basMockDraftSettings::InitializeSettings([&] { ++shown; }));
+  EXPECT_EQ(shown, 1);
+  EXPECT_FALSE(basMockDraftSettings::GlobalSettings().BoolVal(27));
+}
+
+TEST_F(SettingsTest, WindowPlacementRoundTrip) {
+  using basMockDraftSettings::RestoreWindowPlacement;
+  using basMockDraftSettings::SaveWindowPlacement;
+  EXPECT_FALSE(RestoreWindowPlacement().hasPosition);
+  ASSERT_TRUE(SaveWindowPlacement({150.5, 300, 9000.5, 7000, false, false}));
+  auto placement = RestoreWindowPlacement();
+  EXPECT_TRUE(placement.hasPosition);
+  EXPECT_EQ(placement.left, 150);
+  EXPECT_EQ(placement.top, 300);
+  EXPECT_EQ(placement.width, 9000);
+  EXPECT_EQ(placement.height, 7000);
+  EXPECT_FALSE(placement.maximised);
+
+  // Maximised: the last normal position stays.
+  ASSERT_TRUE(SaveWindowPlacement({0, 0, 20000, 15000, true, false}));
+  placement = RestoreWindowPlacement();
+  EXPECT_TRUE(placement.maximised);
+  EXPECT_EQ(placement.width, 9000);
+  // Minimised: only setting 32 changes.
+  ASSERT_TRUE(SaveWindowPlacement({1, 1, 1, 1, false, true}));
+  placement = RestoreWindowPlacement();
+  EXPECT_FALSE(placement.maximised);
+  EXPECT_EQ(placement.left, 150);
+  EXPECT_NE(kdtest::ReadFile(SettingsPath()).find("\r\n32=False\r\n33=150\r\n"), std::string::npos);
+
+  EXPECT_FALSE(SaveWindowPlacement({0, 0, 1e12, 100, false, false}));
+}

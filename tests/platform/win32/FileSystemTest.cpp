@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "EnvironmentFixtures.h"
+#include "TempDir.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/PerformanceCounter.h"
+#include "platform/win32/SpecialFolders.h"
+
+using kdtest::ScopedEnv;
+
+TEST(FileSystem, CopyCarriesTheSourceModificationTimeAndReplacesTheTarget) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("src.pro"), "new bytes");
+  kdtest::WriteFile(dir.File("dst.pro"), "old");
+  const int64_t when = 1'600'000'000'000'000'000;
+  ASSERT_TRUE(win32::SetModificationTime(dir.File("src.pro"), when));
+  ASSERT_TRUE(win32::CopyFileKeepingTime(dir.File("src.pro"), dir.File("dst.pro")));
+  EXPECT_EQ(kdtest::ReadFile(dir.File("dst.pro")), "new bytes");
+  EXPECT_EQ(win32::ModificationTime(dir.File("dst.pro")), when);
+}
+
+TEST(FileSystem, FailedCopyLeavesTheTargetAndNoTemporaryFile) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("dst.pro"), "keep me");
+  std::string error;
+  EXPECT_FALSE(win32::CopyFileKeepingTime(dir.File("missing.pro"), dir.File("dst.pro"), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(win32::CopyFileKeepingTime(dir.Path(), dir.File("dst.pro")));
+  EXPECT_EQ(kdtest::ReadFile(dir.File("dst.pro")), "keep me");
+  auto names = win32::ListFolder(dir.Path());
+  ASSERT_TRUE(names.has_value());
+  EXPECT_EQ(names->size(), 3u);  // ".", ".." and dst.pro
+}
+
+TEST(FileSystem, ListingHoldsDotEntriesAndFoldersAndFailsForMissingFolder) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("a.sco"), "");
+  std::filesystem::create_directory(dir.File("sub"));
+  auto names = win32::ListFolder(dir.Path());
+  ASSERT_TRUE(names.has_value());
+  std::sort(names->begin(), names->end());
+  EXPECT_EQ(*names, (std::vector<std::string>{".", "..", "a.sco", "sub"}));
+  EXPECT_FALSE(win32::ListFolder(dir.File("nowhere/")).has_value());
+}
+
+TEST(FileSystem, FolderTreeIsMadeWithItsParents) {
+  kdtest::TempDir dir;
+  EXPECT_FALSE(win32::CreateFolder(dir.File("a/b")));
+  EXPECT_TRUE(win32::CreateFolderTree(dir.File("a/b/c/")));
+  EXPECT_TRUE(win32::IsFolder(dir.File("a/b/c")));
+  EXPECT_TRUE(win32::CreateFolder(dir.File("a/b/c")));  // already there
+}
+
+TEST(FileSystem, DeleteRemovesFilesButNotFolders) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("x.txt"), "1");
+  std::filesystem::create_directory(dir.File("f"));
+  EXPECT_TRUE(win32::DeleteFile(dir.File("x.txt")));
+  EXPECT_FALSE(win32::EntryExists(dir.File("x.txt")));
+  EXPECT_FALSE(win32::DeleteFile(dir.File("f")));
+  EXPECT_FALSE(win32::DeleteFile(dir.File("x.txt")));
+}
+
+TEST(FileSystem, WildcardsMatchTheLastComponentWithoutCase) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("Stats - Offensive.DIS"), "");
+  EXPECT_TRUE(win32::AnyEntryMatches(dir.File("*.dis")));
+  EXPECT_TRUE(win32::AnyEntryMatches(dir.File("stats - ?ffensive.dis")));
+  EXPECT_FALSE(win32::AnyEntryMatches(dir.File("*.sco")));
+}
+
+TEST(SpecialFolders, DocumentsAndLocalDataComeFromXdgOrHome) {
+  kdtest::TempDir dir;
+  {
+    ScopedEnv home("HOME", dir.Path().c_str());
+    ScopedEnv docs("XDG_DOCUMENTS_DIR", nullptr);
+    ScopedEnv data("XDG_DATA_HOME", "relative/ignored");
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), dir.Path() + "Documents/");
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderLocalAppData), dir.Path() + ".local/share/");
+  }
+  {
+    ScopedEnv docs("XDG_DOCUMENTS_DIR", (dir.Path() + "Docs").c_str());
+    ScopedEnv data("XDG_DATA_HOME", (dir.Path() + "data/").c_str());
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), dir.Path() + "Docs/");
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderLocalAppData), dir.Path() + "data/");
+  }
+  {
+    ScopedEnv home("HOME", nullptr);
+    ScopedEnv docs("XDG_DOCUMENTS_DIR", nullptr);
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), "");
+  }
+  EXPECT_EQ(win32::SpecialFolder(7), "");
+}
+
+TEST(SpecialFolders, AllUsersDataIsTheFirstExistingDataFolder) {
+  kdtest::TempDir dir;
+  std::filesystem::create_directory(dir.File("second"));
+  const std::string dirs = dir.Path() + "first:relative:" + dir.Path() + "second";
+  ScopedEnv data("XDG_DATA_DIRS", dirs.c_str());
+  EXPECT_EQ(win32::SpecialFolder(win32::kFolderCommonAppData), dir.Path() + "second/");
+}
+
+TEST(PerformanceCounter, HasAFrequencyAndNeverRunsBackwards) {
+  int64_t frequency = 0;
+  ASSERT_TRUE(win32::QueryPerformanceFrequency(frequency));
+  EXPECT_GT(frequency, 0);
+  int64_t a = 0;
+  int64_t b = 0;
+  ASSERT_TRUE(win32::QueryPerformanceCounter(a));
+  ASSERT_TRUE(win32::QueryPerformanceCounter(b));
+  EXPECT_LE(a, b);
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TempDir.h"
+#include "platform/win32/PrivateProfile.h"
+
+using win32::ApplyProfileWrites;
+using win32::FindProfileValue;
+using win32::GetPrivateProfileString;
+using win32::WritePrivateProfileString;
+using win32::WritePrivateProfileStrings;
+
+TEST(PrivateProfileRead, ValueIsTextAfterFirstEqualsWithBlanksTrimmed) {
+  EXPECT_EQ(FindProfileValue("[S]\r\nkey =  a=b c  \r\n", "S", "key"), "a=b c");
+}
+
+TEST(PrivateProfileRead, SectionAndKeyMatchWithoutRegardToCase) {
+  EXPECT_EQ(FindProfileValue("[Kickwell Draftyard Settings]\r\nUse Color=1\r\n", "kickwell DRAFTYARD settings",
+                             "use color"),
+            "1");
+}
+
+TEST(PrivateProfileRead, EmptyValueIsEmptyAndMissingKeyIsAbsent) {
+  const std::string text = "[S]\r\nempty=\r\nother=1\r\n";
+  EXPECT_EQ(FindProfileValue(text, "S", "empty"), "");
+  EXPECT_EQ(FindProfileValue(text, "S", "missing"), std::nullopt);
+  EXPECT_EQ(FindProfileValue(text, "T", "other"), std::nullopt);
+}
+
+TEST(PrivateProfileRead, LineFeedOnlyFilesAndLastLineWithoutEnd) {
+  EXPECT_EQ(FindProfileValue("[S]\nA=1\nB=2", "S", "B"), "2");
+  EXPECT_EQ(FindProfileValue("[S]\nA=1\n", "S", "A"), "1");
+}
+
+TEST(PrivateProfileRead, KeysOfOtherSectionsAndLinesBeforeAnySectionAreNotFound) {
+  const std::string text = "k=0\r\n[A]\r\nk=1\r\n[B]\r\nj=2\r\n";
+  EXPECT_EQ(FindProfileValue(text, "B", "k"), std::nullopt);
+  EXPECT_EQ(FindProfileValue(text, "A", "k"), "1");
+}
+
+TEST(PrivateProfileRead, ByteOrderMarkIsSkipped) {
+  EXPECT_EQ(FindProfileValue("\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k"), "v");
+}
+
+TEST(PrivateProfileRead, LongValuesAreReadWhole) {
+  const std::string path(300, 'x');
+  EXPECT_EQ(FindProfileValue("[S]\r\nk=" + path + "\r\n", "S", "k"), path);
+}
+
+TEST(PrivateProfileWrite, ReplacesTheKeyLineInPlaceAndKeepsEveryOtherByte) {
+  const std::string before = "; notes\n[A]\nx = 1\ny=2\n\n[B]\nx=3\n";
+  EXPECT_EQ(ApplyProfileWrites(before, "a", {{"X", "5"}}), "; notes\n[A]\nX=5\ny=2\n\n[B]\nx=3\n");
+  EXPECT_EQ(ApplyProfileWrites(before, "A", {{"new", "6"}}), "; notes\n[A]\nx = 1\ny=2\nnew=6\n\n[B]\nx=3\n");
+  EXPECT_EQ(ApplyProfileWrites("[A]\nx=1\n", "C", {{"k", "v"}}), "[A]\nx=1\n[C]\nk=v\n");
+}
+
+TEST(PrivateProfileWrite, NewKeyGoesAfterTheLastLineOfItsSectionBeforeBlankLines) {
+  const std::string before = "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n";
+  EXPECT_EQ(ApplyProfileWrites(before, "A", {{"z", "9"}}), "[A]\r\nx=1\r\nz=9\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(PrivateProfileWrite, MissingSectionIsAppendedAtTheEnd) {
+  EXPECT_EQ(ApplyProfileWrites("[A]\r\nx=1", "B", {{"y", "2"}}), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
+  EXPECT_EQ(ApplyProfileWrites("", "B", {{"y", "2"}, {"z", ""}}), "[B]\r\ny=2\r\nz=\r\n");
+}
+
+TEST(PrivateProfileWrite, EmptySectionGetsItsFirstKeyRightAfterTheHeader) {
+  EXPECT_EQ(ApplyProfileWrites("[A]\r\n[B]\r\n", "A", {{"k", "v"}}), "[A]\r\nk=v\r\n[B]\r\n");
+}
+
+TEST(PrivateProfileWrite, ByteOrderMarkIsKept) {
+  EXPECT_EQ(ApplyProfileWrites("\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", {{"k", "2"}}), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
+}
+
+TEST(PrivateProfileFile, MissingFileReadsDefaultAndWriteCreatesIt) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("kd_settings.ini");
+  EXPECT_EQ(GetPrivateProfileString("Kickwell Draftyard Settings", "0", "dflt", path), "dflt");
+  ASSERT_TRUE(WritePrivateProfileString("Kickwell Draftyard Settings", "0", "abc", path));
+  EXPECT_EQ(kdtest::ReadFile(path), "[Kickwell Draftyard Settings]\r\n0=abc\r\n");
+  ASSERT_TRUE(WritePrivateProfileStrings("Kickwell Draftyard Settings", {{"1", "True"}, {"0", "x"}}, path));
+  EXPECT_EQ(kdtest::ReadFile(path), "[Kickwell Draftyard Settings]\r\n0=x\r\n1=True\r\n");
+  EXPECT_EQ(GetPrivateProfileString("Kickwell Draftyard Settings", "1", "", path), "True");
+}
+
+TEST(PrivateProfileFile, ValueWithLineBreakIsRefusedAndFileUnchanged) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("p.kdp");
+  kdtest::WriteFile(path, "[P]\r\na=1\r\n");
+  std::string error;
+  EXPECT_FALSE(WritePrivateProfileString("P", "a", "x\r\n[Q]", path, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WritePrivateProfileString("P", "b=c", "x", path));
+  EXPECT_FALSE(WritePrivateProfileString("P", "", "x", path));
+  EXPECT_FALSE(WritePrivateProfileString("P]", "a", "x", path));
+  EXPECT_EQ(kdtest::ReadFile(path), "[P]\r\na=1\r\n");
+}
+
+TEST(PrivateProfileFile, AnExistingPathThatCannotBeReadIsNeverReplaced) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("folder.ini");
+  std::filesystem::create_directory(path);
+  EXPECT_EQ(GetPrivateProfileString("S", "k", "d", path), "d");
+  EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path));
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(PrivateProfileFile, OversizedFileReadsDefaults) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("big.ini");
+  kdtest::WriteFile(path, "[S]\r\nk=v\r\n" + std::string(win32::kMaxProfileBytes, ' '));
+  EXPECT_EQ(GetPrivateProfileString("S", "k", "d", path), "d");
+}
