@@ -2,12 +2,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "draft_inputs/ScoringRuleRecord.h"
+#include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/basSTGFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
@@ -294,6 +297,99 @@ bool ReadStrategyRecipe(const std::string& recipePath, const TemplateLookups& lo
   return true;
 }
 
+bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& lookups, clsLeagueIsolate& league,
+                      std::string* error) {
+  std::vector<RecipeLine> lines;
+  if (!ReadRecipeLines(recipePath, lines, error)) return false;
+  const RecipeErrors errors(recipePath, error);
+
+  struct Limits {
+    int32_t mergeAs = 0, rosterMin = 0, rosterMax = 0, starterMin = 0, starterMax = 0;
+  };
+  std::map<int32_t, Limits> limits;
+  std::vector<std::pair<std::string, std::string>> teams;
+  int32_t rounds = 0;
+  int32_t style = -1;
+  for (const RecipeLine& line : lines) {
+    const std::size_t colon = line.text.find(':');
+    const std::string key = colon == std::string::npos ? "" : line.text.substr(0, colon);
+    const std::string rest = colon == std::string::npos ? "" : runtime::Trim(line.text.substr(colon + 1));
+    if (key == "Rounds") {
+      if (!WholeNumber(rest, rounds) || rounds < 1) return errors.Fail(line, "rounds '" + rest + "'");
+    } else if (key == "Style") {
+      if (rest == "Serpentine") {
+        style = 0;
+      } else if (rest == "Cyclic") {
+        style = 1;
+      } else {
+        return errors.Fail(line, "style '" + rest + "' is Serpentine or Cyclic");
+      }
+    } else if (key == "Roster") {
+      const std::vector<std::string> f = Fields(rest, ',');
+      if (f.size() != 6) return errors.Fail(line, "a roster line has 6 fields");
+      const int32_t posID = lookups.PositionID(f[0]);
+      Limits l;
+      l.mergeAs = lookups.PositionID(f[1]);
+      if (posID <= 0 || l.mergeAs <= 0)
+        return errors.Fail(line, "unknown position " + (posID <= 0 ? f[0] : f[1]));
+      int32_t* values[] = {&l.rosterMin, &l.rosterMax, &l.starterMin, &l.starterMax};
+      for (std::size_t i = 0; i < 4; ++i) {
+        // The league editor takes 0 to 255.
+        if (!WholeNumber(f[i + 2], *values[i]) || *values[i] < 0 || *values[i] > 255) {
+          return errors.Fail(line, "limit '" + f[i + 2] + "' is not a whole number from 0 to 255");
+        }
+      }
+      if (l.rosterMin > l.rosterMax || l.starterMin > l.starterMax || l.starterMax > l.rosterMax) {
+        return errors.Fail(line, "the limits of " + f[0] + " contradict each other");
+      }
+      if (!limits.emplace(posID, l).second) return errors.Fail(line, f[0] + " has two roster lines");
+    } else if (key == "Team") {
+      const std::vector<std::string> f = Fields(rest, ',');
+      if (f.size() != 2 || f[0].empty() || f[1].empty())
+        return errors.Fail(line, "a team has a name and a strategy");
+      teams.emplace_back(f[0], f[1]);
+    } else {
+      return errors.Fail(line, "expected Rounds:, Style:, Roster: or Team:");
+    }
+  }
+  if (teams.empty() || rounds < 1 || style < 0 || limits.count(1) == 0) {
+    if (error) *error = recipePath + ": a league needs teams, rounds, a style and the whole roster (ROS)";
+    return false;
+  }
+
+  std::vector<int32_t> order;
+  const int32_t last =
+      basLGPFileControl::BuildDraftOrder(order, static_cast<int32_t>(teams.size()), rounds, style);
+  if (last < 0) {
+    if (error) *error = recipePath + ": no draft order for so many picks";
+    return false;
+  }
+
+  clsLeagueIsolate parsed;
+  parsed.SetFilePath(league.FilePath());
+  parsed.SetFileName(league.FileName());
+  parsed.SetTeamCount(static_cast<int32_t>(teams.size()));
+  for (std::size_t i = 0; i < teams.size(); ++i) {
+    parsed.SetTeamName(static_cast<int32_t>(i + 1), teams[i].first);
+    parsed.SetStrategy(static_cast<int32_t>(i + 1), teams[i].second);
+  }
+  parsed.SetDraftRounds(rounds);
+  parsed.SetDraftStyle(style);
+  parsed.SetPickCount(last + 1);
+  for (int32_t p = 0; p <= last; ++p) parsed.SetPick(p, order[static_cast<std::size_t>(p)]);
+  parsed.SetCreatedTeamCount(static_cast<int32_t>(teams.size()));
+  parsed.SetCreatedDraftRounds(rounds);
+  parsed.ClearRosterPositions();
+  parsed.AddRosterPositionSize(0, 0, 0, 0, 0, 0);
+  for (int32_t posID : lookups.positionOrder) {
+    auto it = limits.find(posID);
+    const Limits l = it == limits.end() ? Limits{posID, 0, 0, 0, 0} : it->second;
+    parsed.AddRosterPositionSize(l.mergeAs, posID, l.rosterMax, l.rosterMin, l.starterMax, l.starterMin);
+  }
+  league = parsed;
+  return true;
+}
+
 bool WriteScoringSystem(const std::string& recipePath, const TemplateLookups& lookups,
                         const std::string& outPath, std::string* error) {
   clsScoringIsolate scoring;
@@ -311,6 +407,18 @@ bool WriteDraftStrategy(const std::string& recipePath, const TemplateLookups& lo
   strategy.SetFilePath(folder);
   strategy.SetFileName(out.filename().string());
   return SaveAfterParse(outPath, error, [&] { return strategy.SaveDraftStrategy(); });
+}
+
+bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups& lookups,
+                           const std::string& outPath, std::string* error) {
+  clsLeagueIsolate league;
+  const std::filesystem::path out(outPath);
+  std::string folder = out.parent_path().string();
+  if (!folder.empty()) folder += '/';
+  league.SetFilePath(folder);
+  league.SetFileName(out.filename().string());
+  if (!ReadLeagueRecipe(recipePath, lookups, league, error)) return false;
+  return SaveAfterParse(outPath, error, [&] { return league.SaveLeagueProps(); });
 }
 
 }  // namespace bundle

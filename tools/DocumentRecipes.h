@@ -23,6 +23,18 @@
 //   - factors: the kinds the rule applies, separated by blanks, or "None";
 //   - positions: "Any", or position abbreviations separated by blanks;
 //   - avoid bye conflicts: "Yes" or "No".
+//
+// League properties:
+//   Rounds: <number>
+//   Style: Serpentine | Cyclic
+//   Roster: position, merge as, roster min, roster max, starter min, starter max
+//   Team: name, strategy file
+//   - the league's teams are its Team lines, in order; the draft order is
+//     created for them, the rounds and the style, as Create Order does;
+//   - the roster sizes are written as the league editor saves them: an
+//     empty record first, then one record per position of the template in
+//     display order, those without a Roster line with no places and merged
+//     into themselves. "ROS" is the whole roster.
 
 #include <cstdint>
 #include <string>
@@ -30,6 +42,7 @@
 #include "tools/TemplateLookups.h"
 
 class clsDraftStrategy;
+class clsLeagueIsolate;
 class clsScoringIsolate;
 
 namespace bundle {
@@ -41,12 +54,17 @@ bool ReadScoringRecipe(const std::string& recipePath, const TemplateLookups& loo
                        clsScoringIsolate& scoring, std::string* error);
 bool ReadStrategyRecipe(const std::string& recipePath, const TemplateLookups& lookups,
                         clsDraftStrategy& strategy, std::string* error);
+bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& lookups, clsLeagueIsolate& league,
+                      std::string* error);
 
 // Parse and save: the .sco through basSCOFileControl, the .stg through
-// clsDraftStrategy. An existing file is replaced only by a complete one.
+// clsDraftStrategy, the .lgp through clsLeagueIsolate. An existing file is
+// replaced only by a complete one.
 bool WriteScoringSystem(const std::string& recipePath, const TemplateLookups& lookups,
                         const std::string& outPath, std::string* error);
 bool WriteDraftStrategy(const std::string& recipePath, const TemplateLookups& lookups,
                         const std::string& outPath, std::string* error);
+bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups& lookups,
+                           const std::string& outPath, std::string* error);
 
 }  // namespace bundle

@@ -4,6 +4,7 @@
 //   kd_make_bundle maps     <nfl data folder> <def folder> <CatID>...
 //   kd_make_bundle scoring  <template.pro> <recipe.txt> <out.sco>
 //   kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>
+//   kd_make_bundle league   <template.pro> <recipe.txt> <out.lgp>
 
 #include <cstdio>
 #include <filesystem>
@@ -23,7 +24,8 @@ int Usage() {
                "usage: kd_make_bundle masters <template.pro> <nfl data folder> <year> <out.kwr>\n"
                "       kd_make_bundle maps <nfl data folder> <def folder> <CatID>...\n"
                "       kd_make_bundle scoring <template.pro> <recipe.txt> <out.sco>\n"
-               "       kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>\n");
+               "       kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>\n"
+               "       kd_make_bundle league <template.pro> <recipe.txt> <out.lgp>\n");
   return 2;
 }
 
@@ -68,11 +70,16 @@ int main(int argc, char** argv) {
     std::error_code ec;
     std::filesystem::create_directories(argv[3], ec);
     ok = bundle::WriteDistributionMaps(argv[2], argv[3], catIDs, &error);
-  } else if ((command == "scoring" || command == "strategy") && argc == 5) {
+  } else if ((command == "scoring" || command == "strategy" || command == "league") && argc == 5) {
     bundle::TemplateLookups lookups;
     if (bundle::LoadTemplateLookups(argv[2], 0, lookups, &error)) {
-      ok = command == "scoring" ? bundle::WriteScoringSystem(argv[3], lookups, argv[4], &error)
-                                : bundle::WriteDraftStrategy(argv[3], lookups, argv[4], &error);
+      if (command == "scoring") {
+        ok = bundle::WriteScoringSystem(argv[3], lookups, argv[4], &error);
+      } else if (command == "strategy") {
+        ok = bundle::WriteDraftStrategy(argv[3], lookups, argv[4], &error);
+      } else {
+        ok = bundle::WriteLeagueProperties(argv[3], lookups, argv[4], &error);
+      }
     }
   } else {
     return Usage();

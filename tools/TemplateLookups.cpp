@@ -39,9 +39,10 @@ bool LoadTemplateLookups(const std::string& path, int32_t year, TemplateLookups&
         lookups.teams.emplace(teams->Field(1).AsText(), teams->Field(0).AsLong());
       }
     }
-    auto positions = db->OpenSnapshot("SELECT ID, Pos FROM tblPositions ORDER BY ID");
+    auto positions = db->OpenSnapshot("SELECT ID, Pos FROM tblPositions ORDER BY DisplayOrder, ID");
     for (; !positions->Eof(); positions->MoveNext()) {
       lookups.positions.emplace(positions->Field(1).AsText(), positions->Field(0).AsLong());
+      lookups.positionOrder.push_back(positions->Field(0).AsLong());
     }
     auto categories = db->OpenSnapshot("SELECT ID, EditType FROM tblStatCategories ORDER BY ID");
     for (; !categories->Eof(); categories->MoveNext()) {

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace bundle {
 
 struct TemplateLookups {
   std::map<std::string, int32_t> teams;      // AbrvA and AbrvB of teams valid in the year
   std::map<std::string, int32_t> positions;  // Pos -> ID
+  std::vector<int32_t> positionOrder;        // position IDs by DisplayOrder
   std::map<int32_t, int32_t> categories;     // category ID -> EditType
   int32_t year = 0;                          // tblSettings.Year
 

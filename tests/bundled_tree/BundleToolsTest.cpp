@@ -8,6 +8,7 @@
 #include "DatabaseFixtures.h"
 #include "TempDir.h"
 #include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "player_data/basKWRFileControl.h"
 #include "tools/DistributionMaps.h"
@@ -273,6 +274,55 @@ TEST(DocumentRecipes, StrategyRecipeRulesAndFactorsBecomeTheStrategy) {
   EXPECT_EQ(s.Compare(1), 3);
   EXPECT_EQ(s.Factor(1, 3), 0.9);
   EXPECT_EQ(s.Factor(1, 4), 1.0);
+}
+
+TEST(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
+  kdtest::TempDir dir;
+  bundle::TemplateLookups lookups;
+  std::string error;
+  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+  kdtest::WriteFile(dir.File("l.txt"),
+                    "Rounds: 3\nStyle: Serpentine\nRoster: ROS, ROS, 0, 3, 2, 2\nRoster: RB, WR, 1, 2, 1, 1\n"
+                    "Team: Alpha, A.stg\nTeam: Beta, B.stg\n");
+  const std::string out = dir.File("lgp/Two.lgp");
+  ASSERT_TRUE(bundle::WriteLeagueProperties(dir.File("l.txt"), lookups, out, &error)) << error;
+  clsLeagueIsolate league;
+  league.SetFilePath(dir.File("lgp/"));
+  league.SetFileName("Two.lgp");
+  ASSERT_TRUE(league.LoadLeagueProps());
+  EXPECT_EQ(league.TeamCount(), 2);
+  EXPECT_EQ(league.TeamName(2).substr(0, 5), "Beta ");
+  EXPECT_EQ(league.Strategy(1).substr(0, 6), "A.stg ");
+  std::vector<int32_t> picks;
+  for (int32_t p = 0; p < league.PickCount(); ++p) picks.push_back(league.Pick(p));
+  EXPECT_EQ(picks, (std::vector<int32_t>{1, 2, 2, 1, 1, 2}));
+  EXPECT_EQ(league.CreatedTeamCount(), 2);
+  EXPECT_EQ(league.CreatedDraftRounds(), 3);
+  ASSERT_EQ(league.RosterSizeCount(), 18);
+  EXPECT_EQ(league.RosterPosID(0), 0);
+  EXPECT_EQ(league.RosterPosID(3), 3);
+  EXPECT_EQ(league.MergeAsID(3), 4);
+  EXPECT_EQ(league.RosterMin(3), 1);
+  EXPECT_EQ(league.RosterMax(3), 2);
+  EXPECT_EQ(league.StarterMax(1), 2);
+  EXPECT_EQ(league.RosterMax(2), 0);
+  EXPECT_EQ(league.MergeAsID(2), 2);
+  // 63 header bytes, 2 teams, 6 picks, 18 roster records.
+  EXPECT_EQ(std::filesystem::file_size(out), 63u + 2 * 104 + 6 * 12 + 18 * 24);
+
+  const std::pair<const char*, const char*> faults[] = {
+      {"Rounds: 3\nStyle: Serpentine\nRoster: ROS, ROS, 0, 3, 2, 2\nRoster: QB, QB, 2, 1, 0, 0\nTeam: A, "
+       "A.stg\n",
+       "line 4: the limits of QB contradict each other"},
+      {"Rounds: 3\nStyle: Snake\n", "line 2: style 'Snake'"},
+      {"Rounds: 3\nStyle: Cyclic\nRoster: QB, QB, 1, 2, 1, 1\nTeam: A, A.stg\n", "the whole roster (ROS)"},
+      {"Rounds: 3\nRoster: XX, QB, 1, 2, 1, 1\n", "line 2: unknown position XX"},
+  };
+  for (const auto& [text, why] : faults) {
+    kdtest::WriteFile(dir.File("bad.txt"), text);
+    EXPECT_FALSE(bundle::ReadLeagueRecipe(dir.File("bad.txt"), lookups, league, &error)) << text;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+  }
 }
 
 }  // namespace

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "draft_inputs/ScoringRuleRecord.h"
+#include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsFreqDistribution.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/jet/Database.h"
 #include "platform/runtime/Rounding.h"
 #include "player_data/basKWRFileControl.h"
@@ -48,6 +50,9 @@ TEST(BundledTree, HoldsTheElevenWorkFoldersAndEveryFileBuiltFromData) {
                                     "sco/KD-Half PPR.sco",    "sco/KD-PPR.sco"};
   for (const std::string& name : RecipeNames("sco")) files.push_back("sco/" + name + ".sco");
   for (const std::string& name : RecipeNames("stg")) files.push_back("stg/" + name + ".stg");
+  for (const std::string& name : RecipeNames("lgp")) files.push_back("lgp/" + name + ".lgp");
+  files.push_back("lgp/KD-10 Team League.lgp");
+  files.push_back("lgp/KD-12 Team League.lgp");
   for (const bundle::DistributionMapSpec& spec : bundle::DistributionMapSpecs()) {
     files.push_back("def/" + std::to_string(spec.catID) + "-FDM.txt");
   }
@@ -362,6 +367,84 @@ TEST(DraftStrategies, FactorsAndExclusionsOfTheRecipesReachTheFile) {
   EXPECT_EQ(late.Inclusion(0), 1);
   EXPECT_EQ(late.PosInclusionIDs(0)[0], 2);
   EXPECT_EQ(late.PosInclusionIDs(0)[1], 6);
+}
+
+// ---------------------------------------------------------------- leagues
+
+clsLeagueIsolate LoadLeague(const std::string& name) {
+  clsLeagueIsolate league;
+  league.SetFilePath(kDat + "lgp/");
+  league.SetFileName(name);
+  EXPECT_TRUE(league.LoadLeagueProps()) << name;
+  return league;
+}
+
+TEST(Leagues, TenAndTwelveTeamsDraftSerpentineWithACreatedOrder) {
+  struct Case {
+    const char* file;
+    int32_t teams;
+    int32_t rounds;
+  };
+  for (const Case& c : {Case{"KD-10 Team League.lgp", 10, 16}, Case{"KD-12 Team League.lgp", 12, 15}}) {
+    const clsLeagueIsolate league = LoadLeague(c.file);
+    EXPECT_EQ(league.TeamCount(), c.teams) << c.file;
+    EXPECT_EQ(league.DraftRounds(), c.rounds) << c.file;
+    EXPECT_EQ(league.DraftStyle(), 0) << c.file;
+    EXPECT_EQ(league.CreatedTeamCount(), c.teams) << c.file;
+    EXPECT_EQ(league.CreatedDraftRounds(), c.rounds) << c.file;
+    ASSERT_EQ(league.PickCount(), c.teams * c.rounds) << c.file;
+    // Round 1 runs 1..n, round 2 back from n, so the ends pick twice in a row.
+    EXPECT_EQ(league.Pick(0), 1);
+    EXPECT_EQ(league.Pick(c.teams - 1), c.teams);
+    EXPECT_EQ(league.Pick(c.teams), c.teams);
+    EXPECT_EQ(league.Pick(2 * c.teams - 1), 1);
+    EXPECT_EQ(league.Pick(2 * c.teams), 1);
+    for (int32_t team = 1; team <= c.teams; ++team) {
+      EXPECT_EQ(league.TeamName(team).substr(0, 8),
+                "Team " + std::to_string(team) + std::string(team < 10 ? 2 : 1, ' '));
+      const std::string strategy =
+          league.Strategy(team).substr(0, league.Strategy(team).find_last_not_of(' ') + 1);
+      EXPECT_TRUE(fs::is_regular_file(kDat + "stg/" + strategy)) << c.file << " " << strategy;
+    }
+  }
+}
+
+TEST(Leagues, RosterLimitsCoverTheFiveOffensivePositionsWithBenchPlaces) {
+  for (const auto& [file, roster] : std::vector<std::pair<std::string, int32_t>>{
+           {"KD-10 Team League.lgp", 16}, {"KD-12 Team League.lgp", 15}}) {
+    const clsLeagueIsolate league = LoadLeague(file);
+    // As the league editor saves: an empty record, then every template
+    // position in display order.
+    ASSERT_EQ(league.RosterSizeCount(), 18) << file;
+    EXPECT_EQ(league.RosterPosID(0), 0);
+    EXPECT_EQ(league.RosterPosID(1), 1);
+    EXPECT_EQ(league.RosterPosID(6), 6);
+    EXPECT_EQ(league.RosterPosID(7), 17);  // DST comes seventh in display order
+    EXPECT_EQ(league.RosterMax(1), roster) << file;
+    int32_t starters = 0, minimums = 0;
+    for (int32_t pos = 2; pos <= 6; ++pos) {
+      EXPECT_GE(league.RosterMin(pos), 1) << file << pos;
+      EXPECT_EQ(league.StarterMin(pos), league.StarterMax(pos)) << file << pos;
+      EXPECT_GT(league.RosterMax(pos), league.StarterMax(pos)) << file << pos;
+      EXPECT_EQ(league.MergeAsID(pos), pos);
+      starters += league.StarterMax(pos);
+      minimums += league.RosterMin(pos);
+    }
+    EXPECT_EQ(league.StarterMax(1), starters);
+    EXPECT_LT(starters, roster);  // bench places
+    EXPECT_LE(minimums, roster);
+    for (int32_t pos = 7; pos <= 17; ++pos) {
+      EXPECT_EQ(league.RosterMax(pos), 0) << file << pos;
+      EXPECT_EQ(league.MergeAsID(pos), pos);
+    }
+    std::vector<LGPRosterSizeRecord> records;
+    for (int32_t i = 0; i < league.RosterSizeCount(); ++i) {
+      const int32_t pos = league.RosterPosID(i);
+      records.push_back({pos, league.MergeAsID(pos), league.RosterMin(pos), league.RosterMax(pos),
+                         league.StarterMin(pos), league.StarterMax(pos)});
+    }
+    EXPECT_TRUE(basLGPFileControl::HasAllRosterMax(records));
+  }
 }
 
 // ---------------------------------------------------------------- distribution maps
