@@ -1,10 +1,14 @@
 #include "tools/DocumentRecipes.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
+#include "core/clsCheatIsolate.h"
+#include "core/clsINIFile.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -390,6 +394,29 @@ bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& look
   return true;
 }
 
+bool ReadProjectRecipe(const std::string& recipePath,
+                       std::vector<std::pair<std::string, std::string>>& entries, std::string* error) {
+  std::vector<RecipeLine> lines;
+  if (!ReadRecipeLines(recipePath, lines, error)) return false;
+  const RecipeErrors errors(recipePath, error);
+  const auto& keys = clsCheatIsolate::Keys();
+  std::vector<std::optional<std::string>> values(keys.size());
+  for (const RecipeLine& line : lines) {
+    const std::size_t colon = line.text.find(':');
+    const std::string key = colon == std::string::npos ? "" : runtime::Trim(line.text.substr(0, colon));
+    const auto it = std::find(keys.begin(), keys.end(), key);
+    if (it == keys.end()) return errors.Fail(line, "'" + key + "' is not a key of the project file");
+    auto& value = values[static_cast<std::size_t>(it - keys.begin())];
+    if (value) return errors.Fail(line, key + " is given twice");
+    value = runtime::Trim(line.text.substr(colon + 1));
+  }
+  entries.clear();
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (values[i]) entries.emplace_back(keys[i], *values[i]);
+  }
+  return true;
+}
+
 bool WriteScoringSystem(const std::string& recipePath, const TemplateLookups& lookups,
                         const std::string& outPath, std::string* error) {
   clsScoringIsolate scoring;
@@ -419,6 +446,22 @@ bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups&
   league.SetFileName(out.filename().string());
   if (!ReadLeagueRecipe(recipePath, lookups, league, error)) return false;
   return SaveAfterParse(outPath, error, [&] { return league.SaveLeagueProps(); });
+}
+
+bool WriteProjectFile(const std::string& recipePath, const std::string& outPath, std::string* error) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  if (!ReadProjectRecipe(recipePath, entries, error)) return false;
+  const std::filesystem::path out(outPath);
+  std::string folder = out.parent_path().string();
+  if (!folder.empty()) folder += '/';
+  std::error_code ec;
+  // A fresh file: the INI writer keeps whatever else an old one held.
+  std::filesystem::remove(out, ec);
+  clsINIFile ini;
+  ini.SetFilePath(folder);
+  ini.SetFileName(out.filename().string());
+  ini.SetHeader("Kickwell Draftyard Project");
+  return SaveAfterParse(outPath, error, [&] { return ini.SetValues(entries); });
 }
 
 }  // namespace bundle

@@ -35,9 +35,18 @@
 //     empty record first, then one record per position of the template in
 //     display order, those without a Roster line with no places and merged
 //     into themselves. "ROS" is the whole roster.
+//
+// Project, one property a line:
+//   <key>: <value>
+//   - keys are the project file's own ("Scoring System File", ...); the
+//     file holds the given keys only, in the project's key order, so the
+//     others (the output targets under the user's export folder among them)
+//     take their defaults when the project is opened.
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tools/TemplateLookups.h"
 
@@ -56,6 +65,9 @@ bool ReadStrategyRecipe(const std::string& recipePath, const TemplateLookups& lo
                         clsDraftStrategy& strategy, std::string* error);
 bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& lookups, clsLeagueIsolate& league,
                       std::string* error);
+// The project's (key, value) pairs in the project's key order.
+bool ReadProjectRecipe(const std::string& recipePath,
+                       std::vector<std::pair<std::string, std::string>>& entries, std::string* error);
 
 // Parse and save: the .sco through basSCOFileControl, the .stg through
 // clsDraftStrategy, the .lgp through clsLeagueIsolate. An existing file is
@@ -66,5 +78,7 @@ bool WriteDraftStrategy(const std::string& recipePath, const TemplateLookups& lo
                         const std::string& outPath, std::string* error);
 bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups& lookups,
                            const std::string& outPath, std::string* error);
+// Through the project's INI writer; an existing file is replaced.
+bool WriteProjectFile(const std::string& recipePath, const std::string& outPath, std::string* error);
 
 }  // namespace bundle

@@ -5,6 +5,7 @@
 //   kd_make_bundle scoring  <template.pro> <recipe.txt> <out.sco>
 //   kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>
 //   kd_make_bundle league   <template.pro> <recipe.txt> <out.lgp>
+//   kd_make_bundle project  <recipe.txt> <out.kdp>
 
 #include <cstdio>
 #include <filesystem>
@@ -25,7 +26,8 @@ int Usage() {
                "       kd_make_bundle maps <nfl data folder> <def folder> <CatID>...\n"
                "       kd_make_bundle scoring <template.pro> <recipe.txt> <out.sco>\n"
                "       kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>\n"
-               "       kd_make_bundle league <template.pro> <recipe.txt> <out.lgp>\n");
+               "       kd_make_bundle league <template.pro> <recipe.txt> <out.lgp>\n"
+               "       kd_make_bundle project <recipe.txt> <out.kdp>\n");
   return 2;
 }
 
@@ -81,6 +83,8 @@ int main(int argc, char** argv) {
         ok = bundle::WriteLeagueProperties(argv[3], lookups, argv[4], &error);
       }
     }
+  } else if (command == "project" && argc == 4) {
+    ok = bundle::WriteProjectFile(argv[2], argv[3], &error);
   } else {
     return Usage();
   }

@@ -325,4 +325,23 @@ TEST(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
   }
 }
 
+TEST(DocumentRecipes, ProjectRecipeKeepsTheProjectsKeyOrderAndOnlyItsKeys) {
+  kdtest::TempDir dir;
+  kdtest::WriteFile(dir.File("p.txt"), "Scoring System File: A.sco\nUse Color: 0\nMock Draft Type:\n");
+  std::string error;
+  ASSERT_TRUE(bundle::WriteProjectFile(dir.File("p.txt"), dir.File("kdp/P.kdp"), &error)) << error;
+  EXPECT_EQ(
+      kdtest::ReadFile(dir.File("kdp/P.kdp")),
+      "[Kickwell Draftyard Project]\r\nUse Color=0\r\nScoring System File=A.sco\r\nMock Draft Type=\r\n");
+
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (const auto& [text, why] : std::vector<std::pair<std::string, std::string>>{
+           {"Scoring File: A.sco\n", "line 1: 'Scoring File' is not a key"},
+           {"Use Color: 0\nUse Color: 1\n", "line 2: Use Color is given twice"}}) {
+    kdtest::WriteFile(dir.File("bad.txt"), text);
+    EXPECT_FALSE(bundle::ReadProjectRecipe(dir.File("bad.txt"), entries, &error)) << text;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+  }
+}
+
 }  // namespace

@@ -10,6 +10,9 @@
 #include <set>
 #include <vector>
 
+#include "core/basMockDraftSettings.h"
+#include "core/clsINIFile.h"
+#include "core/clsSettingsKD.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -53,6 +56,7 @@ TEST(BundledTree, HoldsTheElevenWorkFoldersAndEveryFileBuiltFromData) {
   for (const std::string& name : RecipeNames("lgp")) files.push_back("lgp/" + name + ".lgp");
   files.push_back("lgp/KD-10 Team League.lgp");
   files.push_back("lgp/KD-12 Team League.lgp");
+  for (const std::string& name : RecipeNames("kdp")) files.push_back("kdp/" + name + ".kdp");
   for (const bundle::DistributionMapSpec& spec : bundle::DistributionMapSpecs()) {
     files.push_back("def/" + std::to_string(spec.catID) + "-FDM.txt");
   }
@@ -444,6 +448,25 @@ TEST(Leagues, RosterLimitsCoverTheFiveOffensivePositionsWithBenchPlaces) {
                          league.StarterMin(pos), league.StarterMax(pos)});
     }
     EXPECT_TRUE(basLGPFileControl::HasAllRosterMax(records));
+  }
+}
+
+// ---------------------------------------------------------------- sample project
+
+TEST(SampleProject, NamesTheTwelveTeamLeagueHalfPprAndTheDefaultProjectedStatsFile) {
+  clsINIFile ini;
+  ini.SetFilePath(kDat + "kdp/");
+  ini.SetFileName("KD-Sample 2024.kdp");
+  ini.SetHeader("Kickwell Draftyard Project");
+  EXPECT_EQ(ini.Value("League Properties File", "?"), "KD-12 Team League.lgp");
+  EXPECT_EQ(ini.Value("Scoring System File", "?"), "KD-Half PPR.sco");
+  EXPECT_TRUE(fs::is_regular_file(kDat + "lgp/KD-12 Team League.lgp"));
+  EXPECT_TRUE(fs::is_regular_file(kDat + "sco/KD-Half PPR.sco"));
+  EXPECT_EQ(ini.Value("Projected Stats File", "?"),
+            basMockDraftSettings::DefaultSettings()[kSetDefaultProjectedStats]);
+  // No output target of the build machine: the user's own defaults apply.
+  for (const char* key : {"Cheat Sheet Target", "Mock Draft Targer", "Export File Target"}) {
+    EXPECT_EQ(ini.Value(key, "(default)"), "(default)") << key;
   }
 }
 
