@@ -34,7 +34,12 @@ void PictureBox::SetToolTipText(const std::string& text) {
   setToolTip(QString::fromStdString(text));
 }
 
+void PictureBox::SyncSize() const {
+  if (dc_.Width() != width() || dc_.Height() != height()) dc_.Resize(width(), height(), backColour_);
+}
+
 void PictureBox::Cls() {
+  SyncSize();
   dc_.FillRect({0, 0, dc_.Width(), dc_.Height()}, backColour_);
   update();
 }
@@ -46,6 +51,7 @@ void PictureBox::SetPixelSize(int32_t w, int32_t h) { resize(std::max(w, 0), std
 QRect PictureBox::WindowRect() const { return QRect(mapToGlobal(QPoint(0, 0)), size()); }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  SyncSize();
   QPainter p(this);
   if (dc_.Width() < width() || dc_.Height() < height()) {
     p.fillRect(rect(), QColor::fromRgb(gdi::ToQRgb(backColour_)));
@@ -54,6 +60,6 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
-  dc_.Resize(event->size().width(), event->size().height(), backColour_);
+  SyncSize();
   QWidget::resizeEvent(event);
 }

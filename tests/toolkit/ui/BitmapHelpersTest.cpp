@@ -313,3 +313,13 @@ TEST(PictureBox, BackColourClearsAndResizingKeepsTheImage) {
   p->SetToolTipText("Open");
   EXPECT_EQ(p->toolTip(), "Open");
 }
+
+TEST(PictureBox, HiddenPictureDrawsAtItsNewSizeBeforeItIsShown) {
+  PictureBox p;  // never shown
+  p.SetPixelSize(120, 21);
+  EXPECT_EQ(p.ScaleWidth(), 120);
+  p.hDC().SetPixel(119, 20, kRed);
+  p.setGeometry(0, 0, 140, 21);
+  EXPECT_EQ(p.hDC().Width(), 140);
+  EXPECT_COLOUR(p.hDC().GetPixel(119, 20), kRed);
+}

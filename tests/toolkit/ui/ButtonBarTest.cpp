@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 
 #include "WidgetHarness.h"
@@ -379,4 +380,11 @@ TEST_F(ButtonBar, OutOfRangeIndicesAreIgnored) {
   EXPECT_TRUE(bar.ButtonEnabled(0));
   EXPECT_FALSE(bar.ButtonEnabled(7));
   EXPECT_EQ(bar.State(9), 0);
+}
+
+TEST_F(ButtonBar, ItsOwnTimerPollsThePointer) {
+  kdtest::PointAt(fakes.pointer, picture, 20, 10, false);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return bar.State(0) == 1; }, 5000));
+  bar.SetEnabled(false);
+  EXPECT_FALSE(bar.Enabled());
 }
