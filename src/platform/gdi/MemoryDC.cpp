@@ -1,5 +1,7 @@
 #include "platform/gdi/MemoryDC.h"
 
+#include "platform/gdi/CheckMark.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -220,6 +222,12 @@ void MemoryDC::DrawImage(int32_t x, int32_t y, const QImage& image) {
 
 Size MemoryDC::GetTextExtent(const std::string& text) const {
   const QFontMetrics fm(ToQFont(font_));
+  if (IsCheckMarkFace(font_.faceName)) {
+    // One em per character, drawn by hand.
+    const int em = ToQFont(font_).pixelSize();
+    return {em * static_cast<int32_t>(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).size()),
+            fm.ascent() + fm.descent()};
+  }
   return {fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
           fm.ascent() + fm.descent()};
 }
@@ -232,7 +240,18 @@ void MemoryDC::DrawTextAt(int32_t x, int32_t y, const std::string& text, const R
   QPainter p(&image_);
   if (clip != nullptr) p.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
   if (bkMode_ == BkMode::kOpaque) {
-    p.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.ascent() + fm.descent()), QColor::fromRgb(ToQRgb(bkColour_)));
+    const Size extent = GetTextExtent(text);
+    p.fillRect(QRect(x, y, extent.cx, extent.cy), QColor::fromRgb(ToQRgb(bkColour_)));
+  }
+  if (IsCheckMarkFace(font_.faceName)) {
+    const int em = qf.pixelSize();
+    const int cell = fm.ascent() + fm.descent();
+    for (qsizetype i = 0; i < s.size(); ++i) {
+      if (s[i] == QChar(kCheckMarkGlyph)) {
+        DrawCheckMark(p, QRectF(x + i * em, y + (cell - em) / 2.0, em, em), QColor::fromRgb(ToQRgb(textColour_)));
+      }
+    }
+    return;
   }
   p.setFont(qf);
   p.setPen(QColor::fromRgb(ToQRgb(textColour_)));

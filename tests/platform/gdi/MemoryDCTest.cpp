@@ -294,3 +294,24 @@ TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
   EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);
   EXPECT_EQ(ShiftMaskFromQt(Qt::NoModifier), 0);
 }
+
+TEST(MemoryDC, CheckMarkGlyphIsDrawnByHand) {
+  MemoryDC dc(40, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  dc.SetFont(symbols);
+  EXPECT_EQ(dc.GetTextExtent("P").cx, 16);
+  EXPECT_EQ(dc.GetTextExtent("PP").cx, 32);
+  dc.DrawText("Q", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_EQ(CountColour(dc, kWhite), 40 * 20);  // only "P" has a picture
+  dc.DrawText("P", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  int dark = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) dark += RedOf(dc.GetPixel(x, y)) < 100;
+  EXPECT_GT(dark, 15);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 17; x < 40; ++x) ASSERT_EQ(dc.GetPixel(x, y), kWhite);  // one em wide
+}
