@@ -1,0 +1,55 @@
+#include "engine/basMockDraftCalculation.h"
+
+#include <algorithm>
+
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basFileExists_001.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "engine/clsMockDraftPositionStack.h"
+
+namespace basMockDraftCalculation {
+
+void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const StackRow> rows,
+                               int32_t maximum) {
+  std::size_t taken = rows.size();
+  if (maximum >= 0) taken = std::min(taken, static_cast<std::size_t>(maximum));
+  if (taken == 0) return;
+  stack.SetCount(static_cast<int32_t>(taken) - 1);
+  for (std::size_t k = 0; k < taken; ++k) {
+    const int32_t i = static_cast<int32_t>(k);
+    stack.SetMasterID(i, rows[k].MasterID);
+    stack.SetPoints(i, rows[k].Points);
+    stack.SetByeWeek(i, rows[k].ByeWeek);
+    stack.SetADP(i, rows[k].ADP);
+    stack.SetDrafted(i, false);
+  }
+}
+
+bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption) {
+  std::string message;
+  bool ok = true;
+  CheckProjectFile(kProjLeaguePropertiesFile, kPageLeagueProperties, message, ok);
+  CheckProjectFile(kProjScoringSystemFile, kPageScoringSystem, message, ok);
+  CheckProjectFile(kProjProjectedStatsFile, kPageProjectedStats, message, ok);
+  if (!ok && showMessage) seams::MessageBox().ShowMessage(caption, message, seams::kOk, true);
+  return ok;
+}
+
+void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok) {
+  const std::size_t page = static_cast<std::size_t>(pageCode);
+  const std::string& name = GlobalProject().Value(key);
+  std::string problem;
+  if (name.empty())
+    problem = " is required.";
+  else if (!basFileExists_001::FileExists(FileTypeFolder.at(page) + name, false))
+    problem = ": " + name + " does not exist.";
+  if (problem.empty()) return;
+  // Every line after the first starts with two blanks.
+  if (!message.empty()) message += " ";
+  message += " " + FileTypeDescription.at(page) + problem + "\r\n";
+  ok = false;
+}
+
+}  // namespace basMockDraftCalculation

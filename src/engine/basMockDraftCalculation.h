@@ -1,0 +1,37 @@
+#pragma once
+// The mock-draft engine's procedures: filling position stacks and the
+// cheat-sheet ranking job.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+class clsMockDraftPositionStack;
+
+namespace basMockDraftCalculation {
+
+// One season row of a position query, in ranking order.
+struct StackRow {
+  int32_t MasterID = 0;
+  double Points = 0;
+  double ADP = 0;
+  uint8_t ByeWeek = 0;
+};
+
+// Puts the first rows (at most `maximum`, no limit when it is negative) at
+// the top of the stack in the order given, which then holds exactly those.
+// No rows leave the stack as it was.
+void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const StackRow> rows,
+                               int32_t maximum);
+
+// True when the project names its league-properties, scoring-system and
+// projected-stats files and each exists in its work folder. Otherwise, with
+// showMessage, one OK box under `caption` lists what is missing, a line each.
+bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption);
+
+// Checks the file named by project property `key` in the work folder of
+// `pageCode`: when it is not named or missing, appends a line to message and
+// sets ok False.
+void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok);
+
+}  // namespace basMockDraftCalculation
