@@ -6,8 +6,7 @@
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basFont.h"
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   dc_.SetBkMode(gdi::BkMode::kTransparent);
   dc_.SetTextColor(gdi::kBlack);

@@ -138,8 +138,8 @@ TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
 TEST(MemoryDC, OutlinedTriangleIsSymmetric) {
   MemoryDC dc(9, 5, kWhite);
   dc.Polygon({{4, 0}, {0, 4}, {8, 4}}, kRed, kRed, FillMode::kAlternate);
-  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.",
-                                                        "#########"}));
+  EXPECT_EQ(Rows(dc, kRed),
+            (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.", "#########"}));
 }
 
 TEST(MemoryDC, PolygonFillsThenOutlines) {
@@ -254,8 +254,10 @@ TEST(MemoryDC, CentredTextSitsInTheMiddleAndIsClipped) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 100; ++x)
       if (dc.GetPixel(x, y) != kWhite) {
-        minX = std::min(minX, x); maxX = std::max(maxX, x);
-        minY = std::min(minY, y); maxY = std::max(maxY, y);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
       }
   ASSERT_GE(maxX, 0);
   EXPECT_NEAR((minX + maxX) / 2.0, 50.0, 3.0);

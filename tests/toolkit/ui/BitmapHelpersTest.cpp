@@ -242,7 +242,7 @@ TEST(basDrawArrow, UpAndDownArrowsAreMirrorImages) {
     }
   }
   EXPECT_EQ(redPixels, 1 + 3 + 5 + 7 + 9);
-  EXPECT_COLOUR(up->hDC().GetPixel(7, 4), kRed);   // apex
+  EXPECT_COLOUR(up->hDC().GetPixel(7, 4), kRed);  // apex
   EXPECT_COLOUR(down->hDC().GetPixel(7, 8), kRed);
   EXPECT_COLOUR(up->hDC().GetPixel(7, 3), gdi::kWhite);
 }

@@ -7,7 +7,8 @@
 namespace {
 
 template <typename SizeOf>
-std::vector<FlexGridLayout::Band> Lay(int32_t count, int32_t fixed, int32_t first, int32_t extent, SizeOf sizeOf) {
+std::vector<FlexGridLayout::Band> Lay(int32_t count, int32_t fixed, int32_t first, int32_t extent,
+                                      SizeOf sizeOf) {
   std::vector<FlexGridLayout::Band> bands;
   int32_t pos = 0;
   for (int32_t i = 0; i < fixed && i < count && pos < extent; ++i) {

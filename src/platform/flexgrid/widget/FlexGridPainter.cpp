@@ -9,22 +9,30 @@
 
 namespace {
 
-QColor Colour(int32_t c) {
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
+QColor Colour(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 Qt::Alignment FromCode(int16_t code, bool numeric) {
   switch (code) {
-    case 0: return Qt::AlignLeft | Qt::AlignTop;
-    case 1: return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2: return Qt::AlignLeft | Qt::AlignBottom;
-    case 3: return Qt::AlignHCenter | Qt::AlignTop;
-    case 4: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case 5: return Qt::AlignHCenter | Qt::AlignBottom;
-    case 6: return Qt::AlignRight | Qt::AlignTop;
-    case 7: return Qt::AlignRight | Qt::AlignVCenter;
-    case 8: return Qt::AlignRight | Qt::AlignBottom;
-    default: return (numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    case 0:
+      return Qt::AlignLeft | Qt::AlignTop;
+    case 1:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+    case 2:
+      return Qt::AlignLeft | Qt::AlignBottom;
+    case 3:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case 4:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 5:
+      return Qt::AlignHCenter | Qt::AlignBottom;
+    case 6:
+      return Qt::AlignRight | Qt::AlignTop;
+    case 7:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case 8:
+      return Qt::AlignRight | Qt::AlignBottom;
+    default:
+      return (numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
   }
 }
 
@@ -41,7 +49,7 @@ void DrawLines(QPainter& p, const QRect& r, int16_t style, int32_t flatColour) {
       p.fillRect(QRect(x1, y0, 1, r.height()), Colour(flatColour));
       p.fillRect(QRect(x0, y1, r.width(), 1), Colour(flatColour));
       break;
-    case 2:  // inset: dark above and left, light below and right
+    case 2:    // inset: dark above and left, light below and right
     case 3: {  // raised: the other way round
       const QColor topLeft = Colour(style == 2 ? FlexGridPainter::kShadow : FlexGridPainter::kLight);
       const QColor bottomRight = Colour(style == 2 ? FlexGridPainter::kLight : FlexGridPainter::kShadow);
@@ -51,7 +59,8 @@ void DrawLines(QPainter& p, const QRect& r, int16_t style, int32_t flatColour) {
       p.fillRect(QRect(x0, y1, r.width(), 1), bottomRight);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 

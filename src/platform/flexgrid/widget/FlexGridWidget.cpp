@@ -121,16 +121,16 @@ void FlexGridWidget::UpdateScrollBars() {
     vbar_->setGeometry(inner.right() + 1 - extent, inner.top(), extent, cellsH);
     const int maxTop = std::max(FlexGridLayout::MaxTopRow(model_, cellsH), model_.TopRow());
     vbar_->setRange(model_.FixedRows(), maxTop);
-    vbar_->setPageStep(std::max<int>(1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).RowBands().size()) -
-                                             model_.FixedRows()));
+    vbar_->setPageStep(std::max<int>(
+        1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).RowBands().size()) - model_.FixedRows()));
     vbar_->setValue(model_.TopRow());
   }
   if (needH) {
     hbar_->setGeometry(inner.left(), inner.bottom() + 1 - extent, cellsW, extent);
     const int maxLeft = std::max(FlexGridLayout::MaxLeftCol(model_, cellsW), model_.LeftCol());
     hbar_->setRange(model_.FixedCols(), maxLeft);
-    hbar_->setPageStep(std::max<int>(1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).ColBands().size()) -
-                                             model_.FixedCols()));
+    hbar_->setPageStep(std::max<int>(
+        1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).ColBands().size()) - model_.FixedCols()));
     hbar_->setValue(model_.LeftCol());
   }
   updatingBars_ = false;
@@ -285,20 +285,37 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
   if (code == 0 || model_.Rows() <= model_.FixedRows() || model_.Cols() <= model_.FixedCols()) return;
   const int32_t firstRow = model_.FixedRows(), lastRow = model_.Rows() - 1;
   const int32_t firstCol = model_.FixedCols(), lastCol = model_.Cols() - 1;
-  const int32_t visibleRows = std::max<int32_t>(
-      1, static_cast<int32_t>(Layout().RowBands().size()) - model_.FixedRows() - 1);
+  const int32_t visibleRows =
+      std::max<int32_t>(1, static_cast<int32_t>(Layout().RowBands().size()) - model_.FixedRows() - 1);
   int32_t row = std::clamp(model_.Row(), firstRow, lastRow);
   int32_t col = std::clamp(model_.Col(), firstCol, lastCol);
   switch (code) {
-    case gdi::VK_UP: row = std::max(row - 1, firstRow); break;
-    case gdi::VK_DOWN: row = std::min(row + 1, lastRow); break;
-    case gdi::VK_LEFT: col = std::max(col - 1, firstCol); break;
-    case gdi::VK_RIGHT: col = std::min(col + 1, lastCol); break;
-    case gdi::VK_PRIOR: row = std::max(row - visibleRows, firstRow); break;
-    case gdi::VK_NEXT: row = std::min(row + visibleRows, lastRow); break;
-    case gdi::VK_HOME: col = firstCol; break;
-    case gdi::VK_END: col = lastCol; break;
-    default: return;
+    case gdi::VK_UP:
+      row = std::max(row - 1, firstRow);
+      break;
+    case gdi::VK_DOWN:
+      row = std::min(row + 1, lastRow);
+      break;
+    case gdi::VK_LEFT:
+      col = std::max(col - 1, firstCol);
+      break;
+    case gdi::VK_RIGHT:
+      col = std::min(col + 1, lastCol);
+      break;
+    case gdi::VK_PRIOR:
+      row = std::max(row - visibleRows, firstRow);
+      break;
+    case gdi::VK_NEXT:
+      row = std::min(row + visibleRows, lastRow);
+      break;
+    case gdi::VK_HOME:
+      col = firstCol;
+      break;
+    case gdi::VK_END:
+      col = lastCol;
+      break;
+    default:
+      return;
   }
   MoveCurrentCell(row, col);
   if (!self) return;

@@ -33,13 +33,13 @@ class Recorder {
       log.push_back("LeaveCell " + std::to_string(w.Model().Row()) + "," + std::to_string(w.Model().Col()));
     });
     QObject::connect(&w, &FlexGridWidget::Scroll, [this, &w] {
-      log.push_back("Scroll " + std::to_string(w.Model().TopRow()) + "," + std::to_string(w.Model().LeftCol()));
+      log.push_back("Scroll " + std::to_string(w.Model().TopRow()) + "," +
+                    std::to_string(w.Model().LeftCol()));
     });
-    QObject::connect(&w, &FlexGridWidget::KeyDown,
-                     [this](int16_t& code, int16_t shift) {
-                       log.push_back("KeyDown " + std::to_string(code) + "," + std::to_string(shift));
-                       if (code == swallow) code = 0;
-                     });
+    QObject::connect(&w, &FlexGridWidget::KeyDown, [this](int16_t& code, int16_t shift) {
+      log.push_back("KeyDown " + std::to_string(code) + "," + std::to_string(shift));
+      if (code == swallow) code = 0;
+    });
   }
   std::vector<std::string> log;
   int16_t swallow = -1;
@@ -57,7 +57,7 @@ class Grid : public ::testing::Test {
     m.SetCols(6);
     m.SetFixedRows(1);
     m.SetFixedCols(0);
-    m.SetColWidth(-1, 750);  // 50 pixels
+    m.SetColWidth(-1, 750);   // 50 pixels
     m.SetRowHeight(-1, 300);  // 20 pixels
     for (int r = 0; r < 20; ++r)
       for (int c = 0; c < 6; ++c) m.SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
@@ -71,7 +71,8 @@ class Grid : public ::testing::Test {
   QPoint CellCentre(int row, int col) const { return grid->CellRect(row, col).center(); }
 
   void Press(QPoint p) {
-    QMouseEvent e(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(grid, &e);
   }
   void Drag(QPoint p) {
@@ -156,7 +157,8 @@ TEST_F(Grid, CodeMovingRowThenColReportsEachMove) {
   grid->Model().SetRow(3);
   grid->Model().SetCol(2);
   grid->Model().SetRow(3);  // no change: nothing
-  EXPECT_EQ(rec.log, (std::vector<std::string>{"LeaveCell 1,0", "EnterCell 3,0", "LeaveCell 3,0", "EnterCell 3,2"}));
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"LeaveCell 1,0", "EnterCell 3,0", "LeaveCell 3,0", "EnterCell 3,2"}));
 }
 
 TEST_F(Grid, ClickOnAnotherCellLeavesEntersOnceThenClicks) {
@@ -234,13 +236,15 @@ TEST_F(Grid, MovingDownPastTheLastShownRowScrollsAWholeRow) {
   m.SetRow(5);
   Recorder rec(*grid);
   Key(Qt::Key_Down);
-  EXPECT_EQ(rec.log, (std::vector<std::string>{"KeyDown 40,0", "LeaveCell 5,0", "EnterCell 6,0", "Scroll 2,0"}));
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"KeyDown 40,0", "LeaveCell 5,0", "EnterCell 6,0", "Scroll 2,0"}));
   EXPECT_EQ(m.TopRow(), 2);
   rec.log.clear();
   m.SetRow(2);
   rec.log.clear();
   Key(Qt::Key_Up);
-  EXPECT_EQ(rec.log, (std::vector<std::string>{"KeyDown 38,0", "LeaveCell 2,0", "EnterCell 1,0", "Scroll 1,0"}));
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"KeyDown 38,0", "LeaveCell 2,0", "EnterCell 1,0", "Scroll 1,0"}));
   // the fixed row is never entered by keys
   rec.log.clear();
   Key(Qt::Key_Up);
@@ -288,9 +292,9 @@ TEST_F(Grid, CellsShowTheirColoursAndTheFixedRowItsOwn) {
   m.SetCellBackColorAt(2, 1, Rgb(243, 249, 200));
   m.SetTextMatrix(2, 1, "");
   const QImage img = grid->RenderCells();
-  EXPECT_EQ(img.pixel(75, 50), Q(Rgb(243, 249, 200)));    // cell (2,1): x 50..99, y 40..59
-  EXPECT_EQ(img.pixel(25, 50), Q(Rgb(255, 255, 255)));    // an uncoloured cell's corner area
-  EXPECT_EQ(img.pixel(10, 2), Q(Rgb(194, 208, 186)));     // the fixed row
+  EXPECT_EQ(img.pixel(75, 50), Q(Rgb(243, 249, 200)));            // cell (2,1): x 50..99, y 40..59
+  EXPECT_EQ(img.pixel(25, 50), Q(Rgb(255, 255, 255)));            // an uncoloured cell's corner area
+  EXPECT_EQ(img.pixel(10, 2), Q(Rgb(194, 208, 186)));             // the fixed row
   EXPECT_EQ(img.pixel(99, 50), Q(FlexGridPainter::kGridColour));  // flat line at the right edge
   EXPECT_EQ(img.pixel(75, 59), Q(FlexGridPainter::kGridColour));  // and along the bottom
 }
@@ -410,16 +414,17 @@ TEST_F(Grid, ScreenshotOfAResultGrid) {
   }
   m.SetMergeRow(0, true);
   m.SetCellAlignmentAt(0, 0, FlexGridModel::kAlignLeftCenter);
-  const char* names[] = {"Lamar Jackson", "Josh Allen", "Joe Burrow", "Jalen Hurts", "Baker Mayfield",
-                         "Jayden Daniels", "Sam Darnold", "Jared Goff", "Patrick Mahomes", "Kyler Murray",
-                         "Bo Nix", "Justin Herbert"};
+  const char* names[] = {"Lamar Jackson",   "Josh Allen",     "Joe Burrow",  "Jalen Hurts",
+                         "Baker Mayfield",  "Jayden Daniels", "Sam Darnold", "Jared Goff",
+                         "Patrick Mahomes", "Kyler Murray",   "Bo Nix",      "Justin Herbert"};
   for (int r = 2; r < 14; ++r) {
     m.SetTextMatrix(r, 0, names[r - 2]);
     m.SetTextMatrix(r, 1, "XXX");
     m.SetTextMatrix(r, 2, std::to_string(4800 - r * 97));
     m.SetTextMatrix(r, 3, std::to_string(41 - r));
     m.SetTextMatrix(r, 4, std::to_string(430 - r * 9) + ".4");
-    for (int c = 0; c < 5; ++c) m.SetCellBackColorAt(r, c, r % 2 == 0 ? Rgb(255, 255, 255) : Rgb(236, 241, 233));
+    for (int c = 0; c < 5; ++c)
+      m.SetCellBackColorAt(r, c, r % 2 == 0 ? Rgb(255, 255, 255) : Rgb(236, 241, 233));
   }
   m.SetCellFontBoldAt(2, 0, true);
   grid->resize(grid->width() + 60, grid->height() + 60);
