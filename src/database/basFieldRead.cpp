@@ -15,8 +15,9 @@ int64_t Whole(jet::Recordset& rs, const char* field, int64_t lo, int64_t hi) {
   const jet::Value& value = rs.Field(field);
   const double rounded = runtime::RoundHalfEven(value.AsDouble());
   if (!(rounded >= static_cast<double>(lo) && rounded <= static_cast<double>(hi))) {
-    throw jet::JetError("The field " + std::string(field) + " of " + rs.Source() + " holds " + value.AsText() +
-                        ", outside " + std::to_string(lo) + " to " + std::to_string(hi) + ".");
+    throw jet::JetError("The field " + std::string(field) + " of " + rs.Source() + " holds " +
+                        value.AsText() + ", outside " + std::to_string(lo) + " to " + std::to_string(hi) +
+                        ".");
   }
   return static_cast<int64_t>(rounded);
 }

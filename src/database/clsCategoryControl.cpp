@@ -18,27 +18,30 @@ void clsCategoryControl::LoadFromDatabase(jet::Database& db) {
   using basFieldRead::Long;
   auto categories = db.OpenSnapshot("SELECT * FROM tblStatCategories ORDER BY ID ASC;");
   // All operations at once, walked in step with the categories.
-  auto properties = db.OpenSnapshot("SELECT * FROM tblStatProperties ORDER BY CatID ASC, OperationOrder ASC, ID ASC;");
+  auto properties =
+      db.OpenSnapshot("SELECT * FROM tblStatProperties ORDER BY CatID ASC, OperationOrder ASC, ID ASC;");
   jet::Recordset& c = *categories;
   jet::Recordset& p = *properties;
   p.MoveFirst();
   for (c.MoveFirst(); !c.Eof(); c.MoveNext()) {
     const int32_t id = Long(c, "ID");
-    AddCategory(id, c.Field("Name").AsText(), c.Field("Abrv").AsText(), Byte(c, "Operations"), Byte(c, "SubCatID"),
-                Byte(c, "Unit"), Byte(c, "DisplayType"), Byte(c, "DefaultFormat"), Byte(c, "FormatType"),
-                Byte(c, "ZeroDisplay"), Long(c, "EditType"), Long(c, "Sort"));
+    AddCategory(id, c.Field("Name").AsText(), c.Field("Abrv").AsText(), Byte(c, "Operations"),
+                Byte(c, "SubCatID"), Byte(c, "Unit"), Byte(c, "DisplayType"), Byte(c, "DefaultFormat"),
+                Byte(c, "FormatType"), Byte(c, "ZeroDisplay"), Long(c, "EditType"), Long(c, "Sort"));
     while (!p.Eof() && Long(p, "CatID") < id) p.MoveNext();
     for (; !p.Eof() && Long(p, "CatID") == id; p.MoveNext()) {
-      AddOperation(Byte(p, "Table"), Byte(p, "Field"), Byte(p, "Operator"), p.Field("OperatorValue").AsSingle(),
-                   basFieldRead::Integer(p, "OperatorRef"), Byte(p, "TypeValue"), Byte(p, "TypeField"),
-                   p.Field("CheckRange").AsBool(), p.Field("MinValue").AsSingle(), p.Field("MaxValue").AsSingle());
+      AddOperation(Byte(p, "Table"), Byte(p, "Field"), Byte(p, "Operator"),
+                   p.Field("OperatorValue").AsSingle(), basFieldRead::Integer(p, "OperatorRef"),
+                   Byte(p, "TypeValue"), Byte(p, "TypeField"), p.Field("CheckRange").AsBool(),
+                   p.Field("MinValue").AsSingle(), p.Field("MaxValue").AsSingle());
     }
   }
 }
 
-void clsCategoryControl::AddCategory(int32_t id, const std::string& name, const std::string& abrv, uint8_t ops,
-                                     uint8_t subCatID, uint8_t unit, uint8_t displayType, uint8_t defaultFormat,
-                                     uint8_t formatType, uint8_t zeroDisplay, int32_t editType, int32_t sortType) {
+void clsCategoryControl::AddCategory(int32_t id, const std::string& name, const std::string& abrv,
+                                     uint8_t ops, uint8_t subCatID, uint8_t unit, uint8_t displayType,
+                                     uint8_t defaultFormat, uint8_t formatType, uint8_t zeroDisplay,
+                                     int32_t editType, int32_t sortType) {
   Category category;
   category.id = id;
   category.name = name;
@@ -60,10 +63,10 @@ void clsCategoryControl::AddCategory(int32_t id, const std::string& name, const 
 }
 
 void clsCategoryControl::AddOperation(uint8_t table, uint8_t field, uint8_t op, float operatorValue,
-                                      int16_t operatorRef, uint8_t typeValue, uint8_t typeField, bool checkRange,
-                                      float minValue, float maxValue) {
-  operations_.push_back(Operation{table, field, op, operatorValue, operatorRef, typeValue, typeField, checkRange,
-                                  minValue, maxValue, 0});
+                                      int16_t operatorRef, uint8_t typeValue, uint8_t typeField,
+                                      bool checkRange, float minValue, float maxValue) {
+  operations_.push_back(Operation{table, field, op, operatorValue, operatorRef, typeValue, typeField,
+                                  checkRange, minValue, maxValue, 0});
   if (!categories_.empty()) {
     Category& last = categories_.back();
     if (last.firstOp + last.loadedOps + 1 == static_cast<int32_t>(operations_.size())) ++last.loadedOps;
@@ -76,7 +79,8 @@ void clsCategoryControl::AddOperation(uint8_t table, uint8_t field, uint8_t op, 
 }
 
 int32_t clsCategoryControl::RecordsetRefID(int32_t slot) const {
-  if (slot < 0 || slot >= RecordsetRefCount()) throw std::out_of_range("recordset slot " + std::to_string(slot));
+  if (slot < 0 || slot >= RecordsetRefCount())
+    throw std::out_of_range("recordset slot " + std::to_string(slot));
   return slots_[static_cast<std::size_t>(slot)].table;
 }
 
@@ -117,7 +121,8 @@ void clsCategoryControl::LoadRows(TableRows& rows, jet::Recordset& recordset, in
   rows.count = count;
 }
 
-void clsCategoryControl::PositionTable(int32_t table, int32_t playerID, int32_t week, int32_t year, bool allRows) {
+void clsCategoryControl::PositionTable(int32_t table, int32_t playerID, int32_t week, int32_t year,
+                                       bool allRows) {
   TableRows* rows = RowsOf(table);
   if (!rows) return;
   rows->count = 0;
@@ -151,11 +156,12 @@ void clsCategoryControl::LoadCurrentRow(int32_t table) {
   LoadRows(*rows, *rows->recordset, 1);
 }
 
-void clsCategoryControl::SetRows(int32_t table, int32_t count, int32_t fieldCount, std::span<const double> values) {
+void clsCategoryControl::SetRows(int32_t table, int32_t count, int32_t fieldCount,
+                                 std::span<const double> values) {
   if (count < 0 || fieldCount < 0 ||
       static_cast<std::size_t>(count) * static_cast<std::size_t>(fieldCount) != values.size()) {
-    throw std::out_of_range("row set of " + std::to_string(values.size()) + " values for " + std::to_string(count) +
-                            " x " + std::to_string(fieldCount));
+    throw std::out_of_range("row set of " + std::to_string(values.size()) + " values for " +
+                            std::to_string(count) + " x " + std::to_string(fieldCount));
   }
   TableRows* rows = RowsOf(table);
   if (!rows) return;
@@ -195,15 +201,23 @@ int32_t clsCategoryControl::DisplayOrder(int32_t id) const { return Get(id, &Cat
 int32_t clsCategoryControl::ScoringOrder(int32_t id) const { return Get(id, &Category::scoringOrder); }
 int32_t clsCategoryControl::TieOrder(int32_t id) const { return Get(id, &Category::tieOrder); }
 int32_t clsCategoryControl::ReportOrder(int32_t id) const { return Get(id, &Category::reportOrder); }
-void clsCategoryControl::SetDisplayOrder(int32_t id, int32_t position) { Set(id, &Category::displayOrder, position); }
-void clsCategoryControl::SetScoringOrder(int32_t id, int32_t position) { Set(id, &Category::scoringOrder, position); }
+void clsCategoryControl::SetDisplayOrder(int32_t id, int32_t position) {
+  Set(id, &Category::displayOrder, position);
+}
+void clsCategoryControl::SetScoringOrder(int32_t id, int32_t position) {
+  Set(id, &Category::scoringOrder, position);
+}
 void clsCategoryControl::SetTieOrder(int32_t id, int32_t position) { Set(id, &Category::tieOrder, position); }
-void clsCategoryControl::SetReportOrder(int32_t id, int32_t position) { Set(id, &Category::reportOrder, position); }
+void clsCategoryControl::SetReportOrder(int32_t id, int32_t position) {
+  Set(id, &Category::reportOrder, position);
+}
 void clsCategoryControl::SetDisplayDec(int32_t id, uint8_t dec) { Set(id, &Category::displayDec, dec); }
 void clsCategoryControl::SetReportDec(int32_t id, uint8_t dec) { Set(id, &Category::reportDec, dec); }
 
-const clsCategoryControl::OrderEntry& clsCategoryControl::EntryAt(const Order& order, int32_t position) const {
-  if (position < 1 || position > Size(order)) throw std::out_of_range("order position " + std::to_string(position));
+const clsCategoryControl::OrderEntry& clsCategoryControl::EntryAt(const Order& order,
+                                                                  int32_t position) const {
+  if (position < 1 || position > Size(order))
+    throw std::out_of_range("order position " + std::to_string(position));
   return order[static_cast<std::size_t>(position - 1)];
 }
 
@@ -302,13 +316,26 @@ void clsCategoryControl::ApplyOperator(const Category& category, int32_t index, 
                              ? ReferencedValue(category, static_cast<int64_t>(index) + op.operatorRef)
                              : static_cast<double>(op.operatorValue);
   switch (op.op) {
-    case 1: op.value = field + operand; break;
-    case 2: op.value = operand - field; break;
-    case 3: op.value = field * operand; break;
-    case 4: op.value = field == 0 ? 0 : operand / field; break;
-    case 5: op.value = op.value + operand; break;
-    case 6: op.value = operand == 0 ? 0 : field / operand; break;
-    default: break;
+    case 1:
+      op.value = field + operand;
+      break;
+    case 2:
+      op.value = operand - field;
+      break;
+    case 3:
+      op.value = field * operand;
+      break;
+    case 4:
+      op.value = field == 0 ? 0 : operand / field;
+      break;
+    case 5:
+      op.value = op.value + operand;
+      break;
+    case 6:
+      op.value = operand == 0 ? 0 : field / operand;
+      break;
+    default:
+      break;
   }
 }
 
@@ -356,7 +383,8 @@ void clsCategoryControl::ExtractScoringMaxValues(int32_t direction) {
       const Operation& op = operations_[static_cast<std::size_t>(i)];
       jet::Recordset* recordset = RecordsetRef(op.table);
       if (!recordset || recordset->RecordCount() == 0) {
-        if (op.op != 0 && op.op != 5 && op.typeField == 0) ApplyOperator(category, i, FieldValue(category, i, kNoRows, 0));
+        if (op.op != 0 && op.op != 5 && op.typeField == 0)
+          ApplyOperator(category, i, FieldValue(category, i, kNoRows, 0));
         continue;
       }
       double field = 0;
@@ -398,7 +426,9 @@ float clsCategoryControl::ReportValue(int32_t position) const {
 float clsCategoryControl::ScoringValue(int32_t position) const {
   return static_cast<float>(EntryValue(scoring_, position));
 }
-double clsCategoryControl::DoubleScoringValue(int32_t position) const { return EntryValue(scoring_, position); }
+double clsCategoryControl::DoubleScoringValue(int32_t position) const {
+  return EntryValue(scoring_, position);
+}
 
 void clsCategoryControl::ClearDisplayValues() {
   for (const OrderEntry& entry : display_) {
@@ -438,12 +468,16 @@ uint8_t clsCategoryControl::Field(int32_t id) const {
 
 uint8_t clsCategoryControl::TypeField(int32_t id) const {
   const Category* c = Find(id);
-  return c && c->OpCount() > 0 ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeField : 0;
+  return c && c->OpCount() > 0
+             ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeField
+             : 0;
 }
 
 uint8_t clsCategoryControl::TypeValue(int32_t id) const {
   const Category* c = Find(id);
-  return c && c->OpCount() > 0 ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeValue : 0;
+  return c && c->OpCount() > 0
+             ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeValue
+             : 0;
 }
 
 int32_t clsCategoryControl::DisplayID(int32_t position) const {

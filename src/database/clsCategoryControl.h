@@ -36,7 +36,7 @@ class Recordset;
 class clsCategoryControl {
  public:
   static constexpr int32_t kMaxTable = 255;
-  static constexpr uint8_t kNoField = 0;          // an operation's Field: field value 0
+  static constexpr uint8_t kNoField = 0;           // an operation's Field: field value 0
   static constexpr uint8_t kOperationField = 255;  // Field: the value of another operation
   static constexpr const char* kPlayerWeekIndex = "PlayerIDWeekYearNdx";
 
@@ -62,9 +62,9 @@ class clsCategoryControl {
 
   // Appends a category; its operations are the AddOperation calls that
   // follow, at most `ops` of them.
-  void AddCategory(int32_t id, const std::string& name, const std::string& abrv, uint8_t ops, uint8_t subCatID,
-                   uint8_t unit, uint8_t displayType, uint8_t defaultFormat, uint8_t formatType,
-                   uint8_t zeroDisplay, int32_t editType, int32_t sortType);
+  void AddCategory(int32_t id, const std::string& name, const std::string& abrv, uint8_t ops,
+                   uint8_t subCatID, uint8_t unit, uint8_t displayType, uint8_t defaultFormat,
+                   uint8_t formatType, uint8_t zeroDisplay, int32_t editType, int32_t sortType);
   // Appends an operation of the category added last and registers its table.
   void AddOperation(uint8_t table, uint8_t field, uint8_t op, float operatorValue, int16_t operatorRef,
                     uint8_t typeValue, uint8_t typeField, bool checkRange, float minValue, float maxValue);

@@ -14,10 +14,14 @@ std::string clsDisplayFormatIsolate::DisplayNameWID(int32_t formatID) const {
 
 std::string clsDisplayFormatIsolate::GetZeroDisplay(uint8_t code) {
   switch (code) {
-    case 0: return "-";
-    case 1: return "0";
-    case 2: return "N/A";
-    default: return "";
+    case 0:
+      return "-";
+    case 1:
+      return "0";
+    case 2:
+      return "N/A";
+    default:
+      return "";
   }
 }
 
@@ -35,8 +39,9 @@ std::string clsDisplayFormatIsolate::GetTextConvert(int32_t index, float value) 
 }
 
 void clsDisplayFormatIsolate::AddDisplayFormat(int32_t id, uint8_t displayType, uint8_t textType, bool ranged,
-                                               const std::string& displayName, const std::string& stringFormat,
-                                               uint8_t valuePosition, uint8_t /*convertCount*/) {
+                                               const std::string& displayName,
+                                               const std::string& stringFormat, uint8_t valuePosition,
+                                               uint8_t /*convertCount*/) {
   Format format;
   format.id = id;
   format.displayType = displayType;
@@ -57,7 +62,8 @@ void clsDisplayFormatIsolate::AddTextConvert(int32_t formatID, float typeValueMi
   Format& last = formats_.back();
   // Only a run of conversions directly after their own format counts, so a
   // format's conversions stay consecutive from its firstConvert.
-  if (last.id == formatID && last.firstConvert + last.convertCount + 1 == static_cast<int32_t>(converts_.size())) {
+  if (last.id == formatID &&
+      last.firstConvert + last.convertCount + 1 == static_cast<int32_t>(converts_.size())) {
     ++last.convertCount;
   }
 }

@@ -18,10 +18,10 @@
 class clsDisplayFormatIsolate {
  public:
   // TextType: how the text of a cell is produced.
-  static constexpr uint8_t kTextNumber = 0;     // StringFormat
-  static constexpr uint8_t kTextConvert = 1;    // GetTextConvert
-  static constexpr uint8_t kTextLookup = 2;     // lookup by DisplayType
-  static constexpr uint8_t kTextKeyed = 3;      // the document builders' keyed texts
+  static constexpr uint8_t kTextNumber = 0;   // StringFormat
+  static constexpr uint8_t kTextConvert = 1;  // GetTextConvert
+  static constexpr uint8_t kTextLookup = 2;   // lookup by DisplayType
+  static constexpr uint8_t kTextKeyed = 3;    // the document builders' keyed texts
   // ValuePosition of the text types.
   static constexpr uint8_t kTextOnly = 0;
   static constexpr uint8_t kNumberThenText = 1;
@@ -61,7 +61,8 @@ class clsDisplayFormatIsolate {
                         uint8_t valuePosition, uint8_t convertCount);
   // A conversion belongs to the format added last when it names that
   // format's id; any other is kept out of every format.
-  void AddTextConvert(int32_t formatID, float typeValueMin, float typeValueMax, const std::string& outputText);
+  void AddTextConvert(int32_t formatID, float typeValueMin, float typeValueMax,
+                      const std::string& outputText);
 
  private:
   struct Format {

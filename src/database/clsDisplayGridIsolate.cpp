@@ -132,8 +132,8 @@ std::string clsDisplayGridIsolate::ToBytes() const {
 bool clsDisplayGridIsolate::SaveFile() {
   std::string error;
   if (!runtime::SaveFileAtomically(filePath_, ToBytes(), &error)) {
-    seams::MessageBox().PlainMessage(error + std::string(runtime::kCrLf) + filePath_, seams::PlainButtons::kOk,
-                                     seams::PlainIcon::kNone, "Open File Error");
+    seams::MessageBox().PlainMessage(error + std::string(runtime::kCrLf) + filePath_,
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
     return false;
   }
   return true;

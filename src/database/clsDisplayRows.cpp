@@ -32,20 +32,6 @@ std::string FirstCharacter(const std::string& text) {
   return text.substr(0, n);
 }
 
-// Texts indexed by an id column, keeping ids 0..255 (the catalogue refers to
-// units and sub-categories by Byte).
-std::vector<std::string> LoadTexts(jet::Database& db, const char* sql, const char* textField) {
-  std::vector<std::string> texts;
-  auto rs = db.OpenSnapshot(sql);
-  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
-    const int32_t id = basFieldRead::Long(*rs, "ID");
-    if (id < 0 || id > 255) continue;
-    if (static_cast<std::size_t>(id) >= texts.size()) texts.resize(static_cast<std::size_t>(id) + 1);
-    texts[static_cast<std::size_t>(id)] = rs->Field(textField).AsText();
-  }
-  return texts;
-}
-
 }  // namespace
 
 clsDisplayRows::clsDisplayRows(clsCategoryControl& catalogue, clsDisplayFormatIsolate& formats,
@@ -55,19 +41,9 @@ clsDisplayRows::clsDisplayRows(clsCategoryControl& catalogue, clsDisplayFormatIs
 // ------------------------------------------------------------------ at open
 
 void clsDisplayRows::LoadAtOpen(jet::Database& db) {
-  pSbLoadStatUnits(db);
-  pSbLoadStatSubCategories(db);
   pSbLoadDisplayFormats(db);
   pSbLoadDefaultDisplayGrid(db);
   pSbSetStatDisplayOrder(grid_);
-}
-
-void clsDisplayRows::pSbLoadStatUnits(jet::Database& db) {
-  units_ = LoadTexts(db, "SELECT * FROM tblStatUnits ORDER BY ID ASC;", "Unit");
-}
-
-void clsDisplayRows::pSbLoadStatSubCategories(jet::Database& db) {
-  subCategories_ = LoadTexts(db, "SELECT * FROM tblStatSubCategories ORDER BY ID ASC;", "Name");
 }
 
 void clsDisplayRows::pSbLoadDisplayFormats(jet::Database& db) {
@@ -94,7 +70,8 @@ void clsDisplayRows::pSbLoadDisplayFormats(jet::Database& db) {
 
 void clsDisplayRows::pSbLoadDefaultDisplayGrid(jet::Database& db) {
   using basFieldRead::Byte;
-  auto rs = db.OpenSnapshot("SELECT * FROM tblDisplayGrids WHERE GridID = 1 ORDER BY OrderNumber ASC, ID ASC;");
+  auto rs =
+      db.OpenSnapshot("SELECT * FROM tblDisplayGrids WHERE GridID = 1 ORDER BY OrderNumber ASC, ID ASC;");
   const int32_t count = rs->RecordCount();
   grid_.SetColumnMax(count - 1);
   int32_t col = 0;
@@ -107,20 +84,6 @@ void clsDisplayRows::pSbLoadDefaultDisplayGrid(jet::Database& db) {
     grid_.SetDecimals(col, Byte(*rs, "Decimals"));
     grid_.SetAlign(col, Byte(*rs, "Align"));
   }
-}
-
-std::string clsDisplayRows::StatSubCatName(int32_t subCatID) const {
-  if (subCatID < 0 || subCatID > StatSubCatMax()) return "";
-  return subCategories_[static_cast<std::size_t>(subCatID)];
-}
-
-std::string clsDisplayRows::StatCategoryDefaultTitle(int32_t catID) const {
-  return StatSubCatName(catalogue_.SubCatID(catID));
-}
-
-std::string clsDisplayRows::StatCategoryUnit(int32_t catID) const {
-  const std::size_t unit = catalogue_.Unit(catID);
-  return unit < units_.size() ? units_[unit] : std::string();
 }
 
 // --------------------------------------------------------------------- rows
@@ -141,8 +104,8 @@ void clsDisplayRows::pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, i
 std::string clsDisplayRows::pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
   std::string row;
   for (int32_t p = 1; p <= catalogue_.DisplayCount(); ++p) {
-    row += pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p), catalogue_.DisplayValue(p), playerID,
-                           week, year);
+    row += pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p), catalogue_.DisplayValue(p),
+                           playerID, week, year);
     row += '\t';
   }
   return row;
@@ -153,10 +116,11 @@ std::string clsDisplayRows::pFnGetPlayerDisplayRow(int32_t playerID, uint8_t wee
   return pFnMCGetPlayerDisplayRow(playerID, week, year);
 }
 
-std::string clsDisplayRows::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year, int32_t column) {
+std::string clsDisplayRows::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year,
+                                                   int32_t column) {
   pSbMCExtractDisplayValues(playerID, week, year);
-  return pFnGetValueText(catalogue_.DisplayDec(column), catalogue_.DisplayID(column), catalogue_.DisplayValue(column),
-                         playerID, week, year);
+  return pFnGetValueText(catalogue_.DisplayDec(column), catalogue_.DisplayID(column),
+                         catalogue_.DisplayValue(column), playerID, week, year);
 }
 
 std::string clsDisplayRows::pFnGetValueText(int32_t formatID, int32_t catID, float value, int32_t playerID,
@@ -187,47 +151,64 @@ std::string clsDisplayRows::pFnGetValueText(int32_t formatID, int32_t catID, flo
       break;
   }
   switch (formats_.ValuePosition(index)) {
-    case clsDisplayFormatIsolate::kTextOnly: return text;
-    case clsDisplayFormatIsolate::kNumberThenText: return runtime::Format(number, pattern) + text;
-    case clsDisplayFormatIsolate::kTextThenNumber: return text + runtime::Format(number, pattern);
-    default: return "";
+    case clsDisplayFormatIsolate::kTextOnly:
+      return text;
+    case clsDisplayFormatIsolate::kNumberThenText:
+      return runtime::Format(number, pattern) + text;
+    case clsDisplayFormatIsolate::kTextThenNumber:
+      return text + runtime::Format(number, pattern);
+    default:
+      return "";
   }
 }
 
-std::string clsDisplayRows::pFnGetLookupText(uint8_t displayType, int32_t formatID, int32_t playerID, uint8_t week,
-                                             int16_t year) {
+std::string clsDisplayRows::pFnGetLookupText(uint8_t displayType, int32_t formatID, int32_t playerID,
+                                             uint8_t week, int16_t year) {
   switch (displayType) {
-    case kLookupName: return pFnGetPlayerNameWStyle(formatID, playerID) + " ";
-    case kLookupTeam: return lookups_.pFnGetTeamAbrvwPlaID(playerID, week, year) + " ";
-    case kLookupPosition: return lookups_.pFnGetPosAbrvwPlaID(playerID) + " ";
-    case kLookupPlayerID: return std::to_string(playerID);
-    case kLookupInjury: return lookups_.pFnGetInjStatuswPlaID(playerID, week, year);
-    case kLookupByeWeek: return std::to_string(lookups_.pFnGetByeWeekwPlaID(playerID, week, year));
-    default: return "";
+    case kLookupName:
+      return pFnGetPlayerNameWStyle(formatID, playerID) + " ";
+    case kLookupTeam:
+      return lookups_.pFnGetTeamAbrvwPlaID(playerID, week, year) + " ";
+    case kLookupPosition:
+      return lookups_.pFnGetPosAbrvwPlaID(playerID) + " ";
+    case kLookupPlayerID:
+      return std::to_string(playerID);
+    case kLookupInjury:
+      return lookups_.pFnGetInjStatuswPlaID(playerID, week, year);
+    case kLookupByeWeek:
+      return std::to_string(lookups_.pFnGetByeWeekwPlaID(playerID, week, year));
+    default:
+      return "";
   }
 }
 
 std::string clsDisplayRows::NameInStyle(int32_t formatID, const std::string& storedName) {
   switch (formatID) {
-    case kNameStored: return storedName;
+    case kNameStored:
+      return storedName;
     case kNameLastInitial:
     case kNameInitialLast:
-    case kNameFirstLast: break;
-    default: return "";
+    case kNameFirstLast:
+      break;
+    default:
+      return "";
   }
   std::string last;
   std::string rest;
-  if (!basStringDelimiter_001::SplitAtDelimiter(storedName, last, rest, ",", basStringDelimiter_001::kCompareExact,
-                                                basStringDelimiter_001::kSideFirst,
-                                                basStringDelimiter_001::kIncludeNone)) {
+  if (!basStringDelimiter_001::SplitAtDelimiter(
+          storedName, last, rest, ",", basStringDelimiter_001::kCompareExact,
+          basStringDelimiter_001::kSideFirst, basStringDelimiter_001::kIncludeNone)) {
     return storedName;
   }
   const std::string first = runtime::Trim(rest);
   const std::string initial = FirstCharacter(first);
   switch (formatID) {
-    case kNameLastInitial: return last + ", " + initial + ".";
-    case kNameInitialLast: return initial + ". " + last;
-    default: return first + " " + last;
+    case kNameLastInitial:
+      return last + ", " + initial + ".";
+    case kNameInitialLast:
+      return initial + ". " + last;
+    default:
+      return first + " " + last;
   }
 }
 

@@ -4,12 +4,12 @@
 // display format, by a lookup (name, team, position, injury status, bye
 // week) or by a text the document builders keyed to it.
 //
-// It is the part of the open database that rendering needs: it loads, at
-// open, the unit texts, the sub-category names, the display formats and the
-// default grid (GridID 1 of tblDisplayGrids), and it works on the
-// database's catalogue, format list and current grid, which it is given at
-// construction and which must outlive it. The lookups come from the
-// database through Lookups.
+// It is the part of the open database (clsKickwellDB) that rendering needs:
+// it loads, at open, the display formats and the default grid (GridID 1 of
+// tblDisplayGrids), and it works on the database's catalogue, format list
+// and current grid, which it is given at construction and which must outlive
+// it; a database that makes new ones at open makes a new clsDisplayRows with
+// them. The lookups come from the database through Lookups.
 
 #include <cstdint>
 #include <string>
@@ -33,10 +33,10 @@ class clsDisplayRows {
   static constexpr uint8_t kLookupInjury = 12;
   static constexpr uint8_t kLookupByeWeek = 13;
   // Name styles, by display-format id.
-  static constexpr int32_t kNameStored = 13;        // "Smith, John"
-  static constexpr int32_t kNameLastInitial = 18;   // "Smith, J."
-  static constexpr int32_t kNameInitialLast = 19;   // "J. Smith"
-  static constexpr int32_t kNameFirstLast = 20;     // "John Smith"
+  static constexpr int32_t kNameStored = 13;       // "Smith, John"
+  static constexpr int32_t kNameLastInitial = 18;  // "Smith, J."
+  static constexpr int32_t kNameInitialLast = 19;  // "J. Smith"
+  static constexpr int32_t kNameFirstLast = 20;    // "John Smith"
 
   // What a row needs from the database's player, team and position tables
   // and from its keyed text table; each answers as the database's lookups
@@ -60,24 +60,13 @@ class clsDisplayRows {
 
   // ------------------------------------------------------------ at open
 
-  // After the catalogue is loaded: units, sub-category names, display
-  // formats, the default grid into the current grid (emptied when the file
-  // has none), and the display order from it. Database errors and values
-  // that do not fit their fields throw jet::JetError.
+  // After the catalogue is loaded, into a fresh format list and grid: the
+  // display formats, the default grid (emptied when the file has none), and
+  // the display order from it. Database errors and values that do not fit
+  // their fields throw jet::JetError.
   void LoadAtOpen(jet::Database& db);
-  void pSbLoadStatUnits(jet::Database& db);
-  void pSbLoadStatSubCategories(jet::Database& db);
   void pSbLoadDisplayFormats(jet::Database& db);
   void pSbLoadDefaultDisplayGrid(jet::Database& db);
-
-  // Highest sub-category id loaded (-1 for none). Ids are Bytes in the
-  // catalogue, so units and sub-categories above 255 are not kept.
-  int32_t StatSubCatMax() const { return static_cast<int32_t>(subCategories_.size()) - 1; }
-  // "" for an id without a name.
-  std::string StatSubCatName(int32_t subCatID) const;
-  // The sub-category name of the category (its default column title).
-  std::string StatCategoryDefaultTitle(int32_t catID) const;
-  std::string StatCategoryUnit(int32_t catID) const;
 
   // ------------------------------------------------------------- rows
 
@@ -106,13 +95,12 @@ class clsDisplayRows {
   std::string pFnGetPlayerNameWStyle(int32_t formatID, int32_t playerID);
 
  private:
-  std::string pFnGetLookupText(uint8_t displayType, int32_t formatID, int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetLookupText(uint8_t displayType, int32_t formatID, int32_t playerID, uint8_t week,
+                               int16_t year);
 
   clsCategoryControl& catalogue_;
   clsDisplayFormatIsolate& formats_;
   clsDisplayGridIsolate& grid_;
   Lookups& lookups_;
-  std::vector<std::string> units_;
-  std::vector<std::string> subCategories_;
   std::vector<clsCategoryControl::DisplayColumn> columns_;
 };

@@ -47,16 +47,16 @@ TEST(CatalogueFromTheTemplate, ComputesAPlayerWeekFromItsRows) {
   EXPECT_EQ(open.tables[1]->Field("Fld4").AsDouble(), 25);
   open.ExtractAll();
   EXPECT_EQ(cat.DoubleValue(1), 474);
-  EXPECT_EQ(cat.DoubleValue(9), 158);                          // attempts - completions
-  EXPECT_DOUBLE_EQ(cat.DoubleValue(10), 316.0 / 474.0);         // completion rate
-  EXPECT_DOUBLE_EQ(cat.DoubleValue(11), 4172.0 / 474.0);        // yards per attempt
-  EXPECT_EQ(cat.DoubleValue(12), 9);                            // last passing-TD play
-  EXPECT_EQ(cat.DoubleValue(18), 12);                           // the rushing-TD play
-  EXPECT_EQ(cat.DoubleValue(30), 0);                            // no receiving-TD play
+  EXPECT_EQ(cat.DoubleValue(9), 158);                     // attempts - completions
+  EXPECT_DOUBLE_EQ(cat.DoubleValue(10), 316.0 / 474.0);   // completion rate
+  EXPECT_DOUBLE_EQ(cat.DoubleValue(11), 4172.0 / 474.0);  // yards per attempt
+  EXPECT_EQ(cat.DoubleValue(12), 9);                      // last passing-TD play
+  EXPECT_EQ(cat.DoubleValue(18), 12);                     // the rushing-TD play
+  EXPECT_EQ(cat.DoubleValue(30), 0);                      // no receiving-TD play
   EXPECT_DOUBLE_EQ(cat.DoubleValue(46), 119.6);
   EXPECT_EQ(cat.DoubleValue(44), 312.5);
   EXPECT_EQ(cat.DBValue(88), 14.2f);
-  EXPECT_EQ(cat.DoubleValue(117), 2);                           // injury status code
+  EXPECT_EQ(cat.DoubleValue(117), 2);  // injury status code
   EXPECT_EQ(cat.DoubleValue(71), 4);
   // Rushing 4 + receiving (no row) 0 + returns (no row) 0 + fumble TD 0.
   EXPECT_EQ(cat.DoubleValue(78), 4);
@@ -74,12 +74,12 @@ TEST(CatalogueFromTheTemplate, RepositioningReplacesEveryTablesRows) {
   open.ExtractAll();
   EXPECT_EQ(cat.DoubleValue(1), 0);
   EXPECT_EQ(cat.DoubleValue(10), 0);
-  EXPECT_EQ(cat.DoubleValue(43), 33);                            // 1 + 8 + 10 + 9 + 5 made
-  EXPECT_EQ(cat.DoubleValue(45), 7);                             // 0 + 1 + 1 + 2 + 3 missed
+  EXPECT_EQ(cat.DoubleValue(43), 33);  // 1 + 8 + 10 + 9 + 5 made
+  EXPECT_EQ(cat.DoubleValue(45), 7);   // 0 + 1 + 1 + 2 + 3 missed
   EXPECT_EQ(cat.DoubleValue(47), 40);
   EXPECT_DOUBLE_EQ(cat.DoubleValue(48), 33.0 / 40.0);
   EXPECT_EQ(cat.DoubleValue(49), 42);
-  EXPECT_EQ(cat.DoubleValue(52), 56);                            // the field-goal play
+  EXPECT_EQ(cat.DoubleValue(52), 56);  // the field-goal play
   // A week the player has no rows for.
   cat.PositionStatTables(2, 3, 2024);
   open.ExtractAll();
@@ -156,14 +156,15 @@ TEST_P(DamagedCatalogue, IsRefusedWithAnErrorNamingTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedCatalogue,
-    testing::Values(
-        BadCatalogue{"OperationCountAboveAByte", "UPDATE tblStatCategories SET Operations = 300 WHERE ID = 4;",
-                     "Operations"},
-        BadCatalogue{"NegativeTableNumber", "UPDATE tblStatProperties SET \"Table\" = -1 WHERE CatID = 4;", "Table"},
-        BadCatalogue{"OperatorRefBeyondAnInteger", "UPDATE tblStatProperties SET OperatorRef = 40000 WHERE CatID = 9;",
-                     "OperatorRef"},
-        BadCatalogue{"NoPropertiesTable", "DROP TABLE tblStatProperties;", "tblStatProperties"},
-        BadCatalogue{"NoCategoriesTable", "DROP TABLE tblStatCategories;", "tblStatCategories"}),
+    testing::Values(BadCatalogue{"OperationCountAboveAByte",
+                                 "UPDATE tblStatCategories SET Operations = 300 WHERE ID = 4;", "Operations"},
+                    BadCatalogue{"NegativeTableNumber",
+                                 "UPDATE tblStatProperties SET \"Table\" = -1 WHERE CatID = 4;", "Table"},
+                    BadCatalogue{"OperatorRefBeyondAnInteger",
+                                 "UPDATE tblStatProperties SET OperatorRef = 40000 WHERE CatID = 9;",
+                                 "OperatorRef"},
+                    BadCatalogue{"NoPropertiesTable", "DROP TABLE tblStatProperties;", "tblStatProperties"},
+                    BadCatalogue{"NoCategoriesTable", "DROP TABLE tblStatCategories;", "tblStatCategories"}),
     [](const testing::TestParamInfo<BadCatalogue>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST_P(Operators, ActOnTheFieldAndTheOperand) {
   const OperatorCase& c = GetParam();
   clsCategoryControl cat;
   cat.AddCategory(1, "Test", "T", 2, 1, 0, 1, 1, 1, 0, 0, 0);
-  cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);               // field 3 = 8
+  cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);                    // field 3 = 8
   cat.AddOperation(2, 4, c.op, c.operatorValue, -1, 0, 0, false, 0, 0);  // field 4 = 2
   SetOneRow(cat, 2, {8, 2});
   ExtractAll(cat, {1});
@@ -133,19 +133,19 @@ TEST(CategoryOperations, AChainReadsTheOperationsItNamesRelatively) {
   clsCategoryControl cat;
   // Made in ordinals 3 and 5, missed in 4 and 6: the rate made / attempts.
   cat.AddCategory(1, "Rate", "", 5, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);       // 0: made 3
-  cat.AddOperation(6, 5, 1, 0, -1, 0, 0, false, 0, 0);      // 1: + made 5 = 8
-  cat.AddOperation(6, 4, 1, 0, -1, 0, 0, false, 0, 0);      // 2: + missed 1 = 9
-  cat.AddOperation(6, 6, 1, 0, -1, 0, 0, false, 0, 0);      // 3: + missed 3 = 12 attempts
-  cat.AddOperation(6, 255, 4, -1, -3, 0, 0, false, 0, 0);   // 4: op 1 (8) / op 3 (12)
+  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);      // 0: made 3
+  cat.AddOperation(6, 5, 1, 0, -1, 0, 0, false, 0, 0);     // 1: + made 5 = 8
+  cat.AddOperation(6, 4, 1, 0, -1, 0, 0, false, 0, 0);     // 2: + missed 1 = 9
+  cat.AddOperation(6, 6, 1, 0, -1, 0, 0, false, 0, 0);     // 3: + missed 3 = 12 attempts
+  cat.AddOperation(6, 255, 4, -1, -3, 0, 0, false, 0, 0);  // 4: op 1 (8) / op 3 (12)
   // Field 255 rounds (index + OperatorValue) half to even: ops 5, 6, 7 here.
   cat.AddCategory(2, "Half Up", "", 3, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);          // 5: 3
-  cat.AddOperation(6, 4, 0, 0, 0, 0, 0, false, 0, 0);          // 6: 1
-  cat.AddOperation(6, 255, 3, -1.5f, -2, 0, 0, false, 0, 0);   // 7: op 6 (5.5 -> 6) x op 5
+  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);         // 5: 3
+  cat.AddOperation(6, 4, 0, 0, 0, 0, 0, false, 0, 0);         // 6: 1
+  cat.AddOperation(6, 255, 3, -1.5f, -2, 0, 0, false, 0, 0);  // 7: op 6 (5.5 -> 6) x op 5
   cat.AddCategory(3, "Half Down", "", 2, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);          // 8: 3
-  cat.AddOperation(6, 255, 1, -0.5f, -1, 0, 0, false, 0, 0);   // 9: op 8 (8.5 -> 8) + op 8
+  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);         // 8: 3
+  cat.AddOperation(6, 255, 1, -0.5f, -1, 0, 0, false, 0, 0);  // 9: op 8 (8.5 -> 8) + op 8
   SetOneRow(cat, 6, {3, 1, 5, 3});
   ExtractAll(cat, {1, 2, 3});
   EXPECT_DOUBLE_EQ(cat.DoubleValue(1), 8.0 / 12.0);

@@ -30,8 +30,8 @@ TEST(DisplayFormats, RangedConversionsMatchBothEndsInclusiveAndTheFirstMatchWins
   const struct {
     float value;
     const char* text;
-  } cases[] = {{0, "none"}, {0.5f, ""}, {1, "some"}, {2.5f, "some"}, {4, "some"}, {4.5f, "many"},
-               {9, "many"}, {9.0001f, ""}, {-1, ""}};
+  } cases[] = {{0, "none"},    {0.5f, ""},  {1, "some"},   {2.5f, "some"}, {4, "some"},
+               {4.5f, "many"}, {9, "many"}, {9.0001f, ""}, {-1, ""}};
   for (const auto& c : cases) EXPECT_EQ(formats.GetTextConvert(0, c.value), c.text) << c.value;
 }
 

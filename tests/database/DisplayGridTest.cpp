@@ -24,11 +24,14 @@ std::string Hex(const std::string& text) {
   return out;
 }
 
-std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+std::string Padded(const std::string& text, std::size_t width) {
+  return text + std::string(width - text.size(), ' ');
+}
 
 void PokeLong(std::string& bytes, std::size_t offset, int32_t value) {
   const auto u = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
 constexpr std::size_t kVersionAt = 30, kCountAt = 34;
@@ -36,8 +39,9 @@ constexpr std::size_t kVersionAt = 30, kCountAt = 34;
 // "Mine": grid type 2, one column showing category 51 ("Player" / "Name",
 // 160 wide, format 13, left aligned).
 std::string OneColumnFile() {
-  return Padded("Vellacorn Display Grid", 30) + Hex("01 00 00 00  01 00 00 00  02 00 00 00") + Padded("Mine", 50) +
-         Hex("33 00 00 00  01  a0 00") + Padded("Player", 50) + Padded("Name", 50) + Hex("0d 01");
+  return Padded("Vellacorn Display Grid", 30) + Hex("01 00 00 00  01 00 00 00  02 00 00 00") +
+         Padded("Mine", 50) + Hex("33 00 00 00  01  a0 00") + Padded("Player", 50) + Padded("Name", 50) +
+         Hex("0d 01");
 }
 
 // Columns k = 0..n-1 showing categories 10 + k in order, titled "T<k>".
@@ -134,7 +138,9 @@ TEST(DisplayGridFile, TextsAreWindows1252AndCutToTheirWidth) {
   grid.SetFilePath(dir.File("t.dis"));
   ASSERT_TRUE(grid.SaveFile());
   const std::string bytes = kdtest::ReadFile(dir.File("t.dis"));
-  EXPECT_EQ(bytes.substr(92 + 7, 50), Padded("D\xE9" "fense", 50));
+  EXPECT_EQ(bytes.substr(92 + 7, 50), Padded("D\xE9"
+                                             "fense",
+                                             50));
   EXPECT_EQ(bytes.substr(92 + 57, 50), std::string(50, 'x'));
   clsDisplayGridIsolate back;
   ASSERT_TRUE(back.OpenFile(dir.File("t.dis")));
@@ -203,9 +209,11 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DisplayGridHeader,
     testing::Values(
         HeaderCase{"Valid", OneColumnFile(), true},
-        HeaderCase{"SignatureWithBlanksAround", WithSignature(Padded("    Vellacorn Display Grid", 30)), true},
+        HeaderCase{"SignatureWithBlanksAround", WithSignature(Padded("    Vellacorn Display Grid", 30)),
+                   true},
         HeaderCase{"SignatureInOtherCase", WithSignature(Padded("VELLACORN DISPLAY GRID", 30)), false},
-        HeaderCase{"SignaturePaddedWithNul", WithSignature("Vellacorn Display Grid" + std::string(8, '\0')), false},
+        HeaderCase{"SignaturePaddedWithNul", WithSignature("Vellacorn Display Grid" + std::string(8, '\0')),
+                   false},
         HeaderCase{"OtherSignature", WithSignature(Padded("Vellacorn Draft Strategy", 30)), false},
         HeaderCase{"VersionZero", WithLong(kVersionAt, 0), true},
         HeaderCase{"VersionNegative", WithLong(kVersionAt, -3), true},

@@ -70,15 +70,7 @@ class DisplayRows : public testing::Test {
   clsDisplayRows rows{open.catalogue, formats, grid, lookups};
 };
 
-TEST_F(DisplayRows, OpeningLoadsUnitsSubCategoriesFormatsAndTheDefaultGrid) {
-  EXPECT_EQ(rows.StatSubCatMax(), 10);
-  EXPECT_EQ(rows.StatSubCatName(1), "Passing");
-  EXPECT_EQ(rows.StatSubCatName(11), "");
-  EXPECT_EQ(rows.StatSubCatName(-1), "");
-  EXPECT_EQ(rows.StatCategoryDefaultTitle(14), "Rushing");
-  EXPECT_EQ(rows.StatCategoryUnit(3), "Yard");
-  EXPECT_EQ(rows.StatCategoryUnit(51), "");
-  EXPECT_EQ(rows.StatCategoryUnit(999), "");
+TEST_F(DisplayRows, OpeningLoadsTheFormatsAndTheDefaultGrid) {
   EXPECT_EQ(formats.Count(), 21);
   EXPECT_EQ(formats.ConvertCount(formats.DisplayIndex(17)), 7);
   EXPECT_EQ(formats.DisplayNameWID(20), "Name (First Last)");
@@ -147,16 +139,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CellCase{"WholeNumber", 1, 3, 4172.5f, "4173"},
         CellCase{"OneDecimalFromTheSinglesOwnDigits", 2, 44, 0.25f, "0.3"},
-        CellCase{"TwoDecimalsOfASingle", 3, 44, 1.005f, "1.01"},
-        CellCase{"Thousands", 4, 3, 12345, "12,345"},
-        CellCase{"Percent", 5, 10, 0.66667f, "66.7%"},
-        CellCase{"ZeroThroughTheSameFormat", 2, 44, 0, "0.0"},
-        CellCase{"YesNoExact", 7, 67, 1, "Yes"},
-        CellCase{"YesNoZero", 7, 67, 0, "No"},
-        CellCase{"YesNoOther", 7, 67, 2, ""},
-        CellCase{"InjuryCode", 17, 117, 4, "OUT"},
-        CellCase{"InjuryCodeNone", 17, 117, 0, ""},
-        CellCase{"GradeBelowTheFirstRange", 21, 46, -1, "-1.0"},
+        CellCase{"TwoDecimalsOfASingle", 3, 44, 1.005f, "1.01"}, CellCase{"Thousands", 4, 3, 12345, "12,345"},
+        CellCase{"Percent", 5, 10, 0.66667f, "66.7%"}, CellCase{"ZeroThroughTheSameFormat", 2, 44, 0, "0.0"},
+        CellCase{"YesNoExact", 7, 67, 1, "Yes"}, CellCase{"YesNoZero", 7, 67, 0, "No"},
+        CellCase{"YesNoOther", 7, 67, 2, ""}, CellCase{"InjuryCode", 17, 117, 4, "OUT"},
+        CellCase{"InjuryCodeNone", 17, 117, 0, ""}, CellCase{"GradeBelowTheFirstRange", 21, 46, -1, "-1.0"},
         CellCase{"GradeAtZero", 21, 46, 0, "0.0 Poor"},
         CellCase{"GradeAtASharedBoundTakesTheFirstRange", 21, 46, 80, "80.0 Poor"},
         CellCase{"GradeJustAboveABound", 21, 46, 80.05f, "80.1 Average"},
@@ -165,12 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"KeyedText", 15, 92, 92, "Owner 92"},
         CellCase{"KeyedTextHalfRoundsToEven", 15, 92, 92.5f, "Owner 92"},
         CellCase{"KeyedTextMissing", 15, 92, 93.5f, ""},
-        CellCase{"KeyedTextKeyBeyondALong", 15, 92, 1e12f, ""},
-        CellCase{"TeamLookup", 9, 116, 3, "BAL "},
-        CellCase{"PositionLookup", 10, 50, 1, "QB "},
-        CellCase{"PlayerIDLookup", 11, 118, 1, "1"},
-        CellCase{"InjuryLookup", 12, 117, 2, "QST"},
-        CellCase{"ByeWeekLookup", 14, 84, 1, "14"},
+        CellCase{"KeyedTextKeyBeyondALong", 15, 92, 1e12f, ""}, CellCase{"TeamLookup", 9, 116, 3, "BAL "},
+        CellCase{"PositionLookup", 10, 50, 1, "QB "}, CellCase{"PlayerIDLookup", 11, 118, 1, "1"},
+        CellCase{"InjuryLookup", 12, 117, 2, "QST"}, CellCase{"ByeWeekLookup", 14, 84, 1, "14"},
         CellCase{"NameStored", 13, 51, 1, "Jackson, Lamar "},
         CellCase{"NameLastInitial", 18, 51, 1, "Jackson, L. "},
         CellCase{"NameInitialLast", 19, 51, 1, "L. Jackson "},
@@ -195,7 +179,8 @@ TEST(NameStyles, SplitTheStoredNameAtItsFirstComma) {
   };
   const int32_t ids[] = {13, 18, 19, 20};
   for (const auto& c : cases) {
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(clsDisplayRows::NameInStyle(ids[k], c.stored), c.styles[k]) << c.stored;
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(clsDisplayRows::NameInStyle(ids[k], c.stored), c.styles[k]) << c.stored;
     EXPECT_EQ(clsDisplayRows::NameInStyle(21, c.stored), "");
     EXPECT_EQ(clsDisplayRows::NameInStyle(0, c.stored), "");
   }

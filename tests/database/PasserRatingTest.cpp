@@ -22,24 +22,24 @@ class PasserRatingCases : public testing::TestWithParam<RatingCase> {};
 
 TEST_P(PasserRatingCases, MatchesTheHandWorkedRating) {
   const RatingCase& c = GetParam();
-  EXPECT_NEAR(PasserRating(c.attempts, c.completions, c.yards, c.touchdowns, c.interceptions), c.expected, 0.005);
+  EXPECT_NEAR(PasserRating(c.attempts, c.completions, c.yards, c.touchdowns, c.interceptions), c.expected,
+              0.005);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, PasserRatingCases,
-    testing::Values(
-        RatingCase{"NoAttempts", 0, 3, 50, 1, 0, 0},
-        RatingCase{"NegativeAttempts", -5, 3, 50, 1, 0, 0},
-        // Every term at its cap of 2.375: 9.5 / 6 x 100.
-        RatingCase{"PerfectLine", 20, 20, 400, 5, 0, 158.33},
-        // a = (0.2 - 0.3) x 5 < 0 -> 0; b = (2 - 3) / 4 < 0 -> 0; c = 0; d = 2.375 - 10 < 0 -> 0.
-        RatingCase{"EveryTermAtItsFloor", 10, 2, 20, 0, 4, 0},
-        // a = 1.5, b = 1.0, c = 1.0, d = 2.375 - 0.625 = 1.75: 5.25 / 6 x 100.
-        RatingCase{"OrdinaryLine", 20, 12, 140, 1, 0.5f, 87.5},
-        // c is capped only from above, d only from below.
-        RatingCase{"TouchdownTermCapped", 10, 3, 30, 5, 0, 79.17},
-        // 2024 season of a league MVP: 474 att, 316 cmp, 4172 yds, 41 TD, 4 INT.
-        RatingCase{"SeasonLine", 474, 316, 4172, 41, 4, 119.63}),
+    testing::Values(RatingCase{"NoAttempts", 0, 3, 50, 1, 0, 0},
+                    RatingCase{"NegativeAttempts", -5, 3, 50, 1, 0, 0},
+                    // Every term at its cap of 2.375: 9.5 / 6 x 100.
+                    RatingCase{"PerfectLine", 20, 20, 400, 5, 0, 158.33},
+                    // a = (0.2 - 0.3) x 5 < 0 -> 0; b = (2 - 3) / 4 < 0 -> 0; c = 0; d = 2.375 - 10 < 0 -> 0.
+                    RatingCase{"EveryTermAtItsFloor", 10, 2, 20, 0, 4, 0},
+                    // a = 1.5, b = 1.0, c = 1.0, d = 2.375 - 0.625 = 1.75: 5.25 / 6 x 100.
+                    RatingCase{"OrdinaryLine", 20, 12, 140, 1, 0.5f, 87.5},
+                    // c is capped only from above, d only from below.
+                    RatingCase{"TouchdownTermCapped", 10, 3, 30, 5, 0, 79.17},
+                    // 2024 season of a league MVP: 474 att, 316 cmp, 4172 yds, 41 TD, 4 INT.
+                    RatingCase{"SeasonLine", 474, 316, 4172, 41, 4, 119.63}),
     [](const testing::TestParamInfo<RatingCase>& param) { return std::string(param.param.name); });
 
 TEST(PasserRating, ASeasonIsRatedFromItsSummedCountsNotFromItsWeeklyRatings) {
