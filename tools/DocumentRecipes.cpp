@@ -1,6 +1,7 @@
 #include "tools/DocumentRecipes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -9,6 +10,7 @@
 
 #include "core/clsCheatIsolate.h"
 #include "core/clsINIFile.h"
+#include "database/clsDisplayGridIsolate.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -18,6 +20,7 @@
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
+#include "toolkit/basGridValidation.h"
 
 namespace bundle {
 
@@ -394,6 +397,77 @@ bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& look
   return true;
 }
 
+bool ReadDisplayGridRecipe(const std::string& recipePath, const TemplateLookups& lookups,
+                           clsDisplayGridIsolate& grid, std::string* error) {
+  std::vector<RecipeLine> lines;
+  if (!ReadRecipeLines(recipePath, lines, error)) return false;
+  const RecipeErrors errors(recipePath, error);
+
+  struct ColumnRecipe {
+    int32_t catID = 0, width = 0, format = 0, align = 0;
+    std::string title1, title2;
+  };
+  std::vector<ColumnRecipe> columns;
+  std::vector<basGridValidation::DisplayGridColumn> checked;
+  for (const RecipeLine& line : lines) {
+    const std::size_t colon = line.text.find(':');
+    if (colon == std::string::npos || line.text.substr(0, colon) != "Column") {
+      return errors.Fail(line, "expected Column:");
+    }
+    const std::vector<std::string> f = Fields(line.text.substr(colon + 1), ',');
+    if (f.size() != 6) return errors.Fail(line, "a column has 6 fields");
+    ColumnRecipe c;
+    if (!WholeNumber(f[0], c.catID) || !lookups.IsCategory(c.catID)) {
+      return errors.Fail(line, "'" + f[0] + "' is not a stat category of the template");
+    }
+    if (!WholeNumber(f[1], c.width) || c.width < 0 || c.width > INT16_MAX) {
+      return errors.Fail(line, "width '" + f[1] + "'");
+    }
+    c.title1 = f[2];
+    c.title2 = f[3];
+    if (f[4] == "Default") {
+      c.format = lookups.DefaultFormat(c.catID);
+    } else if (!WholeNumber(f[4], c.format) || c.format < 0 || c.format > 255) {
+      return errors.Fail(line, "'" + f[4] + "' is not a display format of the template");
+    }
+    if (!lookups.IsFormatOf(c.format, c.catID)) {
+      return errors.Fail(line, "format " + std::to_string(c.format) + " is not one category " +
+                                   std::to_string(c.catID) + " can be shown in");
+    }
+    if (f[5] == "Left") {
+      c.align = 1;
+    } else if (f[5] == "Center") {
+      c.align = 4;
+    } else if (f[5] == "Right") {
+      c.align = 7;
+    } else {
+      return errors.Fail(line, "align '" + f[5] + "' is Left, Center or Right");
+    }
+    checked.push_back({c.catID, c.width});
+    columns.push_back(std::move(c));
+  }
+  std::string message;
+  if (!basGridValidation::CheckDisplayGridColumns(checked, message)) {
+    if (error) *error = recipePath + ": " + runtime::ReplaceAll(message, "\r\n", " ");
+    return false;
+  }
+
+  grid.SetColumnMax(-1);
+  grid.SetColumnMax(static_cast<int32_t>(columns.size()) - 1);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int32_t col = static_cast<int32_t>(i);
+    const ColumnRecipe& c = columns[i];
+    grid.SetTableFieldID(col, c.catID);
+    grid.SetOrderNumber(col, static_cast<uint8_t>(i + 1));
+    grid.SetColumnWidth(col, static_cast<int16_t>(c.width));
+    grid.SetTitle1(col, c.title1);
+    grid.SetTitle2(col, c.title2);
+    grid.SetDecimals(col, static_cast<uint8_t>(c.format));
+    grid.SetAlign(col, static_cast<uint8_t>(c.align));
+  }
+  return true;
+}
+
 bool ReadProjectRecipe(const std::string& recipePath,
                        std::vector<std::pair<std::string, std::string>>& entries, std::string* error) {
   std::vector<RecipeLine> lines;
@@ -446,6 +520,22 @@ bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups&
   league.SetFileName(out.filename().string());
   if (!ReadLeagueRecipe(recipePath, lookups, league, error)) return false;
   return SaveAfterParse(outPath, error, [&] { return league.SaveLeagueProps(); });
+}
+
+bool WriteDisplayGrid(const std::string& recipePath, const TemplateLookups& lookups,
+                      const std::vector<std::string>& outPaths, std::string* error) {
+  clsDisplayGridIsolate grid;
+  if (!ReadDisplayGridRecipe(recipePath, lookups, grid, error)) return false;
+  if (grid.ColumnMax() >= 255) {
+    if (error) *error = recipePath + ": more columns than a display position can number";
+    return false;
+  }
+  for (const std::string& outPath : outPaths) {
+    grid.SetFilePath(outPath);
+    grid.SetGridName(std::filesystem::path(outPath).filename().string());
+    if (!SaveAfterParse(outPath, error, [&] { return grid.SaveFile(); })) return false;
+  }
+  return true;
 }
 
 bool WriteProjectFile(const std::string& recipePath, const std::string& outPath, std::string* error) {

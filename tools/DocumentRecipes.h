@@ -36,6 +36,17 @@
 //     display order, those without a Roster line with no places and merged
 //     into themselves. "ROS" is the whole roster.
 //
+// Display grid, one column a line, in display order:
+//   Column: category, width, title 1, title 2, format, align
+//   - width in pixels; the titles may be empty and may hold the heading
+//     keywords ("[Position]", "[MockTeam]", ...);
+//   - format: a display-format ID of the template that suits the category
+//     (its DisplayType is the category's FormatType), or "Default" for the
+//     category's own;
+//   - align: Left, Center or Right.
+//   A grid that the program's display-grid check would refuse (no column,
+//   a column wider than 1600, a category shown twice) is refused here.
+//
 // Project, one property a line:
 //   <key>: <value>
 //   - keys are the project file's own ("Scoring System File", ...); the
@@ -50,6 +61,7 @@
 
 #include "tools/TemplateLookups.h"
 
+class clsDisplayGridIsolate;
 class clsDraftStrategy;
 class clsLeagueIsolate;
 class clsScoringIsolate;
@@ -65,6 +77,8 @@ bool ReadStrategyRecipe(const std::string& recipePath, const TemplateLookups& lo
                         clsDraftStrategy& strategy, std::string* error);
 bool ReadLeagueRecipe(const std::string& recipePath, const TemplateLookups& lookups, clsLeagueIsolate& league,
                       std::string* error);
+bool ReadDisplayGridRecipe(const std::string& recipePath, const TemplateLookups& lookups,
+                           clsDisplayGridIsolate& grid, std::string* error);
 // The project's (key, value) pairs in the project's key order.
 bool ReadProjectRecipe(const std::string& recipePath,
                        std::vector<std::pair<std::string, std::string>>& entries, std::string* error);
@@ -78,6 +92,11 @@ bool WriteDraftStrategy(const std::string& recipePath, const TemplateLookups& lo
                         const std::string& outPath, std::string* error);
 bool WriteLeagueProperties(const std::string& recipePath, const TemplateLookups& lookups,
                            const std::string& outPath, std::string* error);
+// The grid is written to every path of outPaths (the defaults folder keeps
+// the fallback copy of a grid the user may change in the display-grid
+// folder); its stored name is the file name.
+bool WriteDisplayGrid(const std::string& recipePath, const TemplateLookups& lookups,
+                      const std::vector<std::string>& outPaths, std::string* error);
 // Through the project's INI writer; an existing file is replaced.
 bool WriteProjectFile(const std::string& recipePath, const std::string& outPath, std::string* error);
 

@@ -5,6 +5,7 @@
 //   kd_make_bundle scoring  <template.pro> <recipe.txt> <out.sco>
 //   kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>
 //   kd_make_bundle league   <template.pro> <recipe.txt> <out.lgp>
+//   kd_make_bundle grid     <template.pro> <recipe.txt> <out.dis>...
 //   kd_make_bundle project  <recipe.txt> <out.kdp>
 
 #include <cstdio>
@@ -27,6 +28,7 @@ int Usage() {
                "       kd_make_bundle scoring <template.pro> <recipe.txt> <out.sco>\n"
                "       kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>\n"
                "       kd_make_bundle league <template.pro> <recipe.txt> <out.lgp>\n"
+               "       kd_make_bundle grid <template.pro> <recipe.txt> <out.dis>...\n"
                "       kd_make_bundle project <recipe.txt> <out.kdp>\n");
   return 2;
 }
@@ -82,6 +84,12 @@ int main(int argc, char** argv) {
       } else {
         ok = bundle::WriteLeagueProperties(argv[3], lookups, argv[4], &error);
       }
+    }
+  } else if (command == "grid" && argc >= 5) {
+    bundle::TemplateLookups lookups;
+    if (bundle::LoadTemplateLookups(argv[2], 0, lookups, &error)) {
+      ok =
+          bundle::WriteDisplayGrid(argv[3], lookups, std::vector<std::string>(argv + 4, argv + argc), &error);
     }
   } else if (command == "project" && argc == 4) {
     ok = bundle::WriteProjectFile(argv[2], argv[3], &error);

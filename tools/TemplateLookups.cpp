@@ -18,7 +18,19 @@ int32_t TemplateLookups::PositionID(const std::string& abrv) const {
 
 bool TemplateLookups::IsEditableCategory(int32_t catID) const {
   auto it = categories.find(catID);
-  return it != categories.end() && it->second == 1;
+  return it != categories.end() && it->second.editType == 1;
+}
+
+int32_t TemplateLookups::DefaultFormat(int32_t catID) const {
+  auto it = categories.find(catID);
+  return it == categories.end() ? 0 : it->second.defaultFormat;
+}
+
+bool TemplateLookups::IsFormatOf(int32_t formatID, int32_t catID) const {
+  auto format = formats.find(formatID);
+  auto category = categories.find(catID);
+  return format != formats.end() && category != categories.end() &&
+         format->second == category->second.formatType;
 }
 
 bool LoadTemplateLookups(const std::string& path, int32_t year, TemplateLookups& out, std::string* error) {
@@ -44,9 +56,17 @@ bool LoadTemplateLookups(const std::string& path, int32_t year, TemplateLookups&
       lookups.positions.emplace(positions->Field(1).AsText(), positions->Field(0).AsLong());
       lookups.positionOrder.push_back(positions->Field(0).AsLong());
     }
-    auto categories = db->OpenSnapshot("SELECT ID, EditType FROM tblStatCategories ORDER BY ID");
+    auto categories =
+        db->OpenSnapshot("SELECT ID, EditType, DefaultFormat, FormatType FROM tblStatCategories ORDER BY ID");
     for (; !categories->Eof(); categories->MoveNext()) {
-      lookups.categories.emplace(categories->Field(0).AsLong(), categories->Field(1).AsLong());
+      lookups.categories.emplace(
+          categories->Field(0).AsLong(),
+          TemplateLookups::Category{categories->Field(1).AsLong(), categories->Field(2).AsLong(),
+                                    categories->Field(3).AsLong()});
+    }
+    auto formats = db->OpenSnapshot("SELECT ID, DisplayType FROM tblDisplayFormat ORDER BY ID");
+    for (; !formats->Eof(); formats->MoveNext()) {
+      lookups.formats.emplace(formats->Field(0).AsLong(), formats->Field(1).AsLong());
     }
   } catch (const std::exception& e) {
     if (error) *error = path + ": " + e.what();

@@ -7,6 +7,7 @@
 
 #include "DatabaseFixtures.h"
 #include "TempDir.h"
+#include "database/clsDisplayGridIsolate.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/clsScoringIsolate.h"
@@ -321,6 +322,44 @@ TEST(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
   for (const auto& [text, why] : faults) {
     kdtest::WriteFile(dir.File("bad.txt"), text);
     EXPECT_FALSE(bundle::ReadLeagueRecipe(dir.File("bad.txt"), lookups, league, &error)) << text;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+  }
+}
+
+TEST(DocumentRecipes, DisplayGridRecipeWritesTheSameGridToEveryFolder) {
+  kdtest::TempDir dir;
+  bundle::TemplateLookups lookups;
+  std::string error;
+  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+  kdtest::WriteFile(dir.File("g.txt"),
+                    "Column: 51, 160, Player, Name, Default, Left\n"
+                    "Column: 44, 60, , Points, 3, Right\n");
+  ASSERT_TRUE(bundle::WriteDisplayGrid(dir.File("g.txt"), lookups,
+                                       {dir.File("dis/G.dis"), dir.File("def/G.dis")}, &error))
+      << error;
+  EXPECT_EQ(kdtest::ReadFile(dir.File("dis/G.dis")), kdtest::ReadFile(dir.File("def/G.dis")));
+  clsDisplayGridIsolate grid;
+  ASSERT_TRUE(grid.OpenFile(dir.File("def/G.dis")));
+  ASSERT_EQ(grid.ColumnMax(), 1);
+  EXPECT_EQ(grid.Decimals(0), 13);  // the name's own format
+  EXPECT_EQ(grid.Align(0), 1);
+  EXPECT_EQ(grid.Title1(1), "");
+  EXPECT_EQ(grid.Title2(1), "Points");
+  EXPECT_EQ(grid.Decimals(1), 3);
+  EXPECT_EQ(grid.Align(1), 7);
+  EXPECT_EQ(grid.OrderNumber(1), 2);
+
+  const std::pair<const char*, const char*> faults[] = {
+      {"Column: 51, 160, A, B, Default, Left\nColumn: 51, 60, C, D, Default, Left\n",
+       "Category ID [51] found multiple times."},
+      {"Column: 51, 1601, A, B, Default, Left\n", "Column [1] width exceeds limit."},
+      {"Column: 51, 160, A, B, 2, Left\n", "format 2 is not one category 51 can be shown in"},
+      {"Column: 51, 160, A, B, Default, Middle\n", "line 1: align 'Middle'"},
+      {"# nothing\n", "Display grid contains no columns."},
+  };
+  for (const auto& [text, why] : faults) {
+    kdtest::WriteFile(dir.File("bad.txt"), text);
+    EXPECT_FALSE(bundle::ReadDisplayGridRecipe(dir.File("bad.txt"), lookups, grid, &error)) << text;
     EXPECT_NE(error.find(why), std::string::npos) << error;
   }
 }

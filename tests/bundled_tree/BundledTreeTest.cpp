@@ -10,9 +10,11 @@
 #include <set>
 #include <vector>
 
+#include "TempDir.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsINIFile.h"
 #include "core/clsSettingsKD.h"
+#include "database/clsDisplayGridIsolate.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -22,6 +24,7 @@
 #include "platform/jet/Database.h"
 #include "platform/runtime/Rounding.h"
 #include "player_data/basKWRFileControl.h"
+#include "toolkit/basGridValidation.h"
 #include "tools/DistributionMaps.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +60,10 @@ TEST(BundledTree, HoldsTheElevenWorkFoldersAndEveryFileBuiltFromData) {
   files.push_back("lgp/KD-10 Team League.lgp");
   files.push_back("lgp/KD-12 Team League.lgp");
   for (const std::string& name : RecipeNames("kdp")) files.push_back("kdp/" + name + ".kdp");
+  for (const std::string& name : RecipeNames("dis")) {
+    files.push_back("dis/" + name + ".dis");
+    files.push_back("def/" + name + ".dis");
+  }
   for (const bundle::DistributionMapSpec& spec : bundle::DistributionMapSpecs()) {
     files.push_back("def/" + std::to_string(spec.catID) + "-FDM.txt");
   }
@@ -449,6 +456,81 @@ TEST(Leagues, RosterLimitsCoverTheFiveOffensivePositionsWithBenchPlaces) {
     }
     EXPECT_TRUE(basLGPFileControl::HasAllRosterMax(records));
   }
+}
+
+// ---------------------------------------------------------------- display grids
+
+// Every grid the program opens by name: the defaults of each grid kind, the
+// projected-stats page's grids per position (settings 5 to 25) and the grid
+// that page opens with.
+std::set<std::string> GridsLookedUpByName() {
+  std::set<std::string> names = {"Offensive - Full Stats.dis"};
+  for (int32_t kind = 1; kind <= 10; ++kind) names.insert(basGridValidation::DefaultDisplayGridFile(kind));
+  for (int32_t setting = 5; setting <= 25; ++setting) {
+    names.insert(basMockDraftSettings::DefaultSettings()[static_cast<std::size_t>(setting)]);
+  }
+  return names;
+}
+
+TEST(DisplayGrids, EveryGridLookedUpByNamePassesTheGridCheckInBothFolders) {
+  auto db = jet::Database::Open(kDat + "def/Default.pro", jet::Database::Access::kReadOnly);
+  std::map<int32_t, int32_t> formatTypeOfCategory, displayTypeOfFormat;
+  for (auto rs = db->OpenSnapshot("SELECT ID, FormatType FROM tblStatCategories"); !rs->Eof();
+       rs->MoveNext()) {
+    formatTypeOfCategory[rs->Field(0).AsLong()] = rs->Field(1).AsLong();
+  }
+  for (auto rs = db->OpenSnapshot("SELECT ID, DisplayType FROM tblDisplayFormat"); !rs->Eof();
+       rs->MoveNext()) {
+    displayTypeOfFormat[rs->Field(0).AsLong()] = rs->Field(1).AsLong();
+  }
+  const std::set<std::string> names = GridsLookedUpByName();
+  EXPECT_EQ(names.size(), 14u);
+  for (const std::string& name : names) {
+    for (const char* folder : {"dis/", "def/"}) {
+      clsDisplayGridIsolate grid;
+      ASSERT_TRUE(grid.OpenFile(kDat + folder + name)) << folder << name;
+      std::vector<basGridValidation::DisplayGridColumn> columns;
+      for (int32_t c = 0; c <= grid.ColumnMax(); ++c) {
+        columns.push_back({grid.TableFieldID(c), grid.ColumnWidth(c)});
+        EXPECT_EQ(grid.OrderNumber(c), c + 1) << name;
+        ASSERT_EQ(formatTypeOfCategory.count(grid.TableFieldID(c)), 1u) << name << " column " << c;
+        EXPECT_EQ(displayTypeOfFormat[grid.Decimals(c)], formatTypeOfCategory[grid.TableFieldID(c)])
+            << name << " column " << c;
+        EXPECT_TRUE(grid.Align(c) == 1 || grid.Align(c) == 4 || grid.Align(c) == 7) << name;
+      }
+      std::string message;
+      EXPECT_TRUE(basGridValidation::CheckDisplayGridColumns(columns, message)) << name << ": " << message;
+    }
+    EXPECT_EQ(kdtest::ReadFile(kDat + "dis/" + name), kdtest::ReadFile(kDat + "def/" + name)) << name;
+  }
+}
+
+TEST(DisplayGrids, UserMockPageGridsStartWithTheHiddenPlayerKey) {
+  for (int32_t kind : {7, 8, 9}) {
+    clsDisplayGridIsolate grid;
+    ASSERT_TRUE(grid.OpenFile(kDat + "def/" + basGridValidation::DefaultDisplayGridFile(kind)));
+    EXPECT_EQ(grid.TableFieldID(0), 118) << kind;
+    EXPECT_EQ(grid.ColumnWidth(0), 0) << kind;
+  }
+  // The available players sort by roster value: the first column of category 86.
+  clsDisplayGridIsolate available;
+  ASSERT_TRUE(available.OpenFile(kDat + "def/UserMock - Available.dis"));
+  EXPECT_NE(available.OrderNumberWTableFieldID(86), 0);
+}
+
+TEST(DisplayGrids, TheSmallRosterHasTheExactHeaderAndColumnsOfItsRecipe) {
+  const std::string bytes = kdtest::ReadFile(kDat + "def/UserMock - Small Roster.dis");
+  ASSERT_EQ(bytes.size(), 92u + 6 * 109);
+  EXPECT_EQ(bytes.substr(0, 30), "Vellacorn Display Grid        ");
+  EXPECT_EQ(bytes.substr(30, 12), std::string("\x01\0\0\0\x06\0\0\0\0\0\0\0", 12));
+  EXPECT_EQ(bytes.substr(42, 50), "UserMock - Small Roster.dis" + std::string(23, ' '));
+  // Column 1: category 51, order 2, 160 pixels, "[MockTeam]" / "Player",
+  // format 13 (Last, First), left.
+  const std::string col = bytes.substr(92 + 109, 109);
+  EXPECT_EQ(col.substr(0, 7), std::string("\x33\0\0\0\x02\xA0\0", 7));
+  EXPECT_EQ(col.substr(7, 50), "[MockTeam]" + std::string(40, ' '));
+  EXPECT_EQ(col.substr(57, 50), "Player" + std::string(44, ' '));
+  EXPECT_EQ(col.substr(107, 2), std::string("\x0D\x01", 2));
 }
 
 // ---------------------------------------------------------------- sample project
