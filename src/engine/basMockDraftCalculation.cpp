@@ -6,6 +6,7 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basDirExists_001.h"
 #include "core/basFileExists_001.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
@@ -13,6 +14,7 @@
 #include "core/clsHighPrecisionTimer.h"
 #include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "engine/PickLogNames.h"
 #include "engine/clsMockDraft.h"
@@ -37,6 +39,51 @@ void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const
     stack.SetADP(i, rows[k].ADP);
     stack.SetDrafted(i, false);
   }
+}
+
+void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
+                       int32_t maximum) {
+  const int16_t year = db.pFnGetYear();
+  // The merge condition holds only position ids the database itself lists.
+  std::string sql =
+      "SELECT tblPlayers.MasterID, tblStat0.Points, tblStat0.ADP FROM tblStat0, tblPlayers WHERE "
+      "tblStat0.Week = ? AND tblStat0.Year = ? AND tblPlayers.ID = tblStat0.PlayerID AND (" +
+      db.pFnGetSQLPosMerges(posID) + " ) ORDER BY tblStat0.Points DESC, tblStat0.PlayerID";
+  std::vector<jet::Value> params{jet::Value(static_cast<int>(week)), jet::Value(static_cast<int>(year))};
+  if (maximum >= 0) {
+    sql += " LIMIT ?";
+    params.emplace_back(maximum);
+  }
+  std::vector<StackRow> rows;
+  {
+    auto rs = db.pSbKickwellSQL(sql + ";", params);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      StackRow row;
+      row.MasterID = rs->Field(0).AsLong();
+      row.Points = rs->Field(1).AsDouble();
+      row.ADP = rs->Field(2).AsDouble();
+      rows.push_back(row);
+    }
+  }
+  // The bye-week lookups move the database's own cursors: done after the
+  // query is read.
+  for (StackRow& row : rows) row.ByeWeek = db.pFnGetByeWeekwMasID(row.MasterID, week, year);
+  FillPositionStackFromRows(stack, rows, maximum);
+}
+
+clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) {
+  return [&db, week](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    FillPositionStack(stack, db, posID, week, maximum);
+  };
+}
+
+bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
+  const std::string& name = GlobalProject().Value(kProjProjectedStatsFile);
+  status.StatusListCaption("Opening " + name);
+  const std::string path = FileTypeFolder.at(static_cast<std::size_t>(kPageProjectedStats)) + name;
+  if (!basDirExists_001::PathExists(path)) return false;
+  // A file that is not a projected-stats database is no better than none.
+  return db.InitializeKickwellDBwStatus(path, status);
 }
 
 bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption) {

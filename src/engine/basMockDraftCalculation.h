@@ -18,6 +18,7 @@
 #include "draft_inputs/LGPRecords.h"
 #include "engine/clsMockRoster.h"
 
+class clsKickwellDB;
 class clsMockDraft;
 class clsMockDraftPositionStack;
 class clsPossiblePicks;
@@ -39,6 +40,21 @@ struct StackRow {
 // No rows leave the stack as it was.
 void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const StackRow> rows,
                                int32_t maximum);
+
+// Fills the stack with the position's season rows (week `week` of the
+// database's own year) of every position merged into it, best points first
+// (ties by player id), at most `maximum` players (no limit when negative),
+// each with his team's bye week and his ADP. No rows leave the stack as it
+// was. Database errors reach the caller as jet::JetError.
+void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
+                       int32_t maximum);
+// FillPositionStack over an open database, as team rosters fill their stacks.
+clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week);
+
+// Opens the project's projected-stats file (project key 9) in its work
+// folder, with a list line on the status. True when the file exists and
+// opened as a projected-stats database.
+bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
 
 // True when the project names its league-properties, scoring-system and
 // projected-stats files and each exists in its work folder. Otherwise, with
