@@ -43,6 +43,8 @@ constexpr DistributionMapSpec kSpecs[] = {
     {71, kOffense, kFumblesLost},
 };
 
+constexpr double kMaxGameValue = 10000.0;
+
 // Columns that are not the player's own stats: who and where he played, the
 // opposing team's points against the position, and the source's scoring.
 bool IsStatColumn(std::string_view name) {
@@ -105,6 +107,15 @@ bool CountGames(const std::string& dataFolder, const DistributionMapSpec& spec,
           double value = 0;
           if (!ParseStatCell(row[static_cast<std::size_t>(cell)], value)) return Bad(cell);
           total += value;
+        }
+        // A class per unit: a value beyond any real game would only make a
+        // huge file of empty classes.
+        if (total > kMaxGameValue) {
+          if (error) {
+            *error = path + " line " + std::to_string(r + 2) + ": a game value of " + std::to_string(total) +
+                     " is beyond " + std::to_string(kMaxGameValue);
+          }
+          return false;
         }
         const int32_t cls = total <= 0 ? 0 : runtime::CLng(total);
         if (static_cast<std::size_t>(cls) >= counts.size())

@@ -186,6 +186,11 @@ TEST(DistributionMaps, CountsPlayedGamesByWholeValueWithTheInterquartileRangeFir
   // Games 0, 0, 2, 3: Q1 is 0, Q3 is 2.
   EXPECT_EQ(bundle::DistributionMapText(frequency), "2\r\n0,2\r\n1,0\r\n2,1\r\n3,1\r\n");
   EXPECT_EQ(bundle::FindDistributionMapSpec(44), nullptr);
+
+  // A value no game reaches is refused rather than counted into a class.
+  kdtest::WriteFile(dir.File("actual/2/QB.csv"), head + "A,1,QB,KC,@DEN,2000000000,,3,1,1\n");
+  EXPECT_FALSE(bundle::CountGames(dir.Path(), *spec, frequency, &error));
+  EXPECT_NE(error.find("actual/2/QB.csv line 2"), std::string::npos) << error;
 }
 
 TEST(DocumentRecipes, ScoringRecipeRulesBecomeScoringRules) {

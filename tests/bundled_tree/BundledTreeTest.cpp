@@ -367,19 +367,6 @@ TEST(DraftStrategies, TogetherTheyUseEveryPickMethodAndEachEndsOnAPlainRule) {
   EXPECT_EQ(methods, (std::set<int32_t>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
-TEST(DraftStrategies, FactorsAndExclusionsOfTheRecipesReachTheFile) {
-  const clsDraftStrategy points = LoadStrategy("KD-Full Points");
-  EXPECT_TRUE(points.UsingFactor(0, clsDraftFactor::kX));
-  EXPECT_EQ(points.Factor(clsDraftFactor::kX, 2), 0.85);
-  EXPECT_EQ(points.Factor(clsDraftFactor::kX, 6), 0.5);
-  EXPECT_EQ(points.Factor(clsDraftFactor::kX, 3), 1.0);
-
-  const clsDraftStrategy late = LoadStrategy("KD-Late QB and K");
-  EXPECT_EQ(late.Inclusion(0), 1);
-  EXPECT_EQ(late.PosInclusionIDs(0)[0], 2);
-  EXPECT_EQ(late.PosInclusionIDs(0)[1], 6);
-}
-
 // ---------------------------------------------------------------- leagues
 
 clsLeagueIsolate LoadLeague(const std::string& name) {
