@@ -35,11 +35,16 @@ void PictureBox::SetToolTipText(const std::string& text) {
 }
 
 void PictureBox::Cls() {
+  FitImage();
   dc_.FillRect({0, 0, dc_.Width(), dc_.Height()}, backColour_);
   update();
 }
 
 void PictureBox::Refresh() { update(); }
+
+void PictureBox::FitImage() const {
+  if (dc_.Width() != width() || dc_.Height() != height()) dc_.Resize(width(), height(), backColour_);
+}
 
 void PictureBox::SetPixelSize(int32_t w, int32_t h) { resize(std::max(w, 0), std::max(h, 0)); }
 

@@ -22,8 +22,14 @@ class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  gdi::MemoryDC& hDC() { return dc_; }
-  const gdi::MemoryDC& hDC() const { return dc_; }
+  gdi::MemoryDC& hDC() {
+    FitImage();
+    return dc_;
+  }
+  const gdi::MemoryDC& hDC() const {
+    FitImage();
+    return dc_;
+  }
 
   gdi::COLORREF BackColor() const { return backColour_; }
   void SetBackColor(gdi::COLORREF colour);
@@ -40,8 +46,8 @@ class PictureBox : public QWidget {
   void Refresh();
   // Width and height in pixels (the picture in pixel scale).
   void SetPixelSize(int32_t width, int32_t height);
-  int32_t ScaleWidth() const { return dc_.Width(); }
-  int32_t ScaleHeight() const { return dc_.Height(); }
+  int32_t ScaleWidth() const { return hDC().Width(); }
+  int32_t ScaleHeight() const { return hDC().Height(); }
   // The widget's rectangle in global screen pixels.
   QRect WindowRect() const;
 
@@ -50,7 +56,11 @@ class PictureBox : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  gdi::MemoryDC dc_;
+  // A hidden widget gets its resize event only when it is shown; a picture
+  // placed and drawn on before that takes the widget's size on first use.
+  void FitImage() const;
+
+  mutable gdi::MemoryDC dc_;
   gdi::COLORREF backColour_;
   StdFont font_;
   std::string toolTip_;
