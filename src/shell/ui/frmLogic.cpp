@@ -1,6 +1,7 @@
 #include "shell/ui/frmLogic.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QListWidget>
 #include <QPointer>
@@ -64,4 +65,9 @@ void frmLogic::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Restoring from the task bar may keep the size and send no resize.
   if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void frmLogic::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted() && Loaded().data() == this) Loaded().clear();
 }

@@ -37,6 +37,8 @@ class frmLogic : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // A closed window counts as unloaded at once, though it is deleted later.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   explicit frmLogic(QWidget* owner);

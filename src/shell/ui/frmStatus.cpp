@@ -91,7 +91,6 @@ frmStatus::~frmStatus() {
 void frmStatus::ShowModal() {
   if (!isVisible()) setWindowModality(Qt::ApplicationModal);
   show();
-  raise();
   activateWindow();
 }
 
