@@ -77,13 +77,13 @@ int AddTestPlayer(const std::string& path, int masterID, const std::string& back
   return std::stoi("0" + QueryText(path, "SELECT max(ID) FROM tblPlayers;"));
 }
 
-void AddTestStat0(const std::string& path, int playerID, int week, int year, double points, int teamID, int dnu,
-                  double adp, int injuryStatus) {
+void AddTestStat0(const std::string& path, int playerID, int week, int year, double points, int teamID,
+                  int dnu, double adp, int injuryStatus) {
   ExecuteSql(path,
              "INSERT INTO tblStat0 (PlayerID, Week, Points, TeamID, DNU, ADP, InjuryStatus, Year) VALUES (" +
-                 std::to_string(playerID) + ", " + std::to_string(week) + ", " + std::to_string(points) + ", " +
-                 std::to_string(teamID) + ", " + std::to_string(dnu) + ", " + std::to_string(adp) + ", " +
-                 std::to_string(injuryStatus) + ", " + std::to_string(year) + ");");
+                 std::to_string(playerID) + ", " + std::to_string(week) + ", " + std::to_string(points) +
+                 ", " + std::to_string(teamID) + ", " + std::to_string(dnu) + ", " + std::to_string(adp) +
+                 ", " + std::to_string(injuryStatus) + ", " + std::to_string(year) + ");");
 }
 
 }  // namespace kdtest

@@ -125,7 +125,8 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
   auto info = std::make_shared<TableInfo>();
   std::string createSql;
   {
-    auto stmt = Prepare("SELECT name, sql FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE");
+    auto stmt =
+        Prepare("SELECT name, sql FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE");
     stmt->Bind(1, Value(name));
     if (!stmt->Step()) throw JetError("Cannot find the table '" + std::string(name) + "'.");
     info->name = stmt->Column(0).AsText();
@@ -172,9 +173,10 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
       index.storedName = stmt->Column(0).AsText();
       index.unique = stmt->Column(1).AsInt64() != 0;
       std::string prefix = info->name + "_";
-      index.name = runtime::StartsWithNoCase(index.storedName, prefix) && index.storedName.size() > prefix.size()
-                       ? index.storedName.substr(prefix.size())
-                       : index.storedName;
+      index.name =
+          runtime::StartsWithNoCase(index.storedName, prefix) && index.storedName.size() > prefix.size()
+              ? index.storedName.substr(prefix.size())
+              : index.storedName;
       indexes.push_back(std::move(index));
     }
     stmt.reset();
@@ -193,6 +195,11 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
   }
   tables_[lower] = info;
   return info;
+}
+
+int64_t Connection::ReservedRowId(const std::string& lowerName) const {
+  auto it = reservedRowId_.find(lowerName);
+  return it == reservedRowId_.end() ? 0 : it->second;
 }
 
 uint64_t Connection::TableGeneration(const std::string& lowerName) const {

@@ -51,6 +51,11 @@ class Connection {
   void MarkAllWritten();
   void MarkSchemaChanged();
 
+  // The highest row id handed out by AddNew per table (lower-case name), so
+  // that two pending AddNews never get the same id.
+  int64_t ReservedRowId(const std::string& lowerName) const;
+  void ReserveRowId(const std::string& lowerName, int64_t rowid) { reservedRowId_[lowerName] = rowid; }
+
   int TransactionDepth() const { return transactionDepth_; }
   void BeginTransaction();
   void CommitTransaction();
@@ -69,6 +74,7 @@ class Connection {
   std::unordered_map<sqlite3_stmt*, std::string> cacheKeyOf_;
   std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables_;
   std::unordered_map<std::string, uint64_t> tableGeneration_;
+  std::unordered_map<std::string, int64_t> reservedRowId_;
   uint64_t writeSerial_ = 1;
   uint64_t allGeneration_ = 1;
   uint64_t schemaSerial_ = 1;

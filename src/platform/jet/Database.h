@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/jet/JetError.h"
 #include "platform/jet/Recordset.h"
 #include "platform/jet/TableInfo.h"
 #include "platform/jet/Value.h"

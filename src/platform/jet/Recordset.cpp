@@ -30,8 +30,9 @@ bool IsWordChar(char c) {
 // True when the query groups or aggregates rows, or combines queries: its
 // rows then stand for no single table row that could be written back.
 bool GroupsRows(std::string_view sql) {
-  static const char* const kWords[] = {"GROUP", "HAVING", "DISTINCT", "UNION", "INTERSECT", "EXCEPT",
-                                       "COUNT", "SUM", "AVG", "MIN", "MAX", "TOTAL", "GROUP_CONCAT"};
+  static const char* const kWords[] = {"GROUP",  "HAVING", "DISTINCT",    "UNION", "INTERSECT",
+                                       "EXCEPT", "COUNT",  "SUM",         "AVG",   "MIN",
+                                       "MAX",    "TOTAL",  "GROUP_CONCAT"};
   std::size_t i = 0;
   while (i < sql.size()) {
     char c = sql[i];
@@ -72,7 +73,8 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, Type type, std::str
 
 Recordset::~Recordset() { Close(); }
 
-std::unique_ptr<Recordset> Recordset::OpenTable(std::shared_ptr<Connection> connection, std::string_view table) {
+std::unique_ptr<Recordset> Recordset::OpenTable(std::shared_ptr<Connection> connection,
+                                                std::string_view table) {
   std::unique_ptr<Recordset> rs(new Recordset(connection, Type::kTable, std::string(table)));
   rs->table_ = connection->Table(table);
   rs->source_ = rs->table_->name;
@@ -112,7 +114,8 @@ bool Recordset::Updatable() const { return updatable_ && type_ != Type::kSnapsho
 
 // ---------------------------------------------------------------- loading
 
-void Recordset::LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& rows, std::vector<Row*>& order) {
+void Recordset::LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& rows,
+                             std::vector<Row*>& order) {
   Connection& c = Conn();
   auto stmt = c.Prepare("SELECT rowid, * FROM " + QuoteIdentifier(table_->name) + " ORDER BY rowid");
   int columns = static_cast<int>(table_->fields.size()) + 1;
@@ -267,7 +270,8 @@ void Recordset::Refresh() {
 bool Recordset::Less(const Order& order, const Row* a, const Row* b) const {
   if (order.index) {
     for (int col : order.index->columns) {
-      int cmp = CompareForIndex(a->values[static_cast<std::size_t>(col)], b->values[static_cast<std::size_t>(col)]);
+      int cmp =
+          CompareForIndex(a->values[static_cast<std::size_t>(col)], b->values[static_cast<std::size_t>(col)]);
       if (cmp != 0) return cmp < 0;
     }
   }
@@ -409,6 +413,15 @@ int32_t Recordset::RecordCount() {
 
 void Recordset::SetIndex(std::string_view index) {
   if (type_ != Type::kTable) throw JetError("Operation is not supported for this type of object.");
+  if (!loaded_) {
+    // The rows are read, in this order, when they are first needed.
+    Conn();
+    const IndexInfo* info = index.empty() ? nullptr : table_->FindIndex(index);
+    if (!index.empty() && !info) throw JetError("'" + std::string(index) + "' isn't an index in this table.");
+    indexName_ = info ? info->name : std::string();
+    pos_ = 0;
+    return;
+  }
   Refresh();
   CancelUpdate();
   if (index.empty()) {
@@ -436,9 +449,9 @@ int32_t Recordset::SeekCount(const std::vector<Value>& keys) {
   }
   afterDelete_ = false;
   const std::vector<Row*>& rows = current_->rows;
-  auto first = std::lower_bound(rows.begin(), rows.end(), keys, [this](const Row* row, const std::vector<Value>& k) {
-    return CompareKeys(*current_, row, k) < 0;
-  });
+  auto first = std::lower_bound(
+      rows.begin(), rows.end(), keys,
+      [this](const Row* row, const std::vector<Value>& k) { return CompareKeys(*current_, row, k) < 0; });
   auto last = first;
   while (last != rows.end() && CompareKeys(*current_, *last, keys) == 0) ++last;
   noMatch_ = first == last;
@@ -507,9 +520,14 @@ void Recordset::Edit() {
 }
 
 int64_t Recordset::NextRowId() {
-  auto stmt = Conn().Prepare("SELECT max(rowid) FROM " + QuoteIdentifier(table_->name));
+  Connection& c = Conn();
+  auto stmt = c.Prepare("SELECT max(rowid) FROM " + QuoteIdentifier(table_->name));
   int64_t top = stmt->Step() ? stmt->Column(0).AsInt64() : 0;
+  stmt.reset();
+  // Another recordset may have handed out ids it has not written yet.
+  top = std::max(top, c.ReservedRowId(tableLower_));
   if (top == INT64_MAX) throw JetError("The table '" + table_->name + "' has no free row id.");
+  c.ReserveRowId(tableLower_, top + 1);
   return top + 1;
 }
 
@@ -559,7 +577,10 @@ void Recordset::CancelUpdate() {
 
 void Recordset::MarkOwnWrite() {
   Connection& c = Conn();
+  // Rows that were already stale before this write must still be re-read.
+  bool fresh = type_ != Type::kTable || (loaded_ && generation_ == c.TableGeneration(tableLower_));
   c.MarkWritten(tableLower_);
+  if (!fresh) return;
   if (type_ == Type::kTable) generation_ = c.TableGeneration(tableLower_);
   seenSerial_ = c.WriteSerial();
 }
@@ -575,7 +596,8 @@ std::unique_ptr<Recordset::Row> Recordset::ReadBackRow(int64_t rowid) {
   if (type_ == Type::kTable) {
     row->values = std::move(base);
   } else {
-    for (int col : baseColumn_) row->values.push_back(col >= 0 ? base[static_cast<std::size_t>(col)] : Value());
+    for (int col : baseColumn_)
+      row->values.push_back(col >= 0 ? base[static_cast<std::size_t>(col)] : Value());
   }
   return row;
 }
@@ -621,8 +643,9 @@ void Recordset::Update() {
         }
         if (type_ == Type::kTable) {
           for (Order* order : moved) {
-            auto at = std::lower_bound(order->rows.begin(), order->rows.end(), row,
-                                       [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
+            auto at =
+                std::lower_bound(order->rows.begin(), order->rows.end(), row,
+                                 [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
             if (at != order->rows.end() && *at == row) order->rows.erase(at);
           }
         }
@@ -631,8 +654,9 @@ void Recordset::Update() {
         }
         if (type_ == Type::kTable) {
           for (Order* order : moved) {
-            auto at = std::upper_bound(order->rows.begin(), order->rows.end(), row,
-                                       [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
+            auto at =
+                std::upper_bound(order->rows.begin(), order->rows.end(), row,
+                                 [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
             order->rows.insert(at, row);
           }
           Reposition(row, pos_);

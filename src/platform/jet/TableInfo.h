@@ -25,8 +25,8 @@ enum class FieldType : uint8_t {
   kLong,     // 32-bit
   kSingle,   // stored as the double nearest the float value
   kDouble,
-  kText,     // with a size in characters
-  kMemo,     // text without a size
+  kText,  // with a size in characters
+  kMemo,  // text without a size
 };
 
 struct FieldInfo {

@@ -72,7 +72,8 @@ TEST_F(JetRecordset, AnIndexOrdersTheRowsByItsKeysThenByRowId) {
   auto names = db_->OpenTable("tblPlayers");
   names->SetIndex("BackNameNdx");
   std::vector<std::string> order;
-  for (names->MoveFirst(); !names->Eof(); names->MoveNext()) order.push_back(names->Field("BackName").AsText());
+  for (names->MoveFirst(); !names->Eof(); names->MoveNext())
+    order.push_back(names->Field("BackName").AsText());
   EXPECT_EQ(order, (std::vector<std::string>{"adams, Bo", "Baker, Cy", "Smith, John"}));
   EXPECT_THROW(rs->SetIndex("NoSuchNdx"), JetError);
 }
@@ -300,4 +301,33 @@ TEST_F(JetRecordset, ManyWritesInOneTransaction) {
   ASSERT_TRUE(rs->Seek({Value(42), Value(16), Value(2024)}));
   EXPECT_EQ(rs->Field("Points").AsDouble(), 8.0);
   EXPECT_EQ(kdtest::QueryText(path_, "SELECT COUNT(*) FROM tblStat0;"), "1025");
+}
+
+TEST_F(JetRecordset, TwoCursorsOnOneTableSeeEachOthersWrites) {
+  auto a = db_->OpenTable("tblStat0");
+  auto b = db_->OpenTable("tblStat0");
+  a->SetIndex("IDNdx");
+  b->SetIndex("IDNdx");
+  ASSERT_TRUE(a->Seek({Value(4)}));
+  ASSERT_TRUE(b->Seek({Value(4)}));
+  a->Edit();
+  b->Edit();
+  b->SetField("Points", Value(5));
+  b->Update();
+  a->SetField("TeamID", Value(7));
+  a->Update();
+  EXPECT_EQ(a->Field("Points").AsDouble(), 5.0);
+  EXPECT_EQ(b->Field("TeamID").AsLong(), 7);
+}
+
+TEST_F(JetRecordset, PendingNewRowsOfTwoCursorsGetDifferentIds) {
+  auto a = db_->OpenTable("tblTeams");
+  auto b = db_->OpenDynaset("SELECT * FROM tblTeams");
+  a->AddNew();
+  b->AddNew();
+  EXPECT_EQ(a->Field("ID").AsLong(), 37);
+  EXPECT_EQ(b->Field("ID").AsLong(), 38);
+  b->Update();
+  a->Update();
+  EXPECT_EQ(kdtest::QueryText(path_, "SELECT COUNT(*) FROM tblTeams WHERE ID > 36;"), "2");
 }

@@ -49,8 +49,8 @@ TEST(JetFieldType, DeclaredTypesMapToJetTypes) {
     FieldType type;
     int size;
   } cases[] = {
-      {"BYTE", FieldType::kByte, 0},     {"SHORT", FieldType::kInteger, 0},  {"LONG", FieldType::kLong, 0},
-      {"SINGLE", FieldType::kSingle, 0}, {"DOUBLE", FieldType::kDouble, 0},  {"BIT", FieldType::kBoolean, 0},
+      {"BYTE", FieldType::kByte, 0},      {"SHORT", FieldType::kInteger, 0}, {"LONG", FieldType::kLong, 0},
+      {"SINGLE", FieldType::kSingle, 0},  {"DOUBLE", FieldType::kDouble, 0}, {"BIT", FieldType::kBoolean, 0},
       {"TEXT(50)", FieldType::kText, 50}, {"text", FieldType::kMemo, 0},     {"BLOB", FieldType::kVariant, 0},
   };
   for (const Case& c : cases) {
