@@ -57,7 +57,9 @@ frmFile::frmFile(QWidget* owner)
   picOS_->setGeometry(Px(5220), Px(3900), Px(1215), Px(405));
   picCancel_->setGeometry(Px(5220), Px(4350), Px(1215), Px(405));
 
+  // A click on the name already selected fills the box again as well.
   connect(lstFile_, &QListWidget::itemSelectionChanged, this, &frmFile::lstFile_Click);
+  connect(lstFile_, &QListWidget::itemClicked, this, &frmFile::lstFile_Click);
   connect(lstFile_, &QListWidget::itemDoubleClicked, this, &frmFile::lstFile_DblClick);
   connect(txtFileName_, &QLineEdit::returnPressed, this, [this] { mOS_Click(0); });
   txtFileName_->setFocus();

@@ -107,15 +107,7 @@ TEST_F(FileDialogWindow, ModesChooseTheConfirmButtonAndTitle) {
   }
 }
 
-TEST_F(FileDialogWindow, PickingANameFillsTheNameBox) {
-  kdtest::WriteFile(sco + "Family.sco", "x");
-  frmFile dialog;
-  Open(dialog, basFileDialog::kSave, "Typed");
-  dialog.lstFile()->setCurrentRow(0);
-  EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Family.sco");
-}
-
-TEST_F(FileDialogWindow, DoubleClickInSaveModeOnlyFillsTheNameBox) {
+TEST_F(FileDialogWindow, ClickingFillsTheNameBoxAndADoubleClickInSaveModeNothingMore) {
   kdtest::WriteFile(sco + "Family.sco", "x");
   frmFile dialog;
   Open(dialog, basFileDialog::kSave);
@@ -123,8 +115,11 @@ TEST_F(FileDialogWindow, DoubleClickInSaveModeOnlyFillsTheNameBox) {
   QListWidget* list = dialog.lstFile();
   const QRect r = list->visualItemRect(list->item(0));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
   EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Family.sco");
+  dialog.txtFileName()->setText("Typed over");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Family.sco");
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_TRUE(dialog.Cancelled());
   EXPECT_TRUE(ClicksAccepted);
