@@ -22,12 +22,14 @@ class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
+  // The image always has the widget's current size, also while the widget
+  // is hidden and has not been told of its size yet.
   gdi::MemoryDC& hDC() {
-    FitImage();
+    SyncSize();
     return dc_;
   }
   const gdi::MemoryDC& hDC() const {
-    FitImage();
+    SyncSize();
     return dc_;
   }
 
@@ -56,9 +58,7 @@ class PictureBox : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // A hidden widget gets its resize event only when it is shown; a picture
-  // placed and drawn on before that takes the widget's size on first use.
-  void FitImage() const;
+  void SyncSize() const;
 
   mutable gdi::MemoryDC dc_;
   gdi::COLORREF backColour_;
