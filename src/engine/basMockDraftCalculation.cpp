@@ -1,6 +1,7 @@
 #include "engine/basMockDraftCalculation.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -50,6 +51,32 @@ void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool&
   if (!message.empty()) message += " ";
   message += " " + FileTypeDescription.at(page) + problem + "\r\n";
   ok = false;
+}
+
+namespace {
+
+std::size_t CheckedPick(std::span<const int32_t> order, int32_t pick) {
+  if (pick < 0 || static_cast<std::size_t>(pick) >= order.size())
+    throw std::out_of_range("pick index outside the draft order");
+  return static_cast<std::size_t>(pick);
+}
+
+}  // namespace
+
+int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
+  const std::size_t last = CheckedPick(order, pick);
+  const int32_t team = order[last];
+  return static_cast<int32_t>(std::count(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(last) + 1, team));
+}
+
+int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n) {
+  const std::size_t from = CheckedPick(order, pick);
+  const int32_t team = order[from];
+  int32_t seen = 0;
+  for (std::size_t j = from + 1; j < order.size(); ++j) {
+    if (order[j] == team && ++seen == n) return static_cast<int32_t>(j);
+  }
+  return static_cast<int32_t>(order.size()) - 1;
 }
 
 }  // namespace basMockDraftCalculation

@@ -34,4 +34,15 @@ bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption);
 // sets ok False.
 void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok);
 
+// Draft orders are 0-based lists of the team making each pick. A pick index
+// outside the order throws std::out_of_range.
+
+// The team's own pick number at that pick: how many of order(0)..order(pick)
+// belong to the team making the pick (1 at its first pick).
+int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order);
+
+// The index of the n-th later pick of the team making the pick; the last
+// index of the order when the team has fewer later picks (or n < 1).
+int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n);
+
 }  // namespace basMockDraftCalculation
