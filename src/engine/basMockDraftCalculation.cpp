@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -9,6 +10,7 @@
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "engine/clsMockDraftPositionStack.h"
+#include "engine/clsMockRoster.h"
 
 namespace basMockDraftCalculation {
 
@@ -55,28 +57,36 @@ void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool&
 
 namespace {
 
-std::size_t CheckedPick(std::span<const int32_t> order, int32_t pick) {
+void CheckPick(std::span<const int32_t> order, int32_t pick) {
   if (pick < 0 || static_cast<std::size_t>(pick) >= order.size())
-    throw std::out_of_range("pick index outside the draft order");
-  return static_cast<std::size_t>(pick);
+    throw std::out_of_range("draft order has no pick " + std::to_string(pick));
 }
 
 }  // namespace
 
 int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
-  const std::size_t last = CheckedPick(order, pick);
-  const int32_t team = order[last];
-  return static_cast<int32_t>(std::count(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(last) + 1, team));
+  CheckPick(order, pick);
+  const int32_t team = order[static_cast<std::size_t>(pick)];
+  return static_cast<int32_t>(std::count(order.begin(), order.begin() + pick + 1, team));
 }
 
 int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n) {
-  const std::size_t from = CheckedPick(order, pick);
-  const int32_t team = order[from];
-  int32_t seen = 0;
-  for (std::size_t j = from + 1; j < order.size(); ++j) {
-    if (order[j] == team && ++seen == n) return static_cast<int32_t>(j);
+  CheckPick(order, pick);
+  const int32_t team = order[static_cast<std::size_t>(pick)];
+  const int32_t last = static_cast<int32_t>(order.size()) - 1;
+  int32_t count = 0;
+  for (int32_t j = pick + 1; j <= last; ++j)
+    if (order[static_cast<std::size_t>(j)] == team && ++count == n) return j;
+  return last;
+}
+
+void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
+                             int32_t countChange) {
+  for (std::size_t t = 1; t < rosters.size(); ++t) {
+    clsMockRoster& roster = rosters[t];
+    roster.MarkPlayerAsDrafted(masterID, posID, drafted);
+    roster.SetLeaguePosDraftCount(posID, roster.LeaguePosDraftCount(posID) + countChange);
   }
-  return static_cast<int32_t>(order.size()) - 1;
 }
 
 }  // namespace basMockDraftCalculation

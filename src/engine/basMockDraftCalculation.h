@@ -1,12 +1,16 @@
 #pragma once
-// The mock-draft engine's procedures: filling position stacks and the
-// cheat-sheet ranking job.
+// The mock-draft engine's procedures: filling position stacks, the
+// cheat-sheet ranking job and the bookkeeping of a draft's picks.
+//
+// A draft order holds, per pick from 0, the team (from 1) that owns it.
+// Team rosters are indexed by team; entry 0 is unused.
 
 #include <cstdint>
 #include <span>
 #include <string>
 
 class clsMockDraftPositionStack;
+class clsMockRoster;
 
 namespace basMockDraftCalculation {
 
@@ -34,15 +38,17 @@ bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption);
 // sets ok False.
 void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool& ok);
 
-// Draft orders are 0-based lists of the team making each pick. A pick index
-// outside the order throws std::out_of_range.
-
-// The team's own pick number at that pick: how many of order(0)..order(pick)
-// belong to the team making the pick (1 at its first pick).
+// The owning team's own pick number at pick `pick` (1 at its first pick).
 int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order);
 
-// The index of the n-th later pick of the team making the pick; the last
+// The index of the n-th pick after `pick` owned by the same team; the last
 // index of the order when the team has fewer later picks (or n < 1).
 int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n);
+
+// Marks the player drafted (or free again) in the position's stack of every
+// team 1.. and moves each team's league-wide count of the position by
+// `countChange`.
+void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
+                             int32_t countChange);
 
 }  // namespace basMockDraftCalculation

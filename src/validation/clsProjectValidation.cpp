@@ -13,6 +13,7 @@
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
+#include "database/clsCategoryControl.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/basSTGFileControl.h"
@@ -20,6 +21,7 @@
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockRoster.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
@@ -301,7 +303,27 @@ int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
   if (CompareAndList(key, count, 0, Num(count) + " scoring rules.", "", "", kValidationWarning, kValidationValid, 0))
     WorstStatus(status, kValidationWarning);
   AddLine(key, kValidationValid, "checking for zero values in Points/For Every X.");
-  (void)db;
+  clsCategoryControl& categories = db.StatCon();
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext()) {
+    const int32_t catID = rules.CatID();
+    if (!categories.DoesIDExist(catID)) {
+      AddLine(key, kValidationWarning, " - PRO Scoring Category [" + Num(catID) + "] not found in PRO.");
+      WorstStatus(status, kValidationWarning);
+      continue;
+    }
+    const std::string rule = "Rule " + categories.Name(catID);
+    CompareAndList(key, 0, 0, rule + " [" + ScoringRuleText(rules, db) + "].", "", "", kValidationValid,
+                   kValidationWarning, 0);
+    if (CompareAndList(key, rules.Points(), 0, rule + " Points = " + SingleText(rules.Points()), "", "",
+                       kValidationWarning, kValidationNoLine, 0))
+      WorstStatus(status, kValidationWarning);
+    if (CompareAndList(key, rules.ForEveryX(), 0, rule + " For Every X = " + SingleText(rules.ForEveryX()), ".", "",
+                       kValidationError, kValidationNoLine, 0))
+      WorstStatus(status, kValidationError);
+    if (CompareAndList(key, rules.ApplyToPos(), 0, rule + " Apply To Pos = No Positon(s) Selected.", "", "",
+                       kValidationWarning, kValidationNoLine, 0))
+      WorstStatus(status, kValidationWarning);
+  }
   return status;
 }
 
@@ -483,13 +505,12 @@ int32_t clsProjectValidation::ValidateStrategyFile(const std::string& fileName, 
 
 // ---------------------------------------------------------------- strategy conflicts
 
-bool clsProjectValidation::LoadTeamStrategy(clsDraftStrategy& strategy, const std::string& teamName,
+bool clsProjectValidation::LoadTeamStrategy(clsMockRoster& roster, const std::string& teamName,
                                             const std::string& fileName) {
   // Names are stored blank-padded to their field.
-  strategy.SetFilePath(Folder(kPageDraftStrategies));
-  strategy.SetFileName(runtime::Trim(fileName));
-  return CompareAndList(kProjLeaguePropertiesFile, YesNo(strategy.LoadDraftStrategy()), -1,
-                        runtime::Trim(teamName) + " Strategy [" + runtime::Trim(strategy.FileName()) + "]",
+  const bool loaded = roster.LoadDraftStrategy(Folder(kPageDraftStrategies), runtime::Trim(fileName));
+  return CompareAndList(kProjLeaguePropertiesFile, YesNo(loaded), -1,
+                        runtime::Trim(teamName) + " Strategy [" + runtime::Trim(roster.Strategy().FileName()) + "]",
                         " loaded.", " not loaded.", kValidationValid, kValidationWarning, 0);
 }
 
@@ -499,7 +520,7 @@ int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolat
   std::vector<int32_t> order(static_cast<std::size_t>(league.PickCount()));
   for (int32_t i = 0; i < league.PickCount(); ++i) order[static_cast<std::size_t>(i)] = league.Pick(i);
   const int32_t teams = std::max(league.TeamCount(), 0);
-  std::vector<clsDraftStrategy> strategies(static_cast<std::size_t>(teams) + 1);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
   int32_t status = kValidationValid;
   for (int32_t t = 1; t <= teams; ++t) {
     if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(t)], league.TeamName(t), league.Strategy(t)))
@@ -515,7 +536,7 @@ int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIs
   std::vector<int32_t> order(static_cast<std::size_t>(userMock.BoardCount()));
   for (int32_t i = 0; i < userMock.BoardCount(); ++i) order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
   const int32_t owners = std::max(userMock.OwnerCount(), 0);
-  std::vector<clsDraftStrategy> strategies(static_cast<std::size_t>(owners) + 1);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(owners) + 1);
   int32_t status = kValidationValid;
   for (int32_t n = 1; n <= owners; ++n) {
     if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(n)], userMock.OwnerName(n - 1),
@@ -526,19 +547,16 @@ int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIs
   return status;
 }
 
-int32_t clsProjectValidation::RuleMethodAtPick(const clsDraftStrategy& strategy, int32_t pick,
+int32_t clsProjectValidation::RuleMethodAtPick(const clsMockRoster& strategy, int32_t pick,
                                                std::span<const int32_t> order) {
+  // The rule the draft itself would use: the last one serves every pick no
+  // rule covers, and a strategy without rules reads as one all-zero rule.
   const int32_t teamPick = basMockDraftCalculation::TeamPickNumber(pick, order);
-  const int32_t count = strategy.Count();
-  for (int32_t r = 0; r < count; ++r) {
-    if (strategy.BegPick(r) <= teamPick && teamPick <= strategy.EndPick(r)) return strategy.Method(r);
-  }
-  // As the draft itself does: the last rule serves every pick no rule covers.
-  return count > 0 ? strategy.Method(count - 1) : 0;
+  return strategy.StrategyMethod(strategy.StrategyArToUse(teamPick));
 }
 
 int32_t clsProjectValidation::FindStrategyConflict(int32_t teamCount, std::span<const int32_t> order,
-                                                   std::span<const clsDraftStrategy> strategies, bool mockDraft) {
+                                                   std::span<const clsMockRoster> strategies, bool mockDraft) {
   const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
   constexpr int32_t kNoStrategy = -1;
   constexpr int32_t kEquilibrium = 3;

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-class clsDraftStrategy;
 class clsKickwellDB;
 class clsLeagueIsolate;
+class clsMockRoster;
 class clsScoringIsolate;
 class clsUserMockIsolate;
 
@@ -94,14 +94,14 @@ class clsProjectValidation {
   // Draft-strategy conflicts between look-ahead picks.
   int32_t CheckLeagueStrategyConflicts(const clsLeagueIsolate& league, bool mockDraft);
   int32_t CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock, bool mockDraft);
-  // strategies[n] belongs to team n (index 0 unused); an order entry outside
-  // 1..teamCount has no strategy and takes part in no conflict.
+  // strategies[n] holds team n's strategy (index 0 unused); an order entry
+  // outside 1..teamCount has no strategy and takes part in no conflict.
   int32_t FindStrategyConflict(int32_t teamCount, std::span<const int32_t> order,
-                               std::span<const clsDraftStrategy> strategies, bool mockDraft);
-  // The method of the rule the engine would use at that pick: the first
-  // rule covering the team's own pick number, else the last rule; 0 for a
-  // strategy without rules.
-  static int32_t RuleMethodAtPick(const clsDraftStrategy& strategy, int32_t pick, std::span<const int32_t> order);
+                               std::span<const clsMockRoster> strategies, bool mockDraft);
+  // The method of the rule the draft would use at that pick for the team's
+  // strategy (the first rule covering the team's own pick number, else the
+  // last rule).
+  static int32_t RuleMethodAtPick(const clsMockRoster& strategy, int32_t pick, std::span<const int32_t> order);
 
   // User mock draft.
   int32_t ValidateUserMock(clsUserMockIsolate& userMock, bool mockDraft);
@@ -126,7 +126,7 @@ class clsProjectValidation {
   // the check's status 2.
   int32_t Guarded(int32_t key, const std::function<int32_t()>& check);
   // Loads a team's strategy from the strategy folder and adds its line.
-  bool LoadTeamStrategy(clsDraftStrategy& strategy, const std::string& teamName, const std::string& fileName);
+  bool LoadTeamStrategy(clsMockRoster& roster, const std::string& teamName, const std::string& fileName);
 
   LineList listValid_;
   LineList listWarning_;

@@ -7,6 +7,7 @@
 #include "ProjectFixture.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
+#include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 
 namespace {
@@ -94,6 +95,36 @@ TEST_F(ScoringCheck, FileWithoutWholeRuleIsASystemOfNoRules) {
                                   "SCO loaded.", "SCO checking for zero values in Points/For Every X."}));
     EXPECT_TRUE(lines.error.empty());
   }
+}
+
+TEST_F(ScoringCheck, EveryRuleIsListedWithItsZeroValuesAndUnknownCategories) {
+  clsScoringIsolate scoring;
+  scoring.AddNew();  // Passing Yards, a sound rule
+  scoring.SetCatID(3);
+  scoring.SetPoints(0.04f);
+  scoring.SetFieldVal(1.0f);
+  scoring.SetRangeMin(-99999.0f);
+  scoring.SetRangeMax(99999.0f);
+  scoring.SetApplyToPos(1 << 2);
+  scoring.AddNew();  // Passing Touchdowns, every field 0
+  scoring.SetCatID(4);
+  scoring.AddNew();  // a category the database does not know
+  scoring.SetCatID(9999);
+  scoring.SetPoints(6.0f);
+  scoring.SetFieldVal(1.0f);
+  scoring.SetApplyToPos(2);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/Std.sco"), scoring));
+  Name(kProjScoringSystemFile, "Std.sco");
+
+  EXPECT_EQ(validation.ValidateScoringSystem(db), 2);
+  EXPECT_EQ(lines.valid, (Lines{"", " * SCORING SYSTEM VALIDATION", "SCO [" + Work("sco/Std.sco") + "] found.",
+                                "SCO loaded.", "SCO 3 scoring rules.", "SCO checking for zero values in Points/For Every X.",
+                                "SCO Rule Passing Yards [0.04 Pts For Every 1 In Range No Limit to No Limit {QB}].",
+                                "SCO Rule Passing Touchdowns [0 Pts For Every 0 In Range 0 to 0 {}]."}));
+  EXPECT_EQ(lines.warning, (Lines{"Warning SCO Rule Passing Touchdowns Points = 0",
+                                  "Warning SCO Rule Passing Touchdowns Apply To Pos = No Positon(s) Selected.",
+                                  "Warning SCO  - PRO Scoring Category [9999] not found in PRO."}));
+  EXPECT_EQ(lines.error, (Lines{"Error SCO Rule Passing Touchdowns For Every X = 0."}));
 }
 
 TEST_F(ScoringCheck, RuleTextShowsOpenEndsAndPositions) {

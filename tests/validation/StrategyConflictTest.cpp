@@ -6,8 +6,8 @@
 #include "ProjectFixture.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
-#include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/clsMockRoster.h"
 
 namespace {
 
@@ -27,16 +27,16 @@ class StrategyConflicts : public kdtest::ProjectTest {
     EXPECT_TRUE(league.LoadLeagueProps());
     return league;
   }
-  static clsDraftStrategy Strategy(const std::vector<kdtest::RuleSpec>& rules) {
-    clsDraftStrategy s;
-    s.SetCount(static_cast<int32_t>(rules.size()));
-    for (std::size_t k = 0; k < rules.size(); ++k) {
-      s.SetBegPick(static_cast<int32_t>(k), rules[k].begPick);
-      s.SetEndPick(static_cast<int32_t>(k), rules[k].endPick);
-      s.SetMethod(static_cast<int32_t>(k), rules[k].method);
-    }
-    return s;
+  // A team's roster holding a strategy of these rules, read from its file.
+  clsMockRoster Strategy(const std::vector<kdtest::RuleSpec>& rules) {
+    const std::string name = "S" + std::to_string(++written_) + ".stg";
+    WriteStrategy(name, rules);
+    clsMockRoster roster;
+    EXPECT_TRUE(roster.LoadDraftStrategy(Work("stg/"), name));
+    return roster;
   }
+
+  int written_ = 0;
 };
 
 TEST_F(StrategyConflicts, TwoEquilibriumPicksInARowAreReportedOnce) {
@@ -87,7 +87,7 @@ TEST_F(StrategyConflicts, EquilibriumWindowFollowsTheDepthSetting) {
   // Team 1 looks ahead from its first pick only; team 2's look-ahead pick
   // is its second, at index 5, after team 1's second pick.
   const std::vector<int32_t> order = {1, 2, 3, 1, 3, 2};
-  std::vector<clsDraftStrategy> strategies(4);
+  std::vector<clsMockRoster> strategies(4);
   strategies[1] = Strategy({{1, 1, kEquilibrium}, {2, 999, 0}});
   strategies[2] = Strategy({{1, 1, 0}, {2, 999, kRosterPotGainLoss}});
   strategies[3] = Strategy({{1, 999, 0}});
@@ -114,19 +114,19 @@ TEST_F(StrategyConflicts, PickNoRuleCoversUsesTheLastRuleAsTheDraftDoes) {
 
 TEST_F(StrategyConflicts, RuleMethodAtPick) {
   const std::vector<int32_t> order = {1, 2, 2, 1, 1, 2};
-  const clsDraftStrategy s = Strategy({{1, 1, 5}, {2, 2, 6}, {9, 9, 7}});
+  const clsMockRoster s = Strategy({{1, 1, 5}, {2, 2, 6}, {9, 9, 7}});
   EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(s, 0, order), 5);  // team 1's pick 1
   EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(s, 3, order), 6);  // its pick 2
   EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(s, 4, order), 7);  // pick 3: the last rule
-  EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(clsDraftStrategy(), 4, order), 0);
+  EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(clsMockRoster(), 4, order), 0);
   // The first covering rule wins over a later one.
-  const clsDraftStrategy overlap = Strategy({{1, 999, 1}, {1, 999, 3}});
+  const clsMockRoster overlap = Strategy({{1, 999, 1}, {1, 999, 3}});
   EXPECT_EQ(clsProjectValidation::RuleMethodAtPick(overlap, 2, order), 1);
 }
 
 TEST_F(StrategyConflicts, OrderEntriesWithoutATeamTakePartInNoConflict) {
   const std::vector<int32_t> order = {1, 0, 7, -3, 2};
-  std::vector<clsDraftStrategy> strategies(3);
+  std::vector<clsMockRoster> strategies(3);
   strategies[1] = Strategy({{1, 999, kEquilibrium}});
   strategies[2] = Strategy({{1, 999, kEquilibrium}});
   EXPECT_EQ(validation.FindStrategyConflict(2, order, strategies, true), 2);
@@ -136,7 +136,7 @@ TEST_F(StrategyConflicts, OrderEntriesWithoutATeamTakePartInNoConflict) {
   // Picks but no teams at all: the scan ends without a finding.
   lines = {};
   lines.Attach(validation);
-  EXPECT_EQ(validation.FindStrategyConflict(0, order, std::vector<clsDraftStrategy>(1), true), 0);
+  EXPECT_EQ(validation.FindStrategyConflict(0, order, std::vector<clsMockRoster>(1), true), 0);
   EXPECT_TRUE(lines.error.empty());
 }
 

@@ -112,13 +112,20 @@ void FlexGridModel::SetCols(int32_t cols) {
 }
 
 void FlexGridModel::SetFixedRows(int32_t n) {
+  // The control keeps how far it is scrolled: the first scrollable row shown
+  // moves with the fixed rows, so a fresh grid made without fixed rows
+  // shows its row 0.
+  const int32_t scrolled = std::max(topRow_ - fixedRows_, 0);
   fixedRows_ = std::clamp(n, 0, rows_);
+  topRow_ = fixedRows_ + scrolled;
   KeepPositionsInside();
   Raise(FlexGridEvent::kChanged);
 }
 
 void FlexGridModel::SetFixedCols(int32_t n) {
+  const int32_t scrolled = std::max(leftCol_ - fixedCols_, 0);
   fixedCols_ = std::clamp(n, 0, cols_);
+  leftCol_ = fixedCols_ + scrolled;
   KeepPositionsInside();
   Raise(FlexGridEvent::kChanged);
 }
