@@ -25,8 +25,8 @@ bool Export(const clsProjectValidation& validation, const ListLines& lists) {
                                       DefaultReportName(GlobalProject().FileName()));
   const IDBAS_CommonDialog::FileDialogResult chosen = IDBAS_CommonDialog::ShowSaveDialog();
   if (chosen.Cancelled || chosen.Files.empty()) return false;
-  const std::string path =
-      IDBAS_CommonDialog::EnsurePrefix(IDBAS_CommonDialog::EnsureExtension(chosen.Files[0], ".txt"), chosen.Path);
+  const std::string path = IDBAS_CommonDialog::EnsurePrefix(
+      IDBAS_CommonDialog::EnsureExtension(chosen.Files[0], ".txt"), chosen.Path);
 
   std::string error;
   if (!runtime::SaveFileAtomically(path, ReportText(validation, lists), &error)) {
@@ -35,8 +35,8 @@ bool Export(const clsProjectValidation& validation, const ListLines& lists) {
     return true;
   }
   const std::string answer = seams::MessageBox().ShowMessage(
-      "Exported Validation Data", std::string(" Would you like to view ") + kCrLf + "  " + path + "?", seams::kYesNo,
-      true);
+      "Exported Validation Data", std::string(" Would you like to view ") + kCrLf + "  " + path + "?",
+      seams::kYesNo, true);
   if (answer == seams::kAnswerSave) seams::ShellOpen().Open(path);
   return true;
 }

@@ -113,11 +113,20 @@ clsProjectValidation::~clsProjectValidation() = default;
 void clsProjectValidation::AddLine(int32_t key, int32_t status, const std::string& text) {
   const char* prefix = "";
   switch (key) {
-    case kProjLeaguePropertiesFile: prefix = "LGP "; break;
-    case kProjScoringSystemFile: prefix = "SCO "; break;
-    case kProjProjectedStatsFile: prefix = "PRO "; break;
-    case kProjUserMockDraftFile: prefix = "UGM "; break;
-    default: break;
+    case kProjLeaguePropertiesFile:
+      prefix = "LGP ";
+      break;
+    case kProjScoringSystemFile:
+      prefix = "SCO ";
+      break;
+    case kProjProjectedStatsFile:
+      prefix = "PRO ";
+      break;
+    case kProjUserMockDraftFile:
+      prefix = "UGM ";
+      break;
+    default:
+      break;
   }
   switch (status) {
     case kValidationValid:
@@ -132,7 +141,8 @@ void clsProjectValidation::AddLine(int32_t key, int32_t status, const std::strin
       errorMessage_ += line + kCrLf;
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -141,10 +151,17 @@ bool clsProjectValidation::CompareAndList(int32_t key, double a, double b, const
                                           int32_t trueStatus, int32_t falseStatus, int32_t mode) {
   bool holds = false;
   switch (mode) {
-    case 0: holds = a == b; break;
-    case 1: holds = a > b; break;
-    case 2: holds = a < b; break;
-    default: break;
+    case 0:
+      holds = a == b;
+      break;
+    case 1:
+      holds = a > b;
+      break;
+    case 2:
+      holds = a < b;
+      break;
+    default:
+      break;
   }
   if (holds)
     AddLine(key, trueStatus, text + trueSuffix);
@@ -188,7 +205,8 @@ std::string clsProjectValidation::StrategyFiles() const {
   std::string text;
   for (std::size_t i = 0; i < strategyFiles_.size(); ++i) {
     if (i > 0) text += kCrLf;
-    text += FileTypeDescription[kPageDraftStrategies] + " [" + Folder(kPageDraftStrategies) + strategyFiles_[i] + "]";
+    text += FileTypeDescription[kPageDraftStrategies] + " [" + Folder(kPageDraftStrategies) +
+            strategyFiles_[i] + "]";
   }
   return text;
 }
@@ -199,8 +217,8 @@ int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDra
   const std::string& projectName = GlobalProject().FileName();
   AddLine(kNoKey, kValidationValid, "Project " + projectName + " VALIDATION");
   DoEvents();
-  fileHeading_ =
-      "Kickwell Draftyard Project Validation [" + projectName + "] " + runtime::FormatLogStamp(runtime::Now());
+  fileHeading_ = "Kickwell Draftyard Project Validation [" + projectName + "] " +
+                 runtime::FormatLogStamp(runtime::Now());
 
   clsKickwellDB db;
   int32_t status = Guarded(kProjProjectedStatsFile, [&] { return ValidateProjectedStats(db); });
@@ -251,7 +269,8 @@ bool clsProjectValidation::ModularValidation(int32_t& leagueStatus, int32_t& sco
     userMockStatus = ValidateUserMock(userMock, true);
   else
     userMockStatus = kValidationError;
-  if (userMockStatus == kValidationValid) userMockStatus = CheckUserMockLeagueCompatibility(league, userMock, db);
+  if (userMockStatus == kValidationValid)
+    userMockStatus = CheckUserMockLeagueCompatibility(league, userMock, db);
   db.Terminate();
   return true;
 }
@@ -300,7 +319,8 @@ int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
     return kValidationError;
   int32_t status = kValidationValid;
   const int32_t count = rules.RecordCount();
-  if (CompareAndList(key, count, 0, Num(count) + " scoring rules.", "", "", kValidationWarning, kValidationValid, 0))
+  if (CompareAndList(key, count, 0, Num(count) + " scoring rules.", "", "", kValidationWarning,
+                     kValidationValid, 0))
     WorstStatus(status, kValidationWarning);
   AddLine(key, kValidationValid, "checking for zero values in Points/For Every X.");
   clsCategoryControl& categories = db.StatCon();
@@ -317,8 +337,8 @@ int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
     if (CompareAndList(key, rules.Points(), 0, rule + " Points = " + SingleText(rules.Points()), "", "",
                        kValidationWarning, kValidationNoLine, 0))
       WorstStatus(status, kValidationWarning);
-    if (CompareAndList(key, rules.ForEveryX(), 0, rule + " For Every X = " + SingleText(rules.ForEveryX()), ".", "",
-                       kValidationError, kValidationNoLine, 0))
+    if (CompareAndList(key, rules.ForEveryX(), 0, rule + " For Every X = " + SingleText(rules.ForEveryX()),
+                       ".", "", kValidationError, kValidationNoLine, 0))
       WorstStatus(status, kValidationError);
     if (CompareAndList(key, rules.ApplyToPos(), 0, rule + " Apply To Pos = No Positon(s) Selected.", "", "",
                        kValidationWarning, kValidationNoLine, 0))
@@ -371,8 +391,8 @@ int32_t clsProjectValidation::ValidateLeagueProperties(clsKickwellDB& db, clsLea
                         " * Mock.", kValidationValid, sev, 1))
       WorstStatus(status, sev);
     if (league.CreatedDraftRounds() > 0 &&
-        !CompareAndList(key, league.CreatedTeamCount(), league.TeamCount(), "Draft Order Team IDs are", " Valid.",
-                        " Invalid - * Mock.", kValidationValid, sev, 0))
+        !CompareAndList(key, league.CreatedTeamCount(), league.TeamCount(), "Draft Order Team IDs are",
+                        " Valid.", " Invalid - * Mock.", kValidationValid, sev, 0))
       WorstStatus(status, sev);
     WorstStatus(status, ValidateRosterSizes(league, db, mockDraft));
     if (includeStrategies) WorstStatus(status, ValidateStrategyFiles(league, db, mockDraft));
@@ -425,20 +445,21 @@ int32_t clsProjectValidation::ValidateRosterSizes(const clsLeagueIsolate& league
          P + "StarterMin = " + Num(smin) + " RosterMax = " + Num(rmax) + " StarterMin must be <= RosterMax.");
     test(smax > rmax,
          P + "StarterMax = " + Num(smax) + " RosterMax = " + Num(rmax) + " StarterMax must be <= RosterMax.");
-    test(smin > smax,
-         P + "StarterMin = " + Num(smin) + " StarterMax = " + Num(smax) + " StarterMin must be <= StarterMax.");
+    test(smin > smax, P + "StarterMin = " + Num(smin) + " StarterMax = " + Num(smax) +
+                          " StarterMin must be <= StarterMax.");
     if (!CompareAndList(key, YesNo(ok), -1, RosterSizeRow(db, p, league), "", " Conflict.", kValidationValid,
                         kValidationError, 0))
       WorstStatus(status, kValidationError);
   }
   const int32_t allMax = league.RosterMax(1);
-  if (!CompareAndList(key, allMax, 0, "All Roster Max = " + Num(allMax) + ".", "", " * Mock.", kValidationValid, sev,
-                      1))
+  if (!CompareAndList(key, allMax, 0, "All Roster Max = " + Num(allMax) + ".", "", " * Mock.",
+                      kValidationValid, sev, 1))
     WorstStatus(status, sev);
   return status;
 }
 
-std::string clsProjectValidation::RosterSizeRow(clsKickwellDB& db, int32_t posID, const clsLeagueIsolate& league) {
+std::string clsProjectValidation::RosterSizeRow(clsKickwellDB& db, int32_t posID,
+                                                const clsLeagueIsolate& league) {
   FixedRow row(37);
   row.Put(1, db.pFnGetPosAbrv(posID, true));
   row.Put(7, db.pFnGetPosAbrv(league.MergeAsID(posID), true));
@@ -454,15 +475,18 @@ int32_t clsProjectValidation::ValidateStrategyFiles(const clsLeagueIsolate& leag
   AddHeading(" * STRATEGY FILE VALIDATION");
   for (int32_t t = 1; t <= league.TeamCount(); ++t) {
     std::string file = runtime::Trim(league.Strategy(t));
-    if (!file.empty() && std::find(strategyFiles_.begin(), strategyFiles_.end(), file) == strategyFiles_.end())
+    if (!file.empty() &&
+        std::find(strategyFiles_.begin(), strategyFiles_.end(), file) == strategyFiles_.end())
       strategyFiles_.push_back(std::move(file));
   }
   int32_t status = kValidationValid;
-  for (const std::string& file : strategyFiles_) WorstStatus(status, ValidateStrategyFile(file, db, mockDraft));
+  for (const std::string& file : strategyFiles_)
+    WorstStatus(status, ValidateStrategyFile(file, db, mockDraft));
   return status;
 }
 
-int32_t clsProjectValidation::ValidateStrategyFile(const std::string& fileName, clsKickwellDB& db, bool mockDraft) {
+int32_t clsProjectValidation::ValidateStrategyFile(const std::string& fileName, clsKickwellDB& db,
+                                                   bool mockDraft) {
   const int32_t key = kProjLeaguePropertiesFile;
   const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
   const std::string& folder = Folder(kPageDraftStrategies);
@@ -478,25 +502,27 @@ int32_t clsProjectValidation::ValidateStrategyFile(const std::string& fileName, 
   for (int32_t i = 0; i < strategy.Count(); ++i) {
     const std::string label = fileName + " Rule " + Num(i + 1);
     if (CompareAndList(key, strategy.BegPick(i), strategy.EndPick(i),
-                       label + " Draft Round Range " + basSTGFileControl::PickNumberText(strategy.BegPick(i)) +
-                           " to " + basSTGFileControl::PickNumberText(strategy.EndPick(i)),
+                       label + " Draft Round Range " +
+                           basSTGFileControl::PickNumberText(strategy.BegPick(i)) + " to " +
+                           basSTGFileControl::PickNumberText(strategy.EndPick(i)),
                        " Invalid * Mock.", ".", sev, kValidationValid, 1))
       WorstStatus(status, sev);
     if (!CompareAndList(key, YesNo(basSTGFileControl::IsValidMethod(strategy.Method(i))), -1,
-                        label + " Method " + basSTGFileControl::MethodText(strategy.Method(i)), ".", " * Mock.",
-                        kValidationValid, sev, 0))
+                        label + " Method " + basSTGFileControl::MethodText(strategy.Method(i)), ".",
+                        " * Mock.", kValidationValid, sev, 0))
       WorstStatus(status, sev);
     if (!CompareAndList(key, YesNo(basSTGFileControl::IsValidCompare(strategy.Compare(i))), -1,
-                        label + " Compare " + basSTGFileControl::CompareText(strategy.Compare(i)), ".", " * Mock.",
-                        kValidationValid, sev, 0))
+                        label + " Compare " + basSTGFileControl::CompareText(strategy.Compare(i)), ".",
+                        " * Mock.", kValidationValid, sev, 0))
       WorstStatus(status, sev);
-    AddLine(key, kValidationValid, label + " Factors " + basSTGFileControl::FactorFlagsText(strategy, i) + ".");
+    AddLine(key, kValidationValid,
+            label + " Factors " + basSTGFileControl::FactorFlagsText(strategy, i) + ".");
     std::string message;
     const bool positionsValid = strategy.IsPositionValid(i, message);
     const clsDraftStrategy::PositionIDs ids = strategy.PosInclusionIDs(i);
     if (!CompareAndList(key, YesNo(positionsValid), -1,
-                        label + " " + basSTGFileControl::InclusionText(strategy.Inclusion(i)) + " Positions " +
-                            basSTGFileControl::PositionSetText(ids, posAbrv),
+                        label + " " + basSTGFileControl::InclusionText(strategy.Inclusion(i)) +
+                            " Positions " + basSTGFileControl::PositionSetText(ids, posAbrv),
                         ".", message, kValidationValid, kValidationWarning, 0))
       WorstStatus(status, kValidationWarning);
   }
@@ -509,9 +535,10 @@ bool clsProjectValidation::LoadTeamStrategy(clsMockRoster& roster, const std::st
                                             const std::string& fileName) {
   // Names are stored blank-padded to their field.
   const bool loaded = roster.LoadDraftStrategy(Folder(kPageDraftStrategies), runtime::Trim(fileName));
-  return CompareAndList(kProjLeaguePropertiesFile, YesNo(loaded), -1,
-                        runtime::Trim(teamName) + " Strategy [" + runtime::Trim(roster.Strategy().FileName()) + "]",
-                        " loaded.", " not loaded.", kValidationValid, kValidationWarning, 0);
+  return CompareAndList(
+      kProjLeaguePropertiesFile, YesNo(loaded), -1,
+      runtime::Trim(teamName) + " Strategy [" + runtime::Trim(roster.Strategy().FileName()) + "]", " loaded.",
+      " not loaded.", kValidationValid, kValidationWarning, 0);
 }
 
 int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolate& league, bool mockDraft) {
@@ -530,11 +557,13 @@ int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolat
   return status;
 }
 
-int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock, bool mockDraft) {
+int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock,
+                                                             bool mockDraft) {
   AddHeading(" * USER GENERATED MOCK DRAFT STRATEGY CONFLICTS");
   if (userMock.BoardCount() == 0) return kValidationError;
   std::vector<int32_t> order(static_cast<std::size_t>(userMock.BoardCount()));
-  for (int32_t i = 0; i < userMock.BoardCount(); ++i) order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
+  for (int32_t i = 0; i < userMock.BoardCount(); ++i)
+    order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
   const int32_t owners = std::max(userMock.OwnerCount(), 0);
   std::vector<clsMockRoster> strategies(static_cast<std::size_t>(owners) + 1);
   int32_t status = kValidationValid;
@@ -556,7 +585,8 @@ int32_t clsProjectValidation::RuleMethodAtPick(const clsMockRoster& strategy, in
 }
 
 int32_t clsProjectValidation::FindStrategyConflict(int32_t teamCount, std::span<const int32_t> order,
-                                                   std::span<const clsMockRoster> strategies, bool mockDraft) {
+                                                   std::span<const clsMockRoster> strategies,
+                                                   bool mockDraft) {
   const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
   constexpr int32_t kNoStrategy = -1;
   constexpr int32_t kEquilibrium = 3;
@@ -569,7 +599,8 @@ int32_t clsProjectValidation::FindStrategyConflict(int32_t teamCount, std::span<
   for (int32_t i = 0; i <= last; ++i) {
     const int32_t team = order[static_cast<std::size_t>(i)];
     if (team >= 1 && team <= teamCount && static_cast<std::size_t>(team) < strategies.size())
-      methods[static_cast<std::size_t>(i)] = RuleMethodAtPick(strategies[static_cast<std::size_t>(team)], i, order);
+      methods[static_cast<std::size_t>(i)] =
+          RuleMethodAtPick(strategies[static_cast<std::size_t>(team)], i, order);
   }
 
   const int32_t depth = basMockDraftSettings::GlobalSettings().LongVal(kSetEquilibriumDepth);
@@ -586,8 +617,8 @@ int32_t clsProjectValidation::FindStrategyConflict(int32_t teamCount, std::span<
       if (!isLookAhead(m2)) continue;
       AddLine(kProjLeaguePropertiesFile, sev,
               "Strategy Conflict - Team [" + Num(team) + "] Pick [" + Num(i + 1) + "] " +
-                  basSTGFileControl::MethodText(m) + " and Team [" + Num(other) + "] Pick [" + Num(k + 1) + "] " +
-                  basSTGFileControl::MethodText(m2) + " * Mock");
+                  basSTGFileControl::MethodText(m) + " and Team [" + Num(other) + "] Pick [" + Num(k + 1) +
+                  "] " + basSTGFileControl::MethodText(m2) + " * Mock");
       WorstStatus(status, sev);
       AddLine(kProjLeaguePropertiesFile, sev, "Strategy Conflict - Potential exists for more conflicts.");
       return status;
@@ -605,17 +636,18 @@ int32_t clsProjectValidation::ValidateUserMock(clsUserMockIsolate& userMock, boo
   const std::string& folder = Folder(kPageUserMockDraft);
   int32_t status = kValidationValid;
   if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(folder + name, false)), -1,
-                      "[" + folder + name + "]", " found.", " not found.", kValidationValid, kValidationError, 0)) {
+                      "[" + folder + name + "]", " found.", " not found.", kValidationValid, kValidationError,
+                      0)) {
     status = kValidationError;
   } else {
     userMock.SetFilePath(folder);
     userMock.SetFileName(name);
-    if (!CompareAndList(key, YesNo(userMock.LoadUserMock()), -1, "", "loaded.", "not loaded.", kValidationValid,
-                        kValidationError, 0)) {
+    if (!CompareAndList(key, YesNo(userMock.LoadUserMock()), -1, "", "loaded.", "not loaded.",
+                        kValidationValid, kValidationError, 0)) {
       status = kValidationError;
     } else {
-      if (!CompareAndList(key, userMock.DraftRounds(), 0, "Draft Rounds = " + Num(userMock.DraftRounds()), ".",
-                          " must be > 0.", kValidationValid, kValidationError, 1))
+      if (!CompareAndList(key, userMock.DraftRounds(), 0, "Draft Rounds = " + Num(userMock.DraftRounds()),
+                          ".", " must be > 0.", kValidationValid, kValidationError, 1))
         WorstStatus(status, kValidationError);
       if (!CompareAndList(key, userMock.BoardCount(), 0, "Draft Picks = " + Num(userMock.BoardCount()), ".",
                           " must be > 0.", kValidationValid, kValidationError, 1))

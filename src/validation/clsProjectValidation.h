@@ -101,7 +101,8 @@ class clsProjectValidation {
   // The method of the rule the draft would use at that pick for the team's
   // strategy (the first rule covering the team's own pick number, else the
   // last rule).
-  static int32_t RuleMethodAtPick(const clsMockRoster& strategy, int32_t pick, std::span<const int32_t> order);
+  static int32_t RuleMethodAtPick(const clsMockRoster& strategy, int32_t pick,
+                                  std::span<const int32_t> order);
 
   // User mock draft.
   int32_t ValidateUserMock(clsUserMockIsolate& userMock, bool mockDraft);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseFixtures.h"
 #include "ProjectFixture.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
@@ -35,11 +36,12 @@ TEST_F(LeagueChecks, LoadedLeagueLinesInOrder) {
   Name(kProjLeaguePropertiesFile, "Two.lgp");
   clsLeagueIsolate league;
   EXPECT_EQ(validation.ValidateLeagueProperties(db, league, false, false), 0);
-  EXPECT_EQ(lines.valid, (Lines{"", " * LEAGUE PROPERTIES VALIDATION", "LGP [" + Work("lgp/Two.lgp") + "] found.",
-                                "LGP  loaded.", "LGP Team Count = 2.", "LGP Draft Rounds = 2.",
-                                "LGP Draft Order Team IDs are Valid.", "", " * LEAGUE PROPERTIES ROSTER SIZE VALIDATION",
-                                "LGP POS - MAP - RMin - RMax - SMin - SMax", "LGP All   All    0      4      0      2  ",
-                                "LGP All Roster Max = 4."}));
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * LEAGUE PROPERTIES VALIDATION", "LGP [" + Work("lgp/Two.lgp") + "] found.",
+                   "LGP  loaded.", "LGP Team Count = 2.", "LGP Draft Rounds = 2.",
+                   "LGP Draft Order Team IDs are Valid.", "", " * LEAGUE PROPERTIES ROSTER SIZE VALIDATION",
+                   "LGP POS - MAP - RMin - RMax - SMin - SMax", "LGP All   All    0      4      0      2  ",
+                   "LGP All Roster Max = 4."}));
   EXPECT_TRUE(lines.warning.empty());
   EXPECT_TRUE(lines.error.empty());
   EXPECT_EQ(league.TeamCount(), 2);  // the caller's object holds the loaded league
@@ -108,15 +110,17 @@ TEST_F(LeagueChecks, RosterLimitsThatConflict) {
               });
   clsLeagueIsolate league = Load("Limits.lgp");
   EXPECT_EQ(validation.ValidateRosterSizes(league, db, false), 2);
-  EXPECT_EQ(lines.error, (Lines{
-                             "Error LGP Quarterback RosterMin = 3 RosterMax = 2 RosterMin must be <= RosterMax.",
-                             "Error LGP QB    QB     3      2      0      1   Conflict.",
-                             "Error LGP Running Back StarterMax = 1234567 RosterMax = 2 StarterMax must be <= RosterMax.",
-                             "Error LGP RB    RB     0      2      0      123 Conflict.",
-                         }));
-  EXPECT_EQ(lines.valid, (Lines{"", " * LEAGUE PROPERTIES ROSTER SIZE VALIDATION",
-                                "LGP POS - MAP - RMin - RMax - SMin - SMax", "LGP All   All    0      15     0      9  ",
-                                "LGP FB    RB     0      0      0      0  ", "LGP All Roster Max = 15."}));
+  EXPECT_EQ(lines.error,
+            (Lines{
+                "Error LGP Quarterback RosterMin = 3 RosterMax = 2 RosterMin must be <= RosterMax.",
+                "Error LGP QB    QB     3      2      0      1   Conflict.",
+                "Error LGP Running Back StarterMax = 1234567 RosterMax = 2 StarterMax must be <= RosterMax.",
+                "Error LGP RB    RB     0      2      0      123 Conflict.",
+            }));
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * LEAGUE PROPERTIES ROSTER SIZE VALIDATION",
+                   "LGP POS - MAP - RMin - RMax - SMin - SMax", "LGP All   All    0      15     0      9  ",
+                   "LGP FB    RB     0      0      0      0  ", "LGP All Roster Max = 15."}));
   EXPECT_TRUE(lines.warning.empty());
 }
 
@@ -124,14 +128,29 @@ TEST_F(LeagueChecks, EveryFailingLimitTestAddsItsOwnLine) {
   WriteLeague("Bad.lgp", {{"Alpha", ""}}, 1, {}, {{1, 1, 0, 5, 0, 5}, {5, 5, -1, 0, 3, -2}});
   clsLeagueIsolate league = Load("Bad.lgp");
   EXPECT_EQ(validation.ValidateRosterSizes(league, db, false), 2);
-  EXPECT_EQ(lines.error, (Lines{
-                             "Error LGP Tight End RosterMax = 0 must be > 0.",
-                             "Error LGP Tight End RosterMin = -1 must be > -1.",
-                             "Error LGP Tight End StarterMax = -2 must be > 0.",
-                             "Error LGP Tight End StarterMin = 3 RosterMax = 0 StarterMin must be <= RosterMax.",
-                             "Error LGP Tight End StarterMin = 3 StarterMax = -2 StarterMin must be <= StarterMax.",
-                             "Error LGP TE    TE     -1     0      3      -2  Conflict.",
-                         }));
+  EXPECT_EQ(lines.error,
+            (Lines{
+                "Error LGP Tight End RosterMax = 0 must be > 0.",
+                "Error LGP Tight End RosterMin = -1 must be > -1.",
+                "Error LGP Tight End StarterMax = -2 must be > 0.",
+                "Error LGP Tight End StarterMin = 3 RosterMax = 0 StarterMin must be <= RosterMax.",
+                "Error LGP Tight End StarterMin = 3 StarterMax = -2 StarterMin must be <= StarterMax.",
+                "Error LGP TE    TE     -1     0      3      -2  Conflict.",
+            }));
+}
+
+TEST_F(LeagueChecks, HugeHighestPositionIDCostsNothing) {
+  db.pSbCloseKickwellDB();
+  kdtest::ExecuteSql(Work("def/Default.pro"),
+                     "INSERT INTO tblPositions (ID, Pos, PosFullName, DisplayOrder, MergeAsID) "
+                     "VALUES (2147483000, 'XX', 'Far Away', 99, 2147483000);");
+  ASSERT_TRUE(db.InitializeKickwellDB(Work("def/Default.pro")));
+  ASSERT_EQ(db.pFnGetMaxPosID(), 2147483000);
+  WriteLeague("Far.lgp", {{"Alpha", ""}}, 1, {}, {{1, 1, 0, 3, 0, 2}, {2147483000, 2147483000, 0, 1, 0, 1}});
+  clsLeagueIsolate league = Load("Far.lgp");
+  EXPECT_EQ(validation.ValidateRosterSizes(league, db, false), 0);
+  EXPECT_EQ(lines.valid.size(), 6u);
+  EXPECT_EQ(lines.valid[4], "LGP XX    XX     0      1      0      1  ");
 }
 
 TEST_F(LeagueChecks, StrategyFilesAreListedOnceAndEachRuleIsChecked) {
@@ -144,8 +163,8 @@ TEST_F(LeagueChecks, StrategyFilesAreListedOnceAndEachRuleIsChecked) {
   clsLeagueIsolate league = Load("Three.lgp");
   EXPECT_EQ(validation.ValidateStrategyFiles(league, db, false), 1);
   EXPECT_EQ(validation.StrategyFileList(), (Lines{"Safe.stg", "Bold.stg"}));
-  EXPECT_EQ(validation.StrategyFiles(), "Draft Strategy File [" + Work("stg/Safe.stg") + "]\r\nDraft Strategy File [" +
-                                            Work("stg/Bold.stg") + "]");
+  EXPECT_EQ(validation.StrategyFiles(), "Draft Strategy File [" + Work("stg/Safe.stg") +
+                                            "]\r\nDraft Strategy File [" + Work("stg/Bold.stg") + "]");
   EXPECT_EQ(lines.valid, (Lines{
                              "",
                              " * STRATEGY FILE VALIDATION",
@@ -158,13 +177,13 @@ TEST_F(LeagueChecks, StrategyFilesAreListedOnceAndEachRuleIsChecked) {
                              "LGP Safe.stg Rule 2 Compare Roster Value.",
                              "LGP Safe.stg Rule 2 Factors .",
                          }));
-  EXPECT_EQ(lines.warning,
-            (Lines{
-                "Warning LGP Safe.stg Rule 1 Draft Round Range 5 to 3 Invalid * Mock.",
-                "Warning LGP Safe.stg Rule 2 Method Unknown * Mock.",
-                "Warning LGP Safe.stg Rule 2 Include Positions [ROS] [RB]  - [Any] used with other selected positions.",
-                "Warning LGP [" + Work("stg/Bold.stg") + "] not found. * Mock",
-            }));
+  EXPECT_EQ(lines.warning, (Lines{
+                               "Warning LGP Safe.stg Rule 1 Draft Round Range 5 to 3 Invalid * Mock.",
+                               "Warning LGP Safe.stg Rule 2 Method Unknown * Mock.",
+                               "Warning LGP Safe.stg Rule 2 Include Positions [ROS] [RB]  - [Any] used with "
+                               "other selected positions.",
+                               "Warning LGP [" + Work("stg/Bold.stg") + "] not found. * Mock",
+                           }));
   EXPECT_TRUE(lines.error.empty());
 }
 

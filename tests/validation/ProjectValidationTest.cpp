@@ -85,8 +85,9 @@ TEST_F(ProjectValidation, HeadingNamesTheProjectAndTheMoment) {
 
 TEST_F(ProjectValidation, WithoutTheDefaultDatabaseTheRunStopsAfterTheProjectedStats) {
   EXPECT_EQ(validation.ValidateProject(true, false, false), 2);
-  EXPECT_EQ(lines.error, (Lines{"Error PRO no file selected.",
-                                "Error Default Projected Stats File " + Work("def/Default.pro") + " Unable To Open."}));
+  EXPECT_EQ(lines.error,
+            (Lines{"Error PRO no file selected.",
+                   "Error Default Projected Stats File " + Work("def/Default.pro") + " Unable To Open."}));
   EXPECT_EQ(lines.valid.back(), " * PROJECTED STATS VALIDATION");
   EXPECT_TRUE(fakes.messages.captions.empty());  // no "File Not Found" box
 }
@@ -142,8 +143,10 @@ TEST_F(ProjectValidation, LinesAreRecordedInTheErrorMessageEvenWithoutLists) {
 
 TEST_F(ProjectValidation, FileDescriptionsNameFolderAndProjectValue) {
   Name(kProjLeaguePropertiesFile, "Ten.lgp");
-  EXPECT_EQ(validation.FileDesc(3, kProjLeaguePropertiesFile), "League Properties File [" + Work("lgp/Ten.lgp]"));
-  EXPECT_EQ(validation.FileDesc(9, kProjUserMockDraftFile), "User Generated Mock Draft File [" + Work("ugm/]"));
+  EXPECT_EQ(validation.FileDesc(3, kProjLeaguePropertiesFile),
+            "League Properties File [" + Work("lgp/Ten.lgp]"));
+  EXPECT_EQ(validation.FileDesc(9, kProjUserMockDraftFile),
+            "User Generated Mock Draft File [" + Work("ugm/]"));
   EXPECT_THROW(validation.FileDesc(15, kProjLeaguePropertiesFile), std::out_of_range);
   EXPECT_THROW(validation.FileDesc(-1, kProjLeaguePropertiesFile), std::out_of_range);
   EXPECT_EQ(validation.StrategyFiles(), "");
@@ -182,9 +185,10 @@ TEST_F(ProjectValidation, ModularValidationChecksTheUserMockWithMockSeverity) {
   int32_t league = 0, scoring = 0, projected = 0, userMock = 0;
   validation.ModularValidation(league, scoring, projected, userMock);
   EXPECT_EQ(userMock, 2);
-  EXPECT_EQ(lines.error, (Lines{"Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] "
-                                "Equilibrium * Mock",
-                                "Error LGP Strategy Conflict - Potential exists for more conflicts."}));
+  EXPECT_EQ(lines.error,
+            (Lines{"Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] "
+                   "Equilibrium * Mock",
+                   "Error LGP Strategy Conflict - Potential exists for more conflicts."}));
 }
 
 }  // namespace

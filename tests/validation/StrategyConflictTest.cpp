@@ -43,11 +43,12 @@ TEST_F(StrategyConflicts, TwoEquilibriumPicksInARowAreReportedOnce) {
   WriteStrategy("Eq.stg", {{1, 999, kEquilibrium}});
   const clsLeagueIsolate league = League({{"Alpha ", "Eq.stg"}, {"Bravo", "Eq.stg"}}, 2, {1, 2, 2, 1});
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, false), 1);
-  EXPECT_EQ(lines.valid, (Lines{"", " * LEAGUE PROPERTIES DRAFT STRATEGY CONFLICTS", "LGP Alpha Strategy [Eq.stg] loaded.",
-                                "LGP Bravo Strategy [Eq.stg] loaded."}));
-  EXPECT_EQ(lines.warning,
-            (Lines{"Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] Equilibrium * Mock",
-                   "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * LEAGUE PROPERTIES DRAFT STRATEGY CONFLICTS", "LGP Alpha Strategy [Eq.stg] loaded.",
+                   "LGP Bravo Strategy [Eq.stg] loaded."}));
+  EXPECT_EQ(lines.warning, (Lines{"Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team "
+                                  "[2] Pick [2] Equilibrium * Mock",
+                                  "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
   EXPECT_TRUE(lines.error.empty());
 }
 
@@ -57,7 +58,8 @@ TEST_F(StrategyConflicts, InAMockRunTheConflictIsAnError) {
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, true), 2);
   EXPECT_EQ(lines.error.size(), 2u);
   EXPECT_EQ(validation.ErrorMessage(),
-            "Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] Equilibrium * Mock\r\n"
+            "Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] Equilibrium * "
+            "Mock\r\n"
             "Error LGP Strategy Conflict - Potential exists for more conflicts.\r\n");
 }
 
@@ -73,7 +75,8 @@ TEST_F(StrategyConflicts, RosterPotentialWindowEndsAtTheTeamsNextPick) {
   // window: that is a conflict, found from team 1's first pick.
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, false), 1);
   EXPECT_EQ(lines.warning.front(),
-            "Warning LGP Strategy Conflict - Team [1] Pick [1] Roster Pot G-L and Team [3] Pick [4] Equilibrium * Mock");
+            "Warning LGP Strategy Conflict - Team [1] Pick [1] Roster Pot G-L and Team [3] Pick [4] "
+            "Equilibrium * Mock");
 
   // With C never looking ahead there is none.
   WriteStrategy("Late.stg", {{1, 999, 6}});
@@ -98,7 +101,8 @@ TEST_F(StrategyConflicts, EquilibriumWindowFollowsTheDepthSetting) {
   basMockDraftSettings::GlobalSettings().SetLongVal(kSetEquilibriumDepth, 2);
   EXPECT_EQ(validation.FindStrategyConflict(3, order, strategies, false), 1);
   EXPECT_EQ(lines.warning.front(),
-            "Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [6] Roster Pot G-L * Mock");
+            "Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [6] Roster Pot "
+            "G-L * Mock");
 }
 
 TEST_F(StrategyConflicts, PickNoRuleCoversUsesTheLastRuleAsTheDraftDoes) {
@@ -108,8 +112,9 @@ TEST_F(StrategyConflicts, PickNoRuleCoversUsesTheLastRuleAsTheDraftDoes) {
   WriteStrategy("Gap.stg", {{2, 999, 0}, {50, 60, kRosterPotGainLoss}});
   const clsLeagueIsolate league = League({{"Alpha", "Eq.stg"}, {"Bravo", "Gap.stg"}}, 2, {1, 2, 2, 1});
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, false), 1);
-  EXPECT_EQ(lines.warning.front(), "Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] "
-                                   "Roster Pot G-L * Mock");
+  EXPECT_EQ(lines.warning.front(),
+            "Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] "
+            "Roster Pot G-L * Mock");
 }
 
 TEST_F(StrategyConflicts, RuleMethodAtPick) {
@@ -130,8 +135,9 @@ TEST_F(StrategyConflicts, OrderEntriesWithoutATeamTakePartInNoConflict) {
   strategies[1] = Strategy({{1, 999, kEquilibrium}});
   strategies[2] = Strategy({{1, 999, kEquilibrium}});
   EXPECT_EQ(validation.FindStrategyConflict(2, order, strategies, true), 2);
-  EXPECT_EQ(lines.error.front(),
-            "Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [5] Equilibrium * Mock");
+  EXPECT_EQ(
+      lines.error.front(),
+      "Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [5] Equilibrium * Mock");
 
   // Picks but no teams at all: the scan ends without a finding.
   lines = {};

@@ -25,7 +25,8 @@ class UserMockChecks : public kdtest::ProjectTest {
   clsLeagueIsolate League(const std::vector<kdtest::TeamSpec>& teams) {
     clsLeagueIsolate league;
     league.SetTeamCount(static_cast<int32_t>(teams.size()));
-    for (std::size_t k = 0; k < teams.size(); ++k) league.SetTeamName(static_cast<int32_t>(k) + 1, teams[k].name);
+    for (std::size_t k = 0; k < teams.size(); ++k)
+      league.SetTeamName(static_cast<int32_t>(k) + 1, teams[k].name);
     return league;
   }
   clsUserMockIsolate Loaded(const std::string& name) {
@@ -54,8 +55,9 @@ TEST_F(UserMockChecks, SoundUserMockLoadsAndItsStrategiesAreScanned) {
   clsUserMockIsolate ugm;
   EXPECT_EQ(validation.ValidateUserMock(ugm, true), 0);
   EXPECT_EQ(lines.valid,
-            (Lines{"", " * USER GENERATED MOCK VALIDATION", "UGM [" + Work("ugm/Mine.ugm") + "] found.", "UGM loaded.",
-                   "UGM Draft Rounds = 2.", "UGM Draft Picks = 4.", "", " * USER GENERATED MOCK DRAFT STRATEGY CONFLICTS",
+            (Lines{"", " * USER GENERATED MOCK VALIDATION", "UGM [" + Work("ugm/Mine.ugm") + "] found.",
+                   "UGM loaded.", "UGM Draft Rounds = 2.", "UGM Draft Picks = 4.", "",
+                   " * USER GENERATED MOCK DRAFT STRATEGY CONFLICTS",
                    "LGP Alpha Strategy [Plain.stg] loaded.", "LGP Bravo Strategy [Plain.stg] loaded."}));
   EXPECT_EQ(ugm.OwnerCount(), 2);
 }
@@ -83,9 +85,9 @@ TEST_F(UserMockChecks, ConflictsOnTheBoardCarryTheLeaguePrefix) {
   Name(kProjUserMockDraftFile, "Mine.ugm");
   clsUserMockIsolate ugm;
   EXPECT_EQ(validation.ValidateUserMock(ugm, false), 1);
-  EXPECT_EQ(lines.warning,
-            (Lines{"Warning LGP Strategy Conflict - Team [2] Pick [1] Equilibrium and Team [1] Pick [2] Equilibrium * Mock",
-                   "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
+  EXPECT_EQ(lines.warning, (Lines{"Warning LGP Strategy Conflict - Team [2] Pick [1] Equilibrium and Team "
+                                  "[1] Pick [2] Equilibrium * Mock",
+                                  "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
 }
 
 TEST_F(UserMockChecks, TeamCountsThatDifferEndTheCompatibilityCheck) {
@@ -103,11 +105,12 @@ TEST_F(UserMockChecks, NamesCompareTrimmedButWithCase) {
   WriteUserMock("Two.ugm", {{"  Alpha", "Plain.stg"}, {"bravo", "Plain.stg"}}, 1, {1, 2});
   const clsUserMockIsolate ugm = Loaded("Two.ugm");
   EXPECT_EQ(validation.CheckUserMockLeagueCompatibility(League({{"Alpha", ""}, {"Bravo", ""}}), ugm, db), 1);
-  EXPECT_EQ(lines.valid, (Lines{"", " * USER GENERATED MOCK AND LEAGUE PROPERTIES COMPATIBILITY",
-                                "UGM Team Count (LGP/UGM) = 2/2.",
-                                "UGM Team Name [1] LGP [" + Padded("Alpha") + "] UGM [" + Padded("  Alpha") + "]."}));
-  EXPECT_EQ(lines.warning,
-            (Lines{"Warning UGM Team Name [2] LGP [" + Padded("Bravo") + "] UGM [" + Padded("bravo") + "]."}));
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * USER GENERATED MOCK AND LEAGUE PROPERTIES COMPATIBILITY",
+                   "UGM Team Count (LGP/UGM) = 2/2.",
+                   "UGM Team Name [1] LGP [" + Padded("Alpha") + "] UGM [" + Padded("  Alpha") + "]."}));
+  EXPECT_EQ(lines.warning, (Lines{"Warning UGM Team Name [2] LGP [" + Padded("Bravo") + "] UGM [" +
+                                  Padded("bravo") + "]."}));
 }
 
 }  // namespace

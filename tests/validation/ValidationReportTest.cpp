@@ -43,24 +43,32 @@ TEST_F(ValidationReport, TextListsTheFilesThenErrorsWarningsAndValidLines) {
             "\r\n"
             " * PROJECT FILES\r\n"
             "\r\n"
-            "League Properties File [" + w + "lgp/Ten.lgp]\r\n"
-            "Scoring System File [" + w + "sco/]\r\n"
-            "Projected Stats File [" + w + "pro/Season.pro]\r\n"
-            "User Generated Mock Draft File [" + w + "ugm/]\r\n"
-            "\r\n"  // no strategy files
-            "\r\n"
-            " * ERROR MESSAGES\r\n"
-            "\r\n"
-            "\r\n"
-            " * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n"
-            "\r\n"
-            "Warning SCO 0 scoring rules.\r\n"
-            "Warning LGP x\r\n"
-            "\r\n"
-            " * VALIDATION MESSAGES\r\n"
-            "\r\n"
-            "PRO loaded.\r\n"
-            "\r\n");
+            "League Properties File [" +
+                w +
+                "lgp/Ten.lgp]\r\n"
+                "Scoring System File [" +
+                w +
+                "sco/]\r\n"
+                "Projected Stats File [" +
+                w +
+                "pro/Season.pro]\r\n"
+                "User Generated Mock Draft File [" +
+                w +
+                "ugm/]\r\n"
+                "\r\n"  // no strategy files
+                "\r\n"
+                " * ERROR MESSAGES\r\n"
+                "\r\n"
+                "\r\n"
+                " * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n"
+                "\r\n"
+                "Warning SCO 0 scoring rules.\r\n"
+                "Warning LGP x\r\n"
+                "\r\n"
+                " * VALIDATION MESSAGES\r\n"
+                "\r\n"
+                "PRO loaded.\r\n"
+                "\r\n");
 }
 
 TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
