@@ -2,10 +2,15 @@
 // Moves a user mock draft into the engine's draft board and back. Owners are
 // 0-based in the user mock and numbered from 1 on the board.
 
+class clsKickwellDB;
 class clsMockDraft;
 class clsUserMockIsolate;
 
 namespace basUGMFileControl {
+
+// The user mock's limits and Merge As positions into tblPositions, for every
+// position the user mock has a record of; other positions keep theirs.
+void ApplyUserMockRosterSizes(const clsUserMockIsolate& ugm, clsKickwellDB& db);
 
 // Owner count, rounds, and each owner's name and strategy file (as the
 // 50-character texts they are held in) into teams 1..n of the board.
