@@ -1,5 +1,6 @@
 #include "draft_inputs/basLGPFileControl.h"
 
+#include <memory>
 #include <string>
 
 #include "core/Seams.h"
