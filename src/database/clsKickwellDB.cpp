@@ -115,11 +115,42 @@ std::string FirstCharacters(const std::string& text, std::size_t n) {
   return text;
 }
 
-std::string FirstCharacter(const std::string& text) { return FirstCharacters(text, 1); }
-
 }  // namespace
 
-clsKickwellDB::clsKickwellDB() : mockCheatData_(std::make_unique<clsMockCheatData>()) {}
+// What a display row asks of the database.
+class clsKickwellDB::RowLookups final : public clsDisplayRows::Lookups {
+ public:
+  explicit RowLookups(clsKickwellDB& db) : db_(db) {}
+  std::string pFnGetPlayerName(int32_t playerID) override { return db_.pFnGetPlayerName(playerID); }
+  std::string pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetTeamAbrvwPlaID(playerID, week, year);
+  }
+  std::string pFnGetPosAbrvwPlaID(int32_t playerID) override { return db_.pFnGetPosAbrvwPlaID(playerID); }
+  std::string pFnGetInjStatuswPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetInjStatuswPlaID(playerID, week, year);
+  }
+  uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetByeWeekwPlaID(playerID, week, year);
+  }
+  std::string MockCheatText(int32_t key) override { return db_.mockCheatData_->DataValue(key); }
+
+ private:
+  clsKickwellDB& db_;
+};
+
+clsKickwellDB::clsKickwellDB() : mockCheatData_(std::make_unique<clsMockCheatData>()) {
+  MakeCatalogueObjects();
+}
+
+void clsKickwellDB::MakeCatalogueObjects() {
+  // The display rows refer to the other three, so they go first and come last.
+  displayRows_.reset();
+  statCon_ = std::make_unique<clsCategoryControl>();
+  dsf_ = std::make_unique<clsDisplayFormatIsolate>();
+  display_ = std::make_unique<clsDisplayGridIsolate>();
+  if (!rowLookups_) rowLookups_ = std::make_unique<RowLookups>(*this);
+  displayRows_ = std::make_unique<clsDisplayRows>(*statCon_, *dsf_, *display_, *rowLookups_);
+}
 
 clsKickwellDB::~clsKickwellDB() { Terminate(); }
 
@@ -140,6 +171,7 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
     lastError_ = "File Not Found:  '" + path + "'";
     return false;
   }
+  MakeCatalogueObjects();
   if (status) status->SetSegmentRange(3, 0, 4);
   try {
     db_ = jet::Database::Open(path, jet::Database::Access::kReadWrite, true);
@@ -218,18 +250,22 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       status->SetSegmentValue(3, 2);
       status->StatusCaption(0, 0, "Loading Projected Stats categories");
     }
+    pSbLoadStatCategories();
     pSbLoadStatUnits();
     pSbLoadStatSubCategories();
     if (status) {
       status->SetSegmentValue(3, 3);
       status->StatusCaption(0, 0, "Loading Display Formats");
     }
+    displayRows_->LoadAtOpen(*db_);
     if (status) status->SetSegmentValue(3, 4);
     open_ = true;
     return true;
   } catch (const std::exception& e) {
     lastError_ = e.what();
     CloseAll();
+    // Nothing half-loaded stays behind, nor a catalogue holding the closed cursors.
+    MakeCatalogueObjects();
     return false;
   }
 }
@@ -274,6 +310,18 @@ void clsKickwellDB::pSbUpgradeSettings() {
     if (db_->ReadOnly()) continue;
     db_->AppendTextField("tblSettings", name, kUrlLength);
   }
+}
+
+void clsKickwellDB::pSbLoadStatCategories() {
+  statCon_->LoadFromDatabase(*db_);
+  for (int32_t slot = 0; slot < statCon_->RecordsetRefCount(); ++slot) {
+    const int32_t table = statCon_->RecordsetRefID(slot);
+    // N is the highest table any operation names, so every registered table has its cursor.
+    statCon_->SetRecordsetRef(table, &StatCursor(table));
+  }
+  // Positioning selects the index through the database, which remembers
+  // each cursor's index and counts the selections.
+  statCon_->SetIndexSelector([this](int32_t table) { pSbSetStatIndex(table, kPlayerIDWeekYearNdx); });
 }
 
 void clsKickwellDB::pSbLoadStatUnits() {
@@ -327,6 +375,7 @@ void clsKickwellDB::Terminate() {
   statSubCatNames_.clear();
   statTableMax_ = 0;
   mockCheatData_ = std::make_unique<clsMockCheatData>();
+  MakeCatalogueObjects();
 }
 
 // ------------------------------------------------------------------ queries and cursors
@@ -409,6 +458,53 @@ std::string clsKickwellDB::StatSubCatName(int32_t subCatID) const {
 std::string clsKickwellDB::StatUnitText(int32_t unitID) const {
   if (unitID < 0 || unitID >= static_cast<int32_t>(statUnits_.size())) return {};
   return statUnits_[static_cast<std::size_t>(unitID)];
+}
+
+std::string clsKickwellDB::StatCategoryDefaultTitle(int32_t catID) const {
+  return StatSubCatName(statCon_->SubCatID(catID));
+}
+
+std::string clsKickwellDB::StatCategoryUnit(int32_t catID) const {
+  return StatUnitText(statCon_->Unit(catID));
+}
+
+// ------------------------------------------------------------------ display grids and rows
+
+bool clsKickwellDB::LoadDisplay(const std::string& path) {
+  if (!display_->OpenFile(path)) return false;
+  pSbSetStatDisplayOrder(*display_);
+  return true;
+}
+
+bool clsKickwellDB::PassDisplay(const clsDisplayGridIsolate& grid) {
+  grid.Spawn(*display_);
+  pSbSetStatDisplayOrder(*display_);
+  return true;
+}
+
+void clsKickwellDB::pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year) {
+  statCon_->PositionStatTables(playerID, week, year);
+}
+
+void clsKickwellDB::pSbSetStatDisplayOrder(const clsDisplayGridIsolate& grid) {
+  displayRows_->pSbSetStatDisplayOrder(grid);
+}
+
+void clsKickwellDB::pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, int16_t year) {
+  displayRows_->pSbMCExtractDisplayValues(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
+  return displayRows_->pFnMCGetPlayerDisplayRow(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
+  return displayRows_->pFnGetPlayerDisplayRow(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year,
+                                                  int32_t column) {
+  return displayRows_->pFnGetPlayerDisplayCol(playerID, week, year, column);
 }
 
 void clsKickwellDB::SetMockCheatData(int32_t key, const std::string& text) {
@@ -513,17 +609,7 @@ std::string clsKickwellDB::pFnGetPlayerNamewMasIDDisID(int32_t masterID, int32_t
 }
 
 std::string clsKickwellDB::pFnGetPlayerNameWStyle(int32_t formatID, int32_t playerID) {
-  if (formatID != 13 && formatID != 18 && formatID != 19 && formatID != 20) return {};
-  std::string name = pFnGetPlayerName(playerID);
-  std::size_t comma = name.find(',');
-  // "Last, First" is the stored form; a name without the comma cannot be split.
-  if (formatID == 13 || comma == std::string::npos) return name;
-  std::string last = name.substr(0, comma);
-  std::string first = runtime::Trim(name.substr(comma + 1));
-  std::string initial = FirstCharacter(first);
-  if (formatID == 18) return last + ", " + initial + ".";
-  if (formatID == 19) return initial + ". " + last;
-  return first + " " + last;
+  return clsDisplayRows::NameInStyle(formatID, pFnGetPlayerName(playerID));
 }
 
 int32_t clsKickwellDB::pFnGetPosIDwPlaID(int32_t playerID) {

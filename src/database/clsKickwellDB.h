@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "database/clsCategoryControl.h"
+#include "database/clsDisplayFormatIsolate.h"
+#include "database/clsDisplayGridIsolate.h"
+#include "database/clsDisplayRows.h"
 #include "database/clsMockCheatData.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/Recordset.h"
@@ -103,6 +107,39 @@ class clsKickwellDB {
   // The text of a unit id of tblStatUnits; "" for an id without one.
   std::string StatUnitText(int32_t unitID) const;
 
+  // ---- Stat-category catalogue, display formats and the current grid
+  // Loaded at open: the catalogue with its cursors, the display formats and
+  // the default grid (GridID 1) as the display order. Each open makes new
+  // ones; the references stay valid until the next open or Terminate.
+
+  clsCategoryControl& StatCon() { return *statCon_; }
+  clsDisplayFormatIsolate& DSF() { return *dsf_; }
+  clsDisplayGridIsolate& Display() { return *display_; }
+  // The name of the category's sub-category (its default column title).
+  std::string StatCategoryDefaultTitle(int32_t catID) const;
+  std::string StatCategoryUnit(int32_t catID) const;
+  std::string StatCategoryName(int32_t catID) const { return statCon_->Name(catID); }
+  uint8_t StatCategoryFormatType(int32_t catID) const { return statCon_->FormatType(catID); }
+  uint8_t StatCatDefaultFormat(int32_t catID) const { return statCon_->DefaultFormat(catID); }
+  // Reads a grid file into the current grid and makes it the display order;
+  // False (nothing changed) when the file is refused.
+  bool LoadDisplay(const std::string& path);
+  // Copies the caller's grid into the current grid and makes it the display order.
+  bool PassDisplay(const clsDisplayGridIsolate& grid);
+  // Positions tblStat1..N on the player-week for the catalogue's extractions.
+  void pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year);
+
+  // ---- Display rows (one text row per player-week through the display order)
+
+  void pSbSetStatDisplayOrder(const clsDisplayGridIsolate& grid);
+  void pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, int16_t year);
+  // From the values already extracted; each cell followed by a Tab.
+  std::string pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year, int32_t column);
+  // OrderNumber of the current grid's first column showing the category; 0 when none.
+  uint8_t pFnGetDisplayCol(int32_t catID) const { return display_->OrderNumberWTableFieldID(catID); }
+
   // ---- Texts that the document builders supply by key
 
   clsMockCheatData& MockCheatData() { return *mockCheatData_; }
@@ -179,7 +216,13 @@ class clsKickwellDB {
   bool pFnGetDNU(int32_t playerID, uint8_t week, int16_t year);
 
  private:
+  class RowLookups;
+
   bool OpenFile(const std::string& path, clsStatusPlain* status);
+  // New, empty catalogue, formats, grid and display rows.
+  void MakeCatalogueObjects();
+  // The catalogue from the file, each of its tables handed its cursor.
+  void pSbLoadStatCategories();
   void CloseAll();
   void CheckSchema();
   void pSbUpgradeSettings();
@@ -219,4 +262,10 @@ class clsKickwellDB {
   std::vector<std::string> statUnits_;
   std::vector<std::string> statSubCatNames_;
   std::unique_ptr<clsMockCheatData> mockCheatData_;
+
+  std::unique_ptr<clsCategoryControl> statCon_;
+  std::unique_ptr<clsDisplayFormatIsolate> dsf_;
+  std::unique_ptr<clsDisplayGridIsolate> display_;
+  std::unique_ptr<RowLookups> rowLookups_;
+  std::unique_ptr<clsDisplayRows> displayRows_;
 };

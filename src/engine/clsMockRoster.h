@@ -14,14 +14,27 @@
 //
 // Look-ahead searches copy rosters with Spawn and then simulate and undo
 // picks on the copies, so drafting, releasing and marking are kept cheap.
+//
+// Choosing a player: the team's strategy rules are tried in order from the
+// rule index the caller hands in; the first rule whose pick window covers the
+// team's pick (the last rule always) turns into a pool of roster slots the
+// pick may come from, each slot offers its best available player, and the
+// best value wins. The answer is a pick code: a MasterID above 0, 0 for no
+// player, or one of the look-ahead codes below, which hand the pick back to
+// the draft engine. A strategy without rules behaves as one all-zero rule.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/Seams.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "engine/clsMockDraftPositionStack.h"
+
+class clsPossiblePicks;
+class PickLogNames;
 
 class clsMockRoster {
  public:
@@ -48,9 +61,59 @@ class clsMockRoster {
   // league-wide arrays, PlayerBuffer and PlayersDrafted.
   void Spawn(clsMockRoster& target) const;
 
+  // Pick codes besides a MasterID: no player, and the three look-aheads.
+  static constexpr int32_t kNoPick = 0;
+  static constexpr int32_t kPickEquilibrium = -1;
+  static constexpr int32_t kPickRosterPotGL = -2;
+  static constexpr int32_t kPickStarterPotGL = -3;
+
+  // Pick methods and compare values of a strategy rule.
+  enum PickMethod : int32_t {
+    kOpenRoster = 0,
+    kStartersOnly = 1,
+    kMatchPosRatio = 2,
+    kEquilibrium = 3,
+    kRosterPotGL = 4,
+    kStarterMinPlus1 = 5,
+    kStarterMinPlus2 = 6,
+    kStarterPotGL = 7,
+  };
+  enum CompareValue : int32_t { kFullPoints = 0, kRosterValue = 1, kStarterValue = 2, kADP = 3 };
+
   // The strategy rule's pick method and compare value.
-  int32_t StrategyMethod(int32_t rule) const { return strategy_.Method(rule); }
-  int32_t StrategyCompare(int32_t rule) const { return strategy_.Compare(rule); }
+  int32_t StrategyMethod(int32_t rule) const { return RuleAt(rule).method; }
+  int32_t StrategyCompare(int32_t rule) const { return RuleAt(rule).compare; }
+  // Rules the pick search can use: the strategy's, at least one.
+  int32_t StrategyRuleCount() const;
+
+  // The whole pick search for the team's pick number `teamPick` (1 for its
+  // first), starting at rule index `rule`. Returns the pick code; `rule`
+  // comes back as the rule that decided. A player sets points, value (the
+  // factor-adjusted compare value, or his ADP), posID and slot; code 0 sets
+  // value and slot only; a look-ahead code sets nothing but the rule. With a
+  // trace list every step is written into it; `names` then supplies the
+  // names (without it the names print empty).
+  int32_t RecommendedNextPlayer(double& points, double& value, int32_t& posID, int32_t& slot,
+                                int32_t teamPick, int32_t& rule, seams::TraceListView* trace = nullptr,
+                                PickLogNames* names = nullptr);
+  // The search without trace; a player (code > 0) is then recorded as the
+  // team's pick. No player and the look-ahead codes record nothing.
+  int32_t DraftNextPlayer(double& points, double& value, int32_t& posID, int32_t teamPick, int32_t& rule);
+  // The first rule from rule 0 whose window covers the pick, else the last.
+  int32_t StrategyArToUse(int32_t pick) const;
+  // Empties the list, then adds one candidate per slot of the open-roster
+  // pool (for rule method 7 the starters-only pool when there is one) with
+  // `extra` places beyond each RosterMax; the rule's positions limit the pool
+  // only when useFilter. Entries stand for draft index `draftIndex`.
+  void SetPickWithAllPossiblePositions(clsPossiblePicks& list, int32_t draftIndex, bool useFilter,
+                                       int32_t rule, int32_t extra);
+  // The value adjusted by the factors the rule uses for the position; the
+  // factors used come back in x, inj and lrtr (the others are left alone).
+  // A position without a slot keeps its value.
+  double ApplyDraftFactors(int32_t rule, int32_t posID, double value, double& x, double& inj,
+                           double& lrtr) const;
+  // True when the open-roster pool, every position allowed, lacks the slot.
+  bool iFnIsPosFull(int32_t slot) const;
 
   void SetPlayerBuffer(int32_t buffer) { playerBuffer_ = buffer; }
   int32_t Teams() const { return teams_; }
@@ -178,6 +241,51 @@ class clsMockRoster {
     int32_t MasterID = 0;
     int32_t PosID = 0;
   };
+
+  // One strategy rule as the search reads it.
+  struct StrategyRule {
+    int32_t begPick = 0;
+    int32_t endPick = 0;
+    int32_t method = 0;
+    int32_t compare = 0;
+    std::array<bool, 3> usingFactor{};
+    int32_t inclusion = 0;
+    bool noByeConflict = false;
+    clsDraftStrategy::PositionIDs ids{};
+  };
+  // One flag per slot 0..ActivePositions(), read from slot 1.
+  using SlotFlags = std::vector<uint8_t>;
+  // Where the search writes its trace, when it has one.
+  struct PickTrace;
+  // A candidate as the pick log shows it.
+  struct LoggedCandidate;
+
+  // Rule 0 of a strategy without rules reads as all zero.
+  StrategyRule RuleAt(int32_t rule) const;
+
+  SlotFlags BuildPositionFilter(const StrategyRule& rule) const;
+  bool BuildSelectionPool(const StrategyRule& rule, bool lastRule, SlotFlags& pool, SlotFlags& filter,
+                          PickTrace* trace);
+  bool OpenRosterPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
+  bool StartersOnlyPool(SlotFlags& pool, const SlotFlags& filter) const;
+  bool StarterMinPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
+  bool MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const;
+  bool RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const;
+  bool IsFixedRoster() const;
+  void ClearPositionFlags(SlotFlags& flags) const;
+  int32_t ComparePoolPlayers(const StrategyRule& rule, bool lastRule, const SlotFlags& pool,
+                             bool checkBalance, PickTrace* trace, double& points, double& value,
+                             int32_t& winner);
+  int32_t ComparePoolADP(const StrategyRule& rule, const SlotFlags& pool, bool checkBalance, PickTrace* trace,
+                         double& points, double& value, int32_t& winner);
+  // The stack index of the slot's candidate, -1 when nobody is available.
+  int32_t PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const;
+  bool HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag, bool checkBalance) const;
+  double ApplyFactors(const StrategyRule& rule, int32_t slot, double value, double& x, double& inj,
+                      double& lrtr) const;
+  static double DraftFactorAdjustment(double factor, double value);
+  double LeagueTeamRatio(int32_t slot) const;
+  bool IsStarterNeeded(int32_t posID) const;
 
   // Per slot, everything but the stack.
   struct Slot {

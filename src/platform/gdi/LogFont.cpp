@@ -11,8 +11,8 @@ namespace gdi {
 
 QString FamilyForFace(const std::string& faceName) {
   using runtime::EqualsNoCase;
-  for (const char* sans : {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Verdana",
-                           "Segoe UI", "Helvetica"}) {
+  for (const char* sans :
+       {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Verdana", "Segoe UI", "Helvetica"}) {
     if (EqualsNoCase(faceName, sans)) return QStringLiteral("Liberation Sans");
   }
   for (const char* serif : {"Times New Roman", "Times", "MS Serif"}) {

@@ -1,5 +1,7 @@
 #include "platform/gdi/MemoryDC.h"
 
+#include "platform/gdi/CheckMark.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -25,8 +27,16 @@ bool ClipBlit(int32_t& x, int32_t& y, int32_t& w, int32_t& h, int32_t& sx, int32
               int32_t dh, int32_t sw, int32_t sh) {
   auto clipAxis = [](int32_t& d, int32_t& s, int32_t& len, int32_t dlim, int32_t slim) {
     int64_t dd = d, ss = s, ll = len;
-    if (dd < 0) { ss -= dd; ll += dd; dd = 0; }
-    if (ss < 0) { dd -= ss; ll += ss; ss = 0; }
+    if (dd < 0) {
+      ss -= dd;
+      ll += dd;
+      dd = 0;
+    }
+    if (ss < 0) {
+      dd -= ss;
+      ll += ss;
+      ss = 0;
+    }
     ll = std::min<int64_t>(ll, dlim - dd);
     ll = std::min<int64_t>(ll, slim - ss);
     if (ll <= 0) return false;
@@ -122,12 +132,18 @@ void MemoryDC::FillBrush(const Rect& rect, BrushStyle style, COLORREF colour, Ha
   auto onHatch = [hatch](int32_t x, int32_t y) {
     const int32_t px = x & 7, py = y & 7;
     switch (hatch) {
-      case HS_HORIZONTAL: return py == 7;
-      case HS_VERTICAL: return px == 7;
-      case HS_FDIAGONAL: return px == py;
-      case HS_BDIAGONAL: return px == 7 - py;
-      case HS_CROSS: return px == 7 || py == 7;
-      case HS_DIAGCROSS: return px == py || px == 7 - py;
+      case HS_HORIZONTAL:
+        return py == 7;
+      case HS_VERTICAL:
+        return px == 7;
+      case HS_FDIAGONAL:
+        return px == py;
+      case HS_BDIAGONAL:
+        return px == 7 - py;
+      case HS_CROSS:
+        return px == 7 || py == 7;
+      case HS_DIAGCROSS:
+        return px == py || px == 7 - py;
     }
     return false;
   };
@@ -164,8 +180,14 @@ void MemoryDC::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF
       Plot(static_cast<int32_t>(x), static_cast<int32_t>(y), argb);
     }
     const int64_t e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x += sx; }
-    if (e2 <= dx) { err += dx; y += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
   }
 }
 
@@ -198,8 +220,8 @@ void MemoryDC::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC
   }
 }
 
-void MemoryDC::BitBltKeyed(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source,
-                           int32_t sx, int32_t sy, COLORREF key) {
+void MemoryDC::BitBltKeyed(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx,
+                           int32_t sy, COLORREF key) {
   if (!ClipBlit(x, y, w, h, sx, sy, Width(), Height(), source.Width(), source.Height())) return;
   const QImage src = source.image_;
   const uint32_t keyArgb = ToQRgb(key);
@@ -220,6 +242,13 @@ void MemoryDC::DrawImage(int32_t x, int32_t y, const QImage& image) {
 
 Size MemoryDC::GetTextExtent(const std::string& text) const {
   const QFontMetrics fm(ToQFont(font_));
+  if (IsCheckMarkFace(font_.faceName)) {
+    // One em per character, drawn by hand.
+    const int em = ToQFont(font_).pixelSize();
+    return {
+        em * static_cast<int32_t>(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).size()),
+        fm.ascent() + fm.descent()};
+  }
   return {fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
           fm.ascent() + fm.descent()};
 }
@@ -232,7 +261,19 @@ void MemoryDC::DrawTextAt(int32_t x, int32_t y, const std::string& text, const R
   QPainter p(&image_);
   if (clip != nullptr) p.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
   if (bkMode_ == BkMode::kOpaque) {
-    p.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.ascent() + fm.descent()), QColor::fromRgb(ToQRgb(bkColour_)));
+    const Size extent = GetTextExtent(text);
+    p.fillRect(QRect(x, y, extent.cx, extent.cy), QColor::fromRgb(ToQRgb(bkColour_)));
+  }
+  if (IsCheckMarkFace(font_.faceName)) {
+    const int em = qf.pixelSize();
+    const int cell = fm.ascent() + fm.descent();
+    for (qsizetype i = 0; i < s.size(); ++i) {
+      if (s[i] == QChar(kCheckMarkGlyph)) {
+        DrawCheckMark(p, QRectF(x + i * em, y + (cell - em) / 2.0, em, em),
+                      QColor::fromRgb(ToQRgb(textColour_)));
+      }
+    }
+    return;
   }
   p.setFont(qf);
   p.setPen(QColor::fromRgb(ToQRgb(textColour_)));

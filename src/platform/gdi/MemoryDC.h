@@ -55,12 +55,11 @@ class MemoryDC {
 
   // Copies the w x h block at (sx, sy) of `source` to (x, y). The source may
   // be this context itself.
-  void BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx,
-              int32_t sy);
+  void BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx, int32_t sy);
   // The same, leaving the destination unchanged wherever the source pixel is
   // exactly `key`.
-  void BitBltKeyed(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx,
-                   int32_t sy, COLORREF key);
+  void BitBltKeyed(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx, int32_t sy,
+                   COLORREF key);
   // Copies a whole QImage to (x, y) at its own size.
   void DrawImage(int32_t x, int32_t y, const QImage& image);
 

@@ -53,8 +53,8 @@ void ButtonPainter::GradientFill(gdi::MemoryDC& dc, const gdi::Rect& rect, gdi::
   }
 }
 
-void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect& r, const std::string& caption,
-                               const clsBitmap* image, bool barHasImages) {
+void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect& r,
+                               const std::string& caption, const clsBitmap* image, bool barHasImages) {
   if (look < kDisabled || look > kPressed) return;
   const LookColours& c = kLooks[static_cast<size_t>(look)];
   const int32_t L = r.Left, T = r.Top, W = r.Width, H = r.Height;
@@ -83,17 +83,30 @@ void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect
   }
 
   // 3. rounded corners
-  const struct { int32_t x, y; gdi::COLORREF colour; } corners[] = {
-      {L, T + 1, c.cornerMiddle},         {L, T + 2, c.cornerOuter},
-      {L + 1, T, c.cornerMiddle},         {L + 1, T + 1, c.cornerInner},
-      {L + 2, T, c.cornerOuter},          {L + W - 1, T + 1, c.cornerMiddle},
-      {L + W - 1, T + 2, c.cornerOuter},  {L + W - 2, T, c.cornerMiddle},
-      {L + W - 2, T + 1, c.cornerInner},  {L + W - 3, T, c.cornerOuter},
-      {L, T + H - 2, c.cornerMiddle},     {L, T + H - 3, c.cornerOuter},
-      {L + 1, T + H - 1, c.cornerMiddle}, {L + 1, T + H - 2, c.cornerInner},
-      {L + 2, T + H - 1, c.cornerOuter},  {L + W - 1, T + H - 2, c.cornerMiddle},
-      {L + W - 1, T + H - 3, c.cornerOuter}, {L + W - 2, T + H - 1, c.cornerMiddle},
-      {L + W - 2, T + H - 2, c.cornerInner}, {L + W - 3, T + H - 1, c.cornerOuter},
+  const struct {
+    int32_t x, y;
+    gdi::COLORREF colour;
+  } corners[] = {
+      {L, T + 1, c.cornerMiddle},
+      {L, T + 2, c.cornerOuter},
+      {L + 1, T, c.cornerMiddle},
+      {L + 1, T + 1, c.cornerInner},
+      {L + 2, T, c.cornerOuter},
+      {L + W - 1, T + 1, c.cornerMiddle},
+      {L + W - 1, T + 2, c.cornerOuter},
+      {L + W - 2, T, c.cornerMiddle},
+      {L + W - 2, T + 1, c.cornerInner},
+      {L + W - 3, T, c.cornerOuter},
+      {L, T + H - 2, c.cornerMiddle},
+      {L, T + H - 3, c.cornerOuter},
+      {L + 1, T + H - 1, c.cornerMiddle},
+      {L + 1, T + H - 2, c.cornerInner},
+      {L + 2, T + H - 1, c.cornerOuter},
+      {L + W - 1, T + H - 2, c.cornerMiddle},
+      {L + W - 1, T + H - 3, c.cornerOuter},
+      {L + W - 2, T + H - 1, c.cornerMiddle},
+      {L + W - 2, T + H - 2, c.cornerInner},
+      {L + W - 3, T + H - 1, c.cornerOuter},
   };
   for (const auto& px : corners) dc.SetPixel(px.x, px.y, px.colour);
 

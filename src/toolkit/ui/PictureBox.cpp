@@ -6,8 +6,7 @@
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basFont.h"
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   dc_.SetBkMode(gdi::BkMode::kTransparent);
   dc_.SetTextColor(gdi::kBlack);
@@ -34,7 +33,12 @@ void PictureBox::SetToolTipText(const std::string& text) {
   setToolTip(QString::fromStdString(text));
 }
 
+void PictureBox::SyncSize() const {
+  if (dc_.Width() != width() || dc_.Height() != height()) dc_.Resize(width(), height(), backColour_);
+}
+
 void PictureBox::Cls() {
+  SyncSize();
   dc_.FillRect({0, 0, dc_.Width(), dc_.Height()}, backColour_);
   update();
 }
@@ -46,6 +50,7 @@ void PictureBox::SetPixelSize(int32_t w, int32_t h) { resize(std::max(w, 0), std
 QRect PictureBox::WindowRect() const { return QRect(mapToGlobal(QPoint(0, 0)), size()); }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  SyncSize();
   QPainter p(this);
   if (dc_.Width() < width() || dc_.Height() < height()) {
     p.fillRect(rect(), QColor::fromRgb(gdi::ToQRgb(backColour_)));
@@ -54,6 +59,6 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
-  dc_.Resize(event->size().width(), event->size().height(), backColour_);
+  SyncSize();
   QWidget::resizeEvent(event);
 }

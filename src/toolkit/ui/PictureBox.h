@@ -22,8 +22,16 @@ class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  gdi::MemoryDC& hDC() { return dc_; }
-  const gdi::MemoryDC& hDC() const { return dc_; }
+  // The image always has the widget's current size, also while the widget
+  // is hidden and has not been told of its size yet.
+  gdi::MemoryDC& hDC() {
+    SyncSize();
+    return dc_;
+  }
+  const gdi::MemoryDC& hDC() const {
+    SyncSize();
+    return dc_;
+  }
 
   gdi::COLORREF BackColor() const { return backColour_; }
   void SetBackColor(gdi::COLORREF colour);
@@ -40,8 +48,8 @@ class PictureBox : public QWidget {
   void Refresh();
   // Width and height in pixels (the picture in pixel scale).
   void SetPixelSize(int32_t width, int32_t height);
-  int32_t ScaleWidth() const { return dc_.Width(); }
-  int32_t ScaleHeight() const { return dc_.Height(); }
+  int32_t ScaleWidth() const { return hDC().Width(); }
+  int32_t ScaleHeight() const { return hDC().Height(); }
   // The widget's rectangle in global screen pixels.
   QRect WindowRect() const;
 
@@ -50,7 +58,9 @@ class PictureBox : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  gdi::MemoryDC dc_;
+  void SyncSize() const;
+
+  mutable gdi::MemoryDC dc_;
   gdi::COLORREF backColour_;
   StdFont font_;
   std::string toolTip_;

@@ -48,7 +48,8 @@ void SetUpButtonBar(clsButton& bar, PictureBox* picture, QTimer* timer, int32_t 
   for (int32_t i = 0; i < n; ++i) {
     const std::string& caption = captions[static_cast<size_t>(i)];
     if (i == 0 && firstHasImage) {
-      bar.SetResourceButton(0, caption == "Save" ? kSaveImage : kOpenImage, buttonWidth, kButtonHeight, caption);
+      bar.SetResourceButton(0, caption == "Save" ? kSaveImage : kOpenImage, buttonWidth, kButtonHeight,
+                            caption);
     } else {
       bar.SetTextButton(i, buttonWidth, kButtonHeight, caption);
     }
@@ -80,9 +81,14 @@ void SetUpMiniBar(clsMiniBar& bar, PictureBox* picture, QTimer* timer, int32_t h
                  {"Export Grid To File", 160},
                  {"Projected Stats Properties", 167}};
       break;
-    case 1: buttons = {{"Change Display Grid", 159}, {"Export Grid To File", 160}}; break;
-    case 2: buttons = {{"Export Grid To File", 160}}; break;
-    default: break;  // an unknown kind gives an empty bar
+    case 1:
+      buttons = {{"Change Display Grid", 159}, {"Export Grid To File", 160}};
+      break;
+    case 2:
+      buttons = {{"Export Grid To File", 160}};
+      break;
+    default:
+      break;  // an unknown kind gives an empty bar
   }
   if (picture != nullptr) picture->SetPixelSize(picture->width(), height);
   bar.SetOPPicture(picture);
@@ -126,18 +132,42 @@ void DrawArialCaption(PictureBox* picture, const std::string& text, int32_t left
 
 int32_t PageTitle(int32_t pageCode, std::string& title) {
   switch (pageCode) {
-    case 0: title = "Kickwell Draftyard Project"; return 157;
-    case 1: title = "Projected Stats"; return 149;
-    case 2: title = "Scoring System"; return 148;
-    case 3: title = "League Properties"; return 147;
-    case 4: title = "Draft Strategies"; return 154;
-    case 5: title = "Cheat Sheet Project"; return 146;
-    case 6: title = "Draft Board"; return 147;
-    case 7: title = "Display Grids"; return 152;
-    case 8: title = "Mock Draft Document"; return 151;
-    case 9: title = "User Generated Mock Draft"; return 158;
-    case 11: title = "Projected Stat Strain"; return 149;
-    default: title.clear(); return 0;
+    case 0:
+      title = "Kickwell Draftyard Project";
+      return 157;
+    case 1:
+      title = "Projected Stats";
+      return 149;
+    case 2:
+      title = "Scoring System";
+      return 148;
+    case 3:
+      title = "League Properties";
+      return 147;
+    case 4:
+      title = "Draft Strategies";
+      return 154;
+    case 5:
+      title = "Cheat Sheet Project";
+      return 146;
+    case 6:
+      title = "Draft Board";
+      return 147;
+    case 7:
+      title = "Display Grids";
+      return 152;
+    case 8:
+      title = "Mock Draft Document";
+      return 151;
+    case 9:
+      title = "User Generated Mock Draft";
+      return 158;
+    case 11:
+      title = "Projected Stat Strain";
+      return 149;
+    default:
+      title.clear();
+      return 0;
   }
 }
 

@@ -16,11 +16,11 @@ class clsMiniBar;
 namespace basButtonMocks {
 
 // Bitmap resources used here.
-inline constexpr int32_t kSaveImage = 144;      // floppy disk, 16 x 16
-inline constexpr int32_t kOpenImage = 150;      // open folder, 16 x 16
-inline constexpr int32_t kGridImage = 159;      // mini-bar grid
-inline constexpr int32_t kUncheckedBox = 162;   // 14 x 14
-inline constexpr int32_t kCheckedBox = 163;     // 14 x 14
+inline constexpr int32_t kSaveImage = 144;     // floppy disk, 16 x 16
+inline constexpr int32_t kOpenImage = 150;     // open folder, 16 x 16
+inline constexpr int32_t kGridImage = 159;     // mini-bar grid
+inline constexpr int32_t kUncheckedBox = 162;  // 14 x 14
+inline constexpr int32_t kCheckedBox = 163;    // 14 x 14
 
 // Buttons of `buttonWidth` x 24, 9 pixels apart, the first 5 from the left;
 // the first one shows the floppy disk ("Save") or the open folder (any other

@@ -37,12 +37,13 @@ void DrawArrow(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int
   if (picture == nullptr) return;
   if (resize) Prepare(picture, backColour, width, height);
   const int32_t m = HalfRounded(size);
-  FillPolygon(picture->hDC(), colour, {{left + 1, top + 1}, {left + size, top + 1}, {left + m + 1, top + m + 1}});
+  FillPolygon(picture->hDC(), colour,
+              {{left + 1, top + 1}, {left + size, top + 1}, {left + m + 1, top + m + 1}});
   picture->Refresh();
 }
 
-void DrawArrowAt(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int32_t height,
-                 int32_t size, gdi::COLORREF colour) {
+void DrawArrowAt(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int32_t height, int32_t size,
+                 gdi::COLORREF colour) {
   if (picture == nullptr) return;
   Prepare(picture, backColour, width, height);
   picture->SetForeColor(colour);

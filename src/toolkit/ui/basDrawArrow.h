@@ -19,8 +19,8 @@ void DrawFilledArrow(PictureBox* picture, int32_t direction, int32_t size, gdi::
 void DrawArrow(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int32_t height, int32_t size,
                gdi::COLORREF colour, int32_t top, int32_t left, bool resize);
 // Clears and sizes the picture, then draws an upward triangle at its top left.
-void DrawArrowAt(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int32_t height,
-                 int32_t size, gdi::COLORREF colour);
+void DrawArrowAt(PictureBox* picture, gdi::COLORREF backColour, int32_t width, int32_t height, int32_t size,
+                 gdi::COLORREF colour);
 // The closed polygon through all points, outlined and filled in `colour`.
 void FillPolygon(gdi::MemoryDC& dc, gdi::COLORREF colour, const std::vector<gdi::Point>& points);
 

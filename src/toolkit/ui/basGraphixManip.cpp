@@ -9,8 +9,8 @@ void MaskedBlit(gdi::MemoryDC& dest, const gdi::MemoryDC& source, int32_t x, int
   dest.BitBltKeyed(x, y, width, height, source, 0, 0, key);
 }
 
-void FillSolid(gdi::MemoryDC& dc, gdi::COLORREF colour, int32_t x, int32_t y, int32_t width,
-               int32_t height, bool pixels, gdi::BrushStyle style, gdi::HatchStyle hatch) {
+void FillSolid(gdi::MemoryDC& dc, gdi::COLORREF colour, int32_t x, int32_t y, int32_t width, int32_t height,
+               bool pixels, gdi::BrushStyle style, gdi::HatchStyle hatch) {
   if (!pixels) {
     x = runtime::TwipsToPixels(x);
     y = runtime::TwipsToPixels(y);

@@ -16,7 +16,7 @@ void MaskedBlit(gdi::MemoryDC& dest, const gdi::MemoryDC& source, int32_t x, int
 // Paints the rectangle (x, y, width, height) with a brush. With `pixels`
 // false the four values are twips, converted at the screen's 15 twips per
 // pixel and rounded.
-void FillSolid(gdi::MemoryDC& dc, gdi::COLORREF colour, int32_t x, int32_t y, int32_t width,
-               int32_t height, bool pixels, gdi::BrushStyle style, gdi::HatchStyle hatch);
+void FillSolid(gdi::MemoryDC& dc, gdi::COLORREF colour, int32_t x, int32_t y, int32_t width, int32_t height,
+               bool pixels, gdi::BrushStyle style, gdi::HatchStyle hatch);
 
 }  // namespace basGraphixManip

@@ -8,19 +8,24 @@ namespace {
 // The look each state is drawn in.
 int32_t LookOf(int32_t state) {
   switch (state) {
-    case 0: return ButtonPainter::kNormal;
-    case 1: return ButtonPainter::kHot;
-    case 2: return ButtonPainter::kSelected;
-    case 3: return ButtonPainter::kPressed;
-    case 4: return ButtonPainter::kDisabled;
-    default: return ButtonPainter::kNormal;
+    case 0:
+      return ButtonPainter::kNormal;
+    case 1:
+      return ButtonPainter::kHot;
+    case 2:
+      return ButtonPainter::kSelected;
+    case 3:
+      return ButtonPainter::kPressed;
+    case 4:
+      return ButtonPainter::kDisabled;
+    default:
+      return ButtonPainter::kNormal;
   }
 }
 
 }  // namespace
 
-clsButton::clsButton(QObject* parent)
-    : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
+clsButton::clsButton(QObject* parent) : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
 clsButton::~clsButton() {
   if (timer_) timer_->stop();

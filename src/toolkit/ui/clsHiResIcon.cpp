@@ -24,7 +24,8 @@ QImage IconAtSize(const std::string& path, int size) {
   const QImage* best = &images.front();
   auto distance = [size](const QImage& img) { return std::abs(img.width() - size); };
   for (const QImage& img : images) {
-    if (distance(img) < distance(*best) || (distance(img) == distance(*best) && img.width() > best->width())) {
+    if (distance(img) < distance(*best) ||
+        (distance(img) == distance(*best) && img.width() > best->width())) {
       best = &img;
     }
   }

@@ -16,7 +16,8 @@ void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLO
   clsBitmap resource;
   resource.LoadResImage(resourceId);
   bitmap.CreateBlankImage(resource, backColour);
-  basGraphixManip::MaskedBlit(bitmap.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(), kKeyColour);
+  basGraphixManip::MaskedBlit(bitmap.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
+                              kKeyColour);
 }
 
 void clsMiniBar::DrawMiniImage(PictureBox* picture, int32_t resourceId, int32_t x, int32_t y,

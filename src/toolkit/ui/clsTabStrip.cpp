@@ -34,7 +34,8 @@ void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer*
   SetTabs(static_cast<int32_t>(captions.size()));
   SetImageCount(kPieceCount);
   for (int32_t i = 0; i < kPieceCount; ++i) Image(i, kFirstResource + i);
-  for (int32_t i = 0; i < static_cast<int32_t>(captions.size()); ++i) SetTabText(i, captions[static_cast<size_t>(i)]);
+  for (int32_t i = 0; i < static_cast<int32_t>(captions.size()); ++i)
+    SetTabText(i, captions[static_cast<size_t>(i)]);
   CreateButtons();
   DrawFullToolbar();
   SetEnabled(true);
@@ -125,7 +126,8 @@ void clsTabStrip::Image(int32_t index, int32_t resourceId) {
   if (!images_[index]) images_[index] = std::make_unique<clsBitmap>();
   clsBitmap& slot = *images_[index];
   slot.CreateBlankImage(resource, backColour_);
-  basGraphixManip::MaskedBlit(slot.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(), kKeyColour);
+  basGraphixManip::MaskedBlit(slot.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
+                              kKeyColour);
 }
 
 void clsTabStrip::AddSpacerAfterButton(int32_t index, int32_t pixels) {
@@ -261,7 +263,9 @@ int32_t clsTabStrip::TabFromPoint(int32_t x, int32_t y) const {
 
 int32_t clsTabStrip::State(int32_t index) const { return Valid(index) ? states_[index] : 0; }
 
-ButtonRect clsTabStrip::ScreenRect(int32_t index) const { return Valid(index) ? screen_[index] : ButtonRect{}; }
+ButtonRect clsTabStrip::ScreenRect(int32_t index) const {
+  return Valid(index) ? screen_[index] : ButtonRect{};
+}
 
 ButtonRect clsTabStrip::SourceRect(int32_t index, int32_t state) const {
   if (!Valid(index) || state < 0 || state > 2) return {};

@@ -138,8 +138,8 @@ TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
 TEST(MemoryDC, OutlinedTriangleIsSymmetric) {
   MemoryDC dc(9, 5, kWhite);
   dc.Polygon({{4, 0}, {0, 4}, {8, 4}}, kRed, kRed, FillMode::kAlternate);
-  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.",
-                                                        "#########"}));
+  EXPECT_EQ(Rows(dc, kRed),
+            (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.", "#########"}));
 }
 
 TEST(MemoryDC, PolygonFillsThenOutlines) {
@@ -254,8 +254,10 @@ TEST(MemoryDC, CentredTextSitsInTheMiddleAndIsClipped) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 100; ++x)
       if (dc.GetPixel(x, y) != kWhite) {
-        minX = std::min(minX, x); maxX = std::max(maxX, x);
-        minY = std::min(minY, y); maxY = std::max(maxY, y);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
       }
   ASSERT_GE(maxX, 0);
   EXPECT_NEAR((minX + maxX) / 2.0, 50.0, 3.0);
@@ -293,4 +295,25 @@ TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
   EXPECT_EQ(ShiftMaskFromQt(Qt::ShiftModifier | Qt::AltModifier), 5);
   EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);
   EXPECT_EQ(ShiftMaskFromQt(Qt::NoModifier), 0);
+}
+
+TEST(MemoryDC, CheckMarkGlyphIsDrawnByHand) {
+  MemoryDC dc(40, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  dc.SetFont(symbols);
+  EXPECT_EQ(dc.GetTextExtent("P").cx, 16);
+  EXPECT_EQ(dc.GetTextExtent("PP").cx, 32);
+  dc.DrawText("Q", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_EQ(CountColour(dc, kWhite), 40 * 20);  // only "P" has a picture
+  dc.DrawText("P", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  int dark = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) dark += RedOf(dc.GetPixel(x, y)) < 100;
+  EXPECT_GT(dark, 15);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 17; x < 40; ++x) ASSERT_EQ(dc.GetPixel(x, y), kWhite);  // one em wide
 }

@@ -242,7 +242,7 @@ TEST(basDrawArrow, UpAndDownArrowsAreMirrorImages) {
     }
   }
   EXPECT_EQ(redPixels, 1 + 3 + 5 + 7 + 9);
-  EXPECT_COLOUR(up->hDC().GetPixel(7, 4), kRed);   // apex
+  EXPECT_COLOUR(up->hDC().GetPixel(7, 4), kRed);  // apex
   EXPECT_COLOUR(down->hDC().GetPixel(7, 8), kRed);
   EXPECT_COLOUR(up->hDC().GetPixel(7, 3), gdi::kWhite);
 }
@@ -312,4 +312,14 @@ TEST(PictureBox, BackColourClearsAndResizingKeepsTheImage) {
   EXPECT_COLOUR(p->hDC().GetPixel(1, 1), gdi::kWhite);
   p->SetToolTipText("Open");
   EXPECT_EQ(p->toolTip(), "Open");
+}
+
+TEST(PictureBox, HiddenPictureDrawsAtItsNewSizeBeforeItIsShown) {
+  PictureBox p;  // never shown
+  p.SetPixelSize(120, 21);
+  EXPECT_EQ(p.ScaleWidth(), 120);
+  p.hDC().SetPixel(119, 20, kRed);
+  p.setGeometry(0, 0, 140, 21);
+  EXPECT_EQ(p.hDC().Width(), 140);
+  EXPECT_COLOUR(p.hDC().GetPixel(119, 20), kRed);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 
 #include "WidgetHarness.h"
@@ -65,10 +66,10 @@ TEST(ButtonPainter, BandsOfTheNormalSelectedAndHotLooks) {
     int32_t look;
     gdi::COLORREF top1, top2, bottom1, bottom2, ringTop;
   };
-  for (const Case& c : {Case{ButtonPainter::kNormal, Rgb(255, 255, 255), Rgb(254, 254, 254), Rgb(226, 223, 214),
-                             Rgb(214, 208, 197), Rgb(252, 252, 251)},
-                        Case{ButtonPainter::kSelected, Rgb(206, 231, 255), Rgb(189, 215, 247), Rgb(140, 174, 231),
-                             Rgb(107, 130, 239), Rgb(189, 211, 247)},
+  for (const Case& c : {Case{ButtonPainter::kNormal, Rgb(255, 255, 255), Rgb(254, 254, 254),
+                             Rgb(226, 223, 214), Rgb(214, 208, 197), Rgb(252, 252, 251)},
+                        Case{ButtonPainter::kSelected, Rgb(206, 231, 255), Rgb(189, 215, 247),
+                             Rgb(140, 174, 231), Rgb(107, 130, 239), Rgb(189, 211, 247)},
                         Case{ButtonPainter::kHot, Rgb(255, 243, 206), Rgb(255, 219, 140), Rgb(255, 178, 49),
                              Rgb(230, 150, 0), Rgb(225, 223, 156)}}) {
     SCOPED_TRACE(c.look);
@@ -101,7 +102,7 @@ TEST(ButtonPainter, GradientFillRunsFromTopColourToTheRowPastTheRectangle) {
   EXPECT_COLOUR(dc.GetPixel(0, 0), Rgb(1, 0, 10));
   EXPECT_COLOUR(dc.GetPixel(2, 1), Rgb(2, 0, 15));  // 1.5 -> 2, 0.5 -> 0, 15
   EXPECT_COLOUR(dc.GetPixel(0, 2), Rgb(2, 1, 20));
-  EXPECT_COLOUR(dc.GetPixel(3, 0), gdi::kWhite);     // right edge left out
+  EXPECT_COLOUR(dc.GetPixel(3, 0), gdi::kWhite);  // right edge left out
   EXPECT_COLOUR(dc.GetPixel(0, 3), gdi::kWhite);
 }
 
@@ -115,7 +116,8 @@ TEST(ButtonPainter, GradientOfNoHeightUsesTheTopColour) {
 TEST(ButtonPainter, ButtonsLowerThanSevenPixelsDrawFlatFaces) {
   for (int32_t h = 1; h < 7; ++h) {
     gdi::MemoryDC dc(40, 10, kBack);
-    for (int32_t look = 0; look <= 4; ++look) ButtonPainter::DrawButton(dc, look, {30, h, 2, 1}, "x", nullptr, false);
+    for (int32_t look = 0; look <= 4; ++look)
+      ButtonPainter::DrawButton(dc, look, {30, h, 2, 1}, "x", nullptr, false);
   }
   // A 3-pixel disabled button fills one face row, of no height: top colour.
   gdi::MemoryDC dc(40, 10, kBack);
@@ -379,4 +381,11 @@ TEST_F(ButtonBar, OutOfRangeIndicesAreIgnored) {
   EXPECT_TRUE(bar.ButtonEnabled(0));
   EXPECT_FALSE(bar.ButtonEnabled(7));
   EXPECT_EQ(bar.State(9), 0);
+}
+
+TEST_F(ButtonBar, ItsOwnTimerPollsThePointer) {
+  kdtest::PointAt(fakes.pointer, picture, 20, 10, false);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return bar.State(0) == 1; }, 5000));
+  bar.SetEnabled(false);
+  EXPECT_FALSE(bar.Enabled());
 }

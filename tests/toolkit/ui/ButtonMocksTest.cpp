@@ -22,7 +22,8 @@ void ExpectResourceAt(const PictureBox* picture, int32_t id, int x0, int y0) {
   img.LoadResImage(id);
   for (int y = 0; y < img.Height(); ++y)
     for (int x = 0; x < img.Width(); ++x)
-      ASSERT_EQ(picture->hDC().GetPixel(x0 + x, y0 + y), img.hDC().GetPixel(x, y)) << id << " " << x << "," << y;
+      ASSERT_EQ(picture->hDC().GetPixel(x0 + x, y0 + y), img.hDC().GetPixel(x, y))
+          << id << " " << x << "," << y;
 }
 
 // Leftmost column in the rows that holds a pixel other than `back`.
@@ -49,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{2, "Scoring System", 148}, TitleCase{3, "League Properties", 147},
                       TitleCase{4, "Draft Strategies", 154}, TitleCase{5, "Cheat Sheet Project", 146},
                       TitleCase{6, "Draft Board", 147}, TitleCase{7, "Display Grids", 152},
-                      TitleCase{8, "Mock Draft Document", 151}, TitleCase{9, "User Generated Mock Draft", 158},
-                      TitleCase{10, "", 0}, TitleCase{11, "Projected Stat Strain", 149}, TitleCase{12, "", 0},
+                      TitleCase{8, "Mock Draft Document", 151},
+                      TitleCase{9, "User Generated Mock Draft", 158}, TitleCase{10, "", 0},
+                      TitleCase{11, "Projected Stat Strain", 149}, TitleCase{12, "", 0},
                       TitleCase{-1, "", 0}),
     [](const ::testing::TestParamInfo<TitleCase>& p) {
       return "Page" + std::string(p.param.page < 0 ? "Minus" : "") + std::to_string(std::abs(p.param.page));

@@ -67,5 +67,4 @@ inline std::string ColourText(gdi::COLORREF c) {
 }  // namespace kdtest
 
 // Compares colours and prints them readably.
-#define EXPECT_COLOUR(actual, expected) \
-  EXPECT_EQ(kdtest::ColourText(actual), kdtest::ColourText(expected))
+#define EXPECT_COLOUR(actual, expected) EXPECT_EQ(kdtest::ColourText(actual), kdtest::ColourText(expected))

@@ -308,7 +308,10 @@ void ProjectPicture(QPainter& p) {
 
 void BarChart(QPainter& p) {
   p.setPen(Qt::NoPen);
-  const struct { double x, h; QColor top, bottom; } bars[] = {
+  const struct {
+    double x, h;
+    QColor top, bottom;
+  } bars[] = {
       {6, 9, QColor(110, 160, 230), QColor(40, 90, 180)},
       {12, 15, QColor(120, 200, 120), QColor(40, 130, 50)},
       {18, 11, QColor(255, 200, 90), QColor(220, 130, 20)},
@@ -586,7 +589,10 @@ void MiniGear(QPainter& p) {
     const double a = (i / static_cast<double>(teeth * 4)) * 2 * std::numbers::pi;
     const double r = ((i % 4) < 2) ? 6.6 : 4.8;
     const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    if (i == 0) gear.moveTo(pt); else gear.lineTo(pt);
+    if (i == 0)
+      gear.moveTo(pt);
+    else
+      gear.lineTo(pt);
   }
   gear.closeSubpath();
   gear.addEllipse(c, 2.0, 2.0);
