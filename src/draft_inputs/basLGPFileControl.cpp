@@ -46,8 +46,8 @@ void EditEveryPosition(clsKickwellDB& db, Edit&& edit) {
   transaction.Commit();
 }
 
-void WriteLimits(jet::Recordset& row, int32_t rosterMin, int32_t rosterMax, int32_t starterMin, int32_t starterMax,
-                 int32_t mergeAsID) {
+void WriteLimits(jet::Recordset& row, int32_t rosterMin, int32_t rosterMax, int32_t starterMin,
+                 int32_t starterMax, int32_t mergeAsID) {
   row.Edit();
   row.SetField("FullRosterMin", rosterMin);
   row.SetField("FullRosterMax", rosterMax);
@@ -98,7 +98,8 @@ void ResetRosterSizesInDB(clsKickwellDB& db) {
   EditEveryPosition(db, [&](jet::Recordset& row) { WriteLimits(row, 0, 0, 0, 0, row.Field("ID").AsLong()); });
 }
 
-void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db, const clsLeagueIsolate& league) {
+void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db,
+                     const clsLeagueIsolate& league) {
   std::unique_ptr<jet::Recordset> positions = db.pSbEditableKickwellSQL(kPositionsSql);
   if (positions->RecordCount() > 0) {
     std::size_t i = 0;
@@ -180,7 +181,8 @@ void ApplyDraftOrderToUserMock(clsUserMockIsolate& ugm, const clsLeagueIsolate& 
     return;
   }
   if (!IsCreatedOrderUsable(league, createdTeams, createdRounds)) return;
-  std::vector<int32_t> order(static_cast<std::size_t>(createdTeams) * static_cast<std::size_t>(createdRounds));
+  std::vector<int32_t> order(static_cast<std::size_t>(createdTeams) *
+                             static_cast<std::size_t>(createdRounds));
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
   CopyOrderToBoard(ugm, order);
   ugm.SetDraftRounds(rounds);

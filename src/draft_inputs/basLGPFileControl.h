@@ -34,7 +34,8 @@ void ResetRosterSizesInDB(clsKickwellDB& db);
 // One record per position in ID order at entries 1..N, carrying the league's
 // values; entry 0 stays as it was (all zero in a new list). An empty position
 // table leaves records alone.
-void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db, const clsLeagueIsolate& league);
+void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db,
+                     const clsLeagueIsolate& league);
 
 // Orders longer than this are refused (the league file holds at most as many picks).
 inline constexpr int32_t kMaxDraftOrderPicks = 10000;

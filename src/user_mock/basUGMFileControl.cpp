@@ -13,7 +13,8 @@ namespace basUGMFileControl {
 
 void ApplyUserMockRosterSizes(const clsUserMockIsolate& ugm, clsKickwellDB& db) {
   jet::Transaction transaction(db.Database());
-  std::unique_ptr<jet::Recordset> positions = db.pSbEditableKickwellSQL("SELECT * FROM tblPositions ORDER BY ID ASC;");
+  std::unique_ptr<jet::Recordset> positions =
+      db.pSbEditableKickwellSQL("SELECT * FROM tblPositions ORDER BY ID ASC;");
   if (positions->RecordCount() > 0) {
     for (positions->MoveFirst(); !positions->Eof(); positions->MoveNext()) {
       const int32_t k = ugm.RosterIndex(positions->Field("ID").AsLong());
@@ -51,8 +52,9 @@ void CopyMockBoardToUserMock(clsUserMockIsolate& ugm, const clsMockDraft& mock) 
   ugm.SetDraftRounds(mock.DraftRounds());
 }
 
-void CopyUserMockBoardToMock(const clsUserMockIsolate& ugm, clsMockDraft& mock, std::span<clsMockRoster> rosters,
-                             clsKickwellDB& db, const std::vector<LGPRosterSizeRecord>& records) {
+void CopyUserMockBoardToMock(const clsUserMockIsolate& ugm, clsMockDraft& mock,
+                             std::span<clsMockRoster> rosters, clsKickwellDB& db,
+                             const std::vector<LGPRosterSizeRecord>& records) {
   const int32_t picks = ugm.BoardCount();
   mock.SetCount(picks - 1);
   for (int32_t i = 0; i < picks; ++i) {

@@ -33,8 +33,9 @@ void CopyMockBoardToUserMock(clsUserMockIsolate& ugm, const clsMockDraft& mock);
 // of every pick, picks 0..BoardCount - 1), then every made pick (MasterID
 // above 0) replayed into its team's roster. The board need not hold rounds x
 // owners picks.
-void CopyUserMockBoardToMock(const clsUserMockIsolate& ugm, clsMockDraft& mock, std::span<clsMockRoster> rosters,
-                             clsKickwellDB& db, const std::vector<LGPRosterSizeRecord>& records);
+void CopyUserMockBoardToMock(const clsUserMockIsolate& ugm, clsMockDraft& mock,
+                             std::span<clsMockRoster> rosters, clsKickwellDB& db,
+                             const std::vector<LGPRosterSizeRecord>& records);
 
 // Drafts one made pick into the owner's roster and records it on the board.
 // A player missing from every stack but with a season row is first added,

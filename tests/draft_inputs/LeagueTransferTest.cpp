@@ -41,10 +41,11 @@ class LeagueTransfer : public ::testing::Test {
 
   // "FullRosterMin FullRosterMax StartRosterMin StartRosterMax MergeAsID" of a position.
   std::string Limits(int id) {
-    return kdtest::QueryText(path,
-                             "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
-                             "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
-                                 std::to_string(id));
+    return kdtest::QueryText(
+        path,
+        "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
+        "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
+            std::to_string(id));
   }
   void ExpectResetTable() {
     for (int id = 1; id <= kTemplatePositions; ++id) EXPECT_EQ(Limits(id), "0 0 0 0 " + std::to_string(id));

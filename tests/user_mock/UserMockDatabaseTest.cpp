@@ -21,10 +21,11 @@ class UserMockPositions : public ::testing::Test {
     ASSERT_TRUE(db.InitializeKickwellDB(path)) << db.LastError();
   }
   std::string Limits(int id) {
-    return kdtest::QueryText(path,
-                             "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
-                             "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
-                                 std::to_string(id));
+    return kdtest::QueryText(
+        path,
+        "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
+        "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
+            std::to_string(id));
   }
 
   kdtest::TempDir dir;
