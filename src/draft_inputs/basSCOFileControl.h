@@ -1,6 +1,7 @@
 #pragma once
 // The scoring-system file (.sco): a headerless sequence of packed 36-byte
-// little-endian rule records (docs/file-format-sco.md).
+// little-endian rule records (docs/file-format-sco.md); loading it into a
+// projected-stats file's tblScoringSystem; the text of a position mask.
 
 #include <cstdint>
 #include <string>
@@ -8,7 +9,11 @@
 
 #include "draft_inputs/ScoringRuleRecord.h"
 
+class clsKickwellDB;
 class clsScoringIsolate;
+namespace jet {
+class Recordset;
+}
 
 namespace basSCOFileControl {
 
@@ -29,5 +34,26 @@ bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring);
 // cursor stands at EOF afterwards. False (after "Open File Error") when the
 // file cannot be written; the old file is then intact.
 bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring);
+
+// Replaces the rules of the database's tblScoringSystem with those of the
+// file and makes them the database's scoring system, in one transaction. A
+// missing file shows "File Not Found:  '<path>'" titled "File Error" and
+// changes nothing; a file without a whole record leaves the table empty.
+void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db);
+
+// Adds the file's rules to tblScoringSystem (without their FDM flags, which
+// the table does not keep), then reloads the database's scoring system from
+// the table, also when the file gave no rule.
+void AddScoFileToDb(const std::string& path, clsKickwellDB& db);
+
+// " All" when bit 1 is set, then " " and the position's abbreviation for
+// every further set bit from 2 to 30; bit 0 is never listed. "" for 0.
+std::string PositionMaskText(int32_t mask, clsKickwellDB& db);
+
+// Replaces the rules of the scoring system with the rows of a
+// tblScoringSystem row set, in its order, each with FDM 0. False, changing
+// nothing, when there are no rows. A value that does not fit its field
+// raises jet::JetError before anything changes.
+bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring);
 
 }  // namespace basSCOFileControl
