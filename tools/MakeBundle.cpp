@@ -1,6 +1,7 @@
 // kd_make_bundle: writes the documents of the bundled all-users tree.
 //
 //   kd_make_bundle masters  <template.pro> <nfl data folder> <year> <out.kwr>
+//   kd_make_bundle database <def folder> <mas folder> <year> <out.pro>
 //   kd_make_bundle maps     <nfl data folder> <def folder> <CatID>...
 //   kd_make_bundle scoring  <template.pro> <recipe.txt> <out.sco>
 //   kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>
@@ -17,6 +18,7 @@
 #include "tools/DistributionMaps.h"
 #include "tools/DocumentRecipes.h"
 #include "tools/MasterFile.h"
+#include "tools/SampleDatabase.h"
 #include "tools/TemplateLookups.h"
 
 namespace {
@@ -24,6 +26,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: kd_make_bundle masters <template.pro> <nfl data folder> <year> <out.kwr>\n"
+               "       kd_make_bundle database <def folder> <mas folder> <year> <out.pro>\n"
                "       kd_make_bundle maps <nfl data folder> <def folder> <CatID>...\n"
                "       kd_make_bundle scoring <template.pro> <recipe.txt> <out.sco>\n"
                "       kd_make_bundle strategy <template.pro> <recipe.txt> <out.stg>\n"
@@ -37,6 +40,11 @@ void MakeParent(const std::string& path) {
   std::error_code ec;
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
   if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+}
+
+// The program's folder paths end with '/'.
+std::string FolderPath(const std::string& folder) {
+  return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
 }
 
 bool WholeNumber(const char* text, int32_t& value) {
@@ -63,6 +71,14 @@ int main(int argc, char** argv) {
     } else if (bundle::LoadTemplateLookups(argv[2], year, lookups, &error)) {
       MakeParent(argv[5]);
       ok = bundle::WriteMasterFile(argv[3], lookups, static_cast<int16_t>(year), argv[5], &error);
+    }
+  } else if (command == "database" && argc == 6) {
+    int32_t year = 0;
+    if (!WholeNumber(argv[4], year) || year < 1900 || year > 9999) {
+      error = std::string("bad year ") + argv[4];
+    } else {
+      ok = bundle::WriteSampleDatabase(FolderPath(argv[2]), FolderPath(argv[3]), static_cast<int16_t>(year),
+                                       argv[5], &error);
     }
   } else if (command == "maps" && argc >= 5) {
     std::vector<int32_t> catIDs;

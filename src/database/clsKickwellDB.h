@@ -264,8 +264,9 @@ class clsKickwellDB {
   // failure leaves nothing half-written; importers that write many runs wrap
   // a whole block in a jet::Transaction of their own. Writers of a MasterID
   // that has no player write nothing and log the MasterID to ProError.txt in
-  // the work folder; so do records of an unknown category or of one that is
-  // not a stored value. Database failures raise jet::JetError.
+  // the work folder; so do stat records of an unknown category, of one that
+  // is not a stored value, and of one that is not editable (EditType other
+  // than 1). Database failures raise jet::JetError.
 
   // Adds the player's tblPlayers row, or rewrites name (trimmed), DOB, team
   // and position of the row that has the MasterID. year and week are not used.

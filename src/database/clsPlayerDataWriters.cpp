@@ -255,9 +255,19 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   for (int32_t i = from; i <= to; ++i) {
     const int32_t catID = kwrData.StatField(i);
     Item item{0, 0, kwrData.StatNewValue(i)};
-    if (!StoredField(catID, item.table, item.field)) {
-      pSbWriteProError(who + ": category " + std::to_string(catID) +
-                       (db_.StatCon().DoesIDExist(catID) ? " is not a stored value." : " not found."));
+    // Player records carry only the categories the editor may change; any
+    // other stored one is a value the program keeps itself (the edited
+    // mark, the team).
+    const char* refused = nullptr;
+    if (!db_.StatCon().DoesIDExist(catID)) {
+      refused = " not found.";
+    } else if (!StoredField(catID, item.table, item.field)) {
+      refused = " is not a stored value.";
+    } else if (db_.StatCon().EditType(catID) != 1) {
+      refused = " is not editable.";
+    }
+    if (refused) {
+      pSbWriteProError(who + ": category " + std::to_string(catID) + refused);
       continue;
     }
     if (item.table != 0) onlyTable0 = false;

@@ -8,6 +8,10 @@
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basFileExists_001.h"
+#include "database/basFieldRead.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/Recordset.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/Encoding.h"
 #include "platform/runtime/FileIO.h"
@@ -279,6 +283,81 @@ void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek,
 
   std::string error;
   if (!runtime::SaveFileAtomically(path, image, &error)) throw std::runtime_error(error);
+}
+
+// ------------------------------------------------------------------ from a database
+
+void CollectPlayerBios(clsKickwellDB& db, KWRBlock& block) {
+  auto players = db.pSbKickwellSQL("SELECT * FROM tblPlayers ORDER BY ID;");
+  for (; !players->Eof(); players->MoveNext()) {
+    KWRBioRecord bio;
+    bio.MasID = basFieldRead::Long(*players, "MasterID");
+    bio.BackName = players->Field("BackName").AsText();
+    bio.DOB = basFieldRead::Long(*players, "DOB");
+    bio.TeaID = basFieldRead::Long(*players, "TeamID");
+    bio.PosID = basFieldRead::Long(*players, "PosID");
+    block.Bios.push_back(std::move(bio));
+  }
+}
+
+int32_t ReadEditableCategories(clsKickwellDB& db, clsScoringIsolate& scoring, std::vector<int32_t>& ids) {
+  auto categories = db.pSbKickwellSQL("SELECT * FROM tblStatCategories WHERE EditType = 1 ORDER BY ID;");
+  ids.clear();
+  for (; !categories->Eof(); categories->MoveNext()) {
+    const int32_t catID = basFieldRead::Long(*categories, "ID");
+    // A rule per category makes the catalogue compute exactly these values.
+    scoring.AddNew();
+    scoring.SetCatID(catID);
+    scoring.SetPoints(1.0f);
+    scoring.SetFieldVal(1.0f);
+    scoring.SetRangeMin(0.0f);
+    scoring.SetRangeMax(99999.0f);
+    ids.push_back(catID);
+  }
+  return static_cast<int32_t>(ids.size()) - 1;
+}
+
+void WriteKwrFile(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
+                  const std::string& databasePath, const std::string& text) {
+  clsKickwellDB db;
+  if (!db.InitializeKickwellDB(databasePath)) {
+    throw std::runtime_error(db.LastError().empty() ? "File Not Found:  '" + databasePath + "'" : db.LastError());
+  }
+  clsScoringIsolate scoring;
+  std::vector<int32_t> ids;
+  ReadEditableCategories(db, scoring, ids);
+  db.pSbSetScoringIsolate(scoring);
+
+  struct Player {
+    int32_t id;
+    int32_t masterID;
+    int32_t teamID;
+  };
+  std::vector<Player> players;
+  {
+    auto rows = db.pSbKickwellSQL("SELECT ID, MasterID, TeamID FROM tblPlayers ORDER BY ID;");
+    for (; !rows->Eof(); rows->MoveNext()) {
+      players.push_back(Player{basFieldRead::Long(*rows, "ID"), basFieldRead::Long(*rows, "MasterID"),
+                               basFieldRead::Long(*rows, "TeamID")});
+    }
+  }
+
+  clsCategoryControl& catalogue = db.StatCon();
+  WriteKwrWeeks(path, firstWeek, lastWeek, year, text, [&](uint8_t week, KWRBlock& block) {
+    if (week == 0) {
+      CollectPlayerBios(db, block);
+      return;
+    }
+    for (const Player& player : players) {
+      db.pSbSetStatCatExtract(player.id, week, year);
+      catalogue.ExtractScoringValues();
+      for (const int32_t catID : ids) {
+        const float value = catalogue.DBValue(catID);
+        if (value != 0.0f) AddStatRecord(block, player.masterID, player.teamID, week, catID, value);
+      }
+    }
+  });
+  db.pSbCloseKickwellDB();
 }
 
 }  // namespace basKWRFileControl

@@ -17,6 +17,9 @@
 
 #include "player_data/KWRRecords.h"
 
+class clsKickwellDB;
+class clsScoringIsolate;
+
 namespace basKWRFileControl {
 
 inline constexpr char kKwrSignature[] = "Vellacorn KWR";
@@ -88,5 +91,25 @@ using KwrWeekCollector = std::function<void(uint8_t week, KWRBlock& block)>;
 // the file cannot be saved, and whatever `collect` throws.
 void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
                    const std::string& text, const KwrWeekCollector& collect);
+
+// ----- writing from a projected-stats database -----
+
+// Writes a whole file from the projected-stats database at databasePath,
+// opened with a database object of its own: week 0's block holds every
+// player's biography, every other week's block each player's non-zero
+// values of the editable categories (EditType 1) for that week and `year`,
+// under the player's team. Nothing is caught: a database that cannot be
+// opened throws std::runtime_error with the reason, and the rest throws as
+// WriteKwrWeeks does (the old file then stays as it was).
+void WriteKwrFile(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
+                  const std::string& databasePath, const std::string& text);
+
+// One biography per row of tblPlayers, in ID order, appended to the block.
+void CollectPlayerBios(clsKickwellDB& db, KWRBlock& block);
+
+// Adds to the scoring system one rule per editable category, in ID order (1
+// point for every 1 between 0 and 99999), and puts their IDs in `ids`.
+// Returns the last index of `ids`, -1 when no category is editable.
+int32_t ReadEditableCategories(clsKickwellDB& db, clsScoringIsolate& scoring, std::vector<int32_t>& ids);
 
 }  // namespace basKWRFileControl

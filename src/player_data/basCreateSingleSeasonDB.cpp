@@ -1,0 +1,402 @@
+#include "player_data/basCreateSingleSeasonDB.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basDirToTextFile.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/basStatusControl.h"
+#include "core/clsSettingsKD.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+#include "platform/jet/Transaction.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/Text.h"
+#include "player_data/StrainUpdatePromptView.h"
+#include "player_data/basKWRImport.h"
+#include "player_data/clsStrainUpdatePrompt.h"
+#include "shell/basMessage.h"
+
+namespace basCreateSingleSeasonDB {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// " 0001.kwr": the character between prefix and version, the four digits
+// and the extension.
+constexpr std::size_t kVersionTail = 8;  // "0001.kwr"
+constexpr int32_t kDoNotOverwriteModifiedSetting = 41;
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool FourDigits(const std::string& text, std::size_t at) {
+  if (at + 4 > text.size()) return false;
+  for (std::size_t i = at; i < at + 4; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+int32_t ParseFourDigits(const std::string& text, std::size_t at) {
+  return std::stoi(text.substr(at, 4));
+}
+
+// A header text as the text fields take it: files before version 4 carry
+// NULs where the text would be, which is no text.
+std::string FieldText(const std::string& headerText) { return runtime::TrimAtNul(headerText); }
+
+std::string ErrorText(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error.";
+  }
+}
+
+// The progress window of one job: shown on creation, unloaded with it.
+class JobProgress {
+ public:
+  explicit JobProgress(const std::string& caption) : status_(basStatusControl::CreateStatusWindow(caption, false)) {
+    seams::Progress().Show();
+  }
+  ~JobProgress() {
+    status_.reset();
+    seams::Progress().Unload();
+  }
+  JobProgress(const JobProgress&) = delete;
+  JobProgress& operator=(const JobProgress&) = delete;
+  clsStatusPlain& Status() { return *status_; }
+
+ private:
+  std::unique_ptr<clsStatusPlain> status_;
+};
+
+// A file beside the target that a build works in; removed unless it has
+// been moved over the target.
+class BuildFile {
+ public:
+  explicit BuildFile(const std::string& target) : target_(target) {
+    const fs::path folder = fs::path(target).parent_path();
+    std::string pattern = (folder.empty() ? std::string() : folder.string() + "/") + "." +
+                          fs::path(target).filename().string() + ".XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+      throw std::runtime_error("Cannot create a working file beside '" + target + "': " +
+                               std::error_code(errno, std::generic_category()).message());
+    }
+    ::close(fd);
+    path_ = pattern;
+  }
+  ~BuildFile() {
+    if (path_.empty()) return;
+    std::error_code ec;
+    fs::remove(path_, ec);
+    fs::remove(path_ + "-journal", ec);
+  }
+  BuildFile(const BuildFile&) = delete;
+  BuildFile& operator=(const BuildFile&) = delete;
+
+  const std::string& Path() const { return path_; }
+
+  void CopyFrom(const std::string& source) {
+    std::error_code ec;
+    if (!fs::is_regular_file(source, ec)) throw std::runtime_error("File Not Found:  '" + source + "'");
+    fs::copy_file(source, path_, fs::copy_options::overwrite_existing, ec);
+    if (ec) throw std::runtime_error("Cannot copy '" + source + "': " + ec.message());
+  }
+
+  // Moves the finished file over the target in one step.
+  void Commit() {
+    std::error_code ec;
+    fs::rename(path_, target_, ec);
+    if (ec) throw std::runtime_error("Cannot replace '" + target_ + "': " + ec.message());
+    path_.clear();
+  }
+
+ private:
+  std::string target_;
+  std::string path_;
+};
+
+}  // namespace
+
+// ------------------------------------------------------------------ file names and versions
+
+std::string MasterPrefix(int16_t year) { return runtime::Format(year, "0000") + " Master"; }
+
+bool HasStrain(const std::string& strainName) {
+  const std::string name = runtime::Trim(strainName);
+  return !name.empty() && !runtime::EqualsNoCase(name, "None");
+}
+
+bool IsFileOfPrefix(const std::string& fileName, const std::string& prefix) {
+  if (fileName.size() < prefix.size() + 1 + kVersionTail) return false;
+  if (!runtime::StartsWithNoCase(fileName, prefix) || !runtime::EndsWithNoCase(fileName, ".kwr")) return false;
+  const std::size_t versionAt = fileName.size() - kVersionTail;
+  if (!FourDigits(fileName, versionAt)) return false;
+  // Exactly one character between the prefix and the version, so that
+  // "Strain" does not take the files of "Strain B".
+  return basDirToTextFile::CharacterCount(fileName.substr(prefix.size(), versionAt - prefix.size())) == 1;
+}
+
+int32_t FileNameVersion(const std::string& fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  if (dot == std::string::npos || dot < 4 || !FourDigits(fileName, dot - 4)) return 0;
+  return ParseFourDigits(fileName, dot - 4);
+}
+
+bool IsNumericFileStem(const std::string& fileName, int32_t minimum) {
+  const std::size_t dot = fileName.rfind('.');
+  if (dot == std::string::npos || dot < 4 || !FourDigits(fileName, dot - 4)) return false;
+  return ParseFourDigits(fileName, dot - 4) > minimum;
+}
+
+void SortFileNames(std::vector<std::string>& list, int32_t first, int32_t last) {
+  if (first < 0 || last >= static_cast<int32_t>(list.size()) || first >= last) return;
+  std::stable_sort(list.begin() + first, list.begin() + last + 1, [](const std::string& a, const std::string& b) {
+    return runtime::CompareNoCase(a, b) < 0;
+  });
+}
+
+int32_t ListKWRFiles(const std::string& prefix, int32_t fileType, std::vector<std::string>& list,
+                     int32_t minimum) {
+  const int32_t oldLast = static_cast<int32_t>(list.size()) - 1;
+  if (fileType < 0 || fileType >= kPageCodeCount) return oldLast;
+  const std::string& folder = FileTypeFolder[static_cast<std::size_t>(fileType)];
+  if (folder.empty()) return oldLast;
+  std::vector<std::string> names;
+  basDirToTextFile::ListFolderEntriesEx(folder, names, "kwr");
+  for (const std::string& name : names) {
+    std::error_code ec;
+    if (!IsFileOfPrefix(name, prefix) || !IsNumericFileStem(name, minimum)) continue;
+    if (!fs::is_regular_file(folder + name, ec)) continue;
+    list.push_back(folder + name);
+  }
+  const int32_t last = static_cast<int32_t>(list.size()) - 1;
+  if (last > oldLast) SortFileNames(list, oldLast + 1, last);
+  return last;
+}
+
+int32_t KWRFileVersion(const std::string& prefix, const std::vector<std::string>& list) {
+  if (prefix.empty()) return 0;
+  int32_t highest = 0;
+  for (const std::string& path : list) {
+    const std::string name = FileNameOf(path);
+    if (IsFileOfPrefix(name, prefix)) highest = std::max(highest, FileNameVersion(name));
+  }
+  return highest;
+}
+
+// ------------------------------------------------------------------ applying files
+
+KwrApplyOutcome ApplyKWRFiles(int16_t year, clsKickwellDB& db, const std::vector<std::string>& list,
+                              std::string& text, bool keepModified) {
+  JobProgress progress("Projected Stats Update");
+  clsStatusPlain& status = progress.Status();
+  status.Clear(1);
+  try {
+    const float weight = list.empty() ? 0.0f : 100.0f / static_cast<float>(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      DoEvents();
+      if (CancelFlag) return KwrApplyOutcome::kCancelled;
+      const int32_t segment = static_cast<int32_t>(i);
+      status.AddSegment(segment, weight);
+      if (!basKWRImport::ExpandKwrFile(db, list[i], year, status, text, segment, keepModified)) {
+        return KwrApplyOutcome::kCancelled;
+      }
+    }
+    const int32_t master = KWRFileVersion(MasterPrefix(year), list);
+    const std::string strain = db.StrainName();
+    const int32_t strainVersion = HasStrain(strain) ? KWRFileVersion(strain, list) : 0;
+    if (master > 0) db.SetMasterVersion(master);
+    if (strainVersion > 0) {
+      db.SetStrainVersion(strainVersion);
+      if (strainVersion > db.StrainMaxOffer()) db.SetStrainMaxOffer(strainVersion);
+    }
+    return KwrApplyOutcome::kDone;
+  } catch (...) {
+    basMessage::ShowMessage("Projected Stats Not Updated", ErrorText(std::current_exception()), seams::kOk,
+                            true);
+    return KwrApplyOutcome::kFailed;
+  }
+}
+
+int32_t ApplyNewerUpdates(clsKickwellDB& db, int32_t minimumVersion) {
+  const int16_t year = db.pFnGetYear();
+  std::vector<std::string> list;
+  ListKWRFiles(MasterPrefix(year), kPagePlayerMasterRegistry, list, minimumVersion);
+  const int32_t n = static_cast<int32_t>(list.size());
+  if (n == 0) return 0;
+  std::string text;
+  return ApplyKWRFiles(year, db, list, text, true) == KwrApplyOutcome::kDone ? n : -n;
+}
+
+int32_t ApplyStrain(clsKickwellDB& db, const std::string& strainName, int32_t maximumVersion, bool takeAll,
+                    bool keepModified) {
+  if (!HasStrain(strainName)) {
+    db.SetStrainName("None");
+    db.SetStrainVersion(0);
+    db.SetStrainMaxOffer(0);
+    db.SetStrainURL("0");
+    return 1;
+  }
+  const std::string name = runtime::Trim(strainName);
+  std::vector<std::string> list;
+  ListKWRFiles(name, kPageProjectedStatStrain, list, 0);
+  std::vector<std::string> kept;
+  for (const std::string& path : list) {
+    // Sorted by version: the first one beyond the maximum ends the files kept.
+    if (!takeAll && FileNameVersion(FileNameOf(path)) > maximumVersion) break;
+    kept.push_back(path);
+  }
+  const int32_t n = static_cast<int32_t>(kept.size());
+  if (n == 0) return 0;
+  std::string text;
+  if (ApplyKWRFiles(db.pFnGetYear(), db, kept, text, keepModified) != KwrApplyOutcome::kDone) return -n;
+  const int32_t newest = KWRFileVersion(name, list);
+  db.SetStrainName(name);
+  db.SetStrainURL(FieldText(text));
+  db.SetStrainVersion(maximumVersion > 0 ? maximumVersion : newest);
+  db.SetStrainMaxOffer(newest);
+  return n;
+}
+
+int32_t ApplyOneKWRFile(clsKickwellDB& db, const std::string& path, bool keepModified) {
+  std::string text;
+  if (ApplyKWRFiles(db.pFnGetYear(), db, {path}, text, keepModified) != KwrApplyOutcome::kDone) return -1;
+  db.SetADPURL(FieldText(text));
+  return 1;
+}
+
+int32_t FindAndApplyUpdates(clsKickwellDB& db) {
+  const int16_t year = db.pFnGetYear();
+  std::vector<std::string> masters;
+  ListKWRFiles(MasterPrefix(year), kPagePlayerMasterRegistry, masters, db.MasterVersion());
+  const int32_t m = static_cast<int32_t>(masters.size());
+  std::string text;
+  if (m > 0 && ApplyKWRFiles(year, db, masters, text, true) != KwrApplyOutcome::kDone) return -m;
+
+  const std::string strain = db.StrainName();
+  if (!HasStrain(strain)) return m;
+  std::vector<std::string> offered;
+  ListKWRFiles(strain, kPageProjectedStatStrain, offered, db.StrainMaxOffer());
+  const int32_t n = static_cast<int32_t>(offered.size());
+  if (n == 0) return m;
+
+  StrainUpdateOptions = {false, true, basMockDraftSettings::GlobalSettings().BoolVal(kDoNotOverwriteModifiedSetting)};
+  clsStrainUpdatePrompt prompt;
+  prompt.FileName(offered.back());
+  seams::StrainUpdatePrompt().ShowModal(prompt);
+  // Only OK answers "save"; the prompt answers "cancel" however else it closes.
+  const bool cancelled = MessageAnswer != seams::kAnswerSave;
+  const std::array<bool, 3> options = StrainUpdateOptions;
+
+  bool apply = false;
+  if (cancelled) {
+    apply = false;
+  } else if (options[kIgnoreStrainUpdate]) {
+    db.SetStrainMaxOffer(KWRFileVersion(strain, offered));
+  } else if (options[kApplyStrainUpdate]) {
+    apply = true;
+  } else {
+    apply = m > 0;
+  }
+  if (apply) {
+    if (ApplyKWRFiles(year, db, offered, text, options[kKeepModifiedStats]) != KwrApplyOutcome::kDone) return -n;
+    db.SetStrainURL(FieldText(text));
+    return n;
+  }
+  return cancelled || options[kIgnoreStrainUpdate] ? n : m;
+}
+
+void UpdateProjectedStats(clsKickwellDB& db, bool showMessage) {
+  const int32_t result = FindAndApplyUpdates(db);
+  if (!showMessage) return;
+  const char* text = result == 0  ? "No new updates for Projected Stats."
+                     : result > 0 ? "Updates applied to Projected Stats."
+                                  : "Projected Stats update failed.";
+  seams::MessageBox().PlainMessage(text, seams::PlainButtons::kOk, seams::PlainIcon::kNone,
+                                   "Projected Stats Update");
+}
+
+// ------------------------------------------------------------------ building a database
+
+bool CreateProjectedFile(int16_t year, const std::string& destination, const std::vector<std::string>& list,
+                         bool updateOnly) {
+  JobProgress progress(updateOnly ? "KWR Update" : "KWR Full Season Expansion");
+  clsStatusPlain& status = progress.Status();
+  if (!HasStrain(SelectedStrainName)) SelectedStrainName = "None";
+  const std::string strain = runtime::Trim(SelectedStrainName);
+  try {
+    BuildFile build(destination);
+    build.CopyFrom(updateOnly ? destination : DefaultsFolder + "Default.pro");
+
+    clsKickwellDB db;
+    if (!db.InitializeKickwellDB(build.Path())) throw std::runtime_error(db.LastError());
+
+    std::vector<std::string> files;
+    for (const std::string& path : list) {
+      if (!path.empty()) files.push_back(path);
+    }
+    status.Clear(1);
+    std::string text;
+    const float weight = files.empty() ? 0.0f : 100.0f / static_cast<float>(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      const int32_t segment = static_cast<int32_t>(i);
+      status.AddSegment(segment, weight);
+      if (!basKWRImport::ExpandKwrFile(db, files[i], year, status, text, segment, false)) return false;
+    }
+
+    // The version fields only once everything they claim is in the file.
+    const int32_t master = KWRFileVersion(MasterPrefix(year), files);
+    const int32_t strainVersion = HasStrain(strain) ? KWRFileVersion(strain, files) : 0;
+    {
+      jet::Transaction transaction(db.Database());
+      auto settings = db.pSbEditableKickwellSQL("SELECT * FROM tblSettings;");
+      if (settings->Eof()) throw std::runtime_error("The projected-stats file has no settings record.");
+      const int32_t maxOffer = db.StrainMaxOffer();
+      settings->Edit();
+      settings->SetField("Year", jet::Value(static_cast<int>(year)));
+      settings->SetField("MasterVersion", jet::Value(master));
+      settings->SetField("StrainName", jet::Value(strain));
+      settings->SetField("StrainVersion", jet::Value(strainVersion));
+      if (strainVersion >= maxOffer) settings->SetField("StrainMaxOffer", jet::Value(strainVersion));
+      settings->Update();
+      settings.reset();
+      db.SetStrainURL(FieldText(text));
+      transaction.Commit();
+    }
+    db.pSbCloseKickwellDB();
+    build.Commit();
+    return true;
+  } catch (...) {
+    basMessage::ShowMessage("Projected File Not Created", ErrorText(std::current_exception()), seams::kOk, true);
+    return false;
+  }
+}
+
+bool ChangeSeasonYear(clsKickwellDB& db, int16_t /*currentYear*/, int16_t newYear) {
+  jet::Transaction transaction(db.Database());
+  db.FullStatYearChange(newYear);
+  db.SetMasterVersion(0);
+  transaction.Commit();
+  return false;
+}
+
+}  // namespace basCreateSingleSeasonDB

@@ -1,0 +1,187 @@
+#include "player_data/basKWRImport.h"
+
+#include <cstddef>
+
+#include "core/Seams.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+#include "platform/jet/Transaction.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/Text.h"
+#include "player_data/basKWRFileControl.h"
+#include "player_data/clsKWRData.h"
+
+namespace basKWRImport {
+
+namespace {
+
+// The last record (1-based) of the run that starts at `from`: the records
+// that follow it for the same player and week. The writers take the week of
+// a run's first record for the whole run, so a player's records of another
+// week start a run of their own.
+int32_t RunEnd(const std::vector<KWRStatRecord>& records, int32_t from) {
+  const KWRStatRecord& first = records[static_cast<std::size_t>(from - 1)];
+  int32_t last = from;
+  while (last < static_cast<int32_t>(records.size())) {
+    const KWRStatRecord& next = records[static_cast<std::size_t>(last)];
+    if (next.MasID != first.MasID || next.Week != first.Week) break;
+    ++last;
+  }
+  return last;
+}
+
+// True when the person has asked to stop; yields first.
+bool Stopped() {
+  DoEvents();
+  return CancelFlag;
+}
+
+std::string Count(std::size_t n) { return std::to_string(n); }
+
+// The phases of one block, inside the caller's transaction. False when
+// CancelFlag ended them.
+bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& block, const clsKWRData& kwrData,
+                  const std::string& label, uint8_t week, int16_t year, int32_t segment, bool keepModified) {
+  const std::string yearText = std::to_string(year);
+  const std::string weekText = runtime::Format(week, "00");
+  int32_t done = 0;
+
+  status.StatusCaption(0, 0, label + " - Transfering Player BIOS Information");
+  if (!block.Bios.empty()) {
+    status.StatusListCaption("Expanding " + yearText + " - Week " + weekText + " Player BIOS / " +
+                             Count(block.Bios.size()) + " Records");
+  }
+  for (const KWRBioRecord& bio : block.Bios) {
+    if (Stopped()) return false;
+    status.SetSegmentValue(segment, ++done);
+    if (bio.MasID <= 0) continue;  // an empty slot
+    db.pSbAddPla(year, bio.MasID, runtime::Trim(bio.BackName), bio.DOB, bio.TeaID, bio.PosID,
+                 clsKickwellDB::kSeasonWeek);
+    db.pSbAddStatZeroYear(bio.MasID, bio.TeaID, clsKickwellDB::kSeasonWeek, year);
+  }
+
+  status.StatusCaption(0, 0, label + " - Transfering Database Modifications.");
+  if (!block.Modifications.empty()) {
+    status.StatusListCaption("Applying " + Count(block.Modifications.size()) + " Modifications");
+  }
+  for (const KWRStatRecord& modification : block.Modifications) {
+    if (Stopped()) return false;
+    int16_t byeYear = 0;
+    if (basKWRFileControl::KwrByeWeekYear(modification, byeYear)) {
+      db.pSbSetByeWeek(modification.TeaID, byeYear, modification.Week);
+    }
+    status.SetSegmentValue(segment, ++done);
+  }
+
+  const int32_t nScoY = static_cast<int32_t>(block.Yardage.size());
+  status.StatusCaption(0, 0, label + " - Transfering Scoring Yardage");
+  if (nScoY > 0) {
+    status.StatusListCaption("Expanding " + yearText + " - Week " + weekText + " Scoring Yardage / " +
+                             Count(block.Yardage.size()) + " Records");
+    // The week's plays are replaced as a whole, also those of players the
+    // block no longer lists.
+    if (CancelFlag) return false;
+    db.pSbClearWeekScoringYardage(year, block.Yardage.front().Week);
+  }
+  for (int32_t i = 1; i <= nScoY;) {
+    if (Stopped()) return false;
+    const int32_t j = RunEnd(block.Yardage, i);
+    db.pSbAddScY(kwrData, year, i, j);
+    status.SetSegmentValue(segment, ++done);
+    i = j + 1;
+  }
+
+  const int32_t nStat = static_cast<int32_t>(block.Stats.size());
+  status.StatusCaption(0, 0, label + " - Transfering Player Stats");
+  if (nStat > 0) {
+    status.StatusListCaption("Expanding " + yearText + " - " + label + " Player Stats / " +
+                             Count(block.Stats.size()) + " Records");
+  }
+  const int32_t base = done;
+  for (int32_t i = 1; i <= nStat;) {
+    if (Stopped()) return false;
+    const int32_t j = RunEnd(block.Stats, i);
+    db.pSbAddPSt(kwrData, year, i, j, keepModified);
+    status.SetSegmentValue(segment, base + j);
+    i = j + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string WeekLabel(uint8_t week) {
+  if (week == 0) return "Registering Players";
+  if (week == clsKickwellDB::kSeasonWeek) return "Season Totals";
+  return "Week " + std::to_string(week);
+}
+
+void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRStatRecord>& yardage,
+                 clsKWRData& kwrData) {
+  kwrData.SetStatMax(static_cast<int32_t>(stats.size()));
+  for (std::size_t i = 0; i < stats.size(); ++i) {
+    const KWRStatRecord& r = stats[i];
+    kwrData.SetStat(static_cast<int32_t>(i + 1), r.MasID, r.TeaID, r.Week, r.Field, r.NewValue);
+  }
+  kwrData.SetScoYMax(static_cast<int32_t>(yardage.size()));
+  for (std::size_t i = 0; i < yardage.size(); ++i) {
+    const KWRStatRecord& r = yardage[i];
+    kwrData.SetScoY(static_cast<int32_t>(i + 1), r.MasID, r.TeaID, r.Week, r.Field, r.NewValue);
+  }
+}
+
+bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
+                    int16_t year, int32_t position, int32_t segment, bool keepModified) {
+  const std::string label = WeekLabel(week);
+  status.Clear(0);
+  status.StatusCaption(0, 0, label + " - Importing Data");
+
+  // A refused block leaves these empty: its phases then pass with nothing
+  // to write, as the next block follows.
+  KWRBlock block;
+  basKWRFileControl::ReadKwrBlock(path, block, position);
+  clsKWRData kwrData;
+  FillKwrData(block.Stats, block.Yardage, kwrData);
+
+  // The reader has checked the counts against the file's size, so their sum
+  // is far below 2^31.
+  const std::size_t total = block.Stats.size() + block.Bios.size() + block.Yardage.size() +
+                            block.Modifications.size();
+  status.SetSegmentRange(segment, 0, static_cast<int32_t>(total));
+  status.SetSegmentValue(segment, 0);
+
+  // One transaction per block: the file is synced once, not once per run.
+  jet::Transaction transaction(db.Database());
+  bool finished = false;
+  try {
+    finished = ImportPhases(db, status, block, kwrData, label, week, year, segment, keepModified);
+  } catch (...) {
+    // Runs written before the error stay, as after a cancel; the failed
+    // writer call has rolled itself back.
+    try {
+      transaction.Commit();
+    } catch (...) {
+    }
+    throw;
+  }
+  transaction.Commit();
+  return finished;
+}
+
+bool ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
+                   std::string& text, int32_t segment, bool keepModified) {
+  status.StatusCaption(1, 0, "Expanding " + std::to_string(year) + " Stats");
+  std::vector<KWRIndexEntry> index;
+  basKWRFileControl::ReadKwrHeader(path, index, text);
+  for (const KWRIndexEntry& entry : index) {
+    if (Stopped()) return false;
+    // The reader keeps only entries whose week fits a Byte.
+    if (!ImportKwrBlock(db, path, status, static_cast<uint8_t>(entry.Week), year, entry.Position, segment,
+                        keepModified)) {
+      return false;
+    }
+  }
+  return !CancelFlag;
+}
+
+}  // namespace basKWRImport

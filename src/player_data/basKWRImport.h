@@ -1,0 +1,47 @@
+#pragma once
+// Importing a player-record file (.kwr) into an open projected-stats
+// database: block by block in index order, each block phase by phase
+// (biographies, bye-week modifications, scoring-play yardage, stats), on one
+// weighted segment of the caller's progress window, watching CancelFlag.
+// The database's player-data writers do the row work; this module hands
+// them the records, stats and yardage in runs of one player-week.
+//
+// A block is written inside one transaction, committed when the block ends,
+// also when it ends early: a cancel keeps what was written, and so does a
+// database error, which then reaches the caller.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "player_data/KWRRecords.h"
+
+class clsKickwellDB;
+class clsKWRData;
+class clsStatusPlain;
+
+namespace basKWRImport {
+
+// "Registering Players" for week 0, "Season Totals" for week 250, else
+// "Week " and the number.
+std::string WeekLabel(uint8_t week);
+
+// Makes the class's stat and yardage lists the given ones: upper bound =
+// the record count, record i = element i - 1.
+void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRStatRecord>& yardage,
+                 clsKWRData& kwrData);
+
+// Imports every block of the file. `text` receives the header text (60
+// NULs for files before version 4) and is left alone when the header is
+// refused, which imports nothing and says nothing. The caller has added
+// progress segment `segment`. False when CancelFlag stopped the import.
+bool ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
+                   std::string& text, int32_t segment, bool keepModified);
+
+// Imports the block at the 1-based position, labelled by `week`. A block
+// the reader refuses is passed over after its message. False when
+// CancelFlag ended the block.
+bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
+                    int16_t year, int32_t position, int32_t segment, bool keepModified);
+
+}  // namespace basKWRImport

@@ -1,0 +1,270 @@
+// Importing player-record files into a copy of the template: the rows each
+// phase writes, runs, progress, cancelling and refused input.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "KwrFixtures.h"
+#include "core/basStatusControl.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+#include "platform/jet/Recordset.h"
+#include "player_data/basKWRImport.h"
+#include "player_data/clsKWRData.h"
+
+using kdtest::QueryText;
+using kwrtest::Bio;
+using kwrtest::BlockFixture;
+using kwrtest::Bye;
+using kwrtest::KwrFileBytes;
+using kwrtest::Rec;
+
+namespace {
+
+// Template categories: table and field in the comment.
+constexpr uint8_t kRushYds = 14;  // tblStat3 Fld4
+constexpr uint8_t kRushTD = 15;   // tblStat3 Fld5
+constexpr uint8_t kRec = 20;      // tblStat4 Fld4
+constexpr uint8_t kADP = 88;      // tblStat0 ADP
+constexpr uint8_t kTeam = 116;    // tblStat0 TeamID, kept by the program
+constexpr uint8_t kIncomplete = 9;
+
+// Season 2024, text "Hand Strain". Week 0 registers John Doe (1234, team 12
+// GB, position 3) beside an empty slot, moves GB's bye from the template's
+// week 10 to week 9 and carries a modification that means nothing. Week 250
+// holds two plays of Doe's and four season values.
+std::string HandMadeMasterFile() {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(1234, "Doe, John", 35167, 12, 3), Bio(0, "", 0, 0, 0)};
+  registration.block.Modifications = {Bye(12, 9, 2024.0f), Rec(5, 12, 3, 0, 2024.0f)};
+  BlockFixture season{250, {}};
+  season.block.Stats = {Rec(1234, 12, 250, kRushYds, 1250.5f), Rec(1234, 12, 250, kRushTD, 8.0f),
+                        Rec(1234, 12, 250, kRec, 30.0f), Rec(1234, 12, 250, kADP, 12.5f)};
+  season.block.Yardage = {Rec(1234, 12, 250, 2, 45.0f), Rec(1234, 12, 250, 3, 12.0f)};
+  return KwrFileBytes(2024, "Hand Strain", {registration, season});
+}
+
+class KwrImport : public kwrtest::SeasonWork {
+ protected:
+  void SetUp() override {
+    path_ = NewDatabase();
+    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
+    status_ = basStatusControl::CreateStatusWindow("Projected Stats Update", false);
+    status_->AddSegment(0, 100.0f);
+  }
+
+  bool Expand(const std::string& file, bool keepModified = false) {
+    return basKWRImport::ExpandKwrFile(db_, file, 2024, *status_, text_, 0, keepModified);
+  }
+  std::string Query(const std::string& sql) { return QueryText(path_, sql); }
+  // Every row of the player and stat tables as text, in id order; the ids
+  // themselves are left out, as scoring plays are replaced by new rows.
+  std::string Dump() {
+    std::string all;
+    for (const char* table : {"tblPlayers", "tblStat0", "tblStat1", "tblStat3", "tblStat4", "tblByeWeeks"}) {
+      const std::string columns = Query(std::string("SELECT group_concat('quote(' || name || ')', ' || '','' || ')"
+                                                    " FROM pragma_table_info('") + table + "') WHERE name <> 'ID';");
+      all += std::string(table) + ":" +
+             Query("SELECT group_concat(r, ' | ') FROM (SELECT " + columns + " AS r FROM " + table +
+                   " ORDER BY ID);") + "\n";
+    }
+    return all;
+  }
+  std::vector<std::string> BottomCaptions() const {
+    std::vector<std::string> out;
+    for (const std::string& line : fakes.progress.log) {
+      if (line.rfind("BottomText ", 0) == 0) out.push_back(line.substr(11));
+    }
+    return out;
+  }
+
+  std::string path_;
+  clsKickwellDB db_;
+  std::unique_ptr<clsStatusPlain> status_;
+  std::string text_ = "untouched";
+};
+
+TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
+  const std::string file = PutKwr("mas", "2024 Master 0001.kwr", HandMadeMasterFile());
+  ASSERT_TRUE(Expand(file));
+  EXPECT_EQ(text_, "Hand Strain" + std::string(49, ' '));
+
+  EXPECT_EQ(Query("SELECT group_concat(ID || ',' || MasterID || ',' || BackName || ',' || DOB || ',' || TeamID"
+                  " || ',' || PosID, ' | ') FROM tblPlayers;"),
+            "1,1234,Doe, John,35167,12,3");
+  // Registration makes the season row with the team; the season stats then
+  // fill it: ADP, no points, not modified.
+  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Points || ',' || TeamID || ',' || DNU"
+                  " || ',' || ADP || ',' || InjuryStatus || ',' || Year, ' | ') FROM tblStat0;"),
+            "1,250,0.0,12,0,12.5,0,2024");
+  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ','"
+                  " || Fld6 || ',' || Year, ' | ') FROM tblStat3;"),
+            "1,250,0.0,1250.5,8.0,0.0,2024");
+  EXPECT_EQ(Query("SELECT PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ',' || Year"
+                  " FROM tblStat4;"),
+            "1,250,0.0,30.0,0.0,2024");
+  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Year, ' | ')"
+                  " FROM (SELECT * FROM tblStat1 ORDER BY ID);"),
+            "1,250,2,45,2024 | 1,250,3,12,2024");
+  EXPECT_EQ(Query("SELECT ByeWeek FROM tblByeWeeks WHERE Year = 2024 AND TeamID = 12;"), "9");
+  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblByeWeeks;"), "32");
+  for (const char* table : {"tblStat2", "tblStat5", "tblStat6", "tblStat10"}) {
+    EXPECT_EQ(Query(std::string("SELECT COUNT(*) FROM ") + table + ";"), "0") << table;
+  }
+
+  EXPECT_EQ(fakes.progress.listItems,
+            (std::vector<std::string>{"Expanding 2024 - Week 00 Player BIOS / 2 Records", "Applying 2 Modifications",
+                                      "Expanding 2024 - Week 250 Scoring Yardage / 2 Records",
+                                      "Expanding 2024 - Season Totals Player Stats / 4 Records"}));
+  EXPECT_EQ(fakes.progress.totalBottomText, "Expanding 2024 Stats");
+  EXPECT_EQ(BottomCaptions(), (std::vector<std::string>{
+                                  "Registering Players - Importing Data",
+                                  "Registering Players - Transfering Player BIOS Information",
+                                  "Registering Players - Transfering Database Modifications.",
+                                  "Registering Players - Transfering Scoring Yardage",
+                                  "Registering Players - Transfering Player Stats",
+                                  "Season Totals - Importing Data",
+                                  "Season Totals - Transfering Player BIOS Information",
+                                  "Season Totals - Transfering Database Modifications.",
+                                  "Season Totals - Transfering Scoring Yardage",
+                                  "Season Totals - Transfering Player Stats",
+                              }));
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Log(), "");
+}
+
+TEST_F(KwrImport, ImportingTheSameFileAgainLeavesTheSameRows) {
+  const std::string file = PutKwr("mas", "2024 Master 0001.kwr", HandMadeMasterFile());
+  ASSERT_TRUE(Expand(file));
+  const std::string once = Dump();
+  ASSERT_TRUE(Expand(file));
+  EXPECT_EQ(Dump(), once);
+}
+
+TEST_F(KwrImport, ProgressCountsBiosModificationsAndYardageRunsThenTheStatIndex) {
+  BlockFixture week{3, {}};
+  week.block.Bios = {Bio(1, "One, A", 0, 1, 2), Bio(2, "Two, B", 0, 2, 3)};
+  week.block.Modifications = {Bye(1, 7, 2024.0f), Bye(2, 8, 2024.0f)};
+  // Two yardage runs (player 1 twice, player 2 once) and four stats.
+  week.block.Yardage = {Rec(1, 1, 3, 2, 10.0f), Rec(1, 1, 3, 2, 20.0f), Rec(2, 2, 3, 2, 5.0f)};
+  week.block.Stats = {Rec(1, 1, 3, kRushYds, 50.0f), Rec(1, 1, 3, kRushTD, 1.0f), Rec(2, 2, 3, kRec, 4.0f),
+                      Rec(2, 2, 3, kRushYds, 7.0f)};
+  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {week}))));
+  const StatusSegment& segment = status_->Segments()[static_cast<std::size_t>(status_->CurrentSegment())];
+  EXPECT_EQ(segment.Id, 0);
+  EXPECT_EQ(segment.MaxValue, 11);
+  EXPECT_EQ(segment.CurValue, 2 + 2 + 2 + 4);
+  EXPECT_EQ(Query("SELECT group_concat(Fld4, ' ') FROM (SELECT Fld4 FROM tblStat1 WHERE Week = 3 ORDER BY ID);"),
+            "10 20 5");
+  EXPECT_EQ(Query("SELECT group_concat(TeamID || ':' || ByeWeek, ' ') FROM tblByeWeeks WHERE TeamID <= 2;"),
+            "1:7 2:8");
+}
+
+TEST_F(KwrImport, RecordsOfOnePlayerInAnotherWeekFormARunOfTheirOwn) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(7, "Seven, Sam", 0, 4, 3)};
+  BlockFixture weeks{1, {}};
+  weeks.block.Stats = {Rec(7, 4, 1, kRushYds, 30.0f), Rec(7, 4, 2, kRushYds, 40.0f)};
+  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, weeks}))));
+  EXPECT_EQ(Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM (SELECT * FROM tblStat3 ORDER BY Week);"),
+            "1:30.0 2:40.0");
+}
+
+TEST_F(KwrImport, StatsOfUnknownOrNonEditableCategoriesAreLoggedAndPassedOver) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(1234, "Doe, John", 0, 12, 3)};
+  BlockFixture season{250, {}};
+  season.block.Stats = {Rec(1234, 12, 250, 200, 5.0f), Rec(1234, 12, 250, kTeam, 30.0f),
+                        Rec(1234, 12, 250, kIncomplete, 3.0f), Rec(1234, 12, 250, kRushYds, 99.0f),
+                        Rec(4321, 12, 250, kRushYds, 1.0f)};
+  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, season}))));
+
+  EXPECT_EQ(Query("SELECT Fld4 FROM tblStat3;"), "99.0");
+  EXPECT_EQ(Query("SELECT TeamID FROM tblStat0 WHERE Week = 250;"), "12");
+  const std::string log = Log();
+  for (const char* line : {" pSbAddPSt - MasterID 1234: category 200 not found.\n",
+                           " pSbAddPSt - MasterID 1234: category 116 is not editable.\n",
+                           " pSbAddPSt - MasterID 1234: category 9 is not a stored value.\n",
+                           " pSbAddPSt - MasterID 4321 not found.\n"}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line << log;
+  }
+}
+
+TEST_F(KwrImport, RefusedBlockIsPassedOverAndTheNextStillImports) {
+  BlockFixture first{1, {}};
+  first.block.Stats = {Rec(1, 1, 1, kRushYds, 1.0f)};
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(55, "Five, Five", 0, 3, 2)};
+  std::string bytes = KwrFileBytes(2024, "", {first, registration});
+  // The first block claims 2^31 - 1 stats in a file of a few dozen bytes.
+  const std::size_t firstBlock = 25 + 60 + 16;
+  bytes.replace(firstBlock + 5, 4, std::string("\xFF\xFF\xFF\x7F", 4));
+  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version."}));
+  EXPECT_EQ(Query("SELECT MasterID FROM tblPlayers;"), "55");
+}
+
+TEST_F(KwrImport, RefusedHeaderImportsNothingAndSaysNothing) {
+  struct Case {
+    const char* name;
+    std::size_t offset;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"header version 5", 15, std::string("\x05\x00\x00\x00", 4)},
+      {"count beyond the file", 19, std::string("\xFF\xFF\xFF\x0F", 4)},
+      {"signature", 0, "Vellacorn KWX"},
+  };
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(55, "Five, Five", 0, 3, 2)};
+  for (const Case& c : cases) {
+    std::string bytes = KwrFileBytes(2024, "text", {registration});
+    bytes.replace(c.offset, c.bytes.size(), c.bytes);
+    EXPECT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes))) << c.name;
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "0") << c.name;
+    EXPECT_EQ(text_, "untouched") << c.name;
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(KwrImport, CancelEndsTheBlockAtOnceKeepsWhatWasWrittenAndStartsNoOtherBlock) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(1, "One, A", 0, 1, 2), Bio(2, "Two, B", 0, 2, 3)};
+  BlockFixture week{1, {}};
+  week.block.Stats = {Rec(1, 1, 1, kRushYds, 10.0f), Rec(2, 2, 1, kRushYds, 20.0f)};
+  BlockFixture later{2, {}};
+  later.block.Stats = {Rec(1, 1, 2, kRushYds, 30.0f)};
+  const std::string file = PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, later}));
+  // Cancel on the yield before week 1's second stat run (the block's rows
+  // are not committed yet, so they are counted through the import's own
+  // connection).
+  fakes.yield.onYield = [this](int) {
+    if (db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat3;")->Field(0).AsLong() == 1) CancelFlag = true;
+  };
+  EXPECT_FALSE(Expand(file));
+  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld4, ' ') FROM tblStat3;"), "1:1:10.0");
+  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "2");
+}
+
+TEST(KwrData, FillCopiesStatsAndYardageNumberedFromOne) {
+  clsKWRData data;
+  basKWRImport::FillKwrData({Rec(1, 2, 3, 4, 5.5f), Rec(6, 7, 8, 9, 10.0f)}, {}, data);
+  EXPECT_EQ(data.StatMax(), 2);
+  EXPECT_EQ(data.ScoYMax(), 0);
+  EXPECT_EQ(data.StatMasID(2), 6);
+  EXPECT_EQ(data.StatTeaID(2), 7);
+  EXPECT_EQ(data.StatWeek(1), 3);
+  EXPECT_EQ(data.StatField(1), 4);
+  EXPECT_EQ(data.StatNewValue(1), 5.5f);
+  EXPECT_THROW(data.ScoYMasID(1), std::out_of_range);
+}
+
+TEST(KwrImportLabels, WeekZeroRegistersAndWeek250HoldsTheSeason) {
+  EXPECT_EQ(basKWRImport::WeekLabel(0), "Registering Players");
+  EXPECT_EQ(basKWRImport::WeekLabel(250), "Season Totals");
+  EXPECT_EQ(basKWRImport::WeekLabel(7), "Week 7");
+  EXPECT_EQ(basKWRImport::WeekLabel(17), "Week 17");
+}
+
+}  // namespace
