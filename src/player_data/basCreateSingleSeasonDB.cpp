@@ -36,7 +36,6 @@ namespace fs = std::filesystem;
 // " 0001.kwr": the character between prefix and version, the four digits
 // and the extension.
 constexpr std::size_t kVersionTail = 8;  // "0001.kwr"
-constexpr int32_t kDoNotOverwriteModifiedSetting = 41;
 
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -299,7 +298,7 @@ int32_t FindAndApplyUpdates(clsKickwellDB& db) {
   const int32_t n = static_cast<int32_t>(offered.size());
   if (n == 0) return m;
 
-  StrainUpdateOptions = {false, true, basMockDraftSettings::GlobalSettings().BoolVal(kDoNotOverwriteModifiedSetting)};
+  StrainUpdateOptions = {false, true, basMockDraftSettings::GlobalSettings().BoolVal(kSetKeepModifiedStats)};
   clsStrainUpdatePrompt prompt;
   prompt.FileName(offered.back());
   seams::StrainUpdatePrompt().ShowModal(prompt);
