@@ -72,8 +72,8 @@ bool WriteSampleDatabase(const std::string& defFolder, const std::string& master
   FileTypeFolder[kPagePlayerMasterRegistry] = masterFolder;
 
   std::vector<std::string> masters;
-  basCreateSingleSeasonDB::ListKWRFiles(basCreateSingleSeasonDB::MasterPrefix(year), kPagePlayerMasterRegistry,
-                                        masters, 0);
+  basCreateSingleSeasonDB::ListKWRFiles(basCreateSingleSeasonDB::MasterPrefix(year),
+                                        kPagePlayerMasterRegistry, masters, 0);
   if (masters.empty()) {
     return fail("no master file \"" + basCreateSingleSeasonDB::MasterPrefix(year) + " NNNN.kwr\" in " +
                 masterFolder);

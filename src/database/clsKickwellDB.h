@@ -265,8 +265,9 @@ class clsKickwellDB {
   // a whole block in a jet::Transaction of their own. Writers of a MasterID
   // that has no player write nothing and log the MasterID to ProError.txt in
   // the work folder; so do stat records of an unknown category, of one that
-  // is not a stored value, and of one that is not editable (EditType other
-  // than 1). Database failures raise jet::JetError.
+  // is not a stored value or not editable (EditType other than 1), and stat
+  // or yardage records whose value is not finite. Database failures raise
+  // jet::JetError.
 
   // Adds the player's tblPlayers row, or rewrites name (trimmed), DOB, team
   // and position of the row that has the MasterID. year and week are not used.

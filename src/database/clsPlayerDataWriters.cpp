@@ -1,5 +1,6 @@
 #include "database/clsPlayerDataWriters.h"
 
+#include <cmath>
 #include <fstream>
 
 #include "core/basAssociatedFiles.h"
@@ -211,6 +212,10 @@ void clsPlayerDataWriters::pSbAddScY(const clsKWRData& kwrData, int16_t year, in
     }
   }
   for (int32_t i = from; i <= to; ++i) {
+    if (!std::isfinite(kwrData.ScoYYards(i))) {
+      pSbWriteProError("pSbAddScY - MasterID " + std::to_string(masterID) + ": a play has no finite yardage.");
+      continue;
+    }
     pFnWriteStatRow(1, 0, year,
                     {Value(playerID), Value(static_cast<int>(kwrData.ScoYWeek(i))),
                      Value(static_cast<int>(kwrData.ScoYType(i))), Value(kwrData.ScoYYards(i))});
@@ -265,6 +270,8 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
       refused = " is not a stored value.";
     } else if (db_.StatCon().EditType(catID) != 1) {
       refused = " is not editable.";
+    } else if (!std::isfinite(item.value)) {
+      refused = " has no finite value.";
     }
     if (refused) {
       pSbWriteProError(who + ": category " + std::to_string(catID) + refused);

@@ -50,9 +50,7 @@ bool FourDigits(const std::string& text, std::size_t at) {
   return true;
 }
 
-int32_t ParseFourDigits(const std::string& text, std::size_t at) {
-  return std::stoi(text.substr(at, 4));
-}
+int32_t ParseFourDigits(const std::string& text, std::size_t at) { return std::stoi(text.substr(at, 4)); }
 
 // A header text as the text fields take it: files before version 4 carry
 // NULs where the text would be, which is no text.
@@ -71,7 +69,8 @@ std::string ErrorText(const std::exception_ptr& error) {
 // The progress window of one job: shown on creation, unloaded with it.
 class JobProgress {
  public:
-  explicit JobProgress(const std::string& caption) : status_(basStatusControl::CreateStatusWindow(caption, false)) {
+  explicit JobProgress(const std::string& caption)
+      : status_(basStatusControl::CreateStatusWindow(caption, false)) {
     seams::Progress().Show();
   }
   ~JobProgress() {
@@ -96,8 +95,8 @@ class BuildFile {
                           fs::path(target).filename().string() + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-      throw std::runtime_error("Cannot create a working file beside '" + target + "': " +
-                               std::error_code(errno, std::generic_category()).message());
+      throw std::runtime_error("Cannot create a working file beside '" + target +
+                               "': " + std::error_code(errno, std::generic_category()).message());
     }
     ::close(fd);
     path_ = pattern;
@@ -146,7 +145,8 @@ bool HasStrain(const std::string& strainName) {
 
 bool IsFileOfPrefix(const std::string& fileName, const std::string& prefix) {
   if (fileName.size() < prefix.size() + 1 + kVersionTail) return false;
-  if (!runtime::StartsWithNoCase(fileName, prefix) || !runtime::EndsWithNoCase(fileName, ".kwr")) return false;
+  if (!runtime::StartsWithNoCase(fileName, prefix) || !runtime::EndsWithNoCase(fileName, ".kwr"))
+    return false;
   const std::size_t versionAt = fileName.size() - kVersionTail;
   if (!FourDigits(fileName, versionAt)) return false;
   // Exactly one character between the prefix and the version, so that
@@ -168,9 +168,9 @@ bool IsNumericFileStem(const std::string& fileName, int32_t minimum) {
 
 void SortFileNames(std::vector<std::string>& list, int32_t first, int32_t last) {
   if (first < 0 || last >= static_cast<int32_t>(list.size()) || first >= last) return;
-  std::stable_sort(list.begin() + first, list.begin() + last + 1, [](const std::string& a, const std::string& b) {
-    return runtime::CompareNoCase(a, b) < 0;
-  });
+  std::stable_sort(
+      list.begin() + first, list.begin() + last + 1,
+      [](const std::string& a, const std::string& b) { return runtime::CompareNoCase(a, b) < 0; });
 }
 
 int32_t ListKWRFiles(const std::string& prefix, int32_t fileType, std::vector<std::string>& list,
@@ -317,7 +317,8 @@ int32_t FindAndApplyUpdates(clsKickwellDB& db) {
     apply = m > 0;
   }
   if (apply) {
-    if (ApplyKWRFiles(year, db, offered, text, options[kKeepModifiedStats]) != KwrApplyOutcome::kDone) return -n;
+    if (ApplyKWRFiles(year, db, offered, text, options[kKeepModifiedStats]) != KwrApplyOutcome::kDone)
+      return -n;
     db.SetStrainURL(FieldText(text));
     return n;
   }
@@ -385,7 +386,8 @@ bool CreateProjectedFile(int16_t year, const std::string& destination, const std
     build.Commit();
     return true;
   } catch (...) {
-    basMessage::ShowMessage("Projected File Not Created", ErrorText(std::current_exception()), seams::kOk, true);
+    basMessage::ShowMessage("Projected File Not Created", ErrorText(std::current_exception()), seams::kOk,
+                            true);
     return false;
   }
 }

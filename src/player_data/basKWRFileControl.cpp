@@ -207,8 +207,7 @@ void ClearKwrArrays(KWRBlock& block) {
   block.Modifications.clear();
 }
 
-void AddStatRecord(KWRBlock& block, int32_t masID, int32_t teaID, uint8_t week, int32_t field,
-                   float value) {
+void AddStatRecord(KWRBlock& block, int32_t masID, int32_t teaID, uint8_t week, int32_t field, float value) {
   block.Stats.push_back(KWRStatRecord{masID, ByteOf(teaID), week, ByteOf(field), value});
 }
 
@@ -321,7 +320,8 @@ void WriteKwrFile(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, 
                   const std::string& databasePath, const std::string& text) {
   clsKickwellDB db;
   if (!db.InitializeKickwellDB(databasePath)) {
-    throw std::runtime_error(db.LastError().empty() ? "File Not Found:  '" + databasePath + "'" : db.LastError());
+    throw std::runtime_error(db.LastError().empty() ? "File Not Found:  '" + databasePath + "'"
+                                                    : db.LastError());
   }
   clsScoringIsolate scoring;
   std::vector<int32_t> ids;

@@ -70,8 +70,7 @@ void ClearKwrArrays(KWRBlock& block);
 
 // Appends one stat record. The team and the stat category arrive as Longs
 // and are stored as Bytes: outside 0..255 throws runtime::OverflowError.
-void AddStatRecord(KWRBlock& block, int32_t masID, int32_t teaID, uint8_t week, int32_t field,
-                   float value);
+void AddStatRecord(KWRBlock& block, int32_t masID, int32_t teaID, uint8_t week, int32_t field, float value);
 
 // Writes one block (block version 4, the four counts, then every record) into
 // the file image at the 1-based `position`, keeping what the image holds

@@ -145,8 +145,8 @@ bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& 
 
   // The reader has checked the counts against the file's size, so their sum
   // is far below 2^31.
-  const std::size_t total = block.Stats.size() + block.Bios.size() + block.Yardage.size() +
-                            block.Modifications.size();
+  const std::size_t total =
+      block.Stats.size() + block.Bios.size() + block.Yardage.size() + block.Modifications.size();
   status.SetSegmentRange(segment, 0, static_cast<int32_t>(total));
   status.SetSegmentValue(segment, 0);
 

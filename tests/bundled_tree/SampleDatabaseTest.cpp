@@ -48,7 +48,9 @@ TEST_F(SampleDatabase, HoldsEveryProjectedPlayerWithASeasonRow) {
   for (; !rows->Eof(); rows->MoveNext()) perPosition[rows->Field(0).AsLong()] = rows->Field(1).AsLong();
   // As the master file's tool counted them: QB, RB, WR, TE, K.
   EXPECT_EQ(perPosition, (std::map<int, int>{{2, 139}, {3, 237}, {4, 434}, {5, 215}, {6, 53}}));
-  EXPECT_EQ(db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week = 250 AND Year = 2024;")->Field(0).AsLong(),
+  EXPECT_EQ(db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week = 250 AND Year = 2024;")
+                ->Field(0)
+                .AsLong(),
             1078);
   EXPECT_EQ(db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblByeWeeks WHERE Year = 2024;")->Field(0).AsLong(), 32);
 }

@@ -101,17 +101,21 @@ class SeasonDB : public kwrtest::SeasonWork {
   // Allen's passing yards and Henry's rushing yards of a week, "pass/rush".
   std::string WeekValues(int week) {
     const std::string w = std::to_string(week);
-    return Query("SELECT (SELECT Fld5 FROM tblStat2 WHERE Week = " + w + ") || '/' || (SELECT Fld4 FROM tblStat3"
-                 " WHERE Week = " + w + ");");
+    return Query("SELECT (SELECT Fld5 FROM tblStat2 WHERE Week = " + w +
+                 ") || '/' || (SELECT Fld4 FROM tblStat3"
+                 " WHERE Week = " +
+                 w + ");");
   }
   std::string Settings() {
-    return Query("SELECT Year || ',' || MasterVersion || ',' || StrainName || ',' || StrainVersion || ',' ||"
-                 " StrainMaxOffer || ',' || ifnull(StrainURL, 'Null') || ',' || ifnull(ADPURL, 'Null')"
-                 " FROM tblSettings;");
+    return Query(
+        "SELECT Year || ',' || MasterVersion || ',' || StrainName || ',' || StrainVersion || ',' ||"
+        " StrainMaxOffer || ',' || ifnull(StrainURL, 'Null') || ',' || ifnull(ADPURL, 'Null')"
+        " FROM tblSettings;");
   }
   std::vector<std::string> FilesIn(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -200,7 +204,8 @@ TEST_F(SeasonDB, NewDatabaseHoldsTheFilesAndRecordsTheirVersions) {
   const std::string text = "http://strains.example/alpha/" + std::string(31, 'x');
   const std::vector<std::string> list = {
       Mas("2023 Master 0001.kwr", Bytes({Registration(), Week(1, 250, 80)}, "", 2023)),
-      Mas("2023 Master 0002.kwr", Bytes({Week(2, 300, 95)}, "", 2023)), Str("Alpha 0003.kwr", Bytes({strain}, text))};
+      Mas("2023 Master 0002.kwr", Bytes({Week(2, 300, 95)}, "", 2023)),
+      Str("Alpha 0003.kwr", Bytes({strain}, text))};
   path_ = Sub("pro") + "Season.pro";
 
   ASSERT_TRUE(CreateProjectedFile(2023, path_, list, false));
@@ -213,7 +218,8 @@ TEST_F(SeasonDB, NewDatabaseHoldsTheFilesAndRecordsTheirVersions) {
             "1001:Allen, Josh 1002:Henry, Derrick");
   EXPECT_EQ(WeekValues(1), "250.0/80.0");
   EXPECT_EQ(WeekValues(2), "300.0/95.0");
-  EXPECT_EQ(Query("SELECT Fld5 || '/' || Fld6 || '/' || Year FROM tblStat2 WHERE Week = 250;"), "4100.0/30.0/2023");
+  EXPECT_EQ(Query("SELECT Fld5 || '/' || Fld6 || '/' || Year FROM tblStat2 WHERE Week = 250;"),
+            "4100.0/30.0/2023");
   EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{"Season.pro"}));
 }
 
@@ -228,7 +234,8 @@ TEST_F(SeasonDB, WithoutAMasterFileTheNewDatabaseIsTheTemplateForTheSeason) {
 TEST_F(SeasonDB, CancelledBuildLeavesTheOldFileAndNoOther) {
   path_ = Sub("pro") + "Season.pro";
   kdtest::WriteFile(path_, "the old database");
-  const std::vector<std::string> list = {Mas("2024 Master 0001.kwr", Bytes({Registration(), Week(1, 250, 80)}))};
+  const std::vector<std::string> list = {
+      Mas("2024 Master 0001.kwr", Bytes({Registration(), Week(1, 250, 80)}))};
   fakes.yield.cancelAfter = 4;
   EXPECT_FALSE(CreateProjectedFile(2024, path_, list, false));
   EXPECT_EQ(kdtest::ReadFile(path_), "the old database");
@@ -248,8 +255,8 @@ TEST_F(SeasonDB, FailedBuildSaysWhyAndLeavesTheOldFile) {
   kdtest::WriteFile(path_, "the old database");
   DefaultsFolder = Sub("lgp");  // holds no template
   EXPECT_FALSE(CreateProjectedFile(2024, path_, {}, false));
-  EXPECT_EQ(Messages(), (std::vector<std::string>{"Projected File Not Created: File Not Found:  '" + Sub("lgp") +
-                                                  "Default.pro'"}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Projected File Not Created: File Not Found:  '" +
+                                                  Sub("lgp") + "Default.pro'"}));
   EXPECT_EQ(kdtest::ReadFile(path_), "the old database");
   EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{"Season.pro"}));
 }
@@ -289,8 +296,9 @@ TEST_F(SeasonDB, UpdateMessagesTellNothingNewAppliedOrFailed) {
   UpdateProjectedStats(db_, true);
   Mas("2024 Master 0002.kwr", Bytes({Week(2, 300, 95)}));
   UpdateProjectedStats(db_, true);
-  EXPECT_EQ(Messages(), (std::vector<std::string>{"Projected Stats Update: No new updates for Projected Stats.",
-                                                  "Projected Stats Update: Updates applied to Projected Stats."}));
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{"Projected Stats Update: No new updates for Projected Stats.",
+                                      "Projected Stats Update: Updates applied to Projected Stats."}));
   UpdateProjectedStats(db_, false);
   EXPECT_EQ(fakes.messages.plain.size(), 2u);
 }
@@ -474,7 +482,8 @@ TEST_F(SeasonDB, AnAdpFileSetsTheSeasonAdpAndRecordsItsText) {
   adp.block.Stats = {Rec(1001, 4, 250, kADP, 14.5f), Rec(1002, 3, 250, kADP, 3.25f)};
   const std::string file = PutKwr("adp", "2024-ADP-0001.kwr", Bytes({adp}, "  adp.example  "));
   EXPECT_EQ(ApplyOneKWRFile(db_, file, false), 1);
-  EXPECT_EQ(Query("SELECT group_concat(ADP, ' ') FROM (SELECT ADP FROM tblStat0 WHERE Week = 250 ORDER BY PlayerID);"),
+  EXPECT_EQ(Query("SELECT group_concat(ADP, ' ') FROM (SELECT ADP FROM tblStat0 WHERE Week = 250 ORDER BY "
+                  "PlayerID);"),
             "14.5 3.25");
   EXPECT_EQ(db_.ADPURL(), "adp.example");
 
@@ -515,8 +524,8 @@ TEST_F(SeasonDB, StrainFileWrittenFromADatabaseReadsBack) {
   // player's team; the edited mark, points and team are not carried.
   std::vector<std::string> stats;
   for (const KWRStatRecord& r : block.Stats) {
-    stats.push_back(std::to_string(r.MasID) + "/" + std::to_string(r.TeaID) + "/" + std::to_string(r.Week) + "/" +
-                    std::to_string(r.Field) + "=" + std::to_string(r.NewValue));
+    stats.push_back(std::to_string(r.MasID) + "/" + std::to_string(r.TeaID) + "/" + std::to_string(r.Week) +
+                    "/" + std::to_string(r.Field) + "=" + std::to_string(r.NewValue));
   }
   EXPECT_EQ(stats, (std::vector<std::string>{"1001/4/250/3=4100.000000", "1001/4/250/4=30.000000",
                                              "1001/4/250/88=14.500000", "1002/3/250/14=1300.000000"}));

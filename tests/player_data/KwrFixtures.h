@@ -24,7 +24,9 @@ inline KWRBioRecord Bio(int32_t masID, const std::string& name, int32_t dob, int
 inline KWRStatRecord Rec(int32_t masID, uint8_t team, uint8_t week, uint8_t field, float value) {
   return KWRStatRecord{masID, team, week, field, value};
 }
-inline KWRStatRecord Bye(uint8_t team, uint8_t week, float year) { return Rec(kKwrByeWeekMasID, team, week, 0, year); }
+inline KWRStatRecord Bye(uint8_t team, uint8_t week, float year) {
+  return Rec(kKwrByeWeekMasID, team, week, 0, year);
+}
 
 struct BlockFixture {
   int32_t week = 0;
@@ -43,8 +45,8 @@ inline void PutRecords(runtime::ByteWriter& out, const std::vector<KWRStatRecord
 
 // The bytes of a whole file: header, text (version 4), index, then the
 // blocks one after the other in the order given.
-inline std::string KwrFileBytes(int16_t year, const std::string& text, const std::vector<BlockFixture>& blocks,
-                                int32_t headerVersion = 4) {
+inline std::string KwrFileBytes(int16_t year, const std::string& text,
+                                const std::vector<BlockFixture>& blocks, int32_t headerVersion = 4) {
   runtime::ByteWriter head;
   head.FixedText("Vellacorn KWR", 15);
   head.Long(headerVersion);

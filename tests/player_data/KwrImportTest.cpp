@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "KwrFixtures.h"
@@ -11,7 +12,6 @@
 #include "database/clsKickwellDB.h"
 #include "platform/jet/Recordset.h"
 #include "player_data/basKWRImport.h"
-#include "player_data/clsKWRData.h"
 
 using kdtest::QueryText;
 using kwrtest::Bio;
@@ -63,11 +63,14 @@ class KwrImport : public kwrtest::SeasonWork {
   std::string Dump() {
     std::string all;
     for (const char* table : {"tblPlayers", "tblStat0", "tblStat1", "tblStat3", "tblStat4", "tblByeWeeks"}) {
-      const std::string columns = Query(std::string("SELECT group_concat('quote(' || name || ')', ' || '','' || ')"
-                                                    " FROM pragma_table_info('") + table + "') WHERE name <> 'ID';");
+      const std::string columns =
+          Query(std::string("SELECT group_concat('quote(' || name || ')', ' || '','' || ')"
+                            " FROM pragma_table_info('") +
+                table + "') WHERE name <> 'ID';");
       all += std::string(table) + ":" +
              Query("SELECT group_concat(r, ' | ') FROM (SELECT " + columns + " AS r FROM " + table +
-                   " ORDER BY ID);") + "\n";
+                   " ORDER BY ID);") +
+             "\n";
     }
     return all;
   }
@@ -90,23 +93,27 @@ TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
   ASSERT_TRUE(Expand(file));
   EXPECT_EQ(text_, "Hand Strain" + std::string(49, ' '));
 
-  EXPECT_EQ(Query("SELECT group_concat(ID || ',' || MasterID || ',' || BackName || ',' || DOB || ',' || TeamID"
-                  " || ',' || PosID, ' | ') FROM tblPlayers;"),
-            "1,1234,Doe, John,35167,12,3");
+  EXPECT_EQ(
+      Query("SELECT group_concat(ID || ',' || MasterID || ',' || BackName || ',' || DOB || ',' || TeamID"
+            " || ',' || PosID, ' | ') FROM tblPlayers;"),
+      "1,1234,Doe, John,35167,12,3");
   // Registration makes the season row with the team; the season stats then
   // fill it: ADP, no points, not modified.
-  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Points || ',' || TeamID || ',' || DNU"
-                  " || ',' || ADP || ',' || InjuryStatus || ',' || Year, ' | ') FROM tblStat0;"),
-            "1,250,0.0,12,0,12.5,0,2024");
-  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ','"
-                  " || Fld6 || ',' || Year, ' | ') FROM tblStat3;"),
-            "1,250,0.0,1250.5,8.0,0.0,2024");
+  EXPECT_EQ(
+      Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Points || ',' || TeamID || ',' || DNU"
+            " || ',' || ADP || ',' || InjuryStatus || ',' || Year, ' | ') FROM tblStat0;"),
+      "1,250,0.0,12,0,12.5,0,2024");
+  EXPECT_EQ(
+      Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ','"
+            " || Fld6 || ',' || Year, ' | ') FROM tblStat3;"),
+      "1,250,0.0,1250.5,8.0,0.0,2024");
   EXPECT_EQ(Query("SELECT PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ',' || Year"
                   " FROM tblStat4;"),
             "1,250,0.0,30.0,0.0,2024");
-  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Year, ' | ')"
-                  " FROM (SELECT * FROM tblStat1 ORDER BY ID);"),
-            "1,250,2,45,2024 | 1,250,3,12,2024");
+  EXPECT_EQ(
+      Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Year, ' | ')"
+            " FROM (SELECT * FROM tblStat1 ORDER BY ID);"),
+      "1,250,2,45,2024 | 1,250,3,12,2024");
   EXPECT_EQ(Query("SELECT ByeWeek FROM tblByeWeeks WHERE Year = 2024 AND TeamID = 12;"), "9");
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblByeWeeks;"), "32");
   for (const char* table : {"tblStat2", "tblStat5", "tblStat6", "tblStat10"}) {
@@ -114,7 +121,8 @@ TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
   }
 
   EXPECT_EQ(fakes.progress.listItems,
-            (std::vector<std::string>{"Expanding 2024 - Week 00 Player BIOS / 2 Records", "Applying 2 Modifications",
+            (std::vector<std::string>{"Expanding 2024 - Week 00 Player BIOS / 2 Records",
+                                      "Applying 2 Modifications",
                                       "Expanding 2024 - Week 250 Scoring Yardage / 2 Records",
                                       "Expanding 2024 - Season Totals Player Stats / 4 Records"}));
   EXPECT_EQ(fakes.progress.totalBottomText, "Expanding 2024 Stats");
@@ -151,12 +159,14 @@ TEST_F(KwrImport, ProgressCountsBiosModificationsAndYardageRunsThenTheStatIndex)
   week.block.Stats = {Rec(1, 1, 3, kRushYds, 50.0f), Rec(1, 1, 3, kRushTD, 1.0f), Rec(2, 2, 3, kRec, 4.0f),
                       Rec(2, 2, 3, kRushYds, 7.0f)};
   ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {week}))));
+  EXPECT_EQ(BottomCaptions().front(), "Week 3 - Importing Data");
   const StatusSegment& segment = status_->Segments()[static_cast<std::size_t>(status_->CurrentSegment())];
   EXPECT_EQ(segment.Id, 0);
   EXPECT_EQ(segment.MaxValue, 11);
   EXPECT_EQ(segment.CurValue, 2 + 2 + 2 + 4);
-  EXPECT_EQ(Query("SELECT group_concat(Fld4, ' ') FROM (SELECT Fld4 FROM tblStat1 WHERE Week = 3 ORDER BY ID);"),
-            "10 20 5");
+  EXPECT_EQ(
+      Query("SELECT group_concat(Fld4, ' ') FROM (SELECT Fld4 FROM tblStat1 WHERE Week = 3 ORDER BY ID);"),
+      "10 20 5");
   EXPECT_EQ(Query("SELECT group_concat(TeamID || ':' || ByeWeek, ' ') FROM tblByeWeeks WHERE TeamID <= 2;"),
             "1:7 2:8");
 }
@@ -167,8 +177,9 @@ TEST_F(KwrImport, RecordsOfOnePlayerInAnotherWeekFormARunOfTheirOwn) {
   BlockFixture weeks{1, {}};
   weeks.block.Stats = {Rec(7, 4, 1, kRushYds, 30.0f), Rec(7, 4, 2, kRushYds, 40.0f)};
   ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, weeks}))));
-  EXPECT_EQ(Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM (SELECT * FROM tblStat3 ORDER BY Week);"),
-            "1:30.0 2:40.0");
+  EXPECT_EQ(
+      Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM (SELECT * FROM tblStat3 ORDER BY Week);"),
+      "1:30.0 2:40.0");
 }
 
 TEST_F(KwrImport, StatsOfUnknownOrNonEditableCategoriesAreLoggedAndPassedOver) {
@@ -189,6 +200,29 @@ TEST_F(KwrImport, StatsOfUnknownOrNonEditableCategoriesAreLoggedAndPassedOver) {
                            " pSbAddPSt - MasterID 4321 not found.\n"}) {
     EXPECT_NE(log.find(line), std::string::npos) << line << log;
   }
+}
+
+TEST_F(KwrImport, ValuesThatAreNotFiniteAreLoggedAndPassedOver) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(1234, "Doe, John", 0, 12, 3)};
+  BlockFixture week{4, {}};
+  week.block.Stats = {Rec(1234, 12, 4, kRushYds, std::numeric_limits<float>::quiet_NaN()),
+                      Rec(1234, 12, 4, kRushTD, std::numeric_limits<float>::infinity()),
+                      Rec(1234, 12, 4, kRec, 6.0f)};
+  week.block.Yardage = {Rec(1234, 12, 4, 2, std::numeric_limits<float>::quiet_NaN()),
+                        Rec(1234, 12, 4, 3, 17.0f)};
+  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week}))));
+
+  EXPECT_EQ(Query("SELECT Fld4 FROM tblStat4 WHERE Week = 4;"), "6.0");
+  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat3;"), "0");
+  EXPECT_EQ(Query("SELECT group_concat(Fld3 || ':' || Fld4, ' ') FROM tblStat1;"), "3:17");
+  const std::string log = Log();
+  for (const char* line : {" pSbAddPSt - MasterID 1234: category 14 has no finite value.\n",
+                           " pSbAddPSt - MasterID 1234: category 15 has no finite value.\n",
+                           " pSbAddScY - MasterID 1234: a play has no finite yardage.\n"}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line << log;
+  }
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(KwrImport, RefusedBlockIsPassedOverAndTheNextStillImports) {
@@ -235,7 +269,8 @@ TEST_F(KwrImport, CancelEndsTheBlockAtOnceKeepsWhatWasWrittenAndStartsNoOtherBlo
   week.block.Stats = {Rec(1, 1, 1, kRushYds, 10.0f), Rec(2, 2, 1, kRushYds, 20.0f)};
   BlockFixture later{2, {}};
   later.block.Stats = {Rec(1, 1, 2, kRushYds, 30.0f)};
-  const std::string file = PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, later}));
+  const std::string file =
+      PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, later}));
   // Cancel on the yield before week 1's second stat run (the block's rows
   // are not committed yet, so they are counted through the import's own
   // connection).
@@ -243,28 +278,9 @@ TEST_F(KwrImport, CancelEndsTheBlockAtOnceKeepsWhatWasWrittenAndStartsNoOtherBlo
     if (db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat3;")->Field(0).AsLong() == 1) CancelFlag = true;
   };
   EXPECT_FALSE(Expand(file));
-  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld4, ' ') FROM tblStat3;"), "1:1:10.0");
+  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld4, ' ') FROM tblStat3;"),
+            "1:1:10.0");
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "2");
-}
-
-TEST(KwrData, FillCopiesStatsAndYardageNumberedFromOne) {
-  clsKWRData data;
-  basKWRImport::FillKwrData({Rec(1, 2, 3, 4, 5.5f), Rec(6, 7, 8, 9, 10.0f)}, {}, data);
-  EXPECT_EQ(data.StatMax(), 2);
-  EXPECT_EQ(data.ScoYMax(), 0);
-  EXPECT_EQ(data.StatMasID(2), 6);
-  EXPECT_EQ(data.StatTeaID(2), 7);
-  EXPECT_EQ(data.StatWeek(1), 3);
-  EXPECT_EQ(data.StatField(1), 4);
-  EXPECT_EQ(data.StatNewValue(1), 5.5f);
-  EXPECT_THROW(data.ScoYMasID(1), std::out_of_range);
-}
-
-TEST(KwrImportLabels, WeekZeroRegistersAndWeek250HoldsTheSeason) {
-  EXPECT_EQ(basKWRImport::WeekLabel(0), "Registering Players");
-  EXPECT_EQ(basKWRImport::WeekLabel(250), "Season Totals");
-  EXPECT_EQ(basKWRImport::WeekLabel(7), "Week 7");
-  EXPECT_EQ(basKWRImport::WeekLabel(17), "Week 17");
 }
 
 }  // namespace
