@@ -24,7 +24,8 @@ constexpr int32_t kPasserRatingCategory = 46;
 constexpr int kPlayerIDPos = 1;
 constexpr int kWeekPos = 2;
 constexpr int kFirstValuePos = 3;
-// tblStat0: the team follows the points.
+// tblStat0: the points and the team follow Week.
+constexpr int kPointsPos = 3;
 constexpr int kTeamIDPos = 4;
 // The passing counts the rating is computed from: attempts, completions,
 // yards, touchdowns, interceptions.
@@ -37,21 +38,28 @@ bool SameNumber(const Value& v, double n) { return v.AsDouble() == n; }
 
 // ------------------------------------------------------------------ one writer call
 
-clsPlayerDataWriters::WriteScope::WriteScope(clsKickwellDB& db) : db_(db), tx_(db.Database()) {}
+clsPlayerDataWriters::WriteScope::WriteScope(clsKickwellDB& db, Nesting nesting) : db_(db) {
+  jet::Database& file = db.Database();
+  if (nesting == Nesting::kAlways || file.TransactionDepth() == 0) tx_.emplace(file);
+}
 
 clsPlayerDataWriters::WriteScope::~WriteScope() {
-  if (!tx_.Active()) return;
+  if (committed_) return;
   // A failure part-way may leave an AddNew or Edit pending on some cursor;
-  // the rollback that follows must not leave it to be written later.
+  // it must not be written by a later Update.
   for (auto& cursor : db_.fixed_) {
     if (cursor && cursor->IsOpen()) cursor->CancelUpdate();
   }
   for (auto& cursor : db_.stat_) {
     if (cursor && cursor->IsOpen()) cursor->CancelUpdate();
   }
+  // tx_, when there is one, rolls back as it goes.
 }
 
-void clsPlayerDataWriters::WriteScope::Commit() { tx_.Commit(); }
+void clsPlayerDataWriters::WriteScope::Commit() {
+  if (tx_) tx_->Commit();
+  committed_ = true;
+}
 
 // ------------------------------------------------------------------ row writers
 
@@ -265,17 +273,31 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   }
 
   WriteScope scope(db_);
-  const int32_t rowID0 = db_.pFnGetStat0RowID(playerID, week, year);
-  pFnWriteStatRow(0, rowID0, year, {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(teamID)});
+  // The player-week's tblStat0 row with the team (and 0 points until it is
+  // rescored), together with the run's tblStat0 values unless the row keeps
+  // its values: an edited player-week, when keepModified, keeps them unless
+  // every record belongs to tblStat0.
   jet::Recordset& stat0 = db_.StatCursor(0);
-  if (!db_.SeekStatPlayerWeek(0, playerID, week, year)) {
-    throw JetError("The tblStat0 row of player " + std::to_string(playerID) + " was not written.");
+  const bool exists0 = db_.SeekStatPlayerWeek(0, playerID, week, year);
+  const bool keep = exists0 && keepModified && !onlyTable0 && stat0.Field("DNU").AsDouble() != 0.0;
+  if (exists0) {
+    stat0.Edit();
+  } else {
+    stat0.AddNew();
+    stat0.SetField(kPlayerIDPos, Value(playerID));
+    stat0.SetField(kWeekPos, Value(static_cast<int>(week)));
+    stat0.SetField(stat0.FieldCount() - 1, Value(static_cast<int>(year)));
   }
-
-  // An edited player-week keeps its values; it is still rescored, since the
-  // row was just written with 0 points.
-  const bool edited = stat0.Field("DNU").AsDouble() != 0.0;
-  if (edited && keepModified && !onlyTable0) {
+  stat0.SetField(kPointsPos, Value(0));
+  stat0.SetField(kTeamIDPos, Value(teamID));
+  if (!keep) {
+    for (const Item& item : items) {
+      if (item.table == 0) stat0.SetField(item.field, Value(item.value));
+    }
+  }
+  stat0.Update();
+  if (keep) {
+    // Still rescored: the row was just written with 0 points.
     RescorePlayerWeek(playerID, week, year);
     scope.Commit();
     return;
@@ -285,13 +307,6 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   std::vector<bool> writes(static_cast<std::size_t>(n) + 1, false);
   for (const Item& item : items) writes[static_cast<std::size_t>(item.table)] = true;
 
-  if (writes[0]) {
-    stat0.Edit();
-    for (const Item& item : items) {
-      if (item.table == 0) stat0.SetField(item.field, Value(item.value));
-    }
-    stat0.Update();
-  }
   if (!onlyTable0) {
     // The run replaces the player-week: tables it writes start from zeros,
     // tables it does not write keep no row.

@@ -10,11 +10,12 @@
 // table, and the stat values of tblStat2..N at 3 .. field count - 2. Opening
 // the file checks that layout, so the writers rely on it.
 //
-// Every public writer is one transaction. Cursor failures raise
-// jet::JetError after the transaction is rolled back and any pending edit
-// dropped.
+// Every public writer runs inside a transaction (WriteScope). Cursor
+// failures raise jet::JetError with any pending edit dropped.
 
 #include <cstdint>
+#include <optional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,15 @@ class clsPlayerDataWriters {
   void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
                  bool rangeRestrict, int32_t applyToPos);
 
-  // One writer call: a transaction (a savepoint inside the caller's) that
-  // rolls back unless committed, dropping any edit left pending on a cursor.
+  // One writer call, inside a transaction. A call outside any transaction
+  // is one; a per-run writer called inside the caller's transaction adds no
+  // savepoint of its own (one per run would cost more than the run): its
+  // failure drops any edit left pending on a cursor and leaves the rollback
+  // to the caller. Whole-file operations always nest (kAlways).
   class WriteScope {
    public:
-    explicit WriteScope(clsKickwellDB& db);
+    enum class Nesting { kUnlessNested, kAlways };
+    explicit WriteScope(clsKickwellDB& db, Nesting nesting = Nesting::kUnlessNested);
     ~WriteScope();
     WriteScope(const WriteScope&) = delete;
     WriteScope& operator=(const WriteScope&) = delete;
@@ -58,7 +63,8 @@ class clsPlayerDataWriters {
 
    private:
     clsKickwellDB& db_;
-    jet::Transaction tx_;
+    std::optional<jet::Transaction> tx_;
+    bool committed_ = false;
   };
 
   // ---- Row writers (inside the caller's transaction)

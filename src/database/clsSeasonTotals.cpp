@@ -31,6 +31,9 @@ constexpr int32_t kRatingPos = 9;
 // The latest weekly row decides a new season row's team.
 constexpr uint8_t kLastWeek = 17;
 
+// Whole-file operations are all or nothing, also inside a caller's transaction.
+constexpr auto kWhole = clsPlayerDataWriters::WriteScope::Nesting::kAlways;
+
 std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
 
 }  // namespace
@@ -75,7 +78,7 @@ int32_t clsSeasonTotals::SeasonRowID(int32_t table, int32_t playerID, int16_t ye
 void clsSeasonTotals::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status) {
   const std::vector<Value> yearKey{Value(static_cast<int>(year))};
   const std::string yearText = std::to_string(year);
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
 
   status.Clear(0);
   status.SetRange(0, 2, 12);
@@ -180,7 +183,7 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
     }
   }
 
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   std::unordered_map<int32_t, int32_t> playerOf;  // MasterID -> PlayerID here, 0 for none
   std::unordered_set<int32_t> seasonRows;
   for (int32_t t = kFirstSeasonTable; t <= kLastSeasonTable; ++t) {
@@ -208,7 +211,7 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
 
 void clsSeasonTotals::FullStatYearChange(int16_t newYear) {
   const std::vector<Value> yearValue{Value(static_cast<int>(newYear))};
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   for (int32_t t = 0; t <= db_.StatTableMax(); ++t) {
     db_.Database().Execute("UPDATE " + StatTableName(t) + " SET Year = ?;", yearValue);
   }
@@ -220,7 +223,7 @@ void clsSeasonTotals::FullStatYearChange(int16_t newYear) {
 }
 
 void clsSeasonTotals::pSbClearADPValues(int16_t year, uint8_t week) {
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   db_.Database().Execute("UPDATE tblStat0 SET ADP = 0 WHERE Year = ? AND Week = ?;",
                          {Value(static_cast<int>(year)), Value(static_cast<int>(week))});
   scope.Commit();
@@ -230,7 +233,7 @@ void clsSeasonTotals::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t 
                                             int32_t injuryStatus) {
   const int32_t playerID = db_.pFnGetPlaIDwMasID(masterID);
   if (playerID == 0 || db_.pFnGetStat0RowID(playerID, week, year) == 0) return;
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   jet::Recordset& stat0 = db_.StatCursor(0);
   stat0.Edit();
   stat0.SetField("TeamID", Value(teamID));
