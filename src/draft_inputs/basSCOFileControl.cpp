@@ -160,15 +160,18 @@ void AddScoFileToDb(const std::string& path, clsKickwellDB& db) {
   transaction.Commit();
 }
 
-std::string PositionMaskText(int32_t mask, clsKickwellDB& db) {
+std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) {
   basBitToArray::PositionBits bits{};
   basBitToArray::BitMaskToArray(mask, bits);
-  std::string text;
-  if (bits[1] == 1) text = " All";
+  std::string text = bits[1] == 1 ? " All" : "";
   for (int32_t i = 2; i < basBitToArray::kMaskBits; ++i) {
-    if (bits[static_cast<std::size_t>(i)] == 1) text += " " + db.pFnGetPosAbrv(i, false);
+    if (bits[static_cast<std::size_t>(i)] == 1) text += " " + posAbrv(i);
   }
   return text;
+}
+
+std::string PositionMaskText(int32_t mask, clsKickwellDB& db) {
+  return PositionMaskText(mask, [&db](int32_t posID) { return db.pFnGetPosAbrv(posID, false); });
 }
 
 bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring) {

@@ -4,6 +4,7 @@
 // projected-stats file's tblScoringSystem; the text of a position mask.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring);
 // file cannot be written; the old file is then intact.
 bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring);
 
+// The position's abbreviation from the database's position table
+// (clsKickwellDB::pFnGetPosAbrv with the all-flag off).
+using PositionAbbreviation = std::function<std::string(int32_t posID)>;
+
+// The positions of a rule's mask: " All" when bit 1 is set, then " " and the
+// abbreviation of every further set bit from 2 to 30 in bit order. Bit 0 is
+// never listed; "" when nothing is.
+std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv);
+
 // Replaces the rules of the database's tblScoringSystem with those of the
 // file and makes them the database's scoring system, in one transaction. A
 // missing file shows "File Not Found:  '<path>'" titled "File Error" and
@@ -46,8 +56,7 @@ void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db);
 // the table, also when the file gave no rule.
 void AddScoFileToDb(const std::string& path, clsKickwellDB& db);
 
-// " All" when bit 1 is set, then " " and the position's abbreviation for
-// every further set bit from 2 to 30; bit 0 is never listed. "" for 0.
+// The same with the abbreviations of the database's position table.
 std::string PositionMaskText(int32_t mask, clsKickwellDB& db);
 
 // Replaces the rules of the scoring system with the rows of a
