@@ -412,22 +412,15 @@ TEST_F(ApplyScoring, AssigningAnotherSystemScoresWithItAndRestoresTheMapping) {
   EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 18);
 }
 
-TEST_F(ApplyScoring, SetScoringIsolateOnlyMapsTheCategories) {
-  Open();
-  clsScoringIsolate other;
-  AddRule(other, {1, 88, 1, 0, 99999, kAll});
-  db_.pSbSetScoringIsolate(other);
-  EXPECT_EQ(db_.StatCon().ScoringCount(), 1);
-  EXPECT_EQ(db_.StatCon().ScoringOrder(88), 1);
-  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 9);
-}
-
 TEST_F(ApplyScoring, StatCatExtractPositionsTblStat0WithTheOtherTables) {
   Open();
   clsScoringIsolate adp;
   AddRule(adp, {1, 88, 1, 0, 99999, kAll});  // ADP, a tblStat0 field
   AddRule(adp, {1, 3, 1, 0, 99999, kAll});   // passing yards, tblStat2
   db_.pSbSetScoringIsolate(adp);
+  // Only the scoring order changes; the database keeps its own rules.
+  EXPECT_EQ(db_.StatCon().ScoringCount(), 2);
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 9);
   db_.pSbSetStatCatExtract(1, 250, 2024);
   db_.StatCon().ExtractScoringValues();
   EXPECT_DOUBLE_EQ(db_.StatCon().DoubleValue(88), 14.5);
