@@ -132,7 +132,7 @@ bool clsPlayerDataWriters::StoredField(int32_t catID, int32_t& table, int32_t& f
   return field >= kFirstValuePos && field <= db_.StatCursor(table).FieldCount() - 2;
 }
 
-// ------------------------------------------------------------------ players and scoring rules
+// ------------------------------------------------------------------ players
 
 void clsPlayerDataWriters::pSbAddPla(int32_t masterID, const std::string& backName, int32_t dob,
                                      int32_t teamID, int32_t posID) {
@@ -156,15 +156,6 @@ void clsPlayerDataWriters::pSbAddPlaManual(int32_t masterID, const std::string& 
   if (playerID == 0 && masterID != 0) playerID = db_.pFnGetPlaIDwMasID(masterID);
   pFnWriteRow(clsKickwellDB::kPlayers, playerID,
               {Value(masterID), Value(name), Value(dob), Value(teamID), Value(posID)});
-  scope.Commit();
-}
-
-void clsPlayerDataWriters::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
-                                     float rangeMax, bool rangeRestrict, int32_t applyToPos) {
-  WriteScope scope(db_);
-  pFnWriteRow(clsKickwellDB::kScoringSystem, id,
-              {Value(points), Value(catID), Value(fieldVal), Value(rangeMin), Value(rangeMax),
-               Value(rangeRestrict), Value(applyToPos)});
   scope.Commit();
 }
 
@@ -366,6 +357,7 @@ void clsPlayerDataWriters::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16
 
 void clsPlayerDataWriters::RescorePlayerWeek(int32_t playerID, uint8_t week, int16_t year) {
   if (!db_.SeekStatPlayerWeek(0, playerID, week, year)) return;
+  db_.pSbScoreCurrentStatRow(db_.ScoringIsolate());
 }
 
 // ------------------------------------------------------------------ the import log

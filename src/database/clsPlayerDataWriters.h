@@ -1,6 +1,6 @@
 #pragma once
 // The player-data writers of one open projected-stats file: player rows,
-// player-week stat rows, scoring-play rows and scoring rules, and the import
+// player-week stat rows and scoring-play rows, and the import
 // log ProError.txt. clsKickwellDB owns one and hands its writer operations
 // to it; the season totals build on its row writers.
 //
@@ -44,8 +44,6 @@ class clsPlayerDataWriters {
   void pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to, bool keepModified);
   void pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
                        bool recalcRating);
-  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
-                 bool rangeRestrict, int32_t applyToPos);
 
   // One writer call, inside a transaction. A call outside any transaction
   // is one; a per-run writer called inside the caller's transaction adds no

@@ -74,6 +74,9 @@ class PlayerDataWriters : public ::testing::Test {
     kdtest::ExecuteSql(path_, R"sql(
       INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
         (1, 1001, 'Allen, Josh', 19960521, 4, 2), (2, 1002, 'Henry, Derrick', 19940104, 3, 3);
+      -- The template's points-allowed tiers apply to every position and would
+      -- give each player-week without team-defence rows 10 points.
+      DELETE FROM tblScoringSystem WHERE CatID = 99;
     )sql");
     ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
   }
@@ -126,7 +129,8 @@ TEST_F(PlayerDataWriters, AddStatZeroYearAddsTheSeasonRowAndKeepsThePointsOfAnEx
 TEST_F(PlayerDataWriters, ARunOutsideTblStat0ReplacesThePlayerWeeksRows) {
   clsKWRData first = StatData({{1001, 4, 3, kPassAtt, 30}, {1001, 4, 3, kPassYds, 250}, {1001, 4, 3, kRushYds, 40}});
   db_.pSbAddPSt(first, 2024, 1, 3, false);
-  EXPECT_EQ(Rows(0, "TeamID || ',' || Year"), "3:4,2024");
+  // Rescored with the file's standard scoring: 250 / 25 + 40 / 10.
+  EXPECT_EQ(Rows(0, "TeamID || ',' || Year || ',' || Points"), "3:4,2024,14.0");
   EXPECT_EQ(Rows(2, "Fld3 || ',' || Fld4 || ',' || Fld5"), "3:30.0,0.0,250.0");
   EXPECT_EQ(Rows(3, "Fld3 || ',' || Fld4"), "3:0.0,40.0");
 
@@ -141,6 +145,7 @@ TEST_F(PlayerDataWriters, ARunOutsideTblStat0ReplacesThePlayerWeeksRows) {
   db_.pSbAddPSt(second, 2024, 1, 1, false);
   EXPECT_EQ(Rows(2, "Fld3"), "");
   EXPECT_EQ(Rows(3, "Fld3 || ',' || Fld4"), "3:9.0,0.0");
+  EXPECT_EQ(Rows(0, "Points"), "3:0.0");
   // Other weeks and players are untouched.
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat0;"), "1");
 }
@@ -162,6 +167,8 @@ TEST_F(PlayerDataWriters, ThePasserRatingIsComputedFromTheWrittenCounts) {
                           {1001, 4, 250, kPassInt, 2}}),
                 2024, 1, 5, false);
   EXPECT_EQ(Rows(2, "Fld9"), "250:81.25");
+  // 300 / 25 + 2 x 4 - 2 x 2.
+  EXPECT_EQ(Rows(0, "Points"), "250:16.0");
 }
 
 TEST_F(PlayerDataWriters, AnEditedPlayerWeekKeepsItsValuesWhenKeepModifiedIsSet) {
@@ -169,19 +176,21 @@ TEST_F(PlayerDataWriters, AnEditedPlayerWeekKeepsItsValuesWhenKeepModifiedIsSet)
   kdtest::ExecuteSql(path_, "UPDATE tblStat0 SET DNU = 1;");
   db_.InitializeKickwellDB(path_);
 
-  // Values outside tblStat0: only the row's team is written.
+  // Values outside tblStat0: only the row's team is written, and the kept
+  // values are scored again (4000 / 25), not left at 0 points.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kPassYds, 3000}, {1001, 9, 250, kRushYds, 200}}), 2024, 1, 2, true);
-  EXPECT_EQ(Rows(0, "TeamID || ',' || ADP || ',' || DNU"), "250:9,20,1");
+  EXPECT_EQ(Rows(0, "TeamID || ',' || ADP || ',' || DNU || ',' || Points"), "250:9,20,1,160.0");
   EXPECT_EQ(Rows(2, "Fld5"), "250:4000.0");
   EXPECT_EQ(Rows(3, "Fld4"), "");
 
   // Values that all live in tblStat0 are written all the same.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kADP, 31}}), 2024, 1, 1, true);
-  EXPECT_EQ(Rows(0, "ADP"), "250:31");
+  EXPECT_EQ(Rows(0, "ADP || ',' || Points"), "250:31,160.0");
 
   // Without keepModified the edited week is replaced like any other.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kPassYds, 3000}}), 2024, 1, 1, false);
   EXPECT_EQ(Rows(2, "Fld5"), "250:3000.0");
+  EXPECT_EQ(Rows(0, "Points"), "250:120.0");
 }
 
 TEST_F(PlayerDataWriters, UnknownPlayersAreLoggedOnceEachUnderOneHeaderLine) {
