@@ -836,7 +836,7 @@ int32_t clsKickwellDB::pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t y
   return LongOf(StatCursor(table).Field("ID"));
 }
 
-// ------------------------------------------------------------------ player-data writers, whole-file operations
+// ------------------------------------------------------------------ writers and whole-file operations
 
 clsPlayerDataWriters& clsKickwellDB::Writers() {
   if (!open_) throw JetError("No projected-stats file is open.");
@@ -896,7 +896,9 @@ bool clsKickwellDB::pSbAddSumPStFromAlternateDb(const std::string& path, int16_t
 
 void clsKickwellDB::FullStatYearChange(int16_t newYear) { SeasonTotals().FullStatYearChange(newYear); }
 
-void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) { SeasonTotals().pSbClearADPValues(year, week); }
+void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) {
+  SeasonTotals().pSbClearADPValues(year, week);
+}
 
 void clsKickwellDB::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
                                           int32_t injuryStatus) {

@@ -203,8 +203,8 @@ void clsPlayerDataWriters::pSbAddScY(const clsKWRData& kwrData, int16_t year, in
   jet::Recordset& rs = db_.StatCursor(1);
   if (db_.SeekStatPlayerWeek(1, playerID, week, year)) {
     const int yearPos = rs.FieldCount() - 1;
-    while (!rs.Eof() && SameNumber(rs.Field(kPlayerIDPos), playerID) && SameNumber(rs.Field(kWeekPos), week) &&
-           SameNumber(rs.Field(yearPos), year)) {
+    while (!rs.Eof() && SameNumber(rs.Field(kPlayerIDPos), playerID) &&
+           SameNumber(rs.Field(kWeekPos), week) && SameNumber(rs.Field(yearPos), year)) {
       rs.Delete();
       rs.MoveNext();
     }
@@ -225,9 +225,10 @@ void clsPlayerDataWriters::RecalcPasserRating(jet::Recordset& passing) {
   if (!StoredField(kPasserRatingCategory, table, field) || table != 2) return;
   if (passing.FieldCount() - 2 < kPassingLastPos) return;
   float counts[kPassingLastPos - kPassingFirstPos + 1];
-  for (int k = kPassingFirstPos; k <= kPassingLastPos; ++k) counts[k - kPassingFirstPos] = passing.Field(k).AsSingle();
-  passing.SetField(field,
-                   Value(basNFLQBRating::PasserRating(counts[0], counts[1], counts[2], counts[3], counts[4])));
+  for (int k = kPassingFirstPos; k <= kPassingLastPos; ++k)
+    counts[k - kPassingFirstPos] = passing.Field(k).AsSingle();
+  passing.SetField(
+      field, Value(basNFLQBRating::PasserRating(counts[0], counts[1], counts[2], counts[3], counts[4])));
 }
 
 void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to,
@@ -336,9 +337,9 @@ void clsPlayerDataWriters::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16
   if (!StoredField(catID, table, field)) return;
   WriteScope scope(db_);
   if (db_.pFnGetStat0RowID(playerID, week, year) == 0) {
-    pFnWriteStatRow(0, 0, year,
-                    {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(0), Value(0), Value(0),
-                     Value(0)});
+    pFnWriteStatRow(
+        0, 0, year,
+        {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(0), Value(0), Value(0), Value(0)});
   }
   jet::Recordset& rs = db_.StatCursor(table);
   if (db_.SeekStatPlayerWeek(table, playerID, week, year)) {

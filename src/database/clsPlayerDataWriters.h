@@ -1,8 +1,8 @@
 #pragma once
 // The player-data writers of one open projected-stats file: player rows,
-// player-week stat rows and scoring-play rows, and the import
-// log ProError.txt. clsKickwellDB owns one and hands its writer operations
-// to it; the season totals build on its row writers.
+// player-week stat rows and scoring-play rows, and the import log
+// ProError.txt. clsKickwellDB owns one and hands its writer operations to
+// it; the season totals build on its row writers.
 //
 // The writers go through the table cursors the database keeps open and fill
 // most columns by position (docs/projected-stats-schema.md): position 0 is
@@ -14,7 +14,6 @@
 // failures raise jet::JetError with any pending edit dropped.
 
 #include <cstdint>
-#include <optional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,12 +73,14 @@ class clsPlayerDataWriters {
   int32_t pFnWriteStatRow(int32_t table, int32_t id, int16_t year, const std::vector<jet::Value>& values);
   // Values into consecutive positions from `firstPos` of an existing stat
   // row (id >= 1); returns the id.
-  int32_t pFnWriteStatFields(int32_t table, int32_t id, int32_t firstPos, const std::vector<jet::Value>& values);
+  int32_t pFnWriteStatFields(int32_t table, int32_t id, int32_t firstPos,
+                             const std::vector<jet::Value>& values);
 
   // Appends a line "yyyy/mm/dd HH:MM:SS message" to ProError.txt in the
-  // work folder, preceded by the database's path the first time the object
-  // logs for that file. Nothing when no work folder is set; a log that
-  // cannot be opened shows the opening routine's message and loses the line.
+  // work folder (docs/file-format-proerror.md), preceded by the database's
+  // path the first time the object logs for that file. Nothing when no work
+  // folder is set; a log that cannot be opened shows the opening routine's
+  // message and loses the line.
   void pSbWriteProError(const std::string& message);
 
   // Where a category's value is stored: its table and field position, when

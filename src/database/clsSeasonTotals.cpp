@@ -65,8 +65,9 @@ void clsSeasonTotals::WriteSeasonRow0(int32_t playerID, int16_t year, double poi
   const int32_t seasonID = db_.pFnGetStat0RowID(playerID, kSeasonWeek, year);
   const int32_t teamID = seasonID != 0 ? db_.pFnGetStat0TeamID(playerID, kSeasonWeek, year)
                                        : pFnGetStat0TeamIDChecked(playerID, kLastWeek, year);
-  writers_.pFnWriteStatRow(0, seasonID, year,
-                           {Value(playerID), Value(static_cast<int>(kSeasonWeek)), Value(points), Value(teamID)});
+  writers_.pFnWriteStatRow(
+      0, seasonID, year,
+      {Value(playerID), Value(static_cast<int>(kSeasonWeek)), Value(points), Value(teamID)});
 }
 
 int32_t clsSeasonTotals::SeasonRowID(int32_t table, int32_t playerID, int16_t year) {
@@ -113,8 +114,11 @@ void clsSeasonTotals::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& sta
       sums.reserve(static_cast<std::size_t>(fieldMax - kFirstValuePos + 1));
       for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) sums.emplace_back(rs->Field(k - 2).AsDouble());
       if (t == 2 && fieldMax >= kRatingPos) {
-        auto single = [&sums](int32_t pos) { return static_cast<float>(sums[pos - kFirstValuePos].AsDouble()); };
-        const float rating = basNFLQBRating::PasserRating(single(3), single(4), single(5), single(6), single(7));
+        auto single = [&sums](int32_t pos) {
+          return static_cast<float>(sums[pos - kFirstValuePos].AsDouble());
+        };
+        const float rating =
+            basNFLQBRating::PasserRating(single(3), single(4), single(5), single(6), single(7));
         sums[kRatingPos - kFirstValuePos] = Value(static_cast<double>(rating));
       }
       if (seasonRows.insert(playerID).second) WriteSeasonRow0(playerID, year, 0.0);
@@ -164,8 +168,8 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
       const std::string name = StatTableName(t);
       if (!other->TableExists(name)) continue;
       const std::vector<jet::FieldInfo> fields = other->TableFields(name);
-      const int32_t fieldMax = std::min({MergeFieldMax(t), db_.StatCursor(t).FieldCount() - 2,
-                                         static_cast<int32_t>(fields.size()) - 2});
+      const int32_t fieldMax = std::min(
+          {MergeFieldMax(t), db_.StatCursor(t).FieldCount() - 2, static_cast<int32_t>(fields.size()) - 2});
       if (fieldMax < kFirstValuePos) continue;
       std::string sql = "SELECT PlayerID";
       for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) {
@@ -177,7 +181,8 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
         SeasonRow row;
         auto found = masterOf.find(basFieldRead::Long(*rs, "PlayerID"));
         row.masterID = found == masterOf.end() ? 0 : found->second;
-        for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) row.values.emplace_back(rs->Field(k - 2).AsDouble());
+        for (int32_t k = kFirstValuePos; k <= fieldMax; ++k)
+          row.values.emplace_back(rs->Field(k - 2).AsDouble());
         rows[static_cast<std::size_t>(t)].push_back(std::move(row));
       }
     }
