@@ -74,7 +74,7 @@ int32_t clsPlayerDataWriters::pFnWriteRow(int32_t tableNo, int32_t id, const std
     rs.Edit();
   }
   for (std::size_t k = 0; k < values.size(); ++k) rs.SetField(static_cast<int>(k + 1), values[k]);
-  const int32_t rowID = rs.Field(0).AsLong();
+  const int32_t rowID = rs.Field("ID").AsLong();
   rs.Update();
   return rowID;
 }
@@ -97,7 +97,7 @@ int32_t clsPlayerDataWriters::pFnWriteStatRow(int32_t table, int32_t id, int16_t
   }
   for (std::size_t k = 0; k < values.size(); ++k) rs.SetField(static_cast<int>(k + 1), values[k]);
   rs.SetField(rs.FieldCount() - 1, Value(static_cast<int>(year)));
-  const int32_t rowID = rs.Field(0).AsLong();
+  const int32_t rowID = rs.Field("ID").AsLong();
   rs.Update();
   return rowID;
 }
