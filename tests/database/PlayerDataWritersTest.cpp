@@ -299,27 +299,6 @@ TEST_F(PlayerDataWriters, AnEditedValueMakesThePlayerWeekAndKeepsPointsAndDNU) {
   EXPECT_EQ(Rows(2, "Fld3 || ',' || Fld4"), "250:40.0,25.0");
 }
 
-TEST_F(PlayerDataWriters, ScoringRulesAreAddedOrRewrittenById) {
-  const std::string rules = "SELECT COUNT(*) FROM tblScoringSystem;";
-  const int before = std::stoi(Query(rules));
-  db_.pSbAddSco(0, 0.5f, 20, 1, 0, 99999, true, 0x18);
-  const std::string id = Query("SELECT MAX(ID) FROM tblScoringSystem;");
-  EXPECT_EQ(std::stoi(Query(rules)), before + 1);
-  EXPECT_EQ(
-      Query(
-          "SELECT Points || ',' || CatID || ',' || FieldVal || ',' || RangeMin || ',' || RangeMax || ',' || "
-          "RangeRestrict || ',' || ApplyToPos FROM tblScoringSystem WHERE ID = " +
-          id + ";"),
-      "0.5,20,1,0,99999,1,24");
-  db_.pSbAddSco(std::stoi(id), 1, 20, 1, 0, 99999, false, 2);
-  EXPECT_EQ(
-      Query("SELECT Points || ',' || RangeRestrict || ',' || ApplyToPos FROM tblScoringSystem WHERE ID = " +
-            id + ";"),
-      "1,0,2");
-  EXPECT_EQ(std::stoi(Query(rules)), before + 1);
-  EXPECT_THROW(db_.pSbAddSco(99999, 1, 20, 1, 0, 1, false, 2), jet::JetError);
-}
-
 TEST_F(PlayerDataWriters, AFailedWriteLeavesNothingBehind) {
   // Fifty characters fit the name field; the fifty-first is refused.
   EXPECT_THROW(db_.pSbAddPla(2024, 1009, std::string(51, 'x'), 0, 1, 2, 250), jet::JetError);

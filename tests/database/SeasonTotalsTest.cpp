@@ -106,17 +106,6 @@ TEST_F(SeasonTotals, SeasonRowsSumTheWeeksOfTheYear) {
   EXPECT_EQ(Query(all), before);
 }
 
-TEST_F(SeasonTotals, NoAttemptsGiveARatingOfZero) {
-  kdtest::ScopedFakeSeams fakes;
-  Open(R"sql(
-    INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES (1, 1001, 'A, B', 0, 4, 2);
-    INSERT INTO tblStat2 (PlayerID, Week, Fld3, Fld4, Fld5, Fld6, Fld7, Fld9, Year) VALUES (1, 4, 0, 0, 0, 0, 1, 50, 2024);
-  )sql");
-  auto status = basStatusControl::CreateStatusWindow("Totals", false);
-  db_.pSbSumPlayerStatsForYear(2024, *status);
-  EXPECT_EQ(Row(2, 1, 250, "Fld7||','||Fld9"), "1.0,0.0");
-}
-
 TEST_F(SeasonTotals, ClearingADPTouchesOnlyThatYearAndWeek) {
   Open(R"sql(
     INSERT INTO tblStat0 (PlayerID, Week, ADP, Year) VALUES (1, 250, 5, 2012), (1, 250, 6, 2013), (1, 1, 7, 2012);
