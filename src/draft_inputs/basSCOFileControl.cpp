@@ -52,7 +52,7 @@ void EncodeRecord(const ScoringRuleRecord& r, runtime::ByteWriter& out) {
 int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records) {
   if (!PathFound(path)) return -1;
   std::string error;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error);
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error, kMaxScoFileBytes);
   if (!bytes) {
     ShowOpenFileError(error, path);
     return -1;
