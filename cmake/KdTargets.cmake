@@ -74,9 +74,12 @@ function(kd_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   kd_warnings(${name})
+  # Where tests find the sources and the built all-users tree.
+  target_compile_definitions(${name} PRIVATE
+    KD_SOURCE_DIR="${PROJECT_SOURCE_DIR}" KD_SHARE_DIR="${PROJECT_BINARY_DIR}/share")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KD_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;KD_SHARE_DIR=${PROJECT_BINARY_DIR}/share")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 function(_kd_collect_links target out)

@@ -10,6 +10,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/SpecialFolders.h"
+#include "toolkit/basFlexGridCommon.h"
 
 namespace basMockItUp {
 
@@ -211,6 +212,7 @@ void InitFileTypeTable(const std::string& work) {
   row(kPageProjectedStatStrain, "Projected Stat Strain", "", work + "str/");
   row(kPagePlayerMasterRegistry, "Player Master Registry File", "", work + "mas/");
   row(kPageAverageDraftPosition, "Average Draft Position File", "", work + "adp/");
+  basFlexGridCommon::SetCheckMarkGlyph();
 }
 
 std::string ExportFileExtension(int32_t code) {

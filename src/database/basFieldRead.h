@@ -1,0 +1,21 @@
+#pragma once
+// Whole-number fields of a projected-stats file read into the program's
+// narrower types (Byte, Integer, Long). The file's columns may hold any
+// number; one that does not fit is bad data and is reported as a
+// jet::JetError naming the field, the same error the rest of the database
+// layer raises, rather than wrapping silently.
+
+#include <cstdint>
+
+namespace jet {
+class Recordset;
+}
+
+namespace basFieldRead {
+
+// Null reads as 0; a fraction rounds half to even first.
+uint8_t Byte(jet::Recordset& rs, const char* field);
+int16_t Integer(jet::Recordset& rs, const char* field);
+int32_t Long(jet::Recordset& rs, const char* field);
+
+}  // namespace basFieldRead

@@ -1,0 +1,751 @@
+#include "database/clsKickwellDB.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "core/basFileExists_001.h"
+#include "core/clsStatusPlain.h"
+#include "platform/jet/JetError.h"
+#include "platform/runtime/Rounding.h"
+#include "platform/runtime/Text.h"
+
+using jet::JetError;
+using jet::Value;
+
+namespace {
+
+const char* const kFixedTableNames[clsKickwellDB::kFixedTableCount + 1] = {
+    "",         "tblPlayers",     "tblPositions", "tblSchedule", "tblScoringSystem", "tblSettings",
+    "tblTeams", "tblPlayersTeam", "tblByeWeeks"};
+
+const char* const kIDNdx = "IDNdx";
+const char* const kMasterIDNdx = "MasterIDNdx";
+const char* const kPlayerIDWeekYearNdx = "PlayerIDWeekYearNdx";
+const char* const kYearTeamIDNdx = "YearTeamIDNdx";
+
+// The text fields the settings upgrade adds, in the order it adds them.
+const char* const kUpgradeFields[] = {"StrainURL", "ADPURL"};
+constexpr int32_t kUrlLength = 50;
+
+// What the program reads by name or writes by position: a file that lacks
+// any of it is not a projected-stats database. Columns with a position must
+// stand at that position.
+struct ColumnRule {
+  const char* name;
+  int position;  // -1: anywhere
+};
+struct TableRule {
+  const char* table;
+  std::vector<ColumnRule> columns;
+  std::vector<const char*> indexes;
+};
+
+const std::vector<TableRule>& FixedTableRules() {
+  static const std::vector<TableRule> rules = {
+      {"tblPlayers",
+       {{"ID", 0}, {"MasterID", 1}, {"BackName", 2}, {"DOB", 3}, {"TeamID", 4}, {"PosID", 5}},
+       {kIDNdx, kMasterIDNdx}},
+      {"tblPositions",
+       {{"ID", -1},
+        {"Pos", -1},
+        {"PosFullName", -1},
+        {"DisplayOrder", -1},
+        {"MergeAsID", -1},
+        {"RosterMin", -1},
+        {"RosterMax", -1},
+        {"FullRosterMin", -1},
+        {"FullRosterMax", -1},
+        {"StartMin", -1},
+        {"StartMax", -1},
+        {"StartRosterMin", -1},
+        {"StartRosterMax", -1}},
+       {kIDNdx}},
+      {"tblSchedule", {}, {}},
+      {"tblScoringSystem",
+       {{"ID", 0},
+        {"Points", 1},
+        {"CatID", 2},
+        {"FieldVal", 3},
+        {"RangeMin", 4},
+        {"RangeMax", 5},
+        {"RangeRestrict", 6},
+        {"ApplyToPos", 7}},
+       {kIDNdx}},
+      {"tblSettings",
+       {{"Year", -1},
+        {"PlayerDisplayGridID", -1},
+        {"MasterVersion", -1},
+        {"StrainName", -1},
+        {"StrainVersion", -1},
+        {"StrainMaxOffer", -1},
+        {"LeagueName", -1}},
+       {}},
+      {"tblTeams",
+       {{"ID", -1}, {"AbrvA", -1}, {"AbrvB", -1}, {"AbrvC", -1}, {"StartYear", -1}, {"EndYear", -1}},
+       {kIDNdx}},
+      {"tblPlayersTeam", {}, {}},
+      {"tblByeWeeks", {{"Year", -1}, {"TeamID", -1}, {"ByeWeek", -1}}, {kYearTeamIDNdx}},
+  };
+  return rules;
+}
+
+std::string MissingColumn(const std::string& table, const char* column) {
+  return "The table " + table + " has no field " + column + "; the file is not a projected-stats database.";
+}
+
+// A whole number read from a field: 0 for Null and for values that do not
+// fit 32 bits (a damaged or foreign file), never an exception.
+int32_t LongOf(const Value& v) {
+  try {
+    return v.AsLong();
+  } catch (const runtime::OverflowError&) {
+    return 0;
+  }
+}
+
+// The first n characters of UTF-8 text.
+std::string FirstCharacters(const std::string& text, std::size_t n) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      if (count == n) return text.substr(0, i);
+      ++count;
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+// What a display row asks of the database.
+class clsKickwellDB::RowLookups final : public clsDisplayRows::Lookups {
+ public:
+  explicit RowLookups(clsKickwellDB& db) : db_(db) {}
+  std::string pFnGetPlayerName(int32_t playerID) override { return db_.pFnGetPlayerName(playerID); }
+  std::string pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetTeamAbrvwPlaID(playerID, week, year);
+  }
+  std::string pFnGetPosAbrvwPlaID(int32_t playerID) override { return db_.pFnGetPosAbrvwPlaID(playerID); }
+  std::string pFnGetInjStatuswPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetInjStatuswPlaID(playerID, week, year);
+  }
+  uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) override {
+    return db_.pFnGetByeWeekwPlaID(playerID, week, year);
+  }
+  std::string MockCheatText(int32_t key) override { return db_.mockCheatData_->DataValue(key); }
+
+ private:
+  clsKickwellDB& db_;
+};
+
+clsKickwellDB::clsKickwellDB() : mockCheatData_(std::make_unique<clsMockCheatData>()) {
+  MakeCatalogueObjects();
+}
+
+void clsKickwellDB::MakeCatalogueObjects() {
+  // The display rows refer to the other three, so they go first and come last.
+  displayRows_.reset();
+  statCon_ = std::make_unique<clsCategoryControl>();
+  dsf_ = std::make_unique<clsDisplayFormatIsolate>();
+  display_ = std::make_unique<clsDisplayGridIsolate>();
+  if (!rowLookups_) rowLookups_ = std::make_unique<RowLookups>(*this);
+  displayRows_ = std::make_unique<clsDisplayRows>(*statCon_, *dsf_, *display_, *rowLookups_);
+}
+
+clsKickwellDB::~clsKickwellDB() { Terminate(); }
+
+// ------------------------------------------------------------------ opening
+
+bool clsKickwellDB::InitializeKickwellDB(const std::string& path) { return OpenFile(path, nullptr); }
+
+bool clsKickwellDB::InitializeKickwellDBwStatus(const std::string& path, clsStatusPlain& status) {
+  return OpenFile(path, &status);
+}
+
+bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
+  // Opening again without closing would leave the first file open behind the second.
+  pSbCloseKickwellDB();
+  filePath_ = path;
+  lastError_.clear();
+  if (!basFileExists_001::FileExists(path, true)) {
+    lastError_ = "File Not Found:  '" + path + "'";
+    return false;
+  }
+  MakeCatalogueObjects();
+  if (status) status->SetSegmentRange(3, 0, 4);
+  try {
+    db_ = jet::Database::Open(path, jet::Database::Access::kReadWrite, true);
+    if (status) {
+      status->SetSegmentValue(3, 1);
+      status->StatusCaption(0, 0, "Loading Projected Stats tables");
+    }
+    CheckSchema();
+
+    fixed_.clear();
+    fixed_.resize(kFixedTableCount + 1);
+    for (int32_t t = 1; t <= kFixedTableCount; ++t)
+      fixed_[static_cast<std::size_t>(t)] = db_->OpenTable(kFixedTableNames[t]);
+
+    Value top;
+    {
+      auto spare = pSbKickwellSQL("SELECT MAX(\"Table\") FROM tblStatProperties;");
+      if (!spare->Eof()) top = spare->Field(0);
+    }
+    if (top.IsNull()) {
+      throw JetError(
+          "The file has no stat categories (tblStatProperties is empty); it is not a projected-stats "
+          "database.");
+    }
+    int64_t n = top.IsNumber() ? top.AsInt64() : -1;
+    if (n < 0 || n > 255) {
+      throw JetError("The highest stat table " + top.AsText() +
+                     " is outside 0 to 255; the file is not a projected-stats database.");
+    }
+    statTableMax_ = static_cast<uint8_t>(n);
+    stat_.clear();
+    stat_.resize(static_cast<std::size_t>(n) + 1);
+    for (int32_t t = 0; t <= n; ++t) {
+      std::string name = "tblStat" + std::to_string(t);
+      auto fields = db_->TableFields(name);  // a missing table raises here
+      auto has = [&fields](const char* f) {
+        return std::any_of(fields.begin(), fields.end(),
+                           [f](const jet::FieldInfo& info) { return runtime::EqualsNoCase(info.name, f); });
+      };
+      for (const char* f : {"ID", "PlayerID", "Week", "Year"}) {
+        if (!has(f)) throw JetError(MissingColumn(name, f));
+      }
+      if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") ||
+          !runtime::EqualsNoCase(fields[2].name, "Week") ||
+          !runtime::EqualsNoCase(fields.back().name, "Year")) {
+        throw JetError("The fields of " + name + " are not in the order PlayerID, Week, ..., Year.");
+      }
+      if (t == 0) {
+        const char* stat0[] = {"ID", "PlayerID", "Week", "Points", "TeamID", "DNU", "ADP", "InjuryStatus"};
+        for (int k = 0; k < 8; ++k) {
+          if (fields.size() < 9 ||
+              !runtime::EqualsNoCase(fields[static_cast<std::size_t>(k)].name, stat0[k])) {
+            throw JetError(
+                "The fields of tblStat0 are not ID, PlayerID, Week, Points, TeamID, DNU, ADP, "
+                "InjuryStatus, ..., Year.");
+          }
+        }
+      }
+      stat_[static_cast<std::size_t>(t)] = db_->OpenTable(name);
+      pSbSetStatIndex(t, kPlayerIDWeekYearNdx);
+      // IDNdx is selected by the writers; a file without it is refused now, not half-way through an import.
+      auto indexes = db_->TableIndexes(name);
+      if (std::none_of(indexes.begin(), indexes.end(),
+                       [](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, kIDNdx); })) {
+        throw JetError("The table " + name + " has no index IDNdx.");
+      }
+    }
+
+    jet::Recordset& settings = Settings();
+    if (settings.Eof()) throw JetError("tblSettings has no row; the file is not a projected-stats database.");
+    playerDisplayGridID_ = LongOf(settings.Field("PlayerDisplayGridID"));
+    // Last of the checks, so that a file refused above is left as it was.
+    pSbUpgradeSettings();
+
+    if (status) {
+      status->SetSegmentValue(3, 2);
+      status->StatusCaption(0, 0, "Loading Projected Stats categories");
+    }
+    pSbLoadStatCategories();
+    pSbLoadStatUnits();
+    pSbLoadStatSubCategories();
+    if (status) {
+      status->SetSegmentValue(3, 3);
+      status->StatusCaption(0, 0, "Loading Display Formats");
+    }
+    displayRows_->LoadAtOpen(*db_);
+    if (status) status->SetSegmentValue(3, 4);
+    open_ = true;
+    return true;
+  } catch (const std::exception& e) {
+    lastError_ = e.what();
+    CloseAll();
+    // Nothing half-loaded stays behind, nor a catalogue holding the closed cursors.
+    MakeCatalogueObjects();
+    return false;
+  }
+}
+
+void clsKickwellDB::CheckSchema() {
+  for (const TableRule& rule : FixedTableRules()) {
+    if (!db_->TableExists(rule.table)) {
+      throw JetError(std::string("The file has no table ") + rule.table +
+                     "; it is not a projected-stats database.");
+    }
+    auto fields = db_->TableFields(rule.table);
+    for (const ColumnRule& column : rule.columns) {
+      auto at = std::find_if(fields.begin(), fields.end(), [&column](const jet::FieldInfo& f) {
+        return runtime::EqualsNoCase(f.name, column.name);
+      });
+      if (at == fields.end()) throw JetError(MissingColumn(rule.table, column.name));
+      if (column.position >= 0 && at - fields.begin() != column.position) {
+        throw JetError(std::string("The field ") + column.name + " of " + rule.table +
+                       " is not at position " + std::to_string(column.position) + ".");
+      }
+    }
+    auto indexes = db_->TableIndexes(rule.table);
+    for (const char* index : rule.indexes) {
+      if (std::none_of(indexes.begin(), indexes.end(),
+                       [index](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, index); })) {
+        throw JetError(std::string("The table ") + rule.table + " has no index " + index + ".");
+      }
+    }
+  }
+}
+
+void clsKickwellDB::pSbUpgradeSettings() {
+  auto fields = db_->TableFields("tblSettings");
+  for (const char* name : kUpgradeFields) {
+    // Field names are compared without case, as the engine does: a field
+    // that differs only in case already serves and cannot be added twice.
+    bool present = std::any_of(fields.begin(), fields.end(), [name](const jet::FieldInfo& f) {
+      return runtime::EqualsNoCase(f.name, name);
+    });
+    if (present) continue;
+    // A file that cannot be written stays as it is; its URL fields read "".
+    if (db_->ReadOnly()) continue;
+    db_->AppendTextField("tblSettings", name, kUrlLength);
+  }
+}
+
+void clsKickwellDB::pSbLoadStatCategories() {
+  statCon_->LoadFromDatabase(*db_);
+  for (int32_t slot = 0; slot < statCon_->RecordsetRefCount(); ++slot) {
+    const int32_t table = statCon_->RecordsetRefID(slot);
+    // N is the highest table any operation names, so every registered table has its cursor.
+    statCon_->SetRecordsetRef(table, &StatCursor(table));
+  }
+  // Positioning selects the index through the database, which remembers
+  // each cursor's index and counts the selections.
+  statCon_->SetIndexSelector([this](int32_t table) { pSbSetStatIndex(table, kPlayerIDWeekYearNdx); });
+}
+
+void clsKickwellDB::pSbLoadStatUnits() {
+  statUnits_.clear();
+  auto rs = pSbKickwellSQL("SELECT ID, Unit FROM tblStatUnits WHERE ID >= 0 AND ID <= 255 ORDER BY ID;");
+  for (; !rs->Eof(); rs->MoveNext()) {
+    int32_t id = LongOf(rs->Field(0));
+    if (static_cast<int32_t>(statUnits_.size()) <= id) statUnits_.resize(static_cast<std::size_t>(id) + 1);
+    statUnits_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
+  }
+}
+
+void clsKickwellDB::pSbLoadStatSubCategories() {
+  statSubCatNames_.clear();
+  auto rs = pSbKickwellSQL(
+      "SELECT ID, Name FROM tblStatSubCategories WHERE ID >= 0 AND ID <= 255 ORDER BY ID ASC;");
+  for (; !rs->Eof(); rs->MoveNext()) {
+    int32_t id = LongOf(rs->Field(0));
+    if (static_cast<int32_t>(statSubCatNames_.size()) <= id) {
+      statSubCatNames_.resize(static_cast<std::size_t>(id) + 1);
+    }
+    statSubCatNames_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
+  }
+}
+
+// ------------------------------------------------------------------ closing
+
+void clsKickwellDB::CloseAll() {
+  for (auto& cursor : fixed_) {
+    if (cursor) cursor->Close();
+  }
+  for (auto& cursor : stat_) {
+    if (cursor) cursor->Close();
+  }
+  if (db_) db_->Close();
+  open_ = false;
+}
+
+void clsKickwellDB::pSbCloseKickwellDB() {
+  if (!open_) return;
+  CloseAll();
+}
+
+void clsKickwellDB::Terminate() {
+  pSbCloseKickwellDB();
+  CloseAll();
+  fixed_.clear();
+  stat_.clear();
+  db_.reset();
+  statUnits_.clear();
+  statSubCatNames_.clear();
+  statTableMax_ = 0;
+  mockCheatData_ = std::make_unique<clsMockCheatData>();
+  MakeCatalogueObjects();
+}
+
+// ------------------------------------------------------------------ queries and cursors
+
+jet::Database& clsKickwellDB::Database() {
+  if (!open_ || !db_) throw JetError("No projected-stats file is open.");
+  return *db_;
+}
+
+std::unique_ptr<jet::Recordset> clsKickwellDB::pSbKickwellSQL(const std::string& sql,
+                                                              const std::vector<Value>& params) {
+  if (!db_ || !db_->IsOpen()) throw JetError("No projected-stats file is open.");
+  return db_->OpenSnapshot(sql, params);
+}
+
+std::unique_ptr<jet::Recordset> clsKickwellDB::pSbEditableKickwellSQL(const std::string& sql,
+                                                                      const std::vector<Value>& params) {
+  if (!db_ || !db_->IsOpen()) throw JetError("No projected-stats file is open.");
+  return db_->OpenDynaset(sql, params);
+}
+
+jet::Recordset& clsKickwellDB::FixedCursor(int32_t tableNo) {
+  if (tableNo < 1 || tableNo >= static_cast<int32_t>(fixed_.size()) ||
+      !fixed_[static_cast<std::size_t>(tableNo)] || !fixed_[static_cast<std::size_t>(tableNo)]->IsOpen()) {
+    throw JetError("There is no open table cursor " + std::to_string(tableNo) + ".");
+  }
+  return *fixed_[static_cast<std::size_t>(tableNo)];
+}
+
+jet::Recordset& clsKickwellDB::StatCursor(int32_t table) {
+  if (table < 0 || table >= static_cast<int32_t>(stat_.size()) || !stat_[static_cast<std::size_t>(table)] ||
+      !stat_[static_cast<std::size_t>(table)]->IsOpen()) {
+    throw JetError("There is no open stat table " + std::to_string(table) + ".");
+  }
+  return *stat_[static_cast<std::size_t>(table)];
+}
+
+int32_t clsKickwellDB::RecordCount(int32_t tableNo) {
+  if (!open_ || tableNo < 1 || tableNo > kFixedTableCount) return 0;
+  jet::Recordset& rs = *fixed_[static_cast<std::size_t>(tableNo)];
+  int32_t count = rs.RecordCount();
+  rs.MoveFirst();
+  return count;
+}
+
+void clsKickwellDB::pSbSetTableIndex(int32_t tableNo, const std::string& index) {
+  jet::Recordset& rs = FixedCursor(tableNo);
+  if (!runtime::EqualsNoCase(rs.Index(), index)) rs.SetIndex(index);
+}
+
+void clsKickwellDB::pSbSetStatIndex(int32_t table, const std::string& index) {
+  ++statNdxCalls_;
+  jet::Recordset& rs = StatCursor(table);
+  if (!runtime::EqualsNoCase(rs.Index(), index)) {
+    rs.SetIndex(index);
+    ++statNdxChanges_;
+  }
+}
+
+bool clsKickwellDB::SeekTable(int32_t tableNo, const std::string& index, const std::vector<Value>& keys) {
+  if (!open_) return false;
+  pSbSetTableIndex(tableNo, index);
+  return FixedCursor(tableNo).Seek(keys);
+}
+
+bool clsKickwellDB::SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year) {
+  if (!open_ || table < 0 || table > statTableMax_) return false;
+  pSbSetStatIndex(table, kPlayerIDWeekYearNdx);
+  return StatCursor(table).Seek(
+      {Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))});
+}
+
+// ------------------------------------------------------------------ sub-categories, units, keyed texts
+
+std::string clsKickwellDB::StatSubCatName(int32_t subCatID) const {
+  if (subCatID < 0 || subCatID >= static_cast<int32_t>(statSubCatNames_.size())) return {};
+  return statSubCatNames_[static_cast<std::size_t>(subCatID)];
+}
+
+std::string clsKickwellDB::StatUnitText(int32_t unitID) const {
+  if (unitID < 0 || unitID >= static_cast<int32_t>(statUnits_.size())) return {};
+  return statUnits_[static_cast<std::size_t>(unitID)];
+}
+
+std::string clsKickwellDB::StatCategoryDefaultTitle(int32_t catID) const {
+  return StatSubCatName(statCon_->SubCatID(catID));
+}
+
+std::string clsKickwellDB::StatCategoryUnit(int32_t catID) const {
+  return StatUnitText(statCon_->Unit(catID));
+}
+
+// ------------------------------------------------------------------ display grids and rows
+
+bool clsKickwellDB::LoadDisplay(const std::string& path) {
+  if (!display_->OpenFile(path)) return false;
+  pSbSetStatDisplayOrder(*display_);
+  return true;
+}
+
+bool clsKickwellDB::PassDisplay(const clsDisplayGridIsolate& grid) {
+  grid.Spawn(*display_);
+  pSbSetStatDisplayOrder(*display_);
+  return true;
+}
+
+void clsKickwellDB::pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year) {
+  statCon_->PositionStatTables(playerID, week, year);
+}
+
+void clsKickwellDB::pSbSetStatDisplayOrder(const clsDisplayGridIsolate& grid) {
+  displayRows_->pSbSetStatDisplayOrder(grid);
+}
+
+void clsKickwellDB::pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, int16_t year) {
+  displayRows_->pSbMCExtractDisplayValues(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
+  return displayRows_->pFnMCGetPlayerDisplayRow(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
+  return displayRows_->pFnGetPlayerDisplayRow(playerID, week, year);
+}
+
+std::string clsKickwellDB::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year,
+                                                  int32_t column) {
+  return displayRows_->pFnGetPlayerDisplayCol(playerID, week, year, column);
+}
+
+void clsKickwellDB::SetMockCheatData(int32_t key, const std::string& text) {
+  mockCheatData_->SetDataValue(key, text);
+}
+
+// ------------------------------------------------------------------ properties record
+
+jet::Recordset& clsKickwellDB::Settings() {
+  jet::Recordset& rs = FixedCursor(kSettings);
+  if (rs.Eof() || rs.Bof()) rs.MoveFirst();
+  return rs;
+}
+
+int32_t clsKickwellDB::SettingsLong(const char* field) {
+  if (!open_) return 0;
+  return LongOf(Settings().Field(field));
+}
+
+std::string clsKickwellDB::SettingsText(const char* field, bool* isNull) {
+  if (isNull) *isNull = true;
+  if (!open_) return {};
+  jet::Recordset& rs = Settings();
+  int ordinal = rs.FieldIndex(field);
+  if (ordinal < 0) return {};
+  const Value& v = rs.Field(ordinal);
+  if (isNull) *isNull = v.IsNull();
+  return v.AsText();
+}
+
+void clsKickwellDB::SetSettingsField(const char* field, const Value& value) {
+  jet::Recordset& rs = Settings();
+  rs.Edit();
+  try {
+    rs.SetField(field, value);
+    rs.Update();
+  } catch (...) {
+    rs.CancelUpdate();
+    throw;
+  }
+}
+
+int16_t clsKickwellDB::pFnGetYear() {
+  int32_t year = SettingsLong("Year");
+  return (year < INT16_MIN || year > INT16_MAX) ? 0 : static_cast<int16_t>(year);
+}
+
+int32_t clsKickwellDB::StrainVersion() { return SettingsLong("StrainVersion"); }
+void clsKickwellDB::SetStrainVersion(int32_t value) { SetSettingsField("StrainVersion", Value(value)); }
+int32_t clsKickwellDB::StrainMaxOffer() { return SettingsLong("StrainMaxOffer"); }
+void clsKickwellDB::SetStrainMaxOffer(int32_t value) { SetSettingsField("StrainMaxOffer", Value(value)); }
+int32_t clsKickwellDB::MasterVersion() { return SettingsLong("MasterVersion"); }
+void clsKickwellDB::SetMasterVersion(int32_t value) { SetSettingsField("MasterVersion", Value(value)); }
+
+std::string clsKickwellDB::StrainName() { return runtime::Trim(SettingsText("StrainName")); }
+void clsKickwellDB::SetStrainName(const std::string& value) {
+  SetSettingsField("StrainName", Value(runtime::Trim(value)));
+}
+
+std::string clsKickwellDB::ADPName() {
+  bool isNull = true;
+  std::string name = SettingsText("LeagueName", &isNull);
+  return isNull ? "None" : runtime::Trim(name);
+}
+void clsKickwellDB::SetADPName(const std::string& value) { SetSettingsField("LeagueName", Value(value)); }
+
+std::string clsKickwellDB::StrainURL() { return SettingsText("StrainURL"); }
+void clsKickwellDB::SetStrainURL(const std::string& value) {
+  std::string url = runtime::Trim(value);
+  if (url.size() > static_cast<std::size_t>(kUrlLength))
+    url = runtime::Trim(FirstCharacters(url, kUrlLength));
+  SetSettingsField("StrainURL", Value(url));
+}
+
+std::string clsKickwellDB::ADPURL() { return SettingsText("ADPURL"); }
+void clsKickwellDB::SetADPURL(const std::string& value) {
+  std::string url;
+  if (value.empty() || value[0] == '\0') {
+    url = "None";
+  } else {
+    url = runtime::Trim(value);
+    if (url.size() > static_cast<std::size_t>(kUrlLength))
+      url = runtime::Trim(FirstCharacters(url, kUrlLength));
+  }
+  SetSettingsField("ADPURL", Value(url));
+}
+
+// ------------------------------------------------------------------ player, team, position, bye week
+
+std::string clsKickwellDB::pFnGetPlayerName(int32_t playerID) {
+  if (!SeekTable(kPlayers, kIDNdx, {Value(playerID)})) return {};
+  return FixedCursor(kPlayers).Field("BackName").AsText();
+}
+
+std::string clsKickwellDB::pFnGetPlayerNamewMasID(int32_t masterID) {
+  if (!SeekTable(kPlayers, kMasterIDNdx, {Value(masterID)})) return {};
+  return FixedCursor(kPlayers).Field("BackName").AsText();
+}
+
+std::string clsKickwellDB::pFnGetPlayerNamewMasIDDisID(int32_t masterID, int32_t displayID) {
+  return pFnGetPlayerNameWStyle(displayID, pFnSeekPlayerIDwMasID(masterID));
+}
+
+std::string clsKickwellDB::pFnGetPlayerNameWStyle(int32_t formatID, int32_t playerID) {
+  return clsDisplayRows::NameInStyle(formatID, pFnGetPlayerName(playerID));
+}
+
+int32_t clsKickwellDB::pFnGetPosIDwPlaID(int32_t playerID) {
+  if (!SeekTable(kPlayers, kIDNdx, {Value(playerID)})) return 0;
+  return LongOf(FixedCursor(kPlayers).Field("PosID"));
+}
+
+std::string clsKickwellDB::pFnGetPosAbrvwPlaID(int32_t playerID) {
+  if (!SeekTable(kPlayers, kIDNdx, {Value(playerID)})) return "N/A";
+  return pFnGetPosAbrv(LongOf(FixedCursor(kPlayers).Field("PosID")), false);
+}
+
+std::string clsKickwellDB::pFnGetPosAbrv(int32_t posID, bool allFlag) {
+  if (!SeekTable(kPositions, kIDNdx, {Value(posID)})) return "N/A";
+  if (allFlag && posID == 1) return "All";
+  return FixedCursor(kPositions).Field("Pos").AsText();
+}
+
+std::string clsKickwellDB::pFnGetPosFull(int32_t posID) {
+  if (!SeekTable(kPositions, kIDNdx, {Value(posID)})) return "N/A";
+  return FixedCursor(kPositions).Field("PosFullName").AsText();
+}
+
+std::string clsKickwellDB::pFnGetPosAbrvWDisOrder(int32_t displayOrder, int32_t& posID) {
+  if (!open_) return {};
+  jet::Recordset& rs = FixedCursor(kPositions);
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (LongOf(rs.Field("DisplayOrder")) == displayOrder) {
+      posID = LongOf(rs.Field("ID"));
+      break;
+    }
+  }
+  return posID > 0 ? pFnGetPosAbrv(posID, true) : std::string();
+}
+
+int32_t clsKickwellDB::pFnGetMaxPosID() {
+  if (!open_) return 0;
+  int32_t top = 0;
+  jet::Recordset& rs = FixedCursor(kPositions);
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) top = std::max(top, LongOf(rs.Field("ID")));
+  return top;
+}
+
+std::string clsKickwellDB::pFnGetTeamAbrv(int32_t teamID) {
+  if (!SeekTable(kTeams, kIDNdx, {Value(teamID)})) return "N/A";
+  return FixedCursor(kTeams).Field("AbrvA").AsText();
+}
+
+std::string clsKickwellDB::pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t week, int16_t year) {
+  if (!SeekStatPlayerWeek(0, playerID, week, year)) return "N/A";
+  return pFnGetTeamAbrv(LongOf(StatCursor(0).Field("TeamID")));
+}
+
+std::string clsKickwellDB::pFnGetInjStatuswPlaID(int32_t playerID, uint8_t week, int16_t year) {
+  if (!SeekStatPlayerWeek(0, playerID, week, year)) return {};
+  return pFnGetInjStatus(LongOf(StatCursor(0).Field("InjuryStatus")));
+}
+
+std::string clsKickwellDB::pFnGetInjStatus(int32_t code) {
+  static const char* const kTexts[] = {"", "PRB", "QST", "DBT", "OUT", "PUP", "IR", "SUS"};
+  return (code >= 0 && code <= 7) ? kTexts[code] : "";
+}
+
+uint8_t clsKickwellDB::pFnGetByeWeek(int32_t teamID, int16_t year) {
+  if (!SeekTable(kByeWeeks, kYearTeamIDNdx, {Value(static_cast<int>(year)), Value(teamID)})) return 0;
+  int32_t bye = LongOf(FixedCursor(kByeWeeks).Field("ByeWeek"));
+  return (bye < 0 || bye > 255) ? 0 : static_cast<uint8_t>(bye);
+}
+
+uint8_t clsKickwellDB::pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) {
+  int32_t teamID = SeekStatPlayerWeek(0, playerID, week, year) ? LongOf(StatCursor(0).Field("TeamID")) : 0;
+  return pFnGetByeWeek(teamID, year);
+}
+
+uint8_t clsKickwellDB::pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year) {
+  return pFnGetByeWeekwPlaID(pFnGetPlaIDwMasID(masterID), week, year);
+}
+
+void clsKickwellDB::pSbSetByeWeek(int32_t teamID, int16_t year, uint8_t byeWeek) {
+  jet::Recordset& rs = FixedCursor(kByeWeeks);
+  if (SeekTable(kByeWeeks, kYearTeamIDNdx, {Value(static_cast<int>(year)), Value(teamID)})) {
+    rs.Edit();
+  } else {
+    rs.AddNew();
+    rs.SetField("TeamID", Value(teamID));
+    rs.SetField("Year", Value(static_cast<int>(year)));
+  }
+  rs.SetField("ByeWeek", Value(static_cast<int>(byeWeek)));
+  rs.Update();
+}
+
+std::string clsKickwellDB::pFnGetSQLPosMerges(int32_t posID) {
+  auto rs = pSbKickwellSQL("SELECT ID FROM tblPositions WHERE MergeAsID = ? ORDER BY ID;", {Value(posID)});
+  std::string condition;
+  for (; !rs->Eof(); rs->MoveNext()) {
+    if (!condition.empty()) condition += " OR";
+    condition += " tblPlayers.PosID = " + std::to_string(LongOf(rs->Field(0)));
+  }
+  // The callers put the condition inside "AND ( ... )": an empty text would break their SQL.
+  return condition.empty() ? " 1 = 0" : condition;
+}
+
+// ------------------------------------------------------------------ player and player-week by index
+
+int32_t clsKickwellDB::pFnSeekPlayerIDwMasID(int32_t masterID) {
+  if (!SeekTable(kPlayers, kMasterIDNdx, {Value(masterID)})) return 0;
+  return LongOf(FixedCursor(kPlayers).Field("ID"));
+}
+
+int32_t clsKickwellDB::pFnGetPlaIDwMasID(int32_t masterID) { return pFnSeekPlayerIDwMasID(masterID); }
+
+int32_t clsKickwellDB::pFnGetMasIDwPlaID(int32_t playerID) {
+  if (!SeekTable(kPlayers, kIDNdx, {Value(playerID)})) return 0;
+  return LongOf(FixedCursor(kPlayers).Field("MasterID"));
+}
+
+int32_t clsKickwellDB::pFnGetPlayerTeamID(int32_t playerID, uint8_t week, int16_t year) {
+  if (!SeekStatPlayerWeek(0, playerID, week, year)) return 0;
+  return LongOf(StatCursor(0).Field("TeamID"));
+}
+
+bool clsKickwellDB::pFnGetDNU(int32_t playerID, uint8_t week, int16_t year) {
+  if (!SeekStatPlayerWeek(0, playerID, week, year)) return false;
+  return StatCursor(0).Field("DNU").AsDouble() != 0.0;
+}
+
+int32_t clsKickwellDB::pFnGetStat0RowID(int32_t playerID, uint8_t week, int16_t year) {
+  if (!SeekStatPlayerWeek(0, playerID, week, year)) return 0;
+  return LongOf(StatCursor(0).Field("ID"));
+}
+
+int32_t clsKickwellDB::pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t year) {
+  return pFnGetPlayerTeamID(playerID, week, year);
+}
+
+int32_t clsKickwellDB::pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table) {
+  if (!SeekStatPlayerWeek(table, playerID, week, year)) return 0;
+  return LongOf(StatCursor(table).Field("ID"));
+}

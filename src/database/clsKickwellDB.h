@@ -1,0 +1,271 @@
+#pragma once
+// The program's one door to a projected-stats file (.pro). Each job that
+// needs projected stats makes its own clsKickwellDB, opens the file, works
+// and closes it; there is no shared instance.
+//
+// Opening keeps every fixed table and every stat table open as a table
+// cursor, so the lookups below are index seeks, not queries. Lookups never
+// fail on a missing row: they answer "N/A" (team and position texts), ""
+// (names, injury status) or 0 (ids, bye weeks, flags).
+//
+// The schema is docs/projected-stats-schema.md; the layer underneath is
+// platform/jet (docs/database-layer.md).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/clsCategoryControl.h"
+#include "database/clsDisplayFormatIsolate.h"
+#include "database/clsDisplayGridIsolate.h"
+#include "database/clsDisplayRows.h"
+#include "database/clsMockCheatData.h"
+#include "platform/jet/Database.h"
+#include "platform/jet/Recordset.h"
+#include "platform/jet/Value.h"
+
+class clsStatusPlain;
+
+class clsKickwellDB {
+ public:
+  // Fixed-table cursors, numbered as the program numbers them.
+  enum FixedTable : int32_t {
+    kPlayers = 1,
+    kPositions = 2,
+    kSchedule = 3,
+    kScoringSystem = 4,
+    kSettings = 5,
+    kTeams = 6,
+    kPlayersTeam = 7,
+    kByeWeeks = 8,
+  };
+  static constexpr int32_t kFixedTableCount = 8;
+  // The week that holds a player's season row.
+  static constexpr uint8_t kSeasonWeek = 250;
+
+  clsKickwellDB();
+  ~clsKickwellDB();
+  clsKickwellDB(const clsKickwellDB&) = delete;
+  clsKickwellDB& operator=(const clsKickwellDB&) = delete;
+
+  // ---- Opening and closing
+
+  // Opens a file; True when it is open. A missing file shows "File Not
+  // Found:  '<path>'" titled "File Error" and creates nothing. A file that
+  // cannot be opened as a projected-stats database leaves the object closed
+  // and answers False; LastError() then says why. An open object is closed
+  // first. Both openings add the text fields StrainURL and ADPURL to
+  // tblSettings when the file lacks them.
+  bool InitializeKickwellDB(const std::string& path);
+  // The same, reporting on segment 3 of the caller's progress (0..4).
+  bool InitializeKickwellDBwStatus(const std::string& path, clsStatusPlain& status);
+  // Closes every cursor and the file; nothing when not open.
+  void pSbCloseKickwellDB();
+  // Closes and releases everything the object holds.
+  void Terminate();
+
+  bool IsOpen() const { return open_; }
+  // The path of the last open call.
+  const std::string& FilePath() const { return filePath_; }
+  // Why the last open failed; "" after a successful one.
+  const std::string& LastError() const { return lastError_; }
+
+  // ---- Queries (the file must be open; failures raise jet::JetError)
+
+  // A read-only snapshot of a SELECT. Values go in as bound parameters.
+  std::unique_ptr<jet::Recordset> pSbKickwellSQL(const std::string& sql,
+                                                 const std::vector<jet::Value>& params = {});
+  // An editable row set of a SELECT over one table.
+  std::unique_ptr<jet::Recordset> pSbEditableKickwellSQL(const std::string& sql,
+                                                         const std::vector<jet::Value>& params = {});
+  // The exact row count of fixed-table cursor 1..8, leaving it on its first
+  // row; 0 for another number or when no file is open.
+  int32_t RecordCount(int32_t tableNo);
+  // The open file, for action queries and the transactions jobs group
+  // their writes in (jet::Transaction).
+  jet::Database& Database();
+
+  // Table cursors: fixed tables 1..8 and stat tables 0..StatTableMax().
+  jet::Recordset& FixedCursor(int32_t tableNo);
+  jet::Recordset& StatCursor(int32_t table);
+  // N: the highest stat-table number, MAX(Table) of tblStatProperties.
+  uint8_t StatTableMax() const { return statTableMax_; }
+  // Read once at open from tblSettings.
+  int32_t PlayerDisplayGridID() const { return playerDisplayGridID_; }
+
+  // Stat-table index selections requested, and those that changed a cursor.
+  int32_t StatNdxCalls() const { return statNdxCalls_; }
+  int32_t StatNdxChanges() const { return statNdxChanges_; }
+
+  // ---- Sub-categories and units (read at open)
+
+  // The highest sub-category id (upper bound of the name list); -1 before any open.
+  int32_t StatSubCatMax() const { return static_cast<int32_t>(statSubCatNames_.size()) - 1; }
+  // The sub-category's name; "" for an id without one.
+  std::string StatSubCatName(int32_t subCatID) const;
+  // The text of a unit id of tblStatUnits; "" for an id without one.
+  std::string StatUnitText(int32_t unitID) const;
+
+  // ---- Stat-category catalogue, display formats and the current grid
+  // Loaded at open: the catalogue with its cursors, the display formats and
+  // the default grid (GridID 1) as the display order. Each open makes new
+  // ones; the references stay valid until the next open or Terminate.
+
+  clsCategoryControl& StatCon() { return *statCon_; }
+  clsDisplayFormatIsolate& DSF() { return *dsf_; }
+  clsDisplayGridIsolate& Display() { return *display_; }
+  // The name of the category's sub-category (its default column title).
+  std::string StatCategoryDefaultTitle(int32_t catID) const;
+  std::string StatCategoryUnit(int32_t catID) const;
+  std::string StatCategoryName(int32_t catID) const { return statCon_->Name(catID); }
+  uint8_t StatCategoryFormatType(int32_t catID) const { return statCon_->FormatType(catID); }
+  uint8_t StatCatDefaultFormat(int32_t catID) const { return statCon_->DefaultFormat(catID); }
+  // Reads a grid file into the current grid and makes it the display order;
+  // False (nothing changed) when the file is refused.
+  bool LoadDisplay(const std::string& path);
+  // Copies the caller's grid into the current grid and makes it the display order.
+  bool PassDisplay(const clsDisplayGridIsolate& grid);
+  // Positions tblStat1..N on the player-week for the catalogue's extractions.
+  void pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year);
+
+  // ---- Display rows (one text row per player-week through the display order)
+
+  void pSbSetStatDisplayOrder(const clsDisplayGridIsolate& grid);
+  void pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, int16_t year);
+  // From the values already extracted; each cell followed by a Tab.
+  std::string pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year, int32_t column);
+  // OrderNumber of the current grid's first column showing the category; 0 when none.
+  uint8_t pFnGetDisplayCol(int32_t catID) const { return display_->OrderNumberWTableFieldID(catID); }
+
+  // ---- Texts that the document builders supply by key
+
+  clsMockCheatData& MockCheatData() { return *mockCheatData_; }
+  void SetMockCheatData(int32_t key, const std::string& text);
+
+  // ---- The properties record (the one row of tblSettings)
+  // Gets answer 0 or "" when no file is open and read a Null as 0 or "";
+  // Lets need the file open and raise jet::JetError when the write fails
+  // (a name longer than its 50-character field, a read-only file).
+
+  int16_t pFnGetYear();
+  int32_t StrainVersion();
+  void SetStrainVersion(int32_t value);
+  int32_t StrainMaxOffer();
+  void SetStrainMaxOffer(int32_t value);
+  int32_t MasterVersion();
+  void SetMasterVersion(int32_t value);
+  // Get trims; Let stores the value trimmed.
+  std::string StrainName();
+  void SetStrainName(const std::string& value);
+  // LeagueName, the ADP source's name: Get trims and answers "None" for a
+  // Null or when no file is open; Let stores the value as given.
+  std::string ADPName();
+  void SetADPName(const std::string& value);
+  // Let trims; a value longer than 50 characters keeps the trimmed first 50.
+  std::string StrainURL();
+  void SetStrainURL(const std::string& value);
+  // Let stores "None" for an empty value or one starting with character
+  // code 0; otherwise trimmed, and cut to its trimmed first 50 characters.
+  std::string ADPURL();
+  void SetADPURL(const std::string& value);
+
+  // ---- Player, team, position and bye-week lookups
+
+  std::string pFnGetPlayerName(int32_t playerID);
+  std::string pFnGetPlayerNamewMasID(int32_t masterID);
+  // The name in a display style: 13 "Last, First" as stored, 18 "Last, F.",
+  // 19 "F. Last", 20 "First Last"; "" for other styles. A name without a
+  // comma shows unchanged in every style.
+  std::string pFnGetPlayerNamewMasIDDisID(int32_t masterID, int32_t displayID);
+  int32_t pFnGetPosIDwPlaID(int32_t playerID);
+  // The player's position abbreviation, never "All"; "N/A" for an unknown player.
+  std::string pFnGetPosAbrvwPlaID(int32_t playerID);
+  // Pos of the position; "All" for position 1 when allFlag is set; "N/A" when unknown.
+  std::string pFnGetPosAbrv(int32_t posID, bool allFlag);
+  std::string pFnGetPosFull(int32_t posID);
+  // The abbreviation (with "All") of the position shown at displayOrder,
+  // whose id is put in posID; "" and posID unchanged when none. A posID above
+  // 0 passed in and not replaced still yields that position's abbreviation.
+  std::string pFnGetPosAbrvWDisOrder(int32_t displayOrder, int32_t& posID);
+  int32_t pFnGetMaxPosID();
+  std::string pFnGetTeamAbrv(int32_t teamID);
+  std::string pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t week, int16_t year);
+  std::string pFnGetInjStatuswPlaID(int32_t playerID, uint8_t week, int16_t year);
+  // 0 "", 1 "PRB", 2 "QST", 3 "DBT", 4 "OUT", 5 "PUP", 6 "IR", 7 "SUS"; "" otherwise.
+  static std::string pFnGetInjStatus(int32_t code);
+  uint8_t pFnGetByeWeek(int32_t teamID, int16_t year);
+  uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year);
+  uint8_t pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year);
+  // Writes the bye week of a team in a season: one row per team and season.
+  void pSbSetByeWeek(int32_t teamID, int16_t year, uint8_t byeWeek);
+  // The positions merged into posID as an SQL condition on tblPlayers.PosID
+  // (" tblPlayers.PosID = 3 OR tblPlayers.PosID = 9"); " 1 = 0", which
+  // selects nothing, when no position merges into it.
+  std::string pFnGetSQLPosMerges(int32_t posID);
+
+  // ---- Player and player-week lookups by index
+
+  int32_t pFnGetPlaIDwMasID(int32_t masterID);
+  int32_t pFnGetMasIDwPlaID(int32_t playerID);
+  int32_t pFnGetPlayerTeamID(int32_t playerID, uint8_t week, int16_t year);
+  // True when the player-week's tblStat0.DNU is not 0 (1 marks a player the
+  // user edited); False for a missing row or a Null.
+  bool pFnGetDNU(int32_t playerID, uint8_t week, int16_t year);
+
+ private:
+  class RowLookups;
+
+  bool OpenFile(const std::string& path, clsStatusPlain* status);
+  // New, empty catalogue, formats, grid and display rows.
+  void MakeCatalogueObjects();
+  // The catalogue from the file, each of its tables handed its cursor.
+  void pSbLoadStatCategories();
+  void CloseAll();
+  void CheckSchema();
+  void pSbUpgradeSettings();
+  void pSbLoadStatUnits();
+  void pSbLoadStatSubCategories();
+
+  // Select an index on a cursor unless it is already selected.
+  void pSbSetTableIndex(int32_t tableNo, const std::string& index);
+  void pSbSetStatIndex(int32_t table, const std::string& index);
+  // Seek "=" on an index of a fixed table / a stat table; True on a match.
+  bool SeekTable(int32_t tableNo, const std::string& index, const std::vector<jet::Value>& keys);
+  bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
+
+  int32_t pFnSeekPlayerIDwMasID(int32_t masterID);
+  int32_t pFnGetStat0RowID(int32_t playerID, uint8_t week, int16_t year);
+  int32_t pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t year);
+  int32_t pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table);
+  std::string pFnGetPlayerNameWStyle(int32_t formatID, int32_t playerID);
+
+  jet::Recordset& Settings();
+  int32_t SettingsLong(const char* field);
+  std::string SettingsText(const char* field, bool* isNull = nullptr);
+  void SetSettingsField(const char* field, const jet::Value& value);
+
+  std::unique_ptr<jet::Database> db_;
+  std::string filePath_;
+  std::string lastError_;
+  bool open_ = false;
+
+  std::vector<std::unique_ptr<jet::Recordset>> fixed_;  // 1..8; 0 unused
+  std::vector<std::unique_ptr<jet::Recordset>> stat_;   // 0..N
+  uint8_t statTableMax_ = 0;
+  int32_t playerDisplayGridID_ = 0;
+  int32_t statNdxCalls_ = 0;
+  int32_t statNdxChanges_ = 0;
+
+  std::vector<std::string> statUnits_;
+  std::vector<std::string> statSubCatNames_;
+  std::unique_ptr<clsMockCheatData> mockCheatData_;
+
+  std::unique_ptr<clsCategoryControl> statCon_;
+  std::unique_ptr<clsDisplayFormatIsolate> dsf_;
+  std::unique_ptr<clsDisplayGridIsolate> display_;
+  std::unique_ptr<RowLookups> rowLookups_;
+  std::unique_ptr<clsDisplayRows> displayRows_;
+};

@@ -1,0 +1,106 @@
+#include "engine/clsMockDraftPositionStack.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::out_of_range PlayerError(int32_t i) {
+  return std::out_of_range("position stack has no player " + std::to_string(i));
+}
+
+}  // namespace
+
+clsMockDraftPositionStack::Player& clsMockDraftPositionStack::At(int32_t i) {
+  if (!Holds(i)) throw PlayerError(i);
+  return players_[static_cast<std::size_t>(i)];
+}
+
+const clsMockDraftPositionStack::Player& clsMockDraftPositionStack::At(int32_t i) const {
+  if (!Holds(i)) throw PlayerError(i);
+  return players_[static_cast<std::size_t>(i)];
+}
+
+void clsMockDraftPositionStack::SetRosterBaselinePointer(int32_t pointer) {
+  rosterPointer_ = std::min(pointer, Count() - 1);
+}
+
+void clsMockDraftPositionStack::SetStarterBaselinePointer(int32_t pointer) {
+  starterPointer_ = std::min(pointer, Count() - 1);
+}
+
+void clsMockDraftPositionStack::AddPlayer(int32_t masterID, double points, uint8_t byeWeek, bool drafted) {
+  Player p;
+  p.MasterID = masterID;
+  p.Points = points;
+  p.ByeWeek = byeWeek;
+  p.Drafted = drafted;
+  players_.push_back(p);
+}
+
+void clsMockDraftPositionStack::SetCount(int32_t highestIndex) {
+  if (highestIndex < -1) throw std::out_of_range("position stack count below 0");
+  players_.resize(static_cast<std::size_t>(highestIndex) + 1);
+}
+
+uint8_t clsMockDraftPositionStack::ByeWeek(int32_t i) const { return At(i).ByeWeek; }
+void clsMockDraftPositionStack::SetByeWeek(int32_t i, uint8_t week) { At(i).ByeWeek = week; }
+
+int32_t clsMockDraftPositionStack::MasterID(int32_t i) const {
+  return Holds(i) ? players_[static_cast<std::size_t>(i)].MasterID : 0;
+}
+void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) { At(i).MasterID = masterID; }
+
+bool clsMockDraftPositionStack::Drafted(int32_t i) const { return At(i).Drafted; }
+void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) { At(i).Drafted = drafted; }
+
+double clsMockDraftPositionStack::Points(int32_t i) const {
+  return Holds(i) ? players_[static_cast<std::size_t>(i)].Points : 0.0;
+}
+void clsMockDraftPositionStack::SetPoints(int32_t i, double points) { At(i).Points = points; }
+
+double clsMockDraftPositionStack::ADP(int32_t i) const {
+  if (!Holds(i)) return kNoADP;
+  const double adp = players_[static_cast<std::size_t>(i)].ADP;
+  return adp == 0.0 ? kNoADP : adp;
+}
+void clsMockDraftPositionStack::SetADP(int32_t i, double adp) { At(i).ADP = adp; }
+
+int32_t clsMockDraftPositionStack::GetBestADPAvailable(double minimum) const {
+  int32_t best = -1;
+  double bestADP = 100000.0;
+  for (int32_t i = 0; i < Count(); ++i) {
+    if (players_[static_cast<std::size_t>(i)].Drafted) continue;
+    const double adp = ADP(i);
+    if (adp > minimum && adp < bestADP) {
+      best = i;
+      bestADP = adp;
+    }
+  }
+  return best;
+}
+
+double clsMockDraftPositionStack::BaseLine(int32_t i) const {
+  switch (baselineMode_) {
+    case kRawPoints:
+      return Points(i);
+    case kRosterBaseline:
+      return RosterBaseLine(i);
+    case kStarterBaseline:
+      return StarterBaseLine(i);
+    default:
+      return 0.0;
+  }
+}
+
+uint8_t clsMockDraftPositionStack::GetByeWeekwMasID(int32_t masterID) const {
+  const int32_t i = IndexOfMasterID(masterID);
+  return i < 0 ? 0 : players_[static_cast<std::size_t>(i)].ByeWeek;
+}
+
+int32_t clsMockDraftPositionStack::IndexOfMasterID(int32_t masterID) const {
+  for (std::size_t i = 0; i < players_.size(); ++i)
+    if (players_[i].MasterID == masterID) return static_cast<int32_t>(i);
+  return -1;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The draftable players of one roster position, best projected points first,
+// with the two baseline pointers that turn points into value over the
+// position's roster or starter baseline.
+//
+// Reads of Points, MasterID and ADP outside the list (negative indexes
+// included) answer 0, 0 and 99999.0: an empty stack's baseline pointer is -1,
+// and those reads are how a baseline falls back to zero. Every other read or
+// write outside the list throws std::out_of_range.
+
+#include <cstdint>
+#include <vector>
+
+class clsMockDraftPositionStack {
+ public:
+  // What an ADP read answers for a player without one (stored ADP 0).
+  static constexpr double kNoADP = 99999.0;
+
+  // Baseline modes (a strategy rule's compare code): 3 and any other value
+  // make BaseLine answer 0.
+  static constexpr int32_t kRawPoints = 0;
+  static constexpr int32_t kRosterBaseline = 1;
+  static constexpr int32_t kStarterBaseline = 2;
+
+  int32_t BaselineMode() const { return baselineMode_; }
+  void SetBaselineMode(int32_t mode) { baselineMode_ = mode; }
+
+  // Lets store the smaller of the value and the highest index, so the last
+  // player of a short stack is its baseline.
+  int32_t RosterBaselinePointer() const { return rosterPointer_; }
+  void SetRosterBaselinePointer(int32_t pointer);
+  int32_t StarterBaselinePointer() const { return starterPointer_; }
+  void SetStarterBaselinePointer(int32_t pointer);
+
+  double Factor() const { return factor_; }
+  void SetFactor(double factor) { factor_ = factor; }
+
+  // Appends at the end; the caller adds players in ranking order.
+  void AddPlayer(int32_t masterID, double points, uint8_t byeWeek, bool drafted);
+
+  // Number of players. SetCount(n) makes n the highest index (n + 1 players,
+  // keeping those already there); -1 empties the stack, below -1 throws.
+  int32_t Count() const { return static_cast<int32_t>(players_.size()); }
+  void SetCount(int32_t highestIndex);
+
+  // The position id the stack serves, -1 until set.
+  int32_t Position() const { return position_; }
+  void SetPosition(int32_t posID) { position_ = posID; }
+
+  uint8_t ByeWeek(int32_t i) const;
+  void SetByeWeek(int32_t i, uint8_t week);
+  int32_t MasterID(int32_t i) const;
+  void SetMasterID(int32_t i, int32_t masterID);
+  bool Drafted(int32_t i) const;
+  void SetDrafted(int32_t i, bool drafted);
+  double Points(int32_t i) const;
+  void SetPoints(int32_t i, double points);
+  double ADP(int32_t i) const;
+  void SetADP(int32_t i, double adp);
+
+  // The undrafted player with the smallest ADP strictly above minimum (the
+  // first in stack order on ties); -1 when there is none.
+  int32_t GetBestADPAvailable(double minimum) const;
+
+  double RosterBaseLine(int32_t i) const { return Points(i) - Points(rosterPointer_); }
+  double StarterBaseLine(int32_t i) const { return Points(i) - Points(starterPointer_); }
+  // By BaselineMode: points, roster baseline value, starter baseline value, else 0.
+  double BaseLine(int32_t i) const;
+
+  // Bye week of the first player with that MasterID; 0 when none.
+  uint8_t GetByeWeekwMasID(int32_t masterID) const;
+
+  // Index of the first player with that MasterID, -1 when none.
+  int32_t IndexOfMasterID(int32_t masterID) const;
+
+ private:
+  struct Player {
+    int32_t MasterID = 0;
+    double Points = 0;
+    bool Drafted = false;
+    uint8_t ByeWeek = 0;
+    double ADP = 0;
+  };
+
+  bool Holds(int32_t i) const { return i >= 0 && i < Count(); }
+  Player& At(int32_t i);
+  const Player& At(int32_t i) const;
+
+  std::vector<Player> players_;
+  int32_t position_ = -1;
+  double factor_ = 1.0;
+  int32_t rosterPointer_ = 0;
+  int32_t starterPointer_ = 0;
+  int32_t baselineMode_ = kRosterBaseline;
+};

@@ -1,0 +1,111 @@
+#pragma once
+// The painted grid control: shows a FlexGridModel inside a sunken frame with
+// scroll bars that move whole rows and columns, and turns the person's input
+// into the model's calls and the control's events.
+//
+// - A press on a scrollable cell makes it current (one LeaveCell, then one
+//   EnterCell, even when row and column both change); dragging extends the
+//   selection; the release raises Click. Presses on fixed cells or outside
+//   the cells raise Click only.
+// - A key raises KeyDown first; a handler that sets the code to 0 keeps the
+//   grid from acting on it. The arrow keys, Page Up/Down and Home/End move
+//   the current cell and scroll it into view.
+// - Code that sets Row, Col, TopRow or LeftCol on the model gets the same
+//   LeaveCell, EnterCell and Scroll signals, straight from the model.
+// - While the model's Redraw is off the last picture stays on screen.
+// - The selection and the dotted frame round the current cell show while
+//   the grid has the focus.
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/flexgrid/widget/FlexGridLayout.h"
+#include "platform/gdi/LogFont.h"
+
+class QScrollBar;
+
+class FlexGridWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Width of the sunken frame round the cells, in pixels.
+  static constexpr int32_t kFrame = 2;
+
+  explicit FlexGridWidget(QWidget* parent = nullptr);
+  ~FlexGridWidget() override;
+
+  FlexGridModel& Model() { return model_; }
+  const FlexGridModel& Model() const { return model_; }
+
+  void SetGridFont(const gdi::LogFont& font);
+  const gdi::LogFont& GridFont() const { return font_; }
+
+  // The row and column under the mouse pointer; -1 when it is over no cell.
+  int32_t MouseRow() const { return mouseRow_; }
+  int32_t MouseCol() const { return mouseCol_; }
+
+  // The scroll bars' ranges as the platform reports them; min equals max
+  // for a bar that is hidden or has nothing to scroll.
+  void VerticalScrollRange(int32_t& min, int32_t& max) const;
+  void HorizontalScrollRange(int32_t& min, int32_t& max) const;
+
+  // The cell area inside the frame and scroll bars, in widget pixels, and
+  // its layout.
+  QRect CellArea() const;
+  FlexGridLayout Layout() const;
+  // A cell's rectangle in widget pixels; null when not shown.
+  QRect CellRect(int32_t row, int32_t col) const;
+  // Moves the current cell as the pointer and keys do.
+  void MoveCurrentCell(int32_t row, int32_t col);
+  // Scrolls so that the cell is wholly shown.
+  void EnsureVisible(int32_t row, int32_t col);
+
+  // The cell area as painted now.
+  QImage RenderCells() const;
+
+ signals:
+  void Click();
+  void KeyDown(int16_t& keyCode, int16_t shift);
+  // Button (1 left, 2 right, 4 middle), Shift mask, and the position in
+  // twips.
+  void MouseMove(int16_t button, int16_t shift, float x, float y);
+  void EnterCell();
+  void LeaveCell();
+  void Scroll();
+  void GotFocus();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void OnModel(FlexGridEvent event);
+  void UpdateScrollBars();
+  void Invalidate();
+  void TrackMouse(const QPoint& pos);
+  bool Scrollable(int32_t row, int32_t col) const;
+
+  FlexGridModel model_;
+  int32_t subscription_ = 0;
+  gdi::LogFont font_;
+  QScrollBar* vbar_ = nullptr;
+  QScrollBar* hbar_ = nullptr;
+  bool updatingBars_ = false;
+  int32_t quietMoves_ = 0;  // >0 while the widget reports a move itself
+  bool selecting_ = false;
+  int32_t mouseRow_ = -1;
+  int32_t mouseCol_ = -1;
+  mutable QImage cache_;
+  mutable bool dirty_ = true;
+};

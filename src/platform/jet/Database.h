@@ -1,0 +1,79 @@
+#pragma once
+// DAO-style access to one projected-stats file over SQLite.
+//
+// Open never creates a file: a missing path is an error. The file stays in
+// rollback-journal mode so that it is always one file that can be copied
+// whole; it is opened in defensive mode with untrusted schema, triggers and
+// views off, because databases also arrive from the update server. Values go
+// into SQL as bound parameters only.
+//
+// Every failure is raised as a JetError.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/jet/JetError.h"
+#include "platform/jet/Recordset.h"
+#include "platform/jet/TableInfo.h"
+#include "platform/jet/Value.h"
+
+namespace jet {
+
+class Connection;
+
+class Database {
+ public:
+  enum class Access { kReadWrite, kReadOnly };
+
+  // Opens an existing file. With `verify`, the file's structure is checked
+  // first (PRAGMA quick_check), so a damaged file is refused at the door
+  // rather than half-way through a job.
+  static std::unique_ptr<Database> Open(const std::string& path, Access access = Access::kReadWrite,
+                                        bool verify = false);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Closes the file (rolling back an open transaction); recordsets still
+  // held fail from then on. Never throws.
+  void Close();
+  bool IsOpen() const;
+  const std::string& Path() const { return path_; }
+  bool ReadOnly() const;
+
+  // dbOpenTable: every row of one table, with indexes and Seek.
+  std::unique_ptr<Recordset> OpenTable(std::string_view table);
+  // dbOpenDynaset: an editable SELECT over one table.
+  std::unique_ptr<Recordset> OpenDynaset(std::string_view sql, const std::vector<Value>& params = {});
+  // dbOpenSnapshot: a read-only SELECT.
+  std::unique_ptr<Recordset> OpenSnapshot(std::string_view sql, const std::vector<Value>& params = {});
+  // An action query (UPDATE, DELETE, INSERT); returns the rows it changed.
+  int64_t Execute(std::string_view sql, const std::vector<Value>& params = {});
+
+  bool TableExists(std::string_view table);
+  // TableDef.Fields and TableDef.Indexes.
+  std::vector<FieldInfo> TableFields(std::string_view table);
+  std::vector<IndexInfo> TableIndexes(std::string_view table);
+  // CreateField(name, dbText, size) + Fields.Append: adds a text field at the
+  // end of the table. Existing rows hold Null in it.
+  void AppendTextField(std::string_view table, std::string_view field, int32_t size);
+
+  // Transactions nest: the outermost commits or rolls back the file, inner
+  // ones are savepoints.
+  void BeginTrans();
+  void CommitTrans();
+  void Rollback();
+  int TransactionDepth() const;
+
+ private:
+  Database(std::shared_ptr<Connection> connection, std::string path);
+  Connection& Conn() const;
+
+  std::shared_ptr<Connection> connection_;
+  std::string path_;
+};
+
+}  // namespace jet

@@ -1,0 +1,179 @@
+#include "player_data/clsUpdateFile.h"
+
+#include "core/Seams.h"
+#include "core/basMockItUp.h"
+#include "platform/runtime/ByteStream.h"
+#include "platform/runtime/Encoding.h"
+#include "platform/runtime/FileIO.h"
+#include "platform/runtime/Text.h"
+#include "platform/win32/FileSystem.h"
+#include "player_data/clsVCZ.h"
+
+namespace {
+
+// An index lists a few archives; far below this in any real update.
+constexpr uint64_t kMaxIndexBytes = 16ull * 1024 * 1024;
+
+std::string StoredFileName(const UpdateIndexEntry& entry) {
+  return runtime::Trim(runtime::FromFixedField(entry.FileName));
+}
+
+// A fixed field of raw Windows-1252 bytes: cut or padded with blanks.
+std::string RawField(const std::string& raw, std::size_t width) {
+  std::string out = raw.substr(0, width);
+  out.resize(width, ' ');
+  return out;
+}
+
+}  // namespace
+
+void clsUpdateFile::SetFileCount(int32_t n) {
+  std::size_t size = n > 0 ? static_cast<std::size_t>(n) : 0;
+  entries_.assign(size, UpdateIndexEntry{});
+  requested_.assign(size, false);
+}
+
+std::string clsUpdateFile::FileName(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return {};
+  return StoredFileName(entries_[static_cast<std::size_t>(index)]);
+}
+
+int32_t clsUpdateFile::FileType(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return 0;
+  return entries_[static_cast<std::size_t>(index)].FileType;
+}
+
+int32_t clsUpdateFile::FileSize(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return 0;
+  return entries_[static_cast<std::size_t>(index)].FileSize;
+}
+
+int32_t clsUpdateFile::UncompressedSize(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return 0;
+  return entries_[static_cast<std::size_t>(index)].UncompressedSize;
+}
+
+std::string clsUpdateFile::DestDir(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return {};
+  return runtime::FromFixedField(entries_[static_cast<std::size_t>(index)].DestDir);
+}
+
+bool clsUpdateFile::FileDownloaded(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return false;
+  return entries_[static_cast<std::size_t>(index)].FileDownloaded;
+}
+
+bool clsUpdateFile::RequestFile(int32_t index) const {
+  if (index < 0 || index >= FileCount()) return false;
+  return requested_[static_cast<std::size_t>(index)];
+}
+
+void clsUpdateFile::SetRequestFile(int32_t index, bool requested) {
+  if (index < 0 || index >= FileCount()) return;
+  requested_[static_cast<std::size_t>(index)] = requested;
+}
+
+std::string clsUpdateFile::WorkSubFolderFor(const std::string& destDir) {
+  std::string wanted = runtime::Trim(destDir);
+  for (const std::string& folder : basMockItUp::WorkSubFolderNames()) {
+    if (runtime::EqualsNoCase(wanted, folder)) return folder;
+  }
+  return {};
+}
+
+bool clsUpdateFile::EntryIsSafe(const UpdateIndexEntry& entry, const std::string& indexName) const {
+  std::string name = StoredFileName(entry);
+  if (!clsVCZ::IsBareFileName(name)) return false;
+  // The archive is deleted once unpacked; it must never be the index itself.
+  if (runtime::EqualsNoCase(name, indexName)) return false;
+  return !WorkSubFolderFor(runtime::FromFixedField(entry.DestDir)).empty();
+}
+
+bool clsUpdateFile::OpenUpdateFile(const std::string& path, const std::string& name) {
+  updateFilePath_ = path;
+  updateFileName_ = name;
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path + name, nullptr, kMaxIndexBytes);
+  if (!bytes) return false;
+  const auto length = static_cast<int64_t>(bytes->size());
+  if (length < kHeaderBytes) return false;
+  runtime::ByteReader reader(*bytes);
+  if (reader.Raw(16) != kSignature) return false;
+  reader.Long();  // version: not checked
+  const int32_t count = reader.Long();
+  if (count < 1 || length < kEntryBytes * count + kHeaderBytes) return false;
+  std::vector<UpdateIndexEntry> entries(static_cast<std::size_t>(count));
+  for (auto& e : entries) {
+    e.FileName = reader.Raw(kFileNameWidth);
+    e.FileType = reader.Long();
+    e.FileSize = reader.Long();
+    e.UncompressedSize = reader.Long();
+    e.FileDownloaded = reader.Boolean();
+    reader.Integer();  // reserved
+    e.DestDir = reader.Raw(kDestDirWidth);
+    if (!EntryIsSafe(e, name)) return false;
+  }
+  if (!reader.Ok()) return false;
+  entries_ = std::move(entries);
+  requested_.assign(entries_.size(), false);
+  return true;
+}
+
+std::string clsUpdateFile::Serialize() const {
+  runtime::ByteWriter w;
+  w.Raw(kSignature);
+  w.Long(1);
+  w.Long(FileCount());
+  for (const auto& e : entries_) {
+    w.Raw(RawField(e.FileName, kFileNameWidth));
+    w.Long(e.FileType);
+    w.Long(e.FileSize);
+    w.Long(e.UncompressedSize);
+    w.Boolean(e.FileDownloaded);
+    w.Integer(0);
+    w.Raw(RawField(e.DestDir, kDestDirWidth));
+  }
+  return w.Take();
+}
+
+bool clsUpdateFile::SaveUpdateFile() {
+  return runtime::SaveFileAtomically(updateFilePath_ + updateFileName_, Serialize());
+}
+
+int32_t clsUpdateFile::DownloadRequested(std::vector<std::string>& names) const {
+  names.clear();
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (requested_[i]) names.push_back(StoredFileName(entries_[i]));
+  }
+  return static_cast<int32_t>(names.size()) - 1;
+}
+
+bool clsUpdateFile::UnzipRequested() {
+  bool result = false;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (!requested_[i]) continue;
+    UpdateIndexEntry& entry = entries_[i];
+    const std::string name = StoredFileName(entry);
+    // Entries were checked when the index was read; checked again because
+    // this is where files are written and deleted.
+    // Without a work folder the paths below would be relative ones.
+    if (!WorkFolder.empty() && EntryIsSafe(entry, updateFileName_)) {
+      const std::string archive = WorkFolder + "upd/" + name;
+      const std::string destination = WorkFolder + WorkSubFolderFor(runtime::FromFixedField(entry.DestDir)) + "/";
+      clsVCZ vcz;
+      result = vcz.UnZip(archive, destination);
+    } else {
+      result = false;
+    }
+    if (result) {
+      win32::DeleteFile(WorkFolder + "upd/" + name);
+      entry.FileDownloaded = true;
+      // Saved after each archive, so what was unpacked stays marked even if
+      // the run stops before the next one.
+      SaveUpdateFile();
+    } else {
+      seams::MessageBox().PlainMessage("Unable to GET 'upd/" + name + "'.", seams::PlainButtons::kOk,
+                                       seams::PlainIcon::kExclamation, "Update File Skipped");
+    }
+  }
+  return result;
+}

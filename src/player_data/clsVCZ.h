@@ -1,0 +1,77 @@
+#pragma once
+// One "Vellacorn Zip" archive (.vcz): a directory of entries, each a bare
+// file name and one zlib stream. The layout is described in
+// docs/file-format-vcz.md.
+//
+// Archives arrive from the update server and from the user, so nothing in
+// them is trusted: every count, position and length is checked against the
+// file before anything is allocated or read, entry names must be bare file
+// names, and an entry is written only when it expands to exactly its stated
+// length. A refused entry makes the extraction's result False; the other
+// entries are still extracted.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct VCZArchiveEntry {
+  int32_t NameLength = 0;
+  int32_t NamePosition = 0;        // 1-based
+  int32_t DataPosition = 0;        // 1-based
+  int32_t CompressedLength = 0;
+  int32_t UncompressedLength = 0;
+};
+
+class clsVCZ {
+ public:
+  // Size of the fixed header ("VCZ", version, count) and of one directory entry.
+  static constexpr int64_t kHeaderBytes = 11;
+  static constexpr int64_t kEntryBytes = 20;
+  // The largest entry we expand; a stated length above it is refused.
+  static constexpr int64_t kMaxUncompressedLength = 256ll * 1024 * 1024;
+  // Longest entry name accepted (bytes of UTF-8), the usual file-system limit.
+  static constexpr std::size_t kMaxNameLength = 255;
+
+  int32_t FileCount() const { return static_cast<int32_t>(entries_.size()); }
+  // The stored version (written as 1; any value is accepted).
+  int32_t Version() const { return version_; }
+  // The stored name of entry `index` (0-based), "" out of range or when the
+  // stored name could not be read.
+  std::string FileName(int32_t index) const;
+  // The directory entry (a zeroed one out of range).
+  VCZArchiveEntry Entry(int32_t index) const;
+
+  // Reads the header, directory and names. Returns the file count, or -1 when
+  // the archive cannot be used; the directory in memory is then unchanged.
+  int32_t OpenHeader(const std::string& archivePath);
+  // After OpenHeader: extracts every entry to destinationFolder + name. True
+  // when every entry was written.
+  bool ExtractFile(const std::string& archivePath, const std::string& destinationFolder);
+  // After OpenHeader: extracts the one entry `index`.
+  bool ExtractEntry(const std::string& archivePath, int32_t index,
+                    const std::string& destinationFolder);
+  // OpenHeader, then ExtractFile. False without extracting when the archive
+  // is missing, unreadable, foreign or empty.
+  bool UnZip(const std::string& archivePath, const std::string& destinationFolder);
+
+  // True for a name that can only mean a file inside the folder it is joined
+  // to: not empty, not "." or "..", no "/", "\", ":", NUL or control
+  // character, no "*" or "?", and at most kMaxNameLength bytes.
+  static bool IsBareFileName(const std::string& name);
+
+  // zlib's one-shot uncompress into exactly `expectedLength` bytes. The
+  // length must be 1..kMaxUncompressedLength, and the stream must end with
+  // exactly that many bytes; otherwise false.
+  static bool Expand(const std::string& compressed, int64_t expectedLength, std::string& out);
+
+ private:
+  // Extracts one entry; false when it is refused. Throws only on the
+  // unexpected (no memory).
+  bool ExtractOne(const std::string& archivePath, std::size_t index,
+                  const std::string& destinationFolder) const;
+
+  std::string signature_;
+  int32_t version_ = 0;
+  std::vector<VCZArchiveEntry> entries_;
+  std::vector<std::string> names_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// Helpers that many grids share: row colouring, colours in HTML notation and
+// as red, green and blue, and the check-mark glyph.
+//
+// Colours are the platform's 32-bit values: red in the low byte, then green,
+// then blue. A negative value is a reference to a system colour, which these
+// helpers do not resolve.
+
+#include <cstdint>
+#include <string>
+
+class FlexGridModel;
+
+namespace basFlexGridCommon {
+
+// The one-character text that grids showing check marks display in their
+// check-mark font; "P" once SetCheckMarkGlyph has run at start-up.
+inline std::string CheckMarkGlyph;
+void SetCheckMarkGlyph();
+
+// Sets the back colour of every cell of the row, when the row exists. The
+// current cell is left where it was.
+void HighlightGridRow(FlexGridModel& grid, int16_t row, int32_t colour);
+
+// "#RRGGBB" in upper-case hexadecimal; "" for a system colour (negative).
+std::string ColourToHtml(int32_t colour);
+
+// Red, green and blue bytes of the colour; 0, 0, 0 for a system colour.
+void ColourToRgb(int32_t colour, int32_t& red, int32_t& green, int32_t& blue);
+
+}  // namespace basFlexGridCommon

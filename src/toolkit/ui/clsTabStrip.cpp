@@ -1,0 +1,314 @@
+#include "toolkit/ui/clsTabStrip.h"
+
+#include "platform/gdi/SysColor.h"
+#include "toolkit/ui/basDrawBorder.h"
+#include "toolkit/ui/basGraphixManip.h"
+#include "toolkit/ui/basWidgetPolling.h"
+
+namespace {
+
+// Piece images by role.
+constexpr int32_t kStripHeightPiece = 0;
+constexpr int32_t kNormalMiddle = 1;
+constexpr int32_t kSelectedMiddle = 2;
+constexpr int32_t kSelectedLeft = 4;
+constexpr int32_t kSelectedRight = 8;
+constexpr int32_t kNormalLeft = 9;
+constexpr int32_t kNormalRight = 10;
+constexpr int32_t kSeparator = 11;
+
+}  // namespace
+
+clsTabStrip::clsTabStrip(QObject* parent)
+    : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
+
+clsTabStrip::~clsTabStrip() {
+  if (timer_) timer_->stop();
+}
+
+void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
+                                const std::vector<std::string>& captions) {
+  SetTimer(timer);
+  SetPictureControl(picture);
+  SetPictureBorder(border);
+  SetTabs(static_cast<int32_t>(captions.size()));
+  SetImageCount(kPieceCount);
+  for (int32_t i = 0; i < kPieceCount; ++i) Image(i, kFirstResource + i);
+  for (int32_t i = 0; i < static_cast<int32_t>(captions.size()); ++i)
+    SetTabText(i, captions[static_cast<size_t>(i)]);
+  CreateButtons();
+  DrawFullToolbar();
+  SetEnabled(true);
+  RedrawBorder(0);
+  SetTabSelected(0, true);
+}
+
+void clsTabStrip::SetPictureControl(PictureBox* picture) {
+  picture_ = picture;
+  if (picture_) picture_->SetBackColor(backColour_);
+}
+
+void clsTabStrip::SetTimer(QTimer* timer) {
+  if (timer_) disconnect(timer_, nullptr, this, nullptr);
+  timer_ = timer;
+  if (!timer_) return;
+  timer_->setInterval(kTimerInterval);
+  timer_->stop();
+  connect(timer_, &QTimer::timeout, this, &clsTabStrip::Tick);
+}
+
+void clsTabStrip::SetEnabled(bool enabled) {
+  if (!timer_) return;
+  if (enabled) {
+    timer_->start();
+  } else {
+    timer_->stop();
+  }
+}
+
+bool clsTabStrip::Enabled() const { return timer_ && timer_->isActive(); }
+
+void clsTabStrip::SetTabs(int32_t count) {
+  const auto n = static_cast<size_t>(std::max(count, 0));
+  states_.resize(n, 0);
+  captions_.resize(n);
+  toolTips_.resize(n);
+  screen_.resize(n);
+  source_.resize(3 * n + 1);
+}
+
+void clsTabStrip::SetTabSelected(int32_t index, bool selected) {
+  if (!Valid(index)) return;
+  SetTabState(index, selected ? 2 : 0);
+  RefreshTab();
+}
+
+bool clsTabStrip::TabSelected(int32_t index) const { return Valid(index) && states_[index] == 2; }
+
+void clsTabStrip::RedrawTab(int32_t index) {
+  if (!Valid(index)) return;
+  SetTabState(index, 2);
+  RefreshTab();
+}
+
+void clsTabStrip::RefreshTab() {
+  if (picture_) picture_->Refresh();
+}
+
+void clsTabStrip::RefreshBorder() {
+  if (border_) border_->Refresh();
+}
+
+void clsTabStrip::RedrawBorder(int32_t index) {
+  basDrawBorder::OutlinePicture(border_, kFrameColour);
+  basDrawBorder::DrawBottomLine(picture_, kFrameColour);
+  RedrawTab(index);
+}
+
+void clsTabStrip::SetToolTipText(int32_t index, const std::string& text) {
+  if (Valid(index)) toolTips_[index] = text;
+}
+
+std::string clsTabStrip::ToolTipText(int32_t index) const { return Valid(index) ? toolTips_[index] : ""; }
+
+void clsTabStrip::SetTabText(int32_t index, const std::string& text) {
+  if (Valid(index)) captions_[index] = text;
+}
+
+std::string clsTabStrip::TabText(int32_t index) const { return Valid(index) ? captions_[index] : ""; }
+
+void clsTabStrip::SetImageCount(int32_t count) { images_.resize(static_cast<size_t>(std::max(count, 0))); }
+
+void clsTabStrip::Image(int32_t index, int32_t resourceId) {
+  if (index < 0 || index >= ImageCount()) return;
+  clsBitmap resource;
+  resource.LoadResImage(resourceId);
+  if (!images_[index]) images_[index] = std::make_unique<clsBitmap>();
+  clsBitmap& slot = *images_[index];
+  slot.CreateBlankImage(resource, backColour_);
+  basGraphixManip::MaskedBlit(slot.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
+                              kKeyColour);
+}
+
+void clsTabStrip::AddSpacerAfterButton(int32_t index, int32_t pixels) {
+  for (int32_t i = std::max(index + 1, 0); i < Tabs(); ++i) screen_[i].Left += pixels;
+}
+
+void clsTabStrip::DebugOut(gdi::MemoryDC& dc) const {
+  dc.BitBlt(0, 0, buffer_.Width(), buffer_.Height(), buffer_.hDC(), 0, 0);
+}
+
+const clsBitmap* clsTabStrip::Piece(int32_t index) const {
+  return (index >= 0 && index < ImageCount()) ? images_[index].get() : nullptr;
+}
+
+int32_t clsTabStrip::PieceWidth(int32_t image) const {
+  const clsBitmap* p = Piece(image);
+  return p ? p->Width() : 0;
+}
+
+int32_t clsTabStrip::PieceHeight(int32_t image) const {
+  const clsBitmap* p = Piece(image);
+  return p ? p->Height() : 0;
+}
+
+void clsTabStrip::DrawImagePiece(gdi::MemoryDC& dc, int32_t image, int32_t& x, int32_t y, int32_t width,
+                                 int32_t height) {
+  if (const clsBitmap* p = Piece(image)) dc.BitBlt(x, y, width, height, p->hDC(), 0, 0);
+  x += width;
+}
+
+void clsTabStrip::FillTabMiddle(int32_t sourceIndex, bool selected, int32_t& x) {
+  const int32_t left = selected ? kSelectedLeft : kNormalLeft;
+  const int32_t right = selected ? kSelectedRight : kNormalRight;
+  const int32_t fill = selected ? kSelectedMiddle : kNormalMiddle;
+  int32_t remaining = source_[static_cast<size_t>(sourceIndex)].Width - PieceWidth(left) - PieceWidth(right);
+  const int32_t fillWidth = PieceWidth(fill);
+  if (fillWidth <= 0) return;
+  while (remaining > 0) {
+    const int32_t piece = remaining < fillWidth ? remaining : fillWidth;
+    DrawImagePiece(buffer_.hDC(), fill, x, 0, piece, PieceHeight(fill));
+    remaining -= piece;
+  }
+}
+
+void clsTabStrip::CreateButtons() {
+  const int32_t height = PieceHeight(kStripHeightPiece);
+  const int32_t edges = PieceWidth(kNormalLeft) + PieceWidth(kNormalRight);
+  const gdi::MemoryDC measure = picture_ ? picture_->hDC() : gdi::MemoryDC();
+  int32_t bufferOffset = 0;
+  int32_t screenOffset = 1;
+  for (int32_t i = 0; i < Tabs(); ++i) {
+    const int32_t textWidth = measure.GetTextExtent(captions_[i]).cx;
+    for (int32_t s = 0; s < 3; ++s) {
+      ButtonRect& r = source_[static_cast<size_t>(SourceIndex(i, s))];
+      r = {textWidth + edges, height, bufferOffset, 0};
+      bufferOffset += r.Width;
+    }
+    const ButtonRect& normal = source_[static_cast<size_t>(SourceIndex(i, 0))];
+    screen_[i] = {normal.Width, normal.Height, screenOffset, 0};
+    screenOffset += normal.Width;
+  }
+  buffer_.CreateBlankBitmap(bufferOffset, height, backColour_);
+
+  gdi::MemoryDC& dc = buffer_.hDC();
+  for (int32_t i = 0; i < Tabs(); ++i) {
+    const ButtonRect normal = source_[static_cast<size_t>(SourceIndex(i, 0))];
+    const ButtonRect hover = source_[static_cast<size_t>(SourceIndex(i, 1))];
+    const ButtonRect selected = source_[static_cast<size_t>(SourceIndex(i, 2))];
+
+    int32_t x = normal.Left;
+    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
+    FillTabMiddle(SourceIndex(i, 0), false, x);
+    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
+
+    x = selected.Left;
+    DrawImagePiece(dc, kSelectedLeft, x, 0, PieceWidth(kSelectedLeft), PieceHeight(kSelectedLeft));
+    FillTabMiddle(SourceIndex(i, 2), true, x);
+    DrawImagePiece(dc, kSelectedRight, x, 0, PieceWidth(kSelectedRight), PieceHeight(kSelectedRight));
+
+    // The hover tab is the normal one wearing the selected tab's top band,
+    // two pixels lower.
+    x = hover.Left;
+    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
+    FillTabMiddle(SourceIndex(i, 1), false, x);
+    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
+    dc.BitBlt(hover.Left + 1, 2, hover.Width - 8, 3, dc, selected.Left, 0);
+    dc.BitBlt(hover.Left + hover.Width - 7, 2, 6, 3, dc, selected.Left + selected.Width - 6, 0);
+  }
+}
+
+void clsTabStrip::DrawFullToolbar() {
+  if (!picture_) return;
+  gdi::MemoryDC& dc = picture_->hDC();
+  for (int32_t i = 0; i < Tabs(); ++i) {
+    const ButtonRect& src = source_[static_cast<size_t>(SourceIndex(i, states_[i]))];
+    const ButtonRect& dst = screen_[i];
+    dc.BitBlt(dst.Left, dst.Top, dst.Width, dst.Height, buffer_.hDC(), src.Left, src.Top);
+    if (i < Tabs() - 1) {
+      if (const clsBitmap* sep = Piece(kSeparator)) {
+        dc.BitBlt(dst.Left + dst.Width, dst.Top, sep->Width(), sep->Height(), sep->hDC(), 0, 0);
+      }
+    }
+    DrawTabText(i);
+  }
+}
+
+void clsTabStrip::SetTabState(int32_t index, int32_t state) {
+  if (!Valid(index) || state < 0 || state > 2) return;
+  if (picture_) {
+    const ButtonRect& src = source_[static_cast<size_t>(SourceIndex(index, state))];
+    const ButtonRect& dst = screen_[index];
+    picture_->hDC().BitBlt(dst.Left, dst.Top, dst.Width, dst.Height, buffer_.hDC(), src.Left, src.Top);
+    DrawTabText(index);
+  }
+  states_[index] = state;
+}
+
+void clsTabStrip::DrawTabText(int32_t index) {
+  if (!picture_ || !Valid(index)) return;
+  const ButtonRect& r = screen_[index];
+  picture_->SetForeColor(gdi::kBlack);
+  picture_->hDC().DrawText(captions_[index], {r.Left, 4, r.Left + r.Width, r.Height - 4},
+                           gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
+}
+
+int32_t clsTabStrip::TabFromPoint(int32_t x, int32_t y) const {
+  for (int32_t i = 0; i < Tabs(); ++i) {
+    const ButtonRect& r = screen_[i];
+    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+  }
+  return Tabs();
+}
+
+int32_t clsTabStrip::State(int32_t index) const { return Valid(index) ? states_[index] : 0; }
+
+ButtonRect clsTabStrip::ScreenRect(int32_t index) const {
+  return Valid(index) ? screen_[index] : ButtonRect{};
+}
+
+ButtonRect clsTabStrip::SourceRect(int32_t index, int32_t state) const {
+  if (!Valid(index) || state < 0 || state > 2) return {};
+  return source_[static_cast<size_t>(SourceIndex(index, state))];
+}
+
+void clsTabStrip::Tick() {
+  if (!picture_) return;
+  const basWidgetPolling::Sample s = basWidgetPolling::Read(picture_);
+  if (basWidgetPolling::BlockedByModal(picture_)) return;
+  bool redrawn = false;
+  int32_t clicked = -1;
+  auto setState = [&](int32_t i, int32_t state) {
+    SetTabState(i, state);
+    redrawn = true;
+  };
+  auto clearHover = [&](int32_t keep) {
+    for (int32_t i = 0; i < Tabs(); ++i) {
+      if (i != keep && states_[i] == 1) setState(i, 0);
+    }
+  };
+
+  if (!s.overPicture) {
+    clearHover(-1);
+  } else {
+    const int32_t tab = TabFromPoint(s.x, s.y);
+    if (tab >= Tabs()) {
+      clearHover(-1);
+      picture_->SetToolTipText("");
+    } else if (!s.pressed) {
+      clearHover(tab);
+      if (states_[tab] == 0) setState(tab, 1);
+    } else {
+      for (int32_t i = 0; i < Tabs(); ++i) {
+        if (i != tab && states_[i] != 0) setState(i, 0);
+      }
+      if (states_[tab] != 2) {
+        setState(tab, 2);
+        clicked = tab;
+      }
+    }
+  }
+  if (redrawn) picture_->Refresh();
+  // Raised last: the handler may switch pages and destroy this strip.
+  if (clicked >= 0) emit Click(clicked);
+}

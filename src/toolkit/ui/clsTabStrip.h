@@ -1,0 +1,118 @@
+#pragma once
+// The owner-drawn tab strip: a row of tabs built from twelve piece images,
+// every tab pre-rendered in its three states (normal, hover, selected) into
+// one back buffer, so that showing a tab is one block copy plus its caption.
+// A 10 ms timer polls the pointer: a tab is selected, and Click raised, the
+// moment the left button is found down over it, so dragging across the
+// strip selects each tab in turn.
+//
+// Indices out of range are ignored by setters and answered with defaults by
+// getters.
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/ui/ButtonPainter.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/clsBitmap.h"
+
+class clsTabStrip : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int32_t kTimerInterval = 10;
+  static constexpr int32_t kFirstResource = 109;
+  static constexpr int32_t kPieceCount = 12;
+  static constexpr gdi::COLORREF kFrameColour = gdi::Rgb(151, 157, 155);
+  static constexpr gdi::COLORREF kKeyColour = gdi::Rgb(227, 15, 215);
+
+  explicit clsTabStrip(QObject* parent = nullptr);
+  ~clsTabStrip() override;
+
+  // The whole set-up: timer, pictures, captions, piece images, layout, first
+  // paint, polling on, frame drawn and tab 0 selected.
+  void InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
+                     const std::vector<std::string>& captions);
+
+  void SetPictureBorder(PictureBox* border) { border_ = border; }
+  // Stores the picture and gives it the strip's back colour.
+  void SetPictureControl(PictureBox* picture);
+  PictureBox* PictureControl() const { return picture_; }
+  // Stores the timer: interval 10 ms, stopped.
+  void SetTimer(QTimer* timer);
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  // The colour pieces are composed over; the picture is not recoloured.
+  void SetBackColor(gdi::COLORREF colour) { backColour_ = colour; }
+  gdi::COLORREF BackColor() const { return backColour_; }
+
+  void SetTabs(int32_t count);
+  int32_t Tabs() const { return static_cast<int32_t>(states_.size()); }
+  // Selects (state 2) or clears (state 0) one tab; others are not touched.
+  void SetTabSelected(int32_t index, bool selected);
+  bool TabSelected(int32_t index) const;
+  void RedrawTab(int32_t index);
+  void RefreshTab();
+  void RefreshBorder();
+  // The frame around the page, the strip's bottom line, then the tab shown
+  // selected.
+  void RedrawBorder(int32_t index);
+  void SetToolTipText(int32_t index, const std::string& text);
+  std::string ToolTipText(int32_t index) const;
+  void SetTabText(int32_t index, const std::string& text);
+  std::string TabText(int32_t index) const;
+  void SetFont(const std::string& name) { font_ = name; }
+  std::string Font() const { return font_; }
+  void SetImageCount(int32_t count);
+  int32_t ImageCount() const { return static_cast<int32_t>(images_.size()); }
+  // Piece image `index` from a bitmap resource, composed over the back colour.
+  void Image(int32_t index, int32_t resourceId);
+  void AddSpacerAfterButton(int32_t index, int32_t pixels);
+  // Copies the whole back buffer to (0,0) of `dc`.
+  void DebugOut(gdi::MemoryDC& dc) const;
+  void DrawFullToolbar();
+  // Lays the tabs out from their captions and renders the back buffer.
+  void CreateButtons();
+
+  int32_t State(int32_t index) const;
+  ButtonRect ScreenRect(int32_t index) const;
+  ButtonRect SourceRect(int32_t index, int32_t state) const;
+  const clsBitmap& BackBuffer() const { return buffer_; }
+  const clsBitmap* Piece(int32_t index) const;
+
+  // One poll of the pointer, as the timer runs it.
+  void Tick();
+
+ signals:
+  void Click(int32_t index);
+
+ private:
+  bool Valid(int32_t index) const { return index >= 0 && index < Tabs(); }
+  static int32_t SourceIndex(int32_t index, int32_t state) { return index * 3 + state; }
+  int32_t PieceWidth(int32_t image) const;
+  int32_t PieceHeight(int32_t image) const;
+  void DrawImagePiece(gdi::MemoryDC& dc, int32_t image, int32_t& x, int32_t y, int32_t width, int32_t height);
+  void FillTabMiddle(int32_t sourceIndex, bool selected, int32_t& x);
+  void SetTabState(int32_t index, int32_t state);
+  void DrawTabText(int32_t index);
+  int32_t TabFromPoint(int32_t x, int32_t y) const;
+
+  QPointer<PictureBox> picture_;
+  QPointer<PictureBox> border_;
+  QPointer<QTimer> timer_;
+  gdi::COLORREF backColour_;
+  std::vector<int32_t> states_;
+  std::vector<std::string> captions_;
+  std::vector<std::string> toolTips_;
+  std::vector<ButtonRect> screen_;
+  std::vector<ButtonRect> source_;
+  std::vector<std::unique_ptr<clsBitmap>> images_;
+  clsBitmap buffer_;
+  std::string font_;
+};

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "OpenCatalogue.h"
+#include "database/clsDisplayRows.h"
+
+namespace {
+
+// The database's lookups as the database answers them for players 1 and 2
+// of the fixture: a miss gives "N/A", "" or 0.
+class FakeLookups final : public clsDisplayRows::Lookups {
+ public:
+  std::string pFnGetPlayerName(int32_t playerID) override { return Find(names, playerID); }
+  std::string pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t, int16_t) override {
+    return playerID == 1 || playerID == 2 ? "BAL" : "N/A";
+  }
+  std::string pFnGetPosAbrvwPlaID(int32_t playerID) override {
+    return playerID == 1 ? "QB" : playerID == 2 ? "K" : "N/A";
+  }
+  std::string pFnGetInjStatuswPlaID(int32_t playerID, uint8_t, int16_t) override {
+    return playerID == 1 ? "QST" : "";
+  }
+  uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t, int16_t) override {
+    return playerID == 1 || playerID == 2 ? 14 : 0;
+  }
+  std::string MockCheatText(int32_t key) override { return Find(texts, key); }
+
+  std::map<int32_t, std::string> names{{1, "Jackson, Lamar"}, {2, "Tucker, Justin"}};
+  std::map<int32_t, std::string> texts;
+
+ private:
+  static std::string Find(const std::map<int32_t, std::string>& map, int32_t key) {
+    auto it = map.find(key);
+    return it == map.end() ? "" : it->second;
+  }
+};
+
+class DisplayRows : public testing::Test {
+ protected:
+  explicit DisplayRows(const std::string& sql = kdtest::TwoPlayersSql()) : open(sql) {
+    open.Open();
+    rows.LoadAtOpen(*open.db);
+  }
+
+  // A grid of (category, format) columns in order.
+  static clsDisplayGridIsolate Grid(std::initializer_list<std::pair<int32_t, uint8_t>> columns) {
+    clsDisplayGridIsolate grid;
+    grid.SetColumnMax(static_cast<int32_t>(columns.size()) - 1);
+    int32_t k = 0;
+    for (auto [catID, format] : columns) {
+      grid.SetTableFieldID(k, catID);
+      grid.SetOrderNumber(k, static_cast<uint8_t>(k + 1));
+      grid.SetDecimals(k, format);
+      ++k;
+    }
+    return grid;
+  }
+
+  std::string Cell(int32_t formatID, int32_t catID, float value, int32_t playerID = 1) {
+    return rows.pFnGetValueText(formatID, catID, value, playerID, 250, 2024);
+  }
+
+  kdtest::OpenCatalogue open;
+  clsDisplayFormatIsolate formats;
+  clsDisplayGridIsolate grid;
+  FakeLookups lookups;
+  clsDisplayRows rows{open.catalogue, formats, grid, lookups};
+};
+
+TEST_F(DisplayRows, OpeningLoadsTheFormatsAndTheDefaultGrid) {
+  EXPECT_EQ(formats.Count(), 21);
+  EXPECT_EQ(formats.ConvertCount(formats.DisplayIndex(17)), 7);
+  EXPECT_EQ(formats.DisplayNameWID(20), "Name (First Last)");
+  EXPECT_EQ(grid.ColumnMax(), 14);
+  EXPECT_EQ(grid.Title1(0), "Player");
+  EXPECT_EQ(grid.Title2(0), "Name");
+  EXPECT_EQ(grid.ColumnWidth(0), 160);
+  EXPECT_EQ(open.catalogue.DisplayCount(), 15);
+  EXPECT_EQ(open.catalogue.DisplayID(5), 44);
+  EXPECT_EQ(rows.pFnGetDisplayCol(44), 5);
+  EXPECT_EQ(rows.pFnGetDisplayCol(999), 0);
+}
+
+TEST_F(DisplayRows, APlayerRowThroughTheDefaultGridEndsWithATab) {
+  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024),
+            "Jackson, Lamar \tBAL \tQB \t14\t312.5\t14.2\t4172\t41.0\t4.0\t915\t4.0\t0.0\t0\t0.0\t4.0\t");
+  EXPECT_EQ(rows.pFnGetPlayerDisplayCol(1, 1, 2024, 7), "300");
+  EXPECT_EQ(rows.pFnGetPlayerDisplayCol(2, 250, 2024, 1), "Tucker, Justin ");
+}
+
+TEST_F(DisplayRows, APlayerWithoutRowsShowsZerosAndTheLookupsMisses) {
+  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(99, 250, 2024),
+            " \tN/A \tN/A \t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t");
+}
+
+TEST_F(DisplayRows, ForcedValuesAndKeyedTextsShowInTheRowBuiltAfterThem) {
+  rows.pSbSetStatDisplayOrder(Grid({{92, 15}, {44, 2}, {87, 15}}));
+  rows.pSbMCExtractDisplayValues(1, 250, 2024);
+  open.catalogue.ForceStat(44, 99.25f);
+  open.catalogue.ForceStat(92, 92);
+  open.catalogue.ForceStat(87, 87);
+  lookups.texts[92] = "Ravens";
+  EXPECT_EQ(rows.pFnMCGetPlayerDisplayRow(1, 250, 2024), "Ravens\t99.3\t\t");
+}
+
+TEST_F(DisplayRows, ACategoryInTwoColumnsRendersInBoth) {
+  rows.pSbSetStatDisplayOrder(Grid({{3, 1}, {44, 2}, {3, 4}}));
+  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "4172\t312.5\t4,172\t");
+}
+
+TEST_F(DisplayRows, AGridWithoutColumnsGivesAnEmptyRow) {
+  rows.pSbSetStatDisplayOrder(clsDisplayGridIsolate());
+  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "");
+}
+
+struct CellCase {
+  const char* name;
+  int32_t formatID;
+  int32_t catID;
+  float value;
+  const char* text;
+};
+
+void PrintTo(const CellCase& c, std::ostream* os) { *os << c.name; }
+
+class DisplayCells : public DisplayRows, public testing::WithParamInterface<CellCase> {};
+
+TEST_P(DisplayCells, RenderThroughTheirFormat) {
+  lookups.texts[92] = "Owner 92";
+  const CellCase& c = GetParam();
+  EXPECT_EQ(Cell(c.formatID, c.catID, c.value), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, DisplayCells,
+    testing::Values(
+        CellCase{"WholeNumber", 1, 3, 4172.5f, "4173"},
+        CellCase{"OneDecimalFromTheSinglesOwnDigits", 2, 44, 0.25f, "0.3"},
+        CellCase{"TwoDecimalsOfASingle", 3, 44, 1.005f, "1.01"}, CellCase{"Thousands", 4, 3, 12345, "12,345"},
+        CellCase{"Percent", 5, 10, 0.66667f, "66.7%"}, CellCase{"ZeroThroughTheSameFormat", 2, 44, 0, "0.0"},
+        CellCase{"YesNoExact", 7, 67, 1, "Yes"}, CellCase{"YesNoZero", 7, 67, 0, "No"},
+        CellCase{"YesNoOther", 7, 67, 2, ""}, CellCase{"InjuryCode", 17, 117, 4, "OUT"},
+        CellCase{"InjuryCodeNone", 17, 117, 0, ""}, CellCase{"GradeBelowTheFirstRange", 21, 46, -1, "-1.0"},
+        CellCase{"GradeAtZero", 21, 46, 0, "0.0 Poor"},
+        CellCase{"GradeAtASharedBoundTakesTheFirstRange", 21, 46, 80, "80.0 Poor"},
+        CellCase{"GradeJustAboveABound", 21, 46, 80.05f, "80.1 Average"},
+        CellCase{"GradeAtTheUpperBound", 21, 46, 160, "160.0 Elite"},
+        CellCase{"GradeAboveTheLastRange", 21, 46, 160.5f, "160.5"},
+        CellCase{"KeyedText", 15, 92, 92, "Owner 92"},
+        CellCase{"KeyedTextHalfRoundsToEven", 15, 92, 92.5f, "Owner 92"},
+        CellCase{"KeyedTextMissing", 15, 92, 93.5f, ""},
+        CellCase{"KeyedTextKeyBeyondALong", 15, 92, 1e12f, ""}, CellCase{"TeamLookup", 9, 116, 3, "BAL "},
+        CellCase{"PositionLookup", 10, 50, 1, "QB "}, CellCase{"PlayerIDLookup", 11, 118, 1, "1"},
+        CellCase{"InjuryLookup", 12, 117, 2, "QST"}, CellCase{"ByeWeekLookup", 14, 84, 1, "14"},
+        CellCase{"NameStored", 13, 51, 1, "Jackson, Lamar "},
+        CellCase{"NameLastInitial", 18, 51, 1, "Jackson, L. "},
+        CellCase{"NameInitialLast", 19, 51, 1, "L. Jackson "},
+        CellCase{"NameFirstLast", 20, 51, 1, "Lamar Jackson "},
+        CellCase{"UnknownFormatFallsBackToTheCategoryDefault", 99, 3, 4172.4f, "4172"},
+        CellCase{"UnknownFormatOfALookupCategory", 0, 51, 1, "Jackson, Lamar "},
+        CellCase{"UnknownFormatAndCategoryGiveThePlainNumber", 99, 999, 4172.4f, "4172.4"}),
+    [](const testing::TestParamInfo<CellCase>& param) { return std::string(param.param.name); });
+
+TEST(NameStyles, SplitTheStoredNameAtItsFirstComma) {
+  const struct {
+    const char* stored;
+    const char* styles[4];  // 13, 18, 19, 20
+  } cases[] = {
+      {"Smith, John", {"Smith, John", "Smith, J.", "J. Smith", "John Smith"}},
+      {"Smith,John", {"Smith,John", "Smith, J.", "J. Smith", "John Smith"}},
+      {"St. Brown, Amon-Ra", {"St. Brown, Amon-Ra", "St. Brown, A.", "A. St. Brown", "Amon-Ra St. Brown"}},
+      {"Thomas, Jr., Michael", {"Thomas, Jr., Michael", "Thomas, J.", "J. Thomas", "Jr., Michael Thomas"}},
+      {"Özil,  Émile ", {"Özil,  Émile ", "Özil, É.", "É. Özil", "Émile Özil"}},
+      {"Cher", {"Cher", "Cher", "Cher", "Cher"}},
+      {"", {"", "", "", ""}},
+  };
+  const int32_t ids[] = {13, 18, 19, 20};
+  for (const auto& c : cases) {
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(clsDisplayRows::NameInStyle(ids[k], c.stored), c.styles[k]) << c.stored;
+    EXPECT_EQ(clsDisplayRows::NameInStyle(21, c.stored), "");
+    EXPECT_EQ(clsDisplayRows::NameInStyle(0, c.stored), "");
+  }
+}
+
+class DisplayRowsWithoutDefaultGrid : public DisplayRows {
+ protected:
+  DisplayRowsWithoutDefaultGrid() : DisplayRows(kdtest::TwoPlayersSql() + "DELETE FROM tblDisplayGrids;") {}
+};
+
+TEST_F(DisplayRowsWithoutDefaultGrid, OpensWithAnEmptyGrid) {
+  EXPECT_EQ(grid.ColumnMax(), -1);
+  EXPECT_EQ(open.catalogue.DisplayCount(), 0);
+  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "");
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "LeagueBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include "draft_inputs/clsDraftStrategy.h"
+
+namespace kdtest {
+
+clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
+                              const RowsByPosition& rows) {
+  clsMockRoster roster;
+  for (const PositionSize& s : sizes)
+    if (s.rosterMax > 0)
+      roster.AddRosterPositionSize(0, s.posID, s.rosterMax, s.rosterMin, s.starterMax, s.starterMin);
+  roster.ClearRoster();
+  roster.SetOwnerCount(teams);
+  roster.FillPositionStacks([&rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    auto it = rows.find(posID);
+    if (it != rows.end()) basMockDraftCalculation::FillPositionStackFromRows(stack, it->second, maximum);
+  });
+  roster.SetTeams(teams);
+  roster.AssignBaselinePointers();
+  return roster;
+}
+
+void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RuleSpec>& rules,
+                  const std::vector<FactorSpec>& factors) {
+  clsDraftStrategy strategy;
+  const std::size_t slash = path.rfind('/');
+  strategy.SetFilePath(path.substr(0, slash + 1));
+  strategy.SetFileName(path.substr(slash + 1));
+  if (!rules.empty()) strategy.SetStrategyMax(static_cast<int32_t>(rules.size()) - 1);
+  for (std::size_t k = 0; k < rules.size(); ++k) {
+    const int32_t r = static_cast<int32_t>(k);
+    const RuleSpec& spec = rules[k];
+    strategy.SetBegPick(r, spec.beg);
+    strategy.SetEndPick(r, spec.end);
+    strategy.SetMethod(r, spec.method);
+    strategy.SetCompare(r, spec.compare);
+    strategy.SetUsingFactor(r, 0, spec.lrtr);
+    strategy.SetUsingFactor(r, 1, spec.injury);
+    strategy.SetUsingFactor(r, 2, spec.x);
+    strategy.SetInclusion(r, spec.inclusion);
+    strategy.SetNoByeConflict(r, spec.noByeConflict);
+    for (int32_t id : spec.ids) strategy.AddPositionID(r, id);
+  }
+  for (int32_t kind = 0; kind <= 2; ++kind) {
+    bool any = false;
+    for (const FactorSpec& f : factors) any = any || f.kind == kind;
+    if (!any) continue;
+    strategy.AddFactor(kind);
+    for (const FactorSpec& f : factors)
+      if (f.kind == kind) strategy.SetFactor(kind, f.posID, f.factor);
+  }
+  ASSERT_TRUE(strategy.SaveDraftStrategy());
+  ASSERT_TRUE(roster.LoadDraftStrategy(strategy.FilePath(), strategy.FileName()));
+}
+
+std::string TableNames::pFnGetPosAbrv(int32_t posID, bool allFlag) {
+  static const std::map<int32_t, std::string> kAbbreviations{{kAll, "-"}, {kQB, "QB"}, {kRB, "RB"},
+                                                             {kWR, "WR"}, {kTE, "TE"}, {kK, "K"}};
+  if (posID == kAll && allFlag) return "All";
+  auto it = kAbbreviations.find(posID);
+  return it == kAbbreviations.end() ? "N/A" : it->second;
+}
+
+std::string TableNames::pFnGetPlayerNamewMasID(int32_t masterID) {
+  auto it = players.find(masterID);
+  return it == players.end() ? "P" + std::to_string(masterID) : it->second;
+}
+
+std::string TableNames::pFnGetPlayerNamewMasIDDisID(int32_t masterID, int32_t displayID) {
+  displayIDs.push_back(displayID);
+  return pFnGetPlayerNamewMasID(masterID).substr(0, 18);
+}
+
+std::string TableNames::pFnGetTeamAbrvwPlaID(int32_t playerID, uint8_t week, int16_t year) {
+  teamWeeks.push_back(week);
+  EXPECT_EQ(year, 2024);
+  return "T" + std::to_string(playerID - 5000);
+}
+
+}  // namespace kdtest

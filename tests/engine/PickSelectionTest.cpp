@@ -1,0 +1,675 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "FakeSeams.h"
+#include "LeagueBuilder.h"
+#include "TempDir.h"
+#include "core/basMockDraftSettings.h"
+#include "core/clsSettingsKD.h"
+#include "draft_inputs/basSTGFileControl.h"
+#include "engine/clsPossiblePicks.h"
+
+namespace {
+
+using namespace kdtest;
+
+// Two teams; rosters of five without minimums. Baselines (2 teams):
+// QB roster and starter 280; RB roster 120, starter 180; WR both 210.
+const std::vector<PositionSize> kOpenLeague{
+    {kAll, 0, 5, 0, 5}, {kQB, 0, 1, 1, 1}, {kRB, 0, 2, 1, 1}, {kWR, 0, 2, 1, 2}};
+
+// MasterID, points, ADP (0: none), bye week.
+const RowsByPosition kRows{
+    {kQB, {{101, 300, 12, 5}, {102, 280, 20, 6}, {103, 200, 31, 7}, {104, 150, 0, 9}}},
+    {kRB, {{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 9, 9}, {204, 120, 16, 10}, {205, 100, 0, 0}}},
+    {kWR, {{301, 240, 0, 6}, {302, 230, 5, 9}, {303, 220, 8, 9}, {304, 210, 1.5, 6}}},
+};
+
+struct Pick {
+  int32_t code = 0;
+  double points = -1;
+  double value = -1;
+  int32_t posID = -1;
+  int32_t slot = -1;
+  int32_t rule = 0;
+};
+
+class PickSelection : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basMockDraftSettings::TerminateSettings();
+    SetByeCheck(false);
+  }
+  void TearDown() override { basMockDraftSettings::TerminateSettings(); }
+
+  static void SetByeCheck(bool on) {
+    basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckByeConflicts, on);
+  }
+
+  clsMockRoster Team(const std::vector<RuleSpec>& rules, const std::vector<FactorSpec>& factors = {},
+                     const std::vector<PositionSize>& sizes = kOpenLeague,
+                     const RowsByPosition& rows = kRows) {
+    clsMockRoster roster = BuildTeamRoster(sizes, 2, rows);
+    GiveStrategy(roster, dir.File("s" + std::to_string(++files) + ".stg"), rules, factors);
+    return roster;
+  }
+
+  static Pick Recommend(clsMockRoster& roster, int32_t teamPick, int32_t rule = 0,
+                        seams::TraceListView* trace = nullptr, PickLogNames* names = nullptr) {
+    Pick p;
+    p.rule = rule;
+    p.code = roster.RecommendedNextPlayer(p.points, p.value, p.posID, p.slot, teamPick, p.rule, trace, names);
+    return p;
+  }
+
+  // The team's own pick, taken off the board as the draft loop does.
+  static void Take(clsMockRoster& roster, int32_t masterID, int32_t posID) {
+    roster.NashDraftPlayer(masterID, posID);
+    roster.MarkPlayerAsDrafted(masterID, posID, true);
+  }
+  // Another team's pick.
+  static void Gone(clsMockRoster& roster, int32_t masterID, int32_t posID) {
+    roster.MarkPlayerAsDrafted(masterID, posID, true);
+  }
+
+  // The line after "POSITION SELECTION POOL" of the last rule traced.
+  std::string PoolLine() const {
+    const std::vector<std::string>& lines = seams.trace.lines;
+    auto it = std::find(lines.rbegin(), lines.rend(), "POSITION SELECTION POOL");
+    return it == lines.rend() ? "<no pool>" : *(it - 1);
+  }
+  bool Traced(const std::string& line) const {
+    return std::find(seams.trace.lines.begin(), seams.trace.lines.end(), line) != seams.trace.lines.end();
+  }
+
+  TempDir dir;
+  ScopedFakeSeams seams;
+  TableNames names;
+  int files = 0;
+};
+
+// ---------------------------------------------------------------- compare values
+
+struct CompareCase {
+  int32_t compare;
+  int32_t code;
+  double points;
+  double value;
+  int32_t posID;
+  int32_t slot;
+};
+
+class CompareValues : public PickSelection, public ::testing::WithParamInterface<CompareCase> {};
+
+TEST_P(CompareValues, OpenRosterTakesTheBestCandidateByTheRulesValue) {
+  const CompareCase& c = GetParam();
+  clsMockRoster roster = Team({{.compare = c.compare}});
+  const Pick p = Recommend(roster, 1);
+  EXPECT_EQ(p.code, c.code);
+  EXPECT_EQ(p.points, c.points);
+  EXPECT_EQ(p.value, c.value);
+  EXPECT_EQ(p.posID, c.posID);
+  EXPECT_EQ(p.slot, c.slot);
+  EXPECT_EQ(p.rule, 0);
+  EXPECT_EQ(roster.BaselineMode(), c.compare);
+}
+
+// Candidates QB 101, RB 201, WR 301 (WR 304 by ADP: 301 has none).
+INSTANTIATE_TEST_SUITE_P(PickSelection, CompareValues,
+                         ::testing::Values(CompareCase{0, 101, 300, 300, kQB, 1},    // 300 / 250 / 240
+                                           CompareCase{1, 201, 250, 130, kRB, 2},    // 20 / 130 / 30
+                                           CompareCase{2, 201, 250, 70, kRB, 2},     // 20 / 70 / 30
+                                           CompareCase{3, 304, 210, 1.5, kWR, 3}));  // 12 / 2 / 1.5
+
+TEST_F(PickSelection, MethodsBuildTheirPools) {
+  // The team has its starting back; by roster value the second back (60)
+  // beats WR 301 (30) and QB 101 (20) wherever backs are allowed.
+  struct Case {
+    int32_t method;
+    int32_t code;
+    const char* pool;
+  };
+  for (const Case& c : {Case{clsMockRoster::kOpenRoster, 202, " QB  RB  WR  "},
+                        Case{clsMockRoster::kMatchPosRatio, 202, " QB  RB  WR  "},
+                        Case{clsMockRoster::kStartersOnly, 301, " QB  WR  "},
+                        Case{clsMockRoster::kStarterMinPlus1, 202, " QB  RB  WR  "}}) {
+    clsMockRoster roster = Team({{.method = c.method, .compare = clsMockRoster::kRosterValue}});
+    Take(roster, 201, kRB);
+    EXPECT_EQ(Recommend(roster, 2, 0, &seams.trace, &names).code, c.code) << c.method;
+    EXPECT_EQ(PoolLine(), c.pool) << c.method;
+  }
+}
+
+TEST_F(PickSelection, StarterMinimumPoolsAllowOneOrTwoBeyondTheStarterMinimum) {
+  // Drafted QB 1, RB 2, WR 1 of maxima 2, 3, 3 and starter minima 1, 1, 2.
+  const std::vector<PositionSize> sizes{
+      {kAll, 0, 8, 0, 5}, {kQB, 0, 2, 1, 1}, {kRB, 0, 3, 1, 2}, {kWR, 0, 3, 2, 2}};
+  struct Case {
+    int32_t method;
+    const char* pool;
+  };
+  for (const Case& c : {Case{clsMockRoster::kStarterMinPlus1, " QB  WR  "},
+                        Case{clsMockRoster::kStarterMinPlus2, " QB  RB  WR  "},
+                        Case{clsMockRoster::kStartersOnly, " WR  "}}) {
+    clsMockRoster roster = Team({{.method = c.method}}, {}, sizes);
+    Take(roster, 101, kQB);
+    Take(roster, 201, kRB);
+    Take(roster, 202, kRB);
+    Take(roster, 301, kWR);
+    Recommend(roster, 5, 0, &seams.trace, &names);
+    EXPECT_EQ(PoolLine(), c.pool) << c.method;
+  }
+}
+
+// ---------------------------------------------------------------- rules
+
+TEST_F(PickSelection, TheFirstRuleCoveringThePickDecidesAndTheLastCatchesTheRest) {
+  clsMockRoster roster = Team({{.beg = 1, .end = 3, .compare = clsMockRoster::kFullPoints},
+                               {.beg = 4, .end = 999, .compare = clsMockRoster::kRosterValue}});
+  Pick p = Recommend(roster, 2);
+  EXPECT_EQ(p.code, 101);
+  EXPECT_EQ(p.rule, 0);
+  p = Recommend(roster, 4);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+  // The search only moves forward: from rule 1 pick 2 falls to the last rule.
+  p = Recommend(roster, 2, 1);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+  EXPECT_EQ(roster.StrategyArToUse(2), 0);
+  EXPECT_EQ(roster.StrategyArToUse(4), 1);
+  EXPECT_EQ(roster.StrategyArToUse(0), 1);
+
+  clsMockRoster late =
+      Team({{.beg = 3, .end = 5}, {.beg = 6, .end = 8, .compare = clsMockRoster::kRosterValue}});
+  p = Recommend(late, 1);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+  EXPECT_EQ(late.StrategyArToUse(1), 1);
+}
+
+TEST_F(PickSelection, LookAheadMethodsHandThePickBackUntouched) {
+  struct Case {
+    int32_t method;
+    int32_t code;
+  };
+  for (const Case& c : {Case{clsMockRoster::kEquilibrium, clsMockRoster::kPickEquilibrium},
+                        Case{clsMockRoster::kRosterPotGL, clsMockRoster::kPickRosterPotGL},
+                        Case{clsMockRoster::kStarterPotGL, clsMockRoster::kPickStarterPotGL}}) {
+    clsMockRoster roster = Team({{.beg = 1, .end = 2}, {.beg = 3, .end = 999, .method = c.method}});
+    const Pick p = Recommend(roster, 3);
+    EXPECT_EQ(p.code, c.code);
+    EXPECT_EQ(p.rule, 1);
+    EXPECT_EQ(p.points, -1);
+    EXPECT_EQ(p.value, -1);
+    EXPECT_EQ(p.posID, -1);
+    EXPECT_EQ(p.slot, -1);
+    double points = 0, value = 0;
+    int32_t posID = 0, rule = 0;
+    EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 3, rule), c.code);
+    EXPECT_EQ(roster.PlayerCount(), 0);
+
+    // The retry after a look-ahead on the last rule found nobody.
+    const Pick retry = Recommend(roster, 3, 2);
+    EXPECT_EQ(retry.code, 101);
+    EXPECT_EQ(retry.rule, 1);
+  }
+}
+
+TEST_F(PickSelection, ARuleWhosePoolHasNobodyPassesToTheNextRule) {
+  // Rule 0 allows only quarterbacks, who are all gone.
+  clsMockRoster roster = Team({{.ids = {kQB}}, {.compare = clsMockRoster::kRosterValue}});
+  for (int32_t id : {101, 102, 103, 104}) Gone(roster, id, kQB);
+  const Pick p = Recommend(roster, 1);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+}
+
+TEST_F(PickSelection, IncludeAndExcludeLimitThePool) {
+  struct Case {
+    int32_t inclusion;
+    std::vector<int32_t> ids;
+    int32_t code;
+  };
+  for (const Case& c : {Case{0, {kAll}, 101}, Case{0, {kRB, kWR}, 201}, Case{0, {kWR}, 301},
+                        Case{1, {kQB}, 201}, Case{1, {kQB, kRB}, 301},
+                        // A starter-marked id and a position without a place are passed over.
+                        Case{0, {1000 + kQB, kWR, kTE}, 301}}) {
+    clsMockRoster roster = Team({{.inclusion = c.inclusion, .ids = c.ids}});
+    EXPECT_EQ(Recommend(roster, 1).code, c.code) << c.inclusion << " " << c.ids.size();
+  }
+}
+
+TEST_F(PickSelection, ExcludeAnyFallsBackToTheDefaultPoolOnTheLastRule) {
+  clsMockRoster roster = Team({{.inclusion = 1, .ids = {kAll}}});
+  const Pick p = Recommend(roster, 1, 0, &seams.trace, &names);
+  EXPECT_EQ(p.code, 101);
+  const std::vector<std::string> expected{"STRATEGY RULE 1",
+                                          "  Team Pick: 1 - Last",
+                                          "  Method: Open Roster",
+                                          "  Compare: Full Points",
+                                          "  Factors: ",
+                                          "  Exclude: [Any] ",
+                                          "  ",
+                                          "DRAFT STRATEGY TO DEFAULT",
+                                          " Position selection pool could not be made.",
+                                          " Defaulting to any open roster.",
+                                          "",
+                                          "POSITION SELECTION POOL",
+                                          " QB  RB  WR  ",
+                                          ""};
+  ASSERT_GE(seams.trace.lines.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(seams.trace.lines.begin(), seams.trace.lines.begin() + 14), expected);
+
+  // Not on the last rule: the rule is skipped without a trace of a pool.
+  clsMockRoster two = Team({{.inclusion = 1, .ids = {kAll}}, {.ids = {kWR}}});
+  EXPECT_EQ(Recommend(two, 1).code, 301);
+}
+
+TEST_F(PickSelection, AStrategyWithoutRulesPicksFromTheDefaultPool) {
+  clsMockRoster roster = Team({});
+  ASSERT_EQ(roster.Strategy().Count(), 0);
+  EXPECT_EQ(roster.StrategyRuleCount(), 1);
+  EXPECT_EQ(roster.StrategyMethod(0), 0);
+  EXPECT_EQ(roster.StrategyArToUse(7), 0);
+  const Pick p = Recommend(roster, 7, 0, &seams.trace, &names);
+  EXPECT_EQ(p.code, 101);
+  EXPECT_EQ(p.rule, 0);
+  EXPECT_TRUE(Traced("  Team Pick: 0 - 0"));
+  EXPECT_TRUE(Traced("DRAFT STRATEGY TO DEFAULT"));
+  double points = 0, value = 0;
+  int32_t posID = 0, rule = 0;
+  EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 1, rule), 101);
+}
+
+// ---------------------------------------------------------------- minimums
+
+// Five places; minimums QB 1, RB 2, WR 1.
+const std::vector<PositionSize> kMinimumsLeague{
+    {kAll, 0, 5, 0, 5}, {kQB, 1, 2, 1, 1}, {kRB, 2, 3, 1, 2}, {kWR, 1, 3, 1, 3}};
+
+TEST_F(PickSelection, ThreePlacesLeftForThreeNeededLimitOpenRosterToTheMinimums) {
+  struct Case {
+    std::vector<int32_t> ids;
+    int32_t code;
+    const char* pool;
+  };
+  // Two receivers taken: 3 places left, QB 1 + RB 2 still needed.
+  for (const Case& c : {Case{{kAll}, 101, " QB  RB  "}, Case{{kRB, kWR}, 201, " RB  "},
+                        // No position below its minimum is allowed: the rule's positions are ignored.
+                        Case{{kWR}, 101, " QB  RB  "}}) {
+    clsMockRoster roster = Team({{.ids = c.ids}}, {}, kMinimumsLeague);
+    Take(roster, 301, kWR);
+    Take(roster, 302, kWR);
+    const Pick p = Recommend(roster, 3, 0, &seams.trace, &names);
+    EXPECT_EQ(p.code, c.code);
+    EXPECT_EQ(PoolLine(), c.pool);
+  }
+  // One receiver taken: four places for three needed, no squeeze.
+  clsMockRoster roster = Team({{.ids = {kWR}}}, {}, kMinimumsLeague);
+  Take(roster, 301, kWR);
+  EXPECT_EQ(Recommend(roster, 2).code, 302);
+}
+
+TEST_F(PickSelection, StarterPoolsWithoutAPositionBelowItsMinimumGiveWayInASqueeze) {
+  clsMockRoster roster = Team({{.method = clsMockRoster::kStartersOnly, .ids = {kWR}}}, {}, kMinimumsLeague);
+  Take(roster, 301, kWR);
+  Take(roster, 302, kWR);
+  const Pick p = Recommend(roster, 3, 0, &seams.trace, &names);
+  EXPECT_TRUE(Traced("DRAFT STRATEGY TO DEFAULT"));
+  EXPECT_EQ(PoolLine(), " QB  RB  ");
+  EXPECT_EQ(p.code, 101);
+
+  clsMockRoster back =
+      Team({{.method = clsMockRoster::kStartersOnly, .ids = {kRB, kWR}}}, {}, kMinimumsLeague);
+  Take(back, 301, kWR);
+  Take(back, 302, kWR);
+  EXPECT_EQ(Recommend(back, 3).code, 201);
+}
+
+TEST_F(PickSelection, AFixedRosterNeverSqueezes) {
+  const std::vector<PositionSize> fixed{
+      {kAll, 0, 3, 0, 3}, {kQB, 1, 1, 1, 1}, {kRB, 1, 1, 1, 1}, {kWR, 1, 1, 1, 1}};
+  clsMockRoster roster = Team({{.ids = {kWR}}, {.ids = {kRB}}}, {}, fixed);
+  Take(roster, 301, kWR);
+  const Pick p = Recommend(roster, 2);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+}
+
+TEST_F(PickSelection, AFullRosterComparesNobodyAndRecordsNothing) {
+  const std::vector<PositionSize> two{
+      {kAll, 0, 2, 0, 2}, {kQB, 0, 1, 1, 1}, {kRB, 0, 2, 1, 1}, {kWR, 0, 2, 1, 2}};
+  for (int32_t method : {clsMockRoster::kOpenRoster, clsMockRoster::kStartersOnly}) {
+    clsMockRoster roster = Team({{.method = method}}, {}, two);
+    double points = 0, value = 0;
+    int32_t posID = 0, rule = 0;
+    EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 1, rule), 101);
+    EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 2, rule), 201);
+    Gone(roster, 101, kQB);
+    Gone(roster, 201, kRB);
+    const Pick p = Recommend(roster, 3);
+    EXPECT_EQ(p.code, 0);
+    EXPECT_EQ(p.slot, 0);
+    EXPECT_EQ(p.posID, -1);
+    EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 3, rule), 0);
+    EXPECT_EQ(roster.PlayerCount(), 2);
+    EXPECT_EQ(roster.DraftedAtSlot(0), 0);
+    EXPECT_EQ(roster.DraftedAtSlot(1) + roster.DraftedAtSlot(2) + roster.DraftedAtSlot(3), 2);
+  }
+}
+
+// ---------------------------------------------------------------- factors
+
+TEST_F(PickSelection, FactorsAddFMinusOneTimesTheSizeOfTheValue) {
+  clsMockRoster roster = Team(
+      {{.injury = true, .x = true}, {.lrtr = true}, {}},
+      {{clsDraftFactor::kX, kQB, 0.9}, {clsDraftFactor::kInjury, kQB, 1.5}, {clsDraftFactor::kX, kRB, 1.1}});
+  struct Case {
+    int32_t rule;
+    int32_t posID;
+    double value;
+    double adjusted;
+  };
+  for (const Case& c : {Case{0, kQB, -20, -12},   // -2 for X, +10 for INJURY
+                        Case{0, kRB, 50, 55},     // X 1.1, INJURY 1.0
+                        Case{0, kWR, 50, 50},     // no table entry: 1.0
+                        Case{2, kQB, -20, -20},   // a rule without factors
+                        Case{0, kTE, 80, 80}}) {  // a position without a slot
+    double x = -7, inj = -7, lrtr = -7;
+    EXPECT_DOUBLE_EQ(roster.ApplyDraftFactors(c.rule, c.posID, c.value, x, inj, lrtr), c.adjusted) << c.posID;
+    EXPECT_EQ(lrtr, -7);  // unused kinds leave their output alone
+  }
+  double x = -7, inj = -7, lrtr = -7;
+  roster.ApplyDraftFactors(0, kQB, 10, x, inj, lrtr);
+  EXPECT_EQ(x, 0.9);
+  EXPECT_EQ(inj, 1.5);
+
+  // LR-TR: the league has drafted 2 of its 4 backs, the team none: f = 1.5.
+  roster.SetLeaguePosDraftCount(kRB, 2);
+  x = inj = lrtr = -7;
+  EXPECT_DOUBLE_EQ(roster.ApplyDraftFactors(1, kRB, 130, x, inj, lrtr), 195);
+  EXPECT_EQ(lrtr, 1.5);
+  EXPECT_EQ(x, -7);
+  // The team has one back as well: 1 + 2/4 - 1/2 = 1.
+  roster.NashDraftPlayer(201, kRB);
+  EXPECT_DOUBLE_EQ(roster.ApplyDraftFactors(1, kRB, 130, x, inj, lrtr), 130);
+}
+
+TEST_F(PickSelection, FactorsCanTurnThePick) {
+  // Roster values QB 20, RB 130, WR 30. X 0.2 on backs: 130 - 104 = 26;
+  // INJURY 2.0 on quarterbacks: 40; LR-TR on receivers, 2 of 4 gone: 45.
+  clsMockRoster roster =
+      Team({{.compare = clsMockRoster::kRosterValue, .lrtr = true, .injury = true, .x = true}},
+           {{clsDraftFactor::kX, kRB, 0.2}, {clsDraftFactor::kInjury, kQB, 2.0}});
+  roster.SetLeaguePosDraftCount(kWR, 2);
+  const Pick p = Recommend(roster, 1);
+  EXPECT_EQ(p.code, 301);
+  EXPECT_DOUBLE_EQ(p.value, 45);
+  EXPECT_EQ(p.points, 240);
+}
+
+TEST_F(PickSelection, EqualValuesKeepTheLowerSlot) {
+  RowsByPosition rows = kRows;
+  rows[kRB][0].Points = 300;  // as good as QB 101
+  rows[kRB][0].ADP = 12;      // and as early, the earliest back
+  for (std::size_t i = 1; i < rows[kRB].size(); ++i) rows[kRB][i].ADP = 0;
+  for (int32_t compare : {clsMockRoster::kFullPoints, clsMockRoster::kADP}) {
+    clsMockRoster roster = Team({{.compare = compare, .ids = {kQB, kRB}}}, {}, kOpenLeague, rows);
+    const Pick p = Recommend(roster, 1);
+    EXPECT_EQ(p.code, 101) << compare;
+    EXPECT_EQ(p.slot, 1);
+  }
+}
+
+// ---------------------------------------------------------------- ADP
+
+TEST_F(PickSelection, PlayersWithoutAnADPNeverWinTheADPComparison) {
+  // Receivers only, and 301 (no ADP) is the best one by points.
+  RowsByPosition rows = kRows;
+  for (auto& row : rows[kWR]) row.ADP = 0;
+  clsMockRoster last = Team({{.compare = clsMockRoster::kADP, .ids = {kWR}}}, {}, kOpenLeague, rows);
+  Pick p = Recommend(last, 1);
+  // On the last rule the comparison falls back to roster value.
+  EXPECT_EQ(p.code, 301);
+  EXPECT_EQ(p.value, 30);
+  EXPECT_EQ(last.BaselineMode(), clsMockRoster::kRosterValue);
+
+  clsMockRoster earlier =
+      Team({{.compare = clsMockRoster::kADP, .ids = {kWR}}, {.ids = {kRB}}}, {}, kOpenLeague, rows);
+  p = Recommend(earlier, 1);
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.rule, 1);
+}
+
+TEST_F(PickSelection, ADPComparisonPassesOverByeConflictsAndTheirADP) {
+  RowsByPosition rows = kRows;
+  rows[kRB] = {{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 4, 9}, {204, 120, 16, 10}};
+  struct Case {
+    bool setting39;
+    bool ruleFlag;
+    int32_t code;
+  };
+  // 202 shares 201's bye; 203 shares 202's ADP and goes with him.
+  for (const Case& c : {Case{false, false, 202}, Case{true, false, 204}, Case{false, true, 204}}) {
+    SetByeCheck(c.setting39);
+    clsMockRoster roster = Team({{.compare = clsMockRoster::kADP, .ids = {kRB}, .noByeConflict = c.ruleFlag}},
+                                {}, kOpenLeague, rows);
+    Take(roster, 201, kRB);
+    const Pick p = Recommend(roster, 2);
+    EXPECT_EQ(p.code, c.code) << c.setting39 << c.ruleFlag;
+    EXPECT_EQ(p.value, c.code == 202 ? 4 : 16);
+  }
+}
+
+// ---------------------------------------------------------------- bye weeks
+
+TEST_F(PickSelection, ByeWeekConflictsWithAndWithoutTheBalancedRosterSetting) {
+  // Backs: two places, one starter, so no two backs may share a bye when
+  // the balanced-roster check is on. The team has 201 (bye 7); 202 shares it.
+  struct Case {
+    bool setting39;
+    bool ruleFlag;
+    int32_t code;
+  };
+  for (const Case& c :
+       {Case{false, false, 202}, Case{true, false, 203}, Case{false, true, 203}, Case{true, true, 203}}) {
+    SetByeCheck(c.setting39);
+    clsMockRoster roster = Team({{.ids = {kRB}, .noByeConflict = c.ruleFlag}});
+    Take(roster, 201, kRB);
+    EXPECT_EQ(Recommend(roster, 2).code, c.code) << c.setting39 << c.ruleFlag;
+  }
+}
+
+TEST_F(PickSelection, TheBenchMayHoldOneSharedByeBeyondTheFirst) {
+  // Three backs, one starter: one pick may share the candidate's bye.
+  SetByeCheck(true);
+  const std::vector<PositionSize> sizes{
+      {kAll, 0, 6, 0, 4}, {kQB, 0, 1, 1, 1}, {kRB, 0, 3, 1, 1}, {kWR, 0, 2, 1, 2}};
+  RowsByPosition rows = kRows;
+  rows[kRB] = {{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 9, 7}, {204, 120, 16, 10}};
+  clsMockRoster roster = Team({{.ids = {kRB}}}, {}, sizes, rows);
+  Take(roster, 201, kRB);
+  EXPECT_EQ(Recommend(roster, 2).code, 202);
+  Take(roster, 202, kRB);
+  EXPECT_EQ(Recommend(roster, 3).code, 204);
+}
+
+TEST_F(PickSelection, ByeWeekZeroNeverConflictsAndAllInConflictTakesTheFirst) {
+  SetByeCheck(true);
+  RowsByPosition rows = kRows;
+  rows[kRB] = {{201, 250, 2, 0}, {202, 180, 4, 0}};
+  clsMockRoster zero = Team({{.ids = {kRB}, .noByeConflict = true}}, {}, kOpenLeague, rows);
+  Take(zero, 201, kRB);
+  EXPECT_EQ(Recommend(zero, 2).code, 202);
+
+  rows[kRB] = {{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 9, 7}};
+  clsMockRoster all = Team({{.ids = {kRB}}}, {}, kOpenLeague, rows);
+  Take(all, 201, kRB);
+  names.players = {{202, "Second Back"}, {203, "Third Back"}};
+  EXPECT_EQ(Recommend(all, 2, 0, &seams.trace, &names).code, 202);
+  EXPECT_TRUE(Traced(" RB  Second Back                   7  [CONFLICT]"));
+  EXPECT_TRUE(Traced(" RB  Third Back                    7  [CONFLICT]"));
+}
+
+// ---------------------------------------------------------------- trace
+
+TEST_F(PickSelection, TheTraceOfARecommendation) {
+  SetByeCheck(true);
+  clsMockRoster roster = Team({{.compare = clsMockRoster::kRosterValue, .x = true, .ids = {kQB, kRB, kWR}}},
+                              {{clsDraftFactor::kX, kRB, 0.5}});
+  names.players = {{101, "Quinn Alpha"}, {201, "Robby Baker-Longname Jr."}, {301, "Wes Cole"}};
+  const Pick p = Recommend(roster, 1, 0, &seams.trace, &names);
+  // Roster values 20, 130 and 30; X halves the back's: 65.
+  EXPECT_EQ(p.code, 201);
+  EXPECT_EQ(p.value, 65);
+  const std::string blank = " ";
+  const std::string dash = "      -";
+  const std::vector<std::string> expected{
+      "STRATEGY RULE 1",
+      "  Team Pick: 1 - Last",
+      "  Method: Open Roster",
+      "  Compare: Roster Value",
+      "  Factors: [X] ",
+      "  Include: [QB] [RB] [WR] ",
+      "  ",
+      "POSITION SELECTION POOL",
+      " QB  RB  WR  ",
+      "",
+      "BALANCED ROSTER BYE WEEK CONFLICTS [Enabled]",
+      "STRATEGY RULE BYE WEEK CONFLICTS [Disabled]",
+      " QB  Quinn Alpha                   5  [OK]",
+      " RB  Robby Baker-Longname Jr.      7  [OK]",
+      " WR  Wes Cole                      6  [OK]",
+      "",
+      "POINT COMPARISON",
+      "     CAL Player                        PP      CV   LR-TR       X     INJ",
+      "   20.00 QB  Quinn Alpha           300.00   20.00" + blank + dash + "    1.00" + blank + dash +
+          "       ",
+      "   65.00 RB  Robby Baker-Longna    250.00  130.00" + blank + dash + "    0.50" + blank + dash +
+          "       ",
+      "   30.00 WR  Wes Cole              240.00   30.00" + blank + dash + "    1.00" + blank + dash +
+          "       ",
+      "",
+      "* CAL - Calculated Value  PP - Projected Points  CV - Compare Value",
+      "",
+      "RECOMMENDED PLAYER",
+      " RB Robby Baker-Longname Jr. [T201]",
+      "",
+  };
+  EXPECT_EQ(seams.trace.lines, expected);
+  EXPECT_EQ(names.displayIDs, (std::vector<int32_t>{18, 18, 18}));
+  EXPECT_EQ(names.teamWeeks, (std::vector<int32_t>{250}));
+}
+
+TEST_F(PickSelection, TheTraceOfAnADPComparisonShowsTheADPAsItsValue) {
+  clsMockRoster roster = Team({{.compare = clsMockRoster::kADP, .ids = {kRB, kWR}}});
+  const Pick p = Recommend(roster, 1, 0, &seams.trace, &names);
+  EXPECT_EQ(p.code, 304);
+  const std::vector<std::string>& lines = seams.trace.lines;
+  auto heading = std::find(lines.begin(), lines.end(), basSTGFileControl::PickLogHeader());
+  ASSERT_NE(heading, lines.end());
+  EXPECT_EQ(*(heading + 1),
+            "    2.00 RB  P201                  250.00    0.00       -       -       -       ");
+  EXPECT_EQ(*(heading + 2),
+            "    1.50 WR  P304                  210.00    0.00       -       -       -       ");
+  EXPECT_EQ(*(heading + 3), "");
+  EXPECT_EQ(lines[lines.size() - 2], " WR P304 [T304]");
+  // No bye lines while the balanced-roster check is off.
+  EXPECT_TRUE(Traced("BALANCED ROSTER BYE WEEK CONFLICTS [Disabled]"));
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& l) { return l.find("[OK]") != std::string::npos; }),
+            0);
+}
+
+TEST_F(PickSelection, ATraceWithoutCandidatesHasNoCandidateLines) {
+  clsMockRoster roster = Team({{.ids = {kQB}}});
+  for (int32_t id : {101, 102, 103, 104}) Gone(roster, id, kQB);
+  EXPECT_EQ(Recommend(roster, 1, 0, &seams.trace, &names).code, 0);
+  const std::vector<std::string> tail(seams.trace.lines.end() - 6, seams.trace.lines.end());
+  EXPECT_EQ(tail,
+            (std::vector<std::string>{"POINT COMPARISON", basSTGFileControl::PickLogHeader(),
+                                      basSTGFileControl::PickLogLegend(), "", "RECOMMENDED PLAYER", ""}));
+}
+
+// ---------------------------------------------------------------- look-ahead services
+
+TEST_F(PickSelection, LookAheadCandidatesOnePerOpenPosition) {
+  clsMockRoster roster = Team({{.method = clsMockRoster::kStarterPotGL, .ids = {kRB, kWR}}, {}});
+  Take(roster, 201, kRB);
+  clsPossiblePicks list;
+  list.SetCompare(clsMockRoster::kRosterValue);
+  // Starters only, the rule's positions: the starting back is in, so receivers.
+  roster.SetPickWithAllPossiblePositions(list, 6, true, 0, 0);
+  ASSERT_EQ(list.Count(), 1);
+  list.MoveFirst();
+  EXPECT_EQ(list.MasID(), 301);
+  EXPECT_EQ(list.PosID(), kWR);
+  EXPECT_EQ(list.DraftNdx(), 6);
+  EXPECT_EQ(list.PP(), 240);
+  EXPECT_EQ(list.RBL(), 30);
+  EXPECT_EQ(list.SBL(), 30);
+  EXPECT_EQ(list.ADP(), 99999.0);
+  EXPECT_TRUE(list.Starter());
+  EXPECT_EQ(list.InitialCV(), 30);
+
+  // Without the filter the starters-only pool takes every position too.
+  roster.SetPickWithAllPossiblePositions(list, 7, false, 0, 0);
+  ASSERT_EQ(list.Count(), 2);
+  list.MoveFirst();
+  EXPECT_EQ(list.MasID(), 101);
+  list.MoveNext();
+  EXPECT_EQ(list.MasID(), 301);
+
+  // An open-roster rule: every open position, the back as a bench player.
+  roster.SetPickWithAllPossiblePositions(list, 7, false, 1, 0);
+  ASSERT_EQ(list.Count(), 3);
+  list.MoveFirst();
+  EXPECT_EQ(list.MasID(), 101);
+  list.MoveNext();
+  EXPECT_EQ(list.MasID(), 202);
+  EXPECT_FALSE(list.Starter());
+  EXPECT_EQ(list.RBL(), 60);
+  EXPECT_EQ(list.SBL(), 0);
+}
+
+TEST_F(PickSelection, ExtraPlacesReopenAFullPosition) {
+  clsMockRoster roster = Team({{.ids = {kRB}}});
+  Take(roster, 201, kRB);
+  Take(roster, 202, kRB);
+  clsPossiblePicks list;
+  roster.SetPickWithAllPossiblePositions(list, 0, true, 0, 0);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_TRUE(roster.iFnIsPosFull(2));
+  EXPECT_FALSE(roster.iFnIsPosFull(1));
+  roster.SetPickWithAllPossiblePositions(list, 0, true, 0, 1);
+  ASSERT_EQ(list.Count(), 1);
+  list.MoveFirst();
+  EXPECT_EQ(list.MasID(), 203);
+}
+
+TEST_F(PickSelection, DraftNextPlayerRecordsThePickAtItsSlot) {
+  clsMockRoster roster = Team({{.compare = clsMockRoster::kRosterValue}});
+  double points = 0, value = 0;
+  int32_t posID = 0, rule = 0;
+  EXPECT_EQ(roster.DraftNextPlayer(points, value, posID, 1, rule), 201);
+  EXPECT_EQ(posID, kRB);
+  EXPECT_EQ(points, 250);
+  EXPECT_EQ(value, 130);
+  EXPECT_EQ(roster.PlayerCount(), 1);
+  EXPECT_EQ(roster.MasterID(0), 201);
+  EXPECT_EQ(roster.Position(0), kRB);
+  EXPECT_EQ(roster.DraftedAtSlot(2), 1);
+  // Drafting does not mark the stack; the draft loop does that for every team.
+  EXPECT_FALSE(roster.StackPlayerDrafted(2, 0));
+}
+
+TEST_F(PickSelection, ANegativeRuleIndexIsACallerError) {
+  clsMockRoster roster = Team({{}});
+  EXPECT_THROW(Recommend(roster, 1, -1), std::out_of_range);
+}
+
+}  // namespace

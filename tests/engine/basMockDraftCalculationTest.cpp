@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "engine/basMockDraftCalculation.h"
+#include "toolkit/basColourScheme.h"
+
+namespace {
+
+class RequiredProjectFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basColourScheme::SetColourScheme();
+    basMockDraftSettings::TerminateSettings();
+    basMockItUp::InitFileTypeTable(work.Path());
+    ReleaseGlobalProject();
+  }
+  void TearDown() override {
+    ReleaseGlobalProject();
+    basMockDraftSettings::TerminateSettings();
+  }
+  void Name(int32_t key, const std::string& name) { GlobalProject().SetValue(key, name); }
+
+  kdtest::TempDir work;
+  kdtest::ScopedFakeSeams seams;
+};
+
+TEST_F(RequiredProjectFiles, NoneNamedGivesOneMessageOfThreeLines) {
+  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Cheat Sheet Error"));
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  const kdtest::MessageCall& call = seams.messages.messages[0];
+  EXPECT_EQ(call.caption, "Cheat Sheet Error");
+  EXPECT_EQ(call.text,
+            " League Properties File is required.\r\n"
+            "  Scoring System File is required.\r\n"
+            "  Projected Stats File is required.\r\n");
+  EXPECT_EQ(call.buttonSet, 2);
+  EXPECT_TRUE(call.modal);
+}
+
+TEST_F(RequiredProjectFiles, NamedFileThatDoesNotExist) {
+  kdtest::WriteFile(work.File("lgp/Ten.lgp"), "x");
+  kdtest::WriteFile(work.File("pro/Season.pro"), "x");
+  Name(kProjLeaguePropertiesFile, "Ten.lgp");
+  Name(kProjScoringSystemFile, "Gone.sco");
+  Name(kProjProjectedStatsFile, "Season.pro");
+  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Mock Draft Error"));
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].text, " Scoring System File: Gone.sco does not exist.\r\n");
+}
+
+TEST_F(RequiredProjectFiles, FilesAreLookedUpInTheirOwnFolders) {
+  // Right names in the wrong folders do not count.
+  kdtest::WriteFile(work.File("sco/Ten.lgp"), "x");
+  kdtest::WriteFile(work.File("lgp/Std.sco"), "x");
+  kdtest::WriteFile(work.File("pro/Season.pro"), "x");
+  Name(kProjLeaguePropertiesFile, "Ten.lgp");
+  Name(kProjScoringSystemFile, "Std.sco");
+  Name(kProjProjectedStatsFile, "Season.pro");
+  std::string message;
+  bool ok = true;
+  basMockDraftCalculation::CheckProjectFile(kProjLeaguePropertiesFile, kPageLeagueProperties, message, ok);
+  basMockDraftCalculation::CheckProjectFile(kProjScoringSystemFile, kPageScoringSystem, message, ok);
+  basMockDraftCalculation::CheckProjectFile(kProjProjectedStatsFile, kPageProjectedStats, message, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(message,
+            " League Properties File: Ten.lgp does not exist.\r\n"
+            "  Scoring System File: Std.sco does not exist.\r\n");
+}
+
+TEST_F(RequiredProjectFiles, AllPresentIsTrueAndSilent) {
+  kdtest::WriteFile(work.File("lgp/Ten.lgp"), "x");
+  kdtest::WriteFile(work.File("sco/Std.sco"), "x");
+  kdtest::WriteFile(work.File("pro/Season.pro"), "x");
+  Name(kProjLeaguePropertiesFile, "Ten.lgp");
+  Name(kProjScoringSystemFile, "Std.sco");
+  Name(kProjProjectedStatsFile, "Season.pro");
+  EXPECT_TRUE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Cheat Sheet Error"));
+  EXPECT_TRUE(seams.messages.messages.empty());
+}
+
+TEST_F(RequiredProjectFiles, WithoutShowMessageOnlyTheAnswer) {
+  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(false, "Cheat Sheet Error"));
+  EXPECT_TRUE(seams.messages.messages.empty());
+}
+
+}  // namespace

@@ -1,0 +1,479 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/flexgrid/widget/FlexGridImagePicture.h"
+#include "platform/flexgrid/widget/FlexGridLayout.h"
+#include "platform/flexgrid/widget/FlexGridPainter.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+
+namespace {
+
+constexpr int32_t Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+
+QRgb Q(int32_t c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// Every signal of the widget as one line, in order.
+class Recorder {
+ public:
+  explicit Recorder(FlexGridWidget& w) {
+    QObject::connect(&w, &FlexGridWidget::Click, [this] { log.push_back("Click"); });
+    QObject::connect(&w, &FlexGridWidget::EnterCell, [this, &w] {
+      log.push_back("EnterCell " + std::to_string(w.Model().Row()) + "," + std::to_string(w.Model().Col()));
+    });
+    QObject::connect(&w, &FlexGridWidget::LeaveCell, [this, &w] {
+      log.push_back("LeaveCell " + std::to_string(w.Model().Row()) + "," + std::to_string(w.Model().Col()));
+    });
+    QObject::connect(&w, &FlexGridWidget::Scroll, [this, &w] {
+      log.push_back("Scroll " + std::to_string(w.Model().TopRow()) + "," +
+                    std::to_string(w.Model().LeftCol()));
+    });
+    QObject::connect(&w, &FlexGridWidget::KeyDown, [this](int16_t& code, int16_t shift) {
+      log.push_back("KeyDown " + std::to_string(code) + "," + std::to_string(shift));
+      if (code == swallow) code = 0;
+    });
+  }
+  std::vector<std::string> log;
+  int16_t swallow = -1;
+};
+
+class Grid : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<QWidget>();
+    window->setGeometry(50, 50, 500, 300);
+    grid = new FlexGridWidget(window.get());
+    grid->setGeometry(10, 10, 344, 134);  // 340 x 130 inside the frame: no horizontal bar
+    FlexGridModel& m = grid->Model();
+    m.SetRows(20);
+    m.SetCols(6);
+    m.SetFixedRows(1);
+    m.SetFixedCols(0);
+    m.SetColWidth(-1, 750);   // 50 pixels
+    m.SetRowHeight(-1, 300);  // 20 pixels
+    for (int r = 0; r < 20; ++r)
+      for (int c = 0; c < 6; ++c) m.SetTextMatrix(r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
+    m.SetLeftCol(0);
+    m.SetTopRow(1);
+    m.SetRow(1);
+    m.SetCol(0);
+    window->show();
+  }
+
+  QPoint CellCentre(int row, int col) const { return grid->CellRect(row, col).center(); }
+
+  void Press(QPoint p) {
+    QMouseEvent e(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(grid, &e);
+  }
+  void Drag(QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, grid->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid, &e);
+  }
+  void Hover(QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, grid->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(grid, &e);
+  }
+  void Release(QPoint p) {
+    QMouseEvent e(QEvent::MouseButtonRelease, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(grid, &e);
+  }
+  void ClickAt(QPoint p) {
+    Press(p);
+    Release(p);
+  }
+  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, key, mods);
+    QApplication::sendEvent(grid, &e);
+  }
+
+  std::unique_ptr<QWidget> window;
+  FlexGridWidget* grid = nullptr;
+};
+
+void SaveScreenshot(QWidget* w, const std::string& name) {
+  QDir().mkpath(KD_SCREENSHOT_DIR);
+  EXPECT_TRUE(w->grab().save(QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png"));
+}
+
+}  // namespace
+
+TEST(FlexGridLayout, SizesComeFromTwipsAtFifteenToThePixel) {
+  FlexGridModel m;
+  m.SetRows(4);
+  m.SetCols(3);
+  m.SetColWidth(0, 960);
+  m.SetColWidth(1, 1500);
+  m.SetColWidth(2, 0);  // hidden
+  m.SetRowHeight(-1, 330);
+  const FlexGridLayout layout(m, 500, 500);
+  ASSERT_EQ(layout.ColBands().size(), 2u);
+  EXPECT_EQ(layout.ColBands()[0].size, 64);
+  EXPECT_EQ(layout.ColBands()[1].start, 64);
+  EXPECT_EQ(layout.ColBands()[1].size, 100);
+  EXPECT_EQ(layout.RowBands()[1].start, 22);
+  EXPECT_EQ(layout.ColAt(63), 0);
+  EXPECT_EQ(layout.ColAt(64), 1);
+  EXPECT_EQ(layout.ColAt(164), -1);
+  EXPECT_EQ(layout.RowAt(88), -1);
+  EXPECT_EQ(layout.CellRect(3, 1), QRect(64, 66, 100, 22));
+  EXPECT_TRUE(layout.CellRect(0, 2).isNull());
+}
+
+TEST(FlexGridLayout, FixedRowsStayAndScrollableRowsStartAtTopRow) {
+  FlexGridModel m;
+  m.SetRows(10);
+  m.SetCols(1);
+  m.SetFixedRows(2);
+  m.SetRowHeight(-1, 150);  // 10 pixels
+  m.SetTopRow(5);
+  const FlexGridLayout layout(m, 50, 45);
+  std::vector<int32_t> shown;
+  for (const auto& b : layout.RowBands()) shown.push_back(b.index);
+  EXPECT_EQ(shown, (std::vector<int32_t>{0, 1, 5, 6, 7}));
+  EXPECT_TRUE(layout.RowFullyVisible(6));
+  EXPECT_FALSE(layout.RowFullyVisible(7));  // 40..50 in a 45-pixel area
+  EXPECT_FALSE(layout.RowFullyVisible(4));
+  // 25 pixels below the fixed rows hold two whole rows: the last TopRow is 8
+  EXPECT_EQ(FlexGridLayout::MaxTopRow(m, 45), 8);
+  EXPECT_EQ(FlexGridLayout::MaxTopRow(m, 500), 2);
+  EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 9), 8);
+  EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 3), 3);
+  EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 6), 5);
+}
+
+TEST_F(Grid, CodeMovingRowThenColReportsEachMove) {
+  Recorder rec(*grid);
+  grid->Model().SetRow(3);
+  grid->Model().SetCol(2);
+  grid->Model().SetRow(3);  // no change: nothing
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"LeaveCell 1,0", "EnterCell 3,0", "LeaveCell 3,0", "EnterCell 3,2"}));
+}
+
+TEST_F(Grid, ClickOnAnotherCellLeavesEntersOnceThenClicks) {
+  Recorder rec(*grid);
+  ClickAt(CellCentre(4, 3));
+  EXPECT_EQ(rec.log, (std::vector<std::string>{"LeaveCell 1,0", "EnterCell 4,3", "Click"}));
+  EXPECT_EQ(grid->Model().Row(), 4);
+  EXPECT_EQ(grid->Model().Col(), 3);
+  EXPECT_EQ(grid->Model().RowSel(), 4);
+  EXPECT_EQ(grid->Model().ColSel(), 3);
+  rec.log.clear();
+  ClickAt(CellCentre(4, 3));  // the same cell: only Click
+  EXPECT_EQ(rec.log, std::vector<std::string>{"Click"});
+  rec.log.clear();
+  ClickAt(CellCentre(4, 1));  // same row: one move, reported by the model
+  EXPECT_EQ(rec.log, (std::vector<std::string>{"LeaveCell 4,3", "EnterCell 4,1", "Click"}));
+}
+
+TEST_F(Grid, ClickOnAFixedCellOrBelowTheRowsOnlyClicks) {
+  grid->Model().SetRows(3);
+  Recorder rec(*grid);
+  ClickAt(CellCentre(0, 2));
+  ClickAt(QPoint(30, 120));  // below the last row
+  EXPECT_EQ(rec.log, (std::vector<std::string>{"Click", "Click"}));
+  EXPECT_EQ(grid->Model().Row(), 1);
+}
+
+TEST_F(Grid, DragExtendsTheSelectionFromTheCurrentCell) {
+  Press(CellCentre(2, 1));
+  Drag(CellCentre(4, 3));
+  Release(CellCentre(4, 3));
+  const FlexGridModel& m = grid->Model();
+  EXPECT_EQ(m.Row(), 2);
+  EXPECT_EQ(m.Col(), 1);
+  EXPECT_EQ(m.RowSel(), 4);
+  EXPECT_EQ(m.ColSel(), 3);
+}
+
+TEST_F(Grid, MouseRowAndColFollowThePointer) {
+  float lastX = -1, lastY = -1;
+  QObject::connect(grid, &FlexGridWidget::MouseMove, [&](int16_t, int16_t, float x, float y) {
+    lastX = x;
+    lastY = y;
+  });
+  const QPoint p = CellCentre(3, 2);
+  Hover(p);
+  EXPECT_EQ(grid->MouseRow(), 3);
+  EXPECT_EQ(grid->MouseCol(), 2);
+  EXPECT_FLOAT_EQ(lastX, static_cast<float>(p.x() * 15));
+  EXPECT_FLOAT_EQ(lastY, static_cast<float>(p.y() * 15));
+  Hover(QPoint(1, 1));  // on the frame
+  EXPECT_EQ(grid->MouseRow(), -1);
+  EXPECT_EQ(grid->MouseCol(), -1);
+}
+
+TEST_F(Grid, KeyDownComesFirstAndMayBeSwallowed) {
+  grid->setFocus();
+  grid->Model().SetRow(1);
+  Recorder rec(*grid);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(rec.log, (std::vector<std::string>{"KeyDown 40,0", "LeaveCell 1,0", "EnterCell 2,0"}));
+  rec.log.clear();
+  rec.swallow = 39;
+  Key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(rec.log, std::vector<std::string>{"KeyDown 39,1"});
+  EXPECT_EQ(grid->Model().Col(), 0);
+  rec.log.clear();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(rec.log, std::vector<std::string>{"KeyDown 13,0"});
+}
+
+TEST_F(Grid, MovingDownPastTheLastShownRowScrollsAWholeRow) {
+  FlexGridModel& m = grid->Model();
+  // 130 pixels: the fixed row and five whole rows (1..5), row 6 cut off
+  m.SetRow(5);
+  Recorder rec(*grid);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"KeyDown 40,0", "LeaveCell 5,0", "EnterCell 6,0", "Scroll 2,0"}));
+  EXPECT_EQ(m.TopRow(), 2);
+  rec.log.clear();
+  m.SetRow(2);
+  rec.log.clear();
+  Key(Qt::Key_Up);
+  EXPECT_EQ(rec.log,
+            (std::vector<std::string>{"KeyDown 38,0", "LeaveCell 2,0", "EnterCell 1,0", "Scroll 1,0"}));
+  // the fixed row is never entered by keys
+  rec.log.clear();
+  Key(Qt::Key_Up);
+  EXPECT_EQ(rec.log, std::vector<std::string>{"KeyDown 38,0"});
+}
+
+TEST_F(Grid, VerticalBarScrollsWholeRowsAndHasARangeOnlyWhenNeeded) {
+  int32_t min = -1, max = -1;
+  grid->VerticalScrollRange(min, max);
+  EXPECT_EQ(min, 1);
+  EXPECT_GT(max, min);
+  const QRect area = grid->CellArea();
+  EXPECT_EQ(max, FlexGridLayout::MaxTopRow(grid->Model(), area.height()));
+  Recorder rec(*grid);
+  auto* bar = grid->findChildren<QScrollBar*>()[0];
+  ASSERT_EQ(bar->orientation(), Qt::Vertical);
+  bar->setValue(4);
+  EXPECT_EQ(grid->Model().TopRow(), 4);
+  EXPECT_EQ(rec.log, std::vector<std::string>{"Scroll 4,0"});
+  grid->Model().SetTopRow(7);  // from code: the bar follows
+  EXPECT_EQ(bar->value(), 7);
+
+  grid->Model().SetRows(4);
+  grid->VerticalScrollRange(min, max);
+  EXPECT_EQ(min, max);
+  grid->Model().SetRows(40);
+  grid->Model().SetScrollBars(1);  // horizontal only
+  grid->VerticalScrollRange(min, max);
+  EXPECT_EQ(min, max);
+}
+
+TEST_F(Grid, WheelScrollsThreeRows) {
+  Recorder rec(*grid);
+  const QPoint p = CellCentre(2, 2);
+  QWheelEvent e(p, grid->mapToGlobal(p), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                Qt::NoScrollPhase, false);
+  QApplication::sendEvent(grid, &e);
+  EXPECT_EQ(grid->Model().TopRow(), 4);
+  EXPECT_EQ(rec.log, std::vector<std::string>{"Scroll 4,0"});
+}
+
+TEST_F(Grid, CellsShowTheirColoursAndTheFixedRowItsOwn) {
+  FlexGridModel& m = grid->Model();
+  m.SetBackColorFixed(Rgb(194, 208, 186));
+  m.SetCellBackColorAt(2, 1, Rgb(243, 249, 200));
+  m.SetTextMatrix(2, 1, "");
+  const QImage img = grid->RenderCells();
+  EXPECT_EQ(img.pixel(75, 50), Q(Rgb(243, 249, 200)));            // cell (2,1): x 50..99, y 40..59
+  EXPECT_EQ(img.pixel(25, 50), Q(Rgb(255, 255, 255)));            // an uncoloured cell's corner area
+  EXPECT_EQ(img.pixel(10, 2), Q(Rgb(194, 208, 186)));             // the fixed row
+  EXPECT_EQ(img.pixel(99, 50), Q(FlexGridPainter::kGridColour));  // flat line at the right edge
+  EXPECT_EQ(img.pixel(75, 59), Q(FlexGridPainter::kGridColour));  // and along the bottom
+}
+
+TEST_F(Grid, MergedRowShowsEqualNeighboursAsOneCell) {
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(3, 0, "Passing");
+  m.SetTextMatrix(3, 1, "Passing");
+  m.SetTextMatrix(3, 2, "Rushing");
+  m.SetTextMatrix(4, 0, "Passing");
+  m.SetTextMatrix(4, 1, "Passing");
+  m.SetMergeRow(3, true);
+  const QImage img = grid->RenderCells();
+  // row 3 is y 60..79: no line between columns 0 and 1, a line before column 2
+  EXPECT_NE(img.pixel(49, 62), Q(FlexGridPainter::kGridColour));
+  EXPECT_EQ(img.pixel(99, 62), Q(FlexGridPainter::kGridColour));
+  // row 4 is not merged
+  EXPECT_EQ(img.pixel(49, 82), Q(FlexGridPainter::kGridColour));
+}
+
+TEST_F(Grid, AlignmentPlacesTheTextInTheCell) {
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(1, 0, "ab");
+  m.SetTextMatrix(1, 1, "ab");
+  m.SetTextMatrix(1, 2, "12.5");
+  m.SetCellAlignmentAt(1, 0, FlexGridModel::kAlignLeftCenter);
+  m.SetCellAlignmentAt(1, 1, FlexGridModel::kAlignRightCenter);
+  const QImage img = grid->RenderCells();
+  auto inkRange = [&img](int x0, int x1) {
+    int first = -1, last = -1;
+    for (int x = x0; x < x1; ++x)
+      for (int y = 21; y < 38; ++y)
+        if (qGray(img.pixel(x, y)) < 128) {
+          if (first < 0) first = x;
+          last = x;
+        }
+    return std::pair<int, int>(first, last);
+  };
+  EXPECT_LT(inkRange(0, 49).first, 10);
+  EXPECT_GT(inkRange(50, 99).second, 88);
+  EXPECT_GT(inkRange(100, 149).second, 138);  // general: a number goes right
+}
+
+TEST_F(Grid, PicturesSitByTheirAlignment) {
+  QImage arrow(7, 4, QImage::Format_RGB32);
+  arrow.fill(qRgb(0, 0, 200));
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(2, 3, "");
+  m.SetCellPictureAt(2, 3, std::make_shared<FlexGridImagePicture>(arrow));
+  m.SetCellPictureAlignmentAt(2, 3, 7);  // right, centred
+  const QImage img = grid->RenderCells();
+  // cell (2,3): x 150..198 inside the line, y 40..58: the picture at x 192..198, y 47..50
+  EXPECT_EQ(img.pixel(198, 48), qRgb(0, 0, 200));
+  EXPECT_EQ(img.pixel(192, 47), qRgb(0, 0, 200));
+  EXPECT_NE(img.pixel(191, 48), qRgb(0, 0, 200));
+  EXPECT_NE(img.pixel(195, 46), qRgb(0, 0, 200));
+}
+
+TEST_F(Grid, TakingTheFocusRaisesGotFocus) {
+  int got = 0;
+  QObject::connect(grid, &FlexGridWidget::GotFocus, [&] { ++got; });
+  window->activateWindow();
+  QApplication::processEvents();
+  grid->clearFocus();
+  grid->setFocus();
+  QApplication::processEvents();
+  if (!grid->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+  EXPECT_GE(got, 1);
+}
+
+TEST_F(Grid, SelectionShowsOnlyWithTheFocus) {
+  FlexGridModel& m = grid->Model();
+  m.SetRow(1);
+  m.SetCol(0);
+  m.SetRowSel(2);
+  m.SetColSel(1);
+  QImage img = grid->RenderCells();
+  EXPECT_NE(img.pixel(75, 45), Q(FlexGridPainter::kHighlight));
+  window->activateWindow();
+  grid->setFocus();
+  QApplication::processEvents();
+  if (!grid->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+  img = grid->RenderCells();
+  EXPECT_EQ(img.pixel(75, 45), Q(FlexGridPainter::kHighlight));  // (2,1)
+  EXPECT_NE(img.pixel(25, 25), Q(FlexGridPainter::kHighlight));  // the current cell keeps its colour
+  SaveScreenshot(window.get(), "flexgrid_selection");
+}
+
+TEST_F(Grid, NothingIsRepaintedWhileRedrawIsOff) {
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(1, 0, "");
+  (void)grid->grab();
+  m.SetRedraw(false);
+  m.SetCellBackColorAt(1, 0, Rgb(200, 0, 0));
+  const QPoint at = grid->CellArea().topLeft() + QPoint(10, 25);
+  EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(255, 255, 255));
+  m.SetRedraw(true);
+  EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(200, 0, 0));
+}
+
+TEST_F(Grid, ScreenshotOfAResultGrid) {
+  FlexGridModel& m = grid->Model();
+  m.SetRows(14);
+  m.SetCols(5);
+  m.SetFixedRows(0);
+  m.SetRowHeight(-1, 330);
+  const std::vector<int32_t> widths{2400, 600, 900, 900, 900};
+  for (int c = 0; c < 5; ++c) m.SetColWidth(c, widths[static_cast<size_t>(c)]);
+  const std::vector<std::string> title{"Quarterbacks", "Quarterbacks", "Passing", "Passing", "Fantasy"};
+  const std::vector<std::string> title2{" Name", " Team", " Yds", " TD", " Pts"};
+  for (int c = 0; c < 5; ++c) {
+    m.SetTextMatrix(0, c, title[static_cast<size_t>(c)]);
+    m.SetTextMatrix(1, c, title2[static_cast<size_t>(c)]);
+    m.SetCellBackColorAt(0, c, Rgb(194, 208, 186));
+    m.SetCellBackColorAt(1, c, Rgb(194, 208, 186));
+    m.SetColAlignment(c, c == 0 ? FlexGridModel::kAlignLeftCenter : FlexGridModel::kAlignRightCenter);
+  }
+  m.SetMergeRow(0, true);
+  m.SetCellAlignmentAt(0, 0, FlexGridModel::kAlignLeftCenter);
+  const char* names[] = {"Lamar Jackson",   "Josh Allen",     "Joe Burrow",  "Jalen Hurts",
+                         "Baker Mayfield",  "Jayden Daniels", "Sam Darnold", "Jared Goff",
+                         "Patrick Mahomes", "Kyler Murray",   "Bo Nix",      "Justin Herbert"};
+  for (int r = 2; r < 14; ++r) {
+    m.SetTextMatrix(r, 0, names[r - 2]);
+    m.SetTextMatrix(r, 1, "XXX");
+    m.SetTextMatrix(r, 2, std::to_string(4800 - r * 97));
+    m.SetTextMatrix(r, 3, std::to_string(41 - r));
+    m.SetTextMatrix(r, 4, std::to_string(430 - r * 9) + ".4");
+    for (int c = 0; c < 5; ++c)
+      m.SetCellBackColorAt(r, c, r % 2 == 0 ? Rgb(255, 255, 255) : Rgb(236, 241, 233));
+  }
+  m.SetCellFontBoldAt(2, 0, true);
+  grid->resize(grid->width() + 60, grid->height() + 60);
+  SaveScreenshot(window.get(), "flexgrid_result_grid");
+}
+
+TEST_F(Grid, CheckMarkFontShowsDrawnTicks) {
+  gdi::LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  grid->SetGridFont(symbols);
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(1, 0, "P");
+  m.SetTextMatrix(1, 1, "");
+  m.SetCellAlignmentAt(1, 0, FlexGridModel::kAlignCenterCenter);
+  const QImage img = grid->RenderCells();
+  int dark0 = 0, dark1 = 0;
+  for (int y = 21; y < 38; ++y) {
+    for (int x = 1; x < 48; ++x) dark0 += qGray(img.pixel(x, y)) < 100;
+    for (int x = 51; x < 98; ++x) dark1 += qGray(img.pixel(x, y)) < 100;
+  }
+  EXPECT_GT(dark0, 15);
+  EXPECT_EQ(dark1, 0);
+}
+
+TEST(FlexGridWidgetFresh, GridMadeWithoutFixedRowsOrColumnsShowsItsFirstCell) {
+  QWidget window;
+  window.setGeometry(50, 50, 300, 200);
+  auto* grid = new FlexGridWidget(&window);
+  grid->setGeometry(0, 0, 250, 150);
+  FlexGridModel& m = grid->Model();
+  m.SetRows(3);
+  m.SetCols(3);
+  m.SetFixedRows(0);
+  m.SetFixedCols(0);
+  m.SetTextMatrix(0, 0, "Quarterbacks");
+  window.show();
+  EXPECT_EQ(m.TopRow(), 0);
+  EXPECT_EQ(m.LeftCol(), 0);
+  EXPECT_EQ(grid->CellRect(0, 0).topLeft(), QPoint(FlexGridWidget::kFrame, FlexGridWidget::kFrame));
+}
+
+TEST(FlexGridWidgetFresh, ChangingTheFixedRowsKeepsHowFarTheGridIsScrolled) {
+  FlexGridModel m;
+  m.SetRows(10);
+  m.SetCols(2);
+  m.SetTopRow(4);  // three rows scrolled past the fixed one
+  m.SetFixedRows(2);
+  EXPECT_EQ(m.TopRow(), 5);
+  m.SetFixedRows(0);
+  EXPECT_EQ(m.TopRow(), 3);
+}

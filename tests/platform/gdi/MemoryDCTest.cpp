@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+
+#include "platform/gdi/LogFont.h"
+#include "platform/gdi/MemoryDC.h"
+#include "platform/gdi/SysColor.h"
+#include "platform/gdi/VirtualKey.h"
+
+using namespace gdi;
+
+namespace {
+
+constexpr COLORREF kRed = Rgb(255, 0, 0);
+constexpr COLORREF kBlue = Rgb(0, 0, 255);
+constexpr COLORREF kKey = Rgb(227, 15, 215);
+
+// The pixels of one row as '#' (colour c) and '.' (anything else).
+std::string Row(const MemoryDC& dc, int32_t y, COLORREF c) {
+  std::string s;
+  for (int32_t x = 0; x < dc.Width(); ++x) s += dc.GetPixel(x, y) == c ? '#' : '.';
+  return s;
+}
+
+std::vector<std::string> Rows(const MemoryDC& dc, COLORREF c) {
+  std::vector<std::string> rows;
+  for (int32_t y = 0; y < dc.Height(); ++y) rows.push_back(Row(dc, y, c));
+  return rows;
+}
+
+int CountColour(const MemoryDC& dc, COLORREF c) {
+  int n = 0;
+  for (int32_t y = 0; y < dc.Height(); ++y)
+    for (int32_t x = 0; x < dc.Width(); ++x) n += dc.GetPixel(x, y) == c;
+  return n;
+}
+
+}  // namespace
+
+TEST(GdiColour, ColorrefKeepsRedInTheLowByte) {
+  EXPECT_EQ(Rgb(1, 2, 3), 0x00030201u);
+  EXPECT_EQ(RedOf(0x00030201u), 1);
+  EXPECT_EQ(GreenOf(0x00030201u), 2);
+  EXPECT_EQ(BlueOf(0x00030201u), 3);
+  EXPECT_EQ(ToQRgb(Rgb(1, 2, 3)), 0xFF010203u);
+  EXPECT_EQ(FromQRgb(0xFF010203u), Rgb(1, 2, 3));
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), Rgb(236, 233, 216));
+  EXPECT_EQ(GetSysColor(99), 0u);
+}
+
+TEST(MemoryDC, NewBitmapIsFilledAndReadsBackExactly) {
+  MemoryDC dc(3, 2, kKey);
+  EXPECT_EQ(dc.Width(), 3);
+  EXPECT_EQ(dc.Height(), 2);
+  EXPECT_EQ(CountColour(dc, kKey), 6);
+  EXPECT_EQ(dc.GetPixel(3, 0), kInvalidColour);
+  EXPECT_EQ(dc.GetPixel(-1, 0), kInvalidColour);
+  dc.SetPixel(99, 99, kRed);  // outside: ignored
+  EXPECT_EQ(CountColour(dc, kKey), 6);
+}
+
+TEST(MemoryDC, ZeroOrNegativeSizeGivesAnEmptyImage) {
+  MemoryDC dc(0, 0, kRed);
+  EXPECT_TRUE(dc.IsNull());
+  EXPECT_EQ(dc.Width(), 0);
+  dc.CreateBitmap(-5, 4, kRed);
+  EXPECT_EQ(dc.Width(), 0);
+  dc.FillRect({0, 0, 10, 10}, kBlue);  // nothing to draw on, no crash
+  dc.DrawLine(0, 0, 5, 5, kBlue);
+  dc.DrawText("x", {0, 0, 5, 5}, DT_SINGLELINE);
+}
+
+TEST(MemoryDC, FillRectLeavesOutRightColumnAndBottomRow) {
+  MemoryDC dc(6, 4, kWhite);
+  dc.FillRect({1, 1, 4, 3}, kRed);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"......", ".###..", ".###..", "......"}));
+  dc.FillRect({4, 3, 4, 9}, kRed);  // empty rectangle
+  dc.FillRect({-10, -10, 1, 1}, kBlue);
+  EXPECT_EQ(dc.GetPixel(0, 0), kBlue);
+  EXPECT_EQ(CountColour(dc, kBlue), 1);
+}
+
+TEST(MemoryDC, LineLeavesOutItsLastPoint) {
+  MemoryDC dc(6, 3, kWhite);
+  dc.DrawLine(1, 1, 5, 1, kRed);
+  EXPECT_EQ(Row(dc, 1, kRed), ".####.");
+  dc.DrawLine(2, 2, 2, 2, kBlue);  // a line to its own start draws nothing
+  EXPECT_EQ(CountColour(dc, kBlue), 0);
+  MemoryDC diag(4, 4, kWhite);
+  diag.DrawLine(0, 0, 4, 4, kRed);
+  EXPECT_EQ(Rows(diag, kRed), (std::vector<std::string>{"#...", ".#..", "..#.", "...#"}));
+  MemoryDC back(4, 4, kWhite);
+  back.DrawLine(3, 3, 0, 0, kRed);
+  EXPECT_EQ(Rows(back, kRed), (std::vector<std::string>{"....", ".#..", "..#.", "...#"}));
+}
+
+TEST(MemoryDC, LinesFarOutsideDoNotDrawOrStall) {
+  MemoryDC dc(4, 4, kWhite);
+  dc.DrawLine(-2000000000, -5, 2000000000, -5, kRed);
+  dc.DrawLine(-3, 1, 6, 1, kRed);
+  EXPECT_EQ(Row(dc, 1, kRed), "####");
+  EXPECT_EQ(CountColour(dc, kRed), 4);
+}
+
+TEST(MemoryDC, ClosedPolylineOnTheEdgesIsAOnePixelFrame) {
+  MemoryDC dc(5, 4, kWhite);
+  dc.Polyline({{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}}, kRed);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"#####", "#...#", "#...#", "#####"}));
+}
+
+TEST(Region, RectanglePolygonCoversExactlyItsInside) {
+  MemoryDC dc(6, 6, kWhite);
+  dc.FillRegion(Region::FromPolygon({{1, 1}, {5, 1}, {5, 4}, {1, 4}}, FillMode::kAlternate), kRed);
+  EXPECT_EQ(Rows(dc, kRed),
+            (std::vector<std::string>{"......", ".####.", ".####.", ".####.", "......", "......"}));
+}
+
+TEST(Region, TriangleTakesLatticePointsOnItsLeftEdgesOnly) {
+  MemoryDC dc(7, 4, kWhite);
+  // Apex (3,0), base from (0,3) to (6,3). Row 1 runs from x = 2 (left edge,
+  // in) to x = 4 (right edge, out); the apex row and the base row are empty.
+  dc.FillRegion(Region::FromPolygon({{3, 0}, {0, 3}, {6, 3}}, FillMode::kAlternate), kRed);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{".......", "..##...", ".####..", "......."}));
+}
+
+TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
+  const std::vector<Point> star{{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
+  const Region alt = Region::FromPolygon(star, FillMode::kAlternate);
+  const Region wind = Region::FromPolygon(star, FillMode::kWinding);
+  EXPECT_FALSE(alt.Contains(10, 10));
+  EXPECT_TRUE(wind.Contains(10, 10));
+  EXPECT_TRUE(alt.Contains(10, 3));
+  EXPECT_TRUE(Region::FromPolygon({{0, 0}, {1, 1}}, FillMode::kAlternate).Empty());
+  EXPECT_EQ(Region::FromRect({2, 3, 5, 4}).Bounds(), (Rect{2, 3, 5, 4}));
+}
+
+TEST(MemoryDC, OutlinedTriangleIsSymmetric) {
+  MemoryDC dc(9, 5, kWhite);
+  dc.Polygon({{4, 0}, {0, 4}, {8, 4}}, kRed, kRed, FillMode::kAlternate);
+  EXPECT_EQ(Rows(dc, kRed),
+            (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.", "#########"}));
+}
+
+TEST(MemoryDC, PolygonFillsThenOutlines) {
+  MemoryDC dc(5, 5, kWhite);
+  dc.Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, kRed, kBlue, FillMode::kAlternate);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"#####", "#...#", "#...#", "#...#", "#####"}));
+  EXPECT_EQ(Rows(dc, kBlue), (std::vector<std::string>{".....", ".###.", ".###.", ".###.", "....."}));
+}
+
+TEST(MemoryDC, BlitClipsToBothImages) {
+  MemoryDC src(3, 3, kRed);
+  MemoryDC dst(4, 4, kWhite);
+  dst.BitBlt(-1, 2, 3, 3, src, 0, 0);
+  EXPECT_EQ(Rows(dst, kRed), (std::vector<std::string>{"....", "....", "##..", "##.."}));
+  MemoryDC dst2(4, 4, kWhite);
+  dst2.BitBlt(0, 0, 4, 4, src, 2, 2);  // only one source pixel exists there
+  EXPECT_EQ(CountColour(dst2, kRed), 1);
+  EXPECT_EQ(dst2.GetPixel(0, 0), kRed);
+}
+
+TEST(MemoryDC, BlitWithinOneImageCopiesTheOriginalPixels) {
+  MemoryDC dc(6, 1, kWhite);
+  dc.SetPixel(0, 0, kRed);
+  dc.SetPixel(1, 0, kBlue);
+  dc.BitBlt(1, 0, 4, 1, dc, 0, 0);  // overlapping to the right
+  EXPECT_EQ(dc.GetPixel(1, 0), kRed);
+  EXPECT_EQ(dc.GetPixel(2, 0), kBlue);
+  EXPECT_EQ(dc.GetPixel(3, 0), kWhite);
+}
+
+TEST(MemoryDC, KeyedBlitSkipsKeyPixelsOnly) {
+  MemoryDC src(3, 1, kKey);
+  src.SetPixel(1, 0, kBlue);
+  MemoryDC dst(3, 1, kRed);
+  dst.BitBltKeyed(0, 0, 3, 1, src, 0, 0, kKey);
+  EXPECT_EQ(Row(dst, 0, kRed), "#.#");
+  EXPECT_EQ(dst.GetPixel(1, 0), kBlue);
+}
+
+TEST(MemoryDC, ResizeKeepsWhatStillFits) {
+  MemoryDC dc(2, 2, kRed);
+  dc.Resize(3, 1, kBlue);
+  EXPECT_EQ(dc.Height(), 1);
+  EXPECT_EQ(Row(dc, 0, kRed), "##.");
+  EXPECT_EQ(dc.GetPixel(2, 0), kBlue);
+}
+
+TEST(MemoryDC, SelectedImageWithAlphaShowsBlackWhereTransparent) {
+  QImage img(2, 1, QImage::Format_ARGB32);
+  img.setPixel(0, 0, 0x00FFFFFFu);
+  img.setPixel(1, 0, 0xFF00FF00u);
+  MemoryDC dc;
+  dc.SelectImage(img);
+  EXPECT_EQ(dc.GetPixel(0, 0), kBlack);
+  EXPECT_EQ(dc.GetPixel(1, 0), Rgb(0, 255, 0));
+}
+
+TEST(MemoryDC, HatchedBrushPaintsLinesAndOpaqueGaps) {
+  MemoryDC dc(8, 8, kWhite);
+  dc.SetBkColor(kBlue);
+  dc.SetBkMode(BkMode::kOpaque);
+  dc.FillBrush({0, 0, 8, 8}, BS_HATCHED, kRed, HS_HORIZONTAL);
+  EXPECT_EQ(Row(dc, 7, kRed), "########");
+  EXPECT_EQ(Row(dc, 0, kBlue), "########");
+  MemoryDC hollow(2, 2, kWhite);
+  hollow.FillBrush({0, 0, 2, 2}, BS_NULL, kRed, HS_CROSS);
+  EXPECT_EQ(CountColour(hollow, kWhite), 4);
+}
+
+TEST(GdiFont, MulDivRoundsHalfAwayFromZero) {
+  EXPECT_EQ(MulDiv(8, 96, 72), 11);  // 10.67
+  EXPECT_EQ(MulDiv(9, 96, 72), 12);
+  EXPECT_EQ(MulDiv(3, 1, 2), 2);
+  EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+  EXPECT_EQ(MulDiv(5, 5, 0), -1);
+}
+
+TEST(GdiFont, WindowsFacesMapToInstalledFamilies) {
+  EXPECT_EQ(FamilyForFace("Arial"), "Liberation Sans");
+  EXPECT_EQ(FamilyForFace("arial"), "Liberation Sans");
+  EXPECT_EQ(FamilyForFace("Courier New"), "Liberation Mono");
+  LogFont lf;
+  lf.height = -11;
+  const QFont f = ToQFont(lf);
+  EXPECT_EQ(f.pixelSize(), 11);
+  EXPECT_EQ(QFontInfo(f).family(), "Liberation Sans");
+  lf.weight = 700;
+  EXPECT_TRUE(ToQFont(lf).bold());
+}
+
+TEST(MemoryDC, TextExtentGrowsWithTheTextAndTheWeight) {
+  MemoryDC dc(10, 10, kWhite);
+  const Size one = dc.GetTextExtent("Save");
+  const Size two = dc.GetTextExtent("Save Save");
+  EXPECT_GT(one.cx, 10);
+  EXPECT_GT(two.cx, 2 * one.cx);
+  EXPECT_GE(one.cy, 11);
+  EXPECT_LE(one.cy, 15);
+  EXPECT_EQ(dc.GetTextExtent("").cx, 0);
+  LogFont bold;
+  bold.weight = 700;
+  dc.SetFont(bold);
+  EXPECT_GT(dc.GetTextExtent("Mock Draft Preview").cx, MemoryDC().GetTextExtent("Mock Draft Preview").cx);
+}
+
+TEST(MemoryDC, CentredTextSitsInTheMiddleAndIsClipped) {
+  MemoryDC dc(100, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  dc.DrawText("Cancel", {0, 0, 100, 20}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  int minX = 100, maxX = -1, minY = 20, maxY = -1;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (dc.GetPixel(x, y) != kWhite) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+      }
+  ASSERT_GE(maxX, 0);
+  EXPECT_NEAR((minX + maxX) / 2.0, 50.0, 3.0);
+  EXPECT_NEAR((minY + maxY) / 2.0, 10.0, 3.0);
+
+  MemoryDC clipped(100, 20, kWhite);
+  clipped.SetBkMode(BkMode::kTransparent);
+  clipped.DrawText("Cancel", {0, 0, 10, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 10; x < 100; ++x) ASSERT_EQ(clipped.GetPixel(x, y), kWhite) << x << "," << y;
+}
+
+TEST(MemoryDC, OpaqueTextPaintsItsBackground) {
+  MemoryDC dc(60, 20, kWhite);
+  dc.SetBkMode(BkMode::kOpaque);
+  dc.SetBkColor(kBlue);
+  dc.TextOut(0, 0, "Hi");
+  EXPECT_EQ(dc.GetPixel(0, 0), kBlue);
+  EXPECT_EQ(dc.GetPixel(59, 19), kWhite);
+}
+
+TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Return), 13);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Enter), 13);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape), 27);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Left), 37);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Up), 38);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Right), 39);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Down), 40);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_A), 65);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Z), 90);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_5), 53);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F1), 112);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_unknown), 0);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::ShiftModifier | Qt::AltModifier), 5);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);
+  EXPECT_EQ(ShiftMaskFromQt(Qt::NoModifier), 0);
+}
+
+TEST(MemoryDC, CheckMarkGlyphIsDrawnByHand) {
+  MemoryDC dc(40, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  dc.SetFont(symbols);
+  EXPECT_EQ(dc.GetTextExtent("P").cx, 16);
+  EXPECT_EQ(dc.GetTextExtent("PP").cx, 32);
+  dc.DrawText("Q", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_EQ(CountColour(dc, kWhite), 40 * 20);  // only "P" has a picture
+  dc.DrawText("P", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  int dark = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) dark += RedOf(dc.GetPixel(x, y)) < 100;
+  EXPECT_GT(dark, 15);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 17; x < 40; ++x) ASSERT_EQ(dc.GetPixel(x, y), kWhite);  // one em wide
+}

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "DatabaseFixtures.h"
+#include "TempDir.h"
+#include "platform/jet/Database.h"
+#include "platform/jet/JetError.h"
+#include "platform/jet/Transaction.h"
+
+namespace fs = std::filesystem;
+using jet::Database;
+using jet::JetError;
+using jet::Value;
+
+TEST(JetDatabase, OpeningAMissingFileFailsAndCreatesNothing) {
+  kdtest::TempDir dir;
+  std::string path = dir.File("missing.pro");
+  EXPECT_THROW(Database::Open(path), JetError);
+  EXPECT_THROW(Database::Open(path, Database::Access::kReadOnly), JetError);
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_TRUE(fs::is_empty(dir.Path()));
+}
+
+TEST(JetDatabase, AFileThatIsNoDatabaseIsRefusedAndLeftAsItWas) {
+  kdtest::TempDir dir;
+  std::string path = dir.File("notes.pro");
+  std::string bytes = "This is a text file, not a projected-stats database.\n";
+  kdtest::WriteFile(path, bytes);
+  EXPECT_THROW(Database::Open(path), JetError);
+  EXPECT_EQ(kdtest::ReadFile(path), bytes);
+}
+
+TEST(JetDatabase, ATruncatedDatabaseIsRefusedWhenVerified) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  std::string bytes = kdtest::ReadFile(path);
+  ASSERT_GT(bytes.size(), 8192u);
+  kdtest::WriteFile(path, bytes.substr(0, bytes.size() / 2));
+  EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+}
+
+TEST(JetDatabase, AnEmptyFileHasNoTablesAndStaysEmpty) {
+  kdtest::TempDir dir;
+  std::string path = dir.File("empty.pro");
+  kdtest::WriteFile(path, "");
+  auto db = Database::Open(path);
+  EXPECT_FALSE(db->TableExists("tblSettings"));
+  EXPECT_THROW(db->OpenTable("tblSettings"), JetError);
+  db->Close();
+  EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+TEST(JetDatabase, TheFileIsKeptInRollbackJournalMode) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  kdtest::ExecuteSql(path, "PRAGMA journal_mode = WAL;");
+  ASSERT_EQ(kdtest::QueryText(path, "PRAGMA journal_mode;"), "wal");
+  {
+    auto db = Database::Open(path);
+    db->Execute("UPDATE tblSettings SET MasterVersion = 3");
+  }
+  EXPECT_EQ(kdtest::QueryText(path, "PRAGMA journal_mode;"), "delete");
+  EXPECT_FALSE(fs::exists(path + "-wal"));
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT MasterVersion FROM tblSettings;"), "3");
+}
+
+TEST(JetDatabase, AReadOnlyOpenRefusesEveryWrite) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path, Database::Access::kReadOnly);
+  EXPECT_TRUE(db->ReadOnly());
+  auto rs = db->OpenTable("tblSettings");
+  EXPECT_FALSE(rs->Updatable());
+  EXPECT_THROW(rs->Edit(), JetError);
+  EXPECT_THROW(db->Execute("UPDATE tblSettings SET Year = 1999"), JetError);
+  EXPECT_THROW(db->AppendTextField("tblSettings", "Extra", 50), JetError);
+  EXPECT_THROW(db->BeginTrans(), JetError);
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT Year FROM tblSettings;"), "2024");
+}
+
+TEST(JetDatabase, TriggersStoredInAFileDoNotRun) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  kdtest::ExecuteSql(path,
+                     "CREATE TRIGGER wipe AFTER UPDATE ON tblSettings BEGIN DELETE FROM tblTeams; END;");
+  auto db = Database::Open(path);
+  db->Execute("UPDATE tblSettings SET MasterVersion = 1");
+  auto teams = db->OpenSnapshot("SELECT COUNT(*) FROM tblTeams");
+  EXPECT_EQ(teams->Field(0).AsLong(), 36);
+}
+
+TEST(JetDatabase, TextGoesIntoQueriesAsBoundParameters) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  db->Execute("INSERT INTO tblPlayers (MasterID, BackName) VALUES (?, ?)", {Value(7), Value("O'Brien, Pat")});
+  auto rs = db->OpenSnapshot("SELECT MasterID FROM tblPlayers WHERE BackName = ?", {Value("o'brien, PAT")});
+  ASSERT_FALSE(rs->Eof());
+  EXPECT_EQ(rs->Field("MasterID").AsLong(), 7);
+  EXPECT_THROW(db->OpenSnapshot("SELECT 1 FROM tblPlayers WHERE ID = ?"), JetError);
+  EXPECT_THROW(db->Execute("DELETE FROM tblPlayers; DELETE FROM tblTeams"), JetError);
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT COUNT(*) FROM tblTeams;"), "36");
+}
+
+TEST(JetDatabase, AppendedTextFieldsComeLastAndHoldFiftyCharacters) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  kdtest::ExecuteSql(path, "ALTER TABLE tblSettings DROP COLUMN ADPURL;");
+  auto db = Database::Open(path);
+  auto settings = db->OpenTable("tblSettings");
+  EXPECT_EQ(settings->FieldIndex("ADPURL"), -1);
+  int before = settings->FieldCount();
+
+  db->AppendTextField("tblSettings", "ADPURL", 50);
+  EXPECT_THROW(db->AppendTextField("tblSettings", "adpurl", 50), JetError);
+  auto fields = db->TableFields("tblSettings");
+  ASSERT_EQ(static_cast<int>(fields.size()), before + 1);
+  EXPECT_EQ(fields.back().name, "ADPURL");
+  EXPECT_EQ(fields.back().type, jet::FieldType::kText);
+  EXPECT_EQ(fields.back().size, 50);
+
+  // The open cursor learns of the new field and reads Null from the old row.
+  EXPECT_EQ(settings->FieldCount(), before + 1);
+  EXPECT_TRUE(settings->Field("ADPURL").IsNull());
+  settings->Edit();
+  EXPECT_THROW(settings->SetField("ADPURL", std::string(51, 'x')), JetError);
+  settings->SetField("ADPURL", std::string(50, 'x'));
+  settings->Update();
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT length(ADPURL) FROM tblSettings;"), "50");
+}
+
+TEST(JetDatabase, ARolledBackTransactionLeavesNoTraceInFileOrCursor) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  auto teams = db->OpenTable("tblTeams");
+  teams->SetIndex("IDNdx");
+  {
+    jet::Transaction tx(*db);
+    ASSERT_TRUE(teams->Seek({Value(4)}));
+    teams->Edit();
+    teams->SetField("AbrvA", "XXX");
+    teams->Update();
+    EXPECT_EQ(teams->Field("AbrvA").AsText(), "XXX");
+  }  // not committed
+  EXPECT_EQ(db->TransactionDepth(), 0);
+  ASSERT_TRUE(teams->Seek({Value(4)}));
+  EXPECT_EQ(teams->Field("AbrvA").AsText(), "BUF");
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT AbrvA FROM tblTeams WHERE ID = 4;"), "BUF");
+}
+
+TEST(JetDatabase, NestedTransactionsRollBackOnlyTheInnerWork) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  jet::Transaction outer(*db);
+  db->Execute("UPDATE tblSettings SET MasterVersion = 5");
+  {
+    jet::Transaction inner(*db);
+    db->Execute("UPDATE tblSettings SET StrainVersion = 9");
+    inner.Rollback();
+  }
+  outer.Commit();
+  EXPECT_EQ(kdtest::QueryText(path, "SELECT MasterVersion || '/' || StrainVersion FROM tblSettings;"), "5/0");
+}
+
+TEST(JetDatabase, RecordsetsOfAClosedDatabaseFailCleanly) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  auto rs = db->OpenTable("tblPositions");
+  EXPECT_EQ(rs->RecordCount(), 17);
+  db->Close();
+  EXPECT_FALSE(db->IsOpen());
+  EXPECT_THROW(rs->MoveFirst(), JetError);
+  EXPECT_THROW(db->OpenTable("tblPositions"), JetError);
+  rs->Close();
+  db->Close();  // twice does nothing
+}

@@ -1,0 +1,352 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ArchiveFixtures.h"
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "player_data/clsVCZ.h"
+
+using kdtest::ArchiveEntryFixture;
+using kdtest::BuildArchive;
+using kdtest::PutLong;
+using kdtest::ReadFile;
+using kdtest::WriteFile;
+
+namespace {
+
+// One entry "a.txt" holding "hi", worked out by hand: the body is a zlib
+// stream with a single stored block (78 01 | final stored block, LEN 2,
+// NLEN ~2 | "hi" | Adler-32 0x013B00D2 big-endian).
+const std::string kHandBody("\x78\x01\x01\x02\x00\xFD\xFF" "hi" "\x01\x3B\x00\xD2", 13);
+const std::string kHandArchive(
+    "VCZ"
+    "\x01\x00\x00\x00"   // version 1
+    "\x01\x00\x00\x00"   // one entry
+    "\x05\x00\x00\x00"   // name length 5
+    "\x20\x00\x00\x00"   // name at position 32 (20 * 1 + 12)
+    "\x25\x00\x00\x00"   // body at position 37
+    "\x0D\x00\x00\x00"   // 13 compressed bytes
+    "\x02\x00\x00\x00"   // 2 bytes expanded
+    "a.txt"
+    "\x78\x01\x01\x02\x00\xFD\xFF" "hi" "\x01\x3B\x00\xD2",
+    49);
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+class VCZTest : public ::testing::Test {
+ protected:
+  kdtest::ScopedFakeSeams seams_;
+  kdtest::TempDir dir_;
+  std::string Out() const { return dir_.File("out/"); }
+  void SetUp() override { std::filesystem::create_directories(Out()); }
+  std::string Write(const std::string& bytes, const std::string& name = "test.vcz") {
+    WriteFile(dir_.File(name), bytes);
+    return dir_.File(name);
+  }
+};
+
+TEST_F(VCZTest, HandMadeArchiveOpensAndExtractsExactContent) {
+  std::string path = Write(kHandArchive);
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.FileCount(), 0);
+  ASSERT_EQ(vcz.OpenHeader(path), 1);
+  EXPECT_EQ(vcz.FileCount(), 1);
+  EXPECT_EQ(vcz.Version(), 1);
+  EXPECT_EQ(vcz.FileName(0), "a.txt");
+  VCZArchiveEntry e = vcz.Entry(0);
+  EXPECT_EQ(e.NameLength, 5);
+  EXPECT_EQ(e.NamePosition, 32);
+  EXPECT_EQ(e.DataPosition, 37);
+  EXPECT_EQ(e.CompressedLength, 13);
+  EXPECT_EQ(e.UncompressedLength, 2);
+  EXPECT_TRUE(vcz.ExtractFile(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "a.txt"), "hi");
+  EXPECT_TRUE(seams_.messages.plain.empty());
+}
+
+TEST_F(VCZTest, BuilderLaysOutArchiveAsPublished) {
+  EXPECT_EQ(BuildArchive({{"a.txt", "hi", kHandBody, std::nullopt}}), kHandArchive);
+}
+
+TEST_F(VCZTest, EveryEntryOfSeveralIsExtracted) {
+  std::string big(100000, 'x');
+  for (std::size_t i = 0; i < big.size(); i += 7) big[i] = static_cast<char>('a' + i % 26);
+  std::string path = Write(BuildArchive({{"2024 Master 0001.kwr", "master"},
+                                         {"big.bin", big},
+                                         {"c", std::string("\0\1\2", 3)}}));
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 3);
+  EXPECT_EQ(vcz.FileName(0), "2024 Master 0001.kwr");
+  EXPECT_EQ(vcz.FileName(1), "big.bin");
+  EXPECT_EQ(vcz.FileName(2), "c");
+  EXPECT_EQ(vcz.FileName(3), "");
+  EXPECT_EQ(vcz.FileName(-1), "");
+  EXPECT_TRUE(vcz.ExtractFile(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "2024 Master 0001.kwr"), "master");
+  EXPECT_EQ(ReadFile(Out() + "big.bin"), big);
+  EXPECT_EQ(ReadFile(Out() + "c"), std::string("\0\1\2", 3));
+}
+
+TEST_F(VCZTest, UnZipReadsTheHeaderItself) {
+  std::string path = Write(BuildArchive({{"one.sco", "1"}, {"two.sco", "22"}}));
+  clsVCZ vcz;
+  EXPECT_TRUE(vcz.UnZip(path, Out()));
+  EXPECT_EQ(vcz.FileCount(), 2);
+  EXPECT_EQ(ReadFile(Out() + "one.sco"), "1");
+  EXPECT_EQ(ReadFile(Out() + "two.sco"), "22");
+}
+
+TEST_F(VCZTest, ExtractEntryWritesOnlyThatEntry) {
+  std::string path = Write(BuildArchive({{"one.sco", "1"}, {"two.sco", "22"}}));
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 2);
+  EXPECT_TRUE(vcz.ExtractEntry(path, 1, Out()));
+  EXPECT_FALSE(Exists(Out() + "one.sco"));
+  EXPECT_EQ(ReadFile(Out() + "two.sco"), "22");
+  EXPECT_FALSE(vcz.ExtractEntry(path, 2, Out()));
+  EXPECT_FALSE(vcz.ExtractEntry(path, -1, Out()));
+}
+
+TEST_F(VCZTest, Windows1252NameBecomesUtf8) {
+  std::string path = Write(BuildArchive({{"caf\xE9.txt", "x"}}));
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 1);
+  EXPECT_EQ(vcz.FileName(0), "caf\xC3\xA9.txt");
+  EXPECT_TRUE(vcz.ExtractFile(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "caf\xC3\xA9.txt"), "x");
+}
+
+TEST_F(VCZTest, VersionOtherThanOneIsAccepted) {
+  std::string path = Write(BuildArchive({{"a.txt", "hi"}}, 7));
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(path), 1);
+  EXPECT_EQ(vcz.Version(), 7);
+}
+
+struct BadHeader {
+  const char* name;
+  std::string bytes;
+};
+
+void PrintTo(const BadHeader& c, std::ostream* os) { *os << c.name; }
+
+class VCZBadHeaderTest : public VCZTest, public ::testing::WithParamInterface<BadHeader> {};
+
+std::string WithCount(int32_t count) {
+  std::string bytes = BuildArchive({{"a.txt", "hi"}});
+  PutLong(bytes, 7, count);
+  return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rejected, VCZBadHeaderTest,
+    ::testing::Values(BadHeader{"Empty", ""},
+                      BadHeader{"TenBytes", std::string("VCZ\1\0\0\0\1\0\0", 10)},
+                      BadHeader{"WrongSignature", "VCY" + BuildArchive({{"a.txt", "hi"}}).substr(3)},
+                      BadHeader{"LowerCaseSignature", "vcz" + BuildArchive({{"a.txt", "hi"}}).substr(3)},
+                      BadHeader{"CountZero", WithCount(0)},
+                      BadHeader{"CountNegative", WithCount(-1)},
+                      BadHeader{"CountLargest", WithCount(INT32_MAX)},
+                      BadHeader{"CountSmallest", WithCount(INT32_MIN)},
+                      BadHeader{"DirectoryCutShort", BuildArchive({{"a.txt", "hi"}}).substr(0, 30)},
+                      BadHeader{"DirectoryLongerThanFile", WithCount(3)},
+                      BadHeader{"HeaderOnlyEmptyArchive", std::string("VCZ\1\0\0\0\0\0\0\0", 11)}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_P(VCZBadHeaderTest, OpenHeaderReturnsMinusOneAndUnZipFails) {
+  std::string path = Write(GetParam().bytes);
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(path), -1);
+  EXPECT_EQ(vcz.FileCount(), 0);
+  EXPECT_FALSE(vcz.UnZip(path, Out()));
+  EXPECT_FALSE(vcz.ExtractFile(path, Out()));
+  EXPECT_TRUE(std::filesystem::is_empty(Out()));
+  EXPECT_TRUE(seams_.messages.plain.empty());
+}
+
+TEST_F(VCZTest, MissingArchiveIsUnusableWithoutAMessage) {
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(dir_.File("none.vcz")), -1);
+  EXPECT_FALSE(vcz.UnZip(dir_.File("none.vcz"), Out()));
+  EXPECT_EQ(vcz.OpenHeader(Out()), -1);  // a folder is no archive
+  EXPECT_TRUE(seams_.messages.plain.empty());
+}
+
+TEST_F(VCZTest, RejectedArchiveKeepsTheDirectoryInMemory) {
+  std::string good = Write(BuildArchive({{"a.txt", "hi"}}), "good.vcz");
+  std::string bad = Write("VCZ", "bad.vcz");
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(good), 1);
+  EXPECT_EQ(vcz.OpenHeader(bad), -1);
+  EXPECT_EQ(vcz.FileCount(), 1);
+  EXPECT_EQ(vcz.FileName(0), "a.txt");
+}
+
+TEST_F(VCZTest, NamesTogetherLargerThanTheFileMakeTheArchiveUnusable) {
+  // Three entries whose names all cover the same 200 bytes: 600 name bytes
+  // from a file of about 300.
+  std::string bytes = BuildArchive({{std::string(200, 'n'), "1"}, {"b", "2"}, {"c", "3"}});
+  for (int i = 1; i < 3; ++i) {
+    PutLong(bytes, kdtest::ArchiveFieldOffset(i, 0), 200);
+    PutLong(bytes, kdtest::ArchiveFieldOffset(i, 1), 72);
+  }
+  std::string path = Write(bytes);
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(path), -1);
+}
+
+// Stated lengths that do not match the body: the entry is refused, nothing is
+// written for it, and the entries around it are still extracted.
+struct BadEntry {
+  const char* name;
+  int32_t field;  // directory field to patch in the middle entry
+  int32_t value;
+};
+
+void PrintTo(const BadEntry& c, std::ostream* os) { *os << c.name; }
+
+class VCZBadEntryTest : public VCZTest, public ::testing::WithParamInterface<BadEntry> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, VCZBadEntryTest,
+    ::testing::Values(BadEntry{"UncompressedLengthTooLong", 4, 11},
+                      BadEntry{"UncompressedLengthTooShort", 4, 9},
+                      BadEntry{"UncompressedLengthZero", 4, 0},
+                      BadEntry{"UncompressedLengthNegative", 4, -10},
+                      BadEntry{"UncompressedLengthAboveCap", 4, 256 * 1024 * 1024 + 1},
+                      BadEntry{"UncompressedLengthLargest", 4, INT32_MAX},
+                      BadEntry{"BodyPastTheEnd", 2, 100000},
+                      BadEntry{"BodyRunsPastTheEnd", 3, 100000},
+                      BadEntry{"BodyLengthLargest", 3, INT32_MAX},
+                      BadEntry{"BodyLengthZero", 3, 0},
+                      BadEntry{"BodyLengthNegative", 3, -1},
+                      BadEntry{"BodyPositionZero", 2, 0},
+                      BadEntry{"BodyPositionNegative", 2, INT32_MIN},
+                      BadEntry{"BodyPointsAtTheNames", 2, 72},
+                      BadEntry{"NamePastTheEnd", 1, 100000},
+                      BadEntry{"NamePositionZero", 1, 0},
+                      BadEntry{"NameLengthZero", 0, 0},
+                      BadEntry{"NameLengthNegative", 0, -5},
+                      BadEntry{"NameLengthLargest", 0, INT32_MAX}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_P(VCZBadEntryTest, OnlyThatEntryIsRefused) {
+  std::string bytes = BuildArchive({{"one.txt", "first"}, {"two.txt", "0123456789"}, {"three.txt", "last"}});
+  PutLong(bytes, kdtest::ArchiveFieldOffset(1, GetParam().field), GetParam().value);
+  std::string path = Write(bytes);
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 3);
+  EXPECT_FALSE(vcz.ExtractFile(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "one.txt"), "first");
+  EXPECT_EQ(ReadFile(Out() + "three.txt"), "last");
+  EXPECT_FALSE(Exists(Out() + "two.txt"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Out()), std::filesystem::directory_iterator()), 2);
+  EXPECT_TRUE(seams_.messages.plain.empty());
+}
+
+TEST_F(VCZTest, CorruptBodyIsRefused) {
+  std::string bytes = BuildArchive({{"a.txt", std::string(1000, 'a')}});
+  bytes[bytes.size() - 1] ^= 0x55;  // Adler-32 no longer matches
+  std::string path = Write(bytes);
+  clsVCZ vcz;
+  EXPECT_FALSE(vcz.UnZip(path, Out()));
+  EXPECT_FALSE(Exists(Out() + "a.txt"));
+}
+
+TEST_F(VCZTest, OversizedBodyForItsLengthIsRefused) {
+  // A body far larger than any zlib stream of 2 bytes could be.
+  std::string body = kHandBody + std::string(1000, '\0');
+  std::string path = Write(BuildArchive({{"a.txt", "hi", body, std::nullopt}}));
+  clsVCZ vcz;
+  EXPECT_FALSE(vcz.UnZip(path, Out()));
+  EXPECT_FALSE(Exists(Out() + "a.txt"));
+}
+
+TEST_F(VCZTest, ExtractingOverALongerFileLeavesExactlyTheNewContent) {
+  WriteFile(Out() + "a.txt", std::string(5000, 'z'));
+  std::string path = Write(kHandArchive);
+  clsVCZ vcz;
+  EXPECT_TRUE(vcz.UnZip(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "a.txt"), "hi");
+}
+
+TEST_F(VCZTest, RefusedEntryLeavesTheExistingFileIntact) {
+  WriteFile(Out() + "a.txt", "good old content");
+  std::string bytes = kHandArchive;
+  PutLong(bytes, kdtest::ArchiveFieldOffset(0, 4), 3);
+  std::string path = Write(bytes);
+  clsVCZ vcz;
+  EXPECT_FALSE(vcz.UnZip(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "a.txt"), "good old content");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Out()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(VCZTest, MissingDestinationFolderFailsTheEntry) {
+  std::string path = Write(kHandArchive);
+  clsVCZ vcz;
+  EXPECT_FALSE(vcz.UnZip(path, dir_.File("nowhere/")));
+  EXPECT_FALSE(Exists(dir_.File("nowhere")));
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "Open File Error");
+}
+
+TEST_F(VCZTest, HostileNamesAreListedButNeverWritten) {
+  std::filesystem::create_directories(Out() + "sub");
+  std::string path = Write(BuildArchive({{"../escaped.txt", "x"},
+                                         {"..", "x"},
+                                         {".", "x"},
+                                         {"sub/inner.txt", "x"},
+                                         {"..\\win.txt", "x"},
+                                         {"C:evil.txt", "x"},
+                                         {std::string("nul\0.txt", 8), "x"},
+                                         {"tab\t.txt", "x"},
+                                         {"*.txt", "x"},
+                                         {"c1\x81.txt", "x"},
+                                         {std::string(256, 'L'), "x"},
+                                         {"fine.txt", "ok"}}));
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 12);
+  EXPECT_EQ(vcz.FileName(0), "../escaped.txt");
+  EXPECT_EQ(vcz.FileName(10), "");  // longer than any file name: not even read
+  EXPECT_FALSE(vcz.ExtractFile(path, Out()));
+  for (int i = 0; i < 11; ++i) EXPECT_FALSE(vcz.ExtractEntry(path, i, Out())) << i;
+  EXPECT_EQ(ReadFile(Out() + "fine.txt"), "ok");
+  EXPECT_FALSE(Exists(dir_.File("escaped.txt")));
+  EXPECT_FALSE(Exists(Out() + "sub/inner.txt"));
+  // Only the folder made above and the one sound entry.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Out()), std::filesystem::directory_iterator()), 2);
+}
+
+TEST(VCZNames, BareFileNames) {
+  struct Case {
+    std::string name;
+    bool bare;
+  };
+  const Case cases[] = {
+      {"2024 Master 0003.kwr", true}, {"a", true},       {".hidden", true},      {"caf\xC3\xA9", true},
+      {"...", true},                  {"", false},       {".", false},           {"..", false},
+      {"a/b", false},                 {"/abs", false},   {"a\\b", false},        {"c:", false},
+      {std::string("a\0b", 3), false}, {"a\nb", false},  {"a\x7F", false},       {"\xC2\x81", false},
+      {"*.kwr", false},               {"a?.kwr", false},
+      {std::string(255, 'n'), true},  {std::string(256, 'n'), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(clsVCZ::IsBareFileName(c.name), c.bare) << c.name;
+}
+
+TEST(VCZExpand, NeedsExactlyTheStatedLength) {
+  std::string body = kdtest::Compress("hello");
+  std::string out;
+  EXPECT_TRUE(clsVCZ::Expand(body, 5, out));
+  EXPECT_EQ(out, "hello");
+  out = "untouched";
+  EXPECT_FALSE(clsVCZ::Expand(body, 4, out));
+  EXPECT_FALSE(clsVCZ::Expand(body, 6, out));
+  EXPECT_FALSE(clsVCZ::Expand(body, 0, out));
+  EXPECT_FALSE(clsVCZ::Expand(body, clsVCZ::kMaxUncompressedLength + 1, out));
+  EXPECT_FALSE(clsVCZ::Expand("", 5, out));
+  EXPECT_FALSE(clsVCZ::Expand("not zlib at all", 5, out));
+  EXPECT_EQ(out, "untouched");
+}
+
+}  // namespace

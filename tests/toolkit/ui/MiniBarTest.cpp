@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "WidgetHarness.h"
+#include "toolkit/ui/basButtonMocks.h"
+#include "toolkit/ui/clsBitmap.h"
+#include "toolkit/ui/clsMiniBar.h"
+
+using gdi::Rgb;
+
+class MiniBar : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    picture = host.AddPicture(20, 20, 10, 10, gdi::kWhite);
+    QObject::connect(&bar, &clsMiniBar::Click, [this](int32_t i) { clicks.push_back(i); });
+  }
+  void At(int x, int y, bool down) {
+    kdtest::PointAt(fakes.pointer, picture, x, y, down);
+    bar.Tick();
+  }
+  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
+
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::WidgetHost host;
+  PictureBox* picture = nullptr;
+  QTimer timer;
+  clsMiniBar bar;
+  std::vector<int32_t> clicks;
+};
+
+TEST_F(MiniBar, KindZeroHasFourButtonsInItsOrder) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  ASSERT_EQ(bar.ButtonCount(), 4);
+  const std::vector<std::pair<std::string, int32_t>> expected{{"Apply Scoring System", 161},
+                                                              {"Change Display Grid", 159},
+                                                              {"Export Grid To File", 160},
+                                                              {"Projected Stats Properties", 167}};
+  for (int32_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(bar.ToolTipText(i), expected[static_cast<size_t>(i)].first);
+    EXPECT_EQ(bar.ImageId(i), expected[static_cast<size_t>(i)].second);
+    EXPECT_EQ(bar.Rect(i), (ButtonRect{25, 25, 25 * i, 0}));
+  }
+  EXPECT_EQ(picture->width(), 100);
+  EXPECT_EQ(picture->height(), 25);
+  EXPECT_EQ(timer.interval(), 1);
+  EXPECT_TRUE(bar.Enabled());
+  kdtest::SaveScreenshot(picture, "mini_bar_kind0");
+}
+
+TEST_F(MiniBar, KindsOneAndTwo) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 1);
+  EXPECT_EQ(bar.ButtonCount(), 2);
+  EXPECT_EQ(bar.ToolTipText(0), "Change Display Grid");
+  EXPECT_EQ(picture->width(), 50);
+  clsMiniBar one;
+  PictureBox* p = host.AddPicture(20, 60, 10, 10, gdi::kWhite);
+  QTimer t;
+  basButtonMocks::SetUpMiniBar(one, p, &t, 25, 2);
+  EXPECT_EQ(one.ButtonCount(), 1);
+  EXPECT_EQ(one.ImageId(0), 160);
+  EXPECT_EQ(p->width(), 25);  // one button of size 25
+}
+
+TEST_F(MiniBar, UnknownKindGivesAnEmptyBar) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 3);
+  EXPECT_EQ(bar.ButtonCount(), 0);
+  EXPECT_EQ(picture->width(), 0);
+  At(0, 0, true);
+  At(0, 0, false);
+  EXPECT_TRUE(clicks.empty());
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, -1);
+  EXPECT_EQ(bar.ButtonCount(), 0);
+}
+
+TEST_F(MiniBar, ImagesSitFivePixelsIntoWhiteTiles) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  clsBitmap sigma;
+  clsMiniBar::MakeKeyedImage(sigma, 161, gdi::kWhite);
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 15; ++x) EXPECT_COLOUR(Px(5 + x, y), sigma.hDC().GetPixel(x, y));
+  EXPECT_COLOUR(Px(2, 5), gdi::kWhite);
+  EXPECT_COLOUR(Px(24, 24), gdi::kWhite);
+  // no key colour survives the composition
+  for (int y = 0; y < 25; ++y)
+    for (int x = 0; x < 100; ++x) ASSERT_NE(Px(x, y), Rgb(227, 15, 215));
+}
+
+TEST_F(MiniBar, HoverShowsTheSideBarsAndTheToolTip) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  clsBitmap left, right;
+  clsMiniBar::MakeKeyedImage(left, 168, gdi::kWhite);
+  clsMiniBar::MakeKeyedImage(right, 169, gdi::kWhite);
+  At(30, 10, false);  // button 1
+  EXPECT_EQ(bar.State(1), 1);
+  EXPECT_EQ(picture->ToolTipText(), "Change Display Grid");
+  for (int y = 0; y < 18; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_COLOUR(Px(25 + 2 + x, y), left.hDC().GetPixel(x, y));
+      EXPECT_COLOUR(Px(25 + 20 + x, y), right.hDC().GetPixel(x, y));
+    }
+  }
+  EXPECT_NE(Px(25 + 3, 8), gdi::kWhite);
+  EXPECT_COLOUR(Px(3, 8), gdi::kWhite);  // button 0 plain
+  kdtest::SaveScreenshot(picture, "mini_bar_hover");
+}
+
+TEST_F(MiniBar, PressAndReleaseOverAButtonClicks) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  At(60, 10, false);
+  At(60, 10, true);
+  EXPECT_EQ(bar.State(2), 3);
+  At(60, 10, false);
+  EXPECT_EQ(clicks, std::vector<int32_t>{2});
+  EXPECT_EQ(bar.State(2), 0);
+  EXPECT_COLOUR(Px(50 + 3, 8), gdi::kWhite);
+}
+
+TEST_F(MiniBar, PressSlideReleaseDoesNotClick) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  At(10, 10, false);
+  At(10, 10, true);
+  At(35, 10, true);
+  EXPECT_EQ(bar.State(0), 0);
+  EXPECT_EQ(bar.State(1), 0);
+  At(35, 10, false);
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_COLOUR(Px(3, 8), gdi::kWhite);
+}
+
+TEST_F(MiniBar, ToolTipStaysAfterTheCursorLeaves) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  At(80, 10, false);
+  kdtest::PointAway(fakes.pointer, false);
+  bar.Tick();
+  EXPECT_EQ(bar.State(3), 0);
+  EXPECT_EQ(picture->ToolTipText(), "Projected Stats Properties");
+}

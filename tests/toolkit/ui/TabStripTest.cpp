@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "WidgetHarness.h"
+#include "toolkit/ui/clsTabStrip.h"
+
+using gdi::Rgb;
+
+namespace {
+
+constexpr gdi::COLORREF kBack = Rgb(236, 233, 216);
+constexpr gdi::COLORREF kFrame = Rgb(151, 157, 155);
+constexpr gdi::COLORREF kOrange = Rgb(230, 139, 44);
+const std::vector<std::string> kCaptions{" Files", " Document Properties", " Cheat Sheet Preview",
+                                         " Mock Draft Preview"};
+
+}  // namespace
+
+class TabStrip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host.Window()->resize(600, 200);
+    picture = host.AddPicture(10, 10, 560, 21, kBack);
+    border = host.AddPicture(10, 31, 560, 120, gdi::kWhite);
+    QObject::connect(&strip, &clsTabStrip::Click, [this](int32_t i) { clicks.push_back(i); });
+  }
+  void Init(const std::vector<std::string>& captions = kCaptions) {
+    strip.InitializeTab(picture, border, &timer, captions);
+  }
+  // The middle of tab i.
+  void OnTab(int32_t i, bool down) {
+    const ButtonRect r = strip.ScreenRect(i);
+    kdtest::PointAt(fakes.pointer, picture, r.Left + r.Width / 2, 10, down);
+    strip.Tick();
+  }
+  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
+
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::WidgetHost host;
+  PictureBox* picture = nullptr;
+  PictureBox* border = nullptr;
+  QTimer timer;
+  clsTabStrip strip;
+  std::vector<int32_t> clicks;
+};
+
+TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
+  Init();
+  ASSERT_EQ(strip.Tabs(), 4);
+  int32_t left = 1;
+  int32_t bufferLeft = 0;
+  for (int32_t i = 0; i < 4; ++i) {
+    const int32_t text = picture->hDC().GetTextExtent(kCaptions[static_cast<size_t>(i)]).cx;
+    const ButtonRect r = strip.ScreenRect(i);
+    EXPECT_EQ(r.Width, text + 6 + 6) << i;
+    EXPECT_EQ(r.Height, 21);
+    EXPECT_EQ(r.Left, left);
+    EXPECT_EQ(r.Top, 0);
+    left += r.Width;
+    // normal, hover, selected side by side in the back buffer
+    for (int32_t s = 0; s < 3; ++s) {
+      EXPECT_EQ(strip.SourceRect(i, s), (ButtonRect{r.Width, 21, bufferLeft, 0}));
+      bufferLeft += r.Width;
+    }
+  }
+  EXPECT_EQ(strip.BackBuffer().Width(), bufferLeft);
+  EXPECT_EQ(strip.BackBuffer().Height(), 21);
+  EXPECT_EQ(timer.interval(), 10);
+  EXPECT_TRUE(strip.Enabled());
+}
+
+TEST_F(TabStrip, SetUpSelectsTheFirstTabWithoutAClick) {
+  Init();
+  EXPECT_TRUE(strip.TabSelected(0));
+  EXPECT_EQ(strip.State(1), 0);
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_EQ(strip.TabText(2), " Cheat Sheet Preview");
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_initial");
+}
+
+TEST_F(TabStrip, EachStateHasItsOwnLook) {
+  Init();
+  const ButtonRect t0 = strip.ScreenRect(0);
+  const ButtonRect t1 = strip.ScreenRect(1);
+  // selected: the orange band along the top row, white face open at the bottom
+  EXPECT_COLOUR(Px(t0.Left + 3, 0), kOrange);
+  EXPECT_COLOUR(Px(t0.Left + 3, 20), Rgb(250, 250, 246));
+  // normal: two rows of the strip's colour above its frame line, which also
+  // runs along its bottom row
+  EXPECT_COLOUR(Px(t1.Left + 3, 0), kBack);
+  EXPECT_COLOUR(Px(t1.Left + 3, 1), kBack);
+  EXPECT_COLOUR(Px(t1.Left + 3, 2), kFrame);
+  EXPECT_COLOUR(Px(t1.Left + 3, 20), kFrame);
+  // hover: the selected band copied two rows lower
+  OnTab(1, false);
+  EXPECT_EQ(strip.State(1), 1);
+  EXPECT_COLOUR(Px(t1.Left + 3, 2), kOrange);
+  EXPECT_COLOUR(Px(t1.Left + 3, 0), kBack);
+  EXPECT_COLOUR(Px(t1.Left + t1.Width - 4, 2), kOrange);
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_hover");
+}
+
+TEST_F(TabStrip, PiecesAreComposedOverTheBackColourInForce) {
+  strip.SetBackColor(Rgb(10, 200, 10));
+  Init();
+  EXPECT_COLOUR(Px(strip.ScreenRect(1).Left + 3, 0), Rgb(10, 200, 10));
+  EXPECT_COLOUR(picture->BackColor(), Rgb(10, 200, 10));
+}
+
+TEST_F(TabStrip, OneCaptionGivesOneSelectedTabAndNoSeparator) {
+  Init({" Only"});
+  EXPECT_EQ(strip.Tabs(), 1);
+  EXPECT_TRUE(strip.TabSelected(0));
+  const ButtonRect r = strip.ScreenRect(0);
+  // right of the only tab: the strip's colour above the frame line
+  EXPECT_COLOUR(Px(r.Left + r.Width, 10), kBack);
+}
+
+TEST_F(TabStrip, FrameIsDrawnAroundTheBorderPictureAndAlongTheStrip) {
+  Init();
+  EXPECT_COLOUR(border->hDC().GetPixel(0, 0), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(559, 119), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(5, 5), gdi::kWhite);
+  EXPECT_COLOUR(Px(0, 20), kBack);
+  EXPECT_COLOUR(Px(559, 20), kFrame);
+  // the selected tab is drawn over the line
+  EXPECT_NE(Px(strip.ScreenRect(0).Left + 4, 20), kFrame);
+}
+
+TEST_F(TabStrip, PressingATabSelectsItAtOnceAndRaisesClick) {
+  Init();
+  OnTab(2, true);
+  EXPECT_EQ(clicks, std::vector<int32_t>{2});
+  EXPECT_TRUE(strip.TabSelected(2));
+  EXPECT_EQ(strip.State(0), 0);
+  // holding still over it changes nothing more
+  OnTab(2, true);
+  OnTab(2, false);
+  EXPECT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(strip.State(2), 2);  // a selected tab never shows hover
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_third_selected");
+}
+
+TEST_F(TabStrip, DraggingAcrossTabsSelectsEachInTurn) {
+  Init();
+  OnTab(1, true);
+  OnTab(2, true);
+  OnTab(3, true);
+  EXPECT_EQ(clicks, (std::vector<int32_t>{1, 2, 3}));
+  EXPECT_EQ(strip.State(1), 0);
+  EXPECT_EQ(strip.State(2), 0);
+  EXPECT_TRUE(strip.TabSelected(3));
+}
+
+TEST_F(TabStrip, PressStartedOutsideStillSelectsTheTabItMovesOnto) {
+  Init();
+  kdtest::PointAway(fakes.pointer, true);
+  strip.Tick();
+  OnTab(1, true);
+  EXPECT_EQ(clicks, std::vector<int32_t>{1});
+}
+
+TEST_F(TabStrip, SharedEdgeBelongsToTheLeftTab) {
+  Init();
+  const ButtonRect t1 = strip.ScreenRect(1);
+  kdtest::PointAt(fakes.pointer, picture, t1.Left, 10, true);  // also tab 0's right edge
+  strip.Tick();
+  EXPECT_TRUE(clicks.empty());  // tab 0 was already selected
+  EXPECT_TRUE(strip.TabSelected(0));
+  kdtest::PointAt(fakes.pointer, picture, t1.Left + 1, 10, true);
+  strip.Tick();
+  EXPECT_EQ(clicks, std::vector<int32_t>{1});
+}
+
+TEST_F(TabStrip, LeavingForTheEmptyAreaClearsHoverAndToolTip) {
+  Init();
+  picture->SetToolTipText("something");
+  OnTab(0, false);  // selected: no hover, nothing changes
+  EXPECT_EQ(strip.State(0), 2);
+  OnTab(1, false);
+  EXPECT_EQ(strip.State(1), 1);
+  kdtest::PointAt(fakes.pointer, picture, 550, 10, false);  // right of the last tab
+  strip.Tick();
+  EXPECT_EQ(strip.State(1), 0);
+  EXPECT_TRUE(strip.TabSelected(0));
+  EXPECT_EQ(picture->ToolTipText(), "");
+  OnTab(1, false);
+  kdtest::PointAway(fakes.pointer, false);
+  strip.Tick();
+  EXPECT_EQ(strip.State(1), 0);
+}
+
+TEST_F(TabStrip, SelectingFromCodeLeavesTheOtherTabAlone) {
+  Init();
+  strip.SetTabSelected(2, true);
+  EXPECT_TRUE(strip.TabSelected(0));
+  EXPECT_TRUE(strip.TabSelected(2));
+  EXPECT_TRUE(clicks.empty());
+  strip.SetTabSelected(0, false);
+  EXPECT_EQ(strip.State(0), 0);
+  strip.RedrawBorder(3);
+  EXPECT_TRUE(strip.TabSelected(3));
+}
+
+TEST_F(TabStrip, SpacerOpensAGapWhereTheSeparatorShows) {
+  strip.SetTimer(&timer);
+  strip.SetPictureControl(picture);
+  strip.SetPictureBorder(border);
+  strip.SetTabs(2);
+  strip.SetImageCount(12);
+  for (int32_t i = 0; i < 12; ++i) strip.Image(i, 109 + i);
+  strip.SetTabText(0, " One");
+  strip.SetTabText(1, " Two");
+  strip.CreateButtons();
+  strip.AddSpacerAfterButton(0, 6);
+  strip.DrawFullToolbar();
+  const ButtonRect t0 = strip.ScreenRect(0);
+  EXPECT_EQ(strip.ScreenRect(1).Left, t0.Left + t0.Width + 6);
+  const clsBitmap* sep = strip.Piece(11);
+  ASSERT_NE(sep, nullptr);
+  for (int y = 0; y < 21; ++y) EXPECT_COLOUR(Px(t0.Left + t0.Width, y), sep->hDC().GetPixel(0, y));
+  EXPECT_COLOUR(Px(t0.Left + t0.Width + 1, 10), kBack);
+  kdtest::SaveScreenshot(picture, "tab_strip_spacer");
+}
+
+TEST_F(TabStrip, VeryWideStripsAreLaidOutWithoutOverflow) {
+  Init({std::string(3000, 'W'), " B"});
+  EXPECT_GT(strip.BackBuffer().Width(), 32767);
+  const ButtonRect t1 = strip.ScreenRect(1);
+  EXPECT_EQ(t1.Left, 1 + strip.ScreenRect(0).Width);
+  EXPECT_EQ(strip.SourceRect(1, 2).Left, 3 * strip.ScreenRect(0).Width + 2 * t1.Width);
+}
+
+TEST_F(TabStrip, ClickHandlerMayDestroyTheStrip) {
+  auto* doomed = new clsTabStrip();
+  doomed->InitializeTab(picture, border, &timer, kCaptions);
+  int seen = 0;
+  QObject::connect(doomed, &clsTabStrip::Click, [&](int32_t) {
+    ++seen;
+    delete doomed;
+  });
+  const ButtonRect r = doomed->ScreenRect(1);
+  kdtest::PointAt(fakes.pointer, picture, r.Left + 5, 10, true);
+  doomed->Tick();
+  EXPECT_EQ(seen, 1);
+}
+
+TEST_F(TabStrip, ToolTipsAndFontAreKeptButInert) {
+  Init();
+  strip.SetToolTipText(1, "Document properties");
+  strip.SetFont("Tahoma");
+  EXPECT_EQ(strip.ToolTipText(1), "Document properties");
+  EXPECT_EQ(strip.Font(), "Tahoma");
+  OnTab(1, false);
+  EXPECT_NE(picture->ToolTipText(), "Document properties");
+}

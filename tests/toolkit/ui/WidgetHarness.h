@@ -1,0 +1,70 @@
+#pragma once
+// A shown top-level window at a fixed place on the offscreen screen, with
+// picture boxes on it, and a scripted pointer to move over them.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "FakeSeams.h"
+#include "core/Seams.h"
+#include "platform/gdi/MemoryDC.h"
+#include "toolkit/ui/PictureBox.h"
+
+namespace kdtest {
+
+class WidgetHost {
+ public:
+  WidgetHost() : window_(std::make_unique<QWidget>()) {
+    window_->setGeometry(100, 100, 400, 200);
+    window_->show();
+  }
+
+  QWidget* Window() { return window_.get(); }
+
+  PictureBox* AddPicture(int x, int y, int w, int h, gdi::COLORREF back) {
+    auto* p = new PictureBox(window_.get());
+    p->setGeometry(x, y, w, h);
+    p->SetBackColor(back);
+    p->show();
+    return p;
+  }
+
+  // Destroys the window and everything on it.
+  void Close() { window_.reset(); }
+
+ private:
+  std::unique_ptr<QWidget> window_;
+};
+
+// The pointer at (x, y) of the picture.
+inline void PointAt(FakePointer& pointer, const QWidget* picture, int x, int y, bool down) {
+  const QPoint g = picture->mapToGlobal(QPoint(x, y));
+  pointer.current = seams::PointerState{g.x(), g.y(), down};
+}
+
+// The pointer somewhere no window of ours is.
+inline void PointAway(FakePointer& pointer, bool down) {
+  pointer.current = seams::PointerState{5000, 5000, down};
+}
+
+// Saves what the widget shows into the build tree for a person to look at.
+inline void SaveScreenshot(QWidget* widget, const std::string& name) {
+  QDir().mkpath(KD_SCREENSHOT_DIR);
+  const QString path = QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png";
+  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
+}
+
+inline std::string ColourText(gdi::COLORREF c) {
+  return "RGB(" + std::to_string(gdi::RedOf(c)) + "," + std::to_string(gdi::GreenOf(c)) + "," +
+         std::to_string(gdi::BlueOf(c)) + ")";
+}
+
+}  // namespace kdtest
+
+// Compares colours and prints them readably.
+#define EXPECT_COLOUR(actual, expected) EXPECT_EQ(kdtest::ColourText(actual), kdtest::ColourText(expected))

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeSeams.h"
+#include "LeagueFixtures.h"
+#include "TempDir.h"
+#include "engine/clsMockDraft.h"
+#include "user_mock/clsUserMockIsolate.h"
+
+using namespace kdtest::lgp;
+
+namespace {
+
+class UserMockFile : public ::testing::Test {
+ protected:
+  clsUserMockIsolate Named(const std::string& name = "draft.ugm") {
+    clsUserMockIsolate ugm;
+    ugm.SetFilePath(dir.Path());
+    ugm.SetFileName(name);
+    return ugm;
+  }
+  std::string Saved(clsUserMockIsolate& ugm) {
+    EXPECT_TRUE(ugm.SaveUserMock());
+    return kdtest::ReadFile(ugm.FilePath() + ugm.FileName());
+  }
+  // Two owners, three picks (one made), one roster size, one keeper.
+  std::string SmallFile() {
+    return UserMockHeader(2, 3, 1, 1, 2) + Team(1, "Alpha", "Safe.stg") + Team(2, "Bravo", "Bold.stg") +
+           Pick(1, 0, 0) + Pick(2, 9001, 3) + Pick(2, 0, 0) + RosterSize(3, 9, 1, 2, 0, 1) + Pick(1, 555, 6);
+  }
+
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+};
+
+TEST_F(UserMockFile, NewDocumentSavesFortyThreeBytes) {
+  clsUserMockIsolate ugm = Named();
+  EXPECT_EQ(Saved(ugm), UserMockHeader(0, 0, 0, 0, 0));
+  EXPECT_EQ(UserMockHeader(0, 0, 0, 0, 0).size(), 43u);
+}
+
+TEST_F(UserMockFile, SmallDraftIsWrittenFieldByField) {
+  clsUserMockIsolate ugm = Named();
+  ugm.SetDraftRounds(2);
+  ugm.SetOwnerCount(2);
+  ugm.SetOwnerID(0, 1);
+  ugm.SetOwnerName(0, "Alpha");
+  ugm.SetOwnerStrategy(0, "Safe.stg");
+  ugm.SetOwnerID(1, 2);
+  ugm.SetOwnerName(1, "Bravo");
+  ugm.SetOwnerStrategy(1, "Bold.stg");
+  ugm.SetBoardCount(3);
+  ugm.SetBoardOwnerID(0, 1);
+  ugm.SetBoardOwnerID(1, 2);
+  ugm.SetBoardMasterID(1, 9001);
+  ugm.SetBoardPosID(1, 3);
+  ugm.SetBoardOwnerID(2, 2);
+  ugm.AddRosterPositionSize(9, 3, 2, 1, 1, 0);
+  ugm.SetKeeperCount(1);
+  ugm.SetKeeperOwnerID(0, 1);
+  ugm.SetKeeperMasterID(0, 555);
+  ugm.SetKeeperPosID(0, 6);
+  EXPECT_EQ(Saved(ugm), SmallFile());
+}
+
+TEST_F(UserMockFile, LoadThenSaveGivesTheSameBytes) {
+  kdtest::WriteFile(dir.File("draft.ugm"), SmallFile());
+  clsUserMockIsolate ugm = Named();
+  ASSERT_TRUE(ugm.LoadUserMock());
+  EXPECT_EQ(ugm.OwnerCount(), 2);
+  EXPECT_EQ(ugm.OwnerName(1), Text("Bravo", 50));
+  EXPECT_EQ(ugm.OwnerStrategy(0), Text("Safe.stg", 50));
+  EXPECT_EQ(ugm.BoardCount(), 3);
+  EXPECT_EQ(ugm.BoardMasterID(1), 9001);
+  EXPECT_EQ(ugm.BoardPosID(1), 3);
+  EXPECT_EQ(ugm.RosterIndex(3), 0);
+  EXPECT_EQ(ugm.KeeperMasterID(0), 555);
+  EXPECT_EQ(ugm.DraftRounds(), 2);
+  EXPECT_EQ(Saved(ugm), SmallFile());
+  EXPECT_TRUE(fakes.messages.captions.empty());
+}
+
+TEST_F(UserMockFile, AllCountsZeroLoadsEmptyListsAndTheRounds) {
+  kdtest::WriteFile(dir.File("draft.ugm"), UserMockHeader(0, 0, 0, 0, 15) + "ignored tail");
+  clsUserMockIsolate ugm = Named();
+  ugm.SetOwnerCount(1);
+  ugm.SetBoardCount(4);
+  ASSERT_TRUE(ugm.LoadUserMock());
+  EXPECT_EQ(ugm.OwnerCount(), 0);
+  EXPECT_EQ(ugm.BoardCount(), 0);
+  EXPECT_EQ(ugm.RosterSizeCount(), 0);
+  EXPECT_EQ(ugm.KeeperCount(), 0);
+  EXPECT_EQ(ugm.DraftRounds(), 15);
+}
+
+TEST_F(UserMockFile, NamesAreCutToFiftyOrPadded) {
+  clsUserMockIsolate ugm;
+  ugm.SetOwnerCount(1);
+  ugm.SetOwnerName(0, std::string(70, 'o'));
+  EXPECT_EQ(ugm.OwnerName(0), std::string(50, 'o'));
+  ugm.SetOwnerStrategy(0, "x.stg");
+  EXPECT_EQ(ugm.OwnerStrategy(0), Text("x.stg", 50));
+}
+
+TEST_F(UserMockFile, RosterIndexFindsTheLowerOfTwoRecords) {
+  clsUserMockIsolate ugm;
+  EXPECT_EQ(ugm.RosterIndex(3), -1);
+  ugm.AddRosterPositionSize(3, 3, 1, 1, 1, 1);
+  ugm.AddRosterPositionSize(1, 1, 1, 1, 1, 1);
+  ugm.AddRosterPositionSize(9, 3, 2, 2, 2, 2);
+  EXPECT_EQ(ugm.RosterIndex(3), 0);
+  ugm.ClearRosterPositions();
+  EXPECT_EQ(ugm.RosterSizeCount(), 0);
+}
+
+TEST_F(UserMockFile, CountsBelowOneEmptyTheBoardAndKeepersButOwnersKeepTheirStorage) {
+  clsUserMockIsolate ugm;
+  ugm.SetBoardCount(3);
+  ugm.SetBoardCount(0);
+  EXPECT_EQ(ugm.BoardCount(), 0);
+  ugm.SetBoardCount(1);
+  EXPECT_EQ(ugm.BoardOwnerID(0), 0);
+  ugm.SetOwnerCount(2);
+  ugm.SetOwnerName(1, "Kept");
+  ugm.SetOwnerCount(-3);
+  EXPECT_EQ(ugm.OwnerCount(), 0);
+  EXPECT_THROW((void)ugm.OwnerName(0), std::out_of_range);
+  ugm.SetOwnerCount(2);
+  EXPECT_EQ(ugm.OwnerName(1), Text("Kept", 50));
+}
+
+TEST_F(UserMockFile, SavingOverALongerFileLeavesNoTail) {
+  kdtest::WriteFile(dir.File("draft.ugm"), std::string(999, 'z'));
+  clsUserMockIsolate ugm = Named();
+  EXPECT_EQ(Saved(ugm).size(), 43u);
+}
+
+TEST_F(UserMockFile, SaveFailureIsReportedAsSaveUserMockError) {
+  clsUserMockIsolate ugm;
+  ugm.SetFilePath(dir.Path() + "nowhere/");
+  ugm.SetFileName("draft.ugm");
+  EXPECT_FALSE(ugm.SaveUserMock());
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Save User Mock Error");
+  EXPECT_EQ(fakes.messages.plain[0].buttons, seams::PlainButtons::kOk);
+}
+
+TEST_F(UserMockFile, TransferRosterSizeToMockKeepsTheArgumentOrder) {
+  clsUserMockIsolate ugm;
+  ugm.AddRosterPositionSize(9, 3, 2, 1, 1, 0);
+  ugm.AddRosterPositionSize(1, 1, 16, 0, 9, 0);
+  clsMockDraft mock;
+  ugm.TransferRosterSizeToMock(mock);
+  EXPECT_EQ(mock.ActivePositionMax(), 2);
+  EXPECT_EQ(mock.PosID(1), 3);
+  EXPECT_EQ(mock.MergeAsID(3), 9);
+  EXPECT_EQ(mock.RosterMax(3), 2);
+  EXPECT_EQ(mock.StarterMax(3), 1);
+  EXPECT_EQ(mock.RosterMax(1), 16);
+}
+
+// --- damaged files: the document keeps what it held ---
+
+class DamagedUserMockFile : public UserMockFile {
+ protected:
+  void SetUp() override {
+    kdtest::WriteFile(dir.File("draft.ugm"), SmallFile());
+    ugm = Named();
+    ASSERT_TRUE(ugm.LoadUserMock());
+  }
+  bool LoadOver(const std::string& bytes) {
+    kdtest::WriteFile(dir.File("draft.ugm"), bytes);
+    const bool ok = ugm.LoadUserMock();
+    ugm.SetFileName("check.ugm");
+    EXPECT_EQ(Saved(ugm), SmallFile()) << "the document changed";
+    ugm.SetFileName("draft.ugm");
+    return ok;
+  }
+  void ExpectOneError(const std::string& description) {
+    ASSERT_EQ(fakes.messages.plain.size(), 1u);
+    EXPECT_EQ(fakes.messages.plain[0].caption, "Load User Mock Error");
+    EXPECT_EQ(fakes.messages.plain[0].text, description + "\r\n" + dir.File("draft.ugm"));
+    fakes.messages.plain.clear();
+  }
+
+  clsUserMockIsolate ugm;
+};
+
+TEST_F(DamagedUserMockFile, NineteenBytesAreFalseWithoutMessage) {
+  EXPECT_FALSE(LoadOver(SmallFile().substr(0, 19)));
+  EXPECT_TRUE(fakes.messages.plain.empty());
+}
+
+TEST_F(DamagedUserMockFile, TwentyBytesPassTheLengthTestButAreCutShort) {
+  EXPECT_FALSE(LoadOver(SmallFile().substr(0, 20)));
+  ExpectOneError("The user mock-draft file is cut short");
+}
+
+TEST_F(DamagedUserMockFile, MissingFileIsReported) {
+  ugm.SetFileName("gone.ugm");
+  EXPECT_FALSE(ugm.LoadUserMock());
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Load User Mock Error");
+  EXPECT_EQ(fakes.messages.plain[0].text, "File not found\r\n" + dir.File("gone.ugm"));
+}
+
+TEST_F(DamagedUserMockFile, ForeignSignatureIsRefused) {
+  std::string bytes = SmallFile();
+  bytes[0] = 'v';
+  EXPECT_FALSE(LoadOver(bytes));
+  ExpectOneError("Not a user mock-draft file");
+}
+
+TEST_F(DamagedUserMockFile, NegativeCountsAreRefused) {
+  EXPECT_FALSE(LoadOver(UserMockHeader(0, -1, 0, 0, 2)));
+  ExpectOneError("The user mock-draft file has a negative count");
+  EXPECT_FALSE(LoadOver(UserMockHeader(0, 0, 0, INT32_MIN, 2)));
+  ExpectOneError("The user mock-draft file has a negative count");
+}
+
+TEST_F(DamagedUserMockFile, SectionsRunningPastTheEndAreRefused) {
+  const std::string good = SmallFile();
+  EXPECT_FALSE(LoadOver(good.substr(0, good.size() - 1)));
+  ExpectOneError("The user mock-draft file is cut short");
+  EXPECT_FALSE(LoadOver(UserMockHeader(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 0)));
+  ExpectOneError("The user mock-draft file is cut short");
+  EXPECT_FALSE(LoadOver(UserMockHeader(1, 0, 0, 0, 0) + std::string(103, ' ')));
+  ExpectOneError("The user mock-draft file is cut short");
+}
+
+}  // namespace
