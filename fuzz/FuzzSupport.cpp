@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include <iterator>
 #include <system_error>
 #include <vector>
+
+#include "platform/runtime/ByteStream.h"
 
 namespace kdfuzz {
 
@@ -79,6 +82,48 @@ void EmptyFolder(const std::string& folder) {
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     fs::remove_all(it->path(), ec);
   }
+}
+
+std::vector<std::string> FilesUnder(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    files.push_back(fs::relative(it->path(), folder).string() + (it->is_directory() ? "/" : ""));
+  }
+  return files;
+}
+
+std::string MakeArchive(const std::vector<std::pair<std::string, std::string>>& entries) {
+  std::vector<std::string> bodies;
+  for (const auto& [name, content] : entries) {
+    uLongf length = compressBound(static_cast<uLong>(content.size()));
+    std::string body(length, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(body.data()), &length, reinterpret_cast<const Bytef*>(content.data()),
+                  static_cast<uLong>(content.size()), Z_DEFAULT_COMPRESSION) != Z_OK) {
+      Fail(__FILE__, __LINE__, "compress2");
+    }
+    body.resize(length);
+    bodies.push_back(std::move(body));
+  }
+  runtime::ByteWriter w;
+  w.Raw("VCZ");
+  w.Long(1);
+  w.Long(static_cast<int32_t>(entries.size()));
+  int32_t namePosition = 20 * static_cast<int32_t>(entries.size()) + 12;
+  int32_t bodyPosition = namePosition;
+  for (const auto& entry : entries) bodyPosition += static_cast<int32_t>(entry.first.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    w.Long(static_cast<int32_t>(entries[i].first.size()));
+    w.Long(namePosition);
+    w.Long(bodyPosition);
+    w.Long(static_cast<int32_t>(bodies[i].size()));
+    w.Long(static_cast<int32_t>(entries[i].second.size()));
+    namePosition += static_cast<int32_t>(entries[i].first.size());
+    bodyPosition += static_cast<int32_t>(bodies[i].size());
+  }
+  for (const auto& entry : entries) w.Raw(entry.first);
+  for (const auto& body : bodies) w.Raw(body);
+  return w.Take();
 }
 
 void Fail(const char* file, int line, const char* what) {

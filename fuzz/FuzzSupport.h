@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kdfuzz {
 
@@ -29,6 +31,13 @@ std::string ReadBytes(const std::string& path);
 // Empties a folder (kept itself), so that one input leaves nothing behind
 // for the next.
 void EmptyFolder(const std::string& folder);
+
+// Every file under folder (recursively), as paths relative to it.
+std::vector<std::string> FilesUnder(const std::string& folder);
+
+// A .vcz archive of (name, content) entries laid out as the update server
+// publishes them: directory, names, then zlib streams.
+std::string MakeArchive(const std::vector<std::pair<std::string, std::string>>& entries);
 
 // The input as text.
 inline std::string_view AsText(const uint8_t* data, std::size_t size) {

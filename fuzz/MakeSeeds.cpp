@@ -12,10 +12,17 @@
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
+#include "database/clsDisplayGridIsolate.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/ByteStream.h"
+#include "player_data/basKWRFileControl.h"
+#include "tools/TemplateDatabase.h"
+#include "user_mock/clsUserMockIsolate.h"
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -161,6 +168,139 @@ void IniSeeds() {
   kdfuzz::WriteBytes(Folder("ini") + "project.kdp", projectText);
 }
 
+void DisSeeds() {
+  clsDisplayGridIsolate grid;
+  grid.SetGridName("Stats - Passing");
+  grid.SetColumnMax(2);
+  const char* titles[][2] = {{"Player", ""}, {"Pass", "Yds"}, {"Pass", "TD"}};
+  for (int32_t col = 0; col <= 2; ++col) {
+    grid.SetTableFieldID(col, col == 0 ? 1 : 100 + col);
+    grid.SetOrderNumber(col, static_cast<uint8_t>(col + 1));
+    grid.SetColumnWidth(col, static_cast<int16_t>(col == 0 ? 2400 : 900));
+    grid.SetTitle1(col, titles[col][0]);
+    grid.SetTitle2(col, titles[col][1]);
+    grid.SetDecimals(col, static_cast<uint8_t>(col == 1 ? 1 : 0));
+    grid.SetAlign(col, static_cast<uint8_t>(col == 0 ? 0 : 2));
+  }
+  grid.SetFilePath(Folder("dis") + "passing.dis");
+  KD_FUZZ_CHECK(grid.SaveFile());
+  clsDisplayGridIsolate empty;
+  empty.SetGridName("Empty");
+  empty.SetFilePath(Folder("dis") + "empty.dis");
+  KD_FUZZ_CHECK(empty.SaveFile());
+}
+
+void LgpSeeds() {
+  clsLeagueIsolate league;
+  league.SetTeamCount(4);
+  for (int32_t team = 1; team <= 4; ++team) {
+    league.SetTeamName(team, "Team " + std::to_string(team));
+    league.SetStrategy(team, team % 2 ? "KD-RBL Default.stg" : "Top RB.stg");
+  }
+  league.SetDraftRounds(3);
+  league.SetDraftStyle(0);
+  league.SetCreatedDraftRounds(3);
+  league.SetCreatedTeamCount(4);
+  league.SetPickCount(12);
+  const int32_t order[] = {1, 2, 3, 4, 4, 3, 2, 1, 1, 2, 3, 4};
+  for (int32_t pick = 0; pick < 12; ++pick) league.SetPick(pick, order[pick]);
+  league.AddRosterPositionSize(1, 1, 16, 0, 9, 0);
+  league.AddRosterPositionSize(3, 3, 4, 1, 1, 1);
+  league.AddRosterPositionSize(4, 4, 6, 2, 2, 2);
+  league.SetFilePath(Folder("lgp"));
+  league.SetFileName("four-teams.lgp");
+  KD_FUZZ_CHECK(league.SaveLeagueProps());
+}
+
+void UgmSeeds() {
+  clsUserMockIsolate ugm;
+  ugm.SetOwnerCount(3);
+  for (int32_t owner = 0; owner < 3; ++owner) {
+    ugm.SetOwnerID(owner, owner + 1);
+    ugm.SetOwnerName(owner, "Owner " + std::to_string(owner + 1));
+    ugm.SetOwnerStrategy(owner, "KD-RBL Default.stg");
+  }
+  ugm.SetDraftRounds(2);
+  ugm.SetBoardCount(6);
+  for (int32_t pick = 0; pick < 6; ++pick) {
+    ugm.SetBoardOwnerID(pick, pick < 3 ? pick + 1 : 6 - pick);
+    ugm.SetBoardMasterID(pick, pick < 2 ? 1000 + pick : 0);
+    ugm.SetBoardPosID(pick, pick < 2 ? 3 : 0);
+  }
+  ugm.SetKeeperCount(1);
+  ugm.SetKeeperOwnerID(0, 2);
+  ugm.SetKeeperMasterID(0, 2001);
+  ugm.SetKeeperPosID(0, 4);
+  ugm.AddRosterPositionSize(3, 3, 4, 1, 1, 1);
+  ugm.SetFilePath(Folder("ugm"));
+  ugm.SetFileName("three-owners.ugm");
+  KD_FUZZ_CHECK(ugm.SaveUserMock());
+}
+
+void KwrSeeds() {
+  basKWRFileControl::WriteKwrWeeks(Folder("kwr") + "two-weeks.kwr", 0, 1, 2024, "Seed", [](uint8_t week, KWRBlock& block) {
+    if (week == 0) {
+      block.Bios.push_back({1001, "Runner", 19980312, 5, 3});
+      block.Bios.push_back({1002, "Thrower", 19950101, 7, 2});
+      block.Modifications.push_back({kKwrByeWeekMasID, 5, 9, 0, 2024.0f});
+    } else {
+      basKWRFileControl::AddStatRecord(block, 1001, 5, week, 12, 87.0f);
+      basKWRFileControl::AddStatRecord(block, 1002, 7, week, 5, 251.5f);
+      block.Yardage.push_back({1001, 5, week, 1, 34.0f});
+    }
+  });
+}
+
+void VczSeeds() {
+  kdfuzz::WriteBytes(Folder("vcz") + "two-entries.vcz",
+                     kdfuzz::MakeArchive({{"2024 Master.kwr", "not really a player file"}, {"b.txt", "hi"}}));
+  // The one-entry example of the format description, with a stored block.
+  runtime::ByteWriter w;
+  w.Raw("VCZ");
+  for (int32_t v : {1, 1, 5, 32, 37, 13, 2}) w.Long(v);
+  w.Raw("a.txt");
+  w.Raw(std::string("\x78\x01\x01\x02\x00\xFD\xFF\x68\x69\x01\x3B\x00\xD2", 13));
+  kdfuzz::WriteBytes(Folder("vcz") + "example.vcz", w.Data());
+}
+
+void UpdateIndexSeeds() {
+  struct Entry {
+    std::string name;
+    int32_t type;
+    bool downloaded;
+    std::string destDir;
+  };
+  const Entry entries[] = {{"a.vcz", 0, false, "mas"}, {"b.vcz", 1, true, "str"}, {"a.vcz", 2, false, "ADP"}};
+  runtime::ByteWriter w;
+  w.Raw("Vellacorn Update");
+  w.Long(1);
+  w.Long(3);
+  for (const Entry& e : entries) {
+    w.FixedText(e.name + std::string(54 - e.name.size(), ' '), 54);
+    w.Long(e.type);
+    w.Long(120);
+    w.Long(400);
+    w.Boolean(e.downloaded);
+    w.Integer(0);
+    w.FixedText(e.destDir, 3);
+  }
+  kdfuzz::WriteBytes(Folder("update_index") + "20241.dat", w.Data());
+}
+
+// The template database with the smallest pages, so the seed stays small.
+void DatabaseSeeds() {
+  const std::string path = kdfuzz::ScratchFolder() + "template.pro";
+  std::string error;
+  if (!templatedb::Build(path, templatedb::ScriptPaths(templatedb::SourceScriptFolder()), &error)) {
+    kdfuzz::Fail(__FILE__, __LINE__, error.c_str());
+  }
+  sqlite3* db = nullptr;
+  KD_FUZZ_CHECK(sqlite3_open(path.c_str(), &db) == SQLITE_OK);
+  KD_FUZZ_CHECK(sqlite3_exec(db, "PRAGMA page_size=512; VACUUM;", nullptr, nullptr, nullptr) == SQLITE_OK);
+  sqlite3_close(db);
+  kdfuzz::WriteBytes(Folder("database") + "template.pro", kdfuzz::ReadBytes(path));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,5 +312,12 @@ int main(int argc, char** argv) {
   ScoSeeds();
   StgSeeds();
   IniSeeds();
+  DisSeeds();
+  LgpSeeds();
+  UgmSeeds();
+  KwrSeeds();
+  VczSeeds();
+  UpdateIndexSeeds();
+  DatabaseSeeds();
   return 0;
 }
