@@ -64,7 +64,8 @@ void WriteLGPRecord(runtime::ByteWriter& out, const LGPRosterSizeRecord& record)
 // left (checked in 64 bits before anything is allocated). A negative count or
 // a section running past the end reads nothing and answers false.
 template <typename Record>
-bool ReadLGPSection(runtime::ByteReader& in, int32_t count, uint64_t recordSize, std::vector<Record>& records) {
+bool ReadLGPSection(runtime::ByteReader& in, int32_t count, uint64_t recordSize,
+                    std::vector<Record>& records) {
   if (count < 0 || !in.CanRead(static_cast<uint64_t>(count) * recordSize)) return false;
   std::vector<Record> read(static_cast<std::size_t>(count));
   for (Record& record : read) ReadLGPRecord(in, record);

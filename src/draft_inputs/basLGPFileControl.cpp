@@ -1,10 +1,16 @@
 #include "draft_inputs/basLGPFileControl.h"
 
+#include <memory>
 #include <string>
 
 #include "core/Seams.h"
+#include "core/basMockDraftSettings.h"
+#include "core/clsINIFile.h"
+#include "database/clsKickwellDB.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "engine/clsMockDraft.h"
+#include "platform/jet/Transaction.h"
+#include "user_mock/CompatibilityView.h"
 #include "user_mock/clsUserMockIsolate.h"
 
 namespace basLGPFileControl {
@@ -25,7 +31,92 @@ bool IsCreatedOrderUsable(const clsLeagueIsolate& league, int32_t teams, int32_t
   return true;
 }
 
+constexpr const char* kPositionsSql = "SELECT * FROM tblPositions ORDER BY ID ASC;";
+
+// Hands every row of the position table, in ID order, to `edit` inside one
+// transaction; a failure part-way rolls the table back.
+template <typename Edit>
+void EditEveryPosition(clsKickwellDB& db, Edit&& edit) {
+  jet::Transaction transaction(db.Database());
+  std::unique_ptr<jet::Recordset> positions = db.pSbEditableKickwellSQL(kPositionsSql);
+  if (positions->RecordCount() > 0) {
+    for (positions->MoveFirst(); !positions->Eof(); positions->MoveNext()) edit(*positions);
+  }
+  positions->Close();
+  transaction.Commit();
+}
+
+void WriteLimits(jet::Recordset& row, int32_t rosterMin, int32_t rosterMax, int32_t starterMin,
+                 int32_t starterMax, int32_t mergeAsID) {
+  row.Edit();
+  row.SetField("FullRosterMin", rosterMin);
+  row.SetField("FullRosterMax", rosterMax);
+  row.SetField("StartRosterMin", starterMin);
+  row.SetField("StartRosterMax", starterMax);
+  row.SetField("MergeAsID", mergeAsID);
+  row.Update();
+}
+
+// A whole number from an INI value; the default for text that is none.
+int32_t IniLong(const clsINIFile& ini, const std::string& text, const std::string& key, int32_t fallback) {
+  bool ok = false;
+  const int32_t value = basMockDraftSettings::ValidLong(ini.ValueIn(text, key, std::to_string(fallback)), ok);
+  return ok ? value : fallback;
+}
+
+void CopyOrderToBoard(clsUserMockIsolate& ugm, const std::vector<int32_t>& order) {
+  ugm.SetBoardCount(static_cast<int32_t>(order.size()));
+  for (std::size_t k = 0; k < order.size(); ++k) ugm.SetBoardOwnerID(static_cast<int32_t>(k), order[k]);
+}
+
 }  // namespace
+
+void ImportRosterSizesFromINI(const std::string& folder, const std::string& fileName, clsKickwellDB& db) {
+  clsINIFile ini;
+  ini.SetFilePath(folder);
+  ini.SetFileName(fileName);
+  ini.SetHeader("League Properties");
+  const std::string text = ini.ReadFile().value_or("");
+  EditEveryPosition(db, [&](jet::Recordset& row) {
+    const int32_t id = row.Field("ID").AsLong();
+    const std::string prefix = std::to_string(id);
+    WriteLimits(row, IniLong(ini, text, prefix + "RosterMin", 0), IniLong(ini, text, prefix + "RosterMax", 0),
+                IniLong(ini, text, prefix + "StartMin", 0), IniLong(ini, text, prefix + "StartMax", 0),
+                IniLong(ini, text, prefix + "MergeAsID", id));
+  });
+}
+
+void CopyRosterSizesToDB(clsKickwellDB& db, const clsLeagueIsolate& league) {
+  EditEveryPosition(db, [&](jet::Recordset& row) {
+    const int32_t id = row.Field("ID").AsLong();
+    WriteLimits(row, league.RosterMin(id), league.RosterMax(id), league.StarterMin(id), league.StarterMax(id),
+                league.MergeAsID(id));
+  });
+}
+
+void ResetRosterSizesInDB(clsKickwellDB& db) {
+  EditEveryPosition(db, [&](jet::Recordset& row) { WriteLimits(row, 0, 0, 0, 0, row.Field("ID").AsLong()); });
+}
+
+void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db,
+                     const clsLeagueIsolate& league) {
+  std::unique_ptr<jet::Recordset> positions = db.pSbEditableKickwellSQL(kPositionsSql);
+  if (positions->RecordCount() > 0) {
+    std::size_t i = 0;
+    for (positions->MoveFirst(); !positions->Eof(); positions->MoveNext()) {
+      ++i;
+      const int32_t id = positions->Field("ID").AsLong();
+      records.resize(i + 1);
+      records[i] = {id,
+                    league.MergeAsID(id),
+                    league.RosterMin(id),
+                    league.RosterMax(id),
+                    league.StarterMin(id),
+                    league.StarterMax(id)};
+    }
+  }
+  positions->Close();
+}
 
 int32_t BuildDraftOrder(std::vector<int32_t>& order, int32_t teams, int32_t rounds, int32_t style) {
   if (teams < 1 || rounds < 1) return -1;
@@ -90,10 +181,39 @@ void ApplyDraftOrderToUserMock(clsUserMockIsolate& ugm, const clsLeagueIsolate& 
     return;
   }
   if (!IsCreatedOrderUsable(league, createdTeams, createdRounds)) return;
-  const int32_t picks = createdTeams * createdRounds;
-  ugm.SetBoardCount(picks);
+  std::vector<int32_t> order(static_cast<std::size_t>(createdTeams) *
+                             static_cast<std::size_t>(createdRounds));
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
+  CopyOrderToBoard(ugm, order);
   ugm.SetDraftRounds(rounds);
-  for (int32_t k = 0; k < picks; ++k) ugm.SetBoardOwnerID(k, league.Pick(k));
+}
+
+void ApplyLeagueToUserMock(clsUserMockIsolate& ugm, clsKickwellDB& db, int32_t& status,
+                           const clsLeagueIsolate& league) {
+  const int32_t teams = league.TeamCount();
+  if (teams != ugm.OwnerCount()) {
+    // The user is told that nothing of the league is imported: keep to that.
+    status = -teams;
+    return;
+  }
+  for (int32_t team = 1; team <= teams; ++team) {
+    if (LGPTransferFlags[kTransferTeamNames]) ugm.SetOwnerName(team - 1, league.TeamName(team));
+    if (LGPTransferFlags[kTransferTeamStrategies]) ugm.SetOwnerStrategy(team - 1, league.Strategy(team));
+  }
+  if (LGPTransferFlags[kTransferDraftOrder]) {
+    const int32_t createdRounds = league.CreatedDraftRounds();
+    std::vector<int32_t> order;
+    if (league.CreatedTeamCount() == teams && IsCreatedOrderUsable(league, teams, createdRounds)) {
+      order.resize(static_cast<std::size_t>(teams) * static_cast<std::size_t>(createdRounds));
+      for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
+      CopyOrderToBoard(ugm, order);
+      ugm.SetDraftRounds(createdRounds);
+    } else if (BuildDraftOrder(order, teams, league.DraftRounds(), league.DraftStyle()) >= 0) {
+      CopyOrderToBoard(ugm, order);
+      ugm.SetDraftRounds(league.DraftRounds());
+    }
+  }
+  if (LGPTransferFlags[kTransferRosterSizes]) ApplyRosterSizesToUserMock(db, ugm, league);
 }
 
 void CopyTeamsToUserMock(clsUserMockIsolate& ugm, const clsLeagueIsolate& league) {
@@ -105,6 +225,12 @@ void CopyTeamsToUserMock(clsUserMockIsolate& ugm, const clsLeagueIsolate& league
     ugm.SetOwnerName(team - 1, league.TeamName(team));
     ugm.SetOwnerStrategy(team - 1, league.Strategy(team));
   }
+}
+
+void ApplyRosterSizesToUserMock(clsKickwellDB& db, clsUserMockIsolate& ugm, const clsLeagueIsolate& league) {
+  std::vector<LGPRosterSizeRecord> records;
+  ReadRosterSizes(records, db, league);
+  CopyRosterSizesToUserMock(records, ugm);
 }
 
 void CopyRosterSizesToUserMock(const std::vector<LGPRosterSizeRecord>& records, clsUserMockIsolate& ugm) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/Seams.h"
+#include "draft_inputs/basBitToArray.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
@@ -109,6 +110,16 @@ bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
     return false;
   }
   return true;
+}
+
+std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) {
+  basBitToArray::PositionBits bits{};
+  basBitToArray::BitMaskToArray(mask, bits);
+  std::string text = bits[1] == 1 ? " All" : "";
+  for (int32_t i = 2; i < basBitToArray::kMaskBits; ++i) {
+    if (bits[static_cast<std::size_t>(i)] == 1) text += " " + posAbrv(i);
+  }
+  return text;
 }
 
 }  // namespace basSCOFileControl

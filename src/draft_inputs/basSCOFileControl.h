@@ -3,6 +3,7 @@
 // little-endian rule records (docs/file-format-sco.md).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,14 @@ bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring);
 // cursor stands at EOF afterwards. False (after "Open File Error") when the
 // file cannot be written; the old file is then intact.
 bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring);
+
+// The position's abbreviation from the database's position table
+// (clsKickwellDB::pFnGetPosAbrv with the all-flag off).
+using PositionAbbreviation = std::function<std::string(int32_t posID)>;
+
+// The positions of a rule's mask: " All" when bit 1 is set, then " " and the
+// abbreviation of every further set bit from 2 to 30 in bit order. Bit 0 is
+// never listed; "" when nothing is.
+std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv);
 
 }  // namespace basSCOFileControl

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint64_t kHeaderOffset = 31;  // after 27 signature characters and the version
+constexpr uint64_t kHeaderOffset = 31;        // after 27 signature characters and the version
 constexpr uint64_t kFirstSectionOffset = 63;  // a shorter file has no whole header
 
 template <typename T>

@@ -98,7 +98,6 @@ class clsLeagueIsolate {
   // line per failing count is appended to message. True when all are in range.
   bool VerifyHeaderValues(std::string& message, bool collect) const;
 
-
  private:
   std::string FileBytes() const;
   const LGPRosterSizeRecord* FindRosterSize(int32_t posID) const;

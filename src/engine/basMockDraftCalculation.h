@@ -4,13 +4,26 @@
 //
 // A draft order holds, per pick from 0, the team (from 1) that owns it.
 // Team rosters are indexed by team; entry 0 is unused.
+//
+// A board holds the picks in the order they were recorded; a pick for which
+// the team found nobody leaves no entry, so a draft keeps a table from draft
+// index to board index (-1 for a pick without an entry). An empty table
+// means every pick has its entry at its own index, as on a user's board.
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "draft_inputs/LGPRecords.h"
+#include "engine/clsMockRoster.h"
+
+class clsKickwellDB;
+class clsMockDraft;
 class clsMockDraftPositionStack;
-class clsMockRoster;
+class clsPossiblePicks;
+class clsStatusPlain;
+class PickLogNames;
 
 namespace basMockDraftCalculation {
 
@@ -27,6 +40,21 @@ struct StackRow {
 // No rows leave the stack as it was.
 void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const StackRow> rows,
                                int32_t maximum);
+
+// Fills the stack with the position's season rows (week `week` of the
+// database's own year) of every position merged into it, best points first
+// (ties by player id), at most `maximum` players (no limit when negative),
+// each with his team's bye week and his ADP. No rows leave the stack as it
+// was. Database errors reach the caller as jet::JetError.
+void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
+                       int32_t maximum);
+// FillPositionStack over an open database, as team rosters fill their stacks.
+clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week);
+
+// Opens the project's projected-stats file (project key 9) in its work
+// folder, with a list line on the status. True when the file exists and
+// opened as a projected-stats database.
+bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
 
 // True when the project names its league-properties, scoring-system and
 // projected-stats files and each exists in its work folder. Otherwise, with
@@ -50,5 +78,73 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 // `countChange`.
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
                              int32_t countChange);
+
+// Pick modes of RunLookAheadPick: the user's own draft gates the searches
+// by settings 42 and 43; the automatic draft always runs them.
+inline constexpr int32_t kUserMockMode = 1;
+inline constexpr int32_t kAutomaticMode = 2;
+
+// The board index of the pick at draft index `pick`: table[pick], or the
+// pick itself when the table is empty; -1 when the table has no such pick.
+int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick);
+
+// The league errors that stop an automatic draft, each line ending in CR LF
+// in the order the user reads them; "" when the league can be drafted.
+std::string MockDraftLeagueErrors(const std::vector<LGPRosterSizeRecord>& records, const clsMockDraft& mock);
+
+// One roster per team 1..OwnerCount of the board, each with a slot per
+// position whose RosterMax is above 0 (the board gets the same positions),
+// stacks filled by `fill`, baselines, the project's player buffer and the
+// team's strategy from the draft-strategy folder; then the board's RBL and
+// SBL per position from team 1. Progress on segment 8.
+bool BuildTeamRosters(clsStatusPlain& status, const clsMockRoster::StackFiller& fill, clsMockDraft& mock,
+                      std::vector<clsMockRoster>& rosters, const std::vector<LGPRosterSizeRecord>& records);
+
+// The pick loop of an automatic draft over the whole order: each team picks
+// by its strategy, look-ahead codes go to RunLookAheadPick, and every player
+// is written to the board and marked as gone in every roster. One progress
+// segment per pick (10 + pick); yields before every pick. False when the
+// user cancelled (the picks made stay on the board) or a look-ahead failed.
+// boardIndex comes back with one entry per pick of the order.
+bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<const int32_t> order,
+                       std::span<clsMockRoster> rosters, std::span<clsPossiblePicks> lists,
+                       PickLogNames& names, std::vector<int32_t>& boardIndex);
+
+// Runs the look-ahead that pick code -1, -2 or -3 asks for at draft index
+// `pick` (team = the team on the clock). True when it chose a player, which
+// it leaves in lists[0] for that pick; `pick` then steps back one so that the
+// caller's next pass records him. The search's time goes to lists[0].
+bool RunLookAheadPick(int32_t& team, int32_t& pick, int32_t code, std::span<const int32_t> order,
+                      clsMockDraft& mock, std::span<clsMockRoster> rosters, std::span<clsPossiblePicks> lists,
+                      int32_t mode, int32_t& rule, clsStatusPlain* status,
+                      std::span<const int32_t> boardIndex = {});
+
+// Writes the pick at board index `index` and marks the player drafted in
+// every roster.
+void RecordMockPick(int32_t masterID, double points, int32_t team, int32_t posID, double baseline,
+                    const std::string& name, int32_t index, clsMockDraft& mock,
+                    std::span<clsMockRoster> rosters);
+// Empties the pick at board index `index` (it keeps its owner) and frees the
+// player in every roster.
+void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index, clsMockDraft& mock,
+                   std::span<clsMockRoster> rosters);
+
+// ---- Look-ahead searches
+// Stand-ins until the searches are built: each leaves lists[0] with no
+// player for the pick and answers True, so the team's pick goes on with its
+// next strategy rule.
+
+// Potential gain-loss over the team's picks up to its window-th next pick;
+// starter: value a position that runs dry by its starter baseline.
+bool PotentialLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
+                        std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                        int32_t window, bool flag, int32_t& rule, bool starter, clsStatusPlain* status,
+                        std::span<const int32_t> boardIndex);
+// Equilibrium over every candidate combination up to the team's depth-th
+// next pick.
+bool EquilibriumLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
+                          std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                          int32_t depth, bool flag, int32_t& rule, clsStatusPlain* status,
+                          std::span<const int32_t> boardIndex);
 
 }  // namespace basMockDraftCalculation

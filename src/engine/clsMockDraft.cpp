@@ -35,9 +35,13 @@ std::size_t clsMockDraft::RosterRecordIndex(int32_t posID) const {
   return 0;
 }
 
-int32_t clsMockDraft::MergeAsID(int32_t posID) const { return rosterSizes_[RosterRecordIndex(posID)].MergeAsID; }
+int32_t clsMockDraft::MergeAsID(int32_t posID) const {
+  return rosterSizes_[RosterRecordIndex(posID)].MergeAsID;
+}
 
-int32_t clsMockDraft::RosterMax(int32_t posID) const { return rosterSizes_[RosterRecordIndex(posID)].RosterMax; }
+int32_t clsMockDraft::RosterMax(int32_t posID) const {
+  return rosterSizes_[RosterRecordIndex(posID)].RosterMax;
+}
 
 int32_t clsMockDraft::StarterMax(int32_t posID) const {
   return rosterSizes_[RosterRecordIndex(posID)].StarterMax;
@@ -53,8 +57,8 @@ void clsMockDraft::SetSBL(int32_t posID, double value) { sbl_[RosterRecordIndex(
 
 int32_t clsMockDraft::PosID(int32_t index) const { return Element(rosterSizes_, index).PosID; }
 
-void clsMockDraft::AddRosterPositionSize(int32_t mergeAsID, int32_t posID, int32_t rosterMax, int32_t rosterMin,
-                                         int32_t starterMax, int32_t starterMin) {
+void clsMockDraft::AddRosterPositionSize(int32_t mergeAsID, int32_t posID, int32_t rosterMax,
+                                         int32_t rosterMin, int32_t starterMax, int32_t starterMin) {
   ++activePositionMax_;
   rosterSizes_.push_back({posID, mergeAsID, rosterMin, rosterMax, starterMin, starterMax});
   rbl_.push_back(0.0);
@@ -84,7 +88,9 @@ void clsMockDraft::SetOwnerName(int32_t team, std::string_view name) {
   Element(ownerNames_, team) = FixedLengthText(name, kOwnerNameWidth);
 }
 
-const std::string& clsMockDraft::DraftStrategyFile(int32_t team) const { return Element(strategyFiles_, team); }
+const std::string& clsMockDraft::DraftStrategyFile(int32_t team) const {
+  return Element(strategyFiles_, team);
+}
 
 void clsMockDraft::SetDraftStrategyFile(int32_t team, std::string_view fileName) {
   Element(strategyFiles_, team) = std::string(fileName);

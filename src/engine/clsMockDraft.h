@@ -99,8 +99,8 @@ class clsMockDraft {
 
   std::vector<PickRecord> picks_;
   int32_t ownerCount_ = 0;
-  std::vector<std::string> ownerNames_;      // 0..OwnerCount
-  std::vector<std::string> strategyFiles_;   // 0..OwnerCount
+  std::vector<std::string> ownerNames_;           // 0..OwnerCount
+  std::vector<std::string> strategyFiles_;        // 0..OwnerCount
   std::vector<LGPRosterSizeRecord> rosterSizes_;  // 0 is the empty record
   std::vector<double> rbl_;
   std::vector<double> sbl_;

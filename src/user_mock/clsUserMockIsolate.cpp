@@ -56,25 +56,17 @@ const UGMOwnerRecord& clsUserMockIsolate::Owner(int32_t owner) const {
   return Element(owners_, owner);
 }
 
-int32_t clsUserMockIsolate::OwnerID(int32_t owner) const {
-  return Owner(owner).OwnerID;
-}
+int32_t clsUserMockIsolate::OwnerID(int32_t owner) const { return Owner(owner).OwnerID; }
 
-void clsUserMockIsolate::SetOwnerID(int32_t owner, int32_t id) {
-  Owner(owner).OwnerID = id;
-}
+void clsUserMockIsolate::SetOwnerID(int32_t owner, int32_t id) { Owner(owner).OwnerID = id; }
 
-const std::string& clsUserMockIsolate::OwnerName(int32_t owner) const {
-  return Owner(owner).TeamName;
-}
+const std::string& clsUserMockIsolate::OwnerName(int32_t owner) const { return Owner(owner).TeamName; }
 
 void clsUserMockIsolate::SetOwnerName(int32_t owner, std::string_view name) {
   Owner(owner).TeamName = FixedLengthText(name, kLGPTextWidth);
 }
 
-const std::string& clsUserMockIsolate::OwnerStrategy(int32_t owner) const {
-  return Owner(owner).Strategy;
-}
+const std::string& clsUserMockIsolate::OwnerStrategy(int32_t owner) const { return Owner(owner).Strategy; }
 
 void clsUserMockIsolate::SetOwnerStrategy(int32_t owner, std::string_view fileName) {
   Owner(owner).Strategy = FixedLengthText(fileName, kLGPTextWidth);
@@ -91,16 +83,24 @@ void clsUserMockIsolate::SetBoardMasterID(int32_t pick, int32_t masterID) {
 int32_t clsUserMockIsolate::BoardPosID(int32_t pick) const { return Element(board_, pick).PosID; }
 void clsUserMockIsolate::SetBoardPosID(int32_t pick, int32_t posID) { Element(board_, pick).PosID = posID; }
 
-void clsUserMockIsolate::SetKeeperCount(int32_t n) { keepers_.resize(n < 1 ? 0 : static_cast<std::size_t>(n)); }
+void clsUserMockIsolate::SetKeeperCount(int32_t n) {
+  keepers_.resize(n < 1 ? 0 : static_cast<std::size_t>(n));
+}
 
 int32_t clsUserMockIsolate::KeeperOwnerID(int32_t keeper) const { return Element(keepers_, keeper).OwnerID; }
-void clsUserMockIsolate::SetKeeperOwnerID(int32_t keeper, int32_t team) { Element(keepers_, keeper).OwnerID = team; }
-int32_t clsUserMockIsolate::KeeperMasterID(int32_t keeper) const { return Element(keepers_, keeper).MasterID; }
+void clsUserMockIsolate::SetKeeperOwnerID(int32_t keeper, int32_t team) {
+  Element(keepers_, keeper).OwnerID = team;
+}
+int32_t clsUserMockIsolate::KeeperMasterID(int32_t keeper) const {
+  return Element(keepers_, keeper).MasterID;
+}
 void clsUserMockIsolate::SetKeeperMasterID(int32_t keeper, int32_t masterID) {
   Element(keepers_, keeper).MasterID = masterID;
 }
 int32_t clsUserMockIsolate::KeeperPosID(int32_t keeper) const { return Element(keepers_, keeper).PosID; }
-void clsUserMockIsolate::SetKeeperPosID(int32_t keeper, int32_t posID) { Element(keepers_, keeper).PosID = posID; }
+void clsUserMockIsolate::SetKeeperPosID(int32_t keeper, int32_t posID) {
+  Element(keepers_, keeper).PosID = posID;
+}
 
 const LGPRosterSizeRecord& clsUserMockIsolate::RosterSize(int32_t index) const {
   return Element(rosterSizes_, index);

@@ -105,20 +105,6 @@ TEST(CatalogueFromTheTemplate, TheCurrentRowOfACursorCanBeTheRowSet) {
   EXPECT_EQ(cat.RecordCount(0), 0);
 }
 
-TEST(CatalogueFromTheTemplate, TheDatabaseMaySelectTheIndexItself) {
-  OpenCatalogue open(kdtest::TwoPlayersSql());
-  open.Open();
-  std::vector<int32_t> asked;
-  open.catalogue.SetIndexSelector([&](int32_t table) {
-    asked.push_back(table);
-    open.tables[static_cast<std::size_t>(table)]->SetIndex("PlayerIDWeekYearNdx");
-  });
-  open.tables[3]->SetIndex("IDNdx");
-  open.catalogue.PositionStatTables(1, 250, 2024);
-  EXPECT_EQ(asked.size(), 11u);
-  EXPECT_EQ(open.catalogue.RecordCount(3), 1);
-}
-
 TEST(CatalogueFromTheTemplate, ExtremeValuesComeFromEveryRowOfATable) {
   OpenCatalogue open(kdtest::TwoPlayersSql());
   open.Open();

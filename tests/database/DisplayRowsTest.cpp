@@ -70,40 +70,9 @@ class DisplayRows : public testing::Test {
   clsDisplayRows rows{open.catalogue, formats, grid, lookups};
 };
 
-TEST_F(DisplayRows, OpeningLoadsTheFormatsAndTheDefaultGrid) {
-  EXPECT_EQ(formats.Count(), 21);
-  EXPECT_EQ(formats.ConvertCount(formats.DisplayIndex(17)), 7);
-  EXPECT_EQ(formats.DisplayNameWID(20), "Name (First Last)");
-  EXPECT_EQ(grid.ColumnMax(), 14);
-  EXPECT_EQ(grid.Title1(0), "Player");
-  EXPECT_EQ(grid.Title2(0), "Name");
-  EXPECT_EQ(grid.ColumnWidth(0), 160);
-  EXPECT_EQ(open.catalogue.DisplayCount(), 15);
-  EXPECT_EQ(open.catalogue.DisplayID(5), 44);
-  EXPECT_EQ(rows.pFnGetDisplayCol(44), 5);
-  EXPECT_EQ(rows.pFnGetDisplayCol(999), 0);
-}
-
-TEST_F(DisplayRows, APlayerRowThroughTheDefaultGridEndsWithATab) {
-  EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024),
-            "Jackson, Lamar \tBAL \tQB \t14\t312.5\t14.2\t4172\t41.0\t4.0\t915\t4.0\t0.0\t0\t0.0\t4.0\t");
-  EXPECT_EQ(rows.pFnGetPlayerDisplayCol(1, 1, 2024, 7), "300");
-  EXPECT_EQ(rows.pFnGetPlayerDisplayCol(2, 250, 2024, 1), "Tucker, Justin ");
-}
-
 TEST_F(DisplayRows, APlayerWithoutRowsShowsZerosAndTheLookupsMisses) {
   EXPECT_EQ(rows.pFnGetPlayerDisplayRow(99, 250, 2024),
             " \tN/A \tN/A \t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t");
-}
-
-TEST_F(DisplayRows, ForcedValuesAndKeyedTextsShowInTheRowBuiltAfterThem) {
-  rows.pSbSetStatDisplayOrder(Grid({{92, 15}, {44, 2}, {87, 15}}));
-  rows.pSbMCExtractDisplayValues(1, 250, 2024);
-  open.catalogue.ForceStat(44, 99.25f);
-  open.catalogue.ForceStat(92, 92);
-  open.catalogue.ForceStat(87, 87);
-  lookups.texts[92] = "Ravens";
-  EXPECT_EQ(rows.pFnMCGetPlayerDisplayRow(1, 250, 2024), "Ravens\t99.3\t\t");
 }
 
 TEST_F(DisplayRows, ACategoryInTwoColumnsRendersInBoth) {

@@ -57,7 +57,8 @@ TEST(DraftOrder, RefusedSizesLeaveTheOrderUntouched) {
   } refused[] = {{0, 5}, {5, 0}, {-2, -3}, {-1, 4}, {101, 100}, {INT32_MAX, INT32_MAX}};
   for (const auto& r : refused) {
     Order order{7, 8};
-    EXPECT_EQ(basLGPFileControl::BuildDraftOrder(order, r.teams, r.rounds, 0), -1) << r.teams << "x" << r.rounds;
+    EXPECT_EQ(basLGPFileControl::BuildDraftOrder(order, r.teams, r.rounds, 0), -1)
+        << r.teams << "x" << r.rounds;
     EXPECT_EQ(order, (Order{7, 8}));
   }
   Order order;

@@ -240,7 +240,8 @@ class LeagueCountLimits : public LeagueFile, public ::testing::WithParamInterfac
 
 TEST_P(LeagueCountLimits, OneCountOverItsLimitGivesOneLine) {
   const CountLimitCase& c = GetParam();
-  kdtest::WriteFile(dir.File("league.lgp"), LeagueHeader(c.teams, c.picks, c.rosterSizes, c.keepers, 0, 0, 0, 0));
+  kdtest::WriteFile(dir.File("league.lgp"),
+                    LeagueHeader(c.teams, c.picks, c.rosterSizes, c.keepers, 0, 0, 0, 0));
   clsLeagueIsolate league = Named();
   EXPECT_FALSE(league.LoadLeagueProps());
   ASSERT_EQ(fakes.messages.messages.size(), 1u);

@@ -25,7 +25,8 @@ std::string Pick(int32_t ownerID, int32_t masterID, int32_t posID) {
 
 std::string RosterSize(int32_t posID, int32_t mergeAsID, int32_t rosterMin, int32_t rosterMax,
                        int32_t starterMin, int32_t starterMax) {
-  return Long(posID) + Long(mergeAsID) + Long(rosterMin) + Long(rosterMax) + Long(starterMin) + Long(starterMax);
+  return Long(posID) + Long(mergeAsID) + Long(rosterMin) + Long(rosterMax) + Long(starterMin) +
+         Long(starterMax);
 }
 
 std::string LeagueHeader(int32_t teamCount, int32_t boardCount, int32_t rosterSizeCount, int32_t keeperCount,
@@ -36,8 +37,8 @@ std::string LeagueHeader(int32_t teamCount, int32_t boardCount, int32_t rosterSi
          Long(createdDraftRounds) + Long(createdTeamCount);
 }
 
-std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t rosterSizeCount, int32_t keeperCount,
-                           int32_t draftRounds) {
+std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t rosterSizeCount,
+                           int32_t keeperCount, int32_t draftRounds) {
   return std::string("Vellacorn User Mock") + Long(1) + Long(ownerCount) + Long(boardCount) +
          Long(rosterSizeCount) + Long(keeperCount) + Long(draftRounds);
 }

@@ -24,7 +24,7 @@ std::string LeagueHeader(int32_t teamCount, int32_t boardCount, int32_t rosterSi
                          int32_t draftRounds, int32_t draftStyle, int32_t createdDraftRounds,
                          int32_t createdTeamCount);
 // The 43 bytes before the first record of a user mock-draft file.
-std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t rosterSizeCount, int32_t keeperCount,
-                           int32_t draftRounds);
+std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t rosterSizeCount,
+                           int32_t keeperCount, int32_t draftRounds);
 
 }  // namespace kdtest::lgp

@@ -1,0 +1,44 @@
+#include "shell/basMessage.h"
+
+#include "core/basMockItUp.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/runtime/Text.h"
+
+namespace basMessage {
+
+namespace {
+
+std::string Describe(int32_t pageCode) {
+  if (pageCode < 0 || pageCode >= kPageCodeCount) return "";
+  return FileTypeDescription[static_cast<std::size_t>(pageCode)];
+}
+
+}  // namespace
+
+std::string ShowMessage(const std::string& caption, const std::string& text, int32_t buttonSet, bool modal) {
+  MessageCaption = caption;
+  MessageText = text;
+  MessageAnswer.clear();
+  MessageAnswer = seams::MessageBox().ShowMessage(MessageCaption, MessageText, buttonSet, modal);
+  return MessageAnswer;
+}
+
+bool AskYesNo(const std::string& caption, const std::string& text) {
+  return ShowMessage(caption, text, seams::kYesNo, true) == seams::kAnswerSave;
+}
+
+bool ConfirmOverwrite(const std::string& path, bool& existed) {
+  existed = false;
+  if (!win32::EntryExists(path)) return true;
+  existed = true;
+  return AskYesNo("File Already Exists", " Would you like to overwrite " + std::string(runtime::kCrLf) + "  " + path + "?");
+}
+
+bool AskSaveChanges(int32_t pageCode, const std::string& name) {
+  const std::string description = Describe(pageCode);
+  const std::string text = " Would you like to save changes to " + (name.empty() ? description : name) + "?";
+  const std::string answer = ShowMessage(description, text, seams::kSaveDontSaveCancel, true);
+  return answer == seams::kAnswerSave || answer == seams::kAnswerNoSave;
+}
+
+}  // namespace basMessage

@@ -1,0 +1,37 @@
+#pragma once
+// Questions and notices through the application's message box. The box
+// answers by button position: "save" for the first button of the set,
+// "nosave" for the second, "cancel" for the third, "" when it was closed
+// without a button. In the Yes / No set "Yes" answers "save".
+
+#include <cstdint>
+#include <string>
+
+#include "core/Seams.h"
+
+// The caption, text and answer of the last box, shared by the whole
+// program. The export dialog reports through MessageAnswer as well.
+inline std::string MessageCaption;
+inline std::string MessageText;
+inline std::string MessageAnswer;
+
+namespace basMessage {
+
+// Shows the box with the given button set (seams::MessageButtonSet) and
+// returns its answer, which also stays in MessageAnswer.
+std::string ShowMessage(const std::string& caption, const std::string& text, int32_t buttonSet, bool modal);
+
+// Yes / No; True only for "Yes".
+bool AskYesNo(const std::string& caption, const std::string& text);
+
+// Before a file is overwritten: True when the file does not exist (existed
+// False, nothing shown) or the user answered "Yes".
+bool ConfirmOverwrite(const std::string& path, bool& existed);
+
+// Save / Don't Save / Cancel for a document of the page's type. True for
+// Save and Don't Save (read MessageAnswer to tell them apart), False for
+// Cancel or a box closed without a button. An empty name stands as the
+// type's description; a page code outside the file-type table has none.
+bool AskSaveChanges(int32_t pageCode, const std::string& name);
+
+}  // namespace basMessage

@@ -1,0 +1,55 @@
+#pragma once
+// The application's message box: a fixed dialog with a text area and an
+// owner-drawn strip of one to three buttons. It never sizes itself to its
+// text. The answer belongs to the button's position: "save", "nosave",
+// "cancel"; a box closed from its title bar (or with Escape) answers "".
+
+#include <QDialog>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class PictureBox;
+class QLabel;
+class clsButton;
+
+class frmMessage : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Client area 6090 x 1680 twips; the outer width the strip is placed
+  // from adds the fixed dialog frame of 3 pixels at each side.
+  static constexpr int32_t kClientWidthTwips = 6090;
+  static constexpr int32_t kClientHeightTwips = 1680;
+  static constexpr int32_t kOuterWidthTwips = kClientWidthTwips + 2 * 45;
+
+  explicit frmMessage(QWidget* owner = nullptr);
+  ~frmMessage() override;
+
+  // The caption and text of the box; lines of the text are separated by
+  // CR LF.
+  void Load(const std::string& caption, const std::string& text);
+  // Builds the button strip of a seams::MessageButtonSet; any other value
+  // builds none.
+  void SetButtonType(int32_t buttonSet);
+  // Hides the box, lets the screen under it repaint and releases the strip.
+  void Unload();
+
+  const std::string& Answer() const { return answer_; }
+
+  // The controls, for the windows' tests.
+  QLabel* lblView() const { return lblView_; }
+  PictureBox* picBtn() const { return picBtn_; }
+  clsButton* mBtn() const { return mBtn_.get(); }
+
+ private slots:
+  void mBtn_Click(int32_t index);
+
+ private:
+  QLabel* lblView_;
+  PictureBox* picBtn_;
+  QTimer* timBtn_;
+  std::unique_ptr<clsButton> mBtn_;
+  std::string answer_;
+};

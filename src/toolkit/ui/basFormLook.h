@@ -1,0 +1,24 @@
+#pragma once
+// The look every window of the application shares: the button-face colour
+// behind its controls (so that the owner-drawn button strips blend in) and
+// its font, given by the face name the window was designed with.
+
+#include <QFont>
+#include <cstdint>
+#include <string>
+
+class QWidget;
+
+namespace basFormLook {
+
+// A window's font at 8.25 points on the fixed 96-dpi screen.
+QFont FormFont(const std::string& faceName, bool bold = false);
+
+// Button-face background and FormFont(faceName) for the window and what
+// it holds.
+void Apply(QWidget* form, const std::string& faceName);
+
+// Twips of a window's design to whole pixels.
+int32_t Px(int32_t twips);
+
+}  // namespace basFormLook

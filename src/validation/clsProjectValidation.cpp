@@ -1,0 +1,684 @@
+#include "validation/clsProjectValidation.h"
+
+#include <algorithm>
+#include <charconv>
+#include <exception>
+#include <optional>
+#include <set>
+
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basFileExists_001.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
+#include "database/clsCategoryControl.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/basSTGFileControl.h"
+#include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "draft_inputs/clsScoringIsolate.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockRoster.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/FileIO.h"
+#include "platform/runtime/Text.h"
+#include "user_mock/clsUserMockIsolate.h"
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kDefaultProjectedStats = "Default.pro";
+
+// Yes and no as the checks compare them.
+double YesNo(bool value) { return value ? -1.0 : 0.0; }
+
+const std::string& Folder(int32_t pageCode) { return FileTypeFolder.at(static_cast<std::size_t>(pageCode)); }
+const std::string& ProjectValue(int32_t key) { return GlobalProject().Value(key); }
+
+std::string Num(int64_t value) { return std::to_string(value); }
+
+// A Single in its shortest general form: the fewest digits that read back
+// as the same Single, never in exponent form.
+std::string SingleText(float value) {
+  if (value == 0) return "0";
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  std::string s(buf, res.ptr);
+  if (s.find('e') == std::string::npos) return s;
+  res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  return std::string(buf, res.ptr);
+}
+
+// A row of fixed columns counted in characters; text written at a column
+// overwrites from there and is cut at the row's end.
+class FixedRow {
+ public:
+  explicit FixedRow(std::size_t width) : cells_(width, " ") {}
+
+  void Put(std::size_t column, std::string_view text) {
+    std::size_t cell = column - 1;
+    std::size_t i = 0;
+    while (i < text.size() && cell < cells_.size()) {
+      const auto lead = static_cast<unsigned char>(text[i]);
+      std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+      std::size_t k = 1;
+      while (k < n && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) ++k;
+      cells_[cell++] = std::string(text.substr(i, k));
+      i += k;
+    }
+  }
+
+  std::string Text() const {
+    std::string out;
+    for (const std::string& c : cells_) out += c;
+    return out;
+  }
+
+ private:
+  std::vector<std::string> cells_;
+};
+
+// Reads a scoring-system file. A readable file too short for one rule is a
+// scoring system without rules, not a file that cannot be read.
+bool LoadScoringFile(const std::string& path, clsScoringIsolate& rules) {
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path);
+  if (!bytes) return false;
+  if (bytes->size() < basSCOFileControl::kScoRecordBytes) {
+    rules.Clear();
+    return true;
+  }
+  return basSCOFileControl::ReadScoFileToIsolate(path, rules);
+}
+
+// Opens the default projected-stats file without the missing-file notice.
+bool OpenDefaultDatabase(clsKickwellDB& db) {
+  const std::string path = DefaultsFolder + kDefaultProjectedStats;
+  if (!basFileExists_001::FileExists(path, false)) {
+    db.pSbCloseKickwellDB();
+    return false;
+  }
+  return db.InitializeKickwellDB(path);
+}
+
+}  // namespace
+
+clsProjectValidation::clsProjectValidation() = default;
+clsProjectValidation::~clsProjectValidation() = default;
+
+// ---------------------------------------------------------------- recording
+
+void clsProjectValidation::AddLine(int32_t key, int32_t status, const std::string& text) {
+  const char* prefix = "";
+  switch (key) {
+    case kProjLeaguePropertiesFile:
+      prefix = "LGP ";
+      break;
+    case kProjScoringSystemFile:
+      prefix = "SCO ";
+      break;
+    case kProjProjectedStatsFile:
+      prefix = "PRO ";
+      break;
+    case kProjUserMockDraftFile:
+      prefix = "UGM ";
+      break;
+    default:
+      break;
+  }
+  switch (status) {
+    case kValidationValid:
+      if (listValid_) listValid_(prefix + text);
+      break;
+    case kValidationWarning:
+      if (listWarning_) listWarning_("Warning " + (prefix + text));
+      break;
+    case kValidationError: {
+      const std::string line = "Error " + (prefix + text);
+      if (listError_) listError_(line);
+      errorMessage_ += line + kCrLf;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+bool clsProjectValidation::CompareAndList(int32_t key, double a, double b, const std::string& text,
+                                          const std::string& trueSuffix, const std::string& falseSuffix,
+                                          int32_t trueStatus, int32_t falseStatus, int32_t mode) {
+  bool holds = false;
+  switch (mode) {
+    case 0:
+      holds = a == b;
+      break;
+    case 1:
+      holds = a > b;
+      break;
+    case 2:
+      holds = a < b;
+      break;
+    default:
+      break;
+  }
+  if (holds)
+    AddLine(key, trueStatus, text + trueSuffix);
+  else
+    AddLine(key, falseStatus, text + falseSuffix);
+  return holds;
+}
+
+void clsProjectValidation::WorstStatus(int32_t& current, int32_t newStatus) {
+  if (current == kValidationValid)
+    current = newStatus;
+  else if (current == kValidationWarning && newStatus == kValidationError)
+    current = kValidationError;
+}
+
+void clsProjectValidation::AddHeading(const std::string& heading) {
+  AddLine(kNoKey, kValidationValid, "");
+  AddLine(kNoKey, kValidationValid, heading);
+}
+
+void clsProjectValidation::ResetStrategyFiles() { strategyFiles_.clear(); }
+
+int32_t clsProjectValidation::Guarded(int32_t key, const std::function<int32_t()>& check) {
+  try {
+    return check();
+  } catch (const std::exception& e) {
+    AddLine(key, kValidationError, std::string(" ") + e.what());
+    return kValidationError;
+  }
+}
+
+// ---------------------------------------------------------------- report texts
+
+std::string clsProjectValidation::FileDesc(int32_t fileType, int32_t key) const {
+  if (fileType < 0 || fileType >= kPageCodeCount) throw std::out_of_range("file type outside 0..14");
+  const auto type = static_cast<std::size_t>(fileType);
+  return FileTypeDescription[type] + " [" + FileTypeFolder[type] + ProjectValue(key) + "]";
+}
+
+std::string clsProjectValidation::StrategyFiles() const {
+  std::string text;
+  for (std::size_t i = 0; i < strategyFiles_.size(); ++i) {
+    if (i > 0) text += kCrLf;
+    text += FileTypeDescription[kPageDraftStrategies] + " [" + Folder(kPageDraftStrategies) +
+            strategyFiles_[i] + "]";
+  }
+  return text;
+}
+
+// ---------------------------------------------------------------- runs
+
+int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDraft, bool skipLeague) {
+  const std::string& projectName = GlobalProject().FileName();
+  AddLine(kNoKey, kValidationValid, "Project " + projectName + " VALIDATION");
+  DoEvents();
+  fileHeading_ = "Kickwell Draftyard Project Validation [" + projectName + "] " +
+                 runtime::FormatLogStamp(runtime::Now());
+
+  clsKickwellDB db;
+  int32_t status = Guarded(kProjProjectedStatsFile, [&] { return ValidateProjectedStats(db); });
+  // The scoring checks still need a category catalogue: the default file's.
+  if (status != kValidationValid && !OpenDefaultDatabase(db)) {
+    AddLine(kNoKey, kValidationError,
+            "Default Projected Stats File " + DefaultsFolder + kDefaultProjectedStats + " Unable To Open.");
+    db.Terminate();
+    return status;
+  }
+
+  const int32_t scoring = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
+  WorstStatus(status, scoring);
+
+  clsLeagueIsolate league;
+  ResetStrategyFiles();
+  if (!skipLeague) {
+    WorstStatus(status, Guarded(kProjLeaguePropertiesFile, [&] {
+                  return ValidateLeagueProperties(db, league, includeUserMock, mockDraft);
+                }));
+  }
+  if (includeUserMock && !runtime::Trim(ProjectValue(kProjUserMockDraftFile)).empty()) {
+    clsUserMockIsolate userMock;
+    ValidateUserMock(userMock, mockDraft);
+  }
+  db.Terminate();
+  return status;
+}
+
+bool clsProjectValidation::ModularValidation(int32_t& leagueStatus, int32_t& scoringStatus,
+                                             int32_t& projectedStatus, int32_t& userMockStatus) {
+  clsKickwellDB db;
+  projectedStatus = Guarded(kProjProjectedStatsFile, [&] { return ValidateProjectedStats(db); });
+  // Only a projected-stats file that failed its own check gives way to the
+  // default file; one that merely holds extreme values still serves the
+  // scoring checks.
+  if (projectedStatus != kValidationValid) OpenDefaultDatabase(db);
+
+  scoringStatus = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
+
+  clsLeagueIsolate league;
+  ResetStrategyFiles();
+  leagueStatus =
+      Guarded(kProjLeaguePropertiesFile, [&] { return ValidateLeagueProperties(db, league, true, false); });
+
+  clsUserMockIsolate userMock;
+  if (!runtime::Trim(ProjectValue(kProjUserMockDraftFile)).empty())
+    userMockStatus = ValidateUserMock(userMock, true);
+  else
+    userMockStatus = kValidationError;
+  if (userMockStatus == kValidationValid)
+    userMockStatus = CheckUserMockLeagueCompatibility(league, userMock, db);
+  db.Terminate();
+  return true;
+}
+
+bool clsProjectValidation::CanCheatSheetBeCreated() {
+  return ValidateProject(false, false, false) != kValidationError;
+}
+
+// ---------------------------------------------------------------- projected stats and scoring
+
+int32_t clsProjectValidation::ValidateProjectedStats(clsKickwellDB& db) {
+  const int32_t key = kProjProjectedStatsFile;
+  AddHeading(" * PROJECTED STATS VALIDATION");
+  const std::string& name = ProjectValue(key);
+  if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
+                     kValidationNoLine, 0))
+    return kValidationError;
+  const std::string path = Folder(kPageProjectedStats) + name;
+  if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(path, false)), -1, "[" + path + "]", " found.",
+                      " not found.", kValidationValid, kValidationError, 0))
+    return kValidationError;
+  if (!CompareAndList(key, YesNo(db.InitializeKickwellDB(path)), -1, "", "loaded.", " could not load.",
+                      kValidationValid, kValidationError, 0))
+    return kValidationError;
+  const int32_t players = db.RecordCount(clsKickwellDB::kPlayers);
+  if (!CompareAndList(key, players, 0, "Player Count = " + Num(players) + ".", "", "", kValidationValid,
+                      kValidationError, 1))
+    return kValidationError;
+  return kValidationValid;
+}
+
+int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
+  const int32_t key = kProjScoringSystemFile;
+  AddHeading(" * SCORING SYSTEM VALIDATION");
+  const std::string& name = ProjectValue(key);
+  if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
+                     kValidationNoLine, 0))
+    return kValidationError;
+  const std::string path = Folder(kPageScoringSystem) + name;
+  if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(path, false)), -1, "[" + path + "]", " found.",
+                      " not found.", kValidationValid, kValidationError, 0))
+    return kValidationError;
+  clsScoringIsolate rules;
+  if (!CompareAndList(key, YesNo(LoadScoringFile(path, rules)), -1, "", "loaded.", "could not load.",
+                      kValidationValid, kValidationError, 0))
+    return kValidationError;
+  int32_t status = kValidationValid;
+  const int32_t count = rules.RecordCount();
+  if (CompareAndList(key, count, 0, Num(count) + " scoring rules.", "", "", kValidationWarning,
+                     kValidationValid, 0))
+    WorstStatus(status, kValidationWarning);
+  AddLine(key, kValidationValid, "checking for zero values in Points/For Every X.");
+  clsCategoryControl& categories = db.StatCon();
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext()) {
+    const int32_t catID = rules.CatID();
+    if (!categories.DoesIDExist(catID)) {
+      AddLine(key, kValidationWarning, " - PRO Scoring Category [" + Num(catID) + "] not found in PRO.");
+      WorstStatus(status, kValidationWarning);
+      continue;
+    }
+    const std::string rule = "Rule " + categories.Name(catID);
+    CompareAndList(key, 0, 0, rule + " [" + ScoringRuleText(rules, db) + "].", "", "", kValidationValid,
+                   kValidationWarning, 0);
+    if (CompareAndList(key, rules.Points(), 0, rule + " Points = " + SingleText(rules.Points()), "", "",
+                       kValidationWarning, kValidationNoLine, 0))
+      WorstStatus(status, kValidationWarning);
+    if (CompareAndList(key, rules.ForEveryX(), 0, rule + " For Every X = " + SingleText(rules.ForEveryX()),
+                       ".", "", kValidationError, kValidationNoLine, 0))
+      WorstStatus(status, kValidationError);
+    if (CompareAndList(key, rules.ApplyToPos(), 0, rule + " Apply To Pos = No Positon(s) Selected.", "", "",
+                       kValidationWarning, kValidationNoLine, 0))
+      WorstStatus(status, kValidationWarning);
+  }
+  return status;
+}
+
+std::string clsProjectValidation::ScoringRuleText(const clsScoringIsolate& rules, clsKickwellDB& db) {
+  std::string text = SingleText(rules.Points()) + " Pts";
+  text += rules.ForEveryX() == -99999.0f ? " For Value" : " For Every " + SingleText(rules.ForEveryX());
+  text += " In Range ";
+  text += rules.RangeMin() == -99999.0f ? "No Limit" : SingleText(rules.RangeMin());
+  text += rules.RangeMax() == 99999.0f ? " to No Limit" : " to " + SingleText(rules.RangeMax());
+  const std::string positions = basSCOFileControl::PositionMaskText(
+      rules.ApplyToPos(), [&db](int32_t posID) { return db.pFnGetPosAbrv(posID, false); });
+  return text + " {" + runtime::Trim(positions) + "}";
+}
+
+// ---------------------------------------------------------------- league, rosters, strategy files
+
+int32_t clsProjectValidation::ValidateLeagueProperties(clsKickwellDB& db, clsLeagueIsolate& league,
+                                                       bool includeStrategies, bool mockDraft) {
+  const int32_t key = kProjLeaguePropertiesFile;
+  const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
+  AddHeading(" * LEAGUE PROPERTIES VALIDATION");
+  int32_t status = kValidationValid;
+  const std::string& name = ProjectValue(key);
+  const std::string& folder = Folder(kPageLeagueProperties);
+  bool loaded = false;
+  if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
+                     kValidationNoLine, 0)) {
+    status = kValidationError;
+  } else if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(folder + name, false)), -1,
+                             "[" + folder + name + "]", " found.", " not found.", kValidationValid,
+                             kValidationError, 0)) {
+    status = kValidationError;
+  } else {
+    league.SetFilePath(folder);
+    league.SetFileName(name);
+    loaded = CompareAndList(key, YesNo(league.LoadLeagueProps()), -1, "", " loaded.", " unable to load.",
+                            kValidationValid, kValidationError, 0);
+    if (!loaded) WorstStatus(status, kValidationError);
+  }
+  if (loaded) {
+    if (!CompareAndList(key, league.TeamCount(), 0, "Team Count = " + Num(league.TeamCount()) + ".", "", "",
+                        kValidationValid, kValidationError, 1))
+      WorstStatus(status, kValidationError);
+    if (!CompareAndList(key, league.DraftRounds(), 0, "Draft Rounds = " + Num(league.DraftRounds()) + ".", "",
+                        " * Mock.", kValidationValid, sev, 1))
+      WorstStatus(status, sev);
+    if (league.CreatedDraftRounds() > 0 &&
+        !CompareAndList(key, league.CreatedTeamCount(), league.TeamCount(), "Draft Order Team IDs are",
+                        " Valid.", " Invalid - * Mock.", kValidationValid, sev, 0))
+      WorstStatus(status, sev);
+    WorstStatus(status, ValidateRosterSizes(league, db, mockDraft));
+    if (includeStrategies) WorstStatus(status, ValidateStrategyFiles(league, db, mockDraft));
+  }
+  // Runs even without a league: it then finds no picks and adds its heading only.
+  if (includeStrategies) WorstStatus(status, CheckLeagueStrategyConflicts(league, mockDraft));
+  return status;
+}
+
+int32_t clsProjectValidation::ValidateRosterSizes(const clsLeagueIsolate& league, clsKickwellDB& db,
+                                                  bool mockDraft) {
+  const int32_t key = kProjLeaguePropertiesFile;
+  const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
+  AddHeading(" * LEAGUE PROPERTIES ROSTER SIZE VALIDATION");
+  AddLine(key, kValidationValid, "POS - MAP - RMin - RMax - SMin - SMax");
+  int32_t status = kValidationValid;
+
+  // Only positions with a record of the league can be in use or merged, so
+  // the walk over 1..highest position ID visits just those, in ID order; a
+  // database with a huge position ID then costs nothing.
+  const int32_t maxPosID = db.pFnGetMaxPosID();
+  std::set<int32_t> positions;
+  for (int32_t i = 0; i < league.RosterSizeCount(); ++i) {
+    const int32_t p = league.RosterPosID(i);
+    if (p >= 1 && p <= maxPosID) positions.insert(p);
+  }
+  for (int32_t p : positions) {
+    const int32_t rmax = league.RosterMax(p);
+    const int32_t rmin = league.RosterMin(p);
+    const int32_t smax = league.StarterMax(p);
+    const int32_t smin = league.StarterMin(p);
+    if (rmax <= 0 && rmin <= 0 && smax <= 0 && smin <= 0) {
+      if (league.MergeAsID(p) != p) AddLine(key, kValidationValid, RosterSizeRow(db, p, league));
+      continue;
+    }
+    const std::string P = db.pFnGetPosFull(p) + " ";
+    bool ok = true;
+    auto test = [&](bool fails, const std::string& text) {
+      if (!fails) return;
+      AddLine(key, kValidationError, text);
+      ok = false;
+    };
+    test(rmax <= 0, P + "RosterMax = " + Num(rmax) + " must be > 0.");
+    test(rmin < 0, P + "RosterMin = " + Num(rmin) + " must be > -1.");
+    test(rmin > rmax,
+         P + "RosterMin = " + Num(rmin) + " RosterMax = " + Num(rmax) + " RosterMin must be <= RosterMax.");
+    test(smax <= 0, P + "StarterMax = " + Num(smax) + " must be > 0.");
+    test(smin < 0, P + "StarterMin = " + Num(smin) + " must be > -1.");
+    test(smin > rmax,
+         P + "StarterMin = " + Num(smin) + " RosterMax = " + Num(rmax) + " StarterMin must be <= RosterMax.");
+    test(smax > rmax,
+         P + "StarterMax = " + Num(smax) + " RosterMax = " + Num(rmax) + " StarterMax must be <= RosterMax.");
+    test(smin > smax, P + "StarterMin = " + Num(smin) + " StarterMax = " + Num(smax) +
+                          " StarterMin must be <= StarterMax.");
+    if (!CompareAndList(key, YesNo(ok), -1, RosterSizeRow(db, p, league), "", " Conflict.", kValidationValid,
+                        kValidationError, 0))
+      WorstStatus(status, kValidationError);
+  }
+  const int32_t allMax = league.RosterMax(1);
+  if (!CompareAndList(key, allMax, 0, "All Roster Max = " + Num(allMax) + ".", "", " * Mock.",
+                      kValidationValid, sev, 1))
+    WorstStatus(status, sev);
+  return status;
+}
+
+std::string clsProjectValidation::RosterSizeRow(clsKickwellDB& db, int32_t posID,
+                                                const clsLeagueIsolate& league) {
+  FixedRow row(37);
+  row.Put(1, db.pFnGetPosAbrv(posID, true));
+  row.Put(7, db.pFnGetPosAbrv(league.MergeAsID(posID), true));
+  row.Put(14, Num(league.RosterMin(posID)));
+  row.Put(21, Num(league.RosterMax(posID)));
+  row.Put(28, Num(league.StarterMin(posID)));
+  row.Put(35, Num(league.StarterMax(posID)));
+  return row.Text();
+}
+
+int32_t clsProjectValidation::ValidateStrategyFiles(const clsLeagueIsolate& league, clsKickwellDB& db,
+                                                    bool mockDraft) {
+  AddHeading(" * STRATEGY FILE VALIDATION");
+  for (int32_t t = 1; t <= league.TeamCount(); ++t) {
+    std::string file = runtime::Trim(league.Strategy(t));
+    if (!file.empty() &&
+        std::find(strategyFiles_.begin(), strategyFiles_.end(), file) == strategyFiles_.end())
+      strategyFiles_.push_back(std::move(file));
+  }
+  int32_t status = kValidationValid;
+  for (const std::string& file : strategyFiles_)
+    WorstStatus(status, ValidateStrategyFile(file, db, mockDraft));
+  return status;
+}
+
+int32_t clsProjectValidation::ValidateStrategyFile(const std::string& fileName, clsKickwellDB& db,
+                                                   bool mockDraft) {
+  const int32_t key = kProjLeaguePropertiesFile;
+  const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
+  const std::string& folder = Folder(kPageDraftStrategies);
+  clsDraftStrategy strategy;
+  strategy.SetFilePath(folder);
+  strategy.SetFileName(fileName);
+  if (!CompareAndList(key, YesNo(strategy.LoadDraftStrategy()), -1, "[" + folder + fileName + "]", " loaded.",
+                      " not found. * Mock", kValidationValid, sev, 0))
+    return sev;
+
+  int32_t status = kValidationValid;
+  const auto posAbrv = [&db](int32_t posID) { return db.pFnGetPosAbrv(posID, false); };
+  for (int32_t i = 0; i < strategy.Count(); ++i) {
+    const std::string label = fileName + " Rule " + Num(i + 1);
+    if (CompareAndList(key, strategy.BegPick(i), strategy.EndPick(i),
+                       label + " Draft Round Range " +
+                           basSTGFileControl::PickNumberText(strategy.BegPick(i)) + " to " +
+                           basSTGFileControl::PickNumberText(strategy.EndPick(i)),
+                       " Invalid * Mock.", ".", sev, kValidationValid, 1))
+      WorstStatus(status, sev);
+    if (!CompareAndList(key, YesNo(basSTGFileControl::IsValidMethod(strategy.Method(i))), -1,
+                        label + " Method " + basSTGFileControl::MethodText(strategy.Method(i)), ".",
+                        " * Mock.", kValidationValid, sev, 0))
+      WorstStatus(status, sev);
+    if (!CompareAndList(key, YesNo(basSTGFileControl::IsValidCompare(strategy.Compare(i))), -1,
+                        label + " Compare " + basSTGFileControl::CompareText(strategy.Compare(i)), ".",
+                        " * Mock.", kValidationValid, sev, 0))
+      WorstStatus(status, sev);
+    AddLine(key, kValidationValid,
+            label + " Factors " + basSTGFileControl::FactorFlagsText(strategy, i) + ".");
+    std::string message;
+    const bool positionsValid = strategy.IsPositionValid(i, message);
+    const clsDraftStrategy::PositionIDs ids = strategy.PosInclusionIDs(i);
+    if (!CompareAndList(key, YesNo(positionsValid), -1,
+                        label + " " + basSTGFileControl::InclusionText(strategy.Inclusion(i)) +
+                            " Positions " + basSTGFileControl::PositionSetText(ids, posAbrv),
+                        ".", message, kValidationValid, kValidationWarning, 0))
+      WorstStatus(status, kValidationWarning);
+  }
+  return status;
+}
+
+// ---------------------------------------------------------------- strategy conflicts
+
+bool clsProjectValidation::LoadTeamStrategy(clsMockRoster& roster, const std::string& teamName,
+                                            const std::string& fileName) {
+  // Names are stored blank-padded to their field.
+  const bool loaded = roster.LoadDraftStrategy(Folder(kPageDraftStrategies), runtime::Trim(fileName));
+  return CompareAndList(
+      kProjLeaguePropertiesFile, YesNo(loaded), -1,
+      runtime::Trim(teamName) + " Strategy [" + runtime::Trim(roster.Strategy().FileName()) + "]", " loaded.",
+      " not loaded.", kValidationValid, kValidationWarning, 0);
+}
+
+int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolate& league, bool mockDraft) {
+  AddHeading(" * LEAGUE PROPERTIES DRAFT STRATEGY CONFLICTS");
+  if (league.PickCount() == 0) return kValidationValid;
+  std::vector<int32_t> order(static_cast<std::size_t>(league.PickCount()));
+  for (int32_t i = 0; i < league.PickCount(); ++i) order[static_cast<std::size_t>(i)] = league.Pick(i);
+  const int32_t teams = std::max(league.TeamCount(), 0);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
+  int32_t status = kValidationValid;
+  for (int32_t t = 1; t <= teams; ++t) {
+    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(t)], league.TeamName(t), league.Strategy(t)))
+      WorstStatus(status, kValidationWarning);
+  }
+  if (status == kValidationValid) status = FindStrategyConflict(teams, order, strategies, mockDraft);
+  return status;
+}
+
+int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock,
+                                                             bool mockDraft) {
+  AddHeading(" * USER GENERATED MOCK DRAFT STRATEGY CONFLICTS");
+  if (userMock.BoardCount() == 0) return kValidationError;
+  std::vector<int32_t> order(static_cast<std::size_t>(userMock.BoardCount()));
+  for (int32_t i = 0; i < userMock.BoardCount(); ++i)
+    order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
+  const int32_t owners = std::max(userMock.OwnerCount(), 0);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(owners) + 1);
+  int32_t status = kValidationValid;
+  for (int32_t n = 1; n <= owners; ++n) {
+    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(n)], userMock.OwnerName(n - 1),
+                          userMock.OwnerStrategy(n - 1)))
+      WorstStatus(status, kValidationWarning);
+  }
+  if (status == kValidationValid) status = FindStrategyConflict(owners, order, strategies, mockDraft);
+  return status;
+}
+
+int32_t clsProjectValidation::RuleMethodAtPick(const clsMockRoster& strategy, int32_t pick,
+                                               std::span<const int32_t> order) {
+  // The rule the draft itself would use: the last one serves every pick no
+  // rule covers, and a strategy without rules reads as one all-zero rule.
+  const int32_t teamPick = basMockDraftCalculation::TeamPickNumber(pick, order);
+  return strategy.StrategyMethod(strategy.StrategyArToUse(teamPick));
+}
+
+int32_t clsProjectValidation::FindStrategyConflict(int32_t teamCount, std::span<const int32_t> order,
+                                                   std::span<const clsMockRoster> strategies,
+                                                   bool mockDraft) {
+  const int32_t sev = mockDraft ? kValidationError : kValidationWarning;
+  constexpr int32_t kNoStrategy = -1;
+  constexpr int32_t kEquilibrium = 3;
+  constexpr int32_t kRosterPotGainLoss = 4;
+  const auto isLookAhead = [](int32_t m) { return m == kEquilibrium || m == kRosterPotGainLoss; };
+  const int32_t last = static_cast<int32_t>(order.size()) - 1;
+
+  // Each pick's method once: the windows overlap, and a stored order may be long.
+  std::vector<int32_t> methods(order.size(), kNoStrategy);
+  for (int32_t i = 0; i <= last; ++i) {
+    const int32_t team = order[static_cast<std::size_t>(i)];
+    if (team >= 1 && team <= teamCount && static_cast<std::size_t>(team) < strategies.size())
+      methods[static_cast<std::size_t>(i)] =
+          RuleMethodAtPick(strategies[static_cast<std::size_t>(team)], i, order);
+  }
+
+  const int32_t depth = basMockDraftSettings::GlobalSettings().LongVal(kSetEquilibriumDepth);
+  int32_t status = kValidationValid;
+  for (int32_t i = 0; i <= last; ++i) {
+    const int32_t m = methods[static_cast<std::size_t>(i)];
+    if (!isLookAhead(m)) continue;
+    const int32_t j = basMockDraftCalculation::FindTeamNthNextPick(order, i, m == kEquilibrium ? depth : 1);
+    const int32_t team = order[static_cast<std::size_t>(i)];
+    for (int32_t k = i + 1; k <= j; ++k) {
+      const int32_t other = order[static_cast<std::size_t>(k)];
+      if (other == team) continue;
+      const int32_t m2 = methods[static_cast<std::size_t>(k)];
+      if (!isLookAhead(m2)) continue;
+      AddLine(kProjLeaguePropertiesFile, sev,
+              "Strategy Conflict - Team [" + Num(team) + "] Pick [" + Num(i + 1) + "] " +
+                  basSTGFileControl::MethodText(m) + " and Team [" + Num(other) + "] Pick [" + Num(k + 1) +
+                  "] " + basSTGFileControl::MethodText(m2) + " * Mock");
+      WorstStatus(status, sev);
+      AddLine(kProjLeaguePropertiesFile, sev, "Strategy Conflict - Potential exists for more conflicts.");
+      return status;
+    }
+  }
+  return status;
+}
+
+// ---------------------------------------------------------------- user mock draft
+
+int32_t clsProjectValidation::ValidateUserMock(clsUserMockIsolate& userMock, bool mockDraft) {
+  const int32_t key = kProjUserMockDraftFile;
+  AddHeading(" * USER GENERATED MOCK VALIDATION");
+  const std::string& name = ProjectValue(key);
+  const std::string& folder = Folder(kPageUserMockDraft);
+  int32_t status = kValidationValid;
+  if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(folder + name, false)), -1,
+                      "[" + folder + name + "]", " found.", " not found.", kValidationValid, kValidationError,
+                      0)) {
+    status = kValidationError;
+  } else {
+    userMock.SetFilePath(folder);
+    userMock.SetFileName(name);
+    if (!CompareAndList(key, YesNo(userMock.LoadUserMock()), -1, "", "loaded.", "not loaded.",
+                        kValidationValid, kValidationError, 0)) {
+      status = kValidationError;
+    } else {
+      if (!CompareAndList(key, userMock.DraftRounds(), 0, "Draft Rounds = " + Num(userMock.DraftRounds()),
+                          ".", " must be > 0.", kValidationValid, kValidationError, 1))
+        WorstStatus(status, kValidationError);
+      if (!CompareAndList(key, userMock.BoardCount(), 0, "Draft Picks = " + Num(userMock.BoardCount()), ".",
+                          " must be > 0.", kValidationValid, kValidationError, 1))
+        WorstStatus(status, kValidationError);
+    }
+  }
+  if (status == kValidationValid) status = CheckUserMockStrategyConflicts(userMock, mockDraft);
+  return status;
+}
+
+int32_t clsProjectValidation::CheckUserMockLeagueCompatibility(const clsLeagueIsolate& league,
+                                                               const clsUserMockIsolate& userMock,
+                                                               clsKickwellDB& db) {
+  (void)db;
+  const int32_t key = kProjUserMockDraftFile;
+  AddHeading(" * USER GENERATED MOCK AND LEAGUE PROPERTIES COMPATIBILITY");
+  int32_t status = kValidationValid;
+  const int32_t teams = league.TeamCount();
+  if (!CompareAndList(key, userMock.OwnerCount(), teams,
+                      "Team Count (LGP/UGM) = " + Num(teams) + "/" + Num(userMock.OwnerCount()) + ".", "",
+                      " Team Count Not Equal.", kValidationValid, kValidationError, 0)) {
+    WorstStatus(status, kValidationError);
+    return status;
+  }
+  for (int32_t t = 1; t <= teams; ++t) {
+    const bool same = runtime::Trim(league.TeamName(t)) == runtime::Trim(userMock.OwnerName(t - 1));
+    if (!CompareAndList(key, 0, same ? 0 : 1,
+                        "Team Name [" + Num(t) + "] LGP [" + league.TeamName(t) + "] UGM [" +
+                            userMock.OwnerName(t - 1) + "].",
+                        "", "", kValidationValid, kValidationWarning, 0))
+      WorstStatus(status, kValidationWarning);
+  }
+  return status;
+}

@@ -1,0 +1,122 @@
+#pragma once
+// Driving the shell's windows in tests: the real seams with a scripted
+// pointer, clicks on owner-drawn buttons, a script of answers for modal
+// dialogs that appear one after another, and screenshots for a person to
+// look at.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "FakeSeams.h"
+#include "core/Seams.h"
+#include "shell/ui/RealSeams.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/clsButton.h"
+
+namespace kdtest {
+
+// Every seam real except the pointer, which the test moves.
+class RealSeamsWithScriptedPointer {
+ public:
+  RealSeamsWithScriptedPointer() {
+    shell_ui::InstallRealSeams();
+    auto fake = std::make_unique<FakePointer>();
+    pointer = fake.get();
+    seams::Install(std::move(fake));
+    CancelFlag = false;
+  }
+  ~RealSeamsWithScriptedPointer() {
+    seams::ResetAll();
+    CancelFlag = false;
+  }
+  RealSeamsWithScriptedPointer(const RealSeamsWithScriptedPointer&) = delete;
+  RealSeamsWithScriptedPointer& operator=(const RealSeamsWithScriptedPointer&) = delete;
+
+  FakePointer* pointer = nullptr;
+};
+
+// Moves the pointer onto a button of the bar, presses and releases it, one
+// poll at each step, as the bar's timer would see it.
+inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
+  ASSERT_NE(bar, nullptr);
+  ASSERT_NE(bar->PictureControl(), nullptr);
+  const ButtonRect r = bar->Rect(index);
+  const QPoint at = bar->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
+  for (const bool down : {false, true, false}) {
+    pointer.current = seams::PointerState{at.x(), at.y(), down};
+    bar->Tick();
+  }
+  pointer.current = seams::PointerState{-5000, -5000, false};
+}
+
+// The same, from the event loop: the click may open a modal window of its
+// own, which must not run inside the caller.
+inline void PressSoon(FakePointer& pointer, clsButton* bar, int32_t index) {
+  QTimer::singleShot(0, bar, [&pointer, bar, index] { Press(pointer, bar, index); });
+}
+
+// Acts on modal windows as they come up, one step per window, in order.
+// Each step waits until a visible modal window of its type is on top.
+class ModalScript {
+ public:
+  ModalScript() {
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+  }
+  ~ModalScript() { timer_.stop(); }
+
+  template <class Window>
+  ModalScript& Then(std::function<void(Window*)> act) {
+    steps_.push_back({[] { return qobject_cast<Window*>(QApplication::activeModalWidget()); },
+                      [act](QWidget* w) { act(static_cast<Window*>(w)); }});
+    timer_.start();
+    return *this;
+  }
+  bool Done() const { return steps_.empty(); }
+
+ private:
+  struct Step {
+    std::function<QWidget*()> find;
+    std::function<void(QWidget*)> act;
+  };
+
+  void Poll() {
+    if (steps_.empty()) {
+      timer_.stop();
+      return;
+    }
+    // Nothing came up: fail, and close what is open so the test ends.
+    if (++polls_ > 20000) {
+      ADD_FAILURE() << "A modal window the script waits for never came up";
+      steps_.clear();
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+      return;
+    }
+    QWidget* w = steps_.front().find();
+    if (w == nullptr || !w->isVisible()) return;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    polls_ = 0;
+    step.act(w);
+  }
+
+  std::deque<Step> steps_;
+  QTimer timer_;
+  int polls_ = 0;
+};
+
+inline void SaveScreenshot(QWidget* widget, const std::string& name) {
+  QDir().mkpath(KD_SCREENSHOT_DIR);
+  const QString path = QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png";
+  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
+}
+
+}  // namespace kdtest

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "ShellWindowHarness.h"
+#include "TempDir.h"
+#include "core/basMockItUp.h"
+#include "shell/basFileDialog.h"
+#include "shell/basMessage.h"
+#include "shell/ui/frmFile.h"
+#include "shell/ui/frmMessage.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/clsButton.h"
+
+namespace {
+
+std::vector<std::string> Listed(const frmFile& dialog) {
+  std::vector<std::string> names;
+  for (int i = 0; i < dialog.lstFile()->count(); ++i) {
+    names.push_back(dialog.lstFile()->item(i)->text().toStdString());
+    EXPECT_EQ(dialog.lstFile()->item(i)->data(Qt::UserRole).toInt(), i);
+  }
+  return names;
+}
+
+class FileDialogWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basMockItUp::InitFileTypeTable(dir.Path());
+    for (const char* sub : {"sco/", "str/"}) std::filesystem::create_directories(dir.Path() + sub);
+    sco = dir.Path() + "sco/";
+    str = dir.Path() + "str/";
+  }
+
+  void Open(frmFile& dialog, int32_t mode, const std::string& name = "", bool seriesOnly = false,
+            bool prefixFilter = false) {
+    dialog.InitializeDialog(sco, "sco", "Scoring System", mode, name, kPageScoringSystem, seriesOnly, prefixFilter);
+  }
+
+  kdtest::TempDir dir;
+  std::string sco, str;
+  kdtest::RealSeamsWithScriptedPointer seams_;
+  kdtest::FakePointer& pointer = *seams_.pointer;
+  kdtest::ModalScript script;
+};
+
+}  // namespace
+
+TEST_F(FileDialogWindow, ListsTheTypesFilesWhateverTheCaseOfTheirExtension) {
+  for (const char* name : {"b League.SCO", "a.sco", "C.Sco", "notes.txt", "esco", "d.sco.bak"}) {
+    kdtest::WriteFile(sco + name, "x");
+  }
+  std::filesystem::create_directories(sco + "sub");
+  frmFile dialog;
+  Open(dialog, basFileDialog::kOpen);
+  EXPECT_EQ(Listed(dialog), (std::vector<std::string>{"a.sco", "b League.SCO", "C.Sco"}));
+}
+
+TEST_F(FileDialogWindow, SeriesOnlyListsTheFirstFileOfEachSeries) {
+  for (const char* name : {"Week0001.kwr", "Week0002.kwr", "WeekAB.kwr", "0001.kwr", "001.kwr", "Wk0001x.kwr"}) {
+    kdtest::WriteFile(str + name, "x");
+  }
+  frmFile dialog;
+  dialog.InitializeDialog(str, "kwr", "Projected Stat Strain", basFileDialog::kSelect, "", kPageProjectedStatStrain,
+                          true, false);
+  EXPECT_EQ(Listed(dialog), (std::vector<std::string>{"0001.kwr", "Week0001.kwr"}));
+}
+
+TEST_F(FileDialogWindow, PrefixFilterListsNamesBeginningWithThePrefixExactly) {
+  for (const char* name : {"Strain A.kwr", "strain b.kwr", "Strain.kwr", "Other.kwr"}) kdtest::WriteFile(str + name, "x");
+  frmFile dialog;
+  dialog.InitializeDialog(str, "kwr", "Projected Stat Strain", basFileDialog::kSelect, "Strain",
+                          kPageProjectedStatStrain, false, true);
+  EXPECT_EQ(Listed(dialog), (std::vector<std::string>{"Strain A.kwr", "Strain.kwr"}));
+  EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "");
+}
+
+TEST_F(FileDialogWindow, ModesChooseTheConfirmButtonAndTitle) {
+  struct Case {
+    int32_t mode;
+    const char* button;
+    const char* shot;
+  };
+  for (const Case c : {Case{0, "Save", "file_dialog_save"}, Case{1, "Open", "file_dialog_open"},
+                       Case{2, "Save", "file_dialog_new"}, Case{3, "Select", "file_dialog_select"}}) {
+    SCOPED_TRACE(c.mode);
+    kdtest::WriteFile(sco + "Office League.sco", "x");
+    kdtest::WriteFile(sco + "Family.sco", "x");
+    frmFile dialog;
+    Open(dialog, c.mode, "Office League.sco");
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "Kickwell Draftyard File Dialog");
+    EXPECT_EQ(dialog.mOS()->TabText(0), c.button);
+    EXPECT_EQ(dialog.mCancel()->TabText(0), "Cancel");
+    EXPECT_EQ(dialog.mOS()->Rect(0), (ButtonRect{70, 24, 5, 0}));
+    EXPECT_EQ(dialog.txtFileType()->text().toStdString(), "Scoring System  (*.sco)");
+    EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Office League.sco");
+    EXPECT_EQ(dialog.picProperty()->BackColor(), gdi::kWhite);
+    dialog.show();
+    kdtest::SaveScreenshot(&dialog, c.shot);
+  }
+}
+
+TEST_F(FileDialogWindow, ClickingFillsTheNameBoxAndADoubleClickInSaveModeNothingMore) {
+  kdtest::WriteFile(sco + "Family.sco", "x");
+  frmFile dialog;
+  Open(dialog, basFileDialog::kSave);
+  dialog.show();
+  QListWidget* list = dialog.lstFile();
+  const QRect r = list->visualItemRect(list->item(0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Family.sco");
+  dialog.txtFileName()->setText("Typed over");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  EXPECT_EQ(dialog.txtFileName()->text().toStdString(), "Family.sco");
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog.Cancelled());
+  EXPECT_TRUE(ClicksAccepted);
+}
+
+TEST_F(FileDialogWindow, DoubleClickInOpenModeChoosesTheNameAndHoldsOffClicks) {
+  kdtest::WriteFile(sco + "Family.sco", "x");
+  script.Then<frmFile>([](frmFile* dialog) {
+    QListWidget* list = dialog->lstFile();
+    const QRect r = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+  });
+  EXPECT_FALSE(basFileDialog::ShowFileDialogBasic("", kPageScoringSystem, basFileDialog::kOpen, true));
+  EXPECT_EQ(FileDialogChosenName, "Family.sco");
+  // The click that closed the dialog must not reach the grid underneath.
+  EXPECT_FALSE(ClicksAccepted);
+  EXPECT_TRUE(script.Done());
+  QTRY_VERIFY(ClicksAccepted);
+}
+
+TEST_F(FileDialogWindow, EnterConfirmsTheNameAsTyped) {
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Mine");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  EXPECT_FALSE(basFileDialog::ShowFileDialog("", kPageScoringSystem, basFileDialog::kNew, true, false, false));
+  EXPECT_EQ(FileDialogChosenName, "Mine.sco");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, EnterWithAnEmptyNameInOpenModeConfirmsIt) {
+  frmFile dialog;
+  Open(dialog, basFileDialog::kOpen);
+  script.Then<frmFile>([](frmFile* d) { QTest::keyClick(d->txtFileName(), Qt::Key_Return); });
+  dialog.exec();
+  EXPECT_FALSE(dialog.Cancelled());
+  EXPECT_EQ(dialog.ChosenName(), "");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, SaveRefusesABlankNameAndStaysOpen) {
+  frmFile dialog;
+  Open(dialog, basFileDialog::kSave, "   ");
+  std::string notice;
+  script.Then<frmFile>([&](frmFile* d) { kdtest::PressSoon(pointer, d->mOS(), 0); })
+      .Then<frmMessage>([&](frmMessage* box) {
+        notice = box->windowTitle().toStdString() + "|" + box->lblView()->text().toStdString();
+        kdtest::PressSoon(pointer, box->mBtn(), 0);
+      })
+      .Then<frmFile>([&](frmFile* d) {
+        EXPECT_TRUE(d->Cancelled());
+        d->txtFileName()->setText("Keeper");
+        kdtest::PressSoon(pointer, d->mOS(), 0);
+      });
+  dialog.exec();
+  EXPECT_EQ(notice, "File Name Error| Please enter a name for the file.");
+  EXPECT_FALSE(dialog.Cancelled());
+  EXPECT_EQ(dialog.ChosenName(), "Keeper");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, CancelAndTheCloseBoxBothCancel) {
+  script.Then<frmFile>([&](frmFile* d) { kdtest::PressSoon(pointer, d->mCancel(), 0); });
+  EXPECT_EQ(basFileDialog::SelectFileDialog(kPageScoringSystem, false), "");
+  script.Then<frmFile>([](frmFile* d) { d->close(); });
+  std::string name = "Kept.sco";
+  EXPECT_TRUE(basFileDialog::ShowFileDialogByMode(name, basFileDialog::kSave, kPageScoringSystem));
+  EXPECT_EQ(name, "");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, SavingOverAFileAsksThroughTheMessageBox) {
+  kdtest::WriteFile(sco + "Office.sco", "x");
+  std::string question;
+  script.Then<frmFile>([&](frmFile* d) {
+    d->txtFileName()->setText("C:\\Leagues\\Office");
+    kdtest::PressSoon(pointer, d->mOS(), 0);
+  });
+  script.Then<frmMessage>([&](frmMessage* box) {
+    question = box->windowTitle().toStdString() + "|" + box->lblView()->text().toStdString();
+    kdtest::PressSoon(pointer, box->mBtn(), 1);  // No
+  });
+  EXPECT_TRUE(basFileDialog::ShowFileDialogBasic("", kPageScoringSystem, basFileDialog::kSave, true));
+  EXPECT_EQ(question, "File Already Exists| Do you wish to overwrite Office.sco?");
+  EXPECT_EQ(FileDialogChosenName, "Office.sco");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, OpeningAFileThatVanishedSaysFileNotFound) {
+  kdtest::WriteFile(sco + "Gone.sco", "x");
+  std::string notice;
+  script.Then<frmFile>([&](frmFile* d) {
+    d->lstFile()->setCurrentRow(0);
+    std::filesystem::remove(sco + "Gone.sco");
+    kdtest::PressSoon(pointer, d->mOS(), 0);
+  });
+  script.Then<QMessageBox>([&](QMessageBox* box) {
+    notice = box->windowTitle().toStdString() + "|" + box->text().toStdString();
+    box->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_TRUE(basFileDialog::ShowFileDialogBasic("", kPageScoringSystem, basFileDialog::kOpen, true));
+  EXPECT_EQ(notice, "File Error|File Not Found:  '" + sco + "Gone.sco'");
+  EXPECT_TRUE(script.Done());
+}

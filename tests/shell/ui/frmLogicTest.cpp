@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QListWidget>
+
+#include "ShellWindowHarness.h"
+#include "shell/ui/frmLogic.h"
+
+namespace {
+
+std::vector<std::string> Lines(const frmLogic* window) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < window->lstLogic()->count(); ++i) lines.push_back(window->lstLogic()->item(i)->text().toStdString());
+  return lines;
+}
+
+class LogicWindow : public ::testing::Test {
+ protected:
+  void TearDown() override { frmLogic::Unload(); }
+  kdtest::RealSeamsWithScriptedPointer seams_;
+};
+
+}  // namespace
+
+TEST_F(LogicWindow, TraceLinesReachTheListOnlyWhileTheWindowIsOpen) {
+  seams::TraceList().AddItem("lost: no window");
+  EXPECT_FALSE(frmLogic::IsLogicWindowOpen());
+  frmLogic* window = frmLogic::Load(nullptr);
+  EXPECT_TRUE(frmLogic::IsLogicWindowOpen());
+  EXPECT_EQ(frmLogic::Load(nullptr), window);  // one at a time
+  seams::TraceList().AddItem("PICK #1 Office [KD-RBL Default.stg]");
+  seams::TraceList().AddItem("");
+  seams::TraceList().AddItem("STRATEGY RULE 1");
+  EXPECT_EQ(Lines(window), (std::vector<std::string>{"PICK #1 Office [KD-RBL Default.stg]", "", "STRATEGY RULE 1"}));
+  seams::TraceList().Clear();
+  EXPECT_TRUE(Lines(window).empty());
+}
+
+TEST_F(LogicWindow, ClosingTheWindowUnloadsIt) {
+  frmLogic* window = frmLogic::Load(nullptr);
+  window->ShowLogic();
+  EXPECT_EQ(window->windowTitle().toStdString(), "Draft Logic");
+  window->close();
+  EXPECT_FALSE(frmLogic::IsLogicWindowOpen());
+  seams::TraceList().AddItem("dropped");
+}
+
+TEST_F(LogicWindow, TheListKeepsA60TwipMarginLeftTopAndRight) {
+  frmLogic* window = frmLogic::Load(nullptr);
+  window->ShowLogic();
+  window->resize(300, 200);
+  window->Form_Resize();
+  // 4 + 292 + 4 = 300 pixels; the height runs to the bottom edge.
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 292, 200));
+  EXPECT_TRUE(QFontInfo(window->lstLogic()->font()).fixedPitch());
+  for (const char* line : {"PICK #14 Office Pool [KD-RBL Default.stg]", "", "STRATEGY RULE 2  Picks 10-40",
+                           "  RB  Saquon Barkley        312.4", "  WR  Ja'Marr Chase         298.7"}) {
+    seams::TraceList().AddItem(line);
+  }
+  window->resize(420, 180);
+  kdtest::SaveScreenshot(window, "logic_window");
+}
+
+TEST_F(LogicWindow, AMinimisedWindowIsLaidOutOnlyWhenRestored) {
+  frmLogic* window = frmLogic::Load(nullptr);
+  window->ShowLogic();
+  window->resize(300, 200);
+  window->Form_Resize();
+  window->setWindowState(Qt::WindowMinimized);
+  window->resize(500, 300);
+  window->Form_Resize();
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 292, 200));
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 492, 300));
+}
