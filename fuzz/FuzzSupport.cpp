@@ -98,8 +98,9 @@ std::string MakeArchive(const std::vector<std::pair<std::string, std::string>>& 
   for (const auto& [name, content] : entries) {
     uLongf length = compressBound(static_cast<uLong>(content.size()));
     std::string body(length, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(body.data()), &length, reinterpret_cast<const Bytef*>(content.data()),
-                  static_cast<uLong>(content.size()), Z_DEFAULT_COMPRESSION) != Z_OK) {
+    if (compress2(reinterpret_cast<Bytef*>(body.data()), &length,
+                  reinterpret_cast<const Bytef*>(content.data()), static_cast<uLong>(content.size()),
+                  Z_DEFAULT_COMPRESSION) != Z_OK) {
       Fail(__FILE__, __LINE__, "compress2");
     }
     body.resize(length);

@@ -13,9 +13,9 @@
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
 #include "database/clsDisplayGridIsolate.h"
-#include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/ByteStream.h"
 #include "player_data/basKWRFileControl.h"
@@ -238,17 +238,18 @@ void UgmSeeds() {
 }
 
 void KwrSeeds() {
-  basKWRFileControl::WriteKwrWeeks(Folder("kwr") + "two-weeks.kwr", 0, 1, 2024, "Seed", [](uint8_t week, KWRBlock& block) {
-    if (week == 0) {
-      block.Bios.push_back({1001, "Runner", 19980312, 5, 3});
-      block.Bios.push_back({1002, "Thrower", 19950101, 7, 2});
-      block.Modifications.push_back({kKwrByeWeekMasID, 5, 9, 0, 2024.0f});
-    } else {
-      basKWRFileControl::AddStatRecord(block, 1001, 5, week, 12, 87.0f);
-      basKWRFileControl::AddStatRecord(block, 1002, 7, week, 5, 251.5f);
-      block.Yardage.push_back({1001, 5, week, 1, 34.0f});
-    }
-  });
+  basKWRFileControl::WriteKwrWeeks(Folder("kwr") + "two-weeks.kwr", 0, 1, 2024, "Seed",
+                                   [](uint8_t week, KWRBlock& block) {
+                                     if (week == 0) {
+                                       block.Bios.push_back({1001, "Runner", 19980312, 5, 3});
+                                       block.Bios.push_back({1002, "Thrower", 19950101, 7, 2});
+                                       block.Modifications.push_back({kKwrByeWeekMasID, 5, 9, 0, 2024.0f});
+                                     } else {
+                                       basKWRFileControl::AddStatRecord(block, 1001, 5, week, 12, 87.0f);
+                                       basKWRFileControl::AddStatRecord(block, 1002, 7, week, 5, 251.5f);
+                                       block.Yardage.push_back({1001, 5, week, 1, 34.0f});
+                                     }
+                                   });
 }
 
 void VczSeeds() {

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr double kValues[] = {0.0, 0.4, 1.0, 2.5, 4.0, 7.0, 15.5, 16.0, 99.0, 312.0, 1234.5, 5000.0, -3.0, 2.0e9};
+constexpr double kValues[] = {0.0,  0.4,  1.0,   2.5,    4.0,    7.0,  15.5,
+                              16.0, 99.0, 312.0, 1234.5, 5000.0, -3.0, 2.0e9};
 
 bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 

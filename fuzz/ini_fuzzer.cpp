@@ -27,12 +27,14 @@ std::string_view Trim(std::string_view s) {
 // Up to a few (section, key) names that occur in the text, so that the
 // lookups below hit real lines, plus names that never occur.
 std::vector<Name> NamesIn(std::string_view text) {
-  std::vector<Name> names = {{"Kickwell Draftyard Settings", "0"}, {"Kickwell Draftyard Project", "Use Color"}};
+  std::vector<Name> names = {{"Kickwell Draftyard Settings", "0"},
+                             {"Kickwell Draftyard Project", "Use Color"}};
   std::string section;
   std::size_t start = 0;
   while (start < text.size() && names.size() < 10) {
     std::size_t lf = text.find('\n', start);
-    std::string_view line = text.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
+    std::string_view line =
+        text.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string_view t = Trim(line);
     if (!t.empty() && t.front() == '[') {
@@ -83,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::string error;
     const bool saved = win32::WritePrivateProfileString(section, key, written, path, &error);
     // Only a file that would grow past what can be read back is refused.
-    KD_FUZZ_CHECK(saved == (win32::ApplyProfileWrites(text, section, {{key, written}}).size() <= win32::kMaxProfileBytes));
+    KD_FUZZ_CHECK(saved == (win32::ApplyProfileWrites(text, section, {{key, written}}).size() <=
+                            win32::kMaxProfileBytes));
     if (!saved) {
       KD_FUZZ_CHECK(kdfuzz::ReadBytes(path) == text);
       break;
@@ -91,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string after = kdfuzz::ReadBytes(path);
     KD_FUZZ_CHECK(win32::FindProfileValue(after, section, key) == written);
     for (const auto& [otherSection, otherKey] : names) {
-      if (runtime::EqualsNoCase(Trim(otherSection), Trim(section)) && runtime::EqualsNoCase(Trim(otherKey), Trim(key)))
+      if (runtime::EqualsNoCase(Trim(otherSection), Trim(section)) &&
+          runtime::EqualsNoCase(Trim(otherKey), Trim(key)))
         continue;
       KD_FUZZ_CHECK(win32::FindProfileValue(after, otherSection, otherKey) ==
                     win32::FindProfileValue(text, otherSection, otherKey));

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     (void)league.MergeAsID(pos);
   }
   std::vector<int32_t> order;
-  (void)basLGPFileControl::BuildDraftOrder(order, league.TeamCount(), league.DraftRounds(), league.DraftStyle());
+  (void)basLGPFileControl::BuildDraftOrder(order, league.TeamCount(), league.DraftRounds(),
+                                           league.DraftStyle());
 
   league.SetFileName("saved.lgp");
   KD_FUZZ_CHECK(league.SaveLeagueProps());

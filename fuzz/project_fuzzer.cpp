@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     writable = writable && win32::ValidProfileValue(project.Value(i));
     entries.emplace_back(clsCheatIsolate::Keys()[static_cast<std::size_t>(i)], project.Value(i));
   }
-  writable = writable && win32::ApplyProfileWrites(kdfuzz::AsText(data, size), "Kickwell Draftyard Project", entries).size() <=
-                             win32::kMaxProfileBytes;
+  writable =
+      writable &&
+      win32::ApplyProfileWrites(kdfuzz::AsText(data, size), "Kickwell Draftyard Project", entries).size() <=
+          win32::kMaxProfileBytes;
   const bool saved = project.SaveFile();
   KD_FUZZ_CHECK(saved == writable);
   if (!saved) {

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   KD_FUZZ_CHECK(basSCOFileControl::WriteScoFile(out, scoring));
   std::string expected;
   for (std::size_t r = 0; r < records; ++r) {
-    std::string record(kdfuzz::AsText(data + r * basSCOFileControl::kScoRecordBytes, basSCOFileControl::kScoRecordBytes));
+    std::string record(
+        kdfuzz::AsText(data + r * basSCOFileControl::kScoRecordBytes, basSCOFileControl::kScoRecordBytes));
     int32_t catID = 0;
     std::memcpy(&catID, record.data() + 4, sizeof catID);
     if (catID < 0) continue;

@@ -42,8 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     writable = writable && win32::ValidProfileValue(settings.StringVal(i));
     entries.emplace_back(std::to_string(i), settings.StringVal(i));
   }
-  writable = writable && win32::ApplyProfileWrites(kdfuzz::AsText(data, size), "Kickwell Draftyard Settings", entries).size() <=
-                             win32::kMaxProfileBytes;
+  writable =
+      writable &&
+      win32::ApplyProfileWrites(kdfuzz::AsText(data, size), "Kickwell Draftyard Settings", entries).size() <=
+          win32::kMaxProfileBytes;
   const bool saved = settings.Save();
   KD_FUZZ_CHECK(saved == writable);
   if (!saved) {

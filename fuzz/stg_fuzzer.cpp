@@ -13,7 +13,9 @@
 namespace {
 
 void ShowEveryRule(const clsDraftStrategy& strategy) {
-  const auto abbreviation = [](int32_t posID) { return posID == 1 ? std::string("-") : std::to_string(posID); };
+  const auto abbreviation = [](int32_t posID) {
+    return posID == 1 ? std::string("-") : std::to_string(posID);
+  };
   for (int32_t rule = 0; rule < strategy.Count(); ++rule) {
     std::string message;
     (void)strategy.IsPositionValid(rule, message);

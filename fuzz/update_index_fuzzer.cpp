@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string root = kdfuzz::ScratchSubFolder("update");
   kdfuzz::EmptyFolder(root);
   const std::string work = kdfuzz::ScratchSubFolder("update/work");
-  for (const std::string& sub : basMockItUp::WorkSubFolderNames()) kdfuzz::ScratchSubFolder("update/work/" + sub);
+  for (const std::string& sub : basMockItUp::WorkSubFolderNames())
+    kdfuzz::ScratchSubFolder("update/work/" + sub);
   const std::string upd = kdfuzz::ScratchSubFolder("update/work/upd");
   basMockItUp::InitFileTypeTable(work);
   // One archive the index may name, and a file outside the work folder.
