@@ -4,7 +4,13 @@
 #include <exception>
 
 #include "core/basFileExists_001.h"
+#include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
+#include "database/clsApplyScoring.h"
+#include "database/clsPlayerDataWriters.h"
+#include "database/clsSeasonTotals.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
@@ -138,7 +144,10 @@ class clsKickwellDB::RowLookups final : public clsDisplayRows::Lookups {
   clsKickwellDB& db_;
 };
 
-clsKickwellDB::clsKickwellDB() : mockCheatData_(std::make_unique<clsMockCheatData>()) {
+clsKickwellDB::clsKickwellDB()
+    : mockCheatData_(std::make_unique<clsMockCheatData>()),
+      scoring_(std::make_unique<clsScoringIsolate>()),
+      applyScoring_(std::make_unique<clsApplyScoring>(*this)) {
   MakeCatalogueObjects();
 }
 
@@ -258,6 +267,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       status->StatusCaption(0, 0, "Loading Display Formats");
     }
     displayRows_->LoadAtOpen(*db_);
+    scoring_ = std::make_unique<clsScoringIsolate>();
+    pSbUpdateScoringSystem();
     if (status) status->SetSegmentValue(3, 4);
     open_ = true;
     return true;
@@ -375,6 +386,7 @@ void clsKickwellDB::Terminate() {
   statSubCatNames_.clear();
   statTableMax_ = 0;
   mockCheatData_ = std::make_unique<clsMockCheatData>();
+  scoring_ = std::make_unique<clsScoringIsolate>();
   MakeCatalogueObjects();
 }
 
@@ -483,6 +495,9 @@ bool clsKickwellDB::PassDisplay(const clsDisplayGridIsolate& grid) {
 }
 
 void clsKickwellDB::pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year) {
+  // The player-record export reads tblStat0's own categories (team, ADP,
+  // injury status) as well, so it is positioned with the others.
+  statCon_->PositionTable(0, playerID, week, year, false);
   statCon_->PositionStatTables(playerID, week, year);
 }
 
@@ -509,6 +524,77 @@ std::string clsKickwellDB::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week
 
 void clsKickwellDB::SetMockCheatData(int32_t key, const std::string& text) {
   mockCheatData_->SetDataValue(key, text);
+}
+
+// ------------------------------------------------------------------ scoring system
+
+void clsKickwellDB::pSbUpdateScoringSystem() {
+  // An empty table leaves no rules behind: the system always mirrors the table.
+  if (!basSCOFileControl::RecordsetToScoringIsolate(FixedCursor(kScoringSystem), *scoring_)) {
+    scoring_->Clear();
+  }
+  applyScoring_->pSbMapScoringRules(*scoring_);
+}
+
+bool clsKickwellDB::pFnLoadScoringSystem(const std::string& scoPath) {
+  if (!basSCOFileControl::ReadScoFileToIsolate(scoPath, *scoring_)) return false;
+  applyScoring_->pSbMapScoringRules(*scoring_);
+  scoring_->BuildMaps(DefaultsFolder);
+  return true;
+}
+
+void clsKickwellDB::pSbSetScoringIsolate(clsScoringIsolate& scoring) {
+  applyScoring_->pSbMapScoringRules(scoring);
+}
+
+void clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                                 int16_t /*year*/) {
+  applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
+}
+
+double clsKickwellDB::pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring) {
+  return applyScoring_->pFnGetValuePoints(value, scoring, modifiedScoring_);
+}
+
+void clsKickwellDB::pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, clsScoringIsolate& scoring,
+                                                     const std::string& name) {
+  applyScoring_->AssignNewScoringSystem(status, scoring, name, *scoring_, modifiedScoring_);
+}
+
+void clsKickwellDB::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
+                              float rangeMax, bool rangeRestrict, int32_t applyToPos) {
+  jet::Recordset& rs = FixedCursor(kScoringSystem);
+  if (id < 1) {
+    rs.AddNew();
+  } else {
+    if (!SeekTable(kScoringSystem, kIDNdx, {Value(id)})) {
+      throw JetError("tblScoringSystem has no rule with ID " + std::to_string(id) + ".");
+    }
+    rs.Edit();
+  }
+  try {
+    // By position, as the open checked them: Points, CatID, FieldVal,
+    // RangeMin, RangeMax, RangeRestrict, ApplyToPos.
+    rs.SetField(1, Value(points));
+    rs.SetField(2, Value(catID));
+    rs.SetField(3, Value(fieldVal));
+    rs.SetField(4, Value(rangeMin));
+    rs.SetField(5, Value(rangeMax));
+    rs.SetField(6, Value(rangeRestrict));
+    rs.SetField(7, Value(applyToPos));
+    rs.Update();
+  } catch (...) {
+    rs.CancelUpdate();
+    throw;
+  }
+}
+
+void clsKickwellDB::pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year) {
+  applyScoring_->pSbSeekStatTables(playerID, week, year);
+}
+
+double clsKickwellDB::pSbScoreCurrentStatRow(clsScoringIsolate& scoring) {
+  return applyScoring_->pSbScoreCurrentStatRow(scoring, modifiedScoring_);
 }
 
 // ------------------------------------------------------------------ properties record
@@ -748,4 +834,77 @@ int32_t clsKickwellDB::pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t
 int32_t clsKickwellDB::pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table) {
   if (!SeekStatPlayerWeek(table, playerID, week, year)) return 0;
   return LongOf(StatCursor(table).Field("ID"));
+}
+
+// ------------------------------------------------------------------ writers and whole-file operations
+
+clsPlayerDataWriters& clsKickwellDB::Writers() {
+  if (!open_) throw JetError("No projected-stats file is open.");
+  if (!writers_) writers_ = std::make_unique<clsPlayerDataWriters>(*this);
+  return *writers_;
+}
+
+clsSeasonTotals& clsKickwellDB::SeasonTotals() {
+  clsPlayerDataWriters& writers = Writers();
+  if (!seasonTotals_) seasonTotals_ = std::make_unique<clsSeasonTotals>(*this, writers);
+  return *seasonTotals_;
+}
+
+void clsKickwellDB::pSbAddPla(int16_t /*year*/, int32_t masterID, const std::string& backName, int32_t dob,
+                              int32_t teamID, int32_t posID, uint8_t /*week*/) {
+  Writers().pSbAddPla(masterID, backName, dob, teamID, posID);
+}
+
+void clsKickwellDB::pSbAddPlaManual(int32_t /*unused*/, int32_t masterID, const std::string& backName,
+                                    int32_t dob, int32_t teamID, int32_t posID) {
+  Writers().pSbAddPlaManual(masterID, backName, dob, teamID, posID);
+}
+
+void clsKickwellDB::pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year) {
+  Writers().pSbAddStatZeroYear(masterID, teamID, week, year);
+}
+
+void clsKickwellDB::pSbClearWeekScoringYardage(int16_t year, uint8_t week) {
+  Writers().pSbClearWeekScoringYardage(year, week);
+}
+
+void clsKickwellDB::pSbClearYearWeekScoringYardage(int16_t year, uint8_t week) {
+  Writers().pSbClearWeekScoringYardage(year, week);
+}
+
+void clsKickwellDB::pSbAddScY(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to) {
+  Writers().pSbAddScY(kwrData, year, from, to);
+}
+
+void clsKickwellDB::pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to,
+                              bool keepModified) {
+  Writers().pSbAddPSt(kwrData, year, from, to, keepModified);
+}
+
+void clsKickwellDB::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
+                                    bool recalcRating) {
+  Writers().pSbAddPStwPlaID(playerID, week, year, catID, value, recalcRating);
+}
+
+void clsKickwellDB::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status) {
+  SeasonTotals().pSbSumPlayerStatsForYear(year, status);
+}
+
+bool clsKickwellDB::pSbAddSumPStFromAlternateDb(const std::string& path, int16_t year) {
+  return SeasonTotals().pSbAddSumPStFromAlternateDb(path, year);
+}
+
+void clsKickwellDB::FullStatYearChange(int16_t newYear) { SeasonTotals().FullStatYearChange(newYear); }
+
+void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) {
+  SeasonTotals().pSbClearADPValues(year, week);
+}
+
+void clsKickwellDB::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
+                                          int32_t injuryStatus) {
+  SeasonTotals().pSbUpdatePlayerStatus(year, week, masterID, teamID, injuryStatus);
+}
+
+int32_t clsKickwellDB::pFnGetTeamIDwAbrv(const std::string& abrv, int16_t year) {
+  return SeasonTotals().pFnGetTeamIDwAbrv(abrv, year);
 }

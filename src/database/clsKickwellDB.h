@@ -25,6 +25,11 @@
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Value.h"
 
+class clsApplyScoring;
+class clsKWRData;
+class clsPlayerDataWriters;
+class clsScoringIsolate;
+class clsSeasonTotals;
 class clsStatusPlain;
 
 class clsKickwellDB {
@@ -126,7 +131,7 @@ class clsKickwellDB {
   bool LoadDisplay(const std::string& path);
   // Copies the caller's grid into the current grid and makes it the display order.
   bool PassDisplay(const clsDisplayGridIsolate& grid);
-  // Positions tblStat1..N on the player-week for the catalogue's extractions.
+  // Positions tblStat0 and tblStat1..N on the player-week for the catalogue's extractions.
   void pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year);
 
   // ---- Display rows (one text row per player-week through the display order)
@@ -139,6 +144,48 @@ class clsKickwellDB {
   std::string pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year, int32_t column);
   // OrderNumber of the current grid's first column showing the category; 0 when none.
   uint8_t pFnGetDisplayCol(int32_t catID) const { return display_->OrderNumberWTableFieldID(catID); }
+
+  // ---- The scoring system and applying it
+  // The database owns one scoring system: the rules of tblScoringSystem
+  // after every open, or a .sco file loaded in their place. Points are
+  // computed from the catalogue's category values and written into
+  // tblStat0.Points only where they change.
+
+  clsScoringIsolate& ScoringIsolate() { return *scoring_; }
+  // 1 while partial units inside a rule's range count as fractions; any
+  // other value truncates them to whole units. 0 at creation.
+  int32_t ModifiedScoring() const { return modifiedScoring_; }
+  void SetModifiedScoring(int32_t value) { modifiedScoring_ = value; }
+  // The rules of tblScoringSystem become the scoring system (an empty table
+  // an empty one), mapped onto the catalogue.
+  void pSbUpdateScoringSystem();
+  // Reads a .sco file into the scoring system, maps it and loads its
+  // distribution maps; False, changing nothing, when the file has no rules.
+  bool pFnLoadScoringSystem(const std::string& scoPath);
+  // Maps another system's rules onto the catalogue (the scoring order)
+  // without making it the database's own.
+  void pSbSetScoringIsolate(clsScoringIsolate& scoring);
+  // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, of every
+  // year (year is not a filter), on progress segment 4 (which the caller
+  // adds), yielding after every row. A cancel keeps the rows scored so far;
+  // a database error rolls the whole pass back and is raised.
+  void pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
+  // The points the rule under the given system's cursor gives one value
+  // (through its distribution map when the rule has FDM set and BuildMaps
+  // has run). Throws for a rule-less cursor or a value beyond a Single.
+  double pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring);
+  // Rescores every tblStat0 row with the given system on the total bar; the
+  // catalogue then computes the database's own system again.
+  void pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, clsScoringIsolate& scoring,
+                                        const std::string& name);
+  // Adds (id < 1) or rewrites one tblScoringSystem row.
+  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
+                 bool rangeRestrict, int32_t applyToPos);
+  // Positions tblStat1..N on a player-week (tblStat0 is left where it is).
+  void pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year);
+  // Scores the row under the tblStat0 cursor with the given system and
+  // writes its Points when they change; returns them.
+  double pSbScoreCurrentStatRow(clsScoringIsolate& scoring);
 
   // ---- Texts that the document builders supply by key
 
@@ -215,7 +262,77 @@ class clsKickwellDB {
   // user edited); False for a missing row or a Null.
   bool pFnGetDNU(int32_t playerID, uint8_t week, int16_t year);
 
+  // ==== Player-data writers and the import log (clsPlayerDataWriters)
+  // Each call is one transaction (a savepoint inside the caller's), so a
+  // failure leaves nothing half-written; importers that write many runs wrap
+  // a whole block in a jet::Transaction of their own. Writers of a MasterID
+  // that has no player write nothing and log the MasterID to ProError.txt in
+  // the work folder; so do records of an unknown category or of one that is
+  // not a stored value. Database failures raise jet::JetError.
+
+  // Adds the player's tblPlayers row, or rewrites name (trimmed), DOB, team
+  // and position of the row that has the MasterID. year and week are not used.
+  void pSbAddPla(int16_t year, int32_t masterID, const std::string& backName, int32_t dob, int32_t teamID,
+                 int32_t posID, uint8_t week);
+  // The same, finding the player by name and DOB first, then by MasterID.
+  void pSbAddPlaManual(int32_t unused, int32_t masterID, const std::string& backName, int32_t dob,
+                       int32_t teamID, int32_t posID);
+  // Writes the player's tblStat0 row of the week and year with the team; a
+  // new row starts with 0 points, an existing one keeps its points.
+  void pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year);
+  // Deletes every scoring-play row (tblStat1) of the week and year.
+  void pSbClearWeekScoringYardage(int16_t year, uint8_t week);
+  void pSbClearYearWeekScoringYardage(int16_t year, uint8_t week);
+  // Replaces the scoring plays of one player-week by the yardage records
+  // from..to, all of the player and week of record `from`.
+  void pSbAddScY(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to);
+  // Writes the stat records from..to of one player-week (player, week and
+  // team of record `from`) into tblStat0..N and rescores the week. A run
+  // with values outside tblStat0 replaces the player-week's rows: tables
+  // it writes are cleared first, and tables it does not write lose their
+  // row. With keepModified, a player-week marked DNU keeps its values
+  // unless every record belongs to tblStat0; only its team is written.
+  void pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to, bool keepModified);
+  // Writes one category value of one player-week (the projected-stats
+  // editor), making the tblStat0 row when there is none. recalcRating
+  // recomputes the passer rating after a passing value. Points and DNU are
+  // left alone. A category that is not a stored value writes nothing.
+  void pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
+                       bool recalcRating);
+  // (pSbAddSco, the scoring-rule writer, stands with the scoring system above.)
+
+  // ==== Season totals and whole-file operations (clsSeasonTotals)
+
+  // Builds every player's season row (week 250) of the year from the
+  // weekly rows (weeks below 18): summed stats, the passer rating of the
+  // summed passing counts, summed points, and the team of the latest week.
+  // One transaction: an error leaves the file as it was.
+  void pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status);
+  // Copies the season rows of another projected-stats file into the
+  // season rows of the year, matching players by MasterID. The other file
+  // is opened read-only; a missing one shows "File Not Found:  '<path>'"
+  // titled "File Error" and answers False. Players this file does not
+  // have are logged and skipped. One transaction.
+  bool pSbAddSumPStFromAlternateDb(const std::string& path, int16_t year);
+  // Moves every stat row and the settings record to another season, in one
+  // transaction: rows of two seasons that would collide leave it unchanged.
+  void FullStatYearChange(int16_t newYear);
+  // ADP 0 on every tblStat0 row of the year and week.
+  void pSbClearADPValues(int16_t year, uint8_t week);
+  // TeamID and InjuryStatus of an existing player-week; nothing otherwise.
+  void pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
+                             int32_t injuryStatus);
+  // The team valid in the year with the abbreviation (AbrvA, B or C, exact
+  // case); 0 when none.
+  int32_t pFnGetTeamIDwAbrv(const std::string& abrv, int16_t year);
+
  private:
+  friend class clsPlayerDataWriters;
+  friend class clsSeasonTotals;
+  // The writers and whole-file operations, made on first use; both raise
+  // jet::JetError when no file is open.
+  clsPlayerDataWriters& Writers();
+  clsSeasonTotals& SeasonTotals();
   class RowLookups;
 
   bool OpenFile(const std::string& path, clsStatusPlain* status);
@@ -268,4 +385,11 @@ class clsKickwellDB {
   std::unique_ptr<clsDisplayGridIsolate> display_;
   std::unique_ptr<RowLookups> rowLookups_;
   std::unique_ptr<clsDisplayRows> displayRows_;
+
+  std::unique_ptr<clsScoringIsolate> scoring_;
+  std::unique_ptr<clsApplyScoring> applyScoring_;
+  int32_t modifiedScoring_ = 0;
+  // Player-data writers and whole-file operations.
+  std::unique_ptr<clsPlayerDataWriters> writers_;
+  std::unique_ptr<clsSeasonTotals> seasonTotals_;
 };
