@@ -6,9 +6,9 @@
 #include "core/basFileExists_001.h"
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
+#include "database/clsApplyScoring.h"
 #include "database/clsPlayerDataWriters.h"
 #include "database/clsSeasonTotals.h"
-#include "database/clsApplyScoring.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
@@ -561,6 +561,34 @@ void clsKickwellDB::pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, cls
   applyScoring_->AssignNewScoringSystem(status, scoring, name, *scoring_, modifiedScoring_);
 }
 
+void clsKickwellDB::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
+                              float rangeMax, bool rangeRestrict, int32_t applyToPos) {
+  jet::Recordset& rs = FixedCursor(kScoringSystem);
+  if (id < 1) {
+    rs.AddNew();
+  } else {
+    if (!SeekTable(kScoringSystem, kIDNdx, {Value(id)})) {
+      throw JetError("tblScoringSystem has no rule with ID " + std::to_string(id) + ".");
+    }
+    rs.Edit();
+  }
+  try {
+    // By position, as the open checked them: Points, CatID, FieldVal,
+    // RangeMin, RangeMax, RangeRestrict, ApplyToPos.
+    rs.SetField(1, Value(points));
+    rs.SetField(2, Value(catID));
+    rs.SetField(3, Value(fieldVal));
+    rs.SetField(4, Value(rangeMin));
+    rs.SetField(5, Value(rangeMax));
+    rs.SetField(6, Value(rangeRestrict));
+    rs.SetField(7, Value(applyToPos));
+    rs.Update();
+  } catch (...) {
+    rs.CancelUpdate();
+    throw;
+  }
+}
+
 void clsKickwellDB::pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year) {
   applyScoring_->pSbSeekStatTables(playerID, week, year);
 }
@@ -770,6 +798,11 @@ std::string clsKickwellDB::pFnGetSQLPosMerges(int32_t posID) {
   return condition.empty() ? " 1 = 0" : condition;
 }
 
+void clsKickwellDB::pSbExtractMaxStatValues(int16_t /*year*/, clsScoringIsolate& scoring, int32_t direction) {
+  applyScoring_->pSbMapScoringRules(scoring);
+  statCon_->ExtractScoringMaxValues(direction);
+}
+
 // ------------------------------------------------------------------ player and player-week by index
 
 int32_t clsKickwellDB::pFnSeekPlayerIDwMasID(int32_t masterID) {
@@ -808,7 +841,7 @@ int32_t clsKickwellDB::pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t y
   return LongOf(StatCursor(table).Field("ID"));
 }
 
-// ------------------------------------------------------------------ player-data writers, whole-file operations
+// ------------------------------------------------------------------ writers and whole-file operations
 
 clsPlayerDataWriters& clsKickwellDB::Writers() {
   if (!open_) throw JetError("No projected-stats file is open.");
@@ -858,11 +891,6 @@ void clsKickwellDB::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year
   Writers().pSbAddPStwPlaID(playerID, week, year, catID, value, recalcRating);
 }
 
-void clsKickwellDB::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
-                              float rangeMax, bool rangeRestrict, int32_t applyToPos) {
-  Writers().pSbAddSco(id, points, catID, fieldVal, rangeMin, rangeMax, rangeRestrict, applyToPos);
-}
-
 void clsKickwellDB::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status) {
   SeasonTotals().pSbSumPlayerStatsForYear(year, status);
 }
@@ -873,7 +901,9 @@ bool clsKickwellDB::pSbAddSumPStFromAlternateDb(const std::string& path, int16_t
 
 void clsKickwellDB::FullStatYearChange(int16_t newYear) { SeasonTotals().FullStatYearChange(newYear); }
 
-void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) { SeasonTotals().pSbClearADPValues(year, week); }
+void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) {
+  SeasonTotals().pSbClearADPValues(year, week);
+}
 
 void clsKickwellDB::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
                                           int32_t injuryStatus) {

@@ -25,11 +25,11 @@
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Value.h"
 
+class clsApplyScoring;
 class clsKWRData;
 class clsPlayerDataWriters;
-class clsSeasonTotals;
-class clsApplyScoring;
 class clsScoringIsolate;
+class clsSeasonTotals;
 class clsStatusPlain;
 
 class clsKickwellDB {
@@ -178,6 +178,9 @@ class clsKickwellDB {
   // catalogue then computes the database's own system again.
   void pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, clsScoringIsolate& scoring,
                                         const std::string& name);
+  // Adds (id < 1) or rewrites one tblScoringSystem row.
+  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
+                 bool rangeRestrict, int32_t applyToPos);
   // Positions tblStat1..N on a player-week (tblStat0 is left where it is).
   void pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year);
   // Scores the row under the tblStat0 cursor with the given system and
@@ -249,6 +252,15 @@ class clsKickwellDB {
   // (" tblPlayers.PosID = 3 OR tblPlayers.PosID = 9"); " 1 = 0", which
   // selects nothing, when no position merges into it.
   std::string pFnGetSQLPosMerges(int32_t posID);
+  // Maps the given system's rules onto the catalogue (it replaces the
+  // database's own scoring order) and leaves in it, for each category the
+  // rules name, the extreme value over every stored row: the largest for
+  // direction 1, the smallest for -1. Every row counts, whatever its year: a
+  // projected-stats file holds one season, so year (0 for the file's own)
+  // selects nothing. The stat cursors are left at their ends.
+  void pSbExtractMaxStatValues(int16_t year, clsScoringIsolate& scoring, int32_t direction);
+  // The value the last extraction left for the category; 0 for an unknown one.
+  double pFnGetMaxStatValue(int32_t catID) const { return statCon_->DoubleValue(catID); }
 
   // ---- Player and player-week lookups by index
 
@@ -298,9 +310,7 @@ class clsKickwellDB {
   // left alone. A category that is not a stored value writes nothing.
   void pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
                        bool recalcRating);
-  // Adds (id < 1) or rewrites one tblScoringSystem row.
-  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
-                 bool rangeRestrict, int32_t applyToPos);
+  // (pSbAddSco, the scoring-rule writer, stands with the scoring system above.)
 
   // ==== Season totals and whole-file operations (clsSeasonTotals)
 
@@ -387,10 +397,10 @@ class clsKickwellDB {
   std::unique_ptr<RowLookups> rowLookups_;
   std::unique_ptr<clsDisplayRows> displayRows_;
 
-  // Player-data writers and whole-file operations.
-  std::unique_ptr<clsPlayerDataWriters> writers_;
-  std::unique_ptr<clsSeasonTotals> seasonTotals_;
   std::unique_ptr<clsScoringIsolate> scoring_;
   std::unique_ptr<clsApplyScoring> applyScoring_;
   int32_t modifiedScoring_ = 0;
+  // Player-data writers and whole-file operations.
+  std::unique_ptr<clsPlayerDataWriters> writers_;
+  std::unique_ptr<clsSeasonTotals> seasonTotals_;
 };

@@ -25,7 +25,8 @@ constexpr int32_t kPasserRatingCategory = 46;
 constexpr int kPlayerIDPos = 1;
 constexpr int kWeekPos = 2;
 constexpr int kFirstValuePos = 3;
-// tblStat0: the team follows the points.
+// tblStat0: the points and the team follow Week.
+constexpr int kPointsPos = 3;
 constexpr int kTeamIDPos = 4;
 // The passing counts the rating is computed from: attempts, completions,
 // yards, touchdowns, interceptions.
@@ -38,21 +39,28 @@ bool SameNumber(const Value& v, double n) { return v.AsDouble() == n; }
 
 // ------------------------------------------------------------------ one writer call
 
-clsPlayerDataWriters::WriteScope::WriteScope(clsKickwellDB& db) : db_(db), tx_(db.Database()) {}
+clsPlayerDataWriters::WriteScope::WriteScope(clsKickwellDB& db, Nesting nesting) : db_(db) {
+  jet::Database& file = db.Database();
+  if (nesting == Nesting::kAlways || file.TransactionDepth() == 0) tx_.emplace(file);
+}
 
 clsPlayerDataWriters::WriteScope::~WriteScope() {
-  if (!tx_.Active()) return;
+  if (committed_) return;
   // A failure part-way may leave an AddNew or Edit pending on some cursor;
-  // the rollback that follows must not leave it to be written later.
+  // it must not be written by a later Update.
   for (auto& cursor : db_.fixed_) {
     if (cursor && cursor->IsOpen()) cursor->CancelUpdate();
   }
   for (auto& cursor : db_.stat_) {
     if (cursor && cursor->IsOpen()) cursor->CancelUpdate();
   }
+  // tx_, when there is one, rolls back as it goes.
 }
 
-void clsPlayerDataWriters::WriteScope::Commit() { tx_.Commit(); }
+void clsPlayerDataWriters::WriteScope::Commit() {
+  if (tx_) tx_->Commit();
+  committed_ = true;
+}
 
 // ------------------------------------------------------------------ row writers
 
@@ -67,7 +75,7 @@ int32_t clsPlayerDataWriters::pFnWriteRow(int32_t tableNo, int32_t id, const std
     rs.Edit();
   }
   for (std::size_t k = 0; k < values.size(); ++k) rs.SetField(static_cast<int>(k + 1), values[k]);
-  const int32_t rowID = rs.Field(0).AsLong();
+  const int32_t rowID = rs.Field("ID").AsLong();
   rs.Update();
   return rowID;
 }
@@ -90,7 +98,7 @@ int32_t clsPlayerDataWriters::pFnWriteStatRow(int32_t table, int32_t id, int16_t
   }
   for (std::size_t k = 0; k < values.size(); ++k) rs.SetField(static_cast<int>(k + 1), values[k]);
   rs.SetField(rs.FieldCount() - 1, Value(static_cast<int>(year)));
-  const int32_t rowID = rs.Field(0).AsLong();
+  const int32_t rowID = rs.Field("ID").AsLong();
   rs.Update();
   return rowID;
 }
@@ -125,7 +133,7 @@ bool clsPlayerDataWriters::StoredField(int32_t catID, int32_t& table, int32_t& f
   return field >= kFirstValuePos && field <= db_.StatCursor(table).FieldCount() - 2;
 }
 
-// ------------------------------------------------------------------ players and scoring rules
+// ------------------------------------------------------------------ players
 
 void clsPlayerDataWriters::pSbAddPla(int32_t masterID, const std::string& backName, int32_t dob,
                                      int32_t teamID, int32_t posID) {
@@ -149,15 +157,6 @@ void clsPlayerDataWriters::pSbAddPlaManual(int32_t masterID, const std::string& 
   if (playerID == 0 && masterID != 0) playerID = db_.pFnGetPlaIDwMasID(masterID);
   pFnWriteRow(clsKickwellDB::kPlayers, playerID,
               {Value(masterID), Value(name), Value(dob), Value(teamID), Value(posID)});
-  scope.Commit();
-}
-
-void clsPlayerDataWriters::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
-                                     float rangeMax, bool rangeRestrict, int32_t applyToPos) {
-  WriteScope scope(db_);
-  pFnWriteRow(clsKickwellDB::kScoringSystem, id,
-              {Value(points), Value(catID), Value(fieldVal), Value(rangeMin), Value(rangeMax),
-               Value(rangeRestrict), Value(applyToPos)});
   scope.Commit();
 }
 
@@ -205,8 +204,8 @@ void clsPlayerDataWriters::pSbAddScY(const clsKWRData& kwrData, int16_t year, in
   jet::Recordset& rs = db_.StatCursor(1);
   if (db_.SeekStatPlayerWeek(1, playerID, week, year)) {
     const int yearPos = rs.FieldCount() - 1;
-    while (!rs.Eof() && SameNumber(rs.Field(kPlayerIDPos), playerID) && SameNumber(rs.Field(kWeekPos), week) &&
-           SameNumber(rs.Field(yearPos), year)) {
+    while (!rs.Eof() && SameNumber(rs.Field(kPlayerIDPos), playerID) &&
+           SameNumber(rs.Field(kWeekPos), week) && SameNumber(rs.Field(yearPos), year)) {
       rs.Delete();
       rs.MoveNext();
     }
@@ -231,9 +230,10 @@ void clsPlayerDataWriters::RecalcPasserRating(jet::Recordset& passing) {
   if (!StoredField(kPasserRatingCategory, table, field) || table != 2) return;
   if (passing.FieldCount() - 2 < kPassingLastPos) return;
   float counts[kPassingLastPos - kPassingFirstPos + 1];
-  for (int k = kPassingFirstPos; k <= kPassingLastPos; ++k) counts[k - kPassingFirstPos] = passing.Field(k).AsSingle();
-  passing.SetField(field,
-                   Value(basNFLQBRating::PasserRating(counts[0], counts[1], counts[2], counts[3], counts[4])));
+  for (int k = kPassingFirstPos; k <= kPassingLastPos; ++k)
+    counts[k - kPassingFirstPos] = passing.Field(k).AsSingle();
+  passing.SetField(
+      field, Value(basNFLQBRating::PasserRating(counts[0], counts[1], counts[2], counts[3], counts[4])));
 }
 
 void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to,
@@ -282,17 +282,31 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   }
 
   WriteScope scope(db_);
-  const int32_t rowID0 = db_.pFnGetStat0RowID(playerID, week, year);
-  pFnWriteStatRow(0, rowID0, year, {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(teamID)});
+  // The player-week's tblStat0 row with the team (and 0 points until it is
+  // rescored), together with the run's tblStat0 values unless the row keeps
+  // its values: an edited player-week, when keepModified, keeps them unless
+  // every record belongs to tblStat0.
   jet::Recordset& stat0 = db_.StatCursor(0);
-  if (!db_.SeekStatPlayerWeek(0, playerID, week, year)) {
-    throw JetError("The tblStat0 row of player " + std::to_string(playerID) + " was not written.");
+  const bool exists0 = db_.SeekStatPlayerWeek(0, playerID, week, year);
+  const bool keep = exists0 && keepModified && !onlyTable0 && stat0.Field("DNU").AsDouble() != 0.0;
+  if (exists0) {
+    stat0.Edit();
+  } else {
+    stat0.AddNew();
+    stat0.SetField(kPlayerIDPos, Value(playerID));
+    stat0.SetField(kWeekPos, Value(static_cast<int>(week)));
+    stat0.SetField(stat0.FieldCount() - 1, Value(static_cast<int>(year)));
   }
-
-  // An edited player-week keeps its values; it is still rescored, since the
-  // row was just written with 0 points.
-  const bool edited = stat0.Field("DNU").AsDouble() != 0.0;
-  if (edited && keepModified && !onlyTable0) {
+  stat0.SetField(kPointsPos, Value(0));
+  stat0.SetField(kTeamIDPos, Value(teamID));
+  if (!keep) {
+    for (const Item& item : items) {
+      if (item.table == 0) stat0.SetField(item.field, Value(item.value));
+    }
+  }
+  stat0.Update();
+  if (keep) {
+    // Still rescored: the row was just written with 0 points.
     RescorePlayerWeek(playerID, week, year);
     scope.Commit();
     return;
@@ -302,13 +316,6 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   std::vector<bool> writes(static_cast<std::size_t>(n) + 1, false);
   for (const Item& item : items) writes[static_cast<std::size_t>(item.table)] = true;
 
-  if (writes[0]) {
-    stat0.Edit();
-    for (const Item& item : items) {
-      if (item.table == 0) stat0.SetField(item.field, Value(item.value));
-    }
-    stat0.Update();
-  }
   if (!onlyTable0) {
     // The run replaces the player-week: tables it writes start from zeros,
     // tables it does not write keep no row.
@@ -347,9 +354,9 @@ void clsPlayerDataWriters::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16
   if (!StoredField(catID, table, field)) return;
   WriteScope scope(db_);
   if (db_.pFnGetStat0RowID(playerID, week, year) == 0) {
-    pFnWriteStatRow(0, 0, year,
-                    {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(0), Value(0), Value(0),
-                     Value(0)});
+    pFnWriteStatRow(
+        0, 0, year,
+        {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(0), Value(0), Value(0), Value(0)});
   }
   jet::Recordset& rs = db_.StatCursor(table);
   if (db_.SeekStatPlayerWeek(table, playerID, week, year)) {
@@ -368,6 +375,7 @@ void clsPlayerDataWriters::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16
 
 void clsPlayerDataWriters::RescorePlayerWeek(int32_t playerID, uint8_t week, int16_t year) {
   if (!db_.SeekStatPlayerWeek(0, playerID, week, year)) return;
+  db_.pSbScoreCurrentStatRow(db_.ScoringIsolate());
 }
 
 // ------------------------------------------------------------------ the import log

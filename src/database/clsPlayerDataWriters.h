@@ -1,8 +1,8 @@
 #pragma once
 // The player-data writers of one open projected-stats file: player rows,
-// player-week stat rows, scoring-play rows and scoring rules, and the import
-// log ProError.txt. clsKickwellDB owns one and hands its writer operations
-// to it; the season totals build on its row writers.
+// player-week stat rows and scoring-play rows, and the import log
+// ProError.txt. clsKickwellDB owns one and hands its writer operations to
+// it; the season totals build on its row writers.
 //
 // The writers go through the table cursors the database keeps open and fill
 // most columns by position (docs/projected-stats-schema.md): position 0 is
@@ -10,11 +10,11 @@
 // table, and the stat values of tblStat2..N at 3 .. field count - 2. Opening
 // the file checks that layout, so the writers rely on it.
 //
-// Every public writer is one transaction. Cursor failures raise
-// jet::JetError after the transaction is rolled back and any pending edit
-// dropped.
+// Every public writer runs inside a transaction (WriteScope). Cursor
+// failures raise jet::JetError with any pending edit dropped.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,14 +43,16 @@ class clsPlayerDataWriters {
   void pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to, bool keepModified);
   void pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
                        bool recalcRating);
-  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
-                 bool rangeRestrict, int32_t applyToPos);
 
-  // One writer call: a transaction (a savepoint inside the caller's) that
-  // rolls back unless committed, dropping any edit left pending on a cursor.
+  // One writer call, inside a transaction. A call outside any transaction
+  // is one; a per-run writer called inside the caller's transaction adds no
+  // savepoint of its own (one per run would cost more than the run): its
+  // failure drops any edit left pending on a cursor and leaves the rollback
+  // to the caller. Whole-file operations always nest (kAlways).
   class WriteScope {
    public:
-    explicit WriteScope(clsKickwellDB& db);
+    enum class Nesting { kUnlessNested, kAlways };
+    explicit WriteScope(clsKickwellDB& db, Nesting nesting = Nesting::kUnlessNested);
     ~WriteScope();
     WriteScope(const WriteScope&) = delete;
     WriteScope& operator=(const WriteScope&) = delete;
@@ -58,7 +60,8 @@ class clsPlayerDataWriters {
 
    private:
     clsKickwellDB& db_;
-    jet::Transaction tx_;
+    std::optional<jet::Transaction> tx_;
+    bool committed_ = false;
   };
 
   // ---- Row writers (inside the caller's transaction)
@@ -70,12 +73,14 @@ class clsPlayerDataWriters {
   int32_t pFnWriteStatRow(int32_t table, int32_t id, int16_t year, const std::vector<jet::Value>& values);
   // Values into consecutive positions from `firstPos` of an existing stat
   // row (id >= 1); returns the id.
-  int32_t pFnWriteStatFields(int32_t table, int32_t id, int32_t firstPos, const std::vector<jet::Value>& values);
+  int32_t pFnWriteStatFields(int32_t table, int32_t id, int32_t firstPos,
+                             const std::vector<jet::Value>& values);
 
   // Appends a line "yyyy/mm/dd HH:MM:SS message" to ProError.txt in the
-  // work folder, preceded by the database's path the first time the object
-  // logs for that file. Nothing when no work folder is set; a log that
-  // cannot be opened shows the opening routine's message and loses the line.
+  // work folder (docs/file-format-proerror.md), preceded by the database's
+  // path the first time the object logs for that file. Nothing when no work
+  // folder is set; a log that cannot be opened shows the opening routine's
+  // message and loses the line.
   void pSbWriteProError(const std::string& message);
 
   // Where a category's value is stored: its table and field position, when

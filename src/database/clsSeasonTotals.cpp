@@ -31,6 +31,9 @@ constexpr int32_t kRatingPos = 9;
 // The latest weekly row decides a new season row's team.
 constexpr uint8_t kLastWeek = 17;
 
+// Whole-file operations are all or nothing, also inside a caller's transaction.
+constexpr auto kWhole = clsPlayerDataWriters::WriteScope::Nesting::kAlways;
+
 std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
 
 }  // namespace
@@ -62,8 +65,9 @@ void clsSeasonTotals::WriteSeasonRow0(int32_t playerID, int16_t year, double poi
   const int32_t seasonID = db_.pFnGetStat0RowID(playerID, kSeasonWeek, year);
   const int32_t teamID = seasonID != 0 ? db_.pFnGetStat0TeamID(playerID, kSeasonWeek, year)
                                        : pFnGetStat0TeamIDChecked(playerID, kLastWeek, year);
-  writers_.pFnWriteStatRow(0, seasonID, year,
-                           {Value(playerID), Value(static_cast<int>(kSeasonWeek)), Value(points), Value(teamID)});
+  writers_.pFnWriteStatRow(
+      0, seasonID, year,
+      {Value(playerID), Value(static_cast<int>(kSeasonWeek)), Value(points), Value(teamID)});
 }
 
 int32_t clsSeasonTotals::SeasonRowID(int32_t table, int32_t playerID, int16_t year) {
@@ -75,7 +79,7 @@ int32_t clsSeasonTotals::SeasonRowID(int32_t table, int32_t playerID, int16_t ye
 void clsSeasonTotals::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status) {
   const std::vector<Value> yearKey{Value(static_cast<int>(year))};
   const std::string yearText = std::to_string(year);
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
 
   status.Clear(0);
   status.SetRange(0, 2, 12);
@@ -110,8 +114,11 @@ void clsSeasonTotals::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& sta
       sums.reserve(static_cast<std::size_t>(fieldMax - kFirstValuePos + 1));
       for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) sums.emplace_back(rs->Field(k - 2).AsDouble());
       if (t == 2 && fieldMax >= kRatingPos) {
-        auto single = [&sums](int32_t pos) { return static_cast<float>(sums[pos - kFirstValuePos].AsDouble()); };
-        const float rating = basNFLQBRating::PasserRating(single(3), single(4), single(5), single(6), single(7));
+        auto single = [&sums](int32_t pos) {
+          return static_cast<float>(sums[pos - kFirstValuePos].AsDouble());
+        };
+        const float rating =
+            basNFLQBRating::PasserRating(single(3), single(4), single(5), single(6), single(7));
         sums[kRatingPos - kFirstValuePos] = Value(static_cast<double>(rating));
       }
       if (seasonRows.insert(playerID).second) WriteSeasonRow0(playerID, year, 0.0);
@@ -161,8 +168,8 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
       const std::string name = StatTableName(t);
       if (!other->TableExists(name)) continue;
       const std::vector<jet::FieldInfo> fields = other->TableFields(name);
-      const int32_t fieldMax = std::min({MergeFieldMax(t), db_.StatCursor(t).FieldCount() - 2,
-                                         static_cast<int32_t>(fields.size()) - 2});
+      const int32_t fieldMax = std::min(
+          {MergeFieldMax(t), db_.StatCursor(t).FieldCount() - 2, static_cast<int32_t>(fields.size()) - 2});
       if (fieldMax < kFirstValuePos) continue;
       std::string sql = "SELECT PlayerID";
       for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) {
@@ -174,13 +181,14 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
         SeasonRow row;
         auto found = masterOf.find(basFieldRead::Long(*rs, "PlayerID"));
         row.masterID = found == masterOf.end() ? 0 : found->second;
-        for (int32_t k = kFirstValuePos; k <= fieldMax; ++k) row.values.emplace_back(rs->Field(k - 2).AsDouble());
+        for (int32_t k = kFirstValuePos; k <= fieldMax; ++k)
+          row.values.emplace_back(rs->Field(k - 2).AsDouble());
         rows[static_cast<std::size_t>(t)].push_back(std::move(row));
       }
     }
   }
 
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   std::unordered_map<int32_t, int32_t> playerOf;  // MasterID -> PlayerID here, 0 for none
   std::unordered_set<int32_t> seasonRows;
   for (int32_t t = kFirstSeasonTable; t <= kLastSeasonTable; ++t) {
@@ -208,7 +216,7 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
 
 void clsSeasonTotals::FullStatYearChange(int16_t newYear) {
   const std::vector<Value> yearValue{Value(static_cast<int>(newYear))};
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   for (int32_t t = 0; t <= db_.StatTableMax(); ++t) {
     db_.Database().Execute("UPDATE " + StatTableName(t) + " SET Year = ?;", yearValue);
   }
@@ -220,7 +228,7 @@ void clsSeasonTotals::FullStatYearChange(int16_t newYear) {
 }
 
 void clsSeasonTotals::pSbClearADPValues(int16_t year, uint8_t week) {
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   db_.Database().Execute("UPDATE tblStat0 SET ADP = 0 WHERE Year = ? AND Week = ?;",
                          {Value(static_cast<int>(year)), Value(static_cast<int>(week))});
   scope.Commit();
@@ -230,7 +238,7 @@ void clsSeasonTotals::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t 
                                             int32_t injuryStatus) {
   const int32_t playerID = db_.pFnGetPlaIDwMasID(masterID);
   if (playerID == 0 || db_.pFnGetStat0RowID(playerID, week, year) == 0) return;
-  clsPlayerDataWriters::WriteScope scope(db_);
+  clsPlayerDataWriters::WriteScope scope(db_, kWhole);
   jet::Recordset& stat0 = db_.StatCursor(0);
   stat0.Edit();
   stat0.SetField("TeamID", Value(teamID));

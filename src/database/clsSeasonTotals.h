@@ -25,7 +25,8 @@ class clsSeasonTotals {
   bool pSbAddSumPStFromAlternateDb(const std::string& path, int16_t year);
   void FullStatYearChange(int16_t newYear);
   void pSbClearADPValues(int16_t year, uint8_t week);
-  void pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID, int32_t injuryStatus);
+  void pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
+                             int32_t injuryStatus);
   int32_t pFnGetTeamIDwAbrv(const std::string& abrv, int16_t year);
 
   // The highest field position each operation handles in tblStat2..11

@@ -1,6 +1,14 @@
 #pragma once
-// The mock-draft engine's procedures: filling position stacks, the
-// cheat-sheet ranking job and the bookkeeping of a draft's picks.
+// The mock-draft engine's procedures: the cheat-sheet ranking, the automatic
+// mock draft and the preparation of a user mock draft over the project's
+// files, filling position stacks, and the bookkeeping of a draft's picks.
+//
+// The jobs report through a clsStatusPlain whose segments the caller has
+// added: 1 league properties, 2 scoring system, 3 opening the database,
+// 4 rescoring the season rows, 7 user mock preparation, 8 position stacks;
+// an automatic draft adds 10 + pick itself. A failure a
+// job detects is shown in an OK box before it answers False; a cancelled job
+// answers False without a message and keeps what it finished.
 //
 // A draft order holds, per pick from 0, the team (from 1) that owns it.
 // Team rosters are indexed by team; entry 0 is unused.
@@ -23,6 +31,7 @@ class clsMockDraft;
 class clsMockDraftPositionStack;
 class clsPossiblePicks;
 class clsStatusPlain;
+class clsUserMockIsolate;
 class PickLogNames;
 
 namespace basMockDraftCalculation {
@@ -51,10 +60,80 @@ void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int3
 // FillPositionStack over an open database, as team rosters fill their stacks.
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week);
 
+// ---- Jobs
+
+// The cheat-sheet ranking: opens the project's database into db, loads the
+// league (teams into mock), applies the project's scoring system to the
+// season rows and makes roster a new league template: a slot per position
+// whose RosterMax is above 0, stacks of the best players by season points,
+// roster baselines. False when the database or the scoring system cannot be
+// loaded, the league has no whole-roster maximum or no position to roster,
+// or the user cancelled.
+bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRoster& roster,
+                         clsKickwellDB& db);
+
+// The automatic mock draft of the project's league into the new board mock:
+// every team picks by its own strategy over the league's draft order. The
+// league's errors are shown together, once. False when the database, the
+// league or the scoring system is unusable, a look-ahead failed or the user
+// cancelled (the picks made stay on the board).
+bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db);
+
+// Brings a loaded user mock draft into line with the project's league and
+// into the engine: with applyLeague the league's teams, roster sizes and
+// usable created order are copied into it (an empty board then follows the
+// league's draft style); without it the transfer window offers what differs
+// and differing team counts import nothing (and say so). Then its roster
+// sizes go into tblPositions, its owners into mock, the scoring system is
+// applied, rosters are built (indexed by team, entry 0 unused) and the picks
+// already made are replayed. False when the database, the league or the
+// scoring system cannot be loaded, its roster sizes have no whole-roster
+// maximum or no position, or the user cancelled.
+bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db,
+                          std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague);
+
+// The roster-size records of the user mock, its entry k at index k; a user
+// mock without any leaves records as they are.
+void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSizeRecord>& records);
+
+// An empty board in draft order for the user mock's owners and rounds
+// (style 0 serpentine, else cyclic); no picks when either is below 1.
+void LoadUGMBoard(clsUserMockIsolate& ugm, int32_t style);
+
+// The stand-alone "Apply Scoring System" job: the scoring-system file of
+// that name (in its work folder) rescores every season row of the open
+// database under its own progress window. An empty name or a scoring system
+// that cannot be loaded is reported and changes nothing. True when every row
+// was rescored.
+bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
+
+// ---- Steps of the jobs
+
 // Opens the project's projected-stats file (project key 9) in its work
 // folder, with a list line on the status. True when the file exists and
-// opened as a projected-stats database.
+// opened as a projected-stats database; otherwise the reason is shown.
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
+
+// Reads the project's league-properties file (project key 7): its limits and
+// Merge As positions into tblPositions, its teams, rounds and style (and its
+// created order, when usable, into order) into mock, and one roster-size
+// record per position of tblPositions into records (entry 0 empty).
+// Progress on segment 1. False, with nothing changed, when the file cannot
+// be read.
+bool LoadLeagueProperties(clsStatusPlain& status, clsKickwellDB& db, clsMockDraft& mock,
+                          std::vector<LGPRosterSizeRecord>& records, std::vector<int32_t>& order);
+
+// Loads the project's scoring system (project key 8) into tblScoringSystem
+// and the database, and rewrites the points of every season row with it.
+// Progress on segment 2. False when the user cancelled, or when the scoring
+// system could not be loaded (after a message): points would otherwise be
+// ranked as some earlier scoring left them.
+bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db);
+
+// The league errors that stop a ranking from roster-size records: a
+// missing whole-roster maximum, else no position with roster places; "" when
+// there is none. The line does not end in CR LF.
+std::string LeagueRosterError(const std::vector<LGPRosterSizeRecord>& records);
 
 // True when the project names its league-properties, scoring-system and
 // projected-stats files and each exists in its work folder. Otherwise, with
@@ -75,9 +154,9 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 
 // Marks the player drafted (or free again) in the position's stack of every
 // team 1.. and moves each team's league-wide count of the position by
-// `countChange`.
+// `countChange`. indexHint: where the stacks are expected to hold him.
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
-                             int32_t countChange);
+                             int32_t countChange, int32_t indexHint = -1);
 
 // Pick modes of RunLookAheadPick: the user's own draft gates the searches
 // by settings 42 and 43; the automatic draft always runs them.
@@ -89,7 +168,8 @@ inline constexpr int32_t kAutomaticMode = 2;
 int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick);
 
 // The league errors that stop an automatic draft, each line ending in CR LF
-// in the order the user reads them; "" when the league can be drafted.
+// in the order the user reads them: LeagueRosterError, rounds, teams, too
+// many picks; "" when the league can be drafted.
 std::string MockDraftLeagueErrors(const std::vector<LGPRosterSizeRecord>& records, const clsMockDraft& mock);
 
 // One roster per team 1..OwnerCount of the board, each with a slot per
@@ -130,21 +210,109 @@ void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index,
                    std::span<clsMockRoster> rosters);
 
 // ---- Look-ahead searches
-// Stand-ins until the searches are built: each leaves lists[0] with no
-// player for the pick and answers True, so the team's pick goes on with its
-// next strategy rule.
+// Both searches play the draft forward on copies of every team's roster (made
+// once per search) and undo simulated picks by draft index; the rosters and
+// the board passed in are only read. lists needs two entries: for every pick
+// of the team in the order, each gets a new entry (made picks carry their
+// player); lists[0] then holds the choice at the pick on the clock (no
+// player when the search chose nobody or was cancelled), lists[1] the
+// candidates for the report. Both answer True when the search ran (also
+// when it was cancelled or chose nobody) and False after a strategy conflict
+// or an error, each shown in a message box.
 
-// Potential gain-loss over the team's picks up to its window-th next pick;
-// starter: value a position that runs dry by its starter baseline.
+// Potential gain-loss: for every candidate of the pick on the clock, the
+// drop-off at its own position minus the drop-offs at the others until the
+// team's window-th next pick; starter: a position that runs dry counts its
+// starter value instead of its roster value. A team without a later pick
+// takes the candidate of the highest such value without simulating.
 bool PotentialLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
                         std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
                         int32_t window, bool flag, int32_t& rule, bool starter, clsStatusPlain* status,
                         std::span<const int32_t> boardIndex);
-// Equilibrium over every candidate combination up to the team's depth-th
-// next pick.
+// Equilibrium: every combination of candidates for the team's picks up to
+// its depth-th next pick (depth below 1 counts as 1); the path whose total
+// compare value is the largest (the smallest for ADP) wins, the first of
+// equal ones. Progress on the status' current segment, caption per pass.
 bool EquilibriumLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
                           std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
                           int32_t depth, bool flag, int32_t& rule, clsStatusPlain* status,
                           std::span<const int32_t> boardIndex);
+
+// ---- Their building blocks
+// mids / pids hold, per draft index, the MasterID and PosID of the simulated
+// pick there (0 for a pick without a player).
+
+// Copies of every team's roster (entry t for team t, entry 0 empty) with the
+// league-wide position counts of every board entry made before `pick`.
+void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                           std::vector<clsMockRoster>& copies, int32_t pick);
+
+// Appends to lists[0] and lists[1] one entry per pick of the team on the
+// clock at `pick`, in draft order; picks already made carry their board
+// player with his points and baselines from the team's roster. Rebuilds both
+// lists' draft-index maps.
+void BuildPossiblePicks(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                        std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                        std::span<const int32_t> boardIndex = {});
+
+// One empty list per slot of team 1's roster (0..ActivePositions).
+void CreatePossiblePicksPerPosition(std::span<const clsMockRoster> rosters,
+                                    std::vector<clsPossiblePicks>& lists);
+
+// The list whose candidates stand for draft index d; a new list (NeedPicks
+// set) is appended when none does. -1 when none does and an empty list
+// exists, which then stands for a pick not yet filled.
+int32_t FindOrAddPickSlot(std::vector<clsPossiblePicks>& lists, int32_t d);
+
+// Refills the list with the roster's candidates for draft index d under the
+// rule (one per position of its pool), cursor on the first, NeedPicks off.
+// True when there is a candidate.
+bool PrepareTeamStrategy(clsMockRoster& roster, clsPossiblePicks& list, int32_t d, int32_t rule,
+                         bool useFilter, int32_t extra);
+
+// Applies the rule's draft factors to every candidate's roster and starter
+// values (a changed roster value moves the points by as much) and keeps the
+// factors on the candidate. The cursor ends on the first candidate.
+void ApplyFactorsToPossiblePicks(clsPossiblePicks& list, const clsMockRoster& roster, int32_t rule);
+
+// For the candidate under slotNow's cursor: next gets, per entry of slotNow,
+// the best points still open at that position at the team's next pick
+// (slotNext; 0 when it has none). At the candidate's own position that is
+// the candidate himself unless a simulated pick between from and to took a
+// player of the position worth less than him and more than what is left.
+// True when such a pick was found. Both cursors are kept.
+bool BuildPositionCandidates(clsPossiblePicks& next, clsPossiblePicks& slotNext, clsPossiblePicks& slotNow,
+                             std::span<const clsMockRoster> rosters, std::span<const int32_t> mids,
+                             std::span<const int32_t> pids, int32_t from, int32_t to);
+
+// The gain-loss value of now's current candidate against next: its own
+// position's drop-off (when that position runs dry, its roster or starter
+// value) minus the drop-offs of the other positions. Both cursors are kept.
+double PermutationPoints(clsPossiblePicks& now, clsPossiblePicks& next, bool starter);
+
+// Chooses the candidate with the highest PickPlus (the first of equal ones)
+// and writes him into `result` at his draft index. The candidate list's
+// cursor ends on its last entry. False when the list is empty.
+bool SetInitialCompareValues(clsPossiblePicks& candidates, clsPossiblePicks& result);
+
+// The index of the better of (best, bestIndex) and (value, index); without a
+// best yet (index -1) the value wins. Equal values keep the best.
+int32_t KeepBetterCandidate(double& best, int32_t bestIndex, double value, int32_t index);
+
+// Records the pick at draft index d and marks the player drafted in every
+// roster; the player joins `team`'s roster when d is that team's pick (other
+// teams record their own picks as they choose them).
+void SimulateDraftPlayer(std::span<clsMockRoster> rosters, std::span<int32_t> mids, std::span<int32_t> pids,
+                         std::span<const int32_t> order, int32_t d, int32_t team, int32_t posID,
+                         int32_t masterID);
+// Undoes the simulated picks from draft index `from` down to `to`, latest
+// first; nothing when from < to.
+void SimulateReleasePlayer(std::span<clsMockRoster> rosters, std::span<const int32_t> mids,
+                           std::span<const int32_t> pids, std::span<const int32_t> order, int32_t from,
+                           int32_t to);
+
+// Totals of both lists under `compare` from draft index d on; the path
+// replaces the best when its total is larger (smaller for ADP).
+void CalculateSpawnTotals(clsPossiblePicks& best, clsPossiblePicks& path, int32_t compare, int32_t d);
 
 }  // namespace basMockDraftCalculation

@@ -10,22 +10,23 @@
 #include "core/basMockItUp.h"
 #include "database/clsKickwellDB.h"
 #include "platform/jet/JetError.h"
+#include "platform/jet/Transaction.h"
 #include "player_data/clsKWRData.h"
 
 namespace {
 
 // Template categories written by the tests: table and field in the comment.
-constexpr uint8_t kPassAtt = 1;    // tblStat2 Fld3
-constexpr uint8_t kPassCmp = 2;    // Fld4
-constexpr uint8_t kPassYds = 3;    // Fld5
-constexpr uint8_t kPassTD = 4;     // Fld6
-constexpr uint8_t kPassInt = 5;    // Fld7
-constexpr uint8_t kRushAtt = 13;   // tblStat3 Fld3
-constexpr uint8_t kRushYds = 14;   // tblStat3 Fld4
-constexpr uint8_t kRec = 20;       // tblStat4 Fld4
-constexpr uint8_t kADP = 88;       // tblStat0 ADP
-constexpr uint8_t kIncomplete = 9; // computed from two fields
-constexpr uint8_t kPassTDLng = 12; // a scoring-play category (tblStat1)
+constexpr uint8_t kPassAtt = 1;     // tblStat2 Fld3
+constexpr uint8_t kPassCmp = 2;     // Fld4
+constexpr uint8_t kPassYds = 3;     // Fld5
+constexpr uint8_t kPassTD = 4;      // Fld6
+constexpr uint8_t kPassInt = 5;     // Fld7
+constexpr uint8_t kRushAtt = 13;    // tblStat3 Fld3
+constexpr uint8_t kRushYds = 14;    // tblStat3 Fld4
+constexpr uint8_t kRec = 20;        // tblStat4 Fld4
+constexpr uint8_t kADP = 88;        // tblStat0 ADP
+constexpr uint8_t kIncomplete = 9;  // computed from two fields
+constexpr uint8_t kPassTDLng = 12;  // a scoring-play category (tblStat1)
 
 struct Stat {
   int32_t masterID;
@@ -45,7 +46,8 @@ std::vector<std::string> LogLines(const std::string& log) {
     const std::string shape = "dddd/dd/dd dd:dd:dd ";
     bool stamped = line.size() > shape.size();
     for (std::size_t i = 0; stamped && i < shape.size(); ++i) {
-      stamped = shape[i] == 'd' ? std::isdigit(static_cast<unsigned char>(line[i])) != 0 : line[i] == shape[i];
+      stamped =
+          shape[i] == 'd' ? std::isdigit(static_cast<unsigned char>(line[i])) != 0 : line[i] == shape[i];
     }
     lines.push_back(stamped ? "@ " + line.substr(shape.size()) : line);
   }
@@ -74,6 +76,9 @@ class PlayerDataWriters : public ::testing::Test {
     kdtest::ExecuteSql(path_, R"sql(
       INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
         (1, 1001, 'Allen, Josh', 19960521, 4, 2), (2, 1002, 'Henry, Derrick', 19940104, 3, 3);
+      -- The template's points-allowed tiers apply to every position and would
+      -- give each player-week without team-defence rows 10 points.
+      DELETE FROM tblScoringSystem WHERE CatID = 99;
     )sql");
     ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
   }
@@ -101,7 +106,8 @@ TEST_F(PlayerDataWriters, AddPlaAddsAPlayerThenRewritesItKeepingItsId) {
                   "FROM tblPlayers WHERE MasterID = 1003;"),
             "3|Chase, Ja'Marr|20000301|7|4");
   db_.pSbAddPla(2024, 1003, "Chase, Ja'Marr", 20000301, 8, 5, 250);
-  EXPECT_EQ(Query("SELECT ID || '|' || TeamID || '|' || PosID FROM tblPlayers WHERE MasterID = 1003;"), "3|8|5");
+  EXPECT_EQ(Query("SELECT ID || '|' || TeamID || '|' || PosID FROM tblPlayers WHERE MasterID = 1003;"),
+            "3|8|5");
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "3");
 }
 
@@ -124,9 +130,11 @@ TEST_F(PlayerDataWriters, AddStatZeroYearAddsTheSeasonRowAndKeepsThePointsOfAnEx
 }
 
 TEST_F(PlayerDataWriters, ARunOutsideTblStat0ReplacesThePlayerWeeksRows) {
-  clsKWRData first = StatData({{1001, 4, 3, kPassAtt, 30}, {1001, 4, 3, kPassYds, 250}, {1001, 4, 3, kRushYds, 40}});
+  clsKWRData first =
+      StatData({{1001, 4, 3, kPassAtt, 30}, {1001, 4, 3, kPassYds, 250}, {1001, 4, 3, kRushYds, 40}});
   db_.pSbAddPSt(first, 2024, 1, 3, false);
-  EXPECT_EQ(Rows(0, "TeamID || ',' || Year"), "3:4,2024");
+  // Rescored with the file's standard scoring: 250 / 25 + 40 / 10.
+  EXPECT_EQ(Rows(0, "TeamID || ',' || Year || ',' || Points"), "3:4,2024,14.0");
   EXPECT_EQ(Rows(2, "Fld3 || ',' || Fld4 || ',' || Fld5"), "3:30.0,0.0,250.0");
   EXPECT_EQ(Rows(3, "Fld3 || ',' || Fld4"), "3:0.0,40.0");
 
@@ -141,6 +149,7 @@ TEST_F(PlayerDataWriters, ARunOutsideTblStat0ReplacesThePlayerWeeksRows) {
   db_.pSbAddPSt(second, 2024, 1, 1, false);
   EXPECT_EQ(Rows(2, "Fld3"), "");
   EXPECT_EQ(Rows(3, "Fld3 || ',' || Fld4"), "3:9.0,0.0");
+  EXPECT_EQ(Rows(0, "Points"), "3:0.0");
   // Other weeks and players are untouched.
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat0;"), "1");
 }
@@ -162,6 +171,8 @@ TEST_F(PlayerDataWriters, ThePasserRatingIsComputedFromTheWrittenCounts) {
                           {1001, 4, 250, kPassInt, 2}}),
                 2024, 1, 5, false);
   EXPECT_EQ(Rows(2, "Fld9"), "250:81.25");
+  // 300 / 25 + 2 x 4 - 2 x 2.
+  EXPECT_EQ(Rows(0, "Points"), "250:16.0");
 }
 
 TEST_F(PlayerDataWriters, AnEditedPlayerWeekKeepsItsValuesWhenKeepModifiedIsSet) {
@@ -169,19 +180,21 @@ TEST_F(PlayerDataWriters, AnEditedPlayerWeekKeepsItsValuesWhenKeepModifiedIsSet)
   kdtest::ExecuteSql(path_, "UPDATE tblStat0 SET DNU = 1;");
   db_.InitializeKickwellDB(path_);
 
-  // Values outside tblStat0: only the row's team is written.
+  // Values outside tblStat0: only the row's team is written, and the kept
+  // values are scored again (4000 / 25), not left at 0 points.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kPassYds, 3000}, {1001, 9, 250, kRushYds, 200}}), 2024, 1, 2, true);
-  EXPECT_EQ(Rows(0, "TeamID || ',' || ADP || ',' || DNU"), "250:9,20,1");
+  EXPECT_EQ(Rows(0, "TeamID || ',' || ADP || ',' || DNU || ',' || Points"), "250:9,20,1,160.0");
   EXPECT_EQ(Rows(2, "Fld5"), "250:4000.0");
   EXPECT_EQ(Rows(3, "Fld4"), "");
 
   // Values that all live in tblStat0 are written all the same.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kADP, 31}}), 2024, 1, 1, true);
-  EXPECT_EQ(Rows(0, "ADP"), "250:31");
+  EXPECT_EQ(Rows(0, "ADP || ',' || Points"), "250:31,160.0");
 
   // Without keepModified the edited week is replaced like any other.
   db_.pSbAddPSt(StatData({{1001, 9, 250, kPassYds, 3000}}), 2024, 1, 1, false);
   EXPECT_EQ(Rows(2, "Fld5"), "250:3000.0");
+  EXPECT_EQ(Rows(0, "Points"), "250:120.0");
 }
 
 TEST_F(PlayerDataWriters, UnknownPlayersAreLoggedOnceEachUnderOneHeaderLine) {
@@ -197,8 +210,8 @@ TEST_F(PlayerDataWriters, UnknownPlayersAreLoggedOnceEachUnderOneHeaderLine) {
             "0");
 
   EXPECT_EQ(LogLines(Log()), (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 77 not found.",
-                                                        "@ pSbAddScY - MasterID 78 not found.",
-                                                        "@ pSbAddStatZeroYear - MasterID 79 not found."}));
+                                                       "@ pSbAddScY - MasterID 78 not found.",
+                                                       "@ pSbAddStatZeroYear - MasterID 79 not found."}));
 
   // A second database object heads its own lines with the path again.
   clsKickwellDB other;
@@ -246,9 +259,10 @@ TEST_F(PlayerDataWriters, ScoringPlaysOfAPlayerWeekAreReplacedAndAWeekIsClearedW
   plays.SetScoY(1, 1001, 4, 3, 1, 44);
   plays.SetScoY(2, 1001, 4, 3, 2, 7);
   db_.pSbAddScY(plays, 2024, 1, 2);
-  EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld3 || ':' || Fld4 || ':' || Year, ' ') "
-                  "FROM (SELECT * FROM tblStat1 ORDER BY ID);"),
-            "2:3:2:12:2024 1:3:1:9:2023 1:4:1:33:2024 1:3:1:44:2024 1:3:2:7:2024");
+  EXPECT_EQ(
+      Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld3 || ':' || Fld4 || ':' || Year, ' ') "
+            "FROM (SELECT * FROM tblStat1 ORDER BY ID);"),
+      "2:3:2:12:2024 1:3:1:9:2023 1:4:1:33:2024 1:3:1:44:2024 1:3:2:7:2024");
 
   db_.pSbClearWeekScoringYardage(2024, 3);
   EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Year, ' ') FROM "
@@ -285,23 +299,6 @@ TEST_F(PlayerDataWriters, AnEditedValueMakesThePlayerWeekAndKeepsPointsAndDNU) {
   EXPECT_EQ(Rows(2, "Fld3 || ',' || Fld4"), "250:40.0,25.0");
 }
 
-TEST_F(PlayerDataWriters, ScoringRulesAreAddedOrRewrittenById) {
-  const std::string rules = "SELECT COUNT(*) FROM tblScoringSystem;";
-  const int before = std::stoi(Query(rules));
-  db_.pSbAddSco(0, 0.5f, 20, 1, 0, 99999, true, 0x18);
-  const std::string id = Query("SELECT MAX(ID) FROM tblScoringSystem;");
-  EXPECT_EQ(std::stoi(Query(rules)), before + 1);
-  EXPECT_EQ(Query("SELECT Points || ',' || CatID || ',' || FieldVal || ',' || RangeMin || ',' || RangeMax || ',' || "
-                  "RangeRestrict || ',' || ApplyToPos FROM tblScoringSystem WHERE ID = " + id + ";"),
-            "0.5,20,1,0,99999,1,24");
-  db_.pSbAddSco(std::stoi(id), 1, 20, 1, 0, 99999, false, 2);
-  EXPECT_EQ(Query("SELECT Points || ',' || RangeRestrict || ',' || ApplyToPos FROM tblScoringSystem WHERE ID = " +
-                  id + ";"),
-            "1,0,2");
-  EXPECT_EQ(std::stoi(Query(rules)), before + 1);
-  EXPECT_THROW(db_.pSbAddSco(99999, 1, 20, 1, 0, 1, false, 2), jet::JetError);
-}
-
 TEST_F(PlayerDataWriters, AFailedWriteLeavesNothingBehind) {
   // Fifty characters fit the name field; the fifty-first is refused.
   EXPECT_THROW(db_.pSbAddPla(2024, 1009, std::string(51, 'x'), 0, 1, 2, 250), jet::JetError);
@@ -313,22 +310,53 @@ TEST_F(PlayerDataWriters, AFailedWriteLeavesNothingBehind) {
   // rolls back the rows it had written and deleted before.
   std::string fields;
   for (int k = 3; k <= 11; ++k) {
-    fields += ", Fld" + std::to_string(k) + " DOUBLE NOT NULL DEFAULT 0" + (k == 4 ? " CHECK (Fld4 < 100)" : "");
+    fields +=
+        ", Fld" + std::to_string(k) + " DOUBLE NOT NULL DEFAULT 0" + (k == 4 ? " CHECK (Fld4 < 100)" : "");
   }
-  kdtest::ExecuteSql(path_, "DROP TABLE tblStat4; CREATE TABLE tblStat4 (ID INTEGER PRIMARY KEY, PlayerID LONG, "
-                            "Week BYTE" + fields + ", Year SHORT);"
-                            "CREATE INDEX tblStat4_IDNdx ON tblStat4 (ID);"
-                            "CREATE UNIQUE INDEX tblStat4_PlayerIDWeekYearNdx ON tblStat4 (PlayerID, Week, Year);"
-                            "INSERT INTO tblStat2 (PlayerID, Week, Fld3, Year) VALUES (1, 5, 3, 2024);");
+  kdtest::ExecuteSql(
+      path_,
+      "DROP TABLE tblStat4; CREATE TABLE tblStat4 (ID INTEGER PRIMARY KEY, PlayerID LONG, "
+      "Week BYTE" +
+          fields +
+          ", Year SHORT);"
+          "CREATE INDEX tblStat4_IDNdx ON tblStat4 (ID);"
+          "CREATE UNIQUE INDEX tblStat4_PlayerIDWeekYearNdx ON tblStat4 (PlayerID, Week, Year);"
+          "INSERT INTO tblStat2 (PlayerID, Week, Fld3, Year) VALUES (1, 5, 3, 2024);");
   ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
-  EXPECT_THROW(db_.pSbAddPSt(StatData({{1001, 4, 5, kRushYds, 40}, {1001, 4, 5, kRec, 100}}), 2024, 1, 2, false),
-               jet::JetError);
+  EXPECT_THROW(
+      db_.pSbAddPSt(StatData({{1001, 4, 5, kRushYds, 40}, {1001, 4, 5, kRec, 100}}), 2024, 1, 2, false),
+      jet::JetError);
   EXPECT_EQ(Rows(0, "TeamID"), "");
   EXPECT_EQ(Rows(2, "Fld3"), "5:3.0");
   EXPECT_EQ(Rows(3, "Fld4"), "");
 
   db_.pSbAddPSt(StatData({{1001, 4, 5, kRushYds, 40}, {1001, 4, 5, kRec, 9}}), 2024, 1, 2, false);
-  EXPECT_EQ(Rows(0, "TeamID") + " " + Rows(2, "Fld3") + Rows(3, "Fld4") + " " + Rows(4, "Fld4"), "5:4 5:40.0 5:9.0");
+  EXPECT_EQ(Rows(0, "TeamID") + " " + Rows(2, "Fld3") + Rows(3, "Fld4") + " " + Rows(4, "Fld4"),
+            "5:4 5:40.0 5:9.0");
+
+  // Inside the importer's transaction a failed run leaves no edit pending;
+  // the importer's rollback takes back the runs before it.
+  {
+    jet::Transaction block(db_.Database());
+    db_.pSbAddPSt(StatData({{1001, 4, 6, kRushYds, 12}}), 2024, 1, 1, false);
+    EXPECT_THROW(db_.pSbAddPSt(StatData({{1001, 4, 7, kRec, 200}}), 2024, 1, 1, false), jet::JetError);
+    db_.pSbAddPSt(StatData({{1001, 4, 8, kRushYds, 13}}), 2024, 1, 1, false);
+    EXPECT_EQ(db_.pFnGetPlayerTeamID(1, 8, 2024), 4);
+  }
+  EXPECT_EQ(Query("SELECT group_concat(Week) FROM tblStat0;"), "5");
+  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat4 WHERE Week = 7;"), "0");
+}
+
+TEST_F(PlayerDataWriters, ALogThatCannotBeOpenedLosesTheLineAfterSayingSo) {
+  kdtest::ScopedFakeSeams fakes;
+  WorkFolder = dir_.Path() + "no such folder/";
+  db_.pSbAddPSt(StatData({{77, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+  // The header was not written either, so it heads the first line that is.
+  WorkFolder = dir_.Path();
+  db_.pSbAddPSt(StatData({{78, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  EXPECT_EQ(LogLines(Log()), (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 78 not found."}));
 }
 
 TEST_F(PlayerDataWriters, WritersNeedAnOpenFile) {

@@ -73,8 +73,10 @@ TEST_F(SeasonTotals, SeasonRowsSumTheWeeksOfTheYear) {
 
   // The rating is that of the summed counts 40, 25, 300, 2, 2 (81.25), not
   // the sum of the weekly ratings; fields past it keep what they held.
-  EXPECT_EQ(Row(2, 1, 250, "Fld3||','||Fld4||','||Fld5||','||Fld6||','||Fld7||','||Fld8||','||Fld9||','||Fld10||','||Fld11"),
-            "40.0,25.0,300.0,2.0,2.0,3.0,81.25,111.0,222.0");
+  EXPECT_EQ(
+      Row(2, 1, 250,
+          "Fld3||','||Fld4||','||Fld5||','||Fld6||','||Fld7||','||Fld8||','||Fld9||','||Fld10||','||Fld11"),
+      "40.0,25.0,300.0,2.0,2.0,3.0,81.25,111.0,222.0");
   // A new season row takes the team of the latest week and the summed points.
   EXPECT_EQ(Row(0, 1, 250, "Points||','||TeamID"), "37.5,5");
   // Weekly rows of another year stay out.
@@ -96,21 +98,12 @@ TEST_F(SeasonTotals, SeasonRowsSumTheWeeksOfTheYear) {
   EXPECT_EQ(status->Value(0), 12);
 
   // Running it again changes nothing.
-  const std::string all = "SELECT group_concat(r, ' ') FROM (SELECT ID||':'||Points||':'||TeamID AS r FROM tblStat0 ORDER BY ID);";
+  const std::string all =
+      "SELECT group_concat(r, ' ') FROM (SELECT ID||':'||Points||':'||TeamID AS r FROM tblStat0 ORDER BY "
+      "ID);";
   const std::string before = Query(all);
   db_.pSbSumPlayerStatsForYear(2024, *status);
   EXPECT_EQ(Query(all), before);
-}
-
-TEST_F(SeasonTotals, NoAttemptsGiveARatingOfZero) {
-  kdtest::ScopedFakeSeams fakes;
-  Open(R"sql(
-    INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES (1, 1001, 'A, B', 0, 4, 2);
-    INSERT INTO tblStat2 (PlayerID, Week, Fld3, Fld4, Fld5, Fld6, Fld7, Fld9, Year) VALUES (1, 4, 0, 0, 0, 0, 1, 50, 2024);
-  )sql");
-  auto status = basStatusControl::CreateStatusWindow("Totals", false);
-  db_.pSbSumPlayerStatsForYear(2024, *status);
-  EXPECT_EQ(Row(2, 1, 250, "Fld7||','||Fld9"), "1.0,0.0");
 }
 
 TEST_F(SeasonTotals, ClearingADPTouchesOnlyThatYearAndWeek) {
@@ -129,9 +122,11 @@ TEST_F(SeasonTotals, AYearChangeMovesEveryRowOrNone) {
   )sql");
   db_.FullStatYearChange(2025);
   EXPECT_EQ(db_.pFnGetYear(), 2025);
-  EXPECT_EQ(Query("SELECT (SELECT group_concat(Year) FROM tblStat0) || ' ' || (SELECT Year FROM tblStat1) || ' ' || "
-                  "(SELECT Year FROM tblStat11) || ' ' || (SELECT Year FROM tblSettings);"),
-            "2025,2025 2025 2025 2025");
+  EXPECT_EQ(
+      Query(
+          "SELECT (SELECT group_concat(Year) FROM tblStat0) || ' ' || (SELECT Year FROM tblStat1) || ' ' || "
+          "(SELECT Year FROM tblStat11) || ' ' || (SELECT Year FROM tblSettings);"),
+      "2025,2025 2025 2025 2025");
   EXPECT_EQ(db_.pFnGetTeamAbrvwPlaID(1, 250, 2025), "N/A");
 
   // Two seasons of one player-week would collide: nothing moves.

@@ -129,11 +129,11 @@ TEST_P(PositionMaskTextCases, ListsAllThenTheAbbreviationsInBitOrder) {
   EXPECT_EQ(basSCOFileControl::PositionMaskText(GetParam().mask, db_), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Masks, PositionMaskTextCases,
-    testing::Values(MaskCase{"Nothing", 0, ""}, MaskCase{"OnlyBitZero", 1, ""},
-                    MaskCase{"AllAndRunningBack", (1 << 1) | (1 << 3), " All RB"},
-                    MaskCase{"QuarterbackAndKickerNotAll", 1 | (1 << 2) | (1 << 6), " QB K"},
-                    MaskCase{"TeamDefense", 1 << 17, " DST"}, MaskCase{"UnknownPosition", 1 << 30, " N/A"},
-                    MaskCase{"NegativeMask", -1, ""}),
-    [](const testing::TestParamInfo<MaskCase>& p) { return std::string(p.param.name); });
+// The bit arithmetic itself is pinned by the callback form's tests; these
+// pin the abbreviations the database gives.
+INSTANTIATE_TEST_SUITE_P(Masks, PositionMaskTextCases,
+                         testing::Values(MaskCase{"AllAndRunningBack", (1 << 1) | (1 << 3), " All RB"},
+                                         MaskCase{"QuarterbackAndKickerNotAll", 1 | (1 << 2) | (1 << 6),
+                                                  " QB K"},
+                                         MaskCase{"UnknownPosition", 1 << 30, " N/A"}),
+                         [](const testing::TestParamInfo<MaskCase>& p) { return std::string(p.param.name); });
