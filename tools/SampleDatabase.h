@@ -4,8 +4,7 @@
 // template and the season's master files, exactly as a user's new database
 // is: every master file of the season in the master folder is imported in
 // version order. The weekly rows are then summed into the season rows
-// (week 250) by the season-total code. Points are left to the scoring
-// system of whoever opens it, as in any database the program builds.
+// (week 250) by the season-total code, points included.
 
 #include <cstdint>
 #include <string>

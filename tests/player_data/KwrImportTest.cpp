@@ -98,11 +98,12 @@ TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
             " || ',' || PosID, ' | ') FROM tblPlayers;"),
       "1,1234,Doe, John,35167,12,3");
   // Registration makes the season row with the team; the season stats then
-  // fill it: ADP, no points, not modified.
+  // fill it with the ADP and score it with the template's standard rules:
+  // 125 for 1250.5 rushing yards (whole tens), 6 for each of 8 touchdowns.
   EXPECT_EQ(
       Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Points || ',' || TeamID || ',' || DNU"
             " || ',' || ADP || ',' || InjuryStatus || ',' || Year, ' | ') FROM tblStat0;"),
-      "1,250,0.0,12,0,12.5,0,2024");
+      "1,250,173.0,12,0,12.5,0,2024");
   EXPECT_EQ(
       Query("SELECT group_concat(PlayerID || ',' || Week || ',' || Fld3 || ',' || Fld4 || ',' || Fld5 || ','"
             " || Fld6 || ',' || Year, ' | ') FROM tblStat3;"),
