@@ -229,15 +229,33 @@ TEST_F(KwrImport, ValuesThatAreNotFiniteAreLoggedAndPassedOver) {
 TEST_F(KwrImport, RefusedBlockIsPassedOverAndTheNextStillImports) {
   BlockFixture first{1, {}};
   first.block.Stats = {Rec(1, 1, 1, kRushYds, 1.0f)};
-  BlockFixture registration{0, {}};
-  registration.block.Bios = {Bio(55, "Five, Five", 0, 3, 2)};
-  std::string bytes = KwrFileBytes(2024, "", {first, registration});
-  // The first block claims 2^31 - 1 stats in a file of a few dozen bytes.
-  const std::size_t firstBlock = 25 + 60 + 16;
-  bytes.replace(firstBlock + 5, 4, std::string("\xFF\xFF\xFF\x7F", 4));
-  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)));
-  EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version."}));
-  EXPECT_EQ(Query("SELECT MasterID FROM tblPlayers;"), "55");
+  const std::size_t firstEntry = 25 + 60;  // the index entry of the first block
+  const std::size_t firstBlock = firstEntry + 16;
+  struct Case {
+    const char* name;
+    std::size_t offset;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"2^31 - 1 stats in a file of a few dozen bytes", firstBlock + 5, std::string("\xFF\xFF\xFF\x7F", 4)},
+      {"a negative count of biographies", firstBlock + 1, std::string("\xFF\xFF\xFF\xFF", 4)},
+      {"a position far beyond the file", firstEntry + 4, std::string("\xF0\xFF\xFF\x7F", 4)},
+      {"block version 5", firstBlock, std::string("\x05", 1)},
+  };
+  int32_t masID = 50;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The block after the refused one registers a player of its own.
+    BlockFixture registration{0, {}};
+    registration.block.Bios = {Bio(++masID, "Five, Five", 0, 3, 2)};
+    std::string bytes = KwrFileBytes(2024, "", {first, registration});
+    bytes.replace(c.offset, c.bytes.size(), c.bytes);
+    fakes.messages.plain.clear();
+    ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version."}));
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers WHERE MasterID = " + std::to_string(masID) + ";"), "1");
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat3;"), "0");
+  }
 }
 
 TEST_F(KwrImport, RefusedHeaderImportsNothingAndSaysNothing) {
