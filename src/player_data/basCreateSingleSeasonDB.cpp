@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -33,9 +34,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// " 0001.kwr": the character between prefix and version, the four digits
-// and the extension.
-constexpr std::size_t kVersionTail = 8;  // "0001.kwr"
+// The end of a name after the prefix and its one separating character: the
+// four-digit version and the extension, "0001.kwr".
+constexpr std::size_t kVersionTail = 8;
 
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -182,8 +183,8 @@ int32_t ListKWRFiles(const std::string& prefix, int32_t fileType, std::vector<st
   std::vector<std::string> names;
   basDirToTextFile::ListFolderEntriesEx(folder, names, "kwr");
   for (const std::string& name : names) {
-    std::error_code ec;
     if (!IsFileOfPrefix(name, prefix) || !IsNumericFileStem(name, minimum)) continue;
+    std::error_code ec;
     if (!fs::is_regular_file(folder + name, ec)) continue;
     list.push_back(folder + name);
   }
@@ -307,14 +308,13 @@ int32_t FindAndApplyUpdates(clsKickwellDB& db) {
   const std::array<bool, 3> options = StrainUpdateOptions;
 
   bool apply = false;
-  if (cancelled) {
-    apply = false;
-  } else if (options[kIgnoreStrainUpdate]) {
-    db.SetStrainMaxOffer(KWRFileVersion(strain, offered));
-  } else if (options[kApplyStrainUpdate]) {
-    apply = true;
-  } else {
-    apply = m > 0;
+  if (!cancelled) {
+    if (options[kIgnoreStrainUpdate]) {
+      // Offered once: the same files are not offered again.
+      db.SetStrainMaxOffer(KWRFileVersion(strain, offered));
+    } else {
+      apply = options[kApplyStrainUpdate] || m > 0;
+    }
   }
   if (apply) {
     if (ApplyKWRFiles(year, db, offered, text, options[kKeepModifiedStats]) != KwrApplyOutcome::kDone)

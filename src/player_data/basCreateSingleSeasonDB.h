@@ -16,6 +16,8 @@
 // Imports run with the progress window and may be cancelled. A cancelled or
 // failed application writes no version field, so the next update applies
 // the same files again; the results of the appliers are then negative.
+// Import failures are shown and counted here; a version field that cannot
+// be written after an import raises jet::JetError to the caller.
 
 #include <cstdint>
 #include <string>
