@@ -4,7 +4,11 @@
 #include <exception>
 
 #include "core/basFileExists_001.h"
+#include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
+#include "database/clsApplyScoring.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
@@ -138,7 +142,10 @@ class clsKickwellDB::RowLookups final : public clsDisplayRows::Lookups {
   clsKickwellDB& db_;
 };
 
-clsKickwellDB::clsKickwellDB() : mockCheatData_(std::make_unique<clsMockCheatData>()) {
+clsKickwellDB::clsKickwellDB()
+    : mockCheatData_(std::make_unique<clsMockCheatData>()),
+      scoring_(std::make_unique<clsScoringIsolate>()),
+      applyScoring_(std::make_unique<clsApplyScoring>(*this)) {
   MakeCatalogueObjects();
 }
 
@@ -258,6 +265,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       status->StatusCaption(0, 0, "Loading Display Formats");
     }
     displayRows_->LoadAtOpen(*db_);
+    scoring_ = std::make_unique<clsScoringIsolate>();
+    pSbUpdateScoringSystem();
     if (status) status->SetSegmentValue(3, 4);
     open_ = true;
     return true;
@@ -375,6 +384,7 @@ void clsKickwellDB::Terminate() {
   statSubCatNames_.clear();
   statTableMax_ = 0;
   mockCheatData_ = std::make_unique<clsMockCheatData>();
+  scoring_ = std::make_unique<clsScoringIsolate>();
   MakeCatalogueObjects();
 }
 
@@ -483,6 +493,9 @@ bool clsKickwellDB::PassDisplay(const clsDisplayGridIsolate& grid) {
 }
 
 void clsKickwellDB::pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year) {
+  // The player-record export reads tblStat0's own categories (team, ADP,
+  // injury status) as well, so it is positioned with the others.
+  statCon_->PositionTable(0, playerID, week, year, false);
   statCon_->PositionStatTables(playerID, week, year);
 }
 
@@ -509,6 +522,77 @@ std::string clsKickwellDB::pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week
 
 void clsKickwellDB::SetMockCheatData(int32_t key, const std::string& text) {
   mockCheatData_->SetDataValue(key, text);
+}
+
+// ------------------------------------------------------------------ scoring system
+
+void clsKickwellDB::pSbUpdateScoringSystem() {
+  // An empty table leaves no rules behind: the system always mirrors the table.
+  if (!basSCOFileControl::RecordsetToScoringIsolate(FixedCursor(kScoringSystem), *scoring_)) {
+    scoring_->Clear();
+  }
+  applyScoring_->pSbMapScoringRules(*scoring_);
+}
+
+bool clsKickwellDB::pFnLoadScoringSystem(const std::string& scoPath) {
+  if (!basSCOFileControl::ReadScoFileToIsolate(scoPath, *scoring_)) return false;
+  applyScoring_->pSbMapScoringRules(*scoring_);
+  scoring_->BuildMaps(DefaultsFolder);
+  return true;
+}
+
+void clsKickwellDB::pSbSetScoringIsolate(clsScoringIsolate& scoring) {
+  applyScoring_->pSbMapScoringRules(scoring);
+}
+
+void clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                                 int16_t /*year*/) {
+  applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
+}
+
+double clsKickwellDB::pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring) {
+  return applyScoring_->pFnGetValuePoints(value, scoring, modifiedScoring_);
+}
+
+void clsKickwellDB::pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, clsScoringIsolate& scoring,
+                                                     const std::string& name) {
+  applyScoring_->AssignNewScoringSystem(status, scoring, name, *scoring_, modifiedScoring_);
+}
+
+void clsKickwellDB::pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin,
+                              float rangeMax, bool rangeRestrict, int32_t applyToPos) {
+  jet::Recordset& rs = FixedCursor(kScoringSystem);
+  if (id < 1) {
+    rs.AddNew();
+  } else {
+    if (!SeekTable(kScoringSystem, kIDNdx, {Value(id)})) {
+      throw JetError("tblScoringSystem has no rule with ID " + std::to_string(id) + ".");
+    }
+    rs.Edit();
+  }
+  try {
+    // By position, as the open checked them: Points, CatID, FieldVal,
+    // RangeMin, RangeMax, RangeRestrict, ApplyToPos.
+    rs.SetField(1, Value(points));
+    rs.SetField(2, Value(catID));
+    rs.SetField(3, Value(fieldVal));
+    rs.SetField(4, Value(rangeMin));
+    rs.SetField(5, Value(rangeMax));
+    rs.SetField(6, Value(rangeRestrict));
+    rs.SetField(7, Value(applyToPos));
+    rs.Update();
+  } catch (...) {
+    rs.CancelUpdate();
+    throw;
+  }
+}
+
+void clsKickwellDB::pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year) {
+  applyScoring_->pSbSeekStatTables(playerID, week, year);
+}
+
+double clsKickwellDB::pSbScoreCurrentStatRow(clsScoringIsolate& scoring) {
+  return applyScoring_->pSbScoreCurrentStatRow(scoring, modifiedScoring_);
 }
 
 // ------------------------------------------------------------------ properties record

@@ -25,6 +25,8 @@
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Value.h"
 
+class clsApplyScoring;
+class clsScoringIsolate;
 class clsStatusPlain;
 
 class clsKickwellDB {
@@ -126,7 +128,7 @@ class clsKickwellDB {
   bool LoadDisplay(const std::string& path);
   // Copies the caller's grid into the current grid and makes it the display order.
   bool PassDisplay(const clsDisplayGridIsolate& grid);
-  // Positions tblStat1..N on the player-week for the catalogue's extractions.
+  // Positions tblStat0 and tblStat1..N on the player-week for the catalogue's extractions.
   void pSbSetStatCatExtract(int32_t playerID, uint8_t week, int16_t year);
 
   // ---- Display rows (one text row per player-week through the display order)
@@ -139,6 +141,48 @@ class clsKickwellDB {
   std::string pFnGetPlayerDisplayCol(int32_t playerID, uint8_t week, int16_t year, int32_t column);
   // OrderNumber of the current grid's first column showing the category; 0 when none.
   uint8_t pFnGetDisplayCol(int32_t catID) const { return display_->OrderNumberWTableFieldID(catID); }
+
+  // ---- The scoring system and applying it
+  // The database owns one scoring system: the rules of tblScoringSystem
+  // after every open, or a .sco file loaded in their place. Points are
+  // computed from the catalogue's category values and written into
+  // tblStat0.Points only where they change.
+
+  clsScoringIsolate& ScoringIsolate() { return *scoring_; }
+  // 1 while partial units inside a rule's range count as fractions; any
+  // other value truncates them to whole units. 0 at creation.
+  int32_t ModifiedScoring() const { return modifiedScoring_; }
+  void SetModifiedScoring(int32_t value) { modifiedScoring_ = value; }
+  // The rules of tblScoringSystem become the scoring system (an empty table
+  // an empty one), mapped onto the catalogue.
+  void pSbUpdateScoringSystem();
+  // Reads a .sco file into the scoring system, maps it and loads its
+  // distribution maps; False, changing nothing, when the file has no rules.
+  bool pFnLoadScoringSystem(const std::string& scoPath);
+  // Maps another system's rules onto the catalogue (the scoring order)
+  // without making it the database's own.
+  void pSbSetScoringIsolate(clsScoringIsolate& scoring);
+  // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, of every
+  // year (year is not a filter), on progress segment 4 (which the caller
+  // adds), yielding after every row. A cancel keeps the rows scored so far;
+  // a database error rolls the whole pass back and is raised.
+  void pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
+  // The points the rule under the given system's cursor gives one value
+  // (through its distribution map when the rule has FDM set and BuildMaps
+  // has run). Throws for a rule-less cursor or a value beyond a Single.
+  double pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring);
+  // Rescores every tblStat0 row with the given system on the total bar; the
+  // catalogue then computes the database's own system again.
+  void pSbAssignNewScoringSystemWStatus(clsStatusPlain& status, clsScoringIsolate& scoring,
+                                        const std::string& name);
+  // Adds (id < 1) or rewrites one tblScoringSystem row.
+  void pSbAddSco(int32_t id, float points, int32_t catID, float fieldVal, float rangeMin, float rangeMax,
+                 bool rangeRestrict, int32_t applyToPos);
+  // Positions tblStat1..N on a player-week (tblStat0 is left where it is).
+  void pSbSeekStatTables(int32_t playerID, uint8_t week, int16_t year);
+  // Scores the row under the tblStat0 cursor with the given system and
+  // writes its Points when they change; returns them.
+  double pSbScoreCurrentStatRow(clsScoringIsolate& scoring);
 
   // ---- Texts that the document builders supply by key
 
@@ -268,4 +312,8 @@ class clsKickwellDB {
   std::unique_ptr<clsDisplayGridIsolate> display_;
   std::unique_ptr<RowLookups> rowLookups_;
   std::unique_ptr<clsDisplayRows> displayRows_;
+
+  std::unique_ptr<clsScoringIsolate> scoring_;
+  std::unique_ptr<clsApplyScoring> applyScoring_;
+  int32_t modifiedScoring_ = 0;
 };

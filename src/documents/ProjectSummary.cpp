@@ -9,10 +9,23 @@
 
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/jet/Database.h"
 #include "platform/runtime/FileIO.h"
 
 namespace {
+
+bool ReadLeagueSummary(const std::string& path, int32_t& teams, int32_t& rounds) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  clsLeagueIsolate league;
+  league.SetFilePath(path.substr(0, nameStart));
+  league.SetFileName(path.substr(nameStart));
+  if (!league.LoadLeagueProps(true)) return false;
+  teams = league.TeamCount();
+  rounds = league.DraftRounds();
+  return true;
+}
 
 int32_t CountScoringRules(const std::string& path) {
   // The scoring reader reports a file it cannot read with a message; the
@@ -67,6 +80,7 @@ ProjectSummaryReaders& Readers() {
 
 ProjectSummaryReaders DefaultProjectSummaryReaders() {
   ProjectSummaryReaders readers;
+  readers.league = ReadLeagueSummary;
   readers.scoring = CountScoringRules;
   readers.projectedStats = ReadProjectedStatsSummary;
   return readers;

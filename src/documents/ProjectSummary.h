@@ -47,8 +47,8 @@ struct ProjectSummaryReaders {
 };
 
 // The readers of the program's own formats, installed from the start: the
-// scoring-system file and the projected-stats database; the league reader
-// is added here when the league-properties format can be read.
+// league-properties file, the scoring-system file and the projected-stats
+// database.
 ProjectSummaryReaders DefaultProjectSummaryReaders();
 
 // Replaces the readers used by ReadProjectSummaryValues (tests install fakes

@@ -2,6 +2,7 @@
 
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
+#include "engine/clsMockDraft.h"
 #include "platform/runtime/Text.h"
 
 namespace basDisplayKeywords {
@@ -19,14 +20,28 @@ std::string ReplaceDisplayKeywords(std::string_view text, const KeywordValues& v
   return " " + out;
 }
 
-KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database) {
+KeywordValues KeywordValuesFor(int32_t teamIndex, int32_t positionID, clsKickwellDB& database,
+                               const clsMockDraft* board) {
   KeywordValues values;
   values.year = database.pFnGetYear();
   values.positionAbbreviation = database.pFnGetPosAbrv(positionID, false);
   values.positionName = database.pFnGetPosFull(positionID);
   values.projectFileName = GlobalProject().FileName();
   values.today = runtime::Now();
+  if (board) {
+    values.teamName = board->OwnerName(teamIndex);
+    values.teamStrategyFile = board->DraftStrategyFile(teamIndex);
+  }
   return values;
+}
+
+std::string ReplaceDisplayKeywords(std::string_view text, int32_t teamIndex, int32_t positionID,
+                                   clsKickwellDB& database, const clsMockDraft* board) {
+  return ReplaceDisplayKeywords(text, KeywordValuesFor(teamIndex, positionID, database, board));
+}
+
+KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database) {
+  return KeywordValuesFor(0, positionID, database, nullptr);
 }
 
 std::string ReplaceDisplayKeywords(std::string_view text, int32_t positionID, clsKickwellDB& database) {

@@ -11,6 +11,7 @@
 #include "platform/runtime/DateTime.h"
 
 class clsKickwellDB;
+class clsMockDraft;
 
 namespace basDisplayKeywords {
 
@@ -36,10 +37,18 @@ std::string ReplaceDisplayKeywords(std::string_view text, const KeywordValues& v
 
 // The values of a heading of the given position: the season year and the
 // position's abbreviation and full name from the open database, the open
-// project's file name and today's date; no board (team keywords stay).
-KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database);
+// project's file name and today's date; with a board, also the name and
+// strategy file of its team teamIndex (1..OwnerCount; an index past the
+// board's teams throws std::out_of_range).
+KeywordValues KeywordValuesFor(int32_t teamIndex, int32_t positionID, clsKickwellDB& database,
+                               const clsMockDraft* board);
 
-// A heading without a board: KeywordValuesFor, then the replacement.
+// KeywordValuesFor, then the replacement.
+std::string ReplaceDisplayKeywords(std::string_view text, int32_t teamIndex, int32_t positionID,
+                                   clsKickwellDB& database, const clsMockDraft* board);
+
+// A heading without a board: the team keywords stay.
+KeywordValues KeywordValuesFor(int32_t positionID, clsKickwellDB& database);
 std::string ReplaceDisplayKeywords(std::string_view text, int32_t positionID, clsKickwellDB& database);
 
 }  // namespace basDisplayKeywords

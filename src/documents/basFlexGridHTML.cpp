@@ -714,17 +714,6 @@ std::string PickDisplayRow(int32_t pick, const clsMockDraft& board, clsKickwellD
   return db.pFnMCGetPlayerDisplayRow(playerID < 1 ? 0 : playerID, kSeasonWeek, year);
 }
 
-bool ValidateDisplayGridFile(const std::string& path, std::string& message) {
-  clsDisplayGridIsolate grid;
-  if (!grid.OpenFile(path)) {
-    message = "Could not open display grid.";
-    return false;
-  }
-  std::vector<basGridValidation::DisplayGridColumn> columns;
-  for (int32_t c = 0; c <= grid.ColumnMax(); ++c) columns.push_back({grid.TableFieldID(c), grid.ColumnWidth(c)});
-  return basGridValidation::CheckDisplayGridColumns(columns, message);
-}
-
 // Lays the section grid out and leaves it with rows 0..2 (the caller sets
 // the final row count).
 void LayOutSectionGrid(FlexGridModel& grid, clsKickwellDB& db) {
@@ -801,7 +790,7 @@ bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGrid
   const std::string path = FileTypeFolder[kPageDisplayGrids] + fileName;
   std::string message;
   bool loaded = false;
-  if (ValidateDisplayGridFile(path, message)) {
+  if (basGridValidation::ValidateDisplayGridFile(path, message)) {
     loaded = db.LoadDisplay(path);
   } else {
     seams::MessageBox().ShowMessage("Error Loading " + fileName,
@@ -830,9 +819,8 @@ void SetupResultGridHeadings(FlexGridModel& grid, clsKickwellDB& db) {
 
 void SetTeamHeadings(FlexGridModel& grid, int32_t team, int32_t positionID, int32_t firstCol,
                      clsKickwellDB& db, const clsMockDraft& board) {
-  basDisplayKeywords::KeywordValues values = basDisplayKeywords::KeywordValuesFor(positionID, db);
-  values.teamName = board.OwnerName(team);
-  values.teamStrategyFile = board.DraftStrategyFile(team);
+  const basDisplayKeywords::KeywordValues values =
+      basDisplayKeywords::KeywordValuesFor(team, positionID, db, &board);
   const clsDisplayGridIsolate& display = db.Display();
   for (int32_t c = std::max(firstCol, 0); c < grid.Cols(); ++c)
     grid.SetTextMatrix(0, c, " " + basDisplayKeywords::ReplaceDisplayKeywords(Title1(display, c), values));

@@ -1,10 +1,16 @@
 #include "draft_inputs/basSCOFileControl.h"
 
-#include <filesystem>
+#include <fstream>
 
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
+#include "core/basFileExists_001.h"
+#include "database/basFieldRead.h"
+#include "database/clsKickwellDB.h"
 #include "draft_inputs/basBitToArray.h"
 #include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/Recordset.h"
+#include "platform/jet/Transaction.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
 
@@ -17,9 +23,29 @@ void ShowOpenFileError(const std::string& description, const std::string& path) 
                                    seams::PlainIcon::kNone, "Open File Error");
 }
 
-bool PathFound(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
+// The whole records at the start of an open file, read in one piece; false
+// (after the message) when the file cannot be read.
+bool ReadWholeRecords(std::fstream& file, const std::string& path, std::string& bytes) {
+  file.seekg(0, std::ios::end);
+  const std::streamoff length = file.tellg();
+  if (!file || length < 0) {
+    ShowOpenFileError("Cannot read file", path);
+    return false;
+  }
+  if (static_cast<uint64_t>(length) > runtime::kMaxDocumentBytes) {
+    ShowOpenFileError("File too large", path);
+    return false;
+  }
+  // A cut-off last record is not a rule.
+  const std::size_t whole = static_cast<std::size_t>(length) / kScoRecordBytes * kScoRecordBytes;
+  bytes.assign(whole, '\0');
+  file.seekg(0);
+  file.read(bytes.data(), static_cast<std::streamsize>(whole));
+  if (!file || file.gcount() != static_cast<std::streamsize>(whole)) {
+    ShowOpenFileError("Cannot read file", path);
+    return false;
+  }
+  return true;
 }
 
 ScoringRuleRecord DecodeRecord(runtime::ByteReader& in) {
@@ -51,17 +77,14 @@ void EncodeRecord(const ScoringRuleRecord& r, runtime::ByteWriter& out) {
 }  // namespace
 
 int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records) {
-  if (!PathFound(path)) return -1;
-  std::string error;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error);
-  if (!bytes) {
-    ShowOpenFileError(error, path);
-    return -1;
-  }
-  // Only whole records count: a cut-off last record is not a rule.
-  const std::size_t n = bytes->size() / kScoRecordBytes;
+  if (!basFileExists_001::FileExists(path, false)) return -1;
+  std::fstream file;
+  if (!basAssociatedFiles::OpenFileByMode(path, file, basAssociatedFiles::kBinaryRead, true)) return -1;
+  std::string bytes;
+  if (!ReadWholeRecords(file, path, bytes)) return -1;
+  const std::size_t n = bytes.size() / kScoRecordBytes;
   if (n < 1) return -1;
-  runtime::ByteReader in(*bytes);
+  runtime::ByteReader in(bytes);
   std::vector<ScoringRuleRecord> read;
   read.reserve(n);
   for (std::size_t i = 0; i < n; ++i) read.push_back(DecodeRecord(in));
@@ -112,6 +135,31 @@ bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
   return true;
 }
 
+void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db) {
+  if (!basFileExists_001::FileExists(path, true)) return;
+  // The old rules go only together with the new ones arriving.
+  jet::Transaction transaction(db.Database());
+  {
+    auto rows = db.pSbEditableKickwellSQL("SELECT * FROM tblScoringSystem");
+    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) rows->Delete();
+  }
+  AddScoFileToDb(path, db);
+  transaction.Commit();
+}
+
+void AddScoFileToDb(const std::string& path, clsKickwellDB& db) {
+  std::vector<ScoringRuleRecord> records;
+  const int32_t n = ReadScoRecords(path, records);
+  jet::Transaction transaction(db.Database());
+  for (int32_t i = 0; i < n; ++i) {
+    const ScoringRuleRecord& r = records[static_cast<std::size_t>(i)];
+    db.pSbAddSco(0, r.Points, r.CatID, r.FieldVal, r.RangeMin, r.RangeMax, r.RangeRestrict != 0,
+                 r.ApplyToPos);
+  }
+  db.pSbUpdateScoringSystem();
+  transaction.Commit();
+}
+
 std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) {
   basBitToArray::PositionBits bits{};
   basBitToArray::BitMaskToArray(mask, bits);
@@ -120,6 +168,45 @@ std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) 
     if (bits[static_cast<std::size_t>(i)] == 1) text += " " + posAbrv(i);
   }
   return text;
+}
+
+std::string PositionMaskText(int32_t mask, clsKickwellDB& db) {
+  return PositionMaskText(mask, [&db](int32_t posID) { return db.pFnGetPosAbrv(posID, false); });
+}
+
+bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring) {
+  const int32_t count = rows.RecordCount();
+  if (count < 1) return false;
+  // Read every row first, so that a value that does not fit its field
+  // leaves the scoring system as it was.
+  std::vector<ScoringRuleRecord> read;
+  read.reserve(static_cast<std::size_t>(count));
+  for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
+    ScoringRuleRecord r;
+    r.ApplyToPos = basFieldRead::Long(rows, "ApplyToPos");
+    r.CatID = basFieldRead::Long(rows, "CatID");
+    r.FieldVal = rows.Field("FieldVal").AsSingle();
+    r.Points = rows.Field("Points").AsSingle();
+    r.RangeMax = rows.Field("RangeMax").AsSingle();
+    r.RangeMin = rows.Field("RangeMin").AsSingle();
+    r.RangeRestrict = rows.Field("RangeRestrict").AsBool() ? -1 : 0;
+    r.FDM = 0;  // the table has no FDM column
+    read.push_back(r);
+  }
+  scoring.SetRecordCount(static_cast<int32_t>(read.size()));
+  scoring.MoveFirst();
+  for (const ScoringRuleRecord& r : read) {
+    scoring.SetApplyToPos(r.ApplyToPos);
+    scoring.SetCatID(r.CatID);
+    scoring.SetFieldVal(r.FieldVal);
+    scoring.SetPoints(r.Points);
+    scoring.SetRangeMax(r.RangeMax);
+    scoring.SetRangeMin(r.RangeMin);
+    scoring.SetRangeRestrict(r.RangeRestrict);
+    scoring.SetFDM(r.FDM);
+    scoring.MoveNext();
+  }
+  return true;
 }
 
 }  // namespace basSCOFileControl

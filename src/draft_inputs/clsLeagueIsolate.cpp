@@ -152,7 +152,7 @@ bool clsLeagueIsolate::VerifyHeaderValues(std::string& message, bool collect) co
   return valid;
 }
 
-bool clsLeagueIsolate::LoadLeagueProps() {
+bool clsLeagueIsolate::LoadLeagueProps(bool silent) {
   std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_);
   if (!bytes || bytes->size() < kFirstSectionOffset) return false;
   // The signature and version are not compared: files of every age load.
@@ -176,7 +176,7 @@ bool clsLeagueIsolate::LoadLeagueProps() {
 
   std::string message;
   if (!read.VerifyHeaderValues(message, true)) {
-    seams::MessageBox().ShowMessage("LGPHeader Corrupt", message, seams::kOk, true);
+    if (!silent) seams::MessageBox().ShowMessage("LGPHeader Corrupt", message, seams::kOk, true);
     return false;
   }
   if (!ReadLGPSection(in, h.TeamCount, kLGPTeamRecordSize, read.teams_) ||

@@ -90,8 +90,9 @@ class clsLeagueIsolate {
 
   // Reads FilePath & FileName. False, and the document unchanged, when the
   // file is missing, shorter than a header or damaged; counts out of range
-  // are reported under "LGPHeader Corrupt" first.
-  bool LoadLeagueProps();
+  // are reported under "LGPHeader Corrupt" first unless silent (readers that
+  // only look, such as a document's summary, must not pop a message).
+  bool LoadLeagueProps(bool silent = false);
   // Writes FilePath & FileName atomically; "Open File Error" on failure.
   bool SaveLeagueProps();
   // Checks the four counts of the header as last read. With collect, one

@@ -1,5 +1,7 @@
 #include "toolkit/basGridValidation.h"
 
+#include "database/clsDisplayGridIsolate.h"
+
 namespace basGridValidation {
 
 bool CheckDisplayGridColumns(const std::vector<DisplayGridColumn>& columns, std::string& message) {
@@ -22,6 +24,18 @@ bool CheckDisplayGridColumns(const std::vector<DisplayGridColumn>& columns, std:
     }
   }
   return valid;
+}
+
+bool ValidateDisplayGridFile(const std::string& path, std::string& message) {
+  clsDisplayGridIsolate grid;
+  if (!grid.OpenFile(path)) {
+    message = "Could not open display grid.";
+    return false;
+  }
+  std::vector<DisplayGridColumn> columns;
+  for (int32_t i = 0; i <= grid.ColumnMax(); ++i)
+    columns.push_back({grid.TableFieldID(i), grid.ColumnWidth(i)});
+  return CheckDisplayGridColumns(columns, message);
 }
 
 std::string DefaultDisplayGridFile(int32_t kind) {

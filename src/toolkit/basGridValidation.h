@@ -20,6 +20,11 @@ struct DisplayGridColumn {
 // a line (with CR LF) to whatever message holds. True when nothing was found.
 bool CheckDisplayGridColumns(const std::vector<DisplayGridColumn>& columns, std::string& message);
 
+// Opens a display-grid file and checks its columns as above. A file that
+// cannot be opened sets message to "Could not open display grid."; nothing
+// is shown, the caller decides what to do with the message.
+bool ValidateDisplayGridFile(const std::string& path, std::string& message);
+
 // Kinds 1 .. 10 (2 cheat sheet, 1 mock draft, 7 .. 9 the user mock page's
 // grids, 10 the small roster of the mock-draft document); "" for any other.
 std::string DefaultDisplayGridFile(int32_t kind);

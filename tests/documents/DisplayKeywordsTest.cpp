@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "DatabaseFixtures.h"
 #include "TempDir.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
 #include "documents/basDisplayKeywords.h"
+#include "engine/clsMockDraft.h"
 
 namespace {
 
@@ -77,6 +80,17 @@ TEST(DisplayKeywords, ValuesComeFromTheOpenDatabaseAndProject) {
   EXPECT_EQ(basDisplayKeywords::ReplaceDisplayKeywords("[Pos] - [Year] [Position][KDP]", 2, db),
             " QB - 2012 Quarterback Home League.kdp");
   EXPECT_EQ(basDisplayKeywords::ReplaceDisplayKeywords("[Pos]", 99, db), " N/A");
+
+  clsMockDraft board;
+  board.SetOwnerCount(2);
+  board.SetOwnerName(2, "Gridiron Gang");
+  board.SetDraftStrategyFile(2, " Balanced.stg ");
+  EXPECT_EQ(
+      basDisplayKeywords::ReplaceDisplayKeywords("[MockTeam] ([DraftStrategy]) [Pos]", 2, 2, db, &board),
+      " Gridiron Gang (Balanced.stg) QB");
+  EXPECT_EQ(basDisplayKeywords::ReplaceDisplayKeywords("[MockTeam] ([DraftStrategy])", 2, 2, db, nullptr),
+            " [MockTeam] ([DraftStrategy])");
+  EXPECT_THROW(basDisplayKeywords::ReplaceDisplayKeywords("[MockTeam]", 3, 2, db, &board), std::out_of_range);
   ReleaseGlobalProject();
   basMockDraftSettings::TerminateSettings();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FakeSeams.h"
+#include "LeagueFixtures.h"
 #include "TempDir.h"
 #include "documents/DocumentFile.h"
 #include "documents/ProjectSummary.h"
@@ -207,6 +208,25 @@ TEST_F(ProjectSummary, AMissingOrUnreadableScoringFileIsSilentAndShowsNoCount) {
   InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
   for (const char* name : {"missing.sco", "folder.sco", "short.sco"}) {
     EXPECT_EQ(GetProjectSummaryTexts({"", dir.File(name), ""}).scoring, "") << name;
+  }
+  EXPECT_TRUE(seams.messages.captions.empty());
+}
+
+TEST_F(ProjectSummary, TheLeagueFileGivesTeamsAndRoundsAndAnUnreadableOneIsSilent) {
+  kdtest::ScopedFakeSeams seams;
+  kdtest::TempDir dir;
+  using namespace kdtest::lgp;
+  std::string teams;
+  for (int i = 1; i <= 12; ++i) teams += Team(i, "Team " + std::to_string(i), "");
+  kdtest::WriteFile(dir.File("Home.lgp"), LeagueHeader(12, 0, 0, 0, 16, 0, 0, 0) + teams);
+  kdtest::WriteFile(dir.File("corrupt.lgp"), LeagueHeader(300, 0, 0, -1, 16, 0, 0, 0));
+  kdtest::WriteFile(dir.File("short.lgp"), LeagueHeader(12, 0, 0, 0, 16, 0, 0, 0) + teams.substr(1));
+  kdtest::WriteFile(dir.File("folder.lgp/x"), "");
+  InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
+
+  EXPECT_EQ(GetProjectSummaryTexts({dir.File("Home.lgp"), "", ""}).league, "[12 Teams] [16 Draft Rounds] ");
+  for (const char* name : {"corrupt.lgp", "short.lgp", "missing.lgp", "folder.lgp"}) {
+    EXPECT_EQ(GetProjectSummaryTexts({dir.File(name), "", ""}).league, "") << name;
   }
   EXPECT_TRUE(seams.messages.captions.empty());
 }

@@ -230,6 +230,13 @@ TEST_F(DamagedLeagueFile, CountsOutOfRangeAreListedUnderLGPHeaderCorrupt) {
   EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kOk);
 }
 
+TEST_F(DamagedLeagueFile, ASilentLoadRefusesCountsOutOfRangeWithoutMessage) {
+  kdtest::WriteFile(dir.File("league.lgp"), LeagueHeader(300, 0, 0, -1, 0, 0, 0, 0));
+  EXPECT_FALSE(loaded.LoadLeagueProps(true));
+  EXPECT_TRUE(fakes.messages.captions.empty());
+  EXPECT_EQ(loaded.TeamCount(), 2) << "the document changed";
+}
+
 struct CountLimitCase {
   const char* name;
   int32_t teams, picks, rosterSizes, keepers;

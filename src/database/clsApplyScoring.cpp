@@ -1,0 +1,228 @@
+#include "database/clsApplyScoring.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "core/Seams.h"
+#include "core/basMockItUp.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsCategoryControl.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/ScoringRuleRecord.h"
+#include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/Recordset.h"
+#include "platform/jet/Transaction.h"
+#include "platform/runtime/Rounding.h"
+
+namespace {
+
+// Field positions of tblStat0 (the open checks them); Year is its last field.
+constexpr int kPlayerIDField = 1;
+constexpr int kWeekField = 2;
+constexpr int kPointsField = 3;
+
+// Scoring plays in tblStat1: the play type and the play's yardage.
+constexpr int32_t kPlayTable = 1;
+constexpr int kPlayTypeField = 3;
+constexpr int kPlayYardsField = 4;
+// A category whose type filter reads the play type is scored play by play.
+constexpr uint8_t kPerPlayTypeField = 3;
+
+// The value as the rule's range sees it: rounded to a Single. A value that
+// no Single can hold is an overflow, as converting it would be.
+float AsSingle(double value) {
+  if (std::isfinite(value) && std::fabs(value) > static_cast<double>(FLT_MAX)) {
+    throw runtime::OverflowError("Overflow: the value " + std::to_string(value) + " cannot be scored");
+  }
+  return static_cast<float>(value);
+}
+
+}  // namespace
+
+clsApplyScoring::clsApplyScoring(clsKickwellDB& db) : db_(db) {}
+
+void clsApplyScoring::pSbMapScoringRules(clsScoringIsolate& scoring) {
+  clsCategoryControl& catalogue = db_.StatCon();
+  catalogue.ClearScoringOrder();
+  if (scoring.RecordCount() > 0) {
+    int32_t n = 0;
+    for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
+      const int32_t catID = scoring.CatID();
+      if (catalogue.DoesIDExist(catID)) catalogue.SetScoringOrder(catID, ++n);
+    }
+  }
+  catalogue.UpdateScoringNdx();
+}
+
+void clsApplyScoring::pSbSeekStatTables(int32_t playerID, int32_t week, int32_t year) {
+  db_.StatCon().PositionStatTables(playerID, week, year);
+}
+
+double clsApplyScoring::pSbScoreCurrentStatRow(clsScoringIsolate& scoring, int32_t modifiedScoring) {
+  clsCategoryControl& catalogue = db_.StatCon();
+  jet::Recordset& stat0 = db_.StatCursor(0);
+  catalogue.LoadCurrentRow(0);
+  const int32_t playerID = stat0.Field(kPlayerIDField).AsLong();
+  const int32_t week = stat0.Field(kWeekField).AsLong();
+  const int32_t year = stat0.Field(stat0.FieldCount() - 1).AsLong();
+  pSbSeekStatTables(playerID, week, year);
+  catalogue.ExtractScoringValues();
+  return pFnGetPlayerWeekPoints(scoring, true, modifiedScoring);
+}
+
+double clsApplyScoring::pFnGetPlayerWeekPoints(clsScoringIsolate& scoring, bool write,
+                                               int32_t modifiedScoring) {
+  clsCategoryControl& catalogue = db_.StatCon();
+  jet::Recordset& stat0 = db_.StatCursor(0);
+  double total = 0;
+  if (scoring.RecordCount() > 0) {
+    const int32_t position = db_.pFnGetPosIDwPlaID(stat0.Field(kPlayerIDField).AsLong());
+    const int32_t plays = catalogue.RecordCount(kPlayTable);
+    for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
+      const int32_t catID = scoring.CatID();
+      if (!scoring.UsePos(position) || !catalogue.DoesIDExist(catID)) continue;
+      const double value = catalogue.DoubleValue(catID);
+      if (catalogue.TypeField(catID) == kPerPlayTypeField && plays > 1 && value != 0) {
+        // Several plays: each play of the category's type is scored on its
+        // own yardage (a 45- and a 52-yard field goal are two scores, not
+        // one score of the last play's length).
+        const double type = catalogue.TypeValue(catID);
+        for (int32_t r = 0; r < plays; ++r) {
+          if (catalogue.RowValue(kPlayTable, r, kPlayTypeField) == type) {
+            total += pFnGetValuePoints(catalogue.RowValue(kPlayTable, r, kPlayYardsField), scoring,
+                                       modifiedScoring);
+          }
+        }
+      } else {
+        total += pFnGetValuePoints(value, scoring, modifiedScoring);
+      }
+    }
+  }
+  if (write && stat0.Field(kPointsField).AsDouble() != total) {
+    stat0.Edit();
+    try {
+      stat0.SetField(kPointsField, jet::Value(total));
+      stat0.Update();
+    } catch (...) {
+      stat0.CancelUpdate();
+      throw;
+    }
+  }
+  return total;
+}
+
+double clsApplyScoring::pFnGetValuePoints(double value, clsScoringIsolate& scoring, int32_t modifiedScoring) {
+  if (scoring.FDM() == 0) return PointsOfOne(value, scoring, modifiedScoring);
+  const int32_t upper = scoring.GetFDMap(value, mapped_);
+  double total = 0;
+  for (int32_t i = 0; i <= upper; ++i) {
+    total += PointsOfOne(mapped_[static_cast<std::size_t>(i)], scoring, modifiedScoring);
+  }
+  return total;
+}
+
+double clsApplyScoring::PointsOfOne(double value, const clsScoringIsolate& scoring,
+                                    int32_t modifiedScoring) const {
+  // The range is compared in Single precision, the units are worked out in Double.
+  const float v = AsSingle(value);
+  const float rangeMin = scoring.RangeMin();
+  const float rangeMax = scoring.RangeMax();
+  const float fieldVal = scoring.FieldVal();
+  if (v < rangeMin) return 0;
+  if (fieldVal == kThresholdRule) return v <= rangeMax ? static_cast<double>(scoring.Points()) : 0;
+  if (fieldVal == 0) return 0;
+
+  double lo = 0;
+  double hi = 0;
+  bool whole = true;
+  if (rangeMin >= 0) {
+    lo = rangeMin;
+    if (v <= rangeMax) {
+      hi = value;
+      whole = modifiedScoring != 1;
+    } else {
+      hi = rangeMax;  // the range cuts the value: whole units only
+    }
+  } else {
+    // A negative range counts down from RangeMax: values at or below it
+    // score negative units, values above it nothing.
+    if (v > rangeMax) return 0;
+    lo = rangeMax;
+    hi = value;
+    whole = modifiedScoring != 1;
+  }
+  double units = (hi - lo) / static_cast<double>(fieldVal);
+  if (whole) units = std::trunc(units);
+  return units * static_cast<double>(scoring.Points());
+}
+
+void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                         clsScoringIsolate& scoring, int32_t modifiedScoring) {
+  status.ClearAll();
+  status.StatusCaption(0, 0, "Applying Scoring System to Projected Stats");
+  status.StatusListCaption("Applying Scoring System to Projected Stats...");
+  jet::Recordset& stat0 = db_.StatCursor(0);
+  if (stat0.RecordCount() == 0 || scoring.RecordCount() == 0) return;
+
+  scoring.BuildMaps(DefaultsFolder);
+  int32_t count = 0;
+  {
+    auto rows =
+        db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week >= ? AND Week <= ?;",
+                           {jet::Value(static_cast<int>(weekFrom)), jet::Value(static_cast<int>(weekTo))});
+    if (!rows->Eof()) count = rows->Field(0).AsLong();
+  }
+  stat0.MoveLast();
+  stat0.MoveFirst();
+  status.SetSegmentRange(4, 1, count);
+
+  // One transaction for the pass, so the file is synced once; a cancelled
+  // pass commits what it scored, a failed one leaves the file as it was.
+  jet::Transaction transaction(db_.Database());
+  int32_t done = 0;
+  const double from = weekFrom;
+  const double to = weekTo;
+  while (!stat0.Eof()) {
+    const double week = stat0.Field(kWeekField).AsDouble();
+    if (from <= week && week <= to) {
+      ++done;
+      status.SetSegmentValue(4, done);
+      pSbScoreCurrentStatRow(scoring, modifiedScoring);
+    }
+    DoEvents();
+    if (CancelFlag) stat0.MoveLast();
+    stat0.MoveNext();
+  }
+  transaction.Commit();
+}
+
+void clsApplyScoring::AssignNewScoringSystem(clsStatusPlain& status, clsScoringIsolate& scoring,
+                                             const std::string& name, clsScoringIsolate& own,
+                                             int32_t modifiedScoring) {
+  status.ClearAll();
+  status.SetFormCaption("Applying New Scoring System");
+  status.StatusCaption(1, 0, "Applying " + name);
+  jet::Recordset& stat0 = db_.StatCursor(0);
+  if (stat0.RecordCount() == 0 || scoring.RecordCount() == 0) return;
+
+  stat0.MoveLast();
+  stat0.MoveFirst();
+  status.SetRange(1, 1, stat0.RecordCount());
+  // The catalogue computes what the given system scores for this run only;
+  // afterwards it computes the database's own system again, also after a failure.
+  pSbMapScoringRules(scoring);
+  scoring.BuildMaps(DefaultsFolder);
+  struct RestoreMapping {
+    clsApplyScoring& self;
+    clsScoringIsolate& own;
+    ~RestoreMapping() { self.pSbMapScoringRules(own); }
+  } restore{*this, own};
+
+  jet::Transaction transaction(db_.Database());
+  for (int32_t i = 1; !stat0.Eof(); ++i) {
+    status.SetValue(1, i);
+    pSbScoreCurrentStatRow(scoring, modifiedScoring);
+    stat0.MoveNext();
+  }
+  transaction.Commit();
+}

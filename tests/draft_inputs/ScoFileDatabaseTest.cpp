@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DatabaseFixtures.h"
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/JetError.h"
+
+namespace {
+
+void AddRule(clsScoringIsolate& s, float points, int32_t cat, float fieldVal, float lo, float hi,
+             int16_t restrict, int32_t mask, int16_t fdm) {
+  s.AddNew();
+  s.SetPoints(points);
+  s.SetCatID(cat);
+  s.SetFieldVal(fieldVal);
+  s.SetRangeMin(lo);
+  s.SetRangeMax(hi);
+  s.SetRangeRestrict(restrict);
+  s.SetApplyToPos(mask);
+  s.SetFDM(fdm);
+}
+
+class ScoFileDatabase : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = kdtest::MakeTemplateDatabase(dir_);
+    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
+  }
+
+  // Two rules with Singles that show any loss of precision, range
+  // restriction and FDM set on the first.
+  std::string TwoRuleFile(const std::string& name, int16_t fdm) {
+    clsScoringIsolate s;
+    AddRule(s, 0.1f, 3, 25.0f, 1e-7f, 99999.0f, -1, 10, fdm);
+    AddRule(s, -2.0f, 5, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
+    EXPECT_TRUE(basSCOFileControl::WriteScoFile(dir_.File(name), s));
+    return dir_.File(name);
+  }
+
+  std::string StoredRuleCount() { return kdtest::QueryText(path_, "SELECT COUNT(*) FROM tblScoringSystem;"); }
+
+  kdtest::TempDir dir_;
+  std::string path_;
+  clsKickwellDB db_;
+};
+
+}  // namespace
+
+TEST_F(ScoFileDatabase, LoadingAFileReplacesTheStoredRulesBitForBitExceptFdm) {
+  ASSERT_EQ(StoredRuleCount(), "29");
+  basSCOFileControl::LoadScoFileIntoDb(TwoRuleFile("with-fdm.sco", -1), db_);
+  EXPECT_EQ(StoredRuleCount(), "2");
+
+  // The system now read from the table saves as the file without its FDM flag.
+  ASSERT_EQ(db_.ScoringIsolate().RecordCount(), 2);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir_.File("back.sco"), db_.ScoringIsolate()));
+  EXPECT_EQ(kdtest::ReadFile(dir_.File("back.sco")), kdtest::ReadFile(TwoRuleFile("without-fdm.sco", 0)));
+  EXPECT_EQ(db_.StatCon().ScoringOrder(3), 1);
+  EXPECT_EQ(db_.StatCon().ScoringOrder(5), 2);
+
+  // The next open finds the same rules.
+  clsKickwellDB again;
+  ASSERT_TRUE(again.InitializeKickwellDB(path_));
+  EXPECT_EQ(again.ScoringIsolate().RecordCount(), 2);
+}
+
+TEST_F(ScoFileDatabase, AMissingFileSaysSoAndLeavesTheStoredRules) {
+  kdtest::ScopedFakeSeams fakes;
+  const std::string missing = dir_.File("gone.sco");
+  basSCOFileControl::LoadScoFileIntoDb(missing, db_);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].text, "File Not Found:  '" + missing + "'");
+  EXPECT_EQ(fakes.messages.plain[0].caption, "File Error");
+  EXPECT_EQ(StoredRuleCount(), "29");
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 29);
+}
+
+TEST_F(ScoFileDatabase, AFileWithoutAWholeRuleEmptiesTheTableAndTheSystem) {
+  kdtest::WriteFile(dir_.File("cut.sco"), std::string(35, '\x01'));
+  basSCOFileControl::LoadScoFileIntoDb(dir_.File("cut.sco"), db_);
+  EXPECT_EQ(StoredRuleCount(), "0");
+  // The system mirrors the table rather than keeping the rules just deleted.
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 0);
+  EXPECT_EQ(db_.StatCon().ScoringCount(), 0);
+}
+
+TEST_F(ScoFileDatabase, AddingAFileAppendsItsRulesAndReloads) {
+  basSCOFileControl::AddScoFileToDb(TwoRuleFile("a.sco", 0), db_);
+  EXPECT_EQ(StoredRuleCount(), "31");
+  clsScoringIsolate& scoring = db_.ScoringIsolate();
+  ASSERT_EQ(scoring.RecordCount(), 31);
+  scoring.MoveLast();
+  EXPECT_EQ(scoring.CatID(), 5);
+  EXPECT_EQ(scoring.FieldVal(), kThresholdRule);
+  scoring.MovePrevious();
+  EXPECT_EQ(scoring.RangeRestrict(), -1);
+  EXPECT_EQ(scoring.RangeMin(), 1e-7f);
+}
+
+TEST_F(ScoFileDatabase, RowsWithAValueOutsideItsFieldChangeNothing) {
+  clsScoringIsolate scoring;
+  AddRule(scoring, 1, 3, 1, 0, 1, 0, 2, 0);
+  kdtest::ExecuteSql(path_, "UPDATE tblScoringSystem SET CatID = 5000000000 WHERE ID = 3;");
+  auto rows = db_.pSbKickwellSQL("SELECT * FROM tblScoringSystem ORDER BY ID;");
+  EXPECT_THROW(basSCOFileControl::RecordsetToScoringIsolate(*rows, scoring), jet::JetError);
+  ASSERT_EQ(scoring.RecordCount(), 1);
+  scoring.MoveFirst();
+  EXPECT_EQ(scoring.CatID(), 3);
+
+  auto none = db_.pSbKickwellSQL("SELECT * FROM tblScoringSystem WHERE ID < 0;");
+  EXPECT_FALSE(basSCOFileControl::RecordsetToScoringIsolate(*none, scoring));
+  EXPECT_EQ(scoring.RecordCount(), 1);
+}
+
+struct MaskCase {
+  const char* name;
+  int32_t mask;
+  const char* text;
+};
+
+class PositionMaskTextCases : public ScoFileDatabase, public testing::WithParamInterface<MaskCase> {};
+
+TEST_P(PositionMaskTextCases, ListsAllThenTheAbbreviationsInBitOrder) {
+  EXPECT_EQ(basSCOFileControl::PositionMaskText(GetParam().mask, db_), GetParam().text);
+}
+
+// The bit arithmetic itself is pinned by the callback form's tests; these
+// pin the abbreviations the database gives.
+INSTANTIATE_TEST_SUITE_P(Masks, PositionMaskTextCases,
+                         testing::Values(MaskCase{"AllAndRunningBack", (1 << 1) | (1 << 3), " All RB"},
+                                         MaskCase{"QuarterbackAndKickerNotAll", 1 | (1 << 2) | (1 << 6),
+                                                  " QB K"},
+                                         MaskCase{"UnknownPosition", 1 << 30, " N/A"}),
+                         [](const testing::TestParamInfo<MaskCase>& p) { return std::string(p.param.name); });
