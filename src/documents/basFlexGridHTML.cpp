@@ -611,7 +611,8 @@ std::string OwnerText(const clsMockDraft& board, int32_t team) {
 // players, never more than the stack holds.
 int32_t BlockSize(const clsMockRoster& roster, int32_t stack, int32_t additionalPlayers) {
   const int32_t posID = roster.StackPosition(stack);
-  const int64_t wanted = static_cast<int64_t>(roster.RosterMax(posID)) * roster.OwnerCount() + additionalPlayers;
+  const int64_t wanted =
+      static_cast<int64_t>(roster.RosterMax(posID)) * roster.OwnerCount() + additionalPlayers;
   return static_cast<int32_t>(std::clamp<int64_t>(wanted, 0, roster.StackPlayerCount(stack)));
 }
 
@@ -793,10 +794,9 @@ bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGrid
   if (basGridValidation::ValidateDisplayGridFile(path, message)) {
     loaded = db.LoadDisplay(path);
   } else {
-    seams::MessageBox().ShowMessage("Error Loading " + fileName,
-                                    " Default display will be loaded." + std::string(runtime::kCrLf) + "  " +
-                                        message,
-                                    seams::kOk, true);
+    seams::MessageBox().ShowMessage(
+        "Error Loading " + fileName,
+        " Default display will be loaded." + std::string(runtime::kCrLf) + "  " + message, seams::kOk, true);
     loaded = db.LoadDisplay(DefaultsFolder + basGridValidation::DefaultDisplayGridFile(kind));
   }
   if (loaded) SetUpSectionGrid(grid, db);
@@ -893,8 +893,9 @@ void CopyGridLayout(const FlexGridModel& from, FlexGridModel& to) {
 
 }  // namespace
 
-bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockRoster& roster,
-                             clsKickwellDB& db, int32_t fileType, const DocumentOptions& options) {
+bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid,
+                             const clsMockRoster& roster, clsKickwellDB& db, int32_t fileType,
+                             const DocumentOptions& options) {
   DocumentFile file(path);
   FlexGridModel grid;
   CopyGridLayout(pageGrid, grid);
@@ -993,7 +994,8 @@ void WriteTeamRosters(FlexGridModel& grid, const clsMockDraft& board, clsKickwel
     const auto end = slots.begin() + static_cast<std::ptrdiff_t>(filled);
     while (begin != end) {
       auto stop = std::find_if(begin, end, [&](int32_t p) { return board.Position(p) <= 0; });
-      std::stable_sort(begin, stop, [&](int32_t a, int32_t b) { return board.Position(a) < board.Position(b); });
+      std::stable_sort(begin, stop,
+                       [&](int32_t a, int32_t b) { return board.Position(a) < board.Position(b); });
       begin = stop == end ? end : stop + 1;
     }
 
@@ -1031,8 +1033,8 @@ bool WriteGridDocument(const std::string& path, const FlexGridModel& grid, int32
       WriteHtmlStyle(file, options);
     }
     if (!options.useColor && colourFromGrid) colourFromGrid = false;
-    WriteHtmlTable("vctbl", grid, file, firstDataRow, lastRow, firstHeadingRow, lastHeadingRow, firstCol, lastCol,
-                   colourFromGrid, cellMode);
+    WriteHtmlTable("vctbl", grid, file, firstDataRow, lastRow, firstHeadingRow, lastHeadingRow, firstCol,
+                   lastCol, colourFromGrid, cellMode);
     WriteProjectSummary(file, title, options);
     WriteHtmlLinkFooter(file);
     if (!bodyOnly) WriteHtmlTail(file);

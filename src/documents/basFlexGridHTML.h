@@ -183,8 +183,9 @@ void FillPickRow(int32_t row, int32_t pick, FlexGridModel& grid, const clsMockDr
 // One table per position stack of the cheat sheet, in the layout of
 // pageGrid's columns, then (HTML) the project summary titled "Cheat Sheet
 // Document" or (text) the footer line.
-bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockRoster& roster,
-                             clsKickwellDB& db, int32_t fileType, const DocumentOptions& options);
+bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid,
+                             const clsMockRoster& roster, clsKickwellDB& db, int32_t fileType,
+                             const DocumentOptions& options);
 
 // The mock draft as pageGrid shows it (FillMockDraftGrid with a heading);
 // with withSections and IncludeRosterListings the teams' rosters, three to a

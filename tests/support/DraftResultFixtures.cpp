@@ -89,10 +89,11 @@ std::vector<GridColumn> CheatSheetColumns() {
 }
 
 std::vector<GridColumn> MockDraftColumns() {
-  return {{89, 35, "Draft", "Rnd", 1, 4},     {90, 40, "Draft", "Pick", 1, 4},   {92, 120, "Draft", "Team", 15, 1},
-          {51, 160, "Player", "Name", 13, 1}, {50, 40, "Player", "Pos", 10, 4},  {116, 45, "Player", "Team", 9, 4},
-          {84, 35, "Player", "Bye", 14, 4},   {44, 60, "Value", "Points", 2, 7}, {86, 55, "Value", "Roster", 2, 7},
-          {85, 55, "Value", "Starter", 2, 7}};
+  return {{89, 35, "Draft", "Rnd", 1, 4},    {90, 40, "Draft", "Pick", 1, 4},
+          {92, 120, "Draft", "Team", 15, 1}, {51, 160, "Player", "Name", 13, 1},
+          {50, 40, "Player", "Pos", 10, 4},  {116, 45, "Player", "Team", 9, 4},
+          {84, 35, "Player", "Bye", 14, 4},  {44, 60, "Value", "Points", 2, 7},
+          {86, 55, "Value", "Roster", 2, 7}, {85, 55, "Value", "Starter", 2, 7}};
 }
 
 std::vector<GridColumn> SmallRosterColumns() {
@@ -118,9 +119,9 @@ DraftResultFixture::DraftResultFixture(const std::vector<FixturePlayer>& players
   std::string sql = "BEGIN;\n";
   int32_t id = 1;
   for (const FixturePlayer& p : players_) {
-    sql += "INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES (" + std::to_string(id) +
-           ", " + std::to_string(p.masterID) + ", " + Quoted(p.name) + ", 0, " + std::to_string(p.teamID) + ", " +
-           std::to_string(p.posID) + ");\n";
+    sql += "INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES (" +
+           std::to_string(id) + ", " + std::to_string(p.masterID) + ", " + Quoted(p.name) + ", 0, " +
+           std::to_string(p.teamID) + ", " + std::to_string(p.posID) + ");\n";
     sql += "INSERT INTO tblStat0 (PlayerID, Week, Points, TeamID, DNU, ADP, InjuryStatus, Year) VALUES (" +
            std::to_string(id) + ", 250, " + Number(p.points) + ", " + std::to_string(p.teamID) +
            ", 0, 0, 0, 2024);\n";
@@ -159,7 +160,8 @@ clsMockDraft DraftResultFixture::Board(int32_t teams, int32_t rounds, const std:
     board.SetDraftStrategyFile(t, "KD-RBL Default.stg");
   }
   board.SetDraftRounds(rounds);
-  for (const LeagueSize& s : sizes) board.AddRosterPositionSize(s.posID, s.posID, s.rosterMax, 0, s.starterMax, 0);
+  for (const LeagueSize& s : sizes)
+    board.AddRosterPositionSize(s.posID, s.posID, s.rosterMax, 0, s.starterMax, 0);
   for (const auto& [posID, value] : starterBaselines) board.SetSBL(posID, value);
   for (const auto& [posID, value] : rosterBaselines) board.SetRBL(posID, value);
   board.SetCount(teams * rounds - 1);

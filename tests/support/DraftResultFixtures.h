@@ -87,7 +87,8 @@ class DraftResultFixture {
   // serpentine order; pick k drafts masterIDs[k] (0 or beyond the list: an
   // open pick) with his points and position. Baselines are those given.
   clsMockDraft Board(int32_t teams, int32_t rounds, const std::vector<LeagueSize>& sizes,
-                     const std::vector<int32_t>& masterIDs, const std::map<int32_t, double>& starterBaselines = {},
+                     const std::vector<int32_t>& masterIDs,
+                     const std::map<int32_t, double>& starterBaselines = {},
                      const std::map<int32_t, double>& rosterBaselines = {}) const;
 
   const FixturePlayer* Player(int32_t masterID) const;
