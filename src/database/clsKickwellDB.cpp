@@ -7,6 +7,8 @@
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsApplyScoring.h"
+#include "database/clsPlayerDataWriters.h"
+#include "database/clsSeasonTotals.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
@@ -796,6 +798,11 @@ std::string clsKickwellDB::pFnGetSQLPosMerges(int32_t posID) {
   return condition.empty() ? " 1 = 0" : condition;
 }
 
+void clsKickwellDB::pSbExtractMaxStatValues(int16_t /*year*/, clsScoringIsolate& scoring, int32_t direction) {
+  applyScoring_->pSbMapScoringRules(scoring);
+  statCon_->ExtractScoringMaxValues(direction);
+}
+
 // ------------------------------------------------------------------ player and player-week by index
 
 int32_t clsKickwellDB::pFnSeekPlayerIDwMasID(int32_t masterID) {
@@ -832,4 +839,77 @@ int32_t clsKickwellDB::pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t
 int32_t clsKickwellDB::pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table) {
   if (!SeekStatPlayerWeek(table, playerID, week, year)) return 0;
   return LongOf(StatCursor(table).Field("ID"));
+}
+
+// ------------------------------------------------------------------ writers and whole-file operations
+
+clsPlayerDataWriters& clsKickwellDB::Writers() {
+  if (!open_) throw JetError("No projected-stats file is open.");
+  if (!writers_) writers_ = std::make_unique<clsPlayerDataWriters>(*this);
+  return *writers_;
+}
+
+clsSeasonTotals& clsKickwellDB::SeasonTotals() {
+  clsPlayerDataWriters& writers = Writers();
+  if (!seasonTotals_) seasonTotals_ = std::make_unique<clsSeasonTotals>(*this, writers);
+  return *seasonTotals_;
+}
+
+void clsKickwellDB::pSbAddPla(int16_t /*year*/, int32_t masterID, const std::string& backName, int32_t dob,
+                              int32_t teamID, int32_t posID, uint8_t /*week*/) {
+  Writers().pSbAddPla(masterID, backName, dob, teamID, posID);
+}
+
+void clsKickwellDB::pSbAddPlaManual(int32_t /*unused*/, int32_t masterID, const std::string& backName,
+                                    int32_t dob, int32_t teamID, int32_t posID) {
+  Writers().pSbAddPlaManual(masterID, backName, dob, teamID, posID);
+}
+
+void clsKickwellDB::pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year) {
+  Writers().pSbAddStatZeroYear(masterID, teamID, week, year);
+}
+
+void clsKickwellDB::pSbClearWeekScoringYardage(int16_t year, uint8_t week) {
+  Writers().pSbClearWeekScoringYardage(year, week);
+}
+
+void clsKickwellDB::pSbClearYearWeekScoringYardage(int16_t year, uint8_t week) {
+  Writers().pSbClearWeekScoringYardage(year, week);
+}
+
+void clsKickwellDB::pSbAddScY(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to) {
+  Writers().pSbAddScY(kwrData, year, from, to);
+}
+
+void clsKickwellDB::pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to,
+                              bool keepModified) {
+  Writers().pSbAddPSt(kwrData, year, from, to, keepModified);
+}
+
+void clsKickwellDB::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
+                                    bool recalcRating) {
+  Writers().pSbAddPStwPlaID(playerID, week, year, catID, value, recalcRating);
+}
+
+void clsKickwellDB::pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status) {
+  SeasonTotals().pSbSumPlayerStatsForYear(year, status);
+}
+
+bool clsKickwellDB::pSbAddSumPStFromAlternateDb(const std::string& path, int16_t year) {
+  return SeasonTotals().pSbAddSumPStFromAlternateDb(path, year);
+}
+
+void clsKickwellDB::FullStatYearChange(int16_t newYear) { SeasonTotals().FullStatYearChange(newYear); }
+
+void clsKickwellDB::pSbClearADPValues(int16_t year, uint8_t week) {
+  SeasonTotals().pSbClearADPValues(year, week);
+}
+
+void clsKickwellDB::pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
+                                          int32_t injuryStatus) {
+  SeasonTotals().pSbUpdatePlayerStatus(year, week, masterID, teamID, injuryStatus);
+}
+
+int32_t clsKickwellDB::pFnGetTeamIDwAbrv(const std::string& abrv, int16_t year) {
+  return SeasonTotals().pFnGetTeamIDwAbrv(abrv, year);
 }

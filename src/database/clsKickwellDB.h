@@ -26,7 +26,10 @@
 #include "platform/jet/Value.h"
 
 class clsApplyScoring;
+class clsKWRData;
+class clsPlayerDataWriters;
 class clsScoringIsolate;
+class clsSeasonTotals;
 class clsStatusPlain;
 
 class clsKickwellDB {
@@ -249,6 +252,15 @@ class clsKickwellDB {
   // (" tblPlayers.PosID = 3 OR tblPlayers.PosID = 9"); " 1 = 0", which
   // selects nothing, when no position merges into it.
   std::string pFnGetSQLPosMerges(int32_t posID);
+  // Maps the given system's rules onto the catalogue (it replaces the
+  // database's own scoring order) and leaves in it, for each category the
+  // rules name, the extreme value over every stored row: the largest for
+  // direction 1, the smallest for -1. Every row counts, whatever its year: a
+  // projected-stats file holds one season, so year (0 for the file's own)
+  // selects nothing. The stat cursors are left at their ends.
+  void pSbExtractMaxStatValues(int16_t year, clsScoringIsolate& scoring, int32_t direction);
+  // The value the last extraction left for the category; 0 for an unknown one.
+  double pFnGetMaxStatValue(int32_t catID) const { return statCon_->DoubleValue(catID); }
 
   // ---- Player and player-week lookups by index
 
@@ -259,7 +271,77 @@ class clsKickwellDB {
   // user edited); False for a missing row or a Null.
   bool pFnGetDNU(int32_t playerID, uint8_t week, int16_t year);
 
+  // ==== Player-data writers and the import log (clsPlayerDataWriters)
+  // Each call is one transaction (a savepoint inside the caller's), so a
+  // failure leaves nothing half-written; importers that write many runs wrap
+  // a whole block in a jet::Transaction of their own. Writers of a MasterID
+  // that has no player write nothing and log the MasterID to ProError.txt in
+  // the work folder; so do records of an unknown category or of one that is
+  // not a stored value. Database failures raise jet::JetError.
+
+  // Adds the player's tblPlayers row, or rewrites name (trimmed), DOB, team
+  // and position of the row that has the MasterID. year and week are not used.
+  void pSbAddPla(int16_t year, int32_t masterID, const std::string& backName, int32_t dob, int32_t teamID,
+                 int32_t posID, uint8_t week);
+  // The same, finding the player by name and DOB first, then by MasterID.
+  void pSbAddPlaManual(int32_t unused, int32_t masterID, const std::string& backName, int32_t dob,
+                       int32_t teamID, int32_t posID);
+  // Writes the player's tblStat0 row of the week and year with the team; a
+  // new row starts with 0 points, an existing one keeps its points.
+  void pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year);
+  // Deletes every scoring-play row (tblStat1) of the week and year.
+  void pSbClearWeekScoringYardage(int16_t year, uint8_t week);
+  void pSbClearYearWeekScoringYardage(int16_t year, uint8_t week);
+  // Replaces the scoring plays of one player-week by the yardage records
+  // from..to, all of the player and week of record `from`.
+  void pSbAddScY(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to);
+  // Writes the stat records from..to of one player-week (player, week and
+  // team of record `from`) into tblStat0..N and rescores the week. A run
+  // with values outside tblStat0 replaces the player-week's rows: tables
+  // it writes are cleared first, and tables it does not write lose their
+  // row. With keepModified, a player-week marked DNU keeps its values
+  // unless every record belongs to tblStat0; only its team is written.
+  void pSbAddPSt(const clsKWRData& kwrData, int16_t year, int32_t from, int32_t to, bool keepModified);
+  // Writes one category value of one player-week (the projected-stats
+  // editor), making the tblStat0 row when there is none. recalcRating
+  // recomputes the passer rating after a passing value. Points and DNU are
+  // left alone. A category that is not a stored value writes nothing.
+  void pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16_t year, int32_t catID, double value,
+                       bool recalcRating);
+  // (pSbAddSco, the scoring-rule writer, stands with the scoring system above.)
+
+  // ==== Season totals and whole-file operations (clsSeasonTotals)
+
+  // Builds every player's season row (week 250) of the year from the
+  // weekly rows (weeks below 18): summed stats, the passer rating of the
+  // summed passing counts, summed points, and the team of the latest week.
+  // One transaction: an error leaves the file as it was.
+  void pSbSumPlayerStatsForYear(int16_t year, clsStatusPlain& status);
+  // Copies the season rows of another projected-stats file into the
+  // season rows of the year, matching players by MasterID. The other file
+  // is opened read-only; a missing one shows "File Not Found:  '<path>'"
+  // titled "File Error" and answers False. Players this file does not
+  // have are logged and skipped. One transaction.
+  bool pSbAddSumPStFromAlternateDb(const std::string& path, int16_t year);
+  // Moves every stat row and the settings record to another season, in one
+  // transaction: rows of two seasons that would collide leave it unchanged.
+  void FullStatYearChange(int16_t newYear);
+  // ADP 0 on every tblStat0 row of the year and week.
+  void pSbClearADPValues(int16_t year, uint8_t week);
+  // TeamID and InjuryStatus of an existing player-week; nothing otherwise.
+  void pSbUpdatePlayerStatus(int16_t year, uint8_t week, int32_t masterID, int32_t teamID,
+                             int32_t injuryStatus);
+  // The team valid in the year with the abbreviation (AbrvA, B or C, exact
+  // case); 0 when none.
+  int32_t pFnGetTeamIDwAbrv(const std::string& abrv, int16_t year);
+
  private:
+  friend class clsPlayerDataWriters;
+  friend class clsSeasonTotals;
+  // The writers and whole-file operations, made on first use; both raise
+  // jet::JetError when no file is open.
+  clsPlayerDataWriters& Writers();
+  clsSeasonTotals& SeasonTotals();
   class RowLookups;
 
   bool OpenFile(const std::string& path, clsStatusPlain* status);
@@ -316,4 +398,7 @@ class clsKickwellDB {
   std::unique_ptr<clsScoringIsolate> scoring_;
   std::unique_ptr<clsApplyScoring> applyScoring_;
   int32_t modifiedScoring_ = 0;
+  // Player-data writers and whole-file operations.
+  std::unique_ptr<clsPlayerDataWriters> writers_;
+  std::unique_ptr<clsSeasonTotals> seasonTotals_;
 };

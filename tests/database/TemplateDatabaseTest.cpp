@@ -258,7 +258,10 @@ TEST_F(TemplateDatabase, FormatsGridAndScoringRowsReferToWhatExists) {
   EXPECT_EQ(Text("SELECT COUNT(*) FROM tblScoringSystem s WHERE NOT EXISTS "
                  "(SELECT 1 FROM tblStatCategories c WHERE c.ID = s.CatID)"),
             "0");
-  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblScoringSystem WHERE ApplyToPos <> 2"), "0");
+  // Points-allowed tiers belong to team defenses alone: a player without
+  // defense rows allows 0 points and would otherwise earn the top tier.
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblScoringSystem WHERE ApplyToPos <> 2 AND CatID <> 99"), "0");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblScoringSystem WHERE CatID = 99 AND ApplyToPos <> 131072"), "0");
 }
 
 TEST(TemplateBuild, TheBuildsTemplateIsTheOneTheScriptsMake) {
