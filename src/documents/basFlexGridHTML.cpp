@@ -867,11 +867,14 @@ bool FinishDocument(DocumentFile& file) {
   return false;
 }
 
-// The page grid's layout (sizes, fixed parts, widths, alignments, heights,
-// merged rows, colours), without its texts.
+// The page grid's layout without its contents: columns (widths,
+// alignments), the grid's appearance and its two heading rows, of which the
+// first may merge. A merge flag anywhere else would only be stale (the
+// pages merge nothing but their first heading row) and would join equal
+// neighbouring values in the document's text tables.
 void CopyGridLayout(const FlexGridModel& from, FlexGridModel& to) {
   to.SetCols(from.Cols());
-  to.SetRows(from.Rows());
+  to.SetRows(std::min(from.Rows(), 2));
   to.SetFixedRows(from.FixedRows());
   to.SetFixedCols(from.FixedCols());
   to.SetRowHeightMin(from.RowHeightMin());
@@ -885,9 +888,9 @@ void CopyGridLayout(const FlexGridModel& from, FlexGridModel& to) {
     to.SetColWidth(c, from.ColWidth(c));
     to.SetColAlignment(c, from.ColAlignment(c));
   }
-  for (int32_t r = 0; r < from.Rows(); ++r) {
+  for (int32_t r = 0; r < to.Rows(); ++r) {
     to.SetRowHeight(r, from.RowHeight(r));
-    to.SetMergeRow(r, from.MergeRow(r));
+    to.SetMergeRow(r, r == 0 && from.MergeRow(r));
   }
 }
 

@@ -165,6 +165,21 @@ TEST_F(DocumentWriters, WritingADocumentLeavesThePageGridAndTheDisplayGridAsThey
   EXPECT_EQ(page_.Clip(), clip);
 }
 
+// Only the page's columns and heading rows shape a document: a merged row
+// further down the page would join equal neighbouring values.
+TEST_F(DocumentWriters, MergedRowsBelowThePageHeadingsDoNotReachTheDocument) {
+  LayOut("Cheat Sheet - Default.dis");
+  const clsMockRoster roster = fixture_.CheatSheetRoster({{kPosAll, 2, 2}, {kPosQB, 1, 1}, {kPosK, 1, 1}}, 2);
+  page_.SetRows(10);
+  for (int32_t r = 0; r < 10; ++r) page_.SetMergeRow(r, true);
+  options_.additionalPlayers = 0;
+  ASSERT_TRUE(basFlexGridHTML::WriteCheatSheetDocument(Path("Cheat.txt"), page_, roster, Db(), 1, options_));
+  const std::vector<std::string> lines = Lines(kdtest::ReadFile(Path("Cheat.txt")));
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[3].rfind("2     QB2, Test  BUF   12    280.0     0.0      0.0", 0), 0u)
+      << kdtest::ReadFile(Path("Cheat.txt"));
+}
+
 // Ten teams stand three to a row of the outer table: rows of 3, 3, 3 and 1,
 // the last one not closed.
 TEST_F(DocumentWriters, MockDraftRostersStandThreeToARow) {
