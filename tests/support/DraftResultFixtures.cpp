@@ -6,8 +6,14 @@
 #include <filesystem>
 
 #include "DatabaseFixtures.h"
+#include "core/PageCode.h"
 #include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "database/clsDisplayGridIsolate.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "engine/basMockDraftCalculation.h"
 
 namespace kdtest {
@@ -125,6 +131,10 @@ DraftResultFixture::DraftResultFixture(const std::vector<FixturePlayer>& players
     sql += "INSERT INTO tblStat0 (PlayerID, Week, Points, TeamID, DNU, ADP, InjuryStatus, Year) VALUES (" +
            std::to_string(id) + ", 250, " + Number(p.points) + ", " + std::to_string(p.teamID) +
            ", 0, 0, 0, 2024);\n";
+    // Rushing yards (tblStat3.Fld4) equal to the points, for a project's
+    // scoring system of a point per yard.
+    sql += "INSERT INTO tblStat3 (PlayerID, Week, Fld4, Year) VALUES (" + std::to_string(id) + ", 250, " +
+           Number(p.points) + ", 2024);\n";
     ++id;
   }
   sql += "COMMIT;\n";
@@ -185,6 +195,60 @@ const FixturePlayer* DraftResultFixture::Player(int32_t masterID) const {
   for (const FixturePlayer& p : players_)
     if (p.masterID == masterID) return &p;
   return nullptr;
+}
+
+DraftResultFixture::~DraftResultFixture() {
+  if (projectWritten_) ReleaseGlobalProject();
+}
+
+void DraftResultFixture::WriteProject(const std::vector<LeagueSize>& sizes, int32_t teams, int32_t rounds,
+                                      int32_t additionalPlayers) {
+  auto folder = [](int32_t pageCode) {
+    const std::string path = FileTypeFolder.at(static_cast<std::size_t>(pageCode));
+    std::filesystem::create_directories(path);
+    return path;
+  };
+  db_.Terminate();
+  ReleaseGlobalProject();
+  projectWritten_ = true;
+
+  clsDraftStrategy strategy;
+  strategy.SetFilePath(folder(kPageDraftStrategies));
+  strategy.SetFileName("Points.stg");
+  strategy.SetStrategyMax(0);
+  strategy.SetBegPick(0, 1);
+  strategy.SetEndPick(0, clsDraftStrategy::kLastPick);
+  strategy.AddPositionID(0, clsDraftStrategy::kAnyPositionID);
+  ASSERT_TRUE(strategy.SaveDraftStrategy());
+
+  clsScoringIsolate scoring;
+  scoring.AddNew();
+  scoring.SetPoints(1);
+  scoring.SetCatID(14);  // rushing yards
+  scoring.SetFieldVal(1);
+  scoring.SetRangeMin(0);
+  scoring.SetRangeMax(99999);
+  scoring.SetApplyToPos(1 << 1);  // every position
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(folder(kPageScoringSystem) + "Yards.sco", scoring));
+
+  clsLeagueIsolate league;
+  league.SetFilePath(folder(kPageLeagueProperties));
+  league.SetFileName("Fixture.lgp");
+  league.SetTeamCount(teams);
+  for (int32_t t = 1; t <= teams; ++t) {
+    league.SetTeamName(t, "Team " + std::to_string(t));
+    league.SetStrategy(t, "Points.stg");
+  }
+  league.SetDraftRounds(rounds);
+  league.SetDraftStyle(0);
+  for (const LeagueSize& s : sizes)
+    league.AddRosterPositionSize(s.posID, s.posID, s.rosterMax, 0, s.starterMax, 0);
+  ASSERT_TRUE(league.SaveLeagueProps());
+
+  GlobalProject().SetValue(kProjLeaguePropertiesFile, "Fixture.lgp");
+  GlobalProject().SetValue(kProjScoringSystemFile, "Yards.sco");
+  GlobalProject().SetValue(kProjProjectedStatsFile, "Fixture.pro");
+  GlobalProject().SetValue(kProjAdditionalPlayers, std::to_string(additionalPlayers));
 }
 
 }  // namespace kdtest

@@ -93,11 +93,27 @@ class DraftResultFixture {
 
   const FixturePlayer* Player(int32_t masterID) const;
 
+  // Makes the work tree the open project's (GlobalProject, released again
+  // with the fixture): the league "Fixture.lgp" (teams "Team 1".., serpentine,
+  // these sizes, every team drafting by the strategy "Points.stg", one rule
+  // of full points over the open roster), the scoring system "Yards.sco" (a
+  // point per rushing yard; every player's rushing yards are his points) and
+  // the database, named in the project with these additional players. The
+  // fixture's own database connection is closed, so that the jobs open the
+  // file alone.
+  void WriteProject(const std::vector<LeagueSize>& sizes, int32_t teams, int32_t rounds,
+                    int32_t additionalPlayers);
+
+  ~DraftResultFixture();
+  DraftResultFixture(const DraftResultFixture&) = delete;
+  DraftResultFixture& operator=(const DraftResultFixture&) = delete;
+
  private:
   TempDir dir_;
   std::string databasePath_;
   std::vector<FixturePlayer> players_;
   clsKickwellDB db_;
+  bool projectWritten_ = false;
 };
 
 }  // namespace kdtest
