@@ -126,7 +126,7 @@ bool clsUserMockIsolate::LoadUserMock() {
     return false;
   }
   std::string error;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error);
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error, kMaxFileBytes);
   if (!bytes) {
     ShowFileError("Open File Error", error, path);
     return false;
