@@ -13,7 +13,6 @@
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "database/clsKickwellDB.h"
-#include "draft_inputs/clsScoringIsolate.h"
 #include "player_data/StrainUpdatePromptView.h"
 #include "player_data/basCreateSingleSeasonDB.h"
 #include "player_data/basKWRFileControl.h"
@@ -564,23 +563,6 @@ TEST_F(SeasonDB, RegistrationWeekCarriesTheBiographiesInIdOrder) {
   EXPECT_EQ(block.Stats[0].Week, 1);
   EXPECT_EQ(block.Stats[0].NewValue, 250.0f);
   EXPECT_EQ(block.Stats[1].Field, kRushYds);
-}
-
-TEST_F(SeasonDB, EditableCategoriesBecomeOnePointRulesInIdOrder) {
-  BuildAndOpen();
-  clsScoringIsolate scoring;
-  std::vector<int32_t> ids;
-  const int32_t last = basKWRFileControl::ReadEditableCategories(db_, scoring, ids);
-  EXPECT_EQ(std::to_string(last + 1), Query("SELECT COUNT(*) FROM tblStatCategories WHERE EditType = 1;"));
-  ASSERT_EQ(scoring.RecordCount(), last + 1);
-  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
-  EXPECT_EQ(ids.front(), 1);
-  scoring.MoveFirst();
-  EXPECT_EQ(scoring.CatID(), 1);
-  EXPECT_EQ(scoring.Points(), 1.0f);
-  EXPECT_EQ(scoring.FieldVal(), 1.0f);
-  EXPECT_EQ(scoring.RangeMin(), 0.0f);
-  EXPECT_EQ(scoring.RangeMax(), 99999.0f);
 }
 
 }  // namespace
