@@ -1,6 +1,8 @@
 #include "engine/basMockDraftCalculation.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -10,18 +12,25 @@
 #include "core/basFileExists_001.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
+#include "core/basStatusControl.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsHighPrecisionTimer.h"
 #include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/KickwellDBPickLogNames.h"
 #include "engine/PickLogNames.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockDraftPositionStack.h"
 #include "engine/clsMockRoster.h"
 #include "engine/clsPossiblePicks.h"
 #include "platform/runtime/Text.h"
+#include "user_mock/CompatibilityView.h"
+#include "user_mock/basUGMFileControl.h"
+#include "user_mock/clsUserMockIsolate.h"
 
 namespace basMockDraftCalculation {
 
@@ -77,13 +86,296 @@ clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) 
   };
 }
 
+namespace {
+
+// The project's file of a work-folder type, as a full path.
+std::string ProjectFilePath(int32_t key, int32_t pageCode) {
+  return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
+}
+
+void ShowLeagueError(const std::string& text) {
+  seams::MessageBox().ShowMessage("League Properties Error", text, seams::kOk, true);
+}
+
+// Shown when a scoring-system file that exists yields no rules: going on
+// would rank the points some earlier scoring left in the database.
+void ShowScoringNotLoaded(const std::string& name) {
+  seams::MessageBox().ShowMessage("Scoring System Error",
+                                  "Unable to load the scoring rules of Scoring System File: " + name + ".",
+                                  seams::kOk, true);
+}
+
+// Loads the scoring system and rescores the season rows, with
+// ModifiedScoring on only while the rows are rescored. False when the file
+// gave no rules.
+bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path) {
+  if (!db.pFnLoadScoringSystem(path)) return false;
+  status.SetSegmentValue(2, 1);
+  struct ModifiedScoringOn {
+    explicit ModifiedScoringOn(clsKickwellDB& d) : db(d) { db.SetModifiedScoring(1); }
+    ~ModifiedScoringOn() { db.SetModifiedScoring(0); }
+    clsKickwellDB& db;
+  } on(db);
+  db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek,
+                                  db.pFnGetYear());
+  return true;
+}
+
+}  // namespace
+
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   const std::string& name = GlobalProject().Value(kProjProjectedStatsFile);
   status.StatusListCaption("Opening " + name);
-  const std::string path = FileTypeFolder.at(static_cast<std::size_t>(kPageProjectedStats)) + name;
-  if (!basDirExists_001::PathExists(path)) return false;
-  // A file that is not a projected-stats database is no better than none.
-  return db.InitializeKickwellDBwStatus(path, status);
+  const std::string path = ProjectFilePath(kProjProjectedStatsFile, kPageProjectedStats);
+  // A job cannot go on without its database, so it says why it stops.
+  if (!basDirExists_001::PathExists(path)) return basFileExists_001::FileExists(path, true);
+  if (db.InitializeKickwellDBwStatus(path, status)) return true;
+  seams::MessageBox().ShowMessage("File Error", db.LastError(), seams::kOk, true);
+  return false;
+}
+
+bool LoadLeagueProperties(clsStatusPlain& status, clsKickwellDB& db, clsMockDraft& mock,
+                          std::vector<LGPRosterSizeRecord>& records, std::vector<int32_t>& order) {
+  status.SetSegmentRange(1, 0, 3);
+  status.StatusListCaption("Opening " + GlobalProject().Value(kProjLeaguePropertiesFile));
+  clsLeagueIsolate league;
+  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
+  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+  if (!league.LoadLeagueProps()) return false;
+  basLGPFileControl::CopyRosterSizesToDB(db, league);
+  status.SetSegmentValue(1, 1);
+  basLGPFileControl::ApplyLeagueToMockDraft(mock, order, league);
+  status.SetSegmentValue(1, 2);
+  // Entry 0 stays the empty record in front of the positions.
+  records.assign(1, LGPRosterSizeRecord{});
+  basLGPFileControl::ReadRosterSizes(records, db, league);
+  status.SetSegmentValue(1, 3);
+  return true;
+}
+
+bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db) {
+  status.SetSegmentRange(2, 0, 1);
+  const std::string& name = GlobalProject().Value(kProjScoringSystemFile);
+  status.StatusListCaption("Opening " + name);
+  const std::string path = ProjectFilePath(kProjScoringSystemFile, kPageScoringSystem);
+  // A file without rules would empty the rules stored in the database
+  // before failing to load: it is turned away first.
+  std::vector<ScoringRuleRecord> rules;
+  if (basSCOFileControl::ReadScoRecords(path, rules) < 1) {
+    if (basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(name);
+    return false;
+  }
+  basSCOFileControl::LoadScoFileIntoDb(path, db);
+  if (!RescoreSeasonRows(status, db, path)) {
+    ShowScoringNotLoaded(name);
+    return false;
+  }
+  return !CancelFlag;
+}
+
+std::string LeagueRosterError(const std::vector<LGPRosterSizeRecord>& records) {
+  if (!basLGPFileControl::HasAllRosterMax(records))
+    return "'All Roster Max' value required in League Properties File.";
+  // The whole-roster record alone gives a ranking without a single stack.
+  const bool anyPosition = std::any_of(records.begin(), records.end(), [](const LGPRosterSizeRecord& r) {
+    return r.PosID != 1 && r.RosterMax > 0;
+  });
+  if (!anyPosition) return "No positions are selected in League Properties File.";
+  return "";
+}
+
+bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRoster& roster,
+                         clsKickwellDB& db) {
+  roster = clsMockRoster();
+  status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Generating Cheat Sheet");
+  if (CancelFlag) return false;
+  if (!OpenProjectedStatsDB(status, db)) return false;
+  std::vector<LGPRosterSizeRecord> records;
+  std::vector<int32_t> order;
+  // An unreadable league leaves no records, which the check below reports.
+  LoadLeagueProperties(status, db, mock, records, order);
+  // Checked before the scoring run, which a league that cannot be ranked
+  // would only make the user wait for.
+  const std::string error = LeagueRosterError(records);
+  if (!error.empty()) {
+    ShowLeagueError(error);
+    return false;
+  }
+  if (!ApplyProjectScoring(status, db)) return false;
+
+  status.StatusCaption(clsStatusPlain::kCurrentBar, 0, "Generating Postion Stacks");
+  if (CancelFlag) return false;
+  status.StatusListCaption("Generating Postion Stacks...");
+  status.Clear(clsStatusPlain::kCurrentBar);
+  status.SetSegmentRange(8, 0, 1);
+  // The whole-roster record comes first and takes slot 0, which has no
+  // stack; the positions follow in ID order.
+  for (const LGPRosterSizeRecord& r : records)
+    if (r.RosterMax > 0)
+      roster.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax,
+                                   r.StarterMin);
+  roster.ClearRoster();
+  roster.SetOwnerCount(mock.OwnerCount());
+  roster.FillPositionStacks(DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek));
+  roster.SetBaselineMode(clsMockDraftPositionStack::kRosterBaseline);
+  status.SetSegmentValue(8, 1);
+  roster.AssignBaselinePointers();
+  return true;
+}
+
+bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db) {
+  std::array<clsPossiblePicks, 2> lists;
+  status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Generating Mock Draft");
+  if (CancelFlag) return false;
+  if (!OpenProjectedStatsDB(status, db)) return false;
+  std::vector<LGPRosterSizeRecord> records;
+  std::vector<int32_t> order;
+  const bool loaded = LoadLeagueProperties(status, db, mock, records, order);
+  // An unreadable league has no records and so always has errors to show.
+  const std::string errors = MockDraftLeagueErrors(records, mock);
+  if (!loaded || !errors.empty()) {
+    if (!errors.empty()) ShowLeagueError(errors);
+    return false;
+  }
+  if (!ApplyProjectScoring(status, db)) return false;
+  std::vector<clsMockRoster> rosters;
+  const bool ok =
+      BuildTeamRosters(status, DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek), mock, rosters, records);
+  if (mock.CreateDraftOrder())
+    basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
+  KickwellDBPickLogNames names(db);
+  std::vector<int32_t> boardIndex;
+  const bool drafted = RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
+  return ok && drafted && !CancelFlag;
+}
+
+void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSizeRecord>& records) {
+  const int32_t n = ugm.RosterSizeCount();
+  if (n < 1) return;
+  records.assign(static_cast<std::size_t>(n), LGPRosterSizeRecord{});
+  for (int32_t k = 0; k < n; ++k) {
+    LGPRosterSizeRecord& r = records[static_cast<std::size_t>(k)];
+    r.PosID = ugm.PosID(k);
+    r.MergeAsID = ugm.MergeAsID(k);
+    r.RosterMin = ugm.RosterMin(k);
+    r.RosterMax = ugm.RosterMax(k);
+    r.StarterMin = ugm.StarterMin(k);
+    r.StarterMax = ugm.StarterMax(k);
+  }
+}
+
+void LoadUGMBoard(clsUserMockIsolate& ugm, int32_t style) {
+  std::vector<int32_t> order;
+  const int32_t last = basLGPFileControl::BuildDraftOrder(order, ugm.OwnerCount(), ugm.DraftRounds(), style);
+  ugm.SetBoardCount(last + 1);
+  for (int32_t j = 0; j <= last; ++j) {
+    ugm.SetBoardOwnerID(j, order[static_cast<std::size_t>(j)]);
+    ugm.SetBoardMasterID(j, 0);
+    ugm.SetBoardPosID(j, 0);
+  }
+}
+
+namespace {
+
+// Offers what differs between the league and the user mock in the transfer
+// window (shown only when the team counts match) and applies the choice.
+// Differing team counts import nothing and say so.
+void TransferLeagueToUserMock(clsUserMockIsolate& ugm, clsKickwellDB& db, clsLeagueIsolate& league) {
+  seams::CompatibilityView& window = seams::Compatibility();
+  window.PopulateTeamChanges(ugm, league, db);
+  const bool anyChange =
+      std::any_of(LGPTransferFlags.begin(), LGPTransferFlags.end(), [](bool f) { return f; });
+  if (anyChange && league.TeamCount() == ugm.OwnerCount()) {
+    window.ActivateGrid();
+    window.ShowModal();
+  }
+  window.Unload();
+  int32_t result = 0;
+  basLGPFileControl::ApplyLeagueToUserMock(ugm, db, result, league);
+  if (result < 0) {
+    seams::MessageBox().ShowMessage(
+        "UGM / LGP Compatibility",
+        "LGP Team Count = " + std::to_string(-static_cast<int64_t>(result)) +
+            " / UGM Team Count = " + std::to_string(ugm.OwnerCount()) + "\r\n" +
+            "The current UGM can be used but will not import any League Properties from the LGP.  " +
+            "You must create a new UGM file to use the League Properties file.",
+        seams::kOk, true);
+  }
+}
+
+}  // namespace
+
+bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db,
+                          std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague) {
+  if (!OpenProjectedStatsDB(status, db)) return false;
+  clsLeagueIsolate league;
+  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
+  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+  if (!league.LoadLeagueProps()) return false;
+
+  if (applyLeague) {
+    basLGPFileControl::CopyTeamsToUserMock(ugm, league);
+    basLGPFileControl::ApplyRosterSizesToUserMock(db, ugm, league);
+    basLGPFileControl::ApplyDraftOrderToUserMock(ugm, league);
+    // Without a usable created order the board follows the league's style,
+    // as the conflict message promises.
+    if (ugm.BoardCount() == 0) LoadUGMBoard(ugm, league.DraftStyle());
+  } else {
+    TransferLeagueToUserMock(ugm, db, league);
+  }
+
+  status.SetSegmentRange(7, 0, 4);
+  std::vector<LGPRosterSizeRecord> records;
+  ReadUGMRosterSizes(ugm, records);
+  const std::string error = LeagueRosterError(records);
+  if (!error.empty()) {
+    ShowLeagueError(error);
+    return false;
+  }
+  basUGMFileControl::ApplyUserMockRosterSizes(ugm, db);
+  basUGMFileControl::CopyUserMockOwnersToMock(ugm, mock);
+  status.SetSegmentValue(7, 3);
+
+  if (!ApplyProjectScoring(status, db)) return false;
+  const bool ok =
+      BuildTeamRosters(status, DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek), mock, rosters, records);
+  basUGMFileControl::CopyUserMockBoardToMock(ugm, mock, rosters, db, records);
+  status.SetSegmentValue(7, 4);
+  DoEvents();
+  return ok && !CancelFlag;
+}
+
+bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
+  clsHighPrecisionTimer timer;
+  timer.StartTimer();
+  if (file == FileTypeDefaultName.at(static_cast<std::size_t>(kPageScoringSystem))) {
+    seams::MessageBox().PlainMessage("Scoring System File required.", seams::PlainButtons::kOk,
+                                     seams::PlainIcon::kNone, "Apply Scoring System Canceled");
+    timer.StopTimer();
+    return false;
+  }
+  const std::string path = FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + file;
+  bool loaded = false;
+  bool cancelled = false;
+  {
+    std::unique_ptr<clsStatusPlain> status =
+        basStatusControl::CreateStatusWindow("Apply Scoring System", false);
+    // The window goes again however the run ends.
+    struct Unloader {
+      ~Unloader() { seams::Progress().Unload(); }
+    } unloader;
+    seams::Progress().Show();
+    status->AddSegment(2, 2.0f);
+    status->AddSegment(4, 98.0f);
+    status->StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
+    status->SetSegmentRange(2, 0, 1);
+    loaded = RescoreSeasonRows(*status, db, path);
+    cancelled = CancelFlag;
+  }
+  timer.StopTimer();
+  // Points left as they were must not pass for rescored ones.
+  if (!loaded && basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(file);
+  return loaded && !cancelled;
 }
 
 bool CheckRequiredProjectFiles(bool showMessage, const std::string& caption) {
@@ -152,12 +444,18 @@ int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick) {
 }
 
 std::string MockDraftLeagueErrors(const std::vector<LGPRosterSizeRecord>& records, const clsMockDraft& mock) {
-  std::string errors;
-  if (!basLGPFileControl::HasAllRosterMax(records))
-    errors += "'All Roster Max' value required in League Properties File.\r\n";
+  std::string errors = LeagueRosterError(records);
+  if (!errors.empty()) errors += "\r\n";
   if (mock.DraftRounds() < 1) errors += "Draft Rounds < 1 in League Properties File.\r\n";
   // A league without teams has no picks to make and no rosters to build.
-  if (mock.OwnerCount() < 1) errors += "Team Count < 1 in League Properties File.\r\n";
+  if (mock.OwnerCount() < 1) {
+    errors += "Team Count < 1 in League Properties File.\r\n";
+  } else if (mock.DraftRounds() >= 1 && static_cast<int64_t>(mock.OwnerCount()) * mock.DraftRounds() >
+                                            basLGPFileControl::kMaxDraftOrderPicks) {
+    // No draft order is built for so many picks.
+    errors += "Team Count x Draft Rounds > " + std::to_string(basLGPFileControl::kMaxDraftOrderPicks) +
+              " in League Properties File.\r\n";
+  }
   return errors;
 }
 

@@ -1,6 +1,14 @@
 #pragma once
-// The mock-draft engine's procedures: filling position stacks, the
-// cheat-sheet ranking job and the bookkeeping of a draft's picks.
+// The mock-draft engine's procedures: the cheat-sheet ranking, the automatic
+// mock draft and the preparation of a user mock draft over the project's
+// files, filling position stacks, and the bookkeeping of a draft's picks.
+//
+// The jobs report through a clsStatusPlain whose segments the caller has
+// added: 1 league properties, 2 scoring system, 3 opening the database,
+// 4 rescoring the season rows, 7 user mock preparation, 8 position stacks;
+// an automatic draft adds 10 + pick itself. A failure a
+// job detects is shown in an OK box before it answers False; a cancelled job
+// answers False without a message and keeps what it finished.
 //
 // A draft order holds, per pick from 0, the team (from 1) that owns it.
 // Team rosters are indexed by team; entry 0 is unused.
@@ -23,6 +31,7 @@ class clsMockDraft;
 class clsMockDraftPositionStack;
 class clsPossiblePicks;
 class clsStatusPlain;
+class clsUserMockIsolate;
 class PickLogNames;
 
 namespace basMockDraftCalculation {
@@ -51,10 +60,80 @@ void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int3
 // FillPositionStack over an open database, as team rosters fill their stacks.
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week);
 
+// ---- Jobs
+
+// The cheat-sheet ranking: opens the project's database into db, loads the
+// league (teams into mock), applies the project's scoring system to the
+// season rows and makes roster a new league template: a slot per position
+// whose RosterMax is above 0, stacks of the best players by season points,
+// roster baselines. False when the database or the scoring system cannot be
+// loaded, the league has no whole-roster maximum or no position to roster,
+// or the user cancelled.
+bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRoster& roster,
+                         clsKickwellDB& db);
+
+// The automatic mock draft of the project's league into the new board mock:
+// every team picks by its own strategy over the league's draft order. The
+// league's errors are shown together, once. False when the database, the
+// league or the scoring system is unusable, a look-ahead failed or the user
+// cancelled (the picks made stay on the board).
+bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db);
+
+// Brings a loaded user mock draft into line with the project's league and
+// into the engine: with applyLeague the league's teams, roster sizes and
+// usable created order are copied into it (an empty board then follows the
+// league's draft style); without it the transfer window offers what differs
+// and differing team counts import nothing (and say so). Then its roster
+// sizes go into tblPositions, its owners into mock, the scoring system is
+// applied, rosters are built (indexed by team, entry 0 unused) and the picks
+// already made are replayed. False when the database, the league or the
+// scoring system cannot be loaded, its roster sizes have no whole-roster
+// maximum or no position, or the user cancelled.
+bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db,
+                          std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague);
+
+// The roster-size records of the user mock, its entry k at index k; a user
+// mock without any leaves records as they are.
+void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSizeRecord>& records);
+
+// An empty board in draft order for the user mock's owners and rounds
+// (style 0 serpentine, else cyclic); no picks when either is below 1.
+void LoadUGMBoard(clsUserMockIsolate& ugm, int32_t style);
+
+// The stand-alone "Apply Scoring System" job: the scoring-system file of
+// that name (in its work folder) rescores every season row of the open
+// database under its own progress window. An empty name or a scoring system
+// that cannot be loaded is reported and changes nothing. True when every row
+// was rescored.
+bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
+
+// ---- Steps of the jobs
+
 // Opens the project's projected-stats file (project key 9) in its work
 // folder, with a list line on the status. True when the file exists and
-// opened as a projected-stats database.
+// opened as a projected-stats database; otherwise the reason is shown.
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
+
+// Reads the project's league-properties file (project key 7): its limits and
+// Merge As positions into tblPositions, its teams, rounds and style (and its
+// created order, when usable, into order) into mock, and one roster-size
+// record per position of tblPositions into records (entry 0 empty).
+// Progress on segment 1. False, with nothing changed, when the file cannot
+// be read.
+bool LoadLeagueProperties(clsStatusPlain& status, clsKickwellDB& db, clsMockDraft& mock,
+                          std::vector<LGPRosterSizeRecord>& records, std::vector<int32_t>& order);
+
+// Loads the project's scoring system (project key 8) into tblScoringSystem
+// and the database, and rewrites the points of every season row with it.
+// Progress on segment 2. False when the user cancelled, or when the scoring
+// system could not be loaded (after a message): points would otherwise be
+// ranked as some earlier scoring left them.
+bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db);
+
+// The league errors that stop a ranking from roster-size records: a
+// missing whole-roster maximum, else no position with roster places; "" when
+// there is none. The line does not end in CR LF.
+std::string LeagueRosterError(const std::vector<LGPRosterSizeRecord>& records);
 
 // True when the project names its league-properties, scoring-system and
 // projected-stats files and each exists in its work folder. Otherwise, with
@@ -89,7 +168,8 @@ inline constexpr int32_t kAutomaticMode = 2;
 int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick);
 
 // The league errors that stop an automatic draft, each line ending in CR LF
-// in the order the user reads them; "" when the league can be drafted.
+// in the order the user reads them: LeagueRosterError, rounds, teams, too
+// many picks; "" when the league can be drafted.
 std::string MockDraftLeagueErrors(const std::vector<LGPRosterSizeRecord>& records, const clsMockDraft& mock);
 
 // One roster per team 1..OwnerCount of the board, each with a slot per

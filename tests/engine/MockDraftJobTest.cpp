@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "JobProject.h"
+#include "LeagueBuilder.h"
+#include "database/clsKickwellDB.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "platform/runtime/Text.h"
+
+namespace {
+
+using namespace kdtest;
+namespace calc = basMockDraftCalculation;
+
+struct Pick {
+  int32_t masterID;
+  int32_t owner;
+  int32_t posID;
+  double points;
+  double baseline;
+  std::string name;
+  bool operator==(const Pick&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Pick& p) {
+  return out << "{" << p.masterID << ", team " << p.owner << ", pos " << p.posID << ", " << p.points << ", "
+             << p.baseline << ", " << p.name << "}";
+}
+
+class MockDraftJob : public ::testing::Test {
+ protected:
+  bool Run() { return calc::CalculateMockDraft(project.Status(), mock, db); }
+
+  std::vector<Pick> Board() const {
+    std::vector<Pick> out;
+    for (int32_t k = 0; k <= mock.Count(); ++k)
+      out.push_back({mock.MasterID(k), mock.DraftOwner(k), mock.Position(k), mock.Points(k), mock.BaseLine(k),
+                     runtime::Trim(mock.PlayerName(k))});
+    return out;
+  }
+
+  JobProject project;
+  clsMockDraft mock;
+  clsKickwellDB db;
+};
+
+// Team 1 takes the most points, team 2 the most over the roster baseline,
+// team 3 a receiver with its first pick and then the most points. Values
+// over the baselines (QB 200, RB 150, WR 220, K 120) in brackets.
+TEST_F(MockDraftJob, SerpentineDraftFromTheLeaguesStyle) {
+  ASSERT_TRUE(Run());
+  // 1: T1 QB 101 300. 2: T2 RB 201 [110] over QB 102 [90], WR 301 [20].
+  // 3: T3 WR 301. 4: T3 again, QB 102 290 over RB 202 250. 5: T2 with its
+  // back: WR 302 [10] over QB 103 [0] and K 601 [0]. 6: T1 with its
+  // quarterback: RB 202 250 over WR 303 220 and K 601 120.
+  const std::vector<Pick> expected{{101, 1, kQB, 300, 100, "Able, Al"}, {201, 2, kRB, 260, 110, "Ellis, Ed"},
+                                   {301, 3, kWR, 240, 20, "Ives, Ike"}, {102, 3, kQB, 290, 90, "Baker, Bo"},
+                                   {302, 2, kWR, 230, 10, "Jones, Jo"}, {202, 1, kRB, 250, 100, "Ford, Fay"}};
+  EXPECT_EQ(Board(), expected);
+  EXPECT_EQ(mock.OwnerCount(), 3);
+  EXPECT_EQ(runtime::Trim(mock.OwnerName(3)), "Charlie");
+  EXPECT_EQ(mock.RBL(kK), 120);
+  EXPECT_TRUE(project.seams.messages.messages.empty());
+  EXPECT_EQ(project.seams.progress.totalBottomText, "Generating Mock Draft");
+  EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 6 of 6");
+}
+
+TEST_F(MockDraftJob, CyclicDraftFromTheLeaguesStyle) {
+  LeagueSpec spec;
+  spec.style = 1;
+  project.WriteLeague(spec);
+  ASSERT_TRUE(Run());
+  // 4: T1 with its quarterback: RB 202. 5: T2 with its back: QB 102 [90]
+  // over WR 302 [10]. 6: T3 with its receiver: QB 103 200 over RB 203 150
+  // (the merged fullback) and K 601 120.
+  const std::vector<Pick> expected{{101, 1, kQB, 300, 100, "Able, Al"}, {201, 2, kRB, 260, 110, "Ellis, Ed"},
+                                   {301, 3, kWR, 240, 20, "Ives, Ike"}, {202, 1, kRB, 250, 100, "Ford, Fay"},
+                                   {102, 2, kQB, 290, 90, "Baker, Bo"}, {103, 3, kQB, 200, 0, "Cole, Cy"}};
+  EXPECT_EQ(Board(), expected);
+}
+
+TEST_F(MockDraftJob, TheLeaguesCreatedOrderIsUsedAsItIs) {
+  LeagueSpec spec;
+  spec.createdTeams = 3;
+  spec.createdOrder = {3, 1, 2, 2, 1, 3};
+  project.WriteLeague(spec);
+  ASSERT_TRUE(Run());
+  EXPECT_FALSE(mock.CreateDraftOrder());
+  // 3: T2 RB 201 [110]. 4: T2 with its back: QB 102 [90]. 5: T1 with its
+  // quarterback: RB 202. 6: T3 with its receiver: QB 103.
+  const std::vector<Pick> expected{{301, 3, kWR, 240, 20, "Ives, Ike"},  {101, 1, kQB, 300, 100, "Able, Al"},
+                                   {201, 2, kRB, 260, 110, "Ellis, Ed"}, {102, 2, kQB, 290, 90, "Baker, Bo"},
+                                   {202, 1, kRB, 250, 100, "Ford, Fay"}, {103, 3, kQB, 200, 0, "Cole, Cy"}};
+  EXPECT_EQ(Board(), expected);
+}
+
+TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {
+  project.seams.yield.onYield = [this](int) {
+    if (mock.Count() == 2) CancelFlag = true;
+  };
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(mock.Count(), 2);
+  EXPECT_EQ(mock.MasterID(2), 301);
+  EXPECT_TRUE(project.seams.messages.messages.empty());
+  EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 3 of 6");
+}
+
+TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogether) {
+  LeagueSpec spec;
+  spec.rounds = 0;
+  spec.sizes = {{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}};
+  project.WriteLeague(spec);
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(project.seams.messages.messages.size(), 1u);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "League Properties Error");
+  EXPECT_EQ(project.seams.messages.messages[0].text,
+            "'All Roster Max' value required in League Properties File.\r\n"
+            "Draft Rounds < 1 in League Properties File.\r\n");
+  EXPECT_EQ(mock.Count(), -1);
+  EXPECT_EQ(project.StoredPoints(104), 999);  // stopped before the scoring run
+}
+
+TEST_F(MockDraftJob, AFailedScoringLoadStopsTheDraft) {
+  WriteFile(project.scoringPath, "");
+  EXPECT_FALSE(Run());
+  ASSERT_EQ(project.seams.messages.messages.size(), 1u);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Scoring System Error");
+  EXPECT_EQ(mock.Count(), -1);
+}
+
+TEST(MockDraftLeague, RosterErrorsComeFirstAndOneAtATime) {
+  clsMockDraft mock;
+  mock.SetDraftRounds(2);
+  mock.SetOwnerCount(3);
+  const std::vector<LGPRosterSizeRecord> allOnly{{0, 0, 0, 0, 0, 0}, {kAll, 1, 0, 2, 0, 2}};
+  EXPECT_EQ(calc::MockDraftLeagueErrors(allOnly, mock),
+            "No positions are selected in League Properties File.\r\n");
+  const std::vector<LGPRosterSizeRecord> none{{kQB, 2, 0, 1, 1, 1}};
+  EXPECT_EQ(calc::MockDraftLeagueErrors(none, mock),
+            "'All Roster Max' value required in League Properties File.\r\n");
+  // No draft order is made for more than 10000 picks.
+  const std::vector<LGPRosterSizeRecord> fine{{kAll, 1, 0, 2, 0, 2}, {kQB, 2, 0, 1, 1, 1}};
+  mock.SetOwnerCount(101);
+  mock.SetDraftRounds(100);
+  EXPECT_EQ(calc::MockDraftLeagueErrors(fine, mock),
+            "Team Count x Draft Rounds > 10000 in League Properties File.\r\n");
+  mock.SetOwnerCount(100);
+  EXPECT_EQ(calc::MockDraftLeagueErrors(fine, mock), "");
+}
+
+}  // namespace
