@@ -9,6 +9,10 @@
 #include <system_error>
 #include <vector>
 
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
 #include "database/clsPlayerDataWriters.h"
@@ -56,6 +60,10 @@ void WriteStats(clsKickwellDB& db, const KWRBlock& block) {
       from = i;
     }
   }
+}
+
+std::string ProjectDatabaseIn(const std::string& work) {
+  return work + "pro/" + GlobalProject().Value(kProjProjectedStatsFile);
 }
 
 }  // namespace
@@ -123,6 +131,25 @@ const std::string& SampleDatabase() {
   }();
   return path;
 }
+
+const std::string& SampleProject() {
+  static const std::string work = [] {
+    const std::string folder = ScratchDir() + "/work/";
+    std::error_code ec;
+    fs::copy(SampleTreeDir(), folder, fs::copy_options::recursive, ec);
+    if (ec) Die("cannot copy the sample tree: " + ec.message());
+    basMockItUp::InitFileTypeTable(folder);
+    // The master file carries no bye weeks into the database built here.
+    basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckByeConflicts, false);
+    ReleaseGlobalProject();
+    if (!GlobalProject().OpenFile("KD-Sample 2024.kdp")) Die("cannot open the sample project");
+    CopyFileOrDie(SampleDatabase(), ProjectDatabaseIn(folder));
+    return folder;
+  }();
+  return work;
+}
+
+std::string SampleProjectDatabase() { return ProjectDatabaseIn(SampleProject()); }
 
 void ReportPeakMemory(benchmark::State& state) {
   rusage usage{};

@@ -31,6 +31,14 @@ void BuildSampleDatabase(const std::string& path);
 // benchmark copies it when it changes it.
 const std::string& SampleDatabase();
 
+// A work folder holding a copy of the sample tree, with the sample
+// database as the project's projected-stats file, the work-folder tables
+// set up for it and "KD-Sample 2024.kdp" open as the project. Made once per
+// process; returns the work folder (with its trailing '/').
+const std::string& SampleProject();
+// The project's database file in that work folder.
+std::string SampleProjectDatabase();
+
 // Copies a file, aborting on failure.
 void CopyFileOrDie(const std::string& from, const std::string& to);
 
