@@ -5,10 +5,24 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <chrono>
+#include <string>
+#include <vector>
+
 #include "BenchSupport.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
+#include "draft_inputs/basLGPFileControl.h"
+#include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/KickwellDBPickLogNames.h"
 #include "engine/basMockDraftCalculation.h"
+#include "engine/clsPossiblePicks.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
 
@@ -18,6 +32,48 @@ namespace {
 void AddJobSegments(clsStatusPlain& status) {
   for (int32_t id : {1, 2, 3, 4, 5, 7, 8}) status.AddSegment(id, 10.0f);
 }
+
+namespace calc = basMockDraftCalculation;
+
+// Makes every team of the sample league use `strategy` for its first
+// `picks` picks (then Open Roster by roster value, as the bundled
+// look-ahead strategies end), written as a league of its own, and makes
+// that league the project's; the league of the sample project comes back
+// when the returned guard goes.
+class EveryTeamLookingAhead {
+ public:
+  EveryTeamLookingAhead(const std::string& bundled, int32_t picks) {
+    const std::string& work = kdbench::SampleProject();
+    const std::string stgFolder = FileTypeFolder.at(kPageDraftStrategies);
+    clsDraftStrategy strategy;
+    strategy.SetFilePath(stgFolder);
+    strategy.SetFileName(bundled);
+    if (!strategy.LoadDraftStrategy()) kdbench::Die("cannot read " + bundled);
+    strategy.SetEndPick(0, picks);
+    strategy.SetBegPick(1, picks + 1);
+    const std::string name = "Bench " + std::to_string(picks) + " " + bundled;
+    strategy.SetFileName(name);
+    if (!strategy.SaveDraftStrategy()) kdbench::Die("cannot write " + name);
+
+    const std::string lgpFolder = FileTypeFolder.at(kPageLeagueProperties);
+    clsLeagueIsolate league;
+    league.SetFilePath(lgpFolder);
+    league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+    if (!league.LoadLeagueProps(true)) kdbench::Die("cannot read the sample league");
+    for (int32_t t = 1; t <= league.TeamCount(); ++t) league.SetStrategy(t, name);
+    league.SetFileName("Bench " + name + ".lgp");
+    if (!league.SaveLeagueProps()) kdbench::Die("cannot write the look-ahead league");
+    saved_ = GlobalProject().Value(kProjLeaguePropertiesFile);
+    GlobalProject().SetValue(kProjLeaguePropertiesFile, league.FileName());
+    (void)work;
+  }
+  ~EveryTeamLookingAhead() { GlobalProject().SetValue(kProjLeaguePropertiesFile, saved_); }
+  EveryTeamLookingAhead(const EveryTeamLookingAhead&) = delete;
+  EveryTeamLookingAhead& operator=(const EveryTeamLookingAhead&) = delete;
+
+ private:
+  std::string saved_;
+};
 
 void BM_CalculateCheatSheet(benchmark::State& state) {
   kdbench::SampleProject();
@@ -53,7 +109,61 @@ void BM_CalculateMockDraft(benchmark::State& state) {
   kdbench::ReportPeakMemory(state);
 }
 
+void BM_MockDraftRosterPotGL(benchmark::State& state) {
+  const EveryTeamLookingAhead league("KD-Roster Gain-Loss.stg", 6);
+  BM_CalculateMockDraft(state);
+}
+
+void BM_MockDraftEquilibriumDepth4(benchmark::State& state) {
+  const EveryTeamLookingAhead league("KD-Equilibrium.stg", 4);
+  clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
+  const int32_t depth = settings.LongVal(kSetEquilibriumDepth);
+  settings.SetLongVal(kSetEquilibriumDepth, 4);
+  BM_CalculateMockDraft(state);
+  settings.SetLongVal(kSetEquilibriumDepth, depth);
+}
+
+// The automatic draft's pick loop alone: the job's steps before it run
+// outside the timed part, once per iteration, since the loop uses up the
+// rosters it is given.
+void BM_MockDraftPickLoop(benchmark::State& state) {
+  kdbench::SampleProject();
+  for (auto _ : state) {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    clsMockDraft mock;
+    clsKickwellDB db;
+    std::vector<LGPRosterSizeRecord> records;
+    std::vector<int32_t> order;
+    std::vector<clsMockRoster> rosters;
+    if (!calc::OpenProjectedStatsDB(status, db) || !calc::LoadLeagueProperties(status, db, mock, records, order) ||
+        !calc::ApplyProjectScoring(status, db) ||
+        !calc::BuildTeamRosters(status, calc::DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek), mock, rosters,
+                                records)) {
+      state.SkipWithError("the draft could not be set up");
+      break;
+    }
+    if (mock.CreateDraftOrder())
+      basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
+    std::array<clsPossiblePicks, 2> lists;
+    KickwellDBPickLogNames names(db);
+    std::vector<int32_t> boardIndex;
+    const auto start = std::chrono::steady_clock::now();
+    const bool drafted = calc::RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
+    const auto stop = std::chrono::steady_clock::now();
+    if (!drafted) {
+      state.SkipWithError("the pick loop failed");
+      break;
+    }
+    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+  }
+  kdbench::ReportPeakMemory(state);
+}
+
 }  // namespace
 
+BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculateMockDraft)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
