@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <vector>
 
+#include "core/Seams.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
@@ -61,6 +63,21 @@ void WriteStats(clsKickwellDB& db, const KWRBlock& block) {
     }
   }
 }
+
+// A benchmark has nobody to answer a box: every message goes to stderr, so
+// a job that stops says why.
+class StderrMessages : public seams::MessageBoxView {
+ public:
+  std::string ShowMessage(const std::string& caption, const std::string& text, int32_t, bool) override {
+    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+    return "";
+  }
+  seams::PlainAnswer PlainMessage(const std::string& text, seams::PlainButtons, seams::PlainIcon,
+                                  const std::string& caption) override {
+    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+    return seams::PlainAnswer::kOk;
+  }
+};
 
 std::string ProjectDatabaseIn(const std::string& work) {
   return work + "pro/" + GlobalProject().Value(kProjProjectedStatsFile);
@@ -138,6 +155,7 @@ const std::string& SampleProject() {
     std::error_code ec;
     fs::copy(SampleTreeDir(), folder, fs::copy_options::recursive, ec);
     if (ec) Die("cannot copy the sample tree: " + ec.message());
+    seams::Install(std::make_unique<StderrMessages>());
     basMockItUp::InitFileTypeTable(folder);
     // The master file carries no bye weeks into the database built here.
     basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckByeConflicts, false);

@@ -35,41 +35,49 @@ void AddJobSegments(clsStatusPlain& status) {
 
 namespace calc = basMockDraftCalculation;
 
-// Makes every team of the sample league use `strategy` for its first
-// `picks` picks (then Open Roster by roster value, as the bundled
-// look-ahead strategies end), written as a league of its own, and makes
-// that league the project's; the league of the sample project comes back
-// when the returned guard goes.
-class EveryTeamLookingAhead {
+// The sample league with every look-ahead strategy replaced by the default
+// strategy and, when `lookAhead` names a bundled look-ahead strategy, team 1
+// using it for its first `picks` picks (then Open Roster by roster value,
+// as the bundled look-ahead strategies end). It is written as a league of
+// its own and made the project's while the guard lives. Only one team looks
+// ahead: a look-ahead plays the other teams' picks by their strategies and
+// stops with a strategy conflict when one of those picks is a look-ahead
+// itself, so a league where every team looks ahead on its first picks
+// cannot be drafted.
+class LeagueVariant {
  public:
-  EveryTeamLookingAhead(const std::string& bundled, int32_t picks) {
-    const std::string& work = kdbench::SampleProject();
-    const std::string stgFolder = FileTypeFolder.at(kPageDraftStrategies);
-    clsDraftStrategy strategy;
-    strategy.SetFilePath(stgFolder);
-    strategy.SetFileName(bundled);
-    if (!strategy.LoadDraftStrategy()) kdbench::Die("cannot read " + bundled);
-    strategy.SetEndPick(0, picks);
-    strategy.SetBegPick(1, picks + 1);
-    const std::string name = "Bench " + std::to_string(picks) + " " + bundled;
-    strategy.SetFileName(name);
-    if (!strategy.SaveDraftStrategy()) kdbench::Die("cannot write " + name);
-
-    const std::string lgpFolder = FileTypeFolder.at(kPageLeagueProperties);
+  LeagueVariant(const std::string& lookAhead, int32_t picks) {
+    kdbench::SampleProject();
+    std::string name;
+    if (!lookAhead.empty()) {
+      clsDraftStrategy strategy;
+      strategy.SetFilePath(FileTypeFolder.at(kPageDraftStrategies));
+      strategy.SetFileName(lookAhead);
+      if (!strategy.LoadDraftStrategy()) kdbench::Die("cannot read " + lookAhead);
+      strategy.SetEndPick(0, picks);
+      strategy.SetBegPick(1, picks + 1);
+      name = "Bench " + std::to_string(picks) + " " + lookAhead;
+      strategy.SetFileName(name);
+      if (!strategy.SaveDraftStrategy()) kdbench::Die("cannot write " + name);
+    }
     clsLeagueIsolate league;
-    league.SetFilePath(lgpFolder);
+    league.SetFilePath(FileTypeFolder.at(kPageLeagueProperties));
     league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
     if (!league.LoadLeagueProps(true)) kdbench::Die("cannot read the sample league");
-    for (int32_t t = 1; t <= league.TeamCount(); ++t) league.SetStrategy(t, name);
-    league.SetFileName("Bench " + name + ".lgp");
-    if (!league.SaveLeagueProps()) kdbench::Die("cannot write the look-ahead league");
+    for (int32_t t = 1; t <= league.TeamCount(); ++t) {
+      const std::string current = league.Strategy(t);
+      if (current.find("Gain-Loss") != std::string::npos || current.find("Equilibrium") != std::string::npos)
+        league.SetStrategy(t, "KD-RBL Default.stg");
+    }
+    if (!name.empty()) league.SetStrategy(1, name);
+    league.SetFileName("Bench " + (name.empty() ? std::string("no look-ahead") : name) + ".lgp");
+    if (!league.SaveLeagueProps()) kdbench::Die("cannot write " + league.FileName());
     saved_ = GlobalProject().Value(kProjLeaguePropertiesFile);
     GlobalProject().SetValue(kProjLeaguePropertiesFile, league.FileName());
-    (void)work;
   }
-  ~EveryTeamLookingAhead() { GlobalProject().SetValue(kProjLeaguePropertiesFile, saved_); }
-  EveryTeamLookingAhead(const EveryTeamLookingAhead&) = delete;
-  EveryTeamLookingAhead& operator=(const EveryTeamLookingAhead&) = delete;
+  ~LeagueVariant() { GlobalProject().SetValue(kProjLeaguePropertiesFile, saved_); }
+  LeagueVariant(const LeagueVariant&) = delete;
+  LeagueVariant& operator=(const LeagueVariant&) = delete;
 
  private:
   std::string saved_;
@@ -109,13 +117,18 @@ void BM_CalculateMockDraft(benchmark::State& state) {
   kdbench::ReportPeakMemory(state);
 }
 
+void BM_MockDraftNoLookAhead(benchmark::State& state) {
+  const LeagueVariant league("", 0);
+  BM_CalculateMockDraft(state);
+}
+
 void BM_MockDraftRosterPotGL(benchmark::State& state) {
-  const EveryTeamLookingAhead league("KD-Roster Gain-Loss.stg", 6);
+  const LeagueVariant league("KD-Roster Gain-Loss.stg", 6);
   BM_CalculateMockDraft(state);
 }
 
 void BM_MockDraftEquilibriumDepth4(benchmark::State& state) {
-  const EveryTeamLookingAhead league("KD-Equilibrium.stg", 4);
+  const LeagueVariant league("KD-Equilibrium.stg", 4);
   clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
   const int32_t depth = settings.LongVal(kSetEquilibriumDepth);
   settings.SetLongVal(kSetEquilibriumDepth, 4);
@@ -127,7 +140,7 @@ void BM_MockDraftEquilibriumDepth4(benchmark::State& state) {
 // outside the timed part, once per iteration, since the loop uses up the
 // rosters it is given.
 void BM_MockDraftPickLoop(benchmark::State& state) {
-  kdbench::SampleProject();
+  const LeagueVariant league("", 0);
   for (auto _ : state) {
     clsStatusPlain status;
     AddJobSegments(status);
@@ -162,8 +175,8 @@ void BM_MockDraftPickLoop(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_CalculateMockDraft)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

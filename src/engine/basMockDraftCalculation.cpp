@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -412,6 +414,57 @@ void CheckPick(std::span<const int32_t> order, int32_t pick) {
 
 }  // namespace
 
+namespace {
+
+clsMockRoster& RosterOfTeam(std::span<clsMockRoster> rosters, int32_t team) {
+  if (team < 1 || static_cast<std::size_t>(team) >= rosters.size())
+    throw std::out_of_range("no roster for team " + std::to_string(team));
+  return rosters[static_cast<std::size_t>(team)];
+}
+
+const clsMockRoster& RosterOfTeam(std::span<const clsMockRoster> rosters, int32_t team) {
+  if (team < 1 || static_cast<std::size_t>(team) >= rosters.size())
+    throw std::out_of_range("no roster for team " + std::to_string(team));
+  return rosters[static_cast<std::size_t>(team)];
+}
+
+// The player's index in the stack of his position, -1 when the roster has no
+// such position or the stack lacks him.
+int32_t StackIndexOf(const clsMockRoster& roster, int32_t masterID, int32_t posID) {
+  const int32_t slot = roster.pFnGetPositionStackArwPosID(posID);
+  if (slot < 1 || slot > roster.StackMax()) return -1;
+  return roster.Stack(slot).IndexOfMasterID(masterID);
+}
+
+bool IsMarkedDrafted(const clsMockRoster& roster, int32_t masterID, int32_t posID) {
+  const int32_t i = StackIndexOf(roster, masterID, posID);
+  return i >= 0 && roster.Stack(roster.pFnGetPositionStackArwPosID(posID)).Drafted(i);
+}
+
+// Puts the cursor on the entry standing for draft index d; False when the
+// list has none (MoveTo would leave it on some other entry).
+bool MoveToPick(clsPossiblePicks& list, int32_t d) {
+  if (list.Count() == 0) return false;
+  list.MoveTo(d);
+  return list.Pnt() >= 0 && list.Pnt() < list.Count() && list.DraftNdx() == d;
+}
+
+// The walk over every entry that the lists' cursor semantics call for: the
+// end flag is read before the entry is handled.
+template <typename Handle>
+void ForEachEntry(clsPossiblePicks& list, Handle handle) {
+  if (list.Count() == 0) return;
+  list.MoveFirst();
+  for (;;) {
+    const bool done = list.IsEOF();
+    handle();
+    if (done) return;
+    list.MoveNext();
+  }
+}
+
+}  // namespace
+
 int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
   CheckPick(order, pick);
   const int32_t team = order[static_cast<std::size_t>(pick)];
@@ -429,10 +482,10 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 }
 
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
-                             int32_t countChange) {
+                             int32_t countChange, int32_t indexHint) {
   for (std::size_t t = 1; t < rosters.size(); ++t) {
     clsMockRoster& roster = rosters[t];
-    roster.MarkPlayerAsDrafted(masterID, posID, drafted);
+    roster.MarkPlayerAsDrafted(masterID, posID, drafted, indexHint);
     roster.SetLeaguePosDraftCount(posID, roster.LeaguePosDraftCount(posID) + countChange);
   }
 }
@@ -604,13 +657,16 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
     int32_t posID = 0;
     int32_t code = clsMockRoster::kNoPick;
     if (team == forcedTeam) {
-      // The look-ahead's choice for this pick.
+      // The look-ahead's choice for this pick: only the search's own entry
+      // for it, and only a player nobody has taken.
       clsPossiblePicks& chosen = lists[0];
-      chosen.MoveTo(i);
-      code = chosen.MasID();
-      posID = chosen.PosID();
-      points = chosen.PP();
-      baseline = chosen.RBL();
+      if (MoveToPick(chosen, i)) {
+        code = chosen.MasID();
+        posID = chosen.PosID();
+        points = chosen.PP();
+        baseline = chosen.RBL();
+      }
+      if (code > 0 && IsMarkedDrafted(roster, code, posID)) code = clsMockRoster::kNoPick;
       if (code > 0) {
         roster.NashDraftPlayer(code, posID);
       } else {
@@ -644,38 +700,592 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   return !CancelFlag;
 }
 
-// ---------------------------------------------------------------- look-ahead stand-ins
+// ---------------------------------------------------------------- look-ahead building blocks
 
-namespace {
+void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                           std::vector<clsMockRoster>& copies, int32_t pick) {
+  copies.assign(rosters.size(), clsMockRoster());
+  for (std::size_t t = 1; t < rosters.size(); ++t) rosters[t].Spawn(copies[t]);
+  // Every entry made before the pick counts, the latest one included; the
+  // drafted marks themselves came with the copies.
+  const int32_t lastEntry = std::min(pick - 1, mock.Count());
+  for (int32_t k = 0; k <= lastEntry; ++k) {
+    const int32_t masterID = mock.MasterID(k);
+    if (masterID <= 0) continue;  // an open place on a user's board
+    const int32_t posID = mock.Position(k);
+    for (std::size_t t = 1; t < copies.size(); ++t) {
+      copies[t].MarkPlayerAsDrafted(masterID, posID, true);
+      copies[t].SetLeaguePosDraftCount(posID, copies[t].LeaguePosDraftCount(posID) + 1);
+    }
+  }
+}
 
-// What both stand-ins leave behind: an entry for the pick without a player.
-bool NoLookAheadChoice(std::span<clsPossiblePicks> lists, int32_t pick) {
-  clsPossiblePicks& result = lists[0];
-  result.AddPlayer();
-  result.SetDraftNdx(pick);
-  result.SetMasID(0);
-  result.SetPosID(0);
-  result.SetPP(0);
-  result.SetRBL(0);
-  result.SetSBL(0);
-  result.CreateNdx();
+void BuildPossiblePicks(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                        std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                        std::span<const int32_t> boardIndex) {
+  CheckPick(order, pick);
+  if (lists.size() < 2) throw std::out_of_range("a look-ahead needs two candidate lists");
+  const int32_t team = order[static_cast<std::size_t>(pick)];
+  const clsMockRoster& roster = RosterOfTeam(rosters, team);
+  const int32_t last = static_cast<int32_t>(order.size()) - 1;
+  for (std::size_t l = 0; l < 2; ++l) {
+    clsPossiblePicks& list = lists[l];
+    for (int32_t j = 0; j <= last; ++j) {
+      if (order[static_cast<std::size_t>(j)] != team) continue;
+      list.AddPlayer();
+      list.SetDraftNdx(j);
+      if (j >= pick) continue;
+      const int32_t b = BoardIndexOfPick(boardIndex, j);
+      if (b < 0 || b > mock.Count()) continue;
+      const int32_t masterID = mock.MasterID(b);
+      list.SetMasID(masterID);
+      list.SetPosID(mock.Position(b));
+      int32_t slot = 0;
+      int32_t i = 0;
+      if (masterID > 0 && roster.FindStackPlayer(masterID, slot, i)) {
+        list.SetRBL(roster.StackPlayerRosterBaseline(slot, i));
+        list.SetSBL(roster.StackPlayerStarterBaseline(slot, i));
+        list.SetPP(roster.StackPlayerPoints(slot, i));
+      }
+    }
+    list.CreateNdx();
+  }
+}
+
+void CreatePossiblePicksPerPosition(std::span<const clsMockRoster> rosters,
+                                    std::vector<clsPossiblePicks>& lists) {
+  const int32_t n = rosters.size() > 1 ? rosters[1].ActivePositions() : -1;
+  lists.assign(static_cast<std::size_t>(std::max(n + 1, 0)), clsPossiblePicks());
+}
+
+int32_t FindOrAddPickSlot(std::vector<clsPossiblePicks>& lists, int32_t d) {
+  bool emptyMet = false;
+  for (std::size_t k = 0; k < lists.size(); ++k) {
+    if (lists[k].Count() == 0) {
+      emptyMet = true;
+      continue;
+    }
+    if (lists[k].DraftNdx() == d) return static_cast<int32_t>(k);
+  }
+  if (emptyMet) return -1;
+  lists.emplace_back();
+  lists.back().SetNeedPicks(true);
+  return static_cast<int32_t>(lists.size()) - 1;
+}
+
+bool PrepareTeamStrategy(clsMockRoster& roster, clsPossiblePicks& list, int32_t d, int32_t rule,
+                         bool useFilter, int32_t extra) {
+  list.Clear();
+  roster.SetPickWithAllPossiblePositions(list, d, useFilter, rule, extra);
+  list.MoveFirst();
+  list.SetNeedPicks(false);
+  return list.Count() > 0;
+}
+
+void ApplyFactorsToPossiblePicks(clsPossiblePicks& list, const clsMockRoster& roster, int32_t rule) {
+  ForEachEntry(list, [&] {
+    double x = 0;
+    double inj = 0;
+    double lrtr = 0;
+    const int32_t posID = list.PosID();
+    const double rbl = roster.ApplyDraftFactors(rule, posID, list.RBL(), x, inj, lrtr);
+    const double sbl = roster.ApplyDraftFactors(rule, posID, list.SBL(), x, inj, lrtr);
+    // The points move with the roster value, so that the drop-offs the
+    // gain-loss search measures carry the factors too.
+    if (rbl != list.RBL()) {
+      list.SetPP(list.PP() + (rbl - list.RBL()));
+      list.SetRBL(rbl);
+    }
+    if (sbl != list.SBL()) list.SetSBL(sbl);
+    list.SetFactorINJ(inj);
+    list.SetFactorLRTR(lrtr);
+    list.SetFactorX(x);
+  });
+  if (list.Count() > 0) list.MoveFirst();
+}
+
+bool BuildPositionCandidates(clsPossiblePicks& next, clsPossiblePicks& slotNext, clsPossiblePicks& slotNow,
+                             std::span<const clsMockRoster> rosters, std::span<const int32_t> mids,
+                             std::span<const int32_t> pids, int32_t from, int32_t to) {
+  next.Clear();
+  if (slotNow.Count() == 0) return false;
+  const clsMockRoster& first = RosterOfTeam(rosters, 1);
+  const int32_t keepNext = slotNext.Pnt();
+  const int32_t keepNow = slotNow.Pnt();
+  const int32_t own = slotNow.PosID();
+  from = std::max(from, 0);
+  to = std::min(to, static_cast<int32_t>(std::min(mids.size(), pids.size())) - 1);
+  bool result = false;
+  ForEachEntry(slotNow, [&] {
+    const int32_t posID = slotNow.PosID();
+    next.AddPlayer();
+    next.SetPP(slotNow.PP());
+    next.SetPosID(posID);
+    bool found = false;
+    slotNext.MoveToPosID(posID, found);
+    const double bestThen = found ? slotNext.PP() : 0.0;
+    if (posID != own) {
+      next.SetPP(bestThen);
+      return;
+    }
+    // Waiting costs the team at its own position only when others took
+    // players of it in between: otherwise the candidate would still be there.
+    for (int32_t k = from; k <= to; ++k) {
+      if (pids[static_cast<std::size_t>(k)] != own) continue;
+      double points = 0;
+      if (first.GetPPwMasIDPosID(mids[static_cast<std::size_t>(k)], own, points) && points > bestThen &&
+          points < next.PP()) {
+        next.SetPP(bestThen);
+        result = true;
+      }
+    }
+  });
+  slotNext.SetPnt(keepNext);
+  slotNow.SetPnt(keepNow);
+  return result;
+}
+
+double PermutationPoints(clsPossiblePicks& now, clsPossiblePicks& next, bool starter) {
+  if (now.Count() == 0) return 0.0;
+  const int32_t keepNow = now.Pnt();
+  const int32_t keepNext = next.Pnt();
+  const int32_t own = now.PosID();
+  double total = 0.0;
+  ForEachEntry(now, [&] {
+    bool found = false;
+    next.MoveToPosID(now.PosID(), found);
+    double drop = 0.0;
+    if (found) {
+      drop = now.PP() - next.PP();
+      // A position that runs dry loses the whole value of its candidate.
+      if (now.PosID() == own && next.PP() == 0.0) drop = starter ? now.SBL() : now.RBL();
+    }
+    total += now.PosID() == own ? drop : -drop;
+  });
+  now.SetPnt(keepNow);
+  next.SetPnt(keepNext);
+  return total;
+}
+
+bool SetInitialCompareValues(clsPossiblePicks& candidates, clsPossiblePicks& result) {
+  if (candidates.Count() == 0) return false;
+  double best = 0.0;
+  int32_t bestIndex = -1;
+  ForEachEntry(candidates, [&] {
+    bestIndex = KeepBetterCandidate(best, bestIndex, candidates.PickPlus(), candidates.Pnt());
+  });
+  candidates.SetPnt(bestIndex);
+  const int32_t d = candidates.DraftNdx();
+  if (!MoveToPick(result, d))
+    throw std::out_of_range("the result list has no entry for draft index " + std::to_string(d));
+  result.SetMasID(candidates.MasID());
+  result.SetPosID(candidates.PosID());
+  result.SetRBL(candidates.RBL());
+  result.SetSBL(candidates.SBL());
+  result.SetPP(candidates.PP());
+  result.SetADP(candidates.ADP());
+  result.SetInitialCV(candidates.InitialCV());
+  result.SetPickPlus(candidates.PickPlus());
+  candidates.MoveLast();
   return true;
 }
 
-}  // namespace
-
-bool PotentialLookAhead(clsMockDraft& /*mock*/, std::span<clsMockRoster> /*rosters*/,
-                        std::span<clsPossiblePicks> lists, std::span<const int32_t> /*order*/, int32_t pick,
-                        int32_t /*window*/, bool /*flag*/, int32_t& /*rule*/, bool /*starter*/,
-                        clsStatusPlain* /*status*/, std::span<const int32_t> /*boardIndex*/) {
-  return NoLookAheadChoice(lists, pick);
+int32_t KeepBetterCandidate(double& best, int32_t bestIndex, double value, int32_t index) {
+  if (bestIndex > -1 && value <= best) return bestIndex;
+  best = value;
+  return index;
 }
 
-bool EquilibriumLookAhead(clsMockDraft& /*mock*/, std::span<clsMockRoster> /*rosters*/,
-                          std::span<clsPossiblePicks> lists, std::span<const int32_t> /*order*/, int32_t pick,
-                          int32_t /*depth*/, bool /*flag*/, int32_t& /*rule*/, clsStatusPlain* /*status*/,
-                          std::span<const int32_t> /*boardIndex*/) {
-  return NoLookAheadChoice(lists, pick);
+void SimulateDraftPlayer(std::span<clsMockRoster> rosters, std::span<int32_t> mids, std::span<int32_t> pids,
+                         std::span<const int32_t> order, int32_t d, int32_t team, int32_t posID,
+                         int32_t masterID) {
+  CheckPick(order, d);
+  const std::size_t at = static_cast<std::size_t>(d);
+  mids[at] = masterID;
+  pids[at] = posID;
+  clsMockRoster& own = RosterOfTeam(rosters, team);
+  if (order[at] == team) own.NashDraftPlayer(masterID, posID);
+  // Every copy holds the same stacks, so one lookup finds him in all.
+  MarkDraftedInAllRosters(rosters, posID, masterID, true, 1, StackIndexOf(own, masterID, posID));
+}
+
+void SimulateReleasePlayer(std::span<clsMockRoster> rosters, std::span<const int32_t> mids,
+                           std::span<const int32_t> pids, std::span<const int32_t> order, int32_t from,
+                           int32_t to) {
+  for (int32_t k = from; k >= to; --k) {
+    CheckPick(order, k);
+    const std::size_t at = static_cast<std::size_t>(k);
+    clsMockRoster& owner = RosterOfTeam(rosters, order[at]);
+    owner.NashReleasePlayer(mids[at], pids[at]);
+    MarkDraftedInAllRosters(rosters, pids[at], mids[at], false, -1, StackIndexOf(owner, mids[at], pids[at]));
+  }
+}
+
+void CalculateSpawnTotals(clsPossiblePicks& best, clsPossiblePicks& path, int32_t compare, int32_t d) {
+  best.Calculate(compare, d);
+  path.Calculate(compare, d);
+  // An earlier draft position is the better one: ADP totals win small.
+  const bool better = compare == clsMockRoster::kADP ? path.Total(compare) < best.Total(compare)
+                                                     : path.Total(compare) > best.Total(compare);
+  if (better) best.Spawn(path);
+}
+
+// ---------------------------------------------------------------- the searches
+
+namespace {
+
+constexpr int32_t kLongMax = std::numeric_limits<int32_t>::max();
+
+int32_t ClampToLong(double value) {
+  if (!(value < static_cast<double>(kLongMax))) return kLongMax;
+  return value < 0 ? 0 : static_cast<int32_t>(value);
+}
+
+// One search: the set-up, the walk over the draft from the pick on the clock
+// to the end of its window, and the results. The walk is depth first over
+// the team's picks in the window (its slots): at each it takes the slot's
+// next candidate, lets the other teams pick in between by their strategies,
+// and at the window's end values the path and backs up by undoing the
+// simulated picks, latest first.
+class LookAheadSearch {
+ public:
+  enum class Kind { kPotential, kEquilibrium };
+
+  LookAheadSearch(Kind kind, std::span<clsMockRoster> rosters, std::span<clsPossiblePicks> lists,
+                  std::span<const int32_t> order, int32_t pick, int32_t window, int32_t rule, bool starter,
+                  clsStatusPlain* status)
+      : kind_(kind),
+        rosters_(rosters),
+        lists_(lists),
+        best_(lists[0]),
+        path_(lists[1]),
+        order_(order),
+        pick_(pick),
+        window_(std::max(window, 1)),
+        rule_(rule),
+        starter_(starter),
+        status_(status) {}
+
+  bool Run(const clsMockDraft& mock, std::span<const int32_t> boardIndex) {
+    bool result = true;
+    try {
+      SetUp(mock, boardIndex);
+      if (kind_ == Kind::kPotential && !hasLaterPick_)
+        ValueWithoutLaterPick();
+      else
+        result = Walk();
+      Finish(result);
+    } catch (const std::exception& e) {
+      seams::MessageBox().ShowMessage("Mock Draft Error", e.what(), seams::kOk, true);
+      return false;
+    }
+    return result;
+  }
+
+ private:
+  bool Potential() const { return kind_ == Kind::kPotential; }
+
+  void SetUp(const clsMockDraft& mock, std::span<const int32_t> boardIndex) {
+    CheckPick(order_, pick_);
+    team_ = order_[static_cast<std::size_t>(pick_)];
+    const clsMockRoster& roster = RosterOfTeam(rosters_, team_);
+    compare_ = roster.StrategyCompare(rule_);
+    end_ = FindTeamNthNextPick(order_, pick_, window_);
+    hasLaterPick_ =
+        std::find(order_.begin() + pick_ + 1, order_.begin() + end_ + 1, team_) != order_.begin() + end_ + 1;
+    mids_.assign(order_.size(), 0);
+    pids_.assign(order_.size(), 0);
+    teamPick_.resize(order_.size());
+    for (std::size_t p = 0; p < order_.size(); ++p)
+      teamPick_[p] = TeamPickNumber(static_cast<int32_t>(p), order_);
+
+    ReplayPicksIntoRoster(mock, rosters_, copies_, pick_);
+    BuildPossiblePicks(mock, copies_, lists_, order_, pick_, boardIndex);
+    for (clsPossiblePicks* list : {&best_, &path_}) {
+      list->SetCompare(compare_);
+      list->SetMethod(roster.StrategyMethod(rule_));
+      list->SetBegDraftAr(pick_);
+      list->SetEndDraftAr(end_);
+      list->SetStrategyAr(rule_);
+    }
+    if (Potential()) CreatePossiblePicksPerPosition(copies_, gains_);
+    // One slot per pick of the team in the window: no slot list moves while
+    // the walk holds it.
+    slots_.clear();
+    slots_.reserve(
+        static_cast<std::size_t>(std::count(order_.begin() + pick_, order_.begin() + end_ + 1, team_)));
+
+    if (!Potential()) {
+      range_ = ClampToLong(std::pow(static_cast<double>(window_) + 1.0, 5.0));
+      if (status_) status_->SetSegmentRange(-1, 0, range_);
+    }
+  }
+
+  // The slot list of the team's pick at p, with its next candidate under the
+  // cursor; backs up to earlier slots (moving p) when a slot is exhausted.
+  // False when the search is over.
+  bool NextCandidate(int32_t& p, int32_t& s) {
+    s = FindOrAddPickSlot(slots_, p);
+    if (s < 0) throw std::logic_error("look-ahead lost its pick slot");
+    clsMockRoster& roster = copies_[static_cast<std::size_t>(team_)];
+    for (;;) {
+      clsPossiblePicks& list = slots_[static_cast<std::size_t>(s)];
+      if (list.NeedPicks()) {
+        list.SetCompare(compare_);
+        const bool any = PrepareTeamStrategy(roster, list, p, rule_, true, Potential() ? s : 0);
+        if (!any && s == 0) return false;  // nobody to choose at the pick on the clock
+        ApplyFactorsToPossiblePicks(list, roster, rule_);
+        // A later pick without candidates is played as a pick of nobody, so
+        // that the path before it is still valued (it adds nothing, or no
+        // ADP).
+        if (!any) AddNobody(list, p);
+        return true;
+      }
+      if (list.IsEOF()) {
+        if (s == 0) {
+          exhausted_ = true;
+          return false;
+        }
+        const int32_t previous = slots_[static_cast<std::size_t>(s) - 1].DraftNdx();
+        SimulateReleasePlayer(copies_, mids_, pids_, order_, p - 1, previous);
+        list.SetNeedPicks(true);
+        --s;
+        p = previous;
+        continue;
+      }
+      list.MoveNext();
+      p = list.DraftNdx();
+      return true;
+    }
+  }
+
+  void AddNobody(clsPossiblePicks& list, int32_t p) const {
+    list.AddPlayer();
+    list.SetDraftNdx(p);
+    list.SetADP(clsMockDraftPositionStack::kNoADP);
+    list.MoveFirst();
+  }
+
+  void PutOnPath(clsPossiblePicks& slot, int32_t p) {
+    if (!MoveToPick(path_, p)) throw std::logic_error("look-ahead path has no entry for its pick");
+    path_.SetMasID(slot.MasID());
+    path_.SetPosID(slot.PosID());
+    path_.SetRBL(slot.RBL());
+    path_.SetSBL(slot.SBL());
+    path_.SetPP(slot.PP());
+    path_.SetADP(slot.ADP());
+    if (Potential()) path_.SetPickPlus(slot.PickPlus());
+    path_.SetInitialCV(slot.InitialCV());
+    path_.SetFactorINJ(slot.FactorINJ());
+    path_.SetFactorLRTR(slot.FactorLRTR());
+    path_.SetFactorX(slot.FactorX());
+  }
+
+  bool Walk() {
+    int32_t p = pick_;
+    int32_t s = 0;
+    for (;;) {
+      DoEvents();
+      if (CancelFlag) {
+        cancelled_ = true;
+        return true;
+      }
+      const int32_t owner = order_[static_cast<std::size_t>(p)];
+      int32_t masterID = 0;
+      int32_t posID = 0;
+      if (owner == team_) {
+        if (!NextCandidate(p, s)) return true;
+        clsPossiblePicks& slot = slots_[static_cast<std::size_t>(s)];
+        PutOnPath(slot, p);
+        if (!Potential() && count_ == 0) best_.Spawn(path_);
+        masterID = slot.MasID();
+        posID = slot.PosID();
+      } else {
+        double points = 0;
+        double value = 0;
+        int32_t rule = 0;
+        const int32_t code =
+            RosterOfTeam(std::span<clsMockRoster>(copies_), owner)
+                .DraftNextPlayer(points, value, posID, teamPick_[static_cast<std::size_t>(p)], rule);
+        if (code < 0) {
+          ShowConflict(p);
+          return false;
+        }
+        if (code > 0)
+          masterID = code;
+        else
+          posID = 0;
+      }
+      SimulateDraftPlayer(copies_, mids_, pids_, order_, p, team_, posID, masterID);
+      if (p != end_) {
+        ++p;
+        continue;
+      }
+      Evaluate(s);
+      // Back to the team's last pick of the window, whose slot moves on.
+      path_.MoveLast();
+      if (path_.DraftNdx() > end_) path_.MoveTo(end_);
+      const int32_t back = path_.DraftNdx();
+      SimulateReleasePlayer(copies_, mids_, pids_, order_, p, back);
+      p = back;
+    }
+  }
+
+  void Evaluate(int32_t s) {
+    if (Potential()) {
+      EvaluateGainLoss(s);
+    } else {
+      if (count_ == 0)
+        best_.Spawn(path_);
+      else
+        CalculateSpawnTotals(best_, path_, compare_, pick_);
+    }
+    count_ += 1;
+    if (!Potential()) ReportPass();
+  }
+
+  void EvaluateGainLoss(int32_t s) {
+    if (s < 1) return;
+    clsPossiblePicks& next = slots_[static_cast<std::size_t>(s)];
+    clsPossiblePicks& now = slots_[static_cast<std::size_t>(s) - 1];
+    // The team's next pick is not enumerated: the walk backs up from it.
+    next.MoveLast();
+    const int32_t c = now.Pnt();
+    if (static_cast<std::size_t>(c) + 1 >= gains_.size()) gains_.resize(static_cast<std::size_t>(c) + 2);
+    clsPossiblePicks& gains = gains_[static_cast<std::size_t>(c) + 1];
+    const bool taken = BuildPositionCandidates(gains, next, now, copies_, mids_, pids_, now.DraftNdx() + 1,
+                                               next.DraftNdx() - 1);
+    now.SetPnt(c);
+    const double points = PermutationPoints(now, gains, starter_);
+    now.SetPosDrafted(taken);
+    now.SetPickPlus(points);
+    if (now.IsEOF()) chosen_ = SetInitialCompareValues(now, best_) || chosen_;
+  }
+
+  void ReportPass() {
+    passesSinceCaption_ += 1;
+    if (!status_) return;
+    status_->SetSegmentValue(-1, ClampToLong(count_));
+    if (passesSinceCaption_ == 1)
+      status_->StatusCaption(clsStatusPlain::kCurrentBar, 0,
+                             "Running Mock Draft Pick " + std::to_string(pick_ + 1) + " of " +
+                                 std::to_string(order_.size()) + " [Equilibrium Pass " +
+                                 std::to_string(static_cast<int64_t>(count_ - 1)) + "]");
+    if (passesSinceCaption_ >= static_cast<double>(range_) / 100.0) passesSinceCaption_ = 0;
+  }
+
+  // The team's last pick of the draft: nothing is left to wait for, so each
+  // candidate is worth its own value over the position's baseline.
+  void ValueWithoutLaterPick() {
+    DoEvents();
+    if (CancelFlag) {
+      cancelled_ = true;
+      return;
+    }
+    const int32_t s = FindOrAddPickSlot(slots_, pick_);
+    clsPossiblePicks& list = slots_[static_cast<std::size_t>(s)];
+    clsMockRoster& roster = copies_[static_cast<std::size_t>(team_)];
+    list.SetCompare(compare_);
+    if (!PrepareTeamStrategy(roster, list, pick_, rule_, true, 0)) return;
+    ApplyFactorsToPossiblePicks(list, roster, rule_);
+    ForEachEntry(list, [&] {
+      list.SetPosDrafted(false);
+      list.SetPickPlus(starter_ ? list.SBL() : list.RBL());
+    });
+    count_ = list.Count();
+    chosen_ = SetInitialCompareValues(list, best_);
+  }
+
+  void ShowConflict(int32_t p) const {
+    seams::MessageBox().ShowMessage(
+        "Mock Draft Strategy Conflict",
+        "Strategy Conflict - Team " + std::to_string(team_) + " Pick " + std::to_string(pick_ + 1) +
+            " and Team " + std::to_string(order_[static_cast<std::size_t>(p)]) + " Pick " +
+            std::to_string(p + 1) + ".\r\nSee Project Validation Details for more information.",
+        seams::kOk, true);
+  }
+
+  void Finish(bool result) {
+    const bool haveFirstSlot = !slots_.empty() && slots_[0].Count() > 0;
+    // Every candidate of the pick on the clock was played out: the choice
+    // is made even when the last evaluation did not make it.
+    if (Potential() && exhausted_ && !chosen_ && haveFirstSlot)
+      chosen_ = SetInitialCompareValues(slots_[0], best_);
+    // A cancelled search forces nobody: the pick goes on as if it had found
+    // no player.
+    if (cancelled_ && MoveToPick(best_, pick_)) {
+      best_.SetMasID(0);
+      best_.SetPosID(0);
+      best_.SetPP(0);
+      best_.SetRBL(0);
+      best_.SetSBL(0);
+      best_.SetADP(0);
+      best_.SetPickPlus(0);
+      best_.SetInitialCV(0);
+    }
+    if (Potential() && !result) return;
+    const clsMockRoster& roster = RosterOfTeam(rosters_, team_);
+    const int32_t keep = best_.Pnt();
+    ForEachEntry(best_, [&] {
+      double points = 0;
+      if (roster.GetPPwMasIDPosID(best_.MasID(), best_.PosID(), points)) best_.SetPP(points);
+    });
+    best_.SetPnt(keep);
+    if (Potential() && haveFirstSlot) path_.Spawn(slots_[0]);
+    best_.SetCanidates(count_);
+    path_.SetCanidates(count_);
+  }
+
+  const Kind kind_;
+  std::span<clsMockRoster> rosters_;
+  std::span<clsPossiblePicks> lists_;
+  clsPossiblePicks& best_;
+  clsPossiblePicks& path_;
+  std::span<const int32_t> order_;
+  const int32_t pick_;
+  const int32_t window_;
+  const int32_t rule_;
+  const bool starter_;
+  clsStatusPlain* status_;
+
+  int32_t team_ = 0;
+  int32_t compare_ = 0;
+  int32_t end_ = 0;
+  bool hasLaterPick_ = false;
+  int32_t range_ = 0;
+  std::vector<clsMockRoster> copies_;
+  std::vector<int32_t> mids_;
+  std::vector<int32_t> pids_;
+  std::vector<int32_t> teamPick_;
+  std::vector<clsPossiblePicks> slots_;
+  std::vector<clsPossiblePicks> gains_;
+  double count_ = 0;
+  int32_t passesSinceCaption_ = 0;
+  bool exhausted_ = false;
+  bool cancelled_ = false;
+  bool chosen_ = false;
+};
+
+}  // namespace
+
+bool PotentialLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
+                        std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                        int32_t window, bool /*flag*/, int32_t& rule, bool starter, clsStatusPlain* status,
+                        std::span<const int32_t> boardIndex) {
+  if (lists.size() < 2) throw std::out_of_range("a look-ahead needs two candidate lists");
+  LookAheadSearch search(LookAheadSearch::Kind::kPotential, rosters, lists, order, pick, window, rule,
+                         starter, status);
+  return search.Run(mock, boardIndex);
+}
+
+bool EquilibriumLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
+                          std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                          int32_t depth, bool /*flag*/, int32_t& rule, clsStatusPlain* status,
+                          std::span<const int32_t> boardIndex) {
+  if (lists.size() < 2) throw std::out_of_range("a look-ahead needs two candidate lists");
+  LookAheadSearch search(LookAheadSearch::Kind::kEquilibrium, rosters, lists, order, pick, depth, rule, false,
+                         status);
+  return search.Run(mock, boardIndex);
 }
 
 }  // namespace basMockDraftCalculation

@@ -154,9 +154,9 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 
 // Marks the player drafted (or free again) in the position's stack of every
 // team 1.. and moves each team's league-wide count of the position by
-// `countChange`.
+// `countChange`. indexHint: where the stacks are expected to hold him.
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
-                             int32_t countChange);
+                             int32_t countChange, int32_t indexHint = -1);
 
 // Pick modes of RunLookAheadPick: the user's own draft gates the searches
 // by settings 42 and 43; the automatic draft always runs them.
@@ -210,21 +210,109 @@ void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index,
                    std::span<clsMockRoster> rosters);
 
 // ---- Look-ahead searches
-// Stand-ins until the searches are built: each leaves lists[0] with no
-// player for the pick and answers True, so the team's pick goes on with its
-// next strategy rule.
+// Both searches play the draft forward on copies of every team's roster (made
+// once per search) and undo simulated picks by draft index; the rosters and
+// the board passed in are only read. lists needs two entries: for every pick
+// of the team in the order, each gets a new entry (made picks carry their
+// player); lists[0] then holds the choice at the pick on the clock (no
+// player when the search chose nobody or was cancelled), lists[1] the
+// candidates for the report. Both answer True when the search ran (also
+// when it was cancelled or chose nobody) and False after a strategy conflict
+// or an error, each shown in a message box.
 
-// Potential gain-loss over the team's picks up to its window-th next pick;
-// starter: value a position that runs dry by its starter baseline.
+// Potential gain-loss: for every candidate of the pick on the clock, the
+// drop-off at its own position minus the drop-offs at the others until the
+// team's window-th next pick; starter: a position that runs dry counts its
+// starter value instead of its roster value. A team without a later pick
+// takes the candidate of the highest such value without simulating.
 bool PotentialLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
                         std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
                         int32_t window, bool flag, int32_t& rule, bool starter, clsStatusPlain* status,
                         std::span<const int32_t> boardIndex);
-// Equilibrium over every candidate combination up to the team's depth-th
-// next pick.
+// Equilibrium: every combination of candidates for the team's picks up to
+// its depth-th next pick (depth below 1 counts as 1); the path whose total
+// compare value is the largest (the smallest for ADP) wins, the first of
+// equal ones. Progress on the status' current segment, caption per pass.
 bool EquilibriumLookAhead(clsMockDraft& mock, std::span<clsMockRoster> rosters,
                           std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
                           int32_t depth, bool flag, int32_t& rule, clsStatusPlain* status,
                           std::span<const int32_t> boardIndex);
+
+// ---- Their building blocks
+// mids / pids hold, per draft index, the MasterID and PosID of the simulated
+// pick there (0 for a pick without a player).
+
+// Copies of every team's roster (entry t for team t, entry 0 empty) with the
+// league-wide position counts of every board entry made before `pick`.
+void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                           std::vector<clsMockRoster>& copies, int32_t pick);
+
+// Appends to lists[0] and lists[1] one entry per pick of the team on the
+// clock at `pick`, in draft order; picks already made carry their board
+// player with his points and baselines from the team's roster. Rebuilds both
+// lists' draft-index maps.
+void BuildPossiblePicks(const clsMockDraft& mock, std::span<const clsMockRoster> rosters,
+                        std::span<clsPossiblePicks> lists, std::span<const int32_t> order, int32_t pick,
+                        std::span<const int32_t> boardIndex = {});
+
+// One empty list per slot of team 1's roster (0..ActivePositions).
+void CreatePossiblePicksPerPosition(std::span<const clsMockRoster> rosters,
+                                    std::vector<clsPossiblePicks>& lists);
+
+// The list whose candidates stand for draft index d; a new list (NeedPicks
+// set) is appended when none does. -1 when none does and an empty list
+// exists, which then stands for a pick not yet filled.
+int32_t FindOrAddPickSlot(std::vector<clsPossiblePicks>& lists, int32_t d);
+
+// Refills the list with the roster's candidates for draft index d under the
+// rule (one per position of its pool), cursor on the first, NeedPicks off.
+// True when there is a candidate.
+bool PrepareTeamStrategy(clsMockRoster& roster, clsPossiblePicks& list, int32_t d, int32_t rule,
+                         bool useFilter, int32_t extra);
+
+// Applies the rule's draft factors to every candidate's roster and starter
+// values (a changed roster value moves the points by as much) and keeps the
+// factors on the candidate. The cursor ends on the first candidate.
+void ApplyFactorsToPossiblePicks(clsPossiblePicks& list, const clsMockRoster& roster, int32_t rule);
+
+// For the candidate under slotNow's cursor: next gets, per entry of slotNow,
+// the best points still open at that position at the team's next pick
+// (slotNext; 0 when it has none). At the candidate's own position that is
+// the candidate himself unless a simulated pick between from and to took a
+// player of the position worth less than him and more than what is left.
+// True when such a pick was found. Both cursors are kept.
+bool BuildPositionCandidates(clsPossiblePicks& next, clsPossiblePicks& slotNext, clsPossiblePicks& slotNow,
+                             std::span<const clsMockRoster> rosters, std::span<const int32_t> mids,
+                             std::span<const int32_t> pids, int32_t from, int32_t to);
+
+// The gain-loss value of now's current candidate against next: its own
+// position's drop-off (when that position runs dry, its roster or starter
+// value) minus the drop-offs of the other positions. Both cursors are kept.
+double PermutationPoints(clsPossiblePicks& now, clsPossiblePicks& next, bool starter);
+
+// Chooses the candidate with the highest PickPlus (the first of equal ones)
+// and writes him into `result` at his draft index. The candidate list's
+// cursor ends on its last entry. False when the list is empty.
+bool SetInitialCompareValues(clsPossiblePicks& candidates, clsPossiblePicks& result);
+
+// The index of the better of (best, bestIndex) and (value, index); without a
+// best yet (index -1) the value wins. Equal values keep the best.
+int32_t KeepBetterCandidate(double& best, int32_t bestIndex, double value, int32_t index);
+
+// Records the pick at draft index d and marks the player drafted in every
+// roster; the player joins `team`'s roster when d is that team's pick (other
+// teams record their own picks as they choose them).
+void SimulateDraftPlayer(std::span<clsMockRoster> rosters, std::span<int32_t> mids, std::span<int32_t> pids,
+                         std::span<const int32_t> order, int32_t d, int32_t team, int32_t posID,
+                         int32_t masterID);
+// Undoes the simulated picks from draft index `from` down to `to`, latest
+// first; nothing when from < to.
+void SimulateReleasePlayer(std::span<clsMockRoster> rosters, std::span<const int32_t> mids,
+                           std::span<const int32_t> pids, std::span<const int32_t> order, int32_t from,
+                           int32_t to);
+
+// Totals of both lists under `compare` from draft index d on; the path
+// replaces the best when its total is larger (smaller for ADP).
+void CalculateSpawnTotals(clsPossiblePicks& best, clsPossiblePicks& path, int32_t compare, int32_t d);
 
 }  // namespace basMockDraftCalculation
