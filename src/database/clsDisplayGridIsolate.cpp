@@ -140,7 +140,7 @@ bool clsDisplayGridIsolate::SaveFile() {
 }
 
 bool clsDisplayGridIsolate::OpenFile(const std::string& path) {
-  const auto bytes = runtime::ReadFileBytes(path);
+  const auto bytes = runtime::ReadFileBytes(path, nullptr, kMaxFileBytes);
   if (!bytes || bytes->size() < kHeaderBytes) return false;
 
   runtime::ByteReader in(*bytes);

@@ -23,6 +23,9 @@ class clsDisplayGridIsolate {
   static constexpr std::size_t kTextWidth = 50;
   static constexpr std::size_t kHeaderBytes = 92;
   static constexpr std::size_t kColumnBytes = 109;
+  // Largest file read: tens of thousands of columns, where a grid shows a
+  // few dozen. Each column read takes about twice its bytes in memory.
+  static constexpr uint64_t kMaxFileBytes = 4ull * 1024 * 1024;
 
   clsDisplayGridIsolate();
 
@@ -75,7 +78,8 @@ class clsDisplayGridIsolate {
   void pSbReOrderColumns(int32_t fromOrder, int32_t toOrder);
 
   // Reads a grid file. False, with the grid exactly as it was, for a missing
-  // or unreadable file, one shorter than its header, another signature, a
+  // or unreadable file, one larger than kMaxFileBytes or shorter than its
+  // header, another signature, a
   // version of 2 or more, or a column count that is negative or larger than
   // the file holds. Bytes after the last column are ignored.
   bool OpenFile(const std::string& path);

@@ -798,6 +798,11 @@ std::string clsKickwellDB::pFnGetSQLPosMerges(int32_t posID) {
   return condition.empty() ? " 1 = 0" : condition;
 }
 
+void clsKickwellDB::pSbExtractMaxStatValues(int16_t /*year*/, clsScoringIsolate& scoring, int32_t direction) {
+  applyScoring_->pSbMapScoringRules(scoring);
+  statCon_->ExtractScoringMaxValues(direction);
+}
+
 // ------------------------------------------------------------------ player and player-week by index
 
 int32_t clsKickwellDB::pFnSeekPlayerIDwMasID(int32_t masterID) {

@@ -252,6 +252,15 @@ class clsKickwellDB {
   // (" tblPlayers.PosID = 3 OR tblPlayers.PosID = 9"); " 1 = 0", which
   // selects nothing, when no position merges into it.
   std::string pFnGetSQLPosMerges(int32_t posID);
+  // Maps the given system's rules onto the catalogue (it replaces the
+  // database's own scoring order) and leaves in it, for each category the
+  // rules name, the extreme value over every stored row: the largest for
+  // direction 1, the smallest for -1. Every row counts, whatever its year: a
+  // projected-stats file holds one season, so year (0 for the file's own)
+  // selects nothing. The stat cursors are left at their ends.
+  void pSbExtractMaxStatValues(int16_t year, clsScoringIsolate& scoring, int32_t direction);
+  // The value the last extraction left for the category; 0 for an unknown one.
+  double pFnGetMaxStatValue(int32_t catID) const { return statCon_->DoubleValue(catID); }
 
   // ---- Player and player-week lookups by index
 

@@ -2,11 +2,24 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basMockItUp.h"
+#include "database/clsDisplayGridIsolate.h"
+#include "database/clsKickwellDB.h"
+#include "documents/basDisplayKeywords.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "engine/clsMockRoster.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
+#include "toolkit/basColourScheme.h"
 #include "toolkit/basFlexGridCommon.h"
+#include "toolkit/basGridValidation.h"
+#include "user_mock/basBoardMode.h"
 
 namespace basFlexGridHTML {
 
@@ -514,6 +527,528 @@ void WriteHtmlTail(DocumentFile& file) {
   file.WriteLine("</body>");
   file.WriteLine("</html>");
   file.Close();
+}
+
+// --- Result grids --------------------------------------------------------
+
+namespace {
+
+// Categories of the catalogue that the row builders force: what a display
+// grid shows in a column of one of them is the value forced here, or, for
+// the two text categories, the text stored under the category's own id.
+constexpr int32_t kCatByeWeek = 84;
+constexpr int32_t kCatStarterValue = 85;
+constexpr int32_t kCatRosterValue = 86;
+constexpr int32_t kCatDraftNote = 87;
+constexpr int32_t kCatDraftRound = 89;
+constexpr int32_t kCatOverallPick = 90;
+constexpr int32_t kCatOwnerNumber = 91;
+constexpr int32_t kCatOwner = 92;
+constexpr int32_t kCatPositionRank = 93;
+
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr uint8_t kSeasonWeek = clsKickwellDB::kSeasonWeek;
+
+// No league rosters anywhere near this many players; a damaged league file
+// cannot size a huge roster table with it.
+constexpr int32_t kMaxRosterPlaces = 1000;
+
+void Force(clsKickwellDB& db, int32_t catID, double value) {
+  db.StatCon().ForceStat(catID, static_cast<float>(value));
+}
+
+// Every cell of the row takes the colour (rows beyond 16 bits included,
+// which the shared row helper cannot address).
+void ColourRow(FlexGridModel& grid, int32_t row, int32_t colour) {
+  if (row <= std::numeric_limits<int16_t>::max()) {
+    basFlexGridCommon::HighlightGridRow(grid, static_cast<int16_t>(row), colour);
+    return;
+  }
+  for (int32_t c = 0; c < grid.Cols(); ++c) grid.SetCellBackColorAt(row, c, colour);
+}
+
+// Rows first..last alternately in colour A and colour B, starting with A.
+void ColourDataRows(FlexGridModel& grid, int32_t first, int32_t last, const DocumentOptions& options) {
+  bool previousA = false;
+  for (int32_t r = first; r <= last; ++r) {
+    ColourRow(grid, r, previousA ? options.rowBackColorB : options.rowBackColorA);
+    previousA = !previousA;
+  }
+}
+
+void ColourHeadingRows(FlexGridModel& grid, int32_t row, const DocumentOptions& options) {
+  const int32_t colour = options.useColor ? options.headingBackColor : kWhite;
+  ColourRow(grid, row, colour);
+  ColourRow(grid, row + 1, colour);
+}
+
+// Pastes a display row (Tab-separated, as the database renders it) into
+// row `row` from column firstCol to the last column, in one selection.
+void PasteRow(FlexGridModel& grid, int32_t row, int32_t firstCol, const std::string& text) {
+  if (row < 0 || row >= grid.Rows() || firstCol < 0 || firstCol >= grid.Cols()) return;
+  grid.SetRow(row);
+  grid.SetCol(firstCol);
+  grid.SetRowSel(row);
+  grid.SetColSel(grid.Cols() - 1);
+  grid.SetClip(text);
+}
+
+// The display grid's titles of column c; "" for a grid column the display
+// grid does not have.
+std::string Title1(const clsDisplayGridIsolate& display, int32_t c) {
+  return c <= display.ColumnMax() ? display.Title1(c) : std::string();
+}
+std::string Title2(const clsDisplayGridIsolate& display, int32_t c) {
+  return c <= display.ColumnMax() ? display.Title2(c) : std::string();
+}
+
+std::string OwnerText(const clsMockDraft& board, int32_t team) {
+  if (team < 0 || team > board.OwnerCount()) return " ";
+  return " " + Trim(board.OwnerName(team));
+}
+
+// How many players a position's block shows: RosterMax x teams + the extra
+// players, never more than the stack holds.
+int32_t BlockSize(const clsMockRoster& roster, int32_t stack, int32_t additionalPlayers) {
+  const int32_t posID = roster.StackPosition(stack);
+  const int64_t wanted =
+      static_cast<int64_t>(roster.RosterMax(posID)) * roster.OwnerCount() + additionalPlayers;
+  return static_cast<int32_t>(std::clamp<int64_t>(wanted, 0, roster.StackPlayerCount(stack)));
+}
+
+// The stack's players from row `row` on, at most `size`; a player the
+// database does not know ends the block. The grid then ends after the last
+// row written, which is returned as the next free row.
+int32_t FillPositionRows(const clsMockRoster& roster, int32_t stack, FlexGridModel& grid, clsKickwellDB& db,
+                         int32_t row, int32_t size) {
+  const int32_t posID = roster.StackPosition(stack);
+  const double starterBaseline = roster.SBL(posID);
+  const double rosterBaseline = roster.RBL(posID);
+  const int16_t year = db.pFnGetYear();
+  for (int32_t k = 1; k <= size; ++k) {
+    const int32_t playerID = db.pFnGetPlaIDwMasID(roster.StackPlayerMasterID(stack, k - 1));
+    if (playerID < 1) break;
+    db.pSbMCExtractDisplayValues(playerID, kSeasonWeek, year);
+    const double points = roster.StackPlayerPoints(stack, k - 1);
+    db.SetMockCheatData(kCatOwner, " N/A");
+    db.SetMockCheatData(kCatDraftNote, "N/A");
+    Force(db, kCatDraftRound, 0);
+    Force(db, kCatOverallPick, 0);
+    Force(db, kCatOwner, kCatOwner);
+    Force(db, kCatDraftNote, kCatDraftNote);
+    Force(db, kCatOwnerNumber, 0);
+    Force(db, kCatStarterValue, points - starterBaseline);
+    Force(db, kCatRosterValue, points - rosterBaseline);
+    Force(db, kCatPositionRank, k);
+    PasteRow(grid, row, 0, db.pFnMCGetPlayerDisplayRow(playerID, kSeasonWeek, year));
+    ++row;
+  }
+  grid.SetRows(row);
+  return row;
+}
+
+// Heading rows of a block: first titles with the position's keywords
+// replaced (row merged), second titles after a blank.
+void WritePositionHeadings(FlexGridModel& grid, int32_t positionID, clsKickwellDB& db, int32_t row) {
+  const basDisplayKeywords::KeywordValues values = basDisplayKeywords::KeywordValuesFor(positionID, db);
+  const clsDisplayGridIsolate& display = db.Display();
+  for (int32_t c = 0; c < grid.Cols(); ++c) {
+    grid.SetTextMatrix(row, c, basDisplayKeywords::ReplaceDisplayKeywords(Title1(display, c), values));
+    grid.SetTextMatrix(row + 1, c, " " + Title2(display, c));
+  }
+  grid.SetMergeRow(row, true);
+}
+
+// One position of the cheat-sheet grid from row `row`; returns the row after it.
+int32_t AddPositionBlock(FlexGridModel& grid, const clsMockRoster& roster, int32_t stack, clsKickwellDB& db,
+                         int32_t row, const DocumentOptions& options) {
+  const int32_t size = BlockSize(roster, stack, options.additionalPlayers);
+  grid.SetRows(row + 2 + size);
+  ColourHeadingRows(grid, row, options);
+  WritePositionHeadings(grid, roster.StackPosition(stack), db, row);
+  grid.SetCellAlignmentAt(row, 0, FlexGridModel::kAlignLeftCenter);
+  const int32_t next = FillPositionRows(roster, stack, grid, db, row + 2, size);
+  if (options.useColor) ColourDataRows(grid, row + 2, next - 1, options);
+  return next;
+}
+
+// The forced values and texts of a pick row; pick -1 is an empty place.
+void ForcePickValues(int32_t pick, const clsMockDraft& board, clsKickwellDB& db) {
+  if (pick < 0) {
+    db.SetMockCheatData(kCatOwner, " ");
+    db.SetMockCheatData(kCatDraftNote, "N/A");
+    Force(db, kCatByeWeek, 0);
+    Force(db, kCatDraftRound, 0);
+    Force(db, kCatOverallPick, 0);
+    Force(db, kCatOwner, kCatOwner);
+    Force(db, kCatDraftNote, kCatDraftNote);
+    Force(db, kCatOwnerNumber, 0);
+    Force(db, kCatStarterValue, 0);
+    Force(db, kCatRosterValue, 0);
+    Force(db, kCatPositionRank, 0);
+    return;
+  }
+  const int32_t owner = board.DraftOwner(pick);
+  const int32_t posID = board.Position(pick);
+  db.SetMockCheatData(kCatOwner, OwnerText(board, owner));
+  db.SetMockCheatData(kCatDraftNote, "N/A");
+  Force(db, kCatDraftRound, PickRound(pick + 1, board.OwnerCount()));
+  Force(db, kCatOverallPick, static_cast<double>(pick) + 1);
+  Force(db, kCatOwner, kCatOwner);
+  Force(db, kCatDraftNote, kCatDraftNote);
+  Force(db, kCatOwnerNumber, owner);
+  Force(db, kCatStarterValue, board.Points(pick) - board.SBL(posID));
+  Force(db, kCatRosterValue, board.Points(pick) - board.RBL(posID));
+  Force(db, kCatPositionRank, 0);
+}
+
+// The display row of a pick (player ID 0 for an empty place or a pick not
+// made: the display values are cleared).
+std::string PickDisplayRow(int32_t pick, const clsMockDraft& board, clsKickwellDB& db, int16_t year) {
+  const int32_t playerID = pick < 0 ? 0 : db.pFnGetPlaIDwMasID(board.MasterID(pick));
+  if (playerID < 1) {
+    db.StatCon().ClearDisplayValues();
+  } else {
+    db.pSbMCExtractDisplayValues(playerID, kSeasonWeek, year);
+  }
+  ForcePickValues(pick, board, db);
+  return db.pFnMCGetPlayerDisplayRow(playerID < 1 ? 0 : playerID, kSeasonWeek, year);
+}
+
+// Lays the section grid out and leaves it with rows 0..2 (the caller sets
+// the final row count).
+void LayOutSectionGrid(FlexGridModel& grid, clsKickwellDB& db) {
+  const clsDisplayGridIsolate& display = db.Display();
+  grid.Clear();
+  grid.SetRowHeightMin(kResultRowHeight);
+  grid.SetBackColorFixed(PaletteColour[basColourScheme::kHeadingColour]);
+  grid.SetCols(display.ColumnMax() + 1);
+  grid.SetRows(3);
+  for (int32_t r = 0; r < 3; ++r) grid.SetRowHeight(r, kResultRowHeight);
+  grid.SetFixedRows(0);
+  grid.SetFixedCols(0);
+  grid.SetMergeRow(0, true);
+  const basDisplayKeywords::KeywordValues values = basDisplayKeywords::KeywordValuesFor(0, db);
+  for (int32_t c = 0; c < grid.Cols(); ++c) {
+    grid.SetColWidth(c, runtime::PixelsToTwips(display.ColumnWidth(c)));
+    grid.SetColAlignment(c, display.Align(c));
+    grid.SetTextMatrix(0, c, basDisplayKeywords::ReplaceDisplayKeywords(display.Title1(c), values));
+    grid.SetTextMatrix(1, c, " " + display.Title2(c));
+  }
+  if (grid.Cols() >= 2 && grid.TextMatrix(0, 0) == grid.TextMatrix(0, 1))
+    grid.SetCellAlignmentAt(0, 0, FlexGridModel::kAlignLeftCenter);
+}
+
+}  // namespace
+
+int32_t PickRound(int32_t pickNumber, int32_t teams) {
+  if (teams < 1) return -1;
+  return static_cast<int32_t>((static_cast<int64_t>(pickNumber) - 1) / teams + 1);
+}
+
+std::string PickRoundText(int32_t pickNumber, int32_t teams) {
+  const int32_t round = PickRound(pickNumber, teams);
+  return round == -1 ? "N/A" : std::to_string(round);
+}
+
+void FillCheatSheetGrid(FlexGridModel& grid, const clsMockRoster& roster, clsKickwellDB& db,
+                        const DocumentOptions& options) {
+  int32_t row = 0;
+  for (int32_t stack = 1; stack <= roster.StackMax(); ++stack)
+    row = AddPositionBlock(grid, roster, stack, db, row, options);
+}
+
+void FillMockDraftGrid(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, bool withHeading,
+                       const DocumentOptions& options) {
+  if (MockDisplayView == 1) {
+    basBoardMode::SetUpDraftBoardGrid(grid, board, withHeading);
+    for (int32_t p = 0; p <= board.Count(); ++p) {
+      const int32_t masterID = board.MasterID(p);
+      basBoardMode::FillBoardCell(grid, p, board, db, db.pFnGetPlaIDwMasID(masterID), masterID, withHeading);
+    }
+    return;
+  }
+  grid.SetRows(board.Count() + 3);
+  ColourHeadingRows(grid, 0, options);
+  const int16_t year = db.pFnGetYear();
+  for (int32_t p = 0; p <= board.Count(); ++p) PasteRow(grid, p + 2, 0, PickDisplayRow(p, board, db, year));
+  if (options.useColor) ColourDataRows(grid, 2, grid.Rows() - 1, options);
+}
+
+void SetPositionHeadings(FlexGridModel& grid, const clsMockRoster& roster, clsKickwellDB& db, int32_t row,
+                         int32_t stack) {
+  WritePositionHeadings(grid, roster.StackPosition(stack), db, row);
+}
+
+void FillPositionGrid(const clsMockRoster& roster, int32_t stack, FlexGridModel& grid, clsKickwellDB& db,
+                      int32_t additionalPlayers, int32_t firstDataRow) {
+  const int32_t size = BlockSize(roster, stack, additionalPlayers);
+  grid.SetRows(firstDataRow + size);
+  FillPositionRows(roster, stack, grid, db, firstDataRow, size);
+}
+
+bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGridModel& grid, int32_t kind) {
+  const std::string path = FileTypeFolder[kPageDisplayGrids] + fileName;
+  std::string message;
+  bool loaded = false;
+  if (basGridValidation::ValidateDisplayGridFile(path, message)) {
+    loaded = db.LoadDisplay(path);
+  } else {
+    seams::MessageBox().ShowMessage(
+        "Error Loading " + fileName,
+        " Default display will be loaded." + std::string(runtime::kCrLf) + "  " + message, seams::kOk, true);
+    loaded = db.LoadDisplay(DefaultsFolder + basGridValidation::DefaultDisplayGridFile(kind));
+  }
+  if (loaded) SetUpSectionGrid(grid, db);
+  return loaded;
+}
+
+void SetUpSectionGrid(FlexGridModel& grid, clsKickwellDB& db) {
+  LayOutSectionGrid(grid, db);
+  grid.SetRows(2);
+}
+
+void SetupResultGridHeadings(FlexGridModel& grid, clsKickwellDB& db) {
+  LayOutSectionGrid(grid, db);
+  // Off the headings, onto the first result row; a grid of fewer columns
+  // keeps its cursor in its last one.
+  if (grid.Cols() > 0) grid.SetCol(std::min(2, grid.Cols() - 1));
+  grid.SetRow(2);
+  grid.SetRows(2);
+}
+
+void SetTeamHeadings(FlexGridModel& grid, int32_t team, int32_t positionID, int32_t firstCol,
+                     clsKickwellDB& db, const clsMockDraft& board) {
+  const basDisplayKeywords::KeywordValues values =
+      basDisplayKeywords::KeywordValuesFor(team, positionID, db, &board);
+  const clsDisplayGridIsolate& display = db.Display();
+  for (int32_t c = std::max(firstCol, 0); c < grid.Cols(); ++c)
+    grid.SetTextMatrix(0, c, " " + basDisplayKeywords::ReplaceDisplayKeywords(Title1(display, c), values));
+}
+
+void FillPickRow(int32_t row, int32_t pick, FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db,
+                 bool withKey) {
+  const std::string text = PickDisplayRow(pick, board, db, db.pFnGetYear());
+  if (withKey) grid.SetTextMatrix(row, 0, std::to_string(pick < 0 ? 0 : board.MasterID(pick)));
+  PasteRow(grid, row, withKey ? 1 : 0, text);
+}
+
+// --- Documents -----------------------------------------------------------
+
+namespace {
+
+bool IsHtml(int32_t fileType) { return fileType == kExportHtml; }
+bool IsText(int32_t fileType) { return fileType == kExportText; }
+bool IsCsv(int32_t fileType) { return fileType == kExportCsv; }
+
+// One more empty line after a CSV table's own line end: two empty lines.
+void WriteCsvBreak(DocumentFile& file) { file.WriteLine(runtime::kCrLf); }
+
+// A table of rows 2..last under heading rows 0 and 1, all columns, in the
+// document's format.
+void WriteSectionTable(const FlexGridModel& grid, DocumentFile& file, int32_t fileType) {
+  const int32_t last = grid.Rows() - 1;
+  const int32_t lastCol = grid.Cols() - 1;
+  if (IsHtml(fileType)) {
+    WriteHtmlTable("vctbl", grid, file, 2, last, 0, 1, 0, lastCol, false, false);
+  } else if (IsText(fileType)) {
+    WriteTextTable(grid, file, 0, last, 0, lastCol);
+  } else if (IsCsv(fileType)) {
+    WriteCsvTable(grid, file, 0, last, 0, lastCol);
+    WriteCsvBreak(file);
+  }
+}
+
+// Saves the document; a failure is shown as the file routines show theirs.
+bool FinishDocument(DocumentFile& file) {
+  if (file.Close()) return true;
+  seams::MessageBox().PlainMessage(file.Error() + std::string(runtime::kCrLf) + file.Path(),
+                                   seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
+  return false;
+}
+
+// The page grid's layout without its contents: columns (widths,
+// alignments), the grid's appearance and its two heading rows, of which the
+// first may merge. A merge flag anywhere else would only be stale (the
+// pages merge nothing but their first heading row) and would join equal
+// neighbouring values in the document's text tables.
+void CopyGridLayout(const FlexGridModel& from, FlexGridModel& to) {
+  to.SetCols(from.Cols());
+  to.SetRows(std::min(from.Rows(), 2));
+  to.SetFixedRows(from.FixedRows());
+  to.SetFixedCols(from.FixedCols());
+  to.SetRowHeightMin(from.RowHeightMin());
+  to.SetBackColor(from.BackColor());
+  to.SetBackColorFixed(from.BackColorFixed());
+  to.SetWordWrap(from.WordWrap());
+  to.SetMergeCells(from.MergeCells());
+  to.SetGridLines(from.GridLines());
+  to.SetGridLinesFixed(from.GridLinesFixed());
+  for (int32_t c = 0; c < from.Cols(); ++c) {
+    to.SetColWidth(c, from.ColWidth(c));
+    to.SetColAlignment(c, from.ColAlignment(c));
+  }
+  for (int32_t r = 0; r < to.Rows(); ++r) {
+    to.SetRowHeight(r, from.RowHeight(r));
+    to.SetMergeRow(r, r == 0 && from.MergeRow(r));
+  }
+}
+
+}  // namespace
+
+bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid,
+                             const clsMockRoster& roster, clsKickwellDB& db, int32_t fileType,
+                             const DocumentOptions& options) {
+  DocumentFile file(path);
+  FlexGridModel grid;
+  CopyGridLayout(pageGrid, grid);
+  if (grid.Rows() < 2) grid.SetRows(2);
+
+  if (IsHtml(fileType)) {
+    WriteHtmlHead(file);
+    WriteHtmlStyle(file, options);
+  }
+  for (int32_t stack = 1; stack <= roster.StackMax(); ++stack) {
+    SetPositionHeadings(grid, roster, db, 0, stack);
+    FillPositionGrid(roster, stack, grid, db, options.additionalPlayers, 2);
+    WriteSectionTable(grid, file, fileType);
+    if (IsHtml(fileType)) file.WriteLine("<br>");
+  }
+  if (IsHtml(fileType)) {
+    WriteProjectSummary(file, "Cheat Sheet Document", options);
+    WriteHtmlLinkFooter(file);
+    WriteHtmlTail(file);
+  } else if (IsText(fileType)) {
+    WriteTextFooter(file);
+  }
+  return FinishDocument(file);
+}
+
+bool WriteMockDraftDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockDraft& board,
+                            clsKickwellDB& db, int32_t fileType, bool& colourFromGrid, bool& boardCells,
+                            bool withSections, const DocumentOptions& options) {
+  DocumentFile file(path);
+  const int32_t last = pageGrid.Rows() - 1;
+  const int32_t lastCol = pageGrid.Cols() - 1;
+  if (IsHtml(fileType)) {
+    WriteHtmlHead(file);
+    WriteHtmlStyle(file, options);
+    if (!options.useColor) colourFromGrid = false;
+    boardCells = MockDisplayView == 1;
+    if (boardCells) {
+      // The board's heading is its row 0; its cells keep their line breaks.
+      WriteHtmlTable("vctbl", pageGrid, file, 1, last, 0, 0, 0, lastCol, colourFromGrid, true);
+    } else {
+      WriteHtmlTable("vctbl", pageGrid, file, 2, last, 0, 1, 0, lastCol, false, false);
+    }
+  } else {
+    WriteSectionTable(pageGrid, file, fileType);
+  }
+
+  FlexGridModel grid;
+  CopyGridLayout(pageGrid, grid);
+  if (withSections && IncludeRosterListings == 1) {
+    clsDisplayGridIsolate shown;
+    db.Display().Spawn(shown);
+    if (LoadSectionDisplay(kSmallRosterDisplayGrid, db, grid, kSmallRosterGridKind))
+      WriteTeamRosters(grid, board, db, file, fileType);
+    db.PassDisplay(shown);
+  }
+  if (IncludeRosterPointSummary == 1) {
+    basMockDraftCalculation::FillTeamSummaryGrid(grid, board, db);
+    if (IsHtml(fileType)) file.WriteLine("<br/>");
+    WriteSectionTable(grid, file, fileType);
+    if (IsHtml(fileType)) file.WriteLine("<br/>");
+  }
+
+  if (IsHtml(fileType)) {
+    WriteProjectSummary(file, "Mock Draft Document", options);
+    WriteHtmlLinkFooter(file);
+    WriteHtmlTail(file);
+  } else if (IsText(fileType)) {
+    WriteTextFooter(file);
+  }
+  return FinishDocument(file);
+}
+
+void WriteTeamRosters(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, DocumentFile& file,
+                      int32_t fileType) {
+  // A place for every pick a team made, also when the board gave a team
+  // more picks than the league's roster holds.
+  int32_t places = std::clamp(board.RosterMax(1), 0, kMaxRosterPlaces);
+  std::vector<int32_t> picksOfTeam(static_cast<std::size_t>(std::max(board.OwnerCount(), 0)) + 1, 0);
+  for (int32_t p = 0; p <= board.Count(); ++p) {
+    const int32_t owner = board.DraftOwner(p);
+    if (owner >= 1 && owner <= board.OwnerCount())
+      places = std::max(places, ++picksOfTeam[static_cast<std::size_t>(owner)]);
+  }
+  std::vector<int32_t> slots(static_cast<std::size_t>(places), -1);
+  grid.SetRows(places + 2);
+
+  if (IsHtml(fileType)) file.WriteLine("<br/><table style=\"padding: 6px;\">");
+  int32_t column = 1;
+  for (int32_t team = 1; team <= board.OwnerCount(); ++team) {
+    std::size_t filled = 0;
+    for (int32_t p = 0; p <= board.Count(); ++p)
+      if (board.DraftOwner(p) == team) slots[filled++] = p;
+    // By position, equal positions in draft order. A pick without a position
+    // stays where it was drafted and nothing passes it.
+    auto begin = slots.begin();
+    const auto end = slots.begin() + static_cast<std::ptrdiff_t>(filled);
+    while (begin != end) {
+      auto stop = std::find_if(begin, end, [&](int32_t p) { return board.Position(p) <= 0; });
+      std::stable_sort(begin, stop,
+                       [&](int32_t a, int32_t b) { return board.Position(a) < board.Position(b); });
+      begin = stop == end ? end : stop + 1;
+    }
+
+    SetTeamHeadings(grid, team, 0, 0, db, board);
+    for (int32_t j = 0; j < places; ++j) {
+      FillPickRow(j + 2, slots[static_cast<std::size_t>(j)], grid, board, db, false);
+      slots[static_cast<std::size_t>(j)] = -1;
+    }
+
+    if (IsHtml(fileType)) {
+      // Three teams to a row of the outer table.
+      if (column == 1) file.WriteLine("<tr>");
+      file.WriteLine("<td>");
+      WriteSectionTable(grid, file, fileType);
+      file.WriteLine("</td>");
+      if (++column == 4) {
+        file.WriteLine("</tr>");
+        column = 1;
+      }
+    } else {
+      WriteSectionTable(grid, file, fileType);
+    }
+  }
+  if (IsHtml(fileType)) file.WriteLine("</table>");
+}
+
+bool WriteGridDocument(const std::string& path, const FlexGridModel& grid, int32_t fileType,
+                       int32_t firstDataRow, int32_t lastRow, int32_t firstHeadingRow, int32_t lastHeadingRow,
+                       int32_t firstCol, int32_t lastCol, std::string_view title, bool& colourFromGrid,
+                       bool cellMode, bool bodyOnly, const DocumentOptions& options) {
+  DocumentFile file(path);
+  if (IsHtml(fileType)) {
+    if (!bodyOnly) {
+      WriteHtmlHead(file);
+      WriteHtmlStyle(file, options);
+    }
+    if (!options.useColor && colourFromGrid) colourFromGrid = false;
+    WriteHtmlTable("vctbl", grid, file, firstDataRow, lastRow, firstHeadingRow, lastHeadingRow, firstCol,
+                   lastCol, colourFromGrid, cellMode);
+    WriteProjectSummary(file, title, options);
+    WriteHtmlLinkFooter(file);
+    if (!bodyOnly) WriteHtmlTail(file);
+  } else if (IsText(fileType)) {
+    WriteTextTable(grid, file, std::max(firstHeadingRow, 0), lastRow, firstCol, lastCol);
+    WriteTextFooter(file);
+  } else if (IsCsv(fileType)) {
+    WriteCsvTable(grid, file, std::max(firstHeadingRow, 0), lastRow, firstCol, lastCol);
+    WriteCsvBreak(file);
+  }
+  return FinishDocument(file);
 }
 
 }  // namespace basFlexGridHTML

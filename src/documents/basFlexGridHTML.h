@@ -1,12 +1,24 @@
 #pragma once
-// The byte forms in which a range of a grid is written to a document: CSV,
-// fixed-width text and HTML 4.01 Transitional with its style sheet, the
-// project summary, the footer link and the closing lines. Everything is
-// written as whole lines ending with CR LF. docs/document-formats.md
-// describes the three forms.
+// The engine's results as grids, and the documents written from grids.
 //
-// Ranges are inclusive and limited to the grid; the grid is only read (its
-// current cell never moves while a document is written).
+// Result grids: the cheat sheet (a block per position: two heading rows and
+// the position's best players), the mock draft (a pick list or a board), and
+// the section grids of the documents (one position, one team's roster). A
+// player row is the database's display row of his season values through the
+// current display grid, with the draft values (rank, round, pick, owner,
+// values over the baselines) forced into their pseudo-categories first; the
+// row is pasted whole. Columns, widths, titles and formats therefore come
+// from the display grid; these procedures decide rows, headings and colours.
+//
+// Documents: the Cheat Sheet Document, the Mock Draft Document and a plain
+// grid document, each as HTML, fixed-width text or CSV, written from ranges
+// of a grid in the byte forms below (docs/document-formats.md). The document
+// writers fill a grid of their own laid out like the page's, so writing never
+// changes what a page shows; they answer False after telling the user when
+// the file could not be saved (the old file is then untouched).
+//
+// Ranges are inclusive and limited to the grid; the table writers only read
+// the grid (its current cell never moves while a table is written).
 
 #include <cstdint>
 #include <string>
@@ -18,6 +30,16 @@
 #include "documents/ProjectSummary.h"
 
 class FlexGridModel;
+class clsKickwellDB;
+class clsMockDraft;
+class clsMockRoster;
+
+// Choices of the export dialog and the project window for the mock draft:
+// the view (0 pick list, 1 board) and whether the document adds the teams'
+// rosters and the team summary (1 adds the section).
+inline int32_t MockDisplayView = 0;
+inline int32_t IncludeRosterListings = 0;
+inline int32_t IncludeRosterPointSummary = 0;
 
 namespace basFlexGridHTML {
 
@@ -92,5 +114,104 @@ void WriteProjectSummary(DocumentFile& file, std::string_view title, const Docum
 void WriteHtmlLinkFooter(DocumentFile& file);
 // The closing lines; then the document is closed (saved).
 void WriteHtmlTail(DocumentFile& file);
+
+// --- Result grids --------------------------------------------------------
+
+// Height of the heading rows of the result grids, in twips.
+inline constexpr int32_t kResultRowHeight = 330;
+// The roster display grid of the Mock Draft Document and its kind.
+inline constexpr const char* kSmallRosterDisplayGrid = "UserMock - Small Roster.dis";
+inline constexpr int32_t kSmallRosterGridKind = 10;
+
+// The round of an overall pick number (from 1): (n - 1) \ teams + 1, the
+// division truncating; -1 for a league without teams.
+int32_t PickRound(int32_t pickNumber, int32_t teams);
+// The round as decimal text, "N/A" for -1.
+std::string PickRoundText(int32_t pickNumber, int32_t teams);
+
+// The cheat sheet of the league template, every position stack in roster
+// order: two heading rows (coloured, keywords replaced with the position's
+// names) and at most RosterMax x teams + options.additionalPlayers players,
+// ranked, in alternating row colours when options.useColor. The grid's
+// columns are laid out by the caller (SetupResultGridHeadings).
+void FillCheatSheetGrid(FlexGridModel& grid, const clsMockRoster& roster, clsKickwellDB& db,
+                        const DocumentOptions& options);
+
+// The mock draft in the view MockDisplayView chooses: 1 the board
+// (basBoardMode, with or without its heading row), otherwise one row per
+// pick below the caller's two heading rows.
+void FillMockDraftGrid(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, bool withHeading,
+                       const DocumentOptions& options);
+
+// The two heading rows of position stack `stack` at row and row + 1 of a
+// document grid (no colours, no cell alignment); row `row` merges equal
+// neighbours.
+void SetPositionHeadings(FlexGridModel& grid, const clsMockRoster& roster, clsKickwellDB& db, int32_t row,
+                         int32_t stack);
+// Sizes a document grid for the stack's players and writes them from
+// firstDataRow on; the grid then ends with the last player written.
+void FillPositionGrid(const clsMockRoster& roster, int32_t stack, FlexGridModel& grid, clsKickwellDB& db,
+                      int32_t additionalPlayers, int32_t firstDataRow);
+
+// Loads the display grid `fileName` of the display-grid folder into the
+// database, or, when the file fails the display-grid checks, tells the user
+// and loads the default grid of `kind` from the defaults folder; then lays
+// the grid out by it (SetUpSectionGrid). True when a display grid loaded.
+bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGridModel& grid, int32_t kind);
+// Clears the grid and lays it out by the database's display grid: one column
+// per display column (width, alignment), heading row 0 from the first titles
+// with the keywords replaced (merged), row 1 from the second titles; the
+// grid is left with these two rows.
+void SetUpSectionGrid(FlexGridModel& grid, clsKickwellDB& db);
+// SetUpSectionGrid for a page's result grid, with the current cell moved
+// off the headings where the grid has room for it (a display grid of one or
+// two columns included).
+void SetupResultGridHeadings(FlexGridModel& grid, clsKickwellDB& db);
+// Rewrites heading row 0 from firstCol on with the team's name and strategy
+// file in place of "[MockTeam]" and "[DraftStrategy]".
+void SetTeamHeadings(FlexGridModel& grid, int32_t team, int32_t positionID, int32_t firstCol,
+                     clsKickwellDB& db, const clsMockDraft& board);
+// Writes pick `pick` of the board as row `row`; a negative pick is an empty
+// roster place. withKey puts the pick's MasterID in column 0 and the row
+// from column 1 on.
+void FillPickRow(int32_t row, int32_t pick, FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db,
+                 bool withKey);
+
+// --- Documents -----------------------------------------------------------
+// fileType is the ExportFileType: 0 HTML, 1 text, 2 CSV.
+
+// One table per position stack of the cheat sheet, in the layout of
+// pageGrid's columns, then (HTML) the project summary titled "Cheat Sheet
+// Document" or (text) the footer line.
+bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid,
+                             const clsMockRoster& roster, clsKickwellDB& db, int32_t fileType,
+                             const DocumentOptions& options);
+
+// The mock draft as pageGrid shows it (FillMockDraftGrid with a heading);
+// with withSections and IncludeRosterListings the teams' rosters, three to a
+// row in HTML; with IncludeRosterPointSummary the team summary; then the
+// summary titled "Mock Draft Document" or the footer line. boardCells comes
+// back True when the board view is written as HTML; colourFromGrid is cleared
+// when the project does not use colour. The database's display grid is
+// restored after the rosters.
+bool WriteMockDraftDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockDraft& board,
+                            clsKickwellDB& db, int32_t fileType, bool& colourFromGrid, bool& boardCells,
+                            bool withSections, const DocumentOptions& options);
+
+// The teams' rosters, one table per team laid out by the grid's current
+// layout (LoadSectionDisplay), each team's picks ordered by position with
+// empty places at the end. A team keeps a place for every pick it made, also
+// beyond the league's roster size.
+void WriteTeamRosters(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, DocumentFile& file,
+                      int32_t fileType);
+
+// Any grid: data rows firstDataRow..lastRow under heading rows
+// firstHeadingRow..lastHeadingRow (firstHeadingRow -1: none), columns
+// firstCol..lastCol, titled `title` in the project summary. bodyOnly leaves
+// out the head, style sheet and closing lines.
+bool WriteGridDocument(const std::string& path, const FlexGridModel& grid, int32_t fileType,
+                       int32_t firstDataRow, int32_t lastRow, int32_t firstHeadingRow, int32_t lastHeadingRow,
+                       int32_t firstCol, int32_t lastCol, std::string_view title, bool& colourFromGrid,
+                       bool cellMode, bool bodyOnly, const DocumentOptions& options);
 
 }  // namespace basFlexGridHTML

@@ -32,7 +32,7 @@ bool ReadWholeRecords(std::fstream& file, const std::string& path, std::string& 
     ShowOpenFileError("Cannot read file", path);
     return false;
   }
-  if (static_cast<uint64_t>(length) > runtime::kMaxDocumentBytes) {
+  if (static_cast<uint64_t>(length) > kMaxScoFileBytes) {
     ShowOpenFileError("File too large", path);
     return false;
   }

@@ -19,10 +19,15 @@ class Recordset;
 namespace basSCOFileControl {
 
 inline constexpr std::size_t kScoRecordBytes = 36;
+// Largest file read: over a hundred thousand rules, where a real system has
+// a few dozen. A larger file is refused like an unreadable one, so that a
+// damaged or hostile file cannot make the scoring hold millions of rules.
+inline constexpr uint64_t kMaxScoFileBytes = 4ull * 1024 * 1024;
 
 // The whole records of the file in file order; a trailing partial record is
 // ignored. Returns their count, or -1 when the file is missing, holds no
-// whole record, or cannot be read (the last shows "Open File Error").
+// whole record, or cannot be read or is larger than kMaxScoFileBytes (the
+// last two show "Open File Error").
 int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records);
 
 // Replaces the rules of the scoring system with those of the file and

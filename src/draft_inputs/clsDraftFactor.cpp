@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 clsDraftFactor::Entry& clsDraftFactor::At(int32_t ndx) {
   if (ndx < 0 || ndx >= FactorCount())
@@ -34,4 +35,17 @@ void clsDraftFactor::SetFactor(int32_t posID, double factor) {
     }
   }
   entries_.push_back(Entry{posID, factor});
+}
+
+void clsDraftFactor::AssignFactors(std::span<const std::pair<int32_t, double>> pairs) {
+  entries_.clear();
+  std::unordered_map<int32_t, std::size_t> at;  // posID -> its entry
+  for (const auto& [posID, factor] : pairs) {
+    auto [it, added] = at.emplace(posID, entries_.size());
+    if (added) {
+      entries_.push_back(Entry{posID, factor});
+    } else {
+      entries_[it->second].factor = factor;
+    }
+  }
 }

@@ -4,6 +4,8 @@
 // nothing.
 
 #include <cstdint>
+#include <span>
+#include <utility>
 #include <vector>
 
 class clsDraftFactor {
@@ -33,6 +35,10 @@ class clsDraftFactor {
   double Factor(int32_t posID) const;
   // Updates the first entry holding posID, or appends one.
   void SetFactor(int32_t posID, double factor);
+  // Replaces every entry with what SetFactor for each pair in turn would
+  // leave, in time linear in the number of pairs (a file's table can be
+  // long).
+  void AssignFactors(std::span<const std::pair<int32_t, double>> pairs);
 
  private:
   struct Entry {

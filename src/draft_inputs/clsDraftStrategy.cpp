@@ -166,7 +166,7 @@ void clsDraftStrategy::SwapRuleIndex(int32_t a, int32_t b) { std::swap(At(a), At
 
 bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
   std::string readError;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_, &readError);
+  std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_, &readError, kMaxFileBytes);
   if (!bytes) {
     if (error) *error = readError;
     return false;
@@ -212,10 +212,12 @@ bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
     if (entries < 0) return Fail(error, "A draft factor holds a negative count.");
     if (!in.CanRead(static_cast<uint64_t>(entries) * kFactorEntryBytes))
       return Fail(error, "The draft strategy runs past the end of the file.");
-    for (int32_t i = 0; i < entries; ++i) {
-      const int32_t posID = in.Long();
-      factor.SetFactor(posID, in.Double());
+    std::vector<std::pair<int32_t, double>> pairs(static_cast<std::size_t>(entries));
+    for (auto& [posID, value] : pairs) {
+      posID = in.Long();
+      value = in.Double();
     }
+    factor.AssignFactors(pairs);
   }
   if (!in.Ok()) return Fail(error, "The draft strategy runs past the end of the file.");
 

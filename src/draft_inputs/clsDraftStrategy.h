@@ -22,6 +22,9 @@ class clsDraftStrategy {
   static constexpr int32_t kAnyPositionID = 1;
   static constexpr int32_t kStarterMark = 1000;
   static constexpr int32_t kBenchMark = 2000;
+  // Largest file read: thousands of rules and factors, where a real
+  // strategy holds a few dozen.
+  static constexpr uint64_t kMaxFileBytes = 4ull * 1024 * 1024;
 
   // Slot k of a rule's position list is element k - 1.
   using PositionIDs = std::array<int32_t, kMaxPositionIDs>;
@@ -97,7 +100,8 @@ class clsDraftStrategy {
   void SwapRuleIndex(int32_t a, int32_t b);
 
   // Reads FilePath & FileName. False, with the object unchanged, for a
-  // missing, short, foreign or damaged file; `error` then says why.
+  // missing, short, foreign, damaged or too large (kMaxFileBytes) file;
+  // `error` then says why.
   bool LoadDraftStrategy(std::string* error = nullptr);
 
   // Writes FilePath & FileName through a temporary file. On failure shows

@@ -1,5 +1,6 @@
 #include "draft_inputs/clsFreqDistribution.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -80,6 +81,33 @@ bool ParseNumbers(std::string_view text, std::vector<double>& out) {
   return true;
 }
 
+// Makes at once the whole passes of AdjustToTarget that cannot reach the
+// target, so that a season value far from the map's sum (a damaged stats
+// row) costs a few passes instead of one per unit of the difference. A
+// value moves in every one of those passes: going up it stays above 0, and
+// going down the passes stop while every moving value is still 1 or more.
+void SkipWholePasses(std::vector<double>& values, int32_t upper, int32_t delta, int32_t& sum, int32_t target) {
+  int64_t moving = 0;
+  int64_t passes = std::numeric_limits<int64_t>::max();
+  for (int32_t i = 0; i <= upper; ++i) {
+    const double v = values.at(static_cast<std::size_t>(i));
+    if (Whole(v) <= 0) continue;
+    ++moving;
+    if (delta < 0) passes = std::min(passes, static_cast<int64_t>(std::floor(v)) - 1);
+  }
+  if (moving == 0) return;
+  // Stop one step short of the target, so the steps that reach it are made
+  // one by one in the usual order.
+  const int64_t remaining = (int64_t{target} - sum) * delta;
+  passes = std::min(passes, (remaining - 1) / moving);
+  if (passes <= 0) return;
+  for (int32_t i = 0; i <= upper; ++i) {
+    double& v = values.at(static_cast<std::size_t>(i));
+    if (Whole(v) > 0) v += static_cast<double>(delta * passes);
+  }
+  sum = static_cast<int32_t>(sum + delta * passes * moving);
+}
+
 // The adjustment pass of a mapping: steps every value whose whole part is
 // above 0 by one unit towards the target until the counted sum reaches it.
 // A pass that changes nothing ends it (no value can move any more); the
@@ -89,6 +117,7 @@ bool AdjustToTarget(std::vector<double>& values, int32_t upper, bool ascending, 
   if (sum == target) return true;
   const int32_t delta = sum <= value ? 1 : -1;
   while (true) {
+    SkipWholePasses(values, upper, delta, sum, target);
     bool changed = false;
     for (int32_t n = 0; n <= upper; ++n) {
       const int32_t i = ascending ? n : upper - n;

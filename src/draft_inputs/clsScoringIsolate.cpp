@@ -1,6 +1,7 @@
 #include "draft_inputs/clsScoringIsolate.h"
 
 #include <stdexcept>
+#include <unordered_map>
 
 #include "core/Seams.h"
 #include "platform/runtime/Rounding.h"
@@ -89,13 +90,16 @@ ScoringRuleRecord& clsScoringIsolate::Current() {
 
 void clsScoringIsolate::BuildMaps(const std::string& mapFolder) {
   mapIndex_.assign(rules_.size(), -1);
+  // The first map of each category, looked up by category: a file can hold
+  // many thousands of mapped rules, and searching the list for each one made
+  // building the maps take minutes.
+  std::unordered_map<int32_t, int32_t> byCategory;
+  for (std::size_t m = 0; m < maps_.size(); ++m) byCategory.emplace(maps_[m].id(), static_cast<int32_t>(m));
   for (std::size_t r = 0; r < rules_.size(); ++r) {
     const ScoringRuleRecord& rule = rules_[r].fields;
     if (rule.FDM == 0) continue;
-    int32_t found = -1;
-    for (std::size_t m = 0; m < maps_.size() && found < 0; ++m) {
-      if (maps_[m].id() == rule.CatID) found = static_cast<int32_t>(m);
-    }
+    const auto known = byCategory.find(rule.CatID);
+    int32_t found = known == byCategory.end() ? -1 : known->second;
     if (found < 0) {
       // A map whose file is missing or refused stays empty: its rules then
       // score the plain value.
@@ -106,6 +110,7 @@ void clsScoringIsolate::BuildMaps(const std::string& mapFolder) {
       }
       maps_.push_back(std::move(map));
       found = static_cast<int32_t>(maps_.size()) - 1;
+      byCategory.emplace(rule.CatID, found);
     }
     mapIndex_[r] = found;
   }

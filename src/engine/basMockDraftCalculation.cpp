@@ -29,6 +29,8 @@
 #include "engine/clsMockDraftPositionStack.h"
 #include "engine/clsMockRoster.h"
 #include "engine/clsPossiblePicks.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "user_mock/CompatibilityView.h"
 #include "user_mock/basUGMFileControl.h"
@@ -583,6 +585,89 @@ void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index,
   mock.SetPlayerName(index, "");
   mock.SetDraftPosition(index, index);
   MarkDraftedInAllRosters(rosters, posID, masterID, false, -1);
+}
+
+// ---- Team summary
+
+namespace {
+
+// The summary averages season points over a season of this many weeks.
+constexpr double kSeasonWeeks = 16.0;
+constexpr int32_t kTeamNameWidth = 1500;
+constexpr int32_t kValueWidth = 800;
+
+std::string WeeklyAverage(double seasonPoints) { return runtime::Format(seasonPoints / kSeasonWeeks, "0.0"); }
+
+}  // namespace
+
+double SumTeamPositionPoints(const clsMockDraft& mock, int32_t team, int32_t posID) {
+  double sum = 0;
+  for (int32_t p = 0; p <= mock.Count(); ++p)
+    if (mock.DraftOwner(p) == team && mock.Position(p) == posID) sum += mock.Points(p);
+  return sum;
+}
+
+double SumTeamPoints(const clsMockDraft& mock, int32_t team) {
+  double sum = 0;
+  for (int32_t p = 0; p <= mock.Count(); ++p)
+    if (mock.DraftOwner(p) == team) sum += mock.Points(p);
+  return sum;
+}
+
+double SumTeamStarterPoints(const clsMockDraft& mock, int32_t team, double& bench) {
+  double starters = 0;
+  bench = 0;
+  for (int32_t k = 0; k <= mock.ActivePositionMax(); ++k) {
+    const int32_t posID = mock.PosID(k);
+    const int32_t limit = mock.StarterMax(posID);
+    int32_t taken = 0;
+    for (int32_t p = 0; p <= mock.Count(); ++p) {
+      if (mock.DraftOwner(p) != team || mock.Position(p) != posID) continue;
+      if (taken < limit) {
+        starters += mock.Points(p);
+        ++taken;
+      } else {
+        bench += mock.Points(p);
+      }
+    }
+  }
+  return starters;
+}
+
+void FillTeamSummaryGrid(FlexGridModel& grid, const clsMockDraft& mock, clsKickwellDB& db) {
+  const int32_t teams = std::max(mock.OwnerCount(), 0);
+  const int32_t records = mock.ActivePositionMax();
+  grid.SetRows(teams + 2);
+  grid.SetFixedRows(2);
+  grid.SetCols(records + 3);
+
+  grid.SetTextMatrix(1, 0, "Team Name");
+  grid.SetColWidth(0, kTeamNameWidth);
+  grid.SetColAlignment(0, FlexGridModel::kAlignLeftCenter);
+  for (int32_t c = 0; c < grid.Cols(); ++c) {
+    grid.SetTextMatrix(0, c, "Average Points Per Week");
+    if (c >= 2) {
+      grid.SetColWidth(c, kValueWidth);
+      grid.SetColAlignment(c, FlexGridModel::kAlignRightCenter);
+    }
+  }
+  grid.SetTextMatrix(1, 1, "Starters");
+  grid.SetTextMatrix(1, 2, "Bench");
+  grid.SetTextMatrix(1, 3, "Full");
+  // Record 1 is the whole roster, which has no column of its own.
+  for (int32_t p = 2; p <= records; ++p) grid.SetTextMatrix(1, p + 2, db.pFnGetPosAbrv(mock.PosID(p), false));
+
+  for (int32_t t = 1; t <= teams; ++t) {
+    const int32_t row = t + 1;
+    double bench = 0;
+    const double starters = SumTeamStarterPoints(mock, t, bench);
+    grid.SetTextMatrix(row, 0, mock.OwnerName(t));
+    grid.SetTextMatrix(row, 1, WeeklyAverage(starters));
+    grid.SetTextMatrix(row, 2, WeeklyAverage(bench));
+    grid.SetTextMatrix(row, 3, WeeklyAverage(SumTeamPoints(mock, t)));
+    for (int32_t p = 2; p <= records; ++p)
+      grid.SetTextMatrix(row, p + 2, WeeklyAverage(SumTeamPositionPoints(mock, t, mock.PosID(p))));
+  }
 }
 
 bool RunLookAheadPick(int32_t& team, int32_t& pick, int32_t code, std::span<const int32_t> order,

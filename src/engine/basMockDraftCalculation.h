@@ -26,6 +26,7 @@
 #include "draft_inputs/LGPRecords.h"
 #include "engine/clsMockRoster.h"
 
+class FlexGridModel;
 class clsKickwellDB;
 class clsMockDraft;
 class clsMockDraftPositionStack;
@@ -208,6 +209,26 @@ void RecordMockPick(int32_t masterID, double points, int32_t team, int32_t posID
 // player in every roster.
 void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index, clsMockDraft& mock,
                    std::span<clsMockRoster> rosters);
+
+// ---- Team summary of a finished draft
+// A pick belongs to a team when its DraftOwner is the team, and is at a
+// position when its Position is the PosID; the sums walk the board's picks
+// in order.
+
+// Points of the team's picks at the position.
+double SumTeamPositionPoints(const clsMockDraft& mock, int32_t team, int32_t posID);
+// Points of all the team's picks.
+double SumTeamPoints(const clsMockDraft& mock, int32_t team);
+// The starters' points; bench gets the rest. A team's starters at a position
+// are its first StarterMax picks there in the order they were drafted (not
+// its best), for every roster-size record of the board.
+double SumTeamStarterPoints(const clsMockDraft& mock, int32_t team, double& bench);
+
+// The summary table: two heading rows, then one row per team with its
+// average points per week (a season of 16 weeks) for starters, bench, the
+// whole roster and each position of the board but the whole-roster record,
+// each formatted "0.0".
+void FillTeamSummaryGrid(FlexGridModel& grid, const clsMockDraft& mock, clsKickwellDB& db);
 
 // ---- Look-ahead searches
 // Both searches play the draft forward on copies of every team's roster (made

@@ -2,25 +2,9 @@
 
 #include <stdexcept>
 
-namespace {
+#include "platform/runtime/CheckedIndex.h"
 
-template <typename T>
-T& Element(std::vector<T>& list, int32_t index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) {
-    throw std::out_of_range("Subscript out of range");
-  }
-  return list[static_cast<std::size_t>(index)];
-}
-
-template <typename T>
-const T& Element(const std::vector<T>& list, int32_t index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) {
-    throw std::out_of_range("Subscript out of range");
-  }
-  return list[static_cast<std::size_t>(index)];
-}
-
-}  // namespace
+using runtime::Element;
 
 clsMockDraft::clsMockDraft() : rosterSizes_(1), rbl_(1, 0.0), sbl_(1, 0.0) {}
 

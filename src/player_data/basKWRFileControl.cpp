@@ -164,7 +164,8 @@ bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
   const int64_t bodyBytes = static_cast<int64_t>(nBios) * kKwrBioBytes +
                             (static_cast<int64_t>(nStat) + nScoY + nCor) * kKwrStatBytes;
   const int64_t end = offset + kKwrBlockHeadBytes + bodyBytes;
-  if (end >= kMaxPosition || !file.Read(offset + kKwrBlockHeadBytes, bodyBytes, bytes)) {
+  if (bodyBytes > kKwrMaxBlockBytes || end >= kMaxPosition ||
+      !file.Read(offset + kKwrBlockHeadBytes, bodyBytes, bytes)) {
     ShowBadBlock();
     return false;
   }

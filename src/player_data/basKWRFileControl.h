@@ -28,6 +28,10 @@ inline constexpr int32_t kKwrBlockHeadBytes = 17;  // block version and four cou
 inline constexpr int32_t kKwrBioBytes = 56;
 inline constexpr int32_t kKwrStatBytes = 11;
 inline constexpr int32_t kKwrNameBytes = 40;
+// Largest block body read: a hundred times a season-totals block of every
+// player. A block takes about twice its bytes in memory, so a larger one
+// (which only a damaged or hostile file holds) is a bad block.
+inline constexpr int64_t kKwrMaxBlockBytes = 64ll * 1024 * 1024;
 // The version the writer writes into the header and into every block; the
 // readers accept every version up to it.
 inline constexpr int32_t kKwrVersion = 4;
@@ -47,8 +51,8 @@ int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index
 
 // Reads the block at the 1-based `position` into `block` and moves
 // `position` past it. A block that cannot be read (a version of 5 or more,
-// a position outside the file, a negative count, or records that do not fit
-// in the file) shows "Incorrect KWR Version." titled "KWR Import Aborted"
+// a position outside the file, a negative count, records that do not fit
+// in the file, or more than kKwrMaxBlockBytes of records) shows "Incorrect KWR Version." titled "KWR Import Aborted"
 // and returns False with `block` and `position` left as they were, so the
 // import skips it and goes on with the next. A missing file shows the
 // "File Not Found" notice; an unreadable one "Open File Error".

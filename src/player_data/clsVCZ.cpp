@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -196,12 +197,30 @@ bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::
   if (compressed.empty() || compressed.size() > compressBound(static_cast<uLong>(expectedLength))) {
     return false;
   }
-  std::string buffer(static_cast<std::size_t>(expectedLength), '\0');
-  uLongf destLength = static_cast<uLongf>(expectedLength);
-  int rc = ::uncompress(reinterpret_cast<Bytef*>(buffer.data()), &destLength,
-                        reinterpret_cast<const Bytef*>(compressed.data()),
-                        static_cast<uLong>(compressed.size()));
-  if (rc != Z_OK || destLength != static_cast<uLongf>(expectedLength)) return false;
+  // The stated length is the archive's word only: the buffer grows with
+  // what the stream really produces, so a few bytes claiming 256 MB cost a
+  // few bytes. Nothing beyond the stated length is ever written.
+  const auto expected = static_cast<std::size_t>(expectedLength);
+  std::string buffer(std::min<std::size_t>(expected, std::max<std::size_t>(64 * 1024, 4 * compressed.size())), '\0');
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) return false;
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+  stream.avail_in = static_cast<uInt>(compressed.size());
+  int rc = Z_OK;
+  while (rc == Z_OK) {
+    // Once the buffer holds the stated length, inflate runs on without room:
+    // it can still read the stream's end, and answers an error if the
+    // stream holds more.
+    if (stream.total_out == buffer.size() && buffer.size() < expected) {
+      buffer.resize(std::min(expected, buffer.size() * 2));
+    }
+    stream.next_out = reinterpret_cast<Bytef*>(buffer.data()) + stream.total_out;
+    stream.avail_out = static_cast<uInt>(buffer.size() - stream.total_out);
+    rc = inflate(&stream, Z_NO_FLUSH);
+  }
+  const bool complete = rc == Z_STREAM_END && stream.total_out == expected;
+  inflateEnd(&stream);
+  if (!complete) return false;
   out = std::move(buffer);
   return true;
 }

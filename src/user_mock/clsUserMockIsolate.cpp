@@ -5,6 +5,7 @@
 
 #include "core/Seams.h"
 #include "engine/clsMockDraft.h"
+#include "platform/runtime/CheckedIndex.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
@@ -14,21 +15,7 @@ namespace {
 constexpr uint64_t kShortestFile = 20;  // anything shorter is not looked at
 constexpr uint64_t kFirstSectionOffset = 43;
 
-template <typename T>
-T& Element(std::vector<T>& list, int32_t index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) {
-    throw std::out_of_range("Subscript out of range");
-  }
-  return list[static_cast<std::size_t>(index)];
-}
-
-template <typename T>
-const T& Element(const std::vector<T>& list, int32_t index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) {
-    throw std::out_of_range("Subscript out of range");
-  }
-  return list[static_cast<std::size_t>(index)];
-}
+using runtime::Element;
 
 void ShowFileError(const std::string& caption, const std::string& description, const std::string& path) {
   seams::MessageBox().PlainMessage(description + std::string(runtime::kCrLf) + path, seams::PlainButtons::kOk,
@@ -139,7 +126,7 @@ bool clsUserMockIsolate::LoadUserMock() {
     return false;
   }
   std::string error;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error);
+  std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error, kMaxFileBytes);
   if (!bytes) {
     ShowFileError("Open File Error", error, path);
     return false;

@@ -24,6 +24,9 @@ class clsUserMockIsolate {
  public:
   static constexpr std::string_view kSignature = "Vellacorn User Mock";
   static constexpr int32_t kVersion = 1;
+  // Largest file read: far above any league's owners, picks and keepers.
+  // A larger one would take about twice its size in memory.
+  static constexpr uint64_t kMaxFileBytes = 4ull * 1024 * 1024;
 
   const std::string& FilePath() const { return filePath_; }
   void SetFilePath(std::string path) { filePath_ = std::move(path); }
@@ -83,7 +86,8 @@ class clsUserMockIsolate {
 
   // Reads FilePath & FileName. A file below 20 bytes answers False quietly;
   // a missing, foreign or damaged file is reported under "Load User Mock
-  // Error" and answers False. A failed load changes nothing.
+  // Error", an unreadable one or one above kMaxFileBytes under "Open File
+  // Error", and answers False. A failed load changes nothing.
   bool LoadUserMock();
   // Writes FilePath & FileName atomically; "Save User Mock Error" on failure.
   bool SaveUserMock();

@@ -24,6 +24,7 @@
 #include "engine/clsMockRoster.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/FileIO.h"
+#include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "user_mock/clsUserMockIsolate.h"
 
@@ -31,6 +32,12 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kDefaultProjectedStats = "Default.pro";
+
+// Stat values at or beyond these are suspicious; a rule scoring more than
+// kLargeScoredValue for its category's maximum is worth a note.
+constexpr double kLowLimit = -10000;
+constexpr double kHighLimit = 20000;
+constexpr double kLargeScoredValue = 100000;
 
 // Yes and no as the checks compare them.
 double YesNo(bool value) { return value ? -1.0 : 0.0; }
@@ -230,8 +237,12 @@ int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDra
     return status;
   }
 
+  if (!ProjectValue(kProjScoringSystemFile).empty())
+    WorstStatus(status, Guarded(kProjProjectedStatsFile, [&] { return ValidateStatMinMax(db); }));
   const int32_t scoring = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
   WorstStatus(status, scoring);
+  if (scoring != kValidationError)
+    WorstStatus(status, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
@@ -252,12 +263,17 @@ bool clsProjectValidation::ModularValidation(int32_t& leagueStatus, int32_t& sco
                                              int32_t& projectedStatus, int32_t& userMockStatus) {
   clsKickwellDB db;
   projectedStatus = Guarded(kProjProjectedStatsFile, [&] { return ValidateProjectedStats(db); });
+  const bool projectedLoaded = projectedStatus == kValidationValid;
+  if (projectedLoaded && !ProjectValue(kProjScoringSystemFile).empty())
+    WorstStatus(projectedStatus, Guarded(kProjProjectedStatsFile, [&] { return ValidateStatMinMax(db); }));
   // Only a projected-stats file that failed its own check gives way to the
   // default file; one that merely holds extreme values still serves the
   // scoring checks.
-  if (projectedStatus != kValidationValid) OpenDefaultDatabase(db);
+  if (!projectedLoaded) OpenDefaultDatabase(db);
 
   scoringStatus = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
+  if (scoringStatus != kValidationError)
+    WorstStatus(scoringStatus, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
@@ -345,6 +361,129 @@ int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
       WorstStatus(status, kValidationWarning);
   }
   return status;
+}
+
+int32_t clsProjectValidation::ValidateStatMinMax(clsKickwellDB& db) {
+  constexpr int32_t key = kProjProjectedStatsFile;
+  AddHeading(" * PROJECTED STATS MIN MAX VALIDATION");
+  clsScoringIsolate rules;
+  {
+    // ID orders the categories of one sub-category, so the lines come in a
+    // fixed order.
+    auto rs = db.pSbKickwellSQL(
+        "SELECT * FROM tblStatCategories WHERE SubCatID > 0 and SubCatID < 10  AND DisplayType = 1 "
+        "ORDER BY SubCatID ASC, ID ASC;");
+    for (; !rs->Eof(); rs->MoveNext()) {
+      rules.AddNew();
+      rules.SetCatID(rs->Field("id").AsLong());
+      rules.SetPoints(1.0f);
+      rules.SetFieldVal(1.0f);
+      rules.SetRangeMin(0.0f);
+      rules.SetRangeMax(100000.0f);
+    }
+  }
+  if (rules.RecordCount() == 0) return kValidationValid;
+  std::vector<double> maxima;
+  std::vector<double> minima;
+  ExtractCategoryExtremes(rules, db, maxima, 1);
+  ExtractCategoryExtremes(rules, db, minima, -1);
+
+  clsCategoryControl& categories = db.StatCon();
+  int32_t status = kValidationValid;
+  std::size_t i = 0;
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext(), ++i) {
+    const int32_t catID = rules.CatID();
+    const std::string name = categories.Name(catID);
+    const bool ok = minima[i] > kLowLimit && maxima[i] < kHighLimit;
+    if (CompareAndList(key, YesNo(ok), -1,
+                       name + " Min / Max Value = " + runtime::Format(minima[i], "0.##") + " / " +
+                           runtime::Format(maxima[i], "0.##"),
+                       "", " Low/High Value Warning", kValidationValid, kValidationWarning, 0))
+      continue;
+    WorstStatus(status, kValidationWarning);
+    const int32_t table = categories.Table(catID);
+    const std::string field = "Fld" + Num(categories.Field(catID));
+    // A category computed without a stat field of its own has no players to list.
+    if (table > db.StatTableMax() || db.StatCursor(table).FieldIndex(field) < 0) continue;
+    const std::string from = "SELECT * FROM tblStat" + Num(table) + " WHERE " + field;
+    const struct {
+      const char* condition;
+      double limit;
+      const char* label;
+    } listings[] = {{" > ?;", kHighLimit, "High"}, {" < ?;", kLowLimit, "Low"}};
+    for (const auto& listing : listings) {
+      auto rows = db.pSbKickwellSQL(from + listing.condition, {jet::Value(listing.limit)});
+      for (; !rows->Eof(); rows->MoveNext()) {
+        // By the field's name: the stat tables need not hold FldN at position N.
+        AddLine(key, kValidationWarning,
+                db.pFnGetPlayerName(rows->Field("PlayerID").AsLong()) + " " + name + " Value [" +
+                    rows->Field(field).AsText() + "] " + listing.label + " Value Warning.");
+      }
+    }
+  }
+  return status;
+}
+
+int32_t clsProjectValidation::ValidateScoringApplied(clsKickwellDB& db) {
+  AddHeading(" * SCORING SYSTEM APPLIED TO PROJECTED STATS VALIDATION");
+  clsScoringIsolate rules;
+  if (!LoadScoringFile(Folder(kPageScoringSystem) + ProjectValue(kProjScoringSystemFile), rules))
+    return kValidationValid;
+  rules.BuildMaps(DefaultsFolder);
+  DoEvents();
+  std::vector<double> maxima;
+  std::vector<double> minima;
+  ExtractCategoryExtremes(rules, db, maxima, 1);
+  ExtractCategoryExtremes(rules, db, minima, -1);
+
+  clsCategoryControl& categories = db.StatCon();
+  // A value that cannot be scored is an error of the run; a large score is
+  // only worth knowing.
+  int32_t status = kValidationValid;
+  std::size_t i = 0;
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext(), ++i) {
+    const int32_t catID = rules.CatID();
+    if (!categories.DoesIDExist(catID)) continue;
+    const std::string name = categories.Name(catID);
+    double low = 0;
+    double high = 0;
+    const bool okLow = ScoredValue(minima[i], low, db, rules);
+    const bool okHigh = ScoredValue(maxima[i], high, db, rules);
+    const auto scored = [](bool ok, double points) {
+      return ok ? runtime::Format(points, "0.000") : std::string("Error");
+    };
+    if (!CompareAndList(kProjProjectedStatsFile, YesNo(okLow && okHigh), -1,
+                        name + " Min / Max Values = " + runtime::Format(minima[i], "0.##") + " / " +
+                            runtime::Format(maxima[i], "0.##") + " /w Scoring = " + scored(okLow, low) +
+                            " / " + scored(okHigh, high) + ".",
+                        "", "", kValidationValid, kValidationError, 0))
+      WorstStatus(status, kValidationError);
+    CompareAndList(kProjScoringSystemFile, high, kLargeScoredValue, "",
+                   "Rule " + name + " Large Max Value /w Scoring " + runtime::Format(high, "0.000"), "",
+                   kValidationWarning, kValidationNoLine, 1);
+  }
+  return status;
+}
+
+void clsProjectValidation::ExtractCategoryExtremes(clsScoringIsolate& rules, clsKickwellDB& db,
+                                                   std::vector<double>& values, int32_t mode) {
+  db.pSbExtractMaxStatValues(0, rules, mode);
+  values.assign(static_cast<std::size_t>(std::max(rules.RecordCount(), 0)), 0.0);
+  const clsCategoryControl& categories = db.StatCon();
+  std::size_t i = 0;
+  for (rules.MoveFirst(); !rules.IsEOF() && i < values.size(); rules.MoveNext(), ++i)
+    if (categories.DoesIDExist(rules.CatID())) values[i] = db.pFnGetMaxStatValue(rules.CatID());
+}
+
+bool clsProjectValidation::ScoredValue(double value, double& points, clsKickwellDB& db,
+                                       clsScoringIsolate& rules) {
+  try {
+    points = db.pFnGetIsoScoringPoints(value, rules);
+    return true;
+  } catch (const std::exception&) {
+    points = 0;
+    return false;
+  }
 }
 
 std::string clsProjectValidation::ScoringRuleText(const clsScoringIsolate& rules, clsKickwellDB& db) {

@@ -79,6 +79,19 @@ class clsProjectValidation {
   // Projected stats and scoring system.
   int32_t ValidateProjectedStats(clsKickwellDB& db);
   int32_t ValidateScoringSystem(clsKickwellDB& db);
+  // Stat categories whose season extremes reach the low or high limit, with
+  // the players that pass it; 0 or 1.
+  int32_t ValidateStatMinMax(clsKickwellDB& db);
+  // What each rule of the project's scoring system gives for the lowest and
+  // highest value of its category; 2 when a value could not be scored.
+  int32_t ValidateScoringApplied(clsKickwellDB& db);
+  // One extreme per rule, in rule order (0 for a rule whose category the
+  // database does not know): the largest for mode 1, the smallest for -1.
+  static void ExtractCategoryExtremes(clsScoringIsolate& rules, clsKickwellDB& db,
+                                      std::vector<double>& values, int32_t mode);
+  // The points the rule under the cursor gives a value; False (points 0)
+  // when it cannot be scored.
+  static bool ScoredValue(double value, double& points, clsKickwellDB& db, clsScoringIsolate& rules);
   // The rule under the scoring system's cursor as text.
   static std::string ScoringRuleText(const clsScoringIsolate& rules, clsKickwellDB& db);
 

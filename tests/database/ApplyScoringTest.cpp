@@ -430,3 +430,23 @@ TEST_F(ApplyScoring, StatCatExtractPositionsTblStat0WithTheOtherTables) {
   EXPECT_DOUBLE_EQ(db_.StatCon().DoubleValue(88), 160);
   EXPECT_DOUBLE_EQ(db_.StatCon().DoubleValue(3), 0);
 }
+
+TEST_F(ApplyScoring, ExtremeValuesCoverEveryStoredRowOfTheRulesCategories) {
+  // The 2023 season row holds the largest passing yardage: every year counts.
+  Open("UPDATE tblStat2 SET Fld5 = 400 WHERE Year = 2023;");
+  clsScoringIsolate rules;
+  AddRule(rules, {1, 3, 1, 0, 99999, kAll});    // passing yards: 400, 60, 257
+  AddRule(rules, {1, 14, 1, 0, 99999, kAll});   // rushing yards: -17
+  AddRule(rules, {1, 31, 1, 0, 99999, kAll});   // extra points: 3
+  AddRule(rules, {1, 999, 1, 0, 99999, kAll});  // unknown: ignored
+  db_.pSbExtractMaxStatValues(0, rules, 1);
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(3), 400);
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(14), 0);  // nothing above 0
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(31), 3);
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(999), 0);
+  db_.pSbExtractMaxStatValues(0, rules, -1);
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(3), 0);  // nothing below 0
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(14), -17);
+  EXPECT_DOUBLE_EQ(db_.pFnGetMaxStatValue(31), 0);
+  EXPECT_EQ(db_.StatCon().ScoringCount(), 3);
+}

@@ -209,6 +209,22 @@ TEST(DistributionSmallMap, RecomputedEvenForTheSameValue) {
   EXPECT_EQ(map.MapValue(15), 2.0);
 }
 
+// A damaged stats row can hold a season value of two billion; the map is
+// adjusted up to it in whole passes instead of one unit at a time (which
+// took minutes per value), with the same result: after the classes are
+// placed (four 1s, five 2s, seven 3s: 35), every position rises by the
+// same count and the last 13 units go to the lowest positions in order.
+TEST(DistributionSmallMap, HugeSeasonValueIsReachedWithoutSteppingUnitByUnit) {
+  kdtest::TempDir dir;
+  clsFreqDistribution map = Loaded(dir, kSmall);
+  ASSERT_TRUE(map.MapDistribution(2.0e9));
+  const double p = 124999997;
+  const std::vector<double> expected = {p + 2, p + 2, p + 2, p + 2, p + 3, p + 3, p + 3, p + 3,
+                                        p + 3, p + 4, p + 4, p + 4, p + 4, p + 3, p + 3, p + 3};
+  EXPECT_EQ(Values(map), expected);
+  EXPECT_EQ(WholeSum(map), 2.0e9);
+}
+
 TEST(DistributionSmallMap, NegativeValueEndsWithZeros) {
   kdtest::TempDir dir;
   clsFreqDistribution map = Loaded(dir, kSmall);
@@ -281,4 +297,22 @@ TEST_F(ScoringMapsTest, RulesAddedAfterBuildMapsScorePlainValue) {
   s.BuildMaps(dir.Path());
   AddRule(44, -1);
   EXPECT_EQ(Mapped(0, 48.0), std::vector<double>{48.0});
+}
+
+// A file of tens of thousands of mapped rules, each on its own category:
+// every rule used to search the list of maps built so far, which took
+// minutes. Each category still gets one map, shared by its later rules.
+TEST_F(ScoringMapsTest, TensOfThousandsOfMappedCategoriesBuildOneMapEach) {
+  kdtest::WriteFile(dir.File("44-FDM.txt"), kUniformEight);
+  constexpr int32_t kRules = 40000;
+  for (int32_t cat = 100; cat < 100 + kRules; ++cat) AddRule(cat, -1);
+  AddRule(44, -1);
+  AddRule(44, -1);
+  s.BuildMaps(dir.Path());
+  EXPECT_EQ(Mapped(0, 48.0), std::vector<double>{48.0});
+  EXPECT_EQ(Mapped(kRules - 1, 48.0), std::vector<double>{48.0});
+  EXPECT_EQ(Mapped(kRules, 48.0).size(), 16u);
+  std::remove(dir.File("44-FDM.txt").c_str());
+  s.BuildMaps(dir.Path());  // maps built earlier are kept
+  EXPECT_EQ(Mapped(kRules + 1, 48.0).size(), 16u);
 }

@@ -214,3 +214,25 @@ TEST(ScoFile, FdmFlagSurvivesTheFile) {
   back.MoveFirst();
   EXPECT_EQ(back.FDM(), -1);
 }
+
+// Files beyond the ceiling would hold millions of rules (and as many maps to
+// build); they are refused like an unreadable file and change nothing.
+TEST(ScoFile, FileLargerThanTheCeilingIsRefusedWithOpenFileError) {
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+  std::string bytes;
+  while (bytes.size() <= basSCOFileControl::kMaxScoFileBytes) bytes += kRuleOne;
+  kdtest::WriteFile(dir.File("huge.sco"), bytes);
+  clsScoringIsolate s;
+  s.AddNew();
+  EXPECT_FALSE(basSCOFileControl::ReadScoFileToIsolate(dir.File("huge.sco"), s));
+  EXPECT_EQ(s.RecordCount(), 1);
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+
+  bytes.resize(basSCOFileControl::kMaxScoFileBytes / 36 * 36);
+  kdtest::WriteFile(dir.File("full.sco"), bytes);
+  std::vector<ScoringRuleRecord> records;
+  EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.File("full.sco"), records),
+            static_cast<int32_t>(basSCOFileControl::kMaxScoFileBytes / 36));
+}

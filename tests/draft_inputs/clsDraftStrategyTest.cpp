@@ -172,6 +172,47 @@ TEST_F(DraftStrategyFile, RepeatedPositionInAFactorTableKeepsTheLastValue) {
   EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, 4), 2.0);
 }
 
+// A factor table of a hundred thousand positions: each entry used to be
+// looked up among those read before it, so loading took minutes. The table
+// keeps the first place of each position with its last value.
+TEST_F(DraftStrategyFile, FactorTableOfAHundredThousandPositionsLoadsInOnePass) {
+  constexpr int32_t kEntries = 100000;
+  std::string bytes = SmallStrategyFile();
+  bytes.resize(bytes.size() - 20);
+  bytes += Hex("02 00 00 00") + std::string(4, '\0');
+  PokeLong(bytes, bytes.size() - 4, kEntries + 1);
+  for (int32_t pos = 0; pos < kEntries; ++pos) {
+    bytes += std::string(4, '\0') + Hex("00 00 00 00 00 00 f8 3f");  // 1.5
+    PokeLong(bytes, bytes.size() - 12, pos);
+  }
+  bytes += Hex("07 00 00 00  00 00 00 00 00 00 00 40");  // position 7 again: 2.0
+  kdtest::WriteFile(dir.File("long.stg"), bytes);
+  clsDraftStrategy s = At("long.stg");
+  ASSERT_TRUE(s.LoadDraftStrategy());
+  EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, 6), 1.5);
+  EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, 7), 2.0);
+  EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, kEntries - 1), 1.5);
+  EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, kEntries), 1.0);
+  ASSERT_TRUE(s.SaveDraftStrategy());
+  EXPECT_EQ(kdtest::ReadFile(dir.File("long.stg")).size(), bytes.size() - 12);
+}
+
+TEST_F(DraftStrategyFile, FileLargerThanTheCeilingIsRefusedAndChangesNothing) {
+  std::string bytes = SmallStrategyFile();
+  bytes.resize(clsDraftStrategy::kMaxFileBytes + 1, '\0');  // a long tail, otherwise valid
+  kdtest::WriteFile(dir.File("huge.stg"), bytes);
+  clsDraftStrategy s = At("huge.stg");
+  s.SetDescription("kept");
+  std::string error;
+  EXPECT_FALSE(s.LoadDraftStrategy(&error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(s.Description(), "kept");
+  bytes.resize(clsDraftStrategy::kMaxFileBytes);
+  kdtest::WriteFile(dir.File("huge.stg"), bytes);
+  EXPECT_TRUE(s.LoadDraftStrategy());
+  EXPECT_EQ(s.Description(), "Top RB");
+}
+
 TEST_F(DraftStrategyFile, PositionCountIsClampedToTheFortySlots) {
   std::string bytes = SmallStrategyFile();
   PokeLong(bytes, kPosCountAt, 99);

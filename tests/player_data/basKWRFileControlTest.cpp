@@ -428,6 +428,30 @@ TEST_F(KwrFileTest, PositionsOutsideTheFileAreBadBlocks) {
   }
 }
 
+// A block of more than 64 MiB of records, all of them in the file: read
+// whole it took about twice its size in memory, so it is a bad block.
+TEST_F(KwrFileTest, BlockLargerThanTheCeilingIsABadBlockEvenWhenItFits) {
+  const int64_t records = kKwrMaxBlockBytes / kKwrStatBytes + 1;
+  std::string block(static_cast<std::size_t>(kKwrBlockHeadBytes + records * kKwrStatBytes), '\0');
+  block[0] = 4;
+  const auto count = static_cast<uint32_t>(records);
+  for (int i = 0; i < 4; ++i) block[5 + i] = static_cast<char>((count >> (8 * i)) & 0xFF);  // stats
+  Write(block);
+  KWRBlock read;
+  int32_t position = 1;
+  EXPECT_FALSE(ReadKwrBlock(path, read, position));
+  EXPECT_EQ(position, 1);
+  EXPECT_TRUE(read.Stats.empty());
+  EXPECT_EQ(PlainTexts(), kBadBlock);
+
+  // One record fewer is read.
+  const auto fewer = static_cast<uint32_t>(records - 1);
+  for (int i = 0; i < 4; ++i) block[5 + i] = static_cast<char>((fewer >> (8 * i)) & 0xFF);
+  Write(block);
+  EXPECT_TRUE(ReadKwrBlock(path, read, position));
+  EXPECT_EQ(read.Stats.size(), static_cast<std::size_t>(records - 1));
+}
+
 TEST_F(KwrFileTest, MissingFileGivesTheCoreNotices) {
   std::vector<KWRIndexEntry> index;
   std::string text;

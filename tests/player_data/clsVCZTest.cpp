@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 
 #include "ArchiveFixtures.h"
@@ -347,6 +349,29 @@ TEST(VCZExpand, NeedsExactlyTheStatedLength) {
   EXPECT_FALSE(clsVCZ::Expand("", 5, out));
   EXPECT_FALSE(clsVCZ::Expand("not zlib at all", 5, out));
   EXPECT_EQ(out, "untouched");
+}
+
+// A body of a few bytes stating 256 MB used to have the whole 256 MB made
+// (and filled) before zlib said the stream was short. The buffer now grows
+// with what the stream produces, so the process's peak memory hardly moves.
+TEST(VCZExpand, StatedLengthTheBodyCannotFillIsRefusedWithoutReservingIt) {
+  const std::string body = kdtest::Compress("hello");
+  const auto peakKilobytes = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  const long before = peakKilobytes();
+  std::string out = "untouched";
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(clsVCZ::Expand(body, clsVCZ::kMaxUncompressedLength, out));
+  EXPECT_LT(peakKilobytes() - before, 32 * 1024);
+  EXPECT_EQ(out, "untouched");
+
+  // A stream that really is long expands whole, however far it grows.
+  const std::string big(3'000'000, 'x');
+  EXPECT_TRUE(clsVCZ::Expand(kdtest::Compress(big), static_cast<int64_t>(big.size()), out));
+  EXPECT_EQ(out, big);
+  EXPECT_FALSE(clsVCZ::Expand(kdtest::Compress(big), static_cast<int64_t>(big.size()) - 1, out));
 }
 
 }  // namespace

@@ -230,3 +230,17 @@ TEST_F(DamagedUserMockFile, SectionsRunningPastTheEndAreRefused) {
 }
 
 }  // namespace
+
+// A 256 MB file of owners took about twice its size in memory; files above
+// the ceiling are refused before anything is read.
+TEST_F(DamagedUserMockFile, FileLargerThanTheCeilingIsRefused) {
+  std::string bytes = SmallFile();
+  bytes.resize(clsUserMockIsolate::kMaxFileBytes + 1, ' ');  // a valid file with a long tail
+  EXPECT_FALSE(LoadOver(bytes));
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+  fakes.messages.plain.clear();
+  bytes.resize(clsUserMockIsolate::kMaxFileBytes);
+  kdtest::WriteFile(dir.File("draft.ugm"), bytes);
+  EXPECT_TRUE(ugm.LoadUserMock());
+}

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseFixtures.h"
 #include "ProjectFixture.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
@@ -148,6 +149,129 @@ TEST_F(ScoringCheck, RuleTextShowsOpenEndsAndPositions) {
   rules.SetRangeMax(199.5f);
   rules.SetApplyToPos(0);
   EXPECT_EQ(clsProjectValidation::ScoringRuleText(rules, db), "-2.5 Pts For Value In Range 100 to 199.5 {}");
+}
+
+// A projected-stats file that shows only four categories to the min/max
+// check: passing yards past the high limit in two rows of one player, an
+// ordinary rushing yardage, extra points exactly at the high limit and
+// points allowed past the low limit.
+// 2 to the 128th, just beyond the largest Single: no rule can score it.
+const std::string kBeyondSingle = "340282366920938463463374607431768211456";
+
+class StatChecks : public kdtest::ProjectTest {
+ protected:
+  void OpenStats(const std::string& extraSql = "") {
+    const std::string path = Work("pro/Season.pro");
+    kdtest::WriteTemplateDatabase(path);
+    kdtest::ExecuteSql(path, R"sql(
+UPDATE tblStatCategories SET DisplayType = 0 WHERE ID NOT IN (3, 14, 31, 99);
+INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
+  (1, 1001, 'Passer, Quinn', 0, 3, 2), (2, 1002, 'Wall, Dee', 0, 3, 7);
+INSERT INTO tblStat2 (PlayerID, Week, Fld5, Year) VALUES (1, 250, 25000.5, 2024), (1, 1, 21000, 2024);
+INSERT INTO tblStat3 (PlayerID, Week, Fld4, Year) VALUES (1, 250, -12, 2024), (1, 1, 12, 2024);
+INSERT INTO tblStat6 (PlayerID, Week, Fld3, Year) VALUES (2, 250, 20000, 2024);
+INSERT INTO tblStat11 (PlayerID, Week, Fld3, Year) VALUES (2, 250, -15000, 2024);
+)sql");
+    if (!extraSql.empty()) kdtest::ExecuteSql(path, extraSql);
+    Name(kProjProjectedStatsFile, "Season.pro");
+    ASSERT_TRUE(db.InitializeKickwellDB(path));
+  }
+
+  // Rules of `points` per unit from 0 up, one per category.
+  void WriteRules(const std::string& name, const std::vector<std::pair<int32_t, float>>& rules) {
+    clsScoringIsolate scoring;
+    for (const auto& [catID, points] : rules) {
+      scoring.AddNew();
+      scoring.SetCatID(catID);
+      scoring.SetPoints(points);
+      scoring.SetFieldVal(1.0f);
+      scoring.SetRangeMin(0.0f);
+      scoring.SetRangeMax(99999.0f);
+      scoring.SetApplyToPos(2);
+    }
+    ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/" + name), scoring));
+    Name(kProjScoringSystemFile, name);
+  }
+
+  clsKickwellDB db;
+};
+
+TEST_F(StatChecks, MinMaxWarnsAboutExtremesAndListsEveryRowPastALimit) {
+  OpenStats();
+  EXPECT_EQ(validation.ValidateStatMinMax(db), 1);
+  // A whole number keeps its point; a maximum of exactly 20000 is warned
+  // about, but nobody is listed above it.
+  EXPECT_EQ(lines.valid, (Lines{"", " * PROJECTED STATS MIN MAX VALIDATION",
+                                "PRO Rushing Yards Min / Max Value = -12. / 12."}));
+  EXPECT_EQ(lines.warning,
+            (Lines{"Warning PRO Passing Yards Min / Max Value = 0. / 25000.5 Low/High Value Warning",
+                   "Warning PRO Passer, Quinn Passing Yards Value [25000.5] High Value Warning.",
+                   "Warning PRO Passer, Quinn Passing Yards Value [21000] High Value Warning.",
+                   "Warning PRO Extra Points Made Min / Max Value = 0. / 20000. Low/High Value Warning",
+                   "Warning PRO Points Allowed Min / Max Value = -15000. / 0. Low/High Value Warning",
+                   "Warning PRO Wall, Dee Points Allowed Value [-15000] Low Value Warning."}));
+  EXPECT_TRUE(lines.error.empty());
+}
+
+TEST_F(StatChecks, ScoredValuesUseEachRulesOwnExtremesAndAFailureIsAnError) {
+  OpenStats("UPDATE tblStat6 SET Fld3 = " + kBeyondSingle + ";");
+  // The unknown category keeps its place: the rules after it score their
+  // own category's extremes.
+  WriteRules("Std.sco", {{9999, 1.0f}, {14, 0.1f}, {3, 10.0f}, {31, 1.0f}});
+  EXPECT_EQ(validation.ValidateScoringApplied(db), 2);
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * SCORING SYSTEM APPLIED TO PROJECTED STATS VALIDATION",
+                   "PRO Rushing Yards Min / Max Values = -12. / 12. /w Scoring = 0.000 / 1.200.",
+                   "PRO Passing Yards Min / Max Values = 0. / 25000.5 /w Scoring = 0.000 / 250000.000."}));
+  EXPECT_EQ(lines.warning, (Lines{"Warning SCO Rule Passing Yards Large Max Value /w Scoring 250000.000"}));
+  EXPECT_EQ(lines.error, (Lines{"Error PRO Extra Points Made Min / Max Values = 0. / " + kBeyondSingle +
+                                ". /w Scoring = 0.000 / Error."}));
+  EXPECT_EQ(fakes.yield.count, 1);
+
+  // A large score alone is only a note.
+  WriteRules("Big.sco", {{3, 10.0f}});
+  EXPECT_EQ(validation.ValidateScoringApplied(db), 0);
+  EXPECT_EQ(lines.warning.size(), 2u);
+}
+
+TEST_F(StatChecks, ScoredValueCheckOfAnUnreadableFileEndsAfterItsHeading) {
+  OpenStats();
+  std::filesystem::create_directories(Work("sco/Folder.sco"));
+  Name(kProjScoringSystemFile, "Folder.sco");
+  EXPECT_EQ(validation.ValidateScoringApplied(db), 0);
+  EXPECT_EQ(lines.valid, (Lines{"", " * SCORING SYSTEM APPLIED TO PROJECTED STATS VALIDATION"}));
+  EXPECT_EQ(fakes.yield.count, 0);
+}
+
+TEST_F(StatChecks, RunsPlaceTheChecksAndCountScoringFailures) {
+  WriteDefaultDatabase();
+  OpenStats("UPDATE tblStat6 SET Fld3 = " + kBeyondSingle + ";");
+  WriteRules("Std.sco", {{31, 1.0f}});
+  const Lines headings = {" * PROJECTED STATS VALIDATION", " * PROJECTED STATS MIN MAX VALIDATION",
+                          " * SCORING SYSTEM VALIDATION",
+                          " * SCORING SYSTEM APPLIED TO PROJECTED STATS VALIDATION",
+                          " * LEAGUE PROPERTIES VALIDATION"};
+  const auto runHeadings = [this] {
+    Lines found;
+    for (const std::string& line : lines.valid)
+      if (line.rfind(" * ", 0) == 0) found.push_back(line);
+    return found;
+  };
+  EXPECT_EQ(validation.ValidateProject(false, false, false), 2);
+  EXPECT_EQ(runHeadings(), headings);
+  const std::string scoringError = "Error PRO Extra Points Made Min / Max Values = 0. / " + kBeyondSingle +
+                                   ". /w Scoring = 0.000 / Error.";
+  EXPECT_EQ(lines.error, (Lines{scoringError, "Error LGP no file selected."}));
+
+  // The file's extreme values only warn: it still serves the scoring checks,
+  // whose failure to score them is the scoring system's error.
+  lines = {};
+  lines.Attach(validation);
+  int32_t league = 0, scoring = 0, projected = 0, userMock = 0;
+  validation.ModularValidation(league, scoring, projected, userMock);
+  EXPECT_EQ(projected, 1);
+  EXPECT_EQ(scoring, 2);
+  EXPECT_EQ(lines.error.front(), scoringError);
 }
 
 }  // namespace

@@ -293,7 +293,7 @@ Recordset::Order& Recordset::BuildOrder(const std::string& key, const IndexInfo*
   Order order{index, orders_[""].rows};
   if (index) {
     std::sort(order.rows.begin(), order.rows.end(),
-              [this, &order](const Row* a, const Row* b) { return Less(order, a, b); });
+              [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
   }
   return orders_[key] = std::move(order);
 }
@@ -305,7 +305,7 @@ void Recordset::InsertIntoOrders(Row* row) {
       continue;
     }
     auto at = std::upper_bound(order.rows.begin(), order.rows.end(), row,
-                               [this, &order](const Row* a, const Row* b) { return Less(order, a, b); });
+                               [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
     order.rows.insert(at, row);
   }
 }
@@ -315,7 +315,7 @@ void Recordset::EraseFromOrders(Row* row) {
     auto at = order.rows.end();
     if (type_ == Type::kTable || order.index) {
       at = std::lower_bound(order.rows.begin(), order.rows.end(), row,
-                            [this, &order](const Row* a, const Row* b) { return Less(order, a, b); });
+                            [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
       if (at != order.rows.end() && *at != row) at = order.rows.end();
     }
     if (at == order.rows.end()) at = std::find(order.rows.begin(), order.rows.end(), row);

@@ -1,5 +1,7 @@
 #include "platform/win32/PrivateProfile.h"
 
+#include <unordered_map>
+
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
@@ -10,36 +12,50 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-struct Line {
-  std::string content;     // without its line end
-  std::string terminator;  // "\r\n", "\n" or "" for a last line without one
+// One line of the text as offsets: its content is [start, contentEnd) and
+// its line end [contentEnd, end): "\r\n" or "\n", and for a last line
+// without LF, "\r" or nothing.
+struct LineSpan {
+  std::size_t start = 0;
+  std::size_t contentEnd = 0;
+  std::size_t end = 0;
 };
+
+// Calls visit(LineSpan) for each line in order until it answers false.
+// Reading and writing both split lines here, so they always agree on where
+// a value ends.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit&& visit) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t lf = text.find('\n', start);
+    LineSpan line;
+    line.start = start;
+    line.end = lf == std::string_view::npos ? text.size() : lf + 1;
+    line.contentEnd = lf == std::string_view::npos ? text.size() : lf;
+    if (line.contentEnd > start && text[line.contentEnd - 1] == '\r') --line.contentEnd;
+    if (!visit(line)) return;
+    start = line.end;
+  }
+}
+
+std::string_view Content(std::string_view text, const LineSpan& line) {
+  return text.substr(line.start, line.contentEnd - line.start);
+}
+
+// A line that gets a line after it, or is rewritten, needs a whole line
+// end: a last line that stopped short (nothing, or a CR without its LF) is
+// given CR LF.
+std::string_view CompletedEnd(std::string_view text, const LineSpan& line) {
+  std::string_view end = text.substr(line.contentEnd, line.end - line.contentEnd);
+  return end == "\r\n" || end == "\n" ? end : std::string_view("\r\n");
+}
 
 std::string_view TrimBlanks(std::string_view s) {
   std::size_t b = s.find_first_not_of(" \t");
   if (b == std::string_view::npos) return {};
   std::size_t e = s.find_last_not_of(" \t");
   return s.substr(b, e - b + 1);
-}
-
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t lf = text.find('\n', start);
-    if (lf == std::string_view::npos) {
-      lines.push_back({std::string(text.substr(start)), ""});
-      break;
-    }
-    std::string_view content = text.substr(start, lf - start);
-    if (!content.empty() && content.back() == '\r') {
-      lines.push_back({std::string(content.substr(0, content.size() - 1)), "\r\n"});
-    } else {
-      lines.push_back({std::string(content), "\n"});
-    }
-    start = lf + 1;
-  }
-  return lines;
 }
 
 // The section name of a header line, or nullopt when the line is no header.
@@ -64,41 +80,6 @@ std::string_view WithoutBom(std::string_view text) {
   return text;
 }
 
-void ApplyOne(std::vector<Line>& lines, std::string_view section, std::string_view key,
-              std::string_view value) {
-  std::string newLine = std::string(key) + "=" + std::string(value);
-  bool inSection = false;
-  std::optional<std::size_t> appendAfter;  // last non-blank line of the first matching section
-  bool firstSectionDone = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (auto name = HeaderName(lines[i].content)) {
-      if (inSection) firstSectionDone = true;
-      inSection = runtime::EqualsNoCase(*name, section);
-      if (inSection && !firstSectionDone && !appendAfter) appendAfter = i;
-      continue;
-    }
-    if (!inSection) continue;
-    if (auto kv = KeyValue(lines[i].content); kv && runtime::EqualsNoCase(kv->first, key)) {
-      lines[i].content = newLine;
-      if (lines[i].terminator.empty()) lines[i].terminator = "\r\n";
-      return;
-    }
-    if (!firstSectionDone && !TrimBlanks(lines[i].content).empty()) appendAfter = i;
-  }
-  // New lines take the line end of the line before them, so a file kept
-  // with LF only stays that way; a file without line ends gets CR LF.
-  if (appendAfter) {
-    Line& before = lines[*appendAfter];
-    if (before.terminator.empty()) before.terminator = "\r\n";
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*appendAfter + 1), Line{newLine, before.terminator});
-    return;
-  }
-  if (!lines.empty() && lines.back().terminator.empty()) lines.back().terminator = "\r\n";
-  const std::string end = lines.empty() ? std::string("\r\n") : lines.back().terminator;
-  lines.push_back({"[" + std::string(section) + "]", end});
-  lines.push_back({newLine, end});
-}
-
 bool CheckEntries(std::string_view section, const ProfileEntries& entries, std::string* error) {
   if (!ValidProfileSection(section)) {
     if (error) *error = "Invalid section name: " + std::string(section);
@@ -121,34 +102,124 @@ bool CheckEntries(std::string_view section, const ProfileEntries& entries, std::
 
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key) {
-  std::string_view body = WithoutBom(text);
+  const std::string_view body = WithoutBom(text);
   bool inSection = false;
-  std::size_t start = 0;
-  while (start < body.size()) {
-    std::size_t lf = body.find('\n', start);
-    std::string_view content = body.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
-    if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+  std::optional<std::string> found;
+  ForEachLine(body, [&](const LineSpan& line) {
+    const std::string_view content = Content(body, line);
     if (auto name = HeaderName(content)) {
       inSection = runtime::EqualsNoCase(*name, section);
     } else if (inSection) {
       if (auto kv = KeyValue(content); kv && runtime::EqualsNoCase(kv->first, key)) {
-        return std::string(kv->second);
+        found = std::string(kv->second);
+        return false;
       }
     }
-    if (lf == std::string_view::npos) break;
-    start = lf + 1;
-  }
-  return std::nullopt;
+    return true;
+  });
+  return found;
 }
 
+// Writing the entries one after another gives: each key's line holds the
+// last value written for it (under the last spelling of the key); a key
+// that had a line in the section (its first line in any block of that
+// section) keeps that place; new keys follow the last non-blank line of the
+// section's first block, in the order they were first written; a missing
+// section is added at the end. All of it is worked out in one pass over the
+// text, so that a large file costs one read and one write however many keys
+// are saved.
 std::string ApplyProfileWrites(std::string_view text, std::string_view section, const ProfileEntries& entries) {
-  bool hasBom = text.substr(0, kBom.size()) == kBom;
-  std::vector<Line> lines = SplitLines(WithoutBom(text));
-  for (const auto& [key, value] : entries) ApplyOne(lines, TrimBlanks(section), TrimBlanks(key), value);
+  section = TrimBlanks(section);
+  const bool hasBom = text.substr(0, kBom.size()) == kBom;
+  const std::string_view body = WithoutBom(text);
+
+  struct Target {
+    std::string key;
+    std::string_view value;
+    std::optional<std::size_t> lineStart;  // the key's line in the text, when it has one
+  };
+  std::vector<Target> targets;
+  std::unordered_map<std::string, std::size_t> byKey;  // lower-case key -> target
+  for (const auto& [rawKey, value] : entries) {
+    const std::string_view key = TrimBlanks(rawKey);
+    auto [it, added] = byKey.emplace(runtime::LCase(key), targets.size());
+    if (added) {
+      targets.push_back({std::string(key), value, std::nullopt});
+    } else {
+      targets[it->second].key = std::string(key);
+      targets[it->second].value = value;
+    }
+  }
+
+  bool inSection = false;
+  bool firstBlockDone = false;
+  std::optional<LineSpan> appendAfter;  // last non-blank line of the section's first block
+  std::optional<LineSpan> lastLine;
+  std::unordered_map<std::size_t, std::size_t> replaceAt;  // line start -> target
+  ForEachLine(body, [&](const LineSpan& line) {
+    lastLine = line;
+    const std::string_view content = Content(body, line);
+    if (auto name = HeaderName(content)) {
+      if (inSection) firstBlockDone = true;
+      inSection = runtime::EqualsNoCase(*name, section);
+      if (inSection && !firstBlockDone && !appendAfter) appendAfter = line;
+      return true;
+    }
+    if (!inSection) return true;
+    if (auto kv = KeyValue(content)) {
+      auto it = byKey.find(runtime::LCase(kv->first));
+      if (it != byKey.end() && !targets[it->second].lineStart) {
+        targets[it->second].lineStart = line.start;
+        replaceAt.emplace(line.start, it->second);
+      }
+    }
+    if (!firstBlockDone && !TrimBlanks(content).empty()) appendAfter = line;
+    return true;
+  });
+
+  std::vector<const Target*> added;
+  for (const Target& t : targets) {
+    if (!t.lineStart) added.push_back(&t);
+  }
+  const auto keyLine = [](const Target& t) { return t.key + "=" + std::string(t.value); };
+
   std::string out = hasBom ? std::string(kBom) : std::string();
-  for (const Line& line : lines) {
-    out += line.content;
-    out += line.terminator;
+  out.reserve(text.size() + 64 * targets.size() + section.size() + 8);
+  ForEachLine(body, [&](const LineSpan& line) {
+    auto replaced = replaceAt.find(line.start);
+    const bool insertAfter = appendAfter && appendAfter->start == line.start && !added.empty();
+    const bool sectionAfter = !appendAfter && !added.empty() && line.start == lastLine->start;
+    if (replaced != replaceAt.end()) {
+      out += keyLine(targets[replaced->second]);
+    } else {
+      out += Content(body, line);
+    }
+    if (replaced != replaceAt.end() || insertAfter || sectionAfter) {
+      out += CompletedEnd(body, line);
+    } else {
+      out += body.substr(line.contentEnd, line.end - line.contentEnd);
+    }
+    if (insertAfter) {
+      // New lines take the line end of the line before them, so a file kept
+      // with LF only stays that way.
+      const std::string_view end = CompletedEnd(body, line);
+      for (const Target* t : added) {
+        out += keyLine(*t);
+        out += end;
+      }
+    }
+    return true;
+  });
+  if (!appendAfter && !added.empty()) {
+    const std::string_view end = lastLine ? CompletedEnd(body, *lastLine) : std::string_view("\r\n");
+    out += "[";
+    out += section;
+    out += "]";
+    out += end;
+    for (const Target* t : added) {
+      out += keyLine(*t);
+      out += end;
+    }
   }
   return out;
 }
@@ -188,7 +259,13 @@ bool WritePrivateProfileStrings(std::string_view section, const ProfileEntries& 
     if (!bytes) return false;
     text = std::move(*bytes);
   }
-  return runtime::SaveFileAtomically(path, ApplyProfileWrites(text, section, entries), error);
+  std::string written = ApplyProfileWrites(text, section, entries);
+  // Never save a file that the readers would then refuse.
+  if (written.size() > kMaxProfileBytes) {
+    if (error) *error = "The file would grow past 4 MiB, more than can be read back: " + path;
+    return false;
+  }
+  return runtime::SaveFileAtomically(path, written, error);
 }
 
 }  // namespace win32

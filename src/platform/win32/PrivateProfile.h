@@ -31,6 +31,8 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
                                             std::string_view key);
 
 // The file text after writing each entry (key, value) into section in turn.
+// The section, keys and values must pass the checks below, as
+// WritePrivateProfileStrings makes sure.
 std::string ApplyProfileWrites(std::string_view text, std::string_view section,
                                const ProfileEntries& entries);
 

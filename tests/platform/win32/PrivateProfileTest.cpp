@@ -70,6 +70,20 @@ TEST(PrivateProfileWrite, EmptySectionGetsItsFirstKeyRightAfterTheHeader) {
   EXPECT_EQ(ApplyProfileWrites("[A]\r\n[B]\r\n", "A", {{"k", "v"}}), "[A]\r\nk=v\r\n[B]\r\n");
 }
 
+// A file whose last line ends in a CR without its LF: the CR is that
+// line's end when reading, so a write that adds a line after it completes
+// the CR LF instead of leaving the CR inside the other key's value.
+TEST(PrivateProfileWrite, BareCarriageReturnAtEndOfFileStaysALineEndWhenLinesAreAdded) {
+  const std::string before = "[A]\r\nx=1\r";
+  ASSERT_EQ(FindProfileValue(before, "A", "x"), "1");
+  const std::string otherSection = ApplyProfileWrites(before, "B", {{"k", "v"}});
+  EXPECT_EQ(otherSection, "[A]\r\nx=1\r\n[B]\r\nk=v\r\n");
+  EXPECT_EQ(FindProfileValue(otherSection, "A", "x"), "1");
+  EXPECT_EQ(ApplyProfileWrites(before, "A", {{"k", "v"}}), "[A]\r\nx=1\r\nk=v\r\n");
+  EXPECT_EQ(ApplyProfileWrites(before, "A", {{"x", "2"}}), "[A]\r\nx=2\r\n");
+  EXPECT_EQ(ApplyProfileWrites("[A]\r\nx=1\r\n\r", "A", {{"k", "v"}}), "[A]\r\nx=1\r\nk=v\r\n\r");
+}
+
 TEST(PrivateProfileWrite, ByteOrderMarkIsKept) {
   EXPECT_EQ(ApplyProfileWrites("\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", {{"k", "2"}}), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
 }
@@ -112,4 +126,42 @@ TEST(PrivateProfileFile, OversizedFileReadsDefaults) {
   const std::string path = dir.File("big.ini");
   kdtest::WriteFile(path, "[S]\r\nk=v\r\n" + std::string(win32::kMaxProfileBytes, ' '));
   EXPECT_EQ(GetPrivateProfileString("S", "k", "d", path), "d");
+}
+
+// A file just under the read limit that a save would push over it: the
+// save is refused, so the program never writes a file it then cannot open.
+TEST(PrivateProfileFile, SaveThatWouldGrowPastTheReadLimitIsRefusedAndFileKept) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("full.kdp");
+  const std::string before = "[P]\r\na=1\r\n;" + std::string(win32::kMaxProfileBytes - 13, 'x') + "\r\n";
+  ASSERT_EQ(before.size(), win32::kMaxProfileBytes);
+  kdtest::WriteFile(path, before);
+  std::string error;
+  EXPECT_FALSE(WritePrivateProfileString("P", "b", "2", path, &error));
+  EXPECT_NE(error.find("4 MiB"), std::string::npos);
+  EXPECT_EQ(kdtest::ReadFile(path), before);
+  EXPECT_TRUE(WritePrivateProfileString("P", "a", "2", path));  // same size: fine
+  EXPECT_EQ(GetPrivateProfileString("P", "a", "", path), "2");
+}
+
+// A file of millions of lines (within the read limit) used to be split into
+// one object per line and rewritten once per key, which took seconds and
+// hundreds of megabytes for a save of the settings' 44 keys.
+TEST(PrivateProfileWrite, ManyKeysIntoAFileOfMillionsOfLinesAreWrittenInOnePass) {
+  const std::string blank(3'000'000, '\n');
+  const std::string before = "[S]\nk0=old\n" + blank + "[T]\nk1=t\n";
+  win32::ProfileEntries entries;
+  for (int i = 0; i < 44; ++i) entries.emplace_back("k" + std::to_string(i), std::to_string(i));
+  std::string added;
+  for (int i = 1; i < 44; ++i) added += "k" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+  EXPECT_EQ(ApplyProfileWrites(before, "S", entries), "[S]\nk0=0\n" + added + blank + "[T]\nk1=t\n");
+}
+
+// Several writes of one key in one save: the key keeps one line, holding
+// the last value under the last spelling, placed where the key first was
+// (or first went).
+TEST(PrivateProfileWrite, RepeatedKeyInOneSaveKeepsOneLineWithTheLastValue) {
+  EXPECT_EQ(ApplyProfileWrites("[S]\r\na=0\r\n", "S", {{"b", "1"}, {"A", "2"}, {"B", "3"}}),
+            "[S]\r\nA=2\r\nB=3\r\n");
+  EXPECT_EQ(ApplyProfileWrites("x=1", "S", {{"k", "1"}, {"j", "2"}, {"K", "3"}}), "x=1\r\n[S]\r\nK=3\r\nj=2\r\n");
 }
