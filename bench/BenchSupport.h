@@ -1,0 +1,51 @@
+#pragma once
+// What every benchmark program shares: the bundled sample tree of the build
+// folder, a projected-stats database of the 2024 sample built once per
+// process, and the peak resident memory counter.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+namespace kdbench {
+
+inline constexpr int16_t kSampleYear = 2024;
+
+// <build>/share/Vellacorn/Kickwell Draftyard/dat
+std::string SampleTreeDir();
+// A file of the sample tree, e.g. SamplePath("sco/KD-Half PPR.sco").
+std::string SamplePath(const std::string& relative);
+
+// A folder of its own under the system's temporary folder, removed at exit.
+std::string ScratchDir();
+
+// Builds a projected-stats database at `path`: a copy of def/Default.pro
+// with the master file's players, their weekly projections (weeks 1..17)
+// and their season rows, written through the database's player-data
+// writers in one transaction. Aborts the program when the sample tree is
+// missing or a step fails, since no figure would mean anything.
+void BuildSampleDatabase(const std::string& path);
+
+// The database above, built once per process; returns its path. Each
+// benchmark copies it when it changes it.
+const std::string& SampleDatabase();
+
+// A work folder holding a copy of the sample tree, with the sample
+// database as the project's projected-stats file, the work-folder tables
+// set up for it and "KD-Sample 2024.kdp" open as the project. Made once per
+// process; returns the work folder (with its trailing '/').
+const std::string& SampleProject();
+// The project's database file in that work folder.
+std::string SampleProjectDatabase();
+
+// Copies a file, aborting on failure.
+void CopyFileOrDie(const std::string& from, const std::string& to);
+
+// Adds the process's peak resident set size (getrusage ru_maxrss) in MB as
+// the counter "peak_MB".
+void ReportPeakMemory(benchmark::State& state);
+
+[[noreturn]] void Die(const std::string& message);
+
+}  // namespace kdbench

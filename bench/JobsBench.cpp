@@ -1,0 +1,182 @@
+// The engine's jobs end to end over the sample project (the twelve-team
+// league, half-PPR scoring, the 2024 projections): each run opens the
+// project's database, loads league and scoring system and rescores the
+// season rows, as the program does when the user starts the job.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/basLGPFileControl.h"
+#include "draft_inputs/clsDraftStrategy.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/KickwellDBPickLogNames.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsPossiblePicks.h"
+#include "engine/clsMockDraft.h"
+#include "engine/clsMockRoster.h"
+
+namespace {
+
+// The progress segments the jobs report on (an automatic draft adds its own).
+void AddJobSegments(clsStatusPlain& status) {
+  for (int32_t id : {1, 2, 3, 4, 5, 7, 8}) status.AddSegment(id, 10.0f);
+}
+
+namespace calc = basMockDraftCalculation;
+
+// The sample league with every look-ahead strategy replaced by the default
+// strategy and, when `lookAhead` names a bundled look-ahead strategy, team 1
+// using it for its first `picks` picks (then Open Roster by roster value,
+// as the bundled look-ahead strategies end). It is written as a league of
+// its own and made the project's while the guard lives. Only one team looks
+// ahead: a look-ahead plays the other teams' picks by their strategies and
+// stops with a strategy conflict when one of those picks is a look-ahead
+// itself, so a league where every team looks ahead on its first picks
+// cannot be drafted.
+class LeagueVariant {
+ public:
+  LeagueVariant(const std::string& lookAhead, int32_t picks) {
+    kdbench::SampleProject();
+    std::string name;
+    if (!lookAhead.empty()) {
+      clsDraftStrategy strategy;
+      strategy.SetFilePath(FileTypeFolder.at(kPageDraftStrategies));
+      strategy.SetFileName(lookAhead);
+      if (!strategy.LoadDraftStrategy()) kdbench::Die("cannot read " + lookAhead);
+      strategy.SetEndPick(0, picks);
+      strategy.SetBegPick(1, picks + 1);
+      name = "Bench " + std::to_string(picks) + " " + lookAhead;
+      strategy.SetFileName(name);
+      if (!strategy.SaveDraftStrategy()) kdbench::Die("cannot write " + name);
+    }
+    clsLeagueIsolate league;
+    league.SetFilePath(FileTypeFolder.at(kPageLeagueProperties));
+    league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+    if (!league.LoadLeagueProps(true)) kdbench::Die("cannot read the sample league");
+    for (int32_t t = 1; t <= league.TeamCount(); ++t) {
+      const std::string current = league.Strategy(t);
+      if (current.find("Gain-Loss") != std::string::npos || current.find("Equilibrium") != std::string::npos)
+        league.SetStrategy(t, "KD-RBL Default.stg");
+    }
+    if (!name.empty()) league.SetStrategy(1, name);
+    league.SetFileName("Bench " + (name.empty() ? std::string("no look-ahead") : name) + ".lgp");
+    if (!league.SaveLeagueProps()) kdbench::Die("cannot write " + league.FileName());
+    saved_ = GlobalProject().Value(kProjLeaguePropertiesFile);
+    GlobalProject().SetValue(kProjLeaguePropertiesFile, league.FileName());
+  }
+  ~LeagueVariant() { GlobalProject().SetValue(kProjLeaguePropertiesFile, saved_); }
+  LeagueVariant(const LeagueVariant&) = delete;
+  LeagueVariant& operator=(const LeagueVariant&) = delete;
+
+ private:
+  std::string saved_;
+};
+
+void BM_CalculateCheatSheet(benchmark::State& state) {
+  kdbench::SampleProject();
+  for (auto _ : state) {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    clsMockDraft mock;
+    clsMockRoster roster;
+    clsKickwellDB db;
+    if (!basMockDraftCalculation::CalculateCheatSheet(status, mock, roster, db)) {
+      state.SkipWithError("the cheat-sheet job failed");
+      break;
+    }
+  }
+  kdbench::ReportPeakMemory(state);
+}
+
+void BM_CalculateMockDraft(benchmark::State& state) {
+  kdbench::SampleProject();
+  int32_t picks = 0;
+  for (auto _ : state) {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    clsMockDraft mock;
+    clsKickwellDB db;
+    if (!basMockDraftCalculation::CalculateMockDraft(status, mock, db)) {
+      state.SkipWithError("the automatic mock draft failed");
+      break;
+    }
+    picks = mock.Count() + 1;
+  }
+  state.counters["picks"] = picks;
+  kdbench::ReportPeakMemory(state);
+}
+
+void BM_MockDraftNoLookAhead(benchmark::State& state) {
+  const LeagueVariant league("", 0);
+  BM_CalculateMockDraft(state);
+}
+
+void BM_MockDraftRosterPotGL(benchmark::State& state) {
+  const LeagueVariant league("KD-Roster Gain-Loss.stg", 6);
+  BM_CalculateMockDraft(state);
+}
+
+void BM_MockDraftEquilibriumDepth4(benchmark::State& state) {
+  const LeagueVariant league("KD-Equilibrium.stg", 4);
+  clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
+  const int32_t depth = settings.LongVal(kSetEquilibriumDepth);
+  settings.SetLongVal(kSetEquilibriumDepth, 4);
+  BM_CalculateMockDraft(state);
+  settings.SetLongVal(kSetEquilibriumDepth, depth);
+}
+
+// The automatic draft's pick loop alone: the job's steps before it run
+// outside the timed part, once per iteration, since the loop uses up the
+// rosters it is given.
+void BM_MockDraftPickLoop(benchmark::State& state) {
+  const LeagueVariant league("", 0);
+  for (auto _ : state) {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    clsMockDraft mock;
+    clsKickwellDB db;
+    std::vector<LGPRosterSizeRecord> records;
+    std::vector<int32_t> order;
+    std::vector<clsMockRoster> rosters;
+    if (!calc::OpenProjectedStatsDB(status, db) || !calc::LoadLeagueProperties(status, db, mock, records, order) ||
+        !calc::ApplyProjectScoring(status, db) ||
+        !calc::BuildTeamRosters(status, calc::DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek), mock, rosters,
+                                records)) {
+      state.SkipWithError("the draft could not be set up");
+      break;
+    }
+    if (mock.CreateDraftOrder())
+      basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
+    std::array<clsPossiblePicks, 2> lists;
+    KickwellDBPickLogNames names(db);
+    std::vector<int32_t> boardIndex;
+    const auto start = std::chrono::steady_clock::now();
+    const bool drafted = calc::RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
+    const auto stop = std::chrono::steady_clock::now();
+    if (!drafted) {
+      state.SkipWithError("the pick loop failed");
+      break;
+    }
+    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+  }
+  kdbench::ReportPeakMemory(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

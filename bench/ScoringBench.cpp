@@ -1,0 +1,51 @@
+// Applying the sample project's scoring system (half PPR) to the sample
+// database: the season rows alone, and every week 1..17 with the season rows.
+
+#include <benchmark/benchmark.h>
+
+#include "BenchSupport.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+
+namespace {
+
+void ApplyScoring(benchmark::State& state, uint8_t weekFrom, uint8_t weekTo) {
+  const std::string path = kdbench::ScratchDir() + "/scoring.pro";
+  kdbench::CopyFileOrDie(kdbench::SampleDatabase(), path);
+  clsKickwellDB db;
+  if (!db.InitializeKickwellDB(path)) kdbench::Die("cannot open " + path);
+  if (!db.pFnLoadScoringSystem(kdbench::SamplePath("sco/KD-Half PPR.sco"))) {
+    kdbench::Die("cannot load the half-PPR scoring system");
+  }
+  int32_t rows = 0;
+  for (auto _ : state) {
+    clsStatusPlain status;
+    status.AddSegment(4, 100);
+    db.pSbUpdatePlayerPointswStatus(status, weekFrom, weekTo, kdbench::kSampleYear);
+    rows = status.Segments().back().MaxValue;  // the rows the pass scored
+  }
+  state.counters["rows"] = rows;
+  kdbench::ReportPeakMemory(state);
+}
+
+void BM_ApplyScoringSeasonRows(benchmark::State& state) {
+  ApplyScoring(state, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek);
+}
+void BM_ApplyScoringWeeksAndSeason(benchmark::State& state) {
+  ApplyScoring(state, 1, clsKickwellDB::kSeasonWeek);
+}
+
+// The bench's own import of the master file through the writers (players,
+// weekly values, season rows); a stand-in until the program's own creation
+// of the sample database lands.
+void BM_BuildDatabaseThroughWriters(benchmark::State& state) {
+  const std::string path = kdbench::ScratchDir() + "/build.pro";
+  for (auto _ : state) kdbench::BuildSampleDatabase(path);
+  kdbench::ReportPeakMemory(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BuildDatabaseThroughWriters)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
