@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "core/Seams.h"
+#include "draft_inputs/LGPRecords.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "engine/clsMockDraftPositionStack.h"
 
@@ -38,16 +39,8 @@ class PickLogNames;
 
 class clsMockRoster {
  public:
-  // A position's limits, in the field order the league file stores them.
-  struct RosterSizeRecord {
-    int32_t PosID = 0;
-    int32_t MergeAsID = 0;
-    int32_t RosterMin = 0;
-    int32_t RosterMax = 0;
-    int32_t StarterMin = 0;
-    int32_t StarterMax = 0;
-    bool operator==(const RosterSizeRecord&) const = default;
-  };
+  // A position's limits, the league file's record.
+  using RosterSizeRecord = LGPRosterSizeRecord;
 
   // Stack depth beyond what the league rosters, until PlayerBuffer is set.
   static constexpr int32_t kDefaultPlayerBuffer = 10;
