@@ -170,4 +170,18 @@ TEST_F(SampleCheatSheet, NoPlayerGetsPointsAllowedTierPoints) {
   EXPECT_GT(scoreless, 0);
 }
 
+// The sample league's strategies must be draftable together: two teams that
+// look ahead around each other's picks stop the draft with a conflict.
+TEST_F(SampleCheatSheet, TheSampleLeagueDraftsAutomaticallyToTheLastPick) {
+  ASSERT_TRUE(basMockDraftCalculation::CalculateMockDraft(status_, mock_, db_));
+  EXPECT_TRUE(seams_.messages.messages.empty());
+  ASSERT_EQ(mock_.Count() + 1, 12 * 15);
+  std::map<int32_t, int> taken;
+  for (int32_t k = 0; k <= mock_.Count(); ++k) {
+    EXPECT_GT(mock_.MasterID(k), 0) << "pick " << k + 1;
+    ++taken[mock_.MasterID(k)];
+  }
+  EXPECT_EQ(taken.size(), std::size_t{12 * 15}) << "a player was drafted twice";
+}
+
 }  // namespace
