@@ -1,7 +1,7 @@
 #pragma once
 // What every benchmark program shares: the bundled sample tree of the build
-// folder, a projected-stats database of the 2024 sample built once per
-// process, and the peak resident memory counter.
+// folder, its 2024 sample database, the sample project in a work folder of
+// its own, and the peak resident memory counter.
 
 #include <benchmark/benchmark.h>
 
@@ -20,19 +20,16 @@ std::string SamplePath(const std::string& relative);
 // A folder of its own under the system's temporary folder, removed at exit.
 std::string ScratchDir();
 
-// Builds a projected-stats database at `path`: a copy of def/Default.pro
-// with the master file's players, their weekly projections (weeks 1..17)
-// and their season rows, written through the database's player-data
-// writers in one transaction. Aborts the program when the sample tree is
-// missing or a step fails, since no figure would mean anything.
-void BuildSampleDatabase(const std::string& path);
+// The sample tree's 2024 database, as the build makes it from
+// def/Default.pro and mas/"2024 Master 0001.kwr" (season rows summed).
+inline constexpr const char* kSampleDatabaseFile = "pro/2010 Default Stats.pro";
 
-// The database above, built once per process; returns its path. Each
-// benchmark copies it when it changes it.
+// A copy of that database in the scratch folder, made once per process;
+// returns its path. Each benchmark copies it again when it changes it.
 const std::string& SampleDatabase();
 
-// A work folder holding a copy of the sample tree, with the sample
-// database as the project's projected-stats file, the work-folder tables
+// A work folder holding a copy of the sample tree (the sample database
+// included, as the project's projected-stats file), the work-folder tables
 // set up for it and "KD-Sample 2024.kdp" open as the project. Made once per
 // process; returns the work folder (with its trailing '/').
 const std::string& SampleProject();

@@ -17,6 +17,8 @@
 #include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
+#include "documents/DocumentOptions.h"
+#include "documents/basFlexGridHTML.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsLeagueIsolate.h"
@@ -25,8 +27,16 @@
 #include "engine/clsPossiblePicks.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "player_data/basCreateSingleSeasonDB.h"
 
 namespace {
+
+// A display grid the project names, or the bundled one when it names none.
+std::string DisplayGridPath(int32_t key, const std::string& bundled) {
+  const std::string named = GlobalProject().Value(key);
+  return FileTypeFolder.at(kPageDisplayGrids) + (named.empty() ? bundled : named);
+}
 
 // The progress segments the jobs report on (an automatic draft adds its own).
 void AddJobSegments(clsStatusPlain& status) {
@@ -173,6 +183,81 @@ void BM_MockDraftPickLoop(benchmark::State& state) {
   kdbench::ReportPeakMemory(state);
 }
 
+// Writing both documents in HTML, text and CSV, as the project page writes
+// them: results and page grids are made once, outside the timed part. The
+// mock draft is the pick list with every team's roster and the team
+// summary, the fullest form of the document.
+void BM_WriteDocuments(benchmark::State& state) {
+  kdbench::SampleProject();
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  clsStatusPlain status;
+  AddJobSegments(status);
+
+  clsMockDraft cheatBoard;
+  clsMockRoster roster;
+  clsKickwellDB cheatDb;
+  if (!calc::CalculateCheatSheet(status, cheatBoard, roster, cheatDb)) kdbench::Die("the cheat-sheet job failed");
+  FlexGridModel cheatPage;
+  if (!cheatDb.LoadDisplay(DisplayGridPath(kProjCheatSheetDisplayGrid, "Cheat Sheet - Default.dis")))
+    kdbench::Die("cannot load the cheat-sheet display grid");
+  basFlexGridHTML::SetupResultGridHeadings(cheatPage, cheatDb);
+  basFlexGridHTML::FillCheatSheetGrid(cheatPage, roster, cheatDb, options);
+
+  clsMockDraft board;
+  clsKickwellDB mockDb;
+  if (!calc::CalculateMockDraft(status, board, mockDb)) kdbench::Die("the automatic mock draft failed");
+  FlexGridModel mockPage;
+  if (!mockDb.LoadDisplay(DisplayGridPath(kProjMockDraftDisplayGrid, "Mock Draft - Default.dis")))
+    kdbench::Die("cannot load the mock-draft display grid");
+  basFlexGridHTML::SetupResultGridHeadings(mockPage, mockDb);
+  const int32_t view = MockDisplayView, rosters = IncludeRosterListings, summary = IncludeRosterPointSummary;
+  MockDisplayView = 0;
+  IncludeRosterListings = 1;
+  IncludeRosterPointSummary = 1;
+  basFlexGridHTML::FillMockDraftGrid(mockPage, board, mockDb, true, options);
+
+  const std::string folder = kdbench::ScratchDir() + "/";
+  for (auto _ : state) {
+    for (int32_t type = 0; type <= 2; ++type) {
+      const std::string suffix = std::to_string(type);
+      bool colourFromGrid = options.useColor, boardCells = false;
+      if (!basFlexGridHTML::WriteCheatSheetDocument(folder + "Cheat." + suffix, cheatPage, roster, cheatDb, type,
+                                                    options) ||
+          !basFlexGridHTML::WriteMockDraftDocument(folder + "Mock." + suffix, mockPage, board, mockDb, type,
+                                                   colourFromGrid, boardCells, true, options)) {
+        state.SkipWithError("a document could not be written");
+        break;
+      }
+    }
+  }
+  MockDisplayView = view;
+  IncludeRosterListings = rosters;
+  IncludeRosterPointSummary = summary;
+  state.counters["players"] = cheatPage.Rows();
+  state.counters["picks"] = board.Count() + 1;
+  kdbench::ReportPeakMemory(state);
+}
+
+// A new projected-stats database for 2024, as the new-file dialog makes it:
+// a copy of the template with every master file of the season imported.
+void BM_CreateProjectedFile(benchmark::State& state) {
+  kdbench::SampleProject();
+  std::vector<std::string> masters;
+  basCreateSingleSeasonDB::ListKWRFiles(basCreateSingleSeasonDB::MasterPrefix(kdbench::kSampleYear),
+                                        kPagePlayerMasterRegistry, masters, 0);
+  if (masters.empty()) kdbench::Die("no master file of the sample season");
+  basCreateSingleSeasonDB::SelectedStrainName.clear();
+  const std::string path = kdbench::ScratchDir() + "/created.pro";
+  for (auto _ : state) {
+    if (!basCreateSingleSeasonDB::CreateProjectedFile(kdbench::kSampleYear, path, masters, false)) {
+      state.SkipWithError("the database was not created");
+      break;
+    }
+  }
+  state.counters["files"] = static_cast<double>(masters.size());
+  kdbench::ReportPeakMemory(state);
+}
+
 }  // namespace
 
 BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -180,3 +265,5 @@ BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)-
 BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CreateProjectedFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);

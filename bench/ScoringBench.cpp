@@ -35,17 +35,7 @@ void BM_ApplyScoringWeeksAndSeason(benchmark::State& state) {
   ApplyScoring(state, 1, clsKickwellDB::kSeasonWeek);
 }
 
-// The bench's own import of the master file through the writers (players,
-// weekly values, season rows); a stand-in until the program's own creation
-// of the sample database lands.
-void BM_BuildDatabaseThroughWriters(benchmark::State& state) {
-  const std::string path = kdbench::ScratchDir() + "/build.pro";
-  for (auto _ : state) kdbench::BuildSampleDatabase(path);
-  kdbench::ReportPeakMemory(state);
-}
-
 }  // namespace
 
 BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BuildDatabaseThroughWriters)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
