@@ -29,7 +29,7 @@ constexpr std::string_view kFieldGoals[] = {"FgMade_0-19", "FgMade_20-29", "FgMa
                                             "FgMade_50"};
 constexpr std::string_view kFumblesLost[] = {"Fum"};
 
-constexpr DistributionMapSpec kSpecs[] = {
+constexpr DistributionMapPlan kPlans[] = {
     {3, kQB, kPassingYards},
     {4, kQB, kPassingTD},
     {5, kQB, kInterceptions},
@@ -55,26 +55,26 @@ bool IsStatColumn(std::string_view name) {
 
 }  // namespace
 
-std::span<const DistributionMapSpec> DistributionMapSpecs() { return kSpecs; }
+std::span<const DistributionMapPlan> DistributionMapPlans() { return kPlans; }
 
-const DistributionMapSpec* FindDistributionMapSpec(int32_t catID) {
-  for (const DistributionMapSpec& spec : kSpecs) {
-    if (spec.catID == catID) return &spec;
+const DistributionMapPlan* FindDistributionMapPlan(int32_t catID) {
+  for (const DistributionMapPlan& plan : kPlans) {
+    if (plan.catID == catID) return &plan;
   }
   return nullptr;
 }
 
-bool CountGames(const std::string& dataFolder, const DistributionMapSpec& spec,
+bool CountGames(const std::string& dataFolder, const DistributionMapPlan& plan,
                 std::vector<int64_t>& frequency, std::string* error) {
   std::vector<int64_t> counts;
   const std::vector<int32_t> weeks = WeeksPresent(dataFolder, "actual");
   for (int32_t week : weeks) {
-    for (std::string_view pos : spec.positions) {
+    for (std::string_view pos : plan.positions) {
       const std::string path = WeeklyFilePath(dataFolder, "actual", week, pos);
       CsvTable table;
       if (!ReadCsvTable(path, table, error)) return false;
       std::vector<int> valueCells;
-      for (std::string_view column : spec.columns) {
+      for (std::string_view column : plan.columns) {
         const int cell = table.Column(column);
         if (cell < 0) {
           if (error) *error = path + ": no column " + std::string(column);
@@ -125,7 +125,7 @@ bool CountGames(const std::string& dataFolder, const DistributionMapSpec& spec,
     }
   }
   if (counts.empty()) {
-    if (error) *error = dataFolder + ": no game counts for category " + std::to_string(spec.catID);
+    if (error) *error = dataFolder + ": no game counts for category " + std::to_string(plan.catID);
     return false;
   }
   frequency = std::move(counts);
@@ -158,13 +158,13 @@ std::string DistributionMapText(const std::vector<int64_t>& frequency) {
 bool WriteDistributionMaps(const std::string& dataFolder, const std::string& defFolder,
                            std::span<const int32_t> catIDs, std::string* error) {
   for (int32_t catID : catIDs) {
-    const DistributionMapSpec* spec = FindDistributionMapSpec(catID);
-    if (spec == nullptr) {
+    const DistributionMapPlan* plan = FindDistributionMapPlan(catID);
+    if (plan == nullptr) {
       if (error) *error = "no distribution map is defined for category " + std::to_string(catID);
       return false;
     }
     std::vector<int64_t> frequency;
-    if (!CountGames(dataFolder, *spec, frequency, error)) return false;
+    if (!CountGames(dataFolder, *plan, frequency, error)) return false;
     std::string path = defFolder;
     if (!path.empty() && path.back() != '/') path += '/';
     path += std::to_string(catID) + "-FDM.txt";

@@ -20,20 +20,20 @@
 
 namespace bundle {
 
-struct DistributionMapSpec {
+struct DistributionMapPlan {
   int32_t catID;
   std::span<const std::string_view> positions;  // the files counted
   std::span<const std::string_view> columns;    // summed into the game's value
 };
 
-std::span<const DistributionMapSpec> DistributionMapSpecs();
+std::span<const DistributionMapPlan> DistributionMapPlans();
 // nullptr when the category has no map.
-const DistributionMapSpec* FindDistributionMapSpec(int32_t catID);
+const DistributionMapPlan* FindDistributionMapPlan(int32_t catID);
 
 // frequency[c] = the number of games that ended with the value c; the last
 // class is the largest value seen. False with `error` set when a file is
 // missing or malformed, or no game was found.
-bool CountGames(const std::string& dataFolder, const DistributionMapSpec& spec,
+bool CountGames(const std::string& dataFolder, const DistributionMapPlan& plan,
                 std::vector<int64_t>& frequency, std::string* error);
 
 // Q3 - Q1 of the games, where Qp is the smallest class whose cumulative

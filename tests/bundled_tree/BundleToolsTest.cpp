@@ -177,19 +177,19 @@ TEST(DistributionMaps, CountsPlayedGamesByWholeValueWithTheInterquartileRangeFir
                         "A,1,QB,KC,BAL,3,,12.5,1,1\nB,2,QB,KC,BAL,-2,,12.5,2,0\nC,3,QB,KC,BAL,,,12.5,3,0\n"
                         "D,4,QB,KC,BAL,,1,12.5,4,4\n");
   kdtest::WriteFile(dir.File("actual/2/QB.csv"), head + "A,1,QB,KC,@DEN,2,,3,1,1\n");
-  const bundle::DistributionMapSpec* spec = bundle::FindDistributionMapSpec(3);
-  ASSERT_NE(spec, nullptr);
+  const bundle::DistributionMapPlan* plan = bundle::FindDistributionMapPlan(3);
+  ASSERT_NE(plan, nullptr);
   std::vector<int64_t> frequency;
   std::string error;
-  ASSERT_TRUE(bundle::CountGames(dir.Path(), *spec, frequency, &error)) << error;
+  ASSERT_TRUE(bundle::CountGames(dir.Path(), *plan, frequency, &error)) << error;
   EXPECT_EQ(frequency, (std::vector<int64_t>{2, 0, 1, 1}));
   // Games 0, 0, 2, 3: Q1 is 0, Q3 is 2.
   EXPECT_EQ(bundle::DistributionMapText(frequency), "2\r\n0,2\r\n1,0\r\n2,1\r\n3,1\r\n");
-  EXPECT_EQ(bundle::FindDistributionMapSpec(44), nullptr);
+  EXPECT_EQ(bundle::FindDistributionMapPlan(44), nullptr);
 
   // A value no game reaches is refused rather than counted into a class.
   kdtest::WriteFile(dir.File("actual/2/QB.csv"), head + "A,1,QB,KC,@DEN,2000000000,,3,1,1\n");
-  EXPECT_FALSE(bundle::CountGames(dir.Path(), *spec, frequency, &error));
+  EXPECT_FALSE(bundle::CountGames(dir.Path(), *plan, frequency, &error));
   EXPECT_NE(error.find("actual/2/QB.csv line 2"), std::string::npos) << error;
 }
 

@@ -64,8 +64,8 @@ TEST(BundledTree, HoldsTheElevenWorkFoldersAndEveryFileBuiltFromData) {
     files.push_back("dis/" + name + ".dis");
     files.push_back("def/" + name + ".dis");
   }
-  for (const bundle::DistributionMapSpec& spec : bundle::DistributionMapSpecs()) {
-    files.push_back("def/" + std::to_string(spec.catID) + "-FDM.txt");
+  for (const bundle::DistributionMapPlan& plan : bundle::DistributionMapPlans()) {
+    files.push_back("def/" + std::to_string(plan.catID) + "-FDM.txt");
   }
   for (const std::string& file : files) EXPECT_TRUE(fs::is_regular_file(kDat + file)) << file;
   EXPECT_GE(RecipeNames("stg").size(), 5u);
@@ -558,19 +558,19 @@ TEST(DistributionMaps, EveryMapSpreadsASeasonTotalOverSixteenGamesThatAddUpToIt)
   const std::map<int32_t, double> seasons = {{3, 4183.0}, {4, 31.0},  {5, 11.0},    {14, 1204.0},
                                              {15, 9.0},   {20, 84.0}, {21, 1290.0}, {22, 8.0},
                                              {31, 40.0},  {43, 31.0}, {71, 3.0}};
-  for (const bundle::DistributionMapSpec& spec : bundle::DistributionMapSpecs()) {
-    ASSERT_EQ(seasons.count(spec.catID), 1u) << spec.catID;
-    const double season = seasons.at(spec.catID);
+  for (const bundle::DistributionMapPlan& plan : bundle::DistributionMapPlans()) {
+    ASSERT_EQ(seasons.count(plan.catID), 1u) << plan.catID;
+    const double season = seasons.at(plan.catID);
     clsFreqDistribution map;
-    ASSERT_TRUE(map.LoadDistribution(kDat + "def/" + std::to_string(spec.catID) + "-FDM.txt")) << spec.catID;
+    ASSERT_TRUE(map.LoadDistribution(kDat + "def/" + std::to_string(plan.catID) + "-FDM.txt")) << plan.catID;
     map.CreateBaseMap(16.0, 1.0);
-    ASSERT_TRUE(map.MapDistribution(season)) << spec.catID;
+    ASSERT_TRUE(map.MapDistribution(season)) << plan.catID;
     double sum = 0;
     for (int32_t i = 0; i < 16; ++i) {
-      EXPECT_GE(map.MapValue(i), 0.0) << spec.catID;
+      EXPECT_GE(map.MapValue(i), 0.0) << plan.catID;
       sum += runtime::RoundHalfEven(map.MapValue(i));
     }
-    EXPECT_EQ(sum, season) << spec.catID;
+    EXPECT_EQ(sum, season) << plan.catID;
   }
 }
 

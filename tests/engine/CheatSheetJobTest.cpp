@@ -101,9 +101,9 @@ TEST_F(CheatSheetJob, LeagueRosterErrorsStopBeforeTheScoringRun) {
       {{{1, 1, 0, 2, 0, 2}, {2, 2, 0, 0, 0, 0}}, "No positions are selected in League Properties File."},
   };
   for (const Case& c : cases) {
-    LeagueSpec spec;
-    spec.sizes = c.sizes;
-    project.WriteLeague(spec);
+    LeaguePlan plan;
+    plan.sizes = c.sizes;
+    project.WriteLeague(plan);
     project.seams.messages.messages.clear();
     clsKickwellDB fresh;
     EXPECT_FALSE(calc::CalculateCheatSheet(project.Status(), mock, roster, fresh));

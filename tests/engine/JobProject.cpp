@@ -78,7 +78,7 @@ JobProject::JobProject() {
   GiveStrategy(scratch, strategies + "receiver.stg", {{.beg = 1, .end = 1, .ids = {kWR}}, {.beg = 2}});
 
   WriteScoring();
-  WriteLeague(LeagueSpec{});
+  WriteLeague(LeaguePlan{});
 
   for (int32_t id : {1, 2, 3, 4, 5, 7, 8}) status_.AddSegment(id, 10.0f);
   status_.SetStatusList(seams.progress);
@@ -90,25 +90,25 @@ JobProject::~JobProject() {
   basMockDraftSettings::TerminateSettings();
 }
 
-void JobProject::WriteLeague(const LeagueSpec& spec) {
+void JobProject::WriteLeague(const LeaguePlan& plan) {
   clsLeagueIsolate league;
   league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
   league.SetFileName("Three.lgp");
-  league.SetTeamCount(static_cast<int32_t>(spec.teams.size()));
-  for (std::size_t t = 0; t < spec.teams.size(); ++t) {
-    league.SetTeamName(static_cast<int32_t>(t) + 1, spec.teams[t]);
-    league.SetStrategy(static_cast<int32_t>(t) + 1, spec.strategies.at(t));
+  league.SetTeamCount(static_cast<int32_t>(plan.teams.size()));
+  for (std::size_t t = 0; t < plan.teams.size(); ++t) {
+    league.SetTeamName(static_cast<int32_t>(t) + 1, plan.teams[t]);
+    league.SetStrategy(static_cast<int32_t>(t) + 1, plan.strategies.at(t));
   }
-  league.SetDraftRounds(spec.rounds);
-  league.SetDraftStyle(spec.style);
-  if (!spec.createdOrder.empty()) {
-    league.SetCreatedTeamCount(spec.createdTeams);
-    league.SetCreatedDraftRounds(spec.rounds);
-    league.SetPickCount(static_cast<int32_t>(spec.createdOrder.size()));
-    for (std::size_t k = 0; k < spec.createdOrder.size(); ++k)
-      league.SetPick(static_cast<int32_t>(k), spec.createdOrder[k]);
+  league.SetDraftRounds(plan.rounds);
+  league.SetDraftStyle(plan.style);
+  if (!plan.createdOrder.empty()) {
+    league.SetCreatedTeamCount(plan.createdTeams);
+    league.SetCreatedDraftRounds(plan.rounds);
+    league.SetPickCount(static_cast<int32_t>(plan.createdOrder.size()));
+    for (std::size_t k = 0; k < plan.createdOrder.size(); ++k)
+      league.SetPick(static_cast<int32_t>(k), plan.createdOrder[k]);
   }
-  for (const LGPRosterSizeRecord& r : spec.sizes)
+  for (const LGPRosterSizeRecord& r : plan.sizes)
     league.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
   ASSERT_TRUE(league.SaveLeagueProps());
 }

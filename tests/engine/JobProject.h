@@ -27,7 +27,7 @@
 
 namespace kdtest {
 
-struct LeagueSpec {
+struct LeaguePlan {
   std::vector<std::string> teams{"Alpha", "Bravo", "Charlie"};
   std::vector<std::string> strategies{"points.stg", "value.stg", "receiver.stg"};
   int32_t rounds = 2;
@@ -50,7 +50,7 @@ class JobProject {
   JobProject& operator=(const JobProject&) = delete;
 
   // Writes the league file the project names.
-  void WriteLeague(const LeagueSpec& spec);
+  void WriteLeague(const LeaguePlan& plan);
   // Writes the scoring system the project names: one rule, `perYards`
   // rushing yards for a point.
   void WriteScoring(float perYards = 1.0f);

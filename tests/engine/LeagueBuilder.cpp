@@ -23,8 +23,8 @@ clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t te
   return roster;
 }
 
-void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RuleSpec>& rules,
-                  const std::vector<FactorSpec>& factors) {
+void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RulePlan>& rules,
+                  const std::vector<FactorPlan>& factors) {
   clsDraftStrategy strategy;
   const std::size_t slash = path.rfind('/');
   strategy.SetFilePath(path.substr(0, slash + 1));
@@ -32,24 +32,24 @@ void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vec
   if (!rules.empty()) strategy.SetStrategyMax(static_cast<int32_t>(rules.size()) - 1);
   for (std::size_t k = 0; k < rules.size(); ++k) {
     const int32_t r = static_cast<int32_t>(k);
-    const RuleSpec& spec = rules[k];
-    strategy.SetBegPick(r, spec.beg);
-    strategy.SetEndPick(r, spec.end);
-    strategy.SetMethod(r, spec.method);
-    strategy.SetCompare(r, spec.compare);
-    strategy.SetUsingFactor(r, 0, spec.lrtr);
-    strategy.SetUsingFactor(r, 1, spec.injury);
-    strategy.SetUsingFactor(r, 2, spec.x);
-    strategy.SetInclusion(r, spec.inclusion);
-    strategy.SetNoByeConflict(r, spec.noByeConflict);
-    for (int32_t id : spec.ids) strategy.AddPositionID(r, id);
+    const RulePlan& plan = rules[k];
+    strategy.SetBegPick(r, plan.beg);
+    strategy.SetEndPick(r, plan.end);
+    strategy.SetMethod(r, plan.method);
+    strategy.SetCompare(r, plan.compare);
+    strategy.SetUsingFactor(r, 0, plan.lrtr);
+    strategy.SetUsingFactor(r, 1, plan.injury);
+    strategy.SetUsingFactor(r, 2, plan.x);
+    strategy.SetInclusion(r, plan.inclusion);
+    strategy.SetNoByeConflict(r, plan.noByeConflict);
+    for (int32_t id : plan.ids) strategy.AddPositionID(r, id);
   }
   for (int32_t kind = 0; kind <= 2; ++kind) {
     bool any = false;
-    for (const FactorSpec& f : factors) any = any || f.kind == kind;
+    for (const FactorPlan& f : factors) any = any || f.kind == kind;
     if (!any) continue;
     strategy.AddFactor(kind);
-    for (const FactorSpec& f : factors)
+    for (const FactorPlan& f : factors)
       if (f.kind == kind) strategy.SetFactor(kind, f.posID, f.factor);
   }
   ASSERT_TRUE(strategy.SaveDraftStrategy());

@@ -33,7 +33,7 @@ using RowsByPosition = std::map<int32_t, std::vector<basMockDraftCalculation::St
 clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
                               const RowsByPosition& rows);
 
-struct RuleSpec {
+struct RulePlan {
   int32_t beg = 1;
   int32_t end = 999;
   int32_t method = clsMockRoster::kOpenRoster;
@@ -46,15 +46,15 @@ struct RuleSpec {
   bool noByeConflict = false;
 };
 
-struct FactorSpec {
+struct FactorPlan {
   int32_t kind = 0;  // 0 LR-TR, 1 INJURY, 2 X
   int32_t posID = 0;
   double factor = 1.0;
 };
 
 // Saves the strategy as `path` and loads it into the roster.
-void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RuleSpec>& rules,
-                  const std::vector<FactorSpec>& factors = {});
+void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RulePlan>& rules,
+                  const std::vector<FactorPlan>& factors = {});
 
 // Names from tables: positions by id, players by MasterID ("P<id>" when not
 // listed); short names are the first 18 characters; the player id is the

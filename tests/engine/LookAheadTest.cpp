@@ -41,7 +41,7 @@ const RowsByPosition kSteepBacks{
 const std::vector<int32_t> kSnake{1, 2, 2, 1};
 
 // A rule for the team's first pick, then points for every later one.
-std::vector<RuleSpec> FirstPickBy(int32_t method, int32_t compare = clsMockRoster::kFullPoints,
+std::vector<RulePlan> FirstPickBy(int32_t method, int32_t compare = clsMockRoster::kFullPoints,
                                   std::vector<int32_t> ids = {kAll}) {
   return {{.beg = 1, .end = 1, .method = method, .compare = compare, .ids = std::move(ids)}, {.beg = 2}};
 }
@@ -109,13 +109,13 @@ class LookAhead : public ::testing::Test {
 
   static clsSettingsKD& Settings() { return basMockDraftSettings::GlobalSettings(); }
 
-  void WriteStrategy(const std::string& name, const std::vector<RuleSpec>& rules) {
+  void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {
     clsMockRoster scratch;
     GiveStrategy(scratch, strategies + name, rules);
   }
 
   // Team 1 plays `first`, every other team by points; serpentine order.
-  void League(const std::vector<RuleSpec>& first, const RowsByPosition& rows = kSteepBacks,
+  void League(const std::vector<RulePlan>& first, const RowsByPosition& rows = kSteepBacks,
               const std::vector<LGPRosterSizeRecord>& records = kPair, int32_t teams = 2) {
     WriteStrategy("first.stg", first);
     mock.SetOwnerCount(teams);

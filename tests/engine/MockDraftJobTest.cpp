@@ -70,9 +70,9 @@ TEST_F(MockDraftJob, SerpentineDraftFromTheLeaguesStyle) {
 }
 
 TEST_F(MockDraftJob, CyclicDraftFromTheLeaguesStyle) {
-  LeagueSpec spec;
-  spec.style = 1;
-  project.WriteLeague(spec);
+  LeaguePlan plan;
+  plan.style = 1;
+  project.WriteLeague(plan);
   ASSERT_TRUE(Run());
   // 4: T1 with its quarterback: RB 202. 5: T2 with its back: QB 102 [90]
   // over WR 302 [10]. 6: T3 with its receiver: QB 103 200 over RB 203 150
@@ -84,10 +84,10 @@ TEST_F(MockDraftJob, CyclicDraftFromTheLeaguesStyle) {
 }
 
 TEST_F(MockDraftJob, TheLeaguesCreatedOrderIsUsedAsItIs) {
-  LeagueSpec spec;
-  spec.createdTeams = 3;
-  spec.createdOrder = {3, 1, 2, 2, 1, 3};
-  project.WriteLeague(spec);
+  LeaguePlan plan;
+  plan.createdTeams = 3;
+  plan.createdOrder = {3, 1, 2, 2, 1, 3};
+  project.WriteLeague(plan);
   ASSERT_TRUE(Run());
   EXPECT_FALSE(mock.CreateDraftOrder());
   // 3: T2 RB 201 [110]. 4: T2 with its back: QB 102 [90]. 5: T1 with its
@@ -110,10 +110,10 @@ TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {
 }
 
 TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogether) {
-  LeagueSpec spec;
-  spec.rounds = 0;
-  spec.sizes = {{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}};
-  project.WriteLeague(spec);
+  LeaguePlan plan;
+  plan.rounds = 0;
+  plan.sizes = {{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}};
+  project.WriteLeague(plan);
   EXPECT_FALSE(Run());
   ASSERT_EQ(project.seams.messages.messages.size(), 1u);
   EXPECT_EQ(project.seams.messages.messages[0].caption, "League Properties Error");

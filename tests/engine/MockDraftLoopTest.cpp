@@ -75,7 +75,7 @@ class MockDraftLoop : public ::testing::Test {
     basMockDraftSettings::TerminateSettings();
   }
 
-  void WriteStrategy(const std::string& name, const std::vector<RuleSpec>& rules) {
+  void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {
     clsMockRoster scratch;
     GiveStrategy(scratch, strategies + name, rules);
   }

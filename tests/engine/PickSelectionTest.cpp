@@ -49,7 +49,7 @@ class PickSelection : public ::testing::Test {
     basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckByeConflicts, on);
   }
 
-  clsMockRoster Team(const std::vector<RuleSpec>& rules, const std::vector<FactorSpec>& factors = {},
+  clsMockRoster Team(const std::vector<RulePlan>& rules, const std::vector<FactorPlan>& factors = {},
                      const std::vector<PositionSize>& sizes = kOpenLeague,
                      const RowsByPosition& rows = kRows) {
     clsMockRoster roster = BuildTeamRoster(sizes, 2, rows);

@@ -34,7 +34,7 @@ class UserMockPreparation : public ::testing::Test {
       ugm.SetOwnerName(i, "Owner " + std::to_string(i + 1));
       ugm.SetOwnerStrategy(i, "points.stg");
     }
-    for (const LGPRosterSizeRecord& r : LeagueSpec{}.sizes)
+    for (const LGPRosterSizeRecord& r : LeaguePlan{}.sizes)
       ugm.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
     calc::LoadUGMBoard(ugm, 0);
   }
@@ -82,11 +82,11 @@ TEST_F(UserMockPreparation, AnEmptyUserMockTakesTheLeagueAndABoardInItsStyle) {
 }
 
 TEST_F(UserMockPreparation, AConflictingCreatedOrderGivesWayToTheLeaguesStyle) {
-  LeagueSpec spec;
-  spec.style = 1;
-  spec.createdTeams = 2;
-  spec.createdOrder = {2, 1, 1, 2};
-  project.WriteLeague(spec);
+  LeaguePlan plan;
+  plan.style = 1;
+  plan.createdTeams = 2;
+  plan.createdOrder = {2, 1, 1, 2};
+  project.WriteLeague(plan);
   ASSERT_TRUE(Run(true));
   ASSERT_EQ(project.seams.messages.messages.size(), 1u);
   EXPECT_EQ(project.seams.messages.messages[0].caption, "LGP Conflict");

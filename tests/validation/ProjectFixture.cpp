@@ -64,7 +64,7 @@ void ProjectTest::WriteScoring(const std::string& name, int32_t rules) {
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/" + name), scoring));
 }
 
-void ProjectTest::WriteStrategy(const std::string& name, const std::vector<RuleSpec>& rules) {
+void ProjectTest::WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {
   clsDraftStrategy strategy;
   strategy.SetFilePath(Work("stg/"));
   strategy.SetFileName(name);
@@ -81,8 +81,8 @@ void ProjectTest::WriteStrategy(const std::string& name, const std::vector<RuleS
   ASSERT_TRUE(strategy.SaveDraftStrategy());
 }
 
-void ProjectTest::WriteLeague(const std::string& name, const std::vector<TeamSpec>& teams, int32_t rounds,
-                              const std::vector<int32_t>& order, const std::vector<RosterSpec>& rosters,
+void ProjectTest::WriteLeague(const std::string& name, const std::vector<TeamPlan>& teams, int32_t rounds,
+                              const std::vector<int32_t>& order, const std::vector<RosterPlan>& rosters,
                               int32_t createdTeamCount, int32_t createdRounds) {
   clsLeagueIsolate league;
   league.SetFilePath(Work("lgp/"));
@@ -99,12 +99,12 @@ void ProjectTest::WriteLeague(const std::string& name, const std::vector<TeamSpe
     league.SetCreatedDraftRounds(createdRounds >= 0 ? createdRounds : rounds);
     league.SetCreatedTeamCount(createdTeamCount >= 0 ? createdTeamCount : static_cast<int32_t>(teams.size()));
   }
-  for (const RosterSpec& r : rosters)
+  for (const RosterPlan& r : rosters)
     league.AddRosterPositionSize(r.mergeAsID, r.posID, r.rosterMax, r.rosterMin, r.starterMax, r.starterMin);
   ASSERT_TRUE(league.SaveLeagueProps());
 }
 
-void ProjectTest::WriteUserMock(const std::string& name, const std::vector<TeamSpec>& owners, int32_t rounds,
+void ProjectTest::WriteUserMock(const std::string& name, const std::vector<TeamPlan>& owners, int32_t rounds,
                                 const std::vector<int32_t>& board) {
   clsUserMockIsolate ugm;
   ugm.SetFilePath(Work("ugm/"));

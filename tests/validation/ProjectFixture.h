@@ -24,13 +24,13 @@ struct ValidationLines {
   void Attach(clsProjectValidation& validation);
 };
 
-struct TeamSpec {
+struct TeamPlan {
   std::string name;
   std::string strategy;
 };
 
 // One rule of a strategy: picks, method, and the positions it includes.
-struct RuleSpec {
+struct RulePlan {
   int32_t begPick = 1;
   int32_t endPick = 999;
   int32_t method = 0;
@@ -39,7 +39,7 @@ struct RuleSpec {
 };
 
 // One roster-size record of a league.
-struct RosterSpec {
+struct RosterPlan {
   int32_t posID = 0;
   int32_t mergeAsID = 0;
   int32_t rosterMin = 0;
@@ -61,13 +61,13 @@ class ProjectTest : public ::testing::Test {
   // pro/<name> from the template with `players` players (season rows).
   void WriteProjectedStats(const std::string& name, int32_t players);
   void WriteScoring(const std::string& name, int32_t rules);
-  void WriteStrategy(const std::string& name, const std::vector<RuleSpec>& rules);
+  void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules);
   // A league of the given teams, rounds and stored draft order; created
   // counts follow the order unless given.
-  void WriteLeague(const std::string& name, const std::vector<TeamSpec>& teams, int32_t rounds,
-                   const std::vector<int32_t>& order, const std::vector<RosterSpec>& rosters,
+  void WriteLeague(const std::string& name, const std::vector<TeamPlan>& teams, int32_t rounds,
+                   const std::vector<int32_t>& order, const std::vector<RosterPlan>& rosters,
                    int32_t createdTeamCount = -1, int32_t createdRounds = -1);
-  void WriteUserMock(const std::string& name, const std::vector<TeamSpec>& owners, int32_t rounds,
+  void WriteUserMock(const std::string& name, const std::vector<TeamPlan>& owners, int32_t rounds,
                      const std::vector<int32_t>& board);
 
   TempDir work;

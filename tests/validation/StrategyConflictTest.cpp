@@ -18,7 +18,7 @@ constexpr int32_t kRosterPotGainLoss = 4;
 
 class StrategyConflicts : public kdtest::ProjectTest {
  protected:
-  clsLeagueIsolate League(const std::vector<kdtest::TeamSpec>& teams, int32_t rounds,
+  clsLeagueIsolate League(const std::vector<kdtest::TeamPlan>& teams, int32_t rounds,
                           const std::vector<int32_t>& order) {
     WriteLeague("L.lgp", teams, rounds, order, {{1, 1, 0, 2, 0, 1}});
     clsLeagueIsolate league;
@@ -28,7 +28,7 @@ class StrategyConflicts : public kdtest::ProjectTest {
     return league;
   }
   // A team's roster holding a strategy of these rules, read from its file.
-  clsMockRoster Strategy(const std::vector<kdtest::RuleSpec>& rules) {
+  clsMockRoster Strategy(const std::vector<kdtest::RulePlan>& rules) {
     const std::string name = "S" + std::to_string(++written_) + ".stg";
     WriteStrategy(name, rules);
     clsMockRoster roster;

@@ -22,7 +22,7 @@ class UserMockChecks : public kdtest::ProjectTest {
     WriteStrategy("Plain.stg", {{1, 999, 0}});
     WriteStrategy("Eq.stg", {{1, 999, 3}});
   }
-  clsLeagueIsolate League(const std::vector<kdtest::TeamSpec>& teams) {
+  clsLeagueIsolate League(const std::vector<kdtest::TeamPlan>& teams) {
     clsLeagueIsolate league;
     league.SetTeamCount(static_cast<int32_t>(teams.size()));
     for (std::size_t k = 0; k < teams.size(); ++k)
@@ -91,7 +91,7 @@ TEST_F(UserMockChecks, ConflictsOnTheBoardCarryTheLeaguePrefix) {
 }
 
 TEST_F(UserMockChecks, TeamCountsThatDifferEndTheCompatibilityCheck) {
-  std::vector<kdtest::TeamSpec> teams, owners;
+  std::vector<kdtest::TeamPlan> teams, owners;
   for (int i = 1; i <= 12; ++i) teams.push_back({"Team " + std::to_string(i), "Plain.stg"});
   for (int i = 1; i <= 10; ++i) owners.push_back({"Team " + std::to_string(i), "Plain.stg"});
   WriteUserMock("Ten.ugm", owners, 1, {1});
