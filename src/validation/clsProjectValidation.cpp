@@ -297,17 +297,21 @@ bool clsProjectValidation::CanCheatSheetBeCreated() {
 
 // ---------------------------------------------------------------- projected stats and scoring
 
-int32_t clsProjectValidation::ValidateProjectedStats(clsKickwellDB& db) {
-  const int32_t key = kProjProjectedStatsFile;
-  AddHeading(" * PROJECTED STATS VALIDATION");
+bool clsProjectValidation::SelectedFileFound(int32_t key, int32_t pageCode) {
   const std::string& name = ProjectValue(key);
   if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
                      kValidationNoLine, 0))
-    return kValidationError;
-  const std::string path = Folder(kPageProjectedStats) + name;
-  if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(path, false)), -1, "[" + path + "]", " found.",
-                      " not found.", kValidationValid, kValidationError, 0))
-    return kValidationError;
+    return false;
+  const std::string path = Folder(pageCode) + name;
+  return CompareAndList(key, YesNo(basFileExists_001::FileExists(path, false)), -1, "[" + path + "]", " found.",
+                        " not found.", kValidationValid, kValidationError, 0);
+}
+
+int32_t clsProjectValidation::ValidateProjectedStats(clsKickwellDB& db) {
+  const int32_t key = kProjProjectedStatsFile;
+  AddHeading(" * PROJECTED STATS VALIDATION");
+  if (!SelectedFileFound(key, kPageProjectedStats)) return kValidationError;
+  const std::string path = Folder(kPageProjectedStats) + ProjectValue(key);
   if (!CompareAndList(key, YesNo(db.InitializeKickwellDB(path)), -1, "", "loaded.", " could not load.",
                       kValidationValid, kValidationError, 0))
     return kValidationError;
@@ -321,14 +325,8 @@ int32_t clsProjectValidation::ValidateProjectedStats(clsKickwellDB& db) {
 int32_t clsProjectValidation::ValidateScoringSystem(clsKickwellDB& db) {
   const int32_t key = kProjScoringSystemFile;
   AddHeading(" * SCORING SYSTEM VALIDATION");
-  const std::string& name = ProjectValue(key);
-  if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
-                     kValidationNoLine, 0))
-    return kValidationError;
-  const std::string path = Folder(kPageScoringSystem) + name;
-  if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(path, false)), -1, "[" + path + "]", " found.",
-                      " not found.", kValidationValid, kValidationError, 0))
-    return kValidationError;
+  if (!SelectedFileFound(key, kPageScoringSystem)) return kValidationError;
+  const std::string path = Folder(kPageScoringSystem) + ProjectValue(key);
   clsScoringIsolate rules;
   if (!CompareAndList(key, YesNo(LoadScoringFile(path, rules)), -1, "", "loaded.", "could not load.",
                       kValidationValid, kValidationError, 0))
@@ -508,12 +506,7 @@ int32_t clsProjectValidation::ValidateLeagueProperties(clsKickwellDB& db, clsLea
   const std::string& name = ProjectValue(key);
   const std::string& folder = Folder(kPageLeagueProperties);
   bool loaded = false;
-  if (CompareAndList(key, static_cast<double>(name.size()), 0, "no file selected.", "", "", kValidationError,
-                     kValidationNoLine, 0)) {
-    status = kValidationError;
-  } else if (!CompareAndList(key, YesNo(basFileExists_001::FileExists(folder + name, false)), -1,
-                             "[" + folder + name + "]", " found.", " not found.", kValidationValid,
-                             kValidationError, 0)) {
+  if (!SelectedFileFound(key, kPageLeagueProperties)) {
     status = kValidationError;
   } else {
     league.SetFilePath(folder);

@@ -135,6 +135,9 @@ class clsProjectValidation {
                       const std::string& falseSuffix, int32_t trueStatus, int32_t falseStatus, int32_t mode);
   // The empty line and the heading that open a check.
   void AddHeading(const std::string& heading);
+  // Lists whether the project names a file under `key` and whether it
+  // exists in the folder of `pageCode`; true when both hold.
+  bool SelectedFileFound(int32_t key, int32_t pageCode);
   void ResetStrategyFiles();
   // Runs one check; a database error it raises becomes an error line and
   // the check's status 2.
