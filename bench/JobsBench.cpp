@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <filesystem>
+#include <optional>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -29,6 +31,7 @@
 #include "engine/clsMockRoster.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "player_data/basCreateSingleSeasonDB.h"
+#include "user_mock/clsUserMockSession.h"
 
 namespace {
 
@@ -238,6 +241,43 @@ void BM_WriteDocuments(benchmark::State& state) {
   kdbench::ReportPeakMemory(state);
 }
 
+// One projection run of the user's own mock draft: the next ten open picks
+// of the sample league, each drafted tentatively by its team's strategy,
+// with the recommendation for the active pick, then undone. The draft is
+// opened from the league once and state.range(0) picks are drafted by
+// recommendation first. With state.range(1) 0 the league is the sample's
+// as the default settings run it (team 8's Roster Pot G-L on, Equilibrium
+// off); with 1 team 1 looks ahead by Equilibrium at depth 4 on its first
+// four picks, switched on, and team 8 drafts by the default strategy.
+void BM_UserMockProjection(benchmark::State& state) {
+  kdbench::SampleProject();
+  const bool equilibrium = state.range(1) != 0;
+  std::optional<LeagueVariant> league;
+  if (equilibrium) league.emplace("KD-Equilibrium.stg", 4);
+  clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
+  const clsSettingsKD saved = settings;
+  settings.SetLongVal(kSetUserMockDepth, 10);
+  settings.SetLongVal(kSetEquilibriumDepth, 4);
+  settings.SetBoolVal(kSetEnableEquilibrium, equilibrium);
+  settings.SetBoolVal(kSetEnablePotentialGainLoss, true);
+  const std::string folder = FileTypeFolder.at(kPageUserMockDraft);
+  std::filesystem::create_directories(folder);
+  clsUserMockSession session;
+  session.Document().SetFilePath(folder);
+  session.Document().SetFileName("Bench.ugm");
+  if (!session.Open(true)) kdbench::Die("the user mock draft could not be opened");
+  session.GoToFirstOpenPick();
+  for (int64_t i = 0; i < state.range(0); ++i) session.Draft();
+  if (session.ActivePlayer() <= 0) kdbench::Die("no recommendation at the active pick");
+  for (auto _ : state) session.ProjectNextPicks(0);
+  int32_t projected = 0;
+  for (int32_t player : session.ProjectedPlayers()) projected += player > 0 ? 1 : 0;
+  state.counters["active_pick"] = session.ActivePick() + 1;
+  state.counters["projected"] = projected;
+  settings = saved;
+  kdbench::ReportPeakMemory(state);
+}
+
 // A new projected-stats database for 2024, as the new-file dialog makes it:
 // a copy of the template with every master file of the season imported.
 void BM_CreateProjectedFile(benchmark::State& state) {
@@ -264,6 +304,7 @@ BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5
 BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateProjectedFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);

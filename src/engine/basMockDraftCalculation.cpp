@@ -443,14 +443,6 @@ bool IsMarkedDrafted(const clsMockRoster& roster, int32_t masterID, int32_t posI
   return i >= 0 && roster.Stack(roster.pFnGetPositionStackArwPosID(posID)).Drafted(i);
 }
 
-// Puts the cursor on the entry standing for draft index d; False when the
-// list has none (MoveTo would leave it on some other entry).
-bool MoveToPick(clsPossiblePicks& list, int32_t d) {
-  if (list.Count() == 0) return false;
-  list.MoveTo(d);
-  return list.Pnt() >= 0 && list.Pnt() < list.Count() && list.DraftNdx() == d;
-}
-
 // The walk over every entry that the lists' cursor semantics call for: the
 // end flag is read before the entry is handled.
 template <typename Handle>
@@ -466,6 +458,12 @@ void ForEachEntry(clsPossiblePicks& list, Handle handle) {
 }
 
 }  // namespace
+
+bool MoveToPick(clsPossiblePicks& list, int32_t d) {
+  if (list.Count() == 0) return false;
+  list.MoveTo(d);
+  return list.Pnt() >= 0 && list.Pnt() < list.Count() && list.DraftNdx() == d;
+}
 
 int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
   CheckPick(order, pick);

@@ -200,6 +200,10 @@ bool RunLookAheadPick(int32_t& team, int32_t& pick, int32_t code, std::span<cons
                       int32_t mode, int32_t& rule, clsStatusPlain* status,
                       std::span<const int32_t> boardIndex = {});
 
+// Puts the list's cursor on the entry standing for draft index d; False
+// when the list has none (MoveTo would leave it on some other entry).
+bool MoveToPick(clsPossiblePicks& list, int32_t d);
+
 // Writes the pick at board index `index` and marks the player drafted in
 // every roster.
 void RecordMockPick(int32_t masterID, double points, int32_t team, int32_t posID, double baseline,
