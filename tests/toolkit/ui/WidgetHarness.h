@@ -68,3 +68,16 @@ inline std::string ColourText(gdi::COLORREF c) {
 
 // Compares colours and prints them readably.
 #define EXPECT_COLOUR(actual, expected) EXPECT_EQ(kdtest::ColourText(actual), kdtest::ColourText(expected))
+
+namespace kdtest {
+
+// Expected pixels of a picture, as (x, y, colour).
+struct Pixel {
+  int x, y;
+  gdi::COLORREF colour;
+};
+inline void ExpectPixels(const gdi::MemoryDC& dc, std::initializer_list<Pixel> pixels) {
+  for (const Pixel& p : pixels) EXPECT_COLOUR(dc.GetPixel(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+}
+
+}  // namespace kdtest
