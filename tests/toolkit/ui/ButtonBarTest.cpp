@@ -112,47 +112,24 @@ TEST(ButtonPainter, DisabledAndPressedLooks) {
   EXPECT_LE(DarkestRed(pressed, {8, 3, 74, 21}), 60);  // black text
 }
 
-TEST(ButtonPainter, CaptionIsCentredAndImageSitsAtTheLeft) {
+TEST(ButtonPainter, ImageSitsAtTheLeftAndItsWhiteIsSeeThrough) {
   clsBitmap floppy;
   floppy.LoadResImage(144);
   gdi::MemoryDC dc(90, 30, kBack);
   dc.SetBkMode(gdi::BkMode::kTransparent);
   ButtonPainter::DrawButton(dc, ButtonPainter::kNormal, {72, 24, 5, 0}, "", &floppy, true);
   // image at x = L + 4, y = (24 - 16) / 2 = 4; its white pixels are see-through
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      const gdi::COLORREF src = floppy.hDC().GetPixel(x, y);
-      if (src != gdi::kWhite) {
-        EXPECT_COLOUR(dc.GetPixel(9 + x, 4 + y), src);
-      }
-    }
-  }
+  kdtest::ExpectResourceAt(dc, 144, 9, 4, true);
   EXPECT_COLOUR(dc.GetPixel(9, 4), Drawn(ButtonPainter::kNormal, "").GetPixel(9, 4));
 }
 
-class ButtonBar : public ::testing::Test {
+class ButtonBar : public kdtest::BarFixture<clsButton> {
  protected:
   void SetUp() override {
     picture = host.AddPicture(10, 10, 300, 30, kBack);
     basButtonMocks::SetUpSaveCancelButtons(bar, picture, &timer);
-    QObject::connect(&bar, &clsButton::Click, [this](int32_t i) { clicks.push_back(i); });
+    Watch();
   }
-  void At(int x, int y, bool down) {
-    kdtest::PointAt(fakes.pointer, picture, x, y, down);
-    bar.Tick();
-  }
-  void Away(bool down) {
-    kdtest::PointAway(fakes.pointer, down);
-    bar.Tick();
-  }
-  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
-
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::WidgetHost host;
-  PictureBox* picture = nullptr;
-  QTimer timer;
-  clsButton bar;
-  std::vector<int32_t> clicks;
 };
 
 TEST_F(ButtonBar, TwoButtonsOfWidth72SitFiveAndEightySixPixelsIn) {
@@ -166,9 +143,7 @@ TEST_F(ButtonBar, TwoButtonsOfWidth72SitFiveAndEightySixPixelsIn) {
   EXPECT_COLOUR(bar.BackColor(), kBack);
   // the gap between them keeps the bar's colour
   ExpectPixels(picture->hDC(), {{5 + 3, 0, Rgb(0, 60, 116)}, {86 + 3, 0, Rgb(0, 60, 116)}, {80, 10, kBack}});
-  clsBitmap floppy;  // on Save
-  floppy.LoadResImage(144);
-  EXPECT_COLOUR(Px(9 + 4, 4 + 6), floppy.hDC().GetPixel(4, 6));
+  kdtest::ExpectResourceAt(picture->hDC(), 144, 9, 4, true);  // the floppy on Save
   kdtest::SaveScreenshot(picture, "button_bar_save_cancel");
 }
 
@@ -177,16 +152,7 @@ TEST_F(ButtonBar, OpenGetsTheFolderAWhitePictureAWhiteBarAndOtherColoursTheFace)
   PictureBox* p = host.AddPicture(10, 60, 300, 30, gdi::kWhite);
   QTimer t;
   basButtonMocks::SetUpButtonBar(other, p, &t, 72, {"Open", "Cancel"}, true);
-  clsBitmap folder;
-  folder.LoadResImage(150);
-  int compared = 0;
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x)
-      if (folder.hDC().GetPixel(x, y) != gdi::kWhite) {
-        EXPECT_COLOUR(p->hDC().GetPixel(9 + x, 4 + y), folder.hDC().GetPixel(x, y));
-        ++compared;
-      }
-  EXPECT_GT(compared, 50);
+  EXPECT_GT(kdtest::ExpectResourceAt(p->hDC(), 150, 9, 4, true), 50);  // the open folder
   EXPECT_COLOUR(other.BackColor(), gdi::kWhite);
   EXPECT_COLOUR(p->hDC().GetPixel(2, 10), gdi::kWhite);
   kdtest::SaveScreenshot(p, "button_bar_open_cancel_white");

@@ -5,19 +5,13 @@
 #include "WidgetHarness.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/basButtonMocks.h"
-#include "toolkit/ui/clsBitmap.h"
 
 using gdi::Rgb;
 
 namespace {
 
 void ExpectResourceAt(const PictureBox* picture, int32_t id, int x0, int y0) {
-  clsBitmap img;
-  img.LoadResImage(id);
-  for (int y = 0; y < img.Height(); ++y)
-    for (int x = 0; x < img.Width(); ++x)
-      ASSERT_EQ(picture->hDC().GetPixel(x0 + x, y0 + y), img.hDC().GetPixel(x, y))
-          << id << " " << x << "," << y;
+  kdtest::ExpectResourceAt(picture->hDC(), id, x0, y0);
 }
 
 // Leftmost column from `from` on, in the rows top..bottom-1, that holds a

@@ -9,24 +9,12 @@
 
 using gdi::Rgb;
 
-class MiniBar : public ::testing::Test {
+class MiniBar : public kdtest::BarFixture<clsMiniBar> {
  protected:
   void SetUp() override {
     picture = host.AddPicture(20, 20, 10, 10, gdi::kWhite);
-    QObject::connect(&bar, &clsMiniBar::Click, [this](int32_t i) { clicks.push_back(i); });
+    Watch();
   }
-  void At(int x, int y, bool down) {
-    kdtest::PointAt(fakes.pointer, picture, x, y, down);
-    bar.Tick();
-  }
-  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
-
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::WidgetHost host;
-  PictureBox* picture = nullptr;
-  QTimer timer;
-  clsMiniBar bar;
-  std::vector<int32_t> clicks;
 };
 
 TEST_F(MiniBar, EachKindHasItsButtonsInOrderAndUnknownKindsNone) {
@@ -122,8 +110,7 @@ TEST_F(MiniBar, OnlyPressAndReleaseOverTheSameButtonClicks) {
 TEST_F(MiniBar, ToolTipStaysAfterTheCursorLeaves) {
   basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
   At(80, 10, false);
-  kdtest::PointAway(fakes.pointer, false);
-  bar.Tick();
+  Away(false);
   EXPECT_EQ(bar.State(3), 0);
   EXPECT_EQ(picture->ToolTipText(), "Projected Stats Properties");
 }

@@ -17,32 +17,24 @@ const std::vector<std::string> kCaptions{" Files", " Document Properties", " Che
 
 }  // namespace
 
-class TabStrip : public ::testing::Test {
+class TabStrip : public kdtest::BarFixture<clsTabStrip> {
  protected:
   void SetUp() override {
     host.Window()->resize(600, 200);
     picture = host.AddPicture(10, 10, 560, 21, kBack);
     border = host.AddPicture(10, 31, 560, 120, gdi::kWhite);
-    QObject::connect(&strip, &clsTabStrip::Click, [this](int32_t i) { clicks.push_back(i); });
+    Watch();
   }
   void Init(const std::vector<std::string>& captions = kCaptions) {
     strip.InitializeTab(picture, border, &timer, captions);
   }
-  // The middle of tab i.
-  void OnTab(int32_t i, bool down) {
+  void OnTab(int32_t i, bool down) {  // the middle of tab i
     const ButtonRect r = strip.ScreenRect(i);
-    kdtest::PointAt(fakes.pointer, picture, r.Left + r.Width / 2, 10, down);
-    strip.Tick();
+    At(r.Left + r.Width / 2, 10, down);
   }
-  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
 
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::WidgetHost host;
-  PictureBox* picture = nullptr;
   PictureBox* border = nullptr;
-  QTimer timer;
-  clsTabStrip strip;
-  std::vector<int32_t> clicks;
+  clsTabStrip& strip = bar;
 };
 
 TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
@@ -118,8 +110,7 @@ TEST_F(TabStrip, OneCaptionGivesOneSelectedTabAndNoSeparator) {
 
 TEST_F(TabStrip, PressingOrDraggingOntoATabSelectsItAtOnceAndRaisesClick) {
   Init();
-  kdtest::PointAway(fakes.pointer, true);  // a press started outside still counts
-  strip.Tick();
+  Away(true);  // a press started outside still counts
   OnTab(1, true);
   OnTab(2, true);
   OnTab(3, true);
@@ -138,12 +129,10 @@ TEST_F(TabStrip, PressingOrDraggingOntoATabSelectsItAtOnceAndRaisesClick) {
   EXPECT_EQ(clicks.back(), 1);
   // the shared edge belongs to the left tab, already selected: no click
   const ButtonRect t2 = strip.ScreenRect(2);
-  kdtest::PointAt(fakes.pointer, picture, t2.Left, 10, true);
-  strip.Tick();
+  At(t2.Left, 10, true);
   EXPECT_EQ(clicks.size(), 4u);
   EXPECT_TRUE(strip.TabSelected(1));
-  kdtest::PointAt(fakes.pointer, picture, t2.Left + 1, 10, true);
-  strip.Tick();
+  At(t2.Left + 1, 10, true);
   EXPECT_EQ(clicks.back(), 2);
 }
 
@@ -156,14 +145,12 @@ TEST_F(TabStrip, LeavingForTheEmptyAreaClearsHoverAndToolTip) {
   OnTab(1, false);
   EXPECT_EQ(strip.State(1), 1);
   EXPECT_NE(picture->ToolTipText(), "Document properties");
-  kdtest::PointAt(fakes.pointer, picture, 550, 10, false);  // right of the last tab
-  strip.Tick();
+  At(550, 10, false);  // right of the last tab
   EXPECT_EQ(strip.State(1), 0);
   EXPECT_TRUE(strip.TabSelected(0));
   EXPECT_EQ(picture->ToolTipText(), "");
   OnTab(1, false);
-  kdtest::PointAway(fakes.pointer, false);
-  strip.Tick();
+  Away(false);
   EXPECT_EQ(strip.State(1), 0);
 }
 
