@@ -60,9 +60,7 @@ TEST_F(FileDialogWrappers, EachFileTypeHasItsDescriptionExtensionAndWorkFolder) 
     EXPECT_EQ(type.extension, r.extension);
     EXPECT_EQ(type.folder, dir.Path() + r.folder);
   }
-}
-
-TEST_F(FileDialogWrappers, CodesWithoutARowCancelWithoutShowingTheDialog) {
+  // Codes without a row cancel without showing the dialog.
   for (const int32_t code : {-1, 6, 8, 10, 14, 15}) {
     SCOPED_TRACE(code);
     basFileDialog::FileType type;
@@ -132,42 +130,29 @@ TEST_F(FileDialogWrappers, NamesWithControlCharactersAreRefusedInEveryMode) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST_F(FileDialogWrappers, OpenOfAMissingFileSaysFileNotFoundAndCancels) {
-  // An empty name is looked for as the bare extension.
-  for (const auto& [typed, path] : {std::pair{"Gone", "Gone.sco"}, std::pair{"", ".sco"}}) {
-    SCOPED_TRACE(typed);
-    EXPECT_TRUE(Choose(typed, kOpen));
-    EXPECT_TRUE(FileDialogCancelled);
-    EXPECT_EQ(fakes.messages.plain.back().text, "File Not Found:  '" + sco + path + "'");
-    EXPECT_EQ(fakes.messages.plain.back().caption, "File Error");
-  }
-  EXPECT_EQ(fakes.messages.plain.size(), 2u);
-}
-
-TEST_F(FileDialogWrappers, OpenOfAnExistingFileHandsBackItsName) {
+TEST_F(FileDialogWrappers, OpenTakesOnlyAnExistingRegularFile) {
   kdtest::WriteFile(sco + "Office.Sco", "x");
   EXPECT_FALSE(Choose("Office.Sco", kOpen));
   EXPECT_EQ(FileDialogChosenName, "Office.Sco");
   EXPECT_TRUE(fakes.messages.plain.empty());
-}
 
-TEST_F(FileDialogWrappers, OpenAcceptsOnlyARegularFile) {
   kdtest::WriteFile(sco + "Real.sco", "x");
   std::filesystem::create_directories(sco + "Folder.sco");
-  for (const char* typed : {"Folder.sco", "*", "R?al"}) {
+  // An empty name is looked for as the bare extension; folders and wildcards never match.
+  for (const auto& [typed, path] : {std::pair{"Gone", "Gone.sco"}, std::pair{"", ".sco"},
+                                    std::pair{"Folder.sco", ""}, std::pair{"*", ""}, std::pair{"R?al", ""}}) {
     SCOPED_TRACE(typed);
     EXPECT_TRUE(Choose(typed, kOpen));
+    EXPECT_TRUE(FileDialogCancelled);
+    if (*path) { EXPECT_EQ(fakes.messages.plain.back().text, "File Not Found:  '" + sco + path + "'"); }
     EXPECT_EQ(fakes.messages.plain.back().caption, "File Error");
   }
-}
-
-TEST_F(FileDialogWrappers, SeriesSelectAcceptsATypedNameThatDoesNotExist) {
+  EXPECT_EQ(fakes.messages.plain.size(), 5u);
+  // A series selection accepts a typed name that does not exist, but not an empty one.
   EXPECT_FALSE(Choose("Week0001", kSelect, true, true));
   EXPECT_EQ(FileDialogChosenName, "Week0001.sco");
-  EXPECT_TRUE(fakes.messages.plain.empty());
-  // ... but not an empty one.
   EXPECT_TRUE(Choose("", kSelect, true, true));
-  EXPECT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain.size(), 6u);
 }
 
 TEST_F(FileDialogWrappers, SavingOverAnExistingFileAsksFirst) {

@@ -42,20 +42,19 @@ TEST_F(MessageQuestions, AskYesNoIsTrueOnlyForTheFirstButton) {
   }
 }
 
-TEST_F(MessageQuestions, ConfirmOverwriteOfAMissingFileAsksNothing) {
+TEST_F(MessageQuestions, ConfirmOverwriteAsksYesNoOnlyForAnExistingFile) {
   bool existed = true;
   EXPECT_TRUE(basMessage::ConfirmOverwrite(dir.File("missing.html"), existed));
   EXPECT_FALSE(existed);
   EXPECT_TRUE(fakes.messages.messages.empty());
-}
 
-TEST_F(MessageQuestions, ConfirmOverwriteOfAnExistingFileAsksYesNo) {
   const std::string path = dir.File("sheet.html");
   kdtest::WriteFile(path, "x");
-  for (const auto& [answer, result] : {std::pair{"save", true}, std::pair{"nosave", false}, std::pair{"", false}}) {
+  for (const auto& [answer, result] :
+       {std::pair{"save", true}, std::pair{"nosave", false}, std::pair{"", false}}) {
     SCOPED_TRACE(answer);
     fakes.messages.Answer(answer);
-    bool existed = false;
+    existed = false;
     EXPECT_EQ(basMessage::ConfirmOverwrite(path, existed), result);
     EXPECT_TRUE(existed);
     const kdtest::MessageCall& call = fakes.messages.messages.back();
@@ -65,37 +64,34 @@ TEST_F(MessageQuestions, ConfirmOverwriteOfAnExistingFileAsksYesNo) {
   }
 }
 
-TEST_F(MessageQuestions, AskSaveChangesWithoutANameNamesTheDocumentType) {
-  fakes.messages.Answer("nosave");
-  EXPECT_TRUE(basMessage::AskSaveChanges(kPageScoringSystem, ""));
-  const kdtest::MessageCall& call = fakes.messages.messages.back();
-  EXPECT_EQ(call.caption, "Scoring System File");
-  EXPECT_EQ(call.text, " Would you like to save changes to Scoring System File?");
-  EXPECT_EQ(call.buttonSet, seams::kSaveDontSaveCancel);
-  EXPECT_TRUE(call.modal);
-  EXPECT_EQ(MessageAnswer, "nosave");
-}
-
-TEST_F(MessageQuestions, AskSaveChangesIsTrueForSaveAndDontSaveOnly) {
+TEST_F(MessageQuestions, AskSaveChangesNamesTheFileOrTypeAndIsTrueForSaveAndDontSaveOnly) {
   struct Case {
+    int32_t page;
+    const char* name;
     const char* answer;
     bool result;
+    const char* caption;
+    const char* text;
   };
-  for (const Case c : {Case{"save", true}, Case{"nosave", true}, Case{"cancel", false}, Case{"", false}}) {
-    SCOPED_TRACE(c.answer);
+  const char* const kLeague = " Would you like to save changes to My League.lgp?";
+  const char* const kDraft = " Would you like to save changes to Draft.ugm?";
+  for (const Case& c :
+       {Case{kPageScoringSystem, "", "nosave", true, "Scoring System File",
+             " Would you like to save changes to Scoring System File?"},
+        Case{kPageLeagueProperties, "My League.lgp", "save", true, "League Properties File", kLeague},
+        Case{kPageLeagueProperties, "My League.lgp", "cancel", false, "League Properties File", kLeague},
+        Case{kPageLeagueProperties, "My League.lgp", "", false, "League Properties File", kLeague},
+        // a page code outside the table still asks
+        Case{-1, "Draft.ugm", "cancel", false, "", kDraft}, Case{15, "Draft.ugm", "save", true, "", kDraft},
+        Case{1000, "Draft.ugm", "nosave", true, "", kDraft}}) {
+    SCOPED_TRACE(std::to_string(c.page) + " " + c.answer);
     fakes.messages.Answer(c.answer);
-    EXPECT_EQ(basMessage::AskSaveChanges(kPageLeagueProperties, "My League.lgp"), c.result);
-    EXPECT_EQ(fakes.messages.messages.back().text, " Would you like to save changes to My League.lgp?");
-    EXPECT_EQ(fakes.messages.messages.back().caption, "League Properties File");
-  }
-}
-
-TEST_F(MessageQuestions, AskSaveChangesWithAPageCodeOutsideTheTableStillAsks) {
-  for (const int32_t code : {-1, 15, 1000}) {
-    SCOPED_TRACE(code);
-    fakes.messages.Answer("cancel");
-    EXPECT_FALSE(basMessage::AskSaveChanges(code, "Draft.ugm"));
-    EXPECT_EQ(fakes.messages.messages.back().caption, "");
-    EXPECT_EQ(fakes.messages.messages.back().text, " Would you like to save changes to Draft.ugm?");
+    EXPECT_EQ(basMessage::AskSaveChanges(c.page, c.name), c.result);
+    const kdtest::MessageCall& call = fakes.messages.messages.back();
+    EXPECT_EQ(call.caption, c.caption);
+    EXPECT_EQ(call.text, c.text);
+    EXPECT_EQ(call.buttonSet, seams::kSaveDontSaveCancel);
+    EXPECT_TRUE(call.modal);
+    EXPECT_EQ(MessageAnswer, c.answer);
   }
 }

@@ -12,16 +12,9 @@ TEST(ColourScheme, SeventeenColoursInStoredOrder) {
       Rgb(236, 241, 233), Rgb(192, 192, 192), Rgb(243, 249, 200), Rgb(247, 237, 215), Rgb(239, 204, 120),
       Rgb(1, 2, 3),       Rgb(243, 249, 200)};
   EXPECT_EQ(PaletteColour, expected);
-  basColourScheme::SetColourScheme();
-}
-
-TEST(ColourScheme, ProjectDefaultColoursAsDecimalNumbers) {
+  // The same colours as the decimal numbers stored project files hold.
   basColourScheme::SetColourScheme();
   EXPECT_EQ(PaletteColour[basColourScheme::kHeadingColour], 12243138);
   EXPECT_EQ(PaletteColour[basColourScheme::kProjectRowColourA], 16777215);
   EXPECT_EQ(PaletteColour[basColourScheme::kProjectRowColourB], 15331820);
-}
-
-TEST(ColourScheme, EditorRowColoursAreEqualSoAlternationLooksUniform) {
-  EXPECT_EQ(PaletteColour[2], PaletteColour[3]);
 }

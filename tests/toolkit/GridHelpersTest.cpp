@@ -20,50 +20,39 @@ using basDrawColourGrad::HslToRgb;
 using basDrawColourGrad::Rgb;
 using basDrawColourGrad::RgbToHsl;
 using basFlexGridCommon::ColourToHtml;
-using basFlexGridCommon::ColourToRgb;
 
-TEST(ColourToHtml, WritesRedGreenBlueInUpperCaseHex) {
+TEST(ColourToHtml, WritesRedGreenBlueInUpperCaseHexAndSkipsSystemColours) {
   EXPECT_EQ(ColourToHtml(0x0000FF), "#FF0000");
   EXPECT_EQ(ColourToHtml(0), "#000000");
   EXPECT_EQ(ColourToHtml(0xFFFFFF), "#FFFFFF");
   EXPECT_EQ(ColourToHtml(12243138), "#C2D0BA");
   EXPECT_EQ(ColourToHtml(0x0A0B0C), "#0C0B0A");
-}
-
-TEST(ColourToHtml, SystemColourReferencesAreNotConverted) {
   EXPECT_EQ(ColourToHtml(-2147483633), "");
   EXPECT_EQ(ColourToHtml(-1), "");
 }
 
 TEST(ColourToRgb, SplitsTheLowThreeBytes) {
   int32_t r = -1, g = -1, b = -1;
-  ColourToRgb(15331820, r, g, b);
-  EXPECT_EQ(r, 236);
-  EXPECT_EQ(g, 241);
-  EXPECT_EQ(b, 233);
-  ColourToRgb(-5, r, g, b);
+  basFlexGridCommon::ColourToRgb(15331820, r, g, b);
+  EXPECT_EQ((std::vector<int32_t>{r, g, b}), (std::vector<int32_t>{236, 241, 233}));
+  basFlexGridCommon::ColourToRgb(-5, r, g, b);
   EXPECT_EQ(r + g + b, 0);
 }
 
-TEST(HighlightGridRow, ColoursEveryCellOfTheRowAndKeepsTheCurrentCell) {
+TEST(HighlightGridRow, ColoursOneRowKeepsTheCurrentCellAndIgnoresRowsOutside) {
   FlexGridModel grid;
   grid.SetRows(4);
   grid.SetCols(3);
   grid.SetRow(3);
   grid.SetCol(2);
   basFlexGridCommon::HighlightGridRow(grid, 1, 0x00FF00);
-  for (int32_t c = 0; c < 3; ++c) EXPECT_EQ(grid.CellBackColorAt(1, c), 0x00FF00);
-  EXPECT_EQ(grid.CellBackColorAt(2, 0), grid.BackColor());
+  basFlexGridCommon::HighlightGridRow(grid, 4, 0x00FF00);
+  basFlexGridCommon::HighlightGridRow(grid, -1, 0x00FF00);
+  for (int32_t r = 0; r < 4; ++r)
+    for (int32_t c = 0; c < 3; ++c)
+      EXPECT_EQ(grid.CellBackColorAt(r, c), r == 1 ? 0x00FF00 : grid.BackColor()) << r << "," << c;
   EXPECT_EQ(grid.Row(), 3);
   EXPECT_EQ(grid.Col(), 2);
-}
-
-TEST(HighlightGridRow, ARowAtOrBeyondRowsChangesNothing) {
-  FlexGridModel grid;
-  basFlexGridCommon::HighlightGridRow(grid, 2, 0x00FF00);
-  basFlexGridCommon::HighlightGridRow(grid, -1, 0x00FF00);
-  for (int32_t r = 0; r < 2; ++r)
-    for (int32_t c = 0; c < 2; ++c) EXPECT_EQ(grid.CellBackColorAt(r, c), grid.BackColor());
 }
 
 TEST(CheckMarkGlyph, IsPAfterStartUp) {
@@ -71,53 +60,45 @@ TEST(CheckMarkGlyph, IsPAfterStartUp) {
   EXPECT_EQ(basFlexGridCommon::CheckMarkGlyph, "P");
 }
 
-TEST(RgbToHsl, GreyAndWhiteHaveNoHueOrSaturation) {
-  EXPECT_EQ(RgbToHsl({128, 128, 128}), (Hsl{0, 0, 128 / 255.0}));
-  EXPECT_EQ(RgbToHsl({255, 255, 255}), (Hsl{0, 0, 1}));
-  EXPECT_EQ(RgbToHsl({0, 0, 0}), (Hsl{0, 0, 0}));
+TEST(RgbToHsl, HandWorkedColours) {
+  struct Case {
+    Rgb rgb;
+    Hsl hsl;
+  };
+  for (const Case& c : {Case{{128, 128, 128}, {0, 0, 128 / 255.0}}, Case{{255, 255, 255}, {0, 0, 1}},
+                        Case{{0, 0, 0}, {0, 0, 0}}, Case{{255, 0, 0}, {0, 1, 0.5}},
+                        Case{{0, 255, 0}, {120, 1, 0.5}}, Case{{0, 0, 255}, {240, 1, 0.5}},
+                        // red and blue tie: red decides, 360 added
+                        Case{{255, 0, 255}, {300, 1, 0.5}}, Case{{255, 255, 0}, {60, 1, 0.5}},
+                        Case{{0, 255, 255}, {180, 1, 0.5}}}) {
+    SCOPED_TRACE(testing::Message() << c.rgb[0] << "," << c.rgb[1] << "," << c.rgb[2]);
+    EXPECT_EQ(RgbToHsl(c.rgb), c.hsl);
+  }
+  // Saturation by the dark (L < 1/2) and the light formula.
+  EXPECT_DOUBLE_EQ(RgbToHsl({100, 50, 50})[1], (50 / 255.0) / (150 / 255.0));
+  EXPECT_DOUBLE_EQ(RgbToHsl({250, 200, 200})[1], (50 / 255.0) / (2 - 450 / 255.0));
 }
 
-TEST(RgbToHsl, HueFollowsTheLargestChannelEarliestFirst) {
-  EXPECT_EQ(RgbToHsl({255, 0, 0}), (Hsl{0, 1, 0.5}));
-  EXPECT_EQ(RgbToHsl({0, 255, 0}), (Hsl{120, 1, 0.5}));
-  EXPECT_EQ(RgbToHsl({0, 0, 255}), (Hsl{240, 1, 0.5}));
-  EXPECT_EQ(RgbToHsl({255, 0, 255})[0], 300) << "red and blue tie: red decides, 360 added";
-  EXPECT_EQ(RgbToHsl({255, 255, 0})[0], 60);
-  EXPECT_EQ(RgbToHsl({0, 255, 255})[0], 180);
-}
-
-TEST(RgbToHsl, SaturationUsesTheLightOrDarkFormula) {
-  const Hsl dark = RgbToHsl({100, 50, 50});  // L below one half
-  EXPECT_DOUBLE_EQ(dark[1], (50 / 255.0) / (150 / 255.0));
-  const Hsl light = RgbToHsl({250, 200, 200});  // L above one half
-  EXPECT_DOUBLE_EQ(light[1], (50 / 255.0) / (2 - 450 / 255.0));
-}
-
-TEST(HslToRgb, RoundsHalvesToEven) {
-  EXPECT_EQ(HslToRgb({0, 0, 0.3}), (Rgb{76, 76, 76})) << "76.5 rounds to 76";
-  EXPECT_EQ(HslToRgb({0, 0, 0.7}), (Rgb{178, 178, 178})) << "178.5 rounds to 178";
-  EXPECT_EQ(HslToRgb({0, 0, 0.5}), (Rgb{128, 128, 128}));
-}
-
-TEST(HslToRgb, PrimaryHuesAtTheExtremes) {
-  EXPECT_EQ(HslToRgb({0, 1, 0.5}), (Rgb{255, 0, 0}));
-  EXPECT_EQ(HslToRgb({120, 1, 0.5}), (Rgb{0, 255, 0}));
-  EXPECT_EQ(HslToRgb({240, 1, 0.5}), (Rgb{0, 0, 255}));
-  EXPECT_EQ(HslToRgb({360, 1, 0.5}), (Rgb{255, 0, 0}));
-  EXPECT_EQ(HslToRgb({200, 1, 0}), (Rgb{0, 0, 0}));
-  EXPECT_EQ(HslToRgb({200, 1, 1}), (Rgb{255, 255, 255}));
-}
-
-TEST(HslToRgb, RoundTripsEveryColourOfACoarseCube) {
+TEST(HslToRgb, HandWorkedColoursWithHalvesRoundedToEven) {
+  struct Case {
+    Hsl hsl;
+    Rgb rgb;
+  };
+  for (const Case& c : {Case{{0, 0, 0.3}, {76, 76, 76}},  // 76.5
+                        Case{{0, 0, 0.7}, {178, 178, 178}}, Case{{0, 0, 0.5}, {128, 128, 128}},
+                        Case{{0, 1, 0.5}, {255, 0, 0}}, Case{{120, 1, 0.5}, {0, 255, 0}},
+                        Case{{240, 1, 0.5}, {0, 0, 255}}, Case{{360, 1, 0.5}, {255, 0, 0}},
+                        Case{{200, 1, 0}, {0, 0, 0}}, Case{{200, 1, 1}, {255, 255, 255}}}) {
+    SCOPED_TRACE(testing::Message() << c.hsl[0] << "," << c.hsl[1] << "," << c.hsl[2]);
+    EXPECT_EQ(HslToRgb(c.hsl), c.rgb);
+  }
   for (int32_t r = 0; r <= 255; r += 15)
     for (int32_t g = 0; g <= 255; g += 17)
-      for (int32_t b = 0; b <= 255; b += 51) {
-        const Rgb rgb{r, g, b};
-        EXPECT_EQ(HslToRgb(RgbToHsl(rgb)), rgb) << r << "," << g << "," << b;
-      }
+      for (int32_t b = 0; b <= 255; b += 51)
+        EXPECT_EQ(HslToRgb(RgbToHsl({r, g, b})), (Rgb{r, g, b})) << r << "," << g << "," << b;
 }
 
-TEST(RgbToColour, PutsRedInTheLowByte) {
+TEST(RgbToColour, PutsRedInTheLowByteAndClamps) {
   EXPECT_EQ(basDrawColourGrad::RgbToColour(194, 208, 186), 12243138);
   EXPECT_EQ(basDrawColourGrad::RgbToColour(300, -4, 0), 255);
 }
@@ -132,23 +113,20 @@ TEST(DefaultDisplayGridFile, NamesTheDefaultOfEachKind) {
   EXPECT_EQ(DefaultDisplayGridFile(11), "");
 }
 
-TEST(CheckDisplayGridColumns, AGridWithoutColumnsIsRefused) {
+TEST(CheckDisplayGridColumns, RefusesNoColumnsWideColumnsAndRepeatedCategories) {
+  using basGridValidation::CheckDisplayGridColumns;
   std::string message = "kept?";
-  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({}, message));
+  EXPECT_FALSE(CheckDisplayGridColumns({}, message));
   EXPECT_EQ(message, "Display grid contains no columns.");
-}
-
-TEST(CheckDisplayGridColumns, WidthsUpTo1600PassAndColumnsCountFromOne) {
-  std::string message;
-  EXPECT_TRUE(basGridValidation::CheckDisplayGridColumns({{1, 1600}, {2, 0}}, message));
+  message.clear();
+  EXPECT_TRUE(CheckDisplayGridColumns({{1, 1600}, {2, 0}}, message));
   EXPECT_EQ(message, "");
-  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({{1, 1601}, {2, 10}, {3, 5000}}, message));
+  // Columns count from one.
+  EXPECT_FALSE(CheckDisplayGridColumns({{1, 1601}, {2, 10}, {3, 5000}}, message));
   EXPECT_EQ(message, "Column [1] width exceeds limit.\r\nColumn [3] width exceeds limit.\r\n");
-}
-
-TEST(CheckDisplayGridColumns, ACategoryShownThreeTimesGivesOneLinePerPair) {
-  std::string message = "Earlier.\r\n";
-  EXPECT_FALSE(basGridValidation::CheckDisplayGridColumns({{84, 50}, {7, 50}, {84, 50}, {84, 50}}, message));
+  // Shown three times: one line per pair, added to what was there.
+  message = "Earlier.\r\n";
+  EXPECT_FALSE(CheckDisplayGridColumns({{84, 50}, {7, 50}, {84, 50}, {84, 50}}, message));
   EXPECT_EQ(message,
             "Earlier.\r\n"
             "Category ID [84] found multiple times.\r\n"
@@ -172,22 +150,18 @@ std::string SaveGrid(const kdtest::TempDir& dir, const std::string& name,
   return dir.File(name);
 }
 
-TEST(ValidateDisplayGridFile, ChecksTheColumnsOfTheFileAndShowsNothing) {
+TEST(ValidateDisplayGridFile, ChecksTheFilesColumnsAndShowsNothing) {
   kdtest::ScopedFakeSeams seams;
   kdtest::TempDir dir;
   std::string message;
   EXPECT_TRUE(
       basGridValidation::ValidateDisplayGridFile(SaveGrid(dir, "ok.dis", {{1, 1600}, {84, 45}}), message));
   EXPECT_EQ(message, "");
-
   message = "Earlier.\r\n";
   EXPECT_FALSE(basGridValidation::ValidateDisplayGridFile(
       SaveGrid(dir, "bad.dis", {{84, 50}, {7, 1601}, {84, 50}}), message));
   EXPECT_EQ(message,
-            "Earlier.\r\n"
-            "Category ID [84] found multiple times.\r\n"
-            "Column [2] width exceeds limit.\r\n");
-
+            "Earlier.\r\nCategory ID [84] found multiple times.\r\nColumn [2] width exceeds limit.\r\n");
   message = "Earlier.";
   EXPECT_FALSE(basGridValidation::ValidateDisplayGridFile(SaveGrid(dir, "empty.dis", {}), message));
   EXPECT_EQ(message, "Display grid contains no columns.");

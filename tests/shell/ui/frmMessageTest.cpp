@@ -52,13 +52,16 @@ TEST_F(MessageBoxWindow, EachButtonAnswersByItsPosition) {
   EXPECT_TRUE(script.Done());
 }
 
-TEST_F(MessageBoxWindow, ClosingFromTheTitleBarAnswersNothing) {
+TEST_F(MessageBoxWindow, ClosingFromTheTitleBarOrAModelessBoxAnswersNothing) {
   script.Then<frmMessage>([](frmMessage* box) { box->close(); });
   EXPECT_FALSE(basMessage::AskYesNo("Question", " Close me?"));
   EXPECT_EQ(MessageAnswer, "");
   script.Then<frmMessage>([](frmMessage* box) { box->close(); });
   EXPECT_FALSE(basMessage::AskSaveChanges(kPageProject, "Office.kdp"));
   EXPECT_TRUE(script.Done());
+  // A modeless box does not wait and answers nothing.
+  EXPECT_EQ(basMessage::ShowMessage("Notice", " Done.", seams::kOk, false), "");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(MessageBoxWindow, TheBoxShowsCaptionAndTextOverItsOwner) {
@@ -100,6 +103,11 @@ TEST_F(MessageBoxWindow, TheStripSitsAtTheRightForEachSet) {
     kdtest::SaveScreenshot(&box, "message_set_" + std::to_string(c.set));
     box.Unload();
   }
+  // A set outside the table builds no buttons.
+  frmMessage none;
+  none.SetButtonType(7);
+  EXPECT_EQ(none.mBtn(), nullptr);
+  EXPECT_EQ(none.picBtn()->width(), 0);
 }
 
 TEST_F(MessageBoxWindow, ALongTextStaysInsideTheLabel) {
@@ -115,17 +123,6 @@ TEST_F(MessageBoxWindow, ALongTextStaysInsideTheLabel) {
   box.Unload();
 }
 
-TEST_F(MessageBoxWindow, ASetOutsideTheTableBuildsNoButtons) {
-  frmMessage box;
-  box.SetButtonType(7);
-  EXPECT_EQ(box.mBtn(), nullptr);
-  EXPECT_EQ(box.picBtn()->width(), 0);
-}
-
-TEST_F(MessageBoxWindow, AModelessBoxDoesNotWaitAndAnswersNothing) {
-  EXPECT_EQ(basMessage::ShowMessage("Notice", " Done.", seams::kOk, false), "");
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
 
 TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
   script.Then<QMessageBox>([](QMessageBox* box) {

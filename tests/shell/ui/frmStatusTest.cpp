@@ -54,7 +54,7 @@ TEST_F(ProgressWindow, LoadsWithItsDesignCaptions) {
   EXPECT_GE(window.lstStatus()->y(), window.height());
 }
 
-TEST_F(ProgressWindow, BarsFillTheirShareOfTheInnerWidthRoundedHalfToEven) {
+TEST_F(ProgressWindow, BarsFillTheirShareOfTheInnerWidthRoundedHalfToEvenAndClearAlone) {
   frmStatus window;
   window.show();
   ASSERT_EQ(window.picCur()->ScaleWidth(), 391);
@@ -73,10 +73,7 @@ TEST_F(ProgressWindow, BarsFillTheirShareOfTheInnerWidthRoundedHalfToEven) {
     EXPECT_EQ(window.lblTotPercent()->text().toStdString(), std::to_string(c.percent) + " %");
     EXPECT_EQ(FilledColumns(window.picTot()), c.filled);
   }
-}
-
-TEST_F(ProgressWindow, ClearingEmptiesOneBarAndLeavesItsPercentage) {
-  frmStatus window;
+  // Clearing empties one bar and leaves its percentage.
   window.pSbPercent(60);
   window.pSbTotalPercent(30);
   window.pSbClearTotal();
@@ -87,19 +84,15 @@ TEST_F(ProgressWindow, ClearingEmptiesOneBarAndLeavesItsPercentage) {
   EXPECT_EQ(window.lblPercent()->text().toStdString(), "60 %");
 }
 
-TEST_F(ProgressWindow, CancelOnlyRaisesTheFlagAndTheWindowStays) {
-  frmStatus window;
-  window.ShowModal();
-  kdtest::Press(pointer, window.mOK(), 0);
-  EXPECT_TRUE(CancelFlag);
-  kdtest::Press(pointer, window.mOK(), 0);
-  EXPECT_TRUE(CancelFlag);
-  EXPECT_TRUE(window.isVisible());
-}
-
-TEST_F(ProgressWindow, CloseBoxActsAsCancelAndLeavesTheWindowToTheJob) {
+TEST_F(ProgressWindow, CancelAndTheCloseBoxOnlyRaiseTheFlagAndTheWindowStaysForTheJob) {
   QPointer<frmStatus> window = new frmStatus;
   window->ShowModal();
+  kdtest::Press(pointer, window->mOK(), 0);
+  EXPECT_TRUE(CancelFlag);
+  kdtest::Press(pointer, window->mOK(), 0);
+  EXPECT_TRUE(CancelFlag);
+  EXPECT_TRUE(window->isVisible());
+  CancelFlag = false;
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(CancelFlag);
   ASSERT_FALSE(window.isNull());
@@ -144,7 +137,7 @@ TEST_F(ProgressWindow, AJobsWindowIsApplicationModalUntilItIsUnloaded) {
   EXPECT_FALSE(seams::Progress().Visible());
 }
 
-TEST_F(ProgressWindow, TheLineUnderTheBarIsPrintedAfresh) {
+TEST_F(ProgressWindow, TheLineUnderTheBarIsPrintedAfreshAndTheLastListLineSelected) {
   frmStatus window;
   window.PrintBottom("A long first line of status text");
   window.PrintBottom("x");
@@ -155,10 +148,6 @@ TEST_F(ProgressWindow, TheLineUnderTheBarIsPrintedAfresh) {
       if (gdi::RedOf(dc.GetPixel(x, y)) < 128) inkRight = x;
   EXPECT_GE(inkRight, 0);
   EXPECT_LT(inkRight, 12);  // only the "x" is left
-}
-
-TEST_F(ProgressWindow, ListLinesAreAddedAndTheLastSelected) {
-  frmStatus window;
   window.AddListItem("one");
   window.AddListItem("two");
   ASSERT_EQ(window.lstStatus()->count(), 2);

@@ -12,18 +12,13 @@
 #include "toolkit/ui/clsBitmap.h"
 
 using gdi::Rgb;
+using kdtest::ExpectPixels;
 
 namespace {
 
 constexpr gdi::COLORREF kKey = Rgb(227, 15, 215);
 constexpr gdi::COLORREF kRed = Rgb(255, 0, 0);
 constexpr gdi::COLORREF kGrey = Rgb(128, 128, 128);
-
-struct ResourceSize {
-  int32_t id;
-  int32_t width;
-  int32_t height;
-};
 
 bool HasColour(const gdi::MemoryDC& dc, gdi::COLORREF c) {
   for (int32_t y = 0; y < dc.Height(); ++y)
@@ -34,29 +29,24 @@ bool HasColour(const gdi::MemoryDC& dc, gdi::COLORREF c) {
 
 }  // namespace
 
-class BitmapResourceSizes : public ::testing::TestWithParam<ResourceSize> {};
-
-TEST_P(BitmapResourceSizes, LoadsAtItsDocumentedSize) {
-  clsBitmap b;
-  EXPECT_TRUE(b.LoadResImage(GetParam().id));
-  EXPECT_EQ(b.Width(), GetParam().width);
-  EXPECT_EQ(b.Height(), GetParam().height);
+TEST(BitmapResource, EveryResourceLoadsAtItsSize) {
+  struct Size {
+    int32_t id, width, height;
+  };
+  for (const Size& s : {Size{109, 5, 21}, Size{110, 39, 21}, Size{111, 46, 21}, Size{112, 8, 21},
+                        Size{113, 8, 21},  Size{114, 4, 21},  Size{115, 13, 21}, Size{116, 8, 21},
+                        Size{117, 9, 21},  Size{118, 6, 21},  Size{119, 6, 21},  Size{120, 1, 21},
+                        Size{144, 16, 16}, Size{150, 16, 16}, Size{146, 32, 28}, Size{147, 32, 28},
+                        Size{148, 32, 28}, Size{149, 32, 28}, Size{151, 32, 28}, Size{152, 32, 28},
+                        Size{154, 32, 28}, Size{157, 32, 28}, Size{158, 32, 28}, Size{159, 15, 18},
+                        Size{160, 15, 18}, Size{161, 15, 18}, Size{167, 15, 18}, Size{162, 14, 14},
+                        Size{163, 14, 14}, Size{168, 3, 18},  Size{169, 3, 18}}) {
+    clsBitmap b;
+    EXPECT_TRUE(b.LoadResImage(s.id)) << s.id;
+    EXPECT_EQ(b.Width(), s.width) << s.id;
+    EXPECT_EQ(b.Height(), s.height) << s.id;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllResources, BitmapResourceSizes,
-    ::testing::Values(ResourceSize{109, 5, 21}, ResourceSize{110, 39, 21}, ResourceSize{111, 46, 21},
-                      ResourceSize{112, 8, 21}, ResourceSize{113, 8, 21}, ResourceSize{114, 4, 21},
-                      ResourceSize{115, 13, 21}, ResourceSize{116, 8, 21}, ResourceSize{117, 9, 21},
-                      ResourceSize{118, 6, 21}, ResourceSize{119, 6, 21}, ResourceSize{120, 1, 21},
-                      ResourceSize{144, 16, 16}, ResourceSize{150, 16, 16}, ResourceSize{146, 32, 28},
-                      ResourceSize{147, 32, 28}, ResourceSize{148, 32, 28}, ResourceSize{149, 32, 28},
-                      ResourceSize{151, 32, 28}, ResourceSize{152, 32, 28}, ResourceSize{154, 32, 28},
-                      ResourceSize{157, 32, 28}, ResourceSize{158, 32, 28}, ResourceSize{159, 15, 18},
-                      ResourceSize{160, 15, 18}, ResourceSize{161, 15, 18}, ResourceSize{167, 15, 18},
-                      ResourceSize{162, 14, 14}, ResourceSize{163, 14, 14}, ResourceSize{168, 3, 18},
-                      ResourceSize{169, 3, 18}),
-    [](const ::testing::TestParamInfo<ResourceSize>& p) { return "Id" + std::to_string(p.param.id); });
 
 TEST(BitmapResource, UnknownIdRaisesTheResourceError) {
   clsBitmap b;
@@ -64,13 +54,14 @@ TEST(BitmapResource, UnknownIdRaisesTheResourceError) {
   EXPECT_THROW(b.LoadResImage(0), ResourceError);
   try {
     basBitmapResource::Load(999);
+    ADD_FAILURE() << "no error";
   } catch (const ResourceError& e) {
     EXPECT_EQ(e.Id(), 999);
     EXPECT_STREQ(e.what(), "Resource with identifier '999' not found");
   }
 }
 
-TEST(BitmapResource, KeyedImagesMarkTheirTransparentPixelsExactly) {
+TEST(BitmapResource, KeyColoursAndTheCheckBoxes) {
   for (int32_t id : {109, 110, 113, 117, 118, 119, 120, 159, 160, 161, 167, 168, 169}) {
     clsBitmap b;
     b.LoadResImage(id);
@@ -83,9 +74,7 @@ TEST(BitmapResource, KeyedImagesMarkTheirTransparentPixelsExactly) {
   EXPECT_COLOUR(floppy.hDC().GetPixel(0, 0), gdi::kWhite);
   EXPECT_NE(floppy.hDC().GetPixel(8, 11), gdi::kWhite);
   EXPECT_NE(floppy.hDC().GetPixel(8, 11), Rgb(0, 0, 0));
-}
 
-TEST(BitmapResource, TickedBoxHasAGreenTickTheEmptyOneDoesNot) {
   clsBitmap empty, ticked;
   empty.LoadResImage(162);
   ticked.LoadResImage(163);
@@ -95,40 +84,31 @@ TEST(BitmapResource, TickedBoxHasAGreenTickTheEmptyOneDoesNot) {
   EXPECT_COLOUR(ticked.hDC().GetPixel(13, 13), Rgb(28, 81, 128));
 }
 
-TEST(clsBitmap, BlankBitmapOfNoSizeHasNoSize) {
-  clsBitmap b;
-  b.CreateBlankBitmap(0, 0, kRed);
-  EXPECT_EQ(b.Width(), 0);
-  EXPECT_EQ(b.Height(), 0);
-}
+TEST(clsBitmap, BlankBitmapsAndImagesAndIndependentCopies) {
+  clsBitmap none;
+  none.CreateBlankBitmap(0, 0, kRed);
+  EXPECT_EQ(none.Width() + none.Height(), 0);
 
-TEST(clsBitmap, BlankBitmapIsFilledAndOpaque) {
   clsBitmap b;
   b.CreateBlankBitmap(3, 2, kRed);
   EXPECT_EQ(b.Width(), 3);
   EXPECT_COLOUR(b.hDC().GetPixel(2, 1), kRed);
   EXPECT_EQ(b.hDC().GetBkMode(), gdi::BkMode::kOpaque);
   EXPECT_COLOUR(b.hDC().BkColor(), kRed);
-}
 
-TEST(clsBitmap, BlankImageTakesTheSourceSizeAndATransparentBackground) {
   clsBitmap src;
   src.LoadResImage(159);
-  clsBitmap b;
-  b.CreateBlankImage(src, kGrey);
-  EXPECT_EQ(b.Width(), 15);
-  EXPECT_EQ(b.Height(), 18);
-  EXPECT_COLOUR(b.hDC().GetPixel(7, 9), kGrey);
-  EXPECT_EQ(b.hDC().GetBkMode(), gdi::BkMode::kTransparent);
-}
+  clsBitmap image;
+  image.CreateBlankImage(src, kGrey);
+  EXPECT_EQ(image.Width(), 15);
+  EXPECT_EQ(image.Height(), 18);
+  EXPECT_COLOUR(image.hDC().GetPixel(7, 9), kGrey);
+  EXPECT_EQ(image.hDC().GetBkMode(), gdi::BkMode::kTransparent);
 
-TEST(clsBitmap, TransferMakesAnIndependentCopy) {
-  clsBitmap src;
-  src.CreateBlankBitmap(4, 4, kRed);
   clsBitmap copy;
-  EXPECT_TRUE(copy.TransferImage(src));
-  src.hDC().SetPixel(0, 0, kGrey);
-  EXPECT_EQ(copy.Width(), 4);
+  EXPECT_TRUE(copy.TransferImage(b));
+  b.hDC().SetPixel(0, 0, kGrey);
+  EXPECT_EQ(copy.Width(), 3);
   EXPECT_COLOUR(copy.hDC().GetPixel(0, 0), kRed);
 }
 
@@ -151,41 +131,31 @@ TEST(clsBitmap, LoadFileImageReadsBitmapsAndRefusesAnythingElse) {
   EXPECT_FALSE(b.LoadFileImage(dir.File("short.bmp")));
 }
 
-TEST(basGraphixManip, MaskedBlitWithoutKeyPixelsIsAPlainCopy) {
+TEST(basGraphixManip, MaskedBlitCopiesAllButKeyPixels) {
   gdi::MemoryDC src(3, 3, kRed);
   gdi::MemoryDC dst(5, 5, kGrey);
   basGraphixManip::MaskedBlit(dst, src, 1, 1, 3, 3, kKey);
-  EXPECT_COLOUR(dst.GetPixel(1, 1), kRed);
-  EXPECT_COLOUR(dst.GetPixel(3, 3), kRed);
-  EXPECT_COLOUR(dst.GetPixel(4, 4), kGrey);
-  EXPECT_COLOUR(dst.GetPixel(0, 0), kGrey);
-}
+  ExpectPixels(dst, {{1, 1, kRed}, {3, 3, kRed}, {4, 4, kGrey}, {0, 0, kGrey}});
 
-TEST(basGraphixManip, MaskedBlitOfAnAllKeyImageChangesNothing) {
-  gdi::MemoryDC src(3, 3, kKey);
-  gdi::MemoryDC dst(3, 3, kGrey);
-  dst.SetPixel(1, 1, kRed);
+  gdi::MemoryDC keyed(3, 3, kKey);
   const QImage before = dst.Image().copy();
-  basGraphixManip::MaskedBlit(dst, src, 0, 0, 3, 3, kKey);
+  basGraphixManip::MaskedBlit(dst, keyed, 0, 0, 3, 3, kKey);
   EXPECT_EQ(dst.Image(), before);
 }
 
 TEST(basGraphixManip, FillSolidInTwipsConvertsAtFifteenToThePixel) {
   gdi::MemoryDC dc(20, 5, gdi::kWhite);
   basGraphixManip::FillSolid(dc, kRed, 0, 0, 150, 15, false, gdi::BS_SOLID, static_cast<gdi::HatchStyle>(8));
-  EXPECT_COLOUR(dc.GetPixel(9, 0), kRed);
-  EXPECT_COLOUR(dc.GetPixel(10, 0), gdi::kWhite);
-  EXPECT_COLOUR(dc.GetPixel(0, 1), gdi::kWhite);
   basGraphixManip::FillSolid(dc, kGrey, 2, 2, 3, 2, true, gdi::BS_SOLID, static_cast<gdi::HatchStyle>(8));
-  EXPECT_COLOUR(dc.GetPixel(4, 3), kGrey);
-  EXPECT_COLOUR(dc.GetPixel(5, 3), gdi::kWhite);
+  ExpectPixels(dc,
+               {{9, 0, kRed}, {10, 0, gdi::kWhite}, {0, 1, gdi::kWhite}, {4, 3, kGrey}, {5, 3, gdi::kWhite}});
 }
 
-TEST(basFont, LogFontOfArial825IsElevenPixelsHigh) {
+TEST(basFont, LogFontHeightWeightAndFaceNameLimit) {
   gdi::MemoryDC dc;
   StdFont f;
   gdi::LogFont lf;
-  basFont::FontToLogFont(f, dc, lf);
+  basFont::FontToLogFont(f, dc, lf);  // Arial 8.25
   EXPECT_EQ(lf.faceName, "Arial");
   EXPECT_EQ(lf.height, -11);
   EXPECT_EQ(lf.weight, 400);
@@ -199,12 +169,6 @@ TEST(basFont, LogFontOfArial825IsElevenPixelsHigh) {
   f.Size = 8.5;  // rounds to 8 points, half to even
   basFont::FontToLogFont(f, dc, lf);
   EXPECT_EQ(lf.height, -11);
-}
-
-TEST(basFont, FaceNameLongerThanItsFieldIsRefused) {
-  gdi::MemoryDC dc;
-  StdFont f;
-  gdi::LogFont lf;
   f.Name = std::string(32, 'A');
   EXPECT_NO_THROW(basFont::FontToLogFont(f, dc, lf));
   f.Name = std::string(33, 'A');
@@ -242,61 +206,41 @@ TEST(basDrawArrow, UpAndDownArrowsAreMirrorImages) {
     }
   }
   EXPECT_EQ(redPixels, 1 + 3 + 5 + 7 + 9);
-  EXPECT_COLOUR(up->hDC().GetPixel(7, 4), kRed);  // apex
-  EXPECT_COLOUR(down->hDC().GetPixel(7, 8), kRed);
-  EXPECT_COLOUR(up->hDC().GetPixel(7, 3), gdi::kWhite);
+  ExpectPixels(up->hDC(), {{7, 4, kRed}, {7, 3, gdi::kWhite}});  // apex
+  ExpectPixels(down->hDC(), {{7, 8, kRed}});
 }
 
-TEST(basDrawArrow, DropArrowIsADownwardTriangleAtItsCorner) {
+TEST(basDrawArrow, DropArrowAndArrowAtSizeThePictureAndDrawTheirTriangles) {
   kdtest::WidgetHost host;
   PictureBox* p = host.AddPicture(0, 0, 40, 40, gdi::kWhite);
   basDrawArrow::DrawArrow(p, kGrey, 12, 8, 7, kRed, 1, 2, true);
   EXPECT_EQ(p->width(), 12);
   EXPECT_EQ(p->height(), 8);
   EXPECT_COLOUR(p->BackColor(), kGrey);
-  // (3,2), (9,2), (6,5): m = (7-1)/2 = 3
-  EXPECT_COLOUR(p->hDC().GetPixel(3, 2), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(9, 2), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(6, 5), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(6, 6), kGrey);
-  EXPECT_COLOUR(p->hDC().GetPixel(10, 2), kGrey);
+  // Downward: (3,2), (9,2), (6,5) with m = (7-1)/2 = 3.
+  ExpectPixels(p->hDC(), {{3, 2, kRed}, {9, 2, kRed}, {6, 5, kRed}, {6, 6, kGrey}, {10, 2, kGrey}});
+
+  PictureBox* at = host.AddPicture(0, 0, 40, 40, kRed);
+  basDrawArrow::DrawArrowAt(at, gdi::kWhite, 10, 6, 7, kGrey);
+  EXPECT_EQ(at->width(), 10);
+  EXPECT_COLOUR(at->ForeColor(), kGrey);
+  // Upward: (4,1), (7,4), (1,4) with m = 4, on a cleared picture.
+  ExpectPixels(at->hDC(),
+               {{4, 1, kGrey}, {1, 4, kGrey}, {7, 4, kGrey}, {4, 0, gdi::kWhite}, {9, 5, gdi::kWhite}});
 }
 
-TEST(basDrawArrow, ArrowAtClearsSizesAndDrawsUpward) {
-  kdtest::WidgetHost host;
-  PictureBox* p = host.AddPicture(0, 0, 40, 40, kRed);
-  basDrawArrow::DrawArrowAt(p, gdi::kWhite, 10, 6, 7, kGrey);
-  EXPECT_EQ(p->width(), 10);
-  EXPECT_COLOUR(p->ForeColor(), kGrey);
-  // m = 4: (4,1), (7,4), (1,4)
-  EXPECT_COLOUR(p->hDC().GetPixel(4, 1), kGrey);
-  EXPECT_COLOUR(p->hDC().GetPixel(1, 4), kGrey);
-  EXPECT_COLOUR(p->hDC().GetPixel(7, 4), kGrey);
-  EXPECT_COLOUR(p->hDC().GetPixel(4, 0), gdi::kWhite);
-  EXPECT_COLOUR(p->hDC().GetPixel(9, 5), gdi::kWhite);
-}
-
-TEST(basDrawBorder, OutlineIsAFrameOnTheEdgePixels) {
+TEST(basDrawBorder, OutlineFramesTheEdgeAndTheBottomLineStartsAtTheSecondPixel) {
   kdtest::WidgetHost host;
   PictureBox* p = host.AddPicture(0, 0, 6, 4, gdi::kWhite);
   basDrawBorder::OutlinePicture(p, kRed);
-  for (int x = 0; x < 6; ++x) {
-    EXPECT_COLOUR(p->hDC().GetPixel(x, 0), kRed);
-    EXPECT_COLOUR(p->hDC().GetPixel(x, 3), kRed);
-  }
-  EXPECT_COLOUR(p->hDC().GetPixel(0, 2), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(5, 1), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(1, 1), gdi::kWhite);
-}
+  for (int x = 0; x < 6; ++x) ExpectPixels(p->hDC(), {{x, 0, kRed}, {x, 3, kRed}});
+  ExpectPixels(p->hDC(), {{0, 2, kRed}, {5, 1, kRed}, {1, 1, gdi::kWhite}});
 
-TEST(basDrawBorder, BottomLineStartsAtTheSecondPixel) {
-  kdtest::WidgetHost host;
-  PictureBox* p = host.AddPicture(0, 0, 6, 4, gdi::kWhite);
-  basDrawBorder::DrawBottomLine(p, kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(0, 3), gdi::kWhite);
-  for (int x = 1; x < 6; ++x) EXPECT_COLOUR(p->hDC().GetPixel(x, 3), kRed);
-  EXPECT_COLOUR(p->hDC().GetPixel(3, 2), gdi::kWhite);
-  EXPECT_COLOUR(p->ForeColor(), kRed);
+  PictureBox* line = host.AddPicture(0, 0, 6, 4, gdi::kWhite);
+  basDrawBorder::DrawBottomLine(line, kRed);
+  for (int x = 1; x < 6; ++x) ExpectPixels(line->hDC(), {{x, 3, kRed}});
+  ExpectPixels(line->hDC(), {{0, 3, gdi::kWhite}, {3, 2, gdi::kWhite}});
+  EXPECT_COLOUR(line->ForeColor(), kRed);
 }
 
 TEST(PictureBox, BackColourClearsAndResizingKeepsTheImage) {
@@ -306,8 +250,7 @@ TEST(PictureBox, BackColourClearsAndResizingKeepsTheImage) {
   p->hDC().SetPixel(1, 1, kGrey);
   p->SetPixelSize(20, 12);
   EXPECT_EQ(p->ScaleWidth(), 20);
-  EXPECT_COLOUR(p->hDC().GetPixel(1, 1), kGrey);
-  EXPECT_COLOUR(p->hDC().GetPixel(19, 11), kRed);
+  ExpectPixels(p->hDC(), {{1, 1, kGrey}, {19, 11, kRed}});
   p->SetBackColor(gdi::kWhite);
   EXPECT_COLOUR(p->hDC().GetPixel(1, 1), gdi::kWhite);
   p->SetToolTipText("Open");

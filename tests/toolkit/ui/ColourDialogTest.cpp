@@ -41,22 +41,22 @@ class ColourDialog : public ::testing::Test {
 }  // namespace
 
 TEST_F(ColourDialog, AnInitialColourFillsEveryBox) {
-  dialog.pSbSetInitialColour(Rgb(255, 128, 0));
-  // H = 60 x 0.502 = 30.1, S = 1, L = 0.5
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"255", "128", "0", "FF8000", "30", "100", "50"}));
-  EXPECT_COLOUR(dialog.picSel()->BackColor(), Rgb(255, 128, 0));
   EXPECT_EQ(dialog.windowTitle().toStdString(), "Color Selection");
+  struct Case {
+    gdi::COLORREF colour;
+    std::vector<std::string> boxes;
+  };
+  // (255, 128, 0): H = 60 x 0.502 = 30.1, S = 1, L = 0.5.
+  for (const Case& c : {Case{Rgb(255, 128, 0), {"255", "128", "0", "FF8000", "30", "100", "50"}},
+                        Case{Rgb(90, 90, 90), {"90", "90", "90", "5A5A5A", "0", "0", "35"}},
+                        Case{Rgb(255, 255, 255), {"255", "255", "255", "FFFFFF", "0", "0", "100"}}}) {
+    dialog.pSbSetInitialColour(c.colour);
+    EXPECT_EQ(Boxes(), c.boxes);
+    EXPECT_COLOUR(dialog.picSel()->BackColor(), c.colour);
+  }
 }
 
-TEST_F(ColourDialog, GreyHasNoHueOrSaturationAndWhiteIsFullLuminance) {
-  dialog.pSbSetInitialColour(Rgb(90, 90, 90));
-  EXPECT_EQ(Boxes()[frmColour::kHue], "0");
-  EXPECT_EQ(Boxes()[frmColour::kSaturation], "0");
-  dialog.pSbSetInitialColour(Rgb(255, 255, 255));
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"255", "255", "255", "FFFFFF", "0", "0", "100"}));
-}
-
-TEST_F(ColourDialog, TypedChannelsAreClampedAndNonNumbersCountAsZero) {
+TEST_F(ColourDialog, TypedChannelsAreClampedAndNonNumbersOrEmptyCountAsZero) {
   dialog.pSbSetInitialColour(Rgb(10, 20, 30));
   Type(frmColour::kRed, "300");
   EXPECT_EQ(Boxes()[frmColour::kRed], "255");
@@ -69,9 +69,7 @@ TEST_F(ColourDialog, TypedChannelsAreClampedAndNonNumbersCountAsZero) {
   EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(255, 0, 0)));
   EXPECT_EQ(Boxes()[frmColour::kHue], "0");
   EXPECT_EQ(Boxes()[frmColour::kLuminance], "50");
-}
-
-TEST_F(ColourDialog, AClearedBoxStaysEmptyAndCountsAsZero) {
+  // A cleared box stays empty.
   dialog.pSbSetInitialColour(Rgb(200, 20, 30));
   Type(frmColour::kRed, "");
   EXPECT_EQ(Boxes()[frmColour::kRed], "");
@@ -81,17 +79,14 @@ TEST_F(ColourDialog, AClearedBoxStaysEmptyAndCountsAsZero) {
 
 TEST_F(ColourDialog, HexadecimalAppliesOnlyAtSixDigits) {
   dialog.pSbSetInitialColour(Rgb(1, 2, 3));
-  Type(frmColour::kHex, "12345");
-  EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(1, 2, 3)));
-  EXPECT_EQ(Boxes()[frmColour::kRed], "1");
-  Type(frmColour::kHex, "12345G");
-  EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(1, 2, 3)));
+  for (const char* ignored : {"12345", "12345G"}) {
+    Type(frmColour::kHex, ignored);
+    EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(1, 2, 3))) << ignored;
+    EXPECT_EQ(Boxes()[frmColour::kRed], "1") << ignored;
+  }
   Type(frmColour::kHex, "abcdef");
   EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(0xAB, 0xCD, 0xEF)));
-  EXPECT_EQ(Boxes()[frmColour::kHex], "ABCDEF");
-  EXPECT_EQ(Boxes()[frmColour::kRed], "171");
-  EXPECT_EQ(Boxes()[frmColour::kGreen], "205");
-  EXPECT_EQ(Boxes()[frmColour::kBlue], "239");
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"171", "205", "239", "ABCDEF", "210", "68", "80"}));
 }
 
 TEST_F(ColourDialog, HueSaturationAndLuminanceRebuildTheColourAndAreClamped) {
@@ -109,25 +104,27 @@ TEST_F(ColourDialog, HueSaturationAndLuminanceRebuildTheColourAndAreClamped) {
   EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(255, 255, 255)));
 }
 
-TEST_F(ColourDialog, TheSpectrumRunsFromRedAtTheRightToGreyAtTheBottom) {
-  const gdi::MemoryDC& dc = dialog.picGrad()->hDC();
-  ASSERT_EQ(dc.Width(), 200);
-  ASSERT_EQ(dc.Height(), 160);
-  // x = 200 at the right edge: hue 1.8, full saturation.
-  EXPECT_COLOUR(dc.GetPixel(199, 0), Rgb(255, 8, 0));
-  // x = 101: hue 180.
-  EXPECT_COLOUR(dc.GetPixel(100, 0), Rgb(0, 255, 255));
-  // Bottom left: hue 360, saturation 1/160.
-  EXPECT_COLOUR(dc.GetPixel(0, 159), Rgb(128, 127, 127));
-}
+TEST_F(ColourDialog, SpectrumLuminanceBarAndMarkerAreDrawnAsDesigned) {
+  const gdi::MemoryDC& grad = dialog.picGrad()->hDC();
+  ASSERT_EQ(grad.Width(), 200);
+  ASSERT_EQ(grad.Height(), 160);
+  EXPECT_COLOUR(grad.GetPixel(199, 0), Rgb(255, 8, 0));    // x = 200: hue 1.8, full saturation
+  EXPECT_COLOUR(grad.GetPixel(100, 0), Rgb(0, 255, 255));  // x = 101: hue 180
+  EXPECT_COLOUR(grad.GetPixel(0, 159), Rgb(128, 127, 127));  // hue 360, saturation 1/160
 
-TEST_F(ColourDialog, TheLuminanceBarRunsFromBlackToWhiteInTheCurrentHue) {
   dialog.pSbSetInitialColour(Rgb(255, 0, 0));
-  const gdi::MemoryDC& dc = dialog.picLum()->hDC();
-  EXPECT_COLOUR(dc.GetPixel(0, 0), Rgb(0, 0, 0));
-  EXPECT_COLOUR(dc.GetPixel(199, dc.Height() - 1), Rgb(255, 255, 255));
-  // Column 100: luminance 100/199.
-  EXPECT_COLOUR(dc.GetPixel(100, 5), Rgb(255, 1, 1));
+  const gdi::MemoryDC& lum = dialog.picLum()->hDC();
+  EXPECT_COLOUR(lum.GetPixel(0, 0), Rgb(0, 0, 0));
+  EXPECT_COLOUR(lum.GetPixel(199, lum.Height() - 1), Rgb(255, 255, 255));
+  EXPECT_COLOUR(lum.GetPixel(100, 5), Rgb(255, 1, 1));  // luminance 100/199
+
+  // The marker: a triangle pointing up.
+  dialog.show();
+  const gdi::MemoryDC& dc = dialog.picPoint()->hDC();
+  for (const auto& [x, y] : {std::pair{7, 1}, {9, 1}, {1, 7}, {15, 7}})
+    EXPECT_COLOUR(dc.GetPixel(x, y), gdi::kBlack) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{8, 0}, {6, 1}, {0, 7}, {16, 7}})
+    EXPECT_COLOUR(dc.GetPixel(x, y), gdi::kWhite) << x << "," << y;
 }
 
 TEST_F(ColourDialog, PickingOnTheBarSetsLuminanceClampedToTheBar) {
@@ -156,19 +153,6 @@ TEST_F(ColourDialog, ClickingTheSpectrumTakesThePixelsColour) {
   EXPECT_EQ(Boxes()[frmColour::kHex], "00FFFF");
   dialog.PickSpectrum(200, 0);  // outside: nothing
   EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(0, 255, 255)));
-}
-
-TEST_F(ColourDialog, TheMarkerIsATrianglePointingUp) {
-  dialog.show();
-  const gdi::MemoryDC& dc = dialog.picPoint()->hDC();
-  EXPECT_COLOUR(dc.GetPixel(8, 0), gdi::kWhite);
-  EXPECT_COLOUR(dc.GetPixel(7, 1), gdi::kBlack);
-  EXPECT_COLOUR(dc.GetPixel(9, 1), gdi::kBlack);
-  EXPECT_COLOUR(dc.GetPixel(6, 1), gdi::kWhite);
-  EXPECT_COLOUR(dc.GetPixel(1, 7), gdi::kBlack);
-  EXPECT_COLOUR(dc.GetPixel(15, 7), gdi::kBlack);
-  EXPECT_COLOUR(dc.GetPixel(0, 7), gdi::kWhite);
-  EXPECT_COLOUR(dc.GetPixel(16, 7), gdi::kWhite);
 }
 
 TEST_F(ColourDialog, OkAnswersTheColourAndCancelOrCloseAnswerMinusOne) {

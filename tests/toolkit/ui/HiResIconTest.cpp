@@ -10,43 +10,24 @@
 
 namespace {
 
-void Put16(std::string& b, int v) {
-  b += static_cast<char>(v & 0xFF);
-  b += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& b, uint32_t v) {
-  Put16(b, static_cast<int>(v & 0xFFFF));
-  Put16(b, static_cast<int>(v >> 16));
+// Appends `v` little-endian in `bytes` bytes.
+void Put(std::string& b, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 // An icon file holding one 32 x 32 image of one colour.
 std::string SingleImageIcon(uint8_t r, uint8_t g, uint8_t b) {
   std::string body;
-  Put32(body, 40);
-  Put32(body, 32);
-  Put32(body, 64);
-  Put16(body, 1);
-  Put16(body, 32);
-  for (int i = 0; i < 6; ++i) Put32(body, 0);
-  for (int i = 0; i < 32 * 32; ++i) {
-    body += static_cast<char>(b);
-    body += static_cast<char>(g);
-    body += static_cast<char>(r);
-    body += static_cast<char>(0xFF);
-  }
+  // header: size 40, 32 wide, 64 high (image and mask), 1 plane, 32 bits, the rest zero
+  for (const auto& [v, n] : {std::pair{40u, 4}, {32u, 4}, {64u, 4}, {1u, 2}, {32u, 2}}) Put(body, v, n);
+  body += std::string(24, '\0');
+  for (int i = 0; i < 32 * 32; ++i) Put(body, 0xFF000000u | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b, 4);
   body += std::string(32 * 4, '\0');  // AND mask: all opaque
   std::string f;
-  Put16(f, 0);
-  Put16(f, 1);
-  Put16(f, 1);
-  f += static_cast<char>(32);
-  f += static_cast<char>(32);
-  f += '\0';
-  f += '\0';
-  Put16(f, 1);
-  Put16(f, 32);
-  Put32(f, static_cast<uint32_t>(body.size()));
-  Put32(f, 22);
+  // directory: reserved, type 1, one entry; 32 x 32, no palette, 1 plane, 32 bits, size, offset 22
+  for (const auto& [v, n] : {std::pair{0u, 2}, {1u, 2}, {1u, 2}, {32u, 1}, {32u, 1}, {0u, 1}, {0u, 1},
+                             {1u, 2}, {32u, 2}, {static_cast<uint32_t>(body.size()), 4}, {22u, 4}})
+    Put(f, v, n);
   return f + body;
 }
 

@@ -9,68 +9,49 @@
 
 using gdi::Rgb;
 
-class MiniBar : public ::testing::Test {
+class MiniBar : public kdtest::BarFixture<clsMiniBar> {
  protected:
   void SetUp() override {
     picture = host.AddPicture(20, 20, 10, 10, gdi::kWhite);
-    QObject::connect(&bar, &clsMiniBar::Click, [this](int32_t i) { clicks.push_back(i); });
+    Watch();
   }
-  void At(int x, int y, bool down) {
-    kdtest::PointAt(fakes.pointer, picture, x, y, down);
-    bar.Tick();
-  }
-  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
-
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::WidgetHost host;
-  PictureBox* picture = nullptr;
-  QTimer timer;
-  clsMiniBar bar;
-  std::vector<int32_t> clicks;
 };
 
-TEST_F(MiniBar, KindZeroHasFourButtonsInItsOrder) {
-  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
-  ASSERT_EQ(bar.ButtonCount(), 4);
-  const std::vector<std::pair<std::string, int32_t>> expected{{"Apply Scoring System", 161},
-                                                              {"Change Display Grid", 159},
-                                                              {"Export Grid To File", 160},
-                                                              {"Projected Stats Properties", 167}};
-  for (int32_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(bar.ToolTipText(i), expected[static_cast<size_t>(i)].first);
-    EXPECT_EQ(bar.ImageId(i), expected[static_cast<size_t>(i)].second);
-    EXPECT_EQ(bar.Rect(i), (ButtonRect{25, 25, 25 * i, 0}));
+TEST_F(MiniBar, EachKindHasItsButtonsInOrderAndUnknownKindsNone) {
+  struct Case {
+    int32_t kind;
+    std::vector<std::pair<std::string, int32_t>> buttons;  // tool tip, image
+  };
+  const Case cases[] = {{0,
+                         {{"Apply Scoring System", 161},
+                          {"Change Display Grid", 159},
+                          {"Export Grid To File", 160},
+                          {"Projected Stats Properties", 167}}},
+                        {1, {{"Change Display Grid", 159}, {"Export Grid To File", 160}}},
+                        {2, {{"Export Grid To File", 160}}},
+                        {3, {}},
+                        {-1, {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    clsMiniBar one;
+    PictureBox* p = host.AddPicture(20, 60, 10, 10, gdi::kWhite);
+    QTimer t;
+    basButtonMocks::SetUpMiniBar(one, p, &t, 25, c.kind);
+    ASSERT_EQ(one.ButtonCount(), static_cast<int32_t>(c.buttons.size()));
+    for (int32_t i = 0; i < one.ButtonCount(); ++i) {
+      EXPECT_EQ(one.ToolTipText(i), c.buttons[static_cast<size_t>(i)].first);
+      EXPECT_EQ(one.ImageId(i), c.buttons[static_cast<size_t>(i)].second);
+      EXPECT_EQ(one.Rect(i), (ButtonRect{25, 25, 25 * i, 0}));
+    }
+    EXPECT_EQ(p->width(), 25 * one.ButtonCount());
+    EXPECT_EQ(p->height(), 25);
+    EXPECT_EQ(t.interval(), 1);
   }
-  EXPECT_EQ(picture->width(), 100);
-  EXPECT_EQ(picture->height(), 25);
-  EXPECT_EQ(timer.interval(), 1);
-  EXPECT_TRUE(bar.Enabled());
-  kdtest::SaveScreenshot(picture, "mini_bar_kind0");
-}
-
-TEST_F(MiniBar, KindsOneAndTwo) {
-  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 1);
-  EXPECT_EQ(bar.ButtonCount(), 2);
-  EXPECT_EQ(bar.ToolTipText(0), "Change Display Grid");
-  EXPECT_EQ(picture->width(), 50);
-  clsMiniBar one;
-  PictureBox* p = host.AddPicture(20, 60, 10, 10, gdi::kWhite);
-  QTimer t;
-  basButtonMocks::SetUpMiniBar(one, p, &t, 25, 2);
-  EXPECT_EQ(one.ButtonCount(), 1);
-  EXPECT_EQ(one.ImageId(0), 160);
-  EXPECT_EQ(p->width(), 25);  // one button of size 25
-}
-
-TEST_F(MiniBar, UnknownKindGivesAnEmptyBar) {
+  // An empty bar never clicks.
   basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 3);
-  EXPECT_EQ(bar.ButtonCount(), 0);
-  EXPECT_EQ(picture->width(), 0);
   At(0, 0, true);
   At(0, 0, false);
   EXPECT_TRUE(clicks.empty());
-  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, -1);
-  EXPECT_EQ(bar.ButtonCount(), 0);
 }
 
 TEST_F(MiniBar, ImagesSitFivePixelsIntoWhiteTiles) {
@@ -84,6 +65,7 @@ TEST_F(MiniBar, ImagesSitFivePixelsIntoWhiteTiles) {
   // no key colour survives the composition
   for (int y = 0; y < 25; ++y)
     for (int x = 0; x < 100; ++x) ASSERT_NE(Px(x, y), Rgb(227, 15, 215));
+  kdtest::SaveScreenshot(picture, "mini_bar_kind0");
 }
 
 TEST_F(MiniBar, HoverShowsTheSideBarsAndTheToolTip) {
@@ -105,7 +87,7 @@ TEST_F(MiniBar, HoverShowsTheSideBarsAndTheToolTip) {
   kdtest::SaveScreenshot(picture, "mini_bar_hover");
 }
 
-TEST_F(MiniBar, PressAndReleaseOverAButtonClicks) {
+TEST_F(MiniBar, OnlyPressAndReleaseOverTheSameButtonClicks) {
   basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
   At(60, 10, false);
   At(60, 10, true);
@@ -114,25 +96,21 @@ TEST_F(MiniBar, PressAndReleaseOverAButtonClicks) {
   EXPECT_EQ(clicks, std::vector<int32_t>{2});
   EXPECT_EQ(bar.State(2), 0);
   EXPECT_COLOUR(Px(50 + 3, 8), gdi::kWhite);
-}
-
-TEST_F(MiniBar, PressSlideReleaseDoesNotClick) {
-  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  // press, slide to the next button, release: nothing
   At(10, 10, false);
   At(10, 10, true);
   At(35, 10, true);
   EXPECT_EQ(bar.State(0), 0);
   EXPECT_EQ(bar.State(1), 0);
   At(35, 10, false);
-  EXPECT_TRUE(clicks.empty());
+  EXPECT_EQ(clicks.size(), 1u);
   EXPECT_COLOUR(Px(3, 8), gdi::kWhite);
 }
 
 TEST_F(MiniBar, ToolTipStaysAfterTheCursorLeaves) {
   basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
   At(80, 10, false);
-  kdtest::PointAway(fakes.pointer, false);
-  bar.Tick();
+  Away(false);
   EXPECT_EQ(bar.State(3), 0);
   EXPECT_EQ(picture->ToolTipText(), "Projected Stats Properties");
 }

@@ -17,32 +17,24 @@ const std::vector<std::string> kCaptions{" Files", " Document Properties", " Che
 
 }  // namespace
 
-class TabStrip : public ::testing::Test {
+class TabStrip : public kdtest::BarFixture<clsTabStrip> {
  protected:
   void SetUp() override {
     host.Window()->resize(600, 200);
     picture = host.AddPicture(10, 10, 560, 21, kBack);
     border = host.AddPicture(10, 31, 560, 120, gdi::kWhite);
-    QObject::connect(&strip, &clsTabStrip::Click, [this](int32_t i) { clicks.push_back(i); });
+    Watch();
   }
   void Init(const std::vector<std::string>& captions = kCaptions) {
     strip.InitializeTab(picture, border, &timer, captions);
   }
-  // The middle of tab i.
-  void OnTab(int32_t i, bool down) {
+  void OnTab(int32_t i, bool down) {  // the middle of tab i
     const ButtonRect r = strip.ScreenRect(i);
-    kdtest::PointAt(fakes.pointer, picture, r.Left + r.Width / 2, 10, down);
-    strip.Tick();
+    At(r.Left + r.Width / 2, 10, down);
   }
-  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
 
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::WidgetHost host;
-  PictureBox* picture = nullptr;
   PictureBox* border = nullptr;
-  QTimer timer;
-  clsTabStrip strip;
-  std::vector<int32_t> clicks;
+  clsTabStrip& strip = bar;
 };
 
 TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
@@ -53,10 +45,7 @@ TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
   for (int32_t i = 0; i < 4; ++i) {
     const int32_t text = picture->hDC().GetTextExtent(kCaptions[static_cast<size_t>(i)]).cx;
     const ButtonRect r = strip.ScreenRect(i);
-    EXPECT_EQ(r.Width, text + 6 + 6) << i;
-    EXPECT_EQ(r.Height, 21);
-    EXPECT_EQ(r.Left, left);
-    EXPECT_EQ(r.Top, 0);
+    EXPECT_EQ(r, (ButtonRect{text + 6 + 6, 21, left, 0})) << i;
     left += r.Width;
     // normal, hover, selected side by side in the back buffer
     for (int32_t s = 0; s < 3; ++s) {
@@ -68,10 +57,7 @@ TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
   EXPECT_EQ(strip.BackBuffer().Height(), 21);
   EXPECT_EQ(timer.interval(), 10);
   EXPECT_TRUE(strip.Enabled());
-}
-
-TEST_F(TabStrip, SetUpSelectsTheFirstTabWithoutAClick) {
-  Init();
+  // The first tab starts selected, without a click.
   EXPECT_TRUE(strip.TabSelected(0));
   EXPECT_EQ(strip.State(1), 0);
   EXPECT_TRUE(clicks.empty());
@@ -79,19 +65,25 @@ TEST_F(TabStrip, SetUpSelectsTheFirstTabWithoutAClick) {
   kdtest::SaveScreenshot(host.Window(), "tab_strip_initial");
 }
 
-TEST_F(TabStrip, EachStateHasItsOwnLook) {
+TEST_F(TabStrip, EachStateHasItsOwnLookAndAFrameRunsAroundTheBorder) {
   Init();
   const ButtonRect t0 = strip.ScreenRect(0);
   const ButtonRect t1 = strip.ScreenRect(1);
   // selected: the orange band along the top row, white face open at the bottom
   EXPECT_COLOUR(Px(t0.Left + 3, 0), kOrange);
   EXPECT_COLOUR(Px(t0.Left + 3, 20), Rgb(250, 250, 246));
+  EXPECT_NE(Px(t0.Left + 4, 20), kFrame);
   // normal: two rows of the strip's colour above its frame line, which also
-  // runs along its bottom row
+  // runs along its bottom row and on along the strip
   EXPECT_COLOUR(Px(t1.Left + 3, 0), kBack);
   EXPECT_COLOUR(Px(t1.Left + 3, 1), kBack);
   EXPECT_COLOUR(Px(t1.Left + 3, 2), kFrame);
   EXPECT_COLOUR(Px(t1.Left + 3, 20), kFrame);
+  EXPECT_COLOUR(Px(0, 20), kBack);
+  EXPECT_COLOUR(Px(559, 20), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(0, 0), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(559, 119), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(5, 5), gdi::kWhite);
   // hover: the selected band copied two rows lower
   OnTab(1, false);
   EXPECT_EQ(strip.State(1), 1);
@@ -113,81 +105,52 @@ TEST_F(TabStrip, OneCaptionGivesOneSelectedTabAndNoSeparator) {
   EXPECT_EQ(strip.Tabs(), 1);
   EXPECT_TRUE(strip.TabSelected(0));
   const ButtonRect r = strip.ScreenRect(0);
-  // right of the only tab: the strip's colour above the frame line
   EXPECT_COLOUR(Px(r.Left + r.Width, 10), kBack);
 }
 
-TEST_F(TabStrip, FrameIsDrawnAroundTheBorderPictureAndAlongTheStrip) {
+TEST_F(TabStrip, PressingOrDraggingOntoATabSelectsItAtOnceAndRaisesClick) {
   Init();
-  EXPECT_COLOUR(border->hDC().GetPixel(0, 0), kFrame);
-  EXPECT_COLOUR(border->hDC().GetPixel(559, 119), kFrame);
-  EXPECT_COLOUR(border->hDC().GetPixel(5, 5), gdi::kWhite);
-  EXPECT_COLOUR(Px(0, 20), kBack);
-  EXPECT_COLOUR(Px(559, 20), kFrame);
-  // the selected tab is drawn over the line
-  EXPECT_NE(Px(strip.ScreenRect(0).Left + 4, 20), kFrame);
-}
-
-TEST_F(TabStrip, PressingATabSelectsItAtOnceAndRaisesClick) {
-  Init();
-  OnTab(2, true);
-  EXPECT_EQ(clicks, std::vector<int32_t>{2});
-  EXPECT_TRUE(strip.TabSelected(2));
-  EXPECT_EQ(strip.State(0), 0);
-  // holding still over it changes nothing more
-  OnTab(2, true);
-  OnTab(2, false);
-  EXPECT_EQ(clicks.size(), 1u);
-  EXPECT_EQ(strip.State(2), 2);  // a selected tab never shows hover
-  kdtest::SaveScreenshot(host.Window(), "tab_strip_third_selected");
-}
-
-TEST_F(TabStrip, DraggingAcrossTabsSelectsEachInTurn) {
-  Init();
+  Away(true);  // a press started outside still counts
   OnTab(1, true);
   OnTab(2, true);
   OnTab(3, true);
   EXPECT_EQ(clicks, (std::vector<int32_t>{1, 2, 3}));
+  EXPECT_EQ(strip.State(0), 0);
   EXPECT_EQ(strip.State(1), 0);
   EXPECT_EQ(strip.State(2), 0);
   EXPECT_TRUE(strip.TabSelected(3));
-}
-
-TEST_F(TabStrip, PressStartedOutsideStillSelectsTheTabItMovesOnto) {
-  Init();
-  kdtest::PointAway(fakes.pointer, true);
-  strip.Tick();
+  // holding still over it changes nothing more; a selected tab never shows hover
+  OnTab(3, true);
+  OnTab(3, false);
+  EXPECT_EQ(clicks.size(), 3u);
+  EXPECT_EQ(strip.State(3), 2);
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_last_selected");
   OnTab(1, true);
-  EXPECT_EQ(clicks, std::vector<int32_t>{1});
-}
-
-TEST_F(TabStrip, SharedEdgeBelongsToTheLeftTab) {
-  Init();
-  const ButtonRect t1 = strip.ScreenRect(1);
-  kdtest::PointAt(fakes.pointer, picture, t1.Left, 10, true);  // also tab 0's right edge
-  strip.Tick();
-  EXPECT_TRUE(clicks.empty());  // tab 0 was already selected
-  EXPECT_TRUE(strip.TabSelected(0));
-  kdtest::PointAt(fakes.pointer, picture, t1.Left + 1, 10, true);
-  strip.Tick();
-  EXPECT_EQ(clicks, std::vector<int32_t>{1});
+  EXPECT_EQ(clicks.back(), 1);
+  // the shared edge belongs to the left tab, already selected: no click
+  const ButtonRect t2 = strip.ScreenRect(2);
+  At(t2.Left, 10, true);
+  EXPECT_EQ(clicks.size(), 4u);
+  EXPECT_TRUE(strip.TabSelected(1));
+  At(t2.Left + 1, 10, true);
+  EXPECT_EQ(clicks.back(), 2);
 }
 
 TEST_F(TabStrip, LeavingForTheEmptyAreaClearsHoverAndToolTip) {
   Init();
+  strip.SetToolTipText(1, "Document properties");  // kept, but never shown
   picture->SetToolTipText("something");
   OnTab(0, false);  // selected: no hover, nothing changes
   EXPECT_EQ(strip.State(0), 2);
   OnTab(1, false);
   EXPECT_EQ(strip.State(1), 1);
-  kdtest::PointAt(fakes.pointer, picture, 550, 10, false);  // right of the last tab
-  strip.Tick();
+  EXPECT_NE(picture->ToolTipText(), "Document properties");
+  At(550, 10, false);  // right of the last tab
   EXPECT_EQ(strip.State(1), 0);
   EXPECT_TRUE(strip.TabSelected(0));
   EXPECT_EQ(picture->ToolTipText(), "");
   OnTab(1, false);
-  kdtest::PointAway(fakes.pointer, false);
-  strip.Tick();
+  Away(false);
   EXPECT_EQ(strip.State(1), 0);
 }
 
@@ -244,14 +207,4 @@ TEST_F(TabStrip, ClickHandlerMayDestroyTheStrip) {
   kdtest::PointAt(fakes.pointer, picture, r.Left + 5, 10, true);
   doomed->Tick();
   EXPECT_EQ(seen, 1);
-}
-
-TEST_F(TabStrip, ToolTipsAndFontAreKeptButInert) {
-  Init();
-  strip.SetToolTipText(1, "Document properties");
-  strip.SetFont("Tahoma");
-  EXPECT_EQ(strip.ToolTipText(1), "Document properties");
-  EXPECT_EQ(strip.Font(), "Tahoma");
-  OnTab(1, false);
-  EXPECT_NE(picture->ToolTipText(), "Document properties");
 }

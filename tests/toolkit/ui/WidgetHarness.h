@@ -6,14 +6,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FakeSeams.h"
 #include "core/Seams.h"
 #include "platform/gdi/MemoryDC.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/clsBitmap.h"
 
 namespace kdtest {
 
@@ -68,3 +71,63 @@ inline std::string ColourText(gdi::COLORREF c) {
 
 // Compares colours and prints them readably.
 #define EXPECT_COLOUR(actual, expected) EXPECT_EQ(kdtest::ColourText(actual), kdtest::ColourText(expected))
+
+namespace kdtest {
+
+// Expected pixels of a picture, as (x, y, colour).
+struct Pixel {
+  int x, y;
+  gdi::COLORREF colour;
+};
+inline void ExpectPixels(const gdi::MemoryDC& dc, std::initializer_list<Pixel> pixels) {
+  for (const Pixel& p : pixels) EXPECT_COLOUR(dc.GetPixel(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+}
+
+// Checks that the resource image `id` shows at (x0, y0), leaving out its
+// white pixels when they are see-through; the number of pixels compared.
+inline int ExpectResourceAt(const gdi::MemoryDC& dc, int32_t id, int x0, int y0, bool whiteIsClear = false) {
+  clsBitmap img;
+  img.LoadResImage(id);
+  int compared = 0;
+  for (int y = 0; y < img.Height(); ++y) {
+    for (int x = 0; x < img.Width(); ++x) {
+      const gdi::COLORREF want = img.hDC().GetPixel(x, y);
+      if (whiteIsClear && want == gdi::kWhite) continue;
+      ++compared;
+      if (dc.GetPixel(x0 + x, y0 + y) != want) {
+        ADD_FAILURE() << "resource " << id << " differs at " << x << "," << y << ": "
+                      << ColourText(dc.GetPixel(x0 + x, y0 + y)) << " for " << ColourText(want);
+        return compared;
+      }
+    }
+  }
+  return compared;
+}
+
+// A bar of owner-drawn buttons on a picture, its timer, the clicks it
+// raised, and the pointer moved over it one poll at a time.
+template <class Bar>
+class BarFixture : public ::testing::Test {
+ protected:
+  void Watch() {
+    QObject::connect(&bar, &Bar::Click, [this](int32_t i) { clicks.push_back(i); });
+  }
+  void At(int x, int y, bool down) {
+    PointAt(fakes.pointer, picture, x, y, down);
+    bar.Tick();
+  }
+  void Away(bool down) {
+    PointAway(fakes.pointer, down);
+    bar.Tick();
+  }
+  gdi::COLORREF Px(int x, int y) const { return picture->hDC().GetPixel(x, y); }
+
+  ScopedFakeSeams fakes;
+  WidgetHost host;
+  PictureBox* picture = nullptr;
+  QTimer timer;
+  Bar bar;
+  std::vector<int32_t> clicks;
+};
+
+}  // namespace kdtest
