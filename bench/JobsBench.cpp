@@ -48,7 +48,7 @@ void AddJobSegments(clsStatusPlain& status) {
 
 namespace calc = basMockDraftCalculation;
 
-// The sample league with every look-ahead strategy replaced by the default
+// The sample league over 16 rounds with every look-ahead strategy replaced by the default
 // strategy and, when `lookAhead` names a bundled look-ahead strategy, team 1
 // using it for its first `picks` picks (then Open Roster by roster value,
 // as the bundled look-ahead strategies end). It is written as a league of
@@ -59,6 +59,8 @@ namespace calc = basMockDraftCalculation;
 // cannot be drafted.
 class LeagueVariant {
  public:
+  static constexpr int32_t kRounds = 16;
+
   LeagueVariant(const std::string& lookAhead, int32_t picks) {
     kdbench::SampleProject();
     std::string name;
@@ -83,6 +85,19 @@ class LeagueVariant {
         league.SetStrategy(t, "KD-RBL Default.stg");
     }
     if (!name.empty()) league.SetStrategy(1, name);
+    // Sixteen rounds, as the targets are set for: one more place on the
+    // whole roster (position 1) for the extra pick.
+    league.SetDraftRounds(kRounds);
+    std::vector<LGPRosterSizeRecord> sizes;
+    for (int32_t i = 0; i < league.RosterSizeCount(); ++i) {
+      const int32_t posID = league.RosterPosID(i);
+      sizes.push_back({posID, league.MergeAsID(posID), league.RosterMin(posID),
+                       posID == 1 ? kRounds : league.RosterMax(posID), league.StarterMin(posID),
+                       league.StarterMax(posID)});
+    }
+    league.ClearRosterPositions();
+    for (const LGPRosterSizeRecord& r : sizes)
+      league.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
     league.SetFileName("Bench " + (name.empty() ? std::string("no look-ahead") : name) + ".lgp");
     if (!league.SaveLeagueProps()) kdbench::Die("cannot write " + league.FileName());
     saved_ = GlobalProject().Value(kProjLeaguePropertiesFile);
