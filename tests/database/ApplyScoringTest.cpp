@@ -136,50 +136,44 @@ class ApplyScoring : public testing::Test {
 
 // ------------------------------------------------------------------ one value
 
-struct ValueCase {
-  const char* name;
-  Rule rule;
-  int32_t modified;
-  double value;
-  double points;
-};
-
-class ValuePoints : public testing::TestWithParam<ValueCase> {};
-
-TEST_P(ValuePoints, FollowTheRuleKind) {
-  const ValueCase& c = GetParam();
-  clsKickwellDB db;
-  clsScoringIsolate scoring;
-  AddRule(scoring, c.rule);
-  db.SetModifiedScoring(c.modified);
-  EXPECT_DOUBLE_EQ(db.pFnGetIsoScoringPoints(c.value, scoring), c.points);
+TEST(ValuePoints, FollowTheRuleKind) {
+  const struct {
+    const char* name;
+    Rule rule;
+    int32_t modified;
+    double value;
+    double points;
+  } cases[] = {
+      {"PerUnitWholeUnits", {1, 3, 10, 0, 99999, kAll}, 0, 57, 5},
+      {"PerUnitFractionalUnits", {1, 3, 10, 0, 99999, kAll}, 1, 57, 5.7},
+      {"OnlyModifiedScoringOneIsFractional", {1, 3, 10, 0, 99999, kAll}, 2, 57, 5},
+      {"UnitsCountFromRangeMin", {2, 3, 10, 20, 99999, kAll}, 0, 57, 6},
+      {"RangeCutsTheValue", {1, 3, 10, 0, 100, kAll}, 0, 157, 10},
+      {"RangeCutsTheValueToWholeUnitsEvenWhenFractional", {1, 3, 10, 0, 95, kAll}, 1, 157, 9},
+      {"ValueOnRangeMaxIsInside", {1, 3, 10, 0, 95, kAll}, 1, 95, 9.5},
+      {"BelowRangeMinScoresNothing", {1, 3, 10, 20, 99999, kAll}, 1, 19.5, 0},
+      {"ThresholdOnRangeMin", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 40, 4},
+      {"ThresholdOnRangeMax", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49, 4},
+      {"ThresholdAboveRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.5, 0},
+      {"ThresholdBelowRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 39.99, 0},
+      // 49.000001 is 49 as a Single, so it is inside the range.
+      {"RangeComparedInSinglePrecision", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.000001, 4},
+      {"FieldValZeroScoresNothing", {5, 3, 0, 0, 99999, kAll}, 1, 57, 0},
+      {"NegativePointsPerUnit", {-2, 5, 1, 0, 99999, kAll}, 0, 3, -6},
+      {"NegativeRangeCountsDownFromRangeMax", {2, 14, 1, -10, 0, kAll}, 0, -5, -10},
+      {"NegativeRangeTruncatesTowardZero", {2, 14, 5, -10, 0, kAll}, 0, -7, -2},
+      {"NegativeRangeFractional", {2, 14, 5, -10, 0, kAll}, 1, -7, -2.8},
+      {"NegativeRangeAboveRangeMaxScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, 3, 0},
+      {"NegativeRangeBelowRangeMinScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, -12, 0},
+  };
+  for (const auto& c : cases) {
+    clsKickwellDB db;
+    clsScoringIsolate scoring;
+    AddRule(scoring, c.rule);
+    db.SetModifiedScoring(c.modified);
+    EXPECT_DOUBLE_EQ(db.pFnGetIsoScoringPoints(c.value, scoring), c.points) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    HandWorked, ValuePoints,
-    testing::Values(
-        ValueCase{"PerUnitWholeUnits", {1, 3, 10, 0, 99999, kAll}, 0, 57, 5},
-        ValueCase{"PerUnitFractionalUnits", {1, 3, 10, 0, 99999, kAll}, 1, 57, 5.7},
-        ValueCase{"OnlyModifiedScoringOneIsFractional", {1, 3, 10, 0, 99999, kAll}, 2, 57, 5},
-        ValueCase{"UnitsCountFromRangeMin", {2, 3, 10, 20, 99999, kAll}, 0, 57, 6},
-        ValueCase{"RangeCutsTheValue", {1, 3, 10, 0, 100, kAll}, 0, 157, 10},
-        ValueCase{"RangeCutsTheValueToWholeUnitsEvenWhenFractional", {1, 3, 10, 0, 95, kAll}, 1, 157, 9},
-        ValueCase{"ValueOnRangeMaxIsInside", {1, 3, 10, 0, 95, kAll}, 1, 95, 9.5},
-        ValueCase{"BelowRangeMinScoresNothing", {1, 3, 10, 20, 99999, kAll}, 1, 19.5, 0},
-        ValueCase{"ThresholdOnRangeMin", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 40, 4},
-        ValueCase{"ThresholdOnRangeMax", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49, 4},
-        ValueCase{"ThresholdAboveRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.5, 0},
-        ValueCase{"ThresholdBelowRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 39.99, 0},
-        // 49.000001 is 49 as a Single, so it is inside the range.
-        ValueCase{"RangeComparedInSinglePrecision", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.000001, 4},
-        ValueCase{"FieldValZeroScoresNothing", {5, 3, 0, 0, 99999, kAll}, 1, 57, 0},
-        ValueCase{"NegativePointsPerUnit", {-2, 5, 1, 0, 99999, kAll}, 0, 3, -6},
-        ValueCase{"NegativeRangeCountsDownFromRangeMax", {2, 14, 1, -10, 0, kAll}, 0, -5, -10},
-        ValueCase{"NegativeRangeTruncatesTowardZero", {2, 14, 5, -10, 0, kAll}, 0, -7, -2},
-        ValueCase{"NegativeRangeFractional", {2, 14, 5, -10, 0, kAll}, 1, -7, -2.8},
-        ValueCase{"NegativeRangeAboveRangeMaxScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, 3, 0},
-        ValueCase{"NegativeRangeBelowRangeMinScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, -12, 0}),
-    [](const testing::TestParamInfo<ValueCase>& p) { return std::string(p.param.name); });
 
 TEST(ValuePointsErrors, AValueNoSingleCanHoldIsAnOverflow) {
   clsKickwellDB db;
@@ -192,16 +186,6 @@ TEST(ValuePointsErrors, AValueNoSingleCanHoldIsAnOverflow) {
 
 // ------------------------------------------------------------------ week range
 
-TEST_F(ApplyScoring, SeasonRowsOfEveryYearAreScoredInWholeUnits) {
-  Open();
-  clsStatusPlain status;
-  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
-  EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 18);
-  EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
-  EXPECT_DOUBLE_EQ(Points(1, 250, 2023), 4);  // the year is no filter
-  EXPECT_DOUBLE_EQ(Points(1, 1, 2024), 99);   // outside the week range
-}
-
 TEST_F(ApplyScoring, ModifiedScoringCountsPartialUnits) {
   Open();
   clsStatusPlain status;
@@ -212,13 +196,17 @@ TEST_F(ApplyScoring, ModifiedScoringCountsPartialUnits) {
   EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
 }
 
-TEST_F(ApplyScoring, ReportsOnSegmentFourAndCountsTheRowsInTheRange) {
+TEST_F(ApplyScoring, SeasonRowsOfEveryYearAreScoredInWholeUnitsReportingOnSegmentFour) {
   Open();
   kdtest::ScopedFakeSeams fakes;
   clsStatusPlain status;
   status.AddSegment(4, 98);
   status.SetStatusList(fakes.progress);
   db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 18);
+  EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2023), 4);  // the year is no filter
+  EXPECT_DOUBLE_EQ(Points(1, 1, 2024), 99);   // outside the week range
   EXPECT_EQ(fakes.progress.bottomText, "Applying Scoring System to Projected Stats");
   EXPECT_EQ(fakes.progress.listItems,
             std::vector<std::string>{"Applying Scoring System to Projected Stats..."});
@@ -240,15 +228,6 @@ TEST_F(ApplyScoring, AWeekRangeWithoutRowsChangesNothing) {
   EXPECT_EQ(status.Segments().at(1).MaxValue, 0);
   EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 99);
   EXPECT_EQ(ChangeCounter(), before);
-}
-
-TEST_F(ApplyScoring, RescoringWithUnchangedPointsWritesNothing) {
-  Open();
-  clsStatusPlain status;
-  db_.pSbUpdatePlayerPointswStatus(status, 1, 250, 2024);
-  const std::string scored = ChangeCounter();
-  db_.pSbUpdatePlayerPointswStatus(status, 1, 250, 2024);
-  EXPECT_EQ(ChangeCounter(), scored);
 }
 
 TEST_F(ApplyScoring, NoRulesTouchesNoRowAndSetsNoRange) {
