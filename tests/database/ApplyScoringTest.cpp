@@ -343,7 +343,7 @@ TEST_F(ApplyScoring, AnFdmRuleScoresEachOccurrenceOfTheMappedValue) {
 
 // ------------------------------------------------------------------ the stored system
 
-TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogue) {
+TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogueAndAFileWithoutRulesKeepsThem) {
   Open(RulesSql({{1, 3, 25, 0, 99999, kAll},
                  {4, 4, 1, 0, 99999, kAll},
                  {1, 999, 1, 0, 99999, kAll},
@@ -359,14 +359,12 @@ TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogue) {
   EXPECT_EQ(db_.StatCon().ScoringOrder(3), 3);
   EXPECT_EQ(db_.StatCon().ScoringOrder(4), 2);
   EXPECT_EQ(db_.StatCon().ScoringCount(), 3);
-}
 
-TEST_F(ApplyScoring, LoadingAFileWithoutRulesKeepsTheSystem) {
-  Open();
+  // Loading a file without rules keeps the system.
   kdtest::WriteFile(dir_.File("short.sco"), std::string(20, '\x01'));
   EXPECT_FALSE(db_.pFnLoadScoringSystem(dir_.File("short.sco")));
   EXPECT_FALSE(db_.pFnLoadScoringSystem(dir_.File("missing.sco")));
-  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 9);
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 4);
 }
 
 TEST_F(ApplyScoring, AssigningAnotherSystemScoresWithItAndRestoresTheMapping) {

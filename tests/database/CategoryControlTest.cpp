@@ -255,7 +255,7 @@ TEST_F(Orders, AnOrderHasAsManyPlacesAsItsHighestPosition) {
   EXPECT_THROW(cat.ScoringValue(0), std::out_of_range);
 }
 
-TEST_F(Orders, TwoCategoriesOnOnePositionLeaveItToTheLater) {
+TEST_F(Orders, TwoCategoriesOnOnePositionLeaveItToTheLaterAndClearedOrdersExtractNothing) {
   cat.SetDisplayOrder(1, 1);
   cat.SetDisplayDec(1, 4);
   cat.SetDisplayOrder(3, 1);
@@ -266,9 +266,8 @@ TEST_F(Orders, TwoCategoriesOnOnePositionLeaveItToTheLater) {
   EXPECT_EQ(cat.DisplayDec(1), 5);
   EXPECT_EQ(cat.DisplaySubCat(1), 13);
   EXPECT_EQ(cat.DisplayZeroDisplay(1), 3);
-}
 
-TEST_F(Orders, AClearedOrderExtractsNothing) {
+  // A cleared order extracts nothing.
   cat.SetTieOrder(2, 1);
   cat.UpdateTieNdx();
   cat.ForceStat(2, 7);
@@ -278,9 +277,8 @@ TEST_F(Orders, AClearedOrderExtractsNothing) {
   EXPECT_EQ(cat.TieOrder(2), 0);
   cat.ExtractTieValues();
   EXPECT_EQ(cat.DoubleValue(2), 7);
-}
 
-TEST_F(Orders, ReportOrderCarriesItsDecimals) {
+  // The report order carries its decimals.
   cat.SetReportOrder(2, 2);
   cat.SetReportDec(2, 3);
   cat.UpdateReportNdx();

@@ -208,22 +208,16 @@ TEST(DisplayGridFile, TheHeaderIsCheckedBeforeAnythingIsRead) {
   }
 }
 
-TEST(DisplayGridFile, AMissingFileOrAFolderIsNotOpened) {
-  kdtest::TempDir dir;
-  clsDisplayGridIsolate grid = GridOf(1);
-  EXPECT_FALSE(grid.OpenFile(dir.File("missing.dis")));
-  EXPECT_FALSE(grid.OpenFile(dir.Path()));
-  EXPECT_EQ(Layout(grid), "10@1");
-}
-
 // A 256 MB grid file held two million columns, about twice its size in
 // memory; files above the ceiling are refused before anything is read.
-TEST(DisplayGridFile, AFileLargerThanTheCeilingIsNotOpened) {
+TEST(DisplayGridFile, AMissingFileAFolderOrAFileLargerThanTheCeilingIsNotOpened) {
   kdtest::TempDir dir;
   std::string bytes = OneColumnFile();
   bytes.resize(clsDisplayGridIsolate::kMaxFileBytes + 1, '\0');  // a valid grid with a long tail
   kdtest::WriteFile(dir.File("huge.dis"), bytes);
   clsDisplayGridIsolate grid = GridOf(1);
+  EXPECT_FALSE(grid.OpenFile(dir.File("missing.dis")));
+  EXPECT_FALSE(grid.OpenFile(dir.Path()));
   EXPECT_FALSE(grid.OpenFile(dir.File("huge.dis")));
   EXPECT_EQ(Layout(grid), "10@1");
   bytes.resize(clsDisplayGridIsolate::kMaxFileBytes);
