@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixtures.h"
 #include "FakeSeams.h"
-#include "TempDir.h"
-#include "core/basMockItUp.h"
+#include "TemplateFixture.h"
 #include "core/clsStatusPlain.h"
-#include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/Rounding.h"
@@ -107,29 +104,20 @@ class ScopedDefaultsFolder {
   std::string saved_;
 };
 
-class ApplyScoring : public testing::Test {
+class ApplyScoring : public kdtest::TemplateFixture {
  protected:
   void Open(const std::string& extraSql = "") {
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, kPlayersSql);
-    kdtest::ExecuteSql(path_, RulesSql(StandardRules()));
-    if (!extraSql.empty()) kdtest::ExecuteSql(path_, extraSql);
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
+    TemplateFixture::Open(kPlayersSql + RulesSql(StandardRules()) + extraSql);
   }
 
   double Points(int player, int week, int year) {
-    return std::stod(kdtest::QueryText(
-        path_, "SELECT Points FROM tblStat0 WHERE PlayerID = " + std::to_string(player) +
-                   " AND Week = " + std::to_string(week) + " AND Year = " + std::to_string(year)));
+    return std::stod(Query("SELECT Points FROM tblStat0 WHERE PlayerID = " + std::to_string(player) +
+                           " AND Week = " + std::to_string(week) + " AND Year = " + std::to_string(year)));
   }
 
   // The four-byte change counter of the file's header: it moves with every
   // transaction that changed the file.
   std::string ChangeCounter() { return kdtest::ReadFile(path_).substr(24, 4); }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "OpenCatalogue.h"
+#include "TemplateFixture.h"
 #include "database/clsDisplayRows.h"
 
 namespace {
@@ -44,20 +45,6 @@ class DisplayRows : public testing::Test {
     rows.LoadAtOpen(*open.db);
   }
 
-  // A grid of (category, format) columns in order.
-  static clsDisplayGridIsolate Grid(std::initializer_list<std::pair<int32_t, uint8_t>> columns) {
-    clsDisplayGridIsolate grid;
-    grid.SetColumnMax(static_cast<int32_t>(columns.size()) - 1);
-    int32_t k = 0;
-    for (auto [catID, format] : columns) {
-      grid.SetTableFieldID(k, catID);
-      grid.SetOrderNumber(k, static_cast<uint8_t>(k + 1));
-      grid.SetDecimals(k, format);
-      ++k;
-    }
-    return grid;
-  }
-
   std::string Cell(int32_t formatID, int32_t catID, float value, int32_t playerID = 1) {
     return rows.pFnGetValueText(formatID, catID, value, playerID, 250, 2024);
   }
@@ -75,7 +62,7 @@ TEST_F(DisplayRows, APlayerWithoutRowsShowsZerosAndTheLookupsMisses) {
 }
 
 TEST_F(DisplayRows, ACategoryInTwoColumnsRendersInBothAndNoColumnsGiveAnEmptyRow) {
-  rows.pSbSetStatDisplayOrder(Grid({{3, 1}, {44, 2}, {3, 4}}));
+  rows.pSbSetStatDisplayOrder(kdtest::GridOfColumns({{3, 1}, {44, 2}, {3, 4}}));
   EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "4172\t312.5\t4,172\t");
   rows.pSbSetStatDisplayOrder(clsDisplayGridIsolate());
   EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "");

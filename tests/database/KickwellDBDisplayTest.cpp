@@ -1,39 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "DatabaseFixtures.h"
 #include "OpenCatalogue.h"
-#include "TempDir.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 
 namespace {
 
-class KickwellDBDisplay : public testing::Test {
+class KickwellDBDisplay : public kdtest::TemplateFixture {
  protected:
-  void SetUp() override {
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, kdtest::TwoPlayersSql());
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
-  }
+  void SetUp() override { Open(kdtest::TwoPlayersSql()); }
 
-  // A grid file of (category, format) columns.
   std::string GridFile(const std::string& name, std::initializer_list<std::pair<int32_t, uint8_t>> columns) {
-    clsDisplayGridIsolate grid;
-    grid.SetColumnMax(static_cast<int32_t>(columns.size()) - 1);
-    int32_t k = 0;
-    for (auto [catID, format] : columns) {
-      grid.SetTableFieldID(k, catID);
-      grid.SetOrderNumber(k, static_cast<uint8_t>(k + 1));
-      grid.SetDecimals(k, format);
-      ++k;
-    }
+    clsDisplayGridIsolate grid = kdtest::GridOfColumns(columns);
     grid.SetFilePath(dir_.File(name));
     EXPECT_TRUE(grid.SaveFile());
     return dir_.File(name);
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 TEST_F(KickwellDBDisplay, OpeningLoadsTheCatalogueFormatsAndDefaultGrid) {

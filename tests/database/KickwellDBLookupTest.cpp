@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "DatabaseFixtures.h"
-#include "TempDir.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 
 namespace {
 
 // The template with a few players: ids are given so that tests can name them.
-class KickwellDBLookup : public ::testing::Test {
+class KickwellDBLookup : public kdtest::TemplateFixture {
  protected:
   void SetUp() override {
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, R"sql(
+    Open(R"sql(
       INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
         (1, 1001, 'Allen, Josh', 0, 4, 2),
         (2, 1002, 'Robinson, Bijan', 0, 2, 3),
@@ -23,12 +20,7 @@ class KickwellDBLookup : public ::testing::Test {
         (2, 5, 20, 2, -1, 0, 6, 2024),
         (3, 250, 0, 33, 0, 0, 9, 2024);
     )sql");
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace

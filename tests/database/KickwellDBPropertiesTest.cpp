@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "DatabaseFixtures.h"
-#include "TempDir.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 
 namespace {
 
-class KickwellDBProperties : public ::testing::Test {
+class KickwellDBProperties : public kdtest::TemplateFixture {
  protected:
-  void SetUp() override { path_ = kdtest::MakeTemplateDatabase(dir_); }
-  void Open() { ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError(); }
   std::string Stored(const char* field) {
-    return kdtest::QueryText(path_, std::string("SELECT ") + field + " FROM tblSettings;");
+    return Query(std::string("SELECT ") + field + " FROM tblSettings;");
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace
