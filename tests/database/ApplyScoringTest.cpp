@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixtures.h"
 #include "FakeSeams.h"
-#include "TempDir.h"
-#include "core/basMockItUp.h"
+#include "TemplateFixture.h"
 #include "core/clsStatusPlain.h"
-#include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/Rounding.h"
@@ -107,79 +104,64 @@ class ScopedDefaultsFolder {
   std::string saved_;
 };
 
-class ApplyScoring : public testing::Test {
+class ApplyScoring : public kdtest::TemplateFixture {
  protected:
   void Open(const std::string& extraSql = "") {
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, kPlayersSql);
-    kdtest::ExecuteSql(path_, RulesSql(StandardRules()));
-    if (!extraSql.empty()) kdtest::ExecuteSql(path_, extraSql);
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
+    TemplateFixture::Open(kPlayersSql + RulesSql(StandardRules()) + extraSql);
   }
 
   double Points(int player, int week, int year) {
-    return std::stod(kdtest::QueryText(
-        path_, "SELECT Points FROM tblStat0 WHERE PlayerID = " + std::to_string(player) +
-                   " AND Week = " + std::to_string(week) + " AND Year = " + std::to_string(year)));
+    return std::stod(Query("SELECT Points FROM tblStat0 WHERE PlayerID = " + std::to_string(player) +
+                           " AND Week = " + std::to_string(week) + " AND Year = " + std::to_string(year)));
   }
 
   // The four-byte change counter of the file's header: it moves with every
   // transaction that changed the file.
   std::string ChangeCounter() { return kdtest::ReadFile(path_).substr(24, 4); }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace
 
 // ------------------------------------------------------------------ one value
 
-struct ValueCase {
-  const char* name;
-  Rule rule;
-  int32_t modified;
-  double value;
-  double points;
-};
-
-class ValuePoints : public testing::TestWithParam<ValueCase> {};
-
-TEST_P(ValuePoints, FollowTheRuleKind) {
-  const ValueCase& c = GetParam();
-  clsKickwellDB db;
-  clsScoringIsolate scoring;
-  AddRule(scoring, c.rule);
-  db.SetModifiedScoring(c.modified);
-  EXPECT_DOUBLE_EQ(db.pFnGetIsoScoringPoints(c.value, scoring), c.points);
+TEST(ValuePoints, FollowTheRuleKind) {
+  const struct {
+    const char* name;
+    Rule rule;
+    int32_t modified;
+    double value;
+    double points;
+  } cases[] = {
+      {"PerUnitWholeUnits", {1, 3, 10, 0, 99999, kAll}, 0, 57, 5},
+      {"PerUnitFractionalUnits", {1, 3, 10, 0, 99999, kAll}, 1, 57, 5.7},
+      {"OnlyModifiedScoringOneIsFractional", {1, 3, 10, 0, 99999, kAll}, 2, 57, 5},
+      {"UnitsCountFromRangeMin", {2, 3, 10, 20, 99999, kAll}, 0, 57, 6},
+      {"RangeCutsTheValue", {1, 3, 10, 0, 100, kAll}, 0, 157, 10},
+      {"RangeCutsTheValueToWholeUnitsEvenWhenFractional", {1, 3, 10, 0, 95, kAll}, 1, 157, 9},
+      {"ValueOnRangeMaxIsInside", {1, 3, 10, 0, 95, kAll}, 1, 95, 9.5},
+      {"BelowRangeMinScoresNothing", {1, 3, 10, 20, 99999, kAll}, 1, 19.5, 0},
+      {"ThresholdOnRangeMin", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 40, 4},
+      {"ThresholdOnRangeMax", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49, 4},
+      {"ThresholdAboveRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.5, 0},
+      {"ThresholdBelowRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 39.99, 0},
+      // 49.000001 is 49 as a Single, so it is inside the range.
+      {"RangeComparedInSinglePrecision", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.000001, 4},
+      {"FieldValZeroScoresNothing", {5, 3, 0, 0, 99999, kAll}, 1, 57, 0},
+      {"NegativePointsPerUnit", {-2, 5, 1, 0, 99999, kAll}, 0, 3, -6},
+      {"NegativeRangeCountsDownFromRangeMax", {2, 14, 1, -10, 0, kAll}, 0, -5, -10},
+      {"NegativeRangeTruncatesTowardZero", {2, 14, 5, -10, 0, kAll}, 0, -7, -2},
+      {"NegativeRangeFractional", {2, 14, 5, -10, 0, kAll}, 1, -7, -2.8},
+      {"NegativeRangeAboveRangeMaxScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, 3, 0},
+      {"NegativeRangeBelowRangeMinScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, -12, 0},
+  };
+  for (const auto& c : cases) {
+    clsKickwellDB db;
+    clsScoringIsolate scoring;
+    AddRule(scoring, c.rule);
+    db.SetModifiedScoring(c.modified);
+    EXPECT_DOUBLE_EQ(db.pFnGetIsoScoringPoints(c.value, scoring), c.points) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    HandWorked, ValuePoints,
-    testing::Values(
-        ValueCase{"PerUnitWholeUnits", {1, 3, 10, 0, 99999, kAll}, 0, 57, 5},
-        ValueCase{"PerUnitFractionalUnits", {1, 3, 10, 0, 99999, kAll}, 1, 57, 5.7},
-        ValueCase{"OnlyModifiedScoringOneIsFractional", {1, 3, 10, 0, 99999, kAll}, 2, 57, 5},
-        ValueCase{"UnitsCountFromRangeMin", {2, 3, 10, 20, 99999, kAll}, 0, 57, 6},
-        ValueCase{"RangeCutsTheValue", {1, 3, 10, 0, 100, kAll}, 0, 157, 10},
-        ValueCase{"RangeCutsTheValueToWholeUnitsEvenWhenFractional", {1, 3, 10, 0, 95, kAll}, 1, 157, 9},
-        ValueCase{"ValueOnRangeMaxIsInside", {1, 3, 10, 0, 95, kAll}, 1, 95, 9.5},
-        ValueCase{"BelowRangeMinScoresNothing", {1, 3, 10, 20, 99999, kAll}, 1, 19.5, 0},
-        ValueCase{"ThresholdOnRangeMin", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 40, 4},
-        ValueCase{"ThresholdOnRangeMax", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49, 4},
-        ValueCase{"ThresholdAboveRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.5, 0},
-        ValueCase{"ThresholdBelowRange", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 39.99, 0},
-        // 49.000001 is 49 as a Single, so it is inside the range.
-        ValueCase{"RangeComparedInSinglePrecision", {4, 39, kThresholdRule, 40, 49, kAll}, 0, 49.000001, 4},
-        ValueCase{"FieldValZeroScoresNothing", {5, 3, 0, 0, 99999, kAll}, 1, 57, 0},
-        ValueCase{"NegativePointsPerUnit", {-2, 5, 1, 0, 99999, kAll}, 0, 3, -6},
-        ValueCase{"NegativeRangeCountsDownFromRangeMax", {2, 14, 1, -10, 0, kAll}, 0, -5, -10},
-        ValueCase{"NegativeRangeTruncatesTowardZero", {2, 14, 5, -10, 0, kAll}, 0, -7, -2},
-        ValueCase{"NegativeRangeFractional", {2, 14, 5, -10, 0, kAll}, 1, -7, -2.8},
-        ValueCase{"NegativeRangeAboveRangeMaxScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, 3, 0},
-        ValueCase{"NegativeRangeBelowRangeMinScoresNothing", {2, 14, 1, -10, 0, kAll}, 0, -12, 0}),
-    [](const testing::TestParamInfo<ValueCase>& p) { return std::string(p.param.name); });
 
 TEST(ValuePointsErrors, AValueNoSingleCanHoldIsAnOverflow) {
   clsKickwellDB db;
@@ -192,16 +174,6 @@ TEST(ValuePointsErrors, AValueNoSingleCanHoldIsAnOverflow) {
 
 // ------------------------------------------------------------------ week range
 
-TEST_F(ApplyScoring, SeasonRowsOfEveryYearAreScoredInWholeUnits) {
-  Open();
-  clsStatusPlain status;
-  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
-  EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 18);
-  EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
-  EXPECT_DOUBLE_EQ(Points(1, 250, 2023), 4);  // the year is no filter
-  EXPECT_DOUBLE_EQ(Points(1, 1, 2024), 99);   // outside the week range
-}
-
 TEST_F(ApplyScoring, ModifiedScoringCountsPartialUnits) {
   Open();
   clsStatusPlain status;
@@ -212,13 +184,17 @@ TEST_F(ApplyScoring, ModifiedScoringCountsPartialUnits) {
   EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
 }
 
-TEST_F(ApplyScoring, ReportsOnSegmentFourAndCountsTheRowsInTheRange) {
+TEST_F(ApplyScoring, SeasonRowsOfEveryYearAreScoredInWholeUnitsReportingOnSegmentFour) {
   Open();
   kdtest::ScopedFakeSeams fakes;
   clsStatusPlain status;
   status.AddSegment(4, 98);
   status.SetStatusList(fakes.progress);
   db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 18);
+  EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2023), 4);  // the year is no filter
+  EXPECT_DOUBLE_EQ(Points(1, 1, 2024), 99);   // outside the week range
   EXPECT_EQ(fakes.progress.bottomText, "Applying Scoring System to Projected Stats");
   EXPECT_EQ(fakes.progress.listItems,
             std::vector<std::string>{"Applying Scoring System to Projected Stats..."});
@@ -240,15 +216,6 @@ TEST_F(ApplyScoring, AWeekRangeWithoutRowsChangesNothing) {
   EXPECT_EQ(status.Segments().at(1).MaxValue, 0);
   EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 99);
   EXPECT_EQ(ChangeCounter(), before);
-}
-
-TEST_F(ApplyScoring, RescoringWithUnchangedPointsWritesNothing) {
-  Open();
-  clsStatusPlain status;
-  db_.pSbUpdatePlayerPointswStatus(status, 1, 250, 2024);
-  const std::string scored = ChangeCounter();
-  db_.pSbUpdatePlayerPointswStatus(status, 1, 250, 2024);
-  EXPECT_EQ(ChangeCounter(), scored);
 }
 
 TEST_F(ApplyScoring, NoRulesTouchesNoRowAndSetsNoRange) {
@@ -364,7 +331,7 @@ TEST_F(ApplyScoring, AnFdmRuleScoresEachOccurrenceOfTheMappedValue) {
 
 // ------------------------------------------------------------------ the stored system
 
-TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogue) {
+TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogueAndAFileWithoutRulesKeepsThem) {
   Open(RulesSql({{1, 3, 25, 0, 99999, kAll},
                  {4, 4, 1, 0, 99999, kAll},
                  {1, 999, 1, 0, 99999, kAll},
@@ -380,14 +347,12 @@ TEST_F(ApplyScoring, OpeningMapsTheStoredRulesOntoTheCatalogue) {
   EXPECT_EQ(db_.StatCon().ScoringOrder(3), 3);
   EXPECT_EQ(db_.StatCon().ScoringOrder(4), 2);
   EXPECT_EQ(db_.StatCon().ScoringCount(), 3);
-}
 
-TEST_F(ApplyScoring, LoadingAFileWithoutRulesKeepsTheSystem) {
-  Open();
+  // Loading a file without rules keeps the system.
   kdtest::WriteFile(dir_.File("short.sco"), std::string(20, '\x01'));
   EXPECT_FALSE(db_.pFnLoadScoringSystem(dir_.File("short.sco")));
   EXPECT_FALSE(db_.pFnLoadScoringSystem(dir_.File("missing.sco")));
-  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 9);
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 4);
 }
 
 TEST_F(ApplyScoring, AssigningAnotherSystemScoresWithItAndRestoresTheMapping) {

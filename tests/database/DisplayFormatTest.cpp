@@ -6,13 +6,6 @@
 
 namespace {
 
-TEST(DisplayFormats, ANewListIsEmpty) {
-  clsDisplayFormatIsolate formats;
-  EXPECT_EQ(formats.Count(), 0);
-  EXPECT_EQ(formats.DisplayIndex(1), -1);
-  EXPECT_THROW(formats.DisplayName(0), std::out_of_range);
-}
-
 TEST(DisplayFormats, ZeroDisplayCodes) {
   EXPECT_EQ(clsDisplayFormatIsolate::GetZeroDisplay(0), "-");
   EXPECT_EQ(clsDisplayFormatIsolate::GetZeroDisplay(1), "0");
@@ -21,54 +14,46 @@ TEST(DisplayFormats, ZeroDisplayCodes) {
   EXPECT_EQ(clsDisplayFormatIsolate::GetZeroDisplay(255), "");
 }
 
-TEST(DisplayFormats, RangedConversionsMatchBothEndsInclusiveAndTheFirstMatchWins) {
+TEST(DisplayFormats, RangedConversionsMatchBothEndsInclusiveAndExactOnesOnlyTheirMinimum) {
   clsDisplayFormatIsolate formats;
   formats.AddDisplayFormat(7, 1, 1, true, "Grade", "0.0", 0, 3);
   formats.AddTextConvert(7, 0, 0, "none");
   formats.AddTextConvert(7, 1, 4, "some");
   formats.AddTextConvert(7, 4, 9, "many");
-  const struct {
-    float value;
-    const char* text;
-  } cases[] = {{0, "none"},    {0.5f, ""},  {1, "some"},   {2.5f, "some"}, {4, "some"},
-               {4.5f, "many"}, {9, "many"}, {9.0001f, ""}, {-1, ""}};
-  for (const auto& c : cases) EXPECT_EQ(formats.GetTextConvert(0, c.value), c.text) << c.value;
-}
-
-TEST(DisplayFormats, ExactConversionsMatchOnlyTheirMinimum) {
-  clsDisplayFormatIsolate formats;
   formats.AddDisplayFormat(3, 12, 1, false, "Status", "", 0, 2);
   formats.AddTextConvert(3, 1, 99, "PRB");
   formats.AddTextConvert(3, 2, 2, "QST");
-  EXPECT_EQ(formats.GetTextConvert(0, 1), "PRB");
-  EXPECT_EQ(formats.GetTextConvert(0, 2), "QST");
-  EXPECT_EQ(formats.GetTextConvert(0, 1.5f), "");
-  EXPECT_EQ(formats.GetTextConvert(0, 50), "");
+  const struct {
+    int32_t index;
+    float value;
+    const char* text;
+  } cases[] = {{0, 0, "none"},    {0, 0.5f, ""},  {0, 1, "some"},   {0, 2.5f, "some"}, {0, 4, "some"},
+               {0, 4.5f, "many"}, {0, 9, "many"}, {0, 9.0001f, ""}, {0, -1, ""},       {1, 1, "PRB"},
+               {1, 2, "QST"},     {1, 1.5f, ""},  {1, 50, ""}};
+  for (const auto& c : cases)
+    EXPECT_EQ(formats.GetTextConvert(c.index, c.value), c.text) << c.index << " " << c.value;
 }
 
 TEST(DisplayFormats, IdsMapToListPositionsAndUnknownIdsAreNotFound) {
   clsDisplayFormatIsolate formats;
+  EXPECT_EQ(formats.DisplayIndex(1), -1);
+  EXPECT_THROW(formats.DisplayName(0), std::out_of_range);
   formats.AddDisplayFormat(1, 1, 0, false, "Whole", "0", 0, 0);
   formats.AddDisplayFormat(2, 1, 0, false, "One Decimal", "0.0", 0, 0);
   formats.AddDisplayFormat(5, 3, 2, false, "Name", "", 0, 0);
-  EXPECT_EQ(formats.Count(), 3);
+  // An id far beyond the others is found without sizing an array by it.
+  formats.AddDisplayFormat(2000000000, 1, 0, false, "Far", "0", 0, 0);
+  EXPECT_EQ(formats.Count(), 4);
   EXPECT_EQ(formats.DisplayIndex(5), 2);
   EXPECT_EQ(formats.DisplayNameWID(5), "Name");
   EXPECT_EQ(formats.DisplayID(2), 5);
-  EXPECT_EQ(formats.DisplayType(2), 3);
   EXPECT_EQ(formats.TextType(2), 2);
   EXPECT_EQ(formats.StringFormat(1), "0.0");
-  for (int32_t id : {0, 3, 4, 6, -1, 1 << 20}) {
+  EXPECT_EQ(formats.DisplayIndex(2000000000), 3);
+  for (int32_t id : {0, 3, 4, 6, -1, 1 << 20, 1999999999}) {
     EXPECT_EQ(formats.DisplayIndex(id), -1) << id;
     EXPECT_EQ(formats.DisplayNameWID(id), "") << id;
   }
-}
-
-TEST(DisplayFormats, AnIdFarBeyondTheOthersIsFoundWithoutSizingAnArrayByIt) {
-  clsDisplayFormatIsolate formats;
-  formats.AddDisplayFormat(2000000000, 1, 0, false, "Far", "0", 0, 0);
-  EXPECT_EQ(formats.DisplayIndex(2000000000), 0);
-  EXPECT_EQ(formats.DisplayIndex(1999999999), -1);
 }
 
 TEST(DisplayFormats, ConvertCountIsTheNumberOfConversionsActuallyLoaded) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -66,7 +65,7 @@ std::string Layout(const clsDisplayGridIsolate& grid) {
   return out;
 }
 
-TEST(DisplayGridFile, WritesTheHandWorkedBytesOfAOneColumnGrid) {
+TEST(DisplayGridFile, WritesAndReadsTheHandWorkedBytesOfAOneColumnGrid) {
   kdtest::TempDir dir;
   clsDisplayGridIsolate grid;
   grid.SetFilePath(dir.File("Mine.dis"));
@@ -82,25 +81,19 @@ TEST(DisplayGridFile, WritesTheHandWorkedBytesOfAOneColumnGrid) {
   grid.SetAlign(0, 1);
   ASSERT_TRUE(grid.SaveFile());
   EXPECT_EQ(kdtest::ReadFile(dir.File("Mine.dis")), OneColumnFile());
-}
 
-TEST(DisplayGridFile, ReadsAndWritesBackByteForByte) {
-  kdtest::TempDir dir;
+  // Read back into a grid of another shape and written again byte for byte.
   kdtest::WriteFile(dir.File("in.dis"), OneColumnFile());
-  clsDisplayGridIsolate grid;
-  ASSERT_TRUE(grid.OpenFile(dir.File("in.dis")));
-  EXPECT_EQ(grid.ColumnMax(), 0);
-  EXPECT_EQ(grid.TableFieldID(0), 51);
-  EXPECT_EQ(grid.ColumnWidth(0), 160);
-  EXPECT_EQ(grid.Title1(0), "Player");
-  EXPECT_EQ(grid.Title2(0), "Name");
-  EXPECT_EQ(grid.Decimals(0), 13);
-  EXPECT_EQ(grid.Align(0), 1);
-  EXPECT_EQ(grid.GridType(), 2);
-  EXPECT_EQ(grid.GridName(), "in.dis");
-  EXPECT_EQ(grid.FilePath(), dir.File("in.dis"));
-  grid.SetFilePath(dir.File("out.dis"));
-  ASSERT_TRUE(grid.SaveFile());
+  clsDisplayGridIsolate back = GridOf(3);
+  ASSERT_TRUE(back.OpenFile(dir.File("in.dis")));
+  EXPECT_EQ(back.ColumnMax(), 0);
+  EXPECT_EQ(back.ColumnWidth(0), 160);
+  EXPECT_EQ(back.Title2(0), "Name");
+  EXPECT_EQ(back.Decimals(0), 13);
+  EXPECT_EQ(back.GridType(), 2);
+  EXPECT_EQ(back.GridName(), "in.dis");
+  back.SetFilePath(dir.File("out.dis"));
+  ASSERT_TRUE(back.SaveFile());
   EXPECT_EQ(kdtest::ReadFile(dir.File("out.dis")), OneColumnFile());
 }
 
@@ -116,10 +109,8 @@ TEST(DisplayGridFile, AGridWithoutColumnsIsAHeaderOnly) {
   clsDisplayGridIsolate grid = GridOf(2);
   ASSERT_TRUE(grid.OpenFile(dir.File("empty.dis")));
   EXPECT_EQ(grid.ColumnMax(), -1);
-}
 
-TEST(DisplayGridFile, SavingOverALongerFileReplacesItWhole) {
-  kdtest::TempDir dir;
+  // Saving over a longer file replaces it whole.
   const std::string path = dir.File("g.dis");
   clsDisplayGridIsolate wide = GridOf(5);
   wide.SetFilePath(path);
@@ -130,7 +121,7 @@ TEST(DisplayGridFile, SavingOverALongerFileReplacesItWhole) {
   EXPECT_EQ(kdtest::ReadFile(path).size(), 92u + 109u);
 }
 
-TEST(DisplayGridFile, TextsAreWindows1252AndCutToTheirWidth) {
+TEST(DisplayGridFile, TextsAreWindows1252CutToTheirWidthAndReadUpToANul) {
   kdtest::TempDir dir;
   clsDisplayGridIsolate grid = GridOf(1);
   grid.SetTitle1(0, "Défense");
@@ -146,29 +137,18 @@ TEST(DisplayGridFile, TextsAreWindows1252AndCutToTheirWidth) {
   ASSERT_TRUE(back.OpenFile(dir.File("t.dis")));
   EXPECT_EQ(back.Title1(0), "Défense");
   EXPECT_EQ(back.Title2(0), std::string(50, 'x'));
-}
 
-TEST(DisplayGridFile, TitlesAreCutAtTheFirstNulAndTrimmed) {
-  kdtest::TempDir dir;
-  std::string bytes = OneColumnFile();
-  bytes.replace(92 + 7, 50, Padded(std::string("  Pass\0ing", 10), 50));
-  kdtest::WriteFile(dir.File("n.dis"), bytes);
-  clsDisplayGridIsolate grid;
-  ASSERT_TRUE(grid.OpenFile(dir.File("n.dis")));
-  EXPECT_EQ(grid.Title1(0), "Pass");
+  // Read titles are cut at the first NUL and trimmed.
+  std::string nul = OneColumnFile();
+  nul.replace(92 + 7, 50, Padded(std::string("  Pass\0ing", 10), 50));
+  kdtest::WriteFile(dir.File("n.dis"), nul);
+  ASSERT_TRUE(back.OpenFile(dir.File("n.dis")));
+  EXPECT_EQ(back.Title1(0), "Pass");
   // A new column's titles were never set: they read empty.
-  grid.SetColumnMax(1);
-  EXPECT_EQ(grid.Title1(1), "");
-  EXPECT_EQ(grid.TableFieldID(1), 0);
+  back.SetColumnMax(1);
+  EXPECT_EQ(back.Title1(1), "");
+  EXPECT_EQ(back.TableFieldID(1), 0);
 }
-
-struct HeaderCase {
-  const char* name;
-  std::string bytes;
-  bool opens;
-};
-
-void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
 
 std::string WithSignature(const std::string& signature) {
   std::string bytes = OneColumnFile();
@@ -187,63 +167,57 @@ std::string ThreeColumns(std::size_t cut) {
   return bytes.substr(0, bytes.size() - cut);
 }
 
-class DisplayGridHeader : public testing::TestWithParam<HeaderCase> {};
-
-TEST_P(DisplayGridHeader, IsCheckedBeforeAnythingIsRead) {
+TEST(DisplayGridFile, TheHeaderIsCheckedBeforeAnythingIsRead) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool opens;
+  } cases[] = {
+      {"Valid", OneColumnFile(), true},
+      {"SignatureWithBlanksAround", WithSignature(Padded("    Vellacorn Display Grid", 30)), true},
+      {"SignatureInOtherCase", WithSignature(Padded("VELLACORN DISPLAY GRID", 30)), false},
+      {"SignaturePaddedWithNul", WithSignature("Vellacorn Display Grid" + std::string(8, '\0')), false},
+      {"OtherSignature", WithSignature(Padded("Vellacorn Draft Strategy", 30)), false},
+      {"VersionZero", WithLong(kVersionAt, 0), true},
+      {"VersionNegative", WithLong(kVersionAt, -3), true},
+      {"VersionTwo", WithLong(kVersionAt, 2), false},
+      {"NegativeColumnCount", WithLong(kCountAt, -1), false},
+      {"HugeColumnCount", WithLong(kCountAt, 0x7FFFFFFF), false},
+      {"CountThatOverflowsThirtyTwoBits", WithLong(kCountAt, 20000000), false},
+      {"ThreeColumnsOneByteShort", ThreeColumns(1), false},
+      {"ThreeColumnsExactly", ThreeColumns(0), true},
+      {"TrailingBytesIgnored", OneColumnFile() + "tail", true},
+      {"ShorterThanTheHeader", OneColumnFile().substr(0, 91), false},
+      {"Empty", "", false},
+  };
   kdtest::TempDir dir;
-  kdtest::WriteFile(dir.File("h.dis"), GetParam().bytes);
-  clsDisplayGridIsolate grid = GridOf(2);
-  grid.SetFilePath(dir.File("before.dis"));
-  grid.SetGridType(7);
-  EXPECT_EQ(grid.OpenFile(dir.File("h.dis")), GetParam().opens);
-  if (!GetParam().opens) {
-    // Refused: the grid is exactly as it was.
-    EXPECT_EQ(Layout(grid), "10@1 11@2");
-    EXPECT_EQ(grid.Title1(1), "T1");
-    EXPECT_EQ(grid.GridType(), 7);
-    EXPECT_EQ(grid.GridName(), "before.dis");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    kdtest::WriteFile(dir.File("h.dis"), c.bytes);
+    clsDisplayGridIsolate grid = GridOf(2);
+    grid.SetFilePath(dir.File("before.dis"));
+    grid.SetGridType(7);
+    EXPECT_EQ(grid.OpenFile(dir.File("h.dis")), c.opens);
+    if (!c.opens) {
+      // Refused: the grid is exactly as it was.
+      EXPECT_EQ(Layout(grid), "10@1 11@2");
+      EXPECT_EQ(grid.Title1(1), "T1");
+      EXPECT_EQ(grid.GridType(), 7);
+      EXPECT_EQ(grid.GridName(), "before.dis");
+    }
   }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DisplayGridHeader,
-    testing::Values(
-        HeaderCase{"Valid", OneColumnFile(), true},
-        HeaderCase{"SignatureWithBlanksAround", WithSignature(Padded("    Vellacorn Display Grid", 30)),
-                   true},
-        HeaderCase{"SignatureInOtherCase", WithSignature(Padded("VELLACORN DISPLAY GRID", 30)), false},
-        HeaderCase{"SignaturePaddedWithNul", WithSignature("Vellacorn Display Grid" + std::string(8, '\0')),
-                   false},
-        HeaderCase{"OtherSignature", WithSignature(Padded("Vellacorn Draft Strategy", 30)), false},
-        HeaderCase{"VersionZero", WithLong(kVersionAt, 0), true},
-        HeaderCase{"VersionNegative", WithLong(kVersionAt, -3), true},
-        HeaderCase{"VersionTwo", WithLong(kVersionAt, 2), false},
-        HeaderCase{"NegativeColumnCount", WithLong(kCountAt, -1), false},
-        HeaderCase{"HugeColumnCount", WithLong(kCountAt, 0x7FFFFFFF), false},
-        HeaderCase{"CountThatOverflowsThirtyTwoBits", WithLong(kCountAt, 20000000), false},
-        HeaderCase{"ThreeColumnsOneByteShort", ThreeColumns(1), false},
-        HeaderCase{"ThreeColumnsExactly", ThreeColumns(0), true},
-        HeaderCase{"TrailingBytesIgnored", OneColumnFile() + "tail", true},
-        HeaderCase{"ShorterThanTheHeader", OneColumnFile().substr(0, 91), false},
-        HeaderCase{"Empty", "", false}),
-    [](const testing::TestParamInfo<HeaderCase>& param) { return std::string(param.param.name); });
-
-TEST(DisplayGridFile, AMissingFileOrAFolderIsNotOpened) {
-  kdtest::TempDir dir;
-  clsDisplayGridIsolate grid = GridOf(1);
-  EXPECT_FALSE(grid.OpenFile(dir.File("missing.dis")));
-  EXPECT_FALSE(grid.OpenFile(dir.Path()));
-  EXPECT_EQ(Layout(grid), "10@1");
 }
 
 // A 256 MB grid file held two million columns, about twice its size in
 // memory; files above the ceiling are refused before anything is read.
-TEST(DisplayGridFile, AFileLargerThanTheCeilingIsNotOpened) {
+TEST(DisplayGridFile, AMissingFileAFolderOrAFileLargerThanTheCeilingIsNotOpened) {
   kdtest::TempDir dir;
   std::string bytes = OneColumnFile();
   bytes.resize(clsDisplayGridIsolate::kMaxFileBytes + 1, '\0');  // a valid grid with a long tail
   kdtest::WriteFile(dir.File("huge.dis"), bytes);
   clsDisplayGridIsolate grid = GridOf(1);
+  EXPECT_FALSE(grid.OpenFile(dir.File("missing.dis")));
+  EXPECT_FALSE(grid.OpenFile(dir.Path()));
   EXPECT_FALSE(grid.OpenFile(dir.File("huge.dis")));
   EXPECT_EQ(Layout(grid), "10@1");
   bytes.resize(clsDisplayGridIsolate::kMaxFileBytes);
@@ -308,15 +282,14 @@ TEST(DisplayGrid, RemovingAColumnClosesTheGap) {
   clsDisplayGridIsolate single = GridOf(1);
   EXPECT_EQ(single.pFnRemoveColumnWithTableFieldID(10), 1);
   EXPECT_EQ(single.ColumnMax(), -1);
-}
 
-TEST(DisplayGrid, OnlyTheFirstColumnOfACategoryIsFoundOrRemoved) {
-  clsDisplayGridIsolate grid = GridOf(3);
-  grid.SetTableFieldID(2, 11);
-  EXPECT_EQ(grid.OrderNumberWTableFieldID(11), 2);
-  EXPECT_EQ(grid.OrderNumberWTableFieldID(12), 0);
-  EXPECT_EQ(grid.pFnRemoveColumnWithTableFieldID(11), 2);
-  EXPECT_EQ(Layout(grid), "10@1 11@2");
+  // Only the first column of a category is found or removed.
+  clsDisplayGridIsolate twice = GridOf(3);
+  twice.SetTableFieldID(2, 11);
+  EXPECT_EQ(twice.OrderNumberWTableFieldID(11), 2);
+  EXPECT_EQ(twice.OrderNumberWTableFieldID(12), 0);
+  EXPECT_EQ(twice.pFnRemoveColumnWithTableFieldID(11), 2);
+  EXPECT_EQ(Layout(twice), "10@1 11@2");
 }
 
 TEST(DisplayGrid, MovingAColumnShiftsTheOthers) {
@@ -330,13 +303,8 @@ TEST(DisplayGrid, MovingAColumnShiftsTheOthers) {
   EXPECT_EQ(grid.Title1(0), "T3");
   grid.pSbReOrderColumns(1, 4);
   EXPECT_EQ(Layout(grid), "10@1 11@2 12@3 13@4");
-  grid.pSbReOrderColumns(3, 3);
-  EXPECT_EQ(Layout(grid), "10@1 11@2 12@3 13@4");
-}
-
-TEST(DisplayGrid, MovingWithAnInvalidPositionChangesNothing) {
-  clsDisplayGridIsolate grid = GridOf(4);
-  for (auto [from, to] : {std::pair{5, 1}, {0, 2}, {2, 0}, {2, 5}, {-1, 1}, {1, -1}, {257, 1}}) {
+  // The same place, or an invalid one, changes nothing.
+  for (auto [from, to] : {std::pair{3, 3}, {5, 1}, {0, 2}, {2, 0}, {2, 5}, {-1, 1}, {1, -1}, {257, 1}}) {
     grid.pSbReOrderColumns(from, to);
     EXPECT_EQ(Layout(grid), "10@1 11@2 12@3 13@4") << from << " -> " << to;
   }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <ostream>
 #include <string>
 
 #include "OpenCatalogue.h"
+#include "TemplateFixture.h"
 #include "database/clsDisplayRows.h"
 
 namespace {
@@ -45,20 +45,6 @@ class DisplayRows : public testing::Test {
     rows.LoadAtOpen(*open.db);
   }
 
-  // A grid of (category, format) columns in order.
-  static clsDisplayGridIsolate Grid(std::initializer_list<std::pair<int32_t, uint8_t>> columns) {
-    clsDisplayGridIsolate grid;
-    grid.SetColumnMax(static_cast<int32_t>(columns.size()) - 1);
-    int32_t k = 0;
-    for (auto [catID, format] : columns) {
-      grid.SetTableFieldID(k, catID);
-      grid.SetOrderNumber(k, static_cast<uint8_t>(k + 1));
-      grid.SetDecimals(k, format);
-      ++k;
-    }
-    return grid;
-  }
-
   std::string Cell(int32_t formatID, int32_t catID, float value, int32_t playerID = 1) {
     return rows.pFnGetValueText(formatID, catID, value, playerID, 250, 2024);
   }
@@ -75,63 +61,58 @@ TEST_F(DisplayRows, APlayerWithoutRowsShowsZerosAndTheLookupsMisses) {
             " \tN/A \tN/A \t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t0\t0.0\t0.0\t");
 }
 
-TEST_F(DisplayRows, ACategoryInTwoColumnsRendersInBoth) {
-  rows.pSbSetStatDisplayOrder(Grid({{3, 1}, {44, 2}, {3, 4}}));
+TEST_F(DisplayRows, ACategoryInTwoColumnsRendersInBothAndNoColumnsGiveAnEmptyRow) {
+  rows.pSbSetStatDisplayOrder(kdtest::GridOfColumns({{3, 1}, {44, 2}, {3, 4}}));
   EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "4172\t312.5\t4,172\t");
-}
-
-TEST_F(DisplayRows, AGridWithoutColumnsGivesAnEmptyRow) {
   rows.pSbSetStatDisplayOrder(clsDisplayGridIsolate());
   EXPECT_EQ(rows.pFnGetPlayerDisplayRow(1, 250, 2024), "");
 }
 
-struct CellCase {
-  const char* name;
-  int32_t formatID;
-  int32_t catID;
-  float value;
-  const char* text;
-};
-
-void PrintTo(const CellCase& c, std::ostream* os) { *os << c.name; }
-
-class DisplayCells : public DisplayRows, public testing::WithParamInterface<CellCase> {};
-
-TEST_P(DisplayCells, RenderThroughTheirFormat) {
+TEST_F(DisplayRows, CellsRenderThroughTheirFormat) {
   lookups.texts[92] = "Owner 92";
-  const CellCase& c = GetParam();
-  EXPECT_EQ(Cell(c.formatID, c.catID, c.value), c.text);
+  const struct {
+    const char* name;
+    int32_t formatID;
+    int32_t catID;
+    float value;
+    const char* text;
+  } cases[] = {
+      {"WholeNumber", 1, 3, 4172.5f, "4173"},
+      {"OneDecimalFromTheSinglesOwnDigits", 2, 44, 0.25f, "0.3"},
+      {"TwoDecimalsOfASingle", 3, 44, 1.005f, "1.01"},
+      {"Thousands", 4, 3, 12345, "12,345"},
+      {"Percent", 5, 10, 0.66667f, "66.7%"},
+      {"ZeroThroughTheSameFormat", 2, 44, 0, "0.0"},
+      {"YesNoExact", 7, 67, 1, "Yes"},
+      {"YesNoZero", 7, 67, 0, "No"},
+      {"YesNoOther", 7, 67, 2, ""},
+      {"InjuryCode", 17, 117, 4, "OUT"},
+      {"InjuryCodeNone", 17, 117, 0, ""},
+      {"GradeBelowTheFirstRange", 21, 46, -1, "-1.0"},
+      {"GradeAtZero", 21, 46, 0, "0.0 Poor"},
+      {"GradeAtASharedBoundTakesTheFirstRange", 21, 46, 80, "80.0 Poor"},
+      {"GradeJustAboveABound", 21, 46, 80.05f, "80.1 Average"},
+      {"GradeAtTheUpperBound", 21, 46, 160, "160.0 Elite"},
+      {"GradeAboveTheLastRange", 21, 46, 160.5f, "160.5"},
+      {"KeyedText", 15, 92, 92, "Owner 92"},
+      {"KeyedTextHalfRoundsToEven", 15, 92, 92.5f, "Owner 92"},
+      {"KeyedTextMissing", 15, 92, 93.5f, ""},
+      {"KeyedTextKeyBeyondALong", 15, 92, 1e12f, ""},
+      {"TeamLookup", 9, 116, 3, "BAL "},
+      {"PositionLookup", 10, 50, 1, "QB "},
+      {"PlayerIDLookup", 11, 118, 1, "1"},
+      {"InjuryLookup", 12, 117, 2, "QST"},
+      {"ByeWeekLookup", 14, 84, 1, "14"},
+      {"NameStored", 13, 51, 1, "Jackson, Lamar "},
+      {"NameLastInitial", 18, 51, 1, "Jackson, L. "},
+      {"NameInitialLast", 19, 51, 1, "L. Jackson "},
+      {"NameFirstLast", 20, 51, 1, "Lamar Jackson "},
+      {"UnknownFormatFallsBackToTheCategoryDefault", 99, 3, 4172.4f, "4172"},
+      {"UnknownFormatOfALookupCategory", 0, 51, 1, "Jackson, Lamar "},
+      {"UnknownFormatAndCategoryGiveThePlainNumber", 99, 999, 4172.4f, "4172.4"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Cell(c.formatID, c.catID, c.value), c.text) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, DisplayCells,
-    testing::Values(
-        CellCase{"WholeNumber", 1, 3, 4172.5f, "4173"},
-        CellCase{"OneDecimalFromTheSinglesOwnDigits", 2, 44, 0.25f, "0.3"},
-        CellCase{"TwoDecimalsOfASingle", 3, 44, 1.005f, "1.01"}, CellCase{"Thousands", 4, 3, 12345, "12,345"},
-        CellCase{"Percent", 5, 10, 0.66667f, "66.7%"}, CellCase{"ZeroThroughTheSameFormat", 2, 44, 0, "0.0"},
-        CellCase{"YesNoExact", 7, 67, 1, "Yes"}, CellCase{"YesNoZero", 7, 67, 0, "No"},
-        CellCase{"YesNoOther", 7, 67, 2, ""}, CellCase{"InjuryCode", 17, 117, 4, "OUT"},
-        CellCase{"InjuryCodeNone", 17, 117, 0, ""}, CellCase{"GradeBelowTheFirstRange", 21, 46, -1, "-1.0"},
-        CellCase{"GradeAtZero", 21, 46, 0, "0.0 Poor"},
-        CellCase{"GradeAtASharedBoundTakesTheFirstRange", 21, 46, 80, "80.0 Poor"},
-        CellCase{"GradeJustAboveABound", 21, 46, 80.05f, "80.1 Average"},
-        CellCase{"GradeAtTheUpperBound", 21, 46, 160, "160.0 Elite"},
-        CellCase{"GradeAboveTheLastRange", 21, 46, 160.5f, "160.5"},
-        CellCase{"KeyedText", 15, 92, 92, "Owner 92"},
-        CellCase{"KeyedTextHalfRoundsToEven", 15, 92, 92.5f, "Owner 92"},
-        CellCase{"KeyedTextMissing", 15, 92, 93.5f, ""},
-        CellCase{"KeyedTextKeyBeyondALong", 15, 92, 1e12f, ""}, CellCase{"TeamLookup", 9, 116, 3, "BAL "},
-        CellCase{"PositionLookup", 10, 50, 1, "QB "}, CellCase{"PlayerIDLookup", 11, 118, 1, "1"},
-        CellCase{"InjuryLookup", 12, 117, 2, "QST"}, CellCase{"ByeWeekLookup", 14, 84, 1, "14"},
-        CellCase{"NameStored", 13, 51, 1, "Jackson, Lamar "},
-        CellCase{"NameLastInitial", 18, 51, 1, "Jackson, L. "},
-        CellCase{"NameInitialLast", 19, 51, 1, "L. Jackson "},
-        CellCase{"NameFirstLast", 20, 51, 1, "Lamar Jackson "},
-        CellCase{"UnknownFormatFallsBackToTheCategoryDefault", 99, 3, 4172.4f, "4172"},
-        CellCase{"UnknownFormatOfALookupCategory", 0, 51, 1, "Jackson, Lamar "},
-        CellCase{"UnknownFormatAndCategoryGiveThePlainNumber", 99, 999, 4172.4f, "4172.4"}),
-    [](const testing::TestParamInfo<CellCase>& param) { return std::string(param.param.name); });
 
 TEST(NameStyles, SplitTheStoredNameAtItsFirstComma) {
   const struct {

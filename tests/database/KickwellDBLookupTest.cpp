@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "DatabaseFixtures.h"
-#include "TempDir.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 
 namespace {
 
 // The template with a few players: ids are given so that tests can name them.
-class KickwellDBLookup : public ::testing::Test {
+class KickwellDBLookup : public kdtest::TemplateFixture {
  protected:
   void SetUp() override {
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, R"sql(
+    Open(R"sql(
       INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
         (1, 1001, 'Allen, Josh', 0, 4, 2),
         (2, 1002, 'Robinson, Bijan', 0, 2, 3),
@@ -23,17 +20,12 @@ class KickwellDBLookup : public ::testing::Test {
         (2, 5, 20, 2, -1, 0, 6, 2024),
         (3, 250, 0, 33, 0, 0, 9, 2024);
     )sql");
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace
 
-TEST_F(KickwellDBLookup, PlayerIdsAndMasterIdsTranslateBothWays) {
+TEST_F(KickwellDBLookup, PlayerIdsNamesAndPlayerWeeks) {
   EXPECT_EQ(db_.pFnGetPlaIDwMasID(1002), 2);
   EXPECT_EQ(db_.pFnGetPlaIDwMasID(9999), 0);
   EXPECT_EQ(db_.pFnGetMasIDwPlaID(3), 1003);
@@ -42,9 +34,12 @@ TEST_F(KickwellDBLookup, PlayerIdsAndMasterIdsTranslateBothWays) {
   EXPECT_EQ(db_.pFnGetPlayerName(77), "");
   EXPECT_EQ(db_.pFnGetPlayerNamewMasID(1001), "Allen, Josh");
   EXPECT_EQ(db_.pFnGetPlayerNamewMasID(1), "");
-}
-
-TEST_F(KickwellDBLookup, PlayerWeekLookupsAnswerZeroForAMissingRow) {
+  // Name styles of the stored name (the splitting itself is a display-row matter).
+  EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(1001, 19), "J. Allen");
+  EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(1001, 5), "");
+  EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(1003, 20), "Cher");
+  EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(5555, 13), "");
+  // Player-week lookups answer 0 for a missing row.
   EXPECT_EQ(db_.pFnGetPlayerTeamID(1, 250, 2024), 4);
   EXPECT_EQ(db_.pFnGetPlayerTeamID(1, 250, 2023), 0);
   EXPECT_EQ(db_.pFnGetPlayerTeamID(1, 3, 2024), 0);
@@ -53,29 +48,6 @@ TEST_F(KickwellDBLookup, PlayerWeekLookupsAnswerZeroForAMissingRow) {
   // Any stored value other than 0 marks the row, also the -1 of a Boolean.
   EXPECT_TRUE(db_.pFnGetDNU(2, 5, 2024));
   EXPECT_FALSE(db_.pFnGetDNU(4, 250, 2024));
-}
-
-TEST_F(KickwellDBLookup, NameStylesSplitLastAndFirstName) {
-  struct Case {
-    int masterID;
-    int style;
-    const char* name;
-  } cases[] = {
-      {1001, 13, "Allen, Josh"},
-      {1001, 18, "Allen, J."},
-      {1001, 19, "J. Allen"},
-      {1001, 20, "Josh Allen"},
-      {1001, 5, ""},
-      {1003, 13, "Cher"},
-      {1003, 18, "Cher"},
-      {1003, 19, "Cher"},
-      {1003, 20, "Cher"},
-      {5555, 13, ""},
-      {5555, 19, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(db_.pFnGetPlayerNamewMasIDDisID(c.masterID, c.style), c.name) << c.masterID << " " << c.style;
-  }
 }
 
 TEST_F(KickwellDBLookup, PositionTextsAndTheWholeRosterEntry) {
@@ -93,13 +65,6 @@ TEST_F(KickwellDBLookup, PositionTextsAndTheWholeRosterEntry) {
   EXPECT_EQ(db_.pFnGetMaxPosID(), 17);
 }
 
-TEST_F(KickwellDBLookup, AllNeedsAPositionOne) {
-  db_.pSbCloseKickwellDB();
-  kdtest::ExecuteSql(path_, "DELETE FROM tblPositions WHERE ID = 1;");
-  ASSERT_TRUE(db_.InitializeKickwellDB(path_));
-  EXPECT_EQ(db_.pFnGetPosAbrv(1, true), "N/A");
-}
-
 TEST_F(KickwellDBLookup, PositionsByDisplayOrder) {
   int32_t posID = 0;
   EXPECT_EQ(db_.pFnGetPosAbrvWDisOrder(7, posID), "DST");
@@ -115,7 +80,11 @@ TEST_F(KickwellDBLookup, PositionsByDisplayOrder) {
   EXPECT_EQ(posID, 3);
 }
 
-TEST_F(KickwellDBLookup, TheLargestPositionIdOfAnEmptyTableIsZero) {
+TEST_F(KickwellDBLookup, AllNeedsAPositionOneAndAnEmptyTableHasNoLargestId) {
+  db_.pSbCloseKickwellDB();
+  kdtest::ExecuteSql(path_, "DELETE FROM tblPositions WHERE ID = 1;");
+  ASSERT_TRUE(db_.InitializeKickwellDB(path_));
+  EXPECT_EQ(db_.pFnGetPosAbrv(1, true), "N/A");
   db_.pSbCloseKickwellDB();
   kdtest::ExecuteSql(path_, "DELETE FROM tblPositions;");
   ASSERT_TRUE(db_.InitializeKickwellDB(path_));

@@ -1,51 +1,30 @@
 #include <gtest/gtest.h>
 
-#include "DatabaseFixtures.h"
-#include "TempDir.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 
 namespace {
 
-class KickwellDBProperties : public ::testing::Test {
+class KickwellDBProperties : public kdtest::TemplateFixture {
  protected:
-  void SetUp() override { path_ = kdtest::MakeTemplateDatabase(dir_); }
-  void Open() { ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError(); }
   std::string Stored(const char* field) {
-    return kdtest::QueryText(path_, std::string("SELECT ") + field + " FROM tblSettings;");
+    return Query(std::string("SELECT ") + field + " FROM tblSettings;");
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  clsKickwellDB db_;
 };
 
 }  // namespace
 
-TEST_F(KickwellDBProperties, TheTemplateHoldsTheBundledSeasonAndNoSources) {
+TEST_F(KickwellDBProperties, SettingsAreWrittenToTheFileTrimmedAndCut) {
   Open();
-  EXPECT_EQ(db_.pFnGetYear(), 2024);
-  EXPECT_EQ(db_.MasterVersion(), 0);
   EXPECT_EQ(db_.StrainName(), "None");
-  EXPECT_EQ(db_.StrainVersion(), 0);
-  EXPECT_EQ(db_.StrainMaxOffer(), 0);
-  EXPECT_EQ(db_.ADPName(), "None");
   EXPECT_EQ(db_.StrainURL(), "");
   EXPECT_EQ(db_.ADPURL(), "None");
-}
-
-TEST_F(KickwellDBProperties, WholeNumbersAreWrittenToTheFile) {
-  Open();
   db_.SetMasterVersion(7);
   db_.SetStrainVersion(3);
   db_.SetStrainMaxOffer(5);
-  EXPECT_EQ(db_.MasterVersion(), 7);
-  EXPECT_EQ(db_.StrainVersion(), 3);
   EXPECT_EQ(db_.StrainMaxOffer(), 5);
   EXPECT_EQ(Stored("MasterVersion || '/' || StrainVersion || '/' || StrainMaxOffer"), "7/3/5");
-}
 
-TEST_F(KickwellDBProperties, NamesAreTrimmedOnTheWayInOrOnTheWayOut) {
-  Open();
+  // Names are trimmed on the way in or on the way out.
   db_.SetStrainName("  Sharp Strain  ");
   EXPECT_EQ(Stored("StrainName"), "Sharp Strain");
   EXPECT_EQ(db_.StrainName(), "Sharp Strain");
@@ -54,21 +33,15 @@ TEST_F(KickwellDBProperties, NamesAreTrimmedOnTheWayInOrOnTheWayOut) {
   EXPECT_EQ(db_.ADPName(), "Mock ADP");
   EXPECT_THROW(db_.SetStrainName(std::string(51, 'n')), jet::JetError);
   EXPECT_EQ(db_.StrainName(), "Sharp Strain");
-}
 
-TEST_F(KickwellDBProperties, StrainUrlIsTrimmedAndCutToFiftyCharacters) {
-  Open();
+  // Addresses are trimmed and cut to fifty characters; the ADP address
+  // stores "None" for nothing.
   db_.SetStrainURL("  http://strain.example/a  ");
   EXPECT_EQ(Stored("StrainURL"), "http://strain.example/a");
-  std::string sixty = std::string(45, 'a') + "     " + std::string(10, 'b');
-  db_.SetStrainURL(sixty);
+  db_.SetStrainURL(std::string(45, 'a') + "     " + std::string(10, 'b'));
   EXPECT_EQ(db_.StrainURL(), std::string(45, 'a'));
   db_.SetStrainURL("");
   EXPECT_EQ(Stored("StrainURL"), "");
-}
-
-TEST_F(KickwellDBProperties, AdpUrlStoresNoneForNothingAndIsCutLikeStrainUrl) {
-  Open();
   db_.SetADPURL("");
   EXPECT_EQ(Stored("ADPURL"), "None");
   db_.SetADPURL(std::string("\0http://x", 9));
@@ -77,8 +50,7 @@ TEST_F(KickwellDBProperties, AdpUrlStoresNoneForNothingAndIsCutLikeStrainUrl) {
   EXPECT_EQ(db_.ADPURL(), "http://adp.example/2024");
   db_.SetADPURL(std::string(50, 'c') + "dddddddddd");
   EXPECT_EQ(db_.ADPURL(), std::string(50, 'c'));
-  // Fifty characters, not fifty bytes.
-  std::string accented;
+  std::string accented;  // fifty characters, not fifty bytes
   for (int i = 0; i < 55; ++i) accented += "\xC3\xA9";
   db_.SetADPURL(accented);
   EXPECT_EQ(db_.ADPURL().size(), 100u);
@@ -106,7 +78,6 @@ TEST_F(KickwellDBProperties, NullsReadAsZeroOrEmptyAndTheAdpNameAsNone) {
 TEST_F(KickwellDBProperties, WithoutAnOpenFileGetsAnswerDefaultsAndLetsRefuse) {
   EXPECT_EQ(db_.pFnGetYear(), 0);
   EXPECT_EQ(db_.ADPName(), "None");
-  EXPECT_EQ(db_.StrainURL(), "");
   EXPECT_EQ(db_.ADPURL(), "");
   EXPECT_THROW(db_.SetMasterVersion(1), jet::JetError);
   Open();

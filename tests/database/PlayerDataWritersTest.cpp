@@ -4,11 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixtures.h"
 #include "FakeSeams.h"
-#include "TempDir.h"
-#include "core/basMockItUp.h"
-#include "database/clsKickwellDB.h"
+#include "TemplateFixture.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Transaction.h"
 #include "player_data/clsKWRData.h"
@@ -67,35 +64,23 @@ clsKWRData StatData(const std::vector<Stat>& stats) {
 
 // The template with two players (Allen 1001 and Henry 1002) and the work
 // folder pointed at the test's folder, where ProError.txt goes.
-class PlayerDataWriters : public ::testing::Test {
+class PlayerDataWriters : public kdtest::TemplateFixture {
  protected:
   void SetUp() override {
-    savedWorkFolder_ = WorkFolder;
-    WorkFolder = dir_.Path();
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-    kdtest::ExecuteSql(path_, R"sql(
+    Open(R"sql(
       INSERT INTO tblPlayers (ID, MasterID, BackName, DOB, TeamID, PosID) VALUES
         (1, 1001, 'Allen, Josh', 19960521, 4, 2), (2, 1002, 'Henry, Derrick', 19940104, 3, 3);
       -- The template's points-allowed tiers apply to every position and would
       -- give each player-week without team-defence rows 10 points.
       DELETE FROM tblScoringSystem WHERE CatID = 99;
     )sql");
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
   }
-  void TearDown() override { WorkFolder = savedWorkFolder_; }
-
-  std::string Query(const std::string& sql) { return kdtest::QueryText(path_, sql); }
   // Every row of a stat table for the player as "week:values" in id order.
   std::string Rows(int table, const std::string& columns, int playerID = 1) {
     return Query("SELECT group_concat(r, ' ') FROM (SELECT Week || ':' || " + columns + " AS r FROM tblStat" +
                  std::to_string(table) + " WHERE PlayerID = " + std::to_string(playerID) + " ORDER BY ID);");
   }
   std::string Log() { return kdtest::ReadFile(dir_.File("ProError.txt")); }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  std::string savedWorkFolder_;
-  clsKickwellDB db_;
 };
 
 }  // namespace

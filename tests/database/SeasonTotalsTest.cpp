@@ -4,13 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "DatabaseFixtures.h"
 #include "FakeSeams.h"
-#include "TempDir.h"
-#include "core/basMockItUp.h"
+#include "TemplateFixture.h"
 #include "core/basStatusControl.h"
 #include "core/clsStatusPlain.h"
-#include "database/clsKickwellDB.h"
 #include "platform/jet/JetError.h"
 
 namespace {
@@ -36,31 +33,14 @@ const char* const kWeeklyRows = R"sql(
     (3, 3, 9, 7, 80, 1, 30, 2, 1, 0, 4, 2024);
 )sql";
 
-class SeasonTotals : public ::testing::Test {
+class SeasonTotals : public kdtest::TemplateFixture {
  protected:
-  void SetUp() override {
-    savedWorkFolder_ = WorkFolder;
-    WorkFolder = dir_.Path();
-    path_ = kdtest::MakeTemplateDatabase(dir_);
-  }
-  void TearDown() override { WorkFolder = savedWorkFolder_; }
-
-  void Open(const std::string& sql) {
-    kdtest::ExecuteSql(path_, sql);
-    ASSERT_TRUE(db_.InitializeKickwellDB(path_)) << db_.LastError();
-  }
-  std::string Query(const std::string& sql) { return kdtest::QueryText(path_, sql); }
   // A player's row of a week as "v1,v2,...", "" when there is none.
   std::string Row(int table, int playerID, int week, const std::string& columns, int year = 2024) {
     return Query("SELECT " + columns + " FROM tblStat" + std::to_string(table) +
                  " WHERE PlayerID = " + std::to_string(playerID) + " AND Week = " + std::to_string(week) +
                  " AND Year = " + std::to_string(year) + ";");
   }
-
-  kdtest::TempDir dir_;
-  std::string path_;
-  std::string savedWorkFolder_;
-  clsKickwellDB db_;
 };
 
 }  // namespace

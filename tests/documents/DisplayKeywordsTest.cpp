@@ -15,57 +15,38 @@ namespace {
 using basDisplayKeywords::KeywordValues;
 using basDisplayKeywords::ReplaceDisplayKeywords;
 
-KeywordValues Quarterbacks2012() {
+TEST(DisplayKeywords, HeadingsOfQuarterbacksIn2012) {
   KeywordValues v;
   v.year = 2012;
   v.positionAbbreviation = "QB  ";
   v.positionName = " Quarterback ";
   v.projectFileName = " Home League.kdp ";
   v.today = {2026, 12, 6, 17, 5, 9};
-  return v;
-}
+  const struct {
+    const char* heading;
+    const char* shown;
+  } cases[] = {
+      {"[Pos] - [Year]", " QB - 2012"},
+      {"[Position]s", " Quarterbacks"},
+      // The project name carries a blank of its own.
+      {"Project [KDP]", " Project  Home League.kdp"},
+      {"[KDP]", "  Home League.kdp"},
+      {"Pts", " Pts"},
+      {"", " "},
+      {"[pos] [YEAR]", " [pos] [YEAR]"},
+      {"As of [Date]", " As of Dec 6, 2026"},
+      {"[Pos][Pos] [Year]/[Year]", " QBQB 2012/2012"},
+      {"[MockTeam] ([DraftStrategy])", " [MockTeam] ([DraftStrategy])"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReplaceDisplayKeywords(c.heading, v), c.shown) << c.heading;
 
-TEST(DisplayKeywords, PositionAndYearOfAHeading) {
-  EXPECT_EQ(ReplaceDisplayKeywords("[Pos] - [Year]", Quarterbacks2012()), " QB - 2012");
-  EXPECT_EQ(ReplaceDisplayKeywords("[Position]s", Quarterbacks2012()), " Quarterbacks");
-}
-
-TEST(DisplayKeywords, ProjectNameCarriesABlankOfItsOwn) {
-  EXPECT_EQ(ReplaceDisplayKeywords("Project [KDP]", Quarterbacks2012()), " Project  Home League.kdp");
-  EXPECT_EQ(ReplaceDisplayKeywords("[KDP]", Quarterbacks2012()), "  Home League.kdp");
-}
-
-TEST(DisplayKeywords, AHeadingWithoutKeywordsGetsOneLeadingBlank) {
-  EXPECT_EQ(ReplaceDisplayKeywords("Pts", Quarterbacks2012()), " Pts");
-  EXPECT_EQ(ReplaceDisplayKeywords("", Quarterbacks2012()), " ");
-}
-
-TEST(DisplayKeywords, MatchingIsCaseSensitive) {
-  EXPECT_EQ(ReplaceDisplayKeywords("[pos] [YEAR]", Quarterbacks2012()), " [pos] [YEAR]");
-}
-
-TEST(DisplayKeywords, DateIsMonthDayYear) {
-  EXPECT_EQ(ReplaceDisplayKeywords("As of [Date]", Quarterbacks2012()), " As of Dec 6, 2026");
-}
-
-TEST(DisplayKeywords, TeamKeywordsStayWithoutABoard) {
-  EXPECT_EQ(ReplaceDisplayKeywords("[MockTeam] ([DraftStrategy])", Quarterbacks2012()),
-            " [MockTeam] ([DraftStrategy])");
-  KeywordValues v = Quarterbacks2012();
   v.teamName = "Gridiron Gang                                     ";
   v.teamStrategyFile = " Balanced.stg";
   EXPECT_EQ(ReplaceDisplayKeywords("[MockTeam] ([DraftStrategy])", v), " Gridiron Gang (Balanced.stg)");
-}
-
-TEST(DisplayKeywords, ReplacementsAreMadeInOrderSoLaterKeywordsInEarlierValuesAreReplaced) {
-  KeywordValues v = Quarterbacks2012();
+  // Replacements are made in order, so later keywords inside earlier values are replaced too.
   v.projectFileName = "[Date].kdp";
   v.positionName = "[Year]";
   EXPECT_EQ(ReplaceDisplayKeywords("[Position] [KDP]", v), " [Year]  Dec 6, 2026.kdp");
-}
-
-TEST(DisplayKeywords, EveryOccurrenceIsReplaced) {
-  EXPECT_EQ(ReplaceDisplayKeywords("[Pos][Pos] [Year]/[Year]", Quarterbacks2012()), " QBQB 2012/2012");
 }
 
 TEST(DisplayKeywords, ValuesComeFromTheOpenDatabaseAndProject) {

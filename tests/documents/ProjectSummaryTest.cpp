@@ -39,19 +39,15 @@ ProjectSummaryValues FullValues() {
   return v;
 }
 
-DocumentOptions Project() {
+TEST_F(ProjectSummary, TablesOfAFullyReadableAndOfAnUnreadableProject) {
   DocumentOptions o;
   o.projectFileName = "My League.kdp";
   o.leagueFile = "Home & Away.lgp";
   o.scoringFile = "PPR.sco";
   o.projectedFile = "2024.pro";
-  return o;
-}
-
-TEST_F(ProjectSummary, TableOfAFullyReadableProject) {
-  DocumentFile file;
-  WriteProjectSummary(file, "Cheat Sheet Document", Project(), SummaryTextsFromValues(FullValues()));
-  EXPECT_EQ(file.Bytes(),
+  DocumentFile full;
+  WriteProjectSummary(full, "Cheat Sheet Document", o, SummaryTextsFromValues(FullValues()));
+  EXPECT_EQ(full.Bytes(),
             "<br/><table class=\"vctbl\">\r\n"
             "<tr><th colspan=3 align=left>Kickwell Draftyard Project My League.kdp - Cheat Sheet Document"
             "</th></tr>\r\n"
@@ -63,12 +59,9 @@ TEST_F(ProjectSummary, TableOfAFullyReadableProject) {
             "<tr><td>ADP Data</td><td>FantasyPros</td><td><a href=\"http://www.adp.example/x?a=1&amp;b=2\">"
             " www.adp.example/x?a=1&amp;b=2 </a></td></tr>\r\n"
             "</table>\r\n");
-}
-
-TEST_F(ProjectSummary, NothingReadableLeavesOnlyTheFileNames) {
-  DocumentFile file;
-  WriteProjectSummary(file, "Mock Draft Document", Project(), SummaryTextsFromValues({}));
-  EXPECT_EQ(file.Bytes(),
+  DocumentFile none;
+  WriteProjectSummary(none, "Mock Draft Document", o, SummaryTextsFromValues({}));
+  EXPECT_EQ(none.Bytes(),
             "<br/><table class=\"vctbl\">\r\n"
             "<tr><th colspan=3 align=left>Kickwell Draftyard Project My League.kdp - Mock Draft Document"
             "</th></tr>\r\n"
@@ -79,62 +72,51 @@ TEST_F(ProjectSummary, NothingReadableLeavesOnlyTheFileNames) {
             "</table>\r\n");
 }
 
-TEST_F(ProjectSummary, AnUnreadableOrEmptyScoringFileShowsNoRuleCount) {
+TEST_F(ProjectSummary, TextsOfPartlyReadableValues) {
   ProjectSummaryValues v;
   EXPECT_EQ(SummaryTextsFromValues(v).scoring, "");
   v.scoringRuleCount = 0;
-  EXPECT_EQ(SummaryTextsFromValues(v).scoring, "");
+  EXPECT_EQ(SummaryTextsFromValues(v).scoring, "") << "an empty scoring file shows no count";
   v.scoringRuleCount = 1;
   EXPECT_EQ(SummaryTextsFromValues(v).scoring, "[1 Scoring Rules]");
-}
 
-TEST_F(ProjectSummary, AddressesThatAreNoneBlankOrNullGiveNoLink) {
+  // Addresses that are "None", blank or null give no link.
   for (const char* none : {"None", "   ", "", " None "}) {
-    ProjectSummaryValues v = FullValues();
+    v = FullValues();
     v.adpUrl = none;
     v.strainUrl = none;
     const ProjectSummaryTexts t = SummaryTextsFromValues(v);
     EXPECT_EQ(t.adpLink, "") << none;
     EXPECT_EQ(t.projected, "[Kickwell-3] [4 Mods]") << none;
   }
-  ProjectSummaryValues v = FullValues();
   v.adpUrl.reset();
   EXPECT_EQ(SummaryTextsFromValues(v).adpLink, "");
-}
 
-TEST_F(ProjectSummary, OnlyAnAddressWithoutASchemeGetsHttp) {
-  ProjectSummaryValues v = FullValues();
-  v.adpUrl = "HTTPS://adp.example";
-  EXPECT_EQ(SummaryTextsFromValues(v).adpLink, "<a href=\"HTTPS://adp.example\">HTTPS://adp.example</a>");
-  v.adpUrl = "ftp://adp.example/file";
-  EXPECT_EQ(SummaryTextsFromValues(v).adpLink,
-            "<a href=\"ftp://adp.example/file\">ftp://adp.example/file</a>");
-  v.adpUrl = "adp.example:8080/x";
-  EXPECT_EQ(SummaryTextsFromValues(v).adpLink,
-            "<a href=\"http://adp.example:8080/x\">adp.example:8080/x</a>");
-  v.adpUrl = "\"><script>";
-  EXPECT_EQ(SummaryTextsFromValues(v).adpLink,
-            "<a href=\"http://&quot;&gt;&lt;script&gt;\">&quot;&gt;&lt;script&gt;</a>");
-}
+  // Only an address without a scheme gets http; every address is escaped.
+  const std::pair<const char*, const char*> links[] = {
+      {"HTTPS://adp.example", "<a href=\"HTTPS://adp.example\">HTTPS://adp.example</a>"},
+      {"ftp://adp.example/file", "<a href=\"ftp://adp.example/file\">ftp://adp.example/file</a>"},
+      {"adp.example:8080/x", "<a href=\"http://adp.example:8080/x\">adp.example:8080/x</a>"},
+      {"\"><script>", "<a href=\"http://&quot;&gt;&lt;script&gt;\">&quot;&gt;&lt;script&gt;</a>"}};
+  for (const auto& [url, link] : links) {
+    v.adpUrl = url;
+    EXPECT_EQ(SummaryTextsFromValues(v).adpLink, link);
+  }
 
-TEST_F(ProjectSummary, ANullStrainFieldEmptiesTheStrainButKeepsTheModsCount) {
-  ProjectSummaryValues v = FullValues();
+  // A null strain field empties the strain but keeps the mods count; the
+  // strain link follows only the mods count.
+  v = FullValues();
   v.strainVersion.reset();
   v.strainUrl = "None";
   v.modsCount = 2;
   EXPECT_EQ(SummaryTextsFromValues(v).projected, " [2 Mods]");
   v.leagueName.reset();
   EXPECT_EQ(SummaryTextsFromValues(v).adpName, "");
-}
-
-TEST_F(ProjectSummary, TheStrainLinkFollowsOnlyTheModsCount) {
-  ProjectSummaryValues v = FullValues();
+  v = FullValues();
   v.modsCount.reset();
   EXPECT_EQ(SummaryTextsFromValues(v).projected, "[Kickwell-3]");
-}
 
-TEST_F(ProjectSummary, DatabaseTextsAreEscaped) {
-  ProjectSummaryValues v = FullValues();
+  v = FullValues();
   v.strainName = "A&B";
   v.leagueName = "<ADP>";
   const ProjectSummaryTexts t = SummaryTextsFromValues(v);
@@ -143,6 +125,9 @@ TEST_F(ProjectSummary, DatabaseTextsAreEscaped) {
 }
 
 TEST_F(ProjectSummary, ReadersRunOnlyForNamedFilesAndFailuresStayLocal) {
+  const ProjectSummaryValues unread = ReadProjectSummaryValues({"/l.lgp", "/s.sco", "/p.pro"});
+  EXPECT_FALSE(unread.teamCount || unread.scoringRuleCount || unread.hasSettingsRow)
+      << "no readers installed";
   std::vector<std::string> asked;
   ProjectSummaryReaders readers;
   readers.league = [&](const std::string& path, int32_t&, int32_t&) -> bool {
@@ -160,7 +145,6 @@ TEST_F(ProjectSummary, ReadersRunOnlyForNamedFilesAndFailuresStayLocal) {
     throw std::runtime_error("no tblStat0");
   };
   InstallProjectSummaryReaders(readers);
-
   const ProjectSummaryValues v = ReadProjectSummaryValues({"", "/w/sco/a.sco", "/w/pro/a.pro"});
   EXPECT_EQ(asked, (std::vector<std::string>{"/w/sco/a.sco", "/w/pro/a.pro"}));
   EXPECT_FALSE(v.teamCount);
@@ -168,10 +152,8 @@ TEST_F(ProjectSummary, ReadersRunOnlyForNamedFilesAndFailuresStayLocal) {
   EXPECT_TRUE(v.hasSettingsRow);
   EXPECT_EQ(v.strainName, "S") << "what was read before the failure counts";
   EXPECT_FALSE(v.modsCount);
-}
 
-TEST_F(ProjectSummary, AScoringReaderThatCannotReadLeavesTheCountUnset) {
-  ProjectSummaryReaders readers;
+  // A scoring reader that cannot read leaves the count unset.
   readers.scoring = [](const std::string&) { return -1; };
   readers.league = [](const std::string&, int32_t& teams, int32_t& rounds) {
     teams = 10;
@@ -184,47 +166,27 @@ TEST_F(ProjectSummary, AScoringReaderThatCannotReadLeavesTheCountUnset) {
   EXPECT_EQ(t.scoring, "");
 }
 
-TEST_F(ProjectSummary, WithNoReadersInstalledNothingIsRead) {
-  const ProjectSummaryValues v = ReadProjectSummaryValues({"/l.lgp", "/s.sco", "/p.pro"});
-  EXPECT_FALSE(v.teamCount);
-  EXPECT_FALSE(v.scoringRuleCount);
-  EXPECT_FALSE(v.hasSettingsRow);
-}
-
-TEST_F(ProjectSummary, TheScoringFileIsCountedByItsOwnReader) {
+TEST_F(ProjectSummary, TheDefaultReadersCountScoringAndLeagueFilesAndAreSilentAboutBadOnes) {
+  kdtest::ScopedFakeSeams seams;
   kdtest::TempDir dir;
   clsScoringIsolate scoring;
   for (int i = 0; i < 3; ++i) scoring.AddNew();
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("PPR.sco"), scoring));
-  InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
-  EXPECT_EQ(GetProjectSummaryTexts({"", dir.File("PPR.sco"), ""}).scoring, "[3 Scoring Rules]");
-}
-
-TEST_F(ProjectSummary, AMissingOrUnreadableScoringFileIsSilentAndShowsNoCount) {
-  kdtest::ScopedFakeSeams seams;
-  kdtest::TempDir dir;
-  kdtest::WriteFile(dir.File("folder.sco/x"), "");  // a folder where the file should be
-  kdtest::WriteFile(dir.File("short.sco"), "12345");
-  InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
-  for (const char* name : {"missing.sco", "folder.sco", "short.sco"}) {
-    EXPECT_EQ(GetProjectSummaryTexts({"", dir.File(name), ""}).scoring, "") << name;
-  }
-  EXPECT_TRUE(seams.messages.captions.empty());
-}
-
-TEST_F(ProjectSummary, TheLeagueFileGivesTeamsAndRoundsAndAnUnreadableOneIsSilent) {
-  kdtest::ScopedFakeSeams seams;
-  kdtest::TempDir dir;
   using namespace kdtest::lgp;
   std::string teams;
   for (int i = 1; i <= 12; ++i) teams += Team(i, "Team " + std::to_string(i), "");
   kdtest::WriteFile(dir.File("Home.lgp"), LeagueHeader(12, 0, 0, 0, 16, 0, 0, 0) + teams);
   kdtest::WriteFile(dir.File("corrupt.lgp"), LeagueHeader(300, 0, 0, -1, 16, 0, 0, 0));
   kdtest::WriteFile(dir.File("short.lgp"), LeagueHeader(12, 0, 0, 0, 16, 0, 0, 0) + teams.substr(1));
-  kdtest::WriteFile(dir.File("folder.lgp/x"), "");
+  kdtest::WriteFile(dir.File("short.sco"), "12345");
+  for (const char* folder : {"folder.sco/x", "folder.lgp/x"}) kdtest::WriteFile(dir.File(folder), "");
   InstallProjectSummaryReaders(DefaultProjectSummaryReaders());
 
+  EXPECT_EQ(GetProjectSummaryTexts({"", dir.File("PPR.sco"), ""}).scoring, "[3 Scoring Rules]");
   EXPECT_EQ(GetProjectSummaryTexts({dir.File("Home.lgp"), "", ""}).league, "[12 Teams] [16 Draft Rounds] ");
+  for (const char* name : {"missing.sco", "folder.sco", "short.sco"}) {
+    EXPECT_EQ(GetProjectSummaryTexts({"", dir.File(name), ""}).scoring, "") << name;
+  }
   for (const char* name : {"corrupt.lgp", "short.lgp", "missing.lgp", "folder.lgp"}) {
     EXPECT_EQ(GetProjectSummaryTexts({dir.File(name), "", ""}).league, "") << name;
   }
