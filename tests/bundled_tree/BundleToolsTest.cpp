@@ -56,6 +56,15 @@ TEST(WeeklyStatFiles, ARaggedOrQuotedFileIsRefusedNamingTheLine) {
   EXPECT_FALSE(bundle::ReadCsvTable(dir.File("missing.csv"), table, &error));
 }
 
+const std::string kQbHead =
+    "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PassingYDS,PassingTD,PassingInt,RushingYDS,RushingTD,"
+    "ReceivingRec,ReceivingYDS,ReceivingTD,RetTD,FumTD,2PT,Fum,PlayerWeekProjectedPts,ProjectedRank,Rank,"
+    "TotalPoints,ProjectionDiff\n";
+const std::string kKickerHead =
+    "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PatMade,PatMissed,FgMade_0-19,FgMade_20-29,FgMade_30-39,"
+    "FgMade_40-49,FgMade_50,FgMiss_0-19,FgMiss_20-29,FgMiss_30-39,PlayerWeekProjectedPts,ProjectedRank,Rank,"
+    "TotalPoints,ProjectionDiff\n";
+
 // A data folder of two projected weeks, written by hand.
 class SmallSeason : public ::testing::Test {
  protected:
@@ -63,25 +72,16 @@ class SmallSeason : public ::testing::Test {
     templatePath_ = kdtest::MakeTemplateDatabase(dir_);
     std::string error;
     ASSERT_TRUE(bundle::LoadTemplateLookups(templatePath_, 2024, lookups_, &error)) << error;
-    const std::string qbHead =
-        "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PassingYDS,PassingTD,PassingInt,RushingYDS,RushingTD,"
-        "ReceivingRec,ReceivingYDS,ReceivingTD,RetTD,FumTD,2PT,Fum,PlayerWeekProjectedPts,ProjectedRank,Rank,"
-        "TotalPoints,ProjectionDiff\n";
-    const std::string kHead =
-        "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PatMade,PatMissed,FgMade_0-19,FgMade_20-29,FgMade_30-39,"
-        "FgMade_40-49,FgMade_50,FgMiss_0-19,FgMiss_20-29,FgMiss_30-39,PlayerWeekProjectedPts,ProjectedRank,"
-        "Rank,"
-        "TotalPoints,ProjectionDiff\n";
-    Write("projected/1/QB.csv", qbHead + "Zed Young,7,QB,KC,BAL,250.5,2,1,,,,,,,,,0.5,1,1,1,1,1\n" +
+    Write("projected/1/QB.csv", kQbHead + "Zed Young,7,QB,KC,BAL,250.5,2,1,,,,,,,,,0.5,1,1,1,1,1\n" +
                                     "Al Brown,9,QB,FA,Bye,,,,,,,,,,,,,,2,2,0,\n");
-    Write("projected/2/QB.csv", qbHead + "Zed Young,7,QB,KC,Bye,,,,,,,,,,,,,,1,1,0,\n" +
+    Write("projected/2/QB.csv", kQbHead + "Zed Young,7,QB,KC,Bye,,,,,,,,,,,,,,1,1,0,\n" +
                                     "Al Brown Jr.,9,QB,BUF,MIA,10,0,0,3,,,,,,,1,,1,2,2,0,1\n");
     for (const char* week : {"1", "2"}) {
       for (const char* pos : {"RB", "WR", "TE"})
-        Write(std::string("projected/") + week + "/" + pos + ".csv", qbHead);
+        Write(std::string("projected/") + week + "/" + pos + ".csv", kQbHead);
     }
-    Write("projected/1/K.csv", kHead + "Kay Kicker,5,K,DAL,NYG,2,-0.5,,1,,,0.25,,,,8,1,1,1,1\n");
-    Write("projected/2/K.csv", kHead);
+    Write("projected/1/K.csv", kKickerHead + "Kay Kicker,5,K,DAL,NYG,2,-0.5,,1,,,0.25,,,,8,1,1,1,1\n");
+    Write("projected/2/K.csv", kKickerHead);
     Write("byes-2024.csv", "team,bye_week\nKC,6\nARI,11\n");
   }
   void Write(const std::string& name, const std::string& text) { kdtest::WriteFile(dir_.File(name), text); }
@@ -139,31 +139,26 @@ TEST_F(SmallSeason, MasterFileHoldsBiographiesByesAndEachWeeksProjections) {
   EXPECT_EQ(week2, (std::vector<std::string>{"1/4/2/3=10.000000", "1/4/2/14=3.000000", "1/4/2/75=1.000000"}));
 }
 
-TEST_F(SmallSeason, AnUnknownTeamStopsTheMasterFileAndKeepsTheOldOne) {
+TEST_F(SmallSeason, AnUnknownTeamOrAStatThatIsNoNumberStopsTheMasterFileAndKeepsTheOldOne) {
+  const struct {
+    const char* file;
+    const char* row;
+    std::vector<const char*> why;
+  } cases[] = {
+      {"projected/2/K.csv", "Kay Kicker,5,K,XYZ,NYG,2,,,,,,,,,,8,1,1,1,1\n", {"projected/2/K.csv line 2", "XYZ"}},
+      {"projected/1/K.csv", "Kay Kicker,5,K,DAL,NYG,two,,,,,,,,,,8,1,1,1,1\n", {"PatMade is not a number"}},
+  };
   const std::string out = dir_.File("master.kwr");
   kdtest::WriteFile(out, "old");
-  Write("projected/2/K.csv",
-        "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PatMade,PatMissed,FgMade_0-19,FgMade_20-29,FgMade_30-39,"
-        "FgMade_40-49,FgMade_50,FgMiss_0-19,FgMiss_20-29,FgMiss_30-39,PlayerWeekProjectedPts,ProjectedRank,"
-        "Rank,"
-        "TotalPoints,ProjectionDiff\nKay Kicker,5,K,XYZ,NYG,2,,,,,,,,,,8,1,1,1,1\n");
-  std::string error;
-  EXPECT_FALSE(bundle::WriteMasterFile(dir_.Path(), lookups_, 2024, out, &error));
-  EXPECT_NE(error.find("projected/2/K.csv line 2"), std::string::npos) << error;
-  EXPECT_NE(error.find("XYZ"), std::string::npos) << error;
-  EXPECT_EQ(kdtest::ReadFile(out), "old");
-}
-
-TEST_F(SmallSeason, AStatThatIsNotANumberStopsTheMasterFile) {
-  Write("projected/1/K.csv",
-        "PlayerName,PlayerId,Pos,Team,PlayerOpponent,PatMade,PatMissed,FgMade_0-19,FgMade_20-29,FgMade_30-39,"
-        "FgMade_40-49,FgMade_50,FgMiss_0-19,FgMiss_20-29,FgMiss_30-39,PlayerWeekProjectedPts,ProjectedRank,"
-        "Rank,"
-        "TotalPoints,ProjectionDiff\nKay Kicker,5,K,DAL,NYG,two,,,,,,,,,,8,1,1,1,1\n");
-  std::string error;
-  EXPECT_FALSE(bundle::WriteMasterFile(dir_.Path(), lookups_, 2024, dir_.File("m.kwr"), &error));
-  EXPECT_NE(error.find("PatMade is not a number"), std::string::npos) << error;
-  EXPECT_FALSE(std::filesystem::exists(dir_.File("m.kwr")));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    Write("projected/2/K.csv", kKickerHead);
+    Write(c.file, kKickerHead + c.row);
+    std::string error;
+    EXPECT_FALSE(bundle::WriteMasterFile(dir_.Path(), lookups_, 2024, out, &error));
+    for (const char* why : c.why) EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_EQ(kdtest::ReadFile(out), "old");
+  }
 }
 
 TEST(DistributionMaps, CountsPlayedGamesByWholeValueWithTheInterquartileRangeFirst) {
@@ -193,11 +188,18 @@ TEST(DistributionMaps, CountsPlayedGamesByWholeValueWithTheInterquartileRangeFir
   EXPECT_NE(error.find("actual/2/QB.csv line 2"), std::string::npos) << error;
 }
 
-TEST(DocumentRecipes, ScoringRecipeRulesBecomeScoringRules) {
+// Lookups of the template database, for recipes written by hand.
+class DocumentRecipes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+  }
   kdtest::TempDir dir;
   bundle::TemplateLookups lookups;
   std::string error;
-  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+};
+
+TEST_F(DocumentRecipes, ScoringRecipeRulesBecomeScoringRules) {
   kdtest::WriteFile(dir.File("r.txt"),
                     "# comment\n\n 0.5 , 20, 1, 0, 99999, QB RB, No\r\n3, 41, Threshold, 50, 99, All, Yes\n");
   clsScoringIsolate scoring;
@@ -215,11 +217,7 @@ TEST(DocumentRecipes, ScoringRecipeRulesBecomeScoringRules) {
   EXPECT_EQ(scoring.FDM(), -1);
 }
 
-TEST(DocumentRecipes, ARecipeFaultNamesItsLine) {
-  kdtest::TempDir dir;
-  bundle::TemplateLookups lookups;
-  std::string error;
-  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+TEST_F(DocumentRecipes, ARecipeFaultNamesItsLine) {
   const std::pair<const char*, const char*> scoring[] = {
       {"1, 9999, 1, 0, 9, All, No\n", "line 1: '9999' is not a stat category"},
       {"1, 3, 1, 0, 9, QB XX, No\n", "unknown position XX"},
@@ -247,11 +245,7 @@ TEST(DocumentRecipes, ARecipeFaultNamesItsLine) {
   }
 }
 
-TEST(DocumentRecipes, StrategyRecipeRulesAndFactorsBecomeTheStrategy) {
-  kdtest::TempDir dir;
-  bundle::TemplateLookups lookups;
-  std::string error;
-  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+TEST_F(DocumentRecipes, StrategyRecipeRulesAndFactorsBecomeTheStrategy) {
   kdtest::WriteFile(dir.File("g.txt"),
                     "Description: Two rules, one factor.\n"
                     "Rule: 1, 6, Start Pot G-L, Starter Value, LR-TR INJURY, Exclude, K TE, Yes\n"
@@ -282,11 +276,7 @@ TEST(DocumentRecipes, StrategyRecipeRulesAndFactorsBecomeTheStrategy) {
   EXPECT_EQ(s.Factor(1, 4), 1.0);
 }
 
-TEST(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
-  kdtest::TempDir dir;
-  bundle::TemplateLookups lookups;
-  std::string error;
-  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+TEST_F(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
   kdtest::WriteFile(dir.File("l.txt"),
                     "Rounds: 3\nStyle: Serpentine\nRoster: ROS, ROS, 0, 3, 2, 2\nRoster: RB, WR, 1, 2, 1, 1\n"
                     "Team: Alpha, A.stg\nTeam: Beta, B.stg\n");
@@ -331,11 +321,7 @@ TEST(DocumentRecipes, LeagueRecipeCreatesTheOrderAndTheEditorsRosterRecords) {
   }
 }
 
-TEST(DocumentRecipes, DisplayGridRecipeWritesTheSameGridToEveryFolder) {
-  kdtest::TempDir dir;
-  bundle::TemplateLookups lookups;
-  std::string error;
-  ASSERT_TRUE(bundle::LoadTemplateLookups(kdtest::MakeTemplateDatabase(dir), 0, lookups, &error)) << error;
+TEST_F(DocumentRecipes, DisplayGridRecipeWritesTheSameGridToEveryFolder) {
   kdtest::WriteFile(dir.File("g.txt"),
                     "Column: 51, 160, Player, Name, Default, Left\n"
                     "Column: 44, 60, , Points, 3, Right\n");
@@ -369,7 +355,7 @@ TEST(DocumentRecipes, DisplayGridRecipeWritesTheSameGridToEveryFolder) {
   }
 }
 
-TEST(DocumentRecipes, ProjectRecipeKeepsTheProjectsKeyOrderAndOnlyItsKeys) {
+TEST(ProjectRecipe, KeepsTheProjectsKeyOrderAndOnlyItsKeys) {
   kdtest::TempDir dir;
   kdtest::WriteFile(dir.File("p.txt"), "Scoring System File: A.sco\nUse Color: 0\nMock Draft Type:\n");
   std::string error;

@@ -162,36 +162,33 @@ TEST_F(MasterFile, BiographiesCarryLastNameFirstAndTheLatestTeam) {
 }
 
 TEST_F(MasterFile, WeeklyStatsAreTheProjectedValuesOfTheirCategories) {
-  // projected/1/QB.csv: Patrick Mahomes,2558125,QB,KC,BAL,283.29,2,0.73,22.11,0.12,,,,,,,0.49
-  const int32_t mahomes = Bio("Mahomes, Patrick")->MasID;
-  const auto week1 = Stats(mahomes, 1);
-  const std::map<int, float> expected = {{3, 283.29f}, {4, 2.0f},   {5, 0.73f},
-                                         {14, 22.11f}, {15, 0.12f}, {71, 0.49f}};
-  ASSERT_EQ(week1.size(), expected.size());
-  for (const auto& [cat, value] : expected) {
-    EXPECT_EQ(week1.at(cat).NewValue, value) << cat;
-    EXPECT_EQ(week1.at(cat).TeaID, 16);
-    EXPECT_EQ(week1.at(cat).Week, 1);
+  const struct {
+    const char* player;
+    int32_t week;
+    int32_t team;
+    std::map<int, float> stats;
+  } cases[] = {
+      // projected/1/QB.csv: Patrick Mahomes,2558125,QB,KC,BAL,283.29,2,0.73,22.11,0.12,,,,,,,0.49
+      {"Mahomes, Patrick", 1, 16, {{3, 283.29f}, {4, 2.0f}, {5, 0.73f}, {14, 22.11f}, {15, 0.12f}, {71, 0.49f}}},
+      // Week 6 is Kansas City's bye: nothing projected.
+      {"Mahomes, Patrick", 6, 16, {}},
+      // projected/3/WR.csv: Marvin Harrison Jr.,...,ARI,DET,,,,0.43,,4.94,69.53,0.43,,,,0.06
+      {"Harrison Jr., Marvin", 3, 1, {{14, 0.43f}, {20, 4.94f}, {21, 69.53f}, {22, 0.43f}, {71, 0.06f}}},
+      // projected/1/K.csv: Chris Boswell,...,PIT,@ATL,1.96,0.11,,0.39,0.5,0.39,0.28,,,,
+      {"Boswell, Chris", 1, 27, {{31, 1.96f}, {32, 0.11f}, {35, 0.39f}, {37, 0.5f}, {39, 0.39f}, {41, 0.28f}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.player) + " week " + std::to_string(c.week));
+    const KWRBioRecord* bio = Bio(c.player);
+    ASSERT_NE(bio, nullptr);
+    const auto stats = Stats(bio->MasID, c.week);
+    ASSERT_EQ(stats.size(), c.stats.size());
+    for (const auto& [cat, value] : c.stats) {
+      EXPECT_EQ(stats.at(cat).NewValue, value) << cat;
+      EXPECT_EQ(stats.at(cat).TeaID, c.team);
+      EXPECT_EQ(stats.at(cat).Week, c.week);
+    }
   }
-  // Week 6 is Kansas City's bye: nothing projected.
-  EXPECT_TRUE(Stats(mahomes, 6).empty());
-
-  // projected/3/WR.csv: Marvin Harrison Jr.,...,ARI,DET,,,,0.43,,4.94,69.53,0.43,,,,0.06
-  const auto harrison = Stats(Bio("Harrison Jr., Marvin")->MasID, 3);
-  EXPECT_EQ(harrison.size(), 5u);
-  EXPECT_EQ(harrison.at(14).NewValue, 0.43f);
-  EXPECT_EQ(harrison.at(20).NewValue, 4.94f);
-  EXPECT_EQ(harrison.at(21).NewValue, 69.53f);
-  EXPECT_EQ(harrison.at(22).NewValue, 0.43f);
-  EXPECT_EQ(harrison.at(71).NewValue, 0.06f);
-
-  // projected/1/K.csv: Chris Boswell,...,PIT,@ATL,1.96,0.11,,0.39,0.5,0.39,0.28,,,,
-  const auto boswell = Stats(Bio("Boswell, Chris")->MasID, 1);
-  const std::map<int, float> kicks = {{31, 1.96f}, {32, 0.11f}, {35, 0.39f},
-                                      {37, 0.5f},  {39, 0.39f}, {41, 0.28f}};
-  ASSERT_EQ(boswell.size(), kicks.size());
-  for (const auto& [cat, value] : kicks) EXPECT_EQ(boswell.at(cat).NewValue, value) << cat;
-  EXPECT_EQ(boswell.at(31).TeaID, 27);
 }
 
 TEST_F(MasterFile, NegativeMissedKickProjectionsAreLeftOut) {

@@ -35,14 +35,11 @@ class SampleDatabase : public ::testing::Test {
   static inline clsKickwellDB db_;
 };
 
-TEST_F(SampleDatabase, OpensForThe2024SeasonBuiltFromMasterVersionOne) {
+TEST_F(SampleDatabase, OpensForThe2024SeasonAndHoldsEveryProjectedPlayerWithASeasonRow) {
   EXPECT_EQ(db_.pFnGetYear(), 2024);
   EXPECT_EQ(db_.MasterVersion(), 1);
   EXPECT_EQ(db_.StrainName(), "None");
   EXPECT_EQ(db_.StrainVersion(), 0);
-}
-
-TEST_F(SampleDatabase, HoldsEveryProjectedPlayerWithASeasonRow) {
   std::map<int, int> perPosition;
   auto rows = db_.pSbKickwellSQL("SELECT PosID, COUNT(*) FROM tblPlayers GROUP BY PosID ORDER BY PosID;");
   for (; !rows->Eof(); rows->MoveNext()) perPosition[rows->Field(0).AsLong()] = rows->Field(1).AsLong();

@@ -38,18 +38,16 @@ TEST(FileTypeTable, RowsAndPathGlobalsFollowTheWorkFolder) {
   }
 }
 
-TEST(FileTypeTable, ExportTypes) {
-  EXPECT_EQ(basMockItUp::ExportFileExtension(0), "html");
-  EXPECT_EQ(basMockItUp::ExportFileExtension(1), "txt");
-  EXPECT_EQ(basMockItUp::ExportFileExtension(2), "csv");
+TEST(FileTypeTable, ExportTypesAndWorkSubFolders) {
+  const std::pair<const char*, const char*> exports[] = {
+      {"html", "Hyper Text"}, {"txt", "Text"}, {"csv", "Comma Separated Variable"}};
+  int32_t code = 0;
+  for (const auto& [extension, description] : exports) {
+    EXPECT_EQ(basMockItUp::ExportFileExtension(code), extension);
+    EXPECT_EQ(basMockItUp::ExportFileDescription(code++), description);
+  }
   EXPECT_EQ(basMockItUp::ExportFileExtension(5), "");
-  EXPECT_EQ(basMockItUp::ExportFileDescription(0), "Hyper Text");
-  EXPECT_EQ(basMockItUp::ExportFileDescription(1), "Text");
-  EXPECT_EQ(basMockItUp::ExportFileDescription(2), "Comma Separated Variable");
   EXPECT_EQ(basMockItUp::ExportFileDescription(-1), "");
-}
-
-TEST(FileTypeTable, WorkSubFoldersInOrder) {
   EXPECT_EQ(basMockItUp::WorkSubFolderNames(),
             (std::vector<std::string>{"sco", "pro", "lgp", "stg", "dis", "kdp", "ugm", "def", "str", "mas", "adp"}));
   EXPECT_EQ(basMockItUp::WorkFolderUnder("/h/.local/share/"), "/h/.local/share/Vellacorn/Kickwell Draftyard/dat/");

@@ -14,20 +14,15 @@ using basDirExists_001::CheckFolderOfPath;
 using basDirExists_001::DirExists;
 using basFileExists_001::FileExists;
 
-TEST(FileExists, FindsFilesAndFoldersButNotAPathEndingInSlash) {
+TEST(FileExists, FindsFilesAndFoldersAndShowsTheFileErrorNoticeOnlyWhenAsked) {
   kdtest::ScopedFakeSeams fakes;
   kdtest::TempDir dir;
   kdtest::WriteFile(dir.File("a.kdp"), "");
   EXPECT_TRUE(FileExists(dir.File("a.kdp"), true));
   EXPECT_TRUE(FileExists(dir.File("*.KDP"), true));
   EXPECT_TRUE(FileExists(dir.Path().substr(0, dir.Path().size() - 1), true));
-  EXPECT_FALSE(FileExists(dir.Path(), false));
+  EXPECT_FALSE(FileExists(dir.Path(), false));  // a path ending in a slash
   EXPECT_FALSE(FileExists("", false));
-  EXPECT_TRUE(fakes.messages.plain.empty());
-}
-
-TEST(FileExists, MissingFileShowsTheFileErrorNoticeOnlyWhenAsked) {
-  kdtest::ScopedFakeSeams fakes;
   EXPECT_FALSE(FileExists("/no/such/file.pro", false));
   EXPECT_TRUE(fakes.messages.plain.empty());
   EXPECT_FALSE(FileExists("/no/such/file.pro", true));
@@ -86,23 +81,16 @@ TEST(ListFolderEntries, UnlistableFolderGivesOneEmptyName) {
   EXPECT_TRUE(names.empty());
 }
 
-TEST(ListFolderEntriesEx, KeepsNamesLongerThanFourEndingWithTheEndingInAnyCase) {
+TEST(ListFolderEntriesEx, KeepsNamesLongerThanFourCharactersEndingWithTheEndingInAnyCase) {
   kdtest::TempDir dir;
-  for (const char* n : {"Stats - Offensive.dis", "AB.DIS", ".dis", "readme.txt", "xdis"}) {
+  // "\xC3\xA9dis" is four characters in five bytes: too short.
+  for (const char* n : {"Stats - Offensive.dis", "AB.DIS", ".dis", "readme.txt", "xdis", "\xC3\xA9.dis",
+                        "\xC3\xA9" "dis"}) {
     kdtest::WriteFile(dir.File(n), "");
   }
   std::vector<std::string> names;
-  EXPECT_EQ(basDirToTextFile::ListFolderEntriesEx(dir.Path(), names, "dis"), 1);
-  EXPECT_EQ(names, (std::vector<std::string>{"AB.DIS", "Stats - Offensive.dis"}));
-}
-
-TEST(ListFolderEntriesEx, CountsCharactersNotBytes) {
-  kdtest::TempDir dir;
-  kdtest::WriteFile(dir.File("\xC3\xA9.dis"), "");  // "é.dis": 5 characters
-  kdtest::WriteFile(dir.File("\xC3\xA9" "dis"), "");  // "édis": 4 characters, 5 bytes
-  std::vector<std::string> names;
-  EXPECT_EQ(basDirToTextFile::ListFolderEntriesEx(dir.Path(), names, "dis"), 0);
-  EXPECT_EQ(names, std::vector<std::string>{"\xC3\xA9.dis"});
+  EXPECT_EQ(basDirToTextFile::ListFolderEntriesEx(dir.Path(), names, "dis"), 2);
+  EXPECT_EQ(names, (std::vector<std::string>{"AB.DIS", "Stats - Offensive.dis", "\xC3\xA9.dis"}));
 }
 
 TEST(OpenFileByMode, EachModeOpensAsItsNameSays) {
@@ -131,19 +119,13 @@ TEST(OpenFileByMode, EachModeOpensAsItsNameSays) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST(OpenFileByMode, UnknownModeOpensNothingSilently) {
+TEST(OpenFileByMode, FailureShowsTheErrorAndThePathTitledOpenFileErrorUnknownModesNothing) {
   kdtest::ScopedFakeSeams fakes;
   kdtest::TempDir dir;
   std::fstream f;
   EXPECT_FALSE(basAssociatedFiles::OpenFileByMode(dir.File("x"), f, 6, true));
   EXPECT_FALSE(basAssociatedFiles::OpenFileByMode(dir.File("x"), f, 0, true));
-  EXPECT_TRUE(fakes.messages.plain.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.File("x")));
-}
-
-TEST(OpenFileByMode, FailureShowsTheErrorAndThePathTitledOpenFileError) {
-  kdtest::ScopedFakeSeams fakes;
-  std::fstream f;
   EXPECT_FALSE(basAssociatedFiles::OpenFileByMode("/no/such/dir/f.txt", f, basAssociatedFiles::kTextInput, false));
   EXPECT_TRUE(fakes.messages.plain.empty());
   EXPECT_FALSE(basAssociatedFiles::OpenFileByMode("/no/such/dir/f.txt", f, basAssociatedFiles::kTextInput, true));

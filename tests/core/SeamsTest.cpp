@@ -15,15 +15,19 @@ TEST(Seams, SilentDefaultsShowNothingAndDecline) {
   DoEvents();
 }
 
-TEST(FakeSeams, MessageBoxAnswersFromItsScriptAndRecords) {
-  kdtest::ScopedFakeSeams fakes;
-  fakes.messages.Answer("nosave");
-  EXPECT_EQ(seams::MessageBox().ShowMessage("Cap", "Text", seams::kYesToAllYesNo, true), "nosave");
-  EXPECT_EQ(seams::MessageBox().ShowMessage("Note", "Done", seams::kOk, true), "save");
-  ASSERT_EQ(fakes.messages.messages.size(), 2u);
-  EXPECT_EQ(fakes.messages.messages[0].caption, "Cap");
-  EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kYesToAllYesNo);
-  EXPECT_EQ(fakes.messages.captions, (std::vector<std::string>{"Cap", "Note"}));
+TEST(FakeSeams, MessageBoxAnswersFromItsScriptAndScopeEndRestoresDefaults) {
+  {
+    kdtest::ScopedFakeSeams fakes;
+    fakes.messages.Answer("nosave");
+    EXPECT_EQ(seams::MessageBox().ShowMessage("Cap", "Text", seams::kYesToAllYesNo, true), "nosave");
+    EXPECT_EQ(seams::MessageBox().ShowMessage("Note", "Done", seams::kOk, true), "save");
+    ASSERT_EQ(fakes.messages.messages.size(), 2u);
+    EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kYesToAllYesNo);
+    EXPECT_EQ(fakes.messages.captions, (std::vector<std::string>{"Cap", "Note"}));
+    CancelFlag = true;
+  }
+  EXPECT_FALSE(CancelFlag);
+  EXPECT_EQ(seams::MessageBox().ShowMessage("c", "t", seams::kOk, true), "");
 }
 
 TEST(FakeSeams, UnscriptedQuestionFailsTheTest) {
@@ -41,52 +45,8 @@ TEST(FakeSeams, UnscriptedQuestionFailsTheTest) {
       "Unscripted file dialog");
 }
 
-TEST(FakeSeams, PlainMessagesRecordTextIconAndCaption) {
+TEST(FakeSeams, ShellFilesAndPointerRecordAndReplay) {
   kdtest::ScopedFakeSeams fakes;
-  fakes.messages.AnswerPlain(seams::PlainAnswer::kYes);
-  EXPECT_EQ(seams::MessageBox().PlainMessage("File Not Found:  'x'", seams::PlainButtons::kOk,
-                                             seams::PlainIcon::kExclamation, "File Error"),
-            seams::PlainAnswer::kYes);
-  ASSERT_EQ(fakes.messages.plain.size(), 1u);
-  EXPECT_EQ(fakes.messages.plain[0].icon, seams::PlainIcon::kExclamation);
-  EXPECT_EQ(fakes.messages.plain[0].caption, "File Error");
-}
-
-TEST(FakeSeams, YieldCountsAndSetsTheCancelFlagOnCue) {
-  kdtest::ScopedFakeSeams fakes;
-  fakes.yield.cancelAfter = 3;
-  DoEvents();
-  DoEvents();
-  EXPECT_FALSE(CancelFlag);
-  DoEvents();
-  EXPECT_TRUE(CancelFlag);
-  EXPECT_EQ(fakes.yield.count, 3);
-}
-
-TEST(FakeSeams, ScopeEndRestoresDefaultsAndClearsCancel) {
-  {
-    kdtest::ScopedFakeSeams fakes;
-    CancelFlag = true;
-  }
-  EXPECT_FALSE(CancelFlag);
-  EXPECT_EQ(seams::MessageBox().ShowMessage("c", "t", seams::kOk, true), "");
-}
-
-TEST(FakeSeams, ProgressTraceShellFilesAndPointerRecord) {
-  kdtest::ScopedFakeSeams fakes;
-  auto& p = seams::Progress();
-  p.Load();
-  p.SetTopText("Scoring");
-  p.Percent(50);
-  p.TotalPercent(10);
-  p.AddListItem("line");
-  p.Unload();
-  EXPECT_EQ(fakes.progress.log,
-            (std::vector<std::string>{"Load", "TopText Scoring", "Percent 50", "TotalPercent 10", "Unload"}));
-  EXPECT_EQ(fakes.progress.listItems, (std::vector<std::string>{"line"}));
-
-  seams::TraceList().AddItem("pick 1");
-  EXPECT_EQ(fakes.trace.lines.size(), 1u);
   EXPECT_TRUE(seams::ShellOpen().Open("/tmp/x.html"));
   EXPECT_EQ(fakes.shell.opened, (std::vector<std::string>{"/tmp/x.html"}));
 

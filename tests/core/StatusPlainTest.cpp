@@ -6,13 +6,18 @@
 
 namespace {
 
-std::unique_ptr<clsStatusPlain> Status(kdtest::ScopedFakeSeams& fakes) {
-  auto status = basStatusControl::CreateStatusWindow("Job", false);
-  fakes.progress.percents.clear();
-  fakes.progress.totalPercents.clear();
-  fakes.progress.log.clear();
-  return status;
-}
+// A status window whose creation has left no trace in the fake.
+class StatusPlainTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    status = basStatusControl::CreateStatusWindow("Job", false);
+    fakes.progress.percents.clear();
+    fakes.progress.totalPercents.clear();
+    fakes.progress.log.clear();
+  }
+  kdtest::ScopedFakeSeams fakes;
+  std::unique_ptr<clsStatusPlain> status;
+};
 
 }  // namespace
 
@@ -29,9 +34,7 @@ TEST(StatusPlain, CreateStatusWindowLoadsWithoutShowingAndClearsTheCancelFlag) {
   EXPECT_EQ(fakes.progress.listItems, std::vector<std::string>{"line"});
 }
 
-TEST(StatusPlain, WeightedSegmentsAddUpOnTheTotalBar) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, WeightedSegmentsAddUpOnTheTotalBar) {
   status->AddSegment(1, 2);
   status->AddSegment(2, 98);
   status->SetSegmentRange(1, 0, 1);
@@ -44,9 +47,7 @@ TEST(StatusPlain, WeightedSegmentsAddUpOnTheTotalBar) {
   EXPECT_EQ(fakes.progress.totalPercents, (std::vector<int32_t>{2, 51}));
 }
 
-TEST(StatusPlain, LongRangesRedrawAboutOncePerWholePercent) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, LongRangesRedrawAboutOncePerWholePercent) {
   status->AddSegment(5, 100);
   status->SetSegmentRange(5, 0, 999);
   std::vector<int32_t> drawnAt;
@@ -59,9 +60,7 @@ TEST(StatusPlain, LongRangesRedrawAboutOncePerWholePercent) {
   EXPECT_EQ(fakes.progress.percents, (std::vector<int32_t>{1, 2, 3}));
 }
 
-TEST(StatusPlain, ShortRangesRedrawEveryValueButTheFirst) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, ShortRangesRedrawEveryValueButTheFirst) {
   status->AddSegment(1, 50);
   status->SetSegmentRange(1, 0, 9);
   for (int32_t v = 0; v <= 9; ++v) status->SetSegmentValue(1, v);
@@ -69,9 +68,7 @@ TEST(StatusPlain, ShortRangesRedrawEveryValueButTheFirst) {
   EXPECT_EQ(fakes.progress.totalPercents.back(), 50);
 }
 
-TEST(StatusPlain, ElevenSegmentsOfWeightNineEndAt99) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, ElevenSegmentsOfWeightNineEndAt99) {
   for (int32_t id = 1; id <= 11; ++id) status->AddSegment(id, static_cast<float>(100 / 11));
   for (int32_t id = 1; id <= 11; ++id) {
     status->SetSegmentRange(id, 0, 1);
@@ -80,9 +77,7 @@ TEST(StatusPlain, ElevenSegmentsOfWeightNineEndAt99) {
   EXPECT_EQ(fakes.progress.totalPercents.back(), 99);
 }
 
-TEST(StatusPlain, UnknownAndCurrentSegmentsAddressTheFallbackPhase) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, UnknownAndCurrentSegmentsAddressTheFallbackPhase) {
   status->AddSegment(1, 100);
   status->SetSegmentRange(-1, 0, 3);  // right after creation: the fallback phase
   EXPECT_EQ(status->CurrentSegment(), 0);
@@ -92,28 +87,18 @@ TEST(StatusPlain, UnknownAndCurrentSegmentsAddressTheFallbackPhase) {
   EXPECT_EQ(fakes.progress.totalPercents, std::vector<int32_t>{0});
 }
 
-TEST(StatusPlain, TheFirstValueOfARangeDrawsNothing) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, TheFirstValueDrawsNothingAndAZeroWidthRangeShowsZero) {
   status->AddSegment(1, 100);
   status->SetSegmentRange(1, 0, 0);
   status->SetSegmentValue(1, 0);
   EXPECT_TRUE(fakes.progress.percents.empty());
-}
-
-TEST(StatusPlain, ZeroWidthRangeShowsZero) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
-  status->AddSegment(1, 100);
   status->SetSegmentRange(1, 5, 4);
   status->SetSegmentValue(1, 6);
   EXPECT_EQ(fakes.progress.percents, std::vector<int32_t>{0});
   EXPECT_EQ(fakes.progress.totalPercents, std::vector<int32_t>{0});
 }
 
-TEST(StatusPlain, SegmentRangeClearsTheCurrentBarAndKeepsTheOldShareUntilRedrawn) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, SegmentRangeClearsTheCurrentBarAndKeepsTheOldShareUntilRedrawn) {
   status->AddSegment(1, 40);
   status->AddSegment(2, 60);
   status->SetSegmentRange(1, 0, 1);
@@ -125,9 +110,7 @@ TEST(StatusPlain, SegmentRangeClearsTheCurrentBarAndKeepsTheOldShareUntilRedrawn
   EXPECT_EQ(fakes.progress.totalPercents.back(), 100);
 }
 
-TEST(StatusPlain, PlainBarsDrawOnTheirOwnBar) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, PlainBarsDrawOnTheirOwnBar) {
   status->SetRange(1, 0, 3);
   EXPECT_TRUE(fakes.progress.totalPercents.empty());
   status->SetValue(1, 1);
@@ -143,9 +126,7 @@ TEST(StatusPlain, PlainBarsDrawOnTheirOwnBar) {
   EXPECT_EQ(fakes.progress.totalPercents.back(), 0);
 }
 
-TEST(StatusPlain, CaptionsGoToTheirLinesAndEachYieldsOnce) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, CaptionsGoToTheirLinesAndEachYieldsOnce) {
   status->StatusCaption(0, 1, "top");
   status->StatusCaption(0, 0, "bottom");
   status->StatusCaption(1, 1, "total top");
@@ -158,9 +139,7 @@ TEST(StatusPlain, CaptionsGoToTheirLinesAndEachYieldsOnce) {
   EXPECT_EQ(fakes.yield.count, 5);
 }
 
-TEST(StatusPlain, CancelPressedDuringACaptionYieldIsSeenAfterIt) {
-  kdtest::ScopedFakeSeams fakes;
-  auto status = Status(fakes);
+TEST_F(StatusPlainTest, CancelPressedDuringACaptionYieldIsSeenAfterIt) {
   fakes.yield.cancelAfter = 3;
   int steps = 0;
   for (int i = 0; i < 10; ++i) {

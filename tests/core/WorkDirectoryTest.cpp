@@ -123,26 +123,22 @@ TEST(InitWorkDirectory, MissingSubFoldersOfAnExistingWorkFolderAreMade) {
   EXPECT_EQ(kdtest::ReadFile(home.WorkFolder() + "sco/Mine.sco"), "mine");
 }
 
-TEST(InitWorkDirectory, UnreachableDocumentsFolderStopsTheStart) {
-  kdtest::TempHome home;
-  kdtest::WriteFile(home.Home() + "Documents", "a file where the folder should be");
-  kdtest::ScopedFakeSeams fakes;
-  EXPECT_FALSE(basMockItUp::InitWorkDirectory());
-  ASSERT_EQ(fakes.messages.messages.size(), 1u);
-  EXPECT_EQ(fakes.messages.messages[0].caption, "Work Directory Error");
-  EXPECT_EQ(fakes.messages.messages[0].text,
-            " Unable to access work directory\r\n  " + home.Home() + "Documents/Vellacorn/Kickwell Draftyard.");
-  EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kOk);
-  EXPECT_TRUE(fakes.messages.messages[0].modal);
-}
-
-TEST(InitWorkDirectory, UnmakeableWorkFolderStopsTheStart) {
-  kdtest::TempHome home;
-  kdtest::WriteFile(home.Home() + ".local/share/Vellacorn", "a file");
-  kdtest::ScopedFakeSeams fakes;
-  EXPECT_FALSE(basMockItUp::InitWorkDirectory());
-  ASSERT_EQ(fakes.messages.messages.size(), 1u);
-  EXPECT_EQ(fakes.messages.messages[0].caption, "Work Directory Error");
+TEST(InitWorkDirectory, UnreachableDocumentsOrWorkFolderStopsTheStart) {
+  for (const char* blocker : {"Documents", ".local/share/Vellacorn"}) {
+    SCOPED_TRACE(blocker);
+    kdtest::TempHome home;
+    kdtest::WriteFile(home.Home() + blocker, "a file where the folder should be");
+    kdtest::ScopedFakeSeams fakes;
+    EXPECT_FALSE(basMockItUp::InitWorkDirectory());
+    ASSERT_EQ(fakes.messages.messages.size(), 1u);
+    EXPECT_EQ(fakes.messages.messages[0].caption, "Work Directory Error");
+    EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kOk);
+    EXPECT_TRUE(fakes.messages.messages[0].modal);
+    if (blocker[0] == 'D') {
+      EXPECT_EQ(fakes.messages.messages[0].text,
+                " Unable to access work directory\r\n  " + home.Home() + "Documents/Vellacorn/Kickwell Draftyard.");
+    }
+  }
 }
 
 namespace {

@@ -12,21 +12,14 @@ namespace {
 struct EventLog {
   explicit EventLog(FlexGridModel& g) : grid(g) {
     id = grid.Subscribe([this](FlexGridEvent e) {
-      const std::string cell = std::to_string(grid.Row()) + "," + std::to_string(grid.Col());
-      switch (e) {
-        case FlexGridEvent::kLeaveCell:
-          lines.push_back("Leave " + cell);
-          break;
-        case FlexGridEvent::kEnterCell:
-          lines.push_back("Enter " + cell);
-          break;
-        case FlexGridEvent::kScroll:
-          lines.push_back("Scroll");
-          break;
-        case FlexGridEvent::kChanged:
-          ++changes;
-          break;
+      if (e == FlexGridEvent::kChanged) {
+        ++changes;
+        return;
       }
+      const std::string cell = std::to_string(grid.Row()) + "," + std::to_string(grid.Col());
+      lines.push_back(e == FlexGridEvent::kLeaveCell   ? "Leave " + cell
+                      : e == FlexGridEvent::kEnterCell ? "Enter " + cell
+                                                       : "Scroll");
     });
   }
   ~EventLog() { grid.Unsubscribe(id); }
@@ -36,26 +29,15 @@ struct EventLog {
   int changes = 0;
 };
 
+struct TestPicture final : FlexGridPicture {
+  int32_t WidthPixels() const override { return 9; }
+  int32_t HeightPixels() const override { return 7; }
+};
+
 FlexGridModel& Sized(FlexGridModel& grid, int32_t rows, int32_t cols) {
   grid.SetRows(rows);
   grid.SetCols(cols);
   return grid;
-}
-
-TEST(FlexGridModel, StartsLikeTheControl) {
-  FlexGridModel grid;
-  EXPECT_EQ(grid.Rows(), 2);
-  EXPECT_EQ(grid.Cols(), 2);
-  EXPECT_EQ(grid.FixedRows(), 1);
-  EXPECT_EQ(grid.FixedCols(), 1);
-  EXPECT_EQ(grid.Row(), 1);
-  EXPECT_EQ(grid.Col(), 1);
-  EXPECT_EQ(grid.TopRow(), 1);
-  EXPECT_EQ(grid.LeftCol(), 1);
-  EXPECT_EQ(grid.ColAlignment(0), FlexGridModel::kAlignGeneral);
-  EXPECT_EQ(grid.CellAlignment(), 0);
-  EXPECT_EQ(grid.ColWidth(0), FlexGridModel::kDefaultColWidth);
-  EXPECT_TRUE(grid.Redraw());
 }
 
 TEST(FlexGridModel, UnsetCellBackColorFollowsTheGridBackColor) {
@@ -70,26 +52,18 @@ TEST(FlexGridModel, UnsetCellBackColorFollowsTheGridBackColor) {
   EXPECT_EQ(grid.CellBackColorAt(1, 1), 0x654321);
 }
 
-TEST(FlexGridModel, SettingRowOrColRaisesLeaveThenEnterAroundTheMove) {
+TEST(FlexGridModel, SettingRowOrColRaisesLeaveThenEnterAroundAMoveOnly) {
   FlexGridModel grid;
   Sized(grid, 5, 4);
   EventLog log(grid);
-  grid.SetRow(3);
-  grid.SetCol(2);
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"Leave 1,1", "Enter 3,1", "Leave 3,1", "Enter 3,2"}));
-}
-
-TEST(FlexGridModel, SettingTheSameCellOrAnOutsideCellRaisesNothing) {
-  FlexGridModel grid;
-  Sized(grid, 5, 4);
-  EventLog log(grid);
-  grid.SetRow(1);
+  grid.SetRow(1);  // the same cell, then cells outside the grid: nothing
   grid.SetRow(5);
   grid.SetRow(-1);
   grid.SetCol(4);
   EXPECT_TRUE(log.lines.empty());
-  EXPECT_EQ(grid.Row(), 1);
-  EXPECT_EQ(grid.Col(), 1);
+  grid.SetRow(3);
+  grid.SetCol(2);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"Leave 1,1", "Enter 3,1", "Leave 3,1", "Enter 3,2"}));
 }
 
 TEST(FlexGridModel, AnEnterCellHandlerMayMoveTheCellAgain) {
@@ -184,6 +158,12 @@ TEST(FlexGridModel, ByCellAccessLeavesTheCurrentCellAndRaisesNoCellEvents) {
   grid.SetRow(3);
   grid.SetCol(2);
   EXPECT_EQ(grid.CellAlignment(), 7) << "the Cell properties read the current cell";
+  auto arrow = std::make_shared<TestPicture>();
+  grid.SetCellPictureAlignment(4);
+  grid.SetCellPicture(arrow);
+  EXPECT_EQ(grid.CellPictureAt(3, 2), arrow);
+  EXPECT_EQ(grid.CellPictureAlignmentAt(3, 2), 4);
+  EXPECT_EQ(grid.CellPictureAt(1, 1), nullptr);
 }
 
 TEST(FlexGridModel, ShrinkingAndRegrowingDropsRowsAndTheirSettings) {
@@ -219,7 +199,7 @@ TEST(FlexGridModel, ChangingColsKeepsEachCellInItsColumn) {
   EXPECT_EQ(grid.TextMatrix(2, 2), "");
 }
 
-TEST(FlexGridModel, FixedRowsAndColsStayInsideTheGrid) {
+TEST(FlexGridModel, FixedRowsStayInsideTheGridAndImpossibleSizesChangeNothing) {
   FlexGridModel grid;
   grid.SetFixedRows(5);
   EXPECT_EQ(grid.FixedRows(), 2);
@@ -232,10 +212,7 @@ TEST(FlexGridModel, FixedRowsAndColsStayInsideTheGrid) {
   grid.SetTextMatrix(0, 0, "ignored");
   grid.SetText("ignored");
   EXPECT_EQ(grid.Clip(), "");
-}
 
-TEST(FlexGridModel, ImpossibleSizesAreRefusedAndChangeNothing) {
-  FlexGridModel grid;
   Sized(grid, 10, 4);
   EXPECT_THROW(grid.SetRows(-1), std::out_of_range);
   EXPECT_THROW(grid.SetRows(2'000'000), std::out_of_range);
@@ -303,21 +280,6 @@ TEST(FlexGridModel, RedrawOffHoldsChangeNoticesUntilSwitchedOn) {
   EXPECT_EQ(log.changes, 0);
   grid.SetRedraw(true);
   EXPECT_EQ(log.changes, 1);
-}
-
-struct TestPicture final : FlexGridPicture {
-  int32_t WidthPixels() const override { return 9; }
-  int32_t HeightPixels() const override { return 7; }
-};
-
-TEST(FlexGridModel, CellPictureIsKeptWithItsAlignment) {
-  FlexGridModel grid;
-  auto arrow = std::make_shared<TestPicture>();
-  grid.SetCellPictureAlignment(7);
-  grid.SetCellPicture(arrow);
-  EXPECT_EQ(grid.CellPictureAt(1, 1), arrow);
-  EXPECT_EQ(grid.CellPictureAlignmentAt(1, 1), 7);
-  EXPECT_EQ(grid.CellPictureAt(0, 1), nullptr);
 }
 
 }  // namespace

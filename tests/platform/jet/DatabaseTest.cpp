@@ -13,28 +13,21 @@ using jet::Database;
 using jet::JetError;
 using jet::Value;
 
-TEST(JetDatabase, OpeningAMissingFileFailsAndCreatesNothing) {
+TEST(JetDatabase, MissingForeignAndTruncatedFilesAreRefusedAndLeftAsTheyWere) {
   kdtest::TempDir dir;
-  std::string path = dir.File("missing.pro");
-  EXPECT_THROW(Database::Open(path), JetError);
-  EXPECT_THROW(Database::Open(path, Database::Access::kReadOnly), JetError);
-  EXPECT_FALSE(fs::exists(path));
+  const std::string missing = dir.File("missing.pro");
+  EXPECT_THROW(Database::Open(missing), JetError);
+  EXPECT_THROW(Database::Open(missing, Database::Access::kReadOnly), JetError);
   EXPECT_TRUE(fs::is_empty(dir.Path()));
-}
 
-TEST(JetDatabase, AFileThatIsNoDatabaseIsRefusedAndLeftAsItWas) {
-  kdtest::TempDir dir;
-  std::string path = dir.File("notes.pro");
-  std::string bytes = "This is a text file, not a projected-stats database.\n";
-  kdtest::WriteFile(path, bytes);
-  EXPECT_THROW(Database::Open(path), JetError);
-  EXPECT_EQ(kdtest::ReadFile(path), bytes);
-}
+  const std::string notes = dir.File("notes.pro");
+  const std::string text = "This is a text file, not a projected-stats database.\n";
+  kdtest::WriteFile(notes, text);
+  EXPECT_THROW(Database::Open(notes), JetError);
+  EXPECT_EQ(kdtest::ReadFile(notes), text);
 
-TEST(JetDatabase, ATruncatedDatabaseIsRefusedWhenVerified) {
-  kdtest::TempDir dir;
-  std::string path = kdtest::MakeTemplateDatabase(dir);
-  std::string bytes = kdtest::ReadFile(path);
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  const std::string bytes = kdtest::ReadFile(path);
   ASSERT_GT(bytes.size(), 8192u);
   kdtest::WriteFile(path, bytes.substr(0, bytes.size() / 2));
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Encoding.h"
 #include "platform/runtime/Text.h"
@@ -14,30 +16,14 @@ TEST(Text, TrimRemovesBlanksOnlyAndKeepsTabsAndLineEnds) {
   EXPECT_EQ(Trim("    "), "");
 }
 
-TEST(Text, ValReadsTheNumericPrefix) {
-  EXPECT_EQ(Val("12abc"), 12);
-  EXPECT_EQ(Val("  -3.5e2x"), -350);
-  EXPECT_EQ(Val("abc"), 0);
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_EQ(Val("1,234"), 1);
-  EXPECT_EQ(Val(".5"), 0.5);
-  EXPECT_EQ(Val("&H1F"), 31);
-  EXPECT_EQ(Val("7e"), 7);
-}
-
-TEST(Text, IsNumericIsStrict) {
-  EXPECT_TRUE(IsNumeric("12"));
-  EXPECT_TRUE(IsNumeric(" -1.5 "));
-  EXPECT_TRUE(IsNumeric("1e5"));
-  EXPECT_TRUE(IsNumeric(".5"));
-  EXPECT_FALSE(IsNumeric("1,2"));
-  EXPECT_FALSE(IsNumeric("&H10"));
-  EXPECT_FALSE(IsNumeric(""));
-  EXPECT_FALSE(IsNumeric("."));
-  EXPECT_FALSE(IsNumeric("1e"));
-  EXPECT_FALSE(IsNumeric("--1"));
-  EXPECT_FALSE(IsNumeric("1.2.3"));
-  EXPECT_FALSE(IsNumeric("12abc"));
+TEST(Text, ValReadsTheNumericPrefixWhileIsNumericIsStrict) {
+  const std::pair<const char*, double> prefixes[] = {{"12abc", 12}, {"  -3.5e2x", -350}, {"abc", 0}, {"", 0},
+                                                     {"1,234", 1},  {".5", 0.5},         {"&H1F", 31}, {"7e", 7}};
+  for (const auto& [text, value] : prefixes) EXPECT_EQ(Val(text), value) << text;
+  for (const char* text : {"12", " -1.5 ", "1e5", ".5"}) EXPECT_TRUE(IsNumeric(text)) << text;
+  for (const char* text : {"1,2", "&H10", "", ".", "1e", "--1", "1.2.3", "12abc"}) {
+    EXPECT_FALSE(IsNumeric(text)) << text;
+  }
 }
 
 TEST(Text, CaseInsensitiveComparison) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "TempDir.h"
@@ -12,41 +13,30 @@ using win32::GetPrivateProfileString;
 using win32::WritePrivateProfileString;
 using win32::WritePrivateProfileStrings;
 
-TEST(PrivateProfileRead, ValueIsTextAfterFirstEqualsWithBlanksTrimmed) {
-  EXPECT_EQ(FindProfileValue("[S]\r\nkey =  a=b c  \r\n", "S", "key"), "a=b c");
-}
-
-TEST(PrivateProfileRead, SectionAndKeyMatchWithoutRegardToCase) {
-  EXPECT_EQ(FindProfileValue("[Kickwell Draftyard Settings]\r\nUse Color=1\r\n", "kickwell DRAFTYARD settings",
-                             "use color"),
-            "1");
-}
-
-TEST(PrivateProfileRead, EmptyValueIsEmptyAndMissingKeyIsAbsent) {
-  const std::string text = "[S]\r\nempty=\r\nother=1\r\n";
-  EXPECT_EQ(FindProfileValue(text, "S", "empty"), "");
-  EXPECT_EQ(FindProfileValue(text, "S", "missing"), std::nullopt);
-  EXPECT_EQ(FindProfileValue(text, "T", "other"), std::nullopt);
-}
-
-TEST(PrivateProfileRead, LineFeedOnlyFilesAndLastLineWithoutEnd) {
-  EXPECT_EQ(FindProfileValue("[S]\nA=1\nB=2", "S", "B"), "2");
-  EXPECT_EQ(FindProfileValue("[S]\nA=1\n", "S", "A"), "1");
-}
-
-TEST(PrivateProfileRead, KeysOfOtherSectionsAndLinesBeforeAnySectionAreNotFound) {
-  const std::string text = "k=0\r\n[A]\r\nk=1\r\n[B]\r\nj=2\r\n";
-  EXPECT_EQ(FindProfileValue(text, "B", "k"), std::nullopt);
-  EXPECT_EQ(FindProfileValue(text, "A", "k"), "1");
-}
-
-TEST(PrivateProfileRead, ByteOrderMarkIsSkipped) {
-  EXPECT_EQ(FindProfileValue("\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k"), "v");
-}
-
-TEST(PrivateProfileRead, LongValuesAreReadWhole) {
-  const std::string path(300, 'x');
-  EXPECT_EQ(FindProfileValue("[S]\r\nk=" + path + "\r\n", "S", "k"), path);
+TEST(PrivateProfileRead, FindsTheKeyOfItsSectionWithoutCaseAndTrimsTheValue) {
+  const std::string longValue(300, 'x');
+  const struct {
+    std::string text;
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+  } cases[] = {
+      {"[S]\r\nkey =  a=b c  \r\n", "S", "key", "a=b c"},
+      {"[Kickwell Draftyard Settings]\r\nUse Color=1\r\n", "kickwell DRAFTYARD settings", "use color", "1"},
+      {"[S]\r\nempty=\r\nother=1\r\n", "S", "empty", ""},
+      {"[S]\r\nempty=\r\nother=1\r\n", "S", "missing", std::nullopt},
+      {"[S]\r\nempty=\r\nother=1\r\n", "T", "other", std::nullopt},
+      {"[S]\nA=1\nB=2", "S", "B", "2"},
+      {"[S]\nA=1\n", "S", "A", "1"},
+      {"k=0\r\n[A]\r\nk=1\r\n[B]\r\nj=2\r\n", "B", "k", std::nullopt},
+      {"k=0\r\n[A]\r\nk=1\r\n[B]\r\nj=2\r\n", "A", "k", "1"},
+      {"\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "v"},
+      {"[S]\r\nk=" + longValue + "\r\n", "S", "k", longValue},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 40) + " / " + c.section + " / " + c.key);
+    EXPECT_EQ(FindProfileValue(c.text, c.section, c.key), c.value);
+  }
 }
 
 TEST(PrivateProfileWrite, ReplacesTheKeyLineInPlaceAndKeepsEveryOtherByte) {
@@ -56,18 +46,14 @@ TEST(PrivateProfileWrite, ReplacesTheKeyLineInPlaceAndKeepsEveryOtherByte) {
   EXPECT_EQ(ApplyProfileWrites("[A]\nx=1\n", "C", {{"k", "v"}}), "[A]\nx=1\n[C]\nk=v\n");
 }
 
-TEST(PrivateProfileWrite, NewKeyGoesAfterTheLastLineOfItsSectionBeforeBlankLines) {
-  const std::string before = "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n";
-  EXPECT_EQ(ApplyProfileWrites(before, "A", {{"z", "9"}}), "[A]\r\nx=1\r\nz=9\r\n\r\n[B]\r\ny=2\r\n");
-}
-
-TEST(PrivateProfileWrite, MissingSectionIsAppendedAtTheEnd) {
+TEST(PrivateProfileWrite, NewKeysAndSectionsGoWhereTheyBelong) {
+  // After the section's last line, before its blank lines.
+  EXPECT_EQ(ApplyProfileWrites("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", {{"z", "9"}}),
+            "[A]\r\nx=1\r\nz=9\r\n\r\n[B]\r\ny=2\r\n");
   EXPECT_EQ(ApplyProfileWrites("[A]\r\nx=1", "B", {{"y", "2"}}), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
   EXPECT_EQ(ApplyProfileWrites("", "B", {{"y", "2"}, {"z", ""}}), "[B]\r\ny=2\r\nz=\r\n");
-}
-
-TEST(PrivateProfileWrite, EmptySectionGetsItsFirstKeyRightAfterTheHeader) {
   EXPECT_EQ(ApplyProfileWrites("[A]\r\n[B]\r\n", "A", {{"k", "v"}}), "[A]\r\nk=v\r\n[B]\r\n");
+  EXPECT_EQ(ApplyProfileWrites("\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", {{"k", "2"}}), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
 }
 
 // A file whose last line ends in a CR without its LF: the CR is that
@@ -82,10 +68,6 @@ TEST(PrivateProfileWrite, BareCarriageReturnAtEndOfFileStaysALineEndWhenLinesAre
   EXPECT_EQ(ApplyProfileWrites(before, "A", {{"k", "v"}}), "[A]\r\nx=1\r\nk=v\r\n");
   EXPECT_EQ(ApplyProfileWrites(before, "A", {{"x", "2"}}), "[A]\r\nx=2\r\n");
   EXPECT_EQ(ApplyProfileWrites("[A]\r\nx=1\r\n\r", "A", {{"k", "v"}}), "[A]\r\nx=1\r\nk=v\r\n\r");
-}
-
-TEST(PrivateProfileWrite, ByteOrderMarkIsKept) {
-  EXPECT_EQ(ApplyProfileWrites("\xEF\xBB\xBF[A]\r\nk=1\r\n", "A", {{"k", "2"}}), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
 }
 
 TEST(PrivateProfileFile, MissingFileReadsDefaultAndWriteCreatesIt) {
@@ -112,20 +94,15 @@ TEST(PrivateProfileFile, ValueWithLineBreakIsRefusedAndFileUnchanged) {
   EXPECT_EQ(kdtest::ReadFile(path), "[P]\r\na=1\r\n");
 }
 
-TEST(PrivateProfileFile, AnExistingPathThatCannotBeReadIsNeverReplaced) {
+TEST(PrivateProfileFile, AnUnreadablePathIsNeverReplacedAndAnOversizedFileReadsDefaults) {
   kdtest::TempDir dir;
   const std::string path = dir.File("folder.ini");
   std::filesystem::create_directory(path);
   EXPECT_EQ(GetPrivateProfileString("S", "k", "d", path), "d");
   EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", path));
   EXPECT_TRUE(std::filesystem::is_directory(path));
-}
-
-TEST(PrivateProfileFile, OversizedFileReadsDefaults) {
-  kdtest::TempDir dir;
-  const std::string path = dir.File("big.ini");
-  kdtest::WriteFile(path, "[S]\r\nk=v\r\n" + std::string(win32::kMaxProfileBytes, ' '));
-  EXPECT_EQ(GetPrivateProfileString("S", "k", "d", path), "d");
+  kdtest::WriteFile(dir.File("big.ini"), "[S]\r\nk=v\r\n" + std::string(win32::kMaxProfileBytes, ' '));
+  EXPECT_EQ(GetPrivateProfileString("S", "k", "d", dir.File("big.ini")), "d");
 }
 
 // A file just under the read limit that a save would push over it: the

@@ -25,16 +25,16 @@ QRgb Q(int32_t c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 class Recorder {
  public:
   explicit Recorder(FlexGridWidget& w) {
+    auto cell = [](int32_t a, int32_t b) { return std::to_string(a) + "," + std::to_string(b); };
     QObject::connect(&w, &FlexGridWidget::Click, [this] { log.push_back("Click"); });
-    QObject::connect(&w, &FlexGridWidget::EnterCell, [this, &w] {
-      log.push_back("EnterCell " + std::to_string(w.Model().Row()) + "," + std::to_string(w.Model().Col()));
+    QObject::connect(&w, &FlexGridWidget::EnterCell, [this, &w, cell] {
+      log.push_back("EnterCell " + cell(w.Model().Row(), w.Model().Col()));
     });
-    QObject::connect(&w, &FlexGridWidget::LeaveCell, [this, &w] {
-      log.push_back("LeaveCell " + std::to_string(w.Model().Row()) + "," + std::to_string(w.Model().Col()));
+    QObject::connect(&w, &FlexGridWidget::LeaveCell, [this, &w, cell] {
+      log.push_back("LeaveCell " + cell(w.Model().Row(), w.Model().Col()));
     });
-    QObject::connect(&w, &FlexGridWidget::Scroll, [this, &w] {
-      log.push_back("Scroll " + std::to_string(w.Model().TopRow()) + "," +
-                    std::to_string(w.Model().LeftCol()));
+    QObject::connect(&w, &FlexGridWidget::Scroll, [this, &w, cell] {
+      log.push_back("Scroll " + cell(w.Model().TopRow(), w.Model().LeftCol()));
     });
     QObject::connect(&w, &FlexGridWidget::KeyDown, [this](int16_t& code, int16_t shift) {
       log.push_back("KeyDown " + std::to_string(code) + "," + std::to_string(shift));
@@ -70,24 +70,14 @@ class Grid : public ::testing::Test {
 
   QPoint CellCentre(int row, int col) const { return grid->CellRect(row, col).center(); }
 
-  void Press(QPoint p) {
-    QMouseEvent e(QEvent::MouseButtonPress, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
-                  Qt::NoModifier);
+  void Mouse(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, p, grid->mapToGlobal(p), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(grid, &e);
   }
-  void Drag(QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, p, grid->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid, &e);
-  }
-  void Hover(QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, p, grid->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(grid, &e);
-  }
-  void Release(QPoint p) {
-    QMouseEvent e(QEvent::MouseButtonRelease, p, grid->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(grid, &e);
-  }
+  void Press(QPoint p) { Mouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton); }
+  void Drag(QPoint p) { Mouse(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
+  void Hover(QPoint p) { Mouse(QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton); }
+  void Release(QPoint p) { Mouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton); }
   void ClickAt(QPoint p) {
     Press(p);
     Release(p);
@@ -150,15 +140,6 @@ TEST(FlexGridLayout, FixedRowsStayAndScrollableRowsStartAtTopRow) {
   EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 9), 8);
   EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 3), 3);
   EXPECT_EQ(FlexGridLayout::TopRowShowing(m, 45, 6), 5);
-}
-
-TEST_F(Grid, CodeMovingRowThenColReportsEachMove) {
-  Recorder rec(*grid);
-  grid->Model().SetRow(3);
-  grid->Model().SetCol(2);
-  grid->Model().SetRow(3);  // no change: nothing
-  EXPECT_EQ(rec.log,
-            (std::vector<std::string>{"LeaveCell 1,0", "EnterCell 3,0", "LeaveCell 3,0", "EnterCell 3,2"}));
 }
 
 TEST_F(Grid, ClickOnAnotherCellLeavesEntersOnceThenClicks) {
@@ -353,19 +334,9 @@ TEST_F(Grid, PicturesSitByTheirAlignment) {
   EXPECT_NE(img.pixel(195, 46), qRgb(0, 0, 200));
 }
 
-TEST_F(Grid, TakingTheFocusRaisesGotFocus) {
+TEST_F(Grid, SelectionShowsOnlyWithTheFocusWhoseTakingIsSignalled) {
   int got = 0;
   QObject::connect(grid, &FlexGridWidget::GotFocus, [&] { ++got; });
-  window->activateWindow();
-  QApplication::processEvents();
-  grid->clearFocus();
-  grid->setFocus();
-  QApplication::processEvents();
-  if (!grid->hasFocus()) GTEST_SKIP() << "no focus on this platform";
-  EXPECT_GE(got, 1);
-}
-
-TEST_F(Grid, SelectionShowsOnlyWithTheFocus) {
   FlexGridModel& m = grid->Model();
   m.SetRow(1);
   m.SetCol(0);
@@ -377,6 +348,7 @@ TEST_F(Grid, SelectionShowsOnlyWithTheFocus) {
   grid->setFocus();
   QApplication::processEvents();
   if (!grid->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+  EXPECT_GE(got, 1);
   img = grid->RenderCells();
   EXPECT_EQ(img.pixel(75, 45), Q(FlexGridPainter::kHighlight));  // (2,1)
   EXPECT_NE(img.pixel(25, 25), Q(FlexGridPainter::kHighlight));  // the current cell keeps its colour
@@ -393,42 +365,6 @@ TEST_F(Grid, NothingIsRepaintedWhileRedrawIsOff) {
   EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(255, 255, 255));
   m.SetRedraw(true);
   EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(200, 0, 0));
-}
-
-TEST_F(Grid, ScreenshotOfAResultGrid) {
-  FlexGridModel& m = grid->Model();
-  m.SetRows(14);
-  m.SetCols(5);
-  m.SetFixedRows(0);
-  m.SetRowHeight(-1, 330);
-  const std::vector<int32_t> widths{2400, 600, 900, 900, 900};
-  for (int c = 0; c < 5; ++c) m.SetColWidth(c, widths[static_cast<size_t>(c)]);
-  const std::vector<std::string> title{"Quarterbacks", "Quarterbacks", "Passing", "Passing", "Fantasy"};
-  const std::vector<std::string> title2{" Name", " Team", " Yds", " TD", " Pts"};
-  for (int c = 0; c < 5; ++c) {
-    m.SetTextMatrix(0, c, title[static_cast<size_t>(c)]);
-    m.SetTextMatrix(1, c, title2[static_cast<size_t>(c)]);
-    m.SetCellBackColorAt(0, c, Rgb(194, 208, 186));
-    m.SetCellBackColorAt(1, c, Rgb(194, 208, 186));
-    m.SetColAlignment(c, c == 0 ? FlexGridModel::kAlignLeftCenter : FlexGridModel::kAlignRightCenter);
-  }
-  m.SetMergeRow(0, true);
-  m.SetCellAlignmentAt(0, 0, FlexGridModel::kAlignLeftCenter);
-  const char* names[] = {"Lamar Jackson",   "Josh Allen",     "Joe Burrow",  "Jalen Hurts",
-                         "Baker Mayfield",  "Jayden Daniels", "Sam Darnold", "Jared Goff",
-                         "Patrick Mahomes", "Kyler Murray",   "Bo Nix",      "Justin Herbert"};
-  for (int r = 2; r < 14; ++r) {
-    m.SetTextMatrix(r, 0, names[r - 2]);
-    m.SetTextMatrix(r, 1, "XXX");
-    m.SetTextMatrix(r, 2, std::to_string(4800 - r * 97));
-    m.SetTextMatrix(r, 3, std::to_string(41 - r));
-    m.SetTextMatrix(r, 4, std::to_string(430 - r * 9) + ".4");
-    for (int c = 0; c < 5; ++c)
-      m.SetCellBackColorAt(r, c, r % 2 == 0 ? Rgb(255, 255, 255) : Rgb(236, 241, 233));
-  }
-  m.SetCellFontBoldAt(2, 0, true);
-  grid->resize(grid->width() + 60, grid->height() + 60);
-  SaveScreenshot(window.get(), "flexgrid_result_grid");
 }
 
 TEST_F(Grid, CheckMarkFontShowsDrawnTicks) {
