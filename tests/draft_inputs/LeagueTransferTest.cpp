@@ -67,13 +67,10 @@ TEST_F(LeagueTransfer, CopyRosterSizesToDBWritesEveryPosition) {
   EXPECT_EQ(Limits(4), "0 0 0 0 4");
 }
 
-TEST_F(LeagueTransfer, ResetGivesZeroLimitsAndOwnIDs) {
+TEST_F(LeagueTransfer, ResetAndImportFromABinaryLeagueFileGiveZeroLimitsAndOwnIDs) {
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   basLGPFileControl::ResetRosterSizesInDB(db);
   ExpectResetTable();
-}
-
-TEST_F(LeagueTransfer, ImportFromABinaryLeagueFileResets) {
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   ASSERT_TRUE(league.SaveLeagueProps());
   basLGPFileControl::ImportRosterSizesFromINI(dir.Path(), "Home.lgp", db);
