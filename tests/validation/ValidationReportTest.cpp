@@ -38,37 +38,16 @@ TEST_F(ValidationReport, TextListsTheFilesThenErrorsWarningsAndValidLines) {
   Name(kProjLeaguePropertiesFile, "Ten.lgp");
   Name(kProjProjectedStatsFile, "Season.pro");
   const std::string w = work.Path();
+  // No run yet: an empty heading; no strategy files: an empty line.
+  const std::string files = "League Properties File [" + w + "lgp/Ten.lgp]\r\nScoring System File [" + w +
+                            "sco/]\r\nProjected Stats File [" + w + "pro/Season.pro]\r\n" +
+                            "User Generated Mock Draft File [" + w + "ugm/]\r\n";
   EXPECT_EQ(basValidationReport::ReportText(validation, lists),
-            "\r\n"  // no run yet: an empty heading
-            "\r\n"
-            " * PROJECT FILES\r\n"
-            "\r\n"
-            "League Properties File [" +
-                w +
-                "lgp/Ten.lgp]\r\n"
-                "Scoring System File [" +
-                w +
-                "sco/]\r\n"
-                "Projected Stats File [" +
-                w +
-                "pro/Season.pro]\r\n"
-                "User Generated Mock Draft File [" +
-                w +
-                "ugm/]\r\n"
-                "\r\n"  // no strategy files
-                "\r\n"
-                " * ERROR MESSAGES\r\n"
-                "\r\n"
-                "\r\n"
-                " * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n"
-                "\r\n"
-                "Warning SCO 0 scoring rules.\r\n"
-                "Warning LGP x\r\n"
-                "\r\n"
-                " * VALIDATION MESSAGES\r\n"
-                "\r\n"
-                "PRO loaded.\r\n"
-                "\r\n");
+            "\r\n\r\n * PROJECT FILES\r\n\r\n" + files +
+                "\r\n\r\n * ERROR MESSAGES\r\n\r\n"
+                "\r\n * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n\r\n"
+                "Warning SCO 0 scoring rules.\r\nWarning LGP x\r\n"
+                "\r\n * VALIDATION MESSAGES\r\n\r\nPRO loaded.\r\n\r\n");
 }
 
 TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
@@ -96,16 +75,14 @@ TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
   EXPECT_EQ(fakes.shell.opened, (std::vector<std::string>{path}));
 }
 
-TEST_F(ValidationReport, NameEndingInTxtInAnyCaseIsKeptAndNoMeansNoViewer) {
+TEST_F(ValidationReport, NameEndingInTxtInAnyCaseIsKeptNoMeansNoViewerAndCancelKeepsTheWindowOpen) {
   std::filesystem::create_directories(Work("out"));
   Choose(Work("out/"), "Mine.TXT");
   fakes.messages.Answer("nosave");
   EXPECT_TRUE(basValidationReport::ExportReport(validation, lists));
   EXPECT_FALSE(kdtest::ReadFile(Work("out/Mine.TXT")).empty());
   EXPECT_TRUE(fakes.shell.opened.empty());
-}
-
-TEST_F(ValidationReport, CancelledDialogKeepsTheWindowOpen) {
+  fakes.messages.captions.clear();
   fakes.files.AnswerSystem({});
   EXPECT_FALSE(basValidationReport::ExportReport(validation, lists));
   EXPECT_TRUE(fakes.messages.captions.empty());
