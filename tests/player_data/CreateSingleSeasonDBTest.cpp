@@ -231,7 +231,7 @@ TEST_F(SeasonDB, WithoutAMasterFileTheNewDatabaseIsTheTemplateForTheSeason) {
   EXPECT_EQ(SelectedStrainName, "None");
 }
 
-TEST_F(SeasonDB, CancelledBuildLeavesTheOldFileAndNoOther) {
+TEST_F(SeasonDB, CancelledOrFailedBuildLeavesTheOldFileAndNoOther) {
   path_ = Sub("pro") + "Season.pro";
   kdtest::WriteFile(path_, "the old database");
   const std::vector<std::string> list = {
@@ -248,11 +248,9 @@ TEST_F(SeasonDB, CancelledBuildLeavesTheOldFileAndNoOther) {
   fakes.yield.count = 0;
   EXPECT_FALSE(CreateProjectedFile(2024, Sub("pro") + "New.pro", list, false));
   EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{"Season.pro"}));
-}
 
-TEST_F(SeasonDB, FailedBuildSaysWhyAndLeavesTheOldFile) {
-  path_ = Sub("pro") + "Season.pro";
-  kdtest::WriteFile(path_, "the old database");
+  // A failed build says why and leaves the old file too.
+  fakes.yield.cancelAfter = 0;
   DefaultsFolder = Sub("lgp");  // holds no template
   EXPECT_FALSE(CreateProjectedFile(2024, path_, {}, false));
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Projected File Not Created: File Not Found:  '" +

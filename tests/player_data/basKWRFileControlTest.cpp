@@ -313,7 +313,7 @@ TEST_F(KwrFileTest, TruncatedFileAtEveryLength) {
   }
 }
 
-TEST_F(KwrFileTest, BadBlockIsSkippedAndNextBlockStillReads) {
+TEST_F(KwrFileTest, BadBlockOrPositionIsRefusedAndTheNextBlockStillReads) {
   struct Case {
     const char* name;
     std::size_t offset;  // of the first block's field to spoil
@@ -357,9 +357,8 @@ TEST_F(KwrFileTest, BadBlockIsSkippedAndNextBlockStillReads) {
   EXPECT_TRUE(ReadKwrBlock(path, second, p1));
   EXPECT_EQ(second.Stats.size(), 2u);
   EXPECT_EQ(PlainTexts(), kBadBlock);
-}
 
-TEST_F(KwrFileTest, PositionsOutsideTheFileAreBadBlocks) {
+  // So are positions outside the file.
   Write(HandMadeFile());
   for (int32_t position : {0, -5, 209, 224, 225, 10000, std::numeric_limits<int32_t>::max(),
                            std::numeric_limits<int32_t>::min()}) {
