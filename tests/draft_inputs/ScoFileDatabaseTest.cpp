@@ -4,6 +4,7 @@
 
 #include "DatabaseFixtures.h"
 #include "FakeSeams.h"
+#include "ScoringRules.h"
 #include "TempDir.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -11,19 +12,6 @@
 #include "platform/jet/JetError.h"
 
 namespace {
-
-void AddRule(clsScoringIsolate& s, float points, int32_t cat, float fieldVal, float lo, float hi,
-             int16_t restrict, int32_t mask, int16_t fdm) {
-  s.AddNew();
-  s.SetPoints(points);
-  s.SetCatID(cat);
-  s.SetFieldVal(fieldVal);
-  s.SetRangeMin(lo);
-  s.SetRangeMax(hi);
-  s.SetRangeRestrict(restrict);
-  s.SetApplyToPos(mask);
-  s.SetFDM(fdm);
-}
 
 class ScoFileDatabase : public testing::Test {
  protected:

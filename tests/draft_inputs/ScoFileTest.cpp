@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "FakeSeams.h"
+#include "ScoringRules.h"
 #include "TempDir.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
@@ -39,19 +40,6 @@ const std::string kRuleTwo(
     "\x00\x00\x00\x00\x00\x00\x00\x00",
     36);
 
-void AddRule(clsScoringIsolate& s, float points, int32_t cat, float fieldVal, float lo, float hi,
-             int16_t restrict, int32_t mask, int16_t fdm) {
-  s.AddNew();
-  s.SetPoints(points);
-  s.SetCatID(cat);
-  s.SetFieldVal(fieldVal);
-  s.SetRangeMin(lo);
-  s.SetRangeMax(hi);
-  s.SetRangeRestrict(restrict);
-  s.SetApplyToPos(mask);
-  s.SetFDM(fdm);
-}
-
 // The rule at the cursor as "points cat fieldVal min max restrict mask fdm".
 std::string Fields(const clsScoringIsolate& s) {
   std::ostringstream out;
@@ -60,10 +48,15 @@ std::string Fields(const clsScoringIsolate& s) {
   return out.str();
 }
 
+class ScoFile : public ::testing::Test {
+ protected:
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+};
+
 }  // namespace
 
-TEST(ScoFile, WritesPackedRecordsExactly) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, WritesPackedRecordsExactly) {
   clsScoringIsolate s;
   AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
   AddRule(s, -2.0f, 7, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
@@ -72,8 +65,7 @@ TEST(ScoFile, WritesPackedRecordsExactly) {
   EXPECT_TRUE(s.IsEOF());
 }
 
-TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, ReadsEveryFieldOfEachRecord) {
   kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
   clsScoringIsolate s;
   ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("a.sco"), s));
@@ -87,8 +79,7 @@ TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
   EXPECT_EQ(s.FieldVal(), kThresholdRule);
 }
 
-TEST(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
   // Singles that a detour through Double or text would change: a NaN with a
   // payload, a denormal, negative zero, and an odd 16-bit flag value.
   std::string odd = kRuleOne;
@@ -106,8 +97,7 @@ TEST(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
   EXPECT_EQ(kdtest::ReadFile(dir.File("out.sco")), original);
 }
 
-TEST(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
   struct Case {
     std::size_t bytes;
     int32_t count;
@@ -128,9 +118,7 @@ TEST(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
   }
 }
 
-TEST(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
   clsScoringIsolate s;
   AddRule(s, 3.0f, 5, 1.0f, 0.0f, 10.0f, 0, 2, 0);
   std::vector<ScoringRuleRecord> records;
@@ -144,9 +132,7 @@ TEST(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST(ScoFile, UnreadablePathShowsOpenFileError) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, UnreadablePathShowsOpenFileError) {
   std::vector<ScoringRuleRecord> records;
   // A folder exists but is not a file.
   EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.Path() + ".", records), -1);
@@ -155,20 +141,16 @@ TEST(ScoFile, UnreadablePathShowsOpenFileError) {
   EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + dir.Path() + "."), std::string::npos);
 }
 
-TEST(ScoFile, RulesWithNegativeCategoryAreNotSaved) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RulesWithNegativeCategoryAreNotSavedAndWithoutAnyTheFileIsEmpty) {
   clsScoringIsolate s;
   AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
   AddRule(s, 9.0f, -7, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
   EXPECT_EQ(kdtest::ReadFile(dir.File("a.sco")), kRuleOne);
-}
 
-TEST(ScoFile, SystemWithoutSavableRuleReplacesFileWithEmptyOne) {
-  kdtest::TempDir dir;
   kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
-  clsScoringIsolate s;
+  s.Clear();
   AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
   EXPECT_EQ(std::filesystem::file_size(dir.File("a.sco")), 0u);
@@ -177,9 +159,7 @@ TEST(ScoFile, SystemWithoutSavableRuleReplacesFileWithEmptyOne) {
   EXPECT_EQ(std::filesystem::file_size(dir.File("b.sco")), 0u);
 }
 
-TEST(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
   // The target is a folder with a file in it, so the final rename must fail.
   const std::string target = dir.Path() + "a.sco";
   kdtest::WriteFile(target + "/keep.sco", kRuleOne);
@@ -194,9 +174,7 @@ TEST(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
 
 // Files beyond the ceiling would hold millions of rules (and as many maps to
 // build); they are refused like an unreadable file and change nothing.
-TEST(ScoFile, FileLargerThanTheCeilingIsRefusedWithOpenFileError) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, FileLargerThanTheCeilingIsRefusedWithOpenFileError) {
   std::string bytes;
   while (bytes.size() <= basSCOFileControl::kMaxScoFileBytes) bytes += kRuleOne;
   kdtest::WriteFile(dir.File("huge.sco"), bytes);
