@@ -107,7 +107,7 @@ TEST_F(KwrFileTest, ReadsHandMadeMasterFileExactly) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST_F(KwrFileTest, WritesSeasonFileExactly) {
+TEST_F(KwrFileTest, WritesSeasonAndRegistrationFilesExactly) {
   // One week: count 0, one index entry at offset 85, the block at position 94.
   WriteKwrWeeks(path, 250, 250, 2024, "Strain A", [](uint8_t week, KWRBlock& block) {
     AddStatRecord(block, 1234, 12, week, 7, 1250.5f);
@@ -121,9 +121,8 @@ TEST_F(KwrFileTest, WritesSeasonFileExactly) {
             "\xD2\x04\x00\x00" "\x0C" "\xFA" "\x09" "\x00\x00\x00\x41",
             39);
   EXPECT_EQ(kdtest::ReadFile(path), expected);
-}
 
-TEST_F(KwrFileTest, WritesRegistrationBlockAsHandMade) {
+  // The registration block as hand-made.
   WriteKwrWeeks(path, 0, 0, 2024, "Strain A", [](uint8_t, KWRBlock& block) {
     block.Bios.push_back(KWRBioRecord{1234, "Doe, John", 35167, 12, 3});
   });
