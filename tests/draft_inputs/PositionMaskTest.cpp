@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "draft_inputs/basBitToArray.h"
+#include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringPosApply.h"
 
 using basBitToArray::PositionBits;
@@ -28,4 +31,21 @@ TEST(ScoringPosApply, AllBitAppliesToEveryPositionOtherwiseOnlyTheSelectedOnes) 
   for (int id = 0; id <= 30; ++id) EXPECT_EQ(apply.UsePos(id), id == 2 || id == 6) << id;
   apply.Refresh(0);
   for (int id = 0; id <= 30; ++id) EXPECT_FALSE(apply.UsePos(id)) << id;
+}
+
+TEST(PositionMaskText, AllFirstThenEachFurtherBitInOrder) {
+  const auto abbreviation = [](int32_t posID) { return "P" + std::to_string(posID); };
+  const struct {
+    int32_t mask;
+    const char* text;
+  } cases[] = {
+      {0, ""},
+      {1, ""},  // bit 0 is never listed
+      {(1 << 1) | (1 << 3), " All P3"},
+      {(1 << 30) | (1 << 2), " P2 P30"},
+      {(1 << 1), " All"},
+      {-8, ""},  // a negative mask holds no position
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(basSCOFileControl::PositionMaskText(c.mask, abbreviation), c.text) << c.mask;
 }

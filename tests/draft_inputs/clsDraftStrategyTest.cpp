@@ -39,8 +39,9 @@ constexpr std::size_t kSecondFactorCountAt = kRuleAt + 192 + 20 + 4;
 // no bye-conflict field.
 std::string SmallStrategyFile(bool noByeConflict = true, int32_t version = 2) {
   const std::string bye = version == 1 ? "" : noByeConflict ? Hex("ff ff") : Hex("00 00");
-  return "Vellacorn Draft Strategy" + Hex("0" + std::to_string(version) + " 00 00 00  06 00 00 00  01 00 00 00  02 00 00 00") +
-         "Top RB" + Hex("01 00 00 00  e7 03 00 00  02 00 00 00  01 00 00 00  ff ff 00 00 ff ff  00 00 00 00  02 00 00 00") +
+  return "Vellacorn Draft Strategy" +
+         Hex("0" + std::to_string(version) + " 00 00 00  06 00 00 00  01 00 00 00  02 00 00 00") + "Top RB" +
+         Hex("01 00 00 00  e7 03 00 00  02 00 00 00  01 00 00 00  ff ff 00 00 ff ff  00 00 00 00  02 00 00 00") +
          bye + Hex("03 00 00 00  ec 03 00 00") + std::string(38 * 4, '\0') +
          Hex("01 00 00 00  01 00 00 00  03 00 00 00  9a 99 99 99 99 99 e9 3f") +
          Hex("02 00 00 00  01 00 00 00  04 00 00 00  00 00 00 00 00 00 f4 3f");

@@ -218,13 +218,17 @@ TEST_F(LeagueFile, OneCountOverItsLimitGivesOneLine) {
     int32_t teams, picks, rosterSizes, keepers;
     const char* line;
   } cases[] = {
-      {257, 0, 0, 0, "LGP FileHeader.TeamCount > 256"},     {0, 10001, 0, 0, "LGP FileHeader.BoardCount > 10000"},
-      {0, 0, 31, 0, "LGP FileHeader.RosterSizeCount > 30"}, {0, 0, 0, 10001, "LGP FileHeader.KeeperCount > 10000"},
-      {0, -5, 0, 0, "LGP FileHeader.BoardCount < 0"},       {0, 0, INT32_MIN, 0, "LGP FileHeader.RosterSizeCount < 0"},
+      {257, 0, 0, 0, "LGP FileHeader.TeamCount > 256"},
+      {0, 10001, 0, 0, "LGP FileHeader.BoardCount > 10000"},
+      {0, 0, 31, 0, "LGP FileHeader.RosterSizeCount > 30"},
+      {0, 0, 0, 10001, "LGP FileHeader.KeeperCount > 10000"},
+      {0, -5, 0, 0, "LGP FileHeader.BoardCount < 0"},
+      {0, 0, INT32_MIN, 0, "LGP FileHeader.RosterSizeCount < 0"},
   };
   for (const auto& c : cases) {
     fakes.messages.messages.clear();
-    kdtest::WriteFile(dir.File("league.lgp"), LeagueHeader(c.teams, c.picks, c.rosterSizes, c.keepers, 0, 0, 0, 0));
+    kdtest::WriteFile(dir.File("league.lgp"),
+                      LeagueHeader(c.teams, c.picks, c.rosterSizes, c.keepers, 0, 0, 0, 0));
     clsLeagueIsolate league = Named();
     EXPECT_FALSE(league.LoadLeagueProps());
     ASSERT_EQ(fakes.messages.messages.size(), 1u) << c.line;

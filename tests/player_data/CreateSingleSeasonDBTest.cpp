@@ -518,7 +518,8 @@ TEST_F(SeasonDB, StrainFileWrittenFromADatabaseReadsBack) {
   // Each player's non-zero editable values in category order, under the
   // player's team; the edited mark, points and team are not carried.
   EXPECT_EQ(Describe(block),
-            "v4 bios[] stats[1001/4/250/3=4100 1001/4/250/4=30 1001/4/250/88=14.5 1002/3/250/14=1300] yds[] mods[]");
+            "v4 bios[] stats[1001/4/250/3=4100 1001/4/250/4=30 1001/4/250/88=14.5 1002/3/250/14=1300] "
+            "yds[] mods[]");
 
   // Imported into another database, the strain gives the same season values.
   const std::string other = NewDatabase("Other.pro");

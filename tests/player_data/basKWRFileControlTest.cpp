@@ -97,7 +97,8 @@ TEST_F(KwrFileTest, ReadsHandMadeMasterFileExactly) {
   int32_t position = index[0].Position;
   ASSERT_TRUE(ReadKwrBlock(path, block, position));
   EXPECT_EQ(position, 175);
-  EXPECT_EQ(Describe(block), "v4 bios[1234 'Doe, John" + std::string(31, ' ') + "' 35167 12 3] stats[] yds[] mods[]");
+  EXPECT_EQ(Describe(block),
+            "v4 bios[1234 'Doe, John" + std::string(31, ' ') + "' 35167 12 3] stats[] yds[] mods[]");
   ASSERT_TRUE(ReadKwrBlock(path, block, position));
   EXPECT_EQ(position, 225);
   EXPECT_EQ(Describe(block), "v4 bios[] stats[1234/12/250/7=1250.5 1234/12/250/9=8] yds[] mods[-2/12/9/0=2024]");

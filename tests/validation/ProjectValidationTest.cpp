@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -79,12 +80,9 @@ TEST_F(ProjectValidation, HeadingNamesTheProjectAndTheMoment) {
   const std::string start = "Kickwell Draftyard Project Validation [Spring.kdp] ";
   ASSERT_EQ(heading.size(), start.size() + 19);
   EXPECT_EQ(heading.substr(0, start.size()), start);
-  const std::string stamp = heading.substr(start.size());  // yyyy/mm/dd hh:mm:ss
-  EXPECT_EQ(stamp[4], '/');
-  EXPECT_EQ(stamp[7], '/');
-  EXPECT_EQ(stamp[10], ' ');
-  EXPECT_EQ(stamp[13], ':');
-  EXPECT_EQ(stamp[16], ':');
+  std::string stamp = heading.substr(start.size());
+  for (char& c : stamp) c = std::isdigit(static_cast<unsigned char>(c)) ? '9' : c;
+  EXPECT_EQ(stamp, "9999/99/99 99:99:99");
 }
 
 TEST_F(ProjectValidation, WithoutTheDefaultDatabaseTheRunStopsAfterTheProjectedStats) {

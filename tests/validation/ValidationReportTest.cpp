@@ -59,7 +59,8 @@ TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
 
   ASSERT_EQ(fakes.files.systemRequests.size(), 1u);
   const seams::SystemFileDialogRequest& r = fakes.files.systemRequests[0];
-  EXPECT_EQ(r.title + "|" + r.extension + "|" + r.description + "|" + r.fileName + "|" + (r.save ? "save" : "open"),
+  EXPECT_EQ(r.title + "|" + r.extension + "|" + r.description + "|" + r.fileName + "|" +
+                (r.save ? "save" : "open"),
             "Export Validation Data|txt|Text|Spring Validate|save");
   EXPECT_EQ(r.initialFolder, basMockDraftSettings::DefaultSettings()[kSetExportFolder]);
 
