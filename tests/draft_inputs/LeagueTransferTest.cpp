@@ -67,13 +67,10 @@ TEST_F(LeagueTransfer, CopyRosterSizesToDBWritesEveryPosition) {
   EXPECT_EQ(Limits(4), "0 0 0 0 4");
 }
 
-TEST_F(LeagueTransfer, ResetGivesZeroLimitsAndOwnIDs) {
+TEST_F(LeagueTransfer, ResetAndImportFromABinaryLeagueFileGiveZeroLimitsAndOwnIDs) {
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   basLGPFileControl::ResetRosterSizesInDB(db);
   ExpectResetTable();
-}
-
-TEST_F(LeagueTransfer, ImportFromABinaryLeagueFileResets) {
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   ASSERT_TRUE(league.SaveLeagueProps());
   basLGPFileControl::ImportRosterSizesFromINI(dir.Path(), "Home.lgp", db);
@@ -174,32 +171,26 @@ TEST_F(ApplyLeagueToUserMock, RosterSizesArriveWithTheEmptyEntryFirst) {
   EXPECT_EQ(ugm.MergeAsID(9), 3);
 }
 
-TEST_F(ApplyLeagueToUserMock, UsableCreatedOrderReplacesTheBoardOwners) {
-  league.SetCreatedTeamCount(2);
-  league.SetCreatedDraftRounds(2);
-  league.SetPickCount(4);
-  const int32_t created[] = {2, 1, 1, 2};
-  for (int32_t k = 0; k < 4; ++k) league.SetPick(k, created[k]);
-  Choose(false, false, false, true);
-  basLGPFileControl::ApplyLeagueToUserMock(ugm, db, status, league);
-  ASSERT_EQ(ugm.BoardCount(), 4);
-  EXPECT_EQ(ugm.DraftRounds(), 2);
-  for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(ugm.BoardOwnerID(k), created[k]);
-  EXPECT_EQ(ugm.BoardMasterID(0), 4242);  // made picks stay where they were
-}
-
-TEST_F(ApplyLeagueToUserMock, DamagedCreatedOrderGivesWayToTheDraftStyle) {
-  league.SetDraftRounds(3);
-  league.SetCreatedTeamCount(2);
-  league.SetCreatedDraftRounds(3);
-  league.SetPickCount(6);
-  for (int32_t k = 0; k < 6; ++k) league.SetPick(k, 5);  // teams the league does not have
-  Choose(false, false, false, true);
-  basLGPFileControl::ApplyLeagueToUserMock(ugm, db, status, league);
-  ASSERT_EQ(ugm.BoardCount(), 6);
-  EXPECT_EQ(ugm.DraftRounds(), 3);
-  const int32_t serpentine[] = {1, 2, 2, 1, 1, 2};
-  for (int32_t k = 0; k < 6; ++k) EXPECT_EQ(ugm.BoardOwnerID(k), serpentine[k]);
+TEST_F(ApplyLeagueToUserMock, UsableCreatedOrderReplacesTheBoardOwnersAndADamagedOneGivesWayToTheStyle) {
+  // Teams 5 are teams the league does not have.
+  const struct {
+    int32_t rounds;
+    std::vector<int32_t> created, board;
+  } cases[] = {{2, {2, 1, 1, 2}, {2, 1, 1, 2}}, {3, {5, 5, 5, 5, 5, 5}, {1, 2, 2, 1, 1, 2}}};
+  for (const auto& c : cases) {
+    league.SetDraftRounds(c.rounds);
+    league.SetCreatedTeamCount(2);
+    league.SetCreatedDraftRounds(c.rounds);
+    league.SetPickCount(static_cast<int32_t>(c.created.size()));
+    for (std::size_t k = 0; k < c.created.size(); ++k) league.SetPick(static_cast<int32_t>(k), c.created[k]);
+    Choose(false, false, false, true);
+    basLGPFileControl::ApplyLeagueToUserMock(ugm, db, status, league);
+    EXPECT_EQ(ugm.DraftRounds(), c.rounds);
+    std::vector<int32_t> board;
+    for (int32_t k = 0; k < ugm.BoardCount(); ++k) board.push_back(ugm.BoardOwnerID(k));
+    EXPECT_EQ(board, c.board);
+    EXPECT_EQ(ugm.BoardMasterID(0), 4242);  // made picks stay where they were
+  }
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstring>
+#include <filesystem>
+#include <sstream>
 
 #include "FakeSeams.h"
+#include "ScoringRules.h"
 #include "TempDir.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
@@ -39,23 +40,23 @@ const std::string kRuleTwo(
     "\x00\x00\x00\x00\x00\x00\x00\x00",
     36);
 
-void AddRule(clsScoringIsolate& s, float points, int32_t cat, float fieldVal, float lo, float hi,
-             int16_t restrict, int32_t mask, int16_t fdm) {
-  s.AddNew();
-  s.SetPoints(points);
-  s.SetCatID(cat);
-  s.SetFieldVal(fieldVal);
-  s.SetRangeMin(lo);
-  s.SetRangeMax(hi);
-  s.SetRangeRestrict(restrict);
-  s.SetApplyToPos(mask);
-  s.SetFDM(fdm);
+// The rule at the cursor as "points cat fieldVal min max restrict mask fdm".
+std::string Fields(const clsScoringIsolate& s) {
+  std::ostringstream out;
+  out << s.Points() << ' ' << s.CatID() << ' ' << s.FieldVal() << ' ' << s.RangeMin() << ' ' << s.RangeMax() << ' '
+      << s.RangeRestrict() << ' ' << s.ApplyToPos() << ' ' << s.FDM();
+  return out.str();
 }
+
+class ScoFile : public ::testing::Test {
+ protected:
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::TempDir dir;
+};
 
 }  // namespace
 
-TEST(ScoFile, WritesPackedRecordsExactly) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, WritesPackedRecordsExactly) {
   clsScoringIsolate s;
   AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
   AddRule(s, -2.0f, 7, kThresholdRule, 40.0f, 49.0f, 0, 2, 0);
@@ -64,35 +65,21 @@ TEST(ScoFile, WritesPackedRecordsExactly) {
   EXPECT_TRUE(s.IsEOF());
 }
 
-TEST(ScoFile, ReadsEveryFieldOfEachRecord) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, ReadsEveryFieldOfEachRecord) {
   kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
   clsScoringIsolate s;
   ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("a.sco"), s));
   ASSERT_EQ(s.RecordCount(), 2);
   EXPECT_TRUE(s.IsEOF());
   s.MoveFirst();
-  EXPECT_EQ(s.Points(), 1.5f);
-  EXPECT_EQ(s.CatID(), 44);
-  EXPECT_EQ(s.FieldVal(), 10.0f);
-  EXPECT_EQ(s.RangeMin(), 0.0f);
-  EXPECT_EQ(s.RangeMax(), 99999.0f);
-  EXPECT_EQ(s.RangeRestrict(), -1);
-  EXPECT_EQ(s.ApplyToPos(), 10);
-  EXPECT_EQ(s.FDM(), -1);
+  EXPECT_EQ(Fields(s), "1.5 44 10 0 99999 -1 10 -1");
   EXPECT_TRUE(s.UsePos(17));  // "All"
   s.MoveNext();
-  EXPECT_EQ(s.Points(), -2.0f);
-  EXPECT_EQ(s.CatID(), 7);
+  EXPECT_EQ(Fields(s), "-2 7 -99999 40 49 0 2 0");
   EXPECT_EQ(s.FieldVal(), kThresholdRule);
-  EXPECT_EQ(s.RangeMin(), 40.0f);
-  EXPECT_EQ(s.RangeMax(), 49.0f);
-  EXPECT_EQ(s.RangeRestrict(), 0);
-  EXPECT_EQ(s.FDM(), 0);
 }
 
-TEST(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
   // Singles that a detour through Double or text would change: a NaN with a
   // payload, a denormal, negative zero, and an odd 16-bit flag value.
   std::string odd = kRuleOne;
@@ -110,8 +97,7 @@ TEST(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
   EXPECT_EQ(kdtest::ReadFile(dir.File("out.sco")), original);
 }
 
-TEST(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
   struct Case {
     std::size_t bytes;
     int32_t count;
@@ -124,21 +110,15 @@ TEST(ScoFile, RecordCountIsTheNumberOfWholeRecords) {
     if (c.count > 0) {
       ASSERT_EQ(records.size(), static_cast<std::size_t>(c.count));
       EXPECT_EQ(records[0].CatID, 44);
+      // A trailing partial record is ignored, not padded into a rule.
+      clsScoringIsolate s;
+      ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("c.sco"), s));
+      EXPECT_EQ(s.RecordCount(), c.count);
     }
   }
 }
 
-TEST(ScoFile, TrailingPartialRecordIsIgnoredNotPaddedIntoARule) {
-  kdtest::TempDir dir;
-  kdtest::WriteFile(dir.File("p.sco"), kRuleOne + kRuleTwo.substr(0, 18));
-  clsScoringIsolate s;
-  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("p.sco"), s));
-  EXPECT_EQ(s.RecordCount(), 1);
-}
-
-TEST(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
   clsScoringIsolate s;
   AddRule(s, 3.0f, 5, 1.0f, 0.0f, 10.0f, 0, 2, 0);
   std::vector<ScoringRuleRecord> records;
@@ -152,9 +132,7 @@ TEST(ScoFile, MissingOrEmptyFileHoldsNoRulesAndLeavesSystemUnchanged) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST(ScoFile, UnreadablePathShowsOpenFileError) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, UnreadablePathShowsOpenFileError) {
   std::vector<ScoringRuleRecord> records;
   // A folder exists but is not a file.
   EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.Path() + ".", records), -1);
@@ -163,35 +141,25 @@ TEST(ScoFile, UnreadablePathShowsOpenFileError) {
   EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + dir.Path() + "."), std::string::npos);
 }
 
-TEST(ScoFile, RulesWithNegativeCategoryAreNotSaved) {
-  kdtest::TempDir dir;
+TEST_F(ScoFile, RulesWithNegativeCategoryAreNotSavedAndWithoutAnyTheFileIsEmpty) {
   clsScoringIsolate s;
   AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   AddRule(s, 1.5f, 44, 10.0f, 0.0f, 99999.0f, -1, 10, -1);
   AddRule(s, 9.0f, -7, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
   EXPECT_EQ(kdtest::ReadFile(dir.File("a.sco")), kRuleOne);
-}
 
-TEST(ScoFile, SystemWithoutSavableRuleReplacesFileWithEmptyOne) {
-  kdtest::TempDir dir;
   kdtest::WriteFile(dir.File("a.sco"), kRuleOne + kRuleTwo);
-  clsScoringIsolate s;
+  s.Clear();
   AddRule(s, 9.0f, -1, 1.0f, 0.0f, 1.0f, 0, 2, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("a.sco"), s));
-  struct stat st {};
-  ASSERT_EQ(::stat(dir.File("a.sco").c_str(), &st), 0);
-  EXPECT_EQ(st.st_size, 0);
-
+  EXPECT_EQ(std::filesystem::file_size(dir.File("a.sco")), 0u);
   clsScoringIsolate empty;
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("b.sco"), empty));
-  ASSERT_EQ(::stat(dir.File("b.sco").c_str(), &st), 0);
-  EXPECT_EQ(st.st_size, 0);
+  EXPECT_EQ(std::filesystem::file_size(dir.File("b.sco")), 0u);
 }
 
-TEST(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
   // The target is a folder with a file in it, so the final rename must fail.
   const std::string target = dir.Path() + "a.sco";
   kdtest::WriteFile(target + "/keep.sco", kRuleOne);
@@ -204,22 +172,9 @@ TEST(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
   EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + target), std::string::npos);
 }
 
-TEST(ScoFile, FdmFlagSurvivesTheFile) {
-  kdtest::TempDir dir;
-  clsScoringIsolate s;
-  AddRule(s, 1.0f, 3, 1.0f, 0.0f, 5.0f, 0, 2, -1);
-  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir.File("f.sco"), s));
-  clsScoringIsolate back;
-  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(dir.File("f.sco"), back));
-  back.MoveFirst();
-  EXPECT_EQ(back.FDM(), -1);
-}
-
 // Files beyond the ceiling would hold millions of rules (and as many maps to
 // build); they are refused like an unreadable file and change nothing.
-TEST(ScoFile, FileLargerThanTheCeilingIsRefusedWithOpenFileError) {
-  kdtest::ScopedFakeSeams fakes;
-  kdtest::TempDir dir;
+TEST_F(ScoFile, FileLargerThanTheCeilingIsRefusedWithOpenFileError) {
   std::string bytes;
   while (bytes.size() <= basSCOFileControl::kMaxScoFileBytes) bytes += kRuleOne;
   kdtest::WriteFile(dir.File("huge.sco"), bytes);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "FakeSeams.h"
 #include "draft_inputs/clsScoringIsolate.h"
@@ -16,32 +17,22 @@ clsScoringIsolate ThreeRules() {
   return s;
 }
 
-}  // namespace
-
-TEST(ScoringIsolateCursor, NewSystemIsEmptyWithBothEnds) {
-  clsScoringIsolate s;
-  EXPECT_EQ(s.RecordCount(), 0);
-  EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.IsBOF());
-  EXPECT_TRUE(s.IsEOF());
+// The cursor as "index BOF EOF", the ends as 0 or 1.
+std::string Where(const clsScoringIsolate& s) {
+  return std::to_string(s.Index()) + " " + (s.IsBOF() ? "1" : "0") + " " + (s.IsEOF() ? "1" : "0");
 }
 
-TEST(ScoringIsolateCursor, MoveFirstOnEmptySystemStandsAtEof) {
+TEST(ScoringIsolateCursor, NewOrClearedSystemIsEmptyWithBothEndsAndAddNewMovesToAnEmptyRule) {
   kdtest::ScopedFakeSeams fakes;
-  clsScoringIsolate s;
+  clsScoringIsolate s = ThreeRules();
   s.MoveFirst();
-  EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.IsEOF());
-  EXPECT_FALSE(s.IsBOF());
-  EXPECT_TRUE(fakes.messages.plain.empty());
-}
-
-TEST(ScoringIsolateCursor, AddNewAppendsEmptyRuleAndMovesToIt) {
-  clsScoringIsolate s;
+  s.Clear();
+  EXPECT_EQ(s.RecordCount(), 0);
+  EXPECT_EQ(Where(s), "0 1 1");
+  s.MoveFirst();
+  EXPECT_EQ(Where(s), "0 0 1");
   s.AddNew();
-  EXPECT_EQ(s.Index(), 0);
-  EXPECT_FALSE(s.IsEOF());
-  EXPECT_FALSE(s.IsBOF());
+  EXPECT_EQ(Where(s), "0 0 0");
   EXPECT_EQ(s.Points(), 0.0f);
   EXPECT_EQ(s.CatID(), 0);
   EXPECT_EQ(s.ApplyToPos(), 0);
@@ -49,19 +40,16 @@ TEST(ScoringIsolateCursor, AddNewAppendsEmptyRuleAndMovesToIt) {
   s.AddNew();
   EXPECT_EQ(s.Index(), 1);
   EXPECT_EQ(s.RecordCount(), 2);
+  EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
 TEST(ScoringIsolateCursor, MovesAcceptOneStepBeyondEitherEnd) {
   kdtest::ScopedFakeSeams fakes;
   clsScoringIsolate s = ThreeRules();
   s.Move(-1);
-  EXPECT_TRUE(s.IsBOF());
-  EXPECT_FALSE(s.IsEOF());
-  EXPECT_EQ(s.Index(), -1);
+  EXPECT_EQ(Where(s), "-1 1 0");
   s.Move(s.RecordCount());
-  EXPECT_TRUE(s.IsEOF());
-  EXPECT_FALSE(s.IsBOF());
-  EXPECT_EQ(s.Index(), 3);
+  EXPECT_EQ(Where(s), "3 0 1");
   s.MovePrevious();
   EXPECT_EQ(s.CatID(), 12);
   s.MoveFirst();
@@ -82,15 +70,12 @@ TEST(ScoringIsolateCursor, MoveOutOfRangeShowsMessageAndChangesNothing) {
   ASSERT_EQ(fakes.messages.plain.size(), 2u);
   EXPECT_EQ(fakes.messages.plain[0].text, "Scoring Isolate Error - Out of Range");
   EXPECT_EQ(fakes.messages.plain[0].buttons, seams::PlainButtons::kOk);
-  EXPECT_EQ(s.Index(), 1);
-  EXPECT_FALSE(s.IsBOF());
-  EXPECT_FALSE(s.IsEOF());
+  EXPECT_EQ(Where(s), "1 0 0");
 
   s.Move(3);
   s.MoveNext();  // one past EOF
   EXPECT_EQ(fakes.messages.plain.size(), 3u);
-  EXPECT_EQ(s.Index(), 3);
-  EXPECT_TRUE(s.IsEOF());
+  EXPECT_EQ(Where(s), "3 0 1");
 }
 
 TEST(ScoringIsolateCursor, FieldsOffTheRulesThrowInsteadOfReadingGarbage) {
@@ -109,8 +94,7 @@ TEST(ScoringIsolateCursor, SetRecordCountKeepsFirstRulesAndPullsCursorBack) {
   s.SetApplyToPos(1 << 4);
   s.SetRecordCount(2);
   EXPECT_EQ(s.RecordCount(), 2);
-  EXPECT_EQ(s.Index(), 1);
-  EXPECT_FALSE(s.IsEOF());
+  EXPECT_EQ(Where(s), "1 0 0");
   EXPECT_EQ(s.CatID(), 11);
 
   s.SetRecordCount(4);
@@ -127,17 +111,7 @@ TEST(ScoringIsolateCursor, SetRecordCountKeepsFirstRulesAndPullsCursorBack) {
   EXPECT_TRUE(fakes.messages.plain.empty());
 }
 
-TEST(ScoringIsolateCursor, ClearReturnsToNewState) {
-  clsScoringIsolate s = ThreeRules();
-  s.MoveFirst();
-  s.Clear();
-  EXPECT_EQ(s.RecordCount(), 0);
-  EXPECT_EQ(s.Index(), 0);
-  EXPECT_TRUE(s.IsBOF());
-  EXPECT_TRUE(s.IsEOF());
-}
-
-TEST(ScoringIsolateFields, ApplyToPosRefreshesThePositionSet) {
+TEST(ScoringIsolateFields, ApplyToPosRefreshesThePositionSetAndForEveryXIsFieldVal) {
   clsScoringIsolate s;
   s.AddNew();
   s.SetApplyToPos((1 << 2) | (1 << 5));
@@ -147,14 +121,8 @@ TEST(ScoringIsolateFields, ApplyToPosRefreshesThePositionSet) {
   s.SetApplyToPos(1 << 1);
   EXPECT_TRUE(s.UsePos(3));
   EXPECT_EQ(s.ApplyToPos(), 2);
-}
-
-TEST(ScoringIsolateFields, ForEveryXReadsFieldVal) {
-  clsScoringIsolate s;
-  s.AddNew();
   s.SetFieldVal(25.0f);
   EXPECT_EQ(s.ForEveryX(), 25.0f);
-  EXPECT_EQ(s.FieldVal(), 25.0f);
 }
 
 TEST(ScoringIsolateFields, FilePathSetsNameWithoutExtension) {
@@ -169,3 +137,5 @@ TEST(ScoringIsolateFields, FilePathSetsNameWithoutExtension) {
   s.SetName("Other");
   EXPECT_EQ(s.Name(), "Other");
 }
+
+}  // namespace

@@ -40,21 +40,11 @@ TEST(PickLog, NumbersEndUnderTheirHeadings) {
   }
 }
 
-TEST(PickLog, ZeroFactorsShowADashButZeroPointsShowTheNumber) {
-  const std::string line = PickLogLine({.name = "B", .cal = 0, .tag = "K", .pp = 0, .cv = 0});
-  EXPECT_EQ(line.substr(1, 7), "   0.00");
-  EXPECT_EQ(line.substr(34, 7), "   0.00");
-  EXPECT_EQ(line.substr(42, 7), "   0.00");
-  EXPECT_EQ(line.substr(50, 7), "      -");
-  EXPECT_EQ(line.substr(58, 7), "      -");
-  EXPECT_EQ(line.substr(66, 7), "      -");
-}
-
-TEST(PickLog, NegativeAndWideValuesAreNotCut) {
-  const std::string line = PickLogLine({.name = "C", .cal = -22, .tag = "WR", .pp = 12345.678, .cv = -1234.5});
-  EXPECT_EQ(line.substr(1, 7), " -22.00");
-  EXPECT_EQ(line.substr(34, 8), "12345.68");
-  EXPECT_EQ(line.substr(42, 8), "-1234.50");
+TEST(PickLog, ZeroFactorsShowADashButZeroPointsShowTheNumberAndWideValuesAreNotCut) {
+  const std::string zero = PickLogLine({.name = "B", .cal = 0, .tag = "K", .pp = 0, .cv = 0});
+  EXPECT_EQ(zero.substr(1, 7) + "|" + zero.substr(34, 39), "   0.00|   0.00    0.00       -       -       -");
+  const std::string wide = PickLogLine({.name = "C", .cal = -22, .tag = "WR", .pp = 12345.678, .cv = -1234.5});
+  EXPECT_EQ(wide.substr(1, 7) + "|" + wide.substr(34, 16), " -22.00|12345.68-1234.50");
 }
 
 TEST(PickLog, AccentedNamesKeepTheColumnsInCharacters) {
@@ -65,8 +55,7 @@ TEST(PickLog, AccentedNamesKeepTheColumnsInCharacters) {
 }
 
 TEST(PickLog, NothingPassesColumnEighty) {
-  const std::string line = PickLogLine({.name = std::string(100, 'n'), .cal = 1, .tag = "QB", .pp = 2, .cv = 3});
-  EXPECT_EQ(line.size(), 82u);
+  EXPECT_EQ(PickLogLine({.name = std::string(100, 'n'), .cal = 1, .tag = "QB", .pp = 2, .cv = 3}).size(), 82u);
 }
 
 TEST(ByeTrace, PositionNameAndByeInTheirColumns) {
@@ -82,36 +71,15 @@ TEST(StrategyTexts, CodesAndTheirTexts) {
   for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(MethodText(i), methods[static_cast<std::size_t>(i)]);
   const std::vector<std::string> compares{"Full Points", "Roster Value", "Starter Value", "ADP"};
   for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(CompareText(i), compares[static_cast<std::size_t>(i)]);
-  EXPECT_EQ(InclusionText(0), "Include");
-  EXPECT_EQ(InclusionText(1), "Exclude");
-  EXPECT_EQ(FactorFlagText(0), "LR-TR");
-  EXPECT_EQ(FactorFlagText(1), "INJURY");
-  EXPECT_EQ(FactorFlagText(2), "X");
-}
-
-TEST(StrategyTexts, UnknownCodesSayUnknown) {
-  EXPECT_EQ(MethodText(8), "Unknown");
-  EXPECT_EQ(MethodText(-1), "Unknown");
-  EXPECT_EQ(CompareText(4), "Unknown");
-  EXPECT_EQ(InclusionText(2), "Unknown");
-  EXPECT_EQ(FactorFlagText(3), "Unknown");
-}
-
-TEST(StrategyTexts, PickNumbers) {
-  EXPECT_EQ(PickNumberText(999), "Last");
-  EXPECT_EQ(PickNumberText(0), "0");
-  EXPECT_EQ(PickNumberText(12), "12");
-  EXPECT_EQ(PickNumberText(1000), "1000");
-}
-
-TEST(StrategyTexts, ValidCodes) {
-  EXPECT_FALSE(IsValidMethod(-1));
-  EXPECT_TRUE(IsValidMethod(0));
-  EXPECT_TRUE(IsValidMethod(7));
-  EXPECT_FALSE(IsValidMethod(8));
-  EXPECT_FALSE(IsValidCompare(-1));
-  EXPECT_TRUE(IsValidCompare(3));
-  EXPECT_FALSE(IsValidCompare(4));
+  EXPECT_EQ(InclusionText(0) + InclusionText(1) + InclusionText(2), "IncludeExcludeUnknown");
+  EXPECT_EQ(FactorFlagText(0) + FactorFlagText(1) + FactorFlagText(2) + FactorFlagText(3), "LR-TRINJURYXUnknown");
+  EXPECT_EQ(MethodText(8) + MethodText(-1) + CompareText(4), "UnknownUnknownUnknown");
+  EXPECT_EQ(PickNumberText(999) + " " + PickNumberText(0) + " " + PickNumberText(12) + " " + PickNumberText(1000),
+            "Last 0 12 1000");
+  for (int32_t code = -1; code <= 8; ++code) {
+    EXPECT_EQ(IsValidMethod(code), code >= 0 && code <= 7) << code;
+    EXPECT_EQ(IsValidCompare(code), code >= 0 && code <= 3) << code;
+  }
 }
 
 TEST(StrategyTexts, PositionSetShowsMarksAndAny) {

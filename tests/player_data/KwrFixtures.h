@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,30 @@ inline KWRStatRecord Rec(int32_t masID, uint8_t team, uint8_t week, uint8_t fiel
 }
 inline KWRStatRecord Bye(uint8_t team, uint8_t week, float year) {
   return Rec(kKwrByeWeekMasID, team, week, 0, year);
+}
+
+// A block as one line: "v4 bios[1234 'Doe, John   ' 35167 12 3] stats[1234/12/250/7=1250.5]
+// yds[] mods[]", values to a Single's full precision, names with their blanks.
+inline std::string Describe(const KWRBlock& b) {
+  std::ostringstream out;
+  out.precision(9);
+  out << 'v' << int(b.Version) << " bios[";
+  for (std::size_t i = 0; i < b.Bios.size(); ++i) {
+    const KWRBioRecord& r = b.Bios[i];
+    out << (i ? " " : "") << r.MasID << " '" << r.BackName << "' " << r.DOB << ' ' << r.TeaID << ' ' << r.PosID;
+  }
+  const auto list = [&out](const char* name, const std::vector<KWRStatRecord>& records) {
+    out << "] " << name << '[';
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const KWRStatRecord& r = records[i];
+      out << (i ? " " : "") << r.MasID << '/' << int(r.TeaID) << '/' << int(r.Week) << '/' << int(r.Field) << '='
+          << r.NewValue;
+    }
+  };
+  list("stats", b.Stats);
+  list("yds", b.Yardage);
+  list("mods", b.Modifications);
+  return out.str() + "]";
 }
 
 struct BlockFixture {

@@ -183,27 +183,7 @@ TEST_F(KwrImport, RecordsOfOnePlayerInAnotherWeekFormARunOfTheirOwn) {
       "1:30.0 2:40.0");
 }
 
-TEST_F(KwrImport, StatsOfUnknownOrNonEditableCategoriesAreLoggedAndPassedOver) {
-  BlockFixture registration{0, {}};
-  registration.block.Bios = {Bio(1234, "Doe, John", 0, 12, 3)};
-  BlockFixture season{250, {}};
-  season.block.Stats = {Rec(1234, 12, 250, 200, 5.0f), Rec(1234, 12, 250, kTeam, 30.0f),
-                        Rec(1234, 12, 250, kIncomplete, 3.0f), Rec(1234, 12, 250, kRushYds, 99.0f),
-                        Rec(4321, 12, 250, kRushYds, 1.0f)};
-  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, season}))));
-
-  EXPECT_EQ(Query("SELECT Fld4 FROM tblStat3;"), "99.0");
-  EXPECT_EQ(Query("SELECT TeamID FROM tblStat0 WHERE Week = 250;"), "12");
-  const std::string log = Log();
-  for (const char* line : {" pSbAddPSt - MasterID 1234: category 200 not found.\n",
-                           " pSbAddPSt - MasterID 1234: category 116 is not editable.\n",
-                           " pSbAddPSt - MasterID 1234: category 9 is not a stored value.\n",
-                           " pSbAddPSt - MasterID 4321 not found.\n"}) {
-    EXPECT_NE(log.find(line), std::string::npos) << line << log;
-  }
-}
-
-TEST_F(KwrImport, ValuesThatAreNotFiniteAreLoggedAndPassedOver) {
+TEST_F(KwrImport, UnknownNonEditableOrNonFiniteValuesAreLoggedAndPassedOver) {
   BlockFixture registration{0, {}};
   registration.block.Bios = {Bio(1234, "Doe, John", 0, 12, 3)};
   BlockFixture week{4, {}};
@@ -212,13 +192,23 @@ TEST_F(KwrImport, ValuesThatAreNotFiniteAreLoggedAndPassedOver) {
                       Rec(1234, 12, 4, kRec, 6.0f)};
   week.block.Yardage = {Rec(1234, 12, 4, 2, std::numeric_limits<float>::quiet_NaN()),
                         Rec(1234, 12, 4, 3, 17.0f)};
-  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week}))));
+  BlockFixture season{250, {}};
+  season.block.Stats = {Rec(1234, 12, 250, 200, 5.0f), Rec(1234, 12, 250, kTeam, 30.0f),
+                        Rec(1234, 12, 250, kIncomplete, 3.0f), Rec(1234, 12, 250, kRushYds, 99.0f),
+                        Rec(4321, 12, 250, kRushYds, 1.0f)};
+  ASSERT_TRUE(
+      Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, season}))));
 
+  EXPECT_EQ(Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM tblStat3;"), "250:99.0");
+  EXPECT_EQ(Query("SELECT TeamID FROM tblStat0 WHERE Week = 250;"), "12");
   EXPECT_EQ(Query("SELECT Fld4 FROM tblStat4 WHERE Week = 4;"), "6.0");
-  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat3;"), "0");
   EXPECT_EQ(Query("SELECT group_concat(Fld3 || ':' || Fld4, ' ') FROM tblStat1;"), "3:17");
   const std::string log = Log();
-  for (const char* line : {" pSbAddPSt - MasterID 1234: category 14 has no finite value.\n",
+  for (const char* line : {" pSbAddPSt - MasterID 1234: category 200 not found.\n",
+                           " pSbAddPSt - MasterID 1234: category 116 is not editable.\n",
+                           " pSbAddPSt - MasterID 1234: category 9 is not a stored value.\n",
+                           " pSbAddPSt - MasterID 4321 not found.\n",
+                           " pSbAddPSt - MasterID 1234: category 14 has no finite value.\n",
                            " pSbAddPSt - MasterID 1234: category 15 has no finite value.\n",
                            " pSbAddScY - MasterID 1234: a play has no finite yardage.\n"}) {
     EXPECT_NE(log.find(line), std::string::npos) << line << log;

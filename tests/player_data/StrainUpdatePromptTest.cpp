@@ -2,11 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/Seams.h"
 #include "player_data/clsStrainUpdatePrompt.h"
 #include "shell/basMessage.h"
 
 namespace {
+
+// The three boxes as "checked/enabled" marks, e.g. "x. -. x.": "x" checked,
+// "-" not, "." enabled, "#" greyed.
+std::string Boxes(const clsStrainUpdatePrompt& prompt) {
+  std::string out;
+  for (int32_t i = 0; i < 3; ++i)
+    out += std::string(i ? " " : "") + (prompt.Checked(i) ? "x" : "-") + (prompt.Enabled(i) ? "." : "#");
+  return out;
+}
 
 class StrainUpdatePrompt : public ::testing::Test {
  protected:
@@ -20,10 +31,7 @@ class StrainUpdatePrompt : public ::testing::Test {
 TEST_F(StrainUpdatePrompt, LoadsThePresetOptionsAndAnswersCancelUntilOK) {
   clsStrainUpdatePrompt prompt;
   EXPECT_EQ(MessageAnswer, "cancel");
-  EXPECT_FALSE(prompt.Checked(0));
-  EXPECT_TRUE(prompt.Checked(1));
-  EXPECT_FALSE(prompt.Checked(2));
-  for (int32_t i = 0; i < 3; ++i) EXPECT_TRUE(prompt.Enabled(i)) << i;
+  EXPECT_EQ(Boxes(prompt), "-. x. -.");
   EXPECT_STREQ(clsStrainUpdatePrompt::CheckCaption(0), "Ignore this update.");
   EXPECT_STREQ(clsStrainUpdatePrompt::CheckCaption(1), "Apply Projection Strain update.");
   EXPECT_STREQ(clsStrainUpdatePrompt::CheckCaption(2), "DO NOT overwrite modified player stats.");
@@ -42,15 +50,14 @@ TEST_F(StrainUpdatePrompt, IgnoreGreysTheOtherBoxesWhichStillGoBackOnOK) {
   StrainUpdateOptions = {true, true, true};
   clsStrainUpdatePrompt prompt;
   // Preset to ignore: greyed as soon as it loads.
-  EXPECT_FALSE(prompt.Enabled(1));
-  EXPECT_FALSE(prompt.Enabled(2));
+  EXPECT_EQ(Boxes(prompt), "x. x# x#");
   prompt.ClickCheck(2);  // greyed: no effect
-  EXPECT_TRUE(prompt.Checked(2));
+  EXPECT_EQ(Boxes(prompt), "x. x# x#");
   prompt.ClickCheck(0);
-  EXPECT_TRUE(prompt.Enabled(1));
+  EXPECT_EQ(Boxes(prompt), "-. x. x.");
   prompt.ClickCheck(2);
   prompt.ClickCheck(0);
-  EXPECT_FALSE(prompt.Enabled(2));
+  EXPECT_EQ(Boxes(prompt), "x. x# -#");
 
   prompt.mBtn_Click(0);
   EXPECT_TRUE(prompt.Closed());

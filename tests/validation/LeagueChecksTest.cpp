@@ -45,6 +45,14 @@ TEST_F(LeagueChecks, LoadedLeagueLinesInOrder) {
   EXPECT_TRUE(lines.warning.empty());
   EXPECT_TRUE(lines.error.empty());
   EXPECT_EQ(league.TeamCount(), 2);  // the caller's object holds the loaded league
+
+  // A league without a draft order has no draft-order line.
+  WriteLeague("NoOrder.lgp", {{"Alpha", ""}}, 3, {}, {{1, 1, 0, 2, 0, 1}});
+  Name(kProjLeaguePropertiesFile, "NoOrder.lgp");
+  lines = {};
+  lines.Attach(validation);
+  EXPECT_EQ(validation.ValidateLeagueProperties(db, league, false, false), 0);
+  for (const std::string& line : lines.valid) EXPECT_EQ(line.find("Draft Order"), std::string::npos) << line;
 }
 
 TEST_F(LeagueChecks, MissingOrUnreadableLeagueEndsTheCheckWithAnError) {
@@ -89,14 +97,6 @@ TEST_F(LeagueChecks, MockOnlyProblemsAreWarningsOrErrorsBySeverity) {
   clsLeagueIsolate league;
   EXPECT_EQ(validation.ValidateLeagueProperties(db, league, false, true), 2);
   EXPECT_EQ(lines.error, (Lines{"Error " + texts[0], "Error " + texts[1], "Error " + texts[2]}));
-}
-
-TEST_F(LeagueChecks, LeagueWithoutDraftOrderHasNoDraftOrderLine) {
-  WriteLeague("NoOrder.lgp", {{"Alpha", ""}}, 3, {}, {{1, 1, 0, 2, 0, 1}});
-  Name(kProjLeaguePropertiesFile, "NoOrder.lgp");
-  clsLeagueIsolate league;
-  EXPECT_EQ(validation.ValidateLeagueProperties(db, league, false, false), 0);
-  for (const std::string& line : lines.valid) EXPECT_EQ(line.find("Draft Order"), std::string::npos) << line;
 }
 
 TEST_F(LeagueChecks, RosterLimitsThatConflict) {
@@ -185,10 +185,8 @@ TEST_F(LeagueChecks, StrategyFilesAreListedOnceAndEachRuleIsChecked) {
                                "Warning LGP [" + Work("stg/Bold.stg") + "] not found. * Mock",
                            }));
   EXPECT_TRUE(lines.error.empty());
-}
 
-TEST_F(LeagueChecks, StrategyFileThatDoesNotLoadIsAnErrorInAMockRun) {
-  clsLeagueIsolate league;
+  // In a mock run a strategy file that does not load is an error.
   EXPECT_EQ(validation.ValidateStrategyFile("Gone.stg", db, true), 2);
   EXPECT_EQ(lines.error, (Lines{"Error LGP [" + Work("stg/Gone.stg") + "] not found. * Mock"}));
 }

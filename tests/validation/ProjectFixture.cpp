@@ -6,10 +6,8 @@
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
-#include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsLeagueIsolate.h"
-#include "draft_inputs/clsScoringIsolate.h"
 #include "toolkit/basColourScheme.h"
 #include "user_mock/clsUserMockIsolate.h"
 
@@ -48,20 +46,6 @@ void ProjectTest::WriteProjectedStats(const std::string& name, int32_t players) 
     const int id = AddTestPlayer(path, 1000 + i, "Player, No" + std::to_string(i), 1, 2 + i % 4);
     AddTestStat0(path, id, 250, 2024, 100.0 + i, 1);
   }
-}
-
-void ProjectTest::WriteScoring(const std::string& name, int32_t rules) {
-  clsScoringIsolate scoring;
-  for (int32_t i = 0; i < rules; ++i) {
-    scoring.AddNew();
-    scoring.SetCatID(1 + i);
-    scoring.SetPoints(1.0f);
-    scoring.SetFieldVal(10.0f);
-    scoring.SetRangeMin(-99999.0f);
-    scoring.SetRangeMax(99999.0f);
-    scoring.SetApplyToPos(2);
-  }
-  ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/" + name), scoring));
 }
 
 void ProjectTest::WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {

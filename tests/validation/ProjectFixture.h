@@ -60,7 +60,6 @@ class ProjectTest : public ::testing::Test {
   void WriteDefaultDatabase();
   // pro/<name> from the template with `players` players (season rows).
   void WriteProjectedStats(const std::string& name, int32_t players);
-  void WriteScoring(const std::string& name, int32_t rules);
   void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules);
   // A league of the given teams, rounds and stored draft order; created
   // counts follow the order unless given.

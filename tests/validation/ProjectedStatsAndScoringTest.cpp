@@ -15,6 +15,16 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+void AddRule(clsScoringIsolate& s, int32_t cat, float points, float every, float lo, float hi, int32_t mask) {
+  s.AddNew();
+  s.SetCatID(cat);
+  s.SetPoints(points);
+  s.SetFieldVal(every);
+  s.SetRangeMin(lo);
+  s.SetRangeMax(hi);
+  s.SetApplyToPos(mask);
+}
+
 class ProjectedStatsCheck : public kdtest::ProjectTest {
  protected:
   clsKickwellDB db;
@@ -101,21 +111,12 @@ TEST_F(ScoringCheck, FileWithoutWholeRuleIsASystemOfNoRules) {
 }
 
 TEST_F(ScoringCheck, EveryRuleIsListedWithItsZeroValuesAndUnknownCategories) {
+  // Passing Yards, a sound rule; Passing Touchdowns, every field 0; a
+  // category the database does not know.
   clsScoringIsolate scoring;
-  scoring.AddNew();  // Passing Yards, a sound rule
-  scoring.SetCatID(3);
-  scoring.SetPoints(0.04f);
-  scoring.SetFieldVal(1.0f);
-  scoring.SetRangeMin(-99999.0f);
-  scoring.SetRangeMax(99999.0f);
-  scoring.SetApplyToPos(1 << 2);
-  scoring.AddNew();  // Passing Touchdowns, every field 0
-  scoring.SetCatID(4);
-  scoring.AddNew();  // a category the database does not know
-  scoring.SetCatID(9999);
-  scoring.SetPoints(6.0f);
-  scoring.SetFieldVal(1.0f);
-  scoring.SetApplyToPos(2);
+  AddRule(scoring, 3, 0.04f, 1.0f, -99999.0f, 99999.0f, 1 << 2);
+  AddRule(scoring, 4, 0, 0, 0, 0, 0);
+  AddRule(scoring, 9999, 6.0f, 1.0f, 0, 0, 2);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/Std.sco"), scoring));
   Name(kProjScoringSystemFile, "Std.sco");
 
@@ -135,19 +136,10 @@ TEST_F(ScoringCheck, EveryRuleIsListedWithItsZeroValuesAndUnknownCategories) {
 
 TEST_F(ScoringCheck, RuleTextShowsOpenEndsAndPositions) {
   clsScoringIsolate rules;
-  rules.AddNew();
-  rules.SetPoints(0.1f);
-  rules.SetFieldVal(10.0f);
-  rules.SetRangeMin(-99999.0f);
-  rules.SetRangeMax(99999.0f);
-  rules.SetApplyToPos((1 << 1) | (1 << 3) | (1 << 17));
+  AddRule(rules, 0, 0.1f, 10.0f, -99999.0f, 99999.0f, (1 << 1) | (1 << 3) | (1 << 17));
   EXPECT_EQ(clsProjectValidation::ScoringRuleText(rules, db),
             "0.1 Pts For Every 10 In Range No Limit to No Limit {All RB DST}");
-  rules.SetPoints(-2.5f);
-  rules.SetFieldVal(-99999.0f);
-  rules.SetRangeMin(100.0f);
-  rules.SetRangeMax(199.5f);
-  rules.SetApplyToPos(0);
+  AddRule(rules, 0, -2.5f, -99999.0f, 100.0f, 199.5f, 0);
   EXPECT_EQ(clsProjectValidation::ScoringRuleText(rules, db), "-2.5 Pts For Value In Range 100 to 199.5 {}");
 }
 
@@ -180,15 +172,7 @@ INSERT INTO tblStat11 (PlayerID, Week, Fld3, Year) VALUES (2, 250, -15000, 2024)
   // Rules of `points` per unit from 0 up, one per category.
   void WriteRules(const std::string& name, const std::vector<std::pair<int32_t, float>>& rules) {
     clsScoringIsolate scoring;
-    for (const auto& [catID, points] : rules) {
-      scoring.AddNew();
-      scoring.SetCatID(catID);
-      scoring.SetPoints(points);
-      scoring.SetFieldVal(1.0f);
-      scoring.SetRangeMin(0.0f);
-      scoring.SetRangeMax(99999.0f);
-      scoring.SetApplyToPos(2);
-    }
+    for (const auto& [catID, points] : rules) AddRule(scoring, catID, points, 1.0f, 0.0f, 99999.0f, 2);
     ASSERT_TRUE(basSCOFileControl::WriteScoFile(Work("sco/" + name), scoring));
     Name(kProjScoringSystemFile, name);
   }

@@ -50,14 +50,11 @@ TEST_F(StrategyConflicts, TwoEquilibriumPicksInARowAreReportedOnce) {
                                   "[2] Pick [2] Equilibrium * Mock",
                                   "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
   EXPECT_TRUE(lines.error.empty());
-}
 
-TEST_F(StrategyConflicts, InAMockRunTheConflictIsAnError) {
-  WriteStrategy("Eq.stg", {{1, 999, kEquilibrium}});
-  const clsLeagueIsolate league = League({{"Alpha", "Eq.stg"}, {"Bravo", "Eq.stg"}}, 2, {1, 2, 2, 1});
-  EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, true), 2);
-  EXPECT_EQ(lines.error.size(), 2u);
-  EXPECT_EQ(validation.ErrorMessage(),
+  // In a mock run the conflict is an error.
+  clsProjectValidation mock;
+  EXPECT_EQ(mock.CheckLeagueStrategyConflicts(league, true), 2);
+  EXPECT_EQ(mock.ErrorMessage(),
             "Error LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team [2] Pick [2] Equilibrium * "
             "Mock\r\n"
             "Error LGP Strategy Conflict - Potential exists for more conflicts.\r\n");
@@ -152,11 +149,11 @@ TEST_F(StrategyConflicts, StrategyThatDoesNotLoadIsAWarningAndStopsTheScan) {
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, true), 1);
   EXPECT_EQ(lines.warning, (Lines{"Warning LGP Bravo Strategy [Gone.stg] not loaded."}));
   EXPECT_TRUE(lines.error.empty());
-}
 
-TEST_F(StrategyConflicts, LeagueWithoutDraftOrderAddsOnlyTheHeading) {
-  const clsLeagueIsolate league = League({{"Alpha", "Eq.stg"}}, 2, {});
-  EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, true), 0);
+  // Without a draft order only the heading is added.
+  lines = {};
+  lines.Attach(validation);
+  EXPECT_EQ(validation.CheckLeagueStrategyConflicts(League({{"Alpha", "Eq.stg"}}, 2, {}), true), 0);
   EXPECT_EQ(lines.valid, (Lines{"", " * LEAGUE PROPERTIES DRAFT STRATEGY CONFLICTS"}));
   EXPECT_TRUE(lines.warning.empty());
 }

@@ -40,13 +40,20 @@ class UserMockChecks : public kdtest::ProjectTest {
   clsKickwellDB db;  // the compatibility check does not read it
 };
 
-TEST_F(UserMockChecks, NamedButMissingFileIsOneErrorAndNoLoad) {
+TEST_F(UserMockChecks, MissingOrUnreadableFileIsOneError) {
   Name(kProjUserMockDraftFile, "Gone.ugm");
   clsUserMockIsolate ugm;
   EXPECT_EQ(validation.ValidateUserMock(ugm, false), 2);
   EXPECT_EQ(lines.valid, (Lines{"", " * USER GENERATED MOCK VALIDATION"}));
   EXPECT_EQ(lines.error, (Lines{"Error UGM [" + Work("ugm/Gone.ugm") + "] not found."}));
   EXPECT_TRUE(fakes.messages.captions.empty());
+
+  kdtest::WriteFile(Work("ugm/Short.ugm"), "Vellacorn");
+  Name(kProjUserMockDraftFile, "Short.ugm");
+  lines = {};
+  lines.Attach(validation);
+  EXPECT_EQ(validation.ValidateUserMock(ugm, false), 2);
+  EXPECT_EQ(lines.error, (Lines{"Error UGM not loaded."}));
 }
 
 TEST_F(UserMockChecks, SoundUserMockLoadsAndItsStrategiesAreScanned) {
@@ -70,14 +77,6 @@ TEST_F(UserMockChecks, ZeroRoundsIsAnErrorAndSkipsTheConflictCheck) {
   EXPECT_EQ(lines.error, (Lines{"Error UGM Draft Rounds = 0 must be > 0."}));
   EXPECT_EQ(lines.valid.back(), "UGM Draft Picks = 2.");
   EXPECT_TRUE(lines.warning.empty());
-}
-
-TEST_F(UserMockChecks, FileThatDoesNotLoadIsAnError) {
-  kdtest::WriteFile(Work("ugm/Short.ugm"), "Vellacorn");
-  Name(kProjUserMockDraftFile, "Short.ugm");
-  clsUserMockIsolate ugm;
-  EXPECT_EQ(validation.ValidateUserMock(ugm, false), 2);
-  EXPECT_EQ(lines.error, (Lines{"Error UGM not loaded."}));
 }
 
 TEST_F(UserMockChecks, ConflictsOnTheBoardCarryTheLeaguePrefix) {

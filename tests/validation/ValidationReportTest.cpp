@@ -38,37 +38,16 @@ TEST_F(ValidationReport, TextListsTheFilesThenErrorsWarningsAndValidLines) {
   Name(kProjLeaguePropertiesFile, "Ten.lgp");
   Name(kProjProjectedStatsFile, "Season.pro");
   const std::string w = work.Path();
+  // No run yet: an empty heading; no strategy files: an empty line.
+  const std::string files = "League Properties File [" + w + "lgp/Ten.lgp]\r\nScoring System File [" + w +
+                            "sco/]\r\nProjected Stats File [" + w + "pro/Season.pro]\r\n" +
+                            "User Generated Mock Draft File [" + w + "ugm/]\r\n";
   EXPECT_EQ(basValidationReport::ReportText(validation, lists),
-            "\r\n"  // no run yet: an empty heading
-            "\r\n"
-            " * PROJECT FILES\r\n"
-            "\r\n"
-            "League Properties File [" +
-                w +
-                "lgp/Ten.lgp]\r\n"
-                "Scoring System File [" +
-                w +
-                "sco/]\r\n"
-                "Projected Stats File [" +
-                w +
-                "pro/Season.pro]\r\n"
-                "User Generated Mock Draft File [" +
-                w +
-                "ugm/]\r\n"
-                "\r\n"  // no strategy files
-                "\r\n"
-                " * ERROR MESSAGES\r\n"
-                "\r\n"
-                "\r\n"
-                " * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n"
-                "\r\n"
-                "Warning SCO 0 scoring rules.\r\n"
-                "Warning LGP x\r\n"
-                "\r\n"
-                " * VALIDATION MESSAGES\r\n"
-                "\r\n"
-                "PRO loaded.\r\n"
-                "\r\n");
+            "\r\n\r\n * PROJECT FILES\r\n\r\n" + files +
+                "\r\n\r\n * ERROR MESSAGES\r\n\r\n"
+                "\r\n * WARNING MESSAGES   (* MOCK - REQUIRED FOR MOCK DRAFT)\r\n\r\n"
+                "Warning SCO 0 scoring rules.\r\nWarning LGP x\r\n"
+                "\r\n * VALIDATION MESSAGES\r\n\r\nPRO loaded.\r\n\r\n");
 }
 
 TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
@@ -79,13 +58,11 @@ TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
   EXPECT_TRUE(basValidationReport::ExportReport(validation, lists));
 
   ASSERT_EQ(fakes.files.systemRequests.size(), 1u);
-  const seams::SystemFileDialogRequest& request = fakes.files.systemRequests[0];
-  EXPECT_EQ(request.title, "Export Validation Data");
-  EXPECT_EQ(request.extension, "txt");
-  EXPECT_EQ(request.description, "Text");
-  EXPECT_EQ(request.initialFolder, basMockDraftSettings::DefaultSettings()[kSetExportFolder]);
-  EXPECT_EQ(request.fileName, "Spring Validate");
-  EXPECT_TRUE(request.save);
+  const seams::SystemFileDialogRequest& r = fakes.files.systemRequests[0];
+  EXPECT_EQ(r.title + "|" + r.extension + "|" + r.description + "|" + r.fileName + "|" +
+                (r.save ? "save" : "open"),
+            "Export Validation Data|txt|Text|Spring Validate|save");
+  EXPECT_EQ(r.initialFolder, basMockDraftSettings::DefaultSettings()[kSetExportFolder]);
 
   const std::string path = Work("out/Spring Check.txt");
   EXPECT_EQ(kdtest::ReadFile(path), basValidationReport::ReportText(validation, lists));
@@ -96,16 +73,14 @@ TEST_F(ValidationReport, ExportAddsTheExtensionWritesAndOffersToView) {
   EXPECT_EQ(fakes.shell.opened, (std::vector<std::string>{path}));
 }
 
-TEST_F(ValidationReport, NameEndingInTxtInAnyCaseIsKeptAndNoMeansNoViewer) {
+TEST_F(ValidationReport, NameEndingInTxtInAnyCaseIsKeptNoMeansNoViewerAndCancelKeepsTheWindowOpen) {
   std::filesystem::create_directories(Work("out"));
   Choose(Work("out/"), "Mine.TXT");
   fakes.messages.Answer("nosave");
   EXPECT_TRUE(basValidationReport::ExportReport(validation, lists));
   EXPECT_FALSE(kdtest::ReadFile(Work("out/Mine.TXT")).empty());
   EXPECT_TRUE(fakes.shell.opened.empty());
-}
-
-TEST_F(ValidationReport, CancelledDialogKeepsTheWindowOpen) {
+  fakes.messages.captions.clear();
   fakes.files.AnswerSystem({});
   EXPECT_FALSE(basValidationReport::ExportReport(validation, lists));
   EXPECT_TRUE(fakes.messages.captions.empty());
