@@ -6,18 +6,24 @@
 
 namespace kdtest {
 
-clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
-                              const RowsByPosition& rows) {
+clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log) {
+  return [rows = std::move(rows), log](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    if (log) log->emplace_back(posID, maximum);
+    auto it = rows.find(posID);
+    if (it != rows.end()) basMockDraftCalculation::FillPositionStackFromRows(stack, it->second, maximum);
+  };
+}
+
+clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams, const RowsByPosition& rows,
+                              int32_t buffer, FillLog* log) {
   clsMockRoster roster;
   for (const PositionSize& s : sizes)
     if (s.rosterMax > 0)
       roster.AddRosterPositionSize(0, s.posID, s.rosterMax, s.rosterMin, s.starterMax, s.starterMin);
   roster.ClearRoster();
   roster.SetOwnerCount(teams);
-  roster.FillPositionStacks([&rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
-    auto it = rows.find(posID);
-    if (it != rows.end()) basMockDraftCalculation::FillPositionStackFromRows(stack, it->second, maximum);
-  });
+  roster.SetPlayerBuffer(buffer);
+  roster.FillPositionStacks(FillFromRows(rows, log));
   roster.SetTeams(teams);
   roster.AssignBaselinePointers();
   return roster;
