@@ -1,24 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <filesystem>
 #include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "FakeSeams.h"
-#include "LeagueBuilder.h"
-#include "TempDir.h"
-#include "core/PageCode.h"
-#include "core/basMockDraftSettings.h"
-#include "core/basMockItUp.h"
-#include "core/clsCheatIsolate.h"
-#include "core/clsSettingsKD.h"
-#include "core/clsStatusPlain.h"
+#include "DraftHarness.h"
 #include "engine/basMockDraftCalculation.h"
-#include "engine/clsMockDraft.h"
-#include "engine/clsPossiblePicks.h"
 
 namespace {
 
@@ -44,16 +32,6 @@ const std::vector<int32_t> kSnake{1, 2, 2, 1};
 std::vector<RulePlan> FirstPickBy(int32_t method, int32_t compare = clsMockRoster::kFullPoints,
                                   std::vector<int32_t> ids = {kAll}) {
   return {{.beg = 1, .end = 1, .method = method, .compare = compare, .ids = std::move(ids)}, {.beg = 2}};
-}
-
-struct BoardPick {
-  int32_t masterID;
-  int32_t owner;
-  bool operator==(const BoardPick&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const BoardPick& p) {
-  return out << "{" << p.masterID << ", team " << p.owner << "}";
 }
 
 // Everything a search could disturb, as text.
@@ -88,50 +66,22 @@ std::string Snapshot(const std::vector<clsMockRoster>& rosters, const clsMockDra
   return out.str();
 }
 
-class LookAhead : public ::testing::Test {
+using Owners = std::vector<std::pair<int32_t, int32_t>>;
+
+class LookAhead : public DraftHarness {
  protected:
   void SetUp() override {
-    basMockDraftSettings::TerminateSettings();
-    Settings().SetBoolVal(kSetCheckByeConflicts, false);
+    DraftHarness::SetUp();
     Settings().SetLongVal(kSetEquilibriumDepth, 1);
-    basMockItUp::InitFileTypeTable(work.Path());
-    ReleaseGlobalProject();
-    GlobalProject().SetValue(kProjAdditionalPlayers, "1");
-    strategies = FileTypeFolder.at(static_cast<std::size_t>(kPageDraftStrategies));
-    std::filesystem::create_directories(strategies);
-    WriteStrategy("points.stg", {{}});
-    for (int32_t id : {1, 2, 3, 4, 5, 6, 8, 10}) status.AddSegment(id, 10.0f);
-  }
-  void TearDown() override {
-    ReleaseGlobalProject();
-    basMockDraftSettings::TerminateSettings();
   }
 
-  static clsSettingsKD& Settings() { return basMockDraftSettings::GlobalSettings(); }
-
-  void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {
-    clsMockRoster scratch;
-    GiveStrategy(scratch, strategies + name, rules);
-  }
-
-  // Team 1 plays `first`, every other team by points; serpentine order.
+  // Team 1 plays `first`, every other team by points.
   void League(const std::vector<RulePlan>& first, const RowsByPosition& rows = kSteepBacks,
               const std::vector<LGPRosterSizeRecord>& records = kPair, int32_t teams = 2) {
     WriteStrategy("first.stg", first);
-    mock.SetOwnerCount(teams);
-    mock.SetDraftRounds(2);
-    mock.SetDraftStrategyFile(1, "first.stg");
-    for (int32_t t = 2; t <= teams; ++t) mock.SetDraftStrategyFile(t, "points.stg");
-    const clsMockRoster::StackFiller fill = [rows](clsMockDraftPositionStack& stack, int32_t posID,
-                                                   int32_t maximum) {
-      auto it = rows.find(posID);
-      if (it != rows.end()) calc::FillPositionStackFromRows(stack, it->second, maximum);
-    };
-    ASSERT_TRUE(calc::BuildTeamRosters(status, fill, mock, rosters, records));
-  }
-
-  bool Run(const std::vector<int32_t>& order) {
-    return calc::RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
+    std::vector<std::string> files{"first.stg"};
+    files.resize(static_cast<std::size_t>(teams), "points.stg");
+    DraftHarness::League(files, rows, records);
   }
 
   bool Potential(const std::vector<int32_t>& order, int32_t pick, bool starter, int32_t rule = 0) {
@@ -148,27 +98,6 @@ class LookAhead : public ::testing::Test {
     EXPECT_EQ(lists[0].DraftNdx(), pick);
     return lists[0].MasID();
   }
-
-  std::vector<BoardPick> Board() const {
-    std::vector<BoardPick> out;
-    for (int32_t k = 0; k <= mock.Count(); ++k) out.push_back({mock.MasterID(k), mock.DraftOwner(k)});
-    return out;
-  }
-
-  int CaptionCount(const std::string& text) const {
-    return static_cast<int>(
-        std::count(seams.progress.log.begin(), seams.progress.log.end(), "BottomText " + text));
-  }
-
-  TempDir work;
-  ScopedFakeSeams seams;
-  std::string strategies;
-  clsStatusPlain status;
-  clsMockDraft mock;
-  std::vector<clsMockRoster> rosters;
-  std::array<clsPossiblePicks, 2> lists;
-  TableNames names;
-  std::vector<int32_t> boardIndex;
 };
 
 // ---------------------------------------------------------------- hand-worked drafts
@@ -193,9 +122,9 @@ TEST_F(LookAhead, EachMethodTurnsTheGreedyQuarterbackIntoTheBack) {
     League(FirstPickBy(c.method));
     ASSERT_TRUE(Run(kSnake));
     if (c.method == clsMockRoster::kOpenRoster)
-      EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
+      EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
     else
-      EXPECT_EQ(Board(), (std::vector<BoardPick>{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
+      EXPECT_EQ(PlayersAndOwners(), (Owners{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
     EXPECT_TRUE(seams.messages.messages.empty());
   }
   // The look-ahead's pick carries the team's points and roster value.
@@ -307,7 +236,7 @@ TEST_F(LookAhead, AnEmptyLaterPickStillValuesTheCandidate) {
     WriteStrategy("points.stg", {{.ids = {kQB}}, {.beg = 3}});
     League(FirstPickBy(c.method, clsMockRoster::kFullPoints, {kQB}), rows, records);
     ASSERT_TRUE(Run(kSnake));
-    EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {103, 2}, {201, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {103, 2}, {201, 1}}));
     EXPECT_EQ(lists[1].Count(), 1);
     lists[1].MoveFirst();
     EXPECT_EQ(lists[1].PickPlus(), c.value) << c.method;
@@ -323,7 +252,7 @@ TEST_F(LookAhead, ASearchThatChoosesNobodyLetsTheNextRulePick) {
     seams.progress.log.clear();
     League(FirstPickBy(method, clsMockRoster::kFullPoints, {kTE}));
     ASSERT_TRUE(Run(kSnake));
-    EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
     // The search, its empty answer, then the next rule.
     EXPECT_EQ(CaptionCount("Running Mock Draft Pick 1 of 4"), 3) << method;
     EXPECT_EQ(lists[0].Canidates(), 0);
