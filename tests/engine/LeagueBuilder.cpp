@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "draft_inputs/clsDraftStrategy.h"
 
 namespace kdtest {
@@ -27,6 +29,17 @@ clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t te
   roster.SetTeams(teams);
   roster.AssignBaselinePointers();
   return roster;
+}
+
+std::string StackText(const clsMockDraftPositionStack& stack) {
+  std::ostringstream out;
+  out.precision(17);
+  out << " position " << stack.Position() << " factor " << stack.Factor() << " mode " << stack.BaselineMode()
+      << " pointers " << stack.RosterBaselinePointer() << "/" << stack.StarterBaselinePointer() << ":";
+  for (int32_t i = 0; i < stack.Count(); ++i)
+    out << " " << stack.MasterID(i) << (stack.Drafted(i) ? "*" : "") << "@" << stack.Points(i) << "/"
+        << stack.ADP(i) << "/" << int{stack.ByeWeek(i)};
+  return out.str();
 }
 
 void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RulePlan>& rules,

@@ -39,6 +39,10 @@ clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log = null
 clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams, const RowsByPosition& rows,
                               int32_t buffer = clsMockRoster::kDefaultPlayerBuffer, FillLog* log = nullptr);
 
+// A stack as text: position, factor, mode, baseline pointers and every
+// player with his points, ADP, bye week and drafted mark.
+std::string StackText(const clsMockDraftPositionStack& stack);
+
 struct RulePlan {
   int32_t beg = 1;
   int32_t end = 999;

@@ -49,15 +49,7 @@ std::string Snapshot(const std::vector<clsMockRoster>& rosters, const clsMockDra
           << r.LeaguePosDraftCount(size.PosID) << " RBL " << r.RBL(size.PosID) << " SBL " << r.SBL(size.PosID)
           << "\n";
     }
-    for (int32_t s = 1; s <= r.StackMax(); ++s) {
-      const clsMockDraftPositionStack& stack = r.Stack(s);
-      out << " stack " << s << " mode " << stack.BaselineMode() << " pointers "
-          << stack.RosterBaselinePointer() << "/" << stack.StarterBaselinePointer() << ":";
-      for (int32_t i = 0; i < stack.Count(); ++i)
-        out << " " << stack.MasterID(i) << (stack.Drafted(i) ? "*" : "") << "@" << stack.Points(i) << "/"
-            << stack.ADP(i) << "/" << int{stack.ByeWeek(i)};
-      out << "\n";
-    }
+    for (int32_t s = 1; s <= r.StackMax(); ++s) out << " stack " << s << StackText(r.Stack(s)) << "\n";
   }
   out << "board";
   for (int32_t k = 0; k <= mock.Count(); ++k)

@@ -226,34 +226,21 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   EXPECT_EQ(WalkMasIDs(copy), (std::vector<int32_t>{101, 102, 103}));
 
   copy.MoveTo(10);
-  EXPECT_EQ(copy.MasID(), 101);
-  EXPECT_EQ(copy.PosID(), 3);
-  EXPECT_EQ(copy.DraftNdx(), 10);
-  EXPECT_EQ(copy.PP(), 250.0);
-  EXPECT_EQ(copy.RBL(), 5.0);
-  EXPECT_EQ(copy.SBL(), 40.0);
-  EXPECT_EQ(copy.ADP(), 12.0);
-  EXPECT_EQ(copy.InitialCV(), 11.0);
-  EXPECT_EQ(copy.FactorX(), 1.1);
-  EXPECT_EQ(copy.FactorINJ(), 0.9);
-  EXPECT_EQ(copy.FactorLRTR(), 1.5);
-  EXPECT_TRUE(copy.Starter());
-  EXPECT_EQ(copy.PickPlus(), -4.5);
-  EXPECT_TRUE(copy.PosDrafted());
+  EXPECT_EQ((std::vector<double>{1.0 * copy.MasID(), 1.0 * copy.PosID(), 1.0 * copy.DraftNdx(), copy.PP(), copy.RBL(),
+                                 copy.SBL(), copy.ADP(), copy.InitialCV(), copy.FactorX(), copy.FactorINJ(),
+                                 copy.FactorLRTR(), copy.PickPlus(), 1.0 * copy.Starter(), 1.0 * copy.PosDrafted()}),
+            (std::vector<double>{101, 3, 10, 250, 5, 40, 12, 11, 1.1, 0.9, 1.5, -4.5, 1, 1}));
   copy.MoveTo(12);
   EXPECT_EQ(copy.MasID(), 103);
   EXPECT_FALSE(copy.Starter());
 
   EXPECT_DOUBLE_EQ(copy.Total(2), 50.0);
   EXPECT_EQ(copy.Total(0), kNoTotal);
-  EXPECT_EQ(copy.Compare(), 1);
-  EXPECT_EQ(copy.Method(), 3);
-  EXPECT_EQ(copy.StrategyAr(), 5);
-  EXPECT_EQ(copy.Canidates(), 42.0);
-  EXPECT_EQ(copy.RunTime(), 3.5);
-  EXPECT_EQ(copy.BegDraftAr(), 8);
-  EXPECT_EQ(copy.EndDraftAr(), 20);
-  EXPECT_TRUE(copy.NeedPicks());
+  // The copy's own settings stay.
+  EXPECT_EQ((std::vector<double>{1.0 * copy.Compare(), 1.0 * copy.Method(), 1.0 * copy.StrategyAr(), copy.Canidates(),
+                                 copy.RunTime(), 1.0 * copy.BegDraftAr(), 1.0 * copy.EndDraftAr(),
+                                 1.0 * copy.NeedPicks()}),
+            (std::vector<double>{1, 3, 5, 42, 3.5, 8, 20, 1}));
 
   clsPossiblePicks empty;
   copy.Spawn(empty);  // an empty source gives an empty list
