@@ -70,7 +70,8 @@ std::vector<std::pair<int32_t, int32_t>> DraftHarness::PlayersAndOwners() const 
 }
 
 int DraftHarness::CaptionCount(const std::string& text) const {
-  return static_cast<int>(std::count(seams.progress.log.begin(), seams.progress.log.end(), "BottomText " + text));
+  return static_cast<int>(
+      std::count(seams.progress.log.begin(), seams.progress.log.end(), "BottomText " + text));
 }
 
 }  // namespace kdtest

@@ -16,8 +16,8 @@ clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log) {
   };
 }
 
-clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams, const RowsByPosition& rows,
-                              int32_t buffer, FillLog* log) {
+clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
+                              const RowsByPosition& rows, int32_t buffer, FillLog* log) {
   clsMockRoster roster;
   for (const PositionSize& s : sizes)
     if (s.rosterMax > 0)

@@ -36,7 +36,8 @@ clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log = null
 
 // Sizes (the whole roster first), clear, owners, buffer, stacks, teams,
 // baselines; positions with RosterMax 0 get no slot.
-clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams, const RowsByPosition& rows,
+clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
+                              const RowsByPosition& rows,
                               int32_t buffer = clsMockRoster::kDefaultPlayerBuffer, FillLog* log = nullptr);
 
 // A stack as text: position, factor, mode, baseline pointers and every

@@ -3,6 +3,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DraftHarness.h"
@@ -102,21 +103,15 @@ class LookAhead : public DraftHarness {
 //   RB first: RB drop 250 - 100 = 150, QB drop 300 - 280 = 20:  130.
 // Equilibrium, depth 1: 300 + 120 = 420 against 250 + 280 = 530.
 TEST_F(LookAhead, EachMethodTurnsTheGreedyQuarterbackIntoTheBack) {
-  struct Case {
-    const char* name;
-    int32_t method;
-  };
-  for (const Case& c :
-       {Case{"greedy", clsMockRoster::kOpenRoster}, Case{"roster", clsMockRoster::kRosterPotGL},
-        Case{"starter", clsMockRoster::kStarterPotGL}, Case{"equilibrium", clsMockRoster::kEquilibrium}}) {
-    SCOPED_TRACE(c.name);
+  for (int32_t method : {clsMockRoster::kOpenRoster, clsMockRoster::kRosterPotGL,
+                         clsMockRoster::kStarterPotGL, clsMockRoster::kEquilibrium}) {
+    SCOPED_TRACE(method);
     mock = clsMockDraft();
-    League(FirstPickBy(c.method));
+    League(FirstPickBy(method));
     ASSERT_TRUE(Run(kSnake));
-    if (c.method == clsMockRoster::kOpenRoster)
-      EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
-    else
-      EXPECT_EQ(PlayersAndOwners(), (Owners{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), method == clsMockRoster::kOpenRoster
+                                      ? (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}})
+                                      : (Owners{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
     EXPECT_TRUE(seams.messages.messages.empty());
   }
   // The look-ahead's pick carries the team's points and roster value.
@@ -190,20 +185,15 @@ TEST_F(LookAhead, ATeamWithoutALaterPickTakesItsBestValueOverTheBaseline) {
       {kAll, 0, 0, 3, 0, 3}, {kQB, 0, 0, 1, 1, 1}, {kRB, 0, 0, 2, 1, 1}};
   const RowsByPosition rows{{kQB, {{101, 300, 0, 0}, {102, 280, 0, 0}}},
                             {kRB, {{201, 250, 0, 0}, {202, 240, 0, 0}, {203, 150, 0, 0}, {204, 120, 0, 0}}}};
-  struct Case {
-    bool starter;
-    int32_t chosen;
-    double value;
-  };
-  for (const Case& c : {Case{false, 201, 130}, Case{true, 101, 20}}) {
+  for (const auto& [starter, chosen, value] : {std::tuple{false, 201, 130.0}, {true, 101, 20.0}}) {
+    SCOPED_TRACE(starter);
     mock = clsMockDraft();
-    League(FirstPickBy(c.starter ? clsMockRoster::kStarterPotGL : clsMockRoster::kRosterPotGL), rows,
-           records);
+    League(FirstPickBy(starter ? clsMockRoster::kStarterPotGL : clsMockRoster::kRosterPotGL), rows, records);
     const std::string before = Snapshot(rosters, mock);
     const int yields = seams.yield.count;
-    ASSERT_TRUE(Potential({1, 2}, 0, c.starter));
-    EXPECT_EQ(Chosen(0), c.chosen) << c.starter;
-    EXPECT_EQ(lists[0].PickPlus(), c.value);
+    ASSERT_TRUE(Potential({1, 2}, 0, starter));
+    EXPECT_EQ(Chosen(0), chosen);
+    EXPECT_EQ(lists[0].PickPlus(), value);
     EXPECT_EQ(lists[0].Canidates(), 2);
     EXPECT_EQ(seams.yield.count - yields, 1);
     EXPECT_EQ(Snapshot(rosters, mock), before);
@@ -219,19 +209,17 @@ TEST_F(LookAhead, AnEmptyLaterPickStillValuesTheCandidate) {
       {kAll, 0, 0, 3, 0, 3}, {kQB, 0, 0, 2, 1, 1}, {kRB, 0, 0, 1, 1, 1}};
   const RowsByPosition rows{{kQB, {{101, 300, 0, 0}, {102, 280, 0, 0}, {103, 200, 0, 0}}},
                             {kRB, {{201, 90, 0, 0}, {202, 80, 0, 0}}}};
-  struct Case {
-    int32_t method;
-    double value;
-  };
-  for (const Case& c : {Case{clsMockRoster::kRosterPotGL, 100}, Case{clsMockRoster::kStarterPotGL, 20}}) {
+  for (const auto& [method, value] :
+       {std::pair{clsMockRoster::kRosterPotGL, 100.0}, {clsMockRoster::kStarterPotGL, 20.0}}) {
+    SCOPED_TRACE(method);
     mock = clsMockDraft();
     WriteStrategy("points.stg", {{.ids = {kQB}}, {.beg = 3}});
-    League(FirstPickBy(c.method, clsMockRoster::kFullPoints, {kQB}), rows, records);
+    League(FirstPickBy(method, clsMockRoster::kFullPoints, {kQB}), rows, records);
     ASSERT_TRUE(Run(kSnake));
     EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {103, 2}, {201, 1}}));
     EXPECT_EQ(lists[1].Count(), 1);
     lists[1].MoveFirst();
-    EXPECT_EQ(lists[1].PickPlus(), c.value) << c.method;
+    EXPECT_EQ(lists[1].PickPlus(), value);
     EXPECT_TRUE(lists[1].PosDrafted());
     EXPECT_TRUE(seams.messages.messages.empty());
   }

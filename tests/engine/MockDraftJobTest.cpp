@@ -135,7 +135,8 @@ TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogetherAndAFailedScoringLoadStopsT
 
 TEST(MockDraftLeague, ErrorsComeInOrderRosterErrorsOneAtATime) {
   clsMockDraft mock;
-  const std::vector<LGPRosterSizeRecord> noAllMax{{0, 0, 0, 0, 0, 0}, {kAll, 0, 0, 0, 0, 0}, {kQB, 0, 0, 1, 1, 1}};
+  const std::vector<LGPRosterSizeRecord> noAllMax{
+      {0, 0, 0, 0, 0, 0}, {kAll, 0, 0, 0, 0, 0}, {kQB, 0, 0, 1, 1, 1}};
   EXPECT_EQ(calc::MockDraftLeagueErrors(noAllMax, mock),
             "'All Roster Max' value required in League Properties File.\r\n"
             "Draft Rounds < 1 in League Properties File.\r\n"
@@ -143,14 +144,17 @@ TEST(MockDraftLeague, ErrorsComeInOrderRosterErrorsOneAtATime) {
   mock.SetDraftRounds(2);
   mock.SetOwnerCount(3);
   const std::vector<LGPRosterSizeRecord> allOnly{{0, 0, 0, 0, 0, 0}, {kAll, 1, 0, 2, 0, 2}};
-  EXPECT_EQ(calc::MockDraftLeagueErrors(allOnly, mock), "No positions are selected in League Properties File.\r\n");
+  EXPECT_EQ(calc::MockDraftLeagueErrors(allOnly, mock),
+            "No positions are selected in League Properties File.\r\n");
   const std::vector<LGPRosterSizeRecord> none{{kQB, 2, 0, 1, 1, 1}};
-  EXPECT_EQ(calc::MockDraftLeagueErrors(none, mock), "'All Roster Max' value required in League Properties File.\r\n");
+  EXPECT_EQ(calc::MockDraftLeagueErrors(none, mock),
+            "'All Roster Max' value required in League Properties File.\r\n");
   // No draft order is made for more than 10000 picks.
   const std::vector<LGPRosterSizeRecord> fine{{kAll, 1, 0, 2, 0, 2}, {kQB, 2, 0, 1, 1, 1}};
   mock.SetOwnerCount(101);
   mock.SetDraftRounds(100);
-  EXPECT_EQ(calc::MockDraftLeagueErrors(fine, mock), "Team Count x Draft Rounds > 10000 in League Properties File.\r\n");
+  EXPECT_EQ(calc::MockDraftLeagueErrors(fine, mock),
+            "Team Count x Draft Rounds > 10000 in League Properties File.\r\n");
   mock.SetOwnerCount(100);
   EXPECT_EQ(calc::MockDraftLeagueErrors(fine, mock), "");
 }

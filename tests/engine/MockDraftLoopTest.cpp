@@ -133,8 +133,9 @@ TEST_F(MockDraftLoop, TheUserMockRunsLookAheadsOnlyWhereTheSettingsAllowThem) {
         SCOPED_TRACE(testing::Message() << code << enabled << mode);
         int32_t team = 0, pick = 4, rule = 0;
         const bool expected = enabled || mode == calc::kAutomaticMode;
-        EXPECT_EQ(calc::RunLookAheadPick(team, pick, code, serpentine, mock, rosters, lists, mode, rule, nullptr),
-                  expected);
+        EXPECT_EQ(
+            calc::RunLookAheadPick(team, pick, code, serpentine, mock, rosters, lists, mode, rule, nullptr),
+            expected);
         EXPECT_EQ(pick, expected ? 3 : 4);
         EXPECT_EQ(team, 2);
       }

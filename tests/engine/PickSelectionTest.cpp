@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 #include <tuple>
 #include <utility>
-#include <string>
 #include <vector>
 
 #include "FakeSeams.h"
@@ -43,8 +43,8 @@ struct Pick {
 };
 
 std::ostream& operator<<(std::ostream& out, const Pick& p) {
-  return out << "{" << p.code << ", " << p.points << ", " << p.value << ", pos " << p.posID << ", slot " << p.slot
-             << ", rule " << p.rule << "}";
+  return out << "{" << p.code << ", " << p.points << ", " << p.value << ", pos " << p.posID << ", slot "
+             << p.slot << ", rule " << p.rule << "}";
 }
 
 // Code and rule of a recommendation.
@@ -109,9 +109,9 @@ class PickSelection : public ::testing::Test {
 TEST_F(PickSelection, OpenRosterTakesTheBestCandidateByTheRulesValue) {
   // Candidates QB 101, RB 201, WR 301 (WR 304 by ADP: 301 has none).
   for (const auto& [compare, expected] : {std::pair{0, Pick{101, 300, 300, kQB, 1}},  // 300 / 250 / 240
-                                          {1, Pick{201, 250, 130, kRB, 2}},         // 20 / 130 / 30
-                                          {2, Pick{201, 250, 70, kRB, 2}},          // 20 / 70 / 30
-                                          {3, Pick{304, 210, 1.5, kWR, 3}}}) {      // 12 / 2 / 1.5
+                                          {1, Pick{201, 250, 130, kRB, 2}},           // 20 / 130 / 30
+                                          {2, Pick{201, 250, 70, kRB, 2}},            // 20 / 70 / 30
+                                          {3, Pick{304, 210, 1.5, kWR, 3}}}) {        // 12 / 2 / 1.5
     clsMockRoster roster = Team({{.compare = compare}});
     EXPECT_EQ(Recommend(roster, 1), expected);
     EXPECT_EQ(roster.BaselineMode(), compare);
@@ -154,24 +154,32 @@ TEST_F(PickSelection, RulesPoolsMinimumsAndByeWeeksDecideThePick) {
   const std::vector<PositionSize> starterMinimums{
       {kAll, 0, 8, 0, 5}, {kQB, 0, 2, 1, 1}, {kRB, 0, 3, 1, 2}, {kWR, 0, 3, 2, 2}};
   const std::vector<int32_t> fourTaken{101, 201, 202, 301};
-  const std::vector<PositionSize> fixed{{kAll, 0, 3, 0, 3}, {kQB, 1, 1, 1, 1}, {kRB, 1, 1, 1, 1}, {kWR, 1, 1, 1, 1}};
+  const std::vector<PositionSize> fixed{
+      {kAll, 0, 3, 0, 3}, {kQB, 1, 1, 1, 1}, {kRB, 1, 1, 1, 1}, {kWR, 1, 1, 1, 1}};
   // Three backs, one starter: one pick may share the candidate's bye.
   const std::vector<PositionSize> threeBacks{
       {kAll, 0, 6, 0, 4}, {kQB, 0, 1, 1, 1}, {kRB, 0, 3, 1, 1}, {kWR, 0, 2, 1, 2}};
-  const RowsByPosition byeSevens = WithBacks({{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 9, 7}, {204, 120, 16, 10}});
+  const RowsByPosition byeSevens =
+      WithBacks({{201, 250, 2, 7}, {202, 180, 4, 7}, {203, 170, 9, 7}, {204, 120, 16, 10}});
+  // clang-format off
   const Scenario scenarios[] = {
       // The team has its starting back; by roster value the second back (60)
       // beats WR 301 (30) and QB 101 (20) wherever backs are allowed.
-      {"open roster", {{.method = R::kOpenRoster, .compare = R::kRosterValue}}, {201}, 2, 202, 0, " QB  RB  WR  "},
-      {"match ratio", {{.method = R::kMatchPosRatio, .compare = R::kRosterValue}}, {201}, 2, 202, 0, " QB  RB  WR  "},
-      {"starters only", {{.method = R::kStartersOnly, .compare = R::kRosterValue}}, {201}, 2, 301, 0, " QB  WR  "},
+      {"open roster", {{.method = R::kOpenRoster, .compare = R::kRosterValue}}, {201}, 2, 202, 0,
+       " QB  RB  WR  "},
+      {"match ratio", {{.method = R::kMatchPosRatio, .compare = R::kRosterValue}}, {201}, 2, 202, 0,
+       " QB  RB  WR  "},
+      {"starters only", {{.method = R::kStartersOnly, .compare = R::kRosterValue}}, {201}, 2, 301, 0,
+       " QB  WR  "},
       {"starter min + 1", {{.method = R::kStarterMinPlus1, .compare = R::kRosterValue}}, {201}, 2, 202, 0,
        " QB  RB  WR  "},
       // One or two beyond the starter minimum.
-      {"min + 1 of four", {{.method = R::kStarterMinPlus1}}, fourTaken, 5, kAnyCode, 0, " QB  WR  ", {}, starterMinimums},
+      {"min + 1 of four", {{.method = R::kStarterMinPlus1}}, fourTaken, 5, kAnyCode, 0, " QB  WR  ", {},
+       starterMinimums},
       {"min + 2 of four", {{.method = R::kStarterMinPlus2}}, fourTaken, 5, kAnyCode, 0, " QB  RB  WR  ", {},
        starterMinimums},
-      {"starters of four", {{.method = R::kStartersOnly}}, fourTaken, 5, kAnyCode, 0, " WR  ", {}, starterMinimums},
+      {"starters of four", {{.method = R::kStartersOnly}}, fourTaken, 5, kAnyCode, 0, " WR  ", {},
+       starterMinimums},
       // Include and exclude; a starter-marked id and a position without a
       // place are passed over; an empty pool passes to the next rule.
       {"include any", {{.ids = {kAll}}}, {}, 1, 101},
@@ -180,30 +188,34 @@ TEST_F(PickSelection, RulesPoolsMinimumsAndByeWeeksDecideThePick) {
       {"exclude QB", {{.inclusion = 1, .ids = {kQB}}}, {}, 1, 201},
       {"exclude QB RB", {{.inclusion = 1, .ids = {kQB, kRB}}}, {}, 1, 301},
       {"starter mark", {{.ids = {1000 + kQB, kWR, kTE}}}, {}, 1, 301},
-      {"nobody left", {{.ids = {kQB}}, {.compare = R::kRosterValue}}, {}, 1, 201, 1, "", {101, 102, 103, 104}},
+      {"nobody left", {{.ids = {kQB}}, {.compare = R::kRosterValue}}, {}, 1, 201, 1, "",
+       {101, 102, 103, 104}},
       {"exclude any before the last rule", {{.inclusion = 1, .ids = {kAll}}, {.ids = {kWR}}}, {}, 1, 301, 1},
-      {"no ADP before the last rule", {{.compare = R::kADP, .ids = {kWR}}, {.ids = {kRB}}}, {}, 1, 201, 1, "", {},
-       kOpenLeague, WithBacks(kRows.at(kRB), true)},
+      {"no ADP before the last rule", {{.compare = R::kADP, .ids = {kWR}}, {.ids = {kRB}}}, {}, 1, 201, 1, "",
+       {}, kOpenLeague, WithBacks(kRows.at(kRB), true)},
       // Two receivers taken: 3 places left, QB 1 + RB 2 still needed; no
       // position below its minimum is allowed: the rule's positions give way.
       {"squeeze any", {{.ids = {kAll}}}, {301, 302}, 3, 101, 0, " QB  RB  ", {}, kMinimumsLeague},
       {"squeeze RB WR", {{.ids = {kRB, kWR}}}, {301, 302}, 3, 201, 0, " RB  ", {}, kMinimumsLeague},
       {"squeeze WR", {{.ids = {kWR}}}, {301, 302}, 3, 101, 0, " QB  RB  ", {}, kMinimumsLeague},
       {"four places for three", {{.ids = {kWR}}}, {301}, 2, 302, 0, "", {}, kMinimumsLeague},
-      {"squeeze starters RB WR", {{.method = R::kStartersOnly, .ids = {kRB, kWR}}}, {301, 302}, 3, 201, 0, "", {},
-       kMinimumsLeague},
+      {"squeeze starters RB WR", {{.method = R::kStartersOnly, .ids = {kRB, kWR}}}, {301, 302}, 3, 201, 0, "",
+       {}, kMinimumsLeague},
       {"fixed roster", {{.ids = {kWR}}, {.ids = {kRB}}}, {301}, 2, 201, 1, "", {}, fixed},
       // Backs: two places, one starter, so no two backs may share a bye when
       // the balanced-roster check is on. The team has 201 (bye 7); 202 shares it.
       {"no bye check", {{.ids = {kRB}}}, {201}, 2, 202},
       {"balanced roster check", {{.ids = {kRB}}}, {201}, 2, 203, 0, "", {}, kOpenLeague, kRows, true},
       {"rule check", {{.ids = {kRB}, .noByeConflict = true}}, {201}, 2, 203},
-      {"both checks", {{.ids = {kRB}, .noByeConflict = true}}, {201}, 2, 203, 0, "", {}, kOpenLeague, kRows, true},
+      {"both checks", {{.ids = {kRB}, .noByeConflict = true}}, {201}, 2, 203, 0, "", {}, kOpenLeague, kRows,
+       true},
       {"bench shares one bye", {{.ids = {kRB}}}, {201}, 2, 202, 0, "", {}, threeBacks, byeSevens, true},
-      {"bench shares no second", {{.ids = {kRB}}}, {201, 202}, 3, 204, 0, "", {}, threeBacks, byeSevens, true},
+      {"bench shares no second", {{.ids = {kRB}}}, {201, 202}, 3, 204, 0, "", {}, threeBacks, byeSevens,
+       true},
       {"bye week zero", {{.ids = {kRB}, .noByeConflict = true}}, {201}, 2, 202, 0, "", {}, kOpenLeague,
        WithBacks({{201, 250, 2, 0}, {202, 180, 4, 0}}), true},
   };
+  // clang-format on
   for (const Scenario& c : scenarios) {
     SCOPED_TRACE(c.name);
     SetByeCheck(c.byeCheck);

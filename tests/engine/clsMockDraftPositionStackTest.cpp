@@ -14,8 +14,11 @@ using basMockDraftCalculation::StackRow;
 // Five running backs, best first; the third has no ADP.
 clsMockDraftPositionStack FiveBacks() {
   clsMockDraftPositionStack stack;
-  const std::vector<StackRow> rows{
-      {201, 220.0, 14.0, 7}, {202, 200.0, 9.5, 9}, {203, 180.0, 0.0, 7}, {204, 150.0, 30.0, 11}, {205, 120.0, 9.5, 5}};
+  const std::vector<StackRow> rows{{201, 220.0, 14.0, 7},
+                                   {202, 200.0, 9.5, 9},
+                                   {203, 180.0, 0.0, 7},
+                                   {204, 150.0, 30.0, 11},
+                                   {205, 120.0, 9.5, 5}};
   FillPositionStackFromRows(stack, rows, -1);
   return stack;
 }

@@ -13,8 +13,12 @@ namespace {
 using namespace kdtest;
 
 const RowsByPosition kDozen{
-    {kQB, {{101, 300.0, 12.0, 5}, {102, 280.0, 20.0, 6}, {103, 250.0, 31.0, 7}, {104, 200.0, 0.0, 9},
-           {105, 150.0, 0.0, 10}}},
+    {kQB,
+     {{101, 300.0, 12.0, 5},
+      {102, 280.0, 20.0, 6},
+      {103, 250.0, 31.0, 7},
+      {104, 200.0, 0.0, 9},
+      {105, 150.0, 0.0, 10}}},
     {kRB, {{201, 220.0, 2.0, 5}, {202, 200.0, 4.0, 7}, {203, 180.0, 9.0, 7}, {204, 150.0, 16.0, 11}}},
     {kWR, {{301, 190.0, 3.0, 6}, {302, 170.0, 5.0, 9}, {303, 160.0, 8.0, 9}}},
     {kK, {{401, 140.0, 0.0, 5}}},
@@ -26,14 +30,15 @@ const std::vector<PositionSize> kThreeTeamLeague{
     {kAll, 0, 5, 0, 4}, {kQB, 1, 1, 1, 1}, {kRB, 1, 2, 1, 1}, {kWR, 0, 2, 2, 2}, {kK, 0, 0, 0, 0}};
 
 // The small league worked by hand: 3 teams, player buffer 1.
-clsMockRoster SmallLeague(std::vector<PositionSize> sizes = kThreeTeamLeague, const RowsByPosition& rows = kDozen,
-                          FillLog* log = nullptr) {
+clsMockRoster SmallLeague(std::vector<PositionSize> sizes = kThreeTeamLeague,
+                          const RowsByPosition& rows = kDozen, FillLog* log = nullptr) {
   return BuildTeamRoster(sizes, 3, rows, 1, log);
 }
 
 std::vector<int32_t> StackIDs(const clsMockRoster& roster, int32_t slot) {
   std::vector<int32_t> ids;
-  for (int32_t i = 0; i < roster.StackPlayerCount(slot); ++i) ids.push_back(roster.StackPlayerMasterID(slot, i));
+  for (int32_t i = 0; i < roster.StackPlayerCount(slot); ++i)
+    ids.push_back(roster.StackPlayerMasterID(slot, i));
   return ids;
 }
 
@@ -41,7 +46,8 @@ using PickList = std::vector<std::pair<int32_t, int32_t>>;
 
 PickList Picks(const clsMockRoster& roster) {
   PickList picks;
-  for (int32_t k = 0; k < roster.PlayerCount(); ++k) picks.emplace_back(roster.MasterID(k), roster.Position(k));
+  for (int32_t k = 0; k < roster.PlayerCount(); ++k)
+    picks.emplace_back(roster.MasterID(k), roster.Position(k));
   return picks;
 }
 
@@ -49,7 +55,8 @@ TEST(MockRoster, SlotsFollowTheOrderPositionsAreAddedAndRecordsKeepTheirFieldOrd
   clsMockRoster roster;
   EXPECT_EQ(roster.ActivePositions(), -1);
   roster.AddRosterPositionSize(0, 1, 15, 0, 9, 0);
-  roster.AddRosterPositionSize(7, 3, 4, 2, 3, 1);  // mergeAs, pos, rosterMax, rosterMin, starterMax, starterMin
+  // mergeAs, pos, rosterMax, rosterMin, starterMax, starterMin
+  roster.AddRosterPositionSize(7, 3, 4, 2, 3, 1);
   roster.AddRosterPositionSize(0, 2, 2, 1, 1, 1);
   EXPECT_EQ(roster.ActivePositions(), 2);
   EXPECT_EQ(roster.pFnGetPositionStackArwPosID(1), 0);
@@ -124,8 +131,8 @@ TEST(MockRoster, StacksAndBaselinesOfTheSmallLeague) {
     int32_t slot, posID, rosterPointer, starterPointer;
     double rbl, sbl;
   };
-  for (const Baseline& b : {Baseline{1, kQB, 2, 2, 250, 250}, Baseline{2, kRB, 3, 2, 150, 180},
-                            Baseline{3, kWR, 2, 2, 160, 0}}) {
+  for (const Baseline& b :
+       {Baseline{1, kQB, 2, 2, 250, 250}, Baseline{2, kRB, 3, 2, 150, 180}, Baseline{3, kWR, 2, 2, 160, 0}}) {
     SCOPED_TRACE(b.posID);
     EXPECT_EQ(roster.Stack(b.slot).RosterBaselinePointer(), b.rosterPointer);
     EXPECT_EQ(roster.Stack(b.slot).StarterBaselinePointer(), b.starterPointer);
@@ -160,11 +167,11 @@ TEST(MockRoster, BaselinePointersFromTheLeagueDepth) {
     double rbl, sbl;
   };
   // Twelve teams; backs scoring 1000, 990, 980, ...
-  for (const Case& c : {Case{"thirty deep", 2, 1, 30, 23, 11, 770.0, 890.0},
-                        Case{"twenty players for twenty-four places", 2, 1, 20, 19, 11, 810.0, 890.0},
-                        Case{"fewer players than starters", 2, 1, 10, 9, 9, 910.0, 0.0},
-                        Case{"no starters", 2, 0, 20, 19, -1, 810.0, 0.0},
-                        Case{"empty stack", 2, 1, 0, -1, -1, 0.0, 0.0}}) {
+  for (const Case& c :
+       {Case{"thirty deep", 2, 1, 30, 23, 11, 770.0, 890.0},
+        Case{"twenty players for twenty-four places", 2, 1, 20, 19, 11, 810.0, 890.0},
+        Case{"fewer players than starters", 2, 1, 10, 9, 9, 910.0, 0.0},
+        Case{"no starters", 2, 0, 20, 19, -1, 810.0, 0.0}, Case{"empty stack", 2, 1, 0, -1, -1, 0.0, 0.0}}) {
     SCOPED_TRACE(c.name);
     RowsByPosition rows;
     for (int32_t i = 0; i < c.players; ++i) rows[kRB].push_back({1000 + i, 1000.0 - 10.0 * i, 0.0, 1});
@@ -274,7 +281,7 @@ TEST(MockRoster, FindingAndMarkingStackPlayers) {
 
   roster.MarkPlayerAsDrafted(203, kRB, true, 2);
   EXPECT_TRUE(roster.StackPlayerDrafted(2, 2));
-  roster.MarkPlayerAsDrafted(204, kRB, true, 0);  // wrong hint
+  roster.MarkPlayerAsDrafted(204, kRB, true, 0);    // wrong hint
   roster.MarkPlayerAsDrafted(203, kRB, false, 99);  // hint beyond the stack
   roster.MarkPlayerAsDrafted(101, kRB, true);       // not in that stack
   for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(roster.StackPlayerDrafted(2, i), i == 3) << i;

@@ -216,7 +216,8 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   copy.SetBegDraftAr(8);
   copy.SetEndDraftAr(20);
   copy.SetNeedPicks(true);
-  Fill(copy, {{9, 9, 99, 9, 9, 9, 9}, {8, 8, 98, 8, 8, 8, 8}, {7, 7, 97, 7, 7, 7, 7}, {6, 6, 96, 6, 6, 6, 6}});
+  Fill(copy,
+       {{9, 9, 99, 9, 9, 9, 9}, {8, 8, 98, 8, 8, 8, 8}, {7, 7, 97, 7, 7, 7, 7}, {6, 6, 96, 6, 6, 6, 6}});
 
   source.MoveFirst();
   copy.Spawn(source);
@@ -226,9 +227,10 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   EXPECT_EQ(WalkMasIDs(copy), (std::vector<int32_t>{101, 102, 103}));
 
   copy.MoveTo(10);
-  EXPECT_EQ((std::vector<double>{1.0 * copy.MasID(), 1.0 * copy.PosID(), 1.0 * copy.DraftNdx(), copy.PP(), copy.RBL(),
-                                 copy.SBL(), copy.ADP(), copy.InitialCV(), copy.FactorX(), copy.FactorINJ(),
-                                 copy.FactorLRTR(), copy.PickPlus(), 1.0 * copy.Starter(), 1.0 * copy.PosDrafted()}),
+  EXPECT_EQ((std::vector<double>{1.0 * copy.MasID(), 1.0 * copy.PosID(), 1.0 * copy.DraftNdx(), copy.PP(),
+                                 copy.RBL(), copy.SBL(), copy.ADP(), copy.InitialCV(), copy.FactorX(),
+                                 copy.FactorINJ(), copy.FactorLRTR(), copy.PickPlus(), 1.0 * copy.Starter(),
+                                 1.0 * copy.PosDrafted()}),
             (std::vector<double>{101, 3, 10, 250, 5, 40, 12, 11, 1.1, 0.9, 1.5, -4.5, 1, 1}));
   copy.MoveTo(12);
   EXPECT_EQ(copy.MasID(), 103);
@@ -237,9 +239,9 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   EXPECT_DOUBLE_EQ(copy.Total(2), 50.0);
   EXPECT_EQ(copy.Total(0), kNoTotal);
   // The copy's own settings stay.
-  EXPECT_EQ((std::vector<double>{1.0 * copy.Compare(), 1.0 * copy.Method(), 1.0 * copy.StrategyAr(), copy.Canidates(),
-                                 copy.RunTime(), 1.0 * copy.BegDraftAr(), 1.0 * copy.EndDraftAr(),
-                                 1.0 * copy.NeedPicks()}),
+  EXPECT_EQ((std::vector<double>{1.0 * copy.Compare(), 1.0 * copy.Method(), 1.0 * copy.StrategyAr(),
+                                 copy.Canidates(), copy.RunTime(), 1.0 * copy.BegDraftAr(),
+                                 1.0 * copy.EndDraftAr(), 1.0 * copy.NeedPicks()}),
             (std::vector<double>{1, 3, 5, 42, 3.5, 8, 20, 1}));
 
   clsPossiblePicks empty;

@@ -24,10 +24,11 @@ TEST(UserMockPositions, OnlyPositionsTheUserMockListsAreWritten) {
   ugm.AddRosterPositionSize(7, 3, 1, 1, 1, 1);  // a second record of a position is not used
   basUGMFileControl::ApplyUserMockRosterSizes(ugm, db);
   const auto limits = [&path](int id) {
-    return kdtest::QueryText(path,
-                             "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
-                             "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
-                                 std::to_string(id));
+    return kdtest::QueryText(
+        path,
+        "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
+        "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
+            std::to_string(id));
   };
   EXPECT_EQ(limits(1), "0 16 0 9 1");
   EXPECT_EQ(limits(3), "2 6 1 3 4");
