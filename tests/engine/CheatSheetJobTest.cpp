@@ -126,6 +126,11 @@ TEST_F(CheatSheetJob, LeagueRosterErrorsStopBeforeTheScoringRun) {
 }
 
 TEST_F(CheatSheetJob, ADatabaseThatDoesNotOpenStopsTheJob) {
+  {
+    clsKickwellDB opened;
+    EXPECT_TRUE(calc::OpenProjectedStatsDB(project.Status(), opened));
+    EXPECT_TRUE(opened.IsOpen());
+  }
   WriteFile(project.databasePath, "SQLite format 3 but not really");
   EXPECT_FALSE(Run());
   const MessageCall* m = OnlyMessage();

@@ -33,7 +33,7 @@ class MockDraftLoop : public DraftHarness {
  protected:
   void ThreeTeams(const std::string& first = "points.stg") {
     League({first, "value.stg", "receiver.stg"}, kRows, kRecords);
-    basLGPFileControl::BuildDraftOrder(serpentine, 3, 2, 0);
+    ASSERT_EQ(basLGPFileControl::BuildDraftOrder(serpentine, 3, 2, 0), 5);
   }
   std::vector<int32_t> serpentine;
 };
@@ -46,6 +46,7 @@ TEST_F(MockDraftLoop, SerpentineDraftWithAStrategyPerTeam) {
   for (int32_t t = 1; t <= 3; ++t) {
     EXPECT_EQ(rosters[static_cast<std::size_t>(t)].ActivePositions(), 3);    // All, QB, RB, WR; no tight end
     EXPECT_EQ(rosters[static_cast<std::size_t>(t)].StackPlayerCount(1), 3);  // 1 x 3 teams + no extra players
+    EXPECT_EQ(rosters[static_cast<std::size_t>(t)].Teams(), 3);
   }
   EXPECT_EQ(rosters[2].StrategyCompare(0), clsMockRoster::kRosterValue);
   EXPECT_EQ(rosters[3].Strategy().Count(), 2);

@@ -29,6 +29,8 @@ TEST(PositionStack, CountAndAddPlayerKeepPlayersInOrder) {
   stack.AddPlayer(2, 90.0, 6, false);
   EXPECT_EQ(stack.MasterID(1), 2);
   EXPECT_EQ(stack.Points(1), 90.0);
+  EXPECT_EQ(stack.ByeWeek(1), 6);
+  EXPECT_FALSE(stack.Drafted(1));
   EXPECT_EQ(stack.ADP(1), 99999.0);
   stack.SetCount(9);  // the highest index
   EXPECT_EQ(stack.Count(), 10);
@@ -56,6 +58,7 @@ TEST(PositionStack, ReadsOutsideTheListAnswerZeroOrNoADPOtherAccessThrows) {
 
 TEST(PositionStack, BestADPAvailableIsTheLowestAboveTheMinimumFirstOnTies) {
   clsMockDraftPositionStack stack = FiveBacks();
+  EXPECT_EQ(stack.ADP(0), 14.0);
   EXPECT_EQ(stack.ADP(2), 99999.0);
   EXPECT_EQ(stack.GetBestADPAvailable(0.0), 1);  // 9.5, ahead of 205's equal 9.5
   EXPECT_EQ(stack.GetBestADPAvailable(9.5), 0);  // a minimum equal to an ADP skips it
@@ -106,6 +109,7 @@ TEST(PositionStack, ByeWeekByMasterIDTakesTheFirstMatch) {
 TEST(FillPositionStack, TakesAtMostTheMaximumBestFirstAndReplacesTheStack) {
   clsMockDraftPositionStack stack = FiveBacks();
   EXPECT_EQ(stack.Count(), 5);
+  EXPECT_EQ(stack.MasterID(0), 201);
   EXPECT_EQ(stack.MasterID(4), 205);
   EXPECT_EQ(stack.ByeWeek(3), 11);
   EXPECT_FALSE(stack.Drafted(0));

@@ -141,6 +141,7 @@ TEST(MockRoster, StacksAndBaselinesOfTheSmallLeague) {
   }
   EXPECT_EQ(roster.StackPlayerRosterBaseline(1, 0), 50.0);   // 300 - 250
   EXPECT_EQ(roster.StackPlayerRosterBaseline(1, 3), -50.0);  // 200 - 250
+  EXPECT_EQ(roster.StackPlayerRosterBaseline(2, 0), 70.0);   // 220 - 150
   EXPECT_EQ(roster.StackPlayerStarterBaseline(2, 0), 40.0);  // 220 - 180
   EXPECT_EQ(roster.StackPlayerRosterBaseline(3, 1), 10.0);   // 170 - 160
   double value = 0;
@@ -189,6 +190,7 @@ TEST(MockRoster, ThePickListStartsWithOneEmptyPickAndGrowsKeepingEntries) {
   EXPECT_EQ(roster.PlayerCount(), 1);
   roster.SetMasterID(0, 77);
   roster.SetPlayerCount(5);
+  EXPECT_EQ(roster.PlayerCount(), 5);
   EXPECT_EQ(roster.MasterID(0), 77);
   EXPECT_EQ(roster.MasterID(4), 0);
   roster.SetPlayerCount(2);  // never shrinks the list itself
