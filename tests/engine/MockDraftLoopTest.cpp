@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "DraftHarness.h"
@@ -156,6 +158,43 @@ TEST_F(MockDraftLoop, ClearingAPickFreesThePlayerEverywhere) {
   EXPECT_EQ(mock.DraftPosition(0), 0);
   EXPECT_FALSE(rosters[1].StackPlayerDrafted(2, 1));
   EXPECT_EQ(rosters[3].LeaguePosDraftCount(kRB), 0);
+}
+
+// Three teams, three rounds, serpentine.
+TEST(DraftBookkeeping, TeamPickNumbersAndNextPicks) {
+  const std::vector<int32_t> order{1, 2, 3, 3, 2, 1, 1, 2, 3};
+  const std::vector<int32_t> expected{1, 1, 1, 2, 2, 2, 3, 3, 3};
+  for (int32_t i = 0; i < 9; ++i)
+    EXPECT_EQ(calc::TeamPickNumber(i, order), expected[static_cast<std::size_t>(i)]) << i;
+  EXPECT_THROW(calc::TeamPickNumber(9, order), std::out_of_range);
+  // The n-th next pick of the team on the clock ends at the last pick.
+  for (const auto& [pick, n, next] :
+       {std::tuple{0, 1, 5}, {0, 2, 6}, {0, 3, 8}, {2, 1, 3}, {3, 1, 8}, {8, 1, 8}, {0, 0, 8}, {0, -1, 8}}) {
+    EXPECT_EQ(calc::FindTeamNthNextPick(order, pick, n), next) << pick << " " << n;
+  }
+  EXPECT_THROW(calc::FindTeamNthNextPick(order, -1, 1), std::out_of_range);
+}
+
+TEST(DraftBookkeeping, MarkDraftedInAllRostersMarksEveryTeamAndMovesItsCount) {
+  const std::vector<PositionSize> sizes{{kAll, 0, 3, 0, 3}, {kQB, 0, 1, 1, 1}, {kRB, 0, 2, 1, 1}};
+  const RowsByPosition rows{{kQB, {{101, 300, 0, 5}}}, {kRB, {{201, 250, 0, 7}, {202, 180, 0, 9}}}};
+  std::vector<clsMockRoster> rosters{clsMockRoster(), BuildTeamRoster(sizes, 2, rows),
+                                     BuildTeamRoster(sizes, 2, rows)};
+  calc::MarkDraftedInAllRosters(rosters, kRB, 202, true, 1);
+  for (std::size_t t : {1u, 2u}) {
+    const clsMockRoster& r = rosters[t];
+    EXPECT_TRUE(r.StackPlayerDrafted(2, 1));
+    EXPECT_FALSE(r.StackPlayerDrafted(2, 0));
+    EXPECT_EQ(r.LeaguePosDraftCount(kRB), 1);
+    EXPECT_EQ(r.LeaguePosDraftCount(kQB), 0);
+  }
+  calc::MarkDraftedInAllRosters(rosters, kRB, 202, false, -1);
+  for (std::size_t t : {1u, 2u}) {
+    const clsMockRoster& r = rosters[t];
+    EXPECT_FALSE(r.StackPlayerDrafted(2, 1));
+    EXPECT_EQ(r.LeaguePosDraftCount(kRB), 0);
+  }
+  EXPECT_EQ(rosters[0].ActivePositions(), -1);  // entry 0 stays empty
 }
 
 }  // namespace
