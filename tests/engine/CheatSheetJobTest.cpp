@@ -92,19 +92,25 @@ TEST_F(CheatSheetJob, LeagueRosterErrorsStopBeforeTheScoringRun) {
   struct Case {
     std::vector<LGPRosterSizeRecord> sizes;
     std::string text;
+    std::string fileBytes;  // written over the league when not empty
   };
+  const std::string noAllMax = "'All Roster Max' value required in League Properties File.";
   const Case cases[] = {
       // Positions with limits but no whole-roster maximum.
-      {{{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}, {3, 3, 0, 1, 1, 1}},
-       "'All Roster Max' value required in League Properties File."},
+      {{{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}, {3, 3, 0, 1, 1, 1}}, noAllMax, ""},
       // A whole-roster maximum and nothing to fill it with.
-      {{{1, 1, 0, 2, 0, 2}, {2, 2, 0, 0, 0, 0}}, "No positions are selected in League Properties File."},
+      {{{1, 1, 0, 2, 0, 2}, {2, 2, 0, 0, 0, 0}}, "No positions are selected in League Properties File.", ""},
+      // An unreadable league reads as one without roster sizes.
+      {{}, noAllMax, "not a league"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text + c.fileBytes);
     LeaguePlan plan;
     plan.sizes = c.sizes;
     project.WriteLeague(plan);
+    if (!c.fileBytes.empty()) WriteFile(project.leaguePath, c.fileBytes);
     project.seams.messages.messages.clear();
+    mock = clsMockDraft();
     clsKickwellDB fresh;
     EXPECT_FALSE(calc::CalculateCheatSheet(project.Status(), mock, roster, fresh));
     if (const MessageCall* m = OnlyMessage()) {
@@ -116,18 +122,15 @@ TEST_F(CheatSheetJob, LeagueRosterErrorsStopBeforeTheScoringRun) {
     EXPECT_EQ(roster.ActivePositions(), -1);
     EXPECT_EQ(project.StoredPoints(104), 999);
   }
-}
-
-TEST_F(CheatSheetJob, AnUnreadableLeagueReadsAsOneWithoutRosterSizes) {
-  WriteFile(project.leaguePath, "not a league");
-  EXPECT_FALSE(Run());
-  const MessageCall* m = OnlyMessage();
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(m->text, "'All Roster Max' value required in League Properties File.");
   EXPECT_EQ(mock.OwnerCount(), 0);
 }
 
 TEST_F(CheatSheetJob, ADatabaseThatDoesNotOpenStopsTheJob) {
+  {
+    clsKickwellDB opened;
+    EXPECT_TRUE(calc::OpenProjectedStatsDB(project.Status(), opened));
+    EXPECT_TRUE(opened.IsOpen());
+  }
   WriteFile(project.databasePath, "SQLite format 3 but not really");
   EXPECT_FALSE(Run());
   const MessageCall* m = OnlyMessage();
@@ -140,6 +143,8 @@ TEST_F(CheatSheetJob, ADatabaseThatDoesNotOpenStopsTheJob) {
   GlobalProject().SetValue(kProjProjectedStatsFile, "Gone.pro");
   clsKickwellDB missing;
   EXPECT_FALSE(calc::CalculateCheatSheet(project.Status(), mock, roster, missing));
+  EXPECT_FALSE(missing.IsOpen());
+  EXPECT_EQ(project.seams.progress.listItems.back(), "Opening Gone.pro");
   ASSERT_EQ(project.seams.messages.plain.size(), 1u);
   EXPECT_EQ(project.seams.messages.plain[0].caption, "File Error");
   EXPECT_EQ(project.seams.messages.plain[0].text,

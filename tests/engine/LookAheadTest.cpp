@@ -1,24 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <filesystem>
 #include <limits>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "FakeSeams.h"
-#include "LeagueBuilder.h"
-#include "TempDir.h"
-#include "core/PageCode.h"
-#include "core/basMockDraftSettings.h"
-#include "core/basMockItUp.h"
-#include "core/clsCheatIsolate.h"
-#include "core/clsSettingsKD.h"
-#include "core/clsStatusPlain.h"
+#include "DraftHarness.h"
 #include "engine/basMockDraftCalculation.h"
-#include "engine/clsMockDraft.h"
-#include "engine/clsPossiblePicks.h"
 
 namespace {
 
@@ -46,16 +35,6 @@ std::vector<RulePlan> FirstPickBy(int32_t method, int32_t compare = clsMockRoste
   return {{.beg = 1, .end = 1, .method = method, .compare = compare, .ids = std::move(ids)}, {.beg = 2}};
 }
 
-struct BoardPick {
-  int32_t masterID;
-  int32_t owner;
-  bool operator==(const BoardPick&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const BoardPick& p) {
-  return out << "{" << p.masterID << ", team " << p.owner << "}";
-}
-
 // Everything a search could disturb, as text.
 std::string Snapshot(const std::vector<clsMockRoster>& rosters, const clsMockDraft& mock) {
   std::ostringstream out;
@@ -71,15 +50,7 @@ std::string Snapshot(const std::vector<clsMockRoster>& rosters, const clsMockDra
           << r.LeaguePosDraftCount(size.PosID) << " RBL " << r.RBL(size.PosID) << " SBL " << r.SBL(size.PosID)
           << "\n";
     }
-    for (int32_t s = 1; s <= r.StackMax(); ++s) {
-      const clsMockDraftPositionStack& stack = r.Stack(s);
-      out << " stack " << s << " mode " << stack.BaselineMode() << " pointers "
-          << stack.RosterBaselinePointer() << "/" << stack.StarterBaselinePointer() << ":";
-      for (int32_t i = 0; i < stack.Count(); ++i)
-        out << " " << stack.MasterID(i) << (stack.Drafted(i) ? "*" : "") << "@" << stack.Points(i) << "/"
-            << stack.ADP(i) << "/" << int{stack.ByeWeek(i)};
-      out << "\n";
-    }
+    for (int32_t s = 1; s <= r.StackMax(); ++s) out << " stack " << s << StackText(r.Stack(s)) << "\n";
   }
   out << "board";
   for (int32_t k = 0; k <= mock.Count(); ++k)
@@ -88,50 +59,22 @@ std::string Snapshot(const std::vector<clsMockRoster>& rosters, const clsMockDra
   return out.str();
 }
 
-class LookAhead : public ::testing::Test {
+using Owners = std::vector<std::pair<int32_t, int32_t>>;
+
+class LookAhead : public DraftHarness {
  protected:
   void SetUp() override {
-    basMockDraftSettings::TerminateSettings();
-    Settings().SetBoolVal(kSetCheckByeConflicts, false);
+    DraftHarness::SetUp();
     Settings().SetLongVal(kSetEquilibriumDepth, 1);
-    basMockItUp::InitFileTypeTable(work.Path());
-    ReleaseGlobalProject();
-    GlobalProject().SetValue(kProjAdditionalPlayers, "1");
-    strategies = FileTypeFolder.at(static_cast<std::size_t>(kPageDraftStrategies));
-    std::filesystem::create_directories(strategies);
-    WriteStrategy("points.stg", {{}});
-    for (int32_t id : {1, 2, 3, 4, 5, 6, 8, 10}) status.AddSegment(id, 10.0f);
-  }
-  void TearDown() override {
-    ReleaseGlobalProject();
-    basMockDraftSettings::TerminateSettings();
   }
 
-  static clsSettingsKD& Settings() { return basMockDraftSettings::GlobalSettings(); }
-
-  void WriteStrategy(const std::string& name, const std::vector<RulePlan>& rules) {
-    clsMockRoster scratch;
-    GiveStrategy(scratch, strategies + name, rules);
-  }
-
-  // Team 1 plays `first`, every other team by points; serpentine order.
+  // Team 1 plays `first`, every other team by points.
   void League(const std::vector<RulePlan>& first, const RowsByPosition& rows = kSteepBacks,
               const std::vector<LGPRosterSizeRecord>& records = kPair, int32_t teams = 2) {
     WriteStrategy("first.stg", first);
-    mock.SetOwnerCount(teams);
-    mock.SetDraftRounds(2);
-    mock.SetDraftStrategyFile(1, "first.stg");
-    for (int32_t t = 2; t <= teams; ++t) mock.SetDraftStrategyFile(t, "points.stg");
-    const clsMockRoster::StackFiller fill = [rows](clsMockDraftPositionStack& stack, int32_t posID,
-                                                   int32_t maximum) {
-      auto it = rows.find(posID);
-      if (it != rows.end()) calc::FillPositionStackFromRows(stack, it->second, maximum);
-    };
-    ASSERT_TRUE(calc::BuildTeamRosters(status, fill, mock, rosters, records));
-  }
-
-  bool Run(const std::vector<int32_t>& order) {
-    return calc::RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
+    std::vector<std::string> files{"first.stg"};
+    files.resize(static_cast<std::size_t>(teams), "points.stg");
+    DraftHarness::League(files, rows, records);
   }
 
   bool Potential(const std::vector<int32_t>& order, int32_t pick, bool starter, int32_t rule = 0) {
@@ -148,27 +91,6 @@ class LookAhead : public ::testing::Test {
     EXPECT_EQ(lists[0].DraftNdx(), pick);
     return lists[0].MasID();
   }
-
-  std::vector<BoardPick> Board() const {
-    std::vector<BoardPick> out;
-    for (int32_t k = 0; k <= mock.Count(); ++k) out.push_back({mock.MasterID(k), mock.DraftOwner(k)});
-    return out;
-  }
-
-  int CaptionCount(const std::string& text) const {
-    return static_cast<int>(
-        std::count(seams.progress.log.begin(), seams.progress.log.end(), "BottomText " + text));
-  }
-
-  TempDir work;
-  ScopedFakeSeams seams;
-  std::string strategies;
-  clsStatusPlain status;
-  clsMockDraft mock;
-  std::vector<clsMockRoster> rosters;
-  std::array<clsPossiblePicks, 2> lists;
-  TableNames names;
-  std::vector<int32_t> boardIndex;
 };
 
 // ---------------------------------------------------------------- hand-worked drafts
@@ -181,21 +103,15 @@ class LookAhead : public ::testing::Test {
 //   RB first: RB drop 250 - 100 = 150, QB drop 300 - 280 = 20:  130.
 // Equilibrium, depth 1: 300 + 120 = 420 against 250 + 280 = 530.
 TEST_F(LookAhead, EachMethodTurnsTheGreedyQuarterbackIntoTheBack) {
-  struct Case {
-    const char* name;
-    int32_t method;
-  };
-  for (const Case& c :
-       {Case{"greedy", clsMockRoster::kOpenRoster}, Case{"roster", clsMockRoster::kRosterPotGL},
-        Case{"starter", clsMockRoster::kStarterPotGL}, Case{"equilibrium", clsMockRoster::kEquilibrium}}) {
-    SCOPED_TRACE(c.name);
+  for (int32_t method : {clsMockRoster::kOpenRoster, clsMockRoster::kRosterPotGL,
+                         clsMockRoster::kStarterPotGL, clsMockRoster::kEquilibrium}) {
+    SCOPED_TRACE(method);
     mock = clsMockDraft();
-    League(FirstPickBy(c.method));
+    League(FirstPickBy(method));
     ASSERT_TRUE(Run(kSnake));
-    if (c.method == clsMockRoster::kOpenRoster)
-      EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
-    else
-      EXPECT_EQ(Board(), (std::vector<BoardPick>{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), method == clsMockRoster::kOpenRoster
+                                      ? (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}})
+                                      : (Owners{{201, 1}, {101, 2}, {202, 2}, {102, 1}}));
     EXPECT_TRUE(seams.messages.messages.empty());
   }
   // The look-ahead's pick carries the team's points and roster value.
@@ -269,20 +185,15 @@ TEST_F(LookAhead, ATeamWithoutALaterPickTakesItsBestValueOverTheBaseline) {
       {kAll, 0, 0, 3, 0, 3}, {kQB, 0, 0, 1, 1, 1}, {kRB, 0, 0, 2, 1, 1}};
   const RowsByPosition rows{{kQB, {{101, 300, 0, 0}, {102, 280, 0, 0}}},
                             {kRB, {{201, 250, 0, 0}, {202, 240, 0, 0}, {203, 150, 0, 0}, {204, 120, 0, 0}}}};
-  struct Case {
-    bool starter;
-    int32_t chosen;
-    double value;
-  };
-  for (const Case& c : {Case{false, 201, 130}, Case{true, 101, 20}}) {
+  for (const auto& [starter, chosen, value] : {std::tuple{false, 201, 130.0}, {true, 101, 20.0}}) {
+    SCOPED_TRACE(starter);
     mock = clsMockDraft();
-    League(FirstPickBy(c.starter ? clsMockRoster::kStarterPotGL : clsMockRoster::kRosterPotGL), rows,
-           records);
+    League(FirstPickBy(starter ? clsMockRoster::kStarterPotGL : clsMockRoster::kRosterPotGL), rows, records);
     const std::string before = Snapshot(rosters, mock);
     const int yields = seams.yield.count;
-    ASSERT_TRUE(Potential({1, 2}, 0, c.starter));
-    EXPECT_EQ(Chosen(0), c.chosen) << c.starter;
-    EXPECT_EQ(lists[0].PickPlus(), c.value);
+    ASSERT_TRUE(Potential({1, 2}, 0, starter));
+    EXPECT_EQ(Chosen(0), chosen);
+    EXPECT_EQ(lists[0].PickPlus(), value);
     EXPECT_EQ(lists[0].Canidates(), 2);
     EXPECT_EQ(seams.yield.count - yields, 1);
     EXPECT_EQ(Snapshot(rosters, mock), before);
@@ -298,19 +209,17 @@ TEST_F(LookAhead, AnEmptyLaterPickStillValuesTheCandidate) {
       {kAll, 0, 0, 3, 0, 3}, {kQB, 0, 0, 2, 1, 1}, {kRB, 0, 0, 1, 1, 1}};
   const RowsByPosition rows{{kQB, {{101, 300, 0, 0}, {102, 280, 0, 0}, {103, 200, 0, 0}}},
                             {kRB, {{201, 90, 0, 0}, {202, 80, 0, 0}}}};
-  struct Case {
-    int32_t method;
-    double value;
-  };
-  for (const Case& c : {Case{clsMockRoster::kRosterPotGL, 100}, Case{clsMockRoster::kStarterPotGL, 20}}) {
+  for (const auto& [method, value] :
+       {std::pair{clsMockRoster::kRosterPotGL, 100.0}, {clsMockRoster::kStarterPotGL, 20.0}}) {
+    SCOPED_TRACE(method);
     mock = clsMockDraft();
     WriteStrategy("points.stg", {{.ids = {kQB}}, {.beg = 3}});
-    League(FirstPickBy(c.method, clsMockRoster::kFullPoints, {kQB}), rows, records);
+    League(FirstPickBy(method, clsMockRoster::kFullPoints, {kQB}), rows, records);
     ASSERT_TRUE(Run(kSnake));
-    EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {103, 2}, {201, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {103, 2}, {201, 1}}));
     EXPECT_EQ(lists[1].Count(), 1);
     lists[1].MoveFirst();
-    EXPECT_EQ(lists[1].PickPlus(), c.value) << c.method;
+    EXPECT_EQ(lists[1].PickPlus(), value);
     EXPECT_TRUE(lists[1].PosDrafted());
     EXPECT_TRUE(seams.messages.messages.empty());
   }
@@ -323,7 +232,7 @@ TEST_F(LookAhead, ASearchThatChoosesNobodyLetsTheNextRulePick) {
     seams.progress.log.clear();
     League(FirstPickBy(method, clsMockRoster::kFullPoints, {kTE}));
     ASSERT_TRUE(Run(kSnake));
-    EXPECT_EQ(Board(), (std::vector<BoardPick>{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
+    EXPECT_EQ(PlayersAndOwners(), (Owners{{101, 1}, {102, 2}, {201, 2}, {202, 1}}));
     // The search, its empty answer, then the next rule.
     EXPECT_EQ(CaptionCount("Running Mock Draft Pick 1 of 4"), 3) << method;
     EXPECT_EQ(lists[0].Canidates(), 0);

@@ -51,51 +51,52 @@ class MockDraftJob : public ::testing::Test {
 // Team 1 takes the most points, team 2 the most over the roster baseline,
 // team 3 a receiver with its first pick and then the most points. Values
 // over the baselines (QB 200, RB 150, WR 220, K 120) in brackets.
-TEST_F(MockDraftJob, SerpentineDraftFromTheLeaguesStyle) {
-  ASSERT_TRUE(Run());
-  // 1: T1 QB 101 300. 2: T2 RB 201 [110] over QB 102 [90], WR 301 [20].
-  // 3: T3 WR 301. 4: T3 again, QB 102 290 over RB 202 250. 5: T2 with its
-  // back: WR 302 [10] over QB 103 [0] and K 601 [0]. 6: T1 with its
-  // quarterback: RB 202 250 over WR 303 220 and K 601 120.
-  const std::vector<Pick> expected{{101, 1, kQB, 300, 100, "Able, Al"}, {201, 2, kRB, 260, 110, "Ellis, Ed"},
-                                   {301, 3, kWR, 240, 20, "Ives, Ike"}, {102, 3, kQB, 290, 90, "Baker, Bo"},
-                                   {302, 2, kWR, 230, 10, "Jones, Jo"}, {202, 1, kRB, 250, 100, "Ford, Fay"}};
-  EXPECT_EQ(Board(), expected);
+TEST_F(MockDraftJob, TheDraftFollowsTheLeaguesStyleOrItsCreatedOrder) {
+  const Pick qb1{101, 1, kQB, 300, 100, "Able, Al"}, qb2{102, 0, kQB, 290, 90, "Baker, Bo"},
+      qb3{103, 3, kQB, 200, 0, "Cole, Cy"}, rb1{201, 2, kRB, 260, 110, "Ellis, Ed"},
+      rb2{202, 1, kRB, 250, 100, "Ford, Fay"}, wr1{301, 3, kWR, 240, 20, "Ives, Ike"},
+      wr2{302, 2, kWR, 230, 10, "Jones, Jo"};
+  const auto by = [](Pick p, int32_t owner) {
+    p.owner = owner;
+    return p;
+  };
+  struct Case {
+    const char* name;
+    int32_t style;
+    std::vector<int32_t> createdOrder;
+    std::vector<Pick> expected;
+  };
+  const Case cases[] = {
+      // 4: T3 again, QB 102 290 over RB 202 250. 5: T2 with its back: WR 302
+      // [10] over QB 103 [0] and K 601 [0]. 6: T1 with its quarterback: RB
+      // 202 250 over WR 303 220 and K 601 120.
+      {"serpentine", 0, {}, {qb1, rb1, wr1, by(qb2, 3), wr2, rb2}},
+      // 4: T1 with its quarterback: RB 202. 5: T2 with its back: QB 102 [90]
+      // over WR 302 [10]. 6: T3 with its receiver: QB 103 200 over RB 203
+      // 150 (the merged fullback) and K 601 120.
+      {"cyclic", 1, {}, {qb1, rb1, wr1, rb2, by(qb2, 2), qb3}},
+      // The league's created order is used as it is.
+      {"created", 0, {3, 1, 2, 2, 1, 3}, {wr1, qb1, rb1, by(qb2, 2), rb2, qb3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LeaguePlan plan;
+    plan.style = c.style;
+    plan.createdOrder = c.createdOrder;
+    plan.createdTeams = c.createdOrder.empty() ? 0 : 3;
+    project.WriteLeague(plan);
+    mock = clsMockDraft();
+    clsKickwellDB fresh;
+    ASSERT_TRUE(calc::CalculateMockDraft(project.Status(), mock, fresh));
+    EXPECT_EQ(Board(), c.expected);
+    EXPECT_EQ(mock.CreateDraftOrder(), c.createdOrder.empty());
+  }
   EXPECT_EQ(mock.OwnerCount(), 3);
   EXPECT_EQ(runtime::Trim(mock.OwnerName(3)), "Charlie");
   EXPECT_EQ(mock.RBL(kK), 120);
   EXPECT_TRUE(project.seams.messages.messages.empty());
   EXPECT_EQ(project.seams.progress.totalBottomText, "Generating Mock Draft");
   EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 6 of 6");
-}
-
-TEST_F(MockDraftJob, CyclicDraftFromTheLeaguesStyle) {
-  LeaguePlan plan;
-  plan.style = 1;
-  project.WriteLeague(plan);
-  ASSERT_TRUE(Run());
-  // 4: T1 with its quarterback: RB 202. 5: T2 with its back: QB 102 [90]
-  // over WR 302 [10]. 6: T3 with its receiver: QB 103 200 over RB 203 150
-  // (the merged fullback) and K 601 120.
-  const std::vector<Pick> expected{{101, 1, kQB, 300, 100, "Able, Al"}, {201, 2, kRB, 260, 110, "Ellis, Ed"},
-                                   {301, 3, kWR, 240, 20, "Ives, Ike"}, {202, 1, kRB, 250, 100, "Ford, Fay"},
-                                   {102, 2, kQB, 290, 90, "Baker, Bo"}, {103, 3, kQB, 200, 0, "Cole, Cy"}};
-  EXPECT_EQ(Board(), expected);
-}
-
-TEST_F(MockDraftJob, TheLeaguesCreatedOrderIsUsedAsItIs) {
-  LeaguePlan plan;
-  plan.createdTeams = 3;
-  plan.createdOrder = {3, 1, 2, 2, 1, 3};
-  project.WriteLeague(plan);
-  ASSERT_TRUE(Run());
-  EXPECT_FALSE(mock.CreateDraftOrder());
-  // 3: T2 RB 201 [110]. 4: T2 with its back: QB 102 [90]. 5: T1 with its
-  // quarterback: RB 202. 6: T3 with its receiver: QB 103.
-  const std::vector<Pick> expected{{301, 3, kWR, 240, 20, "Ives, Ike"},  {101, 1, kQB, 300, 100, "Able, Al"},
-                                   {201, 2, kRB, 260, 110, "Ellis, Ed"}, {102, 2, kQB, 290, 90, "Baker, Bo"},
-                                   {202, 1, kRB, 250, 100, "Ford, Fay"}, {103, 3, kQB, 200, 0, "Cole, Cy"}};
-  EXPECT_EQ(Board(), expected);
 }
 
 TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {
@@ -109,7 +110,7 @@ TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {
   EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 3 of 6");
 }
 
-TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogether) {
+TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogetherAndAFailedScoringLoadStopsTheDraft) {
   LeaguePlan plan;
   plan.rounds = 0;
   plan.sizes = {{1, 1, 0, 0, 0, 0}, {2, 2, 0, 1, 1, 1}};
@@ -122,18 +123,24 @@ TEST_F(MockDraftJob, LeagueErrorsAreShownOnceTogether) {
             "Draft Rounds < 1 in League Properties File.\r\n");
   EXPECT_EQ(mock.Count(), -1);
   EXPECT_EQ(project.StoredPoints(104), 999);  // stopped before the scoring run
-}
 
-TEST_F(MockDraftJob, AFailedScoringLoadStopsTheDraft) {
+  project.WriteLeague(LeaguePlan{});
   WriteFile(project.scoringPath, "");
-  EXPECT_FALSE(Run());
-  ASSERT_EQ(project.seams.messages.messages.size(), 1u);
-  EXPECT_EQ(project.seams.messages.messages[0].caption, "Scoring System Error");
+  clsKickwellDB fresh;
+  EXPECT_FALSE(calc::CalculateMockDraft(project.Status(), mock, fresh));
+  ASSERT_EQ(project.seams.messages.messages.size(), 2u);
+  EXPECT_EQ(project.seams.messages.messages[1].caption, "Scoring System Error");
   EXPECT_EQ(mock.Count(), -1);
 }
 
-TEST(MockDraftLeague, RosterErrorsComeFirstAndOneAtATime) {
+TEST(MockDraftLeague, ErrorsComeInOrderRosterErrorsOneAtATime) {
   clsMockDraft mock;
+  const std::vector<LGPRosterSizeRecord> noAllMax{
+      {0, 0, 0, 0, 0, 0}, {kAll, 0, 0, 0, 0, 0}, {kQB, 0, 0, 1, 1, 1}};
+  EXPECT_EQ(calc::MockDraftLeagueErrors(noAllMax, mock),
+            "'All Roster Max' value required in League Properties File.\r\n"
+            "Draft Rounds < 1 in League Properties File.\r\n"
+            "Team Count < 1 in League Properties File.\r\n");
   mock.SetDraftRounds(2);
   mock.SetOwnerCount(3);
   const std::vector<LGPRosterSizeRecord> allOnly{{0, 0, 0, 0, 0, 0}, {kAll, 1, 0, 2, 0, 2}};

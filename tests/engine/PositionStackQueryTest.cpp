@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "DatabaseFixtures.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
-#include "core/PageCode.h"
-#include "core/basMockDraftSettings.h"
-#include "core/basMockItUp.h"
-#include "core/clsCheatIsolate.h"
-#include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
 #include "engine/KickwellDBPickLogNames.h"
 #include "engine/basMockDraftCalculation.h"
@@ -61,7 +55,7 @@ class PositionStackQuery : public ::testing::Test {
   clsKickwellDB db;
 };
 
-TEST_F(PositionStackQuery, SeasonRowsOfThePositionBestFirst) {
+TEST_F(PositionStackQuery, SeasonRowsOfThePositionBestFirstUpToTheMaximum) {
   clsMockDraftPositionStack stack;
   calc::FillPositionStack(stack, db, kQB, 250, -1);
   EXPECT_EQ(IDs(stack), (std::vector<int32_t>{12, 11, 13}));
@@ -71,10 +65,7 @@ TEST_F(PositionStackQuery, SeasonRowsOfThePositionBestFirst) {
   EXPECT_EQ(stack.ADP(0), 12);
   EXPECT_EQ(stack.ADP(2), 99999.0);  // stored 0: no ADP
   EXPECT_FALSE(stack.Drafted(2));
-}
 
-TEST_F(PositionStackQuery, AtMostTheMaximumAndNothingForAnEmptyPosition) {
-  clsMockDraftPositionStack stack;
   calc::FillPositionStack(stack, db, kQB, 250, 2);
   EXPECT_EQ(IDs(stack), (std::vector<int32_t>{12, 11}));
   calc::FillPositionStack(stack, db, 6, 250, 5);  // no kickers: the stack stays
@@ -102,33 +93,6 @@ TEST_F(PositionStackQuery, PickLogNamesComeFromTheDatabase) {
   const int32_t playerID = names.pFnGetPlaIDwMasID(12);
   EXPECT_GT(playerID, 0);
   EXPECT_EQ(names.pFnGetTeamAbrvwPlaID(playerID, 250, 2024), "ATL");
-}
-
-TEST(OpenProjectedStats, OpensTheProjectsFileOrReportsItMissing) {
-  kdtest::TempDir work;
-  kdtest::ScopedFakeSeams seams;
-  basMockDraftSettings::TerminateSettings();
-  basMockItUp::InitFileTypeTable(work.Path());
-  ReleaseGlobalProject();
-  const std::string folder = FileTypeFolder.at(static_cast<std::size_t>(kPageProjectedStats));
-  std::filesystem::create_directories(folder);
-  kdtest::WriteTemplateDatabase(folder + "Season.pro");
-  clsStatusPlain status;
-  status.SetStatusList(seams.progress);
-  status.SetListVisible(true);
-
-  GlobalProject().SetValue(kProjProjectedStatsFile, "Season.pro");
-  clsKickwellDB db;
-  EXPECT_TRUE(calc::OpenProjectedStatsDB(status, db));
-  EXPECT_TRUE(db.IsOpen());
-
-  GlobalProject().SetValue(kProjProjectedStatsFile, "Gone.pro");
-  clsKickwellDB missing;
-  EXPECT_FALSE(calc::OpenProjectedStatsDB(status, missing));
-  EXPECT_FALSE(missing.IsOpen());
-  EXPECT_EQ(seams.progress.listItems, (std::vector<std::string>{"Opening Season.pro", "Opening Gone.pro"}));
-  ReleaseGlobalProject();
-  basMockDraftSettings::TerminateSettings();
 }
 
 }  // namespace

@@ -182,7 +182,7 @@ TEST_F(UserMockPreparation, RosterSizesGetTheLeagueChecks) {
   }
 }
 
-TEST_F(UserMockPreparation, AFailedScoringLoadOrACancelAnswersFalse) {
+TEST_F(UserMockPreparation, ACancelAFailedScoringLoadOrAnUnreadableLeagueAnswersFalse) {
   SavedUserMock(3);
   // A cancel at the very end, with the board and rosters made.
   project.seams.yield.onYield = [this](int) {
@@ -197,14 +197,15 @@ TEST_F(UserMockPreparation, AFailedScoringLoadOrACancelAnswersFalse) {
   rosters.clear();
   clsKickwellDB fresh;
   EXPECT_FALSE(calc::PrepareUserMockDraft(project.Status(), mock, fresh, rosters, ugm, false));
+  ASSERT_FALSE(project.seams.messages.captions.empty());
   EXPECT_EQ(project.seams.messages.captions.back(), "Scoring System Error");
   EXPECT_TRUE(rosters.empty());
-}
 
-TEST_F(UserMockPreparation, AnUnreadableLeagueAnswersFalseAndLeavesTheUserMock) {
-  SavedUserMock(3);
+  project.WriteScoring();
   WriteFile(project.leaguePath, "");
-  EXPECT_FALSE(Run(true));
+  compatibility.window.calls.clear();
+  clsKickwellDB unread;
+  EXPECT_FALSE(calc::PrepareUserMockDraft(project.Status(), mock, unread, rosters, ugm, true));
   EXPECT_EQ(runtime::Trim(ugm.OwnerName(0)), "Owner 1");
   EXPECT_TRUE(compatibility.window.calls.empty());
 }

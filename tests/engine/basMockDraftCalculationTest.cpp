@@ -30,7 +30,9 @@ class RequiredProjectFiles : public ::testing::Test {
   kdtest::ScopedFakeSeams seams;
 };
 
-TEST_F(RequiredProjectFiles, NoneNamedGivesOneMessageOfThreeLines) {
+TEST_F(RequiredProjectFiles, NoneNamedGivesOneMessageOfThreeLinesWhenAsked) {
+  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(false, "Cheat Sheet Error"));
+  EXPECT_TRUE(seams.messages.messages.empty());
   EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Cheat Sheet Error"));
   ASSERT_EQ(seams.messages.messages.size(), 1u);
   const kdtest::MessageCall& call = seams.messages.messages[0];
@@ -43,25 +45,14 @@ TEST_F(RequiredProjectFiles, NoneNamedGivesOneMessageOfThreeLines) {
   EXPECT_TRUE(call.modal);
 }
 
-TEST_F(RequiredProjectFiles, NamedFileThatDoesNotExist) {
-  kdtest::WriteFile(work.File("lgp/Ten.lgp"), "x");
-  kdtest::WriteFile(work.File("pro/Season.pro"), "x");
-  Name(kProjLeaguePropertiesFile, "Ten.lgp");
-  Name(kProjScoringSystemFile, "Gone.sco");
-  Name(kProjProjectedStatsFile, "Season.pro");
-  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Mock Draft Error"));
-  ASSERT_EQ(seams.messages.messages.size(), 1u);
-  EXPECT_EQ(seams.messages.messages[0].text, " Scoring System File: Gone.sco does not exist.\r\n");
-}
-
 TEST_F(RequiredProjectFiles, FilesAreLookedUpInTheirOwnFolders) {
+  Name(kProjLeaguePropertiesFile, "Ten.lgp");
+  Name(kProjScoringSystemFile, "Std.sco");
+  Name(kProjProjectedStatsFile, "Season.pro");
   // Right names in the wrong folders do not count.
   kdtest::WriteFile(work.File("sco/Ten.lgp"), "x");
   kdtest::WriteFile(work.File("lgp/Std.sco"), "x");
   kdtest::WriteFile(work.File("pro/Season.pro"), "x");
-  Name(kProjLeaguePropertiesFile, "Ten.lgp");
-  Name(kProjScoringSystemFile, "Std.sco");
-  Name(kProjProjectedStatsFile, "Season.pro");
   std::string message;
   bool ok = true;
   basMockDraftCalculation::CheckProjectFile(kProjLeaguePropertiesFile, kPageLeagueProperties, message, ok);
@@ -71,22 +62,15 @@ TEST_F(RequiredProjectFiles, FilesAreLookedUpInTheirOwnFolders) {
   EXPECT_EQ(message,
             " League Properties File: Ten.lgp does not exist.\r\n"
             "  Scoring System File: Std.sco does not exist.\r\n");
-}
 
-TEST_F(RequiredProjectFiles, AllPresentIsTrueAndSilent) {
   kdtest::WriteFile(work.File("lgp/Ten.lgp"), "x");
-  kdtest::WriteFile(work.File("sco/Std.sco"), "x");
-  kdtest::WriteFile(work.File("pro/Season.pro"), "x");
-  Name(kProjLeaguePropertiesFile, "Ten.lgp");
-  Name(kProjScoringSystemFile, "Std.sco");
-  Name(kProjProjectedStatsFile, "Season.pro");
-  EXPECT_TRUE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Cheat Sheet Error"));
-  EXPECT_TRUE(seams.messages.messages.empty());
-}
+  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Mock Draft Error"));
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].text, " Scoring System File: Std.sco does not exist.\r\n");
 
-TEST_F(RequiredProjectFiles, WithoutShowMessageOnlyTheAnswer) {
-  EXPECT_FALSE(basMockDraftCalculation::CheckRequiredProjectFiles(false, "Cheat Sheet Error"));
-  EXPECT_TRUE(seams.messages.messages.empty());
+  kdtest::WriteFile(work.File("sco/Std.sco"), "x");
+  EXPECT_TRUE(basMockDraftCalculation::CheckRequiredProjectFiles(true, "Cheat Sheet Error"));
+  EXPECT_EQ(seams.messages.messages.size(), 1u);
 }
 
 }  // namespace

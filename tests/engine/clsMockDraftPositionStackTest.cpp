@@ -8,31 +8,31 @@
 
 namespace {
 
+using basMockDraftCalculation::FillPositionStackFromRows;
 using basMockDraftCalculation::StackRow;
 
 // Five running backs, best first; the third has no ADP.
 clsMockDraftPositionStack FiveBacks() {
   clsMockDraftPositionStack stack;
-  const std::vector<StackRow> rows{
-      {201, 220.0, 14.0, 7}, {202, 200.0, 9.5, 9}, {203, 180.0, 0.0, 7}, {204, 150.0, 30.0, 11}, {205, 120.0, 9.5, 5}};
-  basMockDraftCalculation::FillPositionStackFromRows(stack, rows, -1);
+  const std::vector<StackRow> rows{{201, 220.0, 14.0, 7},
+                                   {202, 200.0, 9.5, 9},
+                                   {203, 180.0, 0.0, 7},
+                                   {204, 150.0, 30.0, 11},
+                                   {205, 120.0, 9.5, 5}};
+  FillPositionStackFromRows(stack, rows, -1);
   return stack;
 }
 
-TEST(PositionStack, NewStackIsEmptyAndServesNoPosition) {
-  clsMockDraftPositionStack stack;
-  EXPECT_EQ(stack.Count(), 0);
-  EXPECT_EQ(stack.Position(), -1);
-  EXPECT_EQ(stack.Factor(), 1.0);
-  EXPECT_EQ(stack.RosterBaselinePointer(), 0);
-  EXPECT_EQ(stack.StarterBaselinePointer(), 0);
-  EXPECT_EQ(stack.BaselineMode(), 1);
-}
-
-TEST(PositionStack, CountLetNamesTheHighestIndexAndKeepsPlayers) {
+TEST(PositionStack, CountAndAddPlayerKeepPlayersInOrder) {
   clsMockDraftPositionStack stack;
   stack.AddPlayer(7, 10.0, 4, true);
-  stack.SetCount(9);
+  stack.AddPlayer(2, 90.0, 6, false);
+  EXPECT_EQ(stack.MasterID(1), 2);
+  EXPECT_EQ(stack.Points(1), 90.0);
+  EXPECT_EQ(stack.ByeWeek(1), 6);
+  EXPECT_FALSE(stack.Drafted(1));
+  EXPECT_EQ(stack.ADP(1), 99999.0);
+  stack.SetCount(9);  // the highest index
   EXPECT_EQ(stack.Count(), 10);
   EXPECT_EQ(stack.MasterID(0), 7);
   EXPECT_TRUE(stack.Drafted(0));
@@ -42,28 +42,13 @@ TEST(PositionStack, CountLetNamesTheHighestIndexAndKeepsPlayers) {
   EXPECT_THROW(stack.SetCount(-2), std::out_of_range);
 }
 
-TEST(PositionStack, AddPlayerAppendsWithoutReordering) {
-  clsMockDraftPositionStack stack;
-  stack.AddPlayer(1, 50.0, 3, false);
-  stack.AddPlayer(2, 90.0, 6, true);
-  EXPECT_EQ(stack.MasterID(1), 2);
-  EXPECT_EQ(stack.Points(1), 90.0);
-  EXPECT_EQ(stack.ByeWeek(1), 6);
-  EXPECT_TRUE(stack.Drafted(1));
-  EXPECT_EQ(stack.ADP(1), 99999.0);
-}
-
-TEST(PositionStack, ReadsOutsideTheListAnswerZeroOrNoADP) {
+TEST(PositionStack, ReadsOutsideTheListAnswerZeroOrNoADPOtherAccessThrows) {
   clsMockDraftPositionStack stack = FiveBacks();
   for (int32_t i : {5, 6, -1, -7}) {
     EXPECT_EQ(stack.Points(i), 0.0) << i;
     EXPECT_EQ(stack.MasterID(i), 0) << i;
     EXPECT_EQ(stack.ADP(i), 99999.0) << i;
   }
-}
-
-TEST(PositionStack, OtherAccessOutsideTheListThrows) {
-  clsMockDraftPositionStack stack = FiveBacks();
   EXPECT_THROW(stack.Drafted(5), std::out_of_range);
   EXPECT_THROW(stack.ByeWeek(-1), std::out_of_range);
   EXPECT_THROW(stack.SetPoints(5, 1.0), std::out_of_range);
@@ -71,18 +56,14 @@ TEST(PositionStack, OtherAccessOutsideTheListThrows) {
   EXPECT_THROW(stack.SetADP(9, 1.0), std::out_of_range);
 }
 
-TEST(PositionStack, PlayerWithoutADPReadsNoADP) {
-  clsMockDraftPositionStack stack = FiveBacks();
-  EXPECT_EQ(stack.ADP(2), 99999.0);
-  EXPECT_EQ(stack.ADP(0), 14.0);
-}
-
 TEST(PositionStack, BestADPAvailableIsTheLowestAboveTheMinimumFirstOnTies) {
   clsMockDraftPositionStack stack = FiveBacks();
-  EXPECT_EQ(stack.GetBestADPAvailable(0.0), 1);    // 9.5, ahead of 205's equal 9.5
-  EXPECT_EQ(stack.GetBestADPAvailable(9.5), 0);    // a minimum equal to an ADP skips it
+  EXPECT_EQ(stack.ADP(0), 14.0);
+  EXPECT_EQ(stack.ADP(2), 99999.0);
+  EXPECT_EQ(stack.GetBestADPAvailable(0.0), 1);  // 9.5, ahead of 205's equal 9.5
+  EXPECT_EQ(stack.GetBestADPAvailable(9.5), 0);  // a minimum equal to an ADP skips it
   EXPECT_EQ(stack.GetBestADPAvailable(14.0), 3);
-  EXPECT_EQ(stack.GetBestADPAvailable(30.0), 2);   // no ADP comes after every real one
+  EXPECT_EQ(stack.GetBestADPAvailable(30.0), 2);  // no ADP comes after every real one
   EXPECT_EQ(stack.GetBestADPAvailable(99999.0), -1);
   stack.SetDrafted(1, true);
   EXPECT_EQ(stack.GetBestADPAvailable(0.0), 4);
@@ -96,31 +77,25 @@ TEST(PositionStack, PointersAreLoweredToTheLastPlayer) {
   stack.SetStarterBaselinePointer(8);
   EXPECT_EQ(stack.RosterBaselinePointer(), 3);
   EXPECT_EQ(stack.StarterBaselinePointer(), 4);
-  EXPECT_EQ(stack.RosterBaseLine(0), 70.0);     // 220 - 150
+  EXPECT_EQ(stack.RosterBaseLine(0), 70.0);  // 220 - 150
   EXPECT_EQ(stack.RosterBaseLine(3), 0.0);
-  EXPECT_EQ(stack.RosterBaseLine(4), -30.0);    // below the baseline player
-  EXPECT_EQ(stack.StarterBaseLine(1), 80.0);    // 200 - 120
+  EXPECT_EQ(stack.RosterBaseLine(4), -30.0);  // below the baseline player
+  EXPECT_EQ(stack.StarterBaseLine(1), 80.0);  // 200 - 120
+
+  clsMockDraftPositionStack empty;  // its baseline is at zero points
+  empty.SetRosterBaselinePointer(11);
+  EXPECT_EQ(empty.RosterBaselinePointer(), -1);
+  EXPECT_EQ(empty.RosterBaseLine(-1), 0.0);
 }
 
 TEST(PositionStack, BaseLineFollowsTheMode) {
   clsMockDraftPositionStack stack = FiveBacks();
   stack.SetRosterBaselinePointer(2);
   stack.SetStarterBaselinePointer(1);
-  struct Case {
-    int32_t mode;
-    double expected;
-  };
-  for (const Case& c : {Case{0, 220.0}, Case{1, 40.0}, Case{2, 20.0}, Case{3, 0.0}, Case{5, 0.0}}) {
-    stack.SetBaselineMode(c.mode);
-    EXPECT_EQ(stack.BaseLine(0), c.expected) << "mode " << c.mode;
+  for (const auto& [mode, expected] : {std::pair{0, 220.0}, {1, 40.0}, {2, 20.0}, {3, 0.0}, {5, 0.0}}) {
+    stack.SetBaselineMode(mode);
+    EXPECT_EQ(stack.BaseLine(0), expected) << "mode " << mode;
   }
-}
-
-TEST(PositionStack, EmptyStackHasItsBaselineAtZeroPoints) {
-  clsMockDraftPositionStack stack;
-  stack.SetRosterBaselinePointer(11);
-  EXPECT_EQ(stack.RosterBaselinePointer(), -1);
-  EXPECT_EQ(stack.RosterBaseLine(-1), 0.0);
 }
 
 TEST(PositionStack, ByeWeekByMasterIDTakesTheFirstMatch) {
@@ -131,43 +106,27 @@ TEST(PositionStack, ByeWeekByMasterIDTakesTheFirstMatch) {
   EXPECT_EQ(stack.GetByeWeekwMasID(999), 0);
 }
 
-TEST(FillPositionStack, TakesAllRowsWhenFewerThanTheMaximum) {
+TEST(FillPositionStack, TakesAtMostTheMaximumBestFirstAndReplacesTheStack) {
   clsMockDraftPositionStack stack = FiveBacks();
   EXPECT_EQ(stack.Count(), 5);
   EXPECT_EQ(stack.MasterID(0), 201);
   EXPECT_EQ(stack.MasterID(4), 205);
   EXPECT_EQ(stack.ByeWeek(3), 11);
   EXPECT_FALSE(stack.Drafted(0));
-}
 
-TEST(FillPositionStack, TakesExactlyTheMaximumBestFirst) {
-  clsMockDraftPositionStack stack;
-  const std::vector<StackRow> rows{{1, 30.0, 0, 1}, {2, 20.0, 0, 2}, {3, 10.0, 0, 3}};
-  basMockDraftCalculation::FillPositionStackFromRows(stack, rows, 2);
-  ASSERT_EQ(stack.Count(), 2);
-  EXPECT_EQ(stack.MasterID(0), 1);
-  EXPECT_EQ(stack.MasterID(1), 2);
-}
-
-TEST(FillPositionStack, NoRowsOrAZeroMaximumLeaveTheStackAsItWas) {
-  clsMockDraftPositionStack stack;
-  basMockDraftCalculation::FillPositionStackFromRows(stack, {}, 10);
-  EXPECT_EQ(stack.Count(), 0);
-  stack = FiveBacks();
-  const std::vector<StackRow> rows{{1, 30.0, 0, 1}};
-  basMockDraftCalculation::FillPositionStackFromRows(stack, rows, 0);
-  EXPECT_EQ(stack.Count(), 5);
-}
-
-TEST(FillPositionStack, RefillReplacesThePlayersAndTheirMarks) {
-  clsMockDraftPositionStack stack = FiveBacks();
   stack.SetDrafted(0, true);
-  const std::vector<StackRow> rows{{9, 99.0, 3.0, 4}, {8, 88.0, 0, 6}};
-  basMockDraftCalculation::FillPositionStackFromRows(stack, rows, -1);
+  const std::vector<StackRow> rows{{9, 99.0, 3.0, 4}, {8, 88.0, 0, 6}, {7, 77.0, 0, 6}};
+  FillPositionStackFromRows(stack, rows, 2);
   ASSERT_EQ(stack.Count(), 2);
   EXPECT_EQ(stack.MasterID(0), 9);
+  EXPECT_EQ(stack.MasterID(1), 8);
   EXPECT_FALSE(stack.Drafted(0));
   EXPECT_EQ(stack.ADP(0), 3.0);
+
+  // No rows or a zero maximum leave the stack as it was.
+  FillPositionStackFromRows(stack, {}, 10);
+  FillPositionStackFromRows(stack, rows, 0);
+  EXPECT_EQ(stack.Count(), 2);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,28 +47,20 @@ const std::vector<Candidate> kThree{
     {103, 5, 12, 150.0, 2.0, 20.0, 33.0},
 };
 
-TEST(PossiblePicks, NewListIsEmptyWithBothEndsTrueAndNoTotals) {
-  clsPossiblePicks list;
-  EXPECT_EQ(list.Count(), 0);
-  EXPECT_EQ(list.Pnt(), -1);
-  EXPECT_EQ(list.DraftNdx(), -1);
-  EXPECT_TRUE(list.IsBOF());
-  EXPECT_TRUE(list.IsEOF());
-  EXPECT_FALSE(list.NeedPicks());
-  for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(list.Total(i), -99999999.0);
-}
-
-TEST(PossiblePicks, OneEntryIsBothFirstAndLastAndWalkedOnce) {
-  clsPossiblePicks list;
-  Fill(list, {kThree[0]});
-  list.MoveFirst();
-  EXPECT_TRUE(list.IsBOF());
-  EXPECT_TRUE(list.IsEOF());
-  EXPECT_EQ(WalkMasIDs(list), std::vector<int32_t>{101});
-}
+constexpr double kNoTotal = -99999999.0;
 
 TEST(PossiblePicks, WalkVisitsEveryEntryOnceAndMovesClampAtTheEnds) {
   clsPossiblePicks list;
+  EXPECT_EQ(list.Pnt(), -1);
+  EXPECT_EQ(list.DraftNdx(), -1);
+  EXPECT_TRUE(list.IsBOF() && list.IsEOF());
+  for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(list.Total(i), kNoTotal);
+  Fill(list, {kThree[0]});
+  list.MoveFirst();
+  EXPECT_TRUE(list.IsBOF() && list.IsEOF());
+  EXPECT_EQ(WalkMasIDs(list), std::vector<int32_t>{101});
+
+  list.Clear();
   Fill(list, kThree);
   EXPECT_EQ(list.Pnt(), 2);  // AddPlayer leaves the cursor on the new entry
   EXPECT_EQ(WalkMasIDs(list), (std::vector<int32_t>{101, 102, 103}));
@@ -82,8 +73,7 @@ TEST(PossiblePicks, WalkVisitsEveryEntryOnceAndMovesClampAtTheEnds) {
   list.MovePrev();
   EXPECT_EQ(list.Pnt(), 0);
   list.MoveNext();
-  EXPECT_FALSE(list.IsBOF());
-  EXPECT_FALSE(list.IsEOF());
+  EXPECT_FALSE(list.IsBOF() || list.IsEOF());
   list.MoveLast();
   EXPECT_EQ(list.Pnt(), 2);
   EXPECT_TRUE(list.IsEOF());
@@ -95,7 +85,6 @@ TEST(PossiblePicks, MoveToPosIdFindsTheFirstEntryOrStopsPastTheEnd) {
   list.MoveToPosID(3, found);
   EXPECT_FALSE(found);
   EXPECT_EQ(list.Pnt(), 0);
-
   Fill(list, kThree);
   Fill(list, {{104, 4, 13, 1, 1, 1, 1}});
   list.MoveToPosID(4, found);
@@ -108,31 +97,19 @@ TEST(PossiblePicks, MoveToPosIdFindsTheFirstEntryOrStopsPastTheEnd) {
 
 TEST(PossiblePicks, MoveToFollowsTheDraftIndexMap) {
   clsPossiblePicks list;
-  Fill(list, {{1, 3, 2, 0, 0, 0, 0}, {2, 3, 7, 0, 0, 0, 0}, {3, 3, 5, 0, 0, 0, 0}});
+  Fill(list, {{1, 3, 2, 0, 0, 0, 0}, {2, 3, 7, 0, 0, 0, 0}, {3, 3, 5, 0, 0, 0, 0}, {4, 3, 5, 0, 0, 0, 0}});
   list.CreateNdx();
   list.MoveTo(7);  // larger than Count, still the entry with that index
   EXPECT_EQ(list.MasID(), 2);
-  list.MoveTo(5);
-  EXPECT_EQ(list.Pnt(), 2);
+  list.MoveTo(5);  // a shared index maps to the last entry
+  EXPECT_EQ(list.Pnt(), 3);
   list.MoveTo(8);  // beyond every draft index: the cursor stays
-  EXPECT_EQ(list.Pnt(), 2);
+  EXPECT_EQ(list.Pnt(), 3);
   list.MoveTo(4);  // no entry has it: entry 0
   EXPECT_EQ(list.Pnt(), 0);
   EXPECT_THROW(list.MoveTo(-1), std::out_of_range);
-}
 
-TEST(PossiblePicks, SharedDraftIndexMapsToTheLastEntry) {
-  clsPossiblePicks list;
-  Fill(list, {{1, 3, 4, 0, 0, 0, 0}, {2, 4, 4, 0, 0, 0, 0}});
-  list.CreateNdx();
-  list.MoveTo(4);
-  EXPECT_EQ(list.MasID(), 2);
-}
-
-TEST(PossiblePicks, LargestDraftIndexIsNeverLowered) {
-  clsPossiblePicks list;
-  Fill(list, {{1, 3, 9, 0, 0, 0, 0}});
-  list.CreateNdx();
+  // The largest draft index is never lowered.
   list.Clear();
   Fill(list, {{2, 3, 1, 0, 0, 0, 0}, {3, 3, 2, 0, 0, 0, 0}});
   list.CreateNdx();
@@ -141,48 +118,28 @@ TEST(PossiblePicks, LargestDraftIndexIsNeverLowered) {
   EXPECT_EQ(list.Pnt(), 0);
 }
 
-struct CalculateCase {
-  int32_t compare;
-  int32_t draftNdx;
-  double total;
-};
-
-class PossiblePicksCalculate : public ::testing::TestWithParam<CalculateCase> {};
-
-TEST_P(PossiblePicksCalculate, SumsFromThePicksEntryToTheEnd) {
-  clsPossiblePicks list;
-  Fill(list, kThree);
-  list.CreateNdx();
-  list.Calculate(GetParam().compare, GetParam().draftNdx);
-  EXPECT_DOUBLE_EQ(list.Total(GetParam().compare), GetParam().total);
-  for (int32_t other = 0; other < 4; ++other) {
-    if (other != GetParam().compare) {
-      EXPECT_EQ(list.Total(other), -99999999.0);
+TEST(PossiblePicks, CalculateSumsFromThePicksEntryToTheEndAfreshEachTime) {
+  struct Case {
+    int32_t compare, draftNdx;
+    double total;
+  };
+  for (const Case& c : {Case{0, 10, 600.0}, Case{0, 12, 150.0}, Case{1, 10, 10.0}, Case{1, 11, 5.0},
+                        Case{1, 12, 2.0}, Case{2, 11, 50.0}, Case{3, 10, 65.0}, Case{3, 0, 65.0}}) {
+    SCOPED_TRACE(testing::Message() << "compare " << c.compare << " from " << c.draftNdx);
+    clsPossiblePicks list;
+    Fill(list, kThree);
+    list.CreateNdx();
+    list.Calculate(c.compare, c.draftNdx);
+    list.Calculate(c.compare, c.draftNdx);
+    EXPECT_DOUBLE_EQ(list.Total(c.compare), c.total);
+    for (int32_t other = 0; other < 4; ++other) {
+      if (other != c.compare) {
+        EXPECT_EQ(list.Total(other), kNoTotal);
+      }
     }
+    list.Clear();  // keeps the totals
+    EXPECT_DOUBLE_EQ(list.Total(c.compare), c.total);
   }
-}
-
-void PrintTo(const CalculateCase& c, std::ostream* os) {
-  *os << "compare " << c.compare << " from draft index " << c.draftNdx;
-}
-
-INSTANTIATE_TEST_SUITE_P(ByCompareCode, PossiblePicksCalculate,
-                         ::testing::Values(CalculateCase{0, 10, 600.0}, CalculateCase{0, 12, 150.0},
-                                           CalculateCase{1, 10, 10.0}, CalculateCase{1, 11, 5.0},
-                                           CalculateCase{1, 12, 2.0}, CalculateCase{2, 11, 50.0},
-                                           CalculateCase{3, 10, 65.0}, CalculateCase{3, 0, 65.0}),
-                         [](const ::testing::TestParamInfo<CalculateCase>& p) {
-                           return "Compare" + std::to_string(p.param.compare) + "FromDraftIndex" +
-                                  std::to_string(p.param.draftNdx);
-                         });
-
-TEST(PossiblePicks, CalculateStartsFromZeroEveryTime) {
-  clsPossiblePicks list;
-  Fill(list, kThree);
-  list.CreateNdx();
-  list.Calculate(1, 10);
-  list.Calculate(1, 10);
-  EXPECT_DOUBLE_EQ(list.Total(1), 10.0);
 }
 
 TEST(PossiblePicks, CompareValueAndInitialValueFollowTheCompareCode) {
@@ -210,25 +167,13 @@ TEST(PossiblePicks, ReusedEntryStartsAtZeroInsteadOfAnEarlierPlayer) {
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(list.Pnt(), -1);
   list.AddPlayer();
-  EXPECT_EQ(list.MasID(), 0);
-  EXPECT_EQ(list.PosID(), 0);
-  EXPECT_EQ(list.DraftNdx(), 0);
-  EXPECT_EQ(list.PP(), 0.0);
-  EXPECT_EQ(list.RBL(), 0.0);
-  EXPECT_EQ(list.ADP(), 0.0);
+  EXPECT_EQ((std::vector<double>{1.0 * list.MasID(), 1.0 * list.PosID(), 1.0 * list.DraftNdx(), list.PP(),
+                                 list.RBL(), list.ADP()}),
+            std::vector<double>(6, 0.0));
   list.AddPlayer();
   list.AddPlayer();
   EXPECT_EQ(list.PickPlus(), 0.0);
   EXPECT_FALSE(list.Starter());
-}
-
-TEST(PossiblePicks, ClearKeepsTheTotals) {
-  clsPossiblePicks list;
-  Fill(list, kThree);
-  list.CreateNdx();
-  list.Calculate(0, 10);
-  list.Clear();
-  EXPECT_DOUBLE_EQ(list.Total(0), 600.0);
 }
 
 TEST(PossiblePicks, CallerErrorsThrowInsteadOfReadingOffTheList) {
@@ -271,7 +216,8 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   copy.SetBegDraftAr(8);
   copy.SetEndDraftAr(20);
   copy.SetNeedPicks(true);
-  Fill(copy, {{9, 9, 99, 9, 9, 9, 9}, {8, 8, 98, 8, 8, 8, 8}, {7, 7, 97, 7, 7, 7, 7}, {6, 6, 96, 6, 6, 6, 6}});
+  Fill(copy,
+       {{9, 9, 99, 9, 9, 9, 9}, {8, 8, 98, 8, 8, 8, 8}, {7, 7, 97, 7, 7, 7, 7}, {6, 6, 96, 6, 6, 6, 6}});
 
   source.MoveFirst();
   copy.Spawn(source);
@@ -281,43 +227,27 @@ TEST(PossiblePicks, SpawnCopiesEntriesAndTotalsButKeepsItsOwnSettings) {
   EXPECT_EQ(WalkMasIDs(copy), (std::vector<int32_t>{101, 102, 103}));
 
   copy.MoveTo(10);
-  EXPECT_EQ(copy.MasID(), 101);
-  EXPECT_EQ(copy.PosID(), 3);
-  EXPECT_EQ(copy.DraftNdx(), 10);
-  EXPECT_EQ(copy.PP(), 250.0);
-  EXPECT_EQ(copy.RBL(), 5.0);
-  EXPECT_EQ(copy.SBL(), 40.0);
-  EXPECT_EQ(copy.ADP(), 12.0);
-  EXPECT_EQ(copy.InitialCV(), 11.0);
-  EXPECT_EQ(copy.FactorX(), 1.1);
-  EXPECT_EQ(copy.FactorINJ(), 0.9);
-  EXPECT_EQ(copy.FactorLRTR(), 1.5);
-  EXPECT_TRUE(copy.Starter());
-  EXPECT_EQ(copy.PickPlus(), -4.5);
-  EXPECT_TRUE(copy.PosDrafted());
+  EXPECT_EQ((std::vector<double>{1.0 * copy.MasID(), 1.0 * copy.PosID(), 1.0 * copy.DraftNdx(), copy.PP(),
+                                 copy.RBL(), copy.SBL(), copy.ADP(), copy.InitialCV(), copy.FactorX(),
+                                 copy.FactorINJ(), copy.FactorLRTR(), copy.PickPlus(), 1.0 * copy.Starter(),
+                                 1.0 * copy.PosDrafted()}),
+            (std::vector<double>{101, 3, 10, 250, 5, 40, 12, 11, 1.1, 0.9, 1.5, -4.5, 1, 1}));
   copy.MoveTo(12);
   EXPECT_EQ(copy.MasID(), 103);
   EXPECT_FALSE(copy.Starter());
 
   EXPECT_DOUBLE_EQ(copy.Total(2), 50.0);
-  EXPECT_EQ(copy.Total(0), -99999999.0);
-  EXPECT_EQ(copy.Compare(), 1);
-  EXPECT_EQ(copy.Method(), 3);
-  EXPECT_EQ(copy.StrategyAr(), 5);
-  EXPECT_EQ(copy.Canidates(), 42.0);
-  EXPECT_EQ(copy.RunTime(), 3.5);
-  EXPECT_EQ(copy.BegDraftAr(), 8);
-  EXPECT_EQ(copy.EndDraftAr(), 20);
-  EXPECT_TRUE(copy.NeedPicks());
-}
+  EXPECT_EQ(copy.Total(0), kNoTotal);
+  // The copy's own settings stay.
+  EXPECT_EQ((std::vector<double>{1.0 * copy.Compare(), 1.0 * copy.Method(), 1.0 * copy.StrategyAr(),
+                                 copy.Canidates(), copy.RunTime(), 1.0 * copy.BegDraftAr(),
+                                 1.0 * copy.EndDraftAr(), 1.0 * copy.NeedPicks()}),
+            (std::vector<double>{1, 3, 5, 42, 3.5, 8, 20, 1}));
 
-TEST(PossiblePicks, SpawnFromAnEmptyListGivesAnEmptyList) {
-  clsPossiblePicks source;
-  clsPossiblePicks copy;
-  Fill(copy, kThree);
-  copy.Spawn(source);
+  clsPossiblePicks empty;
+  copy.Spawn(empty);  // an empty source gives an empty list
   EXPECT_EQ(copy.Count(), 0);
-  EXPECT_EQ(copy.Total(0), -99999999.0);
+  EXPECT_EQ(copy.Total(2), kNoTotal);
 }
 
 }  // namespace

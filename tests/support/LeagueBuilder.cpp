@@ -2,25 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "draft_inputs/clsDraftStrategy.h"
 
 namespace kdtest {
 
+clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log) {
+  return [rows = std::move(rows), log](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    if (log) log->emplace_back(posID, maximum);
+    auto it = rows.find(posID);
+    if (it != rows.end()) basMockDraftCalculation::FillPositionStackFromRows(stack, it->second, maximum);
+  };
+}
+
 clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
-                              const RowsByPosition& rows) {
+                              const RowsByPosition& rows, int32_t buffer, FillLog* log) {
   clsMockRoster roster;
   for (const PositionSize& s : sizes)
     if (s.rosterMax > 0)
       roster.AddRosterPositionSize(0, s.posID, s.rosterMax, s.rosterMin, s.starterMax, s.starterMin);
   roster.ClearRoster();
   roster.SetOwnerCount(teams);
-  roster.FillPositionStacks([&rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
-    auto it = rows.find(posID);
-    if (it != rows.end()) basMockDraftCalculation::FillPositionStackFromRows(stack, it->second, maximum);
-  });
+  roster.SetPlayerBuffer(buffer);
+  roster.FillPositionStacks(FillFromRows(rows, log));
   roster.SetTeams(teams);
   roster.AssignBaselinePointers();
   return roster;
+}
+
+std::string StackText(const clsMockDraftPositionStack& stack) {
+  std::ostringstream out;
+  out.precision(17);
+  out << " position " << stack.Position() << " factor " << stack.Factor() << " mode " << stack.BaselineMode()
+      << " pointers " << stack.RosterBaselinePointer() << "/" << stack.StarterBaselinePointer() << ":";
+  for (int32_t i = 0; i < stack.Count(); ++i)
+    out << " " << stack.MasterID(i) << (stack.Drafted(i) ? "*" : "") << "@" << stack.Points(i) << "/"
+        << stack.ADP(i) << "/" << int{stack.ByeWeek(i)};
+  return out.str();
 }
 
 void GiveStrategy(clsMockRoster& roster, const std::string& path, const std::vector<RulePlan>& rules,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/PickLogNames.h"
@@ -28,10 +29,20 @@ struct PositionSize {
 // Season rows per position, best first.
 using RowsByPosition = std::map<int32_t, std::vector<basMockDraftCalculation::StackRow>>;
 
-// Sizes (the whole roster first), clear, owners, stacks, teams, baselines;
-// positions with RosterMax 0 get no slot.
+// Every position and depth a filler was asked for, in order.
+using FillLog = std::vector<std::pair<int32_t, int32_t>>;
+
+clsMockRoster::StackFiller FillFromRows(RowsByPosition rows, FillLog* log = nullptr);
+
+// Sizes (the whole roster first), clear, owners, buffer, stacks, teams,
+// baselines; positions with RosterMax 0 get no slot.
 clsMockRoster BuildTeamRoster(const std::vector<PositionSize>& sizes, int32_t teams,
-                              const RowsByPosition& rows);
+                              const RowsByPosition& rows,
+                              int32_t buffer = clsMockRoster::kDefaultPlayerBuffer, FillLog* log = nullptr);
+
+// A stack as text: position, factor, mode, baseline pointers and every
+// player with his points, ADP, bye week and drafted mark.
+std::string StackText(const clsMockDraftPositionStack& stack);
 
 struct RulePlan {
   int32_t beg = 1;

@@ -55,17 +55,25 @@ TEST(DraftBoardGrid, PicksMapToRoundAndSlotAndBack) {
     int32_t pick, round, slot;
   };
   for (const Case& c : {Case{0, 0, 1}, Case{9, 0, 10}, Case{10, 1, 1}, Case{159, 15, 10}}) {
+    SCOPED_TRACE(c.pick);
     int32_t round = 0, slot = 0;
-    ASSERT_TRUE(PickToCell(c.pick, round, slot, board)) << c.pick;
-    EXPECT_EQ(round, c.round) << c.pick;
-    EXPECT_EQ(slot, c.slot) << c.pick;
+    ASSERT_TRUE(PickToCell(c.pick, round, slot, board));
+    EXPECT_EQ(round, c.round);
+    EXPECT_EQ(slot, c.slot);
     EXPECT_EQ(PickFromBoardCell(round, slot, board, false), c.pick);
     EXPECT_EQ(PickFromBoardCell(round + 1, slot, board, true), c.pick);
   }
-  int32_t round = 0, slot = 0;
-  EXPECT_FALSE(PickToCell(-1, round, slot, board));
-  EXPECT_EQ(round, -1);
-  EXPECT_EQ(slot, -1);
+  // No pick, or a board without teams: no cell.
+  for (const auto& [teams, pick] : {std::pair{10, -1}, std::pair{0, 3}}) {
+    int32_t round = 0, slot = 0;
+    EXPECT_FALSE(PickToCell(pick, round, slot, EmptyBoard(teams, 5)));
+    EXPECT_EQ(round, -1);
+    EXPECT_EQ(slot, -1);
+  }
+  FlexGridModel grid;
+  SetUpDraftBoardGrid(grid, EmptyBoard(0, 5), true);
+  EXPECT_EQ(grid.Rows() + grid.Cols(), 0);
+  EXPECT_EQ(PickFromBoardCell(0, 1, EmptyBoard(0, 5), false), -1);
 }
 
 // A board whose pick count is not rounds x teams still gets a row for its
@@ -81,19 +89,6 @@ TEST(DraftBoardGrid, APartlyFilledLastRoundGetsItsRowAndItsEmptyCellsMapToNothin
   EXPECT_EQ(PickFromBoardCell(0, 13, board, false), -1);
   EXPECT_EQ(PickFromBoardCell(0, 1, board, true), -1) << "heading";
   EXPECT_EQ(PickFromBoardCell(-1, 1, board, false), -1);
-}
-
-TEST(DraftBoardGrid, ABoardWithoutTeamsGivesAnEmptyGridAndNoCells) {
-  const clsMockDraft board = EmptyBoard(0, 5);
-  FlexGridModel grid;
-  SetUpDraftBoardGrid(grid, board, true);
-  EXPECT_EQ(grid.Rows(), 0);
-  EXPECT_EQ(grid.Cols(), 0);
-  int32_t round = 0, slot = 0;
-  EXPECT_FALSE(PickToCell(3, round, slot, board));
-  EXPECT_EQ(round, -1);
-  EXPECT_EQ(slot, -1);
-  EXPECT_EQ(PickFromBoardCell(0, 1, board, false), -1);
 }
 
 TEST(DraftBoardGrid, CellsNameThePickTheTeamAndThePlayerTaken) {

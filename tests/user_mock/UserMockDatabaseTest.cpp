@@ -3,7 +3,6 @@
 #include <string>
 
 #include "DatabaseFixtures.h"
-#include "FakeCompatibility.h"
 #include "TempDir.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/clsLeagueIsolate.h"
@@ -13,36 +12,28 @@
 
 namespace {
 
-class UserMockPositions : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path = kdtest::MakeTemplateDatabase(dir);
-    kdtest::ExecuteSql(path, "UPDATE tblPositions SET FullRosterMax = 4, MergeAsID = 3 WHERE ID = 9;");
-    ASSERT_TRUE(db.InitializeKickwellDB(path)) << db.LastError();
-  }
-  std::string Limits(int id) {
-    return kdtest::QueryText(
-        path,
-        "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
-        "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
-            std::to_string(id));
-  }
-
+TEST(UserMockPositions, OnlyPositionsTheUserMockListsAreWritten) {
   kdtest::TempDir dir;
-  std::string path;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  kdtest::ExecuteSql(path, "UPDATE tblPositions SET FullRosterMax = 4, MergeAsID = 3 WHERE ID = 9;");
   clsKickwellDB db;
-};
-
-TEST_F(UserMockPositions, OnlyPositionsTheUserMockListsAreWritten) {
+  ASSERT_TRUE(db.InitializeKickwellDB(path)) << db.LastError();
   clsUserMockIsolate ugm;
   ugm.AddRosterPositionSize(1, 1, 16, 0, 9, 0);
   ugm.AddRosterPositionSize(4, 3, 6, 2, 3, 1);
   ugm.AddRosterPositionSize(7, 3, 1, 1, 1, 1);  // a second record of a position is not used
   basUGMFileControl::ApplyUserMockRosterSizes(ugm, db);
-  EXPECT_EQ(Limits(1), "0 16 0 9 1");
-  EXPECT_EQ(Limits(3), "2 6 1 3 4");
-  EXPECT_EQ(Limits(9), "0 4 0 0 3");
-  EXPECT_EQ(Limits(2), "0 0 0 0 2");
+  const auto limits = [&path](int id) {
+    return kdtest::QueryText(
+        path,
+        "SELECT FullRosterMin || ' ' || FullRosterMax || ' ' || StartRosterMin || ' ' || "
+        "StartRosterMax || ' ' || MergeAsID FROM tblPositions WHERE ID = " +
+            std::to_string(id));
+  };
+  EXPECT_EQ(limits(1), "0 16 0 9 1");
+  EXPECT_EQ(limits(3), "2 6 1 3 4");
+  EXPECT_EQ(limits(9), "0 4 0 0 3");
+  EXPECT_EQ(limits(2), "0 0 0 0 2");
 }
 
 TEST(CompatibilityWindow, WithoutAWindowNothingIsToBeTransferred) {
@@ -55,24 +46,6 @@ TEST(CompatibilityWindow, WithoutAWindowNothingIsToBeTransferred) {
   seams::Compatibility().ShowModal();
   seams::Compatibility().Unload();
   EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{}));
-}
-
-TEST(CompatibilityWindow, TheScriptedWindowReportsDifferencesAndTheUsersChoice) {
-  kdtest::ScopedFakeCompatibility fake;
-  fake.window.differences = {true, true, false, true};
-  fake.window.choice = std::array<bool, 4>{false, true, false, false};
-  clsUserMockIsolate ugm;
-  clsLeagueIsolate league;
-  clsKickwellDB db;
-  seams::Compatibility().PopulateTeamChanges(ugm, league, db);
-  EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{true, true, false, true}));
-  seams::Compatibility().ActivateGrid();
-  seams::Compatibility().ShowModal();
-  seams::Compatibility().Unload();
-  EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{false, true, false, false}));
-  EXPECT_EQ(fake.window.calls,
-            (std::vector<std::string>{"PopulateTeamChanges", "ActivateGrid", "ShowModal", "Unload"}));
-  EXPECT_EQ(fake.window.comparedLeague, &league);
 }
 
 }  // namespace

@@ -8,36 +8,26 @@
 
 namespace {
 
-clsUserMockIsolate TwoOwnerDraft() {
+TEST(UGMFileControl, OwnersGoToTheMockAndPicksComeBack) {
   clsUserMockIsolate ugm;
   ugm.SetDraftRounds(2);
   ugm.SetOwnerCount(2);
   ugm.SetOwnerName(0, "Alpha");
-  ugm.SetOwnerStrategy(0, "Safe.stg");
   ugm.SetOwnerName(1, "Bravo");
   ugm.SetOwnerStrategy(1, "Bold.stg");
-  return ugm;
-}
-
-TEST(CopyUserMockOwnersToMock, OwnerZeroBecomesTeamOne) {
-  const clsUserMockIsolate ugm = TwoOwnerDraft();
   clsMockDraft mock;
   basUGMFileControl::CopyUserMockOwnersToMock(ugm, mock);
   EXPECT_EQ(mock.OwnerCount(), 2);
   EXPECT_EQ(mock.DraftRounds(), 2);
-  EXPECT_EQ(mock.OwnerName(1), ugm.OwnerName(0));
+  EXPECT_EQ(mock.OwnerName(1), ugm.OwnerName(0));  // owner 0 becomes team 1
   EXPECT_EQ(mock.OwnerName(2), ugm.OwnerName(1));
-  // The strategy file travels as the 50-character text it is held in.
   EXPECT_EQ(mock.DraftStrategyFile(2), "Bold.stg" + std::string(42, ' '));
-}
 
-TEST(CopyMockBoardToUserMock, PicksAndRoundsComeBackAndPositionsStay) {
-  clsUserMockIsolate ugm = TwoOwnerDraft();
+  // Five picks: not rounds x teams. Positions on the user mock's board stay.
   ugm.SetBoardCount(2);
   ugm.SetBoardPosID(0, 6);
-  clsMockDraft mock;
   mock.SetDraftRounds(3);
-  mock.SetCount(4);  // five picks: not rounds x teams
+  mock.SetCount(4);
   for (int32_t k = 0; k <= 4; ++k) {
     mock.SetDraftOwner(k, k % 2 + 1);
     mock.SetMasterID(k, k < 2 ? 100 + k : 0);
@@ -52,13 +42,8 @@ TEST(CopyMockBoardToUserMock, PicksAndRoundsComeBackAndPositionsStay) {
   EXPECT_EQ(ugm.BoardOwnerID(4), 1);
   EXPECT_EQ(ugm.BoardPosID(0), 6);
   EXPECT_EQ(ugm.BoardPosID(3), 0);
-}
 
-TEST(CopyMockBoardToUserMock, EmptyBoardEmptiesTheUserMocksBoard) {
-  clsUserMockIsolate ugm = TwoOwnerDraft();
-  ugm.SetBoardCount(4);
-  clsMockDraft mock;
-  basUGMFileControl::CopyMockBoardToUserMock(ugm, mock);
+  basUGMFileControl::CopyMockBoardToUserMock(ugm, clsMockDraft());
   EXPECT_EQ(ugm.BoardCount(), 0);
 }
 

@@ -34,7 +34,8 @@ class UserMockFile : public ::testing::Test {
   kdtest::TempDir dir;
 };
 
-TEST_F(UserMockFile, NewDocumentSavesFortyThreeBytes) {
+TEST_F(UserMockFile, NewDocumentSavesFortyThreeBytesOverALongerFile) {
+  kdtest::WriteFile(dir.File("draft.ugm"), std::string(999, 'z'));
   clsUserMockIsolate ugm = Named();
   EXPECT_EQ(Saved(ugm), UserMockHeader(0, 0, 0, 0, 0));
   EXPECT_EQ(UserMockHeader(0, 0, 0, 0, 0).size(), 43u);
@@ -68,15 +69,9 @@ TEST_F(UserMockFile, LoadThenSaveGivesTheSameBytes) {
   kdtest::WriteFile(dir.File("draft.ugm"), SmallFile());
   clsUserMockIsolate ugm = Named();
   ASSERT_TRUE(ugm.LoadUserMock());
-  EXPECT_EQ(ugm.OwnerCount(), 2);
-  EXPECT_EQ(ugm.OwnerName(1), Text("Bravo", 50));
   EXPECT_EQ(ugm.OwnerStrategy(0), Text("Safe.stg", 50));
-  EXPECT_EQ(ugm.BoardCount(), 3);
   EXPECT_EQ(ugm.BoardMasterID(1), 9001);
-  EXPECT_EQ(ugm.BoardPosID(1), 3);
-  EXPECT_EQ(ugm.RosterIndex(3), 0);
   EXPECT_EQ(ugm.KeeperMasterID(0), 555);
-  EXPECT_EQ(ugm.DraftRounds(), 2);
   EXPECT_EQ(Saved(ugm), SmallFile());
   EXPECT_TRUE(fakes.messages.captions.empty());
 }
@@ -87,59 +82,40 @@ TEST_F(UserMockFile, AllCountsZeroLoadsEmptyListsAndTheRounds) {
   ugm.SetOwnerCount(1);
   ugm.SetBoardCount(4);
   ASSERT_TRUE(ugm.LoadUserMock());
-  EXPECT_EQ(ugm.OwnerCount(), 0);
-  EXPECT_EQ(ugm.BoardCount(), 0);
-  EXPECT_EQ(ugm.RosterSizeCount(), 0);
-  EXPECT_EQ(ugm.KeeperCount(), 0);
+  EXPECT_EQ(ugm.OwnerCount() + ugm.BoardCount() + ugm.RosterSizeCount() + ugm.KeeperCount(), 0);
   EXPECT_EQ(ugm.DraftRounds(), 15);
 }
 
-TEST_F(UserMockFile, NamesAreCutToFiftyOrPadded) {
-  clsUserMockIsolate ugm;
-  ugm.SetOwnerCount(1);
-  ugm.SetOwnerName(0, std::string(70, 'o'));
-  EXPECT_EQ(ugm.OwnerName(0), std::string(50, 'o'));
-  ugm.SetOwnerStrategy(0, "x.stg");
-  EXPECT_EQ(ugm.OwnerStrategy(0), Text("x.stg", 50));
-}
-
-TEST_F(UserMockFile, RosterIndexFindsTheLowerOfTwoRecords) {
-  clsUserMockIsolate ugm;
-  EXPECT_EQ(ugm.RosterIndex(3), -1);
-  ugm.AddRosterPositionSize(3, 3, 1, 1, 1, 1);
-  ugm.AddRosterPositionSize(1, 1, 1, 1, 1, 1);
-  ugm.AddRosterPositionSize(9, 3, 2, 2, 2, 2);
-  EXPECT_EQ(ugm.RosterIndex(3), 0);
-  ugm.ClearRosterPositions();
-  EXPECT_EQ(ugm.RosterSizeCount(), 0);
-}
-
-TEST_F(UserMockFile, CountsBelowOneEmptyTheBoardAndKeepersButOwnersKeepTheirStorage) {
+TEST_F(UserMockFile, ListsNamesAndRosterIndex) {
   clsUserMockIsolate ugm;
   ugm.SetBoardCount(3);
   ugm.SetBoardCount(0);
   EXPECT_EQ(ugm.BoardCount(), 0);
   ugm.SetBoardCount(1);
   EXPECT_EQ(ugm.BoardOwnerID(0), 0);
+  // Counts below one empty the owners but keep their storage.
   ugm.SetOwnerCount(2);
   ugm.SetOwnerName(1, "Kept");
+  ugm.SetOwnerName(0, std::string(70, 'o'));
+  EXPECT_EQ(ugm.OwnerName(0), std::string(50, 'o'));
   ugm.SetOwnerCount(-3);
   EXPECT_EQ(ugm.OwnerCount(), 0);
   EXPECT_THROW((void)ugm.OwnerName(0), std::out_of_range);
   ugm.SetOwnerCount(2);
   EXPECT_EQ(ugm.OwnerName(1), Text("Kept", 50));
-}
 
-TEST_F(UserMockFile, SavingOverALongerFileLeavesNoTail) {
-  kdtest::WriteFile(dir.File("draft.ugm"), std::string(999, 'z'));
-  clsUserMockIsolate ugm = Named();
-  EXPECT_EQ(Saved(ugm).size(), 43u);
+  EXPECT_EQ(ugm.RosterIndex(3), -1);
+  ugm.AddRosterPositionSize(3, 3, 1, 1, 1, 1);
+  ugm.AddRosterPositionSize(1, 1, 1, 1, 1, 1);
+  ugm.AddRosterPositionSize(9, 3, 2, 2, 2, 2);
+  EXPECT_EQ(ugm.RosterIndex(3), 0);  // the lower of two records
+  ugm.ClearRosterPositions();
+  EXPECT_EQ(ugm.RosterSizeCount(), 0);
 }
 
 TEST_F(UserMockFile, SaveFailureIsReportedAsSaveUserMockError) {
-  clsUserMockIsolate ugm;
+  clsUserMockIsolate ugm = Named();
   ugm.SetFilePath(dir.Path() + "nowhere/");
-  ugm.SetFileName("draft.ugm");
   EXPECT_FALSE(ugm.SaveUserMock());
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Save User Mock Error");
@@ -177,24 +153,42 @@ class DamagedUserMockFile : public UserMockFile {
     ugm.SetFileName("draft.ugm");
     return ok;
   }
-  void ExpectOneError(const std::string& description) {
-    ASSERT_EQ(fakes.messages.plain.size(), 1u);
-    EXPECT_EQ(fakes.messages.plain[0].caption, "Load User Mock Error");
-    EXPECT_EQ(fakes.messages.plain[0].text, description + "\r\n" + dir.File("draft.ugm"));
-    fakes.messages.plain.clear();
-  }
 
   clsUserMockIsolate ugm;
 };
 
-TEST_F(DamagedUserMockFile, NineteenBytesAreFalseWithoutMessage) {
-  EXPECT_FALSE(LoadOver(SmallFile().substr(0, 19)));
-  EXPECT_TRUE(fakes.messages.plain.empty());
-}
-
-TEST_F(DamagedUserMockFile, TwentyBytesPassTheLengthTestButAreCutShort) {
-  EXPECT_FALSE(LoadOver(SmallFile().substr(0, 20)));
-  ExpectOneError("The user mock-draft file is cut short");
+TEST_F(DamagedUserMockFile, DamagedFilesAreRefusedWithTheirReason) {
+  const std::string good = SmallFile();
+  std::string foreign = good;
+  foreign[0] = 'v';
+  const std::string cut = "The user mock-draft file is cut short";
+  const std::string negative = "The user mock-draft file has a negative count";
+  struct Case {
+    std::string bytes;
+    std::string description;  // empty: refused without a message
+  };
+  const Case cases[] = {
+      {good.substr(0, 19), ""},
+      {good.substr(0, 20), cut},
+      {foreign, "Not a user mock-draft file"},
+      {UserMockHeader(0, -1, 0, 0, 2), negative},
+      {UserMockHeader(0, 0, 0, INT32_MIN, 2), negative},
+      {good.substr(0, good.size() - 1), cut},
+      {UserMockHeader(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 0), cut},
+      {UserMockHeader(1, 0, 0, 0, 0) + std::string(103, ' '), cut},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes.size());
+    fakes.messages.plain.clear();
+    EXPECT_FALSE(LoadOver(c.bytes));
+    if (c.description.empty()) {
+      EXPECT_TRUE(fakes.messages.plain.empty());
+      continue;
+    }
+    ASSERT_EQ(fakes.messages.plain.size(), 1u);
+    EXPECT_EQ(fakes.messages.plain[0].caption, "Load User Mock Error");
+    EXPECT_EQ(fakes.messages.plain[0].text, c.description + "\r\n" + dir.File("draft.ugm"));
+  }
 }
 
 TEST_F(DamagedUserMockFile, MissingFileIsReported) {
@@ -205,32 +199,6 @@ TEST_F(DamagedUserMockFile, MissingFileIsReported) {
   EXPECT_EQ(fakes.messages.plain[0].text, "File not found\r\n" + dir.File("gone.ugm"));
 }
 
-TEST_F(DamagedUserMockFile, ForeignSignatureIsRefused) {
-  std::string bytes = SmallFile();
-  bytes[0] = 'v';
-  EXPECT_FALSE(LoadOver(bytes));
-  ExpectOneError("Not a user mock-draft file");
-}
-
-TEST_F(DamagedUserMockFile, NegativeCountsAreRefused) {
-  EXPECT_FALSE(LoadOver(UserMockHeader(0, -1, 0, 0, 2)));
-  ExpectOneError("The user mock-draft file has a negative count");
-  EXPECT_FALSE(LoadOver(UserMockHeader(0, 0, 0, INT32_MIN, 2)));
-  ExpectOneError("The user mock-draft file has a negative count");
-}
-
-TEST_F(DamagedUserMockFile, SectionsRunningPastTheEndAreRefused) {
-  const std::string good = SmallFile();
-  EXPECT_FALSE(LoadOver(good.substr(0, good.size() - 1)));
-  ExpectOneError("The user mock-draft file is cut short");
-  EXPECT_FALSE(LoadOver(UserMockHeader(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 0)));
-  ExpectOneError("The user mock-draft file is cut short");
-  EXPECT_FALSE(LoadOver(UserMockHeader(1, 0, 0, 0, 0) + std::string(103, ' ')));
-  ExpectOneError("The user mock-draft file is cut short");
-}
-
-}  // namespace
-
 // A 256 MB file of owners took about twice its size in memory; files above
 // the ceiling are refused before anything is read.
 TEST_F(DamagedUserMockFile, FileLargerThanTheCeilingIsRefused) {
@@ -239,8 +207,9 @@ TEST_F(DamagedUserMockFile, FileLargerThanTheCeilingIsRefused) {
   EXPECT_FALSE(LoadOver(bytes));
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
-  fakes.messages.plain.clear();
   bytes.resize(clsUserMockIsolate::kMaxFileBytes);
   kdtest::WriteFile(dir.File("draft.ugm"), bytes);
   EXPECT_TRUE(ugm.LoadUserMock());
 }
+
+}  // namespace
