@@ -6,12 +6,8 @@
 
 namespace kdtest {
 
-void FakeCompatibility::PopulateTeamChanges(clsUserMockIsolate& ugm, clsLeagueIsolate& league,
-                                            clsKickwellDB& db) {
+void FakeCompatibility::PopulateTeamChanges(clsUserMockIsolate&, clsLeagueIsolate&, clsKickwellDB&) {
   calls.push_back("PopulateTeamChanges");
-  comparedUserMock = &ugm;
-  comparedLeague = &league;
-  comparedDatabase = &db;
   LGPTransferFlags = differences;
 }
 

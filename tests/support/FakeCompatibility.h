@@ -27,9 +27,6 @@ class FakeCompatibility final : public seams::CompatibilityView {
 
   // "PopulateTeamChanges", "ActivateGrid", "ShowModal", "Unload" in order.
   std::vector<std::string> calls;
-  clsUserMockIsolate* comparedUserMock = nullptr;
-  clsLeagueIsolate* comparedLeague = nullptr;
-  clsKickwellDB* comparedDatabase = nullptr;
 };
 
 // Installs a fresh FakeCompatibility and clears LGPTransferFlags; restores the
