@@ -57,6 +57,10 @@ const clsMockRoster& clsUserMockSession::Roster(int32_t team) const {
   return rosters_[static_cast<std::size_t>(team)];
 }
 
+bool clsUserMockSession::HasRoster(int32_t team) const {
+  return team >= 1 && static_cast<std::size_t>(team) < rosters_.size();
+}
+
 clsMockRoster& clsUserMockSession::RosterOf(int32_t team) {
   return const_cast<clsMockRoster&>(std::as_const(*this).Roster(team));
 }
@@ -100,7 +104,8 @@ bool clsUserMockSession::Save() {
 // ---------------------------------------------------------------- drafting primitives
 
 void clsUserMockSession::DraftPlayerAtPick(int32_t masterID, int32_t team, int32_t pick) {
-  if (masterID <= 0) return;
+  // A damaged file may give a pick to a team the draft does not have.
+  if (masterID <= 0 || !HasRoster(team)) return;
   double points = 0;
   double baseline = 0;
   int32_t posID = 0;
@@ -112,7 +117,7 @@ void clsUserMockSession::DraftPlayerAtPick(int32_t masterID, int32_t team, int32
 void clsUserMockSession::ReleasePlayer(int32_t masterID, int32_t team, int32_t pick) {
   // Only the player the pick holds: the roster would release anyone its
   // stacks hold, and the pick would then lose a player nobody released.
-  if (masterID <= 0 || board_.MasterID(pick) != masterID) return;
+  if (masterID <= 0 || !HasRoster(team) || board_.MasterID(pick) != masterID) return;
   int32_t posID = 0;
   if (!RosterOf(team).ManualReleasePlayer(masterID, posID)) return;
   calc::ClearMockPick(masterID, team, posID, pick, board_, rosters_);
@@ -188,6 +193,7 @@ bool clsUserMockSession::ChoosePlayer(int32_t masterID) {
 bool clsUserMockSession::CheckDraftAllowed(int32_t masterID, int32_t team, int32_t pick) const {
   int32_t slot = 0;
   int32_t index = 0;
+  if (!HasRoster(team)) return false;
   const clsMockRoster& roster = Roster(team);
   if (!roster.FindStackPlayer(masterID, slot, index)) return false;
   if (!roster.iFnIsPosFull(slot)) return true;
@@ -261,6 +267,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
 
   std::vector<int32_t> ownerByPick(static_cast<std::size_t>(std::max(ugm_.BoardCount(), 0)));
   for (std::size_t p = 0; p < ownerByPick.size(); ++p) ownerByPick[p] = ugm_.BoardOwnerID(static_cast<int32_t>(p));
+  const bool orderPlayable =
+      std::all_of(ownerByPick.begin(), ownerByPick.end(), [this](int32_t owner) { return HasRoster(owner); });
 
   for (int32_t i = 0; i < depth; ++i) {
     status->AddSegment(i, 100.0f / static_cast<float>(depth));
@@ -296,6 +304,17 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
       if (!(candidateTaken && p == activePick_)) projectedPlayers_[k] = 0;
     } else {
       const int32_t owner = ownerByPick[static_cast<std::size_t>(p)];
+      if (!HasRoster(owner)) {
+        // Nobody can pick for a team the draft does not have.
+        if (p == activePick_) {
+          activePlayer_ = 0;
+          activeSlot_ = 0;
+        }
+        projectedPlayers_[k] = 0;
+        status->SetSegmentRange(i, 0, 1);
+        status->SetSegmentValue(i, 1);
+        continue;
+      }
       clsMockRoster& roster = RosterOf(owner);
       const int32_t teamPick = board_.TeamPick(p);
       double points = 0;
@@ -316,7 +335,9 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
         std::vector<clsPossiblePicks> lists(2);
         int32_t team = owner;
         int32_t at = p;
-        lookedAhead = calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_, lists,
+        // The search plays every later pick by its team; a pick of a team
+        // without a roster cannot be played.
+        lookedAhead = orderPlayable && calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_, lists,
                                              calc::kUserMockMode, rule, status.get());
         if (lookedAhead && logic_ && p == activePick_) WriteLogicReport(*logic_, lists[0], lists[1]);
         result = 0;
@@ -363,9 +384,10 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
 // ---------------------------------------------------------------- the logic report
 
 void clsUserMockSession::ShowLogic(seams::TraceListView& list) {
-  if (activePick_ < 0 || activeTeam_ < 1) return;
+  if (activePick_ < 0 || activePick_ > board_.Count()) return;
   const int32_t teamPick = board_.TeamPick(activePick_);
   WriteLogicHeading(list);
+  if (!HasRoster(activeTeam_)) return;
   double points = 0;
   double baseline = 0;
   int32_t posID = 0;
@@ -376,8 +398,11 @@ void clsUserMockSession::ShowLogic(seams::TraceListView& list) {
 
 void clsUserMockSession::WriteLogicHeading(seams::TraceListView& list) const {
   list.Clear();
-  list.AddItem("PICK #" + std::to_string(activePick_ + 1) + " " + runtime::Trim(board_.OwnerName(activeTeam_)) +
-               " [" + runtime::Trim(board_.DraftStrategyFile(activeTeam_)) + "]");
+  // A team the board does not have has neither name nor strategy.
+  const bool known = activeTeam_ >= 1 && activeTeam_ <= board_.OwnerCount();
+  const std::string name = known ? runtime::Trim(board_.OwnerName(activeTeam_)) : std::string();
+  const std::string strategy = known ? runtime::Trim(board_.DraftStrategyFile(activeTeam_)) : std::string();
+  list.AddItem("PICK #" + std::to_string(activePick_ + 1) + " " + name + " [" + strategy + "]");
   list.AddItem("");
 }
 

@@ -156,6 +156,7 @@ class clsUserMockSession {
   static std::string UsePicksText(clsPossiblePicks& list, int32_t limit);
 
  private:
+  bool HasRoster(int32_t team) const;
   clsMockRoster& RosterOf(int32_t team);
   int32_t SlotOf(int32_t masterID) const;
   void SetActiveFromBoard();

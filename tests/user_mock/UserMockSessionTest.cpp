@@ -21,6 +21,7 @@ namespace {
 
 using namespace kdtest;
 using Picks = std::vector<int32_t>;
+constexpr int32_t kQB = 2;
 
 // The engine fixture's three teams over two serpentine rounds (owners 1 2 3
 // 3 2 1). Drafting by their strategies, the six picks are QB 101, RB 201,
@@ -38,6 +39,17 @@ class UserMockSession : public ::testing::Test {
     session->Document().SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageUserMockDraft)));
     session->Document().SetFileName("Mine.ugm");
     ASSERT_TRUE(session->Open(true));
+    session->GoToFirstOpenPick();
+  }
+
+  // The saved document opened again, at its first open pick.
+  void Reopen() {
+    ScopedFakeCompatibility compatibility;
+    session = std::make_unique<clsUserMockSession>();
+    session->Document().SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageUserMockDraft)));
+    session->Document().SetFileName("Mine.ugm");
+    ASSERT_TRUE(session->Document().LoadUserMock());
+    ASSERT_TRUE(session->Open(false));
     session->GoToFirstOpenPick();
   }
 
@@ -113,7 +125,13 @@ TEST_F(UserMockSession, AChosenPlayerIsProjectedAtTheActivePickAndOnlyDraftedOnD
 TEST_F(UserMockSession, ADraftedPickCanBeReplacedInItsSlotOrReleased) {
   OpenNew();
   session->Draft();  // QB 101 for team 1
+  // The logic list is rewritten only while the active pick is open.
+  FakeTraceList logic;
+  logic.lines = {"kept"};
+  session->SetLogicList(&logic);
   session->ChoosePick(0);
+  EXPECT_EQ(logic.lines, (std::vector<std::string>{"kept"}));
+  session->SetLogicList(nullptr);
   EXPECT_EQ(session->ActivePlayer(), 101);
   EXPECT_FALSE(session->DraftEnabled());
   EXPECT_TRUE(session->ReleaseEnabled());
@@ -136,6 +154,13 @@ TEST_F(UserMockSession, ADraftedPickCanBeReplacedInItsSlotOrReleased) {
   EXPECT_FALSE(session->DraftEnabled());
   EXPECT_FALSE(session->CheckDraftAllowed(101, 1, 5));
   EXPECT_TRUE(session->CheckDraftAllowed(202, 1, 5));
+  // "Release" of a player who was only chosen takes nobody off and leaves
+  // the quarterback count alone.
+  ASSERT_TRUE(session->ReleaseEnabled());
+  session->Release();
+  EXPECT_EQ(BoardPlayers(), (Picks{103, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(session->Roster(2).LeaguePosDraftCount(kQB), 1);
+  EXPECT_EQ(session->ActivePick(), 5);
 
   session->ChoosePick(0);
   session->Release();
@@ -267,6 +292,65 @@ TEST_F(UserMockSession, TheEquilibriumReportListsItsDraftArray) {
   EXPECT_NE(list.lines[9].find("Ford"), std::string::npos);
   EXPECT_EQ(list.lines[10], " ");
   EXPECT_EQ(clsUserMockSession::UsePicksText(result, 0), "1");
+}
+
+TEST_F(UserMockSession, APickOwnedByATeamWithoutARosterIsLeftOpen) {
+  FirstPickOfTeamOneBy(clsMockRoster::kEquilibrium);
+  Settings().SetBoolVal(kSetEnableEquilibrium, true);
+  OpenNew();
+  // A damaged file gives pick 2 to team 9 of three.
+  session->Document().SetBoardOwnerID(2, 9);
+  ASSERT_TRUE(session->Document().SaveUserMock());
+  Reopen();
+  ASSERT_EQ(session->Board().DraftOwner(2), 9);
+  // No search can play team 9's pick, and none complains about it; the
+  // others pick as usual.
+  EXPECT_EQ(session->ActivePlayer(), 0);
+  EXPECT_EQ(project.seams.messages.captions, std::vector<std::string>{});
+  EXPECT_EQ(session->ProjectedPlayers()[1], 201);
+  EXPECT_EQ(session->ProjectedPlayers()[2], 0);
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+
+  session->ChoosePick(2);
+  EXPECT_EQ(session->ActivePlayer(), 0);
+  EXPECT_FALSE(session->DraftEnabled());
+  ASSERT_TRUE(session->ChoosePlayer(301));
+  EXPECT_FALSE(session->DraftEnabled());
+  session->Draft();
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(session->ActivePick(), 3);
+
+  session->ChoosePick(2);
+  FakeTraceList logic;
+  session->ShowLogic(logic);
+  EXPECT_EQ(logic.lines, (std::vector<std::string>{"PICK #3  []", ""}));
+}
+
+TEST_F(UserMockSession, ALookAheadThatChoosesNobodyIsRetriedFromTheNextRuleUpToTheLast) {
+  Settings().SetBoolVal(kSetEnableEquilibrium, true);
+  // Every search is cancelled at its first yield and so chooses nobody.
+  FirstPickOfTeamOneBy(clsMockRoster::kEquilibrium);
+  OpenNew();
+  project.seams.yield.onYield = [](int) { CancelFlag = true; };
+  session->GoToFirstOpenPick();
+  // The next rule takes the most points.
+  EXPECT_EQ(session->ActivePlayer(), 101);
+  EXPECT_EQ(session->ProjectedPlayers()[0], 101);
+
+  // The last rule looks ahead as well: the pick stays without a player.
+  clsMockRoster scratch;
+  GiveStrategy(scratch, FileTypeFolder.at(static_cast<std::size_t>(kPageDraftStrategies)) + "points.stg",
+               {{.beg = 1, .end = 1, .method = clsMockRoster::kEquilibrium},
+                {.beg = 2, .method = clsMockRoster::kEquilibrium}});
+  project.seams.yield.onYield = nullptr;
+  OpenNew();
+  project.seams.yield.onYield = [](int) { CancelFlag = true; };
+  session->GoToFirstOpenPick();
+  EXPECT_EQ(session->ActivePlayer(), 0);
+  EXPECT_EQ(session->ProjectedPlayers()[0], 0);
+  EXPECT_EQ(session->ProjectedPlayers()[1], 201);
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  CancelFlag = false;
 }
 
 TEST_F(UserMockSession, SavingNamesTheDraftInTheProjectAndReopeningReplaysIt) {
