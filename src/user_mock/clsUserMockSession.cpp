@@ -264,6 +264,9 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   const int32_t setting = basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth);
   if (std::max(setting, 0) != ProjectionDepth()) SetProjectionDepth(setting - 1);
   const int32_t depth = ProjectionDepth();
+  // What the last run projected goes, whether or not this one can run.
+  std::fill(projectedPlayers_.begin(), projectedPlayers_.end(), 0);
+  std::fill(projectedSlots_.begin(), projectedSlots_.end(), 0);
 
   std::vector<int32_t> ownerByPick(static_cast<std::size_t>(std::max(ugm_.BoardCount(), 0)));
   for (std::size_t p = 0; p < ownerByPick.size(); ++p) ownerByPick[p] = ugm_.BoardOwnerID(static_cast<int32_t>(p));
@@ -281,8 +284,10 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   if (static_cast<int32_t>(ownerByPick.size()) != board_.Count() + 1) return;
 
   SelectProjectedPicks();
-  std::fill(projectedPlayers_.begin(), projectedPlayers_.end(), 0);
-  std::fill(projectedSlots_.begin(), projectedSlots_.end(), 0);
+  // A tentative pick is drafted for the document's owner, which need not be
+  // the board's; the board gets its own owners back at the end.
+  std::vector<int32_t> boardOwners;
+  for (int32_t pick : projectedPicks_) boardOwners.push_back(board_.DraftOwner(pick));
   // A candidate is tried at an open active pick only: a drafted player there
   // stays on the board and the projection runs with him.
   const bool activeOpen = board_.MasterID(activePick_) == 0;
@@ -379,6 +384,7 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
     if (projectedPlayers_[k] > 0)
       ReleasePlayer(projectedPlayers_[k], board_.DraftOwner(projectedPicks_[k]), projectedPicks_[k]);
   }
+  for (std::size_t k = 0; k < boardOwners.size(); ++k) board_.SetDraftOwner(projectedPicks_[k], boardOwners[k]);
 }
 
 // ---------------------------------------------------------------- the logic report

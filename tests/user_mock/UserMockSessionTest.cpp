@@ -326,6 +326,26 @@ TEST_F(UserMockSession, APickOwnedByATeamWithoutARosterIsLeftOpen) {
   EXPECT_EQ(logic.lines, (std::vector<std::string>{"PICK #3  []", ""}));
 }
 
+TEST_F(UserMockSession, AProjectionLeavesTheBoardAsItWasWhenTheDocumentDisagrees) {
+  OpenNew();
+  // The document gives pick 1 to team 3; the board keeps team 2 there.
+  session->Document().SetBoardOwnerID(1, 3);
+  session->GoToFirstOpenPick();
+  EXPECT_EQ(session->Board().DraftOwner(1), 2);
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(RosterPlayers(), 0);
+
+  // A document with fewer picks than the board cannot be projected: what
+  // the last run projected must not stay on show.
+  ASSERT_EQ(session->ProjectedPlayerAt(0), 101);
+  session->Document().SetBoardCount(4);
+  session->ChoosePick(1);
+  EXPECT_EQ(session->ProjectedPlayers(), Picks(10, 0));
+  EXPECT_EQ(session->ProjectedPlayerAt(0), 0);
+  EXPECT_EQ(session->ActivePlayer(), 0);
+  EXPECT_FALSE(session->DraftEnabled());
+}
+
 TEST_F(UserMockSession, ALookAheadThatChoosesNobodyIsRetriedFromTheNextRuleUpToTheLast) {
   Settings().SetBoolVal(kSetEnableEquilibrium, true);
   // Every search is cancelled at its first yield and so chooses nobody.
