@@ -229,6 +229,19 @@ void clsUserMockSession::Release() {
   RefreshRecommendation(0);
 }
 
+std::string clsUserMockSession::ActivePickStatus(int32_t label) {
+  if (label == 0) {
+    // The name as the board stores it, padding and all.
+    const bool known = activeTeam_ >= 1 && activeTeam_ <= board_.OwnerCount();
+    return "Active Pick # " + std::to_string(activePick_ + 1) + "  Team # " + std::to_string(activeTeam_) + " " +
+           (known ? board_.OwnerName(activeTeam_) : std::string());
+  }
+  if (label == 1)
+    return "Player: " + db_->pFnGetPlayerNamewMasID(activePlayer_) + "  " +
+           db_->pFnGetPosAbrvwPlaID(db_->pFnGetPlaIDwMasID(activePlayer_));
+  throw std::out_of_range("no status label " + std::to_string(label));
+}
+
 // ---------------------------------------------------------------- projections
 
 void clsUserMockSession::SetProjectionDepth(int32_t n) {

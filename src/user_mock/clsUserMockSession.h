@@ -91,6 +91,9 @@ class clsUserMockSession {
   // when the team may draft him. A player already on the board is ignored
   // (False).
   bool ChoosePlayer(int32_t masterID);
+  // The page's status labels: 0 the active pick and its team, 1 the active
+  // player and his position.
+  std::string ActivePickStatus(int32_t label);
   // Whether the team may draft the player at the pick: his slot has an
   // open place, or the player drafted at the pick sits in the same slot.
   bool CheckDraftAllowed(int32_t masterID, int32_t team, int32_t pick) const;

@@ -107,6 +107,32 @@ TEST_F(UserMockSession, ProjectsTheOpenPicksByTheStrategiesAndLeavesTheBoardAsIt
   EXPECT_EQ(RosterPlayers(), 1);
 }
 
+TEST_F(UserMockSession, TheStatusLinesNameThePickTheTeamAsStoredAndThePlayer) {
+  OpenNew();
+  session->ChoosePick(2);
+  EXPECT_EQ(session->ActivePickStatus(0), "Active Pick # 3  Team # 3 Charlie" + std::string(43, ' '));
+  EXPECT_EQ(session->ActivePickStatus(1), "Player: Ives, Ike  WR");
+}
+
+TEST_F(UserMockSession, AnEmptyBoardHasNoActivePickAndNothingToDo) {
+  clsUserMockSession empty;
+  empty.GoToFirstOpenPick();
+  empty.MoveActivePick(1);
+  empty.MoveActivePick(-1);
+  empty.ChoosePick(0);
+  EXPECT_FALSE(empty.ChoosePlayer(101));
+  empty.Draft();
+  empty.Release();
+  FakeTraceList logic;
+  empty.ShowLogic(logic);
+  EXPECT_EQ(empty.ActivePick(), -1);
+  EXPECT_FALSE(empty.DraftEnabled());
+  EXPECT_FALSE(empty.PrevPickEnabled());
+  EXPECT_FALSE(empty.NextPickEnabled());
+  EXPECT_TRUE(logic.lines.empty());
+  EXPECT_FALSE(empty.ChangesMade());
+}
+
 TEST_F(UserMockSession, AChosenPlayerIsProjectedAtTheActivePickAndOnlyDraftedOnDraft) {
   OpenNew();
   ASSERT_TRUE(session->ChoosePlayer(102));
