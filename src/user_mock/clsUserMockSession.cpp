@@ -208,7 +208,12 @@ void clsUserMockSession::RefreshRecommendation(int32_t candidate) {
     ProjectNextPicks(candidate);
     EnableDraftButtons(activePlayer_ != 0);
   } else {
-    if (basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth) >= 1) ProjectNextPicks(candidate);
+    const int32_t depth = basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth);
+    if (depth >= 1)
+      ProjectNextPicks(candidate);
+    else
+      // Switched off: an earlier projection would no longer match the board.
+      SetProjectionDepth(depth - 1);
     EnableDraftButtons(candidate != 0);
   }
 }
@@ -224,7 +229,9 @@ void clsUserMockSession::Draft() {
 void clsUserMockSession::Release() {
   if (activePick_ < 0) return;
   changesMade_ = true;
-  ReleasePlayer(activePlayer_, activeTeam_, activePick_);
+  // Whoever is drafted at the pick: the active player may be one the user
+  // only chose there.
+  ReleasePickedPlayer(activeTeam_, activePick_);
   activePlayer_ = 0;
   RefreshRecommendation(0);
 }

@@ -196,6 +196,26 @@ TEST_F(UserMockSession, ADraftedPickCanBeReplacedInItsSlotOrReleased) {
   EXPECT_EQ(RosterPlayers(), 0);
 }
 
+TEST_F(UserMockSession, ReleaseTakesOffThePlayerAtThePickEvenWhileAnotherIsChosen) {
+  OpenNew();
+  session->Draft();  // QB 101 for team 1
+  session->ChoosePick(5);
+  session->Draft();  // and its second player
+  ASSERT_EQ(BoardPlayers(), (Picks{101, 0, 0, 0, 0, 202}));
+  // Team 1's roster is full: a receiver cannot replace its quarterback.
+  session->ChoosePick(0);
+  ASSERT_TRUE(session->ChoosePlayer(301));
+  ASSERT_FALSE(session->DraftEnabled());
+  ASSERT_TRUE(session->ReleaseEnabled());
+  session->Release();
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 202}));
+  EXPECT_EQ(RosterPlayers(), 1);
+  EXPECT_EQ(session->Roster(2).LeaguePosDraftCount(kQB), 0);
+  // The open pick gets a recommendation again.
+  EXPECT_EQ(session->ActivePlayer(), 101);
+  EXPECT_TRUE(session->DraftEnabled());
+}
+
 TEST_F(UserMockSession, DepthAndTheActivePickDecideWhichPicksAreProjected) {
   Settings().SetLongVal(kSetUserMockDepth, 2);
   OpenNew();
@@ -215,6 +235,18 @@ TEST_F(UserMockSession, DepthAndTheActivePickDecideWhichPicksAreProjected) {
   EXPECT_FALSE(session->ReleaseEnabled());
   session->Draft();
   EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+
+  // Switched off while a drafted pick becomes active: nothing projected
+  // earlier stays on show.
+  Settings().SetLongVal(kSetUserMockDepth, 10);
+  session->GoToFirstOpenPick();
+  session->Draft();
+  ASSERT_EQ(session->ProjectedPlayerAt(2), 301);
+  Settings().SetLongVal(kSetUserMockDepth, 0);
+  session->ChoosePick(0);
+  EXPECT_EQ(session->ProjectedPlayerAt(2), 0);
+  session->Release();
+  ASSERT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
 
   // A full board: "First Open Pick" stops at the last pick.
   Settings().SetLongVal(kSetUserMockDepth, 10);
