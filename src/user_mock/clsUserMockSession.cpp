@@ -90,7 +90,19 @@ bool clsUserMockSession::Open(bool applyLeague) {
   seams::Progress().Show();
   for (const auto& [id, weight] : {std::pair{2, 2.0f}, {3, 6.0f}, {4, 68.0f}, {8, 12.0f}, {7, 12.0f}})
     status->AddSegment(id, weight);
-  return calc::PrepareUserMockDraft(*status, board_, *db_, rosters_, ugm_, applyLeague);
+  if (!calc::PrepareUserMockDraft(*status, board_, *db_, rosters_, ugm_, applyLeague)) return false;
+  // A pick of a team the draft does not have is not replayed into any
+  // roster; its player is still gone, or a team would pick him twice.
+  for (int32_t p = 0; p <= board_.Count(); ++p) {
+    const int32_t masterID = board_.MasterID(p);
+    int32_t slot = 0;
+    int32_t index = 0;
+    if (masterID <= 0 || HasRoster(board_.DraftOwner(p)) || rosters_.size() < 2 ||
+        !rosters_[1].FindStackPlayer(masterID, slot, index) || rosters_[1].StackPlayerDrafted(slot, index))
+      continue;
+    calc::MarkDraftedInAllRosters(rosters_, rosters_[1].StackPosition(slot), masterID, true, 1, index);
+  }
+  return true;
 }
 
 bool clsUserMockSession::Save() {

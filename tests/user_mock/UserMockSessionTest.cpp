@@ -356,26 +356,36 @@ TEST_F(UserMockSession, APickOwnedByATeamWithoutARosterIsLeftOpen) {
   FirstPickOfTeamOneBy(clsMockRoster::kEquilibrium);
   Settings().SetBoolVal(kSetEnableEquilibrium, true);
   OpenNew();
-  // A damaged file gives pick 2 to team 9 of three.
+  session->ChoosePick(4);
+  ASSERT_TRUE(session->ChoosePlayer(301));
+  session->Draft();
+  ASSERT_TRUE(session->Save());
+  // A damaged file gives pick 2 to team 9 and pick 4, with its receiver, to
+  // team 8 of three.
   session->Document().SetBoardOwnerID(2, 9);
+  session->Document().SetBoardOwnerID(4, 8);
   ASSERT_TRUE(session->Document().SaveUserMock());
   Reopen();
   ASSERT_EQ(session->Board().DraftOwner(2), 9);
+  ASSERT_EQ(session->Board().MasterID(4), 301);
+  // A player on the board is nobody's to pick again.
+  const Picks& projected = session->ProjectedPlayers();
+  EXPECT_EQ(std::count(projected.begin(), projected.end(), 301), 0);
   // No search can play team 9's pick, and none complains about it; the
   // others pick as usual.
   EXPECT_EQ(session->ActivePlayer(), 0);
   EXPECT_EQ(project.seams.messages.captions, std::vector<std::string>{});
   EXPECT_EQ(session->ProjectedPlayers()[1], 201);
   EXPECT_EQ(session->ProjectedPlayers()[2], 0);
-  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 301, 0}));
 
   session->ChoosePick(2);
   EXPECT_EQ(session->ActivePlayer(), 0);
   EXPECT_FALSE(session->DraftEnabled());
-  ASSERT_TRUE(session->ChoosePlayer(301));
+  ASSERT_TRUE(session->ChoosePlayer(302));
   EXPECT_FALSE(session->DraftEnabled());
   session->Draft();
-  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 301, 0}));
   EXPECT_EQ(session->ActivePick(), 3);
 
   session->ChoosePick(2);
