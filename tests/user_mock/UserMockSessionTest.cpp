@@ -142,6 +142,18 @@ TEST_F(UserMockSession, AChosenPlayerIsProjectedAtTheActivePickAndOnlyDraftedOnD
   EXPECT_TRUE(session->DraftEnabled());
   EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
 
+  // At the last pick, which fills every slot past the open picks, he is
+  // taken off once.
+  session->ChoosePick(5);
+  ASSERT_TRUE(session->ChoosePlayer(103));
+  EXPECT_EQ(session->ProjectedPicks(), (Picks{0, 1, 2, 3, 4, 5, 5, 5, 5, 5}));
+  EXPECT_EQ(session->ProjectedPlayerAt(5), 103);
+  EXPECT_EQ(BoardPlayers(), (Picks{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(RosterPlayers(), 0);
+  EXPECT_EQ(session->Roster(2).LeaguePosDraftCount(kQB), 0);
+
+  session->GoToFirstOpenPick();
+  ASSERT_TRUE(session->ChoosePlayer(102));
   session->Draft();
   EXPECT_EQ(BoardPlayers(), (Picks{102, 0, 0, 0, 0, 0}));
   // A player on the board cannot be chosen again.
