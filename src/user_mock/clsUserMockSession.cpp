@@ -122,8 +122,8 @@ void clsUserMockSession::DraftPlayerAtPick(int32_t masterID, int32_t team, int32
   double baseline = 0;
   int32_t posID = 0;
   if (!RosterOf(team).ManualDraftPlayer(masterID, points, baseline, posID)) return;
-  calc::RecordMockPick(masterID, points, team, posID, baseline, names_->pFnGetPlayerNamewMasID(masterID), pick,
-                       board_, rosters_);
+  calc::RecordMockPick(masterID, points, team, posID, baseline, names_->pFnGetPlayerNamewMasID(masterID),
+                       pick, board_, rosters_);
 }
 
 void clsUserMockSession::ReleasePlayer(int32_t masterID, int32_t team, int32_t pick) {
@@ -252,8 +252,8 @@ std::string clsUserMockSession::ActivePickStatus(int32_t label) {
   if (label == 0) {
     // The name as the board stores it, padding and all.
     const bool known = activeTeam_ >= 1 && activeTeam_ <= board_.OwnerCount();
-    return "Active Pick # " + std::to_string(activePick_ + 1) + "  Team # " + std::to_string(activeTeam_) + " " +
-           (known ? board_.OwnerName(activeTeam_) : std::string());
+    return "Active Pick # " + std::to_string(activePick_ + 1) + "  Team # " + std::to_string(activeTeam_) +
+           " " + (known ? board_.OwnerName(activeTeam_) : std::string());
   }
   if (label == 1)
     return "Player: " + db_->pFnGetPlayerNamewMasID(activePlayer_) + "  " +
@@ -288,7 +288,8 @@ bool clsUserMockSession::SelectProjectedPicks() {
 }
 
 void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
-  std::unique_ptr<clsStatusPlain> status = basStatusControl::CreateStatusWindow("Calculating UGM Projections", false);
+  std::unique_ptr<clsStatusPlain> status =
+      basStatusControl::CreateStatusWindow("Calculating UGM Projections", false);
   ProgressUnloader unloader;
   seams::Progress().Show();
 
@@ -301,7 +302,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   std::fill(projectedSlots_.begin(), projectedSlots_.end(), 0);
 
   std::vector<int32_t> ownerByPick(static_cast<std::size_t>(std::max(ugm_.BoardCount(), 0)));
-  for (std::size_t p = 0; p < ownerByPick.size(); ++p) ownerByPick[p] = ugm_.BoardOwnerID(static_cast<int32_t>(p));
+  for (std::size_t p = 0; p < ownerByPick.size(); ++p)
+    ownerByPick[p] = ugm_.BoardOwnerID(static_cast<int32_t>(p));
   const bool orderPlayable =
       std::all_of(ownerByPick.begin(), ownerByPick.end(), [this](int32_t owner) { return HasRoster(owner); });
 
@@ -309,7 +311,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
     status->AddSegment(i, 100.0f / static_cast<float>(depth));
     status->SetSegmentRange(i, 0, 1);
   }
-  status->StatusCaption(clsStatusPlain::kTotalBar, 0, "Calculating Next " + std::to_string(depth) + " Projected Players.");
+  status->StatusCaption(clsStatusPlain::kTotalBar, 0,
+                        "Calculating Next " + std::to_string(depth) + " Projected Players.");
   if (depth == 0 || board_.Count() < 0 || activePick_ < 0) return;
   // The look-ahead plays the board's own order; a document whose board
   // differs from the board in memory cannot be projected.
@@ -363,8 +366,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
         WriteLogicHeading(*logic_);
         trace = logic_;
       }
-      int32_t result =
-          roster.RecommendedNextPlayer(points, baseline, posID, slot, teamPick, rule, trace, trace ? names_.get() : nullptr);
+      int32_t result = roster.RecommendedNextPlayer(points, baseline, posID, slot, teamPick, rule, trace,
+                                                    trace ? names_.get() : nullptr);
       bool lookedAhead = false;
       if (result < 0) {
         // Fresh lists per search: what one search leaves must not answer
@@ -374,8 +377,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
         int32_t at = p;
         // The search plays every later pick by its team; a pick of a team
         // without a roster cannot be played.
-        lookedAhead = orderPlayable && calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_, lists,
-                                             calc::kUserMockMode, rule, status.get());
+        lookedAhead = orderPlayable && calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_,
+                                                              lists, calc::kUserMockMode, rule, status.get());
         if (lookedAhead && logic_ && p == activePick_) WriteLogicReport(*logic_, lists[0], lists[1]);
         result = 0;
         points = baseline = 0;
@@ -416,7 +419,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
     if (projectedPlayers_[k] > 0)
       ReleasePlayer(projectedPlayers_[k], board_.DraftOwner(projectedPicks_[k]), projectedPicks_[k]);
   }
-  for (std::size_t k = 0; k < boardOwners.size(); ++k) board_.SetDraftOwner(projectedPicks_[k], boardOwners[k]);
+  for (std::size_t k = 0; k < boardOwners.size(); ++k)
+    board_.SetDraftOwner(projectedPicks_[k], boardOwners[k]);
 }
 
 // ---------------------------------------------------------------- the logic report
@@ -431,7 +435,8 @@ void clsUserMockSession::ShowLogic(seams::TraceListView& list) {
   int32_t posID = 0;
   int32_t slot = 0;
   int32_t rule = 0;
-  RosterOf(activeTeam_).RecommendedNextPlayer(points, baseline, posID, slot, teamPick, rule, &list, names_.get());
+  RosterOf(activeTeam_)
+      .RecommendedNextPlayer(points, baseline, posID, slot, teamPick, rule, &list, names_.get());
 }
 
 void clsUserMockSession::WriteLogicHeading(seams::TraceListView& list) const {
@@ -463,12 +468,14 @@ void clsUserMockSession::WriteLogicReport(seams::TraceListView& list, clsPossibl
                                           clsPossiblePicks& compared) {
   const int32_t method = result.Method();
   const bool equilibrium = method == kEquilibriumMethod;
-  const int32_t depth = equilibrium ? basMockDraftSettings::GlobalSettings().LongVal(kSetEquilibriumDepth) : 1;
+  const int32_t depth =
+      equilibrium ? basMockDraftSettings::GlobalSettings().LongVal(kSetEquilibriumDepth) : 1;
   std::string upper = basSTGFileControl::MethodText(method);
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   list.AddItem(upper + " METHOD");
-  list.AddItem(std::string(equilibrium ? "  Equilibrium" : "  Potential") + " Depth: " + std::to_string(depth));
+  list.AddItem(std::string(equilibrium ? "  Equilibrium" : "  Potential") +
+               " Depth: " + std::to_string(depth));
   list.AddItem("  Use Picks: " + UsePicksText(result, depth));
   list.AddItem("  Draft Permutations Checked: " + runtime::Format(result.Canidates(), "0"));
   // The search keeps its time in milliseconds.
@@ -521,7 +528,9 @@ void clsUserMockSession::WriteLogicReport(seams::TraceListView& list, clsPossibl
   result.MoveTo(result.BegDraftAr());
   const int32_t masterID = result.MasID();
   const int16_t year = names_->pFnGetYear();
-  list.AddItem("  " + names_->pFnGetPosAbrv(result.PosID(), false) + " " + names_->pFnGetPlayerNamewMasID(masterID) +
-               " [" + names_->pFnGetTeamAbrvwPlaID(names_->pFnGetPlaIDwMasID(masterID), clsKickwellDB::kSeasonWeek, year) +
-               "]");
+  list.AddItem(
+      "  " + names_->pFnGetPosAbrv(result.PosID(), false) + " " + names_->pFnGetPlayerNamewMasID(masterID) +
+      " [" +
+      names_->pFnGetTeamAbrvwPlaID(names_->pFnGetPlaIDwMasID(masterID), clsKickwellDB::kSeasonWeek, year) +
+      "]");
 }
