@@ -112,6 +112,9 @@ TEST_F(UserMockSession, TheStatusLinesNameThePickTheTeamAsStoredAndThePlayer) {
   session->ChoosePick(2);
   EXPECT_EQ(session->ActivePickStatus(0), "Active Pick # 3  Team # 3 Charlie" + std::string(43, ' '));
   EXPECT_EQ(session->ActivePickStatus(1), "Player: Ives, Ike  WR");
+  Settings().SetLongVal(kSetUserMockDepth, 0);
+  session->ChoosePick(3);
+  EXPECT_EQ(session->ActivePickStatus(1), "Player:   N/A");
 }
 
 TEST_F(UserMockSession, AnEmptyBoardHasNoActivePickAndNothingToDo) {
@@ -131,6 +134,8 @@ TEST_F(UserMockSession, AnEmptyBoardHasNoActivePickAndNothingToDo) {
   EXPECT_FALSE(empty.NextPickEnabled());
   EXPECT_TRUE(logic.lines.empty());
   EXPECT_FALSE(empty.ChangesMade());
+  EXPECT_EQ(empty.ActivePickStatus(0), "Active Pick # 0  Team # -1 ");
+  EXPECT_EQ(empty.ActivePickStatus(1), "Player:   N/A");
 }
 
 TEST_F(UserMockSession, AChosenPlayerIsProjectedAtTheActivePickAndOnlyDraftedOnDraft) {
