@@ -275,6 +275,10 @@ TEST_F(UserMockSession, DepthAndTheActivePickDecideWhichPicksAreProjected) {
   EXPECT_FALSE(session->NextPickEnabled());
   session->MoveActivePick(1);
   EXPECT_EQ(session->ActivePick(), 5);
+  // A board cell past the last pick, or a roster line of nobody drafted.
+  session->ChoosePick(6);
+  session->ChoosePick(-1);
+  EXPECT_EQ(session->ActivePick(), 5);
 }
 
 TEST_F(UserMockSession, LookAheadsRunOnlyWhereTheSettingsAllow) {
