@@ -48,6 +48,23 @@ bool ReadWholeRecords(std::fstream& file, const std::string& path, std::string& 
   return true;
 }
 
+// Replaces the scoring system's rules with the records, in order.
+void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoringIsolate& scoring) {
+  scoring.SetRecordCount(static_cast<int32_t>(records.size()));
+  scoring.MoveFirst();
+  for (const ScoringRuleRecord& r : records) {
+    scoring.SetApplyToPos(r.ApplyToPos);
+    scoring.SetCatID(r.CatID);
+    scoring.SetFieldVal(r.FieldVal);
+    scoring.SetPoints(r.Points);
+    scoring.SetRangeMax(r.RangeMax);
+    scoring.SetRangeMin(r.RangeMin);
+    scoring.SetRangeRestrict(r.RangeRestrict);
+    scoring.SetFDM(r.FDM);
+    scoring.MoveNext();
+  }
+}
+
 ScoringRuleRecord DecodeRecord(runtime::ByteReader& in) {
   ScoringRuleRecord r;
   r.Points = in.Single();
@@ -96,19 +113,7 @@ bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring) {
   std::vector<ScoringRuleRecord> records;
   const int32_t n = ReadScoRecords(path, records);
   if (n < 1) return false;
-  scoring.SetRecordCount(n);
-  scoring.MoveFirst();
-  for (const ScoringRuleRecord& r : records) {
-    scoring.SetApplyToPos(r.ApplyToPos);
-    scoring.SetCatID(r.CatID);
-    scoring.SetFieldVal(r.FieldVal);
-    scoring.SetPoints(r.Points);
-    scoring.SetRangeMax(r.RangeMax);
-    scoring.SetRangeMin(r.RangeMin);
-    scoring.SetRangeRestrict(r.RangeRestrict);
-    scoring.SetFDM(r.FDM);
-    scoring.MoveNext();
-  }
+  SetIsolateRecords(records, scoring);
   return true;
 }
 
@@ -193,19 +198,7 @@ bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring)
     r.FDM = 0;  // the table has no FDM column
     read.push_back(r);
   }
-  scoring.SetRecordCount(static_cast<int32_t>(read.size()));
-  scoring.MoveFirst();
-  for (const ScoringRuleRecord& r : read) {
-    scoring.SetApplyToPos(r.ApplyToPos);
-    scoring.SetCatID(r.CatID);
-    scoring.SetFieldVal(r.FieldVal);
-    scoring.SetPoints(r.Points);
-    scoring.SetRangeMax(r.RangeMax);
-    scoring.SetRangeMin(r.RangeMin);
-    scoring.SetRangeRestrict(r.RangeRestrict);
-    scoring.SetFDM(r.FDM);
-    scoring.MoveNext();
-  }
+  SetIsolateRecords(read, scoring);
   return true;
 }
 
