@@ -867,6 +867,20 @@ bool FinishDocument(DocumentFile& file) {
   return false;
 }
 
+// The end of a whole document: in HTML the project summary under `title`,
+// the link footer and the closing tags; in text the footer. Then saved.
+bool FinishDocument(DocumentFile& file, int32_t fileType, std::string_view title,
+                    const DocumentOptions& options) {
+  if (IsHtml(fileType)) {
+    WriteProjectSummary(file, title, options);
+    WriteHtmlLinkFooter(file);
+    WriteHtmlTail(file);
+  } else if (IsText(fileType)) {
+    WriteTextFooter(file);
+  }
+  return FinishDocument(file);
+}
+
 // The page grid's layout without its contents: columns (widths,
 // alignments), the grid's appearance and its two heading rows, of which the
 // first may merge. A merge flag anywhere else would only be stale (the
@@ -914,14 +928,7 @@ bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageG
     WriteSectionTable(grid, file, fileType);
     if (IsHtml(fileType)) file.WriteLine("<br>");
   }
-  if (IsHtml(fileType)) {
-    WriteProjectSummary(file, "Cheat Sheet Document", options);
-    WriteHtmlLinkFooter(file);
-    WriteHtmlTail(file);
-  } else if (IsText(fileType)) {
-    WriteTextFooter(file);
-  }
-  return FinishDocument(file);
+  return FinishDocument(file, fileType, "Cheat Sheet Document", options);
 }
 
 bool WriteMockDraftDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockDraft& board,
@@ -961,14 +968,7 @@ bool WriteMockDraftDocument(const std::string& path, const FlexGridModel& pageGr
     if (IsHtml(fileType)) file.WriteLine("<br/>");
   }
 
-  if (IsHtml(fileType)) {
-    WriteProjectSummary(file, "Mock Draft Document", options);
-    WriteHtmlLinkFooter(file);
-    WriteHtmlTail(file);
-  } else if (IsText(fileType)) {
-    WriteTextFooter(file);
-  }
-  return FinishDocument(file);
+  return FinishDocument(file, fileType, "Mock Draft Document", options);
 }
 
 void WriteTeamRosters(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, DocumentFile& file,
