@@ -221,6 +221,12 @@ const clsCategoryControl::OrderEntry& clsCategoryControl::EntryAt(const Order& o
   return order[static_cast<std::size_t>(position - 1)];
 }
 
+const clsCategoryControl::Category* clsCategoryControl::CategoryAt(const Order& order,
+                                                                   int32_t position) const {
+  const OrderEntry& entry = EntryAt(order, position);
+  return entry.category < 0 ? nullptr : &categories_[static_cast<std::size_t>(entry.category)];
+}
+
 uint8_t clsCategoryControl::DisplayDec(int32_t position) const { return EntryAt(display_, position).dec; }
 uint8_t clsCategoryControl::ReportDec(int32_t position) const { return EntryAt(report_, position).dec; }
 
@@ -413,8 +419,8 @@ double clsCategoryControl::DoubleValue(int32_t id) const {
 }
 
 double clsCategoryControl::EntryValue(const Order& order, int32_t position) const {
-  const OrderEntry& entry = EntryAt(order, position);
-  return entry.category < 0 ? 0 : CategoryValue(categories_[static_cast<std::size_t>(entry.category)]);
+  const Category* c = CategoryAt(order, position);
+  return c ? CategoryValue(*c) : 0;
 }
 
 float clsCategoryControl::DisplayValue(int32_t position) const {
@@ -481,26 +487,26 @@ uint8_t clsCategoryControl::TypeValue(int32_t id) const {
 }
 
 int32_t clsCategoryControl::DisplayID(int32_t position) const {
-  const OrderEntry& entry = EntryAt(display_, position);
-  return entry.category < 0 ? 0 : categories_[static_cast<std::size_t>(entry.category)].id;
+  const Category* c = CategoryAt(display_, position);
+  return c ? c->id : 0;
 }
 
 uint8_t clsCategoryControl::DisplaySubCat(int32_t position) const {
-  const OrderEntry& entry = EntryAt(display_, position);
-  return entry.category < 0 ? 0 : categories_[static_cast<std::size_t>(entry.category)].subCatID;
+  const Category* c = CategoryAt(display_, position);
+  return c ? c->subCatID : 0;
 }
 
 uint8_t clsCategoryControl::DisplayZeroDisplay(int32_t position) const {
-  const OrderEntry& entry = EntryAt(display_, position);
-  return entry.category < 0 ? 0 : categories_[static_cast<std::size_t>(entry.category)].zeroDisplay;
+  const Category* c = CategoryAt(display_, position);
+  return c ? c->zeroDisplay : 0;
 }
 
 uint8_t clsCategoryControl::ReportSubCat(int32_t position) const {
-  const OrderEntry& entry = EntryAt(report_, position);
-  return entry.category < 0 ? 0 : categories_[static_cast<std::size_t>(entry.category)].subCatID;
+  const Category* c = CategoryAt(report_, position);
+  return c ? c->subCatID : 0;
 }
 
 uint8_t clsCategoryControl::ReportZeroDisplay(int32_t position) const {
-  const OrderEntry& entry = EntryAt(report_, position);
-  return entry.category < 0 ? 0 : categories_[static_cast<std::size_t>(entry.category)].zeroDisplay;
+  const Category* c = CategoryAt(report_, position);
+  return c ? c->zeroDisplay : 0;
 }

@@ -257,6 +257,8 @@ class clsCategoryControl {
 
   static int32_t Size(const Order& order) { return static_cast<int32_t>(order.size()); }
   const OrderEntry& EntryAt(const Order& order, int32_t position) const;
+  // The category at the position; nullptr where no category is loaded.
+  const Category* CategoryAt(const Order& order, int32_t position) const;
   double EntryValue(const Order& order, int32_t position) const;
   void RebuildOrder(Order& order, int32_t Category::*position, uint8_t Category::*dec);
 
