@@ -73,17 +73,7 @@ std::unique_ptr<Statement> Connection::Prepare(std::string_view sql) {
     throw JetError("Characters found after the end of the SQL statement.");
   }
   if (cache) {
-    if (cache_.size() >= kMaxCachedStatements) {
-      for (auto c = cache_.begin(); c != cache_.end();) {
-        if (c->second.inUse) {
-          ++c;
-          continue;
-        }
-        cacheKeyOf_.erase(c->second.stmt);
-        sqlite3_finalize(c->second.stmt);
-        c = cache_.erase(c);
-      }
-    }
+    if (cache_.size() >= kMaxCachedStatements) DropIdleStatements();
     cache_[key] = CachedStatement{stmt, true};
     cacheKeyOf_[stmt] = key;
   }
@@ -218,9 +208,7 @@ void Connection::MarkAllWritten() {
   allGeneration_ = writeSerial_;
 }
 
-void Connection::MarkSchemaChanged() {
-  tables_.clear();
-  // Statements prepared before the change may expand "*" to the old fields.
+void Connection::DropIdleStatements() {
   for (auto c = cache_.begin(); c != cache_.end();) {
     if (c->second.inUse) {
       ++c;
@@ -230,6 +218,12 @@ void Connection::MarkSchemaChanged() {
     sqlite3_finalize(c->second.stmt);
     c = cache_.erase(c);
   }
+}
+
+void Connection::MarkSchemaChanged() {
+  tables_.clear();
+  // Statements prepared before the change may expand "*" to the old fields.
+  DropIdleStatements();
   ++schemaSerial_;
   MarkAllWritten();
 }

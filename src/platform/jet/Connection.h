@@ -62,6 +62,8 @@ class Connection {
   void RollbackTransaction();
 
  private:
+  // Finalizes every cached statement no row set is using.
+  void DropIdleStatements();
   struct CachedStatement {
     sqlite3_stmt* stmt = nullptr;
     bool inUse = false;
