@@ -67,10 +67,8 @@ bool InitWorkDirectory() {
   const std::string sourceTree = allUsersRoot + kProductPath + "/dat";
   if (!allUsersRoot.empty() && win32::IsFolder(sourceTree)) {
     if (firstRun) {
-      auto status = basStatusControl::CreateStatusWindow("Creating Work Directory", false);
-      seams::Progress().Show();
-      CopyAllUsersTree(sourceTree, workRoot, *status);
-      seams::Progress().Unload();
+      basStatusControl::JobProgress progress("Creating Work Directory");
+      CopyAllUsersTree(sourceTree, workRoot, progress.Status());
     }
     RefreshFromAllUsers(sourceTree, workRoot);
   }

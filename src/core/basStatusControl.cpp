@@ -14,4 +14,14 @@ std::unique_ptr<clsStatusPlain> CreateStatusWindow(const std::string& caption, b
   return status;
 }
 
+JobProgress::JobProgress(const std::string& caption, bool showList)
+    : status_(CreateStatusWindow(caption, showList)) {
+  seams::Progress().Show();
+}
+
+JobProgress::~JobProgress() {
+  status_.reset();
+  seams::Progress().Unload();
+}
+
 }  // namespace basStatusControl

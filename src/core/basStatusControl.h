@@ -14,4 +14,18 @@ namespace basStatusControl {
 // job and unloads the window (seams::Progress().Unload()).
 std::unique_ptr<clsStatusPlain> CreateStatusWindow(const std::string& caption, bool showList);
 
+// The progress window of one job: created and shown with the object,
+// unloaded with it however the job ends.
+class JobProgress {
+ public:
+  explicit JobProgress(const std::string& caption, bool showList = false);
+  ~JobProgress();
+  JobProgress(const JobProgress&) = delete;
+  JobProgress& operator=(const JobProgress&) = delete;
+  clsStatusPlain& Status() { return *status_; }
+
+ private:
+  std::unique_ptr<clsStatusPlain> status_;
+};
+
 }  // namespace basStatusControl

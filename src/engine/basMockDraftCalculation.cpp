@@ -362,18 +362,13 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
   bool loaded = false;
   bool cancelled = false;
   {
-    std::unique_ptr<clsStatusPlain> status =
-        basStatusControl::CreateStatusWindow("Apply Scoring System", false);
-    // The window goes again however the run ends.
-    struct Unloader {
-      ~Unloader() { seams::Progress().Unload(); }
-    } unloader;
-    seams::Progress().Show();
-    status->AddSegment(2, 2.0f);
-    status->AddSegment(4, 98.0f);
-    status->StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
-    status->SetSegmentRange(2, 0, 1);
-    loaded = RescoreSeasonRows(*status, db, path);
+    basStatusControl::JobProgress progress("Apply Scoring System");
+    clsStatusPlain& status = progress.Status();
+    status.AddSegment(2, 2.0f);
+    status.AddSegment(4, 98.0f);
+    status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
+    status.SetSegmentRange(2, 0, 1);
+    loaded = RescoreSeasonRows(status, db, path);
     cancelled = CancelFlag;
   }
   timer.StopTimer();

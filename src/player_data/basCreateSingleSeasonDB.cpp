@@ -67,25 +67,6 @@ std::string ErrorText(const std::exception_ptr& error) {
   }
 }
 
-// The progress window of one job: shown on creation, unloaded with it.
-class JobProgress {
- public:
-  explicit JobProgress(const std::string& caption)
-      : status_(basStatusControl::CreateStatusWindow(caption, false)) {
-    seams::Progress().Show();
-  }
-  ~JobProgress() {
-    status_.reset();
-    seams::Progress().Unload();
-  }
-  JobProgress(const JobProgress&) = delete;
-  JobProgress& operator=(const JobProgress&) = delete;
-  clsStatusPlain& Status() { return *status_; }
-
- private:
-  std::unique_ptr<clsStatusPlain> status_;
-};
-
 // A file beside the target that a build works in; removed unless it has
 // been moved over the target.
 class BuildFile {
@@ -207,7 +188,7 @@ int32_t KWRFileVersion(const std::string& prefix, const std::vector<std::string>
 
 KwrApplyOutcome ApplyKWRFiles(int16_t year, clsKickwellDB& db, const std::vector<std::string>& list,
                               std::string& text, bool keepModified) {
-  JobProgress progress("Projected Stats Update");
+  basStatusControl::JobProgress progress("Projected Stats Update");
   clsStatusPlain& status = progress.Status();
   status.Clear(1);
   try {
@@ -339,7 +320,7 @@ void UpdateProjectedStats(clsKickwellDB& db, bool showMessage) {
 
 bool CreateProjectedFile(int16_t year, const std::string& destination, const std::vector<std::string>& list,
                          bool updateOnly) {
-  JobProgress progress(updateOnly ? "KWR Update" : "KWR Full Season Expansion");
+  basStatusControl::JobProgress progress(updateOnly ? "KWR Update" : "KWR Full Season Expansion");
   clsStatusPlain& status = progress.Status();
   if (!HasStrain(SelectedStrainName)) SelectedStrainName = "None";
   const std::string strain = runtime::Trim(SelectedStrainName);
