@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+// The display format in which the pick log prints players' names.
+inline constexpr int32_t kPickLogNameFormat = 18;
+
 class PickLogNames {
  public:
   virtual ~PickLogNames() = default;

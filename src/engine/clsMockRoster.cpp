@@ -353,8 +353,6 @@ namespace {
 
 // The week whose team the recommended line names: the season row.
 constexpr uint8_t kSeasonWeek = 250;
-// The display format of player names in the candidate lines.
-constexpr int32_t kPickLogNameFormat = 18;
 // Start values of the comparisons: every real value beats them.
 constexpr double kNoValue = -999999999.0;
 constexpr double kNoADPValue = 1000000.0;

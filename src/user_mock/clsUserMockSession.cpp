@@ -1,7 +1,6 @@
 #include "user_mock/clsUserMockSession.h"
 
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -25,22 +24,12 @@ namespace calc = basMockDraftCalculation;
 
 namespace {
 
-// Look-ahead results: -1 Equilibrium, -2 Roster Pot G-L, -3 Start Pot G-L.
-constexpr int32_t kEquilibriumMethod = 3;
-// The pick log prints names in this display format.
-constexpr int32_t kPickLogNameFormat = 18;
-
 // Whether the list's cursor stands on an entry of its look-ahead's draft
 // array.
 bool InDraftArray(const clsPossiblePicks& list) {
   return list.Pnt() >= 0 && list.Pnt() < list.Count() && list.DraftNdx() >= list.BegDraftAr() &&
          list.DraftNdx() <= list.EndDraftAr();
 }
-
-// The window goes again however the run ends.
-struct ProgressUnloader {
-  ~ProgressUnloader() { seams::Progress().Unload(); }
-};
 
 }  // namespace
 
@@ -84,10 +73,8 @@ void clsUserMockSession::Reset() {
 }
 
 bool clsUserMockSession::Open(bool applyLeague) {
-  std::unique_ptr<clsStatusPlain> status =
-      basStatusControl::CreateStatusWindow("Opening User Generated Mock Draft Files", false);
-  ProgressUnloader unloader;
-  seams::Progress().Show();
+  basStatusControl::JobProgress progress("Opening User Generated Mock Draft Files");
+  clsStatusPlain* status = &progress.Status();
   for (const auto& [id, weight] : {std::pair{2, 2.0f}, {3, 6.0f}, {4, 68.0f}, {8, 12.0f}, {7, 12.0f}})
     status->AddSegment(id, weight);
   if (!calc::PrepareUserMockDraft(*status, board_, *db_, rosters_, ugm_, applyLeague)) return false;
@@ -150,10 +137,7 @@ int32_t clsUserMockSession::SlotOf(int32_t masterID) const {
   return 0;
 }
 
-bool clsUserMockSession::ReleaseEnabled() const {
-  if (!draftEnabled_ && activePlayer_ == 0) return false;
-  return !draftEnabled_;
-}
+bool clsUserMockSession::ReleaseEnabled() const { return !draftEnabled_ && activePlayer_ != 0; }
 
 int32_t clsUserMockSession::FirstOpenPickFrom(int32_t start) const {
   for (int32_t p = std::max(start, 0); p <= board_.Count(); ++p)
@@ -288,10 +272,8 @@ bool clsUserMockSession::SelectProjectedPicks() {
 }
 
 void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
-  std::unique_ptr<clsStatusPlain> status =
-      basStatusControl::CreateStatusWindow("Calculating UGM Projections", false);
-  ProgressUnloader unloader;
-  seams::Progress().Show();
+  basStatusControl::JobProgress progress("Calculating UGM Projections");
+  clsStatusPlain* status = &progress.Status();
 
   // A change made in the settings window counts from the next run.
   const int32_t setting = basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth);
@@ -326,35 +308,29 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   // A candidate is tried at an open active pick only: a drafted player there
   // stays on the board and the projection runs with him.
   const bool activeOpen = board_.MasterID(activePick_) == 0;
-  if (candidate > 0 && activeOpen && board_.PlayerDraftNdx(candidate) < 0) {
+  if (candidate > 0 && activeOpen && board_.PlayerDraftNdx(candidate) < 0)
+    DraftPlayerAtPick(candidate, activeTeam_, activePick_);
+  // A player the team's stacks lack stays off the board.
+  const bool candidateTaken = candidate > 0 && activeOpen && board_.MasterID(activePick_) == candidate;
+  if (candidateTaken)
     for (std::size_t i = 0; i < projectedPicks_.size(); ++i)
       if (projectedPicks_[i] == activePick_) projectedPlayers_[i] = candidate;
-    DraftPlayerAtPick(candidate, activeTeam_, activePick_);
-    // A player the team's stacks lack stays off the board.
-    if (board_.MasterID(activePick_) != candidate)
-      std::replace(projectedPlayers_.begin(), projectedPlayers_.end(), candidate, 0);
-  }
-  const bool candidateTaken = candidate > 0 && activeOpen && board_.MasterID(activePick_) == candidate;
 
   int32_t rule = 0;
   for (int32_t i = 0; i < depth; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     const int32_t p = projectedPicks_[k];
+    const int32_t owner = ownerByPick[static_cast<std::size_t>(p)];
     if (board_.MasterID(p) != 0) {
       if (!(candidateTaken && p == activePick_)) projectedPlayers_[k] = 0;
-    } else {
-      const int32_t owner = ownerByPick[static_cast<std::size_t>(p)];
-      if (!HasRoster(owner)) {
-        // Nobody can pick for a team the draft does not have.
-        if (p == activePick_) {
-          activePlayer_ = 0;
-          activeSlot_ = 0;
-        }
-        projectedPlayers_[k] = 0;
-        status->SetSegmentRange(i, 0, 1);
-        status->SetSegmentValue(i, 1);
-        continue;
+    } else if (!HasRoster(owner)) {
+      // Nobody can pick for a team the draft does not have.
+      if (p == activePick_) {
+        activePlayer_ = 0;
+        activeSlot_ = 0;
       }
+      projectedPlayers_[k] = 0;
+    } else {
       clsMockRoster& roster = RosterOf(owner);
       const int32_t teamPick = board_.TeamPick(p);
       double points = 0;
@@ -378,7 +354,7 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
         // The search plays every later pick by its team; a pick of a team
         // without a roster cannot be played.
         lookedAhead = orderPlayable && calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_,
-                                                              lists, calc::kUserMockMode, rule, status.get());
+                                                              lists, calc::kUserMockMode, rule, status);
         if (lookedAhead && logic_ && p == activePick_) WriteLogicReport(*logic_, lists[0], lists[1]);
         result = 0;
         points = baseline = 0;
@@ -467,13 +443,10 @@ std::string clsUserMockSession::UsePicksText(clsPossiblePicks& list, int32_t lim
 void clsUserMockSession::WriteLogicReport(seams::TraceListView& list, clsPossiblePicks& result,
                                           clsPossiblePicks& compared) {
   const int32_t method = result.Method();
-  const bool equilibrium = method == kEquilibriumMethod;
+  const bool equilibrium = method == clsMockRoster::kEquilibrium;
   const int32_t depth =
       equilibrium ? basMockDraftSettings::GlobalSettings().LongVal(kSetEquilibriumDepth) : 1;
-  std::string upper = basSTGFileControl::MethodText(method);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  list.AddItem(upper + " METHOD");
+  list.AddItem(runtime::UCase(basSTGFileControl::MethodText(method)) + " METHOD");
   list.AddItem(std::string(equilibrium ? "  Equilibrium" : "  Potential") +
                " Depth: " + std::to_string(depth));
   list.AddItem("  Use Picks: " + UsePicksText(result, depth));
