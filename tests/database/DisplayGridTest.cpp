@@ -10,27 +10,11 @@
 
 namespace {
 
-std::string Hex(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i + 1 < text.size();) {
-    if (text[i] == ' ') {
-      ++i;
-      continue;
-    }
-    out += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
-    i += 2;
-  }
-  return out;
-}
+using kdtest::Hex;
+using kdtest::PokeLong;
 
 std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width - text.size(), ' ');
-}
-
-void PokeLong(std::string& bytes, std::size_t offset, int32_t value) {
-  const auto u = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i)
-    bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
 constexpr std::size_t kVersionAt = 30, kCountAt = 34;

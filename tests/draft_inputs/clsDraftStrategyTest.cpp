@@ -11,21 +11,8 @@
 
 namespace {
 
-// Bytes from hand-written hex ("01 00 ff").
-std::string Hex(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i + 1 < text.size();) {
-    if (text[i] == ' ') {
-      ++i;
-      continue;
-    }
-    out += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
-    i += 2;
-  }
-  return out;
-}
-
-void PokeLong(std::string& bytes, std::size_t offset, int32_t value) { std::memcpy(&bytes[offset], &value, 4); }
+using kdtest::Hex;
+using kdtest::PokeLong;
 
 // Offsets in the small strategy's file.
 constexpr std::size_t kVersionAt = 24, kDescLenAt = 28, kRuleCountAt = 32, kFactorCountAt = 36;

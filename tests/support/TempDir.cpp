@@ -48,4 +48,22 @@ std::string ReadFile(const std::string& path) {
   return ss.str();
 }
 
+std::string Hex(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i + 1 < text.size();) {
+    if (text[i] == ' ') {
+      ++i;
+      continue;
+    }
+    out += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
+    i += 2;
+  }
+  return out;
+}
+
+void PokeLong(std::string& bytes, std::size_t offset, int32_t value) {
+  const auto u = static_cast<uint32_t>(value);
+  for (std::size_t i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<char>((u >> (8 * i)) & 0xFF);
+}
+
 }  // namespace kdtest
