@@ -34,11 +34,15 @@ bool OpenFileByMode(const std::string& path, std::fstream& file, int32_t mode, b
   }
   if (showMessage) {
     std::string reason = errno != 0 ? std::strerror(errno) : "Cannot open file";
-    seams::MessageBox().PlainMessage(reason + std::string(runtime::kCrLf) + path, seams::PlainButtons::kOk,
-                                     seams::PlainIcon::kNone, "Open File Error");
+    ShowOpenFileError(reason, path);
   }
   file.clear();
   return false;
+}
+
+void ShowOpenFileError(const std::string& reason, const std::string& path) {
+  seams::MessageBox().PlainMessage(reason + std::string(runtime::kCrLf) + path, seams::PlainButtons::kOk,
+                                   seams::PlainIcon::kNone, "Open File Error");
 }
 
 }  // namespace basAssociatedFiles

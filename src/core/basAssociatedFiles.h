@@ -21,4 +21,8 @@ enum OpenFileMode : int32_t {
 // titled "Open File Error".
 bool OpenFileByMode(const std::string& path, std::fstream& file, int32_t mode, bool showMessage);
 
+// The file routines' error box: the reason, CR LF and the path, titled
+// "Open File Error".
+void ShowOpenFileError(const std::string& reason, const std::string& path);
+
 }  // namespace basAssociatedFiles

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/Encoding.h"
 #include "platform/runtime/FileIO.h"
@@ -132,8 +133,7 @@ std::string clsDisplayGridIsolate::ToBytes() const {
 bool clsDisplayGridIsolate::SaveFile() {
   std::string error;
   if (!runtime::SaveFileAtomically(filePath_, ToBytes(), &error)) {
-    seams::MessageBox().PlainMessage(error + std::string(runtime::kCrLf) + filePath_,
-                                     seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
+    basAssociatedFiles::ShowOpenFileError(error, filePath_);
     return false;
   }
   return true;

@@ -6,6 +6,7 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "core/basMockItUp.h"
 #include "database/clsDisplayGridIsolate.h"
 #include "database/clsKickwellDB.h"
@@ -862,8 +863,7 @@ void WriteSectionTable(const FlexGridModel& grid, DocumentFile& file, int32_t fi
 // Saves the document; a failure is shown as the file routines show theirs.
 bool FinishDocument(DocumentFile& file) {
   if (file.Close()) return true;
-  seams::MessageBox().PlainMessage(file.Error() + std::string(runtime::kCrLf) + file.Path(),
-                                   seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
+  basAssociatedFiles::ShowOpenFileError(file.Error(), file.Path());
   return false;
 }
 

@@ -18,10 +18,7 @@ namespace basSCOFileControl {
 
 namespace {
 
-void ShowOpenFileError(const std::string& description, const std::string& path) {
-  seams::MessageBox().PlainMessage(description + "\r\n" + path, seams::PlainButtons::kOk,
-                                   seams::PlainIcon::kNone, "Open File Error");
-}
+using basAssociatedFiles::ShowOpenFileError;
 
 // The whole records at the start of an open file, read in one piece; false
 // (after the message) when the file cannot be read.

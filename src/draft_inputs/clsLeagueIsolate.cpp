@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
@@ -220,8 +221,7 @@ bool clsLeagueIsolate::SaveLeagueProps() {
   const std::string path = filePath_ + fileName_;
   std::string error;
   if (!runtime::SaveFileAtomically(path, FileBytes(), &error)) {
-    seams::MessageBox().PlainMessage(error + std::string(runtime::kCrLf) + path, seams::PlainButtons::kOk,
-                                     seams::PlainIcon::kNone, "Open File Error");
+    basAssociatedFiles::ShowOpenFileError(error, path);
     return false;
   }
   return true;

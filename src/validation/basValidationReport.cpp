@@ -5,6 +5,7 @@
 #include "core/IDBAS_CommonDialog.h"
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
@@ -30,8 +31,7 @@ bool Export(const clsProjectValidation& validation, const ListLines& lists) {
 
   std::string error;
   if (!runtime::SaveFileAtomically(path, ReportText(validation, lists), &error)) {
-    seams::MessageBox().PlainMessage(error + kCrLf + path, seams::PlainButtons::kOk, seams::PlainIcon::kNone,
-                                     "Open File Error");
+    basAssociatedFiles::ShowOpenFileError(error, path);
     return true;
   }
   const std::string answer = seams::MessageBox().ShowMessage(
