@@ -53,10 +53,20 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* e
   return out;
 }
 
-bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  std::string folder = ".";
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool ReplaceFileAtomically(const std::string& path,
+                           const std::function<bool(int fd, std::string* error)>& fill, std::string* error) {
   std::string::size_type slash = path.rfind('/');
-  if (slash != std::string::npos) folder = path.substr(0, slash == 0 ? 1 : slash);
   std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
   if (base.empty()) {
     if (error) *error = "No file name: " + path;
@@ -71,23 +81,11 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::st
     return false;
   }
   std::string tmp(name.data());
-  // Keep the permissions an existing target has; new files get the usual 0644.
-  struct stat st {};
-  mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-  ::fchmod(fd, mode);
-  std::size_t done = 0;
-  bool ok = true;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
+  bool ok = fill(fd, error);
+  if (ok && ::fsync(fd) != 0) {
+    ok = false;
+    SetError(error, "Cannot write file", path);
   }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (!ok) SetError(error, "Cannot write file", path);
   if (::close(fd) != 0 && ok) {
     ok = false;
     SetError(error, "Cannot write file", path);
@@ -98,6 +96,21 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::st
   }
   if (!ok) ::unlink(tmp.c_str());
   return ok;
+}
+
+bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+  return ReplaceFileAtomically(
+      path,
+      [&](int fd, std::string* fillError) {
+        // Keep the permissions an existing target has; new files get the usual 0644.
+        struct stat st {};
+        mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        ::fchmod(fd, mode);
+        if (WriteAll(fd, bytes)) return true;
+        SetError(fillError, "Cannot write file", path);
+        return false;
+      },
+      error);
 }
 
 }  // namespace runtime

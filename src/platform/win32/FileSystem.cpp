@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/runtime/FileIO.h"
+
 namespace win32 {
 
 namespace {
@@ -23,17 +25,6 @@ std::string ParentOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-  std::size_t done = 0;
-  while (done < size) {
-    ssize_t n = ::write(fd, data + done, size - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -108,61 +99,35 @@ bool CopyFileKeepingTime(const std::string& source, const std::string& destinati
     ::close(in);
     return false;
   }
-  std::string::size_type slash = destination.find_last_of('/');
-  std::string base = slash == std::string::npos ? destination : destination.substr(slash + 1);
-  if (base.empty()) {
-    if (error) *error = "No file name: " + destination;
-    ::close(in);
-    return false;
-  }
-  std::string tmpl = (slash == std::string::npos ? std::string() : destination.substr(0, slash + 1)) + "." +
-                     base + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int out = ::mkstemp(name.data());
-  if (out < 0) {
-    SetError(error, "Cannot create file", destination);
-    ::close(in);
-    return false;
-  }
-  std::string tmp(name.data());
-  bool ok = true;
-  std::vector<char> buffer(1 << 16);
-  for (;;) {
-    ssize_t n = ::read(in, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      SetError(error, "Cannot read file", source);
-      ok = false;
-      break;
-    }
-    if (n == 0) break;
-    if (!WriteAll(out, buffer.data(), static_cast<std::size_t>(n))) {
-      SetError(error, "Cannot write file", destination);
-      ok = false;
-      break;
-    }
-  }
+  const bool ok = runtime::ReplaceFileAtomically(
+      destination,
+      [&](int out, std::string* fillError) {
+        std::vector<char> buffer(1 << 16);
+        for (;;) {
+          ssize_t n = ::read(in, buffer.data(), buffer.size());
+          if (n < 0 && errno == EINTR) continue;
+          if (n < 0) {
+            SetError(fillError, "Cannot read file", source);
+            return false;
+          }
+          if (n == 0) break;
+          if (!runtime::WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
+            SetError(fillError, "Cannot write file", destination);
+            return false;
+          }
+        }
+        ::fchmod(out, st.st_mode & 07777);
+        // The refresh at start-up compares these times, so the copy carries the
+        // source's, as the system's own copy did.
+        struct timespec times[2] = {st.st_atim, st.st_mtim};
+        if (::futimens(out, times) != 0) {
+          SetError(fillError, "Cannot write file", destination);
+          return false;
+        }
+        return true;
+      },
+      error);
   ::close(in);
-  if (ok) {
-    ::fchmod(out, st.st_mode & 07777);
-    // The refresh at start-up compares these times, so the copy carries the
-    // source's, as the system's own copy did.
-    struct timespec times[2] = {st.st_atim, st.st_mtim};
-    if (::futimens(out, times) != 0 || ::fsync(out) != 0) {
-      SetError(error, "Cannot write file", destination);
-      ok = false;
-    }
-  }
-  if (::close(out) != 0 && ok) {
-    SetError(error, "Cannot write file", destination);
-    ok = false;
-  }
-  if (ok && ::rename(tmp.c_str(), destination.c_str()) != 0) {
-    SetError(error, "Cannot replace file", destination);
-    ok = false;
-  }
-  if (!ok) ::unlink(tmp.c_str());
   return ok;
 }
 
