@@ -76,12 +76,9 @@ Recordset::~Recordset() { Close(); }
 std::unique_ptr<Recordset> Recordset::OpenTable(std::shared_ptr<Connection> connection,
                                                 std::string_view table) {
   std::unique_ptr<Recordset> rs(new Recordset(connection, Type::kTable, std::string(table)));
-  rs->table_ = connection->Table(table);
+  rs->AdoptTable(*connection, table);
   rs->source_ = rs->table_->name;
   rs->tableLower_ = runtime::LCase(rs->table_->name);
-  rs->schemaSerial_ = connection->SchemaSerial();
-  for (const FieldInfo& f : rs->table_->fields) rs->names_.push_back(f.name);
-  rs->byLowerName_ = rs->table_->byLowerName;
   rs->updatable_ = !connection->ReadOnly();
   return rs;
 }
@@ -99,9 +96,7 @@ void Recordset::Close() {
   rows_.clear();
   orders_.clear();
   current_ = nullptr;
-  mode_ = EditMode::kNone;
-  buffer_.clear();
-  dirty_.clear();
+  CancelUpdate();
 }
 
 Connection& Recordset::Conn() const {
@@ -113,6 +108,14 @@ Connection& Recordset::Conn() const {
 bool Recordset::Updatable() const { return updatable_ && type_ != Type::kSnapshot; }
 
 // ---------------------------------------------------------------- loading
+
+void Recordset::AdoptTable(Connection& connection, std::string_view name) {
+  table_ = connection.Table(name);
+  schemaSerial_ = connection.SchemaSerial();
+  names_.clear();
+  for (const FieldInfo& f : table_->fields) names_.push_back(f.name);
+  byLowerName_ = table_->byLowerName;
+}
 
 void Recordset::LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& rows,
                              std::vector<Row*>& order) {
@@ -134,14 +137,8 @@ void Recordset::LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& 
 void Recordset::LoadTable() {
   Connection& c = Conn();
   if (c.SchemaSerial() != schemaSerial_) {
-    table_ = c.Table(table_->name);
-    schemaSerial_ = c.SchemaSerial();
-    names_.clear();
-    for (const FieldInfo& f : table_->fields) names_.push_back(f.name);
-    byLowerName_ = table_->byLowerName;
-    mode_ = EditMode::kNone;
-    buffer_.clear();
-    dirty_.clear();
+    AdoptTable(c, table_->name);
+    CancelUpdate();
   }
   bool hadRow = loaded_ && current_ && pos_ >= 0 && pos_ < static_cast<int64_t>(current_->rows.size());
   int64_t rowid = hadRow ? current_->rows[static_cast<std::size_t>(pos_)]->rowid : 0;
@@ -292,42 +289,41 @@ Recordset::Order& Recordset::BuildOrder(const std::string& key, const IndexInfo*
   if (it != orders_.end()) return it->second;
   Order order{index, orders_[""].rows};
   if (index) {
-    std::sort(order.rows.begin(), order.rows.end(),
-              [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
+    std::sort(order.rows.begin(), order.rows.end(), LessIn(order));
   }
   return orders_[key] = std::move(order);
 }
 
-void Recordset::InsertIntoOrders(Row* row) {
-  for (auto& [key, order] : orders_) {
-    if (type_ != Type::kTable && !order.index) {
-      order.rows.push_back(row);
-      continue;
-    }
-    auto at = std::upper_bound(order.rows.begin(), order.rows.end(), row,
-                               [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
-    order.rows.insert(at, row);
+void Recordset::InsertInto(Order& order, Row* row) {
+  if (!Sorted(order)) {
+    order.rows.push_back(row);
+    return;
   }
+  order.rows.insert(std::upper_bound(order.rows.begin(), order.rows.end(), row, LessIn(order)), row);
+}
+
+void Recordset::EraseFrom(Order& order, Row* row) {
+  auto at = order.rows.end();
+  if (Sorted(order)) {
+    at = std::lower_bound(order.rows.begin(), order.rows.end(), row, LessIn(order));
+    if (at != order.rows.end() && *at != row) at = order.rows.end();
+  }
+  if (at == order.rows.end()) at = std::find(order.rows.begin(), order.rows.end(), row);
+  if (at != order.rows.end()) order.rows.erase(at);
+}
+
+void Recordset::InsertIntoOrders(Row* row) {
+  for (auto& [key, order] : orders_) InsertInto(order, row);
 }
 
 void Recordset::EraseFromOrders(Row* row) {
-  for (auto& [key, order] : orders_) {
-    auto at = order.rows.end();
-    if (type_ == Type::kTable || order.index) {
-      at = std::lower_bound(order.rows.begin(), order.rows.end(), row,
-                            [this, &o = order](const Row* a, const Row* b) { return Less(o, a, b); });
-      if (at != order.rows.end() && *at != row) at = order.rows.end();
-    }
-    if (at == order.rows.end()) at = std::find(order.rows.begin(), order.rows.end(), row);
-    if (at != order.rows.end()) order.rows.erase(at);
-  }
+  for (auto& [key, order] : orders_) EraseFrom(order, row);
 }
 
 int64_t Recordset::FindInCurrent(const Row* row) const {
   const std::vector<Row*>& rows = current_->rows;
-  if (type_ == Type::kTable || current_->index) {
-    auto at = std::lower_bound(rows.begin(), rows.end(), row,
-                               [this](const Row* a, const Row* b) { return Less(*current_, a, b); });
+  if (Sorted(*current_)) {
+    auto at = std::lower_bound(rows.begin(), rows.end(), row, LessIn(*current_));
     if (at != rows.end() && *at == row) return at - rows.begin();
   }
   auto at = std::find(rows.begin(), rows.end(), row);
@@ -630,7 +626,8 @@ void Recordset::Update() {
       auto found = rows_.find(addRowid_);
       if (found != rows_.end()) {
         Row* row = found->second.get();
-        // Orders keyed on a written field must be re-sorted around the row.
+        // Orders keyed on a written field (index orders: tables only) must be
+        // re-sorted around the row.
         std::vector<Order*> moved;
         for (auto& [key, order] : orders_) {
           if (!order.index) continue;
@@ -641,26 +638,12 @@ void Recordset::Update() {
             }
           }
         }
-        if (type_ == Type::kTable) {
-          for (Order* order : moved) {
-            auto at =
-                std::lower_bound(order->rows.begin(), order->rows.end(), row,
-                                 [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
-            if (at != order->rows.end() && *at == row) order->rows.erase(at);
-          }
-        }
+        for (Order* order : moved) EraseFrom(*order, row);
         for (std::size_t i = 0; i < buffer_.size(); ++i) {
           if (dirty_[i]) row->values[i] = buffer_[i];
         }
-        if (type_ == Type::kTable) {
-          for (Order* order : moved) {
-            auto at =
-                std::upper_bound(order->rows.begin(), order->rows.end(), row,
-                                 [this, order](const Row* a, const Row* b) { return Less(*order, a, b); });
-            order->rows.insert(at, row);
-          }
-          Reposition(row, pos_);
-        }
+        for (Order* order : moved) InsertInto(*order, row);
+        if (type_ == Type::kTable) Reposition(row, pos_);
       }
       MarkOwnWrite();
     }
@@ -708,9 +691,7 @@ void Recordset::Update() {
     lastModified_ = rowid;
     MarkOwnWrite();
   }
-  mode_ = EditMode::kNone;
-  buffer_.clear();
-  dirty_.clear();
+  CancelUpdate();
 }
 
 void Recordset::Delete() {

@@ -122,12 +122,22 @@ class Recordset {
   Recordset(std::shared_ptr<Connection> connection, Type type, std::string source);
 
   Connection& Conn() const;
+  // Takes the table's current description and its field names.
+  void AdoptTable(Connection& connection, std::string_view name);
   void Refresh();
   void LoadTable();
   void LoadQuery(const std::vector<Value>& params);
   void LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& rows, std::vector<Row*>& order);
   Order& BuildOrder(const std::string& key, const IndexInfo* index);
   bool Less(const Order& order, const Row* a, const Row* b) const;
+  auto LessIn(const Order& order) const {
+    return [this, &order](const Row* a, const Row* b) { return Less(order, a, b); };
+  }
+  // Every order of a table, and a query's index orders, are kept sorted and
+  // searched by halving; a query's own order is the order its rows came in.
+  bool Sorted(const Order& order) const { return type_ == Type::kTable || order.index != nullptr; }
+  void InsertInto(Order& order, Row* row);
+  void EraseFrom(Order& order, Row* row);
   int CompareKeys(const Order& order, const Row* row, const std::vector<Value>& keys) const;
   void InsertIntoOrders(Row* row);
   void EraseFromOrders(Row* row);
