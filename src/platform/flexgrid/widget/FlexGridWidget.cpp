@@ -114,6 +114,8 @@ void FlexGridWidget::UpdateScrollBars() {
   }
   const int cellsW = inner.width() - (needV ? extent : 0);
   const int cellsH = inner.height() - (needH ? extent : 0);
+  // A page is the scrollable rows (columns) the cell area shows.
+  const FlexGridLayout shown = needV || needH ? FlexGridLayout(model_, cellsW, cellsH) : FlexGridLayout();
   updatingBars_ = true;
   vbar_->setVisible(needV);
   hbar_->setVisible(needH);
@@ -121,16 +123,14 @@ void FlexGridWidget::UpdateScrollBars() {
     vbar_->setGeometry(inner.right() + 1 - extent, inner.top(), extent, cellsH);
     const int maxTop = std::max(FlexGridLayout::MaxTopRow(model_, cellsH), model_.TopRow());
     vbar_->setRange(model_.FixedRows(), maxTop);
-    vbar_->setPageStep(std::max<int>(
-        1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).RowBands().size()) - model_.FixedRows()));
+    vbar_->setPageStep(std::max<int>(1, static_cast<int>(shown.RowBands().size()) - model_.FixedRows()));
     vbar_->setValue(model_.TopRow());
   }
   if (needH) {
     hbar_->setGeometry(inner.left(), inner.bottom() + 1 - extent, cellsW, extent);
     const int maxLeft = std::max(FlexGridLayout::MaxLeftCol(model_, cellsW), model_.LeftCol());
     hbar_->setRange(model_.FixedCols(), maxLeft);
-    hbar_->setPageStep(std::max<int>(
-        1, static_cast<int>(FlexGridLayout(model_, cellsW, cellsH).ColBands().size()) - model_.FixedCols()));
+    hbar_->setPageStep(std::max<int>(1, static_cast<int>(shown.ColBands().size()) - model_.FixedCols()));
     hbar_->setValue(model_.LeftCol());
   }
   updatingBars_ = false;
