@@ -5,11 +5,15 @@
 
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
 #include "platform/gdi/CheckMark.h"
+#include "platform/gdi/GdiTypes.h"
 #include "platform/runtime/Text.h"
 
 namespace {
 
-QColor Colour(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor Colour(int32_t c) {
+  const auto ref = static_cast<gdi::COLORREF>(c);
+  return QColor(gdi::RedOf(ref), gdi::GreenOf(ref), gdi::BlueOf(ref));
+}
 
 Qt::Alignment FromCode(int16_t code, bool numeric) {
   switch (code) {
