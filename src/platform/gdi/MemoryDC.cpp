@@ -240,33 +240,42 @@ void MemoryDC::DrawImage(int32_t x, int32_t y, const QImage& image) {
   BitBlt(x, y, tmp.Width(), tmp.Height(), tmp, 0, 0);
 }
 
-Size MemoryDC::GetTextExtent(const std::string& text) const {
-  const QFontMetrics fm(ToQFont(font_));
-  if (IsCheckMarkFace(font_.faceName)) {
-    // One em per character, drawn by hand.
-    const int em = ToQFont(font_).pixelSize();
-    return {
-        em * static_cast<int32_t>(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).size()),
-        fm.ascent() + fm.descent()};
-  }
-  return {fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
-          fm.ascent() + fm.descent()};
-}
+struct MemoryDC::TextFace {
+  explicit TextFace(const LogFont& font)
+      : qfont(ToQFont(font)), metrics(qfont), checkMarks(IsCheckMarkFace(font.faceName)) {}
 
-void MemoryDC::DrawTextAt(int32_t x, int32_t y, const std::string& text, const Rect* clip) {
-  if (image_.isNull() || text.empty()) return;
-  const QFont qf = ToQFont(font_);
-  const QFontMetrics fm(qf);
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  // Width of the text and the font's cell height (ascent + descent). The
+  // check-mark face is drawn by hand, one em per character.
+  Size Extent(const QString& s) const {
+    const int32_t width =
+        checkMarks ? qfont.pixelSize() * static_cast<int32_t>(s.size()) : metrics.horizontalAdvance(s);
+    return {width, metrics.ascent() + metrics.descent()};
+  }
+
+  QFont qfont;
+  QFontMetrics metrics;
+  bool checkMarks;
+};
+
+namespace {
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+Size MemoryDC::GetTextExtent(const std::string& text) const { return TextFace(font_).Extent(FromUtf8(text)); }
+
+void MemoryDC::DrawTextAt(int32_t x, int32_t y, const QString& s, const TextFace& face, const Rect* clip) {
+  if (image_.isNull() || s.isEmpty()) return;
   QPainter p(&image_);
   if (clip != nullptr) p.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
   if (bkMode_ == BkMode::kOpaque) {
-    const Size extent = GetTextExtent(text);
+    const Size extent = face.Extent(s);
     p.fillRect(QRect(x, y, extent.cx, extent.cy), QColor::fromRgb(ToQRgb(bkColour_)));
   }
-  if (IsCheckMarkFace(font_.faceName)) {
-    const int em = qf.pixelSize();
-    const int cell = fm.ascent() + fm.descent();
+  if (face.checkMarks) {
+    const int em = face.qfont.pixelSize();
+    const int cell = face.metrics.ascent() + face.metrics.descent();
     for (qsizetype i = 0; i < s.size(); ++i) {
       if (s[i] == QChar(kCheckMarkGlyph)) {
         DrawCheckMark(p, QRectF(x + i * em, y + (cell - em) / 2.0, em, em),
@@ -275,13 +284,15 @@ void MemoryDC::DrawTextAt(int32_t x, int32_t y, const std::string& text, const R
     }
     return;
   }
-  p.setFont(qf);
+  p.setFont(face.qfont);
   p.setPen(QColor::fromRgb(ToQRgb(textColour_)));
-  p.drawText(QPoint(x, y + fm.ascent()), s);
+  p.drawText(QPoint(x, y + face.metrics.ascent()), s);
 }
 
 int32_t MemoryDC::DrawText(const std::string& text, const Rect& rect, uint32_t flags) {
-  const Size extent = GetTextExtent(text);
+  const TextFace face(font_);
+  const QString s = FromUtf8(text);
+  const Size extent = face.Extent(s);
   int32_t x = rect.left;
   if (flags & DT_CENTER) {
     x = rect.left + (rect.Width() - extent.cx) / 2;
@@ -296,10 +307,12 @@ int32_t MemoryDC::DrawText(const std::string& text, const Rect& rect, uint32_t f
       y = rect.bottom - extent.cy;
     }
   }
-  DrawTextAt(x, y, text, (flags & DT_NOCLIP) ? nullptr : &rect);
+  DrawTextAt(x, y, s, face, (flags & DT_NOCLIP) ? nullptr : &rect);
   return extent.cy;
 }
 
-void MemoryDC::TextOut(int32_t x, int32_t y, const std::string& text) { DrawTextAt(x, y, text, nullptr); }
+void MemoryDC::TextOut(int32_t x, int32_t y, const std::string& text) {
+  DrawTextAt(x, y, FromUtf8(text), TextFace(font_), nullptr);
+}
 
 }  // namespace gdi

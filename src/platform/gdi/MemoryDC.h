@@ -85,7 +85,10 @@ class MemoryDC {
     return x >= 0 && y >= 0 && x < image_.width() && y < image_.height();
   }
   void Plot(int32_t x, int32_t y, uint32_t argb);
-  void DrawTextAt(int32_t x, int32_t y, const std::string& text, const Rect* clip);
+  // The Qt font of the current logical font with its metrics, built once per
+  // measure or draw.
+  struct TextFace;
+  void DrawTextAt(int32_t x, int32_t y, const QString& text, const TextFace& face, const Rect* clip);
 
   QImage image_;
   LogFont font_;
