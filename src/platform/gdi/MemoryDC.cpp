@@ -149,12 +149,14 @@ void MemoryDC::FillBrush(const Rect& rect, BrushStyle style, COLORREF colour, Ha
   };
   const int32_t l = std::max(rect.left, 0), t = std::max(rect.top, 0);
   const int32_t r = std::min(rect.right, Width()), b = std::min(rect.bottom, Height());
+  const uint32_t ink = ToQRgb(colour);
+  const uint32_t paper = ToQRgb(bkColour_);
   for (int32_t y = t; y < b; ++y) {
     for (int32_t x = l; x < r; ++x) {
       if (onHatch(x, y)) {
-        SetPixel(x, y, colour);
+        Plot(x, y, ink);
       } else if (bkMode_ == BkMode::kOpaque) {
-        SetPixel(x, y, bkColour_);
+        Plot(x, y, paper);
       }
     }
   }
