@@ -46,3 +46,11 @@ void clsBitmap::CreateBlankBitmap(int32_t width, int32_t height, gdi::COLORREF c
   basGraphixManip::FillSolid(dc_, colour, 0, 0, width, height, true, gdi::BS_SOLID,
                              static_cast<gdi::HatchStyle>(8));
 }
+
+void clsBitmap::LoadKeyedResImage(int32_t resourceId, gdi::COLORREF backColour) {
+  clsBitmap resource;
+  resource.LoadResImage(resourceId);
+  CreateBlankImage(resource, backColour);
+  basGraphixManip::MaskedBlit(dc_, resource.hDC(), 0, 0, resource.Width(), resource.Height(),
+                              basBitmapResource::kKeyMagenta);
+}

@@ -1,6 +1,5 @@
 #include "toolkit/ui/clsMiniBar.h"
 
-#include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/basWidgetPolling.h"
 
 clsMiniBar::clsMiniBar(QObject* parent) : QObject(parent) {
@@ -13,11 +12,7 @@ clsMiniBar::~clsMiniBar() {
 }
 
 void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour) {
-  clsBitmap resource;
-  resource.LoadResImage(resourceId);
-  bitmap.CreateBlankImage(resource, backColour);
-  basGraphixManip::MaskedBlit(bitmap.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
-                              kKeyColour);
+  bitmap.LoadKeyedResImage(resourceId, backColour);
 }
 
 void clsMiniBar::DrawMiniImage(PictureBox* picture, int32_t resourceId, int32_t x, int32_t y,

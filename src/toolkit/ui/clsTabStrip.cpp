@@ -2,7 +2,6 @@
 
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basDrawBorder.h"
-#include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/basWidgetPolling.h"
 
 namespace {
@@ -121,13 +120,10 @@ void clsTabStrip::SetImageCount(int32_t count) { images_.resize(static_cast<size
 
 void clsTabStrip::Image(int32_t index, int32_t resourceId) {
   if (index < 0 || index >= ImageCount()) return;
-  clsBitmap resource;
-  resource.LoadResImage(resourceId);
+  clsBitmap image;
+  image.LoadKeyedResImage(resourceId, backColour_);  // throws before the slot changes
   if (!images_[index]) images_[index] = std::make_unique<clsBitmap>();
-  clsBitmap& slot = *images_[index];
-  slot.CreateBlankImage(resource, backColour_);
-  basGraphixManip::MaskedBlit(slot.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
-                              kKeyColour);
+  *images_[index] = std::move(image);
 }
 
 void clsTabStrip::AddSpacerAfterButton(int32_t index, int32_t pixels) {
