@@ -162,8 +162,7 @@ void clsButton::DrawButton(int32_t look, int32_t index) {
 
 int32_t clsButton::ButtonFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < Buttons(); ++i) {
-    const ButtonRect& r = rects_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (rects_[i].Contains(x, y)) return i;
   }
   return Buttons();
 }

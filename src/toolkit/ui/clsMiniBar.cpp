@@ -100,8 +100,7 @@ void clsMiniBar::DrawMiniButton(int32_t index, int32_t state) {
 
 int32_t clsMiniBar::ButtonFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < ButtonCount(); ++i) {
-    const ButtonRect& r = rects_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (rects_[i].Contains(x, y)) return i;
   }
   return -1;
 }

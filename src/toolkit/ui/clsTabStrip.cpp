@@ -251,8 +251,7 @@ void clsTabStrip::DrawTabText(int32_t index) {
 
 int32_t clsTabStrip::TabFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < Tabs(); ++i) {
-    const ButtonRect& r = screen_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (screen_[i].Contains(x, y)) return i;
   }
   return Tabs();
 }
