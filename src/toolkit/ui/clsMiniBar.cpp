@@ -7,9 +7,7 @@ clsMiniBar::clsMiniBar(QObject* parent) : QObject(parent) {
   MakeKeyedImage(rightBar_, kRightBarResource, gdi::kWhite);
 }
 
-clsMiniBar::~clsMiniBar() {
-  if (timer_) timer_->stop();
-}
+clsMiniBar::~clsMiniBar() { basWidgetPolling::SetPolling(timer_, false); }
 
 void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour) {
   bitmap.LoadKeyedResImage(resourceId, backColour);
@@ -30,24 +28,12 @@ void clsMiniBar::ReCalWidth() {
 }
 
 void clsMiniBar::SetMenuTimer(QTimer* timer) {
-  if (timer_) disconnect(timer_, nullptr, this, nullptr);
-  timer_ = timer;
-  if (!timer_) return;
-  timer_->stop();
-  timer_->setInterval(kTimerInterval);
-  connect(timer_, &QTimer::timeout, this, &clsMiniBar::Tick);
+  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsMiniBar::Tick);
 }
 
-void clsMiniBar::SetEnabled(bool enabled) {
-  if (!timer_) return;
-  if (enabled) {
-    timer_->start();
-  } else {
-    timer_->stop();
-  }
-}
+void clsMiniBar::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
 
-bool clsMiniBar::Enabled() const { return timer_ && timer_->isActive(); }
+bool clsMiniBar::Enabled() const { return basWidgetPolling::Polling(timer_); }
 
 void clsMiniBar::SetButtonCount(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));

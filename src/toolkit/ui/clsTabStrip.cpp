@@ -21,9 +21,7 @@ constexpr int32_t kSeparator = 11;
 clsTabStrip::clsTabStrip(QObject* parent)
     : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsTabStrip::~clsTabStrip() {
-  if (timer_) timer_->stop();
-}
+clsTabStrip::~clsTabStrip() { basWidgetPolling::SetPolling(timer_, false); }
 
 void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
                                 const std::vector<std::string>& captions) {
@@ -48,24 +46,12 @@ void clsTabStrip::SetPictureControl(PictureBox* picture) {
 }
 
 void clsTabStrip::SetTimer(QTimer* timer) {
-  if (timer_) disconnect(timer_, nullptr, this, nullptr);
-  timer_ = timer;
-  if (!timer_) return;
-  timer_->setInterval(kTimerInterval);
-  timer_->stop();
-  connect(timer_, &QTimer::timeout, this, &clsTabStrip::Tick);
+  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsTabStrip::Tick);
 }
 
-void clsTabStrip::SetEnabled(bool enabled) {
-  if (!timer_) return;
-  if (enabled) {
-    timer_->start();
-  } else {
-    timer_->stop();
-  }
-}
+void clsTabStrip::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
 
-bool clsTabStrip::Enabled() const { return timer_ && timer_->isActive(); }
+bool clsTabStrip::Enabled() const { return basWidgetPolling::Polling(timer_); }
 
 void clsTabStrip::SetTabs(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));
