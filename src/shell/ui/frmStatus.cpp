@@ -1,6 +1,5 @@
 #include "shell/ui/frmStatus.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -51,7 +50,7 @@ frmStatus::frmStatus(QWidget* owner)
   basFormLook::Apply(this, kFace);
   setFixedSize(Px(6045), Px(1965));
   setWindowTitle(QStringLiteral(" Status"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
 
   lblTop_ = MakeLabel(this, "Current Progress", 60, 90);
   lblPercent_ = MakeLabel(this, "0 %", 5700, 90);

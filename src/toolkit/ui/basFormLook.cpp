@@ -1,5 +1,6 @@
 #include "toolkit/ui/basFormLook.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -24,6 +25,11 @@ void Apply(QWidget* form, const std::string& faceName) {
   form->setPalette(palette);
   form->setAutoFillBackground(true);
   form->setFont(FormFont(faceName));
+}
+
+void UseOwnerIcon(QWidget* form, const QWidget* owner) {
+  if (form == nullptr) return;
+  form->setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
 }
 
 int32_t Px(int32_t twips) { return runtime::TwipsToPixels(twips); }

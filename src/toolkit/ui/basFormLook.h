@@ -18,6 +18,9 @@ QFont FormFont(const std::string& faceName, bool bold = false);
 // it holds.
 void Apply(QWidget* form, const std::string& faceName);
 
+// The icon of the owner's window, or the application's without an owner.
+void UseOwnerIcon(QWidget* form, const QWidget* owner);
+
 // Twips of a window's design to whole pixels.
 int32_t Px(int32_t twips);
 

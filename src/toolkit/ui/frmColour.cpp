@@ -1,6 +1,5 @@
 #include "toolkit/ui/frmColour.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +64,7 @@ frmColour::frmColour(QWidget* owner)
       timButtons_(new QTimer(this)) {
   basFormLook::Apply(this, "Arial");
   setWindowTitle(QStringLiteral("Color Selection"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
   setFixedSize(400, 236);
 
   picGrad_ = FramedPicture(this, 8, 8, kSpectrumWidth, kSpectrumHeight);
