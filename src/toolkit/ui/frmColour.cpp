@@ -1,6 +1,5 @@
 #include "toolkit/ui/frmColour.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,13 +25,7 @@ constexpr int32_t kMarkerHalf = 8;  // the tip's column in the marker picture
 
 // A picture inside a one-pixel sunken frame; (x, y) is the frame's corner.
 PictureBox* FramedPicture(QWidget* parent, int32_t x, int32_t y, int32_t width, int32_t height) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setLineWidth(1);
-  frame->setGeometry(x, y, width + 2, height + 2);
-  auto* picture = new PictureBox(frame);
-  picture->setGeometry(1, 1, width, height);
-  return picture;
+  return basFormLook::SunkenPicture(parent, QRect(x, y, width + 2, height + 2));
 }
 
 // The whole number a box holds, clamped to 0..max; 0 for anything that is
