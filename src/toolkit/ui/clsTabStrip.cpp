@@ -174,27 +174,24 @@ void clsTabStrip::CreateButtons() {
   buffer_.CreateBlankBitmap(bufferOffset, height, backColour_);
 
   gdi::MemoryDC& dc = buffer_.hDC();
+  // One tab face: left piece, middle fill, right piece, in the normal or the
+  // selected pieces.
+  auto drawFace = [&](int32_t sourceIndex, bool selectedPieces) {
+    const int32_t left = selectedPieces ? kSelectedLeft : kNormalLeft;
+    const int32_t right = selectedPieces ? kSelectedRight : kNormalRight;
+    int32_t x = source_[static_cast<size_t>(sourceIndex)].Left;
+    DrawImagePiece(dc, left, x, 0, PieceWidth(left), PieceHeight(left));
+    FillTabMiddle(sourceIndex, selectedPieces, x);
+    DrawImagePiece(dc, right, x, 0, PieceWidth(right), PieceHeight(right));
+  };
   for (int32_t i = 0; i < Tabs(); ++i) {
-    const ButtonRect normal = source_[static_cast<size_t>(SourceIndex(i, 0))];
-    const ButtonRect hover = source_[static_cast<size_t>(SourceIndex(i, 1))];
-    const ButtonRect selected = source_[static_cast<size_t>(SourceIndex(i, 2))];
-
-    int32_t x = normal.Left;
-    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
-    FillTabMiddle(SourceIndex(i, 0), false, x);
-    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
-
-    x = selected.Left;
-    DrawImagePiece(dc, kSelectedLeft, x, 0, PieceWidth(kSelectedLeft), PieceHeight(kSelectedLeft));
-    FillTabMiddle(SourceIndex(i, 2), true, x);
-    DrawImagePiece(dc, kSelectedRight, x, 0, PieceWidth(kSelectedRight), PieceHeight(kSelectedRight));
-
+    drawFace(SourceIndex(i, 0), false);
+    drawFace(SourceIndex(i, 2), true);
     // The hover tab is the normal one wearing the selected tab's top band,
     // two pixels lower.
-    x = hover.Left;
-    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
-    FillTabMiddle(SourceIndex(i, 1), false, x);
-    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
+    drawFace(SourceIndex(i, 1), false);
+    const ButtonRect hover = source_[static_cast<size_t>(SourceIndex(i, 1))];
+    const ButtonRect selected = source_[static_cast<size_t>(SourceIndex(i, 2))];
     dc.BitBlt(hover.Left + 1, 2, hover.Width - 8, 3, dc, selected.Left, 0);
     dc.BitBlt(hover.Left + hover.Width - 7, 2, 6, 3, dc, selected.Left + selected.Width - 6, 0);
   }
