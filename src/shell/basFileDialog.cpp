@@ -38,6 +38,18 @@ bool HasControlCharacter(const std::string& text) {
 // happens to match some other file, cannot be opened as a document.
 bool DocumentExists(const std::string& path) { return win32::EntryExists(path) && !win32::IsFolder(path); }
 
+// Select mode, asking before overwriting: the chosen name, or "" when the
+// dialog was cancelled or failed (which counts as cancelled).
+std::string SelectChosen(const std::string& name, int32_t fileType, bool seriesOnly, bool prefixFilter) {
+  try {
+    if (ShowFileDialog(name, fileType, kSelect, true, seriesOnly, prefixFilter)) return "";
+    return FileDialogChosenName;
+  } catch (const std::exception&) {
+    FileDialogCancelled = true;
+    return "";
+  }
+}
+
 }  // namespace
 
 bool FileTypeOf(int32_t fileType, FileType& type) {
@@ -144,23 +156,11 @@ bool ShowFileDialogByMode(std::string& name, int32_t mode, int32_t fileType) {
 }
 
 std::string SelectFileDialog(int32_t fileType, bool seriesOnly) {
-  try {
-    if (ShowFileDialog("", fileType, kSelect, true, seriesOnly, false)) return "";
-    return FileDialogChosenName;
-  } catch (const std::exception&) {
-    FileDialogCancelled = true;
-    return "";
-  }
+  return SelectChosen("", fileType, seriesOnly, false);
 }
 
 std::string SelectFileDialogNamed(int32_t fileType, const std::string& prefix) {
-  try {
-    if (ShowFileDialog(prefix, fileType, kSelect, true, false, true)) return "";
-    return FileDialogChosenName;
-  } catch (const std::exception&) {
-    FileDialogCancelled = true;
-    return "";
-  }
+  return SelectChosen(prefix, fileType, false, true);
 }
 
 void ArmClickHoldOff() {

@@ -1,6 +1,5 @@
 #include "shell/ui/frmFile.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,7 +39,7 @@ frmFile::frmFile(QWidget* owner)
   basFormLook::Apply(this, "Arial");
   setFixedSize(Px(6555), Px(4890));
   setWindowTitle(QStringLiteral("Kickwell Draftyard File Dialog"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
 
   picProperty_->setGeometry(Px(120), Px(30), Px(6285), Px(480));
   lstFile_->setGeometry(Px(90), Px(585), Px(6285), Px(3180));

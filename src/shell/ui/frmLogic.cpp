@@ -1,6 +1,5 @@
 #include "shell/ui/frmLogic.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QListWidget>
@@ -35,7 +34,7 @@ frmLogic::frmLogic(QWidget* owner) : QWidget(owner, Qt::Window), lstLogic_(new Q
   setAttribute(Qt::WA_DeleteOnClose);
   basFormLook::Apply(this, "Arial");
   setWindowTitle(QStringLiteral("Draft Logic"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
   // The trace lines up in columns.
   lstLogic_->setFont(basFormLook::FormFont("Lucida Console"));
   lstLogic_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,6 +1,5 @@
 #include "shell/ui/frmMessage.h"
 
-#include <QApplication>
 #include <QLabel>
 
 #include "core/Seams.h"
@@ -20,7 +19,7 @@ frmMessage::frmMessage(QWidget* owner)
       timBtn_(new QTimer(this)) {
   basFormLook::Apply(this, "Arial");
   setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
   lblView_->setGeometry(Px(120), Px(240), Px(5805), Px(855));
   lblView_->setTextFormat(Qt::PlainText);
   lblView_->setWordWrap(true);

@@ -1,8 +1,6 @@
 #include "shell/ui/frmStatus.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -33,12 +31,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int32_t left, int32_t top) 
 
 // A bar: a sunken frame at the design's place with the drawing area inside.
 PictureBox* MakeBar(QWidget* parent, int32_t left, int32_t top, int32_t width, int32_t height) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setLineWidth(1);
-  frame->setGeometry(Px(left), Px(top), Px(width), Px(height));
-  auto* bar = new PictureBox(frame);
-  bar->setGeometry(1, 1, Px(width) - 2, Px(height) - 2);
+  PictureBox* bar = basFormLook::SunkenPicture(parent, QRect(Px(left), Px(top), Px(width), Px(height)));
   bar->SetBackColor(gdi::kWhite);
   return bar;
 }
@@ -51,7 +44,7 @@ frmStatus::frmStatus(QWidget* owner)
   basFormLook::Apply(this, kFace);
   setFixedSize(Px(6045), Px(1965));
   setWindowTitle(QStringLiteral(" Status"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
 
   lblTop_ = MakeLabel(this, "Current Progress", 60, 90);
   lblPercent_ = MakeLabel(this, "0 %", 5700, 90);

@@ -19,6 +19,11 @@ struct ButtonRect {
   int32_t Height = 0;
   int32_t Left = 0;
   int32_t Top = 0;
+  // The point is inside or on the edge (Left + Width and Top + Height
+  // included), as the bars find the button under the cursor.
+  bool Contains(int32_t x, int32_t y) const {
+    return Left <= x && x <= Left + Width && Top <= y && y <= Top + Height;
+  }
   friend bool operator==(const ButtonRect&, const ButtonRect&) = default;
 };
 

@@ -1,5 +1,7 @@
 #include "toolkit/ui/basFormLook.h"
 
+#include <QApplication>
+#include <QFrame>
 #include <QPalette>
 #include <QWidget>
 
@@ -7,6 +9,7 @@
 #include "platform/gdi/MemoryDC.h"
 #include "platform/gdi/SysColor.h"
 #include "platform/runtime/Rounding.h"
+#include "toolkit/ui/PictureBox.h"
 
 namespace basFormLook {
 
@@ -24,6 +27,21 @@ void Apply(QWidget* form, const std::string& faceName) {
   form->setPalette(palette);
   form->setAutoFillBackground(true);
   form->setFont(FormFont(faceName));
+}
+
+void UseOwnerIcon(QWidget* form, const QWidget* owner) {
+  if (form == nullptr) return;
+  form->setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+}
+
+PictureBox* SunkenPicture(QWidget* parent, const QRect& frame) {
+  auto* border = new QFrame(parent);
+  border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  border->setLineWidth(1);
+  border->setGeometry(frame);
+  auto* picture = new PictureBox(border);
+  picture->setGeometry(1, 1, frame.width() - 2, frame.height() - 2);
+  return picture;
 }
 
 int32_t Px(int32_t twips) { return runtime::TwipsToPixels(twips); }

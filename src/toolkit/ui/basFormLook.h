@@ -4,9 +4,11 @@
 // its font, given by the face name the window was designed with.
 
 #include <QFont>
+#include <QRect>
 #include <cstdint>
 #include <string>
 
+class PictureBox;
 class QWidget;
 
 namespace basFormLook {
@@ -17,6 +19,13 @@ QFont FormFont(const std::string& faceName, bool bold = false);
 // Button-face background and FormFont(faceName) for the window and what
 // it holds.
 void Apply(QWidget* form, const std::string& faceName);
+
+// The icon of the owner's window, or the application's without an owner.
+void UseOwnerIcon(QWidget* form, const QWidget* owner);
+
+// A picture filling a one-pixel sunken frame; `frame` is the frame's
+// rectangle on the parent, in pixels.
+PictureBox* SunkenPicture(QWidget* parent, const QRect& frame);
 
 // Twips of a window's design to whole pixels.
 int32_t Px(int32_t twips);

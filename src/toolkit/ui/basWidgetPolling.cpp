@@ -33,4 +33,15 @@ bool BlockedByModal(const QWidget* picture) {
   return modal != picture->window() && !modal->isAncestorOf(picture);
 }
 
+void SetPolling(QTimer* timer, bool on) {
+  if (timer == nullptr) return;
+  if (on) {
+    timer->start();
+  } else {
+    timer->stop();
+  }
+}
+
+bool Polling(const QTimer* timer) { return timer != nullptr && timer->isActive(); }
+
 }  // namespace basWidgetPolling

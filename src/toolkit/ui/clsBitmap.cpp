@@ -30,12 +30,8 @@ bool clsBitmap::TransferImage(const clsBitmap& source) {
 }
 
 void clsBitmap::CreateBlankImage(const clsBitmap& source, gdi::COLORREF colour) {
-  dc_ = gdi::MemoryDC();
-  dc_.CreateBitmap(source.Width(), source.Height(), colour);
+  CreateBlankBitmap(source.Width(), source.Height(), colour);
   dc_.SetBkMode(gdi::BkMode::kTransparent);
-  dc_.SetBkColor(colour);
-  basGraphixManip::FillSolid(dc_, colour, 0, 0, source.Width(), source.Height(), true, gdi::BS_SOLID,
-                             static_cast<gdi::HatchStyle>(8));
 }
 
 void clsBitmap::CreateBlankBitmap(int32_t width, int32_t height, gdi::COLORREF colour) {
@@ -45,4 +41,12 @@ void clsBitmap::CreateBlankBitmap(int32_t width, int32_t height, gdi::COLORREF c
   dc_.SetBkColor(colour);
   basGraphixManip::FillSolid(dc_, colour, 0, 0, width, height, true, gdi::BS_SOLID,
                              static_cast<gdi::HatchStyle>(8));
+}
+
+void clsBitmap::LoadKeyedResImage(int32_t resourceId, gdi::COLORREF backColour) {
+  clsBitmap resource;
+  resource.LoadResImage(resourceId);
+  CreateBlankImage(resource, backColour);
+  basGraphixManip::MaskedBlit(dc_, resource.hDC(), 0, 0, resource.Width(), resource.Height(),
+                              basBitmapResource::kKeyMagenta);
 }

@@ -26,6 +26,10 @@ class clsBitmap {
   void CreateBlankImage(const clsBitmap& source, gdi::COLORREF colour);
   // An image of width x height filled with `colour`, opaque text background.
   void CreateBlankBitmap(int32_t width, int32_t height, gdi::COLORREF colour);
+  // The bitmap resource composed over `backColour`: its pixels in the
+  // resources' magenta key colour show the back colour. Throws ResourceError
+  // like LoadResImage, before anything is replaced.
+  void LoadKeyedResImage(int32_t resourceId, gdi::COLORREF backColour);
 
  private:
   gdi::MemoryDC dc_;

@@ -27,9 +27,7 @@ int32_t LookOf(int32_t state) {
 
 clsButton::clsButton(QObject* parent) : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsButton::~clsButton() {
-  if (timer_) timer_->stop();
-}
+clsButton::~clsButton() { basWidgetPolling::SetPolling(timer_, false); }
 
 void clsButton::SetPictureControl(PictureBox* picture) {
   picture_ = picture;
@@ -37,24 +35,12 @@ void clsButton::SetPictureControl(PictureBox* picture) {
 }
 
 void clsButton::SetTimer(QTimer* timer) {
-  if (timer_) disconnect(timer_, nullptr, this, nullptr);
-  timer_ = timer;
-  if (!timer_) return;
-  timer_->stop();
-  timer_->setInterval(kTimerInterval);
-  connect(timer_, &QTimer::timeout, this, &clsButton::Tick);
+  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsButton::Tick);
 }
 
-void clsButton::SetEnabled(bool enabled) {
-  if (!timer_) return;
-  if (enabled) {
-    timer_->start();
-  } else {
-    timer_->stop();
-  }
-}
+void clsButton::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
 
-bool clsButton::Enabled() const { return timer_ && timer_->isActive(); }
+bool clsButton::Enabled() const { return basWidgetPolling::Polling(timer_); }
 
 void clsButton::SetBackColor(gdi::COLORREF colour) {
   backColour_ = colour;
@@ -162,8 +148,7 @@ void clsButton::DrawButton(int32_t look, int32_t index) {
 
 int32_t clsButton::ButtonFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < Buttons(); ++i) {
-    const ButtonRect& r = rects_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (rects_[i].Contains(x, y)) return i;
   }
   return Buttons();
 }

@@ -1,6 +1,5 @@
 #include "toolkit/ui/clsMiniBar.h"
 
-#include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/basWidgetPolling.h"
 
 clsMiniBar::clsMiniBar(QObject* parent) : QObject(parent) {
@@ -8,16 +7,10 @@ clsMiniBar::clsMiniBar(QObject* parent) : QObject(parent) {
   MakeKeyedImage(rightBar_, kRightBarResource, gdi::kWhite);
 }
 
-clsMiniBar::~clsMiniBar() {
-  if (timer_) timer_->stop();
-}
+clsMiniBar::~clsMiniBar() { basWidgetPolling::SetPolling(timer_, false); }
 
 void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour) {
-  clsBitmap resource;
-  resource.LoadResImage(resourceId);
-  bitmap.CreateBlankImage(resource, backColour);
-  basGraphixManip::MaskedBlit(bitmap.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
-                              kKeyColour);
+  bitmap.LoadKeyedResImage(resourceId, backColour);
 }
 
 void clsMiniBar::DrawMiniImage(PictureBox* picture, int32_t resourceId, int32_t x, int32_t y,
@@ -35,24 +28,12 @@ void clsMiniBar::ReCalWidth() {
 }
 
 void clsMiniBar::SetMenuTimer(QTimer* timer) {
-  if (timer_) disconnect(timer_, nullptr, this, nullptr);
-  timer_ = timer;
-  if (!timer_) return;
-  timer_->stop();
-  timer_->setInterval(kTimerInterval);
-  connect(timer_, &QTimer::timeout, this, &clsMiniBar::Tick);
+  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsMiniBar::Tick);
 }
 
-void clsMiniBar::SetEnabled(bool enabled) {
-  if (!timer_) return;
-  if (enabled) {
-    timer_->start();
-  } else {
-    timer_->stop();
-  }
-}
+void clsMiniBar::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
 
-bool clsMiniBar::Enabled() const { return timer_ && timer_->isActive(); }
+bool clsMiniBar::Enabled() const { return basWidgetPolling::Polling(timer_); }
 
 void clsMiniBar::SetButtonCount(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));
@@ -105,8 +86,7 @@ void clsMiniBar::DrawMiniButton(int32_t index, int32_t state) {
 
 int32_t clsMiniBar::ButtonFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < ButtonCount(); ++i) {
-    const ButtonRect& r = rects_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (rects_[i].Contains(x, y)) return i;
   }
   return -1;
 }

@@ -23,7 +23,6 @@ class clsMiniBar : public QObject {
   static constexpr int32_t kTimerInterval = 1;
   static constexpr int32_t kLeftBarResource = 168;
   static constexpr int32_t kRightBarResource = 169;
-  static constexpr gdi::COLORREF kKeyColour = gdi::Rgb(227, 15, 215);
 
   explicit clsMiniBar(QObject* parent = nullptr);
   ~clsMiniBar() override;
@@ -50,7 +49,7 @@ class clsMiniBar : public QObject {
   std::string ToolTipText(int32_t index) const;
   int32_t ImageId(int32_t index) const;
 
-  // Composes a bitmap resource over `backColour` (key RGB(227,15,215)).
+  // Composes a bitmap resource over `backColour` (clsBitmap::LoadKeyedResImage).
   static void MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour);
   // The same composition copied at its own size to (x, y) of the picture.
   static void DrawMiniImage(PictureBox* picture, int32_t resourceId, int32_t x, int32_t y,

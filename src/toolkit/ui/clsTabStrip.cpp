@@ -2,7 +2,6 @@
 
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basDrawBorder.h"
-#include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/basWidgetPolling.h"
 
 namespace {
@@ -22,9 +21,7 @@ constexpr int32_t kSeparator = 11;
 clsTabStrip::clsTabStrip(QObject* parent)
     : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsTabStrip::~clsTabStrip() {
-  if (timer_) timer_->stop();
-}
+clsTabStrip::~clsTabStrip() { basWidgetPolling::SetPolling(timer_, false); }
 
 void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
                                 const std::vector<std::string>& captions) {
@@ -49,24 +46,12 @@ void clsTabStrip::SetPictureControl(PictureBox* picture) {
 }
 
 void clsTabStrip::SetTimer(QTimer* timer) {
-  if (timer_) disconnect(timer_, nullptr, this, nullptr);
-  timer_ = timer;
-  if (!timer_) return;
-  timer_->setInterval(kTimerInterval);
-  timer_->stop();
-  connect(timer_, &QTimer::timeout, this, &clsTabStrip::Tick);
+  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsTabStrip::Tick);
 }
 
-void clsTabStrip::SetEnabled(bool enabled) {
-  if (!timer_) return;
-  if (enabled) {
-    timer_->start();
-  } else {
-    timer_->stop();
-  }
-}
+void clsTabStrip::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
 
-bool clsTabStrip::Enabled() const { return timer_ && timer_->isActive(); }
+bool clsTabStrip::Enabled() const { return basWidgetPolling::Polling(timer_); }
 
 void clsTabStrip::SetTabs(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));
@@ -121,13 +106,10 @@ void clsTabStrip::SetImageCount(int32_t count) { images_.resize(static_cast<size
 
 void clsTabStrip::Image(int32_t index, int32_t resourceId) {
   if (index < 0 || index >= ImageCount()) return;
-  clsBitmap resource;
-  resource.LoadResImage(resourceId);
+  clsBitmap image;
+  image.LoadKeyedResImage(resourceId, backColour_);  // throws before the slot changes
   if (!images_[index]) images_[index] = std::make_unique<clsBitmap>();
-  clsBitmap& slot = *images_[index];
-  slot.CreateBlankImage(resource, backColour_);
-  basGraphixManip::MaskedBlit(slot.hDC(), resource.hDC(), 0, 0, resource.Width(), resource.Height(),
-                              kKeyColour);
+  *images_[index] = std::move(image);
 }
 
 void clsTabStrip::AddSpacerAfterButton(int32_t index, int32_t pixels) {
@@ -192,27 +174,24 @@ void clsTabStrip::CreateButtons() {
   buffer_.CreateBlankBitmap(bufferOffset, height, backColour_);
 
   gdi::MemoryDC& dc = buffer_.hDC();
+  // One tab face: left piece, middle fill, right piece, in the normal or the
+  // selected pieces.
+  auto drawFace = [&](int32_t sourceIndex, bool selectedPieces) {
+    const int32_t left = selectedPieces ? kSelectedLeft : kNormalLeft;
+    const int32_t right = selectedPieces ? kSelectedRight : kNormalRight;
+    int32_t x = source_[static_cast<size_t>(sourceIndex)].Left;
+    DrawImagePiece(dc, left, x, 0, PieceWidth(left), PieceHeight(left));
+    FillTabMiddle(sourceIndex, selectedPieces, x);
+    DrawImagePiece(dc, right, x, 0, PieceWidth(right), PieceHeight(right));
+  };
   for (int32_t i = 0; i < Tabs(); ++i) {
-    const ButtonRect normal = source_[static_cast<size_t>(SourceIndex(i, 0))];
-    const ButtonRect hover = source_[static_cast<size_t>(SourceIndex(i, 1))];
-    const ButtonRect selected = source_[static_cast<size_t>(SourceIndex(i, 2))];
-
-    int32_t x = normal.Left;
-    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
-    FillTabMiddle(SourceIndex(i, 0), false, x);
-    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
-
-    x = selected.Left;
-    DrawImagePiece(dc, kSelectedLeft, x, 0, PieceWidth(kSelectedLeft), PieceHeight(kSelectedLeft));
-    FillTabMiddle(SourceIndex(i, 2), true, x);
-    DrawImagePiece(dc, kSelectedRight, x, 0, PieceWidth(kSelectedRight), PieceHeight(kSelectedRight));
-
+    drawFace(SourceIndex(i, 0), false);
+    drawFace(SourceIndex(i, 2), true);
     // The hover tab is the normal one wearing the selected tab's top band,
     // two pixels lower.
-    x = hover.Left;
-    DrawImagePiece(dc, kNormalLeft, x, 0, PieceWidth(kNormalLeft), PieceHeight(kNormalLeft));
-    FillTabMiddle(SourceIndex(i, 1), false, x);
-    DrawImagePiece(dc, kNormalRight, x, 0, PieceWidth(kNormalRight), PieceHeight(kNormalRight));
+    drawFace(SourceIndex(i, 1), false);
+    const ButtonRect hover = source_[static_cast<size_t>(SourceIndex(i, 1))];
+    const ButtonRect selected = source_[static_cast<size_t>(SourceIndex(i, 2))];
     dc.BitBlt(hover.Left + 1, 2, hover.Width - 8, 3, dc, selected.Left, 0);
     dc.BitBlt(hover.Left + hover.Width - 7, 2, 6, 3, dc, selected.Left + selected.Width - 6, 0);
   }
@@ -255,8 +234,7 @@ void clsTabStrip::DrawTabText(int32_t index) {
 
 int32_t clsTabStrip::TabFromPoint(int32_t x, int32_t y) const {
   for (int32_t i = 0; i < Tabs(); ++i) {
-    const ButtonRect& r = screen_[i];
-    if (r.Left <= x && x <= r.Left + r.Width && r.Top <= y && y <= r.Top + r.Height) return i;
+    if (screen_[i].Contains(x, y)) return i;
   }
   return Tabs();
 }

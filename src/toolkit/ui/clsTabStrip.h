@@ -30,7 +30,6 @@ class clsTabStrip : public QObject {
   static constexpr int32_t kFirstResource = 109;
   static constexpr int32_t kPieceCount = 12;
   static constexpr gdi::COLORREF kFrameColour = gdi::Rgb(151, 157, 155);
-  static constexpr gdi::COLORREF kKeyColour = gdi::Rgb(227, 15, 215);
 
   explicit clsTabStrip(QObject* parent = nullptr);
   ~clsTabStrip() override;

@@ -1,7 +1,5 @@
 #include "toolkit/ui/frmColour.h"
 
-#include <QApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,13 +25,7 @@ constexpr int32_t kMarkerHalf = 8;  // the tip's column in the marker picture
 
 // A picture inside a one-pixel sunken frame; (x, y) is the frame's corner.
 PictureBox* FramedPicture(QWidget* parent, int32_t x, int32_t y, int32_t width, int32_t height) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setLineWidth(1);
-  frame->setGeometry(x, y, width + 2, height + 2);
-  auto* picture = new PictureBox(frame);
-  picture->setGeometry(1, 1, width, height);
-  return picture;
+  return basFormLook::SunkenPicture(parent, QRect(x, y, width + 2, height + 2));
 }
 
 // The whole number a box holds, clamped to 0..max; 0 for anything that is
@@ -65,7 +57,7 @@ frmColour::frmColour(QWidget* owner)
       timButtons_(new QTimer(this)) {
   basFormLook::Apply(this, "Arial");
   setWindowTitle(QStringLiteral("Color Selection"));
-  setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+  basFormLook::UseOwnerIcon(this, owner);
   setFixedSize(400, 236);
 
   picGrad_ = FramedPicture(this, 8, 8, kSpectrumWidth, kSpectrumHeight);
