@@ -16,6 +16,7 @@
 #include <string>
 
 #include "FakeSeams.h"
+#include "Screenshot.h"
 #include "core/Seams.h"
 #include "shell/ui/RealSeams.h"
 #include "toolkit/ui/PictureBox.h"
@@ -112,11 +113,5 @@ class ModalScript {
   QTimer timer_;
   int polls_ = 0;
 };
-
-inline void SaveScreenshot(QWidget* widget, const std::string& name) {
-  QDir().mkpath(KD_SCREENSHOT_DIR);
-  const QString path = QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png";
-  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
-}
 
 }  // namespace kdtest

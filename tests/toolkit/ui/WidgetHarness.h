@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "FakeSeams.h"
+#include "Screenshot.h"
 #include "core/Seams.h"
 #include "platform/gdi/MemoryDC.h"
 #include "toolkit/ui/PictureBox.h"
@@ -56,12 +57,6 @@ inline void PointAway(FakePointer& pointer, bool down) {
 }
 
 // Saves what the widget shows into the build tree for a person to look at.
-inline void SaveScreenshot(QWidget* widget, const std::string& name) {
-  QDir().mkpath(KD_SCREENSHOT_DIR);
-  const QString path = QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png";
-  EXPECT_TRUE(widget->grab().save(path)) << path.toStdString();
-}
-
 inline std::string ColourText(gdi::COLORREF c) {
   return "RGB(" + std::to_string(gdi::RedOf(c)) + "," + std::to_string(gdi::GreenOf(c)) + "," +
          std::to_string(gdi::BlueOf(c)) + ")";

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Screenshot.h"
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
 #include "platform/flexgrid/widget/FlexGridLayout.h"
 #include "platform/flexgrid/widget/FlexGridPainter.h"
@@ -91,10 +92,7 @@ class Grid : public ::testing::Test {
   FlexGridWidget* grid = nullptr;
 };
 
-void SaveScreenshot(QWidget* w, const std::string& name) {
-  QDir().mkpath(KD_SCREENSHOT_DIR);
-  EXPECT_TRUE(w->grab().save(QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(name) + ".png"));
-}
+using kdtest::SaveScreenshot;
 
 }  // namespace
 
