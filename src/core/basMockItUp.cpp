@@ -180,9 +180,7 @@ const std::vector<std::string>& WorkSubFolderNames() {
   return names;
 }
 
-std::string WorkFolderUnder(const std::string& localRoot) {
-  return localRoot + "Vellacorn/Kickwell Draftyard/dat/";
-}
+std::string WorkFolderUnder(const std::string& localRoot) { return localRoot + kProductPath + "/dat/"; }
 
 void InitFileTypeTable(const std::string& work) {
   WorkFolder = work;
