@@ -678,15 +678,12 @@ int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolat
   if (league.PickCount() == 0) return kValidationValid;
   std::vector<int32_t> order(static_cast<std::size_t>(league.PickCount()));
   for (int32_t i = 0; i < league.PickCount(); ++i) order[static_cast<std::size_t>(i)] = league.Pick(i);
-  const int32_t teams = std::max(league.TeamCount(), 0);
-  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
-  int32_t status = kValidationValid;
-  for (int32_t t = 1; t <= teams; ++t) {
-    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(t)], league.TeamName(t), league.Strategy(t)))
-      WorstStatus(status, kValidationWarning);
-  }
-  if (status == kValidationValid) status = FindStrategyConflict(teams, order, strategies, mockDraft);
-  return status;
+  return TeamStrategyConflicts(
+      order, league.TeamCount(),
+      [&](int32_t t, clsMockRoster& roster) {
+        return LoadTeamStrategy(roster, league.TeamName(t), league.Strategy(t));
+      },
+      mockDraft);
 }
 
 int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock,
@@ -696,15 +693,24 @@ int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIs
   std::vector<int32_t> order(static_cast<std::size_t>(userMock.BoardCount()));
   for (int32_t i = 0; i < userMock.BoardCount(); ++i)
     order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
-  const int32_t owners = std::max(userMock.OwnerCount(), 0);
-  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(owners) + 1);
+  return TeamStrategyConflicts(
+      order, userMock.OwnerCount(),
+      [&](int32_t n, clsMockRoster& roster) {
+        return LoadTeamStrategy(roster, userMock.OwnerName(n - 1), userMock.OwnerStrategy(n - 1));
+      },
+      mockDraft);
+}
+
+int32_t clsProjectValidation::TeamStrategyConflicts(
+    std::span<const int32_t> order, int32_t teamCount,
+    const std::function<bool(int32_t team, clsMockRoster& roster)>& loadTeam, bool mockDraft) {
+  const int32_t teams = std::max(teamCount, 0);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
   int32_t status = kValidationValid;
-  for (int32_t n = 1; n <= owners; ++n) {
-    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(n)], userMock.OwnerName(n - 1),
-                          userMock.OwnerStrategy(n - 1)))
-      WorstStatus(status, kValidationWarning);
+  for (int32_t t = 1; t <= teams; ++t) {
+    if (!loadTeam(t, strategies[static_cast<std::size_t>(t)])) WorstStatus(status, kValidationWarning);
   }
-  if (status == kValidationValid) status = FindStrategyConflict(owners, order, strategies, mockDraft);
+  if (status == kValidationValid) status = FindStrategyConflict(teams, order, strategies, mockDraft);
   return status;
 }
 

@@ -144,6 +144,11 @@ class clsProjectValidation {
   int32_t Guarded(int32_t key, const std::function<int32_t()>& check);
   // Loads a team's strategy from the strategy folder and adds its line.
   bool LoadTeamStrategy(clsMockRoster& roster, const std::string& teamName, const std::string& fileName);
+  // Loads the strategy of each team 1..teamCount through loadTeam and, when
+  // every one loaded, looks for conflicts between the picks of the order.
+  int32_t TeamStrategyConflicts(std::span<const int32_t> order, int32_t teamCount,
+                                const std::function<bool(int32_t team, clsMockRoster& roster)>& loadTeam,
+                                bool mockDraft);
 
   LineList listValid_;
   LineList listWarning_;
