@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kDefaultProjectedStats = "Default.pro";
 
 // Stat values at or beyond these are suspicious; a rule scoring more than
@@ -145,7 +144,8 @@ void clsProjectValidation::AddLine(int32_t key, int32_t status, const std::strin
     case kValidationError: {
       const std::string line = "Error " + (prefix + text);
       if (listError_) listError_(line);
-      errorMessage_ += line + kCrLf;
+      errorMessage_ += line;
+      errorMessage_ += runtime::kCrLf;
       break;
     }
     default:
@@ -211,7 +211,7 @@ std::string clsProjectValidation::FileDesc(int32_t fileType, int32_t key) const 
 std::string clsProjectValidation::StrategyFiles() const {
   std::string text;
   for (std::size_t i = 0; i < strategyFiles_.size(); ++i) {
-    if (i > 0) text += kCrLf;
+    if (i > 0) text += runtime::kCrLf;
     text += FileTypeDescription[kPageDraftStrategies] + " [" + Folder(kPageDraftStrategies) +
             strategyFiles_[i] + "]";
   }
