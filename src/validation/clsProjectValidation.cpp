@@ -200,6 +200,14 @@ int32_t clsProjectValidation::Guarded(int32_t key, const std::function<int32_t()
   }
 }
 
+int32_t clsProjectValidation::ScoringChecks(clsKickwellDB& db) {
+  int32_t status = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
+  // A scoring system with errors is not applied to the stats.
+  if (status != kValidationError)
+    WorstStatus(status, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  return status;
+}
+
 // ---------------------------------------------------------------- report texts
 
 std::string clsProjectValidation::FileDesc(int32_t fileType, int32_t key) const {
@@ -239,10 +247,7 @@ int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDra
 
   if (!ProjectValue(kProjScoringSystemFile).empty())
     WorstStatus(status, Guarded(kProjProjectedStatsFile, [&] { return ValidateStatMinMax(db); }));
-  const int32_t scoring = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
-  WorstStatus(status, scoring);
-  if (scoring != kValidationError)
-    WorstStatus(status, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  WorstStatus(status, ScoringChecks(db));
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
@@ -271,9 +276,7 @@ bool clsProjectValidation::ModularValidation(int32_t& leagueStatus, int32_t& sco
   // scoring checks.
   if (!projectedLoaded) OpenDefaultDatabase(db);
 
-  scoringStatus = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
-  if (scoringStatus != kValidationError)
-    WorstStatus(scoringStatus, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  scoringStatus = ScoringChecks(db);
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
