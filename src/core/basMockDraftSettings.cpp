@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/basFileExists_001.h"
+#include "core/basMockItUp.h"
 #include "core/basOSPAths.h"
 #include "core/clsSettingsKD.h"
 #include "platform/runtime/Rounding.h"
@@ -41,7 +42,7 @@ void FillDefaultSettings() {
   v[kSetUpdateServer] = kUpdateServerHost;
   v[kSetCheckPlayerUpdates] = "True";
   v[kSetExportFolder] = basOSPAths::SpecialFolderPath(win32::kFolderDocuments);
-  v[kSetWorkFolder] = basOSPAths::SpecialFolderPath(win32::kFolderLocalAppData) + "Vellacorn/Kickwell Draftyard/dat/";
+  v[kSetWorkFolder] = basMockItUp::WorkFolderUnder(basOSPAths::SpecialFolderPath(win32::kFolderLocalAppData));
   v[kSetDefaultProjectedStats] = "2010 Default Stats.pro";
   for (int32_t i : {5, 15, 16, 17, 18, 22, 23, 24, 25}) v[static_cast<std::size_t>(i)] = "Stats - Offensive.dis";
   v[6] = "Stats - Passing Rushing.dis";

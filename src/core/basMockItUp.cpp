@@ -3,7 +3,6 @@
 #include "core/Seams.h"
 #include "core/basDirExists_001.h"
 #include "core/basDirToTextFile.h"
-#include "core/basFileExists_001.h"
 #include "core/basOSPAths.h"
 #include "core/basStatusControl.h"
 #include "core/clsStatusPlain.h"
@@ -162,7 +161,7 @@ bool RefreshSubFolder(const std::string& source, const std::string& destination,
     if (basDirToTextFile::CharacterCount(entry) <= 3) continue;
     const std::string sourceFile = from + "/" + entry;
     const std::string destinationFile = destination + "/" + name + "/" + entry;
-    if (!basFileExists_001::FileExists(sourceFile, false) || !IsCopyableFile(sourceFile)) continue;
+    if (!IsCopyableFile(sourceFile)) continue;
     if (!win32::EntryExists(destinationFile)) {
       CopyQuietly(sourceFile, destinationFile);
     } else if (replaceOlder) {
@@ -180,9 +179,7 @@ const std::vector<std::string>& WorkSubFolderNames() {
   return names;
 }
 
-std::string WorkFolderUnder(const std::string& localRoot) {
-  return localRoot + "Vellacorn/Kickwell Draftyard/dat/";
-}
+std::string WorkFolderUnder(const std::string& localRoot) { return localRoot + kProductPath + "/dat/"; }
 
 void InitFileTypeTable(const std::string& work) {
   WorkFolder = work;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
@@ -51,7 +52,13 @@ bool FourDigits(const std::string& text, std::size_t at) {
   return true;
 }
 
-int32_t ParseFourDigits(const std::string& text, std::size_t at) { return std::stoi(text.substr(at, 4)); }
+// The four digits before the name's last "." as a number; nullopt when they
+// are not four digits.
+std::optional<int32_t> StemVersion(const std::string& fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  if (dot == std::string::npos || dot < 4 || !FourDigits(fileName, dot - 4)) return std::nullopt;
+  return std::stoi(fileName.substr(dot - 4, 4));
+}
 
 // A header text as the text fields take it: files before version 4 carry
 // NULs where the text would be, which is no text.
@@ -136,16 +143,11 @@ bool IsFileOfPrefix(const std::string& fileName, const std::string& prefix) {
   return basDirToTextFile::CharacterCount(fileName.substr(prefix.size(), versionAt - prefix.size())) == 1;
 }
 
-int32_t FileNameVersion(const std::string& fileName) {
-  const std::size_t dot = fileName.rfind('.');
-  if (dot == std::string::npos || dot < 4 || !FourDigits(fileName, dot - 4)) return 0;
-  return ParseFourDigits(fileName, dot - 4);
-}
+int32_t FileNameVersion(const std::string& fileName) { return StemVersion(fileName).value_or(0); }
 
 bool IsNumericFileStem(const std::string& fileName, int32_t minimum) {
-  const std::size_t dot = fileName.rfind('.');
-  if (dot == std::string::npos || dot < 4 || !FourDigits(fileName, dot - 4)) return false;
-  return ParseFourDigits(fileName, dot - 4) > minimum;
+  const std::optional<int32_t> version = StemVersion(fileName);
+  return version && *version > minimum;
 }
 
 void SortFileNames(std::vector<std::string>& list, int32_t first, int32_t last) {

@@ -17,8 +17,6 @@ namespace basValidationReport {
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
 bool Export(const clsProjectValidation& validation, const ListLines& lists) {
   // The documents folder by default, whatever the export folder is set to now.
   IDBAS_CommonDialog::SetDialogFilter("Export Validation Data", "txt", "Text",
@@ -35,8 +33,8 @@ bool Export(const clsProjectValidation& validation, const ListLines& lists) {
     return true;
   }
   const std::string answer = seams::MessageBox().ShowMessage(
-      "Exported Validation Data", std::string(" Would you like to view ") + kCrLf + "  " + path + "?",
-      seams::kYesNo, true);
+      "Exported Validation Data",
+      " Would you like to view " + std::string(runtime::kCrLf) + "  " + path + "?", seams::kYesNo, true);
   if (answer == seams::kAnswerSave) seams::ShellOpen().Open(path);
   return true;
 }
@@ -50,7 +48,10 @@ std::string DefaultReportName(const std::string& projectFileName) {
 
 std::string ReportText(const clsProjectValidation& validation, const ListLines& lists) {
   std::string text;
-  const auto line = [&text](const std::string& s) { text += s + kCrLf; };
+  const auto line = [&text](const std::string& s) {
+    text += s;
+    text += runtime::kCrLf;
+  };
   line(validation.FileHeading());
   line("");
   line(" * PROJECT FILES");

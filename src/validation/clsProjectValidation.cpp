@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kDefaultProjectedStats = "Default.pro";
 
 // Stat values at or beyond these are suspicious; a rule scoring more than
@@ -145,7 +144,8 @@ void clsProjectValidation::AddLine(int32_t key, int32_t status, const std::strin
     case kValidationError: {
       const std::string line = "Error " + (prefix + text);
       if (listError_) listError_(line);
-      errorMessage_ += line + kCrLf;
+      errorMessage_ += line;
+      errorMessage_ += runtime::kCrLf;
       break;
     }
     default:
@@ -200,6 +200,14 @@ int32_t clsProjectValidation::Guarded(int32_t key, const std::function<int32_t()
   }
 }
 
+int32_t clsProjectValidation::ScoringChecks(clsKickwellDB& db) {
+  int32_t status = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
+  // A scoring system with errors is not applied to the stats.
+  if (status != kValidationError)
+    WorstStatus(status, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  return status;
+}
+
 // ---------------------------------------------------------------- report texts
 
 std::string clsProjectValidation::FileDesc(int32_t fileType, int32_t key) const {
@@ -211,7 +219,7 @@ std::string clsProjectValidation::FileDesc(int32_t fileType, int32_t key) const 
 std::string clsProjectValidation::StrategyFiles() const {
   std::string text;
   for (std::size_t i = 0; i < strategyFiles_.size(); ++i) {
-    if (i > 0) text += kCrLf;
+    if (i > 0) text += runtime::kCrLf;
     text += FileTypeDescription[kPageDraftStrategies] + " [" + Folder(kPageDraftStrategies) +
             strategyFiles_[i] + "]";
   }
@@ -239,10 +247,7 @@ int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDra
 
   if (!ProjectValue(kProjScoringSystemFile).empty())
     WorstStatus(status, Guarded(kProjProjectedStatsFile, [&] { return ValidateStatMinMax(db); }));
-  const int32_t scoring = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
-  WorstStatus(status, scoring);
-  if (scoring != kValidationError)
-    WorstStatus(status, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  WorstStatus(status, ScoringChecks(db));
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
@@ -271,9 +276,7 @@ bool clsProjectValidation::ModularValidation(int32_t& leagueStatus, int32_t& sco
   // scoring checks.
   if (!projectedLoaded) OpenDefaultDatabase(db);
 
-  scoringStatus = Guarded(kProjScoringSystemFile, [&] { return ValidateScoringSystem(db); });
-  if (scoringStatus != kValidationError)
-    WorstStatus(scoringStatus, Guarded(kProjScoringSystemFile, [&] { return ValidateScoringApplied(db); }));
+  scoringStatus = ScoringChecks(db);
 
   clsLeagueIsolate league;
   ResetStrategyFiles();
@@ -678,15 +681,12 @@ int32_t clsProjectValidation::CheckLeagueStrategyConflicts(const clsLeagueIsolat
   if (league.PickCount() == 0) return kValidationValid;
   std::vector<int32_t> order(static_cast<std::size_t>(league.PickCount()));
   for (int32_t i = 0; i < league.PickCount(); ++i) order[static_cast<std::size_t>(i)] = league.Pick(i);
-  const int32_t teams = std::max(league.TeamCount(), 0);
-  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
-  int32_t status = kValidationValid;
-  for (int32_t t = 1; t <= teams; ++t) {
-    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(t)], league.TeamName(t), league.Strategy(t)))
-      WorstStatus(status, kValidationWarning);
-  }
-  if (status == kValidationValid) status = FindStrategyConflict(teams, order, strategies, mockDraft);
-  return status;
+  return TeamStrategyConflicts(
+      order, league.TeamCount(),
+      [&](int32_t t, clsMockRoster& roster) {
+        return LoadTeamStrategy(roster, league.TeamName(t), league.Strategy(t));
+      },
+      mockDraft);
 }
 
 int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIsolate& userMock,
@@ -696,15 +696,24 @@ int32_t clsProjectValidation::CheckUserMockStrategyConflicts(const clsUserMockIs
   std::vector<int32_t> order(static_cast<std::size_t>(userMock.BoardCount()));
   for (int32_t i = 0; i < userMock.BoardCount(); ++i)
     order[static_cast<std::size_t>(i)] = userMock.BoardOwnerID(i);
-  const int32_t owners = std::max(userMock.OwnerCount(), 0);
-  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(owners) + 1);
+  return TeamStrategyConflicts(
+      order, userMock.OwnerCount(),
+      [&](int32_t n, clsMockRoster& roster) {
+        return LoadTeamStrategy(roster, userMock.OwnerName(n - 1), userMock.OwnerStrategy(n - 1));
+      },
+      mockDraft);
+}
+
+int32_t clsProjectValidation::TeamStrategyConflicts(
+    std::span<const int32_t> order, int32_t teamCount,
+    const std::function<bool(int32_t team, clsMockRoster& roster)>& loadTeam, bool mockDraft) {
+  const int32_t teams = std::max(teamCount, 0);
+  std::vector<clsMockRoster> strategies(static_cast<std::size_t>(teams) + 1);
   int32_t status = kValidationValid;
-  for (int32_t n = 1; n <= owners; ++n) {
-    if (!LoadTeamStrategy(strategies[static_cast<std::size_t>(n)], userMock.OwnerName(n - 1),
-                          userMock.OwnerStrategy(n - 1)))
-      WorstStatus(status, kValidationWarning);
+  for (int32_t t = 1; t <= teams; ++t) {
+    if (!loadTeam(t, strategies[static_cast<std::size_t>(t)])) WorstStatus(status, kValidationWarning);
   }
-  if (status == kValidationValid) status = FindStrategyConflict(owners, order, strategies, mockDraft);
+  if (status == kValidationValid) status = FindStrategyConflict(teams, order, strategies, mockDraft);
   return status;
 }
 

@@ -142,8 +142,16 @@ class clsProjectValidation {
   // Runs one check; a database error it raises becomes an error line and
   // the check's status 2.
   int32_t Guarded(int32_t key, const std::function<int32_t()>& check);
+  // The scoring-system check and, unless it found an error, the rules
+  // applied to the projected stats; the worse of the two.
+  int32_t ScoringChecks(clsKickwellDB& db);
   // Loads a team's strategy from the strategy folder and adds its line.
   bool LoadTeamStrategy(clsMockRoster& roster, const std::string& teamName, const std::string& fileName);
+  // Loads the strategy of each team 1..teamCount through loadTeam and, when
+  // every one loaded, looks for conflicts between the picks of the order.
+  int32_t TeamStrategyConflicts(std::span<const int32_t> order, int32_t teamCount,
+                                const std::function<bool(int32_t team, clsMockRoster& roster)>& loadTeam,
+                                bool mockDraft);
 
   LineList listValid_;
   LineList listWarning_;
