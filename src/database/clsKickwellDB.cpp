@@ -335,27 +335,23 @@ void clsKickwellDB::pSbLoadStatCategories() {
   statCon_->SetIndexSelector([this](int32_t table) { pSbSetStatIndex(table, kPlayerIDWeekYearNdx); });
 }
 
-void clsKickwellDB::pSbLoadStatUnits() {
-  statUnits_.clear();
-  auto rs = pSbKickwellSQL("SELECT ID, Unit FROM tblStatUnits WHERE ID >= 0 AND ID <= 255 ORDER BY ID;");
+void clsKickwellDB::LoadIdTexts(const std::string& sql, std::vector<std::string>& texts) {
+  texts.clear();
+  auto rs = pSbKickwellSQL(sql);
   for (; !rs->Eof(); rs->MoveNext()) {
-    int32_t id = LongOf(rs->Field(0));
-    if (static_cast<int32_t>(statUnits_.size()) <= id) statUnits_.resize(static_cast<std::size_t>(id) + 1);
-    statUnits_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
+    const int32_t id = LongOf(rs->Field(0));
+    if (static_cast<int32_t>(texts.size()) <= id) texts.resize(static_cast<std::size_t>(id) + 1);
+    texts[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
   }
 }
 
+void clsKickwellDB::pSbLoadStatUnits() {
+  LoadIdTexts("SELECT ID, Unit FROM tblStatUnits WHERE ID >= 0 AND ID <= 255 ORDER BY ID;", statUnits_);
+}
+
 void clsKickwellDB::pSbLoadStatSubCategories() {
-  statSubCatNames_.clear();
-  auto rs = pSbKickwellSQL(
-      "SELECT ID, Name FROM tblStatSubCategories WHERE ID >= 0 AND ID <= 255 ORDER BY ID ASC;");
-  for (; !rs->Eof(); rs->MoveNext()) {
-    int32_t id = LongOf(rs->Field(0));
-    if (static_cast<int32_t>(statSubCatNames_.size()) <= id) {
-      statSubCatNames_.resize(static_cast<std::size_t>(id) + 1);
-    }
-    statSubCatNames_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
-  }
+  LoadIdTexts("SELECT ID, Name FROM tblStatSubCategories WHERE ID >= 0 AND ID <= 255 ORDER BY ID ASC;",
+              statSubCatNames_);
 }
 
 // ------------------------------------------------------------------ closing

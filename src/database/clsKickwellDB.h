@@ -356,6 +356,9 @@ class clsKickwellDB {
   void pSbUpgradeSettings();
   void pSbLoadStatUnits();
   void pSbLoadStatSubCategories();
+  // Texts by id from a query answering (ID, text) for ids 0..255; ids
+  // without a row read "".
+  void LoadIdTexts(const std::string& sql, std::vector<std::string>& texts);
 
   // Select an index on a cursor unless it is already selected.
   void pSbSetTableIndex(int32_t tableNo, const std::string& index);
