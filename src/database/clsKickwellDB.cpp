@@ -121,6 +121,15 @@ std::string FirstCharacters(const std::string& text, std::size_t n) {
   return text;
 }
 
+// A URL as its settings field keeps it: trimmed, and a longer one cut to its
+// trimmed first kUrlLength characters.
+std::string StoredUrl(const std::string& value) {
+  std::string url = runtime::Trim(value);
+  if (url.size() > static_cast<std::size_t>(kUrlLength))
+    url = runtime::Trim(FirstCharacters(url, kUrlLength));
+  return url;
+}
+
 }  // namespace
 
 // What a display row asks of the database.
@@ -655,23 +664,13 @@ void clsKickwellDB::SetADPName(const std::string& value) { SetSettingsField("Lea
 
 std::string clsKickwellDB::StrainURL() { return SettingsText("StrainURL"); }
 void clsKickwellDB::SetStrainURL(const std::string& value) {
-  std::string url = runtime::Trim(value);
-  if (url.size() > static_cast<std::size_t>(kUrlLength))
-    url = runtime::Trim(FirstCharacters(url, kUrlLength));
-  SetSettingsField("StrainURL", Value(url));
+  SetSettingsField("StrainURL", Value(StoredUrl(value)));
 }
 
 std::string clsKickwellDB::ADPURL() { return SettingsText("ADPURL"); }
 void clsKickwellDB::SetADPURL(const std::string& value) {
-  std::string url;
-  if (value.empty() || value[0] == '\0') {
-    url = "None";
-  } else {
-    url = runtime::Trim(value);
-    if (url.size() > static_cast<std::size_t>(kUrlLength))
-      url = runtime::Trim(FirstCharacters(url, kUrlLength));
-  }
-  SetSettingsField("ADPURL", Value(url));
+  const bool none = value.empty() || value[0] == '\0';
+  SetSettingsField("ADPURL", Value(none ? std::string("None") : StoredUrl(value)));
 }
 
 // ------------------------------------------------------------------ player, team, position, bye week
