@@ -95,6 +95,19 @@ const std::vector<TableRule>& FixedTableRules() {
   return rules;
 }
 
+// Field and index names compare without case, as the engine compares them.
+// FieldPosition: the field's position in the table; -1 when it has none.
+int FieldPosition(const std::vector<jet::FieldInfo>& fields, const char* name) {
+  auto at = std::find_if(fields.begin(), fields.end(),
+                         [name](const jet::FieldInfo& f) { return runtime::EqualsNoCase(f.name, name); });
+  return at == fields.end() ? -1 : static_cast<int>(at - fields.begin());
+}
+
+bool HasIndex(const std::vector<jet::IndexInfo>& indexes, const char* name) {
+  return std::any_of(indexes.begin(), indexes.end(),
+                     [name](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, name); });
+}
+
 std::string MissingColumn(const std::string& table, const char* column) {
   return "The table " + table + " has no field " + column + "; the file is not a projected-stats database.";
 }
@@ -225,12 +238,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
     for (int32_t t = 0; t <= n; ++t) {
       std::string name = "tblStat" + std::to_string(t);
       auto fields = db_->TableFields(name);  // a missing table raises here
-      auto has = [&fields](const char* f) {
-        return std::any_of(fields.begin(), fields.end(),
-                           [f](const jet::FieldInfo& info) { return runtime::EqualsNoCase(info.name, f); });
-      };
       for (const char* f : {"ID", "PlayerID", "Week", "Year"}) {
-        if (!has(f)) throw JetError(MissingColumn(name, f));
+        if (FieldPosition(fields, f) < 0) throw JetError(MissingColumn(name, f));
       }
       if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") ||
           !runtime::EqualsNoCase(fields[2].name, "Week") ||
@@ -251,11 +260,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       stat_[static_cast<std::size_t>(t)] = db_->OpenTable(name);
       pSbSetStatIndex(t, kPlayerIDWeekYearNdx);
       // IDNdx is selected by the writers; a file without it is refused now, not half-way through an import.
-      auto indexes = db_->TableIndexes(name);
-      if (std::none_of(indexes.begin(), indexes.end(),
-                       [](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, kIDNdx); })) {
+      if (!HasIndex(db_->TableIndexes(name), kIDNdx))
         throw JetError("The table " + name + " has no index IDNdx.");
-      }
     }
 
     jet::Recordset& settings = Settings();
@@ -298,19 +304,16 @@ void clsKickwellDB::CheckSchema() {
     }
     auto fields = db_->TableFields(rule.table);
     for (const ColumnRule& column : rule.columns) {
-      auto at = std::find_if(fields.begin(), fields.end(), [&column](const jet::FieldInfo& f) {
-        return runtime::EqualsNoCase(f.name, column.name);
-      });
-      if (at == fields.end()) throw JetError(MissingColumn(rule.table, column.name));
-      if (column.position >= 0 && at - fields.begin() != column.position) {
+      const int at = FieldPosition(fields, column.name);
+      if (at < 0) throw JetError(MissingColumn(rule.table, column.name));
+      if (column.position >= 0 && at != column.position) {
         throw JetError(std::string("The field ") + column.name + " of " + rule.table +
                        " is not at position " + std::to_string(column.position) + ".");
       }
     }
     auto indexes = db_->TableIndexes(rule.table);
     for (const char* index : rule.indexes) {
-      if (std::none_of(indexes.begin(), indexes.end(),
-                       [index](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, index); })) {
+      if (!HasIndex(indexes, index)) {
         throw JetError(std::string("The table ") + rule.table + " has no index " + index + ".");
       }
     }
@@ -320,12 +323,8 @@ void clsKickwellDB::CheckSchema() {
 void clsKickwellDB::pSbUpgradeSettings() {
   auto fields = db_->TableFields("tblSettings");
   for (const char* name : kUpgradeFields) {
-    // Field names are compared without case, as the engine does: a field
-    // that differs only in case already serves and cannot be added twice.
-    bool present = std::any_of(fields.begin(), fields.end(), [name](const jet::FieldInfo& f) {
-      return runtime::EqualsNoCase(f.name, name);
-    });
-    if (present) continue;
+    // A field that differs only in case already serves and cannot be added twice.
+    if (FieldPosition(fields, name) >= 0) continue;
     // A file that cannot be written stays as it is; its URL fields read "".
     if (db_->ReadOnly()) continue;
     db_->AppendTextField("tblSettings", name, kUrlLength);
