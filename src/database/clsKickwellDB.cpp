@@ -241,8 +241,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       for (const char* f : {"ID", "PlayerID", "Week", "Year"}) {
         if (FieldPosition(fields, f) < 0) throw JetError(MissingColumn(name, f));
       }
-      if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") ||
-          !runtime::EqualsNoCase(fields[2].name, "Week") ||
+      if (!runtime::EqualsNoCase(fields[kStatPlayerIDField].name, "PlayerID") ||
+          !runtime::EqualsNoCase(fields[kStatWeekField].name, "Week") ||
           !runtime::EqualsNoCase(fields.back().name, "Year")) {
         throw JetError("The fields of " + name + " are not in the order PlayerID, Week, ..., Year.");
       }

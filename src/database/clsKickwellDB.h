@@ -48,6 +48,14 @@ class clsKickwellDB {
   static constexpr int32_t kFixedTableCount = 8;
   // The week that holds a player's season row.
   static constexpr uint8_t kSeasonWeek = 250;
+  // Stat-table fields by position, as the open checks them: the row id,
+  // PlayerID, Week, then the values, with Year the last field. tblStat0's
+  // values begin with Points and TeamID.
+  static constexpr int kStatPlayerIDField = 1;
+  static constexpr int kStatWeekField = 2;
+  static constexpr int kStatFirstValueField = 3;
+  static constexpr int kStat0PointsField = 3;
+  static constexpr int kStat0TeamIDField = 4;
 
   clsKickwellDB();
   ~clsKickwellDB();

@@ -21,13 +21,11 @@ namespace {
 
 const char* const kIDNdx = "IDNdx";
 constexpr int32_t kPasserRatingCategory = 46;
-// Stat-table columns: the row id, then PlayerID and Week; Year is the last.
-constexpr int kPlayerIDPos = 1;
-constexpr int kWeekPos = 2;
-constexpr int kFirstValuePos = 3;
-// tblStat0: the points and the team follow Week.
-constexpr int kPointsPos = 3;
-constexpr int kTeamIDPos = 4;
+constexpr int kPlayerIDPos = clsKickwellDB::kStatPlayerIDField;
+constexpr int kWeekPos = clsKickwellDB::kStatWeekField;
+constexpr int kFirstValuePos = clsKickwellDB::kStatFirstValueField;
+constexpr int kPointsPos = clsKickwellDB::kStat0PointsField;
+constexpr int kTeamIDPos = clsKickwellDB::kStat0TeamIDField;
 // The passing counts the rating is computed from: attempts, completions,
 // yards, touchdowns, interceptions.
 constexpr int kPassingFirstPos = 3;
