@@ -437,12 +437,12 @@ int32_t clsKickwellDB::RecordCount(int32_t tableNo) {
   return count;
 }
 
-void clsKickwellDB::pSbSetTableIndex(int32_t tableNo, const std::string& index) {
+void clsKickwellDB::pSbSetTableIndex(int32_t tableNo, std::string_view index) {
   jet::Recordset& rs = FixedCursor(tableNo);
   if (!runtime::EqualsNoCase(rs.Index(), index)) rs.SetIndex(index);
 }
 
-void clsKickwellDB::pSbSetStatIndex(int32_t table, const std::string& index) {
+void clsKickwellDB::pSbSetStatIndex(int32_t table, std::string_view index) {
   ++statNdxCalls_;
   jet::Recordset& rs = StatCursor(table);
   if (!runtime::EqualsNoCase(rs.Index(), index)) {
@@ -451,7 +451,7 @@ void clsKickwellDB::pSbSetStatIndex(int32_t table, const std::string& index) {
   }
 }
 
-bool clsKickwellDB::SeekTable(int32_t tableNo, const std::string& index, const std::vector<Value>& keys) {
+bool clsKickwellDB::SeekTable(int32_t tableNo, std::string_view index, const std::vector<Value>& keys) {
   if (!open_) return false;
   pSbSetTableIndex(tableNo, index);
   return FixedCursor(tableNo).Seek(keys);

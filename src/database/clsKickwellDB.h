@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/clsCategoryControl.h"
@@ -369,10 +370,10 @@ class clsKickwellDB {
   void LoadIdTexts(const std::string& sql, std::vector<std::string>& texts);
 
   // Select an index on a cursor unless it is already selected.
-  void pSbSetTableIndex(int32_t tableNo, const std::string& index);
-  void pSbSetStatIndex(int32_t table, const std::string& index);
+  void pSbSetTableIndex(int32_t tableNo, std::string_view index);
+  void pSbSetStatIndex(int32_t table, std::string_view index);
   // Seek "=" on an index of a fixed table / a stat table; True on a match.
-  bool SeekTable(int32_t tableNo, const std::string& index, const std::vector<jet::Value>& keys);
+  bool SeekTable(int32_t tableNo, std::string_view index, const std::vector<jet::Value>& keys);
   bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
 
   int32_t pFnSeekPlayerIDwMasID(int32_t masterID);
