@@ -16,10 +16,9 @@
 
 namespace {
 
-// Field positions of tblStat0 (the open checks them); Year is its last field.
-constexpr int kPlayerIDField = 1;
-constexpr int kWeekField = 2;
-constexpr int kPointsField = 3;
+constexpr int kPlayerIDField = clsKickwellDB::kStatPlayerIDField;
+constexpr int kWeekField = clsKickwellDB::kStatWeekField;
+constexpr int kPointsField = clsKickwellDB::kStat0PointsField;
 
 // Scoring plays in tblStat1: the play type and the play's yardage.
 constexpr int32_t kPlayTable = 1;

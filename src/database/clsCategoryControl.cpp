@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "database/basFieldRead.h"
 #include "platform/jet/Database.h"
@@ -291,9 +292,18 @@ void clsCategoryControl::SetDisplayColumns(std::span<const DisplayColumn> column
 
 // ------------------------------------------------------------------- values
 
-double clsCategoryControl::CategoryValue(const Category& category) const {
+const clsCategoryControl::Operation* clsCategoryControl::LastOp(const Category& category) const {
   const int32_t ops = category.OpCount();
-  return ops == 0 ? 0 : operations_[static_cast<std::size_t>(category.firstOp + ops - 1)].value;
+  return ops == 0 ? nullptr : &operations_[static_cast<std::size_t>(category.firstOp + ops - 1)];
+}
+
+clsCategoryControl::Operation* clsCategoryControl::LastOp(const Category& category) {
+  return const_cast<Operation*>(std::as_const(*this).LastOp(category));
+}
+
+double clsCategoryControl::CategoryValue(const Category& category) const {
+  const Operation* last = LastOp(category);
+  return last ? last->value : 0;
 }
 
 double clsCategoryControl::ReferencedValue(const Category& category, int64_t target) const {
@@ -409,8 +419,8 @@ void clsCategoryControl::ExtractScoringMaxValues(int32_t direction) {
 
 void clsCategoryControl::ForceStat(int32_t id, float value) {
   const Category* c = Find(id);
-  if (!c || c->OpCount() == 0) return;
-  operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].value = static_cast<double>(value);
+  if (!c) return;
+  if (Operation* last = LastOp(*c)) last->value = static_cast<double>(value);
 }
 
 double clsCategoryControl::DoubleValue(int32_t id) const {
@@ -439,8 +449,7 @@ double clsCategoryControl::DoubleScoringValue(int32_t position) const {
 void clsCategoryControl::ClearDisplayValues() {
   for (const OrderEntry& entry : display_) {
     if (entry.category < 0) continue;
-    const Category& c = categories_[static_cast<std::size_t>(entry.category)];
-    if (c.OpCount() > 0) operations_[static_cast<std::size_t>(c.firstOp + c.OpCount() - 1)].value = 0;
+    if (Operation* last = LastOp(categories_[static_cast<std::size_t>(entry.category)])) last->value = 0;
   }
 }
 
@@ -474,16 +483,14 @@ uint8_t clsCategoryControl::Field(int32_t id) const {
 
 uint8_t clsCategoryControl::TypeField(int32_t id) const {
   const Category* c = Find(id);
-  return c && c->OpCount() > 0
-             ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeField
-             : 0;
+  const Operation* last = c ? LastOp(*c) : nullptr;
+  return last ? last->typeField : 0;
 }
 
 uint8_t clsCategoryControl::TypeValue(int32_t id) const {
   const Category* c = Find(id);
-  return c && c->OpCount() > 0
-             ? operations_[static_cast<std::size_t>(c->firstOp + c->OpCount() - 1)].typeValue
-             : 0;
+  const Operation* last = c ? LastOp(*c) : nullptr;
+  return last ? last->typeValue : 0;
 }
 
 int32_t clsCategoryControl::DisplayID(int32_t position) const {

@@ -278,6 +278,9 @@ class clsCategoryControl {
   const TableRows* RowsOf(int32_t table) const;
   void LoadRows(TableRows& rows, jet::Recordset& recordset, int32_t count);
 
+  // The category's last operation, which holds its value; nullptr when it has none.
+  const Operation* LastOp(const Category& category) const;
+  Operation* LastOp(const Category& category);
   double CategoryValue(const Category& category) const;
   void ExtractValues(const Order& order);
   void EvaluateCategory(const Category& category);

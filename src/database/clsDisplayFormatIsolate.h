@@ -29,11 +29,11 @@ class clsDisplayFormatIsolate {
 
   int32_t Count() const { return static_cast<int32_t>(formats_.size()); }
 
-  std::string DisplayName(int32_t index) const { return At(index).displayName; }
+  const std::string& DisplayName(int32_t index) const { return At(index).displayName; }
   uint8_t DisplayType(int32_t index) const { return At(index).displayType; }
   int32_t DisplayID(int32_t index) const { return At(index).id; }
   uint8_t TextType(int32_t index) const { return At(index).textType; }
-  std::string StringFormat(int32_t index) const { return At(index).stringFormat; }
+  const std::string& StringFormat(int32_t index) const { return At(index).stringFormat; }
   bool Ranged(int32_t index) const { return At(index).ranged; }
   uint8_t ValuePosition(int32_t index) const { return At(index).valuePosition; }
   // The conversions that followed the format when it was loaded; the count

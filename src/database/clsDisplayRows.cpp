@@ -131,7 +131,7 @@ std::string clsDisplayRows::pFnGetValueText(int32_t formatID, int32_t catID, flo
   if (index < 0) return runtime::GeneralNumber(number);
 
   const uint8_t textType = formats_.TextType(index);
-  const std::string pattern = formats_.StringFormat(index);
+  const std::string& pattern = formats_.StringFormat(index);
   if (textType == clsDisplayFormatIsolate::kTextNumber) return runtime::Format(number, pattern);
 
   std::string text;

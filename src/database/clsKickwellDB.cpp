@@ -95,6 +95,19 @@ const std::vector<TableRule>& FixedTableRules() {
   return rules;
 }
 
+// Field and index names compare without case, as the engine compares them.
+// FieldPosition: the field's position in the table; -1 when it has none.
+int FieldPosition(const std::vector<jet::FieldInfo>& fields, const char* name) {
+  auto at = std::find_if(fields.begin(), fields.end(),
+                         [name](const jet::FieldInfo& f) { return runtime::EqualsNoCase(f.name, name); });
+  return at == fields.end() ? -1 : static_cast<int>(at - fields.begin());
+}
+
+bool HasIndex(const std::vector<jet::IndexInfo>& indexes, const char* name) {
+  return std::any_of(indexes.begin(), indexes.end(),
+                     [name](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, name); });
+}
+
 std::string MissingColumn(const std::string& table, const char* column) {
   return "The table " + table + " has no field " + column + "; the file is not a projected-stats database.";
 }
@@ -119,6 +132,15 @@ std::string FirstCharacters(const std::string& text, std::size_t n) {
     }
   }
   return text;
+}
+
+// A URL as its settings field keeps it: trimmed, and a longer one cut to its
+// trimmed first kUrlLength characters.
+std::string StoredUrl(const std::string& value) {
+  std::string url = runtime::Trim(value);
+  if (url.size() > static_cast<std::size_t>(kUrlLength))
+    url = runtime::Trim(FirstCharacters(url, kUrlLength));
+  return url;
 }
 
 }  // namespace
@@ -216,15 +238,11 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
     for (int32_t t = 0; t <= n; ++t) {
       std::string name = "tblStat" + std::to_string(t);
       auto fields = db_->TableFields(name);  // a missing table raises here
-      auto has = [&fields](const char* f) {
-        return std::any_of(fields.begin(), fields.end(),
-                           [f](const jet::FieldInfo& info) { return runtime::EqualsNoCase(info.name, f); });
-      };
       for (const char* f : {"ID", "PlayerID", "Week", "Year"}) {
-        if (!has(f)) throw JetError(MissingColumn(name, f));
+        if (FieldPosition(fields, f) < 0) throw JetError(MissingColumn(name, f));
       }
-      if (!runtime::EqualsNoCase(fields[1].name, "PlayerID") ||
-          !runtime::EqualsNoCase(fields[2].name, "Week") ||
+      if (!runtime::EqualsNoCase(fields[kStatPlayerIDField].name, "PlayerID") ||
+          !runtime::EqualsNoCase(fields[kStatWeekField].name, "Week") ||
           !runtime::EqualsNoCase(fields.back().name, "Year")) {
         throw JetError("The fields of " + name + " are not in the order PlayerID, Week, ..., Year.");
       }
@@ -242,11 +260,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       stat_[static_cast<std::size_t>(t)] = db_->OpenTable(name);
       pSbSetStatIndex(t, kPlayerIDWeekYearNdx);
       // IDNdx is selected by the writers; a file without it is refused now, not half-way through an import.
-      auto indexes = db_->TableIndexes(name);
-      if (std::none_of(indexes.begin(), indexes.end(),
-                       [](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, kIDNdx); })) {
+      if (!HasIndex(db_->TableIndexes(name), kIDNdx))
         throw JetError("The table " + name + " has no index IDNdx.");
-      }
     }
 
     jet::Recordset& settings = Settings();
@@ -289,19 +304,16 @@ void clsKickwellDB::CheckSchema() {
     }
     auto fields = db_->TableFields(rule.table);
     for (const ColumnRule& column : rule.columns) {
-      auto at = std::find_if(fields.begin(), fields.end(), [&column](const jet::FieldInfo& f) {
-        return runtime::EqualsNoCase(f.name, column.name);
-      });
-      if (at == fields.end()) throw JetError(MissingColumn(rule.table, column.name));
-      if (column.position >= 0 && at - fields.begin() != column.position) {
+      const int at = FieldPosition(fields, column.name);
+      if (at < 0) throw JetError(MissingColumn(rule.table, column.name));
+      if (column.position >= 0 && at != column.position) {
         throw JetError(std::string("The field ") + column.name + " of " + rule.table +
                        " is not at position " + std::to_string(column.position) + ".");
       }
     }
     auto indexes = db_->TableIndexes(rule.table);
     for (const char* index : rule.indexes) {
-      if (std::none_of(indexes.begin(), indexes.end(),
-                       [index](const jet::IndexInfo& i) { return runtime::EqualsNoCase(i.name, index); })) {
+      if (!HasIndex(indexes, index)) {
         throw JetError(std::string("The table ") + rule.table + " has no index " + index + ".");
       }
     }
@@ -311,12 +323,8 @@ void clsKickwellDB::CheckSchema() {
 void clsKickwellDB::pSbUpgradeSettings() {
   auto fields = db_->TableFields("tblSettings");
   for (const char* name : kUpgradeFields) {
-    // Field names are compared without case, as the engine does: a field
-    // that differs only in case already serves and cannot be added twice.
-    bool present = std::any_of(fields.begin(), fields.end(), [name](const jet::FieldInfo& f) {
-      return runtime::EqualsNoCase(f.name, name);
-    });
-    if (present) continue;
+    // A field that differs only in case already serves and cannot be added twice.
+    if (FieldPosition(fields, name) >= 0) continue;
     // A file that cannot be written stays as it is; its URL fields read "".
     if (db_->ReadOnly()) continue;
     db_->AppendTextField("tblSettings", name, kUrlLength);
@@ -335,27 +343,23 @@ void clsKickwellDB::pSbLoadStatCategories() {
   statCon_->SetIndexSelector([this](int32_t table) { pSbSetStatIndex(table, kPlayerIDWeekYearNdx); });
 }
 
-void clsKickwellDB::pSbLoadStatUnits() {
-  statUnits_.clear();
-  auto rs = pSbKickwellSQL("SELECT ID, Unit FROM tblStatUnits WHERE ID >= 0 AND ID <= 255 ORDER BY ID;");
+void clsKickwellDB::LoadIdTexts(const std::string& sql, std::vector<std::string>& texts) {
+  texts.clear();
+  auto rs = pSbKickwellSQL(sql);
   for (; !rs->Eof(); rs->MoveNext()) {
-    int32_t id = LongOf(rs->Field(0));
-    if (static_cast<int32_t>(statUnits_.size()) <= id) statUnits_.resize(static_cast<std::size_t>(id) + 1);
-    statUnits_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
+    const int32_t id = LongOf(rs->Field(0));
+    if (static_cast<int32_t>(texts.size()) <= id) texts.resize(static_cast<std::size_t>(id) + 1);
+    texts[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
   }
 }
 
+void clsKickwellDB::pSbLoadStatUnits() {
+  LoadIdTexts("SELECT ID, Unit FROM tblStatUnits WHERE ID >= 0 AND ID <= 255 ORDER BY ID;", statUnits_);
+}
+
 void clsKickwellDB::pSbLoadStatSubCategories() {
-  statSubCatNames_.clear();
-  auto rs = pSbKickwellSQL(
-      "SELECT ID, Name FROM tblStatSubCategories WHERE ID >= 0 AND ID <= 255 ORDER BY ID ASC;");
-  for (; !rs->Eof(); rs->MoveNext()) {
-    int32_t id = LongOf(rs->Field(0));
-    if (static_cast<int32_t>(statSubCatNames_.size()) <= id) {
-      statSubCatNames_.resize(static_cast<std::size_t>(id) + 1);
-    }
-    statSubCatNames_[static_cast<std::size_t>(id)] = rs->Field(1).AsText();
-  }
+  LoadIdTexts("SELECT ID, Name FROM tblStatSubCategories WHERE ID >= 0 AND ID <= 255 ORDER BY ID ASC;",
+              statSubCatNames_);
 }
 
 // ------------------------------------------------------------------ closing
@@ -433,12 +437,12 @@ int32_t clsKickwellDB::RecordCount(int32_t tableNo) {
   return count;
 }
 
-void clsKickwellDB::pSbSetTableIndex(int32_t tableNo, const std::string& index) {
+void clsKickwellDB::pSbSetTableIndex(int32_t tableNo, std::string_view index) {
   jet::Recordset& rs = FixedCursor(tableNo);
   if (!runtime::EqualsNoCase(rs.Index(), index)) rs.SetIndex(index);
 }
 
-void clsKickwellDB::pSbSetStatIndex(int32_t table, const std::string& index) {
+void clsKickwellDB::pSbSetStatIndex(int32_t table, std::string_view index) {
   ++statNdxCalls_;
   jet::Recordset& rs = StatCursor(table);
   if (!runtime::EqualsNoCase(rs.Index(), index)) {
@@ -447,7 +451,7 @@ void clsKickwellDB::pSbSetStatIndex(int32_t table, const std::string& index) {
   }
 }
 
-bool clsKickwellDB::SeekTable(int32_t tableNo, const std::string& index, const std::vector<Value>& keys) {
+bool clsKickwellDB::SeekTable(int32_t tableNo, std::string_view index, const std::vector<Value>& keys) {
   if (!open_) return false;
   pSbSetTableIndex(tableNo, index);
   return FixedCursor(tableNo).Seek(keys);
@@ -659,23 +663,13 @@ void clsKickwellDB::SetADPName(const std::string& value) { SetSettingsField("Lea
 
 std::string clsKickwellDB::StrainURL() { return SettingsText("StrainURL"); }
 void clsKickwellDB::SetStrainURL(const std::string& value) {
-  std::string url = runtime::Trim(value);
-  if (url.size() > static_cast<std::size_t>(kUrlLength))
-    url = runtime::Trim(FirstCharacters(url, kUrlLength));
-  SetSettingsField("StrainURL", Value(url));
+  SetSettingsField("StrainURL", Value(StoredUrl(value)));
 }
 
 std::string clsKickwellDB::ADPURL() { return SettingsText("ADPURL"); }
 void clsKickwellDB::SetADPURL(const std::string& value) {
-  std::string url;
-  if (value.empty() || value[0] == '\0') {
-    url = "None";
-  } else {
-    url = runtime::Trim(value);
-    if (url.size() > static_cast<std::size_t>(kUrlLength))
-      url = runtime::Trim(FirstCharacters(url, kUrlLength));
-  }
-  SetSettingsField("ADPURL", Value(url));
+  const bool none = value.empty() || value[0] == '\0';
+  SetSettingsField("ADPURL", Value(none ? std::string("None") : StoredUrl(value)));
 }
 
 // ------------------------------------------------------------------ player, team, position, bye week

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/clsCategoryControl.h"
@@ -48,6 +49,14 @@ class clsKickwellDB {
   static constexpr int32_t kFixedTableCount = 8;
   // The week that holds a player's season row.
   static constexpr uint8_t kSeasonWeek = 250;
+  // Stat-table fields by position, as the open checks them: the row id,
+  // PlayerID, Week, then the values, with Year the last field. tblStat0's
+  // values begin with Points and TeamID.
+  static constexpr int kStatPlayerIDField = 1;
+  static constexpr int kStatWeekField = 2;
+  static constexpr int kStatFirstValueField = 3;
+  static constexpr int kStat0PointsField = 3;
+  static constexpr int kStat0TeamIDField = 4;
 
   clsKickwellDB();
   ~clsKickwellDB();
@@ -356,12 +365,15 @@ class clsKickwellDB {
   void pSbUpgradeSettings();
   void pSbLoadStatUnits();
   void pSbLoadStatSubCategories();
+  // Texts by id from a query answering (ID, text) for ids 0..255; ids
+  // without a row read "".
+  void LoadIdTexts(const std::string& sql, std::vector<std::string>& texts);
 
   // Select an index on a cursor unless it is already selected.
-  void pSbSetTableIndex(int32_t tableNo, const std::string& index);
-  void pSbSetStatIndex(int32_t table, const std::string& index);
+  void pSbSetTableIndex(int32_t tableNo, std::string_view index);
+  void pSbSetStatIndex(int32_t table, std::string_view index);
   // Seek "=" on an index of a fixed table / a stat table; True on a match.
-  bool SeekTable(int32_t tableNo, const std::string& index, const std::vector<jet::Value>& keys);
+  bool SeekTable(int32_t tableNo, std::string_view index, const std::vector<jet::Value>& keys);
   bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
 
   int32_t pFnSeekPlayerIDwMasID(int32_t masterID);

@@ -21,19 +21,30 @@ namespace {
 
 const char* const kIDNdx = "IDNdx";
 constexpr int32_t kPasserRatingCategory = 46;
-// Stat-table columns: the row id, then PlayerID and Week; Year is the last.
-constexpr int kPlayerIDPos = 1;
-constexpr int kWeekPos = 2;
-constexpr int kFirstValuePos = 3;
-// tblStat0: the points and the team follow Week.
-constexpr int kPointsPos = 3;
-constexpr int kTeamIDPos = 4;
+constexpr int kPlayerIDPos = clsKickwellDB::kStatPlayerIDField;
+constexpr int kWeekPos = clsKickwellDB::kStatWeekField;
+constexpr int kFirstValuePos = clsKickwellDB::kStatFirstValueField;
+constexpr int kPointsPos = clsKickwellDB::kStat0PointsField;
+constexpr int kTeamIDPos = clsKickwellDB::kStat0TeamIDField;
 // The passing counts the rating is computed from: attempts, completions,
 // yards, touchdowns, interceptions.
 constexpr int kPassingFirstPos = 3;
 constexpr int kPassingLastPos = 7;
 
 bool SameNumber(const Value& v, double n) { return v.AsDouble() == n; }
+
+// Starts the edit of a player-week's row: the row found, or a new one with
+// the player-week's keys.
+void EditOrAddPlayerWeekRow(jet::Recordset& rs, bool found, int32_t playerID, uint8_t week, int16_t year) {
+  if (found) {
+    rs.Edit();
+    return;
+  }
+  rs.AddNew();
+  rs.SetField(kPlayerIDPos, Value(playerID));
+  rs.SetField(kWeekPos, Value(static_cast<int>(week)));
+  rs.SetField(rs.FieldCount() - 1, Value(static_cast<int>(year)));
+}
 
 }  // namespace
 
@@ -289,14 +300,7 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
   jet::Recordset& stat0 = db_.StatCursor(0);
   const bool exists0 = db_.SeekStatPlayerWeek(0, playerID, week, year);
   const bool keep = exists0 && keepModified && !onlyTable0 && stat0.Field("DNU").AsDouble() != 0.0;
-  if (exists0) {
-    stat0.Edit();
-  } else {
-    stat0.AddNew();
-    stat0.SetField(kPlayerIDPos, Value(playerID));
-    stat0.SetField(kWeekPos, Value(static_cast<int>(week)));
-    stat0.SetField(stat0.FieldCount() - 1, Value(static_cast<int>(year)));
-  }
+  EditOrAddPlayerWeekRow(stat0, exists0, playerID, week, year);
   stat0.SetField(kPointsPos, Value(0));
   stat0.SetField(kTeamIDPos, Value(teamID));
   if (!keep) {
@@ -326,15 +330,9 @@ void clsPlayerDataWriters::pSbAddPSt(const clsKWRData& kwrData, int16_t year, in
         if (exists) rs.Delete();
         continue;
       }
-      const int fieldCount = rs.FieldCount();
+      EditOrAddPlayerWeekRow(rs, exists, playerID, week, year);
       if (exists) {
-        rs.Edit();
-        for (int k = kFirstValuePos; k <= fieldCount - 2; ++k) rs.SetField(k, Value(0));
-      } else {
-        rs.AddNew();
-        rs.SetField(kPlayerIDPos, Value(playerID));
-        rs.SetField(kWeekPos, Value(static_cast<int>(week)));
-        rs.SetField(fieldCount - 1, Value(static_cast<int>(year)));
+        for (int k = kFirstValuePos; k <= rs.FieldCount() - 2; ++k) rs.SetField(k, Value(0));
       }
       for (const Item& item : items) {
         if (item.table == t) rs.SetField(item.field, Value(item.value));
@@ -359,14 +357,7 @@ void clsPlayerDataWriters::pSbAddPStwPlaID(int32_t playerID, uint8_t week, int16
         {Value(playerID), Value(static_cast<int>(week)), Value(0), Value(0), Value(0), Value(0), Value(0)});
   }
   jet::Recordset& rs = db_.StatCursor(table);
-  if (db_.SeekStatPlayerWeek(table, playerID, week, year)) {
-    rs.Edit();
-  } else {
-    rs.AddNew();
-    rs.SetField(kPlayerIDPos, Value(playerID));
-    rs.SetField(kWeekPos, Value(static_cast<int>(week)));
-    rs.SetField(rs.FieldCount() - 1, Value(static_cast<int>(year)));
-  }
+  EditOrAddPlayerWeekRow(rs, db_.SeekStatPlayerWeek(table, playerID, week, year), playerID, week, year);
   rs.SetField(field, Value(value));
   if (recalcRating && table == 2) RecalcPasserRating(rs);
   rs.Update();

@@ -23,7 +23,7 @@ namespace {
 constexpr uint8_t kSeasonWeek = clsKickwellDB::kSeasonWeek;
 constexpr int32_t kFirstSeasonTable = 2;
 constexpr int32_t kLastSeasonTable = 11;
-constexpr int32_t kFirstValuePos = 3;
+constexpr int32_t kFirstValuePos = clsKickwellDB::kStatFirstValueField;
 // Where the season totals put the passer rating of tblStat2, computed from
 // the summed attempts, completions, yards, touchdowns and interceptions
 // (positions 3 to 7).

@@ -31,6 +31,13 @@ bool IsCreatedOrderUsable(const clsLeagueIsolate& league, int32_t teams, int32_t
   return true;
 }
 
+// The first teams x rounds picks of the league's created order (checked usable).
+std::vector<int32_t> CreatedOrder(const clsLeagueIsolate& league, int32_t teams, int32_t rounds) {
+  std::vector<int32_t> order(static_cast<std::size_t>(teams) * static_cast<std::size_t>(rounds));
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
+  return order;
+}
+
 constexpr const char* kPositionsSql = "SELECT * FROM tblPositions ORDER BY ID ASC;";
 
 // Hands every row of the position table, in ID order, to `edit` inside one
@@ -160,8 +167,7 @@ void ApplyLeagueToMockDraft(clsMockDraft& mock, std::vector<int32_t>& order, con
   if (league.CreatedTeamCount() == teams && league.CreatedDraftRounds() == rounds &&
       IsCreatedOrderUsable(league, teams, rounds)) {
     mock.SetCreateDraftOrder(false);
-    order.assign(static_cast<std::size_t>(teams) * static_cast<std::size_t>(rounds), 0);
-    for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
+    order = CreatedOrder(league, teams, rounds);
   }
 }
 
@@ -181,10 +187,7 @@ void ApplyDraftOrderToUserMock(clsUserMockIsolate& ugm, const clsLeagueIsolate& 
     return;
   }
   if (!IsCreatedOrderUsable(league, createdTeams, createdRounds)) return;
-  std::vector<int32_t> order(static_cast<std::size_t>(createdTeams) *
-                             static_cast<std::size_t>(createdRounds));
-  for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
-  CopyOrderToBoard(ugm, order);
+  CopyOrderToBoard(ugm, CreatedOrder(league, createdTeams, createdRounds));
   ugm.SetDraftRounds(rounds);
 }
 
@@ -204,9 +207,7 @@ void ApplyLeagueToUserMock(clsUserMockIsolate& ugm, clsKickwellDB& db, int32_t& 
     const int32_t createdRounds = league.CreatedDraftRounds();
     std::vector<int32_t> order;
     if (league.CreatedTeamCount() == teams && IsCreatedOrderUsable(league, teams, createdRounds)) {
-      order.resize(static_cast<std::size_t>(teams) * static_cast<std::size_t>(createdRounds));
-      for (std::size_t k = 0; k < order.size(); ++k) order[k] = league.Pick(static_cast<int32_t>(k));
-      CopyOrderToBoard(ugm, order);
+      CopyOrderToBoard(ugm, CreatedOrder(league, teams, createdRounds));
       ugm.SetDraftRounds(createdRounds);
     } else if (BuildDraftOrder(order, teams, league.DraftRounds(), league.DraftStyle()) >= 0) {
       CopyOrderToBoard(ugm, order);

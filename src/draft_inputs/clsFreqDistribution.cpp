@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
 
-#include "core/basAssociatedFiles.h"
-#include "core/basFileExists_001.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 
@@ -19,24 +17,6 @@ namespace {
 constexpr uint64_t kMaxMapFileBytes = 4ull * 1024 * 1024;
 
 int32_t Whole(double x) { return runtime::CLng(x); }
-
-// The text of a map file through the program's opener (text input, no
-// message); nothing when it is missing, unreadable or too large to be one.
-std::optional<std::string> ReadMapFile(const std::string& path) {
-  if (!basFileExists_001::FileExists(path, false)) return std::nullopt;
-  std::fstream file;
-  if (!basAssociatedFiles::OpenFileByMode(path, file, basAssociatedFiles::kTextInput, false)) {
-    return std::nullopt;
-  }
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  if (!file || length < 0 || static_cast<uint64_t>(length) > kMaxMapFileBytes) return std::nullopt;
-  std::string text(static_cast<std::size_t>(length), '\0');
-  file.seekg(0);
-  file.read(text.data(), length);
-  if (file.gcount() != length) return std::nullopt;
-  return text;
-}
 
 int32_t AddLong(int32_t a, int32_t b) {
   int64_t r = int64_t{a} + int64_t{b};
@@ -153,7 +133,8 @@ void clsFreqDistribution::SetRelCumFrequency(int32_t index, double value) {
 }
 
 bool clsFreqDistribution::LoadDistribution(const std::string& path) {
-  std::optional<std::string> text = ReadMapFile(path);
+  // Nothing (and no message) for a missing or unreadable file, or one too large to be a map.
+  std::optional<std::string> text = runtime::ReadFileBytes(path, nullptr, kMaxMapFileBytes);
   if (!text) return false;
   std::vector<double> numbers;
   if (!ParseNumbers(*text, numbers) || numbers.empty()) return false;
