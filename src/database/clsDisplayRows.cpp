@@ -26,10 +26,7 @@ double SingleAsDecimal(float value) {
 
 // The first character of a UTF-8 text.
 std::string FirstCharacter(const std::string& text) {
-  if (text.empty()) return {};
-  const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  return text.substr(0, n);
+  return text.substr(0, runtime::Utf8CharLength(text, 0));
 }
 
 }  // namespace

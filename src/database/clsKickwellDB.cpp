@@ -124,14 +124,9 @@ int32_t LongOf(const Value& v) {
 
 // The first n characters of UTF-8 text.
 std::string FirstCharacters(const std::string& text, std::size_t n) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-      if (count == n) return text.substr(0, i);
-      ++count;
-    }
-  }
-  return text;
+  std::size_t end = 0;
+  for (std::size_t c = 0; c < n && end < text.size(); ++c) end += runtime::Utf8CharLength(text, end);
+  return text.substr(0, end);
 }
 
 // A URL as its settings field keeps it: trimmed, and a longer one cut to its

@@ -11,51 +11,7 @@ namespace basSTGFileControl {
 
 namespace {
 
-// A line of blanks of fixed width whose columns are characters, not bytes,
-// so that a player name with accents keeps the columns after it in place.
-class FixedLine {
- public:
-  explicit FixedLine(std::size_t width) : cells_(width, " ") {}
-
-  // Overwrites from the 1-based column; what passes the last column is cut.
-  void Put(std::size_t column, std::string_view text) {
-    std::size_t cell = column - 1;
-    for (const std::string& ch : Characters(text)) {
-      if (cell >= cells_.size()) break;
-      cells_[cell++] = ch;
-    }
-  }
-
-  // Right-aligned in a field of `width` columns; a text too wide for the
-  // field is written whole from the field's start rather than cut.
-  void PutRight(std::size_t column, std::size_t width, std::string_view text) {
-    const std::size_t length = Characters(text).size();
-    Put(length < width ? column + width - length : column, text);
-  }
-
-  std::string Text() const {
-    std::string out;
-    for (const std::string& ch : cells_) out += ch;
-    return out;
-  }
-
- private:
-  static std::vector<std::string> Characters(std::string_view text) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-      const auto lead = static_cast<unsigned char>(text[i]);
-      std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      std::size_t k = 1;
-      while (k < n && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) ++k;
-      out.emplace_back(text.substr(i, k));
-      i += k;
-    }
-    return out;
-  }
-
-  std::vector<std::string> cells_;
-};
+using runtime::FixedLine;
 
 std::string Number(double value) { return runtime::Format(value, "0.00"); }
 std::string FactorNumber(double value) { return value == 0 ? "-" : Number(value); }

@@ -58,35 +58,6 @@ std::string SingleText(float value) {
   return std::string(buf, res.ptr);
 }
 
-// A row of fixed columns counted in characters; text written at a column
-// overwrites from there and is cut at the row's end.
-class FixedRow {
- public:
-  explicit FixedRow(std::size_t width) : cells_(width, " ") {}
-
-  void Put(std::size_t column, std::string_view text) {
-    std::size_t cell = column - 1;
-    std::size_t i = 0;
-    while (i < text.size() && cell < cells_.size()) {
-      const auto lead = static_cast<unsigned char>(text[i]);
-      std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      std::size_t k = 1;
-      while (k < n && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) ++k;
-      cells_[cell++] = std::string(text.substr(i, k));
-      i += k;
-    }
-  }
-
-  std::string Text() const {
-    std::string out;
-    for (const std::string& c : cells_) out += c;
-    return out;
-  }
-
- private:
-  std::vector<std::string> cells_;
-};
-
 // Reads a scoring-system file. A readable file too short for one rule is a
 // scoring system without rules, not a file that cannot be read.
 bool LoadScoringFile(const std::string& path, clsScoringIsolate& rules) {
@@ -595,7 +566,7 @@ int32_t clsProjectValidation::ValidateRosterSizes(const clsLeagueIsolate& league
 
 std::string clsProjectValidation::RosterSizeRow(clsKickwellDB& db, int32_t posID,
                                                 const clsLeagueIsolate& league) {
-  FixedRow row(37);
+  runtime::FixedLine row(37);
   row.Put(1, db.pFnGetPosAbrv(posID, true));
   row.Put(7, db.pFnGetPosAbrv(league.MergeAsID(posID), true));
   row.Put(14, Num(league.RosterMin(posID)));

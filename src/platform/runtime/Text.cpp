@@ -167,4 +167,43 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return out;
 }
 
+std::size_t Utf8CharLength(std::string_view text, std::size_t i) {
+  if (i >= text.size()) return 0;
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  std::size_t k = 1;
+  while (k < n && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) ++k;
+  return k;
+}
+
+std::vector<std::string> Utf8Characters(std::string_view text) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t k = Utf8CharLength(text, i);
+    out.emplace_back(text.substr(i, k));
+    i += k;
+  }
+  return out;
+}
+
+void FixedLine::Put(std::size_t column, std::string_view text) {
+  std::size_t cell = column - 1;
+  for (std::size_t i = 0; i < text.size() && cell < cells_.size();) {
+    const std::size_t k = Utf8CharLength(text, i);
+    cells_[cell++] = std::string(text.substr(i, k));
+    i += k;
+  }
+}
+
+void FixedLine::PutRight(std::size_t column, std::size_t width, std::string_view text) {
+  const std::size_t length = Utf8Characters(text).size();
+  Put(length < width ? column + width - length : column, text);
+}
+
+std::string FixedLine::Text() const {
+  std::string out;
+  for (const std::string& ch : cells_) out += ch;
+  return out;
+}
+
 }  // namespace runtime

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace runtime {
 
@@ -37,5 +38,28 @@ std::string TrimAtNul(std::string_view text);
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 constexpr std::string_view kCrLf = "\r\n";
+
+// Bytes of the UTF-8 character starting at byte i (a stray continuation
+// byte, or a sequence cut short, counts as what is there); 0 past the end.
+std::size_t Utf8CharLength(std::string_view text, std::size_t i);
+// The text's characters, each as its bytes.
+std::vector<std::string> Utf8Characters(std::string_view text);
+
+// A line of blanks of fixed width whose columns are characters, not bytes,
+// so that a name with accents keeps the columns after it in place.
+class FixedLine {
+ public:
+  explicit FixedLine(std::size_t width) : cells_(width, " ") {}
+
+  // Overwrites from the 1-based column; what passes the last column is cut.
+  void Put(std::size_t column, std::string_view text);
+  // Right-aligned in a field of `width` columns; a text too wide for the
+  // field is written whole from the field's start rather than cut.
+  void PutRight(std::size_t column, std::size_t width, std::string_view text);
+  std::string Text() const;
+
+ private:
+  std::vector<std::string> cells_;
+};
 
 }  // namespace runtime

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Encoding.h"
@@ -70,4 +72,21 @@ TEST(DateTime, EnglishForms) {
   EXPECT_EQ(FormatLogStamp(d), "2026/12/06 07:05:09");
   EXPECT_EQ(FormatLogDate(d), "2026/12/06");
   EXPECT_EQ(FormatLogTime(d), "07:05:09");
+}
+
+TEST(Text, FixedLineCountsColumnsInCharacters) {
+  // "é" is two bytes, "€" three; a stray continuation byte is one column.
+  EXPECT_EQ(Utf8Characters("aé€\x80"), (std::vector<std::string>{"a", "é", "€", "\x80"}));
+  EXPECT_EQ(Utf8CharLength("é", 0), 2u);
+  EXPECT_EQ(Utf8CharLength("\xC3", 0), 1u);  // cut short
+  EXPECT_EQ(Utf8CharLength("a", 1), 0u);
+
+  FixedLine line(8);
+  line.Put(1, "Zoé");
+  line.PutRight(4, 5, "1.5");
+  EXPECT_EQ(line.Text(), "Zoé  1.5");
+  line.Put(7, "xyz");  // cut at the last column
+  EXPECT_EQ(line.Text(), "Zoé  1xy");
+  line.PutRight(1, 2, "wide");  // too wide: written whole from the field's start
+  EXPECT_EQ(line.Text(), "wide 1xy");
 }
