@@ -361,6 +361,17 @@ constexpr double kADPLimit = 9999.0;
 
 }  // namespace
 
+struct clsMockRoster::LoggedCandidate {
+  int32_t masterID = 0;
+  int32_t posID = 0;
+  double cal = 0;
+  double pp = 0;
+  double cv = 0;
+  double lrtr = 0;
+  double x = 0;
+  double inj = 0;
+};
+
 // The trace list and the names it prints; `list` is never null.
 struct clsMockRoster::PickTrace {
   seams::TraceListView* list;
@@ -381,17 +392,41 @@ struct clsMockRoster::PickTrace {
     const int32_t playerID = names->pFnGetPlaIDwMasID(masterID);
     return names->pFnGetTeamAbrvwPlaID(playerID, kSeasonWeek, names->pFnGetYear());
   }
-};
-
-struct clsMockRoster::LoggedCandidate {
-  int32_t masterID = 0;
-  int32_t posID = 0;
-  double cal = 0;
-  double pp = 0;
-  double cv = 0;
-  double lrtr = 0;
-  double x = 0;
-  double inj = 0;
+  // The line of one candidate's bye-week check.
+  void AddByeCheck(const clsMockDraftPositionStack& stack, int32_t i, bool conflict) const {
+    Add(basSTGFileControl::ByeTraceLine(PosAbrv(stack.Position()), Name(stack.MasterID(i)),
+                                        std::to_string(stack.ByeWeek(i))) +
+        (conflict ? " [CONFLICT]" : " [OK]"));
+  }  // The candidates compared and the one recommended (code above 0, at
+  // posID), as the pick log shows them.
+  void AddComparison(const std::vector<LoggedCandidate>& logged, int32_t code, int32_t posID) const {
+    // The lines are gathered as one text and added piece by piece, so the
+    // last line's CR LF leaves an empty line behind it.
+    std::string lines;
+    for (const LoggedCandidate& c : logged)
+      lines += basSTGFileControl::PickLogLine(
+          {ShortName(c.masterID), c.cal, PosAbrv(c.posID), c.pp, c.cv, c.lrtr, c.x, c.inj});
+    Add("");
+    Add("POINT COMPARISON");
+    Add(basSTGFileControl::PickLogHeader());
+    if (!lines.empty()) {
+      std::size_t from = 0;
+      for (;;) {
+        const std::size_t end = lines.find(runtime::kCrLf, from);
+        if (end == std::string::npos) {
+          Add(lines.substr(from));
+          break;
+        }
+        Add(lines.substr(from, end - from));
+        from = end + runtime::kCrLf.size();
+      }
+    }
+    Add(basSTGFileControl::PickLogLegend());
+    Add("");
+    Add("RECOMMENDED PLAYER");
+    if (code > 0) Add(" " + PosAbrv(posID) + " " + Name(code) + " [" + Team(code) + "]");
+    Add("");
+  }
 };
 
 namespace {
@@ -701,10 +736,7 @@ int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBala
     if (first < 0) first = i;
     const uint8_t bye = stack.ByeWeek(i);
     const bool conflict = HasByeConflict(slot, bye, ruleFlag, checkBalance);
-    if (trace && checkBalance)
-      trace->Add(basSTGFileControl::ByeTraceLine(trace->PosAbrv(stack.Position()),
-                                                 trace->Name(stack.MasterID(i)), std::to_string(bye)) +
-                 (conflict ? " [CONFLICT]" : " [OK]"));
+    if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
     if (!conflict) return i;
   }
   return first;
@@ -751,36 +783,6 @@ double clsMockRoster::ApplyDraftFactors(int32_t rule, int32_t posID, double valu
   return ApplyFactors(RuleAt(rule), slot, value, x, inj, lrtr);
 }
 
-namespace {
-
-void WriteComparison(seams::TraceListView& list, const std::string& candidateLines,
-                     const std::string& recommended) {
-  list.AddItem("");
-  list.AddItem("POINT COMPARISON");
-  list.AddItem(basSTGFileControl::PickLogHeader());
-  // The lines are gathered as one text and added piece by piece, so the
-  // last line's CR LF leaves an empty line behind it.
-  if (!candidateLines.empty()) {
-    std::size_t from = 0;
-    for (;;) {
-      const std::size_t end = candidateLines.find(runtime::kCrLf, from);
-      if (end == std::string::npos) {
-        list.AddItem(candidateLines.substr(from));
-        break;
-      }
-      list.AddItem(candidateLines.substr(from, end - from));
-      from = end + runtime::kCrLf.size();
-    }
-  }
-  list.AddItem(basSTGFileControl::PickLogLegend());
-  list.AddItem("");
-  list.AddItem("RECOMMENDED PLAYER");
-  if (!recommended.empty()) list.AddItem(recommended);
-  list.AddItem("");
-}
-
-}  // namespace
-
 int32_t clsMockRoster::ComparePoolPlayers(const StrategyRule& rule, bool lastRule, const SlotFlags& pool,
                                           bool checkBalance, PickTrace* trace, double& points, double& value,
                                           int32_t& winner) {
@@ -821,17 +823,7 @@ int32_t clsMockRoster::ComparePoolPlayers(const StrategyRule& rule, bool lastRul
   }
   value = best;
 
-  if (trace) {
-    std::string lines;
-    for (const LoggedCandidate& c : logged)
-      lines += basSTGFileControl::PickLogLine(
-          {trace->ShortName(c.masterID), c.cal, trace->PosAbrv(c.posID), c.pp, c.cv, c.lrtr, c.x, c.inj});
-    std::string recommended;
-    if (code > 0)
-      recommended = " " + trace->PosAbrv(SlotAt(winner).size.PosID) + " " + trace->Name(code) + " [" +
-                    trace->Team(code) + "]";
-    WriteComparison(*trace->list, lines, recommended);
-  }
+  if (trace) trace->AddComparison(logged, code, code > 0 ? SlotAt(winner).size.PosID : 0);
   return code;
 }
 
@@ -860,10 +852,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
       }
       const uint8_t bye = stack.ByeWeek(i);
       const bool conflict = HasByeConflict(s, bye, rule.noByeConflict, checkBalance);
-      if (trace && checkBalance)
-        trace->Add(basSTGFileControl::ByeTraceLine(trace->PosAbrv(stack.Position()),
-                                                   trace->Name(stack.MasterID(i)), std::to_string(bye)) +
-                   (conflict ? " [CONFLICT]" : " [OK]"));
+      if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
       if (!conflict) {
         chosen = i;
         break;
@@ -888,17 +877,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   }
   value = best;
 
-  if (trace) {
-    std::string lines;
-    for (const LoggedCandidate& c : logged)
-      lines += basSTGFileControl::PickLogLine(
-          {trace->ShortName(c.masterID), c.cal, trace->PosAbrv(c.posID), c.pp, c.cv, 0.0, 0.0, 0.0});
-    std::string recommended;
-    if (code > 0)
-      recommended = " " + trace->PosAbrv(SlotAt(winner).size.PosID) + " " + trace->Name(code) + " [" +
-                    trace->Team(code) + "]";
-    WriteComparison(*trace->list, lines, recommended);
-  }
+  if (trace) trace->AddComparison(logged, code, code > 0 ? SlotAt(winner).size.PosID : 0);
   return code;
 }
 
