@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -1073,9 +1074,11 @@ class LookAheadSearch {
         std::find(order_.begin() + pick_ + 1, order_.begin() + end_ + 1, team_) != order_.begin() + end_ + 1;
     mids_.assign(order_.size(), 0);
     pids_.assign(order_.size(), 0);
+    // Each pick's number among its team's picks, counted in one pass: the
+    // order may hold thousands of picks.
+    std::unordered_map<int32_t, int32_t> picksSoFar;
     teamPick_.resize(order_.size());
-    for (std::size_t p = 0; p < order_.size(); ++p)
-      teamPick_[p] = TeamPickNumber(static_cast<int32_t>(p), order_);
+    for (std::size_t p = 0; p < order_.size(); ++p) teamPick_[p] = ++picksSoFar[order_[p]];
 
     ReplayPicksIntoRoster(mock, rosters_, copies_, pick_);
     BuildPossiblePicks(mock, copies_, lists_, order_, pick_, boardIndex);
