@@ -642,33 +642,25 @@ bool clsMockRoster::IsFixedRoster() const {
   return true;
 }
 
-namespace {
-
-// The squeeze test shared by both kinds of pool: the team's places still
-// open against the places its minimums still need.
-struct MinimumNeed {
+bool clsMockRoster::MinimumsSqueeze(SlotFlags& belowMinimum) const {
+  ClearPositionFlags(belowMinimum);
   int64_t need = 0;
-  int64_t open = 0;
-  bool Squeezed() const { return need >= open; }
-};
-
-}  // namespace
-
-bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const {
-  ClearPositionFlags(pool);
-  if (IsFixedRoster()) return false;
-  MinimumNeed n;
   int64_t total = 0;
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     const Slot& slot = slots_[static_cast<std::size_t>(s)];
     total += slot.drafted;
     if (slot.drafted < slot.size.RosterMin) {
-      n.need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
-      pool[static_cast<std::size_t>(s)] = 1;
+      need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
+      belowMinimum[static_cast<std::size_t>(s)] = 1;
     }
   }
-  n.open = static_cast<int64_t>(slots_[0].size.RosterMax) - total;
-  if (!n.Squeezed()) {
+  return need >= static_cast<int64_t>(slots_[0].size.RosterMax) - total;
+}
+
+bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const {
+  ClearPositionFlags(pool);
+  if (IsFixedRoster()) return false;
+  if (!MinimumsSqueeze(pool)) {
     ClearPositionFlags(pool);
     return false;
   }
@@ -685,20 +677,8 @@ bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const
 
 bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const {
   if (IsFixedRoster()) return false;
-  MinimumNeed n;
-  int64_t total = 0;
   SlotFlags belowMinimum;
-  ClearPositionFlags(belowMinimum);
-  for (int32_t s = 1; s <= ActivePositions(); ++s) {
-    const Slot& slot = slots_[static_cast<std::size_t>(s)];
-    total += slot.drafted;
-    if (slot.drafted < slot.size.RosterMin) {
-      n.need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
-      belowMinimum[static_cast<std::size_t>(s)] = 1;
-    }
-  }
-  n.open = static_cast<int64_t>(slots_[0].size.RosterMax) - total;
-  if (!n.Squeezed()) return false;
+  if (!MinimumsSqueeze(belowMinimum)) return false;
   bool anyLeft = false;
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     const std::size_t i = static_cast<std::size_t>(s);

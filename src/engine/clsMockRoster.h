@@ -264,6 +264,9 @@ class clsMockRoster {
   bool StarterMinPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
   bool MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const;
   bool RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const;
+  // Marks the slots below their RosterMin; true when the team's open places
+  // are all needed for those minimums.
+  bool MinimumsSqueeze(SlotFlags& belowMinimum) const;
   bool IsFixedRoster() const;
   void ClearPositionFlags(SlotFlags& flags) const;
   int32_t ComparePoolPlayers(const StrategyRule& rule, bool lastRule, const SlotFlags& pool,
