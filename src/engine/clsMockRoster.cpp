@@ -690,15 +690,22 @@ bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& fil
   return true;
 }
 
-bool clsMockRoster::HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag, bool checkBalance) const {
-  if (byeWeek == 0 || (!ruleFlag && !checkBalance)) return false;
-  const RosterSizeRecord& size = SlotAt(slot).size;
+std::vector<uint8_t> clsMockRoster::PickedByeWeeks(int32_t slot) const {
+  const int32_t posID = SlotAt(slot).size.PosID;
   const clsMockDraftPositionStack& stack = Stack(slot);
-  int32_t sameBye = 0;
+  std::vector<uint8_t> byes;
   for (int32_t k = 0; k <= pickUpper_; ++k) {
     const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
-    if (pick.PosID == size.PosID && stack.GetByeWeekwMasID(pick.MasterID) == byeWeek) ++sameBye;
+    if (pick.PosID == posID) byes.push_back(stack.GetByeWeekwMasID(pick.MasterID));
   }
+  return byes;
+}
+
+bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek,
+                                   bool ruleFlag, bool checkBalance) const {
+  if (byeWeek == 0 || (!ruleFlag && !checkBalance)) return false;
+  const RosterSizeRecord& size = SlotAt(slot).size;
+  const auto sameBye = std::count(pickedByes.begin(), pickedByes.end(), byeWeek);
   if (checkBalance) {
     // The bench of the position may hold players sharing a bye week, but
     // one place stays free for a player who can cover that week.
@@ -710,12 +717,15 @@ bool clsMockRoster::HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag,
 
 int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const {
   const clsMockDraftPositionStack& stack = Stack(slot);
+  // The team's picks do not change while its candidates are checked.
+  const std::vector<uint8_t> pickedByes =
+      ruleFlag || checkBalance ? PickedByeWeeks(slot) : std::vector<uint8_t>();
   int32_t first = -1;
   for (int32_t i = 0; i < stack.Count(); ++i) {
     if (stack.Drafted(i)) continue;
     if (first < 0) first = i;
     const uint8_t bye = stack.ByeWeek(i);
-    const bool conflict = HasByeConflict(slot, bye, ruleFlag, checkBalance);
+    const bool conflict = HasByeConflict(slot, pickedByes, bye, ruleFlag, checkBalance);
     if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
     if (!conflict) return i;
   }
@@ -817,6 +827,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     if (!pool[static_cast<std::size_t>(s)]) continue;
     const clsMockDraftPositionStack& stack = Stack(s);
+    const std::vector<uint8_t> pickedByes = checkByes ? PickedByeWeeks(s) : std::vector<uint8_t>();
     // Walk up the ADP ranking; players sharing the ADP of one in conflict
     // are passed over with him.
     int32_t first = -1;
@@ -831,7 +842,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
         break;
       }
       const uint8_t bye = stack.ByeWeek(i);
-      const bool conflict = HasByeConflict(s, bye, rule.noByeConflict, checkBalance);
+      const bool conflict = HasByeConflict(s, pickedByes, bye, rule.noByeConflict, checkBalance);
       if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
       if (!conflict) {
         chosen = i;
