@@ -98,6 +98,13 @@ std::string ProjectFilePath(int32_t key, int32_t pageCode) {
   return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
 }
 
+// Reads the project's league properties file into league.
+bool LoadProjectLeague(clsLeagueIsolate& league) {
+  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
+  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+  return league.LoadLeagueProps();
+}
+
 void ShowLeagueError(const std::string& text) {
   seams::MessageBox().ShowMessage("League Properties Error", text, seams::kOk, true);
 }
@@ -144,9 +151,7 @@ bool LoadLeagueProperties(clsStatusPlain& status, clsKickwellDB& db, clsMockDraf
   status.SetSegmentRange(1, 0, 3);
   status.StatusListCaption("Opening " + GlobalProject().Value(kProjLeaguePropertiesFile));
   clsLeagueIsolate league;
-  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
-  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  if (!league.LoadLeagueProps()) return false;
+  if (!LoadProjectLeague(league)) return false;
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   status.SetSegmentValue(1, 1);
   basLGPFileControl::ApplyLeagueToMockDraft(mock, order, league);
@@ -314,9 +319,7 @@ bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwel
                           std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague) {
   if (!OpenProjectedStatsDB(status, db)) return false;
   clsLeagueIsolate league;
-  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
-  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  if (!league.LoadLeagueProps()) return false;
+  if (!LoadProjectLeague(league)) return false;
 
   if (applyLeague) {
     basLGPFileControl::CopyTeamsToUserMock(ugm, league);
