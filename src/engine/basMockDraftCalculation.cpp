@@ -442,20 +442,6 @@ bool IsMarkedDrafted(const clsMockRoster& roster, int32_t masterID, int32_t posI
   return i >= 0 && roster.Stack(roster.pFnGetPositionStackArwPosID(posID)).Drafted(i);
 }
 
-// The walk over every entry that the lists' cursor semantics call for: the
-// end flag is read before the entry is handled.
-template <typename Handle>
-void ForEachEntry(clsPossiblePicks& list, Handle handle) {
-  if (list.Count() == 0) return;
-  list.MoveFirst();
-  for (;;) {
-    const bool done = list.IsEOF();
-    handle();
-    if (done) return;
-    list.MoveNext();
-  }
-}
-
 }  // namespace
 
 bool MoveToPick(clsPossiblePicks& list, int32_t d) {

@@ -485,15 +485,7 @@ void clsUserMockSession::WriteLogicReport(seams::TraceListView& list, clsPossibl
     return;
   }
 
-  if (compared.Count() > 0) {
-    compared.MoveFirst();
-    for (;;) {
-      const bool done = compared.IsEOF();
-      line(compared, compared.PickPlus());
-      if (done) break;
-      compared.MoveNext();
-    }
-  }
+  calc::ForEachEntry(compared, [&] { line(compared, compared.PickPlus()); });
   list.AddItem(" ");
   list.AddItem(basSTGFileControl::PickLogLegend());
   list.AddItem(" ");
