@@ -776,15 +776,14 @@ void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRost
   for (std::size_t t = 1; t < rosters.size(); ++t) rosters[t].Spawn(copies[t]);
   // Every entry made before the pick counts, the latest one included; the
   // drafted marks themselves came with the copies.
+  if (copies.size() < 2) return;
   const int32_t lastEntry = std::min(pick - 1, mock.Count());
   for (int32_t k = 0; k <= lastEntry; ++k) {
     const int32_t masterID = mock.MasterID(k);
     if (masterID <= 0) continue;  // an open place on a user's board
     const int32_t posID = mock.Position(k);
-    for (std::size_t t = 1; t < copies.size(); ++t) {
-      copies[t].MarkPlayerAsDrafted(masterID, posID, true);
-      copies[t].SetLeaguePosDraftCount(posID, copies[t].LeaguePosDraftCount(posID) + 1);
-    }
+    // Every copy holds the same stacks, so one lookup finds him in all.
+    MarkDraftedInAllRosters(copies, posID, masterID, true, 1, StackIndexOf(copies[1], masterID, posID));
   }
 }
 
