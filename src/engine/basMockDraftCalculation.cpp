@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -97,6 +98,13 @@ std::string ProjectFilePath(int32_t key, int32_t pageCode) {
   return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
 }
 
+// Reads the project's league properties file into league.
+bool LoadProjectLeague(clsLeagueIsolate& league) {
+  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
+  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+  return league.LoadLeagueProps();
+}
+
 void ShowLeagueError(const std::string& text) {
   seams::MessageBox().ShowMessage("League Properties Error", text, seams::kOk, true);
 }
@@ -143,9 +151,7 @@ bool LoadLeagueProperties(clsStatusPlain& status, clsKickwellDB& db, clsMockDraf
   status.SetSegmentRange(1, 0, 3);
   status.StatusListCaption("Opening " + GlobalProject().Value(kProjLeaguePropertiesFile));
   clsLeagueIsolate league;
-  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
-  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  if (!league.LoadLeagueProps()) return false;
+  if (!LoadProjectLeague(league)) return false;
   basLGPFileControl::CopyRosterSizesToDB(db, league);
   status.SetSegmentValue(1, 1);
   basLGPFileControl::ApplyLeagueToMockDraft(mock, order, league);
@@ -313,9 +319,7 @@ bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwel
                           std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague) {
   if (!OpenProjectedStatsDB(status, db)) return false;
   clsLeagueIsolate league;
-  league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
-  league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  if (!league.LoadLeagueProps()) return false;
+  if (!LoadProjectLeague(league)) return false;
 
   if (applyLeague) {
     basLGPFileControl::CopyTeamsToUserMock(ugm, league);
@@ -436,20 +440,6 @@ int32_t StackIndexOf(const clsMockRoster& roster, int32_t masterID, int32_t posI
 bool IsMarkedDrafted(const clsMockRoster& roster, int32_t masterID, int32_t posID) {
   const int32_t i = StackIndexOf(roster, masterID, posID);
   return i >= 0 && roster.Stack(roster.pFnGetPositionStackArwPosID(posID)).Drafted(i);
-}
-
-// The walk over every entry that the lists' cursor semantics call for: the
-// end flag is read before the entry is handled.
-template <typename Handle>
-void ForEachEntry(clsPossiblePicks& list, Handle handle) {
-  if (list.Count() == 0) return;
-  list.MoveFirst();
-  for (;;) {
-    const bool done = list.IsEOF();
-    handle();
-    if (done) return;
-    list.MoveNext();
-  }
 }
 
 }  // namespace
@@ -786,15 +776,14 @@ void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRost
   for (std::size_t t = 1; t < rosters.size(); ++t) rosters[t].Spawn(copies[t]);
   // Every entry made before the pick counts, the latest one included; the
   // drafted marks themselves came with the copies.
+  if (copies.size() < 2) return;
   const int32_t lastEntry = std::min(pick - 1, mock.Count());
   for (int32_t k = 0; k <= lastEntry; ++k) {
     const int32_t masterID = mock.MasterID(k);
     if (masterID <= 0) continue;  // an open place on a user's board
     const int32_t posID = mock.Position(k);
-    for (std::size_t t = 1; t < copies.size(); ++t) {
-      copies[t].MarkPlayerAsDrafted(masterID, posID, true);
-      copies[t].SetLeaguePosDraftCount(posID, copies[t].LeaguePosDraftCount(posID) + 1);
-    }
+    // Every copy holds the same stacks, so one lookup finds him in all.
+    MarkDraftedInAllRosters(copies, posID, masterID, true, 1, StackIndexOf(copies[1], masterID, posID));
   }
 }
 
@@ -1073,9 +1062,11 @@ class LookAheadSearch {
         std::find(order_.begin() + pick_ + 1, order_.begin() + end_ + 1, team_) != order_.begin() + end_ + 1;
     mids_.assign(order_.size(), 0);
     pids_.assign(order_.size(), 0);
+    // Each pick's number among its team's picks, counted in one pass: the
+    // order may hold thousands of picks.
+    std::unordered_map<int32_t, int32_t> picksSoFar;
     teamPick_.resize(order_.size());
-    for (std::size_t p = 0; p < order_.size(); ++p)
-      teamPick_[p] = TeamPickNumber(static_cast<int32_t>(p), order_);
+    for (std::size_t p = 0; p < order_.size(); ++p) teamPick_[p] = ++picksSoFar[order_[p]];
 
     ReplayPicksIntoRoster(mock, rosters_, copies_, pick_);
     BuildPossiblePicks(mock, copies_, lists_, order_, pick_, boardIndex);

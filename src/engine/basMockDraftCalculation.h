@@ -204,6 +204,21 @@ bool RunLookAheadPick(int32_t& team, int32_t& pick, int32_t code, std::span<cons
 // when the list has none (MoveTo would leave it on some other entry).
 bool MoveToPick(clsPossiblePicks& list, int32_t d);
 
+// Calls handle with the cursor on each entry of a candidate list, first to
+// last. The end flag is read before the entry is handled, as the lists'
+// cursor calls for; the cursor is left on the last entry.
+template <typename List, typename Handle>
+void ForEachEntry(List& list, Handle handle) {
+  if (list.Count() == 0) return;
+  list.MoveFirst();
+  for (;;) {
+    const bool done = list.IsEOF();
+    handle();
+    if (done) return;
+    list.MoveNext();
+  }
+}
+
 // Writes the pick at board index `index` and marks the player drafted in
 // every roster.
 void RecordMockPick(int32_t masterID, double points, int32_t team, int32_t posID, double baseline,

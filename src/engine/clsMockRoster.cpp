@@ -361,6 +361,17 @@ constexpr double kADPLimit = 9999.0;
 
 }  // namespace
 
+struct clsMockRoster::LoggedCandidate {
+  int32_t masterID = 0;
+  int32_t posID = 0;
+  double cal = 0;
+  double pp = 0;
+  double cv = 0;
+  double lrtr = 0;
+  double x = 0;
+  double inj = 0;
+};
+
 // The trace list and the names it prints; `list` is never null.
 struct clsMockRoster::PickTrace {
   seams::TraceListView* list;
@@ -381,17 +392,41 @@ struct clsMockRoster::PickTrace {
     const int32_t playerID = names->pFnGetPlaIDwMasID(masterID);
     return names->pFnGetTeamAbrvwPlaID(playerID, kSeasonWeek, names->pFnGetYear());
   }
-};
-
-struct clsMockRoster::LoggedCandidate {
-  int32_t masterID = 0;
-  int32_t posID = 0;
-  double cal = 0;
-  double pp = 0;
-  double cv = 0;
-  double lrtr = 0;
-  double x = 0;
-  double inj = 0;
+  // The line of one candidate's bye-week check.
+  void AddByeCheck(const clsMockDraftPositionStack& stack, int32_t i, bool conflict) const {
+    Add(basSTGFileControl::ByeTraceLine(PosAbrv(stack.Position()), Name(stack.MasterID(i)),
+                                        std::to_string(stack.ByeWeek(i))) +
+        (conflict ? " [CONFLICT]" : " [OK]"));
+  }  // The candidates compared and the one recommended (code above 0, at
+  // posID), as the pick log shows them.
+  void AddComparison(const std::vector<LoggedCandidate>& logged, int32_t code, int32_t posID) const {
+    // The lines are gathered as one text and added piece by piece, so the
+    // last line's CR LF leaves an empty line behind it.
+    std::string lines;
+    for (const LoggedCandidate& c : logged)
+      lines += basSTGFileControl::PickLogLine(
+          {ShortName(c.masterID), c.cal, PosAbrv(c.posID), c.pp, c.cv, c.lrtr, c.x, c.inj});
+    Add("");
+    Add("POINT COMPARISON");
+    Add(basSTGFileControl::PickLogHeader());
+    if (!lines.empty()) {
+      std::size_t from = 0;
+      for (;;) {
+        const std::size_t end = lines.find(runtime::kCrLf, from);
+        if (end == std::string::npos) {
+          Add(lines.substr(from));
+          break;
+        }
+        Add(lines.substr(from, end - from));
+        from = end + runtime::kCrLf.size();
+      }
+    }
+    Add(basSTGFileControl::PickLogLegend());
+    Add("");
+    Add("RECOMMENDED PLAYER");
+    if (code > 0) Add(" " + PosAbrv(posID) + " " + Name(code) + " [" + Team(code) + "]");
+    Add("");
+  }
 };
 
 namespace {
@@ -607,33 +642,25 @@ bool clsMockRoster::IsFixedRoster() const {
   return true;
 }
 
-namespace {
-
-// The squeeze test shared by both kinds of pool: the team's places still
-// open against the places its minimums still need.
-struct MinimumNeed {
+bool clsMockRoster::MinimumsSqueeze(SlotFlags& belowMinimum) const {
+  ClearPositionFlags(belowMinimum);
   int64_t need = 0;
-  int64_t open = 0;
-  bool Squeezed() const { return need >= open; }
-};
-
-}  // namespace
-
-bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const {
-  ClearPositionFlags(pool);
-  if (IsFixedRoster()) return false;
-  MinimumNeed n;
   int64_t total = 0;
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     const Slot& slot = slots_[static_cast<std::size_t>(s)];
     total += slot.drafted;
     if (slot.drafted < slot.size.RosterMin) {
-      n.need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
-      pool[static_cast<std::size_t>(s)] = 1;
+      need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
+      belowMinimum[static_cast<std::size_t>(s)] = 1;
     }
   }
-  n.open = static_cast<int64_t>(slots_[0].size.RosterMax) - total;
-  if (!n.Squeezed()) {
+  return need >= static_cast<int64_t>(slots_[0].size.RosterMax) - total;
+}
+
+bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const {
+  ClearPositionFlags(pool);
+  if (IsFixedRoster()) return false;
+  if (!MinimumsSqueeze(pool)) {
     ClearPositionFlags(pool);
     return false;
   }
@@ -650,20 +677,8 @@ bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const
 
 bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const {
   if (IsFixedRoster()) return false;
-  MinimumNeed n;
-  int64_t total = 0;
   SlotFlags belowMinimum;
-  ClearPositionFlags(belowMinimum);
-  for (int32_t s = 1; s <= ActivePositions(); ++s) {
-    const Slot& slot = slots_[static_cast<std::size_t>(s)];
-    total += slot.drafted;
-    if (slot.drafted < slot.size.RosterMin) {
-      n.need += static_cast<int64_t>(slot.size.RosterMin) - slot.drafted;
-      belowMinimum[static_cast<std::size_t>(s)] = 1;
-    }
-  }
-  n.open = static_cast<int64_t>(slots_[0].size.RosterMax) - total;
-  if (!n.Squeezed()) return false;
+  if (!MinimumsSqueeze(belowMinimum)) return false;
   bool anyLeft = false;
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     const std::size_t i = static_cast<std::size_t>(s);
@@ -675,15 +690,22 @@ bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& fil
   return true;
 }
 
-bool clsMockRoster::HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag, bool checkBalance) const {
-  if (byeWeek == 0 || (!ruleFlag && !checkBalance)) return false;
-  const RosterSizeRecord& size = SlotAt(slot).size;
+std::vector<uint8_t> clsMockRoster::PickedByeWeeks(int32_t slot) const {
+  const int32_t posID = SlotAt(slot).size.PosID;
   const clsMockDraftPositionStack& stack = Stack(slot);
-  int32_t sameBye = 0;
+  std::vector<uint8_t> byes;
   for (int32_t k = 0; k <= pickUpper_; ++k) {
     const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
-    if (pick.PosID == size.PosID && stack.GetByeWeekwMasID(pick.MasterID) == byeWeek) ++sameBye;
+    if (pick.PosID == posID) byes.push_back(stack.GetByeWeekwMasID(pick.MasterID));
   }
+  return byes;
+}
+
+bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek,
+                                   bool ruleFlag, bool checkBalance) const {
+  if (byeWeek == 0 || (!ruleFlag && !checkBalance)) return false;
+  const RosterSizeRecord& size = SlotAt(slot).size;
+  const auto sameBye = std::count(pickedByes.begin(), pickedByes.end(), byeWeek);
   if (checkBalance) {
     // The bench of the position may hold players sharing a bye week, but
     // one place stays free for a player who can cover that week.
@@ -695,16 +717,16 @@ bool clsMockRoster::HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag,
 
 int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const {
   const clsMockDraftPositionStack& stack = Stack(slot);
+  // The team's picks do not change while its candidates are checked.
+  const std::vector<uint8_t> pickedByes =
+      ruleFlag || checkBalance ? PickedByeWeeks(slot) : std::vector<uint8_t>();
   int32_t first = -1;
   for (int32_t i = 0; i < stack.Count(); ++i) {
     if (stack.Drafted(i)) continue;
     if (first < 0) first = i;
     const uint8_t bye = stack.ByeWeek(i);
-    const bool conflict = HasByeConflict(slot, bye, ruleFlag, checkBalance);
-    if (trace && checkBalance)
-      trace->Add(basSTGFileControl::ByeTraceLine(trace->PosAbrv(stack.Position()),
-                                                 trace->Name(stack.MasterID(i)), std::to_string(bye)) +
-                 (conflict ? " [CONFLICT]" : " [OK]"));
+    const bool conflict = HasByeConflict(slot, pickedByes, bye, ruleFlag, checkBalance);
+    if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
     if (!conflict) return i;
   }
   return first;
@@ -751,36 +773,6 @@ double clsMockRoster::ApplyDraftFactors(int32_t rule, int32_t posID, double valu
   return ApplyFactors(RuleAt(rule), slot, value, x, inj, lrtr);
 }
 
-namespace {
-
-void WriteComparison(seams::TraceListView& list, const std::string& candidateLines,
-                     const std::string& recommended) {
-  list.AddItem("");
-  list.AddItem("POINT COMPARISON");
-  list.AddItem(basSTGFileControl::PickLogHeader());
-  // The lines are gathered as one text and added piece by piece, so the
-  // last line's CR LF leaves an empty line behind it.
-  if (!candidateLines.empty()) {
-    std::size_t from = 0;
-    for (;;) {
-      const std::size_t end = candidateLines.find(runtime::kCrLf, from);
-      if (end == std::string::npos) {
-        list.AddItem(candidateLines.substr(from));
-        break;
-      }
-      list.AddItem(candidateLines.substr(from, end - from));
-      from = end + runtime::kCrLf.size();
-    }
-  }
-  list.AddItem(basSTGFileControl::PickLogLegend());
-  list.AddItem("");
-  list.AddItem("RECOMMENDED PLAYER");
-  if (!recommended.empty()) list.AddItem(recommended);
-  list.AddItem("");
-}
-
-}  // namespace
-
 int32_t clsMockRoster::ComparePoolPlayers(const StrategyRule& rule, bool lastRule, const SlotFlags& pool,
                                           bool checkBalance, PickTrace* trace, double& points, double& value,
                                           int32_t& winner) {
@@ -821,17 +813,7 @@ int32_t clsMockRoster::ComparePoolPlayers(const StrategyRule& rule, bool lastRul
   }
   value = best;
 
-  if (trace) {
-    std::string lines;
-    for (const LoggedCandidate& c : logged)
-      lines += basSTGFileControl::PickLogLine(
-          {trace->ShortName(c.masterID), c.cal, trace->PosAbrv(c.posID), c.pp, c.cv, c.lrtr, c.x, c.inj});
-    std::string recommended;
-    if (code > 0)
-      recommended = " " + trace->PosAbrv(SlotAt(winner).size.PosID) + " " + trace->Name(code) + " [" +
-                    trace->Team(code) + "]";
-    WriteComparison(*trace->list, lines, recommended);
-  }
+  if (trace) trace->AddComparison(logged, code, code > 0 ? SlotAt(winner).size.PosID : 0);
   return code;
 }
 
@@ -845,6 +827,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     if (!pool[static_cast<std::size_t>(s)]) continue;
     const clsMockDraftPositionStack& stack = Stack(s);
+    const std::vector<uint8_t> pickedByes = checkByes ? PickedByeWeeks(s) : std::vector<uint8_t>();
     // Walk up the ADP ranking; players sharing the ADP of one in conflict
     // are passed over with him.
     int32_t first = -1;
@@ -859,11 +842,8 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
         break;
       }
       const uint8_t bye = stack.ByeWeek(i);
-      const bool conflict = HasByeConflict(s, bye, rule.noByeConflict, checkBalance);
-      if (trace && checkBalance)
-        trace->Add(basSTGFileControl::ByeTraceLine(trace->PosAbrv(stack.Position()),
-                                                   trace->Name(stack.MasterID(i)), std::to_string(bye)) +
-                   (conflict ? " [CONFLICT]" : " [OK]"));
+      const bool conflict = HasByeConflict(s, pickedByes, bye, rule.noByeConflict, checkBalance);
+      if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
       if (!conflict) {
         chosen = i;
         break;
@@ -888,17 +868,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   }
   value = best;
 
-  if (trace) {
-    std::string lines;
-    for (const LoggedCandidate& c : logged)
-      lines += basSTGFileControl::PickLogLine(
-          {trace->ShortName(c.masterID), c.cal, trace->PosAbrv(c.posID), c.pp, c.cv, 0.0, 0.0, 0.0});
-    std::string recommended;
-    if (code > 0)
-      recommended = " " + trace->PosAbrv(SlotAt(winner).size.PosID) + " " + trace->Name(code) + " [" +
-                    trace->Team(code) + "]";
-    WriteComparison(*trace->list, lines, recommended);
-  }
+  if (trace) trace->AddComparison(logged, code, code > 0 ? SlotAt(winner).size.PosID : 0);
   return code;
 }
 

@@ -264,6 +264,9 @@ class clsMockRoster {
   bool StarterMinPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
   bool MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const;
   bool RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const;
+  // Marks the slots below their RosterMin; true when the team's open places
+  // are all needed for those minimums.
+  bool MinimumsSqueeze(SlotFlags& belowMinimum) const;
   bool IsFixedRoster() const;
   void ClearPositionFlags(SlotFlags& flags) const;
   int32_t ComparePoolPlayers(const StrategyRule& rule, bool lastRule, const SlotFlags& pool,
@@ -273,7 +276,10 @@ class clsMockRoster {
                          double& points, double& value, int32_t& winner);
   // The stack index of the slot's candidate, -1 when nobody is available.
   int32_t PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const;
-  bool HasByeConflict(int32_t slot, uint8_t byeWeek, bool ruleFlag, bool checkBalance) const;
+  // The bye weeks of the team's picks at the slot's position.
+  std::vector<uint8_t> PickedByeWeeks(int32_t slot) const;
+  bool HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek, bool ruleFlag,
+                      bool checkBalance) const;
   double ApplyFactors(const StrategyRule& rule, int32_t slot, double value, double& x, double& inj,
                       double& lrtr) const;
   static double DraftFactorAdjustment(double factor, double value);

@@ -110,20 +110,13 @@ void clsPossiblePicks::AddPlayer() {
   pnt_ = last_;
   const auto size = static_cast<std::size_t>(last_ + 1);
   if (last_ > capacity_) {
-    for (auto* v : {&factorLRTR_, &factorX_, &factorINJ_, &rbl_, &sbl_, &pp_, &adp_, &initialCV_, &pickPlus_})
-      v->resize(size);
-    for (auto* v : {&posID_, &masID_, &draftNdx_}) v->resize(size);
-    for (auto* v : {&starter_, &posDrafted_}) v->resize(size);
+    ForEachColumn([size](auto& column) { column.resize(size); });
     capacity_ = last_;
     return;
   }
   // A reused entry starts clean: a value a caller forgets to set must not be
   // a player left over from an earlier fill of the list.
-  const std::size_t i = size - 1;
-  for (auto* v : {&factorLRTR_, &factorX_, &factorINJ_, &rbl_, &sbl_, &pp_, &adp_, &initialCV_, &pickPlus_})
-    (*v)[i] = 0;
-  for (auto* v : {&posID_, &masID_, &draftNdx_}) (*v)[i] = 0;
-  for (auto* v : {&starter_, &posDrafted_}) (*v)[i] = 0;
+  ForEachColumn([i = size - 1](auto& column) { column[i] = 0; });
 }
 
 void clsPossiblePicks::Spawn(clsPossiblePicks& source) {

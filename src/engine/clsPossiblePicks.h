@@ -132,6 +132,14 @@ class clsPossiblePicks {
 
  private:
   std::size_t Cell() const;  // the cursor as an array index, checked
+  // Calls f with each per-entry column.
+  template <typename F>
+  void ForEachColumn(F f) {
+    for (auto* v : {&factorLRTR_, &factorX_, &factorINJ_, &rbl_, &sbl_, &pp_, &adp_, &initialCV_, &pickPlus_})
+      f(*v);
+    for (auto* v : {&posID_, &masID_, &draftNdx_}) f(*v);
+    for (auto* v : {&starter_, &posDrafted_}) f(*v);
+  }
 
   int32_t last_ = -1;
   int32_t pnt_ = -1;

@@ -31,6 +31,20 @@ bool InDraftArray(const clsPossiblePicks& list) {
          list.DraftNdx() <= list.EndDraftAr();
 }
 
+// Visits the entries of the list's draft array, at most limit + 1 of them.
+// The draft array runs from the searched pick to the end of its window; its
+// last entry may be the list's last one and is visited too.
+template <typename Visit>
+void ForEachInDraftArray(clsPossiblePicks& list, int32_t limit, Visit visit) {
+  if (list.Count() == 0) return;
+  list.MoveTo(list.BegDraftAr());
+  for (int32_t written = 0; written <= limit && InDraftArray(list); ++written) {
+    visit();
+    if (list.IsEOF()) break;
+    list.MoveNext();
+  }
+}
+
 }  // namespace
 
 clsUserMockSession::clsUserMockSession()
@@ -427,16 +441,10 @@ void clsUserMockSession::WriteLogicHeading(seams::TraceListView& list) const {
 
 std::string clsUserMockSession::UsePicksText(clsPossiblePicks& list, int32_t limit) {
   std::string text;
-  if (list.Count() == 0) return text;
-  list.MoveTo(list.BegDraftAr());
-  // The draft array runs from the searched pick to the end of its window;
-  // its last entry may be the list's last one and is listed too.
-  for (int32_t written = 0; written <= limit && InDraftArray(list); ++written) {
+  ForEachInDraftArray(list, limit, [&] {
     if (!text.empty()) text += ", ";
     text += std::to_string(list.DraftNdx() + 1);
-    if (list.IsEOF()) break;
-    list.MoveNext();
-  }
+  });
   return text;
 }
 
@@ -471,28 +479,13 @@ void clsUserMockSession::WriteLogicReport(seams::TraceListView& list, clsPossibl
   };
 
   if (equilibrium) {
-    if (result.Count() > 0) {
-      result.MoveTo(result.BegDraftAr());
-      for (int32_t written = 0; written <= depth && InDraftArray(result); ++written) {
-        line(result, result.CompareValue());
-        if (result.IsEOF()) break;
-        result.MoveNext();
-      }
-    }
+    ForEachInDraftArray(result, depth, [&] { line(result, result.CompareValue()); });
     list.AddItem(" ");
     list.AddItem(basSTGFileControl::PickLogLegend());
     return;
   }
 
-  if (compared.Count() > 0) {
-    compared.MoveFirst();
-    for (;;) {
-      const bool done = compared.IsEOF();
-      line(compared, compared.PickPlus());
-      if (done) break;
-      compared.MoveNext();
-    }
-  }
+  calc::ForEachEntry(compared, [&] { line(compared, compared.PickPlus()); });
   list.AddItem(" ");
   list.AddItem(basSTGFileControl::PickLogLegend());
   list.AddItem(" ");
