@@ -6,9 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <filesystem>
-#include <optional>
 #include <chrono>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,20 +49,24 @@ void AddJobSegments(clsStatusPlain& status) {
 
 namespace calc = basMockDraftCalculation;
 
-// The sample league over 16 rounds with every look-ahead strategy replaced by the default
-// strategy and, when `lookAhead` names a bundled look-ahead strategy, team 1
-// using it for its first `picks` picks (then Open Roster by roster value,
-// as the bundled look-ahead strategies end). It is written as a league of
-// its own and made the project's while the guard lives. Only one team looks
-// ahead: a look-ahead plays the other teams' picks by their strategies and
-// stops with a strategy conflict when one of those picks is a look-ahead
-// itself, so a league where every team looks ahead on its first picks
-// cannot be drafted.
+// The sample league with `teams` teams over `rounds` rounds (16 rounds and
+// the sample's team count unless said otherwise), every look-ahead strategy
+// replaced by the default strategy and, when `lookAhead` names a bundled
+// look-ahead strategy, team `looking` using it for its first `picks` picks
+// (then Open Roster by roster value, as the bundled look-ahead strategies
+// end). It is written as a league of its own and made the project's while
+// the guard lives. Only one team looks ahead: a look-ahead plays the other
+// teams' picks by their strategies and stops with a strategy conflict when
+// one of those picks is a look-ahead itself, so a league where every team
+// looks ahead on its first picks cannot be drafted. Teams beyond the
+// sample's take the strategies of its teams in turn; over more than 16
+// rounds every position's roster maximum grows in proportion.
 class LeagueVariant {
  public:
   static constexpr int32_t kRounds = 16;
 
-  LeagueVariant(const std::string& lookAhead, int32_t picks) {
+  LeagueVariant(const std::string& lookAhead, int32_t picks, int32_t teams = 0, int32_t rounds = kRounds,
+                int32_t looking = 1) {
     kdbench::SampleProject();
     std::string name;
     if (!lookAhead.empty()) {
@@ -79,26 +84,41 @@ class LeagueVariant {
     league.SetFilePath(FileTypeFolder.at(kPageLeagueProperties));
     league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
     if (!league.LoadLeagueProps(true)) kdbench::Die("cannot read the sample league");
+    const int32_t sampleTeams = league.TeamCount();
+    if (teams > 0 && teams != sampleTeams) {
+      std::vector<std::string> strategies;
+      for (int32_t t = 1; t <= sampleTeams; ++t) strategies.push_back(league.Strategy(t));
+      league.SetTeamCount(teams);
+      for (int32_t t = sampleTeams + 1; t <= teams; ++t) {
+        league.SetTeamName(t, "Team " + std::to_string(t));
+        league.SetStrategy(t, strategies[static_cast<std::size_t>(t - 1) % strategies.size()]);
+      }
+    }
     for (int32_t t = 1; t <= league.TeamCount(); ++t) {
       const std::string current = league.Strategy(t);
       if (current.find("Gain-Loss") != std::string::npos || current.find("Equilibrium") != std::string::npos)
         league.SetStrategy(t, "KD-RBL Default.stg");
     }
-    if (!name.empty()) league.SetStrategy(1, name);
-    // Sixteen rounds, as the targets are set for: one more place on the
-    // whole roster (position 1) for the extra pick.
-    league.SetDraftRounds(kRounds);
+    if (!name.empty()) league.SetStrategy(looking, name);
+    // The whole roster (position 1) holds every round's pick.
+    league.SetDraftRounds(rounds);
     std::vector<LGPRosterSizeRecord> sizes;
     for (int32_t i = 0; i < league.RosterSizeCount(); ++i) {
       const int32_t posID = league.RosterPosID(i);
-      sizes.push_back({posID, league.MergeAsID(posID), league.RosterMin(posID),
-                       posID == 1 ? kRounds : league.RosterMax(posID), league.StarterMin(posID),
+      int32_t rosterMax = league.RosterMax(posID);
+      if (posID == 1)
+        rosterMax = rounds;
+      else if (rounds > kRounds)
+        rosterMax = (rosterMax * rounds + kRounds - 1) / kRounds;
+      sizes.push_back({posID, league.MergeAsID(posID), league.RosterMin(posID), rosterMax, league.StarterMin(posID),
                        league.StarterMax(posID)});
     }
     league.ClearRosterPositions();
     for (const LGPRosterSizeRecord& r : sizes)
       league.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
-    league.SetFileName("Bench " + (name.empty() ? std::string("no look-ahead") : name) + ".lgp");
+    league.SetFileName("Bench " + std::to_string(league.TeamCount()) + "x" + std::to_string(rounds) + " " +
+                       std::to_string(looking) + " " + (name.empty() ? std::string("no look-ahead") : name) +
+                       ".lgp");
     if (!league.SaveLeagueProps()) kdbench::Die("cannot write " + league.FileName());
     saved_ = GlobalProject().Value(kProjLeaguePropertiesFile);
     GlobalProject().SetValue(kProjLeaguePropertiesFile, league.FileName());
@@ -109,6 +129,58 @@ class LeagueVariant {
 
  private:
   std::string saved_;
+};
+
+// An automatic draft of the project's league set up to its pick loop, as
+// CalculateMockDraft sets it up; each Run drafts copies of its rosters and
+// board, so one set-up serves every iteration of a benchmark.
+class DraftSetUp {
+ public:
+  DraftSetUp() {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    if (!calc::OpenProjectedStatsDB(status, db_) || !calc::LoadLeagueProperties(status, db_, mock_, records_, order_) ||
+        !calc::ApplyProjectScoring(status, db_) ||
+        !calc::BuildTeamRosters(status, calc::DatabaseStackFiller(db_, clsKickwellDB::kSeasonWeek), mock_, rosters_,
+                                records_))
+      kdbench::Die("the draft could not be set up");
+    if (mock_.CreateDraftOrder())
+      basLGPFileControl::BuildDraftOrder(order_, mock_.OwnerCount(), mock_.DraftRounds(), mock_.DraftStyle());
+  }
+  DraftSetUp(const DraftSetUp&) = delete;
+  DraftSetUp& operator=(const DraftSetUp&) = delete;
+
+  // The pick loop over copies; its wall time in seconds (negative when it failed).
+  double Run(int32_t* picks = nullptr) {
+    clsStatusPlain status;
+    AddJobSegments(status);
+    clsMockDraft mock = mock_;
+    std::vector<clsMockRoster> rosters = rosters_;
+    std::array<clsPossiblePicks, 2> lists;
+    KickwellDBPickLogNames names(db_);
+    std::vector<int32_t> boardIndex;
+    const auto start = std::chrono::steady_clock::now();
+    const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names, boardIndex);
+    const auto stop = std::chrono::steady_clock::now();
+    if (picks) *picks = mock.Count() + 1;
+    return drafted ? std::chrono::duration<double>(stop - start).count() : -1.0;
+  }
+
+  // One Equilibrium search of the team on the clock at the first pick.
+  bool Search(int32_t depth) {
+    std::array<clsPossiblePicks, 2> lists;
+    int32_t rule = 0;
+    return calc::EquilibriumLookAhead(mock_, rosters_, lists, order_, 0, depth, false, rule, nullptr, {});
+  }
+
+  int32_t Picks() const { return static_cast<int32_t>(order_.size()); }
+
+ private:
+  clsMockDraft mock_;
+  clsKickwellDB db_;
+  std::vector<LGPRosterSizeRecord> records_;
+  std::vector<int32_t> order_;
+  std::vector<clsMockRoster> rosters_;
 };
 
 void BM_CalculateCheatSheet(benchmark::State& state) {
@@ -164,40 +236,78 @@ void BM_MockDraftEquilibriumDepth4(benchmark::State& state) {
   settings.SetLongVal(kSetEquilibriumDepth, depth);
 }
 
-// The automatic draft's pick loop alone: the job's steps before it run
-// outside the timed part, once per iteration, since the loop uses up the
-// rosters it is given.
+// The automatic draft's pick loop alone, state.range(0) teams over
+// state.range(1) rounds: the job's steps before it run once per benchmark
+// run, and each iteration drafts copies of the rosters it made.
 void BM_MockDraftPickLoop(benchmark::State& state) {
-  const LeagueVariant league("", 0);
+  const LeagueVariant league("", 0, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
+  DraftSetUp draft;
+  int32_t picks = 0;
   for (auto _ : state) {
-    clsStatusPlain status;
-    AddJobSegments(status);
-    clsMockDraft mock;
-    clsKickwellDB db;
-    std::vector<LGPRosterSizeRecord> records;
-    std::vector<int32_t> order;
-    std::vector<clsMockRoster> rosters;
-    if (!calc::OpenProjectedStatsDB(status, db) || !calc::LoadLeagueProperties(status, db, mock, records, order) ||
-        !calc::ApplyProjectScoring(status, db) ||
-        !calc::BuildTeamRosters(status, calc::DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek), mock, rosters,
-                                records)) {
-      state.SkipWithError("the draft could not be set up");
-      break;
-    }
-    if (mock.CreateDraftOrder())
-      basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
-    std::array<clsPossiblePicks, 2> lists;
-    KickwellDBPickLogNames names(db);
-    std::vector<int32_t> boardIndex;
-    const auto start = std::chrono::steady_clock::now();
-    const bool drafted = calc::RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
-    const auto stop = std::chrono::steady_clock::now();
-    if (!drafted) {
+    const double seconds = draft.Run(&picks);
+    if (seconds < 0) {
       state.SkipWithError("the pick loop failed");
       break;
     }
-    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    state.SetIterationTime(seconds);
   }
+  state.counters["picks"] = picks;
+  kdbench::ReportPeakMemory(state);
+}
+
+// The automatic draft end to end at state.range(0) teams x state.range(1) rounds.
+void BM_MockDraftSize(benchmark::State& state) {
+  const LeagueVariant league("", 0, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
+  BM_CalculateMockDraft(state);
+}
+
+// One Equilibrium search at depth state.range(0): team 1 on the clock at
+// the first pick of the 12 x 16 draft.
+void BM_EquilibriumSearch(benchmark::State& state) {
+  const LeagueVariant league("KD-Equilibrium.stg", 4);
+  DraftSetUp draft;
+  for (auto _ : state) {
+    if (!draft.Search(static_cast<int32_t>(state.range(0)))) {
+      state.SkipWithError("the search failed");
+      break;
+    }
+  }
+  kdbench::ReportPeakMemory(state);
+}
+
+// Every team's Equilibrium searches at depth 4, summed: one 12 x 16 draft
+// per team of the league, in which that team looks ahead on its first four
+// picks. Each iteration times the twelve pick loops (set up once); the
+// picks without a search add about a twelfth of BM_MockDraftPickLoop/12/16.
+void BM_EquilibriumEveryTeam(benchmark::State& state) {
+  clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
+  const int32_t depth = settings.LongVal(kSetEquilibriumDepth);
+  settings.SetLongVal(kSetEquilibriumDepth, 4);
+  std::vector<std::unique_ptr<DraftSetUp>> drafts;
+  const int32_t teams = [] {
+    clsLeagueIsolate league;
+    league.SetFilePath(FileTypeFolder.at(kPageLeagueProperties));
+    league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
+    return league.LoadLeagueProps(true) ? league.TeamCount() : 0;
+  }();
+  for (int32_t t = 1; t <= teams; ++t) {
+    const LeagueVariant league("KD-Equilibrium.stg", 4, 0, LeagueVariant::kRounds, t);
+    drafts.push_back(std::make_unique<DraftSetUp>());
+  }
+  for (auto _ : state) {
+    double total = 0;
+    for (auto& draft : drafts) {
+      const double seconds = draft->Run();
+      if (seconds < 0) {
+        state.SkipWithError("a draft failed");
+        break;
+      }
+      total += seconds;
+    }
+    state.SetIterationTime(total);
+  }
+  settings.SetLongVal(kSetEquilibriumDepth, depth);
+  state.counters["drafts"] = static_cast<double>(drafts.size());
   kdbench::ReportPeakMemory(state);
 }
 
@@ -316,7 +426,19 @@ void BM_CreateProjectedFile(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_MockDraftPickLoop)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftPickLoop)
+    ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftSize)
+    ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EquilibriumEveryTeam)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

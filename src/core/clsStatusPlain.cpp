@@ -44,13 +44,14 @@ void clsStatusPlain::AddSegment(int32_t id, float weight) {
   segment.Id = id;
   segment.Weight = weight;
   segments_.push_back(segment);
+  // A reused id keeps addressing its first phase; the fallback at position
+  // 0 is never found by its id.
+  if (segments_.size() > 1) positionOf_.emplace(id, static_cast<int32_t>(segments_.size()) - 1);
 }
 
 int32_t clsStatusPlain::Find(int32_t id) const {
-  for (std::size_t i = 1; i < segments_.size(); ++i) {
-    if (segments_[i].Id == id) return static_cast<int32_t>(i);
-  }
-  return 0;
+  const auto it = positionOf_.find(id);
+  return it == positionOf_.end() ? 0 : it->second;
 }
 
 int32_t clsStatusPlain::Position(int32_t segment) const { return segment == -1 ? current_ : Find(segment); }
@@ -68,11 +69,7 @@ void clsStatusPlain::SetSegmentRange(int32_t segment, int32_t min, int32_t max) 
   current_ = position;
 }
 
-float clsStatusPlain::TotalPercent() const {
-  float total = 0;
-  for (std::size_t i = 1; i < segments_.size(); ++i) total += segments_[i].Contribution;
-  return total;
-}
+float clsStatusPlain::TotalPercent() const { return static_cast<float>(total_); }
 
 void clsStatusPlain::SetSegmentValue(int32_t segment, int32_t value) {
   const int32_t position = Position(segment);
@@ -80,7 +77,10 @@ void clsStatusPlain::SetSegmentValue(int32_t segment, int32_t value) {
   s.CurValue = value;
   if (value >= s.NextRedraw) {
     s.Percent = PercentOf(value, s.MinValue, s.MaxValue);
+    const float before = s.Contribution;
     s.Contribution = s.Percent * s.Weight / 100.0f;
+    // The fallback phase adds nothing to the total.
+    if (position != 0) total_ += static_cast<double>(s.Contribution) - static_cast<double>(before);
     form_->Percent(WholePercent(s.Percent));
     form_->TotalPercent(WholePercent(TotalPercent()));
     s.NextRedraw = NextRedrawOf(s.MinValue, s.MaxValue, s.CurValue, s.Percent);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Seams.h"
@@ -94,5 +95,9 @@ class clsStatusPlain {
   std::string file_;
   Bar bars_[2];
   std::vector<StatusSegment> segments_;
+  // Position of the first phase with each id (positions 1 up), and the sum
+  // of the contributions of those positions: a draft adds a phase per pick.
+  std::unordered_map<int32_t, int32_t> positionOf_;
+  double total_ = 0;
   int32_t current_ = 0;
 };

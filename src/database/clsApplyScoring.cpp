@@ -2,6 +2,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
+#include <string>
+#include <unordered_map>
 
 #include "core/Seams.h"
 #include "core/basMockItUp.h"
@@ -10,7 +13,9 @@
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/Database.h"
 #include "platform/jet/Recordset.h"
+#include "platform/jet/Statement.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/Rounding.h"
 
@@ -71,11 +76,26 @@ double clsApplyScoring::pSbScoreCurrentStatRow(clsScoringIsolate& scoring, int32
 
 double clsApplyScoring::pFnGetPlayerWeekPoints(clsScoringIsolate& scoring, bool write,
                                                int32_t modifiedScoring) {
-  clsCategoryControl& catalogue = db_.StatCon();
   jet::Recordset& stat0 = db_.StatCursor(0);
+  const double total = PlayerWeekPoints(scoring, stat0.Field(kPlayerIDField).AsLong(), modifiedScoring);
+  if (write && stat0.Field(kPointsField).AsDouble() != total) {
+    stat0.Edit();
+    try {
+      stat0.SetField(kPointsField, jet::Value(total));
+      stat0.Update();
+    } catch (...) {
+      stat0.CancelUpdate();
+      throw;
+    }
+  }
+  return total;
+}
+
+double clsApplyScoring::PlayerWeekPoints(clsScoringIsolate& scoring, int32_t playerID, int32_t modifiedScoring) {
+  clsCategoryControl& catalogue = db_.StatCon();
   double total = 0;
   if (scoring.RecordCount() > 0) {
-    const int32_t position = db_.pFnGetPosIDwPlaID(stat0.Field(kPlayerIDField).AsLong());
+    const int32_t position = db_.pFnGetPosIDwPlaID(playerID);
     const int32_t plays = catalogue.RecordCount(kPlayTable);
     for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
       const int32_t catID = scoring.CatID();
@@ -95,16 +115,6 @@ double clsApplyScoring::pFnGetPlayerWeekPoints(clsScoringIsolate& scoring, bool 
       } else {
         total += pFnGetValuePoints(value, scoring, modifiedScoring);
       }
-    }
-  }
-  if (write && stat0.Field(kPointsField).AsDouble() != total) {
-    stat0.Edit();
-    try {
-      stat0.SetField(kPointsField, jet::Value(total));
-      stat0.Update();
-    } catch (...) {
-      stat0.CancelUpdate();
-      throw;
     }
   }
   return total;
@@ -155,43 +165,145 @@ double clsApplyScoring::PointsOfOne(double value, const clsScoringIsolate& scori
   return units * static_cast<double>(scoring.Points());
 }
 
+namespace {
+
+// A player-week as the stat tables key it.
+struct PlayerWeek {
+  int64_t playerID = 0;
+  int64_t week = 0;
+  int64_t year = 0;
+  bool operator==(const PlayerWeek&) const = default;
+};
+
+struct PlayerWeekHash {
+  std::size_t operator()(const PlayerWeek& k) const {
+    return std::hash<int64_t>()(k.playerID * 1000003 + k.week * 4099 + k.year);
+  }
+};
+
+// A key field as an index seek would match it: a number with a whole value
+// (a seek key is a Long; text, Null and fractions never equal one).
+bool WholeNumber(const jet::Value& v, int64_t& out) {
+  if (!v.IsNumber()) return false;
+  const double d = v.AsDouble();
+  if (!(d >= -2147483648.0 && d <= 2147483647.0) || d != std::trunc(d)) return false;
+  out = static_cast<int64_t>(d);
+  return true;
+}
+
+// The rows of one stat table in the week range, by player-week, each group
+// in the order the table's player-week index holds them (row-id order
+// within a player-week).
+struct StatTableRows {
+  int32_t table = 0;
+  int32_t fieldCount = 0;
+  std::vector<double> values;  // row-major
+  std::unordered_map<PlayerWeek, std::vector<int32_t>, PlayerWeekHash> rowsOf;
+};
+
+std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
+
+}  // namespace
+
 void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
                                          clsScoringIsolate& scoring, int32_t modifiedScoring) {
   status.ClearAll();
   status.StatusCaption(0, 0, "Applying Scoring System to Projected Stats");
   status.StatusListCaption("Applying Scoring System to Projected Stats...");
-  jet::Recordset& stat0 = db_.StatCursor(0);
-  if (stat0.RecordCount() == 0 || scoring.RecordCount() == 0) return;
+  jet::Database& database = db_.Database();
+  int64_t allRows = 0;
+  database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
+                      [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
+  if (allRows == 0 || scoring.RecordCount() == 0) return;
 
   scoring.BuildMaps(DefaultsFolder);
+  const std::vector<jet::Value> range{jet::Value(static_cast<int>(weekFrom)), jet::Value(static_cast<int>(weekTo))};
   int32_t count = 0;
   {
-    auto rows =
-        db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week >= ? AND Week <= ?;",
-                           {jet::Value(static_cast<int>(weekFrom)), jet::Value(static_cast<int>(weekTo))});
+    auto rows = db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week >= ? AND Week <= ?;", range);
     if (!rows->Eof()) count = rows->Field(0).AsLong();
   }
-  stat0.MoveLast();
-  stat0.MoveFirst();
   status.SetSegmentRange(4, 1, count);
 
-  // One transaction for the pass, so the file is synced once; a cancelled
-  // pass commits what it scored, a failed one leaves the file as it was.
-  jet::Transaction transaction(db_.Database());
-  int32_t done = 0;
-  const double from = weekFrom;
-  const double to = weekTo;
-  while (!stat0.Eof()) {
-    const double week = stat0.Field(kWeekField).AsDouble();
-    if (from <= week && week <= to) {
-      ++done;
-      status.SetSegmentValue(4, done);
-      pSbScoreCurrentStatRow(scoring, modifiedScoring);
-    }
-    DoEvents();
-    if (CancelFlag) stat0.MoveLast();
-    stat0.MoveNext();
+  // Only the rows of the week range are read, each table once, through
+  // prepared statements: the table cursors would read every week of every
+  // table and sort it.
+  clsCategoryControl& catalogue = db_.StatCon();
+  std::vector<StatTableRows> tables;
+  for (int32_t slot = 0; slot < catalogue.RecordsetRefCount(); ++slot) {
+    const int32_t table = catalogue.RecordsetRefID(slot);
+    if (table == 0) continue;
+    // A table the file does not have gives no rows.
+    catalogue.ClearRows(table);
+    if (!catalogue.RecordsetRef(table)) continue;
+    StatTableRows& rows = tables.emplace_back();
+    rows.table = table;
+    int32_t n = 0;
+    database.ForEachRow(
+        "SELECT * FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;", range,
+        [&](const jet::Statement& row) {
+          rows.fieldCount = row.ColumnCount();
+          PlayerWeek key;
+          const bool keyed = WholeNumber(row.Column(kPlayerIDField), key.playerID) &&
+                             WholeNumber(row.Column(kWeekField), key.week) &&
+                             WholeNumber(row.Column(rows.fieldCount - 1), key.year);
+          if (!keyed) return;
+          for (int k = 0; k < rows.fieldCount; ++k) rows.values.push_back(row.Column(k).AsDouble());
+          rows.rowsOf[key].push_back(n++);
+        });
   }
+
+  int32_t done = 0;
+  bool stop = false;
+  std::vector<double> row0;
+  std::vector<double> picked;
+  // Row id and new points of every row whose points change.
+  std::vector<std::pair<jet::Value, double>> changed;
+  database.ForEachRow(
+      "SELECT rowid, * FROM tblStat0 WHERE Week >= ? AND Week <= ? ORDER BY PlayerID, Week, Year, rowid;", range,
+      [&](const jet::Statement& row) {
+        if (stop) return;
+        ++done;
+        status.SetSegmentValue(4, done);
+        const int fields = row.ColumnCount() - 1;
+        row0.resize(static_cast<std::size_t>(fields));
+        for (int k = 0; k < fields; ++k) row0[static_cast<std::size_t>(k)] = row.Column(k + 1).AsDouble();
+        catalogue.SetRows(0, 1, fields, row0);
+        const int32_t playerID = row.Column(1 + kPlayerIDField).AsLong();
+        const PlayerWeek key{playerID, row.Column(1 + kWeekField).AsLong(), row.Column(fields).AsLong()};
+        for (const StatTableRows& t : tables) {
+          const auto found = t.rowsOf.find(key);
+          if (found == t.rowsOf.end()) {
+            catalogue.ClearRows(t.table);
+            continue;
+          }
+          // tblStat1 holds a row per scoring play, the others one row.
+          const std::size_t n = t.table == 1 ? found->second.size() : 1;
+          picked.clear();
+          for (std::size_t r = 0; r < n; ++r) {
+            const auto from = t.values.begin() + static_cast<std::ptrdiff_t>(found->second[r]) * t.fieldCount;
+            picked.insert(picked.end(), from, from + t.fieldCount);
+          }
+          catalogue.SetRows(t.table, static_cast<int32_t>(n), t.fieldCount, picked);
+        }
+        catalogue.ExtractScoringValues();
+        const double total = PlayerWeekPoints(scoring, playerID, modifiedScoring);
+        if (row.Column(1 + kPointsField).AsDouble() != total) changed.emplace_back(row.Column(0), total);
+        DoEvents();
+        if (CancelFlag) stop = true;
+      });
+  // The walk yields once for every row of the table, also those outside
+  // the range, so the window stays live for as long as the pass lasts.
+  for (int64_t k = done; k < allRows && !stop; ++k) {
+    DoEvents();
+    stop = CancelFlag;
+  }
+  if (changed.empty()) return;
+  // One transaction for the writes, so the file is synced once; a cancelled
+  // pass writes what it scored, a failed one leaves the file as it was.
+  jet::Transaction transaction(database);
+  for (const auto& [rowid, total] : changed)
+    database.ExecuteOn("tblStat0", "UPDATE tblStat0 SET Points = ? WHERE rowid = ?;", {jet::Value(total), rowid});
   transaction.Commit();
 }
 

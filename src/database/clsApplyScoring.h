@@ -47,7 +47,8 @@ class clsApplyScoring {
 
   // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, in one
   // pass inside a transaction, reporting on segment 4 and yielding after
-  // every row. A cancel ends the pass after the current row and keeps the
+  // every row. Only the rows of the range are read (no table cursor is
+  // loaded) and only changed points are written. A cancel ends the pass after the current row and keeps the
   // rows already scored; a database error rolls the pass back and is raised.
   void UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
                           clsScoringIsolate& scoring, int32_t modifiedScoring);
@@ -58,6 +59,8 @@ class clsApplyScoring {
                               clsScoringIsolate& own, int32_t modifiedScoring);
 
  private:
+  // The points of the player-week whose rows the catalogue holds.
+  double PlayerWeekPoints(clsScoringIsolate& scoring, int32_t playerID, int32_t modifiedScoring);
   double PointsOfOne(double value, const clsScoringIsolate& scoring, int32_t modifiedScoring) const;
 
   clsKickwellDB& db_;

@@ -12,6 +12,7 @@
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
+#include "platform/jet/Statement.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 
@@ -755,7 +756,16 @@ uint8_t clsKickwellDB::pFnGetByeWeek(int32_t teamID, int16_t year) {
 }
 
 uint8_t clsKickwellDB::pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) {
-  int32_t teamID = SeekStatPlayerWeek(0, playerID, week, year) ? LongOf(StatCursor(0).Field("TeamID")) : 0;
+  // The player-week's first row, as the index seek finds it, read through
+  // the index: the tblStat0 cursor would load and sort every row of the
+  // table for a job that asks only this.
+  int32_t teamID = 0;
+  if (open_) {
+    db_->ForEachRow(
+        "SELECT TeamID FROM tblStat0 WHERE PlayerID = ? AND Week = ? AND Year = ? ORDER BY rowid LIMIT 1;",
+        {Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))},
+        [&](const jet::Statement& row) { teamID = LongOf(row.Column(0)); });
+  }
   return pFnGetByeWeek(teamID, year);
 }
 

@@ -469,9 +469,7 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
                              int32_t countChange, int32_t indexHint) {
   for (std::size_t t = 1; t < rosters.size(); ++t) {
-    clsMockRoster& roster = rosters[t];
-    roster.MarkPlayerAsDrafted(masterID, posID, drafted, indexHint);
-    roster.SetLeaguePosDraftCount(posID, roster.LeaguePosDraftCount(posID) + countChange);
+    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint);
   }
 }
 
@@ -526,7 +524,12 @@ bool BuildTeamRosters(clsStatusPlain& status, const clsMockRoster::StackFiller& 
     roster.ClearRoster();
     roster.SetOwnerCount(teams);
     roster.SetPlayerBuffer(buffer);
-    roster.FillPositionStacks(fill);
+    // Every team ranks the same players to the same depth: the stacks are
+    // filled once and the other teams get copies.
+    if (t == 1)
+      roster.FillPositionStacks(fill);
+    else
+      roster.CopyPositionStacks(rosters[1]);
     roster.SetTeams(teams);
     roster.AssignBaselinePointers();
     // League files keep names blank-padded to their field.

@@ -1,6 +1,7 @@
 #include "engine/clsMockDraftPositionStack.h"
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <string>
 
@@ -37,11 +38,13 @@ void clsMockDraftPositionStack::AddPlayer(int32_t masterID, double points, uint8
   p.ByeWeek = byeWeek;
   p.Drafted = drafted;
   players_.push_back(p);
+  Changed();
 }
 
 void clsMockDraftPositionStack::SetCount(int32_t highestIndex) {
   if (highestIndex < -1) throw std::out_of_range("position stack count below 0");
   players_.resize(static_cast<std::size_t>(highestIndex) + 1);
+  Changed();
 }
 
 uint8_t clsMockDraftPositionStack::ByeWeek(int32_t i) const { return At(i).ByeWeek; }
@@ -50,7 +53,10 @@ void clsMockDraftPositionStack::SetByeWeek(int32_t i, uint8_t week) { At(i).ByeW
 int32_t clsMockDraftPositionStack::MasterID(int32_t i) const {
   return Holds(i) ? players_[static_cast<std::size_t>(i)].MasterID : 0;
 }
-void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) { At(i).MasterID = masterID; }
+void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) {
+  At(i).MasterID = masterID;
+  Changed();
+}
 
 bool clsMockDraftPositionStack::Drafted(int32_t i) const { return At(i).Drafted; }
 void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) { At(i).Drafted = drafted; }
@@ -99,8 +105,20 @@ uint8_t clsMockDraftPositionStack::GetByeWeekwMasID(int32_t masterID) const {
   return i < 0 ? 0 : players_[static_cast<std::size_t>(i)].ByeWeek;
 }
 
+const clsMockDraftPositionStack::MasterIndex& clsMockDraftPositionStack::Index() const {
+  if (!index_) {
+    auto index = std::make_shared<MasterIndex>();
+    index->reserve(players_.size());
+    for (std::size_t i = 0; i < players_.size(); ++i)
+      index->emplace_back(players_[i].MasterID, static_cast<int32_t>(i));
+    std::sort(index->begin(), index->end());
+    index_ = std::move(index);
+  }
+  return *index_;
+}
+
 int32_t clsMockDraftPositionStack::IndexOfMasterID(int32_t masterID) const {
-  for (std::size_t i = 0; i < players_.size(); ++i)
-    if (players_[i].MasterID == masterID) return static_cast<int32_t>(i);
-  return -1;
+  const MasterIndex& index = Index();
+  const auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(masterID, INT32_MIN));
+  return it != index.end() && it->first == masterID ? it->second : -1;
 }

@@ -9,6 +9,8 @@
 // write outside the list throws std::out_of_range.
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 class clsMockDraftPositionStack {
@@ -70,8 +72,12 @@ class clsMockDraftPositionStack {
   // Bye week of the first player with that MasterID; 0 when none.
   uint8_t GetByeWeekwMasID(int32_t masterID) const;
 
-  // Index of the first player with that MasterID, -1 when none.
+  // Index of the first player with that MasterID, -1 when none. Found
+  // through an index of the stack's MasterIDs, made on the first lookup
+  // after the players changed and shared by copies of the stack.
   int32_t IndexOfMasterID(int32_t masterID) const;
+  // Makes that index now, so that copies made afterwards share it.
+  void IndexPlayers() const { Index(); }
 
  private:
   struct Player {
@@ -86,7 +92,13 @@ class clsMockDraftPositionStack {
   Player& At(int32_t i);
   const Player& At(int32_t i) const;
 
+  // (MasterID, index) of every player, sorted: the first of equal ids first.
+  using MasterIndex = std::vector<std::pair<int32_t, int32_t>>;
+  const MasterIndex& Index() const;
+  void Changed() { index_.reset(); }
+
   std::vector<Player> players_;
+  mutable std::shared_ptr<const MasterIndex> index_;
   int32_t position_ = -1;
   double factor_ = 1.0;
   int32_t rosterPointer_ = 0;

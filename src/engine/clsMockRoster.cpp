@@ -217,6 +217,13 @@ void clsMockRoster::FillPositionStacks(const StackFiller& fill) {
   }
 }
 
+void clsMockRoster::CopyPositionStacks(const clsMockRoster& model) {
+  if (model.slots_.size() != slots_.size())
+    throw std::logic_error("stacks copied between rosters of different positions");
+  for (const clsMockDraftPositionStack& stack : model.stacks_) stack.IndexPlayers();
+  stacks_ = model.stacks_;
+}
+
 void clsMockRoster::AddMissingMasterID(int32_t masterID, double points, bool drafted, int32_t slot) {
   StackAt(slot).AddPlayer(masterID, points, 0, drafted);
 }
@@ -293,12 +300,22 @@ bool clsMockRoster::FindStackPlayer(int32_t masterID, int32_t& slot, int32_t& in
 }
 
 void clsMockRoster::MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool drafted, int32_t indexHint) {
-  const int32_t slot = pFnGetPositionStackArwPosID(posID);
+  MarkInSlot(pFnGetPositionStackArwPosID(posID), masterID, drafted, indexHint);
+}
+
+void clsMockRoster::MarkInSlot(int32_t slot, int32_t masterID, bool drafted, int32_t indexHint) {
   if (slot < 1 || slot > StackMax()) return;
   clsMockDraftPositionStack& stack = stacks_[static_cast<std::size_t>(slot)];
   int32_t i = indexHint;
   if (i < 0 || i >= stack.Count() || stack.MasterID(i) != masterID) i = stack.IndexOfMasterID(masterID);
   if (i >= 0) stack.SetDrafted(i, drafted);
+}
+
+void clsMockRoster::MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange,
+                                   int32_t indexHint) {
+  const int32_t slot = pFnGetPositionStackArwPosID(posID);
+  MarkInSlot(slot, masterID, drafted, indexHint);
+  if (slot >= 0) slots_[static_cast<std::size_t>(slot)].leagueDraftCount += countChange;
 }
 
 bool clsMockRoster::ManualDraftPlayer(int32_t masterID, double& points, double& value, int32_t& posID) {

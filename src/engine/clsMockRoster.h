@@ -191,6 +191,9 @@ class clsMockRoster {
   using StackFiller = std::function<void(clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum)>;
   // New stacks, each filled to RosterMax x OwnerCount + PlayerBuffer players.
   void FillPositionStacks(const StackFiller& fill);
+  // The stacks of a roster with the same slots, owners and buffer, as
+  // FillPositionStacks would fill them: copies of the model's players.
+  void CopyPositionStacks(const clsMockRoster& model);
   // New, empty stacks for slots 1 up, each serving its slot's position.
   void SizePositionStacks();
 
@@ -208,6 +211,9 @@ class clsMockRoster {
   // Sets the player's drafted mark in the position's stack, trying the
   // index hint first. Unknown positions and players change nothing.
   void MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool drafted, int32_t indexHint = -1);
+  // MarkPlayerAsDrafted, and the position's league-wide count moved by
+  // countChange (for any position with a slot), with one slot lookup.
+  void MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint = -1);
 
   // Records the player at the first stack holding him; points and value
   // (BaseLine by the current mode) and PosID out. False when no stack does.
@@ -309,6 +315,7 @@ class clsMockRoster {
   int32_t RecordPick(int32_t slot, int32_t masterID);
   // Removes the latest pick of the player; False when he has none.
   bool RemovePick(int32_t masterID, int32_t slot);
+  void MarkInSlot(int32_t slot, int32_t masterID, bool drafted, int32_t indexHint);
   // Index of the player in the slot's stack, -1 when absent (or slot < 1).
   int32_t FindInStack(int32_t masterID, int32_t slot) const;
   // Ensures the pick list can hold index upper.

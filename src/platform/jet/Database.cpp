@@ -1,9 +1,14 @@
 #include "platform/jet/Database.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <unordered_map>
 
 #include "platform/jet/Connection.h"
 #include "platform/jet/JetError.h"
+#include "platform/jet/Statement.h"
+#include "platform/runtime/Text.h"
 
 namespace jet {
 
@@ -12,10 +17,50 @@ namespace {
 // stores, low enough that a hostile file cannot make it allocate gigabytes.
 constexpr int kMaxFieldBytes = 16 * 1024 * 1024;
 constexpr int kBusyTimeoutMs = 5000;
+
+// A file as the file system describes it; any write changes it.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t seconds = 0;
+  int64_t nanoseconds = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+bool StampOf(const std::string& path, FileStamp& stamp) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  stamp = FileStamp{st.st_dev, st.st_ino, st.st_size, static_cast<int64_t>(st.st_mtim.tv_sec),
+                    static_cast<int64_t>(st.st_mtim.tv_nsec)};
+  return true;
+}
+
+// Files known to be sound, as they were when that was last known.
+std::unordered_map<std::string, FileStamp>& CheckedFiles() {
+  static std::unordered_map<std::string, FileStamp> files;
+  return files;
+}
+
+bool KnownSound(const std::string& path) {
+  FileStamp now;
+  auto it = CheckedFiles().find(path);
+  return it != CheckedFiles().end() && StampOf(path, now) && now == it->second;
+}
+
+void RememberSound(const std::string& path) {
+  FileStamp now;
+  if (StampOf(path, now)) {
+    CheckedFiles()[path] = now;
+  } else {
+    CheckedFiles().erase(path);
+  }
+}
+
 }  // namespace
 
-Database::Database(std::shared_ptr<Connection> connection, std::string path)
-    : connection_(std::move(connection)), path_(std::move(path)) {}
+Database::Database(std::shared_ptr<Connection> connection, std::string path, bool verified)
+    : connection_(std::move(connection)), path_(std::move(path)), verified_(verified) {}
 
 Database::~Database() { Close(); }
 
@@ -46,20 +91,27 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
     // The first read of the schema is where a file that is not a database fails.
     connection->Exec("SELECT count(*) FROM sqlite_schema");
     if (!readOnly) connection->Exec("PRAGMA journal_mode = DELETE");
-    if (verify) {
+    if (verify && !KnownSound(path)) {
       auto check = connection->Prepare("PRAGMA quick_check(1)");
       std::string result = check->Step() ? check->Column(0).AsText() : std::string();
-      if (result != "ok") throw JetError("The file is damaged: " + result, SQLITE_CORRUPT);
+      if (result != "ok") {
+        CheckedFiles().erase(path);
+        throw JetError("The file is damaged: " + result, SQLITE_CORRUPT);
+      }
+      RememberSound(path);
     }
   } catch (const JetError& e) {
     connection->Close();
     throw JetError("Cannot open '" + path + "': " + e.what(), e.Code());
   }
-  return std::unique_ptr<Database>(new Database(std::move(connection), path));
+  return std::unique_ptr<Database>(new Database(std::move(connection), path, verify));
 }
 
 void Database::Close() {
-  if (connection_) connection_->Close();
+  if (!connection_ || !connection_->IsOpen()) return;
+  connection_->Close();
+  // What this connection wrote went through SQLite's own transactions.
+  if (verified_) RememberSound(path_);
 }
 
 bool Database::IsOpen() const { return connection_ && connection_->IsOpen(); }
@@ -100,6 +152,30 @@ int64_t Database::Execute(std::string_view sql, const std::vector<Value>& params
   }
   if (writes) c.MarkAllWritten();
   return writes ? changed : 0;
+}
+
+int64_t Database::ExecuteOn(std::string_view table, std::string_view sql, const std::vector<Value>& params) {
+  Connection& c = Conn();
+  auto stmt = c.Prepare(sql);
+  stmt->BindAll(params);
+  const std::string lower = runtime::LCase(table);
+  int64_t changed = 0;
+  try {
+    changed = stmt->Run();
+  } catch (...) {
+    c.MarkWritten(lower);
+    throw;
+  }
+  c.MarkWritten(lower);
+  return changed;
+}
+
+void Database::ForEachRow(std::string_view sql, const std::vector<Value>& params,
+                          const std::function<void(const Statement& row)>& row) {
+  auto stmt = Conn().Prepare(sql);
+  if (!stmt->ReadOnly()) throw JetError("Only a SELECT can be read row by row.");
+  stmt->BindAll(params);
+  while (stmt->Step()) row(*stmt);
 }
 
 bool Database::TableExists(std::string_view table) { return Conn().TableExists(table); }

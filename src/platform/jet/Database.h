@@ -10,6 +10,7 @@
 // Every failure is raised as a JetError.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@
 namespace jet {
 
 class Connection;
+class Statement;
 
 class Database {
  public:
@@ -30,7 +32,10 @@ class Database {
 
   // Opens an existing file. With `verify`, the file's structure is checked
   // first (PRAGMA quick_check), so a damaged file is refused at the door
-  // rather than half-way through a job.
+  // rather than half-way through a job. A file that passed the check, or
+  // that a verified connection of this program closed, is not checked again
+  // while its identity, size and modification time stay as they were then:
+  // only a change from outside the program can have damaged it.
   static std::unique_ptr<Database> Open(const std::string& path, Access access = Access::kReadWrite,
                                         bool verify = false);
   ~Database();
@@ -52,6 +57,13 @@ class Database {
   std::unique_ptr<Recordset> OpenSnapshot(std::string_view sql, const std::vector<Value>& params = {});
   // An action query (UPDATE, DELETE, INSERT); returns the rows it changed.
   int64_t Execute(std::string_view sql, const std::vector<Value>& params = {});
+  // An action query that writes only `table`: the cursors of other tables
+  // keep the rows they hold. The statement stays prepared for the next call.
+  int64_t ExecuteOn(std::string_view table, std::string_view sql, const std::vector<Value>& params);
+  // Runs a SELECT and hands `row` the statement on each result row as it is
+  // read; no rows are kept in memory. The statement stays prepared.
+  void ForEachRow(std::string_view sql, const std::vector<Value>& params,
+                  const std::function<void(const Statement& row)>& row);
 
   bool TableExists(std::string_view table);
   // TableDef.Fields and TableDef.Indexes.
@@ -69,11 +81,14 @@ class Database {
   int TransactionDepth() const;
 
  private:
-  Database(std::shared_ptr<Connection> connection, std::string path);
+  Database(std::shared_ptr<Connection> connection, std::string path, bool verified);
   Connection& Conn() const;
 
   std::shared_ptr<Connection> connection_;
   std::string path_;
+  // Opened with the check (passed or known good): its state at close is
+  // remembered as checked.
+  bool verified_ = false;
 };
 
 }  // namespace jet

@@ -33,6 +33,22 @@ TEST(JetDatabase, MissingForeignAndTruncatedFilesAreRefusedAndLeftAsTheyWere) {
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
 }
 
+// A sound file is not checked again on every open, but damage done to it
+// from outside, after the program last wrote it, is still refused.
+TEST(JetDatabase, AFileDamagedAfterItsLastCheckedOpenIsRefused) {
+  kdtest::TempDir dir;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  for (int pass = 0; pass < 2; ++pass) {
+    auto db = Database::Open(path, Database::Access::kReadWrite, true);
+    db->Execute("UPDATE tblSettings SET MasterVersion = ?", {Value(pass)});
+  }
+  std::string bytes = kdtest::ReadFile(path);
+  ASSERT_GT(bytes.size(), 3 * 4096u);
+  bytes.replace(2 * 4096, 64, std::string(64, '\xff'));
+  kdtest::WriteFile(path, bytes);
+  EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+}
+
 TEST(JetDatabase, AnEmptyFileHasNoTablesAndStaysEmpty) {
   kdtest::TempDir dir;
   std::string path = dir.File("empty.pro");
