@@ -16,7 +16,7 @@ constexpr int16_t kKeyUp = 38;
 constexpr int16_t kKeyRight = 39;
 constexpr int16_t kKeyDown = 40;
 
-// The editors stand one pixel inside the cell, as on the original control.
+// The editors stand one pixel inside the cell, clear of its grid lines.
 constexpr int32_t kInset = runtime::kTwipsPerPixel;
 constexpr int16_t kPictureRightCentre = 7;
 
