@@ -93,6 +93,7 @@ void clsStatusPlain::FinishSegment(int32_t segment) {
   StatusSegment& s = segments_[static_cast<std::size_t>(position)];
   s.CurValue = s.MaxValue;
   s.Percent = 100.0f;
+  if (position != 0) total_ += static_cast<double>(s.Weight) - static_cast<double>(s.Contribution);
   s.Contribution = s.Weight;
   s.NextRedraw = NextRedrawOf(s.MinValue, s.MaxValue, s.CurValue, s.Percent);
   form_->Percent(100);
