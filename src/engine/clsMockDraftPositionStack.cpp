@@ -44,6 +44,7 @@ void clsMockDraftPositionStack::AddPlayer(int32_t masterID, double points, uint8
 void clsMockDraftPositionStack::SetCount(int32_t highestIndex) {
   if (highestIndex < -1) throw std::out_of_range("position stack count below 0");
   players_.resize(static_cast<std::size_t>(highestIndex) + 1);
+  firstOpen_ = std::min(firstOpen_, Count());
   Changed();
 }
 
@@ -59,7 +60,16 @@ void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) {
 }
 
 bool clsMockDraftPositionStack::Drafted(int32_t i) const { return At(i).Drafted; }
-void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) { At(i).Drafted = drafted; }
+void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) {
+  At(i).Drafted = drafted;
+  if (!drafted && i < firstOpen_) firstOpen_ = i;
+}
+
+int32_t clsMockDraftPositionStack::FirstUndrafted() const {
+  firstOpen_ = std::min(firstOpen_, Count());
+  while (firstOpen_ < Count() && players_[static_cast<std::size_t>(firstOpen_)].Drafted) ++firstOpen_;
+  return firstOpen_;
+}
 
 double clsMockDraftPositionStack::Points(int32_t i) const {
   return Holds(i) ? players_[static_cast<std::size_t>(i)].Points : 0.0;

@@ -60,6 +60,9 @@ class clsMockDraftPositionStack {
   double ADP(int32_t i) const;
   void SetADP(int32_t i, double adp);
 
+  // Index of the first player not drafted (Count() when every one is).
+  int32_t FirstUndrafted() const;
+
   // The undrafted player with the smallest ADP strictly above minimum (the
   // first in stack order on ties); -1 when there is none.
   int32_t GetBestADPAvailable(double minimum) const;
@@ -99,6 +102,9 @@ class clsMockDraftPositionStack {
 
   std::vector<Player> players_;
   mutable std::shared_ptr<const MasterIndex> index_;
+  // No player above this index is undrafted: the top of a stack fills with
+  // drafted players as a draft goes on.
+  mutable int32_t firstOpen_ = 0;
   int32_t position_ = -1;
   double factor_ = 1.0;
   int32_t rosterPointer_ = 0;

@@ -181,6 +181,7 @@ void clsMockRoster::AddRosterPositionSize(int32_t mergeAsID, int32_t posID, int3
   Slot s;
   s.size = RosterSizeRecord{posID, mergeAsID, rosterMin, rosterMax, starterMin, starterMax};
   slots_.push_back(s);
+  filters_.clear();
   for (Slot& each : slots_) {
     each.drafted = 0;
     each.leagueDraftMax = 0;
@@ -256,6 +257,8 @@ void clsMockRoster::AssignBaselinePointers() {
 bool clsMockRoster::LoadDraftStrategy(const std::string& folder, const std::string& fileName) {
   strategy_.SetFilePath(folder);
   strategy_.SetFileName(fileName);
+  rules_.clear();
+  filters_.clear();
   return strategy_.LoadDraftStrategy();
 }
 
@@ -275,6 +278,8 @@ void clsMockRoster::Spawn(clsMockRoster& target) const {
   copy.stacks_ = stacks_;
   if (copy.stacks_.empty()) copy.SizePositionStacks();
   copy.strategy_ = strategy_;
+  copy.rules_ = rules_;
+  copy.filters_ = filters_;
   copy.picks_.assign(picks_.begin(), picks_.begin() + std::max(pickUpper_ + 1, 1));
   copy.pickUpper_ = pickUpper_;
   target = std::move(copy);
@@ -454,7 +459,22 @@ std::string EnabledText(bool enabled) { return enabled ? " [Enabled]" : " [Disab
 
 int32_t clsMockRoster::StrategyRuleCount() const { return std::max(strategy_.Count(), 1); }
 
-clsMockRoster::StrategyRule clsMockRoster::RuleAt(int32_t rule) const {
+const clsMockRoster::StrategyRule& clsMockRoster::RuleAt(int32_t rule) const {
+  // The search reads its rules for every pick: read from the strategy once.
+  if (rules_.empty()) {
+    const int32_t count = StrategyRuleCount();
+    rules_.reserve(static_cast<std::size_t>(count));
+    for (int32_t r = 0; r < count; ++r) rules_.push_back(ReadRule(r));
+  }
+  if (rule < 0 || rule >= static_cast<int32_t>(rules_.size())) {
+    static StrategyRule none;
+    none = ReadRule(rule);  // the strategy's own error for a rule it lacks
+    return none;
+  }
+  return rules_[static_cast<std::size_t>(rule)];
+}
+
+clsMockRoster::StrategyRule clsMockRoster::ReadRule(int32_t rule) const {
   StrategyRule r;
   // A strategy that lost its rules (or never had any) still lets the team
   // pick: its one rule is all zero, which ends in the default pool.
@@ -473,7 +493,7 @@ clsMockRoster::StrategyRule clsMockRoster::RuleAt(int32_t rule) const {
 int32_t clsMockRoster::StrategyArToUse(int32_t pick) const {
   const int32_t last = StrategyRuleCount() - 1;
   for (int32_t r = 0; r <= last; ++r) {
-    const StrategyRule rule = RuleAt(r);
+    const StrategyRule& rule = RuleAt(r);
     if (rule.begPick <= pick && pick <= rule.endPick) return r;
   }
   return last;
@@ -494,7 +514,7 @@ int32_t clsMockRoster::RecommendedNextPlayer(double& points, double& value, int3
 
   int32_t code = kNoPick;
   for (int32_t r = start; r <= last; ++r) {
-    const StrategyRule current = RuleAt(r);
+    const StrategyRule& current = RuleAt(r);
     const bool lastRule = r == last;
     if (!lastRule && !(current.begPick <= teamPick && teamPick <= current.endPick)) continue;
 
@@ -522,7 +542,7 @@ int32_t clsMockRoster::RecommendedNextPlayer(double& points, double& value, int3
 
     SlotFlags pool;
     SlotFlags filter;
-    if (!BuildSelectionPool(current, lastRule, pool, filter, out)) continue;
+    if (!BuildSelectionPool(current, r, lastRule, pool, filter, out)) continue;
     if (out) {
       std::string line = " ";
       for (int32_t s = 1; s <= ActivePositions(); ++s)
@@ -573,13 +593,26 @@ clsMockRoster::SlotFlags clsMockRoster::BuildPositionFilter(const StrategyRule& 
   return filter;
 }
 
+const clsMockRoster::SlotFlags& clsMockRoster::FilterOf(int32_t rule) const {
+  const StrategyRule& current = RuleAt(rule);
+  if (rule < 0 || rule >= static_cast<int32_t>(rules_.size())) {
+    static SlotFlags none;
+    none = BuildPositionFilter(current);
+    return none;
+  }
+  if (filters_.size() != rules_.size()) filters_.assign(rules_.size(), SlotFlags());
+  SlotFlags& filter = filters_[static_cast<std::size_t>(rule)];
+  if (filter.empty()) filter = BuildPositionFilter(current);
+  return filter;
+}
+
 void clsMockRoster::ClearPositionFlags(SlotFlags& flags) const {
   flags.assign(static_cast<std::size_t>(ActivePositions() + 1), 0);
 }
 
-bool clsMockRoster::BuildSelectionPool(const StrategyRule& rule, bool lastRule, SlotFlags& pool,
-                                       SlotFlags& filter, PickTrace* trace) {
-  filter = BuildPositionFilter(rule);
+bool clsMockRoster::BuildSelectionPool(const StrategyRule& rule, int32_t ruleIndex, bool lastRule,
+                                       SlotFlags& pool, SlotFlags& filter, PickTrace* trace) {
+  filter = FilterOf(ruleIndex);
   SetBaselineMode(rule.compare);
   bool made = false;
   switch (rule.method) {
@@ -738,7 +771,7 @@ int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBala
   const std::vector<uint8_t> pickedByes =
       ruleFlag || checkBalance ? PickedByeWeeks(slot) : std::vector<uint8_t>();
   int32_t first = -1;
-  for (int32_t i = 0; i < stack.Count(); ++i) {
+  for (int32_t i = stack.FirstUndrafted(); i < stack.Count(); ++i) {
     if (stack.Drafted(i)) continue;
     if (first < 0) first = i;
     const uint8_t bye = stack.ByeWeek(i);
@@ -896,12 +929,12 @@ bool clsMockRoster::IsStarterNeeded(int32_t posID) const {
 
 void clsMockRoster::SetPickWithAllPossiblePositions(clsPossiblePicks& list, int32_t draftIndex,
                                                     bool useFilter, int32_t rule, int32_t extra) {
-  const StrategyRule current = RuleAt(rule);
+  const StrategyRule& current = RuleAt(rule);
   SlotFlags pool;
   SlotFlags filter;
   ClearPositionFlags(pool);
   ClearPositionFlags(filter);
-  if (useFilter) filter = BuildPositionFilter(current);
+  if (useFilter) filter = FilterOf(rule);
   bool made = false;
   if (current.method == kStarterPotGL) made = StartersOnlyPool(pool, filter);
   if (!made) made = OpenRosterPool(pool, filter, extra);

@@ -260,11 +260,14 @@ class clsMockRoster {
   struct LoggedCandidate;
 
   // Rule 0 of a strategy without rules reads as all zero.
-  StrategyRule RuleAt(int32_t rule) const;
+  const StrategyRule& RuleAt(int32_t rule) const;
+  StrategyRule ReadRule(int32_t rule) const;
 
   SlotFlags BuildPositionFilter(const StrategyRule& rule) const;
-  bool BuildSelectionPool(const StrategyRule& rule, bool lastRule, SlotFlags& pool, SlotFlags& filter,
-                          PickTrace* trace);
+  // The rule's position filter (BuildPositionFilter), made once per rule.
+  const SlotFlags& FilterOf(int32_t rule) const;
+  bool BuildSelectionPool(const StrategyRule& rule, int32_t ruleIndex, bool lastRule, SlotFlags& pool,
+                          SlotFlags& filter, PickTrace* trace);
   bool OpenRosterPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
   bool StartersOnlyPool(SlotFlags& pool, const SlotFlags& filter) const;
   bool StarterMinPool(SlotFlags& pool, const SlotFlags& filter, int32_t extra) const;
@@ -331,5 +334,9 @@ class clsMockRoster {
   int32_t baselineMode_ = clsMockDraftPositionStack::kRosterBaseline;
   std::vector<clsMockDraftPositionStack> stacks_;  // index 0 unused
   clsDraftStrategy strategy_;
+  // The strategy's rules as the search reads them, and per rule its
+  // position filter over the slots; made when first asked.
+  mutable std::vector<StrategyRule> rules_;
+  mutable std::vector<SlotFlags> filters_;
   int32_t playerBuffer_ = kDefaultPlayerBuffer;
 };
