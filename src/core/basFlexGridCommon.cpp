@@ -1,4 +1,4 @@
-#include "toolkit/basFlexGridCommon.h"
+#include "core/basFlexGridCommon.h"
 
 #include <cstdio>
 
