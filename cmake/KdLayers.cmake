@@ -11,14 +11,15 @@ set(KD_LAYERS
   platform           # platform stand-ins: win32, jet, flexgrid model, gdi, net
   platform_widgets   # the painted grid widget
   core               # settings, project, work folders, seams, message box, palette, grid helpers
-  toolkit            # the toolkit's headless helpers
+  toolkit            # the toolkit's headless parts: colour conversions, the grid editor
   draft_inputs       # league, scoring, strategy and distribution files and their records
   database           # the projected-stats file (stores scoring systems)
   engine             # the engine's jobs and the league transfers they use
   user_mock          # user mock drafting
-  services           # documents, validation, player data, editors, the shell's file dialogs: beside each other
+  services           # documents, validation, player data, editors: beside each other
+  shell              # the page model of the main window and the file-dialog checks
   widgets            # the toolkit's widgets
-  pages              # the pages and their windows, beside each other
-  shell              # the shell's windows: it alone knows every page
+  main_window        # the shell's windows: main window, page base, message box, progress
+  pages              # the page and window libraries, beside each other; the application links them all
   tools              # build-time programs
 )
