@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "Screenshot.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "toolkit/basFlexGridCommon.h"
 #include "toolkit/clsEditFlexGrid.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -77,6 +79,7 @@ class GridEditing : public ::testing::Test {
       if (c < 2 || list == nullptr) return;
       list->Clear();
       for (const char* item : {"QB", "RB", "WR"}) list->AddItem(item);
+      basFlexGridCommon::FitListToItems(*list, grid->Model());
     };
     edit.SetEnabled(true);
     window->show();
@@ -117,6 +120,7 @@ TEST_F(GridEditing, AClickRaisesClickThenEnterCellAndOpensTheTextEditorOverTheCe
   EXPECT_TRUE(text->hasFocus());
   EXPECT_TRUE(grid->geometry().intersects(text->geometry()));
   EXPECT_TRUE(text->geometry().intersects(grid->CellRect(3, 0).translated(grid->pos())));
+  kdtest::SaveScreenshot(window.get(), "grid_editing_text");
 }
 
 TEST_F(GridEditing, EnterWithUnchangedTextRaisesNothingAndGivesTheGridTheFocus) {
@@ -159,10 +163,25 @@ TEST_F(GridEditing, ArrowKeysMoveFromTheTextEditorAndScrollTheGridAlong) {
   EXPECT_TRUE(grid->rect().contains(grid->mapFromParent(text->geometry().center())));
 }
 
+TEST_F(GridEditing, LeftAndRightLeaveTheTextOnlyFromItsStartOrEnd) {
+  ClickCell(3, 0);
+  Key(Qt::Key_Right);  // the whole text is selected: the caret goes to its end
+  EXPECT_EQ(grid->Model().Col(), 0);
+  Key(Qt::Key_Left);  // the caret moves
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(grid->Model().Col(), 0) << "column 0 is the first";
+  Key(Qt::Key_End);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(grid->Model().Col(), 1);
+  EXPECT_TRUE(combo->isVisible());
+}
+
 TEST_F(GridEditing, ASingleChoiceListLeftWithNothingChosenReportsMinusOne) {
   ClickCell(2, 2);
   ASSERT_TRUE(single->isVisible());
   EXPECT_EQ(single->count(), 3);
+  kdtest::SaveScreenshot(window.get(), "grid_editing_list");
   Take();
   ClickCell(5, 0);
   EXPECT_FALSE(single->isVisible());
@@ -190,9 +209,29 @@ TEST_F(GridEditing, AMultiChoiceListTogglesOnEnterAndReportsWhenItsCellIsLeft) {
   EXPECT_EQ(Take(), (std::vector<std::string>{"EnterCell", "Multi 2,3 110"}));
 }
 
+TEST_F(GridEditing, ACheckBoxListReportsEachTickToItsOwnerAndItsItemOnEnter) {
+  multi->setSelectionMode(QAbstractItemView::SingleSelection);
+  EditFlexListBox* list = edit.MultiListBox();
+  list->SetStyle(1);
+  int ticks = 0;
+  list->Click = [&ticks] { ++ticks; };
+  ClickCell(2, 3);
+  ASSERT_TRUE(multi->isVisible());
+  Key(Qt::Key_Home);
+  ticks = 0;
+  Key(Qt::Key_Space);
+  EXPECT_TRUE(list->Selected(0));
+  EXPECT_EQ(ticks, 1);
+  Take();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Take(), (std::vector<std::string>{"Single 2,3 0"}));
+  EXPECT_FALSE(multi->isVisible());
+}
+
 TEST_F(GridEditing, AComboChoiceMadeInItsOpenDropDownIsReported) {
   ClickCell(2, 1);
   ASSERT_TRUE(combo->isVisible());
+  kdtest::SaveScreenshot(window.get(), "grid_editing_combo");
   Take();
   Key(Qt::Key_Return);  // opens the drop-down
   ASSERT_TRUE(combo->view()->isVisible());
@@ -233,6 +272,31 @@ TEST_F(GridEditing, AGridRebuiltInsideAValidationEventKeepsEditing) {
   ClickCell(2, 0);
   ASSERT_TRUE(text->isVisible());
   EXPECT_EQ(text->text().toStdString(), "r2c0");
+}
+
+TEST_F(GridEditing, TheEditorOutlivesItsWindowAndTheWindowItsEditor) {
+  ClickCell(3, 0);
+  QTest::keyClicks(text, "x");
+  window.reset();  // the page's window goes while its controller stays
+  parts.reset();
+  edit.ValidateLastCell();
+  edit.DrawDropArrows();
+  EXPECT_EQ(edit.Flexgrid(), nullptr);
+  EXPECT_EQ(edit.TextBox(), nullptr);
+  {
+    QWidget other;
+    auto* g = new FlexGridWidget(&other);
+    auto* t = new QLineEdit(&other);
+    auto editor = std::make_unique<clsEditFlexGrid>();
+    EditFlexGridWidgets again(g, t);
+    again.AttachTo(*editor);
+    editor->TextEditColumn(1);
+    editor->SetEnabled(true);
+    other.show();
+    editor.reset();  // and the other way round
+    QTest::mouseClick(g, Qt::LeftButton, Qt::NoModifier, g->CellRect(1, 1).center());
+    EXPECT_FALSE(t->isVisible());
+  }
 }
 
 }  // namespace
