@@ -86,7 +86,7 @@ class frmMainBar : public QWidget {
   void picQuick_Click(int32_t index);
   void Timer1_Timer();
   void Timer3_Timer();
-  void PaintIcon(PictureBox* icon, int32_t pageCode);
+  void PaintIcon(PictureBox* icon, QLabel* label, int32_t pageCode);
   void ShowStatus(const std::string& text);
 
   PictureBox* picMainBar_;
