@@ -94,7 +94,10 @@ TEST_F(Widgets, ADoubleClickOnAButtonClicksTwice) {
 }
 
 TEST_F(Widgets, AnIdleWindowRunsNoTimerAndEnteringAWidgetPollsUntilThePointerLeaves) {
-  QTest::qWait(30);  // the first poll of each widget finds nobody there
+  // The first poll of each widget finds nobody there, and nothing starts
+  // them again while nobody comes.
+  EXPECT_TRUE(QTest::qWaitFor([this] { return ActiveTimers() == 0; }, 5000));
+  QTest::qWait(50);
   EXPECT_EQ(ActiveTimers(), 0);
   EXPECT_TRUE(buttons.Enabled());
   EXPECT_TRUE(mini.Enabled());
