@@ -21,4 +21,9 @@ class CheatSheetPageView {
   virtual void ShowMockType(int32_t mockType) = 0;
   // Hourglass and a page that takes no clicks while a job runs.
   virtual void SetBusy(bool busy) = 0;
+  // Repaints the main window at once (after a question or a job).
+  virtual void RepaintMain() = 0;
+  // The file dialog for a display grid, starting from `name`; True with the
+  // chosen bare name in `name`, False when cancelled.
+  virtual bool ChooseDisplayGridFile(std::string& name) = 0;
 };

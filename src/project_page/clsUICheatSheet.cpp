@@ -6,11 +6,13 @@
 #include "core/PageCode.h"
 #include "core/Seams.h"
 #include "core/basFileExists_001.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/basStatusControl.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
 #include "documents/DocumentOptions.h"
+#include "documents/basGridValidation.h"
 #include "documents/basFlexGridHTML.h"
 #include "engine/basMockDraftCalculation.h"
 #include "engine/clsMockDraft.h"
@@ -18,11 +20,6 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
 #include "project_page/CheatSheetPageView.h"
-#include "shell/basCheatSheetMenu.h"
-#include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
-#include "shell/basUIControl.h"
-#include "toolkit/basGridValidation.h"
 #include "user_mock/clsUserMockIsolate.h"
 #include "validation/clsProjectValidation.h"
 
@@ -30,7 +27,8 @@ namespace {
 
 constexpr int32_t kCheatSheetGridKind = 2;
 constexpr int32_t kMockDraftGridKind = 1;
-constexpr int32_t kFileDialogOpen = 1;
+constexpr int32_t kNewProject = 0;
+constexpr int32_t kOpenProject = 1;
 
 int32_t EntryNumber(int32_t key) { return static_cast<int32_t>(runtime::Val(GlobalProject().Value(key))); }
 
@@ -308,8 +306,7 @@ void clsUICheatSheet::MockDisplayChange() {
 
 void clsUICheatSheet::ChooseDisplayGrid() {
   if (busy_) return;
-  if (basFileDialog::ShowFileDialogBasic(displayFileName_, kPageDisplayGrids, kFileDialogOpen, false)) return;
-  displayFileName_ = FileDialogChosenName;
+  if (!view_->ChooseDisplayGridFile(displayFileName_)) return;
   ChangePreviewDisplay(displayFileName_);
 }
 
@@ -359,7 +356,7 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   if (basFileExists_001::FileExists(target, false)) {
     const std::string answer = basMessage::ShowMessage(
         "File Already Exists", " Do you wish to overwrite " + crlf + "  " + target + "?", seams::kYesNo, true);
-    basUIControl::RefreshActiveView();
+    view_->RepaintMain();
     if (answer != "save") return;
   }
 
@@ -371,7 +368,7 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   gridType_ = tab;
   view_->LayOutForTab(tab);
   const bool generated = RefreshPage();
-  basUIControl::RefreshActiveView();
+  view_->RepaintMain();
   if (!generated) {
     ReturnToTab(tab, back);
     return;
@@ -414,10 +411,8 @@ bool clsUICheatSheet::ActivateForm() {
   return true;
 }
 
-void clsUICheatSheet::FileCommand(int32_t index) {
-  if (busy_) return;
-  if (!basCheatSheetMenu::ProjectFileCommand(index)) return;
-  if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) {
+void clsUICheatSheet::ProjectCommandDone(int32_t index) {
+  if (index == kNewProject || index == kOpenProject) {
     ResetPreviewMade();
   } else if (gridType_ < kTabCheatSheet) {
     // The Files tab shows the project's name; a preview of an unchanged

@@ -83,9 +83,12 @@ class clsUICheatSheet : public PageCommands {
   void CreateCheatSheet();
   void CreateMockDraft();
 
-  // PageCommands.
+  // After the window carried out project command `index` (0 New, 1 Open,
+  // 3 Save, 4 Save As): the Files tab after New and Open, else a refresh.
+  void ProjectCommandDone(int32_t index);
+
+  // PageCommands (the window carries out the project's File commands).
   bool ActivateForm() override;
-  void FileCommand(int32_t index) override;
   void RunDocumentJob(int32_t jobCode) override;
 
  private:

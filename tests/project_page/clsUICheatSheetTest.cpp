@@ -40,12 +40,18 @@ struct RecordingView final : CheatSheetPageView {
   void ShowDisplayGridName(const std::string& name) override { displayGridName = name; }
   void ShowMockType(int32_t mockType) override { shownMockType = mockType; }
   void SetBusy(bool busy) override { busyCalls.push_back(busy); }
+  void RepaintMain() override {}
+  bool ChooseDisplayGridFile(std::string& name) override {
+    name = chosenDisplayGrid;
+    return !name.empty();
+  }
 
   std::vector<int32_t> layouts;
   int32_t selectedTab = 0;
   std::string displayGridName;
   int32_t shownMockType = -1;
   std::vector<bool> busyCalls;
+  std::string chosenDisplayGrid;
 };
 
 std::string GridText(const FlexGridModel& grid) {

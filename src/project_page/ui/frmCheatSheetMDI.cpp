@@ -12,6 +12,9 @@
 #include "core/PageCode.h"
 #include "documents/basFlexGridHTML.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basBitmapResource.h"
@@ -146,6 +149,20 @@ void frmCheatSheetMDI::SetBusy(bool busy) {
   } else {
     unsetCursor();
   }
+}
+
+void frmCheatSheetMDI::RepaintMain() { basUIControl::RefreshActiveView(); }
+
+bool frmCheatSheetMDI::ChooseDisplayGridFile(std::string& name) {
+  constexpr int32_t kOpen = 1;
+  if (basFileDialog::ShowFileDialogBasic(name, kPageDisplayGrids, kOpen, false)) return false;
+  name = FileDialogChosenName;
+  return true;
+}
+
+void frmCheatSheetMDI::FileCommand(int32_t index) {
+  if (controller_.Busy()) return;
+  if (basCheatSheetMenu::ProjectFileCommand(index)) controller_.ProjectCommandDone(index);
 }
 
 // The two boxes work as a pair; setting them raises no click of its own.

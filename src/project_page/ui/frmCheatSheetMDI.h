@@ -46,6 +46,11 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   void ShowDisplayGridName(const std::string& name) override;
   void ShowMockType(int32_t mockType) override;
   void SetBusy(bool busy) override;
+  void RepaintMain() override;
+  bool ChooseDisplayGridFile(std::string& name) override;
+
+  // The project's New, Open, Save and Save As, then the page is refreshed.
+  void FileCommand(int32_t index) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
