@@ -20,6 +20,7 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
 #include "project_page/CheatSheetPageView.h"
+#include "user_mock/UserMockPreparation.h"
 #include "user_mock/clsUserMockIsolate.h"
 #include "validation/clsProjectValidation.h"
 
