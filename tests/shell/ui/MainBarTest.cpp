@@ -52,6 +52,15 @@ TEST_F(MainWindowTest, EachMainBarIconReachesItsPageAndMarksIt) {
     EXPECT_EQ(bar->height(), 87);
   }
   EXPECT_FALSE(bar->lblEdit(0)->font().bold());
+
+  // The projected-stats page's source lines go when another page comes.
+  ASSERT_EQ(frmMainBar::Instance(), bar);
+  Click(bar->picEditor(2));
+  bar->SetSourceLabel(0, "Stat Source: here");
+  bar->ShowSourceLabels(true);
+  EXPECT_TRUE(bar->lblSource(0)->isVisible());
+  Click(bar->picEditor(0));
+  EXPECT_FALSE(bar->lblSource(0)->isVisible());
 }
 
 TEST_F(MainWindowTest, DraftAndDocumentIconsNeedTheProjectsFilesAndSayWhatIsMissing) {
