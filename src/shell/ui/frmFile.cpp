@@ -8,8 +8,8 @@
 
 #include "core/Seams.h"
 #include "core/basDirToTextFile.h"
+#include "core/basMessage.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"

@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
-#include "toolkit/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"

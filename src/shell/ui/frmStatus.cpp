@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "core/Seams.h"
+#include "core/basColourScheme.h"
 #include "platform/runtime/Rounding.h"
-#include "toolkit/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"

@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "core/basColourScheme.h"
 #include "platform/gdi/LogFont.h"
 #include "platform/gdi/MemoryDC.h"
 #include "platform/gdi/SysColor.h"
 #include "platform/runtime/Rounding.h"
-#include "toolkit/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 
 namespace basFormLook {

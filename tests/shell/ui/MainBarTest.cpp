@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "MainWindowHarness.h"
+#include "core/basMessage.h"
 #include "core/clsSettingsKD.h"
 #include "shell/AppInfo.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/ui/frmAbout.h"
 #include "shell/ui/frmMainBar.h"
 #include "shell/ui/frmWelcome.h"

@@ -11,9 +11,9 @@
 
 #include "ShellWindowHarness.h"
 #include "TempDir.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/ui/frmFile.h"
 #include "shell/ui/frmMessage.h"
 #include "toolkit/ui/PictureBox.h"

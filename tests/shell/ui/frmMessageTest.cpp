@@ -9,7 +9,7 @@
 
 #include "ShellWindowHarness.h"
 #include "core/PageCode.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/ui/frmMessage.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basFormLook.h"
