@@ -4,7 +4,7 @@
 
 #include "ExportFixtures.h"
 #include "TempDir.h"
-#include "export/clsUIExportSheet.h"
+#include "shell/clsUIExportSheet.h"
 
 namespace {
 

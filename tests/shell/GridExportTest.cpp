@@ -2,7 +2,7 @@
 
 #include "ExportFixtures.h"
 #include "TempDir.h"
-#include "export/basExportFile.h"
+#include "shell/basExportFile.h"
 #include "platform/flexgrid/FlexGridModel.h"
 
 namespace {

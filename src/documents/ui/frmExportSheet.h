@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "export/clsUIExportSheet.h"
+#include "shell/clsUIExportSheet.h"
 
 class PictureBox;
 class QCheckBox;
@@ -23,7 +23,7 @@ class QRadioButton;
 class QTimer;
 class clsButton;
 
-namespace export_ui {
+namespace documents_ui {
 
 class frmExportSheet : public QDialog, private ExportSheetView {
   Q_OBJECT
@@ -116,4 +116,4 @@ class frmExportSheet : public QDialog, private ExportSheetView {
 // Registers the dialog as the main window's export dialog.
 void RegisterWindows();
 
-}  // namespace export_ui
+}  // namespace documents_ui

@@ -1,4 +1,4 @@
-#include "export/clsUIExportSheet.h"
+#include "shell/clsUIExportSheet.h"
 
 #include "core/IDBAS_CommonDialog.h"
 #include "core/PageCode.h"
@@ -14,7 +14,7 @@
 #include "documents/basFlexGridHTML.h"
 #include "platform/win32/SpecialFolders.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 
 namespace {
 

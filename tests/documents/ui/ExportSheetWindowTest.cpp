@@ -12,12 +12,12 @@
 #include "ShellWindowHarness.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
-#include "export/ui/frmExportSheet.h"
-#include "shell/basMessage.h"
+#include "documents/ui/frmExportSheet.h"
+#include "core/basMessage.h"
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/frmColour.h"
 
-using export_ui::frmExportSheet;
+using documents_ui::frmExportSheet;
 
 namespace {
 
@@ -100,7 +100,7 @@ TEST_F(ExportSheetWindow, ClicksGoToTheProject) {
 }
 
 TEST_F(ExportSheetWindow, TheRegisteredDialogAnswersSaveOnlyAfterSave) {
-  export_ui::RegisterWindows();
+  documents_ui::RegisterWindows();
   const shell_ui::ExportDialogOpener* open = shell_ui::FindExportDialog();
   ASSERT_NE(open, nullptr);
   script.Then<frmExportSheet>([&](frmExportSheet* dialog) {

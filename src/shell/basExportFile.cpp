@@ -1,4 +1,4 @@
-#include "export/basExportFile.h"
+#include "shell/basExportFile.h"
 
 #include "core/Seams.h"
 #include "core/basFileExists_001.h"
@@ -7,7 +7,7 @@
 #include "documents/basFlexGridHTML.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
 
 namespace basExportFile {

@@ -15,7 +15,7 @@
 #include "core/clsCheatIsolate.h"
 #include "documents/basFlexGridHTML.h"
 #include "shell/MainWindowView.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
 
 namespace kdtest {

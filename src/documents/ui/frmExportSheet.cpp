@@ -1,4 +1,4 @@
-#include "export/ui/frmExportSheet.h"
+#include "documents/ui/frmExportSheet.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 #include "platform/gdi/Region.h"
 #include "shell/ui/PageRegistry.h"
-#include "toolkit/basFlexGridCommon.h"
+#include "core/basFlexGridCommon.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -22,7 +22,7 @@
 
 using basFormLook::Px;
 
-namespace export_ui {
+namespace documents_ui {
 
 namespace {
 
@@ -302,4 +302,4 @@ void RegisterWindows() {
   });
 }
 
-}  // namespace export_ui
+}  // namespace documents_ui
