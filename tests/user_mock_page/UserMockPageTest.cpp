@@ -210,6 +210,19 @@ TEST_F(UserMockPage, TheProjectionCannotBeReenteredWhileItRuns) {
   EXPECT_EQ(page.Session().Board().MasterID(0), 0);
 }
 
+TEST_F(UserMockPage, AHeadingClickSortsTheAvailablePlayersAndViewLogicShowsTheTrace) {
+  CreateD1();
+  page.mFlxPossible_Click(1, 1);  // "Name"
+  EXPECT_EQ(page.SortColumn(), 1);
+  for (int32_t r = 3; r < view.possible.Rows(); ++r)
+    EXPECT_LE(view.possible.TextMatrix(r - 1, 1), view.possible.TextMatrix(r, 1));
+
+  page.mAR_Click(2);
+  EXPECT_TRUE(view.logicOpen);
+  ASSERT_GE(project.seams.trace.lines.size(), 2u);
+  EXPECT_EQ(project.seams.trace.lines[0], "PICK #1 Alpha [points.stg]");
+}
+
 TEST_F(UserMockPage, AMissingPicksDisplayGridFallsBackToItsDefault) {
   fs::remove(FileTypeFolder[kPageDisplayGrids] + "UserMock - Picks.dis");
   CreateD1();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <tuple>
+#include <utility>
 
 #include "core/PageCode.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
@@ -103,6 +105,9 @@ frmUserMock::frmUserMock(QWidget* parent)
   for (PictureBox* panel : {picPick_, picPossible_, picTeam_})
     panel->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
 
+  // The bars are drawn once at their own size.
+  picAR_->resize(kBarWidth, kBarHeight);
+  picPN_->resize(kBarWidth, kBarHeight);
   basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, false);
   basButtonMocks::SetUpButtonBar(*mPN_, picPN_, timPN_, kBarButtonWidth,
                                  {"Prev Pick", "Next Pick", "First Open Pick"}, false);
@@ -267,8 +272,15 @@ void frmUserMock::LayOut() {
     tabs->setGeometry(4, kCaptionHeight + 4, pw - 8, kTabHeight);
     grid->setGeometry(4, kCaptionHeight + 4 + kTabHeight, pw - 8, ph - kCaptionHeight - kTabHeight - 8);
   }
-  if (mTabPossible_->Tabs() > 0) mTabPossible_->RefreshBorder();
-  if (mTabTeam_->Tabs() > 0) mTabTeam_->RefreshBorder();
+  // The strips and their frames are drawn again at the new sizes.
+  for (auto [strip, selected] : {std::pair{mTabPossible_.get(), controller_->SelectedPositionTab()},
+                                 std::pair{mTabTeam_.get(), controller_->SelectedTeamTab()}}) {
+    if (strip->Tabs() == 0) continue;
+    strip->DrawFullToolbar();
+    strip->RedrawBorder(selected);
+    strip->RefreshTab();
+    strip->RefreshBorder();
+  }
 }
 
 }  // namespace user_mock_page_ui
