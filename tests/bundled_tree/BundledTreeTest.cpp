@@ -15,6 +15,7 @@
 #include "core/clsINIFile.h"
 #include "core/clsSettingsKD.h"
 #include "database/clsDisplayGridIsolate.h"
+#include "documents/basGridValidation.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -24,7 +25,6 @@
 #include "platform/jet/Database.h"
 #include "platform/runtime/Rounding.h"
 #include "player_data/basKWRFileControl.h"
-#include "toolkit/basGridValidation.h"
 #include "tools/DistributionMaps.h"
 
 namespace fs = std::filesystem;

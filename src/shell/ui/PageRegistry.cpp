@@ -3,7 +3,7 @@
 #include <map>
 
 #include "core/Seams.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
 
 namespace shell_ui {

@@ -6,12 +6,12 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "platform/gdi/SysColor.h"
 #include "platform/runtime/Text.h"
 #include "player_data/basImportVCZ.h"
 #include "shell/AppInfo.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "shell/ui/frmAbout.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "Screenshot.h"
+#include "core/basFlexGridCommon.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
-#include "toolkit/basFlexGridCommon.h"
 #include "toolkit/clsEditFlexGrid.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
