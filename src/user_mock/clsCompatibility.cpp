@@ -7,6 +7,7 @@
 #include "core/Seams.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
+#include "engine/LeagueTransfer.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"

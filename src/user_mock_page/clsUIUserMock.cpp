@@ -15,10 +15,10 @@
 #include "platform/runtime/Text.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
-#include "toolkit/basColourScheme.h"
-#include "toolkit/basGridValidation.h"
+#include "core/basColourScheme.h"
+#include "documents/basGridValidation.h"
 #include "user_mock/basBoardMode.h"
 #include "user_mock_page/UserMockPageView.h"
 

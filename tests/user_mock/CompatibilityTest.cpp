@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
+#include "user_mock/UserMockLeagueTransfer.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "user_mock/clsCompatibility.h"

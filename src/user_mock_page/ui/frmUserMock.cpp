@@ -9,7 +9,7 @@
 #include "core/PageCode.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmLogic.h"
-#include "toolkit/basColourScheme.h"
+#include "core/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
