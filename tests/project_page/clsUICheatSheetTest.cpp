@@ -235,4 +235,17 @@ TEST_F(ProjectPage, ATabClickedWhileAPreviewIsGeneratedIsRefused) {
   EXPECT_TRUE(page_.CheatValid());
 }
 
+// "User Generated" with no user mock-draft file named makes a new one from
+// the league: an empty board, not an error.
+TEST_F(ProjectPage, UserGeneratedMockTypeWithoutAFileDraftsFromANewUserMock) {
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  page_.MockTypeChosen(1);
+  EXPECT_EQ(GlobalProject().Value(kProjMockDraftType), "1");
+  EXPECT_EQ(view_.shownMockType, 1);
+  EXPECT_TRUE(page_.MockValid());
+  EXPECT_TRUE(seams_.messages.captions.empty());
+  EXPECT_EQ(seams_.progress.loads, 2);
+}
+
 }  // namespace
