@@ -430,14 +430,16 @@ BENCHMARK(BM_MockDraftPickLoop)
     ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
+    ->MinTime(0.2)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftSize)
     ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
     ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.2)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EquilibriumEveryTeam)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);

@@ -462,7 +462,9 @@ void RecordMockPick(int32_t masterID, double points, int32_t team, int32_t posID
   mock.SetBaseLine(index, baseline);
   mock.SetPlayerName(index, name);
   mock.SetDraftPosition(index, index);
-  MarkDraftedInAllRosters(rosters, posID, masterID, true, 1);
+  // The teams' stacks are copies of one another: one lookup finds him in all.
+  const int32_t hint = rosters.size() > 1 ? StackIndexOf(rosters[1], masterID, posID) : -1;
+  MarkDraftedInAllRosters(rosters, posID, masterID, true, 1, hint);
 }
 
 void ClearMockPick(int32_t masterID, int32_t team, int32_t posID, int32_t index, clsMockDraft& mock,
