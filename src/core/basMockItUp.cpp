@@ -100,6 +100,7 @@ bool CopyAllUsersTree(const std::string& source, const std::string& destination,
     const std::string& name = names[static_cast<std::size_t>(position - 1)];
     status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Transfering Files in " + name);
     CopySubFolderFiles(source, destination, name, status, position, false, answer);
+    status.FinishSegment(position);
   }
   return true;
 }
@@ -120,7 +121,8 @@ bool CopySubFolderFiles(const std::string& source, const std::string& destinatio
     const std::string sourceFile = from + "/" + entry;
     const std::string destinationFile = to + "/" + entry;
     status.SetSegmentValue(segment, index);
-    status.StatusCaption(clsStatusPlain::kCurrentBar, 0, destinationFile);
+    // The folder and the file name: the whole path would not fit the line.
+    status.StatusCaption(clsStatusPlain::kCurrentBar, 0, name + "/" + entry);
     if (!IsCopyableFile(sourceFile)) continue;
     if (!win32::EntryExists(destinationFile)) {
       // Nothing of the user's is at stake: the answer about overwriting

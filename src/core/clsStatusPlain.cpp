@@ -88,6 +88,18 @@ void clsStatusPlain::SetSegmentValue(int32_t segment, int32_t value) {
   current_ = position;
 }
 
+void clsStatusPlain::FinishSegment(int32_t segment) {
+  const int32_t position = Position(segment);
+  StatusSegment& s = segments_[static_cast<std::size_t>(position)];
+  s.CurValue = s.MaxValue;
+  s.Percent = 100.0f;
+  s.Contribution = s.Weight;
+  s.NextRedraw = NextRedrawOf(s.MinValue, s.MaxValue, s.CurValue, s.Percent);
+  form_->Percent(100);
+  form_->TotalPercent(WholePercent(TotalPercent()));
+  current_ = position;
+}
+
 void clsStatusPlain::Refresh(int32_t segment) {
   form_->RefreshWindow();
   const StatusSegment& s = segments_[static_cast<std::size_t>(Position(segment))];

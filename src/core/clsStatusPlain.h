@@ -39,6 +39,9 @@ class clsStatusPlain {
   // -1 as segment means the current segment.
   void SetSegmentRange(int32_t segment, int32_t min, int32_t max);
   void SetSegmentValue(int32_t segment, int32_t value);
+  // Shows the phase complete, its whole weight in the total, however few
+  // values it reported (a phase of no or one step never redraws by itself).
+  void FinishSegment(int32_t segment);
   void Refresh(int32_t segment);
 
   void SetStatusForm(seams::ProgressView& form) { form_ = &form; }

@@ -323,19 +323,28 @@ clsDraftStrategy LoadStrategy(const std::string& name) {
   return strategy;
 }
 
-TEST(DraftStrategies, DefaultTakesTheBestRosterValueAtAnyOpenPlace) {
+TEST(DraftStrategies, DefaultFillsItsLineUpByStarterValueThenTheBenchByRosterValue) {
   const clsDraftStrategy s = LoadStrategy("KD-RBL Default");
-  EXPECT_EQ(fs::file_size(kDat + "stg/KD-RBL Default.stg"), 40u + s.Description().size() + 192u);
-  ASSERT_EQ(s.Count(), 1);
-  EXPECT_EQ(s.BegPick(0), 1);
-  EXPECT_EQ(s.EndPick(0), clsDraftStrategy::kLastPick);
-  EXPECT_EQ(s.Method(0), 0);   // Open Roster
-  EXPECT_EQ(s.Compare(0), 1);  // Roster Value
-  EXPECT_EQ(s.Inclusion(0), 0);
-  EXPECT_EQ(s.PosInclusionIDs(0)[0], clsDraftStrategy::kAnyPositionID);
-  EXPECT_EQ(s.PosInclusionIDs(0)[1], 0);
-  EXPECT_FALSE(s.NoByeConflict(0));
-  for (int32_t flag = 0; flag <= 2; ++flag) EXPECT_FALSE(s.UsingFactor(0, flag));
+  EXPECT_EQ(fs::file_size(kDat + "stg/KD-RBL Default.stg"), 40u + s.Description().size() + 2 * 192u);
+  ASSERT_EQ(s.Count(), 2);
+  const int32_t kicker = 6;
+  struct Rule {
+    int32_t beg, end, method, compare;
+  };
+  const Rule rules[] = {{1, 8, 1, 2},                             // Starters Only, Starter Value
+                        {9, clsDraftStrategy::kLastPick, 0, 1}};  // Open Roster, Roster Value
+  for (int32_t r = 0; r < 2; ++r) {
+    EXPECT_EQ(s.BegPick(r), rules[r].beg) << r;
+    EXPECT_EQ(s.EndPick(r), rules[r].end) << r;
+    EXPECT_EQ(s.Method(r), rules[r].method) << r;
+    EXPECT_EQ(s.Compare(r), rules[r].compare) << r;
+    // The kicker is left out: the roster minimum brings him with the last pick.
+    EXPECT_EQ(s.Inclusion(r), 1) << r;
+    EXPECT_EQ(s.PosInclusionIDs(r)[0], kicker) << r;
+    EXPECT_EQ(s.PosInclusionIDs(r)[1], 0) << r;
+    EXPECT_FALSE(s.NoByeConflict(r)) << r;
+    for (int32_t flag = 0; flag <= 2; ++flag) EXPECT_FALSE(s.UsingFactor(r, flag)) << r;
+  }
 }
 
 TEST(DraftStrategies, TogetherTheyUseEveryPickMethodAndEachEndsOnAPlainRule) {
@@ -416,17 +425,22 @@ TEST(Leagues, RosterLimitsCoverTheFiveOffensivePositionsWithBenchPlaces) {
     EXPECT_EQ(league.RosterPosID(6), 6);
     EXPECT_EQ(league.RosterPosID(7), 17);  // DST comes seventh in display order
     EXPECT_EQ(league.RosterMax(1), roster) << file;
-    int32_t starters = 0, minimums = 0;
+    // A flex place lets a running back or a receiver start: the line-up holds
+    // more than the sum of the starter minimums and less than that of the maximums.
+    int32_t starterMins = 0, starterMaxes = 0, minimums = 0;
     for (int32_t pos = 2; pos <= 6; ++pos) {
       EXPECT_GE(league.RosterMin(pos), 1) << file << pos;
-      EXPECT_EQ(league.StarterMin(pos), league.StarterMax(pos)) << file << pos;
-      EXPECT_GT(league.RosterMax(pos), league.StarterMax(pos)) << file << pos;
+      EXPECT_EQ(league.RosterMin(pos), league.StarterMin(pos)) << file << pos;
+      EXPECT_LE(league.StarterMin(pos), league.StarterMax(pos)) << file << pos;
+      EXPECT_LE(league.StarterMax(pos), league.RosterMax(pos)) << file << pos;
       EXPECT_EQ(league.MergeAsID(pos), pos);
-      starters += league.StarterMax(pos);
+      starterMins += league.StarterMin(pos);
+      starterMaxes += league.StarterMax(pos);
       minimums += league.RosterMin(pos);
     }
-    EXPECT_EQ(league.StarterMax(1), starters);
-    EXPECT_LT(starters, roster);  // bench places
+    EXPECT_LT(starterMins, league.StarterMax(1)) << file;
+    EXPECT_LT(league.StarterMax(1), starterMaxes) << file;
+    EXPECT_LT(league.StarterMax(1), roster);  // bench places
     EXPECT_LE(minimums, roster);
     for (int32_t pos = 7; pos <= 17; ++pos) {
       EXPECT_EQ(league.RosterMax(pos), 0) << file << pos;

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 
 #include "FakeSeams.h"
@@ -18,6 +20,7 @@
 #include "core/clsSettingsKD.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "engine/basMockDraftCalculation.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
@@ -123,7 +126,8 @@ TEST_F(SampleCheatSheet, RanksPlayersByHalfPprPointsOfTheRawProjections) {
 
   std::map<std::string, int> tops;
   for (int32_t slot = 1; slot <= roster_.StackMax(); ++slot) {
-    ASSERT_GT(roster_.StackPlayerCount(slot), 30) << slot;
+    // At least one player a team (the roster maximum of QB and K) and the 10 of the buffer.
+    ASSERT_GE(roster_.StackPlayerCount(slot), 12 + 10) << slot;
     for (int32_t i = 1; i < roster_.StackPlayerCount(slot); ++i) {
       EXPECT_GE(roster_.StackPlayerPoints(slot, i - 1), roster_.StackPlayerPoints(slot, i))
           << slot << "/" << i;
@@ -170,18 +174,77 @@ TEST_F(SampleCheatSheet, NoPlayerGetsPointsAllowedTierPoints) {
   EXPECT_GT(scoreless, 0);
 }
 
-// The sample league's strategies must be draftable together: two teams that
-// look ahead around each other's picks stop the draft with a conflict.
-TEST_F(SampleCheatSheet, TheSampleLeagueDraftsAutomaticallyToTheLastPick) {
+// The automatic draft of each sample league, read by a football fan: it runs
+// to its last pick (two teams that look ahead around each other's picks would
+// stop it with a conflict), round 1 takes at most one quarterback and no
+// tight end but the two best, no kicker comes before the last three rounds,
+// and every team ends with its line-up filled and no position over its
+// maximum.
+struct SampleLeague {
+  const char* file;
+  int32_t teams;
+  int32_t rounds;
+  friend void PrintTo(const SampleLeague& league, std::ostream* out) { *out << league.file; }
+};
+
+class SampleLeagueDraft : public SampleCheatSheet, public ::testing::WithParamInterface<SampleLeague> {};
+
+TEST_P(SampleLeagueDraft, DraftsTheWayRealLeaguesDraft) {
+  const SampleLeague& sample = GetParam();
+  constexpr int32_t kQB = 2, kTE = 5, kK = 6;
+  GlobalProject().SetValue(kProjLeaguePropertiesFile, sample.file);
   ASSERT_TRUE(basMockDraftCalculation::CalculateMockDraft(status_, mock_, db_));
   EXPECT_TRUE(seams_.messages.messages.empty());
-  ASSERT_EQ(mock_.Count() + 1, 12 * 15);
-  std::map<int32_t, int> taken;
+  ASSERT_EQ(mock_.Count() + 1, sample.teams * sample.rounds);
+
+  std::set<int32_t> eliteTightEnds;
+  auto rows = db_.pSbKickwellSQL(
+      "SELECT tblPlayers.MasterID FROM tblStat0, tblPlayers WHERE tblStat0.Week = 250 AND "
+      "tblPlayers.ID = tblStat0.PlayerID AND tblPlayers.PosID = ? ORDER BY tblStat0.Points DESC LIMIT 2;",
+      {jet::Value(kTE)});
+  for (; !rows->Eof(); rows->MoveNext()) eliteTightEnds.insert(rows->Field(0).AsLong());
+  ASSERT_EQ(eliteTightEnds.size(), 2u);
+
+  std::set<int32_t> taken;
+  std::map<int32_t, std::map<int32_t, int32_t>> perTeam;  // team -> PosID -> players
+  int32_t roundOneQuarterbacks = 0;
   for (int32_t k = 0; k <= mock_.Count(); ++k) {
-    EXPECT_GT(mock_.MasterID(k), 0) << "pick " << k + 1;
-    ++taken[mock_.MasterID(k)];
+    const int32_t round = k / sample.teams + 1, pos = mock_.Position(k);
+    const std::string pick = "pick " + std::to_string(k + 1) + " " + runtime::Trim(mock_.PlayerName(k));
+    EXPECT_GT(mock_.MasterID(k), 0) << pick;
+    EXPECT_TRUE(taken.insert(mock_.MasterID(k)).second) << pick << " drafted twice";
+    ++perTeam[mock_.DraftOwner(k)][pos];
+    if (round == 1 && pos == kQB) ++roundOneQuarterbacks;
+    if (round == 1 && pos == kTE) {
+      EXPECT_TRUE(eliteTightEnds.contains(mock_.MasterID(k))) << pick;
+    }
+    if (pos == kK) {
+      EXPECT_GT(round, sample.rounds - 3) << pick;
+    }
   }
-  EXPECT_EQ(taken.size(), std::size_t{12 * 15}) << "a player was drafted twice";
+  EXPECT_LE(roundOneQuarterbacks, 1);
+
+  clsLeagueIsolate league;
+  league.SetFilePath(kDat + "lgp/");
+  league.SetFileName(sample.file);
+  ASSERT_TRUE(league.LoadLeagueProps());
+  for (int32_t team = 1; team <= sample.teams; ++team) {
+    int32_t starters = 0;
+    for (int32_t pos = kQB; pos <= kK; ++pos) {
+      const int32_t players = perTeam[team][pos];
+      EXPECT_GE(players, league.StarterMin(pos)) << "team " << team << " position " << pos;
+      EXPECT_LE(players, league.RosterMax(pos)) << "team " << team << " position " << pos;
+      starters += std::min(players, league.StarterMax(pos));
+    }
+    EXPECT_GE(starters, league.StarterMax(1)) << "team " << team;
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothSampleLeagues, SampleLeagueDraft,
+                         ::testing::Values(SampleLeague{"KD-12 Team League.lgp", 12, 15},
+                                           SampleLeague{"KD-10 Team League.lgp", 10, 16}),
+                         [](const ::testing::TestParamInfo<SampleLeague>& league) {
+                           return std::to_string(league.param.teams) + "Teams";
+                         });
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -67,12 +68,29 @@ TEST(InitWorkDirectory, FirstStartInAnEmptyHomeCopiesTheAllUsersTree) {
   for (const std::string& name : kSubFolders) expected.push_back("Transfering Files in " + name);
   EXPECT_EQ(TotalCaptions(fakes.progress), expected);
   EXPECT_EQ(fakes.progress.totalPercents.back(), 99);
-  EXPECT_EQ(fakes.progress.bottomText, home.WorkFolder() + "adp/Second.adp");
+  EXPECT_EQ(fakes.progress.bottomText, "adp/Second.adp");
   EXPECT_TRUE(fakes.messages.messages.empty());
 
   EXPECT_EQ(WorkFolder, home.WorkFolder());
   EXPECT_EQ(DefaultsFolder, home.WorkFolder() + "def/");
   EXPECT_EQ(FileTypeFolder[kPageScoringSystem], home.WorkFolder() + "sco/");
+}
+
+TEST(InitWorkDirectory, FoldersOfNoOrOneFileStillCountSoTheFirstStartEndsAt99Percent) {
+  kdtest::TempHome home;
+  // Every other folder empty, the rest with one file each.
+  for (std::size_t i = 0; i < kSubFolders.size(); ++i) {
+    const std::string& name = kSubFolders[i];
+    fs::create_directories(home.SourceTree() + name);
+    if (i % 2 == 1) kdtest::WriteFile(home.SourceTree() + name + "/Only." + name, name);
+  }
+  kdtest::ScopedFakeSeams fakes;
+  ASSERT_TRUE(basMockItUp::InitWorkDirectory());
+  const std::vector<int32_t>& total = fakes.progress.totalPercents;
+  ASSERT_FALSE(total.empty());
+  EXPECT_TRUE(std::is_sorted(total.begin(), total.end()));
+  EXPECT_EQ(total.back(), 99);
+  EXPECT_EQ(fakes.progress.bottomText, "mas/Only.mas");
 }
 
 TEST(InitWorkDirectory, LaterStartRefreshesOnlyTheInstallationsFolders) {

@@ -29,6 +29,7 @@ TempHome::TempHome()
       home_("HOME", homeValue_.c_str()),
       documents_("XDG_DOCUMENTS_DIR", nullptr),
       dataHome_("XDG_DATA_HOME", nullptr),
+      configHome_("XDG_CONFIG_HOME", nullptr),
       dataDirs_("XDG_DATA_DIRS", dataDirsValue_.c_str()) {}
 
 }  // namespace kdtest

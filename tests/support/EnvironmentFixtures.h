@@ -22,8 +22,8 @@ class ScopedEnv {
   bool had_ = false;
 };
 
-// HOME = <temp>/home/, the documents and data-home variables unset (so the
-// program falls back to HOME), and XDG_DATA_DIRS = <temp>/allusers/, which
+// HOME = <temp>/home/, the documents, data-home and config-home variables
+// unset (so the program falls back to HOME), and XDG_DATA_DIRS = <temp>/allusers/, which
 // is where the all-users tree goes. Nothing is created but the temp folder.
 class TempHome {
  public:
@@ -43,6 +43,7 @@ class TempHome {
   ScopedEnv home_;
   ScopedEnv documents_;
   ScopedEnv dataHome_;
+  ScopedEnv configHome_;
   ScopedEnv dataDirs_;
 };
 

@@ -1,7 +1,10 @@
 #include "platform/flexgrid/FlexGridModel.h"
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
+
+#include "platform/runtime/Text.h"
 
 namespace {
 
@@ -404,4 +407,82 @@ void FlexGridModel::SetRedraw(bool redraw) {
   const bool resumed = redraw && !redraw_;
   redraw_ = redraw;
   if (resumed) Raise(FlexGridEvent::kChanged);
+}
+
+namespace {
+
+// The number a text stands for in a generic sort: plain numbers, also with
+// thousands separators ("1,234.5").
+bool GenericNumber(const std::string& text, double& value) {
+  if (runtime::IsNumeric(text)) {
+    value = runtime::Val(text);
+    return true;
+  }
+  if (text.find(',') == std::string::npos) return false;
+  std::string plain;
+  plain.reserve(text.size());
+  for (const char ch : text) {
+    if (ch != ',') plain.push_back(ch);
+  }
+  if (!runtime::IsNumeric(plain)) return false;
+  value = runtime::Val(plain);
+  return true;
+}
+
+// <0, 0, >0 in ascending order under the sort code.
+int CompareForSort(const std::string& a, const std::string& b, int16_t sort) {
+  switch (sort) {
+    case FlexGridModel::kSortGenericAscending:
+    case FlexGridModel::kSortGenericDescending: {
+      double x = 0, y = 0;
+      const bool xn = GenericNumber(a, x), yn = GenericNumber(b, y);
+      if (xn && yn) return x < y ? -1 : (y < x ? 1 : 0);
+      if (xn != yn) return xn ? -1 : 1;
+      return runtime::CompareNoCase(a, b);
+    }
+    case FlexGridModel::kSortNumericAscending:
+    case FlexGridModel::kSortNumericDescending: {
+      const double x = runtime::Val(a), y = runtime::Val(b);
+      return x < y ? -1 : (y < x ? 1 : 0);
+    }
+    case FlexGridModel::kSortTextNoCaseAscending:
+    case FlexGridModel::kSortTextNoCaseDescending:
+      return runtime::CompareNoCase(a, b);
+    default:
+      return a.compare(b);
+  }
+}
+
+}  // namespace
+
+void FlexGridModel::SetSort(int16_t sort) {
+  if (sort < kSortGenericAscending || sort > kSortTextDescending) return;
+  const int32_t first = fixedRows_;
+  if (rows_ - first < 2 || cols_ == 0) return;
+  const int32_t keyFirst = std::min(col_, colSel_);
+  const int32_t keyLast = std::max(col_, colSel_);
+  const bool descending = sort % 2 == 0;
+  std::vector<int32_t> order(static_cast<std::size_t>(rows_ - first));
+  std::iota(order.begin(), order.end(), first);
+  std::stable_sort(order.begin(), order.end(), [&](int32_t x, int32_t y) {
+    for (int32_t c = keyFirst; c <= keyLast; ++c) {
+      const int cmp = CompareForSort(TextMatrix(x, c), TextMatrix(y, c), sort);
+      if (cmp != 0) return descending ? cmp > 0 : cmp < 0;
+    }
+    return false;
+  });
+  std::vector<Cell> cells(cells_.size());
+  std::vector<RowData> rowData(rowData_.size());
+  const auto width = static_cast<std::size_t>(cols_);
+  for (int32_t r = 0; r < rows_; ++r) {
+    const int32_t from = r < first ? r : order[static_cast<std::size_t>(r - first)];
+    const auto to = static_cast<std::size_t>(r), src = static_cast<std::size_t>(from);
+    std::move(cells_.begin() + static_cast<std::ptrdiff_t>(src * width),
+              cells_.begin() + static_cast<std::ptrdiff_t>((src + 1) * width),
+              cells.begin() + static_cast<std::ptrdiff_t>(to * width));
+    rowData[to] = rowData_[src];
+  }
+  cells_ = std::move(cells);
+  rowData_ = std::move(rowData);
+  Raise(FlexGridEvent::kChanged);
 }

@@ -162,6 +162,28 @@ class FlexGridModel {
   int16_t CellPictureAlignmentAt(int32_t row, int32_t col) const;
   void SetCellPictureAlignmentAt(int32_t row, int32_t col, int16_t alignment);
 
+  // --- Sorting ----------------------------------------------------------
+  // The control's Sort codes. Generic compares two numbers as numbers and
+  // anything else as text ignoring case, numbers before texts; numeric
+  // compares the numeric value of the text (0 for none); the text sorts
+  // compare ignoring case or exactly.
+  static constexpr int16_t kSortNone = 0;
+  static constexpr int16_t kSortGenericAscending = 1;
+  static constexpr int16_t kSortGenericDescending = 2;
+  static constexpr int16_t kSortNumericAscending = 3;
+  static constexpr int16_t kSortNumericDescending = 4;
+  static constexpr int16_t kSortTextNoCaseAscending = 5;
+  static constexpr int16_t kSortTextNoCaseDescending = 6;
+  static constexpr int16_t kSortTextAscending = 7;
+  static constexpr int16_t kSortTextDescending = 8;
+  // Sorts the scrollable rows (FixedRows .. Rows - 1) at once by the
+  // columns Col .. ColSel, the leftmost first. Whole rows move: texts, cell
+  // formatting, height and merge flag. Rows with equal keys keep their
+  // order. Row, Col, the selection and the scroll position keep their
+  // numbers (and so show the rows now there). kSortNone and unknown codes
+  // change nothing. Like the control's Sort, it is a write-only setting.
+  void SetSort(int16_t sort);
+
   // --- Whole-grid appearance --------------------------------------------
   int32_t BackColor() const { return backColor_; }
   void SetBackColor(int32_t colour);

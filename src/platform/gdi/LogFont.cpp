@@ -1,6 +1,5 @@
 #include "platform/gdi/LogFont.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <cmath>
 #include <cstdlib>
@@ -18,11 +17,10 @@ QString FamilyForFace(const std::string& faceName) {
   for (const char* serif : {"Times New Roman", "Times", "MS Serif"}) {
     if (EqualsNoCase(faceName, serif)) return QStringLiteral("Liberation Serif");
   }
-  for (const char* mono : {"Courier New", "Courier"}) {
+  // The desktop's "monospace" may resolve to a font Qt does not take for
+  // fixed-pitch (Noto Sans Mono), so the fixed faces map to one we ship with.
+  for (const char* mono : {"Courier New", "Courier", "Lucida Console"}) {
     if (EqualsNoCase(faceName, mono)) return QStringLiteral("Liberation Mono");
-  }
-  if (EqualsNoCase(faceName, "Lucida Console")) {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
   }
   return QString::fromStdString(faceName);
 }

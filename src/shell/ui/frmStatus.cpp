@@ -82,7 +82,10 @@ frmStatus::~frmStatus() {
 }
 
 void frmStatus::ShowModal() {
-  if (!isVisible()) setWindowModality(Qt::ApplicationModal);
+  if (!isVisible()) {
+    setWindowModality(Qt::ApplicationModal);
+    basFormLook::CentreOver(this, parentWidget());
+  }
   show();
   activateWindow();
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/gdi/LogFont.h"
@@ -32,6 +33,20 @@ void Apply(QWidget* form, const std::string& faceName) {
 void UseOwnerIcon(QWidget* form, const QWidget* owner) {
   if (form == nullptr) return;
   form->setWindowIcon(owner != nullptr ? owner->window()->windowIcon() : QApplication::windowIcon());
+}
+
+void CentreOver(QWidget* form, const QWidget* owner) {
+  if (form == nullptr) return;
+  QRect area;
+  if (owner != nullptr) {
+    area = owner->window()->frameGeometry();
+  } else if (const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  }
+  if (area.isEmpty()) return;
+  QRect placed(QPoint(0, 0), form->frameGeometry().size());
+  placed.moveCenter(area.center());
+  form->move(placed.topLeft());
 }
 
 PictureBox* SunkenPicture(QWidget* parent, const QRect& frame) {

@@ -23,6 +23,10 @@ void Apply(QWidget* form, const std::string& faceName);
 // The icon of the owner's window, or the application's without an owner.
 void UseOwnerIcon(QWidget* form, const QWidget* owner);
 
+// Places a window that is about to show centred over the owner's window,
+// or over the screen's free area when there is no owner.
+void CentreOver(QWidget* form, const QWidget* owner);
+
 // A picture filling a one-pixel sunken frame; `frame` is the frame's
 // rectangle on the parent, in pixels.
 PictureBox* SunkenPicture(QWidget* parent, const QRect& frame);

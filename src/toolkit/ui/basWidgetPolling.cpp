@@ -1,6 +1,7 @@
 #include "toolkit/ui/basWidgetPolling.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "core/Seams.h"
@@ -33,15 +34,89 @@ bool BlockedByModal(const QWidget* picture) {
   return modal != picture->window() && !modal->isAncestorOf(picture);
 }
 
-void SetPolling(QTimer* timer, bool on) {
-  if (timer == nullptr) return;
-  if (on) {
-    timer->start();
+PointerWatch::PointerWatch(Step step, QObject* parent) : QObject(parent), step_(std::move(step)) {}
+
+PointerWatch::~PointerWatch() {
+  if (timer_) timer_->stop();
+}
+
+void PointerWatch::SetPicture(QWidget* picture) {
+  if (picture_) picture_->removeEventFilter(this);
+  picture_ = picture;
+  if (picture_) picture_->installEventFilter(this);
+}
+
+void PointerWatch::SetTimer(QTimer* timer, int interval) {
+  if (timer_) {
+    QObject::disconnect(timer_.data(), nullptr, this, nullptr);
+    timer_->stop();
+  }
+  timer_ = timer;
+  if (!timer) return;
+  timer->stop();
+  timer->setInterval(interval);
+  QObject::connect(timer, &QTimer::timeout, this, &PointerWatch::Poll);
+}
+
+void PointerWatch::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (!timer_) return;
+  if (enabled) {
+    timer_->start();
   } else {
-    timer->stop();
+    timer_->stop();
   }
 }
 
-bool Polling(const QTimer* timer) { return timer != nullptr && timer->isActive(); }
+void PointerWatch::KeepPolling(bool busy) {
+  if (!timer_) return;
+  if (enabled_ && busy) {
+    if (!timer_->isActive()) timer_->start();
+  } else {
+    timer_->stop();
+  }
+}
+
+void PointerWatch::Poll() {
+  if (picture_) step_(Read(picture_));
+}
+
+Sample PointerWatch::FromEvent(const QMouseEvent* event, bool pressed) const {
+  Sample s;
+  s.pressed = pressed;
+  const QPoint at = event->position().toPoint();
+  s.x = at.x();
+  s.y = at.y();
+  s.overPicture = picture_ && picture_->rect().contains(at);
+  return s;
+}
+
+bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != picture_ || !enabled_) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::Enter:
+      KeepPolling(true);
+      break;
+    case QEvent::Leave:
+      Poll();
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<const QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton) break;
+      // The second press of a double-click arrives as its own event type;
+      // to the widget it is a press like the first.
+      const bool pressed = event->type() != QEvent::MouseButtonRelease;
+      // The step may destroy this watch: nothing of it is touched afterwards.
+      const Step step = step_;
+      step(FromEvent(mouse, pressed));
+      return true;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
 
 }  // namespace basWidgetPolling

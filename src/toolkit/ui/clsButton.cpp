@@ -1,7 +1,8 @@
 #include "toolkit/ui/clsButton.h"
 
+#include <algorithm>
+
 #include "platform/gdi/SysColor.h"
-#include "toolkit/ui/basWidgetPolling.h"
 
 namespace {
 
@@ -25,22 +26,24 @@ int32_t LookOf(int32_t state) {
 
 }  // namespace
 
-clsButton::clsButton(QObject* parent) : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
+clsButton::clsButton(QObject* parent)
+    : QObject(parent),
+      watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
+      backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsButton::~clsButton() { basWidgetPolling::SetPolling(timer_, false); }
+clsButton::~clsButton() = default;
 
 void clsButton::SetPictureControl(PictureBox* picture) {
   picture_ = picture;
+  watch_.SetPicture(picture);
   if (picture_) picture_->SetBackColor(backColour_);
 }
 
-void clsButton::SetTimer(QTimer* timer) {
-  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsButton::Tick);
-}
+void clsButton::SetTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
 
-void clsButton::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
+void clsButton::SetEnabled(bool enabled) { watch_.SetEnabled(enabled); }
 
-bool clsButton::Enabled() const { return basWidgetPolling::Polling(timer_); }
+bool clsButton::Enabled() const { return watch_.Enabled(); }
 
 void clsButton::SetBackColor(gdi::COLORREF colour) {
   backColour_ = colour;
@@ -153,11 +156,13 @@ int32_t clsButton::ButtonFromPoint(int32_t x, int32_t y) const {
   return Buttons();
 }
 
-void clsButton::Tick() {
+void clsButton::Tick() { watch_.Poll(); }
+
+void clsButton::Step(const basWidgetPolling::Sample& s) {
   if (!picture_) return;
-  const basWidgetPolling::Sample s = basWidgetPolling::Read(picture_);
   if (basWidgetPolling::BlockedByModal(picture_)) {
     previousPress_ = s.pressed;
+    watch_.KeepPolling(false);
     return;
   }
   bool redrawn = false;
@@ -202,6 +207,9 @@ void clsButton::Tick() {
   }
   previousPress_ = s.pressed;
   if (redrawn) picture_->Refresh();
+  // Polling goes on while the pointer is over the bar or a press made on it
+  // is still held, so that leaving with the button down is seen.
+  watch_.KeepPolling(s.overPicture || (s.pressed && std::find(states_.begin(), states_.end(), 3) != states_.end()));
   // Raised last: the handler may close the window and destroy this bar.
   if (clicked >= 0) emit Click(clicked);
 }

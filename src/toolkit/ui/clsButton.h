@@ -1,9 +1,10 @@
 #pragma once
 // The owner-drawn push-button bar: a row of buttons painted into a picture,
 // each in one of five looks, found under the cursor by polling the pointer
-// from a 10 ms timer. A button clicks when the left button is pressed and
-// released over it; a press that starts elsewhere, or leaves the button
-// before the release, never clicks.
+// from a 10 ms timer while the pointer is over the bar, and by Qt's own
+// press and release events on the picture. A button clicks when the left
+// button is pressed and released over it; a press that starts elsewhere,
+// or leaves the button before the release, never clicks.
 //
 // States: 0 normal, 1 hover, 2 selected, 3 pressed, 4 disabled. Indices out
 // of range are ignored by setters and answered with defaults by getters.
@@ -18,6 +19,7 @@
 
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basWidgetPolling.h"
 #include "toolkit/ui/clsBitmap.h"
 
 class clsButton : public QObject {
@@ -74,6 +76,8 @@ class clsButton : public QObject {
 
   // One poll of the pointer, as the timer runs it.
   void Tick();
+  // One look at the pointer, polled or from a mouse event.
+  void Step(const basWidgetPolling::Sample& s);
 
  signals:
   void Click(int32_t index);
@@ -85,7 +89,7 @@ class clsButton : public QObject {
   int32_t ButtonFromPoint(int32_t x, int32_t y) const;
 
   QPointer<PictureBox> picture_;
-  QPointer<QTimer> timer_;
+  basWidgetPolling::PointerWatch watch_;
   gdi::COLORREF backColour_;
   std::vector<int32_t> states_;
   std::vector<std::string> captions_;

@@ -1,13 +1,19 @@
 #include "toolkit/ui/clsMiniBar.h"
 
-#include "toolkit/ui/basWidgetPolling.h"
+#include <algorithm>
 
-clsMiniBar::clsMiniBar(QObject* parent) : QObject(parent) {
+clsMiniBar::clsMiniBar(QObject* parent)
+    : QObject(parent), watch_([this](const basWidgetPolling::Sample& s) { Step(s); }) {
   MakeKeyedImage(leftBar_, kLeftBarResource, gdi::kWhite);
   MakeKeyedImage(rightBar_, kRightBarResource, gdi::kWhite);
 }
 
-clsMiniBar::~clsMiniBar() { basWidgetPolling::SetPolling(timer_, false); }
+clsMiniBar::~clsMiniBar() = default;
+
+void clsMiniBar::SetOPPicture(PictureBox* picture) {
+  picture_ = picture;
+  watch_.SetPicture(picture);
+}
 
 void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour) {
   bitmap.LoadKeyedResImage(resourceId, backColour);
@@ -27,13 +33,11 @@ void clsMiniBar::ReCalWidth() {
   picture_->SetPixelSize(width, picture_->height());
 }
 
-void clsMiniBar::SetMenuTimer(QTimer* timer) {
-  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsMiniBar::Tick);
-}
+void clsMiniBar::SetMenuTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
 
-void clsMiniBar::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
+void clsMiniBar::SetEnabled(bool enabled) { watch_.SetEnabled(enabled); }
 
-bool clsMiniBar::Enabled() const { return basWidgetPolling::Polling(timer_); }
+bool clsMiniBar::Enabled() const { return watch_.Enabled(); }
 
 void clsMiniBar::SetButtonCount(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));
@@ -91,11 +95,13 @@ int32_t clsMiniBar::ButtonFromPoint(int32_t x, int32_t y) const {
   return -1;
 }
 
-void clsMiniBar::Tick() {
+void clsMiniBar::Tick() { watch_.Poll(); }
+
+void clsMiniBar::Step(const basWidgetPolling::Sample& s) {
   if (!picture_) return;
-  const basWidgetPolling::Sample s = basWidgetPolling::Read(picture_);
   if (basWidgetPolling::BlockedByModal(picture_)) {
     previousPress_ = s.pressed;
+    watch_.KeepPolling(false);
     return;
   }
   bool drawn = false;
@@ -122,6 +128,7 @@ void clsMiniBar::Tick() {
   }
   previousPress_ = s.pressed;
   if (drawn) picture_->Refresh();
+  watch_.KeepPolling(s.overPicture || (s.pressed && std::find(states_.begin(), states_.end(), 3) != states_.end()));
   // Raised last: the handler may close the page and destroy this bar.
   if (clicked >= 0) emit Click(clicked);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The mini tool bar: square white tiles with a 15 x 18 image each, two thin
 // bars beside the button under the cursor, a tool tip, and Click when a
-// button is pressed and released over itself. Polled from a 1 ms timer.
+// button is pressed and released over itself. Polled from a 1 ms timer while
+// the pointer is over the bar, and told of Qt's own press and release events.
 //
 // States: 0 normal, 1 hover, 3 pressed (hover and pressed look alike).
 
@@ -14,6 +15,7 @@
 
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basWidgetPolling.h"
 #include "toolkit/ui/clsBitmap.h"
 
 class clsMiniBar : public QObject {
@@ -29,7 +31,7 @@ class clsMiniBar : public QObject {
 
   // The picture becomes as wide as the buttons reach.
   void ReCalWidth();
-  void SetOPPicture(PictureBox* picture) { picture_ = picture; }
+  void SetOPPicture(PictureBox* picture);
   PictureBox* OPPicture() const { return picture_; }
   // Stops the timer, sets it to 1 ms and keeps it.
   void SetMenuTimer(QTimer* timer);
@@ -57,6 +59,8 @@ class clsMiniBar : public QObject {
 
   // One poll of the pointer, as the timer runs it.
   void Tick();
+  // One look at the pointer, polled or from a mouse event.
+  void Step(const basWidgetPolling::Sample& s);
 
  signals:
   void Click(int32_t index);
@@ -67,7 +71,7 @@ class clsMiniBar : public QObject {
   int32_t ButtonFromPoint(int32_t x, int32_t y) const;
 
   QPointer<PictureBox> picture_;
-  QPointer<QTimer> timer_;
+  basWidgetPolling::PointerWatch watch_;
   std::vector<std::string> toolTips_;
   std::vector<int32_t> imageIds_;
   std::vector<int32_t> states_;

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basDrawBorder.h"
-#include "toolkit/ui/basWidgetPolling.h"
 
 namespace {
 
@@ -19,9 +18,11 @@ constexpr int32_t kSeparator = 11;
 }  // namespace
 
 clsTabStrip::clsTabStrip(QObject* parent)
-    : QObject(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
+    : QObject(parent),
+      watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
+      backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsTabStrip::~clsTabStrip() { basWidgetPolling::SetPolling(timer_, false); }
+clsTabStrip::~clsTabStrip() = default;
 
 void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
                                 const std::vector<std::string>& captions) {
@@ -42,16 +43,15 @@ void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer*
 
 void clsTabStrip::SetPictureControl(PictureBox* picture) {
   picture_ = picture;
+  watch_.SetPicture(picture);
   if (picture_) picture_->SetBackColor(backColour_);
 }
 
-void clsTabStrip::SetTimer(QTimer* timer) {
-  basWidgetPolling::AttachTimer(timer_, timer, kTimerInterval, this, &clsTabStrip::Tick);
-}
+void clsTabStrip::SetTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
 
-void clsTabStrip::SetEnabled(bool enabled) { basWidgetPolling::SetPolling(timer_, enabled); }
+void clsTabStrip::SetEnabled(bool enabled) { watch_.SetEnabled(enabled); }
 
-bool clsTabStrip::Enabled() const { return basWidgetPolling::Polling(timer_); }
+bool clsTabStrip::Enabled() const { return watch_.Enabled(); }
 
 void clsTabStrip::SetTabs(int32_t count) {
   const auto n = static_cast<size_t>(std::max(count, 0));
@@ -250,10 +250,14 @@ ButtonRect clsTabStrip::SourceRect(int32_t index, int32_t state) const {
   return source_[static_cast<size_t>(SourceIndex(index, state))];
 }
 
-void clsTabStrip::Tick() {
+void clsTabStrip::Tick() { watch_.Poll(); }
+
+void clsTabStrip::Step(const basWidgetPolling::Sample& s) {
   if (!picture_) return;
-  const basWidgetPolling::Sample s = basWidgetPolling::Read(picture_);
-  if (basWidgetPolling::BlockedByModal(picture_)) return;
+  if (basWidgetPolling::BlockedByModal(picture_)) {
+    watch_.KeepPolling(false);
+    return;
+  }
   bool redrawn = false;
   int32_t clicked = -1;
   auto setState = [&](int32_t i, int32_t state) {
@@ -287,6 +291,8 @@ void clsTabStrip::Tick() {
     }
   }
   if (redrawn) picture_->Refresh();
+  // A press selects at once, so only hover needs the polling.
+  watch_.KeepPolling(s.overPicture);
   // Raised last: the handler may switch pages and destroy this strip.
   if (clicked >= 0) emit Click(clicked);
 }

@@ -2,9 +2,10 @@
 // The owner-drawn tab strip: a row of tabs built from twelve piece images,
 // every tab pre-rendered in its three states (normal, hover, selected) into
 // one back buffer, so that showing a tab is one block copy plus its caption.
-// A 10 ms timer polls the pointer: a tab is selected, and Click raised, the
-// moment the left button is found down over it, so dragging across the
-// strip selects each tab in turn.
+// A 10 ms timer polls the pointer while it is over the strip, and Qt's own
+// press events on the strip are looked at as well: a tab is selected, and
+// Click raised, the moment the left button is found down over it, so
+// dragging across the strip selects each tab in turn.
 //
 // Indices out of range are ignored by setters and answered with defaults by
 // getters.
@@ -20,6 +21,7 @@
 
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basWidgetPolling.h"
 #include "toolkit/ui/clsBitmap.h"
 
 class clsTabStrip : public QObject {
@@ -87,6 +89,8 @@ class clsTabStrip : public QObject {
 
   // One poll of the pointer, as the timer runs it.
   void Tick();
+  // One look at the pointer, polled or from a mouse event.
+  void Step(const basWidgetPolling::Sample& s);
 
  signals:
   void Click(int32_t index);
@@ -104,7 +108,7 @@ class clsTabStrip : public QObject {
 
   QPointer<PictureBox> picture_;
   QPointer<PictureBox> border_;
-  QPointer<QTimer> timer_;
+  basWidgetPolling::PointerWatch watch_;
   gdi::COLORREF backColour_;
   std::vector<int32_t> states_;
   std::vector<std::string> captions_;

@@ -282,4 +282,64 @@ TEST(FlexGridModel, RedrawOffHoldsChangeNoticesUntilSwitchedOn) {
   EXPECT_EQ(log.changes, 1);
 }
 
+struct SortCase {
+  const char* name;
+  int16_t sort;
+  std::vector<std::string> keys;      // column 1, rows 1 ..
+  std::vector<std::string> expected;  // column 1 after the sort
+};
+
+class Sort : public ::testing::TestWithParam<SortCase> {};
+
+TEST_P(Sort, OrdersTheScrollableRowsByTheKeyColumn) {
+  const SortCase& c = GetParam();
+  FlexGridModel grid;
+  grid.SetRows(static_cast<int32_t>(c.keys.size()) + 1);
+  grid.SetCols(2);
+  grid.SetTextMatrix(0, 1, "heading");
+  for (std::size_t i = 0; i < c.keys.size(); ++i) grid.SetTextMatrix(static_cast<int32_t>(i) + 1, 1, c.keys[i]);
+  grid.SetCol(1);
+  grid.SetSort(c.sort);
+  std::vector<std::string> got;
+  for (int32_t r = 1; r < grid.Rows(); ++r) got.push_back(grid.TextMatrix(r, 1));
+  EXPECT_EQ(got, c.expected);
+  EXPECT_EQ(grid.TextMatrix(0, 1), "heading");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FlexGridModel, Sort,
+    ::testing::Values(
+        SortCase{"GenericNumbersAsNumbersThenTexts", FlexGridModel::kSortGenericAscending,
+                 {"b", "10", "", "9.5", "A", "1,200", "-3"},
+                 {"-3", "9.5", "10", "1,200", "", "A", "b"}},
+        SortCase{"GenericDescending", FlexGridModel::kSortGenericDescending, {"2", "x", "11"}, {"x", "11", "2"}},
+        SortCase{"NumericTakesTheLeadingNumber", FlexGridModel::kSortNumericAscending,
+                 {"12abc", "abc", "3"}, {"abc", "3", "12abc"}},
+        SortCase{"TextIgnoringCase", FlexGridModel::kSortTextNoCaseAscending, {"b", "B", "a"}, {"a", "b", "B"}},
+        SortCase{"TextExactly", FlexGridModel::kSortTextAscending, {"b", "B", "a"}, {"B", "a", "b"}},
+        SortCase{"TextDescending", FlexGridModel::kSortTextDescending, {"b", "c", "a"}, {"c", "b", "a"}},
+        SortCase{"NoneChangesNothing", FlexGridModel::kSortNone, {"b", "a"}, {"b", "a"}},
+        SortCase{"UnknownCodeChangesNothing", 9, {"b", "a"}, {"b", "a"}}),
+    [](const ::testing::TestParamInfo<SortCase>& row) { return std::string(row.param.name); });
+
+TEST(FlexGridModel, SortMovesWholeRowsKeepsTiesInOrderAndUsesLaterKeyColumns) {
+  FlexGridModel grid;
+  grid.SetRows(5);
+  grid.SetCols(3);
+  const std::vector<std::vector<std::string>> rows{{"1", "b", "x"}, {"1", "a", "y"}, {"0", "b", "z"}, {"1", "a", "w"}};
+  for (int32_t r = 0; r < 4; ++r)
+    for (int32_t c = 0; c < 3; ++c) grid.SetTextMatrix(r + 1, c, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+  grid.SetCellBackColorAt(3, 2, 0x0000FF);
+  grid.SetRowHeight(3, 500);
+  grid.SetCol(0);
+  grid.SetColSel(1);
+  grid.SetSort(FlexGridModel::kSortGenericAscending);
+  std::vector<std::string> third;
+  for (int32_t r = 1; r < 5; ++r) third.push_back(grid.TextMatrix(r, 2));
+  EXPECT_EQ(third, (std::vector<std::string>{"z", "y", "w", "x"}));
+  EXPECT_EQ(grid.CellBackColorAt(1, 2), 0x0000FF);
+  EXPECT_EQ(grid.RowHeight(1), 500);
+  EXPECT_EQ(grid.Row(), 1) << "the current cell keeps its number";
+}
+
 }  // namespace

@@ -72,6 +72,7 @@ TEST(SpecialFolders, DocumentsAndLocalDataComeFromXdgOrHome) {
   {
     ScopedEnv home("HOME", dir.Path().c_str());
     ScopedEnv docs("XDG_DOCUMENTS_DIR", nullptr);
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
     ScopedEnv data("XDG_DATA_HOME", "relative/ignored");
     EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), dir.Path() + "Documents/");
     EXPECT_EQ(win32::SpecialFolder(win32::kFolderLocalAppData), dir.Path() + ".local/share/");
@@ -88,6 +89,38 @@ TEST(SpecialFolders, DocumentsAndLocalDataComeFromXdgOrHome) {
     EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), "");
   }
   EXPECT_EQ(win32::SpecialFolder(7), "");
+}
+
+TEST(SpecialFolders, DocumentsFollowTheUsersLocalisedUserDirsFile) {
+  kdtest::TempDir dir;
+  ScopedEnv home("HOME", dir.Path().c_str());
+  ScopedEnv docs("XDG_DOCUMENTS_DIR", nullptr);
+  ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+  struct Case {
+    const char* line;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", dir.Path() + "Dokumente/"},
+      {"XDG_DOCUMENTS_DIR=\"/srv/Bel\\\"ge\"", "/srv/Bel\"ge/"},
+      {"XDG_DOCUMENTS_DIR=\"$HOME\"", dir.Path()},
+      // Neither $HOME nor absolute: not valid, so the fallback holds.
+      {"XDG_DOCUMENTS_DIR=\"Dokumente\"", dir.Path() + "Documents/"},
+      {"# XDG_DOCUMENTS_DIR=\"$HOME/Commented\"", dir.Path() + "Documents/"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    kdtest::WriteFile(dir.Path() + ".config/user-dirs.dirs",
+                      std::string("# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n") +
+                          c.line + "\n");
+    EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), c.expected);
+  }
+  // XDG_CONFIG_HOME moves the file; the variable itself still goes first.
+  kdtest::WriteFile(dir.Path() + "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n");
+  ScopedEnv movedConfig("XDG_CONFIG_HOME", (dir.Path() + "cfg").c_str());
+  EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), dir.Path() + "Documentos/");
+  ScopedEnv explicitDocs("XDG_DOCUMENTS_DIR", "/explicit");
+  EXPECT_EQ(win32::SpecialFolder(win32::kFolderDocuments), "/explicit/");
 }
 
 TEST(SpecialFolders, AllUsersDataIsTheFirstExistingDataFolder) {

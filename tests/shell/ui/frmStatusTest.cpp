@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QScreen>
 
 #include "ShellWindowHarness.h"
 #include "core/basStatusControl.h"
@@ -152,4 +153,26 @@ TEST_F(ProgressWindow, TheLineUnderTheBarIsPrintedAfreshAndTheLastListLineSelect
   window.AddListItem("two");
   ASSERT_EQ(window.lstStatus()->count(), 2);
   EXPECT_EQ(window.lstStatus()->currentRow(), 1);
+}
+
+TEST_F(ProgressWindow, OpensCentredOverTheMainWindowOrElseTheScreen) {
+  // The frame is not known before the window first shows: a few pixels off
+  // centre are expected, the screen's corner is not.
+  auto centreDistance = [](const QRect& a, const QRect& b) { return (a.center() - b.center()).manhattanLength(); };
+  {
+    QWidget owner;
+    owner.setGeometry(300, 200, 900, 700);
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    seams::Progress().Show();
+    auto* window = qobject_cast<frmStatus*>(QApplication::activeModalWidget());
+    ASSERT_NE(window, nullptr);
+    EXPECT_LE(centreDistance(window->frameGeometry(), owner.frameGeometry()), 12);
+    seams::Progress().Unload();
+  }
+  seams::Progress().Show();
+  auto* window = qobject_cast<frmStatus*>(QApplication::activeModalWidget());
+  ASSERT_NE(window, nullptr);
+  EXPECT_LE(centreDistance(window->frameGeometry(), window->screen()->availableGeometry()), 12);
+  seams::Progress().Unload();
 }

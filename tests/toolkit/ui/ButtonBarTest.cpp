@@ -309,8 +309,3 @@ TEST_F(ButtonBar, OutOfRangeIndicesAreIgnored) {
   EXPECT_FALSE(bar.ButtonEnabled(7));
   EXPECT_EQ(bar.State(9), 0);
 }
-
-TEST_F(ButtonBar, ItsOwnTimerPollsThePointer) {
-  kdtest::PointAt(fakes.pointer, picture, 20, 10, false);
-  EXPECT_TRUE(QTest::qWaitFor([this] { return bar.State(0) == 1; }, 5000));
-}

@@ -1,0 +1,258 @@
+#include "shell/ui/frmMainBar.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "core/basMockDraftSettings.h"
+#include "core/clsSettingsKD.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
+#include "toolkit/basColourScheme.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basButtonMocks.h"
+#include "toolkit/ui/basFormLook.h"
+
+namespace shell_ui {
+
+namespace {
+
+using basFormLook::Px;
+
+constexpr int32_t kIconWidth = 32;
+constexpr int32_t kIconHeight = 28;
+constexpr int32_t kIconTop = 2;
+// Left edges in pixels: CheatDoc, MockDoc, Project, Draft; then the editors.
+constexpr std::array<int32_t, frmMainBar::kProjectIcons> kProjectLeft = {330, 386, 6, 280};
+constexpr std::array<int32_t, frmMainBar::kEditorIcons> kEditorLeft = {52, 98, 144, 190, 236};
+constexpr std::array<const char*, frmMainBar::kProjectIcons> kProjectLabels = {"CheatDoc", "MockDoc", "Project",
+                                                                               "Draft"};
+constexpr std::array<const char*, frmMainBar::kProjectIcons> kProjectTips = {
+    "Create Cheat Sheet Document", "Create Mock Draft Document", "Kickwell Draftyard Project",
+    "User Generated Mock Draft"};
+constexpr std::array<const char*, frmMainBar::kEditorIcons> kEditorLabels = {"League", "Scoring", "Stats", "Grids",
+                                                                             "Strategy"};
+constexpr std::array<const char*, frmMainBar::kEditorIcons> kEditorTips = {
+    "League Properties", "Scoring System", "Projected Stats", "Display Grids", "Draft Strategies"};
+
+// The strip of icons, and the row under it with the quick icons and the
+// current page's title.
+constexpr int32_t kStripHeight = 48;
+constexpr int32_t kPropertyTop = 50;
+constexpr int32_t kPropertyHeight = 34;
+constexpr int32_t kTitleOffset = 76;
+
+frmMainBar::UpdateCheck& AppCheck() {
+  static frmMainBar::UpdateCheck check;
+  return check;
+}
+frmMainBar::UpdateCheck& PlayerCheck() {
+  static frmMainBar::UpdateCheck check;
+  return check;
+}
+
+bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
+
+QLabel* IconLabel(QWidget* parent, const char* text, int32_t iconLeft) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->adjustSize();
+  const int32_t width = label->width();
+  label->move(iconLeft + kIconWidth / 2 - width / 2, kIconTop + kIconHeight + 1);
+  return label;
+}
+
+}  // namespace
+
+frmMainBar::frmMainBar(QWidget* parent)
+    : QWidget(parent),
+      picMainBar_(new PictureBox(this)),
+      picProperty_(new PictureBox(this)),
+      lblMockProperty_(nullptr),
+      lblUpdate_(new QLabel(this)),
+      timer1_(new QTimer(this)),
+      timer2_(new QTimer(this)),
+      timer3_(new QTimer(this)) {
+  basFormLook::Apply(this, "Arial");
+  setAutoFillBackground(true);
+  for (int32_t i = 0; i < kProjectIcons; ++i) {
+    picProject_[i] = new PictureBox(this);
+    lblPro_[i] = IconLabel(this, kProjectLabels[i], kProjectLeft[i]);
+  }
+  for (int32_t i = 0; i < kEditorIcons; ++i) {
+    picEditor_[i] = new PictureBox(this);
+    lblEdit_[i] = IconLabel(this, kEditorLabels[i], kEditorLeft[i]);
+  }
+  picQuick_[0] = new PictureBox(picProperty_);
+  picQuick_[1] = new PictureBox(picProperty_);
+  lblMockProperty_ = new QLabel(picProperty_);
+  lblUpdate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  timer1_->setSingleShot(false);
+  connect(timer1_, &QTimer::timeout, this, &frmMainBar::Timer1_Timer);
+  timer3_->setInterval(100);
+  connect(timer3_, &QTimer::timeout, this, &frmMainBar::Timer3_Timer);
+}
+
+frmMainBar::~frmMainBar() { basFileDialog::SetClickHoldOffTimer(nullptr); }
+
+void frmMainBar::Load() {
+  picMainBar_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
+  for (int32_t i = 0; i < kProjectIcons; ++i) {
+    picProject_[i]->setGeometry(kProjectLeft[i], kIconTop, kIconWidth, kIconHeight);
+    picProject_[i]->SetToolTipText(kProjectTips[i]);
+    picProject_[i]->setCursor(Qt::PointingHandCursor);
+    picProject_[i]->installEventFilter(this);
+  }
+  for (int32_t i = 0; i < kEditorIcons; ++i) {
+    picEditor_[i]->setGeometry(kEditorLeft[i], kIconTop, kIconWidth, kIconHeight);
+    picEditor_[i]->SetToolTipText(kEditorTips[i]);
+    picEditor_[i]->setCursor(Qt::PointingHandCursor);
+    picEditor_[i]->installEventFilter(this);
+  }
+  ShowCurrentPage(basUIControl::CurrentPage());
+  for (QLabel* label : lblPro_) label->raise();
+  for (QLabel* label : lblEdit_) label->raise();
+  picProperty_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kButtonFaceColour]));
+  for (PictureBox* quick : picQuick_) {
+    quick->SetBackColor(picProperty_->BackColor());
+    quick->setCursor(Qt::PointingHandCursor);
+    quick->installEventFilter(this);
+  }
+  basButtonMocks::DrawOpenSaveImages(picQuick_[0], picQuick_[1], nullptr, nullptr);
+  lblMockProperty_->setGeometry(Px(1680), Px(210), 500, 16);
+  lblMockProperty_->clear();
+  basFileDialog::SetClickHoldOffTimer([this] { FireDialogTimer(); });
+  timer1_->start(10);
+}
+
+void frmMainBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (window()->isMinimized()) return;
+  const int32_t w = width();
+  picMainBar_->setGeometry(Px(60), 0, std::max(w - Px(90), 0), kStripHeight);
+  picMainBar_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
+  picMainBar_->lower();
+  picProperty_->setGeometry(Px(60), kPropertyTop, std::max(w - Px(90), 0), kPropertyHeight);
+  if (titled_ >= 0) ShowTitle(titled_);
+  lblUpdate_->setGeometry(0, kStripHeight - Px(60) - 16, std::max(w - Px(150), 0), 16);
+  lblUpdate_->raise();
+}
+
+bool frmMainBar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (mouse->button() == Qt::LeftButton && widget != nullptr && widget->rect().contains(mouse->position().toPoint())) {
+      for (int32_t i = 0; i < kProjectIcons; ++i) {
+        if (watched == picProject_[i]) picProject_Click(i);
+      }
+      for (int32_t i = 0; i < kEditorIcons; ++i) {
+        if (watched == picEditor_[i]) picEditor_Click(i);
+      }
+      for (int32_t i = 0; i < 2; ++i) {
+        if (watched == picQuick_[i]) picQuick_Click(i);
+      }
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmMainBar::picProject_Click(int32_t index) { basUIControl::SwitchPage(kProjectPages[index]); }
+
+void frmMainBar::picEditor_Click(int32_t index) { basUIControl::SwitchPage(kEditorPages[index]); }
+
+void frmMainBar::picQuick_Click(int32_t index) {
+  const int32_t page = basUIControl::CurrentPage();
+  const bool project = page == kPageProject;
+  if (index == 0) {
+    basCheatSheetMenu::FileCommand(project ? basCheatSheetMenu::kOpenProject : basCheatSheetMenu::kOpenDocument, page);
+  } else {
+    basCheatSheetMenu::FileCommand(project ? basCheatSheetMenu::kSaveProject : basCheatSheetMenu::kSaveDocument, page);
+  }
+}
+
+void frmMainBar::FireDialogTimer() {
+  timer1_->start(100);
+  basUIControl::SetPageEnabled(false);
+}
+
+void frmMainBar::Timer1_Timer() {
+  ClicksAccepted = true;
+  // Only the page current now: one closed in between is never touched.
+  basUIControl::SetPageEnabled(true);
+  timer1_->stop();
+}
+
+void frmMainBar::SyncUpdates() {
+  if (Setting(kSetCheckApplicationUpdate)) {
+    chain_ = false;
+    AppUpdate(false);
+    timer3_->start();
+  } else if (Setting(kSetCheckPlayerUpdates)) {
+    chain_ = false;
+    PlaUpdate(false);
+  }
+}
+
+void frmMainBar::SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck) {
+  AppCheck() = std::move(appCheck);
+  PlayerCheck() = std::move(playerCheck);
+}
+
+void frmMainBar::AppUpdate(bool manual) {
+  if (!Setting(kSetCheckApplicationUpdate) && !manual) return;
+  ShowStatus("Checking for app update...");
+  if (!AppCheck() || !AppCheck()(*this, manual)) EndAppUpdate();
+}
+
+void frmMainBar::EndAppUpdate() {
+  ShowStatus("");
+  chain_ = true;
+}
+
+void frmMainBar::Timer3_Timer() {
+  if (!chain_) return;
+  if (Setting(kSetCheckPlayerUpdates)) PlaUpdate(false);
+  chain_ = false;
+  timer3_->stop();
+}
+
+void frmMainBar::PlaUpdate(bool manual) {
+  if (!Setting(kSetCheckPlayerUpdates) && !manual) return;
+  ShowStatus("Checking for player updates...");
+  if (!PlayerCheck() || !PlayerCheck()(*this, manual)) EndPlayerUpdate();
+}
+
+void frmMainBar::EndPlayerUpdate() { ShowStatus(""); }
+
+void frmMainBar::ShowStatus(const std::string& text) {
+  lblUpdate_->setText(QString::fromStdString(text));
+  lblUpdate_->repaint();
+}
+
+void frmMainBar::ShowTitle(int32_t pageCode) {
+  titled_ = pageCode;
+  picProperty_->Cls();
+  basButtonMocks::DrawPageTitleAt(pageCode, picProperty_, kTitleOffset, 0);
+}
+
+void frmMainBar::SetProperty(const std::string& text) { lblMockProperty_->setText(QString::fromStdString(text)); }
+
+std::string frmMainBar::Property() const { return lblMockProperty_->text().toStdString(); }
+
+void frmMainBar::ShowCurrentPage(int32_t pageCode) {
+  marked_ = pageCode;
+  for (int32_t i = 0; i < kProjectIcons; ++i) PaintIcon(picProject_[i], kProjectPages[i]);
+  for (int32_t i = 0; i < kEditorIcons; ++i) PaintIcon(picEditor_[i], kEditorPages[i]);
+}
+
+void frmMainBar::PaintIcon(PictureBox* icon, int32_t pageCode) {
+  const int32_t colour = pageCode == marked_ ? PaletteColour[basColourScheme::kSelectionColour]
+                                             : PaletteColour[basColourScheme::kTitleRowColour];
+  icon->SetBackColor(static_cast<gdi::COLORREF>(colour));
+  basButtonMocks::DrawPageTitleImage(pageCode, icon);
+  icon->Refresh();
+}
+
+}  // namespace shell_ui

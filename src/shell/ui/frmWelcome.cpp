@@ -1,0 +1,110 @@
+#include "shell/ui/frmWelcome.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "shell/AppInfo.h"
+#include "toolkit/ui/basFormLook.h"
+
+namespace shell_ui {
+
+namespace {
+
+// One line of the page: a text, and optionally a link or a fixed second
+// text beside it.
+struct Line {
+  const char* text;
+  const char* link;    // web address shown as a link, or nullptr
+  const char* beside;  // plain text beside the first, or nullptr
+};
+
+struct Group {
+  const char* heading;
+  std::vector<Line> lines;
+};
+
+const std::vector<Group>& Groups() {
+  static const std::vector<Group> groups = {
+      {" Getting Started",
+       {{" Take a look at some of the example projects included.", nullptr, nullptr},
+        {" Click File > Open Project > Select a project from list.", nullptr, nullptr},
+        {" Tutorials link:", AppInfo::kTutorialsAddress, nullptr},
+        {" Help link:", AppInfo::kHelpAddress, nullptr}}},
+      {" App Updates",
+       {{" Application updates will give you new features and the most reliable version of Kickwell Draftyard.",
+         nullptr, nullptr},
+        {" Automatic:", nullptr, "Click Options > Check For App Update."},
+        {" Manual:", AppInfo::kAppDownloadAddress, nullptr}}},
+      {"Player Updates",
+       {{" Player updates will give you new players, current player injury status and team roster changes.", nullptr,
+         nullptr},
+        {" Automatic:", nullptr, "Click Options > Check For Player Updates. (will also update projected stats)"},
+        {" Manual:", AppInfo::kPlayerDataAddress, nullptr}}},
+      {" Problems",
+       {{" If you encounter any problems or issues please report them in the Forums or via contact form.", nullptr,
+         nullptr},
+        {" Contact link:", AppInfo::kContactAddress, nullptr},
+        {" Forums link:", AppInfo::kForumsAddress, nullptr}}},
+  };
+  return groups;
+}
+
+constexpr int32_t kLeft = 24;
+constexpr int32_t kBesideLeft = 130;
+constexpr int32_t kLineHeight = 18;
+
+}  // namespace
+
+frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(new QLabel(this)) {
+  setWindowTitle("Welcome");
+  lblHead_->setFont(basFormLook::FormFont("Arial", true));
+  lblHead_->setText(QString::fromStdString(std::string(AppInfo::kTitle) + " Version " + AppInfo::VersionText()));
+  lblHead_->setGeometry(kLeft, 16, 600, 20);
+  int32_t top = 48;
+  int32_t link = 0;
+  auto place = [this](const char* text, int32_t left, int32_t y) {
+    auto* label = new QLabel(QString::fromLatin1(text), this);
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, y);
+    label->adjustSize();
+    return label;
+  };
+  for (const Group& group : Groups()) {
+    place(group.heading, kLeft, top)->setFont(basFormLook::FormFont("Arial", true));
+    top += kLineHeight + 2;
+    for (const Line& line : group.lines) {
+      place(line.text, kLeft + 12, top);
+      if (line.beside != nullptr) place(line.beside, kBesideLeft, top);
+      if (line.link != nullptr) {
+        QLabel* label = place(line.link, kBesideLeft, top);
+        label->setStyleSheet("color: #0000ff; text-decoration: underline;");
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        lblLink_[static_cast<std::size_t>(link++)] = label;
+      }
+      top += kLineHeight;
+    }
+    top += 10;
+  }
+}
+
+bool frmWelcome::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    for (int32_t i = 0; i < kLinks; ++i) {
+      if (watched == lblLink_[static_cast<std::size_t>(i)]) {
+        lblLink_Click(i);
+        return true;
+      }
+    }
+  }
+  return frmPage::eventFilter(watched, event);
+}
+
+void frmWelcome::lblLink_Click(int32_t index) {
+  seams::ShellOpen().Open(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
+}
+
+}  // namespace shell_ui

@@ -1,0 +1,96 @@
+#pragma once
+// The real main window in a temporary home whose all-users tree is the one
+// the build made, with the real seams and a scripted pointer. Modal windows
+// are answered through `script`; the first-run window is answered by
+// StartFirstRun. Every shared state the window touches is reset afterwards.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <memory>
+
+#include "EnvironmentFixtures.h"
+#include "ShellWindowHarness.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "shell/basUIControl.h"
+#include "shell/ui/PageRegistry.h"
+#include "shell/ui/frmMDIMock.h"
+#include "shell/ui/frmMessage.h"
+#include "shell/ui/frmPage.h"
+#include "shell/ui/frmStart.h"
+
+namespace kdtest {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  ~MainWindowTest() override {
+    window.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    basUIControl::Reset();
+    basMockDraftSettings::TerminateSettings();
+    ReleaseGlobalProject();
+    shell_ui::ClearRegistrations();
+  }
+
+  // Loads a main window; a first-run window that comes up is confirmed
+  // with "OK" and counted.
+  bool Start() {
+    window = std::make_unique<shell_ui::frmMDIMock>();
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [this] {
+      auto* start = qobject_cast<shell_ui::frmStart*>(QApplication::activeModalWidget());
+      if (start == nullptr || !start->isVisible() || start == answered_) return;
+      answered_ = start;
+      ++firstRunWindows;
+      Press(*pointer, start->mBtn(), 0);
+    });
+    watch.start();
+    const bool ok = window->Load();
+    watch.stop();
+    if (ok) window->ShowPlaced();
+    return ok;
+  }
+
+  // Closes the main window as its close box does; true when it closed.
+  bool Close() { return window->close(); }
+
+  std::string SettingsFile() const { return home.WorkFolder() + "kd_settings.ini"; }
+
+  TempHome home;
+  ScopedEnv allUsers{"XDG_DATA_DIRS", KD_SHARE_DIR "/"};
+  RealSeamsWithScriptedPointer seams;
+  FakePointer* pointer = seams.pointer;
+  ModalScript script;
+  std::unique_ptr<shell_ui::frmMDIMock> window;
+  int firstRunWindows = 0;
+
+ private:
+  QWidget* answered_ = nullptr;
+};
+
+// A page whose answers the test sets.
+class TestPage : public shell_ui::frmPage {
+ public:
+  TestPage(QWidget* parent, int32_t code) : frmPage(parent, code) {}
+  bool ActivateForm() override { return activate; }
+  bool QueryUnload() override {
+    ++closeQuestions;
+    closingSeen = ApplicationClosing;
+    return mayClose;
+  }
+  void FileCommand(int32_t index) override { commands.push_back(index); }
+  void RunDocumentJob(int32_t code) override { jobs.push_back(code); }
+
+  bool activate = true;
+  bool mayClose = true;
+  bool closingSeen = false;
+  int closeQuestions = 0;
+  std::vector<int32_t> commands;
+  std::vector<int32_t> jobs;
+};
+
+}  // namespace kdtest
