@@ -6,6 +6,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 #include "player_data/basUpdateServer.h"
+#include "shell/AppInfo.h"
 #include "shell/basMessage.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 }  // namespace
 
 clsAppUpdate::Version clsAppUpdate::ProgramVersion() {
-  return {KD_VERSION_MAJOR, KD_VERSION_MINOR, KD_VERSION_REVISION};
+  return {AppInfo::kMajor, AppInfo::kMinor, AppInfo::kRevision};
 }
 
 clsAppUpdate::~clsAppUpdate() {
@@ -71,7 +72,7 @@ bool clsAppUpdate::HandleAppFile(bool manual) {
   if (newer) {
     if (basMessage::AskYesNo(kCaption, "Kickwell Draftyard " + versionText + " is available for download." +
                                            std::string(runtime::kCrLf) + "  Would you like to " + "download update now?")) {
-      seams::ShellOpen().Open(kDownloadPage);
+      seams::ShellOpen().Open(AppInfo::kAppDownloadAddress);
     }
     return true;
   }

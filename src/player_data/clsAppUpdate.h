@@ -17,9 +17,6 @@
 
 class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
  public:
-  // The maker's download page, opened in the browser on "Yes".
-  static constexpr const char* kDownloadPage = "https://www.vellacorn.com/kickwell-draftyard/download.html";
-
   struct Version {
     int32_t major = 0;
     int32_t minor = 0;

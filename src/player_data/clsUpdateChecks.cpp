@@ -1,5 +1,7 @@
 #include "player_data/clsUpdateChecks.h"
 
+#include <utility>
+
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "player_data/clsAppUpdate.h"
@@ -16,62 +18,43 @@ clsUpdateChecks::clsUpdateChecks(UpdateChecksView& view) : view_(view) {}
 
 clsUpdateChecks::~clsUpdateChecks() = default;
 
-void clsUpdateChecks::SetStatus(const std::string& text) {
-  status_ = text;
-  view_.ShowUpdateStatus(text);
-}
-
-bool clsUpdateChecks::RefuseWhileRunning(bool manual) {
-  if (!Running()) return false;
-  if (manual) basMessage::ShowMessage(kBusyCaption, kBusyText, seams::kOk, true);
+bool clsUpdateChecks::AppUpdate(bool manual, std::function<void()> ended) {
+  mAppUpdate_ = std::make_shared<clsAppUpdate>();
+  mAppUpdate_->DoneAppUpdate = [this](bool, bool) { mAppUpdate_DoneAppUpdate(); };
+  if (!mAppUpdate_->InitializeAppUpdate(manual)) {
+    mAppUpdate_.reset();
+    return false;
+  }
+  appEnded_ = std::move(ended);
   return true;
 }
 
-void clsUpdateChecks::SyncUpdates() {
-  if (Setting(kSetCheckApplicationUpdate)) {
-    chainPlayerUpdate_ = true;
-    AppUpdate(false);
-  } else if (Setting(kSetCheckPlayerUpdates)) {
-    PlaUpdate(false);
-  }
-}
-
-void clsUpdateChecks::AppUpdate(bool manual) {
-  if (!Setting(kSetCheckApplicationUpdate) && !manual) return;
-  if (RefuseWhileRunning(manual)) return;
-  SetStatus("Checking for app update...");
-  mAppUpdate_ = std::make_shared<clsAppUpdate>();
-  mAppUpdate_->DoneAppUpdate = [this](bool, bool) { mAppUpdate_DoneAppUpdate(); };
-  if (!mAppUpdate_->InitializeAppUpdate(manual)) mAppUpdate_DoneAppUpdate();
-}
-
 void clsUpdateChecks::mAppUpdate_DoneAppUpdate() {
+  // The updater is kept alive by its own completion until that returns.
   mAppUpdate_.reset();
-  SetStatus("");
-  // The player update follows the start-up check, also a failed one.
-  if (chainPlayerUpdate_) {
-    chainPlayerUpdate_ = false;
-    if (Setting(kSetCheckPlayerUpdates)) PlaUpdate(false);
-  }
+  if (auto ended = std::exchange(appEnded_, nullptr)) ended();
 }
 
-void clsUpdateChecks::PlaUpdate(bool manual) {
-  if (!Setting(kSetCheckPlayerUpdates) && !manual) return;
-  if (RefuseWhileRunning(manual)) return;
-  SetStatus("Checking for player updates...");
+bool clsUpdateChecks::PlaUpdate(bool manual, std::function<void()> ended) {
   mPlaUpdate_ = std::make_shared<clsPlayerUpdate>();
   mPlaUpdate_->ReadyForRequested = [this](bool isManual, bool ok) { mPlaUpdate_ReadyForRequested(isManual, ok); };
   mPlaUpdate_->DonePlayerUpdate = [this](bool, bool) { EndPlayerUpdate(); };
   const int32_t season = basMockDraftSettings::GlobalSettings().LongVal(kSetActiveSeason);
-  if (!mPlaUpdate_->InitializePlayerUpdate(manual, season)) EndPlayerUpdate();
+  if (!mPlaUpdate_->InitializePlayerUpdate(manual, season)) {
+    mPlaUpdate_.reset();
+    return false;
+  }
+  playerEnded_ = std::move(ended);
+  return true;
 }
 
 void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
-  // Held here: the handlers below may end the run.
+  // Held here: the steps below may end the run.
   const std::shared_ptr<clsPlayerUpdate> run = mPlaUpdate_;
   if (!run) return;
   const int32_t n = run->TotalFileCount();
   if (ok && n == 0) {
+    // At start-up nothing new is no news.
     if (manual) {
       basMessage::ShowMessage("Check For " + std::to_string(run->FileYear()) + " Updates",
                               "No new player updates available.", seams::kOk, true);
@@ -94,5 +77,5 @@ void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
 
 void clsUpdateChecks::EndPlayerUpdate() {
   mPlaUpdate_.reset();
-  SetStatus("");
+  if (auto ended = std::exchange(playerEnded_, nullptr)) ended();
 }

@@ -1,14 +1,12 @@
 #pragma once
-// The main bar's update checks: the application check and the player
-// update, at start-up (as settings 27 and 1 ask, the player update after
-// the application check has ended) and from the Options menu. It holds the
-// running check, shows its status line through the view and, when a player
-// update offers files, takes them all (settings 1 and 38) or shows the
-// selection window.
-//
-// Only one check runs at a time: a check asked for from the menu while one
-// runs is refused with a notice.
+// The update checks the main bar starts: the application check and the
+// player update of the season of setting 40. Each runs until its updater
+// says it is over and then calls the `ended` given when it started. When a
+// player update offers files, all are taken (settings 1 and 38) or the
+// selection window is shown; when it offers none, a check the user asked
+// for says so.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,37 +16,26 @@ class clsPlayerUpdate;
 class UpdateChecksView {
  public:
   virtual ~UpdateChecksView() = default;
-  // The bar's update status line ("" clears it).
-  virtual void ShowUpdateStatus(const std::string& text) = 0;
   // The Updates selection window, modal over the main window, for `run`.
   virtual void ShowUpdateSelection(const std::shared_ptr<clsPlayerUpdate>& run) = 0;
 };
 
 class clsUpdateChecks {
  public:
-  static constexpr const char* kBusyCaption = "Kickwell Draftyard Update";
-  static constexpr const char* kBusyText = "An update check is already running. Please try again when it has finished.";
-
   explicit clsUpdateChecks(UpdateChecksView& view);
   ~clsUpdateChecks();
   clsUpdateChecks(const clsUpdateChecks&) = delete;
   clsUpdateChecks& operator=(const clsUpdateChecks&) = delete;
 
-  // The start-up checks.
-  void SyncUpdates();
-  // The application update check: at start-up when setting 27 is on, or
-  // when asked for (manual).
-  void AppUpdate(bool manual);
-  // The player update of the season of setting 40: at start-up when
-  // setting 1 is on, or when asked for (manual).
-  void PlaUpdate(bool manual);
+  // Start a check; `manual` when the user asked for it. False when it could
+  // not start (`ended` is then never called). A check started while one of
+  // its kind runs replaces it; the main bar runs one check at a time.
+  bool AppUpdate(bool manual, std::function<void()> ended);
+  bool PlaUpdate(bool manual, std::function<void()> ended);
 
   bool Running() const { return mAppUpdate_ != nullptr || mPlaUpdate_ != nullptr; }
-  const std::string& StatusText() const { return status_; }
 
  private:
-  bool RefuseWhileRunning(bool manual);
-  void SetStatus(const std::string& text);
   void mAppUpdate_DoneAppUpdate();
   void mPlaUpdate_ReadyForRequested(bool manual, bool ok);
   void EndPlayerUpdate();
@@ -56,7 +43,6 @@ class clsUpdateChecks {
   UpdateChecksView& view_;
   std::shared_ptr<clsAppUpdate> mAppUpdate_;
   std::shared_ptr<clsPlayerUpdate> mPlaUpdate_;
-  // Raised at start-up: the player update follows the application check.
-  bool chainPlayerUpdate_ = false;
-  std::string status_;
+  std::function<void()> appEnded_;
+  std::function<void()> playerEnded_;
 };

@@ -1,23 +1,36 @@
 #pragma once
-// The windows of the update checks: the status line the main bar shows,
-// and the Updates selection window, modal over the main window.
+// The update checks of the main bar: registered with the bar at start-up,
+// they run the application check and the player update for it and show
+// the Updates selection window, modal over the main window. One set lives
+// with each main bar, as its child.
 
-#include <functional>
+#include <QObject>
 #include <memory>
-#include <string>
 
 #include "player_data/clsUpdateChecks.h"
 
-class UpdateChecksWindows final : public UpdateChecksView {
+namespace shell_ui {
+class frmMainBar;
+}
+
+namespace player_data_ui {
+
+class UpdateChecksWindows final : public QObject, public UpdateChecksView {
+  Q_OBJECT
+
  public:
-  // `showStatus` puts the text into the bar's status line.
-  explicit UpdateChecksWindows(std::function<void(const std::string&)> showStatus)
-      : showStatus_(std::move(showStatus)) {}
-  void ShowUpdateStatus(const std::string& text) override {
-    if (showStatus_) showStatus_(text);
-  }
+  explicit UpdateChecksWindows(QObject* parent = nullptr) : QObject(parent), checks_(*this) {}
   void ShowUpdateSelection(const std::shared_ptr<clsPlayerUpdate>& run) override;
 
+  // The checks of a main bar, made on first use.
+  static UpdateChecksWindows& Of(shell_ui::frmMainBar& bar);
+  clsUpdateChecks& Checks() { return checks_; }
+
  private:
-  std::function<void(const std::string&)> showStatus_;
+  clsUpdateChecks checks_;
 };
+
+// Hands the main bar its application and player checks.
+void RegisterWindows();
+
+}  // namespace player_data_ui

@@ -2,6 +2,7 @@
 
 #include "UpdateHarness.h"
 #include "player_data/clsAppUpdate.h"
+#include "shell/AppInfo.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST_F(AppUpdate, ANewerVersionIsOfferedAndYesOpensTheDownloadPage) {
   EXPECT_EQ(fakes.messages.messages[0].caption, "Kickwell Draftyard Update");
   EXPECT_EQ(fakes.messages.messages[0].text,
             "Kickwell Draftyard 2.1.0 is available for download.\r\n  Would you like to download update now?");
-  EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{clsAppUpdate::kDownloadPage});
+  EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{AppInfo::kAppDownloadAddress});
 }
 
 TEST_F(AppUpdate, TheSameVersionIsReportedOnlyToAManualCheck) {

@@ -62,6 +62,14 @@ class UpdateTest : public ::testing::Test {
   void PublishArchive(const std::string& name, const std::string& packedName, const std::string& content) {
     server.Serve(Path(name), BuildArchive({{packedName, content}}));
   }
+  // Update 1 of 2012 offers two archives.
+  void PublishUpdateOne() {
+    server.Serve("/upd/update2012.txt", NumberFile(1));
+    server.Serve("/upd/20120001.dat", BuildUpdateIndex({{"A.vcz", 0, 1023, 1, false, "mas"},
+                                                        {"B.vcz", 1, 1536, 1, false, "str"}}));
+    PublishArchive("A.vcz", "A.kwr", "a");
+    PublishArchive("B.vcz", "B.kwr", "b");
+  }
   std::string Read(const std::string& path) const { return runtime::ReadFileBytes(path).value_or("<missing>"); }
 
   WorkTree tree;
@@ -69,16 +77,13 @@ class UpdateTest : public ::testing::Test {
   ScopedFakeSeams fakes;
 };
 
-// The main bar's side: the status lines shown, and the selection window
-// answered by a function.
+// The selection window answered by a function.
 class RecordingChecksView final : public UpdateChecksView {
  public:
-  void ShowUpdateStatus(const std::string& text) override { statuses.push_back(text); }
   void ShowUpdateSelection(const std::shared_ptr<clsPlayerUpdate>& run) override {
     ++selections;
     if (onSelection) onSelection(run);
   }
-  std::vector<std::string> statuses;
   int selections = 0;
   std::function<void(const std::shared_ptr<clsPlayerUpdate>&)> onSelection;
 };
