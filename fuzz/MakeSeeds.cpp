@@ -250,6 +250,33 @@ void KwrSeeds() {
                                        block.Yardage.push_back({1001, 5, week, 1, 34.0f});
                                      }
                                    });
+  // Crafted small files that claim a great deal (docs/fuzzing.md, "Ceilings").
+  const std::string two = kdfuzz::ReadBytes(Folder("kwr") + "two-weeks.kwr");
+  runtime::ByteWriter claim;
+  claim.Raw(two.substr(0, 19));
+  claim.Long(536870911);  // the index of a 4 GiB file, in a file of a hundred bytes
+  claim.Raw(two.substr(23, 62 + 16));
+  kdfuzz::WriteBytes(Folder("kwr") + "index-claims-millions.kwr", claim.Data());
+  // Two hundred index entries naming one bad block: reported once per file.
+  runtime::ByteWriter bad;
+  bad.Raw(two.substr(0, 19));
+  bad.Long(199);
+  bad.Raw(two.substr(23, 62));
+  const int32_t block = 85 + 200 * 8 + 1;
+  for (int32_t i = 0; i < 200; ++i) {
+    bad.Long(1);
+    bad.Long(block);
+  }
+  bad.Byte(9);  // a block version no reader knows
+  for (int32_t i = 0; i < 4; ++i) bad.Long(0);
+  kdfuzz::WriteBytes(Folder("kwr") + "entries-on-one-bad-block.kwr", bad.Data());
+}
+
+// Overwrites the Long at `offset`.
+void PatchLong(std::string& bytes, std::size_t offset, int32_t value) {
+  runtime::ByteWriter w;
+  w.Long(value);
+  bytes.replace(offset, 4, w.Data());
 }
 
 void VczSeeds() {
@@ -262,6 +289,24 @@ void VczSeeds() {
   w.Raw("a.txt");
   w.Raw(std::string("\x78\x01\x01\x02\x00\xFD\xFF\x68\x69\x01\x3B\x00\xD2", 13));
   kdfuzz::WriteBytes(Folder("vcz") + "example.vcz", w.Data());
+
+  // Crafted small files that claim a great deal (docs/fuzzing.md, "Ceilings").
+  std::string millions = w.Data();
+  PatchLong(millions, 7, 50000000);
+  kdfuzz::WriteBytes(Folder("vcz") + "entry-count-claims-millions.vcz", millions);
+  std::vector<std::pair<std::string, std::string>> eight;
+  for (int i = 0; i < 8; ++i) eight.emplace_back("e" + std::to_string(i) + ".bin", std::string(2000, 'z'));
+  std::string shared = kdfuzz::MakeArchive(eight);
+  for (std::size_t i = 1; i < 8; ++i) PatchLong(shared, 11 + 20 * i + 8, 11 + 20 * 8 + 8 * 6 + 1);
+  kdfuzz::WriteBytes(Folder("vcz") + "entries-share-one-body.vcz", shared);
+  std::string gigabytes = kdfuzz::MakeArchive({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}});
+  for (std::size_t i = 0; i < 5; ++i) {
+    PatchLong(gigabytes, 11 + 20 * i + 12, 300000);
+    PatchLong(gigabytes, 11 + 20 * i + 16, 256 * 1024 * 1024);
+  }
+  kdfuzz::WriteBytes(Folder("vcz") + "claims-over-a-gigabyte.vcz", gigabytes);
+  kdfuzz::WriteBytes(Folder("vcz") + "name-too-long-to-save.vcz",
+                     kdfuzz::MakeArchive({{std::string(248, 'n'), "x"}, {"fine.txt", "ok"}}));
 }
 
 void UpdateIndexSeeds() {
@@ -300,6 +345,19 @@ void DatabaseSeeds() {
   KD_FUZZ_CHECK(sqlite3_exec(db, "PRAGMA page_size=512; VACUUM;", nullptr, nullptr, nullptr) == SQLITE_OK);
   sqlite3_close(db);
   kdfuzz::WriteBytes(Folder("database") + "template.pro", kdfuzz::ReadBytes(path));
+
+  // A table far wider than any of the program's, its fields costing the file
+  // nothing but their DEFAULT: refused at the open.
+  const std::string wide = kdfuzz::ScratchFolder() + "wide.pro";
+  std::filesystem::remove(wide);
+  std::string sql = "PRAGMA page_size=512; CREATE TABLE tblPlayers (ID INTEGER PRIMARY KEY";
+  for (int i = 0; i < 300; ++i) sql += ", f" + std::to_string(i) + " TEXT DEFAULT 'x'";
+  sql += "); WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM c WHERE i < 200)"
+         " INSERT INTO tblPlayers (ID) SELECT i FROM c;";
+  KD_FUZZ_CHECK(sqlite3_open(wide.c_str(), &db) == SQLITE_OK);
+  KD_FUZZ_CHECK(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
+  sqlite3_close(db);
+  kdfuzz::WriteBytes(Folder("database") + "wide-table.pro", kdfuzz::ReadBytes(wide));
 }
 
 }  // namespace

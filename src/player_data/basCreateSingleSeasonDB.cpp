@@ -1,5 +1,6 @@
 #include "player_data/basCreateSingleSeasonDB.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
 #include "platform/jet/Transaction.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "player_data/StrainUpdatePromptView.h"
@@ -32,6 +34,8 @@
 namespace basCreateSingleSeasonDB {
 
 namespace {
+
+using basKWRImport::KwrImportResult;
 
 namespace fs = std::filesystem;
 
@@ -75,22 +79,18 @@ std::string ErrorText(const std::exception_ptr& error) {
 }
 
 // A file beside the target that a build works in; removed unless it has
-// been moved over the target.
+// been moved over the target. It is named and made as a save's temporary
+// file is, so a build killed half-way leaves nothing the next save or build
+// of the same target does not clear away.
 class BuildFile {
  public:
-  explicit BuildFile(const std::string& target) : target_(target) {
-    const fs::path folder = fs::path(target).parent_path();
-    std::string pattern = (folder.empty() ? std::string() : folder.string() + "/") + "." +
-                          fs::path(target).filename().string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-      throw std::runtime_error("Cannot create a working file beside '" + target +
-                               "': " + std::error_code(errno, std::generic_category()).message());
-    }
-    ::close(fd);
-    path_ = pattern;
+  explicit BuildFile(const std::string& target) : target_(runtime::SaveTarget(target)) {
+    std::string error;
+    fd_ = runtime::CreateTemporaryBeside(target_, path_, &error);
+    if (fd_ < 0) throw std::runtime_error("Cannot create a working file beside '" + target + "': " + error);
   }
   ~BuildFile() {
+    CloseFile();
     if (path_.empty()) return;
     std::error_code ec;
     fs::remove(path_, ec);
@@ -101,24 +101,37 @@ class BuildFile {
 
   const std::string& Path() const { return path_; }
 
+  // Fills the working file with the source's bytes; it keeps the mode the
+  // target is to have.
   void CopyFrom(const std::string& source) {
     std::error_code ec;
     if (!fs::is_regular_file(source, ec)) throw std::runtime_error("File Not Found:  '" + source + "'");
-    fs::copy_file(source, path_, fs::copy_options::overwrite_existing, ec);
-    if (ec) throw std::runtime_error("Cannot copy '" + source + "': " + ec.message());
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string error = "Cannot copy '" + source + "'";
+    const bool copied = in >= 0 && runtime::CopyAll(in, fd_, source, path_, &error);
+    if (in >= 0) ::close(in);
+    if (!copied || !CloseFile()) throw std::runtime_error(error);
   }
 
   // Moves the finished file over the target in one step.
   void Commit() {
-    std::error_code ec;
-    fs::rename(path_, target_, ec);
-    if (ec) throw std::runtime_error("Cannot replace '" + target_ + "': " + ec.message());
+    std::string error;
+    if (!runtime::CommitTemporary(path_, target_, &error)) throw std::runtime_error(error);
     path_.clear();
   }
 
  private:
+  bool CloseFile() {
+    if (fd_ < 0) return true;
+    const bool ok = ::fsync(fd_) == 0;
+    ::close(fd_);
+    fd_ = -1;
+    return ok;
+  }
+
   std::string target_;
   std::string path_;
+  int fd_ = -1;
 };
 
 }  // namespace
@@ -195,15 +208,20 @@ KwrApplyOutcome ApplyKWRFiles(int16_t year, clsKickwellDB& db, const std::vector
   status.Clear(1);
   try {
     const float weight = list.empty() ? 0.0f : 100.0f / static_cast<float>(list.size());
+    bool skipped = false;
     for (std::size_t i = 0; i < list.size(); ++i) {
       DoEvents();
       if (CancelFlag) return KwrApplyOutcome::kCancelled;
       const int32_t segment = static_cast<int32_t>(i);
       status.AddSegment(segment, weight);
-      if (!basKWRImport::ExpandKwrFile(db, list[i], year, status, text, segment, keepModified)) {
-        return KwrApplyOutcome::kCancelled;
-      }
+      const KwrImportResult result =
+          basKWRImport::ExpandKwrFile(db, list[i], year, status, text, segment, keepModified);
+      if (result == KwrImportResult::kCancelled) return KwrApplyOutcome::kCancelled;
+      if (result == KwrImportResult::kBlocksSkipped) skipped = true;
     }
+    // Versions are recorded only for files read whole, so the same files are
+    // applied again next time.
+    if (skipped) return KwrApplyOutcome::kBlocksSkipped;
     const int32_t master = KWRFileVersion(MasterPrefix(year), list);
     const std::string strain = db.StrainName();
     const int32_t strainVersion = HasStrain(strain) ? KWRFileVersion(strain, list) : 0;
@@ -340,10 +358,18 @@ bool CreateProjectedFile(int16_t year, const std::string& destination, const std
     status.Clear(1);
     std::string text;
     const float weight = files.empty() ? 0.0f : 100.0f / static_cast<float>(files.size());
+    int32_t damaged = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
       const int32_t segment = static_cast<int32_t>(i);
       status.AddSegment(segment, weight);
-      if (!basKWRImport::ExpandKwrFile(db, files[i], year, status, text, segment, false)) return false;
+      const KwrImportResult result = basKWRImport::ExpandKwrFile(db, files[i], year, status, text, segment, false);
+      if (result == KwrImportResult::kCancelled) return false;
+      if (result == KwrImportResult::kBlocksSkipped) ++damaged;
+    }
+    if (damaged > 0) {
+      throw std::runtime_error("Blocks of " + std::to_string(damaged) + " player-record file" +
+                               (damaged == 1 ? "" : "s") +
+                               " could not be read; the projected-stats file was left as it was.");
     }
 
     // The version fields only once everything they claim is in the file.

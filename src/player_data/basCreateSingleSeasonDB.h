@@ -31,8 +31,10 @@ namespace basCreateSingleSeasonDB {
 // empty for none.
 inline std::string SelectedStrainName;
 
-// What became of applying a list of files.
-enum class KwrApplyOutcome { kDone, kCancelled, kFailed };
+// What became of applying a list of files. kBlocksSkipped: every file was
+// imported, but blocks of some could not be read (each such file was
+// reported once); like a cancel, it records no version field.
+enum class KwrApplyOutcome { kDone, kCancelled, kFailed, kBlocksSkipped };
 
 // "2024 Master": the prefix of a season's master and update files.
 std::string MasterPrefix(int16_t year);
@@ -64,7 +66,8 @@ bool IsNumericFileStem(const std::string& fileName, int32_t minimum);
 // Update". Done: MasterVersion, and StrainVersion / StrainMaxOffer of the
 // database's strain, are raised to the versions the list holds; `text` is
 // the header text of the last file. A failure shows its reason captioned
-// "Projected Stats Not Updated"; rows written before it stay.
+// "Projected Stats Not Updated"; rows written before it stay. Files with
+// skipped blocks are all imported, and the result says they were.
 KwrApplyOutcome ApplyKWRFiles(int16_t year, clsKickwellDB& db, const std::vector<std::string>& list,
                               std::string& text, bool keepModified);
 
@@ -105,7 +108,9 @@ void UpdateProjectedStats(clsKickwellDB& db, bool showMessage);
 // beside the destination, which replaces the destination only when the
 // build is complete. A cancelled or failed build (the latter shown
 // captioned "Projected File Not Created") leaves the destination as it was
-// and answers False. The strain is SelectedStrainName ("None" when empty).
+// and answers False; so does a build from files with blocks that could not
+// be read, which would be incomplete. The strain is SelectedStrainName
+// ("None" when empty).
 bool CreateProjectedFile(int16_t year, const std::string& destination, const std::vector<std::string>& list,
                          bool updateOnly);
 

@@ -28,9 +28,9 @@ constexpr int64_t kMaxPosition = std::numeric_limits<int32_t>::max();
 // whichever way the reader leaves.
 class KwrInput {
  public:
-  // Opens through the program's opener, which reports its own failure.
-  bool Open(const std::string& path) {
-    if (!basAssociatedFiles::OpenFileByMode(path, file_, basAssociatedFiles::kBinaryRead, true)) {
+  // Opens through the program's opener, which reports its own failure when asked to.
+  bool Open(const std::string& path, bool report = true) {
+    if (!basAssociatedFiles::OpenFileByMode(path, file_, basAssociatedFiles::kBinaryRead, report)) {
       return false;
     }
     file_.seekg(0, std::ios::end);
@@ -125,6 +125,7 @@ int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index
 
   if (count < -1) return -1;
   const int64_t entries = static_cast<int64_t>(count) + 1;
+  if (entries > kKwrMaxIndexEntries) return -1;
   if (!file.Read(indexOffset, entries * kKwrIndexEntryBytes, bytes)) return -1;
   runtime::ByteReader in(bytes);
   std::vector<KWRIndexEntry> read;
@@ -143,16 +144,20 @@ int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index
   return static_cast<int32_t>(index.size()) - 1;
 }
 
-bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
-  if (!basFileExists_001::FileExists(path, true)) return false;
+namespace {
+
+enum class BlockRead { kRead, kNoFile, kBadBlock };
+
+// One block; `report` lets the existence test and the opener speak.
+BlockRead ReadBlock(const std::string& path, KWRBlock& block, int32_t& position, bool report) {
+  if (!basFileExists_001::FileExists(path, report)) return BlockRead::kNoFile;
   KwrInput file;
-  if (!file.Open(path)) return false;
+  if (!file.Open(path, report)) return BlockRead::kNoFile;
 
   const int64_t offset = static_cast<int64_t>(position) - 1;
   std::string bytes;
   if (!file.Read(offset, kKwrBlockHeadBytes, bytes)) {
-    ShowBadBlock();
-    return false;
+    return BlockRead::kBadBlock;
   }
   runtime::ByteReader head(bytes);
   const uint8_t version = head.Byte();
@@ -161,8 +166,7 @@ bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
   const int32_t nScoY = head.Long();
   const int32_t nCor = head.Long();
   if (version > kKwrVersion || nBios < 0 || nStat < 0 || nScoY < 0 || nCor < 0) {
-    ShowBadBlock();
-    return false;
+    return BlockRead::kBadBlock;
   }
   // At most 2^31 records of each kind: the sizes cannot overflow 64 bits.
   const int64_t bodyBytes = static_cast<int64_t>(nBios) * kKwrBioBytes +
@@ -170,8 +174,7 @@ bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
   const int64_t end = offset + kKwrBlockHeadBytes + bodyBytes;
   if (bodyBytes > kKwrMaxBlockBytes || end >= kMaxPosition ||
       !file.Read(offset + kKwrBlockHeadBytes, bodyBytes, bytes)) {
-    ShowBadBlock();
-    return false;
+    return BlockRead::kBadBlock;
   }
 
   KWRBlock read;
@@ -193,7 +196,19 @@ bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
 
   block = std::move(read);
   position = static_cast<int32_t>(end + 1);
-  return true;
+  return BlockRead::kRead;
+}
+
+}  // namespace
+
+bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position) {
+  const BlockRead read = ReadBlock(path, block, position, true);
+  if (read == BlockRead::kBadBlock) ShowBadBlock();
+  return read == BlockRead::kRead;
+}
+
+bool ReadKwrBlockQuietly(const std::string& path, KWRBlock& block, int32_t& position) {
+  return ReadBlock(path, block, position, false) == BlockRead::kRead;
 }
 
 bool KwrByeWeekYear(const KWRStatRecord& modification, int16_t& year) {

@@ -35,6 +35,10 @@ inline constexpr int32_t kKwrNameBytes = 40;
 // player. A block takes about twice its bytes in memory, so a larger one
 // (which only a damaged or hostile file holds) is a bad block.
 inline constexpr int64_t kKwrMaxBlockBytes = 64ll * 1024 * 1024;
+// Most index entries read: a sound file indexes each week of 0..255 once,
+// so a few hundred entries hold every file ever written; a count above it
+// is refused before the index is read.
+inline constexpr int64_t kKwrMaxIndexEntries = 512;
 // The version the writer writes into the header and into every block; the
 // readers accept every version up to it.
 inline constexpr int32_t kKwrVersion = 4;
@@ -43,8 +47,9 @@ inline constexpr int32_t kKwrVersion = 4;
 // 0..count) with `index` and `text` filled, or -1:
 // - when the file cannot be opened (after the opener's "Open File Error"),
 //   is too short, has another signature or a header version other than 0 to
-//   4, a count below -1, or an index that does not fit in the file; `index`
-//   and `text` are then left as they were;
+//   4, a count below -1 or of more than kKwrMaxIndexEntries entries, or an
+//   index that does not fit in the file; `index` and `text` are then left as
+//   they were;
 // - when the file's index is empty or holds no usable entry; `index` is then
 //   empty and `text` filled.
 // Index entries whose week is outside 0..255 cannot name a week of the
@@ -60,6 +65,10 @@ int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index
 // import skips it and goes on with the next. A missing file shows the
 // "File Not Found" notice; an unreadable one "Open File Error".
 bool ReadKwrBlock(const std::string& path, KWRBlock& block, int32_t& position);
+// ReadKwrBlock without a word to the user, also when the file is missing or
+// cannot be opened: for an import that counts the blocks it skips and
+// reports them once per file.
+bool ReadKwrBlockQuietly(const std::string& path, KWRBlock& block, int32_t& position);
 
 // True when the modification record sets a bye week (MasID -2) and its
 // value, rounded half to even, is a year that fits an Integer; `year` then

@@ -130,8 +130,8 @@ void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRS
   }
 }
 
-bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
-                    int16_t year, int32_t position, int32_t segment, bool keepModified) {
+KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
+                               int16_t year, int32_t position, int32_t segment, bool keepModified) {
   const std::string label = WeekLabel(week);
   status.Clear(0);
   status.StatusCaption(0, 0, label + " - Importing Data");
@@ -139,7 +139,7 @@ bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& 
   // A refused block leaves these empty: its phases then pass with nothing
   // to write, as the next block follows.
   KWRBlock block;
-  basKWRFileControl::ReadKwrBlock(path, block, position);
+  const bool read = basKWRFileControl::ReadKwrBlockQuietly(path, block, position);
   clsKWRData kwrData;
   FillKwrData(block.Stats, block.Yardage, kwrData);
 
@@ -165,23 +165,41 @@ bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& 
     throw;
   }
   transaction.Commit();
-  return finished;
+  if (!finished) return KwrImportResult::kCancelled;
+  return read ? KwrImportResult::kImported : KwrImportResult::kBlocksSkipped;
 }
 
-bool ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
-                   std::string& text, int32_t segment, bool keepModified) {
+KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
+                              std::string& text, int32_t segment, bool keepModified) {
   status.StatusCaption(1, 0, "Expanding " + std::to_string(year) + " Stats");
   std::vector<KWRIndexEntry> index;
   basKWRFileControl::ReadKwrHeader(path, index, text);
+  KwrImportResult result = KwrImportResult::kImported;
+  int32_t skipped = 0;
   for (const KWRIndexEntry& entry : index) {
-    if (Stopped()) return false;
+    if (Stopped()) {
+      result = KwrImportResult::kCancelled;
+      break;
+    }
     // The reader keeps only entries whose week fits a Byte.
-    if (!ImportKwrBlock(db, path, status, static_cast<uint8_t>(entry.Week), year, entry.Position, segment,
-                        keepModified)) {
-      return false;
+    const KwrImportResult block = ImportKwrBlock(db, path, status, static_cast<uint8_t>(entry.Week), year,
+                                                 entry.Position, segment, keepModified);
+    if (block == KwrImportResult::kBlocksSkipped) ++skipped;
+    if (block == KwrImportResult::kCancelled) {
+      result = KwrImportResult::kCancelled;
+      break;
     }
   }
-  return !CancelFlag;
+  if (skipped > 0) {
+    // Once per file: a damaged file may index the same bad block thousands of times.
+    seams::MessageBox().PlainMessage("Incorrect KWR Version." + std::string(runtime::kCrLf) + path +
+                                         std::string(runtime::kCrLf) + std::to_string(skipped) +
+                                         (skipped == 1 ? " block skipped." : " blocks skipped."),
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kNone, "KWR Import Aborted");
+  }
+  if (result == KwrImportResult::kImported && CancelFlag) result = KwrImportResult::kCancelled;
+  if (result == KwrImportResult::kImported && skipped > 0) result = KwrImportResult::kBlocksSkipped;
+  return result;
 }
 
 }  // namespace basKWRImport

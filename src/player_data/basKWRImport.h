@@ -22,6 +22,13 @@ class clsStatusPlain;
 
 namespace basKWRImport {
 
+// What became of importing a file or a block.
+enum class KwrImportResult {
+  kImported,
+  kCancelled,      // CancelFlag stopped it
+  kBlocksSkipped,  // blocks the reader refused were passed over
+};
+
 // "Registering Players" for week 0, "Season Totals" for week 250, else
 // "Week " and the number.
 std::string WeekLabel(uint8_t week);
@@ -34,14 +41,17 @@ void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRS
 // Imports every block of the file. `text` receives the header text (60
 // NULs for files before version 4) and is left alone when the header is
 // refused, which imports nothing and says nothing. The caller has added
-// progress segment `segment`. False when CancelFlag stopped the import.
-bool ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
-                   std::string& text, int32_t segment, bool keepModified);
+// progress segment `segment`. Blocks the reader refuses are passed over
+// and counted, and reported once for the file: "Incorrect KWR Version.",
+// the path and "n blocks skipped.", titled "KWR Import Aborted"; the
+// result then says so (unless CancelFlag stopped the import).
+KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
+                              std::string& text, int32_t segment, bool keepModified);
 
 // Imports the block at the 1-based position, labelled by `week`. A block
-// the reader refuses is passed over after its message. False when
-// CancelFlag ended the block.
-bool ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
-                    int16_t year, int32_t position, int32_t segment, bool keepModified);
+// the reader refuses is passed over without a message (its caller reports
+// it) and answers kBlocksSkipped.
+KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
+                               int16_t year, int32_t position, int32_t segment, bool keepModified);
 
 }  // namespace basKWRImport

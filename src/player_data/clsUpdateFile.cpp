@@ -135,8 +135,8 @@ std::string clsUpdateFile::Serialize() const {
   return w.Take();
 }
 
-bool clsUpdateFile::SaveUpdateFile() {
-  return runtime::SaveFileAtomically(updateFilePath_ + updateFileName_, Serialize());
+bool clsUpdateFile::SaveUpdateFile(std::string* error) {
+  return runtime::SaveFileAtomically(updateFilePath_ + updateFileName_, Serialize(), error);
 }
 
 int32_t clsUpdateFile::DownloadRequested(std::vector<std::string>& names) const {
@@ -164,15 +164,25 @@ bool clsUpdateFile::UnzipRequested() {
     } else {
       result = false;
     }
+    std::string problem = "Unable to GET 'upd/" + name + "'.";
     if (result) {
-      win32::DeleteFile(WorkFolder + "upd/" + name);
       entry.FileDownloaded = true;
       // Saved after each archive, so what was unpacked stays marked even if
-      // the run stops before the next one.
-      SaveUpdateFile();
-    } else {
-      seams::MessageBox().PlainMessage("Unable to GET 'upd/" + name + "'.", seams::PlainButtons::kOk,
-                                       seams::PlainIcon::kExclamation, "Update File Skipped");
+      // the run stops before the next one; the archive goes only once the
+      // mark is on disk, so a failed save never loses it.
+      std::string error;
+      if (SaveUpdateFile(&error)) {
+        win32::DeleteFile(WorkFolder + "upd/" + name);
+      } else {
+        entry.FileDownloaded = false;
+        result = false;
+        problem = "Unable to save the update index after unpacking 'upd/" + name + "'." +
+                  std::string(runtime::kCrLf) + error;
+      }
+    }
+    if (!result) {
+      seams::MessageBox().PlainMessage(problem, seams::PlainButtons::kOk, seams::PlainIcon::kExclamation,
+                                       "Update File Skipped");
     }
   }
   return result;

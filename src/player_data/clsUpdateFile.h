@@ -55,16 +55,18 @@ class clsUpdateFile {
   // a refused file leaves the entries in memory unchanged.
   bool OpenUpdateFile(const std::string& path, const std::string& name);
   // Writes the index back over UpdateFilePath + UpdateFileName (atomically);
-  // false, with the file unchanged, when it cannot be written.
-  bool SaveUpdateFile();
+  // false, with the file unchanged and `error` set, when it cannot be written.
+  bool SaveUpdateFile(std::string* error = nullptr);
   // The trimmed names of the requested entries, in entry order; returns the
   // last index of `names`, -1 when none is requested.
   int32_t DownloadRequested(std::vector<std::string>& names) const;
   // Unpacks every requested archive, WorkFolder + "upd/" + name, into
-  // WorkFolder + its sub-folder. Each archive unpacked is deleted and its
-  // entry marked downloaded and saved at once; one that fails is reported
-  // ("Update File Skipped") and stays offered. The result is that of the
-  // last archive unpacked, False when none was requested.
+  // WorkFolder + its sub-folder. Each archive unpacked has its entry marked
+  // downloaded and the index saved at once, and is deleted only once the
+  // index is saved; one that fails to unpack, or whose index cannot be
+  // saved, is reported ("Update File Skipped"), stays offered and keeps its
+  // archive. The result is that of the last archive, False when none was
+  // requested.
   bool UnzipRequested();
 
   // The file's bytes for the entries in memory (signature, version 1).

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -97,6 +98,39 @@ bool IsRegularFile(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// True unless the folder's file system is known to have less than `bytes`
+// free for this user.
+bool HasRoomFor(const std::string& folder, int64_t bytes) {
+  struct statvfs fs {};
+  if (::statvfs(folder.empty() ? "." : folder.c_str(), &fs) != 0) return true;
+  return static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize >= static_cast<uint64_t>(bytes);
+}
+
+// False when, with more than the check's threshold to write, the folder
+// lacks the room; the reason is shown.
+bool CheckRoom(const std::string& folder, int64_t bytes) {
+  if (bytes <= clsVCZ::kFreeSpaceCheckBytes || HasRoomFor(folder, bytes)) return true;
+  ShowExtractError("Not enough free space in " + folder + " for " + std::to_string(bytes / (1024 * 1024)) +
+                   " MB.");
+  return false;
+}
+
+// True when no two bodies that lie inside the file share a byte: each
+// entry's body is its own, so no archive writes one body more than once.
+bool BodiesApart(const std::vector<VCZArchiveEntry>& entries, int64_t fileLength) {
+  std::vector<std::pair<int64_t, int64_t>> ranges;
+  for (const auto& e : entries) {
+    const int64_t start = int64_t{e.DataPosition} - 1;
+    if (e.CompressedLength <= 0 || start < 0 || start > fileLength - e.CompressedLength) continue;
+    ranges.emplace_back(start, start + e.CompressedLength);
+  }
+  std::sort(ranges.begin(), ranges.end());
+  for (std::size_t i = 1; i < ranges.size(); ++i) {
+    if (ranges[i].first < ranges[i - 1].second) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string clsVCZ::FileName(int32_t index) const {
@@ -144,7 +178,8 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     std::string signature = header.Raw(3);
     int32_t version = header.Long();
     int32_t count = header.Long();
-    if (signature != "VCZ" || count <= 0) return -1;
+    // The count is checked before anything is sized by it.
+    if (signature != "VCZ" || count <= 0 || count > kMaxEntries) return -1;
     // The directory must fit in the file before it is sized.
     const int64_t directoryBytes = kEntryBytes * count;
     if (length < directoryBytes + kHeaderBytes) return -1;
@@ -163,23 +198,40 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     }
     // A name that does not lie inside the file, or could not be a file name
     // by its length alone, is left empty: the entry stays listed but is
-    // refused when extracted. Names of a sound archive never overlap, so
-    // together they fit in the file; more is a directory built to make us
-    // allocate.
+    // refused when extracted. Names of a sound archive never overlap and are
+    // short, so together they fit in the file and in kMaxNameBytes; more is
+    // a directory built to make us allocate.
     std::vector<std::string> names(entries.size());
     int64_t nameBytes = 0;
+    int32_t tooLong = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
       const auto& e = entries[i];
-      if (e.NameLength <= 0 || static_cast<std::size_t>(e.NameLength) > kMaxNameLength) continue;
+      if (e.NameLength <= 0) continue;
+      if (static_cast<std::size_t>(e.NameLength) > kMaxNameLength) {
+        // A name no file system takes is hostile and refused silently; one
+        // that only our save cannot write is reported.
+        if (static_cast<std::size_t>(e.NameLength) <= runtime::kMaxFileNameBytes) ++tooLong;
+        continue;
+      }
       if (!file.Holds(int64_t{e.NamePosition} - 1, e.NameLength)) continue;
       nameBytes += e.NameLength;
-      if (nameBytes > length) return -1;
+      if (nameBytes > length || nameBytes > kMaxNameBytes) return -1;
       std::string raw;
       if (!file.Read(int64_t{e.NamePosition} - 1, e.NameLength, raw)) {
         ShowHeaderError(file.Error(), archivePath);
         return -1;
       }
       names[i] = runtime::Cp1252ToUtf8(raw);
+    }
+    if (!BodiesApart(entries, length)) return -1;
+    int64_t output = 0;
+    for (const auto& e : entries) output += ClaimedOutput(e);
+    if (output > kMaxArchiveOutput) return -1;
+    if (tooLong > 0) {
+      ShowHeaderError(std::to_string(tooLong) + (tooLong == 1 ? " entry is" : " entries are") +
+                          " skipped: a file name may have at most " + std::to_string(kMaxNameLength) +
+                          " bytes here, so that it can be saved.",
+                      archivePath);
     }
     signature_ = std::move(signature);
     version_ = version;
@@ -192,33 +244,39 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
   }
 }
 
+int64_t clsVCZ::ClaimedOutput(const VCZArchiveEntry& e) {
+  if (e.UncompressedLength <= 0 || e.UncompressedLength > kMaxUncompressedLength) return 0;
+  // A body made by zlib never exceeds compressBound of what it holds, nor
+  // stands for more than kMaxExpansionRatio times its length; another is
+  // not an archive we wrote and is not worth reading.
+  if (e.CompressedLength <= 0 ||
+      static_cast<uint64_t>(e.CompressedLength) > compressBound(static_cast<uLong>(e.UncompressedLength)) ||
+      e.UncompressedLength > int64_t{e.CompressedLength} * kMaxExpansionRatio) {
+    return 0;
+  }
+  return e.UncompressedLength;
+}
+
 bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::string& out) {
   if (expectedLength <= 0 || expectedLength > kMaxUncompressedLength) return false;
-  if (compressed.empty() || compressed.size() > compressBound(static_cast<uLong>(expectedLength))) {
+  if (compressed.empty() || compressed.size() > compressBound(static_cast<uLong>(expectedLength)) ||
+      expectedLength > static_cast<int64_t>(compressed.size()) * kMaxExpansionRatio) {
     return false;
   }
-  // The stated length is the archive's word only: the buffer grows with
-  // what the stream really produces, so a few bytes claiming 256 MB cost a
-  // few bytes. Nothing beyond the stated length is ever written.
-  const auto expected = static_cast<std::size_t>(expectedLength);
-  std::string buffer(std::min<std::size_t>(expected, std::max<std::size_t>(64 * 1024, 4 * compressed.size())), '\0');
+  // The length was checked against the body: the output is allocated once,
+  // so an entry costs its own size and no copy of it.
+  std::string buffer(static_cast<std::size_t>(expectedLength), '\0');
   z_stream stream{};
   if (inflateInit(&stream) != Z_OK) return false;
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   stream.avail_in = static_cast<uInt>(compressed.size());
+  stream.next_out = reinterpret_cast<Bytef*>(buffer.data());
+  stream.avail_out = static_cast<uInt>(buffer.size());
   int rc = Z_OK;
-  while (rc == Z_OK) {
-    // Once the buffer holds the stated length, inflate runs on without room:
-    // it can still read the stream's end, and answers an error if the
-    // stream holds more.
-    if (stream.total_out == buffer.size() && buffer.size() < expected) {
-      buffer.resize(std::min(expected, buffer.size() * 2));
-    }
-    stream.next_out = reinterpret_cast<Bytef*>(buffer.data()) + stream.total_out;
-    stream.avail_out = static_cast<uInt>(buffer.size() - stream.total_out);
-    rc = inflate(&stream, Z_NO_FLUSH);
-  }
-  const bool complete = rc == Z_STREAM_END && stream.total_out == expected;
+  // Once the buffer is full, inflate runs on without room: it can still
+  // read the stream's end, and answers an error if the stream holds more.
+  while (rc == Z_OK) rc = inflate(&stream, Z_NO_FLUSH);
+  const bool complete = rc == Z_STREAM_END && stream.total_out == buffer.size();
   inflateEnd(&stream);
   if (!complete) return false;
   out = std::move(buffer);
@@ -229,14 +287,7 @@ bool clsVCZ::ExtractOne(const std::string& archivePath, std::size_t index,
                         const std::string& destinationFolder) const {
   const VCZArchiveEntry& e = entries_[index];
   const std::string& name = names_[index];
-  if (!IsBareFileName(name)) return false;
-  if (e.UncompressedLength <= 0 || e.UncompressedLength > kMaxUncompressedLength) return false;
-  // A body made by zlib never exceeds compressBound of what it holds; a
-  // larger one is not an archive we wrote and is not worth reading.
-  if (e.CompressedLength <= 0 ||
-      static_cast<uint64_t>(e.CompressedLength) > compressBound(static_cast<uLong>(e.UncompressedLength))) {
-    return false;
-  }
+  if (!IsBareFileName(name) || ClaimedOutput(e) == 0) return false;
   std::string compressed;
   {
     // Opened afresh for each entry, so an archive that changed since its
@@ -258,6 +309,9 @@ bool clsVCZ::ExtractOne(const std::string& archivePath, std::size_t index,
 
 bool clsVCZ::ExtractFile(const std::string& archivePath, const std::string& destinationFolder) {
   if (entries_.empty()) return false;
+  int64_t output = 0;
+  for (const auto& e : entries_) output += ClaimedOutput(e);
+  if (!CheckRoom(destinationFolder, output)) return false;
   bool allWritten = true;
   try {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -273,6 +327,7 @@ bool clsVCZ::ExtractFile(const std::string& archivePath, const std::string& dest
 bool clsVCZ::ExtractEntry(const std::string& archivePath, int32_t index,
                           const std::string& destinationFolder) {
   if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return false;
+  if (!CheckRoom(destinationFolder, ClaimedOutput(entries_[static_cast<std::size_t>(index)]))) return false;
   try {
     return ExtractOne(archivePath, static_cast<std::size_t>(index), destinationFolder);
   } catch (const std::exception& e) {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime/FileIO.h"
+
 struct VCZArchiveEntry {
   int32_t NameLength = 0;
   int32_t NamePosition = 0;        // 1-based
@@ -29,8 +31,21 @@ class clsVCZ {
   static constexpr int64_t kEntryBytes = 20;
   // The largest entry we expand; a stated length above it is refused.
   static constexpr int64_t kMaxUncompressedLength = 256ll * 1024 * 1024;
-  // Longest entry name accepted (bytes of UTF-8), the usual file-system limit.
-  static constexpr std::size_t kMaxNameLength = 255;
+  // Longest entry name accepted (bytes of UTF-8): the longest name a save
+  // can write, its temporary name being 8 bytes longer (255 at most).
+  static constexpr std::size_t kMaxNameLength = runtime::kMaxSavedNameBytes;
+  // Published archives hold a handful of files with short names; these
+  // ceilings are far above them and keep a crafted directory small.
+  static constexpr int32_t kMaxEntries = 4096;
+  static constexpr int64_t kMaxNameBytes = 64 * 1024;
+  // The most one archive may write in all; its entries' stated lengths are
+  // added up, and an archive claiming more is refused whole.
+  static constexpr int64_t kMaxArchiveOutput = 1024ll * 1024 * 1024;
+  // Deflate writes at least one byte for every 1032 it stands for; a body
+  // claiming more is not a zlib stream of that length.
+  static constexpr int64_t kMaxExpansionRatio = 1032;
+  // Free space is checked before writing more than this.
+  static constexpr int64_t kFreeSpaceCheckBytes = 64ll * 1024 * 1024;
 
   int32_t FileCount() const { return static_cast<int32_t>(entries_.size()); }
   // The stored version (written as 1; any value is accepted).
@@ -43,6 +58,11 @@ class clsVCZ {
 
   // Reads the header, directory and names. Returns the file count, or -1 when
   // the archive cannot be used; the directory in memory is then unchanged.
+  // Besides a damaged header, an archive is refused whole when it lists
+  // more than kMaxEntries entries or kMaxNameBytes of names, when two bodies
+  // share bytes of the file, or when its entries claim more than
+  // kMaxArchiveOutput in all. Entries whose names are too long to be saved
+  // are reported once, with the reason, and refused when extracted.
   int32_t OpenHeader(const std::string& archivePath);
   // After OpenHeader: extracts every entry to destinationFolder + name. True
   // when every entry was written.
@@ -60,8 +80,9 @@ class clsVCZ {
   static bool IsBareFileName(const std::string& name);
 
   // zlib's one-shot uncompress into exactly `expectedLength` bytes. The
-  // length must be 1..kMaxUncompressedLength, and the stream must end with
-  // exactly that many bytes; otherwise false.
+  // length must be 1..kMaxUncompressedLength and within kMaxExpansionRatio
+  // of the compressed length, and the stream must end with exactly that
+  // many bytes; otherwise false. The output is sized once, from the length.
   static bool Expand(const std::string& compressed, int64_t expectedLength, std::string& out);
 
  private:
@@ -69,6 +90,8 @@ class clsVCZ {
   // unexpected (no memory).
   bool ExtractOne(const std::string& archivePath, std::size_t index,
                   const std::string& destinationFolder) const;
+  // The stated length of an entry that can be extracted, else 0.
+  static int64_t ClaimedOutput(const VCZArchiveEntry& e);
 
   std::string signature_;
   int32_t version_ = 0;

@@ -45,6 +45,10 @@ class EditFlexGridView : public EditFlexPart {
   // scrolled off (before TopRow / LeftCol).
   virtual bool RowFullyVisible(int32_t row) const = 0;
   virtual bool ColFullyVisible(int32_t col) const = 0;
+  // The cell under the mouse pointer (-1 over none): in a Click handler, the
+  // cell clicked, heading cells included.
+  virtual int32_t MouseRow() const = 0;
+  virtual int32_t MouseCol() const = 0;
   // False when the grid cannot take the focus (hidden or disabled).
   virtual bool SetFocus() = 0;
 };

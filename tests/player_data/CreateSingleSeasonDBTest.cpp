@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 
@@ -312,6 +316,42 @@ TEST_F(SeasonDB, FailedUpdateRecordsNoVersionAndSaysSo) {
   EXPECT_FALSE(fakes.messages.messages[0].text.empty());
   EXPECT_EQ(fakes.messages.plain[0].text, "Projected Stats update failed.");
   EXPECT_EQ(db_.MasterVersion(), 1);
+}
+
+// A file with unreadable blocks used to count as applied: its version was
+// recorded and the update said it had succeeded.
+TEST_F(SeasonDB, UpdateWithSkippedBlocksRecordsNoVersionAndSaysSo) {
+  BuildAndOpen();
+  std::string damaged = Bytes({Week(2, 300, 95), Week(3, 310, 99)});
+  damaged[25 + 60 + 16] = 5;  // the first block's version
+  const std::string file = Mas("2024 Master 0002.kwr", damaged);
+  UpdateProjectedStats(db_, true);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version.\r\n" + file +
+                                                      "\r\n1 block skipped.",
+                                                  "Projected Stats Update: Projected Stats update failed."}));
+  EXPECT_EQ(db_.MasterVersion(), 1);
+}
+
+TEST_F(SeasonDB, BuildFromFilesWithSkippedBlocksLeavesTheOldFile) {
+  path_ = Sub("pro") + "Season.pro";
+  kdtest::WriteFile(path_, "the old database");
+  std::string damaged = Bytes({Registration(), Week(1, 250, 80)});
+  damaged[25 + 60 + 16] = 5;
+  EXPECT_FALSE(CreateProjectedFile(2024, path_, {Mas("2024 Master 0001.kwr", damaged)}, false));
+  EXPECT_EQ(fakes.messages.captions, (std::vector<std::string>{"KWR Import Aborted", "Projected File Not Created"}));
+  EXPECT_EQ(kdtest::ReadFile(path_), "the old database");
+  EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{"Season.pro"}));
+}
+
+TEST_F(SeasonDB, TemporaryFilesOfAKilledBuildAreRemovedByTheNextBuildOfTheSameFile) {
+  path_ = Sub("pro") + "Season.pro";
+  for (const char* name : {".Season.pro.Ab12Cd", ".Season.pro.Ab12Cd-journal", ".Other.pro.Ab12Cd"}) {
+    kdtest::WriteFile(Sub("pro") + name, "left by a killed build");
+    struct timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (Sub("pro") + name).c_str(), old, 0), 0);
+  }
+  ASSERT_TRUE(CreateProjectedFile(2024, path_, {}, false));
+  EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{".Other.pro.Ab12Cd", "Season.pro"}));
 }
 
 TEST_F(SeasonDB, CancelledUpdateRecordsNoVersionAndCountsNegative) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "KwrFixtures.h"
+#include "TempDir.h"
 #include "core/basStatusControl.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
@@ -19,6 +20,7 @@ using kwrtest::BlockFixture;
 using kwrtest::Bye;
 using kwrtest::KwrFileBytes;
 using kwrtest::Rec;
+using basKWRImport::KwrImportResult;
 
 namespace {
 
@@ -54,7 +56,7 @@ class KwrImport : public kwrtest::SeasonWork {
     status_->AddSegment(0, 100.0f);
   }
 
-  bool Expand(const std::string& file, bool keepModified = false) {
+  KwrImportResult Expand(const std::string& file, bool keepModified = false) {
     return basKWRImport::ExpandKwrFile(db_, file, 2024, *status_, text_, 0, keepModified);
   }
   std::string Query(const std::string& sql) { return QueryText(path_, sql); }
@@ -90,7 +92,7 @@ class KwrImport : public kwrtest::SeasonWork {
 
 TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
   const std::string file = PutKwr("mas", "2024 Master 0001.kwr", HandMadeMasterFile());
-  ASSERT_TRUE(Expand(file));
+  ASSERT_EQ(Expand(file), KwrImportResult::kImported);
   EXPECT_EQ(text_, "Hand Strain" + std::string(49, ' '));
 
   EXPECT_EQ(
@@ -145,9 +147,9 @@ TEST_F(KwrImport, HandMadeMasterFileBecomesExactlyTheseRows) {
 
 TEST_F(KwrImport, ImportingTheSameFileAgainLeavesTheSameRows) {
   const std::string file = PutKwr("mas", "2024 Master 0001.kwr", HandMadeMasterFile());
-  ASSERT_TRUE(Expand(file));
+  ASSERT_EQ(Expand(file), KwrImportResult::kImported);
   const std::string once = Dump();
-  ASSERT_TRUE(Expand(file));
+  ASSERT_EQ(Expand(file), KwrImportResult::kImported);
   EXPECT_EQ(Dump(), once);
 }
 
@@ -159,7 +161,7 @@ TEST_F(KwrImport, ProgressCountsBiosModificationsAndYardageRunsThenTheStatIndex)
   week.block.Yardage = {Rec(1, 1, 3, 2, 10.0f), Rec(1, 1, 3, 2, 20.0f), Rec(2, 2, 3, 2, 5.0f)};
   week.block.Stats = {Rec(1, 1, 3, kRushYds, 50.0f), Rec(1, 1, 3, kRushTD, 1.0f), Rec(2, 2, 3, kRec, 4.0f),
                       Rec(2, 2, 3, kRushYds, 7.0f)};
-  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {week}))));
+  ASSERT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {week}))), KwrImportResult::kImported);
   EXPECT_EQ(BottomCaptions().front(), "Week 3 - Importing Data");
   const StatusSegment& segment = status_->Segments()[static_cast<std::size_t>(status_->CurrentSegment())];
   EXPECT_EQ(segment.Id, 0);
@@ -177,7 +179,7 @@ TEST_F(KwrImport, RecordsOfOnePlayerInAnotherWeekFormARunOfTheirOwn) {
   registration.block.Bios = {Bio(7, "Seven, Sam", 0, 4, 3)};
   BlockFixture weeks{1, {}};
   weeks.block.Stats = {Rec(7, 4, 1, kRushYds, 30.0f), Rec(7, 4, 2, kRushYds, 40.0f)};
-  ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, weeks}))));
+  ASSERT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, weeks}))), KwrImportResult::kImported);
   EXPECT_EQ(
       Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM (SELECT * FROM tblStat3 ORDER BY Week);"),
       "1:30.0 2:40.0");
@@ -196,8 +198,8 @@ TEST_F(KwrImport, UnknownNonEditableOrNonFiniteValuesAreLoggedAndPassedOver) {
   season.block.Stats = {Rec(1234, 12, 250, 200, 5.0f), Rec(1234, 12, 250, kTeam, 30.0f),
                         Rec(1234, 12, 250, kIncomplete, 3.0f), Rec(1234, 12, 250, kRushYds, 99.0f),
                         Rec(4321, 12, 250, kRushYds, 1.0f)};
-  ASSERT_TRUE(
-      Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, season}))));
+  ASSERT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", {registration, week, season}))),
+            KwrImportResult::kImported);
 
   EXPECT_EQ(Query("SELECT group_concat(Week || ':' || Fld4, ' ') FROM tblStat3;"), "250:99.0");
   EXPECT_EQ(Query("SELECT TeamID FROM tblStat0 WHERE Week = 250;"), "12");
@@ -241,8 +243,10 @@ TEST_F(KwrImport, RefusedBlockIsPassedOverAndTheNextStillImports) {
     std::string bytes = KwrFileBytes(2024, "", {first, registration});
     bytes.replace(c.offset, c.bytes.size(), c.bytes);
     fakes.messages.plain.clear();
-    ASSERT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version."}));
+    const std::string file = PutKwr("mas", "2024 Master 0001.kwr", bytes);
+    ASSERT_EQ(Expand(file), KwrImportResult::kBlocksSkipped);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version.\r\n" + file +
+                                                    "\r\n1 block skipped."}));
     EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers WHERE MasterID = " + std::to_string(masID) + ";"), "1");
     EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat3;"), "0");
   }
@@ -264,7 +268,7 @@ TEST_F(KwrImport, RefusedHeaderImportsNothingAndSaysNothing) {
   for (const Case& c : cases) {
     std::string bytes = KwrFileBytes(2024, "text", {registration});
     bytes.replace(c.offset, c.bytes.size(), c.bytes);
-    EXPECT_TRUE(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes))) << c.name;
+    EXPECT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)), KwrImportResult::kImported) << c.name;
     EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "0") << c.name;
     EXPECT_EQ(text_, "untouched") << c.name;
   }
@@ -286,10 +290,30 @@ TEST_F(KwrImport, CancelEndsTheBlockAtOnceKeepsWhatWasWrittenAndStartsNoOtherBlo
   fakes.yield.onYield = [this](int) {
     if (db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat3;")->Field(0).AsLong() == 1) CancelFlag = true;
   };
-  EXPECT_FALSE(Expand(file));
+  EXPECT_EQ(Expand(file), KwrImportResult::kCancelled);
   EXPECT_EQ(Query("SELECT group_concat(PlayerID || ':' || Week || ':' || Fld4, ' ') FROM tblStat3;"),
             "1:1:10.0");
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "2");
+}
+
+// A small file whose 100,000 index entries all named one bad block showed
+// 100,000 message boxes, and the import still answered success.
+TEST_F(KwrImport, BadBlocksAreReportedOncePerFileWithTheirCountAndTheResultSaysSo) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(77, "Seven, Seven", 0, 3, 2)};
+  std::vector<BlockFixture> blocks = {registration};
+  for (int w = 1; w <= 9; ++w) {
+    blocks.push_back(BlockFixture{0, {}});
+    blocks.back().week = w;
+  }
+  std::string bytes = KwrFileBytes(2024, "", blocks);
+  // Every block after the first at a position past the end of the file.
+  for (int i = 1; i <= 9; ++i) kdtest::PokeLong(bytes, 25 + 60 + 8 * i + 4, 0xFFF0);
+  const std::string file = PutKwr("mas", "2024 Master 0001.kwr", bytes);
+  EXPECT_EQ(Expand(file), KwrImportResult::kBlocksSkipped);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: Incorrect KWR Version.\r\n" + file +
+                                                  "\r\n9 blocks skipped."}));
+  EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers WHERE MasterID = 77;"), "1");
 }
 
 }  // namespace

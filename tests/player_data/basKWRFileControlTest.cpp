@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <stdexcept>
@@ -239,6 +240,28 @@ TEST_F(KwrFileTest, RejectedHeaderReturnsMinusOneAndKeepsOutputs) {
     EXPECT_EQ(text, "kept");
   }
   EXPECT_TRUE(fakes.messages.plain.empty());
+}
+
+// A sparse 4 GiB file claiming 536 million index entries was read whole.
+// The count now has a ceiling, checked before the index is sized or read.
+TEST_F(KwrFileTest, IndexCountAboveTheCeilingIsRefusedBeforeTheIndexIsRead) {
+  for (const int64_t entries : {kKwrMaxIndexEntries, kKwrMaxIndexEntries + 1, int64_t{536'870'912}}) {
+    SCOPED_TRACE(entries);
+    std::string file = HandMadeFile();
+    PutLong(file, 19, static_cast<int32_t>(entries - 1));
+    Write(file);
+    // Sparse: long enough for the index it claims, with nothing on disk.
+    std::filesystem::resize_file(path, 85 + 8 * static_cast<uintmax_t>(entries) + 64);
+    std::vector<KWRIndexEntry> index;
+    std::string text;
+    const int32_t count = ReadKwrHeader(path, index, text);
+    if (entries == kKwrMaxIndexEntries) {
+      EXPECT_GE(count, 1);  // read; the blocks' bytes read as entries are sorted out later
+    } else {
+      EXPECT_EQ(count, -1);
+      EXPECT_TRUE(index.empty());
+    }
+  }
 }
 
 TEST_F(KwrFileTest, SignatureBlanksAreTrimmedAndAnEmptyIndexGivesTextAndNoEntries) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "ArchiveFixtures.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
@@ -251,6 +253,26 @@ TEST_F(UnzipRequestedTest, TwoOfThreeUnpackedStayMarkedWhenTheThirdFails) {
   // The broken archive is kept, to be fetched again next time.
   EXPECT_TRUE(std::filesystem::exists(Upd() + "3.vcz"));
   EXPECT_FALSE(std::filesystem::exists(tree_.Sub("mas") + "three.kwr"));
+}
+
+// The archive used to be deleted before the index was saved, and a failed
+// save went unnoticed: the archive was lost and the index left unmarked.
+TEST_F(UnzipRequestedTest, IndexThatCannotBeSavedKeepsTheArchiveAndIsReported) {
+  WriteFile(Upd() + "m.vcz", BuildArchive({{"2024 Master 0002.kwr", "records"}}));
+  clsUpdateFile index;
+  Load(index, {{"m.vcz"}});
+  index.SetRequestFile(0, true);
+  ASSERT_EQ(::chmod((Upd() + "20240002.dat").c_str(), 0444), 0);
+  EXPECT_FALSE(index.UnzipRequested());
+  EXPECT_TRUE(std::filesystem::exists(Upd() + "m.vcz"));
+  EXPECT_FALSE(index.FileDownloaded(0));
+  EXPECT_FALSE(DownloadedOnDisk(0));
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "Update File Skipped");
+  EXPECT_EQ(seams_.messages.plain[0].text.rfind("Unable to save the update index after unpacking 'upd/m.vcz'.", 0),
+            0u)
+      << seams_.messages.plain[0].text;
+  EXPECT_NE(seams_.messages.plain[0].text.find("read-only"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "ArchiveFixtures.h"
@@ -252,7 +253,7 @@ TEST_F(VCZTest, HostileNamesAreListedButNeverWritten) {
   clsVCZ vcz;
   ASSERT_EQ(vcz.OpenHeader(path), 12);
   EXPECT_EQ(vcz.FileName(0), "../escaped.txt");
-  EXPECT_EQ(vcz.FileName(10), "");  // longer than any file name: not even read
+  EXPECT_EQ(vcz.FileName(10), "");  // longer than any saved name: not even read
   EXPECT_FALSE(vcz.ExtractFile(path, Out()));
   for (int i = 0; i < 11; ++i) EXPECT_FALSE(vcz.ExtractEntry(path, i, Out())) << i;
   EXPECT_EQ(ReadFile(Out() + "fine.txt"), "ok");
@@ -273,7 +274,7 @@ TEST(VCZNames, BareFileNames) {
       {"a/b", false},                 {"/abs", false},   {"a\\b", false},        {"c:", false},
       {std::string("a\0b", 3), false}, {"a\nb", false},  {"a\x7F", false},       {"\xC2\x81", false},
       {"*.kwr", false},               {"a?.kwr", false},
-      {std::string(255, 'n'), true},  {std::string(256, 'n'), false},
+      {std::string(247, 'n'), true},  {std::string(248, 'n'), false},
   };
   for (const auto& c : cases) EXPECT_EQ(clsVCZ::IsBareFileName(c.name), c.bare) << c.name;
 }
@@ -294,8 +295,9 @@ TEST(VCZExpand, NeedsExactlyTheStatedLength) {
 }
 
 // A body of a few bytes stating 256 MB used to have the whole 256 MB made
-// (and filled) before zlib said the stream was short. The buffer now grows
-// with what the stream produces, so the process's peak memory hardly moves.
+// (and filled) before zlib said the stream was short. A stated length no
+// zlib stream of the body's length can reach is now refused before any of
+// it is reserved.
 TEST(VCZExpand, StatedLengthTheBodyCannotFillIsRefusedWithoutReservingIt) {
   const std::string body = kdtest::Compress("hello");
   const auto peakKilobytes = [] {
@@ -314,6 +316,89 @@ TEST(VCZExpand, StatedLengthTheBodyCannotFillIsRefusedWithoutReservingIt) {
   EXPECT_TRUE(clsVCZ::Expand(kdtest::Compress(big), static_cast<int64_t>(big.size()), out));
   EXPECT_EQ(out, big);
   EXPECT_FALSE(clsVCZ::Expand(kdtest::Compress(big), static_cast<int64_t>(big.size()) - 1, out));
+}
+
+// A sparse file of a gigabyte claiming fifty million entries took gigabytes
+// to list. The entry count has a ceiling, checked before the directory is
+// read; a directory at the ceiling still opens.
+TEST_F(VCZTest, EntryCountAboveTheCeilingIsRefusedBeforeTheDirectoryIsRead) {
+  for (const int32_t count : {clsVCZ::kMaxEntries, clsVCZ::kMaxEntries + 1, 50'000'000}) {
+    SCOPED_TRACE(count);
+    std::string bytes = BuildArchive({{"a.txt", "hi"}});
+    PutLong(bytes, 7, count);
+    const std::string path = Write(bytes);
+    // Sparse: as long as the directory claims, without the bytes on disk.
+    std::filesystem::resize_file(path, 11 + 20 * std::min<int64_t>(count, 1'000'000) + 64);
+    clsVCZ vcz;
+    EXPECT_EQ(vcz.OpenHeader(path), count == clsVCZ::kMaxEntries ? count : -1);
+  }
+}
+
+TEST_F(VCZTest, DirectoryWithMoreNameBytesThanTheCeilingIsRefused) {
+  std::vector<ArchiveEntryFixture> entries;
+  const int32_t perName = static_cast<int32_t>(clsVCZ::kMaxNameLength);
+  const int32_t n = static_cast<int32_t>(clsVCZ::kMaxNameBytes / perName) + 1;
+  for (int32_t i = 0; i < n; ++i) {
+    std::string name = std::to_string(i);
+    entries.push_back({name + std::string(static_cast<std::size_t>(perName) - name.size(), 'n'), "x"});
+  }
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(Write(BuildArchive(entries))), -1);
+  entries.pop_back();
+  EXPECT_EQ(vcz.OpenHeader(Write(BuildArchive(entries))), n - 1);
+}
+
+// Eight entries on one body of a quarter megabyte wrote two gigabytes.
+TEST_F(VCZTest, EntriesSharingBodyBytesRefuseTheWholeArchive) {
+  const std::string sound = BuildArchive({{"a.bin", std::string(1000, 'a')}, {"b.bin", std::string(1000, 'b')}});
+  int32_t firstBody = 0;
+  std::memcpy(&firstBody, sound.data() + kdtest::ArchiveFieldOffset(0, 2), 4);
+  // The second entry on the first body, on its second byte, and ending on its first byte.
+  for (const int32_t position : {firstBody, firstBody + 1, firstBody - 10}) {
+    SCOPED_TRACE(position);
+    std::string bytes = sound;
+    PutLong(bytes, kdtest::ArchiveFieldOffset(1, 2), position);
+    clsVCZ vcz;
+    EXPECT_EQ(vcz.OpenHeader(Write(bytes)), -1);
+    EXPECT_FALSE(vcz.UnZip(Write(bytes), Out()));
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(Out()));
+}
+
+TEST_F(VCZTest, ArchiveClaimingMoreThanTheTotalOutputCeilingIsRefused) {
+  // Stated lengths a body of that size could stand for; the bodies need not
+  // be there for the claim to be refused.
+  const auto claiming = [&](int n) {
+    std::vector<ArchiveEntryFixture> entries;
+    for (int i = 0; i < n; ++i) entries.push_back({"e" + std::to_string(i), "x"});
+    std::string bytes = BuildArchive(entries);
+    for (int i = 0; i < n; ++i) {
+      PutLong(bytes, kdtest::ArchiveFieldOffset(i, 2), 100000 + i * 300000);
+      PutLong(bytes, kdtest::ArchiveFieldOffset(i, 3), 300000);
+      PutLong(bytes, kdtest::ArchiveFieldOffset(i, 4), static_cast<int32_t>(clsVCZ::kMaxUncompressedLength));
+    }
+    return Write(bytes);
+  };
+  clsVCZ vcz;
+  EXPECT_EQ(vcz.OpenHeader(claiming(4)), 4);  // exactly the ceiling
+  EXPECT_EQ(vcz.OpenHeader(claiming(5)), -1);
+}
+
+// Names of 248 to 255 bytes were read, and their files then always failed
+// "File name too long" at the save.
+TEST_F(VCZTest, EntryNameTooLongToSaveIsRefusedWithTheReasonOnce) {
+  const std::string path =
+      Write(BuildArchive({{std::string(248, 'L'), "x"}, {std::string(255, 'M'), "y"}, {"fine.txt", "ok"}}));
+  clsVCZ vcz;
+  ASSERT_EQ(vcz.OpenHeader(path), 3);
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "VCZ OpenHeader Error");
+  EXPECT_NE(seams_.messages.plain[0].text.find("2 entries are skipped: a file name may have at most 247 bytes"),
+            std::string::npos)
+      << seams_.messages.plain[0].text;
+  EXPECT_FALSE(vcz.ExtractFile(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "fine.txt"), "ok");
+  EXPECT_EQ(EntryCount(Out()), 1);
 }
 
 }  // namespace

@@ -69,7 +69,11 @@ bool FakeEditFlexGrid::ColFullyVisible(int32_t col) const {
 
 void FakeEditFlexGrid::ClickCell(int32_t row, int32_t col) {
   focus_ = this;
-  if (row != model.Row() || col != model.Col()) {
+  mouseRow = row;
+  mouseCol = col;
+  // A press on a heading cell moves nothing.
+  const bool scrollable = row >= model.FixedRows() && col >= model.FixedCols();
+  if (scrollable && (row != model.Row() || col != model.Col())) {
     // The control reports one move even when row and column both change.
     if (editor_ != nullptr) editor_->GridLeaveCell();
     quiet_ = true;
@@ -77,7 +81,7 @@ void FakeEditFlexGrid::ClickCell(int32_t row, int32_t col) {
     model.SetCol(col);
     quiet_ = false;
     if (editor_ != nullptr && model.Row() == row && model.Col() == col) editor_->GridEnterCell();
-  } else {
+  } else if (scrollable) {
     model.SetRowSel(row);
     model.SetColSel(col);
   }

@@ -148,8 +148,9 @@ class FakeEditFlexGrid final : public EditFlexGridView {
   void AttachTo(clsEditFlexGrid& editor);
 
   // ---- What a person does
-  // Presses on a scrollable cell (one LeaveCell and EnterCell when it
-  // changes) and releases (Click).
+  // Presses on a cell and releases: a scrollable cell becomes current (one
+  // LeaveCell and EnterCell when it changes); then Click, with MouseRow and
+  // MouseCol on the cell (heading cells too).
   void ClickCell(int32_t row, int32_t col);
   // A key to the control that has the focus (the grid when none has).
   void Key(int16_t code);
@@ -170,6 +171,8 @@ class FakeEditFlexGrid final : public EditFlexGridView {
   EditFlexRect CellRect(int32_t row, int32_t col) const override;
   bool RowFullyVisible(int32_t row) const override;
   bool ColFullyVisible(int32_t col) const override;
+  int32_t MouseRow() const override { return mouseRow; }
+  int32_t MouseCol() const override { return mouseCol; }
   bool SetFocus() override {
     focus_ = this;
     return true;
@@ -183,6 +186,8 @@ class FakeEditFlexGrid final : public EditFlexGridView {
   // The cell area, twips.
   int32_t width = 9600;
   int32_t height = 4800;
+  int32_t mouseRow = -1;
+  int32_t mouseCol = -1;
 
  private:
   clsEditFlexGrid* editor_ = nullptr;

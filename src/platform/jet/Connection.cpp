@@ -148,6 +148,10 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
     }
   }
   if (info->fields.empty()) throw JetError("Cannot read the fields of the table '" + info->name + "'.");
+  if (info->fields.size() > static_cast<std::size_t>(kMaxFields)) {
+    throw JetError("The table '" + info->name + "' has " + std::to_string(info->fields.size()) +
+                   " fields, more than the " + std::to_string(kMaxFields) + " any table of this program has.");
+  }
   if (pkCount == 1 && runtime::UCase(info->fields[pkColumn].declaredType) == "INTEGER") {
     info->fields[pkColumn].autoNumber = true;
     info->fields[pkColumn].type = FieldType::kLong;

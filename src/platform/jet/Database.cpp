@@ -51,9 +51,22 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
       std::string result = check->Step() ? check->Column(0).AsText() : std::string();
       if (result != "ok") throw JetError("The file is damaged: " + result, SQLITE_CORRUPT);
     }
+    // Fields cost the file nothing with a DEFAULT and every row in memory:
+    // a table far wider than any of the program's is refused at the door.
+    auto wide = connection->Prepare(
+        "SELECT m.name, count(*) FROM sqlite_schema AS m, pragma_table_info(m.name) AS f"
+        " WHERE m.type = 'table' GROUP BY m.name HAVING count(*) > ? LIMIT 1");
+    wide->Bind(1, Value(kMaxFields));
+    if (wide->Step()) {
+      throw JetError("The table '" + wide->Column(0).AsText() + "' has " + wide->Column(1).AsText() +
+                     " fields, more than the " + std::to_string(kMaxFields) + " any table of this program has.");
+    }
   } catch (const JetError& e) {
     connection->Close();
     throw JetError("Cannot open '" + path + "': " + e.what(), e.Code());
+  } catch (const std::bad_alloc&) {
+    connection->Close();
+    throw JetError("Cannot open '" + path + "': not enough memory.", SQLITE_NOMEM);
   }
   return std::unique_ptr<Database>(new Database(std::move(connection), path));
 }

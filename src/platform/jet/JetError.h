@@ -4,6 +4,7 @@
 // field is raised as a JetError; callers that must not throw catch it at
 // their boundary.
 
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -18,5 +19,20 @@ class JetError : public std::runtime_error {
  private:
   int code_;
 };
+
+// Runs `work`; an allocation that fails inside it (a file whose rows need
+// more memory than there is) becomes a JetError naming what `describe`
+// answers, so that callers see the layer's one error type.
+template <typename Describe, typename Work>
+auto WithMemoryErrors(Describe&& describe, Work&& work) -> decltype(work()) {
+  constexpr int kNoMemory = 7;  // SQLITE_NOMEM
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    throw JetError("Not enough memory to read " + describe() + ".", kNoMemory);
+  } catch (const std::length_error&) {
+    throw JetError("Not enough memory to read " + describe() + ".", kNoMemory);
+  }
+}
 
 }  // namespace jet

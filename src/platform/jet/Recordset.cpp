@@ -11,9 +11,51 @@ namespace jet {
 
 namespace {
 
-// A ceiling on the rows one recordset holds, so that a hostile file cannot
-// make the program allocate without bound.
+// Ceilings on what one recordset holds, so that a small hostile file cannot
+// make the program allocate without bound: a column's DEFAULT costs the file
+// nothing and every row read in memory. A season's largest table holds a
+// few tens of thousands of rows and a few MB in memory; Jet's text fields
+// hold at most 255 characters.
 constexpr std::size_t kMaxRows = 1000000;
+constexpr std::size_t kMaxRowSetBytes = 256u * 1024 * 1024;
+constexpr int kMaxValueBytes = 64 * 1024;
+// A row's own memory beside its values: the row, its slot in the row map
+// and in the natural order.
+constexpr std::size_t kRowOverhead = 96;
+// Text up to this length lives inside its Value.
+constexpr int kInlineTextBytes = 15;
+
+// Counts what the rows of one load take, before each row's values are
+// copied, and refuses the load once a ceiling is passed.
+class RowBudget {
+ public:
+  RowBudget(const Connection& connection, std::string what) : path_(connection.Path()), what_(std::move(what)) {}
+
+  // The statement's current row, columns first .. columns - 1.
+  void Admit(const Statement& stmt, int first, int columns) {
+    if (++rows_ > kMaxRows) Refuse("has more than " + std::to_string(kMaxRows) + " rows");
+    std::size_t bytes = kRowOverhead + static_cast<std::size_t>(columns - first) * sizeof(Value);
+    for (int i = first; i < columns; ++i) {
+      const int n = stmt.ColumnBytes(i);
+      if (n > kMaxValueBytes) Refuse("holds a value of more than " + std::to_string(kMaxValueBytes / 1024) + " KB");
+      if (n > kInlineTextBytes) bytes += static_cast<std::size_t>(n) + 1;
+    }
+    bytes_ += bytes;
+    if (bytes_ > kMaxRowSetBytes) {
+      Refuse("needs more than " + std::to_string(kMaxRowSetBytes / (1024 * 1024)) + " MB of memory");
+    }
+  }
+
+ private:
+  [[noreturn]] void Refuse(const std::string& why) const {
+    throw JetError(what_ + " of '" + path_ + "' " + why + "; the file is damaged or was not made by this program.");
+  }
+
+  std::string path_;
+  std::string what_;
+  std::size_t rows_ = 0;
+  std::size_t bytes_ = 0;
+};
 
 [[noreturn]] void NoCurrentRecord() { throw JetError("No current record."); }
 
@@ -87,7 +129,7 @@ std::unique_ptr<Recordset> Recordset::OpenQuery(std::shared_ptr<Connection> conn
                                                 const std::vector<Value>& params, Type type) {
   if (type == Type::kTable) throw JetError("A query cannot open a table recordset.");
   std::unique_ptr<Recordset> rs(new Recordset(std::move(connection), type, std::string(sql)));
-  rs->LoadQuery(params);
+  WithMemoryErrors([&] { return rs->Describe(); }, [&] { rs->LoadQuery(params); });
   return rs;
 }
 
@@ -122,9 +164,10 @@ void Recordset::LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& 
   Connection& c = Conn();
   auto stmt = c.Prepare("SELECT rowid, * FROM " + QuoteIdentifier(table_->name) + " ORDER BY rowid");
   int columns = static_cast<int>(table_->fields.size()) + 1;
+  RowBudget budget(c, "The table '" + table_->name + "'");
   while (stmt->Step()) {
-    if (order.size() >= kMaxRows) throw JetError("The table '" + table_->name + "' has too many rows.");
     if (stmt->ColumnCount() != columns) throw JetError("The fields of '" + table_->name + "' changed.");
+    budget.Admit(*stmt, 1, columns);
     auto row = std::make_unique<Row>();
     row->rowid = stmt->Column(0).AsInt64();
     row->values.reserve(static_cast<std::size_t>(columns - 1));
@@ -218,8 +261,9 @@ void Recordset::LoadQuery(const std::vector<Value>& params) {
 
   std::vector<std::unique_ptr<Row>> loaded;
   std::unordered_set<int64_t> seen;
+  RowBudget budget(c, "The query '" + source_ + "'");
   while (stmt->Step()) {
-    if (loaded.size() >= kMaxRows) throw JetError("The query returns too many rows.");
+    budget.Admit(*stmt, first, columns);
     auto row = std::make_unique<Row>();
     if (injected) {
       Value id = stmt->Column(0);
@@ -248,9 +292,17 @@ void Recordset::LoadQuery(const std::vector<Value>& params) {
   seenSerial_ = c.WriteSerial();
 }
 
+std::string Recordset::Describe() const {
+  return "'" + source_ + "' of '" + (connection_ ? connection_->Path() : std::string()) + "'";
+}
+
 void Recordset::Refresh() {
   Connection& c = Conn();
   if (loaded_ && c.WriteSerial() == seenSerial_) return;
+  WithMemoryErrors([this] { return Describe(); }, [&] { Reload(c); });
+}
+
+void Recordset::Reload(Connection& c) {
   if (type_ != Type::kTable) {
     seenSerial_ = c.WriteSerial();
     return;
@@ -426,7 +478,8 @@ void Recordset::SetIndex(std::string_view index) {
   } else {
     const IndexInfo* info = table_->FindIndex(index);
     if (!info) throw JetError("'" + std::string(index) + "' isn't an index in this table.");
-    current_ = &BuildOrder(runtime::LCase(info->name), info);
+    current_ = WithMemoryErrors([this] { return Describe(); },
+                                [&] { return &BuildOrder(runtime::LCase(info->name), info); });
     indexName_ = info->name;
   }
   afterDelete_ = false;
@@ -599,6 +652,10 @@ std::unique_ptr<Recordset::Row> Recordset::ReadBackRow(int64_t rowid) {
 }
 
 void Recordset::Update() {
+  WithMemoryErrors([this] { return Describe(); }, [this] { WriteBuffer(); });
+}
+
+void Recordset::WriteBuffer() {
   if (mode_ == EditMode::kNone) throw JetError("Update or CancelUpdate without AddNew or Edit.");
   Connection& c = Conn();
   std::vector<int> columns;  // base table columns written

@@ -124,7 +124,12 @@ class Recordset {
   Connection& Conn() const;
   // Takes the table's current description and its field names.
   void AdoptTable(Connection& connection, std::string_view name);
+  // Re-reads the rows when they are stale; an allocation failure becomes a JetError.
   void Refresh();
+  void Reload(Connection& connection);
+  // The source and file, for messages.
+  std::string Describe() const;
+  void WriteBuffer();
   void LoadTable();
   void LoadQuery(const std::vector<Value>& params);
   void LoadRowsInto(std::unordered_map<int64_t, std::unique_ptr<Row>>& rows, std::vector<Row*>& order);

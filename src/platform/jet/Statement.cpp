@@ -72,6 +72,12 @@ Value Statement::Column(int index) const {
   }
 }
 
+int Statement::ColumnBytes(int index) const {
+  // Asking a number for its bytes would turn it into text first.
+  const int type = sqlite3_column_type(stmt_, index);
+  return type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_column_bytes(stmt_, index) : 0;
+}
+
 std::string Statement::ColumnName(int index) const {
   const char* n = sqlite3_column_name(stmt_, index);
   return n ? n : "";

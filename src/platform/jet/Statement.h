@@ -33,6 +33,9 @@ class Statement {
   bool ReadOnly() const;
   int ColumnCount() const;
   Value Column(int index) const;
+  // The bytes a text or blob column holds (0 for numbers and Null), known
+  // before the value is copied.
+  int ColumnBytes(int index) const;
   std::string ColumnName(int index) const;
   // The table and column a result column comes from; "" for expressions.
   std::string ColumnTable(int index) const;

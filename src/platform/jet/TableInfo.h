@@ -17,6 +17,12 @@
 
 namespace jet {
 
+// Most fields a table may have. A stat table's value fields are numbered by
+// a Byte, so no table the program reads has more than 255 fields and the
+// row id and Year beside them; the program's own have at most 20. A wider
+// table is refused when the file is opened.
+constexpr int kMaxFields = 257;
+
 enum class FieldType : uint8_t {
   kVariant,  // no declared type the layer knows: stored as given
   kBoolean,  // stored 1 / 0

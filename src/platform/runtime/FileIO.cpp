@@ -1,12 +1,18 @@
 #include "platform/runtime/FileIO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <vector>
 
 namespace runtime {
@@ -14,6 +20,63 @@ namespace runtime {
 namespace {
 void SetError(std::string* error, const std::string& what, const std::string& path) {
   if (error) *error = what + ": " + std::strerror(errno) + " (" + path + ")";
+}
+
+// When this process started, near enough: temporary files older than this
+// cannot belong to a save still running here.
+const struct timespec kStartedAt = [] {
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return now;
+}();
+
+// The folder part of a path, with its trailing '/'; "" for a bare name.
+std::string FolderOf(const std::string& path) {
+  const std::string::size_type slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+mode_t CurrentUmask() {
+  // Read without changing it; umask() alone cannot be read without a change
+  // another thread might see.
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+  }
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  return mask;
+}
+
+bool IsTemporaryTail(std::string_view tail) {
+  if (tail.size() != 6 && !(tail.size() == 14 && tail.substr(6) == "-journal")) return false;
+  for (char c : tail.substr(0, 6)) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
+
+bool OlderThanProcess(const struct stat& st) {
+  return st.st_mtim.tv_sec < kStartedAt.tv_sec ||
+         (st.st_mtim.tv_sec == kStartedAt.tv_sec && st.st_mtim.tv_nsec < kStartedAt.tv_nsec);
+}
+
+// Removes ".<base>.XXXXXX" and ".<base>.XXXXXX-journal" files in `folder`
+// that a killed save or build of the same target left behind.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& base) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return;
+  const std::string prefix = "." + base + ".";
+  while (const struct dirent* entry = ::readdir(dir)) {
+    const std::string_view name(entry->d_name);
+    if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
+    if (!IsTemporaryTail(name.substr(prefix.size()))) continue;
+    const std::string path = folder + std::string(name);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && OlderThanProcess(st)) ::unlink(path.c_str());
+  }
+  ::closedir(dir);
 }
 }  // namespace
 
@@ -64,36 +127,39 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+bool CopyAll(int in, int out, const std::string& source, const std::string& destination, std::string* error) {
+  std::vector<char> buffer(1 << 16);
+  for (;;) {
+    const ssize_t n = ::read(in, buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      SetError(error, "Cannot read file", source);
+      return false;
+    }
+    if (n == 0) return true;
+    if (!WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
+      SetError(error, "Cannot write file", destination);
+      return false;
+    }
+  }
+}
+
 bool ReplaceFileAtomically(const std::string& path,
                            const std::function<bool(int fd, std::string* error)>& fill, std::string* error) {
-  std::string::size_type slash = path.rfind('/');
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (base.empty()) {
-    if (error) *error = "No file name: " + path;
-    return false;
-  }
-  std::string tmpl = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + base + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    SetError(error, "Cannot create file", path);
-    return false;
-  }
-  std::string tmp(name.data());
+  const std::string target = SaveTarget(path);
+  std::string tmp;
+  const int fd = CreateTemporaryBeside(target, tmp, error);
+  if (fd < 0) return false;
   bool ok = fill(fd, error);
   if (ok && ::fsync(fd) != 0) {
     ok = false;
-    SetError(error, "Cannot write file", path);
+    SetError(error, "Cannot write file", target);
   }
   if (::close(fd) != 0 && ok) {
     ok = false;
-    SetError(error, "Cannot write file", path);
+    SetError(error, "Cannot write file", target);
   }
-  if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    SetError(error, "Cannot replace file", path);
-  }
+  if (ok) ok = CommitTemporary(tmp, target, error);
   if (!ok) ::unlink(tmp.c_str());
   return ok;
 }
@@ -102,15 +168,78 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::st
   return ReplaceFileAtomically(
       path,
       [&](int fd, std::string* fillError) {
-        // Keep the permissions an existing target has; new files get the usual 0644.
-        struct stat st {};
-        mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-        ::fchmod(fd, mode);
         if (WriteAll(fd, bytes)) return true;
         SetError(fillError, "Cannot write file", path);
         return false;
       },
       error);
+}
+
+std::string SaveTarget(const std::string& path) {
+  std::string target = path;
+  // As many links as the system itself follows; a longer chain is left to fail at the rename.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) break;
+    const std::string text(link.data(), static_cast<std::size_t>(n));
+    target = text.front() == '/' ? text : FolderOf(target) + text;
+  }
+  return target;
+}
+
+int CreateTemporaryBeside(const std::string& target, std::string& temporary, std::string* error) {
+  const std::string folder = FolderOf(target);
+  const std::string base = target.substr(folder.size());
+  if (base.empty()) {
+    if (error) *error = "No file name: " + target;
+    return -1;
+  }
+  if (base.size() > kMaxSavedNameBytes) {
+    if (error) {
+      *error = "File name too long: the name may have at most " + std::to_string(kMaxSavedNameBytes) +
+               " bytes (" + target + ")";
+    }
+    return -1;
+  }
+  struct stat st {};
+  mode_t mode = 0666 & ~CurrentUmask();
+  if (::stat(target.c_str(), &st) == 0) {
+    // Root may write anything, so the mode bits decide as well as access().
+    if ((st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES)) {
+      if (error) *error = "The file is read-only: " + target;
+      return -1;
+    }
+    mode = st.st_mode & 07777;
+  }
+  RemoveStaleTemporaries(folder, base);
+  std::string pattern = folder + "." + base + ".XXXXXX";
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) {
+    SetError(error, "Cannot create file", target);
+    return -1;
+  }
+  ::fchmod(fd, mode);
+  temporary = pattern;
+  return fd;
+}
+
+bool CommitTemporary(const std::string& temporary, const std::string& target, std::string* error) {
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    SetError(error, "Cannot replace file", target);
+    return false;
+  }
+  // The rename is durable only once the folder is; a folder that cannot be
+  // synced (some network file systems) still holds the new file.
+  const std::string folder = FolderOf(target);
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
 }
 
 }  // namespace runtime

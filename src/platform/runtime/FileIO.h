@@ -14,6 +14,12 @@ namespace runtime {
 // Default ceiling for documents read whole (far above any real document).
 constexpr uint64_t kMaxDocumentBytes = 256ull * 1024 * 1024;
 
+// A save writes ".<name>.XXXXXX" beside the target, 8 bytes longer than the
+// name, and a file system allows 255 bytes: a longer name can never be saved.
+constexpr std::size_t kMaxFileNameBytes = 255;
+constexpr std::size_t kTemporaryNameExtra = 8;
+constexpr std::size_t kMaxSavedNameBytes = kMaxFileNameBytes - kTemporaryNameExtra;
+
 // The file's bytes, or nullopt with `error` set (missing, unreadable, a
 // folder, or larger than maxBytes).
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr,
@@ -29,11 +35,38 @@ bool SaveFileAtomically(const std::string& path, std::string_view bytes,
 // open temporary file beside `path`; when it answers true the file is
 // flushed and renamed over `path`. False with `error` set (by `fill`, or
 // here) on failure; the target is then unchanged and the temporary removed.
+//
+// A save onto a symbolic link writes through to the file the link names,
+// as a text editor does. A new file gets the usual 0666 less the umask; a
+// replaced file keeps its mode; a read-only file is not replaced. The
+// folder is synced after the rename, so the new name survives a crash.
 bool ReplaceFileAtomically(const std::string& path,
                            const std::function<bool(int fd, std::string* error)>& fill,
                            std::string* error = nullptr);
 
+// The steps of ReplaceFileAtomically, for writers that need the temporary
+// file by name (a database built beside its target).
+//
+// The file a save of `path` really replaces: symbolic links followed to the
+// file they name (which need not exist yet).
+std::string SaveTarget(const std::string& path);
+// Creates ".<name>.XXXXXX" beside `target` (a SaveTarget), with the mode
+// the saved file is to have, after removing what earlier saves or builds of
+// the same target left behind when they were killed: files of exactly that
+// pattern (and their "-journal") in that folder, older than this process.
+// The open descriptor, with `temporary` set; -1 with `error` set when the
+// target cannot be replaced (read-only, name too long) or the file cannot
+// be created.
+int CreateTemporaryBeside(const std::string& target, std::string& temporary, std::string* error = nullptr);
+// Renames `temporary` over `target` and syncs the folder. False with
+// `error` set; the temporary file is then still there.
+bool CommitTemporary(const std::string& temporary, const std::string& target, std::string* error = nullptr);
+
 // Writes every byte to the descriptor, retrying after interruptions.
 bool WriteAll(int fd, std::string_view bytes);
+// Copies every byte read from `in` to `out`. False with `error` naming
+// `source` or `destination` for a failed read or write.
+bool CopyAll(int in, int out, const std::string& source, const std::string& destination,
+             std::string* error = nullptr);
 
 }  // namespace runtime

@@ -102,21 +102,9 @@ bool CopyFileKeepingTime(const std::string& source, const std::string& destinati
   const bool ok = runtime::ReplaceFileAtomically(
       destination,
       [&](int out, std::string* fillError) {
-        std::vector<char> buffer(1 << 16);
-        for (;;) {
-          ssize_t n = ::read(in, buffer.data(), buffer.size());
-          if (n < 0 && errno == EINTR) continue;
-          if (n < 0) {
-            SetError(fillError, "Cannot read file", source);
-            return false;
-          }
-          if (n == 0) break;
-          if (!runtime::WriteAll(out, std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
-            SetError(fillError, "Cannot write file", destination);
-            return false;
-          }
-        }
-        ::fchmod(out, st.st_mode & 07777);
+        // The copy is the user's own file: its mode is that of a new file, or
+        // the one the replaced copy had, never a read-only bundled file's.
+        if (!runtime::CopyAll(in, out, source, destination, fillError)) return false;
         // The refresh at start-up compares these times, so the copy carries the
         // source's, as the system's own copy did.
         struct timespec times[2] = {st.st_atim, st.st_mtim};

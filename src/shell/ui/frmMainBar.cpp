@@ -55,11 +55,9 @@ frmMainBar::UpdateCheck& PlayerCheck() {
 
 bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
 
-QLabel* IconLabel(QWidget* parent, const char* text, int32_t iconLeft) {
+QLabel* IconLabel(QWidget* parent, const char* text) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
-  label->adjustSize();
-  const int32_t width = label->width();
-  label->move(iconLeft + kIconWidth / 2 - width / 2, kIconTop + kIconHeight + 1);
+  label->move(0, kIconTop + kIconHeight + 1);
   return label;
 }
 
@@ -78,11 +76,11 @@ frmMainBar::frmMainBar(QWidget* parent)
   setAutoFillBackground(true);
   for (int32_t i = 0; i < kProjectIcons; ++i) {
     picProject_[i] = new PictureBox(this);
-    lblPro_[i] = IconLabel(this, kProjectLabels[i], kProjectLeft[i]);
+    lblPro_[i] = IconLabel(this, kProjectLabels[i]);
   }
   for (int32_t i = 0; i < kEditorIcons; ++i) {
     picEditor_[i] = new PictureBox(this);
-    lblEdit_[i] = IconLabel(this, kEditorLabels[i], kEditorLeft[i]);
+    lblEdit_[i] = IconLabel(this, kEditorLabels[i]);
   }
   picQuick_[0] = new PictureBox(picProperty_);
   picQuick_[1] = new PictureBox(picProperty_);
@@ -258,16 +256,24 @@ std::string frmMainBar::Property() const { return lblMockProperty_->text().toStd
 
 void frmMainBar::ShowCurrentPage(int32_t pageCode) {
   marked_ = pageCode;
-  for (int32_t i = 0; i < kProjectIcons; ++i) PaintIcon(picProject_[i], kProjectPages[i]);
-  for (int32_t i = 0; i < kEditorIcons; ++i) PaintIcon(picEditor_[i], kEditorPages[i]);
+  for (int32_t i = 0; i < kProjectIcons; ++i) PaintIcon(picProject_[i], lblPro_[i], kProjectPages[i]);
+  for (int32_t i = 0; i < kEditorIcons; ++i) PaintIcon(picEditor_[i], lblEdit_[i], kEditorPages[i]);
 }
 
-void frmMainBar::PaintIcon(PictureBox* icon, int32_t pageCode) {
-  const int32_t colour = pageCode == marked_ ? PaletteColour[basColourScheme::kSelectionColour]
-                                             : PaletteColour[basColourScheme::kTitleRowColour];
-  icon->SetBackColor(static_cast<gdi::COLORREF>(colour));
+// The current page's icon is marked by its label: bold on the selection
+// colour (the title pictures cover their whole icon).
+void frmMainBar::PaintIcon(PictureBox* icon, QLabel* label, int32_t pageCode) {
+  const bool current = pageCode == marked_;
+  icon->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
   basButtonMocks::DrawPageTitleImage(pageCode, icon);
   icon->Refresh();
+  label->setFont(basFormLook::FormFont("Arial", current));
+  const int32_t c = PaletteColour[basColourScheme::kSelectionColour];
+  label->setStyleSheet(current ? QString("background-color: rgb(%1, %2, %3);").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF)
+                               : QString());
+  const int32_t centre = icon->x() + kIconWidth / 2;
+  label->adjustSize();
+  label->move(centre - label->width() / 2, label->y());
 }
 
 }  // namespace shell_ui

@@ -92,7 +92,7 @@ class frmMainBar : public QWidget {
   void picQuick_Click(int32_t index);
   void Timer1_Timer();
   void Timer3_Timer();
-  void PaintIcon(PictureBox* icon, int32_t pageCode);
+  void PaintIcon(PictureBox* icon, QLabel* label, int32_t pageCode);
   void ShowStatus(const std::string& text);
   bool RefuseWhileChecking(bool manual);
 

@@ -64,15 +64,16 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
   lblHead_->setGeometry(kLeft, 16, 600, 20);
   int32_t top = 48;
   int32_t link = 0;
-  auto place = [this](const char* text, int32_t left, int32_t y) {
+  auto place = [this](const char* text, int32_t left, int32_t y, bool bold = false) {
     auto* label = new QLabel(QString::fromLatin1(text), this);
     label->setTextFormat(Qt::PlainText);
+    if (bold) label->setFont(basFormLook::FormFont("Arial", true));
     label->move(left, y);
     label->adjustSize();
     return label;
   };
   for (const Group& group : Groups()) {
-    place(group.heading, kLeft, top)->setFont(basFormLook::FormFont("Arial", true));
+    place(group.heading, kLeft, top, true);
     top += kLineHeight + 2;
     for (const Line& line : group.lines) {
       place(line.text, kLeft + 12, top);

@@ -85,6 +85,8 @@ class EditFlexGridWidgets::GridPart final : public EditFlexGridView {
   bool ColFullyVisible(int32_t col) const override {
     return col >= grid_->Model().LeftCol() && grid_->Layout().ColFullyVisible(col);
   }
+  int32_t MouseRow() const override { return grid_->MouseRow(); }
+  int32_t MouseCol() const override { return grid_->MouseCol(); }
   bool SetFocus() override { return TrySetFocus(grid_); }
 
  private:

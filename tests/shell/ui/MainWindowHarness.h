@@ -35,8 +35,8 @@ class MainWindowTest : public ::testing::Test {
     shell_ui::ClearRegistrations();
   }
 
-  // Loads a main window; a first-run window that comes up is confirmed
-  // with "OK" and counted.
+  // Loads a main window; a first-run window that comes up is counted and
+  // confirmed with "OK" (or handed to onFirstRun).
   bool Start() {
     window = std::make_unique<shell_ui::frmMDIMock>();
     QTimer watch;
@@ -46,7 +46,11 @@ class MainWindowTest : public ::testing::Test {
       if (start == nullptr || !start->isVisible() || start == answered_) return;
       answered_ = start;
       ++firstRunWindows;
-      Press(*pointer, start->mBtn(), 0);
+      if (onFirstRun) {
+        onFirstRun(start);
+      } else {
+        Press(*pointer, start->mBtn(), 0);
+      }
     });
     watch.start();
     const bool ok = window->Load();
@@ -67,6 +71,8 @@ class MainWindowTest : public ::testing::Test {
   ModalScript script;
   std::unique_ptr<shell_ui::frmMDIMock> window;
   int firstRunWindows = 0;
+  // What is done to the first-run window instead of pressing "OK".
+  std::function<void(shell_ui::frmStart*)> onFirstRun;
 
  private:
   QWidget* answered_ = nullptr;

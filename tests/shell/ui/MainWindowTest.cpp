@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyHomeMakesTheWorkFolderAndSettingsAndSh
   EXPECT_FALSE(window->mnuFile(Menu::kSaveProject)->isEnabled());
   EXPECT_TRUE(window->mnuFile(Menu::kSaveProjectAs)->isEnabled());
   EXPECT_FALSE(window->mnuSingle()->isVisible());
-  kdtest::SaveScreenshot(window.get(), "main-window-start-page");
+  kdtest::SaveScreenshot(window.get(), "main_window_start_page");
 }
 
 TEST_F(MainWindowTest, SecondStartReusesTheWorkFolderAndSettingsWithoutTheFirstRunWindow) {
@@ -269,4 +269,31 @@ TEST_F(MainWindowTest, FileCommandsReachTheCurrentPageAndSaveProjectSavesThePage
   EXPECT_EQ(project->commands, (std::vector<int32_t>{3}));
   EXPECT_FALSE(project->isVisible());
   EXPECT_EQ(basUIControl::CurrentPage(), kPageDraftStrategies);
+}
+
+TEST_F(MainWindowTest, NewProjectWithAChangedProjectSavesAndResetsItBeforeAskingTheNewName) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  GlobalProject().SetValue(kProjAdditionalPlayers, "9876");
+
+  // Cancel stops before the file dialog; the start page has closed.
+  AnswerMessage(script, *pointer, 2);
+  window->mnuFile(Menu::kNewProject)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(GlobalProject().FileName(), "KD-Sample 2024.kdp");
+
+  AnswerMessage(script, *pointer, 0);
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Fresh");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  window->mnuFile(Menu::kNewProject)->trigger();
+  EXPECT_TRUE(script.Done());
+  const std::string kdp = home.WorkFolder() + "kdp/";
+  EXPECT_NE(kdtest::ReadFile(kdp + "KD-Sample 2024.kdp").find("9876"), std::string::npos);
+  EXPECT_TRUE(fs::exists(kdp + "Fresh.kdp"));
+  EXPECT_EQ(GlobalProject().FileName(), "Fresh.kdp");
+  EXPECT_FALSE(GlobalProject().pFnWereChangesMade());
+  EXPECT_EQ(basUIControl::CurrentPage(), kPageProject);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Fresh.kdp");
 }

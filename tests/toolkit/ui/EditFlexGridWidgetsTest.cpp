@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "Screenshot.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "toolkit/basFlexGridCommon.h"
 #include "toolkit/clsEditFlexGrid.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -77,6 +79,7 @@ class GridEditing : public ::testing::Test {
       if (c < 2 || list == nullptr) return;
       list->Clear();
       for (const char* item : {"QB", "RB", "WR"}) list->AddItem(item);
+      basFlexGridCommon::FitListToItems(*list, grid->Model());
     };
     edit.SetEnabled(true);
     window->show();
@@ -117,6 +120,7 @@ TEST_F(GridEditing, AClickRaisesClickThenEnterCellAndOpensTheTextEditorOverTheCe
   EXPECT_TRUE(text->hasFocus());
   EXPECT_TRUE(grid->geometry().intersects(text->geometry()));
   EXPECT_TRUE(text->geometry().intersects(grid->CellRect(3, 0).translated(grid->pos())));
+  kdtest::SaveScreenshot(window.get(), "grid_editing_text");
 }
 
 TEST_F(GridEditing, EnterWithUnchangedTextRaisesNothingAndGivesTheGridTheFocus) {
@@ -163,6 +167,7 @@ TEST_F(GridEditing, ASingleChoiceListLeftWithNothingChosenReportsMinusOne) {
   ClickCell(2, 2);
   ASSERT_TRUE(single->isVisible());
   EXPECT_EQ(single->count(), 3);
+  kdtest::SaveScreenshot(window.get(), "grid_editing_list");
   Take();
   ClickCell(5, 0);
   EXPECT_FALSE(single->isVisible());
@@ -190,9 +195,29 @@ TEST_F(GridEditing, AMultiChoiceListTogglesOnEnterAndReportsWhenItsCellIsLeft) {
   EXPECT_EQ(Take(), (std::vector<std::string>{"EnterCell", "Multi 2,3 110"}));
 }
 
+TEST_F(GridEditing, ACheckBoxListReportsEachTickToItsOwnerAndItsItemOnEnter) {
+  multi->setSelectionMode(QAbstractItemView::SingleSelection);
+  EditFlexListBox* list = edit.MultiListBox();
+  list->SetStyle(1);
+  int ticks = 0;
+  list->Click = [&ticks] { ++ticks; };
+  ClickCell(2, 3);
+  ASSERT_TRUE(multi->isVisible());
+  Key(Qt::Key_Home);
+  ticks = 0;
+  Key(Qt::Key_Space);
+  EXPECT_TRUE(list->Selected(0));
+  EXPECT_EQ(ticks, 1);
+  Take();
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Take(), (std::vector<std::string>{"Single 2,3 0"}));
+  EXPECT_FALSE(multi->isVisible());
+}
+
 TEST_F(GridEditing, AComboChoiceMadeInItsOpenDropDownIsReported) {
   ClickCell(2, 1);
   ASSERT_TRUE(combo->isVisible());
+  kdtest::SaveScreenshot(window.get(), "grid_editing_combo");
   Take();
   Key(Qt::Key_Return);  // opens the drop-down
   ASSERT_TRUE(combo->view()->isVisible());
