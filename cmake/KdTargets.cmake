@@ -1,20 +1,39 @@
 # Target helpers shared by every folder.
 #
-# kd_headless_library(<name> [DEPS ...]) builds a static library from the
-# folder's *.cpp files. Headless libraries are plain C++: they never link
-# Qt, and kd_check_headless_targets() fails the configure step if one does,
-# directly or through another target.
+# kd_headless_library(<name> LAYER <layer> [DEPS ...]) builds a static
+# library from the folder's *.cpp files. Headless libraries are plain C++:
+# they never link Qt, and kd_check_headless_targets() fails the configure
+# step if one does, directly or through another target.
 #
-# kd_qt_library(<name> [DEPS ...] [REGISTER <function>...]) builds a library
-# that may link Qt. Each REGISTER function (`void ns::Fn()`, declared by the
-# library) registers the library's pages and windows with the main window;
-# the application links every such library and calls every such function
-# at start-up (kd_register_windows, docs/pages.md).
+# kd_qt_library(<name> LAYER <layer> [DEPS ...] [REGISTER <function>...])
+# builds a library that may link Qt. Each REGISTER function (`void ns::Fn()`,
+# declared by the library) registers the library's pages and windows with the
+# main window; the application links every such library and calls every such
+# function at start-up (kd_register_windows, docs/pages.md).
+#
+# LAYER places the library in the stack of cmake/KdLayers.cmake;
+# kd_check_layers() fails the configure step when a library links one that
+# is not below it.
 #
 # Sources are globbed (CONFIGURE_DEPENDS) so that the parallel work on
 # separate folders never edits a shared list of files.
 
+include(KdLayers)
+
 set_property(GLOBAL PROPERTY KD_HEADLESS_TARGETS "")
+set_property(GLOBAL PROPERTY KD_LAYERED_TARGETS "")
+
+function(kd_set_layer name layer)
+  if(NOT layer)
+    message(FATAL_ERROR "Library ${name} names no LAYER; give it one of: ${KD_LAYERS} (cmake/KdLayers.cmake).")
+  endif()
+  list(FIND KD_LAYERS "${layer}" _rank)
+  if(_rank LESS 0)
+    message(FATAL_ERROR "Library ${name} names layer '${layer}', which is not one of: ${KD_LAYERS} (cmake/KdLayers.cmake).")
+  endif()
+  set_property(TARGET ${name} PROPERTY KD_LAYER "${layer}")
+  set_property(GLOBAL APPEND PROPERTY KD_LAYERED_TARGETS ${name})
+endfunction()
 
 function(kd_warnings target)
   if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
@@ -33,7 +52,7 @@ function(kd_sources out dir)
 endfunction()
 
 function(kd_headless_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "" "LAYER" "DEPS;SOURCES" ${ARGN})
   if(ARG_SOURCES)
     set(_src ${ARG_SOURCES})
   else()
@@ -43,6 +62,7 @@ function(kd_headless_library name)
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} kd_build_options)
   kd_warnings(${name})
+  kd_set_layer(${name} "${ARG_LAYER}")
   set_property(GLOBAL APPEND PROPERTY KD_HEADLESS_TARGETS ${name})
 endfunction()
 
@@ -50,7 +70,7 @@ set_property(GLOBAL PROPERTY KD_WINDOW_LIBRARIES "")
 set_property(GLOBAL PROPERTY KD_WINDOW_REGISTRATIONS "")
 
 function(kd_qt_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;SOURCES;REGISTER" ${ARGN})
+  cmake_parse_arguments(ARG "" "LAYER" "DEPS;SOURCES;REGISTER" ${ARGN})
   if(ARG_SOURCES)
     set(_src ${ARG_SOURCES})
   else()
@@ -61,6 +81,7 @@ function(kd_qt_library name)
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} kd_build_options)
   kd_warnings(${name})
+  kd_set_layer(${name} "${ARG_LAYER}")
   if(ARG_REGISTER)
     set_property(GLOBAL APPEND PROPERTY KD_WINDOW_LIBRARIES ${name})
     set_property(GLOBAL APPEND PROPERTY KD_WINDOW_REGISTRATIONS ${ARG_REGISTER})
@@ -174,6 +195,36 @@ function(kd_check_headless_targets)
     foreach(_dep IN LISTS _all)
       if(_dep MATCHES "^Qt6::|^Qt::")
         message(FATAL_ERROR "Headless library ${_t} links ${_dep}; headless code must stay free of Qt.")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# Every library of the stack links only libraries of the layers below its own
+# (cmake/KdLayers.cmake). Direct links are enough: what they link lies lower
+# still.
+function(kd_check_layers)
+  get_property(_targets GLOBAL PROPERTY KD_LAYERED_TARGETS)
+  foreach(_t IN LISTS _targets)
+    get_target_property(_layer ${_t} KD_LAYER)
+    list(FIND KD_LAYERS "${_layer}" _rank)
+    get_target_property(_links ${_t} LINK_LIBRARIES)
+    if(NOT _links)
+      continue()
+    endif()
+    foreach(_dep IN LISTS _links)
+      if(NOT TARGET ${_dep})
+        continue()
+      endif()
+      get_target_property(_dep_layer ${_dep} KD_LAYER)
+      if(NOT _dep_layer)
+        continue()
+      endif()
+      list(FIND KD_LAYERS "${_dep_layer}" _dep_rank)
+      if(NOT _dep_rank LESS _rank)
+        message(FATAL_ERROR
+          "Library ${_t} (layer ${_layer}) links ${_dep} (layer ${_dep_layer}), which is not below it; "
+          "a library uses only the layers below its own (cmake/KdLayers.cmake).")
       endif()
     endforeach()
   endforeach()

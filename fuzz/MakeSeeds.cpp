@@ -350,10 +350,12 @@ void DatabaseSeeds() {
   // nothing but their DEFAULT: refused at the open.
   const std::string wide = kdfuzz::ScratchFolder() + "wide.pro";
   std::filesystem::remove(wide);
-  std::string sql = "PRAGMA page_size=512; CREATE TABLE tblPlayers (ID INTEGER PRIMARY KEY";
-  for (int i = 0; i < 300; ++i) sql += ", f" + std::to_string(i) + " TEXT DEFAULT 'x'";
-  sql += "); WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM c WHERE i < 200)"
-         " INSERT INTO tblPlayers (ID) SELECT i FROM c;";
+  std::string sql =
+      "PRAGMA page_size=512; CREATE TABLE tblPlayers (ID INTEGER PRIMARY KEY);"
+      " WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM c WHERE i < 200)"
+      " INSERT INTO tblPlayers (ID) SELECT i FROM c;";
+  // Added after the rows, so that the rows do not hold the DEFAULT.
+  for (int i = 0; i < 300; ++i) sql += "ALTER TABLE tblPlayers ADD COLUMN f" + std::to_string(i) + " TEXT DEFAULT 'x';";
   KD_FUZZ_CHECK(sqlite3_open(wide.c_str(), &db) == SQLITE_OK);
   KD_FUZZ_CHECK(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
   sqlite3_close(db);

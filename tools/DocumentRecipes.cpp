@@ -11,6 +11,7 @@
 #include "core/clsCheatIsolate.h"
 #include "core/clsINIFile.h"
 #include "database/clsDisplayGridIsolate.h"
+#include "documents/basGridValidation.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -20,7 +21,6 @@
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
-#include "toolkit/basGridValidation.h"
 
 namespace bundle {
 

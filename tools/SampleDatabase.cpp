@@ -6,11 +6,11 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
 #include "database/clsKickwellDB.h"
 #include "player_data/basCreateSingleSeasonDB.h"
-#include "shell/basMessage.h"
 
 namespace bundle {
 

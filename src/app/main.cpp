@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "shell/ui/RealSeams.h"
+#include "toolkit/ui/basFormLook.h"
 #include "shell/ui/frmMDIMock.h"
 
 void RegisterAllWindows();
@@ -12,6 +13,7 @@ void RegisterAllWindows();
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kickwell Draftyard");
+  basFormLook::ApplyApplicationLook();
   shell_ui::InstallRealSeams();
   RegisterAllWindows();
   shell_ui::frmMDIMock window;

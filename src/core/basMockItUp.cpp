@@ -3,13 +3,13 @@
 #include "core/Seams.h"
 #include "core/basDirExists_001.h"
 #include "core/basDirToTextFile.h"
+#include "core/basFlexGridCommon.h"
 #include "core/basOSPAths.h"
 #include "core/basStatusControl.h"
 #include "core/clsStatusPlain.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/SpecialFolders.h"
-#include "toolkit/basFlexGridCommon.h"
 
 namespace basMockItUp {
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "core/basColourScheme.h"
 #include "core/basFileExists_001.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsSettingsKD.h"
-#include "toolkit/basColourScheme.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "core/basFileExists_001.h"
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
+#include "database/ScoringFileTransfer.h"
 #include "database/clsApplyScoring.h"
 #include "database/clsPlayerDataWriters.h"
 #include "database/clsSeasonTotals.h"

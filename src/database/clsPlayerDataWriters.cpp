@@ -6,13 +6,13 @@
 #include "core/basAssociatedFiles.h"
 #include "core/basMockItUp.h"
 #include "database/basNFLQBRating.h"
+#include "database/clsKWRData.h"
 #include "database/clsKickwellDB.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Text.h"
-#include "player_data/clsKWRData.h"
 
 using jet::JetError;
 using jet::Value;

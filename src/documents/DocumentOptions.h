@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "core/basColourScheme.h"
 #include "documents/ProjectSummary.h"
-#include "toolkit/basColourScheme.h"
 
 class clsCheatIsolate;
 

@@ -5,12 +5,8 @@
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basFileExists_001.h"
-#include "database/basFieldRead.h"
-#include "database/clsKickwellDB.h"
 #include "draft_inputs/basBitToArray.h"
 #include "draft_inputs/clsScoringIsolate.h"
-#include "platform/jet/Recordset.h"
-#include "platform/jet/Transaction.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
 
@@ -43,23 +39,6 @@ bool ReadWholeRecords(std::fstream& file, const std::string& path, std::string& 
     return false;
   }
   return true;
-}
-
-// Replaces the scoring system's rules with the records, in order.
-void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoringIsolate& scoring) {
-  scoring.SetRecordCount(static_cast<int32_t>(records.size()));
-  scoring.MoveFirst();
-  for (const ScoringRuleRecord& r : records) {
-    scoring.SetApplyToPos(r.ApplyToPos);
-    scoring.SetCatID(r.CatID);
-    scoring.SetFieldVal(r.FieldVal);
-    scoring.SetPoints(r.Points);
-    scoring.SetRangeMax(r.RangeMax);
-    scoring.SetRangeMin(r.RangeMin);
-    scoring.SetRangeRestrict(r.RangeRestrict);
-    scoring.SetFDM(r.FDM);
-    scoring.MoveNext();
-  }
 }
 
 ScoringRuleRecord DecodeRecord(runtime::ByteReader& in) {
@@ -106,6 +85,22 @@ int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& 
   return static_cast<int32_t>(n);
 }
 
+void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoringIsolate& scoring) {
+  scoring.SetRecordCount(static_cast<int32_t>(records.size()));
+  scoring.MoveFirst();
+  for (const ScoringRuleRecord& r : records) {
+    scoring.SetApplyToPos(r.ApplyToPos);
+    scoring.SetCatID(r.CatID);
+    scoring.SetFieldVal(r.FieldVal);
+    scoring.SetPoints(r.Points);
+    scoring.SetRangeMax(r.RangeMax);
+    scoring.SetRangeMin(r.RangeMin);
+    scoring.SetRangeRestrict(r.RangeRestrict);
+    scoring.SetFDM(r.FDM);
+    scoring.MoveNext();
+  }
+}
+
 bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring) {
   std::vector<ScoringRuleRecord> records;
   const int32_t n = ReadScoRecords(path, records);
@@ -137,31 +132,6 @@ bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
   return true;
 }
 
-void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db) {
-  if (!basFileExists_001::FileExists(path, true)) return;
-  // The old rules go only together with the new ones arriving.
-  jet::Transaction transaction(db.Database());
-  {
-    auto rows = db.pSbEditableKickwellSQL("SELECT * FROM tblScoringSystem");
-    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) rows->Delete();
-  }
-  AddScoFileToDb(path, db);
-  transaction.Commit();
-}
-
-void AddScoFileToDb(const std::string& path, clsKickwellDB& db) {
-  std::vector<ScoringRuleRecord> records;
-  const int32_t n = ReadScoRecords(path, records);
-  jet::Transaction transaction(db.Database());
-  for (int32_t i = 0; i < n; ++i) {
-    const ScoringRuleRecord& r = records[static_cast<std::size_t>(i)];
-    db.pSbAddSco(0, r.Points, r.CatID, r.FieldVal, r.RangeMin, r.RangeMax, r.RangeRestrict != 0,
-                 r.ApplyToPos);
-  }
-  db.pSbUpdateScoringSystem();
-  transaction.Commit();
-}
-
 std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) {
   basBitToArray::PositionBits bits{};
   basBitToArray::BitMaskToArray(mask, bits);
@@ -170,33 +140,6 @@ std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv) 
     if (bits[static_cast<std::size_t>(i)] == 1) text += " " + posAbrv(i);
   }
   return text;
-}
-
-std::string PositionMaskText(int32_t mask, clsKickwellDB& db) {
-  return PositionMaskText(mask, [&db](int32_t posID) { return db.pFnGetPosAbrv(posID, false); });
-}
-
-bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring) {
-  const int32_t count = rows.RecordCount();
-  if (count < 1) return false;
-  // Read every row first, so that a value that does not fit its field
-  // leaves the scoring system as it was.
-  std::vector<ScoringRuleRecord> read;
-  read.reserve(static_cast<std::size_t>(count));
-  for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext()) {
-    ScoringRuleRecord r;
-    r.ApplyToPos = basFieldRead::Long(rows, "ApplyToPos");
-    r.CatID = basFieldRead::Long(rows, "CatID");
-    r.FieldVal = rows.Field("FieldVal").AsSingle();
-    r.Points = rows.Field("Points").AsSingle();
-    r.RangeMax = rows.Field("RangeMax").AsSingle();
-    r.RangeMin = rows.Field("RangeMin").AsSingle();
-    r.RangeRestrict = rows.Field("RangeRestrict").AsBool() ? -1 : 0;
-    r.FDM = 0;  // the table has no FDM column
-    read.push_back(r);
-  }
-  SetIsolateRecords(read, scoring);
-  return true;
 }
 
 }  // namespace basSCOFileControl

@@ -1,7 +1,8 @@
 #pragma once
 // The scoring-system file (.sco): a headerless sequence of packed 36-byte
-// little-endian rule records (docs/file-format-sco.md); loading it into a
-// projected-stats file's tblScoringSystem; the text of a position mask.
+// little-endian rule records (docs/file-format-sco.md); the text of a
+// position mask. Loading it into a projected-stats file's tblScoringSystem
+// lives with the database (database/ScoringFileTransfer.h).
 
 #include <cstdint>
 #include <functional>
@@ -10,11 +11,7 @@
 
 #include "draft_inputs/ScoringRuleRecord.h"
 
-class clsKickwellDB;
 class clsScoringIsolate;
-namespace jet {
-class Recordset;
-}
 
 namespace basSCOFileControl {
 
@@ -29,6 +26,9 @@ inline constexpr uint64_t kMaxScoFileBytes = 4ull * 1024 * 1024;
 // whole record, or cannot be read or is larger than kMaxScoFileBytes (the
 // last two show "Open File Error").
 int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records);
+
+// Replaces the scoring system's rules with the records, in order.
+void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoringIsolate& scoring);
 
 // Replaces the rules of the scoring system with those of the file and
 // leaves the cursor at EOF. False, changing nothing, when the file holds no
@@ -49,25 +49,5 @@ using PositionAbbreviation = std::function<std::string(int32_t posID)>;
 // abbreviation of every further set bit from 2 to 30 in bit order. Bit 0 is
 // never listed; "" when nothing is.
 std::string PositionMaskText(int32_t mask, const PositionAbbreviation& posAbrv);
-
-// Replaces the rules of the database's tblScoringSystem with those of the
-// file and makes them the database's scoring system, in one transaction. A
-// missing file shows "File Not Found:  '<path>'" titled "File Error" and
-// changes nothing; a file without a whole record leaves the table empty.
-void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db);
-
-// Adds the file's rules to tblScoringSystem (without their FDM flags, which
-// the table does not keep), then reloads the database's scoring system from
-// the table, also when the file gave no rule.
-void AddScoFileToDb(const std::string& path, clsKickwellDB& db);
-
-// The same with the abbreviations of the database's position table.
-std::string PositionMaskText(int32_t mask, clsKickwellDB& db);
-
-// Replaces the rules of the scoring system with the rows of a
-// tblScoringSystem row set, in its order, each with FDM 0. False, changing
-// nothing, when there are no rows. A value that does not fit its field
-// raises jet::JetError before anything changes.
-bool RecordsetToScoringIsolate(jet::Recordset& rows, clsScoringIsolate& scoring);
 
 }  // namespace basSCOFileControl

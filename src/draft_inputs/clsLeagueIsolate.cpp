@@ -83,6 +83,23 @@ void clsLeagueIsolate::SetPick(int32_t pick, int32_t owner) { At(picks_, pickCou
 
 void clsLeagueIsolate::SetPickCount(int32_t n) { Resize(picks_, pickCount_, n); }
 
+bool clsLeagueIsolate::IsCreatedOrderUsable(int32_t teams, int32_t rounds) const {
+  if (teams < 1 || rounds < 1) return false;
+  const int64_t picks = static_cast<int64_t>(teams) * rounds;
+  if (picks > PickCount()) return false;
+  for (int32_t k = 0; k < picks; ++k) {
+    const int32_t owner = Pick(k);
+    if (owner < 1 || owner > TeamCount()) return false;
+  }
+  return true;
+}
+
+std::vector<int32_t> clsLeagueIsolate::CreatedOrder(int32_t teams, int32_t rounds) const {
+  std::vector<int32_t> order(static_cast<std::size_t>(teams) * static_cast<std::size_t>(rounds));
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = Pick(static_cast<int32_t>(k));
+  return order;
+}
+
 int32_t clsLeagueIsolate::RosterPosID(int32_t index) const {
   return At(rosterSizes_, rosterSizeCount_, index).PosID;
 }

@@ -60,6 +60,12 @@ class clsLeagueIsolate {
   void SetCreatedDraftRounds(int32_t rounds) { header_.CreatedDraftRounds = rounds; }
   int32_t CreatedTeamCount() const { return header_.CreatedTeamCount; }
   void SetCreatedTeamCount(int32_t teams) { header_.CreatedTeamCount = teams; }
+  // A created order is used only when it covers teams x rounds picks and
+  // every pick belongs to one of the league's teams: a damaged file must not
+  // hand picks to teams that do not exist.
+  bool IsCreatedOrderUsable(int32_t teams, int32_t rounds) const;
+  // The first teams x rounds picks of the created order (checked usable).
+  std::vector<int32_t> CreatedOrder(int32_t teams, int32_t rounds) const;
 
   // The created draft order: the team owning each pick.
   int32_t Pick(int32_t pick) const;

@@ -1,7 +1,8 @@
 #pragma once
-// The mock-draft engine's procedures: the cheat-sheet ranking, the automatic
-// mock draft and the preparation of a user mock draft over the project's
-// files, filling position stacks, and the bookkeeping of a draft's picks.
+// The mock-draft engine's procedures: the cheat-sheet ranking and the
+// automatic mock draft over the project's files, filling position stacks,
+// and the bookkeeping of a draft's picks. A user mock draft is prepared
+// over them in user_mock/UserMockPreparation.h.
 //
 // The jobs report through a clsStatusPlain whose segments the caller has
 // added: 1 league properties, 2 scoring system, 3 opening the database,
@@ -28,11 +29,11 @@
 
 class FlexGridModel;
 class clsKickwellDB;
+class clsLeagueIsolate;
 class clsMockDraft;
 class clsMockDraftPositionStack;
 class clsPossiblePicks;
 class clsStatusPlain;
-class clsUserMockIsolate;
 class PickLogNames;
 
 namespace basMockDraftCalculation {
@@ -80,27 +81,6 @@ bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRost
 // cancelled (the picks made stay on the board).
 bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db);
 
-// Brings a loaded user mock draft into line with the project's league and
-// into the engine: with applyLeague the league's teams, roster sizes and
-// usable created order are copied into it (an empty board then follows the
-// league's draft style); without it the transfer window offers what differs
-// and differing team counts import nothing (and say so). Then its roster
-// sizes go into tblPositions, its owners into mock, the scoring system is
-// applied, rosters are built (indexed by team, entry 0 unused) and the picks
-// already made are replayed. False when the database, the league or the
-// scoring system cannot be loaded, its roster sizes have no whole-roster
-// maximum or no position, or the user cancelled.
-bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db,
-                          std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague);
-
-// The roster-size records of the user mock, its entry k at index k; a user
-// mock without any leaves records as they are.
-void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSizeRecord>& records);
-
-// An empty board in draft order for the user mock's owners and rounds
-// (style 0 serpentine, else cyclic); no picks when either is below 1.
-void LoadUGMBoard(clsUserMockIsolate& ugm, int32_t style);
-
 // The stand-alone "Apply Scoring System" job: the scoring-system file of
 // that name (in its work folder) rescores every season row of the open
 // database under its own progress window. An empty name or a scoring system
@@ -114,6 +94,12 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
 // folder, with a list line on the status. True when the file exists and
 // opened as a projected-stats database; otherwise the reason is shown.
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
+
+// Reads the project's league-properties file (project key 7) into league.
+bool LoadProjectLeague(clsLeagueIsolate& league);
+
+// Shows text in an OK box titled "League Properties Error".
+void ShowLeagueError(const std::string& text);
 
 // Reads the project's league-properties file (project key 7): its limits and
 // Merge As positions into tblPositions, its teams, rounds and style (and its

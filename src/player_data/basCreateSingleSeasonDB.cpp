@@ -16,6 +16,7 @@
 #include "core/PageCode.h"
 #include "core/Seams.h"
 #include "core/basDirToTextFile.h"
+#include "core/basMessage.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/basStatusControl.h"
@@ -29,7 +30,6 @@
 #include "player_data/StrainUpdatePromptView.h"
 #include "player_data/basKWRImport.h"
 #include "player_data/clsStrainUpdatePrompt.h"
-#include "shell/basMessage.h"
 
 namespace basCreateSingleSeasonDB {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "player_data/KWRRecords.h"
+#include "database/KWRRecords.h"
 
 class clsKickwellDB;
 class clsScoringIsolate;

@@ -4,12 +4,12 @@
 
 #include "core/Seams.h"
 #include "core/clsStatusPlain.h"
+#include "database/clsKWRData.h"
 #include "database/clsKickwellDB.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "player_data/basKWRFileControl.h"
-#include "player_data/clsKWRData.h"
 
 namespace basKWRImport {
 

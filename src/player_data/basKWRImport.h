@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "player_data/KWRRecords.h"
+#include "database/KWRRecords.h"
 
 class clsKickwellDB;
 class clsKWRData;

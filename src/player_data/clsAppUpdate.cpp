@@ -6,8 +6,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 #include "player_data/basUpdateServer.h"
-#include "shell/AppInfo.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 
 namespace {
 
@@ -29,10 +28,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 }
 
 }  // namespace
-
-clsAppUpdate::Version clsAppUpdate::ProgramVersion() {
-  return {AppInfo::kMajor, AppInfo::kMinor, AppInfo::kRevision};
-}
 
 clsAppUpdate::~clsAppUpdate() {
   if (pendingID_ != -1) seams::Downloads().Abandon(pendingID_);
@@ -72,7 +67,7 @@ bool clsAppUpdate::HandleAppFile(bool manual) {
   if (newer) {
     if (basMessage::AskYesNo(kCaption, "Kickwell Draftyard " + versionText + " is available for download." +
                                            std::string(runtime::kCrLf) + "  Would you like to " + "download update now?")) {
-      seams::ShellOpen().Open(AppInfo::kAppDownloadAddress);
+      if (!downloadPage_.empty()) seams::ShellOpen().Open(downloadPage_);
     }
     return true;
   }

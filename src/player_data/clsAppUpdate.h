@@ -22,8 +22,6 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
     int32_t minor = 0;
     int32_t revision = 0;
   };
-  // The version of this build.
-  static Version ProgramVersion();
 
   ~clsAppUpdate();
 
@@ -36,8 +34,10 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
   // Raised once at the end of the check, always with False, False.
   std::function<void(bool, bool)> DoneAppUpdate;
 
-  // The version compared against; the program's own unless set.
+  // The program's own version, compared with the server's.
   void SetOwnVersion(const Version& version) { own_ = version; }
+  // The maker's download page, opened in the browser on "Yes".
+  void SetDownloadPage(const std::string& address) { downloadPage_ = address; }
 
   // The comparison of a version file's first field ("x.major.minor.revision")
   // with `own`: True when newer, with `versionText` the server's three
@@ -50,5 +50,6 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
 
   clsDownFile list_;
   int32_t pendingID_ = -1;
-  Version own_ = ProgramVersion();
+  Version own_;
+  std::string downloadPage_;
 };

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/Seams.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 
 namespace {
 

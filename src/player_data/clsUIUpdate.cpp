@@ -3,7 +3,7 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "player_data/clsPlayerUpdate.h"
-#include "toolkit/basColourScheme.h"
+#include "core/basColourScheme.h"
 
 namespace {
 

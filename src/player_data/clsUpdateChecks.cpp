@@ -6,7 +6,7 @@
 #include "core/clsSettingsKD.h"
 #include "player_data/clsAppUpdate.h"
 #include "player_data/clsPlayerUpdate.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 
 namespace {
 
@@ -14,12 +14,16 @@ bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().Bool
 
 }  // namespace
 
-clsUpdateChecks::clsUpdateChecks(UpdateChecksView& view) : view_(view) {}
+clsUpdateChecks::clsUpdateChecks(UpdateChecksView& view, const clsAppUpdate::Version& program,
+                                 std::string downloadPage)
+    : view_(view), program_(program), downloadPage_(std::move(downloadPage)) {}
 
 clsUpdateChecks::~clsUpdateChecks() = default;
 
 bool clsUpdateChecks::AppUpdate(bool manual, std::function<void()> ended) {
   mAppUpdate_ = std::make_shared<clsAppUpdate>();
+  mAppUpdate_->SetOwnVersion(program_);
+  mAppUpdate_->SetDownloadPage(downloadPage_);
   mAppUpdate_->DoneAppUpdate = [this](bool, bool) { mAppUpdate_DoneAppUpdate(); };
   if (!mAppUpdate_->InitializeAppUpdate(manual)) {
     mAppUpdate_.reset();

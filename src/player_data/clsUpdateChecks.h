@@ -10,7 +10,8 @@
 #include <memory>
 #include <string>
 
-class clsAppUpdate;
+#include "player_data/clsAppUpdate.h"
+
 class clsPlayerUpdate;
 
 class UpdateChecksView {
@@ -22,7 +23,9 @@ class UpdateChecksView {
 
 class clsUpdateChecks {
  public:
-  explicit clsUpdateChecks(UpdateChecksView& view);
+  // `program` and `downloadPage`: this program's version and the maker's
+  // page that offers a newer one.
+  clsUpdateChecks(UpdateChecksView& view, const clsAppUpdate::Version& program, std::string downloadPage);
   ~clsUpdateChecks();
   clsUpdateChecks(const clsUpdateChecks&) = delete;
   clsUpdateChecks& operator=(const clsUpdateChecks&) = delete;
@@ -41,6 +44,8 @@ class clsUpdateChecks {
   void EndPlayerUpdate();
 
   UpdateChecksView& view_;
+  clsAppUpdate::Version program_;
+  std::string downloadPage_;
   std::shared_ptr<clsAppUpdate> mAppUpdate_;
   std::shared_ptr<clsPlayerUpdate> mPlaUpdate_;
   std::function<void()> appEnded_;

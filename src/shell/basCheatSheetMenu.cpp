@@ -1,13 +1,13 @@
 #include "shell/basCheatSheetMenu.h"
 
 #include "core/PageCode.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "platform/runtime/Text.h"
 #include "shell/MainWindowView.h"
 #include "shell/PageWindow.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/basUIControl.h"
 
 namespace basCheatSheetMenu {

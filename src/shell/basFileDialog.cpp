@@ -5,10 +5,10 @@
 
 #include "core/IDBAS_CommonDialog.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
-#include "shell/basMessage.h"
 
 namespace basFileDialog {
 

@@ -3,15 +3,15 @@
 #include <array>
 
 #include "core/Seams.h"
+#include "core/basColourScheme.h"
 #include "core/basFileExists_001.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "engine/basMockDraftCalculation.h"
 #include "shell/MainWindowView.h"
 #include "shell/PageWindow.h"
 #include "shell/basCheatSheetMenu.h"
-#include "shell/basMessage.h"
-#include "toolkit/basColourScheme.h"
 
 namespace basUIControl {
 

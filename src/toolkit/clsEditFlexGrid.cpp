@@ -742,3 +742,25 @@ void clsEditFlexGrid::BoundaryRefresh() {
   GridLeaveCell();
   if (Alive(life) && enabled_) BeginEdit(false);
 }
+
+namespace basFlexGridCommon {
+
+void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid) {
+  constexpr int32_t kMaxRowsShown = 7;
+  constexpr int32_t kItemPixels = 16;
+  constexpr int32_t kBorderPixels = 2;
+  const int32_t shown = std::min(list.ListCount(), kMaxRowsShown);
+  EditFlexRect r = list.Geometry();
+  r.Height = runtime::PixelsToTwips(shown * kItemPixels + kBorderPixels);
+  list.SetGeometry(r);
+  if (list.MultiSelect() != 0) return;
+  const std::string cell = runtime::Trim(grid.Text());
+  for (int32_t i = 0; i < list.ListCount(); ++i) {
+    if (runtime::EqualsNoCase(runtime::Trim(list.List(i)), cell)) {
+      list.SetListIndex(i);
+      return;
+    }
+  }
+}
+
+}  // namespace basFlexGridCommon

@@ -214,3 +214,13 @@ class clsEditFlexGrid {
   // owner's handler can tell whether the handler deleted it.
   std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
+
+namespace basFlexGridCommon {
+
+// Sizes a list editor of the grid editor to its items (at most 7 rows shown)
+// and, for a single-choice list, makes current the first item that matches
+// the current cell's text, trimmed and ignoring case (unchanged without a
+// match). Pages call it after filling the list for the current cell.
+void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid);
+
+}  // namespace basFlexGridCommon

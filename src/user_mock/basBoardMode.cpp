@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/basColourScheme.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
 #include "engine/clsMockDraft.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Text.h"
-#include "toolkit/basColourScheme.h"
 
 namespace basBoardMode {
 

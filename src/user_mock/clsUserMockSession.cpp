@@ -18,6 +18,7 @@
 #include "engine/clsPossiblePicks.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
+#include "user_mock/UserMockPreparation.h"
 #include "user_mock/basUGMFileControl.h"
 
 namespace calc = basMockDraftCalculation;

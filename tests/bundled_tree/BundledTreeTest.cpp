@@ -15,6 +15,7 @@
 #include "core/clsINIFile.h"
 #include "core/clsSettingsKD.h"
 #include "database/clsDisplayGridIsolate.h"
+#include "documents/basGridValidation.h"
 #include "draft_inputs/ScoringRuleRecord.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -24,7 +25,6 @@
 #include "platform/jet/Database.h"
 #include "platform/runtime/Rounding.h"
 #include "player_data/basKWRFileControl.h"
-#include "toolkit/basGridValidation.h"
 #include "tools/DistributionMaps.h"
 
 namespace fs = std::filesystem;
@@ -325,22 +325,22 @@ clsDraftStrategy LoadStrategy(const std::string& name) {
 
 TEST(DraftStrategies, DefaultFillsItsLineUpByStarterValueThenTheBenchByRosterValue) {
   const clsDraftStrategy s = LoadStrategy("KD-RBL Default");
-  EXPECT_EQ(fs::file_size(kDat + "stg/KD-RBL Default.stg"), 40u + s.Description().size() + 2 * 192u);
-  ASSERT_EQ(s.Count(), 2);
+  EXPECT_EQ(fs::file_size(kDat + "stg/KD-RBL Default.stg"), 40u + s.Description().size() + 3 * 192u);
+  ASSERT_EQ(s.Count(), 3);
   const int32_t kicker = 6;
   struct Rule {
-    int32_t beg, end, method, compare;
+    int32_t beg, end, method, compare, inclusion, position;
   };
-  const Rule rules[] = {{1, 8, 1, 2},                             // Starters Only, Starter Value
-                        {9, clsDraftStrategy::kLastPick, 0, 1}};  // Open Roster, Roster Value
-  for (int32_t r = 0; r < 2; ++r) {
+  const Rule rules[] = {{1, 8, 1, 2, 1, kicker},   // Starters Only, Starter Value, no kicker
+                        {9, 13, 0, 1, 1, kicker},  // Open Roster, Roster Value, no kicker
+                        {14, clsDraftStrategy::kLastPick, 0, 1, 0, clsDraftStrategy::kAnyPositionID}};
+  for (int32_t r = 0; r < 3; ++r) {
     EXPECT_EQ(s.BegPick(r), rules[r].beg) << r;
     EXPECT_EQ(s.EndPick(r), rules[r].end) << r;
     EXPECT_EQ(s.Method(r), rules[r].method) << r;
     EXPECT_EQ(s.Compare(r), rules[r].compare) << r;
-    // The kicker is left out: the roster minimum brings him with the last pick.
-    EXPECT_EQ(s.Inclusion(r), 1) << r;
-    EXPECT_EQ(s.PosInclusionIDs(r)[0], kicker) << r;
+    EXPECT_EQ(s.Inclusion(r), rules[r].inclusion) << r;
+    EXPECT_EQ(s.PosInclusionIDs(r)[0], rules[r].position) << r;
     EXPECT_EQ(s.PosInclusionIDs(r)[1], 0) << r;
     EXPECT_FALSE(s.NoByeConflict(r)) << r;
     for (int32_t flag = 0; flag <= 2; ++flag) EXPECT_FALSE(s.UsingFactor(r, flag)) << r;

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "TempDir.h"
+#include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
-#include "toolkit/basColourScheme.h"
 
 namespace {
 

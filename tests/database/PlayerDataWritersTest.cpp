@@ -6,9 +6,9 @@
 
 #include "FakeSeams.h"
 #include "TemplateFixture.h"
+#include "database/clsKWRData.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Transaction.h"
-#include "player_data/clsKWRData.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include "FakeSeams.h"
 #include "TempDir.h"
+#include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "engine/basMockDraftCalculation.h"
-#include "toolkit/basColourScheme.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "FakeSeams.h"
 #include "TempDir.h"
 #include "WorkTree.h"
+#include "database/KWRRecords.h"
 #include "platform/runtime/ByteStream.h"
-#include "player_data/KWRRecords.h"
 
 namespace kwrtest {
 

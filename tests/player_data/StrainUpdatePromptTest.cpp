@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "player_data/clsStrainUpdatePrompt.h"
-#include "shell/basMessage.h"
 
 namespace {
 

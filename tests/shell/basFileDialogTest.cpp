@@ -4,9 +4,9 @@
 
 #include "FakeSeams.h"
 #include "TempDir.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 
 using basFileDialog::kNew;
 using basFileDialog::kOpen;

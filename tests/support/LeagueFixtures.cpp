@@ -44,3 +44,25 @@ std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t roste
 }
 
 }  // namespace kdtest::lgp
+
+namespace kdtest {
+
+clsLeagueIsolate LeagueWithOrder(int32_t teams, int32_t rounds, const std::vector<int32_t>& stored,
+                                 int32_t createdTeams, int32_t createdRounds) {
+  clsLeagueIsolate league;
+  league.SetFileName("Home.lgp");
+  league.SetTeamCount(teams);
+  for (int32_t t = 1; t <= teams; ++t) {
+    league.SetTeamName(t, "Team " + std::to_string(t));
+    league.SetStrategy(t, "S" + std::to_string(t) + ".stg");
+  }
+  league.SetDraftRounds(rounds);
+  league.SetDraftStyle(0);
+  league.SetCreatedTeamCount(createdTeams);
+  league.SetCreatedDraftRounds(createdRounds);
+  league.SetPickCount(static_cast<int32_t>(stored.size()));
+  for (std::size_t k = 0; k < stored.size(); ++k) league.SetPick(static_cast<int32_t>(k), stored[k]);
+  return league;
+}
+
+}  // namespace kdtest

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "draft_inputs/clsLeagueIsolate.h"
 
 namespace kdtest::lgp {
 
@@ -28,3 +31,11 @@ std::string UserMockHeader(int32_t ownerCount, int32_t boardCount, int32_t roste
                            int32_t keeperCount, int32_t draftRounds);
 
 }  // namespace kdtest::lgp
+
+namespace kdtest {
+
+// A league with a stored order, built for its own size unless told otherwise.
+clsLeagueIsolate LeagueWithOrder(int32_t teams, int32_t rounds, const std::vector<int32_t>& stored,
+                                 int32_t createdTeams, int32_t createdRounds);
+
+}  // namespace kdtest

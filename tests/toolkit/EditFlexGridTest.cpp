@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "FakeEditFlexGrid.h"
-#include "toolkit/basFlexGridCommon.h"
+#include "core/basFlexGridCommon.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 namespace {

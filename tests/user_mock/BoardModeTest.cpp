@@ -3,9 +3,9 @@
 #include <string>
 
 #include "DraftResultFixtures.h"
+#include "core/basColourScheme.h"
 #include "engine/clsMockDraft.h"
 #include "platform/flexgrid/FlexGridModel.h"
-#include "toolkit/basColourScheme.h"
 #include "user_mock/basBoardMode.h"
 
 namespace {

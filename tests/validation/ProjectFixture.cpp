@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "DatabaseFixtures.h"
+#include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "draft_inputs/clsDraftStrategy.h"
 #include "draft_inputs/clsLeagueIsolate.h"
-#include "toolkit/basColourScheme.h"
 #include "user_mock/clsUserMockIsolate.h"
 
 namespace kdtest {

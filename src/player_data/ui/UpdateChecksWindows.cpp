@@ -3,10 +3,15 @@
 #include <QPointer>
 
 #include "player_data/ui/frmUpdate.h"
+#include "shell/AppInfo.h"
 #include "shell/ui/RealSeams.h"
 #include "shell/ui/frmMainBar.h"
 
 namespace player_data_ui {
+
+UpdateChecksWindows::UpdateChecksWindows(QObject* parent)
+    : QObject(parent),
+      checks_(*this, {AppInfo::kMajor, AppInfo::kMinor, AppInfo::kRevision}, AppInfo::kAppDownloadAddress) {}
 
 void UpdateChecksWindows::ShowUpdateSelection(const std::shared_ptr<clsPlayerUpdate>& run) {
   QPointer<frmUpdate> window = new frmUpdate(shell_ui::OwnerWindow());

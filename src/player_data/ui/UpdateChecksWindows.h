@@ -19,7 +19,7 @@ class UpdateChecksWindows final : public QObject, public UpdateChecksView {
   Q_OBJECT
 
  public:
-  explicit UpdateChecksWindows(QObject* parent = nullptr) : QObject(parent), checks_(*this) {}
+  explicit UpdateChecksWindows(QObject* parent = nullptr);
   void ShowUpdateSelection(const std::shared_ptr<clsPlayerUpdate>& run) override;
 
   // The checks of a main bar, made on first use.

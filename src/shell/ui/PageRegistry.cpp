@@ -2,6 +2,10 @@
 
 #include <map>
 
+#include "core/Seams.h"
+#include "core/basMessage.h"
+#include "shell/basUIControl.h"
+
 namespace shell_ui {
 
 namespace {
@@ -24,6 +28,15 @@ void RegisterPage(int32_t pageCode, PageFactory factory) { TheRegistry().pages[p
 void RegisterMenuWindow(MenuWindow which, WindowOpener open) { TheRegistry().windows[which] = std::move(open); }
 
 void RegisterExportDialog(ExportDialogOpener open) { TheRegistry().exportDialog = std::move(open); }
+
+void OpenMenuWindow(MenuWindow which, const std::string& name, QWidget* owner) {
+  if (basUIControl::JobRunning()) return;
+  if (const WindowOpener* open = FindMenuWindow(which)) {
+    (*open)(owner);
+    return;
+  }
+  basMessage::ShowMessage(name, " The " + name + " window is not built yet.", seams::kOk, true);
+}
 
 const PageFactory* FindPage(int32_t pageCode) {
   auto it = TheRegistry().pages.find(pageCode);

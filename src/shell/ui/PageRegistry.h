@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -36,6 +37,10 @@ void RegisterMenuWindow(MenuWindow which, WindowOpener open);
 using ExportDialogOpener =
     std::function<void(QWidget* mainWindow, int32_t mode, int32_t targetIndex, bool colourRows)>;
 void RegisterExportDialog(ExportDialogOpener open);
+
+// Opens a registered menu window over `owner`; without one, says under
+// `name` that the window is not built yet. Nothing while a job runs.
+void OpenMenuWindow(MenuWindow which, const std::string& name, QWidget* owner);
 
 // Look-ups of the main window; null when nothing was registered.
 const PageFactory* FindPage(int32_t pageCode);

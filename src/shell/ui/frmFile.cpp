@@ -1,5 +1,6 @@
 #include "shell/ui/frmFile.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,8 +8,8 @@
 
 #include "core/Seams.h"
 #include "core/basDirToTextFile.h"
+#include "core/basMessage.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
@@ -60,7 +61,6 @@ frmFile::frmFile(QWidget* owner)
   connect(lstFile_, &QListWidget::itemSelectionChanged, this, &frmFile::lstFile_Click);
   connect(lstFile_, &QListWidget::itemClicked, this, &frmFile::lstFile_Click);
   connect(lstFile_, &QListWidget::itemDoubleClicked, this, &frmFile::lstFile_DblClick);
-  connect(txtFileName_, &QLineEdit::returnPressed, this, [this] { mOS_Click(0); });
   txtFileName_->setFocus();
 }
 
@@ -153,6 +153,32 @@ void frmFile::lstFile_DblClick(QListWidgetItem* item) {
   chosenName_ = item->text().toStdString();
   cancelled_ = false;
   accept();
+}
+
+void frmFile::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  // The name box, the list and the buttons pass Return on to the dialog.
+  const QWidget* focus = focusWidget();
+  if (focus == picCancel_) {
+    mCancel_Click(0);
+    return;
+  }
+  QListWidgetItem* item = lstFile_->currentItem();
+  if (focus == lstFile_ && item != nullptr && item->isSelected()) {
+    if (mode_ == basFileDialog::kOpen || mode_ == basFileDialog::kSelect) {
+      chosenName_ = item->text().toStdString();
+      cancelled_ = false;
+      accept();
+    } else {
+      txtFileName_->setText(item->text());
+      Confirm(item->text().toStdString());
+    }
+    return;
+  }
+  mOS_Click(0);
 }
 
 void frmFile::mOS_Click(int32_t /*index*/) { Confirm(txtFileName_->text().toStdString()); }

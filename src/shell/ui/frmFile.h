@@ -5,7 +5,10 @@
 // basFileDialog choose folder and type and check the answer afterwards.
 //
 // Modes: 0 Save, 1 Open, 2 New, 3 Select. A double-click on a listed name
-// chooses it in Open and Select; Enter in the name box confirms.
+// chooses it in Open and Select; Enter in the name box confirms. From the
+// keyboard: Return in the list takes the chosen name (as a double-click in
+// Open and Select, as typed in and confirmed in Save and New), Tab reaches
+// the two buttons, and Return or Space on a button presses it.
 
 #include <QDialog>
 #include <cstdint>
@@ -55,6 +58,9 @@ class frmFile : public QDialog {
   PictureBox* picCancel() const { return picCancel_; }
   clsButton* mOS() const { return mOS_.get(); }
   clsButton* mCancel() const { return mCancel_.get(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private slots:
   void lstFile_Click();

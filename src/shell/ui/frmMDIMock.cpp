@@ -6,12 +6,12 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "platform/gdi/SysColor.h"
 #include "platform/runtime/Text.h"
 #include "player_data/basImportVCZ.h"
 #include "shell/AppInfo.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "shell/ui/frmAbout.h"
@@ -135,10 +135,10 @@ void frmMDIMock::BuildMenus() {
   options->addSeparator();
   mnuPro_ = options->addAction("Project Validation");
   connect(mnuPro_, &QAction::triggered, this,
-          [this] { ShowMenuWindow(static_cast<int32_t>(MenuWindow::kProjectValidation), "Project Validation"); });
+          [this] { OpenMenuWindow(MenuWindow::kProjectValidation, "Project Validation", this); });
   mnuOpt_ = options->addAction("Settings");
   connect(mnuOpt_, &QAction::triggered, this,
-          [this] { ShowMenuWindow(static_cast<int32_t>(MenuWindow::kSettings), "Settings"); });
+          [this] { OpenMenuWindow(MenuWindow::kSettings, "Settings", this); });
   mnuSingle_ = options->addAction("Create Single Season");
   mnuSingle_->setVisible(false);
   QMenu* help = menuBar()->addMenu("Help");
@@ -165,7 +165,7 @@ void frmMDIMock::mnuFile_Click(int32_t index) {
       basImportVCZ::ImportArchiveFile();
       break;
     case Menu::kCreateStrain:
-      ShowMenuWindow(static_cast<int32_t>(MenuWindow::kProjectionStrain), "Create Projection Strain File");
+      OpenMenuWindow(MenuWindow::kProjectionStrain, "Create Projection Strain File", this);
       break;
     case Menu::kExit:
       close();
@@ -174,15 +174,6 @@ void frmMDIMock::mnuFile_Click(int32_t index) {
       basCheatSheetMenu::FileCommand(index, basUIControl::CurrentPage());
       break;
   }
-}
-
-void frmMDIMock::ShowMenuWindow(int32_t which, const std::string& name) {
-  if (basUIControl::JobRunning()) return;
-  if (const WindowOpener* open = FindMenuWindow(static_cast<MenuWindow>(which))) {
-    (*open)(this);
-    return;
-  }
-  basMessage::ShowMessage(name, " The " + name + " window is not built yet.", seams::kOk, true);
 }
 
 void frmMDIMock::mnuContents_Click() {

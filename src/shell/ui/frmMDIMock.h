@@ -78,7 +78,6 @@ class frmMDIMock : public QMainWindow, public MainWindowView {
  private:
   void BuildMenus();
   void mnuFile_Click(int32_t index);
-  void ShowMenuWindow(int32_t which, const std::string& name);
   void mnuContents_Click();
   void mnuAbout_Click();
 

@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
-#include "toolkit/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
@@ -53,6 +53,11 @@ frmMainBar::UpdateCheck& PlayerCheck() {
   return check;
 }
 
+frmMainBar*& Loaded() {
+  static frmMainBar* bar = nullptr;
+  return bar;
+}
+
 bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
 
 QLabel* IconLabel(QWidget* parent, const char* text) {
@@ -85,6 +90,11 @@ frmMainBar::frmMainBar(QWidget* parent)
   picQuick_[0] = new PictureBox(picProperty_);
   picQuick_[1] = new PictureBox(picProperty_);
   lblMockProperty_ = new QLabel(picProperty_);
+  for (std::size_t i = 0; i < lblSource_.size(); ++i) {
+    lblSource_[i] = new QLabel(picProperty_);
+    lblSource_[i]->setGeometry(420, 2 + 15 * static_cast<int32_t>(i), 600, 15);
+    lblSource_[i]->hide();
+  }
   lblUpdate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   timer1_->setSingleShot(false);
   connect(timer1_, &QTimer::timeout, this, &frmMainBar::Timer1_Timer);
@@ -92,7 +102,24 @@ frmMainBar::frmMainBar(QWidget* parent)
   connect(timer3_, &QTimer::timeout, this, &frmMainBar::Timer3_Timer);
 }
 
-frmMainBar::~frmMainBar() { basFileDialog::SetClickHoldOffTimer(nullptr); }
+frmMainBar::~frmMainBar() {
+  if (Loaded() == this) {
+    Loaded() = nullptr;
+    basFileDialog::SetClickHoldOffTimer(nullptr);
+  }
+}
+
+frmMainBar* frmMainBar::Instance() { return Loaded(); }
+
+void frmMainBar::SetSourceLabel(int32_t index, const std::string& text) {
+  if (index >= 0 && index < static_cast<int32_t>(lblSource_.size())) {
+    lblSource_[static_cast<std::size_t>(index)]->setText(QString::fromStdString(text));
+  }
+}
+
+void frmMainBar::ShowSourceLabels(bool visible) {
+  for (QLabel* label : lblSource_) label->setVisible(visible);
+}
 
 void frmMainBar::Load() {
   picMainBar_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
@@ -121,6 +148,7 @@ void frmMainBar::Load() {
   lblMockProperty_->setGeometry(Px(1680), Px(210), 500, 16);
   lblMockProperty_->clear();
   basFileDialog::SetClickHoldOffTimer([this] { FireDialogTimer(); });
+  Loaded() = this;
   timer1_->start(10);
 }
 
@@ -256,6 +284,7 @@ std::string frmMainBar::Property() const { return lblMockProperty_->text().toStd
 
 void frmMainBar::ShowCurrentPage(int32_t pageCode) {
   marked_ = pageCode;
+  if (pageCode != kPageProjectedStats) ShowSourceLabels(false);
   for (int32_t i = 0; i < kProjectIcons; ++i) PaintIcon(picProject_[i], lblPro_[i], kProjectPages[i]);
   for (int32_t i = 0; i < kEditorIcons; ++i) PaintIcon(picEditor_[i], lblEdit_[i], kEditorPages[i]);
 }

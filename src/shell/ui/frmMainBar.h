@@ -62,6 +62,16 @@ class frmMainBar : public QWidget {
   // The timer handed to the updaters.
   QTimer* Timer2() const { return timer2_; }
 
+  // The bar of the main window, null while none is loaded.
+  static frmMainBar* Instance();
+
+  // The two source lines the projected-stats page shows on the bar while it
+  // is open ("Stat Source: ...", "ADP Source: ..."); hidden again whenever
+  // another page becomes current.
+  void SetSourceLabel(int32_t index, const std::string& text);
+  void ShowSourceLabels(bool visible);
+  QLabel* lblSource(int32_t index) const { return lblSource_.at(static_cast<std::size_t>(index)); }
+
   // The page model's view of the bar.
   void ShowTitle(int32_t pageCode);
   void SetProperty(const std::string& text);
@@ -104,6 +114,7 @@ class frmMainBar : public QWidget {
   PictureBox* picProperty_;
   std::array<PictureBox*, 2> picQuick_{};
   QLabel* lblMockProperty_;
+  std::array<QLabel*, 2> lblSource_{};
   QLabel* lblUpdate_;
   QTimer* timer1_;
   QTimer* timer2_;

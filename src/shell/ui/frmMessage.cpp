@@ -1,6 +1,11 @@
 #include "shell/ui/frmMessage.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 
 #include "core/Seams.h"
 #include "platform/runtime/Text.h"
@@ -33,6 +38,34 @@ void frmMessage::Load(const std::string& caption, const std::string& text) {
   setWindowTitle(QString::fromStdString(caption));
   // The label takes '\n'; a CR left in would show as a box in some fonts.
   lblView_->setText(QString::fromStdString(runtime::ReplaceAll(text, runtime::kCrLf, "\n")));
+  FitToText();
+}
+
+void frmMessage::FitToText() {
+  const QRect design(Px(120), Px(240), Px(5805), Px(855));
+  const QFontMetrics metrics(lblView_->font());
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  // A word wider than the label cannot wrap: the box widens for it, up to
+  // most of the screen.
+  int32_t widestWord = 0;
+  for (const QString& word : lblView_->text().split(QRegularExpression(QStringLiteral("[ \n]")), Qt::SkipEmptyParts)) {
+    widestWord = std::max(widestWord, static_cast<int32_t>(metrics.horizontalAdvance(word)) + 2);
+  }
+  const int32_t maxWidth = std::max(design.width(), area.width() * 3 / 4 - (Px(kClientWidthTwips) - design.width()));
+  const int32_t labelWidth = std::clamp(widestWord, design.width(), maxWidth);
+  // Taller for more lines, up to the screen; then whole lines only, so that
+  // the last one shown is never cut in half.
+  const int32_t chrome = Px(kClientHeightTwips) - design.height();
+  const int32_t line = std::max(metrics.lineSpacing(), 1);
+  const int32_t maxHeight = std::max(design.height(), (area.height() - chrome - 64) / line * line);
+  int32_t labelHeight = std::max(design.height(), lblView_->heightForWidth(labelWidth));
+  if (labelHeight > maxHeight) labelHeight = maxHeight;
+  extraWidth_ = labelWidth - design.width();
+  extraHeight_ = labelHeight - design.height();
+  setFixedSize(Px(kClientWidthTwips) + extraWidth_, Px(kClientHeightTwips) + extraHeight_);
+  lblView_->setGeometry(design.left(), design.top(), labelWidth, labelHeight);
+  picBtn_->move(picBtn_->x(), Px(1200) + extraHeight_);
 }
 
 void frmMessage::SetButtonType(int32_t buttonSet) {
@@ -60,11 +93,22 @@ void frmMessage::SetButtonType(int32_t buttonSet) {
       return;
   }
   if (buttonSet != seams::kOk) set.leftTwips = kOuterWidthTwips - set.stripTwips - 240;
-  picBtn_->setGeometry(Px(set.leftTwips), Px(1200), Px(set.stripTwips), Px(420));
+  // The strip keeps its distance from the right edge of a widened box.
+  picBtn_->setGeometry(Px(set.leftTwips) + extraWidth_, Px(1200) + extraHeight_, Px(set.stripTwips), Px(420));
   mBtn_ = std::make_unique<clsButton>();
   connect(mBtn_.get(), &clsButton::Click, this, &frmMessage::mBtn_Click);
   basButtonMocks::SetUpButtonBar(*mBtn_, picBtn_, timBtn_, set.buttonWidth, set.captions,
                                  buttonSet == seams::kSaveDontSaveCancel);
+  // The strip is the box's one control: it has the focus, on the default.
+  picBtn_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMessage::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mBtn_ && mBtn_->Buttons() > 0) {
+    mBtn_Click(0);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void frmMessage::Unload() {

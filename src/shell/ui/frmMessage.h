@@ -1,8 +1,13 @@
 #pragma once
 // The application's message box: a fixed dialog with a text area and an
-// owner-drawn strip of one to three buttons. It never sizes itself to its
-// text. The answer belongs to the button's position: "save", "nosave",
-// "cancel"; a box closed from its title bar (or with Escape) answers "".
+// owner-drawn strip of one to three buttons. A text longer than the design's
+// area makes the box taller (and, for a word too wide to wrap, wider),
+// within the screen, so that no line is cut. The answer belongs to the
+// button's position: "save", "nosave", "cancel"; a box closed from its title
+// bar (or with Escape) answers "".
+//
+// Keys: Return and Enter answer the first button (the default), Space the
+// button with the focus, Tab and Shift+Tab move the focus.
 
 #include <QDialog>
 #include <QTimer>
@@ -28,7 +33,7 @@ class frmMessage : public QDialog {
   ~frmMessage() override;
 
   // The caption and text of the box; lines of the text are separated by
-  // CR LF.
+  // CR LF. The box takes the size the text needs.
   void Load(const std::string& caption, const std::string& text);
   // Builds the button strip of a seams::MessageButtonSet; any other value
   // builds none.
@@ -43,13 +48,20 @@ class frmMessage : public QDialog {
   PictureBox* picBtn() const { return picBtn_; }
   clsButton* mBtn() const { return mBtn_.get(); }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private slots:
   void mBtn_Click(int32_t index);
 
  private:
+  void FitToText();
+
   QLabel* lblView_;
   PictureBox* picBtn_;
   QTimer* timBtn_;
   std::unique_ptr<clsButton> mBtn_;
   std::string answer_;
+  int32_t extraWidth_ = 0;   // pixels added to the design for the text
+  int32_t extraHeight_ = 0;
 };

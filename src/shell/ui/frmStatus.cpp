@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "core/Seams.h"
+#include "core/basColourScheme.h"
 #include "platform/runtime/Rounding.h"
-#include "toolkit/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
@@ -20,6 +20,9 @@ using basFormLook::Px;
 namespace {
 
 constexpr const char* kFace = "Tahoma";
+// The bars' place across the window, in twips.
+constexpr int32_t kBarLeft = 60;
+constexpr int32_t kBarWidth = 5895;
 
 QLabel* MakeLabel(QWidget* parent, const char* text, int32_t left, int32_t top) {
   auto* label = new QLabel(QString::fromLatin1(text), parent);
@@ -48,7 +51,7 @@ frmStatus::frmStatus(QWidget* owner)
 
   lblTop_ = MakeLabel(this, "Current Progress", 60, 90);
   lblPercent_ = MakeLabel(this, "0 %", 5700, 90);
-  picCur_ = MakeBar(this, 60, 360, 5895, 180);
+  picCur_ = MakeBar(this, kBarLeft, 360, kBarWidth, 180);
   picBottom_ = new PictureBox(this);
   picBottom_->setGeometry(Px(60), Px(600), Px(5865), Px(195));
   StdFont font;
@@ -56,10 +59,10 @@ frmStatus::frmStatus(QWidget* owner)
   picBottom_->SetFont(font);
   lblTotTop_ = MakeLabel(this, "Total Progress", 60, 885);
   lblTotPercent_ = MakeLabel(this, "0 %", 5730, 885);
-  picTot_ = MakeBar(this, 60, 1155, 5895, 180);
+  picTot_ = MakeBar(this, kBarLeft, 1155, kBarWidth, 180);
   lblTotBottom_ = MakeLabel(this, "Status", 60, 1395);
-  SetPercentLabel(lblPercent_, Px(5700 + 300), 0);
-  SetPercentLabel(lblTotPercent_, Px(5730 + 300), 0);
+  SetPercentLabel(lblPercent_, 0);
+  SetPercentLabel(lblTotPercent_, 0);
 
   picOK_ = new PictureBox(this);
   picOK_->setGeometry(Px(4830), Px(1485), Px(1155), Px(405));
@@ -104,15 +107,17 @@ void frmStatus::DrawBar(PictureBox* bar, int32_t percent) {
   bar->repaint();
 }
 
-void frmStatus::SetPercentLabel(QLabel* label, int32_t rightEdge, int32_t percent) {
+void frmStatus::SetPercentLabel(QLabel* label, int32_t percent) {
   label->setText(QString::number(percent) + QStringLiteral(" %"));
   label->adjustSize();
-  label->move(rightEdge - label->width(), label->y());
+  // Right-aligned with the bars, which keep a margin to the window's edge;
+  // the design's place would put "100 %" against the edge.
+  label->move(Px(kBarLeft + kBarWidth) - label->width(), label->y());
   label->repaint();
 }
 
 void frmStatus::pSbPercent(int32_t percent) {
-  SetPercentLabel(lblPercent_, Px(5700 + 300), percent);
+  SetPercentLabel(lblPercent_, percent);
   DrawBar(picCur_, percent);
   RefreshWindow();
 }
@@ -120,7 +125,7 @@ void frmStatus::pSbPercent(int32_t percent) {
 void frmStatus::RefreshWindow() { repaint(); }
 
 void frmStatus::pSbTotalPercent(int32_t percent) {
-  SetPercentLabel(lblTotPercent_, Px(5730 + 300), percent);
+  SetPercentLabel(lblTotPercent_, percent);
   DrawBar(picTot_, percent);
   RefreshWindow();
 }

@@ -72,8 +72,8 @@ class frmStatus : public QWidget {
 
  private:
   void DrawBar(PictureBox* bar, int32_t percent);
-  // A percentage label that keeps its right edge where the design put it.
-  void SetPercentLabel(QLabel* label, int32_t rightEdge, int32_t percent);
+  // A percentage label, its right edge under the bars' right end.
+  void SetPercentLabel(QLabel* label, int32_t percent);
 
   QLabel* lblTop_;
   QLabel* lblPercent_;

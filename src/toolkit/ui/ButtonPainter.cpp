@@ -1,6 +1,7 @@
 #include "toolkit/ui/ButtonPainter.h"
 
 #include "platform/runtime/Rounding.h"
+#include "toolkit/ui/basFont.h"
 #include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/clsBitmap.h"
 
@@ -113,12 +114,27 @@ void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect
   // 4. caption
   const int32_t imageWidth = (barHasImages && image != nullptr) ? image->Width() : 0;
   dc.SetTextColor(look == kDisabled ? kDisabledText : gdi::kBlack);
-  dc.DrawText(caption, {L + 3 + imageWidth, T + 3, L + W - 3, T + H - 3},
-              gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
+  // A caption wider than its button is drawn smaller rather than cut.
+  basFont::DrawFittedText(dc, caption, {L + 3 + imageWidth, T + 3, L + W - 3, T + H - 3},
+                          gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
 
   // 5. image
   if (barHasImages && image != nullptr && image->Width() > 0) {
     const auto y = T + static_cast<int32_t>(runtime::RoundHalfEven((H - image->Height()) / 2.0));
     basGraphixManip::MaskedBlit(dc, image->hDC(), L + 4, y, image->Width(), image->Height(), gdi::kWhite);
+  }
+}
+
+void ButtonPainter::DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r) {
+  const int32_t left = r.Left + 3, top = r.Top + 3, right = r.Left + r.Width - 4, bottom = r.Top + r.Height - 4;
+  if (right <= left || bottom <= top) return;
+  // Every other pixel, as the platform's focus rectangle.
+  for (int32_t x = left; x <= right; x += 2) {
+    dc.SetPixel(x, top, gdi::kBlack);
+    dc.SetPixel(x, bottom, gdi::kBlack);
+  }
+  for (int32_t y = top; y <= bottom; y += 2) {
+    dc.SetPixel(left, y, gdi::kBlack);
+    dc.SetPixel(right, y, gdi::kBlack);
   }
 }

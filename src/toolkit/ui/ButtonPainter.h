@@ -45,6 +45,9 @@ class ButtonPainter {
   static void DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect& r, const std::string& caption,
                          const clsBitmap* image, bool barHasImages);
 
+  // The dotted rectangle inside a button that has the keyboard focus.
+  static void DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r);
+
   // Rows from rect.top (top colour) down to rect.bottom, the row past the
   // rectangle (bottom colour), each from rect.left to rect.right - 1, the
   // colours interpolated per component and rounded half to even. A

@@ -1,6 +1,7 @@
 #include "toolkit/ui/basButtonMocks.h"
 
 #include <QWidget>
+#include <algorithm>
 
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/clsBitmap.h"
@@ -215,12 +216,20 @@ void DrawOpenSaveImages(PictureBox* open, PictureBox* save, QWidget* firstLabel,
     const char* caption;
     int32_t image;
   };
+  constexpr int32_t kWidth = 26, kHeight = 30, kMargin = 2, kGap = 10;
+  int32_t nextLeft = 8;
   for (const Quick& q : {Quick{open, 8, "Open", kOpenImage}, Quick{save, 44, "Save", kSaveImage}}) {
     if (q.picture == nullptr) continue;
-    q.picture->setGeometry(q.left, 0, 26, 30);
+    // As wide as the caption needs with a margin at each side, never
+    // narrower than the design; the image stays centred over it.
+    const int32_t width = std::max(kWidth, q.picture->hDC().GetTextExtent(q.caption).cx + 2 * kMargin);
+    const int32_t left = std::max(q.left, nextLeft);
+    q.picture->setGeometry(left, 0, width, kHeight);
+    nextLeft = left + width + kGap;
     q.picture->SetToolTipText(q.caption);
-    DrawSingleLine(q.picture, q.caption, {0, 16, 26, 30});
-    CopyResource(q.picture, q.image, 3, 2);
+    q.picture->hDC().DrawText(q.caption, {0, 16, width, kHeight},
+                              gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
+    CopyResource(q.picture, q.image, 3 + (width - kWidth) / 2, 2);
     q.picture->Refresh();
   }
   if (firstLabel != nullptr) firstLabel->hide();

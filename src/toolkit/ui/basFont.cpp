@@ -39,4 +39,18 @@ void RestoreFont(gdi::MemoryDC& dc) {
   previousFont.reset();
 }
 
+int32_t DrawFittedText(gdi::MemoryDC& dc, const std::string& text, const gdi::Rect& rect, uint32_t flags) {
+  constexpr int32_t kSmallestHeight = 7;
+  const gdi::LogFont original = dc.Font();
+  gdi::LogFont font = original;
+  const int32_t sign = font.height < 0 ? -1 : 1;
+  while (dc.GetTextExtent(text).cx > rect.Width() && font.height * sign > kSmallestHeight) {
+    font.height -= sign;
+    dc.SetFont(font);
+  }
+  const int32_t drawn = dc.DrawText(text, rect, flags);
+  dc.SetFont(original);
+  return drawn;
+}
+
 }  // namespace basFont

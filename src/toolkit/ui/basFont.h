@@ -17,4 +17,9 @@ void FontToLogFont(const StdFont& font, const gdi::MemoryDC& dc, gdi::LogFont& l
 void SelectFontFromObject(gdi::MemoryDC& dc, const StdFont& font);
 void RestoreFont(gdi::MemoryDC& dc);
 
+// DrawText with the context's font, made a pixel smaller at a time (down
+// to a readable minimum) while the text is wider than the rectangle, so a
+// caption is never cut at its edges. The context's font is left as it was.
+int32_t DrawFittedText(gdi::MemoryDC& dc, const std::string& text, const gdi::Rect& rect, uint32_t flags);
+
 }  // namespace basFont

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "core/basColourScheme.h"
 #include "platform/gdi/LogFont.h"
 #include "platform/gdi/MemoryDC.h"
 #include "platform/gdi/SysColor.h"
@@ -19,6 +20,29 @@ QFont FormFont(const std::string& faceName, bool bold) {
   font.faceName = faceName;
   font.weight = bold ? 700 : 400;
   return gdi::ToQFont(font);
+}
+
+void ApplyApplicationLook() {
+  auto colour = [](int32_t c) { return QColor::fromRgb(gdi::ToQRgb(static_cast<gdi::COLORREF>(c))); };
+  const auto scheme =
+      basColourScheme::SchemeColours(static_cast<int32_t>(gdi::GetSysColor(gdi::COLOR_BTNFACE)));
+  const QColor face = colour(scheme[basColourScheme::kButtonFaceColour]);
+  // Fusion draws the same on every desktop and takes the palette as given.
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QPalette palette(colour(gdi::GetSysColor(gdi::COLOR_BTNTEXT)), face);  // shades derived from the face
+  palette.setColor(QPalette::Base, colour(gdi::GetSysColor(gdi::COLOR_WINDOW)));
+  palette.setColor(QPalette::AlternateBase, colour(scheme[basColourScheme::kTitleRowColour]));
+  palette.setColor(QPalette::Text, colour(gdi::GetSysColor(gdi::COLOR_WINDOWTEXT)));
+  palette.setColor(QPalette::ButtonText, colour(gdi::GetSysColor(gdi::COLOR_BTNTEXT)));
+  palette.setColor(QPalette::Highlight, colour(gdi::GetSysColor(gdi::COLOR_HIGHLIGHT)));
+  palette.setColor(QPalette::HighlightedText, colour(gdi::GetSysColor(gdi::COLOR_HIGHLIGHTTEXT)));
+  palette.setColor(QPalette::ToolTipBase, colour(scheme[basColourScheme::kSelectionColour]));
+  palette.setColor(QPalette::ToolTipText, colour(gdi::GetSysColor(gdi::COLOR_WINDOWTEXT)));
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, colour(gdi::GetSysColor(gdi::COLOR_GRAYTEXT)));
+  }
+  QApplication::setPalette(palette);
+  QApplication::setFont(FormFont("Arial"));
 }
 
 void Apply(QWidget* form, const std::string& faceName) {

@@ -16,6 +16,13 @@ namespace basFormLook {
 // A window's font at 8.25 points on the fixed 96-dpi screen.
 QFont FormFont(const std::string& faceName, bool bold = false);
 
+// The application's one palette (the colour scheme's button face behind
+// windows and buttons, white fields, the platform's selection colours), its
+// one widget style and its font, "Arial" 8.25, so that Qt's own boxes and
+// dialogs look of one piece with the owner-drawn windows. Called once at
+// start-up, before the first window shows.
+void ApplyApplicationLook();
+
 // Button-face background and FormFont(faceName) for the window and what
 // it holds.
 void Apply(QWidget* form, const std::string& faceName);

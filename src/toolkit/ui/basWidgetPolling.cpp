@@ -43,6 +43,7 @@ PointerWatch::~PointerWatch() {
 void PointerWatch::SetPicture(QWidget* picture) {
   if (picture_) picture_->removeEventFilter(this);
   picture_ = picture;
+  pictureType_ = picture != nullptr ? picture->metaObject() : nullptr;
   if (picture_) picture_->installEventFilter(this);
 }
 
@@ -92,13 +93,16 @@ Sample PointerWatch::FromEvent(const QMouseEvent* event, bool pressed) const {
 }
 
 bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != picture_ || !enabled_) return QObject::eventFilter(watched, event);
+  if (watched != picture_ || watched->metaObject() != pictureType_ || !enabled_) {
+    return QObject::eventFilter(watched, event);
+  }
   switch (event->type()) {
     case QEvent::Enter:
       KeepPolling(true);
       break;
     case QEvent::Leave:
-      Poll();
+      // The next tick sees the pointer gone, puts the look back and stops.
+      KeepPolling(true);
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -72,6 +72,9 @@ class PointerWatch : public QObject {
 
   Step step_;
   QPointer<QWidget> picture_;
+  // The picture's own class: a widget being destroyed is only a QWidget
+  // any more, and its last events (leave, focus out) are not the widget's.
+  const QMetaObject* pictureType_ = nullptr;
   QPointer<QTimer> timer_;
   bool enabled_ = false;
 };

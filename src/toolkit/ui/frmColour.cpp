@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/basFlexGridCommon.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
-#include "toolkit/basFlexGridCommon.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"

@@ -2,11 +2,12 @@
 
 #include "UpdateHarness.h"
 #include "player_data/clsAppUpdate.h"
-#include "shell/AppInfo.h"
 
 namespace {
 
 using Version = clsAppUpdate::Version;
+
+constexpr const char* kPage = "https://maker.invalid/download.html";
 
 TEST(AppVersion, ComparesTheServersVersionWithTheProgramsOwn) {
   struct Case {
@@ -41,6 +42,7 @@ class AppUpdate : public kdtest::UpdateTest {
     server.Serve("/upd/kd.txt", versionFile);
     auto check = std::make_shared<clsAppUpdate>();
     check->SetOwnVersion({2, 0, 5});
+    check->SetDownloadPage(kPage);
     int done = 0;
     check->DoneAppUpdate = [&](bool a, bool b) {
       EXPECT_FALSE(a || b);
@@ -58,7 +60,7 @@ TEST_F(AppUpdate, ANewerVersionIsOfferedAndYesOpensTheDownloadPage) {
   EXPECT_EQ(fakes.messages.messages[0].caption, "Kickwell Draftyard Update");
   EXPECT_EQ(fakes.messages.messages[0].text,
             "Kickwell Draftyard 2.1.0 is available for download.\r\n  Would you like to download update now?");
-  EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{AppInfo::kAppDownloadAddress});
+  EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{kPage});
 }
 
 TEST_F(AppUpdate, TheSameVersionIsReportedOnlyToAManualCheck) {

@@ -24,7 +24,7 @@ class PlayerUpdate : public kdtest::UpdateTest {
   // A manual run through the main bar's checks, everything offered taken;
   // true when it ended.
   bool RunAll() {
-    clsUpdateChecks checks(view);
+    clsUpdateChecks checks(view, {1, 0, 0}, "");
     bool ended = false;
     EXPECT_TRUE(checks.PlaUpdate(true, [&] { ended = true; }));
     return WaitFor([&] { return ended; });
@@ -163,6 +163,7 @@ TEST_F(PlayerUpdate, ACompletionReachesOnlyTheCheckThatStartedIt) {
   server.Serve("/upd/update2012.txt", LocalHttpServer::Route{200, NumberFile(1), LocalHttpServer::Mode::kSlow});
   server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({{"A.vcz", 0, 1, 1, false, "mas"}}));
   auto app = std::make_shared<clsAppUpdate>();
+  app->SetOwnVersion({1, 0, 0});
   auto run = std::make_shared<clsPlayerUpdate>();
   int appDone = 0;
   int offered = -1;

@@ -11,6 +11,7 @@
 #include "player_data/clsUIUpdate.h"
 #include "player_data/ui/UpdateChecksWindows.h"
 #include "player_data/ui/frmUpdate.h"
+#include "shell/AppInfo.h"
 #include "shell/ui/frmMainBar.h"
 
 namespace {
@@ -37,9 +38,7 @@ class UpdateChecks : public kdtest::UpdateTest {
 TEST_F(UpdateChecks, StartUpRunsTheApplicationCheckThenThePlayerUpdateSilently) {
   Set(kSetCheckApplicationUpdate, true);
   Set(kSetCheckPlayerUpdates, true);
-  const clsAppUpdate::Version own = clsAppUpdate::ProgramVersion();
-  server.Serve("/upd/kd.txt", "x." + std::to_string(own.major) + "." + std::to_string(own.minor) + "." +
-                                  std::to_string(own.revision));
+  server.Serve("/upd/kd.txt", "x." + AppInfo::VersionText());
   server.Serve("/upd/update2012.txt", NumberFile(1));
   ASSERT_TRUE(runtime::SaveFileAtomically(tree.Sub("upd") + "20120001.dat",
                                           kdtest::BuildUpdateIndex({{"A.vcz", 0, 1, 1, true, "mas"}})));
@@ -122,7 +121,7 @@ TEST_F(UpdateSelection, ClearThenOKStartsNothingAndEndsTheRun) {
     selection.mSel_Click(1);
     selection.mOK_Click(0);
   };
-  clsUpdateChecks checks(view);
+  clsUpdateChecks checks(view, {1, 0, 0}, "");
   bool ended = false;
   ASSERT_TRUE(checks.PlaUpdate(true, [&] { ended = true; }));
   ASSERT_TRUE(WaitFor([&] { return ended; }));

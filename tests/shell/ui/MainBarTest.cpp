@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "MainWindowHarness.h"
+#include "core/basMessage.h"
 #include "core/clsSettingsKD.h"
 #include "shell/AppInfo.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/ui/frmAbout.h"
 #include "shell/ui/frmMainBar.h"
 #include "shell/ui/frmWelcome.h"
@@ -52,6 +52,15 @@ TEST_F(MainWindowTest, EachMainBarIconReachesItsPageAndMarksIt) {
     EXPECT_EQ(bar->height(), 87);
   }
   EXPECT_FALSE(bar->lblEdit(0)->font().bold());
+
+  // The projected-stats page's source lines go when another page comes.
+  ASSERT_EQ(frmMainBar::Instance(), bar);
+  Click(bar->picEditor(2));
+  bar->SetSourceLabel(0, "Stat Source: here");
+  bar->ShowSourceLabels(true);
+  EXPECT_TRUE(bar->lblSource(0)->isVisible());
+  Click(bar->picEditor(0));
+  EXPECT_FALSE(bar->lblSource(0)->isVisible());
 }
 
 TEST_F(MainWindowTest, DraftAndDocumentIconsNeedTheProjectsFilesAndSayWhatIsMissing) {

@@ -297,3 +297,21 @@ TEST_F(MainWindowTest, NewProjectWithAChangedProjectSavesAndResetsItBeforeAsking
   EXPECT_EQ(basUIControl::CurrentPage(), kPageProject);
   EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Fresh.kdp");
 }
+
+TEST_F(MainWindowTest, MenuWindowsOpenWhenRegisteredAndSayTheyAreNotBuiltOtherwise) {
+  std::vector<std::string> opened;
+  shell_ui::RegisterMenuWindow(shell_ui::MenuWindow::kSettings, [&](QWidget* owner) {
+    EXPECT_EQ(owner, window.get());
+    opened.push_back("settings");
+  });
+  ASSERT_TRUE(Start());
+  window->mnuOpt()->trigger();
+  EXPECT_EQ(opened, (std::vector<std::string>{"settings"}));
+  for (QAction* item : {window->mnuPro(), window->mnuFile(Menu::kCreateStrain)}) {
+    std::string notice;
+    AnswerMessage(script, *pointer, 0, &notice);
+    item->trigger();
+    EXPECT_NE(notice.find("window is not built yet."), std::string::npos) << notice;
+  }
+  EXPECT_TRUE(script.Done());
+}

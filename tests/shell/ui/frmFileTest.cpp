@@ -11,9 +11,9 @@
 
 #include "ShellWindowHarness.h"
 #include "TempDir.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "shell/basFileDialog.h"
-#include "shell/basMessage.h"
 #include "shell/ui/frmFile.h"
 #include "shell/ui/frmMessage.h"
 #include "toolkit/ui/PictureBox.h"
@@ -214,5 +214,47 @@ TEST_F(FileDialogWindow, OpeningAFileThatVanishedSaysFileNotFound) {
   });
   EXPECT_TRUE(basFileDialog::ShowFileDialogBasic("", kPageScoringSystem, basFileDialog::kOpen, true));
   EXPECT_EQ(notice, "File Error|File Not Found:  '" + sco + "Gone.sco'");
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(FileDialogWindow, FromTheKeyboardReturnInTheListOpensAndTheButtonsTakeTheFocus) {
+  kdtest::WriteFile(sco + "Family.sco", "x");
+  kdtest::WriteFile(sco + "Office.sco", "x");
+  {
+    frmFile dialog;
+    Open(dialog, basFileDialog::kOpen);
+    script.Then<frmFile>([](frmFile* d) {
+      d->lstFile()->setFocus();
+      d->lstFile()->setCurrentRow(1);
+      QTest::keyClick(d->lstFile(), Qt::Key_Return);
+    });
+    dialog.exec();
+    EXPECT_FALSE(dialog.Cancelled());
+    EXPECT_EQ(dialog.ChosenName(), dialog.lstFile()->item(1)->text().toStdString());
+  }
+  struct Case {
+    int tabs;
+    Qt::Key press;
+    bool cancelled;
+  };
+  // From the name box: one Tab reaches the Open button, two the Cancel button.
+  for (const Case& c : {Case{1, Qt::Key_Space, false}, Case{1, Qt::Key_Return, false}, Case{2, Qt::Key_Space, true},
+                        Case{2, Qt::Key_Return, true}}) {
+    SCOPED_TRACE(std::to_string(c.tabs) + " tabs, key " + std::to_string(c.press));
+    frmFile dialog;
+    Open(dialog, basFileDialog::kOpen, "Typed");
+    script.Then<frmFile>([&](frmFile* d) {
+      QApplication::setActiveWindow(d);
+      d->txtFileName()->setFocus();
+      for (int i = 0; i < c.tabs; ++i) QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(d->focusWidget(), c.tabs == 1 ? d->picOS() : d->picCancel());
+      QTest::keyClick(d->focusWidget(), c.press);
+    });
+    dialog.exec();
+    EXPECT_EQ(dialog.Cancelled(), c.cancelled);
+    if (!c.cancelled) {
+      EXPECT_EQ(dialog.ChosenName(), "Typed");
+    }
+  }
   EXPECT_TRUE(script.Done());
 }

@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 
 #include "ShellWindowHarness.h"
 #include "core/PageCode.h"
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 #include "shell/ui/frmMessage.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
 
 namespace {
@@ -110,19 +113,93 @@ TEST_F(MessageBoxWindow, TheStripSitsAtTheRightForEachSet) {
   EXPECT_EQ(none.picBtn()->width(), 0);
 }
 
-TEST_F(MessageBoxWindow, ALongTextStaysInsideTheLabel) {
-  frmMessage box;
-  std::string text;
-  for (int i = 0; i < 40; ++i) text += " A very long notice that goes on and on.\r\n";
-  box.Load("Long", text);
-  box.SetButtonType(seams::kOk);
-  box.show();
-  EXPECT_EQ(box.size(), QSize(406, 112));
-  EXPECT_EQ(box.lblView()->geometry(), QRect(8, 16, 387, 57));
-  kdtest::SaveScreenshot(&box, "message_long_text");
-  box.Unload();
+TEST_F(MessageBoxWindow, ALongTextGrowsTheBoxSoNoLineIsCut) {
+  for (const int lines : {5, 400}) {
+    SCOPED_TRACE(lines);
+    frmMessage box;
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += " A notice that goes on for line " + std::to_string(i + 1) + ".\r\n";
+    text += " /home/someone/Documents/Vellacorn/Kickwell_Draftyard/dat/sco/A_Name_Far_Too_Long_To_Wrap_In_The_Box.sco";
+    box.Load("Long", text);
+    box.SetButtonType(seams::kOk);
+    box.show();
+    const QRect label = box.lblView()->geometry();
+    const QRect screen = box.screen()->availableGeometry();
+    EXPECT_LE(box.height(), screen.height());
+    EXPECT_LE(box.width(), screen.width());
+    // Every line shows, or as many whole lines as the screen has room for.
+    const int needed = box.lblView()->heightForWidth(label.width());
+    if (needed <= label.height()) {
+      EXPECT_EQ(lines, 5);
+    } else {
+      EXPECT_EQ(label.height() % QFontMetrics(box.lblView()->font()).lineSpacing(), 0);
+    }
+    // The long name fits across, and the strip sits below the text.
+    EXPECT_GE(label.width(), QFontMetrics(box.lblView()->font())
+                                 .horizontalAdvance("/home/someone/Documents/Vellacorn/Kickwell_Draftyard/dat/sco/"
+                                                    "A_Name_Far_Too_Long_To_Wrap_In_The_Box.sco"));
+    EXPECT_GT(box.picBtn()->y(), label.bottom());
+    EXPECT_LE(box.picBtn()->geometry().right(), box.width());
+    if (lines == 5) kdtest::SaveScreenshot(&box, "message_long_text");
+    box.Unload();
+  }
 }
 
+TEST_F(MessageBoxWindow, ReturnEnterSpaceAndTabAnswerFromTheKeyboard) {
+  using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+  const Key tab{Qt::Key_Tab, Qt::NoModifier}, space{Qt::Key_Space, Qt::NoModifier};
+  struct Case {
+    const char* name;
+    std::vector<Key> keys;
+    std::string answer;
+  };
+  const Case cases[] = {
+      {"Return answers the default", {{Qt::Key_Return, Qt::NoModifier}}, "save"},
+      {"keypad Enter as well", {{Qt::Key_Enter, Qt::KeypadModifier}}, "save"},
+      {"Space presses the focused button, the first at the start", {space}, "save"},
+      {"Tab moves the focus to the second", {tab, space}, "nosave"},
+      {"Return keeps to the default after a Tab", {tab, {Qt::Key_Return, Qt::NoModifier}}, "save"},
+      {"Shift+Tab comes round to the last", {{Qt::Key_Backtab, Qt::ShiftModifier}, space}, "cancel"},
+      {"Tab past the last comes round to the first", {tab, tab, tab, space}, "save"},
+      {"Escape answers nothing", {{Qt::Key_Escape, Qt::NoModifier}}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    script.Then<frmMessage>([&](frmMessage* box) {
+      QApplication::setActiveWindow(box);
+      for (const Key& k : c.keys) {
+        const QImage before = box->picBtn()->hDC().Image().copy();
+        const int32_t focus = box->mBtn()->FocusButton();
+        QTest::keyClick(box->focusWidget(), k.first, k.second);
+        if (k.first == Qt::Key_Tab || k.first == Qt::Key_Backtab) {
+          EXPECT_NE(box->mBtn()->FocusButton(), focus);
+          EXPECT_NE(box->picBtn()->hDC().Image(), before);  // the focus shows
+        }
+      }
+    });
+    EXPECT_EQ(basMessage::ShowMessage("Caption", " Save the changes?", seams::kSaveDontSaveCancel, true), c.answer);
+  }
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(MessageBoxWindow, PlainBoxesWearTheApplicationsOnePaletteAndFont) {
+  const QPalette palette = QApplication::palette();
+  const QFont font = QApplication::font();
+  basFormLook::ApplyApplicationLook();
+  frmMessage own;
+  script.Then<QMessageBox>([&](QMessageBox* box) {
+    EXPECT_EQ(box->palette().color(QPalette::Window), own.palette().color(QPalette::Window));
+    EXPECT_EQ(box->font().family(), own.font().family());
+    EXPECT_EQ(box->font().pixelSize(), own.font().pixelSize());
+    kdtest::SaveScreenshot(box, "plain_message_box");
+    box->button(QMessageBox::Ok)->click();
+  });
+  seams::MessageBox().PlainMessage("File Not Found:  '/x/y.sco'", seams::PlainButtons::kOk,
+                                   seams::PlainIcon::kExclamation, "File Error");
+  EXPECT_TRUE(script.Done());
+  QApplication::setPalette(palette);
+  QApplication::setFont(font);
+}
 
 TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
   script.Then<QMessageBox>([](QMessageBox* box) {

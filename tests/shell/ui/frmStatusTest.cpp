@@ -73,6 +73,10 @@ TEST_F(ProgressWindow, BarsFillTheirShareOfTheInnerWidthRoundedHalfToEvenAndClea
     window.pSbTotalPercent(c.percent);
     EXPECT_EQ(window.lblTotPercent()->text().toStdString(), std::to_string(c.percent) + " %");
     EXPECT_EQ(FilledColumns(window.picTot()), c.filled);
+    // Even "100 %" keeps the margin the bars keep from the window's edge.
+    for (const QLabel* label : {window.lblPercent(), window.lblTotPercent()}) {
+      EXPECT_LE(label->geometry().right() + 4, window.width());
+    }
   }
   // Clearing empties one bar and leaves its percentage.
   window.pSbPercent(60);

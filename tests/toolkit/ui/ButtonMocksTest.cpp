@@ -103,7 +103,7 @@ TEST(ButtonMocks, CheckBoxGridAndCaptionImages) {
   EXPECT_GE(LeftmostInk(p, 0, 15), 10);
 }
 
-TEST(ButtonMocks, OpenAndSaveQuickButtons) {
+TEST(ButtonMocks, OpenAndSaveQuickButtonsShowTheirWholeCaptions) {
   kdtest::WidgetHost host;
   PictureBox* open = host.AddPicture(100, 100, 10, 10, gdi::kWhite);
   PictureBox* save = host.AddPicture(100, 100, 10, 10, gdi::kWhite);
@@ -112,14 +112,26 @@ TEST(ButtonMocks, OpenAndSaveQuickButtons) {
   l1->show();
   l2->show();
   basButtonMocks::DrawOpenSaveImages(open, save, l1, l2);
-  EXPECT_EQ(open->geometry(), QRect(8, 0, 26, 30));
-  EXPECT_EQ(save->geometry(), QRect(44, 0, 26, 30));
+  EXPECT_EQ(open->geometry().topLeft(), QPoint(8, 0));
+  EXPECT_GE(save->x(), 44);
+  EXPECT_GT(save->x(), open->geometry().right());
+  for (PictureBox* p : {open, save}) {
+    EXPECT_EQ(p->height(), 30);
+    EXPECT_GE(p->width(), 26);
+    // The caption below the image keeps clear of both edges.
+    EXPECT_GE(LeftmostInk(p, 18, 30), 1);
+    int rightmost = -1;
+    for (int x = 0; x < p->ScaleWidth(); ++x)
+      for (int y = 18; y < 30; ++y)
+        if (p->hDC().GetPixel(x, y) != gdi::kWhite) rightmost = x;
+    EXPECT_GT(rightmost, 0);
+    EXPECT_LE(rightmost, p->width() - 2);
+  }
   EXPECT_EQ(open->ToolTipText(), "Open");
   EXPECT_EQ(save->ToolTipText(), "Save");
-  ExpectResourceAt(open, 150, 3, 2);
-  ExpectResourceAt(save, 144, 3, 2);
+  ExpectResourceAt(open, 150, 3 + (open->width() - 26) / 2, 2);
+  ExpectResourceAt(save, 144, 3 + (save->width() - 26) / 2, 2);
   EXPECT_FALSE(l1->isVisible());
   EXPECT_FALSE(l2->isVisible());
-  EXPECT_GE(LeftmostInk(save, 18, 30), 0);  // the caption below the image
   kdtest::SaveScreenshot(host.Window(), "main_bar_open_save");
 }

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "Screenshot.h"
+#include "core/basFlexGridCommon.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
-#include "toolkit/basFlexGridCommon.h"
 #include "toolkit/clsEditFlexGrid.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -163,6 +163,20 @@ TEST_F(GridEditing, ArrowKeysMoveFromTheTextEditorAndScrollTheGridAlong) {
   EXPECT_TRUE(grid->rect().contains(grid->mapFromParent(text->geometry().center())));
 }
 
+TEST_F(GridEditing, LeftAndRightLeaveTheTextOnlyFromItsStartOrEnd) {
+  ClickCell(3, 0);
+  Key(Qt::Key_Right);  // the whole text is selected: the caret goes to its end
+  EXPECT_EQ(grid->Model().Col(), 0);
+  Key(Qt::Key_Left);  // the caret moves
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(grid->Model().Col(), 0) << "column 0 is the first";
+  Key(Qt::Key_End);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(grid->Model().Col(), 1);
+  EXPECT_TRUE(combo->isVisible());
+}
+
 TEST_F(GridEditing, ASingleChoiceListLeftWithNothingChosenReportsMinusOne) {
   ClickCell(2, 2);
   ASSERT_TRUE(single->isVisible());
@@ -258,6 +272,31 @@ TEST_F(GridEditing, AGridRebuiltInsideAValidationEventKeepsEditing) {
   ClickCell(2, 0);
   ASSERT_TRUE(text->isVisible());
   EXPECT_EQ(text->text().toStdString(), "r2c0");
+}
+
+TEST_F(GridEditing, TheEditorOutlivesItsWindowAndTheWindowItsEditor) {
+  ClickCell(3, 0);
+  QTest::keyClicks(text, "x");
+  window.reset();  // the page's window goes while its controller stays
+  parts.reset();
+  edit.ValidateLastCell();
+  edit.DrawDropArrows();
+  EXPECT_EQ(edit.Flexgrid(), nullptr);
+  EXPECT_EQ(edit.TextBox(), nullptr);
+  {
+    QWidget other;
+    auto* g = new FlexGridWidget(&other);
+    auto* t = new QLineEdit(&other);
+    auto editor = std::make_unique<clsEditFlexGrid>();
+    EditFlexGridWidgets again(g, t);
+    again.AttachTo(*editor);
+    editor->TextEditColumn(1);
+    editor->SetEnabled(true);
+    other.show();
+    editor.reset();  // and the other way round
+    QTest::mouseClick(g, Qt::LeftButton, Qt::NoModifier, g->CellRect(1, 1).center());
+    EXPECT_FALSE(t->isVisible());
+  }
 }
 
 }  // namespace

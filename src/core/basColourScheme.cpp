@@ -1,4 +1,4 @@
-#include "toolkit/basColourScheme.h"
+#include "core/basColourScheme.h"
 
 namespace basColourScheme {
 

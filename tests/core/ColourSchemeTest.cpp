@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "toolkit/basColourScheme.h"
+#include "core/basColourScheme.h"
 
 using basColourScheme::Rgb;
 

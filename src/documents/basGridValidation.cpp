@@ -1,4 +1,4 @@
-#include "toolkit/basGridValidation.h"
+#include "documents/basGridValidation.h"
 
 #include "database/clsDisplayGridIsolate.h"
 

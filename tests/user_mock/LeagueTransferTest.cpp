@@ -6,10 +6,13 @@
 #include "DatabaseFixtures.h"
 #include "FakeCompatibility.h"
 #include "FakeSeams.h"
+#include "LeagueFixtures.h"
 #include "TempDir.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/LeagueTransfer.h"
+#include "user_mock/UserMockLeagueTransfer.h"
 #include "user_mock/clsUserMockIsolate.h"
 
 namespace {
@@ -191,6 +194,76 @@ TEST_F(ApplyLeagueToUserMock, UsableCreatedOrderReplacesTheBoardOwnersAndADamage
     EXPECT_EQ(board, c.board);
     EXPECT_EQ(ugm.BoardMasterID(0), 4242);  // made picks stay where they were
   }
+}
+
+using kdtest::LeagueWithOrder;
+
+class DraftOrderToUserMock : public ::testing::Test {
+ protected:
+  kdtest::ScopedFakeSeams fakes;
+  clsUserMockIsolate ugm;
+};
+
+TEST_F(DraftOrderToUserMock, MatchingStoredOrderBecomesTheBoard) {
+  const clsLeagueIsolate league = LeagueWithOrder(2, 3, {1, 2, 2, 1, 1, 2}, 2, 3);
+  ugm.SetBoardCount(2);
+  ugm.SetBoardMasterID(1, 444);
+  basLGPFileControl::ApplyDraftOrderToUserMock(ugm, league);
+  ASSERT_EQ(ugm.BoardCount(), 6);
+  EXPECT_EQ(ugm.DraftRounds(), 3);
+  for (int32_t k = 0; k < 6; ++k) EXPECT_EQ(ugm.BoardOwnerID(k), league.Pick(k));
+  EXPECT_EQ(ugm.BoardMasterID(1), 444);
+  EXPECT_TRUE(fakes.messages.captions.empty());
+}
+
+TEST_F(DraftOrderToUserMock, NoStoredRoundsOtherRoundsOrADamagedOrderChangeNothingQuietly) {
+  for (const clsLeagueIsolate& league :
+       {LeagueWithOrder(2, 2, {}, 0, 0), LeagueWithOrder(2, 3, {1, 2, 2, 1}, 2, 2),
+        LeagueWithOrder(2, 2, {1, 2, 9, 1}, 2, 2), LeagueWithOrder(2, 2, {1, 2}, 2, 2)}) {
+    basLGPFileControl::ApplyDraftOrderToUserMock(ugm, league);
+    EXPECT_EQ(ugm.BoardCount(), 0);
+    EXPECT_EQ(ugm.DraftRounds(), 0);
+  }
+  EXPECT_TRUE(fakes.messages.captions.empty());
+}
+
+TEST_F(DraftOrderToUserMock, OtherTeamCountShowsLGPConflictAndChangesNothing) {
+  const clsLeagueIsolate league = LeagueWithOrder(3, 2, {1, 2, 2, 1}, 2, 2);
+  basLGPFileControl::ApplyDraftOrderToUserMock(ugm, league);
+  EXPECT_EQ(ugm.BoardCount(), 0);
+  ASSERT_EQ(fakes.messages.messages.size(), 1u);
+  EXPECT_EQ(fakes.messages.messages[0].caption, "LGP Conflict");
+  EXPECT_EQ(fakes.messages.messages[0].text,
+            "The created draft order in Home.lgp is not compatible with the current Team Count.  A new "
+            "draft order will be created using the selected LGP draft style inside of the UGM.  No changes "
+            "will be made to the LGP.");
+  EXPECT_EQ(fakes.messages.messages[0].buttonSet, seams::kOk);
+  EXPECT_TRUE(fakes.messages.messages[0].modal);
+}
+
+TEST(CopyTeamsToUserMock, OwnersAreZeroBasedWithTeamNumbersAsIDs) {
+  const clsLeagueIsolate league = LeagueWithOrder(3, 4, {}, 0, 0);
+  clsUserMockIsolate ugm;
+  basLGPFileControl::CopyTeamsToUserMock(ugm, league);
+  ASSERT_EQ(ugm.OwnerCount(), 3);
+  EXPECT_EQ(ugm.DraftRounds(), 4);
+  for (int32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(ugm.OwnerID(i), i + 1);
+    EXPECT_EQ(ugm.OwnerName(i), league.TeamName(i + 1));
+    EXPECT_EQ(ugm.OwnerStrategy(i), league.Strategy(i + 1));
+  }
+}
+
+TEST(CopyRosterSizesToUserMock, RecordsArriveInIndexOrderWithFieldsInPlace) {
+  const std::vector<LGPRosterSizeRecord> records = {{}, {1, 1, 0, 16, 0, 9}, {3, 9, 1, 2, 0, 1}};
+  clsUserMockIsolate ugm;
+  ugm.AddRosterPositionSize(5, 5, 5, 5, 5, 5);
+  basLGPFileControl::CopyRosterSizesToUserMock(records, ugm);
+  ASSERT_EQ(ugm.RosterSizeCount(), 3);
+  EXPECT_EQ(ugm.PosID(0) + ugm.RosterMax(0), 0);
+  EXPECT_EQ((std::vector<int32_t>{ugm.PosID(2), ugm.MergeAsID(2), ugm.RosterMin(2), ugm.RosterMax(2),
+                                  ugm.StarterMin(2), ugm.StarterMax(2)}),
+            (std::vector<int32_t>{3, 9, 1, 2, 0, 1}));
 }
 
 }  // namespace

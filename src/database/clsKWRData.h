@@ -7,10 +7,6 @@
 // exists but is not used. Each list's upper bound starts at -1 (no entry).
 // A record number outside the list is the caller's fault and throws
 // std::out_of_range.
-//
-// The class lives in this header alone so that the database layer can read
-// it without linking the player-data library, which itself builds on the
-// database layer.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "player_data/KWRRecords.h"
+#include "database/KWRRecords.h"
 
 class clsKWRData {
  public:

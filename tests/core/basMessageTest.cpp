@@ -2,8 +2,8 @@
 
 #include "FakeSeams.h"
 #include "TempDir.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
-#include "shell/basMessage.h"
 
 namespace {
 

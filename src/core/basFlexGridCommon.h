@@ -10,7 +10,6 @@
 #include <string>
 
 class FlexGridModel;
-class EditFlexListBox;
 
 namespace basFlexGridCommon {
 
@@ -28,11 +27,5 @@ std::string ColourToHtml(int32_t colour);
 
 // Red, green and blue bytes of the colour; 0, 0, 0 for a system colour.
 void ColourToRgb(int32_t colour, int32_t& red, int32_t& green, int32_t& blue);
-
-// Sizes a list editor of the grid editor to its items (at most 7 rows shown)
-// and, for a single-choice list, makes current the first item that matches
-// the current cell's text, trimmed and ignoring case (unchanged without a
-// match). Pages call it after filling the list for the current cell.
-void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid);
 
 }  // namespace basFlexGridCommon

@@ -1,12 +1,8 @@
-#include "toolkit/basFlexGridCommon.h"
+#include "core/basFlexGridCommon.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "platform/flexgrid/FlexGridModel.h"
-#include "platform/runtime/Rounding.h"
-#include "platform/runtime/Text.h"
-#include "toolkit/EditFlexGridParts.h"
 
 namespace basFlexGridCommon {
 
@@ -35,24 +31,6 @@ void ColourToRgb(int32_t colour, int32_t& red, int32_t& green, int32_t& blue) {
   red = colour & 0xFF;
   green = (colour >> 8) & 0xFF;
   blue = (colour >> 16) & 0xFF;
-}
-
-void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid) {
-  constexpr int32_t kMaxRowsShown = 7;
-  constexpr int32_t kItemPixels = 16;
-  constexpr int32_t kBorderPixels = 2;
-  const int32_t shown = std::min(list.ListCount(), kMaxRowsShown);
-  EditFlexRect r = list.Geometry();
-  r.Height = runtime::PixelsToTwips(shown * kItemPixels + kBorderPixels);
-  list.SetGeometry(r);
-  if (list.MultiSelect() != 0) return;
-  const std::string cell = runtime::Trim(grid.Text());
-  for (int32_t i = 0; i < list.ListCount(); ++i) {
-    if (runtime::EqualsNoCase(runtime::Trim(list.List(i)), cell)) {
-      list.SetListIndex(i);
-      return;
-    }
-  }
 }
 
 }  // namespace basFlexGridCommon

@@ -1,8 +1,8 @@
-#include "shell/basMessage.h"
+#include "core/basMessage.h"
 
 #include "core/basMockItUp.h"
-#include "platform/win32/FileSystem.h"
 #include "platform/runtime/Text.h"
+#include "platform/win32/FileSystem.h"
 
 namespace basMessage {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "player_data/clsKWRData.h"
+#include "database/clsKWRData.h"
 
 TEST(KWRData, RecordsAreNumberedFromOneAndResizingEmptiesTheList) {
   clsKWRData data;

@@ -11,6 +11,7 @@
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
 #include "platform/runtime/Text.h"
+#include "user_mock/UserMockPreparation.h"
 #include "user_mock/clsUserMockIsolate.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "FakeSeams.h"
 #include "ScoringRules.h"
 #include "TempDir.h"
+#include "database/ScoringFileTransfer.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
