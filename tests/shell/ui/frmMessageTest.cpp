@@ -189,6 +189,7 @@ TEST_F(MessageBoxWindow, PlainBoxesWearTheApplicationsOnePaletteAndFont) {
   frmMessage own;
   script.Then<QMessageBox>([&](QMessageBox* box) {
     EXPECT_EQ(box->palette().color(QPalette::Window), own.palette().color(QPalette::Window));
+    EXPECT_EQ(box->palette().color(QPalette::Button), own.palette().color(QPalette::Window));
     EXPECT_EQ(box->font().family(), own.font().family());
     EXPECT_EQ(box->font().pixelSize(), own.font().pixelSize());
     kdtest::SaveScreenshot(box, "plain_message_box");
