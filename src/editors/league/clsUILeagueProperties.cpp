@@ -344,12 +344,14 @@ void clsUILeagueProperties::mTab_Click(int32_t index) {
   const bool redraw = m.Redraw();
   m.SetRedraw(false);
   mFlxPos.SetEnabled(false);
+  movingCell_ = true;
   m.Clear();
   m.SetMergeCells(0);
   m.SetMergeRow(0, false);
   if (index == kTabRosterSize) DrawRosterTab();
   if (index == kTabTeams) DrawTeamsTab();
   if (index == kTabDraftOrder) DrawDraftOrderTab();
+  movingCell_ = false;
   mFlxPos.SetEnabled(true);
   m.SetRedraw(redraw);
   view_.ShowTabControls(index);
@@ -363,10 +365,16 @@ void clsUILeagueProperties::FinishRows(int32_t headingRows, int32_t inactiveRows
   for (int32_t r = 0; r < std::min(inactiveRows, m.Rows()); ++r) mFlxPos.InactiveRow(r);
   if (m.Rows() > 0) mFlxPos.InactiveRow(0);
   mFlxPos.DrawDropArrows();
-  if (m.Rows() > headingRows && m.Row() < headingRows) {
-    m.SetRow(headingRows);
-    m.SetCol(std::min(2, m.Cols() - 1));
-  }
+  if (m.Rows() > headingRows && m.Row() < headingRows) MoveCell(headingRows, std::min(2, m.Cols() - 1));
+}
+
+void clsUILeagueProperties::MoveCell(int32_t row, int32_t col) {
+  FlexGridModel& m = Grid();
+  const bool moving = movingCell_;
+  movingCell_ = true;
+  m.SetRow(row);
+  m.SetCol(col);
+  movingCell_ = moving;
 }
 
 void clsUILeagueProperties::DrawRosterTab() {
@@ -533,10 +541,7 @@ void clsUILeagueProperties::AddTeam() {
   strategies_.push_back(FileTypeDefaultName[kPageDraftStrategies]);
   mTab_Click(kTabTeams);
   const int32_t target = (row <= 0 || row >= m.Rows()) ? 1 : row;
-  if (target < m.Rows()) {
-    m.SetRow(target);
-    m.SetCol(std::clamp(col, 1, m.Cols() - 1));
-  }
+  if (target < m.Rows()) MoveCell(target, std::clamp(col, 1, m.Cols() - 1));
 }
 
 void clsUILeagueProperties::RemoveTeam() {
@@ -552,8 +557,7 @@ void clsUILeagueProperties::RemoveTeam() {
   }
   mTab_Click(kTabTeams);
   if (m.Rows() > 1) {
-    m.SetRow(std::clamp(row, 1, m.Rows() - 1));
-    m.SetCol(std::clamp(col, 1, m.Cols() - 1));
+    MoveCell(std::clamp(row, 1, m.Rows() - 1), std::clamp(col, 1, m.Cols() - 1));
   } else {
     mFlxPos.HideText();
     if (view_.MainCombo() != nullptr) view_.MainCombo()->SetVisible(false);
@@ -631,7 +635,7 @@ int32_t clsUILeagueProperties::KeyOfRow(int32_t row) {
 }
 
 void clsUILeagueProperties::mFlxPos_EnterCell() {
-  if (!ClicksAccepted || currentTab_ == kTabRosterSize) return;
+  if (!ClicksAccepted || movingCell_ || currentTab_ == kTabRosterSize) return;
   FlexGridModel& m = Grid();
   const int32_t row = m.Row();
   if (row < 1 || row >= m.Rows() || row == highlightRow_) return;

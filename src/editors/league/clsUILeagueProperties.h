@@ -110,6 +110,7 @@ class clsUILeagueProperties : public PageCommands {
   void DrawDraftOrderTab();
   void ColourRosterRow(int32_t row);
   void FinishRows(int32_t headingRows, int32_t inactiveRows);
+  void MoveCell(int32_t row, int32_t col);
   void AddTeam();
   void RemoveTeam();
   void CreateOrder();
@@ -139,4 +140,6 @@ class clsUILeagueProperties : public PageCommands {
   int32_t createdTeamCount_ = 0;
   int32_t createdDraftRounds_ = 0;
   bool initialised_ = false;
+  // Set while the page itself moves the current cell: that is no user entering a row.
+  bool movingCell_ = false;
 };

@@ -99,6 +99,8 @@ TEST_F(LeagueWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {
   ASSERT_NE(page, nullptr);
   ClickTab(page, clsUILeagueProperties::kTabTeams);
   kdtest::Press(*pointer, page->mAR(), 0);
+  kdtest::Press(*pointer, page->mAR(), 1);  // no row entered by the user: the last team goes
+  EXPECT_EQ(page->Controller().TeamNames(), (std::vector<std::string>{"Hawks", "Owls"}));
   ASSERT_TRUE(page->Controller().ChangesMade());
 
   std::string seen;
