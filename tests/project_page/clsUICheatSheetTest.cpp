@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DraftResultFixtures.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
@@ -233,6 +234,40 @@ TEST_F(ProjectPage, ATabClickedWhileAPreviewIsGeneratedIsRefused) {
   EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
   EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabCheatSheet);
   EXPECT_TRUE(page_.CheatValid());
+}
+
+// "User Generated" with no user mock-draft file named makes a new one from
+// the league: an empty board, not an error.
+TEST_F(ProjectPage, UserGeneratedMockTypeWithoutAFileDraftsFromANewUserMock) {
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  page_.MockTypeChosen(1);
+  EXPECT_EQ(GlobalProject().Value(kProjMockDraftType), "1");
+  EXPECT_EQ(view_.shownMockType, 1);
+  EXPECT_TRUE(page_.MockValid());
+  EXPECT_TRUE(seams_.messages.captions.empty());
+  EXPECT_EQ(seams_.progress.loads, 2);
+}
+
+// Regression: a display grid of one or two columns has no column 2 for the
+// preview's cursor; both previews still lay out and fill.
+TEST_F(ProjectPage, PreviewsOfDisplayGridsOfOneOrTwoColumns) {
+  for (const int32_t columns : {1, 2}) {
+    std::vector<kdtest::GridColumn> layout{{51, 160, "Who", "Name", 13, 1}};
+    if (columns > 1) layout.push_back({44, 60, "Who", "Pts", 2, 7});
+    kdtest::SaveDisplayGrid(work_.File("dis/Narrow.dis"), layout);
+    GlobalProject().SetValue(kProjCheatSheetDisplayGrid, "Narrow.dis");
+    GlobalProject().SetValue(kProjMockDraftDisplayGrid, "Narrow.dis");
+    page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+    EXPECT_TRUE(page_.CheatValid()) << columns;
+    EXPECT_EQ(grid_.Cols(), columns);
+    EXPECT_GT(grid_.Rows(), 50);
+    page_.TabClick(clsUICheatSheet::kTabMockDraft);
+    EXPECT_TRUE(page_.MockValid()) << columns;
+    EXPECT_EQ(grid_.Cols(), columns);
+    page_.TabClick(clsUICheatSheet::kTabFiles);
+  }
+  EXPECT_TRUE(seams_.messages.captions.empty());
 }
 
 }  // namespace
