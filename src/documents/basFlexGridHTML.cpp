@@ -788,18 +788,20 @@ void FillPositionGrid(const clsMockRoster& roster, int32_t stack, FlexGridModel&
   FillPositionRows(roster, stack, grid, db, firstDataRow, size);
 }
 
-bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGridModel& grid, int32_t kind) {
+bool LoadDisplayOrDefault(const std::string& fileName, clsKickwellDB& db, int32_t kind, bool& usedDefault) {
   const std::string path = FileTypeFolder[kPageDisplayGrids] + fileName;
   std::string message;
-  bool loaded = false;
-  if (basGridValidation::ValidateDisplayGridFile(path, message)) {
-    loaded = db.LoadDisplay(path);
-  } else {
-    seams::MessageBox().ShowMessage(
-        "Error Loading " + fileName,
-        " Default display will be loaded." + std::string(runtime::kCrLf) + "  " + message, seams::kOk, true);
-    loaded = db.LoadDisplay(DefaultsFolder + basGridValidation::DefaultDisplayGridFile(kind));
-  }
+  usedDefault = !basGridValidation::ValidateDisplayGridFile(path, message);
+  if (!usedDefault) return db.LoadDisplay(path);
+  seams::MessageBox().ShowMessage(
+      "Error Loading " + fileName,
+      " Default display will be loaded." + std::string(runtime::kCrLf) + "  " + message, seams::kOk, true);
+  return db.LoadDisplay(DefaultsFolder + basGridValidation::DefaultDisplayGridFile(kind));
+}
+
+bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGridModel& grid, int32_t kind) {
+  bool usedDefault = false;
+  const bool loaded = LoadDisplayOrDefault(fileName, db, kind, usedDefault);
   if (loaded) SetUpSectionGrid(grid, db);
   return loaded;
 }

@@ -155,6 +155,11 @@ void FillPositionGrid(const clsMockRoster& roster, int32_t stack, FlexGridModel&
 
 // Loads the display grid `fileName` of the display-grid folder into the
 // database, or, when the file fails the display-grid checks, tells the user
+// and loads the default grid of `kind` from the defaults folder (usedDefault
+// then True). True when a display grid loaded.
+bool LoadDisplayOrDefault(const std::string& fileName, clsKickwellDB& db, int32_t kind, bool& usedDefault);
+// Loads the display grid `fileName` of the display-grid folder into the
+// database, or, when the file fails the display-grid checks, tells the user
 // and loads the default grid of `kind` from the defaults folder; then lays
 // the grid out by it (SetUpSectionGrid). True when a display grid loaded.
 bool LoadSectionDisplay(const std::string& fileName, clsKickwellDB& db, FlexGridModel& grid, int32_t kind);

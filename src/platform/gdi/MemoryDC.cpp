@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace gdi {
@@ -52,59 +53,100 @@ bool ClipBlit(int32_t& x, int32_t& y, int32_t& w, int32_t& h, int32_t& sx, int32
 
 MemoryDC::MemoryDC(int32_t width, int32_t height, COLORREF fill) { CreateBitmap(width, height, fill); }
 
+int32_t MemoryDC::Device(int32_t v) const {
+  if (ratio_ == 1.0) return v;
+  return static_cast<int32_t>(std::floor(static_cast<double>(v) * ratio_));
+}
+
 void MemoryDC::CreateBitmap(int32_t width, int32_t height, COLORREF fill) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
-  if (width == 0 || height == 0) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  const int32_t deviceWidth = Device(width_), deviceHeight = Device(height_);
+  if (deviceWidth <= 0 || deviceHeight <= 0) {
     image_ = QImage();
+    width_ = height_ = 0;
     return;
   }
-  image_ = QImage(width, height, QImage::Format_RGB32);
+  image_ = QImage(deviceWidth, deviceHeight, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
   image_.fill(ToQRgb(fill));
 }
 
 void MemoryDC::SelectImage(const QImage& image) {
   if (image.isNull()) {
-    image_ = QImage();
+    Release();
     return;
   }
+  ratio_ = image.devicePixelRatio() > 0 ? image.devicePixelRatio() : 1.0;
   if (image.hasAlphaChannel()) {
     // Transparent pixels of a file image show black, as a device-dependent
     // bitmap would.
+    QImage source = image;
+    source.setDevicePixelRatio(1.0);
     QImage flat(image.size(), QImage::Format_RGB32);
     flat.fill(Qt::black);
     QPainter p(&flat);
-    p.drawImage(0, 0, image);
+    p.drawImage(0, 0, source);
     p.end();
     image_ = flat;
   } else {
     image_ = image.convertToFormat(QImage::Format_RGB32);
   }
+  image_.setDevicePixelRatio(ratio_);
+  width_ = static_cast<int32_t>(std::lround(image_.width() / ratio_));
+  height_ = static_cast<int32_t>(std::lround(image_.height() / ratio_));
 }
 
-void MemoryDC::Resize(int32_t width, int32_t height, COLORREF fill) {
-  const QImage old = image_;
+void MemoryDC::Resize(int32_t width, int32_t height, COLORREF fill) { Resize(width, height, fill, ratio_); }
+
+void MemoryDC::Resize(int32_t width, int32_t height, COLORREF fill, double devicePixelRatio) {
+  const MemoryDC old = *this;
+  ratio_ = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   CreateBitmap(width, height, fill);
-  if (!old.isNull() && !image_.isNull()) {
-    const int w = std::min(old.width(), image_.width());
-    const int h = std::min(old.height(), image_.height());
-    for (int y = 0; y < h; ++y) {
-      const auto* src = reinterpret_cast<const uint32_t*>(old.constScanLine(y));
-      auto* dst = reinterpret_cast<uint32_t*>(image_.scanLine(y));
-      std::copy(src, src + w, dst);
-    }
+  if (old.IsNull() || IsNull()) return;
+  if (old.ratio_ != ratio_) {
+    // A new screen: the old pixels stand in, scaled, until the owner draws again.
+    BitBlt(0, 0, std::min(old.Width(), Width()), std::min(old.Height(), Height()), old, 0, 0);
+    return;
+  }
+  const int w = std::min(old.image_.width(), image_.width());
+  const int h = std::min(old.image_.height(), image_.height());
+  for (int y = 0; y < h; ++y) {
+    const auto* src = reinterpret_cast<const uint32_t*>(old.image_.constScanLine(y));
+    auto* dst = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+    std::copy(src, src + w, dst);
   }
 }
 
-void MemoryDC::Release() { image_ = QImage(); }
+void MemoryDC::Release() {
+  image_ = QImage();
+  width_ = height_ = 0;
+}
 
 COLORREF MemoryDC::GetPixel(int32_t x, int32_t y) const {
   if (!Inside(x, y)) return kInvalidColour;
-  return FromQRgb(reinterpret_cast<const uint32_t*>(image_.constScanLine(y))[x]);
+  const int32_t dx = std::min(Device(x), image_.width() - 1), dy = std::min(Device(y), image_.height() - 1);
+  return FromQRgb(reinterpret_cast<const uint32_t*>(image_.constScanLine(dy))[dx]);
+}
+
+void MemoryDC::FillDevice(int32_t l, int32_t t, int32_t r, int32_t b, uint32_t argb) {
+  l = std::max(l, 0);
+  t = std::max(t, 0);
+  r = std::min(r, image_.width());
+  b = std::min(b, image_.height());
+  for (int32_t y = t; y < b; ++y) {
+    auto* line = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+    std::fill(line + l, line + std::max(l, r), argb);
+  }
 }
 
 void MemoryDC::Plot(int32_t x, int32_t y, uint32_t argb) {
-  if (Inside(x, y)) reinterpret_cast<uint32_t*>(image_.scanLine(y))[x] = argb;
+  if (!Inside(x, y)) return;
+  if (ratio_ == 1.0) {
+    reinterpret_cast<uint32_t*>(image_.scanLine(y))[x] = argb;
+  } else {
+    FillDevice(Device(x), Device(y), Device(x + 1), Device(y + 1), argb);
+  }
 }
 
 void MemoryDC::SetPixel(int32_t x, int32_t y, COLORREF colour) { Plot(x, y, ToQRgb(colour)); }
@@ -115,11 +157,7 @@ void MemoryDC::FillRect(const Rect& rect, COLORREF colour) {
   const int32_t r = std::min(rect.right, Width());
   const int32_t b = std::min(rect.bottom, Height());
   if (r <= l || b <= t) return;
-  const uint32_t argb = ToQRgb(colour);
-  for (int32_t y = t; y < b; ++y) {
-    auto* line = reinterpret_cast<uint32_t*>(image_.scanLine(y));
-    std::fill(line + l, line + r, argb);
-  }
+  FillDevice(Device(l), Device(t), Device(r), Device(b), ToQRgb(colour));
 }
 
 void MemoryDC::FillBrush(const Rect& rect, BrushStyle style, COLORREF colour, HatchStyle hatch) {
@@ -213,25 +251,49 @@ void MemoryDC::FillRegion(const Region& region, COLORREF colour) {
 
 void MemoryDC::BitBlt(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx,
                       int32_t sy) {
-  if (!ClipBlit(x, y, w, h, sx, sy, Width(), Height(), source.Width(), source.Height())) return;
-  const QImage src = source.image_;  // a shared copy keeps overlapping blits exact
-  for (int32_t row = 0; row < h; ++row) {
-    const auto* s = reinterpret_cast<const uint32_t*>(src.constScanLine(sy + row)) + sx;
-    auto* d = reinterpret_cast<uint32_t*>(image_.scanLine(y + row)) + x;
-    std::copy(s, s + w, d);
-  }
+  Blit(x, y, w, h, source, sx, sy, nullptr);
 }
 
 void MemoryDC::BitBltKeyed(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx,
                            int32_t sy, COLORREF key) {
-  if (!ClipBlit(x, y, w, h, sx, sy, Width(), Height(), source.Width(), source.Height())) return;
-  const QImage src = source.image_;
   const uint32_t keyArgb = ToQRgb(key);
-  for (int32_t row = 0; row < h; ++row) {
-    const auto* s = reinterpret_cast<const uint32_t*>(src.constScanLine(sy + row)) + sx;
-    auto* d = reinterpret_cast<uint32_t*>(image_.scanLine(y + row)) + x;
-    for (int32_t i = 0; i < w; ++i) {
-      if ((s[i] | 0xFF000000u) != keyArgb) d[i] = s[i] | 0xFF000000u;
+  Blit(x, y, w, h, source, sx, sy, &keyArgb);
+}
+
+void MemoryDC::Blit(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx, int32_t sy,
+                    const uint32_t* key) {
+  if (!ClipBlit(x, y, w, h, sx, sy, Width(), Height(), source.Width(), source.Height())) return;
+  const QImage src = source.image_;  // a shared copy keeps overlapping blits exact
+  // Which source device pixel each destination device pixel of the block
+  // takes: the same one when the ratios agree, the nearest otherwise.
+  auto map = [&](int32_t d, int32_t s0, int32_t len, const MemoryDC& dst, int32_t limit) {
+    std::vector<int32_t> m;
+    const int32_t from = dst.Device(d), to = dst.Device(d + len);
+    const int32_t sFrom = source.Device(s0), sTo = std::min(source.Device(s0 + len), limit);
+    m.reserve(static_cast<std::size_t>(std::max(to - from, 0)));
+    for (int32_t p = from; p < to; ++p) {
+      int32_t q = sFrom + (p - from);
+      if (dst.ratio_ != source.ratio_ || to - from != sTo - sFrom) {
+        const double logical = (p + 0.5) / dst.ratio_ - d;
+        q = static_cast<int32_t>(std::floor((s0 + logical) * source.ratio_));
+      }
+      m.push_back(std::clamp(q, sFrom, std::max(sFrom, sTo - 1)));
+    }
+    return m;
+  };
+  const std::vector<int32_t> columns = map(x, sx, w, *this, src.width());
+  const std::vector<int32_t> rows = map(y, sy, h, *this, src.height());
+  const int32_t left = Device(x), top = Device(y);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    const int32_t dy = top + static_cast<int32_t>(row);
+    if (dy < 0 || dy >= image_.height()) continue;
+    const auto* s = reinterpret_cast<const uint32_t*>(src.constScanLine(rows[row]));
+    auto* d = reinterpret_cast<uint32_t*>(image_.scanLine(dy));
+    for (std::size_t col = 0; col < columns.size(); ++col) {
+      const int32_t dx = left + static_cast<int32_t>(col);
+      if (dx < 0 || dx >= image_.width()) continue;
+      const uint32_t pixel = s[columns[col]] | 0xFF000000u;
+      if (key == nullptr || pixel != *key) d[dx] = pixel;
     }
   }
 }

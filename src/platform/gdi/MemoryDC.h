@@ -7,6 +7,12 @@
 // - shapes are never antialiased, so a pixel is exactly the colour asked;
 // - a blit clips to both images and leaves pixels it cannot read untouched.
 // Coordinates and sizes are 32-bit throughout.
+//
+// Coordinates are logical pixels. At a device pixel ratio above 1 (a
+// scaled screen) the image holds that many device pixels per logical one:
+// shapes fill whole blocks, so the same drawing code stays crisp, and text
+// is drawn at the full resolution. Blits between images of different
+// ratios take the nearest source pixel.
 
 #include <QImage>
 #include <cstdint>
@@ -24,18 +30,24 @@ class MemoryDC {
   MemoryDC() = default;  // no image yet: 0 x 0
   MemoryDC(int32_t width, int32_t height, COLORREF fill);
 
-  // A new image of that size, every pixel `fill`. Negative sizes count as 0.
+  // A new image of that size at the context's device pixel ratio, every
+  // pixel `fill`. Negative sizes count as 0.
   void CreateBitmap(int32_t width, int32_t height, COLORREF fill);
-  // Takes a copy of the image, converted to 32-bit colour without alpha.
+  // Takes a copy of the image, converted to 32-bit colour without alpha,
+  // with its device pixel ratio.
   void SelectImage(const QImage& image);
-  // Changes the size keeping the pixels that still fit; new pixels `fill`.
+  // Changes the size (and the device pixel ratio) keeping the pixels that
+  // still fit; new pixels `fill`.
   void Resize(int32_t width, int32_t height, COLORREF fill);
+  void Resize(int32_t width, int32_t height, COLORREF fill, double devicePixelRatio);
   // Back to no image.
   void Release();
 
-  int32_t Width() const { return image_.width(); }
-  int32_t Height() const { return image_.height(); }
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  double DevicePixelRatio() const { return ratio_; }
   bool IsNull() const { return image_.isNull(); }
+  // The image in device pixels, its device pixel ratio set.
   const QImage& Image() const { return image_; }
 
   COLORREF GetPixel(int32_t x, int32_t y) const;  // kInvalidColour outside
@@ -81,16 +93,23 @@ class MemoryDC {
   void TextOut(int32_t x, int32_t y, const std::string& text);
 
  private:
-  bool Inside(int32_t x, int32_t y) const {
-    return x >= 0 && y >= 0 && x < image_.width() && y < image_.height();
-  }
+  bool Inside(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  // The device pixel where logical pixel v begins.
+  int32_t Device(int32_t v) const;
   void Plot(int32_t x, int32_t y, uint32_t argb);
+  // Fills device pixels [l, r) x [t, b), clipped to the image.
+  void FillDevice(int32_t l, int32_t t, int32_t r, int32_t b, uint32_t argb);
+  void Blit(int32_t x, int32_t y, int32_t w, int32_t h, const MemoryDC& source, int32_t sx, int32_t sy,
+            const uint32_t* key);
   // The Qt font of the current logical font with its metrics, built once per
   // measure or draw.
   struct TextFace;
   void DrawTextAt(int32_t x, int32_t y, const QString& text, const TextFace& face, const Rect* clip);
 
   QImage image_;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
+  double ratio_ = 1.0;
   LogFont font_;
   COLORREF textColour_ = kBlack;
   COLORREF bkColour_ = kWhite;

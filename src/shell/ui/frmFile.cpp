@@ -166,8 +166,9 @@ void frmFile::keyPressEvent(QKeyEvent* event) {
     mCancel_Click(0);
     return;
   }
+  // The entry under the list's cursor is the one chosen, selected or not.
   QListWidgetItem* item = lstFile_->currentItem();
-  if (focus == lstFile_ && item != nullptr && item->isSelected()) {
+  if (focus == lstFile_ && item != nullptr) {
     if (mode_ == basFileDialog::kOpen || mode_ == basFileDialog::kSelect) {
       chosenName_ = item->text().toStdString();
       cancelled_ = false;

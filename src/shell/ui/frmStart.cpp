@@ -1,6 +1,7 @@
 #include "shell/ui/frmStart.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "core/basMockDraftSettings.h"
@@ -37,6 +38,14 @@ frmStart::frmStart(QWidget* owner)
 }
 
 frmStart::~frmStart() = default;
+
+void frmStart::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 void frmStart::done(int result) {
   clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();

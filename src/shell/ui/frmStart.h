@@ -12,6 +12,7 @@
 
 class PictureBox;
 class QCheckBox;
+class QKeyEvent;
 class clsButton;
 
 namespace shell_ui {
@@ -28,6 +29,10 @@ class frmStart : public QDialog {
   QCheckBox* chkM(int32_t index) const { return chkM_.at(static_cast<std::size_t>(index)); }
   PictureBox* picBtn() const { return picBtn_; }
   clsButton* mBtn() const { return mBtn_.get(); }
+
+ protected:
+  // Enter confirms, as "OK" does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   std::array<QCheckBox*, 2> chkM_{};

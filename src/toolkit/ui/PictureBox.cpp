@@ -34,7 +34,12 @@ void PictureBox::SetToolTipText(const std::string& text) {
 }
 
 void PictureBox::SyncSize() const {
-  if (dc_.Width() != width() || dc_.Height() != height()) dc_.Resize(width(), height(), backColour_);
+  // Drawn at the screen's device pixel ratio, so that it is as sharp as
+  // Qt's own widgets beside it on a scaled screen.
+  const double ratio = devicePixelRatioF();
+  if (dc_.Width() != width() || dc_.Height() != height() || dc_.DevicePixelRatio() != ratio) {
+    dc_.Resize(width(), height(), backColour_, ratio);
+  }
 }
 
 void PictureBox::Cls() {
@@ -52,7 +57,9 @@ QRect PictureBox::WindowRect() const { return QRect(mapToGlobal(QPoint(0, 0)), s
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   SyncSize();
   QPainter p(this);
-  if (dc_.Width() < width() || dc_.Height() < height()) {
+  // A fractional ratio can leave the image short of the last device pixel.
+  const QSizeF shown = dc_.Image().deviceIndependentSize();
+  if (shown.width() < width() || shown.height() < height()) {
     p.fillRect(rect(), QColor::fromRgb(gdi::ToQRgb(backColour_)));
   }
   p.drawImage(0, 0, dc_.Image());

@@ -29,9 +29,10 @@ void ApplyApplicationLook() {
   const QColor face = colour(scheme[basColourScheme::kButtonFaceColour]);
   // Fusion draws the same on every desktop and takes the palette as given.
   QApplication::setStyle(QStringLiteral("Fusion"));
-  QPalette palette(colour(gdi::GetSysColor(gdi::COLOR_BTNTEXT)), face);  // shades derived from the face
+  QPalette palette(face, face);  // button and window; the shades derive from the face
   palette.setColor(QPalette::Base, colour(gdi::GetSysColor(gdi::COLOR_WINDOW)));
   palette.setColor(QPalette::AlternateBase, colour(scheme[basColourScheme::kTitleRowColour]));
+  palette.setColor(QPalette::WindowText, colour(gdi::GetSysColor(gdi::COLOR_WINDOWTEXT)));
   palette.setColor(QPalette::Text, colour(gdi::GetSysColor(gdi::COLOR_WINDOWTEXT)));
   palette.setColor(QPalette::ButtonText, colour(gdi::GetSysColor(gdi::COLOR_BTNTEXT)));
   palette.setColor(QPalette::Highlight, colour(gdi::GetSysColor(gdi::COLOR_HIGHLIGHT)));

@@ -171,6 +171,47 @@ TEST(MemoryDC, ResizeKeepsWhatStillFits) {
   EXPECT_EQ(dc.GetPixel(2, 0), kBlue);
 }
 
+TEST(MemoryDC, AtAScaledRatioTheImageHasTheDevicePixelsAndShapesFillWholeBlocks) {
+  struct Case {
+    double ratio;
+    int width, height;  // of the image in device pixels for 10 x 6
+  };
+  for (const Case c : {Case{1.0, 10, 6}, Case{1.5, 15, 9}, Case{2.0, 20, 12}}) {
+    SCOPED_TRACE(c.ratio);
+    MemoryDC dc;
+    dc.Resize(10, 6, kBlue, c.ratio);
+    EXPECT_EQ(dc.Width(), 10);
+    EXPECT_EQ(dc.Height(), 6);
+    EXPECT_EQ(dc.Image().size(), QSize(c.width, c.height));
+    EXPECT_EQ(dc.Image().devicePixelRatio(), c.ratio);
+    // The same logical drawing, read back logically, at every ratio.
+    dc.FillRect({0, 0, 10, 6}, kWhite);
+    dc.DrawLine(1, 1, 5, 1, kRed);
+    dc.SetPixel(8, 4, kRed);
+    EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"..........", ".####.....", "..........", "..........",
+                                                       "........#.", ".........."}));
+    // Every device pixel belongs to some logical one: nothing is left blue.
+    const QImage img = dc.Image();
+    int red = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        ASSERT_NE(img.pixel(x, y), qRgb(0, 0, 255)) << x << "," << y;
+        red += img.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+      }
+    EXPECT_GE(red, 5 * static_cast<int>(c.ratio) * static_cast<int>(c.ratio));
+  }
+  // A picture of the platform's own size blits up to the ratio block by block.
+  MemoryDC small(2, 2, kRed);
+  small.SetPixel(1, 1, kBlue);
+  MemoryDC big;
+  big.Resize(4, 4, kWhite, 2.0);
+  big.BitBlt(1, 1, 2, 2, small, 0, 0);
+  EXPECT_EQ(Rows(big, kRed), (std::vector<std::string>{"....", ".##.", ".#..", "...."}));
+  EXPECT_EQ(big.Image().pixel(5, 5), qRgb(0, 0, 255));
+  EXPECT_EQ(big.Image().pixel(4, 4), qRgb(0, 0, 255));
+  EXPECT_EQ(big.Image().pixel(3, 3), qRgb(255, 0, 0));
+}
+
 TEST(MemoryDC, SelectedImageWithAlphaShowsBlackWhereTransparent) {
   QImage img(2, 1, QImage::Format_ARGB32);
   img.setPixel(0, 0, 0x00FFFFFFu);

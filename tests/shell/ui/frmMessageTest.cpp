@@ -153,6 +153,26 @@ TEST_F(MessageBoxWindow, ReturnEnterSpaceAndTabAnswerFromTheKeyboard) {
   EXPECT_TRUE(script.Done());
 }
 
+TEST_F(MessageBoxWindow, PlainBoxesWearTheApplicationsOnePaletteAndFont) {
+  const QPalette palette = QApplication::palette();
+  const QFont font = QApplication::font();
+  basFormLook::ApplyApplicationLook();
+  frmMessage own;
+  script.Then<QMessageBox>([&](QMessageBox* box) {
+    EXPECT_EQ(box->palette().color(QPalette::Window), own.palette().color(QPalette::Window));
+    EXPECT_EQ(box->palette().color(QPalette::Button), own.palette().color(QPalette::Window));
+    EXPECT_EQ(box->font().family(), own.font().family());
+    EXPECT_EQ(box->font().pixelSize(), own.font().pixelSize());
+    kdtest::SaveScreenshot(box, "plain_message_box");
+    box->button(QMessageBox::Ok)->click();
+  });
+  seams::MessageBox().PlainMessage("File Not Found:  '/x/y.sco'", seams::PlainButtons::kOk,
+                                   seams::PlainIcon::kExclamation, "File Error");
+  EXPECT_TRUE(script.Done());
+  QApplication::setPalette(palette);
+  QApplication::setFont(font);
+}
+
 TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
   script.Then<QMessageBox>([](QMessageBox* box) {
     EXPECT_EQ(box->windowTitle().toStdString(), "File Error");

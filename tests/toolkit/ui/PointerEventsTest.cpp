@@ -94,7 +94,10 @@ TEST_F(Widgets, ADoubleClickOnAButtonClicksTwice) {
 }
 
 TEST_F(Widgets, AnIdleWindowRunsNoTimerAndEnteringAWidgetPollsUntilThePointerLeaves) {
-  QTest::qWait(30);  // the first poll of each widget finds nobody there
+  // The first poll of each widget finds nobody there, and nothing starts
+  // them again while nobody comes.
+  EXPECT_TRUE(QTest::qWaitFor([this] { return ActiveTimers() == 0; }, 5000));
+  QTest::qWait(50);
   EXPECT_EQ(ActiveTimers(), 0);
   EXPECT_TRUE(buttons.Enabled());
   EXPECT_TRUE(mini.Enabled());
@@ -116,4 +119,33 @@ TEST_F(Widgets, AnIdleWindowRunsNoTimerAndEnteringAWidgetPollsUntilThePointerLea
   buttons.SetEnabled(false);
   QCoreApplication::sendEvent(buttonPicture, &enter);
   EXPECT_FALSE(buttonTimer.isActive());
+}
+
+// Runs under QT_SCALE_FACTOR (see CMakeLists.txt); skipped on an unscaled screen.
+TEST(HighDpi, ButtonsAreDrawnAtTheScreensDevicePixelRatio) {
+  const double wanted = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+  if (wanted <= 1.0) GTEST_SKIP() << "needs QT_SCALE_FACTOR above 1";
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::WidgetHost host;
+  PictureBox* picture = host.AddPicture(10, 10, 200, 30, gdi::kWhite);
+  QTimer timer;
+  clsButton bar;
+  basButtonMocks::SetUpOKCancelButtons(bar, picture, &timer);
+  ASSERT_DOUBLE_EQ(picture->devicePixelRatioF(), wanted);
+  const QImage image = picture->hDC().Image();
+  EXPECT_EQ(image.size(), (QSizeF(picture->size()) * wanted).toSize());
+  EXPECT_DOUBLE_EQ(image.devicePixelRatio(), wanted);
+  // The captions are drawn at the device resolution, not scaled up: some
+  // device pixel of a caption differs from its neighbour within the same
+  // logical pixel.
+  const ButtonRect r = bar.Rect(0);
+  bool finer = false;
+  for (int y = static_cast<int>((r.Top + 5) * wanted); y < static_cast<int>((r.Top + r.Height - 5) * wanted); ++y) {
+    for (int lx = r.Left + 5; lx < r.Left + r.Width - 5 && !finer; ++lx) {
+      const int x = static_cast<int>(lx * wanted);
+      finer = image.pixel(x, y) != image.pixel(x + 1, y) && static_cast<int>((x + 1) / wanted) == lx;
+    }
+  }
+  EXPECT_TRUE(finer);
+  kdtest::SaveScreenshot(picture, "button_bar_scaled_" + std::to_string(static_cast<int>(wanted * 10)));
 }

@@ -1,0 +1,431 @@
+#include "project_page/clsUICheatSheet.h"
+
+#include <vector>
+
+#include "core/IDBAS_CommonDialog.h"
+#include "core/PageCode.h"
+#include "core/Seams.h"
+#include "core/basFileExists_001.h"
+#include "core/basMessage.h"
+#include "core/basMockItUp.h"
+#include "core/basStatusControl.h"
+#include "core/clsCheatIsolate.h"
+#include "database/clsKickwellDB.h"
+#include "documents/DocumentOptions.h"
+#include "documents/basGridValidation.h"
+#include "documents/basFlexGridHTML.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "engine/clsMockRoster.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/runtime/Text.h"
+#include "project_page/CheatSheetPageView.h"
+#include "user_mock/UserMockPreparation.h"
+#include "user_mock/clsUserMockIsolate.h"
+#include "validation/clsProjectValidation.h"
+
+namespace {
+
+constexpr int32_t kCheatSheetGridKind = 2;
+constexpr int32_t kMockDraftGridKind = 1;
+constexpr int32_t kNewProject = 0;
+constexpr int32_t kOpenProject = 1;
+
+int32_t EntryNumber(int32_t key) { return static_cast<int32_t>(runtime::Val(GlobalProject().Value(key))); }
+
+}  // namespace
+
+const std::array<std::string, 4> clsUICheatSheet::kTabCaptions = {
+    " Files", " Document Properties", " Cheat Sheet Preview", " Mock Draft Preview"};
+
+clsUICheatSheet::Results::Results()
+    : db(std::make_unique<clsKickwellDB>()),
+      board(std::make_unique<clsMockDraft>()),
+      roster(std::make_unique<clsMockRoster>()) {}
+clsUICheatSheet::Results::Results(Results&&) noexcept = default;
+clsUICheatSheet::Results& clsUICheatSheet::Results::operator=(Results&& other) noexcept {
+  if (this != &other) {
+    if (db) db->pSbCloseKickwellDB();
+    db = std::move(other.db);
+    board = std::move(other.board);
+    roster = std::move(other.roster);
+    valid = other.valid;
+  }
+  return *this;
+}
+clsUICheatSheet::Results::~Results() {
+  if (db) db->pSbCloseKickwellDB();
+}
+
+// Marks the page busy for one job and tells the window, however it ends.
+class clsUICheatSheet::BusyScope {
+ public:
+  explicit BusyScope(clsUICheatSheet& page) : page_(page) {
+    page_.busy_ = true;
+    if (page_.view_ != nullptr) page_.view_->SetBusy(true);
+  }
+  ~BusyScope() {
+    page_.busy_ = false;
+    if (page_.view_ != nullptr) page_.view_->SetBusy(false);
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  clsUICheatSheet& page_;
+};
+
+clsUICheatSheet::clsUICheatSheet() = default;
+clsUICheatSheet::~clsUICheatSheet() = default;
+
+void clsUICheatSheet::Bind(FlexGridModel& grid, CheatSheetPageView& view) {
+  grid_ = &grid;
+  view_ = &view;
+}
+
+// ---- Tabs ------------------------------------------------------------------
+
+void clsUICheatSheet::RefreshGrid() {
+  if (!busy_) RefreshPage();
+}
+
+void clsUICheatSheet::ResetPreviewMade() {
+  if (busy_) return;
+  if (currentTab_ != kTabFiles) {
+    view_->SetTabSelected(currentTab_, false);
+    view_->SetTabSelected(kTabFiles, true);
+  }
+  TabClick(kTabFiles);
+}
+
+void clsUICheatSheet::TabClick(int32_t index) {
+  if (index < kTabFiles || index > kTabMockDraft || index == currentTab_) return;
+  if (busy_) {
+    // The strip selected the tab on the press; the page stays where it is.
+    view_->SetTabSelected(index, false);
+    view_->SetTabSelected(currentTab_, true);
+    return;
+  }
+  currentTab_ = index;
+  gridType_ = index;
+  view_->LayOutForTab(currentTab_);
+  RefreshPage();
+}
+
+bool clsUICheatSheet::RefreshPage() {
+  bool ok = true;
+  switch (gridType_) {
+    case kTabCheatSheet:
+      FormatGridRows(false);
+      view_->ShowDisplayGridName(GlobalProject().Value(kProjCheatSheetDisplayGrid));
+      ok = GenerateCheatSheet("Cheat Sheet Preview Cancelled");
+      break;
+    case kTabMockDraft: {
+      FormatGridRows(false);
+      const int32_t mockType = EntryNumber(kProjMockDraftType);
+      view_->ShowMockType(mockType);
+      view_->ShowDisplayGridName(GlobalProject().Value(kProjMockDraftDisplayGrid));
+      ok = GenerateMockDraft("Mock Draft Preview Cancelled", mockType);
+      break;
+    }
+    default:
+      // The Files and Document Properties tabs fill the grid themselves.
+      ClearResultGrid();
+      FormatGridRows(gridType_ == kTabFiles);
+      break;
+  }
+  return ok;
+}
+
+void clsUICheatSheet::FormatGridRows(bool wordWrap) {
+  grid_->SetRowHeight(-1, basFlexGridHTML::kResultRowHeight);
+  grid_->SetGridLines(1);
+  grid_->SetGridLinesFixed(1);
+  grid_->SetWordWrap(wordWrap);
+}
+
+void clsUICheatSheet::ClearResultGrid() {
+  grid_->SetRows(1);
+  grid_->SetFixedRows(0);
+  grid_->SetFixedCols(0);
+  grid_->Clear();
+  grid_->SetRows(0);
+}
+
+// ---- Previews --------------------------------------------------------------
+
+bool clsUICheatSheet::LoadDisplayGrid(const std::string& fileName, int32_t kind, clsKickwellDB& db) {
+  bool usedDefault = false;
+  const bool loaded = basFlexGridHTML::LoadDisplayOrDefault(fileName, db, kind, usedDefault);
+  if (!loaded) return false;
+  if (usedDefault) view_->ShowDisplayGridName("* " + basGridValidation::DefaultDisplayGridFile(kind));
+  basFlexGridHTML::SetupResultGridHeadings(*grid_, db);
+  return true;
+}
+
+bool clsUICheatSheet::GenerateCheatSheet(const std::string& caption) {
+  if (busy_) return false;
+  BusyScope busy(*this);
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  const std::string& displayGrid = GlobalProject().Value(kProjCheatSheetDisplayGrid);
+  Results fresh;
+
+  clsProjectValidation validation;
+  if (!validation.CanCheatSheetBeCreated()) {
+    basMessage::ShowMessage(caption, validation.ErrorMessage(), seams::kOk, true);
+    // Only the headings: the last results would not be this project's.
+    if (!LoadDisplayGrid(displayGrid, kCheatSheetGridKind, *fresh.db)) ClearResultGrid();
+    cheat_ = std::move(fresh);
+    return false;
+  }
+
+  bool ok = false;
+  bool cancelled = false;
+  {
+    basStatusControl::JobProgress progress("Generating Cheat Sheet");
+    clsStatusPlain& status = progress.Status();
+    for (const auto& [id, weight] : std::vector<std::pair<int32_t, float>>{
+             {1, 2}, {2, 2}, {3, 6}, {4, 76}, {8, 2}, {6, 10}, {5, 2}}) {
+      status.AddSegment(id, weight);
+    }
+    ok = basMockDraftCalculation::CalculateCheatSheet(status, *fresh.board, *fresh.roster, *fresh.db);
+    cancelled = !ok && CancelFlag;
+    if (ok) {
+      if (LoadDisplayGrid(displayGrid, kCheatSheetGridKind, *fresh.db)) {
+        status.SetSegmentRange(5, 0, 1);
+        status.SetSegmentValue(5, 0);
+        basFlexGridHTML::FillCheatSheetGrid(*grid_, *fresh.roster, *fresh.db, options);
+        status.SetSegmentValue(5, 1);
+      } else {
+        ClearResultGrid();
+      }
+    }
+  }
+  KeepOrDrop(Kind::kCheatSheet, fresh, ok, cancelled);
+  return ok;
+}
+
+bool clsUICheatSheet::GenerateMockDraft(const std::string& /*caption*/, int32_t mockType) {
+  if (busy_) return false;
+  BusyScope busy(*this);
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  Results fresh;
+  bool ok = false;
+  bool cancelled = false;
+  {
+    basStatusControl::JobProgress progress("Generating Mock Draft");
+    clsStatusPlain& status = progress.Status();
+    for (const auto& [id, weight] :
+         std::vector<std::pair<int32_t, float>>{{1, 2}, {2, 2}, {3, 6}, {4, 58}, {8, 10}, {5, 2}}) {
+      status.AddSegment(id, weight);
+    }
+    if (mockType == 1) {
+      clsUserMockIsolate userMock;
+      userMock.SetFilePath(FileTypeFolder[kPageUserMockDraft]);
+      const std::string& named = GlobalProject().Value(kProjUserMockDraftFile);
+      bool newMock = named.empty();
+      if (!newMock) {
+        userMock.SetFileName(named);
+        userMock.LoadUserMock();
+      }
+      std::vector<clsMockRoster> rosters;
+      ok = basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters, userMock,
+                                                          newMock);
+    } else {
+      ok = basMockDraftCalculation::CalculateMockDraft(status, *fresh.board, *fresh.db);
+    }
+    cancelled = !ok && CancelFlag;
+    if (ok) {
+      if (LoadDisplayGrid(GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind, *fresh.db)) {
+        status.SetSegmentRange(5, 0, 1);
+        status.SetSegmentValue(5, 0);
+        basFlexGridHTML::FillMockDraftGrid(*grid_, *fresh.board, *fresh.db, true, options);
+        status.SetSegmentValue(5, 1);
+      } else {
+        ClearResultGrid();
+      }
+    }
+  }
+  KeepOrDrop(Kind::kMockDraft, fresh, ok, cancelled);
+  return ok;
+}
+
+// New results replace the kept ones. A cancelled job keeps the previous
+// results and shows them again; a failed one leaves the cheat sheet's
+// headings or an empty mock draft.
+void clsUICheatSheet::KeepOrDrop(Kind kind, Results& fresh, bool ok, bool cancelled) {
+  Results& kept = kind == Kind::kCheatSheet ? cheat_ : mock_;
+  if (ok) {
+    fresh.valid = true;
+    kept = std::move(fresh);
+    return;
+  }
+  if (cancelled && kept.valid) {
+    RenderKept(kind, true);
+    return;
+  }
+  if (kind == Kind::kCheatSheet) {
+    if (!LoadDisplayGrid(GlobalProject().Value(kProjCheatSheetDisplayGrid), kCheatSheetGridKind, *fresh.db))
+      ClearResultGrid();
+  } else {
+    ClearResultGrid();
+  }
+  kept = std::move(fresh);
+}
+
+bool clsUICheatSheet::RenderKept(Kind kind, bool withHeading) {
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  if (kind == Kind::kCheatSheet) {
+    if (!cheat_.valid) return false;
+    if (!LoadDisplayGrid(GlobalProject().Value(kProjCheatSheetDisplayGrid), kCheatSheetGridKind, *cheat_.db)) {
+      ClearResultGrid();
+      return false;
+    }
+    basFlexGridHTML::FillCheatSheetGrid(*grid_, *cheat_.roster, *cheat_.db, options);
+    return true;
+  }
+  if (!mock_.valid) return false;
+  if (!LoadDisplayGrid(GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind, *mock_.db)) {
+    ClearResultGrid();
+    return false;
+  }
+  basFlexGridHTML::FillMockDraftGrid(*grid_, *mock_.board, *mock_.db, withHeading, options);
+  return true;
+}
+
+void clsUICheatSheet::SetMockDisplayView(int32_t view) {
+  MockDisplayView = view;
+  if (currentTab_ == kTabMockDraft) MockDisplayChange();
+}
+
+void clsUICheatSheet::MockDisplayChange() {
+  if (busy_ || !mock_.valid) return;
+  grid_->SetRedraw(false);
+  RenderKept(Kind::kMockDraft, false);
+  grid_->SetRedraw(true);
+}
+
+void clsUICheatSheet::ChooseDisplayGrid() {
+  if (busy_) return;
+  if (!view_->ChooseDisplayGridFile(displayFileName_)) return;
+  ChangePreviewDisplay(displayFileName_);
+}
+
+void clsUICheatSheet::ChangePreviewDisplay(const std::string& fileName) {
+  if (busy_ || (gridType_ != kTabCheatSheet && gridType_ != kTabMockDraft)) return;
+  const bool cheatSheet = gridType_ == kTabCheatSheet;
+  Results& kept = cheatSheet ? cheat_ : mock_;
+  grid_->SetRedraw(false);
+  view_->ShowDisplayGridName(fileName);
+  if (LoadDisplayGrid(fileName, cheatSheet ? kCheatSheetGridKind : kMockDraftGridKind, *kept.db) && kept.valid) {
+    const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+    if (cheatSheet) {
+      basFlexGridHTML::FillCheatSheetGrid(*grid_, *kept.roster, *kept.db, options);
+    } else {
+      basFlexGridHTML::FillMockDraftGrid(*grid_, *kept.board, *kept.db, false, options);
+    }
+  }
+  grid_->SetRedraw(true);
+}
+
+void clsUICheatSheet::MockTypeChosen(int32_t mockType) {
+  if (busy_) return;
+  GlobalProject().SetValue(kProjMockDraftType, mockType == 0 ? "0" : "1");
+  RefreshPage();
+}
+
+// ---- Documents -------------------------------------------------------------
+
+void clsUICheatSheet::CreateCheatSheet() { CreateDocument(Kind::kCheatSheet); }
+void clsUICheatSheet::CreateMockDraft() { CreateDocument(Kind::kMockDraft); }
+
+void clsUICheatSheet::CreateDocument(Kind kind) {
+  if (busy_) return;
+  const bool cheatSheet = kind == Kind::kCheatSheet;
+  const int32_t targetKey = cheatSheet ? kProjCheatSheetTarget : kProjMockDraftTarget;
+  const int32_t tab = cheatSheet ? kTabCheatSheet : kTabMockDraft;
+  const int32_t back = currentTab_;
+
+  if (!basMockDraftCalculation::CheckRequiredProjectFiles(
+          true, cheatSheet ? "Export Cheat Sheet Cancelled" : "Export Mock Draft Cancelled"))
+    return;
+  const int32_t fileType = EntryNumber(kProjFileType);
+  const std::string target =
+      IDBAS_CommonDialog::CheckAssociatedExtension(GlobalProject().Value(targetKey), fileType);
+  GlobalProject().SetValue(targetKey, target);
+  const std::string crlf(runtime::kCrLf);
+  if (basFileExists_001::FileExists(target, false)) {
+    const std::string answer = basMessage::ShowMessage(
+        "File Already Exists", " Do you wish to overwrite " + crlf + "  " + target + "?", seams::kYesNo, true);
+    view_->RepaintMain();
+    if (answer != "save") return;
+  }
+
+  // Always a fresh preview, also when it is the tab shown: the document
+  // must match the project as it is now.
+  view_->SetTabSelected(currentTab_, false);
+  view_->SetTabSelected(tab, true);
+  currentTab_ = tab;
+  gridType_ = tab;
+  view_->LayOutForTab(tab);
+  const bool generated = RefreshPage();
+  view_->RepaintMain();
+  if (!generated) {
+    ReturnToTab(tab, back);
+    return;
+  }
+
+  // The writers lay out a grid of their own, so the preview stays as shown.
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  bool written = false;
+  if (cheatSheet) {
+    written = basFlexGridHTML::WriteCheatSheetDocument(target, *grid_, *cheat_.roster, *cheat_.db, fileType,
+                                                       options);
+  } else {
+    bool colourFromGrid = false;
+    bool boardCells = false;
+    written = basFlexGridHTML::WriteMockDraftDocument(target, *grid_, *mock_.board, *mock_.db, fileType,
+                                                      colourFromGrid, boardCells, true, options);
+  }
+  ReturnToTab(tab, back);
+  // A file that could not be written has been reported by the writer.
+  if (!written) return;
+
+  const std::string answer =
+      basMessage::ShowMessage(cheatSheet ? "Cheat Sheet Created" : "Mock Draft Created",
+                              " Would you like to view " + crlf + "  " + target + "?", seams::kYesNo, true);
+  if (answer == "save") seams::ShellOpen().Open(target);
+}
+
+void clsUICheatSheet::ReturnToTab(int32_t from, int32_t to) {
+  if (from == to) return;
+  view_->SetTabSelected(from, false);
+  view_->SetTabSelected(to, true);
+  TabClick(to);
+}
+
+// ---- Page commands ---------------------------------------------------------
+
+bool clsUICheatSheet::ActivateForm() {
+  view_->LayOutForTab(currentTab_);
+  RefreshGrid();
+  return true;
+}
+
+void clsUICheatSheet::ProjectCommandDone(int32_t index) {
+  if (index == kNewProject || index == kOpenProject) {
+    ResetPreviewMade();
+  } else if (gridType_ < kTabCheatSheet) {
+    // The Files tab shows the project's name; a preview of an unchanged
+    // project is not ranked again for a save.
+    RefreshGrid();
+  }
+}
+
+void clsUICheatSheet::RunDocumentJob(int32_t jobCode) {
+  if (jobCode == kPageCheatSheetJob) {
+    CreateCheatSheet();
+  } else if (jobCode == kPageMockDraftJob) {
+    CreateMockDraft();
+  }
+}

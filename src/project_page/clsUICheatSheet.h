@@ -1,0 +1,125 @@
+#pragma once
+// The controller of the project page: a tab strip of four tabs over one
+// grid, the previews of the cheat sheet and the automatic (or user) mock
+// draft, and the two documents written from them. The window hands it the
+// page grid and a view and forwards its events; everything that happens
+// inside the page runs here, headless.
+//
+// A preview is generated afresh whenever its tab is entered (also by the
+// page switch's activation, never by window-activation events, since
+// closing the progress window would activate the window again). The
+// results of the last successful generation of each kind (board, roster
+// and the database they were read from) are kept: a document is written
+// from them, and a new display grid or view re-renders them without
+// ranking again. A job that is cancelled keeps the previous preview.
+//
+// A job yields to the message loop while it runs, so a click could start a
+// second one: while one runs the page refuses tab clicks, jobs and file
+// commands.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "shell/PageWindow.h"
+
+class CheatSheetPageView;
+class FlexGridModel;
+class clsKickwellDB;
+class clsMockDraft;
+class clsMockRoster;
+
+class clsUICheatSheet : public PageCommands {
+ public:
+  // Tab index = GridType.
+  static constexpr int32_t kTabFiles = 0;
+  static constexpr int32_t kTabProperties = 1;
+  static constexpr int32_t kTabCheatSheet = 2;
+  static constexpr int32_t kTabMockDraft = 3;
+  static const std::array<std::string, 4> kTabCaptions;
+
+  clsUICheatSheet();
+  ~clsUICheatSheet() override;
+  clsUICheatSheet(const clsUICheatSheet&) = delete;
+  clsUICheatSheet& operator=(const clsUICheatSheet&) = delete;
+
+  // The page grid and the window; both outlive the controller's use.
+  void Bind(FlexGridModel& grid, CheatSheetPageView& view);
+
+  int32_t GridType() const { return gridType_; }
+  int32_t CurrentTab() const { return currentTab_; }
+  bool CheatValid() const { return cheat_.valid; }
+  bool MockValid() const { return mock_.valid; }
+  bool Busy() const { return busy_; }
+
+  // Redraws the current tab, and so regenerates a preview that is shown.
+  void RefreshGrid();
+  // Back to the Files tab (after a project is made new or opened).
+  void ResetPreviewMade();
+  // A click on tab `index`; the selected tab again does nothing.
+  void TabClick(int32_t index);
+
+  // The previews; True when the results are new and shown. `caption` heads
+  // the message of a failed project check.
+  bool GenerateCheatSheet(const std::string& caption);
+  bool GenerateMockDraft(const std::string& caption, int32_t mockType);
+
+  // The mock-draft view box (0 list, 1 board): records MockDisplayView and
+  // redraws the mock-draft preview when it is shown.
+  void SetMockDisplayView(int32_t view);
+  // Re-renders the kept mock draft with the project's mock display grid.
+  void MockDisplayChange();
+  // "Change Display Grid": the file dialog, then ChangePreviewDisplay.
+  void ChooseDisplayGrid();
+  // The preview shown, laid out by another display grid from the kept
+  // results; the project is not changed.
+  void ChangePreviewDisplay(const std::string& fileName);
+  // A user's choice of mock type (0 Automatic, 1 User Generated).
+  void MockTypeChosen(int32_t mockType);
+
+  // The document jobs: overwrite question, fresh preview, document, and
+  // the offer to open it.
+  void CreateCheatSheet();
+  void CreateMockDraft();
+
+  // After the window carried out project command `index` (0 New, 1 Open,
+  // 3 Save, 4 Save As): the Files tab after New and Open, else a refresh.
+  void ProjectCommandDone(int32_t index);
+
+  // PageCommands (the window carries out the project's File commands).
+  bool ActivateForm() override;
+  void RunDocumentJob(int32_t jobCode) override;
+
+ private:
+  struct Results {
+    std::unique_ptr<clsKickwellDB> db;
+    std::unique_ptr<clsMockDraft> board;
+    std::unique_ptr<clsMockRoster> roster;
+    bool valid = false;
+    Results();
+    Results(Results&&) noexcept;
+    Results& operator=(Results&&) noexcept;
+    ~Results();
+  };
+  enum class Kind { kCheatSheet, kMockDraft };
+  class BusyScope;
+
+  bool RefreshPage();
+  void FormatGridRows(bool wordWrap);
+  void ClearResultGrid();
+  bool LoadDisplayGrid(const std::string& fileName, int32_t kind, clsKickwellDB& db);
+  bool RenderKept(Kind kind, bool withHeading);
+  void KeepOrDrop(Kind kind, Results& fresh, bool ok, bool cancelled);
+  void CreateDocument(Kind kind);
+  void ReturnToTab(int32_t from, int32_t to);
+
+  FlexGridModel* grid_ = nullptr;
+  CheatSheetPageView* view_ = nullptr;
+  Results cheat_;
+  Results mock_;
+  int32_t gridType_ = kTabFiles;
+  int32_t currentTab_ = kTabFiles;
+  bool busy_ = false;
+  std::string displayFileName_;
+};

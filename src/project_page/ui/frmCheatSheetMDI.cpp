@@ -1,0 +1,187 @@
+#include "project_page/ui/frmCheatSheetMDI.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QToolButton>
+#include <algorithm>
+#include <vector>
+
+#include "core/PageCode.h"
+#include "documents/basFlexGridHTML.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
+#include "shell/ui/PageRegistry.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basBitmapResource.h"
+#include "toolkit/ui/clsTabStrip.h"
+
+namespace project_page_ui {
+
+namespace {
+
+constexpr int32_t kStripHeight = 21;
+constexpr int32_t kInstructionHeight = 40;
+constexpr int32_t kRowTop = 6;  // the preview tabs' top row, inside the tab body
+
+}  // namespace
+
+frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProject) {
+  picCheat_ = new PictureBox(this);
+  picCheat_->SetBackColor(gdi::kWhite);
+  picTabCheat_ = new PictureBox(this);
+  flxCheat_ = new FlexGridWidget(this);
+
+  picInstruction_ = new QFrame(this);
+  picInstruction_->setFrameShape(QFrame::StyledPanel);
+
+  lblDisplayGrid_ = new QLabel(this);
+  lblDisplayGrid_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  picDis_ = new QToolButton(this);
+  picDis_->setAutoRaise(true);
+  picDis_->setToolTip("Change Display Grid");
+  if (basBitmapResource::Exists(159)) {
+    const QImage image = basBitmapResource::Load(159);
+    picDis_->setIcon(QIcon(QPixmap::fromImage(image)));
+    picDis_->setIconSize(image.size());
+  }
+  connect(picDis_, &QToolButton::clicked, this, [this] { controller_.ChooseDisplayGrid(); });
+
+  lblDis_ = new QLabel("Mock Type", this);
+  optAuto_ = new QRadioButton("Automatic", this);
+  optUGM_ = new QRadioButton("User Generated", this);
+  label1_ = new QLabel("View:", this);
+  option1_ = {new QCheckBox("List View", this), new QCheckBox("Board View", this)};
+  connect(optAuto_, &QRadioButton::toggled, this, [this](bool on) { MockTypeClicked(0, on); });
+  connect(optUGM_, &QRadioButton::toggled, this, [this](bool on) { MockTypeClicked(1, on); });
+  for (int32_t i = 0; i < 2; ++i) {
+    connect(option1_[static_cast<std::size_t>(i)], &QCheckBox::clicked, this, [this, i] { Option1_Click(i); });
+  }
+  SetMockDisplayView(MockDisplayView);
+
+  // The strip measures and draws its tabs into its picture: size it first.
+  picTabCheat_->setGeometry(3, 2, std::max(width() - 5, 400), kStripHeight);
+  picCheat_->setGeometry(4, 2 + kStripHeight - 1, std::max(width() - 6, 400), std::max(height() - 40, 100));
+  tab_ = new clsTabStrip(this);
+  tab_->InitializeTab(picTabCheat_, picCheat_, &timTabCheat_,
+                      std::vector<std::string>(clsUICheatSheet::kTabCaptions.begin(),
+                                               clsUICheatSheet::kTabCaptions.end()));
+  connect(tab_, &clsTabStrip::Click, this, [this](int32_t index) { controller_.TabClick(index); });
+
+  controller_.Bind(flxCheat_->Model(), *this);
+  SetCommands(&controller_);
+  LayOutForTab(controller_.CurrentTab());
+}
+
+frmCheatSheetMDI::~frmCheatSheetMDI() { timTabCheat_.stop(); }
+
+void frmCheatSheetMDI::resizeEvent(QResizeEvent* event) {
+  frmPage::resizeEvent(event);
+  LayOutForTab(controller_.CurrentTab());
+}
+
+void frmCheatSheetMDI::LayOutForTab(int32_t tab) {
+  if (tab_ == nullptr) return;
+  const int32_t w = std::max(width() - 6, 40);
+  const int32_t bodyTop = 2 + kStripHeight - 1;
+  const int32_t bodyHeight = std::max(height() - bodyTop - 4, 40);
+  const QSize stripSize = picTabCheat_->size();
+  picTabCheat_->setGeometry(3, 2, w + 1, kStripHeight);
+  picCheat_->setGeometry(4, bodyTop, w, bodyHeight);
+  // A resized picture starts blank: draw every tab again.
+  if (picTabCheat_->size() != stripSize) tab_->DrawFullToolbar();
+  picCheat_->lower();
+
+  const bool preview = tab == clsUICheatSheet::kTabCheatSheet || tab == clsUICheatSheet::kTabMockDraft;
+  const int32_t gridWidth = std::max(w - 15, 10);
+  if (preview) {
+    flxCheat_->setGeometry(11, bodyTop + 25, gridWidth, std::max(bodyHeight - 32, 10));
+    const QSize button = picDis_->sizeHint();
+    const int32_t disLeft = 4 + gridWidth + 8 - button.width();
+    picDis_->setGeometry(disLeft, bodyTop + kRowTop - 3, button.width(), button.height());
+    lblDisplayGrid_->setGeometry(std::max(disLeft - 306, 11), bodyTop + kRowTop, 300, 16);
+  } else if (tab == clsUICheatSheet::kTabFiles) {
+    flxCheat_->setGeometry(11, bodyTop + 12, gridWidth, std::max(bodyHeight - 19 - kInstructionHeight, 10));
+    picInstruction_->setGeometry(12, bodyTop + bodyHeight - kInstructionHeight - 4, std::max(w - 16, 10),
+                                 kInstructionHeight);
+  } else {
+    flxCheat_->setGeometry(11, bodyTop + 12, gridWidth, std::max(bodyHeight - 19, 10));
+  }
+  picDis_->setVisible(preview);
+  lblDisplayGrid_->setVisible(preview);
+  picInstruction_->setVisible(tab == clsUICheatSheet::kTabFiles);
+
+  const bool mockRow = tab == clsUICheatSheet::kTabMockDraft;
+  int32_t x = 11;
+  for (QWidget* control : std::vector<QWidget*>{lblDis_, optAuto_, optUGM_, label1_, option1_[0], option1_[1]}) {
+    const int32_t controlWidth = control->sizeHint().width();
+    control->setGeometry(x, bodyTop + kRowTop - 1, controlWidth, 18);
+    control->setVisible(mockRow);
+    x += controlWidth + (control == optUGM_ ? 24 : 8);
+  }
+  tab_->RedrawBorder(tab);
+}
+
+void frmCheatSheetMDI::SetTabSelected(int32_t tab, bool selected) { tab_->SetTabSelected(tab, selected); }
+
+void frmCheatSheetMDI::ShowDisplayGridName(const std::string& name) {
+  lblDisplayGrid_->setText(QString::fromStdString(name));
+}
+
+void frmCheatSheetMDI::ShowMockType(int32_t mockType) {
+  settingMockType_ = true;
+  (mockType != 0 ? optUGM_ : optAuto_)->setChecked(true);
+  settingMockType_ = false;
+}
+
+void frmCheatSheetMDI::MockTypeClicked(int32_t mockType, bool checked) {
+  if (settingMockType_ || !checked || !optAuto_->isVisible() || !optUGM_->isVisible()) return;
+  controller_.MockTypeChosen(mockType);
+}
+
+void frmCheatSheetMDI::SetBusy(bool busy) {
+  if (busy) {
+    setCursor(Qt::WaitCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+void frmCheatSheetMDI::RepaintMain() { basUIControl::RefreshActiveView(); }
+
+bool frmCheatSheetMDI::ChooseDisplayGridFile(std::string& name) {
+  constexpr int32_t kOpen = 1;
+  if (basFileDialog::ShowFileDialogBasic(name, kPageDisplayGrids, kOpen, false)) return false;
+  name = FileDialogChosenName;
+  return true;
+}
+
+void frmCheatSheetMDI::FileCommand(int32_t index) {
+  if (controller_.Busy()) return;
+  if (basCheatSheetMenu::ProjectFileCommand(index)) controller_.ProjectCommandDone(index);
+}
+
+// The two boxes work as a pair; setting them raises no click of its own.
+void frmCheatSheetMDI::SetMockDisplayView(int32_t view) {
+  for (QCheckBox* box : option1_) box->setEnabled(false);
+  MockDisplayView = view;
+  option1_[view == 1 ? 1 : 0]->setChecked(true);
+  option1_[view == 1 ? 0 : 1]->setChecked(false);
+  for (QCheckBox* box : option1_) box->setEnabled(true);
+}
+
+void frmCheatSheetMDI::Option1_Click(int32_t index) {
+  if (!option1_[static_cast<std::size_t>(index)]->isEnabled()) return;
+  SetMockDisplayView(index);
+  controller_.SetMockDisplayView(index);
+}
+
+void RegisterWindows() {
+  shell_ui::RegisterPage(kPageProject, [](QWidget* parent) { return new frmCheatSheetMDI(parent); });
+}
+
+}  // namespace project_page_ui

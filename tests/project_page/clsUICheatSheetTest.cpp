@@ -1,0 +1,187 @@
+// The project page's controller over a copy of the bundled sample project,
+// with the seams scripted and a recording view.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "core/PageCode.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
+#include "core/clsStatusPlain.h"
+#include "database/clsKickwellDB.h"
+#include "documents/DocumentOptions.h"
+#include "documents/basFlexGridHTML.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "engine/clsMockRoster.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "project_page/CheatSheetPageView.h"
+#include "project_page/clsUICheatSheet.h"
+#include "validation/clsProjectValidation.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kDat = std::string(KD_SHARE_DIR) + "/Vellacorn/Kickwell Draftyard/dat/";
+
+struct RecordingView final : CheatSheetPageView {
+  void LayOutForTab(int32_t tab) override { layouts.push_back(tab); }
+  void SetTabSelected(int32_t tab, bool selected) override {
+    if (selected) selectedTab = tab;
+  }
+  void ShowDisplayGridName(const std::string& name) override { displayGridName = name; }
+  void ShowMockType(int32_t mockType) override { shownMockType = mockType; }
+  void SetBusy(bool busy) override { busyCalls.push_back(busy); }
+  void RepaintMain() override {}
+  bool ChooseDisplayGridFile(std::string& name) override {
+    name = chosenDisplayGrid;
+    return !name.empty();
+  }
+
+  std::vector<int32_t> layouts;
+  int32_t selectedTab = 0;
+  std::string displayGridName;
+  int32_t shownMockType = -1;
+  std::vector<bool> busyCalls;
+  std::string chosenDisplayGrid;
+};
+
+std::string GridText(const FlexGridModel& grid) {
+  std::string text;
+  for (int32_t r = 0; r < grid.Rows(); ++r) {
+    for (int32_t c = 0; c < grid.Cols(); ++c) text += grid.TextMatrix(r, c) + "\t";
+    text += "\n";
+  }
+  return text;
+}
+
+class ProjectPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* folder : {"kdp", "lgp", "sco", "pro", "stg", "dis", "def", "ugm"}) {
+      fs::copy(kDat + folder, work_.File(folder), fs::copy_options::recursive);
+    }
+    basMockDraftSettings::TerminateSettings();
+    basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckByeConflicts, false);
+    basMockItUp::InitFileTypeTable(work_.Path());
+    ReleaseGlobalProject();
+    ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+    MockDisplayView = 0;
+    page_.Bind(grid_, view_);
+  }
+  void TearDown() override {
+    ReleaseGlobalProject();
+    basMockDraftSettings::TerminateSettings();
+    MockDisplayView = 0;
+  }
+
+  // The captions of every message box so far.
+  bool Shown(const std::string& caption) const {
+    for (const auto& c : seams_.messages.captions)
+      if (c == caption) return true;
+    return false;
+  }
+
+  kdtest::TempDir work_;
+  kdtest::ScopedFakeSeams seams_;
+  RecordingView view_;
+  FlexGridModel grid_;
+  clsUICheatSheet page_;
+};
+
+TEST_F(ProjectPage, FailedProjectCheckShowsItsTextUnderPreviewCancelledAndLeavesHeadingsOnly) {
+  GlobalProject().SetValue(kProjLeaguePropertiesFile, "Missing League.lgp");
+  clsProjectValidation expected;
+  ASSERT_FALSE(expected.CanCheatSheetBeCreated());
+
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_EQ(seams_.messages.messages.size(), 1u);
+  EXPECT_EQ(seams_.messages.messages[0].caption, "Cheat Sheet Preview Cancelled");
+  EXPECT_EQ(seams_.messages.messages[0].text, expected.ErrorMessage());
+  EXPECT_FALSE(page_.CheatValid());
+  EXPECT_EQ(grid_.Rows(), 2);
+  EXPECT_EQ(seams_.progress.loads, 0);
+}
+
+TEST_F(ProjectPage, MissingDisplayGridFallsBackToTheKindsDefaultAndShowsItWithAStar) {
+  GlobalProject().SetValue(kProjCheatSheetDisplayGrid, "Gone.dis");
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  EXPECT_TRUE(Shown("Error Loading Gone.dis"));
+  EXPECT_EQ(view_.displayGridName, "* Cheat Sheet - Default.dis");
+  EXPECT_TRUE(page_.CheatValid());
+  EXPECT_GT(grid_.Rows(), 50);
+}
+
+// The page's documents against the headless writers' for the same project:
+// the cheat sheet and the mock draft, each as HTML, text and CSV.
+TEST_F(ProjectPage, PreviewsAndAllSixDocumentsMatchTheHeadlessWriters) {
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page_.CheatValid());
+  const std::string cheatPreview = GridText(grid_);
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  EXPECT_EQ(view_.shownMockType, 0);
+  page_.SetMockDisplayView(1);  // the board
+  const std::string board = GridText(grid_);
+  page_.SetMockDisplayView(0);
+  EXPECT_NE(GridText(grid_), board);
+  EXPECT_TRUE(seams_.messages.messages.empty());
+
+  // What the headless jobs and writers make of the same project.
+  clsStatusPlain status;
+  for (int32_t id : {1, 2, 3, 4, 5, 6, 7, 8}) status.AddSegment(id, 10.0f);
+  const DocumentOptions options = ReadDocumentOptions(GlobalProject());
+  clsMockDraft cheatBoard, mock;
+  clsMockRoster roster;
+  clsKickwellDB cheatDb, mockDb;
+  FlexGridModel cheatGrid, mockGrid;
+  ASSERT_TRUE(basMockDraftCalculation::CalculateCheatSheet(status, cheatBoard, roster, cheatDb));
+  ASSERT_TRUE(cheatDb.LoadDisplay(work_.File("dis/Cheat Sheet - Default.dis")));
+  basFlexGridHTML::SetupResultGridHeadings(cheatGrid, cheatDb);
+  basFlexGridHTML::FillCheatSheetGrid(cheatGrid, roster, cheatDb, options);
+  ASSERT_TRUE(basMockDraftCalculation::CalculateMockDraft(status, mock, mockDb));
+  ASSERT_TRUE(mockDb.LoadDisplay(work_.File("dis/Mock Draft - Default.dis")));
+  basFlexGridHTML::SetupResultGridHeadings(mockGrid, mockDb);
+  basFlexGridHTML::FillMockDraftGrid(mockGrid, mock, mockDb, true, options);
+  EXPECT_EQ(GridText(cheatGrid), cheatPreview);
+
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  for (int32_t type = 0; type <= 2; ++type) {
+    GlobalProject().SetValue(kProjFileType, std::to_string(type));
+    GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("page cheat"));
+    GlobalProject().SetValue(kProjMockDraftTarget, work_.File("page mock"));
+    seams_.messages.Answer("nosave");
+    page_.RunDocumentJob(kPageCheatSheetJob);
+    seams_.messages.Answer("nosave");
+    page_.RunDocumentJob(kPageMockDraftJob);
+
+    const std::string cheatPath = GlobalProject().Value(kProjCheatSheetTarget);
+    const std::string mockPath = GlobalProject().Value(kProjMockDraftTarget);
+    EXPECT_EQ(fs::path(cheatPath).extension(), std::vector<std::string>({".html", ".txt", ".csv"})[type]);
+    ASSERT_TRUE(basFlexGridHTML::WriteCheatSheetDocument(work_.File("own cheat"), cheatGrid, roster, cheatDb, type,
+                                                         options));
+    bool colour = false, cells = false;
+    ASSERT_TRUE(basFlexGridHTML::WriteMockDraftDocument(work_.File("own mock"), mockGrid, mock, mockDb, type, colour,
+                                                        cells, true, options));
+    EXPECT_EQ(kdtest::ReadFile(cheatPath), kdtest::ReadFile(work_.File("own cheat"))) << type;
+    EXPECT_EQ(kdtest::ReadFile(mockPath), kdtest::ReadFile(work_.File("own mock"))) << type;
+  }
+  std::vector<std::string> offers;
+  for (int32_t type = 0; type <= 2; ++type) offers.insert(offers.end(), {"Cheat Sheet Created", "Mock Draft Created"});
+  EXPECT_EQ(seams_.messages.captions, offers);
+  // Both jobs went back to the cheat-sheet preview, which shows what it showed.
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
+  EXPECT_EQ(GridText(grid_), cheatPreview);
+  cheatDb.pSbCloseKickwellDB();
+  mockDb.pSbCloseKickwellDB();
+}
+
+}  // namespace
