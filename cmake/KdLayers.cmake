@@ -18,6 +18,7 @@ set(KD_LAYERS
   user_mock          # user mock drafting
   services           # documents, validation, player data, editors: beside each other
   shell              # the page model of the main window and the file-dialog checks
+  page_logic         # pages' headless controllers that ask through the shell's questions and file dialogs
   widgets            # the toolkit's widgets
   main_window        # the shell's windows: main window, page base, message box, progress
   pages              # the page and window libraries, beside each other; the application links them all

@@ -34,6 +34,17 @@ bool ConfirmOverwrite(const std::string& path, bool& existed) {
   return AskYesNo("File Already Exists", " Would you like to overwrite " + std::string(runtime::kCrLf) + "  " + path + "?");
 }
 
+bool ConfirmDocumentOverwrite(const std::string& target) {
+  if (!win32::EntryExists(target)) return true;
+  return AskYesNo("File Already Exists", " Do you wish to overwrite " + std::string(runtime::kCrLf) + "  " + target + "?");
+}
+
+void OfferToView(const std::string& caption, const std::string& target) {
+  if (AskYesNo(caption, " Would you like to view " + std::string(runtime::kCrLf) + "  " + target + "?")) {
+    seams::ShellOpen().Open(target);
+  }
+}
+
 bool AskSaveChanges(int32_t pageCode, const std::string& name) {
   const std::string description = Describe(pageCode);
   const std::string text = " Would you like to save changes to " + (name.empty() ? description : name) + "?";

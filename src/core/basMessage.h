@@ -28,6 +28,15 @@ bool AskYesNo(const std::string& caption, const std::string& text);
 // False, nothing shown) or the user answered "Yes".
 bool ConfirmOverwrite(const std::string& path, bool& existed);
 
+// Before a document or export is written: " Do you wish to overwrite " the
+// target under "File Already Exists"; True when the target does not exist
+// or the user answered "Yes".
+bool ConfirmDocumentOverwrite(const std::string& target);
+
+// After a document was written: " Would you like to view " it under
+// `caption`; on "Yes" it is opened with its associated program.
+void OfferToView(const std::string& caption, const std::string& target);
+
 // Save / Don't Save / Cancel for a document of the page's type. True for
 // Save and Don't Save (read MessageAnswer to tell them apart), False for
 // Cancel or a box closed without a button. An empty name stands as the

@@ -1,28 +1,13 @@
 #include "shell/basExportFile.h"
 
-#include "core/Seams.h"
-#include "core/basFileExists_001.h"
+#include "core/basMessage.h"
 #include "core/clsCheatIsolate.h"
 #include "documents/DocumentOptions.h"
 #include "documents/basFlexGridHTML.h"
 #include "platform/flexgrid/FlexGridModel.h"
-#include "platform/runtime/Text.h"
-#include "core/basMessage.h"
 #include "shell/basUIControl.h"
 
 namespace basExportFile {
-
-bool ConfirmTargetOverwrite(const std::string& target) {
-  if (!basFileExists_001::FileExists(target, false)) return true;
-  return basMessage::AskYesNo("File Already Exists",
-                              " Do you wish to overwrite " + std::string(runtime::kCrLf) + "  " + target + "?");
-}
-
-void OfferToView(const std::string& caption, const std::string& target) {
-  if (basMessage::AskYesNo(caption, " Would you like to view " + std::string(runtime::kCrLf) + "  " + target + "?")) {
-    seams::ShellOpen().Open(target);
-  }
-}
 
 void ExportGridToFile(int32_t mode, int32_t targetIndex, FlexGridModel& grid, int32_t firstDataRow,
                       int32_t lastRow, int32_t firstHeadingRow, int32_t lastHeadingRow, int32_t firstCol,
@@ -35,7 +20,7 @@ void ExportGridToFile(int32_t mode, int32_t targetIndex, FlexGridModel& grid, in
 
   const clsCheatIsolate& project = GlobalProject();
   const std::string target = project.Value(targetIndex);
-  if (!ConfirmTargetOverwrite(target)) return;
+  if (!basMessage::ConfirmDocumentOverwrite(target)) return;
   const DocumentOptions options = ReadDocumentOptions(project);
   bool colours = colourFromGrid;
   if (!basFlexGridHTML::WriteGridDocument(target, grid, options.fileType, firstDataRow, lastRow, firstHeadingRow,
@@ -43,7 +28,7 @@ void ExportGridToFile(int32_t mode, int32_t targetIndex, FlexGridModel& grid, in
                                           options)) {
     return;
   }
-  OfferToView("File Created", target);
+  basMessage::OfferToView("File Created", target);
 }
 
 }  // namespace basExportFile

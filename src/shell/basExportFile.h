@@ -11,14 +11,6 @@ class FlexGridModel;
 
 namespace basExportFile {
 
-// " Do you wish to overwrite " the target, under "File Already Exists";
-// True when the target does not exist or the user answered Yes.
-bool ConfirmTargetOverwrite(const std::string& target);
-
-// " Would you like to view " the target, under `caption`; on Yes the
-// target is opened with its associated program.
-void OfferToView(const std::string& caption, const std::string& target);
-
 // The export of a page's grid: data rows firstDataRow..lastRow under
 // heading rows firstHeadingRow..lastHeadingRow (-1: none), columns
 // firstCol..lastCol, `title` naming the grid in the project summary. The

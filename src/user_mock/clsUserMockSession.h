@@ -37,6 +37,8 @@ class clsUserMockSession {
   clsUserMockIsolate& Document() { return ugm_; }
   const clsMockDraft& Board() const { return board_; }
   const clsMockRoster& Roster(int32_t team) const;
+  // Whether the draft has a roster for the team (owner ID from 1).
+  bool HasRoster(int32_t team) const;
   clsKickwellDB& Database() { return *db_; }
 
   // ---- Opening and saving
@@ -159,7 +161,6 @@ class clsUserMockSession {
   static std::string UsePicksText(clsPossiblePicks& list, int32_t limit);
 
  private:
-  bool HasRoster(int32_t team) const;
   clsMockRoster& RosterOf(int32_t team);
   int32_t SlotOf(int32_t masterID) const;
   void SetActiveFromBoard();

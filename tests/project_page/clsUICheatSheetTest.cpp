@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DraftResultFixtures.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
@@ -154,6 +155,7 @@ TEST_F(ProjectPage, PreviewsAndAllSixDocumentsMatchTheHeadlessWriters) {
   EXPECT_EQ(GridText(cheatGrid), cheatPreview);
 
   page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  const int32_t generations = seams_.progress.loads;
   for (int32_t type = 0; type <= 2; ++type) {
     GlobalProject().SetValue(kProjFileType, std::to_string(type));
     GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("page cheat"));
@@ -177,11 +179,95 @@ TEST_F(ProjectPage, PreviewsAndAllSixDocumentsMatchTheHeadlessWriters) {
   std::vector<std::string> offers;
   for (int32_t type = 0; type <= 2; ++type) offers.insert(offers.end(), {"Cheat Sheet Created", "Mock Draft Created"});
   EXPECT_EQ(seams_.messages.captions, offers);
-  // Both jobs went back to the cheat-sheet preview, which shows what it showed.
+  // Every job generated afresh (the cheat sheet also when it was shown; the
+  // mock draft's job then returned to the cheat sheet) and went back to the
+  // cheat-sheet preview, which shows what it showed.
+  EXPECT_EQ(seams_.progress.loads - generations, 3 * (1 + 2));
   EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
   EXPECT_EQ(GridText(grid_), cheatPreview);
   cheatDb.pSbCloseKickwellDB();
   mockDb.pSbCloseKickwellDB();
+}
+
+// Regression: a cancelled regeneration used to leave an emptied preview; the
+// previous one stays, and no document is written or offered.
+TEST_F(ProjectPage, CancelDuringTheMockDraftKeepsThePreviousPreviewAndWritesNothing) {
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  const std::string preview = GridText(grid_);
+  GlobalProject().SetValue(kProjMockDraftTarget, work_.File("mock.html"));
+
+  seams_.yield.cancelAfter = seams_.yield.count + 20;
+  page_.RunDocumentJob(kPageMockDraftJob);
+  EXPECT_EQ(seams_.progress.loads, 2);
+  EXPECT_FALSE(fs::exists(work_.File("mock.html")));
+  EXPECT_FALSE(Shown("Mock Draft Created"));
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabMockDraft);
+  EXPECT_TRUE(page_.MockValid());
+  EXPECT_EQ(GridText(grid_), preview);
+}
+
+// Regression: a document that could not be written was still offered for
+// viewing as created.
+TEST_F(ProjectPage, AFailedWriteIsReportedAndNeverOfferedAsCreated) {
+  GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("no such folder/cheat.html"));
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  EXPECT_TRUE(page_.CheatValid());
+  // The writer's own report, and nothing after it.
+  EXPECT_EQ(seams_.messages.captions.size(), 1u);
+  EXPECT_FALSE(Shown("Cheat Sheet Created"));
+  EXPECT_TRUE(seams_.shell.opened.empty());
+  // The page went back to the tab it showed.
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabFiles);
+}
+
+// A tab clicked while a preview is generated (the job yields to the
+// message loop) starts no second job and leaves the page where it is.
+TEST_F(ProjectPage, ATabClickedWhileAPreviewIsGeneratedIsRefused) {
+  seams_.yield.onYield = [this](int) {
+    view_.selectedTab = clsUICheatSheet::kTabMockDraft;
+    page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  };
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  seams_.yield.onYield = nullptr;
+  EXPECT_EQ(seams_.progress.loads, 1);
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
+  EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabCheatSheet);
+  EXPECT_TRUE(page_.CheatValid());
+}
+
+// "User Generated" with no user mock-draft file named makes a new one from
+// the league: an empty board, not an error.
+TEST_F(ProjectPage, UserGeneratedMockTypeWithoutAFileDraftsFromANewUserMock) {
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  page_.MockTypeChosen(1);
+  EXPECT_EQ(GlobalProject().Value(kProjMockDraftType), "1");
+  EXPECT_EQ(view_.shownMockType, 1);
+  EXPECT_TRUE(page_.MockValid());
+  EXPECT_TRUE(seams_.messages.captions.empty());
+  EXPECT_EQ(seams_.progress.loads, 2);
+}
+
+// Regression: a display grid of one or two columns has no column 2 for the
+// preview's cursor; both previews still lay out and fill.
+TEST_F(ProjectPage, PreviewsOfDisplayGridsOfOneOrTwoColumns) {
+  for (const int32_t columns : {1, 2}) {
+    std::vector<kdtest::GridColumn> layout{{51, 160, "Who", "Name", 13, 1}};
+    if (columns > 1) layout.push_back({44, 60, "Who", "Pts", 2, 7});
+    kdtest::SaveDisplayGrid(work_.File("dis/Narrow.dis"), layout);
+    GlobalProject().SetValue(kProjCheatSheetDisplayGrid, "Narrow.dis");
+    GlobalProject().SetValue(kProjMockDraftDisplayGrid, "Narrow.dis");
+    page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+    EXPECT_TRUE(page_.CheatValid()) << columns;
+    EXPECT_EQ(grid_.Cols(), columns);
+    EXPECT_GT(grid_.Rows(), 50);
+    page_.TabClick(clsUICheatSheet::kTabMockDraft);
+    EXPECT_TRUE(page_.MockValid()) << columns;
+    EXPECT_EQ(grid_.Cols(), columns);
+    page_.TabClick(clsUICheatSheet::kTabFiles);
+  }
+  EXPECT_TRUE(seams_.messages.captions.empty());
 }
 
 }  // namespace

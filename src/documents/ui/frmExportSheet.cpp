@@ -144,6 +144,7 @@ frmExportSheet::frmExportSheet(QWidget* owner)
   Place(picBrowse_, 5280, 285, 1230, 405);
   connect(txtTarget_, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.TargetEdited(text.toStdString()); });
+  connect(txtTarget_, &QLineEdit::returnPressed, this, [this] { mSave_Click(0); });
 
   Place(picSave_, 6735 - 2430, 5460, 2430, 405);
 

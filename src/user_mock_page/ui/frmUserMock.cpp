@@ -1,0 +1,286 @@
+#include "user_mock_page/ui/frmUserMock.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <tuple>
+#include <utility>
+
+#include "core/PageCode.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/ui/frmLogic.h"
+#include "core/basColourScheme.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basButtonMocks.h"
+#include "toolkit/ui/basDrawArrow.h"
+#include "toolkit/ui/basFormLook.h"
+#include "toolkit/ui/clsButton.h"
+#include "toolkit/ui/clsMiniBar.h"
+#include "toolkit/ui/clsTabStrip.h"
+#include "user_mock_page/clsUIUserMock.h"
+
+namespace user_mock_page_ui {
+
+namespace {
+
+constexpr gdi::COLORREF kWhite = gdi::Rgb(255, 255, 255);
+constexpr int32_t kBarButtonWidth = 82;
+constexpr int32_t kBarWidth = 5 + 3 * kBarButtonWidth + 2 * 9 + 5;
+constexpr int32_t kBarHeight = 28;
+constexpr int32_t kBandHeight = 64;
+constexpr int32_t kCaptionHeight = 22;
+constexpr int32_t kTabHeight = 21;
+constexpr int32_t kGap = 4;
+
+QColor ToQColor(int32_t colour) {
+  const auto c = static_cast<gdi::COLORREF>(colour);
+  return QColor(gdi::RedOf(c), gdi::GreenOf(c), gdi::BlueOf(c));
+}
+
+void PaintLabel(QLabel* label, int32_t colour) {
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  label->setPalette(palette);
+}
+
+QLabel* Caption(QWidget* parent, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setFont(basFormLook::FormFont("Arial", true));
+  return label;
+}
+
+}  // namespace
+
+frmUserMock::frmUserMock(QWidget* parent)
+    : frmPage(parent, kPageUserMockDraft),
+      picActive_(new PictureBox(this)),
+      picAR_(new PictureBox(picActive_)),
+      picPN_(new PictureBox(picActive_)),
+      timAR_(new QTimer(this)),
+      timPN_(new QTimer(this)),
+      picPick_(new PictureBox(this)),
+      lblBoard_(Caption(picPick_, "Mock Draft Board")),
+      picMBrd_(new PictureBox(picPick_)),
+      timMBrd_(new QTimer(this)),
+      optListF_(new QRadioButton("List View", picPick_)),
+      optBoardF_(new QRadioButton("Board View", picPick_)),
+      flxPick_(new FlexGridWidget(picPick_)),
+      picPossible_(new PictureBox(this)),
+      lblPossible_(Caption(picPossible_, "Available Players")),
+      picMPos_(new PictureBox(picPossible_)),
+      timMPos_(new QTimer(this)),
+      picTabPossible_(new PictureBox(picPossible_)),
+      timTabPossible_(new QTimer(this)),
+      flxPossible_(new FlexGridWidget(picPossible_)),
+      picTeam_(new PictureBox(this)),
+      lblRoster_(Caption(picTeam_, "Current Roster")),
+      picMRos_(new PictureBox(picTeam_)),
+      timMRos_(new QTimer(this)),
+      picTabTeam_(new PictureBox(picTeam_)),
+      timTabTeam_(new QTimer(this)),
+      flxTeam_(new FlexGridWidget(picTeam_)),
+      mAR_(std::make_unique<clsButton>()),
+      mPN_(std::make_unique<clsButton>()),
+      mTabPossible_(std::make_unique<clsTabStrip>()),
+      mTabTeam_(std::make_unique<clsTabStrip>()) {
+  basFormLook::Apply(this, "Arial");
+  for (PictureBox* white : {picActive_, picAR_, picPN_}) white->SetBackColor(kWhite);
+  for (std::size_t i = 0; i < lblActive_.size(); ++i) {
+    lblActive_[i] = new QLabel(picActive_);
+    lblActive_[i]->setTextFormat(Qt::PlainText);
+    PaintLabel(lblActive_[i], 0xFFFFFF);
+  }
+  lblActive_[0]->setFont(basFormLook::FormFont("Arial", true));
+  // The legend shows the colours the controller marks the picks with.
+  const char* legend[] = {"Active", "Projected"};
+  const int32_t swatches[] = {PaletteColour[basColourScheme::kSelectionColour],
+                              PaletteColour[basColourScheme::kMarkedRowColour]};
+  for (std::size_t i = 0; i < lblColour_.size(); ++i) {
+    lblColour_[i] = new QLabel(QString::fromUtf8(legend[i]), picActive_);
+    lblColour_[i]->setAlignment(Qt::AlignCenter);
+    lblColour_[i]->setFrameShape(QFrame::Box);
+    PaintLabel(lblColour_[i], swatches[i]);
+  }
+  for (PictureBox* panel : {picPick_, picPossible_, picTeam_})
+    panel->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
+
+  // The bars are drawn once at their own size.
+  picAR_->resize(kBarWidth, kBarHeight);
+  picPN_->resize(kBarWidth, kBarHeight);
+  basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, false);
+  basButtonMocks::SetUpButtonBar(*mPN_, picPN_, timPN_, kBarButtonWidth,
+                                 {"Prev Pick", "Next Pick", "First Open Pick"}, false);
+  const std::array<PictureBox*, 3> miniPictures = {picMBrd_, picMRos_, picMPos_};
+  const std::array<QTimer*, 3> miniTimers = {timMBrd_, timMRos_, timMPos_};
+  for (std::size_t i = 0; i < mMiniBars_.size(); ++i) {
+    mMiniBars_[i] = std::make_unique<clsMiniBar>();
+    miniPictures[i]->SetBackColor(kWhite);
+    basButtonMocks::SetUpMiniBar(*mMiniBars_[i], miniPictures[i], miniTimers[i], 22, 1);
+    connect(mMiniBars_[i].get(), &clsMiniBar::Click, this,
+            [this, i](int32_t index) { MiniBarClick(static_cast<int32_t>(i), index); });
+  }
+
+  controller_ = std::make_unique<clsUIUserMock>(*this);
+  SetCommands(controller_.get());
+
+  connect(mPN_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mPN_Click(i); });
+  connect(mAR_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
+  connect(mTabTeam_.get(), &clsTabStrip::Click, this, [this](int32_t i) {
+    SelectTeamTab(i);
+    controller_->mTabTeam_Click(i);
+  });
+  connect(mTabPossible_.get(), &clsTabStrip::Click, this, [this](int32_t i) {
+    for (int32_t t = 0; t < mTabPossible_->Tabs(); ++t) mTabPossible_->SetTabSelected(t, t == i);
+    mTabPossible_->RedrawBorder(i);
+    controller_->mTabPossible_Click(i);
+  });
+  connect(flxPick_, &FlexGridWidget::Click, this,
+          [this] { controller_->mFlxPick_Click(flxPick_->MouseRow(), flxPick_->MouseCol()); });
+  connect(flxPossible_, &FlexGridWidget::Click, this,
+          [this] { controller_->mFlxPossible_Click(flxPossible_->MouseRow(), flxPossible_->MouseCol()); });
+  connect(flxTeam_, &FlexGridWidget::Click, this,
+          [this] { controller_->mFlxTeam_Click(flxTeam_->MouseRow(), flxTeam_->MouseCol()); });
+  connect(optBoardF_, &QRadioButton::clicked, this,
+          [this] { controller_->SetPickDisplayMode(clsUIUserMock::kBoardMode); });
+  connect(optListF_, &QRadioButton::clicked, this,
+          [this] { controller_->SetPickDisplayMode(clsUIUserMock::kListMode); });
+  SetDisplayMode(clsUIUserMock::kBoardMode);
+  loaded_ = true;
+}
+
+frmUserMock::~frmUserMock() {
+  frmLogic::Unload();
+  if (busyCursor_) QApplication::restoreOverrideCursor();
+  // The controller draws into the widgets: it goes first.
+  controller_.reset();
+}
+
+FlexGridModel& frmUserMock::PickGrid() { return flxPick_->Model(); }
+FlexGridModel& frmUserMock::PossibleGrid() { return flxPossible_->Model(); }
+FlexGridModel& frmUserMock::TeamGrid() { return flxTeam_->Model(); }
+
+void frmUserMock::SetPositionTabs(const std::vector<std::string>& captions) {
+  mTabPossible_->InitializeTab(picTabPossible_, picPossible_, timTabPossible_, captions);
+}
+
+void frmUserMock::SetTeamTabs(const std::vector<std::string>& captions) {
+  if (captions.empty()) return;
+  mTabTeam_->InitializeTab(picTabTeam_, picTeam_, timTabTeam_, captions);
+}
+
+void frmUserMock::SelectTeamTab(int32_t index) {
+  for (int32_t t = 0; t < mTabTeam_->Tabs(); ++t) mTabTeam_->SetTabSelected(t, t == index);
+  mTabTeam_->RedrawBorder(index);
+}
+
+void frmUserMock::SetRosterLabel(const std::string& text) { lblRoster_->setText(QString::fromStdString(text)); }
+
+void frmUserMock::SetStatus(int32_t label, const std::string& text) {
+  if (label < 0 || label > 1) return;
+  lblActive_[static_cast<std::size_t>(label)]->setText(QString::fromStdString(text));
+}
+
+void frmUserMock::SetActionButtons(bool draft, bool release, bool logic) {
+  mAR_->SetButtonEnabled(0, draft);
+  mAR_->SetButtonEnabled(1, release);
+  mAR_->SetButtonEnabled(2, logic);
+}
+
+void frmUserMock::SetPickButtons(bool prev, bool next, bool firstOpen) {
+  mPN_->SetButtonEnabled(0, prev);
+  mPN_->SetButtonEnabled(1, next);
+  mPN_->SetButtonEnabled(2, firstOpen);
+}
+
+void frmUserMock::SetDisplayMode(int32_t mode) {
+  optBoardF_->setChecked(mode == clsUIUserMock::kBoardMode);
+  optListF_->setChecked(mode != clsUIUserMock::kBoardMode);
+}
+
+void frmUserMock::ScrollIntoView(FlexGridModel& grid, int32_t row, int32_t col) {
+  for (FlexGridWidget* widget : {flxPick_, flxPossible_, flxTeam_})
+    if (&widget->Model() == &grid) widget->EnsureVisible(row, col);
+}
+
+void frmUserMock::SetBusy(bool busy) {
+  if (busy == busyCursor_) return;
+  busyCursor_ = busy;
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+bool frmUserMock::LogicWindowOpen() { return frmLogic::IsLogicWindowOpen(); }
+void frmUserMock::LoadLogicWindow() { frmLogic::Load(window()); }
+void frmUserMock::ShowLogicWindow() {
+  if (frmLogic* logic = frmLogic::Instance()) logic->ShowLogic();
+}
+
+void frmUserMock::MiniBarClick(int32_t grid, int32_t index) {
+  if (index != 0) return;
+  mMiniBars_[static_cast<std::size_t>(grid)]->SetEnabled(false);
+  controller_->ChangeDisplayGrid(grid);
+  mMiniBars_[static_cast<std::size_t>(grid)]->SetEnabled(true);
+}
+
+void frmUserMock::resizeEvent(QResizeEvent* event) {
+  frmPage::resizeEvent(event);
+  if (loaded_ && !isMinimized()) LayOut();
+}
+
+void frmUserMock::LayOut() {
+  const int32_t w = width();
+  const int32_t h = height();
+  if (w < 200 || h < 200) return;
+
+  // The band: status on the left, the legend, then the two bars.
+  picActive_->setGeometry(0, 0, w, kBandHeight);
+  const int32_t barsLeft = std::max(w - 2 * kBarWidth - kGap, 300);
+  lblActive_[0]->setGeometry(8, 6, barsLeft - 140, 24);
+  lblActive_[1]->setGeometry(8, 34, barsLeft - 140, 24);
+  lblColour_[0]->setGeometry(barsLeft - 124, 8, 110, 22);
+  lblColour_[1]->setGeometry(barsLeft - 124, 34, 110, 22);
+  picPN_->setGeometry(barsLeft, (kBandHeight - kBarHeight) / 2, kBarWidth, kBarHeight);
+  picAR_->setGeometry(barsLeft + kBarWidth + kGap, (kBandHeight - kBarHeight) / 2, kBarWidth, kBarHeight);
+
+  // The board on the left, the available players and the roster beside it.
+  const int32_t top = kBandHeight + kGap;
+  const int32_t rest = h - top;
+  const int32_t boardWidth = w * 55 / 100;
+  const int32_t sideWidth = w - boardWidth - kGap;
+  picPick_->setGeometry(0, top, boardWidth, rest);
+  picPossible_->setGeometry(boardWidth + kGap, top, sideWidth, rest * 55 / 100);
+  picTeam_->setGeometry(boardWidth + kGap, top + rest * 55 / 100 + kGap, sideWidth, rest - rest * 55 / 100 - kGap);
+
+  auto header = [](QLabel* caption, PictureBox* mini, int32_t width) {
+    caption->setGeometry(6, 2, std::max(width - 200, 60), kCaptionHeight);
+    mini->move(std::max(width - mini->width() - 6, 0), 2);
+  };
+  header(lblBoard_, picMBrd_, boardWidth);
+  optListF_->setGeometry(std::max(boardWidth - 300, 150), 2, 90, kCaptionHeight);
+  optBoardF_->setGeometry(std::max(boardWidth - 205, 245), 2, 100, kCaptionHeight);
+  flxPick_->setGeometry(4, kCaptionHeight + 6, boardWidth - 8, rest - kCaptionHeight - 10);
+
+  for (auto [panel, caption, mini, tabs, grid] :
+       {std::tuple{picPossible_, lblPossible_, picMPos_, picTabPossible_, flxPossible_},
+        std::tuple{picTeam_, lblRoster_, picMRos_, picTabTeam_, flxTeam_}}) {
+    const int32_t pw = panel->width();
+    const int32_t ph = panel->height();
+    header(caption, mini, pw);
+    tabs->setGeometry(4, kCaptionHeight + 4, pw - 8, kTabHeight);
+    grid->setGeometry(4, kCaptionHeight + 4 + kTabHeight, pw - 8, ph - kCaptionHeight - kTabHeight - 8);
+  }
+  // The strips and their frames are drawn again at the new sizes.
+  for (auto [strip, selected] : {std::pair{mTabPossible_.get(), controller_->SelectedPositionTab()},
+                                 std::pair{mTabTeam_.get(), controller_->SelectedTeamTab()}}) {
+    if (strip->Tabs() == 0) continue;
+    strip->DrawFullToolbar();
+    strip->RedrawBorder(selected);
+    strip->RefreshTab();
+    strip->RefreshBorder();
+  }
+}
+
+}  // namespace user_mock_page_ui

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "MainWindowHarness.h"
+#include "core/clsSettingsKD.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/ui/frmTSet.h"
+#include "toolkit/ui/clsTabStrip.h"
+
+using kdtest::MainWindowTest;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+shell_ui::frmTSet* OpenFromOptionsMenu(shell_ui::frmMDIMock& window) {
+  shell_ui::RegisterShellWindows();
+  window.mnuOpt()->trigger();
+  QApplication::processEvents();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* settings = qobject_cast<shell_ui::frmTSet*>(w); settings != nullptr && settings->isVisible()) {
+      return settings;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, SettingsWindowSavesWhatIsTickedAndCloseDropsTheRest) {
+  ASSERT_TRUE(Start());
+  shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->windowTitle().toStdString(), "Kickwell Draftyard Settings");
+  kdtest::SaveScreenshot(settings, "settings_general");
+  EXPECT_EQ(OpenFromOptionsMenu(*window), settings);  // one window at a time
+
+  QCheckBox* validation = settings->chkUpd(4);
+  const bool before = validation->isChecked();
+  QTest::mouseClick(validation, Qt::LeftButton, {}, QPoint(6, validation->height() / 2));
+  kdtest::Press(*pointer, settings->mRun(), 0);  // Save
+  EXPECT_EQ(basMockDraftSettings::GlobalSettings().BoolVal(kSetUseProjectValidation), !before);
+
+  // Typed but closed without saving: the file keeps what was saved.
+  const std::string saved = ReadFile(SettingsFile());
+  QLineEdit* depth = settings->txtUpd(1);
+  depth->setFocus();
+  depth->setText("77");
+  QTest::keyClick(depth, Qt::Key_Return);
+  EXPECT_EQ(depth->text().toStdString(), "77");
+  QPointer<shell_ui::frmTSet> watch = settings;
+  kdtest::Press(*pointer, settings->mRun(), 2);  // Close
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watch.isNull());
+  EXPECT_EQ(ReadFile(SettingsFile()), saved);
+  EXPECT_NE(basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth), 77);
+}
+
+TEST_F(MainWindowTest, SettingsWindowDisplayGridsTabListsThePositionsOfTheDefaultDatabase) {
+  ASSERT_TRUE(Start());
+  shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
+  ASSERT_NE(settings, nullptr);
+  const ButtonRect tab = settings->mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
+  QTest::mouseClick(settings->picTabCheat(), Qt::LeftButton, {},
+                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
+  EXPECT_EQ(settings->Controller().Tab(), clsUISettings::kTabDisplayGrids);
+  EXPECT_TRUE(settings->flxCheat()->isVisible());
+  EXPECT_FALSE(settings->fraTab(0)->isVisible());
+  EXPECT_EQ(settings->Controller().GridRows(), static_cast<int32_t>(settings->Controller().Positions().size()) - 1);
+  kdtest::SaveScreenshot(settings, "settings_display_grids");
+  settings->close();
+}

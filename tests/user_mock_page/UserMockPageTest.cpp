@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "JobProject.h"
+#include "core/PageCode.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "shell/basFileDialog.h"
+#include "user_mock_page/UserMockPageView.h"
+#include "user_mock_page/clsUIUserMock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace kdtest;
+
+class FakeView final : public UserMockPageView {
+ public:
+  FlexGridModel& PickGrid() override { return pick; }
+  FlexGridModel& PossibleGrid() override { return possible; }
+  FlexGridModel& TeamGrid() override { return team; }
+  void SetPositionTabs(const std::vector<std::string>& captions) override { positionTabs = captions; }
+  void SetTeamTabs(const std::vector<std::string>& captions) override { teamTabs = captions; }
+  void SelectTeamTab(int32_t index) override { teamTab = index; }
+  void SetRosterLabel(const std::string& text) override { rosterLabel = text; }
+  void SetStatus(int32_t label, const std::string& text) override { status.at(static_cast<std::size_t>(label)) = text; }
+  void SetActionButtons(bool draft, bool release, bool logic) override { action = {draft, release, logic}; }
+  void SetPickButtons(bool prev, bool next, bool first) override { pickBar = {prev, next, first}; }
+  void SetDisplayMode(int32_t m) override { mode = m; }
+  void ScrollIntoView(FlexGridModel&, int32_t, int32_t) override {}
+  void SetBusy(bool) override {}
+  bool LogicWindowOpen() override { return logicOpen; }
+  void LoadLogicWindow() override { logicOpen = true; }
+  void ShowLogicWindow() override {}
+
+  FlexGridModel pick, possible, team;
+  std::vector<std::string> positionTabs, teamTabs;
+  int32_t teamTab = 0;
+  std::string rosterLabel;
+  std::array<std::string, 2> status;
+  std::array<bool, 3> action{}, pickBar{};
+  int32_t mode = -1;
+  bool logicOpen = false;
+};
+
+const std::string kBundled = std::string(KD_SHARE_DIR) + "/Vellacorn/Kickwell Draftyard/dat/";
+
+// The engine fixture's project (three teams, two serpentine rounds) with the
+// bundled display grids of the page.
+class UserMockPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basMockDraftSettings::GlobalSettings().SetLongVal(kSetUserMockDepth, 10);
+    project.WriteLeague(LeaguePlan{});
+    for (const char* name : {"UserMock - Available.dis", "UserMock - Picks.dis", "UserMock - Roster.dis"}) {
+      for (const std::string& folder : {DefaultsFolder, FileTypeFolder[kPageDisplayGrids]}) {
+        fs::create_directories(folder);
+        fs::copy_file(kBundled + "def/" + name, folder + name, fs::copy_options::overwrite_existing);
+      }
+    }
+    fs::create_directories(FileTypeFolder[kPageUserMockDraft]);
+  }
+
+  // Answers the "New User Generated Mock Draft" question with Yes and names
+  // the new draft.
+  void CreateD1() {
+    messages().Answer("save");
+    project.seams.files.AnswerOwn("d1");
+    ASSERT_TRUE(page.ActivateForm());
+  }
+
+  FakeMessageBox& messages() { return project.seams.messages; }
+  std::string Key14() const { return GlobalProject().Value(kProjUserMockDraftFile); }
+  std::string UgmPath(const std::string& name) const { return FileTypeFolder[kPageUserMockDraft] + name; }
+
+  JobProject project;
+  FakeView view;
+  clsUIUserMock page{view};
+};
+
+TEST_F(UserMockPage, AProjectWithoutADraftAsksAndCreatesD1InProjectKey14) {
+  CreateD1();
+  ASSERT_EQ(messages().messages.size(), 1u);
+  EXPECT_EQ(messages().messages[0].caption, "New User Generated Mock Draft");
+  EXPECT_EQ(messages().messages[0].text,
+            "Data from the project League Properties file will be used to create your UGM.  Please make sure "
+            "the # of teams, # of draft rounds and draft order are correct before creating this UGM.  A new "
+            "UGM may be needed to correctly change these values. Continue?");
+  EXPECT_EQ(project.seams.files.ownRequests.at(0).mode, basFileDialog::kNew);
+  EXPECT_EQ(Key14(), "d1.ugm");
+  EXPECT_EQ(page.FileName(), "d1.ugm");
+  EXPECT_TRUE(page.ChangesMade());
+
+  // The page: board of two rounds, three teams; tabs; the first pick active.
+  EXPECT_EQ(view.mode, clsUIUserMock::kBoardMode);
+  EXPECT_EQ(view.pick.Rows(), 2);
+  EXPECT_EQ(view.pick.Cols(), 4);
+  EXPECT_EQ(view.pick.TextMatrix(0, 1).substr(0, 9), " 1 Alpha\r");
+  EXPECT_EQ(view.teamTabs, (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_EQ(view.positionTabs.front(), "All");
+  EXPECT_EQ(view.status[0].substr(0, 28), "Active Pick # 1  Team # 1 Al");
+  EXPECT_EQ(view.status[1], "Player: Able, Al  QB");
+  EXPECT_EQ(view.action, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(view.pickBar, (std::array<bool, 3>{false, true, true}));
+  // Every available player, keyed by MasterID, best roster value first.
+  EXPECT_GT(view.possible.Rows(), 10);
+  EXPECT_EQ(view.possible.TextMatrix(1, 1), " Name");
+
+  // Saved, the draft opens again without a question.
+  ASSERT_TRUE(page.pSbSaveUserMock());
+  EXPECT_FALSE(page.ChangesMade());
+  FakeView again;
+  clsUIUserMock reopened{again};
+  ASSERT_TRUE(reopened.ActivateForm());
+  EXPECT_EQ(messages().messages.size(), 1u);
+  EXPECT_EQ(reopened.FileName(), "d1.ugm");
+}
+
+TEST_F(UserMockPage, DecliningTheNewDraftKeepsThePageClosed) {
+  messages().Answer("nosave");
+  EXPECT_FALSE(page.ActivateForm());
+  EXPECT_EQ(Key14(), "");
+  EXPECT_TRUE(project.seams.files.ownRequests.empty());
+}
+
+TEST_F(UserMockPage, ADamagedOrMissingDraftShowsItsErrorAndOffersANewOne) {
+  for (const std::string& bytes : {std::string("short"), std::string(64, 'x'), std::string()}) {
+    SCOPED_TRACE(bytes.size());
+    messages().plain.clear();
+    messages().messages.clear();
+    GlobalProject().SetValue(kProjUserMockDraftFile, "bad.ugm");
+    fs::remove(UgmPath("bad.ugm"));
+    if (!bytes.empty()) std::ofstream(UgmPath("bad.ugm"), std::ios::binary) << bytes;
+    messages().Answer("nosave");
+    FakeView fresh;
+    clsUIUserMock other{fresh};
+    EXPECT_FALSE(other.ActivateForm());
+    ASSERT_EQ(messages().plain.size(), 1u);
+    EXPECT_EQ(messages().plain[0].caption, "Load User Mock Error");
+    ASSERT_EQ(messages().messages.size(), 1u);
+    EXPECT_EQ(messages().messages[0].caption, "New User Generated Mock Draft");
+    EXPECT_EQ(other.Session().Board().Count(), -1);
+  }
+}
+
+TEST_F(UserMockPage, TheCloseQuestionAndAFailedSaveKeepThePageAndTheName) {
+  CreateD1();
+  // Cancel stays.
+  messages().Answer("cancel");
+  EXPECT_FALSE(page.QueryUnload());
+  EXPECT_EQ(messages().messages.back().caption, "User Generated Mock Draft File");
+  EXPECT_EQ(messages().messages.back().text, " Would you like to save changes to d1.ugm?");
+
+  // Save that cannot write keeps the page, the changes and the name.
+  fs::create_directories(UgmPath("d1.ugm"));
+  messages().Answer("save");
+  EXPECT_FALSE(page.QueryUnload());
+  EXPECT_TRUE(page.ChangesMade());
+  fs::remove(UgmPath("d1.ugm"));
+
+  // Save As onto another draft asks first; a failed write keeps d1.ugm.
+  fs::create_directories(UgmPath("d2.ugm"));
+  project.seams.files.AnswerOwn("d2");
+  messages().Answer("save");  // overwrite
+  page.FileCommand(10);
+  EXPECT_EQ(messages().messages.back().caption, "File Already Exists");
+  EXPECT_EQ(page.FileName(), "d1.ugm");
+  EXPECT_EQ(Key14(), "d1.ugm");
+  EXPECT_TRUE(page.ChangesMade());
+
+  // Don't Save lets the page close.
+  messages().Answer("nosave");
+  EXPECT_TRUE(page.QueryUnload());
+}
+
+TEST_F(UserMockPage, ABoardClickOutsideThePicksDoesNothing) {
+  CreateD1();
+  page.mPN_Click(1);
+  const int32_t runs = project.seams.progress.loads;
+  page.mFlxPick_Click(0, 0);   // round label
+  page.mFlxPick_Click(5, 2);   // below the board
+  page.mFlxPick_Click(-1, -1);  // outside the cells
+  EXPECT_EQ(page.Session().ActivePick(), 1);
+  EXPECT_EQ(project.seams.progress.loads, runs);
+  page.mFlxPick_Click(1, 3);
+  EXPECT_EQ(page.Session().ActivePick(), 5);
+}
+
+TEST_F(UserMockPage, TheProjectionCannotBeReenteredWhileItRuns) {
+  CreateD1();
+  int attempts = 0;
+  project.seams.yield.onYield = [&](int) {
+    ++attempts;
+    page.mPN_Click(1);
+    page.mAR_Click(0);
+    page.mFlxPick_Click(1, 1);
+  };
+  page.mPN_Click(1);
+  project.seams.yield.onYield = nullptr;
+  EXPECT_GT(attempts, 0);
+  EXPECT_EQ(page.Session().ActivePick(), 1);
+  EXPECT_EQ(page.Session().Board().MasterID(0), 0);
+}
+
+TEST_F(UserMockPage, AHeadingClickSortsTheAvailablePlayersAndViewLogicShowsTheTrace) {
+  CreateD1();
+  page.mFlxPossible_Click(1, 1);  // "Name"
+  EXPECT_EQ(page.SortColumn(), 1);
+  for (int32_t r = 3; r < view.possible.Rows(); ++r)
+    EXPECT_LE(view.possible.TextMatrix(r - 1, 1), view.possible.TextMatrix(r, 1));
+
+  page.mAR_Click(2);
+  EXPECT_TRUE(view.logicOpen);
+  ASSERT_GE(project.seams.trace.lines.size(), 2u);
+  EXPECT_EQ(project.seams.trace.lines[0], "PICK #1 Alpha [points.stg]");
+}
+
+TEST_F(UserMockPage, AMissingPicksDisplayGridFallsBackToItsDefault) {
+  fs::remove(FileTypeFolder[kPageDisplayGrids] + "UserMock - Picks.dis");
+  CreateD1();
+  page.SetPickDisplayMode(clsUIUserMock::kListMode);
+  EXPECT_EQ(view.mode, clsUIUserMock::kListMode);
+  EXPECT_TRUE(messages().plain.empty());
+  ASSERT_EQ(view.pick.Rows(), 2 + 6);
+  EXPECT_EQ(view.pick.TextMatrix(1, 1), " Rnd");
+  // The open picks show their projected players, keyed by MasterID.
+  EXPECT_EQ(view.pick.TextMatrix(2, 0), "101");
+}
+
+}  // namespace
