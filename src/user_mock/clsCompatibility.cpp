@@ -7,8 +7,8 @@
 #include "core/Seams.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
-#include "engine/LeagueTransfer.h"
 #include "draft_inputs/clsLeagueIsolate.h"
+#include "engine/LeagueTransfer.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
 #include "user_mock/clsUserMockIsolate.h"
@@ -20,11 +20,11 @@ void CheckCategory(int32_t category) {
     throw std::out_of_range("no transfer category " + std::to_string(category));
 }
 
-std::string SizeText(clsKickwellDB& db, int32_t posID, int32_t mergeAsID, int32_t rosterMin, int32_t rosterMax,
-                     int32_t starterMin, int32_t starterMax) {
+std::string SizeText(clsKickwellDB& db, int32_t posID, int32_t mergeAsID, int32_t rosterMin,
+                     int32_t rosterMax, int32_t starterMin, int32_t starterMax) {
   return " " + db.pFnGetPosAbrv(posID, true) + "-" + db.pFnGetPosAbrv(mergeAsID, true) + "-" +
-         std::to_string(rosterMin) + "-" + std::to_string(rosterMax) + "-" + std::to_string(starterMin) + "-" +
-         std::to_string(starterMax);
+         std::to_string(rosterMin) + "-" + std::to_string(rosterMax) + "-" + std::to_string(starterMin) +
+         "-" + std::to_string(starterMax);
 }
 
 }  // namespace
@@ -76,7 +76,8 @@ void clsCompatibility::CheckLeagueDraftOrder(const clsUserMockIsolate& ugm, clsL
         "  New [Draft Rounds - Team Count]   [" + std::to_string(rounds) + "-" + std::to_string(teams) + "]" +
         std::string(runtime::kCrLf) + "  Previous [Draft Rounds - Team Count]   [" +
         std::to_string(league.CreatedDraftRounds()) + "-" + std::to_string(league.CreatedTeamCount()) + "].";
-    if (seams::MessageBox().ShowMessage("LGP Draft Round Change", text, seams::kYesNo, true) != seams::kAnswerSave)
+    if (seams::MessageBox().ShowMessage("LGP Draft Round Change", text, seams::kYesNo, true) !=
+        seams::kAnswerSave)
       return;
   }
   std::vector<int32_t> order;
@@ -90,7 +91,8 @@ void clsCompatibility::CheckLeagueDraftOrder(const clsUserMockIsolate& ugm, clsL
   league.SaveLeagueProps();
 }
 
-void clsCompatibility::PopulateTeamChanges(clsUserMockIsolate& ugm, clsLeagueIsolate& league, clsKickwellDB& db) {
+void clsCompatibility::PopulateTeamChanges(clsUserMockIsolate& ugm, clsLeagueIsolate& league,
+                                           clsKickwellDB& db) {
   const int32_t teams = league.TeamCount();
   const int32_t owners = ugm.OwnerCount();
   for (int32_t t = 1; t <= std::max(teams, owners); ++t) {

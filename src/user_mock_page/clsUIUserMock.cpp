@@ -2,23 +2,25 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basColourScheme.h"
+#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "documents/basFlexGridHTML.h"
+#include "documents/basGridValidation.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
-#include "core/basMessage.h"
 #include "shell/basUIControl.h"
-#include "core/basColourScheme.h"
-#include "documents/basGridValidation.h"
 #include "user_mock/basBoardMode.h"
 #include "user_mock_page/UserMockPageView.h"
 
@@ -79,8 +81,9 @@ void ReportShortFile(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, ec)) return;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec || size >= 20) return;
-  seams::MessageBox().PlainMessage("The user mock-draft file is cut short" + std::string(runtime::kCrLf) + path,
-                                   seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Load User Mock Error");
+  seams::MessageBox().PlainMessage(
+      "The user mock-draft file is cut short" + std::string(runtime::kCrLf) + path, seams::PlainButtons::kOk,
+      seams::PlainIcon::kNone, "Load User Mock Error");
 }
 
 }  // namespace
@@ -198,14 +201,16 @@ bool clsUIUserMock::SaveAs() {
 }
 
 bool clsUIUserMock::NewDraft() {
-  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kNew, true, false, false)) return false;
+  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kNew, true, false, false))
+    return false;
   if (!pSbNewUserMock(FileDialogChosenName)) return false;
   basCheatSheetMenu::SetFileMenuCaptions(kPageUserMockDraft);
   return true;
 }
 
 void clsUIUserMock::OpenDraft() {
-  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kOpen, false, false, false)) return;
+  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kOpen, false, false, false))
+    return;
   if (pSbLoadUserMock(FileDialogChosenName)) basCheatSheetMenu::SetFileMenuCaptions(kPageUserMockDraft);
 }
 
@@ -399,7 +404,9 @@ void clsUIUserMock::FillPickGrid() {
         grid.SetTextMatrix(row, 0, std::to_string(masterID));
         grid.SetRowHeight(row, kPageRowHeight);
         ColourRow(grid, row,
-                  p == session_->ActivePick() ? ActiveColour() : projected > 0 ? ProjectedColour() : kWhite);
+                  p == session_->ActivePick() ? ActiveColour()
+                  : projected > 0             ? ProjectedColour()
+                                              : kWhite);
       }
     }
   }
@@ -429,9 +436,11 @@ void clsUIUserMock::FillTeamGrid() {
   for (int32_t s = 1; s <= roster.StackMax(); ++s) {
     const int32_t posID = roster.StackPosition(s);
     const auto& picks = picksAt[static_cast<std::size_t>(s)];
-    const int32_t places = std::max<int32_t>(session_->Roster(team).RosterMax(posID), static_cast<int32_t>(picks.size()));
+    const int32_t places =
+        std::max<int32_t>(session_->Roster(team).RosterMax(posID), static_cast<int32_t>(picks.size()));
     for (int32_t k = 0; k < places; ++k)
-      lines.emplace_back(k < static_cast<int32_t>(picks.size()) ? picks[static_cast<std::size_t>(k)] : -1, posID);
+      lines.emplace_back(k < static_cast<int32_t>(picks.size()) ? picks[static_cast<std::size_t>(k)] : -1,
+                         posID);
   }
   grid.SetRows(kHeadingRows + static_cast<int32_t>(lines.size()));
   const int32_t positionColumn = ColumnOf(displays_[kTeamGrid], kFieldPosition);
@@ -506,19 +515,25 @@ void clsUIUserMock::UseLogicWindow() {
 
 // ---------------------------------------------------------------- clicks
 
-void clsUIUserMock::mPN_Click(int32_t index) {
-  if (!Accepting() || index < 0 || index > 2) return;
+void clsUIUserMock::MoveActivePick(const std::function<void()>& move) {
   {
     BusyScope busy(*this);
     UseLogicWindow();
-    if (index == 2)
-      session_->GoToFirstOpenPick();
-    else
-      session_->MoveActivePick(index == 1 ? 1 : -1);
+    move();
   }
   FillPickGrid();
   HighlightPossibleGrid();
   ShowActivePick(true, true);
+}
+
+void clsUIUserMock::mPN_Click(int32_t index) {
+  if (!Accepting() || index < 0 || index > 2) return;
+  MoveActivePick([this, index] {
+    if (index == 2)
+      session_->GoToFirstOpenPick();
+    else
+      session_->MoveActivePick(index == 1 ? 1 : -1);
+  });
 }
 
 void clsUIUserMock::mAR_Click(int32_t index) {
@@ -554,14 +569,7 @@ void clsUIUserMock::mFlxPick_Click(int32_t row, int32_t col) {
     pick = row - kHeadingRows;
   // Round labels, headings and cells past the last pick choose nothing.
   if (pick < 0 || pick > board.Count()) return;
-  {
-    BusyScope busy(*this);
-    UseLogicWindow();
-    session_->ChoosePick(pick);
-  }
-  FillPickGrid();
-  HighlightPossibleGrid();
-  ShowActivePick(true, true);
+  MoveActivePick([this, pick] { session_->ChoosePick(pick); });
 }
 
 void clsUIUserMock::mFlxPossible_Click(int32_t row, int32_t col) {
@@ -594,14 +602,7 @@ void clsUIUserMock::mFlxTeam_Click(int32_t row, int32_t col) {
   if (!Accepting()) return;
   const int32_t pick = session_->Board().PlayerDraftNdx(KeyOfRow(view_.TeamGrid(), row));
   if (pick < 0) return;
-  {
-    BusyScope busy(*this);
-    UseLogicWindow();
-    session_->ChoosePick(pick);
-  }
-  FillPickGrid();
-  HighlightPossibleGrid();
-  ShowActivePick(true, true);
+  MoveActivePick([this, pick] { session_->ChoosePick(pick); });
 }
 
 void clsUIUserMock::mTabTeam_Click(int32_t index) {
@@ -628,7 +629,8 @@ void clsUIUserMock::SetPickDisplayMode(int32_t mode) {
 void clsUIUserMock::ChangeDisplayGrid(int32_t grid) {
   if (busy_ || grid < 0 || grid > 2) return;
   const auto g = static_cast<std::size_t>(grid);
-  if (basFileDialog::ShowFileDialog(gridFiles_[g], kPageDisplayGrids, basFileDialog::kSelect, false, false, false))
+  if (basFileDialog::ShowFileDialog(gridFiles_[g], kPageDisplayGrids, basFileDialog::kSelect, false, false,
+                                    false))
     return;
   gridFiles_[g] = FileDialogChosenName;
   LoadDisplayGrid(grid);
@@ -638,4 +640,22 @@ void clsUIUserMock::ChangeDisplayGrid(int32_t grid) {
     FillPossibleGrid();
     ShowActivePick(false, true);
   }
+}
+
+void clsUIUserMock::ExportGrid(int32_t grid) {
+  if (busy_ || grid < 0 || grid > 2) return;
+  FlexGridModel& model = grid == kPickGrid   ? view_.PickGrid()
+                         : grid == kTeamGrid ? view_.TeamGrid()
+                                             : view_.PossibleGrid();
+  if (model.Rows() < 1 || model.Cols() < 1) return;
+  const bool board = grid == kPickGrid && displayMode_ == kBoardMode;
+  if (board) {
+    basExportFile::ExportGridToFile(10, kProjExportFileTarget, model, 0, model.Rows() - 1, -1, -1, 0,
+                                    model.Cols() - 1, "User Generated Mock Draft", true, true);
+  } else {
+    basExportFile::ExportGridToFile(10, kProjExportFileTarget, model, kHeadingRows, model.Rows() - 1, 0,
+                                    kHeadingRows - 1, std::min(1, model.Cols() - 1), model.Cols() - 1,
+                                    "User Generated Mock Draft", true, false);
+  }
+  model.SetRedraw(true);
 }

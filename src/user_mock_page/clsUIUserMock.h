@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -72,6 +73,9 @@ class clsUIUserMock : public PageCommands {
   void SetPickDisplayMode(int32_t mode);
   // Button 0 "Change Display Grid" of a grid's mini bar.
   void ChangeDisplayGrid(int32_t grid);
+  // Button 1 "Export Grid To File": the grid as the page shows it, without
+  // the hidden key column of the list grids.
+  void ExportGrid(int32_t grid);
 
   // True while a move, draft or projection runs; every click is ignored then.
   bool Busy() const { return busy_; }
@@ -98,6 +102,8 @@ class clsUIUserMock : public PageCommands {
   void ShowActivePick(bool showPick, bool showPlayer);
   void EnableButtons();
   void UseLogicWindow();
+  // A move of the active pick, then the grids and the page follow it.
+  void MoveActivePick(const std::function<void()>& move);
   bool BoardEmpty() const;
   bool Accepting() const;
 

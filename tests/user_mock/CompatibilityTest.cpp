@@ -9,9 +9,9 @@
 #include "TempDir.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basLGPFileControl.h"
-#include "user_mock/UserMockLeagueTransfer.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/flexgrid/FlexGridModel.h"
+#include "user_mock/UserMockLeagueTransfer.h"
 #include "user_mock/clsCompatibility.h"
 #include "user_mock/clsUserMockIsolate.h"
 
@@ -89,7 +89,8 @@ TEST_F(Compatibility, ATwelveTeamLeagueAgainstATenOwnerDraftByCategory) {
   EXPECT_EQ(compare.Text(1), " Name 3\t Team 3\t team 3\r Name 11\t Team 11\t \r Name 12\t Team 12\t \r");
   EXPECT_EQ(compare.Text(2), " STG 11\t s.stg\t \r STG 12\t s.stg\t \r");
   EXPECT_EQ(compare.Count(3), 0);
-  EXPECT_EQ(compare.Text(0), " All\t All-All-0-16-0-9\t ROS-ROS-0-0-0-0\r QB\t QB-QB-1-2-1-1\t QB-QB-0-0-0-0\r");
+  EXPECT_EQ(compare.Text(0),
+            " All\t All-All-0-16-0-9\t ROS-ROS-0-0-0-0\r QB\t QB-QB-1-2-1-1\t QB-QB-0-0-0-0\r");
   EXPECT_EQ(FlagsNow(), (Flags{true, true, true, false}));
   EXPECT_FALSE(compare.CheckEnabled(3));
 

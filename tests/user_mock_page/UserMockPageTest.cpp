@@ -31,7 +31,9 @@ class FakeView final : public UserMockPageView {
   void SetTeamTabs(const std::vector<std::string>& captions) override { teamTabs = captions; }
   void SelectTeamTab(int32_t index) override { teamTab = index; }
   void SetRosterLabel(const std::string& text) override { rosterLabel = text; }
-  void SetStatus(int32_t label, const std::string& text) override { status.at(static_cast<std::size_t>(label)) = text; }
+  void SetStatus(int32_t label, const std::string& text) override {
+    status.at(static_cast<std::size_t>(label)) = text;
+  }
   void SetActionButtons(bool draft, bool release, bool logic) override { action = {draft, release, logic}; }
   void SetPickButtons(bool prev, bool next, bool first) override { pickBar = {prev, next, first}; }
   void SetDisplayMode(int32_t m) override { mode = m; }
@@ -185,13 +187,31 @@ TEST_F(UserMockPage, ABoardClickOutsideThePicksDoesNothing) {
   CreateD1();
   page.mPN_Click(1);
   const int32_t runs = project.seams.progress.loads;
-  page.mFlxPick_Click(0, 0);   // round label
-  page.mFlxPick_Click(5, 2);   // below the board
+  page.mFlxPick_Click(0, 0);    // round label
+  page.mFlxPick_Click(5, 2);    // below the board
   page.mFlxPick_Click(-1, -1);  // outside the cells
   EXPECT_EQ(page.Session().ActivePick(), 1);
   EXPECT_EQ(project.seams.progress.loads, runs);
   page.mFlxPick_Click(1, 3);
   EXPECT_EQ(page.Session().ActivePick(), 5);
+}
+
+TEST_F(UserMockPage, AnEmptyBoardDisablesDraftingAndNavigation) {
+  CreateD1();
+  page.Session().Document().SetBoardCount(0);
+  ASSERT_TRUE(page.Session().Document().SaveUserMock());
+  FakeView fresh;
+  clsUIUserMock empty{fresh};
+  ASSERT_TRUE(empty.ActivateForm());
+  ASSERT_EQ(empty.Session().Board().Count(), -1);
+  EXPECT_EQ(fresh.action, (std::array<bool, 3>{}));
+  EXPECT_EQ(fresh.pickBar, (std::array<bool, 3>{}));
+  const int32_t runs = project.seams.progress.loads;
+  empty.mPN_Click(1);
+  empty.mAR_Click(0);
+  empty.mFlxPick_Click(0, 1);
+  EXPECT_EQ(project.seams.progress.loads, runs);
+  EXPECT_EQ(empty.Session().ActivePick(), -1);
 }
 
 TEST_F(UserMockPage, TheProjectionCannotBeReenteredWhileItRuns) {

@@ -42,7 +42,8 @@ frmCompatibility::frmCompatibility(QWidget* owner)
   setWindowTitle("LGP -> UGM Compatibility");
   setFixedSize(kWidth, kHeight);
   Text(this, "Potential Changes To User Generated Mock Draft", QRect(12, 8, kWidth - 24, 20), true);
-  Text(this, "LGP data can be transfered to a UGM file if team counts match.", QRect(12, 28, kWidth - 24, 18));
+  Text(this, "LGP data can be transfered to a UGM file if team counts match.",
+       QRect(12, 28, kWidth - 24, 18));
 
   // The tab strip sits on the border picture, the grid inside its frame.
   picBorder_->setGeometry(12, 52, kWidth - 24, 250);
@@ -51,8 +52,8 @@ frmCompatibility::frmCompatibility(QWidget* owner)
   flxTS_ = new FlexGridWidget(picBorder_);
   flxTS_->setGeometry(4, 25, kWidth - 32, 250 - 29);
 
-  const char* captions[] = {"Transfer Roster Size Properties", "Transfer Team Names", "Transfer Team Strategies",
-                            "Transfer Draft Order"};
+  const char* captions[] = {"Transfer Roster Size Properties", "Transfer Team Names",
+                            "Transfer Team Strategies", "Transfer Draft Order"};
   for (std::size_t c = 0; c < check_.size(); ++c) {
     check_[c] = new QCheckBox(QString::fromUtf8(captions[c]), this);
     check_[c]->setGeometry(12 + static_cast<int>(c % 2) * 260, 310 + static_cast<int>(c / 2) * 22, 250, 20);
@@ -64,7 +65,8 @@ frmCompatibility::frmCompatibility(QWidget* owner)
   picAR_->setGeometry(kWidth - 190, kHeight - 44, 180, 34);
   basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, 76, {"Transfer", "No Changes"}, false);
   connect(mAR_.get(), &clsButton::Click, this, &frmCompatibility::mAR_Click);
-  mTab_->InitializeTab(picTab_, picBorder_, timTab_, {"Roster Size", "Team Names", "Team Strategies", "Draft Order"});
+  mTab_->InitializeTab(picTab_, picBorder_, timTab_,
+                       {"Roster Size", "Team Names", "Team Strategies", "Draft Order"});
   connect(mTab_.get(), &clsTabStrip::Click, this, &frmCompatibility::mTab_Click);
 }
 

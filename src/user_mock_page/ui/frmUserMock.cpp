@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "core/PageCode.h"
+#include "core/basColourScheme.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmLogic.h"
-#include "core/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
@@ -108,7 +108,8 @@ frmUserMock::frmUserMock(QWidget* parent)
   // The bars are drawn once at their own size.
   picAR_->resize(kBarWidth, kBarHeight);
   picPN_->resize(kBarWidth, kBarHeight);
-  basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, false);
+  basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kBarButtonWidth, {"Draft", "Release", "View Logic"},
+                                 false);
   basButtonMocks::SetUpButtonBar(*mPN_, picPN_, timPN_, kBarButtonWidth,
                                  {"Prev Pick", "Next Pick", "First Open Pick"}, false);
   const std::array<PictureBox*, 3> miniPictures = {picMBrd_, picMRos_, picMPos_};
@@ -174,7 +175,9 @@ void frmUserMock::SelectTeamTab(int32_t index) {
   mTabTeam_->RedrawBorder(index);
 }
 
-void frmUserMock::SetRosterLabel(const std::string& text) { lblRoster_->setText(QString::fromStdString(text)); }
+void frmUserMock::SetRosterLabel(const std::string& text) {
+  lblRoster_->setText(QString::fromStdString(text));
+}
 
 void frmUserMock::SetStatus(int32_t label, const std::string& text) {
   if (label < 0 || label > 1) return;
@@ -219,6 +222,10 @@ void frmUserMock::ShowLogicWindow() {
 }
 
 void frmUserMock::MiniBarClick(int32_t grid, int32_t index) {
+  if (index == 1) {
+    controller_->ExportGrid(grid);
+    return;
+  }
   if (index != 0) return;
   mMiniBars_[static_cast<std::size_t>(grid)]->SetEnabled(false);
   controller_->ChangeDisplayGrid(grid);
@@ -252,7 +259,8 @@ void frmUserMock::LayOut() {
   const int32_t sideWidth = w - boardWidth - kGap;
   picPick_->setGeometry(0, top, boardWidth, rest);
   picPossible_->setGeometry(boardWidth + kGap, top, sideWidth, rest * 55 / 100);
-  picTeam_->setGeometry(boardWidth + kGap, top + rest * 55 / 100 + kGap, sideWidth, rest - rest * 55 / 100 - kGap);
+  picTeam_->setGeometry(boardWidth + kGap, top + rest * 55 / 100 + kGap, sideWidth,
+                        rest - rest * 55 / 100 - kGap);
 
   auto header = [](QLabel* caption, PictureBox* mini, int32_t width) {
     caption->setGeometry(6, 2, std::max(width - 200, 60), kCaptionHeight);

@@ -68,7 +68,8 @@ TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClick
   for (int32_t k = 0; k < 3; ++k) {
     const FlexGridModel& available = page->flxPossible()->Model();
     int32_t row = 2;
-    while (row < available.Rows() && board.PlayerDraftNdx(std::stoi(available.TextMatrix(row, 0))) >= 0) ++row;
+    while (row < available.Rows() && board.PlayerDraftNdx(std::stoi(available.TextMatrix(row, 0))) >= 0)
+      ++row;
     ASSERT_LT(row, available.Rows());
     const int32_t chosen = std::stoi(available.TextMatrix(row, 0));
     ClickCell(page->flxPossible(), row, 1);
@@ -92,7 +93,8 @@ TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClick
   EXPECT_EQ(session.ActivePick(), 0);
   const FlexGridModel& roster = page->flxTeam()->Model();
   bool listed = false;
-  for (int32_t r = 2; r < roster.Rows(); ++r) listed |= roster.TextMatrix(r, 0) == std::to_string(board.MasterID(0));
+  for (int32_t r = 2; r < roster.Rows(); ++r)
+    listed |= roster.TextMatrix(r, 0) == std::to_string(board.MasterID(0));
   EXPECT_TRUE(listed);
   EXPECT_EQ(page->lblRoster()->text().toStdString().substr(0, 8), " Roster ");
   SaveScreenshot(window.get(), "user-mock-page");
