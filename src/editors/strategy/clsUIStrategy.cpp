@@ -584,15 +584,14 @@ void clsUIStrategy::mLstPos_Click() {
   for (int32_t i = 0; i < list->ListCount(); ++i) {
     if (list->Selected(i)) ids.push_back(list->ItemData(i));
   }
+  // Starter and bench ids, which the list does not show, are kept.
+  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
+    if (id > clsDraftStrategy::kStarterMark) ids.push_back(id);
+  }
   if (ids.size() > static_cast<std::size_t>(clsDraftStrategy::kMaxPositionIDs)) {
     basMessage::ShowMessage(kFileCaption, " A rule holds at most 40 positions.", seams::kOk, true);
     FillList(kColPositions);
     return;
-  }
-  // Offset ids (starter, bench) the list does not show are kept.
-  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
-    if (id > clsDraftStrategy::kStarterMark && ids.size() < static_cast<std::size_t>(clsDraftStrategy::kMaxPositionIDs))
-      ids.push_back(id);
   }
   // The stored position count follows the ids: empty the list, then add.
   for (int32_t id : strategy_.PosInclusionIDs(rule)) {
