@@ -76,6 +76,13 @@ class SilentPointer final : public PointerView {
   PointerState State() override { return {}; }
 };
 
+// Nothing is ever fetched without the real control.
+class SilentDownloads final : public DownloadView {
+ public:
+  bool DownloadFile(const std::string&, int32_t, Completion) override { return false; }
+  void Abandon(int32_t) override {}
+};
+
 template <typename View, typename Silent>
 struct Slot {
   std::unique_ptr<View> installed;
@@ -111,6 +118,10 @@ Slot<PointerView, SilentPointer>& PointerSlot() {
   static Slot<PointerView, SilentPointer> s;
   return s;
 }
+Slot<DownloadView, SilentDownloads>& DownloadSlot() {
+  static Slot<DownloadView, SilentDownloads> s;
+  return s;
+}
 
 }  // namespace
 
@@ -121,6 +132,7 @@ TraceListView& TraceList() { return TraceSlot().Get(); }
 ShellOpenView& ShellOpen() { return ShellSlot().Get(); }
 FileDialogView& FileDialogs() { return FileDialogSlot().Get(); }
 PointerView& Pointer() { return PointerSlot().Get(); }
+DownloadView& Downloads() { return DownloadSlot().Get(); }
 
 void Install(std::unique_ptr<MessageBoxView> view) { MessageSlot().installed = std::move(view); }
 void Install(std::unique_ptr<YieldView> view) { YieldSlot().installed = std::move(view); }
@@ -129,6 +141,7 @@ void Install(std::unique_ptr<TraceListView> view) { TraceSlot().installed = std:
 void Install(std::unique_ptr<ShellOpenView> view) { ShellSlot().installed = std::move(view); }
 void Install(std::unique_ptr<FileDialogView> view) { FileDialogSlot().installed = std::move(view); }
 void Install(std::unique_ptr<PointerView> view) { PointerSlot().installed = std::move(view); }
+void Install(std::unique_ptr<DownloadView> view) { DownloadSlot().installed = std::move(view); }
 
 void ResetAll() {
   MessageSlot().installed.reset();
@@ -138,6 +151,7 @@ void ResetAll() {
   ShellSlot().installed.reset();
   FileDialogSlot().installed.reset();
   PointerSlot().installed.reset();
+  DownloadSlot().installed.reset();
 }
 
 }  // namespace seams

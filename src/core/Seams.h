@@ -8,6 +8,7 @@
 // "cancelled" / "no" and shows nothing, so headless tools never block.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -151,6 +152,29 @@ class PointerView {
   virtual PointerState State() = 0;
 };
 
+// How one asynchronous download ended. `ok` only for a 2xx reply that
+// arrived whole (as long as its Content-Length said) without error before
+// its time-out; anything else carries the reason in `error`.
+struct DownloadResult {
+  bool ok = false;
+  std::string bytes;
+  std::string error;
+};
+
+// Asynchronous HTTP GET with a completion event, on this thread.
+class DownloadView {
+ public:
+  using Completion = std::function<void(int32_t id, const DownloadResult& result)>;
+  virtual ~DownloadView() = default;
+  // Starts fetching `url` anew (never from a cache) under the download
+  // number `id`. `done` is called exactly once, later, from the event loop
+  // (never inside this call), and reaches only this request's owner. False
+  // when the download could not start; `done` is then never called.
+  virtual bool DownloadFile(const std::string& url, int32_t id, Completion done) = 0;
+  // Forgets the download: its completion is never delivered.
+  virtual void Abandon(int32_t id) = 0;
+};
+
 // The installed implementations. Install takes ownership; Install(nullptr)
 // restores the silent default. Accessors never return null.
 MessageBoxView& MessageBox();
@@ -160,6 +184,7 @@ TraceListView& TraceList();
 ShellOpenView& ShellOpen();
 FileDialogView& FileDialogs();
 PointerView& Pointer();
+DownloadView& Downloads();
 
 void Install(std::unique_ptr<MessageBoxView> view);
 void Install(std::unique_ptr<YieldView> view);
@@ -168,6 +193,7 @@ void Install(std::unique_ptr<TraceListView> view);
 void Install(std::unique_ptr<ShellOpenView> view);
 void Install(std::unique_ptr<FileDialogView> view);
 void Install(std::unique_ptr<PointerView> view);
+void Install(std::unique_ptr<DownloadView> view);
 
 // Restores every seam to its silent default.
 void ResetAll();

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/Seams.h"
+#include "platform/net/VellacornHTTP.h"
 #include "shell/basFileDialog.h"
 #include "shell/ui/frmFile.h"
 #include "shell/ui/frmLogic.h"
@@ -230,6 +231,21 @@ class FileDialogWindows final : public seams::FileDialogView {
   }
 };
 
+class NetworkDownloads final : public seams::DownloadView {
+ public:
+  explicit NetworkDownloads(int32_t timeoutMs) { http_.SetTransferTimeout(timeoutMs); }
+  bool DownloadFile(const std::string& url, int32_t id, Completion done) override {
+    return http_.DownloadFile(url, id, [done = std::move(done)](int32_t doneID, bool ok, const std::string& bytes,
+                                                                const std::string& error) {
+      done(doneID, seams::DownloadResult{ok, bytes, error});
+    });
+  }
+  void Abandon(int32_t id) override { http_.Abandon(id); }
+
+ private:
+  VellacornHTTP http_;
+};
+
 class CursorPointer final : public seams::PointerView {
  public:
   seams::PointerState State() override {
@@ -249,6 +265,10 @@ QWidget* OwnerWindow() {
   return nullptr;
 }
 
+std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs) {
+  return std::make_unique<NetworkDownloads>(timeoutMs);
+}
+
 void InstallRealSeams() {
   seams::Install(std::make_unique<MessageBoxWindows>());
   seams::Install(std::make_unique<EventLoopYield>());
@@ -257,6 +277,7 @@ void InstallRealSeams() {
   seams::Install(std::make_unique<DesktopShellOpen>());
   seams::Install(std::make_unique<FileDialogWindows>());
   seams::Install(std::make_unique<CursorPointer>());
+  seams::Install(MakeNetworkDownloads(VellacornHTTP::kDefaultTimeoutMs));
   basFileDialog::SetClickHoldOffTimer([] {
     QTimer::singleShot(kClickHoldOffMs, qApp, [] { ClicksAccepted = true; });
   });

@@ -1,14 +1,23 @@
 #pragma once
 // The real windows behind the seams of core/Seams.h: the message box, the
 // yield, the progress window, the logic trace list, opening files and web
-// pages, the file dialogs and the pointer. The shell installs them once at
+// pages, the file dialogs, the pointer and the downloads. The shell installs them once at
 // start-up, after the QApplication exists.
+
+#include <cstdint>
+#include <memory>
+
+#include "core/Seams.h"
 
 class QWidget;
 
 namespace shell_ui {
 
 void InstallRealSeams();
+
+// The downloads over Qt Network (the control VellacornHTTP), with the
+// given transfer time-out; InstallRealSeams installs one with the default.
+std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs);
 
 // The window a dialog is shown over: the open modal window, else the
 // active window, else the first visible main window; nullptr when there

@@ -9,6 +9,7 @@
 #include "core/clsSettingsKD.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
+#include "core/basMessage.h"
 #include "shell/basUIControl.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -226,13 +227,22 @@ void frmMainBar::SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck) 
   PlayerCheck() = std::move(playerCheck);
 }
 
+bool frmMainBar::RefuseWhileChecking(bool manual) {
+  if (!appChecking_ && !playerChecking_) return false;
+  if (manual) basMessage::ShowMessage(kBusyCaption, kBusyText, seams::kOk, true);
+  return true;
+}
+
 void frmMainBar::AppUpdate(bool manual) {
   if (!Setting(kSetCheckApplicationUpdate) && !manual) return;
+  if (RefuseWhileChecking(manual)) return;
   ShowStatus("Checking for app update...");
+  appChecking_ = true;
   if (!AppCheck() || !AppCheck()(*this, manual)) EndAppUpdate();
 }
 
 void frmMainBar::EndAppUpdate() {
+  appChecking_ = false;
   ShowStatus("");
   chain_ = true;
 }
@@ -246,11 +256,16 @@ void frmMainBar::Timer3_Timer() {
 
 void frmMainBar::PlaUpdate(bool manual) {
   if (!Setting(kSetCheckPlayerUpdates) && !manual) return;
+  if (RefuseWhileChecking(manual)) return;
   ShowStatus("Checking for player updates...");
+  playerChecking_ = true;
   if (!PlayerCheck() || !PlayerCheck()(*this, manual)) EndPlayerUpdate();
 }
 
-void frmMainBar::EndPlayerUpdate() { ShowStatus(""); }
+void frmMainBar::EndPlayerUpdate() {
+  playerChecking_ = false;
+  ShowStatus("");
+}
 
 void frmMainBar::ShowStatus(const std::string& text) {
   lblUpdate_->setText(QString::fromStdString(text));

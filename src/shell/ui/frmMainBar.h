@@ -42,8 +42,14 @@ class frmMainBar : public QWidget {
   // player check follows it when setting 1 is on), else the player check
   // when setting 1 is on.
   void SyncUpdates();
+  // One check runs at a time: one asked for from the menu while another
+  // runs is refused with a notice, one due at start-up is skipped.
   void AppUpdate(bool manual);
   void PlaUpdate(bool manual);
+  bool UpdateChecking() const { return appChecking_ || playerChecking_; }
+  static constexpr const char* kBusyCaption = "Kickwell Draftyard Update";
+  static constexpr const char* kBusyText =
+      "An update check is already running. Please try again when it has finished.";
   void CheckForUpdates() {}
 
   // What the downloads install to run a check: true when the check started;
@@ -98,6 +104,7 @@ class frmMainBar : public QWidget {
   void Timer3_Timer();
   void PaintIcon(PictureBox* icon, QLabel* label, int32_t pageCode);
   void ShowStatus(const std::string& text);
+  bool RefuseWhileChecking(bool manual);
 
   PictureBox* picMainBar_;
   std::array<PictureBox*, kProjectIcons> picProject_{};
@@ -113,6 +120,8 @@ class frmMainBar : public QWidget {
   QTimer* timer2_;
   QTimer* timer3_;
   bool chain_ = false;
+  bool appChecking_ = false;
+  bool playerChecking_ = false;
   int32_t marked_ = -1;
   int32_t titled_ = -1;
 };

@@ -201,6 +201,7 @@ TEST_F(MainWindowTest, StartUpChecksRunThePlayerCheckAfterTheApplicationCheckOrA
   window->MainBar()->SyncUpdates();
   EXPECT_EQ(checks, (std::vector<std::string>{"player Checking for player updates..."}));
   EXPECT_FALSE(window->MainBar()->Timer3()->isActive());
+  window->MainBar()->EndPlayerUpdate();
   basMockDraftSettings::GlobalSettings().SetBoolVal(kSetCheckPlayerUpdates, false);
   checks.clear();
   window->mnuAppUpdate()->trigger();  // from the menu the settings do not matter

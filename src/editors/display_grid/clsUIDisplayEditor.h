@@ -1,0 +1,117 @@
+#pragma once
+// The display-grid editor (page 7): the categories of the default
+// projected-stats database with a tick for each one the grid shows, the
+// grid's columns edited in place (width, two headings, format, alignment),
+// columns moved up and down, a preview of the grid with a sample row, and
+// the File menu's New, Open, Save and Save As of display-grid files.
+//
+// Every change to the grid marks it changed (adding, removing, moving
+// columns and widths taken from the preview included), so leaving the page
+// never drops an edit without the save question.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/clsDisplayGridIsolate.h"
+#include "database/clsKickwellDB.h"
+#include "shell/PageWindow.h"
+#include "toolkit/clsEditFlexGrid.h"
+
+class DisplayEditorView;
+class FlexGridModel;
+class FlexGridPicture;
+
+class clsUIDisplayEditor : public PageCommands {
+ public:
+  // Columns of the column list.
+  enum ListColumn : int32_t {
+    kColCategory = 0,  // hidden: category ID
+    kColIndex = 1,     // hidden: column index in the grid
+    kColOrder = 2,     // hidden: order number
+    kColName = 3,
+    kColWidth = 4,
+    kColTitle1 = 5,
+    kColTitle2 = 6,
+    kColFormat = 7,
+    kColAlign = 8,
+    kListColumns = 9,
+  };
+  static constexpr int32_t kMinWidth = 1;
+  static constexpr int32_t kMaxWidth = 1600;
+
+  explicit clsUIDisplayEditor(DisplayEditorView& view);
+  ~clsUIDisplayEditor() override;
+  clsUIDisplayEditor(const clsUIDisplayEditor&) = delete;
+  clsUIDisplayEditor& operator=(const clsUIDisplayEditor&) = delete;
+
+  // The three grids and the check-box pictures, before ActivateForm.
+  void GridInitialize(EditFlexGridView* columnList, EditFlexTextBox* text, EditFlexListBox* list,
+                      FlexGridModel* categories, FlexGridModel* preview,
+                      std::shared_ptr<const FlexGridPicture> unchecked,
+                      std::shared_ptr<const FlexGridPicture> checked,
+                      std::shared_ptr<const FlexGridPicture> dropArrow,
+                      std::shared_ptr<const FlexGridPicture> dropArrowHover);
+
+  // ---- The page
+  // Opens the default database and shows an empty grid. False (after the
+  // database's message) when it does not open.
+  bool ActivateForm() override;
+  // The save question when the grid changed; False keeps the page.
+  bool QueryUnload() override;
+  // 6 New, 7 Open, 9 Save, 10 Save As.
+  void FileCommand(int32_t index) override;
+
+  // ---- Events
+  // A click on the category list's cell (row, col).
+  void flxStatCats_Click(int32_t row, int32_t col);
+  // 0 Move Up, 1 Move Down.
+  void mUpDown_Click(int32_t index);
+  // The preview's column widths in pixels, as the person dragged them.
+  void TakePreviewWidths(const std::vector<int32_t>& pixels);
+
+  const clsDisplayGridIsolate& Grid() const { return grid_; }
+  bool ChangesMade() const { return changed_; }
+  int32_t SelectedRow() const { return selectedRow_; }
+  clsEditFlexGrid& Editor() { return mFlxPlayer; }
+
+ private:
+  void LayOutColumnList();
+  void LoadColumnList();
+  void ShowColumnRow(int32_t row, int32_t index);
+  void FillCategoryList();
+  void MarkUsedCategories();
+  void SetCategoryMark(int32_t row, bool checked);
+  void BuildPreview();
+  void UpdateMoveButtons();
+  void SelectRow(int32_t row);
+  void ScrollSelectedIntoView();
+  void FinishColumnList();
+  void ShowName();
+  bool Save();
+  bool SaveAs();
+  void NewCommand();
+  void OpenCommand();
+
+  void mFlxPlayer_EnterCell();
+  void mFlxPlayer_AllignmentDone(int32_t col);
+  void mFlxPlayer_ValidateFlexListSingle(int32_t row, int32_t col, int32_t listIndex);
+  void mFlxPlayer_ValidateFlexText(int32_t row, int32_t col, const std::string& text, const std::string& oldText);
+
+  FlexGridModel& List();
+
+  DisplayEditorView& view_;
+  clsDisplayGridIsolate grid_;
+  clsKickwellDB db_;
+  clsEditFlexGrid mFlxPlayer;
+  EditFlexGridView* columnList_ = nullptr;
+  EditFlexListBox* list_ = nullptr;
+  FlexGridModel* categories_ = nullptr;
+  FlexGridModel* preview_ = nullptr;
+  std::shared_ptr<const FlexGridPicture> unchecked_;
+  std::shared_ptr<const FlexGridPicture> checked_;
+  bool changed_ = false;
+  int32_t selectedRow_ = -1;
+  int32_t selectedColour_ = 0;
+};

@@ -1,0 +1,97 @@
+#include "player_data/clsAppUpdate.h"
+
+#include <vector>
+
+#include "platform/runtime/FileIO.h"
+#include "platform/runtime/Text.h"
+#include "platform/win32/FileSystem.h"
+#include "player_data/basUpdateServer.h"
+#include "core/basMessage.h"
+
+namespace {
+
+constexpr const char* kVersionFile = "kd.txt";
+constexpr const char* kCaption = "Kickwell Draftyard Update";
+// A version file is one short line; anything longer is not one.
+constexpr uint64_t kMaxVersionFileBytes = 64 * 1024;
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == separator) {
+      parts.emplace_back();
+    } else {
+      parts.back() += c;
+    }
+  }
+  return parts;
+}
+
+}  // namespace
+
+clsAppUpdate::~clsAppUpdate() {
+  if (pendingID_ != -1) seams::Downloads().Abandon(pendingID_);
+}
+
+bool clsAppUpdate::InitializeAppUpdate(bool manual) {
+  const std::string local = basUpdateServer::LocalUpdateFolder() + kVersionFile;
+  const std::string url = basUpdateServer::UpdateURL(kVersionFile);
+  // An old copy must not be taken for this check's answer.
+  if (win32::EntryExists(local)) win32::DeleteFile(local);
+  const int32_t id = clsDownFile::NextDownloadNumber();
+  list_.AddFile(local, url, manual, id);
+  std::weak_ptr<clsAppUpdate> self = weak_from_this();
+  const bool started = seams::Downloads().DownloadFile(url, id, [self](int32_t doneID, const seams::DownloadResult& result) {
+    if (auto check = self.lock()) check->OnDownloadComplete(doneID, result);
+  });
+  if (started) pendingID_ = id;
+  return started;
+}
+
+void clsAppUpdate::OnDownloadComplete(int32_t id, const seams::DownloadResult& result) {
+  pendingID_ = -1;
+  if (list_.SaveBinaryFile(result, id)) HandleAppFile(list_.Manual(id));
+  if (DoneAppUpdate) DoneAppUpdate(false, false);
+}
+
+bool clsAppUpdate::HandleAppFile(bool manual) {
+  std::string field;
+  if (auto bytes = runtime::ReadFileBytes(basUpdateServer::LocalUpdateFolder() + kVersionFile, nullptr,
+                                          kMaxVersionFileBytes)) {
+    const std::size_t end = bytes->find_first_of(",\r\n");
+    field = bytes->substr(0, end);
+  }
+  std::string versionText;
+  const bool newer = IsNewer(field, own_, versionText);
+  if (versionText.empty()) return false;
+  if (newer) {
+    if (basMessage::AskYesNo(kCaption, "Kickwell Draftyard " + versionText + " is available for download." +
+                                           std::string(runtime::kCrLf) + "  Would you like to " + "download update now?")) {
+      if (!downloadPage_.empty()) seams::ShellOpen().Open(downloadPage_);
+    }
+    return true;
+  }
+  if (manual) {
+    basMessage::ShowMessage(kCaption,
+                            "Kickwell Draftyard " + std::to_string(own_.major) + "." + std::to_string(own_.minor) +
+                                "." + std::to_string(own_.revision) + " is up to date.",
+                            seams::kOk, true);
+  }
+  return false;
+}
+
+bool clsAppUpdate::IsNewer(const std::string& firstField, const Version& own, std::string& versionText) {
+  versionText.clear();
+  const std::vector<std::string> parts = Split(firstField, '.');
+  if (parts.size() != 4) return false;
+  for (std::size_t i = 1; i < 4; ++i) {
+    if (!runtime::IsNumeric(parts[i])) return false;
+  }
+  versionText = parts[1] + "." + parts[2] + "." + parts[3];
+  const double major = runtime::Val(parts[1]);
+  const double minor = runtime::Val(parts[2]);
+  const double revision = runtime::Val(parts[3]);
+  if (major != own.major) return major > own.major;
+  if (minor != own.minor) return minor > own.minor;
+  return revision > own.revision;
+}

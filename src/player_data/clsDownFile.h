@@ -1,0 +1,59 @@
+#pragma once
+// The list of one update driver's downloads: for each request, where its
+// bytes go, so that a completion can be matched to its request by download
+// number. Entry 0 is a placeholder that unknown numbers read.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Seams.h"
+
+class clsDownFile {
+ public:
+  clsDownFile() { Clear(); }
+
+  // A new download number from the one counter of the program, so numbers
+  // never repeat between the lists of different drivers.
+  static int32_t NextDownloadNumber();
+
+  // Empties the list (placeholder only).
+  void Clear();
+  // The number of requests.
+  int32_t Count() const { return static_cast<int32_t>(entries_.size()) - 1; }
+  void AddFile(const std::string& dest, const std::string& url, bool manual, int32_t id);
+
+  // Fields of the first entry with download number `id`; an unknown number
+  // reads the placeholder and the setters do nothing.
+  const std::string& Dest(int32_t id) const { return Find(id).dest; }
+  const std::string& URL(int32_t id) const { return Find(id).url; }
+  bool Manual(int32_t id) const { return Find(id).manual; }
+  bool Downloaded(int32_t id) const { return Find(id).downloaded; }
+  void SetDownloaded(int32_t id, bool value);
+  // True once the request has completed, stored or not.
+  bool Finished(int32_t id) const { return Find(id).finished; }
+  // By list position 1 .. Count; the placeholder's -1 elsewhere.
+  int32_t FileID(int32_t index) const;
+
+  // Marks the request of `id` finished and stores its bytes at its Dest,
+  // through a temporary file renamed over it: only a reply that came whole
+  // and without error, and not empty. True when stored.
+  bool SaveBinaryFile(const seams::DownloadResult& result, int32_t id);
+
+  // True when every request has completed (stored or failed).
+  bool AllFinished() const;
+
+ private:
+  struct Entry {
+    std::string dest;
+    std::string url;
+    bool manual = false;
+    int32_t fileID = -1;
+    bool downloaded = false;
+    bool finished = false;
+  };
+  const Entry& Find(int32_t id) const;
+  Entry* FindMutable(int32_t id);
+
+  std::vector<Entry> entries_;
+};

@@ -1,0 +1,96 @@
+#pragma once
+// One player-update run: fetches the season's number file, the index files
+// of the updates not held here, offers the archives not yet unpacked, then
+// fetches the requested archives and unpacks them into the work folders.
+//
+// Stages: 1 the number file, 2 the index files, 3 the archives. Every
+// download completes, stored or failed (the control times out a transfer
+// that stalls), so every stage ends: a failed index file is not offered, a
+// failed archive is reported when the run unpacks what did arrive.
+//
+// Create it with std::make_shared: a completion reaches the run only while
+// someone still holds it.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Seams.h"
+#include "player_data/clsDownFile.h"
+#include "player_data/clsUpdateFile.h"
+
+class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
+ public:
+  ~clsPlayerUpdate();
+
+  // Starts a run for the season `year` (0 .. 9999). False when it could not
+  // start; no event is then raised.
+  bool InitializePlayerUpdate(bool manual, int32_t year);
+
+  // The offered files, 0 .. TotalFileCount - 1.
+  int32_t TotalFileCount() const { return static_cast<int32_t>(offered_.size()); }
+  std::string FileName(int32_t i) const;
+  int32_t FileSize(int32_t i) const;
+  int32_t FileType(int32_t i) const;
+  std::string DestDir(int32_t i) const;
+  bool RequestFile(int32_t i) const;
+  void SetRequestFile(int32_t i, bool requested);
+
+  int32_t FileYear() const { return fileYear_; }
+  // Also starts FileVersion again at 0.
+  void SetFileYear(int32_t year) {
+    fileYear_ = year;
+    fileVersion_ = 0;
+  }
+  int32_t FileVersion() const { return fileVersion_; }
+  void SetFileVersion(int32_t version) { fileVersion_ = version; }
+  bool Manual() const { return manual_; }
+
+  // Starts the downloads of the requested files (stage 3). False when none
+  // was requested.
+  bool DownloadRequested();
+  // Unpacks the requested archives that arrived.
+  void UnzipRequested();
+  bool AnyDownloads() const { return anyDownloads_; }
+  // Registers one index file of the run: 0 when it is held here and read, 1
+  // when its download was started.
+  int32_t AddUpdateFile(const std::string& folder, const std::string& name);
+
+  // The offered files are ready (ok True).
+  std::function<void(bool manual, bool ok)> ReadyForRequested;
+  // The run has ended: False, False without offering anything; True, True
+  // after unpacking.
+  std::function<void(bool, bool)> DonePlayerUpdate;
+
+ private:
+  struct IndexFile {
+    clsUpdateFile file;
+    bool usable = false;
+  };
+
+  bool StartDownload(const std::string& dest, const std::string& url, bool manual, int32_t id);
+  void OnDownloadComplete(int32_t id, const seams::DownloadResult& result);
+  void NumberFileDone(int32_t id, bool stored);
+  int32_t RegisterIndexFiles(int32_t first, int32_t last);
+  void IndexFileDone(int32_t id);
+  void FinishIndexStageWhenDone();
+  void FinishArchiveStageWhenDone();
+  void BuildOfferedList();
+  void End(bool a, bool b);
+  const clsUpdateFile* Offered(int32_t i, int32_t& entry) const;
+
+  int32_t fileYear_ = 0;
+  int32_t fileVersion_ = 0;
+  int32_t stage_ = 1;
+  int32_t latest_ = 0;
+  std::vector<IndexFile> indexFiles_;
+  std::vector<std::pair<std::size_t, int32_t>> offered_;
+  bool allStarted_ = false;
+  bool anyDownloads_ = false;
+  bool manual_ = false;
+  clsDownFile list_;
+  std::vector<int32_t> pending_;  // numbers still under way, abandoned on release
+};

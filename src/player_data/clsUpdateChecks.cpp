@@ -1,0 +1,85 @@
+#include "player_data/clsUpdateChecks.h"
+
+#include <utility>
+
+#include "core/basMockDraftSettings.h"
+#include "core/clsSettingsKD.h"
+#include "player_data/clsAppUpdate.h"
+#include "player_data/clsPlayerUpdate.h"
+#include "core/basMessage.h"
+
+namespace {
+
+bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
+
+}  // namespace
+
+clsUpdateChecks::clsUpdateChecks(UpdateChecksView& view, const clsAppUpdate::Version& program,
+                                 std::string downloadPage)
+    : view_(view), program_(program), downloadPage_(std::move(downloadPage)) {}
+
+clsUpdateChecks::~clsUpdateChecks() = default;
+
+bool clsUpdateChecks::AppUpdate(bool manual, std::function<void()> ended) {
+  mAppUpdate_ = std::make_shared<clsAppUpdate>();
+  mAppUpdate_->SetOwnVersion(program_);
+  mAppUpdate_->SetDownloadPage(downloadPage_);
+  mAppUpdate_->DoneAppUpdate = [this](bool, bool) { mAppUpdate_DoneAppUpdate(); };
+  if (!mAppUpdate_->InitializeAppUpdate(manual)) {
+    mAppUpdate_.reset();
+    return false;
+  }
+  appEnded_ = std::move(ended);
+  return true;
+}
+
+void clsUpdateChecks::mAppUpdate_DoneAppUpdate() {
+  // The updater is kept alive by its own completion until that returns.
+  mAppUpdate_.reset();
+  if (auto ended = std::exchange(appEnded_, nullptr)) ended();
+}
+
+bool clsUpdateChecks::PlaUpdate(bool manual, std::function<void()> ended) {
+  mPlaUpdate_ = std::make_shared<clsPlayerUpdate>();
+  mPlaUpdate_->ReadyForRequested = [this](bool isManual, bool ok) { mPlaUpdate_ReadyForRequested(isManual, ok); };
+  mPlaUpdate_->DonePlayerUpdate = [this](bool, bool) { EndPlayerUpdate(); };
+  const int32_t season = basMockDraftSettings::GlobalSettings().LongVal(kSetActiveSeason);
+  if (!mPlaUpdate_->InitializePlayerUpdate(manual, season)) {
+    mPlaUpdate_.reset();
+    return false;
+  }
+  playerEnded_ = std::move(ended);
+  return true;
+}
+
+void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
+  // Held here: the steps below may end the run.
+  const std::shared_ptr<clsPlayerUpdate> run = mPlaUpdate_;
+  if (!run) return;
+  const int32_t n = run->TotalFileCount();
+  if (ok && n == 0) {
+    // At start-up nothing new is no news.
+    if (manual) {
+      basMessage::ShowMessage("Check For " + std::to_string(run->FileYear()) + " Updates",
+                              "No new player updates available.", seams::kOk, true);
+    }
+    EndPlayerUpdate();
+    return;
+  }
+  if (n < 1) {
+    EndPlayerUpdate();
+    return;
+  }
+  if (Setting(kSetCheckPlayerUpdates) && Setting(kSetDownloadAllUpdates)) {
+    for (int32_t i = 0; i < n; ++i) run->SetRequestFile(i, true);
+    if (!run->DownloadRequested() && mPlaUpdate_ == run) EndPlayerUpdate();
+    return;
+  }
+  view_.ShowUpdateSelection(run);
+  if (mPlaUpdate_ == run && !run->AnyDownloads()) EndPlayerUpdate();
+}
+
+void clsUpdateChecks::EndPlayerUpdate() {
+  mPlaUpdate_.reset();
+  if (auto ended = std::exchange(playerEnded_, nullptr)) ended();
+}

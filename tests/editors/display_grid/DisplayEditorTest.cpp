@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "DatabaseFixtures.h"
+#include "FakeEditFlexGrid.h"
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "core/basMockItUp.h"
+#include "editors/display_grid/DisplayEditorView.h"
+#include "editors/display_grid/clsUIDisplayEditor.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/runtime/Text.h"
+
+namespace fs = std::filesystem;
+using C = clsUIDisplayEditor;
+
+namespace {
+
+class FakeView final : public DisplayEditorView {
+ public:
+  void SetMoveButtons(bool upEnabled, bool downEnabled) override {
+    up = upEnabled;
+    down = downEnabled;
+  }
+  int32_t ColumnListVisibleRows() const override { return 12; }
+  void HoldOffCategoryList() override { ++holdOffs; }
+  bool up = false;
+  bool down = false;
+  int holdOffs = 0;
+};
+
+class DisplayEditor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    basMockItUp::InitFileTypeTable(dir.Path());
+    fs::create_directories(dir.Path() + "def/");
+    fs::create_directories(dir.Path() + "dis/");
+    kdtest::MakeTemplateDatabase(dir, "def/Default.pro");
+    editor.GridInitialize(&list, &list.text, &list.normList, &categories, &preview, nullptr, nullptr, nullptr,
+                          nullptr);
+    ASSERT_TRUE(editor.ActivateForm());
+    for (int32_t r = 1; r < categories.Rows(); ++r) {
+      if (!categories.TextMatrix(r, 0).empty()) categoryRows.push_back(r);
+    }
+    ASSERT_GE(categoryRows.size(), 3u);
+  }
+
+  // Ticks (or unticks) the n-th category of the list.
+  void Tick(std::size_t n) { editor.flxStatCats_Click(categoryRows.at(n), 1); }
+  std::string Mark(std::size_t n) const { return runtime::Trim(categories.TextMatrix(categoryRows.at(n), 1)); }
+  int32_t CategoryID(std::size_t n) const { return std::stoi(categories.TextMatrix(categoryRows.at(n), 0)); }
+  std::string Cell(int32_t row, int32_t col) { return list.model.TextMatrix(row, col); }
+
+  kdtest::TempDir dir;
+  kdtest::ScopedFakeSeams fakes;
+  kdtest::FakeEditFlexGrid list;
+  FlexGridModel categories;
+  FlexGridModel preview;
+  FakeView view;
+  clsUIDisplayEditor editor{view};
+  std::vector<int32_t> categoryRows;
+};
+
+}  // namespace
+
+TEST_F(DisplayEditor, TickingACategoryAppendsARightAlignedColumnAndUntickingRenumbers) {
+  Tick(0);
+  Tick(1);
+  Tick(2);
+  const clsDisplayGridIsolate& g = editor.Grid();
+  ASSERT_EQ(g.ColumnMax(), 2);
+  EXPECT_EQ(g.TableFieldID(1), CategoryID(1));
+  EXPECT_EQ(g.ColumnWidth(1), 32);
+  EXPECT_EQ(g.Align(1), 7);
+  EXPECT_EQ(Cell(2, C::kColWidth), "32");
+  EXPECT_EQ(Cell(2, C::kColAlign), "      Right");
+  EXPECT_EQ(Mark(1), "1");
+  EXPECT_EQ(editor.SelectedRow(), 3);
+  EXPECT_TRUE(editor.ChangesMade());
+
+  Tick(0);  // already shown: removed
+  ASSERT_EQ(g.ColumnMax(), 1);
+  EXPECT_EQ(Mark(0), "0");
+  EXPECT_EQ(list.model.Rows(), 3);
+  for (int32_t row = 1; row <= 2; ++row) {
+    EXPECT_EQ(Cell(row, C::kColIndex), std::to_string(row - 1));
+    EXPECT_EQ(Cell(row, C::kColOrder), std::to_string(row));
+    EXPECT_EQ(g.OrderNumber(row - 1), row);
+  }
+  EXPECT_EQ(Cell(1, C::kColCategory), std::to_string(CategoryID(1)));
+
+  // Headings and the name column take no clicks.
+  editor.flxStatCats_Click(0, 1);
+  editor.flxStatCats_Click(categoryRows[2], 2);
+  EXPECT_EQ(g.ColumnMax(), 1);
+}
+
+TEST_F(DisplayEditor, WidthsOutsideOneTo1600AndTextAreRefused) {
+  Tick(0);
+  struct Row {
+    const char* typed;
+    int16_t stored;
+  };
+  const Row rows[] = {{"0", 32}, {"1601", 32}, {"12345", 32}, {"abc", 32}, {"1", 1}, {"1600", 1600}, {"2.5", 2}};
+  for (const Row& r : rows) {
+    list.ClickCell(1, C::kColWidth);
+    list.Type(r.typed);
+    list.Key(kdtest::kKeyEnter);
+    EXPECT_EQ(editor.Grid().ColumnWidth(0), r.stored) << r.typed;
+    EXPECT_EQ(Cell(1, C::kColWidth), std::to_string(r.stored)) << r.typed;
+  }
+}
+
+TEST_F(DisplayEditor, MoveButtonsFollowTheSelectedRowAndAMoveIsAChange) {
+  Tick(0);
+  EXPECT_FALSE(view.up || view.down);  // one column
+  Tick(1);
+  Tick(2);
+  list.ClickCell(1, C::kColName);
+  EXPECT_FALSE(view.up);
+  EXPECT_TRUE(view.down);
+  list.ClickCell(3, C::kColName);
+  EXPECT_TRUE(view.up);
+  EXPECT_FALSE(view.down);
+
+  editor.mUpDown_Click(0);
+  EXPECT_EQ(editor.SelectedRow(), 2);
+  EXPECT_EQ(editor.Grid().TableFieldID(1), CategoryID(2));
+  EXPECT_EQ(Cell(2, C::kColCategory), std::to_string(CategoryID(2)));
+}
+
+TEST_F(DisplayEditor, PreviewNeedsTwoColumnsForHeadingsAndThreeForTheSampleRow) {
+  Tick(0);
+  EXPECT_EQ(preview.Cols(), 0);
+  Tick(1);
+  EXPECT_EQ(preview.Cols(), 2);
+  EXPECT_EQ(preview.TextMatrix(0, 1), editor.Grid().Title1(1));
+  Tick(2);
+  EXPECT_EQ(preview.Cols(), 3);
+  EXPECT_EQ(preview.ColWidth(2), 32 * 15);
+}
+
+TEST_F(DisplayEditor, ChangesAreAskedAboutOnLeavingAndSavedGridReadsBackByteForByte) {
+  Tick(0);
+  Tick(1);
+  fakes.messages.Answer("cancel");
+  EXPECT_FALSE(editor.QueryUnload());
+  EXPECT_EQ(fakes.messages.messages.back().text, " Would you like to save changes to Display Grid File?");
+
+  // Save without a name runs Save As.
+  fakes.files.AnswerOwn("Mine");
+  editor.FileCommand(9);
+  EXPECT_FALSE(editor.ChangesMade());
+  const std::string path = dir.Path() + "dis/Mine.dis";
+  ASSERT_TRUE(fs::exists(path));
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(bytes.str(), editor.Grid().ToBytes());
+  clsDisplayGridIsolate reread;
+  ASSERT_TRUE(reread.OpenFile(path));
+  EXPECT_EQ(reread.ToBytes(), bytes.str());
+  EXPECT_TRUE(editor.QueryUnload());
+}
+
+TEST_F(DisplayEditor, NewAndOpenAskAboutUnsavedChangesFirst) {
+  Tick(0);
+  fakes.messages.Answer("cancel");
+  editor.FileCommand(6);
+  fakes.messages.Answer("cancel");
+  editor.FileCommand(7);
+  EXPECT_EQ(fakes.messages.messages.size(), 2u);
+  EXPECT_EQ(editor.Grid().ColumnMax(), 0);
+  EXPECT_TRUE(editor.ChangesMade());
+}
+
+TEST_F(DisplayEditor, FailedSaveKeepsTheChangedFlag) {
+  Tick(0);
+  fs::create_directories(dir.Path() + "dis/Taken.dis");  // a folder where the file should go
+  fakes.files.AnswerOwn("Taken");
+  fakes.messages.Answer("save");  // the overwrite question
+  editor.FileCommand(10);
+  EXPECT_TRUE(editor.ChangesMade());
+}

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "../../shell/ui/ShellWindowHarness.h"
+#include "UpdateHarness.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "player_data/clsAppUpdate.h"
+#include "player_data/clsPlayerUpdate.h"
+#include "player_data/clsUIUpdate.h"
+#include "player_data/ui/UpdateChecksWindows.h"
+#include "player_data/ui/frmUpdate.h"
+#include "shell/AppInfo.h"
+#include "shell/ui/frmMainBar.h"
+
+namespace {
+
+using kdtest::LocalHttpServer;
+
+// The checks as the main bar runs them at start-up and from the menu.
+class UpdateChecks : public kdtest::UpdateTest {
+ protected:
+  UpdateChecks() {
+    player_data_ui::RegisterWindows();
+    bar.Load();
+  }
+  ~UpdateChecks() override { shell_ui::frmMainBar::SetUpdateChecks({}, {}); }
+
+  void Set(int32_t index, bool value) { basMockDraftSettings::GlobalSettings().SetBoolVal(index, value); }
+  bool WaitUntilIdle() {
+    return WaitFor([&] { return !bar.UpdateChecking() && !bar.Timer3()->isActive(); });
+  }
+
+  shell_ui::frmMainBar bar;
+};
+
+TEST_F(UpdateChecks, StartUpRunsTheApplicationCheckThenThePlayerUpdateSilently) {
+  Set(kSetCheckApplicationUpdate, true);
+  Set(kSetCheckPlayerUpdates, true);
+  server.Serve("/upd/kd.txt", "x." + AppInfo::VersionText());
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  ASSERT_TRUE(runtime::SaveFileAtomically(tree.Sub("upd") + "20120001.dat",
+                                          kdtest::BuildUpdateIndex({{"A.vcz", 0, 1, 1, true, "mas"}})));
+  bar.SyncUpdates();
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "Checking for app update...");
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/upd/kd.txt", "/upd/update2012.txt"}));
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "");
+  // Nothing new, and nobody asked: nothing is shown.
+  EXPECT_TRUE(fakes.messages.captions.empty());
+
+  bar.PlaUpdate(true);
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "Checking for player updates...");
+  ASSERT_TRUE(WaitUntilIdle());
+  ASSERT_EQ(fakes.messages.messages.size(), 1u);
+  EXPECT_EQ(fakes.messages.messages[0].caption, "Check For 2012 Updates");
+  EXPECT_EQ(fakes.messages.messages[0].text, "No new player updates available.");
+}
+
+TEST_F(UpdateChecks, AManualCheckWhileOneRunsIsRefusedWithANotice) {
+  server.Serve("/upd/update2012.txt", LocalHttpServer::Route{200, NumberFile(1), LocalHttpServer::Mode::kHanging});
+  server.Serve("/upd/kd.txt", "x.0.0.0");
+  bar.PlaUpdate(true);
+  ASSERT_TRUE(bar.UpdateChecking());
+  bar.AppUpdate(true);
+  bar.PlaUpdate(true);
+  ASSERT_EQ(fakes.messages.messages.size(), 2u);
+  EXPECT_EQ(fakes.messages.messages[0].caption, shell_ui::frmMainBar::kBusyCaption);
+  EXPECT_EQ(fakes.messages.messages[1].text, shell_ui::frmMainBar::kBusyText);
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "Checking for player updates...");
+  EXPECT_EQ(server.RequestCount("/upd/kd.txt"), 0);
+
+  // The hanging number file times out and ends the run; then a check runs.
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "");
+  bar.AppUpdate(true);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(server.RequestCount("/upd/kd.txt"), 1);
+}
+
+TEST_F(UpdateChecks, TheSelectionWindowDownloadsOnlyTheTickedFiles) {
+  PublishUpdateOne();
+  kdtest::ModalScript script;
+  script.Then<frmUpdate>([&](frmUpdate* window) {
+    EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard 2012 Updates");
+    const FlexGridModel& grid = window->flxUpd()->Model();
+    ASSERT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(grid.TextMatrix(0, clsUIUpdate::kColName), "File Name");
+    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColName), "B.vcz");
+    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColType), "STR");
+    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColSize), "1.5 KB");
+    kdtest::SaveScreenshot(window, "frmUpdate");
+    const QRect tick = window->flxUpd()->CellRect(2, clsUIUpdate::kColTick);
+    QTest::mouseMove(window->flxUpd(), tick.center());
+    QTest::mouseClick(window->flxUpd(), Qt::LeftButton, {}, tick.center());
+    kdtest::Press(fakes.pointer, window->mOK(), 0);
+  });
+  bar.PlaUpdate(true);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(server.RequestCount(Path("A.vcz")), 0);
+  EXPECT_EQ(Read(tree.Sub("str") + "B.kwr"), "b");
+}
+
+class UpdateSelection : public kdtest::UpdateTest {};
+
+TEST_F(UpdateSelection, ClearThenOKStartsNothingAndEndsTheRun) {
+  PublishUpdateOne();
+  kdtest::RecordingChecksView view;
+  view.onSelection = [](const std::shared_ptr<clsPlayerUpdate>& run) {
+    FlexGridModel grid;
+    clsUIUpdate selection(grid, nullptr, nullptr);
+    selection.SetUC(run);
+    selection.CellClicked(1, clsUIUpdate::kColTick);
+    EXPECT_TRUE(run->RequestFile(0));
+    selection.CellClicked(0, clsUIUpdate::kColTick);  // the heading row
+    selection.CellClicked(2, clsUIUpdate::kColName);  // another column
+    EXPECT_FALSE(run->RequestFile(1));
+    selection.mSel_Click(0);
+    selection.mSel_Click(1);
+    selection.mOK_Click(0);
+  };
+  clsUpdateChecks checks(view, {1, 0, 0}, "");
+  bool ended = false;
+  ASSERT_TRUE(checks.PlaUpdate(true, [&] { ended = true; }));
+  ASSERT_TRUE(WaitFor([&] { return ended; }));
+  EXPECT_EQ(view.selections, 1);
+  EXPECT_EQ(server.RequestCount(Path("A.vcz")) + server.RequestCount(Path("B.vcz")), 0);
+}
+
+TEST(UpdateSelectionSizes, AreShownInTheLargestFittingUnit) {
+  const std::pair<int64_t, const char*> cases[] = {
+      {0, "0 B"}, {1023, "1023 B"}, {1024, "1.0 KB"}, {1536, "1.5 KB"}, {1048576, "1.0 MB"}, {3ll << 30, "3.0 GB"}};
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(clsUIUpdate::SizeText(bytes), text) << bytes;
+}
+
+}  // namespace
