@@ -163,47 +163,36 @@ void clsPlayerUpdate::BuildOfferedList() {
   }
 }
 
-const clsUpdateFile* clsPlayerUpdate::Offered(int32_t i, int32_t& entry) const {
-  if (i < 0 || i >= TotalFileCount()) return nullptr;
-  const auto& [file, e] = offered_[static_cast<std::size_t>(i)];
-  entry = e;
-  return &indexFiles_[file].file;
+std::pair<const clsUpdateFile*, int32_t> clsPlayerUpdate::Offered(int32_t i) const {
+  if (i < 0 || i >= TotalFileCount()) return {nullptr, 0};
+  const auto& [file, entry] = offered_[static_cast<std::size_t>(i)];
+  return {&indexFiles_[file].file, entry};
+}
+
+template <typename T>
+T clsPlayerUpdate::OfferedField(int32_t i, T (clsUpdateFile::*field)(int32_t) const, T missing) const {
+  const auto [file, entry] = Offered(i);
+  return file != nullptr ? (file->*field)(entry) : missing;
 }
 
 std::string clsPlayerUpdate::FileName(int32_t i) const {
-  int32_t e = 0;
-  const clsUpdateFile* f = Offered(i, e);
-  return f ? f->FileName(e) : std::string();
+  return OfferedField(i, &clsUpdateFile::FileName, std::string());
 }
 
-int32_t clsPlayerUpdate::FileSize(int32_t i) const {
-  int32_t e = 0;
-  const clsUpdateFile* f = Offered(i, e);
-  return f ? f->FileSize(e) : 0;
-}
+int32_t clsPlayerUpdate::FileSize(int32_t i) const { return OfferedField(i, &clsUpdateFile::FileSize, 0); }
 
-int32_t clsPlayerUpdate::FileType(int32_t i) const {
-  int32_t e = 0;
-  const clsUpdateFile* f = Offered(i, e);
-  return f ? f->FileType(e) : 0;
-}
+int32_t clsPlayerUpdate::FileType(int32_t i) const { return OfferedField(i, &clsUpdateFile::FileType, 0); }
 
 std::string clsPlayerUpdate::DestDir(int32_t i) const {
-  int32_t e = 0;
-  const clsUpdateFile* f = Offered(i, e);
-  return f ? f->DestDir(e) : std::string();
+  return OfferedField(i, &clsUpdateFile::DestDir, std::string());
 }
 
-bool clsPlayerUpdate::RequestFile(int32_t i) const {
-  int32_t e = 0;
-  const clsUpdateFile* f = Offered(i, e);
-  return f ? f->RequestFile(e) : false;
-}
+bool clsPlayerUpdate::RequestFile(int32_t i) const { return OfferedField(i, &clsUpdateFile::RequestFile, false); }
 
 void clsPlayerUpdate::SetRequestFile(int32_t i, bool requested) {
-  int32_t e = 0;
-  if (Offered(i, e) == nullptr) return;
-  indexFiles_[offered_[static_cast<std::size_t>(i)].first].file.SetRequestFile(e, requested);
+  if (i < 0 || i >= TotalFileCount()) return;
+  const auto& [file, entry] = offered_[static_cast<std::size_t>(i)];
+  indexFiles_[file].file.SetRequestFile(entry, requested);
 }
 
 bool clsPlayerUpdate::DownloadRequested() {

@@ -80,7 +80,10 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   void FinishArchiveStageWhenDone();
   void BuildOfferedList();
   void End(bool a, bool b);
-  const clsUpdateFile* Offered(int32_t i, int32_t& entry) const;
+  // The index file and entry of offered file i; null out of range.
+  std::pair<const clsUpdateFile*, int32_t> Offered(int32_t i) const;
+  template <typename T>
+  T OfferedField(int32_t i, T (clsUpdateFile::*field)(int32_t) const, T missing) const;
 
   int32_t fileYear_ = 0;
   int32_t fileVersion_ = 0;

@@ -21,6 +21,7 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
 
@@ -692,6 +693,15 @@ void clsUIScoringSystem2::mRule_Click(int32_t index) {
 }
 
 void clsUIScoringSystem2::mRem_Click(int32_t /*index*/) { DeleteRule(); }
+
+void clsUIScoringSystem2::mMb_Click(int32_t /*index*/) {
+  if (grid_ == nullptr) return;
+  mFlxScoring.ValidateLastCell();
+  FlexGridModel& m = Grid();
+  FrozenGrid frozen(m, mFlxScoring);
+  basExportFile::ExportGridToFile(10, kProjExportFileTarget, m, kHeadingRows, m.Rows() - 1, 0, 1, kColName,
+                                  m.Cols() - 1, "Scoring System", true, false);
+}
 
 void clsUIScoringSystem2::AddRule() {
   if (grid_ == nullptr || catID_ <= 0) return;

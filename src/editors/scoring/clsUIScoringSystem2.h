@@ -98,6 +98,8 @@ class clsUIScoringSystem2 : public PageCommands {
   void mTab_Click(int32_t index);
   void mRule_Click(int32_t index);
   void mRem_Click(int32_t index);
+  // The mini bar's one button: the rule grid to a file.
+  void mMb_Click(int32_t index);
   void mFlxScoCat_Click(int32_t row);
   void mflxScoring_EnterCell();
   void mFlxScoring_AllignmentDone(int32_t col);

@@ -18,7 +18,7 @@ constexpr int32_t kClientHeightTwips = 5100;
 constexpr int32_t kMargin = 120;
 constexpr int32_t kBarTop = 4500;
 constexpr int32_t kBarHeight = 420;
-constexpr int32_t kBarWidth = 2400;
+constexpr int32_t kBarWidth = 2580;  // two buttons with the bar's gaps round them
 constexpr int32_t kButtonWidth = 76;  // pixels
 
 std::shared_ptr<const FlexGridPicture> Glyph(int32_t id) {

@@ -16,6 +16,7 @@
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
+#include "toolkit/ui/clsMiniBar.h"
 #include "toolkit/ui/clsTabStrip.h"
 
 namespace editors_scoring_ui {
@@ -55,9 +56,12 @@ frmScoring::frmScoring(QWidget* parent)
       picRem_(new PictureBox(picScore_)),
       timRem_(new QTimer(this)),
       lblRule_(new QLabel(picScore_)),
+      picMini_(new PictureBox(picScore_)),
+      timMini_(new QTimer(this)),
       mTab_(std::make_unique<clsTabStrip>()),
       mRule_(std::make_unique<clsButton>()),
-      mRem_(std::make_unique<clsButton>()) {
+      mRem_(std::make_unique<clsButton>()),
+      mMb_(std::make_unique<clsMiniBar>()) {
   basFormLook::Apply(this, "Arial");
   picScore_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
   lblRule_->setTextFormat(Qt::PlainText);
@@ -84,12 +88,20 @@ frmScoring::frmScoring(QWidget* parent)
   basButtonMocks::SetUpButtonBar(*mRule_, picRule_, timRule_, kButtonWidth, {"> Add"}, false);
   basButtonMocks::SetUpButtonBar(*mRem_, picRem_, timRem_, kButtonWidth, {"< Del"}, false);
 
+  picMini_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
+  basButtonMocks::SetUpMiniBar(*mMb_, picMini_, timMini_, 22, 2);
+
   parts_ = std::make_unique<EditFlexGridWidgets>(flxScoring_, txtScoring_, cmbScoring_, lstPos_);
   controller_ = std::make_unique<clsUIScoringSystem2>(*this);
   SetCommands(controller_.get());
 
   connect(mRule_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mRule_Click(i); });
   connect(mRem_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mRem_Click(i); });
+  connect(mMb_.get(), &clsMiniBar::Click, this, [this](int32_t i) {
+    mMb_->SetEnabled(false);
+    controller_->mMb_Click(i);
+    mMb_->SetEnabled(true);
+  });
   connect(mTab_.get(), &clsTabStrip::Click, this, [this](int32_t i) {
     SelectTab(i);
     controller_->mTab_Click(i);
@@ -156,7 +168,8 @@ void frmScoring::LayOut() {
   picRule_->move(barLeft, gridTop + 40);
   picRem_->move(barLeft, gridTop + 40 + kBarHeight + kGap);
   lblHeadingB_->setGeometry(ruleLeft + 2, 4, 140, kHeadingHeight - 6);
-  lblRule_->setGeometry(ruleLeft + 150, 4, std::max(w - ruleLeft - 160, 40), kHeadingHeight - 6);
+  picMini_->move(std::max(w - picMini_->width() - kGap, ruleLeft), 1);
+  lblRule_->setGeometry(ruleLeft + 150, 4, std::max(w - ruleLeft - 160 - picMini_->width(), 40), kHeadingHeight - 6);
   flxScoring_->setGeometry(ruleLeft, gridTop, std::max(w - ruleLeft - kGap, 80), gridHeight);
   lstPos_->resize(runtime::TwipsToPixels(1400), lstPos_->sizeHintForRow(0) * kListRows + 4);
 

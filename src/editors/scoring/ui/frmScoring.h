@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class clsButton;
+class clsMiniBar;
 class clsTabStrip;
 class clsUIScoringSystem2;
 
@@ -45,6 +46,7 @@ class frmScoring : public shell_ui::frmPage, public ScoringPageView {
   clsButton* mRule() const { return mRule_.get(); }
   clsButton* mRem() const { return mRem_.get(); }
   clsTabStrip* mTab() const { return mTab_.get(); }
+  clsMiniBar* mMb() const { return mMb_.get(); }
 
   // ScoringPageView
   EditFlexGridView* RuleGrid() override;
@@ -82,6 +84,8 @@ class frmScoring : public shell_ui::frmPage, public ScoringPageView {
   PictureBox* picRem_;
   QTimer* timRem_;
   QLabel* lblRule_;
+  PictureBox* picMini_;
+  QTimer* timMini_;
   std::array<PictureBox*, 2> picCheck_{};
   std::array<std::shared_ptr<const FlexGridPicture>, 2> checkPictures_{};
 
@@ -89,6 +93,7 @@ class frmScoring : public shell_ui::frmPage, public ScoringPageView {
   std::unique_ptr<clsTabStrip> mTab_;
   std::unique_ptr<clsButton> mRule_;
   std::unique_ptr<clsButton> mRem_;
+  std::unique_ptr<clsMiniBar> mMb_;
   std::unique_ptr<clsUIScoringSystem2> controller_;
   bool loaded_ = false;
 };
