@@ -75,7 +75,12 @@ std::string ReportText(const clsProjectValidation& validation, const ListLines& 
 bool ExportReport(const clsProjectValidation& validation, const ListLines& lists) {
   try {
     return Export(validation, lists);
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    // Never silent: the user would otherwise think the report was written.
+    seams::MessageBox().ShowMessage("Export Validation Data",
+                                    "The validation data could not be exported." + std::string(runtime::kCrLf) +
+                                        e.what(),
+                                    seams::kOk, true);
     return false;
   }
 }

@@ -32,7 +32,8 @@ std::string ReportText(const clsProjectValidation& validation, const ListLines& 
 
 // Asks for a target (".txt" appended when missing), writes the report and
 // offers to open it. False when the dialog was cancelled or the export
-// failed on the way (the window stays open); True once a target was chosen,
+// failed on the way (the failure is reported and the window stays open);
+// True once a target was chosen,
 // whether or not it could be written (the window closes).
 bool ExportReport(const clsProjectValidation& validation, const ListLines& lists);
 
