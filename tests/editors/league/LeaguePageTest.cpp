@@ -1,0 +1,286 @@
+// The league-properties page's controller, headless: the main grid over the
+// grid editor's fakes, the File commands through the scripted seams.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "DatabaseFixtures.h"
+#include "FakeEditFlexGrid.h"
+#include "FakeSeams.h"
+#include "JobProject.h"
+#include "TempDir.h"
+#include "core/PageCode.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "editors/league/LeaguePageView.h"
+#include "editors/league/clsUILeagueProperties.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "shell/basUIControl.h"
+
+namespace {
+
+using Page = clsUILeagueProperties;
+constexpr int32_t kPositions = 17;  // rows of the template database's tblPositions
+
+class FakeLeagueView final : public LeaguePageView {
+ public:
+  EditFlexGridView* MainGrid() override { return &grid; }
+  EditFlexTextBox* MainText() override { return &grid.text; }
+  EditFlexComboBox* MainCombo() override { return &grid.combo; }
+  EditFlexListBox* MainList() override { return &grid.normList; }
+  int32_t ListAreaHeight() const override { return 99999; }
+  FlexGridModel& PositionSelectionGrid() override { return positions; }
+  void SelectTab(int32_t) override {}
+  void ShowTabControls(int32_t index) override { shownTab = index; }
+  void SetRemoveTeamEnabled(bool e) override { removeEnabled = e; }
+  std::string RoundsText() const override { return rounds; }
+  void SetRoundsText(const std::string& t) override { rounds = t; }
+  void SetStyleItems(const std::vector<std::string>& items) override { styles = items; }
+  void SetStyleIndex(int32_t i) override { style = i; }
+  std::shared_ptr<const FlexGridPicture> CheckPicture(bool) override { return nullptr; }
+  std::shared_ptr<const FlexGridPicture> DropArrow(bool) override { return nullptr; }
+
+  kdtest::FakeEditFlexGrid grid;
+  FlexGridModel positions;
+  int32_t shownTab = -1;
+  bool removeEnabled = false;
+  std::string rounds;
+  std::vector<std::string> styles;
+  int32_t style = -1;
+};
+
+// The page over a work folder holding the default database.
+struct LeaguePage {
+  explicit LeaguePage(const std::string& workPath) {
+    basMockItUp::InitFileTypeTable(workPath);
+    std::filesystem::create_directories(DefaultsFolder);
+    std::filesystem::create_directories(FileTypeFolder[kPageLeagueProperties]);
+    kdtest::WriteTemplateDatabase(DefaultsFolder + "Default.pro");
+    ProjectOpenMode = 1;
+  }
+  ~LeaguePage() {
+    page.reset();
+    ProjectOpenMode = 0;
+  }
+  void Open() {
+    page = std::make_unique<Page>(view);
+    ASSERT_TRUE(page->ActivateForm());
+  }
+  void Edit(int32_t row, int32_t col, const std::string& text) {
+    view.grid.ClickCell(row, col);
+    view.grid.Type(text);
+    view.grid.Key(kdtest::kKeyEnter);
+  }
+  void AddTeams(int n) {
+    for (int i = 0; i < n; ++i) page->mAR_Click(0);
+  }
+  void SetRounds(const std::string& text) {
+    view.rounds = text;
+    page->txtRnds_Validate();
+  }
+  FlexGridModel& Grid() { return view.grid.model; }
+
+  FakeLeagueView view;
+  std::unique_ptr<Page> page;
+};
+
+class LeaguePageTest : public ::testing::Test {
+ protected:
+  ~LeaguePageTest() override { ReleaseGlobalProject(); }
+  std::string LeaguePath(const std::string& name) { return FileTypeFolder[kPageLeagueProperties] + name; }
+
+  kdtest::TempDir work;
+  kdtest::ScopedFakeSeams seams;
+  LeaguePage ui{work.Path()};
+};
+
+TEST_F(LeaguePageTest, AnEmptyProjectOpensOnTheRosterTabWithOnlyTheWholeRosterInUse) {
+  ui.Open();
+  EXPECT_EQ(ui.view.shownTab, Page::kTabRosterSize);
+  EXPECT_EQ(ui.page->TeamCount(), 0);
+  EXPECT_EQ(ui.view.rounds, "1");
+  EXPECT_EQ(ui.view.styles, (std::vector<std::string>{" Sepentine", " Cyclic"}));
+  ASSERT_EQ(ui.Grid().Rows(), 3);  // two heading rows and "Whole Roster"
+  EXPECT_EQ(ui.Grid().TextMatrix(2, 1), " Whole Roster");
+  EXPECT_EQ(ui.view.positions.Rows(), kPositions);  // the heading and every position but the first
+}
+
+TEST_F(LeaguePageTest, CreateOrderFollowsTheDraftStyle) {
+  const struct {
+    int32_t style;
+    std::vector<int32_t> order;
+  } cases[] = {{0, {1, 2, 3, 3, 2, 1}}, {1, {1, 2, 3, 1, 2, 3}}};
+  for (const auto& c : cases) {
+    ui.Open();
+    ui.AddTeams(3);
+    ui.SetRounds("2");
+    ui.page->cmbOrder_Click(c.style);
+    ui.page->mBoard_Click(0);
+    EXPECT_EQ(ui.page->DraftOrder(), c.order);
+    EXPECT_EQ(ui.page->CreatedTeamCount(), 3);
+    EXPECT_EQ(ui.page->CreatedDraftRounds(), 2);
+    ASSERT_EQ(ui.Grid().Rows(), 7);
+    EXPECT_EQ(ui.Grid().TextMatrix(4, 1), "2");  // pick 4 is in round 2
+    EXPECT_EQ(ui.Grid().TextMatrix(4, 4), " Team " + std::to_string(c.order[3]));
+  }
+}
+
+TEST_F(LeaguePageTest, CreateWithoutTeamsOrRoundsExplainsBoth) {
+  ui.Open();
+  ui.SetRounds("0");
+  ui.page->mBoard_Click(0);
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].caption, "Create Order Canceled");
+  EXPECT_EQ(seams.messages.messages[0].text,
+            " Team Count must be > 0 to create draft order.\r\n  Draft Rounds must be > 0 to create draft order.");
+}
+
+TEST_F(LeaguePageTest, FailedCreateOrderClearsTheCreatedCountsWithTheOrder) {
+  ui.Open();
+  ui.AddTeams(2);
+  ui.page->mBoard_Click(0);
+  ASSERT_EQ(ui.page->DraftOrder().size(), 2u);
+  ui.SetRounds("0");
+  seams.messages.Answer("save");  // overwrite the existing order
+  ui.page->mBoard_Click(0);
+  EXPECT_TRUE(ui.page->DraftOrder().empty());
+  EXPECT_EQ(ui.page->CreatedTeamCount(), 0);
+  EXPECT_EQ(ui.page->CreatedDraftRounds(), 0);
+  EXPECT_EQ(seams.messages.messages.back().text, "  Draft Rounds must be > 0 to create draft order.");
+}
+
+TEST_F(LeaguePageTest, LimitsAndRoundsAreWholeNumbersUpTo255) {
+  ui.Open();
+  const struct {
+    const char* typed;
+    const char* shown;
+  } cases[] = {{"255", "255"}, {"256", "255"}, {"3.6", "4"}, {"-1", "4"}, {"x", "4"}};
+  for (const auto& c : cases) {
+    ui.Edit(2, 5, c.typed);
+    EXPECT_EQ(ui.Grid().TextMatrix(2, 5), c.shown) << c.typed;
+    ui.SetRounds(c.typed);
+    EXPECT_EQ(ui.view.rounds, c.shown) << c.typed;
+  }
+  EXPECT_EQ(ui.page->Positions().RosterMax(1), 4);
+  EXPECT_EQ(ui.page->DraftRounds(), 4);
+}
+
+TEST_F(LeaguePageTest, ASavedFileHoldsOneRosterRecordMoreThanThereArePositions) {
+  ui.Open();
+  ui.Edit(2, 5, "15");
+  seams.files.AnswerOwn("Mine.lgp");
+  ui.page->FileCommand(9);  // no name yet: Save As
+  EXPECT_FALSE(ui.page->ChangesMade());
+  EXPECT_EQ(GlobalProject().Value(kProjLeaguePropertiesFile), "Mine.lgp");
+  clsLeagueIsolate saved;
+  saved.SetFilePath(FileTypeFolder[kPageLeagueProperties]);
+  saved.SetFileName("Mine.lgp");
+  ASSERT_TRUE(saved.LoadLeagueProps());
+  ASSERT_EQ(saved.RosterSizeCount(), kPositions + 1);
+  EXPECT_EQ(saved.RosterPosID(0), 0);
+  EXPECT_EQ(saved.RosterIndex(1), 1);
+  EXPECT_EQ(saved.RosterMax(1), 15);
+}
+
+TEST_F(LeaguePageTest, AddedTeamsAreNumberedWithTheDefaultStrategy_RemoveTakesTheHighlightedTeam) {
+  ui.Open();
+  ui.page->mTab_Click(Page::kTabTeams);
+  ui.AddTeams(3);
+  EXPECT_EQ(ui.page->TeamNames(), (std::vector<std::string>{"Team 1", "Team 2", "Team 3"}));
+  EXPECT_EQ(ui.page->Strategies(), std::vector<std::string>(3, "KD-RBL Default.stg"));
+  ui.view.grid.ClickCell(1, 2);
+  EXPECT_TRUE(ui.view.removeEnabled);
+  ui.page->mAR_Click(1);
+  EXPECT_EQ(ui.page->TeamNames(), (std::vector<std::string>{"Team 2", "Team 3"}));
+  ui.page->mAR_Click(1);  // nothing highlighted: the last team
+  EXPECT_EQ(ui.page->TeamNames(), (std::vector<std::string>{"Team 2"}));
+}
+
+TEST_F(LeaguePageTest, TeamHighlightIsClearedByATabChange) {
+  ui.Open();
+  ui.AddTeams(3);
+  ui.page->mBoard_Click(0);
+  ui.view.grid.ClickCell(1, 4);  // pick 1 (team 1) on the draft-order tab
+  EXPECT_EQ(ui.page->HighlightedRow(), 1);
+  ui.page->mTab_Click(Page::kTabTeams);
+  EXPECT_EQ(ui.page->HighlightedRow(), -1);
+  ui.page->mAR_Click(1);
+  EXPECT_EQ(ui.page->TeamNames(), (std::vector<std::string>{"Team 1", "Team 2"}));
+}
+
+TEST_F(LeaguePageTest, NewAndOpenAskAboutUnsavedChangesFirst) {
+  ui.Open();
+  ui.AddTeams(1);
+  for (int32_t command : {6, 7}) {
+    seams.messages.Answer("cancel");
+    ui.page->FileCommand(command);
+    EXPECT_TRUE(seams.files.ownRequests.empty());
+    EXPECT_TRUE(ui.page->ChangesMade());
+  }
+}
+
+TEST_F(LeaguePageTest, FailedOpenKeepsTheNameAndProjectKey7) {
+  std::ofstream(LeaguePath("Bad.lgp")) << "short";
+  ui.Open();
+  ui.AddTeams(2);
+  seams.files.AnswerOwn("Kept.lgp");
+  ui.page->FileCommand(10);
+  seams.files.AnswerOwn("Bad.lgp");
+  ui.page->FileCommand(7);
+  EXPECT_EQ(ui.page->DocumentName(), "Kept.lgp");
+  EXPECT_EQ(GlobalProject().Value(kProjLeaguePropertiesFile), "Kept.lgp");
+  EXPECT_EQ(ui.page->TeamCount(), 2);
+}
+
+TEST_F(LeaguePageTest, LoadReplacesTeamsAndOrderEvenWithNone) {
+  ui.Open();
+  seams.files.AnswerOwn("Empty.lgp");
+  ui.page->FileCommand(6);  // a new league without teams, written at once
+  ui.AddTeams(3);
+  ui.page->mBoard_Click(0);
+  seams.messages.Answer("nosave");
+  seams.files.AnswerOwn("Empty.lgp");
+  ui.page->FileCommand(7);
+  EXPECT_EQ(ui.page->TeamCount(), 0);
+  EXPECT_TRUE(ui.page->DraftOrder().empty());
+  EXPECT_FALSE(ui.page->ChangesMade());
+}
+
+TEST_F(LeaguePageTest, CancelledSaveAsDuringTheCloseQuestionKeepsThePage) {
+  ui.Open();
+  ui.AddTeams(1);
+  seams.messages.Answer("save");
+  seams.files.AnswerOwn(std::nullopt);
+  EXPECT_FALSE(ui.page->QueryUnload());
+  EXPECT_TRUE(ui.page->ChangesMade());
+  seams.messages.Answer("nosave");
+  EXPECT_TRUE(ui.page->QueryUnload());
+}
+
+// A league built and saved by the page drives the automatic mock draft.
+TEST(LeaguePageDraft, ALeagueSavedByThePageDraftsAutomatically) {
+  kdtest::JobProject project;
+  LeaguePage ui(project.work.Path());
+  ui.Open();  // the project's league "Three.lgp": three teams, two rounds
+  ASSERT_EQ(ui.page->TeamCount(), 3);
+  ui.page->mBoard_Click(0);
+  project.seams.files.AnswerOwn("Editor.lgp");
+  ui.page->FileCommand(10);
+  ASSERT_EQ(GlobalProject().Value(kProjLeaguePropertiesFile), "Editor.lgp");
+  ui.page.reset();
+
+  clsMockDraft mock;
+  clsKickwellDB db;
+  ASSERT_TRUE(basMockDraftCalculation::CalculateMockDraft(project.Status(), mock, db));
+  ASSERT_EQ(mock.Count(), 5);
+  const int32_t owners[] = {1, 2, 3, 3, 2, 1};
+  for (int32_t k = 0; k <= 5; ++k) EXPECT_EQ(mock.DraftOwner(k), owners[k]) << k;
+  EXPECT_EQ(mock.MasterID(0), 101);
+}
+
+}  // namespace
