@@ -34,6 +34,9 @@ constexpr int32_t kFieldPoints = 44;
 constexpr int32_t kFieldPosition = 50;
 constexpr int32_t kFieldName = 51;
 constexpr int32_t kFieldRosterValue = 86;
+// Round, overall pick, owner number and owner: the pick's, not the player's.
+constexpr int32_t kFieldFirstDraftValue = 89;
+constexpr int32_t kFieldLastDraftValue = 92;
 
 // Grid files by clsUIUserMock::Grid, and the kind of each one's default.
 const std::array<const char*, 3> kGridFiles = {"UserMock - Picks.dis", "UserMock - Roster.dis",
@@ -395,11 +398,19 @@ void clsUIUserMock::FillPickGrid() {
         int32_t masterID = board.MasterID(p);
         const int32_t projected = masterID == 0 ? session_->ProjectedPlayerAt(p) : 0;
         if (projected > 0) {
-          // The pick's own draft values with the projected player's season.
+          // The projected player's season under the pick's own draft values.
           masterID = projected;
+          std::vector<std::string> draftValues;
+          for (int32_t c = 0; c < grid.Cols(); ++c) draftValues.push_back(grid.TextMatrix(row, c));
           const int32_t playerID = db.pFnGetPlaIDwMasID(projected);
           db.pSbMCExtractDisplayValues(playerID, clsKickwellDB::kSeasonWeek, year);
           PasteRow(grid, row, db.pFnMCGetPlayerDisplayRow(playerID, clsKickwellDB::kSeasonWeek, year));
+          const clsDisplayGridIsolate& display = displays_[kPickGrid];
+          for (int32_t c = 0; c < grid.Cols() && c <= display.ColumnMax(); ++c) {
+            const int32_t field = display.TableFieldID(c);
+            if (field >= kFieldFirstDraftValue && field <= kFieldLastDraftValue)
+              grid.SetTextMatrix(row, c, draftValues[static_cast<std::size_t>(c)]);
+          }
         }
         grid.SetTextMatrix(row, 0, std::to_string(masterID));
         grid.SetRowHeight(row, kPageRowHeight);

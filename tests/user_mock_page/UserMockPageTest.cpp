@@ -251,8 +251,12 @@ TEST_F(UserMockPage, AMissingPicksDisplayGridFallsBackToItsDefault) {
   EXPECT_TRUE(messages().plain.empty());
   ASSERT_EQ(view.pick.Rows(), 2 + 6);
   EXPECT_EQ(view.pick.TextMatrix(1, 1), " Rnd");
-  // The open picks show their projected players, keyed by MasterID.
+  // The open picks show their projected players, keyed by MasterID, under
+  // their own round, pick and team.
   EXPECT_EQ(view.pick.TextMatrix(2, 0), "101");
+  EXPECT_EQ(view.pick.TextMatrix(3, 0), "201");
+  EXPECT_EQ(view.pick.TextMatrix(3, 2), "2");
+  EXPECT_EQ(view.pick.TextMatrix(3, 3), " Bravo");
 }
 
 }  // namespace

@@ -156,6 +156,7 @@ TEST_F(TransferDialog, ShowsEachCategoryAndCarriesTheCheckedOnes) {
     EXPECT_EQ(grid.Rows(), 3);
     EXPECT_EQ(grid.TextMatrix(1, 0), " Name 11");
     EXPECT_EQ(grid.TextMatrix(2, 2), " ");
+    SaveScreenshot(dialog, "transfer-dialog");
     QTest::mouseClick(dialog->Check1(1), Qt::LeftButton);  // names stay behind
     PressSoon(*seams.pointer, dialog->mAR(), 0);
   });
