@@ -21,6 +21,16 @@ void SetOneRow(clsCategoryControl& cat, int32_t table, std::initializer_list<dou
   cat.SetRows(table, 1, static_cast<int32_t>(row.size()), row);
 }
 
+// A category of `ops` operations without display settings, and one of its
+// operations: table, field, operator, operand, reference, type filter.
+void Category(clsCategoryControl& cat, int32_t id, const std::string& name, uint8_t ops) {
+  cat.AddCategory(id, name, "", ops, 0, 0, 0, 0, 0, 0, 0, 0);
+}
+void Op(clsCategoryControl& cat, uint8_t table, uint8_t field, uint8_t op = 0, float value = 0, int16_t ref = 0,
+        uint8_t typeValue = 0, uint8_t typeField = 0) {
+  cat.AddOperation(table, field, op, value, ref, typeValue, typeField, false, 0, 0);
+}
+
 // Every category computed, through the report order.
 void ExtractAll(clsCategoryControl& cat, std::initializer_list<int32_t> ids) {
   cat.ClearReportOrder();
@@ -45,8 +55,8 @@ TEST(CategoryOperations, OperatorsActOnTheFieldAndTheOperand) {
   for (const auto& c : cases) {
     clsCategoryControl cat;
     cat.AddCategory(1, "Test", "T", 2, 1, 0, 1, 1, 1, 0, 0, 0);
-    cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);                    // field 3 = 8
-    cat.AddOperation(2, 4, c.op, c.operatorValue, -1, 0, 0, false, 0, 0);  // field 4 = 2
+    Op(cat, 2, 3);  // field 3 = 8
+    Op(cat, 2, 4, c.op, c.operatorValue, -1);  // field 4 = 2
     SetOneRow(cat, 2, {8, 2});
     ExtractAll(cat, {1});
     EXPECT_DOUBLE_EQ(cat.DoubleValue(1), c.expected) << c.name;
@@ -55,12 +65,12 @@ TEST(CategoryOperations, OperatorsActOnTheFieldAndTheOperand) {
 
 TEST(CategoryOperations, DivisionByZeroGivesZero) {
   clsCategoryControl cat;
-  cat.AddCategory(1, "Over Field", "", 2, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddOperation(2, 4, 4, 0, -1, 0, 0, false, 0, 0);  // 8 / field 0
-  cat.AddCategory(2, "Over Operand", "", 2, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 4, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddOperation(2, 3, 6, 0, -1, 0, 0, false, 0, 0);  // 8 / operand 0
+  Category(cat, 1, "Over Field", 2);
+  Op(cat, 2, 3);
+  Op(cat, 2, 4, 4, 0, -1);  // 8 / field 0
+  Category(cat, 2, "Over Operand", 2);
+  Op(cat, 2, 4);
+  Op(cat, 2, 3, 6, 0, -1);  // 8 / operand 0
   SetOneRow(cat, 2, {8, 0});
   ExtractAll(cat, {1, 2});
   EXPECT_EQ(cat.DoubleValue(1), 0);
@@ -70,16 +80,16 @@ TEST(CategoryOperations, DivisionByZeroGivesZero) {
 TEST(CategoryOperations, TypeFiltersAndCountsWorkOverSeveralRows) {
   clsCategoryControl cat;
   // Scoring plays: ordinal 3 the play type, 4 the yardage.
-  cat.AddCategory(1, "Type-1 Plays", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(1, 4, 5, 1, 0, 1, 3, false, 0, 0);
-  cat.AddCategory(2, "Last Type-1 Length", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(1, 4, 0, 0, 0, 1, 3, false, 0, 0);
-  cat.AddCategory(3, "Type-2 Length", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(1, 4, 0, 0, 0, 2, 3, false, 0, 0);
-  cat.AddCategory(4, "Type-5 Plays", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(1, 4, 5, 1, 0, 5, 3, false, 0, 0);
-  cat.AddCategory(5, "Unfiltered Yards Of The Last Play", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(1, 4, 0, 0, 0, 0, 0, false, 0, 0);
+  Category(cat, 1, "Type-1 Plays", 1);
+  Op(cat, 1, 4, 5, 1, 0, 1, 3);
+  Category(cat, 2, "Last Type-1 Length", 1);
+  Op(cat, 1, 4, 0, 0, 0, 1, 3);
+  Category(cat, 3, "Type-2 Length", 1);
+  Op(cat, 1, 4, 0, 0, 0, 2, 3);
+  Category(cat, 4, "Type-5 Plays", 1);
+  Op(cat, 1, 4, 5, 1, 0, 5, 3);
+  Category(cat, 5, "Unfiltered Yards Of The Last Play", 1);
+  Op(cat, 1, 4);
   std::vector<double> rows;
   for (auto [type, yards] : {std::pair{1, 25}, {2, 7}, {1, 40}, {1, 3}}) {
     const std::vector<double> row = Row({static_cast<double>(type), static_cast<double>(yards), 2024});
@@ -98,16 +108,16 @@ TEST(CategoryOperations, TypeFiltersAndCountsWorkOverSeveralRows) {
 
 TEST(CategoryOperations, WithoutRowsOnlyOperatorsWithAnOperandGiveAValue) {
   clsCategoryControl cat;
-  cat.AddCategory(1, "Take", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(3, 3, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(2, "Plus Five", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(3, 3, 1, 5, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(3, "Four Minus", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(3, 3, 2, 4, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(4, "Count", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(3, 3, 5, 1, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(5, "Filtered Plus Five", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(3, 4, 1, 5, 0, 2, 3, false, 0, 0);
+  Category(cat, 1, "Take", 1);
+  Op(cat, 3, 3);
+  Category(cat, 2, "Plus Five", 1);
+  Op(cat, 3, 3, 1, 5, 0);
+  Category(cat, 3, "Four Minus", 1);
+  Op(cat, 3, 3, 2, 4, 0);
+  Category(cat, 4, "Count", 1);
+  Op(cat, 3, 3, 5, 1, 0);
+  Category(cat, 5, "Filtered Plus Five", 1);
+  Op(cat, 3, 4, 1, 5, 0, 2, 3);
   EXPECT_EQ(cat.RecordCount(3), 0);
   ExtractAll(cat, {1, 2, 3, 4, 5});
   EXPECT_EQ(cat.DoubleValue(1), 0);
@@ -120,20 +130,20 @@ TEST(CategoryOperations, WithoutRowsOnlyOperatorsWithAnOperandGiveAValue) {
 TEST(CategoryOperations, AChainReadsTheOperationsItNamesRelatively) {
   clsCategoryControl cat;
   // Made in ordinals 3 and 5, missed in 4 and 6: the rate made / attempts.
-  cat.AddCategory(1, "Rate", "", 5, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);      // 0: made 3
-  cat.AddOperation(6, 5, 1, 0, -1, 0, 0, false, 0, 0);     // 1: + made 5 = 8
-  cat.AddOperation(6, 4, 1, 0, -1, 0, 0, false, 0, 0);     // 2: + missed 1 = 9
-  cat.AddOperation(6, 6, 1, 0, -1, 0, 0, false, 0, 0);     // 3: + missed 3 = 12 attempts
-  cat.AddOperation(6, 255, 4, -1, -3, 0, 0, false, 0, 0);  // 4: op 1 (8) / op 3 (12)
+  Category(cat, 1, "Rate", 5);
+  Op(cat, 6, 3);  // 0: made 3
+  Op(cat, 6, 5, 1, 0, -1);  // 1: + made 5 = 8
+  Op(cat, 6, 4, 1, 0, -1);  // 2: + missed 1 = 9
+  Op(cat, 6, 6, 1, 0, -1);  // 3: + missed 3 = 12 attempts
+  Op(cat, 6, 255, 4, -1, -3);  // 4: op 1 (8) / op 3 (12)
   // Field 255 rounds (index + OperatorValue) half to even: ops 5, 6, 7 here.
-  cat.AddCategory(2, "Half Up", "", 3, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);         // 5: 3
-  cat.AddOperation(6, 4, 0, 0, 0, 0, 0, false, 0, 0);         // 6: 1
-  cat.AddOperation(6, 255, 3, -1.5f, -2, 0, 0, false, 0, 0);  // 7: op 6 (5.5 -> 6) x op 5
-  cat.AddCategory(3, "Half Down", "", 2, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(6, 3, 0, 0, 0, 0, 0, false, 0, 0);         // 8: 3
-  cat.AddOperation(6, 255, 1, -0.5f, -1, 0, 0, false, 0, 0);  // 9: op 8 (8.5 -> 8) + op 8
+  Category(cat, 2, "Half Up", 3);
+  Op(cat, 6, 3);  // 5: 3
+  Op(cat, 6, 4);  // 6: 1
+  Op(cat, 6, 255, 3, -1.5f, -2);  // 7: op 6 (5.5 -> 6) x op 5
+  Category(cat, 3, "Half Down", 2);
+  Op(cat, 6, 3);  // 8: 3
+  Op(cat, 6, 255, 1, -0.5f, -1);  // 9: op 8 (8.5 -> 8) + op 8
   SetOneRow(cat, 6, {3, 1, 5, 3});
   ExtractAll(cat, {1, 2, 3});
   EXPECT_DOUBLE_EQ(cat.DoubleValue(1), 8.0 / 12.0);
@@ -143,12 +153,12 @@ TEST(CategoryOperations, AChainReadsTheOperationsItNamesRelatively) {
 
 TEST(CategoryOperations, AReferenceOutsideTheCategoryReadsZero) {
   clsCategoryControl cat;
-  cat.AddCategory(1, "First", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(2, "Reaches Back", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 4, 1, 0, -1, 0, 0, false, 0, 0);
-  cat.AddCategory(3, "Reaches Forward", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 4, 3, 0, 5, 0, 0, false, 0, 0);
+  Category(cat, 1, "First", 1);
+  Op(cat, 2, 3);
+  Category(cat, 2, "Reaches Back", 1);
+  Op(cat, 2, 4, 1, 0, -1);
+  Category(cat, 3, "Reaches Forward", 1);
+  Op(cat, 2, 4, 3, 0, 5);
   SetOneRow(cat, 2, {8, 2});
   ExtractAll(cat, {1, 2, 3});
   EXPECT_EQ(cat.DoubleValue(1), 8);
@@ -158,15 +168,15 @@ TEST(CategoryOperations, AReferenceOutsideTheCategoryReadsZero) {
 
 TEST(CategoryCatalogue, ACategoryHasNoMoreOperationsThanFollowedIt) {
   clsCategoryControl cat;
-  cat.AddCategory(1, "Claims Three", "", 3, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 3, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(2, "Claims None", "", 0, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 4, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(3, "Claims One Has Two", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 5, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddOperation(2, 6, 1, 100, 0, 0, 0, false, 0, 0);
-  cat.AddCategory(4, "Next", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(2, 4, 0, 0, 0, 0, 0, false, 0, 0);
+  Category(cat, 1, "Claims Three", 3);
+  Op(cat, 2, 3);
+  Category(cat, 2, "Claims None", 0);
+  Op(cat, 2, 4);
+  Category(cat, 3, "Claims One Has Two", 1);
+  Op(cat, 2, 5);
+  Op(cat, 2, 6, 1, 100, 0);
+  Category(cat, 4, "Next", 1);
+  Op(cat, 2, 4);
   SetOneRow(cat, 2, {8, 2, 5, 6});
   ExtractAll(cat, {1, 2, 3, 4});
   EXPECT_EQ(cat.Ops(1), 1);
@@ -184,9 +194,9 @@ TEST(CategoryCatalogue, ACategoryHasNoMoreOperationsThanFollowedIt) {
 TEST(CategoryCatalogue, OnlyLoadedIdsExistAndUnknownIdsReadZero) {
   clsCategoryControl cat;
   cat.AddCategory(2, "Passing Yards", "PYds", 1, 1, 1, 1, 1, 1, 0, 1, 4);
-  cat.AddOperation(2, 5, 0, 0, 0, 0, 0, false, 0, 0);
+  Op(cat, 2, 5);
   cat.AddCategory(5, "Long", "Lng", 1, 1, 1, 1, 2, 1, 2, 0, 3);
-  cat.AddOperation(1, 4, 0, 0, 0, 1, 3, false, 0, 0);
+  Op(cat, 1, 4, 0, 0, 0, 1, 3);
   EXPECT_EQ(cat.Count(), 2);
   EXPECT_TRUE(cat.DoesIDExist(2));
   EXPECT_TRUE(cat.DoesIDExist(5));
@@ -208,11 +218,11 @@ TEST(CategoryCatalogue, OnlyLoadedIdsExistAndUnknownIdsReadZero) {
 
 TEST(CategoryCatalogue, TablesAreRegisteredInTheOrderFirstNamedUpTo255) {
   clsCategoryControl cat;
-  cat.AddCategory(1, "High Table", "", 2, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(200, 3, 0, 0, 0, 0, 0, false, 0, 0);
-  cat.AddOperation(0, 3, 1, 0, -1, 0, 0, false, 0, 0);
-  cat.AddCategory(2, "Again", "", 1, 0, 0, 0, 0, 0, 0, 0, 0);
-  cat.AddOperation(200, 4, 0, 0, 0, 0, 0, false, 0, 0);
+  Category(cat, 1, "High Table", 2);
+  Op(cat, 200, 3);
+  Op(cat, 0, 3, 1, 0, -1);
+  Category(cat, 2, "Again", 1);
+  Op(cat, 200, 4);
   ASSERT_EQ(cat.RecordsetRefCount(), 2);
   EXPECT_EQ(cat.RecordsetRefID(0), 200);
   EXPECT_EQ(cat.RecordsetRefID(1), 0);
@@ -232,7 +242,7 @@ class Orders : public testing::Test {
     for (int32_t id = 1; id <= 3; ++id) {
       cat.AddCategory(id, "C" + std::to_string(id), "", 1, static_cast<uint8_t>(10 + id), 0, 0, 0, 0,
                       static_cast<uint8_t>(id), 0, 0);
-      cat.AddOperation(2, static_cast<uint8_t>(2 + id), 0, 0, 0, 0, 0, false, 0, 0);
+      Op(cat, 2, static_cast<uint8_t>(2 + id));
     }
     SetOneRow(cat, 2, {100, 200, 300});
   }

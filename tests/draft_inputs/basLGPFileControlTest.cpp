@@ -29,16 +29,6 @@ TEST(DraftOrder, FollowsTheStyle) {
   }
 }
 
-TEST(DraftOrder, TwelveTeamsOverFifteenRoundsEndAtPick179) {
-  Order order;
-  EXPECT_EQ(basLGPFileControl::BuildDraftOrder(order, 12, 15, 0), 179);
-  ASSERT_EQ(order.size(), 180u);
-  EXPECT_EQ(order[11], 12);
-  EXPECT_EQ(order[12], 12);
-  EXPECT_EQ(order[23], 1);
-  EXPECT_EQ(order[24], 1);
-}
-
 TEST(DraftOrder, RefusedSizesLeaveTheOrderUntouched) {
   const struct {
     int32_t teams, rounds;

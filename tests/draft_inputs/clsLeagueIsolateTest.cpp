@@ -253,3 +253,27 @@ TEST_F(LeagueFile, CountsAtTheirLimitsLoad) {
 }
 
 }  // namespace
+
+// The one rule both drafts apply before using a league's created order.
+TEST(CreatedOrder, IsUsableOnlyWhenItCoversTeamsTimesRoundsWithTheLeaguesTeams) {
+  const struct {
+    const char* why;
+    std::vector<int32_t> stored;
+    int32_t teams, rounds;
+    bool usable;
+  } cases[] = {
+      {"exactly teams x rounds", {2, 1, 1, 2}, 2, 2, true},
+      {"more picks than needed", {2, 1, 1, 2, 1}, 2, 2, true},
+      {"fewer picks than teams x rounds", {1, 2, 2}, 2, 2, false},
+      {"a pick of a team the league lacks", {1, 2, 3, 1}, 2, 2, false},
+      {"a pick of team 0", {1, 0, 2, 1}, 2, 2, false},
+      {"no rounds", {1, 2}, 2, 0, false},
+  };
+  for (const auto& c : cases) {
+    const clsLeagueIsolate league = kdtest::LeagueWithOrder(2, 2, c.stored, 2, 2);
+    EXPECT_EQ(league.IsCreatedOrderUsable(c.teams, c.rounds), c.usable) << c.why;
+    if (c.usable) {
+      EXPECT_EQ(league.CreatedOrder(c.teams, c.rounds), (std::vector<int32_t>{2, 1, 1, 2})) << c.why;
+    }
+  }
+}

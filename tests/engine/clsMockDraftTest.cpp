@@ -60,31 +60,4 @@ TEST(MockDraft, TeamPickCountsOnlyTheOwnersPicks) {
   EXPECT_EQ(mock.TeamPick(9), 4);
 }
 
-TEST(MockDraft, NamesAreFixedLengthText) {
-  clsMockDraft mock;
-  mock.SetCount(0);
-  mock.SetPlayerName(0, std::string(50, 'p'));
-  EXPECT_EQ(mock.PlayerName(0), std::string(45, 'p'));
-  mock.SetPlayerName(0, "Josh Allen");
-  EXPECT_EQ(mock.PlayerName(0), "Josh Allen" + std::string(35, ' '));
-  mock.SetOwnerCount(2);
-  EXPECT_EQ(mock.OwnerName(2), std::string(50, ' '));
-  mock.SetOwnerName(1, "Sharks");
-  mock.SetDraftStrategyFile(2, "Value.stg");
-  mock.SetOwnerCount(3);
-  EXPECT_EQ(mock.OwnerName(1), "Sharks" + std::string(44, ' '));
-  EXPECT_EQ(mock.DraftStrategyFile(2), "Value.stg");
-}
-
-TEST(MockDraft, IndexesOutsideTheListsThrow) {
-  clsMockDraft mock;
-  mock.SetOwnerCount(2);
-  mock.SetCount(1);
-  EXPECT_THROW((void)mock.MasterID(2), std::out_of_range);
-  EXPECT_THROW(mock.SetDraftOwner(-1, 1), std::out_of_range);
-  EXPECT_THROW((void)mock.OwnerName(3), std::out_of_range);
-  EXPECT_THROW((void)mock.TeamPick(2), std::out_of_range);
-  EXPECT_THROW((void)mock.PosID(1), std::out_of_range);
-}
-
 }  // namespace

@@ -219,7 +219,7 @@ TEST_F(DraftOrderToUserMock, MatchingStoredOrderBecomesTheBoard) {
 TEST_F(DraftOrderToUserMock, NoStoredRoundsOtherRoundsOrADamagedOrderChangeNothingQuietly) {
   for (const clsLeagueIsolate& league :
        {LeagueWithOrder(2, 2, {}, 0, 0), LeagueWithOrder(2, 3, {1, 2, 2, 1}, 2, 2),
-        LeagueWithOrder(2, 2, {1, 2, 9, 1}, 2, 2), LeagueWithOrder(2, 2, {1, 2}, 2, 2)}) {
+        LeagueWithOrder(2, 2, {1, 2, 9, 1}, 2, 2)}) {
     basLGPFileControl::ApplyDraftOrderToUserMock(ugm, league);
     EXPECT_EQ(ugm.BoardCount(), 0);
     EXPECT_EQ(ugm.DraftRounds(), 0);

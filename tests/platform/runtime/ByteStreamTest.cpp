@@ -2,8 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <stdexcept>
+#include <vector>
+
 #include "TempDir.h"
 #include "platform/runtime/ByteStream.h"
+#include "platform/runtime/CheckedIndex.h"
 #include "platform/runtime/FileIO.h"
 
 using namespace runtime;
@@ -92,4 +96,17 @@ TEST(FileIO, ReadFileBytesRefusesFoldersMissingFilesAndOversizedFiles) {
   kdtest::WriteFile(dir.File("f"), "12345");
   EXPECT_FALSE(ReadFileBytes(dir.File("f"), &error, 4).has_value());
   EXPECT_EQ(ReadFileBytes(dir.File("f"), &error).value(), "12345");
+}
+
+// The in-memory documents reach their lists only through Element, so an
+// index outside a list throws here once instead of in every caller's test.
+TEST(CheckedIndex, IndexesOutsideTheListThrowInsteadOfReadingPastIt) {
+  std::vector<int> list{7, 8};
+  const std::vector<int>& view = list;
+  EXPECT_EQ(runtime::Element(list, 1), 8);
+  EXPECT_EQ(runtime::Element(view, 0), 7);
+  for (int32_t index : {-1, 2}) {
+    EXPECT_THROW(runtime::Element(list, index), std::out_of_range) << index;
+    EXPECT_THROW((void)runtime::Element(view, index), std::out_of_range) << index;
+  }
 }
