@@ -1,0 +1,605 @@
+#include "editors/strategy/clsUIStrategy.h"
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+#include "core/PageCode.h"
+#include "core/basAssociatedFiles.h"
+#include "core/basColourScheme.h"
+#include "core/basMessage.h"
+#include "core/basMockItUp.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/basSTGFileControl.h"
+#include "editors/strategy/StrategyPageView.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/jet/Recordset.h"
+#include "platform/runtime/Rounding.h"
+#include "platform/runtime/Text.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
+
+namespace {
+
+constexpr int32_t kHeadingRows = 2;
+constexpr int32_t kRuleCols = 9;
+constexpr int32_t kMethods = 8;
+constexpr int32_t kCompares = 4;
+constexpr int32_t kFactorFlags = 3;
+constexpr int16_t kAlignLeft = 1;
+constexpr int16_t kAlignCentre = 4;
+constexpr int16_t kAlignRight = 7;
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr const char* kMarkText = "                  X";
+constexpr const char* kFileCaption = "Draft Strategy File";
+
+int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
+
+// Restores redraw and editing when a refill leaves, also by an exception.
+class FrozenGrid {
+ public:
+  FrozenGrid(FlexGridModel& grid, clsEditFlexGrid& editor)
+      : grid_(grid), editor_(editor), redraw_(grid.Redraw()), enabled_(editor.Enabled()) {
+    grid_.SetRedraw(false);
+    editor_.SetEnabled(false);
+  }
+  ~FrozenGrid() {
+    editor_.SetEnabled(enabled_);
+    grid_.SetRedraw(redraw_);
+  }
+  FrozenGrid(const FrozenGrid&) = delete;
+  FrozenGrid& operator=(const FrozenGrid&) = delete;
+
+ private:
+  FlexGridModel& grid_;
+  clsEditFlexGrid& editor_;
+  bool redraw_;
+  bool enabled_;
+};
+
+// A typed pick number: below 4 characters, numeric and above 0; rounded
+// half to even. False for anything else.
+bool PickValue(const std::string& text, int32_t& pick) {
+  if (text.size() >= 4 || !runtime::IsNumeric(text)) return false;
+  const double value = runtime::Val(text);
+  if (value <= 0) return false;
+  pick = runtime::CLng(value);
+  return pick > 0;
+}
+
+}  // namespace
+
+clsUIStrategy::clsUIStrategy(StrategyPageView& view) : view_(view) {
+  strategy_.SetFilePath(FileTypeFolder[kPageDraftStrategies]);
+}
+
+clsUIStrategy::~clsUIStrategy() {
+  mFlxStrategy.ValidateFlexText = nullptr;
+  mFlxStrategy.ValidateFlexListSingle = nullptr;
+  mFlxStrategy.EnterCell = nullptr;
+  mFlxStrategy.Click = nullptr;
+  mFlxStrategy.AllignmentDone = nullptr;
+  if (lstPos_ != nullptr) lstPos_->Click = nullptr;
+}
+
+FlexGridModel& clsUIStrategy::Grid() { return view_.RuleGrid()->Model(); }
+
+// ---- The page
+
+bool clsUIStrategy::ActivateForm() {
+  const std::string path = DefaultsFolder + "Default.pro";
+  try {
+    clsKickwellDB db;
+    if (!db.InitializeKickwellDB(path)) {
+      if (!db.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db.LastError(), path);
+      return false;
+    }
+    std::unique_ptr<jet::Recordset> rs = db.pSbKickwellSQL("SELECT * FROM tblPositions ORDER BY ID ASC;");
+    for (; !rs->Eof(); rs->MoveNext()) {
+      positionIDs_.push_back(rs->Field("ID").AsLong());
+      positionAbbreviations_.push_back(rs->Field("Pos").AsText());
+      positionNames_.push_back(rs->Field("PosFullName").AsText());
+    }
+    rs->Close();
+    db.Terminate();
+  } catch (const std::exception& e) {
+    basAssociatedFiles::ShowOpenFileError(e.what(), path);
+    return false;
+  }
+  if (!positionIDs_.empty()) {
+    positionAbbreviations_[0] = "All";
+    positionNames_[0] = "All";
+  }
+  GridInitialize();
+  const std::string& defaultName = FileTypeDefaultName[kPageDraftStrategies];
+  std::error_code ec;
+  if (ProjectOpenMode == 1 && std::filesystem::is_regular_file(strategy_.FilePath() + defaultName, ec)) {
+    LoadDraftStrategy(defaultName);
+  } else {
+    DisplayStrategyGrid();
+  }
+  return true;
+}
+
+bool clsUIStrategy::QueryUnload() {
+  if (initialised_) mFlxStrategy.ValidateLastCell();
+  return CloseCheck();
+}
+
+void clsUIStrategy::FileCommand(int32_t index) {
+  if (initialised_) mFlxStrategy.ValidateLastCell();
+  switch (index) {
+    case 6:
+      NewStrategy();
+      break;
+    case 7:
+      OpenStrategy();
+      break;
+    case 9:
+      Save();
+      break;
+    case 10:
+      SaveAs();
+      break;
+    default:
+      break;
+  }
+}
+
+bool clsUIStrategy::CloseCheck() {
+  if (!changesMade_) return true;
+  const std::string name = fileName_.empty() ? kFileCaption : fileName_;
+  const std::string answer =
+      basMessage::ShowMessage(kFileCaption, " Save changes to " + name + "?", seams::kSaveDontSaveCancel, true);
+  if (answer == seams::kAnswerSave) return Save();
+  return answer == seams::kAnswerNoSave;
+}
+
+bool clsUIStrategy::Save() {
+  // The default strategy is kept as shipped; an unnamed one needs a name.
+  if (fileName_.empty() || fileName_ == FileTypeDefaultName[kPageDraftStrategies]) return SaveAs();
+  return SaveDraftStrategy();
+}
+
+bool clsUIStrategy::SaveAs() {
+  if (basFileDialog::ShowFileDialog(fileName_, kPageDraftStrategies, basFileDialog::kSave, true, false, false))
+    return false;
+  const std::string previous = fileName_;
+  fileName_ = FileDialogChosenName;
+  strategy_.SetFileName(fileName_);
+  if (!SaveDraftStrategy()) {
+    fileName_ = previous;
+    strategy_.SetFileName(previous);
+    return false;
+  }
+  Announce();
+  return true;
+}
+
+void clsUIStrategy::NewStrategy() {
+  if (!CloseCheck()) return;
+  if (basFileDialog::ShowFileDialog("", kPageDraftStrategies, basFileDialog::kNew, true, false, false)) return;
+  fileName_ = FileDialogChosenName;
+  strategy_.Clear();
+  strategy_.SetDescription("");
+  strategy_.SetFileName(fileName_);
+  currentRow_ = 0;
+  DisplayStrategyGrid();
+  Announce();
+}
+
+void clsUIStrategy::OpenStrategy() {
+  if (!CloseCheck()) return;
+  if (basFileDialog::ShowFileDialog("", kPageDraftStrategies, basFileDialog::kOpen, true, false, false)) return;
+  if (LoadDraftStrategy(FileDialogChosenName)) Announce();
+}
+
+void clsUIStrategy::Announce() {
+  basCheatSheetMenu::SetFileMenuCaptions(kPageDraftStrategies);
+  basUIControl::ShowMainBarProperty(fileName_);
+}
+
+bool clsUIStrategy::LoadDraftStrategy(const std::string& fileName) {
+  clsDraftStrategy read;
+  read.SetFilePath(strategy_.FilePath());
+  read.SetFileName(fileName);
+  std::string error;
+  if (!read.LoadDraftStrategy(&error)) {
+    // The strategy on the page stays as it was, changes and all.
+    basMessage::ShowMessage(kFileCaption, " " + fileName + ": " + error, seams::kOk, true);
+    return false;
+  }
+  strategy_ = std::move(read);
+  fileName_ = fileName;
+  changesMade_ = false;
+  currentRow_ = 0;
+  DisplayStrategyGrid();
+  basUIControl::ShowMainBarProperty(fileName_);
+  return true;
+}
+
+bool clsUIStrategy::SaveDraftStrategy() {
+  if (initialised_) mFlxStrategy.ValidateLastCell();
+  strategy_.SetFileName(fileName_);
+  if (!strategy_.SaveDraftStrategy()) return false;
+  changesMade_ = false;
+  return true;
+}
+
+// ---- The rule grid
+
+void clsUIStrategy::GridInitialize() {
+  changesMade_ = false;
+  EditFlexGridView* grid = view_.RuleGrid();
+  lstPos_ = view_.CheckList();
+  FlexGridModel& m = grid->Model();
+  {
+    FrozenGrid frozen(m, mFlxStrategy);
+    m.Clear();
+    m.SetCols(kRuleCols);
+    m.SetRows(kHeadingRows);
+    m.SetFixedRows(kHeadingRows);
+    m.SetFixedCols(0);
+    m.SetRowHeightMin(330);
+    const char* top[kRuleCols] = {"",        "Team Pick", "Team Pick", "Method",  "Compare",
+                                  "Factors", "Include /", "Positions", "No Bye"};
+    const char* second[kRuleCols] = {"", "Begin", "End", "", "", "", "Exclude", "", "Conflict"};
+    const int32_t widths[kRuleCols] = {0, 540, 540, 1800, 1800, 1845, 1010, 2100, 800};
+    const int16_t aligns[kRuleCols] = {kAlignLeft, kAlignRight, kAlignRight, kAlignLeft, kAlignLeft,
+                                       kAlignLeft, kAlignLeft,  kAlignLeft,  kAlignLeft};
+    for (int32_t c = 0; c < kRuleCols; ++c) {
+      m.SetTextMatrix(0, c, top[c]);
+      m.SetTextMatrix(1, c, second[c]);
+      m.SetColWidth(c, widths[c]);
+      m.SetColAlignment(c, aligns[c]);
+      m.SetCellAlignmentAt(0, c, kAlignCentre);
+      m.SetCellAlignmentAt(1, c, kAlignCentre);
+    }
+    m.SetMergeCells(2);
+    m.SetMergeRow(0, true);
+    m.SetBackColor(kWhite);
+    m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
+    mFlxStrategy.SetNorm(view_.DropArrow(false));
+    mFlxStrategy.SetHover(view_.DropArrow(true));
+    mFlxStrategy.SetFlexgrid(grid);
+    mFlxStrategy.SetTextBox(view_.RuleText());
+    mFlxStrategy.SetComboBox(view_.RuleCombo());
+    if (view_.RuleCombo() != nullptr) view_.RuleCombo()->SetVisible(false);
+    mFlxStrategy.SetNormListBox(view_.NormList());
+    lstPos_->SetStyle(1);
+    mFlxStrategy.SetMultiListBox(lstPos_);
+    SetEditTypes();
+    mFlxStrategy.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
+      mFlxStrategy_ValidateFlexText(r, c, n, o);
+    };
+    mFlxStrategy.ValidateFlexListSingle = [this](int32_t r, int32_t c, int32_t i) {
+      mFlxStrategy_ValidateFlexListSingle(r, c, i);
+    };
+    mFlxStrategy.EnterCell = [this] { mFlxStrategy_EnterCell(); };
+    mFlxStrategy.Click = [this] { mFlxStrategy_Click(); };
+    mFlxStrategy.AllignmentDone = [this](int32_t c) { mFlxStrategy_AllignmentDone(c); };
+    lstPos_->Click = [this] { mLstPos_Click(); };
+  }
+  mFlxStrategy.SetEnabled(true);
+  initialised_ = true;
+  UpdateRuleButtons();
+}
+
+void clsUIStrategy::SetEditTypes() {
+  mFlxStrategy.Reset();
+  mFlxStrategy.TextEditColumn(kColBegin);
+  mFlxStrategy.TextEditColumn(kColEnd);
+  for (int32_t c : {kColMethod, kColCompare, kColInclusion}) mFlxStrategy.ListNormEditColumn(c);
+  for (int32_t c : {kColFactors, kColPositions}) mFlxStrategy.ListMultiEditColumn(c);
+}
+
+void clsUIStrategy::MarkHeadingRowsInactive() {
+  mFlxStrategy.ClearInActiveRows();
+  mFlxStrategy.InactiveRow(0);
+  mFlxStrategy.InactiveRow(1);
+  mFlxStrategy.DrawDropArrows();
+}
+
+int32_t clsUIStrategy::RuleRowColour(int32_t row) const {
+  // The first rule row takes the second row colour.
+  return Palette((row - kHeadingRows) % 2 == 0 ? basColourScheme::kEditorRowColourB
+                                               : basColourScheme::kEditorRowColourA);
+}
+
+void clsUIStrategy::PaintRuleRow(int32_t row, int32_t colour) {
+  FlexGridModel& m = Grid();
+  if (row < kHeadingRows || row >= m.Rows()) return;
+  for (int32_t c = 0; c < kRuleCols; ++c) m.SetCellBackColorAt(row, c, colour);
+}
+
+void clsUIStrategy::DisplayStrategyGrid() {
+  FlexGridModel& m = Grid();
+  const int32_t count = strategy_.Count();
+  {
+    FrozenGrid frozen(m, mFlxStrategy);
+    m.SetRows(count + kHeadingRows);
+    for (int32_t rule = 0; rule < count; ++rule) DisplayRuleRow(rule, rule + kHeadingRows);
+    for (int32_t row = kHeadingRows; row < m.Rows(); ++row) PaintRuleRow(row, RuleRowColour(row));
+    m.SetRow(m.Rows() - 1);
+    m.SetCol(kColBegin);
+    MarkHeadingRowsInactive();
+  }
+  view_.SetDescription(strategy_.Description());
+  UpdateRuleButtons();
+}
+
+std::string clsUIStrategy::PositionAbbreviation(int32_t posID) const {
+  for (std::size_t i = 0; i < positionIDs_.size(); ++i) {
+    if (positionIDs_[i] == posID) return positionAbbreviations_[i];
+  }
+  return "";
+}
+
+std::string clsUIStrategy::PositionText(int32_t rule) const {
+  std::string text = " ";
+  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
+    if (id > clsDraftStrategy::kBenchMark) {
+      text += "[" + PositionAbbreviation(id - clsDraftStrategy::kBenchMark) + "-B] ";
+    } else if (id > clsDraftStrategy::kStarterMark) {
+      text += "[" + PositionAbbreviation(id - clsDraftStrategy::kStarterMark) + "-S] ";
+    } else if (id > 0) {
+      text += "[" + PositionAbbreviation(id) + "] ";
+    }
+  }
+  return text;
+}
+
+std::string clsUIStrategy::FactorText(int32_t rule) const {
+  std::string text = " ";
+  for (int32_t f = 0; f < kFactorFlags; ++f) {
+    if (strategy_.UsingFactor(rule, f)) text += "[" + basSTGFileControl::FactorFlagText(f) + "] ";
+  }
+  return text;
+}
+
+void clsUIStrategy::DisplayRuleRow(int32_t rule, int32_t row) {
+  FlexGridModel& m = Grid();
+  m.SetTextMatrix(row, kColRule, std::to_string(rule));
+  m.SetTextMatrix(row, kColBegin, std::to_string(strategy_.BegPick(rule)));
+  m.SetTextMatrix(row, kColEnd, basSTGFileControl::PickNumberText(strategy_.EndPick(rule)));
+  m.SetTextMatrix(row, kColMethod, " " + basSTGFileControl::MethodText(strategy_.Method(rule)));
+  m.SetTextMatrix(row, kColCompare, " " + basSTGFileControl::CompareText(strategy_.Compare(rule)));
+  m.SetTextMatrix(row, kColInclusion, strategy_.Inclusion(rule) == 0 ? " Include" : " Exclude");
+  m.SetTextMatrix(row, kColFactors, FactorText(rule));
+  m.SetTextMatrix(row, kColPositions, PositionText(rule));
+  ShowByeConflict(row, strategy_.NoByeConflict(rule));
+}
+
+void clsUIStrategy::ShowByeConflict(int32_t row, bool set) {
+  FlexGridModel& m = Grid();
+  m.SetCellPictureAt(row, kColNoBye, view_.CheckPicture(set));
+  m.SetCellPictureAlignmentAt(row, kColNoBye, kAlignCentre);
+  m.SetTextMatrix(row, kColNoBye, set ? kMarkText : "");
+}
+
+void clsUIStrategy::UpdateRuleButtons() {
+  const int32_t rows = Grid().Rows();
+  const bool selected = currentRow_ >= kHeadingRows && currentRow_ < rows;
+  view_.SetRuleButtonEnabled(kAddRule, true);
+  view_.SetRuleButtonEnabled(kRemoveRule, selected);
+  view_.SetRuleButtonEnabled(kMoveUp, selected && rows > 3 && currentRow_ > kHeadingRows);
+  view_.SetRuleButtonEnabled(kMoveDown, selected && rows > 3 && currentRow_ < rows - 1);
+}
+
+void clsUIStrategy::AddStrategy(int32_t index) {
+  strategy_.SetCount(index + 1);
+  strategy_.SetBegPick(index, 0);
+  strategy_.SetEndPick(index, 0);
+  strategy_.SetInclusion(index, 0);
+  strategy_.SetMethod(index, 0);
+  strategy_.AddPositionID(index, clsDraftStrategy::kAnyPositionID);
+}
+
+// ---- Events
+
+void clsUIStrategy::mAR_Click(int32_t index) {
+  mFlxStrategy.ValidateLastCell();
+  FlexGridModel& m = Grid();
+  const int32_t rule = currentRow_ - kHeadingRows;
+  if (index != kAddRule && (rule < 0 || rule >= strategy_.Count())) return;
+  int32_t newRow = 0;
+  {
+    FrozenGrid frozen(m, mFlxStrategy);
+    changesMade_ = true;
+    switch (index) {
+      case kAddRule: {
+        const int32_t n = strategy_.Count();
+        AddStrategy(n);
+        m.SetRows(n + kHeadingRows + 1);
+        DisplayRuleRow(n, n + kHeadingRows);
+        PaintRuleRow(n + kHeadingRows, RuleRowColour(n + kHeadingRows));
+        MarkHeadingRowsInactive();
+        m.SetRow(n + kHeadingRows);
+        m.SetCol(kColRule);
+        break;
+      }
+      case kRemoveRule:
+        strategy_.DeleteStrategy(rule);
+        currentRow_ = 0;
+        DisplayStrategyGrid();
+        break;
+      case kMoveUp:
+        if (rule == 0) return;
+        strategy_.SwapRuleIndex(rule, rule - 1);
+        DisplayRuleRow(rule, currentRow_);
+        DisplayRuleRow(rule - 1, currentRow_ - 1);
+        newRow = currentRow_ - 1;
+        break;
+      case kMoveDown:
+        if (rule + 1 >= strategy_.Count()) return;
+        strategy_.SwapRuleIndex(rule, rule + 1);
+        DisplayRuleRow(rule, currentRow_);
+        DisplayRuleRow(rule + 1, currentRow_ + 1);
+        newRow = currentRow_ + 1;
+        break;
+      default:
+        return;
+    }
+  }
+  if (newRow >= kHeadingRows) m.SetRow(newRow);
+  mFlxStrategy_EnterCell();
+}
+
+void clsUIStrategy::mTxtDescription_Change(const std::string& text) {
+  strategy_.SetDescription(text);
+  changesMade_ = true;
+}
+
+void clsUIStrategy::mFlxStrategy_EnterCell() {
+  FlexGridModel& m = Grid();
+  currentCol_ = m.Col();
+  const int32_t row = m.Row();
+  if (row >= kHeadingRows && row != currentRow_) {
+    FrozenGrid frozen(m, mFlxStrategy);
+    if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, kWhite);
+    currentRow_ = row;
+    PaintRuleRow(row, Palette(basColourScheme::kSelectionColour));
+  }
+  UpdateRuleButtons();
+}
+
+void clsUIStrategy::mFlxStrategy_Click() {
+  FlexGridModel& m = Grid();
+  const int32_t row = m.Row();
+  if (m.Col() != kColNoBye || row < kHeadingRows || row - kHeadingRows >= strategy_.Count()) return;
+  FrozenGrid frozen(m, mFlxStrategy);
+  const int32_t rule = row - kHeadingRows;
+  strategy_.SetNoByeConflict(rule, !strategy_.NoByeConflict(rule));
+  ShowByeConflict(row, strategy_.NoByeConflict(rule));
+  changesMade_ = true;
+}
+
+void clsUIStrategy::FillList(int32_t col) {
+  const bool check = col == kColFactors || col == kColPositions;
+  EditFlexListBox* list = check ? lstPos_ : view_.NormList();
+  list->Clear();
+  auto add = [list](const std::string& text, int32_t data) {
+    list->AddItem(text);
+    list->SetItemData(list->ListCount() - 1, data);
+  };
+  const int32_t rule = Grid().Row() - kHeadingRows;
+  switch (col) {
+    case kColMethod:
+      for (int32_t i = 0; i < kMethods; ++i) add(" " + basSTGFileControl::MethodText(i), i);
+      break;
+    case kColCompare:
+      for (int32_t i = 0; i < kCompares; ++i) add(" " + basSTGFileControl::CompareText(i), i);
+      break;
+    case kColInclusion:
+      add(" Include", 0);
+      add(" Exclude", 1);
+      break;
+    case kColFactors:
+      for (int32_t i = 0; i < kFactorFlags; ++i) {
+        add(" " + basSTGFileControl::FactorFlagText(i), i);
+        list->SetSelected(i, strategy_.UsingFactor(rule, i));
+      }
+      break;
+    case kColPositions: {
+      add(" [All] All Positions", clsDraftStrategy::kAnyPositionID);
+      for (std::size_t i = 1; i < positionIDs_.size(); ++i)
+        add(" [" + positionAbbreviations_[i] + "] " + positionNames_[i], positionIDs_[i]);
+      const clsDraftStrategy::PositionIDs ids = strategy_.PosInclusionIDs(rule);
+      for (int32_t i = 0; i < list->ListCount(); ++i)
+        list->SetSelected(i, std::find(ids.begin(), ids.end(), list->ItemData(i)) != ids.end());
+      break;
+    }
+    default:
+      return;
+  }
+  basFlexGridCommon::FitListToItems(*list, Grid());
+}
+
+void clsUIStrategy::mFlxStrategy_AllignmentDone(int32_t col) {
+  const int32_t rule = Grid().Row() - kHeadingRows;
+  if (rule < 0 || rule >= strategy_.Count()) return;
+  FillList(col);
+}
+
+void clsUIStrategy::mFlxStrategy_ValidateFlexListSingle(int32_t row, int32_t col, int32_t listIndex) {
+  const int32_t rule = row - kHeadingRows;
+  if (listIndex < 0 || rule < 0 || rule >= strategy_.Count()) return;
+  switch (col) {
+    case kColMethod:
+      if (listIndex >= kMethods) return;
+      strategy_.SetMethod(rule, listIndex);
+      break;
+    case kColCompare:
+      if (listIndex >= kCompares) return;
+      strategy_.SetCompare(rule, listIndex);
+      break;
+    case kColInclusion:
+      strategy_.SetInclusion(rule, listIndex == 0 ? 0 : 1);
+      break;
+    default:
+      return;
+  }
+  changesMade_ = true;
+  DisplayRuleRow(rule, row);
+}
+
+void clsUIStrategy::mFlxStrategy_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
+                                                  const std::string& oldText) {
+  const int32_t rule = row - kHeadingRows;
+  if (rule < 0 || rule >= strategy_.Count()) return;
+  std::string result = runtime::Trim(oldText);
+  int32_t pick = 0;
+  if (col == kColBegin && PickValue(newText, pick)) {
+    strategy_.SetBegPick(rule, pick);
+    result = std::to_string(strategy_.BegPick(rule));
+    changesMade_ = true;
+  } else if (col == kColEnd && PickValue(runtime::Trim(newText) == "l" || runtime::Trim(newText) == "L"
+                                             ? std::string("999")
+                                             : newText,
+                                         pick)) {
+    strategy_.SetEndPick(rule, pick);
+    result = basSTGFileControl::PickNumberText(strategy_.EndPick(rule));
+    changesMade_ = true;
+  } else if (col != kColBegin && col != kColEnd) {
+    return;
+  }
+  Grid().SetTextMatrix(row, col, " " + result);
+}
+
+void clsUIStrategy::mLstPos_Click() {
+  const int32_t rule = Grid().Row() - kHeadingRows;
+  if (rule < 0 || rule >= strategy_.Count()) return;
+  EditFlexListBox* list = lstPos_;
+  if (currentCol_ == kColFactors) {
+    for (int32_t i = 0; i < std::min(list->ListCount(), kFactorFlags); ++i)
+      strategy_.SetUsingFactor(rule, list->ItemData(i), list->Selected(i));
+    Grid().SetTextMatrix(Grid().Row(), kColFactors, FactorText(rule));
+    changesMade_ = true;
+    return;
+  }
+  if (currentCol_ != kColPositions) return;
+  std::vector<int32_t> ids;
+  for (int32_t i = 0; i < list->ListCount(); ++i) {
+    if (list->Selected(i)) ids.push_back(list->ItemData(i));
+  }
+  // Starter and bench ids, which the list does not show, are kept.
+  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
+    if (id > clsDraftStrategy::kStarterMark) ids.push_back(id);
+  }
+  if (ids.size() > static_cast<std::size_t>(clsDraftStrategy::kMaxPositionIDs)) {
+    basMessage::ShowMessage(kFileCaption, " A rule holds at most 40 positions.", seams::kOk, true);
+    FillList(kColPositions);
+    return;
+  }
+  // The stored position count follows the ids: empty the list, then add.
+  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
+    if (id != 0) strategy_.RemovePositionID(rule, id);
+  }
+  const clsDraftStrategy::PositionIDs none{};
+  strategy_.SetPosInclusionIDs(rule, none);
+  for (int32_t id : ids) strategy_.AddPositionID(rule, id);
+  Grid().SetTextMatrix(Grid().Row(), kColPositions, PositionText(rule));
+  changesMade_ = true;
+}

@@ -1,0 +1,116 @@
+#pragma once
+// The draft-strategy page (page 4): opens the default strategy of the
+// strategy folder (or none), shows its pick rules one per row in priority
+// order, edits them in place, adds, removes and reorders rules, and carries
+// out the File menu's New, Open, Save and Save As of strategy files. The
+// positions come from the default projected-stats database of the work
+// folder; position 1 (the whole roster) is shown as "All".
+//
+// Rule grid: rows 0 and 1 are headings; row r shows rule r - 2. Column 0
+// (hidden) holds the rule number.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "draft_inputs/clsDraftStrategy.h"
+#include "shell/PageWindow.h"
+#include "toolkit/clsEditFlexGrid.h"
+
+class EditFlexListBox;
+class FlexGridModel;
+class StrategyPageView;
+
+class clsUIStrategy : public PageCommands {
+ public:
+  enum Column : int32_t {
+    kColRule = 0,
+    kColBegin = 1,
+    kColEnd = 2,
+    kColMethod = 3,
+    kColCompare = 4,
+    kColFactors = 5,
+    kColInclusion = 6,
+    kColPositions = 7,
+    kColNoBye = 8,
+  };
+  enum RuleButton : int32_t { kAddRule = 0, kRemoveRule = 1, kMoveUp = 2, kMoveDown = 3 };
+
+  explicit clsUIStrategy(StrategyPageView& view);
+  ~clsUIStrategy() override;
+  clsUIStrategy(const clsUIStrategy&) = delete;
+  clsUIStrategy& operator=(const clsUIStrategy&) = delete;
+
+  // ---- The page (PageCommands)
+
+  // Reads the positions from the default database, lays out the grid and
+  // opens the default strategy when the folder holds it. False (after the
+  // message) when the database does not open.
+  bool ActivateForm() override;
+  // The save question when there are unsaved changes; False keeps the page.
+  bool QueryUnload() override;
+  // 6 New, 7 Open, 9 Save, 10 Save As.
+  void FileCommand(int32_t index) override;
+
+  bool ChangesMade() const { return changesMade_; }
+  const std::string& FileName() const { return fileName_; }
+  clsDraftStrategy& Strategy() { return strategy_; }
+  int32_t CurrentRow() const { return currentRow_; }
+
+  // Reads the named file of the strategy folder; a failed read leaves an
+  // empty strategy and keeps the changed flag. The grid is redrawn.
+  bool LoadDraftStrategy(const std::string& fileName);
+  // Commits an open edit and writes the file; False (after the strategy's
+  // own message) keeps the changed flag.
+  bool SaveDraftStrategy();
+  void DisplayStrategyGrid();
+
+  // ---- Events
+
+  void mAR_Click(int32_t index);
+  void mTxtDescription_Change(const std::string& text);
+  void mFlxStrategy_EnterCell();
+  void mFlxStrategy_Click();
+  void mFlxStrategy_AllignmentDone(int32_t col);
+  void mFlxStrategy_ValidateFlexListSingle(int32_t row, int32_t col, int32_t listIndex);
+  void mFlxStrategy_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
+                                     const std::string& oldText);
+  void mLstPos_Click();
+
+ private:
+  FlexGridModel& Grid();
+  void FillPositions();
+  void GridInitialize();
+  void SetEditTypes();
+  void MarkHeadingRowsInactive();
+  void DisplayRuleRow(int32_t rule, int32_t row);
+  void ShowByeConflict(int32_t row, bool set);
+  void PaintRuleRow(int32_t row, int32_t colour);
+  int32_t RuleRowColour(int32_t row) const;
+  void UpdateRuleButtons();
+  void AddStrategy(int32_t index);
+  std::string PositionAbbreviation(int32_t posID) const;
+  std::string PositionText(int32_t rule) const;
+  std::string FactorText(int32_t rule) const;
+  void FillList(int32_t col);
+
+  bool CloseCheck();
+  bool Save();
+  bool SaveAs();
+  void NewStrategy();
+  void OpenStrategy();
+  void Announce();
+
+  StrategyPageView& view_;
+  clsDraftStrategy strategy_;
+  clsEditFlexGrid mFlxStrategy;
+  EditFlexListBox* lstPos_ = nullptr;
+  std::vector<int32_t> positionIDs_;
+  std::vector<std::string> positionAbbreviations_;
+  std::vector<std::string> positionNames_;
+  std::string fileName_;
+  bool changesMade_ = false;
+  int32_t currentRow_ = 0;
+  int32_t currentCol_ = 0;
+  bool initialised_ = false;
+};

@@ -1,0 +1,195 @@
+// The draft-strategy page's controller, headless: the rule grid over the
+// grid editor's fakes, the File commands through the scripted seams.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "DatabaseFixtures.h"
+#include "FakeEditFlexGrid.h"
+#include "FakeSeams.h"
+#include "TempDir.h"
+#include "core/PageCode.h"
+#include "core/basMockItUp.h"
+#include "shell/basUIControl.h"
+#include "editors/strategy/StrategyPageView.h"
+#include "editors/strategy/clsUIStrategy.h"
+
+namespace {
+
+using Col = clsUIStrategy::Column;
+using Button = clsUIStrategy::RuleButton;
+
+class FakeStrategyView final : public StrategyPageView {
+ public:
+  EditFlexGridView* RuleGrid() override { return &grid; }
+  EditFlexTextBox* RuleText() override { return &grid.text; }
+  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
+  EditFlexListBox* NormList() override { return &grid.normList; }
+  EditFlexListBox* CheckList() override { return &grid.multiList; }
+  void SetRuleButtonEnabled(int32_t index, bool enabled) override { buttons[index] = enabled; }
+  void SetDescription(const std::string& text) override { description = text; }
+  std::shared_ptr<const FlexGridPicture> CheckPicture(bool) override { return nullptr; }
+  std::shared_ptr<const FlexGridPicture> DropArrow(bool) override { return nullptr; }
+
+  kdtest::FakeEditFlexGrid grid;
+  bool buttons[4] = {};
+  std::string description;
+};
+
+class StrategyPageTest : public ::testing::Test {
+ protected:
+  StrategyPageTest() {
+    basMockItUp::InitFileTypeTable(work.Path());
+    std::filesystem::create_directories(DefaultsFolder);
+    std::filesystem::create_directories(Folder());
+    kdtest::WriteTemplateDatabase(DefaultsFolder + "Default.pro");
+    ProjectOpenMode = 1;
+  }
+  ~StrategyPageTest() override {
+    page.reset();
+    ProjectOpenMode = 0;
+  }
+
+  static std::string Folder() { return FileTypeFolder[kPageDraftStrategies]; }
+
+  // A strategy file of `rules` rules, rule i picking from i + 1 to i + 1.
+  static void WriteStrategy(const std::string& name, int32_t rules) {
+    clsDraftStrategy s;
+    s.SetFilePath(Folder());
+    s.SetFileName(name);
+    for (int32_t i = 0; i < rules; ++i) {
+      s.SetCount(i + 1);
+      s.SetBegPick(i, i + 1);
+      s.SetEndPick(i, i + 1);
+      s.AddPositionID(i, 1);
+    }
+    ASSERT_TRUE(s.SaveDraftStrategy());
+  }
+
+  void Open() {
+    page = std::make_unique<clsUIStrategy>(view);
+    ASSERT_TRUE(page->ActivateForm());
+  }
+
+  void Edit(int32_t row, int32_t col, const std::string& text) {
+    view.grid.ClickCell(row, col);
+    view.grid.Type(text);
+    view.grid.Key(kdtest::kKeyEnter);
+  }
+
+  FlexGridModel& grid() { return view.grid.model; }
+
+  kdtest::TempDir work;
+  kdtest::ScopedFakeSeams seams;
+  FakeStrategyView view;
+  std::unique_ptr<clsUIStrategy> page;
+};
+
+TEST_F(StrategyPageTest, AddRuleShowsAnEmptyRuleAndSelectsIt) {
+  Open();
+  ASSERT_EQ(grid().Rows(), 2);
+  EXPECT_TRUE(view.buttons[Button::kAddRule]);
+  EXPECT_FALSE(view.buttons[Button::kRemoveRule]);
+
+  page->mAR_Click(Button::kAddRule);
+  ASSERT_EQ(grid().Rows(), 3);
+  const std::vector<std::string> expected = {"0",        "0",         "0",         " Open Roster", " Full Points",
+                                             " ",        " Include",  " [All] ",   ""};
+  for (int32_t c = 0; c < 9; ++c) EXPECT_EQ(grid().TextMatrix(2, c), expected[c]) << "column " << c;
+  EXPECT_EQ(page->CurrentRow(), 2);
+  EXPECT_TRUE(page->ChangesMade());
+  EXPECT_TRUE(view.buttons[Button::kRemoveRule]);
+  EXPECT_FALSE(view.buttons[Button::kMoveUp]);
+  EXPECT_FALSE(view.buttons[Button::kMoveDown]);
+}
+
+TEST_F(StrategyPageTest, LTypedInEndMeansTheLastPick) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  Edit(2, Col::kColEnd, "l");
+  EXPECT_EQ(page->Strategy().EndPick(0), 999);
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColEnd), " Last");
+}
+
+TEST_F(StrategyPageTest, BeginRefusesWhatIsNoPickAndRoundsHalves) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  Edit(2, Col::kColBegin, "7");
+  ASSERT_EQ(page->Strategy().BegPick(0), 7);
+  for (const char* text : {"0", "-5", "1000", "abc"}) {
+    Edit(2, Col::kColBegin, text);
+    EXPECT_EQ(page->Strategy().BegPick(0), 7) << text;
+    EXPECT_EQ(grid().TextMatrix(2, Col::kColBegin), " 7") << text;
+  }
+  Edit(2, Col::kColBegin, "2.5");
+  EXPECT_EQ(page->Strategy().BegPick(0), 2);
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColBegin), " 2");
+}
+
+TEST_F(StrategyPageTest, MoveButtonsFollowTheSelectedRule) {
+  WriteStrategy(FileTypeDefaultName[kPageDraftStrategies], 3);
+  Open();
+  ASSERT_EQ(grid().Rows(), 5);
+  view.grid.ClickCell(2, Col::kColBegin);
+  EXPECT_FALSE(view.buttons[Button::kMoveUp]);
+  EXPECT_TRUE(view.buttons[Button::kMoveDown]);
+  view.grid.ClickCell(4, Col::kColBegin);
+  EXPECT_TRUE(view.buttons[Button::kMoveUp]);
+  EXPECT_FALSE(view.buttons[Button::kMoveDown]);
+
+  page->mAR_Click(Button::kMoveUp);
+  EXPECT_EQ(page->Strategy().BegPick(1), 3);
+  EXPECT_EQ(grid().TextMatrix(3, Col::kColBegin), "3");
+  EXPECT_EQ(page->CurrentRow(), 3);
+}
+
+TEST_F(StrategyPageTest, SaveOfTheDefaultStrategyAsksForANewName) {
+  const std::string defaultName = FileTypeDefaultName[kPageDraftStrategies];
+  WriteStrategy(defaultName, 1);
+  Open();
+  ASSERT_FALSE(page->ChangesMade());
+  page->mAR_Click(Button::kAddRule);
+  seams.files.AnswerOwn("Mine.stg");
+  page->FileCommand(9);
+  ASSERT_EQ(seams.files.ownRequests.size(), 1U);
+  EXPECT_FALSE(page->ChangesMade());
+  EXPECT_EQ(page->FileName(), "Mine.stg");
+  clsDraftStrategy saved;
+  saved.SetFilePath(Folder());
+  saved.SetFileName("Mine.stg");
+  ASSERT_TRUE(saved.LoadDraftStrategy());
+  EXPECT_EQ(saved.Count(), 2);
+}
+
+TEST_F(StrategyPageTest, FailedSaveKeepsTheChangesAndTheCloseQuestion) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  std::filesystem::remove_all(Folder());
+  seams.files.AnswerOwn("Mine.stg");
+  page->FileCommand(9);
+  EXPECT_TRUE(page->ChangesMade());
+  EXPECT_EQ(page->FileName(), "");
+
+  seams.messages.Answer("cancel");
+  EXPECT_FALSE(page->QueryUnload());
+  EXPECT_EQ(seams.messages.messages.back().text, " Save changes to Draft Strategy File?");
+  seams.messages.Answer("nosave");
+  EXPECT_TRUE(page->QueryUnload());
+}
+
+TEST_F(StrategyPageTest, FortyFirstPositionIsRefusedWithAMessage) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  for (int32_t i = 0; i < 39; ++i) page->Strategy().AddPositionID(0, 1002);
+  view.grid.ClickCell(2, Col::kColPositions);
+  ASSERT_GT(view.grid.multiList.ListCount(), 1);
+  view.grid.ClickListItem(view.grid.multiList, 1);
+  view.grid.multiList.Click();  // the tick, as the window's list reports it
+  ASSERT_FALSE(seams.messages.messages.empty());
+  EXPECT_EQ(seams.messages.messages.back().text, " A rule holds at most 40 positions.");
+  EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[0], 1);
+  EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[39], 1002);
+}
+
+}  // namespace
