@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "MainWindowHarness.h"
+#include "Screenshot.h"
 #include "core/basMockItUp.h"
 #include "editors/strategy/clsUIStrategy.h"
 #include "editors/strategy/ui/frmDraftStrategies.h"
@@ -60,6 +61,7 @@ TEST_F(StrategyWindowTest, PickTypedInTheGridChangesTheRule) {
   EXPECT_EQ(grid->Model().TextMatrix(2, Col::kColBegin), " 2");
   EXPECT_EQ(page->Controller().Strategy().BegPick(0), 2);
   EXPECT_TRUE(page->Controller().ChangesMade());
+  kdtest::SaveScreenshot(window.get(), "strategy_page");
 }
 
 TEST_F(StrategyWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {
