@@ -1,0 +1,614 @@
+#include "editors/projected_stats/clsUIProjectedStats2.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "core/PageCode.h"
+#include "core/basAssociatedFiles.h"
+#include "core/basColourScheme.h"
+#include "core/basFileExists_001.h"
+#include "core/basFlexGridCommon.h"
+#include "core/basMessage.h"
+#include "core/basMockDraftSettings.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "core/clsSettingsKD.h"
+#include "database/clsCategoryControl.h"
+#include "database/clsDisplayGridIsolate.h"
+#include "documents/basDisplayKeywords.h"
+#include "documents/basGridValidation.h"
+#include "editors/projected_stats/ProjectedStatsView.h"
+#include "engine/LeagueTransfer.h"
+#include "engine/basMockDraftCalculation.h"
+#include "platform/flexgrid/FlexGridModel.h"
+#include "platform/jet/Recordset.h"
+#include "platform/runtime/Text.h"
+#include "player_data/basCreateSingleSeasonDB.h"
+#include "shell/basExportFile.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
+
+namespace {
+
+constexpr int32_t kHeadingRows = 2;
+constexpr int32_t kTwipsPerPixel = 15;
+constexpr int32_t kLastPositionWithGrid = 21;  // settings 5..25 hold positions 1..21
+constexpr int16_t kAlignLeft = 1;
+constexpr int16_t kAlignCentre = 4;
+constexpr int16_t kAlignRight = 7;
+constexpr int32_t kRankSourceCategory = 51;
+constexpr const char* kMarkText = "               X";
+
+int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
+
+// Restores redraw and editing when a refill leaves, also by an exception.
+class FrozenGrid {
+ public:
+  FrozenGrid(FlexGridModel& grid, clsEditFlexGrid& editor)
+      : grid_(grid), editor_(editor), redraw_(grid.Redraw()) {
+    grid_.SetRedraw(false);
+    editor_.SetEnabled(false);
+  }
+  ~FrozenGrid() {
+    editor_.SetEnabled(true);
+    grid_.SetRedraw(redraw_);
+  }
+  FrozenGrid(const FrozenGrid&) = delete;
+  FrozenGrid& operator=(const FrozenGrid&) = delete;
+
+ private:
+  FlexGridModel& grid_;
+  clsEditFlexGrid& editor_;
+  bool redraw_;
+};
+
+}  // namespace
+
+clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view) : view_(view) {}
+
+clsUIProjectedStats2::~clsUIProjectedStats2() {
+  mFlxProjected.ValidateFlexText = nullptr;
+  mFlxProjected.EnterCell = nullptr;
+  mFlxProjected.Click = nullptr;
+  db_.Terminate();
+}
+
+FlexGridModel& clsUIProjectedStats2::Grid() { return grid_->Model(); }
+
+int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
+  if (col < 0 || col >= static_cast<int32_t>(colCats_.size())) return 0;
+  return colCats_[static_cast<std::size_t>(col)];
+}
+
+// ---- The page
+
+bool clsUIProjectedStats2::ActivateForm() {
+  fileName_ = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
+  bool opened = false;
+  if (!fileName_.empty()) {
+    const std::string path = FileTypeFolder[kPageProjectedStats] + fileName_;
+    opened = db_.InitializeKickwellDB(path);
+    if (opened) {
+      try {
+        basCreateSingleSeasonDB::UpdateProjectedStats(db_, false);
+      } catch (const std::exception& e) {
+        basAssociatedFiles::ShowOpenFileError(e.what(), path);
+      }
+    } else if (!db_.LastError().empty()) {
+      basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
+    }
+  }
+  loaded_ = opened;
+  if (!opened) {
+    const std::string path = DefaultsFolder + "Default.pro";
+    if (!db_.InitializeKickwellDB(path)) {
+      if (!db_.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
+      return false;
+    }
+  }
+  try {
+    const std::string league = ProjectOpenMode == 1 ? GlobalProject().Value(kProjLeaguePropertiesFile) : "";
+    if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs) && !league.empty() &&
+        basFileExists_001::FileExists(FileTypeFolder[kPageLeagueProperties] + league, false)) {
+      basLGPFileControl::ImportRosterSizesFromINI(FileTypeFolder[kPageLeagueProperties], league, db_);
+    } else {
+      basLGPFileControl::ResetRosterSizesInDB(db_);
+    }
+    db_.LoadDisplay(FileTypeFolder[kPageDisplayGrids] + kFirstDisplayGrid);
+    RefreshYear();
+    BuildTabs();
+    GridInitialize(view_.StatGrid(), view_.StatText(), view_.StatCombo());
+  } catch (const std::exception& e) {
+    basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
+    return false;
+  }
+  if (!loaded_) {
+    ClearData();
+    fileName_.clear();
+  }
+  basUIControl::ShowMainBarProperty(fileName_);
+  DisplayURLs();
+  return true;
+}
+
+bool clsUIProjectedStats2::QueryUnload() {
+  if (initialised_) mFlxProjected.ValidateLastCell();
+  if (StatChangeMax() < 0) return true;
+  if (!basMessage::AskSaveChanges(kPageProjectedStats, fileName_)) return false;
+  // The corrections are in the file already: saving keeps them, not saving
+  // writes the old values back.
+  if (MessageAnswer == seams::kAnswerNoSave) {
+    UndoStatChanges();
+  } else {
+    ClearStatChanges();
+  }
+  return true;
+}
+
+void clsUIProjectedStats2::FileCommand(int32_t /*index*/) {
+  if (initialised_) mFlxProjected.ValidateLastCell();
+}
+
+void clsUIProjectedStats2::RefreshYear() { year_ = db_.pFnGetYear(); }
+
+void clsUIProjectedStats2::RefreshDisplay() {
+  RefreshYear();
+  DisplayURLs();
+  mTab_Click(currentTab_);
+}
+
+void clsUIProjectedStats2::DisplayURLs() {
+  try {
+    view_.SetSourceLabels("Stat Source: " + db_.StrainURL(), "ADP Source: " + db_.ADPURL());
+  } catch (const std::exception&) {
+    // The source lines are information only.
+  }
+}
+
+void clsUIProjectedStats2::ResetStatGrid() {
+  view_.SelectTab(0);
+  mTab_Click(0);
+}
+
+void clsUIProjectedStats2::BuildTabs() {
+  posIDs_.clear();
+  std::vector<std::string> captions;
+  auto read = [&](const std::string& sql) {
+    auto rs = db_.pSbKickwellSQL(sql);
+    for (; !rs->Eof(); rs->MoveNext()) {
+      posIDs_.push_back(rs->Field("ID").AsLong());
+      captions.push_back(rs->Field("Pos").AsText());
+    }
+  };
+  if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs))
+    read("SELECT * FROM tblPositions WHERE (FullRosterMax > 0 AND ID <> 1) ORDER BY DisplayOrder ASC;");
+  if (posIDs_.empty()) read("SELECT * FROM tblPositions WHERE ID <> 1 ORDER BY DisplayOrder ASC;");
+  if (posIDs_.empty()) {
+    posIDs_.push_back(1);
+    captions.emplace_back("No Positions Found");
+  }
+  view_.SetTabs(captions);
+}
+
+// ---- The stat grid
+
+void clsUIProjectedStats2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
+                                          EditFlexComboBox* /*comboBox*/) {
+  highlightColour_ = Palette(basColourScheme::kSelectionColour);
+  grid_ = grid;
+  mFlxProjected.SetEnabled(false);
+  Grid().SetRedraw(false);
+  SetUpGridColumns();
+  Grid().SetRedraw(true);
+  mFlxProjected.SetFlexgrid(grid);
+  mFlxProjected.SetTextBox(textBox);
+  mFlxProjected.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
+    mFlxProjected_ValidateFlexText(r, c, n, o);
+  };
+  mFlxProjected.Click = [this] { mFlxProjected_Click(); };
+  mFlxProjected.EnterCell = [this] { mFlxProjected_EnterCell(); };
+  SetColumnEditTypes();
+  initialised_ = true;
+  mTab_Click(0);
+  view_.SelectTab(0);
+  mFlxProjected.SetEnabled(true);
+}
+
+void clsUIProjectedStats2::SetUpGridColumns() {
+  FlexGridModel& g = Grid();
+  clsDisplayGridIsolate& display = db_.Display();
+  const int32_t last = display.ColumnMax();
+  const int32_t cols = last + 3;  // ID, "Mod", the display columns
+  colCats_.assign(static_cast<std::size_t>(cols), 0);
+  const int16_t lines = basMockDraftSettings::GlobalSettings().BoolVal(kSetProjectedGridLines) ? 1 : 0;
+  g.SetGridLines(lines);
+  g.SetGridLinesFixed(lines);
+  g.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
+  g.SetCols(cols);
+  g.SetRows(3);
+  g.SetRow(2);
+  g.SetCol(2);
+  blankRow_.assign(static_cast<std::size_t>(cols - 2), '\t');
+  g.SetFixedRows(kHeadingRows);
+  g.SetFixedCols(std::min(4, cols));
+  g.SetColWidth(0, 0);
+  for (int32_t i = 0; i <= last; ++i) {
+    const int32_t c = i + 2;
+    g.SetColWidth(c, static_cast<int32_t>(std::lround(display.ColumnWidth(i) * static_cast<double>(kTwipsPerPixel))));
+    g.SetColAlignment(c, display.Align(i));
+    g.SetTextMatrix(0, c, basDisplayKeywords::ReplaceDisplayKeywords(display.Title1(i), 0, db_));
+    g.SetTextMatrix(1, c, " " + display.Title2(i));
+    colCats_[static_cast<std::size_t>(c)] = display.TableFieldID(i);
+  }
+  g.SetColWidth(1, 500);
+  g.SetTextMatrix(0, 1, "");
+  g.SetTextMatrix(1, 1, "Mod");
+  colCats_[1] = kCatDNU;
+  g.SetTextMatrix(1, 0, "ID");
+  g.SetColAlignment(0, kAlignRight);
+  for (int32_t c = 3; c < cols; ++c) g.SetCellAlignmentAt(0, c, c == 3 ? kAlignLeft : kAlignCentre);
+  g.SetMergeRow(0, true);
+  g.SetRows(kHeadingRows);
+}
+
+void clsUIProjectedStats2::SetColumnEditTypes() {
+  mFlxProjected.Reset();
+  for (int32_t c = 2; c < Grid().Cols(); ++c) {
+    if (db_.StatCon().EditType(ColumnCategory(c)) == 1) {
+      mFlxProjected.TextEditColumn(c);
+    } else {
+      mFlxProjected.NoEditColumn(c);
+    }
+  }
+  mFlxProjected.InactiveRow(0);
+  mFlxProjected.InactiveRow(1);
+}
+
+std::string clsUIProjectedStats2::DefaultGridOfPosition(int32_t posID) {
+  switch (posID) {
+    case 6:
+    case 10:
+      return basGridValidation::DefaultDisplayGridFile(6);
+    case 7:
+    case 8:
+    case 15:
+    case 16:
+      return basGridValidation::DefaultDisplayGridFile(4);
+    case 17:
+      return basGridValidation::DefaultDisplayGridFile(5);
+    default:
+      return basGridValidation::DefaultDisplayGridFile(3);
+  }
+}
+
+bool clsUIProjectedStats2::LoadTabDisplayGrid(std::string fileName) {
+  std::string path = FileTypeFolder[kPageDisplayGrids] + fileName;
+  std::string message;
+  if (!basGridValidation::ValidateDisplayGridFile(path, message)) {
+    basMessage::ShowMessage("Error Loading " + fileName, " Default display will be loaded.\r\n  " + message,
+                            seams::kOk, true);
+    fileName = DefaultGridOfPosition(posID_);
+    path = DefaultsFolder + fileName;
+  }
+  if (!db_.LoadDisplay(path)) return false;
+  displayFile_ = fileName;
+  view_.SetHeading(" " + runtime::Trim(db_.pFnGetPosFull(posID_)) + "  [" + fileName + "]");
+  SetUpGridColumns();
+  FlexGridModel& g = Grid();
+  for (int32_t c = 0; c < g.Cols(); ++c) {
+    g.SetCellPictureAt(1, c, nullptr);
+    g.SetCellFontBoldAt(1, c, false);
+  }
+  sortCol_ = 3;
+  SetColumnEditTypes();
+  for (int32_t c = 0; c < g.Cols(); ++c)
+    if (sortCat_ != 0 && ColumnCategory(c) == sortCat_) sortCol_ = c;
+  return true;
+}
+
+std::string clsUIProjectedStats2::PositionFilter() {
+  std::string filter;
+  auto rs = db_.pSbKickwellSQL("SELECT ID FROM tblPositions WHERE MergeAsID = ?;", {posID_});
+  for (; !rs->Eof(); rs->MoveNext())
+    filter += (filter.empty() ? "" : " OR") + std::string(" tblPlayers.PosID = ") + rs->Field("ID").AsText();
+  if (filter.empty()) filter = " tblPlayers.PosID = " + std::to_string(posID_);
+  return filter;
+}
+
+void clsUIProjectedStats2::FillPlayerRows() {
+  FlexGridModel& g = Grid();
+  FrozenGrid frozen(g, mFlxProjected);
+  std::vector<int32_t> ids;
+  auto rs = db_.pSbKickwellSQL("SELECT * FROM tblPlayers WHERE" + PositionFilter() + " ORDER BY BackName ASC;");
+  for (; !rs->Eof(); rs->MoveNext()) ids.push_back(rs->Field("ID").AsLong());
+  rs->Close();
+  // A position without players shows no rows (not the last position's).
+  g.SetRows(kHeadingRows + static_cast<int32_t>(ids.size()));
+  for (std::size_t i = 0; i < ids.size(); ++i) FillPlayerRow(ids[i], kHeadingRows + static_cast<int32_t>(i));
+  mFlxProjected.InactiveRow(0);
+  mFlxProjected.InactiveRow(1);
+  ColourRows();
+  SortByColumn(sortCol_);
+}
+
+void clsUIProjectedStats2::FillPlayerRow(int32_t playerID, int32_t row) {
+  FlexGridModel& g = Grid();
+  std::string text = blankRow_;
+  if (playerID == 0) {
+    g.SetTextMatrix(row, 0, "");
+  } else {
+    g.SetTextMatrix(row, 0, std::to_string(playerID));
+    text = db_.pFnGetPlayerDisplayRow(playerID, kSeasonWeek, year_);
+    ShowMark(row, db_.pFnGetDNU(playerID, kSeasonWeek, year_));
+  }
+  // One value per column from the first display column on.
+  std::size_t start = 0;
+  for (int32_t c = 2; c < g.Cols(); ++c) {
+    const std::size_t tab = text.find('\t', start);
+    g.SetTextMatrix(row, c, text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    if (tab == std::string::npos) {
+      start = text.size();
+    } else {
+      start = tab + 1;
+    }
+  }
+}
+
+void clsUIProjectedStats2::ShowMark(int32_t row, bool marked) {
+  FlexGridModel& g = Grid();
+  g.SetTextMatrix(row, 1, marked ? kMarkText : "");
+  g.SetCellPictureAt(row, 1, view_.CheckPicture(marked));
+  g.SetCellPictureAlignmentAt(row, 1, kAlignCentre);
+}
+
+void clsUIProjectedStats2::ColourRows() {
+  FlexGridModel& g = Grid();
+  for (int32_t r = kHeadingRows; r < g.Rows(); ++r)
+    basFlexGridCommon::HighlightGridRow(
+        g, static_cast<int16_t>(r),
+        Palette((r % 2) == 0 ? basColourScheme::kProjectRowColourA : basColourScheme::kProjectRowColourB));
+}
+
+void clsUIProjectedStats2::SortByColumn(int32_t col) {
+  FlexGridModel& g = Grid();
+  const int32_t row = g.Row();
+  const int32_t current = g.Col();
+  if (sortCol_ >= 0 && sortCol_ < g.Cols()) {
+    g.SetCellPictureAt(1, sortCol_, nullptr);
+    g.SetCellFontBoldAt(1, sortCol_, false);
+  }
+  const bool inGrid = col >= 0 && col < g.Cols();
+  if (inGrid && sortDir_ != 0) {
+    g.SetCellFontBoldAt(1, col, true);
+    g.SetCellPictureAlignmentAt(1, col, 0);
+    g.SetCellPictureAt(1, col, view_.SortArrow(sortDir_ == 1));
+  }
+  sortCol_ = col;
+  sortCat_ = ColumnCategory(col);
+  if (inGrid && g.Rows() > kHeadingRows && sortDir_ != 0) {
+    g.SetCol(col);
+    g.SetColSel(col);
+    if (sortCat_ == kCatRank && sortDir_ == 1) {
+      // Ranked players first, lowest rank first; the unranked (0) below.
+      g.SetSort(FlexGridModel::kSortGenericDescending);
+      std::vector<int32_t> ranked;
+      for (int32_t r = kHeadingRows; r < g.Rows() && runtime::Val(g.TextMatrix(r, col)) != 0; ++r)
+        ranked.push_back(PlayerOfRow(r));
+      std::reverse(ranked.begin(), ranked.end());
+      for (std::size_t i = 0; i < ranked.size(); ++i) FillPlayerRow(ranked[i], kHeadingRows + static_cast<int32_t>(i));
+    } else {
+      g.SetSort(static_cast<int16_t>(sortDir_ == 1 ? FlexGridModel::kSortGenericAscending
+                                                   : FlexGridModel::kSortGenericDescending));
+    }
+  }
+  g.SetRow(std::min(row, g.Rows() - 1));
+  g.SetCol(std::min(current, g.Cols() - 1));
+  ColourRows();
+  if (g.Rows() >= 3) g.SetTopRow(kHeadingRows);
+  highlightRow_ = 0;
+}
+
+int32_t clsUIProjectedStats2::PlayerOfRow(int32_t row) {
+  const std::string& text = Grid().TextMatrix(row, 0);
+  if (!runtime::IsNumeric(text)) return 0;
+  const double v = runtime::Val(text);
+  return v > 0 && v <= 2147483647.0 ? static_cast<int32_t>(v) : 0;
+}
+
+double clsUIProjectedStats2::StoredValue(int32_t playerID, int32_t col) {
+  // Extracting the player's display values leaves each shown category's
+  // value in the catalogue.
+  db_.pFnGetPlayerDisplayCol(playerID, kSeasonWeek, year_, col - 1);
+  return db_.StatCon().DoubleValue(ColumnCategory(col));
+}
+
+void clsUIProjectedStats2::Rescore(int32_t playerID) {
+  // The row exists: every write makes it when it is missing.
+  db_.pSbSetStatCatExtract(playerID, kSeasonWeek, year_);
+  db_.pSbScoreCurrentStatRow(db_.ScoringIsolate());
+}
+
+void clsUIProjectedStats2::UndoStatChanges() {
+  for (auto it = changes_.rbegin(); it != changes_.rend(); ++it) {
+    db_.pSbAddPStwPlaID(it->playerID, kSeasonWeek, year_, it->catID, it->oldValue, false);
+    Rescore(it->playerID);
+  }
+  changes_.clear();
+}
+
+void clsUIProjectedStats2::ClearData() {
+  mFlxProjected.SetEnabled(false);
+  if (grid_ == nullptr) return;
+  FlexGridModel& g = Grid();
+  g.SetRedraw(false);
+  g.SetCols(1);
+  g.Clear();
+  g.SetRedraw(true);
+}
+
+void clsUIProjectedStats2::ToggleDNU(int32_t row, int32_t col, bool keepSet) {
+  const int32_t id = PlayerOfRow(row);
+  if (id == 0) return;
+  const bool current = db_.pFnGetDNU(id, kSeasonWeek, year_);
+  if (current && keepSet) return;
+  const double now = current ? 0 : 1;
+  changes_.push_back({id, ColumnCategory(col), current ? 1.0 : 0.0});
+  db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, ColumnCategory(col), now, true);
+  ShowMark(row, now != 0);
+}
+
+// ---- Events
+
+void clsUIProjectedStats2::mTab_Click(int32_t index) {
+  if (index < 0 || index >= static_cast<int32_t>(posIDs_.size())) return;
+  if (initialised_) {
+    mFlxProjected.ValidateLastCell();
+    mFlxProjected.HideText();
+  }
+  highlightTab_ = -1;
+  currentTab_ = index;
+  posID_ = posIDs_[static_cast<std::size_t>(index)];
+  // Positions past the settings' range have only the default grid.
+  if (posID_ >= 1 && posID_ <= kLastPositionWithGrid) {
+    LoadTabDisplayGrid(basMockDraftSettings::GlobalSettings().StringVal(kSetFirstDisplayGrid + posID_ - 1));
+  } else {
+    const std::string name = DefaultGridOfPosition(posID_);
+    if (db_.LoadDisplay(DefaultsFolder + name)) {
+      displayFile_ = name;
+      view_.SetHeading(" " + runtime::Trim(db_.pFnGetPosFull(posID_)) + "  [" + name + "]");
+      SetUpGridColumns();
+      sortCol_ = 3;
+      SetColumnEditTypes();
+    }
+  }
+  if (sortCol_ == 0) {
+    sortDir_ = 1;
+    sortCol_ = 1;
+    for (int32_t c = 0; c < Grid().Cols(); ++c)
+      if (ColumnCategory(c) == kRankSourceCategory) {
+        sortCol_ = c;
+        break;
+      }
+  }
+  if (loaded_) FillPlayerRows();
+}
+
+void clsUIProjectedStats2::mOP_Click(int32_t index) {
+  if (!loaded_) return;
+  switch (index) {
+    case 0:
+      ApplyScoringFromPage();
+      break;
+    case 1:
+      ChangeDisplayGrid();
+      break;
+    case 2: {
+      FlexGridModel& g = Grid();
+      mFlxProjected.SetEnabled(false);
+      basExportFile::ExportGridToFile(10, kProjExportFileTarget, g, kHeadingRows, g.Rows() - 1, 0, 1, 1,
+                                      g.Cols() - 1, "Projected Stats", true, false);
+      g.SetRedraw(true);
+      mFlxProjected.SetEnabled(true);
+      break;
+    }
+    default:
+      // The properties window opens from the window itself.
+      break;
+  }
+}
+
+void clsUIProjectedStats2::ApplyScoringFromPage() {
+  mFlxProjected.ValidateLastCell();
+  if (ProjectOpenMode != 1) return;
+  std::string name = GlobalProject().Value(kProjScoringSystemFile);
+  if (name.empty()) {
+    basMessage::ShowMessage("No Scoring System File",
+                            " No Scoring System File in project.\r\n  Would you like to choose a Scoring System File?",
+                            seams::kYesNo, true);
+    if (MessageAnswer != seams::kAnswerSave) return;
+    if (basFileDialog::ShowFileDialog("", kPageScoringSystem, basFileDialog::kOpen, true, false, false)) return;
+    GlobalProject().SetValue(kProjScoringSystemFile, FileDialogChosenName);
+    name = GlobalProject().Value(kProjScoringSystemFile);
+  }
+  if (name.empty()) return;
+  basMockDraftCalculation::ApplyScoringSystem(name, db_);
+  FillPlayerRows();
+}
+
+void clsUIProjectedStats2::ChangeDisplayGrid() {
+  if (basFileDialog::ShowFileDialog(displayFile_, kPageDisplayGrids, basFileDialog::kOpen, true, false, false))
+    return;
+  mFlxProjected.ValidateLastCell();
+  mFlxProjected.HideText();
+  if (!LoadTabDisplayGrid(FileDialogChosenName)) return;
+  if (sortCol_ == 0) {
+    sortDir_ = 1;
+    sortCol_ = 3;
+  }
+  FillPlayerRows();
+}
+
+void clsUIProjectedStats2::RestoreHighlightedRow() {
+  if (highlightTab_ != currentTab_ || highlightRow_ < kHeadingRows || highlightRow_ >= Grid().Rows()) return;
+  basFlexGridCommon::HighlightGridRow(Grid(), static_cast<int16_t>(highlightRow_), savedColour_);
+}
+
+void clsUIProjectedStats2::mFlxProjected_Click() {
+  if (!mFlxProjected.Enabled()) return;
+  mFlxProjected.ValidateLastCell();
+  const int32_t row = grid_->MouseRow();
+  const int32_t col = grid_->MouseCol();
+  FlexGridModel& g = Grid();
+  if (row == 0 || row == 1) {
+    FrozenGrid frozen(g, mFlxProjected);
+    RestoreHighlightedRow();
+    highlightTab_ = -1;
+    sortDir_ = col == sortCol_ ? (sortDir_ == 1 ? 2 : 1) : 2;
+    SortByColumn(col);
+  } else if (col == 1 && row >= kHeadingRows && row < g.Rows()) {
+    ToggleDNU(row, 1, false);
+  }
+}
+
+void clsUIProjectedStats2::mFlxProjected_EnterCell() {
+  if (!ClicksAccepted || !mFlxProjected.Enabled()) return;
+  FlexGridModel& g = Grid();
+  const int32_t row = g.Row();
+  const int32_t col = g.Col();
+  if (row < kHeadingRows || (highlightTab_ == currentTab_ && row == highlightRow_)) return;
+  const int32_t colour = g.CellBackColor();
+  FrozenGrid frozen(g, mFlxProjected);
+  RestoreHighlightedRow();
+  if (colour != highlightColour_) {
+    highlightTab_ = currentTab_;
+    highlightRow_ = row;
+    savedColour_ = colour;
+    basFlexGridCommon::HighlightGridRow(g, static_cast<int16_t>(row), highlightColour_);
+  } else {
+    highlightTab_ = -1;
+  }
+  g.SetRow(row);
+  g.SetCol(col);
+}
+
+void clsUIProjectedStats2::mFlxProjected_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
+                                                          const std::string& oldText) {
+  FlexGridModel& g = Grid();
+  FrozenGrid frozen(g, mFlxProjected);
+  const int32_t id = PlayerOfRow(row);
+  if (id == 0 || !runtime::IsNumeric(newText)) {
+    g.SetTextMatrix(row, col, oldText);
+    return;
+  }
+  const int32_t cat = ColumnCategory(col);
+  // The value stored, not the rounded text shown, so that undo restores it exactly.
+  const double old = StoredValue(id, col);
+  changes_.push_back({id, cat, old});
+  db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, runtime::Val(newText), false);
+  Rescore(id);
+  FillPlayerRow(id, row);
+  ToggleDNU(row, 1, true);
+  g.SetRow(row);
+  g.SetCol(col);
+}

@@ -1,0 +1,147 @@
+#pragma once
+// The projected-stats page (page 1): shows the season rows (week 250) of the
+// project's projected-stats database, one position per tab, laid out by the
+// position's display grid. A correction typed into a cell is written into
+// the database at once, the player is rescored and marked ("Mod", DNU) and
+// the value it replaced is listed so that the corrections can be undone
+// newest first. The grid sorts by a heading click; the options bar applies
+// the project's scoring system, changes the display grid and exports.
+//
+// Grid: column 0 the hidden player ID, column 1 the "Mod" mark, then one
+// column per display-grid column; rows 0 and 1 are headings.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/clsKickwellDB.h"
+#include "shell/PageWindow.h"
+#include "toolkit/clsEditFlexGrid.h"
+
+class EditFlexComboBox;
+class EditFlexGridView;
+class EditFlexTextBox;
+class FlexGridModel;
+class ProjectedStatsView;
+
+class clsUIProjectedStats2 : public PageCommands {
+ public:
+  static constexpr uint8_t kSeasonWeek = 250;
+  static constexpr int32_t kCatDNU = 67;
+  static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
+  static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
+
+  // One correction or mark change and the stored value it replaced.
+  struct StatChange {
+    int32_t playerID = 0;
+    int32_t catID = 0;
+    double oldValue = 0;
+  };
+
+  explicit clsUIProjectedStats2(ProjectedStatsView& view);
+  ~clsUIProjectedStats2() override;
+  clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
+  clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
+
+  // ---- The page (PageCommands)
+
+  // Opens the project's projected-stats file (or only the default database,
+  // for the positions), builds the tabs and shows tab 0. False when not even
+  // the default database opens.
+  bool ActivateForm() override;
+  // The save question while corrections are listed: "Don't Save" writes
+  // them back; Cancel keeps the page.
+  bool QueryUnload() override;
+  // Commits a pending cell edit; the projected-stats files' own commands
+  // are not handled here.
+  void FileCommand(int32_t index) override;
+
+  bool Loaded() const { return loaded_; }
+  const std::string& FileName() const { return fileName_; }
+  clsKickwellDB& KickwellDB() { return db_; }
+  int16_t Year() const { return year_; }
+  int32_t CurrentTab() const { return currentTab_; }
+  int32_t CurrentPositionID() const { return posID_; }
+  const std::vector<int32_t>& PositionIDs() const { return posIDs_; }
+  const std::string& DisplayGridFile() const { return displayFile_; }
+  int32_t SortColumn() const { return sortCol_; }
+  int32_t SortDirection() const { return sortDir_; }
+  // The category of a grid column: 0 for the ID, 67 for "Mod".
+  int32_t ColumnCategory(int32_t col) const;
+  const std::vector<StatChange>& StatChanges() const { return changes_; }
+
+  void RefreshYear();
+  void RefreshDisplay();
+  void DisplayURLs();
+  void ResetStatGrid();
+
+  // ---- The stat grid
+
+  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
+  // Index of the newest change, -1 when none.
+  int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
+  // Writes every listed value back, newest first, and empties the list.
+  void UndoStatChanges();
+  void ClearStatChanges() { changes_.clear(); }
+  void ClearData();
+  void SortByColumn(int32_t col);
+  void ToggleDNU(int32_t row, int32_t col, bool keepSet);
+  // Loads a display grid of the display-grid folder (the position's
+  // default after a message when it does not validate) and lays the grid
+  // out for it; false when nothing could be loaded.
+  bool LoadTabDisplayGrid(std::string fileName);
+  void FillPlayerRows();
+
+  // ---- Events
+
+  void mTab_Click(int32_t index);
+  // 0 Apply Scoring System, 1 Change Display Grid, 2 Export Grid To File,
+  // 3 Projected Stats Properties.
+  void mOP_Click(int32_t index);
+  void mFlxProjected_Click();
+  void mFlxProjected_EnterCell();
+  void mFlxProjected_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
+                                      const std::string& oldText);
+
+ private:
+  FlexGridModel& Grid();
+  void BuildTabs();
+  void SetUpGridColumns();
+  void SetColumnEditTypes();
+  std::string PositionFilter();
+  void FillPlayerRow(int32_t playerID, int32_t row);
+  void ShowMark(int32_t row, bool marked);
+  void ColourRows();
+  void RestoreHighlightedRow();
+  int32_t PlayerOfRow(int32_t row);
+  // The stored value of a displayed category of the player's season row.
+  double StoredValue(int32_t playerID, int32_t col);
+  void Rescore(int32_t playerID);
+  void ApplyScoringFromPage();
+  void ChangeDisplayGrid();
+  static std::string DefaultGridOfPosition(int32_t posID);
+
+  ProjectedStatsView& view_;
+  clsKickwellDB db_;
+  clsEditFlexGrid mFlxProjected;
+  EditFlexGridView* grid_ = nullptr;
+  std::string fileName_;
+  bool loaded_ = false;
+  bool initialised_ = false;
+  int16_t year_ = 2010;
+  int32_t currentTab_ = 0;
+  int32_t posID_ = 0;
+  std::vector<int32_t> posIDs_;
+  std::string displayFile_ = kFirstDisplayGrid;
+  std::vector<int32_t> colCats_;
+  std::string blankRow_;
+  int32_t sortCol_ = 0;
+  int32_t sortCat_ = 0;
+  int32_t sortDir_ = 0;
+  int32_t highlightTab_ = -1;
+  int32_t highlightRow_ = 0;
+  int32_t savedColour_ = 0;
+  int32_t highlightColour_ = 0;
+  std::vector<StatChange> changes_;
+};

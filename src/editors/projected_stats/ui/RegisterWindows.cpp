@@ -1,0 +1,11 @@
+#include "core/PageCode.h"
+#include "editors/projected_stats/ui/frmProjected.h"
+#include "shell/ui/PageRegistry.h"
+
+namespace editors_projected_stats_ui {
+
+void RegisterWindows() {
+  shell_ui::RegisterPage(kPageProjectedStats, [](QWidget* parent) { return new frmProjected(parent); });
+}
+
+}  // namespace editors_projected_stats_ui
