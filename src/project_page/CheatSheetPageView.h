@@ -5,7 +5,10 @@
 // window implements it; tests script it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class FlexGridPicture;
 
 class CheatSheetPageView {
  public:
@@ -26,4 +29,19 @@ class CheatSheetPageView {
   // The file dialog for a display grid, starting from `name`; True with the
   // chosen bare name in `name`, False when cancelled.
   virtual bool ChooseDisplayGridFile(std::string& name) = 0;
+
+  // The Additional Players box over the value cell of `row`, showing `text`
+  // all selected, with the focus; HidePropertyTextBox hides it.
+  virtual void ShowPropertyTextBox(int32_t row, const std::string& text) = 0;
+  virtual void HidePropertyTextBox() = 0;
+  // The colour dialog preset with `colour`: the chosen colour, -1 when cancelled.
+  virtual int32_t ChooseColour(int32_t colour) = 0;
+  // A small square of `colour` on `back`, for a value cell left of its text.
+  virtual std::shared_ptr<const FlexGridPicture> ColourSwatch(int32_t colour, int32_t back) = 0;
+  // The Files tab's pictures: 0 to 3 the four documents, 4 the Change File button.
+  virtual std::shared_ptr<const FlexGridPicture> FilesPicture(int32_t index) = 0;
+  // The application's file dialog in Select mode for a document type: the
+  // chosen name, "" when cancelled (or while clicks are held off after the
+  // last dialog closed).
+  virtual std::string SelectProjectFile(int32_t fileType) = 0;
 };

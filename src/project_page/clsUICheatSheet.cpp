@@ -81,6 +81,32 @@ clsUICheatSheet::~clsUICheatSheet() = default;
 void clsUICheatSheet::Bind(FlexGridModel& grid, CheatSheetPageView& view) {
   grid_ = &grid;
   view_ = &view;
+  files_.Bind(grid, view);
+  properties_.Bind(grid, view);
+}
+
+void clsUICheatSheet::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* text, EditFlexComboBox* combo,
+                                     EditFlexListBox* norm, EditFlexListBox* multi) {
+  gridView_ = grid;
+  properties_.GridInitialize(grid, text, combo, norm, multi);
+  properties_.Editor().Click = [this] { GridClick(); };
+}
+
+void clsUICheatSheet::GridClick() {
+  if (busy_) return;
+  if (gridType_ == kTabFiles && gridView_ != nullptr) {
+    if (files_.Click(gridView_->MouseRow(), gridView_->MouseCol())) RefreshPage();
+  } else if (gridType_ == kTabProperties) {
+    properties_.GridKeyDown(13, 0);
+  }
+}
+
+void clsUICheatSheet::GridKeyDown(int16_t keyCode, int16_t shift) {
+  if (!busy_ && gridType_ == kTabProperties) properties_.GridKeyDown(keyCode, shift);
+}
+
+void clsUICheatSheet::PropertyTextChanged(const std::string& text) {
+  if (!busy_ && gridType_ == kTabProperties) properties_.TextBoxChanged(text);
 }
 
 // ---- Tabs ------------------------------------------------------------------
@@ -114,6 +140,7 @@ void clsUICheatSheet::TabClick(int32_t index) {
 
 bool clsUICheatSheet::RefreshPage() {
   bool ok = true;
+  properties_.Leave();
   switch (gridType_) {
     case kTabCheatSheet:
       FormatGridRows(false);
@@ -129,9 +156,13 @@ bool clsUICheatSheet::RefreshPage() {
       break;
     }
     default:
-      // The Files and Document Properties tabs fill the grid themselves.
       ClearResultGrid();
       FormatGridRows(gridType_ == kTabFiles);
+      if (gridType_ == kTabFiles) {
+        files_.Show();
+      } else {
+        properties_.Show();
+      }
       break;
   }
   return ok;

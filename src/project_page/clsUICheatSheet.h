@@ -22,6 +22,8 @@
 #include <memory>
 #include <string>
 
+#include "project_page/clsCheatFilesTab.h"
+#include "project_page/clsCheatPropertiesTab.h"
 #include "shell/PageWindow.h"
 
 class CheatSheetPageView;
@@ -46,6 +48,14 @@ class clsUICheatSheet : public PageCommands {
 
   // The page grid and the window; both outlive the controller's use.
   void Bind(FlexGridModel& grid, CheatSheetPageView& view);
+  // The grid editor's parts over the page grid (the Document Properties
+  // tab edits through them; the Files tab takes the grid's clicks).
+  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* text, EditFlexComboBox* combo,
+                      EditFlexListBox* norm, EditFlexListBox* multi);
+  // A key on the page grid, and the Additional Players box's text.
+  void GridKeyDown(int16_t keyCode, int16_t shift);
+  void PropertyTextChanged(const std::string& text);
+  clsEditFlexGrid& PropertyEditor() { return properties_.Editor(); }
 
   int32_t GridType() const { return gridType_; }
   int32_t CurrentTab() const { return currentTab_; }
@@ -113,9 +123,13 @@ class clsUICheatSheet : public PageCommands {
   void KeepOrDrop(Kind kind, Results& fresh, bool ok, bool cancelled);
   void CreateDocument(Kind kind);
   void ReturnToTab(int32_t from, int32_t to);
+  void GridClick();
 
   FlexGridModel* grid_ = nullptr;
   CheatSheetPageView* view_ = nullptr;
+  EditFlexGridView* gridView_ = nullptr;
+  clsCheatFilesTab files_;
+  clsCheatPropertiesTab properties_;
   Results cheat_;
   Results mock_;
   int32_t gridType_ = kTabFiles;

@@ -9,6 +9,7 @@
 
 #include "DraftResultFixtures.h"
 #include "FakeSeams.h"
+#include "RecordingView.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
 #include "core/basMockDraftSettings.h"
@@ -33,27 +34,6 @@ namespace {
 
 const std::string kDat = std::string(KD_SHARE_DIR) + "/Vellacorn/Kickwell Draftyard/dat/";
 
-struct RecordingView final : CheatSheetPageView {
-  void LayOutForTab(int32_t tab) override { layouts.push_back(tab); }
-  void SetTabSelected(int32_t tab, bool selected) override {
-    if (selected) selectedTab = tab;
-  }
-  void ShowDisplayGridName(const std::string& name) override { displayGridName = name; }
-  void ShowMockType(int32_t mockType) override { shownMockType = mockType; }
-  void SetBusy(bool busy) override { busyCalls.push_back(busy); }
-  void RepaintMain() override {}
-  bool ChooseDisplayGridFile(std::string& name) override {
-    name = chosenDisplayGrid;
-    return !name.empty();
-  }
-
-  std::vector<int32_t> layouts;
-  int32_t selectedTab = 0;
-  std::string displayGridName;
-  int32_t shownMockType = -1;
-  std::vector<bool> busyCalls;
-  std::string chosenDisplayGrid;
-};
 
 std::string GridText(const FlexGridModel& grid) {
   std::string text;

@@ -3,6 +3,10 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QToolButton>
@@ -11,12 +15,15 @@
 
 #include "core/PageCode.h"
 #include "documents/basFlexGridHTML.h"
+#include "platform/flexgrid/widget/FlexGridImagePicture.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
+#include "toolkit/ui/EditFlexGridWidgets.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/frmColour.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -27,6 +34,21 @@ namespace {
 constexpr int32_t kStripHeight = 21;
 constexpr int32_t kInstructionHeight = 40;
 constexpr int32_t kRowTop = 6;  // the preview tabs' top row, inside the tab body
+
+QColor FromColourRef(int32_t colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+// The Change File cell's button: a raised face with its caption.
+QImage ChangeFileButton() {
+  QImage image(72, 22, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setPen(QColor(128, 128, 128));
+  p.setBrush(QColor(236, 233, 216));
+  p.drawRect(0, 0, 71, 21);
+  p.setPen(Qt::black);
+  p.drawText(QRect(0, 0, 72, 22), Qt::AlignCenter, "Change File");
+  return image;
+}
 
 }  // namespace
 
@@ -72,12 +94,95 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
                                                clsUICheatSheet::kTabCaptions.end()));
   connect(tab_, &clsTabStrip::Click, this, [this](int32_t index) { controller_.TabClick(index); });
 
+  lblDetails_ = new QLabel("View Project Validation Details", picInstruction_);
+  lblDetails_->setCursor(Qt::PointingHandCursor);
+  lblDetails_->installEventFilter(this);
+  txtEdit_ = new QLineEdit(this);
+  txtEdit_->hide();
+  lstPos_ = new QListWidget(this);
+  lstPos_->hide();
+  txtCheat_ = new QLineEdit(this);
+  txtCheat_->hide();
+  connect(txtCheat_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { controller_.PropertyTextChanged(text.toStdString()); });
+  for (int32_t i = 0; i < 4; ++i) {
+    constexpr std::array<int32_t, 4> kResources = {147, 148, 149, 158};
+    const int32_t id = kResources[static_cast<std::size_t>(i)];
+    if (basBitmapResource::Exists(id))
+      filesPictures_[static_cast<std::size_t>(i)] = std::make_shared<FlexGridImagePicture>(basBitmapResource::Load(id));
+  }
+  filesPictures_[4] = std::make_shared<FlexGridImagePicture>(ChangeFileButton());
+  connect(flxCheat_, &FlexGridWidget::KeyDown, this,
+          [this](int16_t& keyCode, int16_t shift) { controller_.GridKeyDown(keyCode, shift); });
+  connect(flxCheat_, &FlexGridWidget::MouseMove, this, [this](int16_t, int16_t, float, float) {
+    const bool hand = controller_.CurrentTab() == clsUICheatSheet::kTabFiles && flxCheat_->MouseCol() == 2 &&
+                      flxCheat_->MouseRow() > 0 && flxCheat_->MouseRow() < flxCheat_->Model().Rows();
+    if (hand) {
+      flxCheat_->setCursor(Qt::PointingHandCursor);
+    } else {
+      flxCheat_->unsetCursor();
+    }
+  });
+
   controller_.Bind(flxCheat_->Model(), *this);
+  parts_ = std::make_unique<EditFlexGridWidgets>(flxCheat_, txtEdit_, nullptr, lstPos_, nullptr);
+  controller_.GridInitialize(parts_->Grid(), parts_->TextBox(), parts_->ComboBox(), parts_->NormListBox(),
+                             parts_->MultiListBox());
   SetCommands(&controller_);
   LayOutForTab(controller_.CurrentTab());
 }
 
-frmCheatSheetMDI::~frmCheatSheetMDI() { timTabCheat_.stop(); }
+frmCheatSheetMDI::~frmCheatSheetMDI() {
+  timTabCheat_.stop();
+  parts_.reset();
+}
+
+bool frmCheatSheetMDI::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblDetails_ && event->type() == QEvent::MouseButtonRelease) {
+    shell_ui::OpenMenuWindow(shell_ui::MenuWindow::kProjectValidation, "Project Validation", window());
+    return true;
+  }
+  return frmPage::eventFilter(watched, event);
+}
+
+void frmCheatSheetMDI::ShowPropertyTextBox(int32_t row, const std::string& text) {
+  const QRect cell = flxCheat_->CellRect(row, 1);
+  txtCheat_->setGeometry(QRect(flxCheat_->mapTo(this, cell.topLeft()), cell.size()).adjusted(4, 3, -4, -2));
+  txtCheat_->setText(QString::fromStdString(text));
+  txtCheat_->selectAll();
+  txtCheat_->show();
+  txtCheat_->raise();
+  txtCheat_->setFocus();
+}
+
+void frmCheatSheetMDI::HidePropertyTextBox() { txtCheat_->hide(); }
+
+int32_t frmCheatSheetMDI::ChooseColour(int32_t colour) {
+  frmColour dialog(window());
+  dialog.pSbSetInitialColour(colour);
+  dialog.exec();
+  return ColourDialogAnswer;
+}
+
+std::shared_ptr<const FlexGridPicture> frmCheatSheetMDI::ColourSwatch(int32_t colour, int32_t back) {
+  QImage image(30, 16, QImage::Format_ARGB32);
+  image.fill(FromColourRef(back));
+  QPainter p(&image);
+  p.setPen(Qt::black);
+  p.setBrush(FromColourRef(colour));
+  p.drawRect(5, 2, 18, 11);
+  return std::make_shared<FlexGridImagePicture>(image);
+}
+
+std::shared_ptr<const FlexGridPicture> frmCheatSheetMDI::FilesPicture(int32_t index) {
+  return index >= 0 && index < 5 ? filesPictures_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+std::string frmCheatSheetMDI::SelectProjectFile(int32_t fileType) {
+  // The click that closed the last file dialog is not a new one.
+  if (!ClicksAccepted) return "";
+  return basFileDialog::SelectFileDialog(fileType, false);
+}
 
 void frmCheatSheetMDI::resizeEvent(QResizeEvent* event) {
   frmPage::resizeEvent(event);
@@ -110,6 +215,7 @@ void frmCheatSheetMDI::LayOutForTab(int32_t tab) {
     flxCheat_->setGeometry(11, bodyTop + 12, gridWidth, std::max(bodyHeight - 19 - kInstructionHeight, 10));
     picInstruction_->setGeometry(12, bodyTop + bodyHeight - kInstructionHeight - 4, std::max(w - 16, 10),
                                  kInstructionHeight);
+    lblDetails_->setGeometry(8, (kInstructionHeight - 18) / 2, lblDetails_->sizeHint().width(), 18);
   } else {
     flxCheat_->setGeometry(11, bodyTop + 12, gridWidth, std::max(bodyHeight - 19, 10));
   }

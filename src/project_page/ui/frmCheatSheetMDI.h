@@ -7,6 +7,7 @@
 
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "project_page/CheatSheetPageView.h"
 #include "project_page/clsUICheatSheet.h"
@@ -17,6 +18,9 @@ class PictureBox;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class EditFlexGridWidgets;
 class QRadioButton;
 class QToolButton;
 class clsTabStrip;
@@ -39,6 +43,9 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   QRadioButton* optUGM() const { return optUGM_; }
   QCheckBox* Option1(int32_t index) const { return option1_.at(static_cast<std::size_t>(index)); }
   QFrame* picInstruction() const { return picInstruction_; }
+  QLabel* lblDetails() const { return lblDetails_; }
+  QLineEdit* txtCheat() const { return txtCheat_; }
+  QListWidget* lstPos() const { return lstPos_; }
 
   // CheatSheetPageView.
   void LayOutForTab(int32_t tab) override;
@@ -48,12 +55,19 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   void SetBusy(bool busy) override;
   void RepaintMain() override;
   bool ChooseDisplayGridFile(std::string& name) override;
+  void ShowPropertyTextBox(int32_t row, const std::string& text) override;
+  void HidePropertyTextBox() override;
+  int32_t ChooseColour(int32_t colour) override;
+  std::shared_ptr<const FlexGridPicture> ColourSwatch(int32_t colour, int32_t back) override;
+  std::shared_ptr<const FlexGridPicture> FilesPicture(int32_t index) override;
+  std::string SelectProjectFile(int32_t fileType) override;
 
   // The project's New, Open, Save and Save As, then the page is refreshed.
   void FileCommand(int32_t index) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void SetMockDisplayView(int32_t view);
@@ -69,6 +83,12 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   QLabel* lblDisplayGrid_ = nullptr;
   QToolButton* picDis_ = nullptr;
   QFrame* picInstruction_ = nullptr;
+  QLabel* lblDetails_ = nullptr;
+  QLineEdit* txtEdit_ = nullptr;   // the grid editor's own text box (no column uses it)
+  QLineEdit* txtCheat_ = nullptr;  // Additional Players
+  QListWidget* lstPos_ = nullptr;
+  std::unique_ptr<EditFlexGridWidgets> parts_;
+  std::array<std::shared_ptr<const FlexGridPicture>, 5> filesPictures_{};
   QLabel* lblDis_ = nullptr;
   QLabel* label1_ = nullptr;
   QRadioButton* optAuto_ = nullptr;
