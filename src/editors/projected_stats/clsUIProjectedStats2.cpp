@@ -28,6 +28,7 @@
 #include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
+#include "toolkit/FrozenGrid.h"
 
 namespace {
 
@@ -41,27 +42,6 @@ constexpr int32_t kRankSourceCategory = 51;
 constexpr const char* kMarkText = "               X";
 
 int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
-
-// Restores redraw and editing when a refill leaves, also by an exception.
-class FrozenGrid {
- public:
-  FrozenGrid(FlexGridModel& grid, clsEditFlexGrid& editor)
-      : grid_(grid), editor_(editor), redraw_(grid.Redraw()) {
-    grid_.SetRedraw(false);
-    editor_.SetEnabled(false);
-  }
-  ~FrozenGrid() {
-    editor_.SetEnabled(true);
-    grid_.SetRedraw(redraw_);
-  }
-  FrozenGrid(const FrozenGrid&) = delete;
-  FrozenGrid& operator=(const FrozenGrid&) = delete;
-
- private:
-  FlexGridModel& grid_;
-  clsEditFlexGrid& editor_;
-  bool redraw_;
-};
 
 }  // namespace
 
@@ -318,7 +298,7 @@ std::string clsUIProjectedStats2::PositionFilter() {
 
 void clsUIProjectedStats2::FillPlayerRows() {
   FlexGridModel& g = Grid();
-  FrozenGrid frozen(g, mFlxProjected);
+  FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
   std::vector<int32_t> ids;
   auto rs = db_.pSbKickwellSQL("SELECT * FROM tblPlayers WHERE" + PositionFilter() + " ORDER BY BackName ASC;");
   for (; !rs->Eof(); rs->MoveNext()) ids.push_back(rs->Field("ID").AsLong());
@@ -561,7 +541,7 @@ void clsUIProjectedStats2::mFlxProjected_Click() {
   const int32_t col = grid_->MouseCol();
   FlexGridModel& g = Grid();
   if (row == 0 || row == 1) {
-    FrozenGrid frozen(g, mFlxProjected);
+    FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
     RestoreHighlightedRow();
     highlightTab_ = -1;
     sortDir_ = col == sortCol_ ? (sortDir_ == 1 ? 2 : 1) : 2;
@@ -578,7 +558,7 @@ void clsUIProjectedStats2::mFlxProjected_EnterCell() {
   const int32_t col = g.Col();
   if (row < kHeadingRows || (highlightTab_ == currentTab_ && row == highlightRow_)) return;
   const int32_t colour = g.CellBackColor();
-  FrozenGrid frozen(g, mFlxProjected);
+  FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
   RestoreHighlightedRow();
   if (colour != highlightColour_) {
     highlightTab_ = currentTab_;
@@ -595,7 +575,7 @@ void clsUIProjectedStats2::mFlxProjected_EnterCell() {
 void clsUIProjectedStats2::mFlxProjected_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
                                                           const std::string& oldText) {
   FlexGridModel& g = Grid();
-  FrozenGrid frozen(g, mFlxProjected);
+  FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
   const int32_t id = PlayerOfRow(row);
   if (id == 0 || !runtime::IsNumeric(newText)) {
     g.SetTextMatrix(row, col, oldText);

@@ -24,6 +24,7 @@
 #include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
+#include "toolkit/FrozenGrid.h"
 
 namespace {
 
@@ -57,28 +58,6 @@ int32_t KeyOf(const std::string& text, int32_t fallback) {
   if (v < -1.0 || v > 2147483647.0) return fallback;
   return static_cast<int32_t>(v);
 }
-
-// Restores redraw and editing when a refill leaves, also by an exception.
-class FrozenGrid {
- public:
-  FrozenGrid(FlexGridModel& grid, clsEditFlexGrid& editor)
-      : grid_(grid), editor_(editor), redraw_(grid.Redraw()), enabled_(editor.Enabled()) {
-    grid_.SetRedraw(false);
-    editor_.SetEnabled(false);
-  }
-  ~FrozenGrid() {
-    editor_.SetEnabled(enabled_);
-    grid_.SetRedraw(redraw_);
-  }
-  FrozenGrid(const FrozenGrid&) = delete;
-  FrozenGrid& operator=(const FrozenGrid&) = delete;
-
- private:
-  FlexGridModel& grid_;
-  clsEditFlexGrid& editor_;
-  bool redraw_;
-  bool enabled_;
-};
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
+#include "toolkit/FrozenGrid.h"
 
 namespace {
 
@@ -36,28 +37,6 @@ constexpr const char* kMarkText = "                  X";
 constexpr const char* kFileCaption = "Draft Strategy File";
 
 int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
-
-// Restores redraw and editing when a refill leaves, also by an exception.
-class FrozenGrid {
- public:
-  FrozenGrid(FlexGridModel& grid, clsEditFlexGrid& editor)
-      : grid_(grid), editor_(editor), redraw_(grid.Redraw()), enabled_(editor.Enabled()) {
-    grid_.SetRedraw(false);
-    editor_.SetEnabled(false);
-  }
-  ~FrozenGrid() {
-    editor_.SetEnabled(enabled_);
-    grid_.SetRedraw(redraw_);
-  }
-  FrozenGrid(const FrozenGrid&) = delete;
-  FrozenGrid& operator=(const FrozenGrid&) = delete;
-
- private:
-  FlexGridModel& grid_;
-  clsEditFlexGrid& editor_;
-  bool redraw_;
-  bool enabled_;
-};
 
 // A typed pick number: below 4 characters, numeric and above 0; rounded
 // half to even. False for anything else.
