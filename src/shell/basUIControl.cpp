@@ -100,8 +100,9 @@ bool StartUp(int32_t buttonFace) {
 bool QueryUnload() {
   if (JobRunning()) return false;
   ApplicationClosing = true;
-  if (CurrentPage() == kPageNone) return true;
-  if (!CloseCurrentPage()) {
+  // With no page open there is nothing to close, but a changed project is
+  // still offered for saving: closing must never drop it unasked.
+  if (CurrentPage() != kPageNone && !CloseCurrentPage()) {
     ApplicationClosing = false;
     return false;
   }

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, WhileAJobsProgressWindowIsUpNoPageSwitchesAndTheWindowDoe
   EXPECT_EQ(basUIControl::CurrentPage(), kPageDraftStrategies);
 }
 
-TEST_F(MainWindowTest, ClosingWithNoPageOpenAsksNothingEvenWithAChangedProject) {
+TEST_F(MainWindowTest, ClosingWithNoPageOpenStillOffersToSaveAChangedProject) {
   ASSERT_TRUE(Start());
   fs::remove(DefaultsFolder + "Default.pro");
   script.Then<QMessageBox>([](QMessageBox* box) { box->accept(); });
@@ -176,6 +176,11 @@ TEST_F(MainWindowTest, ClosingWithNoPageOpenAsksNothingEvenWithAChangedProject) 
   ASSERT_EQ(basUIControl::CurrentPage(), kPageNone);
   GlobalProject().SetValue(kProjAdditionalPlayers, "9");
   ASSERT_TRUE(GlobalProject().pFnWereChangesMade());
+  std::string question;
+  AnswerMessage(script, *pointer, 2, &question);  // Cancel keeps the window
+  EXPECT_FALSE(Close());
+  EXPECT_NE(question.find("Would you like to save changes to"), std::string::npos);
+  AnswerMessage(script, *pointer, 1);  // Don't Save closes
   EXPECT_TRUE(Close());
   EXPECT_TRUE(script.Done());
 }
