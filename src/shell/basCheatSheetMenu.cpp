@@ -125,8 +125,7 @@ bool AskSaveProject() {
 bool AskSaveProjectChanges() {
   clsCheatIsolate& project = GlobalProject();
   if (!project.pFnWereChangesMade()) return true;
-  if (!basMessage::AskSaveChanges(kPageProject, project.FileName())) return false;
-  return MessageAnswer != seams::kAnswerSave || SaveProject();
+  return basMessage::SaveChangesBeforeLeaving(kPageProject, project.FileName(), [] { return SaveProject(); });
 }
 
 bool NewProject() {

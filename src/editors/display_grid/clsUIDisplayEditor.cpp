@@ -93,9 +93,7 @@ bool clsUIDisplayEditor::ActivateForm() {
 
 bool clsUIDisplayEditor::QueryUnload() {
   if (!changed_) return true;
-  if (!basMessage::AskSaveChanges(kPageDisplayGrids, grid_.GridName())) return false;
-  if (MessageAnswer == seams::kAnswerSave) return Save();
-  return true;
+  return basMessage::SaveChangesBeforeLeaving(kPageDisplayGrids, grid_.GridName(), [this] { return Save(); });
 }
 
 void clsUIDisplayEditor::FileCommand(int32_t index) {

@@ -124,11 +124,7 @@ void clsUILeagueProperties::FileCommand(int32_t index) {
 
 bool clsUILeagueProperties::CloseCheck() {
   if (!changesMade_) return true;
-  if (!basMessage::AskSaveChanges(kPageLeagueProperties, documentName_)) return false;
-  // A Save that did not write (Save As cancelled, a failed write) keeps the
-  // page and its edits.
-  if (MessageAnswer == seams::kAnswerSave) return Save();
-  return true;
+  return basMessage::SaveChangesBeforeLeaving(kPageLeagueProperties, documentName_, [this] { return Save(); });
 }
 
 bool clsUILeagueProperties::Save() {

@@ -128,11 +128,7 @@ void clsUIScoringSystem2::FileCommand(int32_t index) {
 
 bool clsUIScoringSystem2::CloseCheck() {
   if (!changesMade_) return true;
-  if (!basMessage::AskSaveChanges(kPageScoringSystem, fileName_)) return false;
-  // A Save that did not write (Save As cancelled, a failed write) keeps the
-  // page and its rules.
-  if (MessageAnswer == seams::kAnswerSave) return Save();
-  return true;
+  return basMessage::SaveChangesBeforeLeaving(kPageScoringSystem, fileName_, [this] { return Save(); });
 }
 
 bool clsUIScoringSystem2::Save() {
