@@ -117,10 +117,13 @@ void clsUICheatSheet::RefreshGrid() {
 
 void clsUICheatSheet::ResetPreviewMade() {
   if (busy_) return;
-  if (currentTab_ != kTabFiles) {
-    view_->SetTabSelected(currentTab_, false);
-    view_->SetTabSelected(kTabFiles, true);
+  if (currentTab_ == kTabFiles) {
+    // The tab shown still lists the documents of the project before.
+    RefreshPage();
+    return;
   }
+  view_->SetTabSelected(currentTab_, false);
+  view_->SetTabSelected(kTabFiles, true);
   TabClick(kTabFiles);
 }
 
@@ -422,10 +425,7 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   // A file that could not be written has been reported by the writer.
   if (!written) return;
 
-  const std::string answer =
-      basMessage::ShowMessage(cheatSheet ? "Cheat Sheet Created" : "Mock Draft Created",
-                              " Would you like to view " + crlf + "  " + target + "?", seams::kYesNo, true);
-  if (answer == "save") seams::ShellOpen().Open(target);
+  basMessage::OfferToView(cheatSheet ? "Cheat Sheet Created" : "Mock Draft Created", target);
 }
 
 void clsUICheatSheet::ReturnToTab(int32_t from, int32_t to) {
