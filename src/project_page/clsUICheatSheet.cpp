@@ -144,6 +144,9 @@ void clsUICheatSheet::TabClick(int32_t index) {
 bool clsUICheatSheet::RefreshPage() {
   bool ok = true;
   properties_.Leave();
+  // While a preview is generated the grid shows nothing of what it showed
+  // for another tab.
+  if (gridType_ == kTabCheatSheet || gridType_ == kTabMockDraft) ClearResultGrid();
   switch (gridType_) {
     case kTabCheatSheet:
       FormatGridRows(false);

@@ -176,4 +176,21 @@ TEST_F(ProjectWindow, FilesTabListsTheOpenedProjectsDocumentsRightAfterOpenProje
   kdtest::SaveScreenshot(window.get(), "files_after_open_project");
 }
 
+// Open Project on the project page asks the project's one save question,
+// with its line break, as New Project and closing do.
+TEST_F(ProjectWindow, OpenProjectOnTheProjectPageAsksTheProjectsSaveQuestion) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  GlobalProject().SetValue(kProjAdditionalPlayers, "9876");
+  std::string question;
+  script.Then<frmMessage>([this, &question](frmMessage* box) {
+    question = box->windowTitle().toStdString() + "|" + box->lblView()->text().toStdString();
+    kdtest::PressSoon(*pointer, box->mBtn(), 2);  // Cancel
+  });
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(question, "Kickwell Draftyard Project File| Would you like to save changes to \n  KD-Sample 2024.kdp?");
+  EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "9876");
+}
+
 }  // namespace
