@@ -51,6 +51,7 @@ void frmLogic::ShowLogic() {
   if (!isVisible()) basFormLook::CentreOver(this, parentWidget());
   show();
   raise();
+  activateWindow();
 }
 
 void frmLogic::keyPressEvent(QKeyEvent* event) {

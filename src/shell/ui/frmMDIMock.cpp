@@ -1,9 +1,12 @@
 #include "shell/ui/frmMDIMock.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QAction>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -82,12 +85,40 @@ bool frmMDIMock::Load() {
   return true;
 }
 
+bool frmMDIMock::eventFilter(QObject* watched, QEvent* event) {
+  // A window manager hands the keys back to the window under a dialog that
+  // closes; without one nothing would, and the menus and Tab would go deaf.
+  if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
+    auto* closing = static_cast<QWidget*>(watched);
+    // A dialog or window of ours, not a menu; and not while the person
+    // works in another application.
+    const bool ours = closing->isWindow() && closing->windowType() != Qt::Popup &&
+                      closing->windowType() != Qt::ToolTip &&
+                      QGuiApplication::applicationState() == Qt::ApplicationActive;
+    if (ours) {
+      QPointer<QWidget> owner = closing->parentWidget() != nullptr ? closing->parentWidget()->window() : nullptr;
+      // Later: a modal dialog that closes may be followed at once by the next.
+      QTimer::singleShot(0, this, [this, owner] {
+        if (QApplication::activeWindow() != nullptr) return;
+        QWidget* next = QApplication::activeModalWidget();
+        if (next == nullptr) next = owner != nullptr && owner->isVisible() ? owner.data() : this;
+        if (next->isVisible()) next->activateWindow();
+      });
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void frmMDIMock::ShowPlaced() {
   if (maximised_) {
     showMaximized();
   } else {
     show();
   }
+  // The keys go to the active window only: without a window manager to
+  // activate it, menus, Tab and the shortcuts would never hear of them.
+  activateWindow();
+  qApp->installEventFilter(this);
 }
 
 void frmMDIMock::closeEvent(QCloseEvent* event) {

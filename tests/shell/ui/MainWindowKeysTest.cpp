@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QKeySequence>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -90,4 +89,20 @@ TEST_F(MainWindowTest, TabReachesTheStartPagesLinksAndReturnOpensTheFirst) {
   EXPECT_EQ(QApplication::focusWidget(), welcome->lblLink(0));
   QTest::keyClick(KeyTarget(window.get()), Qt::Key_Return);
   EXPECT_EQ(opened.opened, (std::vector<std::string>{welcome->lblLink(0)->text().toStdString()}));
+}
+
+TEST_F(MainWindowTest, AfterAMessageBoxClosesTheMainWindowHasTheKeysAgain) {
+  ASSERT_TRUE(Start());
+  QApplication::setActiveWindow(window.get());
+  script.Then<frmMessage>([](frmMessage* box) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+  });
+  window->mnuContents()->trigger();
+  ASSERT_TRUE(script.Done());
+  QTest::qWait(20);
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
+  QTest::keyClick(KeyTarget(window.get()), Qt::Key_E, Qt::AltModifier);
+  EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+  CloseMenus();
 }
