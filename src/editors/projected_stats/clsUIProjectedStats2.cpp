@@ -35,25 +35,13 @@ namespace {
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kTwipsPerPixel = 15;
 constexpr int32_t kLastPositionWithGrid = 21;  // settings 5..25 hold positions 1..21
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kRankSourceCategory = 51;
 constexpr const char* kMarkText = "               X";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 }  // namespace
 
 clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view)
     : clsUIDocumentPage({kPageProjectedStats, kProjProjectedStatsFile, true, false, ""}), view_(view) {}
-
-clsUIProjectedStats2::~clsUIProjectedStats2() {
-  mFlxProjected.ValidateFlexText = nullptr;
-  mFlxProjected.EnterCell = nullptr;
-  mFlxProjected.Click = nullptr;
-  db_.Terminate();
-}
 
 FlexGridModel& clsUIProjectedStats2::Grid() { return grid_->Model(); }
 
@@ -65,7 +53,7 @@ int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
 // ---- The page
 
 bool clsUIProjectedStats2::ActivateForm() {
-  const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
+  const std::string name = ProjectDocument();
   bool opened = false;
   if (!name.empty()) {
     const std::string path = FileTypeFolder[kPageProjectedStats] + name;

@@ -40,9 +40,6 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   };
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
-  ~clsUIProjectedStats2() override;
-  clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
-  clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
 
   // ---- The page
 

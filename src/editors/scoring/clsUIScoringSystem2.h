@@ -47,8 +47,6 @@ class clsUIScoringSystem2 : public clsUIDocumentPage {
 
   explicit clsUIScoringSystem2(ScoringPageView& view);
   ~clsUIScoringSystem2() override;
-  clsUIScoringSystem2(const clsUIScoringSystem2&) = delete;
-  clsUIScoringSystem2& operator=(const clsUIScoringSystem2&) = delete;
 
   // ---- The page
 
