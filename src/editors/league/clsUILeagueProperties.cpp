@@ -192,13 +192,8 @@ void clsUILeagueProperties::ActivateClass() {
 }
 
 void clsUILeagueProperties::GridInitialize() {
-  grid_ = view_.MainGrid();
-  mFlxPos.SetNorm(view_.DropArrow(false));
-  mFlxPos.SetHover(view_.DropArrow(true));
-  mFlxPos.SetFlexgrid(grid_);
-  mFlxPos.SetTextBox(view_.MainText());
-  mFlxPos.SetComboBox(view_.MainCombo());
-  mFlxPos.SetNormListBox(view_.MainList());
+  grid_ = view_.EditGrid();
+  view_.AttachTo(mFlxPos);
   mFlxPos.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
     mFlxPos_ValidateFlexText(r, c, n, o);
   };
@@ -449,7 +444,7 @@ void clsUILeagueProperties::RemoveTeam() {
     MoveCell(std::clamp(row, 1, m.Rows() - 1), std::clamp(col, 1, m.Cols() - 1));
   } else {
     mFlxPos.HideText();
-    if (view_.MainCombo() != nullptr) view_.MainCombo()->SetVisible(false);
+    if (view_.EditCombo() != nullptr) view_.EditCombo()->SetVisible(false);
   }
 }
 

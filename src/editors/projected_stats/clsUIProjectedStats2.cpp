@@ -87,7 +87,7 @@ bool clsUIProjectedStats2::ActivateForm() {
     db_.LoadDisplay(FileTypeFolder[kPageDisplayGrids] + kFirstDisplayGrid);
     RefreshYear();
     BuildTabs();
-    GridInitialize(view_.StatGrid(), view_.StatText(), view_.StatCombo());
+    GridInitialize();
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
     return false;
@@ -153,16 +153,14 @@ void clsUIProjectedStats2::BuildTabs() {
 
 // ---- The stat grid
 
-void clsUIProjectedStats2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
-                                          EditFlexComboBox* /*comboBox*/) {
+void clsUIProjectedStats2::GridInitialize() {
   highlightColour_ = Palette(basColourScheme::kSelectionColour);
-  grid_ = grid;
+  grid_ = view_.EditGrid();
   mFlxProjected.SetEnabled(false);
   Grid().SetRedraw(false);
   SetUpGridColumns();
   Grid().SetRedraw(true);
-  mFlxProjected.SetFlexgrid(grid);
-  mFlxProjected.SetTextBox(textBox);
+  view_.AttachTo(mFlxProjected);
   mFlxProjected.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
     mFlxProjected_ValidateFlexText(r, c, n, o);
   };

@@ -73,7 +73,7 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
 
   // ---- The stat grid
 
-  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
+  void GridInitialize();
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
   // Writes every listed value back, newest first, and empties the list.

@@ -76,7 +76,7 @@ bool clsUIScoringSystem2::ActivateForm() {
     view_.SetAddEnabled(false);
     view_.SetDelEnabled(false);
     OpenAtStart(ProjectDocument());
-    GridInitialize(view_.RuleGrid(), view_.RuleText(), view_.RuleCombo(), view_.PositionList());
+    GridInitialize();
   });
 }
 
@@ -113,7 +113,7 @@ bool clsUIScoringSystem2::WriteDocument(const std::string& name) {
 // ---- Set-up
 
 void clsUIScoringSystem2::FillPositionList() {
-  EditFlexListBox* list = view_.PositionList();
+  EditFlexListBox* list = view_.EditList();
   list->SetVisible(false);
   list->Clear();
   list->AddItem("All");
@@ -163,14 +163,13 @@ void clsUIScoringSystem2::FillCategoryGrid(int32_t subCatID) {
   cat.SetRedraw(redraw);
 }
 
-void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
-                                         EditFlexComboBox* comboBox, EditFlexListBox* positionList) {
+void clsUIScoringSystem2::GridInitialize() {
   titleColour_ = Palette(basColourScheme::kTitleRowColour);
   initialised_ = false;
   SetChangesMade(false);
-  grid_ = grid;
-  lstPos_ = positionList;
-  FlexGridModel& m = grid->Model();
+  grid_ = view_.EditGrid();
+  lstPos_ = view_.EditList();
+  FlexGridModel& m = grid_->Model();
   {
     FrozenGrid frozen(m, mFlxScoring);
     m.Clear();
@@ -200,14 +199,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
     basFlexGridCommon::HighlightGridRow(m, 0, Palette(basColourScheme::kHeadingColour));
     basFlexGridCommon::HighlightGridRow(m, 1, Palette(basColourScheme::kHeadingColour));
 
-    mFlxScoring.SetNorm(view_.DropArrow(false));
-    mFlxScoring.SetHover(view_.DropArrow(true));
-    mFlxScoring.SetFlexgrid(grid);
-    mFlxScoring.SetTextBox(textBox);
-    mFlxScoring.SetComboBox(comboBox);
-    mFlxScoring.SetNormListBox(positionList);
-    if (comboBox != nullptr) comboBox->SetVisible(false);
-    mFlxScoring.Reset();
+    view_.AttachTo(mFlxScoring);
     for (int32_t c : {kColPoints, kColForEvery, kColMin, kColMax}) mFlxScoring.TextEditColumn(c);
     mFlxScoring.TextEditAlign(kColMax, 0);
     mFlxScoring.ListNormEditColumn(kColPositions);
@@ -217,7 +209,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
     mFlxScoring.EnterCell = [this] { mflxScoring_EnterCell(); };
     mFlxScoring.Click = [this] { mFlxScoring_Click(); };
     mFlxScoring.AllignmentDone = [this](int32_t c) { mFlxScoring_AllignmentDone(c); };
-    positionList->Click = [this] { mLstPos_Click(); };
+    lstPos_->Click = [this] { mLstPos_Click(); };
   }
   mTab_Click(0);
   view_.SelectTab(0);

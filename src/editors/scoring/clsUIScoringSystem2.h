@@ -64,8 +64,7 @@ class clsUIScoringSystem2 : public clsUIDocumentPage {
 
   // ---- The rule grid
 
-  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox,
-                      EditFlexListBox* positionList);
+  void GridInitialize();
   void FillSummaryGrid();
   void FillSubCategoryGrid(int32_t subCatID);
   // One rule value into its cell: For Every, Min, Max, the position mask

@@ -53,7 +53,7 @@ clsUIStrategy::~clsUIStrategy() {
   if (lstPos_ != nullptr) lstPos_->Click = nullptr;
 }
 
-FlexGridModel& clsUIStrategy::Grid() { return view_.RuleGrid()->Model(); }
+FlexGridModel& clsUIStrategy::Grid() { return view_.EditGrid()->Model(); }
 
 // ---- The page
 
@@ -121,8 +121,8 @@ bool clsUIStrategy::WriteDocument(const std::string& name) {
 
 void clsUIStrategy::GridInitialize() {
   SetChangesMade(false);
-  EditFlexGridView* grid = view_.RuleGrid();
-  lstPos_ = view_.CheckList();
+  EditFlexGridView* grid = view_.EditGrid();
+  lstPos_ = view_.EditCheckList();
   FlexGridModel& m = grid->Model();
   {
     FrozenGrid frozen(m, mFlxStrategy);
@@ -150,15 +150,8 @@ void clsUIStrategy::GridInitialize() {
     m.SetMergeRow(0, true);
     m.SetBackColor(kWhite);
     m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
-    mFlxStrategy.SetNorm(view_.DropArrow(false));
-    mFlxStrategy.SetHover(view_.DropArrow(true));
-    mFlxStrategy.SetFlexgrid(grid);
-    mFlxStrategy.SetTextBox(view_.RuleText());
-    mFlxStrategy.SetComboBox(view_.RuleCombo());
-    if (view_.RuleCombo() != nullptr) view_.RuleCombo()->SetVisible(false);
-    mFlxStrategy.SetNormListBox(view_.NormList());
     lstPos_->SetStyle(1);
-    mFlxStrategy.SetMultiListBox(lstPos_);
+    view_.AttachTo(mFlxStrategy);
     SetEditTypes();
     mFlxStrategy.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
       mFlxStrategy_ValidateFlexText(r, c, n, o);
@@ -367,7 +360,7 @@ void clsUIStrategy::mFlxStrategy_Click() {
 
 void clsUIStrategy::FillList(int32_t col) {
   const bool check = col == kColFactors || col == kColPositions;
-  EditFlexListBox* list = check ? lstPos_ : view_.NormList();
+  EditFlexListBox* list = check ? lstPos_ : view_.EditList();
   list->Clear();
   auto add = [list](const std::string& text, int32_t data) {
     list->AddItem(text);
