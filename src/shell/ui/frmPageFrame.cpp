@@ -19,6 +19,9 @@ constexpr int32_t kTabHeight = 21;
 frmPageFrame::frmPageFrame(QWidget* parent, int32_t pageCode) : frmPage(parent, pageCode) {}
 
 frmPageFrame::~frmPageFrame() {
+  // The children go after this, and a focus moving while they go must not
+  // reach a controller that is gone.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   // The controller draws into the widgets and owns the grid editor: it goes first.
   controller_.reset();
   gridEditor_.reset();

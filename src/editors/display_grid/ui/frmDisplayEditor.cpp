@@ -57,6 +57,11 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
     TakePreviewWidths();
   });
   connect(flxExample_, &FlexGridWidget::GotFocus, this, [this] { timSize_.start(); });
+  // A width dragged just before the focus moves on is taken all the same.
+  connect(flxExample_, &FlexGridWidget::LostFocus, this, [this] {
+    timSize_.stop();
+    TakePreviewWidths();
+  });
   timFix_.setSingleShot(true);
   timFix_.setInterval(200);
   connect(&timFix_, &QTimer::timeout, this, [this] { flxStatCats_->setEnabled(true); });
