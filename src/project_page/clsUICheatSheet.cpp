@@ -458,9 +458,12 @@ void clsUICheatSheet::FileCommand(int32_t index) {
   if (basCheatSheetMenu::ProjectFileCommand(index)) {
     // New and Open go back to the Files tab, which then shows the project
     // now open, also when it was shown already.
-    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) ResetPreviewMade();
-    // A preview of an unchanged project is not ranked again for a save.
-    if (gridType_ < kTabCheatSheet) RefreshGrid();
+    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) {
+      ResetPreviewMade();
+    } else if (gridType_ < kTabCheatSheet) {
+      // A preview of an unchanged project is not ranked again for a save.
+      RefreshGrid();
+    }
   }
   // A project window loaded hidden for the menu's Save while another page
   // is shown leaves that page's property line alone.
