@@ -97,6 +97,11 @@ std::string ProjectFilePath(int32_t key, int32_t pageCode) {
   return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
 }
 
+// A scoring-system file of that name in its work folder.
+std::string ScoringFilePath(const std::string& name) {
+  return FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + name;
+}
+
 // Shown when a scoring-system file that exists yields no rules: going on
 // would rank the points some earlier scoring left in the database.
 void ShowScoringNotLoaded(const std::string& name) {
@@ -105,23 +110,51 @@ void ShowScoringNotLoaded(const std::string& name) {
                                   seams::kOk, true);
 }
 
-// Loads the scoring system and rescores the season rows, with
-// ModifiedScoring on only while the rows are rescored. False when the file
-// gave no rules.
+// How every season row is scored, by the jobs and by the projected-stats
+// page alike: the rules of a scoring-system file with their distribution
+// maps become the database's scoring system, and partial units inside a
+// rule's range count as fractions for as long as this lives. Without a
+// usable file the database's stored rules are scored the same way.
+class SeasonScoring {
+ public:
+  // An empty path loads nothing.
+  SeasonScoring(clsKickwellDB& db, const std::string& path)
+      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path)) {
+    db_.SetModifiedScoring(1);
+  }
+  ~SeasonScoring() { db_.SetModifiedScoring(0); }
+  SeasonScoring(const SeasonScoring&) = delete;
+  SeasonScoring& operator=(const SeasonScoring&) = delete;
+
+  bool Loaded() const { return loaded_; }
+  // The stored rules in place of a file that did not load (an earlier load
+  // may have replaced them in memory).
+  void UseStoredRules() { db_.pSbUpdateScoringSystem(); }
+
+ private:
+  clsKickwellDB& db_;
+  bool loaded_;
+};
+
+// Loads the scoring system and rescores the season rows. False when the
+// file gave no rules.
 bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path) {
-  if (!db.pFnLoadScoringSystem(path)) return false;
+  SeasonScoring scoring(db, path);
+  if (!scoring.Loaded()) return false;
   status.SetSegmentValue(2, 1);
-  struct ModifiedScoringOn {
-    explicit ModifiedScoringOn(clsKickwellDB& d) : db(d) { db.SetModifiedScoring(1); }
-    ~ModifiedScoringOn() { db.SetModifiedScoring(0); }
-    clsKickwellDB& db;
-  } on(db);
   db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek,
                                   db.pFnGetYear());
   return true;
 }
 
 }  // namespace
+
+double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t playerID, int16_t year) {
+  SeasonScoring scoring(db, file.empty() ? file : ScoringFilePath(file));
+  if (!scoring.Loaded()) scoring.UseStoredRules();
+  db.pSbSetStatCatExtract(playerID, clsKickwellDB::kSeasonWeek, year);
+  return db.pSbScoreCurrentStatRow(db.ScoringIsolate());
+}
 
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   const std::string& name = GlobalProject().Value(kProjProjectedStatsFile);
@@ -252,6 +285,7 @@ bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellD
   if (mock.CreateDraftOrder())
     basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
   KickwellDBPickLogNames names(db);
+  if (rosters.size() > 1) names.RememberStackPlayers(rosters[1]);
   std::vector<int32_t> boardIndex;
   const bool drafted = RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
   return ok && drafted && !CancelFlag;
@@ -266,7 +300,7 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
     timer.StopTimer();
     return false;
   }
-  const std::string path = FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + file;
+  const std::string path = ScoringFilePath(file);
   bool loaded = false;
   bool cancelled = false;
   {
@@ -360,6 +394,14 @@ int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
   return static_cast<int32_t>(std::count(order.begin(), order.begin() + pick + 1, team));
 }
 
+std::vector<int32_t> TeamPickNumbers(std::span<const int32_t> order) {
+  // An order may hold thousands of picks: one pass, not a count per pick.
+  std::unordered_map<int32_t, int32_t> picksSoFar;
+  std::vector<int32_t> numbers(order.size());
+  for (std::size_t p = 0; p < order.size(); ++p) numbers[p] = ++picksSoFar[order[p]];
+  return numbers;
+}
+
 int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n) {
   CheckPick(order, pick);
   const int32_t team = order[static_cast<std::size_t>(pick)];
@@ -372,8 +414,11 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
                              int32_t countChange, int32_t indexHint) {
+  if (rosters.size() < 2) return;
+  // Rosters built alike serve a position from the same slot: found once.
+  const int32_t slot = rosters[1].pFnGetPositionStackArwPosID(posID);
   for (std::size_t t = 1; t < rosters.size(); ++t) {
-    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint);
+    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint, slot);
   }
 }
 
@@ -615,14 +660,18 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   }
   status.SetSegmentRange(7, 0, last);
 
+  const std::vector<int32_t> teamPicks = TeamPickNumbers(order);
+  const std::string of = " of " + std::to_string(last + 1);
+  std::string caption;
   int32_t forcedTeam = 0;
   int32_t rule = 0;
   for (int32_t i = 0; i <= last; ++i) {
     DoEvents();
     if (CancelFlag) break;
-    status.StatusCaption(
-        clsStatusPlain::kCurrentBar, 0,
-        "Running Mock Draft Pick " + std::to_string(i + 1) + " of " + std::to_string(last + 1));
+    caption.assign("Running Mock Draft Pick ");
+    caption += std::to_string(i + 1);
+    caption += of;
+    status.StatusCaption(clsStatusPlain::kCurrentBar, 0, caption);
     status.SetSegmentValue(10 + i, 0);
 
     const int32_t team = order[static_cast<std::size_t>(i)];
@@ -654,7 +703,7 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
       }
       forcedTeam = -1;
     } else {
-      code = roster.DraftNextPlayer(points, baseline, posID, TeamPickNumber(i, order), rule);
+      code = roster.DraftNextPlayer(points, baseline, posID, teamPicks[static_cast<std::size_t>(i)], rule);
     }
 
     if (code < 0) {
@@ -971,11 +1020,7 @@ class LookAheadSearch {
         std::find(order_.begin() + pick_ + 1, order_.begin() + end_ + 1, team_) != order_.begin() + end_ + 1;
     mids_.assign(order_.size(), 0);
     pids_.assign(order_.size(), 0);
-    // Each pick's number among its team's picks, counted in one pass: the
-    // order may hold thousands of picks.
-    std::unordered_map<int32_t, int32_t> picksSoFar;
-    teamPick_.resize(order_.size());
-    for (std::size_t p = 0; p < order_.size(); ++p) teamPick_[p] = ++picksSoFar[order_[p]];
+    teamPick_ = TeamPickNumbers(order_);
 
     ReplayPicksIntoRoster(mock, rosters_, copies_, pick_);
     BuildPossiblePicks(mock, copies_, lists_, order_, pick_, boardIndex);

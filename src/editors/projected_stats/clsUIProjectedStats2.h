@@ -12,11 +12,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "database/clsKickwellDB.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class EditFlexComboBox;
@@ -25,18 +26,21 @@ class EditFlexTextBox;
 class FlexGridModel;
 class ProjectedStatsView;
 
-class clsUIProjectedStats2 : public PageCommands {
+class clsUIProjectedStats2 : public clsUIDocumentPage {
  public:
   static constexpr uint8_t kSeasonWeek = 250;
+  static constexpr int32_t kCatPoints = 44;
   static constexpr int32_t kCatDNU = 67;
   static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
   static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
 
-  // One correction or mark change and the stored value it replaced.
+  // One correction or mark change with the stored value and season points
+  // it replaced.
   struct StatChange {
     int32_t playerID = 0;
     int32_t catID = 0;
     double oldValue = 0;
+    double oldPoints = 0;
   };
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
@@ -44,21 +48,19 @@ class clsUIProjectedStats2 : public PageCommands {
   clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
   clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Opens the project's projected-stats file (or only the default database,
   // for the positions), builds the tabs and shows tab 0. False when not even
   // the default database opens.
   bool ActivateForm() override;
-  // The save question while corrections are listed: "Don't Save" writes
-  // them back; Cancel keeps the page.
-  bool QueryUnload() override;
   // Commits a pending cell edit; the projected-stats files' own commands
   // are not handled here.
   void FileCommand(int32_t index) override;
+  // The corrections listed; the save question asks while there are any.
+  bool ChangesMade() const override { return !changes_.empty(); }
 
   bool Loaded() const { return loaded_; }
-  const std::string& FileName() const { return fileName_; }
   clsKickwellDB& KickwellDB() { return db_; }
   int16_t Year() const { return year_; }
   int32_t CurrentTab() const { return currentTab_; }
@@ -81,7 +83,8 @@ class clsUIProjectedStats2 : public PageCommands {
   void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
-  // Writes every listed value back, newest first, and empties the list.
+  // Writes every listed value and the points stored with it back, newest
+  // first, empties the list and shows the rows of the players again.
   void UndoStatChanges();
   void ClearStatChanges() { changes_.clear(); }
   void ClearData();
@@ -117,16 +120,28 @@ class clsUIProjectedStats2 : public PageCommands {
   int32_t PlayerOfRow(int32_t row);
   // The stored value of a displayed category of the player's season row.
   double StoredValue(int32_t playerID, int32_t col);
+  // The points stored in the player's season row; none without a row.
+  std::optional<double> SeasonPoints(int32_t playerID);
   void Rescore(int32_t playerID);
+  // Writes back the value and the points a change replaced.
+  void Restore(const StatChange& change);
   void ApplyScoringFromPage();
   void ChangeDisplayGrid();
   static std::string DefaultGridOfPosition(int32_t posID);
+
+  // The database is not a whole-file document: every correction is in the
+  // file already, so Save in place only forgets the list and "Don't Save"
+  // writes the old values back. New, Open and a copy under another name
+  // are not made here.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
+  void DropChanges() override { UndoStatChanges(); }
 
   ProjectedStatsView& view_;
   clsKickwellDB db_;
   clsEditFlexGrid mFlxProjected;
   EditFlexGridView* grid_ = nullptr;
-  std::string fileName_;
   bool loaded_ = false;
   bool initialised_ = false;
   int16_t year_ = 2010;

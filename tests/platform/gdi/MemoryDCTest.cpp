@@ -30,6 +30,18 @@ std::vector<std::string> Rows(const MemoryDC& dc, COLORREF c) {
   return rows;
 }
 
+// The smallest rectangle (right and bottom inclusive) holding every pixel
+// that is not the background; right is -1 when there is none.
+Rect InkBox(const MemoryDC& dc, COLORREF background) {
+  Rect box{dc.Width(), dc.Height(), -1, -1};
+  for (int32_t y = 0; y < dc.Height(); ++y)
+    for (int32_t x = 0; x < dc.Width(); ++x)
+      if (dc.GetPixel(x, y) != background) {
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+      }
+  return box;
+}
+
 int CountColour(const MemoryDC& dc, COLORREF c) {
   int n = 0;
   for (int32_t y = 0; y < dc.Height(); ++y)
@@ -133,6 +145,22 @@ TEST(Region, AlternateLeavesTheStarCentreOpenWindingFillsIt) {
   EXPECT_EQ(Region::FromRect({2, 3, 5, 4}).Bounds(), (Rect{2, 3, 5, 4}));
 }
 
+TEST(MemoryDC, OutlinedTriangleIsSymmetric) {
+  MemoryDC dc(9, 5, kWhite);
+  dc.Polygon({{4, 0}, {0, 4}, {8, 4}}, kRed, kRed, FillMode::kAlternate);
+  EXPECT_EQ(Rows(dc, kRed),
+            (std::vector<std::string>{"....#....", "...###...", "..#####..", ".#######.", "#########"}));
+}
+
+TEST(MemoryDC, PolygonFillsThenOutlines) {
+  MemoryDC dc(5, 5, kWhite);
+  dc.Polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, kRed, kBlue, FillMode::kAlternate);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"#####", "#...#", "#...#", "#...#", "#####"}));
+  EXPECT_EQ(Rows(dc, kBlue), (std::vector<std::string>{".....", ".###.", ".###.", ".###.", "....."}));
+  dc.Polygon({}, kBlue, kBlue, FillMode::kAlternate);  // no points: nothing drawn
+  EXPECT_EQ(CountColour(dc, kBlue), 9);
+}
+
 TEST(MemoryDC, BlitClipsToBothImages) {
   MemoryDC src(3, 3, kRed);
   MemoryDC dst(4, 4, kWhite);
@@ -222,6 +250,43 @@ TEST(MemoryDC, SelectedImageWithAlphaShowsBlackWhereTransparent) {
   EXPECT_EQ(dc.GetPixel(1, 0), Rgb(0, 255, 0));
 }
 
+TEST(MemoryDC, HatchedBrushPaintsItsPatternAndOpaqueGaps) {
+  // Hatches repeat every 8 pixels from the image's origin; each pattern
+  // named by the ink pixels of the first 8 x 8 block.
+  const struct {
+    HatchStyle hatch;
+    int ink;
+    Point on, off;
+  } cases[] = {
+      {HS_HORIZONTAL, 8, {3, 7}, {3, 6}}, {HS_VERTICAL, 8, {7, 3}, {6, 3}}, {HS_FDIAGONAL, 8, {2, 2}, {2, 5}},
+      {HS_BDIAGONAL, 8, {2, 5}, {2, 2}},  {HS_CROSS, 15, {7, 0}, {0, 0}},   {HS_DIAGCROSS, 16, {5, 2}, {1, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hatch);
+    MemoryDC dc(16, 8, kWhite);
+    dc.SetBkColor(kBlue);
+    dc.SetBkMode(BkMode::kOpaque);
+    dc.FillBrush({0, 0, 16, 8}, BS_HATCHED, kRed, c.hatch);
+    EXPECT_EQ(CountColour(dc, kRed), 2 * c.ink);
+    EXPECT_EQ(CountColour(dc, kBlue), 16 * 8 - 2 * c.ink);  // the gaps take the background colour
+    EXPECT_EQ(dc.GetPixel(c.on.x, c.on.y), kRed);
+    EXPECT_EQ(dc.GetPixel(c.on.x + 8, c.on.y), kRed);
+    EXPECT_EQ(dc.GetPixel(c.off.x, c.off.y), kBlue);
+  }
+  // Transparent: the gaps keep what was there.
+  MemoryDC see(8, 8, kWhite);
+  see.SetBkMode(BkMode::kTransparent);
+  see.FillBrush({0, 0, 8, 8}, BS_HATCHED, kRed, HS_HORIZONTAL);
+  EXPECT_EQ(Row(see, 7, kRed), "########");
+  EXPECT_EQ(CountColour(see, kWhite), 56);
+  // A hollow brush paints nothing, a solid one everything.
+  MemoryDC hollow(2, 2, kWhite);
+  hollow.FillBrush({0, 0, 2, 2}, BS_NULL, kRed, HS_CROSS);
+  EXPECT_EQ(CountColour(hollow, kWhite), 4);
+  hollow.FillBrush({0, 0, 2, 2}, BS_SOLID, kRed, HS_CROSS);
+  EXPECT_EQ(CountColour(hollow, kRed), 4);
+}
+
 TEST(GdiFont, MulDivRoundsHalfAwayFromZero) {
   EXPECT_EQ(MulDiv(8, 96, 72), 11);  // 10.67
   EXPECT_EQ(MulDiv(9, 96, 72), 12);
@@ -258,6 +323,22 @@ TEST(MemoryDC, TextExtentGrowsWithTheTextAndTheWeight) {
   EXPECT_GT(dc.GetTextExtent("Mock Draft Preview").cx, MemoryDC().GetTextExtent("Mock Draft Preview").cx);
 }
 
+TEST(MemoryDC, CentredTextSitsInTheMiddleAndIsClipped) {
+  MemoryDC dc(100, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  dc.DrawText("Cancel", {0, 0, 100, 20}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  const Rect box = InkBox(dc, kWhite);
+  ASSERT_GE(box.right, 0);
+  EXPECT_NEAR((box.left + box.right) / 2.0, 50.0, 3.0);
+  EXPECT_NEAR((box.top + box.bottom) / 2.0, 10.0, 3.0);
+
+  MemoryDC clipped(100, 20, kWhite);
+  clipped.SetBkMode(BkMode::kTransparent);
+  clipped.DrawText("Cancel", {0, 0, 10, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_LT(InkBox(clipped, kWhite).right, 10);
+}
+
 TEST(MemoryDC, OpaqueTextPaintsItsBackground) {
   MemoryDC dc(60, 20, kWhite);
   dc.SetBkMode(BkMode::kOpaque);
@@ -276,4 +357,24 @@ TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
   EXPECT_EQ(ShiftMaskFromQt(Qt::ShiftModifier | Qt::AltModifier), 5);
   EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);
   EXPECT_EQ(ShiftMaskFromQt(Qt::NoModifier), 0);
+}
+
+TEST(MemoryDC, CheckMarkGlyphIsDrawnByHand) {
+  MemoryDC dc(40, 20, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.SetTextColor(kBlack);
+  LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  dc.SetFont(symbols);
+  EXPECT_EQ(dc.GetTextExtent("P").cx, 16);
+  EXPECT_EQ(dc.GetTextExtent("PP").cx, 32);
+  dc.DrawText("Q", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  EXPECT_EQ(CountColour(dc, kWhite), 40 * 20);  // only "P" has a picture
+  dc.DrawText("P", {0, 0, 40, 20}, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  int dark = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) dark += RedOf(dc.GetPixel(x, y)) < 100;
+  EXPECT_GT(dark, 15);
+  EXPECT_LT(InkBox(dc, kWhite).right, 17);  // one em wide
 }

@@ -41,3 +41,25 @@ TEST_F(LogicWindow, TraceLinesReachTheListOnlyWhileTheWindowIsOpen) {
   EXPECT_FALSE(frmLogic::IsLogicWindowOpen());
   seams::TraceList().AddItem("dropped");
 }
+
+TEST_F(LogicWindow, TheListKeepsA60TwipMarginAndAMinimisedWindowIsLaidOutWhenRestored) {
+  frmLogic* window = frmLogic::Load(nullptr);
+  window->ShowLogic();
+  window->resize(300, 200);
+  window->Form_Resize();
+  // 4 + 292 + 4 = 300 pixels; the height runs to the bottom edge.
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 292, 200));
+  EXPECT_TRUE(QFontInfo(window->lstLogic()->font()).fixedPitch());
+  window->setWindowState(Qt::WindowMinimized);
+  window->resize(500, 300);
+  window->Form_Resize();
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 292, 200));
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_EQ(window->lstLogic()->geometry(), QRect(4, 4, 492, 300));
+  for (const char* line : {"PICK #14 Office Pool [KD-RBL Default.stg]", "", "STRATEGY RULE 2  Picks 10-40",
+                           "  RB  Saquon Barkley        312.4", "  WR  Ja'Marr Chase         298.7"}) {
+    seams::TraceList().AddItem(line);
+  }
+  window->resize(420, 180);
+  kdtest::SaveScreenshot(window, "logic_window");
+}

@@ -84,6 +84,35 @@ TEST_F(MessageBoxWindow, TheBoxShowsCaptionAndTextOverItsOwner) {
   EXPECT_TRUE(script.Done());
 }
 
+TEST_F(MessageBoxWindow, TheStripSitsAtTheRightForEachSet) {
+  struct Case {
+    int32_t set;
+    int left, width, buttonWidth;
+  };
+  // Outer width 6180 twips (412 pixels): sets 0, 1 and 3 end 240 twips from
+  // it, set 2 starts 1400 twips from it and is 1250 twips wide.
+  for (const Case& c : {Case{0, 126, 270, 82}, Case{1, 236, 160, 72}, Case{2, 319, 83, 72}, Case{3, 126, 270, 82}}) {
+    SCOPED_TRACE(c.set);
+    frmMessage box;
+    box.Load("Caption", " Text");
+    box.SetButtonType(c.set);
+    EXPECT_EQ(box.size(), QSize(406, 112));
+    EXPECT_EQ(box.picBtn()->geometry(), QRect(c.left, 80, c.width, 28));
+    EXPECT_EQ(box.mBtn()->Rect(0), (ButtonRect{c.buttonWidth, 24, 5, 0}));
+    if (c.set == seams::kSaveDontSaveCancel || c.set == seams::kYesToAllYesNo) {
+      EXPECT_EQ(box.mBtn()->Rect(2), (ButtonRect{c.buttonWidth, 24, 5 + 2 * (c.buttonWidth + 9), 0}));
+    }
+    box.show();
+    kdtest::SaveScreenshot(&box, "message_set_" + std::to_string(c.set));
+    box.Unload();
+  }
+  // A set outside the table builds no buttons.
+  frmMessage none;
+  none.SetButtonType(7);
+  EXPECT_EQ(none.mBtn(), nullptr);
+  EXPECT_EQ(none.picBtn()->width(), 0);
+}
+
 TEST_F(MessageBoxWindow, ALongTextGrowsTheBoxSoNoLineIsCut) {
   for (const int lines : {5, 400}) {
     SCOPED_TRACE(lines);

@@ -5,6 +5,8 @@
 #include "TempDir.h"
 #include "WidgetHarness.h"
 #include "toolkit/ui/basBitmapResource.h"
+#include "toolkit/ui/basDrawArrow.h"
+#include "toolkit/ui/basDrawBorder.h"
 #include "toolkit/ui/basFont.h"
 #include "toolkit/ui/basGraphixManip.h"
 #include "toolkit/ui/clsBitmap.h"
@@ -17,6 +19,13 @@ namespace {
 constexpr gdi::COLORREF kKey = Rgb(227, 15, 215);
 constexpr gdi::COLORREF kRed = Rgb(255, 0, 0);
 constexpr gdi::COLORREF kGrey = Rgb(128, 128, 128);
+
+bool HasColour(const gdi::MemoryDC& dc, gdi::COLORREF c) {
+  for (int32_t y = 0; y < dc.Height(); ++y)
+    for (int32_t x = 0; x < dc.Width(); ++x)
+      if (dc.GetPixel(x, y) == c) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -50,6 +59,29 @@ TEST(BitmapResource, UnknownIdRaisesTheResourceError) {
     EXPECT_EQ(e.Id(), 999);
     EXPECT_STREQ(e.what(), "Resource with identifier '999' not found");
   }
+}
+
+TEST(BitmapResource, KeyColoursAndTheCheckBoxes) {
+  for (int32_t id : {109, 110, 113, 117, 118, 119, 120, 159, 160, 161, 167, 168, 169}) {
+    clsBitmap b;
+    b.LoadResImage(id);
+    EXPECT_TRUE(HasColour(b.hDC(), kKey)) << id;
+  }
+  // The button images use white as their key, so their own light parts are
+  // never pure white: the floppy's label stays visible on a button.
+  clsBitmap floppy;
+  floppy.LoadResImage(144);
+  EXPECT_COLOUR(floppy.hDC().GetPixel(0, 0), gdi::kWhite);
+  EXPECT_NE(floppy.hDC().GetPixel(8, 11), gdi::kWhite);
+  EXPECT_NE(floppy.hDC().GetPixel(8, 11), Rgb(0, 0, 0));
+
+  clsBitmap empty, ticked;
+  empty.LoadResImage(162);
+  ticked.LoadResImage(163);
+  EXPECT_FALSE(HasColour(empty.hDC(), Rgb(33, 161, 33)));
+  EXPECT_TRUE(HasColour(ticked.hDC(), Rgb(33, 161, 33)));
+  EXPECT_COLOUR(empty.hDC().GetPixel(0, 0), Rgb(28, 81, 128));
+  EXPECT_COLOUR(ticked.hDC().GetPixel(13, 13), Rgb(28, 81, 128));
 }
 
 TEST(clsBitmap, BlankBitmapsAndImagesAndIndependentCopies) {
@@ -111,6 +143,14 @@ TEST(basGraphixManip, MaskedBlitCopiesAllButKeyPixels) {
   EXPECT_EQ(dst.Image(), before);
 }
 
+TEST(basGraphixManip, FillSolidInTwipsConvertsAtFifteenToThePixel) {
+  gdi::MemoryDC dc(20, 5, gdi::kWhite);
+  basGraphixManip::FillSolid(dc, kRed, 0, 0, 150, 15, false, gdi::BS_SOLID, static_cast<gdi::HatchStyle>(8));
+  basGraphixManip::FillSolid(dc, kGrey, 2, 2, 3, 2, true, gdi::BS_SOLID, static_cast<gdi::HatchStyle>(8));
+  ExpectPixels(dc,
+               {{9, 0, kRed}, {10, 0, gdi::kWhite}, {0, 1, gdi::kWhite}, {4, 3, kGrey}, {5, 3, gdi::kWhite}});
+}
+
 TEST(basFont, LogFontHeightWeightAndFaceNameLimit) {
   gdi::MemoryDC dc;
   StdFont f;
@@ -147,6 +187,60 @@ TEST(basFont, SelectAndRestoreComeInPairs) {
   EXPECT_EQ(dc.Font(), original);
   basFont::RestoreFont(dc);  // nothing left to restore
   EXPECT_EQ(dc.Font(), original);
+}
+
+TEST(basDrawArrow, UpAndDownArrowsAreMirrorImages) {
+  kdtest::WidgetHost host;
+  PictureBox* up = host.AddPicture(0, 0, 15, 15, gdi::kWhite);
+  PictureBox* down = host.AddPicture(20, 0, 15, 15, gdi::kWhite);
+  basDrawArrow::DrawFilledArrow(up, 1, 8, kRed);
+  basDrawArrow::DrawFilledArrow(down, 2, 8, kRed);
+  // size 8: half 4, cx 7, top 15/2 - 4 + 1 = 4: the arrows span rows 4..8.
+  const QImage a = up->hDC().Image();
+  const QImage b = down->hDC().Image();
+  int redPixels = 0;
+  for (int y = 4; y <= 8; ++y) {
+    for (int x = 0; x < 15; ++x) {
+      EXPECT_EQ(a.pixel(x, y), b.pixel(x, 12 - y)) << x << "," << y;
+      redPixels += a.pixel(x, y) == gdi::ToQRgb(kRed);
+    }
+  }
+  EXPECT_EQ(redPixels, 1 + 3 + 5 + 7 + 9);
+  ExpectPixels(up->hDC(), {{7, 4, kRed}, {7, 3, gdi::kWhite}});  // apex
+  ExpectPixels(down->hDC(), {{7, 8, kRed}});
+}
+
+TEST(basDrawArrow, DropArrowAndArrowAtSizeThePictureAndDrawTheirTriangles) {
+  kdtest::WidgetHost host;
+  PictureBox* p = host.AddPicture(0, 0, 40, 40, gdi::kWhite);
+  basDrawArrow::DrawArrow(p, kGrey, 12, 8, 7, kRed, 1, 2, true);
+  EXPECT_EQ(p->width(), 12);
+  EXPECT_EQ(p->height(), 8);
+  EXPECT_COLOUR(p->BackColor(), kGrey);
+  // Downward: (3,2), (9,2), (6,5) with m = (7-1)/2 = 3.
+  ExpectPixels(p->hDC(), {{3, 2, kRed}, {9, 2, kRed}, {6, 5, kRed}, {6, 6, kGrey}, {10, 2, kGrey}});
+
+  PictureBox* at = host.AddPicture(0, 0, 40, 40, kRed);
+  basDrawArrow::DrawArrowAt(at, gdi::kWhite, 10, 6, 7, kGrey);
+  EXPECT_EQ(at->width(), 10);
+  EXPECT_COLOUR(at->ForeColor(), kGrey);
+  // Upward: (4,1), (7,4), (1,4) with m = 4, on a cleared picture.
+  ExpectPixels(at->hDC(),
+               {{4, 1, kGrey}, {1, 4, kGrey}, {7, 4, kGrey}, {4, 0, gdi::kWhite}, {9, 5, gdi::kWhite}});
+}
+
+TEST(basDrawBorder, OutlineFramesTheEdgeAndTheBottomLineStartsAtTheSecondPixel) {
+  kdtest::WidgetHost host;
+  PictureBox* p = host.AddPicture(0, 0, 6, 4, gdi::kWhite);
+  basDrawBorder::OutlinePicture(p, kRed);
+  for (int x = 0; x < 6; ++x) ExpectPixels(p->hDC(), {{x, 0, kRed}, {x, 3, kRed}});
+  ExpectPixels(p->hDC(), {{0, 2, kRed}, {5, 1, kRed}, {1, 1, gdi::kWhite}});
+
+  PictureBox* line = host.AddPicture(0, 0, 6, 4, gdi::kWhite);
+  basDrawBorder::DrawBottomLine(line, kRed);
+  for (int x = 1; x < 6; ++x) ExpectPixels(line->hDC(), {{x, 3, kRed}});
+  ExpectPixels(line->hDC(), {{0, 3, gdi::kWhite}, {3, 2, gdi::kWhite}});
+  EXPECT_COLOUR(line->ForeColor(), kRed);
 }
 
 TEST(PictureBox, BackColourClearsAndResizingKeepsTheImage) {

@@ -5,7 +5,9 @@
 #include <QTimer>
 
 #include "WidgetHarness.h"
+#include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/basButtonMocks.h"
+#include "toolkit/ui/clsBitmap.h"
 #include "toolkit/ui/clsButton.h"
 
 using gdi::Rgb;
@@ -15,7 +17,111 @@ namespace {
 
 constexpr gdi::COLORREF kBack = Rgb(236, 233, 216);
 
+// The darkest red component in the rectangle: glyphs are smoothed, so
+// caption pixels run from the face colour towards the text colour.
+int DarkestRed(const gdi::MemoryDC& dc, const gdi::Rect& r) {
+  int darkest = 255;
+  for (int32_t y = r.top; y < r.bottom; ++y)
+    for (int32_t x = r.left; x < r.right; ++x) darkest = std::min(darkest, gdi::RedOf(dc.GetPixel(x, y)));
+  return darkest;
+}
+
+// A button 72 x 24 at (5, 0) drawn on its own.
+gdi::MemoryDC Drawn(int32_t look, const std::string& caption = "Save") {
+  gdi::MemoryDC dc(90, 30, kBack);
+  dc.SetBkMode(gdi::BkMode::kTransparent);
+  ButtonPainter::DrawButton(dc, look, {72, 24, 5, 0}, caption, nullptr, false);
+  return dc;
+}
+
 }  // namespace
+
+TEST(ButtonPainter, BorderAndRoundedCornersOfTheNormalLook) {
+  constexpr gdi::COLORREF kLine = Rgb(0, 60, 116), kMiddle = Rgb(123, 150, 173), kOuter = Rgb(33, 85, 132),
+                          kInner = Rgb(82, 125, 165);
+  // The button spans x 5..76 and y 0..23.
+  ExpectPixels(Drawn(ButtonPainter::kNormal),
+               {{8, 0, kLine}, {73, 0, kLine}, {5, 3, kLine}, {76, 20, kLine}, {15, 23, kLine},
+                // the very corner pixels keep the bar's colour
+                {5, 0, kBack}, {76, 23, kBack},
+                // top-left and bottom-right corners
+                {5, 1, kMiddle}, {6, 0, kMiddle}, {5, 2, kOuter}, {7, 0, kOuter}, {6, 1, kInner},
+                {76, 22, kMiddle}, {74, 23, kOuter}, {75, 22, kInner},
+                // nothing right of or below the button
+                {77, 10, kBack}, {15, 24, kBack}});
+}
+
+TEST(ButtonPainter, BandsOfTheNormalSelectedAndHotLooks) {
+  struct Case {
+    int32_t look;
+    gdi::COLORREF top1, top2, bottom1, bottom2, ringTop;
+  };
+  for (const Case& c : {Case{ButtonPainter::kNormal, Rgb(255, 255, 255), Rgb(254, 254, 254),
+                             Rgb(226, 223, 214), Rgb(214, 208, 197), Rgb(252, 252, 251)},
+                        Case{ButtonPainter::kSelected, Rgb(206, 231, 255), Rgb(189, 215, 247),
+                             Rgb(140, 174, 231), Rgb(107, 130, 239), Rgb(189, 211, 247)},
+                        Case{ButtonPainter::kHot, Rgb(255, 243, 206), Rgb(255, 219, 140), Rgb(255, 178, 49),
+                             Rgb(230, 150, 0), Rgb(225, 223, 156)}}) {
+    SCOPED_TRACE(c.look);
+    // The coloured ring shows in the two columns at each side of the face;
+    // the face itself is the same for the three looks.
+    ExpectPixels(Drawn(c.look), {{10, 1, c.top1}, {10, 2, c.top2}, {10, 21, c.bottom1}, {10, 22, c.bottom2},
+                                 {6, 3, c.ringTop}, {7, 3, c.ringTop}, {74, 3, c.ringTop},
+                                 {8, 3, Rgb(252, 252, 251)}, {8, 20, Rgb(237, 236, 231)}});
+  }
+  // The hot ring, rows 3..22 (h = 19): row 12 is i = 10 rows up from the bottom:
+  // 255 - 30*10/19 = 239.2, 182 + 41*10/19 = 203.6, 48 + 108*10/19 = 104.8, halves to even.
+  // Its bottom line lies over the ring.
+  ExpectPixels(Drawn(ButtonPainter::kHot), {{6, 12, Rgb(239, 204, 105)}, {6, 21, Rgb(255, 178, 49)}});
+}
+
+TEST(ButtonPainter, GradientFillRunsFromTopColourToTheRowPastTheRectangle) {
+  gdi::MemoryDC dc(4, 4, gdi::kWhite);
+  ButtonPainter::GradientFill(dc, {0, 0, 3, 2}, Rgb(1, 0, 10), Rgb(2, 1, 20));
+  // 1.5 -> 2, 0.5 -> 0, 15; the right and bottom edges are left out
+  ExpectPixels(dc, {{0, 0, Rgb(1, 0, 10)}, {2, 1, Rgb(2, 0, 15)}, {0, 2, Rgb(2, 1, 20)}, {3, 0, gdi::kWhite},
+                    {0, 3, gdi::kWhite}});
+  // No height: the top colour.
+  gdi::MemoryDC flat(4, 3, gdi::kWhite);
+  ButtonPainter::GradientFill(flat, {0, 1, 4, 1}, Rgb(9, 9, 9), Rgb(200, 0, 0));
+  ExpectPixels(flat, {{2, 1, Rgb(9, 9, 9)}, {2, 2, gdi::kWhite}});
+}
+
+TEST(ButtonPainter, ButtonsLowerThanSevenPixelsDrawFlatFaces) {
+  for (int32_t h = 1; h < 7; ++h) {
+    gdi::MemoryDC dc(40, 10, kBack);
+    for (int32_t look = 0; look <= 4; ++look)
+      ButtonPainter::DrawButton(dc, look, {30, h, 2, 1}, "x", nullptr, false);
+  }
+  // A 3-pixel disabled button fills one face row, of no height: top colour.
+  gdi::MemoryDC dc(40, 10, kBack);
+  ButtonPainter::DrawButton(dc, ButtonPainter::kDisabled, {30, 3, 2, 1}, "", nullptr, false);
+  EXPECT_COLOUR(dc.GetPixel(7, 2), Rgb(245, 244, 234));
+}
+
+TEST(ButtonPainter, DisabledAndPressedLooks) {
+  const gdi::MemoryDC disabled = Drawn(ButtonPainter::kDisabled, "Cancel");
+  constexpr gdi::COLORREF kFace = Rgb(245, 244, 234);
+  ExpectPixels(disabled, {{8, 0, Rgb(201, 199, 186)}, {10, 5, kFace}, {10, 22, kFace},
+                          {5, 1, Rgb(206, 199, 189)}, {7, 0, Rgb(196, 177, 140)}});
+  EXPECT_GE(DarkestRed(disabled, {8, 3, 74, 21}), 161);  // never darker than the grey text
+  EXPECT_LE(DarkestRed(disabled, {8, 3, 74, 21}), 190);
+
+  const gdi::MemoryDC pressed = Drawn(ButtonPainter::kPressed, "Cancel");
+  ExpectPixels(pressed, {{8, 0, Rgb(0, 60, 116)}, {10, 1, Rgb(231, 227, 222)}, {10, 5, Rgb(231, 227, 222)}});
+  EXPECT_LE(DarkestRed(pressed, {8, 3, 74, 21}), 60);  // black text
+}
+
+TEST(ButtonPainter, ImageSitsAtTheLeftAndItsWhiteIsSeeThrough) {
+  clsBitmap floppy;
+  floppy.LoadResImage(144);
+  gdi::MemoryDC dc(90, 30, kBack);
+  dc.SetBkMode(gdi::BkMode::kTransparent);
+  ButtonPainter::DrawButton(dc, ButtonPainter::kNormal, {72, 24, 5, 0}, "", &floppy, true);
+  // image at x = L + 4, y = (24 - 16) / 2 = 4; its white pixels are see-through
+  kdtest::ExpectResourceAt(dc, 144, 9, 4, true);
+  EXPECT_COLOUR(dc.GetPixel(9, 4), Drawn(ButtonPainter::kNormal, "").GetPixel(9, 4));
+}
 
 class ButtonBar : public kdtest::BarFixture<clsButton> {
  protected:

@@ -44,6 +44,37 @@ TEST(ButtonMocks, EveryPageHasItsTitleAndPicture) {
   }
 }
 
+TEST(ButtonMocks, TitlesSitBesideTheirPictureOrFourPixelsIn) {
+  kdtest::WidgetHost host;
+  PictureBox* p = host.AddPicture(0, 0, 340, 30, gdi::kWhite);
+  basButtonMocks::DrawTitleImage("Kickwell Draftyard Project", p, 0);
+  ExpectResourceAt(p, 157, 0, 0);
+  const int ink = LeftmostInk(p, 8, 22, 32);  // the text starts at 34
+  EXPECT_GE(ink, 34);
+  EXPECT_LE(ink, 37);
+  EXPECT_TRUE(p->Font().Bold);
+  EXPECT_EQ(p->Font().Name, "Arial");
+  kdtest::SaveScreenshot(p, "title_project");
+
+  PictureBox* plain = host.AddPicture(0, 40, 340, 30, gdi::kWhite);
+  basButtonMocks::DrawTitleImage("Untitled", plain, 10);
+  EXPECT_GE(LeftmostInk(plain, 0, 30), 4);
+  EXPECT_LE(LeftmostInk(plain, 0, 30), 6);
+
+  PictureBox* at = host.AddPicture(0, 80, 240, 30, gdi::kWhite);
+  basButtonMocks::DrawPageTitleAt(9, at, 4, 8);
+  ExpectResourceAt(at, 158, 4, 0);
+  EXPECT_GE(LeftmostInk(at, 8, 22, 36), 40);
+  EXPECT_LE(LeftmostInk(at, 8, 22, 36), 43);
+  kdtest::SaveScreenshot(at, "title_user_mock_at");
+  PictureBox* none = host.AddPicture(0, 120, 240, 30, gdi::kWhite);
+  basButtonMocks::DrawPageTitleAt(10, none, 4, 8);
+  EXPECT_EQ(LeftmostInk(none, 0, 30), -1);  // empty title, no picture
+  PictureBox* image = host.AddPicture(0, 160, 40, 30, gdi::kWhite);
+  basButtonMocks::DrawPageTitleImage(4, image);
+  ExpectResourceAt(image, 154, 0, 0);
+}
+
 TEST(ButtonMocks, CheckBoxGridAndCaptionImages) {
   kdtest::WidgetHost host;
   PictureBox* a = host.AddPicture(0, 0, 30, 30, gdi::kWhite);

@@ -104,6 +104,29 @@ TEST_F(ColourDialog, HueSaturationAndLuminanceRebuildTheColourAndAreClamped) {
   EXPECT_EQ(dialog.Colour(), static_cast<int32_t>(Rgb(255, 255, 255)));
 }
 
+TEST_F(ColourDialog, SpectrumLuminanceBarAndMarkerAreDrawnAsDesigned) {
+  const gdi::MemoryDC& grad = dialog.picGrad()->hDC();
+  ASSERT_EQ(grad.Width(), 200);
+  ASSERT_EQ(grad.Height(), 160);
+  EXPECT_COLOUR(grad.GetPixel(199, 0), Rgb(255, 8, 0));    // x = 200: hue 1.8, full saturation
+  EXPECT_COLOUR(grad.GetPixel(100, 0), Rgb(0, 255, 255));  // x = 101: hue 180
+  EXPECT_COLOUR(grad.GetPixel(0, 159), Rgb(128, 127, 127));  // hue 360, saturation 1/160
+
+  dialog.pSbSetInitialColour(Rgb(255, 0, 0));
+  const gdi::MemoryDC& lum = dialog.picLum()->hDC();
+  EXPECT_COLOUR(lum.GetPixel(0, 0), Rgb(0, 0, 0));
+  EXPECT_COLOUR(lum.GetPixel(199, lum.Height() - 1), Rgb(255, 255, 255));
+  EXPECT_COLOUR(lum.GetPixel(100, 5), Rgb(255, 1, 1));  // luminance 100/199
+
+  // The marker: a triangle pointing up.
+  dialog.show();
+  const gdi::MemoryDC& dc = dialog.picPoint()->hDC();
+  for (const auto& [x, y] : {std::pair{7, 1}, {9, 1}, {1, 7}, {15, 7}})
+    EXPECT_COLOUR(dc.GetPixel(x, y), gdi::kBlack) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{8, 0}, {6, 1}, {0, 7}, {16, 7}})
+    EXPECT_COLOUR(dc.GetPixel(x, y), gdi::kWhite) << x << "," << y;
+}
+
 TEST_F(ColourDialog, PickingOnTheBarSetsLuminanceClampedToTheBar) {
   dialog.pSbSetInitialColour(Rgb(255, 0, 0));
   dialog.show();

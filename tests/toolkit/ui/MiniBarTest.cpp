@@ -54,6 +54,20 @@ TEST_F(MiniBar, EachKindHasItsButtonsInOrderAndUnknownKindsNone) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(MiniBar, ImagesSitFivePixelsIntoWhiteTiles) {
+  basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
+  clsBitmap sigma;
+  clsMiniBar::MakeKeyedImage(sigma, 161, gdi::kWhite);
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 15; ++x) EXPECT_COLOUR(Px(5 + x, y), sigma.hDC().GetPixel(x, y));
+  EXPECT_COLOUR(Px(2, 5), gdi::kWhite);
+  EXPECT_COLOUR(Px(24, 24), gdi::kWhite);
+  // no key colour survives the composition
+  for (int y = 0; y < 25; ++y)
+    for (int x = 0; x < 100; ++x) ASSERT_NE(Px(x, y), Rgb(227, 15, 215));
+  kdtest::SaveScreenshot(picture, "mini_bar_kind0");
+}
+
 TEST_F(MiniBar, HoverShowsTheSideBarsAndTheToolTip) {
   basButtonMocks::SetUpMiniBar(bar, picture, &timer, 25, 0);
   clsBitmap left, right;

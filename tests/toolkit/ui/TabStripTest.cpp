@@ -37,6 +37,60 @@ class TabStrip : public kdtest::BarFixture<clsTabStrip> {
   clsTabStrip& strip = bar;
 };
 
+TEST_F(TabStrip, TabsAreAsWideAsTheirCaptionsPlusBothEdgesAndTouch) {
+  Init();
+  ASSERT_EQ(strip.Tabs(), 4);
+  int32_t left = 1;
+  for (int32_t i = 0; i < 4; ++i) {
+    const int32_t text = picture->hDC().GetTextExtent(kCaptions[static_cast<size_t>(i)]).cx;
+    const ButtonRect r = strip.ScreenRect(i);
+    EXPECT_EQ(r, (ButtonRect{text + 6 + 6, 21, left, 0})) << i;
+    left += r.Width;
+  }
+  EXPECT_TRUE(strip.Enabled());
+  // The first tab starts selected, without a click.
+  EXPECT_TRUE(strip.TabSelected(0));
+  EXPECT_EQ(strip.State(1), 0);
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_EQ(strip.TabText(2), " Cheat Sheet Preview");
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_initial");
+}
+
+TEST_F(TabStrip, EachStateHasItsOwnLookAndAFrameRunsAroundTheBorder) {
+  Init();
+  const ButtonRect t0 = strip.ScreenRect(0);
+  const ButtonRect t1 = strip.ScreenRect(1);
+  // selected: the orange band along the top row, white face open at the bottom
+  EXPECT_COLOUR(Px(t0.Left + 3, 0), kOrange);
+  EXPECT_COLOUR(Px(t0.Left + 3, 20), Rgb(250, 250, 246));
+  EXPECT_NE(Px(t0.Left + 4, 20), kFrame);
+  // normal: two rows of the strip's colour above its frame line, which also
+  // runs along its bottom row and on along the strip
+  EXPECT_COLOUR(Px(t1.Left + 3, 0), kBack);
+  EXPECT_COLOUR(Px(t1.Left + 3, 1), kBack);
+  EXPECT_COLOUR(Px(t1.Left + 3, 2), kFrame);
+  EXPECT_COLOUR(Px(t1.Left + 3, 20), kFrame);
+  EXPECT_COLOUR(Px(0, 20), kBack);
+  EXPECT_COLOUR(Px(559, 20), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(0, 0), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(559, 119), kFrame);
+  EXPECT_COLOUR(border->hDC().GetPixel(5, 5), gdi::kWhite);
+  // hover: the selected band copied two rows lower
+  OnTab(1, false);
+  EXPECT_EQ(strip.State(1), 1);
+  EXPECT_COLOUR(Px(t1.Left + 3, 2), kOrange);
+  EXPECT_COLOUR(Px(t1.Left + 3, 0), kBack);
+  EXPECT_COLOUR(Px(t1.Left + t1.Width - 4, 2), kOrange);
+  kdtest::SaveScreenshot(host.Window(), "tab_strip_hover");
+}
+
+TEST_F(TabStrip, PiecesAreComposedOverTheBackColourInForce) {
+  strip.SetBackColor(Rgb(10, 200, 10));
+  Init();
+  EXPECT_COLOUR(Px(strip.ScreenRect(1).Left + 3, 0), Rgb(10, 200, 10));
+  EXPECT_COLOUR(picture->BackColor(), Rgb(10, 200, 10));
+}
+
 TEST_F(TabStrip, OneCaptionGivesOneSelectedTabAndNoSeparator) {
   Init({" Only"});
   EXPECT_EQ(strip.Tabs(), 1);

@@ -265,6 +265,54 @@ TEST_F(Grid, WheelScrollsThreeRows) {
   EXPECT_EQ(rec.log, std::vector<std::string>{"Scroll 4,0"});
 }
 
+TEST_F(Grid, CellsShowTheirColoursAndTheFixedRowItsOwn) {
+  FlexGridModel& m = grid->Model();
+  m.SetBackColorFixed(Rgb(194, 208, 186));
+  m.SetCellBackColorAt(2, 1, Rgb(243, 249, 200));
+  m.SetTextMatrix(2, 1, "");
+  const QImage img = grid->RenderCells();
+  EXPECT_EQ(img.pixel(75, 50), Q(Rgb(243, 249, 200)));            // cell (2,1): x 50..99, y 40..59
+  EXPECT_EQ(img.pixel(25, 50), Q(Rgb(255, 255, 255)));            // an uncoloured cell's corner area
+  EXPECT_EQ(img.pixel(10, 2), Q(Rgb(194, 208, 186)));             // the fixed row
+  EXPECT_EQ(img.pixel(99, 50), Q(FlexGridPainter::kGridColour));  // flat line at the right edge
+  EXPECT_EQ(img.pixel(75, 59), Q(FlexGridPainter::kGridColour));  // and along the bottom
+}
+
+// The pointer over a heading's right border shows the sizing cursor only
+// while columns may be resized; a drag from there sets the column's width
+// as it goes (down to nothing), moves no current cell and raises no Click.
+TEST_F(Grid, DraggingAHeadingBorderResizesTheColumnWhenResizingIsAllowed) {
+  Recorder rec(*grid);
+  FlexGridModel& m = grid->Model();
+  const QRect heading = grid->CellRect(0, 1);
+  const QPoint border(heading.right() + 1, heading.center().y());
+  Hover(border);
+  EXPECT_EQ(grid->cursor().shape(), Qt::ArrowCursor);
+  m.SetAllowUserResizing(FlexGridModel::kResizeColumns);
+  Hover(border);
+  EXPECT_EQ(grid->cursor().shape(), Qt::SplitHCursor);
+  Hover(QPoint(border.x(), CellCentre(2, 1).y()));  // the same border below the headings
+  EXPECT_EQ(grid->cursor().shape(), Qt::ArrowCursor);
+
+  Press(border);
+  Drag(border + QPoint(30, 0));
+  EXPECT_EQ(m.ColWidth(1), 80 * 15);
+  Drag(QPoint(heading.left() - 5, border.y()));
+  EXPECT_EQ(m.ColWidth(1), 0);
+  Release(QPoint(heading.left() + 20, border.y()));
+  EXPECT_EQ(m.ColWidth(1), 20 * 15);
+  EXPECT_EQ(m.ColWidth(0), 750);
+  // The last column's border, grabbed 2 pixels right of it where no cell
+  // is; the border follows the pointer.
+  const QPoint last(grid->CellRect(0, 5).right() + 3, border.y());
+  Press(last);
+  Release(last + QPoint(10, 0));
+  EXPECT_EQ(m.ColWidth(5), 62 * 15);
+  EXPECT_TRUE(rec.log.empty());
+  EXPECT_EQ(m.Row(), 1);
+  EXPECT_EQ(m.Col(), 0);
+}
+
 TEST_F(Grid, MergedRowShowsEqualNeighboursAsOneCell) {
   FlexGridModel& m = grid->Model();
   m.SetTextMatrix(3, 0, "Passing");
@@ -279,6 +327,44 @@ TEST_F(Grid, MergedRowShowsEqualNeighboursAsOneCell) {
   EXPECT_EQ(img.pixel(99, 62), Q(FlexGridPainter::kGridColour));
   // row 4 is not merged
   EXPECT_EQ(img.pixel(49, 82), Q(FlexGridPainter::kGridColour));
+}
+
+TEST_F(Grid, AlignmentPlacesTheTextInTheCell) {
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(1, 0, "ab");
+  m.SetTextMatrix(1, 1, "ab");
+  m.SetTextMatrix(1, 2, "12.5");
+  m.SetCellAlignmentAt(1, 0, FlexGridModel::kAlignLeftCenter);
+  m.SetCellAlignmentAt(1, 1, FlexGridModel::kAlignRightCenter);
+  const QImage img = grid->RenderCells();
+  auto inkRange = [&img](int x0, int x1) {
+    int first = -1, last = -1;
+    for (int x = x0; x < x1; ++x)
+      for (int y = 21; y < 38; ++y)
+        if (qGray(img.pixel(x, y)) < 128) {
+          if (first < 0) first = x;
+          last = x;
+        }
+    return std::pair<int, int>(first, last);
+  };
+  EXPECT_LT(inkRange(0, 49).first, 10);
+  EXPECT_GT(inkRange(50, 99).second, 88);
+  EXPECT_GT(inkRange(100, 149).second, 138);  // general: a number goes right
+}
+
+TEST_F(Grid, PicturesSitByTheirAlignment) {
+  QImage arrow(7, 4, QImage::Format_RGB32);
+  arrow.fill(qRgb(0, 0, 200));
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(2, 3, "");
+  m.SetCellPictureAt(2, 3, std::make_shared<FlexGridImagePicture>(arrow));
+  m.SetCellPictureAlignmentAt(2, 3, 7);  // right, centred
+  const QImage img = grid->RenderCells();
+  // cell (2,3): x 150..198 inside the line, y 40..58: the picture at x 192..198, y 47..50
+  EXPECT_EQ(img.pixel(198, 48), qRgb(0, 0, 200));
+  EXPECT_EQ(img.pixel(192, 47), qRgb(0, 0, 200));
+  EXPECT_NE(img.pixel(191, 48), qRgb(0, 0, 200));
+  EXPECT_NE(img.pixel(195, 46), qRgb(0, 0, 200));
 }
 
 TEST_F(Grid, SelectionShowsOnlyWithTheFocusWhoseTakingIsSignalled) {
@@ -312,6 +398,25 @@ TEST_F(Grid, NothingIsRepaintedWhileRedrawIsOff) {
   EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(255, 255, 255));
   m.SetRedraw(true);
   EXPECT_EQ(grid->grab().toImage().pixel(at), qRgb(200, 0, 0));
+}
+
+TEST_F(Grid, CheckMarkFontShowsDrawnTicks) {
+  gdi::LogFont symbols;
+  symbols.faceName = "Wingdings 2";
+  symbols.height = -16;
+  grid->SetGridFont(symbols);
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(1, 0, "P");
+  m.SetTextMatrix(1, 1, "");
+  m.SetCellAlignmentAt(1, 0, FlexGridModel::kAlignCenterCenter);
+  const QImage img = grid->RenderCells();
+  int dark0 = 0, dark1 = 0;
+  for (int y = 21; y < 38; ++y) {
+    for (int x = 1; x < 48; ++x) dark0 += qGray(img.pixel(x, y)) < 100;
+    for (int x = 51; x < 98; ++x) dark1 += qGray(img.pixel(x, y)) < 100;
+  }
+  EXPECT_GT(dark0, 15);
+  EXPECT_EQ(dark1, 0);
 }
 
 TEST(FlexGridWidgetFresh, GridMadeWithoutFixedRowsOrColumnsShowsItsFirstCell) {
