@@ -190,7 +190,7 @@ std::string clsUpdateFile::UnzipOne(UpdateIndexEntry& entry, UnpackReport& repor
   const std::string subFolder = WorkSubFolderFor(runtime::FromFixedField(entry.DestDir));
   clsVCZ vcz;
   // Whatever goes wrong with the archive becomes this archive's one line.
-  vcz.ShowProblems(false);
+  vcz.CollectProblems();
   if (vcz.OpenHeader(archive) <= 0) return because(vcz.ProblemText(), "it is not an archive");
   int64_t packed = 0;
   int64_t unpacked = 0;

@@ -292,15 +292,32 @@ bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::
   return true;
 }
 
+namespace {
+
+void ShowProblem(const std::string& caption, const std::string& text) {
+  seams::MessageBox().PlainMessage(text, seams::PlainButtons::kOk,
+                                   caption == kHeaderErrorCaption || caption == kExtractErrorCaption
+                                       ? seams::PlainIcon::kCritical
+                                       : seams::PlainIcon::kNone,
+                                   caption);
+}
+
+}  // namespace
+
 void clsVCZ::Report(const std::string& caption, const std::string& text) {
   problems_.push_back({caption, text});
-  if (showProblems_ && !caption.empty()) {
-    seams::MessageBox().PlainMessage(text, seams::PlainButtons::kOk,
-                                     caption == kHeaderErrorCaption || caption == kExtractErrorCaption
-                                         ? seams::PlainIcon::kCritical
-                                         : seams::PlainIcon::kNone,
-                                     caption);
+  if (showProblems_ && !caption.empty()) ShowProblem(caption, text);
+}
+
+void clsVCZ::ShowCollectedProblems() const {
+  std::string caption;
+  std::vector<std::string> texts;
+  for (const Problem& p : problems_) {
+    if (p.caption.empty()) continue;
+    if (caption.empty()) caption = p.caption;
+    texts.push_back(p.text);
   }
+  if (!texts.empty()) ShowProblem(caption, runtime::FirstLines(texts));
 }
 
 std::string clsVCZ::ProblemText() const {

@@ -13,7 +13,7 @@
 // failed write (a full disk) leaves the folder as it was.
 //
 // What goes wrong is kept (Problems) and, unless the owner collects it for
-// one message of its own (ShowProblems(false)), shown as it happens: the
+// one message of its own (CollectProblems), shown as it happens: the
 // damaged header or unwritable file with the archive's captions. Refused
 // entries are never shown, only kept.
 
@@ -101,12 +101,15 @@ class clsVCZ {
   // is missing, unreadable, foreign or empty.
   bool UnZip(const std::string& archivePath, const std::string& destinationFolder);
 
-  // Whether problems are shown as they happen (the default) or only kept.
-  void ShowProblems(bool show) { showProblems_ = show; }
+  // From now on problems are only kept, not shown as they happen.
+  void CollectProblems() { showProblems_ = false; }
   // The problems since the last OpenHeader, in order.
   const std::vector<Problem>& Problems() const { return problems_; }
   // The first problem's first line, "" when there was none.
   std::string ProblemText() const;
+  // Shows the kept problems that are shown at all in one message, under the
+  // first one's caption.
+  void ShowCollectedProblems() const;
 
   // True for a name that can only mean a file inside the folder it is joined
   // to: not empty, not "." or "..", no "/", "\", ":", NUL or control
