@@ -92,7 +92,7 @@ TEST_F(PlayerUpdate, AHangingArchiveTimesOutAndWhatArrivedIsStillUnpacked) {
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Update File Skipped");
   EXPECT_EQ(fakes.messages.plain[0].text, "Unable to GET 'upd/Hang.vcz' from " + server.Host() +
-                                              ": nothing arrived for 1 second.");
+                                              ": nothing arrived for 2 seconds.");
 }
 
 TEST_F(PlayerUpdate, AHostileIndexWritesNothingOutsideTheWorkFolder) {
