@@ -199,6 +199,26 @@ TEST_F(PlayerUpdate, EachKindOfFileOverItsLimitIsRefusedWithoutHoldingIt) {
   EXPECT_EQ(EntryCount(tree.Sub("upd")), 2);  // the number file and the index; no temporary file
 }
 
+// Twenty indexes of 229,000 entries each were all offered: 4.58 million
+// files and a gigabyte. A run now holds at most kMaxRunEntries entries and
+// says that the rest are left for later.
+TEST_F(PlayerUpdate, TheFilesOneRunOffersAreBounded) {
+  const std::vector<kdtest::IndexEntryFixture> full(clsUpdateFile::kMaxEntries, kdtest::IndexEntryFixture{"A.vcz"});
+  const int32_t indexes = clsPlayerUpdate::kMaxRunEntries / clsUpdateFile::kMaxEntries + 2;
+  server.Serve("/upd/update2012.txt", NumberFile(indexes));
+  for (int32_t v = 1; v <= indexes; ++v) {
+    server.Serve("/upd/2012000" + std::to_string(v) + ".dat", kdtest::BuildUpdateIndex(full));
+  }
+  auto run = std::make_shared<clsPlayerUpdate>();
+  int32_t offered = -1;
+  run->ReadyForRequested = [&](bool, bool) { offered = run->TotalFileCount(); };
+  ASSERT_TRUE(run->InitializePlayerUpdate(true, 2012));
+  ASSERT_TRUE(WaitFor([&] { return offered != -1; }));
+  EXPECT_EQ(offered, clsPlayerUpdate::kMaxRunEntries);
+  EXPECT_EQ(run->Failures(), std::vector<std::string>{"The updates offer more than 4096 files; the rest are left for "
+                                                      "a later check."});
+}
+
 // An index could send an archive into the projects' folder, and its file
 // replaced the user's project of the same name without a question.
 TEST_F(PlayerUpdate, AnArchiveAimedAtTheUsersProjectLeavesItUnchanged) {
