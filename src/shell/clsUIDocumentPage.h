@@ -72,6 +72,9 @@ class clsUIDocumentPage : public PageCommands {
  protected:
   // Names the document and shows the name on the main bar.
   void SetFileName(const std::string& name);
+  // A written or opened document: its name, the project (inProject), the
+  // File menu.
+  void Named(const std::string& name, bool inProject);
   // The grid editor whose pending edit each command commits first.
   void SetGridEditor(clsEditFlexGrid* editor) { gridEditor_ = editor; }
   void CommitEdit();
@@ -96,9 +99,6 @@ class clsUIDocumentPage : public PageCommands {
   virtual void DropChanges() {}
 
  private:
-  // A written or opened document: its name, the project, the File menu.
-  void Named(const std::string& name, bool inProject);
-
   DocumentType type_;
   std::string fileName_;
   bool changesMade_ = false;

@@ -1,8 +1,9 @@
 #pragma once
 // What the projected-stats page's controller asks of its window: the stat
 // grid with its text editor, the position tab strip, the heading, the two
-// source lines of the main bar and the pictures the grid shows. The window implements it and only lays out, paints and forwards
-// events; tests implement it with kdtest::FakeEditFlexGrid.
+// source lines of the main bar, the pictures the grid shows and the page's
+// two windows. The window implements it and only lays out, paints and
+// forwards events; tests implement it with kdtest::FakeEditFlexGrid.
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,8 @@ class EditFlexComboBox;
 class EditFlexGridView;
 class EditFlexTextBox;
 class FlexGridPicture;
+class clsUINewProjected;
+class clsUIProInfo;
 
 class ProjectedStatsView {
  public:
@@ -35,4 +38,8 @@ class ProjectedStatsView {
   virtual std::shared_ptr<const FlexGridPicture> CheckPicture(bool checked) = 0;
   virtual std::shared_ptr<const FlexGridPicture> SortArrow(bool ascending) = 0;
 
+  // The new-file dialog and the properties window, each modal over the
+  // whole application until it closes (Closed()).
+  virtual void ShowNewProjected(clsUINewProjected& dialog) = 0;
+  virtual void ShowProperties(clsUIProInfo& window) = 0;
 };

@@ -8,6 +8,8 @@
 #include "core/PageCode.h"
 #include "core/basColourScheme.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "editors/projected_stats/ui/frmNewProjected.h"
+#include "editors/projected_stats/ui/frmProInfo.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
@@ -120,6 +122,20 @@ std::shared_ptr<const FlexGridPicture> frmProjected::CheckPicture(bool checked) 
 
 std::shared_ptr<const FlexGridPicture> frmProjected::SortArrow(bool ascending) {
   return ascending ? upPicture_ : downPicture_;
+}
+
+void frmProjected::ShowNewProjected(clsUINewProjected& dialog) {
+  frmNewProjected form(dialog, window());
+  basFormLook::CentreOver(&form, window());
+  form.exec();
+}
+
+void frmProjected::ShowProperties(clsUIProInfo& properties) {
+  // Modal over the whole application: the page, the side bar and the menus
+  // wait while the database changes under them.
+  frmProInfo form(properties, window());
+  basFormLook::CentreOver(&form, window());
+  form.exec();
 }
 
 void frmProjected::resizeEvent(QResizeEvent* event) {

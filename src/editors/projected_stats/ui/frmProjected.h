@@ -3,8 +3,9 @@
 // panel that holds the heading, the options bar and the stat grid with its
 // in-place text editor. It lays them out, paints the check-box and sort-arrow
 // pictures and hands every event to the page's controller
-// (clsUIProjectedStats2), which answers the page switch and the close
-// question as well.
+// (clsUIProjectedStats2), which answers the page switch, the close question
+// and the File commands as well, and shows the new-file dialog and the
+// properties window for it.
 
 #include <QTimer>
 #include <array>
@@ -50,6 +51,8 @@ class frmProjected : public shell_ui::frmPage, public ProjectedStatsView {
   void SetSourceLabels(const std::string& stat, const std::string& adp) override;
   std::shared_ptr<const FlexGridPicture> CheckPicture(bool checked) override;
   std::shared_ptr<const FlexGridPicture> SortArrow(bool ascending) override;
+  void ShowNewProjected(clsUINewProjected& dialog) override;
+  void ShowProperties(clsUIProInfo& window) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
