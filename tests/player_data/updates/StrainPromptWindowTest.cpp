@@ -105,6 +105,7 @@ TEST_F(StrainPromptWindow, TickingIgnoreGreysTheOtherBoxesAndOnlyRecordsTheOffer
   EXPECT_EQ(Update([this, &greyed](frmMsgUpdate* w) {
               QTest::mouseClick(w->chkM(0), Qt::LeftButton, {}, QPoint(8, w->chkM(0)->height() / 2));
               greyed = Boxes(w);
+              kdtest::SaveScreenshot(w, "frmMsgUpdate");
               kdtest::Press(fakes.pointer, w->mBtn(), 0);
             }),
             2);

@@ -129,10 +129,10 @@ void frmNewProjected::ShowState() {
   lblSt_->setText(QString::fromStdString(dialog_.StaticLabel()));
   lblDy_->setText(QString::fromStdString(dialog_.DynamicLabel()));
   lblSt_->setEnabled(dialog_.StaticEnabled());
-  mStatic_->SetEnabled(dialog_.StaticEnabled());
+  mStatic_->SetButtonEnabled(0, dialog_.StaticEnabled());
   picStatic_->setEnabled(dialog_.StaticEnabled());
   lblDy_->setEnabled(dialog_.DynamicEnabled());
-  mDynamic_->SetEnabled(dialog_.DynamicEnabled());
+  mDynamic_->SetButtonEnabled(0, dialog_.DynamicEnabled());
   picDynamic_->setEnabled(dialog_.DynamicEnabled());
 }
 
