@@ -45,8 +45,6 @@ std::string AlignText(int32_t align) {
 clsUIDisplayEditor::clsUIDisplayEditor(DisplayEditorView& view)
     : clsUIDocumentPage({kPageDisplayGrids, -1, true, false, ""}), view_(view) {}
 
-clsUIDisplayEditor::~clsUIDisplayEditor() { db_.Terminate(); }
-
 FlexGridModel& clsUIDisplayEditor::List() { return columnList_->Model(); }
 
 void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTextBox* text, EditFlexListBox* list,
@@ -59,6 +57,8 @@ void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTe
   list_ = list;
   categories_ = categories;
   preview_ = preview;
+  // Widths are dragged in the preview's headings and taken from there.
+  if (preview_ != nullptr) preview_->SetAllowUserResizing(FlexGridModel::kResizeColumns);
   unchecked_ = std::move(unchecked);
   checked_ = std::move(checked);
   mFlxPlayer.SetNorm(std::move(dropArrow));
@@ -80,12 +80,12 @@ void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTe
 // ---- The page
 
 bool clsUIDisplayEditor::ActivateForm() {
-  if (!db_.InitializeKickwellDB(DefaultsFolder + DefaultProjectedStatsName)) return false;
-  FillCategoryList();
-  LayOutColumnList();
-  ShowGrid();
   SetFileName("");
-  return true;
+  return WithDefaultDatabase(db_, [this] {
+    FillCategoryList();
+    LayOutColumnList();
+    ShowGrid();
+  });
 }
 
 void clsUIDisplayEditor::ShowGrid() {
@@ -481,6 +481,8 @@ void clsUIDisplayEditor::TakePreviewWidths(const std::vector<int32_t>& pixels) {
   for (std::size_t k = 0; k < count; ++k) {
     const auto i = static_cast<int32_t>(k);
     const int32_t width = std::clamp(pixels[k], kMinWidth, kMaxWidth);
+    // A width dragged out of range shows as the width kept.
+    if (width != pixels[k] && preview_ != nullptr) preview_->SetColWidth(i, width * kTwipsPerPixel);
     if (width == grid_.ColumnWidth(i)) continue;
     grid_.SetColumnWidth(i, static_cast<int16_t>(width));
     SetChangesMade(true);
