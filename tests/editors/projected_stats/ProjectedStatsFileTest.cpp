@@ -62,6 +62,18 @@ class ProjectedStatsFileTest : public ProjectedStatsPageTest {
     if (source == clsUINewProjected::kStatic) project.seams.files.AnswerOwn("Season.pro");
     project.seams.files.AnswerOwn(name);
   }
+  // The strain dialog's source (Season.pro, by Browse) and its destination
+  // in the strain folder, typed into the save dialog.
+  void ChooseStrainFiles(clsUIStrain& strain, const std::string& typed) {
+    project.seams.files.AnswerOwn("Season.pro");
+    strain.mSt_Click();
+    seams::SystemFileDialogResult chosen;
+    chosen.cancelled = false;
+    chosen.path = FileTypeFolder[kPageProjectedStatStrain];
+    chosen.files = {typed};
+    project.seams.files.AnswerSystem(chosen);
+    strain.picDs_Click();
+  }
   std::vector<std::string> Captions() const { return project.seams.messages.captions; }
 };
 
@@ -261,15 +273,8 @@ TEST_F(ProjectedStatsFileTest, AStrainFileWrittenAndImportedAgainRestoresTheCorr
   page.reset();
 
   clsUIStrain strain;
-  project.seams.files.AnswerOwn("Season.pro");
-  strain.mSt_Click();
-  seams::SystemFileDialogResult chosen;
-  chosen.cancelled = false;
-  chosen.path = FileTypeFolder[kPageProjectedStatStrain];
-  chosen.files = {"Mine 0001"};
-  project.seams.files.AnswerSystem(chosen);
-  strain.picDs_Click();
-  EXPECT_EQ(strain.DestinationLabel(), chosen.path + "Mine 0001.kwr");
+  ChooseStrainFiles(strain, "Mine 0001");
+  EXPECT_EQ(strain.DestinationLabel(), FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr");
   strain.SetSourceSite("example.org");
   strain.mOK_Click(0);
   EXPECT_TRUE(strain.Closed());
@@ -295,14 +300,7 @@ TEST_F(ProjectedStatsFileTest, TheStrainDialogRefusesATeamBeyondAByteAndKeepsThe
   const std::string destination = FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr";
   kdtest::WriteFile(destination, "the old strain");
   clsUIStrain strain;
-  project.seams.files.AnswerOwn("Season.pro");
-  strain.mSt_Click();
-  seams::SystemFileDialogResult chosen;
-  chosen.cancelled = false;
-  chosen.path = FileTypeFolder[kPageProjectedStatStrain];
-  chosen.files = {"Mine 0001.kwr"};
-  project.seams.files.AnswerSystem(chosen);
-  strain.picDs_Click();
+  ChooseStrainFiles(strain, "Mine 0001.kwr");
   project.seams.messages.Answer("save");  // overwrite it
   strain.mOK_Click(0);
   EXPECT_FALSE(strain.Closed());

@@ -14,6 +14,7 @@
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/basDrawArrow.h"
 
 namespace editors_projected_stats_ui {
