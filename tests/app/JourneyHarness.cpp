@@ -26,6 +26,8 @@ std::string JourneyName() {
   return info != nullptr ? info->name() : "journey";
 }
 
+QString JourneyFolder() { return QString(KD_SCREENSHOT_DIR) + "/journeys/" + QString::fromStdString(JourneyName()); }
+
 }  // namespace
 
 void PrintTo(const SeenMessage& m, std::ostream* os) {
@@ -54,27 +56,36 @@ Journey::Journey() {
   auto opened = std::make_unique<FakeShellOpen>();
   opened_ = opened.get();
   seams::Install(std::move(opened));
-  guard_.setInterval(10);
-  QObject::connect(&guard_, &QTimer::timeout, [this] { GuardUnscriptedBoxes(); });
+  guard_.setInterval(20);
+  QObject::connect(&guard_, &QTimer::timeout, [this] { GuardUnscriptedWindows(); });
   guard_.start();
+  // Only this run's pictures.
+  QDir(JourneyFolder()).removeRecursively();
 }
 
 Journey::~Journey() { guard_.stop(); }
 
-// A box nobody scripted would wait for ever: it fails the journey and is
-// closed, so the journey ends and says what came up.
-void Journey::GuardUnscriptedBoxes() {
-  QWidget* modal = QApplication::activeModalWidget();
-  const bool box = qobject_cast<frmMessage*>(modal) != nullptr || qobject_cast<QMessageBox*>(modal) != nullptr;
-  if (!box || !script.Done()) {
-    idlePolls_ = 0;
+// A modal window nobody scripted would wait for ever: after a minute it
+// fails the journey and is closed, so the journey ends and says what came
+// up. (The progress window is a job's, and goes by itself.)
+void Journey::GuardUnscriptedWindows() {
+  auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  if (modal == nullptr || !script.Done()) {
+    waiting_ = nullptr;
     return;
   }
-  if (++idlePolls_ < 300) return;
-  idlePolls_ = 0;
-  const std::string last = Told().empty() ? std::string() : testing::PrintToString(Told().back());
-  ADD_FAILURE() << "A message box came up that the journey did not expect: " << last;
-  static_cast<QDialog*>(modal)->reject();
+  if (modal != waiting_) {
+    waiting_ = modal;
+    since_.start();
+    return;
+  }
+  if (since_.elapsed() < 60000) return;
+  waiting_ = nullptr;
+  const bool box = qobject_cast<frmMessage*>(modal) != nullptr || qobject_cast<QMessageBox*>(modal) != nullptr;
+  ADD_FAILURE() << "A window came up that the journey did not expect: " << modal->metaObject()->className() << " \""
+                << modal->windowTitle().toStdString() << "\""
+                << (box && !Told().empty() ? " " + testing::PrintToString(Told().back()) : std::string());
+  modal->reject();
 }
 
 bool Journey::StartApplication() {
@@ -96,10 +107,9 @@ void Journey::OpenProject(const std::string& name) {
 void Journey::Shot(QWidget* widget, const std::string& what) {
   char number[8];
   std::snprintf(number, sizeof number, "%02d", ++shots_);
-  const std::string folder = "journeys/" + JourneyName();
-  QDir().mkpath(QString(KD_SCREENSHOT_DIR) + "/" + QString::fromStdString(folder));
+  QDir().mkpath(JourneyFolder());
   QApplication::processEvents();
-  SaveScreenshot(widget, folder + "/" + number + " " + what);
+  SaveScreenshot(widget, "journeys/" + JourneyName() + "/" + number + " " + what);
 }
 
 void Journey::GuideShot(const std::string& name) {
@@ -155,8 +165,8 @@ void Journey::TypeInSystemDialog(const std::string& path) {
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(name, nullptr);
     name->setFocus();
-    name->selectAll();
-    QTest::keyClicks(name, QString::fromStdString(path));
+    // Set whole: typed, the dialog's completer would take the Enter.
+    if (!path.empty()) name->setText(QString::fromStdString(path));
     Shot(dialog, "system file dialog");
     QTest::keyClick(name, Qt::Key_Return);
   });

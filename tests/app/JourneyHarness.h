@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <memory>
@@ -77,7 +78,8 @@ class Journey : public MainWindowTest {
   // file double-clicked.
   void TypeInFileDialog(const std::string& name);
   void PickInFileDialog(const std::string& name);
-  // The system open or save dialog: the whole path typed and Enter.
+  // The system open or save dialog: the whole path typed (none: the name
+  // it proposes kept) and Enter.
   void TypeInSystemDialog(const std::string& path);
 
   // Left clicks: in the middle of a widget, on the box of a check or
@@ -96,12 +98,13 @@ class Journey : public MainWindowTest {
   const std::vector<std::string>& Opened() const { return opened_->opened; }
 
  private:
-  void GuardUnscriptedBoxes();
+  void GuardUnscriptedWindows();
 
   RecordingMessageBox* told_ = nullptr;
   FakeShellOpen* opened_ = nullptr;
   QTimer guard_;
-  int idlePolls_ = 0;
+  QWidget* waiting_ = nullptr;
+  QElapsedTimer since_;
   int shots_ = 0;
 };
 
