@@ -12,7 +12,6 @@
 #include "shell/basCheatSheetMenu.h"
 #include "shell/ui/RealSeams.h"
 #include "shell/ui/frmFile.h"
-#include "toolkit/ui/clsTabStrip.h"
 
 namespace kdtest {
 
@@ -182,17 +181,6 @@ void Journey::ClickOption(QAbstractButton* button) {
   ASSERT_NE(button, nullptr);
   ASSERT_TRUE(button->isVisible()) << button->text().toStdString();
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-void Journey::ClickTab(clsTabStrip* strip, int32_t index) {
-  ASSERT_NE(strip, nullptr);
-  const ButtonRect r = strip->ScreenRect(index);
-  const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-  for (const bool down : {false, true, false}) {
-    pointer->current = seams::PointerState{at.x(), at.y(), down};
-    strip->Tick();
-  }
-  pointer->current = seams::PointerState{-5000, -5000, false};
 }
 
 void Journey::ClickCell(FlexGridWidget* grid, int32_t row, int32_t col) {

@@ -22,7 +22,6 @@
 #include "MainWindowHarness.h"
 
 class FlexGridWidget;
-class clsTabStrip;
 
 void RegisterAllWindows();
 
@@ -83,11 +82,11 @@ class Journey : public MainWindowTest {
   void TypeInSystemDialog(const std::string& path);
 
   // Left clicks: in the middle of a widget, on the box of a check or
-  // option button, on a tab of a strip (as its timer sees the pointer), on
-  // a grid cell (scrolled into view first).
+  // option button, on a tab of a strip, on a grid cell (scrolled into view
+  // first).
   static void Click(QWidget* widget);
   static void ClickOption(QAbstractButton* button);
-  void ClickTab(clsTabStrip* strip, int32_t index);
+  void ClickTab(clsTabStrip* strip, int32_t index) { PressTab(*pointer, strip, index); }
   static void ClickCell(FlexGridWidget* grid, int32_t row, int32_t col);
 
   // Until the condition holds; false when it never did.

@@ -51,7 +51,13 @@ const std::string kCrLf = "\r\n";
 
 class Journeys : public kdtest::Journey {
  protected:
-  frmCheatSheetMDI* ProjectPage() const { return dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm()); }
+  // The project page, on its tab `tab` clicked with the pointer; null when
+  // the project page is not shown.
+  frmCheatSheetMDI* ProjectTab(int32_t tab) {
+    auto* page = dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
+    if (page != nullptr) ClickTab(page->TabStrip(), tab);
+    return page;
+  }
   shell_ui::frmMainBar* Bar() const { return window->MainBar(); }
 
   // The export dialog: the file type chosen with the mouse, then "Save".
@@ -120,11 +126,9 @@ TEST_F(Journeys, OpenTheSamplePreviewTheCheatSheetCreateItAsHtmlAndCsvAndOpenIt)
   OpenProject(kSample);
   ASSERT_EQ(basUIControl::CurrentPage(), kPageProject);
   EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - KD-Sample 2024.kdp");
-  frmCheatSheetMDI* page = ProjectPage();
-  ASSERT_NE(page, nullptr);
   Shot("project files");
-
-  ClickTab(page->TabStrip(), clsUICheatSheet::kTabCheatSheet);
+  frmCheatSheetMDI* page = ProjectTab(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_NE(page, nullptr);
   ASSERT_TRUE(page->Controller().CheatValid());
   const FlexGridModel& preview = page->flxCheat()->Model();
   ASSERT_GT(preview.Rows(), 50);
@@ -161,10 +165,8 @@ TEST_F(Journeys, OpenTheSamplePreviewTheCheatSheetCreateItAsHtmlAndCsvAndOpenIt)
 TEST_F(Journeys, PreviewTheAutomaticMockDraftAsListAndBoardAndCreateTheDocument) {
   ASSERT_TRUE(StartApplication());
   OpenProject(kSample);
-  frmCheatSheetMDI* page = ProjectPage();
+  frmCheatSheetMDI* page = ProjectTab(clsUICheatSheet::kTabMockDraft);
   ASSERT_NE(page, nullptr);
-
-  ClickTab(page->TabStrip(), clsUICheatSheet::kTabMockDraft);
   ASSERT_TRUE(page->Controller().MockValid());
   ASSERT_TRUE(page->optAuto()->isChecked());
   const int32_t listRows = page->flxCheat()->Model().Rows();
@@ -275,9 +277,8 @@ TEST_F(Journeys, DraftFivePicksByHandWithRecommendationsSaveCloseAndReopenTheSam
 TEST_F(Journeys, ChangeOneScoringRuleAndTheCheatSheetOrderFollows) {
   ASSERT_TRUE(StartApplication());
   OpenProject(kSample);
-  frmCheatSheetMDI* project = ProjectPage();
+  frmCheatSheetMDI* project = ProjectTab(clsUICheatSheet::kTabCheatSheet);
   ASSERT_NE(project, nullptr);
-  ClickTab(project->TabStrip(), clsUICheatSheet::kTabCheatSheet);
   const std::vector<Row> before = Rows(project->flxCheat()->Model());
 
   // The main bar's Scoring icon: 10 points a passing touchdown instead of 4.
@@ -302,9 +303,8 @@ TEST_F(Journeys, ChangeOneScoringRuleAndTheCheatSheetOrderFollows) {
 
   // Back on the project page the preview is made again.
   Click(Bar()->picProject(2));
-  project = ProjectPage();
+  project = ProjectTab(clsUICheatSheet::kTabCheatSheet);
   ASSERT_NE(project, nullptr);
-  ClickTab(project->TabStrip(), clsUICheatSheet::kTabCheatSheet);
   const std::vector<Row> after = Rows(project->flxCheat()->Model());
   Shot("cheat sheet after the change");
 

@@ -21,6 +21,7 @@
 #include "shell/ui/RealSeams.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/clsButton.h"
+#include "toolkit/ui/clsTabStrip.h"
 
 namespace kdtest {
 
@@ -58,7 +59,19 @@ inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
   pointer.current = seams::PointerState{-5000, -5000, false};
 }
 
-// The same, from the event loop: the click may open a modal window of its
+// The same on tab `index` of a strip, as the strip's timer sees it.
+inline void PressTab(FakePointer& pointer, clsTabStrip* strip, int32_t index) {
+  ASSERT_NE(strip, nullptr);
+  const ButtonRect r = strip->ScreenRect(index);
+  const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
+  for (const bool down : {false, true, false}) {
+    pointer.current = seams::PointerState{at.x(), at.y(), down};
+    strip->Tick();
+  }
+  pointer.current = seams::PointerState{-5000, -5000, false};
+}
+
+// The same as Press, from the event loop: the click may open a modal window of its
 // own, which must not run inside the caller.
 inline void PressSoon(FakePointer& pointer, clsButton* bar, int32_t index) {
   QTimer::singleShot(0, bar, [&pointer, bar, index] { Press(pointer, bar, index); });
