@@ -14,11 +14,11 @@ namespace kdtest {
 
 class FakeStrategyView final : public StrategyPageView {
  public:
-  EditFlexGridView* RuleGrid() override { return &grid; }
-  EditFlexTextBox* RuleText() override { return &grid.text; }
-  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
-  EditFlexListBox* NormList() override { return &grid.normList; }
-  EditFlexListBox* CheckList() override { return &grid.multiList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
+  EditFlexListBox* EditCheckList() override { return &grid.multiList; }
   void SetRuleButtonEnabled(int32_t index, bool enabled) override { buttons[index] = enabled; }
   void SetDescription(const std::string& text) override { description = text; }
   void SetTabs(const std::vector<std::string>& captions) override { tabs = captions; }
