@@ -250,4 +250,48 @@ TEST_F(ProjectPage, PreviewsOfDisplayGridsOfOneOrTwoColumns) {
   EXPECT_TRUE(seams_.messages.captions.empty());
 }
 
+TEST_F(ProjectPage, AnExistingDocumentIsOverwrittenOnlyOnYes) {
+  const std::string target = work_.File("cheat.html");
+  kdtest::WriteFile(target, "old");
+  GlobalProject().SetValue(kProjCheatSheetTarget, target);
+  seams_.messages.Answer("nosave");
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  ASSERT_EQ(seams_.messages.messages.size(), 1u);
+  EXPECT_EQ(seams_.messages.messages[0].caption, "File Already Exists");
+  EXPECT_EQ(seams_.messages.messages[0].text, " Do you wish to overwrite \r\n  " + target + "?");
+  EXPECT_EQ(kdtest::ReadFile(target), "old");
+  EXPECT_EQ(seams_.progress.loads, 0);
+
+  seams_.messages.Answer("save");
+  seams_.messages.Answer("nosave");  // to "Cheat Sheet Created"
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  EXPECT_NE(kdtest::ReadFile(target), "old");
+  EXPECT_TRUE(Shown("Cheat Sheet Created"));
+}
+
+TEST_F(ProjectPage, AnotherDisplayGridLaysOutThePreviewAgainWithoutRankingAgain) {
+  kdtest::SaveDisplayGrid(work_.File("dis/Narrow.dis"), {{51, 160, "Who", "Name", 13, 1}});
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page_.CheatValid());
+  const int32_t rows = grid_.Rows();
+  ASSERT_GT(grid_.Cols(), 1);
+  view_.chosenDisplayGrid.clear();  // the dialog cancelled: nothing changes
+  page_.ChooseDisplayGrid();
+  EXPECT_GT(grid_.Cols(), 1);
+  view_.chosenDisplayGrid = "Narrow.dis";
+  page_.ChooseDisplayGrid();
+  EXPECT_EQ(view_.displayGridName, "Narrow.dis");
+  EXPECT_EQ(grid_.Cols(), 1);
+  EXPECT_EQ(grid_.Rows(), rows);
+  EXPECT_EQ(seams_.progress.loads, 1);
+}
+
+TEST_F(ProjectPage, ANewOrOpenedProjectReturnsThePageToTheFilesTab) {
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
+  page_.ProjectCommandDone(1);  // Open Project
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabFiles);
+  EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabFiles);
+}
+
 }  // namespace
