@@ -170,9 +170,14 @@ bool clsLeagueIsolate::VerifyHeaderValues(std::string& message, bool collect) co
   return valid;
 }
 
-bool clsLeagueIsolate::LoadLeagueProps(bool silent) {
+bool clsLeagueIsolate::LoadLeagueProps(bool silent, std::string* unreported) {
+  auto fail = [unreported](const char* why) {
+    if (unreported != nullptr) *unreported = why;
+    return false;
+  };
   std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_);
-  if (!bytes || bytes->size() < kFirstSectionOffset) return false;
+  if (!bytes) return fail("The file cannot be read.");
+  if (bytes->size() < kFirstSectionOffset) return fail("The file is too short for league properties.");
   // The signature and version are not compared: files of every age load.
   runtime::ByteReader in(*bytes);
   in.Seek(kHeaderOffset);
@@ -194,14 +199,15 @@ bool clsLeagueIsolate::LoadLeagueProps(bool silent) {
 
   std::string message;
   if (!read.VerifyHeaderValues(message, true)) {
-    if (!silent) seams::MessageBox().ShowMessage("LGPHeader Corrupt", message, seams::kOk, true);
-    return false;
+    if (silent) return fail("The league properties header holds counts out of range.");
+    seams::MessageBox().ShowMessage("LGPHeader Corrupt", message, seams::kOk, true);
+    return fail("");
   }
   if (!ReadLGPSection(in, h.TeamCount, kLGPTeamRecordSize, read.teams_) ||
       !ReadLGPSection(in, h.BoardCount, kLGPPickRecordSize, read.picks_) ||
       !ReadLGPSection(in, h.RosterSizeCount, kLGPRosterSizeRecordSize, read.rosterSizes_) ||
       !ReadLGPSection(in, h.KeeperCount, kLGPPickRecordSize, read.keepers_)) {
-    return false;
+    return fail("The league properties run past the end of the file.");
   }
   read.teamCount_ = h.TeamCount;
   read.pickCount_ = h.BoardCount;

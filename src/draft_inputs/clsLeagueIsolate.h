@@ -98,7 +98,9 @@ class clsLeagueIsolate {
   // file is missing, shorter than a header or damaged; counts out of range
   // are reported under "LGPHeader Corrupt" first unless silent (readers that
   // only look, such as a document's summary, must not pop a message).
-  bool LoadLeagueProps(bool silent = false);
+  // `unreported`, when given, receives why a failure that showed no message
+  // failed, so that a page can say it once; "" after the message above.
+  bool LoadLeagueProps(bool silent = false, std::string* unreported = nullptr);
   // Writes FilePath & FileName atomically; "Open File Error" on failure.
   bool SaveLeagueProps();
   // Checks the four counts of the header as last read. With collect, one

@@ -17,10 +17,8 @@
 #include "documents/basGridValidation.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
-#include "shell/basCheatSheetMenu.h"
 #include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
-#include "shell/basUIControl.h"
 #include "user_mock/basBoardMode.h"
 #include "user_mock_page/UserMockPageView.h"
 
@@ -109,17 +107,14 @@ class clsUIUserMock::BusyScope {
 };
 
 clsUIUserMock::clsUIUserMock(UserMockPageView& view)
-    : view_(view), session_(std::make_unique<clsUserMockSession>()) {
+    : clsUIDocumentPage({kPageUserMockDraft, kProjUserMockDraftFile, false, false, " "}),
+      view_(view),
+      session_(std::make_unique<clsUserMockSession>()) {
   for (std::size_t g = 0; g < gridFiles_.size(); ++g) gridFiles_[g] = kGridFiles[g];
   session_->Document().SetFilePath(FileTypeFolder[kPageUserMockDraft]);
 }
 
 clsUIUserMock::~clsUIUserMock() = default;
-
-void clsUIUserMock::SetFileName(const std::string& name) {
-  session_->Document().SetFileName(name);
-  basUIControl::ShowMainBarProperty(" " + name);
-}
 
 const std::string& clsUIUserMock::GridFile(int32_t grid) const {
   return gridFiles_.at(static_cast<std::size_t>(grid));
@@ -139,16 +134,14 @@ bool clsUIUserMock::ActivateForm() {
 }
 
 bool clsUIUserMock::CreateUserMock() {
-  const std::string name = GlobalProject().Value(kProjUserMockDraftFile);
   // A draft that cannot be opened has said why; a new one is offered instead.
-  if (!name.empty() && pSbLoadUserMock(name)) return true;
+  if (OpenAtStart(GlobalProject().Value(kProjUserMockDraftFile))) return true;
   if (!basMessage::AskYesNo("New User Generated Mock Draft", kNewQuestion)) return false;
-  return NewDraft();
+  return NewWithoutAsking();
 }
 
 void clsUIUserMock::Activate() {
   LoadDisplayGrids();
-  basUIControl::ShowMainBarProperty(" " + FileName());
   SetUpGrids();
   view_.SetDisplayMode(displayMode_);
 }
@@ -162,7 +155,6 @@ std::unique_ptr<clsUserMockSession> clsUIUserMock::NewSession(const std::string&
 
 void clsUIUserMock::Adopt(std::unique_ptr<clsUserMockSession> session) {
   session_ = std::move(session);
-  basUIControl::ShowMainBarProperty(" " + FileName());
   if (activated_) SetUpGrids();
 }
 
@@ -190,59 +182,13 @@ bool clsUIUserMock::pSbNewUserMock(const std::string& name) {
 
 bool clsUIUserMock::pSbSaveUserMock() { return session_->Save(); }
 
-bool clsUIUserMock::Save() { return FileName().empty() ? SaveAs() : pSbSaveUserMock(); }
-
-bool clsUIUserMock::SaveAs() {
-  if (basFileDialog::ShowFileDialog(FileName(), kPageUserMockDraft, basFileDialog::kSave, true, false, false))
-    return false;
-  const std::string previous = FileName();
-  SetFileName(FileDialogChosenName);
-  if (pSbSaveUserMock()) return true;
-  // Not written: the draft keeps the name the project knows it by.
-  SetFileName(previous);
-  return false;
-}
-
-bool clsUIUserMock::NewDraft() {
-  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kNew, true, false, false))
-    return false;
-  if (!pSbNewUserMock(FileDialogChosenName)) return false;
-  basCheatSheetMenu::SetFileMenuCaptions(kPageUserMockDraft);
-  return true;
-}
-
-void clsUIUserMock::OpenDraft() {
-  if (basFileDialog::ShowFileDialog("", kPageUserMockDraft, basFileDialog::kOpen, false, false, false))
-    return;
-  if (pSbLoadUserMock(FileDialogChosenName)) basCheatSheetMenu::SetFileMenuCaptions(kPageUserMockDraft);
-}
-
-bool clsUIUserMock::QueryUnload() {
-  if (!ChangesMade()) return true;
-  if (!basMessage::AskSaveChanges(kPageUserMockDraft, FileName())) return false;
-  // Save chosen: the page stays when the draft was not written after all.
-  if (MessageAnswer == seams::kAnswerSave) return Save();
-  return true;
+bool clsUIUserMock::WriteDocument(const std::string& name) {
+  session_->Document().SetFileName(name);
+  return pSbSaveUserMock();
 }
 
 void clsUIUserMock::FileCommand(int32_t index) {
-  if (busy_) return;
-  switch (index) {
-    case 6:
-      if (QueryUnload()) NewDraft();
-      break;
-    case 7:
-      if (QueryUnload()) OpenDraft();
-      break;
-    case 9:
-      Save();
-      break;
-    case 10:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
+  if (!busy_) clsUIDocumentPage::FileCommand(index);
 }
 
 // ---------------------------------------------------------------- display grids

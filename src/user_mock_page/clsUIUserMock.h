@@ -12,13 +12,13 @@
 #include <string>
 
 #include "database/clsDisplayGridIsolate.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "user_mock/clsUserMockSession.h"
 
 class FlexGridModel;
 class UserMockPageView;
 
-class clsUIUserMock : public PageCommands {
+class clsUIUserMock : public clsUIDocumentPage {
  public:
   // The three grids of the page, also the mini bars' indexes.
   enum Grid : int32_t { kPickGrid = 0, kTeamGrid = 1, kPossibleGrid = 2 };
@@ -29,10 +29,9 @@ class clsUIUserMock : public PageCommands {
   ~clsUIUserMock() override;
 
   clsUserMockSession& Session() { return *session_; }
-  bool ChangesMade() const { return session_->ChangesMade(); }
-  const std::string& FileName() const { return session_->Document().FileName(); }
-  // Also shows the name on the main bar.
-  void SetFileName(const std::string& name);
+  // The drafting session keeps the changed flag: drafting sets it.
+  bool ChangesMade() const override { return session_->ChangesMade(); }
+  void SetChangesMade(bool changed) override { session_->SetChangesMade(changed); }
   // The display-grid file of each grid (Grid index).
   const std::string& GridFile(int32_t grid) const;
   int32_t DisplayMode() const { return displayMode_; }
@@ -40,15 +39,12 @@ class clsUIUserMock : public PageCommands {
   int32_t SelectedTeamTab() const { return teamTab_; }
   int32_t SelectedPositionTab() const { return positionTab_; }
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Opens the project's user mock draft or, after the question, creates one;
   // then fills the page. False keeps the page closed.
   bool ActivateForm() override;
-  // The save question when there are unsaved changes; False (the page stays)
-  // for Cancel, or for Save when the draft was not saved.
-  bool QueryUnload() override;
-  // 6 New, 7 Open, 9 Save, 10 Save As.
+  // Nothing while a move, draft or projection runs.
   void FileCommand(int32_t index) override;
 
   bool CreateUserMock();
@@ -83,10 +79,11 @@ class clsUIUserMock : public PageCommands {
  private:
   class BusyScope;
 
-  bool SaveAs();
-  bool Save();
-  bool NewDraft();
-  void OpenDraft();
+  // The document: opening does not name it in the project, a new draft is
+  // named there at once, saving names it there.
+  bool NewDocument(const std::string& name) override { return pSbNewUserMock(name); }
+  bool ReadDocument(const std::string& name) override { return pSbLoadUserMock(name); }
+  bool WriteDocument(const std::string& name) override;
   std::unique_ptr<clsUserMockSession> NewSession(const std::string& name) const;
   void Adopt(std::unique_ptr<clsUserMockSession> session);
   void LoadDisplayGrids();

@@ -5,7 +5,6 @@
 #include "core/PageCode.h"
 #include "core/basColourScheme.h"
 #include "core/basFlexGridCommon.h"
-#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "database/clsDisplayFormatIsolate.h"
 #include "editors/display_grid/DisplayEditorView.h"
@@ -13,8 +12,6 @@
 #include "platform/jet/Recordset.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
-#include "shell/basFileDialog.h"
-#include "shell/basUIControl.h"
 
 namespace {
 
@@ -45,7 +42,8 @@ std::string AlignText(int32_t align) {
 
 }  // namespace
 
-clsUIDisplayEditor::clsUIDisplayEditor(DisplayEditorView& view) : view_(view) {}
+clsUIDisplayEditor::clsUIDisplayEditor(DisplayEditorView& view)
+    : clsUIDocumentPage({kPageDisplayGrids, -1, true, false, ""}), view_(view) {}
 
 clsUIDisplayEditor::~clsUIDisplayEditor() { db_.Terminate(); }
 
@@ -66,6 +64,7 @@ void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTe
   mFlxPlayer.SetNorm(std::move(dropArrow));
   mFlxPlayer.SetHover(std::move(dropArrowHover));
   mFlxPlayer.SetFlexgrid(columnList);
+  SetGridEditor(&mFlxPlayer);
   mFlxPlayer.SetTextBox(text);
   mFlxPlayer.SetNormListBox(list);
   mFlxPlayer.EnterCell = [this] { mFlxPlayer_EnterCell(); };
@@ -84,94 +83,44 @@ bool clsUIDisplayEditor::ActivateForm() {
   if (!db_.InitializeKickwellDB(DefaultsFolder + DefaultProjectedStatsName)) return false;
   FillCategoryList();
   LayOutColumnList();
-  LoadColumnList();
-  BuildPreview();
-  UpdateMoveButtons();
-  ShowName();
+  ShowGrid();
+  SetFileName("");
   return true;
 }
 
-bool clsUIDisplayEditor::QueryUnload() {
-  if (!changed_) return true;
-  return basMessage::SaveChangesBeforeLeaving(kPageDisplayGrids, grid_.GridName(), [this] { return Save(); });
+void clsUIDisplayEditor::ShowGrid() {
+  selectedRow_ = -1;
+  LoadColumnList();
+  BuildPreview();
+  UpdateMoveButtons();
 }
 
-void clsUIDisplayEditor::FileCommand(int32_t index) {
-  switch (index) {
-    case 6:
-      NewCommand();
-      break;
-    case 7:
-      OpenCommand();
-      break;
-    case 9:
-      Save();
-      break;
-    case 10:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
-}
-
-// New and Open replace the grid: what was not saved is asked about first.
-void clsUIDisplayEditor::NewCommand() {
-  if (!QueryUnload()) return;
-  if (basFileDialog::ShowFileDialog("", kPageDisplayGrids, basFileDialog::kNew, true, false, false)) return;
+bool clsUIDisplayEditor::NewDocument(const std::string& name) {
   grid_.SetColumnMax(-1);
-  grid_.SetFilePath(FileTypeFolder[kPageDisplayGrids] + FileDialogChosenName);
-  changed_ = false;
-  selectedRow_ = -1;
+  grid_.SetFilePath(FileTypeFolder[kPageDisplayGrids] + name);
+  SetChangesMade(false);
   LayOutColumnList();
-  LoadColumnList();
-  BuildPreview();
-  UpdateMoveButtons();
-  ShowName();
+  ShowGrid();
+  return true;
 }
 
-void clsUIDisplayEditor::OpenCommand() {
-  if (!QueryUnload()) return;
-  if (basFileDialog::ShowFileDialog("", kPageDisplayGrids, basFileDialog::kOpen, true, false, false)) return;
-  // A file that does not read leaves the previous columns.
-  grid_.OpenFile(FileTypeFolder[kPageDisplayGrids] + FileDialogChosenName);
-  changed_ = false;
-  selectedRow_ = -1;
-  LoadColumnList();
-  BuildPreview();
-  UpdateMoveButtons();
-  ShowName();
+bool clsUIDisplayEditor::ReadDocument(const std::string& name) {
+  if (!grid_.OpenFile(FileTypeFolder[kPageDisplayGrids] + name)) {
+    ReportUnreadable(name, "The file is not a display grid or is damaged.");
+    return false;
+  }
+  ShowGrid();
   List().SetRow(0);
   List().SetCol(0);
   view_.HoldOffCategoryList();
-}
-
-bool clsUIDisplayEditor::Save() {
-  mFlxPlayer.ValidateLastCell();
-  if (runtime::Trim(grid_.GridName()).empty()) return SaveAs();
-  // A failed write is reported by SaveFile; the grid stays marked changed.
-  if (!grid_.SaveFile()) return false;
-  changed_ = false;
   return true;
 }
 
-bool clsUIDisplayEditor::SaveAs() {
-  mFlxPlayer.ValidateLastCell();
-  if (basFileDialog::ShowFileDialog(grid_.GridName(), kPageDisplayGrids, basFileDialog::kSave, true, false, false)) {
-    return false;
-  }
-  const std::string previous = grid_.FilePath();
-  grid_.SetFilePath(FileTypeFolder[kPageDisplayGrids] + FileDialogChosenName);
-  if (!grid_.SaveFile()) {
-    grid_.SetFilePath(previous);
-    return false;
-  }
-  ShowName();
-  changed_ = false;
-  return true;
+bool clsUIDisplayEditor::WriteDocument(const std::string& name) {
+  grid_.SetFilePath(FileTypeFolder[kPageDisplayGrids] + name);
+  // A failed write is reported by SaveFile.
+  return grid_.SaveFile();
 }
-
-void clsUIDisplayEditor::ShowName() { basUIControl::ShowMainBarProperty(grid_.GridName()); }
 
 // ---- The category list
 
@@ -274,7 +223,7 @@ void clsUIDisplayEditor::flxStatCats_Click(int32_t row, int32_t col) {
       LoadColumnList();
     }
   }
-  changed_ = true;
+  SetChangesMade(true);
   FinishColumnList();
   UpdateMoveButtons();
   BuildPreview();
@@ -434,7 +383,7 @@ void clsUIDisplayEditor::mFlxPlayer_ValidateFlexListSingle(int32_t row, int32_t 
   } else {
     return;
   }
-  changed_ = true;
+  SetChangesMade(true);
   ShowColumnRow(row, index);
   BuildPreview();
 }
@@ -452,15 +401,15 @@ void clsUIDisplayEditor::mFlxPlayer_ValidateFlexText(int32_t row, int32_t col, c
       const double value = runtime::RoundHalfEven(runtime::Val(text));
       if (value >= kMinWidth && value <= kMaxWidth) {
         grid_.SetColumnWidth(index, static_cast<int16_t>(value));
-        changed_ = true;
+        SetChangesMade(true);
       }
     }
   } else if (col == kColTitle1) {
     grid_.SetTitle1(index, text);
-    changed_ = true;
+    SetChangesMade(true);
   } else if (col == kColTitle2) {
     grid_.SetTitle2(index, text);
-    changed_ = true;
+    SetChangesMade(true);
   }
   ShowColumnRow(row, index);
   BuildPreview();
@@ -472,7 +421,7 @@ void clsUIDisplayEditor::mUpDown_Click(int32_t index) {
   const int32_t target = index == 0 ? s - 1 : s + 1;
   if (s < 1 || target < 1 || target > grid_.ColumnMax() + 1) return;
   grid_.pSbReOrderColumns(s, target);
-  changed_ = true;
+  SetChangesMade(true);
   FlexGridModel& m = List();
   mFlxPlayer.SetEnabled(false);
   m.SetRedraw(false);
@@ -534,7 +483,7 @@ void clsUIDisplayEditor::TakePreviewWidths(const std::vector<int32_t>& pixels) {
     const int32_t width = std::clamp(pixels[k], kMinWidth, kMaxWidth);
     if (width == grid_.ColumnWidth(i)) continue;
     grid_.SetColumnWidth(i, static_cast<int16_t>(width));
-    changed_ = true;
+    SetChangesMade(true);
     if (i + 1 < List().Rows()) List().SetTextMatrix(i + 1, kColWidth, std::to_string(width));
   }
 }

@@ -16,14 +16,14 @@
 
 #include "database/clsDisplayGridIsolate.h"
 #include "database/clsKickwellDB.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class DisplayEditorView;
 class FlexGridModel;
 class FlexGridPicture;
 
-class clsUIDisplayEditor : public PageCommands {
+class clsUIDisplayEditor : public clsUIDocumentPage {
  public:
   // Columns of the column list.
   enum ListColumn : int32_t {
@@ -58,10 +58,6 @@ class clsUIDisplayEditor : public PageCommands {
   // Opens the default database and shows an empty grid. False (after the
   // database's message) when it does not open.
   bool ActivateForm() override;
-  // The save question when the grid changed; False keeps the page.
-  bool QueryUnload() override;
-  // 6 New, 7 Open, 9 Save, 10 Save As.
-  void FileCommand(int32_t index) override;
 
   // ---- Events
   // A click on the category list's cell (row, col).
@@ -72,7 +68,6 @@ class clsUIDisplayEditor : public PageCommands {
   void TakePreviewWidths(const std::vector<int32_t>& pixels);
 
   const clsDisplayGridIsolate& Grid() const { return grid_; }
-  bool ChangesMade() const { return changed_; }
   int32_t SelectedRow() const { return selectedRow_; }
   clsEditFlexGrid& Editor() { return mFlxPlayer; }
 
@@ -88,11 +83,13 @@ class clsUIDisplayEditor : public PageCommands {
   void SelectRow(int32_t row);
   void ScrollSelectedIntoView();
   void FinishColumnList();
-  void ShowName();
-  bool Save();
-  bool SaveAs();
-  void NewCommand();
-  void OpenCommand();
+  // The document: an empty grid; a file read into the grid only when it
+  // reads whole.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
+  // The grid's column list, preview and move buttons afresh.
+  void ShowGrid();
 
   void mFlxPlayer_EnterCell();
   void mFlxPlayer_AllignmentDone(int32_t col);
@@ -111,7 +108,6 @@ class clsUIDisplayEditor : public PageCommands {
   FlexGridModel* preview_ = nullptr;
   std::shared_ptr<const FlexGridPicture> unchecked_;
   std::shared_ptr<const FlexGridPicture> checked_;
-  bool changed_ = false;
   int32_t selectedRow_ = -1;
   int32_t selectedColour_ = 0;
 };

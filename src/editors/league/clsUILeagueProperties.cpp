@@ -18,7 +18,6 @@
 #include "platform/jet/Recordset.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
-#include "shell/basCheatSheetMenu.h"
 #include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
@@ -58,7 +57,8 @@ void LayOutColumns(FlexGridModel& m, const std::vector<const char*>& headings, c
 
 }  // namespace
 
-clsUILeagueProperties::clsUILeagueProperties(LeaguePageView& view) : view_(view) {}
+clsUILeagueProperties::clsUILeagueProperties(LeaguePageView& view)
+    : clsUIDocumentPage({kPageLeagueProperties, kProjLeaguePropertiesFile, true, true, " "}), view_(view) {}
 
 clsUILeagueProperties::~clsUILeagueProperties() {
   mFlxPos.ValidateFlexText = nullptr;
@@ -85,9 +85,7 @@ bool clsUILeagueProperties::ActivateForm() {
     view_.SetStyleItems({" Sepentine", " Cyclic"});
     view_.SetStyleIndex(0);
     view_.SetRoundsText(std::to_string(draftRounds_));
-    documentName_ = name;
-    if (!name.empty()) LoadLeagueProperties(name);
-    DisplayLeagueFile();
+    OpenAtStart(name);
     GridInitialize();
     ActivateGrid(kTabRosterSize);
   } catch (const std::exception& e) {
@@ -97,91 +95,15 @@ bool clsUILeagueProperties::ActivateForm() {
   return true;
 }
 
-bool clsUILeagueProperties::QueryUnload() {
-  if (initialised_) mFlxPos.ValidateLastCell();
-  return CloseCheck();
-}
-
-void clsUILeagueProperties::FileCommand(int32_t index) {
-  if (initialised_) mFlxPos.ValidateLastCell();
-  switch (index) {
-    case 6:
-      NewCommand();
-      break;
-    case 7:
-      OpenCommand();
-      break;
-    case 9:
-      Save();
-      break;
-    case 10:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
-}
-
-bool clsUILeagueProperties::CloseCheck() {
-  if (!changesMade_) return true;
-  return basMessage::SaveChangesBeforeLeaving(kPageLeagueProperties, documentName_, [this] { return Save(); });
-}
-
-bool clsUILeagueProperties::Save() {
-  if (documentName_ == FileTypeDefaultName[kPageLeagueProperties]) return SaveAs();
-  if (!pSbSaveLeagueProperties()) return false;
-  GlobalProject().SetValue(kProjLeaguePropertiesFile, documentName_);
-  return true;
-}
-
-bool clsUILeagueProperties::SaveAs() {
-  if (basFileDialog::ShowFileDialog(documentName_, kPageLeagueProperties, basFileDialog::kSave, true, false, false))
-    return false;
-  const std::string previous = documentName_;
-  documentName_ = FileDialogChosenName;
-  if (!pSbSaveLeagueProperties()) {
-    documentName_ = previous;
-    DisplayLeagueFile();
-    return false;
-  }
-  Announce();
-  return true;
-}
-
-void clsUILeagueProperties::NewCommand() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageLeagueProperties, basFileDialog::kNew, true, false, false)) return;
-  documentName_ = FileDialogChosenName;
-  NewLeagueProperties();
-  UpdateDisplay();
-  Announce();
-}
-
-void clsUILeagueProperties::OpenCommand() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageLeagueProperties, basFileDialog::kOpen, true, false, false)) return;
-  // A file that cannot be read leaves the page, its name and the project as they were.
-  if (!LoadLeagueProperties(FileDialogChosenName)) return;
-  documentName_ = FileDialogChosenName;
-  DisplayLeagueFile();
-  UpdateDisplay();
-  Announce();
-}
-
-void clsUILeagueProperties::Announce() {
-  basCheatSheetMenu::SetFileMenuCaptions(kPageLeagueProperties);
-  GlobalProject().SetValue(kProjLeaguePropertiesFile, documentName_);
-}
-
-void clsUILeagueProperties::DisplayLeagueFile() { basUIControl::ShowMainBarProperty(" " + documentName_); }
-
-// ---- The document
-
-bool clsUILeagueProperties::LoadLeagueProperties(const std::string& name) {
+bool clsUILeagueProperties::ReadDocument(const std::string& name) {
   clsLeagueIsolate loaded;
   loaded.SetFilePath(LeagueFolder());
   loaded.SetFileName(name);
-  if (!loaded.LoadLeagueProps()) return false;
+  std::string unreported;
+  if (!loaded.LoadLeagueProps(false, &unreported)) {
+    if (!unreported.empty()) ReportUnreadable(name, unreported);
+    return false;
+  }
   league_ = std::move(loaded);
 
   draftStyle_ = league_.DraftStyle();
@@ -213,12 +135,11 @@ bool clsUILeagueProperties::LoadLeagueProperties(const std::string& name) {
   positions_.MarkInUse();
   view_.SetRoundsText(std::to_string(draftRounds_));
   view_.SetStyleIndex(draftStyle_ == 0 || draftStyle_ == 1 ? draftStyle_ : -1);
-  changesMade_ = false;
-  DisplayLeagueFile();
+  UpdateDisplay();
   return true;
 }
 
-bool clsUILeagueProperties::NewLeagueProperties() {
+bool clsUILeagueProperties::NewDocument(const std::string& /*name*/) {
   // A new file carries nothing of the one edited before but the draft
   // style, rounds and created order.
   league_ = clsLeagueIsolate{};
@@ -226,13 +147,11 @@ bool clsUILeagueProperties::NewLeagueProperties() {
   strategies_.clear();
   positions_.ClearRosterAndPositon();
   positions_.SetInUse(kWholeRoster, true);
-  const bool written = pSbSaveLeagueProperties();
   UpdateDisplay();
-  return written;
+  return true;
 }
 
-bool clsUILeagueProperties::pSbSaveLeagueProperties() {
-  if (initialised_) mFlxPos.ValidateLastCell();
+bool clsUILeagueProperties::WriteDocument(const std::string& name) {
   txtRnds_Validate();
   positions_.ResetUnused();
 
@@ -261,11 +180,8 @@ bool clsUILeagueProperties::pSbSaveLeagueProperties() {
                                   positions_.StartMax(id), positions_.StartMin(id));
   }
   league_.SetFilePath(LeagueFolder());
-  league_.SetFileName(documentName_);
-  if (!league_.SaveLeagueProps()) return false;
-  changesMade_ = false;
-  DisplayLeagueFile();
-  return true;
+  league_.SetFileName(name);
+  return league_.SaveLeagueProps();
 }
 
 // ---- Set-up
@@ -319,6 +235,7 @@ void clsUILeagueProperties::GridInitialize() {
   FlexGridModel& m = Grid();
   m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
   initialised_ = true;
+  SetGridEditor(&mFlxPos);
 }
 
 void clsUILeagueProperties::ActivateGrid(int32_t tab) {
@@ -524,7 +441,7 @@ void clsUILeagueProperties::mMb_Click(int32_t /*index*/) {
 void clsUILeagueProperties::mAR_Click(int32_t index) {
   if (index == 0) AddTeam();
   if (index == 1) RemoveTeam();
-  changesMade_ = true;
+  SetChangesMade(true);
 }
 
 void clsUILeagueProperties::AddTeam() {
@@ -572,10 +489,10 @@ void clsUILeagueProperties::CreateOrder() {
     order_ = std::move(built);
     createdTeamCount_ = TeamCount();
     createdDraftRounds_ = draftRounds_;
-    changesMade_ = true;
+    SetChangesMade(true);
   } else {
     // No order: nothing was created for any team count or rounds.
-    if (!order_.empty() || createdTeamCount_ != 0 || createdDraftRounds_ != 0) changesMade_ = true;
+    if (!order_.empty() || createdTeamCount_ != 0 || createdDraftRounds_ != 0) SetChangesMade(true);
     order_.clear();
     createdTeamCount_ = 0;
     createdDraftRounds_ = 0;
@@ -593,14 +510,14 @@ void clsUILeagueProperties::CreateOrder() {
 void clsUILeagueProperties::cmbOrder_Click(int32_t index) {
   if (index < 0) return;
   draftStyle_ = index;
-  changesMade_ = true;
+  SetChangesMade(true);
 }
 
 void clsUILeagueProperties::txtRnds_Validate() {
   int32_t rounds = 0;
   if (LimitOf(view_.RoundsText(), rounds) && rounds != draftRounds_) {
     draftRounds_ = rounds;
-    changesMade_ = true;
+    SetChangesMade(true);
   }
   view_.SetRoundsText(std::to_string(draftRounds_));
 }
@@ -609,7 +526,7 @@ void clsUILeagueProperties::flxPosCat_MouseUp(int32_t row, int32_t col) {
   FlexGridModel& p = view_.PositionSelectionGrid();
   if (col != 1 || row < 1 || row >= p.Rows()) return;
   if (initialised_) mFlxPos.ValidateLastCell();
-  changesMade_ = true;
+  SetChangesMade(true);
   const std::string& key = p.TextMatrix(row, 0);
   if (runtime::IsNumeric(key)) {
     const int32_t id = static_cast<int32_t>(runtime::Val(key));
@@ -692,13 +609,13 @@ void clsUILeagueProperties::mFlxPos_ValidateFlexText(int32_t row, int32_t col, c
     if (col == 6) positions_.SetStartMin(key, value);
     if (col == 7) positions_.SetStartMax(key, value);
     m.SetTextMatrix(row, col, std::to_string(value));
-    changesMade_ = true;
+    SetChangesMade(true);
   } else if (currentTab_ == kTabTeams && col == 2) {
     const std::string name = runtime::Trim(text);
     if (name.empty() || key >= TeamCount()) return;
     teamNames_[static_cast<std::size_t>(key)] = name;
     m.SetTextMatrix(row, col, text);
-    changesMade_ = true;
+    SetChangesMade(true);
   }
 }
 
@@ -724,16 +641,16 @@ void clsUILeagueProperties::ApplyChoice(int32_t row, int32_t col, const std::str
     positions_.SetMergeAsID(key, data);
     m.SetTextMatrix(row, col, " " + positions_.PosAbr(data));
     ColourRosterRow(row);
-    changesMade_ = true;
+    SetChangesMade(true);
   } else if (currentTab_ == kTabTeams && col == 3) {
     if (key >= TeamCount()) return;
     strategies_[static_cast<std::size_t>(key)] = chosen;
     m.SetTextMatrix(row, col, " " + chosen);
-    changesMade_ = true;
+    SetChangesMade(true);
   } else if (currentTab_ == kTabDraftOrder && col == 4) {
     if (key >= static_cast<int32_t>(order_.size())) return;
     order_[static_cast<std::size_t>(key)] = data;
     m.SetTextMatrix(row, col, TeamNameText(data));
-    changesMade_ = true;
+    SetChangesMade(true);
   }
 }

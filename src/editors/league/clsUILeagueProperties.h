@@ -18,13 +18,13 @@
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "editors/league/clsRosterAndPosition.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class FlexGridModel;
 class LeaguePageView;
 
-class clsUILeagueProperties : public PageCommands {
+class clsUILeagueProperties : public clsUIDocumentPage {
  public:
   enum Tab : int32_t { kTabRosterSize = 0, kTabTeams = 1, kTabDraftOrder = 2 };
   // Limits and rounds are whole numbers 0..255.
@@ -35,37 +35,19 @@ class clsUILeagueProperties : public PageCommands {
   clsUILeagueProperties(const clsUILeagueProperties&) = delete;
   clsUILeagueProperties& operator=(const clsUILeagueProperties&) = delete;
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Opens the default database, reads its positions, loads the project's
   // league and shows " Roster Size". False (after the message) when the
   // default database does not open.
   bool ActivateForm() override;
-  // The close check: the save question when there are unsaved changes;
-  // False keeps the page (Cancel, or a Save that did not write).
-  bool QueryUnload() override;
-  // 6 New, 7 Open, 9 Save, 10 Save As.
-  void FileCommand(int32_t index) override;
-
-  // ---- The document
-
-  // Reads the league file of the "lgp" folder. False, everything kept, when
-  // it cannot be read; otherwise the teams, order, limits and draft settings
-  // all come from the file.
-  bool LoadLeagueProperties(const std::string& name);
-  // A fresh league under the document name, written at once.
-  bool NewLeagueProperties();
-  // Writes the document under its name; False when the write failed.
-  bool pSbSaveLeagueProperties();
   void UpdateDisplay() { mTab_Click(currentTab_); }
   void ActivateGrid(int32_t tab);
-  void DisplayLeagueFile();
 
   // ---- State, read by the window and tests
 
-  bool ChangesMade() const { return changesMade_; }
   int32_t TabView() const { return currentTab_; }
-  const std::string& DocumentName() const { return documentName_; }
+  const std::string& DocumentName() const { return FileName(); }
   int32_t TeamCount() const { return static_cast<int32_t>(teamNames_.size()); }
   const std::vector<std::string>& TeamNames() const { return teamNames_; }
   const std::vector<std::string>& Strategies() const { return strategies_; }
@@ -96,13 +78,13 @@ class clsUILeagueProperties : public PageCommands {
   FlexGridModel& Grid();
   void GridInitialize();
   void ActivateClass();
-  bool CloseCheck();
-  bool Save();
-  bool SaveAs();
-  void NewCommand();
-  void OpenCommand();
-  // The name into project entry 7 and the File menu.
-  void Announce();
+  // The document: a fresh league keeps only the draft style, rounds and
+  // created order of the one edited before; a file is read aside and
+  // replaces the league only when the whole file read; keepers of a loaded
+  // file are carried to the next save untouched.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
 
   void DrawRosterTab();
   void DrawPositionSelection();
@@ -128,10 +110,8 @@ class clsUILeagueProperties : public PageCommands {
   int32_t currentTab_ = kTabTeams;
   int32_t highlightColour_ = 0;
   int32_t highlightRow_ = -1;
-  bool changesMade_ = false;
   clsRosterAndPosition positions_;
   clsLeagueIsolate league_;
-  std::string documentName_;
   std::vector<std::string> strategies_;
   std::vector<std::string> teamNames_;
   int32_t draftStyle_ = 0;

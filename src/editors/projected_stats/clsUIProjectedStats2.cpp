@@ -45,7 +45,8 @@ int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(e
 
 }  // namespace
 
-clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view) : view_(view) {}
+clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view)
+    : clsUIDocumentPage({kPageProjectedStats, kProjProjectedStatsFile, true, false, ""}), view_(view) {}
 
 clsUIProjectedStats2::~clsUIProjectedStats2() {
   mFlxProjected.ValidateFlexText = nullptr;
@@ -64,10 +65,10 @@ int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
 // ---- The page
 
 bool clsUIProjectedStats2::ActivateForm() {
-  fileName_ = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
+  const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
   bool opened = false;
-  if (!fileName_.empty()) {
-    const std::string path = FileTypeFolder[kPageProjectedStats] + fileName_;
+  if (!name.empty()) {
+    const std::string path = FileTypeFolder[kPageProjectedStats] + name;
     opened = db_.InitializeKickwellDB(path);
     if (opened) {
       try {
@@ -103,31 +104,22 @@ bool clsUIProjectedStats2::ActivateForm() {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
     return false;
   }
-  if (!loaded_) {
-    ClearData();
-    fileName_.clear();
-  }
-  basUIControl::ShowMainBarProperty(fileName_);
+  if (!loaded_) ClearData();
+  SetFileName(loaded_ ? name : "");
   DisplayURLs();
   return true;
 }
 
-bool clsUIProjectedStats2::QueryUnload() {
-  if (initialised_) mFlxProjected.ValidateLastCell();
-  if (StatChangeMax() < 0) return true;
-  if (!basMessage::AskSaveChanges(kPageProjectedStats, fileName_)) return false;
-  // The corrections are in the file already: saving keeps them, not saving
-  // writes the old values back.
-  if (MessageAnswer == seams::kAnswerNoSave) {
-    UndoStatChanges();
-  } else {
-    ClearStatChanges();
-  }
-  return true;
-}
+void clsUIProjectedStats2::FileCommand(int32_t /*index*/) { CommitEdit(); }
 
-void clsUIProjectedStats2::FileCommand(int32_t /*index*/) {
-  if (initialised_) mFlxProjected.ValidateLastCell();
+bool clsUIProjectedStats2::NewDocument(const std::string& /*name*/) { return false; }
+
+bool clsUIProjectedStats2::ReadDocument(const std::string& /*name*/) { return false; }
+
+bool clsUIProjectedStats2::WriteDocument(const std::string& name) {
+  if (name != FileName()) return false;
+  ClearStatChanges();
+  return true;
 }
 
 void clsUIProjectedStats2::RefreshYear() { year_ = db_.pFnGetYear(); }
@@ -190,6 +182,7 @@ void clsUIProjectedStats2::GridInitialize(EditFlexGridView* grid, EditFlexTextBo
   mFlxProjected.EnterCell = [this] { mFlxProjected_EnterCell(); };
   SetColumnEditTypes();
   initialised_ = true;
+  SetGridEditor(&mFlxProjected);
   mTab_Click(0);
   view_.SelectTab(0);
   mFlxProjected.SetEnabled(true);

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "database/clsKickwellDB.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class EditFlexComboBox;
@@ -25,7 +25,7 @@ class EditFlexTextBox;
 class FlexGridModel;
 class ProjectedStatsView;
 
-class clsUIProjectedStats2 : public PageCommands {
+class clsUIProjectedStats2 : public clsUIDocumentPage {
  public:
   static constexpr uint8_t kSeasonWeek = 250;
   static constexpr int32_t kCatDNU = 67;
@@ -44,21 +44,19 @@ class clsUIProjectedStats2 : public PageCommands {
   clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
   clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Opens the project's projected-stats file (or only the default database,
   // for the positions), builds the tabs and shows tab 0. False when not even
   // the default database opens.
   bool ActivateForm() override;
-  // The save question while corrections are listed: "Don't Save" writes
-  // them back; Cancel keeps the page.
-  bool QueryUnload() override;
   // Commits a pending cell edit; the projected-stats files' own commands
   // are not handled here.
   void FileCommand(int32_t index) override;
+  // The corrections listed; the save question asks while there are any.
+  bool ChangesMade() const override { return !changes_.empty(); }
 
   bool Loaded() const { return loaded_; }
-  const std::string& FileName() const { return fileName_; }
   clsKickwellDB& KickwellDB() { return db_; }
   int16_t Year() const { return year_; }
   int32_t CurrentTab() const { return currentTab_; }
@@ -122,11 +120,19 @@ class clsUIProjectedStats2 : public PageCommands {
   void ChangeDisplayGrid();
   static std::string DefaultGridOfPosition(int32_t posID);
 
+  // The database is not a whole-file document: every correction is in the
+  // file already, so Save in place only forgets the list and "Don't Save"
+  // writes the old values back. New, Open and a copy under another name
+  // are not made here.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
+  void DropChanges() override { UndoStatChanges(); }
+
   ProjectedStatsView& view_;
   clsKickwellDB db_;
   clsEditFlexGrid mFlxProjected;
   EditFlexGridView* grid_ = nullptr;
-  std::string fileName_;
   bool loaded_ = false;
   bool initialised_ = false;
   int16_t year_ = 2010;

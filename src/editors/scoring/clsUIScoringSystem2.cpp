@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 
 #include "core/PageCode.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basColourScheme.h"
 #include "core/basFlexGridCommon.h"
-#include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "draft_inputs/basBitToArray.h"
@@ -20,9 +20,7 @@
 #include "platform/jet/Recordset.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
-#include "shell/basCheatSheetMenu.h"
 #include "shell/basExportFile.h"
-#include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
 #include "toolkit/FrozenGrid.h"
 
@@ -61,7 +59,8 @@ int32_t KeyOf(const std::string& text, int32_t fallback) {
 
 }  // namespace
 
-clsUIScoringSystem2::clsUIScoringSystem2(ScoringPageView& view) : view_(view) {}
+clsUIScoringSystem2::clsUIScoringSystem2(ScoringPageView& view)
+    : clsUIDocumentPage({kPageScoringSystem, kProjScoringSystemFile, true, true, " "}), view_(view) {}
 
 clsUIScoringSystem2::~clsUIScoringSystem2() {
   mFlxScoring.ValidateFlexText = nullptr;
@@ -92,7 +91,7 @@ bool clsUIScoringSystem2::ActivateForm() {
     view_.SetTabs(captions);
     view_.SetAddEnabled(false);
     view_.SetDelEnabled(false);
-    LoadScoringSystem(name);
+    OpenAtStart(name);
     GridInitialize(view_.RuleGrid(), view_.RuleText(), view_.RuleCombo(), view_.PositionList());
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), path);
@@ -101,117 +100,34 @@ bool clsUIScoringSystem2::ActivateForm() {
   return true;
 }
 
-bool clsUIScoringSystem2::QueryUnload() {
-  if (initialised_) mFlxScoring.ValidateLastCell();
-  return CloseCheck();
-}
-
-void clsUIScoringSystem2::FileCommand(int32_t index) {
-  if (initialised_) mFlxScoring.ValidateLastCell();
-  switch (index) {
-    case 6:
-      NewSystem();
-      break;
-    case 7:
-      OpenSystem();
-      break;
-    case 9:
-      Save();
-      break;
-    case 10:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
-}
-
-bool clsUIScoringSystem2::CloseCheck() {
-  if (!changesMade_) return true;
-  return basMessage::SaveChangesBeforeLeaving(kPageScoringSystem, fileName_, [this] { return Save(); });
-}
-
-bool clsUIScoringSystem2::Save() {
-  if (fileName_ == FileTypeDefaultName[kPageScoringSystem]) return SaveAs();
-  if (!SaveSCOFile(FileTypeFolder[kPageScoringSystem] + fileName_)) return false;
-  ClearChanges();
-  GlobalProject().SetValue(kProjScoringSystemFile, fileName_);
-  return true;
-}
-
-bool clsUIScoringSystem2::SaveAs() {
-  if (basFileDialog::ShowFileDialog(fileName_, kPageScoringSystem, basFileDialog::kSave, true, false, false))
-    return false;
-  const std::string previous = fileName_;
-  fileName_ = FileDialogChosenName;
-  RenameFile(fileName_);
-  if (!SaveSCOFile(FileTypeFolder[kPageScoringSystem] + fileName_)) {
-    // The system still belongs to its old file, unsaved.
-    fileName_ = previous;
-    RenameFile(fileName_);
-    return false;
-  }
-  ClearChanges();
-  Announce();
-  return true;
-}
-
-void clsUIScoringSystem2::NewSystem() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageScoringSystem, basFileDialog::kNew, true, false, false)) return;
-  fileName_ = FileDialogChosenName;
-  CreateNewSystem(fileName_);
-  // The new system's file is made at once.
-  const bool written = SaveSCOFile(FileTypeFolder[kPageScoringSystem] + fileName_);
-  if (written) ClearChanges();
-  RefreshDisplay();
-  if (written) Announce();
-}
-
-void clsUIScoringSystem2::OpenSystem() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageScoringSystem, basFileDialog::kOpen, true, false, false)) return;
-  fileName_ = FileDialogChosenName;
-  LoadScoringSystem(fileName_);
-  RefreshDisplay();
-  Announce();
-}
-
-void clsUIScoringSystem2::Announce() {
-  basCheatSheetMenu::SetFileMenuCaptions(kPageScoringSystem);
-  GlobalProject().SetValue(kProjScoringSystemFile, fileName_);
-}
-
-void clsUIScoringSystem2::ShowName() { basUIControl::ShowMainBarProperty(" " + scoring_.FilePath()); }
-
-void clsUIScoringSystem2::LoadScoringSystem(const std::string& fileName) {
+bool clsUIScoringSystem2::NewDocument(const std::string& name) {
   scoring_.Clear();
-  changesMade_ = false;
-  fileName_ = fileName;
-  if (!fileName.empty()) {
-    // An existing file without a rule is a valid empty system: the read
-    // then leaves the cleared system as it is.
-    basSCOFileControl::ReadScoFileToIsolate(FileTypeFolder[kPageScoringSystem] + fileName, scoring_);
-    scoring_.SetFilePath(fileName);
-  }
-  ShowName();
-}
-
-void clsUIScoringSystem2::CreateNewSystem(const std::string& fileName) {
-  scoring_.Clear();
-  scoring_.SetFilePath(fileName);
-  ShowName();
-  if (initialised_) mTab_Click(0);
+  scoring_.SetFilePath(name);
+  mTab_Click(0);
   view_.SelectTab(0);
+  return true;
 }
 
-void clsUIScoringSystem2::RenameFile(const std::string& fileName) {
-  scoring_.SetFilePath(fileName);
-  ShowName();
+bool clsUIScoringSystem2::ReadDocument(const std::string& name) {
+  const std::string path = FileTypeFolder[kPageScoringSystem] + name;
+  clsScoringIsolate read;
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  // A file that holds rules but does not read has said why.
+  if (!ec && size >= basSCOFileControl::kScoRecordBytes &&
+      !basSCOFileControl::ReadScoFileToIsolate(path, read)) {
+    return false;
+  }
+  scoring_ = std::move(read);
+  scoring_.SetFilePath(name);
+  RefreshDisplay();
+  return true;
 }
 
-bool clsUIScoringSystem2::SaveSCOFile(const std::string& path) {
-  return basSCOFileControl::WriteScoFile(path, scoring_);
+bool clsUIScoringSystem2::WriteDocument(const std::string& name) {
+  if (!basSCOFileControl::WriteScoFile(FileTypeFolder[kPageScoringSystem] + name, scoring_)) return false;
+  scoring_.SetFilePath(name);
+  return true;
 }
 
 // ---- Set-up
@@ -271,7 +187,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
                                          EditFlexComboBox* comboBox, EditFlexListBox* positionList) {
   titleColour_ = Palette(basColourScheme::kTitleRowColour);
   initialised_ = false;
-  changesMade_ = false;
+  SetChangesMade(false);
   grid_ = grid;
   lstPos_ = positionList;
   FlexGridModel& m = grid->Model();
@@ -327,6 +243,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
   view_.SelectTab(0);
   mFlxScoring.SetEnabled(true);
   initialised_ = true;
+  SetGridEditor(&mFlxScoring);
 }
 
 // ---- Filling the grid
@@ -585,7 +502,7 @@ void clsUIScoringSystem2::mLstPos_Click() {
   const int32_t row = Grid().Row();
   const int32_t index = RuleIndexOfRow(row);
   if (index < 0) return;
-  changesMade_ = true;
+  SetChangesMade(true);
   basBitToArray::PositionBits bits{};
   for (int32_t i = 0; i < lstPos_->ListCount(); ++i) {
     const int32_t bit = lstPos_->ItemData(i);
@@ -605,7 +522,7 @@ void clsUIScoringSystem2::mFlxScoring_Click() {
   scoring_.Move(index);
   scoring_.SetFDM(scoring_.FDM() != 0 ? 0 : -1);
   SetRuleCell(row, kColFDM, scoring_.FDM() != 0 ? 1 : 0);
-  changesMade_ = true;
+  SetChangesMade(true);
 }
 
 void clsUIScoringSystem2::mFlxScoring_ValidateFlexText(int32_t row, int32_t col, const std::string& text,
@@ -636,7 +553,7 @@ void clsUIScoringSystem2::mFlxScoring_ValidateFlexText(int32_t row, int32_t col,
     m.SetTextMatrix(row, col, oldText);
     return;
   }
-  changesMade_ = true;
+  SetChangesMade(true);
   scoring_.Move(index);
   const auto single = static_cast<float>(value);
   switch (col) {
@@ -687,7 +604,7 @@ void clsUIScoringSystem2::AddRule() {
   scoring_.SetCatID(catID);
   scoring_.SetApplyToPos(kAllPositions);
   const int32_t added = scoring_.Index();
-  changesMade_ = true;
+  SetChangesMade(true);
   if (currentTab_ >= 1) {
     FillSubCategoryGrid(currentTab_);
   } else {
@@ -744,5 +661,5 @@ void clsUIScoringSystem2::DeleteRule() {
     view_.SetDelEnabled(false);
     view_.SetRuleLabel("");
   }
-  changesMade_ = true;
+  SetChangesMade(true);
 }

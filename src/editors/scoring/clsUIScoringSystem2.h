@@ -17,7 +17,7 @@
 
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/clsScoringIsolate.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class EditFlexComboBox;
@@ -27,7 +27,7 @@ class EditFlexTextBox;
 class FlexGridModel;
 class ScoringPageView;
 
-class clsUIScoringSystem2 : public PageCommands {
+class clsUIScoringSystem2 : public clsUIDocumentPage {
  public:
   // Rule grid columns.
   enum Column : int32_t {
@@ -50,35 +50,18 @@ class clsUIScoringSystem2 : public PageCommands {
   clsUIScoringSystem2(const clsUIScoringSystem2&) = delete;
   clsUIScoringSystem2& operator=(const clsUIScoringSystem2&) = delete;
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Opens the default database, fills the position list, the category list
   // and the tabs, loads the project's scoring system and shows tab 0. False
   // (after the message) when the default database does not open.
   bool ActivateForm() override;
-  // The close check: the save question when there are unsaved changes.
-  // False keeps the page: Cancel, or Save when the system was not saved.
-  bool QueryUnload() override;
-  // 6 New, 7 Open, 9 Save, 10 Save As.
-  void FileCommand(int32_t index) override;
 
-  bool ChangesMade() const { return changesMade_; }
-  void ClearChanges() { changesMade_ = false; }
-  // The bare file name of the system edited, "" for an unsaved new one.
-  const std::string& FileName() const { return fileName_; }
   clsScoringIsolate& Scoring() { return scoring_; }
   clsKickwellDB& KickwellDB() { return db_; }
   int32_t CurrentTab() const { return currentTab_; }
   int32_t SelectedRuleRow() const { return selectedRow_; }
 
-  // Empties the system and reads the file of the scoring folder into it; a
-  // missing or empty file gives an empty system. The display is not
-  // refreshed.
-  void LoadScoringSystem(const std::string& fileName);
-  void CreateNewSystem(const std::string& fileName);
-  void RenameFile(const std::string& fileName);
-  // False (after the message) when the file could not be written.
-  bool SaveSCOFile(const std::string& path);
   void RefreshDisplay() { mTab_Click(currentTab_); }
 
   // ---- The rule grid
@@ -109,14 +92,11 @@ class clsUIScoringSystem2 : public PageCommands {
 
  private:
   FlexGridModel& Grid();
-  bool CloseCheck();
-  bool Save();
-  bool SaveAs();
-  void NewSystem();
-  void OpenSystem();
-  // The name into project entry 8, the File menu and the side bar.
-  void Announce();
-  void ShowName();
+  // The document: a system read aside, so that a file that does not read
+  // leaves the page's system; a missing or empty file is an empty system.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
   void FillPositionList();
   void LayOutCategoryGrid();
   void FillCategoryGrid(int32_t subCatID);
@@ -138,8 +118,6 @@ class clsUIScoringSystem2 : public PageCommands {
   clsEditFlexGrid mFlxScoring;
   EditFlexGridView* grid_ = nullptr;
   EditFlexListBox* lstPos_ = nullptr;
-  std::string fileName_;
-  bool changesMade_ = false;
   int32_t currentTab_ = 0;
   int32_t selectedRow_ = -1;
   int32_t selectedTab_ = -1;

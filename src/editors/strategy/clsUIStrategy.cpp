@@ -17,8 +17,6 @@
 #include "platform/jet/Recordset.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
-#include "shell/basCheatSheetMenu.h"
-#include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
 #include "toolkit/FrozenGrid.h"
 
@@ -50,7 +48,8 @@ bool PickValue(const std::string& text, int32_t& pick) {
 
 }  // namespace
 
-clsUIStrategy::clsUIStrategy(StrategyPageView& view) : view_(view) {
+clsUIStrategy::clsUIStrategy(StrategyPageView& view)
+    : clsUIDocumentPage({kPageDraftStrategies, -1, true, false, ""}), view_(view) {
   strategy_.SetFilePath(FileTypeFolder[kPageDraftStrategies]);
 }
 
@@ -94,123 +93,51 @@ bool clsUIStrategy::ActivateForm() {
   GridInitialize();
   const std::string& defaultName = FileTypeDefaultName[kPageDraftStrategies];
   std::error_code ec;
-  if (ProjectOpenMode == 1 && std::filesystem::is_regular_file(strategy_.FilePath() + defaultName, ec)) {
-    LoadDraftStrategy(defaultName);
-  } else {
-    DisplayStrategyGrid();
-  }
+  const bool shipped =
+      ProjectOpenMode == 1 && std::filesystem::is_regular_file(strategy_.FilePath() + defaultName, ec);
+  if (!shipped || !OpenAtStart(defaultName)) DisplayStrategyGrid();
   return true;
 }
 
-bool clsUIStrategy::QueryUnload() {
-  if (initialised_) mFlxStrategy.ValidateLastCell();
-  return CloseCheck();
+std::string clsUIStrategy::AskToSave() {
+  const std::string name = FileName().empty() ? kFileCaption : FileName();
+  return basMessage::ShowMessage(kFileCaption, " Save changes to " + name + "?", seams::kSaveDontSaveCancel,
+                                 true);
 }
 
-void clsUIStrategy::FileCommand(int32_t index) {
-  if (initialised_) mFlxStrategy.ValidateLastCell();
-  switch (index) {
-    case 6:
-      NewStrategy();
-      break;
-    case 7:
-      OpenStrategy();
-      break;
-    case 9:
-      Save();
-      break;
-    case 10:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
-}
-
-bool clsUIStrategy::CloseCheck() {
-  if (!changesMade_) return true;
-  const std::string name = fileName_.empty() ? kFileCaption : fileName_;
-  const std::string answer =
-      basMessage::ShowMessage(kFileCaption, " Save changes to " + name + "?", seams::kSaveDontSaveCancel, true);
-  if (answer == seams::kAnswerSave) return Save();
-  return answer == seams::kAnswerNoSave;
-}
-
-bool clsUIStrategy::Save() {
-  // The default strategy is kept as shipped; an unnamed one needs a name.
-  if (fileName_.empty() || fileName_ == FileTypeDefaultName[kPageDraftStrategies]) return SaveAs();
-  return SaveDraftStrategy();
-}
-
-bool clsUIStrategy::SaveAs() {
-  if (basFileDialog::ShowFileDialog(fileName_, kPageDraftStrategies, basFileDialog::kSave, true, false, false))
-    return false;
-  const std::string previous = fileName_;
-  fileName_ = FileDialogChosenName;
-  strategy_.SetFileName(fileName_);
-  if (!SaveDraftStrategy()) {
-    fileName_ = previous;
-    strategy_.SetFileName(previous);
-    return false;
-  }
-  Announce();
-  return true;
-}
-
-void clsUIStrategy::NewStrategy() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageDraftStrategies, basFileDialog::kNew, true, false, false)) return;
-  fileName_ = FileDialogChosenName;
+bool clsUIStrategy::NewDocument(const std::string& name) {
   strategy_.Clear();
   strategy_.SetDescription("");
-  strategy_.SetFileName(fileName_);
+  strategy_.SetFileName(name);
   currentRow_ = 0;
   DisplayStrategyGrid();
-  Announce();
+  return true;
 }
 
-void clsUIStrategy::OpenStrategy() {
-  if (!CloseCheck()) return;
-  if (basFileDialog::ShowFileDialog("", kPageDraftStrategies, basFileDialog::kOpen, true, false, false)) return;
-  if (LoadDraftStrategy(FileDialogChosenName)) Announce();
-}
-
-void clsUIStrategy::Announce() {
-  basCheatSheetMenu::SetFileMenuCaptions(kPageDraftStrategies);
-  basUIControl::ShowMainBarProperty(fileName_);
-}
-
-bool clsUIStrategy::LoadDraftStrategy(const std::string& fileName) {
+bool clsUIStrategy::ReadDocument(const std::string& name) {
   clsDraftStrategy read;
   read.SetFilePath(strategy_.FilePath());
-  read.SetFileName(fileName);
+  read.SetFileName(name);
   std::string error;
   if (!read.LoadDraftStrategy(&error)) {
-    // The strategy on the page stays as it was, changes and all.
-    basMessage::ShowMessage(kFileCaption, " " + fileName + ": " + error, seams::kOk, true);
+    ReportUnreadable(name, error);
     return false;
   }
   strategy_ = std::move(read);
-  fileName_ = fileName;
-  changesMade_ = false;
   currentRow_ = 0;
   DisplayStrategyGrid();
-  basUIControl::ShowMainBarProperty(fileName_);
   return true;
 }
 
-bool clsUIStrategy::SaveDraftStrategy() {
-  if (initialised_) mFlxStrategy.ValidateLastCell();
-  strategy_.SetFileName(fileName_);
-  if (!strategy_.SaveDraftStrategy()) return false;
-  changesMade_ = false;
-  return true;
+bool clsUIStrategy::WriteDocument(const std::string& name) {
+  strategy_.SetFileName(name);
+  return strategy_.SaveDraftStrategy();
 }
 
 // ---- The rule grid
 
 void clsUIStrategy::GridInitialize() {
-  changesMade_ = false;
+  SetChangesMade(false);
   EditFlexGridView* grid = view_.RuleGrid();
   lstPos_ = view_.CheckList();
   FlexGridModel& m = grid->Model();
@@ -262,7 +189,7 @@ void clsUIStrategy::GridInitialize() {
     lstPos_->Click = [this] { mLstPos_Click(); };
   }
   mFlxStrategy.SetEnabled(true);
-  initialised_ = true;
+  SetGridEditor(&mFlxStrategy);
   UpdateRuleButtons();
 }
 
@@ -386,7 +313,7 @@ void clsUIStrategy::mAR_Click(int32_t index) {
   int32_t newRow = 0;
   {
     FrozenGrid frozen(m, mFlxStrategy);
-    changesMade_ = true;
+    SetChangesMade(true);
     switch (index) {
       case kAddRule: {
         const int32_t n = strategy_.Count();
@@ -428,7 +355,7 @@ void clsUIStrategy::mAR_Click(int32_t index) {
 
 void clsUIStrategy::mTxtDescription_Change(const std::string& text) {
   strategy_.SetDescription(text);
-  changesMade_ = true;
+  SetChangesMade(true);
 }
 
 void clsUIStrategy::mFlxStrategy_EnterCell() {
@@ -452,7 +379,7 @@ void clsUIStrategy::mFlxStrategy_Click() {
   const int32_t rule = row - kHeadingRows;
   strategy_.SetNoByeConflict(rule, !strategy_.NoByeConflict(rule));
   ShowByeConflict(row, strategy_.NoByeConflict(rule));
-  changesMade_ = true;
+  SetChangesMade(true);
 }
 
 void clsUIStrategy::FillList(int32_t col) {
@@ -520,7 +447,7 @@ void clsUIStrategy::mFlxStrategy_ValidateFlexListSingle(int32_t row, int32_t col
     default:
       return;
   }
-  changesMade_ = true;
+  SetChangesMade(true);
   DisplayRuleRow(rule, row);
 }
 
@@ -533,14 +460,14 @@ void clsUIStrategy::mFlxStrategy_ValidateFlexText(int32_t row, int32_t col, cons
   if (col == kColBegin && PickValue(newText, pick)) {
     strategy_.SetBegPick(rule, pick);
     result = std::to_string(strategy_.BegPick(rule));
-    changesMade_ = true;
-  } else if (col == kColEnd && PickValue(runtime::Trim(newText) == "l" || runtime::Trim(newText) == "L"
-                                             ? std::string("999")
-                                             : newText,
-                                         pick)) {
+    SetChangesMade(true);
+  } else if (col == kColEnd &&
+             PickValue(runtime::Trim(newText) == "l" || runtime::Trim(newText) == "L" ? std::string("999")
+                                                                                      : newText,
+                       pick)) {
     strategy_.SetEndPick(rule, pick);
     result = basSTGFileControl::PickNumberText(strategy_.EndPick(rule));
-    changesMade_ = true;
+    SetChangesMade(true);
   } else if (col != kColBegin && col != kColEnd) {
     return;
   }
@@ -555,7 +482,7 @@ void clsUIStrategy::mLstPos_Click() {
     for (int32_t i = 0; i < std::min(list->ListCount(), kFactorFlags); ++i)
       strategy_.SetUsingFactor(rule, list->ItemData(i), list->Selected(i));
     Grid().SetTextMatrix(Grid().Row(), kColFactors, FactorText(rule));
-    changesMade_ = true;
+    SetChangesMade(true);
     return;
   }
   if (currentCol_ != kColPositions) return;
@@ -580,5 +507,5 @@ void clsUIStrategy::mLstPos_Click() {
   strategy_.SetPosInclusionIDs(rule, none);
   for (int32_t id : ids) strategy_.AddPositionID(rule, id);
   Grid().SetTextMatrix(Grid().Row(), kColPositions, PositionText(rule));
-  changesMade_ = true;
+  SetChangesMade(true);
 }

@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "draft_inputs/clsDraftStrategy.h"
-#include "shell/PageWindow.h"
+#include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 class EditFlexListBox;
 class FlexGridModel;
 class StrategyPageView;
 
-class clsUIStrategy : public PageCommands {
+class clsUIStrategy : public clsUIDocumentPage {
  public:
   enum Column : int32_t {
     kColRule = 0,
@@ -41,28 +41,15 @@ class clsUIStrategy : public PageCommands {
   clsUIStrategy(const clsUIStrategy&) = delete;
   clsUIStrategy& operator=(const clsUIStrategy&) = delete;
 
-  // ---- The page (PageCommands)
+  // ---- The page
 
   // Reads the positions from the default database, lays out the grid and
   // opens the default strategy when the folder holds it. False (after the
   // message) when the database does not open.
   bool ActivateForm() override;
-  // The save question when there are unsaved changes; False keeps the page.
-  bool QueryUnload() override;
-  // 6 New, 7 Open, 9 Save, 10 Save As.
-  void FileCommand(int32_t index) override;
 
-  bool ChangesMade() const { return changesMade_; }
-  const std::string& FileName() const { return fileName_; }
   clsDraftStrategy& Strategy() { return strategy_; }
   int32_t CurrentRow() const { return currentRow_; }
-
-  // Reads the named file of the strategy folder; a failed read leaves an
-  // empty strategy and keeps the changed flag. The grid is redrawn.
-  bool LoadDraftStrategy(const std::string& fileName);
-  // Commits an open edit and writes the file; False (after the strategy's
-  // own message) keeps the changed flag.
-  bool SaveDraftStrategy();
   void DisplayStrategyGrid();
 
   // ---- Events
@@ -94,12 +81,13 @@ class clsUIStrategy : public PageCommands {
   std::string FactorText(int32_t rule) const;
   void FillList(int32_t col);
 
-  bool CloseCheck();
-  bool Save();
-  bool SaveAs();
-  void NewStrategy();
-  void OpenStrategy();
-  void Announce();
+  // The document: nothing is written until Save; a file is read aside and
+  // replaces the strategy only when it read.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
+  // The page's own question: " Save changes to " the name.
+  std::string AskToSave() override;
 
   StrategyPageView& view_;
   clsDraftStrategy strategy_;
@@ -108,9 +96,6 @@ class clsUIStrategy : public PageCommands {
   std::vector<int32_t> positionIDs_;
   std::vector<std::string> positionAbbreviations_;
   std::vector<std::string> positionNames_;
-  std::string fileName_;
-  bool changesMade_ = false;
   int32_t currentRow_ = 0;
   int32_t currentCol_ = 0;
-  bool initialised_ = false;
 };

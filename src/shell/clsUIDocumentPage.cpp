@@ -1,0 +1,128 @@
+#include "shell/clsUIDocumentPage.h"
+
+#include "core/Seams.h"
+#include "core/basMessage.h"
+#include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basFileDialog.h"
+#include "shell/basUIControl.h"
+#include "toolkit/clsEditFlexGrid.h"
+
+bool clsUIDocumentPage::QueryUnload() {
+  CommitEdit();
+  return CloseQuestion();
+}
+
+void clsUIDocumentPage::FileCommand(int32_t index) {
+  CommitEdit();
+  switch (index) {
+    case basCheatSheetMenu::kNewDocument:
+      New();
+      break;
+    case basCheatSheetMenu::kOpenDocument:
+      Open();
+      break;
+    case basCheatSheetMenu::kSaveDocument:
+      Save();
+      break;
+    case basCheatSheetMenu::kSaveDocumentAs:
+      SaveAs();
+      break;
+    default:
+      break;
+  }
+}
+
+void clsUIDocumentPage::CommitEdit() {
+  if (gridEditor_ != nullptr) gridEditor_->ValidateLastCell();
+}
+
+bool clsUIDocumentPage::CloseQuestion() {
+  if (!ChangesMade()) return true;
+  const std::string answer = AskToSave();
+  // A Save that did not write (cancelled Save As, failed write) keeps the page.
+  if (answer == seams::kAnswerSave) return Save();
+  if (answer != seams::kAnswerNoSave) return false;
+  DropChanges();
+  return true;
+}
+
+std::string clsUIDocumentPage::AskToSave() {
+  basMessage::AskSaveChanges(type_.fileType, fileName_);
+  return MessageAnswer;
+}
+
+void clsUIDocumentPage::New() {
+  if (CloseQuestion()) NewWithoutAsking();
+}
+
+bool clsUIDocumentPage::NewWithoutAsking() {
+  if (basFileDialog::ShowFileDialog("", type_.fileType, basFileDialog::kNew, true, false, false))
+    return false;
+  const std::string name = FileDialogChosenName;
+  if (!NewDocument(name)) return false;
+  if (!type_.newIsWritten) {
+    Named(name, false);
+    return true;
+  }
+  // Not written, the new document is only on the page: leaving asks.
+  const bool written = WriteDocument(name);
+  SetChangesMade(!written);
+  Named(name, written);
+  return true;
+}
+
+void clsUIDocumentPage::Open() {
+  if (!CloseQuestion()) return;
+  if (basFileDialog::ShowFileDialog("", type_.fileType, basFileDialog::kOpen, true, false, false)) return;
+  const std::string name = FileDialogChosenName;
+  if (!ReadDocument(name)) return;
+  SetChangesMade(false);
+  Named(name, type_.keyFollowsOpen);
+}
+
+bool clsUIDocumentPage::Save() {
+  // The type's default document is kept as shipped.
+  if (fileName_.empty() || fileName_ == FileTypeDefaultName.at(static_cast<std::size_t>(type_.fileType))) {
+    return SaveAs();
+  }
+  if (!WriteDocument(fileName_)) return false;
+  SetChangesMade(false);
+  Named(fileName_, true);
+  return true;
+}
+
+bool clsUIDocumentPage::SaveAs() {
+  if (basFileDialog::ShowFileDialog(fileName_, type_.fileType, basFileDialog::kSave, true, false, false)) {
+    return false;
+  }
+  const std::string name = FileDialogChosenName;
+  if (!WriteDocument(name)) return false;
+  SetChangesMade(false);
+  Named(name, true);
+  return true;
+}
+
+bool clsUIDocumentPage::OpenAtStart(const std::string& name) {
+  const bool read = !name.empty() && ReadDocument(name);
+  if (read) SetChangesMade(false);
+  SetFileName(read ? name : "");
+  return read;
+}
+
+void clsUIDocumentPage::SetFileName(const std::string& name) {
+  fileName_ = name;
+  basUIControl::ShowMainBarProperty(type_.nameLead + name);
+}
+
+void clsUIDocumentPage::ReportUnreadable(const std::string& name, const std::string& reason) const {
+  basMessage::ShowMessage(FileTypeDescription.at(static_cast<std::size_t>(type_.fileType)),
+                          " " + name + ": " + reason, seams::kOk, true);
+}
+
+void clsUIDocumentPage::Named(const std::string& name, bool inProject) {
+  SetFileName(name);
+  if (inProject && type_.projectKey >= 0) GlobalProject().SetValue(type_.projectKey, name);
+  basCheatSheetMenu::SetFileMenuCaptions(type_.fileType);
+}
