@@ -294,4 +294,17 @@ TEST_F(ProjectPage, ANewOrOpenedProjectReturnsThePageToTheFilesTab) {
   EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabFiles);
 }
 
+TEST_F(ProjectPage, CancelDuringTheCheatSheetKeepsThePreviousPreviewAndWritesNothing) {
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page_.CheatValid());
+  const std::string preview = GridText(grid_);
+  GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("cheat.html"));
+  seams_.yield.cancelAfter = seams_.yield.count + 3;
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  EXPECT_FALSE(fs::exists(work_.File("cheat.html")));
+  EXPECT_FALSE(Shown("Cheat Sheet Created"));
+  EXPECT_TRUE(page_.CheatValid());
+  EXPECT_EQ(GridText(grid_), preview);
+}
+
 }  // namespace
