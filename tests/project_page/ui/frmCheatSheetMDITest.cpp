@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
+#include <filesystem>
 
 #include "MainWindowHarness.h"
 #include "documents/basFlexGridHTML.h"
@@ -15,6 +17,7 @@
 #include "core/basMessage.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/ui/frmFile.h"
 #include "project_page/ui/frmCheatSheetMDI.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -128,6 +131,36 @@ TEST_F(ProjectWindow, FilesTabOpensTheValidationDetailsAndPropertiesTabEditsInPl
   QTest::keyClicks(page->txtCheat(), "7");
   EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "7");
   kdtest::SaveScreenshot(window.get(), "document_properties");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProjectWindow, TheDisplayGridButtonChoosesAGridAndSaveProjectAsNamesTheProject) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  ClickTab(page, clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page->Controller().CheatValid());
+  const int32_t columns = page->flxCheat()->Model().Cols();
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Offensive - Full Stats.dis");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  QTest::mouseClick(page->picDis(), Qt::LeftButton);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(page->lblDisplayGrid()->text().toStdString(), "Offensive - Full Stats.dis");
+  EXPECT_NE(page->flxCheat()->Model().Cols(), columns);
+
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Mine");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  window->mnuFile(basCheatSheetMenu::kSaveProjectAs)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(GlobalProject().FileName(), "Mine.kdp");
+  EXPECT_TRUE(std::filesystem::exists(home.WorkFolder() + "kdp/Mine.kdp"));
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Mine.kdp");
 }
 
 }  // namespace
