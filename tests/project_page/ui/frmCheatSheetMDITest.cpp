@@ -35,16 +35,7 @@ class ProjectWindow : public kdtest::MainWindowTest {
     return dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
   }
   // Presses and releases the pointer over tab `index`, as the strip's timer sees it.
-  void ClickTab(frmCheatSheetMDI* page, int32_t index) {
-    clsTabStrip* strip = page->TabStrip();
-    const ButtonRect r = strip->ScreenRect(index);
-    const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-    for (const bool down : {false, true, false}) {
-      pointer->current = seams::PointerState{at.x(), at.y(), down};
-      strip->Tick();
-    }
-    pointer->current = seams::PointerState{-5000, -5000, false};
-  }
+  void ClickTab(frmCheatSheetMDI* page, int32_t index) { kdtest::PressTab(*pointer, page->TabStrip(), index); }
 };
 
 TEST_F(ProjectWindow, TabsShowTheCheatSheetAndMockDraftPreviewsOfTheSampleProject) {

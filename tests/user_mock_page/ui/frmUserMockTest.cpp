@@ -112,18 +112,6 @@ TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClick
   EXPECT_EQ(basUIControl::CurrentPage(), kPageUserMockDraft);
 }
 
-// Moves the pointer onto tab `index` of the strip and clicks it, one poll
-// at each step, as the strip's timer would see it.
-void PressTab(FakePointer& pointer, clsTabStrip* strip, int32_t index) {
-  const ButtonRect r = strip->ScreenRect(index);
-  const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-  for (const bool down : {false, true, false}) {
-    pointer.current = seams::PointerState{at.x(), at.y(), down};
-    strip->Tick();
-  }
-  pointer.current = seams::PointerState{-5000, -5000, false};
-}
-
 TEST_F(UserMockWindow, TabsShowAPositionsPlayersAndATeamsRosterAndViewLogicOpensTheTrace) {
   ASSERT_TRUE(Start());
   ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
