@@ -97,6 +97,11 @@ std::string ProjectFilePath(int32_t key, int32_t pageCode) {
   return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
 }
 
+// A scoring-system file of that name in its work folder.
+std::string ScoringFilePath(const std::string& name) {
+  return FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + name;
+}
+
 // Shown when a scoring-system file that exists yields no rules: going on
 // would rank the points some earlier scoring left in the database.
 void ShowScoringNotLoaded(const std::string& name) {
@@ -105,23 +110,51 @@ void ShowScoringNotLoaded(const std::string& name) {
                                   seams::kOk, true);
 }
 
-// Loads the scoring system and rescores the season rows, with
-// ModifiedScoring on only while the rows are rescored. False when the file
-// gave no rules.
+// How every season row is scored, by the jobs and by the projected-stats
+// page alike: the rules of a scoring-system file with their distribution
+// maps become the database's scoring system, and partial units inside a
+// rule's range count as fractions for as long as this lives. Without a
+// usable file the database's stored rules are scored the same way.
+class SeasonScoring {
+ public:
+  // An empty path loads nothing.
+  SeasonScoring(clsKickwellDB& db, const std::string& path)
+      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path)) {
+    db_.SetModifiedScoring(1);
+  }
+  ~SeasonScoring() { db_.SetModifiedScoring(0); }
+  SeasonScoring(const SeasonScoring&) = delete;
+  SeasonScoring& operator=(const SeasonScoring&) = delete;
+
+  bool Loaded() const { return loaded_; }
+  // The stored rules in place of a file that did not load (an earlier load
+  // may have replaced them in memory).
+  void UseStoredRules() { db_.pSbUpdateScoringSystem(); }
+
+ private:
+  clsKickwellDB& db_;
+  bool loaded_;
+};
+
+// Loads the scoring system and rescores the season rows. False when the
+// file gave no rules.
 bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path) {
-  if (!db.pFnLoadScoringSystem(path)) return false;
+  SeasonScoring scoring(db, path);
+  if (!scoring.Loaded()) return false;
   status.SetSegmentValue(2, 1);
-  struct ModifiedScoringOn {
-    explicit ModifiedScoringOn(clsKickwellDB& d) : db(d) { db.SetModifiedScoring(1); }
-    ~ModifiedScoringOn() { db.SetModifiedScoring(0); }
-    clsKickwellDB& db;
-  } on(db);
   db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek,
                                   db.pFnGetYear());
   return true;
 }
 
 }  // namespace
+
+double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t playerID, int16_t year) {
+  SeasonScoring scoring(db, file.empty() ? file : ScoringFilePath(file));
+  if (!scoring.Loaded()) scoring.UseStoredRules();
+  db.pSbSetStatCatExtract(playerID, clsKickwellDB::kSeasonWeek, year);
+  return db.pSbScoreCurrentStatRow(db.ScoringIsolate());
+}
 
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   const std::string& name = GlobalProject().Value(kProjProjectedStatsFile);
@@ -266,7 +299,7 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
     timer.StopTimer();
     return false;
   }
-  const std::string path = FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + file;
+  const std::string path = ScoringFilePath(file);
   bool loaded = false;
   bool cancelled = false;
   {

@@ -88,6 +88,17 @@ bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellD
 // was rescored.
 bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
 
+// A corrected season row (week 250 of the year; the row must exist) scored
+// as the jobs will score it, so that the projected-stats page shows the
+// points the cheat sheet and the mock draft rank the player with: with the
+// scoring-system file of that name (the project's, in its work folder), its
+// distribution maps, and partial units inside a rule's range as fractions.
+// With no name, or a file that gives no rules, the rules stored in the
+// database are scored the same way. Writes the row's Points when they
+// change and returns them; database errors and a value no Single can hold
+// (runtime::OverflowError) reach the caller.
+double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t playerID, int16_t year);
+
 // ---- Steps of the jobs
 
 // Opens the project's projected-stats file (project key 9) in its work

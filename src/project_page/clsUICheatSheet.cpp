@@ -20,6 +20,8 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/runtime/Text.h"
 #include "project_page/CheatSheetPageView.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basUIControl.h"
 #include "user_mock/UserMockPreparation.h"
 #include "user_mock/clsUserMockIsolate.h"
 #include "validation/clsProjectValidation.h"
@@ -28,8 +30,6 @@ namespace {
 
 constexpr int32_t kCheatSheetGridKind = 2;
 constexpr int32_t kMockDraftGridKind = 1;
-constexpr int32_t kNewProject = 0;
-constexpr int32_t kOpenProject = 1;
 
 int32_t EntryNumber(int32_t key) { return static_cast<int32_t>(runtime::Val(GlobalProject().Value(key))); }
 
@@ -440,17 +440,30 @@ void clsUICheatSheet::ReturnToTab(int32_t from, int32_t to) {
 bool clsUICheatSheet::ActivateForm() {
   view_->LayOutForTab(currentTab_);
   RefreshGrid();
+  UpdateProjectCaptions();
   return true;
 }
 
-void clsUICheatSheet::ProjectCommandDone(int32_t index) {
-  if (index == kNewProject || index == kOpenProject) {
-    ResetPreviewMade();
-  } else if (gridType_ < kTabCheatSheet) {
-    // The Files tab shows the project's name; a preview of an unchanged
-    // project is not ranked again for a save.
-    RefreshGrid();
+void clsUICheatSheet::UpdateProjectCaptions() {
+  const std::string& name = GlobalProject().FileName();
+  basUIControl::ShowMainBarProperty(name.empty() ? std::string() : " " + name);
+  basUIControl::UpdateMainCaption();
+}
+
+void clsUICheatSheet::FileCommand(int32_t index) {
+  if (busy_) return;
+  if (basCheatSheetMenu::ProjectFileCommand(index)) {
+    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) {
+      ResetPreviewMade();
+    } else if (gridType_ < kTabCheatSheet) {
+      // The Files tab shows the project's name; a preview of an unchanged
+      // project is not ranked again for a save.
+      RefreshGrid();
+    }
   }
+  // A project window loaded hidden for the menu's Save while another page
+  // is shown leaves that page's property line alone.
+  if (basUIControl::CurrentPage() == kPageProject) UpdateProjectCaptions();
 }
 
 void clsUICheatSheet::RunDocumentJob(int32_t jobCode) {

@@ -93,12 +93,15 @@ class clsUICheatSheet : public PageCommands {
   void CreateCheatSheet();
   void CreateMockDraft();
 
-  // After the window carried out project command `index` (0 New, 1 Open,
-  // 3 Save, 4 Save As): the Files tab after New and Open, else a refresh.
-  void ProjectCommandDone(int32_t index);
+  // The main bar's property line shows the project's file name and the
+  // main window's caption is renewed.
+  void UpdateProjectCaptions();
 
-  // PageCommands (the window carries out the project's File commands).
+  // PageCommands. FileCommand carries out the project's 0 New, 1 Open,
+  // 3 Save and 4 Save As, then shows the Files tab after New and Open, else
+  // refreshes the tab shown.
   bool ActivateForm() override;
+  void FileCommand(int32_t index) override;
   void RunDocumentJob(int32_t jobCode) override;
 
  private:

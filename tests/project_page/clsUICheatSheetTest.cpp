@@ -26,6 +26,9 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "project_page/CheatSheetPageView.h"
 #include "project_page/clsUICheatSheet.h"
+#include "shell/MainWindowView.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/basUIControl.h"
 #include "validation/clsProjectValidation.h"
 
 namespace fs = std::filesystem;
@@ -289,7 +292,8 @@ TEST_F(ProjectPage, AnotherDisplayGridLaysOutThePreviewAgainWithoutRankingAgain)
 TEST_F(ProjectPage, ANewOrOpenedProjectReturnsThePageToTheFilesTab) {
   page_.TabClick(clsUICheatSheet::kTabCheatSheet);
   ASSERT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
-  page_.ProjectCommandDone(1);  // Open Project
+  seams_.files.AnswerOwn("KD-Sample 2024.kdp");
+  page_.FileCommand(basCheatSheetMenu::kOpenProject);
   EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabFiles);
   EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabFiles);
 }
@@ -305,6 +309,62 @@ TEST_F(ProjectPage, CancelDuringTheCheatSheetKeepsThePreviousPreviewAndWritesNot
   EXPECT_FALSE(Shown("Cheat Sheet Created"));
   EXPECT_TRUE(page_.CheatValid());
   EXPECT_EQ(GridText(grid_), preview);
+}
+
+// The main window's caption and the main bar's property line, as the
+// project page writes them.
+class CaptionWindow final : public MainWindowView {
+ public:
+  CaptionWindow() { basUIControl::SetMainWindow(this); }
+  ~CaptionWindow() override { basUIControl::Reset(); }
+  void ShowFirstRunWindow() override {}
+  void RestorePlacement(const basMockDraftSettings::WindowPlacement&) override {}
+  void LoadMainBar() override {}
+  void SyncUpdates() override {}
+  void SetCaption(const std::string& text) override { caption = text; }
+  void SetFileItemCaption(int32_t, const std::string&) override {}
+  void SetFileItemVisible(int32_t, bool) override {}
+  void SetFileItemEnabled(int32_t, bool) override {}
+  void SetMainBarProperty(const std::string& text) override { property = text; }
+  std::string MainBarProperty() const override { return property; }
+  void ShowMainBarTitle(int32_t) override {}
+  void ShowCurrentPage(int32_t) override {}
+  PageWindow* LoadPage(int32_t) override { return nullptr; }
+  void UnloadPage(PageWindow*) override {}
+  void LayoutWindows(PageWindow*, int32_t) override {}
+  bool ShowExportDialog(int32_t, int32_t, bool) override { return false; }
+  void Repaint() override {}
+  std::string caption;
+  std::string property;
+};
+
+// Regression: the main bar read only the page's title whatever project was
+// open; it names the project's file at load and after New, Open and Save As.
+TEST_F(ProjectPage, MainBarAndCaptionNameTheProjectAfterLoadNewOpenAndSaveAs) {
+  fs::copy_file(work_.File("kdp/KD-Sample 2024.kdp"), work_.File("kdp/Other.kdp"));
+  CaptionWindow window;
+  struct Step {
+    int32_t command;  // -1: the page is loaded
+    const char* chosen;
+    const char* shown;
+  };
+  const Step steps[] = {{-1, "", "KD-Sample 2024.kdp"},
+                        {basCheatSheetMenu::kNewProject, "Fresh", "Fresh.kdp"},
+                        {basCheatSheetMenu::kOpenProject, "Other", "Other.kdp"},
+                        {basCheatSheetMenu::kSaveProjectAs, "Renamed", "Renamed.kdp"}};
+  for (const Step& step : steps) {
+    if (step.command < 0) {
+      ASSERT_TRUE(page_.ActivateForm());
+      basUIControl::SetCurrentPage(kPageProject);
+    } else {
+      seams_.files.AnswerOwn(step.chosen);
+      page_.FileCommand(step.command);
+    }
+    EXPECT_EQ(GlobalProject().FileName(), step.shown);
+    EXPECT_EQ(window.property, std::string(" ") + step.shown);
+    EXPECT_EQ(window.caption, std::string("Kickwell Draftyard - ") + step.shown);
+  }
+  EXPECT_TRUE(seams_.messages.captions.empty());
 }
 
 }  // namespace

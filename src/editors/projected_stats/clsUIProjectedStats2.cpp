@@ -1,6 +1,7 @@
 #include "editors/projected_stats/clsUIProjectedStats2.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <exception>
 
@@ -40,6 +41,7 @@ constexpr int16_t kAlignCentre = 4;
 constexpr int16_t kAlignRight = 7;
 constexpr int32_t kRankSourceCategory = 51;
 constexpr const char* kMarkText = "               X";
+constexpr const char* kCorrectionCaption = "Projected Stats Correction";
 
 int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
@@ -396,18 +398,41 @@ double clsUIProjectedStats2::StoredValue(int32_t playerID, int32_t col) {
   return db_.StatCon().DoubleValue(ColumnCategory(col));
 }
 
+std::optional<double> clsUIProjectedStats2::SeasonPoints(int32_t playerID) {
+  auto rs = db_.pSbKickwellSQL("SELECT Points FROM tblStat0 WHERE PlayerID = ? AND Week = ? AND Year = ?;",
+                               {playerID, static_cast<int>(kSeasonWeek), static_cast<int>(year_)});
+  if (rs->Eof()) return std::nullopt;
+  return rs->Field(0).AsDouble();
+}
+
 void clsUIProjectedStats2::Rescore(int32_t playerID) {
-  // The row exists: every write makes it when it is missing.
-  db_.pSbSetStatCatExtract(playerID, kSeasonWeek, year_);
-  db_.pSbScoreCurrentStatRow(db_.ScoringIsolate());
+  // Scored as the jobs will score it, so that the page shows the points the
+  // cheat sheet and the mock draft rank the player with.
+  if (!SeasonPoints(playerID)) return;
+  const std::string file = ProjectOpenMode == 1 ? GlobalProject().Value(kProjScoringSystemFile) : "";
+  basMockDraftCalculation::RescoreSeasonRow(db_, file, playerID, year_);
+}
+
+void clsUIProjectedStats2::Restore(const StatChange& change) {
+  db_.pSbAddPStwPlaID(change.playerID, kSeasonWeek, year_, change.catID, change.oldValue, false);
+  // The points as they were stored, not scored again: they may come from
+  // another scoring system than the project's.
+  db_.pSbAddPStwPlaID(change.playerID, kSeasonWeek, year_, kCatPoints, change.oldPoints, false);
 }
 
 void clsUIProjectedStats2::UndoStatChanges() {
+  std::vector<int32_t> players;
   for (auto it = changes_.rbegin(); it != changes_.rend(); ++it) {
-    db_.pSbAddPStwPlaID(it->playerID, kSeasonWeek, year_, it->catID, it->oldValue, false);
-    Rescore(it->playerID);
+    Restore(*it);
+    players.push_back(it->playerID);
   }
   changes_.clear();
+  if (!loaded_ || grid_ == nullptr) return;
+  // A page that stays (its file kept) shows the restored values.
+  for (int32_t r = kHeadingRows; r < Grid().Rows(); ++r) {
+    const int32_t id = PlayerOfRow(r);
+    if (id != 0 && std::find(players.begin(), players.end(), id) != players.end()) FillPlayerRow(id, r);
+  }
 }
 
 void clsUIProjectedStats2::ClearData() {
@@ -426,7 +451,7 @@ void clsUIProjectedStats2::ToggleDNU(int32_t row, int32_t col, bool keepSet) {
   const bool current = db_.pFnGetDNU(id, kSeasonWeek, year_);
   if (current && keepSet) return;
   const double now = current ? 0 : 1;
-  changes_.push_back({id, ColumnCategory(col), current ? 1.0 : 0.0});
+  changes_.push_back({id, ColumnCategory(col), current ? 1.0 : 0.0, SeasonPoints(id).value_or(0)});
   db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, ColumnCategory(col), now, true);
   ShowMark(row, now != 0);
 }
@@ -574,12 +599,35 @@ void clsUIProjectedStats2::mFlxProjected_ValidateFlexText(int32_t row, int32_t c
     g.SetTextMatrix(row, col, oldText);
     return;
   }
+  const double value = runtime::Val(newText);
+  // Scoring compares values in Single precision: a value no Single holds
+  // could be neither scored here nor ranked by the jobs.
+  if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) {
+    g.SetTextMatrix(row, col, oldText);
+    basMessage::ShowMessage(kCorrectionCaption, " " + runtime::Trim(newText) + " is out of range.", seams::kOk,
+                            true);
+    return;
+  }
   const int32_t cat = ColumnCategory(col);
   // The value stored, not the rounded text shown, so that undo restores it exactly.
-  const double old = StoredValue(id, col);
-  changes_.push_back({id, cat, old});
-  db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, runtime::Val(newText), false);
-  Rescore(id);
+  const StatChange change{id, cat, StoredValue(id, col), SeasonPoints(id).value_or(0)};
+  changes_.push_back(change);
+  try {
+    db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, value, false);
+    Rescore(id);
+  } catch (const std::exception& e) {
+    // The correction is taken back whole, so the file and the page agree.
+    changes_.pop_back();
+    try {
+      Restore(change);
+    } catch (const std::exception&) {
+      // The message below says the correction failed; the row shows what is stored.
+    }
+    FillPlayerRow(id, row);
+    basMessage::ShowMessage(kCorrectionCaption, " Unable to save the correction.\r\n  " + std::string(e.what()),
+                            seams::kOk, true);
+    return;
+  }
   FillPlayerRow(id, row);
   ToggleDNU(row, 1, true);
   g.SetRow(row);

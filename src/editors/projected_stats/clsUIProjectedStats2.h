@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,18 @@ class ProjectedStatsView;
 class clsUIProjectedStats2 : public clsUIDocumentPage {
  public:
   static constexpr uint8_t kSeasonWeek = 250;
+  static constexpr int32_t kCatPoints = 44;
   static constexpr int32_t kCatDNU = 67;
   static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
   static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
 
-  // One correction or mark change and the stored value it replaced.
+  // One correction or mark change with the stored value and season points
+  // it replaced.
   struct StatChange {
     int32_t playerID = 0;
     int32_t catID = 0;
     double oldValue = 0;
+    double oldPoints = 0;
   };
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
@@ -79,7 +83,8 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
-  // Writes every listed value back, newest first, and empties the list.
+  // Writes every listed value and the points stored with it back, newest
+  // first, empties the list and shows the rows of the players again.
   void UndoStatChanges();
   void ClearStatChanges() { changes_.clear(); }
   void ClearData();
@@ -115,7 +120,11 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   int32_t PlayerOfRow(int32_t row);
   // The stored value of a displayed category of the player's season row.
   double StoredValue(int32_t playerID, int32_t col);
+  // The points stored in the player's season row; none without a row.
+  std::optional<double> SeasonPoints(int32_t playerID);
   void Rescore(int32_t playerID);
+  // Writes back the value and the points a change replaced.
+  void Restore(const StatChange& change);
   void ApplyScoringFromPage();
   void ChangeDisplayGrid();
   static std::string DefaultGridOfPosition(int32_t posID);

@@ -17,7 +17,6 @@
 #include "documents/basFlexGridHTML.h"
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
-#include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
@@ -266,11 +265,6 @@ bool frmCheatSheetMDI::ChooseDisplayGridFile(std::string& name) {
   if (basFileDialog::ShowFileDialogBasic(name, kPageDisplayGrids, kOpen, false)) return false;
   name = FileDialogChosenName;
   return true;
-}
-
-void frmCheatSheetMDI::FileCommand(int32_t index) {
-  if (controller_.Busy()) return;
-  if (basCheatSheetMenu::ProjectFileCommand(index)) controller_.ProjectCommandDone(index);
 }
 
 // The two boxes work as a pair; setting them raises no click of its own.

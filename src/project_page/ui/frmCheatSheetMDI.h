@@ -62,9 +62,6 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   std::shared_ptr<const FlexGridPicture> FilesPicture(int32_t index) override;
   std::string SelectProjectFile(int32_t fileType) override;
 
-  // The project's New, Open, Save and Save As, then the page is refreshed.
-  void FileCommand(int32_t index) override;
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

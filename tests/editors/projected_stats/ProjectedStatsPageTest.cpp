@@ -11,13 +11,20 @@
 #include "DatabaseFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "JobProject.h"
+#include "ScoringRules.h"
 #include "core/PageCode.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
 #include "database/clsDisplayGridIsolate.h"
+#include "database/clsKickwellDB.h"
+#include "draft_inputs/basSCOFileControl.h"
 #include "editors/projected_stats/ProjectedStatsView.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "engine/basMockDraftCalculation.h"
+#include "engine/clsMockDraft.h"
+#include "engine/clsMockRoster.h"
 #include "shell/basUIControl.h"
 
 namespace {
@@ -26,6 +33,8 @@ constexpr int32_t kName = 51;
 constexpr int32_t kPoints = 44;
 constexpr int32_t kRushYards = 14;
 constexpr int32_t kADP = 88;
+constexpr int32_t kPassTD = 4;
+constexpr int32_t kRushTD = 15;
 
 struct Picture final : FlexGridPicture {
   int32_t WidthPixels() const override { return 14; }
@@ -131,8 +140,8 @@ TEST_F(ProjectedStatsPageTest, UndoRestoresTheExactStoredValueNewestFirst) {
   page->mFlxProjected_ValidateFlexText(row, col, "120", Grid().TextMatrix(row, col));
   page->mFlxProjected_ValidateFlexText(row, col, "50", Grid().TextMatrix(row, col));
   EXPECT_EQ(Value("SELECT Fld4 FROM tblStat3 WHERE Week = 250 AND PlayerID = " + player), 50);
-  // Rescored at once by the database's own system: a point per 10 yards.
-  EXPECT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + player), 5);
+  // Rescored at once as the jobs score him: the project's system, a point a yard.
+  EXPECT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + player), 50);
   EXPECT_EQ(Grid().TextMatrix(row, 1), "               X");
   EXPECT_EQ(page->StatChangeMax(), 2);  // two values and the mark
 
@@ -204,6 +213,146 @@ TEST_F(ProjectedStatsPageTest, APositionWithoutPlayersShowsNoRows) {
   ASSERT_GE(empty, 0);
   page->mTab_Click(empty);
   EXPECT_EQ(Grid().Rows(), 2);
+}
+
+// ---- Rescoring a correction as the jobs score
+
+// The project's system with a per-yard rule, a per-touchdown rule and a
+// rule scored through the passing touchdowns' distribution map, and the
+// QBs' touchdowns: Able 10 passing and 2 rushing, Baker 10 passing, Cole 3
+// passing. The map (classes 0..3) spreads 10 touchdowns as five games of
+// 2, which the 2+ touchdown game rule scores 5 x 5 = 25; 3 touchdowns as
+// three games of 1, which score nothing.
+class RescoredCorrectionTest : public ProjectedStatsPageTest {
+ protected:
+  RescoredCorrectionTest() {
+    WriteGrid(FileTypeFolder[kPageDisplayGrids] + "Test.dis", {kName, kPoints, kRushYards, kRushTD, kPassTD});
+    std::filesystem::create_directories(DefaultsFolder);
+    kdtest::WriteFile(DefaultsFolder + "4-FDM.txt", "0.5\r\n0,40\r\n1,30\r\n2,20\r\n3,10\r\n");
+    clsScoringIsolate rules;
+    constexpr int32_t kAllPositions = 1 << 1;
+    AddRule(rules, 1, kRushYards, 10, 0, 99999, 0, kAllPositions, 0);
+    AddRule(rules, 6, kRushTD, 1, 0, 99999, 0, kAllPositions, 0);
+    AddRule(rules, 5, kPassTD, kThresholdRule, 2, 99999, 0, kAllPositions, -1);
+    EXPECT_TRUE(basSCOFileControl::WriteScoFile(project.scoringPath, rules));
+    kdtest::ExecuteSql(project.databasePath,
+                       "UPDATE tblStat3 SET Fld5 = 2 WHERE Week = 250 AND PlayerID = 1;"
+                       "INSERT INTO tblStat2 (PlayerID, Week, Fld6, Year) VALUES"
+                       " (1, 250, 10, 2024), (2, 250, 10, 2024), (3, 250, 3, 2024);");
+  }
+
+  void Correct(const std::string& name, int32_t cat, const std::string& text) {
+    const int32_t row = RowOf(name);
+    ASSERT_GT(row, 1) << name;
+    page->mFlxProjected_ValidateFlexText(row, ColOf(cat), text, Grid().TextMatrix(row, ColOf(cat)));
+  }
+  std::string PointsShown(const std::string& name) { return Grid().TextMatrix(RowOf(name), ColOf(kPoints)); }
+  // Every stat table's season rows of the player, each value as SQLite quotes it.
+  std::string SeasonRowBytes(int32_t playerID) {
+    std::string bytes;
+    for (int t = 0; t <= 11; ++t) {
+      const std::string table = "tblStat" + std::to_string(t);
+      const std::string values = Stored("SELECT group_concat('quote(' || name || ')', '||'',''||') FROM "
+                                        "pragma_table_info('" + table + "');");
+      bytes += table + ":" +
+               Stored("SELECT group_concat(" + values + ", ';') FROM " + table +
+                      " WHERE Week = 250 AND PlayerID = " + std::to_string(playerID) + ";") +
+               "\n";
+    }
+    return bytes;
+  }
+};
+
+TEST_F(RescoredCorrectionTest, ACorrectionShowsThePointsTheCheatSheetRanksThePlayerWith) {
+  const struct {
+    const char* name;
+    int32_t masterID;
+    int32_t cat;
+    const char* text;
+    double points;
+    const char* shown;
+  } cases[] = {
+      // 305 yards count 30.5 points, as the jobs count partial units.
+      {"Able", 101, kRushYards, "305", 30.5 + 12 + 25, "67.5"},
+      {"Baker", 102, kRushTD, "1", 29 + 6 + 25, "60.0"},
+      // Through the map 10 touchdowns score 25, where their total would score 5 once.
+      {"Cole", 103, kPassTD, "10", 20 + 25, "45.0"},
+      {"Dunn", 104, kRushYards, "107", 10.7, "10.7"},
+  };
+  Open();
+  std::vector<double> stored;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Correct(c.name, c.cat, c.text);
+    stored.push_back(page->KickwellDB().pSbKickwellSQL(
+        "SELECT tblStat0.Points FROM tblStat0, tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID AND "
+        "tblStat0.Week = 250 AND tblPlayers.MasterID = ?;", {c.masterID})->Field(0).AsDouble());
+    EXPECT_NEAR(stored.back(), c.points, 1e-9);
+    EXPECT_EQ(PointsShown(c.name), c.shown);
+  }
+  project.seams.messages.Answer("save");
+  ASSERT_TRUE(page->QueryUnload());
+  page.reset();
+
+  clsMockDraft mock;
+  clsMockRoster roster;
+  clsKickwellDB db;
+  ASSERT_TRUE(basMockDraftCalculation::CalculateCheatSheet(project.Status(), mock, roster, db));
+  int32_t slot = 0;
+  int32_t index = 0;
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    SCOPED_TRACE(cases[k].name);
+    ASSERT_TRUE(roster.FindStackPlayer(cases[k].masterID, slot, index));
+    EXPECT_EQ(roster.StackPlayerPoints(slot, index), stored[k]);
+  }
+}
+
+TEST_F(RescoredCorrectionTest, UndoAndDontSaveGiveBackTheStoredPointsAndBytes) {
+  for (const bool dontSave : {false, true}) {
+    SCOPED_TRACE(dontSave ? "Don't Save" : "undo");
+    Open();
+    const std::string player = Grid().TextMatrix(RowOf("Able"), 0);
+    const std::string before = SeasonRowBytes(std::stoi(player));
+    const std::string shown = PointsShown("Able");
+    // The stored points came from another scoring: undo must not score them again.
+    ASSERT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + player), 1);
+    Correct("Able", kRushYards, "305");
+    Correct("Able", kPassTD, "3");
+    ASSERT_NE(PointsShown("Able"), shown);
+    if (dontSave) {
+      project.seams.messages.Answer("nosave");
+      ASSERT_TRUE(page->QueryUnload());
+    } else {
+      page->UndoStatChanges();
+    }
+    EXPECT_EQ(SeasonRowBytes(std::stoi(player)), before);
+    EXPECT_EQ(PointsShown("Able"), shown);
+    EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), 1), "");
+    page.reset();
+  }
+}
+
+TEST_F(RescoredCorrectionTest, WithoutAProjectSystemTheStoredRulesAreScoredAsTheJobsScore) {
+  GlobalProject().SetValue(kProjScoringSystemFile, "");
+  kdtest::ExecuteSql(project.databasePath, "DELETE FROM tblScoringSystem;"
+                                           "INSERT INTO tblScoringSystem (Points, CatID, FieldVal, RangeMin,"
+                                           " RangeMax, RangeRestrict, ApplyToPos) VALUES (1, 14, 10, 0, 99999, 0, 2);");
+  Open();
+  Correct("Able", kRushYards, "305");
+  EXPECT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = 1"), 30.5);
+}
+
+// A value no Single holds used to stop the program in the rescoring.
+TEST_F(RescoredCorrectionTest, AValueBeyondScoringIsRefusedWithOneMessage) {
+  Open();
+  const std::string shown = Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards));
+  Correct("Able", kRushYards, "1e39");
+  EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), shown);
+  ASSERT_EQ(project.seams.messages.messages.size(), 1U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Projected Stats Correction");
+  EXPECT_EQ(project.seams.messages.messages[0].text, " 1e39 is out of range.");
+  EXPECT_EQ(page->StatChangeMax(), -1);
+  EXPECT_EQ(Value("SELECT Fld4 FROM tblStat3 WHERE Week = 250 AND PlayerID = 1"), 300);
 }
 
 }  // namespace
