@@ -3,11 +3,15 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "core/Seams.h"
 #include "core/basMockItUp.h"
@@ -50,6 +54,30 @@ class StderrMessages : public seams::MessageBoxView {
     return seams::PlainAnswer::kOk;
   }
 };
+
+// The benchmarks given their own repetition count.
+std::vector<benchmark::internal::Benchmark*>& Repeated() {
+  static std::vector<benchmark::internal::Benchmark*> benchmarks;
+  return benchmarks;
+}
+
+// The count of --benchmark_repetitions=N on the command line, if any (the
+// last one, as the library reads it).
+std::optional<int> RepetitionsArgument(int argc, char** argv) {
+  constexpr std::string_view kFlag = "--benchmark_repetitions=";
+  std::optional<int> times;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg.substr(0, kFlag.size()) != kFlag) continue;
+    const std::string_view value = arg.substr(kFlag.size());
+    int n = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
+    // A value the library cannot use is left for it to refuse.
+    times = error == std::errc() && end == value.data() + value.size() && n > 0 ? std::optional<int>(n)
+                                                                              : std::nullopt;
+  }
+  return times;
+}
 
 std::string ProjectDatabaseIn(const std::string& work) {
   return work + "pro/" + GlobalProject().Value(kProjProjectedStatsFile);
@@ -106,6 +134,11 @@ const std::string& SampleProject() {
 
 std::string SampleProjectDatabase() { return ProjectDatabaseIn(SampleProject()); }
 
+void RepeatTimes(benchmark::internal::Benchmark* benchmark, int times) {
+  benchmark->Repetitions(times)->ReportAggregatesOnly(true);
+  Repeated().push_back(benchmark);
+}
+
 void ReportPeakMemory(benchmark::State& state) {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -113,3 +146,17 @@ void ReportPeakMemory(benchmark::State& state) {
 }
 
 }  // namespace kdbench
+
+// Every benchmark program's entry: the library's own, except that a
+// repetition count given on the command line replaces the benchmarks' own.
+int main(int argc, char** argv) {
+  const std::optional<int> repetitions = kdbench::RepetitionsArgument(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (repetitions) {
+    for (benchmark::internal::Benchmark* b : kdbench::Repeated()) b->Repetitions(*repetitions);
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -45,4 +45,14 @@ void ReportPeakMemory(benchmark::State& state);
 
 [[noreturn]] void Die(const std::string& message);
 
+// Repeats the benchmark `times` times and reports only the aggregates
+// (mean, median, spread). --benchmark_repetitions on the command line wins
+// over `times` (the programs' main applies it).
+void RepeatTimes(benchmark::internal::Benchmark* benchmark, int times);
+// RepeatTimes as a BENCHMARK(...)->Apply(kdbench::Repeat<5>) step.
+template <int kTimes>
+void Repeat(benchmark::internal::Benchmark* benchmark) {
+  RepeatTimes(benchmark, kTimes);
+}
+
 }  // namespace kdbench

@@ -146,6 +146,7 @@ class DraftSetUp {
       kdbench::Die("the draft could not be set up");
     if (mock_.CreateDraftOrder())
       basLGPFileControl::BuildDraftOrder(order_, mock_.OwnerCount(), mock_.DraftRounds(), mock_.DraftStyle());
+    if (rosters_.size() > 1) names_.RememberStackPlayers(rosters_[1]);
   }
   DraftSetUp(const DraftSetUp&) = delete;
   DraftSetUp& operator=(const DraftSetUp&) = delete;
@@ -157,20 +158,21 @@ class DraftSetUp {
     clsMockDraft mock = mock_;
     std::vector<clsMockRoster> rosters = rosters_;
     std::array<clsPossiblePicks, 2> lists;
-    KickwellDBPickLogNames names(db_);
     std::vector<int32_t> boardIndex;
     const auto start = std::chrono::steady_clock::now();
-    const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names, boardIndex);
+    const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names_, boardIndex);
     const auto stop = std::chrono::steady_clock::now();
     if (picks) *picks = mock.Count() + 1;
     return drafted ? std::chrono::duration<double>(stop - start).count() : -1.0;
   }
 
-  // One Equilibrium search of the team on the clock at the first pick.
+  // One Equilibrium search of the team on the clock at the first pick;
+  // true when it chose a player.
   bool Search(int32_t depth) {
     std::array<clsPossiblePicks, 2> lists;
     int32_t rule = 0;
-    return calc::EquilibriumLookAhead(mock_, rosters_, lists, order_, 0, depth, false, rule, nullptr, {});
+    return calc::EquilibriumLookAhead(mock_, rosters_, lists, order_, 0, depth, false, rule, nullptr, {}) &&
+           calc::MoveToPick(lists[0], 0) && lists[0].MasID() > 0;
   }
 
   int32_t Picks() const { return static_cast<int32_t>(order_.size()); }
@@ -181,10 +183,12 @@ class DraftSetUp {
   std::vector<LGPRosterSizeRecord> records_;
   std::vector<int32_t> order_;
   std::vector<clsMockRoster> rosters_;
+  KickwellDBPickLogNames names_{db_};
 };
 
 void BM_CalculateCheatSheet(benchmark::State& state) {
   kdbench::SampleProject();
+  int32_t ranked = 0;
   for (auto _ : state) {
     clsStatusPlain status;
     AddJobSegments(status);
@@ -195,7 +199,11 @@ void BM_CalculateCheatSheet(benchmark::State& state) {
       state.SkipWithError("the cheat-sheet job failed");
       break;
     }
+    ranked = 0;
+    for (int32_t slot = 1; slot <= roster.StackMax(); ++slot) ranked += roster.StackPlayerCount(slot);
   }
+  if (ranked < 1) state.SkipWithError("no player was ranked");
+  state.counters["players"] = ranked;
   kdbench::ReportPeakMemory(state);
 }
 
@@ -213,6 +221,7 @@ void BM_CalculateMockDraft(benchmark::State& state) {
     }
     picks = mock.Count() + 1;
   }
+  if (picks < 1) state.SkipWithError("no draft was measured");
   state.counters["picks"] = picks;
   kdbench::ReportPeakMemory(state);
 }
@@ -251,6 +260,7 @@ void BM_MockDraftPickLoop(benchmark::State& state) {
     }
     state.SetIterationTime(seconds);
   }
+  if (picks < 1) state.SkipWithError("no draft was measured");
   state.counters["picks"] = picks;
   kdbench::ReportPeakMemory(state);
 }
@@ -268,7 +278,7 @@ void BM_EquilibriumSearch(benchmark::State& state) {
   DraftSetUp draft;
   for (auto _ : state) {
     if (!draft.Search(static_cast<int32_t>(state.range(0)))) {
-      state.SkipWithError("the search failed");
+      state.SkipWithError("the search chose nobody");
       break;
     }
   }
@@ -280,25 +290,23 @@ void BM_EquilibriumSearch(benchmark::State& state) {
 // picks. Each iteration times the twelve pick loops (set up once); the
 // picks without a search add about a twelfth of BM_MockDraftPickLoop/12/16.
 void BM_EquilibriumEveryTeam(benchmark::State& state) {
+  kdbench::SampleProject();
   clsSettingsKD& settings = basMockDraftSettings::GlobalSettings();
   const int32_t depth = settings.LongVal(kSetEquilibriumDepth);
   settings.SetLongVal(kSetEquilibriumDepth, 4);
   std::vector<std::unique_ptr<DraftSetUp>> drafts;
-  const int32_t teams = [] {
-    clsLeagueIsolate league;
-    league.SetFilePath(FileTypeFolder.at(kPageLeagueProperties));
-    league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-    return league.LoadLeagueProps(true) ? league.TeamCount() : 0;
-  }();
-  for (int32_t t = 1; t <= teams; ++t) {
+  clsLeagueIsolate sample;
+  if (!calc::LoadProjectLeague(sample)) kdbench::Die("cannot read the sample league");
+  for (int32_t t = 1; t <= sample.TeamCount(); ++t) {
     const LeagueVariant league("KD-Equilibrium.stg", 4, 0, LeagueVariant::kRounds, t);
     drafts.push_back(std::make_unique<DraftSetUp>());
   }
   for (auto _ : state) {
     double total = 0;
     for (auto& draft : drafts) {
-      const double seconds = draft->Run();
-      if (seconds < 0) {
+      int32_t picks = 0;
+      const double seconds = draft->Run(&picks);
+      if (seconds < 0 || picks < 1) {
         state.SkipWithError("a draft failed");
         break;
       }
@@ -307,6 +315,7 @@ void BM_EquilibriumEveryTeam(benchmark::State& state) {
     state.SetIterationTime(total);
   }
   settings.SetLongVal(kSetEquilibriumDepth, depth);
+  if (drafts.empty()) state.SkipWithError("no draft was measured");
   state.counters["drafts"] = static_cast<double>(drafts.size());
   kdbench::ReportPeakMemory(state);
 }
@@ -397,6 +406,7 @@ void BM_UserMockProjection(benchmark::State& state) {
   for (auto _ : state) session.ProjectNextPicks(0);
   int32_t projected = 0;
   for (int32_t player : session.ProjectedPlayers()) projected += player > 0 ? 1 : 0;
+  if (projected < 1) state.SkipWithError("no pick was projected");
   state.counters["active_pick"] = session.ActivePick() + 1;
   state.counters["projected"] = projected;
   settings = saved;
@@ -425,25 +435,23 @@ void BM_CreateProjectedFile(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
 BENCHMARK(BM_MockDraftPickLoop)
     ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->MinTime(0.2)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Apply(kdbench::Repeat<5>);
 BENCHMARK(BM_MockDraftSize)
     ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(0.2)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EquilibriumEveryTeam)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_CreateProjectedFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+    ->Apply(kdbench::Repeat<3>);
+BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<3>);
+BENCHMARK(BM_EquilibriumEveryTeam)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<3>);
+BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<3>);
+BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_CreateProjectedFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<3>);

@@ -24,6 +24,7 @@ void ApplyScoring(benchmark::State& state, uint8_t weekFrom, uint8_t weekTo) {
     db.pSbUpdatePlayerPointswStatus(status, weekFrom, weekTo, kdbench::kSampleYear);
     rows = status.Segments().back().MaxValue;  // the rows the pass scored
   }
+  if (rows < 1) state.SkipWithError("no row was scored");
   state.counters["rows"] = rows;
   kdbench::ReportPeakMemory(state);
 }
@@ -37,5 +38,5 @@ void BM_ApplyScoringWeeksAndSeason(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);

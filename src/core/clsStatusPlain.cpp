@@ -1,5 +1,6 @@
 #include "core/clsStatusPlain.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -46,10 +47,22 @@ void clsStatusPlain::AddSegment(int32_t id, float weight) {
   segments_.push_back(segment);
   // A reused id keeps addressing its first phase; the fallback at position
   // 0 is never found by its id.
-  if (segments_.size() > 1) positionOf_.emplace(id, static_cast<int32_t>(segments_.size()) - 1);
+  if (segments_.size() < 2) return;
+  const int32_t position = static_cast<int32_t>(segments_.size()) - 1;
+  if (id >= 0 && id < kSmallIds) {
+    const std::size_t at = static_cast<std::size_t>(id);
+    if (at >= positionOfSmallId_.size()) positionOfSmallId_.resize(std::max(at + 1, 2 * positionOfSmallId_.size()), 0);
+    if (positionOfSmallId_[at] == 0) positionOfSmallId_[at] = position;
+  } else {
+    positionOf_.emplace(id, position);
+  }
 }
 
 int32_t clsStatusPlain::Find(int32_t id) const {
+  if (id >= 0 && id < kSmallIds) {
+    const std::size_t at = static_cast<std::size_t>(id);
+    return at < positionOfSmallId_.size() ? positionOfSmallId_[at] : 0;
+  }
   const auto it = positionOf_.find(id);
   return it == positionOf_.end() ? 0 : it->second;
 }

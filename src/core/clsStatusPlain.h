@@ -85,6 +85,8 @@ class clsStatusPlain {
     int32_t NextRedraw = 0;
   };
 
+  // Ids below this are found by index (a draft's pick ids are 10 + pick).
+  static constexpr int32_t kSmallIds = 1 << 20;
   int32_t Find(int32_t id) const;
   int32_t Position(int32_t segment) const;
   Bar& BarAt(int32_t bar);
@@ -98,8 +100,10 @@ class clsStatusPlain {
   std::string file_;
   Bar bars_[2];
   std::vector<StatusSegment> segments_;
-  // Position of the first phase with each id (positions 1 up), and the sum
-  // of the contributions of those positions: a draft adds a phase per pick.
+  // Position of the first phase with each id (positions 1 up, 0 for none),
+  // and the sum of the contributions of those positions: a draft adds a
+  // phase per pick, numbered in a row, which go by index; other ids by map.
+  std::vector<int32_t> positionOfSmallId_;
   std::unordered_map<int32_t, int32_t> positionOf_;
   double total_ = 0;
   int32_t current_ = 0;

@@ -5,14 +5,20 @@
 #include "platform/runtime/Encoding.h"
 
 std::string FixedLengthText(std::string_view text, std::size_t width) {
+  std::string out;
+  AssignFixedLengthText(out, text, width);
+  return out;
+}
+
+void AssignFixedLengthText(std::string& out, std::string_view text, std::size_t width) {
   // Plain ASCII reads the same in both encodings: it is cut or padded as it
   // is (every pick of a draft names its player through here).
   if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    std::string out(text.substr(0, width));
+    out.assign(text.substr(0, width));
     out.resize(width, ' ');
-    return out;
+    return;
   }
-  return runtime::Cp1252ToUtf8(runtime::ToFixedField(text, width));
+  out = runtime::Cp1252ToUtf8(runtime::ToFixedField(text, width));
 }
 
 void ReadLGPRecord(runtime::ByteReader& in, LGPTeamRecord& record) {

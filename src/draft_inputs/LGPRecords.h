@@ -24,6 +24,8 @@ inline constexpr uint64_t kLGPRosterSizeRecordSize = 24;
 // stored in it: left-aligned, blank-padded or cut, and limited to what the
 // file's Windows-1252 code page can hold, so memory and file always agree.
 std::string FixedLengthText(std::string_view text, std::size_t width);
+// FixedLengthText into `out`, reusing its storage.
+void AssignFixedLengthText(std::string& out, std::string_view text, std::size_t width);
 
 struct LGPTeamRecord {
   int32_t OwnerID = 0;

@@ -285,6 +285,7 @@ bool CalculateMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellD
   if (mock.CreateDraftOrder())
     basLGPFileControl::BuildDraftOrder(order, mock.OwnerCount(), mock.DraftRounds(), mock.DraftStyle());
   KickwellDBPickLogNames names(db);
+  if (rosters.size() > 1) names.RememberStackPlayers(rosters[1]);
   std::vector<int32_t> boardIndex;
   const bool drafted = RunMockDraftPicks(status, mock, order, rosters, lists, names, boardIndex);
   return ok && drafted && !CancelFlag;
@@ -393,6 +394,14 @@ int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order) {
   return static_cast<int32_t>(std::count(order.begin(), order.begin() + pick + 1, team));
 }
 
+std::vector<int32_t> TeamPickNumbers(std::span<const int32_t> order) {
+  // An order may hold thousands of picks: one pass, not a count per pick.
+  std::unordered_map<int32_t, int32_t> picksSoFar;
+  std::vector<int32_t> numbers(order.size());
+  for (std::size_t p = 0; p < order.size(); ++p) numbers[p] = ++picksSoFar[order[p]];
+  return numbers;
+}
+
 int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_t n) {
   CheckPick(order, pick);
   const int32_t team = order[static_cast<std::size_t>(pick)];
@@ -405,8 +414,11 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
                              int32_t countChange, int32_t indexHint) {
+  if (rosters.size() < 2) return;
+  // Rosters built alike serve a position from the same slot: found once.
+  const int32_t slot = rosters[1].pFnGetPositionStackArwPosID(posID);
   for (std::size_t t = 1; t < rosters.size(); ++t) {
-    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint);
+    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint, slot);
   }
 }
 
@@ -648,14 +660,18 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   }
   status.SetSegmentRange(7, 0, last);
 
+  const std::vector<int32_t> teamPicks = TeamPickNumbers(order);
+  const std::string of = " of " + std::to_string(last + 1);
+  std::string caption;
   int32_t forcedTeam = 0;
   int32_t rule = 0;
   for (int32_t i = 0; i <= last; ++i) {
     DoEvents();
     if (CancelFlag) break;
-    status.StatusCaption(
-        clsStatusPlain::kCurrentBar, 0,
-        "Running Mock Draft Pick " + std::to_string(i + 1) + " of " + std::to_string(last + 1));
+    caption.assign("Running Mock Draft Pick ");
+    caption += std::to_string(i + 1);
+    caption += of;
+    status.StatusCaption(clsStatusPlain::kCurrentBar, 0, caption);
     status.SetSegmentValue(10 + i, 0);
 
     const int32_t team = order[static_cast<std::size_t>(i)];
@@ -687,7 +703,7 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
       }
       forcedTeam = -1;
     } else {
-      code = roster.DraftNextPlayer(points, baseline, posID, TeamPickNumber(i, order), rule);
+      code = roster.DraftNextPlayer(points, baseline, posID, teamPicks[static_cast<std::size_t>(i)], rule);
     }
 
     if (code < 0) {
@@ -1004,11 +1020,7 @@ class LookAheadSearch {
         std::find(order_.begin() + pick_ + 1, order_.begin() + end_ + 1, team_) != order_.begin() + end_ + 1;
     mids_.assign(order_.size(), 0);
     pids_.assign(order_.size(), 0);
-    // Each pick's number among its team's picks, counted in one pass: the
-    // order may hold thousands of picks.
-    std::unordered_map<int32_t, int32_t> picksSoFar;
-    teamPick_.resize(order_.size());
-    for (std::size_t p = 0; p < order_.size(); ++p) teamPick_[p] = ++picksSoFar[order_[p]];
+    teamPick_ = TeamPickNumbers(order_);
 
     ReplayPicksIntoRoster(mock, rosters_, copies_, pick_);
     BuildPossiblePicks(mock, copies_, lists_, order_, pick_, boardIndex);

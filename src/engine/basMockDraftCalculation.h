@@ -145,6 +145,8 @@ void CheckProjectFile(int32_t key, int32_t pageCode, std::string& message, bool&
 
 // The owning team's own pick number at pick `pick` (1 at its first pick).
 int32_t TeamPickNumber(int32_t pick, std::span<const int32_t> order);
+// TeamPickNumber of every pick of the order, counted in one pass.
+std::vector<int32_t> TeamPickNumbers(std::span<const int32_t> order);
 
 // The index of the n-th pick after `pick` owned by the same team; the last
 // index of the order when the team has fewer later picks (or n < 1).

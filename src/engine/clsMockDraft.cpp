@@ -81,7 +81,12 @@ void clsMockDraft::SetDraftStrategyFile(int32_t team, std::string_view fileName)
 }
 
 void clsMockDraft::SetPlayerName(int32_t pick, std::string_view name) {
-  At(pick).PlayerName = FixedLengthText(name, kPlayerNameWidth);
+  AssignFixedLengthText(At(pick).PlayerName, name, kPlayerNameWidth);
+}
+
+const std::string& clsMockDraft::BlankPlayerName() {
+  static const std::string blank = FixedLengthText("", kPlayerNameWidth);
+  return blank;
 }
 
 int32_t clsMockDraft::PlayerDraftNdx(int32_t masterID) const {

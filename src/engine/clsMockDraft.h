@@ -85,7 +85,7 @@ class clsMockDraft {
  private:
   struct PickRecord {
     int32_t MasterID = 0;
-    std::string PlayerName = FixedLengthText("", kPlayerNameWidth);
+    std::string PlayerName = BlankPlayerName();
     int32_t Position = 0;
     double Points = 0;
     double BaseLine = 0;
@@ -93,6 +93,8 @@ class clsMockDraft {
     int32_t DraftOwner = 0;
   };
 
+  // A name field with no name: kPlayerNameWidth blanks.
+  static const std::string& BlankPlayerName();
   PickRecord& At(int32_t pick);
   const PickRecord& At(int32_t pick) const;
   std::size_t RosterRecordIndex(int32_t posID) const;

@@ -13,14 +13,23 @@ std::out_of_range PlayerError(int32_t i) {
 
 }  // namespace
 
-clsMockDraftPositionStack::Player& clsMockDraftPositionStack::At(int32_t i) {
-  if (!Holds(i)) throw PlayerError(i);
-  return players_[static_cast<std::size_t>(i)];
-}
-
 const clsMockDraftPositionStack::Player& clsMockDraftPositionStack::At(int32_t i) const {
   if (!Holds(i)) throw PlayerError(i);
-  return players_[static_cast<std::size_t>(i)];
+  return (*players_)[static_cast<std::size_t>(i)];
+}
+
+clsMockDraftPositionStack::Players& clsMockDraftPositionStack::MutablePlayers() {
+  if (!players_) {
+    players_ = std::make_shared<Players>();
+  } else if (players_.use_count() > 1) {
+    players_ = std::make_shared<Players>(*players_);
+  }
+  return *players_;
+}
+
+clsMockDraftPositionStack::Player& clsMockDraftPositionStack::MutableAt(int32_t i) {
+  if (!Holds(i)) throw PlayerError(i);
+  return MutablePlayers()[static_cast<std::size_t>(i)];
 }
 
 void clsMockDraftPositionStack::SetRosterBaselinePointer(int32_t pointer) {
@@ -36,58 +45,63 @@ void clsMockDraftPositionStack::AddPlayer(int32_t masterID, double points, uint8
   p.MasterID = masterID;
   p.Points = points;
   p.ByeWeek = byeWeek;
-  p.Drafted = drafted;
-  players_.push_back(p);
+  MutablePlayers().push_back(p);
+  drafted_.push_back(drafted ? 1 : 0);
   Changed();
 }
 
 void clsMockDraftPositionStack::SetCount(int32_t highestIndex) {
   if (highestIndex < -1) throw std::out_of_range("position stack count below 0");
-  players_.resize(static_cast<std::size_t>(highestIndex) + 1);
+  const std::size_t n = static_cast<std::size_t>(highestIndex) + 1;
+  MutablePlayers().resize(n);
+  drafted_.resize(n, 0);
   firstOpen_ = std::min(firstOpen_, Count());
   Changed();
 }
 
 uint8_t clsMockDraftPositionStack::ByeWeek(int32_t i) const { return At(i).ByeWeek; }
-void clsMockDraftPositionStack::SetByeWeek(int32_t i, uint8_t week) { At(i).ByeWeek = week; }
+void clsMockDraftPositionStack::SetByeWeek(int32_t i, uint8_t week) { MutableAt(i).ByeWeek = week; }
 
 int32_t clsMockDraftPositionStack::MasterID(int32_t i) const {
-  return Holds(i) ? players_[static_cast<std::size_t>(i)].MasterID : 0;
+  return Holds(i) ? (*players_)[static_cast<std::size_t>(i)].MasterID : 0;
 }
 void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) {
-  At(i).MasterID = masterID;
+  MutableAt(i).MasterID = masterID;
   Changed();
 }
 
-bool clsMockDraftPositionStack::Drafted(int32_t i) const { return At(i).Drafted; }
+bool clsMockDraftPositionStack::Drafted(int32_t i) const {
+  At(i);
+  return drafted_[static_cast<std::size_t>(i)] != 0;
+}
 void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) {
-  At(i).Drafted = drafted;
-  if (!drafted && i < firstOpen_) firstOpen_ = i;
+  At(i);
+  MarkAt(i, drafted);
 }
 
 int32_t clsMockDraftPositionStack::FirstUndrafted() const {
   firstOpen_ = std::min(firstOpen_, Count());
-  while (firstOpen_ < Count() && players_[static_cast<std::size_t>(firstOpen_)].Drafted) ++firstOpen_;
+  while (firstOpen_ < Count() && drafted_[static_cast<std::size_t>(firstOpen_)]) ++firstOpen_;
   return firstOpen_;
 }
 
 double clsMockDraftPositionStack::Points(int32_t i) const {
-  return Holds(i) ? players_[static_cast<std::size_t>(i)].Points : 0.0;
+  return Holds(i) ? (*players_)[static_cast<std::size_t>(i)].Points : 0.0;
 }
-void clsMockDraftPositionStack::SetPoints(int32_t i, double points) { At(i).Points = points; }
+void clsMockDraftPositionStack::SetPoints(int32_t i, double points) { MutableAt(i).Points = points; }
 
 double clsMockDraftPositionStack::ADP(int32_t i) const {
   if (!Holds(i)) return kNoADP;
-  const double adp = players_[static_cast<std::size_t>(i)].ADP;
+  const double adp = (*players_)[static_cast<std::size_t>(i)].ADP;
   return adp == 0.0 ? kNoADP : adp;
 }
-void clsMockDraftPositionStack::SetADP(int32_t i, double adp) { At(i).ADP = adp; }
+void clsMockDraftPositionStack::SetADP(int32_t i, double adp) { MutableAt(i).ADP = adp; }
 
 int32_t clsMockDraftPositionStack::GetBestADPAvailable(double minimum) const {
   int32_t best = -1;
   double bestADP = 100000.0;
   for (int32_t i = 0; i < Count(); ++i) {
-    if (players_[static_cast<std::size_t>(i)].Drafted) continue;
+    if (drafted_[static_cast<std::size_t>(i)]) continue;
     const double adp = ADP(i);
     if (adp > minimum && adp < bestADP) {
       best = i;
@@ -112,15 +126,15 @@ double clsMockDraftPositionStack::BaseLine(int32_t i) const {
 
 uint8_t clsMockDraftPositionStack::GetByeWeekwMasID(int32_t masterID) const {
   const int32_t i = IndexOfMasterID(masterID);
-  return i < 0 ? 0 : players_[static_cast<std::size_t>(i)].ByeWeek;
+  return i < 0 ? 0 : (*players_)[static_cast<std::size_t>(i)].ByeWeek;
 }
 
 const clsMockDraftPositionStack::MasterIndex& clsMockDraftPositionStack::Index() const {
   if (!index_) {
     auto index = std::make_shared<MasterIndex>();
-    index->reserve(players_.size());
-    for (std::size_t i = 0; i < players_.size(); ++i)
-      index->emplace_back(players_[i].MasterID, static_cast<int32_t>(i));
+    index->reserve(drafted_.size());
+    for (std::size_t i = 0; i < drafted_.size(); ++i)
+      index->emplace_back((*players_)[i].MasterID, static_cast<int32_t>(i));
     std::sort(index->begin(), index->end());
     index_ = std::move(index);
   }

@@ -42,7 +42,7 @@ class clsMockDraftPositionStack {
 
   // Number of players. SetCount(n) makes n the highest index (n + 1 players,
   // keeping those already there); -1 empties the stack, below -1 throws.
-  int32_t Count() const { return static_cast<int32_t>(players_.size()); }
+  int32_t Count() const { return static_cast<int32_t>(drafted_.size()); }
   void SetCount(int32_t highestIndex);
 
   // The position id the stack serves, -1 until set.
@@ -59,6 +59,20 @@ class clsMockDraftPositionStack {
   void SetPoints(int32_t i, double points);
   double ADP(int32_t i) const;
   void SetADP(int32_t i, double adp);
+
+  // Sets the drafted mark of the player at index `hint` when he has that
+  // MasterID (every team's copy of a stack holds him at the same index),
+  // else of the first player with it. False when the stack lacks him.
+  bool MarkDrafted(int32_t masterID, bool drafted, int32_t hint) {
+    // Inline: a draft marks every pick in every team's stack.
+    if (hint >= 0 && hint < Count() && (*players_)[static_cast<std::size_t>(hint)].MasterID == masterID) {
+      MarkAt(hint, drafted);
+      return true;
+    }
+    const int32_t i = IndexOfMasterID(masterID);
+    if (i >= 0) MarkAt(i, drafted);
+    return i >= 0;
+  }
 
   // Index of the first player not drafted (Count() when every one is).
   int32_t FirstUndrafted() const;
@@ -83,24 +97,38 @@ class clsMockDraftPositionStack {
   void IndexPlayers() const { Index(); }
 
  private:
+  // A player as every copy of the stack sees him; the drafted marks are
+  // each copy's own.
   struct Player {
     int32_t MasterID = 0;
-    double Points = 0;
-    bool Drafted = false;
     uint8_t ByeWeek = 0;
+    double Points = 0;
     double ADP = 0;
   };
+  using Players = std::vector<Player>;
 
   bool Holds(int32_t i) const { return i >= 0 && i < Count(); }
-  Player& At(int32_t i);
+  // A player for reading / for changing (which gives this copy a list of
+  // its own first, when it shares one).
   const Player& At(int32_t i) const;
+  Player& MutableAt(int32_t i);
+  Players& MutablePlayers();
+  // SetDrafted for an index known to hold a player.
+  void MarkAt(int32_t i, bool drafted) {
+    drafted_[static_cast<std::size_t>(i)] = drafted ? 1 : 0;
+    if (!drafted && i < firstOpen_) firstOpen_ = i;
+  }
 
   // (MasterID, index) of every player, sorted: the first of equal ids first.
   using MasterIndex = std::vector<std::pair<int32_t, int32_t>>;
   const MasterIndex& Index() const;
   void Changed() { index_.reset(); }
 
-  std::vector<Player> players_;
+  // The players, shared by copies of the stack until one of them changes a
+  // player (teams' stacks are copies, and look-ahead searches copy every
+  // team's roster): a copy costs its drafted marks, one byte a player.
+  std::shared_ptr<Players> players_;
+  std::vector<uint8_t> drafted_;
   mutable std::shared_ptr<const MasterIndex> index_;
   // No player above this index is undrafted: the top of a stack fills with
   // drafted players as a draft goes on.

@@ -131,9 +131,15 @@ const clsMockRoster::RosterPickEntry& clsMockRoster::PickAt(int32_t pick) const 
 }
 
 int32_t clsMockRoster::MasterID(int32_t pick) const { return PickAt(pick).MasterID; }
-void clsMockRoster::SetMasterID(int32_t pick, int32_t masterID) { PickAt(pick).MasterID = masterID; }
+void clsMockRoster::SetMasterID(int32_t pick, int32_t masterID) {
+  PickAt(pick).MasterID = masterID;
+  ForgetPickedByes();
+}
 int32_t clsMockRoster::Position(int32_t pick) const { return PickAt(pick).PosID; }
-void clsMockRoster::SetPosition(int32_t pick, int32_t posID) { PickAt(pick).PosID = posID; }
+void clsMockRoster::SetPosition(int32_t pick, int32_t posID) {
+  PickAt(pick).PosID = posID;
+  ForgetPickedByes();
+}
 
 void clsMockRoster::EnsurePickCapacity(int32_t upper) {
   if (upper >= static_cast<int32_t>(picks_.size())) picks_.resize(static_cast<std::size_t>(upper) + 1);
@@ -143,6 +149,7 @@ void clsMockRoster::SetPlayerCount(int32_t n) {
   if (n < 0) throw std::out_of_range("roster pick count below 0");
   pickUpper_ = n - 1;
   EnsurePickCapacity(pickUpper_);
+  ForgetPickedByes();
 }
 
 int32_t clsMockRoster::RecordPick(int32_t slot, int32_t masterID) {
@@ -151,6 +158,13 @@ int32_t clsMockRoster::RecordPick(int32_t slot, int32_t masterID) {
   ++pickUpper_;
   EnsurePickCapacity(pickUpper_);
   picks_[static_cast<std::size_t>(pickUpper_)] = RosterPickEntry{masterID, s.size.PosID};
+  if (pickedByesKnown_) {
+    // Every slot of the position counts the new pick, by its own stack.
+    for (int32_t k = 1; k <= std::min(ActivePositions(), StackMax()); ++k)
+      if (slots_[static_cast<std::size_t>(k)].size.PosID == s.size.PosID)
+        pickedByes_[static_cast<std::size_t>(k)].push_back(
+            stacks_[static_cast<std::size_t>(k)].GetByeWeekwMasID(masterID));
+  }
   return s.size.PosID;
 }
 
@@ -163,6 +177,7 @@ bool clsMockRoster::RemovePick(int32_t masterID, int32_t slot) {
     std::copy(picks_.begin() + k + 1, picks_.begin() + pickUpper_ + 1, picks_.begin() + k);
     --pickUpper_;
     --s.drafted;
+    ForgetPickedByes();
     return true;
   }
   return false;
@@ -172,6 +187,7 @@ void clsMockRoster::ClearRoster() {
   for (Slot& s : slots_) s.drafted = 0;
   std::fill(picks_.begin(), picks_.end(), RosterPickEntry{});
   pickUpper_ = -1;
+  ForgetPickedByes();
 }
 
 // ---------------------------------------------------------------- building
@@ -180,8 +196,11 @@ void clsMockRoster::AddRosterPositionSize(int32_t mergeAsID, int32_t posID, int3
                                           int32_t rosterMin, int32_t starterMax, int32_t starterMin) {
   Slot s;
   s.size = RosterSizeRecord{posID, mergeAsID, rosterMin, rosterMax, starterMin, starterMax};
+  for (Slot& earlier : slots_)
+    if (earlier.size.PosID == posID) earlier.latest = false;
   slots_.push_back(s);
   filters_.clear();
+  ForgetPickedByes();
   for (Slot& each : slots_) {
     each.drafted = 0;
     each.leagueDraftMax = 0;
@@ -203,6 +222,7 @@ bool clsMockRoster::SetPositionFactor(int32_t posID, double factor) {
 void clsMockRoster::SizePositionStacks() {
   if (ActivePositions() < 0) return;
   stacks_.assign(slots_.size(), clsMockDraftPositionStack());
+  ForgetPickedByes();
   for (int32_t slot = 1; slot <= ActivePositions(); ++slot)
     stacks_[static_cast<std::size_t>(slot)].SetPosition(slots_[static_cast<std::size_t>(slot)].size.PosID);
 }
@@ -223,14 +243,17 @@ void clsMockRoster::CopyPositionStacks(const clsMockRoster& model) {
     throw std::logic_error("stacks copied between rosters of different positions");
   for (const clsMockDraftPositionStack& stack : model.stacks_) stack.IndexPlayers();
   stacks_ = model.stacks_;
+  ForgetPickedByes();
 }
 
 void clsMockRoster::AddMissingMasterID(int32_t masterID, double points, bool drafted, int32_t slot) {
   StackAt(slot).AddPlayer(masterID, points, 0, drafted);
+  ForgetPickedByes();
 }
 
 void clsMockRoster::AddStackPlayer(int32_t masterID, double points, bool drafted, int32_t slot, uint8_t byeWeek) {
   StackAt(slot).AddPlayer(masterID, points, byeWeek, drafted);
+  ForgetPickedByes();
 }
 
 void clsMockRoster::SetBaselineMode(int32_t mode) {
@@ -259,7 +282,11 @@ bool clsMockRoster::LoadDraftStrategy(const std::string& folder, const std::stri
   strategy_.SetFileName(fileName);
   rules_.clear();
   filters_.clear();
-  return strategy_.LoadDraftStrategy();
+  const bool loaded = strategy_.LoadDraftStrategy();
+  // The rules and their position filters are read here, once, rather than
+  // at a team's first pick.
+  for (int32_t r = 0; r < StrategyRuleCount(); ++r) FilterOf(r);
+  return loaded;
 }
 
 void clsMockRoster::Spawn(clsMockRoster& target) const {
@@ -271,6 +298,7 @@ void clsMockRoster::Spawn(clsMockRoster& target) const {
   for (const Slot& s : slots_) {
     Slot c;
     c.size = s.size;
+    c.latest = s.latest;
     c.drafted = s.drafted;
     copy.slots_.push_back(c);
   }
@@ -310,15 +338,15 @@ void clsMockRoster::MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool dr
 
 void clsMockRoster::MarkInSlot(int32_t slot, int32_t masterID, bool drafted, int32_t indexHint) {
   if (slot < 1 || slot > StackMax()) return;
-  clsMockDraftPositionStack& stack = stacks_[static_cast<std::size_t>(slot)];
-  int32_t i = indexHint;
-  if (i < 0 || i >= stack.Count() || stack.MasterID(i) != masterID) i = stack.IndexOfMasterID(masterID);
-  if (i >= 0) stack.SetDrafted(i, drafted);
+  stacks_[static_cast<std::size_t>(slot)].MarkDrafted(masterID, drafted, indexHint);
 }
 
 void clsMockRoster::MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange,
-                                   int32_t indexHint) {
-  const int32_t slot = pFnGetPositionStackArwPosID(posID);
+                                   int32_t indexHint, int32_t slotHint) {
+  const bool hinted = slotHint >= 0 && slotHint <= ActivePositions() &&
+                      slots_[static_cast<std::size_t>(slotHint)].size.PosID == posID &&
+                      slots_[static_cast<std::size_t>(slotHint)].latest;
+  const int32_t slot = hinted ? slotHint : pFnGetPositionStackArwPosID(posID);
   MarkInSlot(slot, masterID, drafted, indexHint);
   if (slot >= 0) slots_[static_cast<std::size_t>(slot)].leagueDraftCount += countChange;
 }
@@ -540,20 +568,18 @@ int32_t clsMockRoster::RecommendedNextPlayer(double& points, double& value, int3
                                       : kPickStarterPotGL;
     }
 
-    SlotFlags pool;
-    SlotFlags filter;
-    if (!BuildSelectionPool(current, r, lastRule, pool, filter, out)) continue;
+    if (!BuildSelectionPool(current, r, lastRule, pool_, filter_, out)) continue;
     if (out) {
       std::string line = " ";
       for (int32_t s = 1; s <= ActivePositions(); ++s)
-        if (pool[static_cast<std::size_t>(s)]) line += out->PosAbrv(SlotAt(s).size.PosID) + "  ";
+        if (pool_[static_cast<std::size_t>(s)]) line += out->PosAbrv(SlotAt(s).size.PosID) + "  ";
       out->Add("POSITION SELECTION POOL");
       out->Add(line);
       out->Add("");
     }
 
     int32_t winner = 0;
-    code = ComparePoolPlayers(current, lastRule, pool, checkBalance, out, points, value, winner);
+    code = ComparePoolPlayers(current, lastRule, pool_, checkBalance, out, points, value, winner);
     rule = r;
     slot = winner;
     if (code > 0) {
@@ -727,7 +753,7 @@ bool clsMockRoster::MinimumsPool(SlotFlags& pool, const SlotFlags& filter) const
 
 bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& filter) const {
   if (IsFixedRoster()) return false;
-  SlotFlags belowMinimum;
+  SlotFlags& belowMinimum = belowMinimum_;
   if (!MinimumsSqueeze(belowMinimum)) return false;
   bool anyLeft = false;
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
@@ -740,15 +766,22 @@ bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& fil
   return true;
 }
 
-std::vector<uint8_t> clsMockRoster::PickedByeWeeks(int32_t slot) const {
-  const int32_t posID = SlotAt(slot).size.PosID;
-  const clsMockDraftPositionStack& stack = Stack(slot);
-  std::vector<uint8_t> byes;
-  for (int32_t k = 0; k <= pickUpper_; ++k) {
-    const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
-    if (pick.PosID == posID) byes.push_back(stack.GetByeWeekwMasID(pick.MasterID));
+const std::vector<uint8_t>& clsMockRoster::PickedByeWeeks(int32_t slot) const {
+  SlotAt(slot);
+  Stack(slot);
+  if (!pickedByesKnown_) {
+    pickedByes_.resize(slots_.size());
+    for (std::vector<uint8_t>& byes : pickedByes_) byes.clear();
+    for (int32_t k = 0; k <= pickUpper_; ++k) {
+      const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
+      for (int32_t s = 1; s <= std::min(ActivePositions(), StackMax()); ++s)
+        if (slots_[static_cast<std::size_t>(s)].size.PosID == pick.PosID)
+          pickedByes_[static_cast<std::size_t>(s)].push_back(
+              stacks_[static_cast<std::size_t>(s)].GetByeWeekwMasID(pick.MasterID));
+    }
+    pickedByesKnown_ = true;
   }
-  return byes;
+  return pickedByes_[static_cast<std::size_t>(slot)];
 }
 
 bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek,
@@ -768,8 +801,8 @@ bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pic
 int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const {
   const clsMockDraftPositionStack& stack = Stack(slot);
   // The team's picks do not change while its candidates are checked.
-  const std::vector<uint8_t> pickedByes =
-      ruleFlag || checkBalance ? PickedByeWeeks(slot) : std::vector<uint8_t>();
+  static const std::vector<uint8_t> kNoByes;
+  const std::vector<uint8_t>& pickedByes = ruleFlag || checkBalance ? PickedByeWeeks(slot) : kNoByes;
   int32_t first = -1;
   for (int32_t i = stack.FirstUndrafted(); i < stack.Count(); ++i) {
     if (stack.Drafted(i)) continue;
@@ -877,7 +910,8 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     if (!pool[static_cast<std::size_t>(s)]) continue;
     const clsMockDraftPositionStack& stack = Stack(s);
-    const std::vector<uint8_t> pickedByes = checkByes ? PickedByeWeeks(s) : std::vector<uint8_t>();
+    static const std::vector<uint8_t> kNoByes;
+    const std::vector<uint8_t>& pickedByes = checkByes ? PickedByeWeeks(s) : kNoByes;
     // Walk up the ADP ranking; players sharing the ADP of one in conflict
     // are passed over with him.
     int32_t first = -1;

@@ -212,8 +212,11 @@ class clsMockRoster {
   // index hint first. Unknown positions and players change nothing.
   void MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool drafted, int32_t indexHint = -1);
   // MarkPlayerAsDrafted, and the position's league-wide count moved by
-  // countChange (for any position with a slot), with one slot lookup.
-  void MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint = -1);
+  // countChange (for any position with a slot), with one slot lookup;
+  // slotHint: the slot expected to serve the position (rosters built alike
+  // share their slots).
+  void MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint = -1,
+                      int32_t slotHint = -1);
 
   // Records the player at the first stack holding him; points and value
   // (BaseLine by the current mode) and PosID out. False when no stack does.
@@ -285,8 +288,11 @@ class clsMockRoster {
                          double& points, double& value, int32_t& winner);
   // The stack index of the slot's candidate, -1 when nobody is available.
   int32_t PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const;
-  // The bye weeks of the team's picks at the slot's position.
-  std::vector<uint8_t> PickedByeWeeks(int32_t slot) const;
+  // The bye weeks of the team's picks at the slot's position (as the slot's
+  // stack gives them), valid until the roster next changes.
+  const std::vector<uint8_t>& PickedByeWeeks(int32_t slot) const;
+  // Drops what PickedByeWeeks knows: the picks or the stacks changed.
+  void ForgetPickedByes() { pickedByesKnown_ = false; }
   bool HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek, bool ruleFlag,
                       bool checkBalance) const;
   double ApplyFactors(const StrategyRule& rule, int32_t slot, double value, double& x, double& inj,
@@ -298,6 +304,8 @@ class clsMockRoster {
   // Per slot, everything but the stack.
   struct Slot {
     RosterSizeRecord size;
+    // No later slot serves the same PosID: the slot pFnGetPositionStackArwPosID finds.
+    bool latest = true;
     double rbl = 0;
     double sbl = 0;
     int32_t drafted = 0;
@@ -339,4 +347,12 @@ class clsMockRoster {
   mutable std::vector<StrategyRule> rules_;
   mutable std::vector<SlotFlags> filters_;
   int32_t playerBuffer_ = kDefaultPlayerBuffer;
+  // PickedByeWeeks per slot: made on the first call after a change, then
+  // kept up to date as picks are recorded (a draft asks for every pick).
+  mutable std::vector<std::vector<uint8_t>> pickedByes_;
+  mutable bool pickedByesKnown_ = false;
+  // The flag sets of the pick search, reused from pick to pick.
+  SlotFlags pool_;
+  SlotFlags filter_;
+  mutable SlotFlags belowMinimum_;
 };

@@ -87,6 +87,18 @@ TEST_F(StatusPlainTest, UnknownAndCurrentSegmentsAddressTheFallbackPhase) {
   EXPECT_EQ(fakes.progress.totalPercents, std::vector<int32_t>{0});
 }
 
+TEST_F(StatusPlainTest, AnyIdFindsTheFirstPhaseAddedWithIt) {
+  for (int32_t id : {12, 3'000'000, -5, 12}) status->AddSegment(id, 10);
+  status->SetSegmentValue(12, 4);
+  status->SetSegmentValue(3'000'000, 5);
+  status->SetSegmentValue(-5, 6);
+  const std::vector<StatusSegment>& s = status->Segments();
+  EXPECT_EQ(s[1].CurValue, 4);
+  EXPECT_EQ(s[2].CurValue, 5);
+  EXPECT_EQ(s[3].CurValue, 6);
+  EXPECT_EQ(s[4].CurValue, 0);
+}
+
 TEST_F(StatusPlainTest, TheFirstValueDrawsNothingAndAZeroWidthRangeShowsZero) {
   status->AddSegment(1, 100);
   status->SetSegmentRange(1, 0, 0);

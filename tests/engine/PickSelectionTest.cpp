@@ -439,6 +439,18 @@ TEST_F(PickSelection, WhenAllAreInConflictTheFirstIsTaken) {
   EXPECT_TRUE(Traced(" RB  Third Back                    7  [CONFLICT]"));
 }
 
+TEST_F(PickSelection, ByeConflictsFollowTheTeamsPicksAsTheyComeAndGo) {
+  RowsByPosition rows = kRows;
+  rows[kRB] = {{201, 250, 2, 7}, {202, 180, 4, 9}, {203, 170, 9, 9}, {204, 120, 16, 10}};
+  clsMockRoster roster = Team({{.ids = {kRB}, .noByeConflict = true}}, {}, kOpenLeague, rows);
+  EXPECT_EQ(Recommend(roster, 1).code, 201);
+  Take(roster, 202, kRB);
+  Gone(roster, 201, kRB);
+  EXPECT_EQ(Recommend(roster, 2).code, 204);  // 203 shares 202's bye
+  roster.NashReleasePlayer(202, kRB);
+  EXPECT_EQ(Recommend(roster, 2).code, 203);
+}
+
 // ---------------------------------------------------------------- trace
 
 TEST_F(PickSelection, TheTraceOfARecommendation) {

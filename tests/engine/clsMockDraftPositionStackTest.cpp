@@ -42,6 +42,22 @@ TEST(PositionStack, CountAndAddPlayerKeepPlayersInOrder) {
   EXPECT_THROW(stack.SetCount(-2), std::out_of_range);
 }
 
+TEST(PositionStack, CopiesKeepTheirOwnPlayersAndMarks) {
+  const clsMockDraftPositionStack original = FiveBacks();
+  clsMockDraftPositionStack copy = original;
+  EXPECT_TRUE(copy.MarkDrafted(203, true, 1));  // a wrong hint: found by id
+  copy.SetPoints(0, 1.0);
+  copy.SetMasterID(4, 299);
+  copy.AddPlayer(206, 100.0, 8, false);
+  EXPECT_FALSE(copy.MarkDrafted(205, true, 4));
+  EXPECT_TRUE(copy.Drafted(2));
+  EXPECT_EQ(copy.Count(), 6);
+  EXPECT_FALSE(original.Drafted(2));
+  EXPECT_EQ(original.Points(0), 220.0);
+  EXPECT_EQ(original.IndexOfMasterID(205), 4);
+  EXPECT_EQ(original.Count(), 5);
+}
+
 TEST(PositionStack, ReadsOutsideTheListAnswerZeroOrNoADPOtherAccessThrows) {
   clsMockDraftPositionStack stack = FiveBacks();
   for (int32_t i : {5, 6, -1, -7}) {

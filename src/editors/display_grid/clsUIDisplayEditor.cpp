@@ -59,6 +59,8 @@ void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTe
   list_ = list;
   categories_ = categories;
   preview_ = preview;
+  // Widths are dragged in the preview's headings and taken from there.
+  if (preview_ != nullptr) preview_->SetAllowUserResizing(FlexGridModel::kResizeColumns);
   unchecked_ = std::move(unchecked);
   checked_ = std::move(checked);
   mFlxPlayer.SetNorm(std::move(dropArrow));
@@ -481,6 +483,8 @@ void clsUIDisplayEditor::TakePreviewWidths(const std::vector<int32_t>& pixels) {
   for (std::size_t k = 0; k < count; ++k) {
     const auto i = static_cast<int32_t>(k);
     const int32_t width = std::clamp(pixels[k], kMinWidth, kMaxWidth);
+    // A width dragged out of range shows as the width kept.
+    if (width != pixels[k] && preview_ != nullptr) preview_->SetColWidth(i, width * kTwipsPerPixel);
     if (width == grid_.ColumnWidth(i)) continue;
     grid_.SetColumnWidth(i, static_cast<int16_t>(width));
     SetChangesMade(true);

@@ -64,7 +64,9 @@ class clsUIDisplayEditor : public clsUIDocumentPage {
   void flxStatCats_Click(int32_t row, int32_t col);
   // 0 Move Up, 1 Move Down.
   void mUpDown_Click(int32_t index);
-  // The preview's column widths in pixels, as the person dragged them.
+  // The preview's column widths in pixels, as the person dragged them:
+  // kept within 1..1600 (the preview then shows the width kept), written
+  // into the column list, and a change.
   void TakePreviewWidths(const std::vector<int32_t>& pixels);
 
   const clsDisplayGridIsolate& Grid() const { return grid_; }

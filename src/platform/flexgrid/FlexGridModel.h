@@ -202,6 +202,12 @@ class FlexGridModel {
   // While off, kChanged is not raised; switching it on raises it once.
   bool Redraw() const { return redraw_; }
   void SetRedraw(bool redraw);
+  // What the person may resize by mouse: with kResizeColumns a column's
+  // right border in the fixed rows can be dragged to set its width.
+  static constexpr int16_t kResizeNone = 0;
+  static constexpr int16_t kResizeColumns = 1;
+  int16_t AllowUserResizing() const { return allowUserResizing_; }
+  void SetAllowUserResizing(int16_t mode) { allowUserResizing_ = mode; }
 
  private:
   struct Cell {
@@ -252,6 +258,7 @@ class FlexGridModel {
   int16_t gridLinesFixed_ = 2;
   int16_t scrollBars_ = 3;
   bool redraw_ = true;
+  int16_t allowUserResizing_ = kResizeNone;
 
   struct Subscription {
     int32_t id = 0;

@@ -5,10 +5,13 @@
 #include <sstream>
 
 #include "DatabaseFixtures.h"
+#include "DraftResultFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
 #include "TempDir.h"
 #include "core/basMockItUp.h"
+#include "documents/DocumentOptions.h"
+#include "documents/basFlexGridHTML.h"
 #include "editors/display_grid/DisplayEditorView.h"
 #include "editors/display_grid/clsUIDisplayEditor.h"
 #include "platform/flexgrid/FlexGridModel.h"
@@ -50,6 +53,13 @@ class DisplayEditor : public ::testing::Test {
 
   // Ticks (or unticks) the n-th category of the list.
   void Tick(std::size_t n) { editor.flxStatCats_Click(categoryRows.at(n), 1); }
+  // The category list's row of category `id`.
+  int32_t CategoryRow(int32_t id) const {
+    for (const int32_t r : categoryRows) {
+      if (categories.TextMatrix(r, 0) == std::to_string(id)) return r;
+    }
+    return -1;
+  }
   std::string Mark(std::size_t n) const { return runtime::Trim(categories.TextMatrix(categoryRows.at(n), 1)); }
   int32_t CategoryID(std::size_t n) const { return std::stoi(categories.TextMatrix(categoryRows.at(n), 0)); }
   std::string Cell(int32_t row, int32_t col) { return list.model.TextMatrix(row, col); }
@@ -232,4 +242,50 @@ TEST_F(DisplayEditor, NewStartsEmptyAndADamagedFileIsNamedInAMessageAndNotOpened
   EXPECT_EQ(editor.Grid().ColumnMax(), -1);
   EXPECT_EQ(list.model.Rows(), 1);
   EXPECT_FALSE(editor.ChangesMade());
+}
+
+// Widths taken from the preview stay within 1..1600 (the preview then shows
+// the width kept), show in the column list and mark the grid changed.
+TEST_F(DisplayEditor, WidthsTakenFromThePreviewStayWithinOneTo1600AndAreAChange) {
+  Tick(0);
+  Tick(1);
+  Tick(2);
+  fakes.files.AnswerOwn("Dragged");
+  editor.FileCommand(10);
+  ASSERT_FALSE(editor.ChangesMade());
+  const std::vector<int32_t> dragged = {0, 1601, 50};
+  for (int32_t i = 0; i < 3; ++i) preview.SetColWidth(i, dragged[i] * 15);
+  editor.TakePreviewWidths(dragged);
+  const int16_t kept[] = {1, 1600, 50};
+  for (int32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(editor.Grid().ColumnWidth(i), kept[i]);
+    EXPECT_EQ(Cell(i + 1, C::kColWidth), std::to_string(kept[i]));
+    EXPECT_EQ(preview.ColWidth(i), kept[i] * 15);
+  }
+  EXPECT_TRUE(editor.ChangesMade());
+}
+
+// A grid made in the editor lays the cheat sheet out: its columns, headings
+// from each category's sub-category and unit, and the players' values in
+// the categories' default formats.
+TEST_F(DisplayEditor, AGridSavedByTheEditorLaysOutTheCheatSheet) {
+  for (const int32_t id : {51, 116, 44}) editor.flxStatCats_Click(CategoryRow(id), 1);
+  kdtest::DraftResultFixture results;  // its work tree receives the saved grid
+  fakes.files.AnswerOwn("Mine");
+  editor.FileCommand(10);
+  clsKickwellDB& db = results.Database();
+  ASSERT_TRUE(db.LoadDisplay(results.DisplayGridFolder() + "Mine.dis"));
+  FlexGridModel sheet;
+  basFlexGridHTML::SetupResultGridHeadings(sheet, db);
+  basFlexGridHTML::FillCheatSheetGrid(
+      sheet, results.CheatSheetRoster({{kdtest::kPosAll, 1, 1}, {kdtest::kPosQB, 1, 1}}, 1), db, DocumentOptions{});
+  auto row = [&sheet](int32_t r) {
+    std::vector<std::string> texts;
+    for (int32_t c = 0; c < sheet.Cols(); ++c) texts.push_back(sheet.TextMatrix(r, c));
+    return texts;
+  };
+  EXPECT_EQ(row(0), (std::vector<std::string>{" Player", " Player", " Player"}));
+  EXPECT_EQ(row(1), (std::vector<std::string>{" ", " Team", " Point"}));
+  EXPECT_EQ(row(2), (std::vector<std::string>{"QB1, Test ", "BAL ", "300.0"}));
+  EXPECT_EQ(sheet.ColWidth(2), 32 * 15);
 }

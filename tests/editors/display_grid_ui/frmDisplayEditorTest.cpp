@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -37,4 +38,36 @@ TEST_F(MainWindowTest, DisplayGridPageAddsAColumnForATickedCategoryAndAsksBefore
   window->mnuEdit(0)->trigger();
   EXPECT_EQ(question, " Would you like to save changes to Display Grid File?");
   EXPECT_EQ(window->CurrentPageForm(), page);
+}
+
+// A column border dragged in the preview's headings sets that column's
+// width, which the page takes into the grid and its column list.
+TEST_F(MainWindowTest, DraggingAPreviewColumnBorderSetsTheColumnsWidth) {
+  editors_display_grid_ui::RegisterWindows();
+  ASSERT_TRUE(Start());
+  QApplication::setActiveWindow(window.get());
+  window->mnuEdit(3)->trigger();  // Edit > Display Grids
+  auto* page = dynamic_cast<frmDisplayEditor*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  const FlexGridModel& cats = page->flxStatCats()->Model();
+  for (int32_t row = 1, ticked = 0; row < cats.Rows() && ticked < 3; ++row) {
+    if (cats.TextMatrix(row, 0).empty()) continue;
+    page->Controller().flxStatCats_Click(row, 1);
+    ++ticked;
+  }
+  FlexGridWidget* preview = page->flxExample();
+  ASSERT_EQ(preview->Model().Cols(), 3);
+
+  // The second heading row's border between the first two columns.
+  const QRect heading = preview->CellRect(1, 0);
+  const QPoint border(heading.right() + 1, heading.center().y());
+  QTest::mouseMove(preview, border);
+  EXPECT_EQ(preview->cursor().shape(), Qt::SplitHCursor);
+  QTest::mousePress(preview, Qt::LeftButton, {}, border);
+  QTest::mouseMove(preview, border + QPoint(40, 0));
+  QTest::mouseRelease(preview, Qt::LeftButton, {}, border + QPoint(40, 0));
+  const FlexGridModel& list = page->flxPlayer()->Model();
+  EXPECT_TRUE(QTest::qWaitFor([&list] { return list.TextMatrix(1, clsUIDisplayEditor::kColWidth) == "72"; }));
+  EXPECT_EQ(page->Controller().Grid().ColumnWidth(0), 72);
+  EXPECT_EQ(page->Controller().Grid().ColumnWidth(1), 32);
 }

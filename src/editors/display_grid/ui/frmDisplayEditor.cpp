@@ -69,6 +69,11 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
     TakePreviewWidths();
   });
   connect(flxExample_, &FlexGridWidget::GotFocus, this, [this] { timSize_.start(); });
+  // A width dragged just before the focus moves on is taken all the same.
+  connect(flxExample_, &FlexGridWidget::LostFocus, this, [this] {
+    timSize_.stop();
+    TakePreviewWidths();
+  });
   timFix_.setSingleShot(true);
   timFix_.setInterval(200);
   connect(&timFix_, &QTimer::timeout, this, [this] { flxStatCats_->setEnabled(true); });
@@ -76,6 +81,9 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
 }
 
 frmDisplayEditor::~frmDisplayEditor() {
+  // The preview's focus may move while the children go; the controller is
+  // gone by then.
+  flxExample_->disconnect(this);
   timSize_.stop();
   timFix_.stop();
   timUpDown_.stop();

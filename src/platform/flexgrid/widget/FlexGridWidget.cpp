@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/flexgrid/widget/FlexGridPainter.h"
 #include "platform/gdi/CheckMark.h"
@@ -17,6 +18,8 @@ namespace {
 
 // Rows the wheel moves per notch, as the platform's default.
 constexpr int kWheelRows = 3;
+// Pixels either side of a column border that grab it for resizing.
+constexpr int kSizingGrip = 2;
 
 int16_t ButtonMask(Qt::MouseButtons buttons) {
   int16_t mask = 0;
@@ -237,17 +240,71 @@ void FlexGridWidget::TrackMouse(const QPoint& pos) {
   if (mouseRow_ < 0 || mouseCol_ < 0) mouseRow_ = mouseCol_ = -1;
 }
 
+int32_t FlexGridWidget::SizingBorderAt(const QPoint& pos, int32_t* left) const {
+  if (model_.AllowUserResizing() != FlexGridModel::kResizeColumns) return -1;
+  const QRect area = CellArea();
+  if (!area.contains(pos)) return -1;
+  const QPoint local = pos - area.topLeft();
+  const FlexGridLayout layout = Layout();
+  const int32_t row = layout.RowAt(local.y());
+  if (row < 0 || row >= model_.FixedRows()) return -1;
+  // The nearest border; of two equally near, the later column's, so that a
+  // narrow column can still be widened.
+  const FlexGridLayout::Band* found = nullptr;
+  int32_t best = kSizingGrip + 1;
+  for (const FlexGridLayout::Band& b : layout.ColBands()) {
+    const int32_t distance = std::abs(local.x() - b.End());
+    if (distance <= best) {
+      best = distance;
+      found = &b;
+    }
+  }
+  if (found == nullptr) return -1;
+  if (left != nullptr) *left = area.left() + found->start;
+  return found->index;
+}
+
+void FlexGridWidget::ShowSizingCursor(bool sizing) {
+  if (sizing == sizingCursor_) return;
+  sizingCursor_ = sizing;
+  if (sizing) {
+    setCursor(Qt::SplitHCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+void FlexGridWidget::SizeColumnTo(int32_t x) {
+  const int32_t pixels = std::max(x - sizingLeft_, 0);
+  const int32_t twips = runtime::PixelsToTwips(pixels);
+  if (twips != model_.ColWidth(sizingCol_)) model_.SetColWidth(sizingCol_, twips);
+}
+
 void FlexGridWidget::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  TrackMouse(event->position().toPoint());
-  if (event->button() == Qt::LeftButton && Scrollable(mouseRow_, mouseCol_)) {
+  const QPoint pos = event->position().toPoint();
+  TrackMouse(pos);
+  if (event->button() != Qt::LeftButton) return;
+  const int32_t border = SizingBorderAt(pos, &sizingLeft_);
+  if (border >= 0) {
+    sizingCol_ = border;
+    ShowSizingCursor(true);
+    return;
+  }
+  if (Scrollable(mouseRow_, mouseCol_)) {
     selecting_ = true;
     MoveCurrentCell(mouseRow_, mouseCol_);
   }
 }
 
 void FlexGridWidget::mouseMoveEvent(QMouseEvent* event) {
-  TrackMouse(event->position().toPoint());
+  const QPoint pos = event->position().toPoint();
+  TrackMouse(pos);
+  if (sizingCol_ >= 0) {
+    SizeColumnTo(pos.x());
+  } else {
+    ShowSizingCursor(event->buttons() == Qt::NoButton && SizingBorderAt(pos) >= 0);
+  }
   if (selecting_ && (event->buttons() & Qt::LeftButton) && Scrollable(mouseRow_, mouseCol_)) {
     if (model_.RowSel() != mouseRow_) model_.SetRowSel(mouseRow_);
     if (model_.ColSel() != mouseCol_) model_.SetColSel(mouseCol_);
@@ -259,10 +316,22 @@ void FlexGridWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FlexGridWidget::mouseReleaseEvent(QMouseEvent* event) {
-  TrackMouse(event->position().toPoint());
+  const QPoint pos = event->position().toPoint();
+  TrackMouse(pos);
   if (event->button() != Qt::LeftButton) return;
+  if (sizingCol_ >= 0) {
+    SizeColumnTo(pos.x());
+    sizingCol_ = -1;
+    ShowSizingCursor(SizingBorderAt(pos) >= 0);
+    return;
+  }
   selecting_ = false;
   emit Click();
+}
+
+void FlexGridWidget::leaveEvent(QEvent* event) {
+  if (sizingCol_ < 0) ShowSizingCursor(false);
+  QWidget::leaveEvent(event);
 }
 
 void FlexGridWidget::wheelEvent(QWheelEvent* event) {
@@ -331,4 +400,5 @@ void FlexGridWidget::focusInEvent(QFocusEvent* event) {
 void FlexGridWidget::focusOutEvent(QFocusEvent* event) {
   Invalidate();
   QWidget::focusOutEvent(event);
+  emit LostFocus();
 }

@@ -7,6 +7,10 @@
 //   EnterCell, even when row and column both change); dragging extends the
 //   selection; the release raises Click. Presses on fixed cells or outside
 //   the cells raise Click only.
+// - With the model's AllowUserResizing on for columns, the pointer over a
+//   column's right border in the fixed rows shows the sizing cursor, and a
+//   drag from there sets that column's width as it goes; such a drag moves
+//   no current cell and raises no Click.
 // - A key raises KeyDown first; a handler that sets the code to 0 keeps the
 //   grid from acting on it. The arrow keys, Page Up/Down and Home/End move
 //   the current cell and scroll it into view.
@@ -77,6 +81,7 @@ class FlexGridWidget : public QWidget {
   void LeaveCell();
   void Scroll();
   void GotFocus();
+  void LostFocus();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -84,6 +89,7 @@ class FlexGridWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -95,6 +101,12 @@ class FlexGridWidget : public QWidget {
   void Invalidate();
   void TrackMouse(const QPoint& pos);
   bool Scrollable(int32_t row, int32_t col) const;
+  // The column whose right border in the fixed rows is under the point
+  // (its left edge, in widget pixels, into `left`); -1 for none or while
+  // columns may not be resized.
+  int32_t SizingBorderAt(const QPoint& pos, int32_t* left = nullptr) const;
+  void ShowSizingCursor(bool sizing);
+  void SizeColumnTo(int32_t x);
 
   FlexGridModel model_;
   int32_t subscription_ = 0;
@@ -106,6 +118,9 @@ class FlexGridWidget : public QWidget {
   bool selecting_ = false;
   int32_t mouseRow_ = -1;
   int32_t mouseCol_ = -1;
+  int32_t sizingCol_ = -1;   // the column a drag is resizing
+  int32_t sizingLeft_ = 0;   // its left edge in widget pixels
+  bool sizingCursor_ = false;
   mutable QImage cache_;
   mutable bool dirty_ = true;
 };

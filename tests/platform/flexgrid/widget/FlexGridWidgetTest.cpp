@@ -278,6 +278,41 @@ TEST_F(Grid, CellsShowTheirColoursAndTheFixedRowItsOwn) {
   EXPECT_EQ(img.pixel(75, 59), Q(FlexGridPainter::kGridColour));  // and along the bottom
 }
 
+// The pointer over a heading's right border shows the sizing cursor only
+// while columns may be resized; a drag from there sets the column's width
+// as it goes (down to nothing), moves no current cell and raises no Click.
+TEST_F(Grid, DraggingAHeadingBorderResizesTheColumnWhenResizingIsAllowed) {
+  Recorder rec(*grid);
+  FlexGridModel& m = grid->Model();
+  const QRect heading = grid->CellRect(0, 1);
+  const QPoint border(heading.right() + 1, heading.center().y());
+  Hover(border);
+  EXPECT_EQ(grid->cursor().shape(), Qt::ArrowCursor);
+  m.SetAllowUserResizing(FlexGridModel::kResizeColumns);
+  Hover(border);
+  EXPECT_EQ(grid->cursor().shape(), Qt::SplitHCursor);
+  Hover(QPoint(border.x(), CellCentre(2, 1).y()));  // the same border below the headings
+  EXPECT_EQ(grid->cursor().shape(), Qt::ArrowCursor);
+
+  Press(border);
+  Drag(border + QPoint(30, 0));
+  EXPECT_EQ(m.ColWidth(1), 80 * 15);
+  Drag(QPoint(heading.left() - 5, border.y()));
+  EXPECT_EQ(m.ColWidth(1), 0);
+  Release(QPoint(heading.left() + 20, border.y()));
+  EXPECT_EQ(m.ColWidth(1), 20 * 15);
+  EXPECT_EQ(m.ColWidth(0), 750);
+  // The last column's border, grabbed 2 pixels right of it where no cell
+  // is; the border follows the pointer.
+  const QPoint last(grid->CellRect(0, 5).right() + 3, border.y());
+  Press(last);
+  Release(last + QPoint(10, 0));
+  EXPECT_EQ(m.ColWidth(5), 62 * 15);
+  EXPECT_TRUE(rec.log.empty());
+  EXPECT_EQ(m.Row(), 1);
+  EXPECT_EQ(m.Col(), 0);
+}
+
 TEST_F(Grid, MergedRowShowsEqualNeighboursAsOneCell) {
   FlexGridModel& m = grid->Model();
   m.SetTextMatrix(3, 0, "Passing");
