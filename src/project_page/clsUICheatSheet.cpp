@@ -453,13 +453,11 @@ void clsUICheatSheet::UpdateProjectCaptions() {
 void clsUICheatSheet::FileCommand(int32_t index) {
   if (busy_) return;
   if (basCheatSheetMenu::ProjectFileCommand(index)) {
-    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) {
-      ResetPreviewMade();
-    } else if (gridType_ < kTabCheatSheet) {
-      // The Files tab shows the project's name; a preview of an unchanged
-      // project is not ranked again for a save.
-      RefreshGrid();
-    }
+    // New and Open go back to the Files tab, which then shows the project
+    // now open, also when it was shown already.
+    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) ResetPreviewMade();
+    // A preview of an unchanged project is not ranked again for a save.
+    if (gridType_ < kTabCheatSheet) RefreshGrid();
   }
   // A project window loaded hidden for the menu's Save while another page
   // is shown leaves that page's property line alone.

@@ -104,8 +104,10 @@ void frmMessage::SetButtonType(int32_t buttonSet) {
 }
 
 void frmMessage::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mBtn_ && mBtn_->Buttons() > 0) {
-    mBtn_Click(0);
+  // The strip answers the keys while it has the focus; should the box
+  // have lost it, Return still answers the button last focused.
+  if (clsButton::IsReturnKey(*event) && mBtn_ && mBtn_->Buttons() > 0) {
+    if (!event->isAutoRepeat()) mBtn_Click(mBtn_->FocusButton());
     return;
   }
   QDialog::keyPressEvent(event);

@@ -6,8 +6,9 @@
 // button's position: "save", "nosave", "cancel"; a box closed from its title
 // bar (or with Escape) answers "".
 //
-// Keys: Return and Enter answer the first button (the default), Space the
-// button with the focus, Tab and Shift+Tab move the focus.
+// Keys: the first button has the focus when the box opens; Tab and
+// Shift+Tab move it, and Return, keypad Enter and Space answer the button
+// that has it.
 
 #include <QDialog>
 #include <QTimer>
