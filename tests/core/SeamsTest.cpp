@@ -29,7 +29,9 @@ TEST(Seams, SilentDefaultsShowNothingAndDecline) {
   EXPECT_FALSE(CancelFlag);
   EXPECT_FALSE(seams::Progress().Visible());
   EXPECT_FALSE(seams::Pointer().State().leftDown);
-  EXPECT_FALSE(seams::Downloads().DownloadFile("http://127.0.0.1/x", 1, nullptr));
+  std::string why;
+  EXPECT_FALSE(seams::Downloads().DownloadFile({"http://127.0.0.1/x", "", 0, 0}, 1, nullptr, &why));
+  EXPECT_EQ(why, "downloads are not available");
 }
 
 TEST(FakeSeams, MessageBoxAnswersFromItsScriptAndScopeEndRestoresDefaults) {
