@@ -17,7 +17,6 @@
 #include "editors/strategy/ui/frmDraftStrategies.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmMessage.h"
-#include "toolkit/ui/clsTabStrip.h"
 
 namespace editors_strategy_ui {
 void RegisterWindows();
@@ -46,11 +45,6 @@ class StrategyWindowTest : public kdtest::MainWindowTest {
     window->mnuEdit(4)->trigger();
     return qobject_cast<frmDraftStrategies*>(window->CurrentPageForm());
   }
-  static void ClickTab(frmDraftStrategies* page, int32_t index) {
-    const ButtonRect r = page->mTab()->ScreenRect(index);
-    QTest::mouseClick(page->mTab()->PictureControl(), Qt::LeftButton, {},
-                      QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-  }
 };
 
 TEST_F(StrategyWindowTest, PickTypedInTheGridChangesTheRule) {
@@ -75,7 +69,7 @@ TEST_F(StrategyWindowTest, FactorTypedOnTheFactorsTabIsShownAndKept) {
   frmDraftStrategies* page = OpenPage();
   ASSERT_NE(page, nullptr);
   ASSERT_EQ(page->mTab()->Tabs(), 2);
-  ClickTab(page, clsUIStrategy::kTabFactors);
+  kdtest::PressTab(*pointer, page->mTab(), clsUIStrategy::kTabFactors);
   ASSERT_EQ(page->Controller().CurrentTab(), clsUIStrategy::kTabFactors);
   FlexGridWidget* grid = page->flxDraft();
   ASSERT_EQ(grid->Model().TextMatrix(0, 2), "RB");
@@ -89,7 +83,7 @@ TEST_F(StrategyWindowTest, FactorTypedOnTheFactorsTabIsShownAndKept) {
   EXPECT_DOUBLE_EQ(page->Controller().Strategy().Factor(2, 3), 1.5);
   kdtest::SaveScreenshot(window.get(), "strategy_factors");
 
-  ClickTab(page, clsUIStrategy::kTabStrategy);
+  kdtest::PressTab(*pointer, page->mTab(), clsUIStrategy::kTabStrategy);
   EXPECT_EQ(grid->Model().TextMatrix(1, 1), "Begin");
 }
 
