@@ -24,7 +24,8 @@ class MainWindowView {
 
   virtual void SetCaption(const std::string& caption) = 0;
 
-  // File-menu item `index` (the menu's item numbers, 0..18).
+  // File-menu item `index` (the menu's item numbers, 0..18). The caption
+  // is the text shown; the window adds the item's keyboard mnemonic.
   virtual void SetFileItemCaption(int32_t index, const std::string& caption) = 0;
   virtual void SetFileItemVisible(int32_t index, bool visible) = 0;
   virtual void SetFileItemEnabled(int32_t index, bool enabled) = 0;

@@ -18,11 +18,13 @@
 //   project names the document (when the page has a project key).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "shell/PageWindow.h"
 
 class clsEditFlexGrid;
+class clsKickwellDB;
 
 class clsUIDocumentPage : public PageCommands {
  public:
@@ -42,6 +44,8 @@ class clsUIDocumentPage : public PageCommands {
   };
 
   explicit clsUIDocumentPage(DocumentType type) : type_(type) {}
+  clsUIDocumentPage(const clsUIDocumentPage&) = delete;
+  clsUIDocumentPage& operator=(const clsUIDocumentPage&) = delete;
 
   // Commits a pending grid edit, then the close question.
   bool QueryUnload() override;
@@ -70,6 +74,13 @@ class clsUIDocumentPage : public PageCommands {
   bool OpenAtStart(const std::string& name);
 
  protected:
+  // The document the project names for the page; "" for a page without a
+  // project key or before start-up opened the project.
+  std::string ProjectDocument() const;
+  // Opens the work folder's default projected-stats database, where the
+  // page's lists come from, and runs `fill`. False after one message when
+  // the database does not open or `fill` fails: the page does not open.
+  static bool WithDefaultDatabase(clsKickwellDB& db, const std::function<void()>& fill);
   // Names the document and shows the name on the main bar.
   void SetFileName(const std::string& name);
   // The grid editor whose pending edit each command commits first.

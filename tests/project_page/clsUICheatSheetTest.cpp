@@ -282,6 +282,8 @@ class CaptionWindow final : public MainWindowView {
 
 // Regression: the main bar read only the page's title whatever project was
 // open; it names the project's file at load and after New, Open and Save As.
+// The Files tab, shown throughout, shows the project now open (it kept the
+// previous project's files after New and Open).
 TEST_F(ProjectPage, MainBarAndCaptionNameTheProjectAfterLoadNewOpenAndSaveAs) {
   fs::copy_file(work_.File("kdp/KD-Sample 2024.kdp"), work_.File("kdp/Other.kdp"));
   CaptionWindow window;
@@ -305,6 +307,9 @@ TEST_F(ProjectPage, MainBarAndCaptionNameTheProjectAfterLoadNewOpenAndSaveAs) {
     EXPECT_EQ(GlobalProject().FileName(), step.shown);
     EXPECT_EQ(window.property, std::string(" ") + step.shown);
     EXPECT_EQ(window.caption, std::string("Kickwell Draftyard - ") + step.shown);
+    const std::string filesTab = GridText(grid_);
+    page_.RefreshGrid();
+    EXPECT_EQ(filesTab, GridText(grid_)) << step.shown;
   }
   EXPECT_TRUE(seams_.messages.captions.empty());
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include "platform/gdi/Region.h"
 #include "shell/ui/PageRegistry.h"
 #include "core/basFlexGridCommon.h"
+#include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -106,9 +108,6 @@ frmExportSheet::frmExportSheet(QWidget* owner)
 
   Place(picDis_, 150, 300, 225, 270);
   Place(cmbDisplay_, 540, 270, 5900, 315);
-  cmbDisplay_->setEditable(true);
-  // Typing in the box chooses nothing; only an item of the list does.
-  cmbDisplay_->setInsertPolicy(QComboBox::NoInsert);
   connect(cmbDisplay_, &QComboBox::activated, this, [this](int index) {
     if (!syncing_) controller_.DisplayGridChosen(index);
   });
@@ -130,6 +129,8 @@ frmExportSheet::frmExportSheet(QWidget* owner)
     lblColour_[k] = Place(new QLabel(QString::fromUtf8(colourRows[i]), fraHtml_), 600, 690 + i * 390, 2400, 255);
     picColour_[k] = Place(new PictureBox(fraHtml_), 3120, 660 + i * 390, 1500, 300);
     picColour_[k]->setCursor(Qt::PointingHandCursor);
+    // Tab reaches a swatch; Space or Return picks its colour.
+    picColour_[k]->setFocusPolicy(Qt::TabFocus);
     picColour_[k]->installEventFilter(this);
   }
   Place(chkGridLines_, 240, 1740, 3000, 255);
@@ -144,12 +145,38 @@ frmExportSheet::frmExportSheet(QWidget* owner)
   Place(picBrowse_, 5280, 285, 1230, 405);
   connect(txtTarget_, &QLineEdit::textEdited, this,
           [this](const QString& text) { controller_.TargetEdited(text.toStdString()); });
-  connect(txtTarget_, &QLineEdit::returnPressed, this, [this] { mSave_Click(0); });
 
   Place(picSave_, 6735 - 2430, 5460, 2430, 405);
 
+  const std::vector<QWidget*> chain = TabChain();
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  // Editable only now: ordering an editable combo box cuts the rest of the
+  // chain off the dialog (Qt 6.4).
+  cmbDisplay_->setEditable(true);
+  // Typing in the box chooses nothing; only an item of the list does.
+  cmbDisplay_->setInsertPolicy(QComboBox::NoInsert);
+
   PaintFramePicture(picDis_, basButtonMocks::kGridImage);
   PaintFramePicture(picExp_, kPageWithArrowImage);
+}
+
+// Top to bottom, left to right, whatever the mode shows: the mock-draft
+// frames head the dialog when they are shown; Tab passes over hidden and
+// disabled controls, and over the unchosen buttons of an option group.
+std::vector<QWidget*> frmExportSheet::TabChain() const {
+  return {optMock_[0],   optMock_[1],   option1_[0],   option1_[1],   chkInclude_[0], chkInclude_[1], cmbDisplay_,
+          optFile_[0],   optFile_[1],   optFile_[2],   chkColour_,    picColour_[0],  picColour_[1],  picColour_[2],
+          chkGridLines_, txtTarget_,    picBrowse_,    picSave_};
+}
+
+void frmExportSheet::FocusFirstControl() {
+  for (QWidget* w : TabChain()) {
+    const auto* option = qobject_cast<const QRadioButton*>(w);
+    if (w->isVisibleTo(this) && w->isEnabled() && (option == nullptr || option->isChecked())) {
+      w->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
 }
 
 frmExportSheet::~frmExportSheet() {
@@ -175,6 +202,9 @@ void frmExportSheet::ActivateForm(int32_t mode, int32_t targetIndex, bool colour
 
   picProperty_->SetBackColor(gdi::kWhite);
   basButtonMocks::DrawTitleImage(controller_.Title(), picProperty_, mode);
+  // The chain of Tab has no fixed start: the dialog opens on its first
+  // control as the mode arranged it.
+  FocusFirstControl();
 }
 
 // The controls take the controller's state without reporting it back.
@@ -239,13 +269,19 @@ void frmExportSheet::HideColourRows() {
 
 void frmExportSheet::ShowTarget(const std::string& target) { txtTarget_->setText(QString::fromStdString(target)); }
 
-// A filled square of the colour and its HTML form beside it, on white.
+// A filled square of the colour and its HTML form beside it, on white;
+// the swatch that has the focus wears a dotted frame just inside its edge.
 void frmExportSheet::ShowSwatch(int32_t index, int32_t colour) {
   PictureBox* picture = picColour(index);
   picture->SetBackColor(gdi::kWhite);
   const gdi::Region square = gdi::Region::FromPolygon({{5, 3}, {18, 3}, {18, 17}, {5, 17}}, gdi::FillMode::kAlternate);
   picture->hDC().FillRegion(square, static_cast<gdi::COLORREF>(colour));
   basButtonMocks::DrawArialCaption(picture, basFlexGridCommon::ColourToHtml(colour), 24, 4);
+  if (picture->hasFocus()) {
+    // The focus rectangle is drawn 3 pixels inside the rectangle given.
+    ButtonPainter::DrawFocusRect(picture->hDC(), ButtonRect{picture->width() + 4, picture->height() + 4, -2, -2});
+  }
+  picture->Refresh();
 }
 
 void frmExportSheet::EnableHtmlOptions(bool enabled) {
@@ -272,16 +308,40 @@ void frmExportSheet::done(int result) {
 }
 
 bool frmExportSheet::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int32_t i = 0; i < 3; ++i) {
-      if (watched == picColour_[static_cast<std::size_t>(i)]) {
-        controller_.SwatchClicked(i);
-        return true;
-      }
+  int32_t swatch = -1;
+  for (int32_t i = 0; i < 3; ++i) {
+    if (watched == picColour_[static_cast<std::size_t>(i)]) swatch = i;
+  }
+  if (swatch < 0) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
+      controller_.SwatchClicked(swatch);
+      return true;
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() != Qt::Key_Space && !clsButton::IsReturnKey(*key)) break;
+      if (!key->isAutoRepeat()) controller_.SwatchClicked(swatch);
+      return true;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      ShowSwatch(swatch, controller_.SwatchColour(swatch));
+      break;
+    default:
+      break;
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void frmExportSheet::keyPressEvent(QKeyEvent* event) {
+  // A focused button or swatch answers Return itself; anywhere else in the
+  // dialog Return saves, as the first button.
+  if (clsButton::IsReturnKey(*event)) {
+    if (!event->isAutoRepeat()) mSave_Click(0);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void frmExportSheet::mSave_Click(int32_t index) {

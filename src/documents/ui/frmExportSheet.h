@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/clsUIExportSheet.h"
 
@@ -62,6 +63,7 @@ class frmExportSheet : public QDialog, private ExportSheetView {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private slots:
   void mSave_Click(int32_t index);
@@ -75,6 +77,8 @@ class frmExportSheet : public QDialog, private ExportSheetView {
   int32_t PickColour(int32_t initial) override;
   void CloseDialog() override;
 
+  std::vector<QWidget*> TabChain() const;
+  void FocusFirstControl();
   void ArrangeForMockDraft();
   void ArrangeForGridExport();
   void HideColourRows();

@@ -36,26 +36,14 @@ namespace {
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kTwipsPerPixel = 15;
 constexpr int32_t kLastPositionWithGrid = 21;  // settings 5..25 hold positions 1..21
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kRankSourceCategory = 51;
 constexpr const char* kMarkText = "               X";
 constexpr const char* kCorrectionCaption = "Projected Stats Correction";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 }  // namespace
 
 clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view)
     : clsUIDocumentPage({kPageProjectedStats, kProjProjectedStatsFile, true, false, ""}), view_(view) {}
-
-clsUIProjectedStats2::~clsUIProjectedStats2() {
-  mFlxProjected.ValidateFlexText = nullptr;
-  mFlxProjected.EnterCell = nullptr;
-  mFlxProjected.Click = nullptr;
-  db_.Terminate();
-}
 
 FlexGridModel& clsUIProjectedStats2::Grid() { return grid_->Model(); }
 
@@ -67,7 +55,7 @@ int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
 // ---- The page
 
 bool clsUIProjectedStats2::ActivateForm() {
-  const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
+  const std::string name = ProjectDocument();
   bool opened = false;
   if (!name.empty()) {
     const std::string path = FileTypeFolder[kPageProjectedStats] + name;
@@ -101,7 +89,7 @@ bool clsUIProjectedStats2::ActivateForm() {
     db_.LoadDisplay(FileTypeFolder[kPageDisplayGrids] + kFirstDisplayGrid);
     RefreshYear();
     BuildTabs();
-    GridInitialize(view_.StatGrid(), view_.StatText(), view_.StatCombo());
+    GridInitialize();
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
     return false;
@@ -167,16 +155,14 @@ void clsUIProjectedStats2::BuildTabs() {
 
 // ---- The stat grid
 
-void clsUIProjectedStats2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
-                                          EditFlexComboBox* /*comboBox*/) {
+void clsUIProjectedStats2::GridInitialize() {
   highlightColour_ = Palette(basColourScheme::kSelectionColour);
-  grid_ = grid;
+  grid_ = view_.EditGrid();
   mFlxProjected.SetEnabled(false);
   Grid().SetRedraw(false);
   SetUpGridColumns();
   Grid().SetRedraw(true);
-  mFlxProjected.SetFlexgrid(grid);
-  mFlxProjected.SetTextBox(textBox);
+  view_.AttachTo(mFlxProjected);
   mFlxProjected.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
     mFlxProjected_ValidateFlexText(r, c, n, o);
   };

@@ -44,9 +44,6 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   };
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
-  ~clsUIProjectedStats2() override;
-  clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
-  clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
 
   // ---- The page
 
@@ -80,7 +77,7 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
 
   // ---- The stat grid
 
-  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
+  void GridInitialize();
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
   // Writes every listed value and the points stored with it back, newest

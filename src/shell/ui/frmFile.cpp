@@ -156,19 +156,15 @@ void frmFile::lstFile_DblClick(QListWidgetItem* item) {
 }
 
 void frmFile::keyPressEvent(QKeyEvent* event) {
-  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+  // A focused button answers Return itself; the name box and the list
+  // pass it on to the dialog.
+  if (!clsButton::IsReturnKey(*event)) {
     QDialog::keyPressEvent(event);
-    return;
-  }
-  // The name box, the list and the buttons pass Return on to the dialog.
-  const QWidget* focus = focusWidget();
-  if (focus == picCancel_) {
-    mCancel_Click(0);
     return;
   }
   // The entry under the list's cursor is the one chosen, selected or not.
   QListWidgetItem* item = lstFile_->currentItem();
-  if (focus == lstFile_ && item != nullptr) {
+  if (focusWidget() == lstFile_ && item != nullptr) {
     if (mode_ == basFileDialog::kOpen || mode_ == basFileDialog::kSelect) {
       chosenName_ = item->text().toStdString();
       cancelled_ = false;

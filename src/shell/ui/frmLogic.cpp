@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
 
@@ -45,8 +46,21 @@ frmLogic::frmLogic(QWidget* owner) : QWidget(owner, Qt::Window), lstLogic_(new Q
 frmLogic::~frmLogic() = default;
 
 void frmLogic::ShowLogic() {
+  // Centred over the main window when it comes up, as every other window;
+  // showing it again leaves it where the user put it.
+  if (!isVisible()) basFormLook::CentreOver(this, parentWidget());
   show();
   raise();
+  activateWindow();
+}
+
+void frmLogic::keyPressEvent(QKeyEvent* event) {
+  // Without a window manager's close box, Escape is the way out.
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void frmLogic::Form_Resize() {

@@ -24,7 +24,8 @@ class frmLogic : public QWidget {
 
   ~frmLogic() override;
 
-  // Shows the window modeless.
+  // Shows the window modeless, centred over its owner when it comes up.
+  // Escape closes it.
   void ShowLogic();
 
   QListWidget* lstLogic() const { return lstLogic_; }
@@ -37,6 +38,7 @@ class frmLogic : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   // A closed window counts as unloaded at once, though it is deleted later.
   void closeEvent(QCloseEvent* event) override;
 

@@ -1,8 +1,12 @@
 #include "shell/ui/frmMDIMock.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
@@ -32,6 +36,23 @@ using Menu = basCheatSheetMenu::FileItem;
 // Twips of the stored placement to pixels and back.
 int32_t FromTwips(int32_t twips) { return twips / 15; }
 double ToTwips(int32_t pixels) { return static_cast<double>(pixels) * 15.0; }
+
+// A menu caption with its mnemonic: the first `letter` of the caption (case
+// as given) is underlined; an '&' of the caption's own shows as itself.
+QString WithMnemonic(const std::string& caption, char letter) {
+  QString text = QString::fromStdString(caption);
+  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  const qsizetype at = letter == '\0' ? -1 : text.indexOf(QLatin1Char(letter));
+  if (at >= 0) text.insert(at, QLatin1Char('&'));
+  return text;
+}
+
+// The File items' mnemonics, by item index. The document items are
+// retitled per page ("New " + the document type ...): their letters lie in
+// the fixed words, so the marker survives every retitling and never meets
+// another item's.
+constexpr std::array<char, Menu::kFileItemCount> kFileMnemonics = {
+    'N', 'O', '\0', 'S', 'A', '\0', 'w', 'p', '\0', 'v', 'e', '\0', 'C', 'M', '\0', 'I', 'j', '\0', 'x'};
 
 }  // namespace
 
@@ -64,12 +85,40 @@ bool frmMDIMock::Load() {
   return true;
 }
 
+bool frmMDIMock::eventFilter(QObject* watched, QEvent* event) {
+  // A window manager hands the keys back to the window under a dialog that
+  // closes; without one nothing would, and the menus and Tab would go deaf.
+  if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
+    auto* closing = static_cast<QWidget*>(watched);
+    // A dialog or window of ours, not a menu; and not while the person
+    // works in another application.
+    const bool ours = closing->isWindow() && closing->windowType() != Qt::Popup &&
+                      closing->windowType() != Qt::ToolTip &&
+                      QGuiApplication::applicationState() == Qt::ApplicationActive;
+    if (ours) {
+      QPointer<QWidget> owner = closing->parentWidget() != nullptr ? closing->parentWidget()->window() : nullptr;
+      // Later: a modal dialog that closes may be followed at once by the next.
+      QTimer::singleShot(0, this, [this, owner] {
+        if (QApplication::activeWindow() != nullptr) return;
+        QWidget* next = QApplication::activeModalWidget();
+        if (next == nullptr) next = owner != nullptr && owner->isVisible() ? owner.data() : this;
+        if (next->isVisible()) next->activateWindow();
+      });
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void frmMDIMock::ShowPlaced() {
   if (maximised_) {
     showMaximized();
   } else {
     show();
   }
+  // The keys go to the active window only: without a window manager to
+  // activate it, menus, Tab and the shortcuts would never hear of them.
+  activateWindow();
+  qApp->installEventFilter(this);
 }
 
 void frmMDIMock::closeEvent(QCloseEvent* event) {
@@ -103,50 +152,65 @@ void frmMDIMock::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMDIMock::BuildMenus() {
-  fileMenu_ = menuBar()->addMenu("File");
+  fileMenu_ = menuBar()->addMenu(WithMnemonic("File", 'F'));
   const char* fileCaptions[Menu::kFileItemCount] = {
       "New Project", "Open Project", "-", "Save Project", "Save Project As...", "-",
       "New League Properties", "Open League Properties", "-", "Save League Properties",
       "Save League Properties As...", "-", "Create Cheat Sheet Document", "Create Mock Draft Document", "-",
       "Import", "Create Projection Strain File", "-", "Exit"};
   for (int32_t i = 0; i < Menu::kFileItemCount; ++i) {
-    QAction* item = std::string(fileCaptions[i]) == "-" ? fileMenu_->addSeparator() : fileMenu_->addAction(fileCaptions[i]);
+    const bool separator = std::string(fileCaptions[i]) == "-";
+    QAction* item = separator ? fileMenu_->addSeparator() : fileMenu_->addAction(QString());
     mnuFile_[static_cast<std::size_t>(i)] = item;
-    if (!item->isSeparator()) connect(item, &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
+    if (separator) continue;
+    SetFileItemCaption(i, fileCaptions[i]);
+    connect(item, &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
   }
-  QMenu* edit = menuBar()->addMenu("Edit");
-  const std::array<std::pair<const char*, int32_t>, 6> editItems = {
-      {{"League Properties", kPageLeagueProperties},
-       {"Scoring System", kPageScoringSystem},
-       {"Projected Stats", kPageProjectedStats},
-       {"Display Grids", kPageDisplayGrids},
-       {"Draft Strategies", kPageDraftStrategies},
-       {"User Generated Mock Draft", kPageUserMockDraft}}};
+  QMenu* edit = menuBar()->addMenu(WithMnemonic("Edit", 'E'));
+  struct EditItem {
+    const char* caption;
+    char mnemonic;
+    int32_t page;
+  };
+  const std::array<EditItem, 6> editItems = {{{"League Properties", 'L', kPageLeagueProperties},
+                                              {"Scoring System", 'S', kPageScoringSystem},
+                                              {"Projected Stats", 'P', kPageProjectedStats},
+                                              {"Display Grids", 'D', kPageDisplayGrids},
+                                              {"Draft Strategies", 't', kPageDraftStrategies},
+                                              {"User Generated Mock Draft", 'U', kPageUserMockDraft}}};
   for (std::size_t i = 0; i < editItems.size(); ++i) {
-    const int32_t page = editItems[i].second;
-    mnuEdit_[i] = edit->addAction(editItems[i].first);
+    const int32_t page = editItems[i].page;
+    mnuEdit_[i] = edit->addAction(WithMnemonic(editItems[i].caption, editItems[i].mnemonic));
     connect(mnuEdit_[i], &QAction::triggered, this, [page] { basUIControl::SwitchPage(page); });
   }
-  QMenu* options = menuBar()->addMenu("Options");
-  mnuAppUpdate_ = options->addAction("Check For App Update");
+  QMenu* options = menuBar()->addMenu(WithMnemonic("Options", 'O'));
+  mnuAppUpdate_ = options->addAction(WithMnemonic("Check For App Update", 'A'));
   connect(mnuAppUpdate_, &QAction::triggered, this, [this] { mainBar_->AppUpdate(true); });
-  mnuUpdate_ = options->addAction("Check For Player Updates");
+  mnuUpdate_ = options->addAction(WithMnemonic("Check For Player Updates", 'P'));
   connect(mnuUpdate_, &QAction::triggered, this, [this] { mainBar_->PlaUpdate(true); });
   options->addSeparator();
-  mnuPro_ = options->addAction("Project Validation");
+  mnuPro_ = options->addAction(WithMnemonic("Project Validation", 'V'));
   connect(mnuPro_, &QAction::triggered, this,
           [this] { OpenMenuWindow(MenuWindow::kProjectValidation, "Project Validation", this); });
-  mnuOpt_ = options->addAction("Settings");
+  mnuOpt_ = options->addAction(WithMnemonic("Settings", 'S'));
   connect(mnuOpt_, &QAction::triggered, this,
           [this] { OpenMenuWindow(MenuWindow::kSettings, "Settings", this); });
-  mnuSingle_ = options->addAction("Create Single Season");
+  mnuSingle_ = options->addAction(WithMnemonic("Create Single Season", 'C'));
   mnuSingle_->setVisible(false);
-  QMenu* help = menuBar()->addMenu("Help");
-  mnuContents_ = help->addAction("Contents");
+  QMenu* help = menuBar()->addMenu(WithMnemonic("Help", 'H'));
+  mnuContents_ = help->addAction(WithMnemonic("Contents", 'C'));
   connect(mnuContents_, &QAction::triggered, this, [this] { mnuContents_Click(); });
   help->addSeparator();
-  mnuAbout_ = help->addAction("About Kickwell Draftyard");
+  mnuAbout_ = help->addAction(WithMnemonic("About Kickwell Draftyard", 'A'));
   connect(mnuAbout_, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+  // F10 opens the first menu, as on other desktops; Alt alone and Alt with
+  // a title's letter reach the bar through the style's own menu-bar keys.
+  auto* f10 = new QAction(this);
+  f10->setShortcut(Qt::Key_F10);
+  f10->setShortcutContext(Qt::WindowShortcut);
+  connect(f10, &QAction::triggered, this, [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
+  addAction(f10);
 }
 
 void frmMDIMock::mnuFile_Click(int32_t index) {
@@ -180,7 +244,7 @@ void frmMDIMock::mnuContents_Click() {
   if (basMessage::AskYesNo("Kickwell Draftyard Help", " Kickwell Draftyard Help is online at " +
                                                           std::string(AppInfo::kHelpAddress) + std::string(runtime::kCrLf) +
                                                           "  Would you like to send this url to your browser?")) {
-    seams::ShellOpen().Open(AppInfo::kHelpAddress);
+    basMessage::OpenInViewer(AppInfo::kHelpAddress);
   }
 }
 
@@ -212,7 +276,7 @@ void frmMDIMock::SyncUpdates() { mainBar_->SyncUpdates(); }
 void frmMDIMock::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
 void frmMDIMock::SetFileItemCaption(int32_t index, const std::string& caption) {
-  mnuFile(index)->setText(QString::fromStdString(caption));
+  mnuFile(index)->setText(WithMnemonic(caption, kFileMnemonics.at(static_cast<std::size_t>(index))));
 }
 
 void frmMDIMock::SetFileItemVisible(int32_t index, bool visible) { mnuFile(index)->setVisible(visible); }

@@ -5,6 +5,10 @@
 // placement and the settings are stored when it goes. Everything about
 // which page is shown lives in basUIControl; this window lays out, paints
 // and forwards (MainWindowView).
+//
+// Keys: every menu title and item has a mnemonic; Alt and F10 reach the
+// menu bar. The window takes the keys when it shows and again when one of
+// the application's dialogs closes, as a window manager would.
 
 #include <QMainWindow>
 #include <array>
@@ -74,6 +78,7 @@ class frmMDIMock : public QMainWindow, public MainWindowView {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();

@@ -40,7 +40,8 @@ frmStart::frmStart(QWidget* owner)
 frmStart::~frmStart() = default;
 
 void frmStart::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  // "OK" is the one button: Return answers it from the check boxes too.
+  if (clsButton::IsReturnKey(*event)) {
     accept();
     return;
   }

@@ -1,12 +1,15 @@
 #include "shell/ui/frmWelcome.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "shell/AppInfo.h"
 #include "toolkit/ui/basFormLook.h"
+#include "toolkit/ui/clsButton.h"
 
 namespace shell_ui {
 
@@ -79,8 +82,16 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
       place(line.text, kLeft + 12, top);
       if (line.beside != nullptr) place(line.beside, kBesideLeft, top);
       if (line.link != nullptr) {
-        QLabel* label = place(line.link, kBesideLeft, top);
-        label->setStyleSheet("color: #0000ff; text-decoration: underline;");
+        QLabel* label = new QLabel(QString::fromLatin1(line.link), this);
+        label->setTextFormat(Qt::PlainText);
+        // Tab reaches a link and Return opens it; the one with the focus
+        // wears a dotted frame, which the others keep room for.
+        label->setStyleSheet(
+            "QLabel { color: #0000ff; text-decoration: underline; border: 1px solid transparent; }"
+            "QLabel:focus { border: 1px dotted #000000; }");
+        label->setFocusPolicy(Qt::TabFocus);
+        label->move(kBesideLeft - 1, top - 1);
+        label->adjustSize();
         label->setCursor(Qt::PointingHandCursor);
         label->installEventFilter(this);
         lblLink_[static_cast<std::size_t>(link++)] = label;
@@ -92,20 +103,35 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
 }
 
 bool frmWelcome::eventFilter(QObject* watched, QEvent* event) {
+  int32_t link = -1;
+  for (int32_t i = 0; i < kLinks; ++i) {
+    if (watched == lblLink_[static_cast<std::size_t>(i)]) link = i;
+  }
+  if (link < 0) return frmPage::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int32_t i = 0; i < kLinks; ++i) {
-      if (watched == lblLink_[static_cast<std::size_t>(i)]) {
-        lblLink_Click(i);
-        return true;
-      }
+    lblLink_Click(link);
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (clsButton::IsReturnKey(*key)) {
+      if (!key->isAutoRepeat()) lblLink_Click(link);
+      return true;
     }
   }
   return frmPage::eventFilter(watched, event);
 }
 
+void frmWelcome::showEvent(QShowEvent* event) {
+  frmPage::showEvent(event);
+  // The page opens with no link marked, as a web page does: the first Tab
+  // reaches the first link, and a stray Return opens nothing.
+  setFocus(Qt::OtherFocusReason);
+}
+
 void frmWelcome::lblLink_Click(int32_t index) {
-  seams::ShellOpen().Open(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
+  basMessage::OpenInViewer(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
 }
 
 }  // namespace shell_ui

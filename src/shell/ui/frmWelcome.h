@@ -1,7 +1,8 @@
 #pragma once
 // The start page (page code 14): the application's title and version, and
 // fixed text on getting started, updates and problems with six links to
-// the maker's web pages. A click on a link opens its own address.
+// the maker's web pages. A click on a link opens its own address, and so
+// does Return on the link Tab has reached.
 
 #include <QLabel>
 #include <array>
@@ -23,6 +24,7 @@ class frmWelcome : public frmPage {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void lblLink_Click(int32_t index);

@@ -187,6 +187,10 @@ bool clsButton::OtherTabStop() const {
   return false;
 }
 
+bool clsButton::IsReturnKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 bool clsButton::KeyPress(const QKeyEvent* key) {
   const bool backward = key->key() == Qt::Key_Backtab ||
                         (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) != 0);
@@ -200,8 +204,9 @@ bool clsButton::KeyPress(const QKeyEvent* key) {
     SetFocusButton(next);
     return true;
   }
-  if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
-    if (!Valid(focus_) || states_[focus_] == 4) return true;
+  if (key->key() == Qt::Key_Space || IsReturnKey(*key)) {
+    // A key held down answers once, not every box that comes up after.
+    if (key->isAutoRepeat() || !Valid(focus_) || states_[focus_] == 4) return true;
     // Raised last: the handler may close the window and destroy this bar.
     emit Click(focus_);
     return true;

@@ -8,7 +8,8 @@
 //
 // The picture takes the keyboard focus by Tab: Tab and Shift+Tab move a
 // dotted focus rectangle from button to button (and on to the window's
-// other controls at either end), Space clicks the button that has it.
+// other controls at either end); Space, Return and keypad Enter click the
+// button that has it.
 //
 // States: 0 normal, 1 hover, 2 selected, 3 pressed, 4 disabled. Indices out
 // of range are ignored by setters and answered with defaults by getters.
@@ -76,6 +77,10 @@ class clsButton : public QObject {
   void SetResourceButton(int32_t index, int32_t resourceId, int32_t width, int32_t height,
                          const std::string& caption);
   void SetTextButton(int32_t index, int32_t width, int32_t height, const std::string& caption);
+
+  // Return or keypad Enter: the keys that answer a focused button, and a
+  // dialog's first button when no button has the focus.
+  static bool IsReturnKey(const QKeyEvent& key);
 
   // The button that has (or last had) the keyboard focus.
   int32_t FocusButton() const { return focus_; }

@@ -115,6 +115,50 @@ TEST_F(ExportSheetWindow, TheRegisteredDialogAnswersSaveOnlyAfterSave) {
   script.Then<frmExportSheet>([](frmExportSheet* dialog) { dialog->close(); });
   (*open)(nullptr, 10, kProjExportFileTarget, false);
   EXPECT_EQ(MessageAnswer, "");
+
+  // Return in the target box saves.
+  script.Then<frmExportSheet>([](frmExportSheet* dialog) { QTest::keyClick(dialog->txtTarget(), Qt::Key_Return); });
+  (*open)(nullptr, 10, kProjExportFileTarget, false);
+  EXPECT_EQ(MessageAnswer, "save");
+}
+
+TEST_F(ExportSheetWindow, TabFollowsTheDialogTopToBottomLeftToRight) {
+  GlobalProject().SetValue(kProjFileType, "0");
+  GlobalProject().SetValue(kProjMockDraftType, "1");
+  frmExportSheet dialog;
+  dialog.ActivateForm(8, kProjMockDraftTarget, true);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  // Of each option group only the chosen button is a stop; Tab runs through
+  // a bar's buttons before it leaves the bar, and comes round at the end.
+  const std::vector<QWidget*> expected = {
+      dialog.optMock(1),     dialog.Option1(0),    dialog.chkInclude(0), dialog.chkInclude(1),
+      dialog.cmbDisplay(),   dialog.optFile(0),    dialog.chkColour(),   dialog.picColour(0),
+      dialog.picColour(1),   dialog.picColour(2),  dialog.chkGridLines(), dialog.txtTarget(),
+      dialog.mBrowse()->PictureControl(), dialog.mSave()->PictureControl(), dialog.optMock(1)};
+  std::vector<QWidget*> seen{dialog.focusWidget()};
+  while (seen.size() < expected.size()) {
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    if (dialog.focusWidget() != seen.back()) seen.push_back(dialog.focusWidget());
+    ASSERT_LT(seen.size(), 40u);
+  }
+  EXPECT_EQ(seen, expected);
+}
+
+TEST_F(ExportSheetWindow, ASwatchWithTheFocusPicksItsColourWithSpace) {
+  GlobalProject().SetValue(kProjFileType, "0");
+  frmExportSheet dialog;
+  dialog.ActivateForm(5, kProjCheatSheetTarget, true);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  dialog.picColour(1)->setFocus(Qt::TabFocusReason);
+  script.Then<frmColour>([&](frmColour* colour) {
+    colour->txtColour(frmColour::kHex)->setText("0A0B0C");
+    kdtest::Press(*seams.pointer, colour->mSc(), 0);
+  });
+  QTest::keyClick(dialog.picColour(1), Qt::Key_Space);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(GlobalProject().Value(kProjRowBackColorA), std::to_string(0x0C0B0A));
 }
 
 }  // namespace

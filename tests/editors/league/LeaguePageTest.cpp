@@ -29,10 +29,10 @@ constexpr int32_t kPositions = 17;  // rows of the template database's tblPositi
 
 class FakeLeagueView final : public LeaguePageView {
  public:
-  EditFlexGridView* MainGrid() override { return &grid; }
-  EditFlexTextBox* MainText() override { return &grid.text; }
-  EditFlexComboBox* MainCombo() override { return &grid.combo; }
-  EditFlexListBox* MainList() override { return &grid.normList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
   int32_t ListAreaHeight() const override { return 99999; }
   FlexGridModel& PositionSelectionGrid() override { return positions; }
   void SelectTab(int32_t) override {}

@@ -43,9 +43,9 @@ struct Picture final : FlexGridPicture {
 
 class FakeProjectedView final : public ProjectedStatsView {
  public:
-  EditFlexGridView* StatGrid() override { return &grid; }
-  EditFlexTextBox* StatText() override { return &grid.text; }
-  EditFlexComboBox* StatCombo() override { return &grid.combo; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
   void SetTabs(const std::vector<std::string>& c) override { tabs = c; }
   void SelectTab(int32_t) override {}
   void SetHeading(const std::string& t) override { heading = t; }

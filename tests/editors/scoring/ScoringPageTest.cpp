@@ -36,10 +36,10 @@ class FakeScoringView final : public ScoringPageView {
  public:
   // The window's position list toggles an item per click, as here.
   FakeScoringView() { grid.normList.multiSelect = 1; }
-  EditFlexGridView* RuleGrid() override { return &grid; }
-  EditFlexTextBox* RuleText() override { return &grid.text; }
-  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
-  EditFlexListBox* PositionList() override { return &grid.normList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
   int32_t ListAreaHeight() const override { return 99999; }
   FlexGridModel& CategoryGrid() override { return categories; }
   void SetTabs(const std::vector<std::string>& c) override { tabs = c; }

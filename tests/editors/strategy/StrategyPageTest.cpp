@@ -22,11 +22,11 @@ using Button = clsUIStrategy::RuleButton;
 
 class FakeStrategyView final : public StrategyPageView {
  public:
-  EditFlexGridView* RuleGrid() override { return &grid; }
-  EditFlexTextBox* RuleText() override { return &grid.text; }
-  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
-  EditFlexListBox* NormList() override { return &grid.normList; }
-  EditFlexListBox* CheckList() override { return &grid.multiList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
+  EditFlexListBox* EditCheckList() override { return &grid.multiList; }
   void SetRuleButtonEnabled(int32_t index, bool enabled) override { buttons[index] = enabled; }
   void SetDescription(const std::string& text) override { description = text; }
   std::shared_ptr<const FlexGridPicture> CheckPicture(bool) override { return nullptr; }

@@ -24,7 +24,8 @@ using Menu = basCheatSheetMenu::FileItem;
 
 namespace {
 
-std::string Text(const QAction* a) { return a->text().toStdString(); }
+// The caption as shown, without its mnemonic's marker.
+std::string Text(const QAction* a) { return a->text().remove(QLatin1Char('&')).toStdString(); }
 
 // Registers a TestPage for the code and hands out the window the switch made.
 TestPage*& RegisterTestPage(int32_t code) {

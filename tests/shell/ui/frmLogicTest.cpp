@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QListWidget>
+#include <QTest>
 
 #include "ShellWindowHarness.h"
 #include "shell/ui/frmLogic.h"
@@ -40,6 +41,27 @@ TEST_F(LogicWindow, TraceLinesReachTheListOnlyWhileTheWindowIsOpen) {
   window->close();
   EXPECT_FALSE(frmLogic::IsLogicWindowOpen());
   seams::TraceList().AddItem("dropped");
+}
+
+TEST_F(LogicWindow, OpensCentredOverTheMainWindowAndStaysWhereItIsPut) {
+  QWidget owner;
+  owner.setGeometry(200, 150, 1000, 700);
+  owner.show();
+  frmLogic* window = frmLogic::Load(&owner);
+  window->ShowLogic();
+  // Within the pixel a halved odd size loses on either side.
+  EXPECT_LE((window->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 4)
+      << window->frameGeometry().x() << "," << window->frameGeometry().y();
+  window->move(10, 20);
+  window->ShowLogic();
+  EXPECT_EQ(window->pos(), QPoint(10, 20));
+}
+
+TEST_F(LogicWindow, EscapeClosesIt) {
+  frmLogic* window = frmLogic::Load(nullptr);
+  window->ShowLogic();
+  QTest::keyClick(window->lstLogic(), Qt::Key_Escape);
+  EXPECT_FALSE(frmLogic::IsLogicWindowOpen());
 }
 
 TEST_F(LogicWindow, TheListKeepsA60TwipMarginAndAMinimisedWindowIsLaidOutWhenRestored) {

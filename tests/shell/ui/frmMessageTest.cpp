@@ -154,11 +154,13 @@ TEST_F(MessageBoxWindow, ReturnEnterSpaceAndTabAnswerFromTheKeyboard) {
     std::string answer;
   };
   const Case cases[] = {
-      {"Return answers the default", {{Qt::Key_Return, Qt::NoModifier}}, "save"},
+      {"Return at once answers the first button, which has the focus", {{Qt::Key_Return, Qt::NoModifier}}, "save"},
       {"keypad Enter as well", {{Qt::Key_Enter, Qt::KeypadModifier}}, "save"},
       {"Space presses the focused button, the first at the start", {space}, "save"},
       {"Tab moves the focus to the second", {tab, space}, "nosave"},
-      {"Return keeps to the default after a Tab", {tab, {Qt::Key_Return, Qt::NoModifier}}, "save"},
+      // Tab to "Don't Save" then Return used to save.
+      {"Return after a Tab answers the focused button", {tab, {Qt::Key_Return, Qt::NoModifier}}, "nosave"},
+      {"keypad Enter after two Tabs answers the third", {tab, tab, {Qt::Key_Enter, Qt::KeypadModifier}}, "cancel"},
       {"Shift+Tab comes round to the last", {{Qt::Key_Backtab, Qt::ShiftModifier}, space}, "cancel"},
       {"Tab past the last comes round to the first", {tab, tab, tab, space}, "save"},
       {"Escape answers nothing", {{Qt::Key_Escape, Qt::NoModifier}}, ""},
@@ -215,4 +217,21 @@ TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
   EXPECT_EQ(seams::MessageBox().PlainMessage("Sure?", seams::PlainButtons::kYesNo, seams::PlainIcon::kQuestion, "Q"),
             seams::PlainAnswer::kNo);
   EXPECT_TRUE(script.Done());
+}
+
+// Help > Contents: the web address moves to a line of its own, whole, rather
+// than being split at one of its slashes.
+TEST_F(MessageBoxWindow, AWebAddressWrapsWhole) {
+  const std::string url = "https://www.vellacorn.com/kickwell/help/contents.html";
+  frmMessage box;
+  box.Load("Kickwell Draftyard Help", " Kickwell Draftyard Help is online at " + url +
+                                          "\r\n  Would you like to send this url to your browser?");
+  box.SetButtonType(seams::kYesNo);
+  box.show();
+  const QStringList lines = box.lblView()->text().split('\n');
+  EXPECT_TRUE(lines.contains(QString::fromStdString(url))) << box.lblView()->text().toStdString();
+  const QFontMetrics metrics(box.lblView()->font());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), box.lblView()->width());
+  kdtest::SaveScreenshot(&box, "message_web_address");
+  box.Unload();
 }
