@@ -10,12 +10,6 @@
 
 namespace shell_ui {
 
-namespace {
-
-constexpr int32_t kTabHeight = 21;
-
-}  // namespace
-
 frmPageFrame::frmPageFrame(QWidget* parent, int32_t pageCode) : frmPage(parent, pageCode) {}
 
 frmPageFrame::~frmPageFrame() {

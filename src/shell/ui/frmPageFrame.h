@@ -58,6 +58,13 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
   clsTabStrip* mTab() const { return tab_; }
 
  protected:
+  // Measures the pages' layouts share, in pixels.
+  static constexpr int32_t kGap = 4;            // between controls and around them
+  static constexpr int32_t kBarHeight = 28;     // a button bar
+  static constexpr int32_t kTabHeight = 21;     // a tab strip
+  static constexpr int32_t kHeadingHeight = 25; // a panel's title line above its grid
+  static constexpr int32_t kListRows = 12;      // a list editor opened in a grid
+
   // Takes the page's controller and lets it answer the page switch, the
   // close question and the File menu.
   template <class Controller>

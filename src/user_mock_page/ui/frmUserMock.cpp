@@ -20,14 +20,10 @@ namespace user_mock_page_ui {
 
 namespace {
 
-constexpr gdi::COLORREF kWhite = gdi::Rgb(255, 255, 255);
 constexpr int32_t kBarButtonWidth = 82;
 constexpr int32_t kBarWidth = 5 + 3 * kBarButtonWidth + 2 * 9 + 5;
-constexpr int32_t kBarHeight = 28;
 constexpr int32_t kBandHeight = 64;
 constexpr int32_t kCaptionHeight = 22;
-constexpr int32_t kTabHeight = 21;
-constexpr int32_t kGap = 4;
 
 QColor ToQColor(int32_t colour) {
   const auto c = static_cast<gdi::COLORREF>(colour);
@@ -45,11 +41,11 @@ void PaintLabel(QLabel* label, int32_t colour) {
 
 frmUserMock::frmUserMock(QWidget* parent)
     : frmPageFrame(parent, kPageUserMockDraft),
-      picActive_(AddPanel(this, kWhite)),
+      picActive_(AddPanel(this, gdi::kWhite)),
       mAR_(AddButtonBar(picActive_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, kBarWidth, kBarHeight,
-                        kWhite)),
+                        gdi::kWhite)),
       mPN_(AddButtonBar(picActive_, kBarButtonWidth, {"Prev Pick", "Next Pick", "First Open Pick"}, kBarWidth,
-                        kBarHeight, kWhite)),
+                        kBarHeight, gdi::kWhite)),
       picPick_(AddPanel(this)),
       lblBoard_(AddTitle(picPick_, "Mock Draft Board")),
       optListF_(new QRadioButton("List View", picPick_)),
@@ -67,8 +63,8 @@ frmUserMock::frmUserMock(QWidget* parent)
       timTabTeam_(new QTimer(this)),
       mTabTeam_(new clsTabStrip(this)),
       flxTeam_(new FlexGridWidget(picTeam_)),
-      mMiniBars_{AddMiniBar(picPick_, 22, 1, kWhite), AddMiniBar(picTeam_, 22, 1, kWhite),
-                 AddMiniBar(picPossible_, 22, 1, kWhite)} {
+      mMiniBars_{AddMiniBar(picPick_, 22, 1, gdi::kWhite), AddMiniBar(picTeam_, 22, 1, gdi::kWhite),
+                 AddMiniBar(picPossible_, 22, 1, gdi::kWhite)} {
   for (std::size_t i = 0; i < lblActive_.size(); ++i) {
     lblActive_[i] = new QLabel(picActive_);
     lblActive_[i]->setTextFormat(Qt::PlainText);

@@ -16,13 +16,9 @@ namespace editors_league_ui {
 
 namespace {
 
-constexpr int32_t kBarHeight = 28;
 constexpr int32_t kMiniHeight = 20;
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 25;
 constexpr int32_t kSideLeft = 120 / 15;     // the position selection's left, 120 twips
 constexpr int32_t kSideWidth = 2650 / 15;   // and its width, 2650 twips
-constexpr int32_t kListRows = 12;
 
 }  // namespace
 

@@ -17,9 +17,8 @@ namespace editors_projected_stats_ui {
 
 namespace {
 
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 27;
-constexpr int32_t kBarHeight = 24;
+constexpr int32_t kHeadingLine = 27;
+constexpr int32_t kOptionsBarHeight = 24;
 constexpr int32_t kArrowSize = 4;
 
 }  // namespace
@@ -28,7 +27,7 @@ frmProjected::frmProjected(QWidget* parent)
     : frmPageFrame(parent, kPageProjectedStats),
       picProjected_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeading_(AddTitle(picProjected_, "")),
-      mOP_(AddMiniBar(picProjected_, kBarHeight, 0)),
+      mOP_(AddMiniBar(picProjected_, kOptionsBarHeight, 0)),
       flxProjected_(new FlexGridWidget(picProjected_)),
       txtProjected_(new QLineEdit(picProjected_)),
       cmbProjected_(new QComboBox(picProjected_)) {
@@ -75,10 +74,10 @@ void frmProjected::LayOut() {
   const int32_t w = width();
   PlaceTabbedPanel(controller_->CurrentTab());
   PictureBox* picOP = mOP_->OPPicture();
-  lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingHeight - 6);
+  lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingLine - 6);
   picOP->move(w - picOP->width() - kGap, 2);
-  flxProjected_->setGeometry(kGap, kHeadingHeight, w - 2 * kGap,
-                             std::max(picProjected_->height() - kHeadingHeight - kGap, 40));
+  flxProjected_->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
+                             std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 
 void RegisterWindows() { shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats); }

@@ -18,11 +18,7 @@ namespace editors_scoring_ui {
 namespace {
 
 constexpr int32_t kButtonWidth = 44;
-constexpr int32_t kBarHeight = 28;
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 25;         // 375 twips: the grids stand this far below the panel's top
 constexpr int32_t kCategoryWidth = 3825 / 15;  // the category list's width
-constexpr int32_t kListRows = 12;
 
 }  // namespace
 
