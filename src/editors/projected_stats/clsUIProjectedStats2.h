@@ -20,20 +20,12 @@
 #include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
-class EditFlexComboBox;
 class EditFlexGridView;
-class EditFlexTextBox;
 class FlexGridModel;
 class ProjectedStatsView;
 
 class clsUIProjectedStats2 : public clsUIDocumentPage {
  public:
-  static constexpr uint8_t kSeasonWeek = 250;
-  static constexpr int32_t kCatPoints = 44;
-  static constexpr int32_t kCatDNU = 67;
-  static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
-  static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
-
   // One correction or mark change with the stored value and season points
   // it replaced.
   struct StatChange {
@@ -42,6 +34,12 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
     double oldValue = 0;
     double oldPoints = 0;
   };
+
+  static constexpr uint8_t kSeasonWeek = 250;
+  static constexpr int32_t kCatPoints = 44;
+  static constexpr int32_t kCatDNU = 67;
+  static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
+  static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
 

@@ -20,10 +20,8 @@
 #include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
-class EditFlexComboBox;
 class EditFlexGridView;
 class EditFlexListBox;
-class EditFlexTextBox;
 class FlexGridModel;
 class ScoringPageView;
 

@@ -24,7 +24,7 @@
 namespace {
 
 constexpr int32_t kHeadingRows = 2;
-constexpr int32_t kRuleCols = 9;
+constexpr int32_t kRuleCols = clsUIStrategy::kColNoBye + 1;
 constexpr int32_t kMethods = 8;
 constexpr int32_t kCompares = 4;
 constexpr int32_t kFactorFlags = 3;

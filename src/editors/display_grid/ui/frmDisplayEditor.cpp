@@ -26,7 +26,7 @@ constexpr int kButtonBarHeight = 30;
 }  // namespace
 
 frmDisplayEditor::frmDisplayEditor(QWidget* parent)
-    : shell_ui::frmPageFrame(parent, kPageDisplayGrids),
+    : frmPageWindow(parent, kPageDisplayGrids),
       flxExample_(new FlexGridWidget(this)),
       lblExample_(AddTitle(this, "Actual Grid View", false)),
       flxStatCats_(new FlexGridWidget(this)),
@@ -36,7 +36,6 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
       mUpDown_(AddButtonBar(this, kButtonWidth, {"Move Up", "Move Down"}, kButtonBarWidth, kButtonBarHeight,
                             gdi::GetSysColor(gdi::COLOR_BTNFACE))) {
   setWindowTitle("Display Grid Editor");
-  controller_ = Adopt(std::make_unique<clsUIDisplayEditor>(*this));
   connect(mUpDown_, &clsButton::Click, this, [this](int32_t i) { controller_->mUpDown_Click(i); });
 
   AttachGridEditor(flxPlayer_, txtPlayer_, nullptr, lstPlayer_);

@@ -15,19 +15,11 @@
 
 namespace editors_projected_stats_ui {
 
-namespace {
-
-constexpr int32_t kHeadingLine = 27;
-constexpr int32_t kOptionsBarHeight = 24;
-constexpr int32_t kArrowSize = 4;
-
-}  // namespace
-
 frmProjected::frmProjected(QWidget* parent)
-    : frmPageFrame(parent, kPageProjectedStats),
+    : frmPageWindow(parent, kPageProjectedStats),
       picProjected_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeading_(AddTitle(picProjected_, "")),
-      mOP_(AddMiniBar(picProjected_, kOptionsBarHeight, 0)),
+      mOP_(AddMiniBar(picProjected_, 24, 0)),
       flxProjected_(new FlexGridWidget(picProjected_)),
       txtProjected_(new QLineEdit(picProjected_)),
       cmbProjected_(new QComboBox(picProjected_)) {
@@ -36,6 +28,7 @@ frmProjected::frmProjected(QWidget* parent)
   cmbProjected_->hide();
 
   // The descending (0) and ascending (1) sort arrows on the heading colour.
+  constexpr int32_t kArrowSize = 4;
   const auto back = static_cast<gdi::COLORREF>(Palette(basColourScheme::kHeadingColour));
   std::array<PictureBox*, 2> arrows = {new PictureBox(this), new PictureBox(this)};
   basDrawArrow::DrawArrow(arrows[0], back, 9, 6, kArrowSize, 0, 1, 0, true);
@@ -47,7 +40,6 @@ frmProjected::frmProjected(QWidget* parent)
   if (auto* bar = shell_ui::frmMainBar::Instance()) bar->ShowSourceLabels(true);
 
   AttachGridEditor(flxProjected_, txtProjected_, cmbProjected_);
-  controller_ = Adopt(std::make_unique<clsUIProjectedStats2>(*this));
   connect(mOP_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mOP_Click(i); });
   StartLayout();
 }
@@ -71,6 +63,7 @@ std::shared_ptr<const FlexGridPicture> frmProjected::SortArrow(bool ascending) {
 }
 
 void frmProjected::LayOut() {
+  constexpr int32_t kHeadingLine = 27;  // the grid stands this far below the panel's top
   const int32_t w = width();
   PlaceTabbedPanel(controller_->CurrentTab());
   PictureBox* picOP = mOP_->OPPicture();

@@ -12,23 +12,21 @@ class clsUIProjectedStats2;
 
 namespace editors_projected_stats_ui {
 
-class frmProjected : public shell_ui::frmPageFrame, public ProjectedStatsView {
+class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, ProjectedStatsView> {
   Q_OBJECT
 
  public:
   explicit frmProjected(QWidget* parent);
   ~frmProjected() override;
 
-  clsUIProjectedStats2& Controller() { return *controller_; }
-  FlexGridWidget* flxProjected() const { return flxProjected_; }
-  QLineEdit* txtProjected() const { return txtProjected_; }
-  QLabel* lblHeading() const { return lblHeading_; }
-  clsMiniBar* mOP() const { return mOP_; }
-
   // ProjectedStatsView
   void SetHeading(const std::string& text) override;
   void SetSourceLabels(const std::string& stat, const std::string& adp) override;
   std::shared_ptr<const FlexGridPicture> SortArrow(bool ascending) override;
+
+  // The controls, for tests.
+  FlexGridWidget* flxProjected() const { return flxProjected_; }
+  QLineEdit* txtProjected() const { return txtProjected_; }
 
  private:
   void LayOut() override;
@@ -40,7 +38,6 @@ class frmProjected : public shell_ui::frmPageFrame, public ProjectedStatsView {
   QLineEdit* txtProjected_;
   QComboBox* cmbProjected_;
   std::array<std::shared_ptr<const FlexGridPicture>, 2> sortPictures_{};
-  clsUIProjectedStats2* controller_;
 };
 
 }  // namespace editors_projected_stats_ui

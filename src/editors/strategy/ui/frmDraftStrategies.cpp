@@ -18,13 +18,11 @@ namespace {
 
 constexpr int32_t kButtonWidth = 72;
 constexpr int32_t kRuleBarHeight = 30;
-constexpr int32_t kDescriptionHeight = 60;
-constexpr int32_t kLabelHeight = 18;
 
 }  // namespace
 
 frmDraftStrategies::frmDraftStrategies(QWidget* parent)
-    : frmPageFrame(parent, kPageDraftStrategies),
+    : frmPageWindow(parent, kPageDraftStrategies),
       picGridView_(new PictureBox(this)),
       flxDraft_(new FlexGridWidget(picGridView_)),
       txtDraft_(new QLineEdit(picGridView_)),
@@ -39,7 +37,6 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
                      static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
     w->hide();
   AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
-  controller_ = Adopt(std::make_unique<clsUIStrategy>(*this));
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(txtDescription_, &QPlainTextEdit::textChanged, this, [this] {
@@ -60,6 +57,8 @@ void frmDraftStrategies::SetDescription(const std::string& text) {
 }
 
 void frmDraftStrategies::LayOut() {
+  constexpr int32_t kDescriptionHeight = 60;
+  constexpr int32_t kLabelHeight = 18;
   const int32_t w = width();
   const int32_t h = height();
   const int32_t barTop = h - kGap - kDescriptionHeight - kLabelHeight - kGap - kRuleBarHeight;
