@@ -92,6 +92,9 @@ clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) 
 
 namespace {
 
+// The progress segment of an automatic draft's picks as a whole.
+constexpr int32_t kDraftProgressSegment = 7;
+
 // The project's file of a work-folder type, as a full path.
 std::string ProjectFilePath(int32_t key, int32_t pageCode) {
   return FileTypeFolder.at(static_cast<std::size_t>(pageCode)) + GlobalProject().Value(key);
@@ -653,12 +656,15 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   status.StatusCaption(clsStatusPlain::kCurrentBar, 0, "Running Mock Draft");
   status.StatusListCaption("Running Mock Draft...");
   // The picks share a fifth of the total bar (a one-pick draft has it whole).
+  // The current bar follows the draft through segment 7, which no caller
+  // adds: it counts on the current bar only. A pick's own segment shows
+  // there just while a look-ahead searches for it.
   const float pickWeight = last > 0 ? 20.0f / static_cast<float>(last) : 20.0f;
   for (int32_t i = 0; i <= last; ++i) {
     status.AddSegment(10 + i, pickWeight);
     status.SetSegmentRange(10 + i, 0, 1);
   }
-  status.SetSegmentRange(7, 0, last);
+  status.SetSegmentRange(kDraftProgressSegment, 0, last);
 
   const std::vector<int32_t> teamPicks = TeamPickNumbers(order);
   const std::string of = " of " + std::to_string(last + 1);
@@ -718,8 +724,8 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
       RecordMockPick(code, points, team, posID, baseline, names.pFnGetPlayerNamewMasID(code), index, mock,
                      rosters);
       boardIndex[static_cast<std::size_t>(i)] = index;
-      status.SetSegmentRange(10 + i, 0, 1);
-      status.SetSegmentValue(10 + i, 1);
+      status.FinishSegment(10 + i);
+      status.SetSegmentValue(kDraftProgressSegment, i);
       rule = 0;
     }
   }

@@ -99,6 +99,23 @@ TEST_F(MockDraftJob, TheDraftFollowsTheLeaguesStyleOrItsCreatedOrder) {
   EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 6 of 6");
 }
 
+// The current bar follows the draft: at each pick's caption it shows the
+// share of picks already made, never the last pick's own 100 % (the first
+// pick, like any phase's first value, draws nothing).
+TEST_F(MockDraftJob, TheCurrentBarShowsHowFarTheDraftHasCome) {
+  project.WriteLeague(LeaguePlan{});
+  ASSERT_TRUE(Run());
+  std::vector<std::string> atCaption;
+  std::string shown = "none";
+  for (const std::string& line : project.seams.progress.log) {
+    if (line.rfind("Percent ", 0) == 0) shown = line.substr(8);
+    if (line == "ClearCurrent") shown = "0";
+    if (line.rfind("BottomText Running Mock Draft Pick ", 0) == 0) atCaption.push_back(shown);
+  }
+  EXPECT_EQ(atCaption, (std::vector<std::string>{"0", "0", "33", "50", "67", "83"}));
+  EXPECT_EQ(project.seams.progress.percents.back(), 100);
+}
+
 TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {
   project.seams.yield.onYield = [this](int) {
     if (mock.Count() == 2) CancelFlag = true;

@@ -38,7 +38,8 @@ void RegisterWindows() {
         return UpdateChecksWindows::Of(bar).Checks().PlaUpdate(manual, [owner] {
           if (owner) owner->EndPlayerUpdate();
         });
-      });
+      },
+      [](shell_ui::frmMainBar& bar) { UpdateChecksWindows::Of(bar).Checks().Cancel(); });
 }
 
 }  // namespace player_data_ui

@@ -194,12 +194,10 @@ void frmCheatSheetMDI::LayOutForTab(int32_t tab) {
   const int32_t bodyTop = 2 + kStripHeight - 1;
   const int32_t bodyHeight = std::max(height() - bodyTop - 4, 40);
   const QSize stripSize = picTabCheat_->size();
-  const QSize bodySize = picCheat_->size();
   picTabCheat_->setGeometry(3, 2, w + 1, kStripHeight);
   picCheat_->setGeometry(4, bodyTop, w, bodyHeight);
-  // Resized pictures keep what was drawn at the old size: draw them afresh.
+  // A resized strip keeps what was drawn at the old size: draw it afresh.
   if (picTabCheat_->size() != stripSize) tab_->DrawFullToolbar();
-  if (picCheat_->size() != bodySize) picCheat_->Cls();
   picCheat_->lower();
 
   const bool preview = tab == clsUICheatSheet::kTabCheatSheet || tab == clsUICheatSheet::kTabMockDraft;

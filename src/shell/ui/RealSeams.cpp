@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "core/Seams.h"
@@ -233,12 +235,20 @@ class FileDialogWindows final : public seams::FileDialogView {
 
 class NetworkDownloads final : public seams::DownloadView {
  public:
-  explicit NetworkDownloads(int32_t timeoutMs) { http_.SetTransferTimeout(timeoutMs); }
-  bool DownloadFile(const std::string& url, int32_t id, Completion done) override {
-    return http_.DownloadFile(url, id, [done = std::move(done)](int32_t doneID, bool ok, const std::string& bytes,
-                                                                const std::string& error) {
-      done(doneID, seams::DownloadResult{ok, bytes, error});
-    });
+  NetworkDownloads(int32_t timeoutMs, int32_t deadlineMs) {
+    http_.SetTransferTimeout(timeoutMs);
+    http_.SetDeadline(deadlineMs);
+  }
+  bool DownloadFile(const seams::DownloadRequest& request, int32_t id, Completion done, std::string* error) override {
+    VellacornHTTP::Limits limits;
+    limits.maxBytes = request.maxBytes;
+    limits.deadlineMs = static_cast<int32_t>(std::clamp<int64_t>(request.deadlineMs, 0, INT32_MAX));
+    return http_.DownloadFile(
+        request.url, request.dest, id, limits,
+        [done = std::move(done)](int32_t doneID, const VellacornHTTP::Outcome& outcome) {
+          done(doneID, seams::DownloadResult{outcome.ok, outcome.error, outcome.tooLarge});
+        },
+        error);
   }
   void Abandon(int32_t id) override { http_.Abandon(id); }
 
@@ -265,8 +275,8 @@ QWidget* OwnerWindow() {
   return nullptr;
 }
 
-std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs) {
-  return std::make_unique<NetworkDownloads>(timeoutMs);
+std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs, int32_t deadlineMs) {
+  return std::make_unique<NetworkDownloads>(timeoutMs, deadlineMs);
 }
 
 void InstallRealSeams() {
@@ -277,7 +287,7 @@ void InstallRealSeams() {
   seams::Install(std::make_unique<DesktopShellOpen>());
   seams::Install(std::make_unique<FileDialogWindows>());
   seams::Install(std::make_unique<CursorPointer>());
-  seams::Install(MakeNetworkDownloads(VellacornHTTP::kDefaultTimeoutMs));
+  seams::Install(MakeNetworkDownloads(VellacornHTTP::kDefaultTimeoutMs, VellacornHTTP::kDefaultDeadlineMs));
   basFileDialog::SetClickHoldOffTimer([] {
     QTimer::singleShot(kClickHoldOffMs, qApp, [] { ClicksAccepted = true; });
   });

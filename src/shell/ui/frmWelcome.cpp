@@ -6,6 +6,7 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "shell/AppInfo.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -130,7 +131,7 @@ void frmWelcome::showEvent(QShowEvent* event) {
 }
 
 void frmWelcome::lblLink_Click(int32_t index) {
-  seams::ShellOpen().Open(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
+  basMessage::OpenInViewer(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
 }
 
 }  // namespace shell_ui

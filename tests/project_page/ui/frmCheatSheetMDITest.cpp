@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -15,6 +16,7 @@
 #include "core/basMessage.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/ui/frmFile.h"
 #include "project_page/ui/frmCheatSheetMDI.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -128,6 +130,67 @@ TEST_F(ProjectWindow, FilesTabOpensTheValidationDetailsAndPropertiesTabEditsInPl
   QTest::keyClicks(page->txtCheat(), "7");
   EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "7");
   kdtest::SaveScreenshot(window.get(), "document_properties");
+}
+
+}  // namespace
+
+namespace {
+
+// Picks `name` in the application's file dialog when it comes up.
+void OpenInFileDialog(kdtest::ModalScript& script, const std::string& name) {
+  script.Then<frmFile>([name](frmFile* dialog) {
+    const auto found = dialog->lstFile()->findItems(QString::fromStdString(name), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QRect r = dialog->lstFile()->visualItemRect(found.front());
+    QTest::mouseClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
+  });
+}
+
+TEST_F(ProjectWindow, FilesTabListsTheOpenedProjectsDocumentsRightAfterOpenProject) {
+  project_page_ui::RegisterWindows();
+  ASSERT_TRUE(Start());
+  kdtest::WriteFile(home.WorkFolder() + "kdp/Ten.kdp",
+                    "[Kickwell Draftyard Project]\r\nLeague Properties File=KD-10 Team League.lgp\r\n");
+  const auto filesColumn = [this](int32_t col) {
+    auto* page = dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
+    std::vector<std::string> cells;
+    for (int32_t row = 1; page != nullptr && row < page->flxCheat()->Model().Rows(); ++row)
+      cells.push_back(page->flxCheat()->Model().TextMatrix(row, col));
+    return cells;
+  };
+  const std::string indent(11, ' ');
+
+  // From the start page, and again from the project page with a project open.
+  OpenInFileDialog(script, "KD-Sample 2024.kdp");
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(filesColumn(0), (std::vector<std::string>{" OK", " OK", " OK", " No File"}));
+  EXPECT_EQ(filesColumn(1).at(0), indent + "League Properties (.lgp)\r\n" + indent + "KD-12 Team League.lgp");
+
+  OpenInFileDialog(script, "Ten.kdp");
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(filesColumn(0), (std::vector<std::string>{" OK", " No File", " No File", " No File"}));
+  EXPECT_EQ(filesColumn(1).at(0), indent + "League Properties (.lgp)\r\n" + indent + "KD-10 Team League.lgp");
+  kdtest::SaveScreenshot(window.get(), "files_after_open_project");
+}
+
+// Open Project on the project page asks the project's one save question,
+// with its line break, as New Project and closing do.
+TEST_F(ProjectWindow, OpenProjectOnTheProjectPageAsksTheProjectsSaveQuestion) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  GlobalProject().SetValue(kProjAdditionalPlayers, "9876");
+  std::string question;
+  script.Then<frmMessage>([this, &question](frmMessage* box) {
+    question = box->windowTitle().toStdString() + "|" + box->lblView()->text().toStdString();
+    kdtest::PressSoon(*pointer, box->mBtn(), 2);  // Cancel
+  });
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(question, "Kickwell Draftyard Project File| Would you like to save changes to \n  KD-Sample 2024.kdp?");
+  EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "9876");
 }
 
 }  // namespace

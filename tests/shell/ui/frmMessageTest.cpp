@@ -218,3 +218,20 @@ TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
             seams::PlainAnswer::kNo);
   EXPECT_TRUE(script.Done());
 }
+
+// Help > Contents: the web address moves to a line of its own, whole, rather
+// than being split at one of its slashes.
+TEST_F(MessageBoxWindow, AWebAddressWrapsWhole) {
+  const std::string url = "https://www.vellacorn.com/kickwell/help/contents.html";
+  frmMessage box;
+  box.Load("Kickwell Draftyard Help", " Kickwell Draftyard Help is online at " + url +
+                                          "\r\n  Would you like to send this url to your browser?");
+  box.SetButtonType(seams::kYesNo);
+  box.show();
+  const QStringList lines = box.lblView()->text().split('\n');
+  EXPECT_TRUE(lines.contains(QString::fromStdString(url))) << box.lblView()->text().toStdString();
+  const QFontMetrics metrics(box.lblView()->font());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), box.lblView()->width());
+  kdtest::SaveScreenshot(&box, "message_web_address");
+  box.Unload();
+}

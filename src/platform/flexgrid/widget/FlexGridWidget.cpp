@@ -151,7 +151,11 @@ void FlexGridWidget::HorizontalScrollRange(int32_t& min, int32_t& max) const {
 
 QImage FlexGridWidget::RenderCells() const {
   const QRect area = CellArea();
-  QImage img(std::max(area.width(), 1), std::max(area.height(), 1), QImage::Format_RGB32);
+  // At the screen's device pixel ratio: text and pictures as sharp as the
+  // widgets beside the grid, and a picture drawn at that ratio shown whole.
+  const double ratio = devicePixelRatioF();
+  QImage img(QSize(std::max(area.width(), 1), std::max(area.height(), 1)) * ratio, QImage::Format_RGB32);
+  img.setDevicePixelRatio(ratio);
   img.fill(Qt::white);
   QPainter p(&img);
   FlexGridPainter::Options options;
