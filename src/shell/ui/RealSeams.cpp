@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <algorithm>
 #include <climits>
@@ -178,7 +180,11 @@ class ProgressWindow final : public seams::ProgressView {
 class LogicTraceList final : public seams::TraceListView {
  public:
   void AddItem(const std::string& line) override {
-    if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->addItem(QString::fromStdString(line));
+    // A line's own line break (the pick log's lines end in one) is no row
+    // of its own: every section is spaced alike.
+    QString shown = QString::fromStdString(line);
+    while (shown.endsWith(QChar('\n')) || shown.endsWith(QChar('\r'))) shown.chop(1);
+    if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->addItem(shown);
   }
   void Clear() override {
     if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->clear();
@@ -213,18 +219,26 @@ class FileDialogWindows final : public seams::FileDialogView {
     const QString start = QString::fromStdString(request.initialFolder + request.fileName);
     const QString title = QString::fromStdString(request.title);
     seams::SystemFileDialogResult result;
-    QStringList chosen;
-    if (request.save) {
-      // The callers ask their own overwrite question.
-      const QString file = QFileDialog::getSaveFileName(OwnerWindow(), title, start, filter, nullptr,
-                                                        QFileDialog::DontConfirmOverwrite);
-      if (!file.isEmpty()) chosen << file;
-    } else if (request.multiSelect) {
-      chosen = QFileDialog::getOpenFileNames(OwnerWindow(), title, start, filter);
-    } else {
-      const QString file = QFileDialog::getOpenFileName(OwnerWindow(), title, start, filter);
-      if (!file.isEmpty()) chosen << file;
+    QPointer<QFileDialog> dialog = new QFileDialog(OwnerWindow(), title, QString(), filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The callers ask their own overwrite question.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save              ? QFileDialog::AnyFile
+                        : request.multiSelect ? QFileDialog::ExistingFiles
+                                              : QFileDialog::ExistingFile);
+    dialog->setDirectory(QString::fromStdString(request.initialFolder));
+    if (!request.fileName.empty()) dialog->selectFile(start);
+    // Wide enough for the files' size, type and date beside their names.
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(760, 460)));
+    if (auto* details = dialog->findChild<QTreeView*>()) {
+      for (int column = 1; column < details->header()->count(); ++column)
+        details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (dialog.isNull()) return result;
+    const QStringList chosen = accepted ? dialog->selectedFiles() : QStringList();
+    delete dialog.data();
     if (chosen.isEmpty()) return result;
     result.cancelled = false;
     result.path = QFileInfo(chosen.front()).absolutePath().toStdString() + "/";

@@ -70,6 +70,10 @@ clsButton* frmPageFrame::AddButtonBar(QWidget* parent, int32_t buttonWidth, cons
   picture->resize(width, height);
   auto* bar = new clsButton(this);
   basButtonMocks::SetUpButtonBar(*bar, picture, new QTimer(this), buttonWidth, captions, false);
+  // On the page's own colour, not on a patch of the button face.
+  bar->SetBackColor(back);
+  bar->DrawFullToolbar();
+  picture->Refresh();
   return bar;
 }
 

@@ -50,7 +50,7 @@ TEST_F(Download, IsStoredOnlyWhenTheReplyIsSuccessfulWholeAndFromTheUpdateServer
       {"server-error", {500, "oops"}, "the server answered 500 Internal Server Error"},
       {"truncated", {200, body, LocalHttpServer::Mode::kTruncated}, "the server closed the connection before the end"},
       {"empty", {200, ""}, "the server sent an empty file"},
-      {"hanging", {200, body, LocalHttpServer::Mode::kHanging}, "nothing arrived for 1 second"},
+      {"hanging", {200, body, LocalHttpServer::Mode::kHanging}, "nothing arrived for 2 seconds"},
       {"moved-away",
        {302, "", LocalHttpServer::Mode::kNormal, "Location: " + other + "/upd/normal\r\n"},
        "the server sent it on to "},

@@ -92,7 +92,7 @@ TEST_F(PlayerUpdate, AHangingArchiveTimesOutAndWhatArrivedIsStillUnpacked) {
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Update File Skipped");
   EXPECT_EQ(fakes.messages.plain[0].text, "Unable to GET 'upd/Hang.vcz' from " + server.Host() +
-                                              ": nothing arrived for 1 second.");
+                                              ": nothing arrived for 2 seconds.");
 }
 
 TEST_F(PlayerUpdate, AHostileIndexWritesNothingOutsideTheWorkFolder) {
@@ -197,6 +197,26 @@ TEST_F(PlayerUpdate, EachKindOfFileOverItsLimitIsRefusedWithoutHoldingIt) {
   EXPECT_EQ(fakes.messages.plain[1].text.rfind(from + "A.vcz' from " + server.Host() + ": it is larger than ", 0),
             0u);
   EXPECT_EQ(EntryCount(tree.Sub("upd")), 2);  // the number file and the index; no temporary file
+}
+
+// Twenty indexes of 229,000 entries each were all offered: 4.58 million
+// files and a gigabyte. A run now holds at most kMaxRunEntries entries and
+// says that the rest are left for later.
+TEST_F(PlayerUpdate, TheFilesOneRunOffersAreBounded) {
+  const std::vector<kdtest::IndexEntryFixture> full(clsUpdateFile::kMaxEntries, kdtest::IndexEntryFixture{"A.vcz"});
+  const int32_t indexes = clsPlayerUpdate::kMaxRunEntries / clsUpdateFile::kMaxEntries + 2;
+  server.Serve("/upd/update2012.txt", NumberFile(indexes));
+  for (int32_t v = 1; v <= indexes; ++v) {
+    server.Serve("/upd/2012000" + std::to_string(v) + ".dat", kdtest::BuildUpdateIndex(full));
+  }
+  auto run = std::make_shared<clsPlayerUpdate>();
+  int32_t offered = -1;
+  run->ReadyForRequested = [&](bool, bool) { offered = run->TotalFileCount(); };
+  ASSERT_TRUE(run->InitializePlayerUpdate(true, 2012));
+  ASSERT_TRUE(WaitFor([&] { return offered != -1; }));
+  EXPECT_EQ(offered, clsPlayerUpdate::kMaxRunEntries);
+  EXPECT_EQ(run->Failures(), std::vector<std::string>{"The updates offer more than 4096 files; the rest are left for "
+                                                      "a later check."});
 }
 
 // An index could send an archive into the projects' folder, and its file

@@ -131,7 +131,7 @@ TEST_F(UpdateChecks, EveryManualCheckThatFailsSaysSoOnceAndWhy) {
       {"bad setting", "update server/x", answer({}), "The update server \"update server/x\" is not a host name."},
       {"moved in a loop", host, moved(""), "the server sent it on more than 5 times."},
       {"moved to a file", host, moved("file:///etc/hostname"), "the server sent it on to file:///etc/hostname"},
-      {"stalled", host, answer({200, "x", LocalHttpServer::Mode::kHanging}), "nothing arrived for 1 second."},
+      {"stalled", host, answer({200, "x", LocalHttpServer::Mode::kHanging}), "nothing arrived for 2 seconds."},
       {"encoded body", host, answer({200, "abcd", LocalHttpServer::Mode::kNormal, "Content-Encoding: gzip\r\n"}),
        "the server sent it encoded (gzip)."},
   };

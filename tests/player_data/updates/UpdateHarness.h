@@ -24,9 +24,9 @@
 
 namespace kdtest {
 
-// Long enough for a loaded test machine, short enough that the time-out
-// tests end quickly.
-inline constexpr int32_t kTestTimeoutMs = 600;
+// Far longer than a local transfer waits for data on a loaded test machine,
+// short enough that the time-out tests end quickly.
+inline constexpr int32_t kTestTimeoutMs = 2000;
 inline constexpr int32_t kTestDeadlineMs = 15000;
 
 class UpdateTest : public ::testing::Test {
@@ -45,7 +45,8 @@ class UpdateTest : public ::testing::Test {
   }
   ~UpdateTest() override { basUpdateServer::SetCheckDeadline(basUpdateServer::kCheckDeadline); }
 
-  static bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
+  // Longer than any transfer may last (kTestDeadlineMs).
+  static bool WaitFor(const std::function<bool()>& condition, int ms = 30000) {
     return QTest::qWaitFor(condition, ms);
   }
 

@@ -228,16 +228,16 @@ TEST_F(MainWindowTest, CloseQuestionSaveDontSaveAndCancel) {
 
 TEST_F(MainWindowTest, PlacementIsSavedInTwipsAndRestored) {
   ASSERT_TRUE(Start());
-  window->setGeometry(40, 60, 800, 600);
+  window->setGeometry(40, 60, 900, 600);
   const QPoint at = window->pos();
   ASSERT_TRUE(Close());
   const std::string ini = kdtest::ReadFile(SettingsFile());
-  EXPECT_NE(ini.find("35=12000"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("35=13500"), std::string::npos) << ini;
   EXPECT_NE(ini.find("36=9000"), std::string::npos) << ini;
   EXPECT_NE(ini.find("33=" + std::to_string(at.x() * 15)), std::string::npos) << ini;
   EXPECT_NE(ini.find("34=" + std::to_string(at.y() * 15)), std::string::npos) << ini;
   ASSERT_TRUE(Start());
-  EXPECT_EQ(window->size(), QSize(800, 600));
+  EXPECT_EQ(window->size(), QSize(900, 600));
   EXPECT_EQ(window->pos(), at);
 }
 

@@ -146,16 +146,16 @@ int WidestRun(const QFontMetrics& metrics, const QString& s, bool wordWrap) {
   return widest;
 }
 
-// The grid's widths were made for narrower fonts than this platform's: a
-// text wider than its cell is drawn smaller, down to a readable height, as
-// the button captions are; one that still does not fit shows its start.
+// A text wider than its cell (the grid's widen to their texts, but not one
+// whose widths the person sets) is drawn a little smaller, as the button
+// captions are; one that still does not fit shows its start.
 QFont FitText(const QFont& font, const QString& s, bool wordWrap, int room, int& flags) {
-  constexpr int kSmallestPixels = 7;
+  constexpr double kSmallestShare = 0.8;
   QFont fitted = font;
   if (room <= 0 || WidestRun(QFontMetrics(font), s, wordWrap) <= room) return fitted;
   const bool pixels = font.pixelSize() > 0;
   double size = pixels ? font.pixelSize() : font.pointSizeF();
-  const double smallest = pixels ? kSmallestPixels : kSmallestPixels * 0.75;
+  const double smallest = size * kSmallestShare;
   while (size > smallest) {
     size = std::max(size - (pixels ? 1.0 : 0.5), smallest);
     if (pixels) {
@@ -170,6 +170,38 @@ QFont FitText(const QFont& font, const QString& s, bool wordWrap, int room, int&
 }
 
 }  // namespace
+
+QString FlexGridPainter::CellText(const FlexGridModel& grid, int32_t row, int32_t col) {
+  const std::string& text = grid.TextMatrix(row, col);
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (grid.WordWrap()) {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  } else {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(QChar('\r'), QChar(' '));
+    s.replace(QChar('\n'), QChar(' '));
+  }
+  return s;
+}
+
+// A picture at the cell's right (a drop-down arrow) keeps the text off it;
+// one at the left has room left for it by the text's blanks.
+int32_t FlexGridPainter::RightPictureWidth(const FlexGridModel& grid, int32_t row, int32_t col) {
+  const auto picture = grid.CellPictureAt(row, col);
+  if (picture == nullptr || grid.CellPictureAlignmentAt(row, col) / 3 != 2) return 0;
+  return std::max(picture->WidthPixels() - kTextMargin, 0);
+}
+
+int32_t FlexGridPainter::NeededWidth(const FlexGridModel& grid, int32_t row, int32_t col,
+                                     const QFontMetrics& metrics) {
+  const QString s = CellText(grid, row, col);
+  if (s.trimmed().isEmpty()) return 0;
+  // A cell that shows a picture in its middle (a check box) keeps its text
+  // out of sight behind blanks: the picture is what it shows.
+  if (grid.CellPictureAt(row, col) != nullptr && grid.CellPictureAlignmentAt(row, col) / 3 == 1) return 0;
+  // The margins either side, and the grid line.
+  return WidestRun(metrics, s, grid.WordWrap()) + 2 * kTextMargin + 1 + RightPictureWidth(grid, row, col);
+}
 
 Qt::Alignment FlexGridPainter::TextAlignment(const FlexGridModel& grid, int32_t row, int32_t col) {
   int16_t code = grid.CellAlignmentAt(row, col);
@@ -235,23 +267,11 @@ void FlexGridPainter::Paint(QPainter& p, const FlexGridModel& grid, const FlexGr
       const bool repeated = merged && cols[last].fixed && last + 1 < cols.size() &&
                             grid.TextMatrix(row, cols[last + 1].index) == text;
       if (!text.empty() && !repeated) {
-        QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QString s = CellText(grid, row, col);
         int flags = static_cast<int>(TextAlignment(grid, row, col));
-        if (grid.WordWrap()) {
-          s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-          flags |= Qt::TextWordWrap;
-        } else {
-          s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-          s.replace(QChar('\r'), QChar(' '));
-          s.replace(QChar('\n'), QChar(' '));
-          flags |= Qt::TextSingleLine;
-        }
+        flags |= grid.WordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
         QRect textRect = inner.adjusted(kTextMargin, 0, -kTextMargin, 0);
-        // A picture at the cell's right (a drop-down arrow) keeps the text
-        // off it; one at the left has room left for it by the text's blanks.
-        if (const auto picture = grid.CellPictureAt(row, col)) {
-          if (grid.CellPictureAlignmentAt(row, col) / 3 == 2) textRect.setRight(inner.right() - picture->WidthPixels());
-        }
+        textRect.setRight(textRect.right() - RightPictureWidth(grid, row, col));
         const QColor ink = Colour(highlighted ? kHighlightText : 0);
         p.save();
         p.setClipRect(inner);
