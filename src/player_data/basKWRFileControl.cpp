@@ -1,8 +1,10 @@
 #include "player_data/basKWRFileControl.h"
 
+#include <cstdint>
 #include <fstream>
 #include <limits>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "core/Seams.h"
@@ -358,6 +360,21 @@ void WriteKwrFile(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, 
     }
   }
 
+  // A stat record keeps its team and category in a byte each: a database
+  // with wider ones is refused before anything is written.
+  if (lastWeek > 0) {
+    for (const int32_t catID : ids) {
+      if (catID < 0 || catID > UINT8_MAX)
+        throw std::runtime_error("Stat category " + std::to_string(catID) +
+                                 " cannot be written: a player-record file holds categories 0 to 255.");
+    }
+    for (const Player& player : players) {
+      if (player.teamID < 0 || player.teamID > UINT8_MAX)
+        throw std::runtime_error("The player with master ID " + std::to_string(player.masterID) + " has team " +
+                                 std::to_string(player.teamID) +
+                                 ", which cannot be written: a player-record file holds teams 0 to 255.");
+    }
+  }
   clsCategoryControl& catalogue = db.StatCon();
   WriteKwrWeeks(path, firstWeek, lastWeek, year, text, [&](uint8_t week, KWRBlock& block) {
     if (week == 0) {

@@ -83,6 +83,9 @@ class clsUIDocumentPage : public PageCommands {
   static bool WithDefaultDatabase(clsKickwellDB& db, const std::function<void()>& fill);
   // Names the document and shows the name on the main bar.
   void SetFileName(const std::string& name);
+  // A written or opened document: its name, the project (inProject), the
+  // File menu.
+  void Named(const std::string& name, bool inProject);
   // The grid editor whose pending edit each command commits first.
   void SetGridEditor(clsEditFlexGrid* editor) { gridEditor_ = editor; }
   void CommitEdit();
@@ -107,9 +110,6 @@ class clsUIDocumentPage : public PageCommands {
   virtual void DropChanges() {}
 
  private:
-  // A written or opened document: its name, the project, the File menu.
-  void Named(const std::string& name, bool inProject);
-
   DocumentType type_;
   std::string fileName_;
   bool changesMade_ = false;

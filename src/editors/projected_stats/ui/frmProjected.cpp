@@ -8,9 +8,13 @@
 #include "core/PageCode.h"
 #include "core/basColourScheme.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "editors/projected_stats/ui/frmNewProjected.h"
+#include "editors/projected_stats/ui/frmProInfo.h"
+#include "editors/projected_stats/ui/frmStrain.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/basDrawArrow.h"
 
 namespace editors_projected_stats_ui {
@@ -48,7 +52,6 @@ frmProjected::~frmProjected() {
   if (auto* bar = shell_ui::frmMainBar::Instance()) bar->ShowSourceLabels(false);
 }
 
-
 void frmProjected::SetHeading(const std::string& text) { lblHeading_->setText(QString::fromStdString(text)); }
 
 void frmProjected::SetSourceLabels(const std::string& stat, const std::string& adp) {
@@ -62,6 +65,20 @@ std::shared_ptr<const FlexGridPicture> frmProjected::SortArrow(bool ascending) {
   return sortPictures_[ascending ? 1 : 0];
 }
 
+void frmProjected::ShowNewProjected(clsUINewProjected& dialog) {
+  frmNewProjected form(dialog, window());
+  basFormLook::CentreOver(&form, window());
+  form.exec();
+}
+
+void frmProjected::ShowProperties(clsUIProInfo& properties) {
+  // Modal over the whole application: the page, the side bar and the menus
+  // wait while the database changes under them.
+  frmProInfo form(properties, window());
+  basFormLook::CentreOver(&form, window());
+  form.exec();
+}
+
 void frmProjected::LayOut() {
   constexpr int32_t kHeadingLine = 27;  // the grid stands this far below the panel's top
   const int32_t w = width();
@@ -73,6 +90,9 @@ void frmProjected::LayOut() {
                              std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 
-void RegisterWindows() { shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats); }
+void RegisterWindows() {
+  shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats);
+  RegisterStrainWindow();
+}
 
 }  // namespace editors_projected_stats_ui

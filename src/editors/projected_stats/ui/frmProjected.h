@@ -3,7 +3,8 @@
 // panel that holds the heading, the options bar and the stat grid with its
 // in-place text editor. It lays them out, paints the sort-arrow pictures and
 // hands every event to the page's controller (clsUIProjectedStats2), which
-// answers the page switch and the close question as well.
+// answers the page switch, the close question and the File commands as
+// well, and shows the new-file dialog and the properties window for it.
 
 #include "editors/projected_stats/ProjectedStatsView.h"
 #include "shell/ui/frmPageFrame.h"
@@ -23,6 +24,8 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   void SetHeading(const std::string& text) override;
   void SetSourceLabels(const std::string& stat, const std::string& adp) override;
   std::shared_ptr<const FlexGridPicture> SortArrow(bool ascending) override;
+  void ShowNewProjected(clsUINewProjected& dialog) override;
+  void ShowProperties(clsUIProInfo& window) override;
 
   // The controls, for tests.
   FlexGridWidget* flxProjected() const { return flxProjected_; }
