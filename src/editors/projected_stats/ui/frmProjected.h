@@ -30,6 +30,7 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   // The controls, for tests.
   FlexGridWidget* flxProjected() const { return flxProjected_; }
   QLineEdit* txtProjected() const { return txtProjected_; }
+  clsMiniBar* mOP() const { return mOP_; }
 
  private:
   void LayOut() override;
