@@ -66,7 +66,8 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   picDis_->setAutoRaise(true);
   picDis_->setToolTip("Change Display Grid");
   if (basBitmapResource::Exists(159)) {
-    const QImage image = basBitmapResource::Load(159);
+    // The grid picture on the button's own background, not on its key colour.
+    const QImage image = basBitmapResource::WithoutKey(basBitmapResource::Load(159), basBitmapResource::kKeyMagenta);
     picDis_->setIcon(QIcon(QPixmap::fromImage(image)));
     picDis_->setIconSize(image.size());
   }

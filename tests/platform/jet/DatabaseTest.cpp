@@ -187,3 +187,30 @@ TEST(JetDatabase, RecordsetsOfAClosedDatabaseFailCleanly) {
   rs->Close();
   db->Close();  // twice does nothing
 }
+
+// Rows are addressed by their row id: a table without one, or with a
+// column hiding it, is refused by name instead of edited in the wrong place.
+TEST(JetDatabase, TablesThatHideTheirRowIdsAreRefusedByName) {
+  kdtest::TempDir dir;
+  const std::string path = dir.File("hostile.pro");
+  kdtest::WriteFile(path, "");
+  kdtest::ExecuteSql(path, "CREATE TABLE noIds (ID INTEGER PRIMARY KEY, n LONG) WITHOUT ROWID;"
+                           "CREATE TABLE hidden (rowid TEXT, n LONG);"
+                           "CREATE TABLE aliased (rowid INTEGER PRIMARY KEY, n LONG);");
+  auto db = Database::Open(path);
+  const struct {
+    const char* table;
+    const char* error;
+  } cases[] = {{"noIds", "The table 'noIds' has no row ids and cannot be opened."},
+               {"hidden", "The table 'hidden' has a column named rowid."}};
+  for (const auto& c : cases) {
+    try {
+      db->OpenTable(c.table);
+      ADD_FAILURE() << c.table << " opened";
+    } catch (const JetError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
+  }
+  // An INTEGER column of that name is the row id itself.
+  EXPECT_NO_THROW(db->OpenTable("aliased"));
+}
