@@ -45,6 +45,11 @@ class frmUserMock : public shell_ui::frmPageWindow<clsUIUserMock, UserMockPageVi
   QLabel* lblRoster() const { return lblRoster_; }
   FlexGridWidget* flxTeam() const { return flxTeam_; }
   clsButton* mAR() const { return mAR_; }
+  clsButton* mPN() const { return mPN_; }
+  clsTabStrip* mTabTeam() const { return teamTabs_.strip; }
+  clsTabStrip* mTabPossible() const { return possibleTabs_.strip; }
+  QRadioButton* optBoardF() const { return optBoardF_; }
+  QRadioButton* optListF() const { return optListF_; }
 
  private:
   void LayOut() override;

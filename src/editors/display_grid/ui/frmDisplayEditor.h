@@ -26,6 +26,7 @@ class frmDisplayEditor : public shell_ui::frmPageWindow<clsUIDisplayEditor, Disp
   FlexGridWidget* flxPlayer() const { return flxPlayer_; }
   FlexGridWidget* flxStatCats() const { return flxStatCats_; }
   FlexGridWidget* flxExample() const { return flxExample_; }
+  clsButton* mUpDown() const { return mUpDown_; }
 
  private:
   void LayOut() override;

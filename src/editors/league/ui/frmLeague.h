@@ -38,6 +38,9 @@ class frmLeague : public shell_ui::frmPageWindow<clsUILeagueProperties, LeaguePa
   PictureBox* picAR() const { return mAR_->PictureControl(); }
   clsButton* mAR() const { return mAR_; }
   clsButton* mBoard() const { return mBoard_; }
+  QListWidget* lstPos() const { return lstPos_; }
+  QComboBox* cmbOrder() const { return cmbOrder_; }
+  PictureBox* picBoard() const { return mBoard_->PictureControl(); }
 
  private:
   void LayOut() override;

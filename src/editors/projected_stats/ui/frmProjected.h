@@ -31,6 +31,7 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   FlexGridWidget* flxProjected() const { return flxProjected_; }
   QLineEdit* txtProjected() const { return txtProjected_; }
   clsMiniBar* mOP() const { return mOP_; }
+  QLabel* lblHeading() const { return lblHeading_; }
 
  private:
   void LayOut() override;

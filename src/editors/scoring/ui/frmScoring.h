@@ -29,6 +29,11 @@ class frmScoring : public shell_ui::frmPageWindow<clsUIScoringSystem2, ScoringPa
   FlexGridWidget* flxScoring() const { return flxScoring_; }
   QLineEdit* txtScoring() const { return txtScoring_; }
   QLabel* lblRule() const { return lblRule_; }
+  FlexGridWidget* flxScoCat() const { return flxScoCat_; }
+  QListWidget* lstPos() const { return lstPos_; }
+  clsButton* mRule() const { return mRule_; }
+  clsButton* mRem() const { return mRem_; }
+  clsMiniBar* mMb() const { return mMb_; }
 
  private:
   void LayOut() override;

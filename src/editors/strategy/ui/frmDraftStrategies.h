@@ -25,6 +25,10 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
   // The controls, for tests.
   FlexGridWidget* flxDraft() const { return flxDraft_; }
   QLineEdit* txtDraft() const { return txtDraft_; }
+  QListWidget* lstNorm() const { return lstNorm_; }
+  QListWidget* lstStrategy() const { return lstStrategy_; }
+  QPlainTextEdit* txtDescription() const { return txtDescription_; }
+  clsButton* mAR() const { return mAR_; }
 
  private:
   void LayOut() override;
