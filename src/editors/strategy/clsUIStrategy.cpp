@@ -28,7 +28,7 @@
 namespace {
 
 constexpr int32_t kHeadingRows = 2;
-constexpr int32_t kRuleCols = 9;
+constexpr int32_t kRuleCols = clsUIStrategy::kColNoBye + 1;
 // The factor grid: row 1 LR-TR, rows 2 and 3 the INJURY and X factors.
 constexpr int32_t kFactorRows = 4;
 constexpr int32_t kLRTRRow = 1;
@@ -39,8 +39,6 @@ constexpr const char* kLRTRText = " League Ratio Vs. Team Ratio calculated durin
 constexpr int32_t kMethods = 8;
 constexpr int32_t kCompares = 4;
 constexpr int32_t kFactorFlags = 3;
-constexpr int32_t kWhite = 0xFFFFFF;
-constexpr const char* kMarkText = "                  X";
 constexpr const char* kFileCaption = "Draft Strategy File";
 
 // A typed pick number: below 4 characters, numeric and above 0; rounded
@@ -168,11 +166,7 @@ void clsUIStrategy::GridInitialize() {
 
 void clsUIStrategy::LayOutRuleGrid() {
   FlexGridModel& m = Grid();
-  m.Clear();
-  m.SetCols(kRuleCols);
-  m.SetRows(kHeadingRows);
-  m.SetFixedRows(kHeadingRows);
-  m.SetFixedCols(0);
+  basFlexGridCommon::ResetGrid(m, kRuleCols, kHeadingRows, kHeadingRows, 0);
   const char* top[kRuleCols] = {"",        "Team Pick", "Team Pick", "Method",  "Compare",
                                 "Factors", "Include /", "Positions", "No Bye"};
   const char* second[kRuleCols] = {"", "Begin", "End", "", "", "", "Exclude", "", "Conflict"};
@@ -190,7 +184,7 @@ void clsUIStrategy::LayOutRuleGrid() {
   m.SetMergeCells(2);
   m.SetMergeRow(0, true);
   m.SetMergeRow(1, false);
-  m.SetBackColor(kWhite);
+  m.SetBackColor(basColourScheme::kWhite);
   m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
 }
 
@@ -200,13 +194,9 @@ void clsUIStrategy::LayOutFactorGrid() {
   FlexGridModel& m = Grid();
   // Column c > 0 is position c of the table; "All" (entry 0) has none.
   const int32_t cols = std::max<int32_t>(static_cast<int32_t>(positionIDs_.size()), 1);
-  m.Clear();
-  m.SetBackColor(kWhite);
+  basFlexGridCommon::ResetGrid(m, cols, kHeadingRows + 1, kHeadingRows, 0);
+  m.SetBackColor(basColourScheme::kWhite);
   m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
-  m.SetFixedCols(0);
-  m.SetCols(cols);
-  m.SetRows(kHeadingRows + 1);
-  m.SetFixedRows(kHeadingRows);
   m.SetMergeCells(2);
   m.SetMergeRow(0, false);
   m.SetMergeRow(kLRTRRow, true);
@@ -235,7 +225,7 @@ void clsUIStrategy::FillFactorGrid() {
                         runtime::Format(strategy_.Factor(kind, positionIDs_[static_cast<std::size_t>(c)]), "0.000"));
       }
     }
-    for (int32_t c = 0; c < m.Cols(); ++c) m.SetCellBackColorAt(row, c, kWhite);
+    for (int32_t c = 0; c < m.Cols(); ++c) m.SetCellBackColorAt(row, c, basColourScheme::kWhite);
   }
 }
 
@@ -416,7 +406,7 @@ void clsUIStrategy::ShowByeConflict(int32_t row, bool set) {
   FlexGridModel& m = Grid();
   m.SetCellPictureAt(row, kColNoBye, view_.CheckPicture(set));
   m.SetCellPictureAlignmentAt(row, kColNoBye, kAlignCentre);
-  m.SetTextMatrix(row, kColNoBye, set ? kMarkText : "");
+  m.SetTextMatrix(row, kColNoBye, set ? kTickedCellText : "");
 }
 
 void clsUIStrategy::UpdateRuleButtons() {
@@ -506,7 +496,7 @@ void clsUIStrategy::mFlxStrategy_EnterCell() {
   currentCol_ = m.Col();
   if (row >= kHeadingRows && row != currentRow_) {
     FrozenGrid frozen(m, mFlxStrategy);
-    if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, kWhite);
+    if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, basColourScheme::kWhite);
     currentRow_ = row;
     PaintRuleRow(row, Palette(basColourScheme::kSelectionColour));
   }

@@ -18,16 +18,13 @@ namespace editors_strategy_ui {
 namespace {
 
 constexpr int32_t kButtonWidth = 72;
-constexpr int32_t kBarHeight = 30;
+constexpr int32_t kRuleBarHeight = 30;
 constexpr int32_t kMiniHeight = 18;
-constexpr int32_t kGap = 4;
-constexpr int32_t kDescriptionHeight = 60;
-constexpr int32_t kHeadingHeight = 18;
 
 }  // namespace
 
 frmDraftStrategies::frmDraftStrategies(QWidget* parent)
-    : frmPageFrame(parent, kPageDraftStrategies),
+    : frmPageWindow(parent, kPageDraftStrategies),
       picStrategy_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       picGridView_(new PictureBox(picStrategy_)),
       flxDraft_(new FlexGridWidget(picGridView_)),
@@ -37,14 +34,13 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
       lstStrategy_(new QListWidget(picGridView_)),
       mMb_(AddMiniBar(picStrategy_, kMiniHeight, 2)),
       mAR_(AddButtonBar(picStrategy_, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
-                        4 * (kButtonWidth + 9) + 10, kBarHeight)),
+                        4 * (kButtonWidth + 9) + 10, kRuleBarHeight)),
       lblHeadingB_(AddTitle(picStrategy_, "Description")),
       txtDescription_(new QPlainTextEdit(picStrategy_)) {
   for (QWidget* w : {static_cast<QWidget*>(txtDraft_), static_cast<QWidget*>(cmbDraft_),
                      static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
     w->hide();
   AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
-  controller_ = Adopt(std::make_unique<clsUIStrategy>(*this));
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) {
@@ -71,17 +67,19 @@ void frmDraftStrategies::SetDescription(const std::string& text) {
 int32_t frmDraftStrategies::ListAreaHeight() const { return runtime::PixelsToTwips(picGridView_->height()); }
 
 void frmDraftStrategies::LayOut() {
+  constexpr int32_t kDescriptionHeight = 60;
+  constexpr int32_t kLabelHeight = 18;
   const int32_t w = width();
   PlaceTabbedPanel(controller_->CurrentTab());
   const int32_t ph = picStrategy_->height();
   const int32_t gridTop = kGap + kMiniHeight + kGap;
-  const int32_t barTop = ph - kGap - kDescriptionHeight - kHeadingHeight - kGap - kBarHeight;
+  const int32_t barTop = ph - kGap - kDescriptionHeight - kLabelHeight - kGap - kRuleBarHeight;
   PictureBox* picMini = mMb_->OPPicture();
   picMini->move(std::max(w - picMini->width() - kGap, kGap), kGap);
   picGridView_->setGeometry(kGap, gridTop, w - 2 * kGap, std::max(barTop - gridTop - kGap, 40));
   flxDraft_->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
   mAR_->PictureControl()->move(kGap, barTop);
-  lblHeadingB_->setGeometry(kGap + 2, barTop + kBarHeight + kGap, 200, kHeadingHeight);
+  lblHeadingB_->setGeometry(kGap + 2, barTop + kRuleBarHeight + kGap, 200, kLabelHeight);
   txtDescription_->setGeometry(kGap, ph - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);
 }
 

@@ -13,13 +13,17 @@ class clsUIStrategy;
 
 namespace editors_strategy_ui {
 
-class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageView {
+class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, StrategyPageView> {
   Q_OBJECT
 
  public:
   explicit frmDraftStrategies(QWidget* parent);
 
-  clsUIStrategy& Controller() { return *controller_; }
+  // StrategyPageView
+  void SetRuleButtonEnabled(int32_t index, bool enabled) override;
+  void SetDescription(const std::string& text) override;
+  // The lists open inside the grid's frame, which clips them.
+  int32_t ListAreaHeight() const override;
 
   // The controls, for tests.
   FlexGridWidget* flxDraft() const { return flxDraft_; }
@@ -28,13 +32,6 @@ class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageVie
   QListWidget* lstStrategy() const { return lstStrategy_; }
   QPlainTextEdit* txtDescription() const { return txtDescription_; }
   clsButton* mAR() const { return mAR_; }
-  clsMiniBar* mMb() const { return mMb_; }
-
-  // StrategyPageView
-  void SetRuleButtonEnabled(int32_t index, bool enabled) override;
-  void SetDescription(const std::string& text) override;
-  // The lists open inside the grid's frame, which clips them.
-  int32_t ListAreaHeight() const override;
 
  private:
   void LayOut() override;
@@ -50,7 +47,6 @@ class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageVie
   clsButton* mAR_;
   QLabel* lblHeadingB_;
   QPlainTextEdit* txtDescription_;
-  clsUIStrategy* controller_;
   bool describing_ = false;
 };
 
