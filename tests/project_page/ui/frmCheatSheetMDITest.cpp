@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
+#include <filesystem>
 
 #include "MainWindowHarness.h"
 #include "documents/basFlexGridHTML.h"
@@ -33,6 +35,7 @@ class ProjectWindow : public kdtest::MainWindowTest {
     basUIControl::SwitchPage(kPageProject);
     return dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
   }
+  // Presses and releases the pointer over tab `index`, as the strip's timer sees it.
   void ClickTab(frmCheatSheetMDI* page, int32_t index) { kdtest::PressTab(*pointer, page->TabStrip(), index); }
 };
 
@@ -125,6 +128,32 @@ TEST_F(ProjectWindow, FilesTabOpensTheValidationDetailsAndPropertiesTabEditsInPl
 }  // namespace
 
 namespace {
+
+TEST_F(ProjectWindow, TheDisplayGridButtonChoosesAGridAndSaveProjectAsNamesTheProject) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  ClickTab(page, clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page->Controller().CheatValid());
+  const int32_t columns = page->flxCheat()->Model().Cols();
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Offensive - Full Stats.dis");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  QTest::mouseClick(page->picDis(), Qt::LeftButton);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(page->lblDisplayGrid()->text().toStdString(), "Offensive - Full Stats.dis");
+  EXPECT_NE(page->flxCheat()->Model().Cols(), columns);
+
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Mine");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  window->mnuFile(basCheatSheetMenu::kSaveProjectAs)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(GlobalProject().FileName(), "Mine.kdp");
+  EXPECT_TRUE(std::filesystem::exists(home.WorkFolder() + "kdp/Mine.kdp"));
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Mine.kdp");
+}
 
 // Picks `name` in the application's file dialog when it comes up.
 void OpenInFileDialog(kdtest::ModalScript& script, const std::string& name) {

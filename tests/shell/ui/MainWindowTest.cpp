@@ -304,6 +304,31 @@ TEST_F(MainWindowTest, NewProjectWithAChangedProjectSavesAndResetsItBeforeAsking
   EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Fresh.kdp");
 }
 
+TEST_F(MainWindowTest, HelpContentsOffersTheOnlineHelpAndExitClosesTheWindow) {
+  auto shell = std::make_unique<kdtest::FakeShellOpen>();
+  kdtest::FakeShellOpen* opened = shell.get();
+  seams::Install(std::move(shell));
+  ASSERT_TRUE(Start());
+  std::string seen;
+  AnswerMessage(script, *pointer, 1, &seen);  // No
+  window->mnuContents()->trigger();
+  EXPECT_TRUE(script.Done());
+  // The box may break its line before the address, never inside it.
+  EXPECT_EQ(seen.rfind("Kickwell Draftyard Help| Kickwell Draftyard Help is online at", 0), 0u) << seen;
+  EXPECT_NE(seen.find("https://www.vellacorn.com/kickwell/help/contents.html\n  Would you like to send this url "
+                      "to your browser?"),
+            std::string::npos)
+      << seen;
+  EXPECT_TRUE(opened->opened.empty());
+  AnswerMessage(script, *pointer, 0);  // Yes
+  window->mnuContents()->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(opened->opened, (std::vector<std::string>{"https://www.vellacorn.com/kickwell/help/contents.html"}));
+
+  window->mnuFile(Menu::kExit)->trigger();
+  EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(MainWindowTest, MenuWindowsOpenWhenRegisteredAndSayTheyAreNotBuiltOtherwise) {
   std::vector<std::string> opened;
   shell_ui::RegisterMenuWindow(shell_ui::MenuWindow::kSettings, [&](QWidget* owner) {

@@ -45,12 +45,12 @@ class RealSeamsWithScriptedPointer {
   FakePointer* pointer = nullptr;
 };
 
-// Moves the pointer onto a button of the bar, presses and releases it, one
-// poll at each step, as the bar's timer would see it.
-inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
+// Moves the pointer onto rectangle `r` of the bar's picture, presses and
+// releases it, one poll at each step, as the bar's timer would see it.
+template <class Bar>
+void PressAt(FakePointer& pointer, Bar* bar, const ButtonRect& r) {
   ASSERT_NE(bar, nullptr);
   ASSERT_NE(bar->PictureControl(), nullptr);
-  const ButtonRect r = bar->Rect(index);
   const QPoint at = bar->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
   for (const bool down : {false, true, false}) {
     pointer.current = seams::PointerState{at.x(), at.y(), down};
@@ -59,19 +59,17 @@ inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
   pointer.current = seams::PointerState{-5000, -5000, false};
 }
 
-// The same on tab `index` of a strip, as the strip's timer sees it.
+// A button of a bar, and a tab of a strip.
+inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
+  ASSERT_NE(bar, nullptr);
+  PressAt(pointer, bar, bar->Rect(index));
+}
 inline void PressTab(FakePointer& pointer, clsTabStrip* strip, int32_t index) {
   ASSERT_NE(strip, nullptr);
-  const ButtonRect r = strip->ScreenRect(index);
-  const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-  for (const bool down : {false, true, false}) {
-    pointer.current = seams::PointerState{at.x(), at.y(), down};
-    strip->Tick();
-  }
-  pointer.current = seams::PointerState{-5000, -5000, false};
+  PressAt(pointer, strip, strip->ScreenRect(index));
 }
 
-// The same as Press, from the event loop: the click may open a modal window of its
+// The same, from the event loop: the click may open a modal window of its
 // own, which must not run inside the caller.
 inline void PressSoon(FakePointer& pointer, clsButton* bar, int32_t index) {
   QTimer::singleShot(0, bar, [&pointer, bar, index] { Press(pointer, bar, index); });
