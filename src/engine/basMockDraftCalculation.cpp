@@ -11,6 +11,7 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "core/basDirExists_001.h"
 #include "core/basFileExists_001.h"
 #include "core/basMockDraftSettings.h"
@@ -102,12 +103,17 @@ std::string ScoringFilePath(const std::string& name) {
   return FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + name;
 }
 
-// Shown when a scoring-system file that exists yields no rules: going on
-// would rank the points some earlier scoring left in the database.
-void ShowScoringNotLoaded(const std::string& name) {
-  seams::MessageBox().ShowMessage("Scoring System Error",
-                                  "Unable to load the scoring rules of Scoring System File: " + name + ".",
-                                  seams::kOk, true);
+// Shown once when a scoring-system file yields no rules: going on would
+// rank the points some earlier scoring left in the database. A file the
+// reader refused says why; a missing one is named.
+void ShowScoringNotLoaded(const std::string& name, const std::string& path, const std::string& refused) {
+  if (!refused.empty()) {
+    basAssociatedFiles::ShowOpenFileError(refused, path);
+  } else if (basFileExists_001::FileExists(path, true)) {
+    seams::MessageBox().ShowMessage("Scoring System Error",
+                                    "Unable to load the scoring rules of Scoring System File: " + name + ".",
+                                    seams::kOk, true);
+  }
 }
 
 // How every season row is scored, by the jobs and by the projected-stats
@@ -117,9 +123,9 @@ void ShowScoringNotLoaded(const std::string& name) {
 // usable file the database's stored rules are scored the same way.
 class SeasonScoring {
  public:
-  // An empty path loads nothing.
-  SeasonScoring(clsKickwellDB& db, const std::string& path)
-      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path)) {
+  // An empty path loads nothing. `refused` as the reader's.
+  SeasonScoring(clsKickwellDB& db, const std::string& path, std::string* refused = nullptr)
+      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path, refused)) {
     db_.SetModifiedScoring(1);
   }
   ~SeasonScoring() { db_.SetModifiedScoring(0); }
@@ -137,9 +143,10 @@ class SeasonScoring {
 };
 
 // Loads the scoring system and rescores the season rows. False when the
-// file gave no rules.
-bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path) {
-  SeasonScoring scoring(db, path);
+// file gave no rules; `refused` then says whether the reader refused it.
+bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path,
+                       std::string& refused) {
+  SeasonScoring scoring(db, path, &refused);
   if (!scoring.Loaded()) return false;
   status.SetSegmentValue(2, 1);
   db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek,
@@ -202,13 +209,14 @@ bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db) {
   // A file without rules would empty the rules stored in the database
   // before failing to load: it is turned away first.
   std::vector<ScoringRuleRecord> rules;
-  if (basSCOFileControl::ReadScoRecords(path, rules) < 1) {
-    if (basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(name);
+  std::string refused;
+  if (basSCOFileControl::ReadScoRecords(path, rules, &refused) < 1) {
+    ShowScoringNotLoaded(name, path, refused);
     return false;
   }
   basSCOFileControl::LoadScoFileIntoDb(path, db);
-  if (!RescoreSeasonRows(status, db, path)) {
-    ShowScoringNotLoaded(name);
+  if (!RescoreSeasonRows(status, db, path, refused)) {
+    ShowScoringNotLoaded(name, path, refused);
     return false;
   }
   return !CancelFlag;
@@ -303,6 +311,7 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
   const std::string path = ScoringFilePath(file);
   bool loaded = false;
   bool cancelled = false;
+  std::string refused;
   {
     basStatusControl::JobProgress progress("Apply Scoring System");
     clsStatusPlain& status = progress.Status();
@@ -310,12 +319,12 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
     status.AddSegment(4, 98.0f);
     status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
     status.SetSegmentRange(2, 0, 1);
-    loaded = RescoreSeasonRows(status, db, path);
+    loaded = RescoreSeasonRows(status, db, path, refused);
     cancelled = CancelFlag;
   }
   timer.StopTimer();
   // Points left as they were must not pass for rescored ones.
-  if (!loaded && basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(file);
+  if (!loaded) ShowScoringNotLoaded(file, path, refused);
   return loaded && !cancelled;
 }
 

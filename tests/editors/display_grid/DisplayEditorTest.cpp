@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "DatabaseFixtures.h"
 #include "DraftResultFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "core/basMockItUp.h"
 #include "documents/DocumentOptions.h"
@@ -241,3 +243,65 @@ TEST_F(DisplayEditor, AGridSavedByTheEditorLaysOutTheCheatSheet) {
   EXPECT_EQ(row(2), (std::vector<std::string>{"QB1, Test ", "BAL ", "300.0"}));
   EXPECT_EQ(sheet.ColWidth(2), 32 * 15);
 }
+
+namespace {
+
+// Display grids that do not read: one message each, and after "Don't Save"
+// the page shows its grid as saved, never the edits it was told to drop.
+struct HostileGrid {
+  const char* name;
+  std::function<void(const std::string& path, const std::string& good)> make;
+};
+
+const HostileGrid kHostileGrids[] = {
+    {"truncated",
+     [](const std::string& p, const std::string& good) { kdtest::WriteFile(p, good.substr(0, 150)); }},
+    {"empty", [](const std::string& p, const std::string&) { kdtest::WriteFile(p, ""); }},
+    {"column_count_of_two_billion",
+     [](const std::string& p, const std::string& good) {
+       std::string bytes = good;
+       kdtest::PokeLong(bytes, 34, 2147483647);
+       kdtest::WriteFile(p, bytes);
+     }},
+    {"folder",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
+    {"dangling_link", [](const std::string& p,
+                         const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDanglingLink); }},
+    {"dev_zero",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
+    {"fifo",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
+};
+
+class HostileDisplayGrid : public DisplayEditor, public ::testing::WithParamInterface<HostileGrid> {};
+
+}  // namespace
+
+TEST_P(HostileDisplayGrid, IsRefusedOnceAndDroppedEditsAreNotKept) {
+  Tick(0);
+  fakes.files.AnswerOwn("Mine");
+  editor.FileCommand(10);
+  const std::string mine = kdtest::ReadFile(dir.Path() + "dis/Mine.dis");
+  const std::string path = dir.Path() + "dis/Hostile.dis";
+  GetParam().make(path, mine);
+  const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+  kdtest::HeapPeak heap;
+
+  Tick(1);  // an edit the user then chooses not to save
+  ASSERT_TRUE(editor.ChangesMade());
+  fakes.messages.captions.clear();
+  fakes.messages.Answer("nosave");
+  fakes.files.AnswerOwn("Hostile.dis");
+  EXPECT_NO_THROW(editor.FileCommand(7));
+  EXPECT_EQ(fakes.messages.captions.size(), 2u);  // the save question and the refusal
+  EXPECT_EQ(editor.FileName(), "Mine.dis");
+  EXPECT_EQ(editor.Grid().ColumnMax(), 0);
+  EXPECT_FALSE(editor.ChangesMade());
+  EXPECT_NO_THROW(editor.FileCommand(9));
+  EXPECT_EQ(kdtest::ReadFile(dir.Path() + "dis/Mine.dis"), mine);
+  EXPECT_EQ(kdtest::Snapshot(path), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileDisplayGrid, ::testing::ValuesIn(kHostileGrids),
+                         [](const auto& param) { return std::string(param.param.name); });
