@@ -222,12 +222,28 @@ bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db) {
   return !CancelFlag;
 }
 
+namespace {
+
+// The records that take a roster slot (RosterMax above 0), the whole
+// roster's first: slot 0 is the one without a stack.
+std::vector<LGPRosterSizeRecord> RosterSlotRecords(const std::vector<LGPRosterSizeRecord>& records) {
+  std::vector<LGPRosterSizeRecord> slots;
+  for (const LGPRosterSizeRecord& r : records)
+    if (r.RosterMax > 0) slots.push_back(r);
+  // A file may store the whole roster after the positions: found by its ID.
+  std::stable_partition(slots.begin(), slots.end(),
+                        [](const LGPRosterSizeRecord& r) { return r.PosID == kWholeRosterPosID; });
+  return slots;
+}
+
+}  // namespace
+
 std::string LeagueRosterError(const std::vector<LGPRosterSizeRecord>& records) {
   if (!basLGPFileControl::HasAllRosterMax(records))
     return "'All Roster Max' value required in League Properties File.";
   // The whole-roster record alone gives a ranking without a single stack.
   const bool anyPosition = std::any_of(records.begin(), records.end(), [](const LGPRosterSizeRecord& r) {
-    return r.PosID != 1 && r.RosterMax > 0;
+    return r.PosID != kWholeRosterPosID && r.RosterMax > 0;
   });
   if (!anyPosition) return "No positions are selected in League Properties File.";
   return "";
@@ -257,12 +273,8 @@ bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRost
   status.StatusListCaption("Generating Postion Stacks...");
   status.Clear(clsStatusPlain::kCurrentBar);
   status.SetSegmentRange(8, 0, 1);
-  // The whole-roster record comes first and takes slot 0, which has no
-  // stack; the positions follow in ID order.
-  for (const LGPRosterSizeRecord& r : records)
-    if (r.RosterMax > 0)
-      roster.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax,
-                                   r.StarterMin);
+  for (const LGPRosterSizeRecord& r : RosterSlotRecords(records))
+    roster.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
   roster.ClearRoster();
   roster.SetOwnerCount(mock.OwnerCount());
   roster.FillPositionStacks(DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek));
@@ -464,8 +476,7 @@ bool BuildTeamRosters(clsStatusPlain& status, const clsMockRoster::StackFiller& 
   rosters.assign(static_cast<std::size_t>(teams) + 1, clsMockRoster());
   status.SetSegmentValue(8, 1);
 
-  for (const LGPRosterSizeRecord& r : records) {
-    if (r.RosterMax <= 0) continue;
+  for (const LGPRosterSizeRecord& r : RosterSlotRecords(records)) {
     for (int32_t t = 1; t <= teams; ++t)
       rosters[static_cast<std::size_t>(t)].AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax,
                                                                  r.RosterMin, r.StarterMax, r.StarterMin);

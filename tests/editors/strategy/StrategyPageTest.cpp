@@ -4,16 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "DatabaseFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
 #include "core/basMockItUp.h"
-#include "shell/basUIControl.h"
 #include "editors/strategy/StrategyPageView.h"
 #include "editors/strategy/clsUIStrategy.h"
+#include "shell/basUIControl.h"
 
 namespace {
 
@@ -191,5 +193,55 @@ TEST_F(StrategyPageTest, FortyFirstPositionIsRefusedWithAMessage) {
   EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[0], 1);
   EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[39], 1002);
 }
+
+// Strategies that do not read: one message each, the page keeps the
+// strategy it shows, and Save never reaches the file.
+struct HostileStrategy {
+  const char* name;
+  std::function<void(const std::string& path, const std::string& good)> make;
+};
+
+const HostileStrategy kHostileStrategies[] = {
+    {"truncated",
+     [](const std::string& p, const std::string& good) { kdtest::WriteFile(p, good.substr(0, 100)); }},
+    {"rule_count_of_two_billion",
+     [](const std::string& p, const std::string& good) {
+       std::string bytes = good;
+       kdtest::PokeLong(bytes, 32, 2147483647);
+       kdtest::WriteFile(p, bytes);
+     }},
+    {"fifo",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
+    {"dev_zero",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
+    {"folder",
+     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
+};
+
+class HostileStrategyFile : public StrategyPageTest, public ::testing::WithParamInterface<HostileStrategy> {};
+
+TEST_P(HostileStrategyFile, IsRefusedOnceAndSaveNeverReachesIt) {
+  WriteStrategy("Mine.stg", 2);
+  GetParam().make(Folder() + "Hostile.stg", kdtest::ReadFile(Folder() + "Mine.stg"));
+  const kdtest::PathSnapshot before = kdtest::Snapshot(Folder() + "Hostile.stg");
+  kdtest::HeapPeak heap;
+  Open();
+  seams.files.AnswerOwn("Mine.stg");
+  page->FileCommand(7);
+  ASSERT_EQ(page->FileName(), "Mine.stg");
+  seams.messages.captions.clear();
+  seams.files.AnswerOwn("Hostile.stg");
+  EXPECT_NO_THROW(page->FileCommand(7));
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(page->FileName(), "Mine.stg");
+  EXPECT_EQ(grid().Rows(), 4);
+  page->mAR_Click(Button::kAddRule);
+  EXPECT_TRUE(page->Save());
+  EXPECT_EQ(kdtest::Snapshot(Folder() + "Hostile.stg"), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileStrategyFile, ::testing::ValuesIn(kHostileStrategies),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
