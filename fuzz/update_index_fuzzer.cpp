@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   KD_FUZZ_CHECK(copy.OpenUpdateFile(upd, "copy.dat"));
   KD_FUZZ_CHECK(copy.Serialize() == bytes);
 
-  (void)index.UnzipRequested();
+  UnpackReport report;
+  (void)index.UnzipRequested(report);
   KD_FUZZ_CHECK(kdfuzz::ReadBytes(root + "outside.txt") == "keep");
   for (const std::string& file : kdfuzz::FilesUnder(root)) {
     KD_FUZZ_CHECK(file == "outside.txt" || file.rfind("work/", 0) == 0);

@@ -79,7 +79,10 @@ class SilentPointer final : public PointerView {
 // Nothing is ever fetched without the real control.
 class SilentDownloads final : public DownloadView {
  public:
-  bool DownloadFile(const std::string&, int32_t, Completion) override { return false; }
+  bool DownloadFile(const DownloadRequest&, int32_t, Completion, std::string* error) override {
+    if (error) *error = "downloads are not available";
+    return false;
+  }
   void Abandon(int32_t) override {}
 };
 

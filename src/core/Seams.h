@@ -152,26 +152,40 @@ class PointerView {
   virtual PointerState State() = 0;
 };
 
-// How one asynchronous download ended. `ok` only for a 2xx reply that
-// arrived whole (as long as its Content-Length said) without error before
-// its time-out; anything else carries the reason in `error`.
-struct DownloadResult {
-  bool ok = false;
-  std::string bytes;
-  std::string error;
+// One asynchronous download: the body goes to `dest` (through a temporary
+// file renamed over it only when the download succeeds), at most
+// `maxBytes` of it (0: the control's ceiling), and the transfer ends by
+// `deadlineMs` after its start (0: the control's deadline).
+struct DownloadRequest {
+  std::string url;
+  std::string dest;
+  int64_t maxBytes = 0;
+  int64_t deadlineMs = 0;
 };
 
-// Asynchronous HTTP GET with a completion event, on this thread.
+// How one asynchronous download ended. `ok` only for a 2xx reply that
+// arrived whole (as long as its Content-Length said), not empty, within
+// its limits and time, and was stored at its destination; anything else
+// carries the reason in `error` (a phrase such as "the connection was
+// refused"), and `tooLarge` when the body was refused for its size.
+struct DownloadResult {
+  bool ok = false;
+  std::string error;
+  bool tooLarge = false;
+};
+
+// Asynchronous HTTP GET into a file with a completion event, on this thread.
 class DownloadView {
  public:
   using Completion = std::function<void(int32_t id, const DownloadResult& result)>;
   virtual ~DownloadView() = default;
-  // Starts fetching `url` anew (never from a cache) under the download
-  // number `id`. `done` is called exactly once, later, from the event loop
-  // (never inside this call), and reaches only this request's owner. False
-  // when the download could not start; `done` is then never called.
-  virtual bool DownloadFile(const std::string& url, int32_t id, Completion done) = 0;
-  // Forgets the download: its completion is never delivered.
+  // Starts fetching `request.url` anew (never from a cache) under the
+  // download number `id`. `done` is called exactly once, later, from the
+  // event loop (never inside this call), and reaches only this request's
+  // owner. False, with `error` set, when the download could not start;
+  // `done` is then never called.
+  virtual bool DownloadFile(const DownloadRequest& request, int32_t id, Completion done, std::string* error) = 0;
+  // Forgets the download and what it wrote: its completion is never delivered.
   virtual void Abandon(int32_t id) = 0;
 };
 

@@ -61,3 +61,6 @@ void SetColourScheme(int32_t buttonFace = kDefaultButtonFace);
 // The shared palette. It starts out holding the scheme, so that code run
 // before start-up (tools, tests) sees the same colours.
 constinit inline std::array<int32_t, basColourScheme::kPaletteSize> PaletteColour = basColourScheme::SchemeColours();
+
+// The colour of a palette entry (basColourScheme::kTitleRowColour ...).
+inline int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }

@@ -11,6 +11,11 @@
 
 class FlexGridModel;
 
+// Cell alignments as the editor pages give them (FlexGridModel's values).
+inline constexpr int16_t kAlignLeft = 1;
+inline constexpr int16_t kAlignCentre = 4;
+inline constexpr int16_t kAlignRight = 7;
+
 namespace basFlexGridCommon {
 
 // The one-character text that grids showing check marks display in their

@@ -41,8 +41,17 @@ bool ConfirmDocumentOverwrite(const std::string& target) {
 
 void OfferToView(const std::string& caption, const std::string& target) {
   if (AskYesNo(caption, " Would you like to view " + std::string(runtime::kCrLf) + "  " + target + "?")) {
-    seams::ShellOpen().Open(target);
+    OpenInViewer(target);
   }
+}
+
+bool OpenInViewer(const std::string& pathOrUrl) {
+  if (seams::ShellOpen().Open(pathOrUrl)) return true;
+  const std::string crlf(runtime::kCrLf);
+  ShowMessage("Open File Error",
+              " Unable to open " + crlf + "  " + pathOrUrl + crlf + " No program to view it is available.",
+              seams::kOk, true);
+  return false;
 }
 
 bool AskSaveChanges(int32_t pageCode, const std::string& name) {

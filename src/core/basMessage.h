@@ -38,6 +38,10 @@ bool ConfirmDocumentOverwrite(const std::string& target);
 // `caption`; on "Yes" it is opened with its associated program.
 void OfferToView(const std::string& caption, const std::string& target);
 
+// Opens a file or web page the user asked to see with its associated
+// program; when no program could be started, says so with the path.
+bool OpenInViewer(const std::string& pathOrUrl);
+
 // Save / Don't Save / Cancel for a document of the page's type. True for
 // Save and Don't Save (read MessageAnswer to tell them apart), False for
 // Cancel or a box closed without a button. An empty name stands as the

@@ -109,7 +109,6 @@ void clsStatusPlain::FinishSegment(int32_t segment) {
   if (position != 0) total_ += static_cast<double>(s.Weight) - static_cast<double>(s.Contribution);
   s.Contribution = s.Weight;
   s.NextRedraw = NextRedrawOf(s.MinValue, s.MaxValue, s.CurValue, s.Percent);
-  form_->Percent(100);
   form_->TotalPercent(WholePercent(TotalPercent()));
   current_ = position;
 }

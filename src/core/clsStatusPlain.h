@@ -40,8 +40,9 @@ class clsStatusPlain {
   // -1 as segment means the current segment.
   void SetSegmentRange(int32_t segment, int32_t min, int32_t max);
   void SetSegmentValue(int32_t segment, int32_t value);
-  // Shows the phase complete, its whole weight in the total, however few
-  // values it reported (a phase of no or one step never redraws by itself).
+  // Counts the phase complete, its whole weight in the total, however few
+  // values it reported. Only the total bar is redrawn: a job of many short
+  // phases (a draft's picks) shows its own progress on the current bar.
   void FinishSegment(int32_t segment);
   void Refresh(int32_t segment);
 

@@ -44,12 +44,16 @@ std::string DestFolderForFile(const std::string& name) {
 
 namespace {
 
+// What goes wrong with one archive is told in one message, after its
+// entries (the questions about existing files come as they are met).
 void ImportOneArchive(const std::string& path) {
   clsVCZ vcz;
+  vcz.CollectProblems();
   const int32_t count = vcz.OpenHeader(path);
   if (count <= 0) {
-    seams::MessageBox().PlainMessage("Could not import " + path, seams::PlainButtons::kOk,
-                                     seams::PlainIcon::kExclamation, "File Import Failed");
+    const std::string why = vcz.ProblemText();
+    seams::MessageBox().PlainMessage("Could not import " + path + (why.empty() ? "" : std::string(runtime::kCrLf) + why),
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kExclamation, "File Import Failed");
     return;
   }
   for (int32_t i = 0; i < count; ++i) {
@@ -67,6 +71,7 @@ void ImportOneArchive(const std::string& path) {
     }
     vcz.ExtractEntry(path, i, destination);
   }
+  vcz.ShowCollectedProblems();
 }
 
 }  // namespace

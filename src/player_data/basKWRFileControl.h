@@ -103,6 +103,10 @@ using KwrWeekCollector = std::function<void(uint8_t week, KWRBlock& block)>;
 // the file cannot be saved, and whatever `collect` throws.
 void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
                    const std::string& text, const KwrWeekCollector& collect);
+// The same for the given weeks (distinct, ascending, at most 254), such as
+// a season's weeks and its season totals; std::invalid_argument otherwise.
+void WriteKwrBlocks(const std::string& path, const std::vector<uint8_t>& weeks, int16_t year,
+                    const std::string& text, const KwrWeekCollector& collect);
 
 // ----- writing from a projected-stats database -----
 
@@ -111,8 +115,9 @@ void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek,
 // player's biography, every other week's block each player's non-zero
 // values of the editable categories (EditType 1) for that week and `year`,
 // under the player's team. Nothing is caught: a database that cannot be
-// opened throws std::runtime_error with the reason, and the rest throws as
-// WriteKwrWeeks does (the old file then stays as it was).
+// opened, or whose teams or editable categories do not fit a byte, throws
+// std::runtime_error with the reason before anything is written, and the
+// rest throws as WriteKwrWeeks does (the old file then stays as it was).
 void WriteKwrFile(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
                   const std::string& databasePath, const std::string& text);
 

@@ -1,7 +1,10 @@
 #pragma once
 // Where the online updates live: the update server named by setting 0 and
-// the local update folder, the work folder's "upd/".
+// the local update folder, the work folder's "upd/"; how long a check may
+// take; and the texts that tell the user why a check or a file failed.
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace basUpdateServer {
@@ -12,5 +15,32 @@ std::string UpdateURL(const std::string& fileName);
 
 // WorkFolder + "upd/".
 std::string LocalUpdateFolder();
+
+// Setting 0 as it stands.
+std::string ServerName();
+// Why setting 0 cannot name the update server ("" when it can): it must be
+// a host name or address, with an optional ":port".
+std::string ServerProblem();
+
+// How long a check (or the download of the chosen archives) may take in
+// all, whatever the server sends: kCheckDeadline unless set otherwise
+// (tests shorten it).
+inline constexpr std::chrono::milliseconds kCheckDeadline{120000};
+std::chrono::milliseconds CheckDeadline();
+void SetCheckDeadline(std::chrono::milliseconds deadline);
+
+// The time a check has left since Start.
+class CheckClock {
+ public:
+  void Start() { end_ = std::chrono::steady_clock::now() + CheckDeadline(); }
+  // Milliseconds left, at least 1.
+  int64_t RemainingMs() const;
+
+ private:
+  std::chrono::steady_clock::time_point end_ = std::chrono::steady_clock::now() + CheckDeadline();
+};
+
+// "Unable to GET 'upd/<name>' from <server>: <reason>."
+std::string UnableToGet(const std::string& name, const std::string& reason);
 
 }  // namespace basUpdateServer

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/Seams.h"
+#include "player_data/basUpdateServer.h"
 #include "player_data/clsDownFile.h"
 
 class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
@@ -26,7 +27,9 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
   ~clsAppUpdate();
 
   // Starts the check; `manual` when the user asked for it. False when the
-  // download could not start (DoneAppUpdate is then never raised).
+  // download could not start (DoneAppUpdate is then never raised). The check
+  // ends within basUpdateServer::CheckDeadline whatever the server sends;
+  // one the user asked for that fails says why, in one message.
   bool InitializeAppUpdate(bool manual);
   // Evaluates the stored version file; True when a newer version was offered.
   bool HandleAppFile(bool manual);
@@ -42,13 +45,17 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
   // The comparison of a version file's first field ("x.major.minor.revision")
   // with `own`: True when newer, with `versionText` the server's three
   // numbers as written. A field of other than four parts, or with a part
-  // that is not a number, leaves `versionText` empty and is not newer.
+  // that is not a number of 1 to 9 digits, leaves `versionText` empty and
+  // is not newer.
   static bool IsNewer(const std::string& firstField, const Version& own, std::string& versionText);
 
  private:
   void OnDownloadComplete(int32_t id, const seams::DownloadResult& result);
+  // The manual check's one message: it failed, and `why`.
+  static void ShowFailure(const std::string& why);
 
   clsDownFile list_;
+  basUpdateServer::CheckClock clock_;
   int32_t pendingID_ = -1;
   Version own_;
   std::string downloadPage_;

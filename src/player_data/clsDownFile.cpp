@@ -1,7 +1,5 @@
 #include "player_data/clsDownFile.h"
 
-#include "platform/runtime/FileIO.h"
-
 int32_t clsDownFile::NextDownloadNumber() {
   static int32_t next = 0;
   if (next == INT32_MAX) next = 0;
@@ -13,7 +11,7 @@ void clsDownFile::Clear() {
 }
 
 void clsDownFile::AddFile(const std::string& dest, const std::string& url, bool manual, int32_t id) {
-  entries_.push_back(Entry{dest, url, manual, id, false, false});
+  entries_.push_back(Entry{dest, url, manual, id, false, false, "", false});
 }
 
 const clsDownFile::Entry& clsDownFile::Find(int32_t id) const {
@@ -43,10 +41,14 @@ bool clsDownFile::SaveBinaryFile(const seams::DownloadResult& result, int32_t id
   Entry* e = FindMutable(id);
   if (e == nullptr) return false;
   e->finished = true;
-  if (!result.ok || result.bytes.empty() || e->dest.empty()) return false;
-  if (!runtime::SaveFileAtomically(e->dest, result.bytes)) return false;
-  e->downloaded = true;
-  return true;
+  e->downloaded = result.ok;
+  e->error = result.ok ? std::string() : result.error;
+  e->tooLarge = result.tooLarge;
+  return result.ok;
+}
+
+void clsDownFile::NotStarted(int32_t id, const std::string& error) {
+  SaveBinaryFile(seams::DownloadResult{false, error, false}, id);
 }
 
 bool clsDownFile::AllFinished() const {

@@ -32,13 +32,19 @@ class clsDownFile {
   void SetDownloaded(int32_t id, bool value);
   // True once the request has completed, stored or not.
   bool Finished(int32_t id) const { return Find(id).finished; }
+  // How the request ended: why it was not stored ("" while it runs or when
+  // it was), and whether its body was refused for its size.
+  const std::string& Error(int32_t id) const { return Find(id).error; }
+  bool TooLarge(int32_t id) const { return Find(id).tooLarge; }
   // By list position 1 .. Count; the placeholder's -1 elsewhere.
   int32_t FileID(int32_t index) const;
 
-  // Marks the request of `id` finished and stores its bytes at its Dest,
-  // through a temporary file renamed over it: only a reply that came whole
-  // and without error, and not empty. True when stored.
+  // Records the completion of `id`: finished, and downloaded when the
+  // control stored the body at its Dest (a reply that came whole, without
+  // error and not empty). True when stored.
   bool SaveBinaryFile(const seams::DownloadResult& result, int32_t id);
+  // Records that the request of `id` could not start, and why.
+  void NotStarted(int32_t id, const std::string& error);
 
   // True when every request has completed (stored or failed).
   bool AllFinished() const;
@@ -51,6 +57,8 @@ class clsDownFile {
     int32_t fileID = -1;
     bool downloaded = false;
     bool finished = false;
+    std::string error;
+    bool tooLarge = false;
   };
   const Entry& Find(int32_t id) const;
   Entry* FindMutable(int32_t id);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/basMockDraftSettings.h"
-#include "core/clsSettingsKD.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Format.h"
@@ -14,6 +12,8 @@
 namespace {
 
 constexpr int32_t kLatestUpdateCeiling = 9999;
+// The number file holds one Long; a longer body is a server's error page.
+constexpr int64_t kNumberFileBytes = 4;
 
 void DeleteIfPresent(const std::string& path) {
   if (win32::EntryExists(path)) win32::DeleteFile(path);
@@ -35,23 +35,37 @@ bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year) {
   manual_ = manual;
   SetFileYear(year);
   stage_ = 1;
+  clock_.Start();
+  if (const std::string problem = basUpdateServer::ServerProblem(); !problem.empty()) {
+    failures_.push_back(problem);
+    return false;
+  }
   const std::string name = "update" + runtime::Format(year, "0000") + ".txt";
   const std::string local = basUpdateServer::LocalUpdateFolder() + name;
   DeleteIfPresent(local);
-  return StartDownload(local, basUpdateServer::UpdateURL(name), manual, clsDownFile::NextDownloadNumber());
+  const int32_t id = clsDownFile::NextDownloadNumber();
+  if (StartDownload(local, name, kNumberFileBytes, manual, id)) return true;
+  failures_.push_back(basUpdateServer::UnableToGet(name, list_.Error(id)));
+  return false;
 }
 
-bool clsPlayerUpdate::StartDownload(const std::string& dest, const std::string& url, bool manual, int32_t id) {
+bool clsPlayerUpdate::StartDownload(const std::string& dest, const std::string& name, int64_t maxBytes, bool manual,
+                                    int32_t id) {
+  const std::string url = basUpdateServer::UpdateURL(name);
   list_.AddFile(dest, url, manual, id);
   std::weak_ptr<clsPlayerUpdate> self = weak_from_this();
-  const bool started = seams::Downloads().DownloadFile(url, id, [self](int32_t doneID, const seams::DownloadResult& result) {
-    if (auto run = self.lock()) run->OnDownloadComplete(doneID, result);
-  });
+  std::string error;
+  const bool started = seams::Downloads().DownloadFile(
+      {url, dest, maxBytes, clock_.RemainingMs()}, id,
+      [self](int32_t doneID, const seams::DownloadResult& result) {
+        if (auto run = self.lock()) run->OnDownloadComplete(doneID, result);
+      },
+      &error);
   if (started) {
     pending_.push_back(id);
   } else {
     // Finished as failed, so the stage does not wait for it.
-    list_.SaveBinaryFile(seams::DownloadResult{}, id);
+    list_.NotStarted(id, error);
   }
   return started;
 }
@@ -64,7 +78,7 @@ void clsPlayerUpdate::OnDownloadComplete(int32_t id, const seams::DownloadResult
       NumberFileDone(id, stored);
       break;
     case 2:
-      IndexFileDone(id);
+      IndexFileDone(id, stored);
       break;
     default:
       FinishArchiveStageWhenDone();
@@ -73,22 +87,27 @@ void clsPlayerUpdate::OnDownloadComplete(int32_t id, const seams::DownloadResult
 }
 
 void clsPlayerUpdate::NumberFileDone(int32_t id, bool stored) {
+  const std::string dest = list_.Dest(id);
+  const std::string name = BareName(dest);
   int32_t latest = -1;
-  if (stored) {
-    const std::string dest = list_.Dest(id);
-    std::optional<std::string> bytes = runtime::ReadFileBytes(dest);
-    if (bytes && bytes->size() > 4) {
-      // A server's error page in place of the number.
-      seams::MessageBox().PlainMessage(
-          "File was not found on " + basMockDraftSettings::GlobalSettings().StringVal(kSetUpdateServer) + "." +
-              std::string(runtime::kCrLf) + "Attempting to GET 'upd/" + BareName(dest) + "'.",
-          seams::PlainButtons::kOk, seams::PlainIcon::kExclamation, "Update Failed");
-    } else if (bytes && bytes->size() == 4) {
+  if (list_.TooLarge(id)) {
+    // A server's error page in place of the number.
+    failureShown_ = true;
+    seams::MessageBox().PlainMessage("File was not found on " + basUpdateServer::ServerName() + "." +
+                                         std::string(runtime::kCrLf) + "Attempting to GET 'upd/" + name + "'.",
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kExclamation, "Update Failed");
+  } else if (!stored) {
+    failures_.push_back(basUpdateServer::UnableToGet(name, list_.Error(id)));
+  } else {
+    std::optional<std::string> bytes = runtime::ReadFileBytes(dest, nullptr, kNumberFileBytes);
+    if (bytes && bytes->size() == kNumberFileBytes) {
       runtime::ByteReader reader(*bytes);
       latest = reader.Long();
-      if (latest < 0 || latest > kLatestUpdateCeiling) latest = -1;
     }
-    // Shorter than 4 bytes holds no number: the run ends.
+    if (latest < 0 || latest > kLatestUpdateCeiling) {
+      latest = -1;
+      failures_.push_back("'upd/" + name + "' on " + basUpdateServer::ServerName() + " holds no update number.");
+    }
   }
   if (latest <= fileVersion_) {
     End(false, false);
@@ -103,7 +122,7 @@ void clsPlayerUpdate::NumberFileDone(int32_t id, bool stored) {
 int32_t clsPlayerUpdate::RegisterIndexFiles(int32_t first, int32_t last) {
   allStarted_ = false;
   int32_t downloads = 0;
-  for (int32_t v = first; v <= last; ++v) {
+  for (int32_t v = first; v <= last && !overOffered_; ++v) {
     const std::string name = runtime::Format(fileYear_, "0000") + runtime::Format(v, "0000") + ".dat";
     downloads += AddUpdateFile(basUpdateServer::LocalUpdateFolder(), name);
   }
@@ -116,7 +135,7 @@ int32_t clsPlayerUpdate::AddUpdateFile(const std::string& folder, const std::str
   const std::size_t at = indexFiles_.size() - 1;
   if (win32::EntryExists(folder + name)) {
     if (indexFiles_[at].file.OpenUpdateFile(folder, name)) {
-      indexFiles_[at].usable = true;
+      Hold(indexFiles_[at]);
       return 0;
     }
     // A local copy that does not read is fetched again.
@@ -127,16 +146,46 @@ int32_t clsPlayerUpdate::AddUpdateFile(const std::string& folder, const std::str
   file.SetUpdateFileName(name);
   const int32_t id = clsDownFile::NextDownloadNumber();
   file.SetHeaderFileID(id);
-  StartDownload(folder + name, basUpdateServer::UpdateURL(name), false, id);
+  if (!StartDownload(folder + name, name, clsUpdateFile::kMaxFileBytes, false, id)) {
+    indexFiles_[at].failure = basUpdateServer::UnableToGet(name, list_.Error(id));
+  }
   return 1;
 }
 
-void clsPlayerUpdate::IndexFileDone(int32_t id) {
+void clsPlayerUpdate::Hold(IndexFile& index) {
+  if (heldEntries_ + index.file.FileCount() <= kMaxRunEntries) {
+    heldEntries_ += index.file.FileCount();
+    index.usable = true;
+    return;
+  }
+  // The run holds no more than kMaxRunEntries entries; this index and every
+  // one still arriving are left for a later run.
+  index.usable = false;
+  index.file.SetFileCount(0);
+  if (!overOffered_) {
+    overOffered_ = true;
+    failures_.push_back("The updates offer more than " + std::to_string(kMaxRunEntries) +
+                        " files; the rest are left for a later check.");
+  }
+  for (int32_t id : std::exchange(pending_, {})) {
+    seams::Downloads().Abandon(id);
+    list_.NotStarted(id, "left for a later check");
+  }
+}
+
+void clsPlayerUpdate::IndexFileDone(int32_t id, bool stored) {
   for (IndexFile& index : indexFiles_) {
     if (index.file.HeaderFileID() != id) continue;
     const std::string folder = index.file.UpdateFilePath();
     const std::string name = index.file.UpdateFileName();
-    index.usable = index.file.OpenUpdateFile(folder, name);
+    if (!stored) {
+      index.failure = basUpdateServer::UnableToGet(name, list_.Error(id));
+    } else if (index.file.OpenUpdateFile(folder, name)) {
+      Hold(index);
+    } else {
+      index.failure = "'upd/" + name + "' on " + basUpdateServer::ServerName() +
+                      " is not an update index this program can read.";
+    }
     // An index that arrived but does not read is not kept, so the next run
     // fetches it again instead of skipping its update for good.
     if (!index.usable) DeleteIfPresent(folder + name);
@@ -147,6 +196,12 @@ void clsPlayerUpdate::IndexFileDone(int32_t id) {
 
 void clsPlayerUpdate::FinishIndexStageWhenDone() {
   if (stage_ != 2 || !allStarted_ || !list_.AllFinished()) return;
+  // In update order, however the downloads came in.
+  std::vector<std::string> failures;
+  for (const IndexFile& index : indexFiles_) {
+    if (!index.failure.empty()) failures.push_back(index.failure);
+  }
+  failures_.insert(failures_.begin(), failures.begin(), failures.end());
   BuildOfferedList();
   list_.Clear();
   if (ReadyForRequested) ReadyForRequested(manual_, true);
@@ -199,21 +254,32 @@ bool clsPlayerUpdate::DownloadRequested() {
   stage_ = 3;
   allStarted_ = false;
   list_.Clear();
-  int32_t started = 0;
-  for (IndexFile& index : indexFiles_) {
-    if (!index.usable) continue;
-    std::vector<std::string> names;
-    index.file.DownloadRequested(names);
-    for (const std::string& name : names) {
+  archives_.clear();
+  // The chosen archives have a deadline of their own.
+  clock_.Start();
+  for (std::size_t f = 0; f < indexFiles_.size(); ++f) {
+    clsUpdateFile& file = indexFiles_[f].file;
+    if (!indexFiles_[f].usable) continue;
+    for (int32_t e = 0; e < file.FileCount(); ++e) {
+      if (!file.RequestFile(e)) continue;
+      const std::string name = file.FileName(e);
       const std::string local = basUpdateServer::LocalUpdateFolder() + name;
       // A copy left by an earlier run must not be unpacked as this one's.
       DeleteIfPresent(local);
-      StartDownload(local, basUpdateServer::UpdateURL(name), false, clsDownFile::NextDownloadNumber());
-      ++started;
+      const int32_t id = clsDownFile::NextDownloadNumber();
+      archives_.push_back({f, e, id});
+      // An archive is fetched no longer than its index says it is.
+      const int64_t limit = file.ArchiveByteLimit(e);
+      if (limit > 0) {
+        StartDownload(local, name, limit, false, id);
+      } else {
+        list_.AddFile(local, basUpdateServer::UpdateURL(name), false, id);
+        list_.NotStarted(id, "its index states no size an archive can have");
+      }
     }
   }
   allStarted_ = true;
-  anyDownloads_ = started > 0;
+  anyDownloads_ = !archives_.empty();
   if (anyDownloads_) FinishArchiveStageWhenDone();
   return anyDownloads_;
 }
@@ -225,8 +291,34 @@ void clsPlayerUpdate::FinishArchiveStageWhenDone() {
 }
 
 void clsPlayerUpdate::UnzipRequested() {
+  UnpackReport report;
+  // An archive that never arrived is reported with why, and not unpacked.
+  for (const Archive& a : archives_) {
+    if (list_.Downloaded(a.id)) continue;
+    clsUpdateFile& file = indexFiles_[a.index].file;
+    report.skipped.push_back(basUpdateServer::UnableToGet(file.FileName(a.entry), list_.Error(a.id)));
+    file.SetRequestFile(a.entry, false);
+  }
   for (IndexFile& index : indexFiles_) {
-    if (index.usable) index.file.UnzipRequested();
+    if (index.usable) index.file.UnzipRequested(report);
+  }
+  ShowReport(report);
+}
+
+void clsPlayerUpdate::ShowReport(const UnpackReport& report) {
+  // One message for all the archives that failed, however many they are.
+  if (!report.skipped.empty()) {
+    const std::size_t n = report.skipped.size();
+    const std::string text = n == 1 ? report.skipped[0]
+                                    : std::to_string(n) + " update files were skipped:" +
+                                          std::string(runtime::kCrLf) + runtime::FirstLines(report.skipped);
+    seams::MessageBox().PlainMessage(text, seams::PlainButtons::kOk, seams::PlainIcon::kExclamation,
+                                     "Update File Skipped");
+  }
+  if (!report.kept.empty()) {
+    seams::MessageBox().PlainMessage("The update replaced none of your own files:" + std::string(runtime::kCrLf) +
+                                         runtime::FirstLines(report.kept),
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kInformation, "Update Files Kept");
   }
 }
 

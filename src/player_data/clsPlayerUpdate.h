@@ -4,9 +4,18 @@
 // fetches the requested archives and unpacks them into the work folders.
 //
 // Stages: 1 the number file, 2 the index files, 3 the archives. Every
-// download completes, stored or failed (the control times out a transfer
-// that stalls), so every stage ends: a failed index file is not offered, a
-// failed archive is reported when the run unpacks what did arrive.
+// download completes, stored or failed, within the check's deadline
+// (basUpdateServer::CheckDeadline; the archives have one of their own), so
+// every stage ends: a failed index file is not offered, and the archives
+// that failed are reported in one message when the run unpacks what did
+// arrive. Each kind of file is fetched no longer than its reader can use:
+// 4 bytes of number, an index of at most clsUpdateFile::kMaxEntries
+// entries, an archive of the size its index states; and a run holds at most
+// kMaxRunEntries index entries.
+//
+// Why stages 1 and 2 failed is kept (Failures) for the check's owner, who
+// tells a user who asked; only the number file's error page is shown here
+// ("Update Failed").
 //
 // Create it with std::make_shared: a completion reaches the run only while
 // someone still holds it.
@@ -19,11 +28,15 @@
 #include <vector>
 
 #include "core/Seams.h"
+#include "player_data/basUpdateServer.h"
 #include "player_data/clsDownFile.h"
 #include "player_data/clsUpdateFile.h"
 
 class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
  public:
+  // Entries of all the index files of a run, together.
+  static constexpr int32_t kMaxRunEntries = 4096;
+
   ~clsPlayerUpdate();
 
   // Starts a run for the season `year` (0 .. 9999). False when it could not
@@ -48,11 +61,20 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   int32_t FileVersion() const { return fileVersion_; }
   void SetFileVersion(int32_t version) { fileVersion_ = version; }
   bool Manual() const { return manual_; }
+  // Why the run could not learn all that the server offers: one line each
+  // for the number file or an index file that failed; empty when the server
+  // answered everything.
+  const std::vector<std::string>& Failures() const { return failures_; }
+  // True when the run has already told the user that the number file was
+  // a server's error page.
+  bool FailureShown() const { return failureShown_; }
 
   // Starts the downloads of the requested files (stage 3). False when none
   // was requested.
   bool DownloadRequested();
-  // Unpacks the requested archives that arrived.
+  // Unpacks the requested archives that arrived, and shows at most one
+  // message for those that failed ("Update File Skipped") and one for the
+  // user's own files that were kept ("Update Files Kept").
   void UnzipRequested();
   bool AnyDownloads() const { return anyDownloads_; }
   // Registers one index file of the run: 0 when it is held here and read, 1
@@ -69,13 +91,27 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   struct IndexFile {
     clsUpdateFile file;
     bool usable = false;
+    std::string failure;  // why it could not be used, "" when it was or is on its way
   };
 
-  bool StartDownload(const std::string& dest, const std::string& url, bool manual, int32_t id);
+  // An archive requested in stage 3.
+  struct Archive {
+    std::size_t index;
+    int32_t entry;
+    int32_t id;
+  };
+
+  // Fetches upd/`name` into `dest`, at most `maxBytes`, within the clock.
+  // False when it could not start; the list then has it finished, with why.
+  bool StartDownload(const std::string& dest, const std::string& name, int64_t maxBytes, bool manual, int32_t id);
   void OnDownloadComplete(int32_t id, const seams::DownloadResult& result);
   void NumberFileDone(int32_t id, bool stored);
   int32_t RegisterIndexFiles(int32_t first, int32_t last);
-  void IndexFileDone(int32_t id);
+  void IndexFileDone(int32_t id, bool stored);
+  // Makes an index that was read usable while the run holds room for its
+  // entries; past kMaxRunEntries it and every index still arriving are dropped.
+  void Hold(IndexFile& index);
+  static void ShowReport(const UnpackReport& report);
   void FinishIndexStageWhenDone();
   void FinishArchiveStageWhenDone();
   void BuildOfferedList();
@@ -96,4 +132,10 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   bool manual_ = false;
   clsDownFile list_;
   std::vector<int32_t> pending_;  // numbers still under way, abandoned on release
+  basUpdateServer::CheckClock clock_;
+  std::vector<std::string> failures_;
+  bool failureShown_ = false;
+  int32_t heldEntries_ = 0;
+  bool overOffered_ = false;
+  std::vector<Archive> archives_;
 };

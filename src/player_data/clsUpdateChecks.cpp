@@ -7,10 +7,31 @@
 #include "player_data/clsAppUpdate.h"
 #include "player_data/clsPlayerUpdate.h"
 #include "core/basMessage.h"
+#include "platform/runtime/Text.h"
 
 namespace {
 
 bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
+
+std::string Caption(const clsPlayerUpdate& run) { return "Check For " + std::to_string(run.FileYear()) + " Updates"; }
+
+// A check the user asked for that could not learn everything says so, and why.
+void ShowFailures(const clsPlayerUpdate& run, const std::string& headline) {
+  basMessage::ShowMessage(Caption(run), headline + std::string(runtime::kCrLf) + runtime::FirstLines(run.Failures()),
+                          seams::kOk, true);
+}
+
+// What a check the user asked for says when it ends with nothing to offer:
+// why it failed, or, only when the server answered everything, that there
+// is nothing new.
+void ShowNothingOffered(const clsPlayerUpdate& run) {
+  if (run.FailureShown()) return;
+  if (!run.Failures().empty()) {
+    ShowFailures(run, "Unable to check for player updates.");
+  } else {
+    basMessage::ShowMessage(Caption(run), "No new player updates available.", seams::kOk, true);
+  }
+}
 
 }  // namespace
 
@@ -42,9 +63,10 @@ void clsUpdateChecks::mAppUpdate_DoneAppUpdate() {
 bool clsUpdateChecks::PlaUpdate(bool manual, std::function<void()> ended) {
   mPlaUpdate_ = std::make_shared<clsPlayerUpdate>();
   mPlaUpdate_->ReadyForRequested = [this](bool isManual, bool ok) { mPlaUpdate_ReadyForRequested(isManual, ok); };
-  mPlaUpdate_->DonePlayerUpdate = [this](bool, bool) { EndPlayerUpdate(); };
+  mPlaUpdate_->DonePlayerUpdate = [this](bool unpacked, bool) { mPlaUpdate_DonePlayerUpdate(unpacked); };
   const int32_t season = basMockDraftSettings::GlobalSettings().LongVal(kSetActiveSeason);
   if (!mPlaUpdate_->InitializePlayerUpdate(manual, season)) {
+    if (manual && !mPlaUpdate_->Failures().empty()) ShowFailures(*mPlaUpdate_, "Unable to check for player updates.");
     mPlaUpdate_.reset();
     return false;
   }
@@ -59,10 +81,7 @@ void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
   const int32_t n = run->TotalFileCount();
   if (ok && n == 0) {
     // At start-up nothing new is no news.
-    if (manual) {
-      basMessage::ShowMessage("Check For " + std::to_string(run->FileYear()) + " Updates",
-                              "No new player updates available.", seams::kOk, true);
-    }
+    if (manual) ShowNothingOffered(*run);
     EndPlayerUpdate();
     return;
   }
@@ -70,6 +89,8 @@ void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
     EndPlayerUpdate();
     return;
   }
+  if (manual && !run->Failures().empty()) ShowFailures(*run, "Some player updates could not be checked.");
+  if (mPlaUpdate_ != run) return;
   if (Setting(kSetCheckPlayerUpdates) && Setting(kSetDownloadAllUpdates)) {
     for (int32_t i = 0; i < n; ++i) run->SetRequestFile(i, true);
     if (!run->DownloadRequested() && mPlaUpdate_ == run) EndPlayerUpdate();
@@ -77,6 +98,19 @@ void clsUpdateChecks::mPlaUpdate_ReadyForRequested(bool manual, bool ok) {
   }
   view_.ShowUpdateSelection(run);
   if (mPlaUpdate_ == run && !run->AnyDownloads()) EndPlayerUpdate();
+}
+
+void clsUpdateChecks::mPlaUpdate_DonePlayerUpdate(bool unpacked) {
+  // Ended before offering anything: the number file failed or named no
+  // update that is not held here.
+  if (!unpacked && mPlaUpdate_ && mPlaUpdate_->Manual()) ShowNothingOffered(*mPlaUpdate_);
+  EndPlayerUpdate();
+}
+
+void clsUpdateChecks::Cancel() {
+  // Releasing a check abandons its downloads; its files stay as they were.
+  if (mAppUpdate_) mAppUpdate_DoneAppUpdate();
+  if (mPlaUpdate_) EndPlayerUpdate();
 }
 
 void clsUpdateChecks::EndPlayerUpdate() {

@@ -1,10 +1,12 @@
 #pragma once
 // The update checks the main bar starts: the application check and the
 // player update of the season of setting 40. Each runs until its updater
-// says it is over and then calls the `ended` given when it started. When a
-// player update offers files, all are taken (settings 1 and 38) or the
-// selection window is shown; when it offers none, a check the user asked
-// for says so.
+// says it is over, or it is cancelled, and then calls the `ended` given
+// when it started. When a player update offers files, all are taken
+// (settings 1 and 38) or the selection window is shown. A check the user
+// asked for always ends with an answer: what is new, "No new player updates
+// available." when the server said there is nothing, or one message saying
+// that the check failed and why. A check at start-up that fails is silent.
 
 #include <functional>
 #include <memory>
@@ -37,10 +39,13 @@ class clsUpdateChecks {
   bool PlaUpdate(bool manual, std::function<void()> ended);
 
   bool Running() const { return mAppUpdate_ != nullptr || mPlaUpdate_ != nullptr; }
+  // Stops the checks under way, silently; each calls its `ended`.
+  void Cancel();
 
  private:
   void mAppUpdate_DoneAppUpdate();
   void mPlaUpdate_ReadyForRequested(bool manual, bool ok);
+  void mPlaUpdate_DonePlayerUpdate(bool unpacked);
   void EndPlayerUpdate();
 
   UpdateChecksView& view_;

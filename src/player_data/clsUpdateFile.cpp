@@ -11,9 +11,6 @@
 
 namespace {
 
-// An index lists a few archives; far below this in any real update.
-constexpr uint64_t kMaxIndexBytes = 16ull * 1024 * 1024;
-
 std::string StoredFileName(const UpdateIndexEntry& entry) {
   return runtime::Trim(runtime::FromFixedField(entry.FileName));
 }
@@ -81,6 +78,24 @@ std::string clsUpdateFile::WorkSubFolderFor(const std::string& destDir) {
   return {};
 }
 
+bool clsUpdateFile::HoldsUserDocuments(const std::string& subFolder) {
+  for (const char* folder : {"kdp", "ugm", "sco", "lgp", "stg", "dis", "def"}) {
+    if (runtime::EqualsNoCase(subFolder, folder)) return true;
+  }
+  return false;
+}
+
+int64_t clsUpdateFile::ArchiveByteLimit(int32_t index) const {
+  // Usually one packed file; several are summed, within what one archive may hold.
+  const int64_t packed = FileSize(index);
+  const int64_t unpacked = UncompressedSize(index);
+  if (packed <= 0 || unpacked <= 0 || unpacked > clsVCZ::kMaxArchiveOutput ||
+      unpacked > packed * clsVCZ::kMaxExpansionRatio) {
+    return 0;
+  }
+  return packed + clsVCZ::kMaxOverheadBytes;
+}
+
 bool clsUpdateFile::EntryIsSafe(const UpdateIndexEntry& entry, const std::string& indexName) const {
   std::string name = StoredFileName(entry);
   if (!clsVCZ::IsBareFileName(name)) return false;
@@ -92,7 +107,8 @@ bool clsUpdateFile::EntryIsSafe(const UpdateIndexEntry& entry, const std::string
 bool clsUpdateFile::OpenUpdateFile(const std::string& path, const std::string& name) {
   updateFilePath_ = path;
   updateFileName_ = name;
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path + name, nullptr, kMaxIndexBytes);
+  std::optional<std::string> bytes =
+      runtime::ReadFileBytes(path + name, nullptr, static_cast<uint64_t>(kMaxFileBytes));
   if (!bytes) return false;
   const auto length = static_cast<int64_t>(bytes->size());
   if (length < kHeaderBytes) return false;
@@ -100,7 +116,7 @@ bool clsUpdateFile::OpenUpdateFile(const std::string& path, const std::string& n
   if (reader.Raw(16) != kSignature) return false;
   reader.Long();  // version: not checked
   const int32_t count = reader.Long();
-  if (count < 1 || length < kEntryBytes * count + kHeaderBytes) return false;
+  if (count < 1 || count > kMaxEntries || length < kEntryBytes * count + kHeaderBytes) return false;
   std::vector<UpdateIndexEntry> entries(static_cast<std::size_t>(count));
   for (auto& e : entries) {
     e.FileName = reader.Raw(kFileNameWidth);
@@ -147,43 +163,68 @@ int32_t clsUpdateFile::DownloadRequested(std::vector<std::string>& names) const 
   return static_cast<int32_t>(names.size()) - 1;
 }
 
-bool clsUpdateFile::UnzipRequested() {
+bool clsUpdateFile::UnzipRequested(UnpackReport& report) {
   bool result = false;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (!requested_[i]) continue;
-    UpdateIndexEntry& entry = entries_[i];
-    const std::string name = StoredFileName(entry);
-    // Entries were checked when the index was read; checked again because
-    // this is where files are written and deleted.
-    // Without a work folder the paths below would be relative ones.
-    if (!WorkFolder.empty() && EntryIsSafe(entry, updateFileName_)) {
-      const std::string archive = WorkFolder + "upd/" + name;
-      const std::string destination = WorkFolder + WorkSubFolderFor(runtime::FromFixedField(entry.DestDir)) + "/";
-      clsVCZ vcz;
-      result = vcz.UnZip(archive, destination);
-    } else {
-      result = false;
-    }
-    std::string problem = "Unable to GET 'upd/" + name + "'.";
-    if (result) {
-      entry.FileDownloaded = true;
-      // Saved after each archive, so what was unpacked stays marked even if
-      // the run stops before the next one; the archive goes only once the
-      // mark is on disk, so a failed save never loses it.
-      std::string error;
-      if (SaveUpdateFile(&error)) {
-        win32::DeleteFile(WorkFolder + "upd/" + name);
-      } else {
-        entry.FileDownloaded = false;
-        result = false;
-        problem = "Unable to save the update index after unpacking 'upd/" + name + "'." +
-                  std::string(runtime::kCrLf) + error;
-      }
-    }
-    if (!result) {
-      seams::MessageBox().PlainMessage(problem, seams::PlainButtons::kOk, seams::PlainIcon::kExclamation,
-                                       "Update File Skipped");
-    }
+    const std::string problem = UnzipOne(entries_[i], report);
+    result = problem.empty();
+    if (!result) report.skipped.push_back(problem);
   }
   return result;
+}
+
+std::string clsUpdateFile::UnzipOne(UpdateIndexEntry& entry, UnpackReport& report) {
+  const std::string name = StoredFileName(entry);
+  const std::string unable = "Unable to unpack 'upd/" + name + "': ";
+  const auto because = [&](const std::string& why, const char* otherwise) {
+    const std::string text = why.empty() ? otherwise : why;
+    return unable + text + (text.back() == '.' ? "" : ".");
+  };
+  // Entries were checked when the index was read; checked again because
+  // this is where files are written and deleted. Without a work folder the
+  // paths below would be relative ones.
+  if (WorkFolder.empty() || !EntryIsSafe(entry, updateFileName_)) return because("", "its index entry is not sound");
+  const std::string archive = WorkFolder + "upd/" + name;
+  if (!win32::EntryExists(archive)) return "Unable to GET 'upd/" + name + "'.";
+  const std::string subFolder = WorkSubFolderFor(runtime::FromFixedField(entry.DestDir));
+  clsVCZ vcz;
+  // Whatever goes wrong with the archive becomes this archive's one line.
+  vcz.CollectProblems();
+  if (vcz.OpenHeader(archive) <= 0) return because(vcz.ProblemText(), "it is not an archive");
+  int64_t packed = 0;
+  int64_t unpacked = 0;
+  for (int32_t e = 0; e < vcz.FileCount(); ++e) {
+    packed += vcz.Entry(e).CompressedLength;
+    unpacked += vcz.Entry(e).UncompressedLength;
+  }
+  if (packed != entry.FileSize || unpacked != entry.UncompressedSize) {
+    return unable + "it holds " + std::to_string(packed) + " bytes packed from " + std::to_string(unpacked) +
+           ", and its index states " + std::to_string(entry.FileSize) + " from " +
+           std::to_string(entry.UncompressedSize) + ".";
+  }
+  const bool keep = HoldsUserDocuments(subFolder);
+  std::vector<clsVCZ::Written> written;
+  if (!vcz.ExtractFile(archive, WorkFolder + subFolder + "/", keep ? clsVCZ::Existing::kKeep : clsVCZ::Existing::kReplace,
+                       &written)) {
+    return because(vcz.ProblemText(), "it could not be written");
+  }
+  for (const clsVCZ::Written& w : written) {
+    if (w.savedAs != w.name) {
+      report.kept.push_back(subFolder + "/" + w.name + " is yours and was kept; the update's copy is " + subFolder +
+                            "/" + w.savedAs + ".");
+    }
+  }
+  entry.FileDownloaded = true;
+  // Saved after each archive, so what was unpacked stays marked even if the
+  // run stops before the next one; the archive goes only once the mark is
+  // on disk, so a failed save never loses it.
+  std::string error;
+  if (!SaveUpdateFile(&error)) {
+    entry.FileDownloaded = false;
+    return "Unable to save the update index after unpacking 'upd/" + name + "'." + std::string(runtime::kCrLf) +
+           error;
+  }
+  win32::DeleteFile(archive);
+  return {};
 }

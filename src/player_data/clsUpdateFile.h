@@ -13,6 +13,17 @@
 #include <string>
 #include <vector>
 
+// What unpacking the requested archives of a run came to, for the one
+// message of each kind the run shows at its end.
+struct UnpackReport {
+  // One line per archive not unpacked, with why ("Unable to GET ..." when it
+  // never arrived, "Unable to unpack ..." when it did).
+  std::vector<std::string> skipped;
+  // One line per file of the user's that an archive would have replaced:
+  // kept, with the name the update's copy was saved under.
+  std::vector<std::string> kept;
+};
+
 struct UpdateIndexEntry {
   std::string FileName;       // 54 bytes as stored: Windows-1252, blank-padded
   int32_t FileType = 0;       // 0 Master, 1 Strain, 2 Status
@@ -29,6 +40,10 @@ class clsUpdateFile {
   static constexpr int64_t kEntryBytes = 73;
   static constexpr std::size_t kFileNameWidth = 54;
   static constexpr std::size_t kDestDirWidth = 3;
+  // A published index lists a few archives; one listing more is refused,
+  // and so is a file longer than this many entries can fill.
+  static constexpr int32_t kMaxEntries = 1024;
+  static constexpr int64_t kMaxFileBytes = kHeaderBytes + kEntryBytes * kMaxEntries;
 
   int32_t FileCount() const { return static_cast<int32_t>(entries_.size()); }
   // Sizes the entries and request flags to 0 .. n - 1, all cleared.
@@ -61,22 +76,35 @@ class clsUpdateFile {
   // last index of `names`, -1 when none is requested.
   int32_t DownloadRequested(std::vector<std::string>& names) const;
   // Unpacks every requested archive, WorkFolder + "upd/" + name, into
-  // WorkFolder + its sub-folder. Each archive unpacked has its entry marked
-  // downloaded and the index saved at once, and is deleted only once the
-  // index is saved; one that fails to unpack, or whose index cannot be
-  // saved, is reported ("Update File Skipped"), stays offered and keeps its
-  // archive. The result is that of the last archive, False when none was
+  // WorkFolder + its sub-folder, all of an archive's files or none. An
+  // archive is unpacked only when its packed lengths are those its entry
+  // states. Each archive unpacked has its entry marked downloaded and the
+  // index saved at once, and is deleted only once the index is saved; one
+  // that is missing, does not unpack, or whose index cannot be saved is
+  // listed in `report.skipped`, stays offered and keeps its archive. In the
+  // folders of the user's own documents an existing file is never replaced:
+  // it stays, the update's copy is saved beside it, and `report.kept` says
+  // so. The result is that of the last archive, False when none was
   // requested.
-  bool UnzipRequested();
+  bool UnzipRequested(UnpackReport& report);
 
   // The file's bytes for the entries in memory (signature, version 1).
   std::string Serialize() const;
   // The work sub-folder an entry's DestDir names, spelled as on disk, or ""
   // when it names none of them (compared without case, blanks trimmed).
   static std::string WorkSubFolderFor(const std::string& destDir);
+  // True for the work sub-folders that hold the user's own documents
+  // (kdp, ugm, sco, lgp, stg, dis, def), whose files an update never replaces.
+  static bool HoldsUserDocuments(const std::string& subFolder);
+  // The most bytes the archive of entry `index` can have: its packed length
+  // as the index states it, plus the archive's header, directory and names;
+  // 0 when the index states no length an archive can have.
+  int64_t ArchiveByteLimit(int32_t index) const;
 
  private:
   bool EntryIsSafe(const UpdateIndexEntry& entry, const std::string& indexName) const;
+  // Unpacks one requested archive; "" when done, else the line that says why not.
+  std::string UnzipOne(UpdateIndexEntry& entry, UnpackReport& report);
 
   std::vector<UpdateIndexEntry> entries_;
   std::vector<bool> requested_;

@@ -83,15 +83,8 @@ class ArchiveReader {
   std::string error_;
 };
 
-void ShowHeaderError(const std::string& description, const std::string& archivePath) {
-  seams::MessageBox().PlainMessage(description + std::string(runtime::kCrLf) + archivePath, seams::PlainButtons::kOk,
-                                   seams::PlainIcon::kCritical, "VCZ OpenHeader Error");
-}
-
-void ShowExtractError(const std::string& description) {
-  seams::MessageBox().PlainMessage(description, seams::PlainButtons::kOk, seams::PlainIcon::kCritical,
-                                   "VCZ ExtractFile Error");
-}
+constexpr const char* kHeaderErrorCaption = "VCZ OpenHeader Error";
+constexpr const char* kExtractErrorCaption = "VCZ ExtractFile Error";
 
 bool IsRegularFile(const std::string& path) {
   struct stat st {};
@@ -106,13 +99,31 @@ bool HasRoomFor(const std::string& folder, int64_t bytes) {
   return static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize >= static_cast<uint64_t>(bytes);
 }
 
-// False when, with more than the check's threshold to write, the folder
-// lacks the room; the reason is shown.
-bool CheckRoom(const std::string& folder, int64_t bytes) {
-  if (bytes <= clsVCZ::kFreeSpaceCheckBytes || HasRoomFor(folder, bytes)) return true;
-  ShowExtractError("Not enough free space in " + folder + " for " + std::to_string(bytes / (1024 * 1024)) +
-                   " MB.");
-  return false;
+// How an entry is named in a reason: its name, or its place when it has none.
+std::string EntryLabel(const std::string& name, std::size_t index) {
+  return name.empty() ? "entry " + std::to_string(index + 1) : "'" + name + "'";
+}
+
+// "<stem> (update).<ext>", then "(update 2)" and so on: a name beside
+// `name` that nothing in the folder has, nor `taken`; "" when none is
+// left that a save can write.
+std::string FreeNameBeside(const std::string& folder, const std::string& name, const std::vector<std::string>& taken) {
+  const auto isFree = [&](const std::string& candidate) {
+    struct stat st {};
+    return std::find(taken.begin(), taken.end(), candidate) == taken.end() &&
+           ::lstat((folder + candidate).c_str(), &st) != 0 && errno == ENOENT;
+  };
+  if (isFree(name)) return name;
+  const std::size_t dot = name.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::string extension = stem.size() == name.size() ? std::string() : name.substr(dot);
+  for (int n = 1; n <= 99; ++n) {
+    const std::string candidate =
+        stem + (n == 1 ? std::string(" (update)") : " (update " + std::to_string(n) + ")") + extension;
+    if (candidate.size() > clsVCZ::kMaxNameLength) return {};
+    if (isFree(candidate)) return candidate;
+  }
+  return {};
 }
 
 // True when no two bodies that lie inside the file share a byte: each
@@ -160,18 +171,19 @@ bool clsVCZ::IsBareFileName(const std::string& name) {
 }
 
 int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
+  problems_.clear();
   if (!IsRegularFile(archivePath)) return -1;
   try {
     ArchiveReader file(archivePath);
     if (!file.IsOpen()) {
-      ShowHeaderError(file.Error(), archivePath);
+      Report(kHeaderErrorCaption, file.Error() + std::string(runtime::kCrLf) + archivePath);
       return -1;
     }
     const int64_t length = file.Size();
     if (length < kHeaderBytes) return -1;
     std::string bytes;
     if (!file.Read(0, kHeaderBytes, bytes)) {
-      ShowHeaderError(file.Error(), archivePath);
+      Report(kHeaderErrorCaption, file.Error() + std::string(runtime::kCrLf) + archivePath);
       return -1;
     }
     runtime::ByteReader header(bytes);
@@ -184,7 +196,7 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     const int64_t directoryBytes = kEntryBytes * count;
     if (length < directoryBytes + kHeaderBytes) return -1;
     if (!file.Read(kHeaderBytes, directoryBytes, bytes)) {
-      ShowHeaderError(file.Error(), archivePath);
+      Report(kHeaderErrorCaption, file.Error() + std::string(runtime::kCrLf) + archivePath);
       return -1;
     }
     std::vector<VCZArchiveEntry> entries(static_cast<std::size_t>(count));
@@ -218,7 +230,7 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
       if (nameBytes > length || nameBytes > kMaxNameBytes) return -1;
       std::string raw;
       if (!file.Read(int64_t{e.NamePosition} - 1, e.NameLength, raw)) {
-        ShowHeaderError(file.Error(), archivePath);
+        Report(kHeaderErrorCaption, file.Error() + std::string(runtime::kCrLf) + archivePath);
         return -1;
       }
       names[i] = runtime::Cp1252ToUtf8(raw);
@@ -228,10 +240,10 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     for (const auto& e : entries) output += ClaimedOutput(e);
     if (output > kMaxArchiveOutput) return -1;
     if (tooLong > 0) {
-      ShowHeaderError(std::to_string(tooLong) + (tooLong == 1 ? " entry is" : " entries are") +
-                          " skipped: a file name may have at most " + std::to_string(kMaxNameLength) +
-                          " bytes here, so that it can be saved.",
-                      archivePath);
+      Report(kHeaderErrorCaption, std::to_string(tooLong) + (tooLong == 1 ? " entry is" : " entries are") +
+                                      " skipped: a file name may have at most " + std::to_string(kMaxNameLength) +
+                                      " bytes here, so that it can be saved." + std::string(runtime::kCrLf) +
+                                      archivePath);
     }
     signature_ = std::move(signature);
     version_ = version;
@@ -239,30 +251,27 @@ int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
     names_ = std::move(names);
     return count;
   } catch (const std::exception& e) {
-    ShowHeaderError(e.what(), archivePath);
+    Report(kHeaderErrorCaption, e.what() + std::string(runtime::kCrLf) + archivePath);
     return -1;
   }
 }
 
-int64_t clsVCZ::ClaimedOutput(const VCZArchiveEntry& e) {
-  if (e.UncompressedLength <= 0 || e.UncompressedLength > kMaxUncompressedLength) return 0;
+bool clsVCZ::IsPossibleEntry(int64_t compressedLength, int64_t uncompressedLength) {
+  if (uncompressedLength <= 0 || uncompressedLength > kMaxUncompressedLength) return false;
   // A body made by zlib never exceeds compressBound of what it holds, nor
   // stands for more than kMaxExpansionRatio times its length; another is
   // not an archive we wrote and is not worth reading.
-  if (e.CompressedLength <= 0 ||
-      static_cast<uint64_t>(e.CompressedLength) > compressBound(static_cast<uLong>(e.UncompressedLength)) ||
-      e.UncompressedLength > int64_t{e.CompressedLength} * kMaxExpansionRatio) {
-    return 0;
-  }
-  return e.UncompressedLength;
+  return compressedLength > 0 &&
+         static_cast<uint64_t>(compressedLength) <= compressBound(static_cast<uLong>(uncompressedLength)) &&
+         uncompressedLength <= compressedLength * kMaxExpansionRatio;
+}
+
+int64_t clsVCZ::ClaimedOutput(const VCZArchiveEntry& e) {
+  return IsPossibleEntry(e.CompressedLength, e.UncompressedLength) ? e.UncompressedLength : 0;
 }
 
 bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::string& out) {
-  if (expectedLength <= 0 || expectedLength > kMaxUncompressedLength) return false;
-  if (compressed.empty() || compressed.size() > compressBound(static_cast<uLong>(expectedLength)) ||
-      expectedLength > static_cast<int64_t>(compressed.size()) * kMaxExpansionRatio) {
-    return false;
-  }
+  if (!IsPossibleEntry(static_cast<int64_t>(compressed.size()), expectedLength)) return false;
   // The length was checked against the body: the output is allocated once,
   // so an entry costs its own size and no copy of it.
   std::string buffer(static_cast<std::size_t>(expectedLength), '\0');
@@ -283,57 +292,144 @@ bool clsVCZ::Expand(const std::string& compressed, int64_t expectedLength, std::
   return true;
 }
 
-bool clsVCZ::ExtractOne(const std::string& archivePath, std::size_t index,
-                        const std::string& destinationFolder) const {
+namespace {
+
+void ShowProblem(const std::string& caption, const std::string& text) {
+  seams::MessageBox().PlainMessage(text, seams::PlainButtons::kOk,
+                                   caption == kHeaderErrorCaption || caption == kExtractErrorCaption
+                                       ? seams::PlainIcon::kCritical
+                                       : seams::PlainIcon::kNone,
+                                   caption);
+}
+
+}  // namespace
+
+void clsVCZ::Report(const std::string& caption, const std::string& text) {
+  problems_.push_back({caption, text});
+  if (showProblems_ && !caption.empty()) ShowProblem(caption, text);
+}
+
+void clsVCZ::ShowCollectedProblems() const {
+  std::string caption;
+  std::vector<std::string> texts;
+  for (const Problem& p : problems_) {
+    if (p.caption.empty()) continue;
+    if (caption.empty()) caption = p.caption;
+    texts.push_back(p.text);
+  }
+  if (!texts.empty()) ShowProblem(caption, runtime::FirstLines(texts));
+}
+
+std::string clsVCZ::ProblemText() const {
+  for (const Problem& p : problems_) {
+    // A header note names the archive on a line of its own; the reason is the first.
+    if (!p.text.empty()) return p.text.substr(0, p.text.find('\r'));
+  }
+  return {};
+}
+
+bool clsVCZ::CheckRoom(const std::string& folder, int64_t bytes) {
+  if (bytes <= kFreeSpaceCheckBytes || HasRoomFor(folder, bytes)) return true;
+  Report(kExtractErrorCaption,
+         "Not enough free space in " + folder + " for " + std::to_string(bytes / (1024 * 1024)) + " MB.");
+  return false;
+}
+
+bool clsVCZ::ExpandEntry(const std::string& archivePath, std::size_t index, std::string& expanded) {
   const VCZArchiveEntry& e = entries_[index];
   const std::string& name = names_[index];
-  if (!IsBareFileName(name) || ClaimedOutput(e) == 0) return false;
+  // Refusals are the archive's fault and are not shown; they are the reason
+  // an update gives for the archive.
+  if (!IsBareFileName(name)) {
+    Report("", EntryLabel(name, index) + " has no name that can be a file here");
+    return false;
+  }
+  if (ClaimedOutput(e) == 0) {
+    Report("", EntryLabel(name, index) + " states lengths no packed file can have");
+    return false;
+  }
   std::string compressed;
   {
     // Opened afresh for each entry, so an archive that changed since its
     // header was read is checked against its size now.
     ArchiveReader file(archivePath);
-    if (!file.Read(int64_t{e.DataPosition} - 1, e.CompressedLength, compressed)) return false;
+    if (!file.Read(int64_t{e.DataPosition} - 1, e.CompressedLength, compressed)) {
+      Report("", EntryLabel(name, index) + " lies outside the archive");
+      return false;
+    }
   }
-  std::string expanded;
-  if (!Expand(compressed, e.UncompressedLength, expanded)) return false;
-  compressed.clear();
-  compressed.shrink_to_fit();
-  std::string error;
-  if (!runtime::SaveFileAtomically(destinationFolder + name, expanded, &error)) {
-    seams::MessageBox().PlainMessage(error, seams::PlainButtons::kOk, seams::PlainIcon::kNone, "Open File Error");
+  if (!Expand(compressed, e.UncompressedLength, expanded)) {
+    Report("", EntryLabel(name, index) + " does not unpack to its stated length");
     return false;
   }
   return true;
 }
 
-bool clsVCZ::ExtractFile(const std::string& archivePath, const std::string& destinationFolder) {
-  if (entries_.empty()) return false;
+bool clsVCZ::Extract(const std::string& archivePath, const std::vector<std::size_t>& indices,
+                     const std::string& destinationFolder, Existing existing, std::vector<Written>* written) {
   int64_t output = 0;
-  for (const auto& e : entries_) output += ClaimedOutput(e);
+  for (std::size_t i : indices) output += ClaimedOutput(entries_[i]);
   if (!CheckRoom(destinationFolder, output)) return false;
+  // Every entry is written to a temporary file first and renamed into place
+  // only once all are written, so a full disk or a failed write leaves the
+  // folder as it was.
+  std::vector<runtime::PendingFile> pending;
+  std::vector<Written> names;
   bool allWritten = true;
   try {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-      if (!ExtractOne(archivePath, i, destinationFolder)) allWritten = false;
+    for (std::size_t i : indices) {
+      std::string expanded;
+      if (!ExpandEntry(archivePath, i, expanded)) {
+        allWritten = false;
+        continue;
+      }
+      std::string savedAs = names_[i];
+      if (existing == Existing::kKeep) {
+        std::vector<std::string> taken;
+        for (const Written& w : names) taken.push_back(w.savedAs);
+        savedAs = FreeNameBeside(destinationFolder, names_[i], taken);
+        if (savedAs.empty()) {
+          Report("", "no free name is left beside " + EntryLabel(names_[i], i) + " for the update's copy");
+          allWritten = false;
+          continue;
+        }
+      }
+      runtime::PendingFile file;
+      std::string error;
+      if (!file.Open(destinationFolder + savedAs, &error) || !file.Write(expanded, &error) || !file.Finish(&error)) {
+        Report("Open File Error", error);
+        return false;
+      }
+      pending.push_back(std::move(file));
+      names.push_back({names_[i], savedAs});
+    }
+    for (std::size_t k = 0; k < pending.size(); ++k) {
+      std::string error;
+      if (!pending[k].Commit(&error)) {
+        Report("Open File Error", error);
+        allWritten = false;
+      } else if (written != nullptr) {
+        written->push_back(names[k]);
+      }
     }
   } catch (const std::exception& e) {
-    ShowExtractError(e.what());
+    Report(kExtractErrorCaption, e.what());
     return false;
   }
   return allWritten;
 }
 
-bool clsVCZ::ExtractEntry(const std::string& archivePath, int32_t index,
-                          const std::string& destinationFolder) {
+bool clsVCZ::ExtractFile(const std::string& archivePath, const std::string& destinationFolder, Existing existing,
+                         std::vector<Written>* written) {
+  if (entries_.empty()) return false;
+  std::vector<std::size_t> all(entries_.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  return Extract(archivePath, all, destinationFolder, existing, written);
+}
+
+bool clsVCZ::ExtractEntry(const std::string& archivePath, int32_t index, const std::string& destinationFolder) {
   if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return false;
-  if (!CheckRoom(destinationFolder, ClaimedOutput(entries_[static_cast<std::size_t>(index)]))) return false;
-  try {
-    return ExtractOne(archivePath, static_cast<std::size_t>(index), destinationFolder);
-  } catch (const std::exception& e) {
-    ShowExtractError(e.what());
-    return false;
-  }
+  return Extract(archivePath, {static_cast<std::size_t>(index)}, destinationFolder, Existing::kReplace, nullptr);
 }
 
 bool clsVCZ::UnZip(const std::string& archivePath, const std::string& destinationFolder) {

@@ -8,7 +8,14 @@
 // file before anything is allocated or read, entry names must be bare file
 // names, and an entry is written only when it expands to exactly its stated
 // length. A refused entry makes the extraction's result False; the other
-// entries are still extracted.
+// entries are still extracted. The entries of one extraction are written to
+// temporary files and renamed into place only once all are written, so a
+// failed write (a full disk) leaves the folder as it was.
+//
+// What goes wrong is kept (Problems) and, unless the owner collects it for
+// one message of its own (CollectProblems), shown as it happens: the
+// damaged header or unwritable file with the archive's captions. Refused
+// entries are never shown, only kept.
 
 #include <cstdint>
 #include <string>
@@ -46,6 +53,25 @@ class clsVCZ {
   static constexpr int64_t kMaxExpansionRatio = 1032;
   // Free space is checked before writing more than this.
   static constexpr int64_t kFreeSpaceCheckBytes = 64ll * 1024 * 1024;
+  // The most an archive can hold besides its bodies: header, directory and names.
+  static constexpr int64_t kMaxOverheadBytes = kHeaderBytes + kEntryBytes * kMaxEntries + kMaxNameBytes;
+
+  // What an extraction does with a file of the entry's name that exists.
+  enum class Existing {
+    kReplace,  // the entry replaces it
+    kKeep,     // it stays; the entry is saved beside it as "<stem> (update).<ext>" ("(update 2)" ...)
+  };
+  // An entry written, and the name it was saved under.
+  struct Written {
+    std::string name;
+    std::string savedAs;
+  };
+  // One thing that went wrong: the caption it is shown with ("" for a
+  // refused entry, which is never shown) and its text.
+  struct Problem {
+    std::string caption;
+    std::string text;
+  };
 
   int32_t FileCount() const { return static_cast<int32_t>(entries_.size()); }
   // The stored version (written as 1; any value is accepted).
@@ -65,14 +91,25 @@ class clsVCZ {
   // are reported once, with the reason, and refused when extracted.
   int32_t OpenHeader(const std::string& archivePath);
   // After OpenHeader: extracts every entry to destinationFolder + name. True
-  // when every entry was written.
-  bool ExtractFile(const std::string& archivePath, const std::string& destinationFolder);
+  // when every entry was written; `written` gets those that were.
+  bool ExtractFile(const std::string& archivePath, const std::string& destinationFolder,
+                   Existing existing = Existing::kReplace, std::vector<Written>* written = nullptr);
   // After OpenHeader: extracts the one entry `index`.
   bool ExtractEntry(const std::string& archivePath, int32_t index,
                     const std::string& destinationFolder);
   // OpenHeader, then ExtractFile. False without extracting when the archive
   // is missing, unreadable, foreign or empty.
   bool UnZip(const std::string& archivePath, const std::string& destinationFolder);
+
+  // From now on problems are only kept, not shown as they happen.
+  void CollectProblems() { showProblems_ = false; }
+  // The problems since the last OpenHeader, in order.
+  const std::vector<Problem>& Problems() const { return problems_; }
+  // The first problem's first line, "" when there was none.
+  std::string ProblemText() const;
+  // Shows the kept problems that are shown at all in one message, under the
+  // first one's caption.
+  void ShowCollectedProblems() const;
 
   // True for a name that can only mean a file inside the folder it is joined
   // to: not empty, not "." or "..", no "/", "\", ":", NUL or control
@@ -86,10 +123,20 @@ class clsVCZ {
   static bool Expand(const std::string& compressed, int64_t expectedLength, std::string& out);
 
  private:
-  // Extracts one entry; false when it is refused. Throws only on the
-  // unexpected (no memory).
-  bool ExtractOne(const std::string& archivePath, std::size_t index,
-                  const std::string& destinationFolder) const;
+  // Expands one entry into `expanded`; false, with the reason kept, when it
+  // is refused. Throws only on the unexpected (no memory).
+  bool ExpandEntry(const std::string& archivePath, std::size_t index, std::string& expanded);
+  // Writes the entries `indices` as the class comment says.
+  bool Extract(const std::string& archivePath, const std::vector<std::size_t>& indices,
+               const std::string& destinationFolder, Existing existing, std::vector<Written>* written);
+  // False, with the reason kept, when more than kFreeSpaceCheckBytes are to
+  // be written and the folder lacks the room.
+  bool CheckRoom(const std::string& folder, int64_t bytes);
+  void Report(const std::string& caption, const std::string& text);
+  // True when a body of `compressedLength` bytes can be a zlib stream of
+  // `uncompressedLength` bytes that we expand (both above 0, the expanded
+  // one at most kMaxUncompressedLength).
+  static bool IsPossibleEntry(int64_t compressedLength, int64_t uncompressedLength);
   // The stated length of an entry that can be extracted, else 0.
   static int64_t ClaimedOutput(const VCZArchiveEntry& e);
 
@@ -97,4 +144,6 @@ class clsVCZ {
   int32_t version_ = 0;
   std::vector<VCZArchiveEntry> entries_;
   std::vector<std::string> names_;
+  std::vector<Problem> problems_;
+  bool showProblems_ = true;
 };

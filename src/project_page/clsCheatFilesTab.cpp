@@ -65,7 +65,8 @@ void clsCheatFilesTab::Show() {
   g.SetColWidth(0, 1200);
   g.SetColWidth(1, 6000);
   g.SetColWidth(2, 1400);
-  g.SetColAlignment(0, 1);
+  // Every column left-aligned: a preview shown before leaves its own.
+  for (int32_t col = 0; col < 3; ++col) g.SetColAlignment(col, 1);
   for (int32_t col = 0; col < 3; ++col) {
     g.SetCellAlignmentAt(0, col, 1);
     g.SetCellFontBoldAt(0, col, true);

@@ -118,10 +118,13 @@ void clsUICheatSheet::RefreshGrid() {
 
 void clsUICheatSheet::ResetPreviewMade() {
   if (busy_) return;
-  if (currentTab_ != kTabFiles) {
-    view_->SetTabSelected(currentTab_, false);
-    view_->SetTabSelected(kTabFiles, true);
+  if (currentTab_ == kTabFiles) {
+    // The tab shown still lists the documents of the project before.
+    RefreshPage();
+    return;
   }
+  view_->SetTabSelected(currentTab_, false);
+  view_->SetTabSelected(kTabFiles, true);
   TabClick(kTabFiles);
 }
 
@@ -142,6 +145,9 @@ void clsUICheatSheet::TabClick(int32_t index) {
 bool clsUICheatSheet::RefreshPage() {
   bool ok = true;
   properties_.Leave();
+  // While a preview is generated the grid shows nothing of what it showed
+  // for another tab.
+  if (gridType_ == kTabCheatSheet || gridType_ == kTabMockDraft) ClearResultGrid();
   switch (gridType_) {
     case kTabCheatSheet:
       FormatGridRows(false);
@@ -436,10 +442,7 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   // A file that could not be written has been reported by the writer.
   if (!written) return;
 
-  const std::string answer =
-      basMessage::ShowMessage(cheatSheet ? "Cheat Sheet Created" : "Mock Draft Created",
-                              " Would you like to view " + crlf + "  " + target + "?", seams::kYesNo, true);
-  if (answer == "save") seams::ShellOpen().Open(target);
+  basMessage::OfferToView(cheatSheet ? "Cheat Sheet Created" : "Mock Draft Created", target);
 }
 
 void clsUICheatSheet::ReturnToTab(int32_t from, int32_t to) {
@@ -469,9 +472,12 @@ void clsUICheatSheet::FileCommand(int32_t index) {
   if (basCheatSheetMenu::ProjectFileCommand(index)) {
     // New and Open go back to the Files tab, which then shows the project
     // now open, also when it was shown already.
-    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) ResetPreviewMade();
-    // A preview of an unchanged project is not ranked again for a save.
-    if (gridType_ < kTabCheatSheet) RefreshGrid();
+    if (index == basCheatSheetMenu::kNewProject || index == basCheatSheetMenu::kOpenProject) {
+      ResetPreviewMade();
+    } else if (gridType_ < kTabCheatSheet) {
+      // A preview of an unchanged project is not ranked again for a save.
+      RefreshGrid();
+    }
   }
   // A project window loaded hidden for the menu's Save while another page
   // is shown leaves that page's property line alone.

@@ -65,7 +65,7 @@ class clsUICheatSheet : public PageCommands {
 
   // Redraws the current tab, and so regenerates a preview that is shown.
   void RefreshGrid();
-  // Back to the Files tab (after a project is made new or opened).
+  // The Files tab, rebuilt for the project now open (after New and Open).
   void ResetPreviewMade();
   // A click on tab `index`; the selected tab again does nothing.
   void TabClick(int32_t index);

@@ -33,6 +33,16 @@ bool SaveOrTell(clsCheatIsolate& project) {
   return false;
 }
 
+// The project's save question, one text on every path that asks it: Save,
+// Don't Save or Cancel for the project by its file name ("Kickwell Draftyard
+// Project" while it has none); the answer.
+std::string AskProjectSaveQuestion(const clsCheatIsolate& project) {
+  const std::string shown = HasDefaultName(project) ? std::string("Kickwell Draftyard Project") : project.FileName();
+  return basMessage::ShowMessage(kProjectFileCaption,
+                                 " Would you like to save changes to " + std::string(runtime::kCrLf) + "  " + shown + "?",
+                                 seams::kSaveDontSaveCancel, true);
+}
+
 // After a project command: the caption and the File menu follow the project.
 void ShowProjectState() {
   basUIControl::UpdateMainCaption();
@@ -102,11 +112,7 @@ bool ChooseNewProjectFile(std::string& name) {
 bool AskSaveProject() {
   clsCheatIsolate& project = GlobalProject();
   if (!project.pFnWereChangesMade()) return true;
-  const std::string shown = HasDefaultName(project) ? std::string("Kickwell Draftyard Project") : project.FileName();
-  const std::string answer =
-      basMessage::ShowMessage(kProjectFileCaption,
-                              " Would you like to save changes to " + std::string(runtime::kCrLf) + "  " + shown + "?",
-                              seams::kSaveDontSaveCancel, true);
+  const std::string answer = AskProjectSaveQuestion(project);
   if (answer == seams::kAnswerNoSave) return true;
   if (answer != seams::kAnswerSave) return false;
   if (HasDefaultName(project)) {
@@ -125,7 +131,10 @@ bool AskSaveProject() {
 bool AskSaveProjectChanges() {
   clsCheatIsolate& project = GlobalProject();
   if (!project.pFnWereChangesMade()) return true;
-  return basMessage::SaveChangesBeforeLeaving(kPageProject, project.FileName(), [] { return SaveProject(); });
+  const std::string answer = AskProjectSaveQuestion(project);
+  if (answer == seams::kAnswerNoSave) return true;
+  // Stays when the save did not write (a cancelled name, a failed write).
+  return answer == seams::kAnswerSave && SaveProject();
 }
 
 bool NewProject() {

@@ -25,9 +25,12 @@ namespace basUIControl {
 // 1305 otherwise.
 inline constexpr int32_t kMainBarLowTwips = 780;
 inline constexpr int32_t kMainBarHighTwips = 1305;
-// The main window's minimum outer size in twips.
-inline constexpr int32_t kMinimumWidthTwips = 10020;
-inline constexpr int32_t kMinimumHeightTwips = 5500;
+// The main window's minimum outer size in twips: the original's 10020 x
+// 5500 held its pages with its fonts; with this platform's, the user mock
+// page's row of buttons needs 860 pixels across and the start page's text
+// 470 down, so every page shows its controls whole.
+inline constexpr int32_t kMinimumWidthTwips = 880 * 15;
+inline constexpr int32_t kMinimumHeightTwips = 480 * 15;
 
 // The main window installs itself for its lifetime (nullptr when it goes);
 // with none installed the model changes its state only.

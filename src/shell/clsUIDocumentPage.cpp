@@ -1,9 +1,13 @@
 #include "shell/clsUIDocumentPage.h"
 
+#include <exception>
+
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
+#include "database/clsKickwellDB.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
 #include "shell/basPageGuard.h"
@@ -145,6 +149,26 @@ bool clsUIDocumentPage::OpenAtStart(const std::string& name) {
   if (read) SetChangesMade(false);
   SetFileName(read ? name : "");
   return read;
+}
+
+std::string clsUIDocumentPage::ProjectDocument() const {
+  return ProjectOpenMode == 1 && type_.projectKey >= 0 ? GlobalProject().Value(type_.projectKey) : "";
+}
+
+bool clsUIDocumentPage::WithDefaultDatabase(clsKickwellDB& db, const std::function<void()>& fill) {
+  const std::string path = DefaultsFolder + DefaultProjectedStatsName;
+  if (!db.InitializeKickwellDB(path)) {
+    // A missing file has been reported by the open itself.
+    if (!db.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db.LastError(), path);
+    return false;
+  }
+  try {
+    fill();
+  } catch (const std::exception& e) {
+    basAssociatedFiles::ShowOpenFileError(e.what(), path);
+    return false;
+  }
+  return true;
 }
 
 void clsUIDocumentPage::SetFileName(const std::string& name) {

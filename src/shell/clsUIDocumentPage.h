@@ -29,6 +29,7 @@
 #include "shell/PageWindow.h"
 
 class clsEditFlexGrid;
+class clsKickwellDB;
 
 class clsUIDocumentPage : public PageCommands {
  public:
@@ -48,6 +49,8 @@ class clsUIDocumentPage : public PageCommands {
   };
 
   explicit clsUIDocumentPage(DocumentType type) : type_(type) {}
+  clsUIDocumentPage(const clsUIDocumentPage&) = delete;
+  clsUIDocumentPage& operator=(const clsUIDocumentPage&) = delete;
 
   // Commits a pending grid edit, then the close question. A failure keeps
   // the page after its message.
@@ -77,8 +80,18 @@ class clsUIDocumentPage : public PageCommands {
   bool OpenAtStart(const std::string& name);
 
  protected:
+  // The document the project names for the page; "" for a page without a
+  // project key or before start-up opened the project.
+  std::string ProjectDocument() const;
+  // Opens the work folder's default projected-stats database, where the
+  // page's lists come from, and runs `fill`. False after one message when
+  // the database does not open or `fill` fails: the page does not open.
+  static bool WithDefaultDatabase(clsKickwellDB& db, const std::function<void()>& fill);
   // Names the document and shows the name on the main bar.
   void SetFileName(const std::string& name);
+  // A written or opened document: its name, the project (inProject), the
+  // File menu.
+  void Named(const std::string& name, bool inProject);
   // The grid editor whose pending edit each command commits first.
   void SetGridEditor(clsEditFlexGrid* editor) { gridEditor_ = editor; }
   void CommitEdit();
@@ -106,8 +119,6 @@ class clsUIDocumentPage : public PageCommands {
   virtual void DropChanges() {}
 
  private:
-  // A written or opened document: its name, the project, the File menu.
-  void Named(const std::string& name, bool inProject);
   // The Open dialog and the read; True when the page holds the new document.
   bool OpenChosen();
   // After "Don't Save" and a New or Open that did not go through: the

@@ -6,6 +6,7 @@
 #include "core/PageCode.h"
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
+#include "core/basMessage.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsCheatIsolate.h"
 #include "core/clsSettingsKD.h"
@@ -32,10 +33,7 @@ bool Export(const clsProjectValidation& validation, const ListLines& lists) {
     basAssociatedFiles::ShowOpenFileError(error, path);
     return true;
   }
-  const std::string answer = seams::MessageBox().ShowMessage(
-      "Exported Validation Data",
-      " Would you like to view " + std::string(runtime::kCrLf) + "  " + path + "?", seams::kYesNo, true);
-  if (answer == seams::kAnswerSave) seams::ShellOpen().Open(path);
+  basMessage::OfferToView("Exported Validation Data", path);
   return true;
 }
 

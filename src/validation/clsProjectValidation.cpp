@@ -226,7 +226,10 @@ int32_t clsProjectValidation::ValidateProject(bool includeUserMock, bool mockDra
   }
   if (includeUserMock && !runtime::Trim(ProjectValue(kProjUserMockDraftFile)).empty()) {
     clsUserMockIsolate userMock;
-    ValidateUserMock(userMock, mockDraft);
+    // The Files tab runs the same compatibility check: what makes it show
+    // "Error" is listed here and in the report too.
+    if (ValidateUserMock(userMock, mockDraft) == kValidationValid && !skipLeague)
+      CheckUserMockLeagueCompatibility(league, userMock, db);
   }
   db.Terminate();
   return status;

@@ -66,7 +66,8 @@ class clsProjectValidation {
 
   // The whole check in its order; returns the run's status. The user mock
   // and (with it) the strategy files and conflicts are checked only with
-  // includeUserMock; mockDraft turns the "* Mock" lines into errors.
+  // includeUserMock, the user mock with its fit to the league as the Files
+  // tab checks it; mockDraft turns the "* Mock" lines into errors.
   int32_t ValidateProject(bool includeUserMock, bool mockDraft, bool skipLeague);
   // One status per file for the project page's Files tab; always True.
   bool ModularValidation(int32_t& leagueStatus, int32_t& scoringStatus, int32_t& projectedStatus,

@@ -13,6 +13,25 @@ TEST(Seams, SilentDefaultsShowNothingAndDecline) {
   EXPECT_TRUE(seams::FileDialogs().ShowSystemFileDialog({}).cancelled);
   EXPECT_FALSE(seams::ShellOpen().Open("x"));
   DoEvents();
+  // A plain box nobody sees answers as closed from its title bar.
+  EXPECT_EQ(seams::MessageBox().PlainMessage("t", seams::PlainButtons::kOk, seams::PlainIcon::kNone, "c"),
+            seams::PlainAnswer::kOk);
+  for (const auto set : {seams::PlainButtons::kOkCancel, seams::PlainButtons::kYesNoCancel})
+    EXPECT_EQ(seams::MessageBox().PlainMessage("t", set, seams::PlainIcon::kNone, "c"), seams::PlainAnswer::kCancel);
+  // A job run before the windows exist starts and ends uncancelled.
+  CancelFlag = true;
+  seams::Progress().Load();
+  EXPECT_FALSE(CancelFlag);
+  seams::Progress().Show();
+  EXPECT_TRUE(seams::Progress().Visible());
+  CancelFlag = true;
+  seams::Progress().Unload();
+  EXPECT_FALSE(CancelFlag);
+  EXPECT_FALSE(seams::Progress().Visible());
+  EXPECT_FALSE(seams::Pointer().State().leftDown);
+  std::string why;
+  EXPECT_FALSE(seams::Downloads().DownloadFile({"http://127.0.0.1/x", "", 0, 0}, 1, nullptr, &why));
+  EXPECT_EQ(why, "downloads are not available");
 }
 
 TEST(FakeSeams, MessageBoxAnswersFromItsScriptAndScopeEndRestoresDefaults) {

@@ -95,3 +95,22 @@ TEST_F(MessageQuestions, AskSaveChangesNamesTheFileOrTypeAndIsTrueForSaveAndDont
     EXPECT_EQ(MessageAnswer, c.answer);
   }
 }
+
+TEST_F(MessageQuestions, ViewingAFileNoProgramCanOpenSaysSoWithItsPath) {
+  const std::string path = dir.File("Sheet.html");
+  fakes.shell.result = false;
+  fakes.messages.Answer("save");
+  basMessage::OfferToView("Cheat Sheet Created", path);
+  EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{path});
+  ASSERT_EQ(fakes.messages.messages.size(), 2u);
+  const kdtest::MessageCall& told = fakes.messages.messages[1];
+  EXPECT_EQ(told.caption, "Open File Error");
+  EXPECT_EQ(told.text, " Unable to open \r\n  " + path + "\r\n No program to view it is available.");
+  EXPECT_EQ(told.buttonSet, seams::kOk);
+
+  // A program that opens it: nothing more is said.
+  fakes.shell.result = true;
+  fakes.messages.Answer("save");
+  basMessage::OfferToView("Cheat Sheet Created", path);
+  EXPECT_EQ(fakes.messages.messages.size(), 3u);
+}

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseFixtures.h"
 #include "JobProject.h"
 #include "LeagueBuilder.h"
 #include "database/clsKickwellDB.h"
@@ -97,6 +98,32 @@ TEST_F(MockDraftJob, TheDraftFollowsTheLeaguesStyleOrItsCreatedOrder) {
   EXPECT_TRUE(project.seams.messages.messages.empty());
   EXPECT_EQ(project.seams.progress.totalBottomText, "Generating Mock Draft");
   EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 6 of 6");
+}
+
+TEST_F(MockDraftJob, ANameChangedElsewhereBetweenDraftsReachesTheNextBoard) {
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(runtime::Trim(mock.PlayerName(0)), "Able, Al");
+  ExecuteSql(project.databasePath, "UPDATE tblPlayers SET BackName = 'Able, Alan' WHERE MasterID = 101;");
+  mock = clsMockDraft();
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(runtime::Trim(mock.PlayerName(0)), "Able, Alan");
+}
+
+// The current bar follows the draft: at each pick's caption it shows the
+// share of picks already made, never the last pick's own 100 % (the first
+// pick, like any phase's first value, draws nothing).
+TEST_F(MockDraftJob, TheCurrentBarShowsHowFarTheDraftHasCome) {
+  project.WriteLeague(LeaguePlan{});
+  ASSERT_TRUE(Run());
+  std::vector<std::string> atCaption;
+  std::string shown = "none";
+  for (const std::string& line : project.seams.progress.log) {
+    if (line.rfind("Percent ", 0) == 0) shown = line.substr(8);
+    if (line == "ClearCurrent") shown = "0";
+    if (line.rfind("BottomText Running Mock Draft Pick ", 0) == 0) atCaption.push_back(shown);
+  }
+  EXPECT_EQ(atCaption, (std::vector<std::string>{"0", "0", "33", "50", "67", "83"}));
+  EXPECT_EQ(project.seams.progress.percents.back(), 100);
 }
 
 TEST_F(MockDraftJob, CancelAfterThreePicksKeepsThem) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "ArchiveFixtures.h"
@@ -149,6 +151,25 @@ TEST_F(ImportTest, BrokenEntryIsSkippedAndTheRestImported) {
   EXPECT_FALSE(std::filesystem::exists(tree_.Sub("sco") + "one.sco"));
   EXPECT_EQ(ReadFile(tree_.Sub("sco") + "two.sco"), "22");
   EXPECT_TRUE(seams_.messages.captions.empty());
+}
+
+// A name of 248 to 255 bytes was reported on its own, and every entry that
+// could not be written had a box of its own: now one message per archive.
+TEST_F(ImportTest, WhatWentWrongWithAnArchiveIsToldOnce) {
+  WriteFile(tree_.Sub("sco") + "locked.sco", "mine");
+  ASSERT_EQ(::chmod((tree_.Sub("sco") + "locked.sco").c_str(), 0444), 0);
+  WriteFile(Chosen() + "a.vcz",
+            BuildArchive({{std::string(250, 'L') + ".sco", "x"}, {"locked.sco", "theirs"}, {"fine.sco", "fine"}}));
+  Choose({"a.vcz"});
+  seams_.messages.AnswerPlain(seams::PlainAnswer::kYes);
+  basImportVCZ::ImportArchiveFile();
+  ASSERT_EQ(seams_.messages.plain.size(), 2u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "File Exists");
+  EXPECT_EQ(seams_.messages.plain[1].caption, "VCZ OpenHeader Error");
+  EXPECT_NE(seams_.messages.plain[1].text.find("at most 247 bytes"), std::string::npos);
+  EXPECT_NE(seams_.messages.plain[1].text.find("read-only"), std::string::npos);
+  EXPECT_EQ(ReadFile(tree_.Sub("sco") + "locked.sco"), "mine");
+  EXPECT_EQ(ReadFile(tree_.Sub("sco") + "fine.sco"), "fine");
 }
 
 }  // namespace

@@ -130,6 +130,9 @@ TEST_F(UpdateFileTest, RefusedIndexFailsAndKeepsWhatWasRead) {
       {"count negative", IndexWithCount(-1)},
       {"count past the end", IndexWithCount(3)},
       {"count largest", IndexWithCount(INT32_MAX)},
+      // A server's index of 229,000 entries took gigabytes and hours to offer.
+      {"count above the ceiling", BuildUpdateIndex(std::vector<IndexEntryFixture>(clsUpdateFile::kMaxEntries + 1,
+                                                                                   IndexEntryFixture{"a.vcz"}))},
       {"last entry cut short", BuildUpdateIndex({{"a.vcz"}, {"b.vcz"}}).substr(0, 24 + 73 + 72)},
       {"name climbs out", BuildUpdateIndex({{"a.vcz"}, {"../a.vcz"}})},
       {"name with folder", BuildUpdateIndex({{"x/a.vcz"}})},
@@ -177,6 +180,13 @@ class UnzipRequestedTest : public ::testing::Test {
   kdtest::ScopedFakeSeams seams_;
   WorkTree tree_;
   std::string Upd() const { return tree_.Sub("upd"); }
+  // Puts an archive of `files` into upd/ as `name`; its index entry, into `dest`.
+  IndexEntryFixture Publish(const std::string& name, const std::vector<kdtest::ArchiveEntryFixture>& files,
+                            const std::string& dest = "mas") {
+    const std::string archive = BuildArchive(files);
+    WriteFile(Upd() + name, archive);
+    return kdtest::IndexEntryFor(name, archive, dest);
+  }
   // Writes the index into upd/ and reads it back.
   void Load(clsUpdateFile& index, const std::vector<IndexEntryFixture>& entries) {
     WriteFile(Upd() + "20240002.dat", BuildUpdateIndex(entries));
@@ -187,36 +197,37 @@ class UnzipRequestedTest : public ::testing::Test {
     EXPECT_TRUE(saved.OpenUpdateFile(Upd(), "20240002.dat"));
     return saved.FileDownloaded(i);
   }
+  UnpackReport report_;
 };
 
 TEST_F(UnzipRequestedTest, UnpacksMarksAndDeletesEachArchiveAndSkipsAMissingOne) {
-  WriteFile(Upd() + "m.vcz", BuildArchive({{"2024 Master 0002.kwr", "records"}}));
+  IndexEntryFixture m = Publish("m.vcz", {{"2024 Master 0002.kwr", "records"}});
   clsUpdateFile index;
-  Load(index, {{"m.vcz", 0, 10, 7, false, "mas"}, {"s.vcz", 1, 10, 7, false, "str"}});
+  Load(index, {m, {"s.vcz", 1, 10, 7, false, "str"}});
   index.SetRequestFile(0, true);
   index.SetRequestFile(1, true);
-  EXPECT_FALSE(index.UnzipRequested());  // the last one failed
+  EXPECT_FALSE(index.UnzipRequested(report_));  // the last one failed
   EXPECT_EQ(ReadFile(tree_.Sub("mas") + "2024 Master 0002.kwr"), "records");
   EXPECT_FALSE(std::filesystem::exists(Upd() + "m.vcz"));
   EXPECT_TRUE(index.FileDownloaded(0));
   EXPECT_FALSE(index.FileDownloaded(1));
   EXPECT_TRUE(DownloadedOnDisk(0));
   EXPECT_FALSE(DownloadedOnDisk(1));
-  ASSERT_EQ(seams_.messages.plain.size(), 1u);
-  EXPECT_EQ(seams_.messages.plain[0].caption, "Update File Skipped");
-  EXPECT_EQ(seams_.messages.plain[0].text, "Unable to GET 'upd/s.vcz'.");
+  // The run reports what failed, once for all (the player update's tests).
+  EXPECT_TRUE(seams_.messages.plain.empty());
+  EXPECT_EQ(report_.skipped, std::vector<std::string>{"Unable to GET 'upd/s.vcz'."});
   // The index on disk differs from the published one only in that mark.
-  std::string expected = BuildUpdateIndex({{"m.vcz", 0, 10, 7, true, "mas"}, {"s.vcz", 1, 10, 7, false, "str"}});
-  EXPECT_EQ(ReadFile(Upd() + "20240002.dat"), expected);
+  m.downloaded = true;
+  EXPECT_EQ(ReadFile(Upd() + "20240002.dat"), BuildUpdateIndex({m, {"s.vcz", 1, 10, 7, false, "str"}}));
 }
 
 TEST_F(UnzipRequestedTest, ResultIsThatOfTheLastArchive) {
-  WriteFile(Upd() + "s.vcz", BuildArchive({{"Strain 0001.kwr", "strain"}}));
+  const IndexEntryFixture s = Publish("s.vcz", {{"Strain 0001.kwr", "strain"}}, "STR");
   clsUpdateFile index;
-  Load(index, {{"m.vcz"}, {"s.vcz", 1, 10, 6, false, "STR"}});
+  Load(index, {{"m.vcz"}, s});
   index.SetRequestFile(0, true);
   index.SetRequestFile(1, true);
-  EXPECT_TRUE(index.UnzipRequested());
+  EXPECT_TRUE(index.UnzipRequested(report_));
   // A destination given in capitals goes to the folder as it is spelled on disk.
   EXPECT_EQ(ReadFile(tree_.Sub("str") + "Strain 0001.kwr"), "strain");
   EXPECT_FALSE(DownloadedOnDisk(0));
@@ -224,55 +235,95 @@ TEST_F(UnzipRequestedTest, ResultIsThatOfTheLastArchive) {
 }
 
 TEST_F(UnzipRequestedTest, OnlyRequestedEntriesAreUnpacked) {
-  WriteFile(Upd() + "a.vcz", BuildArchive({{"a.kwr", "a"}}));
-  WriteFile(Upd() + "b.vcz", BuildArchive({{"b.kwr", "b"}}));
   clsUpdateFile index;
-  Load(index, {{"a.vcz"}, {"b.vcz"}});
-  EXPECT_FALSE(index.UnzipRequested());
-  EXPECT_TRUE(seams_.messages.captions.empty());
+  Load(index, {Publish("a.vcz", {{"a.kwr", "a"}}), Publish("b.vcz", {{"b.kwr", "b"}})});
+  EXPECT_FALSE(index.UnzipRequested(report_));
+  EXPECT_TRUE(report_.skipped.empty());
   index.SetRequestFile(1, true);
-  EXPECT_TRUE(index.UnzipRequested());
+  EXPECT_TRUE(index.UnzipRequested(report_));
   EXPECT_TRUE(std::filesystem::exists(Upd() + "a.vcz"));
   EXPECT_FALSE(std::filesystem::exists(tree_.Sub("mas") + "a.kwr"));
   EXPECT_EQ(ReadFile(tree_.Sub("mas") + "b.kwr"), "b");
 }
 
 TEST_F(UnzipRequestedTest, TwoOfThreeUnpackedStayMarkedWhenTheThirdFails) {
-  WriteFile(Upd() + "1.vcz", BuildArchive({{"one.kwr", "1"}}));
-  WriteFile(Upd() + "2.vcz", BuildArchive({{"two.kwr", "2"}}));
+  const IndexEntryFixture one = Publish("1.vcz", {{"one.kwr", "1"}});
+  const IndexEntryFixture two = Publish("2.vcz", {{"two.kwr", "2"}});
   std::string broken = BuildArchive({{"three.kwr", "3"}});
+  const IndexEntryFixture three = kdtest::IndexEntryFor("3.vcz", broken);
   broken.resize(broken.size() - 2);  // body cut short
   WriteFile(Upd() + "3.vcz", broken);
   clsUpdateFile index;
-  Load(index, {{"1.vcz"}, {"2.vcz"}, {"3.vcz"}});
+  Load(index, {one, two, three});
   for (int i = 0; i < 3; ++i) index.SetRequestFile(i, true);
-  EXPECT_FALSE(index.UnzipRequested());
+  EXPECT_FALSE(index.UnzipRequested(report_));
   EXPECT_TRUE(DownloadedOnDisk(0));
   EXPECT_TRUE(DownloadedOnDisk(1));
   EXPECT_FALSE(DownloadedOnDisk(2));
   // The broken archive is kept, to be fetched again next time.
   EXPECT_TRUE(std::filesystem::exists(Upd() + "3.vcz"));
   EXPECT_FALSE(std::filesystem::exists(tree_.Sub("mas") + "three.kwr"));
+  EXPECT_EQ(report_.skipped,
+            std::vector<std::string>{"Unable to unpack 'upd/3.vcz': 'three.kwr' lies outside the archive."});
 }
 
 // The archive used to be deleted before the index was saved, and a failed
 // save went unnoticed: the archive was lost and the index left unmarked.
 TEST_F(UnzipRequestedTest, IndexThatCannotBeSavedKeepsTheArchiveAndIsReported) {
-  WriteFile(Upd() + "m.vcz", BuildArchive({{"2024 Master 0002.kwr", "records"}}));
   clsUpdateFile index;
-  Load(index, {{"m.vcz"}});
+  Load(index, {Publish("m.vcz", {{"2024 Master 0002.kwr", "records"}})});
   index.SetRequestFile(0, true);
   ASSERT_EQ(::chmod((Upd() + "20240002.dat").c_str(), 0444), 0);
-  EXPECT_FALSE(index.UnzipRequested());
+  EXPECT_FALSE(index.UnzipRequested(report_));
   EXPECT_TRUE(std::filesystem::exists(Upd() + "m.vcz"));
   EXPECT_FALSE(index.FileDownloaded(0));
   EXPECT_FALSE(DownloadedOnDisk(0));
-  ASSERT_EQ(seams_.messages.plain.size(), 1u);
-  EXPECT_EQ(seams_.messages.plain[0].caption, "Update File Skipped");
-  EXPECT_EQ(seams_.messages.plain[0].text.rfind("Unable to save the update index after unpacking 'upd/m.vcz'.", 0),
-            0u)
-      << seams_.messages.plain[0].text;
-  EXPECT_NE(seams_.messages.plain[0].text.find("read-only"), std::string::npos);
+  ASSERT_EQ(report_.skipped.size(), 1u);
+  EXPECT_EQ(report_.skipped[0].rfind("Unable to save the update index after unpacking 'upd/m.vcz'.", 0), 0u)
+      << report_.skipped[0];
+  EXPECT_NE(report_.skipped[0].find("read-only"), std::string::npos);
+}
+
+// An entry name of 248 to 255 bytes was reported by the header read, and
+// its archive again by the unpacking.
+TEST_F(UnzipRequestedTest, AnArchiveWithANameTooLongToSaveIsReportedOnceWithTheReason) {
+  clsUpdateFile index;
+  Load(index, {Publish("long.vcz", {{std::string(250, 'L') + ".kwr", "x"}, {"fine.kwr", "ok"}})});
+  index.SetRequestFile(0, true);
+  EXPECT_FALSE(index.UnzipRequested(report_));
+  EXPECT_TRUE(seams_.messages.plain.empty());
+  EXPECT_EQ(report_.skipped,
+            std::vector<std::string>{"Unable to unpack 'upd/long.vcz': 1 entry is skipped: a file name may have at "
+                                     "most 247 bytes here, so that it can be saved."});
+  EXPECT_FALSE(DownloadedOnDisk(0));
+}
+
+// An index could send an archive's files over the user's own documents,
+// and say nothing of the archive's size: now an archive unpacks only when
+// it holds what its entry states, and never replaces a document of the
+// user's, which stays while the update's copy is saved beside it.
+TEST_F(UnzipRequestedTest, AnArchiveMustMatchItsEntryAndNeverReplacesTheUsersDocuments) {
+  WriteFile(tree_.Sub("kdp") + "Mine.kdp", "my project");
+  WriteFile(tree_.Sub("kdp") + "Mine (update).kdp", "an older copy");
+  WriteFile(tree_.Sub("pro") + "2024.pro", "old database");
+  IndexEntryFixture lying = Publish("lying.vcz", {{"2024.pro", "lying"}}, "pro");
+  lying.uncompressedSize += 1;
+  clsUpdateFile index;
+  Load(index, {Publish("kdp.vcz", {{"Mine.kdp", "theirs"}, {"New.kdp", "new"}}, "kdp"),
+               Publish("pro.vcz", {{"2024.pro", "new database"}}, "pro"), lying});
+  for (int i = 0; i < 3; ++i) index.SetRequestFile(i, true);
+  EXPECT_FALSE(index.UnzipRequested(report_));
+  EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "Mine.kdp"), "my project");
+  EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "Mine (update).kdp"), "an older copy");
+  EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "Mine (update 2).kdp"), "theirs");
+  EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "New.kdp"), "new");
+  // The program's own files follow the update.
+  EXPECT_EQ(ReadFile(tree_.Sub("pro") + "2024.pro"), "new database");
+  EXPECT_EQ(report_.kept,
+            std::vector<std::string>{"kdp/Mine.kdp is yours and was kept; the update's copy is kdp/Mine (update 2).kdp."});
+  EXPECT_EQ(report_.skipped, std::vector<std::string>{"Unable to unpack 'upd/lying.vcz': it holds 13 bytes packed from 5, "
+                                                      "and its index states 13 from 6."});
+  EXPECT_TRUE(std::filesystem::exists(Upd() + "lying.vcz"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -232,6 +233,24 @@ TEST_F(VCZTest, MissingDestinationFolderFailsTheEntry) {
   clsVCZ vcz;
   EXPECT_FALSE(vcz.UnZip(path, dir_.File("nowhere/")));
   EXPECT_FALSE(Exists(dir_.File("nowhere")));
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "Open File Error");
+}
+
+// A write that failed half-way (a full disk) left the entries written
+// before it. Every entry is now written beside its target first and put in
+// place only when all are written.
+TEST_F(VCZTest, AFailedWriteLeavesTheFolderAsItWas) {
+  WriteFile(Out() + "one.txt", "old one");
+  WriteFile(Out() + "two.txt", "read-only two");
+  ASSERT_EQ(::chmod((Out() + "two.txt").c_str(), 0444), 0);
+  const std::string path = Write(BuildArchive({{"one.txt", "new one"}, {"two.txt", "new two"}, {"three.txt", "3"}}));
+  clsVCZ vcz;
+  EXPECT_FALSE(vcz.UnZip(path, Out()));
+  EXPECT_EQ(ReadFile(Out() + "one.txt"), "old one");
+  EXPECT_EQ(ReadFile(Out() + "two.txt"), "read-only two");
+  EXPECT_FALSE(Exists(Out() + "three.txt"));
+  EXPECT_EQ(EntryCount(Out()), 2);  // no temporary file is left
   ASSERT_EQ(seams_.messages.plain.size(), 1u);
   EXPECT_EQ(seams_.messages.plain[0].caption, "Open File Error");
 }

@@ -135,4 +135,31 @@ TEST_F(ProjectTabs, ListsColoursAndTargetsAreWrittenToTheProject) {
   EXPECT_EQ(seams_.files.systemRequests.back().title, "Cheat Sheet Target");
 }
 
+TEST_F(ProjectTabs, FileTypeDisplayGridsAndMockTypeAreChosenFromLists) {
+  page_.TabClick(clsUICheatSheet::kTabProperties);
+  const struct {
+    int32_t row, item;
+    int32_t key;
+    std::string stored;
+  } cases[] = {
+      {7, 2, kProjFileType, "2"},
+      {9, 0, kProjCheatSheetDisplayGrid, "Cheat Sheet - Default.dis"},
+      {11, 1, kProjMockDraftDisplayGrid, "Mock Draft - Default.dis"},
+      {12, 1, kProjMockDraftType, "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    grid_.ClickCell(c.row, 1);
+    ASSERT_GT(grid_.normList.ListCount(), c.item);
+    grid_.ClickListItem(grid_.normList, c.item);
+    EXPECT_EQ(GlobalProject().Value(c.key), c.stored);
+  }
+  EXPECT_EQ(grid_.model.TextMatrix(7, 1), " CSV (Comma Seperated Variable)");
+  EXPECT_EQ(grid_.model.TextMatrix(12, 1), " User Generated");
+  // Leaving the tab leaves no editor behind.
+  grid_.ClickCell(1, 1);
+  page_.TabClick(clsUICheatSheet::kTabFiles);
+  EXPECT_EQ(view_.textBoxRow, -1);
+}
+
 }  // namespace

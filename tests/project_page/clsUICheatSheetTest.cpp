@@ -261,6 +261,64 @@ TEST_F(ProjectPage, PreviewsOfDisplayGridsOfOneOrTwoColumns) {
   EXPECT_TRUE(seams_.messages.captions.empty());
 }
 
+TEST_F(ProjectPage, AnExistingDocumentIsOverwrittenOnlyOnYes) {
+  const std::string target = work_.File("cheat.html");
+  kdtest::WriteFile(target, "old");
+  GlobalProject().SetValue(kProjCheatSheetTarget, target);
+  seams_.messages.Answer("nosave");
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  ASSERT_EQ(seams_.messages.messages.size(), 1u);
+  EXPECT_EQ(seams_.messages.messages[0].caption, "File Already Exists");
+  EXPECT_EQ(seams_.messages.messages[0].text, " Do you wish to overwrite \r\n  " + target + "?");
+  EXPECT_EQ(kdtest::ReadFile(target), "old");
+  EXPECT_EQ(seams_.progress.loads, 0);
+
+  seams_.messages.Answer("save");
+  seams_.messages.Answer("nosave");  // to "Cheat Sheet Created"
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  EXPECT_NE(kdtest::ReadFile(target), "old");
+  EXPECT_TRUE(Shown("Cheat Sheet Created"));
+}
+
+TEST_F(ProjectPage, AnotherDisplayGridLaysOutThePreviewAgainWithoutRankingAgain) {
+  kdtest::SaveDisplayGrid(work_.File("dis/Narrow.dis"), {{51, 160, "Who", "Name", 13, 1}});
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page_.CheatValid());
+  const int32_t rows = grid_.Rows();
+  ASSERT_GT(grid_.Cols(), 1);
+  view_.chosenDisplayGrid.clear();  // the dialog cancelled: nothing changes
+  page_.ChooseDisplayGrid();
+  EXPECT_GT(grid_.Cols(), 1);
+  view_.chosenDisplayGrid = "Narrow.dis";
+  page_.ChooseDisplayGrid();
+  EXPECT_EQ(view_.displayGridName, "Narrow.dis");
+  EXPECT_EQ(grid_.Cols(), 1);
+  EXPECT_EQ(grid_.Rows(), rows);
+  EXPECT_EQ(seams_.progress.loads, 1);
+}
+
+TEST_F(ProjectPage, ANewOrOpenedProjectReturnsThePageToTheFilesTab) {
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabCheatSheet);
+  seams_.files.AnswerOwn("KD-Sample 2024.kdp");
+  page_.FileCommand(basCheatSheetMenu::kOpenProject);
+  EXPECT_EQ(page_.CurrentTab(), clsUICheatSheet::kTabFiles);
+  EXPECT_EQ(view_.selectedTab, clsUICheatSheet::kTabFiles);
+}
+
+TEST_F(ProjectPage, CancelDuringTheCheatSheetKeepsThePreviousPreviewAndWritesNothing) {
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page_.CheatValid());
+  const std::string preview = GridText(grid_);
+  GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("cheat.html"));
+  seams_.yield.cancelAfter = seams_.yield.count + 3;
+  page_.RunDocumentJob(kPageCheatSheetJob);
+  EXPECT_FALSE(fs::exists(work_.File("cheat.html")));
+  EXPECT_FALSE(Shown("Cheat Sheet Created"));
+  EXPECT_TRUE(page_.CheatValid());
+  EXPECT_EQ(GridText(grid_), preview);
+}
+
 // The main window's caption and the main bar's property line, as the
 // project page writes them.
 class CaptionWindow final : public MainWindowView {

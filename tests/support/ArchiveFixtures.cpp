@@ -66,6 +66,21 @@ std::string BuildUpdateIndex(const std::vector<IndexEntryFixture>& entries, int3
   return w.Take();
 }
 
+IndexEntryFixture IndexEntryFor(const std::string& fileName, const std::string& archive,
+                                const std::string& destDir, int32_t fileType) {
+  IndexEntryFixture entry{fileName, fileType, 0, 0, false, destDir};
+  runtime::ByteReader r(archive);
+  r.Raw(7);
+  const int32_t count = r.Long();
+  for (int32_t i = 0; i < count; ++i) {
+    r.Raw(12);
+    entry.fileSize += r.Long();
+    entry.uncompressedSize += r.Long();
+  }
+  EXPECT_TRUE(r.Ok());
+  return entry;
+}
+
 void PutLong(std::string& bytes, std::size_t offset, int32_t value) {
   ASSERT_LE(offset + 4, bytes.size());
   std::memcpy(bytes.data() + offset, &value, 4);

@@ -42,6 +42,11 @@ struct IndexEntryFixture {
 // "Vellacorn Update", version, count and 73-byte entries.
 std::string BuildUpdateIndex(const std::vector<IndexEntryFixture>& entries, int32_t version = 1);
 
+// The index entry that publishes `archive` under `fileName`: its packed and
+// unpacked lengths are the archive's, summed over its entries.
+IndexEntryFixture IndexEntryFor(const std::string& fileName, const std::string& archive,
+                                const std::string& destDir = "mas", int32_t fileType = 0);
+
 // Overwrites four bytes at `offset` with a little-endian Long.
 void PutLong(std::string& bytes, std::size_t offset, int32_t value);
 

@@ -17,6 +17,8 @@ namespace {
 constexpr int kPollMs = 20;
 constexpr std::size_t kSlowPiece = 16;
 constexpr auto kSlowPause = std::chrono::milliseconds(15);
+constexpr auto kTricklePause = std::chrono::milliseconds(50);
+constexpr std::size_t kFillerPiece = 64 * 1024;
 
 bool SendAll(int fd, const std::string& bytes) {
   std::size_t sent = 0;
@@ -28,9 +30,22 @@ bool SendAll(int fd, const std::string& bytes) {
   return true;
 }
 
-std::string Header(int status, std::size_t contentLength) {
-  return "HTTP/1.1 " + std::to_string(status) + " Status\r\nContent-Type: application/octet-stream\r\n" +
-         "Content-Length: " + std::to_string(contentLength) + "\r\nConnection: close\r\n\r\n";
+std::string Phrase(int status) {
+  switch (status) {
+    case 200: return "OK";
+    case 301: return "Moved Permanently";
+    case 302: return "Found";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    default: return "Status";
+  }
+}
+
+std::string Header(const LocalHttpServer::Route& route, std::size_t contentLength) {
+  return "HTTP/1.1 " + std::to_string(route.status) + " " + Phrase(route.status) +
+         "\r\nContent-Type: application/octet-stream\r\n" +
+         (route.sendLength ? "Content-Length: " + std::to_string(contentLength) + "\r\n" : std::string()) +
+         route.headers + "Connection: close\r\n\r\n";
 }
 
 }  // namespace
@@ -92,6 +107,14 @@ void LocalHttpServer::AcceptLoop() {
     std::lock_guard<std::mutex> lock(mutex_);
     connections_.emplace_back([this, fd] {
       Handle(fd);
+      // Closed gracefully: a close with unread bytes would reset the
+      // connection under a reply the client is still reading.
+      ::shutdown(fd, SHUT_WR);
+      char drain[4096];
+      for (int rounds = 0; rounds < 10 && !Stopping(); ++rounds) {
+        pollfd readable{fd, POLLIN, 0};
+        if (::poll(&readable, 1, kPollMs) > 0 && ::recv(fd, drain, sizeof drain, 0) <= 0) break;
+      }
       ::close(fd);
     });
   }
@@ -119,21 +142,32 @@ void LocalHttpServer::Handle(int fd) {
     requests_.push_back(path);
     if (auto it = routes_.find(path); it != routes_.end()) route = it->second;
   }
+  const std::size_t length = route.body.size() + route.filler;
   switch (route.mode) {
     case Mode::kNormal:
-      SendAll(fd, Header(route.status, route.body.size()) + route.body);
+      if (!SendAll(fd, Header(route, length) + route.body)) return;
+      for (std::size_t sent = 0; sent < route.filler && !Stopping(); sent += kFillerPiece) {
+        if (!SendAll(fd, std::string(std::min(kFillerPiece, route.filler - sent), 'x'))) return;
+      }
       break;
     case Mode::kTruncated:
-      SendAll(fd, Header(route.status, route.body.size()) + route.body.substr(0, route.body.size() / 2));
+      SendAll(fd, Header(route, length) + route.body.substr(0, route.body.size() / 2));
       break;
     case Mode::kHanging:
       while (!Stopping()) std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
       break;
     case Mode::kSlow:
-      if (!SendAll(fd, Header(route.status, route.body.size()))) return;
+      if (!SendAll(fd, Header(route, length))) return;
       for (std::size_t at = 0; at < route.body.size() && !Stopping(); at += kSlowPiece) {
         std::this_thread::sleep_for(kSlowPause);
         if (!SendAll(fd, route.body.substr(at, kSlowPiece))) return;
+      }
+      break;
+    case Mode::kTrickle:
+      if (!SendAll(fd, Header(route, 1u << 10))) return;
+      while (!Stopping()) {
+        std::this_thread::sleep_for(kTricklePause);
+        if (!SendAll(fd, "x")) return;
       }
       break;
   }

@@ -3,8 +3,12 @@
 // free port from construction to destruction, on its own threads, and
 // answers GET requests from a table of routes. Each route has a status, a
 // body and a mode: normal, truncated (Content-Length says more than is
-// sent, then the connection closes), hanging (nothing is ever answered) or
-// slow (the body dribbles out in small pieces). Unknown paths answer 404.
+// sent, then the connection closes), hanging (nothing is ever answered),
+// slow (the body dribbles out in small pieces) or trickling (the head, then
+// one byte every 50 ms for as long as the client listens). A route may add
+// header lines, leave out Content-Length (the body then ends with the
+// connection), and follow its body with `filler` bytes made as they are
+// sent, so a test can send far more than it holds. Unknown paths answer 404.
 
 #include <atomic>
 #include <cstdint>
@@ -18,11 +22,14 @@ namespace kdtest {
 
 class LocalHttpServer {
  public:
-  enum class Mode { kNormal, kTruncated, kHanging, kSlow };
+  enum class Mode { kNormal, kTruncated, kHanging, kSlow, kTrickle };
   struct Route {
     int status = 200;
     std::string body;
     Mode mode = Mode::kNormal;
+    std::string headers;  // extra lines, each ending "\r\n" ("Location: /upd/x\r\n")
+    bool sendLength = true;
+    std::size_t filler = 0;
   };
 
   LocalHttpServer();

@@ -214,6 +214,74 @@ TEST_F(Editor, AHandlerMayShrinkTheGridOrDeleteTheEditorInsideAValidationEvent) 
   EXPECT_EQ(owned, nullptr);
 }
 
+TEST_F(Editor, InAnOpenComboReturnCommitsAndEscapeCancels) {
+  grid.ClickCell(2, 1);
+  ASSERT_TRUE(grid.combo.visible);
+  grid.SetFocusTo(&grid.combo);
+  grid.combo.ShowDropDown();
+  grid.combo.SetListIndex(2);
+  Take();
+  grid.Key(kdtest::kKeyEscape);
+  EXPECT_FALSE(grid.combo.visible);
+  EXPECT_TRUE(Take().empty()) << "nothing chosen";
+  grid.ClickCell(3, 1);
+  grid.SetFocusTo(&grid.combo);
+  grid.combo.ShowDropDown();
+  grid.combo.SetListIndex(2);
+  Take();
+  grid.Key(kdtest::kKeyEnter);
+  EXPECT_EQ(Take().front(), "Combo 3,1 2 -1");
+}
+
+TEST_F(Editor, ArrowsFromAClosedComboOrAListMoveToTheNeighbouringCell) {
+  const struct {
+    int32_t col;
+    bool list;  // else the combo
+    int16_t key;
+    int32_t row, colAfter;
+  } cases[] = {
+      {1, false, kdtest::kKeyDown, 3, 1},
+      {1, false, kdtest::kKeyUp, 1, 1},
+      {1, false, kdtest::kKeyLeft, 2, 0},
+      {1, false, kdtest::kKeyRight, 2, 2},
+      {2, true, kdtest::kKeyLeft, 2, 1},
+      {2, true, kdtest::kKeyRight, 2, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "column " << c.col << " key " << c.key);
+    grid.ClickCell(2, c.col);
+    grid.SetFocusTo(c.list ? static_cast<EditFlexPart*>(&grid.normList) : &grid.combo);
+    grid.Key(c.key);
+    EXPECT_EQ(grid.model.Row(), c.row);
+    EXPECT_EQ(grid.model.Col(), c.colAfter);
+  }
+  // Escape leaves a list for the grid, choosing nothing.
+  grid.ClickCell(2, 2);
+  grid.SetFocusTo(&grid.normList);
+  Take();
+  grid.Key(kdtest::kKeyEscape);
+  EXPECT_FALSE(grid.normList.visible);
+  EXPECT_EQ(grid.Focus(), &grid);
+  EXPECT_TRUE(Take().empty());
+}
+
+TEST_F(Editor, MovingPastTheFirstVisibleRowOrColumnScrollsTheGridBack) {
+  grid.model.SetCols(8);
+  edit.TextEditColumn(5);
+  grid.model.SetTopRow(3);
+  grid.model.SetLeftCol(5);
+  grid.ClickCell(3, 5);
+  grid.SetFocusTo(&grid.text);
+  grid.Key(kdtest::kKeyUp);
+  EXPECT_EQ(grid.model.Row(), 2);
+  EXPECT_EQ(grid.model.TopRow(), 2);
+  grid.text.selStart = grid.text.selLength = 0;
+  grid.SetFocusTo(&grid.text);
+  grid.Key(kdtest::kKeyLeft);
+  EXPECT_EQ(grid.model.Col(), 4);
+  EXPECT_EQ(grid.model.LeftCol(), 4);
+}
+
 TEST(FitListToItems, ShowsAtMostSevenRowsAndPreselectsTheCellsItem) {
   FakeEditFlexGrid grid;
   grid.model.SetRows(2);

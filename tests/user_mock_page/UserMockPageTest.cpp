@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -259,6 +260,72 @@ TEST_F(UserMockPage, AMissingPicksDisplayGridFallsBackToItsDefault) {
   EXPECT_EQ(view.pick.TextMatrix(3, 0), "201");
   EXPECT_EQ(view.pick.TextMatrix(3, 2), "2");
   EXPECT_EQ(view.pick.TextMatrix(3, 3), " Bravo");
+}
+
+TEST_F(UserMockPage, ATeamTabShowsItsRosterAndADraftedPlayerLeadsBackToHisPick) {
+  CreateD1();
+  page.mAR_Click(0);  // team 1 drafts Able with pick 1
+  ASSERT_EQ(page.Session().Board().MasterID(0), 101);
+  page.mTabTeam_Click(2);
+  EXPECT_EQ(page.SelectedTeamTab(), 2);
+  page.mTabTeam_Click(3);  // no fourth team
+  EXPECT_EQ(page.SelectedTeamTab(), 2);
+  page.mTabTeam_Click(0);
+  int32_t row = -1;
+  for (int32_t r = 0; r < view.team.Rows(); ++r)
+    if (view.team.TextMatrix(r, 0) == "101") row = r;
+  ASSERT_GE(row, 0) << "Able in team 1's roster";
+  ASSERT_NE(page.Session().ActivePick(), 0);
+  page.mFlxTeam_Click(row, 1);
+  EXPECT_EQ(page.Session().ActivePick(), 0);
+  // Released, he is available again.
+  page.mAR_Click(1);
+  EXPECT_EQ(page.Session().Board().MasterID(0), 0);
+}
+
+TEST_F(UserMockPage, APositionTabShowsOnlyThatPositionsPlayers) {
+  CreateD1();
+  ASSERT_GE(view.positionTabs.size(), 2u);
+  ASSERT_EQ(view.positionTabs[1], "QB");
+  page.mTabPossible_Click(1);
+  EXPECT_EQ(page.SelectedPositionTab(), 1);
+  std::vector<std::string> keys;
+  for (int32_t r = 2; r < view.possible.Rows(); ++r) keys.push_back(view.possible.TextMatrix(r, 0));
+  std::sort(keys.begin(), keys.end());
+  EXPECT_EQ(keys, (std::vector<std::string>{"101", "102", "103", "104"}));
+  page.mTabPossible_Click(0);
+  EXPECT_GT(view.possible.Rows(), 2 + 4);
+}
+
+TEST_F(UserMockPage, AChosenDisplayGridReplacesTheGridsColumns) {
+  CreateD1();
+  const int32_t before = view.possible.Cols();
+  project.seams.files.AnswerOwn(std::nullopt);  // cancelled: nothing changes
+  page.ChangeDisplayGrid(clsUIUserMock::kPossibleGrid);
+  EXPECT_EQ(page.GridFile(clsUIUserMock::kPossibleGrid), "UserMock - Available.dis");
+  project.seams.files.AnswerOwn("UserMock - Roster.dis");
+  page.ChangeDisplayGrid(clsUIUserMock::kPossibleGrid);
+  EXPECT_EQ(page.GridFile(clsUIUserMock::kPossibleGrid), "UserMock - Roster.dis");
+  EXPECT_NE(view.possible.Cols(), before);
+  EXPECT_GT(view.possible.Rows(), 2 + 4);  // still every available player
+}
+
+TEST_F(UserMockPage, NewAndOpenFromTheFileMenuSwitchDrafts) {
+  CreateD1();
+  page.mAR_Click(0);
+  ASSERT_TRUE(page.pSbSaveUserMock());
+  project.seams.files.AnswerOwn("d2");
+  page.FileCommand(6);
+  EXPECT_EQ(page.FileName(), "d2.ugm");
+  EXPECT_EQ(page.Session().Board().MasterID(0), 0);
+  EXPECT_EQ(Key14(), "d2.ugm");
+  // Open asks about the unsaved new draft first, then shows the chosen one.
+  messages().Answer("nosave");
+  project.seams.files.AnswerOwn("d1.ugm");
+  page.FileCommand(7);
+  EXPECT_EQ(page.FileName(), "d1.ugm");
+  EXPECT_EQ(page.Session().Board().MasterID(0), 101);
+  EXPECT_FALSE(fs::exists(UgmPath("d2.ugm")));
 }
 
 }  // namespace

@@ -180,4 +180,22 @@ TEST_F(ProjectValidation, ModularValidationChecksTheUserMockWithMockSeverity) {
                    "Error LGP Strategy Conflict - Potential exists for more conflicts."}));
 }
 
+// A user mock of another team count: the Files tab shows "Error" for it, and
+// the full run (the validation window and its report) lists why.
+TEST_F(ProjectValidation, TheFullRunListsTheUserMocksMismatchThatTheFilesTabReports) {
+  WriteSoundProject();
+  WriteUserMock("Three.ugm", {{"Alpha", "Safe.stg"}, {"Bravo", "Safe.stg"}, {"Charlie", "Safe.stg"}}, 1,
+                {1, 2, 3});
+  Name(kProjUserMockDraftFile, "Three.ugm");
+  int32_t league = 0, scoring = 0, projected = 0, userMock = 0;
+  validation.ModularValidation(league, scoring, projected, userMock);
+  EXPECT_EQ(userMock, 2);
+
+  clsProjectValidation window;
+  kdtest::ValidationLines shown;
+  shown.Attach(window);
+  window.ValidateProject(true, false, false);
+  EXPECT_EQ(shown.error, (Lines{"Error UGM Team Count (LGP/UGM) = 2/3. Team Count Not Equal."}));
+}
+
 }  // namespace

@@ -269,13 +269,15 @@ void frmExportSheet::HideColourRows() {
 
 void frmExportSheet::ShowTarget(const std::string& target) { txtTarget_->setText(QString::fromStdString(target)); }
 
-// A filled square of the colour and its HTML form beside it, on white;
+// A filled square of the colour, framed, and its HTML form beside it, on white;
 // the swatch that has the focus wears a dotted frame just inside its edge.
 void frmExportSheet::ShowSwatch(int32_t index, int32_t colour) {
   PictureBox* picture = picColour(index);
   picture->SetBackColor(gdi::kWhite);
   const gdi::Region square = gdi::Region::FromPolygon({{5, 3}, {18, 3}, {18, 17}, {5, 17}}, gdi::FillMode::kAlternate);
   picture->hDC().FillRegion(square, static_cast<gdi::COLORREF>(colour));
+  // Framed, so that a white (or any pale) colour shows on the white picture.
+  picture->hDC().Polyline({{5, 3}, {17, 3}, {17, 16}, {5, 16}, {5, 3}}, gdi::kBlack);
   basButtonMocks::DrawArialCaption(picture, basFlexGridCommon::ColourToHtml(colour), 24, 4);
   if (picture->hasFocus()) {
     // The focus rectangle is drawn 3 pixels inside the rectangle given.

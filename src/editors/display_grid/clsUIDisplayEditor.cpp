@@ -45,8 +45,6 @@ std::string AlignText(int32_t align) {
 clsUIDisplayEditor::clsUIDisplayEditor(DisplayEditorView& view)
     : clsUIDocumentPage({kPageDisplayGrids, -1, true, false, ""}), view_(view) {}
 
-clsUIDisplayEditor::~clsUIDisplayEditor() { db_.Terminate(); }
-
 FlexGridModel& clsUIDisplayEditor::List() { return columnList_->Model(); }
 
 void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTextBox* text, EditFlexListBox* list,
@@ -82,12 +80,12 @@ void clsUIDisplayEditor::GridInitialize(EditFlexGridView* columnList, EditFlexTe
 // ---- The page
 
 bool clsUIDisplayEditor::ActivateForm() {
-  if (!db_.InitializeKickwellDB(DefaultsFolder + DefaultProjectedStatsName)) return false;
-  FillCategoryList();
-  LayOutColumnList();
-  ShowGrid();
   SetFileName("");
-  return true;
+  return WithDefaultDatabase(db_, [this] {
+    FillCategoryList();
+    LayOutColumnList();
+    ShowGrid();
+  });
 }
 
 void clsUIDisplayEditor::ShowGrid() {

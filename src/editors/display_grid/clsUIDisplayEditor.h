@@ -42,9 +42,6 @@ class clsUIDisplayEditor : public clsUIDocumentPage {
   static constexpr int32_t kMaxWidth = 1600;
 
   explicit clsUIDisplayEditor(DisplayEditorView& view);
-  ~clsUIDisplayEditor() override;
-  clsUIDisplayEditor(const clsUIDisplayEditor&) = delete;
-  clsUIDisplayEditor& operator=(const clsUIDisplayEditor&) = delete;
 
   // The three grids and the check-box pictures, before ActivateForm.
   void GridInitialize(EditFlexGridView* columnList, EditFlexTextBox* text, EditFlexListBox* list,

@@ -24,13 +24,8 @@
 
 namespace {
 
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kWholeRoster = 1;  // position ID 1, "All"
 constexpr const char* kNotATeam = " N/A";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 const std::string& LeagueFolder() { return FileTypeFolder[kPageLeagueProperties]; }
 
@@ -60,39 +55,20 @@ void LayOutColumns(FlexGridModel& m, const std::vector<const char*>& headings, c
 clsUILeagueProperties::clsUILeagueProperties(LeaguePageView& view)
     : clsUIDocumentPage({kPageLeagueProperties, kProjLeaguePropertiesFile, true, true, " "}), view_(view) {}
 
-clsUILeagueProperties::~clsUILeagueProperties() {
-  mFlxPos.ValidateFlexText = nullptr;
-  mFlxPos.ValidateFlexListSingle = nullptr;
-  mFlxPos.ValidateFlexCombo = nullptr;
-  mFlxPos.EnterCell = nullptr;
-  mFlxPos.AllignmentDone = nullptr;
-  db_.Terminate();
-}
-
 FlexGridModel& clsUILeagueProperties::Grid() { return grid_->Model(); }
 
 // ---- The page
 
 bool clsUILeagueProperties::ActivateForm() {
-  const std::string path = DefaultsFolder + "Default.pro";
-  if (!db_.InitializeKickwellDB(path)) {
-    if (!db_.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
-    return false;
-  }
-  try {
-    const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjLeaguePropertiesFile) : "";
+  return WithDefaultDatabase(db_, [this] {
     ActivateClass();
     view_.SetStyleItems({" Sepentine", " Cyclic"});
     view_.SetStyleIndex(0);
     view_.SetRoundsText(std::to_string(draftRounds_));
-    OpenAtStart(name);
+    OpenAtStart(ProjectDocument());
     GridInitialize();
     ActivateGrid(kTabRosterSize);
-  } catch (const std::exception& e) {
-    basAssociatedFiles::ShowOpenFileError(e.what(), path);
-    return false;
-  }
-  return true;
+  });
 }
 
 bool clsUILeagueProperties::ReadDocument(const std::string& name) {
@@ -216,13 +192,8 @@ void clsUILeagueProperties::ActivateClass() {
 }
 
 void clsUILeagueProperties::GridInitialize() {
-  grid_ = view_.MainGrid();
-  mFlxPos.SetNorm(view_.DropArrow(false));
-  mFlxPos.SetHover(view_.DropArrow(true));
-  mFlxPos.SetFlexgrid(grid_);
-  mFlxPos.SetTextBox(view_.MainText());
-  mFlxPos.SetComboBox(view_.MainCombo());
-  mFlxPos.SetNormListBox(view_.MainList());
+  grid_ = view_.EditGrid();
+  view_.AttachTo(mFlxPos);
   mFlxPos.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
     mFlxPos_ValidateFlexText(r, c, n, o);
   };
@@ -473,7 +444,7 @@ void clsUILeagueProperties::RemoveTeam() {
     MoveCell(std::clamp(row, 1, m.Rows() - 1), std::clamp(col, 1, m.Cols() - 1));
   } else {
     mFlxPos.HideText();
-    if (view_.MainCombo() != nullptr) view_.MainCombo()->SetVisible(false);
+    if (view_.EditCombo() != nullptr) view_.EditCombo()->SetVisible(false);
   }
 }
 

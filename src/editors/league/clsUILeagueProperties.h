@@ -31,9 +31,6 @@ class clsUILeagueProperties : public clsUIDocumentPage {
   static constexpr int32_t kMaxLimit = kMaxRosterLimit;
 
   explicit clsUILeagueProperties(LeaguePageView& view);
-  ~clsUILeagueProperties() override;
-  clsUILeagueProperties(const clsUILeagueProperties&) = delete;
-  clsUILeagueProperties& operator=(const clsUILeagueProperties&) = delete;
 
   // ---- The page
 

@@ -20,12 +20,16 @@
 #include "documents/basDisplayKeywords.h"
 #include "documents/basGridValidation.h"
 #include "editors/projected_stats/ProjectedStatsView.h"
+#include "editors/projected_stats/clsUINewProjected.h"
+#include "editors/projected_stats/clsUIProInfo.h"
 #include "engine/LeagueTransfer.h"
 #include "engine/basMockDraftCalculation.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Recordset.h"
 #include "platform/runtime/Text.h"
+#include "platform/win32/FileSystem.h"
 #include "player_data/basCreateSingleSeasonDB.h"
+#include "shell/basCheatSheetMenu.h"
 #include "shell/basExportFile.h"
 #include "shell/basFileDialog.h"
 #include "shell/basUIControl.h"
@@ -36,26 +40,14 @@ namespace {
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kTwipsPerPixel = 15;
 constexpr int32_t kLastPositionWithGrid = 21;  // settings 5..25 hold positions 1..21
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kRankSourceCategory = 51;
 constexpr const char* kMarkText = "               X";
 constexpr const char* kCorrectionCaption = "Projected Stats Correction";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 }  // namespace
 
 clsUIProjectedStats2::clsUIProjectedStats2(ProjectedStatsView& view)
     : clsUIDocumentPage({kPageProjectedStats, kProjProjectedStatsFile, true, false, ""}), view_(view) {}
-
-clsUIProjectedStats2::~clsUIProjectedStats2() {
-  mFlxProjected.ValidateFlexText = nullptr;
-  mFlxProjected.EnterCell = nullptr;
-  mFlxProjected.Click = nullptr;
-  db_.Terminate();
-}
 
 FlexGridModel& clsUIProjectedStats2::Grid() { return grid_->Model(); }
 
@@ -67,21 +59,9 @@ int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
 // ---- The page
 
 bool clsUIProjectedStats2::ActivateForm() {
-  const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjProjectedStatsFile) : "";
-  bool opened = false;
-  if (!name.empty()) {
-    const std::string path = FileTypeFolder[kPageProjectedStats] + name;
-    opened = db_.InitializeKickwellDB(path);
-    if (opened) {
-      try {
-        basCreateSingleSeasonDB::UpdateProjectedStats(db_, false);
-      } catch (const std::exception& e) {
-        basAssociatedFiles::ShowOpenFileError(e.what(), path);
-      }
-    } else if (!db_.LastError().empty()) {
-      basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
-    }
-  }
+  const std::string name = ProjectDocument();
+  const bool opened = !name.empty() && OpenFile(name);
+  if (opened) UpdateOpenedFile();
   loaded_ = opened;
   if (!opened) {
     const std::string path = DefaultsFolder + "Default.pro";
@@ -101,7 +81,7 @@ bool clsUIProjectedStats2::ActivateForm() {
     db_.LoadDisplay(FileTypeFolder[kPageDisplayGrids] + kFirstDisplayGrid);
     RefreshYear();
     BuildTabs();
-    GridInitialize(view_.StatGrid(), view_.StatText(), view_.StatCombo());
+    GridInitialize();
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
     return false;
@@ -112,15 +92,148 @@ bool clsUIProjectedStats2::ActivateForm() {
   return true;
 }
 
-void clsUIProjectedStats2::FileCommand(int32_t /*index*/) { CommitEdit(); }
+// ---- The file commands
+
+bool clsUIProjectedStats2::OpenFile(const std::string& name) {
+  const std::string path = FileTypeFolder[kPageProjectedStats] + name;
+  if (db_.InitializeKickwellDB(path)) return true;
+  // A missing file has been reported by the open itself.
+  if (!db_.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
+  return false;
+}
+
+void clsUIProjectedStats2::UpdateOpenedFile() {
+  try {
+    basCreateSingleSeasonDB::UpdateProjectedStats(db_, false);
+  } catch (const std::exception& e) {
+    basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
+  }
+}
+
+void clsUIProjectedStats2::ShowOpenedFile() {
+  loaded_ = true;
+  RefreshYear();
+  ResetStatGrid();
+  DisplayURLs();
+}
+
+void clsUIProjectedStats2::ShowFileAgain(const std::string& name) {
+  if (!name.empty() && OpenFile(name)) {
+    ShowOpenedFile();
+    SetFileName(name);
+    return;
+  }
+  loaded_ = false;
+  changes_.clear();
+  // Only for the positions and categories the tabs were built from.
+  WithDefaultDatabase(db_, [] {});
+  ClearData();
+  SetFileName("");
+  DisplayURLs();
+}
 
 bool clsUIProjectedStats2::NewDocument(const std::string& /*name*/) { return false; }
 
-bool clsUIProjectedStats2::ReadDocument(const std::string& /*name*/) { return false; }
+void clsUIProjectedStats2::New() {
+  if (!CloseQuestion()) return;
+  const std::string shown = loaded_ ? FileName() : "";
+  // Closed while the dialog may copy or build over the file shown.
+  db_.pSbCloseKickwellDB();
+  clsUINewProjected dialog;
+  dialog.PassCurrentPro(shown);
+  view_.ShowNewProjected(dialog);
+  const std::string name = dialog.ChosenName();
+  if (name.empty()) {
+    ShowFileAgain(shown);
+    return;
+  }
+  if (!dialog.IsCopy()) {
+    // No file at all (no strain, no master file of the season) builds the
+    // template's empty season.
+    basCreateSingleSeasonDB::SelectedStrainName = dialog.StrainName();
+    if (!basCreateSingleSeasonDB::CreateProjectedFile(static_cast<int16_t>(dialog.Season()),
+                                                      FileTypeFolder[kPageProjectedStats] + name, dialog.Files(),
+                                                      false)) {
+      ShowFileAgain(shown);
+      return;
+    }
+  }
+  if (!OpenFile(name)) {
+    ShowFileAgain(shown);
+    return;
+  }
+  try {
+    // A copy follows no strain of its own.
+    if (dialog.IsCopy()) basCreateSingleSeasonDB::ApplyStrain(db_, "None", 0, false, true);
+  } catch (const std::exception& e) {
+    basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
+  }
+  ShowOpenedFile();
+  Named(name, false);
+}
+
+bool clsUIProjectedStats2::ReadDocument(const std::string& name) {
+  const std::string shown = loaded_ ? FileName() : "";
+  if (!OpenFile(name)) {
+    ShowFileAgain(shown);
+    return false;
+  }
+  UpdateOpenedFile();
+  ShowOpenedFile();
+  return true;
+}
+
+bool clsUIProjectedStats2::Save() {
+  if (!loaded_) {
+    NothingToSave();
+    return false;
+  }
+  return clsUIDocumentPage::Save();
+}
+
+bool clsUIProjectedStats2::SaveAs() {
+  if (!loaded_) {
+    NothingToSave();
+    return false;
+  }
+  return clsUIDocumentPage::SaveAs();
+}
+
+void clsUIProjectedStats2::NothingToSave() {
+  basMessage::ShowMessage("Save Projected File Cancelled", "No Projected Stats in Loaded.", seams::kOk, true);
+  ClearData();
+}
 
 bool clsUIProjectedStats2::WriteDocument(const std::string& name) {
-  if (name != FileName()) return false;
+  const std::string shown = FileName();
+  // Every correction is in the file already.
+  if (name == shown) {
+    ClearStatChanges();
+    return true;
+  }
+  const std::string& folder = FileTypeFolder[kPageProjectedStats];
+  // Closed, so that the copy is the file as written.
+  db_.pSbCloseKickwellDB();
+  std::string error;
+  if (!win32::CopyFileKeepingTime(folder + shown, folder + name, &error)) {
+    basMessage::ShowMessage("Save Projected File Error", " " + error, seams::kOk, true);
+    ShowFileAgain(shown);
+    return false;
+  }
+  // The corrections now live in the copy; the file shown gets its values back.
+  if (!changes_.empty() && OpenFile(shown)) {
+    try {
+      UndoStatChanges();
+    } catch (const std::exception& e) {
+      basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
+    }
+  }
   ClearStatChanges();
+  if (!OpenFile(name)) {
+    ShowFileAgain(shown);
+    return false;
+  }
+  ShowOpenedFile();
   return true;
 }
 
@@ -167,16 +280,14 @@ void clsUIProjectedStats2::BuildTabs() {
 
 // ---- The stat grid
 
-void clsUIProjectedStats2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
-                                          EditFlexComboBox* /*comboBox*/) {
+void clsUIProjectedStats2::GridInitialize() {
   highlightColour_ = Palette(basColourScheme::kSelectionColour);
-  grid_ = grid;
+  grid_ = view_.EditGrid();
   mFlxProjected.SetEnabled(false);
   Grid().SetRedraw(false);
   SetUpGridColumns();
   Grid().SetRedraw(true);
-  mFlxProjected.SetFlexgrid(grid);
-  mFlxProjected.SetTextBox(textBox);
+  view_.AttachTo(mFlxProjected);
   mFlxProjected.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
     mFlxProjected_ValidateFlexText(r, c, n, o);
   };
@@ -413,11 +524,35 @@ void clsUIProjectedStats2::Rescore(int32_t playerID) {
   basMockDraftCalculation::RescoreSeasonRow(db_, file, playerID, year_);
 }
 
+std::vector<int32_t> clsUIProjectedStats2::SeasonTables(int32_t playerID) {
+  std::vector<int32_t> tables;
+  for (int32_t t = 0; t <= db_.StatTableMax(); ++t) {
+    auto rs = db_.pSbKickwellSQL("SELECT 1 FROM tblStat" + std::to_string(t) +
+                                     " WHERE PlayerID = ? AND Week = ? AND Year = ? LIMIT 1;",
+                                 {playerID, static_cast<int>(kSeasonWeek), static_cast<int>(year_)});
+    if (!rs->Eof()) tables.push_back(t);
+  }
+  return tables;
+}
+
+std::vector<int32_t> clsUIProjectedStats2::CreatedTables(int32_t playerID, const std::vector<int32_t>& before) {
+  std::vector<int32_t> created;
+  for (const int32_t t : SeasonTables(playerID))
+    if (std::find(before.begin(), before.end(), t) == before.end()) created.push_back(t);
+  return created;
+}
+
 void clsUIProjectedStats2::Restore(const StatChange& change) {
   db_.pSbAddPStwPlaID(change.playerID, kSeasonWeek, year_, change.catID, change.oldValue, false);
   // The points as they were stored, not scored again: they may come from
   // another scoring system than the project's.
   db_.pSbAddPStwPlaID(change.playerID, kSeasonWeek, year_, kCatPoints, change.oldPoints, false);
+  // A row the correction made goes again, so that the player is not ranked
+  // with a season of zeros.
+  for (const int32_t t : change.createdTables) {
+    db_.Database().Execute("DELETE FROM tblStat" + std::to_string(t) + " WHERE PlayerID = ? AND Week = ? AND Year = ?;",
+                           {change.playerID, static_cast<int>(kSeasonWeek), static_cast<int>(year_)});
+  }
 }
 
 void clsUIProjectedStats2::UndoStatChanges() {
@@ -451,8 +586,10 @@ void clsUIProjectedStats2::ToggleDNU(int32_t row, int32_t col, bool keepSet) {
   const bool current = db_.pFnGetDNU(id, kSeasonWeek, year_);
   if (current && keepSet) return;
   const double now = current ? 0 : 1;
-  changes_.push_back({id, ColumnCategory(col), current ? 1.0 : 0.0, SeasonPoints(id).value_or(0)});
+  const std::vector<int32_t> before = SeasonTables(id);
+  changes_.push_back({id, ColumnCategory(col), current ? 1.0 : 0.0, SeasonPoints(id).value_or(0), {}});
   db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, ColumnCategory(col), now, true);
+  changes_.back().createdTables = CreatedTables(id, before);
   ShowMark(row, now != 0);
 }
 
@@ -510,8 +647,10 @@ void clsUIProjectedStats2::mOP_Click(int32_t index) {
       mFlxProjected.SetEnabled(true);
       break;
     }
+    case 3:
+      ShowProperties();
+      break;
     default:
-      // The properties window opens from the window itself.
       break;
   }
 }
@@ -533,6 +672,15 @@ void clsUIProjectedStats2::ApplyScoringFromPage() {
   // A pass that fails writes nothing (it runs in one transaction): said once.
   Guarded([&] { basMockDraftCalculation::ApplyScoringSystem(name, db_); });
   FillPlayerRows();
+}
+
+void clsUIProjectedStats2::ShowProperties() {
+  mFlxProjected.ValidateLastCell();
+  clsUIProInfo window;
+  window.PassInfo(db_, FileName());
+  view_.ShowProperties(window);
+  // Its changes are in the file: the page shows them.
+  RefreshDisplay();
 }
 
 void clsUIProjectedStats2::ChangeDisplayGrid() {
@@ -611,13 +759,15 @@ void clsUIProjectedStats2::mFlxProjected_ValidateFlexText(int32_t row, int32_t c
   }
   const int32_t cat = ColumnCategory(col);
   // The value stored, not the rounded text shown, so that undo restores it exactly.
-  const StatChange change{id, cat, StoredValue(id, col), SeasonPoints(id).value_or(0)};
-  changes_.push_back(change);
+  const std::vector<int32_t> before = SeasonTables(id);
+  changes_.push_back({id, cat, StoredValue(id, col), SeasonPoints(id).value_or(0), {}});
   try {
     db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, value, false);
+    changes_.back().createdTables = CreatedTables(id, before);
     Rescore(id);
   } catch (const std::exception& e) {
     // The correction is taken back whole, so the file and the page agree.
+    const StatChange change = changes_.back();
     changes_.pop_back();
     try {
       Restore(change);

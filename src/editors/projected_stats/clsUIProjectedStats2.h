@@ -5,7 +5,15 @@
 // the database at once, the player is rescored and marked ("Mod", DNU) and
 // the value it replaced is listed so that the corrections can be undone
 // newest first. The grid sorts by a heading click; the options bar applies
-// the project's scoring system, changes the display grid and exports.
+// the project's scoring system, changes the display grid, exports and opens
+// the properties window.
+//
+// The document is a database file open in place, not a whole file read and
+// written: Save only forgets the corrections (they are in the file), Save
+// As copies the file shown and gives the corrections back to it, "Don't
+// Save" writes them back, and New builds a database through the new-file
+// dialog. A file that does not open leaves the file shown before (or, when
+// that is gone too, only the template's positions and an empty grid).
 //
 // Grid: column 0 the hidden player ID, column 1 the "Mod" mark, then one
 // column per display-grid column; rows 0 and 1 are headings.
@@ -35,18 +43,17 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
 
   // One correction or mark change with the stored value and season points
-  // it replaced.
+  // it replaced, and the stat tables in which it had to make the player's
+  // season row (undo deletes those rows again).
   struct StatChange {
     int32_t playerID = 0;
     int32_t catID = 0;
     double oldValue = 0;
     double oldPoints = 0;
+    std::vector<int32_t> createdTables;
   };
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
-  ~clsUIProjectedStats2() override;
-  clsUIProjectedStats2(const clsUIProjectedStats2&) = delete;
-  clsUIProjectedStats2& operator=(const clsUIProjectedStats2&) = delete;
 
   // ---- The page
 
@@ -54,11 +61,14 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   // for the positions), builds the tabs and shows tab 0. False when not even
   // the default database opens.
   bool ActivateForm() override;
-  // Commits a pending cell edit; the projected-stats files' own commands
-  // are not handled here.
-  void FileCommand(int32_t index) override;
   // The corrections listed; the save question asks while there are any.
   bool ChangesMade() const override { return !changes_.empty(); }
+  // New through the new-file dialog: the database is built (or copied) and
+  // shown; the project keeps naming the file it named.
+  void New() override;
+  // Save and Save As need a file shown.
+  bool Save() override;
+  bool SaveAs() override;
 
   bool Loaded() const { return loaded_; }
   clsKickwellDB& KickwellDB() { return db_; }
@@ -80,7 +90,7 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
 
   // ---- The stat grid
 
-  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox);
+  void GridInitialize();
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
   // Writes every listed value and the points stored with it back, newest
@@ -127,12 +137,30 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   void Restore(const StatChange& change);
   void ApplyScoringFromPage();
   void ChangeDisplayGrid();
+  void ShowProperties();
+  // The stat tables 0..N holding a season row of the player.
+  std::vector<int32_t> SeasonTables(int32_t playerID);
+  // Those of them that were not in `before`.
+  std::vector<int32_t> CreatedTables(int32_t playerID, const std::vector<int32_t>& before);
+
+  // Opens the file of the projected-stats folder in place of the open one;
+  // false after one message.
+  bool OpenFile(const std::string& name);
+  // Brings the open file up to date with newer master and strain files.
+  void UpdateOpenedFile();
+  // Shows the open file: its year, tab 0, its sources.
+  void ShowOpenedFile();
+  // "No Projected Stats in Loaded.", and the grid cleared.
+  void NothingToSave();
+  // After a file that did not open or build: the file shown before opened
+  // again, else the template's positions and an empty grid.
+  void ShowFileAgain(const std::string& name);
   static std::string DefaultGridOfPosition(int32_t posID);
 
-  // The database is not a whole-file document: every correction is in the
-  // file already, so Save in place only forgets the list and "Don't Save"
-  // writes the old values back. New, Open and a copy under another name
-  // are not made here.
+  // Open: the file in place of the one shown. Write: under the shown name
+  // the corrections are kept (they are in the file); under another name the
+  // file shown is copied and gets its old values back, the copy keeping
+  // the corrections.
   bool NewDocument(const std::string& name) override;
   bool ReadDocument(const std::string& name) override;
   bool WriteDocument(const std::string& name) override;

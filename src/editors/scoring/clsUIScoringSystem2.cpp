@@ -30,16 +30,11 @@ constexpr int32_t kTitleKey = -1;
 constexpr int32_t kDeletedRule = -1;  // a rule removed in the editor, left out by a save
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kRuleCols = 10;
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kAllPositions = 2;  // bit 1: the whole roster
 constexpr int32_t kLastPositionDisplayOrder = 17;
 constexpr const char* kMarkText = "                  X";
 constexpr const char* kCategoryHeading = " Scoring Category Name";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 // A Single as the grid shows it: up to seven significant digits, like the
 // text of a Single in the original.
@@ -63,10 +58,6 @@ clsUIScoringSystem2::clsUIScoringSystem2(ScoringPageView& view)
     : clsUIDocumentPage({kPageScoringSystem, kProjScoringSystemFile, true, true, " "}), view_(view) {}
 
 clsUIScoringSystem2::~clsUIScoringSystem2() {
-  mFlxScoring.ValidateFlexText = nullptr;
-  mFlxScoring.EnterCell = nullptr;
-  mFlxScoring.Click = nullptr;
-  mFlxScoring.AllignmentDone = nullptr;
   if (lstPos_ != nullptr) lstPos_->Click = nullptr;
   db_.Terminate();
 }
@@ -76,14 +67,7 @@ FlexGridModel& clsUIScoringSystem2::Grid() { return grid_->Model(); }
 // ---- The page
 
 bool clsUIScoringSystem2::ActivateForm() {
-  const std::string path = DefaultsFolder + "Default.pro";
-  if (!db_.InitializeKickwellDB(path)) {
-    // A missing file has been reported by the open itself.
-    if (!db_.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
-    return false;
-  }
-  try {
-    const std::string name = ProjectOpenMode == 1 ? GlobalProject().Value(kProjScoringSystemFile) : "";
+  return WithDefaultDatabase(db_, [this] {
     FillPositionList();
     LayOutCategoryGrid();
     std::vector<std::string> captions = {"Summary"};
@@ -91,13 +75,9 @@ bool clsUIScoringSystem2::ActivateForm() {
     view_.SetTabs(captions);
     view_.SetAddEnabled(false);
     view_.SetDelEnabled(false);
-    OpenAtStart(name);
-    GridInitialize(view_.RuleGrid(), view_.RuleText(), view_.RuleCombo(), view_.PositionList());
-  } catch (const std::exception& e) {
-    basAssociatedFiles::ShowOpenFileError(e.what(), path);
-    return false;
-  }
-  return true;
+    OpenAtStart(ProjectDocument());
+    GridInitialize();
+  });
 }
 
 bool clsUIScoringSystem2::NewDocument(const std::string& name) {
@@ -135,7 +115,7 @@ bool clsUIScoringSystem2::WriteDocument(const std::string& name) {
 // ---- Set-up
 
 void clsUIScoringSystem2::FillPositionList() {
-  EditFlexListBox* list = view_.PositionList();
+  EditFlexListBox* list = view_.EditList();
   list->SetVisible(false);
   list->Clear();
   list->AddItem("All");
@@ -185,14 +165,13 @@ void clsUIScoringSystem2::FillCategoryGrid(int32_t subCatID) {
   cat.SetRedraw(redraw);
 }
 
-void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox,
-                                         EditFlexComboBox* comboBox, EditFlexListBox* positionList) {
+void clsUIScoringSystem2::GridInitialize() {
   titleColour_ = Palette(basColourScheme::kTitleRowColour);
   initialised_ = false;
   SetChangesMade(false);
-  grid_ = grid;
-  lstPos_ = positionList;
-  FlexGridModel& m = grid->Model();
+  grid_ = view_.EditGrid();
+  lstPos_ = view_.EditList();
+  FlexGridModel& m = grid_->Model();
   {
     FrozenGrid frozen(m, mFlxScoring);
     m.Clear();
@@ -222,14 +201,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
     basFlexGridCommon::HighlightGridRow(m, 0, Palette(basColourScheme::kHeadingColour));
     basFlexGridCommon::HighlightGridRow(m, 1, Palette(basColourScheme::kHeadingColour));
 
-    mFlxScoring.SetNorm(view_.DropArrow(false));
-    mFlxScoring.SetHover(view_.DropArrow(true));
-    mFlxScoring.SetFlexgrid(grid);
-    mFlxScoring.SetTextBox(textBox);
-    mFlxScoring.SetComboBox(comboBox);
-    mFlxScoring.SetNormListBox(positionList);
-    if (comboBox != nullptr) comboBox->SetVisible(false);
-    mFlxScoring.Reset();
+    view_.AttachTo(mFlxScoring);
     for (int32_t c : {kColPoints, kColForEvery, kColMin, kColMax}) mFlxScoring.TextEditColumn(c);
     mFlxScoring.TextEditAlign(kColMax, 0);
     mFlxScoring.ListNormEditColumn(kColPositions);
@@ -239,7 +211,7 @@ void clsUIScoringSystem2::GridInitialize(EditFlexGridView* grid, EditFlexTextBox
     mFlxScoring.EnterCell = [this] { mflxScoring_EnterCell(); };
     mFlxScoring.Click = [this] { mFlxScoring_Click(); };
     mFlxScoring.AllignmentDone = [this](int32_t c) { mFlxScoring_AllignmentDone(c); };
-    positionList->Click = [this] { mLstPos_Click(); };
+    lstPos_->Click = [this] { mLstPos_Click(); };
   }
   mTab_Click(0);
   view_.SelectTab(0);

@@ -47,8 +47,6 @@ class clsUIScoringSystem2 : public clsUIDocumentPage {
 
   explicit clsUIScoringSystem2(ScoringPageView& view);
   ~clsUIScoringSystem2() override;
-  clsUIScoringSystem2(const clsUIScoringSystem2&) = delete;
-  clsUIScoringSystem2& operator=(const clsUIScoringSystem2&) = delete;
 
   // ---- The page
 
@@ -66,8 +64,7 @@ class clsUIScoringSystem2 : public clsUIDocumentPage {
 
   // ---- The rule grid
 
-  void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* textBox, EditFlexComboBox* comboBox,
-                      EditFlexListBox* positionList);
+  void GridInitialize();
   void FillSummaryGrid();
   void FillSubCategoryGrid(int32_t subCatID);
   // One rule value into its cell: For Every, Min, Max, the position mask

@@ -8,6 +8,7 @@
 #include "core/PageCode.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basColourScheme.h"
+#include "core/basFlexGridCommon.h"
 #include "core/basMessage.h"
 #include "core/basMockItUp.h"
 #include "database/clsKickwellDB.h"
@@ -27,14 +28,9 @@ constexpr int32_t kRuleCols = 9;
 constexpr int32_t kMethods = 8;
 constexpr int32_t kCompares = 4;
 constexpr int32_t kFactorFlags = 3;
-constexpr int16_t kAlignLeft = 1;
-constexpr int16_t kAlignCentre = 4;
-constexpr int16_t kAlignRight = 7;
 constexpr int32_t kWhite = 0xFFFFFF;
 constexpr const char* kMarkText = "                  X";
 constexpr const char* kFileCaption = "Draft Strategy File";
-
-int32_t Palette(int32_t entry) { return PaletteColour[static_cast<std::size_t>(entry)]; }
 
 // A typed pick number: below 4 characters, numeric and above 0; rounded
 // half to even. False for anything else.
@@ -54,38 +50,25 @@ clsUIStrategy::clsUIStrategy(StrategyPageView& view)
 }
 
 clsUIStrategy::~clsUIStrategy() {
-  mFlxStrategy.ValidateFlexText = nullptr;
-  mFlxStrategy.ValidateFlexListSingle = nullptr;
-  mFlxStrategy.EnterCell = nullptr;
-  mFlxStrategy.Click = nullptr;
-  mFlxStrategy.AllignmentDone = nullptr;
   if (lstPos_ != nullptr) lstPos_->Click = nullptr;
 }
 
-FlexGridModel& clsUIStrategy::Grid() { return view_.RuleGrid()->Model(); }
+FlexGridModel& clsUIStrategy::Grid() { return view_.EditGrid()->Model(); }
 
 // ---- The page
 
 bool clsUIStrategy::ActivateForm() {
-  const std::string path = DefaultsFolder + "Default.pro";
-  try {
-    clsKickwellDB db;
-    if (!db.InitializeKickwellDB(path)) {
-      if (!db.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db.LastError(), path);
-      return false;
-    }
+  clsKickwellDB db;
+  const bool opened = WithDefaultDatabase(db, [&] {
     std::unique_ptr<jet::Recordset> rs = db.pSbKickwellSQL("SELECT * FROM tblPositions ORDER BY ID ASC;");
     for (; !rs->Eof(); rs->MoveNext()) {
       positionIDs_.push_back(rs->Field("ID").AsLong());
       positionAbbreviations_.push_back(rs->Field("Pos").AsText());
       positionNames_.push_back(rs->Field("PosFullName").AsText());
     }
-    rs->Close();
-    db.Terminate();
-  } catch (const std::exception& e) {
-    basAssociatedFiles::ShowOpenFileError(e.what(), path);
-    return false;
-  }
+  });
+  db.Terminate();
+  if (!opened) return false;
   if (!positionIDs_.empty()) {
     positionAbbreviations_[0] = "All";
     positionNames_[0] = "All";
@@ -138,8 +121,8 @@ bool clsUIStrategy::WriteDocument(const std::string& name) {
 
 void clsUIStrategy::GridInitialize() {
   SetChangesMade(false);
-  EditFlexGridView* grid = view_.RuleGrid();
-  lstPos_ = view_.CheckList();
+  EditFlexGridView* grid = view_.EditGrid();
+  lstPos_ = view_.EditCheckList();
   FlexGridModel& m = grid->Model();
   {
     FrozenGrid frozen(m, mFlxStrategy);
@@ -167,15 +150,8 @@ void clsUIStrategy::GridInitialize() {
     m.SetMergeRow(0, true);
     m.SetBackColor(kWhite);
     m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
-    mFlxStrategy.SetNorm(view_.DropArrow(false));
-    mFlxStrategy.SetHover(view_.DropArrow(true));
-    mFlxStrategy.SetFlexgrid(grid);
-    mFlxStrategy.SetTextBox(view_.RuleText());
-    mFlxStrategy.SetComboBox(view_.RuleCombo());
-    if (view_.RuleCombo() != nullptr) view_.RuleCombo()->SetVisible(false);
-    mFlxStrategy.SetNormListBox(view_.NormList());
     lstPos_->SetStyle(1);
-    mFlxStrategy.SetMultiListBox(lstPos_);
+    view_.AttachTo(mFlxStrategy);
     SetEditTypes();
     mFlxStrategy.ValidateFlexText = [this](int32_t r, int32_t c, const std::string& n, const std::string& o) {
       mFlxStrategy_ValidateFlexText(r, c, n, o);
@@ -384,7 +360,7 @@ void clsUIStrategy::mFlxStrategy_Click() {
 
 void clsUIStrategy::FillList(int32_t col) {
   const bool check = col == kColFactors || col == kColPositions;
-  EditFlexListBox* list = check ? lstPos_ : view_.NormList();
+  EditFlexListBox* list = check ? lstPos_ : view_.EditList();
   list->Clear();
   auto add = [list](const std::string& text, int32_t data) {
     list->AddItem(text);

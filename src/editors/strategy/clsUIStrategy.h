@@ -38,8 +38,6 @@ class clsUIStrategy : public clsUIDocumentPage {
 
   explicit clsUIStrategy(StrategyPageView& view);
   ~clsUIStrategy() override;
-  clsUIStrategy(const clsUIStrategy&) = delete;
-  clsUIStrategy& operator=(const clsUIStrategy&) = delete;
 
   // ---- The page
 

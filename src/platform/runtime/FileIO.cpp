@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 namespace runtime {
@@ -157,22 +158,66 @@ bool CopyAll(int in, int out, const std::string& source, const std::string& dest
 
 bool ReplaceFileAtomically(const std::string& path,
                            const std::function<bool(int fd, std::string* error)>& fill, std::string* error) {
-  const std::string target = SaveTarget(path);
-  std::string tmp;
-  const int fd = CreateTemporaryBeside(target, tmp, error);
-  if (fd < 0) return false;
-  bool ok = fill(fd, error);
-  if (ok && ::fsync(fd) != 0) {
-    ok = false;
-    SetError(error, "Cannot write file", target);
+  PendingFile file;
+  if (!file.Open(path, error)) return false;
+  if (!fill(file.Descriptor(), error)) return false;
+  return file.Commit(error);
+}
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      temporary_(std::move(other.temporary_)),
+      target_(std::move(other.target_)) {
+  other.temporary_.clear();
+}
+
+PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    fd_ = std::exchange(other.fd_, -1);
+    temporary_ = std::move(other.temporary_);
+    target_ = std::move(other.target_);
+    other.temporary_.clear();
   }
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    SetError(error, "Cannot write file", target);
-  }
-  if (ok) ok = CommitTemporary(tmp, target, error);
-  if (!ok) ::unlink(tmp.c_str());
+  return *this;
+}
+
+bool PendingFile::Open(const std::string& path, std::string* error) {
+  Discard();
+  target_ = SaveTarget(path);
+  fd_ = CreateTemporaryBeside(target_, temporary_, error);
+  if (fd_ < 0) temporary_.clear();
+  return fd_ >= 0;
+}
+
+bool PendingFile::Write(std::string_view bytes, std::string* error) {
+  if (fd_ >= 0 && WriteAll(fd_, bytes)) return true;
+  SetError(error, "Cannot write file", target_);
+  return false;
+}
+
+bool PendingFile::Finish(std::string* error) {
+  if (fd_ < 0) return !temporary_.empty();
+  const bool synced = ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (synced && closed) return true;
+  SetError(error, "Cannot write file", target_);
+  return false;
+}
+
+bool PendingFile::Commit(std::string* error) {
+  const bool ok = Finish(error) && CommitTemporary(temporary_, target_, error);
+  if (ok) temporary_.clear();
+  Discard();
   return ok;
+}
+
+void PendingFile::Discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
 }
 
 bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {

@@ -69,6 +69,45 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary, std
 // `error` set; the temporary file is then still there.
 bool CommitTemporary(const std::string& temporary, const std::string& target, std::string* error = nullptr);
 
+// A file written beside its target and renamed over it only on Commit, so
+// the target never holds a part of it; one not committed is removed when
+// discarded or destroyed. Saves, downloads and archive extraction write
+// through it.
+class PendingFile {
+ public:
+  PendingFile() = default;
+  ~PendingFile() { Discard(); }
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+  PendingFile(PendingFile&& other) noexcept;
+  PendingFile& operator=(PendingFile&& other) noexcept;
+
+  // Creates the temporary file for `path` (CreateTemporaryBeside of its
+  // SaveTarget). False with `error` set.
+  bool Open(const std::string& path, std::string* error = nullptr);
+  bool IsOpen() const { return fd_ >= 0; }
+  // The open temporary file, for writers that fill it themselves.
+  int Descriptor() const { return fd_; }
+  // The file the commit replaces.
+  const std::string& Target() const { return target_; }
+  // Appends `bytes`. False with `error` set.
+  bool Write(std::string_view bytes, std::string* error = nullptr);
+  // Flushes and closes the temporary file, which stays pending: many files
+  // can be written before any of them is committed. False with `error` set.
+  bool Finish(std::string* error = nullptr);
+  // Finishes the file when still open, then renames it over the target.
+  // False with `error` set; the target is then unchanged and the temporary
+  // file removed.
+  bool Commit(std::string* error = nullptr);
+  // Removes the temporary file; the target is untouched.
+  void Discard();
+
+ private:
+  int fd_ = -1;
+  std::string temporary_;
+  std::string target_;
+};
+
 // Writes every byte to the descriptor, retrying after interruptions.
 bool WriteAll(int fd, std::string_view bytes);
 // Copies every byte read from `in` to `out`. False with `error` naming

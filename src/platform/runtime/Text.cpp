@@ -206,4 +206,14 @@ std::string FixedLine::Text() const {
   return out;
 }
 
+std::string FirstLines(const std::vector<std::string>& lines, std::size_t shown) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size() && i < shown; ++i) {
+    if (i > 0) text += kCrLf;
+    text += lines[i];
+  }
+  if (lines.size() > shown) text += std::string(kCrLf) + "... and " + std::to_string(lines.size() - shown) + " more.";
+  return text;
+}
+
 }  // namespace runtime

@@ -39,6 +39,10 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 constexpr std::string_view kCrLf = "\r\n";
 
+// For a message that lists what went wrong: the first `shown` lines, one
+// per line (CR LF between), then "... and N more." for the rest.
+std::string FirstLines(const std::vector<std::string>& lines, std::size_t shown = 5);
+
 // Bytes of the UTF-8 character starting at byte i (a stray continuation
 // byte, or a sequence cut short, counts as what is there); 0 past the end.
 std::size_t Utf8CharLength(std::string_view text, std::size_t i);

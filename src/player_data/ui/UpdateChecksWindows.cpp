@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "player_data/ui/frmMsgUpdate.h"
 #include "player_data/ui/frmUpdate.h"
 #include "shell/AppInfo.h"
 #include "shell/ui/RealSeams.h"
@@ -26,6 +27,7 @@ UpdateChecksWindows& UpdateChecksWindows::Of(shell_ui::frmMainBar& bar) {
 }
 
 void RegisterWindows() {
+  seams::Install(std::make_unique<StrainUpdatePromptWindow>());
   shell_ui::frmMainBar::SetUpdateChecks(
       [](shell_ui::frmMainBar& bar, bool manual) {
         QPointer<shell_ui::frmMainBar> owner(&bar);
@@ -38,7 +40,8 @@ void RegisterWindows() {
         return UpdateChecksWindows::Of(bar).Checks().PlaUpdate(manual, [owner] {
           if (owner) owner->EndPlayerUpdate();
         });
-      });
+      },
+      [](shell_ui::frmMainBar& bar) { UpdateChecksWindows::Of(bar).Checks().Cancel(); });
 }
 
 }  // namespace player_data_ui

@@ -30,7 +30,8 @@ class UpdateChecksWindows final : public QObject, public UpdateChecksView {
   clsUpdateChecks checks_;
 };
 
-// Hands the main bar its application and player checks.
+// Hands the main bar its application and player checks, and puts the
+// strain-update prompt's window behind its seam.
 void RegisterWindows();
 
 }  // namespace player_data_ui

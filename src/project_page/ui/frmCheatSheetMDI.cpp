@@ -66,7 +66,8 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   picDis_->setAutoRaise(true);
   picDis_->setToolTip("Change Display Grid");
   if (basBitmapResource::Exists(159)) {
-    const QImage image = basBitmapResource::Load(159);
+    // The grid picture on the button's own background, not on its key colour.
+    const QImage image = basBitmapResource::WithoutKey(basBitmapResource::Load(159), basBitmapResource::kKeyMagenta);
     picDis_->setIcon(QIcon(QPixmap::fromImage(image)));
     picDis_->setIconSize(image.size());
   }
@@ -194,12 +195,10 @@ void frmCheatSheetMDI::LayOutForTab(int32_t tab) {
   const int32_t bodyTop = 2 + kStripHeight - 1;
   const int32_t bodyHeight = std::max(height() - bodyTop - 4, 40);
   const QSize stripSize = picTabCheat_->size();
-  const QSize bodySize = picCheat_->size();
   picTabCheat_->setGeometry(3, 2, w + 1, kStripHeight);
   picCheat_->setGeometry(4, bodyTop, w, bodyHeight);
-  // Resized pictures keep what was drawn at the old size: draw them afresh.
+  // A resized strip keeps what was drawn at the old size: draw it afresh.
   if (picTabCheat_->size() != stripSize) tab_->DrawFullToolbar();
-  if (picCheat_->size() != bodySize) picCheat_->Cls();
   picCheat_->lower();
 
   const bool preview = tab == clsUICheatSheet::kTabCheatSheet || tab == clsUICheatSheet::kTabMockDraft;

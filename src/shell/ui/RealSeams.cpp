@@ -6,12 +6,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "core/Seams.h"
@@ -176,7 +180,11 @@ class ProgressWindow final : public seams::ProgressView {
 class LogicTraceList final : public seams::TraceListView {
  public:
   void AddItem(const std::string& line) override {
-    if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->addItem(QString::fromStdString(line));
+    // A line's own line break (the pick log's lines end in one) is no row
+    // of its own: every section is spaced alike.
+    QString shown = QString::fromStdString(line);
+    while (shown.endsWith(QChar('\n')) || shown.endsWith(QChar('\r'))) shown.chop(1);
+    if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->addItem(shown);
   }
   void Clear() override {
     if (frmLogic* window = frmLogic::Instance()) window->lstLogic()->clear();
@@ -211,18 +219,26 @@ class FileDialogWindows final : public seams::FileDialogView {
     const QString start = QString::fromStdString(request.initialFolder + request.fileName);
     const QString title = QString::fromStdString(request.title);
     seams::SystemFileDialogResult result;
-    QStringList chosen;
-    if (request.save) {
-      // The callers ask their own overwrite question.
-      const QString file = QFileDialog::getSaveFileName(OwnerWindow(), title, start, filter, nullptr,
-                                                        QFileDialog::DontConfirmOverwrite);
-      if (!file.isEmpty()) chosen << file;
-    } else if (request.multiSelect) {
-      chosen = QFileDialog::getOpenFileNames(OwnerWindow(), title, start, filter);
-    } else {
-      const QString file = QFileDialog::getOpenFileName(OwnerWindow(), title, start, filter);
-      if (!file.isEmpty()) chosen << file;
+    QPointer<QFileDialog> dialog = new QFileDialog(OwnerWindow(), title, QString(), filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The callers ask their own overwrite question.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(request.save              ? QFileDialog::AnyFile
+                        : request.multiSelect ? QFileDialog::ExistingFiles
+                                              : QFileDialog::ExistingFile);
+    dialog->setDirectory(QString::fromStdString(request.initialFolder));
+    if (!request.fileName.empty()) dialog->selectFile(start);
+    // Wide enough for the files' size, type and date beside their names.
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(760, 460)));
+    if (auto* details = dialog->findChild<QTreeView*>()) {
+      for (int column = 1; column < details->header()->count(); ++column)
+        details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (dialog.isNull()) return result;
+    const QStringList chosen = accepted ? dialog->selectedFiles() : QStringList();
+    delete dialog.data();
     if (chosen.isEmpty()) return result;
     result.cancelled = false;
     result.path = QFileInfo(chosen.front()).absolutePath().toStdString() + "/";
@@ -233,12 +249,20 @@ class FileDialogWindows final : public seams::FileDialogView {
 
 class NetworkDownloads final : public seams::DownloadView {
  public:
-  explicit NetworkDownloads(int32_t timeoutMs) { http_.SetTransferTimeout(timeoutMs); }
-  bool DownloadFile(const std::string& url, int32_t id, Completion done) override {
-    return http_.DownloadFile(url, id, [done = std::move(done)](int32_t doneID, bool ok, const std::string& bytes,
-                                                                const std::string& error) {
-      done(doneID, seams::DownloadResult{ok, bytes, error});
-    });
+  NetworkDownloads(int32_t timeoutMs, int32_t deadlineMs) {
+    http_.SetTransferTimeout(timeoutMs);
+    http_.SetDeadline(deadlineMs);
+  }
+  bool DownloadFile(const seams::DownloadRequest& request, int32_t id, Completion done, std::string* error) override {
+    VellacornHTTP::Limits limits;
+    limits.maxBytes = request.maxBytes;
+    limits.deadlineMs = static_cast<int32_t>(std::clamp<int64_t>(request.deadlineMs, 0, INT32_MAX));
+    return http_.DownloadFile(
+        request.url, request.dest, id, limits,
+        [done = std::move(done)](int32_t doneID, const VellacornHTTP::Outcome& outcome) {
+          done(doneID, seams::DownloadResult{outcome.ok, outcome.error, outcome.tooLarge});
+        },
+        error);
   }
   void Abandon(int32_t id) override { http_.Abandon(id); }
 
@@ -265,8 +289,8 @@ QWidget* OwnerWindow() {
   return nullptr;
 }
 
-std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs) {
-  return std::make_unique<NetworkDownloads>(timeoutMs);
+std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs, int32_t deadlineMs) {
+  return std::make_unique<NetworkDownloads>(timeoutMs, deadlineMs);
 }
 
 void InstallRealSeams() {
@@ -277,7 +301,7 @@ void InstallRealSeams() {
   seams::Install(std::make_unique<DesktopShellOpen>());
   seams::Install(std::make_unique<FileDialogWindows>());
   seams::Install(std::make_unique<CursorPointer>());
-  seams::Install(MakeNetworkDownloads(VellacornHTTP::kDefaultTimeoutMs));
+  seams::Install(MakeNetworkDownloads(VellacornHTTP::kDefaultTimeoutMs, VellacornHTTP::kDefaultDeadlineMs));
   basFileDialog::SetClickHoldOffTimer([] {
     QTimer::singleShot(kClickHoldOffMs, qApp, [] { ClicksAccepted = true; });
   });

@@ -16,8 +16,9 @@ namespace shell_ui {
 void InstallRealSeams();
 
 // The downloads over Qt Network (the control VellacornHTTP), with the
-// given transfer time-out; InstallRealSeams installs one with the default.
-std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs);
+// given idle time-out and overall deadline of a transfer; InstallRealSeams
+// installs one with the defaults.
+std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs, int32_t deadlineMs);
 
 // The window a dialog is shown over: the open modal window, else the
 // active window, else the first visible main window; nullptr when there

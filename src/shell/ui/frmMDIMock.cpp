@@ -244,7 +244,7 @@ void frmMDIMock::mnuContents_Click() {
   if (basMessage::AskYesNo("Kickwell Draftyard Help", " Kickwell Draftyard Help is online at " +
                                                           std::string(AppInfo::kHelpAddress) + std::string(runtime::kCrLf) +
                                                           "  Would you like to send this url to your browser?")) {
-    seams::ShellOpen().Open(AppInfo::kHelpAddress);
+    basMessage::OpenInViewer(AppInfo::kHelpAddress);
   }
 }
 

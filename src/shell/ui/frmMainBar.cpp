@@ -1,6 +1,7 @@
 #include "shell/ui/frmMainBar.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -43,6 +44,8 @@ constexpr int32_t kStripHeight = 48;
 constexpr int32_t kPropertyTop = 50;
 constexpr int32_t kPropertyHeight = 34;
 constexpr int32_t kTitleOffset = 76;
+// Room right of the update status line for its "Cancel".
+constexpr int32_t kCancelWidth = 52;
 
 frmMainBar::UpdateCheck& AppCheck() {
   static frmMainBar::UpdateCheck check;
@@ -51,6 +54,10 @@ frmMainBar::UpdateCheck& AppCheck() {
 frmMainBar::UpdateCheck& PlayerCheck() {
   static frmMainBar::UpdateCheck check;
   return check;
+}
+frmMainBar::CancelChecks& CancelCheck() {
+  static frmMainBar::CancelChecks cancel;
+  return cancel;
 }
 
 frmMainBar*& Loaded() {
@@ -74,6 +81,7 @@ frmMainBar::frmMainBar(QWidget* parent)
       picProperty_(new PictureBox(this)),
       lblMockProperty_(nullptr),
       lblUpdate_(new QLabel(this)),
+      lblCancel_(new QLabel(QStringLiteral("Cancel"), this)),
       timer1_(new QTimer(this)),
       timer2_(new QTimer(this)),
       timer3_(new QTimer(this)) {
@@ -96,6 +104,13 @@ frmMainBar::frmMainBar(QWidget* parent)
     lblSource_[i]->hide();
   }
   lblUpdate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont underlined = lblCancel_->font();
+  underlined.setUnderline(true);
+  lblCancel_->setFont(underlined);
+  lblCancel_->setToolTip(QStringLiteral("Stop the update check"));
+  lblCancel_->setCursor(Qt::PointingHandCursor);
+  lblCancel_->installEventFilter(this);
+  lblCancel_->hide();
   timer1_->setSingleShot(false);
   connect(timer1_, &QTimer::timeout, this, &frmMainBar::Timer1_Timer);
   timer3_->setInterval(100);
@@ -161,8 +176,12 @@ void frmMainBar::resizeEvent(QResizeEvent* event) {
   picMainBar_->lower();
   picProperty_->setGeometry(Px(60), kPropertyTop, std::max(w - Px(90), 0), kPropertyHeight);
   if (titled_ >= 0) ShowTitle(titled_);
-  lblUpdate_->setGeometry(0, kStripHeight - Px(60) - 16, std::max(w - Px(150), 0), 16);
+  const int32_t statusTop = kStripHeight - Px(60) - 16;
+  const int32_t statusRight = std::max(w - Px(150) - kCancelWidth, 0);
+  lblUpdate_->setGeometry(0, statusTop, statusRight, 16);
   lblUpdate_->raise();
+  lblCancel_->setGeometry(statusRight + 6, statusTop, kCancelWidth - 6, 16);
+  lblCancel_->raise();
 }
 
 bool frmMainBar::eventFilter(QObject* watched, QEvent* event) {
@@ -179,6 +198,7 @@ bool frmMainBar::eventFilter(QObject* watched, QEvent* event) {
       for (int32_t i = 0; i < 2; ++i) {
         if (watched == picQuick_[i]) picQuick_Click(i);
       }
+      if (watched == lblCancel_) CancelUpdateChecks();
       return true;
     }
   }
@@ -222,9 +242,19 @@ void frmMainBar::SyncUpdates() {
   }
 }
 
-void frmMainBar::SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck) {
+void frmMainBar::SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck, CancelChecks cancel) {
   AppCheck() = std::move(appCheck);
   PlayerCheck() = std::move(playerCheck);
+  CancelCheck() = std::move(cancel);
+}
+
+void frmMainBar::CancelUpdateChecks() {
+  if (CancelCheck()) CancelCheck()(*this);
+  if (appChecking_) EndAppUpdate();
+  if (playerChecking_) EndPlayerUpdate();
+  // Nothing follows a check the user stopped.
+  chain_ = false;
+  timer3_->stop();
 }
 
 bool frmMainBar::RefuseWhileChecking(bool manual) {
@@ -270,6 +300,7 @@ void frmMainBar::EndPlayerUpdate() {
 void frmMainBar::ShowStatus(const std::string& text) {
   lblUpdate_->setText(QString::fromStdString(text));
   lblUpdate_->repaint();
+  lblCancel_->setVisible(!text.empty());
 }
 
 void frmMainBar::ShowTitle(int32_t pageCode) {

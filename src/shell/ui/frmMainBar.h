@@ -54,11 +54,16 @@ class frmMainBar : public QWidget {
 
   // What the downloads install to run a check: true when the check started;
   // it then calls EndAppUpdate / EndPlayerUpdate when it is over. Without
-  // one a check ends at once.
+  // one a check ends at once. `cancel` stops the checks under way (each
+  // then calls its End).
   using UpdateCheck = std::function<bool(frmMainBar& bar, bool manual)>;
-  static void SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck);
+  using CancelChecks = std::function<void(frmMainBar& bar)>;
+  static void SetUpdateChecks(UpdateCheck appCheck, UpdateCheck playerCheck, CancelChecks cancel = {});
   void EndAppUpdate();
   void EndPlayerUpdate();
+  // The "Cancel" beside the status line: stops the check under way, and
+  // the start-up checks that would follow it.
+  void CancelUpdateChecks();
   // The timer handed to the updaters.
   QTimer* Timer2() const { return timer2_; }
 
@@ -87,6 +92,7 @@ class frmMainBar : public QWidget {
   PictureBox* picProperty() const { return picProperty_; }
   QLabel* lblMockProperty() const { return lblMockProperty_; }
   QLabel* lblUpdate() const { return lblUpdate_; }
+  QLabel* lblCancel() const { return lblCancel_; }
   QTimer* Timer1() const { return timer1_; }
   QTimer* Timer3() const { return timer3_; }
   // The page code an icon marks as current, -1 for none.
@@ -116,6 +122,7 @@ class frmMainBar : public QWidget {
   QLabel* lblMockProperty_;
   std::array<QLabel*, 2> lblSource_{};
   QLabel* lblUpdate_;
+  QLabel* lblCancel_;
   QTimer* timer1_;
   QTimer* timer2_;
   QTimer* timer3_;

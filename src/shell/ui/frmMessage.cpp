@@ -16,6 +16,49 @@
 
 using basFormLook::Px;
 
+namespace {
+
+// The text as the box lays it out, every line within `width`: a word that
+// does not fit on the rest of its line starts the next one whole (the
+// platform's wrapping would split a web address at any of its slashes),
+// and only a word wider than a whole line is split, after one of its "/".
+QString BreakLines(const QString& text, const QFontMetrics& metrics, int width) {
+  const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
+  QStringList lines;
+  for (const QString& paragraph : text.split(QChar('\n'))) {
+    QString line;
+    bool started = false;
+    qsizetype at = 0;
+    static const QRegularExpression kWord(QStringLiteral("(\\s*)(\\S+)"));
+    for (auto it = kWord.globalMatch(paragraph); it.hasNext();) {
+      const QRegularExpressionMatch m = it.next();
+      at = m.capturedEnd();
+      QString word = m.captured(2);
+      if (!started || fits(line + m.captured(1) + word)) {
+        line += m.captured(1) + word;
+        started = true;
+        continue;
+      }
+      lines << line;
+      line.clear();
+      // Too wide for any line: its head up to the last "/" that fits.
+      while (!fits(word)) {
+        qsizetype cut = -1;
+        for (qsizetype i = word.indexOf(QChar('/')); i >= 0 && fits(word.left(i + 1)); i = word.indexOf(QChar('/'), i + 1))
+          cut = i + 1;
+        if (cut <= 0 || cut >= word.size()) break;
+        lines << word.left(cut);
+        word = word.mid(cut);
+      }
+      line = word;
+    }
+    lines << line + paragraph.mid(at);
+  }
+  return lines.join(QChar('\n'));
+}
+
+}  // namespace
+
 frmMessage::frmMessage(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -37,7 +80,7 @@ frmMessage::~frmMessage() = default;
 void frmMessage::Load(const std::string& caption, const std::string& text) {
   setWindowTitle(QString::fromStdString(caption));
   // The label takes '\n'; a CR left in would show as a box in some fonts.
-  lblView_->setText(QString::fromStdString(runtime::ReplaceAll(text, runtime::kCrLf, "\n")));
+  text_ = QString::fromStdString(runtime::ReplaceAll(text, runtime::kCrLf, "\n"));
   FitToText();
 }
 
@@ -49,11 +92,14 @@ void frmMessage::FitToText() {
   // A word wider than the label cannot wrap: the box widens for it, up to
   // most of the screen.
   int32_t widestWord = 0;
-  for (const QString& word : lblView_->text().split(QRegularExpression(QStringLiteral("[ \n]")), Qt::SkipEmptyParts)) {
+  for (const QString& word : text_.split(QRegularExpression(QStringLiteral("[ \n]")), Qt::SkipEmptyParts)) {
     widestWord = std::max(widestWord, static_cast<int32_t>(metrics.horizontalAdvance(word)) + 2);
   }
   const int32_t maxWidth = std::max(design.width(), area.width() * 3 / 4 - (Px(kClientWidthTwips) - design.width()));
   const int32_t labelWidth = std::clamp(widestWord, design.width(), maxWidth);
+  // A little short of the label: the label's own wrapping then finds every
+  // line fitting and breaks none.
+  lblView_->setText(BreakLines(text_, metrics, labelWidth - 2));
   // Taller for more lines, up to the screen; then whole lines only, so that
   // the last one shown is never cut in half.
   const int32_t chrome = Px(kClientHeightTwips) - design.height();

@@ -2,15 +2,17 @@
 // The application's message box: a fixed dialog with a text area and an
 // owner-drawn strip of one to three buttons. A text longer than the design's
 // area makes the box taller (and, for a word too wide to wrap, wider),
-// within the screen, so that no line is cut. The answer belongs to the
-// button's position: "save", "nosave", "cancel"; a box closed from its title
-// bar (or with Escape) answers "".
+// within the screen, so that no line is cut; a word is never split between
+// lines unless it is wider than the box can grow, and then only after a
+// "/". The answer belongs to the button's position: "save", "nosave",
+// "cancel"; a box closed from its title bar (or with Escape) answers "".
 //
 // Keys: the first button has the focus when the box opens; Tab and
 // Shift+Tab move it, and Return, keypad Enter and Space answer the button
 // that has it.
 
 #include <QDialog>
+#include <QString>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
@@ -63,6 +65,7 @@ class frmMessage : public QDialog {
   QTimer* timBtn_;
   std::unique_ptr<clsButton> mBtn_;
   std::string answer_;
+  QString text_;             // as loaded, lines separated by '\n'
   int32_t extraWidth_ = 0;   // pixels added to the design for the text
   int32_t extraHeight_ = 0;
 };

@@ -130,13 +130,17 @@ void frmStatus::pSbTotalPercent(int32_t percent) {
   RefreshWindow();
 }
 
+// A cleared bar reads 0 %: the number never tells of a phase the bar has
+// already left.
 void frmStatus::pSbClearTotal() {
   picTot_->Cls();
+  SetPercentLabel(lblTotPercent_, 0);
   RefreshWindow();
 }
 
 void frmStatus::pSbClearCurrent() {
   picCur_->Cls();
+  SetPercentLabel(lblPercent_, 0);
   RefreshWindow();
 }
 

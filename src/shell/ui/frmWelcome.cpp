@@ -1,11 +1,13 @@
 #include "shell/ui/frmWelcome.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basMessage.h"
 #include "shell/AppInfo.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -53,6 +55,13 @@ const std::vector<Group>& Groups() {
   return groups;
 }
 
+// How many blanks a text starts with.
+qsizetype LeadingBlanks(const QString& text) {
+  qsizetype n = 0;
+  while (n < text.size() && text[n] == QChar(' ')) ++n;
+  return n;
+}
+
 constexpr int32_t kLeft = 24;
 constexpr int32_t kBesideLeft = 130;
 constexpr int32_t kLineHeight = 18;
@@ -67,10 +76,13 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
   int32_t top = 48;
   int32_t link = 0;
   auto place = [this](const char* text, int32_t left, int32_t y, bool bold = false) {
-    auto* label = new QLabel(QString::fromLatin1(text), this);
+    const QString shown = QString::fromLatin1(text);
+    auto* label = new QLabel(shown, this);
     label->setTextFormat(Qt::PlainText);
     if (bold) label->setFont(basFormLook::FormFont("Arial", true));
-    label->move(left, y);
+    // The texts keep their leading blanks, but not all have one: each starts
+    // its words at its column.
+    label->move(left - QFontMetrics(label->font()).horizontalAdvance(shown.left(LeadingBlanks(shown))), y);
     label->adjustSize();
     return label;
   };
@@ -89,6 +101,9 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
             "QLabel { color: #0000ff; text-decoration: underline; border: 1px solid transparent; }"
             "QLabel:focus { border: 1px dotted #000000; }");
         label->setFocusPolicy(Qt::TabFocus);
+        // A framed label indents its text; the links start where the texts
+        // beside the other rows do.
+        label->setIndent(0);
         label->move(kBesideLeft - 1, top - 1);
         label->adjustSize();
         label->setCursor(Qt::PointingHandCursor);
@@ -130,7 +145,7 @@ void frmWelcome::showEvent(QShowEvent* event) {
 }
 
 void frmWelcome::lblLink_Click(int32_t index) {
-  seams::ShellOpen().Open(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
+  basMessage::OpenInViewer(lblLink_[static_cast<std::size_t>(index)]->text().toStdString());
 }
 
 }  // namespace shell_ui

@@ -16,6 +16,7 @@
 #include "platform/runtime/Rounding.h"
 #include "toolkit/clsEditFlexGrid.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/basDrawArrow.h"
 
 namespace {
@@ -455,7 +456,7 @@ namespace {
 
 std::shared_ptr<const FlexGridPicture> DrawDropArrow(bool hover) {
   constexpr int32_t kSize = 15;
-  const gdi::COLORREF key = gdi::Rgb(227, 15, 215);
+  const gdi::COLORREF key = basBitmapResource::kKeyMagenta;
   gdi::MemoryDC dc(kSize, kSize, key);
   if (hover) {
     dc.FillRect({1, 1, kSize - 1, kSize - 1}, gdi::Rgb(236, 233, 216));
@@ -466,15 +467,7 @@ std::shared_ptr<const FlexGridPicture> DrawDropArrow(bool hover) {
   }
   const gdi::COLORREF ink = hover ? gdi::kBlack : gdi::Rgb(96, 96, 96);
   basDrawArrow::FillPolygon(dc, ink, {{4, 6}, {10, 6}, {7, 9}});
-  QImage image = dc.Image().convertToFormat(QImage::Format_ARGB32);
-  const QRgb transparent = qRgb(227, 15, 215);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF)) line[x] = qRgba(0, 0, 0, 0);
-    }
-  }
-  return std::make_shared<FlexGridImagePicture>(image);
+  return std::make_shared<FlexGridImagePicture>(basBitmapResource::WithoutKey(dc.Image(), key));
 }
 
 }  // namespace

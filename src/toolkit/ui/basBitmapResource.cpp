@@ -29,4 +29,18 @@ QImage Load(int32_t id) {
   return img;
 }
 
+QImage WithoutKey(const QImage& image, uint32_t key) {
+  QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb match = qRgb(static_cast<int>(key & 0xFFu), static_cast<int>((key >> 8) & 0xFFu),
+                          static_cast<int>((key >> 16) & 0xFFu)) &
+                     0xFFFFFFu;
+  for (int y = 0; y < keyed.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x) {
+      if ((line[x] & 0xFFFFFFu) == match) line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  return keyed;
+}
+
 }  // namespace basBitmapResource

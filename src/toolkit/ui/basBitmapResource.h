@@ -27,5 +27,8 @@ inline constexpr uint32_t kKeyWhite = 0x00FFFFFFu;
 bool Exists(int32_t id);
 // The bitmap, 32-bit colour; throws ResourceError when there is none.
 QImage Load(int32_t id);
+// A copy of the image in which the pixels of a key colour (0x00BBGGRR) are
+// transparent, for Qt's own buttons and cells to show over their background.
+QImage WithoutKey(const QImage& image, uint32_t key);
 
 }  // namespace basBitmapResource

@@ -13,6 +13,7 @@ namespace basButtonMocks {
 namespace {
 
 constexpr int32_t kButtonHeight = 24;
+constexpr int32_t kImageWidth = 16;  // the Save and Open images
 constexpr int32_t kButtonSpacer = 4;
 constexpr int32_t kMiniButtonSize = 25;
 
@@ -48,14 +49,26 @@ void SetUpButtonBar(clsButton& bar, PictureBox* picture, QTimer* timer, int32_t 
   bar.SetImageCount(n);
   for (int32_t i = 0; i < n; ++i) {
     const std::string& caption = captions[static_cast<size_t>(i)];
+    // This platform's font can be wider than the one the widths were made
+    // for: the button widens to its caption rather than drawing it smaller
+    // than its neighbours' (3 pixels each side, and the image's width).
+    int32_t width = buttonWidth;
+    if (picture != nullptr) {
+      const int32_t image = firstHasImage ? kImageWidth : 0;
+      width = std::max(width, picture->hDC().GetTextExtent(caption).cx + 6 + image);
+    }
     if (i == 0 && firstHasImage) {
-      bar.SetResourceButton(0, caption == "Save" ? kSaveImage : kOpenImage, buttonWidth, kButtonHeight,
-                            caption);
+      bar.SetResourceButton(0, caption == "Save" ? kSaveImage : kOpenImage, width, kButtonHeight, caption);
     } else {
-      bar.SetTextButton(i, buttonWidth, kButtonHeight, caption);
+      bar.SetTextButton(i, width, kButtonHeight, caption);
     }
   }
   for (int32_t i = 1; i < n; ++i) bar.AddSpacerAfterButton(i - 1, kButtonSpacer);
+  // The picture holds the whole bar.
+  if (picture != nullptr && n > 0) {
+    const ButtonRect last = bar.Rect(n - 1);
+    picture->resize(std::max(picture->width(), last.Left + last.Width + 1), picture->height());
+  }
   bar.DrawFullToolbar();
   bar.SetEnabled(true);
   if (picture != nullptr) picture->Refresh();

@@ -24,7 +24,9 @@ inline constexpr int32_t kCheckedBox = 163;    // 14 x 14
 
 // Buttons of `buttonWidth` x 24, 9 pixels apart, the first 5 from the left;
 // the first one shows the floppy disk ("Save") or the open folder (any other
-// caption) when `firstHasImage`. A white picture gives a white bar.
+// caption) when `firstHasImage`. A white picture gives a white bar. A
+// caption wider than its button widens it, and the picture grows to hold
+// the bar.
 void SetUpButtonBar(clsButton& bar, PictureBox* picture, QTimer* timer, int32_t buttonWidth,
                     const std::vector<std::string>& captions, bool firstHasImage);
 void SetUpSaveCancelButtons(clsButton& bar, PictureBox* picture, QTimer* timer);

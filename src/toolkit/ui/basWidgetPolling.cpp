@@ -85,6 +85,7 @@ void PointerWatch::Poll() {
 Sample PointerWatch::FromEvent(const QMouseEvent* event, bool pressed) const {
   Sample s;
   s.pressed = pressed;
+  s.fromEvent = true;
   const QPoint at = event->position().toPoint();
   s.x = at.x();
   s.y = at.y();

@@ -28,6 +28,7 @@ struct Sample {
   bool overPicture = false;  // the window under the cursor is the picture
   int32_t x = 0;             // cursor minus the picture's window rectangle
   int32_t y = 0;
+  bool fromEvent = false;    // Qt's own press or release, not a poll
 };
 
 Sample Read(const QWidget* picture);

@@ -85,6 +85,9 @@ void clsTabStrip::RefreshBorder() {
 }
 
 void clsTabStrip::RedrawBorder(int32_t index) {
+  // The border picture holds nothing but the frame: a frame drawn at an
+  // earlier size would stay inside it as a stray line.
+  if (border_) border_->Cls();
   basDrawBorder::OutlinePicture(border_, kFrameColour);
   basDrawBorder::DrawBottomLine(picture_, kFrameColour);
   RedrawTab(index);
@@ -258,6 +261,18 @@ void clsTabStrip::Step(const basWidgetPolling::Sample& s) {
     watch_.KeepPolling(false);
     return;
   }
+  if (inClick_) {
+    // A press Qt delivers while the last click's handler runs (it may yield
+    // to the event loop) counts, once that handler is done. A poll
+    // meanwhile reads a button state that the queued events have not
+    // brought up to date yet, beside the pointer's position now: it is no
+    // press of the person's.
+    if (s.fromEvent && s.pressed && s.overPicture) {
+      const int32_t tab = TabFromPoint(s.x, s.y);
+      if (tab < Tabs()) pendingClick_ = tab;
+    }
+    return;
+  }
   bool redrawn = false;
   int32_t clicked = -1;
   auto setState = [&](int32_t i, int32_t state) {
@@ -281,18 +296,39 @@ void clsTabStrip::Step(const basWidgetPolling::Sample& s) {
       clearHover(tab);
       if (states_[tab] == 0) setState(tab, 1);
     } else {
-      for (int32_t i = 0; i < Tabs(); ++i) {
-        if (i != tab && states_[i] != 0) setState(i, 0);
-      }
-      if (states_[tab] != 2) {
-        setState(tab, 2);
-        clicked = tab;
-      }
+      if (SelectPressed(tab)) clicked = tab;
+      redrawn = true;
     }
   }
   if (redrawn) picture_->Refresh();
   // A press selects at once, so only hover needs the polling.
   watch_.KeepPolling(s.overPicture);
   // Raised last: the handler may switch pages and destroy this strip.
-  if (clicked >= 0) emit Click(clicked);
+  if (clicked >= 0) RaiseClicks(clicked);
+}
+
+bool clsTabStrip::SelectPressed(int32_t tab) {
+  for (int32_t i = 0; i < Tabs(); ++i) {
+    if (i != tab && states_[i] != 0) SetTabState(i, 0);
+  }
+  if (states_[tab] == 2) return false;
+  SetTabState(tab, 2);
+  return true;
+}
+
+void clsTabStrip::RaiseClicks(int32_t tab) {
+  const QPointer<clsTabStrip> alive(this);
+  pendingClick_ = -1;
+  while (tab >= 0) {
+    inClick_ = true;
+    emit Click(tab);
+    if (alive.isNull()) return;
+    inClick_ = false;
+    tab = -1;
+    if (pendingClick_ >= 0 && pendingClick_ < Tabs() && SelectPressed(pendingClick_)) {
+      if (picture_) picture_->Refresh();
+      tab = pendingClick_;
+    }
+    pendingClick_ = -1;
+  }
 }

@@ -5,7 +5,9 @@
 // A 10 ms timer polls the pointer while it is over the strip, and Qt's own
 // press events on the strip are looked at as well: a tab is selected, and
 // Click raised, the moment the left button is found down over it, so
-// dragging across the strip selects each tab in turn.
+// dragging across the strip selects each tab in turn. Every press Qt
+// delivers counts, also one that comes while the last Click's handler
+// still runs: it is raised when that handler is done.
 //
 // Indices out of range are ignored by setters and answered with defaults by
 // getters.
@@ -105,6 +107,10 @@ class clsTabStrip : public QObject {
   void SetTabState(int32_t index, int32_t state);
   void DrawTabText(int32_t index);
   int32_t TabFromPoint(int32_t x, int32_t y) const;
+  // Selects a pressed tab (clearing the others); False when it already was.
+  bool SelectPressed(int32_t tab);
+  // Raises Click for `tab`, then for a press that came during its handler.
+  void RaiseClicks(int32_t tab);
 
   QPointer<PictureBox> picture_;
   QPointer<PictureBox> border_;
@@ -118,4 +124,6 @@ class clsTabStrip : public QObject {
   std::vector<std::unique_ptr<clsBitmap>> images_;
   clsBitmap buffer_;
   std::string font_;
+  bool inClick_ = false;
+  int32_t pendingClick_ = -1;
 };

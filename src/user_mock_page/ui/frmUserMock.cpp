@@ -14,9 +14,6 @@
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
 #include "toolkit/ui/basFormLook.h"
-#include "toolkit/ui/clsButton.h"
-#include "toolkit/ui/clsMiniBar.h"
-#include "toolkit/ui/clsTabStrip.h"
 #include "user_mock_page/clsUIUserMock.h"
 
 namespace user_mock_page_ui {
@@ -44,48 +41,34 @@ void PaintLabel(QLabel* label, int32_t colour) {
   label->setPalette(palette);
 }
 
-QLabel* Caption(QWidget* parent, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setFont(basFormLook::FormFont("Arial", true));
-  return label;
-}
-
 }  // namespace
 
 frmUserMock::frmUserMock(QWidget* parent)
-    : frmPage(parent, kPageUserMockDraft),
-      picActive_(new PictureBox(this)),
-      picAR_(new PictureBox(picActive_)),
-      picPN_(new PictureBox(picActive_)),
-      timAR_(new QTimer(this)),
-      timPN_(new QTimer(this)),
-      picPick_(new PictureBox(this)),
-      lblBoard_(Caption(picPick_, "Mock Draft Board")),
-      picMBrd_(new PictureBox(picPick_)),
-      timMBrd_(new QTimer(this)),
+    : frmPageFrame(parent, kPageUserMockDraft),
+      picActive_(AddPanel(this, kWhite)),
+      mAR_(AddButtonBar(picActive_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, kBarWidth, kBarHeight,
+                        kWhite)),
+      mPN_(AddButtonBar(picActive_, kBarButtonWidth, {"Prev Pick", "Next Pick", "First Open Pick"}, kBarWidth,
+                        kBarHeight, kWhite)),
+      picPick_(AddPanel(this)),
+      lblBoard_(AddTitle(picPick_, "Mock Draft Board")),
       optListF_(new QRadioButton("List View", picPick_)),
       optBoardF_(new QRadioButton("Board View", picPick_)),
       flxPick_(new FlexGridWidget(picPick_)),
-      picPossible_(new PictureBox(this)),
-      lblPossible_(Caption(picPossible_, "Available Players")),
-      picMPos_(new PictureBox(picPossible_)),
-      timMPos_(new QTimer(this)),
+      picPossible_(AddPanel(this)),
+      lblPossible_(AddTitle(picPossible_, "Available Players")),
       picTabPossible_(new PictureBox(picPossible_)),
       timTabPossible_(new QTimer(this)),
+      mTabPossible_(new clsTabStrip(this)),
       flxPossible_(new FlexGridWidget(picPossible_)),
-      picTeam_(new PictureBox(this)),
-      lblRoster_(Caption(picTeam_, "Current Roster")),
-      picMRos_(new PictureBox(picTeam_)),
-      timMRos_(new QTimer(this)),
+      picTeam_(AddPanel(this)),
+      lblRoster_(AddTitle(picTeam_, "Current Roster")),
       picTabTeam_(new PictureBox(picTeam_)),
       timTabTeam_(new QTimer(this)),
+      mTabTeam_(new clsTabStrip(this)),
       flxTeam_(new FlexGridWidget(picTeam_)),
-      mAR_(std::make_unique<clsButton>()),
-      mPN_(std::make_unique<clsButton>()),
-      mTabPossible_(std::make_unique<clsTabStrip>()),
-      mTabTeam_(std::make_unique<clsTabStrip>()) {
-  basFormLook::Apply(this, "Arial");
-  for (PictureBox* white : {picActive_, picAR_, picPN_}) white->SetBackColor(kWhite);
+      mMiniBars_{AddMiniBar(picPick_, 22, 1, kWhite), AddMiniBar(picTeam_, 22, 1, kWhite),
+                 AddMiniBar(picPossible_, 22, 1, kWhite)} {
   for (std::size_t i = 0; i < lblActive_.size(); ++i) {
     lblActive_[i] = new QLabel(picActive_);
     lblActive_[i]->setTextFormat(Qt::PlainText);
@@ -102,36 +85,20 @@ frmUserMock::frmUserMock(QWidget* parent)
     lblColour_[i]->setFrameShape(QFrame::Box);
     PaintLabel(lblColour_[i], swatches[i]);
   }
-  for (PictureBox* panel : {picPick_, picPossible_, picTeam_})
-    panel->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
-
-  // The bars are drawn once at their own size.
-  picAR_->resize(kBarWidth, kBarHeight);
-  picPN_->resize(kBarWidth, kBarHeight);
-  basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kBarButtonWidth, {"Draft", "Release", "View Logic"},
-                                 false);
-  basButtonMocks::SetUpButtonBar(*mPN_, picPN_, timPN_, kBarButtonWidth,
-                                 {"Prev Pick", "Next Pick", "First Open Pick"}, false);
-  const std::array<PictureBox*, 3> miniPictures = {picMBrd_, picMRos_, picMPos_};
-  const std::array<QTimer*, 3> miniTimers = {timMBrd_, timMRos_, timMPos_};
   for (std::size_t i = 0; i < mMiniBars_.size(); ++i) {
-    mMiniBars_[i] = std::make_unique<clsMiniBar>();
-    miniPictures[i]->SetBackColor(kWhite);
-    basButtonMocks::SetUpMiniBar(*mMiniBars_[i], miniPictures[i], miniTimers[i], 22, 1);
-    connect(mMiniBars_[i].get(), &clsMiniBar::Click, this,
+    connect(mMiniBars_[i], &clsMiniBar::Click, this,
             [this, i](int32_t index) { MiniBarClick(static_cast<int32_t>(i), index); });
   }
 
-  controller_ = std::make_unique<clsUIUserMock>(*this);
-  SetCommands(controller_.get());
+  controller_ = Adopt(std::make_unique<clsUIUserMock>(*this));
 
-  connect(mPN_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mPN_Click(i); });
-  connect(mAR_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
-  connect(mTabTeam_.get(), &clsTabStrip::Click, this, [this](int32_t i) {
+  connect(mPN_, &clsButton::Click, this, [this](int32_t i) { controller_->mPN_Click(i); });
+  connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
+  connect(mTabTeam_, &clsTabStrip::Click, this, [this](int32_t i) {
     SelectTeamTab(i);
     controller_->mTabTeam_Click(i);
   });
-  connect(mTabPossible_.get(), &clsTabStrip::Click, this, [this](int32_t i) {
+  connect(mTabPossible_, &clsTabStrip::Click, this, [this](int32_t i) {
     for (int32_t t = 0; t < mTabPossible_->Tabs(); ++t) mTabPossible_->SetTabSelected(t, t == i);
     mTabPossible_->RedrawBorder(i);
     controller_->mTabPossible_Click(i);
@@ -147,14 +114,12 @@ frmUserMock::frmUserMock(QWidget* parent)
   connect(optListF_, &QRadioButton::clicked, this,
           [this] { controller_->SetPickDisplayMode(clsUIUserMock::kListMode); });
   SetDisplayMode(clsUIUserMock::kBoardMode);
-  loaded_ = true;
+  StartLayout(200);
 }
 
 frmUserMock::~frmUserMock() {
   frmLogic::Unload();
   if (busyCursor_) QApplication::restoreOverrideCursor();
-  // The controller draws into the widgets: it goes first.
-  controller_.reset();
 }
 
 FlexGridModel& frmUserMock::PickGrid() { return flxPick_->Model(); }
@@ -232,15 +197,9 @@ void frmUserMock::MiniBarClick(int32_t grid, int32_t index) {
   mMiniBars_[static_cast<std::size_t>(grid)]->SetEnabled(true);
 }
 
-void frmUserMock::resizeEvent(QResizeEvent* event) {
-  frmPage::resizeEvent(event);
-  if (loaded_ && !isMinimized()) LayOut();
-}
-
 void frmUserMock::LayOut() {
   const int32_t w = width();
   const int32_t h = height();
-  if (w < 200 || h < 200) return;
 
   // The band: status on the left, the legend, then the two bars.
   picActive_->setGeometry(0, 0, w, kBandHeight);
@@ -249,8 +208,9 @@ void frmUserMock::LayOut() {
   lblActive_[1]->setGeometry(8, 34, barsLeft - 140, 24);
   lblColour_[0]->setGeometry(barsLeft - 124, 8, 110, 22);
   lblColour_[1]->setGeometry(barsLeft - 124, 34, 110, 22);
-  picPN_->setGeometry(barsLeft, (kBandHeight - kBarHeight) / 2, kBarWidth, kBarHeight);
-  picAR_->setGeometry(barsLeft + kBarWidth + kGap, (kBandHeight - kBarHeight) / 2, kBarWidth, kBarHeight);
+  mPN_->PictureControl()->setGeometry(barsLeft, (kBandHeight - kBarHeight) / 2, kBarWidth, kBarHeight);
+  mAR_->PictureControl()->setGeometry(barsLeft + kBarWidth + kGap, (kBandHeight - kBarHeight) / 2, kBarWidth,
+                                      kBarHeight);
 
   // The board on the left, the available players and the roster beside it.
   const int32_t top = kBandHeight + kGap;
@@ -266,14 +226,16 @@ void frmUserMock::LayOut() {
     caption->setGeometry(6, 2, std::max(width - 200, 60), kCaptionHeight);
     mini->move(std::max(width - mini->width() - 6, 0), 2);
   };
-  header(lblBoard_, picMBrd_, boardWidth);
+  header(lblBoard_, mMiniBars_[clsUIUserMock::kPickGrid]->OPPicture(), boardWidth);
   optListF_->setGeometry(std::max(boardWidth - 300, 150), 2, 90, kCaptionHeight);
   optBoardF_->setGeometry(std::max(boardWidth - 205, 245), 2, 100, kCaptionHeight);
   flxPick_->setGeometry(4, kCaptionHeight + 6, boardWidth - 8, rest - kCaptionHeight - 10);
 
   for (auto [panel, caption, mini, tabs, grid] :
-       {std::tuple{picPossible_, lblPossible_, picMPos_, picTabPossible_, flxPossible_},
-        std::tuple{picTeam_, lblRoster_, picMRos_, picTabTeam_, flxTeam_}}) {
+       {std::tuple{picPossible_, lblPossible_, mMiniBars_[clsUIUserMock::kPossibleGrid]->OPPicture(),
+                   picTabPossible_, flxPossible_},
+        std::tuple{picTeam_, lblRoster_, mMiniBars_[clsUIUserMock::kTeamGrid]->OPPicture(), picTabTeam_,
+                   flxTeam_}}) {
     const int32_t pw = panel->width();
     const int32_t ph = panel->height();
     header(caption, mini, pw);
@@ -281,14 +243,8 @@ void frmUserMock::LayOut() {
     grid->setGeometry(4, kCaptionHeight + 4 + kTabHeight, pw - 8, ph - kCaptionHeight - kTabHeight - 8);
   }
   // The strips and their frames are drawn again at the new sizes.
-  for (auto [strip, selected] : {std::pair{mTabPossible_.get(), controller_->SelectedPositionTab()},
-                                 std::pair{mTabTeam_.get(), controller_->SelectedTeamTab()}}) {
-    if (strip->Tabs() == 0) continue;
-    strip->DrawFullToolbar();
-    strip->RedrawBorder(selected);
-    strip->RefreshTab();
-    strip->RefreshBorder();
-  }
+  RedrawTabStrip(*mTabPossible_, controller_->SelectedPositionTab());
+  RedrawTabStrip(*mTabTeam_, controller_->SelectedTeamTab());
 }
 
 }  // namespace user_mock_page_ui

@@ -5,26 +5,15 @@
 // every click to the page's controller (clsUIUserMock), which answers the
 // page switch, the close question and the File menu as well.
 
-#include <QTimer>
-#include <array>
-#include <cstdint>
-#include <memory>
-
-#include "shell/ui/frmPage.h"
+#include "shell/ui/frmPageFrame.h"
 #include "user_mock_page/UserMockPageView.h"
 
-class FlexGridWidget;
-class PictureBox;
-class QLabel;
 class QRadioButton;
-class clsButton;
-class clsMiniBar;
-class clsTabStrip;
 class clsUIUserMock;
 
 namespace user_mock_page_ui {
 
-class frmUserMock : public shell_ui::frmPage, public UserMockPageView {
+class frmUserMock : public shell_ui::frmPageFrame, public UserMockPageView {
   Q_OBJECT
 
  public:
@@ -37,10 +26,10 @@ class frmUserMock : public shell_ui::frmPage, public UserMockPageView {
   FlexGridWidget* flxPick() const { return flxPick_; }
   FlexGridWidget* flxPossible() const { return flxPossible_; }
   FlexGridWidget* flxTeam() const { return flxTeam_; }
-  clsButton* mPN() const { return mPN_.get(); }
-  clsButton* mAR() const { return mAR_.get(); }
-  clsTabStrip* mTabTeam() const { return mTabTeam_.get(); }
-  clsTabStrip* mTabPossible() const { return mTabPossible_.get(); }
+  clsButton* mPN() const { return mPN_; }
+  clsButton* mAR() const { return mAR_; }
+  clsTabStrip* mTabTeam() const { return mTabTeam_; }
+  clsTabStrip* mTabPossible() const { return mTabPossible_; }
   QLabel* lblActive(int32_t i) const { return lblActive_.at(static_cast<std::size_t>(i)); }
   QLabel* lblRoster() const { return lblRoster_; }
   QRadioButton* optBoardF() const { return optBoardF_; }
@@ -64,52 +53,39 @@ class frmUserMock : public shell_ui::frmPage, public UserMockPageView {
   void LoadLogicWindow() override;
   void ShowLogicWindow() override;
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
-  void LayOut();
+  void LayOut() override;
   void MiniBarClick(int32_t grid, int32_t index);
 
   PictureBox* picActive_;
   std::array<QLabel*, 2> lblActive_{};
-  PictureBox* picAR_;
-  PictureBox* picPN_;
-  QTimer* timAR_;
-  QTimer* timPN_;
+  clsButton* mAR_;
+  clsButton* mPN_;
   std::array<QLabel*, 2> lblColour_{};
 
   PictureBox* picPick_;
   QLabel* lblBoard_;
-  PictureBox* picMBrd_;
-  QTimer* timMBrd_;
   QRadioButton* optListF_;
   QRadioButton* optBoardF_;
   FlexGridWidget* flxPick_;
 
   PictureBox* picPossible_;
   QLabel* lblPossible_;
-  PictureBox* picMPos_;
-  QTimer* timMPos_;
   PictureBox* picTabPossible_;
   QTimer* timTabPossible_;
+  clsTabStrip* mTabPossible_;
   FlexGridWidget* flxPossible_;
 
   PictureBox* picTeam_;
   QLabel* lblRoster_;
-  PictureBox* picMRos_;
-  QTimer* timMRos_;
   PictureBox* picTabTeam_;
   QTimer* timTabTeam_;
+  clsTabStrip* mTabTeam_;
   FlexGridWidget* flxTeam_;
 
-  std::unique_ptr<clsButton> mAR_;
-  std::unique_ptr<clsButton> mPN_;
-  std::array<std::unique_ptr<clsMiniBar>, 3> mMiniBars_;
-  std::unique_ptr<clsTabStrip> mTabPossible_;
-  std::unique_ptr<clsTabStrip> mTabTeam_;
-  std::unique_ptr<clsUIUserMock> controller_;
-  bool loaded_ = false;
+  // Picks, roster and available players, as clsUIUserMock::Grid counts them.
+  std::array<clsMiniBar*, 3> mMiniBars_{};
+  clsUIUserMock* controller_;
   bool busyCursor_ = false;
 };
 

@@ -198,6 +198,54 @@ TEST_F(DisplayEditor, FailedSaveKeepsTheChangedFlag) {
   EXPECT_TRUE(editor.ChangesMade());
 }
 
+TEST_F(DisplayEditor, TitlesAreTypedAndFormatAndAlignmentChosenFromLists) {
+  Tick(0);
+  Tick(1);
+  list.ClickCell(2, C::kColTitle1);
+  list.Type("Pass");
+  list.Key(kdtest::kKeyEnter);
+  list.ClickCell(2, C::kColTitle2);
+  list.Type("Yds");
+  list.Key(kdtest::kKeyEnter);
+  EXPECT_EQ(editor.Grid().Title1(1), "Pass");
+  EXPECT_EQ(editor.Grid().Title2(1), "Yds");
+  EXPECT_EQ(preview.TextMatrix(0, 1), "Pass");
+
+  list.ClickCell(2, C::kColAlign);
+  ASSERT_EQ(list.normList.items, (std::vector<std::string>{"Left", "Center", "Right"}));
+  list.ClickListItem(list.normList, 1);
+  EXPECT_EQ(editor.Grid().Align(1), 4);
+  EXPECT_EQ(Cell(2, C::kColAlign), "      Center");
+
+  // The formats offered are those of the category's own kind.
+  list.ClickCell(2, C::kColFormat);
+  ASSERT_GE(list.normList.ListCount(), 2);
+  const std::string chosen = list.normList.items[1];
+  list.ClickListItem(list.normList, 1);
+  EXPECT_EQ(editor.Grid().Decimals(1), list.normList.data[1]);
+  EXPECT_EQ(runtime::Trim(Cell(2, C::kColFormat)), runtime::Trim(chosen));
+  EXPECT_TRUE(editor.ChangesMade());
+}
+
+TEST_F(DisplayEditor, NewStartsEmptyAndADamagedFileIsNamedInAMessageAndNotOpened) {
+  Tick(0);
+  fakes.files.AnswerOwn("Mine");
+  editor.FileCommand(9);
+  kdtest::WriteFile(dir.Path() + "dis/Bad.dis", "not a display grid");
+  fakes.files.AnswerOwn("Bad.dis");
+  editor.FileCommand(7);
+  ASSERT_FALSE(fakes.messages.messages.empty());
+  EXPECT_NE(fakes.messages.messages.back().text.find("The file is not a display grid or is damaged."),
+            std::string::npos);
+  EXPECT_EQ(editor.Grid().ColumnMax(), 0);
+
+  fakes.files.AnswerOwn("Fresh");
+  editor.FileCommand(6);
+  EXPECT_EQ(editor.Grid().ColumnMax(), -1);
+  EXPECT_EQ(list.model.Rows(), 1);
+  EXPECT_FALSE(editor.ChangesMade());
+}
+
 // Widths taken from the preview stay within 1..1600 (the preview then shows
 // the width kept), show in the column list and mark the grid changed.
 TEST_F(DisplayEditor, WidthsTakenFromThePreviewStayWithinOneTo1600AndAreAChange) {

@@ -14,6 +14,7 @@
 #include "JobProject.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
+#include "core/basColourScheme.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
@@ -31,10 +32,10 @@ constexpr int32_t kPositions = 17;  // rows of the template database's tblPositi
 
 class FakeLeagueView final : public LeaguePageView {
  public:
-  EditFlexGridView* MainGrid() override { return &grid; }
-  EditFlexTextBox* MainText() override { return &grid.text; }
-  EditFlexComboBox* MainCombo() override { return &grid.combo; }
-  EditFlexListBox* MainList() override { return &grid.normList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
   int32_t ListAreaHeight() const override { return 99999; }
   FlexGridModel& PositionSelectionGrid() override { return positions; }
   void SelectTab(int32_t) override {}
@@ -262,6 +263,78 @@ TEST_F(LeaguePageTest, CancelledSaveAsDuringTheCloseQuestionKeepsThePage) {
   EXPECT_TRUE(ui.page->ChangesMade());
   seams.messages.Answer("nosave");
   EXPECT_TRUE(ui.page->QueryUnload());
+}
+
+TEST_F(LeaguePageTest, TickingAPositionAddsItsRosterRowAndMergingItColoursTheRow) {
+  ui.Open();
+  ASSERT_EQ(ui.view.positions.TextMatrix(1, 2), " Quarterback");
+  ui.page->flxPosCat_MouseUp(1, 1);
+  EXPECT_TRUE(ui.page->ChangesMade());
+  ASSERT_EQ(ui.Grid().Rows(), 4);
+  EXPECT_EQ(ui.Grid().TextMatrix(3, 1), " Quarterback");
+  EXPECT_EQ(ui.Grid().TextMatrix(3, 3), " QB");
+  // Merge the quarterbacks into the running backs, chosen from the list of every position.
+  ui.view.grid.ClickCell(3, 3);
+  ASSERT_GT(ui.view.grid.normList.ListCount(), 3);
+  EXPECT_EQ(ui.view.grid.normList.items[1], " QB");
+  ASSERT_EQ(ui.view.grid.normList.items[2], " RB");
+  ui.view.grid.ClickListItem(ui.view.grid.normList, 2);
+  const int32_t qb = std::stoi(ui.Grid().TextMatrix(3, 0));
+  EXPECT_EQ(ui.page->Positions().PosAbr(ui.page->Positions().MergeAsID(qb)), "RB");
+  EXPECT_EQ(ui.Grid().TextMatrix(3, 3), " RB");
+  EXPECT_EQ(ui.Grid().CellBackColorAt(3, 1), PaletteColour[basColourScheme::kTitleRowColour]);
+  // Unticked, the row goes again.
+  ui.page->flxPosCat_MouseUp(1, 1);
+  EXPECT_EQ(ui.Grid().Rows(), 3);
+}
+
+TEST_F(LeaguePageTest, TeamNamesAreTypedAndStrategiesAndPickOwnersChosenFromLists) {
+  std::filesystem::create_directories(FileTypeFolder[kPageDraftStrategies]);
+  for (const char* name : {"Bold.stg", "Safe.stg"}) std::ofstream(FileTypeFolder[kPageDraftStrategies] + name) << "x";
+  ui.Open();
+  ui.page->mTab_Click(Page::kTabTeams);
+  ui.AddTeams(2);
+  ui.Edit(1, 2, "Hawks");
+  ui.Edit(2, 2, "   ");  // a blank name is refused
+  EXPECT_EQ(ui.page->TeamNames(), (std::vector<std::string>{"Hawks", "Team 2"}));
+
+  ui.view.grid.ClickCell(2, 3);
+  ASSERT_EQ(ui.view.grid.normList.items, (std::vector<std::string>{" Bold.stg", " Safe.stg"}));
+  ui.view.grid.ClickListItem(ui.view.grid.normList, 1);
+  EXPECT_EQ(ui.page->Strategies()[1], "Safe.stg");
+  EXPECT_EQ(ui.Grid().TextMatrix(2, 3), " Safe.stg");
+
+  ui.page->mBoard_Click(0);
+  ui.view.grid.ClickCell(1, 4);  // pick 1
+  ASSERT_EQ(ui.view.grid.normList.ListCount(), 2);
+  ui.view.grid.ClickListItem(ui.view.grid.normList, 1);
+  EXPECT_EQ(ui.page->DraftOrder().front(), 2);
+  EXPECT_EQ(ui.Grid().TextMatrix(1, 4), " Team 2");
+}
+
+TEST_F(LeaguePageTest, AnOrderBeyondTheLargestDraftIsRefusedWithTheLimit) {
+  ui.Open();
+  ui.AddTeams(40);
+  ui.SetRounds("251");
+  ui.page->mBoard_Click(0);
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].caption, "Create Order Canceled");
+  EXPECT_EQ(seams.messages.messages[0].text, " The draft order may hold at most 10000 picks.");
+  EXPECT_TRUE(ui.page->DraftOrder().empty());
+}
+
+TEST_F(LeaguePageTest, AFailedSaveAsKeepsTheOldName) {
+  ui.Open();
+  ui.AddTeams(1);
+  seams.files.AnswerOwn("Kept.lgp");
+  ui.page->FileCommand(10);
+  ui.AddTeams(1);
+  std::filesystem::remove_all(FileTypeFolder[kPageLeagueProperties]);
+  seams.files.AnswerOwn("Lost.lgp");
+  ui.page->FileCommand(10);
+  EXPECT_EQ(ui.page->DocumentName(), "Kept.lgp");
+  EXPECT_TRUE(ui.page->ChangesMade());
+  EXPECT_EQ(GlobalProject().Value(kProjLeaguePropertiesFile), "Kept.lgp");
 }
 
 // A league built and saved by the page drives the automatic mock draft.

@@ -1,128 +1,16 @@
-// The projected-stats page's controller, headless: the job project's
-// database (QBs with rushing yards, one point a yard) under the grid
-// editor's fakes, questions answered by the scripted seams.
+// The projected-stats page's grid headless: tabs, sorting, corrections,
+// their rescoring and undo.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <limits>
-#include <string>
 
-#include "DatabaseFixtures.h"
-#include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
 #include "HostileFiles.h"
-#include "JobProject.h"
-#include "ScoringRules.h"
-#include "core/PageCode.h"
-#include "core/basMockDraftSettings.h"
-#include "core/basMockItUp.h"
-#include "core/clsCheatIsolate.h"
-#include "core/clsSettingsKD.h"
-#include "database/clsDisplayGridIsolate.h"
-#include "database/clsKickwellDB.h"
-#include "draft_inputs/basSCOFileControl.h"
-#include "editors/projected_stats/ProjectedStatsView.h"
-#include "editors/projected_stats/clsUIProjectedStats2.h"
-#include "engine/basMockDraftCalculation.h"
-#include "engine/clsMockDraft.h"
-#include "engine/clsMockRoster.h"
-#include "shell/basUIControl.h"
+#include "ProjectedStatsFixture.h"
 
 namespace {
 
-constexpr int32_t kName = 51;
-constexpr int32_t kPoints = 44;
-constexpr int32_t kRushYards = 14;
-constexpr int32_t kADP = 88;
-constexpr int32_t kPassTD = 4;
-constexpr int32_t kRushTD = 15;
-
-struct Picture final : FlexGridPicture {
-  int32_t WidthPixels() const override { return 14; }
-  int32_t HeightPixels() const override { return 14; }
-};
-
-class FakeProjectedView final : public ProjectedStatsView {
- public:
-  EditFlexGridView* StatGrid() override { return &grid; }
-  EditFlexTextBox* StatText() override { return &grid.text; }
-  EditFlexComboBox* StatCombo() override { return &grid.combo; }
-  void SetTabs(const std::vector<std::string>& c) override { tabs = c; }
-  void SelectTab(int32_t) override {}
-  void SetHeading(const std::string& t) override { heading = t; }
-  void SetSourceLabels(const std::string&, const std::string&) override {}
-  std::shared_ptr<const FlexGridPicture> CheckPicture(bool) override { return picture; }
-  std::shared_ptr<const FlexGridPicture> SortArrow(bool) override { return picture; }
-
-  kdtest::FakeEditFlexGrid grid;
-  std::vector<std::string> tabs;
-  std::string heading;
-  std::shared_ptr<const FlexGridPicture> picture = std::make_shared<Picture>();
-};
-
-void WriteGrid(const std::string& path, const std::vector<int32_t>& categories) {
-  clsDisplayGridIsolate grid;
-  grid.SetColumnMax(static_cast<int32_t>(categories.size()) - 1);
-  for (std::size_t i = 0; i < categories.size(); ++i) {
-    const auto c = static_cast<int32_t>(i);
-    grid.SetTableFieldID(c, categories[i]);
-    grid.SetOrderNumber(c, static_cast<uint8_t>(c + 1));
-    grid.SetColumnWidth(c, 50);
-    grid.SetTitle2(c, "T" + std::to_string(categories[i]));
-  }
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  grid.SetFilePath(path);
-  ASSERT_TRUE(grid.SaveFile());
-}
-
-class ProjectedStatsPageTest : public ::testing::Test {
- protected:
-  ProjectedStatsPageTest() {
-    WriteGrid(FileTypeFolder[kPageDisplayGrids] + "Test.dis", {kName, kPoints, kRushYards, kADP});
-    for (int32_t s = kSetFirstDisplayGrid; s <= kSetLastDisplayGrid; ++s)
-      basMockDraftSettings::GlobalSettings().SetStringVal(s, "Test.dis");
-    ProjectOpenMode = 1;
-  }
-  ~ProjectedStatsPageTest() override {
-    page.reset();
-    ProjectOpenMode = 0;
-  }
-
-  clsUIProjectedStats2& Open() {
-    page = std::make_unique<clsUIProjectedStats2>(view);
-    EXPECT_TRUE(page->ActivateForm());
-    return *page;
-  }
-  FlexGridModel& Grid() { return view.grid.Model(); }
-  int32_t ColOf(int32_t cat) {
-    for (int32_t c = 0; c < Grid().Cols(); ++c)
-      if (page->ColumnCategory(c) == cat) return c;
-    return -1;
-  }
-  int32_t RowOf(const std::string& name) {
-    for (int32_t r = 2; r < Grid().Rows(); ++r)
-      if (Grid().TextMatrix(r, ColOf(kName)).find(name) != std::string::npos) return r;
-    return -1;
-  }
-  std::vector<std::string> Column(int32_t cat) {
-    std::vector<std::string> out;
-    for (int32_t r = 2; r < Grid().Rows(); ++r) out.push_back(Grid().TextMatrix(r, ColOf(cat)));
-    return out;
-  }
-  void ClickHeading(int32_t col) {
-    view.grid.mouseRow = 1;
-    view.grid.mouseCol = col;
-    page->mFlxProjected_Click();
-  }
-  std::string Stored(const std::string& sql) { return kdtest::QueryText(project.databasePath, sql); }
-  double Value(const std::string& sql) { return std::atof(Stored(sql).c_str()); }
-
-  kdtest::JobProject project;
-  FakeProjectedView view;
-  std::unique_ptr<clsUIProjectedStats2> page;
-};
+using namespace pstest;
 
 TEST_F(ProjectedStatsPageTest, ShowsThePlayersOfTheFirstPositionByName) {
   Open();
@@ -166,6 +54,32 @@ TEST_F(ProjectedStatsPageTest, DontSaveOnCloseUndoesAndCancelKeepsThePage) {
   project.seams.messages.Answer("nosave");
   EXPECT_TRUE(page->QueryUnload());
   EXPECT_EQ(Value("SELECT Fld4 FROM tblStat3 WHERE Week = 250 AND PlayerID = " + player), 300);
+}
+
+// A correction that had to make the player's season rows used to leave them
+// behind after undo, so that the cheat sheet then ranked him with 0 points.
+TEST_F(ProjectedStatsPageTest, UndoAndDontSaveDeleteTheSeasonRowsACorrectionMade) {
+  for (const bool dontSave : {false, true}) {
+    SCOPED_TRACE(dontSave ? "Don't Save" : "undo");
+    const std::string name = dontSave ? "Aaron, Zed" : "Aaron, Yul";
+    const std::string id = std::to_string(kdtest::AddTestPlayer(project.databasePath, dontSave ? 106 : 105, name, 1, 2));
+    const std::string rows = "SELECT (SELECT COUNT(*) FROM tblStat0 WHERE PlayerID = " + id +
+                             ") || '/' || (SELECT COUNT(*) FROM tblStat3 WHERE PlayerID = " + id + ");";
+    ASSERT_EQ(Stored(rows), "0/0");
+    Open();
+    Correct(name, kRushYards, "50");
+    Correct(name, kRushYards, "60");
+    ASSERT_EQ(Stored(rows), "1/1");
+    if (dontSave) {
+      project.seams.messages.Answer("nosave");
+      ASSERT_TRUE(page->QueryUnload());
+    } else {
+      page->UndoStatChanges();
+      EXPECT_EQ(Grid().TextMatrix(RowOf(name), 1), "");
+    }
+    EXPECT_EQ(Stored(rows), "0/0");
+    page.reset();
+  }
 }
 
 TEST_F(ProjectedStatsPageTest, HeadingClicksSortDescendingThenAlternate) {
@@ -244,11 +158,6 @@ class RescoredCorrectionTest : public ProjectedStatsPageTest {
                        " (1, 250, 10, 2024), (2, 250, 10, 2024), (3, 250, 3, 2024);");
   }
 
-  void Correct(const std::string& name, int32_t cat, const std::string& text) {
-    const int32_t row = RowOf(name);
-    ASSERT_GT(row, 1) << name;
-    page->mFlxProjected_ValidateFlexText(row, ColOf(cat), text, Grid().TextMatrix(row, ColOf(cat)));
-  }
   std::string PointsShown(const std::string& name) { return Grid().TextMatrix(RowOf(name), ColOf(kPoints)); }
   // Every stat table's season rows of the player, each value as SQLite quotes it.
   std::string SeasonRowBytes(int32_t playerID) {

@@ -1,18 +1,30 @@
 // The projected-stats page's window in the real main window, offscreen, on
 // the bundled 2024 database: reached from Edit > Projected Stats, a stat
-// typed into the grid rescoring the player, and "Don't Save" on leaving.
-// What the page does is tested on its controller.
+// typed into the grid rescoring the player, and "Don't Save" on leaving;
+// the new-file dialog from File > New, the properties window from the
+// options bar and the strain-file dialog from the File menu, each used with
+// the mouse and the keyboard. What they do is tested on their controllers.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
+#include "DatabaseFixtures.h"
 #include "MainWindowHarness.h"
 #include "core/basMockItUp.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "editors/projected_stats/ui/frmNewProjected.h"
+#include "editors/projected_stats/ui/frmProInfo.h"
 #include "editors/projected_stats/ui/frmProjected.h"
+#include "editors/projected_stats/ui/frmStrain.h"
+#include "shell/basCheatSheetMenu.h"
+#include "shell/ui/frmFile.h"
+#include "toolkit/ui/clsMiniBar.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/runtime/Text.h"
 #include "shell/ui/frmMessage.h"
@@ -23,7 +35,10 @@ void RegisterWindows();
 
 namespace {
 
+using editors_projected_stats_ui::frmNewProjected;
+using editors_projected_stats_ui::frmProInfo;
 using editors_projected_stats_ui::frmProjected;
+using editors_projected_stats_ui::frmStrain;
 constexpr int32_t kPoints = 44;
 constexpr int32_t kRushYards = 14;
 
@@ -35,6 +50,16 @@ class ProjectedStatsWindowTest : public kdtest::MainWindowTest {
     GlobalProject().SetValue(kProjProjectedStatsFile, "2010 Default Stats.pro");
     window->mnuEdit(2)->trigger();
     return qobject_cast<frmProjected*>(window->CurrentPageForm());
+  }
+  // Types the name into the file dialog and confirms it with Enter.
+  void AnswerFileDialog(const std::string& name) {
+    script.Then<frmFile>([name](frmFile* dialog) {
+      dialog->txtFileName()->setText(QString::fromStdString(name));
+      QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+    });
+  }
+  static void ClickOption(QAbstractButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
   }
   static int32_t ColOf(frmProjected* page, int32_t cat) {
     for (int32_t c = 0; c < page->flxProjected()->Model().Cols(); ++c)
@@ -80,6 +105,87 @@ TEST_F(ProjectedStatsWindowTest, ACorrectionRescoresThePlayerAndDontSaveUndoesIt
     if (page->flxProjected()->Model().TextMatrix(r, 0) == player) {
       EXPECT_EQ(page->flxProjected()->Model().TextMatrix(r, col), oldYards);
     }
+}
+
+// What a New from the bundled 2024 master file gives: the sample database,
+// player for player and season row for season row.
+TEST_F(ProjectedStatsWindowTest, FileNewFromTheBundledMasterFileBuildsTheSampleDatabase) {
+  frmProjected* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  std::string season;
+  script.Then<frmNewProjected>([this, &season](frmNewProjected* w) {
+    EXPECT_TRUE(w->isModal());
+    ClickOption(w->Option1(2));
+    EXPECT_FALSE(w->lblSt()->isEnabled());
+    QTest::mouseClick(w->picUp(), Qt::LeftButton);
+    w->picDown()->setFocus();
+    QTest::keyClick(w->picDown(), Qt::Key_Space);
+    season = w->lblYear()->text().toStdString();
+    kdtest::PressSoon(*pointer, w->mOK(), 0);
+  });
+  AnswerFileDialog("Built");
+  window->mnuFile(basCheatSheetMenu::kNewDocument)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(season, " 2024");
+  EXPECT_EQ(page->Controller().FileName(), "Built.pro");
+  EXPECT_EQ(page->Controller().Year(), 2024);
+  EXPECT_GT(page->flxProjected()->Model().Rows(), 100);
+  EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), "2010 Default Stats.pro");
+
+  const std::string folder = FileTypeFolder[kPageProjectedStats];
+  // Every row of the table (of its season, for a stat table), each value as
+  // SQLite quotes it.
+  const auto rows = [&folder](const std::string& file, const std::string& table) {
+    const std::string path = folder + file;
+    const std::string values = kdtest::QueryText(
+        path, "SELECT group_concat('quote(' || name || ')', '||'',''||') FROM pragma_table_info('" + table + "');");
+    return kdtest::QueryText(path, "SELECT group_concat(" + values + ", ';') FROM (SELECT * FROM " + table +
+                                       (table == "tblPlayers" ? "" : " WHERE Week = 250") + " ORDER BY ID);");
+  };
+  for (const std::string table : {"tblPlayers", "tblStat0", "tblStat2", "tblStat3", "tblStat4", "tblStat6"}) {
+    SCOPED_TRACE(table);
+    const std::string built = rows("Built.pro", table);
+    EXPECT_GT(built.size(), 1000U);
+    EXPECT_TRUE(built == rows("2010 Default Stats.pro", table));
+  }
+}
+
+TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheWholeApplication) {
+  frmProjected* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  std::vector<std::string> values;
+  bool applicationModal = false;
+  script.Then<frmProInfo>([&](frmProInfo* w) {
+    applicationModal = w->windowModality() == Qt::ApplicationModal;
+    for (int32_t row = 0; row < 7; ++row) values.push_back(w->lblVal(row)->text().toStdString());
+    EXPECT_TRUE(w->chkOW()->isChecked());
+    QTest::keyClick(w, Qt::Key_Escape);
+  });
+  const ButtonRect r = page->mOP()->Rect(3);
+  QTest::mouseClick(page->mOP()->OPPicture(), Qt::LeftButton, {},
+                    QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(applicationModal);
+  EXPECT_EQ(values, (std::vector<std::string>{" 2010 Default Stats.pro", " 2024", " 1", " None", " 0", " 0", " None"}));
+}
+
+TEST_F(ProjectedStatsWindowTest, CreateProjectionStrainFileOpensItsDialogFromTheFileMenu) {
+  ASSERT_NE(OpenPage(), nullptr);
+  std::string source;
+  script.Then<frmStrain>([this, &source](frmStrain* w) {
+    EXPECT_EQ(w->windowTitle().toStdString(), "Create Projection Strain File");
+    kdtest::PressSoon(*pointer, w->mSt(), 0);
+  });
+  AnswerFileDialog("2010 Default Stats.pro");
+  script.Then<frmStrain>([&source](frmStrain* w) {
+    source = w->lblSt()->text().toStdString();
+    QTest::keyClicks(w->txtURL(), "example.org");
+    EXPECT_EQ(w->Controller().SourceSite(), "example.org");
+    QTest::keyClick(w, Qt::Key_Escape);
+  });
+  window->mnuFile(basCheatSheetMenu::kCreateStrain)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(source, " 2010 Default Stats.pro");
 }
 
 }  // namespace

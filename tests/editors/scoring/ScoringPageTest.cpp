@@ -28,6 +28,7 @@ namespace {
 using Col = clsUIScoringSystem2::Column;
 constexpr int32_t kPassingYards = 3;  // sub-category 1, "Passing"
 constexpr int32_t kPassAttempts = 1;
+constexpr int32_t kRushingYards = 14;  // sub-category 2, "Rushing"
 
 struct Picture final : FlexGridPicture {
   int32_t WidthPixels() const override { return 14; }
@@ -38,10 +39,10 @@ class FakeScoringView final : public ScoringPageView {
  public:
   // The window's position list toggles an item per click, as here.
   FakeScoringView() { grid.normList.multiSelect = 1; }
-  EditFlexGridView* RuleGrid() override { return &grid; }
-  EditFlexTextBox* RuleText() override { return &grid.text; }
-  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
-  EditFlexListBox* PositionList() override { return &grid.normList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
   int32_t ListAreaHeight() const override { return 99999; }
   FlexGridModel& CategoryGrid() override { return categories; }
   void SetTabs(const std::vector<std::string>& c) override { tabs = c; }
@@ -304,6 +305,60 @@ TEST_F(ScoringPageTest, EmptyScoringFileOpensAsAnEmptySystem) {
   EXPECT_FALSE(page->ChangesMade());
   EXPECT_TRUE(seams.messages.captions.empty());
   EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Empty.sco");
+}
+
+TEST_F(ScoringPageTest, ASubCategoryTabShowsOnlyItsOwnRulesAndTakesNewOnes) {
+  WriteSystem("Half.sco", [](clsScoringIsolate& s) {
+    AddRule(s, 1, kPassingYards, 25, -99999, 99999, 0, 2, 0);
+    AddRule(s, 1, kRushingYards, 10, -99999, 99999, 0, 2, 0);
+  });
+  Open("Half.sco");
+  page->mTab_Click(2);
+  ASSERT_EQ(grid().Rows(), 4);
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColName), "Rushing");
+  EXPECT_EQ(grid().TextMatrix(3, Col::kColName), "Rushing Yards");
+  EXPECT_EQ(grid().TextMatrix(3, Col::kColForEvery), "10");
+  const int32_t row = AddRuleFor(kRushingYards);
+  EXPECT_EQ(grid().Rows(), 5);
+  EXPECT_EQ(grid().TextMatrix(row, Col::kColName), "Rushing Yards");
+  EXPECT_EQ(grid().TextMatrix(row, Col::kColMax), "No Limit");
+  EXPECT_EQ(page->Scoring().RecordCount(), 3);
+}
+
+TEST_F(ScoringPageTest, NewSystemIsWrittenAtOnceAndNamedInTheProject) {
+  WriteSystem("Half.sco", [](clsScoringIsolate& s) { AddRule(s, 1, kPassingYards, 25, -99999, 99999, 0, 2, 0); });
+  Open("Half.sco");
+  seams.files.AnswerOwn("Fresh.sco");
+  page->FileCommand(6);
+  EXPECT_EQ(page->FileName(), "Fresh.sco");
+  EXPECT_EQ(page->Scoring().RecordCount(), 0);
+  EXPECT_EQ(grid().Rows(), 2);
+  EXPECT_FALSE(page->ChangesMade());
+  EXPECT_TRUE(std::filesystem::exists(ScoFolder() + "Fresh.sco"));
+  EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Fresh.sco");
+}
+
+TEST_F(ScoringPageTest, SaveAsWritesTheNewFileAndAFailedOneKeepsTheOldName) {
+  WriteSystem("Half.sco", [](clsScoringIsolate& s) { AddRule(s, 1, kPassingYards, 25, -99999, 99999, 0, 2, 0); });
+  const std::string before = ReadBytes(ScoFolder() + "Half.sco");
+  Open("Half.sco");
+  AddRuleFor(kPassAttempts);
+  seams.files.AnswerOwn("Copy.sco");
+  page->FileCommand(10);
+  EXPECT_EQ(page->FileName(), "Copy.sco");
+  EXPECT_FALSE(page->ChangesMade());
+  EXPECT_EQ(ReadBytes(ScoFolder() + "Half.sco"), before);
+  clsScoringIsolate copy;
+  ASSERT_TRUE(basSCOFileControl::ReadScoFileToIsolate(ScoFolder() + "Copy.sco", copy));
+  EXPECT_EQ(copy.RecordCount(), 2);
+
+  AddRuleFor(kRushingYards);
+  std::filesystem::remove_all(ScoFolder());
+  seams.files.AnswerOwn("Lost.sco");
+  page->FileCommand(10);
+  EXPECT_EQ(page->FileName(), "Copy.sco");
+  EXPECT_TRUE(page->ChangesMade());
+  EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Copy.sco");
 }
 
 // Files the page must refuse, each with one message, never adopting them:

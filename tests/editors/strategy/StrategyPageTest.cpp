@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "DatabaseFixtures.h"
@@ -15,7 +16,7 @@
 #include "core/basMockItUp.h"
 #include "editors/strategy/StrategyPageView.h"
 #include "editors/strategy/clsUIStrategy.h"
-#include "shell/basUIControl.h"
+#include "platform/runtime/Text.h"
 
 namespace {
 
@@ -24,11 +25,11 @@ using Button = clsUIStrategy::RuleButton;
 
 class FakeStrategyView final : public StrategyPageView {
  public:
-  EditFlexGridView* RuleGrid() override { return &grid; }
-  EditFlexTextBox* RuleText() override { return &grid.text; }
-  EditFlexComboBox* RuleCombo() override { return &grid.combo; }
-  EditFlexListBox* NormList() override { return &grid.normList; }
-  EditFlexListBox* CheckList() override { return &grid.multiList; }
+  EditFlexGridView* EditGrid() override { return &grid; }
+  EditFlexTextBox* EditText() override { return &grid.text; }
+  EditFlexComboBox* EditCombo() override { return &grid.combo; }
+  EditFlexListBox* EditList() override { return &grid.normList; }
+  EditFlexListBox* EditCheckList() override { return &grid.multiList; }
   void SetRuleButtonEnabled(int32_t index, bool enabled) override { buttons[index] = enabled; }
   void SetDescription(const std::string& text) override { description = text; }
   std::shared_ptr<const FlexGridPicture> CheckPicture(bool) override { return nullptr; }
@@ -67,6 +68,14 @@ class StrategyPageTest : public ::testing::Test {
       s.AddPositionID(i, 1);
     }
     ASSERT_TRUE(s.SaveDraftStrategy());
+  }
+
+  // The rules of a strategy file as read back; -1 when it does not read.
+  static int32_t SavedRuleCount(const std::string& name) {
+    clsDraftStrategy saved;
+    saved.SetFilePath(Folder());
+    saved.SetFileName(name);
+    return saved.LoadDraftStrategy() ? saved.Count() : -1;
   }
 
   void Open() {
@@ -157,11 +166,7 @@ TEST_F(StrategyPageTest, SaveOfTheDefaultStrategyAsksForANewName) {
   ASSERT_EQ(seams.files.ownRequests.size(), 1U);
   EXPECT_FALSE(page->ChangesMade());
   EXPECT_EQ(page->FileName(), "Mine.stg");
-  clsDraftStrategy saved;
-  saved.SetFilePath(Folder());
-  saved.SetFileName("Mine.stg");
-  ASSERT_TRUE(saved.LoadDraftStrategy());
-  EXPECT_EQ(saved.Count(), 2);
+  EXPECT_EQ(SavedRuleCount("Mine.stg"), 2);
 }
 
 TEST_F(StrategyPageTest, FailedSaveKeepsTheChangesAndTheCloseQuestion) {
@@ -192,6 +197,132 @@ TEST_F(StrategyPageTest, FortyFirstPositionIsRefusedWithAMessage) {
   EXPECT_EQ(seams.messages.messages.back().text, " A rule holds at most 40 positions.");
   EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[0], 1);
   EXPECT_EQ(page->Strategy().PosInclusionIDs(0)[39], 1002);
+}
+
+TEST_F(StrategyPageTest, ChoosingFromAListSetsTheRuleAndShowsTheChoice) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  const struct {
+    Col col;
+    int32_t item;
+    std::string shown;
+  } cases[] = {{Col::kColMethod, 3, " Equilibrium"},
+               {Col::kColCompare, 2, " Starter Value"},
+               {Col::kColInclusion, 1, " Exclude"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    view.grid.ClickCell(2, c.col);
+    ASSERT_GT(view.grid.normList.ListCount(), c.item);
+    view.grid.ClickListItem(view.grid.normList, c.item);
+    EXPECT_EQ(grid().TextMatrix(2, c.col), c.shown);
+  }
+  EXPECT_EQ(page->Strategy().Method(0), 3);
+  EXPECT_EQ(page->Strategy().Compare(0), 2);
+  EXPECT_EQ(page->Strategy().Inclusion(0), 1);
+  EXPECT_EQ(view.grid.normList.items, (std::vector<std::string>{" Include", " Exclude"}));
+}
+
+TEST_F(StrategyPageTest, TickedFactorsShowInTheRule) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  view.grid.ClickCell(2, Col::kColFactors);
+  ASSERT_EQ(view.grid.multiList.items, (std::vector<std::string>{" LR-TR", " INJURY", " X"}));
+  view.grid.ClickListItem(view.grid.multiList, 0);
+  view.grid.ClickListItem(view.grid.multiList, 2);
+  view.grid.multiList.Click();
+  EXPECT_TRUE(page->Strategy().UsingFactor(0, 0));
+  EXPECT_FALSE(page->Strategy().UsingFactor(0, 1));
+  EXPECT_TRUE(page->Strategy().UsingFactor(0, 2));
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColFactors), " [LR-TR] [X] ");
+}
+
+TEST_F(StrategyPageTest, StarterAndBenchPositionsAreMarkedAndKeptWhenTheListChanges) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  page->Strategy().AddPositionID(0, clsDraftStrategy::kStarterMark + 2);
+  page->Strategy().AddPositionID(0, clsDraftStrategy::kBenchMark + 2);
+  page->DisplayStrategyGrid();
+  const std::string qb = runtime::Trim(grid().TextMatrix(2, Col::kColPositions));
+  EXPECT_EQ(qb, "[All] [QB-S] [QB-B]");
+  // Unticking "All" leaves the starter and bench entries the list does not show.
+  view.grid.ClickCell(2, Col::kColPositions);
+  view.grid.ClickListItem(view.grid.multiList, 0);
+  view.grid.multiList.Click();
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColPositions), " [QB-S] [QB-B] ");
+}
+
+TEST_F(StrategyPageTest, MoveDownAndRemoveRearrangeTheRules) {
+  WriteStrategy(FileTypeDefaultName[kPageDraftStrategies], 3);
+  Open();
+  view.grid.ClickCell(2, Col::kColBegin);
+  page->mAR_Click(Button::kMoveDown);
+  EXPECT_EQ(page->Strategy().BegPick(0), 2);
+  EXPECT_EQ(page->Strategy().BegPick(1), 1);
+  EXPECT_EQ(page->CurrentRow(), 3);
+  EXPECT_EQ(grid().TextMatrix(3, Col::kColBegin), "1");
+
+  page->mAR_Click(Button::kRemoveRule);
+  ASSERT_EQ(page->Strategy().Count(), 2);
+  EXPECT_EQ(page->Strategy().BegPick(0), 2);
+  EXPECT_EQ(page->Strategy().BegPick(1), 3);
+  EXPECT_EQ(grid().Rows(), 4);
+  EXPECT_EQ(page->CurrentRow(), 3);  // the last rule is selected after a removal
+}
+
+TEST_F(StrategyPageTest, ClickingTheByeColumnTogglesTheRulesByeConflict) {
+  Open();
+  page->mAR_Click(Button::kAddRule);
+  view.grid.ClickCell(2, Col::kColNoBye);
+  EXPECT_TRUE(page->Strategy().NoByeConflict(0));
+  EXPECT_EQ(runtime::Trim(grid().TextMatrix(2, Col::kColNoBye)), "X");
+  view.grid.ClickCell(2, Col::kColNoBye);
+  EXPECT_FALSE(page->Strategy().NoByeConflict(0));
+  EXPECT_EQ(grid().TextMatrix(2, Col::kColNoBye), "");
+}
+
+TEST_F(StrategyPageTest, NewOpenAndSaveAsWorkUnderTheChosenNames) {
+  WriteStrategy("Three.stg", 3);
+  Open();
+  // New: an empty strategy under the chosen name, nothing asked since nothing changed.
+  seams.files.AnswerOwn("Fresh.stg");
+  page->FileCommand(6);
+  EXPECT_EQ(page->FileName(), "Fresh.stg");
+  EXPECT_EQ(page->Strategy().Count(), 0);
+  EXPECT_EQ(grid().Rows(), 2);
+  // Open: the chosen file's rules, after the close question for the changed one.
+  page->mAR_Click(Button::kAddRule);
+  page->mTxtDescription_Change("Mine");
+  seams.messages.Answer("nosave");
+  seams.files.AnswerOwn("Three.stg");
+  page->FileCommand(7);
+  EXPECT_EQ(seams.messages.messages.back().text, " Save changes to Fresh.stg?");
+  EXPECT_EQ(page->FileName(), "Three.stg");
+  EXPECT_EQ(page->Strategy().Count(), 3);
+  EXPECT_FALSE(std::filesystem::exists(Folder() + "Fresh.stg"));
+  // Save As: written under the new name, the old file untouched.
+  page->mAR_Click(Button::kAddRule);
+  seams.files.AnswerOwn("Four.stg");
+  page->FileCommand(10);
+  EXPECT_EQ(page->FileName(), "Four.stg");
+  EXPECT_EQ(SavedRuleCount("Four.stg"), 4);
+}
+
+TEST_F(StrategyPageTest, AFileThatCannotBeReadIsNamedInAMessageAndNotOpened) {
+  WriteStrategy("Three.stg", 3);
+  {
+    std::ofstream bad(Folder() + "Bad.stg", std::ios::binary);
+    bad << "not a strategy";
+  }
+  Open();
+  seams.files.AnswerOwn("Three.stg");
+  page->FileCommand(7);
+  seams.files.AnswerOwn("Bad.stg");
+  page->FileCommand(7);
+  ASSERT_FALSE(seams.messages.messages.empty());
+  EXPECT_EQ(seams.messages.messages.back().caption, "Draft Strategy File");
+  EXPECT_EQ(seams.messages.messages.back().text.rfind(" Bad.stg: ", 0), 0U) << seams.messages.messages.back().text;
+  EXPECT_EQ(page->FileName(), "Three.stg");
+  EXPECT_EQ(page->Strategy().Count(), 3);
 }
 
 // Strategies that do not read: one message each, the page keeps the

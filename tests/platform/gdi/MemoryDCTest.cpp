@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <algorithm>
 
@@ -240,6 +241,19 @@ TEST(MemoryDC, AtAScaledRatioTheImageHasTheDevicePixelsAndShapesFillWholeBlocks)
   EXPECT_EQ(big.Image().pixel(3, 3), qRgb(255, 0, 0));
 }
 
+TEST(MemoryDC, DrawnImageLandsWholeAtItsPlaceAndANullImageEmptiesTheContext) {
+  QImage img(2, 2, QImage::Format_RGB32);
+  img.fill(qRgb(255, 0, 0));
+  MemoryDC dc(4, 3, kWhite);
+  dc.DrawImage(1, 1, img);
+  EXPECT_EQ(Rows(dc, kRed), (std::vector<std::string>{"....", ".##.", ".##."}));
+  dc.DrawImage(-1, 2, img);  // clipped at the edges
+  EXPECT_EQ(Row(dc, 2, kRed), "###.");
+  dc.SelectImage(QImage());
+  EXPECT_TRUE(dc.IsNull());
+  EXPECT_EQ(dc.Width(), 0);
+}
+
 TEST(MemoryDC, SelectedImageWithAlphaShowsBlackWhereTransparent) {
   QImage img(2, 1, QImage::Format_ARGB32);
   img.setPixel(0, 0, 0x00FFFFFFu);
@@ -306,6 +320,13 @@ TEST(GdiFont, WindowsFacesMapToInstalledFamilies) {
   EXPECT_EQ(QFontInfo(f).family(), "Liberation Sans");
   lf.weight = 700;
   EXPECT_TRUE(ToQFont(lf).bold());
+  // A positive height is the cell: ascent and descent together come to it.
+  lf.height = 20;
+  const QFontMetrics cell(ToQFont(lf));
+  EXPECT_NEAR(cell.ascent() + cell.descent(), 20, 1);
+  EXPECT_LT(ToQFont(lf).pixelSize(), 20);
+  lf.height = 0;  // the platform's default size
+  EXPECT_EQ(ToQFont(lf).pixelSize(), 16);
 }
 
 TEST(MemoryDC, TextExtentGrowsWithTheTextAndTheWeight) {
@@ -339,6 +360,17 @@ TEST(MemoryDC, CentredTextSitsInTheMiddleAndIsClipped) {
   EXPECT_LT(InkBox(clipped, kWhite).right, 10);
 }
 
+TEST(MemoryDC, RightAndBottomAlignedTextEndsAtTheRectanglesEdges) {
+  MemoryDC dc(100, 40, kWhite);
+  dc.SetBkMode(BkMode::kTransparent);
+  dc.DrawText("Cancel", {0, 0, 100, 40}, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+  const Rect box = InkBox(dc, kWhite);
+  ASSERT_GE(box.right, 0);
+  EXPECT_GE(box.right, 95);
+  EXPECT_GE(box.top, 20);  // in the lower half
+  EXPECT_GE(box.left, 50);
+}
+
 TEST(MemoryDC, OpaqueTextPaintsItsBackground) {
   MemoryDC dc(60, 20, kWhite);
   dc.SetBkMode(BkMode::kOpaque);
@@ -352,7 +384,10 @@ TEST(VirtualKey, QtKeysMapToThePlatformCodes) {
   const std::pair<int, int> keys[] = {
       {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38},
       {Qt::Key_Right, 39},  {Qt::Key_Down, 40},  {Qt::Key_A, 65},      {Qt::Key_Z, 90},    {Qt::Key_5, 53},
-      {Qt::Key_F1, 112},    {Qt::Key_unknown, 0}};
+      {Qt::Key_F1, 112},    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Backtab, 9}, {Qt::Key_Shift, 16},
+      {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},      {Qt::Key_Space, 32},  {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
+      {Qt::Key_End, 35},     {Qt::Key_Home, 36},     {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46}, {Qt::Key_Plus, 107},
+      {Qt::Key_Minus, 189},  {Qt::Key_Period, 190},  {Qt::Key_Comma, 188}, {Qt::Key_unknown, 0}};
   for (const auto& [key, code] : keys) EXPECT_EQ(VirtualKeyFromQt(key), code) << key;
   EXPECT_EQ(ShiftMaskFromQt(Qt::ShiftModifier | Qt::AltModifier), 5);
   EXPECT_EQ(ShiftMaskFromQt(Qt::ControlModifier), 2);

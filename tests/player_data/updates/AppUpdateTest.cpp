@@ -73,15 +73,42 @@ TEST_F(AppUpdate, TheSameVersionIsReportedOnlyToAManualCheck) {
   EXPECT_EQ(fakes.messages.messages.size(), 1u);
 }
 
-TEST_F(AppUpdate, AMalformedOrMissingVersionFileEndsTheCheckSilently) {
-  ASSERT_TRUE(Check("2.0.6", true));
-  server.Serve("/upd/kd.txt", kdtest::LocalHttpServer::Route{404, "x.9.9.9"});
-  auto check = std::make_shared<clsAppUpdate>();
-  bool done = false;
-  check->DoneAppUpdate = [&](bool, bool) { done = true; };
-  ASSERT_TRUE(check->InitializeAppUpdate(true));
-  ASSERT_TRUE(WaitFor([&] { return done; }));
-  EXPECT_TRUE(fakes.messages.messages.empty());
+// A manual check that failed used to end without a word; so did a version
+// text of 60,000 digits, or "1e400", which were even offered as new.
+TEST_F(AppUpdate, AFailedCheckIsReportedOnlyToAManualCheckWithWhatFailed) {
+  const std::string from = "Unable to GET 'upd/kd.txt' from " + server.Host() + ": ";
+  const std::string noVersion = "'upd/kd.txt' on " + server.Host() + " holds no version number.";
+  struct Case {
+    const char* name;
+    kdtest::LocalHttpServer::Route route;
+    std::string why;
+  };
+  const Case cases[] = {
+      {"three parts", {200, "2.0.6"}, noVersion},
+      {"a number in exponent form", {200, "x.1e400.0.0"}, noVersion},
+      {"a number of ten digits", {200, "x.2.0.1234567890"}, noVersion},
+      {"a version file too long", {200, "x." + std::string(60000, '9') + ".0.0"}, from + "it is larger than 4096 bytes."},
+      {"not found", {404, "x.9.9.9"}, from + "the server answered 404 Not Found."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const bool manual : {false, true}) {
+      fakes.messages.messages.clear();
+      server.Serve("/upd/kd.txt", c.route);
+      auto check = std::make_shared<clsAppUpdate>();
+      check->SetOwnVersion({2, 0, 5});
+      bool done = false;
+      check->DoneAppUpdate = [&](bool, bool) { done = true; };
+      ASSERT_TRUE(check->InitializeAppUpdate(manual));
+      ASSERT_TRUE(WaitFor([&] { return done; }));
+      ASSERT_EQ(fakes.messages.messages.size(), manual ? 1u : 0u);
+      if (manual) {
+        EXPECT_EQ(fakes.messages.messages[0].caption, "Kickwell Draftyard Update");
+        EXPECT_EQ(fakes.messages.messages[0].text,
+                  "Unable to check for a new version of Kickwell Draftyard.\r\n" + c.why);
+      }
+    }
+  }
   EXPECT_TRUE(fakes.shell.opened.empty());
 }
 

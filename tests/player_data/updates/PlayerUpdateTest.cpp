@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -47,14 +49,13 @@ TEST_F(PlayerUpdate, ASeasonRunFetchesOnlyTheNewIndexFilesAndUnpacksEveryOffered
   ASSERT_TRUE(runtime::SaveFileAtomically(
       tree.Sub("upd") + "20120001.dat",
       kdtest::BuildUpdateIndex({{"2012 Master 0001.vcz", 0, 10, 20, true, "mas"},
-                                {"Strain 0001.vcz", 1, 10, 20, false, "str"}})));
+                                PublishArchive("Strain 0001.vcz", "Strain.kwr", "strain records", "str", 1)})));
   server.Serve("/upd/update2012.txt", NumberFile(3));
   server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({{"2012 Master 0001.vcz"}}));
-  server.Serve("/upd/20120002.dat", kdtest::BuildUpdateIndex({{"2012 Master 0002.vcz", 0, 10, 20, false, "mas"}}));
-  server.Serve("/upd/20120003.dat", kdtest::BuildUpdateIndex({{"2012-ADP-0001.vcz", 2, 10, 20, false, "adp"}}));
-  PublishArchive("Strain 0001.vcz", "Strain.kwr", "strain records");
-  PublishArchive("2012 Master 0002.vcz", "2012 Master 0002.kwr", "master records");
-  PublishArchive("2012-ADP-0001.vcz", "2012-ADP-0001.kwr", "adp records");
+  server.Serve("/upd/20120002.dat",
+               kdtest::BuildUpdateIndex({PublishArchive("2012 Master 0002.vcz", "2012 Master 0002.kwr", "master records")}));
+  server.Serve("/upd/20120003.dat",
+               kdtest::BuildUpdateIndex({PublishArchive("2012-ADP-0001.vcz", "2012-ADP-0001.kwr", "adp records", "adp", 2)}));
 
   ASSERT_TRUE(RunAll());
 
@@ -81,9 +82,8 @@ TEST_F(PlayerUpdate, ASeasonRunFetchesOnlyTheNewIndexFilesAndUnpacksEveryOffered
 TEST_F(PlayerUpdate, AHangingArchiveTimesOutAndWhatArrivedIsStillUnpacked) {
   server.Serve("/upd/update2012.txt", NumberFile(1));
   server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({{"Hang.vcz", 0, 1, 1, false, "mas"},
-                                                              {"Good.vcz", 0, 1, 1, false, "mas"}}));
+                                                              PublishArchive("Good.vcz", "Good.kwr", "good")}));
   server.Serve(Path("Hang.vcz"), LocalHttpServer::Route{200, "x", LocalHttpServer::Mode::kHanging});
-  PublishArchive("Good.vcz", "Good.kwr", "good");
 
   ASSERT_TRUE(RunAll());
 
@@ -91,17 +91,19 @@ TEST_F(PlayerUpdate, AHangingArchiveTimesOutAndWhatArrivedIsStillUnpacked) {
   EXPECT_EQ(Marks("20120001.dat"), (std::vector<bool>{false, true}));  // offered again next time
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Update File Skipped");
-  EXPECT_EQ(fakes.messages.plain[0].text, "Unable to GET 'upd/Hang.vcz'.");
+  EXPECT_EQ(fakes.messages.plain[0].text, "Unable to GET 'upd/Hang.vcz' from " + server.Host() +
+                                              ": nothing arrived for 2 seconds.");
 }
 
 TEST_F(PlayerUpdate, AHostileIndexWritesNothingOutsideTheWorkFolder) {
   server.Serve("/upd/update2012.txt", NumberFile(3));
   server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({{"../../evil.vcz", 0, 1, 1, false, "mas"}}));
   server.Serve("/upd/20120002.dat", kdtest::BuildUpdateIndex({{"Evil2.vcz", 0, 1, 1, false, "../.."}}));
-  server.Serve("/upd/20120003.dat", kdtest::BuildUpdateIndex({{"Packed.vcz", 0, 1, 1, false, "mas"}}));
+  const std::string packed = kdtest::BuildArchive({{"../../outside.kwr", "evil"}, {"inside.kwr", "fine"}});
+  server.Serve("/upd/20120003.dat", kdtest::BuildUpdateIndex({kdtest::IndexEntryFor("Packed.vcz", packed)}));
   server.Serve("/upd/evil.vcz", kdtest::BuildArchive({{"evil.kwr", "evil"}}));
   server.Serve(Path("Evil2.vcz"), kdtest::BuildArchive({{"evil.kwr", "evil"}}));
-  server.Serve(Path("Packed.vcz"), kdtest::BuildArchive({{"../../outside.kwr", "evil"}, {"inside.kwr", "fine"}}));
+  server.Serve(Path("Packed.vcz"), packed);
 
   ASSERT_TRUE(RunAll());
 
@@ -117,6 +119,122 @@ TEST_F(PlayerUpdate, AHostileIndexWritesNothingOutsideTheWorkFolder) {
     EXPECT_EQ(path.find("evil"), std::string::npos) << path;
     EXPECT_EQ(path.find("outside"), std::string::npos) << path;
   }
+}
+
+// An index of 30 archives answering 404 gave 30 boxes in a row.
+TEST_F(PlayerUpdate, ManyFailingArchivesGiveOneMessage) {
+  std::vector<kdtest::IndexEntryFixture> entries;
+  for (int i = 1; i <= 30; ++i) entries.push_back({"A" + std::to_string(i) + ".vcz", 0, 9, 1, false, "mas"});
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex(entries));
+  ASSERT_TRUE(RunAll());
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Update File Skipped");
+  std::string expected = "30 update files were skipped:";
+  for (int i = 1; i <= 5; ++i) {
+    expected += "\r\nUnable to GET 'upd/A" + std::to_string(i) + ".vcz' from " + server.Host() +
+                ": the server answered 404 Not Found.";
+  }
+  EXPECT_EQ(fakes.messages.plain[0].text, expected + "\r\n... and 25 more.");
+  EXPECT_TRUE(fakes.messages.messages.empty());
+}
+
+// "No new player updates available." was said when every index had failed.
+TEST_F(PlayerUpdate, AManualRunWhoseIndexesAllFailSaysWhyAndNotThatNothingIsNew) {
+  server.Serve("/upd/update2012.txt", NumberFile(2));
+  server.Serve("/upd/20120002.dat", "not an index");
+  ASSERT_TRUE(RunAll());
+  ASSERT_EQ(fakes.messages.messages.size(), 1u);
+  EXPECT_EQ(fakes.messages.messages[0].caption, "Check For 2012 Updates");
+  EXPECT_EQ(fakes.messages.messages[0].text,
+            "Unable to check for player updates.\r\nUnable to GET 'upd/20120001.dat' from " + server.Host() +
+                ": the server answered 404 Not Found.\r\n'upd/20120002.dat' on " + server.Host() +
+                " is not an update index this program can read.");
+}
+
+// One 512 MiB ceiling served every file: a huge version file was stored
+// (1.56 GB at its peak) and indexes took gigabytes. Each kind of file is
+// now refused as soon as it passes what its reader can use, and no body is
+// held in memory.
+TEST_F(PlayerUpdate, EachKindOfFileOverItsLimitIsRefusedWithoutHoldingIt) {
+  const std::size_t flood = 256u << 20;
+  const LocalHttpServer::Route endless{200, "", LocalHttpServer::Mode::kNormal, "", false, flood};
+  const auto peakKilobytes = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  const long before = peakKilobytes();
+
+  server.Serve("/upd/kd.txt", endless);
+  auto app = std::make_shared<clsAppUpdate>();
+  bool appDone = false;
+  app->DoneAppUpdate = [&](bool, bool) { appDone = true; };
+  ASSERT_TRUE(app->InitializeAppUpdate(true));
+  ASSERT_TRUE(WaitFor([&] { return appDone; }));
+
+  server.Serve("/upd/update2012.txt", endless);
+  ASSERT_TRUE(RunAll());  // the number file
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  server.Serve("/upd/20120001.dat", endless);
+  ASSERT_TRUE(RunAll());  // the index
+  server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({PublishArchive("A.vcz", "A.kwr", "records")}));
+  server.Serve("/upd/A.vcz", endless);
+  ASSERT_TRUE(RunAll());  // the archive
+
+  EXPECT_LT(peakKilobytes() - before, 64 * 1024);
+  const std::string from = "Unable to GET 'upd/";
+  ASSERT_EQ(fakes.messages.messages.size(), 2u);
+  EXPECT_NE(fakes.messages.messages[0].text.find(from + "kd.txt' from " + server.Host() +
+                                                 ": it is larger than 4096 bytes."),
+            std::string::npos);
+  EXPECT_NE(fakes.messages.messages[1].text.find(from + "20120001.dat' from " + server.Host() +
+                                                 ": it is larger than 74776 bytes."),
+            std::string::npos);
+  ASSERT_EQ(fakes.messages.plain.size(), 2u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Update Failed");  // the number file: a server's error page
+  EXPECT_EQ(fakes.messages.plain[1].caption, "Update File Skipped");
+  EXPECT_EQ(fakes.messages.plain[1].text.rfind(from + "A.vcz' from " + server.Host() + ": it is larger than ", 0),
+            0u);
+  EXPECT_EQ(EntryCount(tree.Sub("upd")), 2);  // the number file and the index; no temporary file
+}
+
+// Twenty indexes of 229,000 entries each were all offered: 4.58 million
+// files and a gigabyte. A run now holds at most kMaxRunEntries entries and
+// says that the rest are left for later.
+TEST_F(PlayerUpdate, TheFilesOneRunOffersAreBounded) {
+  const std::vector<kdtest::IndexEntryFixture> full(clsUpdateFile::kMaxEntries, kdtest::IndexEntryFixture{"A.vcz"});
+  const int32_t indexes = clsPlayerUpdate::kMaxRunEntries / clsUpdateFile::kMaxEntries + 2;
+  server.Serve("/upd/update2012.txt", NumberFile(indexes));
+  for (int32_t v = 1; v <= indexes; ++v) {
+    server.Serve("/upd/2012000" + std::to_string(v) + ".dat", kdtest::BuildUpdateIndex(full));
+  }
+  auto run = std::make_shared<clsPlayerUpdate>();
+  int32_t offered = -1;
+  run->ReadyForRequested = [&](bool, bool) { offered = run->TotalFileCount(); };
+  ASSERT_TRUE(run->InitializePlayerUpdate(true, 2012));
+  ASSERT_TRUE(WaitFor([&] { return offered != -1; }));
+  EXPECT_EQ(offered, clsPlayerUpdate::kMaxRunEntries);
+  EXPECT_EQ(run->Failures(), std::vector<std::string>{"The updates offer more than 4096 files; the rest are left for "
+                                                      "a later check."});
+}
+
+// An index could send an archive into the projects' folder, and its file
+// replaced the user's project of the same name without a question.
+TEST_F(PlayerUpdate, AnArchiveAimedAtTheUsersProjectLeavesItUnchanged) {
+  ASSERT_TRUE(runtime::SaveFileAtomically(tree.Sub("kdp") + "My League.kdp", "my project"));
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  server.Serve("/upd/20120001.dat",
+               kdtest::BuildUpdateIndex({PublishArchive("P.vcz", "My League.kdp", "theirs", "kdp")}));
+  ASSERT_TRUE(RunAll());
+  EXPECT_EQ(Read(tree.Sub("kdp") + "My League.kdp"), "my project");
+  EXPECT_EQ(Read(tree.Sub("kdp") + "My League (update).kdp"), "theirs");
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].caption, "Update Files Kept");
+  EXPECT_EQ(fakes.messages.plain[0].text,
+            "The update replaced none of your own files:\r\n"
+            "kdp/My League.kdp is yours and was kept; the update's copy is kdp/My League (update).kdp.");
+  EXPECT_EQ(Marks("20120001.dat"), std::vector<bool>{true});
 }
 
 TEST_F(PlayerUpdate, ANumberFileThatHoldsNoUsableNumberEndsTheRun) {

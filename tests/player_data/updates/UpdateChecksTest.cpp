@@ -100,7 +100,108 @@ TEST_F(UpdateChecks, TheSelectionWindowDownloadsOnlyTheTickedFiles) {
   ASSERT_TRUE(WaitUntilIdle());
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(server.RequestCount(Path("A.vcz")), 0);
-  EXPECT_EQ(Read(tree.Sub("str") + "B.kwr"), "b");
+  EXPECT_EQ(Read(tree.Sub("str") + "B.kwr").size(), 1500u);
+}
+
+// A manual check that failed used to end without a word, and the user
+// could not tell a dead server from one with nothing new. Each failure now
+// gives one message that names it, from the application check and from the
+// player check alike.
+TEST_F(UpdateChecks, EveryManualCheckThatFailsSaysSoOnceAndWhy) {
+  const std::string host = server.Host();
+  struct Case {
+    const char* name;
+    std::string server;  // setting 0
+    std::function<LocalHttpServer::Route(const std::string& path)> route;
+    std::string why;
+  };
+  const auto answer = [](LocalHttpServer::Route route) { return [route](const std::string&) { return route; }; };
+  const auto moved = [](const std::string& to) {
+    return [to](const std::string& path) {
+      return LocalHttpServer::Route{302, "", LocalHttpServer::Mode::kNormal,
+                                    "Location: " + (to.empty() ? path : to) + "\r\n"};
+    };
+  };
+  const Case cases[] = {
+      {"not found", host, answer({404, "gone"}), "the server answered 404 Not Found."},
+      {"server error", host, answer({500, "oops"}), "the server answered 500 Internal Server Error."},
+      {"no server", "127.0.0.1:1", answer({}), "the connection was refused."},
+      {"unknown host", "nonexistent.invalid", answer({}), "nonexistent.invalid"},
+      {"empty setting", "", answer({}), "No update server is set."},
+      {"bad setting", "update server/x", answer({}), "The update server \"update server/x\" is not a host name."},
+      {"moved in a loop", host, moved(""), "the server sent it on more than 5 times."},
+      {"moved to a file", host, moved("file:///etc/hostname"), "the server sent it on to file:///etc/hostname"},
+      {"stalled", host, answer({200, "x", LocalHttpServer::Mode::kHanging}), "nothing arrived for 2 seconds."},
+      {"encoded body", host, answer({200, "abcd", LocalHttpServer::Mode::kNormal, "Content-Encoding: gzip\r\n"}),
+       "the server sent it encoded (gzip)."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    basMockDraftSettings::GlobalSettings().SetStringVal(kSetUpdateServer, c.server);
+    for (const char* path : {"/upd/kd.txt", "/upd/update2012.txt"}) server.Serve(path, c.route(path));
+
+    fakes.messages.messages.clear();
+    bar.AppUpdate(true);
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_EQ(fakes.messages.messages.size(), 1u);
+    EXPECT_EQ(fakes.messages.messages[0].caption, "Kickwell Draftyard Update");
+    EXPECT_EQ(fakes.messages.messages[0].text.rfind("Unable to check for a new version of Kickwell Draftyard.\r\n", 0),
+              0u);
+    EXPECT_NE(fakes.messages.messages[0].text.find(c.why), std::string::npos) << fakes.messages.messages[0].text;
+
+    fakes.messages.messages.clear();
+    bar.PlaUpdate(true);
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_EQ(fakes.messages.messages.size(), 1u);
+    EXPECT_EQ(fakes.messages.messages[0].caption, "Check For 2012 Updates");
+    EXPECT_EQ(fakes.messages.messages[0].text.rfind("Unable to check for player updates.\r\n", 0), 0u);
+    EXPECT_NE(fakes.messages.messages[0].text.find(c.why), std::string::npos) << fakes.messages.messages[0].text;
+  }
+  EXPECT_TRUE(fakes.messages.plain.empty());
+}
+
+// A server that sent its head and then a byte every 20 s kept a check
+// running for ever: the idle time-out never fired, the status line stayed,
+// and the start-up chain never reached the player update.
+TEST_F(UpdateChecks, ATricklingServerEndsTheCheckAtItsDeadline) {
+  seams::Install(shell_ui::MakeNetworkDownloads(20000, kdtest::kTestDeadlineMs));  // the idle time-out never fires
+  basUpdateServer::SetCheckDeadline(std::chrono::milliseconds(1000));
+  server.Serve("/upd/kd.txt", LocalHttpServer::Route{200, "", LocalHttpServer::Mode::kTrickle, "", false});
+  server.Serve("/upd/update2012.txt", NumberFile(0));
+  Set(kSetCheckApplicationUpdate, true);
+  Set(kSetCheckPlayerUpdates, true);
+  bar.SyncUpdates();
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(server.RequestCount("/upd/update2012.txt"), 1);
+  EXPECT_TRUE(fakes.messages.messages.empty());  // at start-up, silently
+
+  bar.AppUpdate(true);
+  ASSERT_TRUE(WaitUntilIdle());
+  ASSERT_EQ(fakes.messages.messages.size(), 1u);
+  EXPECT_EQ(fakes.messages.messages[0].text, "Unable to check for a new version of Kickwell Draftyard.\r\n"
+                                             "Unable to GET 'upd/kd.txt' from " + server.Host() +
+                                                 ": it did not arrive within 1 second.");
+}
+
+TEST_F(UpdateChecks, CancelStopsTheCheckAndTheChecksThatWouldFollowIt) {
+  seams::Install(shell_ui::MakeNetworkDownloads(20000, kdtest::kTestDeadlineMs));
+  server.Serve("/upd/kd.txt", LocalHttpServer::Route{200, "x", LocalHttpServer::Mode::kHanging});
+  Set(kSetCheckApplicationUpdate, true);
+  Set(kSetCheckPlayerUpdates, true);
+  bar.resize(800, 90);
+  bar.show();
+  EXPECT_FALSE(bar.lblCancel()->isVisible());
+  bar.SyncUpdates();
+  ASSERT_TRUE(WaitFor([&] { return server.RequestCount("/upd/kd.txt") == 1; }));
+  ASSERT_TRUE(bar.lblCancel()->isVisible());
+  QTest::mouseClick(bar.lblCancel(), Qt::LeftButton, {}, bar.lblCancel()->rect().center());
+  EXPECT_FALSE(bar.UpdateChecking());
+  EXPECT_EQ(bar.lblUpdate()->text().toStdString(), "");
+  EXPECT_FALSE(bar.lblCancel()->isVisible());
+  QTest::qWait(300);  // the chain's timer would have started the player check by now
+  EXPECT_FALSE(bar.UpdateChecking());
+  EXPECT_EQ(server.RequestCount("/upd/update2012.txt"), 0);
+  EXPECT_TRUE(fakes.messages.captions.empty());
 }
 
 class UpdateSelection : public kdtest::UpdateTest {};

@@ -18,21 +18,23 @@
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "platform/runtime/FileIO.h"
+#include "player_data/basUpdateServer.h"
 #include "player_data/clsUpdateChecks.h"
 #include "shell/ui/RealSeams.h"
 
 namespace kdtest {
 
-// Long enough for a loaded test machine, short enough that the time-out
-// tests end quickly.
-inline constexpr int32_t kTestTimeoutMs = 600;
+// Far longer than a local transfer waits for data on a loaded test machine,
+// short enough that the time-out tests end quickly.
+inline constexpr int32_t kTestTimeoutMs = 2000;
+inline constexpr int32_t kTestDeadlineMs = 15000;
 
 class UpdateTest : public ::testing::Test {
  protected:
   UpdateTest() {
     // Straight to 127.0.0.1, whatever proxy the machine names.
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    seams::Install(shell_ui::MakeNetworkDownloads(kTestTimeoutMs));
+    seams::Install(shell_ui::MakeNetworkDownloads(kTestTimeoutMs, kTestDeadlineMs));
     clsSettingsKD& s = basMockDraftSettings::GlobalSettings();
     // Never the default update server: only this test's own.
     s.SetStringVal(kSetUpdateServer, server.Host());
@@ -41,8 +43,10 @@ class UpdateTest : public ::testing::Test {
     s.SetBoolVal(kSetCheckPlayerUpdates, false);
     s.SetBoolVal(kSetDownloadAllUpdates, false);
   }
+  ~UpdateTest() override { basUpdateServer::SetCheckDeadline(basUpdateServer::kCheckDeadline); }
 
-  static bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
+  // Longer than any transfer may last (kTestDeadlineMs).
+  static bool WaitFor(const std::function<bool()>& condition, int ms = 30000) {
     return QTest::qWaitFor(condition, ms);
   }
 
@@ -58,17 +62,23 @@ class UpdateTest : public ::testing::Test {
     PutLong(bytes, 0, latest);
     return bytes;
   }
-  // One archive packing one file, published under `name`.
-  void PublishArchive(const std::string& name, const std::string& packedName, const std::string& content) {
-    server.Serve(Path(name), BuildArchive({{packedName, content}}));
+  // One archive packing one file, published under `name`; its index entry.
+  IndexEntryFixture PublishArchive(const std::string& name, const std::string& packedName,
+                                   const std::string& content, const std::string& destDir = "mas",
+                                   int32_t fileType = 0) {
+    const std::string archive = BuildArchive({{packedName, content}});
+    server.Serve(Path(name), archive);
+    return IndexEntryFor(name, archive, destDir, fileType);
   }
-  // Update 1 of 2012 offers two archives.
+  // Update 1 of 2012 offers two archives; B's content does not compress,
+  // so its size is shown in KB.
   void PublishUpdateOne() {
+    std::string noise(1500, '\0');
+    uint32_t x = 12345;
+    for (char& c : noise) c = static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
     server.Serve("/upd/update2012.txt", NumberFile(1));
-    server.Serve("/upd/20120001.dat", BuildUpdateIndex({{"A.vcz", 0, 1023, 1, false, "mas"},
-                                                        {"B.vcz", 1, 1536, 1, false, "str"}}));
-    PublishArchive("A.vcz", "A.kwr", "a");
-    PublishArchive("B.vcz", "B.kwr", "b");
+    server.Serve("/upd/20120001.dat", BuildUpdateIndex({PublishArchive("A.vcz", "A.kwr", "a"),
+                                                        PublishArchive("B.vcz", "B.kwr", noise, "str", 1)}));
   }
   std::string Read(const std::string& path) const { return runtime::ReadFileBytes(path).value_or("<missing>"); }
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
+#include <filesystem>
 
 #include "MainWindowHarness.h"
 #include "documents/basFlexGridHTML.h"
@@ -15,6 +18,7 @@
 #include "core/basMessage.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/ui/frmFile.h"
 #include "project_page/ui/frmCheatSheetMDI.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -32,16 +36,7 @@ class ProjectWindow : public kdtest::MainWindowTest {
     return dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
   }
   // Presses and releases the pointer over tab `index`, as the strip's timer sees it.
-  void ClickTab(frmCheatSheetMDI* page, int32_t index) {
-    clsTabStrip* strip = page->TabStrip();
-    const ButtonRect r = strip->ScreenRect(index);
-    const QPoint at = strip->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-    for (const bool down : {false, true, false}) {
-      pointer->current = seams::PointerState{at.x(), at.y(), down};
-      strip->Tick();
-    }
-    pointer->current = seams::PointerState{-5000, -5000, false};
-  }
+  void ClickTab(frmCheatSheetMDI* page, int32_t index) { kdtest::PressTab(*pointer, page->TabStrip(), index); }
 };
 
 TEST_F(ProjectWindow, TabsShowTheCheatSheetAndMockDraftPreviewsOfTheSampleProject) {
@@ -128,6 +123,93 @@ TEST_F(ProjectWindow, FilesTabOpensTheValidationDetailsAndPropertiesTabEditsInPl
   QTest::keyClicks(page->txtCheat(), "7");
   EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "7");
   kdtest::SaveScreenshot(window.get(), "document_properties");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProjectWindow, TheDisplayGridButtonChoosesAGridAndSaveProjectAsNamesTheProject) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  ClickTab(page, clsUICheatSheet::kTabCheatSheet);
+  ASSERT_TRUE(page->Controller().CheatValid());
+  const int32_t columns = page->flxCheat()->Model().Cols();
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Offensive - Full Stats.dis");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  QTest::mouseClick(page->picDis(), Qt::LeftButton);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(page->lblDisplayGrid()->text().toStdString(), "Offensive - Full Stats.dis");
+  EXPECT_NE(page->flxCheat()->Model().Cols(), columns);
+
+  script.Then<frmFile>([](frmFile* dialog) {
+    dialog->txtFileName()->setText("Mine");
+    QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+  });
+  window->mnuFile(basCheatSheetMenu::kSaveProjectAs)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(GlobalProject().FileName(), "Mine.kdp");
+  EXPECT_TRUE(std::filesystem::exists(home.WorkFolder() + "kdp/Mine.kdp"));
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Mine.kdp");
+}
+
+// Picks `name` in the application's file dialog when it comes up.
+void OpenInFileDialog(kdtest::ModalScript& script, const std::string& name) {
+  script.Then<frmFile>([name](frmFile* dialog) {
+    const auto found = dialog->lstFile()->findItems(QString::fromStdString(name), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QRect r = dialog->lstFile()->visualItemRect(found.front());
+    QTest::mouseClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
+  });
+}
+
+TEST_F(ProjectWindow, FilesTabListsTheOpenedProjectsDocumentsRightAfterOpenProject) {
+  project_page_ui::RegisterWindows();
+  ASSERT_TRUE(Start());
+  kdtest::WriteFile(home.WorkFolder() + "kdp/Ten.kdp",
+                    "[Kickwell Draftyard Project]\r\nLeague Properties File=KD-10 Team League.lgp\r\n");
+  const auto filesColumn = [this](int32_t col) {
+    auto* page = dynamic_cast<frmCheatSheetMDI*>(window->CurrentPageForm());
+    std::vector<std::string> cells;
+    for (int32_t row = 1; page != nullptr && row < page->flxCheat()->Model().Rows(); ++row)
+      cells.push_back(page->flxCheat()->Model().TextMatrix(row, col));
+    return cells;
+  };
+  const std::string indent(11, ' ');
+
+  // From the start page, and again from the project page with a project open.
+  OpenInFileDialog(script, "KD-Sample 2024.kdp");
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(filesColumn(0), (std::vector<std::string>{" OK", " OK", " OK", " No File"}));
+  EXPECT_EQ(filesColumn(1).at(0), indent + "League Properties (.lgp)\r\n" + indent + "KD-12 Team League.lgp");
+
+  OpenInFileDialog(script, "Ten.kdp");
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(filesColumn(0), (std::vector<std::string>{" OK", " No File", " No File", " No File"}));
+  EXPECT_EQ(filesColumn(1).at(0), indent + "League Properties (.lgp)\r\n" + indent + "KD-10 Team League.lgp");
+  kdtest::SaveScreenshot(window.get(), "files_after_open_project");
+}
+
+// Open Project on the project page asks the project's one save question,
+// with its line break, as New Project and closing do.
+TEST_F(ProjectWindow, OpenProjectOnTheProjectPageAsksTheProjectsSaveQuestion) {
+  frmCheatSheetMDI* page = Open();
+  ASSERT_NE(page, nullptr);
+  GlobalProject().SetValue(kProjAdditionalPlayers, "9876");
+  std::string question;
+  script.Then<frmMessage>([this, &question](frmMessage* box) {
+    question = box->windowTitle().toStdString() + "|" + box->lblView()->text().toStdString();
+    kdtest::PressSoon(*pointer, box->mBtn(), 2);  // Cancel
+  });
+  window->mnuFile(basCheatSheetMenu::kOpenProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(question, "Kickwell Draftyard Project File| Would you like to save changes to \n  KD-Sample 2024.kdp?");
+  EXPECT_EQ(GlobalProject().Value(kProjAdditionalPlayers), "9876");
 }
 
 }  // namespace

@@ -228,16 +228,16 @@ TEST_F(MainWindowTest, CloseQuestionSaveDontSaveAndCancel) {
 
 TEST_F(MainWindowTest, PlacementIsSavedInTwipsAndRestored) {
   ASSERT_TRUE(Start());
-  window->setGeometry(40, 60, 800, 600);
+  window->setGeometry(40, 60, 900, 600);
   const QPoint at = window->pos();
   ASSERT_TRUE(Close());
   const std::string ini = kdtest::ReadFile(SettingsFile());
-  EXPECT_NE(ini.find("35=12000"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("35=13500"), std::string::npos) << ini;
   EXPECT_NE(ini.find("36=9000"), std::string::npos) << ini;
   EXPECT_NE(ini.find("33=" + std::to_string(at.x() * 15)), std::string::npos) << ini;
   EXPECT_NE(ini.find("34=" + std::to_string(at.y() * 15)), std::string::npos) << ini;
   ASSERT_TRUE(Start());
-  EXPECT_EQ(window->size(), QSize(800, 600));
+  EXPECT_EQ(window->size(), QSize(900, 600));
   EXPECT_EQ(window->pos(), at);
 }
 
@@ -302,6 +302,31 @@ TEST_F(MainWindowTest, NewProjectWithAChangedProjectSavesAndResetsItBeforeAsking
   EXPECT_FALSE(GlobalProject().pFnWereChangesMade());
   EXPECT_EQ(basUIControl::CurrentPage(), kPageProject);
   EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Fresh.kdp");
+}
+
+TEST_F(MainWindowTest, HelpContentsOffersTheOnlineHelpAndExitClosesTheWindow) {
+  auto shell = std::make_unique<kdtest::FakeShellOpen>();
+  kdtest::FakeShellOpen* opened = shell.get();
+  seams::Install(std::move(shell));
+  ASSERT_TRUE(Start());
+  std::string seen;
+  AnswerMessage(script, *pointer, 1, &seen);  // No
+  window->mnuContents()->trigger();
+  EXPECT_TRUE(script.Done());
+  // The box may break its line before the address, never inside it.
+  EXPECT_EQ(seen.rfind("Kickwell Draftyard Help| Kickwell Draftyard Help is online at", 0), 0u) << seen;
+  EXPECT_NE(seen.find("https://www.vellacorn.com/kickwell/help/contents.html\n  Would you like to send this url "
+                      "to your browser?"),
+            std::string::npos)
+      << seen;
+  EXPECT_TRUE(opened->opened.empty());
+  AnswerMessage(script, *pointer, 0);  // Yes
+  window->mnuContents()->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(opened->opened, (std::vector<std::string>{"https://www.vellacorn.com/kickwell/help/contents.html"}));
+
+  window->mnuFile(Menu::kExit)->trigger();
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, MenuWindowsOpenWhenRegisteredAndSayTheyAreNotBuiltOtherwise) {

@@ -21,6 +21,7 @@
 #include "shell/ui/RealSeams.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/clsButton.h"
+#include "toolkit/ui/clsTabStrip.h"
 
 namespace kdtest {
 
@@ -44,18 +45,28 @@ class RealSeamsWithScriptedPointer {
   FakePointer* pointer = nullptr;
 };
 
-// Moves the pointer onto a button of the bar, presses and releases it, one
-// poll at each step, as the bar's timer would see it.
-inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
+// Moves the pointer onto rectangle `r` of the bar's picture, presses and
+// releases it, one poll at each step, as the bar's timer would see it.
+template <class Bar>
+void PressAt(FakePointer& pointer, Bar* bar, const ButtonRect& r) {
   ASSERT_NE(bar, nullptr);
   ASSERT_NE(bar->PictureControl(), nullptr);
-  const ButtonRect r = bar->Rect(index);
   const QPoint at = bar->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
   for (const bool down : {false, true, false}) {
     pointer.current = seams::PointerState{at.x(), at.y(), down};
     bar->Tick();
   }
   pointer.current = seams::PointerState{-5000, -5000, false};
+}
+
+// A button of a bar, and a tab of a strip.
+inline void Press(FakePointer& pointer, clsButton* bar, int32_t index) {
+  ASSERT_NE(bar, nullptr);
+  PressAt(pointer, bar, bar->Rect(index));
+}
+inline void PressTab(FakePointer& pointer, clsTabStrip* strip, int32_t index) {
+  ASSERT_NE(strip, nullptr);
+  PressAt(pointer, strip, strip->ScreenRect(index));
 }
 
 // The same, from the event loop: the click may open a modal window of its

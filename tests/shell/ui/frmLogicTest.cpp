@@ -32,7 +32,9 @@ TEST_F(LogicWindow, TraceLinesReachTheListOnlyWhileTheWindowIsOpen) {
   seams::TraceList().AddItem("PICK #1 Office [KD-RBL Default.stg]");
   seams::TraceList().AddItem("");
   seams::TraceList().AddItem("STRATEGY RULE 1");
-  EXPECT_EQ(Lines(window), (std::vector<std::string>{"PICK #1 Office [KD-RBL Default.stg]", "", "STRATEGY RULE 1"}));
+  seams::TraceList().AddItem("   84.83 QB  Allen, J.\r\n");  // a pick-log line: one row, not two
+  EXPECT_EQ(Lines(window), (std::vector<std::string>{"PICK #1 Office [KD-RBL Default.stg]", "", "STRATEGY RULE 1",
+                                                     "   84.83 QB  Allen, J."}));
   seams::TraceList().Clear();
   EXPECT_TRUE(Lines(window).empty());
   // Closing unloads it; later lines go nowhere.

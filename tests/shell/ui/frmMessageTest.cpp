@@ -208,13 +208,62 @@ TEST_F(MessageBoxWindow, PlainBoxesAnswerWithTheirButtons) {
   script.Then<QMessageBox>([](QMessageBox* box) {
     EXPECT_EQ(box->windowTitle().toStdString(), "File Error");
     EXPECT_EQ(box->text().toStdString(), "File Not Found:  '/x/y.sco'");
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
     box->button(QMessageBox::Ok)->click();
   });
   EXPECT_EQ(seams::MessageBox().PlainMessage("File Not Found:  '/x/y.sco'", seams::PlainButtons::kOk,
                                              seams::PlainIcon::kExclamation, "File Error"),
             seams::PlainAnswer::kOk);
-  script.Then<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-  EXPECT_EQ(seams::MessageBox().PlainMessage("Sure?", seams::PlainButtons::kYesNo, seams::PlainIcon::kQuestion, "Q"),
-            seams::PlainAnswer::kNo);
+  // Each set with its buttons and icon; a box closed without a button gives
+  // its escape answer.
+  using B = seams::PlainButtons;
+  using I = seams::PlainIcon;
+  using A = seams::PlainAnswer;
+  const struct {
+    B set;
+    I icon;
+    QMessageBox::Icon shown;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton pressed;  // NoButton: closed from the title bar
+    A answer;
+  } cases[] = {
+      {B::kYesNo, I::kQuestion, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, A::kNo},
+      {B::kYesNo, I::kNone, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, A::kYes},
+      {B::kOkCancel, I::kInformation, QMessageBox::Information, QMessageBox::Ok | QMessageBox::Cancel,
+       QMessageBox::Cancel, A::kCancel},
+      {B::kYesNoCancel, I::kCritical, QMessageBox::Critical,
+       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoButton, A::kCancel},
+      {B::kOk, I::kNone, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::NoButton, A::kOk},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.set));
+    script.Then<QMessageBox>([&c](QMessageBox* box) {
+      EXPECT_EQ(box->icon(), c.shown);
+      EXPECT_EQ(box->standardButtons(), c.buttons);
+      if (c.pressed == QMessageBox::NoButton) {
+        box->close();
+      } else {
+        box->button(c.pressed)->click();
+      }
+    });
+    EXPECT_EQ(seams::MessageBox().PlainMessage("Sure?", c.set, c.icon, "Q"), c.answer);
+  }
   EXPECT_TRUE(script.Done());
+}
+
+// Help > Contents: the web address moves to a line of its own, whole, rather
+// than being split at one of its slashes.
+TEST_F(MessageBoxWindow, AWebAddressWrapsWhole) {
+  const std::string url = "https://www.vellacorn.com/kickwell/help/contents.html";
+  frmMessage box;
+  box.Load("Kickwell Draftyard Help", " Kickwell Draftyard Help is online at " + url +
+                                          "\r\n  Would you like to send this url to your browser?");
+  box.SetButtonType(seams::kYesNo);
+  box.show();
+  const QStringList lines = box.lblView()->text().split('\n');
+  EXPECT_TRUE(lines.contains(QString::fromStdString(url))) << box.lblView()->text().toStdString();
+  const QFontMetrics metrics(box.lblView()->font());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), box.lblView()->width());
+  kdtest::SaveScreenshot(&box, "message_web_address");
+  box.Unload();
 }

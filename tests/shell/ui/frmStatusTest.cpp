@@ -78,15 +78,17 @@ TEST_F(ProgressWindow, BarsFillTheirShareOfTheInnerWidthRoundedHalfToEvenAndClea
       EXPECT_LE(label->geometry().right() + 4, window.width());
     }
   }
-  // Clearing empties one bar and leaves its percentage.
+  // Clearing empties one bar, and its percentage reads 0 % with it.
   window.pSbPercent(60);
   window.pSbTotalPercent(30);
   window.pSbClearTotal();
   EXPECT_EQ(FilledColumns(window.picTot()), 0);
+  EXPECT_EQ(window.lblTotPercent()->text().toStdString(), "0 %");
   EXPECT_GT(FilledColumns(window.picCur()), 0);
+  EXPECT_EQ(window.lblPercent()->text().toStdString(), "60 %");
   window.pSbClearCurrent();
   EXPECT_EQ(FilledColumns(window.picCur()), 0);
-  EXPECT_EQ(window.lblPercent()->text().toStdString(), "60 %");
+  EXPECT_EQ(window.lblPercent()->text().toStdString(), "0 %");
 }
 
 TEST_F(ProgressWindow, CancelAndTheCloseBoxOnlyRaiseTheFlagAndTheWindowStaysForTheJob) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
 #include "WidgetHarness.h"
@@ -143,6 +144,34 @@ TEST_F(TabStrip, LeavingForTheEmptyAreaClearsHoverAndToolTip) {
   OnTab(1, false);
   Away(false);
   EXPECT_EQ(strip.State(1), 0);
+}
+
+// A second click 30 ms after the first comes while the first's handler
+// still works (a page refreshing, yielding to the event loop): it counts,
+// once that handler is done. A poll meanwhile, which sees the button still
+// down where the pointer has moved on, selects nothing.
+TEST_F(TabStrip, APressDuringTheLastClicksHandlerCountsOnceThatHandlerEnds) {
+  Init();
+  const auto middle = [this](int32_t i) {
+    const ButtonRect r = strip.ScreenRect(i);
+    return QPoint(r.Left + r.Width / 2, 10);
+  };
+  std::vector<int32_t> handled;
+  QObject::connect(&strip, &clsTabStrip::Click, [&](int32_t i) {
+    handled.push_back(i);
+    if (handled.size() > 1) return;
+    kdtest::PointAt(fakes.pointer, picture, middle(3).x(), 10, true);
+    strip.Tick();
+    QTest::mousePress(picture, Qt::LeftButton, {}, middle(2));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, middle(2));
+    EXPECT_EQ(handled.size(), 1u);  // not inside this handler
+  });
+  QTest::mousePress(picture, Qt::LeftButton, {}, middle(1));
+  QTest::mouseRelease(picture, Qt::LeftButton, {}, middle(1));
+  EXPECT_EQ(handled, (std::vector<int32_t>{1, 2}));
+  EXPECT_TRUE(strip.TabSelected(2));
+  EXPECT_FALSE(strip.TabSelected(1));
+  EXPECT_FALSE(strip.TabSelected(3));
 }
 
 TEST_F(TabStrip, SelectingFromCodeLeavesTheOtherTabAlone) {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "DatabaseFixtures.h"
@@ -13,6 +14,7 @@
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmFile.h"
+#include "shell/ui/frmLogic.h"
 #include "toolkit/ui/clsTabStrip.h"
 #include "user_mock/clsUserMockIsolate.h"
 #include "user_mock_page/clsUIUserMock.h"
@@ -108,6 +110,38 @@ TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClick
   basUIControl::SwitchPage(kPageProject);
   EXPECT_EQ(text, " Would you like to save changes to d1.ugm?");
   EXPECT_EQ(basUIControl::CurrentPage(), kPageUserMockDraft);
+}
+
+TEST_F(UserMockWindow, TabsShowAPositionsPlayersAndATeamsRosterAndViewLogicOpensTheTrace) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  script
+      .Then<frmMessage>([&](frmMessage* box) { PressSoon(*pointer, box->mBtn(), 0); })
+      .Then<frmFile>([](frmFile* dialog) {
+        dialog->txtFileName()->setText("d1");
+        QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+      });
+  basUIControl::SwitchPage(kPageUserMockDraft);
+  ASSERT_TRUE(script.Done());
+  auto* page = dynamic_cast<frmUserMock*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  const int32_t everyone = page->flxPossible()->Model().Rows();
+  ASSERT_GT(page->mTabPossible()->Tabs(), 1);
+  PressTab(*pointer, page->mTabPossible(), 1);
+  EXPECT_EQ(page->Controller().SelectedPositionTab(), 1);
+  EXPECT_TRUE(page->mTabPossible()->TabSelected(1));
+  EXPECT_LT(page->flxPossible()->Model().Rows(), everyone);
+
+  ASSERT_GT(page->mTabTeam()->Tabs(), 2);
+  PressTab(*pointer, page->mTabTeam(), 2);
+  EXPECT_EQ(page->Controller().SelectedTeamTab(), 2);
+
+  Press(*pointer, page->mAR(), 2);  // View Logic
+  EXPECT_TRUE(frmLogic::IsLogicWindowOpen());
+  ASSERT_NE(frmLogic::Instance(), nullptr);
+  EXPECT_TRUE(frmLogic::Instance()->isVisible());
+  EXPECT_GT(frmLogic::Instance()->lstLogic()->count(), 0);
+  frmLogic::Unload();
 }
 
 // The transfer dialog over a twelve-team league and a ten-owner draft.

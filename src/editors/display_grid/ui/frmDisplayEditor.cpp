@@ -1,19 +1,16 @@
 #include "editors/display_grid/ui/frmDisplayEditor.h"
 
 #include <QLabel>
-#include <algorithm>
-#include <cmath>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "core/PageCode.h"
+#include "editors/display_grid/clsUIDisplayEditor.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
-#include "shell/ui/PageRegistry.h"
+#include "platform/gdi/SysColor.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
-#include "toolkit/ui/PictureBox.h"
-#include "toolkit/ui/basButtonMocks.h"
-#include "toolkit/ui/basFormLook.h"
-#include "toolkit/ui/clsButton.h"
 
 namespace editors_display_grid_ui {
 
@@ -30,34 +27,25 @@ constexpr int kTwipsPerPixel = 15;
 }  // namespace
 
 frmDisplayEditor::frmDisplayEditor(QWidget* parent)
-    : shell_ui::frmPage(parent, kPageDisplayGrids),
+    : shell_ui::frmPageFrame(parent, kPageDisplayGrids),
       flxExample_(new FlexGridWidget(this)),
-      lblExample_(new QLabel("Actual Grid View", this)),
+      lblExample_(AddTitle(this, "Actual Grid View", false)),
       flxStatCats_(new FlexGridWidget(this)),
       flxPlayer_(new FlexGridWidget(this)),
       txtPlayer_(new QLineEdit(this)),
       lstPlayer_(new QListWidget(this)),
-      picUpDown_(new PictureBox(this)),
-      picUnchecked_(new PictureBox(this)),
-      picChecked_(new PictureBox(this)),
-      mUpDown_(std::make_unique<clsButton>()),
-      controller_(*this) {
-  basFormLook::Apply(this, "Arial");
+      mUpDown_(AddButtonBar(this, kButtonWidth, {"Move Up", "Move Down"}, kButtonBarWidth, kButtonBarHeight,
+                            gdi::GetSysColor(gdi::COLOR_BTNFACE))) {
   setWindowTitle("Display Grid Editor");
-  picUnchecked_->hide();
-  picChecked_->hide();
-  basButtonMocks::DrawCheckBoxImages(picUnchecked_, picChecked_);
-  LayOut();
-  basButtonMocks::SetUpButtonBar(*mUpDown_, picUpDown_, &timUpDown_, kButtonWidth, {"Move Up", "Move Down"}, false);
-  connect(mUpDown_.get(), &clsButton::Click, this, [this](int32_t i) { controller_.mUpDown_Click(i); });
+  controller_ = Adopt(std::make_unique<clsUIDisplayEditor>(*this));
+  connect(mUpDown_, &clsButton::Click, this, [this](int32_t i) { controller_->mUpDown_Click(i); });
 
-  parts_ = std::make_unique<EditFlexGridWidgets>(flxPlayer_, txtPlayer_, nullptr, lstPlayer_, nullptr);
-  controller_.GridInitialize(parts_->Grid(), parts_->TextBox(), parts_->NormListBox(), &flxStatCats_->Model(),
-                             &flxExample_->Model(), EditFlexGridWidgets::CellPictureOf(picUnchecked_),
-                             EditFlexGridWidgets::CellPictureOf(picChecked_),
-                             EditFlexGridWidgets::DropArrowPicture(false), EditFlexGridWidgets::DropArrowPicture(true));
+  AttachGridEditor(flxPlayer_, txtPlayer_, nullptr, lstPlayer_);
+  controller_->GridInitialize(EditGrid(), EditText(), EditList(), &flxStatCats_->Model(),
+                              &flxExample_->Model(), CheckPicture(false), CheckPicture(true), DropArrow(false),
+                              DropArrow(true));
   connect(flxStatCats_, &FlexGridWidget::Click, this,
-          [this] { controller_.flxStatCats_Click(flxStatCats_->MouseRow(), flxStatCats_->MouseCol()); });
+          [this] { controller_->flxStatCats_Click(flxStatCats_->MouseRow(), flxStatCats_->MouseCol()); });
 
   // Widths dragged in the preview are taken while it has the focus.
   timSize_.setInterval(100);
@@ -77,16 +65,8 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
   timFix_.setSingleShot(true);
   timFix_.setInterval(200);
   connect(&timFix_, &QTimer::timeout, this, [this] { flxStatCats_->setEnabled(true); });
-  SetCommands(&controller_);
-}
-
-frmDisplayEditor::~frmDisplayEditor() {
-  // The preview's focus may move while the children go; the controller is
-  // gone by then.
-  flxExample_->disconnect(this);
-  timSize_.stop();
-  timFix_.stop();
-  timUpDown_.stop();
+  StartLayout(0);
+  LayOut();
 }
 
 void frmDisplayEditor::SetMoveButtons(bool upEnabled, bool downEnabled) {
@@ -110,12 +90,7 @@ void frmDisplayEditor::TakePreviewWidths() {
   for (int32_t c = 0; c < m.Cols(); ++c) {
     pixels.push_back(static_cast<int32_t>(std::lround(static_cast<double>(m.ColWidth(c)) / kTwipsPerPixel)));
   }
-  controller_.TakePreviewWidths(pixels);
-}
-
-void frmDisplayEditor::resizeEvent(QResizeEvent* event) {
-  frmPage::resizeEvent(event);
-  LayOut();
+  controller_->TakePreviewWidths(pixels);
 }
 
 void frmDisplayEditor::LayOut() {
@@ -127,11 +102,10 @@ void frmDisplayEditor::LayOut() {
   const int listHeight = std::max(60, h - top - kButtonBarHeight - 6);
   flxStatCats_->setGeometry(kMargin, top, kCategoryWidth, listHeight);
   flxPlayer_->setGeometry(kMargin + kCategoryWidth + 6, top, std::max(60, w - kCategoryWidth - 6), listHeight);
-  picUpDown_->setGeometry(kMargin + w - kButtonBarWidth, top + listHeight + 4, kButtonBarWidth, kButtonBarHeight);
+  mUpDown_->PictureControl()->setGeometry(kMargin + w - kButtonBarWidth, top + listHeight + 4, kButtonBarWidth,
+                                          kButtonBarHeight);
 }
 
-void RegisterWindows() {
-  shell_ui::RegisterPage(kPageDisplayGrids, [](QWidget* parent) { return new frmDisplayEditor(parent); });
-}
+void RegisterWindows() { shell_ui::RegisterPageWindow<frmDisplayEditor>(kPageDisplayGrids); }
 
 }  // namespace editors_display_grid_ui

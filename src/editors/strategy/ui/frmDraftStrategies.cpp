@@ -8,14 +8,9 @@
 #include <algorithm>
 
 #include "core/PageCode.h"
-#include "core/basColourScheme.h"
 #include "editors/strategy/clsUIStrategy.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
-#include "toolkit/ui/PictureBox.h"
-#include "toolkit/ui/basButtonMocks.h"
-#include "toolkit/ui/basFormLook.h"
-#include "toolkit/ui/clsButton.h"
 
 namespace editors_strategy_ui {
 
@@ -30,59 +25,30 @@ constexpr int32_t kHeadingHeight = 18;
 }  // namespace
 
 frmDraftStrategies::frmDraftStrategies(QWidget* parent)
-    : frmPage(parent, kPageDraftStrategies),
+    : frmPageFrame(parent, kPageDraftStrategies),
       picGridView_(new PictureBox(this)),
       flxDraft_(new FlexGridWidget(picGridView_)),
       txtDraft_(new QLineEdit(picGridView_)),
       cmbDraft_(new QComboBox(picGridView_)),
       lstNorm_(new QListWidget(picGridView_)),
       lstStrategy_(new QListWidget(picGridView_)),
-      picAR_(new PictureBox(this)),
-      timAR_(new QTimer(this)),
-      lblHeadingB_(new QLabel(QStringLiteral("Description"), this)),
-      txtDescription_(new QPlainTextEdit(this)),
-      mAR_(std::make_unique<clsButton>()) {
-  basFormLook::Apply(this, "Arial");
-  lblHeadingB_->setFont(basFormLook::FormFont("Arial", true));
+      mAR_(AddButtonBar(this, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
+                        4 * (kButtonWidth + 9) + 10, kBarHeight)),
+      lblHeadingB_(AddTitle(this, "Description")),
+      txtDescription_(new QPlainTextEdit(this)) {
   for (QWidget* w : {static_cast<QWidget*>(txtDraft_), static_cast<QWidget*>(cmbDraft_),
                      static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
     w->hide();
+  AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
+  controller_ = Adopt(std::make_unique<clsUIStrategy>(*this));
 
-  for (std::size_t i = 0; i < picCheck_.size(); ++i) {
-    picCheck_[i] = new PictureBox(this);
-    picCheck_[i]->hide();
-  }
-  basButtonMocks::DrawCheckBoxImages(picCheck_[0], picCheck_[1]);
-  for (std::size_t i = 0; i < picCheck_.size(); ++i)
-    checkPictures_[i] = EditFlexGridWidgets::CellPictureOf(picCheck_[i]);
-
-  picAR_->SetBackColor(static_cast<gdi::COLORREF>(PaletteColour[basColourScheme::kTitleRowColour]));
-  picAR_->resize(4 * (kButtonWidth + 9) + 10, kBarHeight);
-  basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, kButtonWidth,
-                                 {"Add Rule", "Remove Rule", "Move Up", "Move Down"}, false);
-
-  parts_ = std::make_unique<EditFlexGridWidgets>(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
-  controller_ = std::make_unique<clsUIStrategy>(*this);
-  SetCommands(controller_.get());
-
-  connect(mAR_.get(), &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
+  connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(txtDescription_, &QPlainTextEdit::textChanged, this, [this] {
     if (!describing_) controller_->mTxtDescription_Change(txtDescription_->toPlainText().toStdString());
   });
-  loaded_ = true;
+  StartLayout();
 }
 
-frmDraftStrategies::~frmDraftStrategies() {
-  // The controller draws into the widgets and owns the grid editor: it goes first.
-  controller_.reset();
-  parts_.reset();
-}
-
-EditFlexGridView* frmDraftStrategies::RuleGrid() { return parts_->Grid(); }
-EditFlexTextBox* frmDraftStrategies::RuleText() { return parts_->TextBox(); }
-EditFlexComboBox* frmDraftStrategies::RuleCombo() { return parts_->ComboBox(); }
-EditFlexListBox* frmDraftStrategies::NormList() { return parts_->NormListBox(); }
-EditFlexListBox* frmDraftStrategies::CheckList() { return parts_->MultiListBox(); }
 
 void frmDraftStrategies::SetRuleButtonEnabled(int32_t index, bool enabled) {
   mAR_->SetButtonEnabled(index, enabled);
@@ -94,29 +60,17 @@ void frmDraftStrategies::SetDescription(const std::string& text) {
   describing_ = false;
 }
 
-std::shared_ptr<const FlexGridPicture> frmDraftStrategies::CheckPicture(bool checked) {
-  return checkPictures_[checked ? 1 : 0];
-}
-
-std::shared_ptr<const FlexGridPicture> frmDraftStrategies::DropArrow(bool hover) {
-  return EditFlexGridWidgets::DropArrowPicture(hover);
-}
-
-void frmDraftStrategies::resizeEvent(QResizeEvent* event) {
-  frmPage::resizeEvent(event);
-  if (loaded_ && !isMinimized()) LayOut();
-}
-
 void frmDraftStrategies::LayOut() {
   const int32_t w = width();
   const int32_t h = height();
-  if (w < 100 || h < 100) return;
   const int32_t barTop = h - kGap - kDescriptionHeight - kHeadingHeight - kGap - kBarHeight;
   picGridView_->setGeometry(kGap, kGap, w - 2 * kGap, std::max(barTop - 2 * kGap, 40));
   flxDraft_->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
-  picAR_->move(kGap, barTop);
+  mAR_->PictureControl()->move(kGap, barTop);
   lblHeadingB_->setGeometry(kGap + 2, barTop + kBarHeight + kGap, 200, kHeadingHeight);
   txtDescription_->setGeometry(kGap, h - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);
 }
+
+void RegisterWindows() { shell_ui::RegisterPageWindow<frmDraftStrategies>(kPageDraftStrategies); }
 
 }  // namespace editors_strategy_ui

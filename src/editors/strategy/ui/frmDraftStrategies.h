@@ -1,36 +1,22 @@
 #pragma once
 // The draft-strategy page's window: the rule grid with its in-place editors,
-// the rule button bar and the description box. It lays them out, paints
-// them and hands every event to the page's controller (clsUIStrategy),
-// which answers the page switch, the close question and the File menu.
-
-#include <QTimer>
-#include <array>
-#include <cstdint>
-#include <memory>
+// the rule button bar and the description box. It lays them out and hands
+// every event to the page's controller (clsUIStrategy), which answers the
+// page switch, the close question and the File menu.
 
 #include "editors/strategy/StrategyPageView.h"
-#include "shell/ui/frmPage.h"
+#include "shell/ui/frmPageFrame.h"
 
-class EditFlexGridWidgets;
-class FlexGridWidget;
-class PictureBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
-class clsButton;
 class clsUIStrategy;
 
 namespace editors_strategy_ui {
 
-class frmDraftStrategies : public shell_ui::frmPage, public StrategyPageView {
+class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageView {
   Q_OBJECT
 
  public:
   explicit frmDraftStrategies(QWidget* parent);
-  ~frmDraftStrategies() override;
 
   clsUIStrategy& Controller() { return *controller_; }
 
@@ -40,24 +26,14 @@ class frmDraftStrategies : public shell_ui::frmPage, public StrategyPageView {
   QListWidget* lstNorm() const { return lstNorm_; }
   QListWidget* lstStrategy() const { return lstStrategy_; }
   QPlainTextEdit* txtDescription() const { return txtDescription_; }
-  clsButton* mAR() const { return mAR_.get(); }
+  clsButton* mAR() const { return mAR_; }
 
   // StrategyPageView
-  EditFlexGridView* RuleGrid() override;
-  EditFlexTextBox* RuleText() override;
-  EditFlexComboBox* RuleCombo() override;
-  EditFlexListBox* NormList() override;
-  EditFlexListBox* CheckList() override;
   void SetRuleButtonEnabled(int32_t index, bool enabled) override;
   void SetDescription(const std::string& text) override;
-  std::shared_ptr<const FlexGridPicture> CheckPicture(bool checked) override;
-  std::shared_ptr<const FlexGridPicture> DropArrow(bool hover) override;
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void LayOut();
+  void LayOut() override;
 
   PictureBox* picGridView_;
   FlexGridWidget* flxDraft_;
@@ -65,18 +41,11 @@ class frmDraftStrategies : public shell_ui::frmPage, public StrategyPageView {
   QComboBox* cmbDraft_;
   QListWidget* lstNorm_;
   QListWidget* lstStrategy_;
-  PictureBox* picAR_;
-  QTimer* timAR_;
+  clsButton* mAR_;
   QLabel* lblHeadingB_;
   QPlainTextEdit* txtDescription_;
-  std::array<PictureBox*, 2> picCheck_{};
-  std::array<std::shared_ptr<const FlexGridPicture>, 2> checkPictures_{};
-
-  std::unique_ptr<EditFlexGridWidgets> parts_;
-  std::unique_ptr<clsButton> mAR_;
-  std::unique_ptr<clsUIStrategy> controller_;
+  clsUIStrategy* controller_;
   bool describing_ = false;
-  bool loaded_ = false;
 };
 
 }  // namespace editors_strategy_ui

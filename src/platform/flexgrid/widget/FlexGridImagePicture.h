@@ -1,5 +1,7 @@
 #pragma once
-// A cell picture the grid widget can paint: an image kept by value.
+// A cell picture the grid widget can paint: an image kept by value. An
+// image drawn at a scaled screen's device pixel ratio keeps that ratio, and
+// its size is the size it shows at (logical pixels).
 
 #include <QImage>
 
@@ -8,8 +10,9 @@
 class FlexGridImagePicture final : public FlexGridPicture {
  public:
   explicit FlexGridImagePicture(QImage image) : image_(std::move(image)) {}
-  int32_t WidthPixels() const override { return image_.width(); }
-  int32_t HeightPixels() const override { return image_.height(); }
+  int32_t WidthPixels() const override { return Size().width(); }
+  int32_t HeightPixels() const override { return Size().height(); }
+  QSize Size() const { return image_.deviceIndependentSize().toSize(); }
   const QImage& Image() const { return image_; }
 
  private:

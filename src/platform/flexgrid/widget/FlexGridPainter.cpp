@@ -1,6 +1,7 @@
 #include "platform/flexgrid/widget/FlexGridPainter.h"
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
@@ -72,6 +73,9 @@ void DrawPicture(QPainter& p, const QRect& inner, const FlexGridPicture* picture
   const auto* image = dynamic_cast<const FlexGridImagePicture*>(picture);
   if (image == nullptr || image->Image().isNull()) return;
   const QImage& img = image->Image();
+  // Placed by the size it shows at: a picture drawn at the device pixel
+  // ratio has more pixels than that.
+  const QSize size = image->Size();
   if (alignment == 9) {  // stretch
     p.drawImage(inner, img);
     return;
@@ -79,8 +83,8 @@ void DrawPicture(QPainter& p, const QRect& inner, const FlexGridPicture* picture
   if (alignment == 10) {  // tile
     p.save();
     p.setClipRect(inner);
-    for (int y = inner.top(); y < inner.top() + inner.height(); y += std::max(img.height(), 1))
-      for (int x = inner.left(); x < inner.left() + inner.width(); x += std::max(img.width(), 1))
+    for (int y = inner.top(); y < inner.top() + inner.height(); y += std::max(size.height(), 1))
+      for (int x = inner.left(); x < inner.left() + inner.width(); x += std::max(size.width(), 1))
         p.drawImage(x, y, img);
     p.restore();
     return;
@@ -88,11 +92,11 @@ void DrawPicture(QPainter& p, const QRect& inner, const FlexGridPicture* picture
   const int h = alignment / 3;  // 0 left, 1 centre, 2 right
   const int v = alignment % 3;  // 0 top, 1 centre, 2 bottom
   int x = inner.left();
-  if (h == 1) x = inner.left() + (inner.width() - img.width()) / 2;
-  if (h == 2) x = inner.left() + inner.width() - img.width();
+  if (h == 1) x = inner.left() + (inner.width() - size.width()) / 2;
+  if (h == 2) x = inner.left() + inner.width() - size.width();
   int y = inner.top();
-  if (v == 1) y = inner.top() + (inner.height() - img.height()) / 2;
-  if (v == 2) y = inner.top() + inner.height() - img.height();
+  if (v == 1) y = inner.top() + (inner.height() - size.height()) / 2;
+  if (v == 2) y = inner.top() + inner.height() - size.height();
   p.save();
   p.setClipRect(inner);
   p.drawImage(x, y, img);
@@ -132,7 +136,72 @@ void DrawCheckMarks(QPainter& p, const QRect& r, int flags, const QString& s, in
   }
 }
 
+// The widest run a text must show unbroken: the whole line, or with word
+// wrap its longest word.
+int WidestRun(const QFontMetrics& metrics, const QString& s, bool wordWrap) {
+  if (!wordWrap) return metrics.horizontalAdvance(s);
+  int widest = 0;
+  for (const QString& word : s.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    widest = std::max(widest, metrics.horizontalAdvance(word));
+  return widest;
+}
+
+// A text wider than its cell (the grid's widen to their texts, but not one
+// whose widths the person sets) is drawn a little smaller, as the button
+// captions are; one that still does not fit shows its start.
+QFont FitText(const QFont& font, const QString& s, bool wordWrap, int room, int& flags) {
+  constexpr double kSmallestShare = 0.8;
+  QFont fitted = font;
+  if (room <= 0 || WidestRun(QFontMetrics(font), s, wordWrap) <= room) return fitted;
+  const bool pixels = font.pixelSize() > 0;
+  double size = pixels ? font.pixelSize() : font.pointSizeF();
+  const double smallest = size * kSmallestShare;
+  while (size > smallest) {
+    size = std::max(size - (pixels ? 1.0 : 0.5), smallest);
+    if (pixels) {
+      fitted.setPixelSize(static_cast<int>(size));
+    } else {
+      fitted.setPointSizeF(size);
+    }
+    if (WidestRun(QFontMetrics(fitted), s, wordWrap) <= room) return fitted;
+  }
+  if (!wordWrap) flags = (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+  return fitted;
+}
+
 }  // namespace
+
+QString FlexGridPainter::CellText(const FlexGridModel& grid, int32_t row, int32_t col) {
+  const std::string& text = grid.TextMatrix(row, col);
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (grid.WordWrap()) {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  } else {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(QChar('\r'), QChar(' '));
+    s.replace(QChar('\n'), QChar(' '));
+  }
+  return s;
+}
+
+// A picture at the cell's right (a drop-down arrow) keeps the text off it;
+// one at the left has room left for it by the text's blanks.
+int32_t FlexGridPainter::RightPictureWidth(const FlexGridModel& grid, int32_t row, int32_t col) {
+  const auto picture = grid.CellPictureAt(row, col);
+  if (picture == nullptr || grid.CellPictureAlignmentAt(row, col) / 3 != 2) return 0;
+  return std::max(picture->WidthPixels() - kTextMargin, 0);
+}
+
+int32_t FlexGridPainter::NeededWidth(const FlexGridModel& grid, int32_t row, int32_t col,
+                                     const QFontMetrics& metrics) {
+  const QString s = CellText(grid, row, col);
+  if (s.trimmed().isEmpty()) return 0;
+  // A cell that shows a picture in its middle (a check box) keeps its text
+  // out of sight behind blanks: the picture is what it shows.
+  if (grid.CellPictureAt(row, col) != nullptr && grid.CellPictureAlignmentAt(row, col) / 3 == 1) return 0;
+  // The margins either side, and the grid line.
+  return WidestRun(metrics, s, grid.WordWrap()) + 2 * kTextMargin + 1 + RightPictureWidth(grid, row, col);
+}
 
 Qt::Alignment FlexGridPainter::TextAlignment(const FlexGridModel& grid, int32_t row, int32_t col) {
   int16_t code = grid.CellAlignmentAt(row, col);
@@ -193,26 +262,24 @@ void FlexGridPainter::Paint(QPainter& p, const FlexGridModel& grid, const FlexGr
         DrawPicture(p, inner, picture.get(), grid.CellPictureAlignmentAt(row, col));
       }
       const std::string& text = grid.TextMatrix(row, col);
-      if (!text.empty()) {
-        QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+      // A joined text that runs on into the scrollable columns shows once,
+      // there; the fixed cells that repeat it stay empty.
+      const bool repeated = merged && cols[last].fixed && last + 1 < cols.size() &&
+                            grid.TextMatrix(row, cols[last + 1].index) == text;
+      if (!text.empty() && !repeated) {
+        const QString s = CellText(grid, row, col);
         int flags = static_cast<int>(TextAlignment(grid, row, col));
-        if (grid.WordWrap()) {
-          s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-          flags |= Qt::TextWordWrap;
-        } else {
-          s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-          s.replace(QChar('\r'), QChar(' '));
-          s.replace(QChar('\n'), QChar(' '));
-          flags |= Qt::TextSingleLine;
-        }
-        const QRect textRect = inner.adjusted(kTextMargin, 0, -kTextMargin, 0);
+        flags |= grid.WordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        QRect textRect = inner.adjusted(kTextMargin, 0, -kTextMargin, 0);
+        textRect.setRight(textRect.right() - RightPictureWidth(grid, row, col));
         const QColor ink = Colour(highlighted ? kHighlightText : 0);
         p.save();
         p.setClipRect(inner);
         if (options.checkMarkFont) {
           DrawCheckMarks(p, textRect, flags, s, options.font.pixelSize(), ink);
         } else {
-          p.setFont(grid.CellFontBoldAt(row, col) ? bold : options.font);
+          p.setFont(FitText(grid.CellFontBoldAt(row, col) ? bold : options.font, s, grid.WordWrap(),
+                            textRect.width(), flags));
           p.setPen(ink);
           p.drawText(textRect, flags, s);
         }

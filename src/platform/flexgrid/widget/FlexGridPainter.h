@@ -7,6 +7,7 @@
 // the current cell. Plain drawing on a QPainter.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <cstdint>
 
@@ -35,6 +36,16 @@ class FlexGridPainter {
 
   static void Paint(QPainter& painter, const FlexGridModel& grid, const FlexGridLayout& layout,
                     const Options& options);
+
+  // A cell's text as drawn: a CR LF breaks the line with word wrap, else it
+  // is a blank.
+  static QString CellText(const FlexGridModel& grid, int32_t row, int32_t col);
+  // The room a right-aligned picture takes from the text beside it.
+  static int32_t RightPictureWidth(const FlexGridModel& grid, int32_t row, int32_t col);
+  // The pixels across a cell needs to show its text whole (with word wrap,
+  // its longest word): text, margins, grid line and a picture at its right;
+  // 0 for a cell without text or with a picture in its middle.
+  static int32_t NeededWidth(const FlexGridModel& grid, int32_t row, int32_t col, const QFontMetrics& metrics);
 
   // The alignment a cell's text is drawn in: its own, else its column's;
   // "general" (9) puts numbers right and other text left, centred

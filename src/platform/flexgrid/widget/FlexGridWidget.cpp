@@ -4,7 +4,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QApplication>
+#include <QPointer>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
@@ -20,6 +24,19 @@ namespace {
 constexpr int kWheelRows = 3;
 // Pixels either side of a column border that grab it for resizing.
 constexpr int kSizingGrip = 2;
+
+// The grid control's scroll bars in the platform's classic look: a raised
+// thumb on a lighter track. (The application's style draws the thumb
+// lighter than its track, which on a grid with only a few rows to scroll,
+// where the thumb fills most of the bar, reads as a thumb at the far end.)
+QStyle* ScrollBarStyle() {
+  static QPointer<QStyle> style;
+  if (style.isNull() && qApp != nullptr) {
+    style = QStyleFactory::create(QStringLiteral("Windows"));
+    if (style != nullptr) style->setParent(qApp);
+  }
+  return style.data();
+}
 
 int16_t ButtonMask(Qt::MouseButtons buttons) {
   int16_t mask = 0;
@@ -37,6 +54,10 @@ FlexGridWidget::FlexGridWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   vbar_ = new QScrollBar(Qt::Vertical, this);
   hbar_ = new QScrollBar(Qt::Horizontal, this);
+  if (QStyle* style = ScrollBarStyle()) {
+    vbar_->setStyle(style);
+    hbar_->setStyle(style);
+  }
   vbar_->hide();
   hbar_->hide();
   vbar_->setFocusPolicy(Qt::NoFocus);
@@ -73,8 +94,48 @@ void FlexGridWidget::OnModel(FlexGridEvent event) {
     case FlexGridEvent::kChanged:
       UpdateScrollBars();
       Invalidate();
+      ScheduleFit();
       break;
   }
+}
+
+void FlexGridWidget::ScheduleFit() {
+  if (fitting_ || fitPending_) return;
+  fitPending_ = true;
+  // Once the change is complete: a page fills a grid cell by cell.
+  QTimer::singleShot(0, this, [this] {
+    fitPending_ = false;
+    FitColumnsToText();
+  });
+}
+
+void FlexGridWidget::FitColumnsToText() {
+  // Widths the person sets are theirs; a grid that does not draw now is
+  // fitted when it draws again.
+  if (model_.AllowUserResizing() == FlexGridModel::kResizeColumns || !model_.Redraw()) return;
+  if (gdi::IsCheckMarkFace(font_.faceName)) return;
+  const QFont plain = gdi::ToQFont(font_);
+  QFont heavy = plain;
+  heavy.setBold(true);
+  const QFontMetrics metrics(plain), boldMetrics(heavy);
+  fitting_ = true;
+  for (int32_t col = 0; col < model_.Cols(); ++col) {
+    const int32_t shown = FlexGridLayout::ColPixels(model_, col);
+    // A column of no width is hidden on purpose (it holds keys).
+    if (shown == 0) continue;
+    int32_t needed = 0;
+    for (int32_t row = 0; row < model_.Rows(); ++row) {
+      // A text joined across columns has the room of all of them.
+      if (model_.MergeRow(row) && ((col > 0 && model_.TextMatrix(row, col - 1) == model_.TextMatrix(row, col)) ||
+                                   (col + 1 < model_.Cols() &&
+                                    model_.TextMatrix(row, col + 1) == model_.TextMatrix(row, col))))
+        continue;
+      needed = std::max(needed, FlexGridPainter::NeededWidth(model_, row, col,
+                                                              model_.CellFontBoldAt(row, col) ? boldMetrics : metrics));
+    }
+    if (needed > shown) model_.SetColWidth(col, runtime::PixelsToTwips(needed));
+  }
+  fitting_ = false;
 }
 
 void FlexGridWidget::Invalidate() {
@@ -151,7 +212,11 @@ void FlexGridWidget::HorizontalScrollRange(int32_t& min, int32_t& max) const {
 
 QImage FlexGridWidget::RenderCells() const {
   const QRect area = CellArea();
-  QImage img(std::max(area.width(), 1), std::max(area.height(), 1), QImage::Format_RGB32);
+  // At the screen's device pixel ratio: text and pictures as sharp as the
+  // widgets beside the grid, and a picture drawn at that ratio shown whole.
+  const double ratio = devicePixelRatioF();
+  QImage img(QSize(std::max(area.width(), 1), std::max(area.height(), 1)) * ratio, QImage::Format_RGB32);
+  img.setDevicePixelRatio(ratio);
   img.fill(Qt::white);
   QPainter p(&img);
   FlexGridPainter::Options options;
@@ -188,6 +253,13 @@ void FlexGridWidget::paintEvent(QPaintEvent* /*event*/) {
 
 void FlexGridWidget::resizeEvent(QResizeEvent* event) {
   UpdateScrollBars();
+  // Grown, the grid shows the rows and columns it scrolled past rather
+  // than empty space beyond the last ones.
+  const QRect area = CellArea();
+  const int32_t maxTop = FlexGridLayout::MaxTopRow(model_, area.height());
+  const int32_t maxLeft = FlexGridLayout::MaxLeftCol(model_, area.width());
+  if (model_.TopRow() > maxTop) model_.SetTopRow(maxTop);
+  if (model_.LeftCol() > maxLeft) model_.SetLeftCol(maxLeft);
   Invalidate();
   QWidget::resizeEvent(event);
 }

@@ -97,6 +97,11 @@ class FlexGridWidget : public QWidget {
 
  private:
   void OnModel(FlexGridEvent event);
+  // This platform's fonts are wider than those the grids' widths were made
+  // for: once a change is done, a column whose texts do not fit widens to
+  // them, unless its width is the person's to set (AllowUserResizing).
+  void ScheduleFit();
+  void FitColumnsToText();
   void UpdateScrollBars();
   void Invalidate();
   void TrackMouse(const QPoint& pos);
@@ -121,6 +126,8 @@ class FlexGridWidget : public QWidget {
   int32_t sizingCol_ = -1;   // the column a drag is resizing
   int32_t sizingLeft_ = 0;   // its left edge in widget pixels
   bool sizingCursor_ = false;
+  bool fitPending_ = false;
+  bool fitting_ = false;
   mutable QImage cache_;
   mutable bool dirty_ = true;
 };

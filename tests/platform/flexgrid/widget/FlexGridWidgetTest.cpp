@@ -367,6 +367,24 @@ TEST_F(Grid, PicturesSitByTheirAlignment) {
   EXPECT_NE(img.pixel(195, 46), qRgb(0, 0, 200));
 }
 
+// A check box drawn for a scaled screen (14 x 14 at twice the pixels) sits
+// whole where a 14 x 14 picture sits, not a corner of it.
+TEST_F(Grid, APictureDrawnAtTheDevicePixelRatioSitsWholeInItsCell) {
+  QImage box(28, 28, QImage::Format_RGB32);
+  box.fill(qRgb(0, 0, 200));
+  box.setDevicePixelRatio(2);
+  FlexGridModel& m = grid->Model();
+  m.SetTextMatrix(2, 3, "");
+  m.SetCellPictureAt(2, 3, std::make_shared<FlexGridImagePicture>(box));
+  m.SetCellPictureAlignmentAt(2, 3, 4);  // centred
+  const QImage img = grid->RenderCells();
+  // cell (2,3): x 150..198, y 40..58: the box at x 167..180, y 42..55
+  for (const QPoint p : {QPoint(167, 42), QPoint(180, 42), QPoint(167, 55), QPoint(180, 55)})
+    EXPECT_EQ(img.pixel(p), qRgb(0, 0, 200)) << p.x() << "," << p.y();
+  for (const QPoint p : {QPoint(166, 48), QPoint(181, 48), QPoint(174, 41), QPoint(174, 56)})
+    EXPECT_NE(img.pixel(p), qRgb(0, 0, 200)) << p.x() << "," << p.y();
+}
+
 TEST_F(Grid, SelectionShowsOnlyWithTheFocusWhoseTakingIsSignalled) {
   int got = 0;
   QObject::connect(grid, &FlexGridWidget::GotFocus, [&] { ++got; });

@@ -1,0 +1,146 @@
+#include "shell/ui/frmPageFrame.h"
+
+#include <QLabel>
+
+#include "core/basColourScheme.h"
+#include "platform/runtime/Rounding.h"
+#include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/basButtonMocks.h"
+#include "toolkit/ui/basFormLook.h"
+
+namespace shell_ui {
+
+namespace {
+
+constexpr int32_t kTabHeight = 21;
+
+}  // namespace
+
+frmPageFrame::frmPageFrame(QWidget* parent, int32_t pageCode) : frmPage(parent, pageCode) {}
+
+frmPageFrame::~frmPageFrame() {
+  // The children go after this, and a focus moving while they go must not
+  // reach a controller that is gone.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+  // The controller draws into the widgets and owns the grid editor: it goes first.
+  controller_.reset();
+  gridEditor_.reset();
+}
+
+gdi::COLORREF frmPageFrame::PanelColour() {
+  return static_cast<gdi::COLORREF>(Palette(basColourScheme::kTitleRowColour));
+}
+
+EditFlexGridView* frmPageFrame::EditGrid() { return gridEditor_ ? gridEditor_->Grid() : nullptr; }
+EditFlexTextBox* frmPageFrame::EditText() { return gridEditor_ ? gridEditor_->TextBox() : nullptr; }
+EditFlexComboBox* frmPageFrame::EditCombo() { return gridEditor_ ? gridEditor_->ComboBox() : nullptr; }
+EditFlexListBox* frmPageFrame::EditList() { return gridEditor_ ? gridEditor_->NormListBox() : nullptr; }
+EditFlexListBox* frmPageFrame::EditCheckList() { return gridEditor_ ? gridEditor_->MultiListBox() : nullptr; }
+
+int32_t frmPageFrame::ListAreaHeight() const {
+  return runtime::PixelsToTwips(panel_ != nullptr ? panel_->height() : height());
+}
+
+std::shared_ptr<const FlexGridPicture> frmPageFrame::CheckPicture(bool checked) {
+  if (checkBoxes_[0] == nullptr) {
+    for (PictureBox*& box : checkBoxes_) {
+      box = new PictureBox(this);
+      box->hide();
+    }
+    basButtonMocks::DrawCheckBoxImages(checkBoxes_[0], checkBoxes_[1]);
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i)
+      checkPictures_[i] = EditFlexGridWidgets::CellPictureOf(checkBoxes_[i]);
+  }
+  return checkPictures_[checked ? 1 : 0];
+}
+
+std::shared_ptr<const FlexGridPicture> frmPageFrame::DropArrow(bool hover) {
+  return EditFlexGridWidgets::DropArrowPicture(hover);
+}
+
+QLabel* frmPageFrame::AddTitle(QWidget* parent, const char* text, bool bold) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setFont(basFormLook::FormFont("Arial", bold));
+  return label;
+}
+
+PictureBox* frmPageFrame::AddPanel(QWidget* parent, gdi::COLORREF back) {
+  auto* panel = new PictureBox(parent);
+  panel->SetBackColor(back);
+  return panel;
+}
+
+clsButton* frmPageFrame::AddButtonBar(QWidget* parent, int32_t buttonWidth, const std::vector<std::string>& captions,
+                                      int32_t width, int32_t height, gdi::COLORREF back) {
+  PictureBox* picture = AddPanel(parent, back);
+  picture->resize(width, height);
+  auto* bar = new clsButton(this);
+  basButtonMocks::SetUpButtonBar(*bar, picture, new QTimer(this), buttonWidth, captions, false);
+  // On the page's own colour, not on a patch of the button face.
+  bar->SetBackColor(back);
+  bar->DrawFullToolbar();
+  picture->Refresh();
+  return bar;
+}
+
+clsMiniBar* frmPageFrame::AddMiniBar(QWidget* parent, int32_t height, int32_t kind, gdi::COLORREF back) {
+  auto* bar = new clsMiniBar(this);
+  basButtonMocks::SetUpMiniBar(*bar, AddPanel(parent, back), new QTimer(this), height, kind);
+  return bar;
+}
+
+PictureBox* frmPageFrame::AddTabbedPanel(const std::function<void(int32_t)>& clicked) {
+  picTab_ = new PictureBox(this);
+  panel_ = AddPanel(this);
+  timTab_ = new QTimer(this);
+  tab_ = new clsTabStrip(this);
+  connect(tab_, &clsTabStrip::Click, this, [this, clicked](int32_t index) {
+    SelectTab(index);
+    clicked(index);
+  });
+  return panel_;
+}
+
+void frmPageFrame::SetTabs(const std::vector<std::string>& captions) {
+  if (tab_ != nullptr) tab_->InitializeTab(picTab_, panel_, timTab_, captions);
+}
+
+void frmPageFrame::SelectTab(int32_t index) {
+  if (tab_ == nullptr) return;
+  for (int32_t t = 0; t < tab_->Tabs(); ++t) tab_->SetTabSelected(t, t == index);
+  if (tab_->Tabs() > 0) tab_->RedrawBorder(index);
+}
+
+void frmPageFrame::PlaceTabbedPanel(int32_t current) {
+  picTab_->setGeometry(0, 0, width(), kTabHeight);
+  panel_->setGeometry(0, kTabHeight, width(), height() - kTabHeight);
+  RedrawTabStrip(*tab_, current);
+}
+
+void frmPageFrame::RedrawTabStrip(clsTabStrip& strip, int32_t current) {
+  if (strip.Tabs() == 0) return;
+  strip.DrawFullToolbar();
+  strip.RedrawBorder(current);
+  strip.RefreshTab();
+  strip.RefreshBorder();
+}
+
+void frmPageFrame::AttachGridEditor(FlexGridWidget* grid, QLineEdit* text, QComboBox* combo, QListWidget* normList,
+                                    QListWidget* multiList) {
+  gridEditor_ = std::make_unique<EditFlexGridWidgets>(grid, text, combo, normList, multiList);
+}
+
+void frmPageFrame::StartLayout(int32_t minimum) {
+  minimum_ = minimum;
+}
+
+void frmPageFrame::LayOutAgain() {
+  if (minimum_ >= 0 && !isMinimized() && width() >= minimum_ && height() >= minimum_) LayOut();
+}
+
+void frmPageFrame::resizeEvent(QResizeEvent* event) {
+  frmPage::resizeEvent(event);
+  LayOutAgain();
+}
+
+}  // namespace shell_ui

@@ -1,0 +1,83 @@
+// Every page of the application in the real main window, on the bundled
+// sample project: whole at the window's minimum size, and photographed there
+// and at a large size (at 1x, and at 2x under QT_SCALE_FACTOR) for a person
+// to look at.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "MainWindowHarness.h"
+#include "core/PageCode.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/ui/frmFile.h"
+
+void RegisterAllWindows();
+
+namespace {
+
+class Pages : public kdtest::MainWindowTest {};
+
+// The controls of the page that reach past its edge, by class and name.
+std::vector<std::string> CutControls(QWidget* page) {
+  std::vector<std::string> cut;
+  const QRect whole = page->rect();
+  for (QWidget* w : page->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(page) || w->isWindow()) continue;
+    // A grid's own parts, and what lies in a scrolled area, move inside it.
+    if (qobject_cast<QScrollBar*>(w) != nullptr) continue;
+    if (qobject_cast<FlexGridWidget*>(w->parentWidget()) != nullptr) continue;
+    const QRect at(w->mapTo(page, QPoint(0, 0)), w->size());
+    if (!whole.contains(at)) {
+      cut.push_back(std::string(w->metaObject()->className()) + " " + w->objectName().toStdString() + " at " +
+                    std::to_string(at.x()) + "," + std::to_string(at.y()) + " " + std::to_string(at.width()) +
+                    "x" + std::to_string(at.height()));
+    }
+  }
+  return cut;
+}
+
+TEST_F(Pages, EveryPageIsWholeAtTheMainWindowsMinimumSize) {
+  RegisterAllWindows();
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  const std::string scale = window->devicePixelRatioF() > 1.0 ? "_x2" : "";
+  const QSize minimum = window->minimumSize();
+  const struct {
+    int32_t code;
+    const char* name;
+  } pages[] = {{kPageStart, "start"},         {kPageProject, "project"},  {kPageLeagueProperties, "league"},
+               {kPageScoringSystem, "scoring"}, {kPageProjectedStats, "stats"}, {kPageDisplayGrids, "grids"},
+               {kPageDraftStrategies, "strategy"}, {kPageUserMockDraft, "draft"}};
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.name);
+    if (p.code == kPageUserMockDraft) {
+      // A new user mock draft for the sample: yes to the question, a name.
+      script.Then<frmMessage>([this](frmMessage* box) { kdtest::PressSoon(*pointer, box->mBtn(), 0); })
+          .Then<frmFile>([](frmFile* dialog) {
+            dialog->txtFileName()->setText("d1");
+            QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+          });
+    }
+    basUIControl::SwitchPage(p.code);
+    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(basUIControl::CurrentPage(), p.code);
+    for (const QSize size : {QSize(1500, 950), minimum}) {
+      window->resize(size);
+      QApplication::processEvents();
+      QWidget* page = window->CurrentPageForm();
+      ASSERT_NE(page, nullptr);
+      if (size == minimum) {
+        EXPECT_EQ(CutControls(page), std::vector<std::string>{});
+      }
+      kdtest::SaveScreenshot(window.get(), std::string("page_") + p.name + "_" + std::to_string(size.width()) +
+                                               "x" + std::to_string(size.height()) + scale);
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,313 @@
+// The projected-stats page's files headless: New through the new-file
+// dialog, Open, Save As, the properties window and the strain-file dialog,
+// played by scripts on the job project's database.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ProjectedStatsFixture.h"
+#include "core/basMessage.h"
+#include "database/KWRRecords.h"
+#include "editors/projected_stats/clsUIStrain.h"
+#include "player_data/basCreateSingleSeasonDB.h"
+#include "player_data/basKWRFileControl.h"
+
+namespace {
+
+using namespace pstest;
+namespace fs = std::filesystem;
+
+constexpr int32_t kNew = 6;
+constexpr int32_t kOpenFile = 7;
+constexpr int32_t kSave = 9;
+constexpr int32_t kSaveAs = 10;
+
+class ProjectedStatsFileTest : public ProjectedStatsPageTest {
+ protected:
+  ProjectedStatsFileTest() {
+    for (const int32_t type : {kPagePlayerMasterRegistry, kPageProjectedStatStrain})
+      fs::create_directories(FileTypeFolder[static_cast<std::size_t>(type)]);
+    kdtest::WriteTemplateDatabase(DefaultsFolder + "Default.pro");
+  }
+
+  static std::string Pro(const std::string& name) { return FileTypeFolder[kPageProjectedStats] + name; }
+  // Able's season rushing yards in a file of the projected-stats folder.
+  static std::string AbleYards(const std::string& file) {
+    return kdtest::QueryText(Pro(file), "SELECT printf('%g', Fld4) FROM tblStat3 s JOIN tblPlayers p ON p.ID = s.PlayerID"
+                                        " WHERE p.MasterID = 101 AND s.Week = 250;");
+  }
+  // A master file of the season in the player master registry: Able
+  // registered, and his season's rushing yards.
+  static void WriteMaster(int16_t year, float yards) {
+    basKWRFileControl::WriteKwrWeeks(
+        FileTypeFolder[kPagePlayerMasterRegistry] + basCreateSingleSeasonDB::MasterPrefix(year) + " 0001.kwr", 0,
+        1, year, "master", [&](uint8_t week, KWRBlock& block) {
+          if (week == 0) {
+            block.Bios.push_back(KWRBioRecord{101, "Able, Al", 0, 1, 2});
+          } else {
+            basKWRFileControl::AddStatRecord(block, 101, 1, clsKickwellDB::kSeasonWeek, kRushYards, yards);
+          }
+        });
+  }
+  // The new-file dialog, answered: the season, the source and the name.
+  void AnswerNewDialog(int32_t season, int32_t source, const std::string& name) {
+    basMockDraftSettings::GlobalSettings().SetStringVal(kSetActiveSeason, std::to_string(season));
+    view.newDialog = [source](clsUINewProjected& dialog) {
+      dialog.Option1_Click(source);
+      if (source == clsUINewProjected::kStatic) dialog.mStatic_Click();
+      dialog.mOK_Click(0);
+      ASSERT_TRUE(dialog.Closed());
+    };
+    if (source == clsUINewProjected::kStatic) project.seams.files.AnswerOwn("Season.pro");
+    project.seams.files.AnswerOwn(name);
+  }
+  // The strain dialog's source (Season.pro, by Browse) and its destination
+  // in the strain folder, typed into the save dialog.
+  void ChooseStrainFiles(clsUIStrain& strain, const std::string& typed) {
+    project.seams.files.AnswerOwn("Season.pro");
+    strain.mSt_Click();
+    seams::SystemFileDialogResult chosen;
+    chosen.cancelled = false;
+    chosen.path = FileTypeFolder[kPageProjectedStatStrain];
+    chosen.files = {typed};
+    project.seams.files.AnswerSystem(chosen);
+    strain.picDs_Click();
+  }
+  std::vector<std::string> Captions() const { return project.seams.messages.captions; }
+};
+
+// ---- Save As and Open
+
+// Save As used to copy the file the project named, not the one shown.
+TEST_F(ProjectedStatsFileTest, SaveAsCopiesTheFileShownWithTheCorrectionsAndGivesItsOldValuesBack) {
+  Open();
+  GlobalProject().SetValue(kProjProjectedStatsFile, "Elsewhere.pro");
+  Correct("Able", kRushYards, "120");
+  project.seams.files.AnswerOwn("Copy");
+  page->FileCommand(kSaveAs);
+  EXPECT_EQ(AbleYards("Copy.pro"), "120");
+  EXPECT_EQ(AbleYards("Season.pro"), "300");
+  EXPECT_EQ(page->FileName(), "Copy.pro");
+  EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), "Copy.pro");
+  EXPECT_EQ(page->StatChangeMax(), -1);
+  EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), "120");
+  EXPECT_TRUE(Captions().empty());
+}
+
+// Under the name shown it used to copy the file onto itself and undo the
+// corrections in it.
+TEST_F(ProjectedStatsFileTest, SaveAsUnderTheNameShownKeepsTheCorrectionsAsSaveDoes) {
+  Open();
+  Correct("Able", kRushYards, "120");
+  project.seams.files.AnswerOwn("Season.pro");
+  project.seams.messages.Answer("save");  // overwrite it
+  page->FileCommand(kSaveAs);
+  EXPECT_EQ(AbleYards("Season.pro"), "120");
+  EXPECT_EQ(page->StatChangeMax(), -1);
+  EXPECT_EQ(page->FileName(), "Season.pro");
+  // Nothing left to ask about.
+  EXPECT_TRUE(page->QueryUnload());
+}
+
+TEST_F(ProjectedStatsFileTest, ACopyThatCannotBeMadeKeepsTheFileShownAndItsCorrections) {
+  fs::create_directories(Pro("Blocked.pro"));
+  Open();
+  Correct("Able", kRushYards, "120");
+  project.seams.files.AnswerOwn("Blocked.pro");
+  project.seams.messages.Answer("save");  // overwrite it
+  page->FileCommand(kSaveAs);
+  ASSERT_EQ(project.seams.messages.messages.size(), 2U);
+  EXPECT_EQ(project.seams.messages.messages[1].caption, "Save Projected File Error");
+  EXPECT_EQ(page->FileName(), "Season.pro");
+  EXPECT_TRUE(page->Loaded());
+  EXPECT_EQ(page->StatChangeMax(), 1);
+  // The page goes on working on its file.
+  Correct("Baker", kRushYards, "7");
+  page->UndoStatChanges();
+  EXPECT_EQ(AbleYards("Season.pro"), "300");
+}
+
+TEST_F(ProjectedStatsFileTest, SaveWithoutAFileShownSaysSoAndClearsTheGrid) {
+  GlobalProject().SetValue(kProjProjectedStatsFile, "");
+  Open();
+  ASSERT_FALSE(page->Loaded());
+  page->FileCommand(kSave);
+  ASSERT_EQ(project.seams.messages.messages.size(), 1U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Save Projected File Cancelled");
+  EXPECT_EQ(project.seams.messages.messages[0].text, "No Projected Stats in Loaded.");
+  EXPECT_EQ(Grid().Cols(), 1);
+}
+
+// A file that did not open used to leave the page with no database at all.
+TEST_F(ProjectedStatsFileTest, AFileThatDoesNotOpenLeavesTheFileShownOrTheTemplatesPositions) {
+  kdtest::WriteFile(Pro("Broken.pro"), "not a database");
+  for (const std::string shown : {"Season.pro", ""}) {
+    SCOPED_TRACE("shown: " + shown);
+    GlobalProject().SetValue(kProjProjectedStatsFile, shown);
+    Open();
+    project.seams.files.AnswerOwn("Broken.pro");
+    page->FileCommand(kOpenFile);
+    EXPECT_FALSE(Captions().empty());
+    EXPECT_EQ(page->FileName(), shown);
+    EXPECT_EQ(page->Loaded(), !shown.empty());
+    EXPECT_TRUE(page->KickwellDB().IsOpen());
+    EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), shown);
+    EXPECT_EQ(Grid().Rows() > 2, !shown.empty());
+    page.reset();
+    project.seams.messages.captions.clear();
+  }
+}
+
+TEST_F(ProjectedStatsFileTest, OpenShowsTheFileAndNamesItInTheProject) {
+  fs::copy_file(project.databasePath, Pro("Other.pro"));
+  kdtest::ExecuteSql(Pro("Other.pro"), "UPDATE tblStat3 SET Fld4 = 77 WHERE Fld4 = 300;");
+  Open();
+  Correct("Able", kRushYards, "120");
+  project.seams.messages.Answer("nosave");
+  project.seams.files.AnswerOwn("Other.pro");
+  page->FileCommand(kOpenFile);
+  EXPECT_EQ(AbleYards("Season.pro"), "300");
+  EXPECT_EQ(page->FileName(), "Other.pro");
+  EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), "Other.pro");
+  EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), "77");
+}
+
+// ---- New
+
+TEST_F(ProjectedStatsFileTest, NewBuildsTheSeasonFromItsMasterFilesAndKeepsTheProjectsFile) {
+  WriteMaster(2023, 812);
+  Open();
+  AnswerNewDialog(2023, clsUINewProjected::kNone, "Fresh");
+  page->FileCommand(kNew);
+  EXPECT_EQ(page->FileName(), "Fresh.pro");
+  EXPECT_TRUE(page->Loaded());
+  EXPECT_EQ(page->Year(), 2023);
+  EXPECT_EQ(page->KickwellDB().MasterVersion(), 1);
+  EXPECT_EQ(page->KickwellDB().StrainName(), "None");
+  EXPECT_EQ(Grid().Rows(), 3);
+  EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), "812");
+  EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), "Season.pro");
+}
+
+// With source None and no master file of the season nothing used to be built.
+TEST_F(ProjectedStatsFileTest, NoneWithoutMasterFilesBuildsTheTemplatesEmptySeason) {
+  Open();
+  AnswerNewDialog(1999, clsUINewProjected::kNone, "Empty");
+  page->FileCommand(kNew);
+  ASSERT_TRUE(fs::exists(Pro("Empty.pro")));
+  EXPECT_EQ(page->FileName(), "Empty.pro");
+  EXPECT_TRUE(page->Loaded());
+  EXPECT_EQ(page->Year(), 1999);
+  EXPECT_EQ(Grid().Rows(), 2);
+}
+
+// The old file of the name used to be deleted before the new one was built.
+TEST_F(ProjectedStatsFileTest, ACancelledBuildKeepsTheOldFileOfTheNameAndShowsTheFileShownBefore) {
+  WriteMaster(2023, 812);
+  kdtest::WriteFile(Pro("Fresh.pro"), "the old file");
+  Open();
+  AnswerNewDialog(2023, clsUINewProjected::kNone, "Fresh");
+  project.seams.messages.Answer("save");  // overwrite it
+  project.seams.yield.cancelAfter = 1;
+  page->FileCommand(kNew);
+  EXPECT_EQ(kdtest::ReadFile(Pro("Fresh.pro")), "the old file");
+  EXPECT_EQ(page->FileName(), "Season.pro");
+  EXPECT_TRUE(page->Loaded());
+  EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), "300");
+}
+
+TEST_F(ProjectedStatsFileTest, AStaticCopyFollowsNoStrain) {
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblSettings SET StrainName = 'Alpha', StrainVersion = 3;");
+  Open();
+  AnswerNewDialog(2024, clsUINewProjected::kStatic, "Copy");
+  page->FileCommand(kNew);
+  EXPECT_EQ(page->FileName(), "Copy.pro");
+  EXPECT_EQ(page->KickwellDB().StrainName(), "None");
+  EXPECT_EQ(AbleYards("Copy.pro"), "300");
+  EXPECT_EQ(kdtest::QueryText(project.databasePath, "SELECT StrainName FROM tblSettings;"), "Alpha");
+}
+
+// ---- The properties window
+
+TEST_F(ProjectedStatsFileTest, ThePropertiesWindowMovesTheFileToAnotherSeasonWithItsMasterFiles) {
+  struct Case {
+    const char* name;
+    bool masterThere;
+    const char* version;
+    const char* yards;
+  };
+  for (const Case& c : {Case{"with the season's master", true, "1", "812"},
+                        Case{"without one", false, "0", "300"}}) {
+    SCOPED_TRACE(c.name);
+    fs::remove(FileTypeFolder[kPagePlayerMasterRegistry] + "2025 Master 0001.kwr");
+    if (c.masterThere) WriteMaster(2025, 812);
+    kdtest::ExecuteSql(project.databasePath, "UPDATE tblSettings SET Year = 2024, MasterVersion = 7;"
+                                             "UPDATE tblStat0 SET Year = 2024; UPDATE tblStat3 SET Year = 2024;"
+                                             "UPDATE tblStat3 SET Fld4 = 300 WHERE Fld4 = 812;");
+    Open();
+    std::string year;
+    view.properties = [&year](clsUIProInfo& window) {
+      window.mMY_Click();
+      year = window.Value(clsUIProInfo::kMasterYear);
+      window.mBtn_Click();
+    };
+    project.seams.files.AnswerOwn("2025 Master 0001.kwr");
+    page->mOP_Click(3);
+    EXPECT_EQ(year, "2025");
+    EXPECT_EQ(page->Year(), 2025);
+    EXPECT_EQ(Stored("SELECT Year || '/' || MasterVersion FROM tblSettings;"), std::string("2025/") + c.version);
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM tblStat3 WHERE Year <> 2025;"), "0");
+    EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)), c.yards);
+    page.reset();
+  }
+}
+
+// ---- The strain-file dialog
+
+TEST_F(ProjectedStatsFileTest, AStrainFileWrittenAndImportedAgainRestoresTheCorrections) {
+  Open();
+  Correct("Able", kRushYards, "555");
+  Correct("Dunn", kRushYards, "44.5");
+  page->FileCommand(kSave);
+  page.reset();
+
+  clsUIStrain strain;
+  ChooseStrainFiles(strain, "Mine 0001");
+  EXPECT_EQ(strain.DestinationLabel(), FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr");
+  strain.SetSourceSite("example.org");
+  strain.mOK_Click(0);
+  EXPECT_TRUE(strain.Closed());
+  ASSERT_EQ(project.seams.messages.messages.size(), 1U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Projection Strain File Created");
+
+  // Back to the old values; the strain gives the corrections again.
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat3 SET Fld4 = 300 WHERE Fld4 = 555;"
+                                           "UPDATE tblStat3 SET Fld4 = 100 WHERE Fld4 = 44.5;");
+  clsKickwellDB db;
+  ASSERT_TRUE(db.InitializeKickwellDB(project.databasePath));
+  EXPECT_EQ(basCreateSingleSeasonDB::ApplyStrain(db, "Mine", 0, true, false), 1);
+  EXPECT_EQ(db.StrainURL(), "example.org");
+  db.pSbCloseKickwellDB();
+  EXPECT_EQ(AbleYards("Season.pro"), "555");
+  EXPECT_EQ(Stored("SELECT printf('%g', Fld4) FROM tblStat3 s JOIN tblPlayers p ON p.ID = s.PlayerID"
+                   " WHERE p.MasterID = 104 AND s.Week = 250;"),
+            "44.5");
+}
+
+TEST_F(ProjectedStatsFileTest, TheStrainDialogRefusesATeamBeyondAByteAndKeepsTheFileThere) {
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblPlayers SET TeamID = 300 WHERE MasterID = 102;");
+  const std::string destination = FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr";
+  kdtest::WriteFile(destination, "the old strain");
+  clsUIStrain strain;
+  ChooseStrainFiles(strain, "Mine 0001.kwr");
+  project.seams.messages.Answer("save");  // overwrite it
+  strain.mOK_Click(0);
+  EXPECT_FALSE(strain.Closed());
+  ASSERT_EQ(project.seams.messages.messages.size(), 2U);
+  EXPECT_EQ(project.seams.messages.messages[1].caption, "Projection Strain File Error");
+  EXPECT_NE(project.seams.messages.messages[1].text.find("master ID 102 has team 300"), std::string::npos);
+  EXPECT_EQ(kdtest::ReadFile(destination), "the old strain");
+}
+
+}  // namespace
