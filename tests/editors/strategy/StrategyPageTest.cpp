@@ -17,6 +17,7 @@
 #include "editors/strategy/StrategyPageView.h"
 #include "editors/strategy/clsUIStrategy.h"
 #include "platform/runtime/Text.h"
+#include "shell/basUIControl.h"
 
 namespace {
 
