@@ -352,6 +352,26 @@ std::string GoodLeagueBytes(const std::string& folder) {
   return kdtest::ReadFile(folder + "Good.lgp");
 }
 
+// The project file names a file outside the league folder: refused where
+// the project is read, so the page neither shows it nor saves over it.
+TEST_F(LeaguePageTest, ALeagueNamedByAPathInTheProjectFileIsNeitherReadNorWritten) {
+  // A league file, which the page would read and then save over.
+  const std::string victim = GoodLeagueBytes(work.Path());
+  std::filesystem::rename(work.File("Good.lgp"), work.File("victim.txt"));
+  kdtest::WriteFile(clsCheatIsolate::ProjectFolder() + "P.kdp",
+                    "[Kickwell Draftyard Project]\r\nLeague Properties File=../victim.txt\r\n");
+  ASSERT_TRUE(GlobalProject().OpenFile("P.kdp"));
+  EXPECT_EQ(seams.messages.captions, (std::vector<std::string>{"Project File Error"}));
+  ui.Open();
+  EXPECT_EQ(ui.page->DocumentName(), "");
+  ui.AddTeams(1);
+  seams.files.AnswerOwn(std::nullopt);
+  ui.page->FileCommand(9);
+  EXPECT_EQ(seams.files.ownRequests.size(), 1u);
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(kdtest::ReadFile(work.File("victim.txt")), victim);
+}
+
 // Files that do not read as league properties: refused with one message,
 // never adopted, so that no Save writes over them.
 struct HostileLeague {
