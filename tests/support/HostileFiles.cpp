@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <utility>
 
 #include "TempDir.h"
 
@@ -57,6 +58,31 @@ const char* NotAFileName(NotAFile kind) {
       return "dev_zero";
   }
   return "";
+}
+
+std::vector<HostileDocument> NotAFileDocuments() {
+  std::vector<HostileDocument> out;
+  for (const NotAFile kind :
+       {NotAFile::kFolder, NotAFile::kDanglingLink, NotAFile::kDevZero, NotAFile::kFifo})
+    out.push_back(
+        {NotAFileName(kind), [kind](const std::string& p, const std::string&) { MakeNotAFile(p, kind); }});
+  return out;
+}
+
+std::vector<HostileDocument> DamagedDocuments(std::size_t cutAt, std::size_t countOffset) {
+  std::vector<HostileDocument> out = {
+      {"truncated",
+       [cutAt](const std::string& p, const std::string& good) { WriteFile(p, good.substr(0, cutAt)); }},
+      {"empty", [](const std::string& p, const std::string&) { WriteFile(p, ""); }},
+      {"count_of_two_billion",
+       [countOffset](const std::string& p, const std::string& good) {
+         std::string bytes = good;
+         PokeLong(bytes, countOffset, 2147483647);
+         WriteFile(p, bytes);
+       }},
+  };
+  for (HostileDocument& d : NotAFileDocuments()) out.push_back(std::move(d));
+  return out;
 }
 
 PathSnapshot Snapshot(const std::string& path) {

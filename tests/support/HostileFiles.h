@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kdtest {
 
@@ -15,6 +17,26 @@ enum class NotAFile { kFolder, kDanglingLink, kFifo, kDevZero };
 // Makes `path` one of them.
 void MakeNotAFile(const std::string& path, NotAFile kind);
 const char* NotAFileName(NotAFile kind);
+
+// One crafted document for a page's table: `make` puts it at `path`,
+// starting from the bytes of a good document of the same kind.
+struct HostileDocument {
+  const char* name;
+  std::function<void(const std::string& path, const std::string& good)> make;
+};
+// The names that lead to no regular file: a folder, a dangling link,
+// /dev/zero and a FIFO.
+std::vector<HostileDocument> NotAFileDocuments();
+// A good document cut short after `cutAt` bytes, an empty file, the good
+// one with a count of two billion at `countOffset`, then NotAFileDocuments.
+std::vector<HostileDocument> DamagedDocuments(std::size_t cutAt, std::size_t countOffset);
+// For INSTANTIATE_TEST_SUITE_P: the case's name.
+struct HostileDocumentName {
+  template <typename Info>
+  std::string operator()(const Info& info) const {
+    return info.param.name;
+  }
+};
 
 // What is at a path: its type and, for a regular file, its bytes. Equal
 // snapshots mean nothing was written there.

@@ -296,32 +296,8 @@ namespace {
 
 // Display grids that do not read: one message each, and after "Don't Save"
 // the page shows its grid as saved, never the edits it was told to drop.
-struct HostileGrid {
-  const char* name;
-  std::function<void(const std::string& path, const std::string& good)> make;
-};
-
-const HostileGrid kHostileGrids[] = {
-    {"truncated",
-     [](const std::string& p, const std::string& good) { kdtest::WriteFile(p, good.substr(0, 150)); }},
-    {"empty", [](const std::string& p, const std::string&) { kdtest::WriteFile(p, ""); }},
-    {"column_count_of_two_billion",
-     [](const std::string& p, const std::string& good) {
-       std::string bytes = good;
-       kdtest::PokeLong(bytes, 34, 2147483647);
-       kdtest::WriteFile(p, bytes);
-     }},
-    {"folder",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
-    {"dangling_link", [](const std::string& p,
-                         const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDanglingLink); }},
-    {"dev_zero",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
-    {"fifo",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
-};
-
-class HostileDisplayGrid : public DisplayEditor, public ::testing::WithParamInterface<HostileGrid> {};
+class HostileDisplayGrid : public DisplayEditor,
+                           public ::testing::WithParamInterface<kdtest::HostileDocument> {};
 
 }  // namespace
 
@@ -351,5 +327,6 @@ TEST_P(HostileDisplayGrid, IsRefusedOnceAndDroppedEditsAreNotKept) {
   EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileDisplayGrid, ::testing::ValuesIn(kHostileGrids),
-                         [](const auto& param) { return std::string(param.param.name); });
+// The cut falls inside the first column; the count is ColumnCount.
+INSTANTIATE_TEST_SUITE_P(Files, HostileDisplayGrid, ::testing::ValuesIn(kdtest::DamagedDocuments(150, 34)),
+                         kdtest::HostileDocumentName());

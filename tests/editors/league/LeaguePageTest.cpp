@@ -374,32 +374,8 @@ TEST_F(LeaguePageTest, ALeagueNamedByAPathInTheProjectFileIsNeitherReadNorWritte
 
 // Files that do not read as league properties: refused with one message,
 // never adopted, so that no Save writes over them.
-struct HostileLeague {
-  const char* name;
-  std::function<void(const std::string& path, const std::string& good)> make;
-};
-
-const HostileLeague kHostileLeagues[] = {
-    {"truncated",
-     [](const std::string& p, const std::string& good) { kdtest::WriteFile(p, good.substr(0, 120)); }},
-    {"empty", [](const std::string& p, const std::string&) { kdtest::WriteFile(p, ""); }},
-    {"team_count_of_two_billion",
-     [](const std::string& p, const std::string& good) {
-       std::string bytes = good;
-       kdtest::PokeLong(bytes, 31, 2147483647);
-       kdtest::WriteFile(p, bytes);
-     }},
-    {"folder",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
-    {"dangling_link", [](const std::string& p,
-                         const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDanglingLink); }},
-    {"dev_zero",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
-    {"fifo",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
-};
-
-class HostileLeagueFile : public LeaguePageTest, public ::testing::WithParamInterface<HostileLeague> {};
+class HostileLeagueFile : public LeaguePageTest,
+                          public ::testing::WithParamInterface<kdtest::HostileDocument> {};
 
 TEST_P(HostileLeagueFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
   const std::string path = LeaguePath("Hostile.lgp");
@@ -436,8 +412,9 @@ TEST_P(HostileLeagueFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
   EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileLeagueFile, ::testing::ValuesIn(kHostileLeagues),
-                         [](const auto& param) { return std::string(param.param.name); });
+// The cut falls inside the first team; the count is TeamCount.
+INSTANTIATE_TEST_SUITE_P(Files, HostileLeagueFile, ::testing::ValuesIn(kdtest::DamagedDocuments(120, 31)),
+                         kdtest::HostileDocumentName());
 
 TEST(LeaguePageDraft, ALeagueSavedByThePageDraftsAutomatically) {
   kdtest::JobProject project;

@@ -361,13 +361,6 @@ TEST_F(ScoringPageTest, SaveAsWritesTheNewFileAndAFailedOneKeepsTheOldName) {
   EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Copy.sco");
 }
 
-// Files the page must refuse, each with one message, never adopting them:
-// Save must not reach them, and the page keeps working.
-struct HostileScoring {
-  const char* name;
-  std::function<void(const std::string& path)> make;
-};
-
 void PoisonedRule(const std::string& path, float points, float rangeMax) {
   clsScoringIsolate s;
   AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0);
@@ -375,21 +368,29 @@ void PoisonedRule(const std::string& path, float points, float rangeMax) {
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(path, s));
 }
 
-const HostileScoring kHostileScoring[] = {
-    {"nan_points", [](const std::string& p) { PoisonedRule(p, std::numeric_limits<float>::quiet_NaN(), 9); }},
-    {"inf_range_max",
-     [](const std::string& p) { PoisonedRule(p, 1, std::numeric_limits<float>::infinity()); }},
-    {"fifo", [](const std::string& p) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
-    {"folder", [](const std::string& p) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
-    {"dangling_link", [](const std::string& p) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDanglingLink); }},
-    {"dev_zero", [](const std::string& p) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
-};
+// Files the page must refuse, each with one message, never adopting them:
+// Save must not reach them, and the page keeps working. (A file too short
+// for a rule is a system without rules, so only values no rule can hold
+// and names that lead to no file are refused.)
+std::vector<kdtest::HostileDocument> HostileScoring() {
+  std::vector<kdtest::HostileDocument> out = {
+      {"nan_points", [](const std::string& p,
+                        const std::string&) { PoisonedRule(p, std::numeric_limits<float>::quiet_NaN(), 9); }},
+      {"inf_range_max",
+       [](const std::string& p, const std::string&) {
+         PoisonedRule(p, 1, std::numeric_limits<float>::infinity());
+       }},
+  };
+  for (kdtest::HostileDocument& d : kdtest::NotAFileDocuments()) out.push_back(std::move(d));
+  return out;
+}
 
-class HostileScoringFile : public ScoringPageTest, public ::testing::WithParamInterface<HostileScoring> {};
+class HostileScoringFile : public ScoringPageTest,
+                           public ::testing::WithParamInterface<kdtest::HostileDocument> {};
 
 TEST_P(HostileScoringFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
   const std::string path = ScoFolder() + "Hostile.sco";
-  GetParam().make(path);
+  GetParam().make(path, "");
   const kdtest::PathSnapshot before = kdtest::Snapshot(path);
   WriteSystem("Half.sco", [](clsScoringIsolate& s) { AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0); });
   kdtest::HeapPeak heap;
@@ -420,7 +421,7 @@ TEST_P(HostileScoringFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
   EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileScoringFile, ::testing::ValuesIn(kHostileScoring),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, HostileScoringFile, ::testing::ValuesIn(HostileScoring()),
+                         kdtest::HostileDocumentName());
 
 }  // namespace

@@ -328,29 +328,8 @@ TEST_F(StrategyPageTest, AFileThatCannotBeReadIsNamedInAMessageAndNotOpened) {
 
 // Strategies that do not read: one message each, the page keeps the
 // strategy it shows, and Save never reaches the file.
-struct HostileStrategy {
-  const char* name;
-  std::function<void(const std::string& path, const std::string& good)> make;
-};
-
-const HostileStrategy kHostileStrategies[] = {
-    {"truncated",
-     [](const std::string& p, const std::string& good) { kdtest::WriteFile(p, good.substr(0, 100)); }},
-    {"rule_count_of_two_billion",
-     [](const std::string& p, const std::string& good) {
-       std::string bytes = good;
-       kdtest::PokeLong(bytes, 32, 2147483647);
-       kdtest::WriteFile(p, bytes);
-     }},
-    {"fifo",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFifo); }},
-    {"dev_zero",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kDevZero); }},
-    {"folder",
-     [](const std::string& p, const std::string&) { kdtest::MakeNotAFile(p, kdtest::NotAFile::kFolder); }},
-};
-
-class HostileStrategyFile : public StrategyPageTest, public ::testing::WithParamInterface<HostileStrategy> {};
+class HostileStrategyFile : public StrategyPageTest,
+                            public ::testing::WithParamInterface<kdtest::HostileDocument> {};
 
 TEST_P(HostileStrategyFile, IsRefusedOnceAndSaveNeverReachesIt) {
   WriteStrategy("Mine.stg", 2);
@@ -373,7 +352,8 @@ TEST_P(HostileStrategyFile, IsRefusedOnceAndSaveNeverReachesIt) {
   EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileStrategyFile, ::testing::ValuesIn(kHostileStrategies),
-                         [](const auto& param) { return std::string(param.param.name); });
+// The cut falls inside the first rule; the count is the rule count.
+INSTANTIATE_TEST_SUITE_P(Files, HostileStrategyFile, ::testing::ValuesIn(kdtest::DamagedDocuments(100, 32)),
+                         kdtest::HostileDocumentName());
 
 }  // namespace
