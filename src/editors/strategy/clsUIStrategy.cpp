@@ -24,12 +24,10 @@
 namespace {
 
 constexpr int32_t kHeadingRows = 2;
-constexpr int32_t kRuleCols = 9;
+constexpr int32_t kRuleCols = clsUIStrategy::kColNoBye + 1;
 constexpr int32_t kMethods = 8;
 constexpr int32_t kCompares = 4;
 constexpr int32_t kFactorFlags = 3;
-constexpr int32_t kWhite = 0xFFFFFF;
-constexpr const char* kMarkText = "                  X";
 constexpr const char* kFileCaption = "Draft Strategy File";
 
 // A typed pick number: below 4 characters, numeric and above 0; rounded
@@ -126,11 +124,7 @@ void clsUIStrategy::GridInitialize() {
   FlexGridModel& m = grid->Model();
   {
     FrozenGrid frozen(m, mFlxStrategy);
-    m.Clear();
-    m.SetCols(kRuleCols);
-    m.SetRows(kHeadingRows);
-    m.SetFixedRows(kHeadingRows);
-    m.SetFixedCols(0);
+    basFlexGridCommon::ResetGrid(m, kRuleCols, kHeadingRows, kHeadingRows, 0);
     m.SetRowHeightMin(330);
     const char* top[kRuleCols] = {"",        "Team Pick", "Team Pick", "Method",  "Compare",
                                   "Factors", "Include /", "Positions", "No Bye"};
@@ -148,7 +142,7 @@ void clsUIStrategy::GridInitialize() {
     }
     m.SetMergeCells(2);
     m.SetMergeRow(0, true);
-    m.SetBackColor(kWhite);
+    m.SetBackColor(basColourScheme::kWhite);
     m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
     lstPos_->SetStyle(1);
     view_.AttachTo(mFlxStrategy);
@@ -258,7 +252,7 @@ void clsUIStrategy::ShowByeConflict(int32_t row, bool set) {
   FlexGridModel& m = Grid();
   m.SetCellPictureAt(row, kColNoBye, view_.CheckPicture(set));
   m.SetCellPictureAlignmentAt(row, kColNoBye, kAlignCentre);
-  m.SetTextMatrix(row, kColNoBye, set ? kMarkText : "");
+  m.SetTextMatrix(row, kColNoBye, set ? kTickedCellText : "");
 }
 
 void clsUIStrategy::UpdateRuleButtons() {
@@ -340,7 +334,7 @@ void clsUIStrategy::mFlxStrategy_EnterCell() {
   const int32_t row = m.Row();
   if (row >= kHeadingRows && row != currentRow_) {
     FrozenGrid frozen(m, mFlxStrategy);
-    if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, kWhite);
+    if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, basColourScheme::kWhite);
     currentRow_ = row;
     PaintRuleRow(row, Palette(basColourScheme::kSelectionColour));
   }

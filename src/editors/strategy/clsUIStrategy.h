@@ -23,16 +23,9 @@ class StrategyPageView;
 
 class clsUIStrategy : public clsUIDocumentPage {
  public:
+  // Rule grid columns, from 0.
   enum Column : int32_t {
-    kColRule = 0,
-    kColBegin = 1,
-    kColEnd = 2,
-    kColMethod = 3,
-    kColCompare = 4,
-    kColFactors = 5,
-    kColInclusion = 6,
-    kColPositions = 7,
-    kColNoBye = 8,
+    kColRule, kColBegin, kColEnd, kColMethod, kColCompare, kColFactors, kColInclusion, kColPositions, kColNoBye
   };
   enum RuleButton : int32_t { kAddRule = 0, kRemoveRule = 1, kMoveUp = 2, kMoveDown = 3 };
 

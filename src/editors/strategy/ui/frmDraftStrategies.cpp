@@ -17,15 +17,12 @@ namespace editors_strategy_ui {
 namespace {
 
 constexpr int32_t kButtonWidth = 72;
-constexpr int32_t kBarHeight = 30;
-constexpr int32_t kGap = 4;
-constexpr int32_t kDescriptionHeight = 60;
-constexpr int32_t kHeadingHeight = 18;
+constexpr int32_t kRuleBarHeight = 30;
 
 }  // namespace
 
 frmDraftStrategies::frmDraftStrategies(QWidget* parent)
-    : frmPageFrame(parent, kPageDraftStrategies),
+    : frmPageWindow(parent, kPageDraftStrategies),
       picGridView_(new PictureBox(this)),
       flxDraft_(new FlexGridWidget(picGridView_)),
       txtDraft_(new QLineEdit(picGridView_)),
@@ -33,14 +30,13 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
       lstNorm_(new QListWidget(picGridView_)),
       lstStrategy_(new QListWidget(picGridView_)),
       mAR_(AddButtonBar(this, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
-                        4 * (kButtonWidth + 9) + 10, kBarHeight)),
+                        4 * (kButtonWidth + 9) + 10, kRuleBarHeight)),
       lblHeadingB_(AddTitle(this, "Description")),
       txtDescription_(new QPlainTextEdit(this)) {
   for (QWidget* w : {static_cast<QWidget*>(txtDraft_), static_cast<QWidget*>(cmbDraft_),
                      static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
     w->hide();
   AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
-  controller_ = Adopt(std::make_unique<clsUIStrategy>(*this));
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(txtDescription_, &QPlainTextEdit::textChanged, this, [this] {
@@ -61,13 +57,15 @@ void frmDraftStrategies::SetDescription(const std::string& text) {
 }
 
 void frmDraftStrategies::LayOut() {
+  constexpr int32_t kDescriptionHeight = 60;
+  constexpr int32_t kLabelHeight = 18;
   const int32_t w = width();
   const int32_t h = height();
-  const int32_t barTop = h - kGap - kDescriptionHeight - kHeadingHeight - kGap - kBarHeight;
+  const int32_t barTop = h - kGap - kDescriptionHeight - kLabelHeight - kGap - kRuleBarHeight;
   picGridView_->setGeometry(kGap, kGap, w - 2 * kGap, std::max(barTop - 2 * kGap, 40));
   flxDraft_->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
   mAR_->PictureControl()->move(kGap, barTop);
-  lblHeadingB_->setGeometry(kGap + 2, barTop + kBarHeight + kGap, 200, kHeadingHeight);
+  lblHeadingB_->setGeometry(kGap + 2, barTop + kRuleBarHeight + kGap, 200, kLabelHeight);
   txtDescription_->setGeometry(kGap, h - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);
 }
 

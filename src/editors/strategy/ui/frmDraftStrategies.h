@@ -12,13 +12,15 @@ class clsUIStrategy;
 
 namespace editors_strategy_ui {
 
-class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageView {
+class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, StrategyPageView> {
   Q_OBJECT
 
  public:
   explicit frmDraftStrategies(QWidget* parent);
 
-  clsUIStrategy& Controller() { return *controller_; }
+  // StrategyPageView
+  void SetRuleButtonEnabled(int32_t index, bool enabled) override;
+  void SetDescription(const std::string& text) override;
 
   // The controls, for tests.
   FlexGridWidget* flxDraft() const { return flxDraft_; }
@@ -27,10 +29,6 @@ class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageVie
   QListWidget* lstStrategy() const { return lstStrategy_; }
   QPlainTextEdit* txtDescription() const { return txtDescription_; }
   clsButton* mAR() const { return mAR_; }
-
-  // StrategyPageView
-  void SetRuleButtonEnabled(int32_t index, bool enabled) override;
-  void SetDescription(const std::string& text) override;
 
  private:
   void LayOut() override;
@@ -44,7 +42,6 @@ class frmDraftStrategies : public shell_ui::frmPageFrame, public StrategyPageVie
   clsButton* mAR_;
   QLabel* lblHeadingB_;
   QPlainTextEdit* txtDescription_;
-  clsUIStrategy* controller_;
   bool describing_ = false;
 };
 
