@@ -444,11 +444,7 @@ void clsUIScoringSystem2::mFlxScoring_AllignmentDone(int32_t col) {
     return;
   }
   FlexGridModel& m = Grid();
-  EditFlexRect place = lstPos_->Geometry();
-  if (place.Top + place.Height > view_.ListAreaHeight()) {
-    place.Top = place.Top - place.Height - m.RowHeight(m.Row());
-    lstPos_->SetGeometry(place);
-  }
+  basFlexGridCommon::OpenListAboveWhenBelow(*lstPos_, m, view_.ListAreaHeight());
   const int32_t index = RuleIndexOfRow(m.Row());
   if (index < 0) return;
   scoring_.Move(index);
