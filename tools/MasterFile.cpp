@@ -38,6 +38,8 @@ std::string Join(const std::vector<std::string>& words, std::size_t from, std::s
   return text;
 }
 
+constexpr uint8_t kSeasonWeek = 250;
+
 struct WeekLine {
   int32_t teamID = 0;
   std::vector<std::pair<int32_t, float>> stats;  // category, value
@@ -212,9 +214,28 @@ bool WriteMasterFile(const std::string& dataFolder, const TemplateLookups& looku
   });
   for (std::size_t i = 0; i < players.size(); ++i) players[i]->masID = static_cast<int32_t>(i + 1);
 
+  // Registration, the weeks, and the season totals the projected-stats page
+  // and the cheat sheet read.
+  std::vector<uint8_t> blocks;
+  for (int32_t week = 0; week <= weeks.back(); ++week) blocks.push_back(static_cast<uint8_t>(week));
+  blocks.push_back(kSeasonWeek);
   try {
-    basKWRFileControl::WriteKwrWeeks(
-        outPath, 0, static_cast<uint8_t>(weeks.back()), year, "", [&](uint8_t week, KWRBlock& block) {
+    basKWRFileControl::WriteKwrBlocks(
+        outPath, blocks, year, "", [&](uint8_t week, KWRBlock& block) {
+          if (week == kSeasonWeek) {
+            for (const Player* player : players) {
+              // Summed as the season totals of the database sum them, in
+              // double, and stored as a Single.
+              std::map<int32_t, double> season;
+              for (const auto& [w, line] : player->weeks)
+                for (const auto& [catID, value] : line.stats) season[catID] += value;
+              for (const auto& [catID, value] : season) {
+                basKWRFileControl::AddStatRecord(block, player->masID, player->teamID, week, catID,
+                                                 static_cast<float>(value));
+              }
+            }
+            return;
+          }
           if (week == 0) {
             for (const Player* player : players) {
               block.Bios.push_back(

@@ -5,7 +5,9 @@
 // - week 0: one biography per player ("Last, First", team, position; no
 //   date of birth) and one bye-week modification per team;
 // - weeks 1 to 17: the player's projected stats of that week under his team
-//   of that week.
+//   of that week;
+// - week 250: his season totals, the sums of his weeks, under his team of
+//   week 0, so that a database built from the file has its season rows.
 // MasterIDs are our own, numbered from 1 by position (QB, RB, WR, TE, K),
 // then by name, then by the source's id, so a rebuild gives the same file.
 

@@ -8,8 +8,6 @@
 #include "core/Seams.h"
 #include "core/basMessage.h"
 #include "core/basMockItUp.h"
-#include "core/clsStatusPlain.h"
-#include "database/clsKickwellDB.h"
 #include "player_data/basCreateSingleSeasonDB.h"
 
 namespace bundle {
@@ -81,26 +79,13 @@ bool WriteSampleDatabase(const std::string& defFolder, const std::string& master
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(outPath).parent_path(), ec);
 
-  // Build beside the target, so that a failed summing leaves the
-  // old database in place as a failed import would.
+  // Built beside the target, so that a build the messages fail leaves the
+  // old database in place.
   const std::string work = outPath + ".build";
   std::filesystem::remove(work, ec);
   basCreateSingleSeasonDB::SelectedStrainName.clear();
   if (!basCreateSingleSeasonDB::CreateProjectedFile(year, work, masters, false)) {
     return fail(messages.Text().empty() ? "the build was cancelled" : messages.Text());
-  }
-  {
-    clsKickwellDB db;
-    if (!db.InitializeKickwellDB(work)) return fail(db.LastError());
-    try {
-      clsStatusPlain status;
-      db.pSbSumPlayerStatsForYear(year, status);
-    } catch (const std::exception& e) {
-      db.pSbCloseKickwellDB();
-      std::filesystem::remove(work, ec);
-      return fail(e.what());
-    }
-    db.pSbCloseKickwellDB();
   }
   // A block the import had to pass over is a fault of the master file.
   if (!messages.Text().empty()) {

@@ -3,8 +3,7 @@
 // (pro/<name>.pro), built by the program's own CreateProjectedFile from the
 // template and the season's master files, exactly as a user's new database
 // is: every master file of the season in the master folder is imported in
-// version order. The weekly rows are then summed into the season rows
-// (week 250) by the season-total code, points included.
+// version order, the season rows (week 250) with them.
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,13 @@
 #include "database/clsApplyScoring.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/Seams.h"
 #include "core/basMockItUp.h"
@@ -203,6 +206,33 @@ struct StatTableRows {
 
 std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
 
+// The last pass this program ran to its end: every row of its week range of
+// the file then held the points its rules give. The same pass over the file
+// as it still is changes nothing.
+struct CompletedPass {
+  uint64_t generation = 0;  // the file's change generation after the pass
+  uint8_t weekFrom = 0;
+  uint8_t weekTo = 0;
+  int32_t modifiedScoring = 0;
+  std::vector<ScoringRuleRecord> rules;
+  int32_t count = 0;  // rows in the week range
+};
+
+std::optional<CompletedPass>& LastCompletedPass() {
+  static std::optional<CompletedPass> pass;
+  return pass;
+}
+
+std::vector<ScoringRuleRecord> RulesOf(clsScoringIsolate& scoring) {
+  std::vector<ScoringRuleRecord> rules;
+  if (scoring.RecordCount() == 0) return rules;
+  rules.reserve(static_cast<std::size_t>(scoring.RecordCount()));
+  for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext())
+    rules.push_back({scoring.Points(), scoring.CatID(), scoring.FieldVal(), scoring.RangeMin(),
+                     scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()});
+  return rules;
+}
+
 }  // namespace
 
 void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
@@ -211,6 +241,23 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   status.StatusCaption(0, 0, "Applying Scoring System to Projected Stats");
   status.StatusListCaption("Applying Scoring System to Projected Stats...");
   jet::Database& database = db_.Database();
+  database.NoticeOtherWriters();
+  const std::vector<ScoringRuleRecord> rules = RulesOf(scoring);
+  // Rules with distribution maps also read files besides the database:
+  // their passes always run.
+  const bool reusable =
+      std::none_of(rules.begin(), rules.end(), [](const ScoringRuleRecord& r) { return r.FDM != 0; });
+  const std::optional<CompletedPass>& last = LastCompletedPass();
+  if (reusable && last && last->generation == database.ChangeGeneration() && last->weekFrom == weekFrom &&
+      last->weekTo == weekTo && last->modifiedScoring == modifiedScoring && last->rules == rules) {
+    // Nothing was written to the file since that pass ran with these rules:
+    // every row holds its points already.
+    scoring.BuildMaps(DefaultsFolder);
+    status.SetSegmentRange(4, 1, last->count);
+    status.SetSegmentValue(4, last->count);
+    DoEvents();
+    return;
+  }
   int64_t allRows = 0;
   database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
                       [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
@@ -298,13 +345,19 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     DoEvents();
     stop = CancelFlag;
   }
-  if (changed.empty()) return;
-  // One transaction for the writes, so the file is synced once; a cancelled
-  // pass writes what it scored, a failed one leaves the file as it was.
-  jet::Transaction transaction(database);
-  for (const auto& [rowid, total] : changed)
-    database.ExecuteOn("tblStat0", "UPDATE tblStat0 SET Points = ? WHERE rowid = ?;", {jet::Value(total), rowid});
-  transaction.Commit();
+  if (!changed.empty()) {
+    // One transaction for the writes, so the file is synced once; a
+    // cancelled pass writes what it scored, a failed one leaves the file as
+    // it was.
+    jet::Transaction transaction(database);
+    for (const auto& [rowid, total] : changed)
+      database.ExecuteOn("tblStat0", "UPDATE tblStat0 SET Points = ? WHERE rowid = ?;", {jet::Value(total), rowid});
+    transaction.Commit();
+  }
+  // Remembered only when nobody else committed to the file meanwhile: the
+  // generation then stands for what this pass read and wrote.
+  if (!stop && reusable && !database.NoticeOtherWriters())
+    LastCompletedPass() = CompletedPass{database.ChangeGeneration(), weekFrom, weekTo, modifiedScoring, rules, count};
 }
 
 void clsApplyScoring::AssignNewScoringSystem(clsStatusPlain& status, clsScoringIsolate& scoring,

@@ -48,8 +48,12 @@ class clsApplyScoring {
   // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, in one
   // pass inside a transaction, reporting on segment 4 and yielding after
   // every row. Only the rows of the range are read (no table cursor is
-  // loaded) and only changed points are written. A cancel ends the pass after the current row and keeps the
-  // rows already scored; a database error rolls the pass back and is raised.
+  // loaded) and only changed points are written. A cancel ends the pass
+  // after the current row and keeps the rows already scored; a database
+  // error rolls the pass back and is raised. When the last pass this
+  // program finished over the file had the same week range and rules (none
+  // with a distribution map) and nothing was written to the file since,
+  // every row holds its points already and the pass reads nothing.
   void UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
                           clsScoringIsolate& scoring, int32_t modifiedScoring);
 

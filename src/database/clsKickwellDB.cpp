@@ -681,6 +681,19 @@ std::string clsKickwellDB::pFnGetPlayerNamewMasID(int32_t masterID) {
   return FixedCursor(kPlayers).Field("BackName").AsText();
 }
 
+std::unordered_map<int32_t, std::string> clsKickwellDB::PlayerNamesOf(std::span<const int32_t> masterIDs) {
+  std::unordered_map<int32_t, std::string> names;
+  for (int32_t masterID : masterIDs) {
+    if (names.contains(masterID)) continue;
+    std::string& name = names[masterID];
+    // The record first in MasterID index order, as the cursor's seek finds it.
+    if (open_)
+      db_->ForEachRow("SELECT BackName FROM tblPlayers WHERE MasterID = ? ORDER BY rowid LIMIT 1;", {Value(masterID)},
+                      [&](const jet::Statement& row) { name = row.Column(0).AsText(); });
+  }
+  return names;
+}
+
 std::string clsKickwellDB::pFnGetPlayerNamewMasIDDisID(int32_t masterID, int32_t displayID) {
   return pFnGetPlayerNameWStyle(displayID, pFnSeekPlayerIDwMasID(masterID));
 }
@@ -771,7 +784,18 @@ uint8_t clsKickwellDB::pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16
 }
 
 uint8_t clsKickwellDB::pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year) {
-  return pFnGetByeWeekwPlaID(pFnGetPlaIDwMasID(masterID), week, year);
+  // pFnGetByeWeekwPlaID of pFnGetPlaIDwMasID in one indexed query: the
+  // player record first in MasterID index order (0 when there is none),
+  // then his player-week's first row.
+  int32_t teamID = 0;
+  if (open_) {
+    db_->ForEachRow(
+        "SELECT TeamID FROM tblStat0 WHERE PlayerID = COALESCE((SELECT ID FROM tblPlayers WHERE MasterID = ? "
+        "ORDER BY rowid LIMIT 1), 0) AND Week = ? AND Year = ? ORDER BY rowid LIMIT 1;",
+        {Value(masterID), Value(static_cast<int>(week)), Value(static_cast<int>(year))},
+        [&](const jet::Statement& row) { teamID = LongOf(row.Column(0)); });
+  }
+  return pFnGetByeWeek(teamID, year);
 }
 
 void clsKickwellDB::pSbSetByeWeek(int32_t teamID, int16_t year, uint8_t byeWeek) {

@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/clsCategoryControl.h"
@@ -232,6 +234,10 @@ class clsKickwellDB {
 
   std::string pFnGetPlayerName(int32_t playerID);
   std::string pFnGetPlayerNamewMasID(int32_t masterID);
+  // pFnGetPlayerNamewMasID of each of these players, each read through the
+  // table's index: for a few hundred names, cheaper than reading the whole
+  // player table into its cursor.
+  std::unordered_map<int32_t, std::string> PlayerNamesOf(std::span<const int32_t> masterIDs);
   // The name in a display style: 13 "Last, First" as stored, 18 "Last, F.",
   // 19 "F. Last", 20 "First Last"; "" for other styles. A name without a
   // comma shows unchanged in every style.
@@ -254,6 +260,8 @@ class clsKickwellDB {
   static std::string pFnGetInjStatus(int32_t code);
   uint8_t pFnGetByeWeek(int32_t teamID, int16_t year);
   uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year);
+  // The bye week of the player's team in the week's row of his first player
+  // record, read through the indexes (not the player table's cursor).
   uint8_t pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year);
   // Writes the bye week of a team in a season: one row per team and season.
   void pSbSetByeWeek(int32_t teamID, int16_t year, uint8_t byeWeek);

@@ -14,6 +14,7 @@ struct ScoringRuleRecord {
   int16_t RangeRestrict = 0;  // 16-bit Boolean, kept as stored
   int32_t ApplyToPos = 0;     // position mask, bit i for position ID i
   int16_t FDM = 0;            // 16-bit Boolean: score through the distribution map
+  bool operator==(const ScoringRuleRecord&) const = default;
 };
 
 // FieldVal of a threshold rule.

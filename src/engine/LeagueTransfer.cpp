@@ -29,8 +29,20 @@ void EditEveryPosition(clsKickwellDB& db, Edit&& edit) {
   transaction.Commit();
 }
 
+// The field holds the number already.
+bool Holds(jet::Recordset& row, const char* field, int32_t value) {
+  const jet::Value& stored = row.Field(field);
+  return stored.IsNumber() && stored.AsDouble() == static_cast<double>(value);
+}
+
 void WriteLimits(jet::Recordset& row, int32_t rosterMin, int32_t rosterMax, int32_t starterMin,
                  int32_t starterMax, int32_t mergeAsID) {
+  // A row that holds the limits already is not written again: a job does
+  // this every run, and an unchanged file stays unchanged.
+  if (Holds(row, "FullRosterMin", rosterMin) && Holds(row, "FullRosterMax", rosterMax) &&
+      Holds(row, "StartRosterMin", starterMin) && Holds(row, "StartRosterMax", starterMax) &&
+      Holds(row, "MergeAsID", mergeAsID))
+    return;
   row.Edit();
   row.SetField("FullRosterMin", rosterMin);
   row.SetField("FullRosterMax", rosterMax);

@@ -33,6 +33,8 @@
 #include "engine/clsMockRoster.h"
 #include "engine/clsPossiblePicks.h"
 #include "platform/flexgrid/FlexGridModel.h"
+#include "platform/jet/Database.h"
+#include "platform/jet/Statement.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 
@@ -54,39 +56,103 @@ void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const
   }
 }
 
+namespace {
+
+// A season row and the position of its player.
+struct PositionedRow {
+  StackRow row;
+  jet::Value posID;
+};
+
+// The season rows (week `week` of the database's own year) of every
+// position, best points first (ties by player id), and the bye weeks
+// looked up for them: kept while the file stays as it was when they were
+// read (its change generation), so every job ranks from the same reading.
+struct SeasonRows {
+  uint64_t generation = 0;
+  uint8_t week = 0;
+  int16_t year = 0;
+  std::shared_ptr<const std::vector<PositionedRow>> rows;
+  std::unordered_map<int32_t, uint8_t> byes;
+};
+
+SeasonRows& LastSeasonRows() {
+  static SeasonRows last;
+  return last;
+}
+
+// True when `last` was read from the database's file as it still is.
+bool StillHolds(const SeasonRows& last, clsKickwellDB& db, uint8_t week, int16_t year) {
+  return last.rows && last.generation == db.Database().ChangeGeneration() && last.week == week &&
+         last.year == year;
+}
+
+std::shared_ptr<const std::vector<PositionedRow>> ReadSeasonRows(clsKickwellDB& db, uint8_t week) {
+  const int16_t year = db.pFnGetYear();
+  db.Database().NoticeOtherWriters();
+  SeasonRows& last = LastSeasonRows();
+  if (StillHolds(last, db, week, year)) return last.rows;
+  auto rows = std::make_shared<std::vector<PositionedRow>>();
+  db.Database().ForEachRow(
+      "SELECT tblPlayers.MasterID, tblStat0.Points, tblStat0.ADP, tblPlayers.PosID FROM tblStat0, tblPlayers "
+      "WHERE tblStat0.Week = ? AND tblStat0.Year = ? AND tblPlayers.ID = tblStat0.PlayerID "
+      "ORDER BY tblStat0.Points DESC, tblStat0.PlayerID;",
+      {jet::Value(static_cast<int>(week)), jet::Value(static_cast<int>(year))}, [&](const jet::Statement& r) {
+        PositionedRow row;
+        row.row.MasterID = r.Column(0).AsLong();
+        row.row.Points = r.Column(1).AsDouble();
+        row.row.ADP = r.Column(2).AsDouble();
+        row.posID = r.Column(3);
+        rows->push_back(row);
+      });
+  last = SeasonRows{db.Database().ChangeGeneration(), week, year, rows, {}};
+  return rows;
+}
+
+// pFnGetByeWeekwMasID, remembered with the season rows.
+uint8_t ByeWeekOf(clsKickwellDB& db, int32_t masterID, uint8_t week, int16_t year) {
+  SeasonRows& last = LastSeasonRows();
+  if (!StillHolds(last, db, week, year)) return db.pFnGetByeWeekwMasID(masterID, week, year);
+  const auto known = last.byes.find(masterID);
+  if (known != last.byes.end()) return known->second;
+  return last.byes[masterID] = db.pFnGetByeWeekwMasID(masterID, week, year);
+}
+
+// The stack of posID from rows ReadSeasonRows read: the rows of the
+// positions the database merges into it (tblPositions.MergeAsID), in order,
+// at most `maximum` (no limit when negative), each with his bye week.
+void FillPositionStackFrom(std::span<const PositionedRow> rows, clsMockDraftPositionStack& stack, clsKickwellDB& db,
+                           int32_t posID, uint8_t week, int32_t maximum) {
+  std::vector<int64_t> merged;
+  db.Database().ForEachRow("SELECT ID FROM tblPositions WHERE MergeAsID = ? ORDER BY ID;", {jet::Value(posID)},
+                           [&](const jet::Statement& r) { merged.push_back(r.Column(0).AsLong()); });
+  std::vector<StackRow> taken;
+  for (const PositionedRow& row : rows) {
+    if (maximum >= 0 && taken.size() >= static_cast<std::size_t>(maximum)) break;
+    // As SQL's tblPlayers.PosID = <id> compares: numbers only.
+    const bool inPosition = row.posID.IsNumber() && std::any_of(merged.begin(), merged.end(), [&](int64_t id) {
+                              return row.posID.AsDouble() == static_cast<double>(id);
+                            });
+    if (inPosition) taken.push_back(row.row);
+  }
+  const int16_t year = db.pFnGetYear();
+  for (StackRow& row : taken) row.ByeWeek = ByeWeekOf(db, row.MasterID, week, year);
+  FillPositionStackFromRows(stack, taken, maximum);
+}
+
+}  // namespace
+
 void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
                        int32_t maximum) {
-  const int16_t year = db.pFnGetYear();
-  // The merge condition holds only position ids the database itself lists.
-  std::string sql =
-      "SELECT tblPlayers.MasterID, tblStat0.Points, tblStat0.ADP FROM tblStat0, tblPlayers WHERE "
-      "tblStat0.Week = ? AND tblStat0.Year = ? AND tblPlayers.ID = tblStat0.PlayerID AND (" +
-      db.pFnGetSQLPosMerges(posID) + " ) ORDER BY tblStat0.Points DESC, tblStat0.PlayerID";
-  std::vector<jet::Value> params{jet::Value(static_cast<int>(week)), jet::Value(static_cast<int>(year))};
-  if (maximum >= 0) {
-    sql += " LIMIT ?";
-    params.emplace_back(maximum);
-  }
-  std::vector<StackRow> rows;
-  {
-    auto rs = db.pSbKickwellSQL(sql + ";", params);
-    for (; !rs->Eof(); rs->MoveNext()) {
-      StackRow row;
-      row.MasterID = rs->Field(0).AsLong();
-      row.Points = rs->Field(1).AsDouble();
-      row.ADP = rs->Field(2).AsDouble();
-      rows.push_back(row);
-    }
-  }
-  // The bye-week lookups move the database's own cursors: done after the
-  // query is read.
-  for (StackRow& row : rows) row.ByeWeek = db.pFnGetByeWeekwMasID(row.MasterID, week, year);
-  FillPositionStackFromRows(stack, rows, maximum);
+  FillPositionStackFrom(*ReadSeasonRows(db, week), stack, db, posID, week, maximum);
 }
 
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) {
-  return [&db, week](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
-    FillPositionStack(stack, db, posID, week, maximum);
+  // The rows are read at the first stack and serve every other.
+  auto rows = std::make_shared<std::shared_ptr<const std::vector<PositionedRow>>>();
+  return [&db, week, rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    if (!*rows) *rows = ReadSeasonRows(db, week);
+    FillPositionStackFrom(**rows, stack, db, posID, week, maximum);
   };
 }
 

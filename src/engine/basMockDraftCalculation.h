@@ -56,10 +56,13 @@ void FillPositionStackFromRows(clsMockDraftPositionStack& stack, std::span<const
 // database's own year) of every position merged into it, best points first
 // (ties by player id), at most `maximum` players (no limit when negative),
 // each with his team's bye week and his ADP. No rows leave the stack as it
-// was. Database errors reach the caller as jet::JetError.
+// was. Database errors reach the caller as jet::JetError. The season rows
+// of all positions are read in one query, and kept (with the bye weeks
+// looked up) while nothing changes the file.
 void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
                        int32_t maximum);
-// FillPositionStack over an open database, as team rosters fill their stacks.
+// FillPositionStack over an open database, as team rosters fill their
+// stacks: one reading of the season rows serves every stack.
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week);
 
 // ---- Jobs

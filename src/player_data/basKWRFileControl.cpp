@@ -1,5 +1,6 @@
 #include "player_data/basKWRFileControl.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <limits>
@@ -265,7 +266,18 @@ void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek,
     throw std::invalid_argument("Player-record weeks " + std::to_string(firstWeek) + " to " +
                                 std::to_string(lastWeek) + " cannot be written.");
   }
-  const int32_t count = lastWeek - firstWeek;
+  std::vector<uint8_t> weeks;
+  for (int32_t week = firstWeek; week <= lastWeek; ++week) weeks.push_back(static_cast<uint8_t>(week));
+  WriteKwrBlocks(path, weeks, year, text, collect);
+}
+
+void WriteKwrBlocks(const std::string& path, const std::vector<uint8_t>& weeks, int16_t year,
+                    const std::string& text, const KwrWeekCollector& collect) {
+  if (weeks.empty() || weeks.back() > 254 || !std::is_sorted(weeks.begin(), weeks.end()) ||
+      std::adjacent_find(weeks.begin(), weeks.end()) != weeks.end()) {
+    throw std::invalid_argument("Player-record weeks must be distinct, ascending and at most 254.");
+  }
+  const auto count = static_cast<int32_t>(weeks.size()) - 1;
 
   runtime::ByteWriter header;
   header.FixedText(kKwrSignature, kKwrSignatureBytes);
@@ -276,19 +288,17 @@ void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek,
   std::string image = header.Take();
   const std::size_t indexOffset = image.size();
   // The index is written last, once every block's position is known.
-  image.resize(indexOffset + static_cast<std::size_t>(count + 1) * kKwrIndexEntryBytes, '\0');
+  image.resize(indexOffset + weeks.size() * kKwrIndexEntryBytes, '\0');
 
-  std::vector<KWRIndexEntry> index(static_cast<std::size_t>(count) + 1);
+  std::vector<KWRIndexEntry> index(weeks.size());
   int32_t position = static_cast<int32_t>(image.size()) + 1;
-  index[0].Position = position;
   KWRBlock block;
-  for (int32_t week = firstWeek; week <= lastWeek; ++week) {
-    const std::size_t i = static_cast<std::size_t>(week - firstWeek);
-    index[i].Week = week;
+  for (std::size_t i = 0; i < weeks.size(); ++i) {
+    index[i].Week = weeks[i];
+    index[i].Position = position;
     ClearKwrArrays(block);
-    collect(static_cast<uint8_t>(week), block);
+    collect(weeks[i], block);
     WriteKwrBlock(image, block, position);
-    if (week < lastWeek) index[i + 1].Position = position;
   }
 
   runtime::ByteWriter entries;

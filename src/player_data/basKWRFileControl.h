@@ -103,6 +103,10 @@ using KwrWeekCollector = std::function<void(uint8_t week, KWRBlock& block)>;
 // the file cannot be saved, and whatever `collect` throws.
 void WriteKwrWeeks(const std::string& path, uint8_t firstWeek, uint8_t lastWeek, int16_t year,
                    const std::string& text, const KwrWeekCollector& collect);
+// The same for the given weeks (distinct, ascending, at most 254), such as
+// a season's weeks and its season totals; std::invalid_argument otherwise.
+void WriteKwrBlocks(const std::string& path, const std::vector<uint8_t>& weeks, int16_t year,
+                    const std::string& text, const KwrWeekCollector& collect);
 
 // ----- writing from a projected-stats database -----
 

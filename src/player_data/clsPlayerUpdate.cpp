@@ -43,7 +43,10 @@ bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year) {
   const std::string name = "update" + runtime::Format(year, "0000") + ".txt";
   const std::string local = basUpdateServer::LocalUpdateFolder() + name;
   DeleteIfPresent(local);
-  return StartDownload(local, name, kNumberFileBytes, manual, clsDownFile::NextDownloadNumber());
+  const int32_t id = clsDownFile::NextDownloadNumber();
+  if (StartDownload(local, name, kNumberFileBytes, manual, id)) return true;
+  failures_.push_back(basUpdateServer::UnableToGet(name, list_.Error(id)));
+  return false;
 }
 
 bool clsPlayerUpdate::StartDownload(const std::string& dest, const std::string& name, int64_t maxBytes, bool manual,
@@ -63,7 +66,6 @@ bool clsPlayerUpdate::StartDownload(const std::string& dest, const std::string& 
   } else {
     // Finished as failed, so the stage does not wait for it.
     list_.NotStarted(id, error);
-    if (stage_ == 1) failures_.push_back(basUpdateServer::UnableToGet(name, error));
   }
   return started;
 }
@@ -144,7 +146,9 @@ int32_t clsPlayerUpdate::AddUpdateFile(const std::string& folder, const std::str
   file.SetUpdateFileName(name);
   const int32_t id = clsDownFile::NextDownloadNumber();
   file.SetHeaderFileID(id);
-  StartDownload(folder + name, name, clsUpdateFile::kMaxFileBytes, false, id);
+  if (!StartDownload(folder + name, name, clsUpdateFile::kMaxFileBytes, false, id)) {
+    indexFiles_[at].failure = basUpdateServer::UnableToGet(name, list_.Error(id));
+  }
   return 1;
 }
 

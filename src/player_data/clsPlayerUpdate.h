@@ -102,6 +102,7 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   };
 
   // Fetches upd/`name` into `dest`, at most `maxBytes`, within the clock.
+  // False when it could not start; the list then has it finished, with why.
   bool StartDownload(const std::string& dest, const std::string& name, int64_t maxBytes, bool manual, int32_t id);
   void OnDownloadComplete(int32_t id, const seams::DownloadResult& result);
   void NumberFileDone(int32_t id, bool stored);

@@ -91,17 +91,17 @@ class SmallSeason : public ::testing::Test {
   bundle::TemplateLookups lookups_;
 };
 
-TEST_F(SmallSeason, MasterFileHoldsBiographiesByesAndEachWeeksProjections) {
+TEST_F(SmallSeason, MasterFileHoldsBiographiesByesEachWeeksProjectionsAndTheSeasonTotals) {
   const std::string out = dir_.File("2024 Master 0001.kwr");
   std::string error;
   ASSERT_TRUE(bundle::WriteMasterFile(dir_.Path(), lookups_, 2024, out, &error)) << error;
 
   std::vector<KWRIndexEntry> index;
   std::string text;
-  ASSERT_EQ(basKWRFileControl::ReadKwrHeader(out, index, text), 2);
-  std::vector<KWRBlock> blocks(3);
-  for (int w = 0; w <= 2; ++w) {
-    EXPECT_EQ(index[static_cast<std::size_t>(w)].Week, w);
+  ASSERT_EQ(basKWRFileControl::ReadKwrHeader(out, index, text), 3);
+  std::vector<KWRBlock> blocks(4);
+  for (int w = 0; w <= 3; ++w) {
+    EXPECT_EQ(index[static_cast<std::size_t>(w)].Week, w == 3 ? 250 : w);
     int32_t position = index[static_cast<std::size_t>(w)].Position;
     ASSERT_TRUE(basKWRFileControl::ReadKwrBlock(out, blocks[static_cast<std::size_t>(w)], position));
   }
@@ -129,14 +129,21 @@ TEST_F(SmallSeason, MasterFileHoldsBiographiesByesAndEachWeeksProjections) {
     return std::to_string(r.MasID) + "/" + std::to_string(r.TeaID) + "/" + std::to_string(r.Week) + "/" +
            std::to_string(r.Field) + "=" + std::to_string(r.NewValue);
   };
-  std::vector<std::string> week1, week2;
+  std::vector<std::string> week1, week2, season;
   for (const auto& r : blocks[1].Stats) week1.push_back(Record(r));
   for (const auto& r : blocks[2].Stats) week2.push_back(Record(r));
+  for (const auto& r : blocks[3].Stats) season.push_back(Record(r));
   // Zeros, empty cells and the negative missed extra point are not written.
   EXPECT_EQ(week1, (std::vector<std::string>{"2/16/1/3=250.500000", "2/16/1/4=2.000000", "2/16/1/5=1.000000",
                                              "2/16/1/71=0.500000", "3/9/1/31=2.000000", "3/9/1/35=1.000000",
                                              "3/9/1/41=0.250000"}));
   EXPECT_EQ(week2, (std::vector<std::string>{"1/4/2/3=10.000000", "1/4/2/14=3.000000", "1/4/2/75=1.000000"}));
+  // By player and category, under the team of week 0.
+  EXPECT_EQ(season, (std::vector<std::string>{
+                        "1/4/250/3=10.000000", "1/4/250/14=3.000000", "1/4/250/75=1.000000",
+                        "2/16/250/3=250.500000", "2/16/250/4=2.000000", "2/16/250/5=1.000000",
+                        "2/16/250/71=0.500000", "3/9/250/31=2.000000", "3/9/250/35=1.000000",
+                        "3/9/250/41=0.250000"}));
 }
 
 TEST_F(SmallSeason, AnUnknownTeamOrAStatThatIsNoNumberStopsTheMasterFileAndKeepsTheOldOne) {

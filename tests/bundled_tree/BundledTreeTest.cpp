@@ -78,7 +78,9 @@ class MasterFile : public ::testing::Test {
   static void SetUpTestSuite() {
     std::vector<KWRIndexEntry> index;
     std::string text;
-    ASSERT_EQ(basKWRFileControl::ReadKwrHeader(kMaster, index, text), 17);
+    // Weeks 0 to 17 and the season totals.
+    ASSERT_EQ(basKWRFileControl::ReadKwrHeader(kMaster, index, text), 18);
+    ASSERT_EQ(index.back().Week, 250);
     for (const KWRIndexEntry& entry : index) {
       int32_t position = entry.Position;
       KWRBlock block;

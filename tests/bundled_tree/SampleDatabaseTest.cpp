@@ -1,7 +1,8 @@
 // The sample projected-stats database the build made from the 2024 master
 // file: it opens for its season, holds every projected player, and its
-// season rows add up the weekly projections (sums worked out from
-// data/nfl-2024/projected/<week>/<POS>.csv, weeks 1-17).
+// season rows, imported from the file's season totals, add up the weekly
+// projections (sums worked out from data/nfl-2024/projected/<week>/<POS>.csv,
+// weeks 1-17).
 
 #include <gtest/gtest.h>
 

@@ -254,6 +254,46 @@ TEST_F(ApplyScoring, AFailedPassLeavesTheFileAsItWas) {
   EXPECT_DOUBLE_EQ(db_.StatCursor(0).Field("Points").AsDouble(), 99);
 }
 
+TEST_F(ApplyScoring, APassOverTheFileAsTheLastPassLeftItReadsAndWritesNothing) {
+  Open();
+  kdtest::ScopedFakeSeams fakes;
+  clsStatusPlain status;
+  status.AddSegment(4, 98);
+  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  const std::string counter = ChangeCounter();
+  fakes.yield.count = 0;
+  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  EXPECT_EQ(fakes.yield.count, 1 + 1);  // the caption and the pass, not one per row
+  EXPECT_EQ(status.Segments().at(1).MaxValue, 3);
+  EXPECT_EQ(status.Segments().at(1).CurValue, 3);
+  EXPECT_EQ(ChangeCounter(), counter);
+  EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 3);
+}
+
+TEST_F(ApplyScoring, AWriteFromAnywhereOrOtherRulesMakeThePassScoreAgain) {
+  // The kicker's season row scores a point for each unit of category 31,
+  // tblStat6.Fld3.
+  Open();
+  clsStatusPlain status;
+  const auto rescore = [&] {
+    db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+    return Points(2, 250, 2024);
+  };
+  EXPECT_DOUBLE_EQ(rescore(), 3);
+  kdtest::ExecuteSql(path_, "UPDATE tblStat6 SET Fld3 = 5 WHERE PlayerID = 2;");  // another program
+  EXPECT_DOUBLE_EQ(rescore(), 5);
+  db_.Database().Execute("UPDATE tblStat6 SET Fld3 = 6 WHERE PlayerID = 2;");
+  EXPECT_DOUBLE_EQ(rescore(), 6);
+  db_.pSbCloseKickwellDB();
+  kdtest::ExecuteSql(path_, "UPDATE tblStat6 SET Fld3 = 7 WHERE PlayerID = 2;");
+  TemplateFixture::Open();
+  EXPECT_DOUBLE_EQ(rescore(), 7);
+  clsScoringIsolate& rules = db_.ScoringIsolate();
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext())
+    if (rules.CatID() == 31) rules.SetPoints(2);
+  EXPECT_DOUBLE_EQ(rescore(), 14);
+}
+
 // ------------------------------------------------------------------ per-play scoring
 
 TEST_F(ApplyScoring, SeveralPlaysAreScoredOneByOneAndASinglePlayByTheCategoryValue) {

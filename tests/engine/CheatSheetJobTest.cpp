@@ -164,6 +164,40 @@ TEST_F(CheatSheetJob, AScoringSystemWithoutRulesStopsTheJobAndKeepsTheStoredRule
   EXPECT_EQ(roster.ActivePositions(), -1);
 }
 
+TEST_F(CheatSheetJob, ARunThatChangesNothingLeavesTheFileAsItWasAndAChangedLeagueOrScoringReachesIt) {
+  ASSERT_TRUE(Run());
+  db.pSbCloseKickwellDB();
+  const std::string bytes = ReadFile(project.databasePath);
+  ASSERT_TRUE(Run());
+  db.pSbCloseKickwellDB();
+  EXPECT_EQ(ReadFile(project.databasePath), bytes);
+
+  LeaguePlan plan;
+  plan.sizes[1].RosterMax = 3;  // quarterbacks
+  project.WriteLeague(plan);
+  project.WriteScoring(2);
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(QueryText(project.databasePath, "SELECT FullRosterMax FROM tblPositions WHERE ID = 2;"), "3");
+  EXPECT_EQ(project.StoredPoints(101), 150);
+}
+
+TEST_F(CheatSheetJob, ChangesBetweenRunsReachTheNextRankingFromThisProgramOrAnother) {
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(roster.Stack(1).ByeWeek(0), 11);  // Able, ARI
+  // Another program moves ARI's bye week and gives Able an ADP.
+  ExecuteSql(project.databasePath,
+             "UPDATE tblByeWeeks SET ByeWeek = 5 WHERE TeamID = 1 AND Year = 2024;"
+             "UPDATE tblStat0 SET ADP = 3 WHERE PlayerID = (SELECT ID FROM tblPlayers WHERE MasterID = 101);");
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(roster.Stack(1).ByeWeek(0), 5);
+  EXPECT_EQ(roster.Stack(1).ADP(0), 3);
+  // This program makes Dunn a running back.
+  db.Database().Execute("UPDATE tblPlayers SET PosID = 3 WHERE MasterID = 104;");
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(StackIDs(roster, 1), (std::vector<int32_t>{101, 102, 103}));
+  EXPECT_EQ(StackIDs(roster, 2), (std::vector<int32_t>{201, 202, 203, 204, 104}));
+}
+
 TEST_F(CheatSheetJob, CancelDuringTheScoringRunStopsTheJob) {
   // Cancel at the first row the scoring run yields after.
   project.seams.yield.onYield = [this](int) {

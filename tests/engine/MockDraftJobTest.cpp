@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DatabaseFixtures.h"
 #include "JobProject.h"
 #include "LeagueBuilder.h"
 #include "database/clsKickwellDB.h"
@@ -97,6 +98,15 @@ TEST_F(MockDraftJob, TheDraftFollowsTheLeaguesStyleOrItsCreatedOrder) {
   EXPECT_TRUE(project.seams.messages.messages.empty());
   EXPECT_EQ(project.seams.progress.totalBottomText, "Generating Mock Draft");
   EXPECT_EQ(project.seams.progress.bottomText, "Running Mock Draft Pick 6 of 6");
+}
+
+TEST_F(MockDraftJob, ANameChangedElsewhereBetweenDraftsReachesTheNextBoard) {
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(runtime::Trim(mock.PlayerName(0)), "Able, Al");
+  ExecuteSql(project.databasePath, "UPDATE tblPlayers SET BackName = 'Able, Alan' WHERE MasterID = 101;");
+  mock = clsMockDraft();
+  ASSERT_TRUE(Run());
+  EXPECT_EQ(runtime::Trim(mock.PlayerName(0)), "Able, Alan");
 }
 
 // The current bar follows the draft: at each pick's caption it shows the

@@ -125,9 +125,8 @@ void clsUIProjectedStats2::ShowFileAgain(const std::string& name) {
   }
   loaded_ = false;
   changes_.clear();
-  const std::string path = DefaultsFolder + DefaultProjectedStatsName;
-  if (!db_.InitializeKickwellDB(path) && !db_.LastError().empty())
-    basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);
+  // Only for the positions and categories the tabs were built from.
+  WithDefaultDatabase(db_, [] {});
   ClearData();
   SetFileName("");
   DisplayURLs();

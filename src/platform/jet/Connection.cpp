@@ -21,6 +21,11 @@ bool OnlyBlanksAndSemicolons(const char* tail) {
 }
 }  // namespace
 
+uint64_t NextFileGeneration() {
+  static uint64_t last = 0;
+  return ++last;
+}
+
 Connection::Connection(sqlite3* db, std::string path, bool readOnly)
     : db_(db), path_(std::move(path)), readOnly_(readOnly) {}
 
@@ -41,6 +46,8 @@ void Connection::Close() {
   transactionDepth_ = 0;
   sqlite3_close_v2(db_);
   db_ = nullptr;
+  // Closing changes no file: only this connection's own bookkeeping.
+  fileChanges_.reset();
   MarkSchemaChanged();
 }
 
@@ -111,6 +118,11 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
   std::string lower = runtime::LCase(name);
   auto found = tables_.find(lower);
   if (found != tables_.end()) return found->second;
+  // Another connection may have read it from the file as it still is.
+  if (fileChanges_ && fileChanges_->tablesGeneration == fileChanges_->generation) {
+    auto shared = fileChanges_->tables.find(lower);
+    if (shared != fileChanges_->tables.end()) return tables_[lower] = shared->second;
+  }
 
   auto info = std::make_shared<TableInfo>();
   std::string createSql;
@@ -188,6 +200,13 @@ std::shared_ptr<const TableInfo> Connection::Table(std::string_view name) {
     }
   }
   tables_[lower] = info;
+  if (fileChanges_) {
+    if (fileChanges_->tablesGeneration != fileChanges_->generation) {
+      fileChanges_->tables.clear();
+      fileChanges_->tablesGeneration = fileChanges_->generation;
+    }
+    fileChanges_->tables[lower] = info;
+  }
   return info;
 }
 
@@ -205,11 +224,13 @@ uint64_t Connection::TableGeneration(const std::string& lowerName) const {
 void Connection::MarkWritten(const std::string& lowerName) {
   ++writeSerial_;
   tableGeneration_[lowerName] = writeSerial_;
+  if (fileChanges_) fileChanges_->generation = NextFileGeneration();
 }
 
 void Connection::MarkAllWritten() {
   ++writeSerial_;
   allGeneration_ = writeSerial_;
+  if (fileChanges_) fileChanges_->generation = NextFileGeneration();
 }
 
 void Connection::DropIdleStatements() {

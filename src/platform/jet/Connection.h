@@ -16,6 +16,21 @@
 
 namespace jet {
 
+// What this program knows of one file's changes, shared by all its
+// connections to the file: the generation moves on every write any of them
+// makes and on every change from elsewhere that one of them notices. What
+// was read of the file's structure at a generation holds while it stays.
+struct FileChanges {
+  uint64_t generation = 0;
+  // Table descriptions (by lower-case name) read at tablesGeneration.
+  uint64_t tablesGeneration = 0;
+  std::unordered_map<std::string, std::shared_ptr<const TableInfo>> tables;
+  // The generation at which no table was found too wide.
+  uint64_t widthChecked = 0;
+};
+// A generation no file has had yet (one counter for every file).
+uint64_t NextFileGeneration();
+
 class Connection {
  public:
   Connection(sqlite3* db, std::string path, bool readOnly);
@@ -50,6 +65,8 @@ class Connection {
   void MarkWritten(const std::string& lowerName);
   void MarkAllWritten();
   void MarkSchemaChanged();
+  // The file's shared change record, which every write then moves.
+  void ShareFileChanges(std::shared_ptr<FileChanges> changes) { fileChanges_ = std::move(changes); }
 
   // The highest row id handed out by AddNew per table (lower-case name), so
   // that two pending AddNews never get the same id.
@@ -81,6 +98,7 @@ class Connection {
   uint64_t allGeneration_ = 1;
   uint64_t schemaSerial_ = 1;
   int transactionDepth_ = 0;
+  std::shared_ptr<FileChanges> fileChanges_;
 };
 
 }  // namespace jet

@@ -3,7 +3,11 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/jet/Connection.h"
 #include "platform/jet/JetError.h"
@@ -48,6 +52,104 @@ bool KnownSound(const std::string& path) {
   return it != CheckedFiles().end() && StampOf(path, now) && now == it->second;
 }
 
+// PRAGMA data_version of a connection: it moves whenever another
+// connection (of this program or any other) committed to the file. Empty
+// when it cannot be read.
+std::optional<int64_t> DataVersionOf(sqlite3* db) {
+  sqlite3_stmt* stmt = nullptr;
+  std::optional<int64_t> version;
+  if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+      sqlite3_step(stmt) == SQLITE_ROW)
+    version = sqlite3_column_int64(stmt, 0);
+  sqlite3_finalize(stmt);
+  return version;
+}
+
+// What this program knows of a file it opened, by device and inode: the
+// change record its connections share, and how the file was when one of
+// them last closed it. A read-only connection of its own stays open on the
+// file and does nothing: it keeps the inode from going to another file, and
+// its data_version moves with every commit to the file from anywhere.
+struct FileRecord {
+  sqlite3* watch = nullptr;
+  std::shared_ptr<FileChanges> changes = std::make_shared<FileChanges>(FileChanges{NextFileGeneration()});
+  FileStamp closed;
+  std::optional<int64_t> closedVersion;
+  uint64_t lastUse = 0;
+
+  FileRecord() = default;
+  FileRecord(const FileRecord&) = delete;
+  FileRecord& operator=(const FileRecord&) = delete;
+  ~FileRecord() { sqlite3_close_v2(watch); }
+
+  std::optional<int64_t> WatchedVersion() const {
+    return watch ? DataVersionOf(watch) : std::optional<int64_t>();
+  }
+};
+
+// Files watched at once; beyond this the longest unused one no connection
+// has open is let go.
+constexpr std::size_t kWatchedFiles = 8;
+
+struct FileKeyHash {
+  std::size_t operator()(const std::pair<dev_t, ino_t>& key) const {
+    return std::hash<uint64_t>()(static_cast<uint64_t>(key.first) * 0x9e3779b97f4a7c15ull ^
+                                 static_cast<uint64_t>(key.second));
+  }
+};
+
+using FileRecordMap = std::unordered_map<std::pair<dev_t, ino_t>, std::unique_ptr<FileRecord>, FileKeyHash>;
+
+FileRecordMap& FileRecords() {
+  static FileRecordMap records;
+  return records;
+}
+
+FileRecord& RecordOf(const std::string& path, const FileStamp& stamp) {
+  static uint64_t uses = 0;
+  FileRecordMap& records = FileRecords();
+  std::unique_ptr<FileRecord>& record = records[{stamp.device, stamp.inode}];
+  if (!record) {
+    if (records.size() > kWatchedFiles) {
+      auto oldest = records.end();
+      for (auto it = records.begin(); it != records.end(); ++it)
+        if (it->second && it->second->changes.use_count() == 1 &&
+            (oldest == records.end() || it->second->lastUse < oldest->second->lastUse))
+          oldest = it;
+      if (oldest != records.end()) records.erase(oldest);
+    }
+    record = std::make_unique<FileRecord>();
+    const std::string name = path.rfind("file:", 0) == 0 ? "./" + path : path;
+    if (sqlite3_open_v2(name.c_str(), &record->watch, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
+      sqlite3_close_v2(record->watch);
+      record->watch = nullptr;
+    }
+  }
+  record->lastUse = ++uses;
+  return *record;
+}
+
+// The change record of a file being opened; its generation moves unless the
+// file is as a connection of this program left it.
+std::shared_ptr<FileChanges> ChangesAtOpen(const std::string& path) {
+  FileStamp now;
+  if (!StampOf(path, now)) return std::make_shared<FileChanges>(FileChanges{NextFileGeneration()});
+  FileRecord& record = RecordOf(path, now);
+  const std::optional<int64_t> version = record.WatchedVersion();
+  if (!version || version != record.closedVersion || !(record.closed == now))
+    record.changes->generation = NextFileGeneration();
+  return record.changes;
+}
+
+void RememberClosed(const std::string& path) {
+  FileStamp now;
+  if (!StampOf(path, now)) return;
+  FileRecord& record = RecordOf(path, now);
+  record.closed = now;
+  record.closedVersion = record.WatchedVersion();
+}
+
 void RememberSound(const std::string& path) {
   FileStamp now;
   if (StampOf(path, now)) {
@@ -87,6 +189,7 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
 
   bool readOnly = access == Access::kReadOnly || sqlite3_db_readonly(db, "main") == 1;
   auto connection = std::make_shared<Connection>(db, path, readOnly);
+  std::shared_ptr<FileChanges> changes;
   try {
     // The first read of the schema is where a file that is not a database fails.
     connection->Exec("SELECT count(*) FROM sqlite_schema");
@@ -100,15 +203,21 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
       }
       RememberSound(path);
     }
+    changes = ChangesAtOpen(path);
     // Fields cost the file nothing with a DEFAULT and every row in memory:
-    // a table far wider than any of the program's is refused at the door.
-    auto wide = connection->Prepare(
-        "SELECT m.name, count(*) FROM sqlite_schema AS m, pragma_table_info(m.name) AS f"
-        " WHERE m.type = 'table' GROUP BY m.name HAVING count(*) > ? LIMIT 1");
-    wide->Bind(1, Value(kMaxFields));
-    if (wide->Step()) {
-      throw JetError("The table '" + wide->Column(0).AsText() + "' has " + wide->Column(1).AsText() +
-                     " fields, more than the " + std::to_string(kMaxFields) + " any table of this program has.");
+    // a table far wider than any of the program's is refused at the door
+    // (once for the file as it is).
+    if (changes->widthChecked != changes->generation) {
+      auto wide = connection->Prepare(
+          "SELECT m.name, count(*) FROM sqlite_schema AS m, pragma_table_info(m.name) AS f"
+          " WHERE m.type = 'table' GROUP BY m.name HAVING count(*) > ? LIMIT 1");
+      wide->Bind(1, Value(kMaxFields));
+      if (wide->Step()) {
+        throw JetError("The table '" + wide->Column(0).AsText() + "' has " + wide->Column(1).AsText() +
+                       " fields, more than the " + std::to_string(kMaxFields) +
+                       " any table of this program has.");
+      }
+      changes->widthChecked = changes->generation;
     }
   } catch (const JetError& e) {
     connection->Close();
@@ -117,14 +226,41 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
     connection->Close();
     throw JetError("Cannot open '" + path + "': not enough memory.", SQLITE_NOMEM);
   }
-  return std::unique_ptr<Database>(new Database(std::move(connection), path, verify));
+  auto database = std::unique_ptr<Database>(new Database(std::move(connection), path, verify));
+  database->changes_ = std::move(changes);
+  database->connection_->ShareFileChanges(database->changes_);
+  database->dataVersion_ = database->DataVersion();
+  return database;
 }
 
 void Database::Close() {
   if (!connection_ || !connection_->IsOpen()) return;
+  // A commit from elsewhere must not pass unnoticed for the state the file
+  // is remembered in below.
+  try {
+    NoticeOtherWriters();
+  } catch (const JetError&) {
+    if (changes_) changes_->generation = NextFileGeneration();
+  }
   connection_->Close();
   // What this connection wrote went through SQLite's own transactions.
   if (verified_) RememberSound(path_);
+  RememberClosed(path_);
+}
+
+uint64_t Database::ChangeGeneration() const { return changes_ ? changes_->generation : 0; }
+
+bool Database::NoticeOtherWriters() {
+  const int64_t now = DataVersion();
+  if (now == dataVersion_) return false;
+  dataVersion_ = now;
+  changes_->generation = NextFileGeneration();
+  return true;
+}
+
+int64_t Database::DataVersion() {
+  auto stmt = Conn().Prepare("PRAGMA data_version");
+  return stmt->Step() ? stmt->Column(0).AsInt64() : 0;
 }
 
 bool Database::IsOpen() const { return connection_ && connection_->IsOpen(); }

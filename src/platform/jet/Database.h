@@ -25,6 +25,7 @@ namespace jet {
 
 class Connection;
 class Statement;
+struct FileChanges;
 
 class Database {
  public:
@@ -73,6 +74,18 @@ class Database {
   // end of the table. Existing rows hold Null in it.
   void AppendTextField(std::string_view table, std::string_view field, int32_t size);
 
+  // A number that stays the same for as long as the file's content does, as
+  // far as this program can tell: every write through any of its
+  // connections to the file moves it, and so does a change from elsewhere
+  // found by NoticeOtherWriters or when the file is opened (its size or
+  // modification time is not what it was when this program last closed it).
+  // Numbers are never reused, also across files.
+  uint64_t ChangeGeneration() const;
+  // Moves the generation when another connection (of this program or any
+  // other) committed to the file since this connection last asked or
+  // opened it; true then.
+  bool NoticeOtherWriters();
+
   // Transactions nest: the outermost commits or rolls back the file, inner
   // ones are savepoints.
   void BeginTrans();
@@ -83,12 +96,16 @@ class Database {
  private:
   Database(std::shared_ptr<Connection> connection, std::string path, bool verified);
   Connection& Conn() const;
+  // PRAGMA data_version: moves when another connection commits.
+  int64_t DataVersion();
 
   std::shared_ptr<Connection> connection_;
   std::string path_;
   // Opened with the check (passed or known good): its state at close is
   // remembered as checked.
   bool verified_ = false;
+  std::shared_ptr<FileChanges> changes_;
+  int64_t dataVersion_ = 0;
 };
 
 }  // namespace jet

@@ -33,7 +33,9 @@ struct VellacornHTTP::Request {
   bool tooLarge = false;
 
   ~Request() {
-    if (deadline != nullptr) deadline->deleteLater();
+    if (deadline == nullptr) return;
+    deadline->stop();
+    deadline->deleteLater();
   }
 };
 

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "DatabaseFixtures.h"
 #include "MainWindowHarness.h"
 #include "core/basMockItUp.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
@@ -106,7 +107,9 @@ TEST_F(ProjectedStatsWindowTest, ACorrectionRescoresThePlayerAndDontSaveUndoesIt
     }
 }
 
-TEST_F(ProjectedStatsWindowTest, FileNewBuildsTheSeasonChosenInTheNewFileDialog) {
+// What a New from the bundled 2024 master file gives: the sample database,
+// player for player and season row for season row.
+TEST_F(ProjectedStatsWindowTest, FileNewFromTheBundledMasterFileBuildsTheSampleDatabase) {
   frmProjected* page = OpenPage();
   ASSERT_NE(page, nullptr);
   std::string season;
@@ -117,18 +120,34 @@ TEST_F(ProjectedStatsWindowTest, FileNewBuildsTheSeasonChosenInTheNewFileDialog)
     QTest::mouseClick(w->picUp(), Qt::LeftButton);
     w->picDown()->setFocus();
     QTest::keyClick(w->picDown(), Qt::Key_Space);
-    QTest::keyClick(w->picDown(), Qt::Key_Space);
     season = w->lblYear()->text().toStdString();
     kdtest::PressSoon(*pointer, w->mOK(), 0);
   });
   AnswerFileDialog("Built");
   window->mnuFile(basCheatSheetMenu::kNewDocument)->trigger();
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(season, " 2023");
+  EXPECT_EQ(season, " 2024");
   EXPECT_EQ(page->Controller().FileName(), "Built.pro");
-  EXPECT_EQ(page->Controller().Year(), 2023);
-  EXPECT_EQ(page->flxProjected()->Model().Rows(), 2);  // no master file of 2023
+  EXPECT_EQ(page->Controller().Year(), 2024);
+  EXPECT_GT(page->flxProjected()->Model().Rows(), 100);
   EXPECT_EQ(GlobalProject().Value(kProjProjectedStatsFile), "2010 Default Stats.pro");
+
+  const std::string folder = FileTypeFolder[kPageProjectedStats];
+  // Every row of the table (of its season, for a stat table), each value as
+  // SQLite quotes it.
+  const auto rows = [&folder](const std::string& file, const std::string& table) {
+    const std::string path = folder + file;
+    const std::string values = kdtest::QueryText(
+        path, "SELECT group_concat('quote(' || name || ')', '||'',''||') FROM pragma_table_info('" + table + "');");
+    return kdtest::QueryText(path, "SELECT group_concat(" + values + ", ';') FROM (SELECT * FROM " + table +
+                                       (table == "tblPlayers" ? "" : " WHERE Week = 250") + " ORDER BY ID);");
+  };
+  for (const std::string table : {"tblPlayers", "tblStat0", "tblStat2", "tblStat3", "tblStat4", "tblStat6"}) {
+    SCOPED_TRACE(table);
+    const std::string built = rows("Built.pro", table);
+    EXPECT_GT(built.size(), 1000U);
+    EXPECT_TRUE(built == rows("2010 Default Stats.pro", table));
+  }
 }
 
 TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheWholeApplication) {

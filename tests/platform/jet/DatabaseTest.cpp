@@ -49,6 +49,55 @@ TEST(JetDatabase, AFileDamagedAfterItsLastCheckedOpenIsRefused) {
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
 }
 
+// The generation stands for the file's content as far as the program can
+// tell: it holds while nobody writes, and moves with a write from any of
+// the program's connections or from elsewhere, open or closed.
+TEST(JetDatabase, TheChangeGenerationMovesWithEveryWriteFromAnywhere) {
+  kdtest::TempDir dir;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  uint64_t seen = 0;
+  {
+    auto db = Database::Open(path);
+    seen = db->ChangeGeneration();
+    db->OpenSnapshot("SELECT * FROM tblSettings");
+    EXPECT_EQ(db->ChangeGeneration(), seen);
+    db->Execute("UPDATE tblSettings SET MasterVersion = 3");
+    EXPECT_NE(db->ChangeGeneration(), seen);
+    seen = db->ChangeGeneration();
+  }
+  auto db = Database::Open(path);
+  EXPECT_EQ(db->ChangeGeneration(), seen);  // as this program left it
+  EXPECT_FALSE(db->NoticeOtherWriters());
+
+  auto second = Database::Open(path);
+  second->Execute("UPDATE tblSettings SET MasterVersion = 4");
+  EXPECT_NE(db->ChangeGeneration(), seen);
+  seen = db->ChangeGeneration();
+  second->Close();
+
+  kdtest::ExecuteSql(path, "UPDATE tblSettings SET MasterVersion = MasterVersion + 1");  // another program
+  EXPECT_EQ(db->ChangeGeneration(), seen);  // until it is noticed
+  EXPECT_TRUE(db->NoticeOtherWriters());
+  EXPECT_NE(db->ChangeGeneration(), seen);
+  seen = db->ChangeGeneration();
+  db->Close();
+
+  kdtest::ExecuteSql(path, "UPDATE tblSettings SET MasterVersion = MasterVersion + 1");  // another program
+  EXPECT_NE(Database::Open(path)->ChangeGeneration(), seen);
+}
+
+// Another file at the same path is another file, whatever its inode and
+// size.
+TEST(JetDatabase, AFileMadeAnewAtAKnownPathHasANewGeneration) {
+  kdtest::TempDir dir;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  const uint64_t first = Database::Open(path)->ChangeGeneration();
+  const std::string bytes = kdtest::ReadFile(path);
+  fs::remove(path);
+  kdtest::WriteFile(path, bytes);
+  EXPECT_NE(Database::Open(path)->ChangeGeneration(), first);
+}
+
 TEST(JetDatabase, AnEmptyFileHasNoTablesAndStaysEmpty) {
   kdtest::TempDir dir;
   std::string path = dir.File("empty.pro");
