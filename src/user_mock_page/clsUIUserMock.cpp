@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kPageRowHeight = 300;
 constexpr int32_t kHeadingRows = 2;
 // Stat fields the page looks for in its display grids.
@@ -298,7 +297,7 @@ void clsUIUserMock::HighlightPossibleGrid() {
   const clsMockDraft& board = session_->Board();
   for (int32_t r = kHeadingRows; r < grid.Rows(); ++r) {
     const int32_t masterID = KeyOfRow(grid, r);
-    int32_t colour = kWhite;
+    int32_t colour = basColourScheme::kWhite;
     if (board.PlayerDraftNdx(masterID) >= 0)
       colour = DraftedColour();
     else if (masterID == session_->ActivePlayer())
@@ -363,7 +362,7 @@ void clsUIUserMock::FillPickGrid() {
         ColourRow(grid, row,
                   p == session_->ActivePick() ? ActiveColour()
                   : projected > 0             ? ProjectedColour()
-                                              : kWhite);
+                                              : basColourScheme::kWhite);
       }
     }
   }
@@ -409,7 +408,7 @@ void clsUIUserMock::FillTeamGrid() {
     if (positionColumn >= 0 && positionColumn < grid.Cols())
       grid.SetTextMatrix(row, positionColumn, " " + db.pFnGetPosAbrv(posID, false));
     grid.SetRowHeight(row, kPageRowHeight);
-    ColourRow(grid, row, pick >= 0 && pick == session_->ActivePick() ? ActiveColour() : kWhite);
+    ColourRow(grid, row, pick >= 0 && pick == session_->ActivePick() ? ActiveColour() : basColourScheme::kWhite);
   }
 }
 
