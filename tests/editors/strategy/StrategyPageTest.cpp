@@ -10,12 +10,13 @@
 #include "ExportFixtures.h"
 #include "FakeSeams.h"
 #include "FakeStrategyView.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
 #include "core/basMockItUp.h"
-#include "shell/basUIControl.h"
 #include "editors/strategy/clsUIStrategy.h"
 #include "platform/runtime/Text.h"
+#include "shell/basUIControl.h"
 
 namespace {
 
@@ -507,5 +508,35 @@ TEST_F(StrategyPageTest, AFileThatCannotBeReadIsNamedInAMessageAndNotOpened) {
   EXPECT_EQ(page->FileName(), "Three.stg");
   EXPECT_EQ(page->Strategy().Count(), 3);
 }
+
+// Strategies that do not read: one message each, the page keeps the
+// strategy it shows, and Save never reaches the file.
+class HostileStrategyFile : public StrategyPageTest,
+                            public ::testing::WithParamInterface<kdtest::HostileDocument> {};
+
+TEST_P(HostileStrategyFile, IsRefusedOnceAndSaveNeverReachesIt) {
+  WriteStrategy("Mine.stg", 2);
+  GetParam().make(Folder() + "Hostile.stg", kdtest::ReadFile(Folder() + "Mine.stg"));
+  const kdtest::PathSnapshot before = kdtest::Snapshot(Folder() + "Hostile.stg");
+  kdtest::HeapPeak heap;
+  Open();
+  seams.files.AnswerOwn("Mine.stg");
+  page->FileCommand(7);
+  ASSERT_EQ(page->FileName(), "Mine.stg");
+  seams.messages.captions.clear();
+  seams.files.AnswerOwn("Hostile.stg");
+  EXPECT_NO_THROW(page->FileCommand(7));
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(page->FileName(), "Mine.stg");
+  EXPECT_EQ(grid().Rows(), 4);
+  page->mAR_Click(Button::kAddRule);
+  EXPECT_TRUE(page->Save());
+  EXPECT_EQ(kdtest::Snapshot(Folder() + "Hostile.stg"), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+// The cut falls inside the first rule; the count is the rule count.
+INSTANTIATE_TEST_SUITE_P(Files, HostileStrategyFile, ::testing::ValuesIn(kdtest::DamagedDocuments(100, 32)),
+                         kdtest::HostileDocumentName());
 
 }  // namespace
