@@ -157,6 +157,8 @@ class DraftSetUp {
     AddJobSegments(status);
     clsMockDraft mock = mock_;
     std::vector<clsMockRoster> rosters = rosters_;
+    // Copies mark on their own: linked again as the job's rosters are.
+    clsMockRoster::LinkLeague(rosters);
     std::array<clsPossiblePicks, 2> lists;
     std::vector<int32_t> boardIndex;
     const auto start = std::chrono::steady_clock::now();
