@@ -731,6 +731,7 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   status.SetSegmentRange(kDraftProgressSegment, 0, last);
 
   const std::vector<int32_t> teamPicks = TeamPickNumbers(order);
+  mock.ReservePicks(last + 1);
   const std::string of = " of " + std::to_string(last + 1);
   std::string caption;
   int32_t forcedTeam = 0;
