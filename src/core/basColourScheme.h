@@ -13,6 +13,7 @@ constexpr int32_t Rgb(int32_t red, int32_t green, int32_t blue) { return red + 2
 // The button-face colour used when the platform gives none.
 constexpr int32_t kDefaultButtonFace = Rgb(240, 240, 240);
 
+constexpr int32_t kWhite = Rgb(255, 255, 255);
 constexpr int32_t kPaletteSize = 17;
 
 // Entries with a role that other code names.

@@ -8,6 +8,14 @@ namespace basFlexGridCommon {
 
 void SetCheckMarkGlyph() { CheckMarkGlyph = "P"; }
 
+void ResetGrid(FlexGridModel& grid, int32_t cols, int32_t rows, int32_t fixedRows, int32_t fixedCols) {
+  grid.Clear();
+  grid.SetCols(cols);
+  grid.SetRows(rows);
+  grid.SetFixedRows(fixedRows);
+  grid.SetFixedCols(fixedCols);
+}
+
 void HighlightGridRow(FlexGridModel& grid, int16_t row, int32_t colour) {
   if (row < 0 || row >= grid.Rows()) return;
   for (int32_t c = 0; c < grid.Cols(); ++c) grid.SetCellBackColorAt(row, c, colour);

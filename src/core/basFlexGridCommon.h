@@ -15,6 +15,9 @@ class FlexGridModel;
 inline constexpr int16_t kAlignLeft = 1;
 inline constexpr int16_t kAlignCentre = 4;
 inline constexpr int16_t kAlignRight = 7;
+// What a ticked check-box cell of an editor's grid holds under its picture,
+// for the grid's exports.
+inline constexpr const char* kTickedCellText = "                  X";
 
 namespace basFlexGridCommon {
 
@@ -22,6 +25,10 @@ namespace basFlexGridCommon {
 // check-mark font; "P" once SetCheckMarkGlyph has run at start-up.
 inline std::string CheckMarkGlyph;
 void SetCheckMarkGlyph();
+
+// Empties the grid to `cols` columns and `rows` rows, the first `fixedRows`
+// rows and `fixedCols` columns fixed.
+void ResetGrid(FlexGridModel& grid, int32_t cols, int32_t rows, int32_t fixedRows, int32_t fixedCols);
 
 // Sets the back colour of every cell of the row, when the row exists. The
 // current cell is left where it was.

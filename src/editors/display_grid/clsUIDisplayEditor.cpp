@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kWhite = basColourScheme::Rgb(255, 255, 255);
 constexpr int32_t kSelectedRow = basColourScheme::Rgb(243, 249, 200);
 constexpr int32_t kSubCategoryRow = basColourScheme::Rgb(236, 241, 233);
 constexpr int32_t kHeading = basColourScheme::Rgb(194, 208, 186);
@@ -127,11 +126,7 @@ bool clsUIDisplayEditor::WriteDocument(const std::string& name) {
 void clsUIDisplayEditor::FillCategoryList() {
   FlexGridModel& m = *categories_;
   m.SetRedraw(false);
-  m.Clear();
-  m.SetCols(3);
-  m.SetRows(1);
-  m.SetFixedRows(1);
-  m.SetFixedCols(0);
+  basFlexGridCommon::ResetGrid(m, 3, 1, 1, 0);
   m.SetColWidth(0, 0);
   m.SetColWidth(1, 250);
   m.SetColWidth(2, 3200);
@@ -162,7 +157,7 @@ void clsUIDisplayEditor::FillCategoryList() {
       m.SetRows(row + 1);
       m.SetTextMatrix(row, 0, std::to_string(rs->Field("id").AsLong()));
       m.SetTextMatrix(row, 2, " " + rs->Field("Name").AsText());
-      basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(row), kWhite);
+      basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(row), basColourScheme::kWhite);
       SetCategoryMark(row, false);
     }
   }
@@ -237,11 +232,7 @@ void clsUIDisplayEditor::flxStatCats_Click(int32_t row, int32_t col) {
 void clsUIDisplayEditor::LayOutColumnList() {
   FlexGridModel& m = List();
   m.SetRedraw(false);
-  m.Clear();
-  m.SetCols(kListColumns);
-  m.SetRows(1);
-  m.SetFixedRows(0);
-  m.SetFixedCols(0);
+  basFlexGridCommon::ResetGrid(m, kListColumns, 1, 0, 0);
   static constexpr int32_t kWidths[kListColumns] = {0, 0, 0, 2400, 600, 1800, 1800, 1300, 900};
   static const char* const kHeadings[kListColumns] = {"", "", "", " Display Category", "Width",
                                                       "Column Heading 1", "Column Heading 2", "Format", "Align"};
@@ -299,7 +290,7 @@ void clsUIDisplayEditor::ShowColumnRow(int32_t row, int32_t index) {
   m.SetTextMatrix(row, kColTitle2, grid_.Title2(index));
   m.SetTextMatrix(row, kColFormat, kSixBlanks + db_.DSF().DisplayNameWID(grid_.Decimals(index)));
   m.SetTextMatrix(row, kColAlign, AlignText(grid_.Align(index)));
-  basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(row), row == selectedRow_ ? kSelectedRow : kWhite);
+  basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(row), row == selectedRow_ ? kSelectedRow : basColourScheme::kWhite);
 }
 
 void clsUIDisplayEditor::SelectRow(int32_t row) {
@@ -308,7 +299,7 @@ void clsUIDisplayEditor::SelectRow(int32_t row) {
     basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(selectedRow_), selectedColour_);
   }
   selectedColour_ = row == selectedRow_ ? selectedColour_ : m.CellBackColorAt(row, kColName);
-  if (selectedColour_ == kSelectedRow) selectedColour_ = kWhite;
+  if (selectedColour_ == kSelectedRow) selectedColour_ = basColourScheme::kWhite;
   selectedRow_ = row;
   basFlexGridCommon::HighlightGridRow(m, static_cast<int16_t>(row), kSelectedRow);
 }

@@ -82,11 +82,6 @@ class clsUIDisplayEditor : public clsUIDocumentPage {
   void SelectRow(int32_t row);
   void ScrollSelectedIntoView();
   void FinishColumnList();
-  // The document: an empty grid; a file read into the grid only when it
-  // reads whole.
-  bool NewDocument(const std::string& name) override;
-  bool ReadDocument(const std::string& name) override;
-  bool WriteDocument(const std::string& name) override;
   // The grid's column list, preview and move buttons afresh.
   void ShowGrid();
 
@@ -94,17 +89,22 @@ class clsUIDisplayEditor : public clsUIDocumentPage {
   void mFlxPlayer_AllignmentDone(int32_t col);
   void mFlxPlayer_ValidateFlexListSingle(int32_t row, int32_t col, int32_t listIndex);
   void mFlxPlayer_ValidateFlexText(int32_t row, int32_t col, const std::string& text, const std::string& oldText);
+  // The document: an empty grid; a file read into the grid only when it
+  // reads whole.
+  bool NewDocument(const std::string& name) override;
+  bool ReadDocument(const std::string& name) override;
+  bool WriteDocument(const std::string& name) override;
 
   FlexGridModel& List();
 
   DisplayEditorView& view_;
   clsDisplayGridIsolate grid_;
   clsKickwellDB db_;
+  FlexGridModel* categories_ = nullptr;
+  FlexGridModel* preview_ = nullptr;
   clsEditFlexGrid mFlxPlayer;
   EditFlexGridView* columnList_ = nullptr;
   EditFlexListBox* list_ = nullptr;
-  FlexGridModel* categories_ = nullptr;
-  FlexGridModel* preview_ = nullptr;
   std::shared_ptr<const FlexGridPicture> unchecked_;
   std::shared_ptr<const FlexGridPicture> checked_;
   int32_t selectedRow_ = -1;

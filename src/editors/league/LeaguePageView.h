@@ -10,16 +10,15 @@
 
 class LeaguePageView : public virtual GridPageView {
  public:
-  // The check list of positions in use, beside the main grid on the first tab.
-  virtual FlexGridModel& PositionSelectionGrid() = 0;
-  // Shows the controls of that tab only.
-  virtual void ShowTabControls(int32_t index) = 0;
-
-  virtual void SetRemoveTeamEnabled(bool enabled) = 0;
-
   virtual std::string RoundsText() const = 0;
   virtual void SetRoundsText(const std::string& text) = 0;
   // The style list; setting the index raises no click.
   virtual void SetStyleItems(const std::vector<std::string>& items) = 0;
   virtual void SetStyleIndex(int32_t index) = 0;
+
+  // The check list of positions in use, beside the main grid on the first tab.
+  virtual FlexGridModel& PositionSelectionGrid() = 0;
+  // Shows the controls of that tab only.
+  virtual void ShowTabControls(int32_t index) = 0;
+  virtual void SetRemoveTeamEnabled(bool enabled) = 0;
 };

@@ -26,9 +26,9 @@ class LeaguePageView;
 
 class clsUILeagueProperties : public clsUIDocumentPage {
  public:
-  enum Tab : int32_t { kTabRosterSize = 0, kTabTeams = 1, kTabDraftOrder = 2 };
+  enum Tab : int32_t { kTabRosterSize, kTabTeams, kTabDraftOrder };
   // Limits and rounds are whole numbers 0..255.
-  static constexpr int32_t kMaxLimit = 255;
+  static constexpr int32_t kMaxLimit = kMaxRosterLimit;
 
   explicit clsUILeagueProperties(LeaguePageView& view);
 

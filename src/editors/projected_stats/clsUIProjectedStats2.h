@@ -28,20 +28,12 @@
 #include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
-class EditFlexComboBox;
 class EditFlexGridView;
-class EditFlexTextBox;
 class FlexGridModel;
 class ProjectedStatsView;
 
 class clsUIProjectedStats2 : public clsUIDocumentPage {
  public:
-  static constexpr uint8_t kSeasonWeek = 250;
-  static constexpr int32_t kCatPoints = 44;
-  static constexpr int32_t kCatDNU = 67;
-  static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
-  static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
-
   // One correction or mark change with the stored value and season points
   // it replaced, and the stat tables in which it had to make the player's
   // season row (undo deletes those rows again).
@@ -52,6 +44,12 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
     double oldPoints = 0;
     std::vector<int32_t> createdTables;
   };
+
+  static constexpr uint8_t kSeasonWeek = 250;
+  static constexpr int32_t kCatPoints = 44;
+  static constexpr int32_t kCatDNU = 67;
+  static constexpr int32_t kCatRank = 88;  // sorted with its zeros (no rank) last
+  static constexpr const char* kFirstDisplayGrid = "Offensive - Full Stats.dis";
 
   explicit clsUIProjectedStats2(ProjectedStatsView& view);
 

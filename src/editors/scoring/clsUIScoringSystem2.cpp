@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 
 #include "core/PageCode.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basColourScheme.h"
+#include "core/basFileExists_001.h"
 #include "core/basFlexGridCommon.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
@@ -30,10 +30,8 @@ constexpr int32_t kTitleKey = -1;
 constexpr int32_t kDeletedRule = -1;  // a rule removed in the editor, left out by a save
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kRuleCols = 10;
-constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kAllPositions = 2;  // bit 1: the whole roster
 constexpr int32_t kLastPositionDisplayOrder = 17;
-constexpr const char* kMarkText = "                  X";
 constexpr const char* kCategoryHeading = " Scoring Category Name";
 
 // A Single as the grid shows it: up to seven significant digits, like the
@@ -91,12 +89,14 @@ bool clsUIScoringSystem2::NewDocument(const std::string& name) {
 bool clsUIScoringSystem2::ReadDocument(const std::string& name) {
   const std::string path = FileTypeFolder[kPageScoringSystem] + name;
   clsScoringIsolate read;
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  // A file that holds rules but does not read has said why.
-  if (!ec && size >= basSCOFileControl::kScoRecordBytes &&
-      !basSCOFileControl::ReadScoFileToIsolate(path, read)) {
-    return false;
+  std::string refused;
+  if (!basSCOFileControl::ReadScoFileToIsolate(path, read, &refused)) {
+    if (refused.empty() && !basFileExists_001::FileExists(path, false)) refused = "The file does not exist.";
+    if (!refused.empty()) {
+      ReportUnreadable(name, refused);
+      return false;
+    }
+    // A file too short for one rule is a system without rules.
   }
   scoring_ = std::move(read);
   scoring_.SetFilePath(name);
@@ -129,11 +129,7 @@ void clsUIScoringSystem2::FillPositionList() {
 
 void clsUIScoringSystem2::LayOutCategoryGrid() {
   FlexGridModel& cat = view_.CategoryGrid();
-  cat.Clear();
-  cat.SetCols(2);
-  cat.SetRows(1);
-  cat.SetFixedCols(0);
-  cat.SetFixedRows(1);
+  basFlexGridCommon::ResetGrid(cat, 2, 1, 1, 0);
   cat.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
   cat.SetTextMatrix(0, 1, kCategoryHeading);
   cat.SetColWidth(0, 1);
@@ -172,11 +168,7 @@ void clsUIScoringSystem2::GridInitialize() {
   FlexGridModel& m = grid_->Model();
   {
     FrozenGrid frozen(m, mFlxScoring);
-    m.Clear();
-    m.SetCols(kRuleCols);
-    m.SetRows(kHeadingRows);
-    m.SetFixedRows(kHeadingRows);
-    m.SetFixedCols(2);
+    basFlexGridCommon::ResetGrid(m, kRuleCols, kHeadingRows, kHeadingRows, 2);
     const char* top[kRuleCols] = {"", "", kCategoryHeading, "", "For Every", "For Every",
                                   "In Range", "In Range", "Apply To", "Make 16"};
     const char* second[kRuleCols] = {"", "", "", "Point(s)", "X", "Unit(s)", "Min", "Max", "Position(s)", "Values"};
@@ -346,7 +338,7 @@ void clsUIScoringSystem2::SetRuleCell(int32_t row, int32_t col, double value) {
     case kColFDM:
       m.SetCellPictureAt(row, col, view_.CheckPicture(value != 0));
       m.SetCellPictureAlignmentAt(row, col, kAlignCentre);
-      text = value != 0 ? kMarkText : "";
+      text = value != 0 ? kTickedCellText : "";
       break;
     default:
       break;
@@ -432,7 +424,7 @@ void clsUIScoringSystem2::mFlxScoCat_Click(int32_t row) {
   FlexGridModel& cat = view_.CategoryGrid();
   const bool redraw = cat.Redraw();
   cat.SetRedraw(false);
-  if (catRow_ > 0 && catRow_ != row) basFlexGridCommon::HighlightGridRow(cat, static_cast<int16_t>(catRow_), kWhite);
+  if (catRow_ > 0 && catRow_ != row) basFlexGridCommon::HighlightGridRow(cat, static_cast<int16_t>(catRow_), basColourScheme::kWhite);
   if (row <= 0 || row >= cat.Rows()) {
     catRow_ = 0;
     catID_ = 0;
@@ -454,11 +446,7 @@ void clsUIScoringSystem2::mFlxScoring_AllignmentDone(int32_t col) {
     return;
   }
   FlexGridModel& m = Grid();
-  EditFlexRect place = lstPos_->Geometry();
-  if (place.Top + place.Height > view_.ListAreaHeight()) {
-    place.Top = place.Top - place.Height - m.RowHeight(m.Row());
-    lstPos_->SetGeometry(place);
-  }
+  basFlexGridCommon::OpenListAboveWhenBelow(*lstPos_, m, view_.ListAreaHeight());
   const int32_t index = RuleIndexOfRow(m.Row());
   if (index < 0) return;
   scoring_.Move(index);

@@ -20,27 +20,16 @@
 #include "shell/clsUIDocumentPage.h"
 #include "toolkit/clsEditFlexGrid.h"
 
-class EditFlexComboBox;
 class EditFlexGridView;
 class EditFlexListBox;
-class EditFlexTextBox;
 class FlexGridModel;
 class ScoringPageView;
 
 class clsUIScoringSystem2 : public clsUIDocumentPage {
  public:
-  // Rule grid columns.
+  // Rule grid columns, from 0.
   enum Column : int32_t {
-    kColCatID = 0,
-    kColRule = 1,
-    kColName = 2,
-    kColPoints = 3,
-    kColForEvery = 4,
-    kColUnit = 5,
-    kColMin = 6,
-    kColMax = 7,
-    kColPositions = 8,
-    kColFDM = 9,
+    kColCatID, kColRule, kColName, kColPoints, kColForEvery, kColUnit, kColMin, kColMax, kColPositions, kColFDM
   };
   // The stored values that mean "Range" and "No Limit".
   static constexpr float kNoLimit = 99999.0F;

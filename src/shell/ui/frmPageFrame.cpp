@@ -10,12 +10,6 @@
 
 namespace shell_ui {
 
-namespace {
-
-constexpr int32_t kTabHeight = 21;
-
-}  // namespace
-
 frmPageFrame::frmPageFrame(QWidget* parent, int32_t pageCode) : frmPage(parent, pageCode) {}
 
 frmPageFrame::~frmPageFrame() {
@@ -89,40 +83,54 @@ clsMiniBar* frmPageFrame::AddMiniBar(QWidget* parent, int32_t height, int32_t ki
   return bar;
 }
 
-PictureBox* frmPageFrame::AddTabbedPanel(const std::function<void(int32_t)>& clicked) {
-  picTab_ = new PictureBox(this);
-  panel_ = AddPanel(this);
-  timTab_ = new QTimer(this);
-  tab_ = new clsTabStrip(this);
-  connect(tab_, &clsTabStrip::Click, this, [this, clicked](int32_t index) {
-    SelectTab(index);
+frmPageFrame::TabStrip frmPageFrame::AddTabStrip(QWidget* parent, PictureBox* border,
+                                                 const std::function<void(int32_t)>& clicked) {
+  const TabStrip tabs{new PictureBox(parent), border, new QTimer(this), new clsTabStrip(this)};
+  connect(tabs.strip, &clsTabStrip::Click, this, [tabs, clicked](int32_t index) {
+    tabs.Select(index);
     clicked(index);
   });
+  return tabs;
+}
+
+void frmPageFrame::TabStrip::SetTabs(const std::vector<std::string>& captions) const {
+  strip->InitializeTab(picture, border, timer, captions);
+}
+
+void frmPageFrame::TabStrip::Select(int32_t index) const {
+  for (int32_t t = 0; t < strip->Tabs(); ++t) strip->SetTabSelected(t, t == index);
+  if (strip->Tabs() > 0) strip->RedrawBorder(index);
+}
+
+void frmPageFrame::TabStrip::Redraw(int32_t current) const {
+  if (strip->Tabs() == 0) return;
+  // The frame drawn at the border's former size would stay inside it.
+  if (border != nullptr) border->Cls();
+  strip->DrawFullToolbar();
+  strip->RedrawBorder(current);
+  strip->RefreshTab();
+  strip->RefreshBorder();
+}
+
+PictureBox* frmPageFrame::AddTabbedPanel(const std::function<void(int32_t)>& clicked) {
+  top_ = AddTabStrip(this, nullptr, clicked);
+  panel_ = AddPanel(this);
+  top_.border = panel_;
   return panel_;
 }
 
 void frmPageFrame::SetTabs(const std::vector<std::string>& captions) {
-  if (tab_ != nullptr) tab_->InitializeTab(picTab_, panel_, timTab_, captions);
+  if (top_.strip != nullptr) top_.SetTabs(captions);
 }
 
 void frmPageFrame::SelectTab(int32_t index) {
-  if (tab_ == nullptr) return;
-  for (int32_t t = 0; t < tab_->Tabs(); ++t) tab_->SetTabSelected(t, t == index);
-  if (tab_->Tabs() > 0) tab_->RedrawBorder(index);
+  if (top_.strip != nullptr) top_.Select(index);
 }
 
 void frmPageFrame::PlaceTabbedPanel(int32_t current) {
-  picTab_->setGeometry(0, 0, width(), kTabHeight);
+  top_.picture->setGeometry(0, 0, width(), kTabHeight);
   panel_->setGeometry(0, kTabHeight, width(), height() - kTabHeight);
-  RedrawTabStrip(*tab_, current);
-}
-
-void frmPageFrame::RedrawTabStrip(clsTabStrip& strip, int32_t current) {
-  if (strip.Tabs() == 0) return;
-  strip.DrawFullToolbar();
-  strip.RedrawBorder(current);
-  strip.RefreshTab();
-  strip.RefreshBorder();
+  top_.Redraw(current);
 }
 
 void frmPageFrame::AttachGridEditor(FlexGridWidget* grid, QLineEdit* text, QComboBox* combo, QListWidget* normList,

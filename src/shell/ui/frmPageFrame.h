@@ -55,9 +55,30 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
   void SetTabs(const std::vector<std::string>& captions) override;
   void SelectTab(int32_t index) override;
 
-  clsTabStrip* mTab() const { return tab_; }
+  clsTabStrip* mTab() const { return top_.strip; }
+
+  // A tab strip drawn into its own picture, its frame drawn around a panel.
+  struct TabStrip {
+    PictureBox* picture = nullptr;
+    PictureBox* border = nullptr;
+    QTimer* timer = nullptr;
+    clsTabStrip* strip = nullptr;
+    // The tabs afresh from the captions, tab 0 selected.
+    void SetTabs(const std::vector<std::string>& captions) const;
+    // Shows the tab selected and the frame drawn for it.
+    void Select(int32_t index) const;
+    // Drawn again at the picture's new size, `current` selected.
+    void Redraw(int32_t current) const;
+  };
 
  protected:
+  // Measures the pages' layouts share, in pixels.
+  static constexpr int32_t kGap = 4;            // between controls and around them
+  static constexpr int32_t kBarHeight = 28;     // a button bar
+  static constexpr int32_t kTabHeight = 21;     // a tab strip
+  static constexpr int32_t kHeadingHeight = 25; // a panel's title line above its grid
+  static constexpr int32_t kListRows = 12;      // a list editor opened in a grid
+
   // Takes the page's controller and lets it answer the page switch, the
   // close question and the File menu.
   template <class Controller>
@@ -80,13 +101,14 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
                           int32_t width, int32_t height, gdi::COLORREF back = PanelColour());
   clsMiniBar* AddMiniBar(QWidget* parent, int32_t height, int32_t kind, gdi::COLORREF back = PanelColour());
 
+  // A tab strip on `parent` framing `border`; a click selects the tab, then
+  // `clicked`.
+  TabStrip AddTabStrip(QWidget* parent, PictureBox* border, const std::function<void(int32_t)>& clicked);
   // The tab strip across the top and the bordered panel under it, which
-  // holds the page's controls; a click selects the tab, then `clicked`.
+  // holds the page's controls.
   PictureBox* AddTabbedPanel(const std::function<void(int32_t)>& clicked);
   // The strip and the panel over the window; then drawn again for the tab.
   void PlaceTabbedPanel(int32_t current);
-  // A strip drawn again at its new size, `current` selected.
-  static void RedrawTabStrip(clsTabStrip& strip, int32_t current);
 
   // The grid's in-place editor widgets (any editor may be null).
   void AttachGridEditor(FlexGridWidget* grid, QLineEdit* text, QComboBox* combo = nullptr,
@@ -105,11 +127,24 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
   std::unique_ptr<EditFlexGridWidgets> gridEditor_;
   std::array<PictureBox*, 2> checkBoxes_{};
   std::array<std::shared_ptr<const FlexGridPicture>, 2> checkPictures_{};
-  PictureBox* picTab_ = nullptr;
   PictureBox* panel_ = nullptr;
-  QTimer* timTab_ = nullptr;
-  clsTabStrip* tab_ = nullptr;
+  TabStrip top_;
   int32_t minimum_ = -1;
+};
+
+// The frame of one page's window: the page's controller, made with the
+// window as its view, and the page's own view, which the window implements.
+template <class PageController, class PageView>
+class frmPageWindow : public frmPageFrame, public PageView {
+ public:
+  PageController& Controller() { return *controller_; }
+
+ protected:
+  frmPageWindow(QWidget* parent, int32_t pageCode)
+      : frmPageFrame(parent, pageCode),
+        controller_(Adopt(std::make_unique<PageController>(static_cast<PageView&>(*this)))) {}
+
+  PageController* const controller_;
 };
 
 // Registers the window class of a page for its page code.

@@ -20,14 +20,10 @@ namespace user_mock_page_ui {
 
 namespace {
 
-constexpr gdi::COLORREF kWhite = gdi::Rgb(255, 255, 255);
 constexpr int32_t kBarButtonWidth = 82;
 constexpr int32_t kBarWidth = 5 + 3 * kBarButtonWidth + 2 * 9 + 5;
-constexpr int32_t kBarHeight = 28;
 constexpr int32_t kBandHeight = 64;
 constexpr int32_t kCaptionHeight = 22;
-constexpr int32_t kTabHeight = 21;
-constexpr int32_t kGap = 4;
 
 QColor ToQColor(int32_t colour) {
   const auto c = static_cast<gdi::COLORREF>(colour);
@@ -44,12 +40,12 @@ void PaintLabel(QLabel* label, int32_t colour) {
 }  // namespace
 
 frmUserMock::frmUserMock(QWidget* parent)
-    : frmPageFrame(parent, kPageUserMockDraft),
-      picActive_(AddPanel(this, kWhite)),
+    : frmPageWindow(parent, kPageUserMockDraft),
+      picActive_(AddPanel(this, gdi::kWhite)),
       mAR_(AddButtonBar(picActive_, kBarButtonWidth, {"Draft", "Release", "View Logic"}, kBarWidth, kBarHeight,
-                        kWhite)),
+                        gdi::kWhite)),
       mPN_(AddButtonBar(picActive_, kBarButtonWidth, {"Prev Pick", "Next Pick", "First Open Pick"}, kBarWidth,
-                        kBarHeight, kWhite)),
+                        kBarHeight, gdi::kWhite)),
       picPick_(AddPanel(this)),
       lblBoard_(AddTitle(picPick_, "Mock Draft Board")),
       optListF_(new QRadioButton("List View", picPick_)),
@@ -57,18 +53,15 @@ frmUserMock::frmUserMock(QWidget* parent)
       flxPick_(new FlexGridWidget(picPick_)),
       picPossible_(AddPanel(this)),
       lblPossible_(AddTitle(picPossible_, "Available Players")),
-      picTabPossible_(new PictureBox(picPossible_)),
-      timTabPossible_(new QTimer(this)),
-      mTabPossible_(new clsTabStrip(this)),
+      possibleTabs_(
+          AddTabStrip(picPossible_, picPossible_, [this](int32_t i) { controller_->mTabPossible_Click(i); })),
       flxPossible_(new FlexGridWidget(picPossible_)),
       picTeam_(AddPanel(this)),
       lblRoster_(AddTitle(picTeam_, "Current Roster")),
-      picTabTeam_(new PictureBox(picTeam_)),
-      timTabTeam_(new QTimer(this)),
-      mTabTeam_(new clsTabStrip(this)),
+      teamTabs_(AddTabStrip(picTeam_, picTeam_, [this](int32_t i) { controller_->mTabTeam_Click(i); })),
       flxTeam_(new FlexGridWidget(picTeam_)),
-      mMiniBars_{AddMiniBar(picPick_, 22, 1, kWhite), AddMiniBar(picTeam_, 22, 1, kWhite),
-                 AddMiniBar(picPossible_, 22, 1, kWhite)} {
+      mMiniBars_{AddMiniBar(picPick_, 22, 1, gdi::kWhite), AddMiniBar(picTeam_, 22, 1, gdi::kWhite),
+                 AddMiniBar(picPossible_, 22, 1, gdi::kWhite)} {
   for (std::size_t i = 0; i < lblActive_.size(); ++i) {
     lblActive_[i] = new QLabel(picActive_);
     lblActive_[i]->setTextFormat(Qt::PlainText);
@@ -90,19 +83,9 @@ frmUserMock::frmUserMock(QWidget* parent)
             [this, i](int32_t index) { MiniBarClick(static_cast<int32_t>(i), index); });
   }
 
-  controller_ = Adopt(std::make_unique<clsUIUserMock>(*this));
 
   connect(mPN_, &clsButton::Click, this, [this](int32_t i) { controller_->mPN_Click(i); });
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
-  connect(mTabTeam_, &clsTabStrip::Click, this, [this](int32_t i) {
-    SelectTeamTab(i);
-    controller_->mTabTeam_Click(i);
-  });
-  connect(mTabPossible_, &clsTabStrip::Click, this, [this](int32_t i) {
-    for (int32_t t = 0; t < mTabPossible_->Tabs(); ++t) mTabPossible_->SetTabSelected(t, t == i);
-    mTabPossible_->RedrawBorder(i);
-    controller_->mTabPossible_Click(i);
-  });
   connect(flxPick_, &FlexGridWidget::Click, this,
           [this] { controller_->mFlxPick_Click(flxPick_->MouseRow(), flxPick_->MouseCol()); });
   connect(flxPossible_, &FlexGridWidget::Click, this,
@@ -127,17 +110,16 @@ FlexGridModel& frmUserMock::PossibleGrid() { return flxPossible_->Model(); }
 FlexGridModel& frmUserMock::TeamGrid() { return flxTeam_->Model(); }
 
 void frmUserMock::SetPositionTabs(const std::vector<std::string>& captions) {
-  mTabPossible_->InitializeTab(picTabPossible_, picPossible_, timTabPossible_, captions);
+  possibleTabs_.SetTabs(captions);
 }
 
 void frmUserMock::SetTeamTabs(const std::vector<std::string>& captions) {
   if (captions.empty()) return;
-  mTabTeam_->InitializeTab(picTabTeam_, picTeam_, timTabTeam_, captions);
+  teamTabs_.SetTabs(captions);
 }
 
 void frmUserMock::SelectTeamTab(int32_t index) {
-  for (int32_t t = 0; t < mTabTeam_->Tabs(); ++t) mTabTeam_->SetTabSelected(t, t == index);
-  mTabTeam_->RedrawBorder(index);
+  teamTabs_.Select(index);
 }
 
 void frmUserMock::SetRosterLabel(const std::string& text) {
@@ -233,8 +215,8 @@ void frmUserMock::LayOut() {
 
   for (auto [panel, caption, mini, tabs, grid] :
        {std::tuple{picPossible_, lblPossible_, mMiniBars_[clsUIUserMock::kPossibleGrid]->OPPicture(),
-                   picTabPossible_, flxPossible_},
-        std::tuple{picTeam_, lblRoster_, mMiniBars_[clsUIUserMock::kTeamGrid]->OPPicture(), picTabTeam_,
+                   possibleTabs_.picture, flxPossible_},
+        std::tuple{picTeam_, lblRoster_, mMiniBars_[clsUIUserMock::kTeamGrid]->OPPicture(), teamTabs_.picture,
                    flxTeam_}}) {
     const int32_t pw = panel->width();
     const int32_t ph = panel->height();
@@ -243,8 +225,8 @@ void frmUserMock::LayOut() {
     grid->setGeometry(4, kCaptionHeight + 4 + kTabHeight, pw - 8, ph - kCaptionHeight - kTabHeight - 8);
   }
   // The strips and their frames are drawn again at the new sizes.
-  RedrawTabStrip(*mTabPossible_, controller_->SelectedPositionTab());
-  RedrawTabStrip(*mTabTeam_, controller_->SelectedTeamTab());
+  possibleTabs_.Redraw(controller_->SelectedPositionTab());
+  teamTabs_.Redraw(controller_->SelectedTeamTab());
 }
 
 }  // namespace user_mock_page_ui

@@ -13,29 +13,15 @@ class clsUIUserMock;
 
 namespace user_mock_page_ui {
 
-class frmUserMock : public shell_ui::frmPageFrame, public UserMockPageView {
+class frmUserMock : public shell_ui::frmPageWindow<clsUIUserMock, UserMockPageView> {
   Q_OBJECT
 
  public:
   explicit frmUserMock(QWidget* parent);
   ~frmUserMock() override;
 
-  clsUIUserMock& Controller() { return *controller_; }
-
-  // The controls, for tests.
-  FlexGridWidget* flxPick() const { return flxPick_; }
-  FlexGridWidget* flxPossible() const { return flxPossible_; }
-  FlexGridWidget* flxTeam() const { return flxTeam_; }
-  clsButton* mPN() const { return mPN_; }
-  clsButton* mAR() const { return mAR_; }
-  clsTabStrip* mTabTeam() const { return mTabTeam_; }
-  clsTabStrip* mTabPossible() const { return mTabPossible_; }
-  QLabel* lblActive(int32_t i) const { return lblActive_.at(static_cast<std::size_t>(i)); }
-  QLabel* lblRoster() const { return lblRoster_; }
-  QRadioButton* optBoardF() const { return optBoardF_; }
-  QRadioButton* optListF() const { return optListF_; }
-
   // UserMockPageView
+  void ScrollIntoView(FlexGridModel& grid, int32_t row, int32_t col) override;
   FlexGridModel& PickGrid() override;
   FlexGridModel& PossibleGrid() override;
   FlexGridModel& TeamGrid() override;
@@ -47,11 +33,23 @@ class frmUserMock : public shell_ui::frmPageFrame, public UserMockPageView {
   void SetActionButtons(bool draft, bool release, bool logic) override;
   void SetPickButtons(bool prev, bool next, bool firstOpen) override;
   void SetDisplayMode(int32_t mode) override;
-  void ScrollIntoView(FlexGridModel& grid, int32_t row, int32_t col) override;
   void SetBusy(bool busy) override;
   bool LogicWindowOpen() override;
   void LoadLogicWindow() override;
   void ShowLogicWindow() override;
+
+  // The controls, for tests.
+  FlexGridWidget* flxPick() const { return flxPick_; }
+  QLabel* lblActive(int32_t i) const { return lblActive_.at(static_cast<std::size_t>(i)); }
+  FlexGridWidget* flxPossible() const { return flxPossible_; }
+  QLabel* lblRoster() const { return lblRoster_; }
+  FlexGridWidget* flxTeam() const { return flxTeam_; }
+  clsButton* mAR() const { return mAR_; }
+  clsButton* mPN() const { return mPN_; }
+  clsTabStrip* mTabTeam() const { return teamTabs_.strip; }
+  clsTabStrip* mTabPossible() const { return possibleTabs_.strip; }
+  QRadioButton* optBoardF() const { return optBoardF_; }
+  QRadioButton* optListF() const { return optListF_; }
 
  private:
   void LayOut() override;
@@ -71,21 +69,16 @@ class frmUserMock : public shell_ui::frmPageFrame, public UserMockPageView {
 
   PictureBox* picPossible_;
   QLabel* lblPossible_;
-  PictureBox* picTabPossible_;
-  QTimer* timTabPossible_;
-  clsTabStrip* mTabPossible_;
+  TabStrip possibleTabs_;
   FlexGridWidget* flxPossible_;
 
   PictureBox* picTeam_;
   QLabel* lblRoster_;
-  PictureBox* picTabTeam_;
-  QTimer* timTabTeam_;
-  clsTabStrip* mTabTeam_;
+  TabStrip teamTabs_;
   FlexGridWidget* flxTeam_;
 
   // Picks, roster and available players, as clsUIUserMock::Grid counts them.
   std::array<clsMiniBar*, 3> mMiniBars_{};
-  clsUIUserMock* controller_;
   bool busyCursor_ = false;
 };
 

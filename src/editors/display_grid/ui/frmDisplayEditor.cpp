@@ -10,24 +10,23 @@
 #include "editors/display_grid/clsUIDisplayEditor.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/gdi/SysColor.h"
+#include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
 namespace editors_display_grid_ui {
 
 namespace {
 
-constexpr int kMargin = 4;
 constexpr int kPreviewHeight = 64;
 constexpr int kCategoryWidth = 260;
 constexpr int kButtonWidth = 72;
 constexpr int kButtonBarWidth = 5 + 2 * kButtonWidth + 9 + 5;
 constexpr int kButtonBarHeight = 30;
-constexpr int kTwipsPerPixel = 15;
 
 }  // namespace
 
 frmDisplayEditor::frmDisplayEditor(QWidget* parent)
-    : shell_ui::frmPageFrame(parent, kPageDisplayGrids),
+    : frmPageWindow(parent, kPageDisplayGrids),
       flxExample_(new FlexGridWidget(this)),
       lblExample_(AddTitle(this, "Actual Grid View", false)),
       flxStatCats_(new FlexGridWidget(this)),
@@ -37,7 +36,6 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
       mUpDown_(AddButtonBar(this, kButtonWidth, {"Move Up", "Move Down"}, kButtonBarWidth, kButtonBarHeight,
                             gdi::GetSysColor(gdi::COLOR_BTNFACE))) {
   setWindowTitle("Display Grid Editor");
-  controller_ = Adopt(std::make_unique<clsUIDisplayEditor>(*this));
   connect(mUpDown_, &clsButton::Click, this, [this](int32_t i) { controller_->mUpDown_Click(i); });
 
   AttachGridEditor(flxPlayer_, txtPlayer_, nullptr, lstPlayer_);
@@ -75,7 +73,7 @@ void frmDisplayEditor::SetMoveButtons(bool upEnabled, bool downEnabled) {
 }
 
 int32_t frmDisplayEditor::ColumnListVisibleRows() const {
-  const int32_t rowHeight = std::max(1, flxPlayer_->Model().RowHeight(0) / kTwipsPerPixel);
+  const int32_t rowHeight = std::max(1, flxPlayer_->Model().RowHeight(0) / runtime::kTwipsPerPixel);
   return std::max(1, static_cast<int32_t>(std::lround(static_cast<double>(flxPlayer_->height()) / rowHeight)));
 }
 
@@ -88,21 +86,21 @@ void frmDisplayEditor::TakePreviewWidths() {
   const FlexGridModel& m = flxExample_->Model();
   std::vector<int32_t> pixels;
   for (int32_t c = 0; c < m.Cols(); ++c) {
-    pixels.push_back(static_cast<int32_t>(std::lround(static_cast<double>(m.ColWidth(c)) / kTwipsPerPixel)));
+    pixels.push_back(static_cast<int32_t>(std::lround(static_cast<double>(m.ColWidth(c)) / runtime::kTwipsPerPixel)));
   }
   controller_->TakePreviewWidths(pixels);
 }
 
 void frmDisplayEditor::LayOut() {
-  const int w = width() - 2 * kMargin;
-  const int h = height() - 2 * kMargin;
-  lblExample_->setGeometry(kMargin, kMargin, 200, 16);
-  flxExample_->setGeometry(kMargin, kMargin + 16, w, kPreviewHeight);
-  const int top = kMargin + 16 + kPreviewHeight + 8;
+  const int w = width() - 2 * kGap;
+  const int h = height() - 2 * kGap;
+  lblExample_->setGeometry(kGap, kGap, 200, 16);
+  flxExample_->setGeometry(kGap, kGap + 16, w, kPreviewHeight);
+  const int top = kGap + 16 + kPreviewHeight + 8;
   const int listHeight = std::max(60, h - top - kButtonBarHeight - 6);
-  flxStatCats_->setGeometry(kMargin, top, kCategoryWidth, listHeight);
-  flxPlayer_->setGeometry(kMargin + kCategoryWidth + 6, top, std::max(60, w - kCategoryWidth - 6), listHeight);
-  mUpDown_->PictureControl()->setGeometry(kMargin + w - kButtonBarWidth, top + listHeight + 4, kButtonBarWidth,
+  flxStatCats_->setGeometry(kGap, top, kCategoryWidth, listHeight);
+  flxPlayer_->setGeometry(kGap + kCategoryWidth + 6, top, std::max(60, w - kCategoryWidth - 6), listHeight);
+  mUpDown_->PictureControl()->setGeometry(kGap + w - kButtonBarWidth, top + listHeight + 4, kButtonBarWidth,
                                           kButtonBarHeight);
 }
 

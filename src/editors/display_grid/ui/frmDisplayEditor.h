@@ -9,25 +9,24 @@
 #include "editors/display_grid/clsUIDisplayEditor.h"
 #include "shell/ui/frmPageFrame.h"
 
-
 namespace editors_display_grid_ui {
 
-class frmDisplayEditor : public shell_ui::frmPageFrame, public DisplayEditorView {
+class frmDisplayEditor : public shell_ui::frmPageWindow<clsUIDisplayEditor, DisplayEditorView> {
   Q_OBJECT
 
  public:
   explicit frmDisplayEditor(QWidget* parent);
 
-  clsUIDisplayEditor& Controller() { return *controller_; }
+  // DisplayEditorView
+  void HoldOffCategoryList() override;
+  void SetMoveButtons(bool upEnabled, bool downEnabled) override;
+  int32_t ColumnListVisibleRows() const override;
+
+  // The controls, for tests.
   FlexGridWidget* flxPlayer() const { return flxPlayer_; }
   FlexGridWidget* flxStatCats() const { return flxStatCats_; }
   FlexGridWidget* flxExample() const { return flxExample_; }
   clsButton* mUpDown() const { return mUpDown_; }
-
-  // DisplayEditorView
-  void SetMoveButtons(bool upEnabled, bool downEnabled) override;
-  int32_t ColumnListVisibleRows() const override;
-  void HoldOffCategoryList() override;
 
  private:
   void LayOut() override;
@@ -42,7 +41,6 @@ class frmDisplayEditor : public shell_ui::frmPageFrame, public DisplayEditorView
   clsButton* mUpDown_;
   QTimer timSize_;
   QTimer timFix_;
-  clsUIDisplayEditor* controller_;
 };
 
 // Registers the display-grid page with the main window.

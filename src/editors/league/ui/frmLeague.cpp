@@ -16,18 +16,14 @@ namespace editors_league_ui {
 
 namespace {
 
-constexpr int32_t kBarHeight = 28;
 constexpr int32_t kMiniHeight = 20;
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 25;
 constexpr int32_t kSideLeft = 120 / 15;     // the position selection's left, 120 twips
 constexpr int32_t kSideWidth = 2650 / 15;   // and its width, 2650 twips
-constexpr int32_t kListRows = 12;
 
 }  // namespace
 
 frmLeague::frmLeague(QWidget* parent)
-    : frmPageFrame(parent, kPageLeagueProperties),
+    : frmPageWindow(parent, kPageLeagueProperties),
       picLeague_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeadingA_(AddTitle(picLeague_, "Positions")),
       lblHeadingB_(AddTitle(picLeague_, "Tick the positions the league uses.", false)),
@@ -49,7 +45,6 @@ frmLeague::frmLeague(QWidget* parent)
   lstPos_->hide();
   SetTabs({" Roster Size", " Teams and Strategies", " Draft Order"});
   AttachGridEditor(flxPosition_, txtPosition_, cmbPosition_, lstPos_);
-  controller_ = Adopt(std::make_unique<clsUILeagueProperties>(*this));
 
   connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mMb_Click(i); });
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
@@ -105,13 +100,13 @@ void frmLeague::LayOut() {
   cmbOrder_->setGeometry(kSideLeft, y += 20, sideWidth, 22);
   lblDraft_[1]->setGeometry(kSideLeft, y += 30, sideWidth, 18);
   txtRnds_->setGeometry(kSideLeft, y += 20, 60, 22);
-  picBoard()->move(kSideLeft, y + 32);
+  mBoard_->PictureControl()->move(kSideLeft, y + 32);
 
   for (QWidget* c : std::initializer_list<QWidget*>{flxPosCat_, lblHeadingA_, lblHeadingB_})
     c->setVisible(tab == clsUILeagueProperties::kTabRosterSize);
   for (QWidget* c : std::initializer_list<QWidget*>{picAR(), lblNote_})
     c->setVisible(tab == clsUILeagueProperties::kTabTeams);
-  for (QWidget* c : std::initializer_list<QWidget*>{picBoard(), lblDraft_[0], lblDraft_[1], txtRnds_, cmbOrder_})
+  for (QWidget* c : std::initializer_list<QWidget*>{mBoard_->PictureControl(), lblDraft_[0], lblDraft_[1], txtRnds_, cmbOrder_})
     c->setVisible(tab == clsUILeagueProperties::kTabDraftOrder);
 }
 

@@ -14,35 +14,33 @@ class clsUILeagueProperties;
 
 namespace editors_league_ui {
 
-class frmLeague : public shell_ui::frmPageFrame, public LeaguePageView {
+class frmLeague : public shell_ui::frmPageWindow<clsUILeagueProperties, LeaguePageView> {
   Q_OBJECT
 
  public:
   explicit frmLeague(QWidget* parent);
 
-  clsUILeagueProperties& Controller() { return *controller_; }
+  // LeaguePageView
+  std::string RoundsText() const override;
+  FlexGridModel& PositionSelectionGrid() override;
+  // Lays the page out again, showing the controls of the current tab.
+  void ShowTabControls(int32_t index) override;
+  void SetRemoveTeamEnabled(bool enabled) override;
+  void SetRoundsText(const std::string& text) override;
+  void SetStyleItems(const std::vector<std::string>& items) override;
+  void SetStyleIndex(int32_t index) override;
 
   // The controls, for tests.
   FlexGridWidget* flxPosition() const { return flxPosition_; }
   FlexGridWidget* flxPosCat() const { return flxPosCat_; }
   QLineEdit* txtPosition() const { return txtPosition_; }
-  QListWidget* lstPos() const { return lstPos_; }
-  QComboBox* cmbOrder() const { return cmbOrder_; }
   QLineEdit* txtRnds() const { return txtRnds_; }
   PictureBox* picAR() const { return mAR_->PictureControl(); }
-  PictureBox* picBoard() const { return mBoard_->PictureControl(); }
   clsButton* mAR() const { return mAR_; }
   clsButton* mBoard() const { return mBoard_; }
-
-  // LeaguePageView
-  FlexGridModel& PositionSelectionGrid() override;
-  // Lays the page out again, showing the controls of the current tab.
-  void ShowTabControls(int32_t index) override;
-  void SetRemoveTeamEnabled(bool enabled) override;
-  std::string RoundsText() const override;
-  void SetRoundsText(const std::string& text) override;
-  void SetStyleItems(const std::vector<std::string>& items) override;
-  void SetStyleIndex(int32_t index) override;
+  QListWidget* lstPos() const { return lstPos_; }
+  QComboBox* cmbOrder() const { return cmbOrder_; }
+  PictureBox* picBoard() const { return mBoard_->PictureControl(); }
 
  private:
   void LayOut() override;
@@ -62,7 +60,6 @@ class frmLeague : public shell_ui::frmPageFrame, public LeaguePageView {
   std::array<QLabel*, 2> lblDraft_{};
   QComboBox* cmbOrder_;
   QLineEdit* txtRnds_;
-  clsUILeagueProperties* controller_;
 };
 
 }  // namespace editors_league_ui

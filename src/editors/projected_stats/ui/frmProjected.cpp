@@ -19,20 +19,11 @@
 
 namespace editors_projected_stats_ui {
 
-namespace {
-
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 27;
-constexpr int32_t kBarHeight = 24;
-constexpr int32_t kArrowSize = 4;
-
-}  // namespace
-
 frmProjected::frmProjected(QWidget* parent)
-    : frmPageFrame(parent, kPageProjectedStats),
+    : frmPageWindow(parent, kPageProjectedStats),
       picProjected_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeading_(AddTitle(picProjected_, "")),
-      mOP_(AddMiniBar(picProjected_, kBarHeight, 0)),
+      mOP_(AddMiniBar(picProjected_, 24, 0)),
       flxProjected_(new FlexGridWidget(picProjected_)),
       txtProjected_(new QLineEdit(picProjected_)),
       cmbProjected_(new QComboBox(picProjected_)) {
@@ -41,6 +32,7 @@ frmProjected::frmProjected(QWidget* parent)
   cmbProjected_->hide();
 
   // The descending (0) and ascending (1) sort arrows on the heading colour.
+  constexpr int32_t kArrowSize = 4;
   const auto back = static_cast<gdi::COLORREF>(Palette(basColourScheme::kHeadingColour));
   std::array<PictureBox*, 2> arrows = {new PictureBox(this), new PictureBox(this)};
   basDrawArrow::DrawArrow(arrows[0], back, 9, 6, kArrowSize, 0, 1, 0, true);
@@ -52,7 +44,6 @@ frmProjected::frmProjected(QWidget* parent)
   if (auto* bar = shell_ui::frmMainBar::Instance()) bar->ShowSourceLabels(true);
 
   AttachGridEditor(flxProjected_, txtProjected_, cmbProjected_);
-  controller_ = Adopt(std::make_unique<clsUIProjectedStats2>(*this));
   connect(mOP_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mOP_Click(i); });
   StartLayout();
 }
@@ -89,13 +80,14 @@ void frmProjected::ShowProperties(clsUIProInfo& properties) {
 }
 
 void frmProjected::LayOut() {
+  constexpr int32_t kHeadingLine = 27;  // the grid stands this far below the panel's top
   const int32_t w = width();
   PlaceTabbedPanel(controller_->CurrentTab());
   PictureBox* picOP = mOP_->OPPicture();
-  lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingHeight - 6);
+  lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingLine - 6);
   picOP->move(w - picOP->width() - kGap, 2);
-  flxProjected_->setGeometry(kGap, kHeadingHeight, w - 2 * kGap,
-                             std::max(picProjected_->height() - kHeadingHeight - kGap, 40));
+  flxProjected_->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
+                             std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 
 void RegisterWindows() {

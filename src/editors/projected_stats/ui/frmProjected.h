@@ -13,18 +13,12 @@ class clsUIProjectedStats2;
 
 namespace editors_projected_stats_ui {
 
-class frmProjected : public shell_ui::frmPageFrame, public ProjectedStatsView {
+class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, ProjectedStatsView> {
   Q_OBJECT
 
  public:
   explicit frmProjected(QWidget* parent);
   ~frmProjected() override;
-
-  clsUIProjectedStats2& Controller() { return *controller_; }
-  FlexGridWidget* flxProjected() const { return flxProjected_; }
-  QLineEdit* txtProjected() const { return txtProjected_; }
-  QLabel* lblHeading() const { return lblHeading_; }
-  clsMiniBar* mOP() const { return mOP_; }
 
   // ProjectedStatsView
   void SetHeading(const std::string& text) override;
@@ -32,6 +26,12 @@ class frmProjected : public shell_ui::frmPageFrame, public ProjectedStatsView {
   std::shared_ptr<const FlexGridPicture> SortArrow(bool ascending) override;
   void ShowNewProjected(clsUINewProjected& dialog) override;
   void ShowProperties(clsUIProInfo& window) override;
+
+  // The controls, for tests.
+  FlexGridWidget* flxProjected() const { return flxProjected_; }
+  QLineEdit* txtProjected() const { return txtProjected_; }
+  clsMiniBar* mOP() const { return mOP_; }
+  QLabel* lblHeading() const { return lblHeading_; }
 
  private:
   void LayOut() override;
@@ -43,7 +43,6 @@ class frmProjected : public shell_ui::frmPageFrame, public ProjectedStatsView {
   QLineEdit* txtProjected_;
   QComboBox* cmbProjected_;
   std::array<std::shared_ptr<const FlexGridPicture>, 2> sortPictures_{};
-  clsUIProjectedStats2* controller_;
 };
 
 }  // namespace editors_projected_stats_ui

@@ -18,16 +18,12 @@ namespace editors_scoring_ui {
 namespace {
 
 constexpr int32_t kButtonWidth = 44;
-constexpr int32_t kBarHeight = 28;
-constexpr int32_t kGap = 4;
-constexpr int32_t kHeadingHeight = 25;         // 375 twips: the grids stand this far below the panel's top
 constexpr int32_t kCategoryWidth = 3825 / 15;  // the category list's width
-constexpr int32_t kListRows = 12;
 
 }  // namespace
 
 frmScoring::frmScoring(QWidget* parent)
-    : frmPageFrame(parent, kPageScoringSystem),
+    : frmPageWindow(parent, kPageScoringSystem),
       picScore_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeadingA_(AddTitle(picScore_, "Scoring Categories")),
       flxScoCat_(new FlexGridWidget(picScore_)),
@@ -47,7 +43,6 @@ frmScoring::frmScoring(QWidget* parent)
   // Each click toggles a position; the list stays open until its cell is left.
   lstPos_->setSelectionMode(QAbstractItemView::MultiSelection);
   AttachGridEditor(flxScoring_, txtScoring_, cmbScoring_, lstPos_);
-  controller_ = Adopt(std::make_unique<clsUIScoringSystem2>(*this));
 
   connect(mRule_, &clsButton::Click, this, [this](int32_t i) { controller_->mRule_Click(i); });
   connect(mRem_, &clsButton::Click, this, [this](int32_t i) { controller_->mRem_Click(i); });

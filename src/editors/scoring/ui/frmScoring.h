@@ -13,29 +13,27 @@ class clsUIScoringSystem2;
 
 namespace editors_scoring_ui {
 
-class frmScoring : public shell_ui::frmPageFrame, public ScoringPageView {
+class frmScoring : public shell_ui::frmPageWindow<clsUIScoringSystem2, ScoringPageView> {
   Q_OBJECT
 
  public:
   explicit frmScoring(QWidget* parent);
-
-  clsUIScoringSystem2& Controller() { return *controller_; }
-
-  // The controls, for tests.
-  FlexGridWidget* flxScoring() const { return flxScoring_; }
-  FlexGridWidget* flxScoCat() const { return flxScoCat_; }
-  QLineEdit* txtScoring() const { return txtScoring_; }
-  QListWidget* lstPos() const { return lstPos_; }
-  QLabel* lblRule() const { return lblRule_; }
-  clsButton* mRule() const { return mRule_; }
-  clsButton* mRem() const { return mRem_; }
-  clsMiniBar* mMb() const { return mMb_; }
 
   // ScoringPageView
   FlexGridModel& CategoryGrid() override;
   void SetAddEnabled(bool enabled) override;
   void SetDelEnabled(bool enabled) override;
   void SetRuleLabel(const std::string& text) override;
+
+  // The controls, for tests.
+  FlexGridWidget* flxScoring() const { return flxScoring_; }
+  QLineEdit* txtScoring() const { return txtScoring_; }
+  QLabel* lblRule() const { return lblRule_; }
+  FlexGridWidget* flxScoCat() const { return flxScoCat_; }
+  QListWidget* lstPos() const { return lstPos_; }
+  clsButton* mRule() const { return mRule_; }
+  clsButton* mRem() const { return mRem_; }
+  clsMiniBar* mMb() const { return mMb_; }
 
  private:
   void LayOut() override;
@@ -52,7 +50,6 @@ class frmScoring : public shell_ui::frmPageFrame, public ScoringPageView {
   clsButton* mRem_;
   QLabel* lblRule_;
   clsMiniBar* mMb_;
-  clsUIScoringSystem2* controller_;
 };
 
 }  // namespace editors_scoring_ui
