@@ -1,4 +1,4 @@
-#include "editors/projected_stats/clsUIProInfo.h"
+#include "player_data/dialogs/clsUIProInfo.h"
 
 #include <exception>
 

@@ -1,17 +1,15 @@
-#include "editors/projected_stats/ui/frmStrain.h"
+#include "player_data/ui/frmStrain.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
-#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
 
-namespace editors_projected_stats_ui {
+namespace player_data_ui {
 
 namespace {
 
@@ -21,6 +19,7 @@ constexpr int32_t kButtonWidth = 72;
 constexpr int32_t kBarHeight = 30;
 constexpr int32_t kFieldWidth = kWidth - 2 * kMargin - kButtonWidth - 18;
 constexpr int32_t kFolderBox = 22;
+constexpr int32_t kBarTop = kMargin + 160;
 
 QLabel* Caption(QWidget* parent, const char* text, int32_t top) {
   auto* label = new QLabel(text, parent);
@@ -28,39 +27,20 @@ QLabel* Caption(QWidget* parent, const char* text, int32_t top) {
   return label;
 }
 
-QLabel* FileLabel(QWidget* parent, int32_t top, int32_t width) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setGeometry(kMargin, top, width, 22);
-  return label;
-}
-
 }  // namespace
 
-frmStrain::frmStrain(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
-      lblSt_(FileLabel(this, kMargin + 18, kFieldWidth)),
-      picSt_(new PictureBox(this)),
-      timSt_(new QTimer(this)),
-      lblDs_(FileLabel(this, kMargin + 70, kFieldWidth - kFolderBox - 4)),
+frmStrain::frmStrain(clsUIStrain& strain, QWidget* owner)
+    : frmDialogWindow(strain, owner),
+      lblSt_(AddField(this, QRect(kMargin, kMargin + 18, kFieldWidth, 22))),
+      mSt_(AddButtonBar(this, QRect(kMargin + kFieldWidth + 6, kMargin + 14, kButtonWidth + 10, kBarHeight),
+                        kButtonWidth, {"Browse"})),
+      lblDs_(AddField(this, QRect(kMargin, kMargin + 70, kFieldWidth - kFolderBox - 4, 22))),
       picDs_(new PictureBox(this)),
       txtURL_(new QLineEdit(this)),
-      picOK_(new PictureBox(this)),
-      timOK_(new QTimer(this)),
-      mSt_(std::make_unique<clsButton>()),
-      mOK_(std::make_unique<clsButton>()) {
-  basFormLook::Apply(this, "Arial");
-  basFormLook::UseOwnerIcon(this, owner);
-  setWindowTitle(clsUIStrain::kCaption);
-
+      mOK_(AddAnswerBar(QRect(kWidth - kMargin - 162, kBarTop, 162, kBarHeight), {"OK", "Cancel"}, true)) {
   Caption(this, "Projected Stat Source", kMargin);
-  const int32_t buttonLeft = kMargin + kFieldWidth + 6;
-  picSt_->setGeometry(buttonLeft, kMargin + 14, kButtonWidth + 10, kBarHeight);
-  basButtonMocks::SetUpButtonBar(*mSt_, picSt_, timSt_, kButtonWidth, {"Browse"}, false);
-  connect(mSt_.get(), &clsButton::Click, this, [this](int32_t) {
-    strain_.mSt_Click();
+  connect(mSt_, &clsButton::Click, this, [this](int32_t) {
+    controller_.mSt_Click();
     ShowState();
   });
 
@@ -77,31 +57,22 @@ frmStrain::frmStrain(QWidget* owner)
   txtURL_->setGeometry(kMargin, kMargin + 122, kFieldWidth, 22);
   txtURL_->setMaxLength(60);
   connect(txtURL_, &QLineEdit::textChanged, this,
-          [this](const QString& text) { strain_.SetSourceSite(text.toStdString()); });
+          [this](const QString& text) { controller_.SetSourceSite(text.toStdString()); });
 
-  const int32_t barTop = kMargin + 160;
-  picOK_->setGeometry(kWidth - kMargin - 162, barTop, 162, kBarHeight);
-  basButtonMocks::SetUpOKCancelButtons(*mOK_, picOK_, timOK_);
-  connect(mOK_.get(), &clsButton::Click, this, &frmStrain::mOK_Click);
-  setFixedSize(kWidth, barTop + kBarHeight + kMargin);
+  setFixedSize(kWidth, kBarTop + kBarHeight + kMargin);
   ShowState();
 }
 
-frmStrain::~frmStrain() {
-  timSt_->stop();
-  timOK_->stop();
-}
-
 void frmStrain::Open(QWidget* owner) {
-  frmStrain window(owner);
-  basFormLook::CentreOver(&window, owner);
-  window.exec();
+  clsUIStrain strain;
+  frmStrain window(strain, owner);
+  window.ShowModal();
 }
 
 void frmStrain::ShowState() {
-  lblSt_->setText(QString::fromStdString(strain_.SourceLabel()));
-  lblDs_->setText(QString::fromStdString(" " + strain_.DestinationLabel()));
-  lblDs_->setToolTip(QString::fromStdString(strain_.DestinationLabel()));
+  lblSt_->setText(QString::fromStdString(controller_.SourceLabel()));
+  lblDs_->setText(QString::fromStdString(" " + controller_.DestinationLabel()));
+  lblDs_->setToolTip(QString::fromStdString(controller_.DestinationLabel()));
 }
 
 bool frmStrain::eventFilter(QObject* watched, QEvent* event) {
@@ -110,37 +81,14 @@ bool frmStrain::eventFilter(QObject* watched, QEvent* event) {
                        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     const bool space = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
     if (click || space) {
-      strain_.picDs_Click();
+      controller_.picDs_Click();
       ShowState();
       return true;
     }
   }
-  return QDialog::eventFilter(watched, event);
+  return frmDialogWindow::eventFilter(watched, event);
 }
 
-void frmStrain::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    mOK_Click(0);
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
+void frmStrain::Answer(int32_t index) { controller_.mOK_Click(index); }
 
-void frmStrain::mOK_Click(int32_t index) {
-  strain_.mOK_Click(index);
-  if (strain_.Closed()) accept();
-}
-
-void frmStrain::done(int result) {
-  strain_.CloseWindow();
-  timSt_->stop();
-  timOK_->stop();
-  QDialog::done(result);
-}
-
-void RegisterStrainWindow() {
-  shell_ui::RegisterMenuWindow(shell_ui::MenuWindow::kProjectionStrain,
-                               [](QWidget* mainWindow) { frmStrain::Open(mainWindow); });
-}
-
-}  // namespace editors_projected_stats_ui
+}  // namespace player_data_ui

@@ -8,13 +8,11 @@
 #include "core/PageCode.h"
 #include "core/basColourScheme.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
-#include "editors/projected_stats/ui/frmNewProjected.h"
-#include "editors/projected_stats/ui/frmProInfo.h"
-#include "editors/projected_stats/ui/frmStrain.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "player_data/dialogs/clsUINewProjected.h"
+#include "player_data/dialogs/clsUIProInfo.h"
 #include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
-#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/basDrawArrow.h"
 
 namespace editors_projected_stats_ui {
@@ -65,18 +63,12 @@ std::shared_ptr<const FlexGridPicture> frmProjected::SortArrow(bool ascending) {
   return sortPictures_[ascending ? 1 : 0];
 }
 
-void frmProjected::ShowNewProjected(clsUINewProjected& dialog) {
-  frmNewProjected form(dialog, window());
-  basFormLook::CentreOver(&form, window());
-  form.exec();
-}
+void frmProjected::ShowNewProjected(clsUINewProjected& dialog) { shell_ui::ShowDialog(dialog, window()); }
 
 void frmProjected::ShowProperties(clsUIProInfo& properties) {
   // Modal over the whole application: the page, the side bar and the menus
   // wait while the database changes under them.
-  frmProInfo form(properties, window());
-  basFormLook::CentreOver(&form, window());
-  form.exec();
+  shell_ui::ShowDialog(properties, window());
 }
 
 void frmProjected::LayOut() {
@@ -90,9 +82,6 @@ void frmProjected::LayOut() {
                              std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 
-void RegisterWindows() {
-  shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats);
-  RegisterStrainWindow();
-}
+void RegisterWindows() { shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats); }
 
 }  // namespace editors_projected_stats_ui

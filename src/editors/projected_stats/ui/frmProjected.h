@@ -4,7 +4,8 @@
 // in-place text editor. It lays them out, paints the sort-arrow pictures and
 // hands every event to the page's controller (clsUIProjectedStats2), which
 // answers the page switch, the close question and the File commands as
-// well, and shows the new-file dialog and the properties window for it.
+// well. The new-file dialog and the properties window it shows for the
+// controller are the player data's, registered by kd_player_data_ui.
 
 #include "editors/projected_stats/ProjectedStatsView.h"
 #include "shell/ui/frmPageFrame.h"
