@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ void ScoSeeds() {
   WriteSco("ranges.sco", {{3.0f, 20, 1.0f, 0.0f, 39.0f, -1, 1 << 6},
                           {4.0f, 20, 1.0f, 40.0f, 49.0f, -1, 1 << 6},
                           {5.0f, 20, 1.0f, 50.0f, 99.0f, -1, 1 << 6, -1}});
+  // Values no database field or score can hold: refused.
+  WriteSco("nan-points.sco", {{1.0f, 5, 25.0f}, {std::numeric_limits<float>::quiet_NaN(), 6, 1.0f}});
+  WriteSco("inf-range-max.sco", {{1.0f, 5, 25.0f, 0.0f, std::numeric_limits<float>::infinity()}});
 }
 
 clsDraftStrategy Strategy(const std::string& description) {
@@ -166,6 +170,21 @@ void IniSeeds() {
   const std::string projectText = kdfuzz::ReadBytes(work + "kdp/seed.kdp");
   kdfuzz::WriteBytes(Folder("project") + "written.kdp", projectText);
   kdfuzz::WriteBytes(Folder("ini") + "project.kdp", projectText);
+
+  // Document names that lead out of their folders: refused.
+  project.SetValue(kProjLeaguePropertiesFile, "../../../../victim.txt");
+  project.SetValue(kProjScoringSystemFile, "/etc/passwd");
+  project.SetValue(kProjMockDraftDisplayGrid, "..");
+  KD_FUZZ_CHECK(project.SaveFile());
+  kdfuzz::WriteBytes(Folder("project") + "path-names.kdp", kdfuzz::ReadBytes(work + "kdp/seed.kdp"));
+
+  // A projected depth no one can type into the settings window, and a
+  // display grid named by a path.
+  settings.SetLongVal(kSetUserMockDepth, 2147483647);
+  settings.SetStringVal(kSetFirstDisplayGrid, "../../grid.dis");
+  KD_FUZZ_CHECK(settings.Save());
+  kdfuzz::WriteBytes(Folder("settings") + "huge-depth-path-grid.ini",
+                     kdfuzz::ReadBytes(work + "kd_settings.ini"));
 }
 
 void DisSeeds() {
@@ -210,6 +229,13 @@ void LgpSeeds() {
   league.SetFilePath(Folder("lgp"));
   league.SetFileName("four-teams.lgp");
   KD_FUZZ_CHECK(league.SaveLeagueProps());
+
+  // A roster size of two billion, stored before the whole roster.
+  league.ClearRosterPositions();
+  league.AddRosterPositionSize(3, 3, 2147483647, 1, 2147483647, 1);
+  league.AddRosterPositionSize(1, 1, 16, 0, 9, 0);
+  league.SetFileName("huge-roster-max.lgp");
+  KD_FUZZ_CHECK(league.SaveLeagueProps());
 }
 
 void UgmSeeds() {
@@ -234,6 +260,14 @@ void UgmSeeds() {
   ugm.AddRosterPositionSize(3, 3, 4, 1, 1, 1);
   ugm.SetFilePath(Folder("ugm"));
   ugm.SetFileName("three-owners.ugm");
+  KD_FUZZ_CHECK(ugm.SaveUserMock());
+
+  // The whole-roster record stored after the positions, and a roster size
+  // of two billion.
+  ugm.ClearRosterPositions();
+  ugm.AddRosterPositionSize(3, 3, 2147483647, 1, 1, 1);
+  ugm.AddRosterPositionSize(1, 1, 2, 0, 2, 0);
+  ugm.SetFileName("whole-roster-last-huge-max.ugm");
   KD_FUZZ_CHECK(ugm.SaveUserMock());
 }
 

@@ -1,5 +1,5 @@
-// The project file: opening any text, and saving and opening back what was
-// read.
+// The project file: opening any text (document names that are not bare file
+// names are refused), and saving and opening back what was read.
 
 #include <cstdint>
 #include <string>
@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/win32/PrivateProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -21,7 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   KD_FUZZ_CHECK(opened == (size <= win32::kMaxProfileBytes));
   if (!opened) return 0;
   KD_FUZZ_CHECK(!project.pFnWereChangesMade());
-  for (int32_t i = 0; i < clsCheatIsolate::kCount; ++i) (void)project.Value(i);
+  for (int32_t i = 0; i < clsCheatIsolate::kCount; ++i) {
+    // A document name never leads out of its folder.
+    const std::string& value = project.Value(i);
+    KD_FUZZ_CHECK(!clsCheatIsolate::IsDocumentKey(i) || value.empty() || runtime::IsBareFileName(value));
+  }
 
   // A value read with a stray CR in it cannot be written back, nor can a
   // file that would grow past what can be read back; anything else saves.

@@ -1,7 +1,9 @@
-// The scoring-system file (.sco): reading any bytes, scoring through the
-// rules read, and writing them back, which must give the file's own records
+// The scoring-system file (.sco): reading any bytes (a rule holding a value
+// that is not a finite number refuses the file), scoring through the rules
+// read, and writing them back, which must give the file's own records
 // (reserved bytes cleared, removed rules left out).
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -21,7 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   scoring.SetFilePath(path);
   const bool read = basSCOFileControl::ReadScoFileToIsolate(path, scoring);
   const std::size_t records = size / basSCOFileControl::kScoRecordBytes;
-  KD_FUZZ_CHECK(read == (records > 0 && size <= basSCOFileControl::kMaxScoFileBytes));
+  // A rule whose Points, FieldVal, RangeMin or RangeMax is not a finite
+  // number refuses the file.
+  bool finite = true;
+  for (std::size_t r = 0; r < records; ++r) {
+    for (std::size_t offset : {0, 8, 12, 16}) {
+      float value = 0;
+      std::memcpy(&value, data + r * basSCOFileControl::kScoRecordBytes + offset, sizeof value);
+      finite = finite && std::isfinite(value);
+    }
+  }
+  KD_FUZZ_CHECK(read == (records > 0 && size <= basSCOFileControl::kMaxScoFileBytes && finite));
   if (!read) {
     KD_FUZZ_CHECK(scoring.RecordCount() == 0);
     return 0;

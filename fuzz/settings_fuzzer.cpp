@@ -9,6 +9,7 @@
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsSettingsKD.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/win32/PrivateProfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -28,6 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     (void)settings.StringVal(i);
   }
   (void)settings.UpdateVersion("0");
+  // What the program uses is bounded as the settings window bounds it, and
+  // document names stay in their folders.
+  KD_FUZZ_CHECK(settings.LongVal(kSetUserMockDepth) <= clsSettingsKD::kUserMockDepthMax);
+  for (int32_t i = kSetFirstDisplayGrid; i <= kSetLastDisplayGrid; ++i) {
+    KD_FUZZ_CHECK(settings.StringVal(i).empty() || runtime::IsBareFileName(settings.StringVal(i)));
+  }
 
   clsSettingsKD& global = basMockDraftSettings::GlobalSettings();
   global.Ini().SetFilePath(work);

@@ -5,9 +5,12 @@
 
 #include "core/basColourScheme.h"
 #include "core/basFileExists_001.h"
+#include "core/basMessage.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsSettingsKD.h"
+#include "platform/runtime/FileIO.h"
+#include "platform/runtime/Text.h"
 
 namespace {
 
@@ -82,12 +85,40 @@ bool clsCheatIsolate::OpenFile(const std::string& name) {
     return false;
   }
   ini_ = reader;
+  std::string refused;
   for (int32_t i = 0; i < kCount; ++i) {
-    current_[At(i)] = ini_.ValueIn(*text, Keys()[At(i)], defaults_[At(i)]);
+    std::string& value = current_[At(i)];
+    value = ini_.ValueIn(*text, Keys()[At(i)], defaults_[At(i)]);
+    // A document name joined to its folder must not lead out of it: such a
+    // name is used as a missing document would be.
+    if (IsDocumentKey(i) && !value.empty() && !runtime::IsBareFileName(value)) {
+      refused += std::string(runtime::kCrLf) + "  " + Keys()[At(i)] + "=" + value;
+      value = defaults_[At(i)];
+    }
   }
   saved_ = current_;
   writeFailed_ = false;
+  if (!refused.empty()) {
+    basMessage::ShowMessage(
+        "Project File Error",
+        " " + name + " names documents outside their folders; they are not used:" + refused, seams::kOk,
+        true);
+  }
   return true;
+}
+
+bool clsCheatIsolate::IsDocumentKey(int32_t index) {
+  switch (index) {
+    case kProjCheatSheetDisplayGrid:
+    case kProjLeaguePropertiesFile:
+    case kProjScoringSystemFile:
+    case kProjProjectedStatsFile:
+    case kProjMockDraftDisplayGrid:
+    case kProjUserMockDraftFile:
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool clsCheatIsolate::WriteAll() {

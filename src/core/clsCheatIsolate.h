@@ -49,8 +49,10 @@ class clsCheatIsolate {
   void SetFileName(const std::string& name) { ini_.SetFileName(name); }
 
   // Reads the named file of the project folder: missing keys take their
-  // defaults and every value counts as saved. False, with nothing changed,
-  // when the file does not exist or cannot be read.
+  // defaults and every value counts as saved. A document name that is not a
+  // bare file name (a path, "..") takes its default too, after one message
+  // naming every such key. False, with nothing changed, when the file does
+  // not exist or cannot be read.
   bool OpenFile(const std::string& name);
   // Writes all 17 values to the current file in one save and marks them
   // saved. False, with nothing marked saved, when there is no file name or
@@ -65,6 +67,8 @@ class clsCheatIsolate {
   // the last write failed.
   bool pFnWereChangesMade() const;
 
+  // True for the properties that name a document of a work sub-folder.
+  static bool IsDocumentKey(int32_t index);
   // The key of each property in the file, and its default.
   static const std::array<std::string, kCount>& Keys();
   const std::string& DefaultValue(int32_t index) const;

@@ -52,6 +52,10 @@ enum SettingsGroup : int32_t {
 class clsSettingsKD {
  public:
   static constexpr int32_t kCount = 44;
+  // The projected depth of the user mock draft (setting 29), as the settings
+  // window takes it: each projected pick is a look-ahead run of its own.
+  static constexpr int32_t kUserMockDepthMin = 1;
+  static constexpr int32_t kUserMockDepthMax = 256;
 
   // Over the work folder's "kd_settings.ini", every value at its default.
   clsSettingsKD();
@@ -72,8 +76,10 @@ class clsSettingsKD {
   int32_t UpdateVersion(const std::string& key);
 
   // Reads all 44 values from the file; a missing key (or file) gives the
-  // default. False, with the values unchanged, when the file exists but
-  // cannot be read.
+  // default. A projected depth above the settings window's range is cut to
+  // its top, and a document name that is not a bare file name (a path, "..")
+  // takes its default after one message. False, with the values unchanged,
+  // when the file exists but cannot be read.
   bool Load();
   // Writes all 44 values in one save. False when the file could not be
   // written (it is then unchanged); LastError() tells why.

@@ -1,12 +1,16 @@
 #include "database/ScoringFileTransfer.h"
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
+#include "core/basAssociatedFiles.h"
 #include "core/basFileExists_001.h"
 #include "database/basFieldRead.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsScoringIsolate.h"
+#include "platform/jet/JetError.h"
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Transaction.h"
 
@@ -15,7 +19,8 @@ namespace basSCOFileControl {
 namespace {
 
 // The rules of a tblScoringSystem row set, in its order, each with FDM 0.
-// A value that does not fit its field raises jet::JetError.
+// A value that does not fit its field, or that is not a finite number,
+// raises jet::JetError.
 std::vector<ScoringRuleRecord> ReadScoringRows(jet::Recordset& rows) {
   std::vector<ScoringRuleRecord> read;
   if (rows.RecordCount() < 1) return read;
@@ -30,6 +35,14 @@ std::vector<ScoringRuleRecord> ReadScoringRows(jet::Recordset& rows) {
     r.RangeMin = rows.Field("RangeMin").AsSingle();
     r.RangeRestrict = rows.Field("RangeRestrict").AsBool() ? -1 : 0;
     r.FDM = 0;  // the table has no FDM column
+    for (const auto& [field, value] :
+         {std::pair{"Points", r.Points}, std::pair{"FieldVal", r.FieldVal}, std::pair{"RangeMin", r.RangeMin},
+          std::pair{"RangeMax", r.RangeMax}}) {
+      // Scored, it would give points no field can hold.
+      if (!std::isfinite(value))
+        throw jet::JetError(std::string("The field ") + field +
+                            " of tblScoringSystem holds a value that is not a finite number.");
+    }
     read.push_back(r);
   }
   return read;
@@ -64,12 +77,23 @@ void AddRulesToDb(const std::vector<ScoringRuleRecord>& records, int32_t n, clsK
   transaction.Commit();
 }
 
+// The file's rules, or false (after the reader's message) for a file the
+// reader refuses, which then changes nothing.
+bool ReadFileRules(const std::string& path, std::vector<ScoringRuleRecord>& records, int32_t& n) {
+  std::string refused;
+  n = ReadScoRecords(path, records, &refused);
+  if (refused.empty()) return true;
+  basAssociatedFiles::ShowOpenFileError(refused, path);
+  return false;
+}
+
 }  // namespace
 
 void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db) {
   if (!basFileExists_001::FileExists(path, true)) return;
   std::vector<ScoringRuleRecord> records;
-  const int32_t n = ReadScoRecords(path, records);
+  int32_t n = 0;
+  if (!ReadFileRules(path, records, n)) return;
   // Rules that are there already are not written again: a job does this
   // every run, and an unchanged file stays unchanged.
   if (n > 0 && TableHoldsRules(db, records)) {
@@ -88,8 +112,8 @@ void LoadScoFileIntoDb(const std::string& path, clsKickwellDB& db) {
 
 void AddScoFileToDb(const std::string& path, clsKickwellDB& db) {
   std::vector<ScoringRuleRecord> records;
-  const int32_t n = ReadScoRecords(path, records);
-  AddRulesToDb(records, n, db);
+  int32_t n = 0;
+  if (ReadFileRules(path, records, n)) AddRulesToDb(records, n, db);
 }
 
 std::string PositionMaskText(int32_t mask, clsKickwellDB& db) {

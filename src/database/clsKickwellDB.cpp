@@ -537,8 +537,8 @@ void clsKickwellDB::pSbUpdateScoringSystem() {
   applyScoring_->pSbMapScoringRules(*scoring_);
 }
 
-bool clsKickwellDB::pFnLoadScoringSystem(const std::string& scoPath) {
-  if (!basSCOFileControl::ReadScoFileToIsolate(scoPath, *scoring_)) return false;
+bool clsKickwellDB::pFnLoadScoringSystem(const std::string& scoPath, std::string* refused) {
+  if (!basSCOFileControl::ReadScoFileToIsolate(scoPath, *scoring_, refused)) return false;
   applyScoring_->pSbMapScoringRules(*scoring_);
   scoring_->BuildMaps(DefaultsFolder);
   return true;

@@ -171,8 +171,9 @@ class clsKickwellDB {
   // an empty one), mapped onto the catalogue.
   void pSbUpdateScoringSystem();
   // Reads a .sco file into the scoring system, maps it and loads its
-  // distribution maps; False, changing nothing, when the file has no rules.
-  bool pFnLoadScoringSystem(const std::string& scoPath);
+  // distribution maps; False, changing nothing, when the file has no rules
+  // or is refused (basSCOFileControl::ReadScoRecords, `refused` as there).
+  bool pFnLoadScoringSystem(const std::string& scoPath, std::string* refused = nullptr);
   // Maps another system's rules onto the catalogue (the scoring order)
   // without making it the database's own.
   void pSbSetScoringIsolate(clsScoringIsolate& scoring);

@@ -28,12 +28,10 @@ bool ReadLeagueSummary(const std::string& path, int32_t& teams, int32_t& rounds)
 }
 
 int32_t CountScoringRules(const std::string& path) {
-  // The scoring reader reports a file it cannot read with a message; the
-  // summary must stay silent, so such a file is turned away here first.
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec) || !runtime::ReadFileBytes(path)) return -1;
+  // The summary only looks: a refused file is told, not shown.
   std::vector<ScoringRuleRecord> records;
-  return basSCOFileControl::ReadScoRecords(path, records);
+  std::string refused;
+  return basSCOFileControl::ReadScoRecords(path, records, &refused);
 }
 
 // The database is opened directly and read-only: the summary only looks.

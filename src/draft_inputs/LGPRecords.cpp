@@ -21,6 +21,12 @@ void AssignFixedLengthText(std::string& out, std::string_view text, std::size_t 
   out = runtime::Cp1252ToUtf8(runtime::ToFixedField(text, width));
 }
 
+LGPRosterSizeRecord BoundedRosterLimits(LGPRosterSizeRecord record) {
+  for (int32_t* limit : {&record.RosterMin, &record.RosterMax, &record.StarterMin, &record.StarterMax})
+    *limit = std::clamp(*limit, 0, kMaxRosterLimit);
+  return record;
+}
+
 void ReadLGPRecord(runtime::ByteReader& in, LGPTeamRecord& record) {
   record.OwnerID = in.Long();
   record.TeamName = in.FixedText(kLGPTextWidth);

@@ -53,6 +53,16 @@ struct LGPRosterSizeRecord {
   bool operator==(const LGPRosterSizeRecord&) const = default;
 };
 
+// The position ID of the roster-size record that stands for the whole roster.
+inline constexpr int32_t kWholeRosterPosID = 1;
+
+// The largest roster or starter limit, as the league editor takes it (and
+// the most draft rounds it takes): no team fills more places in a draft.
+inline constexpr int32_t kMaxRosterLimit = 255;
+// The record with its four limits brought into 0..kMaxRosterLimit, as a
+// draft uses it; a file may hold any Long there.
+LGPRosterSizeRecord BoundedRosterLimits(LGPRosterSizeRecord record);
+
 // The reader must have been checked for the record's whole size first.
 void ReadLGPRecord(runtime::ByteReader& in, LGPTeamRecord& record);
 void ReadLGPRecord(runtime::ByteReader& in, LGPPickRecord& record);

@@ -33,7 +33,7 @@ int32_t BuildDraftOrder(std::vector<int32_t>& order, int32_t teams, int32_t roun
 
 bool HasAllRosterMax(const std::vector<LGPRosterSizeRecord>& records) {
   for (const LGPRosterSizeRecord& r : records) {
-    if (r.PosID == 1 && r.RosterMax > 0) return true;
+    if (r.PosID == kWholeRosterPosID && r.RosterMax > 0) return true;
   }
   return false;
 }

@@ -1,6 +1,6 @@
 #include "draft_inputs/basSCOFileControl.h"
 
-#include <fstream>
+#include <cmath>
 
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
@@ -15,31 +15,6 @@ namespace basSCOFileControl {
 namespace {
 
 using basAssociatedFiles::ShowOpenFileError;
-
-// The whole records at the start of an open file, read in one piece; false
-// (after the message) when the file cannot be read.
-bool ReadWholeRecords(std::fstream& file, const std::string& path, std::string& bytes) {
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  if (!file || length < 0) {
-    ShowOpenFileError("Cannot read file", path);
-    return false;
-  }
-  if (static_cast<uint64_t>(length) > kMaxScoFileBytes) {
-    ShowOpenFileError("File too large", path);
-    return false;
-  }
-  // A cut-off last record is not a rule.
-  const std::size_t whole = static_cast<std::size_t>(length) / kScoRecordBytes * kScoRecordBytes;
-  bytes.assign(whole, '\0');
-  file.seekg(0);
-  file.read(bytes.data(), static_cast<std::streamsize>(whole));
-  if (!file || file.gcount() != static_cast<std::streamsize>(whole)) {
-    ShowOpenFileError("Cannot read file", path);
-    return false;
-  }
-  return true;
-}
 
 ScoringRuleRecord DecodeRecord(runtime::ByteReader& in) {
   ScoringRuleRecord r;
@@ -69,18 +44,35 @@ void EncodeRecord(const ScoringRuleRecord& r, runtime::ByteWriter& out) {
 
 }  // namespace
 
-int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records) {
+int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records,
+                       std::string* refused) {
+  if (refused != nullptr) refused->clear();
   if (!basFileExists_001::FileExists(path, false)) return -1;
-  std::fstream file;
-  if (!basAssociatedFiles::OpenFileByMode(path, file, basAssociatedFiles::kBinaryRead, true)) return -1;
-  std::string bytes;
-  if (!ReadWholeRecords(file, path, bytes)) return -1;
-  const std::size_t n = bytes.size() / kScoRecordBytes;
+  auto refuse = [&](const std::string& why) {
+    if (refused != nullptr) {
+      *refused = why;
+    } else {
+      ShowOpenFileError(why, path);
+    }
+    return -1;
+  };
+  std::string error;
+  const std::optional<std::string> bytes = runtime::ReadFileBytes(path, &error, kMaxScoFileBytes);
+  if (!bytes) return refuse(error);
+  // A cut-off last record is not a rule.
+  const std::size_t n = bytes->size() / kScoRecordBytes;
   if (n < 1) return -1;
-  runtime::ByteReader in(bytes);
+  runtime::ByteReader in(*bytes);
   std::vector<ScoringRuleRecord> read;
   read.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) read.push_back(DecodeRecord(in));
+  for (std::size_t i = 0; i < n; ++i) {
+    const ScoringRuleRecord r = DecodeRecord(in);
+    if (!std::isfinite(r.Points) || !std::isfinite(r.FieldVal) || !std::isfinite(r.RangeMin) ||
+        !std::isfinite(r.RangeMax)) {
+      return refuse("Scoring rule " + std::to_string(i + 1) + " holds a value that is not a finite number");
+    }
+    read.push_back(r);
+  }
   records = std::move(read);
   return static_cast<int32_t>(n);
 }
@@ -101,9 +93,9 @@ void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoring
   }
 }
 
-bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring) {
+bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring, std::string* refused) {
   std::vector<ScoringRuleRecord> records;
-  const int32_t n = ReadScoRecords(path, records);
+  const int32_t n = ReadScoRecords(path, records, refused);
   if (n < 1) return false;
   SetIsolateRecords(records, scoring);
   return true;

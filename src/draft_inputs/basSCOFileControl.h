@@ -23,17 +23,24 @@ inline constexpr uint64_t kMaxScoFileBytes = 4ull * 1024 * 1024;
 
 // The whole records of the file in file order; a trailing partial record is
 // ignored. Returns their count, or -1 when the file is missing, holds no
-// whole record, or cannot be read or is larger than kMaxScoFileBytes (the
-// last two show "Open File Error").
-int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records);
+// whole record, or is refused: it cannot be read, is not a regular file, is
+// larger than kMaxScoFileBytes, or a rule holds a Points, FieldVal, RangeMin
+// or RangeMax that is not a finite number (no database or score can hold
+// one). A refused file is reported under "Open File Error", unless `refused`
+// is given: it then receives why, and stays "" for a missing file or one
+// without a whole record. `records` changes only when the file reads.
+int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& records,
+                       std::string* refused = nullptr);
 
 // Replaces the scoring system's rules with the records, in order.
 void SetIsolateRecords(const std::vector<ScoringRuleRecord>& records, clsScoringIsolate& scoring);
 
 // Replaces the rules of the scoring system with those of the file and
 // leaves the cursor at EOF. False, changing nothing, when the file holds no
-// rules. The distribution maps are not rebuilt.
-bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring);
+// rules or is refused (as ReadScoRecords says). The distribution maps are
+// not rebuilt.
+bool ReadScoFileToIsolate(const std::string& path, clsScoringIsolate& scoring,
+                          std::string* refused = nullptr);
 
 // Saves the rules whose CatID is not negative, in rule order, replacing the
 // file atomically; a system without such a rule leaves an empty file. The

@@ -1,6 +1,7 @@
 #include "draft_inputs/clsDraftStrategy.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <stdexcept>
@@ -216,6 +217,9 @@ bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
     for (auto& [posID, value] : pairs) {
       posID = in.Long();
       value = in.Double();
+      // A factor multiplies a player's value in the draft: one that is not a
+      // number would make every comparison of its position meaningless.
+      if (!std::isfinite(value)) return Fail(error, "A draft factor is not a number.");
     }
     factor.AssignFactors(pairs);
   }

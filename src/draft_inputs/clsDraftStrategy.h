@@ -45,6 +45,8 @@ class clsDraftStrategy {
   // the strategy has no such table. With several tables of one kind the last
   // one counts; setting a factor of a kind without a table does nothing.
   double Factor(int32_t factorType, int32_t posID) const;
+  // Whether the strategy holds a table of that kind.
+  bool HasFactor(int32_t factorType) const { return LastFactorOfType(factorType) >= 0; }
   void SetFactor(int32_t factorType, int32_t posID, double factor);
 
   // Flags 0 "LR-TR", 1 "INJURY", 2 "X"; a flag outside 0..2 throws.

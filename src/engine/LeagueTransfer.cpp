@@ -97,12 +97,8 @@ void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& d
       ++i;
       const int32_t id = positions->Field("ID").AsLong();
       records.resize(i + 1);
-      records[i] = {id,
-                    league.MergeAsID(id),
-                    league.RosterMin(id),
-                    league.RosterMax(id),
-                    league.StarterMin(id),
-                    league.StarterMax(id)};
+      records[i] = BoundedRosterLimits({id, league.MergeAsID(id), league.RosterMin(id), league.RosterMax(id),
+                                        league.StarterMin(id), league.StarterMax(id)});
     }
   }
   positions->Close();

@@ -30,8 +30,9 @@ void CopyRosterSizesToDB(clsKickwellDB& db, const clsLeagueIsolate& league);
 // 0 limits and the position's own ID for every position.
 void ResetRosterSizesInDB(clsKickwellDB& db);
 // One record per position in ID order at entries 1..N, carrying the league's
-// values; entry 0 stays as it was (all zero in a new list). An empty position
-// table leaves records alone.
+// values with their limits bounded for a draft (BoundedRosterLimits); entry
+// 0 stays as it was (all zero in a new list). An empty position table leaves
+// records alone.
 void ReadRosterSizes(std::vector<LGPRosterSizeRecord>& records, clsKickwellDB& db,
                      const clsLeagueIsolate& league);
 

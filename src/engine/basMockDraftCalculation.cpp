@@ -11,6 +11,7 @@
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
+#include "core/basAssociatedFiles.h"
 #include "core/basDirExists_001.h"
 #include "core/basFileExists_001.h"
 #include "core/basMockDraftSettings.h"
@@ -171,12 +172,17 @@ std::string ScoringFilePath(const std::string& name) {
   return FileTypeFolder.at(static_cast<std::size_t>(kPageScoringSystem)) + name;
 }
 
-// Shown when a scoring-system file that exists yields no rules: going on
-// would rank the points some earlier scoring left in the database.
-void ShowScoringNotLoaded(const std::string& name) {
-  seams::MessageBox().ShowMessage("Scoring System Error",
-                                  "Unable to load the scoring rules of Scoring System File: " + name + ".",
-                                  seams::kOk, true);
+// Shown once when a scoring-system file yields no rules: going on would
+// rank the points some earlier scoring left in the database. A file the
+// reader refused says why; a missing one is named.
+void ShowScoringNotLoaded(const std::string& name, const std::string& path, const std::string& refused) {
+  if (!refused.empty()) {
+    basAssociatedFiles::ShowOpenFileError(refused, path);
+  } else if (basFileExists_001::FileExists(path, true)) {
+    seams::MessageBox().ShowMessage("Scoring System Error",
+                                    "Unable to load the scoring rules of Scoring System File: " + name + ".",
+                                    seams::kOk, true);
+  }
 }
 
 // How every season row is scored, by the jobs and by the projected-stats
@@ -186,9 +192,9 @@ void ShowScoringNotLoaded(const std::string& name) {
 // usable file the database's stored rules are scored the same way.
 class SeasonScoring {
  public:
-  // An empty path loads nothing.
-  SeasonScoring(clsKickwellDB& db, const std::string& path)
-      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path)) {
+  // An empty path loads nothing. `refused` as the reader's.
+  SeasonScoring(clsKickwellDB& db, const std::string& path, std::string* refused = nullptr)
+      : db_(db), loaded_(!path.empty() && db.pFnLoadScoringSystem(path, refused)) {
     db_.SetModifiedScoring(1);
   }
   ~SeasonScoring() { db_.SetModifiedScoring(0); }
@@ -206,9 +212,10 @@ class SeasonScoring {
 };
 
 // Loads the scoring system and rescores the season rows. False when the
-// file gave no rules.
-bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path) {
-  SeasonScoring scoring(db, path);
+// file gave no rules; `refused` then says whether the reader refused it.
+bool RescoreSeasonRows(clsStatusPlain& status, clsKickwellDB& db, const std::string& path,
+                       std::string& refused) {
+  SeasonScoring scoring(db, path, &refused);
   if (!scoring.Loaded()) return false;
   status.SetSegmentValue(2, 1);
   db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek,
@@ -271,24 +278,41 @@ bool ApplyProjectScoring(clsStatusPlain& status, clsKickwellDB& db) {
   // A file without rules would empty the rules stored in the database
   // before failing to load: it is turned away first.
   std::vector<ScoringRuleRecord> rules;
-  if (basSCOFileControl::ReadScoRecords(path, rules) < 1) {
-    if (basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(name);
+  std::string refused;
+  if (basSCOFileControl::ReadScoRecords(path, rules, &refused) < 1) {
+    ShowScoringNotLoaded(name, path, refused);
     return false;
   }
   basSCOFileControl::LoadScoFileIntoDb(path, db);
-  if (!RescoreSeasonRows(status, db, path)) {
-    ShowScoringNotLoaded(name);
+  if (!RescoreSeasonRows(status, db, path, refused)) {
+    ShowScoringNotLoaded(name, path, refused);
     return false;
   }
   return !CancelFlag;
 }
+
+namespace {
+
+// The records that take a roster slot (RosterMax above 0), the whole
+// roster's first: slot 0 is the one without a stack.
+std::vector<LGPRosterSizeRecord> RosterSlotRecords(const std::vector<LGPRosterSizeRecord>& records) {
+  std::vector<LGPRosterSizeRecord> slots;
+  for (const LGPRosterSizeRecord& r : records)
+    if (r.RosterMax > 0) slots.push_back(r);
+  // A file may store the whole roster after the positions: found by its ID.
+  std::stable_partition(slots.begin(), slots.end(),
+                        [](const LGPRosterSizeRecord& r) { return r.PosID == kWholeRosterPosID; });
+  return slots;
+}
+
+}  // namespace
 
 std::string LeagueRosterError(const std::vector<LGPRosterSizeRecord>& records) {
   if (!basLGPFileControl::HasAllRosterMax(records))
     return "'All Roster Max' value required in League Properties File.";
   // The whole-roster record alone gives a ranking without a single stack.
   const bool anyPosition = std::any_of(records.begin(), records.end(), [](const LGPRosterSizeRecord& r) {
-    return r.PosID != 1 && r.RosterMax > 0;
+    return r.PosID != kWholeRosterPosID && r.RosterMax > 0;
   });
   if (!anyPosition) return "No positions are selected in League Properties File.";
   return "";
@@ -318,12 +342,8 @@ bool CalculateCheatSheet(clsStatusPlain& status, clsMockDraft& mock, clsMockRost
   status.StatusListCaption("Generating Postion Stacks...");
   status.Clear(clsStatusPlain::kCurrentBar);
   status.SetSegmentRange(8, 0, 1);
-  // The whole-roster record comes first and takes slot 0, which has no
-  // stack; the positions follow in ID order.
-  for (const LGPRosterSizeRecord& r : records)
-    if (r.RosterMax > 0)
-      roster.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax,
-                                   r.StarterMin);
+  for (const LGPRosterSizeRecord& r : RosterSlotRecords(records))
+    roster.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
   roster.ClearRoster();
   roster.SetOwnerCount(mock.OwnerCount());
   roster.FillPositionStacks(DatabaseStackFiller(db, clsKickwellDB::kSeasonWeek));
@@ -372,6 +392,7 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
   const std::string path = ScoringFilePath(file);
   bool loaded = false;
   bool cancelled = false;
+  std::string refused;
   {
     basStatusControl::JobProgress progress("Apply Scoring System");
     clsStatusPlain& status = progress.Status();
@@ -379,12 +400,12 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db) {
     status.AddSegment(4, 98.0f);
     status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
     status.SetSegmentRange(2, 0, 1);
-    loaded = RescoreSeasonRows(status, db, path);
+    loaded = RescoreSeasonRows(status, db, path, refused);
     cancelled = CancelFlag;
   }
   timer.StopTimer();
   // Points left as they were must not pass for rescored ones.
-  if (!loaded && basFileExists_001::FileExists(path, true)) ShowScoringNotLoaded(file);
+  if (!loaded) ShowScoringNotLoaded(file, path, refused);
   return loaded && !cancelled;
 }
 
@@ -524,8 +545,7 @@ bool BuildTeamRosters(clsStatusPlain& status, const clsMockRoster::StackFiller& 
   rosters.assign(static_cast<std::size_t>(teams) + 1, clsMockRoster());
   status.SetSegmentValue(8, 1);
 
-  for (const LGPRosterSizeRecord& r : records) {
-    if (r.RosterMax <= 0) continue;
+  for (const LGPRosterSizeRecord& r : RosterSlotRecords(records)) {
     for (int32_t t = 1; t <= teams; ++t)
       rosters[static_cast<std::size_t>(t)].AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax,
                                                                  r.RosterMin, r.StarterMax, r.StarterMin);

@@ -176,7 +176,8 @@ int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick);
 std::string MockDraftLeagueErrors(const std::vector<LGPRosterSizeRecord>& records, const clsMockDraft& mock);
 
 // One roster per team 1..OwnerCount of the board, each with a slot per
-// position whose RosterMax is above 0 (the board gets the same positions),
+// position whose RosterMax is above 0, the whole roster's record first
+// wherever `records` hold it (the board gets the same positions),
 // stacks filled by `fill`, baselines, the project's player buffer and the
 // team's strategy from the draft-strategy folder; then the board's RBL and
 // SBL per position from team 1. Progress on segment 8.

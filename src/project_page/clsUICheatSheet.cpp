@@ -12,8 +12,8 @@
 #include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
 #include "documents/DocumentOptions.h"
-#include "documents/basGridValidation.h"
 #include "documents/basFlexGridHTML.h"
+#include "documents/basGridValidation.h"
 #include "engine/basMockDraftCalculation.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
@@ -21,6 +21,7 @@
 #include "platform/runtime/Text.h"
 #include "project_page/CheatSheetPageView.h"
 #include "shell/basCheatSheetMenu.h"
+#include "shell/basPageGuard.h"
 #include "shell/basUIControl.h"
 #include "user_mock/UserMockPreparation.h"
 #include "user_mock/clsUserMockIsolate.h"
@@ -225,24 +226,29 @@ bool clsUICheatSheet::GenerateCheatSheet(const std::string& caption) {
              {1, 2}, {2, 2}, {3, 6}, {4, 76}, {8, 2}, {6, 10}, {5, 2}}) {
       status.AddSegment(id, weight);
     }
-    ok = basMockDraftCalculation::CalculateCheatSheet(status, *fresh.board, *fresh.roster, *fresh.db);
-    cancelled = !ok && CancelFlag;
-    if (ok) {
-      if (LoadDisplayGrid(displayGrid, kCheatSheetGridKind, *fresh.db)) {
-        status.SetSegmentRange(5, 0, 1);
-        status.SetSegmentValue(5, 0);
-        basFlexGridHTML::FillCheatSheetGrid(*grid_, *fresh.roster, *fresh.db, options);
-        status.SetSegmentValue(5, 1);
-      } else {
-        ClearResultGrid();
+    // A failure below (a database the checks let through) is the job's end.
+    const bool ran = basPageGuard::Run(caption, [&] {
+      ok = basMockDraftCalculation::CalculateCheatSheet(status, *fresh.board, *fresh.roster, *fresh.db);
+      cancelled = !ok && CancelFlag;
+      if (ok) {
+        if (LoadDisplayGrid(displayGrid, kCheatSheetGridKind, *fresh.db)) {
+          status.SetSegmentRange(5, 0, 1);
+          status.SetSegmentValue(5, 0);
+          basFlexGridHTML::FillCheatSheetGrid(*grid_, *fresh.roster, *fresh.db, options);
+          status.SetSegmentValue(5, 1);
+        } else {
+          ClearResultGrid();
+        }
       }
-    }
+    });
+    ok = ok && ran;
+    cancelled = cancelled && ran;
   }
   KeepOrDrop(Kind::kCheatSheet, fresh, ok, cancelled);
   return ok;
 }
 
-bool clsUICheatSheet::GenerateMockDraft(const std::string& /*caption*/, int32_t mockType) {
+bool clsUICheatSheet::GenerateMockDraft(const std::string& caption, int32_t mockType) {
   if (busy_) return false;
   BusyScope busy(*this);
   const DocumentOptions options = ReadDocumentOptions(GlobalProject());
@@ -256,32 +262,38 @@ bool clsUICheatSheet::GenerateMockDraft(const std::string& /*caption*/, int32_t 
          std::vector<std::pair<int32_t, float>>{{1, 2}, {2, 2}, {3, 6}, {4, 58}, {8, 10}, {5, 2}}) {
       status.AddSegment(id, weight);
     }
-    if (mockType == 1) {
-      clsUserMockIsolate userMock;
-      userMock.SetFilePath(FileTypeFolder[kPageUserMockDraft]);
-      const std::string& named = GlobalProject().Value(kProjUserMockDraftFile);
-      bool newMock = named.empty();
-      if (!newMock) {
-        userMock.SetFileName(named);
-        userMock.LoadUserMock();
-      }
-      std::vector<clsMockRoster> rosters;
-      ok = basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters, userMock,
-                                                          newMock);
-    } else {
-      ok = basMockDraftCalculation::CalculateMockDraft(status, *fresh.board, *fresh.db);
-    }
-    cancelled = !ok && CancelFlag;
-    if (ok) {
-      if (LoadDisplayGrid(GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind, *fresh.db)) {
-        status.SetSegmentRange(5, 0, 1);
-        status.SetSegmentValue(5, 0);
-        basFlexGridHTML::FillMockDraftGrid(*grid_, *fresh.board, *fresh.db, true, options);
-        status.SetSegmentValue(5, 1);
+    // As for the cheat sheet.
+    const bool ran = basPageGuard::Run(caption, [&] {
+      if (mockType == 1) {
+        clsUserMockIsolate userMock;
+        userMock.SetFilePath(FileTypeFolder[kPageUserMockDraft]);
+        const std::string& named = GlobalProject().Value(kProjUserMockDraftFile);
+        bool newMock = named.empty();
+        if (!newMock) {
+          userMock.SetFileName(named);
+          userMock.LoadUserMock();
+        }
+        std::vector<clsMockRoster> rosters;
+        ok = basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters, userMock,
+                                                           newMock);
       } else {
-        ClearResultGrid();
+        ok = basMockDraftCalculation::CalculateMockDraft(status, *fresh.board, *fresh.db);
       }
-    }
+      cancelled = !ok && CancelFlag;
+      if (ok) {
+        if (LoadDisplayGrid(GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind,
+                            *fresh.db)) {
+          status.SetSegmentRange(5, 0, 1);
+          status.SetSegmentValue(5, 0);
+          basFlexGridHTML::FillMockDraftGrid(*grid_, *fresh.board, *fresh.db, true, options);
+          status.SetSegmentValue(5, 1);
+        } else {
+          ClearResultGrid();
+        }
+      }
+    });
+    ok = ok && ran;
+    cancelled = cancelled && ran;
   }
   KeepOrDrop(Kind::kMockDraft, fresh, ok, cancelled);
   return ok;
@@ -415,15 +427,17 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   // The writers lay out a grid of their own, so the preview stays as shown.
   const DocumentOptions options = ReadDocumentOptions(GlobalProject());
   bool written = false;
-  if (cheatSheet) {
-    written = basFlexGridHTML::WriteCheatSheetDocument(target, *grid_, *cheat_.roster, *cheat_.db, fileType,
-                                                       options);
-  } else {
-    bool colourFromGrid = false;
-    bool boardCells = false;
-    written = basFlexGridHTML::WriteMockDraftDocument(target, *grid_, *mock_.board, *mock_.db, fileType,
-                                                      colourFromGrid, boardCells, true, options);
-  }
+  basPageGuard::Run(cheatSheet ? "Export Cheat Sheet Cancelled" : "Export Mock Draft Cancelled", [&] {
+    if (cheatSheet) {
+      written = basFlexGridHTML::WriteCheatSheetDocument(target, *grid_, *cheat_.roster, *cheat_.db, fileType,
+                                                         options);
+    } else {
+      bool colourFromGrid = false;
+      bool boardCells = false;
+      written = basFlexGridHTML::WriteMockDraftDocument(target, *grid_, *mock_.board, *mock_.db, fileType,
+                                                        colourFromGrid, boardCells, true, options);
+    }
+  });
   ReturnToTab(tab, back);
   // A file that could not be written has been reported by the writer.
   if (!written) return;

@@ -10,32 +10,44 @@
 #include "database/clsKickwellDB.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
+#include "shell/basPageGuard.h"
 #include "shell/basUIControl.h"
 #include "toolkit/clsEditFlexGrid.h"
 
 bool clsUIDocumentPage::QueryUnload() {
-  CommitEdit();
-  return CloseQuestion();
+  bool leave = false;
+  // A failure (a write that fails while "Don't Save" undoes) keeps the page.
+  Guarded([&] {
+    CommitEdit();
+    leave = CloseQuestion();
+  });
+  return leave;
 }
 
 void clsUIDocumentPage::FileCommand(int32_t index) {
-  CommitEdit();
-  switch (index) {
-    case basCheatSheetMenu::kNewDocument:
-      New();
-      break;
-    case basCheatSheetMenu::kOpenDocument:
-      Open();
-      break;
-    case basCheatSheetMenu::kSaveDocument:
-      Save();
-      break;
-    case basCheatSheetMenu::kSaveDocumentAs:
-      SaveAs();
-      break;
-    default:
-      break;
-  }
+  Guarded([&] {
+    CommitEdit();
+    switch (index) {
+      case basCheatSheetMenu::kNewDocument:
+        New();
+        break;
+      case basCheatSheetMenu::kOpenDocument:
+        Open();
+        break;
+      case basCheatSheetMenu::kSaveDocument:
+        Save();
+        break;
+      case basCheatSheetMenu::kSaveDocumentAs:
+        SaveAs();
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+bool clsUIDocumentPage::Guarded(const std::function<void()>& handler) const {
+  return basPageGuard::Run(FileTypeDescription.at(static_cast<std::size_t>(type_.fileType)), handler);
 }
 
 void clsUIDocumentPage::CommitEdit() {
@@ -58,7 +70,11 @@ std::string clsUIDocumentPage::AskToSave() {
 }
 
 void clsUIDocumentPage::New() {
-  if (CloseQuestion()) NewWithoutAsking();
+  if (!CloseQuestion()) return;
+  // Still changed after the question: "Don't Save", on a page that left its
+  // edits in place. They go, whether or not a new document comes.
+  const bool holdsDropped = ChangesMade();
+  if (!NewWithoutAsking() && holdsDropped) RevertDropped();
 }
 
 bool clsUIDocumentPage::NewWithoutAsking() {
@@ -79,11 +95,31 @@ bool clsUIDocumentPage::NewWithoutAsking() {
 
 void clsUIDocumentPage::Open() {
   if (!CloseQuestion()) return;
-  if (basFileDialog::ShowFileDialog("", type_.fileType, basFileDialog::kOpen, true, false, false)) return;
+  // As for New.
+  const bool holdsDropped = ChangesMade();
+  if (!OpenChosen() && holdsDropped) RevertDropped();
+}
+
+bool clsUIDocumentPage::OpenChosen() {
+  if (basFileDialog::ShowFileDialog("", type_.fileType, basFileDialog::kOpen, true, false, false))
+    return false;
   const std::string name = FileDialogChosenName;
-  if (!ReadDocument(name)) return;
+  if (!ReadDocument(name)) return false;
   SetChangesMade(false);
   Named(name, type_.keyFollowsOpen);
+  return true;
+}
+
+void clsUIDocumentPage::RevertDropped() {
+  if (!fileName_.empty() && ReadDocument(fileName_)) {
+    SetChangesMade(false);
+    return;
+  }
+  // Unnamed, or its file no longer reads: an empty document, which no Save
+  // writes over a file without asking for a name.
+  if (!NewDocument("")) return;
+  SetChangesMade(false);
+  SetFileName("");
 }
 
 bool clsUIDocumentPage::Save() {

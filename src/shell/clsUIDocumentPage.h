@@ -10,6 +10,11 @@
 // - New and Open ask about unsaved changes first; Cancel stops them.
 // - A document that does not read leaves the page as it was (its document,
 //   name and flag), after one message.
+// - Edits the user chose not to save are gone also when the New or Open
+//   does not go through: the page reads its document again (or starts an
+//   empty, unnamed one).
+// - No exception from the libraries below leaves a command or the close
+//   question: it is shown once and the page stays.
 // - Save of an unnamed document, or of the type's default document, is
 //   Save As; Save As asks before overwriting (the file dialog does).
 // - A write that fails keeps the name and the changed flag; a Save As that
@@ -47,7 +52,8 @@ class clsUIDocumentPage : public PageCommands {
   clsUIDocumentPage(const clsUIDocumentPage&) = delete;
   clsUIDocumentPage& operator=(const clsUIDocumentPage&) = delete;
 
-  // Commits a pending grid edit, then the close question.
+  // Commits a pending grid edit, then the close question. A failure keeps
+  // the page after its message.
   bool QueryUnload() override;
   // Commits a pending grid edit, then 6 New, 7 Open, 9 Save, 10 Save As.
   void FileCommand(int32_t index) override;
@@ -92,6 +98,9 @@ class clsUIDocumentPage : public PageCommands {
   // One message for a document that does not read: " name: reason" under
   // the file type's description.
   void ReportUnreadable(const std::string& name, const std::string& reason) const;
+  // Runs one of the page's handlers (basPageGuard::Run) with the file type's
+  // description as the caption; False after the message of a failure.
+  bool Guarded(const std::function<void()>& handler) const;
 
   // A new, empty document named `name`. False (after its message) when none
   // could be made; the page then keeps the document it had.
@@ -110,6 +119,12 @@ class clsUIDocumentPage : public PageCommands {
   virtual void DropChanges() {}
 
  private:
+  // The Open dialog and the read; True when the page holds the new document.
+  bool OpenChosen();
+  // After "Don't Save" and a New or Open that did not go through: the
+  // document as last read or written, so that the dropped edits are gone.
+  void RevertDropped();
+
   DocumentType type_;
   std::string fileName_;
   bool changesMade_ = false;

@@ -43,8 +43,6 @@ constexpr std::array<ControlEntry, 17> kControlMap{{
     {clsUISettings::kKindCheck, 10, kSetEnablePotentialGainLoss},
 }};
 
-constexpr int32_t kUserMockDepthMax = 256;
-
 }  // namespace
 
 clsUISettings::clsUISettings() = default;
@@ -104,7 +102,7 @@ std::string clsUISettings::CommitText(int32_t key, const std::string& text) {
   if (ok) {
     switch (key) {
       case kSetUserMockDepth:
-        value = std::clamp(value, 1, kUserMockDepthMax);
+        value = std::clamp(value, clsSettingsKD::kUserMockDepthMin, clsSettingsKD::kUserMockDepthMax);
         break;
       case kSetEquilibriumDepth:
         // A search needs at least one level.

@@ -763,4 +763,11 @@ void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid) {
   }
 }
 
+void OpenListAboveWhenBelow(EditFlexListBox& list, const FlexGridModel& grid, int32_t areaHeight) {
+  EditFlexRect place = list.Geometry();
+  if (place.Top + place.Height <= areaHeight) return;
+  place.Top -= place.Height + grid.RowHeight(grid.Row());
+  list.SetGeometry(place);
+}
+
 }  // namespace basFlexGridCommon

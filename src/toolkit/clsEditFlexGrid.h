@@ -223,4 +223,10 @@ namespace basFlexGridCommon {
 // match). Pages call it after filling the list for the current cell.
 void FitListToItems(EditFlexListBox& list, const FlexGridModel& grid);
 
+// Moves a list editor that would reach below its area (areaHeight twips, in
+// the list's coordinates) up by its own height and the current row's, so
+// that near the bottom of a grid it opens above its cell. Pages call it
+// after sizing the list.
+void OpenListAboveWhenBelow(EditFlexListBox& list, const FlexGridModel& grid, int32_t areaHeight);
+
 }  // namespace basFlexGridCommon

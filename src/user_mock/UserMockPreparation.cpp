@@ -24,13 +24,9 @@ void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSize
   if (n < 1) return;
   records.assign(static_cast<std::size_t>(n), LGPRosterSizeRecord{});
   for (int32_t k = 0; k < n; ++k) {
-    LGPRosterSizeRecord& r = records[static_cast<std::size_t>(k)];
-    r.PosID = ugm.PosID(k);
-    r.MergeAsID = ugm.MergeAsID(k);
-    r.RosterMin = ugm.RosterMin(k);
-    r.RosterMax = ugm.RosterMax(k);
-    r.StarterMin = ugm.StarterMin(k);
-    r.StarterMax = ugm.StarterMax(k);
+    records[static_cast<std::size_t>(k)] =
+        BoundedRosterLimits({ugm.PosID(k), ugm.MergeAsID(k), ugm.RosterMin(k), ugm.RosterMax(k),
+                             ugm.StarterMin(k), ugm.StarterMax(k)});
   }
 }
 

@@ -30,8 +30,9 @@ namespace basMockDraftCalculation {
 bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwellDB& db,
                           std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague);
 
-// The roster-size records of the user mock, its entry k at index k; a user
-// mock without any leaves records as they are.
+// The roster-size records of the user mock, its entry k at index k, their
+// limits bounded for a draft (BoundedRosterLimits); a user mock without any
+// leaves records as they are.
 void ReadUGMRosterSizes(const clsUserMockIsolate& ugm, std::vector<LGPRosterSizeRecord>& records);
 
 // An empty board in draft order for the user mock's owners and rounds

@@ -4,9 +4,10 @@
 #include <stdexcept>
 
 #include "core/Seams.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "engine/clsMockDraft.h"
-#include "platform/runtime/CheckedIndex.h"
 #include "platform/runtime/ByteStream.h"
+#include "platform/runtime/CheckedIndex.h"
 #include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 
@@ -164,6 +165,14 @@ bool clsUserMockIsolate::LoadUserMock() {
       !ReadLGPSection(in, rosterSizeCount, kLGPRosterSizeRecordSize, rosterSizes) ||
       !ReadLGPSection(in, keeperCount, kLGPPickRecordSize, keepers)) {
     ShowFileError("Load User Mock Error", "The user mock-draft file is cut short", path);
+    return false;
+  }
+  // The league's ceilings: a draft is made from a league, and every team
+  // becomes a roster with stacks of its own.
+  if (ownerCount > clsLeagueIsolate::kMaxTeamCount || boardCount > clsLeagueIsolate::kMaxBoardCount ||
+      rosterSizeCount > clsLeagueIsolate::kMaxRosterSizeCount ||
+      keeperCount > clsLeagueIsolate::kMaxKeeperCount) {
+    ShowFileError("Load User Mock Error", "The user mock-draft file has a count out of range", path);
     return false;
   }
   owners_ = std::move(owners);

@@ -126,10 +126,14 @@ bool clsUIUserMock::Accepting() const { return !busy_ && ClicksAccepted && !Boar
 // ---------------------------------------------------------------- opening, creating, saving
 
 bool clsUIUserMock::ActivateForm() {
-  if (!CreateUserMock()) return false;
-  Activate();
-  activated_ = true;
-  return true;
+  // A draft that fails half-way (a damaged file the reader let through)
+  // keeps the page closed after its message.
+  Guarded([this] {
+    if (!CreateUserMock()) return;
+    Activate();
+    activated_ = true;
+  });
+  return activated_;
 }
 
 bool clsUIUserMock::CreateUserMock() {
@@ -379,21 +383,25 @@ void clsUIUserMock::FillTeamGrid() {
   const clsMockRoster& roster = session_->Roster(1);
   clsKickwellDB& db = session_->Database();
 
-  // The team's picks by the slot their player fills.
+  // The team's picks by the slot their player fills, and how many it has.
   std::vector<std::vector<int32_t>> picksAt(static_cast<std::size_t>(std::max(roster.StackMax(), 0) + 1));
+  int32_t teamPicks = 0;
   for (int32_t p = 0; p <= board.Count(); ++p) {
+    if (board.DraftOwner(p) != team) continue;
+    ++teamPicks;
     int32_t slot = 0;
     int32_t index = 0;
-    if (board.DraftOwner(p) == team && board.MasterID(p) > 0 &&
-        roster.FindStackPlayer(board.MasterID(p), slot, index) && slot >= 1 && slot <= roster.StackMax())
+    if (board.MasterID(p) > 0 && roster.FindStackPlayer(board.MasterID(p), slot, index) && slot >= 1 &&
+        slot <= roster.StackMax())
       picksAt[static_cast<std::size_t>(slot)].push_back(p);
   }
   std::vector<std::pair<int32_t, int32_t>> lines;  // pick (-1 an empty place), position
   for (int32_t s = 1; s <= roster.StackMax(); ++s) {
     const int32_t posID = roster.StackPosition(s);
     const auto& picks = picksAt[static_cast<std::size_t>(s)];
-    const int32_t places =
-        std::max<int32_t>(session_->Roster(team).RosterMax(posID), static_cast<int32_t>(picks.size()));
+    // No team fills more places than it has picks.
+    const int32_t places = std::max<int32_t>(std::min(session_->Roster(team).RosterMax(posID), teamPicks),
+                                             static_cast<int32_t>(picks.size()));
     for (int32_t k = 0; k < places; ++k)
       lines.emplace_back(k < static_cast<int32_t>(picks.size()) ? picks[static_cast<std::size_t>(k)] : -1,
                          posID);
@@ -472,14 +480,16 @@ void clsUIUserMock::UseLogicWindow() {
 // ---------------------------------------------------------------- clicks
 
 void clsUIUserMock::MoveActivePick(const std::function<void()>& move) {
-  {
-    BusyScope busy(*this);
-    UseLogicWindow();
-    move();
-  }
-  FillPickGrid();
-  HighlightPossibleGrid();
-  ShowActivePick(true, true);
+  Guarded([&] {
+    {
+      BusyScope busy(*this);
+      UseLogicWindow();
+      move();
+    }
+    FillPickGrid();
+    HighlightPossibleGrid();
+    ShowActivePick(true, true);
+  });
 }
 
 void clsUIUserMock::mPN_Click(int32_t index) {
@@ -503,16 +513,18 @@ void clsUIUserMock::mAR_Click(int32_t index) {
   if (index == 0 && !session_->DraftEnabled()) return;
   if (index == 1 && !session_->ReleaseEnabled()) return;
   if (index != 0 && index != 1) return;
-  {
-    BusyScope busy(*this);
-    UseLogicWindow();
-    if (index == 0)
-      session_->Draft();
-    else
-      session_->Release();
-  }
-  RefreshAfterPick();
-  ShowActivePick(true, true);
+  Guarded([&] {
+    {
+      BusyScope busy(*this);
+      UseLogicWindow();
+      if (index == 0)
+        session_->Draft();
+      else
+        session_->Release();
+    }
+    RefreshAfterPick();
+    ShowActivePick(true, true);
+  });
 }
 
 void clsUIUserMock::mFlxPick_Click(int32_t row, int32_t col) {
@@ -541,16 +553,18 @@ void clsUIUserMock::mFlxPossible_Click(int32_t row, int32_t col) {
   }
   const int32_t masterID = KeyOfRow(grid, row);
   if (masterID <= 0 || session_->Board().PlayerDraftNdx(masterID) >= 0) return;
-  bool chosen = false;
-  {
-    BusyScope busy(*this);
-    UseLogicWindow();
-    chosen = session_->ChoosePlayer(masterID);
-  }
-  if (!chosen) return;
-  HighlightPossibleGrid();
-  FillPickGrid();
-  ShowActivePick(false, false);
+  Guarded([&] {
+    bool chosen = false;
+    {
+      BusyScope busy(*this);
+      UseLogicWindow();
+      chosen = session_->ChoosePlayer(masterID);
+    }
+    if (!chosen) return;
+    HighlightPossibleGrid();
+    FillPickGrid();
+    ShowActivePick(false, false);
+  });
 }
 
 void clsUIUserMock::mFlxTeam_Click(int32_t row, int32_t col) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <exception>
-#include <optional>
 #include <set>
 
 #include "core/PageCode.h"
@@ -23,7 +22,6 @@
 #include "engine/basMockDraftCalculation.h"
 #include "engine/clsMockRoster.h"
 #include "platform/runtime/DateTime.h"
-#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "user_mock/clsUserMockIsolate.h"
@@ -58,16 +56,15 @@ std::string SingleText(float value) {
   return std::string(buf, res.ptr);
 }
 
-// Reads a scoring-system file. A readable file too short for one rule is a
-// scoring system without rules, not a file that cannot be read.
+// Reads a scoring-system file; the report says when it could not, so the
+// reader shows nothing. A readable file too short for one rule is a scoring
+// system without rules, not a file that cannot be read.
 bool LoadScoringFile(const std::string& path, clsScoringIsolate& rules) {
-  std::optional<std::string> bytes = runtime::ReadFileBytes(path);
-  if (!bytes) return false;
-  if (bytes->size() < basSCOFileControl::kScoRecordBytes) {
-    rules.Clear();
-    return true;
-  }
-  return basSCOFileControl::ReadScoFileToIsolate(path, rules);
+  std::string refused;
+  if (basSCOFileControl::ReadScoFileToIsolate(path, rules, &refused)) return true;
+  if (!refused.empty() || !basFileExists_001::FileExists(path, false)) return false;
+  rules.Clear();
+  return true;
 }
 
 // Opens the default projected-stats file without the missing-file notice.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "FakeSeams.h"
 #include "TempDir.h"
 #include "core/basColourScheme.h"
 #include "core/basMockDraftSettings.h"
@@ -142,4 +143,36 @@ TEST_F(ProjectFileTest, AnUnnamedProjectIsNeverWrittenAndStaysUnsaved) {
   EXPECT_TRUE(project.pFnWereChangesMade());
   EXPECT_THROW(project.Value(17), std::out_of_range);
   EXPECT_THROW(project.SetValue(-1, ""), std::out_of_range);
+}
+
+// Names are joined to their work sub-folder: a path would read, and a save
+// would replace, a file anywhere.
+TEST_F(ProjectFileTest, DocumentNamesThatAreNotBareFileNamesAreRefusedWithOneMessage) {
+  kdtest::ScopedFakeSeams seams;
+  kdtest::WriteFile(ProjectPath("P.kdp"),
+                    "[Kickwell Draftyard Project]\r\n"
+                    "League Properties File=../../../../victim.txt\r\n"
+                    "Scoring System File=/etc/passwd\r\n"
+                    "Projected Stats File=..\r\n"
+                    "Cheat Sheet Display Grid=dis\\..\\x.dis\r\n"
+                    "User Generated Mock Draft File=Mine.ugm\r\n"
+                    "Cheat Sheet Target=/home/u/Elsewhere/Sheet\r\n");
+  clsCheatIsolate project;
+  ASSERT_TRUE(project.OpenFile("P.kdp"));
+  EXPECT_EQ(project.Value(kProjLeaguePropertiesFile), "");
+  EXPECT_EQ(project.Value(kProjScoringSystemFile), "");
+  EXPECT_EQ(project.Value(kProjProjectedStatsFile), "");
+  EXPECT_EQ(project.Value(kProjCheatSheetDisplayGrid), "Cheat Sheet - Default.dis");
+  EXPECT_EQ(project.Value(kProjUserMockDraftFile), "Mine.ugm");
+  // Targets are paths by nature.
+  EXPECT_EQ(project.Value(kProjCheatSheetTarget), "/home/u/Elsewhere/Sheet");
+  EXPECT_FALSE(project.pFnWereChangesMade());
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].caption, "Project File Error");
+  EXPECT_EQ(seams.messages.messages[0].text,
+            " P.kdp names documents outside their folders; they are not used:\r\n"
+            "  Cheat Sheet Display Grid=dis\\..\\x.dis\r\n"
+            "  League Properties File=../../../../victim.txt\r\n"
+            "  Scoring System File=/etc/passwd\r\n"
+            "  Projected Stats File=..");
 }

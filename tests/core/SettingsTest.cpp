@@ -162,3 +162,22 @@ TEST_F(SettingsTest, WindowPlacementRoundTrip) {
 
   EXPECT_FALSE(SaveWindowPlacement({0, 0, 1e12, 100, false, false}));
 }
+
+TEST_F(SettingsTest, ADepthAboveTheWindowsRangeAndDocumentPathsAreNotTakenFromTheFile) {
+  kdtest::ScopedFakeSeams seams;
+  kdtest::WriteFile(SettingsPath(),
+                    "[Kickwell Draftyard Settings]\r\n29=2147483647\r\n4=../x.pro\r\n"
+                    "5=/tmp/grid.dis\r\n6=Mine.dis\r\n2=/any/export/folder/\r\n");
+  clsSettingsKD s;
+  ASSERT_TRUE(s.Load());
+  EXPECT_EQ(s.LongVal(kSetUserMockDepth), clsSettingsKD::kUserMockDepthMax);
+  EXPECT_EQ(s.StringVal(kSetDefaultProjectedStats), "2010 Default Stats.pro");
+  EXPECT_EQ(s.StringVal(5), "Stats - Offensive.dis");
+  EXPECT_EQ(s.StringVal(6), "Mine.dis");
+  EXPECT_EQ(s.StringVal(kSetExportFolder), "/any/export/folder/");
+  ASSERT_EQ(seams.messages.messages.size(), 1u);
+  EXPECT_EQ(seams.messages.messages[0].caption, "Settings File Error");
+  EXPECT_EQ(seams.messages.messages[0].text,
+            " kd_settings.ini names documents outside their folders; they are not used:\r\n  4=../x.pro\r\n"
+            "  5=/tmp/grid.dis");
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "DatabaseFixtures.h"
 #include "FakeSeams.h"
@@ -104,6 +106,49 @@ TEST_F(ScoFileDatabase, RowsWithAValueOutsideItsFieldChangeNothing) {
   auto none = db_.pSbKickwellSQL("SELECT * FROM tblScoringSystem WHERE ID < 0;");
   EXPECT_FALSE(basSCOFileControl::RecordsetToScoringIsolate(*none, scoring));
   EXPECT_EQ(scoring.RecordCount(), 1);
+}
+
+// SQLite keeps a NaN as Null, and an infinity scores no field can hold:
+// stored rules holding one are refused where they are read, and no NaN is
+// ever written as Null.
+TEST_F(ScoFileDatabase, StoredRulesThatAreNotFiniteAreRefusedAndANaNIsNeverStored) {
+  for (const char* value : {"9e999", "-9e999"}) {
+    for (const char* field : {"Points", "FieldVal", "RangeMin", "RangeMax"}) {
+      SCOPED_TRACE(std::string(field) + value);
+      const std::string old =
+          kdtest::QueryText(path_, std::string("SELECT ") + field + " FROM tblScoringSystem WHERE ID = 3;");
+      kdtest::ExecuteSql(
+          path_, std::string("UPDATE tblScoringSystem SET ") + field + " = " + value + " WHERE ID = 3;");
+      clsScoringIsolate scoring;
+      auto rows = db_.pSbKickwellSQL("SELECT * FROM tblScoringSystem ORDER BY ID;");
+      try {
+        basSCOFileControl::RecordsetToScoringIsolate(*rows, scoring);
+        ADD_FAILURE() << "accepted";
+      } catch (const jet::JetError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  std::string("The field ") + field +
+                      " of tblScoringSystem holds a value that is not a finite number.");
+      }
+      EXPECT_EQ(scoring.RecordCount(), 0);
+      kdtest::ExecuteSql(
+          path_, std::string("UPDATE tblScoringSystem SET ") + field + " = " + old + " WHERE ID = 3;");
+    }
+  }
+  EXPECT_THROW(db_.pSbAddSco(0, std::numeric_limits<float>::quiet_NaN(), 3, 1, 0, 1, false, 2),
+               jet::JetError);
+  EXPECT_EQ(StoredRuleCount(), "29");
+}
+
+TEST_F(ScoFileDatabase, ARefusedFileChangesNeitherTheTableNorTheSystem) {
+  kdtest::ScopedFakeSeams fakes;
+  clsScoringIsolate s;
+  AddRule(s, std::numeric_limits<float>::quiet_NaN(), 3, 25.0f, 0, 99999.0f, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(dir_.File("nan.sco"), s));
+  basSCOFileControl::LoadScoFileIntoDb(dir_.File("nan.sco"), db_);
+  basSCOFileControl::AddScoFileToDb(dir_.File("nan.sco"), db_);
+  EXPECT_EQ(fakes.messages.captions, (std::vector<std::string>{"Open File Error", "Open File Error"}));
+  EXPECT_EQ(StoredRuleCount(), "29");
+  EXPECT_EQ(db_.ScoringIsolate().RecordCount(), 29);
 }
 
 // The bit arithmetic itself is pinned by the callback form's tests; these

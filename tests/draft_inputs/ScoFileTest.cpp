@@ -2,9 +2,11 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <sstream>
 
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "ScoringRules.h"
 #include "TempDir.h"
 #include "draft_inputs/basSCOFileControl.h"
@@ -80,11 +82,11 @@ TEST_F(ScoFile, ReadsEveryFieldOfEachRecord) {
 }
 
 TEST_F(ScoFile, RoundTripsByteForByteIncludingOddSingles) {
-  // Singles that a detour through Double or text would change: a NaN with a
-  // payload, a denormal, negative zero, and an odd 16-bit flag value.
+  // Singles that a detour through Double or text would change: the largest
+  // Single, a denormal, negative zero, and an odd 16-bit flag value.
   std::string odd = kRuleOne;
-  const uint32_t nanBits = 0x7FC01234u, denormBits = 0x00000001u, negZeroBits = 0x80000000u;
-  std::memcpy(odd.data() + 0, &nanBits, 4);
+  const uint32_t maxBits = 0x7F7FFFFFu, denormBits = 0x00000001u, negZeroBits = 0x80000000u;
+  std::memcpy(odd.data() + 0, &maxBits, 4);
   std::memcpy(odd.data() + 8, &denormBits, 4);
   std::memcpy(odd.data() + 12, &negZeroBits, 4);
   odd[20] = '\x05';
@@ -170,6 +172,50 @@ TEST_F(ScoFile, FailedSaveLeavesWhatWasThereAndSaysSo) {
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
   EXPECT_NE(fakes.messages.plain[0].text.find("\r\n" + target), std::string::npos);
+}
+
+// No database field and no score can hold a value that is not a finite
+// number (SQLite keeps a NaN as Null): the file is refused where it is read.
+TEST_F(ScoFile, ARuleHoldingANonFiniteValueRefusesTheFileWithOneMessage) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    std::size_t offset;  // Points, FieldVal, RangeMin, RangeMax
+    float value;
+  } cases[] = {{0, nan}, {8, nan}, {12, nan}, {16, nan}, {0, inf}, {8, -inf}, {16, inf}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.offset);
+    fakes.messages.plain.clear();
+    std::string bad = kRuleTwo;
+    std::memcpy(bad.data() + c.offset, &c.value, 4);
+    kdtest::WriteFile(dir.File("bad.sco"), kRuleOne + bad);
+    clsScoringIsolate s;
+    AddRule(s, 3.0f, 5, 1.0f, 0.0f, 10.0f, 0, 2, 0);
+    EXPECT_FALSE(basSCOFileControl::ReadScoFileToIsolate(dir.File("bad.sco"), s));
+    EXPECT_EQ(s.RecordCount(), 1);
+    ASSERT_EQ(fakes.messages.plain.size(), 1u);
+    EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+    EXPECT_EQ(fakes.messages.plain[0].text,
+              "Scoring rule 2 holds a value that is not a finite number\r\n" + dir.File("bad.sco"));
+    // A reader that only looks hears why instead.
+    std::vector<ScoringRuleRecord> records;
+    std::string refused;
+    EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.File("bad.sco"), records, &refused), -1);
+    EXPECT_EQ(refused, "Scoring rule 2 holds a value that is not a finite number");
+    EXPECT_EQ(fakes.messages.plain.size(), 1u);
+  }
+}
+
+TEST_F(ScoFile, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+  for (const auto kind : {kdtest::NotAFile::kFifo, kdtest::NotAFile::kDevZero, kdtest::NotAFile::kFolder}) {
+    SCOPED_TRACE(kdtest::NotAFileName(kind));
+    fakes.messages.plain.clear();
+    kdtest::MakeNotAFile(dir.File("odd.sco"), kind);
+    std::vector<ScoringRuleRecord> records;
+    EXPECT_EQ(basSCOFileControl::ReadScoRecords(dir.File("odd.sco"), records), -1);
+    ASSERT_EQ(fakes.messages.plain.size(), 1u);
+    EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+  }
 }
 
 // Files beyond the ceiling would hold millions of rules (and as many maps to

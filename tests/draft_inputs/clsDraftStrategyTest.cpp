@@ -188,6 +188,12 @@ std::string WithLong(std::size_t offset, int32_t value) {
   return bytes;
 }
 
+// The small strategy with the X table's one factor replaced by these bytes.
+std::string WithLastFactor(const std::string& hex) {
+  std::string bytes = SmallStrategyFile();
+  return bytes.replace(bytes.size() - 8, 8, Hex(hex));
+}
+
 TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
   std::string foreign = SmallStrategyFile();
   foreign[0] = 'X';
@@ -211,6 +217,8 @@ TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
       {"factor entries inflated", WithLong(kSecondFactorCountAt, 5)},
       {"negative factor entries", WithLong(kSecondFactorCountAt, -1)},
       {"last factor cut short", SmallStrategyFile().substr(0, SmallStrategyFile().size() - 1)},
+      {"factor not a number", WithLastFactor("00 00 00 00 00 00 f8 7f")},
+      {"infinite factor", WithLastFactor("00 00 00 00 00 00 f0 ff")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

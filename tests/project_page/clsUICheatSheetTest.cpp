@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "DatabaseFixtures.h"
 #include "DraftResultFixtures.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "RecordingView.h"
+#include "ScoringRules.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
 #include "core/basMockDraftSettings.h"
@@ -20,6 +25,9 @@
 #include "database/clsKickwellDB.h"
 #include "documents/DocumentOptions.h"
 #include "documents/basFlexGridHTML.h"
+#include "draft_inputs/basSCOFileControl.h"
+#include "draft_inputs/clsLeagueIsolate.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "engine/basMockDraftCalculation.h"
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
@@ -373,3 +381,115 @@ TEST_F(ProjectPage, MainBarAndCaptionNameTheProjectAfterLoadNewOpenAndSaveAs) {
 }
 
 }  // namespace
+
+namespace {
+
+// Project files the previews and documents must survive: one message for
+// each command, no escaped error, the files on disk unchanged and the page
+// still making previews once the project is sound again.
+struct HostileProject {
+  const char* name;
+  // Damages the sample project in `work`; returns the file to watch.
+  std::function<std::string(const kdtest::TempDir& work)> damage;
+  bool draftable = false;
+};
+
+std::string PoisonScoring(const kdtest::TempDir& work, float points) {
+  const std::string path = work.File("sco/KD-Half PPR.sco");
+  clsScoringIsolate rules;
+  EXPECT_TRUE(basSCOFileControl::ReadScoFileToIsolate(path, rules));
+  rules.MoveLast();
+  rules.SetPoints(points);
+  EXPECT_TRUE(basSCOFileControl::WriteScoFile(path, rules));
+  return path;
+}
+
+const HostileProject kHostileProjects[] = {
+    {"nan_in_the_scoring_system",
+     [](const kdtest::TempDir& w) { return PoisonScoring(w, std::numeric_limits<float>::quiet_NaN()); }},
+    {"infinity_in_the_scoring_system",
+     [](const kdtest::TempDir& w) { return PoisonScoring(w, std::numeric_limits<float>::infinity()); }},
+    {"infinity_in_the_stored_scoring",
+     [](const kdtest::TempDir& w) {
+       const std::string path = w.File("pro/2010 Default Stats.pro");
+       kdtest::ExecuteSql(path, "UPDATE tblScoringSystem SET Points = 9e999;");
+       return path;
+     }},
+    {"league_of_two_billion_places",
+     [](const kdtest::TempDir& w) {
+       clsLeagueIsolate league;
+       league.SetFilePath(w.File("lgp/"));
+       league.SetFileName("KD-12 Team League.lgp");
+       EXPECT_TRUE(league.LoadLeagueProps());
+       league.ClearRosterPositions();
+       league.AddRosterPositionSize(3, 3, 2147483647, 2147483647, 2147483647, 2147483647);
+       league.AddRosterPositionSize(1, 1, 2147483647, 0, 2147483647, 0);
+       EXPECT_TRUE(league.SaveLeagueProps());
+       return w.File("lgp/KD-12 Team League.lgp");
+     },
+     true},
+    {"truncated_league",
+     [](const kdtest::TempDir& w) {
+       const std::string path = w.File("lgp/KD-12 Team League.lgp");
+       kdtest::WriteFile(path, kdtest::ReadFile(path).substr(0, 200));
+       return path;
+     }},
+    {"fifo_as_scoring_system",
+     [](const kdtest::TempDir& w) {
+       kdtest::MakeNotAFile(w.File("sco/KD-Half PPR.sco"), kdtest::NotAFile::kFifo);
+       return w.File("sco/KD-Half PPR.sco");
+     }},
+};
+
+class HostileProjectFile : public ProjectPage, public ::testing::WithParamInterface<HostileProject> {};
+
+}  // namespace
+
+TEST_P(HostileProjectFile, PreviewsAndDocumentsSayOnceWhatIsWrongAndThePageGoesOn) {
+  const std::string sound = work_.File("sound/");
+  for (const char* folder : {"sco", "lgp", "pro"}) {
+    fs::create_directories(sound + folder);
+    fs::copy(work_.File(folder), sound + folder);
+  }
+  const std::string path = GetParam().damage(work_);
+  const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+  GlobalProject().SetValue(kProjCheatSheetTarget, work_.File("Cheat"));
+  GlobalProject().SetValue(kProjMockDraftTarget, work_.File("Mock"));
+  kdtest::HeapPeak heap;
+
+  const std::function<void()> commands[] = {
+      [&] { page_.TabClick(clsUICheatSheet::kTabCheatSheet); },
+      [&] { page_.TabClick(clsUICheatSheet::kTabMockDraft); },
+      [&] { page_.RunDocumentJob(kPageCheatSheetJob); },
+      [&] { page_.RunDocumentJob(kPageMockDraftJob); },
+  };
+  for (std::size_t i = 0; i < std::size(commands); ++i) {
+    SCOPED_TRACE(i);
+    page_.TabClick(clsUICheatSheet::kTabFiles);
+    seams_.messages.captions.clear();
+    const bool document = i >= 2;
+    // A league the program can draft from (its places bounded) makes the
+    // previews and documents; the only question is whether to view one.
+    if (GetParam().draftable && document) seams_.messages.Answer("nosave");
+    ASSERT_NO_THROW(commands[i]());
+    EXPECT_EQ(seams_.messages.captions.size(), GetParam().draftable && !document ? 0u : 1u);
+    if (!GetParam().draftable) {
+      EXPECT_FALSE(fs::exists(work_.File(i == 2 ? "Cheat.html" : "Mock.html")));
+    }
+  }
+  EXPECT_EQ(kdtest::Snapshot(path), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+
+  // Sound files again: the page makes its previews.
+  for (const char* folder : {"sco", "lgp", "pro"}) {
+    fs::remove_all(work_.File(folder));
+    fs::copy(sound + folder, work_.File(folder));
+  }
+  seams_.messages.captions.clear();
+  page_.TabClick(clsUICheatSheet::kTabCheatSheet);
+  EXPECT_TRUE(page_.CheatValid());
+  EXPECT_TRUE(seams_.messages.captions.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileProjectFile, ::testing::ValuesIn(kHostileProjects),
+                         [](const auto& param) { return std::string(param.param.name); });

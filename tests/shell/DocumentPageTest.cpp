@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <stdexcept>
 
 #include "FakeSeams.h"
 #include "TempDir.h"
@@ -24,6 +26,7 @@ class TextPage final : public clsUIDocumentPage {
 
   std::string text;
   bool writeFails = false;
+  bool dropThrows = false;
   int32_t dropped = 0;
 
  protected:
@@ -42,11 +45,15 @@ class TextPage final : public clsUIDocumentPage {
     return true;
   }
   bool WriteDocument(const std::string& name) override {
+    if (text == "throws") throw std::runtime_error("The disk said no.");
     if (writeFails) return false;
     std::ofstream(FileTypeFolder[kPageScoringSystem] + name) << "doc:" << text;
     return true;
   }
-  void DropChanges() override { ++dropped; }
+  void DropChanges() override {
+    ++dropped;
+    if (dropThrows) throw std::runtime_error("The undo could not be written.");
+  }
 };
 
 class DocumentPage : public ::testing::Test {
@@ -167,13 +174,65 @@ TEST_F(DocumentPage, AFileThatDoesNotReadLeavesThePageAsItWasAfterOneMessage) {
   EXPECT_EQ(seams.messages.messages[1].caption, "Scoring System File");
   EXPECT_EQ(seams.messages.messages[1].text, " Bad.sco: Not a text document.");
   EXPECT_EQ(page.FileName(), "Old.sco");
-  EXPECT_EQ(page.text, "edited");
   EXPECT_EQ(Key(), "Old.sco");
+  // The edits the user chose not to save are gone: Old.sco as it was read.
+  EXPECT_EQ(page.text, "old");
+  EXPECT_FALSE(page.ChangesMade());
+
+  // Without edits to drop the page keeps what it shows.
+  page.text = "shown";
+  seams.files.AnswerOwn("Bad.sco");
+  page.FileCommand(7);
+  EXPECT_EQ(page.text, "shown");
 
   // At start the page stays unnamed, so no Save writes over the bad file.
   TextPage fresh{{kPageScoringSystem, kProjScoringSystemFile, true, false, " "}};
   EXPECT_FALSE(fresh.OpenAtStart("Bad.sco"));
   EXPECT_EQ(fresh.FileName(), "");
+}
+
+TEST_F(DocumentPage, DroppedEditsAreGoneAlsoWhenNewOrOpenDoesNotGoThrough) {
+  Write("Bad.sco", "garbage");
+  const struct {
+    const char* open;  // "" for a page never named
+    int32_t command;
+    std::optional<std::string> chosen;
+    const char* text;
+  } cases[] = {
+      {"Old.sco", 7, std::nullopt, "old"}, {"Old.sco", 6, std::nullopt, "old"}, {"", 7, "Bad.sco", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.command << " " << c.open);
+    page.OpenAtStart(c.open);
+    page.text = "typed";
+    page.SetChangesMade(true);
+    seams.messages.Answer("nosave");
+    seams.files.AnswerOwn(c.chosen);
+    page.FileCommand(c.command);
+    EXPECT_EQ(page.text, c.text);
+    EXPECT_EQ(page.FileName(), c.open);
+    EXPECT_FALSE(page.ChangesMade());
+  }
+}
+
+TEST_F(DocumentPage, AFailureInsideACommandOrTheCloseQuestionIsShownOnceAndKeepsThePage) {
+  OpenOldAndChange();
+  page.text = "throws";
+  EXPECT_NO_THROW(page.FileCommand(9));
+  page.dropThrows = true;
+  seams.messages.Answer("nosave");
+  bool leaves = true;
+  EXPECT_NO_THROW(leaves = page.QueryUnload());
+  EXPECT_FALSE(leaves);
+  ASSERT_EQ(seams.messages.messages.size(), 3U);
+  EXPECT_EQ(seams.messages.messages[0].caption, "Scoring System File");
+  EXPECT_EQ(seams.messages.messages[0].text, " The disk said no.");
+  EXPECT_EQ(seams.messages.messages[2].text, " The undo could not be written.");
+  EXPECT_EQ(page.FileName(), "Old.sco");
+  EXPECT_TRUE(page.ChangesMade());
+  // Still usable: once the undo works, the page can be left.
+  page.dropThrows = false;
+  seams.messages.Answer("nosave");
+  EXPECT_TRUE(page.QueryUnload());
 }
 
 TEST_F(DocumentPage, OpenNamesTheDocumentInTheProjectOnlyWhereThePageSaysSo) {

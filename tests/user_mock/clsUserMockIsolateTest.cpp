@@ -176,6 +176,11 @@ TEST_F(DamagedUserMockFile, DamagedFilesAreRefusedWithTheirReason) {
       {good.substr(0, good.size() - 1), cut},
       {UserMockHeader(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, 0), cut},
       {UserMockHeader(1, 0, 0, 0, 0) + std::string(103, ' '), cut},
+      // Above the league's ceilings: more teams than a league has, more picks.
+      {UserMockHeader(257, 0, 0, 0, 1) + std::string(257 * 104, ' '),
+       "The user mock-draft file has a count out of range"},
+      {UserMockHeader(0, 10001, 0, 0, 1) + std::string(10001 * 12, '\0'),
+       "The user mock-draft file has a count out of range"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes.size());

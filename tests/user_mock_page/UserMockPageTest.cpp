@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "HostileFiles.h"
 #include "JobProject.h"
 #include "core/PageCode.h"
 #include "core/basMockDraftSettings.h"
@@ -327,3 +329,111 @@ TEST_F(UserMockPage, NewAndOpenFromTheFileMenuSwitchDrafts) {
 }
 
 }  // namespace
+
+namespace {
+
+// The roster records of a draft, rewritten.
+void RewriteRosterSizes(clsUserMockIsolate& ugm,
+                        const std::function<void(std::vector<LGPRosterSizeRecord>&)>& change) {
+  std::vector<LGPRosterSizeRecord> records;
+  for (int32_t k = 0; k < ugm.RosterSizeCount(); ++k)
+    records.push_back({ugm.PosID(k), ugm.MergeAsID(k), ugm.RosterMin(k), ugm.RosterMax(k), ugm.StarterMin(k),
+                       ugm.StarterMax(k)});
+  change(records);
+  ugm.ClearRosterPositions();
+  for (const LGPRosterSizeRecord& r : records)
+    ugm.AddRosterPositionSize(r.MergeAsID, r.PosID, r.RosterMax, r.RosterMin, r.StarterMax, r.StarterMin);
+}
+
+// Drafts the page saved as d1.ugm (one pick made), changed by `craft`;
+// whether the page opens it, and how many messages it shows.
+struct HostileDraft {
+  const char* name;
+  std::function<void(clsUserMockIsolate& ugm, const std::string& path)> craft;
+  bool opens;
+  std::size_t messages;
+};
+
+const HostileDraft kHostileDrafts[] = {
+    {"whole_roster_record_last",
+     [](clsUserMockIsolate& ugm, const std::string&) {
+       RewriteRosterSizes(ugm, [](auto& r) {
+         std::stable_partition(r.begin(), r.end(), [](const LGPRosterSizeRecord& x) { return x.PosID != 1; });
+       });
+       ASSERT_TRUE(ugm.SaveUserMock());
+     },
+     true, 0},
+    {"roster_sizes_of_two_billion",
+     [](clsUserMockIsolate& ugm, const std::string&) {
+       RewriteRosterSizes(ugm, [](auto& r) {
+         for (LGPRosterSizeRecord& x : r)
+           x.RosterMax = x.RosterMin = x.StarterMax = x.StarterMin = 2147483647;
+       });
+       ASSERT_TRUE(ugm.SaveUserMock());
+     },
+     true, 0},
+    {"truncated",
+     [](clsUserMockIsolate&, const std::string& path) {
+       kdtest::WriteFile(path, kdtest::ReadFile(path).substr(0, 100));
+     },
+     false, 2},
+    {"fifo",
+     [](clsUserMockIsolate&, const std::string& path) {
+       kdtest::MakeNotAFile(path, kdtest::NotAFile::kFifo);
+     },
+     false, 2},
+    {"dev_zero",
+     [](clsUserMockIsolate&, const std::string& path) {
+       kdtest::MakeNotAFile(path, kdtest::NotAFile::kDevZero);
+     },
+     false, 2},
+};
+
+class HostileUserMock : public UserMockPage, public ::testing::WithParamInterface<HostileDraft> {};
+
+}  // namespace
+
+TEST_P(HostileUserMock, OpensOrIsRefusedOnceWithoutAnEscapedErrorAndStaysUsable) {
+  CreateD1();
+  page.mAR_Click(0);  // draft the recommended player at pick 1
+  ASSERT_TRUE(page.pSbSaveUserMock());
+  ASSERT_GT(page.Session().Document().BoardMasterID(0), 0);
+  GetParam().craft(page.Session().Document(), UgmPath("d1.ugm"));
+  const kdtest::PathSnapshot before = kdtest::Snapshot(UgmPath("d1.ugm"));
+  messages().captions.clear();
+  kdtest::HeapPeak heap;
+
+  FakeView fresh;
+  clsUIUserMock other{fresh};
+  if (!GetParam().opens) messages().Answer("nosave");  // no new draft in its place
+  bool opened = !GetParam().opens;
+  ASSERT_NO_THROW(opened = other.ActivateForm());
+  EXPECT_EQ(opened, GetParam().opens);
+  EXPECT_EQ(messages().captions.size(), GetParam().messages);
+  if (opened) {
+    // Drafting goes on: every team's roster has its whole roster first.
+    EXPECT_NO_THROW(other.mPN_Click(1));
+    EXPECT_NO_THROW(other.mAR_Click(0));
+    EXPECT_EQ(other.Session().Board().MasterID(0), page.Session().Board().MasterID(0));
+    // No more places than the team has picks (two) for each position.
+    EXPECT_LE(fresh.team.Rows(), 2 + 2 * other.Session().Document().RosterSizeCount());
+  } else {
+    EXPECT_EQ(kdtest::Snapshot(UgmPath("d1.ugm")), before);
+  }
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileUserMock, ::testing::ValuesIn(kHostileDrafts),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(UserMockPage, ALeagueOfTwoBillionPlacesMakesADraftThatStaysBounded) {
+  LeaguePlan plan;
+  for (LGPRosterSizeRecord& r : plan.sizes) r.RosterMax = r.StarterMax = r.RosterMin = 2147483647;
+  project.WriteLeague(plan);
+  kdtest::HeapPeak heap;
+  ASSERT_NO_THROW(CreateD1());
+  EXPECT_NO_THROW(page.mAR_Click(0));
+  EXPECT_GT(page.Session().Board().MasterID(0), 0);
+  EXPECT_LE(view.team.Rows(), 2 + 2 * page.Session().Document().RosterSizeCount());
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}

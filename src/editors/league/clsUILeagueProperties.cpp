@@ -541,11 +541,7 @@ void clsUILeagueProperties::mFlxPos_AllignmentDone(int32_t col) {
   EditFlexListBox* list = mFlxPos.NormListBox();
   if (list == nullptr) return;
   FlexGridModel& m = Grid();
-  EditFlexRect place = list->Geometry();
-  if (place.Top + place.Height > view_.ListAreaHeight()) {
-    place.Top = place.Top - place.Height - m.RowHeight(m.Row());
-    list->SetGeometry(place);
-  }
+  basFlexGridCommon::OpenListAboveWhenBelow(*list, m, view_.ListAreaHeight());
   list->Clear();
   if (currentTab_ == kTabRosterSize && col == 3) {
     for (int32_t slot = 1; slot <= positions_.MaxArray(); ++slot) {

@@ -28,7 +28,7 @@ class clsUILeagueProperties : public clsUIDocumentPage {
  public:
   enum Tab : int32_t { kTabRosterSize, kTabTeams, kTabDraftOrder };
   // Limits and rounds are whole numbers 0..255.
-  static constexpr int32_t kMaxLimit = 255;
+  static constexpr int32_t kMaxLimit = kMaxRosterLimit;
 
   explicit clsUILeagueProperties(LeaguePageView& view);
 

@@ -669,7 +669,8 @@ void clsUIProjectedStats2::ApplyScoringFromPage() {
     name = GlobalProject().Value(kProjScoringSystemFile);
   }
   if (name.empty()) return;
-  basMockDraftCalculation::ApplyScoringSystem(name, db_);
+  // A pass that fails writes nothing (it runs in one transaction): said once.
+  Guarded([&] { basMockDraftCalculation::ApplyScoringSystem(name, db_); });
   FillPlayerRows();
 }
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 
 #include "core/PageCode.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basColourScheme.h"
+#include "core/basFileExists_001.h"
 #include "core/basFlexGridCommon.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
@@ -89,12 +89,14 @@ bool clsUIScoringSystem2::NewDocument(const std::string& name) {
 bool clsUIScoringSystem2::ReadDocument(const std::string& name) {
   const std::string path = FileTypeFolder[kPageScoringSystem] + name;
   clsScoringIsolate read;
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  // A file that holds rules but does not read has said why.
-  if (!ec && size >= basSCOFileControl::kScoRecordBytes &&
-      !basSCOFileControl::ReadScoFileToIsolate(path, read)) {
-    return false;
+  std::string refused;
+  if (!basSCOFileControl::ReadScoFileToIsolate(path, read, &refused)) {
+    if (refused.empty() && !basFileExists_001::FileExists(path, false)) refused = "The file does not exist.";
+    if (!refused.empty()) {
+      ReportUnreadable(name, refused);
+      return false;
+    }
+    // A file too short for one rule is a system without rules.
   }
   scoring_ = std::move(read);
   scoring_.SetFilePath(name);
@@ -444,11 +446,7 @@ void clsUIScoringSystem2::mFlxScoring_AllignmentDone(int32_t col) {
     return;
   }
   FlexGridModel& m = Grid();
-  EditFlexRect place = lstPos_->Geometry();
-  if (place.Top + place.Height > view_.ListAreaHeight()) {
-    place.Top = place.Top - place.Height - m.RowHeight(m.Row());
-    lstPos_->SetGeometry(place);
-  }
+  basFlexGridCommon::OpenListAboveWhenBelow(*lstPos_, m, view_.ListAreaHeight());
   const int32_t index = RuleIndexOfRow(m.Row());
   if (index < 0) return;
   scoring_.Move(index);

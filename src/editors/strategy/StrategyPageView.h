@@ -1,10 +1,10 @@
 #pragma once
 // What the draft-strategy page's controller asks of its window besides the
-// rule grid with its single-choice list (methods, compare values,
-// include/exclude) and check-box list (factors, positions) and its pictures
-// (GridPageView): the rule buttons and the description box. The window implements it
-// and only lays out, paints and forwards events; tests implement it with
-// kdtest::FakeEditFlexGrid.
+// grid with its single-choice list (methods, compare values,
+// include/exclude) and check-box list (factors, positions), its pictures and
+// the tab strip ("Strategy", "Factors") (GridPageView): the rule buttons and
+// the description box. The window implements it and only lays out, paints
+// and forwards events; tests implement it with kdtest::FakeEditFlexGrid.
 
 #include "toolkit/GridPageView.h"
 

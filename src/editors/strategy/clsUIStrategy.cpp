@@ -1,6 +1,7 @@
 #include "editors/strategy/clsUIStrategy.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -11,13 +12,16 @@
 #include "core/basFlexGridCommon.h"
 #include "core/basMessage.h"
 #include "core/basMockItUp.h"
+#include "core/clsCheatIsolate.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/basSTGFileControl.h"
 #include "editors/strategy/StrategyPageView.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Recordset.h"
+#include "platform/runtime/Format.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
+#include "shell/basExportFile.h"
 #include "shell/basUIControl.h"
 #include "toolkit/FrozenGrid.h"
 
@@ -25,6 +29,13 @@ namespace {
 
 constexpr int32_t kHeadingRows = 2;
 constexpr int32_t kRuleCols = clsUIStrategy::kColNoBye + 1;
+// The factor grid: row 1 LR-TR, rows 2 and 3 the INJURY and X factors.
+constexpr int32_t kFactorRows = 4;
+constexpr int32_t kLRTRRow = 1;
+constexpr int32_t kFactorNameWidth = 1000;
+constexpr int32_t kFactorWidth = 550;
+constexpr std::size_t kMaxFactorText = 8;  // a factor typed this long or longer is refused
+constexpr const char* kLRTRText = " League Ratio Vs. Team Ratio calculated during mock draft.";
 constexpr int32_t kMethods = 8;
 constexpr int32_t kCompares = 4;
 constexpr int32_t kFactorFlags = 3;
@@ -38,6 +49,13 @@ bool PickValue(const std::string& text, int32_t& pick) {
   if (value <= 0) return false;
   pick = runtime::CLng(value);
   return pick > 0;
+}
+
+bool ListHolds(const EditFlexListBox& list, int32_t data) {
+  for (int32_t i = 0; i < list.ListCount(); ++i) {
+    if (list.ItemData(i) == data) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -91,7 +109,7 @@ bool clsUIStrategy::NewDocument(const std::string& name) {
   strategy_.SetDescription("");
   strategy_.SetFileName(name);
   currentRow_ = 0;
-  DisplayStrategyGrid();
+  ShowStrategyTab();
   return true;
 }
 
@@ -106,7 +124,7 @@ bool clsUIStrategy::ReadDocument(const std::string& name) {
   }
   strategy_ = std::move(read);
   currentRow_ = 0;
-  DisplayStrategyGrid();
+  ShowStrategyTab();
   return true;
 }
 
@@ -124,26 +142,8 @@ void clsUIStrategy::GridInitialize() {
   FlexGridModel& m = grid->Model();
   {
     FrozenGrid frozen(m, mFlxStrategy);
-    basFlexGridCommon::ResetGrid(m, kRuleCols, kHeadingRows, kHeadingRows, 0);
     m.SetRowHeightMin(330);
-    const char* top[kRuleCols] = {"",        "Team Pick", "Team Pick", "Method",  "Compare",
-                                  "Factors", "Include /", "Positions", "No Bye"};
-    const char* second[kRuleCols] = {"", "Begin", "End", "", "", "", "Exclude", "", "Conflict"};
-    const int32_t widths[kRuleCols] = {0, 540, 540, 1800, 1800, 1845, 1010, 2100, 800};
-    const int16_t aligns[kRuleCols] = {kAlignLeft, kAlignRight, kAlignRight, kAlignLeft, kAlignLeft,
-                                       kAlignLeft, kAlignLeft,  kAlignLeft,  kAlignLeft};
-    for (int32_t c = 0; c < kRuleCols; ++c) {
-      m.SetTextMatrix(0, c, top[c]);
-      m.SetTextMatrix(1, c, second[c]);
-      m.SetColWidth(c, widths[c]);
-      m.SetColAlignment(c, aligns[c]);
-      m.SetCellAlignmentAt(0, c, kAlignCentre);
-      m.SetCellAlignmentAt(1, c, kAlignCentre);
-    }
-    m.SetMergeCells(2);
-    m.SetMergeRow(0, true);
-    m.SetBackColor(basColourScheme::kWhite);
-    m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
+    LayOutRuleGrid();
     lstPos_->SetStyle(1);
     view_.AttachTo(mFlxStrategy);
     SetEditTypes();
@@ -160,7 +160,146 @@ void clsUIStrategy::GridInitialize() {
   }
   mFlxStrategy.SetEnabled(true);
   SetGridEditor(&mFlxStrategy);
+  view_.SetTabs({"Strategy", "Factors"});
   UpdateRuleButtons();
+}
+
+void clsUIStrategy::LayOutRuleGrid() {
+  FlexGridModel& m = Grid();
+  basFlexGridCommon::ResetGrid(m, kRuleCols, kHeadingRows, kHeadingRows, 0);
+  const char* top[kRuleCols] = {"",        "Team Pick", "Team Pick", "Method",  "Compare",
+                                "Factors", "Include /", "Positions", "No Bye"};
+  const char* second[kRuleCols] = {"", "Begin", "End", "", "", "", "Exclude", "", "Conflict"};
+  const int32_t widths[kRuleCols] = {0, 540, 540, 1800, 1800, 1845, 1010, 2100, 800};
+  const int16_t aligns[kRuleCols] = {kAlignLeft, kAlignRight, kAlignRight, kAlignLeft, kAlignLeft,
+                                     kAlignLeft, kAlignLeft,  kAlignLeft,  kAlignLeft};
+  for (int32_t c = 0; c < kRuleCols; ++c) {
+    m.SetTextMatrix(0, c, top[c]);
+    m.SetTextMatrix(1, c, second[c]);
+    m.SetColWidth(c, widths[c]);
+    m.SetColAlignment(c, aligns[c]);
+    m.SetCellAlignmentAt(0, c, kAlignCentre);
+    m.SetCellAlignmentAt(1, c, kAlignCentre);
+  }
+  m.SetMergeCells(2);
+  m.SetMergeRow(0, true);
+  m.SetMergeRow(1, false);
+  m.SetBackColor(basColourScheme::kWhite);
+  m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
+}
+
+// ---- The factor grid
+
+void clsUIStrategy::LayOutFactorGrid() {
+  FlexGridModel& m = Grid();
+  // Column c > 0 is position c of the table; "All" (entry 0) has none.
+  const int32_t cols = std::max<int32_t>(static_cast<int32_t>(positionIDs_.size()), 1);
+  basFlexGridCommon::ResetGrid(m, cols, kHeadingRows + 1, kHeadingRows, 0);
+  m.SetBackColor(basColourScheme::kWhite);
+  m.SetBackColorFixed(Palette(basColourScheme::kHeadingColour));
+  m.SetMergeCells(2);
+  m.SetMergeRow(0, false);
+  m.SetMergeRow(kLRTRRow, true);
+  m.SetColWidth(0, kFactorNameWidth);
+  m.SetColAlignment(0, kAlignLeft);
+  m.SetTextMatrix(0, 0, " Factor");
+  for (int32_t c = 1; c < cols; ++c) {
+    m.SetColWidth(c, kFactorWidth);
+    m.SetColAlignment(c, kAlignRight);
+    m.SetTextMatrix(0, c, positionAbbreviations_[static_cast<std::size_t>(c)]);
+  }
+}
+
+void clsUIStrategy::FillFactorGrid() {
+  FlexGridModel& m = Grid();
+  m.SetRows(kFactorRows);
+  for (int32_t row = kLRTRRow; row < kFactorRows; ++row) {
+    const int32_t kind = row - 1;
+    m.SetTextMatrix(row, 0, " " + basSTGFileControl::FactorFlagText(kind));
+    for (int32_t c = 1; c < m.Cols(); ++c) {
+      if (row == kLRTRRow) {
+        m.SetTextMatrix(row, c, kLRTRText);
+        m.SetCellAlignmentAt(row, c, kAlignLeft);
+      } else {
+        m.SetTextMatrix(row, c,
+                        runtime::Format(strategy_.Factor(kind, positionIDs_[static_cast<std::size_t>(c)]), "0.000"));
+      }
+    }
+    for (int32_t c = 0; c < m.Cols(); ++c) m.SetCellBackColorAt(row, c, basColourScheme::kWhite);
+  }
+}
+
+void clsUIStrategy::FactorEdit(int32_t row, int32_t col, const std::string& newText, const std::string& oldText) {
+  const int32_t kind = row - 1;
+  if (kind < clsDraftFactor::kInjury || kind > clsDraftFactor::kX || col < 1 ||
+      col >= static_cast<int32_t>(positionIDs_.size()))
+    return;
+  const std::string typed = runtime::Trim(newText);
+  const double value = runtime::IsNumeric(typed) ? runtime::Val(typed) : 0.0;
+  if (typed.size() >= kMaxFactorText || !runtime::IsNumeric(typed) || !std::isfinite(value)) {
+    Grid().SetTextMatrix(row, col, oldText);
+    return;
+  }
+  if (!strategy_.HasFactor(kind)) {
+    // A strategy without a table of this kind gets one, every position at
+    // the 1.0 it had, so that the typed factor is kept.
+    strategy_.AddFactor(kind);
+    for (std::size_t i = 1; i < positionIDs_.size(); ++i) strategy_.SetFactor(kind, positionIDs_[i], 1.0);
+  }
+  strategy_.SetFactor(kind, positionIDs_[static_cast<std::size_t>(col)], value);
+  Grid().SetTextMatrix(row, col, runtime::Format(value, "0.000"));
+  SetChangesMade(true);
+}
+
+// ---- Tabs and export
+
+void clsUIStrategy::mTab_Click(int32_t index) {
+  if (index != kTabStrategy && index != kTabFactors) return;
+  // The edit in progress belongs to the tab being left.
+  if (mFlxStrategy.Enabled()) mFlxStrategy.ValidateLastCell();
+  FlexGridModel& m = Grid();
+  {
+    FrozenGrid frozen(m, mFlxStrategy);
+    if (index != currentTab_) {
+      currentRow_ = 0;
+      currentCol_ = 0;
+    }
+    currentTab_ = index;
+    if (index == kTabStrategy) {
+      LayOutRuleGrid();
+      SetEditTypes();
+      DisplayStrategyGrid();
+    } else {
+      LayOutFactorGrid();
+      FillFactorGrid();
+      mFlxStrategy.Reset();
+      for (int32_t c = 1; c < m.Cols(); ++c) mFlxStrategy.TextEditColumn(c);
+      mFlxStrategy.ClearInActiveRows();
+      m.SetRow(kHeadingRows);
+      m.SetCol(1);
+    }
+  }
+  UpdateRuleButtons();
+}
+
+void clsUIStrategy::ShowStrategyTab() {
+  if (currentTab_ == kTabStrategy) {
+    DisplayStrategyGrid();
+    return;
+  }
+  view_.SelectTab(kTabStrategy);
+  mTab_Click(kTabStrategy);
+}
+
+void clsUIStrategy::mMb_Click(int32_t /*index*/) {
+  mFlxStrategy.ValidateLastCell();
+  FlexGridModel& m = Grid();
+  FrozenGrid frozen(m, mFlxStrategy);
+  // The rule grid's column 0 is the hidden rule number; the factor grid's
+  // names the factors.
+  const int32_t firstCol = currentTab_ == kTabFactors ? 0 : 1;
+  basExportFile::ExportGridToFile(10, kProjExportFileTarget, m, kHeadingRows, m.Rows() - 1, 0, kHeadingRows - 1,
+                                  firstCol, m.Cols() - 1, "Draft Strategy", false, false);
 }
 
 void clsUIStrategy::SetEditTypes() {
@@ -213,16 +352,31 @@ std::string clsUIStrategy::PositionAbbreviation(int32_t posID) const {
   return "";
 }
 
+std::string clsUIStrategy::PositionTag(int32_t id) const {
+  if (id > clsDraftStrategy::kBenchMark)
+    return "[" + PositionAbbreviation(id - clsDraftStrategy::kBenchMark) + "-B]";
+  if (id > clsDraftStrategy::kStarterMark)
+    return "[" + PositionAbbreviation(id - clsDraftStrategy::kStarterMark) + "-S]";
+  return "[" + PositionAbbreviation(id) + "]";
+}
+
+std::string clsUIStrategy::PositionName(int32_t id) const {
+  const int32_t mark = id > clsDraftStrategy::kBenchMark    ? clsDraftStrategy::kBenchMark
+                       : id > clsDraftStrategy::kStarterMark ? clsDraftStrategy::kStarterMark
+                                                             : 0;
+  std::string name;
+  for (std::size_t i = 0; i < positionIDs_.size(); ++i) {
+    if (positionIDs_[i] == id - mark) name = positionNames_[i];
+  }
+  if (mark == clsDraftStrategy::kStarterMark) return name + " (starter)";
+  if (mark == clsDraftStrategy::kBenchMark) return name + " (bench)";
+  return name;
+}
+
 std::string clsUIStrategy::PositionText(int32_t rule) const {
   std::string text = " ";
   for (int32_t id : strategy_.PosInclusionIDs(rule)) {
-    if (id > clsDraftStrategy::kBenchMark) {
-      text += "[" + PositionAbbreviation(id - clsDraftStrategy::kBenchMark) + "-B] ";
-    } else if (id > clsDraftStrategy::kStarterMark) {
-      text += "[" + PositionAbbreviation(id - clsDraftStrategy::kStarterMark) + "-S] ";
-    } else if (id > 0) {
-      text += "[" + PositionAbbreviation(id) + "] ";
-    }
+    if (id > 0) text += PositionTag(id) + " ";
   }
   return text;
 }
@@ -257,8 +411,9 @@ void clsUIStrategy::ShowByeConflict(int32_t row, bool set) {
 
 void clsUIStrategy::UpdateRuleButtons() {
   const int32_t rows = Grid().Rows();
-  const bool selected = currentRow_ >= kHeadingRows && currentRow_ < rows;
-  view_.SetRuleButtonEnabled(kAddRule, true);
+  const bool rules = currentTab_ == kTabStrategy;
+  const bool selected = rules && currentRow_ >= kHeadingRows && currentRow_ < rows;
+  view_.SetRuleButtonEnabled(kAddRule, rules);
   view_.SetRuleButtonEnabled(kRemoveRule, selected);
   view_.SetRuleButtonEnabled(kMoveUp, selected && rows > 3 && currentRow_ > kHeadingRows);
   view_.SetRuleButtonEnabled(kMoveDown, selected && rows > 3 && currentRow_ < rows - 1);
@@ -276,6 +431,7 @@ void clsUIStrategy::AddStrategy(int32_t index) {
 // ---- Events
 
 void clsUIStrategy::mAR_Click(int32_t index) {
+  if (currentTab_ != kTabStrategy) return;
   mFlxStrategy.ValidateLastCell();
   FlexGridModel& m = Grid();
   const int32_t rule = currentRow_ - kHeadingRows;
@@ -329,9 +485,15 @@ void clsUIStrategy::mTxtDescription_Change(const std::string& text) {
 }
 
 void clsUIStrategy::mFlxStrategy_EnterCell() {
+  // The page's own moves of the current cell (with editing off) select nothing.
+  if (!mFlxStrategy.Enabled()) return;
   FlexGridModel& m = Grid();
-  currentCol_ = m.Col();
   const int32_t row = m.Row();
+  if (currentTab_ != kTabStrategy) {
+    UpdateRuleButtons();
+    return;
+  }
+  currentCol_ = m.Col();
   if (row >= kHeadingRows && row != currentRow_) {
     FrozenGrid frozen(m, mFlxStrategy);
     if (currentRow_ >= kHeadingRows) PaintRuleRow(currentRow_, basColourScheme::kWhite);
@@ -344,7 +506,9 @@ void clsUIStrategy::mFlxStrategy_EnterCell() {
 void clsUIStrategy::mFlxStrategy_Click() {
   FlexGridModel& m = Grid();
   const int32_t row = m.Row();
-  if (m.Col() != kColNoBye || row < kHeadingRows || row - kHeadingRows >= strategy_.Count()) return;
+  if (currentTab_ != kTabStrategy || m.Col() != kColNoBye || row < kHeadingRows ||
+      row - kHeadingRows >= strategy_.Count())
+    return;
   FrozenGrid frozen(m, mFlxStrategy);
   const int32_t rule = row - kHeadingRows;
   strategy_.SetNoByeConflict(rule, !strategy_.NoByeConflict(rule));
@@ -382,7 +546,13 @@ void clsUIStrategy::FillList(int32_t col) {
       add(" [All] All Positions", clsDraftStrategy::kAnyPositionID);
       for (std::size_t i = 1; i < positionIDs_.size(); ++i)
         add(" [" + positionAbbreviations_[i] + "] " + positionNames_[i], positionIDs_[i]);
+      // Ids no entry holds (starter and bench marks, positions the database
+      // lacks) get entries of their own: they show ticked, and a tick
+      // elsewhere keeps them.
       const clsDraftStrategy::PositionIDs ids = strategy_.PosInclusionIDs(rule);
+      for (int32_t id : ids) {
+        if (id > 0 && !ListHolds(*list, id)) add(" " + PositionTag(id) + " " + PositionName(id), id);
+      }
       for (int32_t i = 0; i < list->ListCount(); ++i)
         list->SetSelected(i, std::find(ids.begin(), ids.end(), list->ItemData(i)) != ids.end());
       break;
@@ -395,13 +565,15 @@ void clsUIStrategy::FillList(int32_t col) {
 
 void clsUIStrategy::mFlxStrategy_AllignmentDone(int32_t col) {
   const int32_t rule = Grid().Row() - kHeadingRows;
-  if (rule < 0 || rule >= strategy_.Count()) return;
+  if (currentTab_ != kTabStrategy || rule < 0 || rule >= strategy_.Count()) return;
   FillList(col);
+  EditFlexListBox* list = col == kColFactors || col == kColPositions ? lstPos_ : view_.EditList();
+  basFlexGridCommon::OpenListAboveWhenBelow(*list, Grid(), view_.ListAreaHeight());
 }
 
 void clsUIStrategy::mFlxStrategy_ValidateFlexListSingle(int32_t row, int32_t col, int32_t listIndex) {
   const int32_t rule = row - kHeadingRows;
-  if (listIndex < 0 || rule < 0 || rule >= strategy_.Count()) return;
+  if (currentTab_ != kTabStrategy || listIndex < 0 || rule < 0 || rule >= strategy_.Count()) return;
   switch (col) {
     case kColMethod:
       if (listIndex >= kMethods) return;
@@ -423,6 +595,10 @@ void clsUIStrategy::mFlxStrategy_ValidateFlexListSingle(int32_t row, int32_t col
 
 void clsUIStrategy::mFlxStrategy_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
                                                   const std::string& oldText) {
+  if (currentTab_ == kTabFactors) {
+    FactorEdit(row, col, newText, oldText);
+    return;
+  }
   const int32_t rule = row - kHeadingRows;
   if (rule < 0 || rule >= strategy_.Count()) return;
   std::string result = runtime::Trim(oldText);
@@ -446,7 +622,7 @@ void clsUIStrategy::mFlxStrategy_ValidateFlexText(int32_t row, int32_t col, cons
 
 void clsUIStrategy::mLstPos_Click() {
   const int32_t rule = Grid().Row() - kHeadingRows;
-  if (rule < 0 || rule >= strategy_.Count()) return;
+  if (currentTab_ != kTabStrategy || rule < 0 || rule >= strategy_.Count()) return;
   EditFlexListBox* list = lstPos_;
   if (currentCol_ == kColFactors) {
     for (int32_t i = 0; i < std::min(list->ListCount(), kFactorFlags); ++i)
@@ -459,10 +635,6 @@ void clsUIStrategy::mLstPos_Click() {
   std::vector<int32_t> ids;
   for (int32_t i = 0; i < list->ListCount(); ++i) {
     if (list->Selected(i)) ids.push_back(list->ItemData(i));
-  }
-  // Starter and bench ids, which the list does not show, are kept.
-  for (int32_t id : strategy_.PosInclusionIDs(rule)) {
-    if (id > clsDraftStrategy::kStarterMark) ids.push_back(id);
   }
   if (ids.size() > static_cast<std::size_t>(clsDraftStrategy::kMaxPositionIDs)) {
     basMessage::ShowMessage(kFileCaption, " A rule holds at most 40 positions.", seams::kOk, true);

@@ -6,8 +6,11 @@
 // positions come from the default projected-stats database of the work
 // folder; position 1 (the whole roster) is shown as "All".
 //
-// Rule grid: rows 0 and 1 are headings; row r shows rule r - 2. Column 0
-// (hidden) holds the rule number.
+// Two tabs share the grid. "Strategy", the rule grid: rows 0 and 1 are
+// headings; row r shows rule r - 2; column 0 (hidden) holds the rule
+// number. "Factors", the factor grid: one column per position (not "All"),
+// row 1 the LR-TR factor (worked out during a draft, not edited), rows 2
+// and 3 the INJURY and X factors of each position.
 
 #include <cstdint>
 #include <string>
@@ -28,6 +31,7 @@ class clsUIStrategy : public clsUIDocumentPage {
     kColRule, kColBegin, kColEnd, kColMethod, kColCompare, kColFactors, kColInclusion, kColPositions, kColNoBye
   };
   enum RuleButton : int32_t { kAddRule = 0, kRemoveRule = 1, kMoveUp = 2, kMoveDown = 3 };
+  enum Tab : int32_t { kTabStrategy = 0, kTabFactors = 1 };
 
   explicit clsUIStrategy(StrategyPageView& view);
   ~clsUIStrategy() override;
@@ -41,10 +45,15 @@ class clsUIStrategy : public clsUIDocumentPage {
 
   clsDraftStrategy& Strategy() { return strategy_; }
   int32_t CurrentRow() const { return currentRow_; }
+  int32_t CurrentTab() const { return currentTab_; }
   void DisplayStrategyGrid();
 
   // ---- Events
 
+  // The tab strip: 0 "Strategy", 1 "Factors".
+  void mTab_Click(int32_t index);
+  // The mini bar's "Export Grid To File": the grid of the current tab.
+  void mMb_Click(int32_t index);
   void mAR_Click(int32_t index);
   void mTxtDescription_Change(const std::string& text);
   void mFlxStrategy_EnterCell();
@@ -59,6 +68,10 @@ class clsUIStrategy : public clsUIDocumentPage {
   FlexGridModel& Grid();
   void FillPositions();
   void GridInitialize();
+  void LayOutRuleGrid();
+  void LayOutFactorGrid();
+  void FillFactorGrid();
+  void ShowStrategyTab();
   void SetEditTypes();
   void MarkHeadingRowsInactive();
   void DisplayRuleRow(int32_t rule, int32_t row);
@@ -68,9 +81,14 @@ class clsUIStrategy : public clsUIDocumentPage {
   void UpdateRuleButtons();
   void AddStrategy(int32_t index);
   std::string PositionAbbreviation(int32_t posID) const;
+  // "[QB]", "[QB-S]" (starter mark), "[QB-B]" (bench mark).
+  std::string PositionTag(int32_t id) const;
+  // The position's full name, with "(starter)" or "(bench)" for a mark.
+  std::string PositionName(int32_t id) const;
   std::string PositionText(int32_t rule) const;
   std::string FactorText(int32_t rule) const;
   void FillList(int32_t col);
+  void FactorEdit(int32_t row, int32_t col, const std::string& newText, const std::string& oldText);
 
   // The document: nothing is written until Save; a file is read aside and
   // replaces the strategy only when it read.
@@ -87,6 +105,7 @@ class clsUIStrategy : public clsUIDocumentPage {
   std::vector<int32_t> positionIDs_;
   std::vector<std::string> positionAbbreviations_;
   std::vector<std::string> positionNames_;
+  int32_t currentTab_ = kTabStrategy;
   int32_t currentRow_ = 0;
   int32_t currentCol_ = 0;
 };

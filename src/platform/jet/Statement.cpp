@@ -1,5 +1,7 @@
 #include "platform/jet/Statement.h"
 
+#include <cmath>
+
 #include "platform/jet/Connection.h"
 #include "platform/jet/JetError.h"
 
@@ -20,6 +22,9 @@ void Statement::Bind(int index, const Value& value) {
       rc = sqlite3_bind_int64(stmt_, index, value.Integer());
       break;
     case Value::Kind::kReal:
+      // SQLite would store a NaN as Null, which a NOT NULL field then
+      // refuses with a message naming the constraint, not the value.
+      if (std::isnan(value.Real())) throw JetError("A value that is not a number cannot be stored.");
       rc = sqlite3_bind_double(stmt_, index, value.Real());
       break;
     case Value::Kind::kText:

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -81,8 +82,18 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& base) 
 }
 }  // namespace
 
+bool IsBareFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return std::none_of(name.begin(), name.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b == '/' || b == '\\' || b < 0x20 || b == 0x7F;
+  });
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error, uint64_t maxBytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a FIFO or a device named as a document cannot hold
+  // the program until something writes into it; it is refused below.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     SetError(error, "Cannot open file", path);
     return std::nullopt;

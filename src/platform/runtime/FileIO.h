@@ -20,8 +20,15 @@ constexpr std::size_t kMaxFileNameBytes = 255;
 constexpr std::size_t kTemporaryNameExtra = 8;
 constexpr std::size_t kMaxSavedNameBytes = kMaxFileNameBytes - kTemporaryNameExtra;
 
-// The file's bytes, or nullopt with `error` set (missing, unreadable, a
-// folder, or larger than maxBytes).
+// A name of a file inside one folder, as the program's documents are named:
+// not empty, not "." or "..", without '/' or '\\' (the separator of the
+// files' Windows origin) and without control characters. Anything else
+// would lead out of the folder it is joined to.
+bool IsBareFileName(std::string_view name);
+
+// The file's bytes, or nullopt with `error` set (missing, unreadable, not a
+// regular file, or larger than maxBytes). A FIFO or device is opened without
+// waiting and refused.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr,
                                          uint64_t maxBytes = kMaxDocumentBytes);
 

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "DatabaseFixtures.h"
 #include "DraftResultFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "core/basMockItUp.h"
 #include "documents/DocumentOptions.h"
@@ -289,3 +291,42 @@ TEST_F(DisplayEditor, AGridSavedByTheEditorLaysOutTheCheatSheet) {
   EXPECT_EQ(row(2), (std::vector<std::string>{"QB1, Test ", "BAL ", "300.0"}));
   EXPECT_EQ(sheet.ColWidth(2), 32 * 15);
 }
+
+namespace {
+
+// Display grids that do not read: one message each, and after "Don't Save"
+// the page shows its grid as saved, never the edits it was told to drop.
+class HostileDisplayGrid : public DisplayEditor,
+                           public ::testing::WithParamInterface<kdtest::HostileDocument> {};
+
+}  // namespace
+
+TEST_P(HostileDisplayGrid, IsRefusedOnceAndDroppedEditsAreNotKept) {
+  Tick(0);
+  fakes.files.AnswerOwn("Mine");
+  editor.FileCommand(10);
+  const std::string mine = kdtest::ReadFile(dir.Path() + "dis/Mine.dis");
+  const std::string path = dir.Path() + "dis/Hostile.dis";
+  GetParam().make(path, mine);
+  const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+  kdtest::HeapPeak heap;
+
+  Tick(1);  // an edit the user then chooses not to save
+  ASSERT_TRUE(editor.ChangesMade());
+  fakes.messages.captions.clear();
+  fakes.messages.Answer("nosave");
+  fakes.files.AnswerOwn("Hostile.dis");
+  EXPECT_NO_THROW(editor.FileCommand(7));
+  EXPECT_EQ(fakes.messages.captions.size(), 2u);  // the save question and the refusal
+  EXPECT_EQ(editor.FileName(), "Mine.dis");
+  EXPECT_EQ(editor.Grid().ColumnMax(), 0);
+  EXPECT_FALSE(editor.ChangesMade());
+  EXPECT_NO_THROW(editor.FileCommand(9));
+  EXPECT_EQ(kdtest::ReadFile(dir.Path() + "dis/Mine.dis"), mine);
+  EXPECT_EQ(kdtest::Snapshot(path), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+// The cut falls inside the first column; the count is ColumnCount.
+INSTANTIATE_TEST_SUITE_P(Files, HostileDisplayGrid, ::testing::ValuesIn(kdtest::DamagedDocuments(150, 34)),
+                         kdtest::HostileDocumentName());

@@ -5,10 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "DatabaseFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "JobProject.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
@@ -336,6 +338,84 @@ TEST_F(LeaguePageTest, AFailedSaveAsKeepsTheOldName) {
 }
 
 // A league built and saved by the page drives the automatic mock draft.
+// A league of two teams and two rounds, as the page's Save writes it.
+std::string GoodLeagueBytes(const std::string& folder) {
+  clsLeagueIsolate league;
+  league.SetFilePath(folder);
+  league.SetFileName("Good.lgp");
+  league.SetTeamCount(2);
+  league.SetTeamName(1, "One");
+  league.SetTeamName(2, "Two");
+  league.SetDraftRounds(2);
+  league.AddRosterPositionSize(1, 1, 2, 0, 2, 0);
+  EXPECT_TRUE(league.SaveLeagueProps());
+  return kdtest::ReadFile(folder + "Good.lgp");
+}
+
+// The project file names a file outside the league folder: refused where
+// the project is read, so the page neither shows it nor saves over it.
+TEST_F(LeaguePageTest, ALeagueNamedByAPathInTheProjectFileIsNeitherReadNorWritten) {
+  // A league file, which the page would read and then save over.
+  const std::string victim = GoodLeagueBytes(work.Path());
+  std::filesystem::rename(work.File("Good.lgp"), work.File("victim.txt"));
+  kdtest::WriteFile(clsCheatIsolate::ProjectFolder() + "P.kdp",
+                    "[Kickwell Draftyard Project]\r\nLeague Properties File=../victim.txt\r\n");
+  ASSERT_TRUE(GlobalProject().OpenFile("P.kdp"));
+  EXPECT_EQ(seams.messages.captions, (std::vector<std::string>{"Project File Error"}));
+  ui.Open();
+  EXPECT_EQ(ui.page->DocumentName(), "");
+  ui.AddTeams(1);
+  seams.files.AnswerOwn(std::nullopt);
+  ui.page->FileCommand(9);
+  EXPECT_EQ(seams.files.ownRequests.size(), 1u);
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(kdtest::ReadFile(work.File("victim.txt")), victim);
+}
+
+// Files that do not read as league properties: refused with one message,
+// never adopted, so that no Save writes over them.
+class HostileLeagueFile : public LeaguePageTest,
+                          public ::testing::WithParamInterface<kdtest::HostileDocument> {};
+
+TEST_P(HostileLeagueFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
+  const std::string path = LeaguePath("Hostile.lgp");
+  GetParam().make(path, GoodLeagueBytes(FileTypeFolder[kPageLeagueProperties]));
+  const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+  kdtest::HeapPeak heap;
+
+  // Named by the project: the page opens unnamed, and after a new team
+  // Save asks for a name.
+  GlobalProject().SetValue(kProjLeaguePropertiesFile, "Hostile.lgp");
+  ASSERT_NO_THROW(ui.Open());
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(ui.page->DocumentName(), "");
+  ui.AddTeams(1);
+  seams.files.AnswerOwn(std::nullopt);
+  EXPECT_NO_THROW(ui.page->FileCommand(9));
+  EXPECT_EQ(seams.files.ownRequests.size(), 1u);
+
+  // Opened over a league that read: the page keeps it.
+  seams.messages.captions.clear();
+  seams.files.AnswerOwn("Good.lgp");
+  seams.messages.Answer("nosave");
+  ui.page->FileCommand(7);
+  ASSERT_EQ(ui.page->DocumentName(), "Good.lgp");
+  seams.files.AnswerOwn("Hostile.lgp");
+  EXPECT_NO_THROW(ui.page->FileCommand(7));
+  EXPECT_EQ(seams.messages.captions.size(), 2u);  // the save question, then the refusal
+  EXPECT_EQ(ui.page->DocumentName(), "Good.lgp");
+  EXPECT_EQ(ui.page->TeamCount(), 2);
+  ui.AddTeams(1);
+  EXPECT_TRUE(ui.page->Save());
+
+  EXPECT_EQ(kdtest::Snapshot(path), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+// The cut falls inside the first team; the count is TeamCount.
+INSTANTIATE_TEST_SUITE_P(Files, HostileLeagueFile, ::testing::ValuesIn(kdtest::DamagedDocuments(120, 31)),
+                         kdtest::HostileDocumentName());
+
 TEST(LeaguePageDraft, ALeagueSavedByThePageDraftsAutomatically) {
   kdtest::JobProject project;
   LeaguePage ui(project.work.Path());

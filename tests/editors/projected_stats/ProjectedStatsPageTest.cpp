@@ -1,6 +1,11 @@
 // The projected-stats page's grid headless: tabs, sorting, corrections,
 // their rescoring and undo.
 
+#include <filesystem>
+#include <limits>
+
+#include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "ProjectedStatsFixture.h"
 
 namespace {
@@ -260,6 +265,57 @@ TEST_F(RescoredCorrectionTest, AValueBeyondScoringIsRefusedWithOneMessage) {
   EXPECT_EQ(project.seams.messages.messages[0].text, " 1e39 is out of range.");
   EXPECT_EQ(page->StatChangeMax(), -1);
   EXPECT_EQ(Value("SELECT Fld4 FROM tblStat3 WHERE Week = 250 AND PlayerID = 1"), 300);
+}
+
+// What the page must survive from its files: rules that are not finite
+// numbers (in the project's scoring system or stored in the database), a
+// correction that no field can hold once scored, and an undo that cannot be
+// written. Each is one message; the page stays usable and never aborts.
+TEST_F(RescoredCorrectionTest, StoredRulesThatAreNotFiniteRefuseTheDatabaseWithOneMessage) {
+  std::filesystem::copy_file(project.databasePath, DefaultsFolder + "Default.pro");
+  GlobalProject().SetValue(kProjScoringSystemFile, "");
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblScoringSystem SET Points = 9e999;");
+  const kdtest::PathSnapshot before = kdtest::Snapshot(project.databasePath);
+  ASSERT_NO_THROW(Open());
+  EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Open File Error"}));
+  EXPECT_EQ(page->FileName(), "");
+  project.seams.messages.Answer("nosave");
+  EXPECT_TRUE(page->QueryUnload());
+  EXPECT_EQ(kdtest::Snapshot(project.databasePath), before);
+}
+
+TEST_F(RescoredCorrectionTest, AProjectSystemThatIsNotFiniteIsRefusedOnceByACorrectionAndByApplyScoring) {
+  clsScoringIsolate rules;
+  AddRule(rules, std::numeric_limits<float>::quiet_NaN(), kRushYards, 10, 0, 99999, 0, 1 << 1, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(project.scoringPath, rules));
+  Open();
+  const double points = Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = 2");
+  // The correction is scored by the rules the database holds.
+  ASSERT_NO_THROW(Correct("Able", kRushYards, "305"));
+  EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Open File Error"}));
+  EXPECT_EQ(page->StatChangeMax(), 1);  // the value and the DNU mark
+  project.seams.messages.captions.clear();
+  ASSERT_NO_THROW(page->mOP_Click(0));
+  EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Open File Error"}));
+  EXPECT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = 2"), points);
+}
+
+// The file cut off under the page (another program, a full disk): the undo
+// of a correction cannot be written.
+TEST_F(RescoredCorrectionTest, AnUndoThatCannotBeWrittenIsShownOnceAndKeepsThePage) {
+  Open();
+  Correct("Able", kRushYards, "305");
+  ASSERT_EQ(page->StatChangeMax(), 1);
+  std::filesystem::resize_file(project.databasePath, 0);
+  project.seams.messages.Answer("nosave");
+  bool leaves = true;
+  ASSERT_NO_THROW(leaves = page->QueryUnload());
+  EXPECT_FALSE(leaves);
+  ASSERT_EQ(project.seams.messages.captions.size(), 2u);  // the question, then the failure
+  EXPECT_EQ(project.seams.messages.captions[1], "Projected Stats File");
+  // Save keeps what the file holds and leaves.
+  project.seams.messages.Answer("save");
+  EXPECT_TRUE(page->QueryUnload());
 }
 
 }  // namespace

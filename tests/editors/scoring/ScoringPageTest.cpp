@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "DatabaseFixtures.h"
 #include "FakeEditFlexGrid.h"
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "ScoringRules.h"
 #include "TempDir.h"
 #include "core/PageCode.h"
@@ -358,5 +360,68 @@ TEST_F(ScoringPageTest, SaveAsWritesTheNewFileAndAFailedOneKeepsTheOldName) {
   EXPECT_TRUE(page->ChangesMade());
   EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Copy.sco");
 }
+
+void PoisonedRule(const std::string& path, float points, float rangeMax) {
+  clsScoringIsolate s;
+  AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0);
+  AddRule(s, points, kPassAttempts, 1, 0, rangeMax, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(path, s));
+}
+
+// Files the page must refuse, each with one message, never adopting them:
+// Save must not reach them, and the page keeps working. (A file too short
+// for a rule is a system without rules, so only values no rule can hold
+// and names that lead to no file are refused.)
+std::vector<kdtest::HostileDocument> HostileScoring() {
+  std::vector<kdtest::HostileDocument> out = {
+      {"nan_points", [](const std::string& p,
+                        const std::string&) { PoisonedRule(p, std::numeric_limits<float>::quiet_NaN(), 9); }},
+      {"inf_range_max",
+       [](const std::string& p, const std::string&) {
+         PoisonedRule(p, 1, std::numeric_limits<float>::infinity());
+       }},
+  };
+  for (kdtest::HostileDocument& d : kdtest::NotAFileDocuments()) out.push_back(std::move(d));
+  return out;
+}
+
+class HostileScoringFile : public ScoringPageTest,
+                           public ::testing::WithParamInterface<kdtest::HostileDocument> {};
+
+TEST_P(HostileScoringFile, IsRefusedOnceAtStartAndByOpenAndSaveNeverReachesIt) {
+  const std::string path = ScoFolder() + "Hostile.sco";
+  GetParam().make(path, "");
+  const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+  WriteSystem("Half.sco", [](clsScoringIsolate& s) { AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0); });
+  kdtest::HeapPeak heap;
+
+  // Named by the project: the page opens unnamed, so Save asks for a name.
+  ASSERT_NO_THROW(Open("Hostile.sco"));
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(page->FileName(), "");
+  EXPECT_EQ(page->Scoring().RecordCount(), 0);
+  seams.files.AnswerOwn(std::nullopt);
+  EXPECT_NO_THROW(page->FileCommand(9));
+  EXPECT_EQ(seams.files.ownRequests.size(), 1u);
+
+  // Opened over a system that read: the page keeps it.
+  seams.messages.captions.clear();
+  seams.files.AnswerOwn("Half.sco");
+  page->FileCommand(7);
+  ASSERT_EQ(page->FileName(), "Half.sco");
+  seams.files.AnswerOwn("Hostile.sco");
+  EXPECT_NO_THROW(page->FileCommand(7));
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(page->FileName(), "Half.sco");
+  EXPECT_EQ(page->Scoring().RecordCount(), 1);
+  EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Half.sco");
+  EXPECT_TRUE(page->Save());
+
+  EXPECT_EQ(kdtest::Snapshot(path), before);
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileScoringFile, ::testing::ValuesIn(HostileScoring()),
+                         kdtest::HostileDocumentName());
 
 }  // namespace

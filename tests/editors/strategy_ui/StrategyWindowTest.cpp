@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "MainWindowHarness.h"
@@ -62,6 +63,46 @@ TEST_F(StrategyWindowTest, PickTypedInTheGridChangesTheRule) {
   EXPECT_EQ(page->Controller().Strategy().BegPick(0), 2);
   EXPECT_TRUE(page->Controller().ChangesMade());
   kdtest::SaveScreenshot(window.get(), "strategy_page");
+}
+
+TEST_F(StrategyWindowTest, FactorTypedOnTheFactorsTabIsShownAndKept) {
+  frmDraftStrategies* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  ASSERT_EQ(page->mTab()->Tabs(), 2);
+  kdtest::PressTab(*pointer, page->mTab(), clsUIStrategy::kTabFactors);
+  ASSERT_EQ(page->Controller().CurrentTab(), clsUIStrategy::kTabFactors);
+  FlexGridWidget* grid = page->flxDraft();
+  ASSERT_EQ(grid->Model().TextMatrix(0, 2), "RB");
+
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3, 2).center());
+  ASSERT_TRUE(page->txtDraft()->isVisible());
+  page->txtDraft()->selectAll();
+  QTest::keyClicks(page->txtDraft(), "1.5");
+  QTest::keyClick(page->txtDraft(), Qt::Key_Return);
+  EXPECT_EQ(grid->Model().TextMatrix(3, 2), "1.500");
+  EXPECT_DOUBLE_EQ(page->Controller().Strategy().Factor(2, 3), 1.5);
+  kdtest::SaveScreenshot(window.get(), "strategy_factors");
+
+  kdtest::PressTab(*pointer, page->mTab(), clsUIStrategy::kTabStrategy);
+  EXPECT_EQ(grid->Model().TextMatrix(1, 1), "Begin");
+}
+
+TEST_F(StrategyWindowTest, ListOfTheLastRuleOpensAboveItsCellInsideTheGrid) {
+  frmDraftStrategies* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  FlexGridWidget* grid = page->flxDraft();
+  // Rules down to the grid's last whole row.
+  int32_t last = grid->Model().Rows() - 1;
+  while (grid->CellRect(last, Col::kColMethod).bottom() + grid->CellRect(last, Col::kColMethod).height() <
+         grid->CellArea().bottom()) {
+    page->Controller().mAR_Click(clsUIStrategy::kAddRule);
+    last = grid->Model().Rows() - 1;
+    ASSERT_FALSE(grid->CellRect(last, Col::kColMethod).isNull());
+  }
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(last, Col::kColMethod).center());
+  ASSERT_TRUE(page->lstNorm()->isVisible());
+  EXPECT_LE(page->lstNorm()->geometry().bottom(), grid->CellRect(last, Col::kColMethod).top());
+  EXPECT_GE(page->lstNorm()->geometry().top(), 0);
 }
 
 TEST_F(StrategyWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "platform/runtime/ByteStream.h"
 #include "platform/runtime/CheckedIndex.h"
@@ -96,6 +97,19 @@ TEST(FileIO, ReadFileBytesRefusesFoldersMissingFilesAndOversizedFiles) {
   kdtest::WriteFile(dir.File("f"), "12345");
   EXPECT_FALSE(ReadFileBytes(dir.File("f"), &error, 4).has_value());
   EXPECT_EQ(ReadFileBytes(dir.File("f"), &error).value(), "12345");
+}
+
+// A FIFO opened for reading would wait for a writer; a device never ends.
+TEST(FileIO, ReadFileBytesRefusesFifosAndDevicesWithoutWaiting) {
+  kdtest::TempDir dir;
+  for (const auto kind :
+       {kdtest::NotAFile::kFifo, kdtest::NotAFile::kDevZero, kdtest::NotAFile::kDanglingLink}) {
+    SCOPED_TRACE(kdtest::NotAFileName(kind));
+    kdtest::MakeNotAFile(dir.File("doc"), kind);
+    std::string error;
+    EXPECT_FALSE(ReadFileBytes(dir.File("doc"), &error).has_value());
+    EXPECT_NE(error.find(dir.File("doc")), std::string::npos);
+  }
 }
 
 // The in-memory documents reach their lists only through Element, so an

@@ -122,7 +122,8 @@ TEST_F(MainWindowTest, ClickHoldOffNeverFiresIntoAPageThatClosedMeanwhile) {
   EXPECT_FALSE(ClicksAccepted);
   EXPECT_FALSE(old->isEnabled());
   basUIControl::SwitchPage(kPageProject);
-  QTest::qWait(200);
+  // The hold-off's timer ends it; the closed page is deleted later.
+  EXPECT_TRUE(QTest::qWaitFor([&old] { return old.isNull() && ClicksAccepted; }, 5000));
   EXPECT_TRUE(old.isNull());
   EXPECT_TRUE(ClicksAccepted);
   EXPECT_TRUE(window->CurrentPageForm()->isEnabled());
@@ -190,7 +191,7 @@ TEST_F(MainWindowTest, StartUpChecksRunThePlayerCheckAfterTheApplicationCheckOrA
         return true;  // running until it reports its end
       });
   ASSERT_TRUE(Start());  // both options ticked on the first run
-  QTest::qWait(250);
+  EXPECT_TRUE(QTest::qWaitFor([&checks] { return checks.size() >= 2; }, 5000));
   EXPECT_EQ(checks, (std::vector<std::string>{"app Checking for app update...", "player Checking for player updates..."}));
   EXPECT_FALSE(window->MainBar()->Timer3()->isActive());
   window->MainBar()->EndPlayerUpdate();

@@ -100,8 +100,7 @@ TEST_F(MainWindowTest, AfterAMessageBoxClosesTheMainWindowHasTheKeysAgain) {
   });
   window->mnuContents()->trigger();
   ASSERT_TRUE(script.Done());
-  QTest::qWait(20);
-  EXPECT_EQ(QApplication::activeWindow(), window.get());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }, 5000));
   QTest::keyClick(KeyTarget(window.get()), Qt::Key_E, Qt::AltModifier);
   EXPECT_NE(QApplication::activePopupWidget(), nullptr);
   CloseMenus();

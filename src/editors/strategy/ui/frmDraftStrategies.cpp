@@ -10,6 +10,7 @@
 #include "core/PageCode.h"
 #include "editors/strategy/clsUIStrategy.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
 namespace editors_strategy_ui {
@@ -18,33 +19,40 @@ namespace {
 
 constexpr int32_t kButtonWidth = 72;
 constexpr int32_t kRuleBarHeight = 30;
+constexpr int32_t kMiniHeight = 18;
 
 }  // namespace
 
 frmDraftStrategies::frmDraftStrategies(QWidget* parent)
     : frmPageWindow(parent, kPageDraftStrategies),
-      picGridView_(new PictureBox(this)),
+      picStrategy_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
+      picGridView_(new PictureBox(picStrategy_)),
       flxDraft_(new FlexGridWidget(picGridView_)),
       txtDraft_(new QLineEdit(picGridView_)),
       cmbDraft_(new QComboBox(picGridView_)),
       lstNorm_(new QListWidget(picGridView_)),
       lstStrategy_(new QListWidget(picGridView_)),
-      mAR_(AddButtonBar(this, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
+      mMb_(AddMiniBar(picStrategy_, kMiniHeight, 2)),
+      mAR_(AddButtonBar(picStrategy_, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
                         4 * (kButtonWidth + 9) + 10, kRuleBarHeight)),
-      lblHeadingB_(AddTitle(this, "Description")),
-      txtDescription_(new QPlainTextEdit(this)) {
+      lblHeadingB_(AddTitle(picStrategy_, "Description")),
+      txtDescription_(new QPlainTextEdit(picStrategy_)) {
   for (QWidget* w : {static_cast<QWidget*>(txtDraft_), static_cast<QWidget*>(cmbDraft_),
                      static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
     w->hide();
   AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
+  connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) {
+    mMb_->SetEnabled(false);
+    controller_->mMb_Click(i);
+    mMb_->SetEnabled(true);
+  });
   connect(txtDescription_, &QPlainTextEdit::textChanged, this, [this] {
     if (!describing_) controller_->mTxtDescription_Change(txtDescription_->toPlainText().toStdString());
   });
   StartLayout();
 }
-
 
 void frmDraftStrategies::SetRuleButtonEnabled(int32_t index, bool enabled) {
   mAR_->SetButtonEnabled(index, enabled);
@@ -56,17 +64,23 @@ void frmDraftStrategies::SetDescription(const std::string& text) {
   describing_ = false;
 }
 
+int32_t frmDraftStrategies::ListAreaHeight() const { return runtime::PixelsToTwips(picGridView_->height()); }
+
 void frmDraftStrategies::LayOut() {
   constexpr int32_t kDescriptionHeight = 60;
   constexpr int32_t kLabelHeight = 18;
   const int32_t w = width();
-  const int32_t h = height();
-  const int32_t barTop = h - kGap - kDescriptionHeight - kLabelHeight - kGap - kRuleBarHeight;
-  picGridView_->setGeometry(kGap, kGap, w - 2 * kGap, std::max(barTop - 2 * kGap, 40));
+  PlaceTabbedPanel(controller_->CurrentTab());
+  const int32_t ph = picStrategy_->height();
+  const int32_t gridTop = kGap + kMiniHeight + kGap;
+  const int32_t barTop = ph - kGap - kDescriptionHeight - kLabelHeight - kGap - kRuleBarHeight;
+  PictureBox* picMini = mMb_->OPPicture();
+  picMini->move(std::max(w - picMini->width() - kGap, kGap), kGap);
+  picGridView_->setGeometry(kGap, gridTop, w - 2 * kGap, std::max(barTop - gridTop - kGap, 40));
   flxDraft_->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
   mAR_->PictureControl()->move(kGap, barTop);
   lblHeadingB_->setGeometry(kGap + 2, barTop + kRuleBarHeight + kGap, 200, kLabelHeight);
-  txtDescription_->setGeometry(kGap, h - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);
+  txtDescription_->setGeometry(kGap, ph - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);
 }
 
 void RegisterWindows() { shell_ui::RegisterPageWindow<frmDraftStrategies>(kPageDraftStrategies); }

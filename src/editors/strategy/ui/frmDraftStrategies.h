@@ -1,6 +1,7 @@
 #pragma once
-// The draft-strategy page's window: the rule grid with its in-place editors,
-// the rule button bar and the description box. It lays them out and hands
+// The draft-strategy page's window: the tab strip ("Strategy", "Factors")
+// over the grid with its in-place editors, the mini bar's grid export, the
+// rule button bar and the description box. It lays them out and hands
 // every event to the page's controller (clsUIStrategy), which answers the
 // page switch, the close question and the File menu.
 
@@ -21,6 +22,8 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
   // StrategyPageView
   void SetRuleButtonEnabled(int32_t index, bool enabled) override;
   void SetDescription(const std::string& text) override;
+  // The lists open inside the grid's frame, which clips them.
+  int32_t ListAreaHeight() const override;
 
   // The controls, for tests.
   FlexGridWidget* flxDraft() const { return flxDraft_; }
@@ -33,12 +36,14 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
  private:
   void LayOut() override;
 
+  PictureBox* picStrategy_;
   PictureBox* picGridView_;
   FlexGridWidget* flxDraft_;
   QLineEdit* txtDraft_;
   QComboBox* cmbDraft_;
   QListWidget* lstNorm_;
   QListWidget* lstStrategy_;
+  clsMiniBar* mMb_;
   clsButton* mAR_;
   QLabel* lblHeadingB_;
   QPlainTextEdit* txtDescription_;
