@@ -22,12 +22,8 @@ frmProjected::frmProjected(QWidget* parent)
       picProjected_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeading_(AddTitle(picProjected_, "")),
       mOP_(AddMiniBar(picProjected_, 24, 0)),
-      flxProjected_(new FlexGridWidget(picProjected_)),
-      txtProjected_(new QLineEdit(picProjected_)),
-      cmbProjected_(new QComboBox(picProjected_)) {
+      editor_(AddEditedGrid(picProjected_, kGridCombo)) {
   lblHeading_->setTextFormat(Qt::PlainText);
-  txtProjected_->hide();
-  cmbProjected_->hide();
 
   // The descending (0) and ascending (1) sort arrows on the heading colour.
   constexpr int32_t kArrowSize = 4;
@@ -41,7 +37,6 @@ frmProjected::frmProjected(QWidget* parent)
   }
   if (auto* bar = shell_ui::frmMainBar::Instance()) bar->ShowSourceLabels(true);
 
-  AttachGridEditor(flxProjected_, txtProjected_, cmbProjected_);
   connect(mOP_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mOP_Click(i); });
   StartLayout();
 }
@@ -78,7 +73,7 @@ void frmProjected::LayOut() {
   PictureBox* picOP = mOP_->OPPicture();
   lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingLine - 6);
   picOP->move(w - picOP->width() - kGap, 2);
-  flxProjected_->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
+  editor_.grid->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
                              std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 

@@ -29,8 +29,8 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   void ShowProperties(clsUIProInfo& window) override;
 
   // The controls, for tests.
-  FlexGridWidget* flxProjected() const { return flxProjected_; }
-  QLineEdit* txtProjected() const { return txtProjected_; }
+  FlexGridWidget* flxProjected() const { return editor_.grid; }
+  QLineEdit* txtProjected() const { return editor_.text; }
   clsMiniBar* mOP() const { return mOP_; }
   QLabel* lblHeading() const { return lblHeading_; }
 
@@ -40,9 +40,7 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   PictureBox* picProjected_;
   QLabel* lblHeading_;
   clsMiniBar* mOP_;
-  FlexGridWidget* flxProjected_;
-  QLineEdit* txtProjected_;
-  QComboBox* cmbProjected_;
+  const EditedGrid editor_;  // the stats
   std::array<std::shared_ptr<const FlexGridPicture>, 2> sortPictures_{};
 };
 
