@@ -256,10 +256,9 @@ namespace {
 
 TEST_F(ProjectedStatsFileTest, ThePropertiesWindowRemovesTheADPDataOnlyWhenConfirmed) {
   kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat0 SET ADP = 12; UPDATE tblSettings SET LeagueName = 'Early';");
-  // The entry of the bare extension, listed for "no ADP file".
-  const std::string folder = FileTypeFolder[kPageAverageDraftPosition];
-  fs::create_directories(folder);
-  kdtest::WriteFile(folder + ".kwr", "");
+  // No file is named ".kwr": the bare extension typed into the dialog is
+  // the answer for "no ADP file".
+  fs::create_directories(FileTypeFolder[kPageAverageDraftPosition]);
   Open();
   std::vector<std::string> shown;
   view.properties = [&shown](clsUIProInfo& window) {
@@ -279,6 +278,7 @@ TEST_F(ProjectedStatsFileTest, ThePropertiesWindowRemovesTheADPDataOnlyWhenConfi
   EXPECT_EQ(project.seams.messages.messages[0].caption, "Average Draft Position");
   EXPECT_EQ(project.seams.messages.messages[0].text, "Are you sure you want to remove all ADP data?");
   EXPECT_EQ(Stored("SELECT COUNT(*) FROM tblStat0 WHERE Week = 250 AND ADP <> 0;"), "0");
+  EXPECT_TRUE(project.seams.messages.plain.empty());  // no "File Not Found"
 }
 
 TEST_F(ProjectedStatsFileTest, ThePropertiesWindowDropsTheStrainOnlyWhenConfirmed) {
