@@ -219,7 +219,14 @@ class EditFlexGridWidgets::ComboPart final : public ControlPart<EditFlexComboBox
 class EditFlexGridWidgets::ListPart final : public ControlPart<EditFlexListBox, QListWidget> {
  public:
   ListPart(QListWidget* list, FlexGridWidget* grid) : ControlPart(list, grid) {
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [this] { Clicked(); });
+    // A list of several choices moves its current row before it turns the
+    // item's selection: it tells of the click once the selection has turned.
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [this] {
+      if (MultiSelect() == 0) Clicked();
+    });
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
+      if (MultiSelect() != 0) Clicked();
+    });
     QObject::connect(list, &QListWidget::itemChanged, list, [this] { Clicked(); });
   }
 

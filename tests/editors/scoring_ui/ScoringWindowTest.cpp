@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "MainWindowHarness.h"
@@ -82,6 +83,28 @@ TEST_F(ScoringWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {
   window->mnuEdit(4)->trigger();
   EXPECT_EQ(seen, " Would you like to save changes to Mine.sco?");
   EXPECT_EQ(basUIControl::CurrentPage(), kPageScoringSystem);
+}
+
+// Each click in the position list shows at once in the cell, the last one too:
+// the list tells of a click only once the item's selection has turned.
+TEST_F(ScoringWindowTest, EveryPositionClickedInTheListIsKept) {
+  frmScoring* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  FlexGridWidget* grid = page->flxScoring();
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3, Col::kColPositions).center());
+  QListWidget* list = page->lstPos();
+  ASSERT_TRUE(list->isVisible());
+  const auto click = [list](const char* name) {
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
+  };
+  click("QB");
+  EXPECT_EQ(grid->Model().TextMatrix(3, Col::kColPositions), " All QB");
+  click("RB");
+  EXPECT_EQ(grid->Model().TextMatrix(3, Col::kColPositions), " All QB RB");
+  click("QB");
+  EXPECT_EQ(grid->Model().TextMatrix(3, Col::kColPositions), " All RB");
 }
 
 }  // namespace
