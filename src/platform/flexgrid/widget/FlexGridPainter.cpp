@@ -184,6 +184,13 @@ QString FlexGridPainter::CellText(const FlexGridModel& grid, int32_t row, int32_
   return s;
 }
 
+// A cell that shows a picture in its middle (a check box) keeps its text
+// out of sight behind blanks: the picture is what it shows, also where this
+// platform's narrower blanks would bring the text into view.
+bool FlexGridPainter::ShowsPictureOnly(const FlexGridModel& grid, int32_t row, int32_t col) {
+  return grid.CellPictureAt(row, col) != nullptr && grid.CellPictureAlignmentAt(row, col) / 3 == 1;
+}
+
 // A picture at the cell's right (a drop-down arrow) keeps the text off it;
 // one at the left has room left for it by the text's blanks.
 int32_t FlexGridPainter::RightPictureWidth(const FlexGridModel& grid, int32_t row, int32_t col) {
@@ -196,9 +203,7 @@ int32_t FlexGridPainter::NeededWidth(const FlexGridModel& grid, int32_t row, int
                                      const QFontMetrics& metrics) {
   const QString s = CellText(grid, row, col);
   if (s.trimmed().isEmpty()) return 0;
-  // A cell that shows a picture in its middle (a check box) keeps its text
-  // out of sight behind blanks: the picture is what it shows.
-  if (grid.CellPictureAt(row, col) != nullptr && grid.CellPictureAlignmentAt(row, col) / 3 == 1) return 0;
+  if (ShowsPictureOnly(grid, row, col)) return 0;
   // The margins either side, and the grid line.
   return WidestRun(metrics, s, grid.WordWrap()) + 2 * kTextMargin + 1 + RightPictureWidth(grid, row, col);
 }
@@ -266,7 +271,7 @@ void FlexGridPainter::Paint(QPainter& p, const FlexGridModel& grid, const FlexGr
       // there; the fixed cells that repeat it stay empty.
       const bool repeated = merged && cols[last].fixed && last + 1 < cols.size() &&
                             grid.TextMatrix(row, cols[last + 1].index) == text;
-      if (!text.empty() && !repeated) {
+      if (!text.empty() && !repeated && !ShowsPictureOnly(grid, row, col)) {
         const QString s = CellText(grid, row, col);
         int flags = static_cast<int>(TextAlignment(grid, row, col));
         flags |= grid.WordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;

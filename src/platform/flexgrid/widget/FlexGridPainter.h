@@ -40,6 +40,8 @@ class FlexGridPainter {
   // A cell's text as drawn: a CR LF breaks the line with word wrap, else it
   // is a blank.
   static QString CellText(const FlexGridModel& grid, int32_t row, int32_t col);
+  // Whether a cell shows only its picture (one in its middle: a check box).
+  static bool ShowsPictureOnly(const FlexGridModel& grid, int32_t row, int32_t col);
   // The room a right-aligned picture takes from the text beside it.
   static int32_t RightPictureWidth(const FlexGridModel& grid, int32_t row, int32_t col);
   // The pixels across a cell needs to show its text whole (with word wrap,

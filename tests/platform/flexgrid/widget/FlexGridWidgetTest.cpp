@@ -385,6 +385,25 @@ TEST_F(Grid, APictureDrawnAtTheDevicePixelRatioSitsWholeInItsCell) {
     EXPECT_NE(img.pixel(p), qRgb(0, 0, 200)) << p.x() << "," << p.y();
 }
 
+// A check box in the middle of its cell is all the cell shows: the mark kept
+// as its text behind blanks stays out of sight however wide the column is.
+TEST_F(Grid, ACheckBoxInTheMiddleHidesTheMarkKeptAsText) {
+  QImage box(8, 8, QImage::Format_RGB32);
+  box.fill(qRgb(0, 0, 200));
+  FlexGridModel& m = grid->Model();
+  m.SetColWidth(3, 1800);  // 120 pixels: room for the blanks and the mark
+  m.SetTextMatrix(2, 3, "                  X");
+  m.SetCellPictureAt(2, 3, std::make_shared<FlexGridImagePicture>(box));
+  m.SetCellPictureAlignmentAt(2, 3, 4);  // centred
+  const QImage img = grid->RenderCells();
+  const QRect cell(151, 41, 117, 17);  // cell (2,3) inside its lines: x 150..268, y 40..58
+  int ink = 0;
+  for (int x = cell.left(); x <= cell.right(); ++x)
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+      if (img.pixel(x, y) != qRgb(0, 0, 200) && qGray(img.pixel(x, y)) < 128) ++ink;
+  EXPECT_EQ(ink, 0);
+}
+
 TEST_F(Grid, SelectionShowsOnlyWithTheFocusWhoseTakingIsSignalled) {
   int got = 0;
   QObject::connect(grid, &FlexGridWidget::GotFocus, [&] { ++got; });
