@@ -195,6 +195,7 @@ void clsUISettings::OnAlignmentDone(int32_t /*col*/) {
   if (list_ == nullptr || grid_ == nullptr) return;
   FillGridList();
   basFlexGridCommon::FitListToItems(*list_, grid_->Model());
+  if (listAreaHeight_ > 0) basFlexGridCommon::OpenListAboveWhenBelow(*list_, grid_->Model(), listAreaHeight_);
 }
 
 void clsUISettings::OnListSingle(int32_t row, int32_t col, int32_t listIndex) {

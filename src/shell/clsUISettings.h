@@ -74,6 +74,9 @@ class clsUISettings {
   void FillGridTable();
   int32_t GridRows() const;
   clsEditFlexGrid& Editor() { return editor_; }
+  // The height (twips) of the area the list may open in, measured from the
+  // top of the table's container: near its foot the list opens above its row.
+  void SetListAreaHeight(int32_t twips) { listAreaHeight_ = twips; }
 
   // ---- Buttons
 
@@ -98,6 +101,7 @@ class clsUISettings {
   EditFlexListBox* list_ = nullptr;
   std::vector<std::string> gridFiles_;
   int32_t highlightRow_ = -1;
+  int32_t listAreaHeight_ = 0;
   int32_t highlightTab_ = -1;
   int32_t highlightColour_ = 0;
 };

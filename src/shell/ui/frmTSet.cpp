@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "platform/runtime/Rounding.h"
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 #include "toolkit/ui/PictureBox.h"
@@ -219,6 +220,7 @@ void frmTSet::LayoutControls() {
   picUpdate_->setGeometry(inner);
   for (QGroupBox* frame : fraTab_) frame->setGeometry(0, 0, inner.width(), inner.height());
   flxCheat_->setGeometry(inner);
+  controller_.SetListAreaHeight(runtime::PixelsToTwips(inner.bottom() + 1));
   picRun_->setGeometry(width() - kMargin - kButtonBarWidth, bottom, kButtonBarWidth, kButtonBarHeight);
 }
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <fstream>
 #include <sstream>
@@ -80,5 +81,27 @@ TEST_F(MainWindowTest, SettingsWindowDisplayGridsTabListsThePositionsOfTheDefaul
   EXPECT_FALSE(settings->fraTab(0)->isVisible());
   EXPECT_EQ(settings->Controller().GridRows(), static_cast<int32_t>(settings->Controller().Positions().size()) - 1);
   kdtest::SaveScreenshot(settings, "settings_display_grids");
+  settings->close();
+}
+
+// The list of display grids opened on a row near the foot of the table opens
+// above the row, inside the table, rather than running under the buttons.
+TEST_F(MainWindowTest, SettingsWindowListNearTheFootOfTheTableOpensAboveTheRow) {
+  ASSERT_TRUE(Start());
+  shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
+  ASSERT_NE(settings, nullptr);
+  const ButtonRect tab = settings->mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
+  QTest::mouseClick(settings->picTabCheat(), Qt::LeftButton, {},
+                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
+  FlexGridWidget* grid = settings->flxCheat();
+  int32_t row = settings->Controller().GridRows();
+  // The last row shown whole.
+  while (row > 1 && (grid->CellRect(row, 1).isNull() || grid->CellRect(row, 1).bottom() >= grid->height() - 4)) --row;
+  ASSERT_GT(row, 4);
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(row, 1).center());
+  QListWidget* list = settings->lstPos();
+  ASSERT_TRUE(list->isVisible());
+  EXPECT_LE(list->geometry().bottom(), grid->geometry().bottom());
+  EXPECT_LE(list->geometry().bottom(), grid->mapTo(settings, grid->CellRect(row, 1).topLeft()).y());
   settings->close();
 }
