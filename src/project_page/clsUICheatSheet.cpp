@@ -245,7 +245,9 @@ bool clsUICheatSheet::GenerateMockDraft(const std::string& caption, int32_t mock
         bool newMock = named.empty();
         if (!newMock) {
           userMock.SetFileName(named);
-          userMock.LoadUserMock();
+          // The load has said what is wrong: a board half read is no draft to
+          // go on with (its league checks would only repeat the failure).
+          if (!userMock.LoadUserMock()) return false;
         }
         std::vector<clsMockRoster> rosters;
         return basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters,

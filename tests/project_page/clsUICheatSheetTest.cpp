@@ -240,6 +240,18 @@ TEST_F(ProjectPage, UserGeneratedMockTypeWithoutAFileDraftsFromANewUserMock) {
   EXPECT_EQ(seams_.progress.loads, 2);
 }
 
+// A user mock draft the project names but that is not there (made new and
+// left without saving) is said once; the preview ends there, empty.
+TEST_F(ProjectPage, UserGeneratedMockDraftThatIsNotThereIsSaidOnceAndThePreviewIsEmpty) {
+  page_.TabClick(clsUICheatSheet::kTabMockDraft);
+  ASSERT_TRUE(page_.MockValid());
+  GlobalProject().SetValue(kProjUserMockDraftFile, "Gone.ugm");
+  page_.MockTypeChosen(1);
+  EXPECT_EQ(seams_.messages.captions, std::vector<std::string>{"Load User Mock Error"});
+  EXPECT_FALSE(page_.MockValid());
+  EXPECT_EQ(grid_.Rows(), 0);
+}
+
 // Regression: a display grid of one or two columns has no column 2 for the
 // preview's cursor; both previews still lay out and fill.
 TEST_F(ProjectPage, PreviewsOfDisplayGridsOfOneOrTwoColumns) {
