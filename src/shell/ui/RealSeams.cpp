@@ -289,12 +289,14 @@ QWidget* OwnerWindow() {
   return nullptr;
 }
 
+std::unique_ptr<seams::MessageBoxView> MakeMessageBoxWindows() { return std::make_unique<MessageBoxWindows>(); }
+
 std::unique_ptr<seams::DownloadView> MakeNetworkDownloads(int32_t timeoutMs, int32_t deadlineMs) {
   return std::make_unique<NetworkDownloads>(timeoutMs, deadlineMs);
 }
 
 void InstallRealSeams() {
-  seams::Install(std::make_unique<MessageBoxWindows>());
+  seams::Install(MakeMessageBoxWindows());
   seams::Install(std::make_unique<EventLoopYield>());
   seams::Install(std::make_unique<ProgressWindow>());
   seams::Install(std::make_unique<LogicTraceList>());

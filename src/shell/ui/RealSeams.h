@@ -15,6 +15,10 @@ namespace shell_ui {
 
 void InstallRealSeams();
 
+// The application's message box and the plain boxes; InstallRealSeams
+// installs them (tests wrap them to record what the user is told).
+std::unique_ptr<seams::MessageBoxView> MakeMessageBoxWindows();
+
 // The downloads over Qt Network (the control VellacornHTTP), with the
 // given idle time-out and overall deadline of a transfer; InstallRealSeams
 // installs one with the defaults.

@@ -311,3 +311,56 @@ TEST_F(ProjectedStatsFileTest, TheStrainDialogRefusesATeamBeyondAByteAndKeepsThe
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProjectedStatsFileTest, ThePropertiesWindowRemovesTheADPDataOnlyWhenConfirmed) {
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat0 SET ADP = 12; UPDATE tblSettings SET LeagueName = 'Early';");
+  // The entry of the bare extension, listed for "no ADP file".
+  const std::string folder = FileTypeFolder[kPageAverageDraftPosition];
+  fs::create_directories(folder);
+  kdtest::WriteFile(folder + ".kwr", "");
+  Open();
+  std::vector<std::string> shown;
+  view.properties = [&shown](clsUIProInfo& window) {
+    shown.push_back(window.Value(clsUIProInfo::kADPFile));
+    window.mADP_Click();  // declined
+    shown.push_back(window.Value(clsUIProInfo::kADPFile));
+    window.mADP_Click();  // confirmed
+    shown.push_back(window.Value(clsUIProInfo::kADPFile));
+    window.mBtn_Click();
+  };
+  for (int i = 0; i < 2; ++i) project.seams.files.AnswerOwn(".kwr");  // the bare extension: no ADP file
+  project.seams.messages.Answer(seams::kAnswerNoSave);
+  project.seams.messages.Answer(seams::kAnswerSave);
+  page->mOP_Click(3);
+  EXPECT_EQ(shown, (std::vector<std::string>{"Early", "Early", "None"}));
+  ASSERT_EQ(project.seams.messages.messages.size(), 2U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Average Draft Position");
+  EXPECT_EQ(project.seams.messages.messages[0].text, "Are you sure you want to remove all ADP data?");
+  EXPECT_EQ(Stored("SELECT COUNT(*) FROM tblStat0 WHERE Week = 250 AND ADP <> 0;"), "0");
+}
+
+TEST_F(ProjectedStatsFileTest, ThePropertiesWindowDropsTheStrainOnlyWhenConfirmed) {
+  kdtest::ExecuteSql(project.databasePath, "UPDATE tblSettings SET StrainName = 'Mine';");
+  kdtest::WriteFile(FileTypeFolder[kPageProjectedStatStrain] + ".kwr", "");
+  Open();
+  std::vector<std::string> shown;
+  view.properties = [&shown](clsUIProInfo& window) {
+    window.mSN_Click();  // declined
+    shown.push_back(window.Value(clsUIProInfo::kStrainName));
+    window.mSN_Click();  // confirmed
+    shown.push_back(window.Value(clsUIProInfo::kStrainName));
+    window.mBtn_Click();
+  };
+  for (int i = 0; i < 2; ++i) project.seams.files.AnswerOwn(".kwr");
+  project.seams.messages.Answer(seams::kAnswerNoSave);
+  project.seams.messages.Answer(seams::kAnswerSave);
+  page->mOP_Click(3);
+  EXPECT_EQ(shown, (std::vector<std::string>{"Mine", "None"}));
+  ASSERT_GE(project.seams.messages.messages.size(), 2U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "Projection Strain");
+  EXPECT_EQ(project.seams.messages.messages[0].text, "Are you sure you want to remove projection strain reference?");
+}
+
+}  // namespace

@@ -339,3 +339,41 @@ TEST_F(RescoredCorrectionTest, AnUndoThatCannotBeWrittenIsShownOnceAndKeepsThePa
 }
 
 }  // namespace
+
+namespace {
+
+// ---- The option bar
+
+TEST_F(ProjectedStatsPageTest, ApplyScoringReplacesStalePointsAndWithoutASystemAsksForOne) {
+  GlobalProject().SetValue(kProjScoringSystemFile, "");
+  Open();
+  const auto dunn = [this] { return std::stod(Grid().TextMatrix(RowOf("Dunn"), ColOf(kPoints))); };
+  ASSERT_DOUBLE_EQ(dunn(), 999);
+  project.seams.messages.Answer(seams::kAnswerNoSave);
+  page->mOP_Click(0);
+  ASSERT_EQ(project.seams.messages.messages.size(), 1U);
+  EXPECT_EQ(project.seams.messages.messages[0].caption, "No Scoring System File");
+  EXPECT_EQ(project.seams.messages.messages[0].text,
+            " No Scoring System File in project.\r\n  Would you like to choose a Scoring System File?");
+  EXPECT_DOUBLE_EQ(dunn(), 999);
+
+  project.seams.messages.Answer(seams::kAnswerSave);
+  project.seams.files.AnswerOwn("Rushing.sco");
+  page->mOP_Click(0);
+  EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Rushing.sco");
+  EXPECT_DOUBLE_EQ(dunn(), 100);  // one point a rushing yard
+  EXPECT_DOUBLE_EQ(project.StoredPoints(104), 100);
+}
+
+TEST_F(ProjectedStatsPageTest, AnotherDisplayGridShowsItsColumns) {
+  WriteGrid(FileTypeFolder[kPageDisplayGrids] + "Short.dis", {kName, kPoints});
+  Open();
+  ASSERT_GE(ColOf(kRushYards), 0);
+  project.seams.files.AnswerOwn("Short.dis");
+  page->mOP_Click(1);
+  EXPECT_EQ(ColOf(kRushYards), -1);
+  EXPECT_GE(ColOf(kPoints), 0);
+  EXPECT_GT(RowOf("Able"), 1);
+}
+
+}  // namespace

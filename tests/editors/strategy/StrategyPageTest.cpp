@@ -383,7 +383,6 @@ TEST_F(StrategyPageTest, HostileStrategyFilesAreRefusedWithOneMessageEach) {
   EXPECT_EQ(grid().Rows(), 5);
 }
 
-
 TEST_F(StrategyPageTest, ChoosingFromAListSetsTheRuleAndShowsTheChoice) {
   Open();
   page->mAR_Click(Button::kAddRule);
@@ -429,7 +428,7 @@ TEST_F(StrategyPageTest, StarterAndBenchPositionsAreMarkedAndKeptWhenTheListChan
   page->DisplayStrategyGrid();
   const std::string qb = runtime::Trim(grid().TextMatrix(2, Col::kColPositions));
   EXPECT_EQ(qb, "[All] [QB-S] [QB-B]");
-  // Unticking "All" leaves the starter and bench entries the list does not show.
+  // Unticking "All" leaves the starter and bench entries ticked.
   view.grid.ClickCell(2, Col::kColPositions);
   view.grid.ClickListItem(view.grid.multiList, 0);
   view.grid.multiList.Click();

@@ -179,13 +179,7 @@ TEST_F(TransferDialog, ShowsEachCategoryAndCarriesTheCheckedOnes) {
     EXPECT_EQ(dialog->windowTitle().toStdString(), "LGP -> UGM Compatibility");
     EXPECT_FALSE(dialog->Check1(3)->isEnabled());
     // The "Team Names" tab, pressed with the pointer.
-    clsTabStrip* tabs = dialog->mTab();
-    const ButtonRect r = tabs->ScreenRect(1);
-    const QPoint at = tabs->PictureControl()->mapToGlobal(QPoint(r.Left + r.Width / 2, r.Top + r.Height / 2));
-    for (const bool down : {false, true, false}) {
-      seams.pointer->current = seams::PointerState{at.x(), at.y(), down};
-      tabs->Tick();
-    }
+    PressTab(*seams.pointer, dialog->mTab(), 1);
     const FlexGridModel& grid = dialog->flxTS()->Model();
     EXPECT_EQ(grid.Rows(), 3);
     EXPECT_EQ(grid.TextMatrix(1, 0), " Name 11");
