@@ -243,10 +243,10 @@ bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   return false;
 }
 
-bool LoadProjectLeague(clsLeagueIsolate& league) {
+bool LoadProjectLeague(clsLeagueIsolate& league, std::string* unreported) {
   league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
   league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  return league.LoadLeagueProps();
+  return league.LoadLeagueProps(false, unreported);
 }
 
 void ShowLeagueError(const std::string& text) {
