@@ -5,6 +5,7 @@
 
 #include "platform/jet/JetError.h"
 #include "platform/jet/Recordset.h"
+#include "platform/jet/Value.h"
 #include "platform/runtime/Rounding.h"
 
 namespace basFieldRead {
@@ -23,6 +24,14 @@ int64_t Whole(jet::Recordset& rs, const char* field, int64_t lo, int64_t hi) {
 }
 
 }  // namespace
+
+int32_t LongOrZero(const jet::Value& value) {
+  try {
+    return value.AsLong();
+  } catch (const runtime::OverflowError&) {
+    return 0;
+  }
+}
 
 uint8_t Byte(jet::Recordset& rs, const char* field) { return static_cast<uint8_t>(Whole(rs, field, 0, 255)); }
 

@@ -9,6 +9,7 @@
 
 namespace jet {
 class Recordset;
+class Value;
 }
 
 namespace basFieldRead {
@@ -17,5 +18,9 @@ namespace basFieldRead {
 uint8_t Byte(jet::Recordset& rs, const char* field);
 int16_t Integer(jet::Recordset& rs, const char* field);
 int32_t Long(jet::Recordset& rs, const char* field);
+
+// A whole number as the lookups read one: 0 for Null and for a value that
+// does not fit 32 bits (a damaged or foreign file), never an overflow.
+int32_t LongOrZero(const jet::Value& value);
 
 }  // namespace basFieldRead

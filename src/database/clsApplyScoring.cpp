@@ -12,6 +12,7 @@
 #include "core/Seams.h"
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
+#include "database/basFieldRead.h"
 #include "database/clsCategoryControl.h"
 #include "database/clsKickwellDB.h"
 #include "draft_inputs/ScoringRuleRecord.h"
@@ -34,6 +35,8 @@ constexpr int kPlayTypeField = 3;
 constexpr int kPlayYardsField = 4;
 // A category whose type filter reads the play type is scored play by play.
 constexpr uint8_t kPerPlayTypeField = 3;
+// The highest position id a rule's position flags hold.
+constexpr int32_t kMaxRulePosition = 30;
 
 // The value as the rule's range sees it: rounded to a Single. A value that
 // no Single can hold is an overflow, as converting it would be.
@@ -80,7 +83,8 @@ double clsApplyScoring::pSbScoreCurrentStatRow(clsScoringIsolate& scoring, int32
 double clsApplyScoring::pFnGetPlayerWeekPoints(clsScoringIsolate& scoring, bool write,
                                                int32_t modifiedScoring) {
   jet::Recordset& stat0 = db_.StatCursor(0);
-  const double total = PlayerWeekPoints(scoring, stat0.Field(kPlayerIDField).AsLong(), modifiedScoring);
+  const int32_t position = db_.pFnGetPosIDwPlaID(stat0.Field(kPlayerIDField).AsLong());
+  const double total = PlayerWeekPoints(PrepareRules(scoring), scoring, position, modifiedScoring);
   if (write && stat0.Field(kPointsField).AsDouble() != total) {
     stat0.Edit();
     try {
@@ -94,54 +98,83 @@ double clsApplyScoring::pFnGetPlayerWeekPoints(clsScoringIsolate& scoring, bool 
   return total;
 }
 
-double clsApplyScoring::PlayerWeekPoints(clsScoringIsolate& scoring, int32_t playerID, int32_t modifiedScoring) {
+std::vector<clsApplyScoring::PreparedRule> clsApplyScoring::PrepareRules(clsScoringIsolate& scoring) const {
   clsCategoryControl& catalogue = db_.StatCon();
-  double total = 0;
-  if (scoring.RecordCount() > 0) {
-    const int32_t position = db_.pFnGetPosIDwPlaID(playerID);
-    const int32_t plays = catalogue.RecordCount(kPlayTable);
-    for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
-      const int32_t catID = scoring.CatID();
-      if (!scoring.UsePos(position) || !catalogue.DoesIDExist(catID)) continue;
-      const double value = catalogue.DoubleValue(catID);
-      if (catalogue.TypeField(catID) == kPerPlayTypeField && plays > 1 && value != 0) {
-        // Several plays: each play of the category's type is scored on its
-        // own yardage (a 45- and a 52-yard field goal are two scores, not
-        // one score of the last play's length).
-        const double type = catalogue.TypeValue(catID);
-        for (int32_t r = 0; r < plays; ++r) {
-          if (catalogue.RowValue(kPlayTable, r, kPlayTypeField) == type) {
-            total += pFnGetValuePoints(catalogue.RowValue(kPlayTable, r, kPlayYardsField), scoring,
-                                       modifiedScoring);
-          }
-        }
-      } else {
-        total += pFnGetValuePoints(value, scoring, modifiedScoring);
-      }
+  std::vector<PreparedRule> rules;
+  rules.reserve(static_cast<std::size_t>(scoring.RecordCount()));
+  int32_t index = 0;
+  for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext(), ++index) {
+    PreparedRule& rule = rules.emplace_back();
+    rule.fields = {scoring.Points(),   scoring.CatID(),         scoring.FieldVal(),   scoring.RangeMin(),
+                   scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()};
+    rule.index = index;
+    for (int32_t p = 0; p <= kMaxRulePosition; ++p)
+      if (scoring.UsePos(p)) rule.positions |= 1u << p;
+    rule.scored = catalogue.DoesIDExist(rule.fields.CatID);
+    if (rule.scored) {
+      rule.perPlay = catalogue.TypeField(rule.fields.CatID) == kPerPlayTypeField;
+      rule.playType = catalogue.TypeValue(rule.fields.CatID);
     }
   }
+  return rules;
+}
+
+double clsApplyScoring::PlayerWeekPoints(std::span<const PreparedRule> rules, clsScoringIsolate& scoring,
+                                         int32_t position, int32_t modifiedScoring) {
+  if (rules.empty()) return 0;
+  clsCategoryControl& catalogue = db_.StatCon();
+  const int32_t plays = catalogue.RecordCount(kPlayTable);
+  // Ids beyond the rules' position flags are in no rule.
+  const uint32_t at = position >= 0 && position <= kMaxRulePosition ? 1u << position : 0u;
+  double total = 0;
+  for (const PreparedRule& rule : rules) {
+    if (!(rule.positions & at) || !rule.scored) continue;
+    const double value = catalogue.DoubleValue(rule.fields.CatID);
+    if (rule.perPlay && plays > 1 && value != 0) {
+      // Several plays: each play of the category's type is scored on its
+      // own yardage (a 45- and a 52-yard field goal are two scores, not
+      // one score of the last play's length).
+      for (int32_t r = 0; r < plays; ++r) {
+        if (catalogue.RowValue(kPlayTable, r, kPlayTypeField) == rule.playType) {
+          total += ValuePoints(catalogue.RowValue(kPlayTable, r, kPlayYardsField), rule, scoring, modifiedScoring);
+        }
+      }
+    } else {
+      total += ValuePoints(value, rule, scoring, modifiedScoring);
+    }
+  }
+  // The cursor ends after the last rule, as a walk over the rules leaves it.
+  scoring.Move(scoring.RecordCount());
   return total;
+}
+
+double clsApplyScoring::ValuePoints(double value, const PreparedRule& rule, clsScoringIsolate& scoring,
+                                    int32_t modifiedScoring) {
+  if (rule.fields.FDM == 0) return PointsOfOne(value, rule.fields, modifiedScoring);
+  scoring.Move(rule.index);
+  return pFnGetValuePoints(value, scoring, modifiedScoring);
 }
 
 double clsApplyScoring::pFnGetValuePoints(double value, clsScoringIsolate& scoring, int32_t modifiedScoring) {
-  if (scoring.FDM() == 0) return PointsOfOne(value, scoring, modifiedScoring);
+  const ScoringRuleRecord rule{scoring.Points(),   scoring.CatID(),         scoring.FieldVal(),   scoring.RangeMin(),
+                               scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()};
+  if (rule.FDM == 0) return PointsOfOne(value, rule, modifiedScoring);
   const int32_t upper = scoring.GetFDMap(value, mapped_);
   double total = 0;
   for (int32_t i = 0; i <= upper; ++i) {
-    total += PointsOfOne(mapped_[static_cast<std::size_t>(i)], scoring, modifiedScoring);
+    total += PointsOfOne(mapped_[static_cast<std::size_t>(i)], rule, modifiedScoring);
   }
   return total;
 }
 
-double clsApplyScoring::PointsOfOne(double value, const clsScoringIsolate& scoring,
-                                    int32_t modifiedScoring) const {
+double clsApplyScoring::PointsOfOne(double value, const ScoringRuleRecord& rule, int32_t modifiedScoring) {
   // The range is compared in Single precision, the units are worked out in Double.
   const float v = AsSingle(value);
-  const float rangeMin = scoring.RangeMin();
-  const float rangeMax = scoring.RangeMax();
-  const float fieldVal = scoring.FieldVal();
+  const float rangeMin = rule.RangeMin;
+  const float rangeMax = rule.RangeMax;
+  const float fieldVal = rule.FieldVal;
   if (v < rangeMin) return 0;
-  if (fieldVal == kThresholdRule) return v <= rangeMax ? static_cast<double>(scoring.Points()) : 0;
+  if (fieldVal == kThresholdRule) return v <= rangeMax ? static_cast<double>(rule.Points) : 0;
   if (fieldVal == 0) return 0;
 
   double lo = 0;
@@ -165,7 +198,7 @@ double clsApplyScoring::PointsOfOne(double value, const clsScoringIsolate& scori
   }
   double units = (hi - lo) / static_cast<double>(fieldVal);
   if (whole) units = std::trunc(units);
-  return units * static_cast<double>(scoring.Points());
+  return units * static_cast<double>(rule.Points);
 }
 
 namespace {
@@ -306,13 +339,17 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   std::vector<double> picked;
   // Row id and new points of every row whose points change.
   std::vector<std::pair<jet::Value, double>> changed;
+  const std::vector<PreparedRule> prepared = PrepareRules(scoring);
+  // Each row comes with its player's position, as the player table's
+  // cursor finds it by his id (the first record with it).
   database.ForEachRow(
-      "SELECT rowid, * FROM tblStat0 WHERE Week >= ? AND Week <= ? ORDER BY PlayerID, Week, Year, rowid;", range,
-      [&](const jet::Statement& row) {
+      "SELECT rowid, *, (SELECT PosID FROM tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID ORDER BY "
+      "tblPlayers.rowid LIMIT 1) FROM tblStat0 WHERE Week >= ? AND Week <= ? ORDER BY PlayerID, Week, Year, rowid;",
+      range, [&](const jet::Statement& row) {
         if (stop) return;
         ++done;
         status.SetSegmentValue(4, done);
-        const int fields = row.ColumnCount() - 1;
+        const int fields = row.ColumnCount() - 2;
         row0.resize(static_cast<std::size_t>(fields));
         for (int k = 0; k < fields; ++k) row0[static_cast<std::size_t>(k)] = row.Column(k + 1).AsDouble();
         catalogue.SetRows(0, 1, fields, row0);
@@ -334,7 +371,11 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
           catalogue.SetRows(t.table, static_cast<int32_t>(n), t.fieldCount, picked);
         }
         catalogue.ExtractScoringValues();
-        const double total = PlayerWeekPoints(scoring, playerID, modifiedScoring);
+        // Only a whole-number id is matched as the cursor's seek matches it.
+        const int32_t position = row.Column(1 + kPlayerIDField).GetKind() == jet::Value::Kind::kInteger
+                                     ? basFieldRead::LongOrZero(row.Column(fields + 1))
+                                     : db_.pFnGetPosIDwPlaID(playerID);
+        const double total = PlayerWeekPoints(prepared, scoring, position, modifiedScoring);
         if (row.Column(1 + kPointsField).AsDouble() != total) changed.emplace_back(row.Column(0), total);
         DoEvents();
         if (CancelFlag) stop = true;

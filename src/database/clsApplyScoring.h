@@ -10,8 +10,11 @@
 // object must be open for the operations that touch rows.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "draft_inputs/ScoringRuleRecord.h"
 
 class clsKickwellDB;
 class clsScoringIsolate;
@@ -63,9 +66,23 @@ class clsApplyScoring {
                               clsScoringIsolate& own, int32_t modifiedScoring);
 
  private:
-  // The points of the player-week whose rows the catalogue holds.
-  double PlayerWeekPoints(clsScoringIsolate& scoring, int32_t playerID, int32_t modifiedScoring);
-  double PointsOfOne(double value, const clsScoringIsolate& scoring, int32_t modifiedScoring) const;
+  // A rule as the scoring of a row reads it: read from the system and the
+  // catalogue once, not for every row.
+  struct PreparedRule {
+    ScoringRuleRecord fields;
+    int32_t index = 0;        // in the scoring system
+    uint32_t positions = 0;   // bit p: the rule applies to position id p (0..30)
+    bool scored = false;      // its category exists
+    bool perPlay = false;     // its category's type filter reads the play type
+    double playType = 0;
+  };
+  std::vector<PreparedRule> PrepareRules(clsScoringIsolate& scoring) const;
+  // The points of the player-week whose rows the catalogue holds, for a
+  // player at that position.
+  double PlayerWeekPoints(std::span<const PreparedRule> rules, clsScoringIsolate& scoring, int32_t position,
+                          int32_t modifiedScoring);
+  double ValuePoints(double value, const PreparedRule& rule, clsScoringIsolate& scoring, int32_t modifiedScoring);
+  static double PointsOfOne(double value, const ScoringRuleRecord& rule, int32_t modifiedScoring);
 
   clsKickwellDB& db_;
   std::vector<double> mapped_;  // reused by every distribution-map lookup

@@ -7,6 +7,7 @@
 #include "core/basMockItUp.h"
 #include "core/clsStatusPlain.h"
 #include "database/ScoringFileTransfer.h"
+#include "database/basFieldRead.h"
 #include "database/clsApplyScoring.h"
 #include "database/clsPlayerDataWriters.h"
 #include "database/clsSeasonTotals.h"
@@ -114,15 +115,7 @@ std::string MissingColumn(const std::string& table, const char* column) {
   return "The table " + table + " has no field " + column + "; the file is not a projected-stats database.";
 }
 
-// A whole number read from a field: 0 for Null and for values that do not
-// fit 32 bits (a damaged or foreign file), never an exception.
-int32_t LongOf(const Value& v) {
-  try {
-    return v.AsLong();
-  } catch (const runtime::OverflowError&) {
-    return 0;
-  }
-}
+int32_t LongOf(const Value& v) { return basFieldRead::LongOrZero(v); }
 
 // The first n characters of UTF-8 text.
 std::string FirstCharacters(const std::string& text, std::size_t n) {

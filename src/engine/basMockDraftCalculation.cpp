@@ -504,12 +504,7 @@ int32_t FindTeamNthNextPick(std::span<const int32_t> order, int32_t pick, int32_
 
 void MarkDraftedInAllRosters(std::span<clsMockRoster> rosters, int32_t posID, int32_t masterID, bool drafted,
                              int32_t countChange, int32_t indexHint) {
-  if (rosters.size() < 2) return;
-  // Rosters built alike serve a position from the same slot: found once.
-  const int32_t slot = rosters[1].pFnGetPositionStackArwPosID(posID);
-  for (std::size_t t = 1; t < rosters.size(); ++t) {
-    rosters[t].MarkLeaguePick(masterID, posID, drafted, countChange, indexHint, slot);
-  }
+  clsMockRoster::MarkLeaguePickInAll(rosters, masterID, posID, drafted, countChange, indexHint);
 }
 
 int32_t BoardIndexOfPick(std::span<const int32_t> table, int32_t pick) {
@@ -574,6 +569,9 @@ bool BuildTeamRosters(clsStatusPlain& status, const clsMockRoster::StackFiller& 
     roster.LoadDraftStrategy(strategyFolder, runtime::Trim(mock.DraftStrategyFile(t)));
     status.SetSegmentValue(8, t + 2);
   }
+
+  // Every pick is marked in every roster: they share their marks.
+  clsMockRoster::LinkLeague(rosters);
 
   if (teams >= 1) {
     const clsMockRoster& first = rosters[1];
@@ -753,6 +751,7 @@ bool RunMockDraftPicks(clsStatusPlain& status, clsMockDraft& mock, std::span<con
   status.SetSegmentRange(kDraftProgressSegment, 0, last);
 
   const std::vector<int32_t> teamPicks = TeamPickNumbers(order);
+  mock.ReservePicks(last + 1);
   const std::string of = " of " + std::to_string(last + 1);
   std::string caption;
   int32_t forcedTeam = 0;
@@ -824,6 +823,9 @@ void ReplayPicksIntoRoster(const clsMockDraft& mock, std::span<const clsMockRost
                            std::vector<clsMockRoster>& copies, int32_t pick) {
   copies.assign(rosters.size(), clsMockRoster());
   for (std::size_t t = 1; t < rosters.size(); ++t) rosters[t].Spawn(copies[t]);
+  // The search marks every simulated pick in every copy: they share their
+  // marks (the copies of rosters that agree).
+  clsMockRoster::LinkLeague(copies);
   // Every entry made before the pick counts, the latest one included; the
   // drafted marks themselves came with the copies.
   if (copies.size() < 2) return;

@@ -7,6 +7,7 @@
 // A plain container: it validates nothing. Teams are numbered 1..OwnerCount,
 // picks from 0 to Count. An index outside a list throws std::out_of_range.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -47,6 +48,8 @@ class clsMockDraft {
 
   // Appends a pick holding only the player and his points; returns its index.
   int32_t AddPlayer(int32_t masterID, double points);
+  // Makes room for n more picks at once (a draft knows how many it makes).
+  void ReservePicks(int32_t n) { picks_.reserve(picks_.size() + static_cast<std::size_t>(std::max(n, 0))); }
   // Highest pick index, -1 when empty. Let n keeps the picks there and adds
   // empty ones up to index n.
   int32_t Count() const { return static_cast<int32_t>(picks_.size()) - 1; }

@@ -19,6 +19,8 @@ const clsMockDraftPositionStack::Player& clsMockDraftPositionStack::At(int32_t i
 }
 
 clsMockDraftPositionStack::Players& clsMockDraftPositionStack::MutablePlayers() {
+  // Stacks that mark together hold the same players at the same indexes.
+  marks_.Own();
   if (!players_) {
     players_ = std::make_shared<Players>();
   } else if (players_.use_count() > 1) {
@@ -46,7 +48,8 @@ void clsMockDraftPositionStack::AddPlayer(int32_t masterID, double points, uint8
   p.Points = points;
   p.ByeWeek = byeWeek;
   MutablePlayers().push_back(p);
-  drafted_.push_back(drafted ? 1 : 0);
+  marks_->drafted.push_back(drafted ? 1 : 0);
+  ++count_;
   Changed();
 }
 
@@ -54,8 +57,9 @@ void clsMockDraftPositionStack::SetCount(int32_t highestIndex) {
   if (highestIndex < -1) throw std::out_of_range("position stack count below 0");
   const std::size_t n = static_cast<std::size_t>(highestIndex) + 1;
   MutablePlayers().resize(n);
-  drafted_.resize(n, 0);
-  firstOpen_ = std::min(firstOpen_, Count());
+  marks_->drafted.resize(n, 0);
+  count_ = static_cast<int32_t>(n);
+  marks_->firstOpen = std::min(marks_->firstOpen, Count());
   Changed();
 }
 
@@ -72,7 +76,7 @@ void clsMockDraftPositionStack::SetMasterID(int32_t i, int32_t masterID) {
 
 bool clsMockDraftPositionStack::Drafted(int32_t i) const {
   At(i);
-  return drafted_[static_cast<std::size_t>(i)] != 0;
+  return marks_->drafted[static_cast<std::size_t>(i)] != 0;
 }
 void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) {
   At(i);
@@ -80,9 +84,20 @@ void clsMockDraftPositionStack::SetDrafted(int32_t i, bool drafted) {
 }
 
 int32_t clsMockDraftPositionStack::FirstUndrafted() const {
-  firstOpen_ = std::min(firstOpen_, Count());
-  while (firstOpen_ < Count() && drafted_[static_cast<std::size_t>(firstOpen_)]) ++firstOpen_;
-  return firstOpen_;
+  Marks& marks = *marks_;
+  marks.firstOpen = std::min(marks.firstOpen, Count());
+  while (marks.firstOpen < Count() && marks.drafted[static_cast<std::size_t>(marks.firstOpen)]) ++marks.firstOpen;
+  return marks.firstOpen;
+}
+
+bool clsMockDraftPositionStack::MarksMatch(const clsMockDraftPositionStack& model) const {
+  return players_ == model.players_ && count_ == model.count_ && marks_->drafted == model.marks_->drafted;
+}
+
+bool clsMockDraftPositionStack::ShareMarks(const clsMockDraftPositionStack& model) {
+  if (!MarksMatch(model)) return false;
+  marks_.Link(model.marks_);
+  return true;
 }
 
 double clsMockDraftPositionStack::Points(int32_t i) const {
@@ -101,7 +116,7 @@ int32_t clsMockDraftPositionStack::GetBestADPAvailable(double minimum) const {
   int32_t best = -1;
   double bestADP = 100000.0;
   for (int32_t i = 0; i < Count(); ++i) {
-    if (drafted_[static_cast<std::size_t>(i)]) continue;
+    if (marks_->drafted[static_cast<std::size_t>(i)]) continue;
     const double adp = ADP(i);
     if (adp > minimum && adp < bestADP) {
       best = i;
@@ -132,8 +147,8 @@ uint8_t clsMockDraftPositionStack::GetByeWeekwMasID(int32_t masterID) const {
 const clsMockDraftPositionStack::MasterIndex& clsMockDraftPositionStack::Index() const {
   if (!index_) {
     auto index = std::make_shared<MasterIndex>();
-    index->reserve(drafted_.size());
-    for (std::size_t i = 0; i < drafted_.size(); ++i)
+    index->reserve(static_cast<std::size_t>(count_));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count_); ++i)
       index->emplace_back((*players_)[i].MasterID, static_cast<int32_t>(i));
     std::sort(index->begin(), index->end());
     index_ = std::move(index);

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Linked.h"
+
 class clsMockDraftPositionStack {
  public:
   // What an ADP read answers for a player without one (stored ADP 0).
@@ -42,7 +44,7 @@ class clsMockDraftPositionStack {
 
   // Number of players. SetCount(n) makes n the highest index (n + 1 players,
   // keeping those already there); -1 empties the stack, below -1 throws.
-  int32_t Count() const { return static_cast<int32_t>(drafted_.size()); }
+  int32_t Count() const { return count_; }
   void SetCount(int32_t highestIndex);
 
   // The position id the stack serves, -1 until set.
@@ -77,6 +79,18 @@ class clsMockDraftPositionStack {
   // Index of the first player not drafted (Count() when every one is).
   int32_t FirstUndrafted() const;
 
+  // Makes this stack mark its players drafted together with `model`: every
+  // mark either sets from then on is the other's too. Only for copies of the
+  // model that hold the same marks (false, and nothing linked, otherwise).
+  // A copy of a linked stack has marks of its own again, and so has a
+  // linked stack whose players change.
+  bool ShareMarks(const clsMockDraftPositionStack& model);
+  // True when ShareMarks(model) would link.
+  bool MarksMatch(const clsMockDraftPositionStack& model) const;
+  bool SharesMarksWith(const clsMockDraftPositionStack& other) const { return marks_.LinkedTo(other.marks_); }
+  // Gives a linked stack marks of its own (the same marks, no longer shared).
+  void OwnMarks() { marks_.Own(); }
+
   // The undrafted player with the smallest ADP strictly above minimum (the
   // first in stack order on ties); -1 when there is none.
   int32_t GetBestADPAvailable(double minimum) const;
@@ -98,7 +112,7 @@ class clsMockDraftPositionStack {
 
  private:
   // A player as every copy of the stack sees him; the drafted marks are
-  // each copy's own.
+  // each copy's own, unless linked.
   struct Player {
     int32_t MasterID = 0;
     uint8_t ByeWeek = 0;
@@ -115,8 +129,9 @@ class clsMockDraftPositionStack {
   Players& MutablePlayers();
   // SetDrafted for an index known to hold a player.
   void MarkAt(int32_t i, bool drafted) {
-    drafted_[static_cast<std::size_t>(i)] = drafted ? 1 : 0;
-    if (!drafted && i < firstOpen_) firstOpen_ = i;
+    Marks& marks = *marks_;
+    marks.drafted[static_cast<std::size_t>(i)] = drafted ? 1 : 0;
+    if (!drafted && i < marks.firstOpen) marks.firstOpen = i;
   }
 
   // (MasterID, index) of every player, sorted: the first of equal ids first.
@@ -124,15 +139,21 @@ class clsMockDraftPositionStack {
   const MasterIndex& Index() const;
   void Changed() { index_.reset(); }
 
+  // The drafted mark of every player, and an index below which none is
+  // undrafted (the top of a stack fills with drafted players as a draft goes
+  // on).
+  struct Marks {
+    std::vector<uint8_t> drafted;
+    int32_t firstOpen = 0;
+  };
+
   // The players, shared by copies of the stack until one of them changes a
   // player (teams' stacks are copies, and look-ahead searches copy every
   // team's roster): a copy costs its drafted marks, one byte a player.
   std::shared_ptr<Players> players_;
-  std::vector<uint8_t> drafted_;
+  Linked<Marks> marks_;
+  int32_t count_ = 0;
   mutable std::shared_ptr<const MasterIndex> index_;
-  // No player above this index is undrafted: the top of a stack fills with
-  // drafted players as a draft goes on.
-  mutable int32_t firstOpen_ = 0;
   int32_t position_ = -1;
   double factor_ = 1.0;
   int32_t rosterPointer_ = 0;

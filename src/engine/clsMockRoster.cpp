@@ -108,12 +108,21 @@ void clsMockRoster::SetLeaguePosDraftMax(int32_t posID, int32_t value) {
 }
 
 int32_t clsMockRoster::LeaguePosDraftCount(int32_t posID) const {
-  const Slot* s = SlotOfPosID(posID);
-  return s ? s->leagueDraftCount : 0;
+  const int32_t slot = pFnGetPositionStackArwPosID(posID);
+  return slot < 0 ? 0 : LeagueCount(slot);
 }
 
 void clsMockRoster::SetLeaguePosDraftCount(int32_t posID, int32_t value) {
-  if (Slot* s = SlotOfPosID(posID)) s->leagueDraftCount = value;
+  const int32_t slot = pFnGetPositionStackArwPosID(posID);
+  if (slot < 0) return;
+  OwnLeague();
+  LeagueCount(slot) = value;
+}
+
+int32_t& clsMockRoster::LeagueCount(int32_t slot) const {
+  std::vector<int32_t>& counts = *leagueCounts_;
+  if (counts.size() < slots_.size()) counts.resize(slots_.size(), 0);
+  return counts[static_cast<std::size_t>(slot)];
 }
 
 // ---------------------------------------------------------------- picks
@@ -198,14 +207,15 @@ void clsMockRoster::AddRosterPositionSize(int32_t mergeAsID, int32_t posID, int3
   s.size = RosterSizeRecord{posID, mergeAsID, rosterMin, rosterMax, starterMin, starterMax};
   for (Slot& earlier : slots_)
     if (earlier.size.PosID == posID) earlier.latest = false;
+  OwnLeague();
   slots_.push_back(s);
   filters_.clear();
   ForgetPickedByes();
   for (Slot& each : slots_) {
     each.drafted = 0;
     each.leagueDraftMax = 0;
-    each.leagueDraftCount = 0;
   }
+  leagueCounts_->assign(slots_.size(), 0);
 }
 
 bool clsMockRoster::SetPositionFactor(int32_t posID, double factor) {
@@ -221,6 +231,7 @@ bool clsMockRoster::SetPositionFactor(int32_t posID, double factor) {
 
 void clsMockRoster::SizePositionStacks() {
   if (ActivePositions() < 0) return;
+  OwnLeague();
   stacks_.assign(slots_.size(), clsMockDraftPositionStack());
   ForgetPickedByes();
   for (int32_t slot = 1; slot <= ActivePositions(); ++slot)
@@ -242,16 +253,19 @@ void clsMockRoster::CopyPositionStacks(const clsMockRoster& model) {
   if (model.slots_.size() != slots_.size())
     throw std::logic_error("stacks copied between rosters of different positions");
   for (const clsMockDraftPositionStack& stack : model.stacks_) stack.IndexPlayers();
+  OwnLeague();
   stacks_ = model.stacks_;
   ForgetPickedByes();
 }
 
 void clsMockRoster::AddMissingMasterID(int32_t masterID, double points, bool drafted, int32_t slot) {
+  OwnLeague();
   StackAt(slot).AddPlayer(masterID, points, 0, drafted);
   ForgetPickedByes();
 }
 
 void clsMockRoster::AddStackPlayer(int32_t masterID, double points, bool drafted, int32_t slot, uint8_t byeWeek) {
+  OwnLeague();
   StackAt(slot).AddPlayer(masterID, points, byeWeek, drafted);
   ForgetPickedByes();
 }
@@ -302,6 +316,7 @@ void clsMockRoster::Spawn(clsMockRoster& target) const {
     c.drafted = s.drafted;
     copy.slots_.push_back(c);
   }
+  copy.leagueCounts_->assign(copy.slots_.size(), 0);
   copy.baselineMode_ = baselineMode_;
   copy.stacks_ = stacks_;
   if (copy.stacks_.empty()) copy.SizePositionStacks();
@@ -333,6 +348,7 @@ bool clsMockRoster::FindStackPlayer(int32_t masterID, int32_t& slot, int32_t& in
 }
 
 void clsMockRoster::MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool drafted, int32_t indexHint) {
+  OwnLeague();
   MarkInSlot(pFnGetPositionStackArwPosID(posID), masterID, drafted, indexHint);
 }
 
@@ -342,13 +358,60 @@ void clsMockRoster::MarkInSlot(int32_t slot, int32_t masterID, bool drafted, int
 }
 
 void clsMockRoster::MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange,
-                                   int32_t indexHint, int32_t slotHint) {
+                                   int32_t indexHint) {
+  OwnLeague();
+  MarkShared(masterID, posID, drafted, countChange, indexHint, -1);
+}
+
+void clsMockRoster::MarkShared(int32_t masterID, int32_t posID, bool drafted, int32_t countChange,
+                               int32_t indexHint, int32_t slotHint) {
   const bool hinted = slotHint >= 0 && slotHint <= ActivePositions() &&
                       slots_[static_cast<std::size_t>(slotHint)].size.PosID == posID &&
                       slots_[static_cast<std::size_t>(slotHint)].latest;
   const int32_t slot = hinted ? slotHint : pFnGetPositionStackArwPosID(posID);
   MarkInSlot(slot, masterID, drafted, indexHint);
-  if (slot >= 0) slots_[static_cast<std::size_t>(slot)].leagueDraftCount += countChange;
+  if (slot >= 0) LeagueCount(slot) += countChange;
+}
+
+void clsMockRoster::OwnLeague() {
+  leagueCounts_.Own();
+  for (clsMockDraftPositionStack& stack : stacks_) stack.OwnMarks();
+}
+
+bool clsMockRoster::LinkableTo(const clsMockRoster& model) const {
+  if (slots_.size() != model.slots_.size() || stacks_.size() != model.stacks_.size()) return false;
+  for (std::size_t s = 0; s < slots_.size(); ++s)
+    if (slots_[s].size.PosID != model.slots_[s].size.PosID) return false;
+  for (std::size_t s = 0; s < stacks_.size(); ++s)
+    if (!stacks_[s].MarksMatch(model.stacks_[s])) return false;
+  for (std::size_t s = 0; s < slots_.size(); ++s)
+    if (LeagueCount(static_cast<int32_t>(s)) != model.LeagueCount(static_cast<int32_t>(s))) return false;
+  return true;
+}
+
+void clsMockRoster::LinkLeague(std::span<clsMockRoster> rosters) {
+  if (rosters.size() < 3) return;
+  clsMockRoster& model = rosters[1];
+  for (std::size_t t = 2; t < rosters.size(); ++t) {
+    clsMockRoster& roster = rosters[t];
+    if (roster.leagueCounts_.LinkedTo(model.leagueCounts_) || !roster.LinkableTo(model)) continue;
+    roster.leagueCounts_.Link(model.leagueCounts_);
+    for (std::size_t s = 0; s < roster.stacks_.size(); ++s) roster.stacks_[s].ShareMarks(model.stacks_[s]);
+  }
+}
+
+void clsMockRoster::MarkLeaguePickInAll(std::span<clsMockRoster> rosters, int32_t masterID, int32_t posID,
+                                        bool drafted, int32_t countChange, int32_t indexHint) {
+  if (rosters.size() < 2) return;
+  // Rosters built alike serve a position from the same slot: found once.
+  const int32_t slot = rosters[1].pFnGetPositionStackArwPosID(posID);
+  // The first roster of each group sharing its marks marks the group.
+  for (std::size_t t = 1; t < rosters.size(); ++t) {
+    clsMockRoster& roster = rosters[t];
+    bool shared = false;
+    for (std::size_t u = 1; u < t && !shared; ++u) shared = roster.leagueCounts_.LinkedTo(rosters[u].leagueCounts_);
+    if (!shared) roster.MarkShared(masterID, posID, drafted, countChange, indexHint, slot);
+  }
 }
 
 bool clsMockRoster::ManualDraftPlayer(int32_t masterID, double& points, double& value, int32_t& posID) {
@@ -825,7 +888,7 @@ double clsMockRoster::LeagueTeamRatio(int32_t slot) const {
   const double rosterMax = s.size.RosterMax;
   const double leagueQuota = rosterMax * static_cast<double>(teams_);
   // A position without places (or a league without teams) has no ratio.
-  const double league = leagueQuota == 0.0 ? 0.0 : s.leagueDraftCount / leagueQuota;
+  const double league = leagueQuota == 0.0 ? 0.0 : LeagueCount(slot) / leagueQuota;
   const double team = rosterMax == 0.0 ? 0.0 : s.drafted / rosterMax;
   return 1.0 + league - team;
 }

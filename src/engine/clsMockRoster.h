@@ -26,12 +26,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/Seams.h"
 #include "draft_inputs/LGPRecords.h"
 #include "draft_inputs/clsDraftStrategy.h"
+#include "engine/Linked.h"
 #include "engine/clsMockDraftPositionStack.h"
 
 class clsPossiblePicks;
@@ -212,11 +214,21 @@ class clsMockRoster {
   // index hint first. Unknown positions and players change nothing.
   void MarkPlayerAsDrafted(int32_t masterID, int32_t posID, bool drafted, int32_t indexHint = -1);
   // MarkPlayerAsDrafted, and the position's league-wide count moved by
-  // countChange (for any position with a slot), with one slot lookup;
-  // slotHint: the slot expected to serve the position (rosters built alike
-  // share their slots).
-  void MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint = -1,
-                      int32_t slotHint = -1);
+  // countChange (for any position with a slot), with one slot lookup.
+  void MarkLeaguePick(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint = -1);
+
+  // ---- The league's marks
+  // Every pick of a draft is marked in every team's roster alike, so the
+  // rosters of a draft can share their drafted marks and league-wide
+  // counts: marking one marks all. Copies never share; LinkLeague links the
+  // rosters that agree with rosters[1] (same slots, same players, same
+  // marks and counts). A change to one roster alone (its own marks, counts,
+  // slots or stacks) gives it marks and counts of its own again first.
+  static void LinkLeague(std::span<clsMockRoster> rosters);
+  // MarkLeaguePick in every roster 1.. (entry 0 is unused), once for the
+  // rosters that share their marks.
+  static void MarkLeaguePickInAll(std::span<clsMockRoster> rosters, int32_t masterID, int32_t posID, bool drafted,
+                                  int32_t countChange, int32_t indexHint = -1);
 
   // Records the player at the first stack holding him; points and value
   // (BaseLine by the current mode) and PosID out. False when no stack does.
@@ -310,7 +322,6 @@ class clsMockRoster {
     double sbl = 0;
     int32_t drafted = 0;
     int32_t leagueDraftMax = 0;
-    int32_t leagueDraftCount = 0;
   };
 
   clsMockDraftPositionStack& StackAt(int32_t slot);
@@ -327,6 +338,14 @@ class clsMockRoster {
   // Removes the latest pick of the player; False when he has none.
   bool RemovePick(int32_t masterID, int32_t slot);
   void MarkInSlot(int32_t slot, int32_t masterID, bool drafted, int32_t indexHint);
+  // MarkLeaguePick through shared marks and counts; slotHint: the slot
+  // expected to serve the position.
+  void MarkShared(int32_t masterID, int32_t posID, bool drafted, int32_t countChange, int32_t indexHint,
+                  int32_t slotHint);
+  // Marks and counts of this roster's own (see LinkLeague).
+  void OwnLeague();
+  bool LinkableTo(const clsMockRoster& model) const;
+  int32_t& LeagueCount(int32_t slot) const;
   // Index of the player in the slot's stack, -1 when absent (or slot < 1).
   int32_t FindInStack(int32_t masterID, int32_t slot) const;
   // Ensures the pick list can hold index upper.
@@ -347,6 +366,8 @@ class clsMockRoster {
   mutable std::vector<StrategyRule> rules_;
   mutable std::vector<SlotFlags> filters_;
   int32_t playerBuffer_ = kDefaultPlayerBuffer;
+  // The league-wide count of every slot's position.
+  Linked<std::vector<int32_t>> leagueCounts_;
   // PickedByeWeeks per slot: made on the first call after a change, then
   // kept up to date as picks are recorded (a draft asks for every pick).
   mutable std::vector<std::vector<uint8_t>> pickedByes_;

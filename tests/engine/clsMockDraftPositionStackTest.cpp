@@ -58,6 +58,21 @@ TEST(PositionStack, CopiesKeepTheirOwnPlayersAndMarks) {
   EXPECT_EQ(original.Count(), 5);
 }
 
+TEST(PositionStack, LinkedStacksShareMarksUntilTheirPlayersChange) {
+  clsMockDraftPositionStack a = FiveBacks();
+  clsMockDraftPositionStack b = a;
+  EXPECT_FALSE(FiveBacks().ShareMarks(a));  // other players
+  ASSERT_TRUE(b.ShareMarks(a));
+  a.MarkDrafted(201, true, 0);
+  EXPECT_TRUE(b.Drafted(0));
+  EXPECT_EQ(b.FirstUndrafted(), 1);
+  b.SetDrafted(0, false);
+  EXPECT_EQ(a.FirstUndrafted(), 0);
+  b.SetPoints(4, 1.0);  // b's own players: its own marks too
+  a.SetDrafted(2, true);
+  EXPECT_FALSE(b.Drafted(2));
+}
+
 TEST(PositionStack, ReadsOutsideTheListAnswerZeroOrNoADPOtherAccessThrows) {
   clsMockDraftPositionStack stack = FiveBacks();
   for (int32_t i : {5, 6, -1, -7}) {

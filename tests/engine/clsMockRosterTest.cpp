@@ -247,6 +247,30 @@ TEST(MockRoster, FindingAndMarkingStackPlayers) {
   EXPECT_FALSE(roster.StackPlayerDrafted(1, 0));
 }
 
+// The teams of a draft share their marks: one pick marked in all of them is
+// seen by all, once; a copy, or a roster changed on its own, marks alone.
+TEST(MockRoster, LinkedRostersMarkTogetherAndACopyOrALoneChangeMarksAlone) {
+  std::vector<clsMockRoster> rosters(4, SmallLeague());
+  rosters[3].MarkPlayerAsDrafted(104, kQB, true);  // differs: stays out of the league
+  clsMockRoster::LinkLeague(rosters);
+  clsMockRoster::MarkLeaguePickInAll(rosters, 201, kRB, true, 1);
+  for (std::size_t t = 1; t < rosters.size(); ++t) {
+    EXPECT_TRUE(rosters[t].StackPlayerDrafted(2, 0)) << t;
+    EXPECT_EQ(rosters[t].LeaguePosDraftCount(kRB), 1) << t;  // counted once
+  }
+  const clsMockRoster copy = rosters[1];
+  rosters[2].MarkPlayerAsDrafted(101, kQB, true);
+  rosters[2].SetLeaguePosDraftCount(kRB, 5);
+  clsMockRoster::MarkLeaguePickInAll(rosters, 202, kRB, true, 1);
+  EXPECT_TRUE(rosters[2].StackPlayerDrafted(1, 0));
+  EXPECT_FALSE(rosters[1].StackPlayerDrafted(1, 0));
+  EXPECT_EQ(rosters[1].LeaguePosDraftCount(kRB), 2);
+  EXPECT_EQ(rosters[2].LeaguePosDraftCount(kRB), 6);
+  EXPECT_TRUE(rosters[3].StackPlayerDrafted(2, 1));
+  EXPECT_FALSE(copy.StackPlayerDrafted(2, 1));
+  EXPECT_EQ(copy.LeaguePosDraftCount(kRB), 1);
+}
+
 // A team in the middle of a draft: two picks, marks, a strategy read from a
 // file, a factor and a buffer.
 TEST(MockRosterSpawn, CopiesSizesStacksPicksAndStrategyButNotWhatTheCallerSets) {
