@@ -18,6 +18,7 @@ set(KD_LAYERS
   user_mock          # user mock drafting
   services           # documents, validation, player data, editors: beside each other
   shell              # the page model of the main window and the file-dialog checks
+  dialog_logic       # the headless rules of dialogs that pages open, asking through the shell's file dialogs
   page_logic         # pages' headless controllers that ask through the shell's questions and file dialogs
   widgets            # the toolkit's widgets
   main_window        # the shell's windows: main window, page base, message box, progress

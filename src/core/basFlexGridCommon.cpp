@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/basColourScheme.h"
 #include "platform/flexgrid/FlexGridModel.h"
 
 namespace basFlexGridCommon {
@@ -14,6 +15,22 @@ void ResetGrid(FlexGridModel& grid, int32_t cols, int32_t rows, int32_t fixedRow
   grid.SetRows(rows);
   grid.SetFixedRows(fixedRows);
   grid.SetFixedCols(fixedCols);
+}
+
+void LayOutTable(FlexGridModel& grid, int32_t rows, const std::vector<TableColumn>& columns, int32_t minHeight) {
+  const auto cols = static_cast<int32_t>(columns.size());
+  grid.SetCols(cols);
+  grid.SetRows(rows);
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(0);
+  grid.SetRowHeightMin(minHeight);
+  grid.SetBackColorFixed(PaletteColour[basColourScheme::kHeadingColour]);
+  for (int32_t c = 0; c < cols; ++c) {
+    const TableColumn& column = columns[static_cast<std::size_t>(c)];
+    grid.SetColWidth(c, column.width);
+    grid.SetColAlignment(c, column.alignment);
+    grid.SetTextMatrix(0, c, column.heading);
+  }
 }
 
 void HighlightGridRow(FlexGridModel& grid, int16_t row, int32_t colour) {

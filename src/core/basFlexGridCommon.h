@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class FlexGridModel;
 
@@ -29,6 +30,19 @@ void SetCheckMarkGlyph();
 // Empties the grid to `cols` columns and `rows` rows, the first `fixedRows`
 // rows and `fixedCols` columns fixed.
 void ResetGrid(FlexGridModel& grid, int32_t cols, int32_t rows, int32_t fixedRows, int32_t fixedCols);
+
+// One column of a table grid: its heading, width in twips and alignment.
+struct TableColumn {
+  const char* heading;
+  int32_t width;
+  int16_t alignment;
+};
+
+// Makes the grid a table of `rows` rows with one column per entry: the
+// first row fixed, in the heading colour, holding the headings; no fixed
+// column; every row at least `minHeight` twips high. Other cells keep what
+// they hold.
+void LayOutTable(FlexGridModel& grid, int32_t rows, const std::vector<TableColumn>& columns, int32_t minHeight);
 
 // Sets the back colour of every cell of the row, when the row exists. The
 // current cell is left where it was.

@@ -3,17 +3,11 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 #include "player_data/clsPlayerUpdate.h"
-#include "core/basColourScheme.h"
+#include "core/basFlexGridCommon.h"
 
 namespace {
 
-struct Column {
-  const char* heading;
-  int32_t width;  // twips
-  int16_t alignment;
-};
-
-constexpr Column kColumns[clsUIUpdate::kCols] = {
+const std::vector<basFlexGridCommon::TableColumn> kColumns = {
     {"", 0, FlexGridModel::kAlignLeftCenter},
     {"", 0, FlexGridModel::kAlignLeftCenter},
     {"", 330, FlexGridModel::kAlignLeftCenter},
@@ -35,17 +29,7 @@ void clsUIUpdate::SetUC(std::shared_ptr<clsPlayerUpdate> run) {
   run_ = std::move(run);
   const int32_t files = run_ ? run_->TotalFileCount() : 0;
   grid_.SetRedraw(false);
-  grid_.SetCols(kCols);
-  grid_.SetRows(files + 1);
-  grid_.SetFixedRows(1);
-  grid_.SetFixedCols(0);
-  grid_.SetRowHeightMin(kRowHeightMin);
-  grid_.SetBackColorFixed(PaletteColour[basColourScheme::kHeadingColour]);
-  for (int32_t c = 0; c < kCols; ++c) {
-    grid_.SetColWidth(c, kColumns[c].width);
-    grid_.SetColAlignment(c, kColumns[c].alignment);
-    grid_.SetTextMatrix(0, c, kColumns[c].heading);
-  }
+  basFlexGridCommon::LayOutTable(grid_, files + 1, kColumns, kRowHeightMin);
   for (int32_t i = 0; i < files; ++i) {
     const int32_t row = i + 1;
     grid_.SetTextMatrix(row, kColKey, std::to_string(i));

@@ -1,7 +1,6 @@
 #include "project_page/clsCheatFilesTab.h"
 
 #include "core/PageCode.h"
-#include "core/basColourScheme.h"
 #include "core/basFlexGridCommon.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsCheatIsolate.h"
@@ -53,27 +52,18 @@ std::array<int32_t, 4> clsCheatFilesTab::FileStatuses() {
 
 void clsCheatFilesTab::Show() {
   FlexGridModel& g = *grid_;
-  const int32_t heading = PaletteColour[basColourScheme::kHeadingColour];
   g.Clear();
-  g.SetBackColorFixed(heading);
-  g.SetRows(kRows);
-  g.SetCols(3);
-  g.SetFixedRows(1);
-  g.SetFixedCols(0);
-  g.SetRowHeightMin(150);
-  g.SetRowHeight(-1, 500);
-  g.SetColWidth(0, 1200);
-  g.SetColWidth(1, 6000);
-  g.SetColWidth(2, 1400);
   // Every column left-aligned: a preview shown before leaves its own.
-  for (int32_t col = 0; col < 3; ++col) g.SetColAlignment(col, 1);
+  basFlexGridCommon::LayOutTable(g, kRows,
+                                 {{" Status", 1200, kAlignLeft},
+                                  {" Kickwell Draftyard Project Files", 6000, kAlignLeft},
+                                  {" Change File", 1400, kAlignLeft}},
+                                 150);
+  g.SetRowHeight(-1, 500);
   for (int32_t col = 0; col < 3; ++col) {
-    g.SetCellAlignmentAt(0, col, 1);
+    g.SetCellAlignmentAt(0, col, kAlignLeft);
     g.SetCellFontBoldAt(0, col, true);
   }
-  g.SetTextMatrix(0, 0, " Status");
-  g.SetTextMatrix(0, 1, " Kickwell Draftyard Project Files");
-  g.SetTextMatrix(0, 2, " Change File");
   g.SetMergeRow(0, true);
   const std::array<int32_t, 4> status = FileStatuses();
   for (int32_t row = 1; row < kRows; ++row) {

@@ -128,19 +128,9 @@ void clsCheatPropertiesTab::Leave() {
 void clsCheatPropertiesTab::Init() {
   FlexGridModel& g = *grid_;
   g.Clear();
-  g.SetBackColorFixed(PaletteColour[basColourScheme::kHeadingColour]);
-  g.SetRows(kRows);
-  g.SetCols(2);
-  g.SetFixedCols(0);
-  g.SetFixedRows(1);
-  g.SetRowHeightMin(330);
+  basFlexGridCommon::LayOutTable(g, kRows, {{" Document Property", 3000, kAlignLeft}, {" Value", 6000, kAlignLeft}},
+                                 330);
   g.SetRowHeight(-1, 330);
-  g.SetColWidth(0, 3000);
-  g.SetColWidth(1, 6000);
-  g.SetColAlignment(0, 1);
-  g.SetColAlignment(1, 1);
-  g.SetTextMatrix(0, 0, " Document Property");
-  g.SetTextMatrix(0, 1, " Value");
   for (int32_t row = 1; row < kRows; ++row) g.SetTextMatrix(row, 0, kRowSpecs[static_cast<std::size_t>(row - 1)].caption);
   basFlexGridCommon::HighlightGridRow(g, 0, PaletteColour[basColourScheme::kHeadingColour]);
 }

@@ -1,5 +1,7 @@
 #include "project_page/clsUICheatSheet.h"
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/IDBAS_CommonDialog.h"
@@ -217,35 +219,13 @@ bool clsUICheatSheet::GenerateCheatSheet(const std::string& caption) {
     return false;
   }
 
-  bool ok = false;
-  bool cancelled = false;
-  {
-    basStatusControl::JobProgress progress("Generating Cheat Sheet");
-    clsStatusPlain& status = progress.Status();
-    for (const auto& [id, weight] : std::vector<std::pair<int32_t, float>>{
-             {1, 2}, {2, 2}, {3, 6}, {4, 76}, {8, 2}, {6, 10}, {5, 2}}) {
-      status.AddSegment(id, weight);
-    }
-    // A failure below (a database the checks let through) is the job's end.
-    const bool ran = basPageGuard::Run(caption, [&] {
-      ok = basMockDraftCalculation::CalculateCheatSheet(status, *fresh.board, *fresh.roster, *fresh.db);
-      cancelled = !ok && CancelFlag;
-      if (ok) {
-        if (LoadDisplayGrid(displayGrid, kCheatSheetGridKind, *fresh.db)) {
-          status.SetSegmentRange(5, 0, 1);
-          status.SetSegmentValue(5, 0);
-          basFlexGridHTML::FillCheatSheetGrid(*grid_, *fresh.roster, *fresh.db, options);
-          status.SetSegmentValue(5, 1);
-        } else {
-          ClearResultGrid();
-        }
-      }
-    });
-    ok = ok && ran;
-    cancelled = cancelled && ran;
-  }
-  KeepOrDrop(Kind::kCheatSheet, fresh, ok, cancelled);
-  return ok;
+  return RunJob(
+      Kind::kCheatSheet, caption, "Generating Cheat Sheet",
+      {{1, 2}, {2, 2}, {3, 6}, {4, 76}, {8, 2}, {6, 10}, {5, 2}}, fresh, displayGrid, kCheatSheetGridKind,
+      [&](clsStatusPlain& status) {
+        return basMockDraftCalculation::CalculateCheatSheet(status, *fresh.board, *fresh.roster, *fresh.db);
+      },
+      [&] { basFlexGridHTML::FillCheatSheetGrid(*grid_, *fresh.roster, *fresh.db, options); });
 }
 
 bool clsUICheatSheet::GenerateMockDraft(const std::string& caption, int32_t mockType) {
@@ -253,18 +233,12 @@ bool clsUICheatSheet::GenerateMockDraft(const std::string& caption, int32_t mock
   BusyScope busy(*this);
   const DocumentOptions options = ReadDocumentOptions(GlobalProject());
   Results fresh;
-  bool ok = false;
-  bool cancelled = false;
-  {
-    basStatusControl::JobProgress progress("Generating Mock Draft");
-    clsStatusPlain& status = progress.Status();
-    for (const auto& [id, weight] :
-         std::vector<std::pair<int32_t, float>>{{1, 2}, {2, 2}, {3, 6}, {4, 58}, {8, 10}, {5, 2}}) {
-      status.AddSegment(id, weight);
-    }
-    // As for the cheat sheet.
-    const bool ran = basPageGuard::Run(caption, [&] {
-      if (mockType == 1) {
+  return RunJob(
+      Kind::kMockDraft, caption, "Generating Mock Draft", {{1, 2}, {2, 2}, {3, 6}, {4, 58}, {8, 10}, {5, 2}},
+      fresh, GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind,
+      [&](clsStatusPlain& status) {
+        if (mockType != 1)
+          return basMockDraftCalculation::CalculateMockDraft(status, *fresh.board, *fresh.db);
         clsUserMockIsolate userMock;
         userMock.SetFilePath(FileTypeFolder[kPageUserMockDraft]);
         const std::string& named = GlobalProject().Value(kProjUserMockDraftFile);
@@ -274,28 +248,41 @@ bool clsUICheatSheet::GenerateMockDraft(const std::string& caption, int32_t mock
           userMock.LoadUserMock();
         }
         std::vector<clsMockRoster> rosters;
-        ok = basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters, userMock,
-                                                           newMock);
-      } else {
-        ok = basMockDraftCalculation::CalculateMockDraft(status, *fresh.board, *fresh.db);
-      }
+        return basMockDraftCalculation::PrepareUserMockDraft(status, *fresh.board, *fresh.db, rosters,
+                                                             userMock, newMock);
+      },
+      [&] { basFlexGridHTML::FillMockDraftGrid(*grid_, *fresh.board, *fresh.db, true, options); });
+}
+
+bool clsUICheatSheet::RunJob(Kind kind, const std::string& caption, const char* title,
+                             const std::vector<std::pair<int32_t, float>>& segments, Results& fresh,
+                             const std::string& displayGrid, int32_t gridKind,
+                             const std::function<bool(clsStatusPlain&)>& calculate,
+                             const std::function<void()>& fill) {
+  bool ok = false;
+  bool cancelled = false;
+  {
+    basStatusControl::JobProgress progress(title);
+    clsStatusPlain& status = progress.Status();
+    for (const auto& [id, weight] : segments) status.AddSegment(id, weight);
+    // A failure below (a database the checks let through) is the job's end.
+    const bool ran = basPageGuard::Run(caption, [&] {
+      ok = calculate(status);
       cancelled = !ok && CancelFlag;
-      if (ok) {
-        if (LoadDisplayGrid(GlobalProject().Value(kProjMockDraftDisplayGrid), kMockDraftGridKind,
-                            *fresh.db)) {
-          status.SetSegmentRange(5, 0, 1);
-          status.SetSegmentValue(5, 0);
-          basFlexGridHTML::FillMockDraftGrid(*grid_, *fresh.board, *fresh.db, true, options);
-          status.SetSegmentValue(5, 1);
-        } else {
-          ClearResultGrid();
-        }
+      if (!ok) return;
+      if (!LoadDisplayGrid(displayGrid, gridKind, *fresh.db)) {
+        ClearResultGrid();
+        return;
       }
+      status.SetSegmentRange(5, 0, 1);
+      status.SetSegmentValue(5, 0);
+      fill();
+      status.SetSegmentValue(5, 1);
     });
     ok = ok && ran;
     cancelled = cancelled && ran;
   }
-  KeepOrDrop(Kind::kMockDraft, fresh, ok, cancelled);
+  KeepOrDrop(kind, fresh, ok, cancelled);
   return ok;
 }
 
@@ -326,7 +313,8 @@ bool clsUICheatSheet::RenderKept(Kind kind, bool withHeading) {
   const DocumentOptions options = ReadDocumentOptions(GlobalProject());
   if (kind == Kind::kCheatSheet) {
     if (!cheat_.valid) return false;
-    if (!LoadDisplayGrid(GlobalProject().Value(kProjCheatSheetDisplayGrid), kCheatSheetGridKind, *cheat_.db)) {
+    if (!LoadDisplayGrid(GlobalProject().Value(kProjCheatSheetDisplayGrid), kCheatSheetGridKind,
+                         *cheat_.db)) {
       ClearResultGrid();
       return false;
     }
@@ -366,7 +354,8 @@ void clsUICheatSheet::ChangePreviewDisplay(const std::string& fileName) {
   Results& kept = cheatSheet ? cheat_ : mock_;
   grid_->SetRedraw(false);
   view_->ShowDisplayGridName(fileName);
-  if (LoadDisplayGrid(fileName, cheatSheet ? kCheatSheetGridKind : kMockDraftGridKind, *kept.db) && kept.valid) {
+  if (LoadDisplayGrid(fileName, cheatSheet ? kCheatSheetGridKind : kMockDraftGridKind, *kept.db) &&
+      kept.valid) {
     const DocumentOptions options = ReadDocumentOptions(GlobalProject());
     if (cheatSheet) {
       basFlexGridHTML::FillCheatSheetGrid(*grid_, *kept.roster, *kept.db, options);
@@ -405,7 +394,8 @@ void clsUICheatSheet::CreateDocument(Kind kind) {
   const std::string crlf(runtime::kCrLf);
   if (basFileExists_001::FileExists(target, false)) {
     const std::string answer = basMessage::ShowMessage(
-        "File Already Exists", " Do you wish to overwrite " + crlf + "  " + target + "?", seams::kYesNo, true);
+        "File Already Exists", " Do you wish to overwrite " + crlf + "  " + target + "?", seams::kYesNo,
+        true);
     view_->RepaintMain();
     if (answer != "save") return;
   }

@@ -19,8 +19,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "project_page/clsCheatFilesTab.h"
 #include "project_page/clsCheatPropertiesTab.h"
@@ -31,6 +34,7 @@ class FlexGridModel;
 class clsKickwellDB;
 class clsMockDraft;
 class clsMockRoster;
+class clsStatusPlain;
 
 class clsUICheatSheet : public PageCommands {
  public:
@@ -124,6 +128,14 @@ class clsUICheatSheet : public PageCommands {
   bool LoadDisplayGrid(const std::string& fileName, int32_t kind, clsKickwellDB& db);
   bool RenderKept(Kind kind, bool withHeading);
   void KeepOrDrop(Kind kind, Results& fresh, bool ok, bool cancelled);
+  // A job under its progress window with the status bar's `segments`:
+  // `calculate` fills `fresh` and says whether it did; the result grid then
+  // shows it under `displayGrid` through `fill`, and KeepOrDrop decides what
+  // stays. Whether the job made new results.
+  bool RunJob(Kind kind, const std::string& caption, const char* title,
+              const std::vector<std::pair<int32_t, float>>& segments, Results& fresh,
+              const std::string& displayGrid, int32_t gridKind,
+              const std::function<bool(clsStatusPlain&)>& calculate, const std::function<void()>& fill);
   void CreateDocument(Kind kind);
   void ReturnToTab(int32_t from, int32_t to);
   void GridClick();

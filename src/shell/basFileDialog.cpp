@@ -40,9 +40,10 @@ bool DocumentExists(const std::string& path) { return win32::EntryExists(path) &
 
 // Select mode, asking before overwriting: the chosen name, or "" when the
 // dialog was cancelled or failed (which counts as cancelled).
-std::string SelectChosen(const std::string& name, int32_t fileType, bool seriesOnly, bool prefixFilter) {
+std::string SelectChosen(const std::string& name, int32_t fileType, bool seriesOnly, bool prefixFilter,
+                         bool bareAnswers = false) {
   try {
-    if (ShowFileDialog(name, fileType, kSelect, true, seriesOnly, prefixFilter)) return "";
+    if (ShowFileDialog(name, fileType, kSelect, true, seriesOnly, prefixFilter, bareAnswers)) return "";
     return FileDialogChosenName;
   } catch (const std::exception&) {
     FileDialogCancelled = true;
@@ -100,7 +101,7 @@ std::string ChosenFileName(const std::string& typed, const std::string& extensio
 }
 
 bool ShowFileDialog(const std::string& name, int32_t fileType, int32_t mode, bool askOverwrite, bool seriesOnly,
-                    bool prefixFilter) {
+                    bool prefixFilter, bool bareAnswers) {
   FileDialogChosenName = name;
   FileDialogCancelled = true;
   FileType type;
@@ -131,7 +132,8 @@ bool ShowFileDialog(const std::string& name, int32_t fileType, int32_t mode, boo
   if (mode == kOpen || mode == kSelect) {
     // A series is named by its first file, which need not exist yet.
     const bool typedSomething = !BareName(*typed).empty();
-    if (!(seriesOnly && typedSomething) && !DocumentExists(path)) {
+    const bool bare = bareAnswers && runtime::EqualsNoCase(FileDialogChosenName, "." + type.extension);
+    if (!(seriesOnly && typedSomething) && !bare && !DocumentExists(path)) {
       seams::MessageBox().PlainMessage("File Not Found:  '" + path + "'", seams::PlainButtons::kOk,
                                        seams::PlainIcon::kExclamation, "File Error");
       FileDialogCancelled = true;
@@ -162,6 +164,8 @@ std::string SelectFileDialog(int32_t fileType, bool seriesOnly) {
 std::string SelectFileDialogNamed(int32_t fileType, const std::string& prefix) {
   return SelectChosen(prefix, fileType, false, true);
 }
+
+std::string SelectFileDialogOrNone(int32_t fileType) { return SelectChosen("", fileType, false, false, true); }
 
 void ArmClickHoldOff() {
   ClicksAccepted = false;

@@ -50,9 +50,11 @@ std::string ChosenFileName(const std::string& typed, const std::string& extensio
 // One use of the dialog. True when the user cancelled or a check failed
 // (a missing file in Open and Select, No to the overwrite question, a name
 // refused); otherwise FileDialogChosenName holds the chosen bare name.
-// With seriesOnly, Select accepts a typed name that does not exist.
+// With seriesOnly, Select accepts a typed name that does not exist; with
+// bareAnswers, Open and Select accept the bare extension (".kwr"), which
+// callers take for "none".
 bool ShowFileDialog(const std::string& name, int32_t fileType, int32_t mode, bool askOverwrite, bool seriesOnly,
-                    bool prefixFilter);
+                    bool prefixFilter, bool bareAnswers = false);
 bool ShowFileDialogBasic(const std::string& name, int32_t fileType, int32_t mode, bool askOverwrite);
 // Starts from name in Save mode and from an empty name otherwise, asks
 // before overwriting; afterwards name is the chosen name, "" when
@@ -62,6 +64,10 @@ bool ShowFileDialogByMode(std::string& name, int32_t mode, int32_t fileType);
 std::string SelectFileDialog(int32_t fileType, bool seriesOnly);
 // Select mode listing only the names that begin with prefix (exact case).
 std::string SelectFileDialogNamed(int32_t fileType, const std::string& prefix);
+// Select mode from an empty name, where the bare extension answers too (the
+// wish to remove what a file applied); any other name must exist. The
+// chosen name or "".
+std::string SelectFileDialogOrNone(int32_t fileType);
 
 // Clears ClicksAccepted and starts the hold-off timer that sets it again.
 void ArmClickHoldOff();

@@ -150,12 +150,12 @@ void Journey::TypeInFileDialog(const std::string& name) {
 
 void Journey::PickInFileDialog(const std::string& name) {
   script.Then<frmFile>([this, name](frmFile* dialog) {
+    ClickItem(dialog->lstFile(), name);
+    Shot(dialog, "file dialog");
     const auto found = dialog->lstFile()->findItems(QString::fromStdString(name), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name;
-    const QRect r = dialog->lstFile()->visualItemRect(found.front());
-    QTest::mouseClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
-    Shot(dialog, "file dialog");
-    QTest::mouseDClick(dialog->lstFile()->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(dialog->lstFile()->viewport(), Qt::LeftButton, {},
+                       dialog->lstFile()->visualItemRect(found.front()).center());
   });
 }
 
@@ -189,6 +189,14 @@ void Journey::ClickCell(FlexGridWidget* grid, int32_t row, int32_t col) {
   const QRect cell = grid->CellRect(row, col);
   ASSERT_FALSE(cell.isNull()) << row << "," << col;
   QTest::mouseClick(grid, Qt::LeftButton, {}, cell.center());
+}
+
+void Journey::ClickItem(QListWidget* list, const std::string& text) {
+  ASSERT_NE(list, nullptr);
+  const auto found = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << text;
+  list->scrollToItem(found.front());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
 }
 
 bool Journey::WaitFor(const std::function<bool()>& condition, int ms) { return QTest::qWaitFor(condition, ms); }

@@ -22,6 +22,7 @@
 #include "MainWindowHarness.h"
 
 class FlexGridWidget;
+class QListWidget;
 
 void RegisterAllWindows();
 
@@ -88,6 +89,8 @@ class Journey : public MainWindowTest {
   static void ClickOption(QAbstractButton* button);
   void ClickTab(clsTabStrip* strip, int32_t index) { PressTab(*pointer, strip, index); }
   static void ClickCell(FlexGridWidget* grid, int32_t row, int32_t col);
+  // A left click on the item of a list that shows `text`.
+  static void ClickItem(QListWidget* list, const std::string& text);
 
   // Until the condition holds; false when it never did.
   static bool WaitFor(const std::function<bool()>& condition, int ms = 60000);

@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
+#include <set>
 
 #include "ArchiveFixtures.h"
+#include "DatabaseFixtures.h"
 #include "JourneyHarness.h"
 #include "LocalHttpServer.h"
 #include "TempDir.h"
@@ -21,8 +23,14 @@
 #include "core/basMockItUp.h"
 #include "core/clsSettingsKD.h"
 #include "documents/ui/frmExportSheet.h"
+#include "editors/league/clsUILeagueProperties.h"
+#include "editors/league/ui/frmLeague.h"
+#include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "editors/projected_stats/ui/frmProjected.h"
 #include "editors/scoring/clsUIScoringSystem2.h"
 #include "editors/scoring/ui/frmScoring.h"
+#include "editors/strategy/clsUIStrategy.h"
+#include "editors/strategy/ui/frmDraftStrategies.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "player_data/clsUIUpdate.h"
 #include "player_data/ui/frmUpdate.h"
@@ -41,6 +49,10 @@ namespace fs = std::filesystem;
 namespace {
 
 using documents_ui::frmExportSheet;
+using editors_league_ui::frmLeague;
+using editors_projected_stats_ui::frmProjected;
+using editors_strategy_ui::frmDraftStrategies;
+using StrategyCol = clsUIStrategy::Column;
 using kdtest::SeenMessage;
 using Menu = basCheatSheetMenu::FileItem;
 using project_page_ui::frmCheatSheetMDI;
@@ -338,6 +350,149 @@ TEST_F(Journeys, ChangeOneScoringRuleAndTheCheatSheetOrderFollows) {
   EXPECT_EQ(std::vector<Row>(after.begin() + static_cast<std::ptrdiff_t>(firstOther) - 1, after.end()),
             std::vector<Row>(before.begin() + static_cast<std::ptrdiff_t>(firstOther) - 1, before.end()));
   EXPECT_EQ(Told(), kdtest::Messages{});
+}
+
+// ---- 6
+
+TEST_F(Journeys, EditTheLeagueToTenTeamsAndAStrategyThenDraftAutomatically) {
+  ASSERT_TRUE(StartApplication());
+  OpenProject(kSample);
+
+  // The main bar's Strategy icon opens the default strategy: its first rule
+  // (picks 1 to 8) now takes only a kicker, " Include" chosen in place of
+  // " Exclude"; saved, the default's name asks for a new one: "Journey".
+  Click(Bar()->picEditor(4));
+  auto* strategy = dynamic_cast<frmDraftStrategies*>(window->CurrentPageForm());
+  ASSERT_NE(strategy, nullptr);
+  FlexGridWidget* rules = strategy->flxDraft();
+  ASSERT_EQ(rules->Model().TextMatrix(2, StrategyCol::kColInclusion), " Exclude");
+  ASSERT_EQ(rules->Model().TextMatrix(2, StrategyCol::kColPositions), " [K] ");
+  ClickCell(rules, 2, StrategyCol::kColInclusion);
+  ASSERT_TRUE(strategy->lstNorm()->isVisible());
+  ClickItem(strategy->lstNorm(), " Include");
+  EXPECT_EQ(rules->Model().TextMatrix(2, StrategyCol::kColInclusion), " Include");
+  Shot("strategy edited");
+  TypeInFileDialog("Journey");
+  window->mnuFile(Menu::kSaveDocument)->trigger();
+  ASSERT_TRUE(script.Done());
+  EXPECT_FALSE(strategy->Controller().ChangesMade());
+
+  // The League icon: the last two teams removed, the first team given the
+  // new strategy from the list of the stg folder, the draft order created
+  // again over the old one, and the league saved.
+  Click(Bar()->picEditor(0));
+  auto* league = dynamic_cast<frmLeague*>(window->CurrentPageForm());
+  ASSERT_NE(league, nullptr);
+  ClickTab(league->mTab(), clsUILeagueProperties::kTabTeams);
+  kdtest::Press(*pointer, league->mAR(), 1);
+  kdtest::Press(*pointer, league->mAR(), 1);
+  EXPECT_EQ(league->Controller().TeamCount(), 10);
+  ClickCell(league->flxPosition(), 1, 3);
+  ASSERT_TRUE(league->lstPos()->isVisible());
+  ClickItem(league->lstPos(), " Journey.stg");
+  EXPECT_EQ(league->Controller().Strategies().front(), "Journey.stg");
+  Shot("ten teams");
+  ClickTab(league->mTab(), clsUILeagueProperties::kTabDraftOrder);
+  AnswerMessage(0);
+  kdtest::Press(*pointer, league->mBoard(), 0);
+  ASSERT_TRUE(script.Done());
+  EXPECT_EQ(league->Controller().DraftOrder().size(), 10u * 15u);
+  window->mnuFile(Menu::kSaveDocument)->trigger();
+  EXPECT_FALSE(league->Controller().ChangesMade());
+
+  // The project page drafts automatically from the saved files: ten teams,
+  // fifteen rounds, and the first team's first pick the sample's best
+  // kicker (151.3 points; without the edit no kicker goes before pick 14).
+  Click(Bar()->picProject(2));
+  frmCheatSheetMDI* page = ProjectTab(clsUICheatSheet::kTabMockDraft);
+  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(page->Controller().MockValid());
+  const std::vector<Row> picks = Rows(page->flxCheat()->Model());
+  Shot("mock draft of ten teams");
+  ASSERT_EQ(picks.size(), 150u);
+  EXPECT_EQ(Row(picks.front().begin(), picks.front().begin() + 5),
+            (Row{"1", "1", " Team 1", "Tucker, Justin ", "K "}));
+  std::set<std::string> teams;
+  for (const Row& pick : picks) teams.insert(pick.at(2));
+  EXPECT_EQ(teams.size(), 10u);
+  EXPECT_EQ(Row(picks.back().begin(), picks.back().begin() + 3), (Row{"15", "150", " Team 10"}));
+  ClickOption(page->Option1(1));
+  EXPECT_EQ(page->flxCheat()->Model().Rows(), 15);
+  EXPECT_EQ(page->flxCheat()->Model().Cols(), 1 + 10);
+  Shot("board of ten teams");
+  EXPECT_EQ(Told(), (kdtest::Messages{{"Draft Order Exists",
+                                       " Are you sure you want to overwrite the current draft order?"}}));
+}
+
+// ---- 7
+
+TEST_F(Journeys, CorrectAPlayersProjectionUndoItAndSave) {
+  ASSERT_TRUE(StartApplication());
+  OpenProject(kSample);
+  // The main bar's Stats icon: the quarterbacks of the project's file.
+  Click(Bar()->picEditor(2));
+  auto* page = dynamic_cast<frmProjected*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(page->Controller().Loaded());
+  const auto colOf = [&page](int32_t category) {
+    for (int32_t c = 0; c < page->flxProjected()->Model().Cols(); ++c)
+      if (page->Controller().ColumnCategory(c) == category) return c;
+    return -1;
+  };
+  const auto rowOf = [&page](const std::string& player) {
+    const FlexGridModel& m = page->flxProjected()->Model();
+    for (int32_t r = 2; r < m.Rows(); ++r)
+      if (m.TextMatrix(r, 2) == player) return r;
+    return -1;
+  };
+  const int32_t touchdowns = colOf(4);  // passing
+  const int32_t points = colOf(clsUIProjectedStats2::kCatPoints);
+  ASSERT_GT(touchdowns, 1);
+  ASSERT_GT(points, 1);
+  int32_t row = rowOf("Allen, Josh ");
+  ASSERT_GT(row, 1);
+  FlexGridWidget* grid = page->flxProjected();
+  const Row before = Rows(grid->Model()).at(static_cast<std::size_t>(row - 2));
+  const std::string pro = FileTypeFolder[kPageProjectedStats] + page->Controller().FileName();
+  const std::string stored = "SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + before.at(0) + ";";
+  const std::string storedBefore = kdtest::QueryText(pro, stored);
+  ASSERT_EQ(before.at(touchdowns), "27.0");
+  ASSERT_FALSE(storedBefore.empty());
+
+  // 40 passing touchdowns for his 27.02: rescored by the project's scoring
+  // system (329.3 points, the cheat sheet's) with 12.98 x 4 points more.
+  ClickCell(grid, row, touchdowns);
+  ASSERT_TRUE(page->txtProjected()->isVisible());
+  page->txtProjected()->selectAll();
+  QTest::keyClicks(page->txtProjected(), "40");
+  QTest::keyClick(page->txtProjected(), Qt::Key_Return);
+  row = rowOf("Allen, Josh ");
+  ASSERT_GT(row, 1);
+  EXPECT_EQ(grid->Model().TextMatrix(row, touchdowns), "40.0");
+  EXPECT_EQ(grid->Model().TextMatrix(row, points), "381.2");
+  EXPECT_EQ(kdtest::QueryText(pro, stored).substr(0, 6), "381.23");
+  Shot("projection corrected");
+
+  // The Project icon: the save question; "Don't Save" writes the old values back.
+  AnswerMessage(1);
+  Click(Bar()->picProject(2));
+  ASSERT_TRUE(script.Done());
+  ASSERT_EQ(basUIControl::CurrentPage(), kPageProject);
+  EXPECT_EQ(kdtest::QueryText(pro, stored), storedBefore);
+
+  // Back on the page the row is as it was, and File > Save keeps it so.
+  Click(Bar()->picEditor(2));
+  page = dynamic_cast<frmProjected*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  row = rowOf("Allen, Josh ");
+  ASSERT_GT(row, 1);
+  EXPECT_EQ(Rows(page->flxProjected()->Model()).at(static_cast<std::size_t>(row - 2)), before);
+  Shot("projection undone");
+  window->mnuFile(Menu::kSaveDocument)->trigger();
+  EXPECT_FALSE(page->Controller().ChangesMade());
+  EXPECT_EQ(kdtest::QueryText(pro, stored), storedBefore);
+  EXPECT_EQ(Told(), (kdtest::Messages{{"Projected Stats File",
+                                       " Would you like to save changes to 2010 Default Stats.pro?"}}));
 }
 
 // ---- 8

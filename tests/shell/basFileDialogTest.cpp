@@ -216,6 +216,24 @@ TEST_F(FileDialogWrappers, SelectWrappersAnswerTheNameOrNothing) {
   EXPECT_EQ(named.name, "Strain");
 }
 
+TEST_F(FileDialogWrappers, TheBareExtensionAnswersOnlyWhereItMeansNone) {
+  const std::string adp = FileTypeFolder[kPageAverageDraftPosition];
+  std::filesystem::create_directories(adp);
+  fakes.files.AnswerOwn(".KWR");
+  EXPECT_EQ(basFileDialog::SelectFileDialogOrNone(kPageAverageDraftPosition), ".KWR");
+  EXPECT_FALSE(fakes.files.ownRequests.back().seriesOnly);  // every file listed
+  EXPECT_TRUE(fakes.messages.plain.empty());
+
+  // Any other name must exist; elsewhere the bare extension is no file.
+  fakes.files.AnswerOwn("Missing.kwr");
+  EXPECT_EQ(basFileDialog::SelectFileDialogOrNone(kPageAverageDraftPosition), "");
+  fakes.files.AnswerOwn(".kwr");
+  EXPECT_EQ(basFileDialog::SelectFileDialog(kPageAverageDraftPosition, false), "");
+  ASSERT_EQ(fakes.messages.plain.size(), 2U);
+  EXPECT_EQ(fakes.messages.plain[0].text, "File Not Found:  '" + adp + "Missing.kwr'");
+  EXPECT_EQ(fakes.messages.plain[1].text, "File Not Found:  '" + adp + ".kwr'");
+}
+
 TEST_F(FileDialogWrappers, DialogTitlesNameTheModeAndType) {
   EXPECT_EQ(basFileDialog::DialogTitle("Scoring System", kSave), "Save Scoring System File");
   EXPECT_EQ(basFileDialog::DialogTitle("Display Grid", kOpen), "Open Display Grid File");

@@ -5,47 +5,36 @@
 // goes to clsStrainUpdatePrompt, which keeps the options and the answer.
 // Enter answers OK; Escape and the close box answer "cancel".
 
-#include <QDialog>
-#include <QTimer>
 #include <array>
-#include <memory>
 
 #include "player_data/StrainUpdatePromptView.h"
+#include "player_data/clsStrainUpdatePrompt.h"
+#include "toolkit/ui/frmDialogFrame.h"
 
-class PictureBox;
 class QCheckBox;
 class QLabel;
-class clsButton;
-class clsStrainUpdatePrompt;
 
 namespace player_data_ui {
 
-class frmMsgUpdate : public QDialog {
+class frmMsgUpdate : public frmDialogWindow<clsStrainUpdatePrompt> {
   Q_OBJECT
 
  public:
   frmMsgUpdate(clsStrainUpdatePrompt& prompt, QWidget* owner);
-  ~frmMsgUpdate() override;
 
   QLabel* lblFile() const { return lblFile_; }
   QCheckBox* chkM(int32_t index) const { return chkM_.at(static_cast<std::size_t>(index)); }
-  clsButton* mBtn() const { return mBtn_.get(); }
-
-  void done(int result) override;
+  clsButton* mBtn() const { return mBtn_; }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  void Answer(int32_t index) override;
 
  private:
   void ShowOptions();
-  void mBtn_Click(int32_t index);
 
-  clsStrainUpdatePrompt& prompt_;
   QLabel* lblFile_;
-  std::array<QCheckBox*, 3> chkM_{};
-  PictureBox* picBtn_;
-  QTimer* timBtn_;
-  std::unique_ptr<clsButton> mBtn_;
+  clsButton* mBtn_;
+  std::array<QCheckBox*, clsStrainUpdatePrompt::kOptionCount> chkM_{};
 };
 
 // The prompt's real window behind seams::StrainUpdatePrompt().

@@ -14,11 +14,16 @@ struct Registry {
   std::map<int32_t, PageFactory> pages;
   std::map<MenuWindow, WindowOpener> windows;
   ExportDialogOpener exportDialog;
+  std::map<std::type_index, AnyDialogOpener> dialogs;
 };
 
 Registry& TheRegistry() {
   static Registry registry;
   return registry;
+}
+
+void SayNotBuilt(const std::string& name) {
+  basMessage::ShowMessage(name, " The " + name + " window is not built yet.", seams::kOk, true);
 }
 
 }  // namespace
@@ -35,7 +40,20 @@ void OpenMenuWindow(MenuWindow which, const std::string& name, QWidget* owner) {
     (*open)(owner);
     return;
   }
-  basMessage::ShowMessage(name, " The " + name + " window is not built yet.", seams::kOk, true);
+  SayNotBuilt(name);
+}
+
+void RegisterDialog(std::type_index controller, AnyDialogOpener open) {
+  TheRegistry().dialogs[controller] = std::move(open);
+}
+
+void ShowDialog(std::type_index controller, void* dialog, const std::string& name, QWidget* owner) {
+  const auto it = TheRegistry().dialogs.find(controller);
+  if (it == TheRegistry().dialogs.end() || !it->second) {
+    SayNotBuilt(name);
+    return;
+  }
+  it->second(dialog, owner);
 }
 
 const PageFactory* FindPage(int32_t pageCode) {

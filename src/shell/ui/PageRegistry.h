@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <typeindex>
+#include <typeinfo>
 
 class QWidget;
 
@@ -41,6 +43,30 @@ void RegisterExportDialog(ExportDialogOpener open);
 // Opens a registered menu window over `owner`; without one, says under
 // `name` that the window is not built yet. Nothing while a job runs.
 void OpenMenuWindow(MenuWindow which, const std::string& name, QWidget* owner);
+
+// Dialogs that one window library builds for another library's headless
+// controller (the player-data dialogs the projected-stats page opens): the
+// library that builds the window registers it by the controller's class,
+// and the page's window shows it with ShowDialog, modal over `owner`,
+// returning once it closed. Without one, ShowDialog says under the
+// controller's kCaption that the window is not built yet, and the
+// controller stays as it was.
+template <class Controller>
+using DialogOpener = std::function<void(Controller& controller, QWidget* owner)>;
+using AnyDialogOpener = std::function<void(void* controller, QWidget* owner)>;
+void RegisterDialog(std::type_index controller, AnyDialogOpener open);
+void ShowDialog(std::type_index controller, void* dialog, const std::string& name, QWidget* owner);
+
+template <class Controller>
+void RegisterDialog(DialogOpener<Controller> open) {
+  RegisterDialog(typeid(Controller), [open = std::move(open)](void* controller, QWidget* owner) {
+    open(*static_cast<Controller*>(controller), owner);
+  });
+}
+template <class Controller>
+void ShowDialog(Controller& controller, QWidget* owner) {
+  ShowDialog(typeid(Controller), &controller, Controller::kCaption, owner);
+}
 
 // Look-ups of the main window; null when nothing was registered.
 const PageFactory* FindPage(int32_t pageCode);

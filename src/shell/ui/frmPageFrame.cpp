@@ -1,8 +1,12 @@
 #include "shell/ui/frmPageFrame.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 
 #include "core/basColourScheme.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -133,9 +137,20 @@ void frmPageFrame::PlaceTabbedPanel(int32_t current) {
   top_.Redraw(current);
 }
 
-void frmPageFrame::AttachGridEditor(FlexGridWidget* grid, QLineEdit* text, QComboBox* combo, QListWidget* normList,
-                                    QListWidget* multiList) {
-  gridEditor_ = std::make_unique<EditFlexGridWidgets>(grid, text, combo, normList, multiList);
+frmPageFrame::EditedGrid frmPageFrame::AddEditedGrid(QWidget* parent, int32_t parts) {
+  EditedGrid edited;
+  edited.grid = new FlexGridWidget(parent);
+  const auto hidden = [](auto* editor) {
+    editor->hide();
+    return editor;
+  };
+  edited.text = hidden(new QLineEdit(parent));
+  if ((parts & kGridCombo) != 0) edited.combo = hidden(new QComboBox(parent));
+  if ((parts & kGridList) != 0) edited.list = hidden(new QListWidget(parent));
+  if ((parts & kGridMultiList) != 0) edited.multiList = hidden(new QListWidget(parent));
+  gridEditor_ = std::make_unique<EditFlexGridWidgets>(edited.grid, edited.text, edited.combo, edited.list,
+                                                      edited.multiList);
+  return edited;
 }
 
 void frmPageFrame::StartLayout(int32_t minimum) {

@@ -41,7 +41,7 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
   frmPageFrame(QWidget* parent, int32_t pageCode);
   ~frmPageFrame() override;
 
-  // GridPageView: the widgets of AttachGridEditor, the tabbed panel as the
+  // GridPageView: the widgets of AddEditedGrid, the tabbed panel as the
   // lists' area, the check boxes drawn once by the frame, the drop arrows,
   // and the tab strip of AddTabbedPanel.
   EditFlexGridView* EditGrid() override;
@@ -110,9 +110,22 @@ class frmPageFrame : public frmPage, public virtual GridPageView {
   // The strip and the panel over the window; then drawn again for the tab.
   void PlaceTabbedPanel(int32_t current);
 
-  // The grid's in-place editor widgets (any editor may be null).
-  void AttachGridEditor(FlexGridWidget* grid, QLineEdit* text, QComboBox* combo = nullptr,
-                        QListWidget* normList = nullptr, QListWidget* multiList = nullptr);
+  // The grid a page edits in place and its editor widgets, made in this
+  // order on `parent` with the editors hidden until the grid opens one, and
+  // attached as the page's grid editor. Besides the text box a page has the
+  // editors `parts` names (kGridCombo | kGridList | kGridMultiList); the
+  // others stay null.
+  struct EditedGrid {
+    FlexGridWidget* grid = nullptr;
+    QLineEdit* text = nullptr;
+    QComboBox* combo = nullptr;
+    QListWidget* list = nullptr;       // one choice
+    QListWidget* multiList = nullptr;  // ticks
+  };
+  static constexpr int32_t kGridCombo = 1;
+  static constexpr int32_t kGridList = 2;
+  static constexpr int32_t kGridMultiList = 4;
+  EditedGrid AddEditedGrid(QWidget* parent, int32_t parts);
 
   // From here on every resize lays the window out (LayOut), unless it is
   // minimised or smaller than `minimum` pixels either way.

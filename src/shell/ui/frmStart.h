@@ -5,40 +5,32 @@
 // shown are stored in settings 27 (application check) and 1 (player
 // check), so the question never comes back once the file is written.
 
-#include <QDialog>
-#include <QTimer>
 #include <array>
-#include <memory>
+
+#include "toolkit/ui/frmDialogFrame.h"
 
 class PictureBox;
 class QCheckBox;
-class QKeyEvent;
-class clsButton;
 
 namespace shell_ui {
 
-class frmStart : public QDialog {
+class frmStart : public frmDialogFrame {
   Q_OBJECT
 
  public:
   explicit frmStart(QWidget* owner = nullptr);
-  ~frmStart() override;
-
-  void done(int result) override;
 
   QCheckBox* chkM(int32_t index) const { return chkM_.at(static_cast<std::size_t>(index)); }
-  PictureBox* picBtn() const { return picBtn_; }
-  clsButton* mBtn() const { return mBtn_.get(); }
+  PictureBox* picBtn() const;
+  clsButton* mBtn() const { return mBtn_; }
 
  protected:
-  // Enter confirms, as "OK" does.
-  void keyPressEvent(QKeyEvent* event) override;
+  void Closing() override;
 
  private:
+  // "OK" is the one button: Return answers it from the check boxes too.
+  clsButton* mBtn_;
   std::array<QCheckBox*, 2> chkM_{};
-  PictureBox* picBtn_;
-  QTimer* timBtn_;
-  std::unique_ptr<clsButton> mBtn_;
 };
 
 }  // namespace shell_ui

@@ -1,6 +1,6 @@
 // The projected-stats page's files headless: New through the new-file
-// dialog, Open, Save As, the properties window and the strain-file dialog,
-// played by scripts on the job project's database.
+// dialog, Open, Save As and the properties window, played by scripts on the
+// job project's database.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include "ProjectedStatsFixture.h"
 #include "core/basMessage.h"
 #include "database/KWRRecords.h"
-#include "editors/projected_stats/clsUIStrain.h"
 #include "player_data/basCreateSingleSeasonDB.h"
 #include "player_data/basKWRFileControl.h"
 
@@ -61,18 +60,6 @@ class ProjectedStatsFileTest : public ProjectedStatsPageTest {
     };
     if (source == clsUINewProjected::kStatic) project.seams.files.AnswerOwn("Season.pro");
     project.seams.files.AnswerOwn(name);
-  }
-  // The strain dialog's source (Season.pro, by Browse) and its destination
-  // in the strain folder, typed into the save dialog.
-  void ChooseStrainFiles(clsUIStrain& strain, const std::string& typed) {
-    project.seams.files.AnswerOwn("Season.pro");
-    strain.mSt_Click();
-    seams::SystemFileDialogResult chosen;
-    chosen.cancelled = false;
-    chosen.path = FileTypeFolder[kPageProjectedStatStrain];
-    chosen.files = {typed};
-    project.seams.files.AnswerSystem(chosen);
-    strain.picDs_Click();
   }
   std::vector<std::string> Captions() const { return project.seams.messages.captions; }
 };
@@ -263,63 +250,15 @@ TEST_F(ProjectedStatsFileTest, ThePropertiesWindowMovesTheFileToAnotherSeasonWit
   }
 }
 
-// ---- The strain-file dialog
-
-TEST_F(ProjectedStatsFileTest, AStrainFileWrittenAndImportedAgainRestoresTheCorrections) {
-  Open();
-  Correct("Able", kRushYards, "555");
-  Correct("Dunn", kRushYards, "44.5");
-  page->FileCommand(kSave);
-  page.reset();
-
-  clsUIStrain strain;
-  ChooseStrainFiles(strain, "Mine 0001");
-  EXPECT_EQ(strain.DestinationLabel(), FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr");
-  strain.SetSourceSite("example.org");
-  strain.mOK_Click(0);
-  EXPECT_TRUE(strain.Closed());
-  ASSERT_EQ(project.seams.messages.messages.size(), 1U);
-  EXPECT_EQ(project.seams.messages.messages[0].caption, "Projection Strain File Created");
-
-  // Back to the old values; the strain gives the corrections again.
-  kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat3 SET Fld4 = 300 WHERE Fld4 = 555;"
-                                           "UPDATE tblStat3 SET Fld4 = 100 WHERE Fld4 = 44.5;");
-  clsKickwellDB db;
-  ASSERT_TRUE(db.InitializeKickwellDB(project.databasePath));
-  EXPECT_EQ(basCreateSingleSeasonDB::ApplyStrain(db, "Mine", 0, true, false), 1);
-  EXPECT_EQ(db.StrainURL(), "example.org");
-  db.pSbCloseKickwellDB();
-  EXPECT_EQ(AbleYards("Season.pro"), "555");
-  EXPECT_EQ(Stored("SELECT printf('%g', Fld4) FROM tblStat3 s JOIN tblPlayers p ON p.ID = s.PlayerID"
-                   " WHERE p.MasterID = 104 AND s.Week = 250;"),
-            "44.5");
-}
-
-TEST_F(ProjectedStatsFileTest, TheStrainDialogRefusesATeamBeyondAByteAndKeepsTheFileThere) {
-  kdtest::ExecuteSql(project.databasePath, "UPDATE tblPlayers SET TeamID = 300 WHERE MasterID = 102;");
-  const std::string destination = FileTypeFolder[kPageProjectedStatStrain] + "Mine 0001.kwr";
-  kdtest::WriteFile(destination, "the old strain");
-  clsUIStrain strain;
-  ChooseStrainFiles(strain, "Mine 0001.kwr");
-  project.seams.messages.Answer("save");  // overwrite it
-  strain.mOK_Click(0);
-  EXPECT_FALSE(strain.Closed());
-  ASSERT_EQ(project.seams.messages.messages.size(), 2U);
-  EXPECT_EQ(project.seams.messages.messages[1].caption, "Projection Strain File Error");
-  EXPECT_NE(project.seams.messages.messages[1].text.find("master ID 102 has team 300"), std::string::npos);
-  EXPECT_EQ(kdtest::ReadFile(destination), "the old strain");
-}
-
 }  // namespace
 
 namespace {
 
 TEST_F(ProjectedStatsFileTest, ThePropertiesWindowRemovesTheADPDataOnlyWhenConfirmed) {
   kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat0 SET ADP = 12; UPDATE tblSettings SET LeagueName = 'Early';");
-  // The entry of the bare extension, listed for "no ADP file".
-  const std::string folder = FileTypeFolder[kPageAverageDraftPosition];
-  fs::create_directories(folder);
-  kdtest::WriteFile(folder + ".kwr", "");
+  // No file is named ".kwr": the bare extension typed into the dialog is
+  // the answer for "no ADP file".
+  fs::create_directories(FileTypeFolder[kPageAverageDraftPosition]);
   Open();
   std::vector<std::string> shown;
   view.properties = [&shown](clsUIProInfo& window) {
@@ -339,6 +278,7 @@ TEST_F(ProjectedStatsFileTest, ThePropertiesWindowRemovesTheADPDataOnlyWhenConfi
   EXPECT_EQ(project.seams.messages.messages[0].caption, "Average Draft Position");
   EXPECT_EQ(project.seams.messages.messages[0].text, "Are you sure you want to remove all ADP data?");
   EXPECT_EQ(Stored("SELECT COUNT(*) FROM tblStat0 WHERE Week = 250 AND ADP <> 0;"), "0");
+  EXPECT_TRUE(project.seams.messages.plain.empty());  // no "File Not Found"
 }
 
 TEST_F(ProjectedStatsFileTest, ThePropertiesWindowDropsTheStrainOnlyWhenConfirmed) {

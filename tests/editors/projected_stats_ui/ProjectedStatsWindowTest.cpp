@@ -1,9 +1,9 @@
 // The projected-stats page's window in the real main window, offscreen, on
 // the bundled 2024 database: reached from Edit > Projected Stats, a stat
 // typed into the grid rescoring the player, and "Don't Save" on leaving;
-// the new-file dialog from File > New, the properties window from the
-// options bar and the strain-file dialog from the File menu, each used with
-// the mouse and the keyboard. What they do is tested on their controllers.
+// the player data's new-file dialog from File > New and properties window
+// from the options bar, each used with the mouse and the keyboard. What
+// they do is tested on their controllers.
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,9 @@
 #include "MainWindowHarness.h"
 #include "core/basMockItUp.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
-#include "editors/projected_stats/ui/frmNewProjected.h"
-#include "editors/projected_stats/ui/frmProInfo.h"
+#include "player_data/ui/frmNewProjected.h"
+#include "player_data/ui/frmProInfo.h"
 #include "editors/projected_stats/ui/frmProjected.h"
-#include "editors/projected_stats/ui/frmStrain.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/ui/frmFile.h"
 #include "toolkit/ui/clsMiniBar.h"
@@ -32,13 +31,15 @@
 namespace editors_projected_stats_ui {
 void RegisterWindows();
 }
+namespace player_data_ui {
+void RegisterDialogs();
+}
 
 namespace {
 
-using editors_projected_stats_ui::frmNewProjected;
-using editors_projected_stats_ui::frmProInfo;
 using editors_projected_stats_ui::frmProjected;
-using editors_projected_stats_ui::frmStrain;
+using player_data_ui::frmNewProjected;
+using player_data_ui::frmProInfo;
 constexpr int32_t kPoints = 44;
 constexpr int32_t kRushYards = 14;
 
@@ -46,6 +47,7 @@ class ProjectedStatsWindowTest : public kdtest::MainWindowTest {
  protected:
   frmProjected* OpenPage() {
     editors_projected_stats_ui::RegisterWindows();
+    player_data_ui::RegisterDialogs();
     if (!Start()) return nullptr;
     GlobalProject().SetValue(kProjProjectedStatsFile, "2010 Default Stats.pro");
     window->mnuEdit(2)->trigger();
@@ -167,25 +169,6 @@ TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheW
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(applicationModal);
   EXPECT_EQ(values, (std::vector<std::string>{" 2010 Default Stats.pro", " 2024", " 1", " None", " 0", " 0", " None"}));
-}
-
-TEST_F(ProjectedStatsWindowTest, CreateProjectionStrainFileOpensItsDialogFromTheFileMenu) {
-  ASSERT_NE(OpenPage(), nullptr);
-  std::string source;
-  script.Then<frmStrain>([this, &source](frmStrain* w) {
-    EXPECT_EQ(w->windowTitle().toStdString(), "Create Projection Strain File");
-    kdtest::PressSoon(*pointer, w->mSt(), 0);
-  });
-  AnswerFileDialog("2010 Default Stats.pro");
-  script.Then<frmStrain>([&source](frmStrain* w) {
-    source = w->lblSt()->text().toStdString();
-    QTest::keyClicks(w->txtURL(), "example.org");
-    EXPECT_EQ(w->Controller().SourceSite(), "example.org");
-    QTest::keyClick(w, Qt::Key_Escape);
-  });
-  window->mnuFile(basCheatSheetMenu::kCreateStrain)->trigger();
-  EXPECT_TRUE(script.Done());
-  EXPECT_EQ(source, " 2010 Default Stats.pro");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
+#include "documents/basFlexGridHTML.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "shell/ui/frmMDIMock.h"
@@ -33,6 +34,8 @@ class MainWindowTest : public ::testing::Test {
     basMockDraftSettings::TerminateSettings();
     ReleaseGlobalProject();
     shell_ui::ClearRegistrations();
+    // The document options a page or the export dialog chose last.
+    MockDisplayView = IncludeRosterListings = IncludeRosterPointSummary = 0;
   }
 
   // Loads a main window; a first-run window that comes up is counted and

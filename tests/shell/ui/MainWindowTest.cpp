@@ -346,3 +346,33 @@ TEST_F(MainWindowTest, MenuWindowsOpenWhenRegisteredAndSayTheyAreNotBuiltOtherwi
   }
   EXPECT_TRUE(script.Done());
 }
+
+namespace {
+
+// Controllers of dialogs that another window library builds.
+struct ChoiceDialog {
+  static constexpr const char* kCaption = "Choice";
+  int shown = 0;
+};
+struct UnbuiltDialog {
+  static constexpr const char* kCaption = "Unbuilt";
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, DialogsAreFoundByTheirControllersClassAndSayTheyAreNotBuiltOtherwise) {
+  shell_ui::RegisterDialog<ChoiceDialog>([this](ChoiceDialog& dialog, QWidget* owner) {
+    EXPECT_EQ(owner, window.get());
+    ++dialog.shown;
+  });
+  ASSERT_TRUE(Start());
+  ChoiceDialog choice;
+  shell_ui::ShowDialog(choice, window.get());
+  EXPECT_EQ(choice.shown, 1);
+  UnbuiltDialog unbuilt;
+  std::string notice;
+  AnswerMessage(script, *pointer, 0, &notice);
+  shell_ui::ShowDialog(unbuilt, window.get());
+  EXPECT_TRUE(script.Done());
+  EXPECT_NE(notice.find("The Unbuilt window is not built yet."), std::string::npos) << notice;
+}

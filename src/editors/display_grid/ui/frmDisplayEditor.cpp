@@ -30,15 +30,12 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
       flxExample_(new FlexGridWidget(this)),
       lblExample_(AddTitle(this, "Actual Grid View", false)),
       flxStatCats_(new FlexGridWidget(this)),
-      flxPlayer_(new FlexGridWidget(this)),
-      txtPlayer_(new QLineEdit(this)),
-      lstPlayer_(new QListWidget(this)),
+      editor_(AddEditedGrid(this, kGridList)),
       mUpDown_(AddButtonBar(this, kButtonWidth, {"Move Up", "Move Down"}, kButtonBarWidth, kButtonBarHeight,
                             gdi::GetSysColor(gdi::COLOR_BTNFACE))) {
   setWindowTitle("Display Grid Editor");
   connect(mUpDown_, &clsButton::Click, this, [this](int32_t i) { controller_->mUpDown_Click(i); });
 
-  AttachGridEditor(flxPlayer_, txtPlayer_, nullptr, lstPlayer_);
   controller_->GridInitialize(EditGrid(), EditText(), EditList(), &flxStatCats_->Model(),
                               &flxExample_->Model(), CheckPicture(false), CheckPicture(true), DropArrow(false),
                               DropArrow(true));
@@ -73,8 +70,8 @@ void frmDisplayEditor::SetMoveButtons(bool upEnabled, bool downEnabled) {
 }
 
 int32_t frmDisplayEditor::ColumnListVisibleRows() const {
-  const int32_t rowHeight = std::max(1, flxPlayer_->Model().RowHeight(0) / runtime::kTwipsPerPixel);
-  return std::max(1, static_cast<int32_t>(std::lround(static_cast<double>(flxPlayer_->height()) / rowHeight)));
+  const int32_t rowHeight = std::max(1, editor_.grid->Model().RowHeight(0) / runtime::kTwipsPerPixel);
+  return std::max(1, static_cast<int32_t>(std::lround(static_cast<double>(editor_.grid->height()) / rowHeight)));
 }
 
 void frmDisplayEditor::HoldOffCategoryList() {
@@ -99,7 +96,7 @@ void frmDisplayEditor::LayOut() {
   const int top = kGap + 16 + kPreviewHeight + 8;
   const int listHeight = std::max(60, h - top - kButtonBarHeight - 6);
   flxStatCats_->setGeometry(kGap, top, kCategoryWidth, listHeight);
-  flxPlayer_->setGeometry(kGap + kCategoryWidth + 6, top, std::max(60, w - kCategoryWidth - 6), listHeight);
+  editor_.grid->setGeometry(kGap + kCategoryWidth + 6, top, std::max(60, w - kCategoryWidth - 6), listHeight);
   mUpDown_->PictureControl()->setGeometry(kGap + w - kButtonBarWidth, top + listHeight + 4, kButtonBarWidth,
                                           kButtonBarHeight);
 }

@@ -23,7 +23,7 @@ class frmDisplayEditor : public shell_ui::frmPageWindow<clsUIDisplayEditor, Disp
   int32_t ColumnListVisibleRows() const override;
 
   // The controls, for tests.
-  FlexGridWidget* flxPlayer() const { return flxPlayer_; }
+  FlexGridWidget* flxPlayer() const { return editor_.grid; }
   FlexGridWidget* flxStatCats() const { return flxStatCats_; }
   FlexGridWidget* flxExample() const { return flxExample_; }
   clsButton* mUpDown() const { return mUpDown_; }
@@ -35,9 +35,7 @@ class frmDisplayEditor : public shell_ui::frmPageWindow<clsUIDisplayEditor, Disp
   FlexGridWidget* flxExample_;
   QLabel* lblExample_;
   FlexGridWidget* flxStatCats_;
-  FlexGridWidget* flxPlayer_;
-  QLineEdit* txtPlayer_;
-  QListWidget* lstPlayer_;
+  const EditedGrid editor_;  // the columns
   clsButton* mUpDown_;
   QTimer timSize_;
   QTimer timFix_;

@@ -28,10 +28,7 @@ frmLeague::frmLeague(QWidget* parent)
       lblHeadingA_(AddTitle(picLeague_, "Positions")),
       lblHeadingB_(AddTitle(picLeague_, "Tick the positions the league uses.", false)),
       flxPosCat_(new FlexGridWidget(picLeague_)),
-      flxPosition_(new FlexGridWidget(picLeague_)),
-      txtPosition_(new QLineEdit(picLeague_)),
-      cmbPosition_(new QComboBox(picLeague_)),
-      lstPos_(new QListWidget(picLeague_)),
+      editor_(AddEditedGrid(picLeague_, kGridCombo | kGridList)),
       mMb_(AddMiniBar(picLeague_, kMiniHeight, 2)),
       mAR_(AddButtonBar(picLeague_, 76, {"Add Team", "Remove Team"}, 2 * 76 + 24, kBarHeight)),
       lblNote_(AddTitle(picLeague_, "* Draft strategy files are chosen from the stg folder.", false)),
@@ -40,11 +37,7 @@ frmLeague::frmLeague(QWidget* parent)
       cmbOrder_(new QComboBox(picLeague_)),
       txtRnds_(new QLineEdit(picLeague_)) {
   lblNote_->setWordWrap(true);
-  txtPosition_->hide();
-  cmbPosition_->hide();
-  lstPos_->hide();
   SetTabs({" Roster Size", " Teams and Strategies", " Draft Order"});
-  AttachGridEditor(flxPosition_, txtPosition_, cmbPosition_, lstPos_);
 
   connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mMb_Click(i); });
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
@@ -84,8 +77,8 @@ void frmLeague::LayOut() {
   PictureBox* picMini = mMb_->OPPicture();
 
   picMini->move(std::max(w - picMini->width() - kGap, gridLeft), kGap);
-  flxPosition_->setGeometry(gridLeft, top, std::max(w - gridLeft - kGap, 80), gridHeight);
-  lstPos_->resize(runtime::TwipsToPixels(2000), lstPos_->sizeHintForRow(0) * kListRows + 4);
+  editor_.grid->setGeometry(gridLeft, top, std::max(w - gridLeft - kGap, 80), gridHeight);
+  editor_.list->resize(runtime::TwipsToPixels(2000), editor_.list->sizeHintForRow(0) * kListRows + 4);
 
   lblHeadingA_->setGeometry(kSideLeft, kGap, sideWidth, kHeadingHeight - kGap);
   lblHeadingB_->setGeometry(gridLeft, kGap, std::max(w - gridLeft - picMini->width() - 3 * kGap, 40),

@@ -31,14 +31,14 @@ class frmLeague : public shell_ui::frmPageWindow<clsUILeagueProperties, LeaguePa
   void SetStyleIndex(int32_t index) override;
 
   // The controls, for tests.
-  FlexGridWidget* flxPosition() const { return flxPosition_; }
+  FlexGridWidget* flxPosition() const { return editor_.grid; }
   FlexGridWidget* flxPosCat() const { return flxPosCat_; }
-  QLineEdit* txtPosition() const { return txtPosition_; }
+  QLineEdit* txtPosition() const { return editor_.text; }
   QLineEdit* txtRnds() const { return txtRnds_; }
   PictureBox* picAR() const { return mAR_->PictureControl(); }
   clsButton* mAR() const { return mAR_; }
   clsButton* mBoard() const { return mBoard_; }
-  QListWidget* lstPos() const { return lstPos_; }
+  QListWidget* lstPos() const { return editor_.list; }
   QComboBox* cmbOrder() const { return cmbOrder_; }
   PictureBox* picBoard() const { return mBoard_->PictureControl(); }
 
@@ -49,10 +49,7 @@ class frmLeague : public shell_ui::frmPageWindow<clsUILeagueProperties, LeaguePa
   QLabel* lblHeadingA_;
   QLabel* lblHeadingB_;
   FlexGridWidget* flxPosCat_;
-  FlexGridWidget* flxPosition_;
-  QLineEdit* txtPosition_;
-  QComboBox* cmbPosition_;
-  QListWidget* lstPos_;
+  const EditedGrid editor_;  // the tab's main grid
   clsMiniBar* mMb_;
   clsButton* mAR_;
   QLabel* lblNote_;

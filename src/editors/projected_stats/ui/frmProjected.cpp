@@ -8,13 +8,11 @@
 #include "core/PageCode.h"
 #include "core/basColourScheme.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
-#include "editors/projected_stats/ui/frmNewProjected.h"
-#include "editors/projected_stats/ui/frmProInfo.h"
-#include "editors/projected_stats/ui/frmStrain.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "player_data/dialogs/clsUINewProjected.h"
+#include "player_data/dialogs/clsUIProInfo.h"
 #include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
-#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/basDrawArrow.h"
 
 namespace editors_projected_stats_ui {
@@ -24,12 +22,8 @@ frmProjected::frmProjected(QWidget* parent)
       picProjected_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       lblHeading_(AddTitle(picProjected_, "")),
       mOP_(AddMiniBar(picProjected_, 24, 0)),
-      flxProjected_(new FlexGridWidget(picProjected_)),
-      txtProjected_(new QLineEdit(picProjected_)),
-      cmbProjected_(new QComboBox(picProjected_)) {
+      editor_(AddEditedGrid(picProjected_, kGridCombo)) {
   lblHeading_->setTextFormat(Qt::PlainText);
-  txtProjected_->hide();
-  cmbProjected_->hide();
 
   // The descending (0) and ascending (1) sort arrows on the heading colour.
   constexpr int32_t kArrowSize = 4;
@@ -43,7 +37,6 @@ frmProjected::frmProjected(QWidget* parent)
   }
   if (auto* bar = shell_ui::frmMainBar::Instance()) bar->ShowSourceLabels(true);
 
-  AttachGridEditor(flxProjected_, txtProjected_, cmbProjected_);
   connect(mOP_, &clsMiniBar::Click, this, [this](int32_t i) { controller_->mOP_Click(i); });
   StartLayout();
 }
@@ -65,18 +58,12 @@ std::shared_ptr<const FlexGridPicture> frmProjected::SortArrow(bool ascending) {
   return sortPictures_[ascending ? 1 : 0];
 }
 
-void frmProjected::ShowNewProjected(clsUINewProjected& dialog) {
-  frmNewProjected form(dialog, window());
-  basFormLook::CentreOver(&form, window());
-  form.exec();
-}
+void frmProjected::ShowNewProjected(clsUINewProjected& dialog) { shell_ui::ShowDialog(dialog, window()); }
 
 void frmProjected::ShowProperties(clsUIProInfo& properties) {
   // Modal over the whole application: the page, the side bar and the menus
   // wait while the database changes under them.
-  frmProInfo form(properties, window());
-  basFormLook::CentreOver(&form, window());
-  form.exec();
+  shell_ui::ShowDialog(properties, window());
 }
 
 void frmProjected::LayOut() {
@@ -86,13 +73,10 @@ void frmProjected::LayOut() {
   PictureBox* picOP = mOP_->OPPicture();
   lblHeading_->setGeometry(kGap + 2, 4, std::max(w - picOP->width() - 3 * kGap, 40), kHeadingLine - 6);
   picOP->move(w - picOP->width() - kGap, 2);
-  flxProjected_->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
+  editor_.grid->setGeometry(kGap, kHeadingLine, w - 2 * kGap,
                              std::max(picProjected_->height() - kHeadingLine - kGap, 40));
 }
 
-void RegisterWindows() {
-  shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats);
-  RegisterStrainWindow();
-}
+void RegisterWindows() { shell_ui::RegisterPageWindow<frmProjected>(kPageProjectedStats); }
 
 }  // namespace editors_projected_stats_ui

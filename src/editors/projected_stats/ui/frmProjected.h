@@ -4,7 +4,8 @@
 // in-place text editor. It lays them out, paints the sort-arrow pictures and
 // hands every event to the page's controller (clsUIProjectedStats2), which
 // answers the page switch, the close question and the File commands as
-// well, and shows the new-file dialog and the properties window for it.
+// well. The new-file dialog and the properties window it shows for the
+// controller are the player data's, registered by kd_player_data_ui.
 
 #include "editors/projected_stats/ProjectedStatsView.h"
 #include "shell/ui/frmPageFrame.h"
@@ -28,8 +29,8 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   void ShowProperties(clsUIProInfo& window) override;
 
   // The controls, for tests.
-  FlexGridWidget* flxProjected() const { return flxProjected_; }
-  QLineEdit* txtProjected() const { return txtProjected_; }
+  FlexGridWidget* flxProjected() const { return editor_.grid; }
+  QLineEdit* txtProjected() const { return editor_.text; }
   clsMiniBar* mOP() const { return mOP_; }
   QLabel* lblHeading() const { return lblHeading_; }
 
@@ -39,9 +40,7 @@ class frmProjected : public shell_ui::frmPageWindow<clsUIProjectedStats2, Projec
   PictureBox* picProjected_;
   QLabel* lblHeading_;
   clsMiniBar* mOP_;
-  FlexGridWidget* flxProjected_;
-  QLineEdit* txtProjected_;
-  QComboBox* cmbProjected_;
+  const EditedGrid editor_;  // the stats
   std::array<std::shared_ptr<const FlexGridPicture>, 2> sortPictures_{};
 };
 

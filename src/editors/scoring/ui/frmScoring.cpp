@@ -28,21 +28,14 @@ frmScoring::frmScoring(QWidget* parent)
       lblHeadingA_(AddTitle(picScore_, "Scoring Categories")),
       flxScoCat_(new FlexGridWidget(picScore_)),
       lblHeadingB_(AddTitle(picScore_, "Scoring Rules")),
-      flxScoring_(new FlexGridWidget(picScore_)),
-      txtScoring_(new QLineEdit(picScore_)),
-      cmbScoring_(new QComboBox(picScore_)),
-      lstPos_(new QListWidget(picScore_)),
+      editor_(AddEditedGrid(picScore_, kGridCombo | kGridList)),
       mRule_(AddButtonBar(picScore_, kButtonWidth, {"> Add"}, kButtonWidth + 16, kBarHeight)),
       mRem_(AddButtonBar(picScore_, kButtonWidth, {"< Del"}, kButtonWidth + 16, kBarHeight)),
       lblRule_(AddTitle(picScore_, "")),
       mMb_(AddMiniBar(picScore_, 22, 2)) {
   lblRule_->setTextFormat(Qt::PlainText);
-  txtScoring_->hide();
-  cmbScoring_->hide();
-  lstPos_->hide();
   // Each click toggles a position; the list stays open until its cell is left.
-  lstPos_->setSelectionMode(QAbstractItemView::MultiSelection);
-  AttachGridEditor(flxScoring_, txtScoring_, cmbScoring_, lstPos_);
+  editor_.list->setSelectionMode(QAbstractItemView::MultiSelection);
 
   connect(mRule_, &clsButton::Click, this, [this](int32_t i) { controller_->mRule_Click(i); });
   connect(mRem_, &clsButton::Click, this, [this](int32_t i) { controller_->mRem_Click(i); });
@@ -80,8 +73,8 @@ void frmScoring::LayOut() {
   lblHeadingB_->setGeometry(ruleLeft + 2, 4, 140, kHeadingHeight - 6);
   picMini->move(std::max(w - picMini->width() - kGap, ruleLeft), 1);
   lblRule_->setGeometry(ruleLeft + 150, 4, std::max(w - ruleLeft - 160 - picMini->width(), 40), kHeadingHeight - 6);
-  flxScoring_->setGeometry(ruleLeft, gridTop, std::max(w - ruleLeft - kGap, 80), gridHeight);
-  lstPos_->resize(runtime::TwipsToPixels(1400), lstPos_->sizeHintForRow(0) * kListRows + 4);
+  editor_.grid->setGeometry(ruleLeft, gridTop, std::max(w - ruleLeft - kGap, 80), gridHeight);
+  editor_.list->resize(runtime::TwipsToPixels(1400), editor_.list->sizeHintForRow(0) * kListRows + 4);
 }
 
 void RegisterWindows() { shell_ui::RegisterPageWindow<frmScoring>(kPageScoringSystem); }

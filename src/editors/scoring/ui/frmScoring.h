@@ -26,11 +26,11 @@ class frmScoring : public shell_ui::frmPageWindow<clsUIScoringSystem2, ScoringPa
   void SetRuleLabel(const std::string& text) override;
 
   // The controls, for tests.
-  FlexGridWidget* flxScoring() const { return flxScoring_; }
-  QLineEdit* txtScoring() const { return txtScoring_; }
+  FlexGridWidget* flxScoring() const { return editor_.grid; }
+  QLineEdit* txtScoring() const { return editor_.text; }
   QLabel* lblRule() const { return lblRule_; }
   FlexGridWidget* flxScoCat() const { return flxScoCat_; }
-  QListWidget* lstPos() const { return lstPos_; }
+  QListWidget* lstPos() const { return editor_.list; }
   clsButton* mRule() const { return mRule_; }
   clsButton* mRem() const { return mRem_; }
   clsMiniBar* mMb() const { return mMb_; }
@@ -42,10 +42,7 @@ class frmScoring : public shell_ui::frmPageWindow<clsUIScoringSystem2, ScoringPa
   QLabel* lblHeadingA_;
   FlexGridWidget* flxScoCat_;
   QLabel* lblHeadingB_;
-  FlexGridWidget* flxScoring_;
-  QLineEdit* txtScoring_;
-  QComboBox* cmbScoring_;
-  QListWidget* lstPos_;
+  const EditedGrid editor_;  // the rules (the list: positions)
   clsButton* mRule_;
   clsButton* mRem_;
   QLabel* lblRule_;

@@ -27,20 +27,12 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
     : frmPageWindow(parent, kPageDraftStrategies),
       picStrategy_(AddTabbedPanel([this](int32_t i) { controller_->mTab_Click(i); })),
       picGridView_(new PictureBox(picStrategy_)),
-      flxDraft_(new FlexGridWidget(picGridView_)),
-      txtDraft_(new QLineEdit(picGridView_)),
-      cmbDraft_(new QComboBox(picGridView_)),
-      lstNorm_(new QListWidget(picGridView_)),
-      lstStrategy_(new QListWidget(picGridView_)),
+      editor_(AddEditedGrid(picGridView_, kGridCombo | kGridList | kGridMultiList)),
       mMb_(AddMiniBar(picStrategy_, kMiniHeight, 2)),
       mAR_(AddButtonBar(picStrategy_, kButtonWidth, {"Add Rule", "Remove Rule", "Move Up", "Move Down"},
                         4 * (kButtonWidth + 9) + 10, kRuleBarHeight)),
       lblHeadingB_(AddTitle(picStrategy_, "Description")),
       txtDescription_(new QPlainTextEdit(picStrategy_)) {
-  for (QWidget* w : {static_cast<QWidget*>(txtDraft_), static_cast<QWidget*>(cmbDraft_),
-                     static_cast<QWidget*>(lstNorm_), static_cast<QWidget*>(lstStrategy_)})
-    w->hide();
-  AttachGridEditor(flxDraft_, txtDraft_, cmbDraft_, lstNorm_, lstStrategy_);
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) {
@@ -77,7 +69,7 @@ void frmDraftStrategies::LayOut() {
   PictureBox* picMini = mMb_->OPPicture();
   picMini->move(std::max(w - picMini->width() - kGap, kGap), kGap);
   picGridView_->setGeometry(kGap, gridTop, w - 2 * kGap, std::max(barTop - gridTop - kGap, 40));
-  flxDraft_->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
+  editor_.grid->setGeometry(0, 0, picGridView_->width(), picGridView_->height());
   mAR_->PictureControl()->move(kGap, barTop);
   lblHeadingB_->setGeometry(kGap + 2, barTop + kRuleBarHeight + kGap, 200, kLabelHeight);
   txtDescription_->setGeometry(kGap, ph - kGap - kDescriptionHeight, w - 2 * kGap, kDescriptionHeight);

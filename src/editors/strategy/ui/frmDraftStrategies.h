@@ -26,10 +26,10 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
   int32_t ListAreaHeight() const override;
 
   // The controls, for tests.
-  FlexGridWidget* flxDraft() const { return flxDraft_; }
-  QLineEdit* txtDraft() const { return txtDraft_; }
-  QListWidget* lstNorm() const { return lstNorm_; }
-  QListWidget* lstStrategy() const { return lstStrategy_; }
+  FlexGridWidget* flxDraft() const { return editor_.grid; }
+  QLineEdit* txtDraft() const { return editor_.text; }
+  QListWidget* lstNorm() const { return editor_.list; }
+  QListWidget* lstStrategy() const { return editor_.multiList; }
   QPlainTextEdit* txtDescription() const { return txtDescription_; }
   clsButton* mAR() const { return mAR_; }
 
@@ -38,11 +38,7 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
 
   PictureBox* picStrategy_;
   PictureBox* picGridView_;
-  FlexGridWidget* flxDraft_;
-  QLineEdit* txtDraft_;
-  QComboBox* cmbDraft_;
-  QListWidget* lstNorm_;
-  QListWidget* lstStrategy_;
+  const EditedGrid editor_;  // the rules (the tick list: positions)
   clsMiniBar* mMb_;
   clsButton* mAR_;
   QLabel* lblHeadingB_;

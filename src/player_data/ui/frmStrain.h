@@ -7,61 +7,44 @@
 // the close box Cancel; the folder box takes the focus by Tab and opens the
 // save dialog with Space.
 
-#include <QDialog>
-#include <QTimer>
-#include <memory>
-
-#include "editors/projected_stats/clsUIStrain.h"
+#include "player_data/dialogs/clsUIStrain.h"
+#include "toolkit/ui/frmDialogFrame.h"
 
 class PictureBox;
 class QLabel;
 class QLineEdit;
-class clsButton;
 
-namespace editors_projected_stats_ui {
+namespace player_data_ui {
 
-class frmStrain : public QDialog {
+class frmStrain : public frmDialogWindow<clsUIStrain> {
   Q_OBJECT
 
  public:
-  explicit frmStrain(QWidget* owner);
-  ~frmStrain() override;
+  frmStrain(clsUIStrain& strain, QWidget* owner);
 
   // Shows the dialog modally over `owner` and returns when it closed.
   static void Open(QWidget* owner);
 
-  const clsUIStrain& Controller() const { return strain_; }
   QLabel* lblSt() const { return lblSt_; }
   QLabel* lblDs() const { return lblDs_; }
   PictureBox* picDs() const { return picDs_; }
   QLineEdit* txtURL() const { return txtURL_; }
-  clsButton* mSt() const { return mSt_.get(); }
-  clsButton* mOK() const { return mOK_.get(); }
-
-  void done(int result) override;
+  clsButton* mSt() const { return mSt_; }
+  clsButton* mOK() const { return mOK_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  void Answer(int32_t index) override;
 
  private:
   void ShowState();
-  void mOK_Click(int32_t index);
 
-  clsUIStrain strain_;
   QLabel* lblSt_;
-  PictureBox* picSt_;
-  QTimer* timSt_;
+  clsButton* mSt_;
   QLabel* lblDs_;
   PictureBox* picDs_;
   QLineEdit* txtURL_;
-  PictureBox* picOK_;
-  QTimer* timOK_;
-  std::unique_ptr<clsButton> mSt_;
-  std::unique_ptr<clsButton> mOK_;
+  clsButton* mOK_;
 };
 
-// Registers the dialog for File > Create Projection Strain File.
-void RegisterStrainWindow();
-
-}  // namespace editors_projected_stats_ui
+}  // namespace player_data_ui

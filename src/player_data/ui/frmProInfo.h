@@ -6,49 +6,41 @@
 // that nothing else touches the database meanwhile; every click goes to
 // clsUIProInfo. Escape and the close box close it as "Close" does.
 
-#include <QDialog>
-#include <QTimer>
 #include <array>
-#include <memory>
 
-class PictureBox;
+#include "player_data/dialogs/clsUIProInfo.h"
+#include "toolkit/ui/frmDialogFrame.h"
+
 class QCheckBox;
 class QLabel;
-class clsButton;
-class clsUIProInfo;
 
-namespace editors_projected_stats_ui {
+namespace player_data_ui {
 
-class frmProInfo : public QDialog {
+class frmProInfo : public frmDialogWindow<clsUIProInfo> {
   Q_OBJECT
 
  public:
   frmProInfo(clsUIProInfo& window, QWidget* owner);
-  ~frmProInfo() override;
 
   QLabel* lblProp(int32_t row) const { return lblProp_.at(static_cast<std::size_t>(row)); }
   QLabel* lblVal(int32_t row) const { return lblVal_.at(static_cast<std::size_t>(row)); }
   // The button of the row; null for a row without one.
-  clsButton* mRow(int32_t row) const { return mRow_.at(static_cast<std::size_t>(row)).get(); }
+  clsButton* mRow(int32_t row) const { return mRow_.at(static_cast<std::size_t>(row)); }
   QCheckBox* chkOW() const { return chkOW_; }
-  clsButton* mBtn() const { return mBtn_.get(); }
+  clsButton* mBtn() const { return mBtn_; }
 
-  void done(int result) override;
+ protected:
+  void Answer(int32_t index) override;
 
  private:
   void ShowValues();
   void RowClicked(int32_t row);
 
-  clsUIProInfo& window_;
-  std::array<QLabel*, 7> lblProp_{};
-  std::array<QLabel*, 7> lblVal_{};
-  std::array<PictureBox*, 7> picRow_{};
-  std::array<QTimer*, 7> timRow_{};
-  std::array<std::unique_ptr<clsButton>, 7> mRow_{};
+  std::array<QLabel*, clsUIProInfo::kRows> lblProp_{};
+  std::array<QLabel*, clsUIProInfo::kRows> lblVal_{};
+  std::array<clsButton*, clsUIProInfo::kRows> mRow_{};
   QCheckBox* chkOW_;
-  PictureBox* picBtn_;
-  QTimer* timBtn_;
-  std::unique_ptr<clsButton> mBtn_;
+  clsButton* mBtn_;
 };
 
-}  // namespace editors_projected_stats_ui
+}  // namespace player_data_ui

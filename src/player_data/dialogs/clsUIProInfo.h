@@ -51,8 +51,9 @@ class clsUIProInfo {
   void mSN_Click();   // another strain, or none (the bare ".kwr")
   void mSV_Click();   // the current strain up to a chosen version
   void mADP_Click();  // another ADP file, or none (the bare ".kwr")
-  // "Close" and the close box.
+  // "Close"; the close box (CloseWindow) does the same.
   void mBtn_Click() { closed_ = true; }
+  void CloseWindow() { mBtn_Click(); }
   bool Closed() const { return closed_; }
 
  private:

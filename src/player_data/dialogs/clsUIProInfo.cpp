@@ -1,4 +1,4 @@
-#include "editors/projected_stats/clsUIProInfo.h"
+#include "player_data/dialogs/clsUIProInfo.h"
 
 #include <exception>
 
@@ -146,7 +146,8 @@ void clsUIProInfo::ChangeStrainVersion() {
 }
 
 void clsUIProInfo::ChangeADP() {
-  const std::string answer = basFileDialog::SelectFileDialog(kPageAverageDraftPosition, false);
+  // Every ADP file is listed; the bare extension asks to remove the ADP data.
+  const std::string answer = basFileDialog::SelectFileDialogOrNone(kPageAverageDraftPosition);
   if (answer.empty()) return;
   const int16_t year = db_->pFnGetYear();
   if (runtime::EqualsNoCase(answer, kBareExtension)) {

@@ -1,4 +1,4 @@
-#include "editors/projected_stats/clsUINewProjected.h"
+#include "player_data/dialogs/clsUINewProjected.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editors/projected_stats/clsUIStrain.h"
+#include "player_data/dialogs/clsUIStrain.h"
 
 #include <exception>
 #include <stdexcept>

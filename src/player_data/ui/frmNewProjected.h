@@ -7,26 +7,23 @@
 // Tab and step the season with Space, and Up / Down step it from anywhere
 // but the options.
 
-#include <QDialog>
-#include <QTimer>
 #include <array>
-#include <memory>
+
+#include "player_data/dialogs/clsUINewProjected.h"
+#include "toolkit/ui/frmDialogFrame.h"
 
 class PictureBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class clsButton;
-class clsUINewProjected;
 
-namespace editors_projected_stats_ui {
+namespace player_data_ui {
 
-class frmNewProjected : public QDialog {
+class frmNewProjected : public frmDialogWindow<clsUINewProjected> {
   Q_OBJECT
 
  public:
   frmNewProjected(clsUINewProjected& dialog, QWidget* owner);
-  ~frmNewProjected() override;
 
   QLabel* lblYear() const { return lblYear_; }
   PictureBox* picUp() const { return picUp_; }
@@ -34,39 +31,30 @@ class frmNewProjected : public QDialog {
   QRadioButton* Option1(int32_t index) const { return option1_.at(static_cast<std::size_t>(index)); }
   QLabel* lblSt() const { return lblSt_; }
   QLabel* lblDy() const { return lblDy_; }
-  clsButton* mStatic() const { return mStatic_.get(); }
-  clsButton* mDynamic() const { return mDynamic_.get(); }
-  clsButton* mOK() const { return mOK_.get(); }
-
-  void done(int result) override;
+  clsButton* mStatic() const { return mStatic_; }
+  clsButton* mDynamic() const { return mDynamic_; }
+  clsButton* mOK() const { return mOK_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void Answer(int32_t index) override;
 
  private:
   void ShowState();
   void StepSeason(bool up);
-  void mOK_Click(int32_t index);
 
-  clsUINewProjected& dialog_;
   QGroupBox* fraYear_;
   QLabel* lblYear_;
   PictureBox* picUp_;
   PictureBox* picDown_;
   QGroupBox* fraSource_;
   std::array<QRadioButton*, 3> option1_{};
-  PictureBox* picStatic_;
-  QTimer* timStatic_;
-  PictureBox* picDynamic_;
-  QTimer* timDynamic_;
+  clsButton* mStatic_;
+  clsButton* mDynamic_;
   QLabel* lblSt_;
   QLabel* lblDy_;
-  PictureBox* picOK_;
-  QTimer* timOK_;
-  std::unique_ptr<clsButton> mStatic_;
-  std::unique_ptr<clsButton> mDynamic_;
-  std::unique_ptr<clsButton> mOK_;
+  clsButton* mOK_;
 };
 
-}  // namespace editors_projected_stats_ui
+}  // namespace player_data_ui

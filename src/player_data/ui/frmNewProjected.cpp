@@ -1,0 +1,146 @@
+#include "player_data/ui/frmNewProjected.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+#include "core/basColourScheme.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/basDrawArrow.h"
+#include "toolkit/ui/clsButton.h"
+
+namespace player_data_ui {
+
+namespace {
+
+constexpr int32_t kWidth = 470;
+constexpr int32_t kMargin = 8;
+constexpr int32_t kInner = kWidth - 2 * kMargin;
+constexpr int32_t kBrowseWidth = 72;
+constexpr int32_t kBrowseLeft = kInner - kBrowseWidth - 10 - 12;
+constexpr int32_t kFileWidth = kInner - 40 - kBrowseWidth - 20;
+constexpr int32_t kBarHeight = 30;
+constexpr int32_t kArrowWidth = 17;
+constexpr int32_t kArrowHeight = 11;
+constexpr int32_t kSourceTop = kMargin + 60;
+constexpr int32_t kSourceHeight = 150;
+// A margin under the source frame's last line.
+constexpr int32_t kBarTop = kSourceTop + kSourceHeight - 1 + kMargin;
+
+void DrawArrowBox(PictureBox* box, bool up) {
+  const auto back = static_cast<gdi::COLORREF>(PaletteColour[static_cast<std::size_t>(basColourScheme::kHeadingColour)]);
+  box->SetBackColor(back);
+  basDrawArrow::DrawFilledArrow(box, up ? 1 : 2, 4, gdi::kBlack);
+  box->Refresh();
+  box->setFocusPolicy(Qt::StrongFocus);
+  box->setCursor(Qt::PointingHandCursor);
+}
+
+}  // namespace
+
+frmNewProjected::frmNewProjected(clsUINewProjected& dialog, QWidget* owner)
+    : frmDialogWindow(dialog, owner),
+      fraYear_(new QGroupBox("Projected Stats Player List", this)),
+      lblYear_(AddField(fraYear_, QRect(112, 22, 48, 20))),
+      picUp_(new PictureBox(fraYear_)),
+      picDown_(new PictureBox(fraYear_)),
+      fraSource_(new QGroupBox("Projected Stats Source", this)),
+      // The Dynamic option's caption is long: its Browse sits beside its file.
+      mStatic_(AddButtonBar(fraSource_, QRect(kBrowseLeft, 18, kBrowseWidth + 10, kBarHeight), kBrowseWidth,
+                            {"Browse"})),
+      mDynamic_(AddButtonBar(fraSource_, QRect(kBrowseLeft, 88, kBrowseWidth + 10, kBarHeight), kBrowseWidth,
+                             {"Browse"})),
+      lblSt_(AddField(fraSource_, QRect(28, 44, kFileWidth, 20))),
+      lblDy_(AddField(fraSource_, QRect(28, 94, kFileWidth, 20))),
+      mOK_(AddAnswerBar(QRect(kWidth - kMargin - 162, kBarTop, 162, kBarHeight), {"OK", "Cancel"}, true)) {
+  fraYear_->setGeometry(kMargin, kMargin, kInner, 52);
+  auto* season = new QLabel("Projected Season:", fraYear_);
+  season->setGeometry(12, 22, 100, 20);
+  picUp_->setGeometry(162, 20, kArrowWidth, kArrowHeight);
+  picDown_->setGeometry(162, 20 + kArrowHeight + 1, kArrowWidth, kArrowHeight);
+  DrawArrowBox(picUp_, true);
+  DrawArrowBox(picDown_, false);
+  picUp_->setToolTip("Next season");
+  picDown_->setToolTip("Previous season");
+  picUp_->installEventFilter(this);
+  picDown_->installEventFilter(this);
+
+  fraSource_->setGeometry(kMargin, kSourceTop, kInner, kSourceHeight);
+  for (int32_t i = 0; i < 3; ++i) {
+    auto* option = new QRadioButton(clsUINewProjected::OptionCaption(i), fraSource_);
+    option->setGeometry(12, 22 + 50 * i, i == 1 ? kInner - 24 : kBrowseLeft - 16, 20);
+    option1_[static_cast<std::size_t>(i)] = option;
+    connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+      if (!on) return;
+      controller_.Option1_Click(i);
+      ShowState();
+    });
+  }
+  connect(mStatic_, &clsButton::Click, this, [this](int32_t) {
+    controller_.mStatic_Click();
+    ShowState();
+  });
+  connect(mDynamic_, &clsButton::Click, this, [this](int32_t) {
+    controller_.mDynamic_Click();
+    ShowState();
+  });
+  setFixedSize(kWidth, kBarTop + kBarHeight + kMargin);
+
+  option1_[static_cast<std::size_t>(controller_.SourceIndex())]->setChecked(true);
+  ShowState();
+}
+
+void frmNewProjected::ShowState() {
+  lblYear_->setText(QString::fromStdString(controller_.YearLabel()));
+  lblSt_->setText(QString::fromStdString(controller_.StaticLabel()));
+  lblDy_->setText(QString::fromStdString(controller_.DynamicLabel()));
+  lblSt_->setEnabled(controller_.StaticEnabled());
+  mStatic_->SetButtonEnabled(0, controller_.StaticEnabled());
+  mStatic_->PictureControl()->setEnabled(controller_.StaticEnabled());
+  lblDy_->setEnabled(controller_.DynamicEnabled());
+  mDynamic_->SetButtonEnabled(0, controller_.DynamicEnabled());
+  mDynamic_->PictureControl()->setEnabled(controller_.DynamicEnabled());
+}
+
+void frmNewProjected::StepSeason(bool up) {
+  if (up) {
+    controller_.picUp_Click();
+  } else {
+    controller_.picDown_Click();
+  }
+  ShowState();
+}
+
+bool frmNewProjected::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picUp_ || watched == picDown_) {
+    const bool up = watched == picUp_;
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      StepSeason(up);
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+      StepSeason(up);
+      return true;
+    }
+  }
+  return frmDialogWindow::eventFilter(watched, event);
+}
+
+void frmNewProjected::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+    // The options keep their own arrow keys; elsewhere they step the season.
+    StepSeason(event->key() == Qt::Key_Up);
+    return;
+  }
+  frmDialogWindow::keyPressEvent(event);
+}
+
+void frmNewProjected::Answer(int32_t index) {
+  controller_.mOK_Click(index);
+  ShowState();
+}
+
+}  // namespace player_data_ui
