@@ -24,6 +24,7 @@
 #include "draft_inputs/clsLeagueIsolate.h"
 #include "platform/jet/Database.h"
 #include "platform/runtime/Rounding.h"
+#include "platform/runtime/Text.h"
 #include "player_data/basKWRFileControl.h"
 #include "tools/DistributionMaps.h"
 
@@ -81,10 +82,12 @@ class MasterFile : public ::testing::Test {
     // Weeks 0 to 17 and the season totals.
     ASSERT_EQ(basKWRFileControl::ReadKwrHeader(kMaster, index, text), 18);
     ASSERT_EQ(index.back().Week, 250);
+    text_ = text;
     for (const KWRIndexEntry& entry : index) {
       int32_t position = entry.Position;
       KWRBlock block;
       ASSERT_TRUE(basKWRFileControl::ReadKwrBlock(kMaster, block, position)) << entry.Week;
+      weeks_.push_back(entry.Week);
       blocks_[entry.Week] = std::move(block);
     }
   }
@@ -104,8 +107,95 @@ class MasterFile : public ::testing::Test {
     return stats;
   }
 
+  static inline std::string text_;
+  static inline std::vector<int32_t> weeks_;
   static inline std::map<int32_t, KWRBlock> blocks_;
 };
+
+TEST_F(MasterFile, IndexesTheRegistrationBlockTheSeventeenWeeksAndTheSeasonTotals) {
+  std::vector<int32_t> expected;
+  for (int32_t w = 0; w <= 17; ++w) expected.push_back(w);
+  expected.push_back(250);
+  EXPECT_EQ(weeks_, expected);
+  EXPECT_EQ(text_, std::string(60, ' '));
+  for (int32_t w : expected) {
+    if (w == 0) continue;
+    EXPECT_TRUE(blocks_[w].Bios.empty()) << w;
+    EXPECT_TRUE(blocks_[w].Modifications.empty()) << w;
+    EXPECT_FALSE(blocks_[w].Stats.empty()) << w;
+  }
+}
+
+// The counts per position are the sample database's test (it holds the
+// same players); here the numbering and the order.
+TEST_F(MasterFile, RegistersEveryPlayerOnceNumberedByPositionAndName) {
+  const auto& bios = blocks_[0].Bios;
+  ASSERT_EQ(bios.size(), 1078u);
+  for (std::size_t i = 0; i < bios.size(); ++i) {
+    EXPECT_EQ(bios[i].MasID, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(bios[i].DOB, 0);
+    // By position, then by name regardless of case ("Moore, David" before "Moore, DJ").
+    if (i > 0 && bios[i - 1].PosID == bios[i].PosID) {
+      EXPECT_LE(runtime::CompareNoCase(bios[i - 1].BackName, bios[i].BackName), 0) << i;
+    } else if (i > 0) {
+      EXPECT_LT(bios[i - 1].PosID, bios[i].PosID) << i;
+    }
+  }
+  EXPECT_EQ(bios.front().BackName.substr(0, 15), "Allen, Brandon ");
+  EXPECT_EQ(bios.front().PosID, 2);
+  EXPECT_EQ(bios.back().PosID, 6);
+}
+
+TEST_F(MasterFile, BiographiesCarryLastNameFirstAndTheLatestTeam) {
+  struct Case {
+    const char* backName;
+    int32_t team;
+    int32_t pos;
+  };
+  const Case cases[] = {
+      {"Mahomes, Patrick", 16, 2}, {"Harrison Jr., Marvin", 1, 4},    {"St. Brown, Amon-Ra", 11, 4},
+      {"Estimé, Audric", 10, 3},   {"Oginni Hassan, Kehinde", 33, 5}, {"Cooper, Amari", 4, 4},
+      {"Boswell, Chris", 27, 6},
+  };
+  for (const Case& c : cases) {
+    const KWRBioRecord* bio = Bio(c.backName);
+    ASSERT_NE(bio, nullptr) << c.backName;
+    EXPECT_EQ(bio->TeaID, c.team) << c.backName;
+    EXPECT_EQ(bio->PosID, c.pos) << c.backName;
+  }
+  EXPECT_EQ(Bio("Eskridge, D'Wayne"), nullptr);  // renamed during the season
+  EXPECT_NE(Bio("Eskridge, Dee"), nullptr);
+}
+
+TEST_F(MasterFile, WeeklyStatsAreTheProjectedValuesOfTheirCategories) {
+  const struct {
+    const char* player;
+    int32_t week;
+    int32_t team;
+    std::map<int, float> stats;
+  } cases[] = {
+      // projected/1/QB.csv: Patrick Mahomes,2558125,QB,KC,BAL,283.29,2,0.73,22.11,0.12,,,,,,,0.49
+      {"Mahomes, Patrick", 1, 16, {{3, 283.29f}, {4, 2.0f}, {5, 0.73f}, {14, 22.11f}, {15, 0.12f}, {71, 0.49f}}},
+      // Week 6 is Kansas City's bye: nothing projected.
+      {"Mahomes, Patrick", 6, 16, {}},
+      // projected/3/WR.csv: Marvin Harrison Jr.,...,ARI,DET,,,,0.43,,4.94,69.53,0.43,,,,0.06
+      {"Harrison Jr., Marvin", 3, 1, {{14, 0.43f}, {20, 4.94f}, {21, 69.53f}, {22, 0.43f}, {71, 0.06f}}},
+      // projected/1/K.csv: Chris Boswell,...,PIT,@ATL,1.96,0.11,,0.39,0.5,0.39,0.28,,,,
+      {"Boswell, Chris", 1, 27, {{31, 1.96f}, {32, 0.11f}, {35, 0.39f}, {37, 0.5f}, {39, 0.39f}, {41, 0.28f}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.player) + " week " + std::to_string(c.week));
+    const KWRBioRecord* bio = Bio(c.player);
+    ASSERT_NE(bio, nullptr);
+    const auto stats = Stats(bio->MasID, c.week);
+    ASSERT_EQ(stats.size(), c.stats.size());
+    for (const auto& [cat, value] : c.stats) {
+      EXPECT_EQ(stats.at(cat).NewValue, value) << cat;
+      EXPECT_EQ(stats.at(cat).TeaID, c.team);
+      EXPECT_EQ(stats.at(cat).Week, c.week);
+    }
+  }
+}
 
 TEST_F(MasterFile, NegativeMissedKickProjectionsAreLeftOut) {
   // projected/2/K.csv: Joey Slye, NE: PatMade 1.9, PatMissed -1.49, FgMade_50 0.25.
@@ -116,6 +206,36 @@ TEST_F(MasterFile, NegativeMissedKickProjectionsAreLeftOut) {
   for (const auto& [week, block] : blocks_) {
     for (const KWRStatRecord& r : block.Stats) EXPECT_GT(r.NewValue, 0.0f);
   }
+}
+
+TEST_F(MasterFile, StatsOfAWeekCarryTheTeamOfThatWeekAndTheSeasonTotalsTheLatestTeam) {
+  // Mike Williams is projected for NYJ (25) in weeks 1-9 and for PIT (27)
+  // from week 10; his biography names the latest team.
+  const KWRBioRecord* williams = Bio("Williams, Mike");
+  ASSERT_NE(williams, nullptr);
+  EXPECT_EQ(williams->TeaID, 27);
+  for (int32_t w : weeks_) {
+    if (w == 0) continue;
+    const auto stats = Stats(williams->MasID, w);
+    EXPECT_FALSE(stats.empty()) << w;
+    for (const auto& [cat, r] : stats) EXPECT_EQ(r.TeaID, w <= 9 ? 25 : 27) << w;
+  }
+}
+
+TEST_F(MasterFile, RegistrationBlockSetsEveryTeamsByeWeek) {
+  const auto& mods = blocks_[0].Modifications;
+  ASSERT_EQ(mods.size(), 32u);
+  for (std::size_t i = 0; i < mods.size(); ++i) {
+    EXPECT_EQ(mods[i].MasID, kKwrByeWeekMasID);
+    EXPECT_EQ(mods[i].TeaID, i + 1);
+    int16_t year = 0;
+    EXPECT_TRUE(basKWRFileControl::KwrByeWeekYear(mods[i], year));
+    EXPECT_EQ(year, 2024);
+  }
+  // byes-2024.csv
+  EXPECT_EQ(mods[15].Week, 6);  // KC
+  EXPECT_EQ(mods[3].Week, 12);  // BUF
+  EXPECT_EQ(mods[10].Week, 5);  // DET
 }
 
 // Points of the half-PPR system for one player-week, units counted in
@@ -156,6 +276,29 @@ bool SameRule(const ScoringRuleRecord& a, const ScoringRuleRecord& b) {
          a.FDM == b.FDM;
 }
 
+TEST(ScoringSystems, StandardIsTheTemplatesOwnScoringSystem) {
+  const auto standard = ReadRules("KD-Standard.sco");
+  auto db = jet::Database::Open(kDat + "def/Default.pro", jet::Database::Access::kReadOnly);
+  auto rs = db->OpenSnapshot(
+      "SELECT Points, CatID, FieldVal, RangeMin, RangeMax, RangeRestrict, ApplyToPos FROM tblScoringSystem "
+      "ORDER BY ID");
+  std::size_t i = 0;
+  for (; !rs->Eof(); rs->MoveNext(), ++i) {
+    ASSERT_LT(i, standard.size());
+    ScoringRuleRecord row;
+    row.Points = rs->Field(0).AsSingle();
+    row.CatID = rs->Field(1).AsLong();
+    row.FieldVal = rs->Field(2).AsSingle();
+    row.RangeMin = rs->Field(3).AsSingle();
+    row.RangeMax = rs->Field(4).AsSingle();
+    row.RangeRestrict = static_cast<int16_t>(rs->Field(5).AsLong());
+    row.ApplyToPos = rs->Field(6).AsLong();
+    EXPECT_TRUE(SameRule(standard[i], row)) << "rule " << i;
+  }
+  EXPECT_EQ(i, standard.size());
+  EXPECT_EQ(i, 29u);
+}
+
 TEST(ScoringSystems, ReceptionSystemsAddOnlyTheirPointsPerReception) {
   const auto standard = ReadRules("KD-Standard.sco");
   for (const auto& [file, points] :
@@ -186,6 +329,30 @@ clsDraftStrategy LoadStrategy(const std::string& name) {
   std::string error;
   EXPECT_TRUE(strategy.LoadDraftStrategy(&error)) << name << ": " << error;
   return strategy;
+}
+
+TEST(DraftStrategies, DefaultFillsItsLineUpByStarterValueThenTheBenchByRosterValue) {
+  const clsDraftStrategy s = LoadStrategy("KD-RBL Default");
+  EXPECT_EQ(fs::file_size(kDat + "stg/KD-RBL Default.stg"), 40u + s.Description().size() + 3 * 192u);
+  ASSERT_EQ(s.Count(), 3);
+  const int32_t kicker = 6;
+  struct Rule {
+    int32_t beg, end, method, compare, inclusion, position;
+  };
+  const Rule rules[] = {{1, 8, 1, 2, 1, kicker},   // Starters Only, Starter Value, no kicker
+                        {9, 13, 0, 1, 1, kicker},  // Open Roster, Roster Value, no kicker
+                        {14, clsDraftStrategy::kLastPick, 0, 1, 0, clsDraftStrategy::kAnyPositionID}};
+  for (int32_t r = 0; r < 3; ++r) {
+    EXPECT_EQ(s.BegPick(r), rules[r].beg) << r;
+    EXPECT_EQ(s.EndPick(r), rules[r].end) << r;
+    EXPECT_EQ(s.Method(r), rules[r].method) << r;
+    EXPECT_EQ(s.Compare(r), rules[r].compare) << r;
+    EXPECT_EQ(s.Inclusion(r), rules[r].inclusion) << r;
+    EXPECT_EQ(s.PosInclusionIDs(r)[0], rules[r].position) << r;
+    EXPECT_EQ(s.PosInclusionIDs(r)[1], 0) << r;
+    EXPECT_FALSE(s.NoByeConflict(r)) << r;
+    for (int32_t flag = 0; flag <= 2; ++flag) EXPECT_FALSE(s.UsingFactor(r, flag)) << r;
+  }
 }
 
 TEST(DraftStrategies, TogetherTheyUseEveryPickMethodAndEachEndsOnAPlainRule) {
@@ -254,6 +421,50 @@ TEST(Leagues, TenAndTwelveTeamsDraftSerpentineWithACreatedOrder) {
   }
 }
 
+TEST(Leagues, RosterLimitsCoverTheFiveOffensivePositionsWithBenchPlaces) {
+  for (const auto& [file, roster] : std::vector<std::pair<std::string, int32_t>>{
+           {"KD-10 Team League.lgp", 16}, {"KD-12 Team League.lgp", 15}}) {
+    SCOPED_TRACE(file);
+    const clsLeagueIsolate league = LoadLeague(file);
+    // As the league editor saves: an empty record, then every template
+    // position in display order.
+    ASSERT_EQ(league.RosterSizeCount(), 18);
+    EXPECT_EQ(league.RosterPosID(0), 0);
+    EXPECT_EQ(league.RosterPosID(1), 1);
+    EXPECT_EQ(league.RosterPosID(6), 6);
+    EXPECT_EQ(league.RosterPosID(7), 17);  // DST comes seventh in display order
+    EXPECT_EQ(league.RosterMax(1), roster);
+    // A flex place lets a running back or a receiver start: the line-up holds
+    // more than the sum of the starter minimums and less than that of the maximums.
+    int32_t starterMins = 0, starterMaxes = 0, minimums = 0;
+    for (int32_t pos = 2; pos <= 6; ++pos) {
+      EXPECT_GE(league.RosterMin(pos), 1) << pos;
+      EXPECT_EQ(league.RosterMin(pos), league.StarterMin(pos)) << pos;
+      EXPECT_LE(league.StarterMin(pos), league.StarterMax(pos)) << pos;
+      EXPECT_LE(league.StarterMax(pos), league.RosterMax(pos)) << pos;
+      EXPECT_EQ(league.MergeAsID(pos), pos);
+      starterMins += league.StarterMin(pos);
+      starterMaxes += league.StarterMax(pos);
+      minimums += league.RosterMin(pos);
+    }
+    EXPECT_LT(starterMins, league.StarterMax(1));
+    EXPECT_LT(league.StarterMax(1), starterMaxes);
+    EXPECT_LT(league.StarterMax(1), roster);  // bench places
+    EXPECT_LE(minimums, roster);
+    for (int32_t pos = 7; pos <= 17; ++pos) {
+      EXPECT_EQ(league.RosterMax(pos), 0) << pos;
+      EXPECT_EQ(league.MergeAsID(pos), pos);
+    }
+    std::vector<LGPRosterSizeRecord> records;
+    for (int32_t i = 0; i < league.RosterSizeCount(); ++i) {
+      const int32_t pos = league.RosterPosID(i);
+      records.push_back({pos, league.MergeAsID(pos), league.RosterMin(pos), league.RosterMax(pos),
+                         league.StarterMin(pos), league.StarterMax(pos)});
+    }
+    EXPECT_TRUE(basLGPFileControl::HasAllRosterMax(records));
+  }
+}
+
 // ---------------------------------------------------------------- display grids
 
 // Every grid the program opens by name: the defaults of each grid kind, the
@@ -301,6 +512,19 @@ TEST(DisplayGrids, EveryGridLookedUpByNamePassesTheGridCheckInBothFolders) {
   }
 }
 
+TEST(DisplayGrids, UserMockPageGridsStartWithTheHiddenPlayerKey) {
+  for (int32_t kind : {7, 8, 9}) {
+    clsDisplayGridIsolate grid;
+    ASSERT_TRUE(grid.OpenFile(kDat + "def/" + basGridValidation::DefaultDisplayGridFile(kind)));
+    EXPECT_EQ(grid.TableFieldID(0), 118) << kind;
+    EXPECT_EQ(grid.ColumnWidth(0), 0) << kind;
+  }
+  // The available players sort by roster value: the first column of category 86.
+  clsDisplayGridIsolate available;
+  ASSERT_TRUE(available.OpenFile(kDat + "def/UserMock - Available.dis"));
+  EXPECT_NE(available.OrderNumberWTableFieldID(86), 0);
+}
+
 TEST(DisplayGrids, TheSmallRosterHasTheExactHeaderAndColumnsOfItsRecipe) {
   const std::string bytes = kdtest::ReadFile(kDat + "def/UserMock - Small Roster.dis");
   ASSERT_EQ(bytes.size(), 92u + 6 * 109);
@@ -318,7 +542,38 @@ TEST(DisplayGrids, TheSmallRosterHasTheExactHeaderAndColumnsOfItsRecipe) {
 
 // ---------------------------------------------------------------- sample project
 
+TEST(SampleProject, NamesTheTwelveTeamLeagueHalfPprAndTheDefaultProjectedStatsFile) {
+  clsINIFile ini;
+  ini.SetFilePath(kDat + "kdp/");
+  ini.SetFileName("KD-Sample 2024.kdp");
+  ini.SetHeader("Kickwell Draftyard Project");
+  EXPECT_EQ(ini.Value("League Properties File", "?"), "KD-12 Team League.lgp");
+  EXPECT_EQ(ini.Value("Scoring System File", "?"), "KD-Half PPR.sco");
+  EXPECT_TRUE(fs::is_regular_file(kDat + "lgp/KD-12 Team League.lgp"));
+  EXPECT_TRUE(fs::is_regular_file(kDat + "sco/KD-Half PPR.sco"));
+  EXPECT_EQ(ini.Value("Projected Stats File", "?"),
+            basMockDraftSettings::DefaultSettings()[kSetDefaultProjectedStats]);
+  EXPECT_TRUE(fs::is_regular_file(kDat + "pro/" + ini.Value("Projected Stats File", "?")));
+  // No output target of the build machine: the user's own defaults apply.
+  for (const char* key : {"Cheat Sheet Target", "Mock Draft Targer", "Export File Target"}) {
+    EXPECT_EQ(ini.Value(key, "(default)"), "(default)") << key;
+  }
+}
+
 // ---------------------------------------------------------------- distribution maps
+
+TEST(DistributionMaps, PassingYardsCountTheQuarterbackGamesOfWeeksOneToSixteen) {
+  // 573 QB rows of actual/1..16 have a stat; the longest game is 509 yards;
+  // the lower and upper quartiles are 137 and 264 yards.
+  clsFreqDistribution map;
+  ASSERT_TRUE(map.LoadDistribution(kDat + "def/3-FDM.txt"));
+  EXPECT_EQ(map.Count(), 510);
+  EXPECT_EQ(map.AvgRange(), 127.0);
+  double total = 0;
+  for (int32_t i = 0; i < map.Count(); ++i) total += map.Frequency(i);
+  EXPECT_EQ(total, 573.0);
+  EXPECT_EQ(map.Frequency(509), 1.0);
+}
 
 TEST(DistributionMaps, EveryMapSpreadsASeasonTotalOverSixteenGamesThatAddUpToIt) {
   const std::map<int32_t, double> seasons = {{3, 4183.0}, {4, 31.0},  {5, 11.0},    {14, 1204.0},

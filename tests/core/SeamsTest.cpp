@@ -63,3 +63,24 @@ TEST(FakeSeams, UnscriptedQuestionFailsTheTest) {
       },
       "Unscripted file dialog");
 }
+
+TEST(FakeSeams, ShellFilesAndPointerRecordAndReplay) {
+  kdtest::ScopedFakeSeams fakes;
+  EXPECT_TRUE(seams::ShellOpen().Open("/tmp/x.html"));
+  EXPECT_EQ(fakes.shell.opened, (std::vector<std::string>{"/tmp/x.html"}));
+
+  fakes.files.AnswerOwn(std::string("Sheet"));
+  fakes.files.AnswerOwn(std::nullopt);
+  seams::OwnFileDialogRequest req;
+  req.extension = "sco";
+  EXPECT_EQ(seams::FileDialogs().ShowOwnFileDialog(req), std::optional<std::string>("Sheet"));
+  EXPECT_FALSE(seams::FileDialogs().ShowOwnFileDialog(req).has_value());
+  ASSERT_EQ(fakes.files.ownRequests.size(), 2u);
+  EXPECT_EQ(fakes.files.ownRequests[0].extension, "sco");
+
+  fakes.pointer.script = {{1, 2, true}, {3, 4, false}};
+  EXPECT_TRUE(seams::Pointer().State().leftDown);
+  EXPECT_EQ(seams::Pointer().State().x, 3);
+  EXPECT_EQ(seams::Pointer().State().x, 3);  // the last state holds
+  EXPECT_EQ(fakes.pointer.polls, 3);
+}

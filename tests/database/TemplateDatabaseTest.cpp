@@ -104,6 +104,18 @@ TEST_F(TemplateDatabase, CategoriesWithFixedMeaningsReadTheirFields) {
   EXPECT_EQ(Text("SELECT Sort FROM tblStatCategories WHERE ID = 51"), "5");
 }
 
+TEST_F(TemplateDatabase, NameStylesAndLookupFormatsKeepTheirIds) {
+  for (int id : {13, 18, 19, 20}) {
+    EXPECT_EQ(Text("SELECT DisplayType || '/' || TextType FROM tblDisplayFormat WHERE ID = ?", {Value(id)}),
+              "3/2")
+        << id;
+  }
+  EXPECT_EQ(Text("SELECT DefaultFormat || '/' || FormatType FROM tblStatCategories WHERE ID = 51"), "13/3");
+  EXPECT_EQ(Text("SELECT f.DisplayType FROM tblStatCategories c, tblDisplayFormat f "
+                 "WHERE c.ID = 50 AND f.ID = c.DefaultFormat"),
+            "5");
+}
+
 TEST_F(TemplateDatabase, EveryCategoryHasItsOperationsAndEveryOperationAField) {
   std::map<int, std::vector<std::string>> fieldNames;
   for (int t = 0; t <= 11; ++t) {
@@ -171,6 +183,17 @@ TEST_F(TemplateDatabase, EveryCategoryHasItsOperationsAndEveryOperationAField) {
   EXPECT_EQ(Text("SELECT MAX(\"Table\") FROM tblStatProperties"), "11");
 }
 
+TEST_F(TemplateDatabase, SubCategoriesGiveTheScoringEditorNineTabs) {
+  EXPECT_EQ(Text("SELECT MAX(ID) FROM tblStatSubCategories"), "10");
+  EXPECT_EQ(
+      Text("SELECT COUNT(*) FROM tblStatCategories WHERE SubCatID = 10 AND ID IN (44, 50, 51, 67, 84, 88)"),
+      "6");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblStatCategories WHERE SubCatID < 0 OR SubCatID > 10"), "0");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblStatCategories c WHERE NOT EXISTS "
+                 "(SELECT 1 FROM tblStatUnits u WHERE u.ID = c.Unit)"),
+            "0");
+}
+
 TEST_F(TemplateDatabase, PositionsFollowTheDisplayGridSettings) {
   // Setting ID + 4 holds the position's display grid; IDs 2, 3-5 and 9, 6,
   // 7-8 and 15-16, 10 and 17 are passing, rushing/receiving, kicking,
@@ -193,6 +216,19 @@ TEST_F(TemplateDatabase, PositionsFollowTheDisplayGridSettings) {
   EXPECT_EQ(*orders.begin(), 1);
   EXPECT_EQ(*orders.rbegin(), 17);
   EXPECT_EQ(Text("SELECT DisplayOrder FROM tblPositions WHERE ID = 1"), "1");
+}
+
+TEST_F(TemplateDatabase, TeamsByeWeeksAndTheSettingsRowOfTheBundledSeason) {
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblTeams WHERE StartYear <= 2024 AND EndYear >= 2024"), "33");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblByeWeeks WHERE Year = 2024"), "32");
+  EXPECT_EQ(Text("SELECT b.ByeWeek FROM tblByeWeeks b, tblTeams t WHERE t.ID = b.TeamID AND t.AbrvA = 'DET'"),
+            "5");
+  EXPECT_EQ(Text("SELECT b.ByeWeek FROM tblByeWeeks b, tblTeams t WHERE t.ID = b.TeamID AND t.AbrvA = 'BAL'"),
+            "14");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM tblSettings"), "1");
+  EXPECT_EQ(Text("SELECT Year || '/' || PlayerDisplayGridID || '/' || MasterVersion || '/' || StrainName "
+                 "FROM tblSettings"),
+            "2024/1/0/None");
 }
 
 TEST_F(TemplateDatabase, FormatsGridAndScoringRowsReferToWhatExists) {

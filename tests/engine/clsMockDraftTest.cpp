@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "engine/clsMockDraft.h"
@@ -58,6 +59,37 @@ TEST(MockDraft, TeamPickCountsOnlyTheOwnersPicks) {
   EXPECT_EQ(mock.TeamPick(6), 3);
   EXPECT_EQ(mock.TeamPick(8), 3);
   EXPECT_EQ(mock.TeamPick(9), 4);
+}
+
+TEST(MockDraft, NamesAreFixedLengthText) {
+  clsMockDraft mock;
+  mock.SetCount(0);
+  mock.SetPlayerName(0, std::string(50, 'p'));
+  EXPECT_EQ(mock.PlayerName(0), std::string(45, 'p'));
+  mock.SetPlayerName(0, "Josh Allen");
+  EXPECT_EQ(mock.PlayerName(0), "Josh Allen" + std::string(35, ' '));
+  mock.SetOwnerCount(2);
+  EXPECT_EQ(mock.OwnerName(2), std::string(50, ' '));
+  mock.SetOwnerName(1, "Sharks");
+  mock.SetDraftStrategyFile(2, "Value.stg");
+  mock.SetOwnerCount(3);  // growing keeps what the teams had
+  EXPECT_EQ(mock.OwnerName(1), "Sharks" + std::string(44, ' '));
+  EXPECT_EQ(mock.DraftStrategyFile(2), "Value.stg");
+}
+
+// The lists run from 0 to their count (SetCount(1): picks 0 and 1; two
+// owners: teams 0 to 2); the checked access itself is CheckedIndex's.
+TEST(MockDraft, IndexesOutsideTheListsThrow) {
+  clsMockDraft mock;
+  mock.SetOwnerCount(2);
+  mock.SetCount(1);
+  EXPECT_NO_THROW((void)mock.MasterID(1));
+  EXPECT_NO_THROW((void)mock.OwnerName(2));
+  EXPECT_THROW((void)mock.MasterID(2), std::out_of_range);
+  EXPECT_THROW(mock.SetDraftOwner(-1, 1), std::out_of_range);
+  EXPECT_THROW((void)mock.OwnerName(3), std::out_of_range);
+  EXPECT_THROW((void)mock.TeamPick(2), std::out_of_range);
+  EXPECT_THROW((void)mock.PosID(1), std::out_of_range);
 }
 
 }  // namespace

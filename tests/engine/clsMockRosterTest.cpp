@@ -51,6 +51,23 @@ PickList Picks(const clsMockRoster& roster) {
   return picks;
 }
 
+TEST(MockRoster, SlotsFollowTheOrderPositionsAreAddedAndRecordsKeepTheirFieldOrder) {
+  clsMockRoster roster;
+  EXPECT_EQ(roster.ActivePositions(), -1);
+  roster.AddRosterPositionSize(0, 1, 15, 0, 9, 0);
+  // mergeAs, pos, rosterMax, rosterMin, starterMax, starterMin
+  roster.AddRosterPositionSize(7, 3, 4, 2, 3, 1);
+  roster.AddRosterPositionSize(0, 2, 2, 1, 1, 1);
+  EXPECT_EQ(roster.ActivePositions(), 2);
+  EXPECT_EQ(roster.pFnGetPositionStackArwPosID(1), 0);
+  EXPECT_EQ(roster.pFnGetPositionStackArwPosID(3), 1);
+  EXPECT_EQ(roster.pFnGetPositionStackArwPosID(2), 2);
+  EXPECT_EQ(roster.pFnGetPositionStackArwPosID(0), -1);
+  EXPECT_EQ(roster.RosterSize(1), (clsMockRoster::RosterSizeRecord{3, 7, 2, 4, 1, 3}));
+  EXPECT_EQ(roster.RosterMax(3), 4);
+  EXPECT_EQ(roster.StarterMax(3), 3);
+}
+
 TEST(MockRoster, PositionsWithoutASlotReadZeroAndIgnoreWrites) {
   clsMockRoster roster = SmallLeague();
   // Kickers have no roster place; 1003 and 2003 are strategy marks on RB.
@@ -79,6 +96,17 @@ TEST(MockRoster, PositionsWithoutASlotReadZeroAndIgnoreWrites) {
   EXPECT_FALSE(roster.SetPositionFactor(kK, 2.0));
   EXPECT_TRUE(roster.SetPositionFactor(kRB, 1.25));
   EXPECT_EQ(roster.Stack(2).Factor(), 1.25);
+}
+
+TEST(MockRoster, SlotAndPickIndexesOutsideTheRosterThrow) {
+  clsMockRoster roster = SmallLeague();
+  EXPECT_THROW(roster.StackPlayerCount(0), std::out_of_range);  // the whole-roster slot has no stack
+  EXPECT_THROW(roster.StackPlayerCount(4), std::out_of_range);
+  EXPECT_THROW(roster.RosterSize(-1), std::out_of_range);
+  EXPECT_THROW(roster.DraftedAtSlot(4), std::out_of_range);
+  EXPECT_THROW(roster.MasterID(1), std::out_of_range);
+  EXPECT_THROW(roster.SetPlayerCount(-1), std::out_of_range);
+  EXPECT_THROW(roster.AddStackPlayer(1, 1.0, false, 0, 1), std::out_of_range);
 }
 
 TEST(MockRoster, StacksAndBaselinesOfTheSmallLeague) {
@@ -155,6 +183,21 @@ TEST(MockRoster, BaselinePointersFromTheLeagueDepth) {
     EXPECT_EQ(roster.RBL(kRB), c.rbl);
     EXPECT_EQ(roster.SBL(kRB), c.sbl);
   }
+}
+
+TEST(MockRoster, ThePickListStartsWithOneEmptyPickAndGrowsKeepingEntries) {
+  clsMockRoster roster;
+  EXPECT_EQ(roster.PlayerCount(), 1);
+  roster.SetMasterID(0, 77);
+  roster.SetPlayerCount(5);
+  EXPECT_EQ(roster.PlayerCount(), 5);
+  EXPECT_EQ(roster.MasterID(0), 77);
+  EXPECT_EQ(roster.MasterID(4), 0);
+  roster.SetPlayerCount(2);  // never shrinks the list itself
+  EXPECT_EQ(roster.PlayerCount(), 2);
+  EXPECT_NO_THROW(roster.MasterID(4));
+  roster.ClearRoster();
+  EXPECT_EQ(roster.PlayerCount(), 0);
 }
 
 TEST(MockRoster, DraftingRecordsThePlayerAtHisStack) {
@@ -269,6 +312,32 @@ TEST(MockRoster, LinkedRostersMarkTogetherAndACopyOrALoneChangeMarksAlone) {
   EXPECT_TRUE(rosters[3].StackPlayerDrafted(2, 1));
   EXPECT_FALSE(copy.StackPlayerDrafted(2, 1));
   EXPECT_EQ(copy.LeaguePosDraftCount(kRB), 1);
+}
+
+TEST(MockRoster, StackBuildersAppendToASlot) {
+  clsMockRoster roster = SmallLeague();
+  roster.AddStackPlayer(305, 40.0, true, 3, 12);
+  roster.AddMissingMasterID(306, 30.0, false, 3);
+  EXPECT_EQ(StackIDs(roster, 3), (std::vector<int32_t>{301, 302, 303, 305, 306}));
+  EXPECT_TRUE(roster.StackPlayerDrafted(3, 3));
+  EXPECT_EQ(roster.Stack(3).ByeWeek(3), 12);
+  EXPECT_EQ(roster.Stack(3).ByeWeek(4), 0);
+
+  clsMockRoster bare;
+  bare.SizePositionStacks();
+  EXPECT_EQ(bare.StackMax(), -1);
+  bare.AddRosterPositionSize(0, kAll, 5, 0, 4, 0);
+  bare.SizePositionStacks();
+  EXPECT_EQ(bare.StackMax(), 0);  // only the whole-roster slot, which has no stack
+}
+
+TEST(MockRoster, LoadDraftStrategyOfAMissingFileIsFalse) {
+  TempDir dir;
+  clsMockRoster roster;
+  EXPECT_FALSE(roster.LoadDraftStrategy(dir.Path(), "none.stg"));
+  EXPECT_EQ(roster.Strategy().FilePath(), dir.Path());
+  EXPECT_EQ(roster.Strategy().FileName(), "none.stg");
+  EXPECT_EQ(roster.Strategy().Count(), 0);
 }
 
 // A team in the middle of a draft: two picks, marks, a strategy read from a

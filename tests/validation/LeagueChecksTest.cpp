@@ -165,8 +165,18 @@ TEST_F(LeagueChecks, StrategyFilesAreListedOnceAndEachRuleIsChecked) {
   EXPECT_EQ(validation.StrategyFileList(), (Lines{"Safe.stg", "Bold.stg"}));
   EXPECT_EQ(validation.StrategyFiles(), "Draft Strategy File [" + Work("stg/Safe.stg") +
                                             "]\r\nDraft Strategy File [" + Work("stg/Bold.stg") + "]");
-  EXPECT_EQ(lines.valid.size(), 10u);
-  EXPECT_EQ(lines.valid[7], "LGP Safe.stg Rule 2 Draft Round Range 6 to Last.");
+  EXPECT_EQ(lines.valid, (Lines{
+                             "",
+                             " * STRATEGY FILE VALIDATION",
+                             "LGP [" + Work("stg/Safe.stg") + "] loaded.",
+                             "LGP Safe.stg Rule 1 Method Open Roster.",
+                             "LGP Safe.stg Rule 1 Compare Full Points.",
+                             "LGP Safe.stg Rule 1 Factors .",
+                             "LGP Safe.stg Rule 1 Include Positions [QB] .",
+                             "LGP Safe.stg Rule 2 Draft Round Range 6 to Last.",
+                             "LGP Safe.stg Rule 2 Compare Roster Value.",
+                             "LGP Safe.stg Rule 2 Factors .",
+                         }));
   EXPECT_EQ(lines.warning, (Lines{
                                "Warning LGP Safe.stg Rule 1 Draft Round Range 5 to 3 Invalid * Mock.",
                                "Warning LGP Safe.stg Rule 2 Method Unknown * Mock.",

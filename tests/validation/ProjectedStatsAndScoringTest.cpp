@@ -103,6 +103,9 @@ TEST_F(ScoringCheck, FileWithoutWholeRuleIsASystemOfNoRules) {
     Name(kProjScoringSystemFile, "None.sco");
     EXPECT_EQ(validation.ValidateScoringSystem(db), 1) << bytes.size();
     EXPECT_EQ(lines.warning, (Lines{"Warning SCO 0 scoring rules."}));
+    EXPECT_EQ(lines.valid,
+              (Lines{"", " * SCORING SYSTEM VALIDATION", "SCO [" + Work("sco/None.sco") + "] found.",
+                     "SCO loaded.", "SCO checking for zero values in Points/For Every X."}));
     EXPECT_TRUE(lines.error.empty());
   }
 }
@@ -118,9 +121,12 @@ TEST_F(ScoringCheck, EveryRuleIsListedWithItsZeroValuesAndUnknownCategories) {
   Name(kProjScoringSystemFile, "Std.sco");
 
   EXPECT_EQ(validation.ValidateScoringSystem(db), 2);
-  EXPECT_EQ(Lines(lines.valid.end() - 2, lines.valid.end()),
-            (Lines{"SCO Rule Passing Yards [0.04 Pts For Every 1 In Range No Limit to No Limit {QB}].",
-                   "SCO Rule Passing Touchdowns [0 Pts For Every 0 In Range 0 to 0 {}]."}));
+  EXPECT_EQ(
+      lines.valid,
+      (Lines{"", " * SCORING SYSTEM VALIDATION", "SCO [" + Work("sco/Std.sco") + "] found.", "SCO loaded.",
+             "SCO 3 scoring rules.", "SCO checking for zero values in Points/For Every X.",
+             "SCO Rule Passing Yards [0.04 Pts For Every 1 In Range No Limit to No Limit {QB}].",
+             "SCO Rule Passing Touchdowns [0 Pts For Every 0 In Range 0 to 0 {}]."}));
   EXPECT_EQ(lines.warning,
             (Lines{"Warning SCO Rule Passing Touchdowns Points = 0",
                    "Warning SCO Rule Passing Touchdowns Apply To Pos = No Positon(s) Selected.",

@@ -43,6 +43,9 @@ TEST_F(StrategyConflicts, TwoEquilibriumPicksInARowAreReportedOnce) {
   WriteStrategy("Eq.stg", {{1, 999, kEquilibrium}});
   const clsLeagueIsolate league = League({{"Alpha ", "Eq.stg"}, {"Bravo", "Eq.stg"}}, 2, {1, 2, 2, 1});
   EXPECT_EQ(validation.CheckLeagueStrategyConflicts(league, false), 1);
+  EXPECT_EQ(lines.valid,
+            (Lines{"", " * LEAGUE PROPERTIES DRAFT STRATEGY CONFLICTS", "LGP Alpha Strategy [Eq.stg] loaded.",
+                   "LGP Bravo Strategy [Eq.stg] loaded."}));
   EXPECT_EQ(lines.warning, (Lines{"Warning LGP Strategy Conflict - Team [1] Pick [1] Equilibrium and Team "
                                   "[2] Pick [2] Equilibrium * Mock",
                                   "Warning LGP Strategy Conflict - Potential exists for more conflicts."}));
