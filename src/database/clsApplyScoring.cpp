@@ -309,6 +309,8 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     DoEvents();
     return;
   }
+  // The rows are read under one read lock, given up before they are scored.
+  std::optional<jet::ReadScope> readLock(std::in_place, database);
   int64_t allRows = 0;
   database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
                       [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
@@ -417,6 +419,8 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     // Row numbers rise with the row id, so a player-week's rows stay in that order.
     std::sort(rows.keys.begin(), rows.keys.end());
   }
+
+  readLock.reset();
 
   int32_t done = 0;
   bool stop = false;
