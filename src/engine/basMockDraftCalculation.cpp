@@ -243,14 +243,14 @@ bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   // A job cannot go on without its database, so it says why it stops.
   if (!basDirExists_001::PathExists(path)) return basFileExists_001::FileExists(path, true);
   if (db.InitializeKickwellDBwStatus(path, status)) return true;
-  seams::MessageBox().ShowMessage("File Error", db.LastError(), seams::kOk, true);
+  if (!db.LastError().empty()) seams::MessageBox().ShowMessage("File Error", db.LastError(), seams::kOk, true);
   return false;
 }
 
-bool LoadProjectLeague(clsLeagueIsolate& league) {
+bool LoadProjectLeague(clsLeagueIsolate& league, std::string* unreported) {
   league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
   league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  return league.LoadLeagueProps();
+  return league.LoadLeagueProps(false, unreported);
 }
 
 void ShowLeagueError(const std::string& text) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "DatabaseFixtures.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/JetError.h"
@@ -31,6 +32,21 @@ TEST(JetDatabase, MissingForeignAndTruncatedFilesAreRefusedAndLeftAsTheyWere) {
   ASSERT_GT(bytes.size(), 8192u);
   kdtest::WriteFile(path, bytes.substr(0, bytes.size() / 2));
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+}
+
+// A FIFO opened for reading waits for a writer, and a device never ends:
+// what is not a regular file is refused before it is opened.
+TEST(JetDatabase, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+  kdtest::TempDir dir;
+  for (const kdtest::HostileDocument& kind : kdtest::NotAFileDocuments()) {
+    SCOPED_TRACE(kind.name);
+    const std::string path = dir.File(std::string(kind.name) + ".pro");
+    kind.make(path, "");
+    const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+    EXPECT_THROW(Database::Open(path, Database::Access::kReadOnly), JetError);
+    EXPECT_THROW(Database::Open(path), JetError);
+    EXPECT_EQ(kdtest::Snapshot(path), before);
+  }
 }
 
 // A sound file is not checked again on every open, but damage done to it
