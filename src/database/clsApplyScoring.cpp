@@ -21,6 +21,7 @@
 #include "platform/jet/Database.h"
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/TableInfo.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/Rounding.h"
 
@@ -308,6 +309,8 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     DoEvents();
     return;
   }
+  // The rows are read under one read lock, given up before they are scored.
+  std::optional<jet::ReadScope> readLock(std::in_place, database);
   int64_t allRows = 0;
   database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
                       [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
@@ -372,22 +375,52 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     if (!catalogue.RecordsetRef(table)) continue;
     StatTableRows& rows = tables.emplace_back();
     rows.table = table;
+    // Only the fields the scoring reads are read (the others stay 0): the
+    // player-week's keys first, then the fields of the scoring order's
+    // categories and the plays' type and yardage.
+    const std::vector<jet::FieldInfo> info = database.TableFields(StatTableName(table));
+    const int32_t fieldCount = static_cast<int32_t>(info.size());
+    const int32_t yearField = fieldCount - 1;
+    // A table too narrow for its keys gives no row a player-week.
+    if (std::max(kPlayerIDField, kWeekField) >= yearField) continue;
+    rows.fieldCount = fieldCount;
+    std::vector<uint8_t> used = catalogue.ScoringFields(table);
+    used.resize(std::max(used.size(), info.size()), 0);
+    if (table == kPlayTable) used[kPlayTypeField] = used[kPlayYardsField] = 1;
+    std::vector<int32_t> read{kPlayerIDField, kWeekField, yearField};
+    for (int32_t k = 0; k < fieldCount; ++k)
+      if (used[static_cast<std::size_t>(k)] && k != kPlayerIDField && k != kWeekField && k != yearField)
+        read.push_back(k);
+    std::string columns;
+    for (int32_t k : read) {
+      if (!columns.empty()) columns += ", ";
+      columns += jet::QuoteIdentifier(info[static_cast<std::size_t>(k)].name);
+    }
     int32_t n = 0;
     database.ForEachRow(
-        "SELECT * FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;", range,
-        [&](const jet::Statement& row) {
-          rows.fieldCount = row.ColumnCount();
+        "SELECT " + columns + " FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;",
+        range, [&](const jet::Statement& row) {
           PlayerWeek key;
-          const bool keyed = WholeNumber(row.Column(kPlayerIDField), key.playerID) &&
-                             WholeNumber(row.Column(kWeekField), key.week) &&
-                             WholeNumber(row.Column(rows.fieldCount - 1), key.year);
+          const jet::Value playerID = row.Column(0);
+          const jet::Value week = row.Column(1);
+          const jet::Value year = row.Column(2);
+          const bool keyed = WholeNumber(playerID, key.playerID) && WholeNumber(week, key.week) &&
+                             WholeNumber(year, key.year);
           if (!keyed) return;
-          for (int k = 0; k < rows.fieldCount; ++k) rows.values.push_back(row.Column(k).AsDouble());
+          const std::size_t at = rows.values.size();
+          rows.values.resize(at + static_cast<std::size_t>(fieldCount), 0.0);
+          const auto value = [&](int32_t k) -> double& { return rows.values[at + static_cast<std::size_t>(k)]; };
+          value(kPlayerIDField) = playerID.AsDouble();
+          value(kWeekField) = week.AsDouble();
+          value(yearField) = year.AsDouble();
+          for (std::size_t c = 3; c < read.size(); ++c) value(read[c]) = row.Column(static_cast<int>(c)).AsDouble();
           rows.keys.emplace_back(key, n++);
         });
     // Row numbers rise with the row id, so a player-week's rows stay in that order.
     std::sort(rows.keys.begin(), rows.keys.end());
   }
+
+  readLock.reset();
 
   int32_t done = 0;
   bool stop = false;

@@ -36,6 +36,7 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/Transaction.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 
@@ -145,6 +146,8 @@ void FillPositionStackFrom(std::span<const PositionedRow> rows, clsMockDraftPosi
 
 void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
                        int32_t maximum) {
+  // A stack asks the file a question for every player's bye week.
+  const jet::ReadScope read(db.Database());
   FillPositionStackFrom(*ReadSeasonRows(db, week), stack, db, posID, week, maximum);
 }
 
@@ -152,6 +155,7 @@ clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) 
   // The rows are read at the first stack and serve every other.
   auto rows = std::make_shared<std::shared_ptr<const std::vector<PositionedRow>>>();
   return [&db, week, rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    const jet::ReadScope read(db.Database());
     if (!*rows) *rows = ReadSeasonRows(db, week);
     FillPositionStackFrom(**rows, stack, db, posID, week, maximum);
   };

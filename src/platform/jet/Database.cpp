@@ -354,6 +354,8 @@ void Database::AppendTextField(std::string_view table, std::string_view field, i
 
 void Database::BeginTrans() { Conn().BeginTransaction(); }
 void Database::CommitTrans() { Conn().CommitTransaction(); }
+bool Database::BeginRead() { return Conn().BeginRead(); }
+void Database::EndRead() { Conn().EndRead(); }
 void Database::Rollback() { Conn().RollbackTransaction(); }
 int Database::TransactionDepth() const { return connection_ ? connection_->TransactionDepth() : 0; }
 

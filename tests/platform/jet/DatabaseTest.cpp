@@ -239,6 +239,37 @@ TEST(JetDatabase, NestedTransactionsRollBackOnlyTheInnerWork) {
   EXPECT_EQ(kdtest::QueryText(path, "SELECT MasterVersion || '/' || StrainVersion FROM tblSettings;"), "5/0");
 }
 
+// A read scope shares one read lock among its statements: a transaction
+// begun inside it still commits or rolls back on its own, and a scope begun
+// inside a transaction leaves the transaction's rollback whole.
+TEST(JetDatabase, AReadScopeKeepsTheTransactionsInsideAndAroundItWhole) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  const std::string versions = "SELECT MasterVersion || '/' || StrainVersion FROM tblSettings;";
+  {
+    jet::ReadScope read(*db);
+    {
+      jet::Transaction kept(*db);
+      db->Execute("UPDATE tblSettings SET MasterVersion = 5");
+      kept.Commit();
+    }
+    {
+      jet::Transaction dropped(*db);
+      db->Execute("UPDATE tblSettings SET StrainVersion = 9");
+    }
+  }
+  EXPECT_EQ(db->TransactionDepth(), 0);
+  EXPECT_EQ(kdtest::QueryText(path, versions), "5/0");
+  {
+    jet::Transaction dropped(*db);
+    db->Execute("UPDATE tblSettings SET MasterVersion = 7");
+    const jet::ReadScope read(*db);
+  }
+  EXPECT_EQ(db->TransactionDepth(), 0);
+  EXPECT_EQ(kdtest::QueryText(path, versions), "5/0");
+}
+
 TEST(JetDatabase, RecordsetsOfAClosedDatabaseFailCleanly) {
   kdtest::TempDir dir;
   std::string path = kdtest::MakeTemplateDatabase(dir);
