@@ -257,6 +257,33 @@ struct Stat0Row {
 
 std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
 
+// The fields of a stat table the pass reads, by ordinal: the player-week's
+// keys first (PlayerID, Week and Year, the last field), then `extra`, then
+// every other field the scoring order's categories read (the others stay
+// 0). Empty when the table is too narrow for its keys.
+std::vector<int32_t> FieldsToRead(const clsCategoryControl& catalogue, int32_t table, int32_t fieldCount,
+                                  std::initializer_list<int32_t> extra) {
+  const int32_t yearField = fieldCount - 1;
+  if (std::max({kPlayerIDField, kWeekField, extra.size() ? std::max(extra) : 0}) >= yearField) return {};
+  std::vector<int32_t> read{kPlayerIDField, kWeekField, yearField};
+  read.insert(read.end(), extra.begin(), extra.end());
+  std::vector<uint8_t> used = catalogue.ScoringFields(table);
+  used.resize(std::max(used.size(), static_cast<std::size_t>(fieldCount)), 0);
+  for (int32_t k = 0; k < fieldCount; ++k)
+    if (used[static_cast<std::size_t>(k)] && std::find(read.begin(), read.end(), k) == read.end()) read.push_back(k);
+  return read;
+}
+
+// Those fields as the column list of a SELECT.
+std::string ColumnList(const std::vector<jet::FieldInfo>& info, const std::vector<int32_t>& ordinals) {
+  std::string columns;
+  for (int32_t k : ordinals) {
+    if (!columns.empty()) columns += ", ";
+    columns += jet::QuoteIdentifier(info[static_cast<std::size_t>(k)].name);
+  }
+  return columns;
+}
+
 // The last pass this program ran to its end: every row of its week range of
 // the file then held the points its rules give. The same pass over the file
 // as it still is changes nothing.
@@ -322,31 +349,40 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   // table's cursor finds it by his id (the first record with it), taken in
   // the order of the player-week index: sorted here when every key is a
   // whole number, else by SQLite, which orders text and fractions its own way.
+  clsCategoryControl& catalogue = db_.StatCon();
+  const std::vector<jet::FieldInfo> stat0Info = database.TableFields("tblStat0");
+  const int fields = static_cast<int>(stat0Info.size());
+  const std::vector<int32_t> stat0Read = FieldsToRead(catalogue, 0, fields, {kPointsField});
+  // A tblStat0 too narrow for its keys and points has no row to score.
+  if (stat0Read.empty()) return;
+  const int positionColumn = 1 + static_cast<int>(stat0Read.size());
   const std::string rowsSql =
-      "SELECT rowid, *, (SELECT PosID FROM tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID ORDER BY "
-      "tblPlayers.rowid LIMIT 1) FROM tblStat0 WHERE Week >= ? AND Week <= ?";
+      "SELECT rowid, " + ColumnList(stat0Info, stat0Read) +
+      ", (SELECT PosID FROM tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID ORDER BY tblPlayers.rowid LIMIT 1) "
+      "FROM tblStat0 WHERE Week >= ? AND Week <= ?";
   std::vector<Stat0Row> stat0;
   std::vector<double> stat0Values;
-  int fields = 0;
   bool integerKeys = true;
   const auto readRows = [&](const std::string& sql) {
     stat0.clear();
     stat0Values.clear();
     database.ForEachRow(sql, range, [&](const jet::Statement& row) {
-      fields = row.ColumnCount() - 2;
       Stat0Row& r = stat0.emplace_back();
       r.rowid = row.Column(0);
       r.firstValue = stat0Values.size();
-      for (int k = 0; k < fields; ++k) stat0Values.push_back(row.Column(k + 1).AsDouble());
-      r.playerID = row.Column(1 + kPlayerIDField);
-      const jet::Value week = row.Column(1 + kWeekField);
-      const jet::Value year = row.Column(fields);
+      stat0Values.resize(r.firstValue + static_cast<std::size_t>(fields), 0.0);
+      for (std::size_t c = 0; c < stat0Read.size(); ++c)
+        stat0Values[r.firstValue + static_cast<std::size_t>(stat0Read[c])] =
+            row.Column(1 + static_cast<int>(c)).AsDouble();
+      r.playerID = row.Column(1);
+      const jet::Value week = row.Column(2);
+      const jet::Value year = row.Column(3);
       integerKeys = integerKeys && r.playerID.GetKind() == jet::Value::Kind::kInteger &&
                     week.GetKind() == jet::Value::Kind::kInteger && year.GetKind() == jet::Value::Kind::kInteger;
       r.week = week.AsLong();
       r.year = year.AsLong();
-      r.position = row.Column(fields + 1);
-      r.points = row.Column(1 + kPointsField).AsDouble();
+      r.position = row.Column(positionColumn);
+      r.points = row.Column(4).AsDouble();
     });
   };
   readRows(rowsSql + ";");
@@ -365,7 +401,6 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   // Only the rows of the week range are read, each table once, through
   // prepared statements: the table cursors would read every week of every
   // table and sort it.
-  clsCategoryControl& catalogue = db_.StatCon();
   std::vector<StatTableRows> tables;
   for (int32_t slot = 0; slot < catalogue.RecordsetRefCount(); ++slot) {
     const int32_t table = catalogue.RecordsetRefID(slot);
@@ -375,27 +410,15 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     if (!catalogue.RecordsetRef(table)) continue;
     StatTableRows& rows = tables.emplace_back();
     rows.table = table;
-    // Only the fields the scoring reads are read (the others stay 0): the
-    // player-week's keys first, then the fields of the scoring order's
-    // categories and the plays' type and yardage.
     const std::vector<jet::FieldInfo> info = database.TableFields(StatTableName(table));
     const int32_t fieldCount = static_cast<int32_t>(info.size());
-    const int32_t yearField = fieldCount - 1;
+    std::vector<int32_t> read = table == kPlayTable
+                                    ? FieldsToRead(catalogue, table, fieldCount, {kPlayTypeField, kPlayYardsField})
+                                    : FieldsToRead(catalogue, table, fieldCount, {});
     // A table too narrow for its keys gives no row a player-week.
-    if (std::max(kPlayerIDField, kWeekField) >= yearField) continue;
+    if (read.empty()) continue;
     rows.fieldCount = fieldCount;
-    std::vector<uint8_t> used = catalogue.ScoringFields(table);
-    used.resize(std::max(used.size(), info.size()), 0);
-    if (table == kPlayTable) used[kPlayTypeField] = used[kPlayYardsField] = 1;
-    std::vector<int32_t> read{kPlayerIDField, kWeekField, yearField};
-    for (int32_t k = 0; k < fieldCount; ++k)
-      if (used[static_cast<std::size_t>(k)] && k != kPlayerIDField && k != kWeekField && k != yearField)
-        read.push_back(k);
-    std::string columns;
-    for (int32_t k : read) {
-      if (!columns.empty()) columns += ", ";
-      columns += jet::QuoteIdentifier(info[static_cast<std::size_t>(k)].name);
-    }
+    const std::string columns = ColumnList(info, read);
     int32_t n = 0;
     database.ForEachRow(
         "SELECT " + columns + " FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;",
@@ -410,9 +433,9 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
           const std::size_t at = rows.values.size();
           rows.values.resize(at + static_cast<std::size_t>(fieldCount), 0.0);
           const auto value = [&](int32_t k) -> double& { return rows.values[at + static_cast<std::size_t>(k)]; };
-          value(kPlayerIDField) = playerID.AsDouble();
-          value(kWeekField) = week.AsDouble();
-          value(yearField) = year.AsDouble();
+          value(read[0]) = playerID.AsDouble();
+          value(read[1]) = week.AsDouble();
+          value(read[2]) = year.AsDouble();
           for (std::size_t c = 3; c < read.size(); ++c) value(read[c]) = row.Column(static_cast<int>(c)).AsDouble();
           rows.keys.emplace_back(key, n++);
         });
