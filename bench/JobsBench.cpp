@@ -7,6 +7,7 @@
 
 #include <array>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -49,6 +50,14 @@ void AddJobSegments(clsStatusPlain& status) {
 }
 
 namespace calc = basMockDraftCalculation;
+
+// The CPU time this thread has used, in seconds: on a shared machine the
+// time a loop spends waiting for a core is not its own.
+double ThreadCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 // The sample league with `teams` teams over `rounds` rounds (16 rounds and
 // the sample's team count unless said otherwise), every look-ahead strategy
@@ -152,8 +161,9 @@ class DraftSetUp {
   DraftSetUp(const DraftSetUp&) = delete;
   DraftSetUp& operator=(const DraftSetUp&) = delete;
 
-  // The pick loop over copies; its wall time in seconds (negative when it failed).
-  double Run(int32_t* picks = nullptr) {
+  // The pick loop over copies; its wall time in seconds (negative when it
+  // failed), and in cpuSeconds the CPU time of this thread in it.
+  double Run(int32_t* picks = nullptr, double* cpuSeconds = nullptr) {
     clsStatusPlain status;
     AddJobSegments(status);
     clsMockDraft mock = mock_;
@@ -162,9 +172,11 @@ class DraftSetUp {
     clsMockRoster::LinkLeague(rosters);
     std::array<clsPossiblePicks, 2> lists;
     std::vector<int32_t> boardIndex;
+    const double cpuStart = ThreadCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const bool drafted = calc::RunMockDraftPicks(status, mock, order_, rosters, lists, names_, boardIndex);
     const auto stop = std::chrono::steady_clock::now();
+    if (cpuSeconds) *cpuSeconds = ThreadCpuSeconds() - cpuStart;
     if (picks) *picks = mock.Count() + 1;
     return drafted ? std::chrono::duration<double>(stop - start).count() : -1.0;
   }
@@ -275,16 +287,21 @@ void BM_MockDraftPickLoop(benchmark::State& state) {
   const LeagueVariant league("", 0, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
   DraftSetUp draft;
   int32_t picks = 0;
+  double cpu = 0;
   for (auto _ : state) {
-    const double seconds = draft.Run(&picks);
+    double iterationCpu = 0;
+    const double seconds = draft.Run(&picks, &iterationCpu);
     if (seconds < 0) {
       state.SkipWithError("the pick loop failed");
       break;
     }
     state.SetIterationTime(seconds);
+    cpu += iterationCpu;
   }
   if (picks < 1) state.SkipWithError("no draft was measured");
   state.counters["picks"] = picks;
+  // The loop's own CPU time per draft (the CPU column counts the copies too).
+  state.counters["loop_cpu_us"] = benchmark::Counter(cpu * 1e6, benchmark::Counter::kAvgIterations);
   kdbench::ReportPeakMemory(state);
 }
 
@@ -324,19 +341,24 @@ void BM_EquilibriumEveryTeam(benchmark::State& state) {
     const LeagueVariant league("KD-Equilibrium.stg", 4, 0, LeagueVariant::kRounds, t);
     drafts.push_back(std::make_unique<DraftSetUp>());
   }
+  double cpu = 0;
   for (auto _ : state) {
     double total = 0;
     for (auto& draft : drafts) {
       int32_t picks = 0;
-      const double seconds = draft->Run(&picks);
+      double draftCpu = 0;
+      const double seconds = draft->Run(&picks, &draftCpu);
       if (seconds < 0 || picks < 1) {
         state.SkipWithError("a draft failed");
         break;
       }
       total += seconds;
+      cpu += draftCpu;
     }
     state.SetIterationTime(total);
   }
+  // The twelve loops' own CPU time, in ms per iteration.
+  state.counters["loops_cpu_ms"] = benchmark::Counter(cpu * 1e3, benchmark::Counter::kAvgIterations);
   settings.SetLongVal(kSetEquilibriumDepth, depth);
   if (drafts.empty()) state.SkipWithError("no draft was measured");
   state.counters["drafts"] = static_cast<double>(drafts.size());

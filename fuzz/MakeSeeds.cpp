@@ -380,6 +380,13 @@ void DatabaseSeeds() {
   sqlite3_close(db);
   kdfuzz::WriteBytes(Folder("database") + "template.pro", kdfuzz::ReadBytes(path));
 
+  // Stored scoring rules worth an infinity of points: refused at the open.
+  KD_FUZZ_CHECK(sqlite3_open(path.c_str(), &db) == SQLITE_OK);
+  KD_FUZZ_CHECK(sqlite3_exec(db, "UPDATE tblScoringSystem SET Points = 9e999 WHERE ID = (SELECT MIN(ID) FROM tblScoringSystem);",
+                             nullptr, nullptr, nullptr) == SQLITE_OK);
+  sqlite3_close(db);
+  kdfuzz::WriteBytes(Folder("database") + "infinite-scoring-points.pro", kdfuzz::ReadBytes(path));
+
   // A table far wider than any of the program's, its fields costing the file
   // nothing but their DEFAULT: refused at the open.
   const std::string wide = kdfuzz::ScratchFolder() + "wide.pro";

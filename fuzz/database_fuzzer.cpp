@@ -2,11 +2,13 @@
 // refuses the file or succeeds, and an open file answers the lookups the
 // program makes at once, then closes. The open must never throw.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "FuzzSupport.h"
 #include "database/clsKickwellDB.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -20,6 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     KD_FUZZ_CHECK(!db.IsOpen());
     KD_FUZZ_CHECK(!db.LastError().empty());
     return 0;
+  }
+  // Stored rules that are not finite numbers refuse the file: scored, they
+  // would give points no field can hold.
+  clsScoringIsolate& rules = db.ScoringIsolate();
+  for (rules.MoveFirst(); !rules.IsEOF(); rules.MoveNext()) {
+    KD_FUZZ_CHECK(std::isfinite(rules.Points()) && std::isfinite(rules.FieldVal()) &&
+                  std::isfinite(rules.RangeMin()) && std::isfinite(rules.RangeMax()));
   }
   // Pages the open did not read can still be damaged: a lookup then raises
   // the layer's error, which the job that made it reports.

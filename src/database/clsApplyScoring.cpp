@@ -5,8 +5,9 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <span>
+#include <tuple>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/Seams.h"
@@ -20,6 +21,7 @@
 #include "platform/jet/Database.h"
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/TableInfo.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/Rounding.h"
 
@@ -208,13 +210,7 @@ struct PlayerWeek {
   int64_t playerID = 0;
   int64_t week = 0;
   int64_t year = 0;
-  bool operator==(const PlayerWeek&) const = default;
-};
-
-struct PlayerWeekHash {
-  std::size_t operator()(const PlayerWeek& k) const {
-    return std::hash<int64_t>()(k.playerID * 1000003 + k.week * 4099 + k.year);
-  }
+  auto operator<=>(const PlayerWeek&) const = default;
 };
 
 // A key field as an index seek would match it: a number with a whole value
@@ -234,10 +230,59 @@ struct StatTableRows {
   int32_t table = 0;
   int32_t fieldCount = 0;
   std::vector<double> values;  // row-major
-  std::unordered_map<PlayerWeek, std::vector<int32_t>, PlayerWeekHash> rowsOf;
+  // Every row's player-week and row number, sorted (a sorted list, not a
+  // map: no allocation per player-week).
+  std::vector<std::pair<PlayerWeek, int32_t>> keys;
+
+  // The rows of the player-week, in row-id order.
+  std::span<const std::pair<PlayerWeek, int32_t>> RowsOf(const PlayerWeek& key) const {
+    const auto first = std::lower_bound(keys.begin(), keys.end(), key,
+                                        [](const auto& entry, const PlayerWeek& k) { return entry.first < k; });
+    auto last = first;
+    while (last != keys.end() && last->first == key) ++last;
+    return {first, last};
+  }
+};
+
+// A tblStat0 row of the pass, as read.
+struct Stat0Row {
+  jet::Value rowid;
+  std::size_t firstValue = 0;  // its fields in the pass's list of values
+  jet::Value playerID;
+  int32_t week = 0;
+  int32_t year = 0;
+  jet::Value position;  // the player's PosID, as the player table holds it
+  double points = 0;
 };
 
 std::string StatTableName(int32_t table) { return "tblStat" + std::to_string(table); }
+
+// The fields of a stat table the pass reads, by ordinal: the player-week's
+// keys first (PlayerID, Week and Year, the last field), then `extra`, then
+// every other field the scoring order's categories read (the others stay
+// 0). Empty when the table is too narrow for its keys.
+std::vector<int32_t> FieldsToRead(const clsCategoryControl& catalogue, int32_t table, int32_t fieldCount,
+                                  std::initializer_list<int32_t> extra) {
+  const int32_t yearField = fieldCount - 1;
+  if (std::max({kPlayerIDField, kWeekField, extra.size() ? std::max(extra) : 0}) >= yearField) return {};
+  std::vector<int32_t> read{kPlayerIDField, kWeekField, yearField};
+  read.insert(read.end(), extra.begin(), extra.end());
+  std::vector<uint8_t> used = catalogue.ScoringFields(table);
+  used.resize(std::max(used.size(), static_cast<std::size_t>(fieldCount)), 0);
+  for (int32_t k = 0; k < fieldCount; ++k)
+    if (used[static_cast<std::size_t>(k)] && std::find(read.begin(), read.end(), k) == read.end()) read.push_back(k);
+  return read;
+}
+
+// Those fields as the column list of a SELECT.
+std::string ColumnList(const std::vector<jet::FieldInfo>& info, const std::vector<int32_t>& ordinals) {
+  std::string columns;
+  for (int32_t k : ordinals) {
+    if (!columns.empty()) columns += ", ";
+    columns += jet::QuoteIdentifier(info[static_cast<std::size_t>(k)].name);
+  }
+  return columns;
+}
 
 // The last pass this program ran to its end: every row of its week range of
 // the file then held the points its rules give. The same pass over the file
@@ -291,6 +336,8 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     DoEvents();
     return;
   }
+  // The rows are read under one read lock, given up before they are scored.
+  std::optional<jet::ReadScope> readLock(std::in_place, database);
   int64_t allRows = 0;
   database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
                       [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
@@ -298,17 +345,62 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
 
   scoring.BuildMaps(DefaultsFolder);
   const std::vector<jet::Value> range{jet::Value(static_cast<int>(weekFrom)), jet::Value(static_cast<int>(weekTo))};
-  int32_t count = 0;
-  {
-    auto rows = db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblStat0 WHERE Week >= ? AND Week <= ?;", range);
-    if (!rows->Eof()) count = rows->Field(0).AsLong();
+  // The rows of the range with each player's position, as the player
+  // table's cursor finds it by his id (the first record with it), taken in
+  // the order of the player-week index: sorted here when every key is a
+  // whole number, else by SQLite, which orders text and fractions its own way.
+  clsCategoryControl& catalogue = db_.StatCon();
+  const std::vector<jet::FieldInfo> stat0Info = database.TableFields("tblStat0");
+  const int fields = static_cast<int>(stat0Info.size());
+  const std::vector<int32_t> stat0Read = FieldsToRead(catalogue, 0, fields, {kPointsField});
+  // A tblStat0 too narrow for its keys and points has no row to score.
+  if (stat0Read.empty()) return;
+  const int positionColumn = 1 + static_cast<int>(stat0Read.size());
+  const std::string rowsSql =
+      "SELECT rowid, " + ColumnList(stat0Info, stat0Read) +
+      ", (SELECT PosID FROM tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID ORDER BY tblPlayers.rowid LIMIT 1) "
+      "FROM tblStat0 WHERE Week >= ? AND Week <= ?";
+  std::vector<Stat0Row> stat0;
+  std::vector<double> stat0Values;
+  bool integerKeys = true;
+  const auto readRows = [&](const std::string& sql) {
+    stat0.clear();
+    stat0Values.clear();
+    database.ForEachRow(sql, range, [&](const jet::Statement& row) {
+      Stat0Row& r = stat0.emplace_back();
+      r.rowid = row.Column(0);
+      r.firstValue = stat0Values.size();
+      stat0Values.resize(r.firstValue + static_cast<std::size_t>(fields), 0.0);
+      for (std::size_t c = 0; c < stat0Read.size(); ++c)
+        stat0Values[r.firstValue + static_cast<std::size_t>(stat0Read[c])] =
+            row.Column(1 + static_cast<int>(c)).AsDouble();
+      r.playerID = row.Column(1);
+      const jet::Value week = row.Column(2);
+      const jet::Value year = row.Column(3);
+      integerKeys = integerKeys && r.playerID.GetKind() == jet::Value::Kind::kInteger &&
+                    week.GetKind() == jet::Value::Kind::kInteger && year.GetKind() == jet::Value::Kind::kInteger;
+      r.week = week.AsLong();
+      r.year = year.AsLong();
+      r.position = row.Column(positionColumn);
+      r.points = row.Column(4).AsDouble();
+    });
+  };
+  readRows(rowsSql + ";");
+  if (integerKeys) {
+    std::sort(stat0.begin(), stat0.end(), [](const Stat0Row& a, const Stat0Row& b) {
+      const auto ka = std::make_tuple(a.playerID.Integer(), a.week, a.year, a.rowid.Integer());
+      const auto kb = std::make_tuple(b.playerID.Integer(), b.week, b.year, b.rowid.Integer());
+      return ka < kb;
+    });
+  } else {
+    readRows(rowsSql + " ORDER BY PlayerID, Week, Year, rowid;");
   }
+  const int32_t count = static_cast<int32_t>(stat0.size());
   status.SetSegmentRange(4, 1, count);
 
   // Only the rows of the week range are read, each table once, through
   // prepared statements: the table cursors would read every week of every
   // table and sort it.
-  clsCategoryControl& catalogue = db_.StatCon();
   std::vector<StatTableRows> tables;
   for (int32_t slot = 0; slot < catalogue.RecordsetRefCount(); ++slot) {
     const int32_t table = catalogue.RecordsetRefID(slot);
@@ -318,68 +410,82 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     if (!catalogue.RecordsetRef(table)) continue;
     StatTableRows& rows = tables.emplace_back();
     rows.table = table;
+    const std::vector<jet::FieldInfo> info = database.TableFields(StatTableName(table));
+    const int32_t fieldCount = static_cast<int32_t>(info.size());
+    std::vector<int32_t> read = table == kPlayTable
+                                    ? FieldsToRead(catalogue, table, fieldCount, {kPlayTypeField, kPlayYardsField})
+                                    : FieldsToRead(catalogue, table, fieldCount, {});
+    // A table too narrow for its keys gives no row a player-week.
+    if (read.empty()) continue;
+    rows.fieldCount = fieldCount;
+    const std::string columns = ColumnList(info, read);
     int32_t n = 0;
     database.ForEachRow(
-        "SELECT * FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;", range,
-        [&](const jet::Statement& row) {
-          rows.fieldCount = row.ColumnCount();
+        "SELECT " + columns + " FROM " + StatTableName(table) + " WHERE Week >= ? AND Week <= ? ORDER BY rowid;",
+        range, [&](const jet::Statement& row) {
           PlayerWeek key;
-          const bool keyed = WholeNumber(row.Column(kPlayerIDField), key.playerID) &&
-                             WholeNumber(row.Column(kWeekField), key.week) &&
-                             WholeNumber(row.Column(rows.fieldCount - 1), key.year);
+          const jet::Value playerID = row.Column(0);
+          const jet::Value week = row.Column(1);
+          const jet::Value year = row.Column(2);
+          const bool keyed = WholeNumber(playerID, key.playerID) && WholeNumber(week, key.week) &&
+                             WholeNumber(year, key.year);
           if (!keyed) return;
-          for (int k = 0; k < rows.fieldCount; ++k) rows.values.push_back(row.Column(k).AsDouble());
-          rows.rowsOf[key].push_back(n++);
+          const std::size_t at = rows.values.size();
+          rows.values.resize(at + static_cast<std::size_t>(fieldCount), 0.0);
+          const auto value = [&](int32_t k) -> double& { return rows.values[at + static_cast<std::size_t>(k)]; };
+          value(read[0]) = playerID.AsDouble();
+          value(read[1]) = week.AsDouble();
+          value(read[2]) = year.AsDouble();
+          for (std::size_t c = 3; c < read.size(); ++c) value(read[c]) = row.Column(static_cast<int>(c)).AsDouble();
+          rows.keys.emplace_back(key, n++);
         });
+    // Row numbers rise with the row id, so a player-week's rows stay in that order.
+    std::sort(rows.keys.begin(), rows.keys.end());
   }
+
+  readLock.reset();
 
   int32_t done = 0;
   bool stop = false;
-  std::vector<double> row0;
   std::vector<double> picked;
   // Row id and new points of every row whose points change.
   std::vector<std::pair<jet::Value, double>> changed;
   const std::vector<PreparedRule> prepared = PrepareRules(scoring);
-  // Each row comes with its player's position, as the player table's
-  // cursor finds it by his id (the first record with it).
-  database.ForEachRow(
-      "SELECT rowid, *, (SELECT PosID FROM tblPlayers WHERE tblPlayers.ID = tblStat0.PlayerID ORDER BY "
-      "tblPlayers.rowid LIMIT 1) FROM tblStat0 WHERE Week >= ? AND Week <= ? ORDER BY PlayerID, Week, Year, rowid;",
-      range, [&](const jet::Statement& row) {
-        if (stop) return;
-        ++done;
-        status.SetSegmentValue(4, done);
-        const int fields = row.ColumnCount() - 2;
-        row0.resize(static_cast<std::size_t>(fields));
-        for (int k = 0; k < fields; ++k) row0[static_cast<std::size_t>(k)] = row.Column(k + 1).AsDouble();
-        catalogue.SetRows(0, 1, fields, row0);
-        const int32_t playerID = row.Column(1 + kPlayerIDField).AsLong();
-        const PlayerWeek key{playerID, row.Column(1 + kWeekField).AsLong(), row.Column(fields).AsLong()};
-        for (const StatTableRows& t : tables) {
-          const auto found = t.rowsOf.find(key);
-          if (found == t.rowsOf.end()) {
-            catalogue.ClearRows(t.table);
-            continue;
-          }
-          // tblStat1 holds a row per scoring play, the others one row.
-          const std::size_t n = t.table == 1 ? found->second.size() : 1;
-          picked.clear();
-          for (std::size_t r = 0; r < n; ++r) {
-            const auto from = t.values.begin() + static_cast<std::ptrdiff_t>(found->second[r]) * t.fieldCount;
-            picked.insert(picked.end(), from, from + t.fieldCount);
-          }
-          catalogue.SetRows(t.table, static_cast<int32_t>(n), t.fieldCount, picked);
-        }
-        catalogue.ExtractScoringValues();
-        // Only a whole-number id is matched as the cursor's seek matches it.
-        const int32_t position = row.Column(1 + kPlayerIDField).GetKind() == jet::Value::Kind::kInteger
-                                     ? basFieldRead::LongOrZero(row.Column(fields + 1))
-                                     : db_.pFnGetPosIDwPlaID(playerID);
-        const double total = PlayerWeekPoints(prepared, scoring, position, modifiedScoring);
-        if (row.Column(1 + kPointsField).AsDouble() != total) changed.emplace_back(row.Column(0), total);
-        DoEvents();
-        if (CancelFlag) stop = true;
-      });
+  for (const Stat0Row& row : stat0) {
+    ++done;
+    status.SetSegmentValue(4, done);
+    catalogue.SetRows(0, 1, fields,
+                      std::span<const double>(stat0Values).subspan(row.firstValue, static_cast<std::size_t>(fields)));
+    const int32_t playerID = row.playerID.AsLong();
+    const PlayerWeek key{playerID, row.week, row.year};
+    for (const StatTableRows& t : tables) {
+      const auto found = t.RowsOf(key);
+      if (found.empty()) {
+        catalogue.ClearRows(t.table);
+        continue;
+      }
+      // tblStat1 holds a row per scoring play, the others one row.
+      const std::size_t n = t.table == 1 ? found.size() : 1;
+      picked.clear();
+      for (std::size_t r = 0; r < n; ++r) {
+        const auto from = t.values.begin() + static_cast<std::ptrdiff_t>(found[r].second) * t.fieldCount;
+        picked.insert(picked.end(), from, from + t.fieldCount);
+      }
+      catalogue.SetRows(t.table, static_cast<int32_t>(n), t.fieldCount, picked);
+    }
+    catalogue.ExtractScoringValues();
+    // Only a whole-number id is matched as the cursor's seek matches it.
+    const int32_t position = row.playerID.GetKind() == jet::Value::Kind::kInteger
+                                 ? basFieldRead::LongOrZero(row.position)
+                                 : db_.pFnGetPosIDwPlaID(playerID);
+    const double total = PlayerWeekPoints(prepared, scoring, position, modifiedScoring);
+    if (row.points != total) changed.emplace_back(row.rowid, total);
+    DoEvents();
+    if (CancelFlag) {
+      stop = true;
+      break;
+    }
+  }
   // The walk yields once for every row of the table, also those outside
   // the range, so the window stays live for as long as the pass lasts.
   for (int64_t k = done; k < allRows && !stop; ++k) {

@@ -382,6 +382,26 @@ void clsCategoryControl::EvaluateCategory(const Category& category) {
   }
 }
 
+std::vector<uint8_t> clsCategoryControl::ScoringFields(int32_t table) const {
+  std::vector<uint8_t> fields;
+  const auto use = [&fields](uint8_t ordinal) {
+    if (ordinal >= fields.size()) fields.resize(static_cast<std::size_t>(ordinal) + 1, 0);
+    fields[ordinal] = 1;
+  };
+  for (const OrderEntry& entry : scoring_) {
+    if (entry.category < 0) continue;
+    const Category& category = categories_[static_cast<std::size_t>(entry.category)];
+    const int32_t first = category.firstOp;
+    for (int32_t i = first; i < first + category.OpCount(); ++i) {
+      const Operation& op = operations_[static_cast<std::size_t>(i)];
+      if (op.table != table) continue;
+      if (op.field != kNoField && op.field != kOperationField) use(op.field);
+      if (op.typeField != 0) use(op.typeField);
+    }
+  }
+  return fields;
+}
+
 void clsCategoryControl::ExtractValues(const Order& order) {
   for (const OrderEntry& entry : order)
     if (entry.category >= 0) EvaluateCategory(categories_[static_cast<std::size_t>(entry.category)]);

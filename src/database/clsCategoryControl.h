@@ -104,6 +104,10 @@ class clsCategoryControl {
   int32_t RecordCount(int32_t table) const;
   // A field of a loaded row (row from 0); 0 outside the rows or fields.
   double RowValue(int32_t table, int32_t row, int32_t ordinal) const;
+  // The fields of the table (by ordinal) that ExtractScoringValues reads:
+  // a set flag for each one an operation of the scoring order reads as its
+  // value or its type filter. Rows given for scoring need only those.
+  std::vector<uint8_t> ScoringFields(int32_t table) const;
 
   // ----------------------------------------------------------------- orders
 

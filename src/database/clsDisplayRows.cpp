@@ -101,8 +101,10 @@ void clsDisplayRows::pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, i
 std::string clsDisplayRows::pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
   std::string row;
   for (int32_t p = 1; p <= catalogue_.DisplayCount(); ++p) {
-    row += pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p), catalogue_.DisplayValue(p),
-                           playerID, week, year);
+    // A tab or line break inside a name (a damaged or hostile file) would
+    // push every later value into the wrong column where the row is pasted.
+    row += runtime::OneLineField(pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p),
+                                                 catalogue_.DisplayValue(p), playerID, week, year));
     row += '\t';
   }
   return row;

@@ -188,10 +188,8 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
   pSbCloseKickwellDB();
   filePath_ = path;
   lastError_.clear();
-  if (!basFileExists_001::FileExists(path, true)) {
-    lastError_ = "File Not Found:  '" + path + "'";
-    return false;
-  }
+  // A missing file has been told; LastError stays for what was not told.
+  if (!basFileExists_001::FileExists(path, true)) return false;
   MakeCatalogueObjects();
   if (status) status->SetSegmentRange(3, 0, 4);
   try {

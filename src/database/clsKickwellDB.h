@@ -84,7 +84,8 @@ class clsKickwellDB {
   bool IsOpen() const { return open_; }
   // The path of the last open call.
   const std::string& FilePath() const { return filePath_; }
-  // Why the last open failed; "" after a successful one.
+  // Why the last open failed; "" after a successful one and after a missing
+  // file, which the open has shown already.
   const std::string& LastError() const { return lastError_; }
 
   // ---- Queries (the file must be open; failures raise jet::JetError)

@@ -166,6 +166,9 @@ void clsDraftStrategy::SetStrategyMax(int32_t lastIndex) {
 void clsDraftStrategy::SwapRuleIndex(int32_t a, int32_t b) { std::swap(At(a), At(b)); }
 
 bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
+  // Teams name their strategies in league and draft files: a path there
+  // must not lead out of the strategy folder.
+  if (!runtime::IsBareFileName(fileName_)) return Fail(error, "The name is no file name of the strategy folder.");
   std::string readError;
   std::optional<std::string> bytes = runtime::ReadFileBytes(filePath_ + fileName_, &readError, kMaxFileBytes);
   if (!bytes) {

@@ -36,6 +36,7 @@
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/Transaction.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Text.h"
 
@@ -145,6 +146,8 @@ void FillPositionStackFrom(std::span<const PositionedRow> rows, clsMockDraftPosi
 
 void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int32_t posID, uint8_t week,
                        int32_t maximum) {
+  // A stack asks the file a question for every player's bye week.
+  const jet::ReadScope read(db.Database());
   FillPositionStackFrom(*ReadSeasonRows(db, week), stack, db, posID, week, maximum);
 }
 
@@ -152,6 +155,7 @@ clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) 
   // The rows are read at the first stack and serve every other.
   auto rows = std::make_shared<std::shared_ptr<const std::vector<PositionedRow>>>();
   return [&db, week, rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    const jet::ReadScope read(db.Database());
     if (!*rows) *rows = ReadSeasonRows(db, week);
     FillPositionStackFrom(**rows, stack, db, posID, week, maximum);
   };
@@ -239,14 +243,14 @@ bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   // A job cannot go on without its database, so it says why it stops.
   if (!basDirExists_001::PathExists(path)) return basFileExists_001::FileExists(path, true);
   if (db.InitializeKickwellDBwStatus(path, status)) return true;
-  seams::MessageBox().ShowMessage("File Error", db.LastError(), seams::kOk, true);
+  if (!db.LastError().empty()) seams::MessageBox().ShowMessage("File Error", db.LastError(), seams::kOk, true);
   return false;
 }
 
-bool LoadProjectLeague(clsLeagueIsolate& league) {
+bool LoadProjectLeague(clsLeagueIsolate& league, std::string* unreported) {
   league.SetFilePath(FileTypeFolder.at(static_cast<std::size_t>(kPageLeagueProperties)));
   league.SetFileName(GlobalProject().Value(kProjLeaguePropertiesFile));
-  return league.LoadLeagueProps();
+  return league.LoadLeagueProps(false, unreported);
 }
 
 void ShowLeagueError(const std::string& text) {

@@ -110,7 +110,8 @@ double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t play
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db);
 
 // Reads the project's league-properties file (project key 7) into league.
-bool LoadProjectLeague(clsLeagueIsolate& league);
+// A failure the reader did not show is put in `unreported` when given.
+bool LoadProjectLeague(clsLeagueIsolate& league, std::string* unreported = nullptr);
 
 // Shows text in an OK box titled "League Properties Error".
 void ShowLeagueError(const std::string& text);

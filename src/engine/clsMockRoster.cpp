@@ -1,6 +1,7 @@
 #include "engine/clsMockRoster.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -169,10 +170,13 @@ int32_t clsMockRoster::RecordPick(int32_t slot, int32_t masterID) {
   picks_[static_cast<std::size_t>(pickUpper_)] = RosterPickEntry{masterID, s.size.PosID};
   if (pickedByesKnown_) {
     // Every slot of the position counts the new pick, by its own stack.
-    for (int32_t k = 1; k <= std::min(ActivePositions(), StackMax()); ++k)
-      if (slots_[static_cast<std::size_t>(k)].size.PosID == s.size.PosID)
-        pickedByes_[static_cast<std::size_t>(k)].push_back(
-            stacks_[static_cast<std::size_t>(k)].GetByeWeekwMasID(masterID));
+    for (int32_t k = 1; k <= std::min(ActivePositions(), StackMax()); ++k) {
+      const std::size_t at = static_cast<std::size_t>(k);
+      if (slots_[at].size.PosID != s.size.PosID) continue;
+      const uint8_t bye = stacks_[at].GetByeWeekwMasID(masterID);
+      pickedByes_[at].push_back(bye);
+      ++pickedByeCounts_[at][bye];
+    }
   }
   return s.size.PosID;
 }
@@ -405,12 +409,23 @@ void clsMockRoster::MarkLeaguePickInAll(std::span<clsMockRoster> rosters, int32_
   if (rosters.size() < 2) return;
   // Rosters built alike serve a position from the same slot: found once.
   const int32_t slot = rosters[1].pFnGetPositionStackArwPosID(posID);
-  // The first roster of each group sharing its marks marks the group.
+  // The first roster of each group sharing its marks marks the group. The
+  // groups met so far are few (a draft's teams are one): each roster is
+  // compared with their first rosters, not with every roster before it.
+  constexpr std::size_t kKnownGroups = 8;
+  std::array<const clsMockRoster*, kKnownGroups> groups{};
+  std::size_t known = 0;
   for (std::size_t t = 1; t < rosters.size(); ++t) {
     clsMockRoster& roster = rosters[t];
     bool shared = false;
-    for (std::size_t u = 1; u < t && !shared; ++u) shared = roster.leagueCounts_.LinkedTo(rosters[u].leagueCounts_);
-    if (!shared) roster.MarkShared(masterID, posID, drafted, countChange, indexHint, slot);
+    if (known < kKnownGroups) {
+      for (std::size_t g = 0; g < known && !shared; ++g) shared = roster.leagueCounts_.LinkedTo(groups[g]->leagueCounts_);
+    } else {
+      for (std::size_t u = 1; u < t && !shared; ++u) shared = roster.leagueCounts_.LinkedTo(rosters[u].leagueCounts_);
+    }
+    if (shared) continue;
+    roster.MarkShared(masterID, posID, drafted, countChange, indexHint, slot);
+    if (known < kKnownGroups) groups[known++] = &roster;
   }
 }
 
@@ -829,34 +844,40 @@ bool clsMockRoster::RestrictPoolToMinimums(SlotFlags& pool, const SlotFlags& fil
   return true;
 }
 
-const std::vector<uint8_t>& clsMockRoster::PickedByeWeeks(int32_t slot) const {
+const clsMockRoster::ByeCounts& clsMockRoster::PickedByeCounts(int32_t slot) const {
   SlotAt(slot);
   Stack(slot);
   if (!pickedByesKnown_) {
     pickedByes_.resize(slots_.size());
-    for (std::vector<uint8_t>& byes : pickedByes_) byes.clear();
+    pickedByeCounts_.resize(slots_.size(), ByeCounts{});
+    for (std::size_t s = 0; s < slots_.size(); ++s) {
+      for (uint8_t bye : pickedByes_[s]) pickedByeCounts_[s][bye] = 0;
+      pickedByes_[s].clear();
+    }
     for (int32_t k = 0; k <= pickUpper_; ++k) {
       const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
-      for (int32_t s = 1; s <= std::min(ActivePositions(), StackMax()); ++s)
-        if (slots_[static_cast<std::size_t>(s)].size.PosID == pick.PosID)
-          pickedByes_[static_cast<std::size_t>(s)].push_back(
-              stacks_[static_cast<std::size_t>(s)].GetByeWeekwMasID(pick.MasterID));
+      for (int32_t s = 1; s <= std::min(ActivePositions(), StackMax()); ++s) {
+        const std::size_t at = static_cast<std::size_t>(s);
+        if (slots_[at].size.PosID != pick.PosID) continue;
+        const uint8_t bye = stacks_[at].GetByeWeekwMasID(pick.MasterID);
+        pickedByes_[at].push_back(bye);
+        ++pickedByeCounts_[at][bye];
+      }
     }
     pickedByesKnown_ = true;
   }
-  return pickedByes_[static_cast<std::size_t>(slot)];
+  return pickedByeCounts_[static_cast<std::size_t>(slot)];
 }
 
-bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek,
-                                   bool ruleFlag, bool checkBalance) const {
+bool clsMockRoster::HasByeConflict(int32_t slot, uint32_t sameBye, uint8_t byeWeek, bool ruleFlag,
+                                   bool checkBalance) const {
   if (byeWeek == 0 || (!ruleFlag && !checkBalance)) return false;
   const RosterSizeRecord& size = SlotAt(slot).size;
-  const auto sameBye = std::count(pickedByes.begin(), pickedByes.end(), byeWeek);
   if (checkBalance) {
     // The bench of the position may hold players sharing a bye week, but
     // one place stays free for a player who can cover that week.
     const int64_t allowed = std::max<int64_t>(0, static_cast<int64_t>(size.RosterMax) - size.StarterMax - 1);
-    if (sameBye > allowed) return true;
+    if (static_cast<int64_t>(sameBye) > allowed) return true;
   }
   return ruleFlag && sameBye > 0;
 }
@@ -864,14 +885,14 @@ bool clsMockRoster::HasByeConflict(int32_t slot, const std::vector<uint8_t>& pic
 int32_t clsMockRoster::PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const {
   const clsMockDraftPositionStack& stack = Stack(slot);
   // The team's picks do not change while its candidates are checked.
-  static const std::vector<uint8_t> kNoByes;
-  const std::vector<uint8_t>& pickedByes = ruleFlag || checkBalance ? PickedByeWeeks(slot) : kNoByes;
+  static const ByeCounts kNoByes{};
+  const ByeCounts& pickedByes = ruleFlag || checkBalance ? PickedByeCounts(slot) : kNoByes;
   int32_t first = -1;
   for (int32_t i = stack.FirstUndrafted(); i < stack.Count(); ++i) {
     if (stack.Drafted(i)) continue;
     if (first < 0) first = i;
     const uint8_t bye = stack.ByeWeek(i);
-    const bool conflict = HasByeConflict(slot, pickedByes, bye, ruleFlag, checkBalance);
+    const bool conflict = HasByeConflict(slot, pickedByes[bye], bye, ruleFlag, checkBalance);
     if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
     if (!conflict) return i;
   }
@@ -973,8 +994,8 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
   for (int32_t s = 1; s <= ActivePositions(); ++s) {
     if (!pool[static_cast<std::size_t>(s)]) continue;
     const clsMockDraftPositionStack& stack = Stack(s);
-    static const std::vector<uint8_t> kNoByes;
-    const std::vector<uint8_t>& pickedByes = checkByes ? PickedByeWeeks(s) : kNoByes;
+    static const ByeCounts kNoByes{};
+    const ByeCounts& pickedByes = checkByes ? PickedByeCounts(s) : kNoByes;
     // Walk up the ADP ranking; players sharing the ADP of one in conflict
     // are passed over with him.
     int32_t first = -1;
@@ -989,7 +1010,7 @@ int32_t clsMockRoster::ComparePoolADP(const StrategyRule& rule, const SlotFlags&
         break;
       }
       const uint8_t bye = stack.ByeWeek(i);
-      const bool conflict = HasByeConflict(s, pickedByes, bye, rule.noByeConflict, checkBalance);
+      const bool conflict = HasByeConflict(s, pickedByes[bye], bye, rule.noByeConflict, checkBalance);
       if (trace && checkBalance) trace->AddByeCheck(stack, i, conflict);
       if (!conflict) {
         chosen = i;

@@ -300,13 +300,14 @@ class clsMockRoster {
                          double& points, double& value, int32_t& winner);
   // The stack index of the slot's candidate, -1 when nobody is available.
   int32_t PoolCandidate(int32_t slot, bool ruleFlag, bool checkBalance, PickTrace* trace) const;
-  // The bye weeks of the team's picks at the slot's position (as the slot's
-  // stack gives them), valid until the roster next changes.
-  const std::vector<uint8_t>& PickedByeWeeks(int32_t slot) const;
-  // Drops what PickedByeWeeks knows: the picks or the stacks changed.
+  // How many of the team's picks at the slot's position have each bye week
+  // (as the slot's stack gives them), valid until the roster next changes.
+  using ByeCounts = std::array<uint32_t, 256>;
+  const ByeCounts& PickedByeCounts(int32_t slot) const;
+  // Drops what PickedByeCounts knows: the picks or the stacks changed.
   void ForgetPickedByes() { pickedByesKnown_ = false; }
-  bool HasByeConflict(int32_t slot, const std::vector<uint8_t>& pickedByes, uint8_t byeWeek, bool ruleFlag,
-                      bool checkBalance) const;
+  // sameBye: the team's picks at the slot's position with that bye week.
+  bool HasByeConflict(int32_t slot, uint32_t sameBye, uint8_t byeWeek, bool ruleFlag, bool checkBalance) const;
   double ApplyFactors(const StrategyRule& rule, int32_t slot, double value, double& x, double& inj,
                       double& lrtr) const;
   static double DraftFactorAdjustment(double factor, double value);
@@ -368,9 +369,11 @@ class clsMockRoster {
   int32_t playerBuffer_ = kDefaultPlayerBuffer;
   // The league-wide count of every slot's position.
   Linked<std::vector<int32_t>> leagueCounts_;
-  // PickedByeWeeks per slot: made on the first call after a change, then
-  // kept up to date as picks are recorded (a draft asks for every pick).
+  // PickedByeCounts per slot, and the bye weeks counted (so that a recount
+  // clears only those): made on the first call after a change, then kept
+  // up to date as picks are recorded (a draft asks for every pick).
   mutable std::vector<std::vector<uint8_t>> pickedByes_;
+  mutable std::vector<ByeCounts> pickedByeCounts_;
   mutable bool pickedByesKnown_ = false;
   // The flag sets of the pick search, reused from pick to pick.
   SlotFlags pool_;

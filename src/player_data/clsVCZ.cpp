@@ -155,12 +155,12 @@ VCZArchiveEntry clsVCZ::Entry(int32_t index) const {
 }
 
 bool clsVCZ::IsBareFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == ".." || name.size() > kMaxNameLength) return false;
+  if (!runtime::IsBareFileName(name) || name.size() > kMaxNameLength) return false;
   for (std::size_t i = 0; i < name.size(); ++i) {
     auto b = static_cast<unsigned char>(name[i]);
-    if (b < 0x20 || b == 0x7F || b == '/' || b == '\\' || b == ':') return false;
-    // Existence tests read '*' and '?' as patterns; no archive we publish uses them.
-    if (b == '*' || b == '?') return false;
+    // Existence tests read '*' and '?' as patterns; no archive we publish
+    // uses them, nor the drive separator ':'.
+    if (b == ':' || b == '*' || b == '?') return false;
     // C1 controls (U+0080..U+009F), which the undefined Windows-1252 bytes become.
     if (b == 0xC2 && i + 1 < name.size()) {
       auto next = static_cast<unsigned char>(name[i + 1]);

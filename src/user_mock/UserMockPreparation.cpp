@@ -75,7 +75,12 @@ bool PrepareUserMockDraft(clsStatusPlain& status, clsMockDraft& mock, clsKickwel
                           std::vector<clsMockRoster>& rosters, clsUserMockIsolate& ugm, bool applyLeague) {
   if (!OpenProjectedStatsDB(status, db)) return false;
   clsLeagueIsolate league;
-  if (!LoadProjectLeague(league)) return false;
+  std::string unreported;
+  if (!LoadProjectLeague(league, &unreported)) {
+    // The draft cannot be prepared without it: the page says why.
+    if (!unreported.empty()) ShowLeagueError(" " + league.FileName() + ": " + unreported);
+    return false;
+  }
 
   if (applyLeague) {
     basLGPFileControl::CopyTeamsToUserMock(ugm, league);

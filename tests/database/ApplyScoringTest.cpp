@@ -242,6 +242,20 @@ TEST_F(ApplyScoring, CancelEndsThePassAfterTheCurrentRowAndKeepsWhatWasScored) {
   EXPECT_DOUBLE_EQ(Points(2, 250, 2024), 99);
 }
 
+TEST_F(ApplyScoring, ACancelledPassWithAFractionalPlayerIdScoredTheRowsFirstInIndexOrder) {
+  // Player 0.5 sorts before player 1 in the player-week index; being no
+  // whole number, he matches no stat row and scores 0.
+  Open("INSERT INTO tblStat0 (PlayerID, Week, Points, ADP, Year) VALUES (0.5, 250, 99, 0, 2024);");
+  kdtest::ScopedFakeSeams fakes;
+  fakes.yield.cancelAfter = 3;  // the caption, the first row, the second row
+  clsStatusPlain status;
+  db_.pSbUpdatePlayerPointswStatus(status, 1, 250, 2024);
+  EXPECT_DOUBLE_EQ(std::stod(Query("SELECT Points FROM tblStat0 WHERE PlayerID = 0.5")), 0);
+  EXPECT_DOUBLE_EQ(Points(1, 1, 2024), 2);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2023), 99);
+  EXPECT_DOUBLE_EQ(Points(1, 250, 2024), 99);
+}
+
 TEST_F(ApplyScoring, AFailedPassLeavesTheFileAsItWas) {
   // The kicker's row holds a value no Single can hold; the quarterback's
   // rows, scored before it, are rolled back with the rest.

@@ -168,6 +168,28 @@ TEST_F(ResultGrids, PickListShowsEveryPickWithRoundOwnerAndValues) {
     EXPECT_EQ(grid_.CellBackColorAt(r, 9), colours[static_cast<std::size_t>(r)]);
 }
 
+// A name that holds a tab or a line break (a damaged or hostile league,
+// draft or player file) stays in its own cell: the columns after it keep
+// their values.
+TEST(ResultGridNames, ATabOrLineBreakInANameShiftsNoColumn) {
+  std::vector<kdtest::FixturePlayer> players = kdtest::StandardPlayers();
+  players[0].name = "QB1,\tTest\r\nJr";
+  kdtest::DraftResultFixture fixture(players);
+  clsMockDraft board = fixture.Board(2, 2, {{kPosAll, 6, 5}, {kPosQB, 1, 1}, {kPosRB, 2, 1}}, {101, 201},
+                                     {{kPosQB, 280}, {kPosRB, 230}}, {{kPosQB, 260}, {kPosRB, 190}});
+  board.SetOwnerName(1, "Tab\tTeam\rOne");
+  ScopedMockView view(0);
+  FlexGridModel grid;
+  ASSERT_TRUE(fixture.Database().LoadDisplay(fixture.DisplayGridFolder() + "Mock Draft - Default.dis"));
+  basFlexGridHTML::SetupResultGridHeadings(grid, fixture.Database());
+  basFlexGridHTML::FillMockDraftGrid(grid, board, fixture.Database(), true, DocumentOptions{});
+  using Row = std::vector<std::string>;
+  EXPECT_EQ(RowTexts(grid, 2),
+            (Row{"1", "1", " Tab Team One", "QB1, Test  Jr ", "QB ", "BAL ", "14", "300.0", "40.0", "20.0"}));
+  EXPECT_EQ(RowTexts(grid, 3),
+            (Row{"1", "2", " Team 2", "RB1, Test ", "RB ", "BUF ", "12", "250.0", "60.0", "20.0"}));
+}
+
 TEST_F(ResultGrids, BoardViewLaysTheDraftOutByRound) {
   ScopedMockView view(1);
   const clsMockDraft board = TwoRoundBoard();

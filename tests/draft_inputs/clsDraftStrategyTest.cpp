@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,23 @@ TEST_F(DraftStrategyFile, FileLargerThanTheCeilingIsRefusedAndChangesNothing) {
   kdtest::WriteFile(dir.File("huge.stg"), bytes);
   EXPECT_TRUE(s.LoadDraftStrategy());
   EXPECT_EQ(s.Description(), "Top RB");
+}
+
+// A league or draft file names each team's strategy; a name that is a
+// path would read a file outside the strategy folder.
+TEST_F(DraftStrategyFile, ANameThatIsAPathIsRefusedWithoutReadingIt) {
+  kdtest::WriteFile(dir.File("good.stg"), SmallStrategyFile());
+  const std::string folder = std::filesystem::path(dir.Path()).parent_path().filename().string();
+  for (const std::string& name : {"../" + folder + "/good.stg", dir.File("good.stg"), std::string("..")}) {
+    SCOPED_TRACE(name);
+    clsDraftStrategy s = At(name);
+    s.SetDescription("kept");
+    std::string error;
+    EXPECT_FALSE(s.LoadDraftStrategy(&error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(s.Description(), "kept");
+  }
+  EXPECT_TRUE(At("good.stg").LoadDraftStrategy());
 }
 
 TEST_F(DraftStrategyFile, PositionCountIsClampedToTheFortySlots) {

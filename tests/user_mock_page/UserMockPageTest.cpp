@@ -426,6 +426,35 @@ TEST_P(HostileUserMock, OpensOrIsRefusedOnceWithoutAnEscapedErrorAndStaysUsable)
 INSTANTIATE_TEST_SUITE_P(Files, HostileUserMock, ::testing::ValuesIn(kHostileDrafts),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// The draft is prepared from the project's league: a league that does not
+// read says so, once for each try, instead of the page closing unexplained.
+TEST_F(UserMockPage, ALeagueThatDoesNotReadIsNamedOnceForTheSavedDraftAndForANewOne) {
+  CreateD1();
+  ASSERT_TRUE(page.pSbSaveUserMock());
+  const kdtest::PathSnapshot draft = kdtest::Snapshot(UgmPath("d1.ugm"));
+  for (const kdtest::HostileDocument& kind : kdtest::DamagedDocuments(100, 31)) {
+    if (std::string(kind.name) == "count_of_two_billion") continue;  // the reader's own message
+    SCOPED_TRACE(kind.name);
+    kind.make(project.leaguePath, "");
+    messages().messages.clear();
+    FakeView fresh;
+    clsUIUserMock other{fresh};
+    messages().Answer("save");  // OK to the refusal
+    messages().Answer("save");  // yes, a new draft
+    project.seams.files.AnswerOwn("d2");
+    bool opened = true;
+    ASSERT_NO_THROW(opened = other.ActivateForm());
+    EXPECT_FALSE(opened);
+    std::vector<std::string> captions;
+    for (const auto& m : messages().messages) captions.push_back(m.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"League Properties Error", "New User Generated Mock Draft",
+                                                  "League Properties Error"}));
+    EXPECT_NE(messages().messages[0].text.find(GlobalProject().Value(kProjLeaguePropertiesFile)), std::string::npos);
+    EXPECT_EQ(kdtest::Snapshot(UgmPath("d1.ugm")), draft);
+    EXPECT_FALSE(fs::exists(UgmPath("d2.ugm")));
+  }
+}
+
 TEST_F(UserMockPage, ALeagueOfTwoBillionPlacesMakesADraftThatStaysBounded) {
   LeaguePlan plan;
   for (LGPRosterSizeRecord& r : plan.sizes) r.RosterMax = r.StarterMax = r.RosterMin = 2147483647;

@@ -263,6 +263,27 @@ void Connection::BeginTransaction() {
   ++transactionDepth_;
 }
 
+bool Connection::BeginRead() {
+  if (transactionDepth_ != 0 || sqlite3_get_autocommit(Handle()) == 0) return false;
+  Exec("BEGIN DEFERRED");
+  ++transactionDepth_;
+  return true;
+}
+
+void Connection::EndRead() {
+  if (transactionDepth_ != 1) throw JetError("A read ended inside a transaction.");
+  transactionDepth_ = 0;
+  // SQLite may have ended it already, after an error.
+  if (sqlite3_get_autocommit(Handle()) != 0) return;
+  try {
+    Exec("COMMIT");
+  } catch (const JetError&) {
+    // The connection must not stay inside a transaction it no longer counts.
+    sqlite3_exec(Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
+
 void Connection::CommitTransaction() {
   if (transactionDepth_ == 0) throw JetError("Commit without a transaction.");
   if (sqlite3_get_autocommit(Handle()) != 0) {

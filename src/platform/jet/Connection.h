@@ -77,6 +77,11 @@ class Connection {
   void BeginTransaction();
   void CommitTransaction();
   void RollbackTransaction();
+  // A read transaction (BEGIN DEFERRED) as the outermost transaction, so
+  // that those begun inside it are savepoints. False, and nothing begun,
+  // inside a transaction. EndRead commits it (a read gives up its lock).
+  bool BeginRead();
+  void EndRead();
 
  private:
   // Finalizes every cached statement no row set is using.

@@ -170,6 +170,12 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
   if (path.empty()) throw JetError("No database file was named.");
   // A leading "file:" would otherwise be read as a URI.
   std::string name = path.rfind("file:", 0) == 0 ? "./" + path : path;
+  // A FIFO would hold the open until something writes into it, and a device
+  // reads as an endless empty database: only a regular file is a database.
+  struct stat st {};
+  if (::stat(name.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    throw JetError("Cannot open '" + path + "': not a file");
+  }
   int flags = (access == Access::kReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
               SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE;
   sqlite3* db = nullptr;
@@ -348,6 +354,8 @@ void Database::AppendTextField(std::string_view table, std::string_view field, i
 
 void Database::BeginTrans() { Conn().BeginTransaction(); }
 void Database::CommitTrans() { Conn().CommitTransaction(); }
+bool Database::BeginRead() { return Conn().BeginRead(); }
+void Database::EndRead() { Conn().EndRead(); }
 void Database::Rollback() { Conn().RollbackTransaction(); }
 int Database::TransactionDepth() const { return connection_ ? connection_->TransactionDepth() : 0; }
 

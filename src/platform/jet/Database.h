@@ -91,6 +91,9 @@ class Database {
   void BeginTrans();
   void CommitTrans();
   void Rollback();
+  // See ReadScope (Transaction.h).
+  bool BeginRead();
+  void EndRead();
   int TransactionDepth() const;
 
  private:

@@ -30,4 +30,15 @@ void Transaction::Rollback() {
   database_.Rollback();
 }
 
+ReadScope::ReadScope(Database& database) : database_(database) { active_ = database_.BeginRead(); }
+
+ReadScope::~ReadScope() {
+  if (!active_) return;
+  try {
+    database_.EndRead();
+  } catch (const JetError&) {
+    // A read lock that cannot be given up now goes with the connection.
+  }
+}
+
 }  // namespace jet

@@ -372,6 +372,31 @@ TEST_F(LeaguePageTest, ALeagueNamedByAPathInTheProjectFileIsNeitherReadNorWritte
   EXPECT_EQ(kdtest::ReadFile(work.File("victim.txt")), victim);
 }
 
+// A league that reads but holds counts of two billion where the page
+// allocates by them (draft rounds, roster limits): shown, drafted into an
+// order and saved without the heap following the counts.
+TEST_F(LeaguePageTest, ALeagueOfTwoBillionRoundsAndPlacesStaysBounded) {
+  std::string bytes = GoodLeagueBytes(FileTypeFolder[kPageLeagueProperties]);
+  kdtest::PokeLong(bytes, 31 + 16, 2147483647);  // DraftRounds
+  for (const std::size_t field : {8, 12, 16, 20})  // the whole roster's limits, after two teams
+    kdtest::PokeLong(bytes, 63 + 2 * 104 + field, 2147483647);
+  kdtest::WriteFile(LeaguePath("Huge.lgp"), bytes);
+  GlobalProject().SetValue(kProjLeaguePropertiesFile, "Huge.lgp");
+  kdtest::HeapPeak heap;
+  ASSERT_NO_THROW(ui.Open());
+  ASSERT_EQ(ui.page->DocumentName(), "Huge.lgp");
+  EXPECT_EQ(ui.view.rounds, "2147483647");  // shown as stored
+  for (const int32_t tab : {Page::kTabRosterSize, Page::kTabTeams, Page::kTabDraftOrder})
+    EXPECT_NO_THROW(ui.page->mTab_Click(tab));
+  seams.messages.captions.clear();
+  EXPECT_NO_THROW(ui.page->mBoard_Click(0));
+  EXPECT_LE(seams.messages.captions.size(), 1u);
+  EXPECT_LE(ui.page->DraftOrder().size(), 2u * 255);
+  ui.AddTeams(1);
+  EXPECT_TRUE(ui.page->Save());
+  EXPECT_LT(heap.Bytes(), kdtest::kHostileHeapBound);
+}
+
 // Files that do not read as league properties: refused with one message,
 // never adopted, so that no Save writes over them.
 class HostileLeagueFile : public LeaguePageTest,

@@ -284,6 +284,43 @@ TEST_F(RescoredCorrectionTest, StoredRulesThatAreNotFiniteRefuseTheDatabaseWithO
   EXPECT_EQ(kdtest::Snapshot(project.databasePath), before);
 }
 
+// A projected-stats file named by the project that is no regular file (a
+// FIFO would hold the page until something wrote into it): one message,
+// and the page shows the default database.
+TEST_F(RescoredCorrectionTest, ADatabaseThatIsNoRegularFileIsRefusedOnceWithoutWaiting) {
+  std::filesystem::copy_file(project.databasePath, DefaultsFolder + "Default.pro");
+  for (const kdtest::HostileDocument& kind : kdtest::NotAFileDocuments()) {
+    SCOPED_TRACE(kind.name);
+    kind.make(project.databasePath, "");
+    const kdtest::PathSnapshot before = kdtest::Snapshot(project.databasePath);
+    project.seams.messages.captions.clear();
+    ASSERT_NO_THROW(Open());
+    // A dangling link is a missing file, which says so in its own words.
+    EXPECT_EQ(project.seams.messages.captions.size(), 1u);
+    EXPECT_EQ(page->FileName(), "");
+    EXPECT_TRUE(page->QueryUnload());
+    EXPECT_EQ(kdtest::Snapshot(project.databasePath), before);
+    page.reset();
+  }
+}
+
+// The project file names a database outside the projected-stats folder:
+// refused where the project is read, so the page neither opens it (which
+// writes) nor takes corrections into it.
+TEST_F(RescoredCorrectionTest, ADatabaseNamedByAPathInTheProjectFileIsNotOpened) {
+  std::filesystem::copy_file(project.databasePath, DefaultsFolder + "Default.pro");
+  const std::string victim = FileTypeFolder[kPageProjectedStats] + "../victim.pro";
+  std::filesystem::rename(project.databasePath, victim);
+  const kdtest::PathSnapshot before = kdtest::Snapshot(victim);
+  kdtest::WriteFile(clsCheatIsolate::ProjectFolder() + "P.kdp",
+                    "[Kickwell Draftyard Project]\r\nProjected Stats File=../victim.pro\r\n");
+  ASSERT_TRUE(GlobalProject().OpenFile("P.kdp"));
+  EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Project File Error"}));
+  ASSERT_NO_THROW(Open());
+  EXPECT_EQ(page->FileName(), "");
+  EXPECT_EQ(kdtest::Snapshot(victim), before);
+}
+
 TEST_F(RescoredCorrectionTest, AProjectSystemThatIsNotFiniteIsRefusedOnceByACorrectionAndByApplyScoring) {
   clsScoringIsolate rules;
   AddRule(rules, std::numeric_limits<float>::quiet_NaN(), kRushYards, 10, 0, 99999, 0, 1 << 1, 0);

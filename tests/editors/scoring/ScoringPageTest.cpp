@@ -361,6 +361,29 @@ TEST_F(ScoringPageTest, SaveAsWritesTheNewFileAndAFailedOneKeepsTheOldName) {
   EXPECT_EQ(GlobalProject().Value(kProjScoringSystemFile), "Copy.sco");
 }
 
+// The project file names a file outside the scoring folder: refused where
+// the project is read, so the page neither shows it nor saves over it.
+TEST_F(ScoringPageTest, ASystemNamedByAPathInTheProjectFileIsNeitherReadNorWritten) {
+  clsScoringIsolate s;
+  AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0);
+  ASSERT_TRUE(basSCOFileControl::WriteScoFile(work.File("victim.sco"), s));
+  const std::string victim = ReadBytes(work.File("victim.sco"));
+  kdtest::WriteFile(clsCheatIsolate::ProjectFolder() + "P.kdp",
+                    "[Kickwell Draftyard Project]\r\nScoring System File=../victim.sco\r\n");
+  ASSERT_TRUE(GlobalProject().OpenFile("P.kdp"));
+  EXPECT_EQ(seams.messages.captions, (std::vector<std::string>{"Project File Error"}));
+  page = std::make_unique<clsUIScoringSystem2>(view);
+  ASSERT_TRUE(page->ActivateForm());
+  EXPECT_EQ(page->FileName(), "");
+  EXPECT_EQ(page->Scoring().RecordCount(), 0);
+  AddRuleFor(kRushingYards);
+  seams.files.AnswerOwn(std::nullopt);
+  page->FileCommand(9);
+  EXPECT_EQ(seams.files.ownRequests.size(), 1u);
+  EXPECT_EQ(seams.messages.captions.size(), 1u);
+  EXPECT_EQ(ReadBytes(work.File("victim.sco")), victim);
+}
+
 void PoisonedRule(const std::string& path, float points, float rangeMax) {
   clsScoringIsolate s;
   AddRule(s, 1, kPassingYards, 25, 0, 99999, 0, 2, 0);

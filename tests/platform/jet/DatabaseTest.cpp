@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "DatabaseFixtures.h"
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "platform/jet/Database.h"
 #include "platform/jet/JetError.h"
@@ -31,6 +32,21 @@ TEST(JetDatabase, MissingForeignAndTruncatedFilesAreRefusedAndLeftAsTheyWere) {
   ASSERT_GT(bytes.size(), 8192u);
   kdtest::WriteFile(path, bytes.substr(0, bytes.size() / 2));
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+}
+
+// A FIFO opened for reading waits for a writer, and a device never ends:
+// what is not a regular file is refused before it is opened.
+TEST(JetDatabase, WhatIsNoRegularFileIsRefusedWithoutWaiting) {
+  kdtest::TempDir dir;
+  for (const kdtest::HostileDocument& kind : kdtest::NotAFileDocuments()) {
+    SCOPED_TRACE(kind.name);
+    const std::string path = dir.File(std::string(kind.name) + ".pro");
+    kind.make(path, "");
+    const kdtest::PathSnapshot before = kdtest::Snapshot(path);
+    EXPECT_THROW(Database::Open(path, Database::Access::kReadOnly), JetError);
+    EXPECT_THROW(Database::Open(path), JetError);
+    EXPECT_EQ(kdtest::Snapshot(path), before);
+  }
 }
 
 // A sound file is not checked again on every open, but damage done to it
@@ -221,6 +237,37 @@ TEST(JetDatabase, NestedTransactionsRollBackOnlyTheInnerWork) {
   }
   outer.Commit();
   EXPECT_EQ(kdtest::QueryText(path, "SELECT MasterVersion || '/' || StrainVersion FROM tblSettings;"), "5/0");
+}
+
+// A read scope shares one read lock among its statements: a transaction
+// begun inside it still commits or rolls back on its own, and a scope begun
+// inside a transaction leaves the transaction's rollback whole.
+TEST(JetDatabase, AReadScopeKeepsTheTransactionsInsideAndAroundItWhole) {
+  kdtest::TempDir dir;
+  std::string path = kdtest::MakeTemplateDatabase(dir);
+  auto db = Database::Open(path);
+  const std::string versions = "SELECT MasterVersion || '/' || StrainVersion FROM tblSettings;";
+  {
+    jet::ReadScope read(*db);
+    {
+      jet::Transaction kept(*db);
+      db->Execute("UPDATE tblSettings SET MasterVersion = 5");
+      kept.Commit();
+    }
+    {
+      jet::Transaction dropped(*db);
+      db->Execute("UPDATE tblSettings SET StrainVersion = 9");
+    }
+  }
+  EXPECT_EQ(db->TransactionDepth(), 0);
+  EXPECT_EQ(kdtest::QueryText(path, versions), "5/0");
+  {
+    jet::Transaction dropped(*db);
+    db->Execute("UPDATE tblSettings SET MasterVersion = 7");
+    const jet::ReadScope read(*db);
+  }
+  EXPECT_EQ(db->TransactionDepth(), 0);
+  EXPECT_EQ(kdtest::QueryText(path, versions), "5/0");
 }
 
 TEST(JetDatabase, RecordsetsOfAClosedDatabaseFailCleanly) {
