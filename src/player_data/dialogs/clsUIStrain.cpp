@@ -45,11 +45,7 @@ void clsUIStrain::mOK_Click(int index) {
 bool clsUIStrain::CreateStrainFile() {
   const std::string name = runtime::Trim(lblSt_);
   const std::string destination = runtime::Trim(lblDs_);
-  // Without a name the path is the folder, which no database opens.
-  if (name.empty()) {
-    basMessage::ShowMessage(kErrorCaption, " Use Browse to choose the projected-stats file.", seams::kOk, true);
-    return false;
-  }
+  // Without a name the path is the folder itself, which the check reports.
   const std::string source = FileTypeFolder[kPageProjectedStats] + name;
   if (!basFileExists_001::FileExists(source, true)) return false;
   if (destination.empty()) {

@@ -89,4 +89,17 @@ TEST_F(StrainFileTest, TheStrainDialogRefusesATeamBeyondAByteAndKeepsTheFileTher
   EXPECT_EQ(kdtest::ReadFile(destination), "the old strain");
 }
 
+// Without a source chosen the path is the projected-stats folder itself,
+// which the existence check reports in the program's own words.
+TEST_F(StrainFileTest, OKWithoutASourceSaysTheFolderIsNotFoundAndTheWindowStays) {
+  clsUIStrain strain;
+  strain.mOK_Click(0);
+  EXPECT_FALSE(strain.Closed());
+  EXPECT_TRUE(project.seams.messages.messages.empty());
+  ASSERT_EQ(project.seams.messages.plain.size(), 1U);
+  EXPECT_EQ(project.seams.messages.plain[0].caption, "File Error");
+  EXPECT_EQ(project.seams.messages.plain[0].text,
+            "File Not Found:  '" + FileTypeFolder[kPageProjectedStats] + "'");
+}
+
 }  // namespace
