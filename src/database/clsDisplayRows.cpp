@@ -24,14 +24,6 @@ double SingleAsDecimal(float value) {
   return out;
 }
 
-// A cell's text as one field of a display row: a tab or line break (from a
-// damaged or hostile file's name) would end the cell or the row where the
-// row is pasted, pushing every later value into the wrong column.
-void AppendCell(std::string& row, const std::string& text) {
-  for (const char ch : text) row += ch == '\t' || ch == '\r' || ch == '\n' ? ' ' : ch;
-  row += '\t';
-}
-
 // The first character of a UTF-8 text.
 std::string FirstCharacter(const std::string& text) {
   return text.substr(0, runtime::Utf8CharLength(text, 0));
@@ -109,8 +101,11 @@ void clsDisplayRows::pSbMCExtractDisplayValues(int32_t playerID, uint8_t week, i
 std::string clsDisplayRows::pFnMCGetPlayerDisplayRow(int32_t playerID, uint8_t week, int16_t year) {
   std::string row;
   for (int32_t p = 1; p <= catalogue_.DisplayCount(); ++p) {
-    AppendCell(row, pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p),
-                                    catalogue_.DisplayValue(p), playerID, week, year));
+    // A tab or line break inside a name (a damaged or hostile file) would
+    // push every later value into the wrong column where the row is pasted.
+    row += runtime::OneLineField(pFnGetValueText(catalogue_.DisplayDec(p), catalogue_.DisplayID(p),
+                                                 catalogue_.DisplayValue(p), playerID, week, year));
+    row += '\t';
   }
   return row;
 }

@@ -62,7 +62,10 @@ void clsCompatibility::Record(int32_t category, const std::string& label, const 
   if (league == ugm) return;
   const auto c = static_cast<std::size_t>(category);
   ++counts_[c];
-  texts_[c] += " " + label + "\t" + league + "\t" + ugm + "\r";
+  // The texts are pasted as a clip: a name's own tab or line break would
+  // shift the rows and columns after it.
+  texts_[c] += " " + runtime::OneLineField(label) + "\t" + runtime::OneLineField(league) + "\t" +
+               runtime::OneLineField(ugm) + "\r";
 }
 
 void clsCompatibility::CheckLeagueDraftOrder(const clsUserMockIsolate& ugm, clsLeagueIsolate& league) {

@@ -110,6 +110,26 @@ TEST_F(Compatibility, ATwelveTeamLeagueAgainstATenOwnerDraftByCategory) {
   EXPECT_EQ(FlagsNow(), Flags{});
 }
 
+// A name holding a tab or a line break (a damaged league or draft file)
+// stays in its own cell: the rows after it keep their places.
+TEST_F(Compatibility, ATabOrLineBreakInANameKeepsEveryDifferenceInItsRow) {
+  Build(3, 3);
+  ugm.SetOwnerName(0, "Tab\tbed");
+  ugm.SetOwnerName(1, "Two\r\nLines");
+  ugm.SetOwnerName(2, "Three");
+  compare.PopulateTeamChanges(ugm, league, db);
+  FlexGridModel grid;
+  compare.ShowCategory(grid, 1);
+  ASSERT_EQ(grid.Rows(), 4);
+  const std::vector<std::vector<std::string>> rows{{" Name 1", " Team 1", " Tab bed"},
+                                                   {" Name 2", " Team 2", " Two  Lines"},
+                                                   {" Name 3", " Team 3", " Three"}};
+  for (int32_t r = 1; r <= 3; ++r)
+    for (int32_t c = 0; c < 3; ++c)
+      EXPECT_EQ(grid.TextMatrix(r, c), rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c)])
+          << r << "," << c;
+}
+
 TEST_F(Compatibility, AStoredOrderForOtherRoundsIsRebuiltWhenNoneOrYes) {
   struct Row {
     int32_t storedRounds;

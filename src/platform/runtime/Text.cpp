@@ -152,6 +152,13 @@ std::string TrimAtNul(std::string_view text) {
   return std::string(p == std::string_view::npos ? text : text.substr(0, p));
 }
 
+std::string OneLineField(std::string_view text) {
+  std::string out(text);
+  for (char& ch : out)
+    if (ch == '\t' || ch == '\r' || ch == '\n') ch = ' ';
+  return out;
+}
+
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(text);
   std::string out;

@@ -39,6 +39,11 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 constexpr std::string_view kCrLf = "\r\n";
 
+// The text as one field of a tab-separated line (a grid's clip, a display
+// row): every tab, carriage return and line feed becomes a blank, so that
+// the field cannot end early or break its line.
+std::string OneLineField(std::string_view text);
+
 // For a message that lists what went wrong: the first `shown` lines, one
 // per line (CR LF between), then "... and N more." for the rest.
 std::string FirstLines(const std::vector<std::string>& lines, std::size_t shown = 5);
