@@ -157,7 +157,10 @@ const clsMockDraftPositionStack::MasterIndex& clsMockDraftPositionStack::Index()
 }
 
 int32_t clsMockDraftPositionStack::IndexOfMasterID(int32_t masterID) const {
+  if (lastLookup_ && lastLookup_->first == masterID) return lastLookup_->second;
   const MasterIndex& index = Index();
   const auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(masterID, INT32_MIN));
-  return it != index.end() && it->first == masterID ? it->second : -1;
+  const int32_t found = it != index.end() && it->first == masterID ? it->second : -1;
+  lastLookup_.emplace(masterID, found);
+  return found;
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -137,7 +138,10 @@ class clsMockDraftPositionStack {
   // (MasterID, index) of every player, sorted: the first of equal ids first.
   using MasterIndex = std::vector<std::pair<int32_t, int32_t>>;
   const MasterIndex& Index() const;
-  void Changed() { index_.reset(); }
+  void Changed() {
+    index_.reset();
+    lastLookup_.reset();
+  }
 
   // The drafted mark of every player, and an index below which none is
   // undrafted (the top of a stack fills with drafted players as a draft goes
@@ -154,6 +158,9 @@ class clsMockDraftPositionStack {
   Linked<Marks> marks_;
   int32_t count_ = 0;
   mutable std::shared_ptr<const MasterIndex> index_;
+  // The last IndexOfMasterID answer (MasterID, index): a pick asks for the
+  // same player several times in a row.
+  mutable std::optional<std::pair<int32_t, int32_t>> lastLookup_;
   int32_t position_ = -1;
   double factor_ = 1.0;
   int32_t rosterPointer_ = 0;

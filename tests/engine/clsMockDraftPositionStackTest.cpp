@@ -58,6 +58,16 @@ TEST(PositionStack, CopiesKeepTheirOwnPlayersAndMarks) {
   EXPECT_EQ(original.Count(), 5);
 }
 
+TEST(PositionStack, AnIdLookedUpBeforeItsPlayerChangedIsNotFoundAfter) {
+  clsMockDraftPositionStack stack = FiveBacks();
+  EXPECT_EQ(stack.IndexOfMasterID(203), 2);
+  stack.SetMasterID(2, 299);
+  EXPECT_EQ(stack.IndexOfMasterID(203), -1);
+  EXPECT_EQ(stack.IndexOfMasterID(299), 2);
+  stack.SetCount(1);  // players 0 and 1 stay
+  EXPECT_EQ(stack.IndexOfMasterID(299), -1);
+}
+
 TEST(PositionStack, LinkedStacksShareMarksUntilTheirPlayersChange) {
   clsMockDraftPositionStack a = FiveBacks();
   clsMockDraftPositionStack b = a;
