@@ -480,8 +480,8 @@ void BM_CreateProjectedFile(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_MockDraftNoLookAheadAfterAWrite)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_MockDraftNoLookAhead)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_MockDraftNoLookAheadAfterAWrite)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
 BENCHMARK(BM_MockDraftPickLoop)
     ->ArgsProduct({{8, 12, 16, 20}, {16, 30}})
     ->UseManualTime()
@@ -495,10 +495,10 @@ BENCHMARK(BM_MockDraftSize)
     ->Apply(kdbench::Repeat<3>);
 BENCHMARK(BM_EquilibriumSearch)->DenseRange(1, 5)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<3>);
 BENCHMARK(BM_EquilibriumEveryTeam)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<3>);
+BENCHMARK(BM_MockDraftRosterPotGL)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<3>);
 BENCHMARK(BM_MockDraftEquilibriumDepth4)->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<3>);
-BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_CalculateCheatSheetAfterAWrite)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_UserMockProjection)->Args({0, 0})->Args({60, 0})->Args({0, 1})->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_CalculateCheatSheet)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_CalculateCheatSheetAfterAWrite)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_WriteDocuments)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
 BENCHMARK(BM_CreateProjectedFile)->Unit(benchmark::kMillisecond)->Iterations(1)->Apply(kdbench::Repeat<3>);

@@ -53,7 +53,7 @@ void BM_ApplyScoringWeeksAndSeasonAfterAWrite(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_ApplyScoringSeasonRowsAfterAWrite)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
-BENCHMARK(BM_ApplyScoringWeeksAndSeasonAfterAWrite)->Unit(benchmark::kMillisecond)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_ApplyScoringSeasonRows)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_ApplyScoringWeeksAndSeason)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_ApplyScoringSeasonRowsAfterAWrite)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
+BENCHMARK(BM_ApplyScoringWeeksAndSeasonAfterAWrite)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Apply(kdbench::Repeat<5>);
