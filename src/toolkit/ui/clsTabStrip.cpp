@@ -1,5 +1,7 @@
 #include "toolkit/ui/clsTabStrip.h"
 
+#include <algorithm>
+
 #include "platform/gdi/SysColor.h"
 #include "toolkit/ui/basDrawBorder.h"
 
@@ -30,6 +32,8 @@ void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer*
   SetPictureControl(picture);
   SetPictureBorder(border);
   SetTabs(static_cast<int32_t>(captions.size()));
+  // A strip set up again forgets the tab selected before.
+  std::fill(states_.begin(), states_.end(), 0);
   SetImageCount(kPieceCount);
   for (int32_t i = 0; i < kPieceCount; ++i) Image(i, kFirstResource + i);
   for (int32_t i = 0; i < static_cast<int32_t>(captions.size()); ++i)

@@ -186,6 +186,18 @@ TEST_F(TabStrip, SelectingFromCodeLeavesTheOtherTabAlone) {
   EXPECT_TRUE(strip.TabSelected(3));
 }
 
+// Set up again (the user mock page's team tabs when another draft opens),
+// the strip shows the first tab selected and no other.
+TEST_F(TabStrip, SettingUpAgainLeavesOnlyTheFirstTabSelected) {
+  Init();
+  strip.SetTabSelected(0, false);
+  strip.SetTabSelected(1, true);
+  Init();
+  EXPECT_TRUE(strip.TabSelected(0));
+  for (int32_t i = 1; i < strip.Tabs(); ++i) EXPECT_EQ(strip.State(i), 0) << i;
+  EXPECT_COLOUR(Px(strip.ScreenRect(1).Left + 3, 0), kBack);
+}
+
 TEST_F(TabStrip, SpacerOpensAGapWhereTheSeparatorShows) {
   strip.SetTimer(&timer);
   strip.SetPictureControl(picture);
