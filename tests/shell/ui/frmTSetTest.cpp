@@ -38,6 +38,13 @@ shell_ui::frmTSet* OpenFromOptionsMenu(shell_ui::frmMDIMock& window) {
   return nullptr;
 }
 
+// The "Display Grids" tab clicked with the mouse.
+void ClickDisplayGridsTab(shell_ui::frmTSet& settings) {
+  const ButtonRect tab = settings.mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
+  QTest::mouseClick(settings.picTabCheat(), Qt::LeftButton, {},
+                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, SettingsWindowSavesWhatIsTickedAndCloseDropsTheRest) {
@@ -73,9 +80,7 @@ TEST_F(MainWindowTest, SettingsWindowDisplayGridsTabListsThePositionsOfTheDefaul
   ASSERT_TRUE(Start());
   shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
   ASSERT_NE(settings, nullptr);
-  const ButtonRect tab = settings->mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
-  QTest::mouseClick(settings->picTabCheat(), Qt::LeftButton, {},
-                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
+  ClickDisplayGridsTab(*settings);
   EXPECT_EQ(settings->Controller().Tab(), clsUISettings::kTabDisplayGrids);
   EXPECT_TRUE(settings->flxCheat()->isVisible());
   EXPECT_FALSE(settings->fraTab(0)->isVisible());
@@ -90,9 +95,7 @@ TEST_F(MainWindowTest, SettingsWindowListNearTheFootOfTheTableOpensAboveTheRow) 
   ASSERT_TRUE(Start());
   shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
   ASSERT_NE(settings, nullptr);
-  const ButtonRect tab = settings->mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
-  QTest::mouseClick(settings->picTabCheat(), Qt::LeftButton, {},
-                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
+  ClickDisplayGridsTab(*settings);
   FlexGridWidget* grid = settings->flxCheat();
   int32_t row = settings->Controller().GridRows();
   // The last row shown whole.
