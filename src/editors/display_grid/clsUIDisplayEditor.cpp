@@ -421,6 +421,9 @@ void clsUIDisplayEditor::mUpDown_Click(int32_t index) {
   m.SetRedraw(false);
   mFlxPlayer.SetEnabled(false);
   SelectRow(target);
+  // The focus frame goes with the moved column (editing is off, so the
+  // editor opens nothing on the way).
+  m.SetRow(target);
   FinishColumnList();
   mFlxPlayer.SetEnabled(true);
   m.SetRedraw(true);

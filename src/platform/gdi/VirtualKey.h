@@ -25,6 +25,9 @@ inline constexpr int16_t VK_DOWN = 40;
 inline constexpr int16_t VK_INSERT = 45;
 inline constexpr int16_t VK_DELETE = 46;
 
+// The Ctrl bit of the Shift argument.
+inline constexpr int16_t kCtrlMask = 2;
+
 // 0 for a key without a code.
 int16_t VirtualKeyFromQt(int qtKey);
 int16_t ShiftMaskFromQt(Qt::KeyboardModifiers modifiers);

@@ -88,8 +88,8 @@ frmUserMock::frmUserMock(QWidget* parent)
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(flxPick_, &FlexGridWidget::Click, this,
           [this] { controller_->mFlxPick_Click(flxPick_->MouseRow(), flxPick_->MouseCol()); });
-  connect(flxPossible_, &FlexGridWidget::Click, this,
-          [this] { controller_->mFlxPossible_Click(flxPossible_->MouseRow(), flxPossible_->MouseCol()); });
+  connect(flxPossible_, &FlexGridWidget::Picked, this,
+          [this](int32_t row, int32_t col) { controller_->mFlxPossible_Click(row, col); });
   connect(flxTeam_, &FlexGridWidget::Click, this,
           [this] { controller_->mFlxTeam_Click(flxTeam_->MouseRow(), flxTeam_->MouseCol()); });
   connect(optBoardF_, &QRadioButton::clicked, this,

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "MainWindowHarness.h"
+#include "editors/display_grid/clsUIDisplayEditor.h"
 #include "editors/display_grid/ui/frmDisplayEditor.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmMessage.h"
@@ -70,4 +71,31 @@ TEST_F(MainWindowTest, DraggingAPreviewColumnBorderSetsTheColumnsWidth) {
   EXPECT_TRUE(QTest::qWaitFor([&list] { return list.TextMatrix(1, clsUIDisplayEditor::kColWidth) == "72"; }));
   EXPECT_EQ(page->Controller().Grid().ColumnWidth(0), 72);
   EXPECT_EQ(page->Controller().Grid().ColumnWidth(1), 32);
+}
+
+// Move Down and Move Up take the focus frame along with the moved column, so
+// the keys go on from the row that is highlighted.
+TEST_F(MainWindowTest, MovingAColumnTakesTheFocusFrameAlong) {
+  editors_display_grid_ui::RegisterWindows();
+  ASSERT_TRUE(Start());
+  window->mnuEdit(3)->trigger();  // Edit > Display Grids
+  auto* page = dynamic_cast<frmDisplayEditor*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  FlexGridWidget* cats = page->flxStatCats();
+  for (int32_t row = 1, ticked = 0; row < cats->Model().Rows() && ticked < 3; ++row) {
+    if (cats->Model().TextMatrix(row, 0).empty()) continue;
+    cats->EnsureVisible(row, 1);
+    QTest::mouseClick(cats, Qt::LeftButton, {}, cats->CellRect(row, 1).center());
+    ++ticked;
+  }
+  FlexGridWidget* list = page->flxPlayer();
+  ASSERT_EQ(list->Model().Rows(), 4);
+  QTest::mouseClick(list, Qt::LeftButton, {}, list->CellRect(1, clsUIDisplayEditor::kColName).center());
+  ASSERT_EQ(page->Controller().SelectedRow(), 1);
+  kdtest::Press(*pointer, page->mUpDown(), 1);  // Move Down
+  EXPECT_EQ(page->Controller().SelectedRow(), 2);
+  EXPECT_EQ(list->Model().Row(), 2);
+  kdtest::Press(*pointer, page->mUpDown(), 0);  // Move Up
+  EXPECT_EQ(page->Controller().SelectedRow(), 1);
+  EXPECT_EQ(list->Model().Row(), 1);
 }

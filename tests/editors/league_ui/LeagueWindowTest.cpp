@@ -94,6 +94,29 @@ TEST_F(LeagueWindowTest, TheThreeTabsAreEditedAndSavedFromTheFileMenu) {
   EXPECT_EQ(saved.RosterMax(1), 14);
 }
 
+// In the position list the arrows only move (a row passed is not ticked);
+// Space ticks the row the frame is on, as a click on its box does.
+TEST_F(LeagueWindowTest, ArrowsMoveThroughThePositionListAndSpaceTicksTheRowReached) {
+  frmLeague* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  FlexGridWidget* list = page->flxPosCat();
+  const FlexGridModel& m = list->Model();
+  ASSERT_GT(m.Rows(), 3);
+  clsRosterAndPosition& positions = page->Controller().Positions();
+  const auto inUse = [&](int32_t row) { return positions.InUse(std::stoi(m.TextMatrix(row, 0))); };
+  const bool first = inUse(1), second = inUse(2);
+  QTest::mouseClick(list, Qt::LeftButton, {}, list->CellRect(1, 2).center());
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(m.Row(), 2);
+  EXPECT_FALSE(page->Controller().ChangesMade());
+  QTest::keyClick(list, Qt::Key_Space);
+  EXPECT_EQ(inUse(1), first);
+  EXPECT_EQ(inUse(2), !second);
+  EXPECT_TRUE(page->Controller().ChangesMade());
+  QTest::keyClick(list, Qt::Key_End);
+  EXPECT_EQ(m.Row(), m.Rows() - 1);
+}
+
 TEST_F(LeagueWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {
   frmLeague* page = OpenPage();
   ASSERT_NE(page, nullptr);

@@ -85,6 +85,27 @@ TEST_F(ScoringWindowTest, LeavingWithChangesAsksAndCancelKeepsThePage) {
   EXPECT_EQ(basUIControl::CurrentPage(), kPageScoringSystem);
 }
 
+// The arrows in the category list choose as a click does: the row is
+// highlighted and "> Add" takes that category.
+TEST_F(ScoringWindowTest, ArrowsInTheCategoryListChooseTheCategory) {
+  frmScoring* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  FlexGridWidget* list = page->flxScoCat();
+  const FlexGridModel& m = list->Model();
+  ASSERT_GT(m.Rows(), 3);
+  const int32_t white = m.CellBackColorAt(2, 1);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(m.Row(), 2);
+  EXPECT_NE(m.CellBackColorAt(2, 1), white);
+  EXPECT_EQ(m.CellBackColorAt(1, 1), white);
+  EXPECT_TRUE(page->mRule()->ButtonEnabled(0));
+  QTest::keyClick(list, Qt::Key_End);
+  EXPECT_EQ(m.CellBackColorAt(2, 1), white);
+  EXPECT_NE(m.CellBackColorAt(m.Rows() - 1, 1), white);
+}
+
 // Each click in the position list shows at once in the cell, the last one too:
 // the list tells of a click only once the item's selection has turned.
 TEST_F(ScoringWindowTest, EveryPositionClickedInTheListIsKept) {

@@ -42,25 +42,30 @@ class UserMockWindow : public MainWindowTest {
  protected:
   UserMockWindow() { user_mock_page_ui::RegisterWindows(); }
   ~UserMockWindow() override { seams::Install(std::unique_ptr<seams::CompatibilityView>()); }
+
+  // Opens the sample project and the page, answering its question with a
+  // new draft named d1; the question's title lands in `question`.
+  frmUserMock* OpenNewDraft(std::string& question) {
+    if (!Start() || !GlobalProject().OpenFile("KD-Sample 2024.kdp")) return nullptr;
+    script
+        .Then<frmMessage>([&](frmMessage* box) {
+          question = box->windowTitle().toStdString();
+          PressSoon(*pointer, box->mBtn(), 0);
+        })
+        .Then<frmFile>([](frmFile* dialog) {
+          dialog->txtFileName()->setText("d1");
+          QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
+        });
+    basUIControl::SwitchPage(kPageUserMockDraft);
+    EXPECT_TRUE(script.Done());
+    return dynamic_cast<frmUserMock*>(window->CurrentPageForm());
+  }
 };
 
 TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClicks) {
-  ASSERT_TRUE(Start());
-  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
   std::string question;
-  script
-      .Then<frmMessage>([&](frmMessage* box) {
-        question = box->windowTitle().toStdString();
-        PressSoon(*pointer, box->mBtn(), 0);
-      })
-      .Then<frmFile>([](frmFile* dialog) {
-        dialog->txtFileName()->setText("d1");
-        QTest::keyClick(dialog->txtFileName(), Qt::Key_Return);
-      });
-  basUIControl::SwitchPage(kPageUserMockDraft);
-  EXPECT_TRUE(script.Done());
+  frmUserMock* page = OpenNewDraft(question);
   EXPECT_EQ(question, "New User Generated Mock Draft");
-  auto* page = dynamic_cast<frmUserMock*>(window->CurrentPageForm());
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(GlobalProject().Value(kProjUserMockDraftFile), "d1.ugm");
   clsUserMockSession& session = page->Controller().Session();
@@ -110,6 +115,28 @@ TEST_F(UserMockWindow, OnTheSampleThePageAsksCreatesD1AndDraftsThreePicksByClick
   basUIControl::SwitchPage(kPageProject);
   EXPECT_EQ(text, " Would you like to save changes to d1.ugm?");
   EXPECT_EQ(basUIControl::CurrentPage(), kPageUserMockDraft);
+}
+
+// The arrow keys in the available players choose as a click does: the player
+// they land on is the one "Draft" takes.
+TEST_F(UserMockWindow, ArrowKeysInTheAvailablePlayersChooseThePlayerDraftTakes) {
+  std::string question;
+  frmUserMock* page = OpenNewDraft(question);
+  ASSERT_NE(page, nullptr);
+  clsUserMockSession& session = page->Controller().Session();
+  FlexGridWidget* grid = page->flxPossible();
+  const FlexGridModel& available = grid->Model();
+  ASSERT_GT(available.Rows(), 4);
+  ClickCell(grid, 2, 1);
+  QTest::keyClick(grid, Qt::Key_Down);
+  QTest::keyClick(grid, Qt::Key_Down);
+  const int32_t chosen = std::stoi(available.TextMatrix(4, 0));
+  EXPECT_EQ(session.ActivePlayer(), chosen);
+  QTest::keyClick(grid, Qt::Key_Up);
+  const int32_t above = std::stoi(available.TextMatrix(3, 0));
+  EXPECT_EQ(session.ActivePlayer(), above);
+  Press(*pointer, page->mAR(), 0);
+  EXPECT_EQ(session.Board().MasterID(0), above);
 }
 
 TEST_F(UserMockWindow, TabsShowAPositionsPlayersAndATeamsRosterAndViewLogicOpensTheTrace) {

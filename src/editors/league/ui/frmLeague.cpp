@@ -9,6 +9,7 @@
 #include "core/PageCode.h"
 #include "editors/league/clsUILeagueProperties.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "platform/gdi/VirtualKey.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -46,6 +47,12 @@ frmLeague::frmLeague(QWidget* parent)
   connect(txtRnds_, &QLineEdit::editingFinished, this, [this] { controller_->txtRnds_Validate(); });
   connect(flxPosCat_, &FlexGridWidget::Click, this,
           [this] { controller_->flxPosCat_MouseUp(flxPosCat_->MouseRow(), flxPosCat_->MouseCol()); });
+  // The arrows only move through the list (passing a row must not tick it);
+  // Space ticks the row the frame is on, as a click on its check box does.
+  flxPosCat_->SetRowList(true);
+  connect(flxPosCat_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
+    if (code == gdi::VK_SPACE) controller_->flxPosCat_MouseUp(flxPosCat_->Model().Row(), 1);
+  });
   StartLayout();
 }
 

@@ -44,7 +44,8 @@ frmScoring::frmScoring(QWidget* parent)
     controller_->mMb_Click(i);
     mMb_->SetEnabled(true);
   });
-  connect(flxScoCat_, &FlexGridWidget::Click, this, [this] { controller_->mFlxScoCat_Click(flxScoCat_->MouseRow()); });
+  flxScoCat_->SetRowList(true);
+  connect(flxScoCat_, &FlexGridWidget::Picked, this, [this](int32_t row, int32_t) { controller_->mFlxScoCat_Click(row); });
   StartLayout();
 }
 

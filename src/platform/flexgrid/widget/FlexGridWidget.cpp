@@ -398,7 +398,9 @@ void FlexGridWidget::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   selecting_ = false;
+  QPointer<FlexGridWidget> self(this);
   emit Click();
+  if (self) emit Picked(mouseRow_, mouseCol_);
 }
 
 void FlexGridWidget::leaveEvent(QEvent* event) {
@@ -430,12 +432,15 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
       std::max<int32_t>(1, static_cast<int32_t>(Layout().RowBands().size()) - model_.FixedRows() - 1);
   int32_t row = std::clamp(model_.Row(), firstRow, lastRow);
   int32_t col = std::clamp(model_.Col(), firstCol, lastCol);
+  const int32_t rowBefore = model_.Row();
+  const bool byRow = rowList_ || (shift & gdi::kCtrlMask) != 0;
   switch (code) {
     case gdi::VK_UP:
       row = std::max(row - 1, firstRow);
       break;
     case gdi::VK_DOWN:
-      row = std::min(row + 1, lastRow);
+      // From a fixed row (a grid nobody has moved in yet) the first row comes first.
+      row = rowBefore < firstRow ? firstRow : std::min(row + 1, lastRow);
       break;
     case gdi::VK_LEFT:
       col = std::max(col - 1, firstCol);
@@ -450,10 +455,18 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
       row = std::min(row + visibleRows, lastRow);
       break;
     case gdi::VK_HOME:
-      col = firstCol;
+      if (byRow) {
+        row = firstRow;
+      } else {
+        col = firstCol;
+      }
       break;
     case gdi::VK_END:
-      col = lastCol;
+      if (byRow) {
+        row = lastRow;
+      } else {
+        col = lastCol;
+      }
       break;
     default:
       return;
@@ -461,6 +474,7 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
   MoveCurrentCell(row, col);
   if (!self) return;
   EnsureVisible(model_.Row(), model_.Col());
+  if (model_.Row() != rowBefore) emit Picked(model_.Row(), model_.Col());
 }
 
 void FlexGridWidget::focusInEvent(QFocusEvent* event) {

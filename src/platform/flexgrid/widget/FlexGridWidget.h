@@ -13,7 +13,11 @@
 //   no current cell and raises no Click.
 // - A key raises KeyDown first; a handler that sets the code to 0 keeps the
 //   grid from acting on it. The arrow keys, Page Up/Down and Home/End move
-//   the current cell and scroll it into view.
+//   the current cell and scroll it into view; Ctrl+Home/End go to the first
+//   and last row, and so do Home/End in a row list (SetRowList).
+// - Picked tells a page which row the person chose, the same way for both
+//   hands: after Click with the cell under the pointer, and after a key has
+//   moved the current cell to another row, with that cell.
 // - Code that sets Row, Col, TopRow or LeftCol on the model gets the same
 //   LeaveCell, EnterCell and Scroll signals, straight from the model.
 // - While the model's Redraw is off the last picture stays on screen.
@@ -67,12 +71,18 @@ class FlexGridWidget : public QWidget {
   void MoveCurrentCell(int32_t row, int32_t col);
   // Scrolls so that the cell is wholly shown.
   void EnsureVisible(int32_t row, int32_t col);
+  // A grid that is a list of rows has nothing across to move to: Home and
+  // End go to its first and last row.
+  void SetRowList(bool rowList) { rowList_ = rowList; }
 
   // The cell area as painted now.
   QImage RenderCells() const;
 
  signals:
   void Click();
+  // The row (and column) chosen by the pointer or the keys; -1 for a press
+  // over no cell.
+  void Picked(int32_t row, int32_t col);
   void KeyDown(int16_t& keyCode, int16_t shift);
   // Button (1 left, 2 right, 4 middle), Shift mask, and the position in
   // twips.
@@ -126,6 +136,7 @@ class FlexGridWidget : public QWidget {
   int32_t sizingCol_ = -1;   // the column a drag is resizing
   int32_t sizingLeft_ = 0;   // its left edge in widget pixels
   bool sizingCursor_ = false;
+  bool rowList_ = false;
   bool fitPending_ = false;
   bool fitting_ = false;
   mutable QImage cache_;

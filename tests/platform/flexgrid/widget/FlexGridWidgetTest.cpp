@@ -209,6 +209,36 @@ TEST_F(Grid, KeyDownComesFirstAndMayBeSwallowed) {
   EXPECT_EQ(rec.log, std::vector<std::string>{"KeyDown 13,0"});
 }
 
+// Pages that act on a chosen row hear the keys as they hear the pointer.
+TEST_F(Grid, PickedTellsTheRowChosenByPointerOrKeys) {
+  std::vector<std::string> picks;
+  QObject::connect(grid, &FlexGridWidget::Picked, [&picks](int32_t row, int32_t col) {
+    picks.push_back(std::to_string(row) + "," + std::to_string(col));
+  });
+  ClickAt(CellCentre(4, 3));
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Right);  // the same row: nothing chosen
+  Key(Qt::Key_Home);   // across a grid, Home goes to the first column
+  Key(Qt::Key_End, Qt::ControlModifier);
+  Key(Qt::Key_Home, Qt::ControlModifier);
+  Key(Qt::Key_Up);  // already on the first row
+  EXPECT_EQ(picks, (std::vector<std::string>{"4,3", "5,3", "19,0", "1,0"}));
+}
+
+TEST_F(Grid, InARowListHomeAndEndGoToTheFirstAndLastRow) {
+  FlexGridModel& m = grid->Model();
+  grid->SetRowList(true);
+  m.SetRow(7);
+  Key(Qt::Key_End);
+  EXPECT_EQ(m.Row(), 19);
+  Key(Qt::Key_Home);
+  EXPECT_EQ(m.Row(), 1);
+  // A list nobody has moved in yet starts on its heading: Down lands on the first row.
+  m.SetRow(0);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(m.Row(), 1);
+}
+
 TEST_F(Grid, MovingDownPastTheLastShownRowScrollsAWholeRow) {
   FlexGridModel& m = grid->Model();
   // 130 pixels: the fixed row and five whole rows (1..5), row 6 cut off
