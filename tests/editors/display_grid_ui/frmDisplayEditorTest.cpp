@@ -13,11 +13,22 @@
 using editors_display_grid_ui::frmDisplayEditor;
 using kdtest::MainWindowTest;
 
-TEST_F(MainWindowTest, DisplayGridPageAddsAColumnForATickedCategoryAndAsksBeforeLeaving) {
-  editors_display_grid_ui::RegisterWindows();
-  ASSERT_TRUE(Start());
-  window->mnuEdit(3)->trigger();  // Edit > Display Grids
-  auto* page = dynamic_cast<frmDisplayEditor*>(window->CurrentPageForm());
+namespace {
+
+class DisplayGridWindow : public MainWindowTest {
+ protected:
+  frmDisplayEditor* OpenPage() {
+    editors_display_grid_ui::RegisterWindows();
+    if (!Start()) return nullptr;
+    window->mnuEdit(3)->trigger();  // Edit > Display Grids
+    return dynamic_cast<frmDisplayEditor*>(window->CurrentPageForm());
+  }
+};
+
+}  // namespace
+
+TEST_F(DisplayGridWindow, DisplayGridPageAddsAColumnForATickedCategoryAndAsksBeforeLeaving) {
+  frmDisplayEditor* page = OpenPage();
   ASSERT_NE(page, nullptr);
 
   FlexGridWidget* cats = page->flxStatCats();
@@ -75,11 +86,8 @@ TEST_F(MainWindowTest, DraggingAPreviewColumnBorderSetsTheColumnsWidth) {
 
 // Move Down and Move Up take the focus frame along with the moved column, so
 // the keys go on from the row that is highlighted.
-TEST_F(MainWindowTest, MovingAColumnTakesTheFocusFrameAlong) {
-  editors_display_grid_ui::RegisterWindows();
-  ASSERT_TRUE(Start());
-  window->mnuEdit(3)->trigger();  // Edit > Display Grids
-  auto* page = dynamic_cast<frmDisplayEditor*>(window->CurrentPageForm());
+TEST_F(DisplayGridWindow, MovingAColumnTakesTheFocusFrameAlong) {
+  frmDisplayEditor* page = OpenPage();
   ASSERT_NE(page, nullptr);
   FlexGridWidget* cats = page->flxStatCats();
   for (int32_t row = 1, ticked = 0; row < cats->Model().Rows() && ticked < 3; ++row) {
