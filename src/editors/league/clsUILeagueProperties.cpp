@@ -541,7 +541,6 @@ void clsUILeagueProperties::mFlxPos_AllignmentDone(int32_t col) {
   EditFlexListBox* list = mFlxPos.NormListBox();
   if (list == nullptr) return;
   FlexGridModel& m = Grid();
-  basFlexGridCommon::OpenListAboveWhenBelow(*list, m, view_.ListAreaHeight());
   list->Clear();
   if (currentTab_ == kTabRosterSize && col == 3) {
     for (int32_t slot = 1; slot <= positions_.MaxArray(); ++slot) {
@@ -561,6 +560,8 @@ void clsUILeagueProperties::mFlxPos_AllignmentDone(int32_t col) {
     }
   }
   basFlexGridCommon::FitListToItems(*list, m);
+  // Placed once sized: the room below the cell depends on the list's height.
+  basFlexGridCommon::OpenListAboveWhenBelow(*list, m, view_.ListAreaHeight());
 }
 
 void clsUILeagueProperties::mFlxPos_ValidateFlexText(int32_t row, int32_t col, const std::string& text,

@@ -36,7 +36,7 @@ class FakeLeagueView final : public LeaguePageView {
   EditFlexTextBox* EditText() override { return &grid.text; }
   EditFlexComboBox* EditCombo() override { return &grid.combo; }
   EditFlexListBox* EditList() override { return &grid.normList; }
-  int32_t ListAreaHeight() const override { return 99999; }
+  int32_t ListAreaHeight() const override { return listArea; }
   FlexGridModel& PositionSelectionGrid() override { return positions; }
   void SelectTab(int32_t) override {}
   void ShowTabControls(int32_t index) override { shownTab = index; }
@@ -55,6 +55,7 @@ class FakeLeagueView final : public LeaguePageView {
   std::string rounds;
   std::vector<std::string> styles;
   int32_t style = -1;
+  int32_t listArea = 99999;
 };
 
 // The page over a work folder holding the default database.
@@ -310,6 +311,25 @@ TEST_F(LeaguePageTest, TeamNamesAreTypedAndStrategiesAndPickOwnersChosenFromList
   ui.view.grid.ClickListItem(ui.view.grid.normList, 1);
   EXPECT_EQ(ui.page->DraftOrder().front(), 2);
   EXPECT_EQ(ui.Grid().TextMatrix(1, 4), " Team 2");
+}
+
+TEST_F(LeaguePageTest, AStrategyListNearTheBottomOpensRightAboveItsCell) {
+  std::filesystem::create_directories(FileTypeFolder[kPageDraftStrategies]);
+  for (const char* name : {"A.stg", "B.stg", "C.stg", "D.stg", "E.stg"})
+    std::ofstream(FileTypeFolder[kPageDraftStrategies] + name) << "x";
+  ui.Open();
+  ui.page->mTab_Click(Page::kTabTeams);
+  ui.AddTeams(12);
+  const EditFlexRect cell = ui.view.grid.CellRect(12, 3);
+  ui.view.listArea = cell.Top + cell.Height + 60;  // no room below the last team
+  ui.view.grid.ClickCell(12, 3);
+  const kdtest::FakeListBox& list = ui.view.grid.normList;
+  ASSERT_TRUE(list.visible);
+  ASSERT_EQ(list.ListCount(), 5);
+  // Sized to its five items first, then placed: its foot at the cell's top,
+  // neither over the cell nor a row away from it.
+  EXPECT_LE(list.rect.Top + list.rect.Height, cell.Top);
+  EXPECT_GT(list.rect.Top + list.rect.Height, cell.Top - cell.Height);
 }
 
 TEST_F(LeaguePageTest, AnOrderBeyondTheLargestDraftIsRefusedWithTheLimit) {
