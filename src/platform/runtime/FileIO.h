@@ -96,8 +96,6 @@ class PendingFile {
   bool IsOpen() const { return fd_ >= 0; }
   // The open temporary file, for writers that fill it themselves.
   int Descriptor() const { return fd_; }
-  // The file the commit replaces.
-  const std::string& Target() const { return target_; }
   // Appends `bytes`. False with `error` set.
   bool Write(std::string_view bytes, std::string* error = nullptr);
   // Flushes and closes the temporary file, which stays pending: many files
