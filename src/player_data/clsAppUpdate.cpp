@@ -54,17 +54,9 @@ bool clsAppUpdate::InitializeAppUpdate(bool manual) {
   // An old copy must not be taken for this check's answer.
   if (win32::EntryExists(local)) win32::DeleteFile(local);
   const int32_t id = clsDownFile::NextDownloadNumber();
-  list_.AddFile(local, url, manual, id);
-  std::weak_ptr<clsAppUpdate> self = weak_from_this();
-  std::string error;
-  const bool started = seams::Downloads().DownloadFile(
-      {url, local, kMaxVersionFileBytes, clock_.RemainingMs()}, id,
-      [self](int32_t doneID, const seams::DownloadResult& result) {
-        if (auto check = self.lock()) check->OnDownloadComplete(doneID, result);
-      },
-      &error);
-  if (!started) {
-    if (manual) ShowFailure(basUpdateServer::UnableToGet(kVersionFile, error));
+  if (!list_.Start({url, local, kMaxVersionFileBytes, clock_.RemainingMs()}, manual, id,
+                   clsDownFile::ReachOwner(weak_from_this(), &clsAppUpdate::OnDownloadComplete))) {
+    if (manual) ShowFailure(basUpdateServer::UnableToGet(kVersionFile, list_.Error(id)));
     return false;
   }
   pendingID_ = id;

@@ -51,6 +51,15 @@ void clsDownFile::NotStarted(int32_t id, const std::string& error) {
   SaveBinaryFile(seams::DownloadResult{false, error, false}, id);
 }
 
+bool clsDownFile::Start(const seams::DownloadRequest& request, bool manual, int32_t id,
+                        seams::DownloadView::Completion done) {
+  AddFile(request.dest, request.url, manual, id);
+  std::string error;
+  if (seams::Downloads().DownloadFile(request, id, std::move(done), &error)) return true;
+  NotStarted(id, error);
+  return false;
+}
+
 bool clsDownFile::AllFinished() const {
   for (std::size_t i = 1; i < entries_.size(); ++i) {
     if (!entries_[i].finished) return false;

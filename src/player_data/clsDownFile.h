@@ -4,6 +4,7 @@
 // number. Entry 0 is a placeholder that unknown numbers read.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,18 @@ class clsDownFile {
   bool SaveBinaryFile(const seams::DownloadResult& result, int32_t id);
   // Records that the request of `id` could not start, and why.
   void NotStarted(int32_t id, const std::string& error);
+  // Adds the request of `id` and starts it (seams::Downloads). False when it
+  // could not start: it is then finished, with why (Error).
+  bool Start(const seams::DownloadRequest& request, bool manual, int32_t id, seams::DownloadView::Completion done);
+  // A completion that reaches `owner`'s `method` only while someone still
+  // holds the owner.
+  template <class Owner>
+  static seams::DownloadView::Completion ReachOwner(std::weak_ptr<Owner> owner,
+                                                    void (Owner::*method)(int32_t, const seams::DownloadResult&)) {
+    return [owner = std::move(owner), method](int32_t id, const seams::DownloadResult& result) {
+      if (auto held = owner.lock()) ((*held).*method)(id, result);
+    };
+  }
 
   // True when every request has completed (stored or failed).
   bool AllFinished() const;

@@ -51,23 +51,13 @@ bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year) {
 
 bool clsPlayerUpdate::StartDownload(const std::string& dest, const std::string& name, int64_t maxBytes, bool manual,
                                     int32_t id) {
-  const std::string url = basUpdateServer::UpdateURL(name);
-  list_.AddFile(dest, url, manual, id);
-  std::weak_ptr<clsPlayerUpdate> self = weak_from_this();
-  std::string error;
-  const bool started = seams::Downloads().DownloadFile(
-      {url, dest, maxBytes, clock_.RemainingMs()}, id,
-      [self](int32_t doneID, const seams::DownloadResult& result) {
-        if (auto run = self.lock()) run->OnDownloadComplete(doneID, result);
-      },
-      &error);
-  if (started) {
-    pending_.push_back(id);
-  } else {
-    // Finished as failed, so the stage does not wait for it.
-    list_.NotStarted(id, error);
+  // One that cannot start is finished as failed, so the stage does not wait for it.
+  if (!list_.Start({basUpdateServer::UpdateURL(name), dest, maxBytes, clock_.RemainingMs()}, manual, id,
+                   clsDownFile::ReachOwner(weak_from_this(), &clsPlayerUpdate::OnDownloadComplete))) {
+    return false;
   }
-  return started;
+  pending_.push_back(id);
+  return true;
 }
 
 void clsPlayerUpdate::OnDownloadComplete(int32_t id, const seams::DownloadResult& result) {

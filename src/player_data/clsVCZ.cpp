@@ -1,6 +1,5 @@
 #include "player_data/clsVCZ.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -25,24 +24,14 @@ namespace {
 class ArchiveReader {
  public:
   explicit ArchiveReader(const std::string& path) {
-    // Non-blocking so that a FIFO put where an archive was expected cannot
-    // hang the open; it is then refused as "not a file".
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) {
-      error_ = std::strerror(errno);
-      return;
-    }
     struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-      error_ = std::strerror(errno);
-    } else if (!S_ISREG(st.st_mode)) {
-      error_ = "Not a file";
-    } else {
-      size_ = static_cast<int64_t>(st.st_size);
+    bool notAFile = false;
+    fd_ = runtime::OpenRegularFile(path, st, notAFile);
+    if (fd_ < 0) {
+      error_ = notAFile ? "Not a file" : std::strerror(errno);
       return;
     }
-    ::close(fd_);
-    fd_ = -1;
+    size_ = static_cast<int64_t>(st.st_size);
   }
   ~ArchiveReader() {
     if (fd_ >= 0) ::close(fd_);

@@ -12,7 +12,7 @@
 // temporary files and renamed into place only once all are written, so a
 // failed write (a full disk) leaves the folder as it was.
 //
-// What goes wrong is kept (Problems) and, unless the owner collects it for
+// What goes wrong is kept and, unless the owner collects it for
 // one message of its own (CollectProblems), shown as it happens: the
 // damaged header or unwritable file with the archive's captions. Refused
 // entries are never shown, only kept.
@@ -103,8 +103,6 @@ class clsVCZ {
 
   // From now on problems are only kept, not shown as they happen.
   void CollectProblems() { showProblems_ = false; }
-  // The problems since the last OpenHeader, in order.
-  const std::vector<Problem>& Problems() const { return problems_; }
   // The first problem's first line, "" when there was none.
   std::string ProblemText() const;
   // Shows the kept problems that are shown at all in one message, under the

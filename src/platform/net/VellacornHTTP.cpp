@@ -17,6 +17,16 @@ constexpr qint64 kChunkBytes = 64 * 1024;
 bool IsSuccess(int status) { return status >= 200 && status <= 299; }
 bool IsMove(int status) { return status >= 300 && status <= 399; }
 
+// "2 minutes", "30 seconds", "1 second".
+std::string DurationText(int32_t ms) {
+  if (ms >= 60000 && ms % 60000 == 0) {
+    const int32_t minutes = ms / 60000;
+    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+  }
+  const int32_t seconds = std::max(1, (ms + 999) / 1000);
+  return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
+}
+
 }  // namespace
 
 struct VellacornHTTP::Request {
@@ -46,15 +56,6 @@ VellacornHTTP::~VellacornHTTP() {
   auto requests = std::move(requests_);
   requests_.clear();
   for (auto& [id, request] : requests) Drop(*request);
-}
-
-std::string VellacornHTTP::DurationText(int32_t ms) {
-  if (ms >= 60000 && ms % 60000 == 0) {
-    const int32_t minutes = ms / 60000;
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
-  }
-  const int32_t seconds = std::max(1, (ms + 999) / 1000);
-  return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
 }
 
 bool VellacornHTTP::DownloadFile(const std::string& url, const std::string& dest, int32_t id, const Limits& limits,

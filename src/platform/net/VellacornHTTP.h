@@ -77,9 +77,6 @@ class VellacornHTTP : public QObject {
   // Downloads under way.
   int32_t Pending() const { return static_cast<int32_t>(requests_.size()); }
 
-  // "2 minutes", "30 seconds", "1 second".
-  static std::string DurationText(int32_t ms);
-
  signals:
   void DownloadProgress(int32_t id, qint64 received, qint64 total);
 

@@ -90,18 +90,26 @@ bool IsBareFileName(std::string_view name) {
   });
 }
 
+int OpenRegularFile(const std::string& path, struct stat& st, bool& notAFile) {
+  notAFile = false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+  notAFile = true;
+  ::close(fd);
+  return -1;
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error, uint64_t maxBytes) {
-  // Non-blocking, so that a FIFO or a device named as a document cannot hold
-  // the program until something writes into it; it is refused below.
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    SetError(error, "Cannot open file", path);
-    return std::nullopt;
-  }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    if (error) *error = "Not a file: " + path;
-    ::close(fd);
+  bool notAFile = false;
+  const int fd = OpenRegularFile(path, st, notAFile);
+  if (fd < 0) {
+    if (!notAFile) {
+      SetError(error, "Cannot open file", path);
+    } else if (error) {
+      *error = "Not a file: " + path;
+    }
     return std::nullopt;
   }
   if (static_cast<uint64_t>(st.st_size) > maxBytes) {

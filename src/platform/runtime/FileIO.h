@@ -3,6 +3,8 @@
 // a document: write a temporary file in the target's folder, flush it, and
 // rename it over the target, so a failure leaves the old file intact.
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,6 +27,12 @@ constexpr std::size_t kMaxSavedNameBytes = kMaxFileNameBytes - kTemporaryNameExt
 // files' Windows origin) and without control characters. Anything else
 // would lead out of the folder it is joined to.
 bool IsBareFileName(std::string_view name);
+
+// `path` opened read-only when it is a regular file: its descriptor, with
+// `st` filled in. It is opened without waiting, so that a FIFO or a device
+// named as a file cannot hold the program; -1 when it cannot be opened
+// (errno says why) or, with `notAFile` set, is of another kind.
+int OpenRegularFile(const std::string& path, struct stat& st, bool& notAFile);
 
 // The file's bytes, or nullopt with `error` set (missing, unreadable, not a
 // regular file, or larger than maxBytes). A FIFO or device is opened without
@@ -88,8 +96,6 @@ class PendingFile {
   bool IsOpen() const { return fd_ >= 0; }
   // The open temporary file, for writers that fill it themselves.
   int Descriptor() const { return fd_; }
-  // The file the commit replaces.
-  const std::string& Target() const { return target_; }
   // Appends `bytes`. False with `error` set.
   bool Write(std::string_view bytes, std::string* error = nullptr);
   // Flushes and closes the temporary file, which stays pending: many files

@@ -88,15 +88,15 @@ bool CreateFolderTree(const std::string& path) {
 }
 
 bool CopyFileKeepingTime(const std::string& source, const std::string& destination, std::string* error) {
-  int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) {
-    SetError(error, "Cannot open file", source);
-    return false;
-  }
   struct stat st {};
-  if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-    if (error) *error = "Not a file: " + source;
-    ::close(in);
+  bool notAFile = false;
+  const int in = runtime::OpenRegularFile(source, st, notAFile);
+  if (in < 0) {
+    if (!notAFile) {
+      SetError(error, "Cannot open file", source);
+    } else if (error) {
+      *error = "Not a file: " + source;
+    }
     return false;
   }
   const bool ok = runtime::ReplaceFileAtomically(
