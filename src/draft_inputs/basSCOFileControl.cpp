@@ -1,7 +1,5 @@
 #include "draft_inputs/basSCOFileControl.h"
 
-#include <cmath>
-
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basFileExists_001.h"
@@ -67,8 +65,7 @@ int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& 
   read.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
     const ScoringRuleRecord r = DecodeRecord(in);
-    if (!std::isfinite(r.Points) || !std::isfinite(r.FieldVal) || !std::isfinite(r.RangeMin) ||
-        !std::isfinite(r.RangeMax)) {
+    if (NonFiniteField(r) != nullptr) {
       return refuse("Scoring rule " + std::to_string(i + 1) + " holds a value that is not a finite number");
     }
     read.push_back(r);
