@@ -102,16 +102,7 @@ bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
   runtime::ByteWriter out;
   for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
     if (scoring.CatID() < 0) continue;  // removed in the editor
-    ScoringRuleRecord r;
-    r.Points = scoring.Points();
-    r.CatID = scoring.CatID();
-    r.FieldVal = scoring.FieldVal();
-    r.RangeMin = scoring.RangeMin();
-    r.RangeMax = scoring.RangeMax();
-    r.RangeRestrict = scoring.RangeRestrict();
-    r.ApplyToPos = scoring.ApplyToPos();
-    r.FDM = scoring.FDM();
-    EncodeRecord(r, out);
+    EncodeRecord(scoring.Record(), out);
   }
   std::string error;
   if (!runtime::SaveFileAtomically(path, out.Data(), &error)) {
