@@ -1,7 +1,5 @@
 #include "database/ScoringFileTransfer.h"
 
-#include <cmath>
-#include <utility>
 #include <vector>
 
 #include "core/basAssociatedFiles.h"
@@ -35,14 +33,9 @@ std::vector<ScoringRuleRecord> ReadScoringRows(jet::Recordset& rows) {
     r.RangeMin = rows.Field("RangeMin").AsSingle();
     r.RangeRestrict = rows.Field("RangeRestrict").AsBool() ? -1 : 0;
     r.FDM = 0;  // the table has no FDM column
-    for (const auto& [field, value] :
-         {std::pair{"Points", r.Points}, std::pair{"FieldVal", r.FieldVal}, std::pair{"RangeMin", r.RangeMin},
-          std::pair{"RangeMax", r.RangeMax}}) {
-      // Scored, it would give points no field can hold.
-      if (!std::isfinite(value))
-        throw jet::JetError(std::string("The field ") + field +
-                            " of tblScoringSystem holds a value that is not a finite number.");
-    }
+    if (const char* field = NonFiniteField(r))
+      throw jet::JetError(std::string("The field ") + field +
+                          " of tblScoringSystem holds a value that is not a finite number.");
     read.push_back(r);
   }
   return read;

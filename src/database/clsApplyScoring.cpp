@@ -107,8 +107,7 @@ std::vector<clsApplyScoring::PreparedRule> clsApplyScoring::PrepareRules(clsScor
   int32_t index = 0;
   for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext(), ++index) {
     PreparedRule& rule = rules.emplace_back();
-    rule.fields = {scoring.Points(),   scoring.CatID(),         scoring.FieldVal(),   scoring.RangeMin(),
-                   scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()};
+    rule.fields = scoring.Record();
     rule.index = index;
     for (int32_t p = 0; p <= kMaxRulePosition; ++p)
       if (scoring.UsePos(p)) rule.positions |= 1u << p;
@@ -158,8 +157,7 @@ double clsApplyScoring::ValuePoints(double value, const PreparedRule& rule, clsS
 }
 
 double clsApplyScoring::pFnGetValuePoints(double value, clsScoringIsolate& scoring, int32_t modifiedScoring) {
-  const ScoringRuleRecord rule{scoring.Points(),   scoring.CatID(),         scoring.FieldVal(),   scoring.RangeMin(),
-                               scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()};
+  const ScoringRuleRecord rule = scoring.Record();
   if (rule.FDM == 0) return PointsOfOne(value, rule, modifiedScoring);
   const int32_t upper = scoring.GetFDMap(value, mapped_);
   double total = 0;
@@ -305,9 +303,7 @@ std::vector<ScoringRuleRecord> RulesOf(clsScoringIsolate& scoring) {
   std::vector<ScoringRuleRecord> rules;
   if (scoring.RecordCount() == 0) return rules;
   rules.reserve(static_cast<std::size_t>(scoring.RecordCount()));
-  for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext())
-    rules.push_back({scoring.Points(), scoring.CatID(), scoring.FieldVal(), scoring.RangeMin(),
-                     scoring.RangeMax(), scoring.RangeRestrict(), scoring.ApplyToPos(), scoring.FDM()});
+  for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) rules.push_back(scoring.Record());
   return rules;
 }
 

@@ -1,7 +1,5 @@
 #include "draft_inputs/basSCOFileControl.h"
 
-#include <cmath>
-
 #include "core/Seams.h"
 #include "core/basAssociatedFiles.h"
 #include "core/basFileExists_001.h"
@@ -67,8 +65,7 @@ int32_t ReadScoRecords(const std::string& path, std::vector<ScoringRuleRecord>& 
   read.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
     const ScoringRuleRecord r = DecodeRecord(in);
-    if (!std::isfinite(r.Points) || !std::isfinite(r.FieldVal) || !std::isfinite(r.RangeMin) ||
-        !std::isfinite(r.RangeMax)) {
+    if (NonFiniteField(r) != nullptr) {
       return refuse("Scoring rule " + std::to_string(i + 1) + " holds a value that is not a finite number");
     }
     read.push_back(r);
@@ -105,16 +102,7 @@ bool WriteScoFile(const std::string& path, clsScoringIsolate& scoring) {
   runtime::ByteWriter out;
   for (scoring.MoveFirst(); !scoring.IsEOF(); scoring.MoveNext()) {
     if (scoring.CatID() < 0) continue;  // removed in the editor
-    ScoringRuleRecord r;
-    r.Points = scoring.Points();
-    r.CatID = scoring.CatID();
-    r.FieldVal = scoring.FieldVal();
-    r.RangeMin = scoring.RangeMin();
-    r.RangeMax = scoring.RangeMax();
-    r.RangeRestrict = scoring.RangeRestrict();
-    r.ApplyToPos = scoring.ApplyToPos();
-    r.FDM = scoring.FDM();
-    EncodeRecord(r, out);
+    EncodeRecord(scoring.Record(), out);
   }
   std::string error;
   if (!runtime::SaveFileAtomically(path, out.Data(), &error)) {

@@ -55,6 +55,8 @@ class clsScoringIsolate {
   void BuildMaps(const std::string& mapFolder);
 
   int32_t Index() const { return cursor_; }
+  // The rule under the cursor, every field at once.
+  const ScoringRuleRecord& Record() const { return Current(); }
 
   int16_t FDM() const { return Current().FDM; }
   void SetFDM(int16_t value) { Current().FDM = value; }

@@ -152,12 +152,9 @@ void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int3
 }
 
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) {
-  // The rows are read at the first stack and serve every other.
-  auto rows = std::make_shared<std::shared_ptr<const std::vector<PositionedRow>>>();
-  return [&db, week, rows](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
-    const jet::ReadScope read(db.Database());
-    if (!*rows) *rows = ReadSeasonRows(db, week);
-    FillPositionStackFrom(**rows, stack, db, posID, week, maximum);
+  // The rows read at the first stack serve every other (ReadSeasonRows keeps them).
+  return [&db, week](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+    FillPositionStack(stack, db, posID, week, maximum);
   };
 }
 

@@ -88,7 +88,6 @@ class clsMockDraftPositionStack {
   bool ShareMarks(const clsMockDraftPositionStack& model);
   // True when ShareMarks(model) would link.
   bool MarksMatch(const clsMockDraftPositionStack& model) const;
-  bool SharesMarksWith(const clsMockDraftPositionStack& other) const { return marks_.LinkedTo(other.marks_); }
   // Gives a linked stack marks of its own (the same marks, no longer shared).
   void OwnMarks() { marks_.Own(); }
 

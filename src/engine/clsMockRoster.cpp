@@ -173,9 +173,7 @@ int32_t clsMockRoster::RecordPick(int32_t slot, int32_t masterID) {
     for (int32_t k = 1; k <= std::min(ActivePositions(), StackMax()); ++k) {
       const std::size_t at = static_cast<std::size_t>(k);
       if (slots_[at].size.PosID != s.size.PosID) continue;
-      const uint8_t bye = stacks_[at].GetByeWeekwMasID(masterID);
-      pickedByes_[at].push_back(bye);
-      ++pickedByeCounts_[at][bye];
+      ++pickedByeCounts_[at][stacks_[at].GetByeWeekwMasID(masterID)];
     }
   }
   return s.size.PosID;
@@ -848,20 +846,13 @@ const clsMockRoster::ByeCounts& clsMockRoster::PickedByeCounts(int32_t slot) con
   SlotAt(slot);
   Stack(slot);
   if (!pickedByesKnown_) {
-    pickedByes_.resize(slots_.size());
-    pickedByeCounts_.resize(slots_.size(), ByeCounts{});
-    for (std::size_t s = 0; s < slots_.size(); ++s) {
-      for (uint8_t bye : pickedByes_[s]) pickedByeCounts_[s][bye] = 0;
-      pickedByes_[s].clear();
-    }
+    pickedByeCounts_.assign(slots_.size(), ByeCounts{});
     for (int32_t k = 0; k <= pickUpper_; ++k) {
       const RosterPickEntry& pick = picks_[static_cast<std::size_t>(k)];
       for (int32_t s = 1; s <= std::min(ActivePositions(), StackMax()); ++s) {
         const std::size_t at = static_cast<std::size_t>(s);
         if (slots_[at].size.PosID != pick.PosID) continue;
-        const uint8_t bye = stacks_[at].GetByeWeekwMasID(pick.MasterID);
-        pickedByes_[at].push_back(bye);
-        ++pickedByeCounts_[at][bye];
+        ++pickedByeCounts_[at][stacks_[at].GetByeWeekwMasID(pick.MasterID)];
       }
     }
     pickedByesKnown_ = true;

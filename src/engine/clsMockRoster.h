@@ -369,10 +369,8 @@ class clsMockRoster {
   int32_t playerBuffer_ = kDefaultPlayerBuffer;
   // The league-wide count of every slot's position.
   Linked<std::vector<int32_t>> leagueCounts_;
-  // PickedByeCounts per slot, and the bye weeks counted (so that a recount
-  // clears only those): made on the first call after a change, then kept
-  // up to date as picks are recorded (a draft asks for every pick).
-  mutable std::vector<std::vector<uint8_t>> pickedByes_;
+  // PickedByeCounts per slot: made on the first call after a change, then
+  // kept up to date as picks are recorded (a draft asks for every pick).
   mutable std::vector<ByeCounts> pickedByeCounts_;
   mutable bool pickedByesKnown_ = false;
   // The flag sets of the pick search, reused from pick to pick.

@@ -22,6 +22,10 @@ namespace {
 constexpr int kMaxFieldBytes = 16 * 1024 * 1024;
 constexpr int kBusyTimeoutMs = 5000;
 
+// The name SQLite is given for a path: a leading "file:" would otherwise be
+// read as a URI.
+std::string SqliteName(const std::string& path) { return path.rfind("file:", 0) == 0 ? "./" + path : path; }
+
 // A file as the file system describes it; any write changes it.
 struct FileStamp {
   dev_t device = 0;
@@ -119,8 +123,7 @@ FileRecord& RecordOf(const std::string& path, const FileStamp& stamp) {
       if (oldest != records.end()) records.erase(oldest);
     }
     record = std::make_unique<FileRecord>();
-    const std::string name = path.rfind("file:", 0) == 0 ? "./" + path : path;
-    if (sqlite3_open_v2(name.c_str(), &record->watch, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+    if (sqlite3_open_v2(SqliteName(path).c_str(), &record->watch, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK) {
       sqlite3_close_v2(record->watch);
       record->watch = nullptr;
@@ -168,8 +171,7 @@ Database::~Database() { Close(); }
 
 std::unique_ptr<Database> Database::Open(const std::string& path, Access access, bool verify) {
   if (path.empty()) throw JetError("No database file was named.");
-  // A leading "file:" would otherwise be read as a URI.
-  std::string name = path.rfind("file:", 0) == 0 ? "./" + path : path;
+  const std::string name = SqliteName(path);
   // A FIFO would hold the open until something writes into it, and a device
   // reads as an endless empty database: only a regular file is a database.
   struct stat st {};
