@@ -1,6 +1,7 @@
 #include "core/basMessage.h"
 
 #include "core/basMockItUp.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 
@@ -43,6 +44,19 @@ void OfferToView(const std::string& caption, const std::string& target) {
   if (AskYesNo(caption, " Would you like to view " + std::string(runtime::kCrLf) + "  " + target + "?")) {
     OpenInViewer(target);
   }
+}
+
+void KeepDocumentInFolder(std::string& value, const std::string& fallback, const std::string& key,
+                          std::string& refused) {
+  if (value.empty() || runtime::IsBareFileName(value)) return;
+  refused += std::string(runtime::kCrLf) + "  " + key + "=" + value;
+  value = fallback;
+}
+
+void ReportRefusedDocuments(const std::string& caption, const std::string& file, const std::string& refused) {
+  if (refused.empty()) return;
+  ShowMessage(caption, " " + file + " names documents outside their folders; they are not used:" + refused,
+              seams::kOk, true);
 }
 
 bool OpenInViewer(const std::string& pathOrUrl) {

@@ -38,6 +38,15 @@ bool ConfirmDocumentOverwrite(const std::string& target);
 // `caption`; on "Yes" it is opened with its associated program.
 void OfferToView(const std::string& caption, const std::string& target);
 
+// A document name read from a settings or project file must stay in the
+// work sub-folder it is joined to: one that is not a bare file name (a path,
+// "..") gives way to `fallback`, and its "key=value" line joins `refused`.
+void KeepDocumentInFolder(std::string& value, const std::string& fallback, const std::string& key,
+                          std::string& refused);
+// One message under `caption` naming every document name of `file` that
+// KeepDocumentInFolder refused; nothing when it refused none.
+void ReportRefusedDocuments(const std::string& caption, const std::string& file, const std::string& refused);
+
 // Opens a file or web page the user asked to see with its associated
 // program; when no program could be started, says so with the path.
 bool OpenInViewer(const std::string& pathOrUrl);
