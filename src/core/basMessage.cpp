@@ -75,9 +75,4 @@ bool AskSaveChanges(int32_t pageCode, const std::string& name) {
   return answer == seams::kAnswerSave || answer == seams::kAnswerNoSave;
 }
 
-bool SaveChangesBeforeLeaving(int32_t pageCode, const std::string& name, const std::function<bool()>& save) {
-  if (!AskSaveChanges(pageCode, name)) return false;
-  return MessageAnswer != seams::kAnswerSave || save();
-}
-
 }  // namespace basMessage

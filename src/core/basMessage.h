@@ -5,7 +5,6 @@
 // without a button. In the Yes / No set "Yes" answers "save".
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "core/Seams.h"
@@ -56,10 +55,5 @@ bool OpenInViewer(const std::string& pathOrUrl);
 // Cancel or a box closed without a button. An empty name stands as the
 // type's description; a page code outside the file-type table has none.
 bool AskSaveChanges(int32_t pageCode, const std::string& name);
-
-// An editor page's close question: True to leave (Don't Save, or Save and
-// `save` wrote), False to stay (Cancel, a closed box, or a Save that did
-// not write, such as a cancelled Save As or a failed write).
-bool SaveChangesBeforeLeaving(int32_t pageCode, const std::string& name, const std::function<bool()>& save);
 
 }  // namespace basMessage
