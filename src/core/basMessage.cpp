@@ -1,6 +1,7 @@
 #include "core/basMessage.h"
 
 #include "core/basMockItUp.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 
@@ -45,6 +46,19 @@ void OfferToView(const std::string& caption, const std::string& target) {
   }
 }
 
+void KeepDocumentInFolder(std::string& value, const std::string& fallback, const std::string& key,
+                          std::string& refused) {
+  if (value.empty() || runtime::IsBareFileName(value)) return;
+  refused += std::string(runtime::kCrLf) + "  " + key + "=" + value;
+  value = fallback;
+}
+
+void ReportRefusedDocuments(const std::string& caption, const std::string& file, const std::string& refused) {
+  if (refused.empty()) return;
+  ShowMessage(caption, " " + file + " names documents outside their folders; they are not used:" + refused,
+              seams::kOk, true);
+}
+
 bool OpenInViewer(const std::string& pathOrUrl) {
   if (seams::ShellOpen().Open(pathOrUrl)) return true;
   const std::string crlf(runtime::kCrLf);
@@ -59,11 +73,6 @@ bool AskSaveChanges(int32_t pageCode, const std::string& name) {
   const std::string text = " Would you like to save changes to " + (name.empty() ? description : name) + "?";
   const std::string answer = ShowMessage(description, text, seams::kSaveDontSaveCancel, true);
   return answer == seams::kAnswerSave || answer == seams::kAnswerNoSave;
-}
-
-bool SaveChangesBeforeLeaving(int32_t pageCode, const std::string& name, const std::function<bool()>& save) {
-  if (!AskSaveChanges(pageCode, name)) return false;
-  return MessageAnswer != seams::kAnswerSave || save();
 }
 
 }  // namespace basMessage

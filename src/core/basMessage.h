@@ -5,7 +5,6 @@
 // without a button. In the Yes / No set "Yes" answers "save".
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "core/Seams.h"
@@ -38,6 +37,15 @@ bool ConfirmDocumentOverwrite(const std::string& target);
 // `caption`; on "Yes" it is opened with its associated program.
 void OfferToView(const std::string& caption, const std::string& target);
 
+// A document name read from a settings or project file must stay in the
+// work sub-folder it is joined to: one that is not a bare file name (a path,
+// "..") gives way to `fallback`, and its "key=value" line joins `refused`.
+void KeepDocumentInFolder(std::string& value, const std::string& fallback, const std::string& key,
+                          std::string& refused);
+// One message under `caption` naming every document name of `file` that
+// KeepDocumentInFolder refused; nothing when it refused none.
+void ReportRefusedDocuments(const std::string& caption, const std::string& file, const std::string& refused);
+
 // Opens a file or web page the user asked to see with its associated
 // program; when no program could be started, says so with the path.
 bool OpenInViewer(const std::string& pathOrUrl);
@@ -47,10 +55,5 @@ bool OpenInViewer(const std::string& pathOrUrl);
 // Cancel or a box closed without a button. An empty name stands as the
 // type's description; a page code outside the file-type table has none.
 bool AskSaveChanges(int32_t pageCode, const std::string& name);
-
-// An editor page's close question: True to leave (Don't Save, or Save and
-// `save` wrote), False to stay (Cancel, a closed box, or a Save that did
-// not write, such as a cancelled Save As or a failed write).
-bool SaveChangesBeforeLeaving(int32_t pageCode, const std::string& name, const std::function<bool()>& save);
 
 }  // namespace basMessage

@@ -9,8 +9,6 @@
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
 #include "core/clsSettingsKD.h"
-#include "platform/runtime/FileIO.h"
-#include "platform/runtime/Text.h"
 
 namespace {
 
@@ -89,21 +87,12 @@ bool clsCheatIsolate::OpenFile(const std::string& name) {
   for (int32_t i = 0; i < kCount; ++i) {
     std::string& value = current_[At(i)];
     value = ini_.ValueIn(*text, Keys()[At(i)], defaults_[At(i)]);
-    // A document name joined to its folder must not lead out of it: such a
-    // name is used as a missing document would be.
-    if (IsDocumentKey(i) && !value.empty() && !runtime::IsBareFileName(value)) {
-      refused += std::string(runtime::kCrLf) + "  " + Keys()[At(i)] + "=" + value;
-      value = defaults_[At(i)];
-    }
+    // A name leading out of its folder is used as a missing document would be.
+    if (IsDocumentKey(i)) basMessage::KeepDocumentInFolder(value, defaults_[At(i)], Keys()[At(i)], refused);
   }
   saved_ = current_;
   writeFailed_ = false;
-  if (!refused.empty()) {
-    basMessage::ShowMessage(
-        "Project File Error",
-        " " + name + " names documents outside their folders; they are not used:" + refused, seams::kOk,
-        true);
-  }
+  basMessage::ReportRefusedDocuments("Project File Error", name, refused);
   return true;
 }
 

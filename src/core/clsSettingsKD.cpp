@@ -5,7 +5,6 @@
 #include "core/basMessage.h"
 #include "core/basMockDraftSettings.h"
 #include "core/basMockItUp.h"
-#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 
 namespace {
@@ -61,24 +60,15 @@ bool clsSettingsKD::Load() {
   for (int32_t i = 0; i < kCount; ++i) {
     std::string& value = values_[At(i)];
     value = ini_.ValueIn(*text, std::to_string(i), defaults[At(i)]);
-    // Document names are joined to their work sub-folder and must stay in it.
     const bool documentName =
         i == kSetDefaultProjectedStats || (i >= kSetFirstDisplayGrid && i <= kSetLastDisplayGrid);
-    if (documentName && !value.empty() && !runtime::IsBareFileName(value)) {
-      refused += std::string(runtime::kCrLf) + "  " + std::to_string(i) + "=" + value;
-      value = defaults[At(i)];
-    }
+    if (documentName) basMessage::KeepDocumentInFolder(value, defaults[At(i)], std::to_string(i), refused);
   }
   // Each projected pick is a look-ahead of its own: a depth above what the
   // settings window takes would keep the page busy without end. (A depth
   // below 1 switches the projection off.)
   if (LongVal(kSetUserMockDepth) > kUserMockDepthMax) SetLongVal(kSetUserMockDepth, kUserMockDepthMax);
-  if (!refused.empty()) {
-    basMessage::ShowMessage(
-        "Settings File Error",
-        " " + ini_.FileName() + " names documents outside their folders; they are not used:" + refused,
-        seams::kOk, true);
-  }
+  basMessage::ReportRefusedDocuments("Settings File Error", ini_.FileName(), refused);
   return true;
 }
 

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QRadioButton>
 
 #include "core/basColourScheme.h"
@@ -114,17 +113,9 @@ void frmNewProjected::StepSeason(bool up) {
 }
 
 bool frmNewProjected::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picUp_ || watched == picDown_) {
-    const bool up = watched == picUp_;
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      StepSeason(up);
-      return true;
-    }
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-      StepSeason(up);
-      return true;
-    }
+  if ((watched == picUp_ || watched == picDown_) && PressesPicture(*event)) {
+    StepSeason(watched == picUp_);
+    return true;
   }
   return frmDialogWindow::eventFilter(watched, event);
 }

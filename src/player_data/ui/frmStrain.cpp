@@ -1,9 +1,7 @@
 #include "player_data/ui/frmStrain.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -76,15 +74,10 @@ void frmStrain::ShowState() {
 }
 
 bool frmStrain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == picDs_) {
-    const bool click = event->type() == QEvent::MouseButtonRelease &&
-                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    const bool space = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
-    if (click || space) {
-      controller_.picDs_Click();
-      ShowState();
-      return true;
-    }
+  if (watched == picDs_ && PressesPicture(*event)) {
+    controller_.picDs_Click();
+    ShowState();
+    return true;
   }
   return frmDialogWindow::eventFilter(watched, event);
 }

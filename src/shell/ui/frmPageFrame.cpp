@@ -108,8 +108,6 @@ void frmPageFrame::TabStrip::Select(int32_t index) const {
 
 void frmPageFrame::TabStrip::Redraw(int32_t current) const {
   if (strip->Tabs() == 0) return;
-  // The frame drawn at the border's former size would stay inside it.
-  if (border != nullptr) border->Cls();
   strip->DrawFullToolbar();
   strip->RedrawBorder(current);
   strip->RefreshTab();

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "toolkit/ui/PictureBox.h"
@@ -49,6 +50,12 @@ QLabel* frmDialogFrame::AddField(QWidget* parent, const QRect& at) {
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setGeometry(at);
   return label;
+}
+
+bool frmDialogFrame::PressesPicture(const QEvent& event) {
+  if (event.type() == QEvent::MouseButtonRelease)
+    return static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton;
+  return event.type() == QEvent::KeyPress && static_cast<const QKeyEvent&>(event).key() == Qt::Key_Space;
 }
 
 void frmDialogFrame::Answer(int32_t /*index*/) {}

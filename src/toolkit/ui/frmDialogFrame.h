@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class QEvent;
 class QKeyEvent;
 class QLabel;
 class QRect;
@@ -48,6 +49,9 @@ class frmDialogFrame : public QDialog {
   clsButton* AddAnswerBar(const QRect& at, const std::vector<std::string>& captions, bool returnAnswers);
   // A sunken field that shows a file name or a value as plain text.
   static QLabel* AddField(QWidget* parent, const QRect& at);
+  // Whether the event, filtered from a picture that acts as a button,
+  // presses it: a left click, or Space while it has the focus.
+  static bool PressesPicture(const QEvent& event);
 
   // A button of the answer bar was pressed (or Return answered the first).
   virtual void Answer(int32_t index);

@@ -140,8 +140,10 @@ void DrawCheckMarks(QPainter& p, const QRect& r, int flags, const QString& s, in
 // wrap its longest word.
 int WidestRun(const QFontMetrics& metrics, const QString& s, bool wordWrap) {
   if (!wordWrap) return metrics.horizontalAdvance(s);
+  // Built once: the fit measures every cell of a grid after each change.
+  static const QRegularExpression kBlanks(QStringLiteral("\\s+"));
   int widest = 0;
-  for (const QString& word : s.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+  for (const QString& word : s.split(kBlanks, Qt::SkipEmptyParts))
     widest = std::max(widest, metrics.horizontalAdvance(word));
   return widest;
 }
