@@ -160,7 +160,10 @@ void SwitchPage(int32_t pageCode) {
     default:
       break;
   }
-  if (!job) basCheatSheetMenu::SetFileMenuCaptions(CurrentPage());
+  if (job) return;
+  // A page that did not open leaves no title, Open or Save of its own on the bar.
+  if (CurrentPage() == kPageNone) LayoutWindows();
+  basCheatSheetMenu::SetFileMenuCaptions(CurrentPage());
 }
 
 bool CloseCurrentPage() {

@@ -143,6 +143,8 @@ TEST_F(MainWindowTest, PageSwitchRefusals) {
   EXPECT_EQ(basUIControl::CurrentPage(), kPageNone);
   EXPECT_FALSE(basUIControl::PageActive(kPageDraftStrategies));
   EXPECT_FALSE(window->mnuFile(Menu::kNewDocument)->isVisible());
+  // The bar drops the closed page's title and its Open and Save pictures.
+  EXPECT_EQ(window->MainBar()->height(), 52);
 
   // A page that refuses its activation is not shown.
   TestPage*& stats = RegisterTestPage(kPageProjectedStats);
@@ -151,9 +153,12 @@ TEST_F(MainWindowTest, PageSwitchRefusals) {
     stats->activate = false;
     return stats;
   });
+  window->mnuEdit(4)->trigger();
+  ASSERT_EQ(basUIControl::CurrentPage(), kPageDraftStrategies);
   window->mnuEdit(2)->trigger();
   EXPECT_EQ(basUIControl::CurrentPage(), kPageNone);
   EXPECT_FALSE(basUIControl::PageActive(kPageProjectedStats));
+  EXPECT_EQ(window->MainBar()->height(), 52);
 }
 
 TEST_F(MainWindowTest, WhileAJobsProgressWindowIsUpNoPageSwitchesAndTheWindowDoesNotClose) {
