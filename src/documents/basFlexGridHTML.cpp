@@ -159,24 +159,34 @@ const char* ColumnClass(int32_t alignment) {
   }
 }
 
-bool HasScheme(std::string_view url) {
-  if (url.empty() || !std::isalpha(static_cast<unsigned char>(url[0]))) return false;
+// The scheme of an address written "scheme://...", in lower case; "" when
+// the address has none.
+std::string Scheme(std::string_view url) {
+  if (url.empty() || !std::isalpha(static_cast<unsigned char>(url[0]))) return "";
   std::size_t i = 1;
   while (i < url.size()) {
     const unsigned char ch = static_cast<unsigned char>(url[i]);
     if (!std::isalnum(ch) && ch != '+' && ch != '-' && ch != '.') break;
     ++i;
   }
-  return url.substr(i, 3) == "://";
+  if (url.substr(i, 3) != "://") return "";
+  std::string scheme(url.substr(0, i));
+  for (char& ch : scheme) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return scheme;
 }
 
 // A link to an address stored in the database; "" when there is none
-// ("None" or blanks). An address without a scheme is a web address.
+// ("None" or blanks). An address without a scheme is a web address. The
+// addresses come from files and downloads and the document opens in a
+// browser: only a web address becomes a link; any other scheme
+// (javascript, file, data...) is written as escaped text.
 std::string Link(const std::optional<std::string>& value) {
   if (!value) return "";
   const std::string address = Trim(*value);
   if (address.empty() || address == "None") return "";
-  const std::string href = HasScheme(address) ? address : "http://" + address;
+  const std::string scheme = Scheme(address);
+  if (!scheme.empty() && scheme != "http" && scheme != "https") return HtmlEscape(*value);
+  const std::string href = scheme.empty() ? "http://" + address : address;
   return "<a href=\"" + HtmlEscape(href) + "\">" + HtmlEscape(*value) + "</a>";
 }
 
