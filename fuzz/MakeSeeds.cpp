@@ -140,6 +140,13 @@ void StgSeeds() {
   v1.Long(2);
   v1.Double(1.1);
   kdfuzz::WriteBytes(Folder("stg") + "version-1.stg", v1.Data());
+
+  // A factor far past what the editor takes: refused, as two of them
+  // multiplied would not be a number.
+  clsDraftStrategy huge = Strategy("Huge factor");
+  huge.AddFactor(2);
+  huge.SetFactor(2, 4, 1e300);
+  SaveStrategy(huge, "huge-factor.stg");
 }
 
 void IniSeeds() {

@@ -3,6 +3,7 @@
 // saving: a saved strategy reads back and saves to the same bytes again.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -30,7 +31,9 @@ void ShowEveryRule(const clsDraftStrategy& strategy) {
     (void)strategy.NoByeConflict(rule);
   }
   for (int32_t type = 0; type < 3; ++type) {
-    for (int32_t posID = -1; posID <= 41; ++posID) (void)strategy.Factor(type, posID);
+    // A factor that reads can be multiplied with another in the draft.
+    for (int32_t posID = -1; posID <= 41; ++posID)
+      KD_FUZZ_CHECK(std::fabs(strategy.Factor(type, posID)) <= clsDraftFactor::kMaxMagnitude);
   }
 }
 

@@ -14,6 +14,11 @@ class clsDraftFactor {
   static constexpr int32_t kLRTR = 0;
   static constexpr int32_t kInjury = 1;
   static constexpr int32_t kX = 2;
+  // The largest magnitude a factor may have: the most the factor column
+  // takes in its seven typed characters without an exponent. The draft
+  // multiplies factors together; far larger ones would overflow to
+  // infinities whose product is not a number.
+  static constexpr double kMaxMagnitude = 9999999.0;
 
   clsDraftFactor() = default;
 

@@ -221,8 +221,10 @@ bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
       posID = in.Long();
       value = in.Double();
       // A factor multiplies a player's value in the draft: one that is not a
-      // number would make every comparison of its position meaningless.
-      if (!std::isfinite(value)) return Fail(error, "A draft factor is not a number.");
+      // number, or so large that a product of factors is not, would make
+      // every comparison of its position meaningless.
+      if (!std::isfinite(value) || std::fabs(value) > clsDraftFactor::kMaxMagnitude)
+        return Fail(error, "A draft factor is not a number.");
     }
     factor.AssignFactors(pairs);
   }

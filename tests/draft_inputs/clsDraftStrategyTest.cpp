@@ -212,6 +212,11 @@ std::string WithLastFactor(const std::string& hex) {
   return bytes.replace(bytes.size() - 8, 8, Hex(hex));
 }
 
+TEST_F(DraftStrategyFile, LargestFactorTheEditorTakesStillReads) {
+  clsDraftStrategy s = Loaded("big.stg", WithLastFactor("00 00 00 e0 cf 12 63 c1"));
+  EXPECT_DOUBLE_EQ(s.Factor(clsDraftFactor::kX, 4), -9999999.0);
+}
+
 TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
   std::string foreign = SmallStrategyFile();
   foreign[0] = 'X';
@@ -237,6 +242,10 @@ TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
       {"last factor cut short", SmallStrategyFile().substr(0, SmallStrategyFile().size() - 1)},
       {"factor not a number", WithLastFactor("00 00 00 00 00 00 f8 7f")},
       {"infinite factor", WithLastFactor("00 00 00 00 00 00 f0 ff")},
+      // Two such factors multiplied in the draft give a value that is not a number.
+      {"factor 1e300", WithLastFactor("9c 75 00 88 3c e4 37 7e")},
+      {"factor -1e300", WithLastFactor("9c 75 00 88 3c e4 37 fe")},
+      {"factor 10,000,000", WithLastFactor("00 00 00 00 d0 12 63 41")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

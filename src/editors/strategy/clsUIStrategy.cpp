@@ -235,8 +235,11 @@ void clsUIStrategy::FactorEdit(int32_t row, int32_t col, const std::string& newT
       col >= static_cast<int32_t>(positionIDs_.size()))
     return;
   const std::string typed = runtime::Trim(newText);
-  const double value = runtime::IsNumeric(typed) ? runtime::Val(typed) : 0.0;
-  if (typed.size() >= kMaxFactorText || !runtime::IsNumeric(typed) || !std::isfinite(value)) {
+  // Plain decimals only: an exponent reaches magnitudes the "0.000" column
+  // cannot show and the draft cannot multiply.
+  const bool plain = runtime::IsNumeric(typed) && typed.find_first_of("eE") == std::string::npos;
+  const double value = plain ? runtime::Val(typed) : 0.0;
+  if (typed.size() >= kMaxFactorText || !plain || std::fabs(value) > clsDraftFactor::kMaxMagnitude) {
     Grid().SetTextMatrix(row, col, oldText);
     return;
   }

@@ -244,6 +244,9 @@ TEST_F(StrategyPageTest, TypedFactorShowsThreeDecimalsAndWhatIsNoFactorIsRefused
       {"1.5", "1.500", 1.5},       {" 0.25 ", "0.250", 0.25}, {"-2", "-2.000", -2.0}, {"0", "0.000", 0.0},
       {"abc", "0.000", 0.0},       {"1.234567", "0.000", 0.0},  // eight characters
       {"1e999", "0.000", 0.0},     // beyond any number
+      // Exponents reach magnitudes the column cannot show: refused.
+      {"1e308", "0.000", 0.0},     {"-1e300", "0.000", 0.0},  {"1e-320", "0.000", 0.0}, {"2E3", "0.000", 0.0},
+      {"9999999", "9999999.000", 9999999.0}, {"-999999", "-999999.000", -999999.0},
   };
   for (const auto& c : cases) {
     Edit(kRowX, kColRB, c.typed);
