@@ -15,6 +15,7 @@
 #include "core/basFlexGridCommon.h"
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
@@ -126,7 +127,7 @@ frmExportSheet::frmExportSheet(QWidget* owner)
   const char* colourRows[] = {"Heading Background Color", "Row Background Color A", "Row Background Color B"};
   for (int32_t i = 0; i < 3; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    lblColour_[k] = Place(new QLabel(QString::fromUtf8(colourRows[i]), fraHtml_), 600, 690 + i * 390, 2400, 255);
+    lblColour_[k] = Place(new PlainLabel(QString::fromUtf8(colourRows[i]), fraHtml_), 600, 690 + i * 390, 2400, 255);
     picColour_[k] = Place(new PictureBox(fraHtml_), 3120, 660 + i * 390, 1500, 300);
     picColour_[k]->setCursor(Qt::PointingHandCursor);
     // Tab reaches a swatch; Space or Return picks its colour.

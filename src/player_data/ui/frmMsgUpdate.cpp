@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "shell/ui/RealSeams.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basFormLook.h"
 
 namespace player_data_ui {
@@ -20,12 +21,11 @@ constexpr int32_t kBarTop = kMargin + 48 + 22 * clsStrainUpdatePrompt::kOptionCo
 
 frmMsgUpdate::frmMsgUpdate(clsStrainUpdatePrompt& prompt, QWidget* owner)
     : frmDialogWindow(prompt, owner),
-      lblFile_(new QLabel(this)),
+      lblFile_(new PlainLabel(this)),
       mBtn_(AddAnswerBar(QRect(kWidth - kMargin - kBarWidth, kBarTop, kBarWidth, kBarHeight), {"OK", "Cancel"},
                          true)) {
-  auto* heading = new QLabel("A newer projection strain file is available:", this);
+  auto* heading = new PlainLabel("A newer projection strain file is available:", this);
   heading->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, 18);
-  lblFile_->setTextFormat(Qt::PlainText);
   lblFile_->setFont(basFormLook::FormFont("Arial", true));
   lblFile_->setText(QString::fromStdString(controller_.FileLabel()));
   lblFile_->setGeometry(kMargin + 12, kMargin + 20, kWidth - 2 * kMargin - 12, 18);

@@ -7,6 +7,7 @@
 
 #include "core/basColourScheme.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basDrawArrow.h"
 #include "toolkit/ui/clsButton.h"
 
@@ -55,7 +56,7 @@ frmNewProjected::frmNewProjected(clsUINewProjected& dialog, QWidget* owner)
       lblDy_(AddField(fraSource_, QRect(28, 94, kFileWidth, 20))),
       mOK_(AddAnswerBar(QRect(kWidth - kMargin - 162, kBarTop, 162, kBarHeight), {"OK", "Cancel"}, true)) {
   fraYear_->setGeometry(kMargin, kMargin, kInner, 52);
-  auto* season = new QLabel("Projected Season:", fraYear_);
+  auto* season = new PlainLabel("Projected Season:", fraYear_);
   season->setGeometry(12, 22, 100, 20);
   picUp_->setGeometry(162, 20, kArrowWidth, kArrowHeight);
   picDown_->setGeometry(162, 20 + kArrowHeight + 1, kArrowWidth, kArrowHeight);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/clsButton.h"
 
 namespace player_data_ui {
@@ -30,7 +31,7 @@ frmProInfo::frmProInfo(clsUIProInfo& window, QWidget* owner)
   for (int32_t row = 0; row < clsUIProInfo::kRows; ++row) {
     const auto k = static_cast<std::size_t>(row);
     const int32_t top = kMargin + row * kRowHeight;
-    lblProp_[k] = new QLabel(clsUIProInfo::PropertyCaption(row), this);
+    lblProp_[k] = new PlainLabel(clsUIProInfo::PropertyCaption(row), this);
     lblProp_[k]->setGeometry(kMargin, top + 4, kPropWidth - 6, 20);
     lblProp_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblVal_[k] = AddField(this, QRect(kValueLeft, top + 4, kValueWidth, 20));
@@ -43,7 +44,7 @@ frmProInfo::frmProInfo(clsUIProInfo& window, QWidget* owner)
   chkOW_->setGeometry(kValueLeft, kCheckTop, kValueWidth + kButtonWidth, 20);
   chkOW_->setChecked(controller_.KeepModified());
   connect(chkOW_, &QCheckBox::toggled, this, [this](bool on) { controller_.SetKeepModified(on); });
-  auto* note = new QLabel("* All changes made in this window are permenant.", this);
+  auto* note = new PlainLabel("* All changes made in this window are permenant.", this);
   note->setGeometry(kMargin, kNoteTop + 4, kPropWidth + kValueWidth, 20);
   setFixedSize(kWidth, kNoteTop + kBarHeight + kMargin);
   ShowValues();

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/clsButton.h"
 
@@ -20,7 +21,7 @@ constexpr int32_t kFolderBox = 22;
 constexpr int32_t kBarTop = kMargin + 160;
 
 QLabel* Caption(QWidget* parent, const char* text, int32_t top) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new PlainLabel(text, parent);
   label->setGeometry(kMargin, top, kFieldWidth, 16);
   return label;
 }
@@ -70,7 +71,7 @@ void frmStrain::Open(QWidget* owner) {
 void frmStrain::ShowState() {
   lblSt_->setText(QString::fromStdString(controller_.SourceLabel()));
   lblDs_->setText(QString::fromStdString(" " + controller_.DestinationLabel()));
-  lblDs_->setToolTip(QString::fromStdString(controller_.DestinationLabel()));
+  lblDs_->setToolTip(PlainToolTip(QString::fromStdString(controller_.DestinationLabel())));
 }
 
 bool frmStrain::eventFilter(QObject* watched, QEvent* event) {

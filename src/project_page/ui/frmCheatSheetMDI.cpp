@@ -22,6 +22,7 @@
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/frmColour.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/clsTabStrip.h"
@@ -60,7 +61,7 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   picInstruction_ = new QFrame(this);
   picInstruction_->setFrameShape(QFrame::StyledPanel);
 
-  lblDisplayGrid_ = new QLabel(this);
+  lblDisplayGrid_ = new PlainLabel(this);
   lblDisplayGrid_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   picDis_ = new QToolButton(this);
   picDis_->setAutoRaise(true);
@@ -73,10 +74,10 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   }
   connect(picDis_, &QToolButton::clicked, this, [this] { controller_.ChooseDisplayGrid(); });
 
-  lblDis_ = new QLabel("Mock Type", this);
+  lblDis_ = new PlainLabel("Mock Type", this);
   optAuto_ = new QRadioButton("Automatic", this);
   optUGM_ = new QRadioButton("User Generated", this);
-  label1_ = new QLabel("View:", this);
+  label1_ = new PlainLabel("View:", this);
   option1_ = {new QCheckBox("List View", this), new QCheckBox("Board View", this)};
   connect(optAuto_, &QRadioButton::toggled, this, [this](bool on) { MockTypeClicked(0, on); });
   connect(optUGM_, &QRadioButton::toggled, this, [this](bool on) { MockTypeClicked(1, on); });
@@ -94,7 +95,7 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
                                                clsUICheatSheet::kTabCaptions.end()));
   connect(tab_, &clsTabStrip::Click, this, [this](int32_t index) { controller_.TabClick(index); });
 
-  lblDetails_ = new QLabel("View Project Validation Details", picInstruction_);
+  lblDetails_ = new PlainLabel("View Project Validation Details", picInstruction_);
   lblDetails_->setCursor(Qt::PointingHandCursor);
   lblDetails_->installEventFilter(this);
   txtEdit_ = new QLineEdit(this);

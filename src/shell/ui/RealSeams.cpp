@@ -70,9 +70,10 @@ class MessageBoxWindows final : public seams::MessageBoxView {
       case seams::PlainIcon::kCritical: shown = QMessageBox::Critical; break;
       case seams::PlainIcon::kQuestion: shown = QMessageBox::Question; break;
     }
-    QPointer<QMessageBox> box =
-        new QMessageBox(shown, QString::fromStdString(caption), QString::fromStdString(text), set, OwnerWindow());
+    // The text often names a file: plain before it is set, so it is never parsed as markup.
+    QPointer<QMessageBox> box = new QMessageBox(shown, QString::fromStdString(caption), QString(), set, OwnerWindow());
     box->setTextFormat(Qt::PlainText);
+    box->setText(QString::fromStdString(text));
     const int pressed = box->exec();
     delete box.data();
     switch (pressed) {

@@ -6,6 +6,7 @@
 #include "platform/runtime/Text.h"
 #include "shell/AppInfo.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 
@@ -15,7 +16,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       picture1_(new PictureBox(this)),
-      label1_(new QLabel(this)) {
+      label1_(new PlainLabel(this)) {
   basFormLook::Apply(this, "Arial");
   setWindowTitle("About Kickwell Draftyard");
   setWindowIcon(QIcon());
@@ -25,7 +26,6 @@ frmAbout::frmAbout(QWidget* owner)
   basButtonMocks::DrawPageTitleImage(kPageProject, picture1_);
   picture1_->Refresh();
   label1_->setGeometry(64, 16, 300, 120);
-  label1_->setTextFormat(Qt::PlainText);
   label1_->setWordWrap(true);
   label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label1_->setText(QString::fromStdString(runtime::ReplaceAll(AboutText(), runtime::kCrLf, "\n")));

@@ -11,6 +11,7 @@
 #include "core/basMessage.h"
 #include "shell/basFileDialog.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -29,9 +30,9 @@ frmFile::frmFile(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       picProperty_(new PictureBox(this)),
       lstFile_(new QListWidget(this)),
-      label1_(new QLabel(QStringLiteral("File Name:"), this)),
+      label1_(new PlainLabel(QStringLiteral("File Name:"), this)),
       txtFileName_(new QLineEdit(this)),
-      label2_(new QLabel(QStringLiteral("File Type:"), this)),
+      label2_(new PlainLabel(QStringLiteral("File Type:"), this)),
       txtFileType_(new QLineEdit(this)),
       picOS_(new PictureBox(this)),
       timOS_(new QTimer(this)),

@@ -13,6 +13,7 @@
 #include "core/basMessage.h"
 #include "shell/basUIControl.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 
@@ -68,7 +69,7 @@ frmMainBar*& Loaded() {
 bool Setting(int32_t index) { return basMockDraftSettings::GlobalSettings().BoolVal(index); }
 
 QLabel* IconLabel(QWidget* parent, const char* text) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  auto* label = new PlainLabel(QString::fromLatin1(text), parent);
   label->move(0, kIconTop + kIconHeight + 1);
   return label;
 }
@@ -80,8 +81,8 @@ frmMainBar::frmMainBar(QWidget* parent)
       picMainBar_(new PictureBox(this)),
       picProperty_(new PictureBox(this)),
       lblMockProperty_(nullptr),
-      lblUpdate_(new QLabel(this)),
-      lblCancel_(new QLabel(QStringLiteral("Cancel"), this)),
+      lblUpdate_(new PlainLabel(this)),
+      lblCancel_(new PlainLabel(QStringLiteral("Cancel"), this)),
       timer1_(new QTimer(this)),
       timer2_(new QTimer(this)),
       timer3_(new QTimer(this)) {
@@ -97,9 +98,9 @@ frmMainBar::frmMainBar(QWidget* parent)
   }
   picQuick_[0] = new PictureBox(picProperty_);
   picQuick_[1] = new PictureBox(picProperty_);
-  lblMockProperty_ = new QLabel(picProperty_);
+  lblMockProperty_ = new PlainLabel(picProperty_);
   for (std::size_t i = 0; i < lblSource_.size(); ++i) {
-    lblSource_[i] = new QLabel(picProperty_);
+    lblSource_[i] = new PlainLabel(picProperty_);
     lblSource_[i]->setGeometry(420, 2 + 15 * static_cast<int32_t>(i), 600, 15);
     lblSource_[i]->hide();
   }

@@ -10,6 +10,7 @@
 #include "core/Seams.h"
 #include "platform/runtime/Text.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -62,14 +63,13 @@ QString BreakLines(const QString& text, const QFontMetrics& metrics, int width) 
 frmMessage::frmMessage(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      lblView_(new QLabel(this)),
+      lblView_(new PlainLabel(this)),
       picBtn_(new PictureBox(this)),
       timBtn_(new QTimer(this)) {
   basFormLook::Apply(this, "Arial");
   setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
   basFormLook::UseOwnerIcon(this, owner);
   lblView_->setGeometry(Px(120), Px(240), Px(5805), Px(855));
-  lblView_->setTextFormat(Qt::PlainText);
   lblView_->setWordWrap(true);
   lblView_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picBtn_->setGeometry(0, Px(1200), 0, Px(420));

@@ -9,6 +9,7 @@
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 
@@ -57,7 +58,7 @@ std::shared_ptr<const FlexGridPicture> frmPageFrame::DropArrow(bool hover) {
 }
 
 QLabel* frmPageFrame::AddTitle(QWidget* parent, const char* text, bool bold) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new PlainLabel(QString::fromUtf8(text), parent);
   label->setFont(basFormLook::FormFont("Arial", bold));
   return label;
 }

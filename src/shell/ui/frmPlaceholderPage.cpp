@@ -3,14 +3,14 @@
 #include "core/PageCode.h"
 #include "core/clsCheatIsolate.h"
 #include "shell/basCheatSheetMenu.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 
 namespace shell_ui {
 
 frmPlaceholderPage::frmPlaceholderPage(QWidget* parent, int32_t pageCode)
-    : frmPage(parent, pageCode), lblText_(new QLabel(this)) {
+    : frmPage(parent, pageCode), lblText_(new PlainLabel(this)) {
   lblText_->setGeometry(20, 20, 600, 60);
-  lblText_->setTextFormat(Qt::PlainText);
   lblText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ShowText();
 }

@@ -5,6 +5,7 @@
 
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/clsButton.h"
 
 namespace shell_ui {
@@ -13,7 +14,7 @@ frmStart::frmStart(QWidget* owner)
     : frmDialogFrame(owner, "Kickwell Draftyard Update Options"),
       mBtn_(AddAnswerBar(QRect(400 - 72 - 16 - 5, 92, 72 + 10, 30), {"OK"}, true)) {
   setFixedSize(400, 130);
-  auto* label = new QLabel("Please confirm the following update options.", this);
+  auto* label = new PlainLabel("Please confirm the following update options.", this);
   label->setGeometry(16, 12, 370, 16);
   const char* captions[] = {"Check for application update when Kickwell Draftyard starts",
                             "Check for player updates when Kickwell Draftyard starts"};

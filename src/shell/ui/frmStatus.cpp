@@ -10,6 +10,7 @@
 #include "core/basColourScheme.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
 #include "toolkit/ui/basFormLook.h"
@@ -25,8 +26,7 @@ constexpr int32_t kBarLeft = 60;
 constexpr int32_t kBarWidth = 5895;
 
 QLabel* MakeLabel(QWidget* parent, const char* text, int32_t left, int32_t top) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
-  label->setTextFormat(Qt::PlainText);
+  auto* label = new PlainLabel(QString::fromLatin1(text), parent);
   label->move(Px(left), Px(top));
   label->adjustSize();
   return label;

@@ -13,6 +13,7 @@
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -133,7 +134,7 @@ void frmTSet::BuildFrames() {
     });
   }
   const char* const labelCaptions[] = {"Update URL or IP:", "Projected Depth:", "Equilibrium Depth:", "", ""};
-  for (int i = 0; i < 5; ++i) label1_[static_cast<std::size_t>(i)] = new QLabel(labelCaptions[i]);
+  for (int i = 0; i < 5; ++i) label1_[static_cast<std::size_t>(i)] = new PlainLabel(labelCaptions[i]);
   for (int i = 3; i <= 4; ++i) {
     label1_[static_cast<std::size_t>(i)]->setFrameShape(QFrame::Panel);
     label1_[static_cast<std::size_t>(i)]->setFrameShadow(QFrame::Sunken);
@@ -151,11 +152,11 @@ void frmTSet::BuildFrames() {
   place(label1_[0], general, 12, 1, captionWidth);
   place(txtUpd_[0], general, 12 + captionWidth, 1, 300);
   place(chkUpd_[4], general, 12, 2, 480);
-  place(new QLabel(" Work Directory:"), general, 12, 3, captionWidth);
+  place(new PlainLabel(" Work Directory:"), general, 12, 3, captionWidth);
   place(label1_[3], general, 12 + captionWidth, 3, 360);
-  place(new QLabel(" Export Directory:"), general, 12, 4, captionWidth);
+  place(new PlainLabel(" Export Directory:"), general, 12, 4, captionWidth);
   place(label1_[4], general, 12 + captionWidth, 4, 360);
-  place(new QLabel("Current active season:"), general, 12, 5, captionWidth);
+  place(new PlainLabel("Current active season:"), general, 12, 5, captionWidth);
   place(txtUpd_[3], general, 12 + captionWidth, 5, 60);
   // Projected Stats: check boxes only.
   for (int row = 0; row < 6; ++row) place(chkUpd_[static_cast<std::size_t>(kChecksByTab[1][row])], fraTab_[1], 12, row, 500);

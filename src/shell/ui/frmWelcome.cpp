@@ -9,6 +9,7 @@
 #include "core/Seams.h"
 #include "core/basMessage.h"
 #include "shell/AppInfo.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
 
@@ -68,7 +69,7 @@ constexpr int32_t kLineHeight = 18;
 
 }  // namespace
 
-frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(new QLabel(this)) {
+frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(new PlainLabel(this)) {
   setWindowTitle("Welcome");
   lblHead_->setFont(basFormLook::FormFont("Arial", true));
   lblHead_->setText(QString::fromStdString(std::string(AppInfo::kTitle) + " Version " + AppInfo::VersionText()));
@@ -77,8 +78,7 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
   int32_t link = 0;
   auto place = [this](const char* text, int32_t left, int32_t y, bool bold = false) {
     const QString shown = QString::fromLatin1(text);
-    auto* label = new QLabel(shown, this);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new PlainLabel(shown, this);
     if (bold) label->setFont(basFormLook::FormFont("Arial", true));
     // The texts keep their leading blanks, but not all have one: each starts
     // its words at its column.
@@ -93,8 +93,7 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
       place(line.text, kLeft + 12, top);
       if (line.beside != nullptr) place(line.beside, kBesideLeft, top);
       if (line.link != nullptr) {
-        QLabel* label = new QLabel(QString::fromLatin1(line.link), this);
-        label->setTextFormat(Qt::PlainText);
+        QLabel* label = new PlainLabel(QString::fromLatin1(line.link), this);
         // Tab reaches a link and Return opens it; the one with the focus
         // wears a dotted frame, which the others keep room for.
         label->setStyleSheet(

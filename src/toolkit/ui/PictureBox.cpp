@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 
 #include "platform/gdi/SysColor.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basFont.h"
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {
@@ -30,7 +31,7 @@ void PictureBox::SetFont(const StdFont& font) {
 void PictureBox::SetToolTipText(const std::string& text) {
   if (text == toolTip_) return;
   toolTip_ = text;
-  setToolTip(QString::fromStdString(text));
+  setToolTip(PlainToolTip(QString::fromStdString(text)));
 }
 
 void PictureBox::SyncSize() const {

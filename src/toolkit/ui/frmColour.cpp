@@ -11,6 +11,7 @@
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -80,7 +81,7 @@ frmColour::frmColour(QWidget* owner)
   };
   for (int32_t i = 0; i < kBoxCount; ++i) {
     const BoxPlace& place = kPlaces[i];
-    auto* label = new QLabel(QString::fromLatin1(place.caption), this);
+    auto* label = new PlainLabel(QString::fromLatin1(place.caption), this);
     label->move(place.x, place.y + 3);
     auto* box = new QLineEdit(this);
     box->setGeometry(place.x + 40, place.y, place.width, 20);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -45,8 +46,7 @@ clsButton* frmDialogFrame::AddAnswerBar(const QRect& at, const std::vector<std::
 }
 
 QLabel* frmDialogFrame::AddField(QWidget* parent, const QRect& at) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
+  auto* label = new PlainLabel(parent);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setGeometry(at);
   return label;

@@ -6,6 +6,7 @@
 
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -19,7 +20,7 @@ constexpr int32_t kWidth = 560;
 constexpr int32_t kHeight = 440;
 
 QLabel* Text(QWidget* parent, const char* text, const QRect& at, bool bold = false) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new PlainLabel(QString::fromUtf8(text), parent);
   label->setFont(basFormLook::FormFont("Arial", bold));
   label->setGeometry(at);
   return label;

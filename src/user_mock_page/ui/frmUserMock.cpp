@@ -11,6 +11,7 @@
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmLogic.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basDrawArrow.h"
 #include "toolkit/ui/basFormLook.h"
@@ -63,8 +64,7 @@ frmUserMock::frmUserMock(QWidget* parent)
       mMiniBars_{AddMiniBar(picPick_, 22, 1, gdi::kWhite), AddMiniBar(picTeam_, 22, 1, gdi::kWhite),
                  AddMiniBar(picPossible_, 22, 1, gdi::kWhite)} {
   for (std::size_t i = 0; i < lblActive_.size(); ++i) {
-    lblActive_[i] = new QLabel(picActive_);
-    lblActive_[i]->setTextFormat(Qt::PlainText);
+    lblActive_[i] = new PlainLabel(picActive_);
     PaintLabel(lblActive_[i], 0xFFFFFF);
   }
   lblActive_[0]->setFont(basFormLook::FormFont("Arial", true));
@@ -73,7 +73,7 @@ frmUserMock::frmUserMock(QWidget* parent)
   const int32_t swatches[] = {PaletteColour[basColourScheme::kSelectionColour],
                               PaletteColour[basColourScheme::kMarkedRowColour]};
   for (std::size_t i = 0; i < lblColour_.size(); ++i) {
-    lblColour_[i] = new QLabel(QString::fromUtf8(legend[i]), picActive_);
+    lblColour_[i] = new PlainLabel(QString::fromUtf8(legend[i]), picActive_);
     lblColour_[i]->setAlignment(Qt::AlignCenter);
     lblColour_[i]->setFrameShape(QFrame::Box);
     PaintLabel(lblColour_[i], swatches[i]);

@@ -5,6 +5,7 @@
 
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
 #include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
@@ -36,7 +37,7 @@ frmValidation::frmValidation(QWidget* owner)
   int top = kMargin;
   for (int index : {2, 1, 0}) {
     const auto k = static_cast<std::size_t>(index);
-    lblVal_[k] = new QLabel(QString::fromUtf8(basValidationReport::kListCaptions[k]), this);
+    lblVal_[k] = new PlainLabel(QString::fromUtf8(basValidationReport::kListCaptions[k]), this);
     lblVal_[k]->setGeometry(kMargin, top, kWidth - 2 * kMargin, kLabelHeight);
     lstVal_[k] = new QListWidget(this);
     lstVal_[k]->setGeometry(kMargin, top + kLabelHeight, kWidth - 2 * kMargin, kListHeight);

@@ -23,7 +23,6 @@ frmProjected::frmProjected(QWidget* parent)
       lblHeading_(AddTitle(picProjected_, "")),
       mOP_(AddMiniBar(picProjected_, 24, 0)),
       editor_(AddEditedGrid(picProjected_, kGridCombo)) {
-  lblHeading_->setTextFormat(Qt::PlainText);
 
   // The descending (0) and ascending (1) sort arrows on the heading colour.
   constexpr int32_t kArrowSize = 4;

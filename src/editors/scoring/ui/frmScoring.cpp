@@ -33,7 +33,6 @@ frmScoring::frmScoring(QWidget* parent)
       mRem_(AddButtonBar(picScore_, kButtonWidth, {"< Del"}, kButtonWidth + 16, kBarHeight)),
       lblRule_(AddTitle(picScore_, "")),
       mMb_(AddMiniBar(picScore_, 22, 2)) {
-  lblRule_->setTextFormat(Qt::PlainText);
   // Each click toggles a position; the list stays open until its cell is left.
   editor_.list->setSelectionMode(QAbstractItemView::MultiSelection);
 
