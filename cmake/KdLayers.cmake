@@ -8,7 +8,7 @@
 # where the stack itself grows.
 set(KD_LAYERS
   runtime            # platform/runtime: text, files, numbers
-  platform           # platform stand-ins: win32, jet, flexgrid model, gdi, net
+  platform           # files and profiles (win32), the database (jet), grid model, gdi, net
   platform_widgets   # the painted grid widget
   core               # settings, project, work folders, seams, message box, palette, grid helpers
   toolkit            # the toolkit's headless parts: colour conversions, the grid editor

@@ -2,9 +2,10 @@
 --
 -- Column order is part of the contract: the player-data writers fill
 -- columns by position, and position 0 of every table is the row id.
--- Declared types are the Jet types the program reads and writes (BYTE,
+-- Declared types are the field types the program reads and writes (BYTE,
 -- SHORT = 16-bit, LONG = 32-bit, SINGLE, DOUBLE, BIT, TEXT(n)); the database
--- layer converts values to them. Text compares without case, as Jet did.
+-- layer converts values to them. Text compares without case: names are
+-- looked up as typed, whatever their case.
 -- Index names are "<table>_<index>": SQLite's index names are per file, the
 -- program's are per table. See docs/projected-stats-schema.md.
 

@@ -19,7 +19,8 @@
 // read it after every yield.
 inline bool CancelFlag = false;
 
-// Yields to the message loop once (the original's DoEvents).
+// Yields to the message loop once, so that a long job keeps the progress
+// window painted and its Cancel button answering.
 void DoEvents();
 
 namespace seams {
@@ -52,7 +53,7 @@ class MessageBoxView {
   // "cancel" or "".
   virtual std::string ShowMessage(const std::string& caption, const std::string& text,
                                   int32_t buttonSet, bool modal) = 0;
-  // A plain box with the platform's look.
+  // A plain box in Qt's standard look, for the low-level helpers.
   virtual PlainAnswer PlainMessage(const std::string& text, PlainButtons buttons,
                                    PlainIcon icon, const std::string& caption) = 0;
 };

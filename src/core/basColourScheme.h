@@ -1,6 +1,6 @@
 #pragma once
-// The program's fixed colour scheme: seventeen colours in the platform's
-// colour format (red in the low byte, then green, then blue), read directly
+// The program's fixed colour scheme: seventeen colours as 32-bit values
+// (red in the low byte, then green, then blue), read directly
 // by pages, windows and the project's defaults. Entries are numbered from 0.
 
 #include <array>
@@ -28,7 +28,7 @@ constexpr int32_t kDraftedRowColour = 11;     // RGB(192, 192, 192)
 constexpr int32_t kSelectionColour = 12;      // RGB(243, 249, 200)
 constexpr int32_t kMarkedRowColour = 13;      // RGB(247, 237, 215)
 constexpr int32_t kProgressBarColour = 14;    // RGB(239, 204, 120)
-constexpr int32_t kButtonFaceColour = 15;     // the platform's button face
+constexpr int32_t kButtonFaceColour = 15;     // the system button face
 
 // The scheme as SetColourScheme stores it.
 constexpr std::array<int32_t, kPaletteSize> SchemeColours(int32_t buttonFace = kDefaultButtonFace) {
@@ -53,7 +53,7 @@ constexpr std::array<int32_t, kPaletteSize> SchemeColours(int32_t buttonFace = k
   return c;
 }
 
-// Stores the seventeen colours; `buttonFace` is the platform's button-face
+// Stores the seventeen colours; `buttonFace` is the system button-face
 // colour, asked by the caller at start-up.
 void SetColourScheme(int32_t buttonFace = kDefaultButtonFace);
 

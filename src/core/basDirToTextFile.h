@@ -1,7 +1,8 @@
 #pragma once
 // Folder listings. Entries come sorted by name without regard to case (then
-// by bytes), the order the original platform's file system returned them in;
-// a bare readdir order would differ from run to run and machine to machine.
+// by bytes), so that every list, and the file picked first from it, is the
+// same on every run; a bare readdir order would differ from run to run and
+// machine to machine.
 
 #include <cstdint>
 #include <string>

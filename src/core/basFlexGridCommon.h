@@ -2,7 +2,7 @@
 // Helpers that many grids share: row colouring, colours in HTML notation and
 // as red, green and blue, and the check-mark glyph.
 //
-// Colours are the platform's 32-bit values: red in the low byte, then green,
+// Colours are 32-bit values: red in the low byte, then green,
 // then blue. A negative value is a reference to a system colour, which these
 // helpers do not resolve.
 

@@ -13,9 +13,9 @@
 
 namespace {
 
-// A Single is formatted from its own shortest decimal text, as the original
-// formatted Singles: 1.005f reads "1.005" (not 1.00499999523...) and so
-// rounds to "1.01" with "0.00".
+// A Single is formatted from its own shortest decimal text, the value the
+// person typed and the stored files hold: 1.005f reads "1.005" (not
+// 1.00499999523...) and so rounds to "1.01" with "0.00".
 double SingleAsDecimal(float value) {
   char buf[32];
   const auto written = std::to_chars(buf, buf + sizeof buf, value);

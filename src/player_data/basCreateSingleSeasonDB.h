@@ -50,7 +50,7 @@ bool IsFileOfPrefix(const std::string& fileName, const std::string& prefix);
 int32_t ListKWRFiles(const std::string& prefix, int32_t fileType, std::vector<std::string>& list,
                      int32_t minimum);
 // Sorts entries first..last ascending, without regard to case; a stable
-// sort, as the original's bubble sort was.
+// sort, so names equal but for case keep their listed order.
 void SortFileNames(std::vector<std::string>& list, int32_t first, int32_t last);
 // The highest version among the list's files of the prefix; 0 when none or
 // when the prefix is empty.

@@ -19,8 +19,8 @@ std::function<void()>& HoldOffTimer() {
   return start;
 }
 
-// The part after the last folder separator; names typed on the original
-// platform used '\', ours use '/'.
+// The part after the last folder separator, '/' or '\': names typed or
+// stored with either separator give the bare name.
 std::string BareName(const std::string& typed) {
   const std::string::size_type slash = typed.find_last_of("/\\");
   return slash == std::string::npos ? typed : typed.substr(slash + 1);

@@ -25,10 +25,9 @@ namespace basUIControl {
 // 1305 otherwise.
 inline constexpr int32_t kMainBarLowTwips = 780;
 inline constexpr int32_t kMainBarHighTwips = 1305;
-// The main window's minimum outer size in twips: the original's 10020 x
-// 5500 held its pages with its fonts; with this platform's, the user mock
-// page's row of buttons needs 860 pixels across and the start page's text
-// 470 down, so every page shows its controls whole.
+// The main window's minimum outer size in twips: the user mock page's row of
+// buttons needs 860 pixels across and the start page's text 470 down, so
+// every page shows its controls whole.
 inline constexpr int32_t kMinimumWidthTwips = 880 * 15;
 inline constexpr int32_t kMinimumHeightTwips = 480 * 15;
 
@@ -50,7 +49,7 @@ PageWindow* CurrentPageWindow();
 // window may not close then.
 bool JobRunning();
 
-// Start-up, in its fixed order: palette (with the platform's button face),
+// Start-up, in its fixed order: palette (with the system button face),
 // work folders and file-type table, settings (with the first-run window),
 // File menu for no page, placement, document source, caption, main bar,
 // start page, update checks. False when the work folder could not be made:

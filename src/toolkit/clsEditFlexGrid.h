@@ -140,7 +140,7 @@ class clsEditFlexGrid {
   void GridLeaveCell();
   void GridKeyDown(int16_t& keyCode, int16_t shift);
   void GridScroll();
-  // Key codes are the platform's (Enter 13, Escape 27, arrows 37-40); a
+  // Key codes are those of gdi/VirtualKey.h (Enter 13, Escape 27, arrows 37-40); a
   // handled key is set to 0 and the control must not act on it.
   void ControlKeyDown(EditFlexControl* control, int16_t& keyCode, int16_t shift);
   void ControlKeyUp(EditFlexControl* control, int16_t& keyCode, int16_t shift);

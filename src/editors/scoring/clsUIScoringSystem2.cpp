@@ -34,8 +34,8 @@ constexpr int32_t kAllPositions = 2;  // bit 1: the whole roster
 constexpr int32_t kLastPositionDisplayOrder = 17;
 constexpr const char* kCategoryHeading = " Scoring Category Name";
 
-// A Single as the grid shows it: up to seven significant digits, like the
-// text of a Single in the original.
+// A Single as the grid shows it: up to seven significant digits, the
+// precision a Single holds, so a typed value reads back as typed.
 std::string SingleText(float value) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));

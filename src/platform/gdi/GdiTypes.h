@@ -1,5 +1,5 @@
 #pragma once
-// Plain value types of the drawing layer: colours in the platform's layout
+// Plain value types of the drawing layer: colours as 32-bit values
 // (red in the low byte, then green, then blue; high byte 0), points, sizes,
 // rectangles whose right and bottom edges are exclusive, and the text flags.
 

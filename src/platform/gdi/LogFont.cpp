@@ -48,7 +48,7 @@ QFont ToQFont(const LogFont& font) {
       f.setPixelSize(px < 1 ? 1 : px);
     }
   } else {
-    f.setPixelSize(16);  // height 0: the platform's default size
+    f.setPixelSize(16);  // height 0: the default size
   }
   return f;
 }

@@ -1,10 +1,10 @@
 #pragma once
-// A logical font as the platform describes one, and the Qt font that draws
-// it. Heights follow the platform: a negative height is the character height
-// in pixels, a positive one the cell height (character plus internal
-// leading). Windows faces map to the fonts Debian ships: Liberation Sans for
-// Arial and the other sans faces, Liberation Serif and Mono for Times and
-// Courier, the system fixed-pitch font for Lucida Console.
+// A logical font as the drawing layer describes one, and the Qt font that
+// draws it. A negative height is the character height in pixels, a positive
+// one the cell height (character plus internal leading). The face names the
+// windows and documents use map to the fonts Debian ships: Liberation Sans
+// for Arial and the other sans faces, Liberation Serif and Mono for Times
+// and Courier, the system fixed-pitch font for Lucida Console.
 
 #include <QFont>
 #include <cstdint>
@@ -26,7 +26,7 @@ struct LogFont {
   friend bool operator==(const LogFont&, const LogFont&) = default;
 };
 
-// The installed family that stands for a Windows face name.
+// The installed family that draws a face name the windows and documents use.
 QString FamilyForFace(const std::string& faceName);
 
 // The Qt font for a logical font. Glyphs are grey-antialiased (never

@@ -1,7 +1,8 @@
 #pragma once
 // A memory device context: one 32-bit image plus the drawing state the
 // windows rely on (font, text colour, background mode and colour), drawn
-// with the platform's rules rather than Qt's:
+// with these rules rather than Qt's, so that every pixel lands where the
+// layouts expect:
 // - a rectangle fills left..right-1 and top..bottom-1;
 // - a line leaves out its last point;
 // - shapes are never antialiased, so a pixel is exactly the colour asked;

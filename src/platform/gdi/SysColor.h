@@ -1,6 +1,7 @@
 #pragma once
-// The platform's system colours, fixed to one scheme so that every screen
-// (and every test) shows the same faces whatever the desktop theme is.
+// The system colours (button face, window text, selection...), fixed to one
+// scheme so that every screen (and every test) shows the same faces whatever
+// the desktop theme is.
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
-// Key codes as the windows' KeyDown handlers know them (the platform's
-// virtual-key codes: Enter 13, Escape 27, Left 37, Up 38, Right 39, Down 40,
+// Key codes as the windows' KeyDown handlers know them (one fixed numbering
+// the controllers test against: Enter 13, Escape 27, Left 37, Up 38, Right 39, Down 40,
 // letters their capital's code) and the Shift argument (1 Shift, 2 Ctrl,
 // 4 Alt), from Qt's keys and modifiers.
 

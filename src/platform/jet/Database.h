@@ -1,5 +1,6 @@
 #pragma once
-// DAO-style access to one projected-stats file over SQLite.
+// Access to one projected-stats file over SQLite: table descriptions,
+// action queries, recordsets and transactions.
 //
 // Open never creates a file: a missing path is an error. The file stays in
 // rollback-journal mode so that it is always one file that can be copied

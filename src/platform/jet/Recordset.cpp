@@ -14,8 +14,8 @@ namespace {
 // Ceilings on what one recordset holds, so that a small hostile file cannot
 // make the program allocate without bound: a column's DEFAULT costs the file
 // nothing and every row read in memory. A season's largest table holds a
-// few tens of thousands of rows and a few MB in memory; Jet's text fields
-// hold at most 255 characters.
+// few tens of thousands of rows and a few MB in memory; the schema's text
+// fields hold at most 255 characters.
 constexpr std::size_t kMaxRows = 1000000;
 constexpr std::size_t kMaxRowSetBytes = 256u * 1024 * 1024;
 constexpr int kMaxValueBytes = 64 * 1024;

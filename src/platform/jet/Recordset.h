@@ -1,7 +1,7 @@
 #pragma once
-// A DAO-style recordset over one SQLite table or query.
+// A recordset over one SQLite table or query.
 //
-// Three kinds, as DAO has them:
+// Three kinds:
 // - Table: every row of one table, in the order of the selected index (or
 //   row-id order with none), with Seek "=" on up to all the index's keys.
 // - Dynaset: the rows of a SELECT over one table, which may be edited,

@@ -1,9 +1,10 @@
 #pragma once
 // What the layer knows of one table: its fields in column order (the order
-// writers that fill by position rely on), their Jet-style types read from
-// the declared SQL types, and its named indexes.
+// writers that fill by position rely on), their types (Byte, Integer, Long,
+// Single, Double, Boolean, Text(n)) read from the declared SQL types, and
+// its named indexes.
 //
-// Index names are per table, as in Jet. SQLite's are per file, so the index
+// Index names are per table, as the program names them. SQLite's are per file, so the index
 // "IDNdx" of tblStat0 is stored as "tblStat0_IDNdx"; an index stored under a
 // bare name is found by that name too.
 

@@ -1,7 +1,7 @@
 #pragma once
 // Element access for the 0-based lists of the in-memory documents: an index
-// outside the list is a caller's error and throws, as the original's
-// "Subscript out of range" did, instead of reading past the end.
+// outside the list is a caller's error and throws (caught at the job or page
+// boundary and shown as one message) instead of reading past the end.
 
 #include <cstddef>
 #include <cstdint>

@@ -23,8 +23,9 @@ constexpr std::size_t kTemporaryNameExtra = 8;
 constexpr std::size_t kMaxSavedNameBytes = kMaxFileNameBytes - kTemporaryNameExtra;
 
 // A name of a file inside one folder, as the program's documents are named:
-// not empty, not "." or "..", without '/' or '\\' (the separator of the
-// files' Windows origin) and without control characters. Anything else
+// not empty, not "." or "..", without '/' or '\\' (documents and
+// settings written elsewhere may use it as a separator) and without control
+// characters. Anything else
 // would lead out of the folder it is joined to.
 bool IsBareFileName(std::string_view name);
 

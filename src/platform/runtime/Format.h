@@ -1,7 +1,8 @@
 #pragma once
-// The subset of the original runtime's Format function that the program
-// uses. Rounding is half away from zero on the decimal text of the value
-// (10.25 with "0.0" gives "10.3"), in the C locale.
+// Number formatting by pattern, the subset of patterns the program uses
+// (pages, documents and reports show numbers through it). Rounding is half
+// away from zero on the decimal text of the value (10.25 with "0.0" gives
+// "10.3"), in the C locale.
 //
 // Supported: "0", "0.0", "0.00", "0.000" (any number of 0 and # digits
 // after the point), "0.##", "#,##0", "#,##0.00", "0000" (zero padding),

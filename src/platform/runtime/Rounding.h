@@ -1,7 +1,7 @@
 #pragma once
-// Whole-number conversions with the original runtime's rules: halves go to
-// the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2), and a value outside
-// the target type is an error, never a silent wrap.
+// Whole-number conversions: halves go to the even neighbour (2.5 -> 2,
+// 3.5 -> 4, -2.5 -> -2), as the stored files and bundled data expect, and a
+// value outside the target type is an error, never a silent wrap.
 
 #include <cstdint>
 #include <stdexcept>

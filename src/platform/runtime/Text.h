@@ -1,6 +1,7 @@
 #pragma once
-// Text helpers with the original runtime's semantics. Strings are UTF-8;
-// case folding is ASCII-only, as the stored names are.
+// Text helpers: trimming, case, number parsing and replacing, with the rules
+// the stored files and typed values are read by. Strings are UTF-8; case
+// folding is ASCII-only, as the stored names are.
 
 #include <string>
 #include <string_view>

@@ -24,7 +24,8 @@ using PageFactory = std::function<frmPage*(QWidget* parent)>;
 void RegisterPage(int32_t pageCode, PageFactory factory);
 
 // Windows the menus open, built by other libraries. Each opener shows its
-// window over the main window (modal or modeless as its own Part says).
+// window over the main window: the settings window modeless (it stays open
+// beside the pages), the others modal.
 enum class MenuWindow : int32_t {
   kSettings = 0,           // Options > Settings (frmTSet)
   kProjectValidation = 1,  // Options > Project Validation (frmValidation)

@@ -21,7 +21,7 @@ namespace {
 
 // The text as the box lays it out, every line within `width`: a word that
 // does not fit on the rest of its line starts the next one whole (the
-// platform's wrapping would split a web address at any of its slashes),
+// label's own wrapping would split a web address at any of its slashes),
 // and only a word wider than a whole line is split, after one of its "/".
 QString BreakLines(const QString& text, const QFontMetrics& metrics, int width) {
   const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };

@@ -128,7 +128,7 @@ void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect
 void ButtonPainter::DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r) {
   const int32_t left = r.Left + 3, top = r.Top + 3, right = r.Left + r.Width - 4, bottom = r.Top + r.Height - 4;
   if (right <= left || bottom <= top) return;
-  // Every other pixel, as the platform's focus rectangle.
+  // Every other pixel: a dotted focus rectangle.
   for (int32_t x = left; x <= right; x += 2) {
     dc.SetPixel(x, top, gdi::kBlack);
     dc.SetPixel(x, bottom, gdi::kBlack);

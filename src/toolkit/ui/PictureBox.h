@@ -7,7 +7,7 @@
 // The image has the widget's device pixel ratio: code draws in logical
 // pixels and stays sharp on a scaled screen.
 //
-// Like the platform's picture box: setting the back colour clears the image
+// Setting the back colour clears the image
 // to it; the fore colour is the text colour of hDC(); text is drawn over
 // what is there (transparent background).
 

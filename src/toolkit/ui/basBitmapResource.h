@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-// Raised for an id that has no bitmap, like the platform's resource error.
+// Raised for an id that has no bitmap: a caller's error, never a blank picture.
 class ResourceError : public std::runtime_error {
  public:
   explicit ResourceError(int32_t id);

@@ -49,8 +49,8 @@ void SetUpButtonBar(clsButton& bar, PictureBox* picture, QTimer* timer, int32_t 
   bar.SetImageCount(n);
   for (int32_t i = 0; i < n; ++i) {
     const std::string& caption = captions[static_cast<size_t>(i)];
-    // This platform's font can be wider than the one the widths were made
-    // for: the button widens to its caption rather than drawing it smaller
+    // The installed font can be wider than the widths allow for: the button
+    // widens to its caption rather than drawing it smaller
     // than its neighbours' (3 pixels each side, and the image's width).
     int32_t width = buttonWidth;
     if (picture != nullptr) {

@@ -17,7 +17,7 @@ namespace basFormLook {
 QFont FormFont(const std::string& faceName, bool bold = false);
 
 // The application's one palette (the colour scheme's button face behind
-// windows and buttons, white fields, the platform's selection colours), its
+// windows and buttons, white fields, the system selection colours), its
 // one widget style and its font, "Arial" 8.25, so that Qt's own boxes and
 // dialogs look of one piece with the owner-drawn windows. Called once at
 // start-up, before the first window shows.

@@ -229,7 +229,7 @@ TEST(MemoryDC, AtAScaledRatioTheImageHasTheDevicePixelsAndShapesFillWholeBlocks)
       }
     EXPECT_GE(red, 5 * static_cast<int>(c.ratio) * static_cast<int>(c.ratio));
   }
-  // A picture of the platform's own size blits up to the ratio block by block.
+  // A picture at ratio 1 blits up to the ratio block by block.
   MemoryDC small(2, 2, kRed);
   small.SetPixel(1, 1, kBlue);
   MemoryDC big;
@@ -325,7 +325,7 @@ TEST(GdiFont, WindowsFacesMapToInstalledFamilies) {
   const QFontMetrics cell(ToQFont(lf));
   EXPECT_NEAR(cell.ascent() + cell.descent(), 20, 1);
   EXPECT_LT(ToQFont(lf).pixelSize(), 20);
-  lf.height = 0;  // the platform's default size
+  lf.height = 0;  // the default size
   EXPECT_EQ(ToQFont(lf).pixelSize(), 16);
 }
 

@@ -188,7 +188,7 @@ QString FlexGridPainter::CellText(const FlexGridModel& grid, int32_t row, int32_
 
 // A cell that shows a picture in its middle (a check box) keeps its text
 // out of sight behind blanks: the picture is what it shows, also where this
-// platform's narrower blanks would bring the text into view.
+// installed fonts' narrower blanks would bring the text into view.
 bool FlexGridPainter::ShowsPictureOnly(const FlexGridModel& grid, int32_t row, int32_t col) {
   return grid.CellPictureAt(row, col) != nullptr && grid.CellPictureAlignmentAt(row, col) / 3 == 1;
 }

@@ -20,12 +20,12 @@
 
 namespace {
 
-// Rows the wheel moves per notch, as the platform's default.
+// Rows the wheel moves per notch, the usual desktop setting.
 constexpr int kWheelRows = 3;
 // Pixels either side of a column border that grab it for resizing.
 constexpr int kSizingGrip = 2;
 
-// The grid control's scroll bars in the platform's classic look: a raised
+// The grid control's scroll bars in a classic look: a raised
 // thumb on a lighter track. (The application's style draws the thumb
 // lighter than its track, which on a grid with only a few rows to scroll,
 // where the thumb fills most of the bar, reads as a thumb at the far end.)

@@ -107,8 +107,8 @@ class FlexGridWidget : public QWidget {
 
  private:
   void OnModel(FlexGridEvent event);
-  // This platform's fonts are wider than those the grids' widths were made
-  // for: once a change is done, a column whose texts do not fit widens to
+  // The installed fonts can be wider than the grids' widths allow for: once
+  // a change is done, a column whose texts do not fit widens to
   // them, unless its width is the person's to set (AllowUserResizing).
   void ScheduleFit();
   void FitColumnsToText();
