@@ -69,17 +69,6 @@ TEST_F(ProjectWindow, TabsShowTheCheatSheetAndMockDraftPreviewsOfTheSampleProjec
   EXPECT_EQ(page->flxCheat()->Model().Rows(), listRows);
 }
 
-// A display grid named in the project file shows its name as written; as
-// markup this one would read /dev/zero until memory runs out.
-TEST_F(ProjectWindow, DisplayGridNameThatLooksLikeMarkupShowsAsWritten) {
-  frmCheatSheetMDI* page = Open();
-  ASSERT_NE(page, nullptr);
-  ClickTab(page, clsUICheatSheet::kTabCheatSheet);
-  page->ShowDisplayGridName("<img src=%2Fdev%2Fzero>");
-  page->grab();
-  EXPECT_EQ(page->lblDisplayGrid()->text().toStdString(), "<img src=%2Fdev%2Fzero>");
-}
-
 // File > Create Cheat Sheet from another page: the export dialog (a stand-in
 // here) says "save", the project window is loaded hidden for the job, writes
 // the document and offers to open it; the page shown stays.

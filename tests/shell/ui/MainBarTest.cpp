@@ -211,21 +211,3 @@ TEST_F(MainWindowTest, StartUpChecksRunThePlayerCheckAfterTheApplicationCheckOrA
                                               "player Checking for player updates... manual"}));
   frmMainBar::SetUpdateChecks(nullptr, nullptr);
 }
-
-// The property line and the source lines show names and addresses from the
-// project and the database as written; as markup this tag would read
-// /dev/zero until memory runs out.
-TEST_F(MainWindowTest, PropertyAndSourceLinesShowATagAsWritten) {
-  ASSERT_TRUE(Start());
-  frmMainBar* bar = window->MainBar();
-  const std::string tag = "<img src=%2Fdev%2Fzero>";
-  Click(bar->picEditor(2));
-  bar->SetProperty(tag);
-  bar->SetSourceLabel(0, "Stat Source: " + tag);
-  bar->SetSourceLabel(1, "ADP Source: " + tag);
-  bar->ShowSourceLabels(true);
-  bar->grab();
-  EXPECT_EQ(bar->Property(), tag);
-  EXPECT_EQ(bar->lblSource(0)->text().toStdString(), "Stat Source: " + tag);
-  EXPECT_EQ(bar->lblSource(1)->text().toStdString(), "ADP Source: " + tag);
-}
