@@ -160,8 +160,12 @@ TEST_F(ProjectedStatsPageTest, ATabOrAFileThePageCannotShowIsOneMessageAndThePag
   const std::string longName = FileTypeFolder[kPageProjectedStats] + "Long.pro";
   std::filesystem::copy_file(project.databasePath, longName);
   kdtest::ExecuteSql(longName, "UPDATE tblPlayers SET BackName = printf('%.*c', 100000, 'x') WHERE MasterID = 202;");
+  // The running backs' grid of 16 columns and the two of the page holds 4,000,000 / 18 - 2 players.
+  WriteGrid(FileTypeFolder[kPageDisplayGrids] + "Wide.dis",
+            {kName, 116, 50, 84, kPoints, 3, kPassTD, 5, kRushYards, kRushTD, 20, 21, 22, 68, 71, 75});
+  basMockDraftSettings::GlobalSettings().SetStringVal(kSetFirstDisplayGrid + 2, "Wide.dis");
   kdtest::ExecuteSql(project.databasePath,
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700000)"
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 230000)"
                      " INSERT INTO tblPlayers (MasterID, BackName, PosID) SELECT 1000 + i, 'Extra', 3 FROM n;");
   Open();
   const auto& told = project.seams.messages.messages;
@@ -171,7 +175,7 @@ TEST_F(ProjectedStatsPageTest, ATabOrAFileThePageCannotShowIsOneMessageAndThePag
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0].caption, "Projected Stats File");
   EXPECT_EQ(told[0].text,
-            " The Running Back tab would list 700004 players, more than the page can show (at most 666664 with this"
+            " The Running Back tab would list 230004 players, more than the page can show (at most 222220 with this"
             " display grid).");
   EXPECT_EQ(Grid().Rows(), 2);
 
