@@ -458,6 +458,19 @@ TEST_F(Journeys, CorrectAPlayersProjectionUndoItAndSave) {
   const std::string storedBefore = kdtest::QueryText(pro, stored);
   ASSERT_EQ(before.at(touchdowns), "27.0");
   ASSERT_FALSE(storedBefore.empty());
+  // The cheat sheet's points, not the 327.0 the file was built with; and
+  // typing his rushing yards over themselves changes none of them.
+  EXPECT_EQ(before.at(points), "329.3");
+  const int32_t yards = colOf(14);
+  ASSERT_GT(yards, 1);
+  ClickCell(grid, row, yards);
+  ASSERT_TRUE(page->txtProjected()->isVisible());
+  page->txtProjected()->selectAll();
+  QTest::keyClicks(page->txtProjected(), QString::fromStdString(before.at(yards)));
+  QTest::keyClick(page->txtProjected(), Qt::Key_Return);
+  row = rowOf("Allen, Josh ");
+  ASSERT_GT(row, 1);
+  EXPECT_EQ(grid->Model().TextMatrix(row, points), "329.3");
 
   // 40 passing touchdowns for his 27.02: rescored by the project's scoring
   // system (329.3 points, the cheat sheet's) with 12.98 x 4 points more.
