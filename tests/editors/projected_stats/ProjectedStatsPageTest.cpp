@@ -138,19 +138,10 @@ TEST_F(ProjectedStatsPageTest, APositionWithoutPlayersShowsNoRows) {
 // The league's file used to be read as a text file, which gave every
 // position no place: all sixteen tabs, and the fullbacks on a tab of their own.
 TEST_F(ProjectedStatsPageTest, WithTheSettingOnTheTabsAreTheLeaguesPositions) {
-  for (const bool league : {true, false}) {
-    SCOPED_TRACE(league ? "the league's positions" : "every position");
-    basMockDraftSettings::GlobalSettings().SetBoolVal(kSetUseMergeAs, league);
-    Open();
-    if (league) {
-      EXPECT_EQ(view.tabs, (std::vector<std::string>{"QB", "RB", "WR", "K"}));
-      page->mTab_Click(1);
-      EXPECT_EQ(Grid().Rows(), 2 + 4);  // with the fullback merged into the running backs
-    } else {
-      EXPECT_EQ(view.tabs.size(), 16u);
-    }
-    page.reset();
-  }
+  Open();
+  EXPECT_EQ(view.tabs, (std::vector<std::string>{"QB", "RB", "WR", "K"}));
+  page->mTab_Click(1);
+  EXPECT_EQ(Grid().Rows(), 2 + 4);  // with the fullback merged into the running backs
 }
 
 // A tab the grid cannot hold ("Invalid grid size") and a file with a name
@@ -276,27 +267,6 @@ TEST_F(RescoredCorrectionTest, ACorrectionShowsThePointsTheCheatSheetRanksThePla
     ASSERT_TRUE(roster.FindStackPlayer(cases[k].masterID, slot, index));
     EXPECT_EQ(roster.StackPlayerPoints(slot, index), stored[k]);
   }
-}
-
-// The page used to show the points the file stored (here a stale 1) and
-// score only corrections with the project's system, so that typing the
-// value a cell held changed the player's points.
-TEST_F(RescoredCorrectionTest, TheFileShownHasTheCheatSheetsPointsAndRetypingAValueChangesNothing) {
-  kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat3 SET Fld4 = 305 WHERE Week = 250 AND PlayerID = 1;");
-  Open();
-  EXPECT_EQ(PointsShown("Able"), "67.5");  // 30.5 + 12 + 25
-  Correct("Able", kRushYards, "305");
-  EXPECT_EQ(PointsShown("Able"), "67.5");
-  page.reset();
-
-  clsMockDraft mock;
-  clsMockRoster roster;
-  clsKickwellDB db;
-  ASSERT_TRUE(basMockDraftCalculation::CalculateCheatSheet(project.Status(), mock, roster, db));
-  int32_t slot = 0;
-  int32_t index = 0;
-  ASSERT_TRUE(roster.FindStackPlayer(101, slot, index));
-  EXPECT_EQ(roster.StackPlayerPoints(slot, index), 67.5);
 }
 
 TEST_F(RescoredCorrectionTest, UndoAndDontSaveGiveBackTheStoredPointsAndBytes) {
