@@ -6,7 +6,9 @@
 // the value it replaced is listed so that the corrections can be undone
 // newest first. The grid sorts by a heading click; the options bar applies
 // the project's scoring system, changes the display grid, exports and opens
-// the properties window.
+// the properties window. Every file it shows is first scored the way a
+// correction is scored (the project's system), so the points it shows are
+// the cheat sheet's; a tab or a file it cannot show is one message.
 //
 // The document is a database file open in place, not a whole file read and
 // written: Save only forgets the corrections (they are in the file), Save
