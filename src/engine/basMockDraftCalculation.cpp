@@ -233,6 +233,17 @@ double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t play
   return db.pSbScoreCurrentStatRow(db.ScoringIsolate());
 }
 
+bool RescoreShownSeason(const std::string& file, clsKickwellDB& db) {
+  basStatusControl::JobProgress progress("Apply Scoring System");
+  clsStatusPlain& status = progress.Status();
+  status.AddSegment(4, 100.0f);
+  status.StatusCaption(clsStatusPlain::kTotalBar, 0, "Applying Scoring System to Projected Stats");
+  SeasonScoring scoring(db, file.empty() ? file : ScoringFilePath(file));
+  if (!scoring.Loaded()) scoring.UseStoredRules();
+  db.pSbUpdatePlayerPointswStatus(status, clsKickwellDB::kSeasonWeek, clsKickwellDB::kSeasonWeek, db.pFnGetYear());
+  return !CancelFlag;
+}
+
 bool OpenProjectedStatsDB(clsStatusPlain& status, clsKickwellDB& db) {
   const std::string& name = GlobalProject().Value(kProjProjectedStatsFile);
   status.StatusListCaption("Opening " + name);

@@ -101,6 +101,12 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
 // change and returns them; database errors and a value no Single can hold
 // (runtime::OverflowError) reach the caller.
 double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t playerID, int16_t year);
+// Every season row of the open database scored as RescoreSeasonRow scores
+// one, under the progress window "Apply Scoring System": the projected-stats
+// page runs it on every file it shows, so that the points it shows are those
+// a correction gives. False when the user cancelled (the rows scored so far
+// keep their new points); database errors reach the caller.
+bool RescoreShownSeason(const std::string& file, clsKickwellDB& db);
 
 // ---- Steps of the jobs
 

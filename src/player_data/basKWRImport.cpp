@@ -1,5 +1,6 @@
 #include "player_data/basKWRImport.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "core/Seams.h"
@@ -38,10 +39,31 @@ bool Stopped() {
 
 std::string Count(std::size_t n) { return std::to_string(n); }
 
+// A block's progress as its share of the file's segment: the file's blocks
+// take equal shares, in index order, so the segment (and with it the total
+// bar) only grows from one block to the next.
+class BlockReport {
+ public:
+  BlockReport(clsStatusPlain& status, const BlockShare& share, std::size_t records)
+      : status_(status), share_(share), records_(records) {}
+  void Done(int32_t done) const {
+    const double part = records_ == 0 ? 1.0 : std::min(1.0, static_cast<double>(done) / static_cast<double>(records_));
+    const double blocks = std::max(share_.blocks, 1);
+    status_.SetSegmentValue(share_.segment,
+                            static_cast<int32_t>(kFileSteps * (static_cast<double>(share_.block) + part) / blocks));
+  }
+
+ private:
+  clsStatusPlain& status_;
+  BlockShare share_;
+  std::size_t records_;
+};
+
 // The phases of one block, inside the caller's transaction. False when
 // CancelFlag ended them.
 bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& block, const clsKWRData& kwrData,
-                  const std::string& label, uint8_t week, int16_t year, int32_t segment, bool keepModified) {
+                  const std::string& label, uint8_t week, int16_t year, const BlockReport& report,
+                  bool keepModified) {
   const std::string yearText = std::to_string(year);
   const std::string weekText = runtime::Format(week, "00");
   int32_t done = 0;
@@ -53,7 +75,7 @@ bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& blo
   }
   for (const KWRBioRecord& bio : block.Bios) {
     if (Stopped()) return false;
-    status.SetSegmentValue(segment, ++done);
+    report.Done(++done);
     if (bio.MasID <= 0) continue;  // an empty slot
     db.pSbAddPla(year, bio.MasID, runtime::Trim(bio.BackName), bio.DOB, bio.TeaID, bio.PosID,
                  clsKickwellDB::kSeasonWeek);
@@ -70,7 +92,7 @@ bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& blo
     if (basKWRFileControl::KwrByeWeekYear(modification, byeYear)) {
       db.pSbSetByeWeek(modification.TeaID, byeYear, modification.Week);
     }
-    status.SetSegmentValue(segment, ++done);
+    report.Done(++done);
   }
 
   const int32_t nScoY = static_cast<int32_t>(block.Yardage.size());
@@ -87,7 +109,7 @@ bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& blo
     if (Stopped()) return false;
     const int32_t j = RunEnd(block.Yardage, i);
     db.pSbAddScY(kwrData, year, i, j);
-    status.SetSegmentValue(segment, ++done);
+    report.Done(++done);
     i = j + 1;
   }
 
@@ -102,7 +124,7 @@ bool ImportPhases(clsKickwellDB& db, clsStatusPlain& status, const KWRBlock& blo
     if (Stopped()) return false;
     const int32_t j = RunEnd(block.Stats, i);
     db.pSbAddPSt(kwrData, year, i, j, keepModified);
-    status.SetSegmentValue(segment, base + j);
+    report.Done(base + j);
     i = j + 1;
   }
   return true;
@@ -131,9 +153,8 @@ void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRS
 }
 
 KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
-                               int16_t year, int32_t position, int32_t segment, bool keepModified) {
+                               int16_t year, int32_t position, const BlockShare& share, bool keepModified) {
   const std::string label = WeekLabel(week);
-  status.Clear(0);
   status.StatusCaption(0, 0, label + " - Importing Data");
 
   // A refused block leaves these empty: its phases then pass with nothing
@@ -147,14 +168,14 @@ KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsSt
   // is far below 2^31.
   const std::size_t total =
       block.Stats.size() + block.Bios.size() + block.Yardage.size() + block.Modifications.size();
-  status.SetSegmentRange(segment, 0, static_cast<int32_t>(total));
-  status.SetSegmentValue(segment, 0);
+  const BlockReport report(status, share, total);
+  report.Done(0);
 
   // One transaction per block: the file is synced once, not once per run.
   jet::Transaction transaction(db.Database());
   bool finished = false;
   try {
-    finished = ImportPhases(db, status, block, kwrData, label, week, year, segment, keepModified);
+    finished = ImportPhases(db, status, block, kwrData, label, week, year, report, keepModified);
   } catch (...) {
     // Runs written before the error stay, as after a cancel; the failed
     // writer call has rolled itself back.
@@ -176,6 +197,9 @@ KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_
   basKWRFileControl::ReadKwrHeader(path, index, text);
   KwrImportResult result = KwrImportResult::kImported;
   int32_t skipped = 0;
+  status.SetSegmentRange(segment, 0, kFileSteps);
+  // The reader's index fits the file, far below 2^31 entries.
+  BlockShare share{segment, 0, static_cast<int32_t>(index.size())};
   for (const KWRIndexEntry& entry : index) {
     if (Stopped()) {
       result = KwrImportResult::kCancelled;
@@ -183,7 +207,8 @@ KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_
     }
     // The reader keeps only entries whose week fits a Byte.
     const KwrImportResult block = ImportKwrBlock(db, path, status, static_cast<uint8_t>(entry.Week), year,
-                                                 entry.Position, segment, keepModified);
+                                                 entry.Position, share, keepModified);
+    ++share.block;
     if (block == KwrImportResult::kBlocksSkipped) ++skipped;
     if (block == KwrImportResult::kCancelled) {
       result = KwrImportResult::kCancelled;

@@ -48,10 +48,21 @@ void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRS
 KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_t year, clsStatusPlain& status,
                               std::string& text, int32_t segment, bool keepModified);
 
-// Imports the block at the 1-based position, labelled by `week`. A block
-// the reader refuses is passed over without a message (its caller reports
-// it) and answers kBlocksSkipped.
+// A file's progress segment runs from 0 to kFileSteps over the whole file,
+// block `block` (from 0) of `blocks` taking the equal share after those
+// before it: neither the segment nor the total goes back between blocks.
+inline constexpr int32_t kFileSteps = 10000;
+struct BlockShare {
+  int32_t segment = 0;
+  int32_t block = 0;
+  int32_t blocks = 1;
+};
+
+// Imports the block at the 1-based position, labelled by `week`, reporting
+// on its share of the file's segment (whose range ExpandKwrFile sets). A
+// block the reader refuses is passed over without a message (its caller
+// reports it) and answers kBlocksSkipped.
 KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsStatusPlain& status, uint8_t week,
-                               int16_t year, int32_t position, int32_t segment, bool keepModified);
+                               int16_t year, int32_t position, const BlockShare& share, bool keepModified);
 
 }  // namespace basKWRImport

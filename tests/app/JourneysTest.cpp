@@ -458,6 +458,14 @@ TEST_F(Journeys, CorrectAPlayersProjectionUndoItAndSave) {
   const std::string storedBefore = kdtest::QueryText(pro, stored);
   ASSERT_EQ(before.at(touchdowns), "27.0");
   ASSERT_FALSE(storedBefore.empty());
+  // The cheat sheet's points, not the 327.0 the file was built with; and
+  // typing his rushing yards over themselves changes none of them.
+  EXPECT_EQ(before.at(points), "329.3");
+  ClickCell(grid, row, colOf(14));
+  page->txtProjected()->selectAll();
+  QTest::keyClicks(page->txtProjected(), QString::fromStdString(before.at(colOf(14))));
+  QTest::keyClick(page->txtProjected(), Qt::Key_Return);
+  EXPECT_EQ(grid->Model().TextMatrix(rowOf("Allen, Josh "), points), "329.3");
 
   // 40 passing touchdowns for his 27.02: rescored by the project's scoring
   // system (329.3 points, the cheat sheet's) with 12.98 x 4 points more.

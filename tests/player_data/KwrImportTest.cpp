@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -165,13 +166,31 @@ TEST_F(KwrImport, ProgressCountsBiosModificationsAndYardageRunsThenTheStatIndex)
   EXPECT_EQ(BottomCaptions().front(), "Week 3 - Importing Data");
   const StatusSegment& segment = status_->Segments()[static_cast<std::size_t>(status_->CurrentSegment())];
   EXPECT_EQ(segment.Id, 0);
-  EXPECT_EQ(segment.MaxValue, 11);
-  EXPECT_EQ(segment.CurValue, 2 + 2 + 2 + 4);
+  // The file's one block: 10 of its 11 steps done, as a share of the file's segment.
+  EXPECT_EQ(segment.MaxValue, basKWRImport::kFileSteps);
+  EXPECT_EQ(segment.CurValue, 9090);
   EXPECT_EQ(
       Query("SELECT group_concat(Fld4, ' ') FROM (SELECT Fld4 FROM tblStat1 WHERE Week = 3 ORDER BY ID);"),
       "10 20 5");
   EXPECT_EQ(Query("SELECT group_concat(TeamID || ':' || ByeWeek, ' ') FROM tblByeWeeks WHERE TeamID <= 2;"),
             "1:7 2:8");
+}
+
+// The total bar used to fall back at every block of a file (each block
+// started the file's segment again from 0).
+TEST_F(KwrImport, TheTotalNeverGoesBackBetweenTheBlocksOfAFile) {
+  std::vector<BlockFixture> blocks;
+  for (uint8_t week = 1; week <= 3; ++week) {
+    BlockFixture b{week, {}};
+    b.block.Stats = {Rec(1, 1, week, kRushYds, 50.0f), Rec(2, 2, week, kRushYds, 7.0f)};
+    blocks.push_back(b);
+  }
+  ASSERT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", KwrFileBytes(2024, "", blocks))),
+            KwrImportResult::kImported);
+  const std::vector<int32_t>& totals = fakes.progress.totalPercents;
+  ASSERT_FALSE(totals.empty());
+  EXPECT_TRUE(std::is_sorted(totals.begin(), totals.end())) << testing::PrintToString(totals);
+  EXPECT_EQ(totals.back(), 100);
 }
 
 TEST_F(KwrImport, RecordsOfOnePlayerInAnotherWeekFormARunOfTheirOwn) {

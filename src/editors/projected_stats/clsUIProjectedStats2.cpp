@@ -19,6 +19,7 @@
 #include "database/clsDisplayGridIsolate.h"
 #include "documents/basDisplayKeywords.h"
 #include "documents/basGridValidation.h"
+#include "draft_inputs/clsLeagueIsolate.h"
 #include "editors/projected_stats/ProjectedStatsView.h"
 #include "player_data/dialogs/clsUINewProjected.h"
 #include "player_data/dialogs/clsUIProInfo.h"
@@ -61,7 +62,10 @@ int32_t clsUIProjectedStats2::ColumnCategory(int32_t col) const {
 bool clsUIProjectedStats2::ActivateForm() {
   const std::string name = ProjectDocument();
   const bool opened = !name.empty() && OpenFile(name);
-  if (opened) UpdateOpenedFile();
+  if (opened) {
+    UpdateOpenedFile();
+    ScoreShownFile();
+  }
   loaded_ = opened;
   if (!opened) {
     const std::string path = DefaultsFolder + "Default.pro";
@@ -71,17 +75,15 @@ bool clsUIProjectedStats2::ActivateForm() {
     }
   }
   try {
-    const std::string league = ProjectOpenMode == 1 ? GlobalProject().Value(kProjLeaguePropertiesFile) : "";
-    if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs) && !league.empty() &&
-        basFileExists_001::FileExists(FileTypeFolder[kPageLeagueProperties] + league, false)) {
-      basLGPFileControl::ImportRosterSizesFromINI(FileTypeFolder[kPageLeagueProperties], league, db_);
-    } else {
-      basLGPFileControl::ResetRosterSizesInDB(db_);
-    }
+    UseLeaguePositions();
     db_.LoadDisplay(FileTypeFolder[kPageDisplayGrids] + kFirstDisplayGrid);
     RefreshYear();
     BuildTabs();
-    GridInitialize();
+    // A file whose first tab cannot be shown has said why; the page opens without it.
+    if (!GridInitialize() && loaded_) {
+      loaded_ = false;
+      WithDefaultDatabase(db_, [] {});
+    }
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
     return false;
@@ -110,16 +112,42 @@ void clsUIProjectedStats2::UpdateOpenedFile() {
   }
 }
 
-void clsUIProjectedStats2::ShowOpenedFile() {
+void clsUIProjectedStats2::UseLeaguePositions() {
+  const std::string league = ProjectOpenMode == 1 ? GlobalProject().Value(kProjLeaguePropertiesFile) : "";
+  clsLeagueIsolate lgp;
+  if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs) && !league.empty() &&
+      basFileExists_001::FileExists(FileTypeFolder[kPageLeagueProperties] + league, false) &&
+      basMockDraftCalculation::LoadProjectLeague(lgp)) {
+    basLGPFileControl::CopyRosterSizesToDB(db_, lgp);
+  } else {
+    basLGPFileControl::ResetRosterSizesInDB(db_);
+  }
+}
+
+std::string clsUIProjectedStats2::ScoringFile() {
+  return ProjectOpenMode == 1 ? GlobalProject().Value(kProjScoringSystemFile) : "";
+}
+
+void clsUIProjectedStats2::ScoreShownFile() {
+  // A build, an update, a strain or the properties window score the rows
+  // they write with the database's own rules in whole units; shown so, a
+  // value typed again over itself would change the player's points. The
+  // page scores every file it shows once, here, the way it scores a
+  // correction, so that it shows what the cheat sheet ranks with.
+  Guarded([&] { basMockDraftCalculation::RescoreShownSeason(ScoringFile(), db_); });
+}
+
+bool clsUIProjectedStats2::ShowOpenedFile() {
   loaded_ = true;
+  Guarded([&] { UseLeaguePositions(); });
   RefreshYear();
-  ResetStatGrid();
+  if (!ResetStatGrid()) return false;
   DisplayURLs();
+  return true;
 }
 
 void clsUIProjectedStats2::ShowFileAgain(const std::string& name) {
-  if (!name.empty() && OpenFile(name)) {
-    ShowOpenedFile();
+  if (!name.empty() && OpenFile(name) && ShowOpenedFile()) {
     SetFileName(name);
     return;
   }
@@ -168,7 +196,11 @@ void clsUIProjectedStats2::New() {
   } catch (const std::exception& e) {
     basAssociatedFiles::ShowOpenFileError(e.what(), db_.FilePath());
   }
-  ShowOpenedFile();
+  ScoreShownFile();
+  if (!ShowOpenedFile()) {
+    ShowFileAgain(shown);
+    return;
+  }
   Named(name, false);
 }
 
@@ -179,7 +211,12 @@ bool clsUIProjectedStats2::ReadDocument(const std::string& name) {
     return false;
   }
   UpdateOpenedFile();
-  ShowOpenedFile();
+  ScoreShownFile();
+  // A file the page cannot show has said why; the file shown before stays.
+  if (!ShowOpenedFile()) {
+    ShowFileAgain(shown);
+    return false;
+  }
   return true;
 }
 
@@ -253,9 +290,9 @@ void clsUIProjectedStats2::DisplayURLs() {
   }
 }
 
-void clsUIProjectedStats2::ResetStatGrid() {
+bool clsUIProjectedStats2::ResetStatGrid() {
   view_.SelectTab(0);
-  mTab_Click(0);
+  return mTab_Click(0);
 }
 
 void clsUIProjectedStats2::BuildTabs() {
@@ -280,7 +317,7 @@ void clsUIProjectedStats2::BuildTabs() {
 
 // ---- The stat grid
 
-void clsUIProjectedStats2::GridInitialize() {
+bool clsUIProjectedStats2::GridInitialize() {
   highlightColour_ = Palette(basColourScheme::kSelectionColour);
   grid_ = view_.EditGrid();
   mFlxProjected.SetEnabled(false);
@@ -296,9 +333,10 @@ void clsUIProjectedStats2::GridInitialize() {
   SetColumnEditTypes();
   initialised_ = true;
   SetGridEditor(&mFlxProjected);
-  mTab_Click(0);
+  const bool shown = mTab_Click(0);
   view_.SelectTab(0);
   mFlxProjected.SetEnabled(true);
+  return shown;
 }
 
 void clsUIProjectedStats2::SetUpGridColumns() {
@@ -405,13 +443,32 @@ std::string clsUIProjectedStats2::PositionFilter() {
 void clsUIProjectedStats2::FillPlayerRows() {
   FlexGridModel& g = Grid();
   FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
-  std::vector<int32_t> ids;
-  auto rs = db_.pSbKickwellSQL("SELECT * FROM tblPlayers WHERE" + PositionFilter() + " ORDER BY BackName ASC;");
-  for (; !rs->Eof(); rs->MoveNext()) ids.push_back(rs->Field("ID").AsLong());
-  rs->Close();
-  // A position without players shows no rows (not the last position's).
-  g.SetRows(kHeadingRows + static_cast<int32_t>(ids.size()));
-  for (std::size_t i = 0; i < ids.size(); ++i) FillPlayerRow(ids[i], kHeadingRows + static_cast<int32_t>(i));
+  try {
+    const std::string filter = PositionFilter();
+    // Counted before anything is read or the grid grows: a file may list
+    // more players at a position than the grid can hold.
+    const int64_t count =
+        db_.pSbKickwellSQL("SELECT COUNT(*) FROM tblPlayers WHERE" + filter + ";")->Field(0).AsInt64();
+    const int64_t most = FlexGridModel::kMaxCells / std::max(g.Cols(), 1) - kHeadingRows;
+    if (count > most) {
+      throw std::runtime_error("The " + runtime::Trim(db_.pFnGetPosFull(posID_)) + " tab would list " +
+                               std::to_string(count) + " players, more than the page can show (at most " +
+                               std::to_string(most) + " with this display grid).");
+    }
+    std::vector<int32_t> ids;
+    ids.reserve(static_cast<std::size_t>(count));
+    auto rs = db_.pSbKickwellSQL("SELECT ID FROM tblPlayers WHERE" + filter + " ORDER BY BackName ASC;");
+    for (; !rs->Eof(); rs->MoveNext()) ids.push_back(rs->Field("ID").AsLong());
+    rs->Close();
+    // A position without players shows no rows (not the last position's).
+    g.SetRows(kHeadingRows + static_cast<int32_t>(ids.size()));
+    for (std::size_t i = 0; i < ids.size(); ++i) FillPlayerRow(ids[i], kHeadingRows + static_cast<int32_t>(i));
+  } catch (const std::exception&) {
+    // A position the page cannot show shows no rows, not some of them.
+    g.SetRows(kHeadingRows);
+    highlightRow_ = 0;
+    throw;
+  }
   mFlxProjected.InactiveRow(0);
   mFlxProjected.InactiveRow(1);
   ColourRows();
@@ -520,8 +577,7 @@ void clsUIProjectedStats2::Rescore(int32_t playerID) {
   // Scored as the jobs will score it, so that the page shows the points the
   // cheat sheet and the mock draft rank the player with.
   if (!SeasonPoints(playerID)) return;
-  const std::string file = ProjectOpenMode == 1 ? GlobalProject().Value(kProjScoringSystemFile) : "";
-  basMockDraftCalculation::RescoreSeasonRow(db_, file, playerID, year_);
+  basMockDraftCalculation::RescoreSeasonRow(db_, ScoringFile(), playerID, year_);
 }
 
 std::vector<int32_t> clsUIProjectedStats2::SeasonTables(int32_t playerID) {
@@ -595,64 +651,69 @@ void clsUIProjectedStats2::ToggleDNU(int32_t row, int32_t col, bool keepSet) {
 
 // ---- Events
 
-void clsUIProjectedStats2::mTab_Click(int32_t index) {
-  if (index < 0 || index >= static_cast<int32_t>(posIDs_.size())) return;
-  if (initialised_) {
-    mFlxProjected.ValidateLastCell();
-    mFlxProjected.HideText();
-  }
-  highlightTab_ = -1;
-  currentTab_ = index;
-  posID_ = posIDs_[static_cast<std::size_t>(index)];
-  // Positions past the settings' range have only the default grid.
-  if (posID_ >= 1 && posID_ <= kLastPositionWithGrid) {
-    LoadTabDisplayGrid(basMockDraftSettings::GlobalSettings().StringVal(kSetFirstDisplayGrid + posID_ - 1));
-  } else {
-    const std::string name = DefaultGridOfPosition(posID_);
-    if (db_.LoadDisplay(DefaultsFolder + name)) {
-      displayFile_ = name;
-      view_.SetHeading(" " + runtime::Trim(db_.pFnGetPosFull(posID_)) + "  [" + name + "]");
-      SetUpGridColumns();
-      sortCol_ = 3;
-      SetColumnEditTypes();
+bool clsUIProjectedStats2::mTab_Click(int32_t index) {
+  if (index < 0 || index >= static_cast<int32_t>(posIDs_.size())) return true;
+  // Every handler is a boundary: a file the page cannot show, or a library
+  // error, is one message and the page stays usable.
+  return Guarded([&] {
+    if (initialised_) {
+      mFlxProjected.ValidateLastCell();
+      mFlxProjected.HideText();
     }
-  }
-  if (sortCol_ == 0) {
-    sortDir_ = 1;
-    sortCol_ = 1;
-    for (int32_t c = 0; c < Grid().Cols(); ++c)
-      if (ColumnCategory(c) == kRankSourceCategory) {
-        sortCol_ = c;
-        break;
+    highlightTab_ = -1;
+    currentTab_ = index;
+    posID_ = posIDs_[static_cast<std::size_t>(index)];
+    // Positions past the settings' range have only the default grid.
+    if (posID_ >= 1 && posID_ <= kLastPositionWithGrid) {
+      LoadTabDisplayGrid(basMockDraftSettings::GlobalSettings().StringVal(kSetFirstDisplayGrid + posID_ - 1));
+    } else {
+      const std::string name = DefaultGridOfPosition(posID_);
+      if (db_.LoadDisplay(DefaultsFolder + name)) {
+        displayFile_ = name;
+        view_.SetHeading(" " + runtime::Trim(db_.pFnGetPosFull(posID_)) + "  [" + name + "]");
+        SetUpGridColumns();
+        sortCol_ = 3;
+        SetColumnEditTypes();
       }
-  }
-  if (loaded_) FillPlayerRows();
+    }
+    if (sortCol_ == 0) {
+      sortDir_ = 1;
+      sortCol_ = 1;
+      for (int32_t c = 0; c < Grid().Cols(); ++c)
+        if (ColumnCategory(c) == kRankSourceCategory) {
+          sortCol_ = c;
+          break;
+        }
+    }
+    if (loaded_) FillPlayerRows();
+  });
 }
 
 void clsUIProjectedStats2::mOP_Click(int32_t index) {
   if (!loaded_) return;
-  switch (index) {
-    case 0:
-      ApplyScoringFromPage();
-      break;
-    case 1:
-      ChangeDisplayGrid();
-      break;
-    case 2: {
-      FlexGridModel& g = Grid();
-      mFlxProjected.SetEnabled(false);
-      basExportFile::ExportGridToFile(10, kProjExportFileTarget, g, kHeadingRows, g.Rows() - 1, 0, 1, 1,
-                                      g.Cols() - 1, "Projected Stats", true, false);
-      g.SetRedraw(true);
-      mFlxProjected.SetEnabled(true);
-      break;
+  Guarded([&] {
+    switch (index) {
+      case 0:
+        ApplyScoringFromPage();
+        break;
+      case 1:
+        ChangeDisplayGrid();
+        break;
+      case 2: {
+        FlexGridModel& g = Grid();
+        // Drawing and the editor come back also when the export fails.
+        FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
+        basExportFile::ExportGridToFile(10, kProjExportFileTarget, g, kHeadingRows, g.Rows() - 1, 0, 1, 1,
+                                        g.Cols() - 1, "Projected Stats", true, false);
+        break;
+      }
+      case 3:
+        ShowProperties();
+        break;
+      default:
+        break;
     }
-    case 3:
-      ShowProperties();
-      break;
-    default:
-      break;
-  }
+  });
 }
 
 void clsUIProjectedStats2::ApplyScoringFromPage() {
@@ -679,7 +740,8 @@ void clsUIProjectedStats2::ShowProperties() {
   clsUIProInfo window;
   window.PassInfo(db_, FileName());
   view_.ShowProperties(window);
-  // Its changes are in the file: the page shows them.
+  // Its changes are in the file: the page shows them, scored as it scores.
+  ScoreShownFile();
   RefreshDisplay();
 }
 
@@ -702,85 +764,91 @@ void clsUIProjectedStats2::RestoreHighlightedRow() {
 }
 
 void clsUIProjectedStats2::mFlxProjected_Click() {
-  if (!mFlxProjected.Enabled()) return;
-  mFlxProjected.ValidateLastCell();
-  const int32_t row = grid_->MouseRow();
-  const int32_t col = grid_->MouseCol();
-  FlexGridModel& g = Grid();
-  if (row == 0 || row == 1) {
-    FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
-    RestoreHighlightedRow();
-    highlightTab_ = -1;
-    sortDir_ = col == sortCol_ ? (sortDir_ == 1 ? 2 : 1) : 2;
-    SortByColumn(col);
-  } else if (col == 1 && row >= kHeadingRows && row < g.Rows()) {
-    ToggleDNU(row, 1, false);
-  }
+  Guarded([&] {
+    if (!mFlxProjected.Enabled()) return;
+    mFlxProjected.ValidateLastCell();
+    const int32_t row = grid_->MouseRow();
+    const int32_t col = grid_->MouseCol();
+    FlexGridModel& g = Grid();
+    if (row == 0 || row == 1) {
+      FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
+      RestoreHighlightedRow();
+      highlightTab_ = -1;
+      sortDir_ = col == sortCol_ ? (sortDir_ == 1 ? 2 : 1) : 2;
+      SortByColumn(col);
+    } else if (col == 1 && row >= kHeadingRows && row < g.Rows()) {
+      ToggleDNU(row, 1, false);
+    }
+  });
 }
 
 void clsUIProjectedStats2::mFlxProjected_EnterCell() {
-  if (!ClicksAccepted || !mFlxProjected.Enabled()) return;
-  FlexGridModel& g = Grid();
-  const int32_t row = g.Row();
-  const int32_t col = g.Col();
-  if (row < kHeadingRows || (highlightTab_ == currentTab_ && row == highlightRow_)) return;
-  const int32_t colour = g.CellBackColor();
-  FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
-  RestoreHighlightedRow();
-  if (colour != highlightColour_) {
-    highlightTab_ = currentTab_;
-    highlightRow_ = row;
-    savedColour_ = colour;
-    basFlexGridCommon::HighlightGridRow(g, static_cast<int16_t>(row), highlightColour_);
-  } else {
-    highlightTab_ = -1;
-  }
-  g.SetRow(row);
-  g.SetCol(col);
+  Guarded([&] {
+    if (!ClicksAccepted || !mFlxProjected.Enabled()) return;
+    FlexGridModel& g = Grid();
+    const int32_t row = g.Row();
+    const int32_t col = g.Col();
+    if (row < kHeadingRows || (highlightTab_ == currentTab_ && row == highlightRow_)) return;
+    const int32_t colour = g.CellBackColor();
+    FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
+    RestoreHighlightedRow();
+    if (colour != highlightColour_) {
+      highlightTab_ = currentTab_;
+      highlightRow_ = row;
+      savedColour_ = colour;
+      basFlexGridCommon::HighlightGridRow(g, static_cast<int16_t>(row), highlightColour_);
+    } else {
+      highlightTab_ = -1;
+    }
+    g.SetRow(row);
+    g.SetCol(col);
+  });
 }
 
 void clsUIProjectedStats2::mFlxProjected_ValidateFlexText(int32_t row, int32_t col, const std::string& newText,
                                                           const std::string& oldText) {
-  FlexGridModel& g = Grid();
-  FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
-  const int32_t id = PlayerOfRow(row);
-  if (id == 0 || !runtime::IsNumeric(newText)) {
-    g.SetTextMatrix(row, col, oldText);
-    return;
-  }
-  const double value = runtime::Val(newText);
-  // Scoring compares values in Single precision: a value no Single holds
-  // could be neither scored here nor ranked by the jobs.
-  if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) {
-    g.SetTextMatrix(row, col, oldText);
-    basMessage::ShowMessage(kCorrectionCaption, " " + runtime::Trim(newText) + " is out of range.", seams::kOk,
-                            true);
-    return;
-  }
-  const int32_t cat = ColumnCategory(col);
-  // The value stored, not the rounded text shown, so that undo restores it exactly.
-  const std::vector<int32_t> before = SeasonTables(id);
-  changes_.push_back({id, cat, StoredValue(id, col), SeasonPoints(id).value_or(0), {}});
-  try {
-    db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, value, false);
-    changes_.back().createdTables = CreatedTables(id, before);
-    Rescore(id);
-  } catch (const std::exception& e) {
-    // The correction is taken back whole, so the file and the page agree.
-    const StatChange change = changes_.back();
-    changes_.pop_back();
+  Guarded([&] {
+    FlexGridModel& g = Grid();
+    FrozenGrid frozen(g, mFlxProjected, FrozenGrid::After::kEnable);
+    const int32_t id = PlayerOfRow(row);
+    if (id == 0 || !runtime::IsNumeric(newText)) {
+      g.SetTextMatrix(row, col, oldText);
+      return;
+    }
+    const double value = runtime::Val(newText);
+    // Scoring compares values in Single precision: a value no Single holds
+    // could be neither scored here nor ranked by the jobs.
+    if (!std::isfinite(value) || std::fabs(value) > static_cast<double>(FLT_MAX)) {
+      g.SetTextMatrix(row, col, oldText);
+      basMessage::ShowMessage(kCorrectionCaption, " " + runtime::Trim(newText) + " is out of range.", seams::kOk,
+                              true);
+      return;
+    }
+    const int32_t cat = ColumnCategory(col);
+    // The value stored, not the rounded text shown, so that undo restores it exactly.
+    const std::vector<int32_t> before = SeasonTables(id);
+    changes_.push_back({id, cat, StoredValue(id, col), SeasonPoints(id).value_or(0), {}});
     try {
-      Restore(change);
-    } catch (const std::exception&) {
-      // The message below says the correction failed; the row shows what is stored.
+      db_.pSbAddPStwPlaID(id, kSeasonWeek, year_, cat, value, false);
+      changes_.back().createdTables = CreatedTables(id, before);
+      Rescore(id);
+    } catch (const std::exception& e) {
+      // The correction is taken back whole, so the file and the page agree.
+      const StatChange change = changes_.back();
+      changes_.pop_back();
+      try {
+        Restore(change);
+      } catch (const std::exception&) {
+        // The message below says the correction failed; the row shows what is stored.
+      }
+      FillPlayerRow(id, row);
+      basMessage::ShowMessage(kCorrectionCaption, " Unable to save the correction.\r\n  " + std::string(e.what()),
+                              seams::kOk, true);
+      return;
     }
     FillPlayerRow(id, row);
-    basMessage::ShowMessage(kCorrectionCaption, " Unable to save the correction.\r\n  " + std::string(e.what()),
-                            seams::kOk, true);
-    return;
-  }
-  FillPlayerRow(id, row);
-  ToggleDNU(row, 1, true);
-  g.SetRow(row);
-  g.SetCol(col);
+    ToggleDNU(row, 1, true);
+    g.SetRow(row);
+    g.SetCol(col);
+  });
 }

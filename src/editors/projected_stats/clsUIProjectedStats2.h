@@ -6,7 +6,9 @@
 // the value it replaced is listed so that the corrections can be undone
 // newest first. The grid sorts by a heading click; the options bar applies
 // the project's scoring system, changes the display grid, exports and opens
-// the properties window.
+// the properties window. Every file it shows is first scored the way a
+// correction is scored (the project's system), so the points it shows are
+// the cheat sheet's; a tab or a file it cannot show is one message.
 //
 // The document is a database file open in place, not a whole file read and
 // written: Save only forgets the corrections (they are in the file), Save
@@ -84,11 +86,14 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   void RefreshYear();
   void RefreshDisplay();
   void DisplayURLs();
-  void ResetStatGrid();
+  // Tab 0 selected and shown; false after the message of a file whose
+  // first tab cannot be shown.
+  bool ResetStatGrid();
 
   // ---- The stat grid
 
-  void GridInitialize();
+  // Lays the grid out and shows tab 0; false as ResetStatGrid.
+  bool GridInitialize();
   // Index of the newest change, -1 when none.
   int32_t StatChangeMax() const { return static_cast<int32_t>(changes_.size()) - 1; }
   // Writes every listed value and the points stored with it back, newest
@@ -106,7 +111,10 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
 
   // ---- Events
 
-  void mTab_Click(int32_t index);
+  // False after the one message of a tab the page cannot show (more players
+  // than the grid holds, a value the database layer refuses); its grid is
+  // then empty and the page stays usable.
+  bool mTab_Click(int32_t index);
   // 0 Apply Scoring System, 1 Change Display Grid, 2 Export Grid To File,
   // 3 Projected Stats Properties.
   void mOP_Click(int32_t index);
@@ -146,8 +154,20 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   bool OpenFile(const std::string& name);
   // Brings the open file up to date with newer master and strain files.
   void UpdateOpenedFile();
-  // Shows the open file: its year, tab 0, its sources.
-  void ShowOpenedFile();
+  // The league's roster sizes and Merge As positions into the open file
+  // when setting 28 asks for them (the tabs show the league's positions and
+  // a tab lists the players merged into it); otherwise every position on
+  // its own.
+  void UseLeaguePositions();
+  // The scoring system the page scores with: the project's; "" (the rules
+  // the database stores) without a project or without one named there.
+  static std::string ScoringFile();
+  // Every season row of the open file scored as a correction is scored
+  // (basMockDraftCalculation::RescoreShownSeason); a failure is one message.
+  void ScoreShownFile();
+  // Shows the open file: its year, tab 0, its sources. False after the
+  // message of a file whose first tab cannot be shown.
+  bool ShowOpenedFile();
   // "No Projected Stats in Loaded.", and the grid cleared.
   void NothingToSave();
   // After a file that did not open or build: the file shown before opened

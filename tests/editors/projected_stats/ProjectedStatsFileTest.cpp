@@ -215,6 +215,32 @@ TEST_F(ProjectedStatsFileTest, AStaticCopyFollowsNoStrain) {
   EXPECT_EQ(kdtest::QueryText(project.databasePath, "SELECT StrainName FROM tblSettings;"), "Alpha");
 }
 
+// A built or reapplied file used to show the points its import stored (the
+// database's own rules: whole tens of yards, 81), and typing the yards
+// again then changed them to the project's 812.5.
+TEST_F(ProjectedStatsFileTest, ABuiltOrReappliedFileShowsTheProjectsPointsAndRetypingChangesNothing) {
+  for (const bool reapply : {false, true}) {
+    SCOPED_TRACE(reapply ? "Reapply" : "New");
+    WriteMaster(reapply ? 2024 : 2023, 812.5f);
+    Open();
+    if (reapply) {
+      view.properties = [](clsUIProInfo& window) {
+        window.mMV_Click();
+        window.mBtn_Click();
+      };
+      page->mOP_Click(3);
+    } else {
+      AnswerNewDialog(2023, clsUINewProjected::kNone, "Fresh");
+      page->FileCommand(kNew);
+    }
+    // A point a yard, halves counted, as the cheat sheet counts them.
+    EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kPoints)), "812.5");
+    Correct("Able", kRushYards, "812.5");
+    EXPECT_EQ(Grid().TextMatrix(RowOf("Able"), ColOf(kPoints)), "812.5");
+    page.reset();
+  }
+}
+
 // ---- The properties window
 
 TEST_F(ProjectedStatsFileTest, ThePropertiesWindowMovesTheFileToAnotherSeasonWithItsMasterFiles) {

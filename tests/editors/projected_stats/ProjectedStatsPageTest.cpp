@@ -7,6 +7,7 @@
 #include "FakeSeams.h"
 #include "HostileFiles.h"
 #include "ProjectedStatsFixture.h"
+#include "shell/basCheatSheetMenu.h"
 
 namespace {
 
@@ -120,6 +121,8 @@ TEST_F(ProjectedStatsPageTest, AnInvalidDisplayGridLoadsTheDefaultAfterAMessage)
 
 // A position without players used to keep the previous position's rows.
 TEST_F(ProjectedStatsPageTest, APositionWithoutPlayersShowsNoRows) {
+  // Every position a tab, not only the league's.
+  basMockDraftSettings::GlobalSettings().SetBoolVal(kSetUseMergeAs, false);
   Open();
   int32_t empty = -1;
   for (std::size_t t = 0; t < view.tabs.size(); ++t)
@@ -130,6 +133,53 @@ TEST_F(ProjectedStatsPageTest, APositionWithoutPlayersShowsNoRows) {
   ASSERT_GE(empty, 0);
   page->mTab_Click(empty);
   EXPECT_EQ(Grid().Rows(), 2);
+}
+
+// The league's file used to be read as a text file, which gave every
+// position no place: all sixteen tabs, and the fullbacks on a tab of their own.
+TEST_F(ProjectedStatsPageTest, WithTheSettingOnTheTabsAreTheLeaguesPositions) {
+  Open();
+  EXPECT_EQ(view.tabs, (std::vector<std::string>{"QB", "RB", "WR", "K"}));
+  page->mTab_Click(1);
+  EXPECT_EQ(Grid().Rows(), 2 + 4);  // with the fullback merged into the running backs
+}
+
+// A tab the grid cannot hold ("Invalid grid size") and a file with a name
+// longer than the database layer reads used to end the program from a
+// tab's click.
+TEST_F(ProjectedStatsPageTest, ATabOrAFileThePageCannotShowIsOneMessageAndThePageStaysUsable) {
+  const std::string longName = FileTypeFolder[kPageProjectedStats] + "Long.pro";
+  std::filesystem::copy_file(project.databasePath, longName);
+  kdtest::ExecuteSql(longName, "UPDATE tblPlayers SET BackName = printf('%.*c', 100000, 'x') WHERE MasterID = 202;");
+  // The running backs' grid of 16 columns and the two of the page holds 4,000,000 / 18 - 2 players.
+  WriteGrid(FileTypeFolder[kPageDisplayGrids] + "Wide.dis",
+            {kName, 116, 50, 84, kPoints, 3, kPassTD, 5, kRushYards, kRushTD, 20, 21, 22, 68, 71, 75});
+  basMockDraftSettings::GlobalSettings().SetStringVal(kSetFirstDisplayGrid + 2, "Wide.dis");
+  kdtest::ExecuteSql(project.databasePath,
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 230000)"
+                     " INSERT INTO tblPlayers (MasterID, BackName, PosID) SELECT 1000 + i, 'Extra', 3 FROM n;");
+  Open();
+  const auto& told = project.seams.messages.messages;
+  ASSERT_TRUE(told.empty());
+  EXPECT_TRUE(page->mTab_Click(0));
+  EXPECT_FALSE(page->mTab_Click(1));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].caption, "Projected Stats File");
+  EXPECT_EQ(told[0].text,
+            " The Running Back tab would list 230004 players, more than the page can show (at most 222220 with this"
+            " display grid).");
+  EXPECT_EQ(Grid().Rows(), 2);
+
+  // File > Open of the file with the long name: refused, the file shown before stays.
+  project.seams.files.AnswerOwn("Long.pro");
+  page->FileCommand(basCheatSheetMenu::kOpenDocument);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[1].text, " The table 'tblPlayers' of '" + longName +
+                              "' holds a value of more than 64 KB; the file is damaged or was not made by this program.");
+  EXPECT_EQ(page->FileName(), "Season.pro");
+  EXPECT_TRUE(page->mTab_Click(2));
+  EXPECT_EQ(Grid().Rows(), 2 + 4);  // the wide receivers
+  EXPECT_EQ(told.size(), 2u);
 }
 
 // ---- Rescoring a correction as the jobs score
@@ -226,8 +276,8 @@ TEST_F(RescoredCorrectionTest, UndoAndDontSaveGiveBackTheStoredPointsAndBytes) {
     const std::string player = Grid().TextMatrix(RowOf("Able"), 0);
     const std::string before = SeasonRowBytes(std::stoi(player));
     const std::string shown = PointsShown("Able");
-    // The stored points came from another scoring: undo must not score them again.
-    ASSERT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + player), 1);
+    // The file shown is scored as the page scores: 30 + 12 + 25.
+    ASSERT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = " + player), 67);
     Correct("Able", kRushYards, "305");
     Correct("Able", kPassTD, "3");
     ASSERT_NE(PointsShown("Able"), shown);
@@ -326,8 +376,10 @@ TEST_F(RescoredCorrectionTest, AProjectSystemThatIsNotFiniteIsRefusedOnceByACorr
   AddRule(rules, std::numeric_limits<float>::quiet_NaN(), kRushYards, 10, 0, 99999, 0, 1 << 1, 0);
   ASSERT_TRUE(basSCOFileControl::WriteScoFile(project.scoringPath, rules));
   Open();
+  // The file shown and then the correction are scored by the rules the database holds.
+  EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Open File Error"}));
+  project.seams.messages.captions.clear();
   const double points = Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = 2");
-  // The correction is scored by the rules the database holds.
   ASSERT_NO_THROW(Correct("Able", kRushYards, "305"));
   EXPECT_EQ(project.seams.messages.captions, (std::vector<std::string>{"Open File Error"}));
   EXPECT_EQ(page->StatChangeMax(), 1);  // the value and the DNU mark
@@ -365,14 +417,15 @@ TEST_F(ProjectedStatsPageTest, ApplyScoringReplacesStalePointsAndWithoutASystemA
   GlobalProject().SetValue(kProjScoringSystemFile, "");
   Open();
   const auto dunn = [this] { return std::stod(Grid().TextMatrix(RowOf("Dunn"), ColOf(kPoints))); };
-  ASSERT_DOUBLE_EQ(dunn(), 999);
+  // Shown by the database's own rules, a point for ten yards, not the stale 999.
+  ASSERT_DOUBLE_EQ(dunn(), 10);
   project.seams.messages.Answer(seams::kAnswerNoSave);
   page->mOP_Click(0);
   ASSERT_EQ(project.seams.messages.messages.size(), 1U);
   EXPECT_EQ(project.seams.messages.messages[0].caption, "No Scoring System File");
   EXPECT_EQ(project.seams.messages.messages[0].text,
             " No Scoring System File in project.\r\n  Would you like to choose a Scoring System File?");
-  EXPECT_DOUBLE_EQ(dunn(), 999);
+  EXPECT_DOUBLE_EQ(dunn(), 10);
 
   project.seams.messages.Answer(seams::kAnswerSave);
   project.seams.files.AnswerOwn("Rushing.sco");
