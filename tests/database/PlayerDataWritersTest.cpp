@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "FakeSeams.h"
 #include "TemplateFixture.h"
 #include "database/clsKWRData.h"
+#include "database/clsPlayerDataWriters.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Transaction.h"
 
@@ -80,7 +82,10 @@ class PlayerDataWriters : public kdtest::TemplateFixture {
     return Query("SELECT group_concat(r, ' ') FROM (SELECT Week || ':' || " + columns + " AS r FROM tblStat" +
                  std::to_string(table) + " WHERE PlayerID = " + std::to_string(playerID) + " ORDER BY ID);");
   }
-  std::string Log() { return kdtest::ReadFile(dir_.File("ProError.txt")); }
+  std::string Log() {
+    db_.pSbFlushProError();
+    return kdtest::ReadFile(dir_.File("ProError.txt"));
+  }
 };
 
 }  // namespace
@@ -202,6 +207,7 @@ TEST_F(PlayerDataWriters, UnknownPlayersAreLoggedOnceEachUnderOneHeaderLine) {
   clsKickwellDB other;
   ASSERT_TRUE(other.InitializeKickwellDB(path_));
   other.pSbAddPSt(StatData({{80, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  other.pSbCloseKickwellDB();
   db_.pSbAddPSt(StatData({{81, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
   const std::vector<std::string> lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 7u);
@@ -336,12 +342,66 @@ TEST_F(PlayerDataWriters, ALogThatCannotBeOpenedLosesTheLineAfterSayingSo) {
   kdtest::ScopedFakeSeams fakes;
   WorkFolder = dir_.Path() + "no such folder/";
   db_.pSbAddPSt(StatData({{77, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  db_.pSbFlushProError();
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
   // The header was not written either, so it heads the first line that is.
   WorkFolder = dir_.Path();
   db_.pSbAddPSt(StatData({{78, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
   EXPECT_EQ(LogLines(Log()), (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 78 not found."}));
+}
+
+// One master file of unknown players added 180 MB to the log in 40 s, and
+// one maximal file could add 188 GB: the log only ever grew.
+TEST_F(PlayerDataWriters, TheLogStaysWithinItsCeilingAndSaysWhenItWasCut) {
+  const std::size_t ceiling = clsPlayerDataWriters::kMaxProErrorBytes;
+  struct Case {
+    const char* name;
+    std::size_t oldBytes;  // of 16-byte lines already in the log
+    int newLines;          // logged by one import
+    bool cut;
+  };
+  const Case cases[] = {
+      {"room left", 1000, 10, false},
+      {"an old log nearly full", ceiling - 1000, 1000, true},
+      {"an import larger than the log", 0, 100000, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string old;
+    for (int i = 0; old.size() + 16 <= c.oldBytes; ++i) {
+      const std::string n = std::to_string(i);
+      old += "old line " + std::string(6 - n.size(), '0') + n + "\n";
+    }
+    kdtest::WriteFile(dir_.File("ProError.txt"), old);
+    {
+      clsPlayerDataWriters writers(db_);
+      for (int i = 0; i < c.newLines; ++i) {
+        writers.pSbWriteProError("pSbAddPSt - MasterID " + std::to_string(i) + " not found.");
+      }
+    }  // written when the writers go
+    const std::string log = kdtest::ReadFile(dir_.File("ProError.txt"));
+    const std::vector<std::string> lines = LogLines(log);
+    EXPECT_LE(log.size(), ceiling);
+    EXPECT_EQ(lines.front() == "@ The log was cut to its newest 2 MB; older lines were dropped.", c.cut);
+    EXPECT_EQ(lines.back(), "@ pSbAddPSt - MasterID " + std::to_string(c.newLines - 1) + " not found.");
+    // Whole lines only, and every line of an import that fits is kept.
+    int kept = 0;
+    for (const std::string& line : lines) {
+      kept += line.rfind("@ pSbAddPSt", 0) == 0;
+      EXPECT_TRUE(line.rfind("@ ", 0) == 0 || line == path_ || line.rfind("old line ", 0) == 0) << line;
+    }
+    if (c.newLines <= 1000) {
+      EXPECT_EQ(kept, c.newLines);
+    }
+    if (!c.cut) {
+      EXPECT_EQ(log.substr(0, old.size()), old);
+    }
+  }
+  // No working file is left beside the log.
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
+    EXPECT_EQ(entry.path().filename().string().rfind(".ProError", 0), std::string::npos) << entry.path();
+  }
 }
 
 TEST_F(PlayerDataWriters, WritersNeedAnOpenFile) {
