@@ -194,6 +194,8 @@ void clsPlayerUpdate::FinishIndexStageWhenDone() {
   failures_.insert(failures_.begin(), failures.begin(), failures.end());
   BuildOfferedList();
   list_.Clear();
+  // The time the user takes to choose is not the server's.
+  clock_.Pause();
   if (ReadyForRequested) ReadyForRequested(manual_, true);
 }
 
@@ -245,8 +247,9 @@ bool clsPlayerUpdate::DownloadRequested() {
   allStarted_ = false;
   list_.Clear();
   archives_.clear();
-  // The chosen archives have a deadline of their own.
-  clock_.Start();
+  // The chosen archives share the check's deadline with its number file and
+  // indexes: the whole check ends within it.
+  clock_.Resume();
   for (std::size_t f = 0; f < indexFiles_.size(); ++f) {
     clsUpdateFile& file = indexFiles_[f].file;
     if (!indexFiles_[f].usable) continue;
@@ -291,6 +294,13 @@ void clsPlayerUpdate::UnzipRequested() {
   }
   for (IndexFile& index : indexFiles_) {
     if (index.usable) index.file.UnzipRequested(report);
+  }
+  // An archive that arrived but was not unpacked is not kept: it can be as
+  // large as its index allows, it stays offered, and the next run fetches it
+  // afresh anyway.
+  for (const Archive& a : archives_) {
+    const std::string name = indexFiles_[a.index].file.FileName(a.entry);
+    if (!name.empty()) DeleteIfPresent(basUpdateServer::LocalUpdateFolder() + name);
   }
   ShowReport(report);
 }
