@@ -94,10 +94,10 @@ class clsPlayerDataWriters {
   // Writes the waiting lines to ProError.txt. While the log stays within
   // kMaxProErrorBytes they are appended; otherwise the log is replaced, as
   // a save is, by a line saying it was cut and its newest
-  // kKeptProErrorBytes of lines. A log that
-  // cannot be written shows the reason once ("Open File Error") and loses
-  // the lines. Called after each imported block and whole-file operation,
-  // when the file closes, and at the latest by the destructor.
+  // kKeptProErrorBytes of lines. A log that cannot be written shows the
+  // reason once ("Open File Error") and loses the lines. Called after each
+  // imported block and the season-totals merge, when the file closes, and
+  // at the latest by the destructor.
   void FlushProError();
 
   // Where a category's value is stored: its table and field position, when
