@@ -82,12 +82,13 @@ void CheckClock::Resume() {
   paused_ = false;
 }
 
-int64_t CheckClock::RemainingMs() const {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        paused_ ? left_ : end_ - std::chrono::steady_clock::now())
-                        .count();
-  return std::max<int64_t>(left, 1);
+int64_t CheckClock::LeftMs() const {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(paused_ ? left_
+                                                                       : end_ - std::chrono::steady_clock::now())
+      .count();
 }
+
+int64_t CheckClock::RemainingMs() const { return std::max<int64_t>(LeftMs(), 1); }
 
 std::string UnableToGet(const std::string& name, const std::string& reason) {
   return "Unable to GET 'upd/" + name + "' from " + ServerName() + ": " + reason + ".";

@@ -31,7 +31,8 @@ void SetCheckDeadline(std::chrono::milliseconds deadline);
 
 // The time a check has left since Start. While the user chooses what to
 // fetch the clock is stopped (Pause .. Resume): only the time spent waiting
-// for the server counts.
+// for the server counts. A check that continues another (the start-up
+// player check after the application check) takes over its clock.
 class CheckClock {
  public:
   void Start() {
@@ -42,8 +43,12 @@ class CheckClock {
   void Resume();
   // Milliseconds left, at least 1.
   int64_t RemainingMs() const;
+  // True when less than a millisecond is left: the deadline has passed.
+  bool Spent() const { return LeftMs() <= 0; }
 
  private:
+  int64_t LeftMs() const;
+
   std::chrono::steady_clock::time_point end_ = std::chrono::steady_clock::now() + CheckDeadline();
   bool paused_ = false;
   std::chrono::steady_clock::duration left_{};

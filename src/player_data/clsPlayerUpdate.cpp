@@ -30,12 +30,19 @@ clsPlayerUpdate::~clsPlayerUpdate() {
   for (int32_t id : pending_) seams::Downloads().Abandon(id);
 }
 
-bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year) {
+bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year,
+                                             const std::optional<basUpdateServer::CheckClock>& continued) {
   if (year < 0 || year > 9999) return false;
   manual_ = manual;
   SetFileYear(year);
   stage_ = 1;
-  clock_.Start();
+  if (continued) {
+    clock_ = *continued;
+    clock_.Resume();
+    if (clock_.Spent()) return false;
+  } else {
+    clock_.Start();
+  }
   if (const std::string problem = basUpdateServer::ServerProblem(); !problem.empty()) {
     failures_.push_back(problem);
     return false;

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,8 +41,11 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   ~clsPlayerUpdate();
 
   // Starts a run for the season `year` (0 .. 9999). False when it could not
-  // start; no event is then raised.
-  bool InitializePlayerUpdate(bool manual, int32_t year);
+  // start; no event is then raised. `continued`: the clock of the check this
+  // run continues, whose deadline it shares (a run with none left does not
+  // start); without one the run has a deadline of its own.
+  bool InitializePlayerUpdate(bool manual, int32_t year,
+                              const std::optional<basUpdateServer::CheckClock>& continued = std::nullopt);
 
   // The offered files, 0 .. TotalFileCount - 1.
   int32_t TotalFileCount() const { return static_cast<int32_t>(offered_.size()); }
