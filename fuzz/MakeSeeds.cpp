@@ -311,6 +311,17 @@ void KwrSeeds() {
   bad.Byte(9);  // a block version no reader knows
   for (int32_t i = 0; i < 4; ++i) bad.Long(0);
   kdfuzz::WriteBytes(Folder("kwr") + "entries-on-one-bad-block.kwr", bad.Data());
+  // Headers that do not read: a sound file cut short at each of its parts,
+  // and an index count of 2^31 - 1.
+  for (const int length : {0, 10, 24, 30, 85, 90}) {
+    kdfuzz::WriteBytes(Folder("kwr") + "cut-at-" + std::to_string(length) + ".kwr",
+                       two.substr(0, static_cast<std::size_t>(length)));
+  }
+  runtime::ByteWriter most;
+  most.Raw(two.substr(0, 19));
+  most.Long(2147483647);
+  most.Raw(two.substr(23));
+  kdfuzz::WriteBytes(Folder("kwr") + "index-count-int-max.kwr", most.Data());
 }
 
 // Overwrites the Long at `offset`.

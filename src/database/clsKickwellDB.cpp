@@ -365,6 +365,7 @@ void clsKickwellDB::CloseAll() {
 
 void clsKickwellDB::pSbCloseKickwellDB() {
   if (!open_) return;
+  if (writers_) writers_->FlushProError();
   CloseAll();
 }
 
@@ -882,6 +883,10 @@ void clsKickwellDB::pSbAddPlaManual(int32_t /*unused*/, int32_t masterID, const 
 
 void clsKickwellDB::pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year) {
   Writers().pSbAddStatZeroYear(masterID, teamID, week, year);
+}
+
+void clsKickwellDB::pSbFlushProError() {
+  if (writers_) writers_->FlushProError();
 }
 
 void clsKickwellDB::pSbClearWeekScoringYardage(int16_t year, uint8_t week) {

@@ -310,6 +310,8 @@ class clsKickwellDB {
   // Writes the player's tblStat0 row of the week and year with the team; a
   // new row starts with 0 points, an existing one keeps its points.
   void pSbAddStatZeroYear(int32_t masterID, int32_t teamID, uint8_t week, int16_t year);
+  // Writes the import-log lines gathered so far (clsPlayerDataWriters::FlushProError).
+  void pSbFlushProError();
   // Deletes every scoring-play row (tblStat1) of the week and year.
   void pSbClearWeekScoringYardage(int16_t year, uint8_t week);
   void pSbClearYearWeekScoringYardage(int16_t year, uint8_t week);

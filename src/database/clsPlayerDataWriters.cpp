@@ -1,7 +1,14 @@
 #include "database/clsPlayerDataWriters.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
+#include <string_view>
+#include <utility>
 
 #include "core/basAssociatedFiles.h"
 #include "core/basMockItUp.h"
@@ -12,6 +19,7 @@
 #include "platform/jet/Recordset.h"
 #include "platform/jet/Transaction.h"
 #include "platform/runtime/DateTime.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 
 using jet::JetError;
@@ -371,18 +379,104 @@ void clsPlayerDataWriters::RescorePlayerWeek(int32_t playerID, uint8_t week, int
 
 // ------------------------------------------------------------------ the import log
 
+namespace {
+
+// The newest whole lines of `text` that fit in `budget` bytes.
+std::string_view NewestLines(std::string_view text, std::size_t budget) {
+  if (text.size() <= budget) return text;
+  text.remove_prefix(text.size() - budget);
+  const std::size_t lineStart = text.find('\n');
+  return lineStart == std::string_view::npos ? std::string_view() : text.substr(lineStart + 1);
+}
+
+// The newest whole lines of the file that fit in `budget` bytes; "" when
+// it is missing or unreadable (what cannot be read cannot be kept).
+std::string NewestLinesOfFile(const std::string& path, std::size_t budget) {
+  if (budget == 0) return {};
+  struct stat st {};
+  bool notAFile = false;
+  const int fd = runtime::OpenRegularFile(path, st, notAFile);
+  if (fd < 0) return {};
+  const auto size = static_cast<std::size_t>(st.st_size);
+  const std::size_t from = size > budget ? size - budget - 1 : 0;  // one byte more: was a line ending there?
+  std::string bytes(size - from, '\0');
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(from + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(got);
+  return std::string(from == 0 ? std::string_view(bytes) : NewestLines(bytes, bytes.size() - 1));
+}
+
+std::size_t FileSize(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+}
+
+}  // namespace
+
+clsPlayerDataWriters::~clsPlayerDataWriters() {
+  try {
+    FlushProError();
+  } catch (...) {
+    // A log that cannot be written loses its lines; nothing more.
+  }
+}
+
 void clsPlayerDataWriters::pSbWriteProError(const std::string& message) {
   if (WorkFolder.empty()) return;
-  std::fstream log;
-  if (!basAssociatedFiles::OpenFileByMode(WorkFolder + "ProError.txt", log, basAssociatedFiles::kTextAppend,
-                                          true)) {
-    return;
-  }
   // The path heads the lines of each file this object logs for.
   if (!logHeaderWritten_ || logHeaderPath_ != db_.FilePath()) {
-    log << db_.FilePath() << '\n';
+    pendingLog_ += db_.FilePath() + '\n';
     logHeaderWritten_ = true;
     logHeaderPath_ = db_.FilePath();
   }
-  log << runtime::FormatLogStamp(runtime::Now()) << ' ' << message << '\n';
+  pendingLog_ += runtime::FormatLogStamp(runtime::Now()) + ' ' + message + '\n';
+  // Only the newest kMaxProErrorBytes can reach the file: older lines are
+  // dropped now and then, so memory stays bounded whatever is logged.
+  if (pendingLog_.size() > kMaxProErrorBytes) {
+    pendingLog_ = std::string(NewestLines(pendingLog_, kKeptProErrorBytes));
+    logDropped_ = true;
+  }
+}
+
+void clsPlayerDataWriters::FlushProError() {
+  if (pendingLog_.empty() || WorkFolder.empty()) return;
+  const std::string path = WorkFolder + "ProError.txt";
+  const std::string lines = std::exchange(pendingLog_, {});
+  const bool dropped = std::exchange(logDropped_, false);
+  std::string error;
+  bool written = false;
+  if (!dropped && FileSize(path) + lines.size() <= kMaxProErrorBytes) {
+    std::fstream log;
+    errno = 0;
+    if (basAssociatedFiles::OpenFileByMode(path, log, basAssociatedFiles::kTextAppend, false)) {
+      log << lines;
+      log.flush();
+      written = static_cast<bool>(log);
+    }
+    if (!written) error = errno != 0 ? std::strerror(errno) : "Cannot write the file";
+  } else {
+    // The newest lines, old and new, under one that says the log was cut;
+    // cut to half the ceiling, so that the next imports append again.
+    const std::string cut = runtime::FormatLogStamp(runtime::Now()) + " The log was cut to its newest " +
+                            std::to_string(kKeptProErrorBytes / (1024 * 1024)) + " MB; older lines were dropped.\n";
+    const std::size_t budget = kKeptProErrorBytes - cut.size();
+    const std::string_view newest = NewestLines(lines, budget);
+    std::string content = cut;
+    if (newest.size() == lines.size()) content += NewestLinesOfFile(path, budget - lines.size());
+    content += newest;
+    written = runtime::SaveFileAtomically(path, content, &error);
+  }
+  if (written) return;
+  // The lost lines took the path with them: the next line that is written is headed by it again.
+  logHeaderWritten_ = false;
+  // Said once: an import can flush many times.
+  if (logErrorShown_) return;
+  logErrorShown_ = true;
+  basAssociatedFiles::ShowOpenFileError(error, path);
 }

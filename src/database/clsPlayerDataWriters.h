@@ -30,7 +30,15 @@ class Recordset;
 
 class clsPlayerDataWriters {
  public:
+  // The import log keeps at most kMaxProErrorBytes: lines that would take
+  // it further cut it to its newest kKeptProErrorBytes, under one line that
+  // says so.
+  static constexpr std::size_t kMaxProErrorBytes = 4u * 1024 * 1024;
+  static constexpr std::size_t kKeptProErrorBytes = kMaxProErrorBytes / 2;
+
   explicit clsPlayerDataWriters(clsKickwellDB& db) : db_(db) {}
+  // Writes the log lines still waiting (FlushProError).
+  ~clsPlayerDataWriters();
   clsPlayerDataWriters(const clsPlayerDataWriters&) = delete;
   clsPlayerDataWriters& operator=(const clsPlayerDataWriters&) = delete;
 
@@ -76,12 +84,21 @@ class clsPlayerDataWriters {
   int32_t pFnWriteStatFields(int32_t table, int32_t id, int32_t firstPos,
                              const std::vector<jet::Value>& values);
 
-  // Appends a line "yyyy/mm/dd HH:MM:SS message" to ProError.txt in the
-  // work folder (docs/file-format-proerror.md), preceded by the database's
-  // path the first time the object logs for that file. Nothing when no work
-  // folder is set; a log that cannot be opened shows the opening routine's
-  // message and loses the line.
+  // Adds a line "yyyy/mm/dd HH:MM:SS message" for ProError.txt in the work
+  // folder (docs/file-format-proerror.md), preceded by the database's path
+  // the first time the object logs for that file. Nothing when no work
+  // folder is set. The lines wait in memory (at most kMaxProErrorBytes of
+  // the newest) until FlushProError: a file of unknown players logs millions
+  // of them, and the file is opened once for them all.
   void pSbWriteProError(const std::string& message);
+  // Writes the waiting lines to ProError.txt. While the log stays within
+  // kMaxProErrorBytes they are appended; otherwise the log is replaced, as
+  // a save is, by a line saying it was cut and its newest
+  // kKeptProErrorBytes of lines. A log that cannot be written shows the
+  // reason once ("Open File Error") and loses the lines. Called after each
+  // imported block and the season-totals merge, when the file closes, and
+  // at the latest by the destructor.
+  void FlushProError();
 
   // Where a category's value is stored: its table and field position, when
   // the category exists, is stored as it is (one operation) and sits in a
@@ -98,4 +115,7 @@ class clsPlayerDataWriters {
   clsKickwellDB& db_;
   bool logHeaderWritten_ = false;
   std::string logHeaderPath_;
+  std::string pendingLog_;  // whole lines not yet written
+  bool logDropped_ = false;  // lines older than pendingLog_ were dropped
+  bool logErrorShown_ = false;
 };

@@ -209,6 +209,7 @@ bool clsSeasonTotals::pSbAddSumPStFromAlternateDb(const std::string& path, int16
     }
   }
   scope.Commit();
+  writers_.FlushProError();
   return true;
 }
 

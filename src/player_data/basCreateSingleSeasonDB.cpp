@@ -217,10 +217,11 @@ KwrApplyOutcome ApplyKWRFiles(int16_t year, clsKickwellDB& db, const std::vector
       const KwrImportResult result =
           basKWRImport::ExpandKwrFile(db, list[i], year, status, text, segment, keepModified);
       if (result == KwrImportResult::kCancelled) return KwrApplyOutcome::kCancelled;
-      if (result == KwrImportResult::kBlocksSkipped) skipped = true;
+      if (result == KwrImportResult::kBlocksSkipped || result == KwrImportResult::kUnreadable) skipped = true;
     }
     // Versions are recorded only for files read whole, so the same files are
-    // applied again next time.
+    // applied again next time (a sound copy of a file that did not read
+    // among them).
     if (skipped) return KwrApplyOutcome::kBlocksSkipped;
     const int32_t master = KWRFileVersion(MasterPrefix(year), list);
     const std::string strain = db.StrainName();
@@ -359,12 +360,19 @@ bool CreateProjectedFile(int16_t year, const std::string& destination, const std
     std::string text;
     const float weight = files.empty() ? 0.0f : 100.0f / static_cast<float>(files.size());
     int32_t damaged = 0;
+    int32_t unreadable = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
       const int32_t segment = static_cast<int32_t>(i);
       status.AddSegment(segment, weight);
       const KwrImportResult result = basKWRImport::ExpandKwrFile(db, files[i], year, status, text, segment, false);
       if (result == KwrImportResult::kCancelled) return false;
       if (result == KwrImportResult::kBlocksSkipped) ++damaged;
+      if (result == KwrImportResult::kUnreadable) ++unreadable;
+    }
+    // A season built without a file's players would look complete and be empty.
+    if (unreadable > 0) {
+      throw std::runtime_error(std::to_string(unreadable) + " player-record file" + (unreadable == 1 ? "" : "s") +
+                               " could not be read; the projected-stats file was left as it was.");
     }
     if (damaged > 0) {
       throw std::runtime_error("Blocks of " + std::to_string(damaged) + " player-record file" +

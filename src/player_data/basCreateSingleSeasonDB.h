@@ -33,7 +33,8 @@ inline std::string SelectedStrainName;
 
 // What became of applying a list of files. kBlocksSkipped: every file was
 // imported, but blocks of some could not be read (each such file was
-// reported once); like a cancel, it records no version field.
+// reported once), or some file's header did not read; like a cancel, it
+// records no version field.
 enum class KwrApplyOutcome { kDone, kCancelled, kFailed, kBlocksSkipped };
 
 // "2024 Master": the prefix of a season's master and update files.
@@ -108,8 +109,8 @@ void UpdateProjectedStats(clsKickwellDB& db, bool showMessage);
 // beside the destination, which replaces the destination only when the
 // build is complete. A cancelled or failed build (the latter shown
 // captioned "Projected File Not Created") leaves the destination as it was
-// and answers False; so does a build from files with blocks that could not
-// be read, which would be incomplete. The strain is SelectedStrainName
+// and answers False; so does a build from files with headers or blocks that
+// could not be read, which would be incomplete. The strain is SelectedStrainName
 // ("None" when empty).
 bool CreateProjectedFile(int16_t year, const std::string& destination, const std::vector<std::string>& list,
                          bool updateOnly);

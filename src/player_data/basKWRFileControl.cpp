@@ -102,9 +102,9 @@ uint8_t ByteOf(int32_t value) { return runtime::CByte(static_cast<double>(value)
 
 }  // namespace
 
-int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index, std::string& text) {
+int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index, std::string& text, bool report) {
   KwrInput file;
-  if (!file.Open(path)) return -1;
+  if (!file.Open(path, report)) return -1;
 
   std::string bytes;
   if (!file.Read(0, kKwrHeaderBytes, bytes)) return -1;

@@ -55,7 +55,10 @@ inline constexpr int32_t kKwrVersion = 4;
 // Index entries whose week is outside 0..255 cannot name a week of the
 // database and are left out. `text` is the 60-byte header text as stored
 // (version 4), or 60 NUL characters for versions 0 to 3.
-int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index, std::string& text);
+// With `report` False the opener says nothing either: for an import that
+// reports a file it cannot read once, in its own words.
+int32_t ReadKwrHeader(const std::string& path, std::vector<KWRIndexEntry>& index, std::string& text,
+                      bool report = true);
 
 // Reads the block at the 1-based `position` into `block` and moves
 // `position` past it. A block that cannot be read (a version of 5 or more,

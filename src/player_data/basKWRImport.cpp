@@ -181,11 +181,14 @@ KwrImportResult ImportKwrBlock(clsKickwellDB& db, const std::string& path, clsSt
     // writer call has rolled itself back.
     try {
       transaction.Commit();
+      db.pSbFlushProError();
     } catch (...) {
     }
     throw;
   }
   transaction.Commit();
+  // What the block could not write goes to the log once per block.
+  db.pSbFlushProError();
   if (!finished) return KwrImportResult::kCancelled;
   return read ? KwrImportResult::kImported : KwrImportResult::kBlocksSkipped;
 }
@@ -194,7 +197,17 @@ KwrImportResult ExpandKwrFile(clsKickwellDB& db, const std::string& path, int16_
                               std::string& text, int32_t segment, bool keepModified) {
   status.StatusCaption(1, 0, "Expanding " + std::to_string(year) + " Stats");
   std::vector<KWRIndexEntry> index;
-  basKWRFileControl::ReadKwrHeader(path, index, text);
+  // The reader fills the text of every file it reads (60 bytes at least)
+  // and leaves it alone when it refuses the header.
+  std::string headerText;
+  basKWRFileControl::ReadKwrHeader(path, index, headerText, false);
+  if (headerText.empty()) {
+    seams::MessageBox().PlainMessage(path + std::string(runtime::kCrLf) +
+                                         "The file's header could not be read; nothing was imported from it.",
+                                     seams::PlainButtons::kOk, seams::PlainIcon::kNone, "KWR Import Aborted");
+    return KwrImportResult::kUnreadable;
+  }
+  text = std::move(headerText);
   KwrImportResult result = KwrImportResult::kImported;
   int32_t skipped = 0;
   status.SetSegmentRange(segment, 0, kFileSteps);

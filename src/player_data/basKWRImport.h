@@ -27,6 +27,7 @@ enum class KwrImportResult {
   kImported,
   kCancelled,      // CancelFlag stopped it
   kBlocksSkipped,  // blocks the reader refused were passed over
+  kUnreadable,     // the file's header or index did not read: nothing was imported
 };
 
 // "Registering Players" for week 0, "Season Totals" for week 250, else
@@ -40,7 +41,11 @@ void FillKwrData(const std::vector<KWRStatRecord>& stats, const std::vector<KWRS
 
 // Imports every block of the file. `text` receives the header text (60
 // NULs for files before version 4) and is left alone when the header is
-// refused, which imports nothing and says nothing. The caller has added
+// refused: the file is missing, cannot be opened, or its header or index
+// does not read. That imports nothing, is reported once ("KWR Import
+// Aborted": the path and "The file's header could not be read; nothing
+// was imported from it.") and answers kUnreadable. A file whose index
+// lists no block is read and imports nothing. The caller has added
 // progress segment `segment`. Blocks the reader refuses are passed over
 // and counted, and reported once for the file: "Incorrect KWR Version.",
 // the path and "n blocks skipped.", titled "KWR Import Aborted"; the

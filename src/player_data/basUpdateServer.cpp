@@ -70,11 +70,25 @@ std::chrono::milliseconds CheckDeadline() { return Deadline(); }
 
 void SetCheckDeadline(std::chrono::milliseconds deadline) { Deadline() = deadline; }
 
-int64_t CheckClock::RemainingMs() const {
-  const auto left =
-      std::chrono::duration_cast<std::chrono::milliseconds>(end_ - std::chrono::steady_clock::now()).count();
-  return std::max<int64_t>(left, 1);
+void CheckClock::Pause() {
+  if (paused_) return;
+  left_ = std::max(end_ - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero());
+  paused_ = true;
 }
+
+void CheckClock::Resume() {
+  if (!paused_) return;
+  end_ = std::chrono::steady_clock::now() + left_;
+  paused_ = false;
+}
+
+int64_t CheckClock::LeftMs() const {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(paused_ ? left_
+                                                                       : end_ - std::chrono::steady_clock::now())
+      .count();
+}
+
+int64_t CheckClock::RemainingMs() const { return std::max<int64_t>(LeftMs(), 1); }
 
 std::string UnableToGet(const std::string& name, const std::string& reason) {
   return "Unable to GET 'upd/" + name + "' from " + ServerName() + ": " + reason + ".";

@@ -22,22 +22,36 @@ std::string ServerName();
 // a host name or address, with an optional ":port".
 std::string ServerProblem();
 
-// How long a check (or the download of the chosen archives) may take in
-// all, whatever the server sends: kCheckDeadline unless set otherwise
-// (tests shorten it).
+// How long a check may take in all, whatever the server sends: the
+// application check, or a player check's number file, indexes and chosen
+// archives together. kCheckDeadline unless set otherwise (tests shorten it).
 inline constexpr std::chrono::milliseconds kCheckDeadline{120000};
 std::chrono::milliseconds CheckDeadline();
 void SetCheckDeadline(std::chrono::milliseconds deadline);
 
-// The time a check has left since Start.
+// The time a check has left since Start. While the user chooses what to
+// fetch the clock is stopped (Pause .. Resume): only the time spent waiting
+// for the server counts. A check that continues another (the start-up
+// player check after the application check) takes over its clock.
 class CheckClock {
  public:
-  void Start() { end_ = std::chrono::steady_clock::now() + CheckDeadline(); }
+  void Start() {
+    end_ = std::chrono::steady_clock::now() + CheckDeadline();
+    paused_ = false;
+  }
+  void Pause();
+  void Resume();
   // Milliseconds left, at least 1.
   int64_t RemainingMs() const;
+  // True when less than a millisecond is left: the deadline has passed.
+  bool Spent() const { return LeftMs() <= 0; }
 
  private:
+  int64_t LeftMs() const;
+
   std::chrono::steady_clock::time_point end_ = std::chrono::steady_clock::now() + CheckDeadline();
+  bool paused_ = false;
+  std::chrono::steady_clock::duration left_{};
 };
 
 // "Unable to GET 'upd/<name>' from <server>: <reason>."

@@ -65,6 +65,7 @@ bool clsAppUpdate::InitializeAppUpdate(bool manual) {
 
 void clsAppUpdate::OnDownloadComplete(int32_t id, const seams::DownloadResult& result) {
   pendingID_ = -1;
+  clock_.Pause();
   if (list_.SaveBinaryFile(result, id)) {
     HandleAppFile(list_.Manual(id));
   } else if (list_.Finished(id) && list_.Manual(id)) {

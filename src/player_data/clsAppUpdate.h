@@ -36,6 +36,10 @@ class clsAppUpdate : public std::enable_shared_from_this<clsAppUpdate> {
 
   // Raised once at the end of the check, always with False, False.
   std::function<void(bool, bool)> DoneAppUpdate;
+  // The check's clock: stopped once the server's answer is in, so that the
+  // time the user takes over it does not count against a check that
+  // continues this one's deadline.
+  const basUpdateServer::CheckClock& Clock() const { return clock_; }
 
   // The program's own version, compared with the server's.
   void SetOwnVersion(const Version& version) { own_ = version; }

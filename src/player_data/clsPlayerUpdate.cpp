@@ -30,12 +30,19 @@ clsPlayerUpdate::~clsPlayerUpdate() {
   for (int32_t id : pending_) seams::Downloads().Abandon(id);
 }
 
-bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year) {
+bool clsPlayerUpdate::InitializePlayerUpdate(bool manual, int32_t year,
+                                             const std::optional<basUpdateServer::CheckClock>& continued) {
   if (year < 0 || year > 9999) return false;
   manual_ = manual;
   SetFileYear(year);
   stage_ = 1;
-  clock_.Start();
+  if (continued) {
+    clock_ = *continued;
+    clock_.Resume();
+    if (clock_.Spent()) return false;
+  } else {
+    clock_.Start();
+  }
   if (const std::string problem = basUpdateServer::ServerProblem(); !problem.empty()) {
     failures_.push_back(problem);
     return false;
@@ -194,6 +201,8 @@ void clsPlayerUpdate::FinishIndexStageWhenDone() {
   failures_.insert(failures_.begin(), failures.begin(), failures.end());
   BuildOfferedList();
   list_.Clear();
+  // The time the user takes to choose is not the server's.
+  clock_.Pause();
   if (ReadyForRequested) ReadyForRequested(manual_, true);
 }
 
@@ -245,8 +254,9 @@ bool clsPlayerUpdate::DownloadRequested() {
   allStarted_ = false;
   list_.Clear();
   archives_.clear();
-  // The chosen archives have a deadline of their own.
-  clock_.Start();
+  // The chosen archives share the check's deadline with its number file and
+  // indexes: the whole check ends within it.
+  clock_.Resume();
   for (std::size_t f = 0; f < indexFiles_.size(); ++f) {
     clsUpdateFile& file = indexFiles_[f].file;
     if (!indexFiles_[f].usable) continue;
@@ -291,6 +301,13 @@ void clsPlayerUpdate::UnzipRequested() {
   }
   for (IndexFile& index : indexFiles_) {
     if (index.usable) index.file.UnzipRequested(report);
+  }
+  // An archive that arrived but was not unpacked is not kept: it can be as
+  // large as its index allows, it stays offered, and the next run fetches it
+  // afresh anyway.
+  for (const Archive& a : archives_) {
+    const std::string name = indexFiles_[a.index].file.FileName(a.entry);
+    if (!name.empty()) DeleteIfPresent(basUpdateServer::LocalUpdateFolder() + name);
   }
   ShowReport(report);
 }

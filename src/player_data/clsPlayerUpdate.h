@@ -5,8 +5,8 @@
 //
 // Stages: 1 the number file, 2 the index files, 3 the archives. Every
 // download completes, stored or failed, within the check's deadline
-// (basUpdateServer::CheckDeadline; the archives have one of their own), so
-// every stage ends: a failed index file is not offered, and the archives
+// (basUpdateServer::CheckDeadline, one for all three stages; the time the
+// user takes to choose the archives does not count), so every stage ends: a failed index file is not offered, and the archives
 // that failed are reported in one message when the run unpacks what did
 // arrive. Each kind of file is fetched no longer than its reader can use:
 // 4 bytes of number, an index of at most clsUpdateFile::kMaxEntries
@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,8 +41,11 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   ~clsPlayerUpdate();
 
   // Starts a run for the season `year` (0 .. 9999). False when it could not
-  // start; no event is then raised.
-  bool InitializePlayerUpdate(bool manual, int32_t year);
+  // start; no event is then raised. `continued`: the clock of the check this
+  // run continues, whose deadline it shares (a run with none left does not
+  // start); without one the run has a deadline of its own.
+  bool InitializePlayerUpdate(bool manual, int32_t year,
+                              const std::optional<basUpdateServer::CheckClock>& continued = std::nullopt);
 
   // The offered files, 0 .. TotalFileCount - 1.
   int32_t TotalFileCount() const { return static_cast<int32_t>(offered_.size()); }
@@ -72,9 +76,10 @@ class clsPlayerUpdate : public std::enable_shared_from_this<clsPlayerUpdate> {
   // Starts the downloads of the requested files (stage 3). False when none
   // was requested.
   bool DownloadRequested();
-  // Unpacks the requested archives that arrived, and shows at most one
-  // message for those that failed ("Update File Skipped") and one for the
-  // user's own files that were kept ("Update Files Kept").
+  // Unpacks the requested archives that arrived, deletes those that did not
+  // unpack from the update folder, and shows at most one message for those
+  // that failed ("Update File Skipped") and one for the user's own files
+  // that were kept ("Update Files Kept").
   void UnzipRequested();
   bool AnyDownloads() const { return anyDownloads_; }
   // Registers one index file of the run: 0 when it is held here and read, 1

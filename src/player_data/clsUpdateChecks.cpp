@@ -42,6 +42,7 @@ clsUpdateChecks::clsUpdateChecks(UpdateChecksView& view, const clsAppUpdate::Ver
 clsUpdateChecks::~clsUpdateChecks() = default;
 
 bool clsUpdateChecks::AppUpdate(bool manual, std::function<void()> ended) {
+  appClock_.reset();
   mAppUpdate_ = std::make_shared<clsAppUpdate>();
   mAppUpdate_->SetOwnVersion(program_);
   mAppUpdate_->SetDownloadPage(downloadPage_);
@@ -55,6 +56,7 @@ bool clsUpdateChecks::AppUpdate(bool manual, std::function<void()> ended) {
 }
 
 void clsUpdateChecks::mAppUpdate_DoneAppUpdate() {
+  if (mAppUpdate_) appClock_ = mAppUpdate_->Clock();
   // The updater is kept alive by its own completion until that returns.
   mAppUpdate_.reset();
   if (auto ended = std::exchange(appEnded_, nullptr)) ended();
@@ -65,7 +67,11 @@ bool clsUpdateChecks::PlaUpdate(bool manual, std::function<void()> ended) {
   mPlaUpdate_->ReadyForRequested = [this](bool isManual, bool ok) { mPlaUpdate_ReadyForRequested(isManual, ok); };
   mPlaUpdate_->DonePlayerUpdate = [this](bool unpacked, bool) { mPlaUpdate_DonePlayerUpdate(unpacked); };
   const int32_t season = basMockDraftSettings::GlobalSettings().LongVal(kSetActiveSeason);
-  if (!mPlaUpdate_->InitializePlayerUpdate(manual, season)) {
+  // Only a start-up check continues the application check's clock; one the
+  // user asks for has a deadline of its own.
+  std::optional<basUpdateServer::CheckClock> continued = std::exchange(appClock_, std::nullopt);
+  if (manual) continued.reset();
+  if (!mPlaUpdate_->InitializePlayerUpdate(manual, season, continued)) {
     if (manual && !mPlaUpdate_->Failures().empty()) ShowFailures(*mPlaUpdate_, "Unable to check for player updates.");
     mPlaUpdate_.reset();
     return false;
@@ -111,6 +117,8 @@ void clsUpdateChecks::Cancel() {
   // Releasing a check abandons its downloads; its files stay as they were.
   if (mAppUpdate_) mAppUpdate_DoneAppUpdate();
   if (mPlaUpdate_) EndPlayerUpdate();
+  // Nothing follows a cancelled check.
+  appClock_.reset();
 }
 
 void clsUpdateChecks::EndPlayerUpdate() {

@@ -7,9 +7,14 @@
 // asked for always ends with an answer: what is new, "No new player updates
 // available." when the server said there is nothing, or one message saying
 // that the check failed and why. A check at start-up that fails is silent.
+// The start-up player check that follows the start-up application check
+// belongs to the same check: it has only what the application check left of
+// the deadline (the time the user spends answering aside), and none when
+// that has passed.
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "player_data/clsAppUpdate.h"
@@ -54,5 +59,8 @@ class clsUpdateChecks {
   std::shared_ptr<clsAppUpdate> mAppUpdate_;
   std::shared_ptr<clsPlayerUpdate> mPlaUpdate_;
   std::function<void()> appEnded_;
+  // The clock of the application check that ended last, for the start-up
+  // player check that follows it.
+  std::optional<basUpdateServer::CheckClock> appClock_;
   std::function<void()> playerEnded_;
 };

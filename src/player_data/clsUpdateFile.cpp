@@ -79,7 +79,9 @@ std::string clsUpdateFile::WorkSubFolderFor(const std::string& destDir) {
 }
 
 bool clsUpdateFile::HoldsUserDocuments(const std::string& subFolder) {
-  for (const char* folder : {"kdp", "ugm", "sco", "lgp", "stg", "dis", "def"}) {
+  // pro holds the user's projected-stats databases: the Stats page edits
+  // them in place, and New and Save As create them there.
+  for (const char* folder : {"kdp", "ugm", "sco", "lgp", "stg", "dis", "def", "pro"}) {
     if (runtime::EqualsNoCase(subFolder, folder)) return true;
   }
   return false;

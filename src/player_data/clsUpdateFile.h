@@ -81,10 +81,10 @@ class clsUpdateFile {
   // states. Each archive unpacked has its entry marked downloaded and the
   // index saved at once, and is deleted only once the index is saved; one
   // that is missing, does not unpack, or whose index cannot be saved is
-  // listed in `report.skipped`, stays offered and keeps its archive. In the
-  // folders of the user's own documents an existing file is never replaced:
-  // it stays, the update's copy is saved beside it, and `report.kept` says
-  // so. The result is that of the last archive, False when none was
+  // listed in `report.skipped` and stays offered; its archive is left for the
+  // run to delete. In the folders of the user's own documents an existing
+  // file is never replaced: it stays, the update's copy is saved beside it,
+  // and `report.kept` says so. The result is that of the last archive, False when none was
   // requested.
   bool UnzipRequested(UnpackReport& report);
 
@@ -94,7 +94,7 @@ class clsUpdateFile {
   // when it names none of them (compared without case, blanks trimmed).
   static std::string WorkSubFolderFor(const std::string& destDir);
   // True for the work sub-folders that hold the user's own documents
-  // (kdp, ugm, sco, lgp, stg, dis, def), whose files an update never replaces.
+  // (kdp, ugm, sco, lgp, stg, dis, def, pro), whose files an update never replaces.
   static bool HoldsUserDocuments(const std::string& subFolder);
   // The most bytes the archive of entry `index` can have: its packed length
   // as the index states it, plus the archive's header, directory and names;

@@ -7,6 +7,7 @@
 #include "FakeSeams.h"
 #include "TemplateFixture.h"
 #include "database/clsKWRData.h"
+#include "database/clsPlayerDataWriters.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Transaction.h"
 
@@ -80,7 +81,10 @@ class PlayerDataWriters : public kdtest::TemplateFixture {
     return Query("SELECT group_concat(r, ' ') FROM (SELECT Week || ':' || " + columns + " AS r FROM tblStat" +
                  std::to_string(table) + " WHERE PlayerID = " + std::to_string(playerID) + " ORDER BY ID);");
   }
-  std::string Log() { return kdtest::ReadFile(dir_.File("ProError.txt")); }
+  std::string Log() {
+    db_.pSbFlushProError();
+    return kdtest::ReadFile(dir_.File("ProError.txt"));
+  }
 };
 
 }  // namespace
@@ -202,6 +206,7 @@ TEST_F(PlayerDataWriters, UnknownPlayersAreLoggedOnceEachUnderOneHeaderLine) {
   clsKickwellDB other;
   ASSERT_TRUE(other.InitializeKickwellDB(path_));
   other.pSbAddPSt(StatData({{80, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  other.pSbCloseKickwellDB();
   db_.pSbAddPSt(StatData({{81, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
   const std::vector<std::string> lines = LogLines(Log());
   ASSERT_EQ(lines.size(), 7u);
@@ -336,12 +341,42 @@ TEST_F(PlayerDataWriters, ALogThatCannotBeOpenedLosesTheLineAfterSayingSo) {
   kdtest::ScopedFakeSeams fakes;
   WorkFolder = dir_.Path() + "no such folder/";
   db_.pSbAddPSt(StatData({{77, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+  db_.pSbFlushProError();
   ASSERT_EQ(fakes.messages.plain.size(), 1u);
   EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
   // The header was not written either, so it heads the first line that is.
   WorkFolder = dir_.Path();
   db_.pSbAddPSt(StatData({{78, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
   EXPECT_EQ(LogLines(Log()), (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 78 not found."}));
+}
+
+// One master file of unknown players added 180 MB to the log: it only grew.
+TEST_F(PlayerDataWriters, TheLogStaysWithinItsCeilingAndSaysWhenItWasCut) {
+  const std::size_t ceiling = clsPlayerDataWriters::kMaxProErrorBytes;
+  const std::string older = "an older line .\n";  // 16 bytes
+  const struct {
+    std::size_t olderLines;  // already in the log
+    int newLines;            // logged by one import
+    bool cut;
+  } cases[] = {{60, 10, false}, {ceiling / 16 - 60, 1000, true}, {0, 200000, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.newLines);
+    std::string log;
+    for (std::size_t i = 0; i < c.olderLines; ++i) log += older;
+    kdtest::WriteFile(dir_.File("ProError.txt"), log);
+    {
+      clsPlayerDataWriters writers(db_);  // writes its lines when it goes
+      for (int i = 0; i < c.newLines; ++i) writers.pSbWriteProError("MasterID " + std::to_string(i));
+    }
+    log = kdtest::ReadFile(dir_.File("ProError.txt"));
+    const std::vector<std::string> lines = LogLines(log);
+    EXPECT_LE(log.size(), ceiling);
+    EXPECT_EQ(lines.front() == "@ The log was cut to its newest 2 MB; older lines were dropped.", c.cut);
+    EXPECT_EQ(lines.back(), "@ MasterID " + std::to_string(c.newLines - 1));
+    // Whole lines only; nothing of a log within the ceiling is lost.
+    for (const std::string& line : lines) EXPECT_TRUE(line[0] == '@' || line == path_ || line + "\n" == older);
+    EXPECT_TRUE(c.cut || lines.size() == c.olderLines + 1 + 10);
+  }
 }
 
 TEST_F(PlayerDataWriters, WritersNeedAnOpenFile) {

@@ -332,6 +332,32 @@ TEST_F(SeasonDB, UpdateWithSkippedBlocksRecordsNoVersionAndSaysSo) {
   EXPECT_EQ(db_.MasterVersion(), 1);
 }
 
+// A master file cut short was recorded as applied: MasterVersion moved to
+// its number, so the sound file of that version was never applied; and New
+// built an empty season without a word.
+TEST_F(SeasonDB, AMasterFileWhoseHeaderDoesNotReadLeavesTheVersionsAndSaysSo) {
+  BuildAndOpen();
+  const std::string sound = Bytes({Registration(), Week(2, 300, 95)});
+  for (const std::size_t size : {30u, 0u}) {
+    fakes.messages.plain.clear();
+    const std::string file = Mas("2024 Master 0002.kwr", sound.substr(0, size));
+    const std::string aborted =
+        "KWR Import Aborted: " + file + "\r\nThe file's header could not be read; nothing was imported from it.";
+    UpdateProjectedStats(db_, true);
+    EXPECT_EQ(db_.MasterVersion(), 1);
+    EXPECT_FALSE(CreateProjectedFile(2024, Sub("pro") + "New.pro", {file}, false));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Projected File Not Created: 1 player-record file could not be "
+                                                    "read; the projected-stats file was left as it was.",
+                                                    aborted, "Projected Stats Update: Projected Stats update failed.",
+                                                    aborted}));
+    EXPECT_EQ(FilesIn(Sub("pro")), (std::vector<std::string>{"Season.pro"}));
+    fakes.messages.messages.clear();
+  }
+  Mas("2024 Master 0002.kwr", sound);
+  EXPECT_EQ(ApplyNewerUpdates(db_, db_.MasterVersion()), 1);
+  EXPECT_EQ(WeekValues(2), "300.0/95.0");
+}
+
 TEST_F(SeasonDB, BuildFromFilesWithSkippedBlocksLeavesTheOldFile) {
   path_ = Sub("pro") + "Season.pro";
   kdtest::WriteFile(path_, "the old database");

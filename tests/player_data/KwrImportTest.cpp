@@ -271,27 +271,44 @@ TEST_F(KwrImport, RefusedBlockIsPassedOverAndTheNextStillImports) {
   }
 }
 
-TEST_F(KwrImport, RefusedHeaderImportsNothingAndSaysNothing) {
+// A file whose header did not read imported nothing and said nothing, so
+// its caller recorded it as applied.
+TEST_F(KwrImport, AFileWhoseHeaderDoesNotReadImportsNothingAndIsReportedOnce) {
+  BlockFixture registration{0, {}};
+  registration.block.Bios = {Bio(55, "Five, Five", 0, 3, 2)};
+  const std::string sound = KwrFileBytes(2024, "text", {registration});
+  const auto patched = [&](std::size_t offset, const std::string& bytes) {
+    std::string out = sound;
+    out.replace(offset, bytes.size(), bytes);
+    return out;
+  };
   struct Case {
     const char* name;
-    std::size_t offset;
     std::string bytes;
   };
   const Case cases[] = {
-      {"header version 5", 15, std::string("\x05\x00\x00\x00", 4)},
-      {"count beyond the file", 19, std::string("\xFF\xFF\xFF\x0F", 4)},
-      {"signature", 0, "Vellacorn KWX"},
+      {"header version 5", patched(15, std::string("\x05\x00\x00\x00", 4))},
+      {"count beyond the file", patched(19, std::string("\xFF\xFF\xFF\x0F", 4))},
+      {"count 2,147,483,647", patched(19, std::string("\xFF\xFF\xFF\x7F", 4))},
+      {"signature", patched(0, "Vellacorn KWX")},
+      {"0 bytes", ""},
+      {"10 bytes", sound.substr(0, 10)},
+      {"24 bytes", sound.substr(0, 24)},
+      {"30 bytes", sound.substr(0, 30)},
+      {"85 bytes", sound.substr(0, 85)},
+      {"90 bytes", sound.substr(0, 90)},
   };
-  BlockFixture registration{0, {}};
-  registration.block.Bios = {Bio(55, "Five, Five", 0, 3, 2)};
   for (const Case& c : cases) {
-    std::string bytes = KwrFileBytes(2024, "text", {registration});
-    bytes.replace(c.offset, c.bytes.size(), c.bytes);
-    EXPECT_EQ(Expand(PutKwr("mas", "2024 Master 0001.kwr", bytes)), KwrImportResult::kImported) << c.name;
-    EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "0") << c.name;
-    EXPECT_EQ(text_, "untouched") << c.name;
+    SCOPED_TRACE(c.name);
+    fakes.messages.plain.clear();
+    const std::string file = PutKwr("mas", "2024 Master 0001.kwr", c.bytes);
+    EXPECT_EQ(Expand(file), KwrImportResult::kUnreadable);
+    EXPECT_EQ(Query("SELECT COUNT(*) FROM tblPlayers;"), "0");
+    EXPECT_EQ(text_, "untouched");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"KWR Import Aborted: " + file +
+                                                    "\r\nThe file's header could not be read; nothing was "
+                                                    "imported from it."}));
   }
-  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(KwrImport, CancelEndsTheBlockAtOnceKeepsWhatWasWrittenAndStartsNoOtherBlock) {

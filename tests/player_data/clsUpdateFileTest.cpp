@@ -317,10 +317,13 @@ TEST_F(UnzipRequestedTest, AnArchiveMustMatchItsEntryAndNeverReplacesTheUsersDoc
   EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "Mine (update).kdp"), "an older copy");
   EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "Mine (update 2).kdp"), "theirs");
   EXPECT_EQ(ReadFile(tree_.Sub("kdp") + "New.kdp"), "new");
-  // The program's own files follow the update.
-  EXPECT_EQ(ReadFile(tree_.Sub("pro") + "2024.pro"), "new database");
+  // The projected-stats databases are the user's too.
+  EXPECT_EQ(ReadFile(tree_.Sub("pro") + "2024.pro"), "old database");
+  EXPECT_EQ(ReadFile(tree_.Sub("pro") + "2024 (update).pro"), "new database");
   EXPECT_EQ(report_.kept,
-            std::vector<std::string>{"kdp/Mine.kdp is yours and was kept; the update's copy is kdp/Mine (update 2).kdp."});
+            (std::vector<std::string>{
+                "kdp/Mine.kdp is yours and was kept; the update's copy is kdp/Mine (update 2).kdp.",
+                "pro/2024.pro is yours and was kept; the update's copy is pro/2024 (update).pro."}));
   EXPECT_EQ(report_.skipped, std::vector<std::string>{"Unable to unpack 'upd/lying.vcz': it holds 13 bytes packed from 5, "
                                                       "and its index states 13 from 6."});
   EXPECT_TRUE(std::filesystem::exists(Upd() + "lying.vcz"));

@@ -77,6 +77,8 @@ bool VellacornHTTP::DownloadFile(const std::string& url, const std::string& dest
   const int32_t deadline = limits.deadlineMs > 0 ? std::min(limits.deadlineMs, deadlineMs_) : deadlineMs_;
   request->deadline = new QTimer(this);
   request->deadline->setSingleShot(true);
+  // Never before its time: what a check has left is measured from it.
+  request->deadline->setTimerType(Qt::PreciseTimer);
   connect(request->deadline, &QTimer::timeout, this, [this, id, deadline] {
     auto it = requests_.find(id);
     if (it != requests_.end()) Fail(*it->second, "it did not arrive within " + DurationText(deadline));

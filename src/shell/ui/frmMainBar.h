@@ -39,8 +39,8 @@ class frmMainBar : public QWidget {
   // mouse for 100 ms.
   void FireDialogTimer();
   // The start-up checks: the application check when setting 27 is on (the
-  // player check follows it when setting 1 is on), else the player check
-  // when setting 1 is on.
+  // player check follows it when setting 1 is on, within the same deadline),
+  // else the player check when setting 1 is on.
   void SyncUpdates();
   // One check runs at a time: one asked for from the menu while another
   // runs is refused with a notice, one due at start-up is skipped.

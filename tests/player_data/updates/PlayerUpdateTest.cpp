@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "UpdateHarness.h"
@@ -235,6 +236,45 @@ TEST_F(PlayerUpdate, AnArchiveAimedAtTheUsersProjectLeavesItUnchanged) {
             "The update replaced none of your own files:\r\n"
             "kdp/My League.kdp is yours and was kept; the update's copy is kdp/My League (update).kdp.");
   EXPECT_EQ(Marks("20120001.dat"), std::vector<bool>{true});
+}
+
+// An archive that arrived but did not unpack stayed in upd/ (up to 512 MiB)
+// until the next run.
+TEST_F(PlayerUpdate, AnArchiveThatDoesNotUnpackIsDeletedWhenTheRunEnds) {
+  IndexEntryFixture otherLengths = PublishArchive("L.vcz", "L.kwr", "records");
+  ++otherLengths.uncompressedSize;
+  server.Serve(Path("N.vcz"), "not an archive at all");
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  server.Serve("/upd/20120001.dat", kdtest::BuildUpdateIndex({{"N.vcz", 0, 100, 100, false, "mas"}, otherLengths}));
+  ASSERT_TRUE(RunAll());
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  const std::string packed = std::to_string(otherLengths.fileSize);
+  EXPECT_EQ(fakes.messages.plain[0].text, "2 update files were skipped:\r\n"
+                                          "Unable to unpack 'upd/N.vcz': it is not an archive.\r\n"
+                                          "Unable to unpack 'upd/L.vcz': it holds " + packed + " bytes packed from 7, "
+                                          "and its index states " + packed + " from 8.");
+  EXPECT_EQ(Marks("20120001.dat"), (std::vector<bool>{false, false}));  // still offered
+  EXPECT_EQ(EntryCount(tree.Sub("upd")), 2);  // the number file and the index
+}
+
+// A player check whose index and archive both trickled lasted 195 s: each
+// stage had the whole deadline. The archive now has what the check has left.
+TEST_F(PlayerUpdate, TheDeadlineHoldsForTheWholeCheckNotForEachStage) {
+  const auto deadline = std::chrono::milliseconds(2000);
+  basUpdateServer::SetCheckDeadline(deadline);
+  // 16-byte pieces 15 ms apart: the index takes at least 1.2 s, the archive
+  // 1.7 s; each fits the deadline, both cannot.
+  std::vector<IndexEntryFixture> entries(16, IndexEntryFixture{"Old.vcz", 0, 1, 1, true, "mas"});
+  entries.push_back({"A.vcz", 0, 1800, 1800, false, "mas"});
+  server.Serve("/upd/update2012.txt", NumberFile(1));
+  server.Serve("/upd/20120001.dat", {200, kdtest::BuildUpdateIndex(entries), LocalHttpServer::Mode::kSlow});
+  server.Serve(Path("A.vcz"), {200, std::string(1800, 'a'), LocalHttpServer::Mode::kSlow});
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(RunAll());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, deadline + std::chrono::seconds(5));
+  ASSERT_EQ(fakes.messages.plain.size(), 1u);
+  EXPECT_EQ(fakes.messages.plain[0].text,
+            "Unable to GET 'upd/A.vcz' from " + server.Host() + ": it did not arrive within 1 second.");
 }
 
 TEST_F(PlayerUpdate, ANumberFileThatHoldsNoUsableNumberEndsTheRun) {

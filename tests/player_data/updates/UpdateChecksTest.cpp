@@ -162,7 +162,9 @@ TEST_F(UpdateChecks, EveryManualCheckThatFailsSaysSoOnceAndWhy) {
 
 // A server that sent its head and then a byte every 20 s kept a check
 // running for ever: the idle time-out never fired, the status line stayed,
-// and the start-up chain never reached the player update.
+// and the start-up chain never reached the player update. Then the player
+// update that follows had a deadline of its own; now the two share one, and
+// the application check spent it all.
 TEST_F(UpdateChecks, ATricklingServerEndsTheCheckAtItsDeadline) {
   seams::Install(shell_ui::MakeNetworkDownloads(20000, kdtest::kTestDeadlineMs));  // the idle time-out never fires
   basUpdateServer::SetCheckDeadline(std::chrono::milliseconds(1000));
@@ -172,8 +174,14 @@ TEST_F(UpdateChecks, ATricklingServerEndsTheCheckAtItsDeadline) {
   Set(kSetCheckPlayerUpdates, true);
   bar.SyncUpdates();
   ASSERT_TRUE(WaitUntilIdle());
-  EXPECT_EQ(server.RequestCount("/upd/update2012.txt"), 1);
+  EXPECT_EQ(server.RequestCount("/upd/kd.txt"), 1);
+  EXPECT_EQ(server.RequestCount("/upd/update2012.txt"), 0);
   EXPECT_TRUE(fakes.messages.messages.empty());  // at start-up, silently
+  // A check the user asks for has a deadline of its own.
+  bar.PlaUpdate(true);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(server.RequestCount("/upd/update2012.txt"), 1);
+  fakes.messages.messages.clear();
 
   bar.AppUpdate(true);
   ASSERT_TRUE(WaitUntilIdle());
