@@ -160,8 +160,10 @@ void SwitchPage(int32_t pageCode) {
     default:
       break;
   }
-  if (job) return;
-  // A page that did not open leaves no title, Open or Save of its own on the bar.
+  if (!job) ShowCurrentPageState();
+}
+
+void ShowCurrentPageState() {
   if (CurrentPage() == kPageNone) LayoutWindows();
   basCheatSheetMenu::SetFileMenuCaptions(CurrentPage());
 }

@@ -9,6 +9,12 @@
 // delivers counts, also one that comes while the last Click's handler
 // still runs: it is raised when that handler is done.
 //
+// The strip is one stop of Tab (a click does not take the focus); with the
+// focus, a dotted rectangle marks the selected tab, Left and Right select
+// the tab beside it, and Ctrl+Tab and Ctrl+Shift+Tab the next and the
+// previous one, round from the last to the first; each raises Click as a
+// press on that tab would.
+//
 // Indices out of range are ignored by setters and answered with defaults by
 // getters.
 
@@ -97,6 +103,9 @@ class clsTabStrip : public QObject {
  signals:
   void Click(int32_t index);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   bool Valid(int32_t index) const { return index >= 0 && index < Tabs(); }
   static int32_t SourceIndex(int32_t index, int32_t state) { return index * 3 + state; }
@@ -111,6 +120,10 @@ class clsTabStrip : public QObject {
   bool SelectPressed(int32_t tab);
   // Raises Click for `tab`, then for a press that came during its handler.
   void RaiseClicks(int32_t tab);
+  // The selected tab, -1 when none is.
+  int32_t SelectedTab() const;
+  // Left, Right, Ctrl+Tab and Ctrl+Shift+Tab; False for other keys.
+  bool KeyPress(int key, Qt::KeyboardModifiers modifiers);
 
   QPointer<PictureBox> picture_;
   QPointer<PictureBox> border_;
@@ -126,4 +139,5 @@ class clsTabStrip : public QObject {
   std::string font_;
   bool inClick_ = false;
   int32_t pendingClick_ = -1;
+  bool hasFocus_ = false;
 };
