@@ -164,7 +164,11 @@ void SwitchPage(int32_t pageCode) {
 }
 
 void ShowCurrentPageState() {
-  if (CurrentPage() == kPageNone) LayoutWindows();
+  if (CurrentPage() == kPageNone) {
+    // The low bar would still show the edge of the closed page's title.
+    if (Model().view != nullptr) Model().view->ShowMainBarTitle(kPageNone);
+    LayoutWindows();
+  }
   basCheatSheetMenu::SetFileMenuCaptions(CurrentPage());
 }
 

@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/PageCode.h"
@@ -68,7 +69,12 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   if (basBitmapResource::Exists(159)) {
     // The grid picture on the button's own background, not on its key colour.
     const QImage image = basBitmapResource::WithoutKey(basBitmapResource::Load(159), basBitmapResource::kKeyMagenta);
-    picDis_->setIcon(QIcon(QPixmap::fromImage(image)));
+    // On a scaled screen each pixel becomes a whole block, as in the
+    // pictures beside it; the button would smooth it into a blur.
+    const int factor = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(factor);
+    picDis_->setIcon(QIcon(pixmap));
     picDis_->setIconSize(image.size());
   }
   connect(picDis_, &QToolButton::clicked, this, [this] { controller_.ChooseDisplayGrid(); });

@@ -12,6 +12,7 @@
 #include "MainWindowHarness.h"
 #include "core/clsSettingsKD.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/ui/frmLogic.h"
 #include "shell/ui/frmTSet.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -46,6 +47,19 @@ void ClickDisplayGridsTab(shell_ui::frmTSet& settings) {
 }
 
 }  // namespace
+
+// Owned by the main window as tool windows, which a window manager keeps
+// above it when the main window is clicked.
+TEST_F(MainWindowTest, TheModelessSettingsAndLogicWindowsAreToolWindowsOfTheMainWindow) {
+  ASSERT_TRUE(Start());
+  for (QWidget* tool : {static_cast<QWidget*>(OpenFromOptionsMenu(*window)),
+                        static_cast<QWidget*>(frmLogic::Load(window.get()))}) {
+    ASSERT_NE(tool, nullptr);
+    EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->windowTitle().toStdString();
+    EXPECT_EQ(tool->parentWidget(), window.get());
+  }
+  frmLogic::Unload();
+}
 
 TEST_F(MainWindowTest, SettingsWindowSavesWhatIsTickedAndCloseDropsTheRest) {
   ASSERT_TRUE(Start());
