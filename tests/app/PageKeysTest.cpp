@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "MainWindowHarness.h"
@@ -38,74 +38,52 @@ class PageKeys : public kdtest::MainWindowTest {
     ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
   }
 
-  // The page `code` shown, the keys on the main window.
+  // Shows page `code`, the keys on the main window.
   QWidget* Open(int32_t code) {
     basUIControl::SwitchPage(code);
     QApplication::setActiveWindow(window.get());
-    return basUIControl::CurrentPage() == code ? window->CurrentPageForm() : nullptr;
+    return window->CurrentPageForm();
   }
 
-  // Presses `key` where the focus is, as a person's keyboard would.
-  static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  // A key where the focus is, as a person's keyboard presses it.
+  static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key, modifiers);
   }
 
-  // Tab until `target` has the focus; False when it never comes.
   static bool TabTo(const QWidget* target) {
     for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i) Key(Qt::Key_Tab);
     return QApplication::focusWidget() == target;
   }
-
-  // Answers the next modal window by its title, and closes it.
-  void Expect(std::string* title) {
-    script.Then<QDialog>([title](QDialog* dialog) {
-      *title = dialog->windowTitle().toStdString();
-      dialog->reject();
-    });
-  }
-};
-
-struct StripKey {
-  int key;
-  Qt::KeyboardModifiers modifiers;
-  int32_t tab;  // the tab shown after the key
 };
 
 TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundTheEnd) {
-  constexpr auto kCtrl = Qt::ControlModifier;
+  const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
   const struct {
     int32_t page;
-    std::vector<StripKey> keys;
+    std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int32_t>> keys;  // and the tab shown after
   } cases[] = {
       // The project page's previews would run their jobs: its first two tabs only.
-      {kPageProject, {{Qt::Key_Right, {}, 1}, {Qt::Key_Left, {}, 0}, {Qt::Key_Left, {}, 0}}},
+      {kPageProject, {{Qt::Key_Right, none, 1}, {Qt::Key_Left, none, 0}, {Qt::Key_Left, none, 0}}},
       {kPageProjectedStats,
-       {{Qt::Key_Right, {}, 1}, {Qt::Key_Tab, kCtrl, 2}, {Qt::Key_Tab, kCtrl | Qt::ShiftModifier, 1}}},
-      {kPageDraftStrategies, {{Qt::Key_Right, {}, 1}, {Qt::Key_Right, {}, 1}, {Qt::Key_Tab, kCtrl, 0}}},
+       {{Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 2}, {Qt::Key_Tab, ctrl | Qt::ShiftModifier, 1}}},
+      {kPageDraftStrategies, {{Qt::Key_Right, none, 1}, {Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 0}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.page);
     QWidget* page = Open(c.page);
-    ASSERT_NE(page, nullptr);
-    clsTabStrip* strip = nullptr;
-    std::function<int32_t()> shown;
-    if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
-      strip = project->TabStrip();
-      shown = [project] { return project->Controller().CurrentTab(); };
-    } else if (auto* stats = dynamic_cast<frmProjected*>(page)) {
-      strip = stats->mTab();
-      shown = [stats] { return stats->Controller().CurrentTab(); };
-    } else if (auto* strategy = dynamic_cast<frmDraftStrategies*>(page)) {
-      strip = strategy->mTab();
-      shown = [strategy] { return strategy->Controller().CurrentTab(); };
-    }
-    ASSERT_NE(strip, nullptr);
+    auto* project = dynamic_cast<frmCheatSheetMDI*>(page);
+    auto* stats = dynamic_cast<frmProjected*>(page);
+    auto* strategy = dynamic_cast<frmDraftStrategies*>(page);
+    clsTabStrip* strip = project ? project->TabStrip() : stats ? stats->mTab() : strategy->mTab();
     ASSERT_TRUE(TabTo(strip->PictureControl()));
-    for (const StripKey& k : c.keys) {
-      Key(k.key, k.modifiers);
-      EXPECT_EQ(shown(), k.tab);
-      EXPECT_TRUE(strip->TabSelected(k.tab));
+    for (const auto& [key, modifiers, tab] : c.keys) {
+      Key(key, modifiers);
+      EXPECT_TRUE(strip->TabSelected(tab));
+      EXPECT_EQ(project    ? project->Controller().CurrentTab()
+                : stats    ? stats->Controller().CurrentTab()
+                           : strategy->Controller().CurrentTab(),
+                tab);
     }
     EXPECT_EQ(QApplication::focusWidget(), strip->PictureControl());
   }
@@ -114,18 +92,20 @@ TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundThe
 TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
   const struct {
     int32_t page;
-    const char* title;  // of the window the press opens
+    std::string title;  // of the window the press opens
   } cases[] = {
-      {kPageProjectedStats, "Projected Stats Properties"},  // the options bar's fourth button
-      {kPageDraftStrategies, "Kickwell Draftyard Document Dialog"},  // the mini bar's only button: Export
-      {kPageProject, "Kickwell Draftyard File Dialog"},  // the Files tab's second Change File
+      {kPageProjectedStats, "Projected Stats Properties"},         // the options bar's fourth button
+      {kPageDraftStrategies, "Kickwell Draftyard Document Dialog"},  // the mini bar's Export
+      {kPageProject, "Kickwell Draftyard File Dialog"},             // the second Change File
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
     QWidget* page = Open(c.page);
-    ASSERT_NE(page, nullptr);
     std::string title;
-    Expect(&title);
+    script.Then<QDialog>([&title](QDialog* dialog) {
+      title = dialog->windowTitle().toStdString();
+      dialog->reject();
+    });
     if (auto* stats = dynamic_cast<frmProjected*>(page)) {
       ASSERT_TRUE(TabTo(stats->mOP()->OPPicture()));
       for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);
@@ -135,8 +115,7 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
       Key(Qt::Key_Space);
     } else if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
       ASSERT_TRUE(TabTo(project->flxCheat()));
-      for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}) Key(key);
-      Key(Qt::Key_Space);
+      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
     }
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(title, c.title);
@@ -146,12 +125,11 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
 TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
   auto* page = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
   ASSERT_NE(page, nullptr);
-  QPlainTextEdit* description = page->txtDescription();
-  const QString before = description->toPlainText();
-  ASSERT_TRUE(TabTo(description));
+  const QString before = page->txtDescription()->toPlainText();
+  ASSERT_TRUE(TabTo(page->txtDescription()));
   Key(Qt::Key_Tab);
-  EXPECT_NE(QApplication::focusWidget(), description);
-  EXPECT_EQ(description->toPlainText(), before);
+  EXPECT_NE(QApplication::focusWidget(), page->txtDescription());
+  EXPECT_EQ(page->txtDescription()->toPlainText(), before);
   EXPECT_FALSE(page->Controller().ChangesMade());
 }
 

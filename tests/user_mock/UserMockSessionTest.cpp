@@ -336,12 +336,6 @@ TEST_F(UserMockSession, ViewLogicAtALookAheadPickShowsTheWholeTraceOfThatPick) {
       EXPECT_NE(std::find(logic.lines.begin(), logic.lines.end(), line), logic.lines.end()) << line;
     }
   }
-  // At a drafted pick nothing is projected: the heading and the rule trace.
-  session->Draft();
-  session->ChoosePick(0);
-  session->ShowLogic(logic);
-  EXPECT_EQ(logic.lines[0], "PICK #1 Alpha [points.stg]");
-  EXPECT_EQ(std::find(logic.lines.begin(), logic.lines.end(), "EQUILIBRIUM METHOD"), logic.lines.end());
 }
 
 TEST_F(UserMockSession, APotentialLookAheadReportsItsComparisonAndRecommendation) {

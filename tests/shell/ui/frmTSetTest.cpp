@@ -52,9 +52,7 @@ void ClickDisplayGridsTab(shell_ui::frmTSet& settings) {
 // above it when the main window is clicked.
 TEST_F(MainWindowTest, TheModelessSettingsAndLogicWindowsAreToolWindowsOfTheMainWindow) {
   ASSERT_TRUE(Start());
-  for (QWidget* tool : {static_cast<QWidget*>(OpenFromOptionsMenu(*window)),
-                        static_cast<QWidget*>(frmLogic::Load(window.get()))}) {
-    ASSERT_NE(tool, nullptr);
+  for (QWidget* tool : std::vector<QWidget*>{OpenFromOptionsMenu(*window), frmLogic::Load(window.get())}) {
     EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->windowTitle().toStdString();
     EXPECT_EQ(tool->parentWidget(), window.get());
   }
