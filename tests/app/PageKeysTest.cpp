@@ -66,7 +66,7 @@ TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundThe
       // The project page's previews would run their jobs: its first two tabs only.
       {kPageProject, {{Qt::Key_Right, none, 1}, {Qt::Key_Left, none, 0}, {Qt::Key_Left, none, 0}}},
       {kPageProjectedStats,
-       {{Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 2}, {Qt::Key_Tab, ctrl | Qt::ShiftModifier, 1}}},
+       {{Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 2}, {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1}}},
       {kPageDraftStrategies, {{Qt::Key_Right, none, 1}, {Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 0}}},
   };
   for (const auto& c : cases) {
@@ -76,16 +76,25 @@ TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundThe
     auto* stats = dynamic_cast<frmProjected*>(page);
     auto* strategy = dynamic_cast<frmDraftStrategies*>(page);
     clsTabStrip* strip = project ? project->TabStrip() : stats ? stats->mTab() : strategy->mTab();
+    const auto shown = [&] {
+      return project ? project->Controller().CurrentTab()
+             : stats ? stats->Controller().CurrentTab()
+                     : strategy->Controller().CurrentTab();
+    };
     ASSERT_TRUE(TabTo(strip->PictureControl()));
     for (const auto& [key, modifiers, tab] : c.keys) {
       Key(key, modifiers);
       EXPECT_TRUE(strip->TabSelected(tab));
-      EXPECT_EQ(project    ? project->Controller().CurrentTab()
-                : stats    ? stats->Controller().CurrentTab()
-                           : strategy->Controller().CurrentTab(),
-                tab);
+      EXPECT_EQ(shown(), tab);
     }
     EXPECT_EQ(QApplication::focusWidget(), strip->PictureControl());
+    // Ctrl+Tab from the page's next control too, which keeps the focus.
+    Key(Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    const int32_t before = shown();
+    Key(Qt::Key_Tab, ctrl);
+    EXPECT_EQ(shown(), before + 1);
+    EXPECT_EQ(QApplication::focusWidget(), next);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "toolkit/ui/clsTabStrip.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -55,6 +56,18 @@ void clsTabStrip::SetPictureControl(PictureBox* picture) {
   picture_->setFocusPolicy(Qt::TabFocus);
   picture_->installEventFilter(this);
   hasFocus_ = picture_->hasFocus();
+  for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
+  shortcuts_.clear();
+  QWidget* panel = picture_->parentWidget();
+  if (panel == nullptr) return;
+  // The X server's keyboard map offers Ctrl+Shift+Tab for the key that
+  // arrives as Ctrl+Shift+Backtab.
+  for (const auto& [key, step] : {std::pair{Qt::CTRL | Qt::Key_Tab, 1}, std::pair{Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), panel);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step] { Move(step, true); });
+    shortcuts_.emplace_back(shortcut);
+  }
 }
 
 void clsTabStrip::SetTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
@@ -351,31 +364,34 @@ int32_t clsTabStrip::SelectedTab() const {
 
 bool clsTabStrip::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
   const bool control = (modifiers & Qt::ControlModifier) != 0;
-  int32_t step = 0;
   if (control && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
-    step = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) != 0 ? -1 : 1;
+    Move(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) != 0 ? -1 : 1, true);
   } else if (!control && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-    step = key == Qt::Key_Left ? -1 : 1;
+    Move(key == Qt::Key_Left ? -1 : 1, false);
   } else {
     return false;
   }
+  return true;
+}
+
+void clsTabStrip::Move(int32_t step, bool round) {
   // While a click's handler runs (it may yield), the keys wait for it.
-  if (Tabs() == 0 || inClick_) return true;
+  if (Tabs() == 0 || inClick_) return;
   const int32_t current = SelectedTab();
   int32_t tab = current < 0 ? 0 : current + step;
-  if (control) {
+  if (round) {
     tab = (tab + Tabs()) % Tabs();
   } else if (tab < 0 || tab >= Tabs()) {
-    return true;
+    return;
   }
-  if (!SelectPressed(tab)) return true;
-  const QPointer<PictureBox> picture = picture_;
-  if (picture) picture->Refresh();
+  if (!SelectPressed(tab)) return;
+  const QPointer<QWidget> focused = QApplication::focusWidget();
+  if (picture_) picture_->Refresh();
   // Raised last: the handler may switch pages and destroy this strip.
   RaiseClicks(tab);
-  // The tab shown may put the focus into its grid; the keys stay on the tabs.
-  if (picture && picture->isVisible()) picture->setFocus(Qt::OtherFocusReason);
-  return true;
+  // The tab shown may put the focus into its grid; the keys stay where
+  // they were pressed while that control is still there to take them.
+  if (focused && focused->isVisible() && focused->isEnabled()) focused->setFocus(Qt::OtherFocusReason);
 }
 
 bool clsTabStrip::eventFilter(QObject* watched, QEvent* event) {

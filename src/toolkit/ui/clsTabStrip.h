@@ -10,9 +10,10 @@
 // still runs: it is raised when that handler is done.
 //
 // The strip is one stop of Tab (a click does not take the focus); with the
-// focus, a dotted rectangle marks the selected tab, Left and Right select
-// the tab beside it, and Ctrl+Tab and Ctrl+Shift+Tab the next and the
-// previous one, round from the last to the first; each raises Click as a
+// focus, a dotted rectangle marks the selected tab and Left and Right select
+// the tab beside it. Ctrl+Tab and Ctrl+Shift+Tab select the next and the
+// previous one, round from the last to the first, wherever the focus is in
+// the panel the strip heads (the picture's parent). Each raises Click as a
 // press on that tab would.
 //
 // Indices out of range are ignored by setters and answered with defaults by
@@ -20,6 +21,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -124,6 +126,9 @@ class clsTabStrip : public QObject {
   int32_t SelectedTab() const;
   // Left, Right, Ctrl+Tab and Ctrl+Shift+Tab; False for other keys.
   bool KeyPress(int key, Qt::KeyboardModifiers modifiers);
+  // Selects the tab `step` from the selected one (round the ends when
+  // `round`) and raises Click; the focus stays where it was.
+  void Move(int32_t step, bool round);
 
   QPointer<PictureBox> picture_;
   QPointer<PictureBox> border_;
@@ -140,4 +145,5 @@ class clsTabStrip : public QObject {
   bool inClick_ = false;
   int32_t pendingClick_ = -1;
   bool hasFocus_ = false;
+  std::vector<QPointer<QShortcut>> shortcuts_;
 };
