@@ -26,7 +26,10 @@ clsTabStrip::clsTabStrip(QObject* parent)
       watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
       backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsTabStrip::~clsTabStrip() = default;
+clsTabStrip::~clsTabStrip() {
+  // They belong to the panel, which may outlive the strip.
+  for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
+}
 
 void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
                                 const std::vector<std::string>& captions) {
@@ -58,6 +61,7 @@ void clsTabStrip::SetPictureControl(PictureBox* picture) {
   hasFocus_ = picture_->hasFocus();
   for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
   shortcuts_.clear();
+  // Ctrl+Tab and Ctrl+Shift+Tab reach the strip from the panel's controls.
   QWidget* panel = picture_->parentWidget();
   if (panel == nullptr) return;
   // The X server's keyboard map offers Ctrl+Shift+Tab for the key that
