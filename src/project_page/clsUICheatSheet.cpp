@@ -105,7 +105,14 @@ void clsUICheatSheet::GridClick() {
 }
 
 void clsUICheatSheet::GridKeyDown(int16_t keyCode, int16_t shift) {
-  if (!busy_ && gridType_ == kTabProperties) properties_.GridKeyDown(keyCode, shift);
+  if (busy_) return;
+  if (gridType_ == kTabProperties) properties_.GridKeyDown(keyCode, shift);
+  // Return or Space on a Change File cell presses it, as a click does.
+  constexpr int16_t kReturn = 13;
+  constexpr int16_t kSpace = 32;
+  if (gridType_ == kTabFiles && shift == 0 && (keyCode == kReturn || keyCode == kSpace) && grid_ != nullptr) {
+    if (files_.Click(grid_->Row(), grid_->Col())) RefreshPage();
+  }
 }
 
 void clsUICheatSheet::PropertyTextChanged(const std::string& text) {

@@ -56,7 +56,9 @@ class clsUICheatSheet : public PageCommands {
   // tab edits through them; the Files tab takes the grid's clicks).
   void GridInitialize(EditFlexGridView* grid, EditFlexTextBox* text, EditFlexComboBox* combo,
                       EditFlexListBox* norm, EditFlexListBox* multi);
-  // A key on the page grid, and the Additional Players box's text.
+  // A key on the page grid (on the Files tab Return and Space press the
+  // Change File cell the cursor is on), and the Additional Players box's
+  // text.
   void GridKeyDown(int16_t keyCode, int16_t shift);
   void PropertyTextChanged(const std::string& text);
   clsEditFlexGrid& PropertyEditor() { return properties_.Editor(); }

@@ -43,10 +43,12 @@ std::string AskProjectSaveQuestion(const clsCheatIsolate& project) {
                                  seams::kSaveDontSaveCancel, true);
 }
 
-// After a project command: the caption and the File menu follow the project.
+// After a project command: the caption and the File menu follow the
+// project, and the main bar the page (New Project closes the page first and
+// may end without opening another).
 void ShowProjectState() {
   basUIControl::UpdateMainCaption();
-  SetFileMenuCaptions(basUIControl::CurrentPage());
+  basUIControl::ShowCurrentPageState();
 }
 
 }  // namespace

@@ -160,9 +160,15 @@ void SwitchPage(int32_t pageCode) {
     default:
       break;
   }
-  if (job) return;
-  // A page that did not open leaves no title, Open or Save of its own on the bar.
-  if (CurrentPage() == kPageNone) LayoutWindows();
+  if (!job) ShowCurrentPageState();
+}
+
+void ShowCurrentPageState() {
+  if (CurrentPage() == kPageNone) {
+    // The low bar would still show the edge of the closed page's title.
+    if (Model().view != nullptr) Model().view->ShowMainBarTitle(kPageNone);
+    LayoutWindows();
+  }
   basCheatSheetMenu::SetFileMenuCaptions(CurrentPage());
 }
 

@@ -68,6 +68,10 @@ void Unload(const basMockDraftSettings::WindowState& window);
 void SwitchPage(int32_t pageCode);
 // Unloads the current page's window; False when it refused.
 bool CloseCurrentPage();
+// The main bar and the File menu for the page now current. With no page
+// open (one closed and none opened after it) the bar is the low one, with no
+// page's title and no Open or Save pictures that would do nothing.
+void ShowCurrentPageState();
 
 // Clears MessageAnswer, shows the export dialog; True when it answered "save".
 bool ShowExportDialog(int32_t mode, int32_t targetIndex, bool colourRows);

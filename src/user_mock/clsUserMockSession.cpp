@@ -46,6 +46,22 @@ void ForEachInDraftArray(clsPossiblePicks& list, int32_t limit, Visit visit) {
   }
 }
 
+// A trace list that keeps its lines.
+class LinesTrace final : public seams::TraceListView {
+ public:
+  explicit LinesTrace(std::vector<std::string>& lines) : lines_(lines) {}
+  void AddItem(const std::string& line) override { lines_.push_back(line); }
+  void Clear() override { lines_.clear(); }
+
+ private:
+  std::vector<std::string>& lines_;
+};
+
+void Replay(const std::vector<std::string>& lines, seams::TraceListView& list) {
+  list.Clear();
+  for (const std::string& line : lines) list.AddItem(line);
+}
+
 }  // namespace
 
 clsUserMockSession::clsUserMockSession()
@@ -310,6 +326,9 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   }
   status->StatusCaption(clsStatusPlain::kTotalBar, 0,
                         "Calculating Next " + std::to_string(depth) + " Projected Players.");
+  // A trace kept from before holds only while the active pick stays where
+  // it was and open but for the user's candidate (decided below).
+  const int32_t tracedBefore = std::exchange(tracedPick_, -1);
   if (depth == 0 || board_.Count() < 0 || activePick_ < 0) return;
   // The look-ahead plays the board's own order; a document whose board
   // differs from the board in memory cannot be projected.
@@ -330,6 +349,10 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
   if (candidateTaken)
     for (std::size_t i = 0; i < projectedPicks_.size(); ++i)
       if (projectedPicks_[i] == activePick_) projectedPlayers_[i] = candidate;
+  // The user's candidate fills the pick, so this run has no trace of it:
+  // the one from before, of the pick still open under the candidate, stays.
+  if (candidateTaken && tracedBefore == activePick_) tracedPick_ = activePick_;
+  LinesTrace record(activeTrace_);
 
   int32_t rule = 0;
   for (int32_t i = 0; i < depth; ++i) {
@@ -353,9 +376,10 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
       int32_t posID = 0;
       int32_t slot = 0;
       seams::TraceListView* trace = nullptr;
-      if (logic_ && p == activePick_) {
-        WriteLogicHeading(*logic_);
-        trace = logic_;
+      if (p == activePick_) {
+        WriteLogicHeading(record);
+        trace = &record;
+        tracedPick_ = activePick_;
       }
       int32_t result = roster.RecommendedNextPlayer(points, baseline, posID, slot, teamPick, rule, trace,
                                                     trace ? names_.get() : nullptr);
@@ -370,7 +394,7 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
         // without a roster cannot be played.
         lookedAhead = orderPlayable && calc::RunLookAheadPick(team, at, result, ownerByPick, board_, rosters_,
                                                               lists, calc::kUserMockMode, rule, status);
-        if (lookedAhead && logic_ && p == activePick_) WriteLogicReport(*logic_, lists[0], lists[1]);
+        if (lookedAhead && p == activePick_) WriteLogicReport(record, lists[0], lists[1]);
         result = 0;
         points = baseline = 0;
         posID = 0;
@@ -405,6 +429,8 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
     status->SetSegmentValue(i, 1);
   }
 
+  if (logic_ && tracedPick_ == activePick_) Replay(activeTrace_, *logic_);
+
   for (int32_t i = depth - 1; i >= 0; --i) {
     const std::size_t k = static_cast<std::size_t>(i);
     if (projectedPlayers_[k] > 0)
@@ -418,6 +444,10 @@ void clsUserMockSession::ProjectNextPicks(int32_t candidate) {
 
 void clsUserMockSession::ShowLogic(seams::TraceListView& list) {
   if (activePick_ < 0 || activePick_ > board_.Count()) return;
+  if (tracedPick_ == activePick_) {
+    Replay(activeTrace_, list);
+    return;
+  }
   const int32_t teamPick = board_.TeamPick(activePick_);
   WriteLogicHeading(list);
   if (!HasRoster(activeTeam_)) return;

@@ -140,8 +140,9 @@ class clsUserMockSession {
   // team's strategy (look-aheads as settings 42 and 43 allow) and undone at
   // the end, so the board and rosters are as before. The active pick's
   // player becomes the recommendation when it is open. A candidate above 0
-  // is taken at an open active pick first. With the logic window open its
-  // list gets the active pick's trace and look-ahead report.
+  // is taken at an open active pick first. The active pick's trace and
+  // look-ahead report are kept for "View Logic", and with the logic window
+  // open its list gets them.
   void ProjectNextPicks(int32_t candidate);
 
   // ---- The logic report
@@ -149,8 +150,10 @@ class clsUserMockSession {
   // The logic window's list while the window is open; nullptr when closed.
   void SetLogicList(seams::TraceListView* list) { logic_ = list; }
   seams::TraceListView* LogicList() const { return logic_; }
-  // "View Logic": the heading and the active team's rule trace for the
-  // active pick, without any look-ahead.
+  // "View Logic": the whole trace of the active pick as the last projection
+  // run made it (heading, rule trace and look-ahead report); for a pick the
+  // run did not project (a drafted one), the heading and the active team's
+  // rule trace, without any look-ahead.
   void ShowLogic(seams::TraceListView& list);
   void WriteLogicHeading(seams::TraceListView& list) const;
   // The report of the look-ahead whose result is lists[0] and whose
@@ -183,4 +186,8 @@ class clsUserMockSession {
   std::vector<int32_t> projectedPlayers_;
   std::vector<int32_t> projectedSlots_;
   seams::TraceListView* logic_ = nullptr;
+  // The whole trace of pick `tracedPick_` from the last run that projected
+  // it; -1 when the active pick has none.
+  std::vector<std::string> activeTrace_;
+  int32_t tracedPick_ = -1;
 };

@@ -14,7 +14,9 @@
 
 #include "MainWindowHarness.h"
 #include "core/PageCode.h"
+#include "platform/flexgrid/widget/FlexGridImagePicture.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "project_page/ui/frmCheatSheetMDI.h"
 #include "shell/ui/frmFile.h"
 
 void RegisterAllWindows();
@@ -67,6 +69,12 @@ TEST_F(Pages, EveryPageIsWholeAtTheMainWindowsMinimumSize) {
     basUIControl::SwitchPage(p.code);
     ASSERT_TRUE(script.Done());
     ASSERT_EQ(basUIControl::CurrentPage(), p.code);
+    if (auto* project = dynamic_cast<project_page_ui::frmCheatSheetMDI*>(window->CurrentPageForm())) {
+      // The Change File buttons are drawn at the screen's pixel ratio, not enlarged.
+      const auto button = std::dynamic_pointer_cast<const FlexGridImagePicture>(project->FilesPicture(4));
+      ASSERT_NE(button, nullptr);
+      EXPECT_DOUBLE_EQ(button->Image().devicePixelRatio(), window->devicePixelRatioF());
+    }
     for (const QSize size : {QSize(1500, 950), minimum}) {
       window->resize(size);
       QApplication::processEvents();

@@ -316,6 +316,28 @@ TEST_F(UserMockSession, LookAheadsRunOnlyWhereTheSettingsAllow) {
   EXPECT_FALSE(has("EQUILIBRIUM METHOD"));
 }
 
+TEST_F(UserMockSession, ViewLogicAtALookAheadPickShowsTheWholeTraceOfThatPick) {
+  FirstPickOfTeamOneBy(clsMockRoster::kEquilibrium);
+  Settings().SetBoolVal(kSetEnableEquilibrium, true);
+  OpenNew();  // the logic window closed
+  const int32_t recommended = session->ActivePlayer();
+  ASSERT_GT(recommended, 0);
+  FakeTraceList logic;
+  // Opened at once, and after the user chose another player for the pick.
+  for (const int32_t chosen : {0, 201}) {
+    SCOPED_TRACE(chosen);
+    if (chosen > 0) {
+      ASSERT_TRUE(session->ChoosePlayer(chosen));
+    }
+    session->ShowLogic(logic);
+    ASSERT_GE(logic.lines.size(), 3u);
+    EXPECT_EQ(logic.lines[0], "PICK #1 Alpha [points.stg]");
+    for (const char* line : {"EQUILIBRIUM METHOD", "  Equilibrium Depth: 4", "RECOMMENDED SELECTION"}) {
+      EXPECT_NE(std::find(logic.lines.begin(), logic.lines.end(), line), logic.lines.end()) << line;
+    }
+  }
+}
+
 TEST_F(UserMockSession, APotentialLookAheadReportsItsComparisonAndRecommendation) {
   FirstPickOfTeamOneBy(clsMockRoster::kRosterPotGL);
   OpenNew();

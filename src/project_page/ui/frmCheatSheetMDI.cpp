@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/PageCode.h"
@@ -37,10 +38,10 @@ constexpr int32_t kRowTop = 6;  // the preview tabs' top row, inside the tab bod
 
 QColor FromColourRef(int32_t colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
-// The Change File cell's button: a raised face with its caption.
-QImage ChangeFileButton() {
-  QImage image(72, 22, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
+// The Change File cell's button: a raised face with its caption, at the
+// grid's device pixel ratio.
+QImage ChangeFileButton(double ratio) {
+  QImage image = FlexGridImagePicture::Canvas(QSize(72, 22), ratio);
   QPainter p(&image);
   p.setPen(QColor(128, 128, 128));
   p.setBrush(QColor(236, 233, 216));
@@ -69,7 +70,12 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   if (basBitmapResource::Exists(159)) {
     // The grid picture on the button's own background, not on its key colour.
     const QImage image = basBitmapResource::WithoutKey(basBitmapResource::Load(159), basBitmapResource::kKeyMagenta);
-    picDis_->setIcon(QIcon(QPixmap::fromImage(image)));
+    // On a scaled screen each pixel becomes a whole block, as in the
+    // pictures beside it; the button would smooth it into a blur.
+    const int factor = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(factor);
+    picDis_->setIcon(QIcon(pixmap));
     picDis_->setIconSize(image.size());
   }
   connect(picDis_, &QToolButton::clicked, this, [this] { controller_.ChooseDisplayGrid(); });
@@ -112,7 +118,6 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
     if (basBitmapResource::Exists(id))
       filesPictures_[static_cast<std::size_t>(i)] = std::make_shared<FlexGridImagePicture>(basBitmapResource::Load(id));
   }
-  filesPictures_[4] = std::make_shared<FlexGridImagePicture>(ChangeFileButton());
   connect(flxCheat_, &FlexGridWidget::KeyDown, this,
           [this](int16_t& keyCode, int16_t shift) { controller_.GridKeyDown(keyCode, shift); });
   connect(flxCheat_, &FlexGridWidget::MouseMove, this, [this](int16_t, int16_t, float, float) {
@@ -130,6 +135,13 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   controller_.GridInitialize(parts_->Grid(), parts_->TextBox(), parts_->ComboBox(), parts_->NormListBox(),
                              parts_->MultiListBox());
   SetCommands(&controller_);
+  // Tab goes as the eye does: the tabs, the controls above the grid from
+  // left to right, then the grid.
+  QWidget* previous = picTabCheat_;
+  for (QWidget* next : std::vector<QWidget*>{optAuto_, optUGM_, option1_[0], option1_[1], picDis_, flxCheat_}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
   LayOutForTab(controller_.CurrentTab());
 }
 
@@ -166,7 +178,7 @@ int32_t frmCheatSheetMDI::ChooseColour(int32_t colour) {
 }
 
 std::shared_ptr<const FlexGridPicture> frmCheatSheetMDI::ColourSwatch(int32_t colour, int32_t back) {
-  QImage image(30, 16, QImage::Format_ARGB32);
+  QImage image = FlexGridImagePicture::Canvas(QSize(30, 16), flxCheat_->devicePixelRatioF());
   image.fill(FromColourRef(back));
   QPainter p(&image);
   p.setPen(Qt::black);
@@ -176,6 +188,13 @@ std::shared_ptr<const FlexGridPicture> frmCheatSheetMDI::ColourSwatch(int32_t co
 }
 
 std::shared_ptr<const FlexGridPicture> frmCheatSheetMDI::FilesPicture(int32_t index) {
+  if (index == 4) {
+    // Drawn for the screen the grid is on now.
+    const double ratio = flxCheat_->devicePixelRatioF();
+    auto& button = filesPictures_[4];
+    if (!button || button->Image().devicePixelRatio() != ratio)
+      button = std::make_shared<FlexGridImagePicture>(ChangeFileButton(ratio));
+  }
   return index >= 0 && index < 5 ? filesPictures_[static_cast<std::size_t>(index)] : nullptr;
 }
 

@@ -13,6 +13,7 @@
 #include "project_page/clsUICheatSheet.h"
 #include "shell/ui/frmPage.h"
 
+class FlexGridImagePicture;
 class FlexGridWidget;
 class PictureBox;
 class QCheckBox;
@@ -85,7 +86,7 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
   QLineEdit* txtCheat_ = nullptr;  // Additional Players
   QListWidget* lstPos_ = nullptr;
   std::unique_ptr<EditFlexGridWidgets> parts_;
-  std::array<std::shared_ptr<const FlexGridPicture>, 5> filesPictures_{};
+  std::array<std::shared_ptr<const FlexGridImagePicture>, 5> filesPictures_{};
   QLabel* lblDis_ = nullptr;
   QLabel* label1_ = nullptr;
   QRadioButton* optAuto_ = nullptr;

@@ -31,7 +31,9 @@ void frmLogic::Unload() {
   delete Loaded().data();
 }
 
-frmLogic::frmLogic(QWidget* owner) : QWidget(owner, Qt::Window), lstLogic_(new QListWidget(this)) {
+// A tool window of its owner: a window manager keeps it above the main
+// window, which a click would otherwise raise over it.
+frmLogic::frmLogic(QWidget* owner) : QWidget(owner, Qt::Tool), lstLogic_(new QListWidget(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   basFormLook::Apply(this, "Arial");
   setWindowTitle(QStringLiteral("Draft Logic"));

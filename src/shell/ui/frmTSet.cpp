@@ -58,8 +58,10 @@ const char* const kCheckCaptions[] = {
 
 }  // namespace
 
+// A tool window of its owner, kept above the main window as the logic
+// window is (frmLogic).
 frmTSet::frmTSet(QWidget* owner)
-    : QWidget(owner, Qt::Window),
+    : QWidget(owner, Qt::Tool),
       picTabCheat_(new PictureBox(this)),
       picCheat_(new PictureBox(this)),
       picUpdate_(new QWidget(this)),

@@ -1,7 +1,5 @@
 #include "toolkit/ui/clsButton.h"
 
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <algorithm>
 
 #include "platform/gdi/SysColor.h"
@@ -31,22 +29,21 @@ int32_t LookOf(int32_t state) {
 clsButton::clsButton(QObject* parent)
     : QObject(parent),
       watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
-      backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
+      backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)),
+      focus_({[this] { return Buttons(); }, [this](int32_t i) { return ButtonEnabled(i); },
+              [this](int32_t i) { DrawButton(LookOf(states_[static_cast<size_t>(i)]), i); },
+              [this] {
+                if (picture_) picture_->Refresh();
+              },
+              [this](int32_t i) { emit Click(i); }}) {}
 
 clsButton::~clsButton() = default;
 
 void clsButton::SetPictureControl(PictureBox* picture) {
-  if (picture_) picture_->removeEventFilter(this);
   picture_ = picture;
   watch_.SetPicture(picture);
-  if (picture_) {
-    picture_->SetBackColor(backColour_);
-    // Tab reaches the bar; a click does not take the focus from, say, a
-    // grid cell being edited.
-    picture_->setFocusPolicy(Qt::TabFocus);
-    picture_->installEventFilter(this);
-    hasFocus_ = picture_->hasFocus();
-  }
+  focus_.SetPicture(picture);
+  if (picture_) picture_->SetBackColor(backColour_);
 }
 
 void clsButton::SetTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
@@ -157,91 +154,7 @@ void clsButton::DrawButton(int32_t look, int32_t index) {
   if (!picture_ || !Valid(index)) return;
   const clsBitmap* image = index < ImageCount() ? images_[index].get() : nullptr;
   ButtonPainter::DrawButton(picture_->hDC(), look, rects_[index], captions_[index], image, ImageCount() > 0);
-  if (hasFocus_ && index == focus_) ButtonPainter::DrawFocusRect(picture_->hDC(), rects_[index]);
-}
-
-void clsButton::SetFocusButton(int32_t index) {
-  if (!Valid(index)) return;
-  const int32_t old = focus_;
-  focus_ = index;
-  if (Valid(old)) DrawButton(LookOf(states_[old]), old);
-  DrawButton(LookOf(states_[index]), index);
-  if (picture_) picture_->Refresh();
-}
-
-int32_t clsButton::NextFocusable(int32_t from, int32_t step) const {
-  for (int32_t i = from + step; i >= 0 && i < Buttons(); i += step) {
-    if (states_[i] != 4) return i;
-  }
-  return -1;
-}
-
-bool clsButton::OtherTabStop() const {
-  const QWidget* window = picture_->window();
-  for (const QWidget* w = picture_->nextInFocusChain(); w != nullptr && w != picture_; w = w->nextInFocusChain()) {
-    if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) != 0 && w->isEnabled() &&
-        w->isVisibleTo(window)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-bool clsButton::IsReturnKey(const QKeyEvent& key) {
-  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-bool clsButton::KeyPress(const QKeyEvent* key) {
-  const bool backward = key->key() == Qt::Key_Backtab ||
-                        (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) != 0);
-  if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-    const int32_t step = backward ? -1 : 1;
-    int32_t next = NextFocusable(focus_, step);
-    // At either end the focus leaves the bar, unless nothing else would
-    // take it: then it comes round to the other end.
-    if (next < 0 && !OtherTabStop()) next = NextFocusable(backward ? Buttons() : -1, step);
-    if (next < 0) return false;
-    SetFocusButton(next);
-    return true;
-  }
-  if (key->key() == Qt::Key_Space || IsReturnKey(*key)) {
-    // A key held down answers once, not every box that comes up after.
-    if (key->isAutoRepeat() || !Valid(focus_) || states_[focus_] == 4) return true;
-    // Raised last: the handler may close the window and destroy this bar.
-    emit Click(focus_);
-    return true;
-  }
-  return false;
-}
-
-bool clsButton::eventFilter(QObject* watched, QEvent* event) {
-  // A picture being destroyed is no PictureBox any more: its last focus-out
-  // is not drawn.
-  if (qobject_cast<PictureBox*>(watched) == nullptr || watched != picture_) {
-    return QObject::eventFilter(watched, event);
-  }
-  switch (event->type()) {
-    case QEvent::FocusIn: {
-      hasFocus_ = true;
-      const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-      int32_t first = -1;
-      if (reason == Qt::TabFocusReason) first = NextFocusable(-1, 1);
-      if (reason == Qt::BacktabFocusReason) first = NextFocusable(Buttons(), -1);
-      if (first < 0 && Valid(focus_) && states_[focus_] != 4) first = focus_;
-      if (first < 0) first = NextFocusable(-1, 1);
-      SetFocusButton(first < 0 ? focus_ : first);
-      break;
-    }
-    case QEvent::FocusOut:
-      hasFocus_ = false;
-      SetFocusButton(focus_);
-      break;
-    case QEvent::KeyPress:
-      return KeyPress(static_cast<const QKeyEvent*>(event));
-    default:
-      break;
-  }
-  return QObject::eventFilter(watched, event);
+  if (focus_.Shows(index)) ButtonPainter::DrawFocusRect(picture_->hDC(), rects_[index]);
 }
 
 int32_t clsButton::ButtonFromPoint(int32_t x, int32_t y) const {

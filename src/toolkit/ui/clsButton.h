@@ -6,10 +6,10 @@
 // button is pressed and released over it; a press that starts elsewhere,
 // or leaves the button before the release, never clicks.
 //
-// The picture takes the keyboard focus by Tab: Tab and Shift+Tab move a
-// dotted focus rectangle from button to button (and on to the window's
-// other controls at either end); Space, Return and keypad Enter click the
-// button that has it.
+// The picture takes the keyboard focus by Tab (BarFocus): Tab and Shift+Tab
+// move a dotted focus rectangle from button to button (and on to the
+// window's other controls at either end); Space, Return and keypad Enter
+// click the button that has it.
 //
 // States: 0 normal, 1 hover, 2 selected, 3 pressed, 4 disabled. Indices out
 // of range are ignored by setters and answered with defaults by getters.
@@ -17,13 +17,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
-class QKeyEvent;
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "toolkit/ui/BarFocus.h"
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basWidgetPolling.h"
@@ -78,13 +77,12 @@ class clsButton : public QObject {
                          const std::string& caption);
   void SetTextButton(int32_t index, int32_t width, int32_t height, const std::string& caption);
 
-  // Return or keypad Enter: the keys that answer a focused button, and a
-  // dialog's first button when no button has the focus.
-  static bool IsReturnKey(const QKeyEvent& key);
+  // Return or keypad Enter (BarFocus::IsReturnKey).
+  static bool IsReturnKey(const QKeyEvent& key) { return BarFocus::IsReturnKey(key); }
 
   // The button that has (or last had) the keyboard focus.
-  int32_t FocusButton() const { return focus_; }
-  void SetFocusButton(int32_t index);
+  int32_t FocusButton() const { return focus_.Button(); }
+  void SetFocusButton(int32_t index) { focus_.SetButton(index); }
 
   int32_t State(int32_t index) const;
   ButtonRect Rect(int32_t index) const;
@@ -97,19 +95,11 @@ class clsButton : public QObject {
  signals:
   void Click(int32_t index);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   bool Valid(int32_t index) const { return index >= 0 && index < Buttons(); }
   void SetButtonState(int32_t index, int32_t state);
   void DrawButton(int32_t look, int32_t index);
   int32_t ButtonFromPoint(int32_t x, int32_t y) const;
-  // The next enabled button from `from` in steps of `step`; -1 when none.
-  int32_t NextFocusable(int32_t from, int32_t step) const;
-  // Whether Tab would find another control of the window to go to.
-  bool OtherTabStop() const;
-  bool KeyPress(const QKeyEvent* key);
 
   QPointer<PictureBox> picture_;
   basWidgetPolling::PointerWatch watch_;
@@ -121,6 +111,5 @@ class clsButton : public QObject {
   std::vector<std::unique_ptr<clsBitmap>> images_;
   std::string font_;
   bool previousPress_ = false;
-  int32_t focus_ = 0;
-  bool hasFocus_ = false;
+  BarFocus focus_;
 };

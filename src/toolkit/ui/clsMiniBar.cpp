@@ -3,7 +3,14 @@
 #include <algorithm>
 
 clsMiniBar::clsMiniBar(QObject* parent)
-    : QObject(parent), watch_([this](const basWidgetPolling::Sample& s) { Step(s); }) {
+    : QObject(parent),
+      watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
+      focus_({[this] { return ButtonCount(); }, [](int32_t) { return true; },
+              [this](int32_t i) { DrawMiniButton(i, states_[static_cast<size_t>(i)]); },
+              [this] {
+                if (picture_) picture_->Refresh();
+              },
+              [this](int32_t i) { emit Click(i); }}) {
   MakeKeyedImage(leftBar_, kLeftBarResource, gdi::kWhite);
   MakeKeyedImage(rightBar_, kRightBarResource, gdi::kWhite);
 }
@@ -13,6 +20,7 @@ clsMiniBar::~clsMiniBar() = default;
 void clsMiniBar::SetOPPicture(PictureBox* picture) {
   picture_ = picture;
   watch_.SetPicture(picture);
+  focus_.SetPicture(picture);
 }
 
 void clsMiniBar::MakeKeyedImage(clsBitmap& bitmap, int32_t resourceId, gdi::COLORREF backColour) {
@@ -84,6 +92,10 @@ void clsMiniBar::DrawMiniButton(int32_t index, int32_t state) {
     }
     picture_->hDC().BitBlt(r.Left, r.Top, tile.Width(), tile.Height(), tile.hDC(), 0, 0);
     if (imageIds_[index] > 0) DrawMiniImage(picture_, imageIds_[index], r.Left + 5, r.Top, gdi::kWhite);
+    // The focus runs round the tile's edge, clear of its image.
+    if (focus_.Shows(index)) {
+      ButtonPainter::DrawFocusRect(picture_->hDC(), {r.Width + 6, r.Height + 6, r.Left - 3, r.Top - 3});
+    }
   }
   states_[index] = state;
 }

@@ -3,6 +3,8 @@
 // bars beside the button under the cursor, a tool tip, and Click when a
 // button is pressed and released over itself. Polled from a 1 ms timer while
 // the pointer is over the bar, and told of Qt's own press and release events.
+// From the keyboard it is a bar like the button bar (BarFocus): Tab walks
+// its buttons, Space and Return press the one with the dotted rectangle.
 //
 // States: 0 normal, 1 hover, 3 pressed (hover and pressed look alike).
 
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/ui/BarFocus.h"
 #include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/basWidgetPolling.h"
@@ -79,4 +82,5 @@ class clsMiniBar : public QObject {
   bool previousPress_ = false;
   clsBitmap leftBar_;
   clsBitmap rightBar_;
+  BarFocus focus_;
 };

@@ -1,5 +1,7 @@
 #include "toolkit/ui/clsTabStrip.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "platform/gdi/SysColor.h"
@@ -24,7 +26,10 @@ clsTabStrip::clsTabStrip(QObject* parent)
       watch_([this](const basWidgetPolling::Sample& s) { Step(s); }),
       backColour_(gdi::GetSysColor(gdi::COLOR_BTNFACE)) {}
 
-clsTabStrip::~clsTabStrip() = default;
+clsTabStrip::~clsTabStrip() {
+  // They belong to the panel, which may outlive the strip.
+  for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
+}
 
 void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer* timer,
                                 const std::vector<std::string>& captions) {
@@ -46,9 +51,27 @@ void clsTabStrip::InitializeTab(PictureBox* picture, PictureBox* border, QTimer*
 }
 
 void clsTabStrip::SetPictureControl(PictureBox* picture) {
+  if (picture_) picture_->removeEventFilter(this);
   picture_ = picture;
   watch_.SetPicture(picture);
-  if (picture_) picture_->SetBackColor(backColour_);
+  if (!picture_) return;
+  picture_->SetBackColor(backColour_);
+  picture_->setFocusPolicy(Qt::TabFocus);
+  picture_->installEventFilter(this);
+  hasFocus_ = picture_->hasFocus();
+  for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
+  shortcuts_.clear();
+  // Ctrl+Tab and Ctrl+Shift+Tab reach the strip from the panel's controls.
+  QWidget* panel = picture_->parentWidget();
+  if (panel == nullptr) return;
+  // The X server's keyboard map offers Ctrl+Shift+Tab for the key that
+  // arrives as Ctrl+Shift+Backtab.
+  for (const auto& [key, step] : {std::pair{Qt::CTRL | Qt::Key_Tab, 1}, std::pair{Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), panel);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step] { Move(step, true); });
+    shortcuts_.emplace_back(shortcut);
+  }
 }
 
 void clsTabStrip::SetTimer(QTimer* timer) { watch_.SetTimer(timer, kTimerInterval); }
@@ -222,13 +245,13 @@ void clsTabStrip::DrawFullToolbar() {
 
 void clsTabStrip::SetTabState(int32_t index, int32_t state) {
   if (!Valid(index) || state < 0 || state > 2) return;
+  states_[index] = state;
   if (picture_) {
     const ButtonRect& src = source_[static_cast<size_t>(SourceIndex(index, state))];
     const ButtonRect& dst = screen_[index];
     picture_->hDC().BitBlt(dst.Left, dst.Top, dst.Width, dst.Height, buffer_.hDC(), src.Left, src.Top);
     DrawTabText(index);
   }
-  states_[index] = state;
 }
 
 void clsTabStrip::DrawTabText(int32_t index) {
@@ -237,6 +260,7 @@ void clsTabStrip::DrawTabText(int32_t index) {
   picture_->SetForeColor(gdi::kBlack);
   picture_->hDC().DrawText(captions_[index], {r.Left, 4, r.Left + r.Width, r.Height - 4},
                            gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
+  if (hasFocus_ && states_[index] == 2) ButtonPainter::DrawFocusRect(picture_->hDC(), r);
 }
 
 int32_t clsTabStrip::TabFromPoint(int32_t x, int32_t y) const {
@@ -335,4 +359,64 @@ void clsTabStrip::RaiseClicks(int32_t tab) {
     }
     pendingClick_ = -1;
   }
+}
+
+int32_t clsTabStrip::SelectedTab() const {
+  const auto it = std::find(states_.begin(), states_.end(), 2);
+  return it == states_.end() ? -1 : static_cast<int32_t>(it - states_.begin());
+}
+
+bool clsTabStrip::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  const bool control = (modifiers & Qt::ControlModifier) != 0;
+  if (control && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+    Move(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier) != 0 ? -1 : 1, true);
+  } else if (!control && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+    Move(key == Qt::Key_Left ? -1 : 1, false);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void clsTabStrip::Move(int32_t step, bool round) {
+  // While a click's handler runs (it may yield), the keys wait for it.
+  if (Tabs() == 0 || inClick_) return;
+  const int32_t current = SelectedTab();
+  int32_t tab = current < 0 ? 0 : current + step;
+  if (round) {
+    tab = (tab + Tabs()) % Tabs();
+  } else if (tab < 0 || tab >= Tabs()) {
+    return;
+  }
+  if (!SelectPressed(tab)) return;
+  const QPointer<QWidget> focused = QApplication::focusWidget();
+  if (picture_) picture_->Refresh();
+  // Raised last: the handler may switch pages and destroy this strip.
+  RaiseClicks(tab);
+  // The tab shown may put the focus into its grid; the keys stay where
+  // they were pressed while that control is still there to take them.
+  if (focused && focused->isVisible() && focused->isEnabled()) focused->setFocus(Qt::OtherFocusReason);
+}
+
+bool clsTabStrip::eventFilter(QObject* watched, QEvent* event) {
+  // A picture being destroyed is no PictureBox any more: its last focus-out
+  // is not drawn.
+  if (qobject_cast<PictureBox*>(watched) == nullptr || watched != picture_) {
+    return QObject::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      hasFocus_ = event->type() == QEvent::FocusIn;
+      if (const int32_t tab = SelectedTab(); tab >= 0) SetTabState(tab, 2);
+      picture_->Refresh();
+      break;
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<const QKeyEvent*>(event);
+      return KeyPress(key->key(), key->modifiers());
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
 }

@@ -9,11 +9,19 @@
 // delivers counts, also one that comes while the last Click's handler
 // still runs: it is raised when that handler is done.
 //
+// The strip is one stop of Tab (a click does not take the focus); with the
+// focus, a dotted rectangle marks the selected tab and Left and Right select
+// the tab beside it. Ctrl+Tab and Ctrl+Shift+Tab select the next and the
+// previous one, round from the last to the first, wherever the focus is in
+// the panel the strip heads (the picture's parent). Each raises Click as a
+// press on that tab would.
+//
 // Indices out of range are ignored by setters and answered with defaults by
 // getters.
 
 #include <QObject>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 #include <array>
 #include <cstdint>
@@ -97,6 +105,9 @@ class clsTabStrip : public QObject {
  signals:
   void Click(int32_t index);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   bool Valid(int32_t index) const { return index >= 0 && index < Tabs(); }
   static int32_t SourceIndex(int32_t index, int32_t state) { return index * 3 + state; }
@@ -111,6 +122,13 @@ class clsTabStrip : public QObject {
   bool SelectPressed(int32_t tab);
   // Raises Click for `tab`, then for a press that came during its handler.
   void RaiseClicks(int32_t tab);
+  // The selected tab, -1 when none is.
+  int32_t SelectedTab() const;
+  // Left, Right, Ctrl+Tab and Ctrl+Shift+Tab; False for other keys.
+  bool KeyPress(int key, Qt::KeyboardModifiers modifiers);
+  // Selects the tab `step` from the selected one (round the ends when
+  // `round`) and raises Click; the focus stays where it was.
+  void Move(int32_t step, bool round);
 
   QPointer<PictureBox> picture_;
   QPointer<PictureBox> border_;
@@ -126,4 +144,6 @@ class clsTabStrip : public QObject {
   std::string font_;
   bool inClick_ = false;
   int32_t pendingClick_ = -1;
+  bool hasFocus_ = false;
+  std::vector<QPointer<QShortcut>> shortcuts_;
 };

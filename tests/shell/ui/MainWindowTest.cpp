@@ -309,6 +309,21 @@ TEST_F(MainWindowTest, NewProjectWithAChangedProjectSavesAndResetsItBeforeAsking
   EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard - Fresh.kdp");
 }
 
+TEST_F(MainWindowTest, CancelOnNewProjectsSaveQuestionLeavesNoPagesTitleOnTheBar) {
+  RegisterTestPage(kPageDraftStrategies);
+  ASSERT_TRUE(Start());
+  window->mnuEdit(4)->trigger();
+  ASSERT_EQ(basUIControl::CurrentPage(), kPageDraftStrategies);
+  GlobalProject().SetValue(kProjAdditionalPlayers, "9876");
+  AnswerMessage(script, *pointer, 2);
+  window->mnuFile(Menu::kNewProject)->trigger();
+  ASSERT_TRUE(script.Done());
+  // The page has closed: the bar is the low one of no page.
+  EXPECT_EQ(basUIControl::CurrentPage(), kPageNone);
+  EXPECT_EQ(window->MainBar()->height(), 52);
+  EXPECT_FALSE(window->mnuFile(Menu::kSaveDocument)->isVisible());
+}
+
 TEST_F(MainWindowTest, HelpContentsOffersTheOnlineHelpAndExitClosesTheWindow) {
   auto shell = std::make_unique<kdtest::FakeShellOpen>();
   kdtest::FakeShellOpen* opened = shell.get();

@@ -12,6 +12,7 @@
 #include "MainWindowHarness.h"
 #include "core/clsSettingsKD.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "shell/ui/frmLogic.h"
 #include "shell/ui/frmTSet.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -46,6 +47,17 @@ void ClickDisplayGridsTab(shell_ui::frmTSet& settings) {
 }
 
 }  // namespace
+
+// Owned by the main window as tool windows, which a window manager keeps
+// above it when the main window is clicked.
+TEST_F(MainWindowTest, TheModelessSettingsAndLogicWindowsAreToolWindowsOfTheMainWindow) {
+  ASSERT_TRUE(Start());
+  for (QWidget* tool : std::vector<QWidget*>{OpenFromOptionsMenu(*window), frmLogic::Load(window.get())}) {
+    EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->windowTitle().toStdString();
+    EXPECT_EQ(tool->parentWidget(), window.get());
+  }
+  frmLogic::Unload();
+}
 
 TEST_F(MainWindowTest, SettingsWindowSavesWhatIsTickedAndCloseDropsTheRest) {
   ASSERT_TRUE(Start());

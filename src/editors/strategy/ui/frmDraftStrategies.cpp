@@ -33,6 +33,9 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
                         4 * (kButtonWidth + 9) + 10, kRuleBarHeight)),
       lblHeadingB_(AddTitle(picStrategy_, "Description")),
       txtDescription_(new QPlainTextEdit(picStrategy_)) {
+  // A description is a line or two of prose: Tab goes on to the next
+  // control, as in every other box, instead of typing a tab into the text.
+  txtDescription_->setTabChangesFocus(true);
 
   connect(mAR_, &clsButton::Click, this, [this](int32_t i) { controller_->mAR_Click(i); });
   connect(mMb_, &clsMiniBar::Click, this, [this](int32_t i) {
@@ -43,6 +46,8 @@ frmDraftStrategies::frmDraftStrategies(QWidget* parent)
   connect(txtDescription_, &QPlainTextEdit::textChanged, this, [this] {
     if (!describing_) controller_->mTxtDescription_Change(txtDescription_->toPlainText().toStdString());
   });
+  // The mini bar stands above the grid: Tab reaches it first.
+  setTabOrder(mMb_->OPPicture(), editor_.grid);
   StartLayout();
 }
 

@@ -32,6 +32,7 @@ class frmDraftStrategies : public shell_ui::frmPageWindow<clsUIStrategy, Strateg
   QListWidget* lstStrategy() const { return editor_.multiList; }
   QPlainTextEdit* txtDescription() const { return txtDescription_; }
   clsButton* mAR() const { return mAR_; }
+  clsMiniBar* mMb() const { return mMb_; }
 
  private:
   void LayOut() override;

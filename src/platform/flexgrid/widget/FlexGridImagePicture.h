@@ -15,6 +15,16 @@ class FlexGridImagePicture final : public FlexGridPicture {
   QSize Size() const { return image_.deviceIndependentSize().toSize(); }
   const QImage& Image() const { return image_; }
 
+  // A transparent image `size` logical pixels large at device pixel ratio
+  // `ratio`, to paint a picture on in logical pixels: on a scaled screen
+  // it holds the full resolution, rather than being enlarged blurred.
+  static QImage Canvas(QSize size, double ratio) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
+  }
+
  private:
   QImage image_;
 };

@@ -1,0 +1,145 @@
+// The pages without a mouse, on the bundled sample project: Tab reaches
+// every page's tab strip and small tool bars, the keys move between the tabs
+// and press the bars' buttons, and a description box gives Tab back.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "MainWindowHarness.h"
+#include "core/PageCode.h"
+#include "editors/projected_stats/clsUIProjectedStats2.h"
+#include "editors/projected_stats/ui/frmProjected.h"
+#include "editors/strategy/clsUIStrategy.h"
+#include "editors/strategy/ui/frmDraftStrategies.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "project_page/ui/frmCheatSheetMDI.h"
+#include "toolkit/ui/clsMiniBar.h"
+#include "toolkit/ui/clsTabStrip.h"
+
+void RegisterAllWindows();
+
+namespace {
+
+using editors_projected_stats_ui::frmProjected;
+using editors_strategy_ui::frmDraftStrategies;
+using project_page_ui::frmCheatSheetMDI;
+
+class PageKeys : public kdtest::MainWindowTest {
+ protected:
+  void SetUp() override {
+    RegisterAllWindows();
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  }
+
+  // Shows page `code`, the keys on the main window.
+  QWidget* Open(int32_t code) {
+    basUIControl::SwitchPage(code);
+    QApplication::setActiveWindow(window.get());
+    return window->CurrentPageForm();
+  }
+
+  // A key where the focus is, as a person's keyboard presses it.
+  static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key, modifiers);
+  }
+
+  static bool TabTo(const QWidget* target) {
+    for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i) Key(Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+  }
+};
+
+TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundTheEnd) {
+  const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
+  const struct {
+    int32_t page;
+    std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, int32_t>> keys;  // and the tab shown after
+  } cases[] = {
+      // The project page's previews would run their jobs: its first two tabs only.
+      {kPageProject, {{Qt::Key_Right, none, 1}, {Qt::Key_Left, none, 0}, {Qt::Key_Left, none, 0}}},
+      {kPageProjectedStats,
+       {{Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 2}, {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1}}},
+      {kPageDraftStrategies, {{Qt::Key_Right, none, 1}, {Qt::Key_Right, none, 1}, {Qt::Key_Tab, ctrl, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    QWidget* page = Open(c.page);
+    auto* project = dynamic_cast<frmCheatSheetMDI*>(page);
+    auto* stats = dynamic_cast<frmProjected*>(page);
+    auto* strategy = dynamic_cast<frmDraftStrategies*>(page);
+    clsTabStrip* strip = project ? project->TabStrip() : stats ? stats->mTab() : strategy->mTab();
+    const auto shown = [&] {
+      return project ? project->Controller().CurrentTab()
+             : stats ? stats->Controller().CurrentTab()
+                     : strategy->Controller().CurrentTab();
+    };
+    ASSERT_TRUE(TabTo(strip->PictureControl()));
+    for (const auto& [key, modifiers, tab] : c.keys) {
+      Key(key, modifiers);
+      EXPECT_TRUE(strip->TabSelected(tab));
+      EXPECT_EQ(shown(), tab);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), strip->PictureControl());
+    // Ctrl+Tab from the page's next control too, which keeps the focus.
+    Key(Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    const int32_t before = shown();
+    Key(Qt::Key_Tab, ctrl);
+    EXPECT_EQ(shown(), before + 1);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
+}
+
+TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
+  const struct {
+    int32_t page;
+    std::string title;  // of the window the press opens
+  } cases[] = {
+      {kPageProjectedStats, "Projected Stats Properties"},         // the options bar's fourth button
+      {kPageDraftStrategies, "Kickwell Draftyard Document Dialog"},  // the mini bar's Export
+      {kPageProject, "Kickwell Draftyard File Dialog"},             // the second Change File
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    QWidget* page = Open(c.page);
+    std::string title;
+    script.Then<QDialog>([&title](QDialog* dialog) {
+      title = dialog->windowTitle().toStdString();
+      dialog->reject();
+    });
+    if (auto* stats = dynamic_cast<frmProjected*>(page)) {
+      ASSERT_TRUE(TabTo(stats->mOP()->OPPicture()));
+      for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);
+      Key(Qt::Key_Return);
+    } else if (auto* strategy = dynamic_cast<frmDraftStrategies*>(page)) {
+      ASSERT_TRUE(TabTo(strategy->mMb()->OPPicture()));
+      Key(Qt::Key_Space);
+    } else if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
+      ASSERT_TRUE(TabTo(project->flxCheat()));
+      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
+    }
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(title, c.title);
+  }
+}
+
+TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
+  auto* page = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
+  ASSERT_NE(page, nullptr);
+  const QString before = page->txtDescription()->toPlainText();
+  ASSERT_TRUE(TabTo(page->txtDescription()));
+  Key(Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), page->txtDescription());
+  EXPECT_EQ(page->txtDescription()->toPlainText(), before);
+  EXPECT_FALSE(page->Controller().ChangesMade());
+}
+
+}  // namespace
