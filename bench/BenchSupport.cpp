@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -103,6 +104,27 @@ void CopyFileOrDie(const std::string& from, const std::string& to) {
   std::error_code ec;
   fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
   if (ec) Die("cannot copy " + from + " to " + to + ": " + ec.message());
+}
+
+void ReplaceFile(const std::string& from, const std::string& to) {
+  const std::string next = to + ".next";
+  CopyFileOrDie(from, next);
+  std::error_code ec;
+  fs::rename(next, to, ec);
+  if (ec) Die("cannot put " + next + " in the place of " + to + ": " + ec.message());
+}
+
+void ChangeProjectionFromOutside(const std::string& path) {
+  static bool up = true;
+  sqlite3* db = nullptr;
+  const std::string sql = std::string("UPDATE tblStat3 SET Fld3 = Fld3 ") + (up ? "+" : "-") +
+                          " 1 WHERE ID = (SELECT min(ID) FROM tblStat3 WHERE Week = 250);";
+  const bool changed = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+                       sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK &&
+                       sqlite3_changes(db) == 1;
+  sqlite3_close_v2(db);
+  if (!changed) Die("cannot change a projection of " + path);
+  up = !up;
 }
 
 const std::string& SampleDatabase() {
