@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "core/basFileExists_001.h"
 #include "core/basMockItUp.h"
@@ -15,6 +16,7 @@
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/Transaction.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 
@@ -198,6 +200,9 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       status->SetSegmentValue(3, 1);
       status->StatusCaption(0, 0, "Loading Projected Stats tables");
     }
+    // The open asks the file a few hundred small questions (its tables,
+    // fields and indexes, the catalogue): under one read lock, not one each.
+    std::optional<jet::ReadScope> read(std::in_place, *db_);
     CheckSchema();
 
     fixed_.clear();
@@ -256,7 +261,10 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
     if (settings.Eof()) throw JetError("tblSettings has no row; the file is not a projected-stats database.");
     playerDisplayGridID_ = LongOf(settings.Field("PlayerDisplayGridID"));
     // Last of the checks, so that a file refused above is left as it was.
+    // A field it adds is written outside the read lock.
+    read.reset();
     pSbUpgradeSettings();
+    read.emplace(*db_);
 
     if (status) {
       status->SetSegmentValue(3, 2);
@@ -674,13 +682,16 @@ std::string clsKickwellDB::pFnGetPlayerNamewMasID(int32_t masterID) {
 
 std::unordered_map<int32_t, std::string> clsKickwellDB::PlayerNamesOf(std::span<const int32_t> masterIDs) {
   std::unordered_map<int32_t, std::string> names;
+  // One read lock for the whole list, not one per player.
+  std::optional<jet::ReadScope> read;
   for (int32_t masterID : masterIDs) {
     if (names.contains(masterID)) continue;
     std::string& name = names[masterID];
     // The record first in MasterID index order, as the cursor's seek finds it.
-    if (open_)
-      db_->ForEachRow("SELECT BackName FROM tblPlayers WHERE MasterID = ? ORDER BY rowid LIMIT 1;", {Value(masterID)},
-                      [&](const jet::Statement& row) { name = row.Column(0).AsText(); });
+    if (!open_) continue;
+    if (!read) read.emplace(*db_);
+    db_->ForEachRow("SELECT BackName FROM tblPlayers WHERE MasterID = ? ORDER BY rowid LIMIT 1;", {Value(masterID)},
+                    [&](const jet::Statement& row) { name = row.Column(0).AsText(); });
   }
   return names;
 }
