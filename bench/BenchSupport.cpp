@@ -114,17 +114,22 @@ void ReplaceFile(const std::string& from, const std::string& to) {
   if (ec) Die("cannot put " + next + " in the place of " + to + ": " + ec.message());
 }
 
-void ChangeProjectionFromOutside(const std::string& path) {
+std::string NextProjectionChange() {
   static bool up = true;
-  sqlite3* db = nullptr;
   const std::string sql = std::string("UPDATE tblStat3 SET Fld3 = Fld3 ") + (up ? "+" : "-") +
                           " 1 WHERE ID = (SELECT min(ID) FROM tblStat3 WHERE Week = 250);";
+  up = !up;
+  return sql;
+}
+
+void ChangeProjectionFromOutside(const std::string& path) {
+  sqlite3* db = nullptr;
+  const std::string sql = NextProjectionChange();
   const bool changed = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
                        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK &&
                        sqlite3_changes(db) == 1;
   sqlite3_close_v2(db);
   if (!changed) Die("cannot change a projection of " + path);
-  up = !up;
 }
 
 const std::string& SampleDatabase() {

@@ -42,10 +42,12 @@ void CopyFileOrDie(const std::string& from, const std::string& to);
 // new modification time), aborting on failure: to this process it is a
 // file it has never opened, as a file a session closed is to a new one.
 void ReplaceFile(const std::string& from, const std::string& to);
-// Changes one projection of a database from outside the program (its own
-// SQLite connection, not through the program's database layer), as another
-// program or a copied-in file would: one season stat of one player goes
-// up by one and, the next time, back down. Aborts on failure.
+// An UPDATE that changes one projection of the sample database: one season
+// stat of one player goes up by one and, at the next call, back down.
+std::string NextProjectionChange();
+// Makes that change from outside the program (its own SQLite connection,
+// not through the program's database layer), as another program would.
+// Aborts on failure.
 void ChangeProjectionFromOutside(const std::string& path);
 
 // Adds the process's peak resident set size (getrusage ru_maxrss) in MB as

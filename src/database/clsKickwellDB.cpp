@@ -547,9 +547,9 @@ void clsKickwellDB::pSbSetScoringIsolate(clsScoringIsolate& scoring) {
   applyScoring_->pSbMapScoringRules(scoring);
 }
 
-void clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
-                                                 int16_t /*year*/) {
-  applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
+int32_t clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                                    int16_t /*year*/) {
+  return applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
 }
 
 double clsKickwellDB::pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring) {

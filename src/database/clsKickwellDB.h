@@ -181,8 +181,9 @@ class clsKickwellDB {
   // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, of every
   // year (year is not a filter), on progress segment 4 (which the caller
   // adds), yielding after every row. A cancel keeps the rows scored so far;
-  // a database error rolls the whole pass back and is raised.
-  void pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
+  // a database error rolls the whole pass back and is raised. Returns the
+  // rows the pass scored: 0 when the last pass left them as they must be.
+  int32_t pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
   // The points the rule under the given system's cursor gives one value
   // (through its distribution map when the rule has FDM set and BuildMaps
   // has run). Throws for a rule-less cursor or a value beyond a Single.
