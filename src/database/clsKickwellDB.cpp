@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <optional>
 
 #include "core/basFileExists_001.h"
@@ -369,6 +370,7 @@ void clsKickwellDB::CloseAll() {
   }
   if (db_) db_->Close();
   open_ = false;
+  weekTeams_ = WeekTeams{};
 }
 
 void clsKickwellDB::pSbCloseKickwellDB() {
@@ -771,12 +773,41 @@ uint8_t clsKickwellDB::pFnGetByeWeek(int32_t teamID, int16_t year) {
   return (bye < 0 || bye > 255) ? 0 : static_cast<uint8_t>(bye);
 }
 
+clsKickwellDB::HeldWeekTeams::HeldWeekTeams(clsKickwellDB& db) : db_(db) { ++db_.weekTeamsHolders_; }
+
+clsKickwellDB::HeldWeekTeams::~HeldWeekTeams() {
+  if (--db_.weekTeamsHolders_ == 0) db_.weekTeams_ = WeekTeams{};
+}
+
+int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
+  WeekTeams& held = weekTeams_;
+  const uint64_t generation = db_->ChangeGeneration();
+  if (!held.read || held.generation != generation || held.week != week || held.year != year) {
+    held = WeekTeams{true, generation, week, year, {}};
+    // Row-id order, so that a player-week's first row is the one kept. Only
+    // a whole-number id can equal the id asked for, as in the query of one
+    // player.
+    db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;",
+                    {Value(static_cast<int>(week)), Value(static_cast<int>(year))}, [&](const jet::Statement& row) {
+                      const Value id = row.Column(0);
+                      if (id.GetKind() != Value::Kind::kInteger || id.Integer() < std::numeric_limits<int32_t>::min() ||
+                          id.Integer() > std::numeric_limits<int32_t>::max())
+                        return;
+                      held.teamOf.emplace(static_cast<int32_t>(id.Integer()), LongOf(row.Column(1)));
+                    });
+  }
+  const auto found = held.teamOf.find(playerID);
+  return found == held.teamOf.end() ? 0 : found->second;
+}
+
 uint8_t clsKickwellDB::pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) {
   // The player-week's first row, as the index seek finds it, read through
   // the index: the tblStat0 cursor would load and sort every row of the
   // table for a job that asks only this.
   int32_t teamID = 0;
-  if (open_) {
+  if (open_ && weekTeamsHolders_ > 0) {
+    teamID = HeldTeamOf(playerID, week, year);
+  } else if (open_) {
     db_->ForEachRow(
         "SELECT TeamID FROM tblStat0 WHERE PlayerID = ? AND Week = ? AND Year = ? ORDER BY rowid LIMIT 1;",
         {Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))},

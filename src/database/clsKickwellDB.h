@@ -262,7 +262,24 @@ class clsKickwellDB {
   // 0 "", 1 "PRB", 2 "QST", 3 "DBT", 4 "OUT", 5 "PUP", 6 "IR", 7 "SUS"; "" otherwise.
   static std::string pFnGetInjStatus(int32_t code);
   uint8_t pFnGetByeWeek(int32_t teamID, int16_t year);
+  // The bye week of the player's team in his player-week's first row.
   uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year);
+  // While one lives, pFnGetByeWeekwPlaID answers from the teams of every
+  // player's row of the asked week, read in one query at the first
+  // question, instead of a query per player: for filling or writing a
+  // page's grid or a document, which ask it for every player and write
+  // nothing meanwhile. A write through this program makes the next
+  // question read again; one from elsewhere is seen after the last ends.
+  class HeldWeekTeams {
+   public:
+    explicit HeldWeekTeams(clsKickwellDB& db);
+    ~HeldWeekTeams();
+    HeldWeekTeams(const HeldWeekTeams&) = delete;
+    HeldWeekTeams& operator=(const HeldWeekTeams&) = delete;
+
+   private:
+    clsKickwellDB& db_;
+  };
   // The bye week of the player's team in the week's row of his first player
   // record, read through the indexes (not the player table's cursor).
   uint8_t pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year);
@@ -388,6 +405,8 @@ class clsKickwellDB {
   bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
 
   int32_t pFnSeekPlayerIDwMasID(int32_t masterID);
+  // The team of the player-week's first row from the held week (HeldWeekTeams).
+  int32_t HeldTeamOf(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0RowID(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table);
@@ -426,4 +445,15 @@ class clsKickwellDB {
   // Player-data writers and whole-file operations.
   std::unique_ptr<clsPlayerDataWriters> writers_;
   std::unique_ptr<clsSeasonTotals> seasonTotals_;
+  // The teams of one week's rows by player id, while a HeldWeekTeams lives;
+  // read at the file's change generation `generation`.
+  struct WeekTeams {
+    bool read = false;
+    uint64_t generation = 0;
+    uint8_t week = 0;
+    int16_t year = 0;
+    std::unordered_map<int32_t, int32_t> teamOf;
+  };
+  int32_t weekTeamsHolders_ = 0;
+  WeekTeams weekTeams_;
 };
