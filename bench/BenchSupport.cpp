@@ -106,13 +106,7 @@ void CopyFileOrDie(const std::string& from, const std::string& to) {
   if (ec) Die("cannot copy " + from + " to " + to + ": " + ec.message());
 }
 
-void ReplaceFile(const std::string& from, const std::string& to) {
-  const std::string next = to + ".next";
-  CopyFileOrDie(from, next);
-  std::error_code ec;
-  fs::rename(next, to, ec);
-  if (ec) Die("cannot put " + next + " in the place of " + to + ": " + ec.message());
-}
+void CopyOverFile(const std::string& from, const std::string& to) { CopyFileOrDie(from, to); }
 
 std::string NextProjectionChange() {
   static bool up = true;

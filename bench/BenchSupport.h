@@ -38,10 +38,10 @@ std::string SampleProjectDatabase();
 
 // Copies a file, aborting on failure.
 void CopyFileOrDie(const std::string& from, const std::string& to);
-// Puts a copy of `from` in the place of `to` as a new file (a new inode, a
-// new modification time), aborting on failure: to this process it is a
-// file it has never opened, as a file a session closed is to a new one.
-void ReplaceFile(const std::string& from, const std::string& to);
+// Writes a copy of `from` over the file `to`, in place: the file keeps its
+// identity (inode) and gets a new modification time, as a file copied over
+// from outside the program.
+void CopyOverFile(const std::string& from, const std::string& to);
 // An UPDATE that changes one projection of the sample database: one season
 // stat of one player goes up by one and, at the next call, back down.
 std::string NextProjectionChange();

@@ -240,7 +240,7 @@ class ProjectDatabase {
     if (start_ == Start::kAgain) return;
     state.PauseTiming();
     if (start_ == Start::kCold)
-      kdbench::ReplaceFile(session_, kdbench::SampleProjectDatabase());
+      kdbench::CopyOverFile(session_, kdbench::SampleProjectDatabase());
     else
       kdbench::ChangeProjectionFromOutside(kdbench::SampleProjectDatabase());
     state.ResumeTiming();
