@@ -211,15 +211,7 @@ struct PlayerWeek {
   auto operator<=>(const PlayerWeek&) const = default;
 };
 
-// A key field as an index seek would match it: a number with a whole value
-// (a seek key is a Long; text, Null and fractions never equal one).
-bool WholeNumber(const jet::Value& v, int64_t& out) {
-  if (!v.IsNumber()) return false;
-  const double d = v.AsDouble();
-  if (!(d >= -2147483648.0 && d <= 2147483647.0) || d != std::trunc(d)) return false;
-  out = static_cast<int64_t>(d);
-  return true;
-}
+using basFieldRead::WholeNumber;
 
 // The rows of one stat table in the week range, by player-week, each group
 // in the order the table's player-week index holds them (row-id order

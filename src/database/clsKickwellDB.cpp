@@ -779,23 +779,31 @@ clsKickwellDB::HeldWeekTeams::~HeldWeekTeams() {
   if (--db_.weekTeamsHolders_ == 0) db_.weekTeams_ = WeekTeams{};
 }
 
-int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
+clsKickwellDB::WeekTeams& clsKickwellDB::HeldWeek(uint8_t week, int16_t year) {
   WeekTeams& held = weekTeams_;
   const uint64_t generation = db_->ChangeGeneration();
-  if (!held.read || held.generation != generation || held.week != week || held.year != year) {
-    held = WeekTeams{true, generation, week, year, {}};
-    // Row-id order, so that a player-week's first row is the one kept. Only
-    // a whole-number id can equal the id asked for, as in the query of one
-    // player.
-    db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;",
-                    {Value(static_cast<int>(week)), Value(static_cast<int>(year))}, [&](const jet::Statement& row) {
-                      const Value id = row.Column(0);
-                      if (id.GetKind() != Value::Kind::kInteger || id.Integer() < std::numeric_limits<int32_t>::min() ||
-                          id.Integer() > std::numeric_limits<int32_t>::max())
-                        return;
-                      held.teamOf.emplace(static_cast<int32_t>(id.Integer()), LongOf(row.Column(1)));
-                    });
-  }
+  if (held.read && held.generation == generation && held.week == week && held.year == year) return held;
+  held = WeekTeams{true, generation, week, year, {}, {}};
+  // Row-id order, so that a player-week's first row and a MasterID's first
+  // record are the ones kept; only a whole number can equal the Long a
+  // lookup of one player asks for.
+  const std::vector<Value> keys{Value(static_cast<int>(week)), Value(static_cast<int>(year))};
+  db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;", keys,
+                  [&](const jet::Statement& row) {
+                    int64_t id = 0;
+                    if (basFieldRead::WholeNumber(row.Column(0), id))
+                      held.teamOf.emplace(static_cast<int32_t>(id), LongOf(row.Column(1)));
+                  });
+  db_->ForEachRow("SELECT MasterID, ID FROM tblPlayers ORDER BY rowid;", {}, [&](const jet::Statement& row) {
+    int64_t masterID = 0;
+    if (basFieldRead::WholeNumber(row.Column(0), masterID))
+      held.firstRecord.emplace(static_cast<int32_t>(masterID), row.Column(1));
+  });
+  return held;
+}
+
+int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
+  const WeekTeams& held = HeldWeek(week, year);
   const auto found = held.teamOf.find(playerID);
   return found == held.teamOf.end() ? 0 : found->second;
 }
@@ -821,6 +829,14 @@ uint8_t clsKickwellDB::pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16
   // player record first in MasterID index order (0 when there is none),
   // then his player-week's first row.
   int32_t teamID = 0;
+  if (open_ && weekTeamsHolders_ > 0) {
+    const WeekTeams& held = HeldWeek(week, year);
+    const auto first = held.firstRecord.find(masterID);
+    int64_t playerID = 0;
+    // No record is player id 0; an id that is not a whole number is asked as below.
+    if (first == held.firstRecord.end() || basFieldRead::WholeNumber(first->second, playerID))
+      return pFnGetByeWeek(HeldTeamOf(static_cast<int32_t>(playerID), week, year), year);
+  }
   if (open_) {
     db_->ForEachRow(
         "SELECT TeamID FROM tblStat0 WHERE PlayerID = COALESCE((SELECT ID FROM tblPlayers WHERE MasterID = ? "
