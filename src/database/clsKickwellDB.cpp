@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <limits>
 #include <optional>
 
 #include "core/basFileExists_001.h"
@@ -779,31 +778,21 @@ clsKickwellDB::HeldWeekTeams::~HeldWeekTeams() {
   if (--db_.weekTeamsHolders_ == 0) db_.weekTeams_ = WeekTeams{};
 }
 
-clsKickwellDB::WeekTeams& clsKickwellDB::HeldWeek(uint8_t week, int16_t year) {
+int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
   WeekTeams& held = weekTeams_;
   const uint64_t generation = db_->ChangeGeneration();
-  if (held.read && held.generation == generation && held.week == week && held.year == year) return held;
-  held = WeekTeams{true, generation, week, year, {}, {}};
-  // Row-id order, so that a player-week's first row and a MasterID's first
-  // record are the ones kept; only a whole number can equal the Long a
-  // lookup of one player asks for.
-  const std::vector<Value> keys{Value(static_cast<int>(week)), Value(static_cast<int>(year))};
-  db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;", keys,
-                  [&](const jet::Statement& row) {
-                    int64_t id = 0;
-                    if (basFieldRead::WholeNumber(row.Column(0), id))
-                      held.teamOf.emplace(static_cast<int32_t>(id), LongOf(row.Column(1)));
-                  });
-  db_->ForEachRow("SELECT MasterID, ID FROM tblPlayers ORDER BY rowid;", {}, [&](const jet::Statement& row) {
-    int64_t masterID = 0;
-    if (basFieldRead::WholeNumber(row.Column(0), masterID))
-      held.firstRecord.emplace(static_cast<int32_t>(masterID), row.Column(1));
-  });
-  return held;
-}
-
-int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
-  const WeekTeams& held = HeldWeek(week, year);
+  if (!held.read || held.generation != generation || held.week != week || held.year != year) {
+    held = WeekTeams{true, generation, week, year, {}};
+    // Row-id order, so that a player-week's first row is the one kept; only
+    // a whole number can equal the Long a lookup of one player asks for.
+    const std::vector<Value> keys{Value(static_cast<int>(week)), Value(static_cast<int>(year))};
+    db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;", keys,
+                    [&](const jet::Statement& row) {
+                      int64_t id = 0;
+                      if (basFieldRead::WholeNumber(row.Column(0), id))
+                        held.teamOf.emplace(static_cast<int32_t>(id), LongOf(row.Column(1)));
+                    });
+  }
   const auto found = held.teamOf.find(playerID);
   return found == held.teamOf.end() ? 0 : found->second;
 }
@@ -829,14 +818,6 @@ uint8_t clsKickwellDB::pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16
   // player record first in MasterID index order (0 when there is none),
   // then his player-week's first row.
   int32_t teamID = 0;
-  if (open_ && weekTeamsHolders_ > 0) {
-    const WeekTeams& held = HeldWeek(week, year);
-    const auto first = held.firstRecord.find(masterID);
-    int64_t playerID = 0;
-    // No record is player id 0; an id that is not a whole number is asked as below.
-    if (first == held.firstRecord.end() || basFieldRead::WholeNumber(first->second, playerID))
-      return pFnGetByeWeek(HeldTeamOf(static_cast<int32_t>(playerID), week, year), year);
-  }
   if (open_) {
     db_->ForEachRow(
         "SELECT TeamID FROM tblStat0 WHERE PlayerID = COALESCE((SELECT ID FROM tblPlayers WHERE MasterID = ? "

@@ -264,12 +264,11 @@ class clsKickwellDB {
   uint8_t pFnGetByeWeek(int32_t teamID, int16_t year);
   // The bye week of the player's team in his player-week's first row.
   uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year);
-  // While one lives, pFnGetByeWeekwPlaID and pFnGetByeWeekwMasID answer
-  // from the teams of every player's row of the asked week and the
-  // players' first records, read in one query each at the first question,
-  // instead of a query per player: for filling position stacks, a page's
-  // grid or a document, which ask for every player and write nothing
-  // meanwhile. A write through this program makes the next
+  // While one lives, pFnGetByeWeekwPlaID answers from the teams of every
+  // player's row of the asked week, read in one query at the first
+  // question, instead of a query per player (each under a lock of its
+  // own): for filling or writing a page's grid or a document, which ask it
+  // for every player and write nothing meanwhile. A write through this program makes the next
   // question read again; one from elsewhere is seen after the last ends.
   class HeldWeekTeams {
    public:
@@ -282,8 +281,7 @@ class clsKickwellDB {
     clsKickwellDB& db_;
   };
   // The bye week of the player's team in the week's row of his first player
-  // record, read through the indexes (not the player table's cursor), or
-  // from what a HeldWeekTeams holds.
+  // record, read through the indexes (not the player table's cursor).
   uint8_t pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year);
   // Writes the bye week of a team in a season: one row per team and season.
   void pSbSetByeWeek(int32_t teamID, int16_t year, uint8_t byeWeek);
@@ -407,11 +405,8 @@ class clsKickwellDB {
   bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
 
   int32_t pFnSeekPlayerIDwMasID(int32_t masterID);
-  struct WeekTeams;
-  // What a HeldWeekTeams holds of the week, read now unless it holds it
-  // already for the file as it is.
-  WeekTeams& HeldWeek(uint8_t week, int16_t year);
-  // The team of the player-week's first row from the held week.
+  // The team of the player-week's first row from the held week (read now
+  // unless it is held already for the file as it is).
   int32_t HeldTeamOf(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0RowID(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t year);
@@ -459,8 +454,6 @@ class clsKickwellDB {
     uint8_t week = 0;
     int16_t year = 0;
     std::unordered_map<int32_t, int32_t> teamOf;
-    // A MasterID's first player record's ID.
-    std::unordered_map<int32_t, jet::Value> firstRecord;
   };
   int32_t weekTeamsHolders_ = 0;
   WeekTeams weekTeams_;

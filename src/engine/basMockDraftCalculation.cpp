@@ -152,11 +152,8 @@ void FillPositionStack(clsMockDraftPositionStack& stack, clsKickwellDB& db, int3
 }
 
 clsMockRoster::StackFiller DatabaseStackFiller(clsKickwellDB& db, uint8_t week) {
-  // The rows read at the first stack serve every other (ReadSeasonRows keeps
-  // them); the players' bye weeks come from one reading of the week held
-  // for as long as the filler lives.
-  auto teams = std::make_shared<const clsKickwellDB::HeldWeekTeams>(db);
-  return [&db, week, teams](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
+  // The rows read at the first stack serve every other (ReadSeasonRows keeps them).
+  return [&db, week](clsMockDraftPositionStack& stack, int32_t posID, int32_t maximum) {
     FillPositionStack(stack, db, posID, week, maximum);
   };
 }
