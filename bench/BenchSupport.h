@@ -57,7 +57,7 @@ void ReportPeakMemory(benchmark::State& state);
 [[noreturn]] void Die(const std::string& message);
 
 // Repeats the benchmark `times` times and reports only the aggregates
-// (mean, median, spread). --benchmark_repetitions on the command line wins
+// (mean, median, spread, and the quickest repetition as "min"). --benchmark_repetitions on the command line wins
 // over `times` (the programs' main applies it).
 void RepeatTimes(benchmark::internal::Benchmark* benchmark, int times);
 // RepeatTimes as a BENCHMARK(...)->Apply(kdbench::Repeat<5>) step.
