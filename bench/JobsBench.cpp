@@ -39,7 +39,6 @@
 #include "engine/clsMockDraft.h"
 #include "engine/clsMockRoster.h"
 #include "platform/flexgrid/FlexGridModel.h"
-#include "platform/jet/Database.h"
 #include "player_data/basCreateSingleSeasonDB.h"
 #include "user_mock/clsUserMockSession.h"
 
@@ -221,11 +220,11 @@ enum class Start {
 
 // The project's database at the start of a run. A cold run's file is the
 // one the job left at the end of a first run (scored, the league's roster
-// sizes and the scoring rules stored), copied anew over the project's file
-// so that nothing this process knows of a file holds for it: a new file
-// (inode) with a new modification time, as a file that a session closed
-// and a new process opens is to that process. The file is in the system's
-// cache, as a file used lately is; only the job's run is timed.
+// sizes and the scoring rules stored), copied again over the project's
+// file, in place, so that nothing this process knows of the file holds for
+// it: its modification time is new, as a file that a session closed is to
+// a new process. The file is in the system's cache, as a file used lately
+// is; only the job's run is timed.
 class ProjectDatabase {
  public:
   explicit ProjectDatabase(Start start) : start_(start) {
