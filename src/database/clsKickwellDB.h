@@ -268,8 +268,9 @@ class clsKickwellDB {
   // player's row of the asked week, read in one query at the first
   // question, instead of a query per player (each under a lock of its
   // own): for filling or writing a page's grid or a document, which ask it
-  // for every player and write nothing meanwhile. A write through this program makes the next
-  // question read again; one from elsewhere is seen after the last ends.
+  // for every player and write nothing meanwhile. A write through this
+  // program makes the next question read again; one from elsewhere is seen
+  // after the last holder ends.
   class HeldWeekTeams {
    public:
     explicit HeldWeekTeams(clsKickwellDB& db);
