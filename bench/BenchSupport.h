@@ -38,6 +38,17 @@ std::string SampleProjectDatabase();
 
 // Copies a file, aborting on failure.
 void CopyFileOrDie(const std::string& from, const std::string& to);
+// Writes a copy of `from` over the file `to`, in place: the file keeps its
+// identity (inode) and gets a new modification time, as a file copied over
+// from outside the program.
+void CopyOverFile(const std::string& from, const std::string& to);
+// An UPDATE that changes one projection of the sample database: one season
+// stat of one player goes up by one and, at the next call, back down.
+std::string NextProjectionChange();
+// Makes that change from outside the program (its own SQLite connection,
+// not through the program's database layer), as another program would.
+// Aborts on failure.
+void ChangeProjectionFromOutside(const std::string& path);
 
 // Adds the process's peak resident set size (getrusage ru_maxrss) in MB as
 // the counter "peak_MB".
@@ -46,7 +57,7 @@ void ReportPeakMemory(benchmark::State& state);
 [[noreturn]] void Die(const std::string& message);
 
 // Repeats the benchmark `times` times and reports only the aggregates
-// (mean, median, spread). --benchmark_repetitions on the command line wins
+// (mean, median, spread, and the quickest repetition as "min"). --benchmark_repetitions on the command line wins
 // over `times` (the programs' main applies it).
 void RepeatTimes(benchmark::internal::Benchmark* benchmark, int times);
 // RepeatTimes as a BENCHMARK(...)->Apply(kdbench::Repeat<5>) step.

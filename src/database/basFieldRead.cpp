@@ -1,5 +1,6 @@
 #include "database/basFieldRead.h"
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -43,6 +44,14 @@ int16_t Integer(jet::Recordset& rs, const char* field) {
 int32_t Long(jet::Recordset& rs, const char* field) {
   return static_cast<int32_t>(
       Whole(rs, field, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+bool WholeNumber(const jet::Value& value, int64_t& out) {
+  if (!value.IsNumber()) return false;
+  const double d = value.AsDouble();
+  if (!(d >= -2147483648.0 && d <= 2147483647.0) || d != std::trunc(d)) return false;
+  out = static_cast<int64_t>(d);
+  return true;
 }
 
 }  // namespace basFieldRead

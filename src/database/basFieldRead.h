@@ -23,4 +23,9 @@ int32_t Long(jet::Recordset& rs, const char* field);
 // does not fit 32 bits (a damaged or foreign file), never an overflow.
 int32_t LongOrZero(const jet::Value& value);
 
+// A key field as an index seek or `field = ?` with a Long matches it: a
+// number with a whole value in 32 bits (text, Null and fractions never
+// equal one).
+bool WholeNumber(const jet::Value& value, int64_t& out);
+
 }  // namespace basFieldRead

@@ -211,15 +211,7 @@ struct PlayerWeek {
   auto operator<=>(const PlayerWeek&) const = default;
 };
 
-// A key field as an index seek would match it: a number with a whole value
-// (a seek key is a Long; text, Null and fractions never equal one).
-bool WholeNumber(const jet::Value& v, int64_t& out) {
-  if (!v.IsNumber()) return false;
-  const double d = v.AsDouble();
-  if (!(d >= -2147483648.0 && d <= 2147483647.0) || d != std::trunc(d)) return false;
-  out = static_cast<int64_t>(d);
-  return true;
-}
+using basFieldRead::WholeNumber;
 
 // The rows of one stat table in the week range, by player-week, each group
 // in the order the table's player-week index holds them (row-id order
@@ -309,8 +301,8 @@ std::vector<ScoringRuleRecord> RulesOf(clsScoringIsolate& scoring) {
 
 }  // namespace
 
-void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
-                                         clsScoringIsolate& scoring, int32_t modifiedScoring) {
+int32_t clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                            clsScoringIsolate& scoring, int32_t modifiedScoring) {
   status.ClearAll();
   status.StatusCaption(0, 0, "Applying Scoring System to Projected Stats");
   status.StatusListCaption("Applying Scoring System to Projected Stats...");
@@ -330,14 +322,14 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
     status.SetSegmentRange(4, 1, last->count);
     status.SetSegmentValue(4, last->count);
     DoEvents();
-    return;
+    return 0;
   }
   // The rows are read under one read lock, given up before they are scored.
   std::optional<jet::ReadScope> readLock(std::in_place, database);
   int64_t allRows = 0;
   database.ForEachRow("SELECT COUNT(*) FROM tblStat0;", {},
                       [&](const jet::Statement& row) { allRows = row.Column(0).AsInt64(); });
-  if (allRows == 0 || scoring.RecordCount() == 0) return;
+  if (allRows == 0 || scoring.RecordCount() == 0) return 0;
 
   scoring.BuildMaps(DefaultsFolder);
   const std::vector<jet::Value> range{jet::Value(static_cast<int>(weekFrom)), jet::Value(static_cast<int>(weekTo))};
@@ -350,7 +342,7 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   const int fields = static_cast<int>(stat0Info.size());
   const std::vector<int32_t> stat0Read = FieldsToRead(catalogue, 0, fields, {kPointsField});
   // A tblStat0 too narrow for its keys and points has no row to score.
-  if (stat0Read.empty()) return;
+  if (stat0Read.empty()) return 0;
   const int positionColumn = 1 + static_cast<int>(stat0Read.size());
   const std::string rowsSql =
       "SELECT rowid, " + ColumnList(stat0Info, stat0Read) +
@@ -501,6 +493,7 @@ void clsApplyScoring::UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFro
   // generation then stands for what this pass read and wrote.
   if (!stop && reusable && !database.NoticeOtherWriters())
     LastCompletedPass() = CompletedPass{database.ChangeGeneration(), weekFrom, weekTo, modifiedScoring, rules, count};
+  return done;
 }
 
 void clsApplyScoring::AssignNewScoringSystem(clsStatusPlain& status, clsScoringIsolate& scoring,

@@ -57,8 +57,9 @@ class clsApplyScoring {
   // program finished over the file had the same week range and rules (none
   // with a distribution map) and nothing was written to the file since,
   // every row holds its points already and the pass reads nothing.
-  void UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
-                          clsScoringIsolate& scoring, int32_t modifiedScoring);
+  // Returns the rows it read and scored (0 when it read nothing).
+  int32_t UpdatePlayerPoints(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                             clsScoringIsolate& scoring, int32_t modifiedScoring);
 
   // Scores every tblStat0 row with the given system (mapped for the run),
   // reporting on the total bar, then maps `own` again.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "core/basFileExists_001.h"
 #include "core/basMockItUp.h"
@@ -15,6 +16,7 @@
 #include "draft_inputs/clsScoringIsolate.h"
 #include "platform/jet/JetError.h"
 #include "platform/jet/Statement.h"
+#include "platform/jet/Transaction.h"
 #include "platform/runtime/Rounding.h"
 #include "platform/runtime/Text.h"
 
@@ -198,6 +200,9 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
       status->SetSegmentValue(3, 1);
       status->StatusCaption(0, 0, "Loading Projected Stats tables");
     }
+    // The open asks the file a few hundred small questions (its tables,
+    // fields and indexes, the catalogue): under one read lock, not one each.
+    std::optional<jet::ReadScope> read(std::in_place, *db_);
     CheckSchema();
 
     fixed_.clear();
@@ -256,7 +261,10 @@ bool clsKickwellDB::OpenFile(const std::string& path, clsStatusPlain* status) {
     if (settings.Eof()) throw JetError("tblSettings has no row; the file is not a projected-stats database.");
     playerDisplayGridID_ = LongOf(settings.Field("PlayerDisplayGridID"));
     // Last of the checks, so that a file refused above is left as it was.
+    // A field it adds is written outside the read lock.
+    read.reset();
     pSbUpgradeSettings();
+    read.emplace(*db_);
 
     if (status) {
       status->SetSegmentValue(3, 2);
@@ -361,6 +369,7 @@ void clsKickwellDB::CloseAll() {
   }
   if (db_) db_->Close();
   open_ = false;
+  weekTeams_ = WeekTeams{};
 }
 
 void clsKickwellDB::pSbCloseKickwellDB() {
@@ -540,9 +549,9 @@ void clsKickwellDB::pSbSetScoringIsolate(clsScoringIsolate& scoring) {
   applyScoring_->pSbMapScoringRules(scoring);
 }
 
-void clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
-                                                 int16_t /*year*/) {
-  applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
+int32_t clsKickwellDB::pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo,
+                                                    int16_t /*year*/) {
+  return applyScoring_->UpdatePlayerPoints(status, weekFrom, weekTo, *scoring_, modifiedScoring_);
 }
 
 double clsKickwellDB::pFnGetIsoScoringPoints(double value, clsScoringIsolate& scoring) {
@@ -675,13 +684,16 @@ std::string clsKickwellDB::pFnGetPlayerNamewMasID(int32_t masterID) {
 
 std::unordered_map<int32_t, std::string> clsKickwellDB::PlayerNamesOf(std::span<const int32_t> masterIDs) {
   std::unordered_map<int32_t, std::string> names;
+  // One read lock for the whole list, not one per player.
+  std::optional<jet::ReadScope> read;
   for (int32_t masterID : masterIDs) {
     if (names.contains(masterID)) continue;
     std::string& name = names[masterID];
     // The record first in MasterID index order, as the cursor's seek finds it.
-    if (open_)
-      db_->ForEachRow("SELECT BackName FROM tblPlayers WHERE MasterID = ? ORDER BY rowid LIMIT 1;", {Value(masterID)},
-                      [&](const jet::Statement& row) { name = row.Column(0).AsText(); });
+    if (!open_) continue;
+    if (!read) read.emplace(*db_);
+    db_->ForEachRow("SELECT BackName FROM tblPlayers WHERE MasterID = ? ORDER BY rowid LIMIT 1;", {Value(masterID)},
+                    [&](const jet::Statement& row) { name = row.Column(0).AsText(); });
   }
   return names;
 }
@@ -761,12 +773,39 @@ uint8_t clsKickwellDB::pFnGetByeWeek(int32_t teamID, int16_t year) {
   return (bye < 0 || bye > 255) ? 0 : static_cast<uint8_t>(bye);
 }
 
+clsKickwellDB::HeldWeekTeams::HeldWeekTeams(clsKickwellDB& db) : db_(db) { ++db_.weekTeamsHolders_; }
+
+clsKickwellDB::HeldWeekTeams::~HeldWeekTeams() {
+  if (--db_.weekTeamsHolders_ == 0) db_.weekTeams_ = WeekTeams{};
+}
+
+int32_t clsKickwellDB::HeldTeamOf(int32_t playerID, uint8_t week, int16_t year) {
+  WeekTeams& held = weekTeams_;
+  const uint64_t generation = db_->ChangeGeneration();
+  if (!held.read || held.generation != generation || held.week != week || held.year != year) {
+    held = WeekTeams{true, generation, week, year, {}};
+    // Row-id order, so that a player-week's first row is the one kept; only
+    // a whole number can equal the Long a lookup of one player asks for.
+    const std::vector<Value> keys{Value(static_cast<int>(week)), Value(static_cast<int>(year))};
+    db_->ForEachRow("SELECT PlayerID, TeamID FROM tblStat0 WHERE Week = ? AND Year = ? ORDER BY rowid;", keys,
+                    [&](const jet::Statement& row) {
+                      int64_t id = 0;
+                      if (basFieldRead::WholeNumber(row.Column(0), id))
+                        held.teamOf.emplace(static_cast<int32_t>(id), LongOf(row.Column(1)));
+                    });
+  }
+  const auto found = held.teamOf.find(playerID);
+  return found == held.teamOf.end() ? 0 : found->second;
+}
+
 uint8_t clsKickwellDB::pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year) {
   // The player-week's first row, as the index seek finds it, read through
   // the index: the tblStat0 cursor would load and sort every row of the
   // table for a job that asks only this.
   int32_t teamID = 0;
-  if (open_) {
+  if (open_ && weekTeamsHolders_ > 0) {
+    teamID = HeldTeamOf(playerID, week, year);
+  } else if (open_) {
     db_->ForEachRow(
         "SELECT TeamID FROM tblStat0 WHERE PlayerID = ? AND Week = ? AND Year = ? ORDER BY rowid LIMIT 1;",
         {Value(playerID), Value(static_cast<int>(week)), Value(static_cast<int>(year))},

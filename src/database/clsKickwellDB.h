@@ -181,8 +181,9 @@ class clsKickwellDB {
   // Scores every tblStat0 row whose Week lies in weekFrom..weekTo, of every
   // year (year is not a filter), on progress segment 4 (which the caller
   // adds), yielding after every row. A cancel keeps the rows scored so far;
-  // a database error rolls the whole pass back and is raised.
-  void pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
+  // a database error rolls the whole pass back and is raised. Returns the
+  // rows the pass scored: 0 when the last pass left them as they must be.
+  int32_t pSbUpdatePlayerPointswStatus(clsStatusPlain& status, uint8_t weekFrom, uint8_t weekTo, int16_t year);
   // The points the rule under the given system's cursor gives one value
   // (through its distribution map when the rule has FDM set and BuildMaps
   // has run). Throws for a rule-less cursor or a value beyond a Single.
@@ -261,7 +262,25 @@ class clsKickwellDB {
   // 0 "", 1 "PRB", 2 "QST", 3 "DBT", 4 "OUT", 5 "PUP", 6 "IR", 7 "SUS"; "" otherwise.
   static std::string pFnGetInjStatus(int32_t code);
   uint8_t pFnGetByeWeek(int32_t teamID, int16_t year);
+  // The bye week of the player's team in his player-week's first row.
   uint8_t pFnGetByeWeekwPlaID(int32_t playerID, uint8_t week, int16_t year);
+  // While one lives, pFnGetByeWeekwPlaID answers from the teams of every
+  // player's row of the asked week, read in one query at the first
+  // question, instead of a query per player (each under a lock of its
+  // own): for filling or writing a page's grid or a document, which ask it
+  // for every player and write nothing meanwhile. A write through this
+  // program makes the next question read again; one from elsewhere is seen
+  // after the last holder ends.
+  class HeldWeekTeams {
+   public:
+    explicit HeldWeekTeams(clsKickwellDB& db);
+    ~HeldWeekTeams();
+    HeldWeekTeams(const HeldWeekTeams&) = delete;
+    HeldWeekTeams& operator=(const HeldWeekTeams&) = delete;
+
+   private:
+    clsKickwellDB& db_;
+  };
   // The bye week of the player's team in the week's row of his first player
   // record, read through the indexes (not the player table's cursor).
   uint8_t pFnGetByeWeekwMasID(int32_t masterID, uint8_t week, int16_t year);
@@ -389,6 +408,9 @@ class clsKickwellDB {
   bool SeekStatPlayerWeek(int32_t table, int32_t playerID, uint8_t week, int16_t year);
 
   int32_t pFnSeekPlayerIDwMasID(int32_t masterID);
+  // The team of the player-week's first row from the held week (read now
+  // unless it is held already for the file as it is).
+  int32_t HeldTeamOf(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0RowID(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStat0TeamID(int32_t playerID, uint8_t week, int16_t year);
   int32_t pFnGetStatRowID(int32_t playerID, uint8_t week, int16_t year, int32_t table);
@@ -427,4 +449,15 @@ class clsKickwellDB {
   // Player-data writers and whole-file operations.
   std::unique_ptr<clsPlayerDataWriters> writers_;
   std::unique_ptr<clsSeasonTotals> seasonTotals_;
+  // The teams of one week's rows by player id, while a HeldWeekTeams lives;
+  // read at the file's change generation `generation`.
+  struct WeekTeams {
+    bool read = false;
+    uint64_t generation = 0;
+    uint8_t week = 0;
+    int16_t year = 0;
+    std::unordered_map<int32_t, int32_t> teamOf;
+  };
+  int32_t weekTeamsHolders_ = 0;
+  WeekTeams weekTeams_;
 };

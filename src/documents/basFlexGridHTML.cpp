@@ -764,6 +764,7 @@ std::string PickRoundText(int32_t pickNumber, int32_t teams) {
 
 void FillCheatSheetGrid(FlexGridModel& grid, const clsMockRoster& roster, clsKickwellDB& db,
                         const DocumentOptions& options) {
+  const clsKickwellDB::HeldWeekTeams teams(db);
   int32_t row = 0;
   for (int32_t stack = 1; stack <= roster.StackMax(); ++stack)
     row = AddPositionBlock(grid, roster, stack, db, row, options);
@@ -771,6 +772,7 @@ void FillCheatSheetGrid(FlexGridModel& grid, const clsMockRoster& roster, clsKic
 
 void FillMockDraftGrid(FlexGridModel& grid, const clsMockDraft& board, clsKickwellDB& db, bool withHeading,
                        const DocumentOptions& options) {
+  const clsKickwellDB::HeldWeekTeams teams(db);
   if (MockDisplayView == 1) {
     basBoardMode::SetUpDraftBoardGrid(grid, board, withHeading);
     for (int32_t p = 0; p <= board.Count(); ++p) {
@@ -793,6 +795,7 @@ void SetPositionHeadings(FlexGridModel& grid, const clsMockRoster& roster, clsKi
 
 void FillPositionGrid(const clsMockRoster& roster, int32_t stack, FlexGridModel& grid, clsKickwellDB& db,
                       int32_t additionalPlayers, int32_t firstDataRow) {
+  const clsKickwellDB::HeldWeekTeams teams(db);
   const int32_t size = BlockSize(roster, stack, additionalPlayers);
   grid.SetRows(firstDataRow + size);
   FillPositionRows(roster, stack, grid, db, firstDataRow, size);
@@ -925,6 +928,7 @@ void CopyGridLayout(const FlexGridModel& from, FlexGridModel& to) {
 bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageGrid,
                              const clsMockRoster& roster, clsKickwellDB& db, int32_t fileType,
                              const DocumentOptions& options) {
+  const clsKickwellDB::HeldWeekTeams teams(db);
   DocumentFile file(path);
   FlexGridModel grid;
   CopyGridLayout(pageGrid, grid);
@@ -946,6 +950,7 @@ bool WriteCheatSheetDocument(const std::string& path, const FlexGridModel& pageG
 bool WriteMockDraftDocument(const std::string& path, const FlexGridModel& pageGrid, const clsMockDraft& board,
                             clsKickwellDB& db, int32_t fileType, bool& colourFromGrid, bool& boardCells,
                             bool withSections, const DocumentOptions& options) {
+  const clsKickwellDB::HeldWeekTeams teams(db);
   DocumentFile file(path);
   const int32_t last = pageGrid.Rows() - 1;
   const int32_t lastCol = pageGrid.Cols() - 1;

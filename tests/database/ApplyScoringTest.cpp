@@ -273,10 +273,10 @@ TEST_F(ApplyScoring, APassOverTheFileAsTheLastPassLeftItReadsAndWritesNothing) {
   kdtest::ScopedFakeSeams fakes;
   clsStatusPlain status;
   status.AddSegment(4, 98);
-  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  EXPECT_EQ(db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024), 3);
   const std::string counter = ChangeCounter();
   fakes.yield.count = 0;
-  db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024);
+  EXPECT_EQ(db_.pSbUpdatePlayerPointswStatus(status, 250, 250, 2024), 0);  // no row scored
   EXPECT_EQ(fakes.yield.count, 1 + 1);  // the caption and the pass, not one per row
   EXPECT_EQ(status.Segments().at(1).MaxValue, 3);
   EXPECT_EQ(status.Segments().at(1).CurValue, 3);

@@ -116,6 +116,19 @@ TEST_F(KickwellDBLookup, TeamsInjuriesAndByeWeeks) {
   EXPECT_EQ(db_.pFnGetByeWeekwMasID(4242, 250, 2024), 0);
 }
 
+// A document asks for every player's bye week: while the week is held the
+// answers are those of the lookup of one player, and a write through the
+// program meanwhile is seen at the next question.
+TEST_F(KickwellDBLookup, AHeldWeekAnswersByeWeeksAsTheLookupOfOnePlayer) {
+  const clsKickwellDB::HeldWeekTeams held(db_);
+  EXPECT_EQ(db_.pFnGetByeWeekwPlaID(1, 250, 2024), 12);
+  EXPECT_EQ(db_.pFnGetByeWeekwPlaID(1, 9, 2024), 0);
+  EXPECT_EQ(db_.pFnGetByeWeekwPlaID(3, 250, 2024), 0);  // team 33 has no bye
+  EXPECT_EQ(db_.pFnGetByeWeekwPlaID(9, 250, 2024), 0);
+  db_.Database().Execute("UPDATE tblStat0 SET TeamID = 33 WHERE PlayerID = 1 AND Week = 250;");
+  EXPECT_EQ(db_.pFnGetByeWeekwPlaID(1, 250, 2024), 0);
+}
+
 TEST_F(KickwellDBLookup, ByeWeekWritesKeepOneRowPerTeamAndSeason) {
   db_.pSbSetByeWeek(4, 2024, 7);
   db_.pSbSetByeWeek(4, 2024, 9);

@@ -44,16 +44,19 @@ bool StampOf(const std::string& path, FileStamp& stamp) {
   return true;
 }
 
-// Files known to be sound, as they were when that was last known.
-std::unordered_map<std::string, FileStamp>& CheckedFiles() {
-  static std::unordered_map<std::string, FileStamp> files;
-  return files;
-}
+// A file known to be sound, as it was when that was last known: its stamp,
+// and the data_version its watching connection read then (below). The
+// modification time moves in steps of the system clock's tick, so a write
+// soon after may leave the stamp as it was; a commit through SQLite from
+// anywhere still moves the version.
+struct SoundFile {
+  FileStamp stamp;
+  std::optional<int64_t> version;
+};
 
-bool KnownSound(const std::string& path) {
-  FileStamp now;
-  auto it = CheckedFiles().find(path);
-  return it != CheckedFiles().end() && StampOf(path, now) && now == it->second;
+std::unordered_map<std::string, SoundFile>& CheckedFiles() {
+  static std::unordered_map<std::string, SoundFile> files;
+  return files;
 }
 
 // PRAGMA data_version of a connection: it moves whenever another
@@ -156,10 +159,20 @@ void RememberClosed(const std::string& path) {
 void RememberSound(const std::string& path) {
   FileStamp now;
   if (StampOf(path, now)) {
-    CheckedFiles()[path] = now;
+    CheckedFiles()[path] = SoundFile{now, RecordOf(path, now).WatchedVersion()};
   } else {
     CheckedFiles().erase(path);
   }
+}
+
+// True when the file is as it was when it was last known sound, by its
+// stamp and by its version; a file whose version cannot be read is checked.
+bool KnownSound(const std::string& path) {
+  FileStamp now;
+  auto it = CheckedFiles().find(path);
+  if (it == CheckedFiles().end() || !StampOf(path, now) || !(now == it->second.stamp) || !it->second.version)
+    return false;
+  return RecordOf(path, now).WatchedVersion() == it->second.version;
 }
 
 }  // namespace
@@ -171,6 +184,11 @@ Database::~Database() { Close(); }
 
 std::unique_ptr<Database> Database::Open(const std::string& path, Access access, bool verify) {
   if (path.empty()) throw JetError("No database file was named.");
+  // SQLite keeps no count of its memory: the program never asks for it, and
+  // the count takes a global lock on every allocation. Possible only before
+  // SQLite's first use in the process; later it changes nothing.
+  static const bool noMemoryCount = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+  (void)noMemoryCount;
   const std::string name = SqliteName(path);
   // A FIFO would hold the open until something writes into it, and a device
   // reads as an endless empty database: only a regular file is a database.

@@ -36,8 +36,10 @@ class Database {
   // first (PRAGMA quick_check), so a damaged file is refused at the door
   // rather than half-way through a job. A file that passed the check, or
   // that a verified connection of this program closed, is not checked again
-  // while its identity, size and modification time stay as they were then:
-  // only a change from outside the program can have damaged it.
+  // while its identity, size and modification time stay as they were then
+  // and no connection committed to it since (PRAGMA data_version of a
+  // connection that watches it): only a change from outside the program
+  // can have damaged it.
   static std::unique_ptr<Database> Open(const std::string& path, Access access = Access::kReadWrite,
                                         bool verify = false);
   ~Database();

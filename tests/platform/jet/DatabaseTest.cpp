@@ -65,6 +65,23 @@ TEST(JetDatabase, AFileDamagedAfterItsLastCheckedOpenIsRefused) {
   EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
 }
 
+// A file's modification time moves in steps of the clock's tick: another
+// program's change and damage right after the program's last checked open,
+// leaving the size and the modification time as they read then, is still
+// checked and refused.
+TEST(JetDatabase, AFileChangedWithoutANewStampIsCheckedAgain) {
+  kdtest::TempDir dir;
+  const std::string path = kdtest::MakeTemplateDatabase(dir);
+  Database::Open(path, Database::Access::kReadWrite, true)->Close();
+  const auto stamp = std::filesystem::last_write_time(path);
+  kdtest::ExecuteSql(path, "UPDATE tblSettings SET MasterVersion = MasterVersion + 1");  // another program
+  std::string bytes = kdtest::ReadFile(path);
+  bytes.replace(2 * 4096, 64, std::string(64, '\xff'));
+  kdtest::WriteFile(path, bytes);
+  std::filesystem::last_write_time(path, stamp);
+  EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+}
+
 // The generation stands for the file's content as far as the program can
 // tell: it holds while nobody writes, and moves with a write from any of
 // the program's connections or from elsewhere, open or closed.
