@@ -48,9 +48,12 @@ bool StampOf(const std::string& path, FileStamp& stamp) {
 // and the data_version its watching connection read then (below). The
 // modification time moves in steps of the system clock's tick, so a write
 // soon after may leave the stamp as it was; a commit through SQLite from
-// anywhere still moves the version.
+// anywhere still moves the version. Versions of two connections cannot be
+// compared (each starts at its own count), so the version holds only for
+// the watch that read it.
 struct SoundFile {
   FileStamp stamp;
+  uint64_t watch = 0;
   std::optional<int64_t> version;
 };
 
@@ -83,6 +86,7 @@ struct FileRecord {
   FileStamp closed;
   std::optional<int64_t> closedVersion;
   uint64_t lastUse = 0;
+  uint64_t id = 0;  // of this watch: a file let go and watched again has a new one
 
   FileRecord() = default;
   FileRecord(const FileRecord&) = delete;
@@ -114,6 +118,7 @@ FileRecordMap& FileRecords() {
 
 FileRecord& RecordOf(const std::string& path, const FileStamp& stamp) {
   static uint64_t uses = 0;
+  static uint64_t watches = 0;
   FileRecordMap& records = FileRecords();
   std::unique_ptr<FileRecord>& record = records[{stamp.device, stamp.inode}];
   if (!record) {
@@ -126,6 +131,7 @@ FileRecord& RecordOf(const std::string& path, const FileStamp& stamp) {
       if (oldest != records.end()) records.erase(oldest);
     }
     record = std::make_unique<FileRecord>();
+    record->id = ++watches;
     if (sqlite3_open_v2(SqliteName(path).c_str(), &record->watch, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK) {
       sqlite3_close_v2(record->watch);
@@ -159,20 +165,23 @@ void RememberClosed(const std::string& path) {
 void RememberSound(const std::string& path) {
   FileStamp now;
   if (StampOf(path, now)) {
-    CheckedFiles()[path] = SoundFile{now, RecordOf(path, now).WatchedVersion()};
+    const FileRecord& record = RecordOf(path, now);
+    CheckedFiles()[path] = SoundFile{now, record.id, record.WatchedVersion()};
   } else {
     CheckedFiles().erase(path);
   }
 }
 
 // True when the file is as it was when it was last known sound, by its
-// stamp and by its version; a file whose version cannot be read is checked.
+// stamp and by its version on the same watch; a file whose version cannot
+// be read, or whose watch was let go since, is checked.
 bool KnownSound(const std::string& path) {
   FileStamp now;
   auto it = CheckedFiles().find(path);
   if (it == CheckedFiles().end() || !StampOf(path, now) || !(now == it->second.stamp) || !it->second.version)
     return false;
-  return RecordOf(path, now).WatchedVersion() == it->second.version;
+  const FileRecord& record = RecordOf(path, now);
+  return record.id == it->second.watch && record.WatchedVersion() == it->second.version;
 }
 
 }  // namespace

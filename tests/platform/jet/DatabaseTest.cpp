@@ -68,18 +68,26 @@ TEST(JetDatabase, AFileDamagedAfterItsLastCheckedOpenIsRefused) {
 // A file's modification time moves in steps of the clock's tick: another
 // program's change and damage right after the program's last checked open,
 // leaving the size and the modification time as they read then, is still
-// checked and refused.
+// checked and refused; also when many files opened since let go of the
+// connection that watched it (a new one counts its versions afresh).
 TEST(JetDatabase, AFileChangedWithoutANewStampIsCheckedAgain) {
-  kdtest::TempDir dir;
-  const std::string path = kdtest::MakeTemplateDatabase(dir);
-  Database::Open(path, Database::Access::kReadWrite, true)->Close();
-  const auto stamp = std::filesystem::last_write_time(path);
-  kdtest::ExecuteSql(path, "UPDATE tblSettings SET MasterVersion = MasterVersion + 1");  // another program
-  std::string bytes = kdtest::ReadFile(path);
-  bytes.replace(2 * 4096, 64, std::string(64, '\xff'));
-  kdtest::WriteFile(path, bytes);
-  std::filesystem::last_write_time(path, stamp);
-  EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+  for (const int othersOpened : {0, 20}) {
+    SCOPED_TRACE(othersOpened);
+    kdtest::TempDir dir;
+    const std::string path = kdtest::MakeTemplateDatabase(dir);
+    Database::Open(path, Database::Access::kReadWrite, true)->Close();
+    for (int i = 0; i < othersOpened; ++i) {
+      kdtest::WriteFile(dir.File(std::to_string(i) + ".pro"), "");
+      Database::Open(dir.File(std::to_string(i) + ".pro"), Database::Access::kReadOnly)->Close();
+    }
+    const auto stamp = std::filesystem::last_write_time(path);
+    kdtest::ExecuteSql(path, "UPDATE tblSettings SET MasterVersion = MasterVersion + 1");  // another program
+    std::string bytes = kdtest::ReadFile(path);
+    bytes.replace(2 * 4096, 64, std::string(64, '\xff'));
+    kdtest::WriteFile(path, bytes);
+    std::filesystem::last_write_time(path, stamp);
+    EXPECT_THROW(Database::Open(path, Database::Access::kReadWrite, true), JetError);
+  }
 }
 
 // The generation stands for the file's content as far as the program can
