@@ -412,9 +412,15 @@ std::string NewestLinesOfFile(const std::string& path, std::size_t budget) {
   return std::string(from == 0 ? std::string_view(bytes) : NewestLines(bytes, bytes.size() - 1));
 }
 
-std::size_t FileSize(const std::string& path) {
+// The log's size; false when something other than a file has its name (a
+// FIFO would hold an append until something reads it, for ever).
+bool LogSize(const std::string& path, std::size_t& size) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  size = 0;
+  if (::stat(path.c_str(), &st) != 0) return true;
+  if (!S_ISREG(st.st_mode)) return false;
+  size = static_cast<std::size_t>(st.st_size);
+  return true;
 }
 
 }  // namespace
@@ -438,8 +444,10 @@ void clsPlayerDataWriters::pSbWriteProError(const std::string& message) {
   pendingLog_ += runtime::FormatLogStamp(runtime::Now()) + ' ' + message + '\n';
   // Only the newest kMaxProErrorBytes can reach the file: older lines are
   // dropped now and then, so memory stays bounded whatever is logged.
+  // The path heads the kept lines again, so that they are not read as the
+  // lines of the file named above them in the log.
   if (pendingLog_.size() > kMaxProErrorBytes) {
-    pendingLog_ = std::string(NewestLines(pendingLog_, kKeptProErrorBytes));
+    pendingLog_ = logHeaderPath_ + '\n' + std::string(NewestLines(pendingLog_, kKeptProErrorBytes));
     logDropped_ = true;
   }
 }
@@ -451,7 +459,10 @@ void clsPlayerDataWriters::FlushProError() {
   const bool dropped = std::exchange(logDropped_, false);
   std::string error;
   bool written = false;
-  if (!dropped && FileSize(path) + lines.size() <= kMaxProErrorBytes) {
+  std::size_t size = 0;
+  if (!LogSize(path, size)) {
+    error = "Not a file";
+  } else if (!dropped && size + lines.size() <= kMaxProErrorBytes) {
     std::fstream log;
     errno = 0;
     if (basAssociatedFiles::OpenFileByMode(path, log, basAssociatedFiles::kTextAppend, false)) {
@@ -466,9 +477,16 @@ void clsPlayerDataWriters::FlushProError() {
     const std::string cut = runtime::FormatLogStamp(runtime::Now()) + " The log was cut to its newest " +
                             std::to_string(kKeptProErrorBytes / (1024 * 1024)) + " MB; older lines were dropped.\n";
     const std::size_t budget = kKeptProErrorBytes - cut.size();
-    const std::string_view newest = NewestLines(lines, budget);
+    std::string_view newest = NewestLines(lines, budget);
     std::string content = cut;
-    if (newest.size() == lines.size()) content += NewestLinesOfFile(path, budget - lines.size());
+    if (newest.size() == lines.size()) {
+      content += NewestLinesOfFile(path, budget - lines.size());
+    } else {
+      // Cut below their header: the path heads them again.
+      const std::string header = logHeaderPath_ + '\n';
+      newest = NewestLines(lines, budget - header.size());
+      content += header;
+    }
     content += newest;
     written = runtime::SaveFileAtomically(path, content, &error);
   }

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FakeSeams.h"
+#include "HostileFiles.h"
 #include "TemplateFixture.h"
 #include "database/clsKWRData.h"
 #include "database/clsPlayerDataWriters.h"
@@ -337,17 +341,34 @@ TEST_F(PlayerDataWriters, AFailedWriteLeavesNothingBehind) {
   EXPECT_EQ(Query("SELECT COUNT(*) FROM tblStat4 WHERE Week = 7;"), "0");
 }
 
+// A FIFO named ProError.txt held the import for ever (the append waited for
+// a reader), and a link to a device swallowed the lines without a word.
 TEST_F(PlayerDataWriters, ALogThatCannotBeOpenedLosesTheLineAfterSayingSo) {
-  kdtest::ScopedFakeSeams fakes;
-  WorkFolder = dir_.Path() + "no such folder/";
-  db_.pSbAddPSt(StatData({{77, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
-  db_.pSbFlushProError();
-  ASSERT_EQ(fakes.messages.plain.size(), 1u);
-  EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
-  // The header was not written either, so it heads the first line that is.
-  WorkFolder = dir_.Path();
-  db_.pSbAddPSt(StatData({{78, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
-  EXPECT_EQ(LogLines(Log()), (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 78 not found."}));
+  const std::optional<kdtest::NotAFile> cases[] = {std::nullopt, kdtest::NotAFile::kFolder,
+                                                   kdtest::NotAFile::kFifo, kdtest::NotAFile::kDevZero};
+  for (const auto& kind : cases) {
+    SCOPED_TRACE(kind ? kdtest::NotAFileName(*kind) : "no such folder");
+    kdtest::ScopedFakeSeams fakes;
+    const std::string folder = dir_.Path() + (kind ? kdtest::NotAFileName(*kind) : "no such folder") + "/";
+    if (kind) {
+      std::filesystem::create_directory(folder);
+      kdtest::MakeNotAFile(folder + "ProError.txt", *kind);
+    }
+    clsKickwellDB db;  // a log error is said once for each file's writers
+    ASSERT_TRUE(db.InitializeKickwellDB(path_));
+    WorkFolder = folder;
+    db.pSbAddPSt(StatData({{77, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+    db.pSbFlushProError();
+    ASSERT_EQ(fakes.messages.plain.size(), 1u);
+    EXPECT_EQ(fakes.messages.plain[0].caption, "Open File Error");
+    // The header was not written either, so it heads the first line that is.
+    std::filesystem::remove_all(folder + "ProError.txt");
+    std::filesystem::create_directory(folder);
+    db.pSbAddPSt(StatData({{78, 4, 1, kPassYds, 300}}), 2024, 1, 1, false);
+    db.pSbCloseKickwellDB();
+    EXPECT_EQ(LogLines(kdtest::ReadFile(folder + "ProError.txt")),
+              (std::vector<std::string>{path_, "@ pSbAddPSt - MasterID 78 not found."}));
+  }
 }
 
 // One master file of unknown players added 180 MB to the log: it only grew.
@@ -373,6 +394,11 @@ TEST_F(PlayerDataWriters, TheLogStaysWithinItsCeilingAndSaysWhenItWasCut) {
     EXPECT_LE(log.size(), ceiling);
     EXPECT_EQ(lines.front() == "@ The log was cut to its newest 2 MB; older lines were dropped.", c.cut);
     EXPECT_EQ(lines.back(), "@ MasterID " + std::to_string(c.newLines - 1));
+    // The lines kept of the import are headed by its file's path, whatever was cut.
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const std::string& l) { return l.starts_with("@ MasterID"); });
+    ASSERT_NE(first, lines.begin());
+    EXPECT_EQ(*(first - 1), path_);
     // Whole lines only; nothing of a log within the ceiling is lost.
     for (const std::string& line : lines) EXPECT_TRUE(line[0] == '@' || line == path_ || line + "\n" == older);
     EXPECT_TRUE(c.cut || lines.size() == c.olderLines + 1 + 10);
