@@ -276,10 +276,17 @@ void Database::Close() {
     NoticeOtherWriters();
   } catch (const JetError&) {
     if (changes_) changes_->generation = NextFileGeneration();
+    othersWrote_ = true;
   }
   connection_->Close();
-  // What this connection wrote went through SQLite's own transactions.
-  if (verified_) RememberSound(path_);
+  // What this connection wrote went through SQLite's own transactions; what
+  // another wrote meanwhile, or a file copied over this one, was not
+  // checked: the next open checks the file.
+  if (othersWrote_) {
+    CheckedFiles().erase(path_);
+  } else if (verified_) {
+    RememberSound(path_);
+  }
   RememberClosed(path_);
 }
 
@@ -289,6 +296,7 @@ bool Database::NoticeOtherWriters() {
   const int64_t now = DataVersion();
   if (now == dataVersion_) return false;
   dataVersion_ = now;
+  othersWrote_ = true;
   changes_->generation = NextFileGeneration();
   return true;
 }

@@ -39,7 +39,9 @@ class Database {
   // while its identity, size and modification time stay as they were then
   // and no connection committed to it since (PRAGMA data_version of a
   // connection that watches it): only a change from outside the program
-  // can have damaged it.
+  // can have damaged it. A connection that saw another's commit (or a file
+  // copied over its own) while it was open does not vouch for the file at
+  // its close: the next open checks it.
   static std::unique_ptr<Database> Open(const std::string& path, Access access = Access::kReadWrite,
                                         bool verify = false);
   ~Database();
@@ -108,10 +110,12 @@ class Database {
   std::shared_ptr<Connection> connection_;
   std::string path_;
   // Opened with the check (passed or known good): its state at close is
-  // remembered as checked.
+  // remembered as checked, unless another connection committed to the file
+  // (or it was copied over) while this one had it open.
   bool verified_ = false;
   std::shared_ptr<FileChanges> changes_;
   int64_t dataVersion_ = 0;
+  bool othersWrote_ = false;
 };
 
 }  // namespace jet
