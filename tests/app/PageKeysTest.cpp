@@ -131,6 +131,27 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
   }
 }
 
+// After a switch the control that had the focus was gone with its page, and
+// no key reached the new page before a first Tab.
+TEST_F(PageKeys, APageShownTakesTheKeysAtItsFirstControl) {
+  for (const int32_t code : {kPageDraftStrategies, kPageProject, kPageScoringSystem, kPageDisplayGrids}) {
+    SCOPED_TRACE(code);
+    QWidget* page = Open(code);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(page->isAncestorOf(focus));
+    // The first Tab stop: the next Tab goes on, the one after Shift+Tab comes back.
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+  }
+  // Its tab strip answers the arrows straight away.
+  auto* strategy = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
+  ASSERT_NE(strategy, nullptr);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(strategy->Controller().CurrentTab(), 1);
+}
+
 TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
   auto* page = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
   ASSERT_NE(page, nullptr);
