@@ -167,4 +167,18 @@ TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
   EXPECT_FALSE(page->Controller().ChangesMade());
 }
 
+// On the Factors tab no rule button can be pressed: Tab used to stop on
+// them with the focus drawn on a button that did nothing.
+TEST_F(PageKeys, TabPassesABarWhoseButtonsAreAllDisabled) {
+  auto* page = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
+  ASSERT_NE(page, nullptr);
+  Key(Qt::Key_Right);
+  ASSERT_EQ(page->Controller().CurrentTab(), 1);
+  ASSERT_TRUE(TabTo(page->flxDraft()));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), page->txtDescription());
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), page->flxDraft());
+}
+
 }  // namespace
