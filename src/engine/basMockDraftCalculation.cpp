@@ -26,6 +26,7 @@
 #include "draft_inputs/basLGPFileControl.h"
 #include "draft_inputs/basSCOFileControl.h"
 #include "draft_inputs/clsLeagueIsolate.h"
+#include "draft_inputs/clsScoringIsolate.h"
 #include "engine/KickwellDBPickLogNames.h"
 #include "engine/LeagueTransfer.h"
 #include "engine/PickLogNames.h"
@@ -230,6 +231,15 @@ double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t play
   SeasonScoring scoring(db, file.empty() ? file : ScoringFilePath(file));
   if (!scoring.Loaded()) scoring.UseStoredRules();
   db.pSbSetStatCatExtract(playerID, clsKickwellDB::kSeasonWeek, year);
+  // No rules score nothing: the row keeps the points the last scoring gave
+  // it, as the pass over every row (RescoreShownSeason) leaves them, so that
+  // a value typed over itself changes nothing.
+  if (db.ScoringIsolate().RecordCount() == 0) {
+    return db.pSbKickwellSQL("SELECT Points FROM tblStat0 WHERE PlayerID = ? AND Week = ? AND Year = ?;",
+                             {playerID, static_cast<int>(clsKickwellDB::kSeasonWeek), static_cast<int>(year)})
+        ->Field(0)
+        .AsDouble();
+  }
   return db.pSbScoreCurrentStatRow(db.ScoringIsolate());
 }
 

@@ -97,9 +97,10 @@ bool ApplyScoringSystem(const std::string& file, clsKickwellDB& db);
 // scoring-system file of that name (the project's, in its work folder), its
 // distribution maps, and partial units inside a rule's range as fractions.
 // With no name, or a file that gives no rules, the rules stored in the
-// database are scored the same way. Writes the row's Points when they
-// change and returns them; database errors and a value no Single can hold
-// (runtime::OverflowError) reach the caller.
+// database are scored the same way; with no rules at all the row keeps its
+// Points. Writes the row's Points when they change and returns them;
+// database errors and a value no Single can hold (runtime::OverflowError)
+// reach the caller.
 double RescoreSeasonRow(clsKickwellDB& db, const std::string& file, int32_t playerID, int16_t year);
 // Every season row of the open database scored as RescoreSeasonRow scores
 // one, under the progress window "Apply Scoring System": the projected-stats

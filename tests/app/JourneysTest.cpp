@@ -503,6 +503,21 @@ TEST_F(Journeys, CorrectAPlayersProjectionUndoItAndSave) {
                                        " Would you like to save changes to 2010 Default Stats.pro?"}}));
 }
 
+// A file marked read-only used to fail at each write of the page's opening.
+TEST_F(Journeys, TheStatsPageRefusesAReadOnlyFileWithOneMessage) {
+  ASSERT_TRUE(StartApplication());
+  OpenProject(kSample);
+  const std::string pro = FileTypeFolder[kPageProjectedStats] + "2010 Default Stats.pro";
+  fs::permissions(pro, fs::perms::owner_read);
+  const std::string bytes = kdtest::ReadFile(pro);
+  AnswerPlain(QMessageBox::Ok);
+  Click(Bar()->picEditor(2));
+  EXPECT_EQ(Told(), (kdtest::Messages{{"Open File Error", "The file is read-only: the Stats page writes the points "
+                                                          "and corrections it shows into its file.\r\n" + pro}}));
+  EXPECT_FALSE(dynamic_cast<frmProjected&>(*window->CurrentPageForm()).Controller().Loaded());
+  EXPECT_EQ(kdtest::ReadFile(pro), bytes);
+}
+
 // ---- 8
 
 TEST_F(Journeys, ValidateTheProjectAndExportTheReport) {

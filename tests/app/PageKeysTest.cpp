@@ -81,7 +81,8 @@ TEST_F(PageKeys, TabReachesEachPagesTabStripAndItsKeysShowTheTabBesideOrRoundThe
              : stats ? stats->Controller().CurrentTab()
                      : strategy->Controller().CurrentTab();
     };
-    ASSERT_TRUE(TabTo(strip->PictureControl()));
+    // The page takes the keys at once, at its strip (the first control).
+    ASSERT_EQ(QApplication::focusWidget(), strip->PictureControl());
     for (const auto& [key, modifiers, tab] : c.keys) {
       Key(key, modifiers);
       EXPECT_TRUE(strip->TabSelected(tab));
@@ -115,19 +116,22 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
       title = dialog->windowTitle().toStdString();
       dialog->reject();
     });
+    // Kept after the window closes (the Stats page's grid used to take it).
+    QWidget* pressed = QApplication::focusWidget();
     if (auto* stats = dynamic_cast<frmProjected*>(page)) {
-      ASSERT_TRUE(TabTo(stats->mOP()->OPPicture()));
+      ASSERT_TRUE(TabTo(pressed = stats->mOP()->OPPicture()));
       for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);
       Key(Qt::Key_Return);
     } else if (auto* strategy = dynamic_cast<frmDraftStrategies*>(page)) {
-      ASSERT_TRUE(TabTo(strategy->mMb()->OPPicture()));
+      ASSERT_TRUE(TabTo(pressed = strategy->mMb()->OPPicture()));
       Key(Qt::Key_Space);
     } else if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
-      ASSERT_TRUE(TabTo(project->flxCheat()));
+      ASSERT_TRUE(TabTo(pressed = project->flxCheat()));
       for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
     }
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(title, c.title);
+    EXPECT_EQ(window->focusWidget(), pressed);
   }
 }
 
@@ -140,6 +144,16 @@ TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
   EXPECT_NE(QApplication::focusWidget(), page->txtDescription());
   EXPECT_EQ(page->txtDescription()->toPlainText(), before);
   EXPECT_FALSE(page->Controller().ChangesMade());
+}
+
+// Tab used to stop on the Factors tab's four disabled rule buttons.
+TEST_F(PageKeys, TabPassesABarWhoseButtonsAreAllDisabled) {
+  auto* page = dynamic_cast<frmDraftStrategies*>(Open(kPageDraftStrategies));
+  ASSERT_NE(page, nullptr);
+  Key(Qt::Key_Right);  // Factors
+  ASSERT_TRUE(TabTo(page->flxDraft()));
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), page->txtDescription());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "engine/basMockDraftCalculation.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Recordset.h"
+#include "platform/runtime/FileIO.h"
 #include "platform/runtime/Text.h"
 #include "platform/win32/FileSystem.h"
 #include "player_data/basCreateSingleSeasonDB.h"
@@ -98,6 +99,14 @@ bool clsUIProjectedStats2::ActivateForm() {
 
 bool clsUIProjectedStats2::OpenFile(const std::string& name) {
   const std::string path = FileTypeFolder[kPageProjectedStats] + name;
+  // The page writes into the file it shows (its points, the league's
+  // positions, every correction): a file marked read-only is refused once
+  // here rather than failing at each of those writes.
+  if (runtime::IsReadOnlyFile(path)) {
+    basAssociatedFiles::ShowOpenFileError(
+        "The file is read-only: the Stats page writes the points and corrections it shows into its file.", path);
+    return false;
+  }
   if (db_.InitializeKickwellDB(path)) return true;
   // A missing file has been reported by the open itself.
   if (!db_.LastError().empty()) basAssociatedFiles::ShowOpenFileError(db_.LastError(), path);

@@ -150,7 +150,7 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   std::vector<int32_t> CreatedTables(int32_t playerID, const std::vector<int32_t>& before);
 
   // Opens the file of the projected-stats folder in place of the open one;
-  // false after one message.
+  // false after one message (also for a file marked read-only).
   bool OpenFile(const std::string& name);
   // Brings the open file up to date with newer master and strain files.
   void UpdateOpenedFile();

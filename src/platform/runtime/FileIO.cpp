@@ -254,6 +254,12 @@ std::string SaveTarget(const std::string& path) {
   return target;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return (st.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 int CreateTemporaryBeside(const std::string& target, std::string& temporary, std::string* error) {
   const std::string folder = FolderOf(target);
   const std::string base = target.substr(folder.size());
@@ -271,8 +277,7 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary, std
   struct stat st {};
   mode_t mode = 0666 & ~CurrentUmask();
   if (::stat(target.c_str(), &st) == 0) {
-    // Root may write anything, so the mode bits decide as well as access().
-    if ((st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES)) {
+    if (IsReadOnlyFile(target)) {
       if (error) *error = "The file is read-only: " + target;
       return -1;
     }

@@ -60,6 +60,11 @@ bool ReplaceFileAtomically(const std::string& path,
                            const std::function<bool(int fd, std::string* error)>& fill,
                            std::string* error = nullptr);
 
+// Whether an existing file is marked read-only for this user: no write bit
+// at all (root may write anything, so the mode bits decide as well as
+// access()), or access() refuses writing. False for a file that is not there.
+bool IsReadOnlyFile(const std::string& path);
+
 // The steps of ReplaceFileAtomically, for writers that need the temporary
 // file by name (a database built beside its target).
 //

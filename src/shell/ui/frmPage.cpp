@@ -28,6 +28,17 @@ void frmPage::RunDocumentJob(int32_t jobCode) {
 void frmPage::ShowPage() {
   show();
   raise();
+  // A page opened from a menu or the main bar takes the keys at once: the
+  // focus goes to its first control unless the page placed it itself (the
+  // control that had it went with the page closed before).
+  const QWidget* focus = window()->focusWidget();
+  if (focus == this || isAncestorOf(focus)) return;
+  for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
+    if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0 && w->isEnabled() && w->isVisibleTo(this)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
 }
 
 void frmPage::Place(int32_t left, int32_t top, int32_t width, int32_t height) {

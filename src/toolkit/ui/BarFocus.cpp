@@ -32,15 +32,16 @@ int32_t BarFocus::NextUsable(int32_t from, int32_t step) const {
   return -1;
 }
 
-bool BarFocus::OtherTabStop() const {
+QWidget* BarFocus::NextTabStop(bool backward) const {
   const QWidget* window = picture_->window();
-  for (const QWidget* w = picture_->nextInFocusChain(); w != nullptr && w != picture_; w = w->nextInFocusChain()) {
+  const auto step = [backward](QWidget* w) { return backward ? w->previousInFocusChain() : w->nextInFocusChain(); };
+  for (QWidget* w = step(picture_); w != nullptr && w != picture_; w = step(w)) {
     if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) != 0 && w->isEnabled() &&
         w->isVisibleTo(window)) {
-      return true;
+      return w;
     }
   }
-  return false;
+  return nullptr;
 }
 
 bool BarFocus::IsReturnKey(const QKeyEvent& key) {
@@ -57,7 +58,7 @@ bool BarFocus::KeyPress(const QKeyEvent* key) {
     int32_t next = NextUsable(button_, step);
     // At either end the focus leaves the bar, unless nothing else would
     // take it: then it comes round to the other end.
-    if (next < 0 && !OtherTabStop()) next = NextUsable(backward ? bar_.count() : -1, step);
+    if (next < 0 && NextTabStop(false) == nullptr) next = NextUsable(backward ? bar_.count() : -1, step);
     if (next < 0) return false;
     SetButton(next);
     return true;
@@ -79,6 +80,18 @@ bool BarFocus::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn: {
       hasFocus_ = true;
       const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+      // A bar none of whose buttons can be pressed is no stop of Tab: the
+      // focus goes on in the direction it came (not round a ring of such bars).
+      static int passing = 0;
+      if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && NextUsable(-1, 1) < 0 &&
+          passing < 4) {
+        if (QWidget* next = NextTabStop(reason == Qt::BacktabFocusReason)) {
+          ++passing;
+          next->setFocus(reason);
+          --passing;
+          break;
+        }
+      }
       int32_t first = -1;
       if (reason == Qt::TabFocusReason) first = NextUsable(-1, 1);
       if (reason == Qt::BacktabFocusReason) first = NextUsable(bar_.count(), -1);

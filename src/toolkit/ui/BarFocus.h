@@ -1,7 +1,8 @@
 #pragma once
 // The keyboard side of a row of owner-drawn buttons in one picture (the
-// button bar, the mini tool bar): the picture takes the focus by Tab, and a
-// click does not take it from, say, a grid cell being edited. Tab and
+// button bar, the mini tool bar): the picture takes the focus by Tab (a bar
+// none of whose buttons can be pressed passes it on), and a click does not
+// take it from, say, a grid cell being edited. Tab and
 // Shift+Tab move the focus from button to button (and on to the window's
 // other controls at either end); Space, Return and keypad Enter press the
 // button that has it. The bar draws the focus where Shows() says.
@@ -48,8 +49,9 @@ class BarFocus : public QObject {
   bool Valid(int32_t index) const { return index >= 0 && index < bar_.count(); }
   // The next usable button from `from` in steps of `step`; -1 when none.
   int32_t NextUsable(int32_t from, int32_t step) const;
-  // Whether Tab would find another control of the window to go to.
-  bool OtherTabStop() const;
+  // The control of the window Tab (or Shift+Tab when `backward`) would go
+  // to from the picture; nullptr when there is none.
+  QWidget* NextTabStop(bool backward) const;
   bool KeyPress(const QKeyEvent* key);
 
   Bar bar_;

@@ -10,7 +10,14 @@ clsMiniBar::clsMiniBar(QObject* parent)
               [this] {
                 if (picture_) picture_->Refresh();
               },
-              [this](int32_t i) { emit Click(i); }}) {
+              [this](int32_t i) {
+                const QPointer<PictureBox> picture = picture_;
+                emit Click(i);
+                // What the button did may have put the focus into the page
+                // (a grid filled again); the keys stay on the bar they were
+                // pressed on while it is there to take them.
+                if (picture && picture->isVisible() && picture->isEnabled()) picture->setFocus(Qt::OtherFocusReason);
+              }}) {
   MakeKeyedImage(leftBar_, kLeftBarResource, gdi::kWhite);
   MakeKeyedImage(rightBar_, kRightBarResource, gdi::kWhite);
 }

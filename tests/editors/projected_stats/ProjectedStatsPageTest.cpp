@@ -304,6 +304,16 @@ TEST_F(RescoredCorrectionTest, WithoutAProjectSystemTheStoredRulesAreScoredAsThe
   EXPECT_EQ(Value("SELECT Points FROM tblStat0 WHERE Week = 250 AND PlayerID = 1"), 30.5);
 }
 
+// With no rules at all a value typed over itself used to score 0 points.
+TEST_F(RescoredCorrectionTest, WithoutAnyRulesACorrectionKeepsTheStoredPoints) {
+  GlobalProject().SetValue(kProjScoringSystemFile, "");
+  kdtest::ExecuteSql(project.databasePath, "DELETE FROM tblScoringSystem;");
+  Open();
+  const std::string shown = PointsShown("Able");
+  Correct("Able", kRushYards, Grid().TextMatrix(RowOf("Able"), ColOf(kRushYards)));
+  EXPECT_EQ(PointsShown("Able"), shown);
+}
+
 // A value no Single holds used to stop the program in the rescoring.
 TEST_F(RescoredCorrectionTest, AValueBeyondScoringIsRefusedWithOneMessage) {
   Open();
