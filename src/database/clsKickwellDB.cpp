@@ -374,7 +374,7 @@ void clsKickwellDB::CloseAll() {
 
 void clsKickwellDB::pSbCloseKickwellDB() {
   if (!open_) return;
-  if (writers_) writers_->FlushProError();
+  pSbFlushProError();
   CloseAll();
 }
 
