@@ -170,9 +170,7 @@ std::string Scheme(std::string_view url) {
     ++i;
   }
   if (url.substr(i, 3) != "://") return "";
-  std::string scheme(url.substr(0, i));
-  for (char& ch : scheme) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return scheme;
+  return runtime::LCase(url.substr(0, i));
 }
 
 // A link to an address stored in the database; "" when there is none
