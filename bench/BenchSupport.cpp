@@ -107,8 +107,6 @@ void CopyFileOrDie(const std::string& from, const std::string& to) {
   if (ec) Die("cannot copy " + from + " to " + to + ": " + ec.message());
 }
 
-void CopyOverFile(const std::string& from, const std::string& to) { CopyFileOrDie(from, to); }
-
 std::string NextProjectionChange() {
   static bool up = true;
   const std::string sql = std::string("UPDATE tblStat3 SET Fld3 = Fld3 ") + (up ? "+" : "-") +

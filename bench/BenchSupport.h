@@ -36,12 +36,10 @@ const std::string& SampleProject();
 // The project's database file in that work folder.
 std::string SampleProjectDatabase();
 
-// Copies a file, aborting on failure.
+// Copies a file, aborting on failure. A file already at `to` is written
+// over in place: it keeps its identity (inode) and gets a new modification
+// time, as a file copied over from outside the program.
 void CopyFileOrDie(const std::string& from, const std::string& to);
-// Writes a copy of `from` over the file `to`, in place: the file keeps its
-// identity (inode) and gets a new modification time, as a file copied over
-// from outside the program.
-void CopyOverFile(const std::string& from, const std::string& to);
 // An UPDATE that changes one projection of the sample database: one season
 // stat of one player goes up by one and, at the next call, back down.
 std::string NextProjectionChange();

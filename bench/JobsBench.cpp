@@ -239,7 +239,7 @@ class ProjectDatabase {
     if (start_ == Start::kAgain) return;
     state.PauseTiming();
     if (start_ == Start::kCold)
-      kdbench::CopyOverFile(session_, kdbench::SampleProjectDatabase());
+      kdbench::CopyFileOrDie(session_, kdbench::SampleProjectDatabase());
     else
       kdbench::ChangeProjectionFromOutside(kdbench::SampleProjectDatabase());
     state.ResumeTiming();
