@@ -16,6 +16,7 @@
 #include "core/basMockItUp.h"
 #include "core/clsCheatIsolate.h"
 #include "documents/basFlexGridHTML.h"
+#include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "shell/ui/frmMDIMock.h"
@@ -60,6 +61,23 @@ class MainWindowTest : public ::testing::Test {
     watch.stop();
     if (ok) window->ShowPlaced();
     return ok;
+  }
+
+  // The list `list` of the page the test opened, to walk with the keys:
+  // nullptr (a failure noted) when the page did not open or the list has no
+  // more than three rows.
+  template <class Page>
+  static FlexGridWidget* ListToWalk(Page* page, FlexGridWidget* (Page::*list)() const) {
+    if (page == nullptr) {
+      ADD_FAILURE() << "the page did not open";
+      return nullptr;
+    }
+    FlexGridWidget* grid = (page->*list)();
+    if (grid->Model().Rows() <= 3) {
+      ADD_FAILURE() << "the list has " << grid->Model().Rows() << " rows";
+      return nullptr;
+    }
+    return grid;
   }
 
   // Closes the main window as its close box does; true when it closed.

@@ -39,13 +39,6 @@ shell_ui::frmTSet* OpenFromOptionsMenu(shell_ui::frmMDIMock& window) {
   return nullptr;
 }
 
-// The "Display Grids" tab clicked with the mouse.
-void ClickDisplayGridsTab(shell_ui::frmTSet& settings) {
-  const ButtonRect tab = settings.mTab()->ScreenRect(clsUISettings::kTabDisplayGrids);
-  QTest::mouseClick(settings.picTabCheat(), Qt::LeftButton, {},
-                    QPoint(tab.Left + tab.Width / 2, tab.Top + tab.Height / 2));
-}
-
 }  // namespace
 
 // Owned by the main window as tool windows, which a window manager keeps
@@ -92,7 +85,7 @@ TEST_F(MainWindowTest, SettingsWindowDisplayGridsTabListsThePositionsOfTheDefaul
   ASSERT_TRUE(Start());
   shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
   ASSERT_NE(settings, nullptr);
-  ClickDisplayGridsTab(*settings);
+  kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabDisplayGrids);
   EXPECT_EQ(settings->Controller().Tab(), clsUISettings::kTabDisplayGrids);
   EXPECT_TRUE(settings->flxCheat()->isVisible());
   EXPECT_FALSE(settings->fraTab(0)->isVisible());
@@ -107,7 +100,7 @@ TEST_F(MainWindowTest, SettingsWindowListNearTheFootOfTheTableOpensAboveTheRow) 
   ASSERT_TRUE(Start());
   shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
   ASSERT_NE(settings, nullptr);
-  ClickDisplayGridsTab(*settings);
+  kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabDisplayGrids);
   FlexGridWidget* grid = settings->flxCheat();
   int32_t row = settings->Controller().GridRows();
   // The last row shown whole.
