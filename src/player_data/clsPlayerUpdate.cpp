@@ -305,10 +305,7 @@ void clsPlayerUpdate::UnzipRequested() {
   // An archive that arrived but was not unpacked is not kept: it can be as
   // large as its index allows, it stays offered, and the next run fetches it
   // afresh anyway.
-  for (const Archive& a : archives_) {
-    const std::string name = indexFiles_[a.index].file.FileName(a.entry);
-    if (!name.empty()) DeleteIfPresent(basUpdateServer::LocalUpdateFolder() + name);
-  }
+  for (const Archive& a : archives_) DeleteIfPresent(list_.Dest(a.id));
   ShowReport(report);
 }
 
