@@ -152,14 +152,19 @@ bool clsFreqDistribution::LoadDistribution(const std::string& path) {
     relCum.push_back(0.0);
   }
 
+  // Frequencies that are each finite can still add up past a double, which
+  // would make every share not a number: such a map is refused like a malformed one.
+  double total = 0.0;
+  for (double f : frequency) total += f;
+  if (!std::isfinite(total)) return false;
+
   avgRange_ = numbers[0];
   range_ = std::move(range);
   frequency_ = std::move(frequency);
   relCumFrequency_ = std::move(relCum);
 
   const int32_t last = Count() - 1;
-  totalFrequency_ = 0.0;
-  for (double f : frequency_) totalFrequency_ += f;
+  totalFrequency_ = total;
   if (totalFrequency_ != 0.0) {
     double running = 0.0;
     for (int32_t i = 0; i <= last; ++i) {

@@ -75,6 +75,7 @@ TEST_F(Distribution, MalformedFilesAreRefusedAndChangeNothing) {
       {"empty field", "1\n0,,5\n"},
       {"hex", "1\n0,&H10\n"},
       {"infinite", "1\n0,1e999\n"},
+      {"frequencies adding past a double", "1\n4,1e308\n5,1e308\n"},
   };
   for (const auto& c : cases) {
     clsFreqDistribution map = Loaded(kSmall);
