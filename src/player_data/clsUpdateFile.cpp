@@ -207,16 +207,16 @@ std::string clsUpdateFile::UnzipOne(UpdateIndexEntry& entry, UnpackReport& repor
   }
   const bool keep = HoldsUserDocuments(subFolder);
   std::vector<clsVCZ::Written> written;
-  if (!vcz.ExtractFile(archive, WorkFolder + subFolder + "/", keep ? clsVCZ::Existing::kKeep : clsVCZ::Existing::kReplace,
-                       &written)) {
-    return because(vcz.ProblemText(), "it could not be written");
-  }
+  const bool extracted = vcz.ExtractFile(
+      archive, WorkFolder + subFolder + "/", keep ? clsVCZ::Existing::kKeep : clsVCZ::Existing::kReplace, &written);
+  // Named also when another of the archive's files failed: they are in place.
   for (const clsVCZ::Written& w : written) {
     if (w.savedAs != w.name) {
       report.kept.push_back(subFolder + "/" + w.name + " is yours and was kept; the update's copy is " + subFolder +
                             "/" + w.savedAs + ".");
     }
   }
+  if (!extracted) return because(vcz.ProblemText(), "it could not be written");
   entry.FileDownloaded = true;
   // Saved after each archive, so what was unpacked stays marked even if the
   // run stops before the next one; the archive goes only once the mark is

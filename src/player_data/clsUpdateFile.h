@@ -76,16 +76,17 @@ class clsUpdateFile {
   // last index of `names`, -1 when none is requested.
   int32_t DownloadRequested(std::vector<std::string>& names) const;
   // Unpacks every requested archive, WorkFolder + "upd/" + name, into
-  // WorkFolder + its sub-folder, all of an archive's files or none. An
-  // archive is unpacked only when its packed lengths are those its entry
-  // states. Each archive unpacked has its entry marked downloaded and the
-  // index saved at once, and is deleted only once the index is saved; one
-  // that is missing, does not unpack, or whose index cannot be saved is
-  // listed in `report.skipped` and stays offered; its archive is left for the
-  // run to delete. In the folders of the user's own documents an existing
-  // file is never replaced: it stays, the update's copy is saved beside it,
-  // and `report.kept` says so. The result is that of the last archive, False when none was
-  // requested.
+  // WorkFolder + its sub-folder. An archive is unpacked only when its packed
+  // lengths are those its entry states; its files that unpack are written
+  // even when another does not. Each archive unpacked whole has its entry
+  // marked downloaded and the index saved at once, and is deleted only once
+  // the index is saved; one that is missing, does not unpack whole, or whose
+  // index cannot be saved is listed in `report.skipped` and stays offered;
+  // its archive is left for the run to delete. In the folders of the user's
+  // own documents an existing file is never replaced: it stays, the
+  // update's copy is saved beside it (once: a copy with the same bytes is
+  // not written again), and `report.kept` names it. The result is that of
+  // the last archive, False when none was requested.
   bool UnzipRequested(UnpackReport& report);
 
   // The file's bytes for the entries in memory (signature, version 1).

@@ -93,26 +93,48 @@ std::string EntryLabel(const std::string& name, std::size_t index) {
   return name.empty() ? "entry " + std::to_string(index + 1) : "'" + name + "'";
 }
 
-// "<stem> (update).<ext>", then "(update 2)" and so on: a name beside
-// `name` that nothing in the folder has, nor `taken`; "" when none is
-// left that a save can write.
-std::string FreeNameBeside(const std::string& folder, const std::string& name, const std::vector<std::string>& taken) {
+// Where an entry kept beside an existing file goes: its own name when
+// nothing has it, else "<stem> (update).<ext>", then "(update 2)" and so on.
+// A file that already holds the entry's bytes (the user's own, or the copy
+// an earlier unpacking of the same archive left) is taken as it is, so
+// unpacking an archive again never adds a copy; otherwise the first name
+// that nothing in the folder has, nor `taken`. `present` is set when the
+// bytes are there already; the name is "" when none is left that a save can
+// write.
+struct KeptPlace {
+  std::string name;
+  bool present = false;
+};
+
+KeptPlace KeptName(const std::string& folder, const std::string& name, const std::string& bytes,
+                   const std::vector<std::string>& taken) {
+  const auto isTaken = [&](const std::string& candidate) {
+    return std::find(taken.begin(), taken.end(), candidate) != taken.end();
+  };
   const auto isFree = [&](const std::string& candidate) {
     struct stat st {};
-    return std::find(taken.begin(), taken.end(), candidate) == taken.end() &&
-           ::lstat((folder + candidate).c_str(), &st) != 0 && errno == ENOENT;
+    return ::lstat((folder + candidate).c_str(), &st) != 0 && errno == ENOENT;
   };
-  if (isFree(name)) return name;
+  if (!isTaken(name)) {
+    if (isFree(name)) return {name, false};
+    if (runtime::FileHoldsExactly(folder + name, bytes)) return {name, true};
+  }
   const std::size_t dot = name.rfind('.');
   const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
   const std::string extension = stem.size() == name.size() ? std::string() : name.substr(dot);
+  std::string firstFree;
   for (int n = 1; n <= 99; ++n) {
     const std::string candidate =
         stem + (n == 1 ? std::string(" (update)") : " (update " + std::to_string(n) + ")") + extension;
-    if (candidate.size() > clsVCZ::kMaxNameLength) return {};
-    if (isFree(candidate)) return candidate;
+    if (candidate.size() > clsVCZ::kMaxNameLength) break;
+    if (isTaken(candidate)) continue;
+    if (isFree(candidate)) {
+      if (firstFree.empty()) firstFree = candidate;
+    } else if (runtime::FileHoldsExactly(folder + candidate, bytes)) {
+      return {candidate, true};
+    }
   }
-  return {};
+  return {firstFree, false};
 }
 
 // True when no two bodies that lie inside the file share a byte: each
@@ -161,6 +183,7 @@ bool clsVCZ::IsBareFileName(const std::string& name) {
 
 int32_t clsVCZ::OpenHeader(const std::string& archivePath) {
   problems_.clear();
+  archivePath_ = archivePath;
   if (!IsRegularFile(archivePath)) return -1;
   try {
     ArchiveReader file(archivePath);
@@ -301,12 +324,21 @@ void clsVCZ::Report(const std::string& caption, const std::string& text) {
 void clsVCZ::ShowCollectedProblems() const {
   std::string caption;
   std::vector<std::string> texts;
+  bool refused = false;
   for (const Problem& p : problems_) {
-    if (p.caption.empty()) continue;
+    if (p.caption.empty()) {
+      // A refused entry's reason, as the archive's one line of an update takes it.
+      refused = true;
+      texts.push_back("Not extracted: " + p.text + ".");
+      continue;
+    }
     if (caption.empty()) caption = p.caption;
     texts.push_back(p.text);
   }
-  if (!texts.empty()) ShowProblem(caption, runtime::FirstLines(texts));
+  if (texts.empty()) return;
+  std::string text = runtime::FirstLines(texts);
+  if (refused) text += std::string(runtime::kCrLf) + archivePath_;
+  ShowProblem(caption.empty() ? kExtractErrorCaption : caption, text);
 }
 
 std::string clsVCZ::ProblemText() const {
@@ -359,9 +391,10 @@ bool clsVCZ::Extract(const std::string& archivePath, const std::vector<std::size
   int64_t output = 0;
   for (std::size_t i : indices) output += ClaimedOutput(entries_[i]);
   if (!CheckRoom(destinationFolder, output)) return false;
-  // Every entry is written to a temporary file first and renamed into place
-  // only once all are written, so a full disk or a failed write leaves the
-  // folder as it was.
+  // Every entry that unpacks is written to a temporary file first and
+  // renamed into place only once all of them are written, so a full disk or
+  // a failed write leaves the folder as it was. A refused entry writes
+  // nothing and does not hold back the others.
   std::vector<runtime::PendingFile> pending;
   std::vector<Written> names;
   bool allWritten = true;
@@ -376,12 +409,17 @@ bool clsVCZ::Extract(const std::string& archivePath, const std::vector<std::size
       if (existing == Existing::kKeep) {
         std::vector<std::string> taken;
         for (const Written& w : names) taken.push_back(w.savedAs);
-        savedAs = FreeNameBeside(destinationFolder, names_[i], taken);
-        if (savedAs.empty()) {
+        const KeptPlace place = KeptName(destinationFolder, names_[i], expanded, taken);
+        if (place.name.empty()) {
           Report("", "no free name is left beside " + EntryLabel(names_[i], i) + " for the update's copy");
           allWritten = false;
           continue;
         }
+        if (place.present) {
+          if (written != nullptr) written->push_back({names_[i], place.name});
+          continue;
+        }
+        savedAs = place.name;
       }
       runtime::PendingFile file;
       std::string error;

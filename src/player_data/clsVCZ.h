@@ -8,14 +8,14 @@
 // file before anything is allocated or read, entry names must be bare file
 // names, and an entry is written only when it expands to exactly its stated
 // length. A refused entry makes the extraction's result False; the other
-// entries are still extracted. The entries of one extraction are written to
-// temporary files and renamed into place only once all are written, so a
-// failed write (a full disk) leaves the folder as it was.
+// entries are still extracted. The entries that unpack are written to
+// temporary files and renamed into place only once all of them are written,
+// so a failed write (a full disk) leaves the folder as it was.
 //
 // What goes wrong is kept and, unless the owner collects it for
 // one message of its own (CollectProblems), shown as it happens: the
 // damaged header or unwritable file with the archive's captions. Refused
-// entries are never shown, only kept.
+// entries are not shown as they happen; ShowCollectedProblems lists them.
 
 #include <cstdint>
 #include <string>
@@ -59,7 +59,8 @@ class clsVCZ {
   // What an extraction does with a file of the entry's name that exists.
   enum class Existing {
     kReplace,  // the entry replaces it
-    kKeep,     // it stays; the entry is saved beside it as "<stem> (update).<ext>" ("(update 2)" ...)
+    kKeep,     // it stays; the entry is saved beside it as "<stem> (update).<ext>" ("(update 2)" ...),
+               // unless that file or a copy beside it holds the entry's bytes already
   };
   // An entry written, and the name it was saved under.
   struct Written {
@@ -91,7 +92,9 @@ class clsVCZ {
   // are reported once, with the reason, and refused when extracted.
   int32_t OpenHeader(const std::string& archivePath);
   // After OpenHeader: extracts every entry to destinationFolder + name. True
-  // when every entry was written; `written` gets those that were.
+  // when every entry is in place; `written` gets those that are, under the
+  // name each is in place as: written now, or, when kept, found there with
+  // its bytes already.
   bool ExtractFile(const std::string& archivePath, const std::string& destinationFolder,
                    Existing existing = Existing::kReplace, std::vector<Written>* written = nullptr);
   // After OpenHeader: extracts the one entry `index`.
@@ -105,8 +108,9 @@ class clsVCZ {
   void CollectProblems() { showProblems_ = false; }
   // The first problem's first line, "" when there was none.
   std::string ProblemText() const;
-  // Shows the kept problems that are shown at all in one message, under the
-  // first one's caption.
+  // Shows every kept problem in one message, under the first shown one's
+  // caption; refused entries are listed too, each with why it was not
+  // extracted, and the archive is named.
   void ShowCollectedProblems() const;
 
   // True for a name that can only mean a file inside the folder it is joined
@@ -138,6 +142,7 @@ class clsVCZ {
   // The stated length of an entry that can be extracted, else 0.
   static int64_t ClaimedOutput(const VCZArchiveEntry& e);
 
+  std::string archivePath_;  // of the last OpenHeader
   std::string signature_;
   int32_t version_ = 0;
   std::vector<VCZArchiveEntry> entries_;

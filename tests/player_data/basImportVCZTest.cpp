@@ -150,7 +150,11 @@ TEST_F(ImportTest, BrokenEntryIsSkippedAndTheRestImported) {
   basImportVCZ::ImportArchiveFile();
   EXPECT_FALSE(std::filesystem::exists(tree_.Sub("sco") + "one.sco"));
   EXPECT_EQ(ReadFile(tree_.Sub("sco") + "two.sco"), "22");
-  EXPECT_TRUE(seams_.messages.captions.empty());
+  // The entry left out is told, once: it used to go unmentioned.
+  ASSERT_EQ(seams_.messages.plain.size(), 1u);
+  EXPECT_EQ(seams_.messages.plain[0].caption, "VCZ ExtractFile Error");
+  EXPECT_EQ(seams_.messages.plain[0].text,
+            "Not extracted: 'one.sco' does not unpack to its stated length.\r\n" + Chosen() + "a.vcz");
 }
 
 // A name of 248 to 255 bytes was reported on its own, and every entry that

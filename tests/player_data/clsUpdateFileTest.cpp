@@ -8,6 +8,7 @@
 #include "WorkTree.h"
 #include "player_data/clsUpdateFile.h"
 
+#include <algorithm>
 #include <filesystem>
 
 using kdtest::BuildArchive;
@@ -327,6 +328,77 @@ TEST_F(UnzipRequestedTest, AnArchiveMustMatchItsEntryAndNeverReplacesTheUsersDoc
   EXPECT_EQ(report_.skipped, std::vector<std::string>{"Unable to unpack 'upd/lying.vcz': it holds 13 bytes packed from 5, "
                                                       "and its index states 13 from 6."});
   EXPECT_TRUE(std::filesystem::exists(Upd() + "lying.vcz"));
+}
+
+// An archive with one entry that did not unpack put its other files in
+// place, stayed offered and was fetched again at every start-up: each run
+// added another "(update N)" copy beside the user's file, named nowhere.
+// A copy whose bytes are there already is now not written again, and every
+// copy in place is named, also when another entry failed.
+TEST_F(UnzipRequestedTest, AnArchiveUnpackedAgainAndAgainAddsNoCopyAndNamesTheOneItKept) {
+  const std::string mine(243, 'M');  // "<243 bytes>.pro" leaves no room for " (update)"
+  std::string theirs(5000, 't');
+  for (std::size_t i = 0; i < theirs.size(); i += 3) theirs[i] = static_cast<char>('a' + i % 26);
+  std::string flipped = kdtest::Compress("other");
+  flipped.back() ^= 0x01;
+  const struct {
+    const char* name;
+    std::string folder, userFile;
+    std::vector<kdtest::ArchiveEntryFixture> files;
+    std::vector<std::string> expectedFiles;
+    std::vector<std::string> kept, skipped;
+  } cases[] = {
+      {"a broken entry beside the user's database",
+       "pro",
+       "Mine.pro",
+       {{"Mine.pro", theirs}, {"Other.pro", "other", flipped, std::nullopt}},
+       {"Mine (update).pro", "Mine.pro"},
+       {"pro/Mine.pro is yours and was kept; the update's copy is pro/Mine (update).pro."},
+       {"Unable to unpack 'upd/a.vcz': 'Other.pro' does not unpack to its stated length."}},
+      {"a broken entry beside the user's project",
+       "kdp",
+       "Mine.kdp",
+       {{"Other.kdp", "other", flipped, std::nullopt}, {"Mine.kdp", theirs}, {"New.kdp", "new"}},
+       {"Mine (update).kdp", "Mine.kdp", "New.kdp"},
+       {"kdp/Mine.kdp is yours and was kept; the update's copy is kdp/Mine (update).kdp."},
+       {"Unable to unpack 'upd/a.vcz': 'Other.kdp' does not unpack to its stated length."}},
+      {"an entry without a free name for its copy",
+       "pro",
+       mine + ".pro",
+       {{mine + ".pro", theirs}, {"Fine.pro", "fine"}},
+       {"Fine.pro", mine + ".pro"},
+       {},
+       {"Unable to unpack 'upd/a.vcz': no free name is left beside '" + mine + ".pro' for the update's copy."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string folder = tree_.Sub(c.folder);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    WriteFile(folder + c.userFile, "my own");
+    for (int run = 1; run <= 3; ++run) {
+      SCOPED_TRACE(run);
+      // Fetched afresh, unpacked, and deleted at the run's end.
+      clsUpdateFile index;
+      Load(index, {Publish("a.vcz", c.files, c.folder)});
+      index.SetRequestFile(0, true);
+      report_ = {};
+      EXPECT_FALSE(index.UnzipRequested(report_));
+      std::filesystem::remove(Upd() + "a.vcz");
+      EXPECT_EQ(report_.kept, c.kept);
+      EXPECT_EQ(report_.skipped, c.skipped);
+      EXPECT_FALSE(DownloadedOnDisk(0));
+      std::vector<std::string> files;
+      for (const auto& e : std::filesystem::directory_iterator(folder)) files.push_back(e.path().filename());
+      std::sort(files.begin(), files.end());
+      EXPECT_EQ(files, c.expectedFiles);
+    }
+    EXPECT_EQ(ReadFile(folder + c.userFile), "my own");
+    if (!c.kept.empty()) {
+      EXPECT_EQ(ReadFile(folder + c.expectedFiles[0]), theirs);
+    }
+  }
+  EXPECT_TRUE(seams_.messages.plain.empty());
 }
 
 }  // namespace

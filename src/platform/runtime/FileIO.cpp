@@ -254,10 +254,49 @@ std::string SaveTarget(const std::string& path) {
   return target;
 }
 
-bool IsReadOnlyFile(const std::string& path) {
+bool FileHoldsExactly(const std::string& path, std::string_view bytes) {
+  struct stat st {};
+  bool notAFile = false;
+  const int fd = OpenRegularFile(path, st, notAFile);
+  if (fd < 0) return false;
+  bool same = static_cast<uint64_t>(st.st_size) == bytes.size();
+  std::string block(std::min<std::size_t>(bytes.size(), 1 << 20), '\0');
+  std::size_t at = 0;
+  while (same && at < bytes.size()) {
+    const ssize_t n = ::read(fd, block.data(), std::min(block.size(), bytes.size() - at));
+    if (n < 0 && errno == EINTR) continue;
+    same = n > 0 && bytes.compare(at, static_cast<std::size_t>(n), block.data(), static_cast<std::size_t>(n)) == 0;
+    if (same) at += static_cast<std::size_t>(n);
+  }
+  // A file that grew while it was read holds more than `bytes`.
+  char extra = 0;
+  if (same) {
+    ssize_t n = 0;
+    do n = ::read(fd, &extra, 1);
+    while (n < 0 && errno == EINTR);
+    same = n == 0;
+  }
+  ::close(fd);
+  return same;
+}
+
+namespace {
+
+// No write bit at all (root may write anything, so the mode bits decide as
+// well as access()), or access() refuses writing, also on a read-only mount.
+bool IsMarkedReadOnly(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
-  return (st.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
+  return (st.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
+}
+
+}  // namespace
+
+bool IsReadOnlyFile(const std::string& path) { return IsMarkedReadOnly(path); }
+
+bool IsReadOnlyFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  return IsMarkedReadOnly(folder.empty() ? "." : folder);
 }
 
 int CreateTemporaryBeside(const std::string& target, std::string& temporary, std::string* error) {

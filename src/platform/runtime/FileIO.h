@@ -41,6 +41,11 @@ int OpenRegularFile(const std::string& path, struct stat& st, bool& notAFile);
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr,
                                          uint64_t maxBytes = kMaxDocumentBytes);
 
+// True when `path` is a regular file holding exactly `bytes`. Read in
+// blocks, so comparing a large file costs no copy of it; false for a
+// missing file, another kind of entry, or one that cannot be read.
+bool FileHoldsExactly(const std::string& path, std::string_view bytes);
+
 // Writes `bytes` to `path` atomically. False with `error` set on failure;
 // the target is then unchanged and no temporary file is left behind.
 bool SaveFileAtomically(const std::string& path, std::string_view bytes,
@@ -64,6 +69,9 @@ bool ReplaceFileAtomically(const std::string& path,
 // at all (root may write anything, so the mode bits decide as well as
 // access()), or access() refuses writing. False for a file that is not there.
 bool IsReadOnlyFile(const std::string& path);
+// Whether the folder that holds `path` is marked read-only for this user,
+// by the same rule: no file can be made there (a database's journal).
+bool IsReadOnlyFolderOf(const std::string& path);
 
 // The steps of ReplaceFileAtomically, for writers that need the temporary
 // file by name (a database built beside its target).
