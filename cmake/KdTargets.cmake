@@ -153,6 +153,16 @@ function(kd_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
+# kd_test_as_ordinary_user(<name>): the suite's tests named
+# *AsAnOrdinaryUser once more, as a user that file modes bind (root writes
+# into read-only folders; as root they skip themselves in the suite's run).
+function(kd_test_as_ordinary_user name)
+  add_test(NAME ${name}.AsAnOrdinaryUser
+           COMMAND "${PROJECT_SOURCE_DIR}/tests/support/as-ordinary-user" $<TARGET_FILE:${name}>
+                   --gtest_filter=*AsAnOrdinaryUser*)
+  set_tests_properties(${name}.AsAnOrdinaryUser PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
 function(_kd_collect_links target out)
   set(_seen ${${out}})
   if(NOT TARGET ${target})

@@ -100,9 +100,10 @@ bool clsUIProjectedStats2::ActivateForm() {
 bool clsUIProjectedStats2::OpenFile(const std::string& name) {
   const std::string path = FileTypeFolder[kPageProjectedStats] + name;
   // The page writes into the file it shows (its points, the league's
-  // positions, every correction): a file marked read-only is refused once
-  // here rather than failing at each of those writes.
-  if (runtime::IsReadOnlyFile(path)) {
+  // positions, every correction): a file marked read-only, or one in a
+  // folder where its journal cannot be made, is refused once here rather
+  // than failing at each of those writes.
+  if (runtime::IsReadOnlyFile(path) || runtime::IsReadOnlyFolderOf(path)) {
     basAssociatedFiles::ShowOpenFileError(
         "The file is read-only: the Stats page writes the points and corrections it shows into its file.", path);
     return false;
@@ -143,7 +144,21 @@ void clsUIProjectedStats2::ScoreShownFile() {
   // value typed again over itself would change the player's points. The
   // page scores every file it shows once, here, the way it scores a
   // correction, so that it shows what the cheat sheet ranks with.
-  Guarded([&] { basMockDraftCalculation::RescoreShownSeason(ScoringFile(), db_); });
+  std::string failure;
+  try {
+    if (basMockDraftCalculation::RescoreShownSeason(ScoringFile(), db_)) return;
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  // A cancelled pass keeps the rows it scored and a failed one writes
+  // nothing: the rows shown are not all scored, which is said once.
+  const std::string system = ScoringFile().empty() ? "the rules the file stores" : "the project's scoring system";
+  basMessage::ShowMessage("Apply Scoring System",
+                          (failure.empty() ? std::string(" The scoring was cancelled.") : " " + failure) +
+                              "\r\n Not all of the points shown are scored with " + system +
+                              "; they will be when the file is opened again" +
+                              (ProjectOpenMode == 1 ? " or Apply Scoring System runs." : "."),
+                          seams::kOk, true);
 }
 
 bool clsUIProjectedStats2::ShowOpenedFile() {

@@ -163,7 +163,8 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   // the database stores) without a project or without one named there.
   static std::string ScoringFile();
   // Every season row of the open file scored as a correction is scored
-  // (basMockDraftCalculation::RescoreShownSeason); a failure is one message.
+  // (basMockDraftCalculation::RescoreShownSeason); a cancel or a failure is
+  // one message saying the points shown are not all scored.
   void ScoreShownFile();
   // Shows the open file: its year, tab 0, its sources. False after the
   // message of a file whose first tab cannot be shown.

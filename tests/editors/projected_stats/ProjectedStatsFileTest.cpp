@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "HostileFiles.h"
 #include "ProjectedStatsFixture.h"
 #include "core/basMessage.h"
 #include "database/KWRRecords.h"
@@ -327,6 +330,122 @@ TEST_F(ProjectedStatsFileTest, ThePropertiesWindowDropsTheStrainOnlyWhenConfirme
   ASSERT_GE(project.seams.messages.messages.size(), 2U);
   EXPECT_EQ(project.seams.messages.messages[0].caption, "Projection Strain");
   EXPECT_EQ(project.seams.messages.messages[0].text, "Are you sure you want to remove projection strain reference?");
+}
+
+}  // namespace
+
+namespace {
+
+using namespace pstest;
+namespace fs = std::filesystem;
+
+class OpeningScoreTest : public ProjectedStatsPageTest {
+ protected:
+  OpeningScoreTest() { kdtest::WriteTemplateDatabase(DefaultsFolder + "Default.pro"); }
+  double StoredPoints(int32_t masterID) {
+    return Value("SELECT s.Points FROM tblStat0 s JOIN tblPlayers p ON p.ID = s.PlayerID WHERE s.Week = 250 AND "
+                 "p.MasterID = " + std::to_string(masterID));
+  }
+};
+
+// A scoring the page runs when it opens a file, cancelled or failed, left
+// rows on their old points and showed them as if scored.
+TEST_F(OpeningScoreTest, AScoringNotFinishedIsSaidOnceAndTheCheatSheetStillScoresEveryRow) {
+  const std::string later =
+      "\r\n Not all of the points shown are scored with the project's scoring system; they will be when the file "
+      "is opened again or Apply Scoring System runs.";
+  const struct {
+    const char* name;
+    bool cancel;
+    const char* sql;
+    std::string told;
+  } cases[] = {
+      {"cancelled after the first row", true, "", " The scoring was cancelled." + later},
+      {"a value no Single holds", false, "UPDATE tblStat3 SET Fld4 = 1.7e308 WHERE PlayerID = 4;",
+       " Overflow: the value 1.7E+308 cannot be scored" + later},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    kdtest::ExecuteSql(project.databasePath, "UPDATE tblStat0 SET Points = 1 WHERE Week = 250;");
+    kdtest::ExecuteSql(project.databasePath, c.sql);
+    project.seams.messages.messages.clear();
+    project.seams.yield.onYield = [&](int) {
+      if (c.cancel && project.seams.progress.caption == "Apply Scoring System") CancelFlag = true;
+    };
+    Open();
+    project.seams.yield.onYield = nullptr;
+    ASSERT_EQ(project.seams.messages.messages.size(), 1u);
+    EXPECT_EQ(project.seams.messages.messages[0].caption, "Apply Scoring System");
+    EXPECT_EQ(project.seams.messages.messages[0].text, c.told);
+    // Baker's row was not scored; the page shows the file all the same.
+    EXPECT_EQ(StoredPoints(102), 1);
+    EXPECT_EQ(page->FileName(), "Season.pro");
+    page.reset();
+    if (!c.cancel) continue;
+    // The cancelled pass counts as no finished one: the cheat sheet scores
+    // every row with the project's system (a point a yard).
+    clsMockDraft mock;
+    clsMockRoster roster;
+    clsKickwellDB db;
+    ASSERT_TRUE(basMockDraftCalculation::CalculateCheatSheet(project.Status(), mock, roster, db));
+    const std::pair<int32_t, double> ranked[] = {{101, 300}, {102, 290}, {103, 200}, {104, 100}, {201, 260}, {301, 240}};
+    for (const auto& [masterID, points] : ranked) {
+      int32_t slot = 0;
+      int32_t index = 0;
+      ASSERT_TRUE(roster.FindStackPlayer(masterID, slot, index)) << masterID;
+      EXPECT_EQ(roster.StackPlayerPoints(slot, index), points) << masterID;
+    }
+  }
+}
+
+// SQLite's own words ("no such table: tblStat2") named no file: the page's
+// message after another program changed the file under it said nothing
+// of which file.
+TEST_F(OpeningScoreTest, WhatTheDatabaseSaysOfAFileChangedUnderThePageNamesTheFile) {
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    std::string told;
+  } cases[] = {
+      {"a stat table dropped", [&] { kdtest::ExecuteSql(project.databasePath, "DROP TABLE tblStat3;"); },
+       " no such table: tblStat3 in '" + project.databasePath + "'"},
+      {"the file cut short", [&] { fs::resize_file(project.databasePath, 8192); },
+       " database disk image is malformed in '" + project.databasePath + "'"},
+  };
+  const std::string good = kdtest::ReadFile(project.databasePath);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    kdtest::WriteFile(project.databasePath, good);
+    Open();
+    c.change();
+    project.seams.messages.messages.clear();
+    Correct("Able", kRushYards, "305");
+    ASSERT_EQ(project.seams.messages.messages.size(), 1u);
+    EXPECT_EQ(project.seams.messages.messages[0].caption, "Projected Stats File");
+    EXPECT_EQ(project.seams.messages.messages[0].text, c.told);
+    page.reset();
+  }
+}
+
+// As an ordinary user, a writable database in a folder that refuses writes
+// (so that no journal can be made beside it) failed at the page's first
+// write with SQLite's words, then again, and left the main window on no page.
+TEST_F(OpeningScoreTest, ADatabaseInAReadOnlyFolderIsRefusedOnceAsAnOrdinaryUser) {
+  if (::geteuid() == 0) {
+    GTEST_SKIP() << "root writes into a read-only folder; ctest runs this test again as the user nobody";
+  }
+  const std::string folder = FileTypeFolder[kPageProjectedStats];
+  const kdtest::PathSnapshot before = kdtest::Snapshot(project.databasePath);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  Open();  // the page opens all the same, with no file
+  ASSERT_EQ(project.seams.messages.plain.size(), 1u);
+  EXPECT_EQ(project.seams.messages.captions, std::vector<std::string>{"Open File Error"});
+  EXPECT_EQ(project.seams.messages.plain[0].text,
+            "The file is read-only: the Stats page writes the points and corrections it shows into its file.\r\n" +
+                project.databasePath);
+  EXPECT_EQ(page->FileName(), "");
+  EXPECT_EQ(kdtest::Snapshot(project.databasePath), before);
 }
 
 }  // namespace
