@@ -23,6 +23,7 @@
 #include "platform/jet/Statement.h"
 #include "platform/jet/TableInfo.h"
 #include "platform/jet/Transaction.h"
+#include "platform/runtime/Format.h"
 #include "platform/runtime/Rounding.h"
 
 namespace {
@@ -44,7 +45,7 @@ constexpr int32_t kMaxRulePosition = 30;
 // no Single can hold is an overflow, as converting it would be.
 float AsSingle(double value) {
   if (std::isfinite(value) && std::fabs(value) > static_cast<double>(FLT_MAX)) {
-    throw runtime::OverflowError("Overflow: the value " + std::to_string(value) + " cannot be scored");
+    throw runtime::OverflowError("Overflow: the value " + runtime::ShortNumber(value) + " cannot be scored");
   }
   return static_cast<float>(value);
 }

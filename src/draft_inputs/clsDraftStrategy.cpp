@@ -223,8 +223,9 @@ bool clsDraftStrategy::LoadDraftStrategy(std::string* error) {
       // A factor multiplies a player's value in the draft: one that is not a
       // number, or so large that a product of factors is not, would make
       // every comparison of its position meaningless.
-      if (!std::isfinite(value) || std::fabs(value) > clsDraftFactor::kMaxMagnitude)
-        return Fail(error, "A draft factor is not a number.");
+      if (!std::isfinite(value)) return Fail(error, "A draft factor is not a number.");
+      if (std::fabs(value) > clsDraftFactor::kMaxMagnitude)
+        return Fail(error, "A draft factor is out of range: it may be at most 9,999,999 in magnitude.");
     }
     factor.AssignFactors(pairs);
   }

@@ -218,11 +218,14 @@ TEST_F(DraftStrategyFile, LargestFactorTheEditorTakesStillReads) {
 }
 
 TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
+  // A finite factor too large used to be called "not a number".
+  const std::string kOutOfRange = "A draft factor is out of range: it may be at most 9,999,999 in magnitude.";
   std::string foreign = SmallStrategyFile();
   foreign[0] = 'X';
   const struct {
     const char* name;
     std::string bytes;
+    std::string error;  // when given, the reason word for word
   } cases[] = {
       {"empty", ""},
       {"shorter than the header", SmallStrategyFile().substr(0, 39)},
@@ -240,12 +243,12 @@ TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
       {"factor entries inflated", WithLong(kSecondFactorCountAt, 5)},
       {"negative factor entries", WithLong(kSecondFactorCountAt, -1)},
       {"last factor cut short", SmallStrategyFile().substr(0, SmallStrategyFile().size() - 1)},
-      {"factor not a number", WithLastFactor("00 00 00 00 00 00 f8 7f")},
-      {"infinite factor", WithLastFactor("00 00 00 00 00 00 f0 ff")},
+      {"factor not a number", WithLastFactor("00 00 00 00 00 00 f8 7f"), "A draft factor is not a number."},
+      {"infinite factor", WithLastFactor("00 00 00 00 00 00 f0 ff"), "A draft factor is not a number."},
       // Two such factors multiplied in the draft give a value that is not a number.
-      {"factor 1e300", WithLastFactor("9c 75 00 88 3c e4 37 7e")},
-      {"factor -1e300", WithLastFactor("9c 75 00 88 3c e4 37 fe")},
-      {"factor 10,000,000", WithLastFactor("00 00 00 00 d0 12 63 41")},
+      {"factor 1e300", WithLastFactor("9c 75 00 88 3c e4 37 7e"), kOutOfRange},
+      {"factor -1e300", WithLastFactor("9c 75 00 88 3c e4 37 fe"), kOutOfRange},
+      {"factor 10,000,000", WithLastFactor("00 00 00 00 d0 12 63 41"), kOutOfRange},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -259,6 +262,9 @@ TEST_F(DraftStrategyFile, DamagedFileIsRejectedAndChangesNothing) {
     std::string error;
     EXPECT_FALSE(s.LoadDraftStrategy(&error));
     EXPECT_FALSE(error.empty());
+    if (!c.error.empty()) {
+      EXPECT_EQ(error, c.error);
+    }
     EXPECT_EQ(s.Description(), "Keep me");
     ASSERT_EQ(s.Count(), 2);
     EXPECT_EQ(s.Method(1), 5);

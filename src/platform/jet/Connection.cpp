@@ -54,7 +54,7 @@ void Connection::Close() {
 void Connection::Fail(int code, const std::string& context) const {
   std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
   if (!context.empty()) message += " (" + context + ")";
-  throw JetError(message, code);
+  throw JetError(message, code, path_);
 }
 
 std::unique_ptr<Statement> Connection::Prepare(std::string_view sql) {
@@ -104,7 +104,7 @@ void Connection::Exec(const std::string& sql) {
   if (rc != SQLITE_OK) {
     std::string message = error ? error : sqlite3_errstr(rc);
     sqlite3_free(error);
-    throw JetError(message, rc);
+    throw JetError(message, rc, path_);
   }
 }
 

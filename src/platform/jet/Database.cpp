@@ -256,7 +256,7 @@ std::unique_ptr<Database> Database::Open(const std::string& path, Access access,
     }
   } catch (const JetError& e) {
     connection->Close();
-    throw JetError("Cannot open '" + path + "': " + e.what(), e.Code());
+    throw JetError("Cannot open '" + path + "': " + e.Reason(), e.Code());
   } catch (const std::bad_alloc&) {
     connection->Close();
     throw JetError("Cannot open '" + path + "': not enough memory.", SQLITE_NOMEM);

@@ -12,12 +12,18 @@ namespace jet {
 
 class JetError : public std::runtime_error {
  public:
-  // `code` is the SQLite result code, or 0 for errors the layer detects itself.
-  explicit JetError(const std::string& message, int code = 0) : std::runtime_error(message), code_(code) {}
+  // `code` is the SQLite result code, or 0 for errors the layer detects
+  // itself. SQLite's own texts ("no such table: tblStat2") name no file, so
+  // the database file they come from is given as `file` and named in what().
+  explicit JetError(const std::string& message, int code = 0, const std::string& file = {})
+      : std::runtime_error(file.empty() ? message : message + " in '" + file + "'"), code_(code), reason_(message) {}
   int Code() const { return code_; }
+  // The message without the file.
+  const std::string& Reason() const { return reason_; }
 
  private:
   int code_;
+  std::string reason_;
 };
 
 // Runs `work`; an allocation that fails inside it (a file whose rows need

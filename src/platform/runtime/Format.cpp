@@ -1,5 +1,6 @@
 #include "platform/runtime/Format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -19,6 +20,19 @@ std::string GeneralNumber(double value) {
   if (e == std::string::npos) return s;
   res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   return std::string(buf, res.ptr);
+}
+
+std::string ShortNumber(double value) {
+  if (!std::isfinite(value)) return GeneralNumber(value);
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  std::string s(buf, res.ptr);
+  const auto digits = std::count_if(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (s.find('e') == std::string::npos && digits <= 15) return s;
+  res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  s.assign(buf, res.ptr);
+  std::replace(s.begin(), s.end(), 'e', 'E');
+  return s;
 }
 
 namespace {

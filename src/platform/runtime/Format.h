@@ -21,4 +21,9 @@ std::string Format(double value, std::string_view pattern);
 // The shortest text that reads back as the same double ("10.25", "3", "-0.5").
 std::string GeneralNumber(double value);
 
+// A number as a message shows it: the shortest text that reads back as the
+// same double, in exponent form ("1.7E+308", "1E-07") when it would take
+// more than 15 digits, so that no message runs to hundreds of digits.
+std::string ShortNumber(double value);
+
 }  // namespace runtime

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "platform/runtime/Format.h"
+
 namespace runtime {
 
 double RoundHalfEven(double value) {
@@ -31,7 +33,7 @@ template <typename T>
 T Convert(double value, const char* name) {
   T out{};
   if (!TryConvert(value, out)) {
-    throw OverflowError(std::string("Overflow converting ") + std::to_string(value) + " to " + name);
+    throw OverflowError("Overflow converting " + ShortNumber(value) + " to " + name);
   }
   return out;
 }

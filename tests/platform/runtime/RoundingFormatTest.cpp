@@ -68,3 +68,19 @@ TEST(Format, PatternsRoundOnTheDecimalTextAndKeepTheirLiterals) {
   EXPECT_EQ(GeneralNumber(0.1), "0.1");
   EXPECT_EQ(GeneralNumber(1e20), "100000000000000000000");
 }
+
+// An overflow message printed 1.7e308 with all its 309 digits, a box wider
+// than the screen.
+TEST(Format, MessagesShowLargeAndTinyNumbersInShortForm) {
+  const std::pair<double, const char*> cases[] = {
+      {1.7e308, "1.7E+308"}, {-3e39, "-3E+39"}, {1e-7, "1E-07"},       {123456789012345.0, "123456789012345"},
+      {1e16, "1E+16"},       {2.5, "2.5"},      {-0.125, "-0.125"},    {std::numeric_limits<double>::infinity(), "Inf"},
+  };
+  for (const auto& [value, shown] : cases) EXPECT_EQ(ShortNumber(value), shown) << value;
+  try {
+    CLng(1.7e308);
+    ADD_FAILURE() << "no overflow";
+  } catch (const OverflowError& e) {
+    EXPECT_STREQ(e.what(), "Overflow converting 1.7E+308 to Long");
+  }
+}
