@@ -127,7 +127,8 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
       Key(Qt::Key_Space);
     } else if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
       ASSERT_TRUE(TabTo(pressed = project->flxCheat()));
-      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
+      // The grid shows its first row's cell at once.
+      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
     }
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(title, c.title);
