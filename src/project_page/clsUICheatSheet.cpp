@@ -98,7 +98,7 @@ void clsUICheatSheet::GridInitialize(EditFlexGridView* grid, EditFlexTextBox* te
 void clsUICheatSheet::GridClick() {
   if (busy_) return;
   if (gridType_ == kTabFiles && gridView_ != nullptr) {
-    if (files_.Click(gridView_->MouseRow(), gridView_->MouseCol())) RefreshPage();
+    ChangeFile(gridView_->MouseRow(), gridView_->MouseCol());
   } else if (gridType_ == kTabProperties) {
     properties_.GridKeyDown(13, 0);
   }
@@ -111,8 +111,16 @@ void clsUICheatSheet::GridKeyDown(int16_t keyCode, int16_t shift) {
   constexpr int16_t kReturn = 13;
   constexpr int16_t kSpace = 32;
   if (gridType_ == kTabFiles && shift == 0 && (keyCode == kReturn || keyCode == kSpace) && grid_ != nullptr) {
-    if (files_.Click(grid_->Row(), grid_->Col())) RefreshPage();
+    ChangeFile(grid_->Row(), grid_->Col());
   }
+}
+
+void clsUICheatSheet::ChangeFile(int32_t row, int32_t col) {
+  if (!files_.Click(row, col)) return;
+  RefreshPage();
+  // The page is built afresh; the keys go on from the row just changed.
+  grid_->SetRow(row);
+  grid_->SetCol(col);
 }
 
 void clsUICheatSheet::PropertyTextChanged(const std::string& text) {

@@ -141,6 +141,9 @@ class clsUICheatSheet : public PageCommands {
   void CreateDocument(Kind kind);
   void ReturnToTab(int32_t from, int32_t to);
   void GridClick();
+  // The Change File cell (row, col) pressed: on a file chosen, the page
+  // shows the project again with that cell current.
+  void ChangeFile(int32_t row, int32_t col);
 
   FlexGridModel* grid_ = nullptr;
   CheatSheetPageView* view_ = nullptr;

@@ -290,24 +290,33 @@ void clsUIUserMock::SortPossibleGrid(int32_t col) {
   const clsDisplayGridIsolate& display = displays_[kPossibleGrid];
   if (col < 0 || col >= grid.Cols() || col > display.ColumnMax() || grid.Rows() <= kHeadingRows) return;
   const int32_t type = session_->Database().StatCon().SortType(display.TableFieldID(col));
+  // The sort keys on the current column; the cell then goes back to the
+  // column it was in, so that the next key does not carry the list across.
+  const int32_t current = grid.Col();
   grid.SetRow(kHeadingRows);
   grid.SetCol(col);
   grid.SetColSel(col);
   grid.SetSort(static_cast<int16_t>(type));
+  grid.SetCol(current);
 }
 
 void clsUIUserMock::HighlightPossibleGrid() {
   FlexGridModel& grid = view_.PossibleGrid();
   const clsMockDraft& board = session_->Board();
+  int32_t activeRow = -1;
   for (int32_t r = kHeadingRows; r < grid.Rows(); ++r) {
     const int32_t masterID = KeyOfRow(grid, r);
     int32_t colour = basColourScheme::kWhite;
-    if (board.PlayerDraftNdx(masterID) >= 0)
+    if (board.PlayerDraftNdx(masterID) >= 0) {
       colour = DraftedColour();
-    else if (masterID == session_->ActivePlayer())
+    } else if (masterID == session_->ActivePlayer()) {
       colour = ActiveColour();
+      activeRow = r;
+    }
     ColourRow(grid, r, colour);
   }
+  // The row marked active is the list's current row: the keys move on from it.
+  if (activeRow >= 0) grid.SetRow(activeRow);
 }
 
 void clsUIUserMock::FillPickGrid() {

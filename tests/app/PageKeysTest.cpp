@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <string>
@@ -19,6 +21,9 @@
 #include "editors/strategy/ui/frmDraftStrategies.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "project_page/ui/frmCheatSheetMDI.h"
+#include "shell/ui/PageRegistry.h"
+#include "shell/ui/frmFile.h"
+#include "shell/ui/frmMainBar.h"
 #include "toolkit/ui/clsMiniBar.h"
 #include "toolkit/ui/clsTabStrip.h"
 
@@ -127,7 +132,8 @@ TEST_F(PageKeys, TabReachesTheToolBarsButtonsAndSpaceOrReturnPressesThem) {
       Key(Qt::Key_Space);
     } else if (auto* project = dynamic_cast<frmCheatSheetMDI*>(page)) {
       ASSERT_TRUE(TabTo(pressed = project->flxCheat()));
-      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
+      // The grid shows its first row's cell at once.
+      for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) Key(key);
     }
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(title, c.title);
@@ -144,6 +150,52 @@ TEST_F(PageKeys, TabInTheStrategyDescriptionMovesOnAndTypesNothing) {
   EXPECT_NE(QApplication::focusWidget(), page->txtDescription());
   EXPECT_EQ(page->txtDescription()->toPlainText(), before);
   EXPECT_FALSE(page->Controller().ChangesMade());
+}
+
+// The project page by keys alone: Tab reaches the header's Open and Save and
+// the validation link, and the Files grid shows its cell at once. A file
+// changed from the grid used to leave the cursor in the heading, so that
+// Down and Return opened the league's dialog again.
+TEST_F(PageKeys, ProjectPageByKeysReachesTheHeaderAndTheLinkAndAChangedFileKeepsItsRow) {
+  auto* page = dynamic_cast<frmCheatSheetMDI*>(Open(kPageProject));
+  ASSERT_NE(page, nullptr);
+  QWidget *open = shell_ui::frmMainBar::Instance()->picQuick(0),
+          *save = shell_ui::frmMainBar::Instance()->picQuick(1);
+  QWidget *strip = page->TabStrip()->PictureControl(), *link = page->lblDetails();
+  FlexGridWidget* grid = page->flxCheat();
+  int validations = 0;
+  shell_ui::RegisterMenuWindow(shell_ui::MenuWindow::kProjectValidation, [&](QWidget*) { ++validations; });
+  std::vector<std::string> offered;  // the file types of the file dialogs, each cancelled but the league's
+  const auto offer = [&offered](frmFile* d, const char* name) {
+    offered.push_back(d->txtFileType()->text().toStdString());
+    d->txtFileName()->setText(name);
+    QTest::keyClick(d->txtFileName(), *name != '\0' ? Qt::Key_Return : Qt::Key_Escape);
+  };
+  script.Then<frmFile>([&](frmFile* d) { offer(d, ""); })
+      .Then<frmFile>([&](frmFile* d) { offer(d, "KD-10 Team League.lgp"); })
+      .Then<frmFile>([&](frmFile* d) { offer(d, ""); });
+  const struct {
+    Qt::Key key;
+    QWidget* focus;
+    int32_t row, col;  // the grid's current cell
+  } keys[] = {{Qt::Key_Tab, grid, 1, 1},  {Qt::Key_Tab, link, 1, 1},     {Qt::Key_Return, link, 1, 1},
+              {Qt::Key_Tab, open, 1, 1},  {Qt::Key_Space, open, 1, 1},   {Qt::Key_Tab, save, 1, 1},
+              {Qt::Key_Tab, strip, 1, 1}, {Qt::Key_Backtab, save, 1, 1}, {Qt::Key_Tab, strip, 1, 1},
+              {Qt::Key_Tab, grid, 1, 1},  {Qt::Key_Right, grid, 1, 2},   {Qt::Key_Return, grid, 1, 2},
+              {Qt::Key_Down, grid, 2, 2}, {Qt::Key_Return, grid, 2, 2}};
+  for (const auto& k : keys) {
+    SCOPED_TRACE(testing::Message() << "key " << k.key << " to row " << k.row << " col " << k.col);
+    Key(k.key);
+    // After a dialog the main window takes the keys back as it comes to the front.
+    EXPECT_TRUE(QTest::qWaitFor([&k] { return QApplication::focusWidget() == k.focus; }));
+    EXPECT_EQ(grid->Model().Row(), k.row);
+    EXPECT_EQ(grid->Model().Col(), k.col);
+  }
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(validations, 1);
+  EXPECT_EQ(offered, (std::vector<std::string>{"Kickwell Draftyard Project  (*.kdp)",
+                                               "League Properties  (*.lgp)", "Scoring System  (*.sco)"}));
+  EXPECT_EQ(GlobalProject().Value(kProjLeaguePropertiesFile), "KD-10 Team League.lgp");
 }
 
 // Tab used to stop on the Factors tab's four disabled rule buttons.

@@ -246,6 +246,28 @@ TEST_F(UserMockPage, AHeadingClickSortsTheAvailablePlayersAndViewLogicShowsTheTr
   EXPECT_EQ(project.seams.trace.lines[0], "PICK #1 Alpha [points.stg]");
 }
 
+// The keys used to go on from the list's first row, among the drafted
+// players, in the column sorted by, and so carried the list away from the
+// player marked active.
+TEST_F(UserMockPage, TheAvailablePlayersCurrentRowIsTheActivePlayersAndASortKeepsTheColumn) {
+  CreateD1();
+  page.mAR_Click(0);
+  page.mAR_Click(0);
+  const auto activeRow = [this] {
+    for (int32_t r = 2; r < view.possible.Rows(); ++r)
+      if (view.possible.TextMatrix(r, 0) == std::to_string(page.Session().ActivePlayer())) return r;
+    return -1;
+  };
+  ASSERT_GT(activeRow(), 2);
+  EXPECT_EQ(view.possible.Row(), activeRow());
+  ASSERT_GT(view.possible.Cols(), 4);
+  view.possible.SetCol(2);
+  page.mFlxPossible_Click(1, 4);  // a heading: sorted by its column
+  EXPECT_EQ(page.SortColumn(), 4);
+  EXPECT_EQ(view.possible.Row(), activeRow());
+  EXPECT_EQ(view.possible.Col(), 2);
+}
+
 TEST_F(UserMockPage, AMissingPicksDisplayGridFallsBackToItsDefault) {
   fs::remove(FileTypeFolder[kPageDisplayGrids] + "UserMock - Picks.dis");
   CreateD1();

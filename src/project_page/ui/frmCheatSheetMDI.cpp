@@ -22,11 +22,12 @@
 #include "shell/basUIControl.h"
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/LabelLink.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/PlainLabel.h"
-#include "toolkit/ui/frmColour.h"
 #include "toolkit/ui/basBitmapResource.h"
 #include "toolkit/ui/clsTabStrip.h"
+#include "toolkit/ui/frmColour.h"
 
 namespace project_page_ui {
 
@@ -102,8 +103,9 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   connect(tab_, &clsTabStrip::Click, this, [this](int32_t index) { controller_.TabClick(index); });
 
   lblDetails_ = new PlainLabel("View Project Validation Details", picInstruction_);
-  lblDetails_->setCursor(Qt::PointingHandCursor);
-  lblDetails_->installEventFilter(this);
+  new LabelLink(lblDetails_, [this] {
+    shell_ui::OpenMenuWindow(shell_ui::MenuWindow::kProjectValidation, "Project Validation", window());
+  });
   txtEdit_ = new QLineEdit(this);
   txtEdit_->hide();
   lstPos_ = new QListWidget(this);
@@ -136,9 +138,10 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
                              parts_->MultiListBox());
   SetCommands(&controller_);
   // Tab goes as the eye does: the tabs, the controls above the grid from
-  // left to right, then the grid.
+  // left to right, the grid, then the link below it.
   QWidget* previous = picTabCheat_;
-  for (QWidget* next : std::vector<QWidget*>{optAuto_, optUGM_, option1_[0], option1_[1], picDis_, flxCheat_}) {
+  for (QWidget* next :
+       std::vector<QWidget*>{optAuto_, optUGM_, option1_[0], option1_[1], picDis_, flxCheat_, lblDetails_}) {
     setTabOrder(previous, next);
     previous = next;
   }
@@ -148,14 +151,6 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
 frmCheatSheetMDI::~frmCheatSheetMDI() {
   timTabCheat_.stop();
   parts_.reset();
-}
-
-bool frmCheatSheetMDI::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lblDetails_ && event->type() == QEvent::MouseButtonRelease) {
-    shell_ui::OpenMenuWindow(shell_ui::MenuWindow::kProjectValidation, "Project Validation", window());
-    return true;
-  }
-  return frmPage::eventFilter(watched, event);
 }
 
 void frmCheatSheetMDI::ShowPropertyTextBox(int32_t row, const std::string& text) {

@@ -65,7 +65,6 @@ class frmCheatSheetMDI : public shell_ui::frmPage, public CheatSheetPageView {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void SetMockDisplayView(int32_t view);

@@ -62,6 +62,7 @@ frmFile::frmFile(QWidget* owner)
   connect(lstFile_, &QListWidget::itemSelectionChanged, this, &frmFile::lstFile_Click);
   connect(lstFile_, &QListWidget::itemClicked, this, &frmFile::lstFile_Click);
   connect(lstFile_, &QListWidget::itemDoubleClicked, this, &frmFile::lstFile_DblClick);
+  lstFile_->installEventFilter(this);
   txtFileName_->setFocus();
 }
 
@@ -177,6 +178,21 @@ void frmFile::keyPressEvent(QKeyEvent* event) {
     return;
   }
   mOS_Click(0);
+}
+
+bool frmFile::eventFilter(QObject* watched, QEvent* event) {
+  // The list marks its first file when it takes the focus, before anything
+  // is selected: the first Up or Down selects that file, not the one past it.
+  if (watched == lstFile_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    QListWidgetItem* item = lstFile_->currentItem();
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && item != nullptr &&
+        lstFile_->selectedItems().isEmpty()) {
+      item->setSelected(true);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void frmFile::mOS_Click(int32_t /*index*/) { Confirm(txtFileName_->text().toStdString()); }

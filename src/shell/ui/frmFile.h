@@ -7,8 +7,9 @@
 // Modes: 0 Save, 1 Open, 2 New, 3 Select. A double-click on a listed name
 // chooses it in Open and Select; Enter in the name box confirms. From the
 // keyboard: Return in the list takes the chosen name (as a double-click in
-// Open and Select, as typed in and confirmed in Save and New), Tab reaches
-// the two buttons, and Return or Space on a button presses it.
+// Open and Select, as typed in and confirmed in Save and New), the first Up
+// or Down in the list selects the file its frame is on, Tab reaches the two
+// buttons, and Return or Space on a button presses it.
 
 #include <QDialog>
 #include <cstdint>
@@ -61,6 +62,7 @@ class frmFile : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void lstFile_Click();

@@ -6,12 +6,13 @@
 #include <QMouseEvent>
 
 #include "core/basColourScheme.h"
+#include "core/basMessage.h"
 #include "core/basMockDraftSettings.h"
 #include "core/clsSettingsKD.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/basFileDialog.h"
-#include "core/basMessage.h"
 #include "shell/basUIControl.h"
+#include "toolkit/ui/BarFocus.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basButtonMocks.h"
@@ -96,8 +97,15 @@ frmMainBar::frmMainBar(QWidget* parent)
     picEditor_[i] = new PictureBox(this);
     lblEdit_[i] = IconLabel(this, kEditorLabels[i]);
   }
-  picQuick_[0] = new PictureBox(picProperty_);
-  picQuick_[1] = new PictureBox(picProperty_);
+  for (int32_t i = 0; i < 2; ++i) {
+    picQuick_[i] = new PictureBox(picProperty_);
+    quickFocus_[i] = new BarFocus(
+        {[] { return 1; }, [](int32_t) { return true; },
+         [this, i](int32_t) { basButtonMocks::DrawQuickButton(picQuick_[i], i, quickFocus_[i]->Shows(0)); },
+         [] {}, [this, i](int32_t) { picQuick_Click(i); }},
+        this);
+    quickFocus_[i]->SetPicture(picQuick_[i]);
+  }
   lblMockProperty_ = new PlainLabel(picProperty_);
   for (std::size_t i = 0; i < lblSource_.size(); ++i) {
     lblSource_[i] = new PlainLabel(picProperty_);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+class BarFocus;
 class PictureBox;
 class QLabel;
 
@@ -119,6 +120,8 @@ class frmMainBar : public QWidget {
   std::array<QLabel*, kEditorIcons> lblEdit_{};
   PictureBox* picProperty_;
   std::array<PictureBox*, 2> picQuick_{};
+  // Tab reaches Open and Save; Space or Return presses them.
+  std::array<BarFocus*, 2> quickFocus_{};
   QLabel* lblMockProperty_;
   std::array<QLabel*, 2> lblSource_{};
   QLabel* lblUpdate_;

@@ -1,17 +1,14 @@
 #include "shell/ui/frmWelcome.h"
 
-#include <QEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include "core/PageCode.h"
 #include "core/Seams.h"
 #include "core/basMessage.h"
 #include "shell/AppInfo.h"
+#include "toolkit/ui/LabelLink.h"
 #include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basFormLook.h"
-#include "toolkit/ui/clsButton.h"
 
 namespace shell_ui {
 
@@ -94,46 +91,18 @@ frmWelcome::frmWelcome(QWidget* parent) : frmPage(parent, kPageStart), lblHead_(
       if (line.beside != nullptr) place(line.beside, kBesideLeft, top);
       if (line.link != nullptr) {
         QLabel* label = new PlainLabel(QString::fromLatin1(line.link), this);
-        // Tab reaches a link and Return opens it; the one with the focus
-        // wears a dotted frame, which the others keep room for.
-        label->setStyleSheet(
-            "QLabel { color: #0000ff; text-decoration: underline; border: 1px solid transparent; }"
-            "QLabel:focus { border: 1px dotted #000000; }");
-        label->setFocusPolicy(Qt::TabFocus);
-        // A framed label indents its text; the links start where the texts
-        // beside the other rows do.
-        label->setIndent(0);
+        label->setStyleSheet("QLabel { color: #0000ff; text-decoration: underline; }");
+        new LabelLink(label, [this, link] { lblLink_Click(link); });
+        // Inside its frame's room, the link starts where the texts beside
+        // the other rows do.
         label->move(kBesideLeft - 1, top - 1);
         label->adjustSize();
-        label->setCursor(Qt::PointingHandCursor);
-        label->installEventFilter(this);
         lblLink_[static_cast<std::size_t>(link++)] = label;
       }
       top += kLineHeight;
     }
     top += 10;
   }
-}
-
-bool frmWelcome::eventFilter(QObject* watched, QEvent* event) {
-  int32_t link = -1;
-  for (int32_t i = 0; i < kLinks; ++i) {
-    if (watched == lblLink_[static_cast<std::size_t>(i)]) link = i;
-  }
-  if (link < 0) return frmPage::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    lblLink_Click(link);
-    return true;
-  }
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (clsButton::IsReturnKey(*key)) {
-      if (!key->isAutoRepeat()) lblLink_Click(link);
-      return true;
-    }
-  }
-  return frmPage::eventFilter(watched, event);
 }
 
 void frmWelcome::showEvent(QShowEvent* event) {

@@ -23,7 +23,6 @@ class frmWelcome : public frmPage {
   QLabel* lblLink(int32_t index) const { return lblLink_.at(static_cast<std::size_t>(index)); }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <array>
 
+#include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/clsBitmap.h"
 #include "toolkit/ui/clsButton.h"
@@ -16,6 +18,15 @@ constexpr int32_t kButtonHeight = 24;
 constexpr int32_t kImageWidth = 16;  // the Save and Open images
 constexpr int32_t kButtonSpacer = 4;
 constexpr int32_t kMiniButtonSize = 25;
+
+// The main bar's quick buttons.
+struct Quick {
+  int32_t left;
+  const char* caption;
+  int32_t image;
+};
+constexpr std::array<Quick, 2> kQuick = {{{8, "Open", kOpenImage}, {44, "Save", kSaveImage}}};
+constexpr int32_t kQuickWidth = 26, kQuickHeight = 30;
 
 void DrawSingleLine(PictureBox* picture, const std::string& text, const gdi::Rect& rect) {
   picture->hDC().DrawText(text, rect, gdi::DT_LEFT | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
@@ -223,30 +234,37 @@ void DrawPageTitleAt(int32_t pageCode, PictureBox* picture, int32_t x, int32_t y
 }
 
 void DrawOpenSaveImages(PictureBox* open, PictureBox* save, QWidget* firstLabel, QWidget* secondLabel) {
-  struct Quick {
-    PictureBox* picture;
-    int32_t left;
-    const char* caption;
-    int32_t image;
-  };
-  constexpr int32_t kWidth = 26, kHeight = 30, kMargin = 2, kGap = 10;
+  constexpr int32_t kMargin = 2, kGap = 10;
   int32_t nextLeft = 8;
-  for (const Quick& q : {Quick{open, 8, "Open", kOpenImage}, Quick{save, 44, "Save", kSaveImage}}) {
-    if (q.picture == nullptr) continue;
+  const std::array<PictureBox*, 2> pictures = {open, save};
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    PictureBox* picture = pictures[i];
+    if (picture == nullptr) continue;
     // As wide as the caption needs with a margin at each side, never
     // narrower than the design; the image stays centred over it.
-    const int32_t width = std::max(kWidth, q.picture->hDC().GetTextExtent(q.caption).cx + 2 * kMargin);
-    const int32_t left = std::max(q.left, nextLeft);
-    q.picture->setGeometry(left, 0, width, kHeight);
+    const int32_t width =
+        std::max(kQuickWidth, picture->hDC().GetTextExtent(kQuick[i].caption).cx + 2 * kMargin);
+    const int32_t left = std::max(kQuick[i].left, nextLeft);
+    picture->setGeometry(left, 0, width, kQuickHeight);
     nextLeft = left + width + kGap;
-    q.picture->SetToolTipText(q.caption);
-    q.picture->hDC().DrawText(q.caption, {0, 16, width, kHeight},
-                              gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
-    CopyResource(q.picture, q.image, 3 + (width - kWidth) / 2, 2);
-    q.picture->Refresh();
+    picture->SetToolTipText(kQuick[i].caption);
+    DrawQuickButton(picture, static_cast<int32_t>(i), false);
   }
   if (firstLabel != nullptr) firstLabel->hide();
   if (secondLabel != nullptr) secondLabel->hide();
+}
+
+void DrawQuickButton(PictureBox* picture, int32_t index, bool focused) {
+  if (picture == nullptr || index < 0 || index >= static_cast<int32_t>(kQuick.size())) return;
+  const Quick& q = kQuick[static_cast<std::size_t>(index)];
+  const int32_t width = picture->width();
+  picture->Cls();
+  picture->hDC().DrawText(q.caption, {0, 16, width, kQuickHeight},
+                          gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
+  CopyResource(picture, q.image, 3 + (width - kQuickWidth) / 2, 2);
+  // At the picture's edge: the caption fills it nearly to the sides.
+  if (focused) ButtonPainter::DrawFocusRect(picture->hDC(), ButtonRect{width + 6, kQuickHeight + 6, -3, -3});
+  picture->Refresh();
 }
 
 }  // namespace basButtonMocks

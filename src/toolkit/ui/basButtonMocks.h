@@ -54,5 +54,8 @@ void DrawPageTitleAt(int32_t pageCode, PictureBox* picture, int32_t x, int32_t y
 // The main bar's two quick buttons: folder and floppy pictures with their
 // captions; the two labels they replace are hidden.
 void DrawOpenSaveImages(PictureBox* open, PictureBox* save, QWidget* firstLabel, QWidget* secondLabel);
+// One of them (0 Open, 1 Save) drawn again at its size, with the dotted
+// focus rectangle round it when `focused`.
+void DrawQuickButton(PictureBox* picture, int32_t index, bool focused);
 
 }  // namespace basButtonMocks

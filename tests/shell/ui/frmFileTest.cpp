@@ -259,3 +259,34 @@ TEST_F(FileDialogWindow, FromTheKeyboardReturnInTheListOpensAndTheButtonsTakeThe
   }
   EXPECT_TRUE(script.Done());
 }
+
+// The list marks its first file when Shift+Tab reaches it; the first Down
+// used to select the file after it.
+TEST_F(FileDialogWindow, TheListsFirstDownSelectsTheFileItsFrameIsOn) {
+  for (const char* name : {"Alpha.sco", "Beta.sco", "Gamma.sco"}) kdtest::WriteFile(sco + name, "x");
+  frmFile dialog;
+  Open(dialog, basFileDialog::kOpen);
+  script.Then<frmFile>([](frmFile* d) {
+    QApplication::setActiveWindow(d);
+    d->txtFileName()->setFocus();
+    const struct {
+      Qt::Key key;
+      int current;
+      const char* name;  // of the file selected, in the name box
+    } keys[] = {{Qt::Key_Backtab, 0, ""},
+                {Qt::Key_Down, 0, "Alpha.sco"},
+                {Qt::Key_Down, 1, "Beta.sco"},
+                {Qt::Key_Up, 0, "Alpha.sco"}};
+    for (const auto& k : keys) {
+      SCOPED_TRACE(k.name);
+      QTest::keyClick(d->focusWidget(), k.key);
+      EXPECT_EQ(d->focusWidget(), d->lstFile());
+      EXPECT_EQ(d->lstFile()->currentRow(), k.current);
+      EXPECT_EQ(d->lstFile()->item(k.current)->isSelected(), *k.name != '\0');
+      EXPECT_EQ(d->txtFileName()->text().toStdString(), k.name);
+    }
+    d->reject();
+  });
+  dialog.exec();
+  EXPECT_TRUE(script.Done());
+}

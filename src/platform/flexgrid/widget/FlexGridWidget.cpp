@@ -106,7 +106,43 @@ void FlexGridWidget::ScheduleFit() {
   QTimer::singleShot(0, this, [this] {
     fitPending_ = false;
     FitColumnsToText();
+    // Not while a dialog or a job's progress window holds the keys: the
+    // page may be half-way through a refill.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (hasFocus() && model_.Redraw() && (modal == nullptr || modal == window())) ShowCurrentCell(false);
   });
+}
+
+int32_t FlexGridWidget::ShownCol(int32_t col, int32_t step) const {
+  for (; col >= model_.FixedCols() && col < model_.Cols(); col += step) {
+    if (FlexGridLayout::ColPixels(model_, col) > 0) return col;
+  }
+  return -1;
+}
+
+void FlexGridWidget::ShowCurrentCell(bool intoView) {
+  if (model_.Rows() <= model_.FixedRows() || model_.Cols() <= model_.FixedCols()) return;
+  const FlexGridLayout layout = Layout();
+  const auto shown = [](const std::vector<FlexGridLayout::Band>& bands, int32_t index) {
+    return std::any_of(bands.begin(), bands.end(),
+                       [index](const FlexGridLayout::Band& b) { return b.index == index && !b.fixed; });
+  };
+  int32_t row = model_.Row();
+  int32_t col = model_.Col();
+  if (row < model_.FixedRows() || (intoView && !shown(layout.RowBands(), row))) row = model_.TopRow();
+  if (col < model_.FixedCols() || FlexGridLayout::ColPixels(model_, col) == 0 ||
+      (intoView && !shown(layout.ColBands(), col))) {
+    col = ShownCol(model_.LeftCol(), 1);
+    if (col < 0) col = std::max(ShownCol(model_.FixedCols(), 1), model_.FixedCols());
+  }
+  if (row != model_.Row() || col != model_.Col()) {
+    ++quietMoves_;
+    model_.SetRow(row);
+    model_.SetCol(col);
+    --quietMoves_;
+  }
+  // A cell cut off at the edge is shown whole.
+  if (intoView) EnsureVisible(model_.Row(), model_.Col());
 }
 
 void FlexGridWidget::FitColumnsToText() {
@@ -427,7 +463,9 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
   event->accept();
   if (code == 0 || model_.Rows() <= model_.FixedRows() || model_.Cols() <= model_.FixedCols()) return;
   const int32_t firstRow = model_.FixedRows(), lastRow = model_.Rows() - 1;
-  const int32_t firstCol = model_.FixedCols(), lastCol = model_.Cols() - 1;
+  // Columns of no width hold keys: the keys pass them.
+  const int32_t firstCol = std::max(ShownCol(model_.FixedCols(), 1), model_.FixedCols());
+  const int32_t lastCol = std::max(ShownCol(model_.Cols() - 1, -1), firstCol);
   const int32_t visibleRows =
       std::max<int32_t>(1, static_cast<int32_t>(Layout().RowBands().size()) - model_.FixedRows() - 1);
   int32_t row = std::clamp(model_.Row(), firstRow, lastRow);
@@ -443,10 +481,10 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
       row = rowBefore < firstRow ? firstRow : std::min(row + 1, lastRow);
       break;
     case gdi::VK_LEFT:
-      col = std::max(col - 1, firstCol);
+      col = std::max(ShownCol(col - 1, -1), firstCol);
       break;
     case gdi::VK_RIGHT:
-      col = std::min(col + 1, lastCol);
+      if (const int32_t right = ShownCol(col + 1, 1); right >= 0) col = right;
       break;
     case gdi::VK_PRIOR:
       row = std::max(row - visibleRows, firstRow);
@@ -478,6 +516,12 @@ void FlexGridWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void FlexGridWidget::focusInEvent(QFocusEvent* event) {
+  // A press places the current cell itself, under the pointer. Only Tab
+  // brings an unseen cell into view: the grid editor hands the focus back
+  // while an edit scrolled out of view waits for its own cell.
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::MouseFocusReason)
+    ShowCurrentCell(reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
   Invalidate();
   QWidget::focusInEvent(event);
   emit GotFocus();

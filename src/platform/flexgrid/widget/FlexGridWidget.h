@@ -22,7 +22,15 @@
 //   LeaveCell, EnterCell and Scroll signals, straight from the model.
 // - While the model's Redraw is off the last picture stays on screen.
 // - The selection and the dotted frame round the current cell show while
-//   the grid has the focus.
+//   the grid has the focus. A grid that Tab reaches shows its current cell
+//   at once, where the keys act: a current row that is fixed or not shown
+//   becomes the first scrollable row shown, and a current column that is
+//   fixed, of no width or not shown the first scrollable column shown with
+//   a width; the grid does not scroll for it. A grid that takes the focus
+//   otherwise, or is refilled while it has it, has a current cell in a
+//   fixed row or column, or in a column of no width, placed the same way.
+//   Such a move raises no LeaveCell or EnterCell (nor does the model's when
+//   rows go): no page takes it for the person's.
 
 #include <QImage>
 #include <QPointer>
@@ -112,6 +120,12 @@ class FlexGridWidget : public QWidget {
   // them, unless its width is the person's to set (AllowUserResizing).
   void ScheduleFit();
   void FitColumnsToText();
+  // The current cell of a focused grid on a cell the keys act on, and with
+  // `intoView` on one shown (above).
+  void ShowCurrentCell(bool intoView);
+  // The first column from `col` on, in steps of `step`, that shows (has a
+  // width); -1 when none does.
+  int32_t ShownCol(int32_t col, int32_t step) const;
   void UpdateScrollBars();
   void Invalidate();
   void TrackMouse(const QPoint& pos);

@@ -455,6 +455,52 @@ TEST_F(Grid, SelectionShowsOnlyWithTheFocusWhoseTakingIsSignalled) {
   SaveScreenshot(window.get(), "flexgrid_selection");
 }
 
+// Tab used to land on grids whose current cell lay in a heading row or out
+// of view, and nothing showed until an arrow key moved it. The cell moves
+// without scrolling and without events a page would take for the person's.
+TEST_F(Grid, TabShowsTheCurrentCellAtOnceWhereTheKeysAct) {
+  FlexGridModel& m = grid->Model();
+  QApplication::setActiveWindow(window.get());
+  const struct {
+    const char* what;
+    int32_t row, col, topRow, fixedCols, noWidthCol, shownRow, shownCol;
+  } cases[] = {{"a cell shown stays", 3, 2, 1, 0, -1, 3, 2},
+               {"the heading row", 0, 2, 1, 0, -1, 1, 2},
+               {"a fixed column", 4, 0, 1, 1, -1, 4, 1},
+               {"a column of no width", 4, 0, 1, 0, 0, 4, 1},
+               {"a row scrolled out of view", 2, 3, 8, 0, -1, 8, 3}};
+  Recorder rec(*grid);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    grid->clearFocus();
+    m.SetFixedCols(c.fixedCols);
+    m.SetColWidth(-1, 750);
+    if (c.noWidthCol >= 0) m.SetColWidth(c.noWidthCol, 0);
+    m.SetTopRow(c.topRow);
+    m.SetRow(c.row);
+    m.SetCol(c.col);
+    rec.log.clear();
+    grid->setFocus(Qt::TabFocusReason);
+    if (!grid->hasFocus()) GTEST_SKIP() << "no focus on this platform";
+    EXPECT_EQ(m.Row(), c.shownRow);
+    EXPECT_EQ(m.Col(), c.shownCol);
+    EXPECT_EQ(m.TopRow(), c.topRow);
+    EXPECT_EQ(rec.log, std::vector<std::string>{});
+    const QRect cell = grid->CellRect(c.shownRow, c.shownCol);  // the dotted frame's corner
+    EXPECT_EQ(grid->RenderCells().pixel(cell.topLeft() - grid->CellArea().topLeft()), qRgb(0, 0, 0));
+  }
+  // The arrow keys pass a column of no width (it holds keys), and a grid
+  // refilled while focused shows its cell again.
+  m.SetColWidth(2, 0);
+  m.SetCol(3);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(m.Col(), 1);
+  m.SetRows(1);
+  m.SetRows(20);
+  QApplication::processEvents();
+  EXPECT_EQ(m.Row(), 1);
+}
+
 TEST_F(Grid, NothingIsRepaintedWhileRedrawIsOff) {
   FlexGridModel& m = grid->Model();
   m.SetTextMatrix(1, 0, "");
