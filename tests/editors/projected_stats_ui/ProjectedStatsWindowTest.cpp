@@ -23,7 +23,9 @@
 #include "editors/projected_stats/ui/frmProjected.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/ui/frmFile.h"
+#include "shell/ui/frmTSet.h"
 #include "toolkit/ui/clsMiniBar.h"
+#include "toolkit/ui/clsTabStrip.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/runtime/Text.h"
 #include "shell/ui/frmMessage.h"
@@ -211,6 +213,29 @@ TEST_F(ProjectedStatsWindowTest, TheNewFileDialogsKeys) {
   window->mnuFile(basCheatSheetMenu::kNewDocument)->trigger();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(page->Controller().FileName(), "2010 Default Stats.pro");
+}
+
+// A saved "Use Merge As positions" setting reaches the page shown at once:
+// every position gets a tab, not only the sample league's.
+TEST_F(ProjectedStatsWindowTest, SavingTheMergeAsSettingRetabsThePageShown) {
+  editors_projected_stats_ui::RegisterWindows();
+  player_data_ui::RegisterDialogs();
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  window->mnuEdit(2)->trigger();
+  auto* page = qobject_cast<frmProjected*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  const int32_t leagueTabs = page->mTab()->Tabs();
+  shell_ui::frmTSet* settings = shell_ui::frmTSet::Open(window.get());
+  kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabProjectedStats);
+  QCheckBox* mergeAs = settings->chkUpd(6);
+  ASSERT_TRUE(mergeAs->isChecked());
+  QTest::mouseClick(mergeAs, Qt::LeftButton, {}, QPoint(6, mergeAs->height() / 2));
+  kdtest::Press(*pointer, settings->mRun(), 0);  // Save
+  EXPECT_GT(page->mTab()->Tabs(), leagueTabs);
+  EXPECT_EQ(page->mTab()->Tabs(), static_cast<int32_t>(page->Controller().PositionIDs().size()));
+  EXPECT_EQ(window->CurrentPageForm(), page);
+  settings->close();
 }
 
 TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheWholeApplication) {
