@@ -35,6 +35,11 @@ class PageCommands {
   // "save". The switch may call this on a project window loaded hidden
   // while another page is current. Other pages ignore it.
   virtual void RunDocumentJob(int32_t jobCode) { (void)jobCode; }
+
+  // The settings window saved the program's settings and they were read
+  // again: a page that shows what a setting decides shows it anew, keeping
+  // its document and its edits.
+  virtual void SettingsSaved() {}
 };
 
 class PageWindow : public PageCommands {

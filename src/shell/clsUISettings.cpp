@@ -14,6 +14,8 @@
 #include "database/clsKickwellDB.h"
 #include "platform/flexgrid/FlexGridModel.h"
 #include "platform/jet/Recordset.h"
+#include "shell/PageWindow.h"
+#include "shell/basUIControl.h"
 
 namespace {
 
@@ -243,5 +245,6 @@ bool clsUISettings::Save() {
     return false;
   }
   basMockDraftSettings::GlobalSettings().Load();
+  if (PageWindow* page = basUIControl::CurrentPageWindow()) page->SettingsSaved();
   return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // What the settings window does, on a settings object of its own: edits go
-// only into that copy; Save writes it and makes the program's settings
-// reload the file; closing drops what was not saved; Defaults resets the
-// current tab's group after asking. The window (shell_ui::frmTSet) lays out
-// the controls and forwards their events here.
+// only into that copy; Save writes it, makes the program's settings reload
+// the file and tells the page shown; closing drops what was not saved;
+// Defaults resets the current tab's group after asking. The window
+// (shell_ui::frmTSet) lays out the controls and forwards their events here.
 
 #include <array>
 #include <cstdint>
@@ -82,8 +82,9 @@ class clsUISettings {
 
   // "Defaults": asks, then resets the current tab's group. True on Yes.
   bool Defaults();
-  // "Save": writes the settings file and reloads the program's settings.
-  // A failed write is reported and the window's edits are kept.
+  // "Save": writes the settings file, reloads the program's settings and
+  // has the current page show them (PageCommands::SettingsSaved). A failed
+  // write is reported and the window's edits are kept.
   bool Save();
 
  private:

@@ -280,10 +280,7 @@ void frmExportSheet::ShowSwatch(int32_t index, int32_t colour) {
   // Framed, so that a white (or any pale) colour shows on the white picture.
   picture->hDC().Polyline({{5, 3}, {17, 3}, {17, 16}, {5, 16}, {5, 3}}, gdi::kBlack);
   basButtonMocks::DrawArialCaption(picture, basFlexGridCommon::ColourToHtml(colour), 24, 4);
-  if (picture->hasFocus()) {
-    // The focus rectangle is drawn 3 pixels inside the rectangle given.
-    ButtonPainter::DrawFocusRect(picture->hDC(), ButtonRect{picture->width() + 4, picture->height() + 4, -2, -2});
-  }
+  if (picture->hasFocus()) ButtonPainter::DrawPictureFocusRect(picture->hDC());
   picture->Refresh();
 }
 

@@ -321,6 +321,7 @@ bool clsUIProjectedStats2::ResetStatGrid() {
 
 void clsUIProjectedStats2::BuildTabs() {
   posIDs_.clear();
+  tabsUseMergeAs_ = basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs);
   std::vector<std::string> captions;
   auto read = [&](const std::string& sql) {
     auto rs = db_.pSbKickwellSQL(sql);
@@ -329,7 +330,7 @@ void clsUIProjectedStats2::BuildTabs() {
       captions.push_back(rs->Field("Pos").AsText());
     }
   };
-  if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs))
+  if (tabsUseMergeAs_)
     read("SELECT * FROM tblPositions WHERE (FullRosterMax > 0 AND ID <> 1) ORDER BY DisplayOrder ASC;");
   if (posIDs_.empty()) read("SELECT * FROM tblPositions WHERE ID <> 1 ORDER BY DisplayOrder ASC;");
   if (posIDs_.empty()) {
@@ -337,6 +338,23 @@ void clsUIProjectedStats2::BuildTabs() {
     captions.emplace_back("No Positions Found");
   }
   view_.SetTabs(captions);
+}
+
+void clsUIProjectedStats2::SettingsSaved() {
+  if (basMockDraftSettings::GlobalSettings().BoolVal(kSetUseMergeAs) == tabsUseMergeAs_) return;
+  const int32_t shown = posID_;
+  // The file's positions follow the setting as they do when a file opens.
+  const bool rebuilt = Guarded([&] {
+    UseLeaguePositions();
+    BuildTabs();
+  });
+  if (!rebuilt) return;
+  const auto at = std::find(posIDs_.begin(), posIDs_.end(), shown);
+  const int32_t tab = at == posIDs_.end() ? 0 : static_cast<int32_t>(at - posIDs_.begin());
+  view_.SelectTab(tab);
+  mTab_Click(tab);
+  // Without a file the grid stays empty, as it opened.
+  if (!loaded_) ClearData();
 }
 
 // ---- The stat grid

@@ -69,6 +69,9 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   // Save and Save As need a file shown.
   bool Save() override;
   bool SaveAs() override;
+  // A changed setting 28 rebuilds the tabs at once; the file shown, its
+  // corrections and the tab's position (where a tab still shows it) stay.
+  void SettingsSaved() override;
 
   bool Loaded() const { return loaded_; }
   clsKickwellDB& KickwellDB() { return db_; }
@@ -195,6 +198,8 @@ class clsUIProjectedStats2 : public clsUIDocumentPage {
   int32_t currentTab_ = 0;
   int32_t posID_ = 0;
   std::vector<int32_t> posIDs_;
+  // Setting 28 as the tabs were built with it.
+  bool tabsUseMergeAs_ = false;
   std::string displayFile_ = kFirstDisplayGrid;
   std::vector<int32_t> colCats_;
   std::string blankRow_;

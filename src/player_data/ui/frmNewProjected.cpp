@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "core/basColourScheme.h"
+#include "toolkit/ui/ButtonPainter.h"
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basDrawArrow.h"
@@ -33,9 +34,8 @@ void DrawArrowBox(PictureBox* box, bool up) {
   const auto back = static_cast<gdi::COLORREF>(PaletteColour[static_cast<std::size_t>(basColourScheme::kHeadingColour)]);
   box->SetBackColor(back);
   basDrawArrow::DrawFilledArrow(box, up ? 1 : 2, 4, gdi::kBlack);
+  if (box->hasFocus()) ButtonPainter::DrawPictureFocusRect(box->hDC());
   box->Refresh();
-  box->setFocusPolicy(Qt::StrongFocus);
-  box->setCursor(Qt::PointingHandCursor);
 }
 
 }  // namespace
@@ -60,12 +60,17 @@ frmNewProjected::frmNewProjected(clsUINewProjected& dialog, QWidget* owner)
   season->setGeometry(12, 22, 100, 20);
   picUp_->setGeometry(162, 20, kArrowWidth, kArrowHeight);
   picDown_->setGeometry(162, 20 + kArrowHeight + 1, kArrowWidth, kArrowHeight);
-  DrawArrowBox(picUp_, true);
-  DrawArrowBox(picDown_, false);
   picUp_->setToolTip("Next season");
   picDown_->setToolTip("Previous season");
-  picUp_->installEventFilter(this);
-  picDown_->installEventFilter(this);
+  for (PictureBox* arrow : {picUp_, picDown_}) {
+    arrow->setFocusPolicy(Qt::StrongFocus);
+    arrow->setCursor(Qt::PointingHandCursor);
+    arrow->installEventFilter(this);
+  }
+  DrawArrowBox(picUp_, true);
+  DrawArrowBox(picDown_, false);
+  lblYear_->setFocusPolicy(Qt::StrongFocus);
+  lblYear_->installEventFilter(this);
 
   fraSource_->setGeometry(kMargin, kSourceTop, kInner, kSourceHeight);
   for (int32_t i = 0; i < 3; ++i) {
@@ -87,6 +92,12 @@ frmNewProjected::frmNewProjected(clsUINewProjected& dialog, QWidget* owner)
     ShowState();
   });
   setFixedSize(kWidth, kBarTop + kBarHeight + kMargin);
+  // Tab goes down the dialog: the season, the sources and their Browse
+  // buttons, then OK and Cancel.
+  const std::array<QWidget*, 9> order{lblYear_,    picUp_,      picDown_,
+                                      option1_[0], option1_[1], option1_[2],
+                                      mStatic_->PictureControl(), mDynamic_->PictureControl(), mOK_->PictureControl()};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
   option1_[static_cast<std::size_t>(controller_.SourceIndex())]->setChecked(true);
   ShowState();
@@ -113,21 +124,34 @@ void frmNewProjected::StepSeason(bool up) {
   ShowState();
 }
 
+void frmNewProjected::ShowSeasonFocus() {
+  const bool focus = lblYear_->hasFocus();
+  lblYear_->setAutoFillBackground(focus);
+  lblYear_->setBackgroundRole(focus ? QPalette::Highlight : QPalette::Window);
+  lblYear_->setForegroundRole(focus ? QPalette::HighlightedText : QPalette::WindowText);
+}
+
 bool frmNewProjected::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == picUp_ || watched == picDown_) && PressesPicture(*event)) {
+  const bool arrow = watched == picUp_ || watched == picDown_;
+  if (arrow && PressesPicture(*event)) {
     StepSeason(watched == picUp_);
     return true;
   }
-  return frmDialogWindow::eventFilter(watched, event);
-}
-
-void frmNewProjected::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
-    // The options keep their own arrow keys; elsewhere they step the season.
-    StepSeason(event->key() == Qt::Key_Up);
-    return;
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if (arrow) DrawArrowBox(static_cast<PictureBox*>(watched), watched == picUp_);
+    if (watched == lblYear_) ShowSeasonFocus();
   }
-  frmDialogWindow::keyPressEvent(event);
+  // Up and Down step the season only in its field: on the options they move
+  // between the sources, and a season changed from there would go unseen
+  // into the new file.
+  if (watched == lblYear_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      StepSeason(key == Qt::Key_Up);
+      return true;
+    }
+  }
+  return frmDialogWindow::eventFilter(watched, event);
 }
 
 void frmNewProjected::Answer(int32_t index) {

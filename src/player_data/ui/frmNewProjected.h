@@ -3,9 +3,8 @@
 // season with its two arrows, the three sources with their Browse buttons
 // and the chosen files, OK and Cancel. Modal over the whole application;
 // every click goes to clsUINewProjected, which keeps the rules. Enter
-// answers OK, Escape and the close box Cancel; the arrows take the focus by
-// Tab and step the season with Space, and Up / Down step it from anywhere
-// but the options.
+// answers OK, Escape and the close box Cancel. Up and Down step the season
+// while its field has the focus; its arrows step it with Space or a click.
 
 #include <array>
 
@@ -37,12 +36,13 @@ class frmNewProjected : public frmDialogWindow<clsUINewProjected> {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void Answer(int32_t index) override;
 
  private:
   void ShowState();
   void StepSeason(bool up);
+  // The season field wears the highlight while it has the focus.
+  void ShowSeasonFocus();
 
   QGroupBox* fraYear_;
   QLabel* lblYear_;

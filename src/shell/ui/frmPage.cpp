@@ -25,6 +25,10 @@ void frmPage::RunDocumentJob(int32_t jobCode) {
   if (commands_ != nullptr) commands_->RunDocumentJob(jobCode);
 }
 
+void frmPage::SettingsSaved() {
+  if (commands_ != nullptr) commands_->SettingsSaved();
+}
+
 void frmPage::ShowPage() {
   show();
   raise();

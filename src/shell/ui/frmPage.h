@@ -21,15 +21,16 @@ class frmPage : public QWidget, public PageWindow {
 
   int32_t PageCode() const { return pageCode_; }
 
-  // The controller that answers ActivateForm, QueryUnload, FileCommand and
-  // RunDocumentJob; it must outlive the window. Without one the window
-  // answers as PageCommands does.
+  // The controller that answers ActivateForm, QueryUnload, FileCommand,
+  // RunDocumentJob and SettingsSaved; it must outlive the window. Without
+  // one the window answers as PageCommands does.
   void SetCommands(PageCommands* commands) { commands_ = commands; }
 
   bool ActivateForm() override;
   bool QueryUnload() override;
   void FileCommand(int32_t index) override;
   void RunDocumentJob(int32_t jobCode) override;
+  void SettingsSaved() override;
 
   void ShowPage() override;
   void Place(int32_t left, int32_t top, int32_t width, int32_t height) override;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "platform/flexgrid/widget/FlexGridWidget.h"
+#include "platform/gdi/VirtualKey.h"
 #include "platform/runtime/Rounding.h"
 #include "shell/ui/PageRegistry.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
@@ -92,6 +94,10 @@ frmTSet::frmTSet(QWidget* owner)
   connect(mRun_.get(), &clsButton::Click, this, [this](int32_t i) { mRun_Click(i); });
 
   parts_ = std::make_unique<EditFlexGridWidgets>(flxCheat_, txtCheat_, nullptr, lstPos_, nullptr);
+  // The table takes every key it is sent; Escape there closes the window too.
+  connect(flxCheat_, &FlexGridWidget::KeyDown, this, [this](int16_t key, int16_t) {
+    if (key == gdi::VK_ESCAPE) mRun_Click(2);  // Close
+  });
   controller_.Editor().SetNorm(EditFlexGridWidgets::DropArrowPicture(false));
   controller_.Editor().SetHover(EditFlexGridWidgets::DropArrowPicture(true));
   controller_.GridInitialize(parts_->Grid(), parts_->TextBox(), parts_->NormListBox());
@@ -212,6 +218,16 @@ void frmTSet::resizeEvent(QResizeEvent* event) {
     mTab_->CreateButtons();
     RedrawBorder();
   }
+}
+
+void frmTSet::keyPressEvent(QKeyEvent* event) {
+  // Without a window manager's close box, Escape is the way out; an open
+  // list or cell of the Display Grids table takes its own Escape first.
+  if (event->key() == Qt::Key_Escape) {
+    mRun_Click(2);  // Close
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void frmTSet::LayoutControls() {

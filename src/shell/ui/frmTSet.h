@@ -2,7 +2,8 @@
 // The modeless settings window "Kickwell Draftyard Settings": four tabs
 // (General, Projected Stats, Mock Drafts, Display Grids) over a settings
 // object of its own (clsUISettings); Save, Defaults and Close below them.
-// One window at a time: opening it again brings the open one forward.
+// Escape closes it as Close does. One window at a time: opening it again
+// brings the open one forward.
 
 #include <QWidget>
 #include <array>
@@ -50,6 +51,7 @@ class frmTSet : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildFrames();

@@ -125,6 +125,11 @@ void ButtonPainter::DrawButton(gdi::MemoryDC& dc, int32_t look, const ButtonRect
   }
 }
 
+void ButtonPainter::DrawPictureFocusRect(gdi::MemoryDC& dc) {
+  // Drawn 3 pixels inside the rectangle given: here 1 pixel inside the picture.
+  DrawFocusRect(dc, ButtonRect{dc.Width() + 4, dc.Height() + 4, -2, -2});
+}
+
 void ButtonPainter::DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r) {
   const int32_t left = r.Left + 3, top = r.Top + 3, right = r.Left + r.Width - 4, bottom = r.Top + r.Height - 4;
   if (right <= left || bottom <= top) return;

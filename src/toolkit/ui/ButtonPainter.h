@@ -47,6 +47,9 @@ class ButtonPainter {
 
   // The dotted rectangle inside a button that has the keyboard focus.
   static void DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r);
+  // The same just inside the edge of a whole picture that has the focus (a
+  // colour swatch, an arrow box).
+  static void DrawPictureFocusRect(gdi::MemoryDC& dc);
 
   // Rows from rect.top (top colour) down to rect.bottom, the row past the
   // rectangle (bottom colour), each from rect.left to rect.right - 1, the

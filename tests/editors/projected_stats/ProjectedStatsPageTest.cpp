@@ -1,6 +1,7 @@
 // The projected-stats page's grid headless: tabs, sorting, corrections,
 // their rescoring and undo.
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 
@@ -142,6 +143,43 @@ TEST_F(ProjectedStatsPageTest, WithTheSettingOnTheTabsAreTheLeaguesPositions) {
   EXPECT_EQ(view.tabs, (std::vector<std::string>{"QB", "RB", "WR", "K"}));
   page->mTab_Click(1);
   EXPECT_EQ(Grid().Rows(), 2 + 4);  // with the fullback merged into the running backs
+}
+
+// A saved "Use Merge As positions" setting used to reach the tabs only when
+// the page was opened again.
+TEST_F(ProjectedStatsPageTest, ASavedMergeAsSettingRebuildsTheTabsKeepingTheFileItsCorrectionsAndTheTab) {
+  Open();
+  page->mTab_Click(1);
+  Correct("Ellis", kRushYards, "50");
+  const int32_t corrections = page->StatChangeMax();
+  const struct {
+    bool useMergeAs;
+    std::string click;  // the tab chosen before the save
+    std::size_t tabs;
+    std::string shown;
+    int32_t players;
+  } cases[] = {
+      {false, "RB", 16, "RB", 3},  // the fullback on a tab of his own
+      {false, "FB", 16, "FB", 1},  // a save that changes nothing leaves the page
+      {true, "FB", 4, "QB", 4},    // his tab is gone: the first
+      {true, "WR", 4, "WR", 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.click);
+    const auto at = std::find(view.tabs.begin(), view.tabs.end(), c.click);
+    ASSERT_NE(at, view.tabs.end());
+    page->mTab_Click(static_cast<int32_t>(at - view.tabs.begin()));
+    basMockDraftSettings::GlobalSettings().SetBoolVal(kSetUseMergeAs, c.useMergeAs);
+    page->SettingsSaved();
+    EXPECT_EQ(view.tabs.size(), c.tabs);
+    EXPECT_EQ(view.tabs.at(static_cast<std::size_t>(page->CurrentTab())), c.shown);
+    EXPECT_EQ(Grid().Rows(), 2 + c.players);
+  }
+  EXPECT_EQ(page->FileName(), "Season.pro");
+  EXPECT_EQ(page->StatChangeMax(), corrections);
+  EXPECT_EQ(Value("SELECT Fld4 FROM tblStat3 WHERE Week = 250 AND PlayerID = "
+                  "(SELECT ID FROM tblPlayers WHERE MasterID = 201)"),
+            50);
 }
 
 // A tab the grid cannot hold ("Invalid grid size") and a file with a name

@@ -23,7 +23,9 @@
 #include "editors/projected_stats/ui/frmProjected.h"
 #include "shell/basCheatSheetMenu.h"
 #include "shell/ui/frmFile.h"
+#include "shell/ui/frmTSet.h"
 #include "toolkit/ui/clsMiniBar.h"
+#include "toolkit/ui/clsTabStrip.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/runtime/Text.h"
 #include "shell/ui/frmMessage.h"
@@ -62,6 +64,50 @@ class ProjectedStatsWindowTest : public kdtest::MainWindowTest {
   }
   static void ClickOption(QAbstractButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+  }
+  // The keys of the new-file dialog's test, one after another (see there);
+  // the test closes the dialog also when this stops early.
+  static void WalkTheNewFileDialog(frmNewProjected* w) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QWidget* season = w->lblYear();
+    QWidget* up = w->picUp();
+    QWidget* down = w->picDown();
+    QWidget* browse = w->mDynamic()->PictureControl();
+    QWidget* answers = w->mOK()->PictureControl();
+    const struct {
+      Qt::Key key;
+      QWidget* focus;  // after the key
+      const char* season;
+      int32_t source;
+    } steps[] = {
+        {Qt::Key_Up, season, " 2025", 0},          {Qt::Key_Down, season, " 2024", 0},
+        {Qt::Key_Down, season, " 2023", 0},        {Qt::Key_Tab, up, " 2023", 0},
+        {Qt::Key_Up, up, " 2023", 0},              {Qt::Key_Space, up, " 2024", 0},
+        {Qt::Key_Tab, down, " 2024", 0},           {Qt::Key_Down, down, " 2024", 0},
+        {Qt::Key_Space, down, " 2023", 0},         {Qt::Key_Tab, w->Option1(0), " 2023", 0},
+        {Qt::Key_Up, w->Option1(0), " 2023", 0},   {Qt::Key_Down, w->Option1(1), " 2023", 1},
+        {Qt::Key_Down, w->Option1(2), " 2023", 2}, {Qt::Key_Down, w->Option1(2), " 2023", 2},
+        {Qt::Key_Up, w->Option1(1), " 2023", 1},   {Qt::Key_Tab, browse, " 2023", 1},
+        {Qt::Key_Down, browse, " 2023", 1},        {Qt::Key_Tab, answers, " 2023", 1},
+        {Qt::Key_Up, answers, " 2023", 1},         {Qt::Key_Tab, answers, " 2023", 1},
+        {Qt::Key_Tab, season, " 2023", 1},
+    };
+    ASSERT_EQ(QApplication::focusWidget(), season);  // the first control
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+      const auto& s = steps[i];
+      SCOPED_TRACE(i);
+      QWidget* before = QApplication::focusWidget();
+      ASSERT_NE(before, nullptr);
+      const QImage focused = before->grab().toImage();
+      QTest::keyClick(before, s.key);
+      EXPECT_EQ(QApplication::focusWidget(), s.focus);
+      EXPECT_EQ(w->lblYear()->text().toStdString(), s.season);
+      EXPECT_EQ(w->Controller().SourceIndex(), s.source);
+      // The control the focus left looked otherwise while it had it.
+      if (s.focus != before) {
+        EXPECT_NE(before->grab().toImage(), focused);
+      }
+    }
   }
   static int32_t ColOf(frmProjected* page, int32_t cat) {
     for (int32_t c = 0; c < page->flxProjected()->Model().Cols(); ++c)
@@ -150,6 +196,46 @@ TEST_F(ProjectedStatsWindowTest, FileNewFromTheBundledMasterFileBuildsTheSampleD
     EXPECT_GT(built.size(), 1000U);
     EXPECT_TRUE(built == rows("2010 Default Stats.pro", table));
   }
+}
+
+// The dialog without a mouse, one key after another: Up and Down step the
+// season only in its field (they used to step it from anywhere, so that a
+// Down past the last source built a file of another season); on the
+// sources they move between them, on the buttons they do nothing. Tab goes
+// down the dialog and each of its stops shows that it has the focus.
+TEST_F(ProjectedStatsWindowTest, TheNewFileDialogsKeys) {
+  frmProjected* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  script.Then<frmNewProjected>([](frmNewProjected* w) {
+    WalkTheNewFileDialog(w);
+    QTest::keyClick(w, Qt::Key_Escape);
+  });
+  window->mnuFile(basCheatSheetMenu::kNewDocument)->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(page->Controller().FileName(), "2010 Default Stats.pro");
+}
+
+// A saved "Use Merge As positions" setting reaches the page shown at once:
+// every position gets a tab, not only the sample league's.
+TEST_F(ProjectedStatsWindowTest, SavingTheMergeAsSettingRetabsThePageShown) {
+  editors_projected_stats_ui::RegisterWindows();
+  player_data_ui::RegisterDialogs();
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  window->mnuEdit(2)->trigger();
+  auto* page = qobject_cast<frmProjected*>(window->CurrentPageForm());
+  ASSERT_NE(page, nullptr);
+  const int32_t leagueTabs = page->mTab()->Tabs();
+  shell_ui::frmTSet* settings = shell_ui::frmTSet::Open(window.get());
+  kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabProjectedStats);
+  QCheckBox* mergeAs = settings->chkUpd(6);
+  ASSERT_TRUE(mergeAs->isChecked());
+  QTest::mouseClick(mergeAs, Qt::LeftButton, {}, QPoint(6, mergeAs->height() / 2));
+  kdtest::Press(*pointer, settings->mRun(), 0);  // Save
+  EXPECT_GT(page->mTab()->Tabs(), leagueTabs);
+  EXPECT_EQ(page->mTab()->Tabs(), static_cast<int32_t>(page->Controller().PositionIDs().size()));
+  EXPECT_EQ(window->CurrentPageForm(), page);
+  settings->close();
 }
 
 TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheWholeApplication) {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "MainWindowHarness.h"
@@ -112,4 +113,54 @@ TEST_F(MainWindowTest, SettingsWindowListNearTheFootOfTheTableOpensAboveTheRow) 
   EXPECT_LE(list->geometry().bottom(), grid->geometry().bottom());
   EXPECT_LE(list->geometry().bottom(), grid->mapTo(settings, grid->CellRect(row, 1).topLeft()).y());
   settings->close();
+}
+
+// Escape closes the window as Close does, dropping what was not saved, from
+// any control but the Display Grids table's open list, which it closes
+// first; the main window has the keys again once the window is gone.
+TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBack) {
+  ASSERT_TRUE(Start());
+  QApplication::setActiveWindow(window.get());
+  const std::string saved = ReadFile(SettingsFile());
+  const struct {
+    const char* focus;
+    std::function<void(shell_ui::frmTSet*)> prepare;
+    int32_t escapes;  // until the window closes
+  } cases[] = {
+      {"the tab strip", [](shell_ui::frmTSet*) {}, 1},
+      {"a text box with a depth typed",
+       [this](shell_ui::frmTSet* settings) {
+         kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabMockDrafts);
+         settings->txtUpd(1)->setFocus();
+         settings->txtUpd(1)->selectAll();
+         QTest::keyClicks(settings->txtUpd(1), "77");
+       },
+       1},
+      {"the list of display grids",
+       [this](shell_ui::frmTSet* settings) {
+         kdtest::PressTab(*pointer, settings->mTab(), clsUISettings::kTabDisplayGrids);
+         FlexGridWidget* grid = settings->flxCheat();
+         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(1, 1).center());
+         ASSERT_TRUE(settings->lstPos()->isVisible());
+       },
+       2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
+    QPointer<shell_ui::frmTSet> settings = OpenFromOptionsMenu(*window);
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
+    c.prepare(settings);
+    for (int32_t i = 1; i <= c.escapes; ++i) {
+      ASSERT_FALSE(settings.isNull());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      EXPECT_EQ(settings.isNull(), i == c.escapes);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }, 5000));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->window(), window.get());
+  }
+  EXPECT_EQ(ReadFile(SettingsFile()), saved);
+  EXPECT_NE(basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth), 77);
 }
