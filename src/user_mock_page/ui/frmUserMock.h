@@ -50,6 +50,8 @@ class frmUserMock : public shell_ui::frmPageWindow<clsUIUserMock, UserMockPageVi
   clsTabStrip* mTabPossible() const { return possibleTabs_.strip; }
   QRadioButton* optBoardF() const { return optBoardF_; }
   QRadioButton* optListF() const { return optListF_; }
+  // The tool bar of grid 0 (board), 1 (roster) or 2 (available players).
+  clsMiniBar* mMiniBar(int32_t grid) const { return mMiniBars_.at(static_cast<std::size_t>(grid)); }
 
  private:
   void LayOut() override;

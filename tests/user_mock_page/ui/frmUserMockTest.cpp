@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 
 #include "DatabaseFixtures.h"
@@ -15,6 +16,9 @@
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "shell/ui/frmFile.h"
 #include "shell/ui/frmLogic.h"
+#include "toolkit/ui/PictureBox.h"
+#include "toolkit/ui/clsButton.h"
+#include "toolkit/ui/clsMiniBar.h"
 #include "toolkit/ui/clsTabStrip.h"
 #include "user_mock/clsUserMockIsolate.h"
 #include "user_mock_page/clsUIUserMock.h"
@@ -226,6 +230,33 @@ TEST_F(TransferDialog, ShowsEachCategoryAndCarriesTheCheckedOnes) {
   window.ShowModal();
   window.Unload();
   EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{}));
+}
+
+}  // namespace
+
+namespace {
+
+// Tab went through Draft, Release and View Logic before the pick buttons
+// to their left, and reached the panels' tool bars last.
+TEST_F(UserMockWindow, TabGoesThroughThePageInReadingOrder) {
+  std::string question;
+  frmUserMock* page = OpenNewDraft(question);
+  ASSERT_NE(page, nullptr);
+  QApplication::setActiveWindow(window.get());
+  const std::vector<QWidget*> expected = {
+      page->mPN()->PictureControl(),         page->mAR()->PictureControl(),
+      page->mMiniBar(0)->OPPicture(),        page->optListF(),  // the views, one stop
+      page->flxPick(),                       page->mMiniBar(2)->OPPicture(),
+      page->mTabPossible()->PictureControl(), page->flxPossible(),
+      page->mMiniBar(1)->OPPicture(),        page->mTabTeam()->PictureControl(),
+      page->flxTeam()};
+  expected.front()->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> seen{QApplication::focusWidget()};
+  for (int i = 0; i < 40 && seen.back() != expected.back(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget() != seen.back()) seen.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(seen, expected);
 }
 
 }  // namespace
