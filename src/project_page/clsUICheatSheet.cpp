@@ -118,6 +118,7 @@ void clsUICheatSheet::GridKeyDown(int16_t keyCode, int16_t shift) {
 void clsUICheatSheet::ChangeFile(int32_t row, int32_t col) {
   if (!files_.Click(row, col)) return;
   RefreshPage();
+  if (grid_ == nullptr) return;
   // The page is built afresh; the keys go on from the row just changed.
   grid_->SetRow(row);
   grid_->SetCol(col);

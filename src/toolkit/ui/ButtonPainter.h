@@ -48,7 +48,7 @@ class ButtonPainter {
   // The dotted rectangle inside a button that has the keyboard focus.
   static void DrawFocusRect(gdi::MemoryDC& dc, const ButtonRect& r);
   // The same just inside the edge of a whole picture that has the focus (a
-  // colour swatch, an arrow box).
+  // colour swatch, an arrow box, the main bar's Open and Save).
   static void DrawPictureFocusRect(gdi::MemoryDC& dc);
 
   // Rows from rect.top (top colour) down to rect.bottom, the row past the

@@ -262,8 +262,7 @@ void DrawQuickButton(PictureBox* picture, int32_t index, bool focused) {
   picture->hDC().DrawText(q.caption, {0, 16, width, kQuickHeight},
                           gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE);
   CopyResource(picture, q.image, 3 + (width - kQuickWidth) / 2, 2);
-  // At the picture's edge: the caption fills it nearly to the sides.
-  if (focused) ButtonPainter::DrawFocusRect(picture->hDC(), ButtonRect{width + 6, kQuickHeight + 6, -3, -3});
+  if (focused) ButtonPainter::DrawPictureFocusRect(picture->hDC());
   picture->Refresh();
 }
 
