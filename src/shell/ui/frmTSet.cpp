@@ -92,6 +92,9 @@ frmTSet::frmTSet(QWidget* owner)
   connect(mTab_.get(), &clsTabStrip::Click, this, [this](int32_t i) { mTab_Click(i); });
   basButtonMocks::SetUpButtonBar(*mRun_, picRun_, timRun_, kButtonWidth, {"Save", "Defaults", "Close"}, true);
   connect(mRun_.get(), &clsButton::Click, this, [this](int32_t i) { mRun_Click(i); });
+  // The tabs' controls joined the window after Save, Defaults and Close:
+  // Tab reaches those last, as they read (once the bar takes the focus).
+  setTabOrder(chkUpd_[10], picRun_);
 
   parts_ = std::make_unique<EditFlexGridWidgets>(flxCheat_, txtCheat_, nullptr, lstPos_, nullptr);
   // The table takes every key it is sent; Escape there closes the window too.

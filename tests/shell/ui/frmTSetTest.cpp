@@ -164,3 +164,22 @@ TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBac
   EXPECT_EQ(ReadFile(SettingsFile()), saved);
   EXPECT_NE(basMockDraftSettings::GlobalSettings().LongVal(kSetUserMockDepth), 77);
 }
+
+// Tab went from the tab strip to Save, Defaults and Close, and only then to
+// the tab's own controls.
+TEST_F(MainWindowTest, SettingsWindowTabReachesTheButtonsAfterTheTabsControls) {
+  ASSERT_TRUE(Start());
+  shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
+  settings->mTab()->PictureControl()->setFocus(Qt::TabFocusReason);
+  const struct {
+    Qt::Key key;
+    QWidget* focus;
+  } keys[] = {{Qt::Key_Tab, settings->chkUpd(0)}, {Qt::Key_Backtab, settings->mTab()->PictureControl()},
+              {Qt::Key_Backtab, settings->picRun()}};
+  for (const auto& k : keys) {
+    QTest::keyClick(QApplication::focusWidget(), k.key);
+    EXPECT_EQ(QApplication::focusWidget(), k.focus) << k.key;
+  }
+  settings->close();
+}
