@@ -14,6 +14,8 @@ namespace {
 // Read in pieces of this size, and let Qt hold no more than that unread.
 constexpr qint64 kChunkBytes = 64 * 1024;
 
+constexpr const char* kClosedEarly = "the server closed the connection before the end";
+
 bool IsSuccess(int status) { return status >= 200 && status <= 299; }
 bool IsMove(int status) { return status >= 300 && status <= 399; }
 
@@ -195,7 +197,7 @@ std::string VellacornHTTP::Describe(const QNetworkReply& reply) const {
     case QNetworkReply::HostNotFoundError:
       return "the host " + reply.url().host().toStdString() + " was not found";
     case QNetworkReply::RemoteHostClosedError:
-      return "the server closed the connection before the end";
+      return kClosedEarly;
     case QNetworkReply::TimeoutError:
       return "the connection timed out";
     case QNetworkReply::OperationCanceledError:
@@ -240,7 +242,9 @@ void VellacornHTTP::Finished(int32_t id, QNetworkReply* reply) {
   } else if (reply->error() != QNetworkReply::NoError) {
     error = Describe(*reply);
   } else if (length.isValid() && length.toLongLong() != request->received) {
-    error = "the reply was cut short";
+    // Qt reports a connection closed inside a stated length either as an
+    // error or, under load, as a whole reply: one cause, one message.
+    error = kClosedEarly;
   } else if (request->received == 0) {
     error = "the server sent an empty file";
   }
