@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <unordered_set>
 
 #include "core/Seams.h"
 #include "platform/runtime/ByteStream.h"
@@ -399,7 +400,17 @@ bool clsVCZ::Extract(const std::string& archivePath, const std::vector<std::size
   std::vector<Written> names;
   bool allWritten = true;
   try {
+    // Two entries of one name would go to one file, the later over the
+    // earlier or beside it as if the earlier were the user's: the later is
+    // refused. Without case, as a folder on a file system without case
+    // takes them for one file.
+    std::unordered_set<std::string> seen;
     for (std::size_t i : indices) {
+      if (!names_[i].empty() && !seen.insert(runtime::LCase(names_[i])).second) {
+        Report("", EntryLabel(names_[i], i) + " has the name of an earlier entry");
+        allWritten = false;
+        continue;
+      }
       std::string expanded;
       if (!ExpandEntry(archivePath, i, expanded)) {
         allWritten = false;

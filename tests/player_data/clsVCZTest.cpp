@@ -282,6 +282,29 @@ TEST_F(VCZTest, HostileNamesAreListedButNeverWritten) {
   EXPECT_EQ(EntryCount(Out()), 2);
 }
 
+// Two entries of one name both went to the same file: the later replaced
+// the earlier, or, kept beside it, was called the update's copy of a file
+// of the user's. The later one is now refused with the reason; names that
+// differ only in case count as one, as a folder without case takes them.
+TEST_F(VCZTest, AnEntryNamedLikeAnEarlierOneIsRefused) {
+  const std::string path = Write(BuildArchive({{"a.txt", "one"}, {"b.txt", "b"}, {"a.txt", "two"}, {"A.TXT", "3"}}));
+  for (const auto existing : {clsVCZ::Existing::kReplace, clsVCZ::Existing::kKeep}) {
+    SCOPED_TRACE(static_cast<int>(existing));
+    std::filesystem::remove_all(Out());
+    std::filesystem::create_directories(Out());
+    clsVCZ vcz;
+    vcz.CollectProblems();
+    ASSERT_EQ(vcz.OpenHeader(path), 4);
+    std::vector<clsVCZ::Written> written;
+    EXPECT_FALSE(vcz.ExtractFile(path, Out(), existing, &written));
+    EXPECT_EQ(ReadFile(Out() + "a.txt"), "one");
+    EXPECT_EQ(ReadFile(Out() + "b.txt"), "b");
+    EXPECT_EQ(EntryCount(Out()), 2);
+    EXPECT_EQ(written.size(), 2u);
+    EXPECT_EQ(vcz.ProblemText(), "'a.txt' has the name of an earlier entry");
+  }
+}
+
 TEST(VCZNames, BareFileNames) {
   struct Case {
     std::string name;
