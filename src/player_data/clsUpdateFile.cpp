@@ -1,5 +1,7 @@
 #include "player_data/clsUpdateFile.h"
 
+#include <algorithm>
+
 #include "core/Seams.h"
 #include "core/basMockItUp.h"
 #include "platform/runtime/ByteStream.h"
@@ -20,6 +22,12 @@ std::string RawField(const std::string& raw, std::size_t width) {
   std::string out = raw.substr(0, width);
   out.resize(width, ' ');
   return out;
+}
+
+// The name of an update index: "<season><update>.dat", four digits each.
+bool IsIndexName(const std::string& name) {
+  return name.size() == 12 && runtime::EqualsNoCase(name.substr(8), ".dat") &&
+         std::all_of(name.begin(), name.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -101,8 +109,10 @@ int64_t clsUpdateFile::ArchiveByteLimit(int32_t index) const {
 bool clsUpdateFile::EntryIsSafe(const UpdateIndexEntry& entry, const std::string& indexName) const {
   std::string name = StoredFileName(entry);
   if (!clsVCZ::IsBareFileName(name)) return false;
-  // The archive is deleted once unpacked; it must never be the index itself.
-  if (runtime::EqualsNoCase(name, indexName)) return false;
+  // The archive is fetched into upd/ beside the indexes and deleted once
+  // unpacked; it must never be the index itself, nor take the place of
+  // another update's index and the marks of what it unpacked.
+  if (runtime::EqualsNoCase(name, indexName) || IsIndexName(name)) return false;
   return !WorkSubFolderFor(runtime::FromFixedField(entry.DestDir)).empty();
 }
 

@@ -6,8 +6,8 @@
 //
 // An index names files that are downloaded, unpacked and deleted, so an
 // index is refused whole when any entry's file name is not a bare file name,
-// names the index itself, or sends its content anywhere but a known work
-// sub-folder.
+// names the index itself or any other index, or sends its content anywhere
+// but a known work sub-folder.
 
 #include <cstdint>
 #include <string>

@@ -238,6 +238,20 @@ TEST_F(PlayerUpdate, AnArchiveAimedAtTheUsersProjectLeavesItUnchanged) {
   EXPECT_EQ(Marks("20120001.dat"), std::vector<bool>{true});
 }
 
+// An index could name another update's index as its archive: fetching it
+// replaced that index in upd/, and unpacking deleted it, with the marks of
+// what was unpacked, so the next run offered that update's archives again.
+TEST_F(PlayerUpdate, AnArchiveNamedLikeAnIndexLeavesTheHeldIndexesAlone) {
+  const std::string held = kdtest::BuildUpdateIndex({{"Old.vcz", 0, 10, 20, true, "mas"}});
+  ASSERT_TRUE(runtime::SaveFileAtomically(tree.Sub("upd") + "20120001.dat", held));
+  server.Serve("/upd/update2012.txt", NumberFile(2));
+  server.Serve("/upd/20120002.dat", kdtest::BuildUpdateIndex({PublishArchive("20120001.dat", "x.kwr", "x")}));
+  ASSERT_TRUE(RunAll());
+  EXPECT_EQ(Read(tree.Sub("upd") + "20120001.dat"), held);
+  EXPECT_EQ(Read(tree.Sub("mas") + "x.kwr"), "<missing>");
+  EXPECT_EQ(server.RequestCount("/upd/20120001.dat"), 0);
+}
+
 // An archive that arrived but did not unpack stayed in upd/ (up to 512 MiB)
 // until the next run.
 TEST_F(PlayerUpdate, AnArchiveThatDoesNotUnpackIsDeletedWhenTheRunEnds) {
