@@ -112,9 +112,11 @@ KeptPlace KeptName(const std::string& folder, const std::string& name, const std
   const auto isTaken = [&](const std::string& candidate) {
     return std::find(taken.begin(), taken.end(), candidate) != taken.end();
   };
+  // Nothing has the name where the folder is missing or is not a folder
+  // (ENOTDIR): the write then fails and says why.
   const auto isFree = [&](const std::string& candidate) {
     struct stat st {};
-    return ::lstat((folder + candidate).c_str(), &st) != 0 && errno == ENOENT;
+    return ::lstat((folder + candidate).c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
   };
   if (!isTaken(name)) {
     if (isFree(name)) return {name, false};

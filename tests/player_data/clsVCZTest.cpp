@@ -237,6 +237,22 @@ TEST_F(VCZTest, MissingDestinationFolderFailsTheEntry) {
   EXPECT_EQ(seams_.messages.plain[0].caption, "Open File Error");
 }
 
+// A destination that is a file, not a folder, made an extraction that
+// keeps existing files say no free name was left beside the entry.
+TEST_F(VCZTest, ADestinationThatIsAFileIsGivenAsTheReason) {
+  const std::string path = Write(kHandArchive);
+  WriteFile(dir_.File("plain"), "a file");
+  for (const auto existing : {clsVCZ::Existing::kReplace, clsVCZ::Existing::kKeep}) {
+    SCOPED_TRACE(static_cast<int>(existing));
+    clsVCZ vcz;
+    vcz.CollectProblems();
+    ASSERT_EQ(vcz.OpenHeader(path), 1);
+    EXPECT_FALSE(vcz.ExtractFile(path, dir_.File("plain/"), existing));
+    EXPECT_EQ(vcz.ProblemText(), "Cannot create file: Not a directory (" + dir_.File("plain/a.txt") + ")");
+    EXPECT_EQ(ReadFile(dir_.File("plain")), "a file");
+  }
+}
+
 // A write that failed half-way (a full disk) left the entries written
 // before it. Every entry is now written beside its target first and put in
 // place only when all are written.
