@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +16,11 @@
 
 #include "MainWindowHarness.h"
 #include "core/PageCode.h"
+#include "editors/league/ui/frmLeague.h"
 #include "editors/projected_stats/clsUIProjectedStats2.h"
 #include "editors/projected_stats/ui/frmProjected.h"
 #include "editors/strategy/clsUIStrategy.h"
+#include "editors/scoring/ui/frmScoring.h"
 #include "editors/strategy/ui/frmDraftStrategies.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "project_page/ui/frmCheatSheetMDI.h"
@@ -31,7 +34,9 @@ void RegisterAllWindows();
 
 namespace {
 
+using editors_league_ui::frmLeague;
 using editors_projected_stats_ui::frmProjected;
+using editors_scoring_ui::frmScoring;
 using editors_strategy_ui::frmDraftStrategies;
 using project_page_ui::frmCheatSheetMDI;
 
@@ -206,6 +211,44 @@ TEST_F(PageKeys, TabPassesABarWhoseButtonsAreAllDisabled) {
   ASSERT_TRUE(TabTo(page->flxDraft()));
   Key(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), page->txtDescription());
+}
+
+// Tab went through the League page's grid and its tool bar before the left
+// column (and there Create Order before Draft Style), and through the
+// Scoring page's rules before Add and Del beside the categories.
+TEST_F(PageKeys, TabGoesThroughTheLeagueAndScoringPagesAsTheyRead) {
+  const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier;
+  auto* league = dynamic_cast<frmLeague*>(Open(kPageLeagueProperties));
+  ASSERT_NE(league, nullptr);
+  QWidget *strip = league->mTab()->PictureControl(), *tools = league->mMb()->OPPicture(),
+          *grid = league->flxPosition(), *teams = league->picAR();
+  const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, QWidget*>> leagueKeys = {
+      {Qt::Key_Tab, none, league->flxPosCat()}, {Qt::Key_Tab, none, tools}, {Qt::Key_Tab, none, grid},
+      // Teams and Strategies, back from the grid: Remove Team, Add Team.
+      {Qt::Key_Tab, ctrl, grid}, {Qt::Key_Backtab, none, tools}, {Qt::Key_Backtab, none, teams},
+      {Qt::Key_Backtab, none, teams}, {Qt::Key_Backtab, none, strip},
+      // Draft Order.
+      {Qt::Key_Tab, ctrl, strip}, {Qt::Key_Tab, none, league->cmbOrder()}, {Qt::Key_Tab, none, league->txtRnds()},
+      {Qt::Key_Tab, none, league->picBoard()}, {Qt::Key_Tab, none, tools}, {Qt::Key_Tab, none, grid}};
+  for (const auto& [key, modifiers, focus] : leagueKeys) {
+    SCOPED_TRACE(testing::Message() << "league, key " << key << " to " << focus->metaObject()->className());
+    Key(key, modifiers);
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+  }
+
+  auto* scoring = dynamic_cast<frmScoring*>(Open(kPageScoringSystem));
+  ASSERT_NE(scoring, nullptr);
+  const std::vector<std::pair<Qt::Key, QWidget*>> scoringKeys = {
+      {Qt::Key_Tab, scoring->flxScoCat()},
+      {Qt::Key_Down, scoring->flxScoCat()},  // a category not yet scored: Add
+      {Qt::Key_Tab, scoring->mRule()->PictureControl()},
+      {Qt::Key_Tab, scoring->mMb()->OPPicture()},
+      {Qt::Key_Tab, scoring->flxScoring()}};
+  for (const auto& [key, focus] : scoringKeys) {
+    SCOPED_TRACE(testing::Message() << "scoring, key " << key << " to " << focus->metaObject()->className());
+    Key(key);
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+  }
 }
 
 }  // namespace

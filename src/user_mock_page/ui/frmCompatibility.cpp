@@ -34,7 +34,7 @@ frmCompatibility::frmCompatibility(QWidget* owner)
       picBorder_(new PictureBox(this)),
       timTab_(new QTimer(this)),
       flxTS_(nullptr),
-      picAR_(new PictureBox(this)),
+      picAR_(nullptr),
       timAR_(new QTimer(this)),
       mAR_(std::make_unique<clsButton>()),
       mTab_(std::make_unique<clsTabStrip>()) {
@@ -63,6 +63,9 @@ frmCompatibility::frmCompatibility(QWidget* owner)
   }
   Text(this, "* Changes are not perminant until UGM is saved.", QRect(12, 360, kWidth - 24, 18));
 
+  // After the rest: the dialog opens on its tab strip, and Tab goes down to
+  // Transfer and No Changes, as they read.
+  picAR_ = new PictureBox(this);
   picAR_->setGeometry(kWidth - 190, kHeight - 44, 180, 34);
   basButtonMocks::SetUpButtonBar(*mAR_, picAR_, timAR_, 76, {"Transfer", "No Changes"}, false);
   connect(mAR_.get(), &clsButton::Click, this, &frmCompatibility::mAR_Click);

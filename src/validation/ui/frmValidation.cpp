@@ -26,7 +26,7 @@ constexpr int kBarHeight = 27;
 frmValidation::frmValidation(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      picOK_(new PictureBox(this)),
+      picOK_(nullptr),
       timOK_(new QTimer(this)),
       mOK_(std::make_unique<clsButton>()) {
   basFormLook::Apply(this, "Arial");
@@ -43,6 +43,9 @@ frmValidation::frmValidation(QWidget* owner)
     lstVal_[k]->setGeometry(kMargin, top + kLabelHeight, kWidth - 2 * kMargin, kListHeight);
     top += kLabelHeight + kListHeight + kMargin;
   }
+  // After the lists: the window opens on the first list, and Tab goes down
+  // the lists to Export and Close, as they read.
+  picOK_ = new PictureBox(this);
   picOK_->setGeometry(kWidth - kMargin - kBarWidth, top, kBarWidth, kBarHeight);
   setFixedSize(kWidth, top + kBarHeight + kMargin);
 

@@ -232,6 +232,29 @@ TEST_F(TransferDialog, ShowsEachCategoryAndCarriesTheCheckedOnes) {
   EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{}));
 }
 
+// The dialog opened on Transfer at its foot, and Tab went from there to the
+// tab strip, the grid and the check boxes; Escape is No Changes.
+TEST_F(TransferDialog, OpensOnItsTabStripTabGoesDownToItsButtonsAndEscapeChangesNothing) {
+  window.PopulateTeamChanges(ugm, league, db);
+  window.ActivateGrid();
+  script.Then<frmCompatibility>([](frmCompatibility* dialog) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    // The fourth check box is disabled.
+    QWidget* const order[] = {dialog->mTab()->PictureControl(), dialog->flxTS(), dialog->Check1(0),
+                              dialog->Check1(1), dialog->Check1(2), dialog->mAR()->PictureControl()};
+    EXPECT_EQ(QApplication::focusWidget(), order[0]);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  window.ShowModal();
+  window.Unload();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(LGPTransferFlags, (std::array<bool, 4>{}));
+}
+
 }  // namespace
 
 namespace {

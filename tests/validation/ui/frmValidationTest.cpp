@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "MainWindowHarness.h"
+#include "toolkit/ui/PictureBox.h"
 #include "Screenshot.h"
 #include "validation/ui/frmValidation.h"
 
@@ -48,6 +49,34 @@ TEST_F(ValidationWindow, OpensFromTheMenuValidatesOncePerOpeningAndCloses) {
   EXPECT_TRUE(seen);
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The window opened on Export at its foot, and Tab went from there to the
+// lists.
+TEST_F(ValidationWindow, OpensOnTheFirstListTabGoesDownToItsButtonsAndEscapeCloses) {
+  validation_ui::RegisterWindows();
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(GlobalProject().OpenFile("KD-Sample 2024.kdp"));
+  QApplication::setActiveWindow(window.get());
+  QWidget* const before = QApplication::focusWidget();
+  script.Then<frmValidation>([](frmValidation* w) {
+    auto* poll = new QTimer(w);
+    QObject::connect(poll, &QTimer::timeout, w, [w, poll] {
+      if (!w->ValidationDone() || QApplication::activeWindow() != w) return;
+      poll->stop();
+      EXPECT_EQ(QApplication::focusWidget(), w->lstVal(2));  // the errors, at the top
+      QWidget* const order[] = {w->lstVal(1), w->lstVal(0), w->picOK(), w->picOK(), w->lstVal(2)};
+      for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    poll->start(5);
+  });
+  window->mnuPro()->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == before; }));
 }
 
 }  // namespace

@@ -53,6 +53,10 @@ frmLeague::frmLeague(QWidget* parent)
   connect(flxPosCat_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
     if (code == gdi::VK_SPACE) controller_->flxPosCat_MouseUp(flxPosCat_->Model().Row(), 1);
   });
+  // Tab follows the page as it reads (the controls were made in another
+  // order): the left column top down, then the grid from its tool bar down.
+  QWidget* const order[] = {flxPosCat_, picAR(), cmbOrder_, txtRnds_, picBoard(), mMb_->OPPicture(), editor_.grid};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   StartLayout();
 }
 

@@ -41,6 +41,7 @@ class frmLeague : public shell_ui::frmPageWindow<clsUILeagueProperties, LeaguePa
   QListWidget* lstPos() const { return editor_.list; }
   QComboBox* cmbOrder() const { return cmbOrder_; }
   PictureBox* picBoard() const { return mBoard_->PictureControl(); }
+  clsMiniBar* mMb() const { return mMb_; }
 
  private:
   void LayOut() override;

@@ -45,6 +45,12 @@ frmScoring::frmScoring(QWidget* parent)
   });
   flxScoCat_->SetRowList(true);
   connect(flxScoCat_, &FlexGridWidget::Picked, this, [this](int32_t row, int32_t) { controller_->mFlxScoCat_Click(row); });
+  // Tab follows the page as it reads (the controls were made in another
+  // order): the categories, Add and Del beside them, then the rules from
+  // their tool bar down.
+  QWidget* const order[] = {flxScoCat_, mRule_->PictureControl(), mRem_->PictureControl(), mMb_->OPPicture(),
+                            editor_.grid};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   StartLayout();
 }
 
