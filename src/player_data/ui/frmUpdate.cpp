@@ -1,6 +1,7 @@
 #include "player_data/ui/frmUpdate.h"
 
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
+#include "platform/gdi/VirtualKey.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "player_data/clsPlayerUpdate.h"
 #include "toolkit/ui/PictureBox.h"
@@ -46,6 +47,11 @@ frmUpdate::frmUpdate(QWidget* owner)
   picSel_->setGeometry(Px(kMargin), Px(kBarTop), Px(kBarWidth), Px(kBarHeight));
   picOK_->setGeometry(Px(kClientWidthTwips - kMargin - kBarWidth), Px(kBarTop), Px(kBarWidth), Px(kBarHeight));
   connect(flxUpd_, &FlexGridWidget::Click, this, &frmUpdate::flxUpd_Click);
+  // Space ticks the current row, as a click on its box does, so files can be
+  // chosen one by one without a mouse.
+  connect(flxUpd_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
+    if (code == gdi::VK_SPACE) logic_.CellClicked(flxUpd_->Model().Row(), clsUIUpdate::kColTick);
+  });
   connect(mSel_.get(), &clsButton::Click, this, &frmUpdate::mSel_Click);
   connect(mOK_.get(), &clsButton::Click, this, &frmUpdate::mOK_Click);
   basButtonMocks::SetUpButtonBar(*mSel_, picSel_, timSel_, kButtonWidth, {"Select All", "Clear"}, false);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QLabel>
 #include <QTest>
 
@@ -81,26 +83,40 @@ TEST_F(UpdateChecks, AManualCheckWhileOneRunsIsRefusedWithANotice) {
 
 TEST_F(UpdateChecks, TheSelectionWindowDownloadsOnlyTheTickedFiles) {
   PublishUpdateOne();
-  kdtest::ModalScript script;
-  script.Then<frmUpdate>([&](frmUpdate* window) {
-    EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard 2012 Updates");
-    const FlexGridModel& grid = window->flxUpd()->Model();
-    ASSERT_EQ(grid.Rows(), 3);
-    EXPECT_EQ(grid.TextMatrix(0, clsUIUpdate::kColName), "File Name");
-    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColName), "B.vcz");
-    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColType), "STR");
-    EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColSize), "1.5 KB");
-    kdtest::SaveScreenshot(window, "frmUpdate");
-    const QRect tick = window->flxUpd()->CellRect(2, clsUIUpdate::kColTick);
-    QTest::mouseMove(window->flxUpd(), tick.center());
-    QTest::mouseClick(window->flxUpd(), Qt::LeftButton, {}, tick.center());
-    kdtest::Press(fakes.pointer, window->mOK(), 0);
-  });
-  bar.PlaUpdate(true);
-  ASSERT_TRUE(WaitUntilIdle());
-  EXPECT_TRUE(script.Done());
-  EXPECT_EQ(server.RequestCount(Path("A.vcz")), 0);
-  EXPECT_EQ(Read(tree.Sub("str") + "B.kwr").size(), 1500u);
+  // B is ticked by a click on its box, or by Down to its row and Space.
+  for (const bool byKeys : {false, true}) {
+    SCOPED_TRACE(byKeys ? "keys" : "mouse");
+    // As new: the update held as unpacked is offered again.
+    std::filesystem::remove(tree.Sub("str") + "B.kwr");
+    std::filesystem::remove(tree.Sub("upd") + "20120001.dat");
+    kdtest::ModalScript script;
+    script.Then<frmUpdate>([&](frmUpdate* window) {
+      EXPECT_EQ(window->windowTitle().toStdString(), "Kickwell Draftyard 2012 Updates");
+      const FlexGridModel& grid = window->flxUpd()->Model();
+      ASSERT_EQ(grid.Rows(), 3);
+      EXPECT_EQ(grid.TextMatrix(0, clsUIUpdate::kColName), "File Name");
+      EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColName), "B.vcz");
+      EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColType), "STR");
+      EXPECT_EQ(grid.TextMatrix(2, clsUIUpdate::kColSize), "1.5 KB");
+      if (byKeys) {
+        window->flxUpd()->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(grid.Row(), 1);
+        QTest::keyClick(window->flxUpd(), Qt::Key_Down);
+        QTest::keyClick(window->flxUpd(), Qt::Key_Space);
+      } else {
+        kdtest::SaveScreenshot(window, "frmUpdate");
+        const QRect tick = window->flxUpd()->CellRect(2, clsUIUpdate::kColTick);
+        QTest::mouseMove(window->flxUpd(), tick.center());
+        QTest::mouseClick(window->flxUpd(), Qt::LeftButton, {}, tick.center());
+      }
+      kdtest::Press(fakes.pointer, window->mOK(), 0);
+    });
+    bar.PlaUpdate(true);
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(server.RequestCount(Path("A.vcz")), 0);
+    EXPECT_EQ(Read(tree.Sub("str") + "B.kwr").size(), 1500u);
+  }
 }
 
 // A manual check that failed used to end without a word, and the user
