@@ -20,6 +20,8 @@ constexpr int kLabelHeight = 18;
 constexpr int kListHeight = 140;
 constexpr int kBarWidth = 162;
 constexpr int kBarHeight = 27;
+// The lists top to bottom: errors, warnings, valid lines.
+constexpr int kTopDown[] = {2, 1, 0};
 
 }  // namespace
 
@@ -33,9 +35,8 @@ frmValidation::frmValidation(QWidget* owner)
   setWindowTitle("Kickwell Draftyard Project Validation");
   if (owner != nullptr) setWindowIcon(owner->window()->windowIcon());
 
-  // Top to bottom: errors, warnings, valid lines.
   int top = kMargin;
-  for (int index : {2, 1, 0}) {
+  for (int index : kTopDown) {
     const auto k = static_cast<std::size_t>(index);
     lblVal_[k] = new PlainLabel(QString::fromUtf8(basValidationReport::kListCaptions[k]), this);
     lblVal_[k]->setGeometry(kMargin, top, kWidth - 2 * kMargin, kLabelHeight);
@@ -43,7 +44,7 @@ frmValidation::frmValidation(QWidget* owner)
     lstVal_[k]->setGeometry(kMargin, top + kLabelHeight, kWidth - 2 * kMargin, kListHeight);
     top += kLabelHeight + kListHeight + kMargin;
   }
-  // After the lists: the window opens on the first list, and Tab goes down
+  // After the lists: the window opens on a list, and Tab goes down
   // the lists to Export and Close, as they read.
   picOK_ = new PictureBox(this);
   picOK_->setGeometry(kWidth - kMargin - kBarWidth, top, kBarWidth, kBarHeight);
@@ -90,6 +91,21 @@ void frmValidation::showEvent(QShowEvent* event) {
 void frmValidation::RunValidation() {
   setCursor(Qt::WaitCursor);
   validation_.ValidateProject(true, false, false);
+  // The focus went to the errors list before it filled; an empty list shows
+  // no focus, so it moves to the first list from the top with lines, and
+  // that list's first line is marked, as a list marks it on taking the focus.
+  auto* focused = qobject_cast<QListWidget*>(focusWidget());
+  if (focused != nullptr && focused->count() == 0) {
+    for (int index : kTopDown) {
+      if (lstVal_[index]->count() == 0) continue;
+      focused = lstVal_[index];
+      focused->setFocus();
+      break;
+    }
+  }
+  if (focused != nullptr && focused->currentRow() < 0 && focused->count() > 0) {
+    focused->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  }
   unsetCursor();
   done_ = true;
 }
