@@ -25,9 +25,7 @@ constexpr int32_t kNoteTop = kCheckTop + kRowHeight;
 }  // namespace
 
 frmProInfo::frmProInfo(clsUIProInfo& window, QWidget* owner)
-    : frmDialogWindow(window, owner),
-      chkOW_(new QCheckBox("DO NOT overwrite any modified players.", this)),
-      mBtn_(AddAnswerBar(QRect(kButtonLeft, kNoteTop, kButtonWidth + 10, kBarHeight), {"Close"}, false)) {
+    : frmDialogWindow(window, owner), chkOW_(nullptr), mBtn_(nullptr) {
   for (int32_t row = 0; row < clsUIProInfo::kRows; ++row) {
     const auto k = static_cast<std::size_t>(row);
     const int32_t top = kMargin + row * kRowHeight;
@@ -41,6 +39,10 @@ frmProInfo::frmProInfo(clsUIProInfo& window, QWidget* owner)
     connect(mRow_[k], &clsButton::Click, this, [this, row](int32_t) { RowClicked(row); });
   }
 
+  // After the rows: the window opens on the first row's button, and Tab goes
+  // down the rows to the box and Close, as they read.
+  chkOW_ = new QCheckBox("DO NOT overwrite any modified players.", this);
+  mBtn_ = AddAnswerBar(QRect(kButtonLeft, kNoteTop, kButtonWidth + 10, kBarHeight), {"Close"}, false);
   chkOW_->setGeometry(kValueLeft, kCheckTop, kValueWidth + kButtonWidth, 20);
   chkOW_->setChecked(controller_.KeepModified());
   connect(chkOW_, &QCheckBox::toggled, this, [this](bool on) { controller_.SetKeepModified(on); });

@@ -257,4 +257,31 @@ TEST_F(ProjectedStatsWindowTest, ThePropertiesButtonShowsTheSourcesModalOverTheW
   EXPECT_EQ(values, (std::vector<std::string>{" 2010 Default Stats.pro", " 2024", " 1", " None", " 0", " 0", " None"}));
 }
 
+// The window opened on its box and Tab went to Close and only then up to
+// the rows' buttons. By keys: the rows top down, the box, Close; Escape
+// closes it and the button that opened it has the focus again.
+TEST_F(ProjectedStatsWindowTest, ThePropertiesWindowOpensOnItsFirstRowAndTabGoesDownToClose) {
+  frmProjected* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  QWidget* const opener = page->mOP()->OPPicture();
+  opener->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(opener, Qt::Key_Tab);  // the fourth button: Properties
+  script.Then<frmProInfo>([](frmProInfo* w) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    QWidget* const order[] = {w->mRow(1)->PictureControl(), w->mRow(2)->PictureControl(),
+                              w->mRow(3)->PictureControl(), w->mRow(4)->PictureControl(),
+                              w->mRow(6)->PictureControl(), w->chkOW(),
+                              w->mBtn()->PictureControl(),  w->mRow(1)->PictureControl()};
+    EXPECT_EQ(QApplication::focusWidget(), order[0]);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  QTest::keyClick(opener, Qt::Key_Return);
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(QTest::qWaitFor([opener] { return QApplication::focusWidget() == opener; }));
+}
+
 }  // namespace
