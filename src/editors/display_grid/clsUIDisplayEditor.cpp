@@ -208,8 +208,12 @@ void clsUIDisplayEditor::flxStatCats_Click(int32_t row, int32_t col) {
     grid_.SetDecimals(n, db_.StatCatDefaultFormat(catID));
     grid_.SetAlign(n, 7);
     list.SetRows(n + 2);
+    // The first column makes the heading a fixed row, as a grid read does.
+    list.SetFixedRows(1);
     ShowColumnRow(n + 1, n);
     SelectRow(n + 1);
+    // The keys go on from the new column (editing is off: nothing opens).
+    list.SetRow(n + 1);
   } else {
     SetCategoryMark(row, false);
     const int32_t removed = grid_.pFnRemoveColumnWithTableFieldID(catID);

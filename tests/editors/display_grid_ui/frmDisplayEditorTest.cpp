@@ -107,3 +107,36 @@ TEST_F(DisplayGridWindow, MovingAColumnTakesTheFocusFrameAlong) {
   EXPECT_EQ(page->Controller().SelectedRow(), 1);
   EXPECT_EQ(list->Model().Row(), 1);
 }
+
+// The page without a mouse. Space ticks the category the frame is on (only
+// a click could); the column ticked first keeps the list's heading fixed
+// (Up went on into it), and the column a tick adds is where the keys go on
+// from, as after Move Up and Move Down.
+TEST_F(DisplayGridWindow, TheCategoryAndColumnListsByKeys) {
+  frmDisplayEditor* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  QApplication::setActiveWindow(window.get());
+  FlexGridWidget *cats = page->flxStatCats(), *list = page->flxPlayer();
+  QWidget* bar = page->mUpDown()->PictureControl();
+  const struct {
+    Qt::Key key;
+    QWidget* focus;
+    int32_t columns, row, selected;  // the column list's current row and highlighted row
+  } keys[] = {{Qt::Key_Tab, cats, 0, 0, -1},     {Qt::Key_Down, cats, 0, 0, -1},  // Draft Note
+              {Qt::Key_Space, cats, 1, 1, 1},    {Qt::Key_Down, cats, 1, 1, 1},
+              {Qt::Key_Space, cats, 2, 2, 2},    {Qt::Key_Space, cats, 1, 1, -1},  // cleared again
+              {Qt::Key_Space, cats, 2, 2, 2},    {Qt::Key_Down, cats, 2, 2, 2},
+              {Qt::Key_Space, cats, 3, 3, 3},    {Qt::Key_Tab, list, 3, 3, 3},
+              {Qt::Key_Up, list, 3, 2, 2},       {Qt::Key_Up, list, 3, 1, 1},
+              {Qt::Key_Up, list, 3, 1, 1},       {Qt::Key_Tab, bar, 3, 1, 1},  // Move Down
+              {Qt::Key_Space, bar, 3, 2, 2},     {Qt::Key_Backtab, bar, 3, 2, 2},  // Move Up
+              {Qt::Key_Backtab, list, 3, 2, 2},  {Qt::Key_Down, list, 3, 3, 3}};
+  for (const auto& k : keys) {
+    SCOPED_TRACE(testing::Message() << "key " << k.key << " to row " << k.row);
+    QTest::keyClick(QApplication::focusWidget(), k.key);
+    EXPECT_EQ(QApplication::focusWidget(), k.focus);
+    EXPECT_EQ(page->Controller().Grid().ColumnMax() + 1, k.columns);
+    EXPECT_EQ(list->Model().Row(), k.row);
+    EXPECT_EQ(page->Controller().SelectedRow(), k.selected);
+  }
+}

@@ -10,6 +10,7 @@
 #include "editors/display_grid/clsUIDisplayEditor.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/gdi/SysColor.h"
+#include "platform/gdi/VirtualKey.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -41,6 +42,10 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
                               DropArrow(true));
   connect(flxStatCats_, &FlexGridWidget::Click, this,
           [this] { controller_->flxStatCats_Click(flxStatCats_->MouseRow(), flxStatCats_->MouseCol()); });
+  // Space ticks the row the frame is on, as a click on its check box does.
+  connect(flxStatCats_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
+    if (code == gdi::VK_SPACE) controller_->flxStatCats_Click(flxStatCats_->Model().Row(), 1);
+  });
 
   // Widths dragged in the preview are taken while it has the focus.
   timSize_.setInterval(100);
