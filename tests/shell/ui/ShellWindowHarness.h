@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -117,7 +118,28 @@ class ModalScript {
     Step step = std::move(steps_.front());
     steps_.pop_front();
     polls_ = 0;
+    const int failedBefore = FatalFailures();
+    QPointer<QWidget> window(w);
     step.act(w);
+    // A step stopped by a failed assertion left its window open: close it,
+    // so that the test fails at once instead of waiting for its time-out.
+    if (FatalFailures() > failedBefore && window != nullptr && window->isVisible()) {
+      steps_.clear();
+      if (auto* d = qobject_cast<QDialog*>(window.data())) {
+        d->reject();
+      } else {
+        window->close();
+      }
+    }
+  }
+
+  static int FatalFailures() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    if (test == nullptr) return 0;
+    int n = 0;
+    for (int i = 0; i < test->result()->total_part_count(); ++i)
+      n += test->result()->GetTestPartResult(i).fatally_failed();
+    return n;
   }
 
   std::deque<Step> steps_;
