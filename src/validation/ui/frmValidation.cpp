@@ -94,8 +94,9 @@ void frmValidation::RunValidation() {
   // The focus went to the errors list before it filled; an empty list shows
   // no focus, so it moves to the first list from the top with lines, and
   // that list's first line is marked, as a list marks it on taking the focus.
+  // (A window not yet active has no focus child: it goes there too.)
   auto* focused = qobject_cast<QListWidget*>(focusWidget());
-  if (focused != nullptr && focused->count() == 0) {
+  if (focusWidget() == nullptr || (focused != nullptr && focused->count() == 0)) {
     for (int index : kTopDown) {
       if (lstVal_[index]->count() == 0) continue;
       focused = lstVal_[index];
