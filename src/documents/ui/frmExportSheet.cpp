@@ -149,8 +149,7 @@ frmExportSheet::frmExportSheet(QWidget* owner)
 
   Place(picSave_, 6735 - 2430, 5460, 2430, 405);
 
-  const std::vector<QWidget*> chain = TabChain();
-  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  basFormLook::SetTabChain(TabChain());
   // Editable only now: ordering an editable combo box cuts the rest of the
   // chain off the dialog (Qt 6.4).
   cmbDisplay_->setEditable(true);

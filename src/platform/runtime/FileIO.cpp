@@ -280,23 +280,16 @@ bool FileHoldsExactly(const std::string& path, std::string_view bytes) {
   return same;
 }
 
-namespace {
-
-// No write bit at all (root may write anything, so the mode bits decide as
-// well as access()), or access() refuses writing, also on a read-only mount.
-bool IsMarkedReadOnly(const std::string& path) {
+bool IsReadOnlyFile(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
+  // access() refuses writing also on a read-only mount.
   return (st.st_mode & 0222) == 0 || (::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS));
 }
 
-}  // namespace
-
-bool IsReadOnlyFile(const std::string& path) { return IsMarkedReadOnly(path); }
-
 bool IsReadOnlyFolderOf(const std::string& path) {
   const std::string folder = FolderOf(path);
-  return IsMarkedReadOnly(folder.empty() ? "." : folder);
+  return IsReadOnlyFile(folder.empty() ? "." : folder);
 }
 
 int CreateTemporaryBeside(const std::string& target, std::string& temporary, std::string* error) {

@@ -10,6 +10,7 @@
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basDrawArrow.h"
+#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsButton.h"
 
 namespace player_data_ui {
@@ -94,10 +95,8 @@ frmNewProjected::frmNewProjected(clsUINewProjected& dialog, QWidget* owner)
   setFixedSize(kWidth, kBarTop + kBarHeight + kMargin);
   // Tab goes down the dialog: the season, the sources and their Browse
   // buttons, then OK and Cancel.
-  const std::array<QWidget*, 9> order{lblYear_,    picUp_,      picDown_,
-                                      option1_[0], option1_[1], option1_[2],
-                                      mStatic_->PictureControl(), mDynamic_->PictureControl(), mOK_->PictureControl()};
-  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  basFormLook::SetTabChain({lblYear_, picUp_, picDown_, option1_[0], option1_[1], option1_[2],
+                            mStatic_->PictureControl(), mDynamic_->PictureControl(), mOK_->PictureControl()});
 
   option1_[static_cast<std::size_t>(controller_.SourceIndex())]->setChecked(true);
   ShowState();

@@ -1,7 +1,6 @@
 #include "player_data/ui/frmUpdate.h"
 
 #include "platform/flexgrid/widget/FlexGridImagePicture.h"
-#include "platform/gdi/VirtualKey.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "player_data/clsPlayerUpdate.h"
 #include "toolkit/ui/PictureBox.h"
@@ -49,9 +48,7 @@ frmUpdate::frmUpdate(QWidget* owner)
   connect(flxUpd_, &FlexGridWidget::Click, this, &frmUpdate::flxUpd_Click);
   // Space ticks the current row, as a click on its box does, so files can be
   // chosen one by one without a mouse.
-  connect(flxUpd_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
-    if (code == gdi::VK_SPACE) logic_.CellClicked(flxUpd_->Model().Row(), clsUIUpdate::kColTick);
-  });
+  flxUpd_->SetSpaceClick(clsUIUpdate::kColTick, [this](int32_t row, int32_t col) { logic_.CellClicked(row, col); });
   connect(mSel_.get(), &clsButton::Click, this, &frmUpdate::mSel_Click);
   connect(mOK_.get(), &clsButton::Click, this, &frmUpdate::mOK_Click);
   basButtonMocks::SetUpButtonBar(*mSel_, picSel_, timSel_, kButtonWidth, {"Select All", "Clear"}, false);

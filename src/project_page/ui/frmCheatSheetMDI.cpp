@@ -26,6 +26,7 @@
 #include "toolkit/ui/PictureBox.h"
 #include "toolkit/ui/PlainLabel.h"
 #include "toolkit/ui/basBitmapResource.h"
+#include "toolkit/ui/basFormLook.h"
 #include "toolkit/ui/clsTabStrip.h"
 #include "toolkit/ui/frmColour.h"
 
@@ -139,12 +140,8 @@ frmCheatSheetMDI::frmCheatSheetMDI(QWidget* parent) : frmPage(parent, kPageProje
   SetCommands(&controller_);
   // Tab goes as the eye does: the tabs, the controls above the grid from
   // left to right, the grid, then the link below it.
-  QWidget* previous = picTabCheat_;
-  for (QWidget* next :
-       std::vector<QWidget*>{optAuto_, optUGM_, option1_[0], option1_[1], picDis_, flxCheat_, lblDetails_}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
+  basFormLook::SetTabChain(
+      {picTabCheat_, optAuto_, optUGM_, option1_[0], option1_[1], picDis_, flxCheat_, lblDetails_});
   LayOutForTab(controller_.CurrentTab());
 }
 

@@ -84,6 +84,10 @@ PictureBox* SunkenPicture(QWidget* parent, const QRect& frame) {
   return picture;
 }
 
+void SetTabChain(const std::vector<QWidget*>& chain) {
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 int32_t Px(int32_t twips) { return runtime::TwipsToPixels(twips); }
 
 }  // namespace basFormLook

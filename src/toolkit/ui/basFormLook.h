@@ -7,6 +7,7 @@
 #include <QRect>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class PictureBox;
 class QWidget;
@@ -37,6 +38,11 @@ void CentreOver(QWidget* form, const QWidget* owner);
 // A picture filling a one-pixel sunken frame; `frame` is the frame's
 // rectangle on the parent, in pixels.
 PictureBox* SunkenPicture(QWidget* parent, const QRect& frame);
+
+// Tab goes from each widget of `chain` to the next, as the window reads.
+// Each must take the focus by Tab already: Qt leaves one that does not
+// where it was.
+void SetTabChain(const std::vector<QWidget*>& chain);
 
 // Twips of a window's design to whole pixels.
 int32_t Px(int32_t twips);

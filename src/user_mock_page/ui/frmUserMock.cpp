@@ -100,14 +100,10 @@ frmUserMock::frmUserMock(QWidget* parent)
   // Tab follows the page as it reads: the pick buttons left to right, then
   // each panel from its heading's tool bar down (the controls were made in
   // another order).
-  QWidget* const order[] = {mPN_->PictureControl(),           mAR_->PictureControl(),
-                            mMiniBars_[0]->OPPicture(),       optListF_,
-                            optBoardF_,                       flxPick_,
-                            mMiniBars_[2]->OPPicture(),       possibleTabs_.strip->PictureControl(),
-                            flxPossible_,                     mMiniBars_[1]->OPPicture(),
-                            teamTabs_.strip->PictureControl(), flxTeam_};
-  for (std::size_t i = 1; i < std::size(order); ++i)
-    QWidget::setTabOrder(order[i - 1], order[i]);
+  basFormLook::SetTabChain({mPN_->PictureControl(), mAR_->PictureControl(), mMiniBars_[0]->OPPicture(), optListF_,
+                            optBoardF_, flxPick_, mMiniBars_[2]->OPPicture(), possibleTabs_.strip->PictureControl(),
+                            flxPossible_, mMiniBars_[1]->OPPicture(), teamTabs_.strip->PictureControl(),
+                            flxTeam_});
   StartLayout(200);
 }
 

@@ -10,7 +10,6 @@
 #include "editors/display_grid/clsUIDisplayEditor.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
 #include "platform/gdi/SysColor.h"
-#include "platform/gdi/VirtualKey.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
 
@@ -43,9 +42,7 @@ frmDisplayEditor::frmDisplayEditor(QWidget* parent)
   connect(flxStatCats_, &FlexGridWidget::Click, this,
           [this] { controller_->flxStatCats_Click(flxStatCats_->MouseRow(), flxStatCats_->MouseCol()); });
   // Space ticks the row the frame is on, as a click on its check box does.
-  connect(flxStatCats_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
-    if (code == gdi::VK_SPACE) controller_->flxStatCats_Click(flxStatCats_->Model().Row(), 1);
-  });
+  flxStatCats_->SetSpaceClick(1, [this](int32_t row, int32_t col) { controller_->flxStatCats_Click(row, col); });
 
   // Widths dragged in the preview are taken while it has the focus.
   timSize_.setInterval(100);

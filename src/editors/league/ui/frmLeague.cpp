@@ -9,9 +9,9 @@
 #include "core/PageCode.h"
 #include "editors/league/clsUILeagueProperties.h"
 #include "platform/flexgrid/widget/FlexGridWidget.h"
-#include "platform/gdi/VirtualKey.h"
 #include "platform/runtime/Rounding.h"
 #include "toolkit/ui/EditFlexGridWidgets.h"
+#include "toolkit/ui/basFormLook.h"
 
 namespace editors_league_ui {
 
@@ -50,13 +50,10 @@ frmLeague::frmLeague(QWidget* parent)
   // The arrows only move through the list (passing a row must not tick it);
   // Space ticks the row the frame is on, as a click on its check box does.
   flxPosCat_->SetRowList(true);
-  connect(flxPosCat_, &FlexGridWidget::KeyDown, this, [this](int16_t& code, int16_t /*shift*/) {
-    if (code == gdi::VK_SPACE) controller_->flxPosCat_MouseUp(flxPosCat_->Model().Row(), 1);
-  });
+  flxPosCat_->SetSpaceClick(1, [this](int32_t row, int32_t col) { controller_->flxPosCat_MouseUp(row, col); });
   // Tab follows the page as it reads (the controls were made in another
   // order): the left column top down, then the grid from its tool bar down.
-  QWidget* const order[] = {flxPosCat_, picAR(), cmbOrder_, txtRnds_, picBoard(), mMb_->OPPicture(), editor_.grid};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  basFormLook::SetTabChain({flxPosCat_, picAR(), cmbOrder_, txtRnds_, picBoard(), mMb_->OPPicture(), editor_.grid});
   StartLayout();
 }
 

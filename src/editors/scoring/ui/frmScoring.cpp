@@ -48,9 +48,8 @@ frmScoring::frmScoring(QWidget* parent)
   // Tab follows the page as it reads (the controls were made in another
   // order): the categories, Add and Del beside them, then the rules from
   // their tool bar down.
-  QWidget* const order[] = {flxScoCat_, mRule_->PictureControl(), mRem_->PictureControl(), mMb_->OPPicture(),
-                            editor_.grid};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  basFormLook::SetTabChain(
+      {flxScoCat_, mRule_->PictureControl(), mRem_->PictureControl(), mMb_->OPPicture(), editor_.grid});
   StartLayout();
 }
 

@@ -113,6 +113,12 @@ void FlexGridWidget::ScheduleFit() {
   });
 }
 
+void FlexGridWidget::SetSpaceClick(int32_t col, std::function<void(int32_t row, int32_t col)> click) {
+  connect(this, &FlexGridWidget::KeyDown, this, [this, col, click = std::move(click)](int16_t& code, int16_t) {
+    if (code == gdi::VK_SPACE) click(model_.Row(), col);
+  });
+}
+
 int32_t FlexGridWidget::ShownCol(int32_t col, int32_t step) const {
   for (; col >= model_.FixedCols() && col < model_.Cols(); col += step) {
     if (FlexGridLayout::ColPixels(model_, col) > 0) return col;

@@ -36,6 +36,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/flexgrid/FlexGridModel.h"
@@ -82,6 +83,9 @@ class FlexGridWidget : public QWidget {
   // A grid that is a list of rows has nothing across to move to: Home and
   // End go to its first and last row.
   void SetRowList(bool rowList) { rowList_ = rowList; }
+  // Space acts as a click on column `col` of the current row: `click` gets
+  // that cell (a column of check boxes ticked by keys).
+  void SetSpaceClick(int32_t col, std::function<void(int32_t row, int32_t col)> click);
 
   // The cell area as painted now.
   QImage RenderCells() const;
