@@ -190,6 +190,7 @@ TEST_F(MainWindowTest, StartUpChecksRunThePlayerCheckAfterTheApplicationCheckOrA
         checks.push_back("player " + bar.lblUpdate()->text().toStdString() + (manual ? " manual" : ""));
         return true;  // running until it reports its end
       });
+  onFirstRun = [this](shell_ui::frmStart* start) { kdtest::Press(*pointer, start->mBtn(), 0); };
   ASSERT_TRUE(Start());  // both options ticked on the first run
   EXPECT_TRUE(QTest::qWaitFor([&checks] { return checks.size() >= 2; }, 5000));
   EXPECT_EQ(checks, (std::vector<std::string>{"app Checking for app update...", "player Checking for player updates..."}));
