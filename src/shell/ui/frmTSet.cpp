@@ -254,11 +254,15 @@ void frmTSet::mTab_Click(int32_t index) {
 
 void frmTSet::mRun_Click(int32_t index) {
   switch (index) {
-    case 0:
-      // A text still being typed counts, as leaving the field would.
-      if (QWidget* focus = focusWidget()) focus->clearFocus();
+    case 0: {
+      // A text still being typed counts, as leaving the field would; the
+      // focus then comes back, so that the keys go on from where they were.
+      QPointer<QWidget> focus = focusWidget();
+      if (focus != nullptr) focus->clearFocus();
       controller_.Save();
+      if (focus != nullptr && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
       break;
+    }
     case 1:
       if (controller_.Defaults()) {
         ShowValues();
