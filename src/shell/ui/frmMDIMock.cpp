@@ -86,6 +86,10 @@ bool frmMDIMock::Load() {
 }
 
 bool frmMDIMock::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == this && event->type() == QEvent::WindowActivate) {
+    // After the window has restored its focus.
+    QTimer::singleShot(0, this, [this] { ReturnKeysFromMenuBar(); });
+  }
   // A window manager hands the keys back to the window under a dialog that
   // closes; without one nothing would, and the menus and Tab would go deaf.
   if (event->type() == QEvent::Hide && watched != this && watched->isWidgetType()) {
@@ -109,6 +113,19 @@ bool frmMDIMock::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMDIMock::ReturnKeysFromMenuBar() {
+  // A menu opened by its key from one of our windows above this one (the
+  // settings) and closed with Escape leaves the bar holding the focus, with
+  // no menu marked once the window is active again: Tab and the arrows would
+  // then do nothing. The bar keeps the focus only while a menu is open.
+  if (!isActiveWindow() || focusWidget() != menuBar() || QApplication::activePopupWidget() != nullptr) return;
+  if (lastFocus_ != nullptr && lastFocus_->isVisible() && lastFocus_->isEnabled()) {
+    lastFocus_->setFocus(Qt::OtherFocusReason);
+  } else {
+    focusNextChild();
+  }
+}
+
 void frmMDIMock::ShowPlaced() {
   if (maximised_) {
     showMaximized();
@@ -119,6 +136,9 @@ void frmMDIMock::ShowPlaced() {
   // activate it, menus, Tab and the shortcuts would never hear of them.
   activateWindow();
   qApp->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && now != menuBar() && now->window() == this) lastFocus_ = now;
+  });
 }
 
 void frmMDIMock::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 // the application's dialogs closes, as a window manager would.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -85,6 +86,9 @@ class frmMDIMock : public QMainWindow, public MainWindowView {
   void mnuFile_Click(int32_t index);
   void mnuContents_Click();
   void mnuAbout_Click();
+  // Gives the keys back to the control that last had them when the window
+  // is activated with the focus on the menu bar and no menu open.
+  void ReturnKeysFromMenuBar();
 
   QWidget* client_;
   frmMainBar* mainBar_;
@@ -101,6 +105,8 @@ class frmMDIMock : public QMainWindow, public MainWindowView {
   QAction* mnuAbout_ = nullptr;
   bool loaded_ = false;
   bool maximised_ = false;
+  // The control of this window that last had the focus, the menu bar aside.
+  QPointer<QWidget> lastFocus_;
 };
 
 }  // namespace shell_ui

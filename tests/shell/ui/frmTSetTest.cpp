@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QTest>
 #include <fstream>
 #include <functional>
@@ -117,7 +118,8 @@ TEST_F(MainWindowTest, SettingsWindowListNearTheFootOfTheTableOpensAboveTheRow) 
 
 // Escape closes the window as Close does, dropping what was not saved, from
 // any control but the Display Grids table's open list, which it closes
-// first; the main window has the keys again once the window is gone.
+// first; the main window has the keys again once the window is gone, also
+// after a menu of the main window was opened from the settings and closed.
 TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBack) {
   ASSERT_TRUE(Start());
   QApplication::setActiveWindow(window.get());
@@ -144,6 +146,14 @@ TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBac
          ASSERT_TRUE(settings->lstPos()->isVisible());
        },
        2},
+      {"the main window's File menu, opened by its key and closed",
+       [](shell_ui::frmTSet* settings) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+         ASSERT_TRUE(QTest::qWaitFor([settings] { return QApplication::activeWindow() == settings; }, 5000));
+       },
+       1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.focus);
@@ -158,6 +168,8 @@ TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBac
       EXPECT_EQ(settings.isNull(), i == c.escapes);
     }
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }, 5000));
+    // On a control that Tab moves on from, not the menu bar with no menu marked.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() != window->menuBar(); }, 1000));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->window(), window.get());
   }
@@ -166,7 +178,7 @@ TEST_F(MainWindowTest, SettingsWindowEscapeClosesItAsCloseDoesAndGivesTheKeysBac
 }
 
 // Tab went from the tab strip to Save, Defaults and Close, and only then to
-// the tab's own controls.
+// the tab's own controls; Save pressed by key left no control with the focus.
 TEST_F(MainWindowTest, SettingsWindowTabReachesTheButtonsAfterTheTabsControls) {
   ASSERT_TRUE(Start());
   shell_ui::frmTSet* settings = OpenFromOptionsMenu(*window);
@@ -176,10 +188,14 @@ TEST_F(MainWindowTest, SettingsWindowTabReachesTheButtonsAfterTheTabsControls) {
     Qt::Key key;
     QWidget* focus;
   } keys[] = {{Qt::Key_Tab, settings->chkUpd(0)}, {Qt::Key_Backtab, settings->mTab()->PictureControl()},
-              {Qt::Key_Backtab, settings->picRun()}};
+              {Qt::Key_Backtab, settings->picRun()}, {Qt::Key_Backtab, settings->picRun()},
+              {Qt::Key_Backtab, settings->picRun()},
+              // Save from the keyboard keeps the focus on Save.
+              {Qt::Key_Space, settings->picRun()}};
   for (const auto& k : keys) {
     QTest::keyClick(QApplication::focusWidget(), k.key);
     EXPECT_EQ(QApplication::focusWidget(), k.focus) << k.key;
   }
+  EXPECT_EQ(settings->mRun()->FocusButton(), 0);
   settings->close();
 }
